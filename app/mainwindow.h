@@ -1,0 +1,129 @@
+#pragma once
+
+#include "transport/printerlist.h"
+
+#include <QByteArray>
+#include <QMainWindow>
+#include <QString>
+
+class QLabel;
+class QLineEdit;
+class QMessageBox;
+class QTimer;
+class DistributeNet;
+struct WifiCred;
+
+namespace Ui {
+class MainWindow;
+}
+
+// The single top-level window: owner of every page, slot and transport object.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // The form; the transports reach the device list and connection fields here.
+    Ui::MainWindow *ui;
+
+    // Enables or disables together the widgets that must not be used during a
+    // multi-frame exchange.
+    void controlAllWidgets(bool on);
+
+    // Shows the message for an exchange result code; returns 1 when an error box
+    // was shown, else 0.
+    int Ret_Handler(int code);
+
+    // A printer is open exactly while the open button is disabled.
+    bool isDeviceOpen() const;
+
+    // Shows "请先打开设备" unless a printer is open; returns whether one is.
+    bool requireOpenDevice();
+
+    // Adapts the pages to the opened printer model.
+    void selectedItem();
+
+    int Message_Init();
+
+    // The label-size field fix-ups and their tip.
+    void fixLineEditWithTip(QLineEdit *edit, const QString &tip, double min, double max);
+    void fixIntLineEdit(QLineEdit *edit);
+    void showInputTip(QLineEdit *edit, const QString &tip);
+    QLabel *currentTipLabel() const { return tipLabel; }
+
+public slots:
+    void sendFileProcess(QByteArray data);
+    void updateTextBrowser(QByteArray data);
+    void on_pushButton_getPrinterInfo_clicked();
+    void CloseMessage();
+    void on_checkBox_USB_clicked(bool checked);
+    void on_checkBox_NET_clicked(bool checked);
+    void on_checkBox_BLE_clicked(bool checked);
+    void on_checkBox_WIFI_clicked(bool checked);
+    void on_checkBox_Serialport_clicked(bool checked);
+    void on_pushButton_ComSettingRead_clicked();
+    void on_pushButton_BleSettingRead_clicked();
+    void on_pushButton_WifiSettingRead_clicked();
+    void on_pushButton_PrintSettingRead_clicked();
+    void on_pushButton_PrintSettingSet_clicked();
+    void on_pushButton_WifiSettingSet_clicked();
+    void on_pushButton_BleSettingSet_clicked();
+    void on_pushButton_ComSettingSet_clicked();
+    void on_pushButton_PrinterInit_clicked();
+    void on_pushButton_Reboot_clicked();
+    void on_pushButton_SelfCheck_clicked();
+    void on_pushButton_BlackLableLrn_clicked();
+    void on_pushButton_SeamLrn_clicked();
+    void on_pushButton_OutietLrn_clicked();
+    void on_pushButton_DACLrn_clicked();
+    void on_pushButton_AllCut_clicked();
+    void on_pushButton_HalfCut_clicked();
+    void on_pushButton_StripMode_clicked();
+    void on_pushButton_TearMode_clicked();
+    void on_pushButton_KeySettingOpen_clicked();
+    void on_pushButton_KeySettingClose_clicked();
+    void on_pushButton_BuzzerOpen_clicked();
+    void on_pushButton_BuzzerClose_clicked();
+    void on_pushButton_GetPrinterStatus_clicked();
+    void on_pushButton_getList_clicked();
+    void on_pushButton_StopList_clicked();
+    void on_pushButton_NopaperLrn_clicked();
+    void on_pushButton_DistanceSettingRead_clicked();
+    void on_pushButton_DistanceSettingSet_clicked();
+    void on_pushButton_NetportSettingRead_clicked();
+    void on_pushButton_NetportSettingSet_clicked();
+    void on_pushButton_DownloadFW_clicked();
+    void on_pushButton_DownloadFL_clicked();
+    void on_pushButton_open_clicked();
+    void on_pushButton_close_clicked(bool openDebug = true);
+    void on_pushButton_ClearDebug_clicked();
+    void on_pushButton_ClearSend_clicked();
+    void on_pushButton_Send_clicked();
+    void on_pushButton_SendFile_clicked();
+    void on_radioButton_hexSend_toggled(bool checked);
+    void mrecvDebugData(QByteArray data_B);
+    void on_pushButton_StripperSettingRead_clicked();
+    void on_pushButton_StripperSettingSet_clicked();
+    void on_pushButton_NetSetup_clicked();
+    void wifiToNetClosed();
+    void onWifiCredReceived(const WifiCred &cred);
+
+private:
+    void deleteTipLabel();
+    void restoreLabelSize();
+    void connectFieldFixUps();
+    void setInitialWidgetStates();
+    void applyMediumSelection(int mode);
+    void onDownloadProgress(int percent);
+    void onDownloadError(const QString &text);
+    void onDownloadFinished();
+
+    Printer_Vector m_printerList;
+    QMessageBox *m_messageBox = nullptr;
+    QTimer *m_messageTimer = nullptr;
+    QLabel *tipLabel = nullptr;
+    DistributeNet *m_netSetupDialog = nullptr;
+};

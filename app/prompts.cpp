@@ -1,0 +1,64 @@
+#include "app/prompts.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace prompts {
+namespace {
+MessageHandler &messageHandler()
+{
+    static MessageHandler handler;
+    return handler;
+}
+DialogHandler &dialogHandler()
+{
+    static DialogHandler handler;
+    return handler;
+}
+FileHandler &fileHandler()
+{
+    static FileHandler handler;
+    return handler;
+}
+}  // namespace
+
+void show(QWidget *parent, Kind kind, const QString &title, const QString &text)
+{
+    if (messageHandler()) {
+        messageHandler()(parent, Message{kind, title, text});
+        return;
+    }
+    switch (kind) {
+    case Kind::Information:
+        QMessageBox::information(parent, title, text, QMessageBox::Ok);
+        break;
+    case Kind::Warning:
+        QMessageBox::warning(parent, title, text, QMessageBox::Ok);
+        break;
+    case Kind::Critical:
+        QMessageBox::critical(parent, title, text, QMessageBox::Ok);
+        break;
+    }
+}
+
+int exec(QDialog *dialog)
+{
+    if (dialogHandler())
+        return dialogHandler()(dialog);
+    return dialog->exec();
+}
+
+QString openFileName(QWidget *parent, const QString &caption, const QString &directory,
+                     const QString &filter)
+{
+    if (fileHandler())
+        return fileHandler()(parent, caption, directory, filter);
+    return QFileDialog::getOpenFileName(parent, caption, directory, filter);
+}
+
+void setMessageHandler(MessageHandler handler) { messageHandler() = std::move(handler); }
+void setDialogHandler(DialogHandler handler) { dialogHandler() = std::move(handler); }
+void setFileHandler(FileHandler handler) { fileHandler() = std::move(handler); }
+
+}  // namespace prompts

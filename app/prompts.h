@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+class QDialog;
+
+// Every message box, modal dialog run and file question of the application goes
+// through here, so that tests can record them instead of blocking on a real one.
+namespace prompts {
+
+enum class Kind { Information, Warning, Critical };
+
+struct Message
+{
+    Kind kind;
+    QString title;
+    QString text;
+};
+
+using MessageHandler = std::function<void(QWidget *parent, const Message &message)>;
+using DialogHandler = std::function<int(QDialog *dialog)>;
+using FileHandler = std::function<QString(QWidget *parent, const QString &caption,
+                                          const QString &directory, const QString &filter)>;
+
+// Shows a message box with an OK button (or hands it to the installed handler).
+void show(QWidget *parent, Kind kind, const QString &title, const QString &text);
+inline void information(QWidget *parent, const QString &title, const QString &text)
+{
+    show(parent, Kind::Information, title, text);
+}
+inline void warning(QWidget *parent, const QString &title, const QString &text)
+{
+    show(parent, Kind::Warning, title, text);
+}
+inline void critical(QWidget *parent, const QString &title, const QString &text)
+{
+    show(parent, Kind::Critical, title, text);
+}
+
+// Runs a modal dialog and returns its result (QDialog::Accepted or Rejected).
+int exec(QDialog *dialog);
+
+// Asks for a file to open; empty when none was chosen.
+QString openFileName(QWidget *parent, const QString &caption, const QString &directory,
+                     const QString &filter);
+
+// Test hooks; an empty handler restores the real boxes.
+void setMessageHandler(MessageHandler handler);
+void setDialogHandler(DialogHandler handler);
+void setFileHandler(FileHandler handler);
+
+}  // namespace prompts

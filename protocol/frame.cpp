@@ -1,0 +1,105 @@
+#include "protocol/frame.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace frame {
+
+const QByteArray &head()
+{
+    static const QByteArray bytes("\x1B\xFF\xFE", 3);
+    return bytes;
+}
+
+const QByteArray &tail()
+{
+    static const QByteArray bytes("\x1B\xFE\xFF", 3);
+    return bytes;
+}
+
+QByteArray build(uint8_t frameClass, uint8_t item, const QByteArray &data)
+{
+    const int length = std::min<int>(data.size(), kMaxData);
+    QByteArray out;
+    out.reserve(kOverhead + length);
+    out.append(head());
+    out.append(char(frameClass));
+    out.append(char(item));
+    out.append(char(uint8_t(length)));
+    out.append(data.constData(), length);
+    out.append(tail());
+    return out;
+}
+
+QByteArray textData(const QByteArray &local8Bit)
+{
+    QByteArray out = local8Bit.left(kMaxText);
+    out.append('\0');
+    return out;
+}
+
+QByteArray textData(const QString &text)
+{
+    QByteArray encoded = text.toLocal8Bit();
+    if (encoded.size() > kMaxText) {
+        // Drop whole characters so that a multi-byte character is never split.
+        QString cut = text;
+        while (!cut.isEmpty() && encoded.size() > kMaxText) {
+            int drop = cut.size() >= 2 && cut.at(cut.size() - 1).isLowSurrogate() ? 2 : 1;
+            cut.chop(drop);
+            encoded = cut.toLocal8Bit();
+        }
+    }
+    return textData(encoded);
+}
+
+QByteArray le16(uint16_t value)
+{
+    QByteArray out(2, '\0');
+    out[0] = char(value & 0xFF);
+    out[1] = char(value >> 8);
+    return out;
+}
+
+int decodeQueryReply(const uint8_t *reply, int capacity, uint8_t item, uint8_t *out, int outSize)
+{
+    if (out && outSize > 0)
+        std::memset(out, 0, size_t(outSize));
+    if (!reply || capacity < kHeaderSize)
+        return 1;
+    if (reply[0] != 0x1B || reply[1] != 0xFF || reply[2] != 0xFE || reply[4] != item)
+        return 1;
+    const int length = std::min({int(reply[5]), capacity - kHeaderSize, outSize});
+    if (out && length > 0)
+        std::memcpy(out, reply + kHeaderSize, size_t(length));
+    return 0;
+}
+
+bool findReply(const QByteArray &buffer, uint8_t frameClass, uint8_t item, int *start,
+               int *length)
+{
+    QByteArray marker = head();
+    marker.append(char(frameClass));
+    marker.append(char(item));
+    const int at = buffer.indexOf(marker);
+    if (at < 0 || buffer.size() < at + kHeaderSize)
+        return false;
+    const int dataLength = uint8_t(buffer.at(at + 5));
+    const int frameLength = dataLength + kOverhead;
+    // Wait for the whole frame: a trailer-like byte run inside binary data (MAC
+    // addresses, port numbers) must not end the reply early.
+    if (buffer.size() - at < frameLength)
+        return false;
+    if (start)
+        *start = at;
+    if (length)
+        *length = frameLength;
+    return true;
+}
+
+QString hex(const QByteArray &bytes)
+{
+    return QString::fromLatin1(bytes.toHex(' ').toUpper());
+}
+
+}  // namespace frame
