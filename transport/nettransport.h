@@ -3,6 +3,7 @@
 #include "transport/printerlist.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QMap>
 #include <QObject>
 #include <QString>
@@ -21,6 +22,10 @@ struct NetHandleRecord
 
 // Network side of the printer transport: UDP discovery, and frame exchanges over a
 // TCP connection that is made on demand.
+//
+// Each object owns its own handle record; printer_handle_net points at the record
+// of the newest object still alive, so an older object going away never frees the
+// record a newer one uses. Sockets and timers are children of the object.
 class DeviceIoContrl_Net : public QObject
 {
     Q_OBJECT
@@ -31,7 +36,7 @@ public:
     static NetHandleRecord *printer_handle_net;
     static QMap<QString, QString> m_NetData;
 
-    NetHandleRecord *getHandle() const { return printer_handle_net; }
+    NetHandleRecord *getHandle() const { return m_handle; }
     int Connect_Server(const QString &host, quint16 port);
     void Disconnect_Server();
 
@@ -49,6 +54,16 @@ public slots:
     void readPendingDatagrams();
 
 private:
+    // Makes sure the command socket is connected; logs and returns false otherwise.
+    bool reconnect(bool writeOnly);
+    // Closes and schedules the record's socket for deletion (immediately when `now`).
+    static void dropSocket(NetHandleRecord *record, bool now);
+    int broadcastDiscovery();
+    int wirelessDiscovery();
+    // Lists one identity answer in the device list; true when it was listed.
+    bool listPrinter(const QList<QByteArray> &strings, const QString &address);
+
     MainWindow *m_window;
+    NetHandleRecord *m_handle = nullptr;
     QUdpSocket *udpSocket = nullptr;
 };
