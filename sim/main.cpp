@@ -1,0 +1,242 @@
+// labelprinter-sim: a simulated label printer on TCP (commands) and UDP (discovery),
+// for trying the setup tool without hardware.
+
+#include "sim/itemcatalog.h"
+#include "sim/simprinter.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QJsonDocument>
+#include <QTimer>
+
+#include <atomic>
+#include <csignal>
+#include <cstdio>
+
+namespace {
+
+std::atomic<int> g_signal{0};
+
+void onSignal(int sig)
+{
+    g_signal = sig;
+}
+
+void printLine(const QString &line)
+{
+    const QByteArray b = line.toLocal8Bit() + '\n';
+    std::fwrite(b.constData(), 1, size_t(b.size()), stdout);
+    std::fflush(stdout);
+}
+
+[[noreturn]] void fail(const QString &message)
+{
+    std::fprintf(stderr, "labelprinter-sim: %s\n", qPrintable(message));
+    std::exit(2);
+}
+
+QSet<quint8> parseItems(const QString &text, const char *option)
+{
+    QSet<quint8> items;
+    for (const QString &part : text.split(',', Qt::SkipEmptyParts)) {
+        quint8 code = 0;
+        if (!itemcatalog::codeFromKey(part.trimmed(), &code))
+            fail(QStringLiteral("--%1: bad item code \"%2\"").arg(option, part));
+        items.insert(code);
+    }
+    return items;
+}
+
+qint64 parseNumber(const QString &text, const char *option, qint64 min, qint64 max)
+{
+    bool ok = false;
+    const QString t = text.trimmed();
+    const qint64 n = t.startsWith("0x", Qt::CaseInsensitive) ? t.mid(2).toLongLong(&ok, 16)
+                                                             : t.toLongLong(&ok, 10);
+    if (!ok || n < min || n > max)
+        fail(QStringLiteral("--%1: expected a number %2..%3").arg(option).arg(min).arg(max));
+    return n;
+}
+
+QHostAddress parseAddress(const QString &text, const char *option)
+{
+    QHostAddress a;
+    if (text == "localhost")
+        return QHostAddress(QHostAddress::LocalHost);
+    if (!a.setAddress(text))
+        fail(QStringLiteral("--%1: not an IP address: %2").arg(option, text));
+    return a;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName("labelprinter-sim");
+    QCoreApplication::setApplicationVersion("1.0.9");
+
+    QCommandLineParser p;
+    p.setApplicationDescription(
+        "A simulated label printer: answers command frames on TCP and discovery requests on "
+        "UDP, stores settings, and counts raw data (file downloads, console text).");
+    p.addHelpOption();
+    p.addVersionOption();
+    const QList<QCommandLineOption> options{
+        {"config", "Printer configuration (JSON, see example-printer.json).", "file"},
+        {"print-config", "Print the configuration in effect as JSON and exit."},
+        {"tcp-address", "Address of the command port (default 127.0.0.1).", "address"},
+        {"tcp-port", "Command port (default 9100; 0 picks a free port).", "port"},
+        {"udp-address", "Address of the discovery responder (default 127.0.0.1).", "address"},
+        {"udp-port", "Discovery port (default 38400; 0 = no discovery responder).", "port"},
+        {"no-udp", "No discovery responder."},
+        {"verbose", "Print every frame received and reply sent, in hex, and raw byte counts."},
+        {"dump-state", "Print the printer state as JSON on SIGINT/SIGTERM or at exit."},
+        {"raw-file", "Append bytes received outside frames to this file.", "path"},
+        {"raw-echo", "Send bytes received outside frames back."},
+        {"status-word", "Status word to report (e.g. 0x0A).", "word"},
+        {"silent-items", "Items whose queries get no reply (e.g. 0x19,0x1A or labelGap).", "items"},
+        {"wrong-item-items", "Items answered with item code + 1.", "items"},
+        {"stray-bytes", "Hex bytes sent in front of every reply (e.g. \"00 AA\").", "hex"},
+        {"length-bit7", "Replies carry their length byte with bit 7 set."},
+        {"reply-delay", "Wait this long before every reply.", "ms"},
+        {"reply-segments", "Send every reply in this many TCP segments.", "n"},
+        {"segment-pause", "Pause between the segments of one reply (default 30).", "ms"},
+        {"drop-after", "Abort a connection once it has received this many bytes.", "bytes"},
+        {"refuse", "Refuse connections: close (close right after accept) or not-listening.",
+         "mode"},
+        {"slow-read", "Read at most this many bytes per pause (a slow printer).", "bytes"},
+        {"slow-read-pause", "Pause between two slow reads (default 50).", "ms"},
+        {"udp-fault",
+         "Discovery reply fault: no-reply, ten-bytes, no-mfg, length-zero, length-bit7, "
+         "length-too-long.",
+         "fault"},
+        {"udp-duplicate", "Send every discovery reply twice."},
+    };
+    p.addOptions(options);
+    p.process(app);
+
+    PrinterConfig config = PrinterConfig::defaults();
+    QString error;
+    if (p.isSet("config") && !PrinterConfig::loadFile(p.value("config"), &config, &error))
+        fail(error);
+
+    PrinterFaults &f = config.faults;
+    if (p.isSet("raw-file"))
+        config.rawFile = p.value("raw-file");
+    if (p.isSet("raw-echo"))
+        config.rawEcho = true;
+    if (p.isSet("status-word"))
+        config.statusWord =
+            quint32(parseNumber(p.value("status-word"), "status-word", 0, 0xFFFFFFFFLL));
+    if (p.isSet("silent-items"))
+        f.silentItems = parseItems(p.value("silent-items"), "silent-items");
+    if (p.isSet("wrong-item-items"))
+        f.wrongItemItems = parseItems(p.value("wrong-item-items"), "wrong-item-items");
+    if (p.isSet("stray-bytes") && !itemcatalog::fromHex(p.value("stray-bytes"), &f.strayBytes))
+        fail("--stray-bytes: expected hex bytes");
+    if (p.isSet("length-bit7"))
+        f.lengthBit7 = true;
+    if (p.isSet("reply-delay"))
+        f.replyDelayMs = int(parseNumber(p.value("reply-delay"), "reply-delay", 0, 600000));
+    if (p.isSet("reply-segments"))
+        f.replySegments = int(parseNumber(p.value("reply-segments"), "reply-segments", 1, 4096));
+    if (p.isSet("segment-pause"))
+        f.segmentPauseMs = int(parseNumber(p.value("segment-pause"), "segment-pause", 0, 600000));
+    if (p.isSet("drop-after"))
+        f.dropAfterBytes = parseNumber(p.value("drop-after"), "drop-after", 0, 1LL << 50);
+    if (p.isSet("refuse")) {
+        const QString m = p.value("refuse");
+        if (m == "close")
+            f.refuse = RefuseMode::CloseAfterAccept;
+        else if (m == "not-listening")
+            f.refuse = RefuseMode::NotListening;
+        else if (m == "none")
+            f.refuse = RefuseMode::None;
+        else
+            fail("--refuse: expected close, not-listening or none");
+    }
+    if (p.isSet("slow-read")) {
+        f.slowReadChunk = int(parseNumber(p.value("slow-read"), "slow-read", 0, 1 << 30));
+        if (f.slowReadPauseMs == 0)
+            f.slowReadPauseMs = 50;
+    }
+    if (p.isSet("slow-read-pause"))
+        f.slowReadPauseMs =
+            int(parseNumber(p.value("slow-read-pause"), "slow-read-pause", 0, 600000));
+    if (p.isSet("udp-fault")) {
+        const QMap<QString, UdpReplyFault> names{
+            {"none", UdpReplyFault::None},
+            {"no-reply", UdpReplyFault::NoReply},
+            {"ten-bytes", UdpReplyFault::TenBytes},
+            {"no-mfg", UdpReplyFault::NoMfg},
+            {"length-zero", UdpReplyFault::LengthZero},
+            {"length-bit7", UdpReplyFault::LengthBit7},
+            {"length-too-long", UdpReplyFault::LengthTooLong},
+        };
+        if (!names.contains(p.value("udp-fault")))
+            fail("--udp-fault: unknown fault " + p.value("udp-fault"));
+        f.udpFault = names.value(p.value("udp-fault"));
+    }
+    if (p.isSet("udp-duplicate"))
+        f.udpDuplicate = true;
+
+    if (p.isSet("print-config")) {
+        printLine(
+            QString::fromUtf8(QJsonDocument(config.toJson()).toJson(QJsonDocument::Indented)));
+        return 0;
+    }
+
+    SimPrinter printer(config);
+    if (p.isSet("raw-file") || !config.rawFile.isEmpty()) {
+        if (!printer.model().setRawFile(config.rawFile))
+            fail("cannot open raw file " + config.rawFile);
+    }
+    if (p.isSet("tcp-address"))
+        printer.setTcpAddress(parseAddress(p.value("tcp-address"), "tcp-address"));
+    if (p.isSet("tcp-port"))
+        printer.setTcpPort(quint16(parseNumber(p.value("tcp-port"), "tcp-port", 0, 65535)));
+    if (p.isSet("udp-address"))
+        printer.setUdpAddress(parseAddress(p.value("udp-address"), "udp-address"));
+    if (p.isSet("udp-port")) {
+        const quint16 port = quint16(parseNumber(p.value("udp-port"), "udp-port", 0, 65535));
+        printer.setUdpPort(port);
+        printer.setUdpEnabled(port != 0);
+    }
+    if (p.isSet("no-udp"))
+        printer.setUdpEnabled(false);
+    printer.setLogHandler(printLine);
+    printer.setVerbose(p.isSet("verbose"));
+
+    if (!printer.start(&error))
+        fail(error);
+    printLine(QStringLiteral("labelprinter-sim: %1 on TCP %2:%3, discovery %4")
+                  .arg(config.identity.value(1))
+                  .arg(printer.tcpAddress().toString())
+                  .arg(printer.tcpPort())
+                  .arg(printer.udpPort() ? QStringLiteral("UDP %1:%2")
+                                               .arg(printer.udpAddress().toString())
+                                               .arg(printer.udpPort())
+                                         : QStringLiteral("off")));
+
+    std::signal(SIGINT, onSignal);
+    std::signal(SIGTERM, onSignal);
+    QTimer signalPoll;
+    QObject::connect(&signalPoll, &QTimer::timeout, &app, [] {
+        if (g_signal != 0)
+            QCoreApplication::quit();
+    });
+    signalPoll.start(100);
+
+    const int rc = app.exec();
+    printer.stop();
+    if (p.isSet("dump-state")) {
+        QJsonObject state = printer.model().stateJson();
+        state.insert("received",
+                     QJsonObject{{"frames", printer.model().frameCount()},
+                                 {"rawBytes", double(printer.rawByteCount())},
+                                 {"rawSha256", QString::fromLatin1(printer.rawSha256().toHex())}});
+        printLine(QString::fromUtf8(QJsonDocument(state).toJson(QJsonDocument::Indented)));
+    }
+    return rc;
+}
