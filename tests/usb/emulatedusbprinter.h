@@ -1,0 +1,137 @@
+#pragma once
+
+// A label printer emulated behind the real libusb: umockdev provides the sysfs
+// entries and the /dev/bus/usb nodes and hands every usbdevfs ioctl of the process to
+// the emulated device, which answers frames through a responder.
+//
+// The process must run with libumockdev-preload.so.0 preloaded (see
+// ensureUmockdevPreload) and the bus must be created before any libusb context; no
+// libusb context may outlive the bus.
+
+#include <QByteArray>
+#include <QList>
+#include <QMap>
+#include <QMutex>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <vector>
+
+struct EmulatedDeviceSpec
+{
+    int bus = 1;
+    int deviceNumber = 2;
+    QString portPath = QStringLiteral("3"); // sysfs name "<bus>-<portPath>", e.g. "1.4"
+    quint16 vendorId = 0x4B7E;
+    quint16 productId = 1285;
+    QByteArray product = "ABC"; // empty: the device has no product string index
+    quint8 interfaceStringIndex = 0;
+};
+
+// Bytes written to the printer in, reply bytes out (empty: no reply).
+using FrameResponder = std::function<QByteArray(const QByteArray &written)>;
+
+// The device side. The switches may be changed at any time from the test thread.
+class EmulatedUsbPrinter
+{
+public:
+    explicit EmulatedUsbPrinter(const EmulatedDeviceSpec &spec);
+    ~EmulatedUsbPrinter();
+
+    const EmulatedDeviceSpec &spec() const { return m_spec; }
+    QString sysfsName() const;
+    QString devNode() const;
+
+    void setResponder(FrameResponder responder);
+    void setStatusWord(const QByteArray &fourBytes);
+    // Reply bytes become readable this long after the write that caused them.
+    void setReplyDelayMs(int ms);
+    // Each bulk OUT transfer completes this long after it was submitted.
+    void setWriteDelayMs(int ms);
+    // The device never sends anything on its IN endpoint.
+    void setSilent(bool silent);
+    // A kernel driver holds the interface: claims fail with EBUSY until detached.
+    void setKernelDriverBound(bool bound);
+    // The device disappears this long from now: transfers in flight end with ENODEV
+    // and every later request fails with ENODEV.
+    void unplugAfterMs(int ms);
+    // Bytes waiting on the IN endpoint without a preceding write.
+    void queueInput(const QByteArray &bytes);
+
+    QList<QByteArray> writes() const;
+    bool kernelDriverBound() const;
+    int detachCount() const;
+    int claimCount() const;
+    int releaseCount() const;
+    int openTransfers() const;
+    bool unplugged() const;
+
+    // Called by the ioctl handler on umockdev's worker thread.
+    struct Urb;
+    struct IoctlContext;
+    bool handleIoctl(void *client);
+
+private:
+    bool handleSubmit(void *client);
+    bool handleReap(void *client);
+    bool handleDiscard(void *client);
+    bool completeReadyLocked(Urb &urb, qint64 now);
+    void answerControlLocked(Urb &urb);
+    void unplugIfDueLocked(qint64 now);
+
+    EmulatedDeviceSpec m_spec;
+    mutable QMutex m_mutex;
+    FrameResponder m_responder;
+    QByteArray m_statusWord = QByteArray("\x00\x00\x00\x00", 4);
+    int m_replyDelayMs = 0;
+    int m_writeDelayMs = 0;
+    bool m_silent = false;
+    bool m_driverBound = false;
+    qint64 m_unplugAt = -1;
+    bool m_unplugged = false;
+    struct Pending
+    {
+        QByteArray bytes;
+        qint64 readyAt;
+    };
+    QList<Pending> m_input;
+    QList<QByteArray> m_writes;
+    std::vector<std::unique_ptr<Urb>> m_urbs; // submitted, in order
+    int m_detachCount = 0;
+    int m_claimCount = 0;
+    int m_releaseCount = 0;
+    int m_emptyReaps = 0;
+};
+
+// A umockdev testbed with root hubs and printers. Destroying it removes every device.
+class EmulatedUsbBus
+{
+public:
+    EmulatedUsbBus();
+    ~EmulatedUsbBus();
+    EmulatedUsbBus(const EmulatedUsbBus &) = delete;
+    EmulatedUsbBus &operator=(const EmulatedUsbBus &) = delete;
+
+    // False where umockdev is missing or the preload is not active; tests skip then.
+    static bool available();
+    static QString unavailableReason();
+
+    EmulatedUsbPrinter *addDevice(const EmulatedDeviceSpec &spec);
+    // Removes an unplugged device from sysfs and /dev and tells udev listeners.
+    void removeDevice(EmulatedUsbPrinter *device);
+
+private:
+    void addRootHub(int bus);
+
+    struct Private;
+    std::unique_ptr<Private> d;
+};
+
+// Re-executes the program with the umockdev preload library (and the sanitizer
+// runtime before it) when it is not active yet. Call first thing in main().
+void ensureUmockdevPreload(int argc, char **argv);
+
+// A responder with fixed answers for the frames the tests use: a query (class 0x02)
+// or status query (class 0x00 items 3, 4, 11) is answered with a frame of the same
+// class and item; set frames and other function codes get no answer.
+QByteArray fixedPrinterResponse(const QByteArray &written);

@@ -1,0 +1,739 @@
+// The USB transport against printers emulated behind the real libusb.
+#include "emulatedusbprinter.h"
+
+#include "app/globals.h"
+#include "transport/usberrors.h"
+#include "transport/usbtransport.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QTemporaryFile>
+#include <QtTest>
+
+#include <libusb.h>
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+// Collects the debug log while a test runs.
+class LogCapture
+{
+public:
+    LogCapture()
+    {
+        {
+            QMutexLocker lock(&mutex());
+            lines().clear();
+        }
+        m_previous = qInstallMessageHandler(&LogCapture::handler);
+    }
+    ~LogCapture() { qInstallMessageHandler(m_previous); }
+
+    static QStringList captured()
+    {
+        QMutexLocker lock(&mutex());
+        return lines();
+    }
+    static bool contains(const QString &line) { return captured().contains(line); }
+    static bool containsPart(const QString &part)
+    {
+        for (const QString &line : captured()) {
+            if (line.contains(part))
+                return true;
+        }
+        return false;
+    }
+
+private:
+    static void handler(QtMsgType, const QMessageLogContext &, const QString &message)
+    {
+        QMutexLocker lock(&mutex());
+        lines().append(message);
+        if (qEnvironmentVariableIsSet("USB_TEST_VERBOSE"))
+            std::fprintf(stdout, "  log: %s\n", qPrintable(message));
+    }
+    static QMutex &mutex()
+    {
+        static QMutex m;
+        return m;
+    }
+    static QStringList &lines()
+    {
+        static QStringList l;
+        return l;
+    }
+    QtMessageHandler m_previous = nullptr;
+};
+
+// Sends standard error into a file while alive; text() returns what was written.
+class StderrCapture
+{
+public:
+    StderrCapture()
+    {
+        m_file.open();
+        std::fflush(stderr);
+        m_saved = dup(STDERR_FILENO);
+        dup2(m_file.handle(), STDERR_FILENO);
+    }
+    ~StderrCapture() { restore(); }
+    QString text()
+    {
+        restore();
+        QFile in(m_file.fileName());
+        in.open(QIODevice::ReadOnly);
+        return QString::fromUtf8(in.readAll());
+    }
+
+private:
+    void restore()
+    {
+        if (m_saved < 0)
+            return;
+        std::fflush(stderr);
+        dup2(m_saved, STDERR_FILENO);
+        close(m_saved);
+        m_saved = -1;
+    }
+    QTemporaryFile m_file;
+    int m_saved = -1;
+};
+
+QByteArray queryFrame(quint8 item)
+{
+    return QByteArray::fromHex("1BFFFE0200").replace(4, 1, QByteArray(1, char(item))) +
+           QByteArray::fromHex("001BFEFF");
+}
+
+const char *const kNoPrinterLog =
+    "printer_handle_usb == NULL or  printer_handle_usb->pHandle == NULL";
+
+} // namespace
+
+class TestUsbTransport : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<EmulatedUsbBus> bus;
+    std::unique_ptr<CDeviceIOOpera> usb;
+    std::unique_ptr<LogCapture> log;
+
+    EmulatedUsbPrinter *addPrinter(const EmulatedDeviceSpec &spec = EmulatedDeviceSpec())
+    {
+        EmulatedUsbPrinter *p = bus->addDevice(spec);
+        if (!p)
+            qFatal("the emulated device could not be added");
+        return p;
+    }
+
+    static EmulatedDeviceSpec printerOn(int busNumber, int device, const QString &port,
+                                        const QByteArray &product = "ABC")
+    {
+        EmulatedDeviceSpec spec;
+        spec.bus = busNumber;
+        spec.deviceNumber = device;
+        spec.portPath = port;
+        spec.product = product;
+        return spec;
+    }
+
+    int swap(const QByteArray &frame, QByteArray *reply, int *replyLength)
+    {
+        QByteArray out = frame;
+        unsigned char buffer[CDeviceIOOpera::kReplyBlockSize + 16];
+        std::memset(buffer, 0xEE, sizeof(buffer));
+        int length = *replyLength;
+        const int code = usb->PrinterDataIOSwap(reinterpret_cast<unsigned char *>(out.data()),
+                                                out.size(), reply ? buffer : nullptr, length);
+        *replyLength = length;
+        if (reply)
+            *reply = QByteArray(reinterpret_cast<const char *>(buffer), sizeof(buffer));
+        return code;
+    }
+
+    int button(const QByteArray &frame)
+    {
+        QByteArray out = frame;
+        int length = 0;
+        return usb->PrinterDataIOButton(reinterpret_cast<unsigned char *>(out.data()), out.size(),
+                                        nullptr, length);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        if (!EmulatedUsbBus::available())
+            QSKIP(qPrintable(EmulatedUsbBus::unavailableReason()));
+        // Short waits keep the time-out cases quick; the relations between them stay.
+        UsbTimeouts shortened;
+        shortened.exchangeMs = 400;
+        shortened.buttonWriteMs = 1500;
+        shortened.controlMs = 400;
+        CDeviceIOOpera::setTimeoutsForTesting(shortened);
+    }
+
+    void init()
+    {
+        bus = std::make_unique<EmulatedUsbBus>();
+        usb = std::make_unique<CDeviceIOOpera>(nullptr);
+        log = std::make_unique<LogCapture>();
+        getListStatus = true;
+    }
+
+    void cleanup()
+    {
+        // No libusb context may outlive the emulated bus.
+        usb.reset();
+        bus.reset();
+        log.reset();
+    }
+
+    void productionTimeouts()
+    {
+        const UsbTimeouts defaults;
+        QCOMPARE(defaults.exchangeMs, 3000u);
+        QCOMPARE(defaults.buttonWriteMs, 300000u);
+        QCOMPARE(defaults.controlMs, 5000u);
+    }
+
+    void discoveryEntry_data()
+    {
+        QTest::addColumn<int>("vendor");
+        QTest::addColumn<int>("product");
+        QTest::addColumn<QByteArray>("productString");
+        QTest::addColumn<QString>("port");
+        QTest::addColumn<QString>("entry"); // empty: not listed
+
+        QTest::newRow("example") << 0x4B7E << 1285 << QByteArray("ABC") << "3"
+                                 << "Sable Kestrel [ABC] {USB003}";
+        QTest::newRow("Corvalis") << 0x4B7E << 769 << QByteArray("K51A") << "3"
+                                  << "Corvalis [K51A] {USB003}";
+        QTest::newRow("Label") << 0x4B7E << 5139 << QByteArray("P1") << "3"
+                               << "Label [P1] {USB003}";
+        QTest::newRow("VELDRA in the middle of its row")
+            << 0x4B7E << 16662 << QByteArray("P2") << "3"
+            << "VELDRA [P2] {USB003}";
+        QTest::newRow("VELDRA last id") << 0x4B7E << 1558 << QByteArray("P3") << "3"
+                                        << "VELDRA [P3] {USB003}";
+        QTest::newRow("QMV") << 0x4B7E << 1602 << QByteArray("P4") << "3"
+                             << "QMV [P4] {USB003}";
+        QTest::newRow("Y&N") << 0x4B7E << 1557 << QByteArray("P5") << "3"
+                             << "Y&N [P5] {USB003}";
+        QTest::newRow("id in no row") << 0x4B7E << 4660 << QByteArray("P6") << "3"
+                                      << "Unknown [P6] {USB003}";
+        QTest::newRow("no product string") << 0x4B7E << 1285 << QByteArray() << "3"
+                                           << "Sable Kestrel [Unknown] {USB003}";
+        QTest::newRow("port 7") << 0x4B7E << 1285 << QByteArray("ABC") << "7"
+                                << "Sable Kestrel [ABC] {USB007}";
+        QTest::newRow("port 123 behind a hub") << 0x4B7E << 1285 << QByteArray("ABC") << "4.123"
+                                               << "Sable Kestrel [ABC] {USB123}";
+        QTest::newRow("other vendor, brand product id")
+            << 0x4B7F << 1285 << QByteArray("ABC") << "3"
+            << "";
+        QTest::newRow("other vendor, product id 0") << 0x04B8 << 0 << QByteArray("X") << "3"
+                                                    << "";
+    }
+
+    void discoveryEntry()
+    {
+        QFETCH(int, vendor);
+        QFETCH(int, product);
+        QFETCH(QByteArray, productString);
+        QFETCH(QString, port);
+        QFETCH(QString, entry);
+
+        EmulatedDeviceSpec spec = printerOn(1, 2, port, productString);
+        spec.vendorId = quint16(vendor);
+        spec.productId = quint16(product);
+        addPrinter(spec);
+
+        _PRINTER_ATTR attrs[kPrinterAttrCount];
+        std::memset(attrs, 0, sizeof(attrs));
+        Printer_Vector list;
+        const int found = usb->GetPrinterHandle(attrs, list);
+
+        if (entry.isEmpty()) {
+            QCOMPARE(found, 0);
+            QVERIFY(list.devices.isEmpty());
+            QCOMPARE(attrs[0].modelname[0], '\0');
+            return;
+        }
+        QCOMPARE(found, 1);
+        QCOMPARE(QString::fromUtf8(attrs[0].modelname), entry);
+        QCOMPARE(list.devices.size(), 1);
+        const PrinterDevEntry &device = list.devices.first();
+        QCOMPARE(QByteArray(device.productString),
+                 productString.isEmpty() ? QByteArray("Unknown") : productString);
+        QCOMPARE(QString::fromLatin1(device.portName), entry.mid(entry.indexOf("{") + 1, 6));
+        QCOMPARE(QByteArray(device.reserved, sizeof(device.reserved)),
+                 QByteArray(sizeof(device.reserved), '\0'));
+        QVERIFY(LogCapture::contains(QStringLiteral("<< attr[iDevNum].modelname:") + entry));
+    }
+
+    void discoveryNeverWritesPastFiveRecords()
+    {
+        for (int i = 0; i < 7; ++i)
+            addPrinter(printerOn(1, 2 + i, QString::number(i + 1), "P" + QByteArray::number(i)));
+
+        // Seven records, the last two must stay as they were.
+        _PRINTER_ATTR attrs[7];
+        std::memset(attrs, 0, sizeof(attrs));
+        std::memset(&attrs[5], 0xA5, 2 * sizeof(_PRINTER_ATTR));
+        Printer_Vector list;
+        QCOMPARE(usb->GetPrinterHandle(attrs, list), 1);
+
+        QCOMPARE(list.devices.size(), kPrinterAttrCount);
+        for (int i = 0; i < kPrinterAttrCount; ++i)
+            QVERIFY(QByteArray(attrs[i].modelname).startsWith("Sable Kestrel [P"));
+        for (int i = 5; i < 7; ++i) {
+            const QByteArray record(reinterpret_cast<const char *>(&attrs[i]),
+                                    sizeof(_PRINTER_ATTR));
+            QCOMPARE(record, QByteArray(sizeof(_PRINTER_ATTR), char(0xA5)));
+        }
+        QVERIFY(LogCapture::containsPart(QStringLiteral("More than 5 USB printers attached")));
+    }
+
+    void discoveryStoppedReportsNothingFound()
+    {
+        addPrinter();
+        getListStatus = false;
+        _PRINTER_ATTR attrs[kPrinterAttrCount];
+        std::memset(attrs, 0, sizeof(attrs));
+        Printer_Vector list;
+        QCOMPARE(usb->GetPrinterHandle(attrs, list), 0);
+        // Enumeration itself has run; only the list widget is left alone.
+        QCOMPARE(list.devices.size(), 1);
+    }
+
+    void discoveryLeavesTheOpenedPrinterAlone()
+    {
+        addPrinter(printerOn(1, 2, "3"));
+        QCOMPARE(usb->GetPrinterHandle(3), 0);
+        _PRINTER_ATTR attrs[kPrinterAttrCount];
+        std::memset(attrs, 0, sizeof(attrs));
+        Printer_Vector list;
+        QCOMPARE(usb->GetPrinterHandle(attrs, list), 1);
+        QByteArray reply;
+        int replyLength = 0;
+        QCOMPARE(swap(queryFrame(0x00), &reply, &replyLength), 0);
+    }
+
+    void openByPortNumber_data()
+    {
+        QTest::addColumn<QString>("attachedPort");
+        QTest::addColumn<int>("requestedPort");
+        QTest::addColumn<int>("result");
+        QTest::newRow("USB007") << "7" << 7 << 0;
+        QTest::newRow("USB123 behind a hub") << "2.123" << 123 << 0;
+        QTest::newRow("no printer on that port") << "7" << 8 << -1;
+        QTest::newRow("port 0 of an entry without {USB") << "7" << 0 << -1;
+    }
+
+    void openByPortNumber()
+    {
+        QFETCH(QString, attachedPort);
+        QFETCH(int, requestedPort);
+        QFETCH(int, result);
+        EmulatedUsbPrinter *printer = addPrinter(printerOn(1, 2, attachedPort));
+        QCOMPARE(usb->GetPrinterHandle(requestedPort), result);
+        UsbHandleRecord *record = CDeviceIOOpera::printer_handle_usb;
+        QVERIFY(record);
+        if (result != 0) {
+            QVERIFY(!record->pHandle);
+            QVERIFY(!record->usbContext);
+            QVERIFY(LogCapture::contains(QStringLiteral("FindPrinterDevOrder失败")));
+            return;
+        }
+        QVERIFY(record->pHandle);
+        QCOMPARE(record->vendorId, 0x4B7E);
+        QCOMPARE(record->productId, 1285);
+        QByteArray reply;
+        int replyLength = 0;
+        QCOMPARE(swap(queryFrame(0x13), &reply, &replyLength), 0);
+        QCOMPARE(printer->writes(), QList<QByteArray>{queryFrame(0x13)});
+    }
+
+    void otherVendorOnThePortIsNotOpened()
+    {
+        EmulatedDeviceSpec spec = printerOn(1, 2, "5");
+        spec.vendorId = 0x1234;
+        addPrinter(spec);
+        QCOMPARE(usb->GetPrinterHandle(5), -1);
+    }
+
+    void samePortOnTwoBusesOpensTheLaterOne()
+    {
+        EmulatedUsbPrinter *first = addPrinter(printerOn(1, 2, "3", "first"));
+        EmulatedUsbPrinter *second = addPrinter(printerOn(2, 2, "3", "second"));
+
+        // Which of them comes later in libusb's own device order.
+        int laterBus = 0;
+        {
+            libusb_context *context = nullptr;
+            QCOMPARE(libusb_init(&context), 0);
+            libusb_device **devices = nullptr;
+            const ssize_t count = libusb_get_device_list(context, &devices);
+            for (ssize_t i = 0; i < count; ++i) {
+                libusb_device_descriptor d;
+                libusb_get_device_descriptor(devices[i], &d);
+                if (d.idVendor == 0x4B7E && libusb_get_port_number(devices[i]) == 3)
+                    laterBus = libusb_get_bus_number(devices[i]);
+            }
+            libusb_free_device_list(devices, 1);
+            libusb_exit(context);
+        }
+        QVERIFY(laterBus == 1 || laterBus == 2);
+
+        _PRINTER_ATTR attrs[kPrinterAttrCount];
+        std::memset(attrs, 0, sizeof(attrs));
+        Printer_Vector list;
+        QCOMPARE(usb->GetPrinterHandle(attrs, list), 1);
+        QCOMPARE(list.devices.size(), 2);
+
+        QCOMPARE(usb->GetPrinterHandle(3), 0);
+        QByteArray reply;
+        int replyLength = 0;
+        QCOMPARE(swap(queryFrame(0x00), &reply, &replyLength), 0);
+        EmulatedUsbPrinter *expected = laterBus == 1 ? first : second;
+        EmulatedUsbPrinter *other = laterBus == 1 ? second : first;
+        QCOMPARE(expected->writes().size(), 1);
+        QCOMPARE(other->writes().size(), 0);
+    }
+
+    void swapWritesTheFrameAndReturnsTheWholeBlock()
+    {
+        EmulatedUsbPrinter *printer = addPrinter();
+        const QByteArray answer = QByteArray::fromHex("1BFFFE021301021BFEFF");
+        printer->setResponder([answer](const QByteArray &) { return answer; });
+        QCOMPARE(usb->GetPrinterHandle(3), 0);
+
+        QByteArray reply;
+        int replyLength = 0;
+        QCOMPARE(swap(queryFrame(0x13), &reply, &replyLength), 0);
+        QCOMPARE(replyLength, 264);
+        QCOMPARE(reply.left(answer.size()), answer);
+        QCOMPARE(reply.mid(answer.size(), 264 - answer.size()),
+                 QByteArray(264 - answer.size(), '\0'));
+        QCOMPARE(reply.mid(264), QByteArray(16, char(0xEE))); // nothing past the block
+        QCOMPARE(printer->writes(), QList<QByteArray>{queryFrame(0x13)});
+        QVERIFY(LogCapture::contains(QStringLiteral("libusb_bulk_transfer write: 9 9\n")));
+        // Nothing stays claimed between transfers.
+        QCOMPARE(printer->claimCount(), 1);
+        QCOMPARE(printer->releaseCount(), 1);
+    }
+
+    void swapReplyOfAFullBlock()
+    {
+        EmulatedUsbPrinter *printer = addPrinter();
+        QByteArray big = QByteArray::fromHex("1BFFFE0200FF");
+        for (int i = 0; i < 255; ++i)
+            big += char(i);
+        big += QByteArray::fromHex("1BFEFF"); // 264 bytes
+        printer->setResponder([big](const QByteArray &) { return big; });
+        QCOMPARE(usb->GetPrinterHandle(3), 0);
+        QByteArray reply;
+        int replyLength = 0;
+        QCOMPARE(swap(queryFrame(0x00), &reply, &replyLength), 0);
+        QCOMPARE(replyLength, 264);
+        QCOMPARE(reply.left(264), big);
+    }
+
+    void swapWithoutReplyBufferOnlyWrites()
+    {
+        EmulatedUsbPrinter *printer = addPrinter();
+        QCOMPARE(usb->GetPrinterHandle(3), 0);
+        int replyLength = 77;
+        QCOMPARE(swap(queryFrame(0x13), nullptr, &replyLength), 0);
+        QCOMPARE(replyLength, 77);
+        QCOMPARE(printer->writes().size(), 1);
+        // The reply was never read: it is still waiting on the IN endpoint.
+        QCOMPARE(usb->readDebugData().left(6), QByteArray::fromHex("1BFFFE021301"));
+    }
+
+    void buttonWritesTheWholeBufferOnce()
+    {
+        EmulatedUsbPrinter *printer = addPrinter();
+        QCOMPARE(usb->GetPrinterHandle(3), 0);
+        QByteArray chunk(10240, '\0');
+        for (int i = 0; i < chunk.size(); ++i)
+            chunk[i] = char(i * 7);
+        QCOMPARE(button(chunk), 0);
+        QCOMPARE(printer->writes(), QList<QByteArray>{chunk});
+        QVERIFY(LogCapture::contains(QStringLiteral("libusb_bulk_transfer write: 10240 10240\n")));
+    }
+
+    void statusWordThroughTheControlRequest()
+    {
+        EmulatedUsbPrinter *printer = addPrinter();
+        printer->setStatusWord(QByteArray::fromHex("01800204"));
+        QCOMPARE(usb->GetPrinterHandle(3), 0);
+        unsigned char word[8];
+        std::memset(word, 0xEE, sizeof(word));
+        int length = 0;
+        QCOMPARE(usb->ReadFromControlEndpoint(word, length), 0);
+        QCOMPARE(length, 4);
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(word), 8),
+                 QByteArray::fromHex("01800204EEEEEEEE"));
+        QCOMPARE(printer->claimCount(), 0); // no interface is claimed for it
+    }
+
+    void debugReadReturnsAFullBlock()
+    {
+        EmulatedUsbPrinter *printer = addPrinter();
+        QCOMPARE(usb->GetPrinterHandle(3), 0);
+        printer->queueInput("hello");
+        const QByteArray data = usb->readDebugData();
+        QCOMPARE(data.size(), 264);
+        QCOMPARE(data, QByteArray("hello") + QByteArray(259, '\0'));
+    }
+
+    void operationsAfterCloseFail_data()
+    {
+        QTest::addColumn<QString>("operation");
+        QTest::newRow("exchange") << "swap";
+        QTest::newRow("write only") << "button";
+        QTest::newRow("debug read") << "debug";
+        QTest::newRow("status word") << "status";
+    }
+
+    void operationsAfterCloseFail()
+    {
+        QFETCH(QString, operation);
+        EmulatedUsbPrinter *printer = addPrinter();
+        QCOMPARE(usb->GetPrinterHandle(3), 0);
+        usb->ClosePrinterHandle();
+        QVERIFY(!CDeviceIOOpera::printer_handle_usb->pHandle);
+        QVERIFY(!CDeviceIOOpera::printer_handle_usb->usbContext);
+
+        StderrCapture errors;
+        if (operation == "swap") {
+            QByteArray reply;
+            int replyLength = 5;
+            QCOMPARE(swap(queryFrame(0x13), &reply, &replyLength), 4);
+            QCOMPARE(replyLength, 5);
+        } else if (operation == "button") {
+            QCOMPARE(button(queryFrame(0x13)), 4);
+        } else if (operation == "debug") {
+            QVERIFY(usb->readDebugData().isEmpty());
+        } else {
+            unsigned char word[4] = {};
+            int length = 9;
+            QCOMPARE(usb->ReadFromControlEndpoint(word, length), -1);
+            QCOMPARE(length, 9);
+        }
+        const QString stderrText = errors.text();
+        if (operation == "status") {
+            QCOMPARE(stderrText, QStringLiteral("Invalid printer handle\n"));
+        } else {
+            QVERIFY(LogCapture::contains(QString::fromLatin1(kNoPrinterLog)));
+        }
+        QVERIFY(printer->writes().isEmpty());
+    }
+
+    void operationsWithoutCurrentRecordFail()
+    {
+        addPrinter();
+        QCOMPARE(usb->GetPrinterHandle(3), 0);
+        {
+            // A newer transport takes over the record pointer and frees its own record.
+            CDeviceIOOpera newer(nullptr);
+        }
+        QVERIFY(!CDeviceIOOpera::printer_handle_usb);
+        QCOMPARE(button(queryFrame(0x13)), 4);
+        QVERIFY(LogCapture::contains(QString::fromLatin1(kNoPrinterLog)));
+        QCOMPARE(usb->GetPrinterHandle(3), -1);
+    }
+
+    void olderTransportDestroyedLaterKeepsTheNewerRecord()
+    {
+        addPrinter();
+        auto older = std::make_unique<CDeviceIOOpera>(nullptr);
+        auto newer = std::make_unique<CDeviceIOOpera>(nullptr);
+        UsbHandleRecord *newerRecord = CDeviceIOOpera::printer_handle_usb;
+        QVERIFY(newerRecord);
+        QCOMPARE(newer->GetPrinterHandle(3), 0);
+        older.reset();
+        QCOMPARE(CDeviceIOOpera::printer_handle_usb, newerRecord);
+        QVERIFY(newerRecord->pHandle);
+        QByteArray reply;
+        int replyLength = 0;
+        QCOMPARE(swap(queryFrame(0x00), &reply, &replyLength), 0);
+        newer.reset();
+        QVERIFY(!CDeviceIOOpera::printer_handle_usb);
+    }
+
+    void claimFailureDetachesTheKernelDriver()
+    {
+        EmulatedUsbPrinter *printer = addPrinter();
+        printer->setKernelDriverBound(true);
+        QCOMPARE(usb->GetPrinterHandle(3), 0);
+
+        QByteArray reply;
+        int replyLength = 0;
+        QCOMPARE(swap(queryFrame(0x13), &reply, &replyLength), 5);
+        QVERIFY(LogCapture::contains(QStringLiteral("libusb_claim_interface failed: ret = -6")));
+        QVERIFY(LogCapture::contains(
+            QStringLiteral("libusb_claim_interface err is : LIBUSB_ERROR_BUSY")));
+        QVERIFY(LogCapture::containsPart(QStringLiteral("held by another driver")));
+        QCOMPARE(printer->detachCount(), 1);
+        QVERIFY(printer->writes().isEmpty());
+
+        // The next transfer can claim the interface.
+        QCOMPARE(swap(queryFrame(0x13), &reply, &replyLength), 0);
+        QCOMPARE(printer->writes().size(), 1);
+    }
+
+    void debugReadClaimFailureDetaches()
+    {
+        EmulatedUsbPrinter *printer = addPrinter();
+        printer->setKernelDriverBound(true);
+        QCOMPARE(usb->GetPrinterHandle(3), 0);
+        QVERIFY(usb->readDebugData().isEmpty());
+        QVERIFY(LogCapture::contains(QStringLiteral("libusb_claim_interface failed.\n")));
+        QCOMPARE(printer->detachCount(), 1);
+    }
+
+    void buttonClaimFailureDoesNotDetach()
+    {
+        EmulatedUsbPrinter *printer = addPrinter();
+        printer->setKernelDriverBound(true);
+        QCOMPARE(usb->GetPrinterHandle(3), 0);
+        QCOMPARE(button(queryFrame(0x13)), 5);
+        QVERIFY(LogCapture::contains(QStringLiteral("libusb_claim_interface ret 1")));
+        QVERIFY(LogCapture::contains(QStringLiteral("libusb_claim_interface failed.\n")));
+        QVERIFY(LogCapture::contains(
+            QStringLiteral("libusb_claim_interface err is : LIBUSB_ERROR_BUSY")));
+        QCOMPARE(printer->detachCount(), 0);
+        QVERIFY(printer->kernelDriverBound());
+    }
+
+    void endpointLookupUsesTheInterfaceStringIndex()
+    {
+        EmulatedDeviceSpec spec = printerOn(1, 2, "3");
+        spec.interfaceStringIndex = 4;
+        EmulatedUsbPrinter *printer = addPrinter(spec);
+        QCOMPARE(usb->GetPrinterHandle(3), 0);
+
+        StderrCapture errors;
+        QByteArray reply;
+        int replyLength = 0;
+        QCOMPARE(swap(queryFrame(0x13), &reply, &replyLength), 4);
+        QVERIFY(errors.text().contains(QStringLiteral("Interface 0 not found.\n")));
+        QVERIFY(LogCapture::contains(QStringLiteral("Get Printer EndPoint falied")));
+        QVERIFY(LogCapture::contains(QStringLiteral("iInterface: 4")));
+        QVERIFY(printer->writes().isEmpty());
+
+        int interfaceNumber = -1;
+        unsigned char in = 0xEE, out = 0xEE;
+        QCOMPARE(usb->GetUSBDevEndPoint(CDeviceIOOpera::printer_handle_usb->pHandle, 4,
+                                        interfaceNumber, in, out),
+                 0);
+        QCOMPARE(interfaceNumber, 0);
+        QCOMPARE(int(in), 0x81);
+        QCOMPARE(int(out), 0x01);
+    }
+
+    void silentPrinterTimesOut()
+    {
+        EmulatedUsbPrinter *printer = addPrinter();
+        printer->setSilent(true);
+        QCOMPARE(usb->GetPrinterHandle(3), 0);
+        QByteArray reply;
+        int replyLength = 3;
+        QCOMPARE(swap(queryFrame(0x13), &reply, &replyLength), 4);
+        QCOMPARE(replyLength, 3);
+        QVERIFY(LogCapture::contains(
+            QStringLiteral("libusb_bulk_transfer read failed: LIBUSB_ERROR_TIMEOUT\n")));
+        QCOMPARE(printer->releaseCount(), 1);
+        QVERIFY(usb->readDebugData().isEmpty());
+        QCOMPARE(printer->openTransfers(), 0);
+    }
+
+    void slowPrinter_data()
+    {
+        QTest::addColumn<int>("writeDelay");
+        QTest::addColumn<int>("replyDelay");
+        QTest::addColumn<int>("swapResult");
+        QTest::addColumn<int>("buttonResult");
+        // Shortened time-outs: 400 ms for the exchange, 1500 ms for write-only frames.
+        QTest::newRow("slow reply within the time-out") << 0 << 200 << 0 << 0;
+        QTest::newRow("slow acceptance: only the long write waits") << 700 << 0 << 4 << 0;
+        QTest::newRow("slower than every time-out") << 1800 << 0 << 4 << 4;
+    }
+
+    void slowPrinter()
+    {
+        QFETCH(int, writeDelay);
+        QFETCH(int, replyDelay);
+        QFETCH(int, swapResult);
+        QFETCH(int, buttonResult);
+        EmulatedUsbPrinter *printer = addPrinter();
+        printer->setWriteDelayMs(writeDelay);
+        printer->setReplyDelayMs(replyDelay);
+        QCOMPARE(usb->GetPrinterHandle(3), 0);
+
+        QByteArray reply;
+        int replyLength = 0;
+        QCOMPARE(swap(queryFrame(0x13), &reply, &replyLength), swapResult);
+        if (swapResult == 0)
+            QCOMPARE(reply.left(6), QByteArray::fromHex("1BFFFE021301"));
+        else
+            QVERIFY(LogCapture::contains(
+                QStringLiteral("libusb_bulk_transfer write failed: LIBUSB_ERROR_TIMEOUT\n")));
+        QCOMPARE(button(queryFrame(0x13)), buttonResult);
+    }
+
+    void unplugDuringTransfer()
+    {
+        EmulatedUsbPrinter *printer = addPrinter();
+        printer->setReplyDelayMs(10000);
+        QCOMPARE(usb->GetPrinterHandle(3), 0);
+        printer->unplugAfterMs(100);
+
+        QByteArray reply;
+        int replyLength = 0;
+        QCOMPARE(swap(queryFrame(0x13), &reply, &replyLength), 4);
+        QVERIFY(printer->unplugged());
+        QVERIFY(LogCapture::contains(
+            QStringLiteral("libusb_bulk_transfer read failed: LIBUSB_ERROR_NO_DEVICE\n")));
+        QVERIFY(LogCapture::containsPart(QStringLiteral("unplugged")));
+
+        // Later transfers fail at once, and the printer is gone from the bus.
+        QVERIFY(swap(queryFrame(0x13), &reply, &replyLength) != 0);
+        QVERIFY(button(queryFrame(0x13)) != 0);
+        unsigned char word[4];
+        int length = 0;
+        QVERIFY(usb->ReadFromControlEndpoint(word, length) != 0);
+        bus->removeDevice(printer);
+        usb->ClosePrinterHandle();
+        QCOMPARE(usb->GetPrinterHandle(3), -1);
+    }
+
+    void permissionAdviceNamesTheShippedRule()
+    {
+        const QString advice = usbFailureAdvice(LIBUSB_ERROR_ACCESS);
+        const QString rule = QStringLiteral("60-labelsetup-printers.rules");
+        QVERIFY(advice.contains(rule));
+        QVERIFY(QFile::exists(QStringLiteral(LABELSETUP_SOURCE_DIR "/resources/udev/") + rule));
+        QVERIFY(advice.contains(QStringLiteral("scripts/install-udev-rule.sh")));
+        QVERIFY(
+            QFile::exists(QStringLiteral(LABELSETUP_SOURCE_DIR "/scripts/install-udev-rule.sh")));
+    }
+};
+
+int main(int argc, char **argv)
+{
+    ensureUmockdevPreload(argc, argv);
+    QApplication app(argc, argv);
+    TestUsbTransport test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_usbtransport.moc"
