@@ -1,14 +1,18 @@
 #pragma once
 
+#include "protocol/commandcodes.h"
 #include "transport/printerlist.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QMainWindow>
 #include <QString>
+#include <cstdint>
 
 class QLabel;
 class QLineEdit;
 class QMessageBox;
+class QProgressBar;
 class QTimer;
 class DistributeNet;
 struct WifiCred;
@@ -112,14 +116,28 @@ public slots:
     void onWifiCredReceived(const WifiCred &cred);
 
 private:
+    // Function page helpers: send one command inside the network bracket.
+    int runFunctionCommand(POWER_InFo code);
+    int runSetCommand(uint8_t item, uint8_t value);
+    void runFunctionButton(POWER_InFo code);
+    void runSetButton(uint8_t item, uint8_t value);
+    void closeAfterRestart(int pauseMs);
+    void resetConnectionPanel();
+
     void deleteTipLabel();
     void restoreLabelSize();
     void connectFieldFixUps();
     void setInitialWidgetStates();
     void applyMediumSelection(int mode);
+    QProgressBar *downloadProgressBar() const;
+    void enableAfterDownload();
     void onDownloadProgress(int percent);
     void onDownloadError(const QString &text);
     void onDownloadFinished();
+
+    // Last accepted value of each numeric box, restored after an invalid entry.
+    QHash<const QLineEdit *, double> lastValidDecimal;
+    QHash<const QLineEdit *, int> lastValidInt;
 
     Printer_Vector m_printerList;
     QMessageBox *m_messageBox = nullptr;

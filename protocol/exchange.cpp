@@ -25,8 +25,11 @@ int swap(QByteArray request, uint8_t *reply, int mode)
     return RESULT_NO_MEDIUM;
 }
 
-int query(uint8_t frameClass, uint8_t item, unsigned char *out, int mode, const char *logText)
+int query(uint8_t frameClass, uint8_t item, unsigned char *out, int mode, const char *logText,
+          int *dataLength)
 {
+    if (dataLength)
+        *dataLength = 0;
     uint8_t reply[frame::kReplyAreaSize] = {};
     const int ret = swap(frame::build(frameClass, item), reply, mode);
     qDebug(logText, ret);
@@ -38,6 +41,8 @@ int query(uint8_t frameClass, uint8_t item, unsigned char *out, int mode, const 
         qDebug("get frame err");
         return RESULT_BAD_REPLY;
     }
+    if (dataLength)
+        *dataLength = qMin(int(reply[5]), frame::kReplyAreaSize - frame::kHeaderSize);
     return RESULT_OK;
 }
 
@@ -60,14 +65,15 @@ int writeOnly(QByteArray request, int mode)
 
 }  // namespace
 
-int GetPrinterInfo(SetInfoType type, unsigned char *out, int mode)
+int GetPrinterInfo(SetInfoType type, unsigned char *out, int mode, int *dataLength)
 {
-    return query(frame::ClassQuery, type, out, mode, "GetPrinterInfo ret:%d");
+    return query(frame::ClassQuery, type, out, mode, "GetPrinterInfo ret:%d", dataLength);
 }
 
-int GetPrinterStatusInfo(POWER_InFo code, unsigned char *out, int mode)
+int GetPrinterStatusInfo(POWER_InFo code, unsigned char *out, int mode, int *dataLength)
 {
-    const int ret = query(frame::ClassStatus, code, out, mode, "GetStatusPrinterInfo ret:%d");
+    const int ret =
+        query(frame::ClassStatus, code, out, mode, "GetStatusPrinterInfo ret:%d", dataLength);
     if (ret == RESULT_OK && out) {
         for (int i = 0; i < frame::kQueryOutSize && out[i] != 0; ++i)
             qDebug("get mesage :%02X", out[i]);

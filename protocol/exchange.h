@@ -6,11 +6,13 @@
 #include <cstdint>
 
 // Information query (class 0x02). `out` must hold 1024 bytes; it is zeroed in every
-// case and receives the reply data on success.
-int GetPrinterInfo(SetInfoType type, unsigned char *out, int mode);
+// case and receives the reply data on success. `dataLength`, when given, receives
+// the number of data bytes the reply announced (0 on failure).
+int GetPrinterInfo(SetInfoType type, unsigned char *out, int mode, int *dataLength = nullptr);
 
 // Status query (class 0x00) whose reply is read, e.g. firmware version or resolution.
-int GetPrinterStatusInfo(POWER_InFo code, unsigned char *out, int mode);
+int GetPrinterStatusInfo(POWER_InFo code, unsigned char *out, int mode,
+                         int *dataLength = nullptr);
 
 // Function command (class 0x00); no reply is read.
 int SetPrinterStatusButton(POWER_InFo code, int mode);

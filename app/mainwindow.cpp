@@ -1,0 +1,270 @@
+#include "app/mainwindow.h"
+
+#include "app/globals.h"
+#include "app/prompts.h"
+#include "download/workerthread.h"
+#include "ui_mainwindow.h"
+
+#include <QButtonGroup>
+#include <QCoreApplication>
+#include <QDebug>
+#include <QLabel>
+#include <QMessageBox>
+#include <QSettings>
+#include <QSignalBlocker>
+#include <QTimer>
+
+namespace {
+constexpr double kDefaultLabelWidth = 102.0;
+constexpr double kDefaultLabelHeight = 152.0;
+
+// A stored label size that is not a number falls back to the default.
+QString storedLabelSize(const QSettings &settings, const QString &key, double fallback)
+{
+    bool ok = false;
+    double value = settings.value(key, fallback).toDouble(&ok);
+    if (!ok)
+        value = fallback;
+    return QString::number(value, 'f', 1);
+}
+}  // namespace
+
+MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
+{
+    m_messageBox = new QMessageBox();
+    ui = new Ui::MainWindow;
+    ui->setupUi(this);
+    // Connected by name, the close button would pass clicked()'s "false" as the
+    // show-message flag; the button closes with the message.
+    disconnect(ui->pushButton_close, &QAbstractButton::clicked, this, nullptr);
+    connect(ui->pushButton_close, &QAbstractButton::clicked, this,
+            [this] { on_pushButton_close_clicked(true); });
+
+    m_messageTimer = new QTimer(this);
+    connect(m_messageTimer, &QTimer::timeout, this, &MainWindow::CloseMessage);
+    workerThread = new WorkerThread();
+
+    ui->label_42->setAttribute(Qt::WA_TransparentForMouseEvents);
+    ui->label_42->setAlignment(Qt::AlignCenter);
+
+    qRegisterMetaType<QByteArray>("QByteArray");
+    connect(workerThread, &WorkerThread::progressUpdated, this, &MainWindow::onDownloadProgress);
+    connect(workerThread, &WorkerThread::errorOccurred, this, &MainWindow::onDownloadError);
+    connect(workerThread, &WorkerThread::finished, this, &MainWindow::onDownloadFinished);
+    // The worker waits until the GUI thread has written each piece.
+    connect(workerThread, &WorkerThread::sendFileSignal, this, &MainWindow::sendFileProcess,
+            Qt::BlockingQueuedConnection);
+
+    connect(ui->tabWidget_2, &QTabWidget::currentChanged, this, [this] { deleteTipLabel(); });
+
+    restoreLabelSize();
+    connectFieldFixUps();
+    setInitialWidgetStates();
+}
+
+MainWindow::~MainWindow()
+{
+    // Stop the worker between two pieces; a piece it is waiting to hand over is
+    // written first, so it never blocks on a window that no longer listens.
+    workerThread->requestInterruption();
+    while (!workerThread->wait(20))
+        QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+    qDebug() << "workerThread->wait()";
+    delete workerThread;
+    workerThread = nullptr;
+    qDebug() << "delete Thread";
+    delete tipLabel;
+    delete ui;
+    delete m_messageBox;
+}
+
+void MainWindow::restoreLabelSize()
+{
+    QSettings settings(QStringLiteral("Company"), QStringLiteral("App"));
+    const QSignalBlocker blockWidth(ui->lineEdit);
+    const QSignalBlocker blockHeight(ui->lineEdit_2);
+    ui->lineEdit->setText(
+        storedLabelSize(settings, QStringLiteral("lineEdit_text"), kDefaultLabelWidth));
+    ui->lineEdit_2->setText(
+        storedLabelSize(settings, QStringLiteral("lineEdit_2_text"), kDefaultLabelHeight));
+}
+
+void MainWindow::connectFieldFixUps()
+{
+    connect(ui->lineEdit, &QLineEdit::editingFinished, this, [this] {
+        fixLineEditWithTip(ui->lineEdit, tr("宽度范围20-108mm，请重新输入"), 20.0, 108.0);
+    });
+    connect(ui->lineEdit_2, &QLineEdit::editingFinished, this, [this] {
+        fixLineEditWithTip(ui->lineEdit_2, tr("高度范围10-1778mm，请重新输入"), 10.0, 1778.0);
+    });
+    QLineEdit *const integerFields[] = {
+        ui->lineEdit_LabelGap,      ui->lineEdit_BlackLabelGap, ui->lineEdit_VerticalShift,
+        ui->lineEdit_PrintShift,    ui->lineEdit_DistanceO2PH,  ui->lineEdit_DistanceS2PH,
+        ui->lineEdit_DistanceB2PH,  ui->lineEdit_DistancePH2T,  ui->lineEdit_NetportTCPPort,
+        ui->lineEdit_NetportUDPPort, ui->lineEdit_PaperTime,
+    };
+    for (QLineEdit *edit : integerFields)
+        connect(edit, &QLineEdit::editingFinished, this, [this, edit] { fixIntLineEdit(edit); });
+}
+
+void MainWindow::setInitialWidgetStates()
+{
+    // The medium boxes behave as one choice: exactly one is ticked at any time.
+    auto *media = new QButtonGroup(this);
+    media->setExclusive(true);
+    for (QCheckBox *box : {ui->checkBox_USB, ui->checkBox_NET, ui->checkBox_WIFI, ui->checkBox_BLE,
+                           ui->checkBox_Serialport})
+        media->addButton(box);
+    ui->checkBox_USB->setChecked(ret_mode == MEDIUM_USB);
+
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             ui->checkBox_USB, ui->checkBox_NET, ui->checkBox_WIFI, ui->pushButton_open,
+             ui->pushButton_Send, ui->pushButton_SendFile, ui->textBrowser_Ver, ui->textBrowser_DPI,
+             ui->textBrowser_MaxPaperWidth, ui->textBrowser_Model})
+        w->setEnabled(true);
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             ui->checkBox_BLE, ui->checkBox_Serialport, ui->pushButton_close,
+             ui->pushButton_PrintSettingSet, ui->pushButton_DistanceSettingSet,
+             ui->pushButton_WifiSettingSet, ui->pushButton_BleSettingSet,
+             ui->pushButton_NetportSettingSet, ui->pushButton_ComSettingSet,
+             ui->pushButton_StripperSettingSet, ui->progressBar_Update, ui->lineEdit_ComDeviceInfo,
+             ui->lineEdit_ComSN, ui->lineEdit_SppMAC, ui->lineEdit_WApMAC,
+             ui->pushButton_StopList})
+        w->setEnabled(false);
+    ui->tabWidget_2->setCurrentIndex(0);
+    ui->toolBox_PrinterSetting->setCurrentIndex(0);
+    ui->progressBar_Scan->setValue(0);
+    ui->progressBar_Update->setValue(0);
+    ui->progressBar_Debug->setValue(0);
+
+    // The connection fields follow the initial USB medium.
+    ui->lineEdit_ConnectAddr->setEnabled(false);
+    ui->lineEdit_ConnectTCPPort->setEnabled(false);
+    ui->lineEdit_ConnectUDPPort->setEnabled(false);
+    ui->groupBox_SerialParam->setEnabled(false);
+}
+
+void MainWindow::applyMediumSelection(int mode)
+{
+    ret_mode = mode;
+    const bool network = mode == MEDIUM_NETWORK;
+    const bool wifi = network && ui->checkBox_WIFI->isChecked();
+    ui->lineEdit_ConnectAddr->setEnabled(wifi);
+    ui->lineEdit_ConnectTCPPort->setEnabled(network);
+    ui->lineEdit_ConnectUDPPort->setEnabled(network);
+    ui->groupBox_SerialParam->setEnabled(mode == MEDIUM_SERIAL);
+
+    if (network && !wifi) {
+        if (!ui->lineEdit_NetportTCPPort->text().isEmpty())
+            ui->lineEdit_ConnectTCPPort->setText(ui->lineEdit_NetportTCPPort->text());
+        if (!ui->lineEdit_NetportUDPPort->text().isEmpty())
+            ui->lineEdit_ConnectUDPPort->setText(ui->lineEdit_NetportUDPPort->text());
+    }
+    if (wifi) {
+        const QString address = ui->comboBox_WifiMode->currentIndex() == 1
+                                    ? ui->lineEdit_WApIP->text()
+                                    : ui->lineEdit_WifiSetIP->text();
+        if (address != QLatin1String("...") && address != QLatin1String("0.0.0.0"))
+            ui->lineEdit_ConnectAddr->setText(address);
+        if (!ui->lineEdit_WApPort->text().isEmpty())
+            ui->lineEdit_ConnectTCPPort->setText(ui->lineEdit_WApPort->text());
+    }
+    ui->progressBar_Scan->setValue(0);
+    ui->comboBox_ScanResult->clear();
+}
+
+void MainWindow::on_checkBox_USB_clicked(bool checked)
+{
+    if (checked)
+        applyMediumSelection(MEDIUM_USB);
+}
+
+void MainWindow::on_checkBox_NET_clicked(bool checked)
+{
+    if (checked)
+        applyMediumSelection(MEDIUM_NETWORK);
+}
+
+void MainWindow::on_checkBox_WIFI_clicked(bool checked)
+{
+    if (checked)
+        applyMediumSelection(MEDIUM_NETWORK);
+}
+
+void MainWindow::on_checkBox_BLE_clicked(bool checked)
+{
+    if (checked)
+        applyMediumSelection(MEDIUM_BLUETOOTH);
+}
+
+void MainWindow::on_checkBox_Serialport_clicked(bool checked)
+{
+    if (checked)
+        applyMediumSelection(MEDIUM_SERIAL);
+}
+
+void MainWindow::controlAllWidgets(bool on)
+{
+    qDebug() << "-------------cmd:" << (on ? "true" : "false");
+    for (QWidget *w : std::initializer_list<QWidget *>{ui->pushButton_close, ui->tabWidget_2,
+                                                       ui->pushButton_getPrinterInfo,
+                                                       ui->pushButton_Send, ui->pushButton_SendFile})
+        w->setEnabled(on);
+}
+
+int MainWindow::Ret_Handler(int code)
+{
+    QString text;
+    switch (code) {
+    case RESULT_OK:
+        prompts::information(this, tr("设置工具"), tr("处理成功"));
+        return 0;
+    case RESULT_NOT_CONNECTED:
+        text = tr("请确保打印机已进行连接");
+        break;
+    case RESULT_USB_OPEN:
+        text = tr("USB通讯出错，请重试");
+        break;
+    case RESULT_NETWORK:
+        text = tr("网络通讯出错，请重试");
+        break;
+    case RESULT_BLUETOOTH:
+        text = tr("蓝牙通讯出错，请重试");
+        break;
+    case RESULT_SERIAL:
+        text = tr("串口通讯出错，请重试");
+        break;
+    default:
+        return 0;
+    }
+    prompts::information(this, tr("设置工具"), text);
+    return 1;
+}
+
+void MainWindow::CloseMessage()
+{
+    qDebug() << "timeout close message";
+    m_messageBox->hide();
+    m_messageTimer->stop();
+}
+
+bool MainWindow::isDeviceOpen() const
+{
+    return !ui->pushButton_open->isEnabled();
+}
+
+bool MainWindow::requireOpenDevice()
+{
+    if (isDeviceOpen())
+        return true;
+    prompts::information(this, tr("设置工具"), tr("请先打开设备"));
+    return false;
+}
+
+void MainWindow::deleteTipLabel()
+{
+    if (tipLabel) {
+        tipLabel->deleteLater();
+        tipLabel = nullptr;
+    }
+}

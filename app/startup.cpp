@@ -1,0 +1,82 @@
+#include "app/startup.h"
+
+#include "app/mainwindow.h"
+
+#include <QApplication>
+#include <QDebug>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+static void initResourcesOnce()
+{
+    Q_INIT_RESOURCE(translations);
+}
+
+void initTranslationResources()
+{
+    static const bool done = (initResourcesOnce(), true);
+    Q_UNUSED(done);
+}
+
+bool installTranslations(QApplication &app, const LanguageChoice &choice)
+{
+    initTranslationResources();
+
+    // Standard dialog buttons in the user's language too, where Qt ships them.
+    auto *qtTranslator = new QTranslator(&app);
+    if (qtTranslator->load(choice.locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                           QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(qtTranslator);
+    else
+        delete qtTranslator;
+
+    if (choice.translationFile.isEmpty())
+        return false;
+    auto *translator = new QTranslator(&app);
+    if (!translator->load(QStringLiteral(":/translations/") + choice.translationFile)) {
+        delete translator;
+        return false;
+    }
+    app.installTranslator(translator);
+    return true;
+}
+
+QString applicationWindowTitle()
+{
+    return QCoreApplication::translate("MainWindow", "标签机设置工具") + QStringLiteral("V1.0.9");
+}
+
+int runApplication(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    const QLocale systemLocale = QLocale::system();
+    qDebug() << "Qt version:" << qVersion();
+    qDebug() << "System locale:" << systemLocale.name();
+    qDebug() << "locale.language:" << systemLocale.language();
+
+    QStringList arguments = app.arguments();
+    arguments.removeFirst();
+    for (const QString &argument : arguments) {
+        qDebug().noquote() << QStringLiteral("语言参数: ") + argument;
+        if (!forcedLanguageFromArguments({argument}).isEmpty())
+            break;
+    }
+    const LanguageChoice choice = chooseLanguage(arguments, systemLocale);
+    if (!choice.forcedLanguage.isEmpty())
+        qDebug() << "Forced language from command line:" << choice.forcedLanguage;
+
+    installTranslations(app, choice);
+    QFont font(QString::fromUtf8(kApplicationFontFamily));
+    font.setPointSize(choice.fontPointSize);
+    app.setFont(font);
+
+    int result = 0;
+    {
+        MainWindow window;
+        window.setWindowTitle(applicationWindowTitle());
+        window.show();
+        result = app.exec();
+    }
+    return result;
+}

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds, and runs the whole test suite: once in a normal
+# build and once under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Exits non-zero on any failure. Set LABELSETUP_SKIP_SANITIZE=1 to skip the second pass.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+./scripts/install-deps.sh
+jobs="$(nproc)"
+
+echo "== Build"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$jobs"
+echo "== Tests"
+ctest --test-dir build --output-on-failure -j"$jobs"
+
+if [ "${LABELSETUP_SKIP_SANITIZE:-0}" != "1" ]; then
+    echo "== Build with AddressSanitizer and UndefinedBehaviorSanitizer"
+    cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLABELSETUP_SANITIZE=ON >/dev/null
+    cmake --build build-asan -j"$jobs"
+    echo "== Tests under the sanitizers"
+    ASAN_OPTIONS="detect_leaks=1:abort_on_error=1${ASAN_OPTIONS:+:$ASAN_OPTIONS}" \
+    UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1${UBSAN_OPTIONS:+:$UBSAN_OPTIONS}" \
+        ctest --test-dir build-asan --output-on-failure -j"$jobs"
+fi

@@ -1,0 +1,387 @@
+// The window frame: initial states, medium choice, result messages, label-size
+// restore, tip label and the guards of the printer commands.
+#include "app/globals.h"
+#include "app/mainwindow.h"
+#include "messagerecorder.h"
+#include "protocol/exchange.h"
+#include "protocol/frame.h"
+#include "ui_mainwindow.h"
+
+#include <QLabel>
+#include <QSettings>
+#include <QtTest>
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void initialStates();
+    void retHandler_data();
+    void retHandler();
+    void mediumSelection_data();
+    void mediumSelection();
+    void mediumBoxesStayExclusive();
+    void networkPrefill();
+    void wifiPrefill_data();
+    void wifiPrefill();
+    void labelSizeRestore_data();
+    void labelSizeRestore();
+    void controlAllWidgets();
+    void tipLabelGoesWithTabChange();
+    void closeButtonShowsMessage();
+    void closeFromCodeIsSilent();
+    void noMediumSendsNothing_data();
+    void noMediumSendsNothing();
+    void commandsNeedAnOpenPrinter_data();
+    void commandsNeedAnOpenPrinter();
+    void openWithoutSelection();
+
+private:
+    MainWindow *window = nullptr;
+    MessageRecorder *recorder = nullptr;
+};
+
+void TestMainWindow::init()
+{
+    QSettings(QStringLiteral("Company"), QStringLiteral("App")).clear();
+    ret_mode = 1;
+    mmToDot = 8;
+    recorder = new MessageRecorder;
+    window = new MainWindow;
+}
+
+void TestMainWindow::cleanup()
+{
+    delete window;
+    window = nullptr;
+    delete recorder;
+    recorder = nullptr;
+    ret_mode = 1;
+}
+
+void TestMainWindow::initialStates()
+{
+    Ui::MainWindow *ui = window->ui;
+    const QList<QWidget *> enabled{ui->checkBox_USB,    ui->checkBox_NET,
+                                   ui->checkBox_WIFI,   ui->pushButton_open,
+                                   ui->pushButton_Send, ui->pushButton_SendFile,
+                                   ui->textBrowser_Ver, ui->textBrowser_DPI,
+                                   ui->textBrowser_MaxPaperWidth, ui->textBrowser_Model};
+    for (QWidget *w : enabled)
+        QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));
+    const QList<QWidget *> disabled{
+        ui->checkBox_BLE,           ui->checkBox_Serialport,        ui->pushButton_close,
+        ui->pushButton_PrintSettingSet, ui->pushButton_DistanceSettingSet,
+        ui->pushButton_WifiSettingSet, ui->pushButton_BleSettingSet,
+        ui->pushButton_NetportSettingSet, ui->pushButton_ComSettingSet,
+        ui->pushButton_StripperSettingSet, ui->progressBar_Update, ui->lineEdit_ComDeviceInfo,
+        ui->lineEdit_ComSN,         ui->lineEdit_SppMAC,            ui->lineEdit_WApMAC};
+    for (QWidget *w : disabled)
+        QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
+    QCOMPARE(ui->tabWidget_2->count(), 3);
+    QCOMPARE(ui->tabWidget_2->currentIndex(), 0);
+    QCOMPARE(ui->toolBox_PrinterSetting->count(), 7);
+    QCOMPARE(ui->toolBox_PrinterSetting->currentIndex(), 0);
+    QCOMPARE(ui->progressBar_Scan->value(), 0);
+    QCOMPARE(ui->progressBar_Update->value(), 0);
+    QCOMPARE(ui->progressBar_Debug->value(), 0);
+    QVERIFY(ui->checkBox_USB->isChecked());
+    QCOMPARE(ret_mode, 1);
+    QCOMPARE(ui->lineEdit_ConnectTCPPort->text(), QStringLiteral("9100"));
+    QCOMPARE(ui->lineEdit_ConnectUDPPort->text(), QStringLiteral("38400"));
+    QCOMPARE(ui->lineEdit_ConnectAddr->text(), QStringLiteral("192.168.1.1"));
+    QVERIFY(ui->lineEdit_ConnectAddr->inputMask().startsWith(QStringLiteral("000.000.000.000")));
+    QCOMPARE(ui->comboBox_DefaultCodePage->count(), 62);
+    QCOMPARE(ui->comboBox_DefaultCodePage->itemText(61), QStringLiteral("61 PC3041(Maltese)"));
+    QCOMPARE(ui->comboBox_ComBaud->count(), 17);
+    QCOMPARE(ui->comboBox_ComBaud->itemText(7), QStringLiteral("115200"));
+    QVERIFY(recorder->messages.isEmpty());
+}
+
+void TestMainWindow::retHandler_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("returned");
+    QTest::newRow("0") << 0 << QString::fromUtf8("处理成功") << 0;
+    QTest::newRow("1 silent") << 1 << QString() << 0;
+    QTest::newRow("2 silent") << 2 << QString() << 0;
+    QTest::newRow("3") << 3 << QString::fromUtf8("请确保打印机已进行连接") << 1;
+    QTest::newRow("4 silent") << 4 << QString() << 0;
+    QTest::newRow("5") << 5 << QString::fromUtf8("USB通讯出错，请重试") << 1;
+    QTest::newRow("6") << 6 << QString::fromUtf8("网络通讯出错，请重试") << 1;
+    QTest::newRow("7") << 7 << QString::fromUtf8("蓝牙通讯出错，请重试") << 1;
+    QTest::newRow("8") << 8 << QString::fromUtf8("串口通讯出错，请重试") << 1;
+    QTest::newRow("9 silent") << 9 << QString() << 0;
+    QTest::newRow("-1 silent") << -1 << QString() << 0;
+}
+
+void TestMainWindow::retHandler()
+{
+    QFETCH(int, code);
+    QFETCH(QString, text);
+    QFETCH(int, returned);
+    QCOMPARE(window->Ret_Handler(code), returned);
+    if (text.isEmpty()) {
+        QVERIFY(recorder->messages.isEmpty());
+        return;
+    }
+    QCOMPARE(recorder->messages.size(), 1);
+    QCOMPARE(recorder->messages.at(0).kind, prompts::Kind::Information);
+    QCOMPARE(recorder->messages.at(0).title, QString::fromUtf8("设置工具"));
+    QCOMPARE(recorder->messages.at(0).text, text);
+}
+
+void TestMainWindow::mediumSelection_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("address");
+    QTest::addColumn<bool>("ports");
+    QTest::addColumn<bool>("serial");
+    QTest::newRow("usb") << "checkBox_USB" << 1 << false << false << false;
+    QTest::newRow("wired") << "checkBox_NET" << 2 << false << true << false;
+    QTest::newRow("wireless") << "checkBox_WIFI" << 2 << true << true << false;
+    QTest::newRow("bluetooth") << "checkBox_BLE" << 3 << false << false << false;
+    QTest::newRow("serial") << "checkBox_Serialport" << 4 << false << false << true;
+}
+
+void TestMainWindow::mediumSelection()
+{
+    QFETCH(QString, box);
+    QFETCH(int, mode);
+    QFETCH(bool, address);
+    QFETCH(bool, ports);
+    QFETCH(bool, serial);
+    Ui::MainWindow *ui = window->ui;
+    // Start from another medium so that every row changes something.
+    QTest::mouseClick(mode == 2 ? ui->checkBox_USB : ui->checkBox_WIFI, Qt::LeftButton);
+    ui->comboBox_ScanResult->addItem(QStringLiteral("Label [P1] {USB001}"));
+    ui->progressBar_Scan->setValue(100);
+
+    auto *checkBox = window->findChild<QCheckBox *>(box);
+    QVERIFY(checkBox);
+    checkBox->setEnabled(true);  // Bluetooth and serial are disabled in the form
+    QTest::mouseClick(checkBox, Qt::LeftButton);
+    QVERIFY(checkBox->isChecked());
+    QCOMPARE(ret_mode, mode);
+    QCOMPARE(ui->lineEdit_ConnectAddr->isEnabled(), address);
+    QCOMPARE(ui->lineEdit_ConnectTCPPort->isEnabled(), ports);
+    QCOMPARE(ui->lineEdit_ConnectUDPPort->isEnabled(), ports);
+    QCOMPARE(ui->groupBox_SerialParam->isEnabled(), serial);
+    QCOMPARE(ui->progressBar_Scan->value(), 0);
+    QCOMPARE(ui->comboBox_ScanResult->count(), 0);
+}
+
+void TestMainWindow::mediumBoxesStayExclusive()
+{
+    Ui::MainWindow *ui = window->ui;
+    QTest::mouseClick(ui->checkBox_NET, Qt::LeftButton);
+    QVERIFY(ui->checkBox_NET->isChecked());
+    QVERIFY(!ui->checkBox_USB->isChecked());
+    // Clicking the ticked box again keeps it ticked and the medium unchanged.
+    QTest::mouseClick(ui->checkBox_NET, Qt::LeftButton);
+    QVERIFY(ui->checkBox_NET->isChecked());
+    QCOMPARE(ret_mode, 2);
+}
+
+void TestMainWindow::networkPrefill()
+{
+    Ui::MainWindow *ui = window->ui;
+    QTest::mouseClick(ui->checkBox_NET, Qt::LeftButton);
+    QCOMPARE(ui->lineEdit_ConnectTCPPort->text(), QStringLiteral("9100"));
+    QCOMPARE(ui->lineEdit_ConnectUDPPort->text(), QStringLiteral("38400"));
+
+    ui->lineEdit_NetportTCPPort->setText(QStringLiteral("9200"));
+    ui->lineEdit_NetportUDPPort->setText(QStringLiteral("39000"));
+    QTest::mouseClick(ui->checkBox_USB, Qt::LeftButton);
+    QTest::mouseClick(ui->checkBox_NET, Qt::LeftButton);
+    QCOMPARE(ui->lineEdit_ConnectTCPPort->text(), QStringLiteral("9200"));
+    QCOMPARE(ui->lineEdit_ConnectUDPPort->text(), QStringLiteral("39000"));
+}
+
+void TestMainWindow::wifiPrefill_data()
+{
+    QTest::addColumn<int>("wifiMode");
+    QTest::addColumn<QString>("apAddress");
+    QTest::addColumn<QString>("stationAddress");
+    QTest::addColumn<QString>("apPort");
+    QTest::addColumn<QString>("expectedAddress");
+    QTest::addColumn<QString>("expectedPort");
+    QTest::newRow("access point") << 1 << "192.168.4.1" << "10.1.2.3" << "9101" << "192.168.4.1"
+                                  << "9101";
+    QTest::newRow("station") << 0 << "192.168.4.1" << "10.1.2.3" << "" << "10.1.2.3" << "9100";
+    QTest::newRow("station all zero") << 0 << "192.168.4.1" << "0.0.0.0" << "" << "192.168.1.1"
+                                      << "9100";
+    QTest::newRow("station empty") << 0 << "192.168.4.1" << "" << "" << "192.168.1.1" << "9100";
+}
+
+void TestMainWindow::wifiPrefill()
+{
+    QFETCH(int, wifiMode);
+    QFETCH(QString, apAddress);
+    QFETCH(QString, stationAddress);
+    QFETCH(QString, apPort);
+    QFETCH(QString, expectedAddress);
+    QFETCH(QString, expectedPort);
+    Ui::MainWindow *ui = window->ui;
+    ui->comboBox_WifiMode->setCurrentIndex(wifiMode);
+    ui->lineEdit_WApIP->setText(apAddress);
+    ui->lineEdit_WifiSetIP->setText(stationAddress);
+    ui->lineEdit_WApPort->setText(apPort);
+    QTest::mouseClick(ui->checkBox_WIFI, Qt::LeftButton);
+    QCOMPARE(ui->lineEdit_ConnectAddr->text(), expectedAddress);
+    QCOMPARE(ui->lineEdit_ConnectTCPPort->text(), expectedPort);
+}
+
+void TestMainWindow::labelSizeRestore_data()
+{
+    QTest::addColumn<QVariant>("storedWidth");
+    QTest::addColumn<QVariant>("storedHeight");
+    QTest::addColumn<QString>("width");
+    QTest::addColumn<QString>("height");
+    QTest::newRow("defaults") << QVariant() << QVariant() << "102.0" << "152.0";
+    QTest::newRow("stored texts") << QVariant("50.3") << QVariant("100") << "50.3" << "100.0";
+    QTest::newRow("not a number") << QVariant("abc") << QVariant("12,5x") << "102.0" << "152.0";
+}
+
+void TestMainWindow::labelSizeRestore()
+{
+    QFETCH(QVariant, storedWidth);
+    QFETCH(QVariant, storedHeight);
+    QFETCH(QString, width);
+    QFETCH(QString, height);
+    delete window;
+    {
+        QSettings settings(QStringLiteral("Company"), QStringLiteral("App"));
+        if (storedWidth.isValid())
+            settings.setValue(QStringLiteral("lineEdit_text"), storedWidth);
+        if (storedHeight.isValid())
+            settings.setValue(QStringLiteral("lineEdit_2_text"), storedHeight);
+    }
+    window = new MainWindow;
+    QCOMPARE(window->ui->lineEdit->text(), width);
+    QCOMPARE(window->ui->lineEdit_2->text(), height);
+    QVERIFY(recorder->messages.isEmpty());
+}
+
+void TestMainWindow::controlAllWidgets()
+{
+    Ui::MainWindow *ui = window->ui;
+    const QList<QWidget *> group{ui->pushButton_close, ui->tabWidget_2,
+                                 ui->pushButton_getPrinterInfo, ui->pushButton_Send,
+                                 ui->pushButton_SendFile};
+    window->controlAllWidgets(false);
+    for (QWidget *w : group)
+        QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
+    QVERIFY(ui->pushButton_open->isEnabled());
+    window->controlAllWidgets(true);
+    for (QWidget *w : group)
+        QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));
+}
+
+void TestMainWindow::tipLabelGoesWithTabChange()
+{
+    window->show();
+    window->showInputTip(window->ui->lineEdit, QStringLiteral("tip"));
+    QPointer<QLabel> tip = window->currentTipLabel();
+    QVERIFY(tip);
+    QVERIFY(tip->isVisible());
+    window->ui->tabWidget_2->setCurrentIndex(2);
+    QVERIFY(!window->currentTipLabel());
+    QTRY_VERIFY(tip.isNull());
+}
+
+void TestMainWindow::closeButtonShowsMessage()
+{
+    Ui::MainWindow *ui = window->ui;
+    ui->pushButton_close->setEnabled(true);
+    ui->pushButton_open->setEnabled(false);
+    QTest::mouseClick(ui->pushButton_close, Qt::LeftButton);
+    QCOMPARE(recorder->texts(), QStringList{QString::fromUtf8("关闭成功！")});
+    QVERIFY(ui->pushButton_open->isEnabled());
+    QVERIFY(!ui->pushButton_close->isEnabled());
+    QVERIFY(!contrlNet);
+}
+
+void TestMainWindow::closeFromCodeIsSilent()
+{
+    window->on_pushButton_close_clicked(false);
+    QVERIFY(recorder->messages.isEmpty());
+    QVERIFY(window->ui->pushButton_open->isEnabled());
+}
+
+void TestMainWindow::noMediumSendsNothing_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::newRow("bluetooth") << 3;
+    QTest::newRow("serial") << 4;
+}
+
+void TestMainWindow::noMediumSendsNothing()
+{
+    QFETCH(int, mode);
+    ret_mode = mode;
+    unsigned char out[frame::kQueryOutSize];
+    memset(out, 0xAA, sizeof(out));
+    QCOMPARE(GetPrinterInfo(INFO_PRINT_SPEED, out, mode), -1);
+    QCOMPARE(QByteArray(reinterpret_cast<char *>(out), sizeof(out)),
+             QByteArray(sizeof(out), '\0'));
+    QCOMPARE(GetPrinterStatusInfo(POWER_FIRMWARE_VERSION, out, mode), -1);
+    QCOMPARE(SetPrinterStatusButton(POWER_SELF_TEST, mode), -1);
+    QCOMPARE(sendSetFrame(INFO_PRINT_SPEED, QByteArray(1, '\1')), -1);
+    quint32 word = 1;
+    QCOMPARE(readPrinterStatusWord(&word), -1);
+    QCOMPARE(window->Ret_Handler(-1), 0);
+    QVERIFY(recorder->messages.isEmpty());
+}
+
+void TestMainWindow::commandsNeedAnOpenPrinter_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("text");
+    const QString closed = QString::fromUtf8("请先打开设备");
+    const int info = int(prompts::Kind::Information);
+    QTest::newRow("information") << "pushButton_getPrinterInfo" << int(prompts::Kind::Critical)
+                                 << QString::fromUtf8("设备未打开!");
+    for (const char *name :
+         {"pushButton_GetPrinterStatus", "pushButton_SelfCheck", "pushButton_Reboot",
+          "pushButton_PrinterInit", "pushButton_SeamLrn", "pushButton_BlackLableLrn",
+          "pushButton_DACLrn", "pushButton_OutietLrn", "pushButton_NopaperLrn",
+          "pushButton_AllCut", "pushButton_HalfCut", "pushButton_StripMode",
+          "pushButton_TearMode", "pushButton_KeySettingOpen", "pushButton_KeySettingClose",
+          "pushButton_BuzzerOpen", "pushButton_BuzzerClose", "pushButton_PrintSettingRead",
+          "pushButton_DistanceSettingRead", "pushButton_WifiSettingRead",
+          "pushButton_BleSettingRead", "pushButton_NetportSettingRead",
+          "pushButton_ComSettingRead", "pushButton_StripperSettingRead",
+          "pushButton_DownloadFW", "pushButton_DownloadFL", "pushButton_NetSetup"})
+        QTest::newRow(name) << name << info << closed;
+}
+
+void TestMainWindow::commandsNeedAnOpenPrinter()
+{
+    QFETCH(QString, button);
+    QFETCH(int, kind);
+    QFETCH(QString, text);
+    auto *pushButton = window->findChild<QPushButton *>(button);
+    QVERIFY(pushButton);
+    QTest::mouseClick(pushButton, Qt::LeftButton);
+    QCOMPARE(recorder->messages.size(), 1);
+    QCOMPARE(int(recorder->messages.at(0).kind), kind);
+    QCOMPARE(recorder->messages.at(0).title, QString::fromUtf8("设置工具"));
+    QCOMPARE(recorder->messages.at(0).text, text);
+    QVERIFY(recorder->fileCaptions.isEmpty());
+}
+
+void TestMainWindow::openWithoutSelection()
+{
+    QTest::mouseClick(window->ui->pushButton_open, Qt::LeftButton);
+    QCOMPARE(recorder->texts(), QStringList{QString::fromUtf8("请先选中打印列表中的打印机")});
+    QVERIFY(window->ui->pushButton_open->isEnabled());
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "app/prompts.h"
+
+#include <QDialog>
+#include <QList>
+#include <QStringList>
+
+// Records every message box instead of showing it, and answers modal dialogs and
+// file questions with scripted results. Restores the real boxes when destroyed.
+class MessageRecorder
+{
+public:
+    MessageRecorder()
+    {
+        prompts::setMessageHandler(
+            [this](QWidget *, const prompts::Message &message) { messages.append(message); });
+        prompts::setDialogHandler([this](QDialog *dialog) {
+            dialogTitles.append(dialog->windowTitle());
+            return dialogResult;
+        });
+        prompts::setFileHandler([this](QWidget *, const QString &caption, const QString &,
+                                       const QString &filter) {
+            fileCaptions.append(caption);
+            fileFilters.append(filter);
+            return fileToOpen;
+        });
+    }
+    ~MessageRecorder()
+    {
+        prompts::setMessageHandler(nullptr);
+        prompts::setDialogHandler(nullptr);
+        prompts::setFileHandler(nullptr);
+    }
+    MessageRecorder(const MessageRecorder &) = delete;
+    MessageRecorder &operator=(const MessageRecorder &) = delete;
+
+    QStringList texts() const
+    {
+        QStringList out;
+        for (const prompts::Message &m : messages)
+            out << m.text;
+        return out;
+    }
+    QString lastText() const { return messages.isEmpty() ? QString() : messages.last().text; }
+    void clear()
+    {
+        messages.clear();
+        dialogTitles.clear();
+        fileCaptions.clear();
+        fileFilters.clear();
+    }
+
+    QList<prompts::Message> messages;
+    QStringList dialogTitles;
+    QStringList fileCaptions;
+    QStringList fileFilters;
+    int dialogResult = QDialog::Accepted;
+    QString fileToOpen;
+};
