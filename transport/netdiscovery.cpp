@@ -47,4 +47,4 @@ QString entryText(const QString &maker, const QString &model, const QString &ip)
     return maker + QStringLiteral(" [") + model + QStringLiteral("] {") + ip + QStringLiteral("}");
 }
 
-}  // namespace netdiscovery
+} // namespace netdiscovery

@@ -32,4 +32,4 @@ QString ipv4Text(const QString &address);
 // The device-list entry: "maker [model] {ip}".
 QString entryText(const QString &maker, const QString &model, const QString &ip);
 
-}  // namespace netdiscovery
+} // namespace netdiscovery

@@ -75,7 +75,7 @@ private:
     DeviceIoContrl_Net *m_saved;
 };
 
-}  // namespace
+} // namespace
 
 DeviceIoContrl_Net::DeviceIoContrl_Net(MainWindow *window)
     : m_window(window), m_handle(new NetHandleRecord)
@@ -263,8 +263,8 @@ int DeviceIoContrl_Net::PrinterDataIORead(unsigned char *frame, int length, unsi
     }
 }
 
-int DeviceIoContrl_Net::PrinterDataIOButton(unsigned char *frame, int length,
-                                            unsigned char *reply, int &replyLength)
+int DeviceIoContrl_Net::PrinterDataIOButton(unsigned char *frame, int length, unsigned char *reply,
+                                            int &replyLength)
 {
     Q_UNUSED(reply);
     Q_UNUSED(replyLength);
@@ -290,8 +290,7 @@ int DeviceIoContrl_Net::PrinterDataIOButton(unsigned char *frame, int length,
     return RESULT_NETWORK;
 }
 
-int DeviceIoContrl_Net::ReadFromControlEndpoint(int frameLength, unsigned char *buffer,
-                                                int &length)
+int DeviceIoContrl_Net::ReadFromControlEndpoint(int frameLength, unsigned char *buffer, int &length)
 {
     Q_UNUSED(frameLength);
     // Status-word query: class 0x00, item 0x03, length byte 4 with no data following.
@@ -396,8 +395,8 @@ int DeviceIoContrl_Net::broadcastDiscovery()
                              << "Error:" << udpSocket->errorString() << "error code"
                              << udpSocket->error();
                 else
-                    qDebug() << "Partial datagram sent to" << broadcast << "Sent:" << sent
-                             << "/" << request.size();
+                    qDebug() << "Partial datagram sent to" << broadcast << "Sent:" << sent << "/"
+                             << request.size();
             }
         }
     }
@@ -406,7 +405,7 @@ int DeviceIoContrl_Net::broadcastDiscovery()
     for (;;) {
         waitForEvents();
         if (!self)
-            return 1;  // the transport went away with its socket and timer
+            return 1; // the transport went away with its socket and timer
         int result = -1;
         if (!getListStatus || scanFlag_TCP)
             result = 1;

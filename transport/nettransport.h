@@ -40,8 +40,7 @@ public:
     int Connect_Server(const QString &host, quint16 port);
     void Disconnect_Server();
 
-    int PrinterDataIORead(unsigned char *frame, int length, unsigned char *reply,
-                          int &replyLength);
+    int PrinterDataIORead(unsigned char *frame, int length, unsigned char *reply, int &replyLength);
     int PrinterDataIOButton(unsigned char *frame, int length, unsigned char *reply,
                             int &replyLength);
     int ReadFromControlEndpoint(int frameLength, unsigned char *buffer, int &length);

@@ -10,7 +10,7 @@ QByteArray bytes(const char *hexText)
 {
     return QByteArray::fromHex(QByteArray(hexText).replace(' ', ""));
 }
-}  // namespace
+} // namespace
 
 class TestNetDiscovery : public QObject
 {
@@ -82,15 +82,15 @@ void TestNetDiscovery::replyData_data()
     QTest::newRow("no trailer, data complete")
         << bytes("07 1B FF FE 02 0C 02 41 00") << true << bytes("41 00");
     QTest::newRow("length 0") << bytes("07 1B FF FE 02 0C 00 1B FE FF") << false << QByteArray();
-    QTest::newRow("length 0x80") << (bytes("07 1B FF FE 02 0C 80") + QByteArray(200, 'A'))
-                                 << false << QByteArray();
-    QTest::newRow("length 0xFF") << (bytes("07 1B FF FE 02 0C FF") + QByteArray(300, 'A'))
-                                 << false << QByteArray();
+    QTest::newRow("length 0x80") << (bytes("07 1B FF FE 02 0C 80") + QByteArray(200, 'A')) << false
+                                 << QByteArray();
+    QTest::newRow("length 0xFF") << (bytes("07 1B FF FE 02 0C FF") + QByteArray(300, 'A')) << false
+                                 << QByteArray();
     QTest::newRow("length past the end")
         << bytes("07 1B FF FE 02 0C 05 41 00 42 1B") << false << QByteArray();
     QTest::newRow("no length byte") << bytes("07 1B FF FE 02 0C") << false << QByteArray();
-    QTest::newRow("length 127") << (bytes("07 1B FF FE 02 0C 7F") + QByteArray(127, 'B'))
-                                << true << QByteArray(127, 'B');
+    QTest::newRow("length 127") << (bytes("07 1B FF FE 02 0C 7F") + QByteArray(127, 'B')) << true
+                                << QByteArray(127, 'B');
 }
 
 void TestNetDiscovery::replyData()
@@ -121,10 +121,14 @@ void TestNetDiscovery::ipv4Text_data()
 {
     QTest::addColumn<QString>("address");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("plain") << "10.250.1.2" << "10.250.1.2";
-    QTest::newRow("mapped") << "::ffff:10.250.2.2" << "10.250.2.2";
-    QTest::newRow("ipv6") << "fe80::1" << "";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("plain") << "10.250.1.2"
+                           << "10.250.1.2";
+    QTest::newRow("mapped") << "::ffff:10.250.2.2"
+                            << "10.250.2.2";
+    QTest::newRow("ipv6") << "fe80::1"
+                          << "";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TestNetDiscovery::ipv4Text()

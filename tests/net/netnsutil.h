@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+
+// Moving the calling thread between the test's network namespaces (made by netns.sh),
+// and the checks that keep discovery inside them.
+namespace netnsutil {
+
+// The test subnets: 10.250.1.0/24 and 10.250.2.0/24, both inside 10.250.0.0/16.
+constexpr const char *kHost = "lsnet-host";
+constexpr const char *kPrinter1 = "lsnet-d1";
+constexpr const char *kPrinter2 = "lsnet-d2";
+
+bool exists(const QString &name);
+
+// Moves the calling thread into /run/netns/<name>. Threads started afterwards by this
+// thread inherit it; sockets keep the namespace they were created in.
+bool enter(const QString &name, QString *error);
+
+// Whether the calling thread is in /run/netns/<name>.
+bool isCurrent(const QString &name);
+
+// True when the calling thread is in the host namespace and every address that
+// broadcast discovery would send to (Ethernet, not loopback) lies inside the test
+// subnets, with at least one such address.
+bool discoveryConfined(QString *why);
+
+// Enters a namespace for the lifetime of the object and returns to the previous one.
+class Scoped
+{
+public:
+    explicit Scoped(const QString &name);
+    ~Scoped();
+    Scoped(const Scoped &) = delete;
+    Scoped &operator=(const Scoped &) = delete;
+    bool ok() const { return m_ok; }
+    QString error() const { return m_error; }
+
+private:
+    int m_previous = -1;
+    bool m_ok = false;
+    QString m_error;
+};
+
+} // namespace netnsutil

@@ -1,0 +1,397 @@
+// Broadcast discovery for real, between private network namespaces made by netns.sh:
+// this process runs in lsnet-host, one simulated printer runs in lsnet-d1 and one in
+// lsnet-d2 (each on a thread started from inside its namespace). Before every search
+// the test checks that it is in lsnet-host and that every broadcast address lies in
+// the test subnets, so nothing can be broadcast anywhere else.
+#include "app/globals.h"
+#include "app/mainwindow.h"
+#include "common/messagerecorder.h"
+#include "net/netnsutil.h"
+#include "protocol/commandcodes.h"
+#include "sim/simprinter.h"
+#include "transport/nettransport.h"
+#include "ui_mainwindow.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QSocketNotifier>
+#include <QThread>
+#include <QUdpSocket>
+#include <QtTest>
+#include <cstdio>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+constexpr quint16 kUdpPort = 38400; // the form's defaults, free inside the namespaces
+constexpr quint16 kTcpPort = 9100;
+
+struct PrinterSetup
+{
+    bool running = false;
+    UdpReplyFault fault = UdpReplyFault::None;
+    bool duplicate = false;
+};
+PrinterSetup off()
+{
+    return PrinterSetup{};
+}
+PrinterSetup answering(UdpReplyFault fault = UdpReplyFault::None, bool duplicate = false)
+{
+    return PrinterSetup{true, fault, duplicate};
+}
+
+QString entryOf(int printer)
+{
+    return QStringLiteral("Maker%1 [P%1] {10.250.%1.2}").arg(printer);
+}
+
+// Holds the GUI thread once, at the first datagram on the discovery socket, so that
+// the replies of both printers are pending together, as they would be behind a busy
+// window. Without it the second reply may arrive after the search has already ended
+// with the first one.
+class BatchHold : public QObject
+{
+public:
+    BatchHold(QObject *transport, int ms) : m_transport(transport), m_ms(ms) {}
+    bool eventFilter(QObject *receiver, QEvent *event) override
+    {
+        if (!m_done && event->type() == QEvent::SockAct &&
+            qobject_cast<QSocketNotifier *>(receiver)) {
+            for (QObject *o = receiver; o; o = o->parent()) {
+                if (qobject_cast<QUdpSocket *>(o) && o->parent() == m_transport) {
+                    m_done = true;
+                    QThread::msleep(ulong(m_ms));
+                    break;
+                }
+            }
+        }
+        return false;
+    }
+
+private:
+    QObject *m_transport;
+    int m_ms;
+    bool m_done = false;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(PrinterSetup)
+
+class TestDiscoveryNetns : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanup();
+    void cleanupTestCase();
+
+    void broadcast_data();
+    void broadcast();
+    void sequenceBytesDifferBetweenRuns();
+    void wirelessUsesTypedAddressAndFormPort();
+    void searchButtonReportsNothingFound();
+    void stopButtonEndsSearchWithoutMessage();
+
+private:
+    void startPrinter(int n, const PrinterSetup &setup);
+    bool confined();
+    int discover(bool hold, int stopAfterMs, qint64 *elapsed);
+    QStringList listed() const;
+    // A second socket on the discovery port sees every request sent on the test links.
+    void openCapture();
+    QList<QByteArray> captured(QList<QHostAddress> *senders = nullptr);
+
+    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<SimPrinter> m_printers[2];
+    std::unique_ptr<QUdpSocket> m_capture;
+};
+
+void TestDiscoveryNetns::initTestCase()
+{
+    QVERIFY(netnsutil::isCurrent(QString::fromLatin1(netnsutil::kHost)));
+    m_window = std::make_unique<MainWindow>();
+    // The ports used are the form's own defaults, read as numbers by the transport.
+    QCOMPARE(m_window->ui->lineEdit_ConnectUDPPort->text(), QStringLiteral("38400"));
+    QCOMPARE(m_window->ui->lineEdit_ConnectTCPPort->text(), QStringLiteral("9100"));
+}
+
+void TestDiscoveryNetns::cleanup()
+{
+    getListStatus = false;
+    m_capture.reset();
+    for (auto &printer : m_printers)
+        printer.reset();
+    contrlNet = nullptr;
+    ret_mode = MEDIUM_USB;
+    m_window->ui->checkBox_WIFI->setChecked(false);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void TestDiscoveryNetns::cleanupTestCase()
+{
+    m_window.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void TestDiscoveryNetns::startPrinter(int n, const PrinterSetup &setup)
+{
+    if (!setup.running)
+        return;
+    PrinterConfig config = PrinterConfig::defaults();
+    config.identity = QStringList{QStringLiteral("VID%1").arg(n), QStringLiteral("P%1").arg(n),
+                                  QStringLiteral("MFG:Maker%1;CMD:TSPL;MDL:P%1;").arg(n),
+                                  QStringLiteral("PID%1").arg(n), QStringLiteral("msg")};
+    netnsutil::Scoped inside(
+        QString::fromLatin1(n == 1 ? netnsutil::kPrinter1 : netnsutil::kPrinter2));
+    QVERIFY2(inside.ok(), qPrintable(inside.error()));
+    auto printer = std::make_unique<SimPrinter>(config);
+    printer->setTcpAddress(QHostAddress::AnyIPv4);
+    printer->setTcpPort(kTcpPort);
+    printer->setUdpAddress(QHostAddress::AnyIPv4);
+    printer->setUdpPort(kUdpPort);
+    printer->setUdpFault(setup.fault);
+    printer->setUdpDuplicate(setup.duplicate);
+    QString error;
+    // The simulator's thread starts here and stays in the printer's namespace.
+    QVERIFY2(printer->start(&error), qPrintable(error));
+    m_printers[n - 1] = std::move(printer);
+}
+
+bool TestDiscoveryNetns::confined()
+{
+    QString why;
+    if (netnsutil::discoveryConfined(&why))
+        return true;
+    qWarning("refusing to search: %s", qPrintable(why));
+    return false;
+}
+
+int TestDiscoveryNetns::discover(bool hold, int stopAfterMs, qint64 *elapsed)
+{
+    ret_mode = MEDIUM_NETWORK;
+    m_window->ui->checkBox_WIFI->setChecked(false);
+    m_window->ui->comboBox_ScanResult->clear();
+    auto net = std::make_unique<DeviceIoContrl_Net>(m_window.get());
+    contrlNet = net.get();
+    BatchHold batchHold(net.get(), 300);
+    if (hold)
+        qApp->installEventFilter(&batchHold);
+    if (stopAfterMs >= 0)
+        QTimer::singleShot(stopAfterMs, [] { getListStatus = false; });
+    _PRINTER_ATTR attrs[kPrinterAttrCount] = {};
+    Printer_Vector list;
+    getListStatus = true;
+    QElapsedTimer clock;
+    clock.start();
+    const int result = net->GetPrinterHandle(attrs, list);
+    *elapsed = clock.elapsed();
+    qApp->removeEventFilter(&batchHold);
+    getListStatus = false;
+    contrlNet = nullptr;
+    return result;
+}
+
+QStringList TestDiscoveryNetns::listed() const
+{
+    QStringList out;
+    for (int i = 0; i < m_window->ui->comboBox_ScanResult->count(); ++i)
+        out << m_window->ui->comboBox_ScanResult->itemText(i);
+    return out;
+}
+
+void TestDiscoveryNetns::openCapture()
+{
+    m_capture = std::make_unique<QUdpSocket>();
+    QVERIFY(m_capture->bind(QHostAddress::AnyIPv4, kUdpPort,
+                            QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint));
+}
+
+QList<QByteArray> TestDiscoveryNetns::captured(QList<QHostAddress> *senders)
+{
+    QList<QByteArray> out;
+    QTest::qWait(50);
+    while (m_capture->hasPendingDatagrams()) {
+        QByteArray datagram(int(m_capture->pendingDatagramSize()), '\0');
+        QHostAddress sender;
+        const qint64 n = m_capture->readDatagram(datagram.data(), datagram.size(), &sender);
+        if (n < 0)
+            break;
+        datagram.truncate(int(n));
+        out << datagram;
+        if (senders)
+            *senders << sender;
+    }
+    return out;
+}
+
+void TestDiscoveryNetns::broadcast_data()
+{
+    QTest::addColumn<PrinterSetup>("printer1");
+    QTest::addColumn<PrinterSetup>("printer2");
+    QTest::addColumn<bool>("hold");
+    QTest::addColumn<int>("stopAfterMs");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QStringList>("entries");
+
+    const QStringList none;
+    QTest::newRow("two printers") << answering() << answering() << true << -1 << 1
+                                  << QStringList{entryOf(1), entryOf(2)};
+    QTest::newRow("duplicate reply") << answering(UdpReplyFault::None, true) << off() << true << -1
+                                     << 1 << QStringList{entryOf(1)};
+    QTest::newRow("10-byte reply beside a printer")
+        << answering(UdpReplyFault::TenBytes) << answering() << true << -1 << 1
+        << QStringList{entryOf(2)};
+    QTest::newRow("10-byte reply only")
+        << answering(UdpReplyFault::TenBytes) << off() << false << -1 << 0 << none;
+    QTest::newRow("reply without MFG beside a printer")
+        << answering(UdpReplyFault::NoMfg) << answering() << true << -1 << 1
+        << QStringList{entryOf(2)};
+    QTest::newRow("reply without MFG only")
+        << answering(UdpReplyFault::NoMfg) << off() << false << -1 << 0 << none;
+    QTest::newRow("length byte 0 and bit 7")
+        << answering(UdpReplyFault::LengthZero) << answering(UdpReplyFault::LengthBit7) << true
+        << -1 << 0 << none;
+    QTest::newRow("datagram shorter than its length byte")
+        << answering(UdpReplyFault::LengthTooLong) << off() << false << -1 << 0 << none;
+    QTest::newRow("no printer") << off() << off() << false << -1 << 0 << none;
+    QTest::newRow("stopped") << answering(UdpReplyFault::NoReply)
+                             << answering(UdpReplyFault::NoReply) << false << 300 << 1 << none;
+}
+
+void TestDiscoveryNetns::broadcast()
+{
+    QFETCH(PrinterSetup, printer1);
+    QFETCH(PrinterSetup, printer2);
+    QFETCH(bool, hold);
+    QFETCH(int, stopAfterMs);
+    QFETCH(int, result);
+    QFETCH(QStringList, entries);
+    startPrinter(1, printer1);
+    startPrinter(2, printer2);
+    QVERIFY(confined());
+
+    qint64 elapsed = 0;
+    QCOMPARE(discover(hold, stopAfterMs, &elapsed), result);
+    QStringList got = listed();
+    got.sort();
+    QCOMPARE(got, entries);
+    if (result == 0) {
+        // Nothing listed: the search lasts its 1.5 s.
+        QVERIFY2(elapsed >= 1490, qPrintable(QString::number(elapsed)));
+        QVERIFY2(elapsed < 3500, qPrintable(QString::number(elapsed)));
+    }
+    if (stopAfterMs >= 0)
+        QVERIFY2(elapsed < 1400, qPrintable(QString::number(elapsed)));
+    // One request reached each running printer: one send per test link.
+    for (const auto &printer : m_printers) {
+        if (printer)
+            QTRY_COMPARE(printer->udpRequestCount(), 1);
+    }
+}
+
+void TestDiscoveryNetns::sequenceBytesDifferBetweenRuns()
+{
+    startPrinter(1, answering(UdpReplyFault::NoReply));
+    startPrinter(2, answering(UdpReplyFault::NoReply));
+    openCapture();
+    QVERIFY(confined());
+
+    int previous = -1;
+    for (int run = 0; run < 2; ++run) {
+        qint64 elapsed = 0;
+        QCOMPARE(discover(false, 200, &elapsed), 1);
+        QList<QHostAddress> senders;
+        const QList<QByteArray> requests = captured(&senders);
+        // One request per test link, sent from the link's own address.
+        QCOMPARE(requests.size(), 2);
+        QStringList from;
+        for (const QHostAddress &sender : senders)
+            from << sender.toString().remove(QStringLiteral("::ffff:"));
+        from.sort();
+        QCOMPARE(from, (QStringList{"10.250.1.1", "10.250.2.1"}));
+        const int sequence = quint8(requests.first().at(0));
+        for (const QByteArray &request : requests) {
+            QCOMPARE(request.size(), 10);
+            QCOMPARE(int(quint8(request.at(0))), sequence);
+            QCOMPARE(request.mid(1), QByteArray::fromHex("1BFFFE020C001BFEFF"));
+        }
+        QVERIFY(sequence <= 99);
+        QCOMPARE(sequence, lastNumber);
+        QVERIFY(sequence != previous);
+        previous = sequence;
+    }
+}
+
+void TestDiscoveryNetns::wirelessUsesTypedAddressAndFormPort()
+{
+    startPrinter(1, answering());
+    openCapture();
+    QVERIFY(confined());
+    ret_mode = MEDIUM_NETWORK;
+    m_window->ui->checkBox_WIFI->setChecked(true);
+    m_window->ui->lineEdit_ConnectAddr->setText(QStringLiteral("10.250.1.2"));
+    QCOMPARE(m_window->ui->lineEdit_ConnectAddr->text(), QStringLiteral("10.250.1.2"));
+    m_window->ui->comboBox_ScanResult->clear();
+    DeviceIoContrl_Net net(m_window.get());
+    contrlNet = &net;
+    getListStatus = true;
+    _PRINTER_ATTR attrs[kPrinterAttrCount] = {};
+    Printer_Vector list;
+    QVERIFY(m_window->ui->checkBox_WIFI->isChecked());
+    QCOMPARE(net.GetPrinterHandle(attrs, list), 1);
+    QCOMPARE(listed(), QStringList{entryOf(1)});
+    QVERIFY(m_printers[0]->connectionCount() >= 1);
+    QCOMPARE(m_printers[0]->udpRequestCount(), 0);
+    QVERIFY(captured().isEmpty());
+}
+
+void TestDiscoveryNetns::searchButtonReportsNothingFound()
+{
+    MessageRecorder recorder;
+    QVERIFY(confined());
+    ret_mode = MEDIUM_NETWORK;
+    m_window->ui->checkBox_WIFI->setChecked(false);
+    m_window->ui->pushButton_getList->setEnabled(true);
+    m_window->ui->pushButton_getList->click();
+    QCOMPARE(recorder.texts(), QStringList{QStringLiteral("请确保通讯设备已开启")});
+}
+
+void TestDiscoveryNetns::stopButtonEndsSearchWithoutMessage()
+{
+    MessageRecorder recorder;
+    startPrinter(1, answering(UdpReplyFault::NoReply));
+    QVERIFY(confined());
+    ret_mode = MEDIUM_NETWORK;
+    m_window->ui->checkBox_WIFI->setChecked(false);
+    m_window->ui->pushButton_getList->setEnabled(true);
+    QTimer::singleShot(300, [this] { m_window->ui->pushButton_StopList->click(); });
+    QElapsedTimer clock;
+    clock.start();
+    m_window->ui->pushButton_getList->click();
+    QVERIFY2(clock.elapsed() < 1400, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(recorder.texts().isEmpty());
+    QTRY_COMPARE(m_printers[0]->udpRequestCount(), 1);
+}
+
+int main(int argc, char **argv)
+{
+    if (geteuid() != 0) {
+        std::puts("network namespace tests need root: skipped");
+        return 77;
+    }
+    // Enter the host namespace before anything opens a socket or starts a thread.
+    QString error;
+    if (!netnsutil::enter(QString::fromLatin1(netnsutil::kHost), &error)) {
+        std::fprintf(stderr, "%s (run through ctest, or tests/net/netns.sh setup first)\n",
+                     qPrintable(error));
+        return 1;
+    }
+    QApplication app(argc, argv);
+    TestDiscoveryNetns test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_netdiscovery_netns.moc"
