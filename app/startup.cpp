@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "app/demomode.h"
 #include "app/mainwindow.h"
 
 #include <QApplication>
@@ -71,10 +72,29 @@ int runApplication(int argc, char **argv)
     font.setPointSize(choice.fontPointSize);
     app.setFont(font);
 
+    DemoPrinter demo;
+    const bool demoMode = DemoPrinter::requested(arguments);
+    if (demoMode) {
+        QString error;
+        if (!demo.start(&error)) {
+            qWarning().noquote() << "The simulated printer could not start:" << error;
+            return 1;
+        }
+        qDebug() << "Simulated printer on" << demo.address() << demo.port();
+    }
+
     int result = 0;
     {
         MainWindow window;
-        window.setWindowTitle(applicationWindowTitle());
+        QString title = applicationWindowTitle();
+        if (demoMode) {
+            demo.prepareWindow(window);
+            title += QStringLiteral(" - ") +
+                     QCoreApplication::translate("MainWindow", "演示模式：模拟打印机 %1:%2")
+                         .arg(demo.address())
+                         .arg(demo.port());
+        }
+        window.setWindowTitle(title);
         window.show();
         result = app.exec();
     }
