@@ -303,10 +303,12 @@ public:
             m_tcp->close();
         if (m_udp)
             m_udp->close();
-        const auto connections =
-            findChildren<SimConnection *>(QString(), Qt::FindDirectChildrenOnly);
-        for (SimConnection *c : connections)
-            c->shutdown();
+        const auto connections = m_connections;
+        for (const QPointer<SimConnection> &c : connections) {
+            if (c)
+                c->shutdown();
+        }
+        m_connections.clear();
     }
 
 private:
@@ -321,7 +323,8 @@ private:
                 continue;
             }
             ++m_printer->m_openConnections;
-            new SimConnection(m_printer, s, ++m_nextId, this);
+            m_connections.removeAll(nullptr);
+            m_connections.append(new SimConnection(m_printer, s, ++m_nextId, this));
         }
     }
 
@@ -380,8 +383,8 @@ private:
         }
         const int copies = f.udpDuplicate ? 2 : 1;
         for (int i = 0; i < copies; ++i) {
+            ++m_printer->m_udpReplies; // counted first: a test may read it on arrival
             m_udp->writeDatagram(reply, to, port);
-            ++m_printer->m_udpReplies;
             if (m_printer->isVerbose())
                 m_printer->log(QStringLiteral("UDP TX to %1:%2 %3")
                                    .arg(to.toString())
@@ -396,6 +399,7 @@ private:
     QHostAddress m_tcpAddress;
     quint16 m_tcpPort = 0;
     int m_nextId = 0;
+    QList<QPointer<SimConnection>> m_connections;
 };
 
 SimPrinter::SimPrinter(const PrinterConfig &config) : m_model(config) {}
