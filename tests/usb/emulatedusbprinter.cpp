@@ -452,8 +452,10 @@ bool EmulatedUsbPrinter::handleReap(void *client)
         return true;
     }
     complete(client, -1, m_unplugged ? ENODEV : EAGAIN);
-    // libusb polls a plain file here; a short pause keeps the waiting cheap.
-    if (++m_emptyReaps > 2) {
+    // libusb polls the device node in a tight loop while a transfer waits for the
+    // device; a short pause keeps that waiting cheap. Draining reaps with nothing in
+    // flight are answered at once.
+    if (!m_urbs.empty() && ++m_emptyReaps > 2) {
         lock.unlock();
         QThread::usleep(500);
     }
