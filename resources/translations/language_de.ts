@@ -5,757 +5,757 @@
     <name>CutDialog</name>
     <message>
         <source>设置工具</source>
-        <translation type="unfinished"></translation>
+        <translation>Einrichtungstool</translation>
     </message>
     <message>
         <source>请确保打印机是否已经安装/连接对应剥离器</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte sicherstellen, dass der passende Spender am Drucker montiert/angeschlossen ist</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>标签机设置工具</source>
-        <translation type="unfinished"></translation>
+        <translation>Etikettendrucker-Einrichtungstool</translation>
     </message>
     <message>
         <source>连接方式</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindungsart</translation>
     </message>
     <message>
         <source>有线网络</source>
-        <translation type="unfinished"></translation>
+        <translation>Ethernet</translation>
     </message>
     <message>
         <source>无线网络</source>
-        <translation type="unfinished"></translation>
+        <translation>WLAN</translation>
     </message>
     <message>
         <source>蓝牙</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth</translation>
     </message>
     <message>
         <source>串口</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriell</translation>
     </message>
     <message>
         <source>IP连接设置</source>
-        <translation type="unfinished"></translation>
+        <translation>IP-Verbindung</translation>
     </message>
     <message>
         <source>设备IP:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräte-IP:</translation>
     </message>
     <message>
         <source>TCP端口:</source>
-        <translation type="unfinished"></translation>
+        <translation>TCP-Port:</translation>
     </message>
     <message>
         <source>UDP端口:</source>
-        <translation type="unfinished"></translation>
+        <translation>UDP-Port:</translation>
     </message>
     <message>
         <source>串口参数</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnittstellenparameter</translation>
     </message>
     <message>
         <source>波特率：</source>
-        <translation type="unfinished"></translation>
+        <translation>Baudrate:</translation>
     </message>
     <message>
         <source>校验位：</source>
-        <translation type="unfinished"></translation>
+        <translation>Parität:</translation>
     </message>
     <message>
         <source>无校验</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>奇校验</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungerade</translation>
     </message>
     <message>
         <source>偶校验</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerade</translation>
     </message>
     <message>
         <source>数据位：</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbits:</translation>
     </message>
     <message>
         <source>停止位：</source>
-        <translation type="unfinished"></translation>
+        <translation>Stoppbits:</translation>
     </message>
     <message>
         <source>设备列表</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräteliste</translation>
     </message>
     <message>
         <source>刷新列表</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste aktualisieren</translation>
     </message>
     <message>
         <source>停止获取</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche stoppen</translation>
     </message>
     <message>
         <source>打开设备</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät öffnen</translation>
     </message>
     <message>
         <source>关闭设备</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät schließen</translation>
     </message>
     <message>
         <source>打印机设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckereinstellungen</translation>
     </message>
     <message>
         <source>打印设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckeinstellungen</translation>
     </message>
     <message>
         <source>打印速度：</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckgeschwindigkeit:</translation>
     </message>
     <message>
         <source>打印浓度：</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckdichte:</translation>
     </message>
     <message>
         <source>标签间隙(单位mm)：</source>
-        <translation type="unfinished"></translation>
+        <translation>Etikettenabstand (mm):</translation>
     </message>
     <message>
         <source>黑标间隙(单位mm)：</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarzmarkenabstand (mm):</translation>
     </message>
     <message>
         <source>打印方向：</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckrichtung:</translation>
     </message>
     <message>
         <source>旋转0度</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehung 0°</translation>
     </message>
     <message>
         <source>旋转180度</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehung 180°</translation>
     </message>
     <message>
         <source>打印方式：</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckart:</translation>
     </message>
     <message>
         <source>正常打印</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>镜像打印</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespiegelt</translation>
     </message>
     <message>
         <source>打印偏移(单位mm)：</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckversatz (mm):</translation>
     </message>
     <message>
         <source>垂直偏移(单位mm)：</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertikaler Versatz (mm):</translation>
     </message>
     <message>
         <source>打印模式：</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckmodus:</translation>
     </message>
     <message>
         <source>热敏</source>
-        <translation type="unfinished"></translation>
+        <translation>Thermodirekt</translation>
     </message>
     <message>
         <source>热转印</source>
-        <translation type="unfinished"></translation>
+        <translation>Thermotransfer</translation>
     </message>
     <message>
         <source>自适应</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch</translation>
     </message>
     <message>
         <source>自动吸纸：</source>
-        <translation type="unfinished"></translation>
+        <translation>Autom. Papiereinzug:</translation>
     </message>
     <message>
         <source>关</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>开</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein</translation>
     </message>
     <message>
         <source>纸张类型：</source>
-        <translation type="unfinished"></translation>
+        <translation>Papiertyp:</translation>
     </message>
     <message>
         <source>标签纸</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiketten</translation>
     </message>
     <message>
         <source>黑标纸</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarzmarke</translation>
     </message>
     <message>
         <source>连续纸</source>
-        <translation type="unfinished"></translation>
+        <translation>Endlospapier</translation>
     </message>
     <message>
         <source>指令集：</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehlssatz:</translation>
     </message>
     <message>
         <source>默认代码页：</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard-Codepage:</translation>
     </message>
     <message>
         <source>语言切换：</source>
-        <translation type="unfinished"></translation>
+        <translation>Menüsprache:</translation>
     </message>
     <message>
         <source>英文</source>
-        <translation type="unfinished"></translation>
+        <translation>Englisch</translation>
     </message>
     <message>
         <source>中文简体</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinesisch (vereinfacht)</translation>
     </message>
     <message>
         <source>中文繁体</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinesisch (traditionell)</translation>
     </message>
     <message>
         <source>韩文</source>
-        <translation type="unfinished"></translation>
+        <translation>Koreanisch</translation>
     </message>
     <message>
         <source>日文</source>
-        <translation type="unfinished"></translation>
+        <translation>Japanisch</translation>
     </message>
     <message>
         <source>阿拉伯文</source>
-        <translation type="unfinished"></translation>
+        <translation>Arabisch</translation>
     </message>
     <message>
         <source>泰文</source>
-        <translation type="unfinished"></translation>
+        <translation>Thailändisch</translation>
     </message>
     <message>
         <source>宽度：</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite:</translation>
     </message>
     <message>
         <source>高度：</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe:</translation>
     </message>
     <message>
         <source>读取</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben</translation>
     </message>
     <message>
         <source>距离设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstände</translation>
     </message>
     <message>
         <source>出纸口到打印头距离(单位dot)：</source>
-        <translation type="unfinished"></translation>
+        <translation>Papierausgang bis Druckkopf (dot):</translation>
     </message>
     <message>
         <source>缝到打印头距离(单位mm)：</source>
-        <translation type="unfinished"></translation>
+        <translation>Lückensensor bis Druckkopf (mm):</translation>
     </message>
     <message>
         <source>黑标到打印头距离(单位mm)：</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarzmarkensensor bis Druckkopf (mm):</translation>
     </message>
     <message>
         <source>打印头到撕纸位置距离(单位dot)：</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckkopf bis Abreißkante (dot):</translation>
     </message>
     <message>
         <source>注：1mm = 8dot</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis: 1mm = 8dot</translation>
     </message>
     <message>
         <source>wifi设置</source>
-        <translation type="unfinished"></translation>
+        <translation>WLAN-Einstellungen</translation>
     </message>
     <message>
         <source>wifi模式：</source>
-        <translation type="unfinished"></translation>
+        <translation>WLAN-Modus:</translation>
     </message>
     <message>
         <source>MAC：</source>
-        <translation type="unfinished"></translation>
+        <translation>MAC:</translation>
     </message>
     <message>
         <source>TCP端口号：</source>
-        <translation type="unfinished"></translation>
+        <translation>TCP-Port:</translation>
     </message>
     <message>
         <source>STA模式</source>
-        <translation type="unfinished"></translation>
+        <translation>STA-Modus</translation>
     </message>
     <message>
         <source>wifi名称：</source>
-        <translation type="unfinished"></translation>
+        <translation>WLAN-Name:</translation>
     </message>
     <message>
         <source>wifi密码：</source>
-        <translation type="unfinished"></translation>
+        <translation>WLAN-Passwort:</translation>
     </message>
     <message>
         <source>注：AP模式的wifi密码最少为8位</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis: Im AP-Modus muss das WLAN-Passwort mindestens 8 Zeichen haben</translation>
     </message>
     <message>
         <source>注：此项功能设置后需重启打印机</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis: Nach dieser Einstellung den Drucker neu starten</translation>
     </message>
     <message>
         <source>AP模式</source>
-        <translation type="unfinished"></translation>
+        <translation>AP-Modus</translation>
     </message>
     <message>
         <source> AP_IP:</source>
-        <translation type="unfinished"></translation>
+        <translation>AP-IP:</translation>
     </message>
     <message>
         <source>IP设置</source>
-        <translation type="unfinished"></translation>
+        <translation>IP-Einstellungen</translation>
     </message>
     <message>
         <source>IP模式：</source>
-        <translation type="unfinished"></translation>
+        <translation>IP-Modus:</translation>
     </message>
     <message>
         <source>IP:</source>
-        <translation type="unfinished"></translation>
+        <translation>IP:</translation>
     </message>
     <message>
         <source>子网掩码：</source>
-        <translation type="unfinished"></translation>
+        <translation>Subnetzmaske:</translation>
     </message>
     <message>
         <source>网关地址：</source>
-        <translation type="unfinished"></translation>
+        <translation>Gateway:</translation>
     </message>
     <message>
         <source>DNS:</source>
-        <translation type="unfinished"></translation>
+        <translation>DNS:</translation>
     </message>
     <message>
         <source>WIFI配网</source>
-        <translation type="unfinished"></translation>
+        <translation>WLAN-Einrichtung</translation>
     </message>
     <message>
         <source>蓝牙设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth-Einstellungen</translation>
     </message>
     <message>
         <source>SPP名称:</source>
-        <translation type="unfinished"></translation>
+        <translation>SPP-Name:</translation>
     </message>
     <message>
         <source>BLE:</source>
-        <translation type="unfinished"></translation>
+        <translation>BLE:</translation>
     </message>
     <message>
         <source>SPP连接模式：</source>
-        <translation type="unfinished"></translation>
+        <translation>SPP-Verbindungsmodus:</translation>
     </message>
     <message>
         <source>简易配对</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfache Kopplung</translation>
     </message>
     <message>
         <source>配对码配对</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopplung mit PIN</translation>
     </message>
     <message>
         <source>SPP_PIN码：</source>
-        <translation type="unfinished"></translation>
+        <translation>SPP-PIN:</translation>
     </message>
     <message>
         <source>MAC:</source>
-        <translation type="unfinished"></translation>
+        <translation>MAC:</translation>
     </message>
     <message>
         <source>网口设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Ethernet-Einstellungen</translation>
     </message>
     <message>
         <source>IP地址：</source>
-        <translation type="unfinished"></translation>
+        <translation>IP-Adresse:</translation>
     </message>
     <message>
         <source>UDP端口号：</source>
-        <translation type="unfinished"></translation>
+        <translation>UDP-Port:</translation>
     </message>
     <message>
         <source>串口设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Serielle Schnittstelle</translation>
     </message>
     <message>
         <source>设备SN号:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräte-SN:</translation>
     </message>
     <message>
         <source>设备信息：</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräteinfo:</translation>
     </message>
     <message>
         <source>剥离器设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Spender-Einstellungen</translation>
     </message>
     <message>
         <source>剥离器取纸时间设置（单位：s）：</source>
-        <translation type="unfinished"></translation>
+        <translation>Entnahmezeit Spender (s):</translation>
     </message>
     <message>
         <source>功能设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktionen</translation>
     </message>
     <message>
         <source>基本功能</source>
-        <translation type="unfinished"></translation>
+        <translation>Grundfunktionen</translation>
     </message>
     <message>
         <source>打印自检页</source>
-        <translation type="unfinished"></translation>
+        <translation>Selbsttestseite drucken</translation>
     </message>
     <message>
         <source>重启机器</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker neu starten</translation>
     </message>
     <message>
         <source>打印机初始化</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker initialisieren</translation>
     </message>
     <message>
         <source>传感器自学习</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensorkalibrierung</translation>
     </message>
     <message>
         <source>缝隙自学习</source>
-        <translation type="unfinished"></translation>
+        <translation>Lückenkalibrierung</translation>
     </message>
     <message>
         <source>黑标自学习</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarzmarkenkalibrierung</translation>
     </message>
     <message>
         <source>DAC自学习</source>
-        <translation type="unfinished"></translation>
+        <translation>DAC-Kalibrierung</translation>
     </message>
     <message>
         <source>缺纸学习</source>
-        <translation type="unfinished"></translation>
+        <translation>Papierende-Kalibrierung</translation>
     </message>
     <message>
         <source>出纸口纸边传感器自学习</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibrierung Papierkantensensor Ausgang</translation>
     </message>
     <message>
         <source>切刀模式</source>
-        <translation type="unfinished"></translation>
+        <translation>Schneidmodus</translation>
     </message>
     <message>
         <source>全切</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollschnitt</translation>
     </message>
     <message>
         <source>切刀关闭</source>
-        <translation type="unfinished"></translation>
+        <translation>Messer aus</translation>
     </message>
     <message>
         <source>剥离模式</source>
-        <translation type="unfinished"></translation>
+        <translation>Spendemodus</translation>
     </message>
     <message>
         <source>撕离模式</source>
-        <translation type="unfinished"></translation>
+        <translation>Abreißmodus</translation>
     </message>
     <message>
         <source>按键与蜂鸣器</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasten und Summer</translation>
     </message>
     <message>
         <source>按键设置开启</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasten ein</translation>
     </message>
     <message>
         <source>按键设置关闭</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasten aus</translation>
     </message>
     <message>
         <source>蜂鸣器开启</source>
-        <translation type="unfinished"></translation>
+        <translation>Summer ein</translation>
     </message>
     <message>
         <source>蜂鸣器关闭</source>
-        <translation type="unfinished"></translation>
+        <translation>Summer aus</translation>
     </message>
     <message>
         <source>打印机信息</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckerinformationen</translation>
     </message>
     <message>
         <source>固件版本：</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmwareversion:</translation>
     </message>
     <message>
         <source>分辨率(DPI)：</source>
-        <translation type="unfinished"></translation>
+        <translation>Auflösung (DPI):</translation>
     </message>
     <message>
         <source>最大打印宽度(mm)：</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. Druckbreite (mm):</translation>
     </message>
     <message>
         <source>型号：</source>
-        <translation type="unfinished"></translation>
+        <translation>Modell:</translation>
     </message>
     <message>
         <source>获取打印机信息</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckerinfo abrufen</translation>
     </message>
     <message>
         <source>打印机状态</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckerstatus</translation>
     </message>
     <message>
         <source>获取打印机状态</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckerstatus abrufen</translation>
     </message>
     <message>
         <source>维护升级</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartung &amp; Update</translation>
     </message>
     <message>
         <source>固件与字库下载</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware- und Schriftdownload</translation>
     </message>
     <message>
         <source>下载固件</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware laden</translation>
     </message>
     <message>
         <source>下载字库</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift laden</translation>
     </message>
     <message>
         <source>消息区</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachrichten</translation>
     </message>
     <message>
         <source>发送区</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden</translation>
     </message>
     <message>
         <source>HEX发送</source>
-        <translation type="unfinished"></translation>
+        <translation>HEX senden</translation>
     </message>
     <message>
         <source>HEX接收</source>
-        <translation type="unfinished"></translation>
+        <translation>HEX empfangen</translation>
     </message>
     <message>
         <source>发送</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden</translation>
     </message>
     <message>
         <source>发送文件</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei senden</translation>
     </message>
     <message>
         <source>清空发送</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden leeren</translation>
     </message>
     <message>
         <source>清空接收</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfang leeren</translation>
     </message>
     <message>
         <source>发送进度</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendefortschritt</translation>
     </message>
     <message>
         <source>宽度范围20-108mm，请重新输入</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite muss 20-108mm betragen, bitte neu eingeben</translation>
     </message>
     <message>
         <source>高度范围10-1778mm，请重新输入</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe muss 10-1778mm betragen, bitte neu eingeben</translation>
     </message>
     <message>
         <source>设置工具</source>
-        <translation type="unfinished"></translation>
+        <translation>Einrichtungstool</translation>
     </message>
     <message>
         <source>处理成功</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfolgreich ausgeführt</translation>
     </message>
     <message>
         <source>请确保打印机已进行连接</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte sicherstellen, dass der Drucker verbunden ist</translation>
     </message>
     <message>
         <source>USB通讯出错，请重试</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-Kommunikationsfehler, bitte erneut versuchen</translation>
     </message>
     <message>
         <source>网络通讯出错，请重试</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerk-Kommunikationsfehler, bitte erneut versuchen</translation>
     </message>
     <message>
         <source>蓝牙通讯出错，请重试</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth-Kommunikationsfehler, bitte erneut versuchen</translation>
     </message>
     <message>
         <source>串口通讯出错，请重试</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler der seriellen Kommunikation, bitte erneut versuchen</translation>
     </message>
     <message>
         <source>请先打开设备</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte zuerst das Gerät öffnen</translation>
     </message>
     <message>
         <source>设备未打开!</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät nicht geöffnet!</translation>
     </message>
     <message>
         <source>空闲中</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereit</translation>
     </message>
     <message>
         <source>打印中</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckt</translation>
     </message>
     <message>
         <source>缺纸</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Papier</translation>
     </message>
     <message>
         <source>纸将尽</source>
-        <translation type="unfinished"></translation>
+        <translation>Papier fast leer</translation>
     </message>
     <message>
         <source>卡纸</source>
-        <translation type="unfinished"></translation>
+        <translation>Papierstau</translation>
     </message>
     <message>
         <source>碳带将尽</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbband fast leer</translation>
     </message>
     <message>
         <source>无碳带</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Farbband</translation>
     </message>
     <message>
         <source>打印头过热</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckkopf überhitzt</translation>
     </message>
     <message>
         <source>开盖</source>
-        <translation type="unfinished"></translation>
+        <translation>Deckel offen</translation>
     </message>
     <message>
         <source>定位异常（黑标或缝隙）</source>
-        <translation type="unfinished"></translation>
+        <translation>Positionierungsfehler (Schwarzmarke oder Lücke)</translation>
     </message>
     <message>
         <source>切刀异常</source>
-        <translation type="unfinished"></translation>
+        <translation>Messerfehler</translation>
     </message>
     <message>
         <source>升级中</source>
-        <translation type="unfinished"></translation>
+        <translation>Update läuft</translation>
     </message>
     <message>
         <source>升级异常</source>
-        <translation type="unfinished"></translation>
+        <translation>Updatefehler</translation>
     </message>
     <message>
         <source>指令错误</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehlsfehler</translation>
     </message>
     <message>
         <source>打印暂停</source>
-        <translation type="unfinished"></translation>
+        <translation>Druck angehalten</translation>
     </message>
     <message>
         <source>打印删除</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckauftrag gelöscht</translation>
     </message>
     <message>
         <source>内存分配失败</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicherzuweisung fehlgeschlagen</translation>
     </message>
     <message>
         <source>请确保通讯设备已开启</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte sicherstellen, dass das Kommunikationsgerät eingeschaltet ist</translation>
     </message>
     <message>
         <source>请先选中打印列表中的打印机</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte zuerst einen Drucker in der Liste auswählen</translation>
     </message>
     <message>
         <source>错误</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>连接超时，请重试！</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitüberschreitung der Verbindung, bitte erneut versuchen!</translation>
     </message>
     <message>
         <source>连接成功！</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung hergestellt!</translation>
     </message>
     <message>
         <source>注：1mm = 12dot</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis: 1mm = 12dot</translation>
     </message>
     <message>
         <source>关闭成功！</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfolgreich geschlossen!</translation>
     </message>
     <message>
         <source>下载成功</source>
-        <translation type="unfinished"></translation>
+        <translation>Download erfolgreich</translation>
     </message>
     <message>
         <source>等待打印机指示灯停止闪烁</source>
-        <translation type="unfinished"></translation>
+        <translation>Warten, bis die Anzeige am Drucker nicht mehr blinkt</translation>
     </message>
 </context>
 <context>
     <name>WorkerThread</name>
     <message>
         <source>打开文件失败：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei konnte nicht geöffnet werden: %1</translation>
     </message>
     <message>
         <source>向打印机发送数据失败。</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden der Daten an den Drucker fehlgeschlagen.</translation>
     </message>
 </context>
 </TS>

@@ -5,757 +5,757 @@
     <name>CutDialog</name>
     <message>
         <source>设置工具</source>
-        <translation type="unfinished"></translation>
+        <translation>Outil de configuration</translation>
     </message>
     <message>
         <source>请确保打印机是否已经安装/连接对应剥离器</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez que le décolleur adapté est installé/connecté sur l'imprimante</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>标签机设置工具</source>
-        <translation type="unfinished"></translation>
+        <translation>Outil de configuration d'imprimante d'étiquettes</translation>
     </message>
     <message>
         <source>连接方式</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de connexion</translation>
     </message>
     <message>
         <source>有线网络</source>
-        <translation type="unfinished"></translation>
+        <translation>Ethernet</translation>
     </message>
     <message>
         <source>无线网络</source>
-        <translation type="unfinished"></translation>
+        <translation>Wi-Fi</translation>
     </message>
     <message>
         <source>蓝牙</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth</translation>
     </message>
     <message>
         <source>串口</source>
-        <translation type="unfinished"></translation>
+        <translation>Port série</translation>
     </message>
     <message>
         <source>IP连接设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion IP</translation>
     </message>
     <message>
         <source>设备IP:</source>
-        <translation type="unfinished"></translation>
+        <translation>IP de l'appareil :</translation>
     </message>
     <message>
         <source>TCP端口:</source>
-        <translation type="unfinished"></translation>
+        <translation>Port TCP :</translation>
     </message>
     <message>
         <source>UDP端口:</source>
-        <translation type="unfinished"></translation>
+        <translation>Port UDP :</translation>
     </message>
     <message>
         <source>串口参数</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres série</translation>
     </message>
     <message>
         <source>波特率：</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit (bauds) :</translation>
     </message>
     <message>
         <source>校验位：</source>
-        <translation type="unfinished"></translation>
+        <translation>Parité :</translation>
     </message>
     <message>
         <source>无校验</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune</translation>
     </message>
     <message>
         <source>奇校验</source>
-        <translation type="unfinished"></translation>
+        <translation>Impaire</translation>
     </message>
     <message>
         <source>偶校验</source>
-        <translation type="unfinished"></translation>
+        <translation>Paire</translation>
     </message>
     <message>
         <source>数据位：</source>
-        <translation type="unfinished"></translation>
+        <translation>Bits de données :</translation>
     </message>
     <message>
         <source>停止位：</source>
-        <translation type="unfinished"></translation>
+        <translation>Bits d'arrêt :</translation>
     </message>
     <message>
         <source>设备列表</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des appareils</translation>
     </message>
     <message>
         <source>刷新列表</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualiser la liste</translation>
     </message>
     <message>
         <source>停止获取</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter la recherche</translation>
     </message>
     <message>
         <source>打开设备</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir l'appareil</translation>
     </message>
     <message>
         <source>关闭设备</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer l'appareil</translation>
     </message>
     <message>
         <source>打印机设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres de l'imprimante</translation>
     </message>
     <message>
         <source>打印设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres d'impression</translation>
     </message>
     <message>
         <source>打印速度：</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse d'impression :</translation>
     </message>
     <message>
         <source>打印浓度：</source>
-        <translation type="unfinished"></translation>
+        <translation>Densité d'impression :</translation>
     </message>
     <message>
         <source>标签间隙(单位mm)：</source>
-        <translation type="unfinished"></translation>
+        <translation>Espace entre étiquettes (mm) :</translation>
     </message>
     <message>
         <source>黑标间隙(单位mm)：</source>
-        <translation type="unfinished"></translation>
+        <translation>Espace marque noire (mm) :</translation>
     </message>
     <message>
         <source>打印方向：</source>
-        <translation type="unfinished"></translation>
+        <translation>Sens d'impression :</translation>
     </message>
     <message>
         <source>旋转0度</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotation 0°</translation>
     </message>
     <message>
         <source>旋转180度</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotation 180°</translation>
     </message>
     <message>
         <source>打印方式：</source>
-        <translation type="unfinished"></translation>
+        <translation>Type d'impression :</translation>
     </message>
     <message>
         <source>正常打印</source>
-        <translation type="unfinished"></translation>
+        <translation>Normale</translation>
     </message>
     <message>
         <source>镜像打印</source>
-        <translation type="unfinished"></translation>
+        <translation>Miroir</translation>
     </message>
     <message>
         <source>打印偏移(单位mm)：</source>
-        <translation type="unfinished"></translation>
+        <translation>Décalage d'impression (mm) :</translation>
     </message>
     <message>
         <source>垂直偏移(单位mm)：</source>
-        <translation type="unfinished"></translation>
+        <translation>Décalage vertical (mm) :</translation>
     </message>
     <message>
         <source>打印模式：</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode d'impression :</translation>
     </message>
     <message>
         <source>热敏</source>
-        <translation type="unfinished"></translation>
+        <translation>Thermique direct</translation>
     </message>
     <message>
         <source>热转印</source>
-        <translation type="unfinished"></translation>
+        <translation>Transfert thermique</translation>
     </message>
     <message>
         <source>自适应</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatique</translation>
     </message>
     <message>
         <source>自动吸纸：</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement auto :</translation>
     </message>
     <message>
         <source>关</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactivé</translation>
     </message>
     <message>
         <source>开</source>
-        <translation type="unfinished"></translation>
+        <translation>Activé</translation>
     </message>
     <message>
         <source>纸张类型：</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de papier :</translation>
     </message>
     <message>
         <source>标签纸</source>
-        <translation type="unfinished"></translation>
+        <translation>Étiquettes</translation>
     </message>
     <message>
         <source>黑标纸</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque noire</translation>
     </message>
     <message>
         <source>连续纸</source>
-        <translation type="unfinished"></translation>
+        <translation>Continu</translation>
     </message>
     <message>
         <source>指令集：</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeu de commandes :</translation>
     </message>
     <message>
         <source>默认代码页：</source>
-        <translation type="unfinished"></translation>
+        <translation>Page de codes par défaut :</translation>
     </message>
     <message>
         <source>语言切换：</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue du menu :</translation>
     </message>
     <message>
         <source>英文</source>
-        <translation type="unfinished"></translation>
+        <translation>Anglais</translation>
     </message>
     <message>
         <source>中文简体</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinois simplifié</translation>
     </message>
     <message>
         <source>中文繁体</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinois traditionnel</translation>
     </message>
     <message>
         <source>韩文</source>
-        <translation type="unfinished"></translation>
+        <translation>Coréen</translation>
     </message>
     <message>
         <source>日文</source>
-        <translation type="unfinished"></translation>
+        <translation>Japonais</translation>
     </message>
     <message>
         <source>阿拉伯文</source>
-        <translation type="unfinished"></translation>
+        <translation>Arabe</translation>
     </message>
     <message>
         <source>泰文</source>
-        <translation type="unfinished"></translation>
+        <translation>Thaï</translation>
     </message>
     <message>
         <source>宽度：</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur :</translation>
     </message>
     <message>
         <source>高度：</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur :</translation>
     </message>
     <message>
         <source>读取</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer</translation>
     </message>
     <message>
         <source>距离设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage des distances</translation>
     </message>
     <message>
         <source>出纸口到打印头距离(单位dot)：</source>
-        <translation type="unfinished"></translation>
+        <translation>De la sortie papier à la tête (dot) :</translation>
     </message>
     <message>
         <source>缝到打印头距离(单位mm)：</source>
-        <translation type="unfinished"></translation>
+        <translation>Du capteur d'espace à la tête (mm) :</translation>
     </message>
     <message>
         <source>黑标到打印头距离(单位mm)：</source>
-        <translation type="unfinished"></translation>
+        <translation>Du capteur de marque noire à la tête (mm) :</translation>
     </message>
     <message>
         <source>打印头到撕纸位置距离(单位dot)：</source>
-        <translation type="unfinished"></translation>
+        <translation>De la tête à la position de détachement (dot) :</translation>
     </message>
     <message>
         <source>注：1mm = 8dot</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarque : 1mm = 8dot</translation>
     </message>
     <message>
         <source>wifi设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres Wi-Fi</translation>
     </message>
     <message>
         <source>wifi模式：</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode Wi-Fi :</translation>
     </message>
     <message>
         <source>MAC：</source>
-        <translation type="unfinished"></translation>
+        <translation>MAC :</translation>
     </message>
     <message>
         <source>TCP端口号：</source>
-        <translation type="unfinished"></translation>
+        <translation>Port TCP :</translation>
     </message>
     <message>
         <source>STA模式</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode STA</translation>
     </message>
     <message>
         <source>wifi名称：</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du Wi-Fi :</translation>
     </message>
     <message>
         <source>wifi密码：</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe Wi-Fi :</translation>
     </message>
     <message>
         <source>注：AP模式的wifi密码最少为8位</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarque : en mode AP, le mot de passe Wi-Fi doit comporter au moins 8 caractères</translation>
     </message>
     <message>
         <source>注：此项功能设置后需重启打印机</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarque : redémarrez l'imprimante après avoir modifié ce réglage</translation>
     </message>
     <message>
         <source>AP模式</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode AP</translation>
     </message>
     <message>
         <source> AP_IP:</source>
-        <translation type="unfinished"></translation>
+        <translation>IP AP :</translation>
     </message>
     <message>
         <source>IP设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres IP</translation>
     </message>
     <message>
         <source>IP模式：</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode IP :</translation>
     </message>
     <message>
         <source>IP:</source>
-        <translation type="unfinished"></translation>
+        <translation>IP :</translation>
     </message>
     <message>
         <source>子网掩码：</source>
-        <translation type="unfinished"></translation>
+        <translation>Masque de sous-réseau :</translation>
     </message>
     <message>
         <source>网关地址：</source>
-        <translation type="unfinished"></translation>
+        <translation>Passerelle :</translation>
     </message>
     <message>
         <source>DNS:</source>
-        <translation type="unfinished"></translation>
+        <translation>DNS :</translation>
     </message>
     <message>
         <source>WIFI配网</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration Wi-Fi</translation>
     </message>
     <message>
         <source>蓝牙设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres Bluetooth</translation>
     </message>
     <message>
         <source>SPP名称:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom SPP :</translation>
     </message>
     <message>
         <source>BLE:</source>
-        <translation type="unfinished"></translation>
+        <translation>BLE :</translation>
     </message>
     <message>
         <source>SPP连接模式：</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode de connexion SPP :</translation>
     </message>
     <message>
         <source>简易配对</source>
-        <translation type="unfinished"></translation>
+        <translation>Appairage simple</translation>
     </message>
     <message>
         <source>配对码配对</source>
-        <translation type="unfinished"></translation>
+        <translation>Appairage par code PIN</translation>
     </message>
     <message>
         <source>SPP_PIN码：</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN SPP :</translation>
     </message>
     <message>
         <source>MAC:</source>
-        <translation type="unfinished"></translation>
+        <translation>MAC :</translation>
     </message>
     <message>
         <source>网口设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres Ethernet</translation>
     </message>
     <message>
         <source>IP地址：</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse IP :</translation>
     </message>
     <message>
         <source>UDP端口号：</source>
-        <translation type="unfinished"></translation>
+        <translation>Port UDP :</translation>
     </message>
     <message>
         <source>串口设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres du port série</translation>
     </message>
     <message>
         <source>设备SN号:</source>
-        <translation type="unfinished"></translation>
+        <translation>SN de l'appareil :</translation>
     </message>
     <message>
         <source>设备信息：</source>
-        <translation type="unfinished"></translation>
+        <translation>Infos appareil :</translation>
     </message>
     <message>
         <source>剥离器设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres du décolleur</translation>
     </message>
     <message>
         <source>剥离器取纸时间设置（单位：s）：</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai de retrait du décolleur (s) :</translation>
     </message>
     <message>
         <source>功能设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonctions</translation>
     </message>
     <message>
         <source>基本功能</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonctions de base</translation>
     </message>
     <message>
         <source>打印自检页</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer la page d'autotest</translation>
     </message>
     <message>
         <source>重启机器</source>
-        <translation type="unfinished"></translation>
+        <translation>Redémarrer l'imprimante</translation>
     </message>
     <message>
         <source>打印机初始化</source>
-        <translation type="unfinished"></translation>
+        <translation>Initialiser l'imprimante</translation>
     </message>
     <message>
         <source>传感器自学习</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibrage des capteurs</translation>
     </message>
     <message>
         <source>缝隙自学习</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibrage espace</translation>
     </message>
     <message>
         <source>黑标自学习</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibrage marque noire</translation>
     </message>
     <message>
         <source>DAC自学习</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibrage DAC</translation>
     </message>
     <message>
         <source>缺纸学习</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibrage fin de papier</translation>
     </message>
     <message>
         <source>出纸口纸边传感器自学习</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibrage capteur de bord (sortie)</translation>
     </message>
     <message>
         <source>切刀模式</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode massicot</translation>
     </message>
     <message>
         <source>全切</source>
-        <translation type="unfinished"></translation>
+        <translation>Coupe totale</translation>
     </message>
     <message>
         <source>切刀关闭</source>
-        <translation type="unfinished"></translation>
+        <translation>Massicot désactivé</translation>
     </message>
     <message>
         <source>剥离模式</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode décollage</translation>
     </message>
     <message>
         <source>撕离模式</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode détachement</translation>
     </message>
     <message>
         <source>按键与蜂鸣器</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches et buzzer</translation>
     </message>
     <message>
         <source>按键设置开启</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches activées</translation>
     </message>
     <message>
         <source>按键设置关闭</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches désactivées</translation>
     </message>
     <message>
         <source>蜂鸣器开启</source>
-        <translation type="unfinished"></translation>
+        <translation>Buzzer activé</translation>
     </message>
     <message>
         <source>蜂鸣器关闭</source>
-        <translation type="unfinished"></translation>
+        <translation>Buzzer désactivé</translation>
     </message>
     <message>
         <source>打印机信息</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations imprimante</translation>
     </message>
     <message>
         <source>固件版本：</source>
-        <translation type="unfinished"></translation>
+        <translation>Version du firmware :</translation>
     </message>
     <message>
         <source>分辨率(DPI)：</source>
-        <translation type="unfinished"></translation>
+        <translation>Résolution (DPI) :</translation>
     </message>
     <message>
         <source>最大打印宽度(mm)：</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur d'impression max. (mm) :</translation>
     </message>
     <message>
         <source>型号：</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle :</translation>
     </message>
     <message>
         <source>获取打印机信息</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire les infos imprimante</translation>
     </message>
     <message>
         <source>打印机状态</source>
-        <translation type="unfinished"></translation>
+        <translation>État de l'imprimante</translation>
     </message>
     <message>
         <source>获取打印机状态</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire l'état</translation>
     </message>
     <message>
         <source>维护升级</source>
-        <translation type="unfinished"></translation>
+        <translation>Maintenance et mise à jour</translation>
     </message>
     <message>
         <source>固件与字库下载</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement firmware et polices</translation>
     </message>
     <message>
         <source>下载固件</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger le firmware</translation>
     </message>
     <message>
         <source>下载字库</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger la police</translation>
     </message>
     <message>
         <source>消息区</source>
-        <translation type="unfinished"></translation>
+        <translation>Messages</translation>
     </message>
     <message>
         <source>发送区</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi</translation>
     </message>
     <message>
         <source>HEX发送</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi HEX</translation>
     </message>
     <message>
         <source>HEX接收</source>
-        <translation type="unfinished"></translation>
+        <translation>Réception HEX</translation>
     </message>
     <message>
         <source>发送</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer</translation>
     </message>
     <message>
         <source>发送文件</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer un fichier</translation>
     </message>
     <message>
         <source>清空发送</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer l'envoi</translation>
     </message>
     <message>
         <source>清空接收</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer la réception</translation>
     </message>
     <message>
         <source>发送进度</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression de l'envoi</translation>
     </message>
     <message>
         <source>宽度范围20-108mm，请重新输入</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur autorisée : 20-108mm, veuillez ressaisir</translation>
     </message>
     <message>
         <source>高度范围10-1778mm，请重新输入</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur autorisée : 10-1778mm, veuillez ressaisir</translation>
     </message>
     <message>
         <source>设置工具</source>
-        <translation type="unfinished"></translation>
+        <translation>Outil de configuration</translation>
     </message>
     <message>
         <source>处理成功</source>
-        <translation type="unfinished"></translation>
+        <translation>Opération réussie</translation>
     </message>
     <message>
         <source>请确保打印机已进行连接</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez que l'imprimante est connectée</translation>
     </message>
     <message>
         <source>USB通讯出错，请重试</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de communication USB, veuillez réessayer</translation>
     </message>
     <message>
         <source>网络通讯出错，请重试</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de communication réseau, veuillez réessayer</translation>
     </message>
     <message>
         <source>蓝牙通讯出错，请重试</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de communication Bluetooth, veuillez réessayer</translation>
     </message>
     <message>
         <source>串口通讯出错，请重试</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de communication série, veuillez réessayer</translation>
     </message>
     <message>
         <source>请先打开设备</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez d'abord ouvrir l'appareil</translation>
     </message>
     <message>
         <source>设备未打开!</source>
-        <translation type="unfinished"></translation>
+        <translation>Appareil non ouvert !</translation>
     </message>
     <message>
         <source>空闲中</source>
-        <translation type="unfinished"></translation>
+        <translation>Prête</translation>
     </message>
     <message>
         <source>打印中</source>
-        <translation type="unfinished"></translation>
+        <translation>Impression en cours</translation>
     </message>
     <message>
         <source>缺纸</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus de papier</translation>
     </message>
     <message>
         <source>纸将尽</source>
-        <translation type="unfinished"></translation>
+        <translation>Papier presque épuisé</translation>
     </message>
     <message>
         <source>卡纸</source>
-        <translation type="unfinished"></translation>
+        <translation>Bourrage papier</translation>
     </message>
     <message>
         <source>碳带将尽</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruban presque épuisé</translation>
     </message>
     <message>
         <source>无碳带</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de ruban</translation>
     </message>
     <message>
         <source>打印头过热</source>
-        <translation type="unfinished"></translation>
+        <translation>Tête d'impression en surchauffe</translation>
     </message>
     <message>
         <source>开盖</source>
-        <translation type="unfinished"></translation>
+        <translation>Capot ouvert</translation>
     </message>
     <message>
         <source>定位异常（黑标或缝隙）</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de positionnement (marque noire ou espace)</translation>
     </message>
     <message>
         <source>切刀异常</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur du massicot</translation>
     </message>
     <message>
         <source>升级中</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour en cours</translation>
     </message>
     <message>
         <source>升级异常</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de mise à jour</translation>
     </message>
     <message>
         <source>指令错误</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de commande</translation>
     </message>
     <message>
         <source>打印暂停</source>
-        <translation type="unfinished"></translation>
+        <translation>Impression en pause</translation>
     </message>
     <message>
         <source>打印删除</source>
-        <translation type="unfinished"></translation>
+        <translation>Impression supprimée</translation>
     </message>
     <message>
         <source>内存分配失败</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l'allocation mémoire</translation>
     </message>
     <message>
         <source>请确保通讯设备已开启</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez que l'appareil de communication est allumé</translation>
     </message>
     <message>
         <source>请先选中打印列表中的打印机</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez d'abord une imprimante dans la liste</translation>
     </message>
     <message>
         <source>错误</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>连接超时，请重试！</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai de connexion dépassé, veuillez réessayer !</translation>
     </message>
     <message>
         <source>连接成功！</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion réussie !</translation>
     </message>
     <message>
         <source>注：1mm = 12dot</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarque : 1mm = 12dot</translation>
     </message>
     <message>
         <source>关闭成功！</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermeture réussie !</translation>
     </message>
     <message>
         <source>下载成功</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement réussi</translation>
     </message>
     <message>
         <source>等待打印机指示灯停止闪烁</source>
-        <translation type="unfinished"></translation>
+        <translation>Attendez que le voyant de l'imprimante cesse de clignoter</translation>
     </message>
 </context>
 <context>
     <name>WorkerThread</name>
     <message>
         <source>打开文件失败：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'ouvrir le fichier : %1</translation>
     </message>
     <message>
         <source>向打印机发送数据失败。</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l'envoi des données à l'imprimante.</translation>
     </message>
 </context>
 </TS>

@@ -5,757 +5,757 @@
     <name>CutDialog</name>
     <message>
         <source>设置工具</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferramenta de configuração</translation>
     </message>
     <message>
         <source>请确保打印机是否已经安装/连接对应剥离器</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifique se o descolador correspondente está instalado/conectado na impressora</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>标签机设置工具</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferramenta de configuração de impressora de etiquetas</translation>
     </message>
     <message>
         <source>连接方式</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de conexão</translation>
     </message>
     <message>
         <source>有线网络</source>
-        <translation type="unfinished"></translation>
+        <translation>Ethernet</translation>
     </message>
     <message>
         <source>无线网络</source>
-        <translation type="unfinished"></translation>
+        <translation>Wi-Fi</translation>
     </message>
     <message>
         <source>蓝牙</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth</translation>
     </message>
     <message>
         <source>串口</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta serial</translation>
     </message>
     <message>
         <source>IP连接设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Conexão IP</translation>
     </message>
     <message>
         <source>设备IP:</source>
-        <translation type="unfinished"></translation>
+        <translation>IP do dispositivo:</translation>
     </message>
     <message>
         <source>TCP端口:</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta TCP:</translation>
     </message>
     <message>
         <source>UDP端口:</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta UDP:</translation>
     </message>
     <message>
         <source>串口参数</source>
-        <translation type="unfinished"></translation>
+        <translation>Parâmetros seriais</translation>
     </message>
     <message>
         <source>波特率：</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxa de transmissão:</translation>
     </message>
     <message>
         <source>校验位：</source>
-        <translation type="unfinished"></translation>
+        <translation>Paridade:</translation>
     </message>
     <message>
         <source>无校验</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma</translation>
     </message>
     <message>
         <source>奇校验</source>
-        <translation type="unfinished"></translation>
+        <translation>Ímpar</translation>
     </message>
     <message>
         <source>偶校验</source>
-        <translation type="unfinished"></translation>
+        <translation>Par</translation>
     </message>
     <message>
         <source>数据位：</source>
-        <translation type="unfinished"></translation>
+        <translation>Bits de dados:</translation>
     </message>
     <message>
         <source>停止位：</source>
-        <translation type="unfinished"></translation>
+        <translation>Bits de parada:</translation>
     </message>
     <message>
         <source>设备列表</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de dispositivos</translation>
     </message>
     <message>
         <source>刷新列表</source>
-        <translation type="unfinished"></translation>
+        <translation>Atualizar lista</translation>
     </message>
     <message>
         <source>停止获取</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar busca</translation>
     </message>
     <message>
         <source>打开设备</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir dispositivo</translation>
     </message>
     <message>
         <source>关闭设备</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar dispositivo</translation>
     </message>
     <message>
         <source>打印机设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações da impressora</translation>
     </message>
     <message>
         <source>打印设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações de impressão</translation>
     </message>
     <message>
         <source>打印速度：</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidade de impressão:</translation>
     </message>
     <message>
         <source>打印浓度：</source>
-        <translation type="unfinished"></translation>
+        <translation>Densidade de impressão:</translation>
     </message>
     <message>
         <source>标签间隙(单位mm)：</source>
-        <translation type="unfinished"></translation>
+        <translation>Espaço entre etiquetas (mm):</translation>
     </message>
     <message>
         <source>黑标间隙(单位mm)：</source>
-        <translation type="unfinished"></translation>
+        <translation>Espaço da marca preta (mm):</translation>
     </message>
     <message>
         <source>打印方向：</source>
-        <translation type="unfinished"></translation>
+        <translation>Direção de impressão:</translation>
     </message>
     <message>
         <source>旋转0度</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotação 0°</translation>
     </message>
     <message>
         <source>旋转180度</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotação 180°</translation>
     </message>
     <message>
         <source>打印方式：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de impressão:</translation>
     </message>
     <message>
         <source>正常打印</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>镜像打印</source>
-        <translation type="unfinished"></translation>
+        <translation>Espelhada</translation>
     </message>
     <message>
         <source>打印偏移(单位mm)：</source>
-        <translation type="unfinished"></translation>
+        <translation>Deslocamento de impressão (mm):</translation>
     </message>
     <message>
         <source>垂直偏移(单位mm)：</source>
-        <translation type="unfinished"></translation>
+        <translation>Deslocamento vertical (mm):</translation>
     </message>
     <message>
         <source>打印模式：</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de impressão:</translation>
     </message>
     <message>
         <source>热敏</source>
-        <translation type="unfinished"></translation>
+        <translation>Térmica direta</translation>
     </message>
     <message>
         <source>热转印</source>
-        <translation type="unfinished"></translation>
+        <translation>Transferência térmica</translation>
     </message>
     <message>
         <source>自适应</source>
-        <translation type="unfinished"></translation>
+        <translation>Automático</translation>
     </message>
     <message>
         <source>自动吸纸：</source>
-        <translation type="unfinished"></translation>
+        <translation>Carregamento automático:</translation>
     </message>
     <message>
         <source>关</source>
-        <translation type="unfinished"></translation>
+        <translation>Desligado</translation>
     </message>
     <message>
         <source>开</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligado</translation>
     </message>
     <message>
         <source>纸张类型：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de papel:</translation>
     </message>
     <message>
         <source>标签纸</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiqueta</translation>
     </message>
     <message>
         <source>黑标纸</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca preta</translation>
     </message>
     <message>
         <source>连续纸</source>
-        <translation type="unfinished"></translation>
+        <translation>Contínuo</translation>
     </message>
     <message>
         <source>指令集：</source>
-        <translation type="unfinished"></translation>
+        <translation>Conjunto de comandos:</translation>
     </message>
     <message>
         <source>默认代码页：</source>
-        <translation type="unfinished"></translation>
+        <translation>Página de código padrão:</translation>
     </message>
     <message>
         <source>语言切换：</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma do menu:</translation>
     </message>
     <message>
         <source>英文</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglês</translation>
     </message>
     <message>
         <source>中文简体</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinês simplificado</translation>
     </message>
     <message>
         <source>中文繁体</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinês tradicional</translation>
     </message>
     <message>
         <source>韩文</source>
-        <translation type="unfinished"></translation>
+        <translation>Coreano</translation>
     </message>
     <message>
         <source>日文</source>
-        <translation type="unfinished"></translation>
+        <translation>Japonês</translation>
     </message>
     <message>
         <source>阿拉伯文</source>
-        <translation type="unfinished"></translation>
+        <translation>Árabe</translation>
     </message>
     <message>
         <source>泰文</source>
-        <translation type="unfinished"></translation>
+        <translation>Tailandês</translation>
     </message>
     <message>
         <source>宽度：</source>
-        <translation type="unfinished"></translation>
+        <translation>Largura:</translation>
     </message>
     <message>
         <source>高度：</source>
-        <translation type="unfinished"></translation>
+        <translation>Altura:</translation>
     </message>
     <message>
         <source>读取</source>
-        <translation type="unfinished"></translation>
+        <translation>Ler</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Definir</translation>
     </message>
     <message>
         <source>距离设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Distâncias</translation>
     </message>
     <message>
         <source>出纸口到打印头距离(单位dot)：</source>
-        <translation type="unfinished"></translation>
+        <translation>Saída do papel até a cabeça (dot):</translation>
     </message>
     <message>
         <source>缝到打印头距离(单位mm)：</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor de espaço até a cabeça (mm):</translation>
     </message>
     <message>
         <source>黑标到打印头距离(单位mm)：</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor de marca preta até a cabeça (mm):</translation>
     </message>
     <message>
         <source>打印头到撕纸位置距离(单位dot)：</source>
-        <translation type="unfinished"></translation>
+        <translation>Cabeça até a posição de destaque (dot):</translation>
     </message>
     <message>
         <source>注：1mm = 8dot</source>
-        <translation type="unfinished"></translation>
+        <translation>Obs.: 1mm = 8dot</translation>
     </message>
     <message>
         <source>wifi设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações de Wi-Fi</translation>
     </message>
     <message>
         <source>wifi模式：</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo Wi-Fi:</translation>
     </message>
     <message>
         <source>MAC：</source>
-        <translation type="unfinished"></translation>
+        <translation>MAC:</translation>
     </message>
     <message>
         <source>TCP端口号：</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta TCP:</translation>
     </message>
     <message>
         <source>STA模式</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo STA</translation>
     </message>
     <message>
         <source>wifi名称：</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do Wi-Fi:</translation>
     </message>
     <message>
         <source>wifi密码：</source>
-        <translation type="unfinished"></translation>
+        <translation>Senha do Wi-Fi:</translation>
     </message>
     <message>
         <source>注：AP模式的wifi密码最少为8位</source>
-        <translation type="unfinished"></translation>
+        <translation>Obs.: no modo AP, a senha do Wi-Fi deve ter no mínimo 8 caracteres</translation>
     </message>
     <message>
         <source>注：此项功能设置后需重启打印机</source>
-        <translation type="unfinished"></translation>
+        <translation>Obs.: reinicie a impressora após alterar esta configuração</translation>
     </message>
     <message>
         <source>AP模式</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo AP</translation>
     </message>
     <message>
         <source> AP_IP:</source>
-        <translation type="unfinished"></translation>
+        <translation>IP do AP:</translation>
     </message>
     <message>
         <source>IP设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações de IP</translation>
     </message>
     <message>
         <source>IP模式：</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo IP:</translation>
     </message>
     <message>
         <source>IP:</source>
-        <translation type="unfinished"></translation>
+        <translation>IP:</translation>
     </message>
     <message>
         <source>子网掩码：</source>
-        <translation type="unfinished"></translation>
+        <translation>Máscara de sub-rede:</translation>
     </message>
     <message>
         <source>网关地址：</source>
-        <translation type="unfinished"></translation>
+        <translation>Gateway:</translation>
     </message>
     <message>
         <source>DNS:</source>
-        <translation type="unfinished"></translation>
+        <translation>DNS:</translation>
     </message>
     <message>
         <source>WIFI配网</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar Wi-Fi</translation>
     </message>
     <message>
         <source>蓝牙设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações de Bluetooth</translation>
     </message>
     <message>
         <source>SPP名称:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome SPP:</translation>
     </message>
     <message>
         <source>BLE:</source>
-        <translation type="unfinished"></translation>
+        <translation>BLE:</translation>
     </message>
     <message>
         <source>SPP连接模式：</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de conexão SPP:</translation>
     </message>
     <message>
         <source>简易配对</source>
-        <translation type="unfinished"></translation>
+        <translation>Pareamento simples</translation>
     </message>
     <message>
         <source>配对码配对</source>
-        <translation type="unfinished"></translation>
+        <translation>Pareamento com PIN</translation>
     </message>
     <message>
         <source>SPP_PIN码：</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN SPP:</translation>
     </message>
     <message>
         <source>MAC:</source>
-        <translation type="unfinished"></translation>
+        <translation>MAC:</translation>
     </message>
     <message>
         <source>网口设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações de Ethernet</translation>
     </message>
     <message>
         <source>IP地址：</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço IP:</translation>
     </message>
     <message>
         <source>UDP端口号：</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta UDP:</translation>
     </message>
     <message>
         <source>串口设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações da porta serial</translation>
     </message>
     <message>
         <source>设备SN号:</source>
-        <translation type="unfinished"></translation>
+        <translation>SN do dispositivo:</translation>
     </message>
     <message>
         <source>设备信息：</source>
-        <translation type="unfinished"></translation>
+        <translation>Info. do dispositivo:</translation>
     </message>
     <message>
         <source>剥离器设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações do descolador</translation>
     </message>
     <message>
         <source>剥离器取纸时间设置（单位：s）：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo de retirada do descolador (s):</translation>
     </message>
     <message>
         <source>功能设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Funções</translation>
     </message>
     <message>
         <source>基本功能</source>
-        <translation type="unfinished"></translation>
+        <translation>Funções básicas</translation>
     </message>
     <message>
         <source>打印自检页</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir página de autoteste</translation>
     </message>
     <message>
         <source>重启机器</source>
-        <translation type="unfinished"></translation>
+        <translation>Reiniciar impressora</translation>
     </message>
     <message>
         <source>打印机初始化</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicializar impressora</translation>
     </message>
     <message>
         <source>传感器自学习</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibração de sensores</translation>
     </message>
     <message>
         <source>缝隙自学习</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibração de espaço</translation>
     </message>
     <message>
         <source>黑标自学习</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibração de marca preta</translation>
     </message>
     <message>
         <source>DAC自学习</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibração DAC</translation>
     </message>
     <message>
         <source>缺纸学习</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibração de falta de papel</translation>
     </message>
     <message>
         <source>出纸口纸边传感器自学习</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibração do sensor de borda da saída</translation>
     </message>
     <message>
         <source>切刀模式</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo guilhotina</translation>
     </message>
     <message>
         <source>全切</source>
-        <translation type="unfinished"></translation>
+        <translation>Corte total</translation>
     </message>
     <message>
         <source>切刀关闭</source>
-        <translation type="unfinished"></translation>
+        <translation>Guilhotina desligada</translation>
     </message>
     <message>
         <source>剥离模式</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo descolar</translation>
     </message>
     <message>
         <source>撕离模式</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo destaque</translation>
     </message>
     <message>
         <source>按键与蜂鸣器</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas e buzzer</translation>
     </message>
     <message>
         <source>按键设置开启</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas ligadas</translation>
     </message>
     <message>
         <source>按键设置关闭</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas desligadas</translation>
     </message>
     <message>
         <source>蜂鸣器开启</source>
-        <translation type="unfinished"></translation>
+        <translation>Buzzer ligado</translation>
     </message>
     <message>
         <source>蜂鸣器关闭</source>
-        <translation type="unfinished"></translation>
+        <translation>Buzzer desligado</translation>
     </message>
     <message>
         <source>打印机信息</source>
-        <translation type="unfinished"></translation>
+        <translation>Informações da impressora</translation>
     </message>
     <message>
         <source>固件版本：</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão do firmware:</translation>
     </message>
     <message>
         <source>分辨率(DPI)：</source>
-        <translation type="unfinished"></translation>
+        <translation>Resolução (DPI):</translation>
     </message>
     <message>
         <source>最大打印宽度(mm)：</source>
-        <translation type="unfinished"></translation>
+        <translation>Largura máx. de impressão (mm):</translation>
     </message>
     <message>
         <source>型号：</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelo:</translation>
     </message>
     <message>
         <source>获取打印机信息</source>
-        <translation type="unfinished"></translation>
+        <translation>Obter informações</translation>
     </message>
     <message>
         <source>打印机状态</source>
-        <translation type="unfinished"></translation>
+        <translation>Status da impressora</translation>
     </message>
     <message>
         <source>获取打印机状态</source>
-        <translation type="unfinished"></translation>
+        <translation>Obter status</translation>
     </message>
     <message>
         <source>维护升级</source>
-        <translation type="unfinished"></translation>
+        <translation>Manutenção e atualização</translation>
     </message>
     <message>
         <source>固件与字库下载</source>
-        <translation type="unfinished"></translation>
+        <translation>Envio de firmware e fontes</translation>
     </message>
     <message>
         <source>下载固件</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar firmware</translation>
     </message>
     <message>
         <source>下载字库</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar fonte</translation>
     </message>
     <message>
         <source>消息区</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensagens</translation>
     </message>
     <message>
         <source>发送区</source>
-        <translation type="unfinished"></translation>
+        <translation>Envio</translation>
     </message>
     <message>
         <source>HEX发送</source>
-        <translation type="unfinished"></translation>
+        <translation>Envio HEX</translation>
     </message>
     <message>
         <source>HEX接收</source>
-        <translation type="unfinished"></translation>
+        <translation>Recepção HEX</translation>
     </message>
     <message>
         <source>发送</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar</translation>
     </message>
     <message>
         <source>发送文件</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar arquivo</translation>
     </message>
     <message>
         <source>清空发送</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpar envio</translation>
     </message>
     <message>
         <source>清空接收</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpar recepção</translation>
     </message>
     <message>
         <source>发送进度</source>
-        <translation type="unfinished"></translation>
+        <translation>Progresso do envio</translation>
     </message>
     <message>
         <source>宽度范围20-108mm，请重新输入</source>
-        <translation type="unfinished"></translation>
+        <translation>A largura deve ser de 20-108mm, digite novamente</translation>
     </message>
     <message>
         <source>高度范围10-1778mm，请重新输入</source>
-        <translation type="unfinished"></translation>
+        <translation>A altura deve ser de 10-1778mm, digite novamente</translation>
     </message>
     <message>
         <source>设置工具</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferramenta de configuração</translation>
     </message>
     <message>
         <source>处理成功</source>
-        <translation type="unfinished"></translation>
+        <translation>Operação concluída</translation>
     </message>
     <message>
         <source>请确保打印机已进行连接</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifique se a impressora está conectada</translation>
     </message>
     <message>
         <source>USB通讯出错，请重试</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro de comunicação USB, tente novamente</translation>
     </message>
     <message>
         <source>网络通讯出错，请重试</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro de comunicação de rede, tente novamente</translation>
     </message>
     <message>
         <source>蓝牙通讯出错，请重试</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro de comunicação Bluetooth, tente novamente</translation>
     </message>
     <message>
         <source>串口通讯出错，请重试</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro de comunicação serial, tente novamente</translation>
     </message>
     <message>
         <source>请先打开设备</source>
-        <translation type="unfinished"></translation>
+        <translation>Abra o dispositivo primeiro</translation>
     </message>
     <message>
         <source>设备未打开!</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo não aberto!</translation>
     </message>
     <message>
         <source>空闲中</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronta</translation>
     </message>
     <message>
         <source>打印中</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimindo</translation>
     </message>
     <message>
         <source>缺纸</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem papel</translation>
     </message>
     <message>
         <source>纸将尽</source>
-        <translation type="unfinished"></translation>
+        <translation>Papel acabando</translation>
     </message>
     <message>
         <source>卡纸</source>
-        <translation type="unfinished"></translation>
+        <translation>Atolamento de papel</translation>
     </message>
     <message>
         <source>碳带将尽</source>
-        <translation type="unfinished"></translation>
+        <translation>Ribbon acabando</translation>
     </message>
     <message>
         <source>无碳带</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem ribbon</translation>
     </message>
     <message>
         <source>打印头过热</source>
-        <translation type="unfinished"></translation>
+        <translation>Cabeça de impressão superaquecida</translation>
     </message>
     <message>
         <source>开盖</source>
-        <translation type="unfinished"></translation>
+        <translation>Tampa aberta</translation>
     </message>
     <message>
         <source>定位异常（黑标或缝隙）</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro de posicionamento (marca preta ou espaço)</translation>
     </message>
     <message>
         <source>切刀异常</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro na guilhotina</translation>
     </message>
     <message>
         <source>升级中</source>
-        <translation type="unfinished"></translation>
+        <translation>Atualizando</translation>
     </message>
     <message>
         <source>升级异常</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro de atualização</translation>
     </message>
     <message>
         <source>指令错误</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro de comando</translation>
     </message>
     <message>
         <source>打印暂停</source>
-        <translation type="unfinished"></translation>
+        <translation>Impressão pausada</translation>
     </message>
     <message>
         <source>打印删除</source>
-        <translation type="unfinished"></translation>
+        <translation>Impressão excluída</translation>
     </message>
     <message>
         <source>内存分配失败</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha na alocação de memória</translation>
     </message>
     <message>
         <source>请确保通讯设备已开启</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifique se o dispositivo de comunicação está ligado</translation>
     </message>
     <message>
         <source>请先选中打印列表中的打印机</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione primeiro uma impressora na lista</translation>
     </message>
     <message>
         <source>错误</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro</translation>
     </message>
     <message>
         <source>连接超时，请重试！</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo de conexão esgotado, tente novamente!</translation>
     </message>
     <message>
         <source>连接成功！</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectado com sucesso!</translation>
     </message>
     <message>
         <source>注：1mm = 12dot</source>
-        <translation type="unfinished"></translation>
+        <translation>Obs.: 1mm = 12dot</translation>
     </message>
     <message>
         <source>关闭成功！</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechado com sucesso!</translation>
     </message>
     <message>
         <source>下载成功</source>
-        <translation type="unfinished"></translation>
+        <translation>Envio concluído</translation>
     </message>
     <message>
         <source>等待打印机指示灯停止闪烁</source>
-        <translation type="unfinished"></translation>
+        <translation>Aguarde até o indicador da impressora parar de piscar</translation>
     </message>
 </context>
 <context>
     <name>WorkerThread</name>
     <message>
         <source>打开文件失败：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha ao abrir o arquivo: %1</translation>
     </message>
     <message>
         <source>向打印机发送数据失败。</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha ao enviar dados para a impressora.</translation>
     </message>
 </context>
 </TS>

@@ -5,757 +5,757 @@
     <name>CutDialog</name>
     <message>
         <source>设置工具</source>
-        <translation type="unfinished"></translation>
+        <translation>設定工具</translation>
     </message>
     <message>
         <source>请确保打印机是否已经安装/连接对应剥离器</source>
-        <translation type="unfinished"></translation>
+        <translation>請確認印表機是否已安裝/連接對應的剝離器</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished"></translation>
+        <translation>確定</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>标签机设置工具</source>
-        <translation type="unfinished"></translation>
+        <translation>標籤機設定工具</translation>
     </message>
     <message>
         <source>连接方式</source>
-        <translation type="unfinished"></translation>
+        <translation>連線方式</translation>
     </message>
     <message>
         <source>有线网络</source>
-        <translation type="unfinished"></translation>
+        <translation>有線網路</translation>
     </message>
     <message>
         <source>无线网络</source>
-        <translation type="unfinished"></translation>
+        <translation>無線網路</translation>
     </message>
     <message>
         <source>蓝牙</source>
-        <translation type="unfinished"></translation>
+        <translation>藍牙</translation>
     </message>
     <message>
         <source>串口</source>
-        <translation type="unfinished"></translation>
+        <translation>序列埠</translation>
     </message>
     <message>
         <source>IP连接设置</source>
-        <translation type="unfinished"></translation>
+        <translation>IP連線設定</translation>
     </message>
     <message>
         <source>设备IP:</source>
-        <translation type="unfinished"></translation>
+        <translation>設備IP:</translation>
     </message>
     <message>
         <source>TCP端口:</source>
-        <translation type="unfinished"></translation>
+        <translation>TCP連接埠:</translation>
     </message>
     <message>
         <source>UDP端口:</source>
-        <translation type="unfinished"></translation>
+        <translation>UDP連接埠:</translation>
     </message>
     <message>
         <source>串口参数</source>
-        <translation type="unfinished"></translation>
+        <translation>序列埠參數</translation>
     </message>
     <message>
         <source>波特率：</source>
-        <translation type="unfinished"></translation>
+        <translation>鮑率：</translation>
     </message>
     <message>
         <source>校验位：</source>
-        <translation type="unfinished"></translation>
+        <translation>同位元：</translation>
     </message>
     <message>
         <source>无校验</source>
-        <translation type="unfinished"></translation>
+        <translation>無同位元</translation>
     </message>
     <message>
         <source>奇校验</source>
-        <translation type="unfinished"></translation>
+        <translation>奇同位</translation>
     </message>
     <message>
         <source>偶校验</source>
-        <translation type="unfinished"></translation>
+        <translation>偶同位</translation>
     </message>
     <message>
         <source>数据位：</source>
-        <translation type="unfinished"></translation>
+        <translation>資料位元：</translation>
     </message>
     <message>
         <source>停止位：</source>
-        <translation type="unfinished"></translation>
+        <translation>停止位元：</translation>
     </message>
     <message>
         <source>设备列表</source>
-        <translation type="unfinished"></translation>
+        <translation>設備清單</translation>
     </message>
     <message>
         <source>刷新列表</source>
-        <translation type="unfinished"></translation>
+        <translation>重新整理清單</translation>
     </message>
     <message>
         <source>停止获取</source>
-        <translation type="unfinished"></translation>
+        <translation>停止搜尋</translation>
     </message>
     <message>
         <source>打开设备</source>
-        <translation type="unfinished"></translation>
+        <translation>開啟設備</translation>
     </message>
     <message>
         <source>关闭设备</source>
-        <translation type="unfinished"></translation>
+        <translation>關閉設備</translation>
     </message>
     <message>
         <source>打印机设置</source>
-        <translation type="unfinished"></translation>
+        <translation>印表機設定</translation>
     </message>
     <message>
         <source>打印设置</source>
-        <translation type="unfinished"></translation>
+        <translation>列印設定</translation>
     </message>
     <message>
         <source>打印速度：</source>
-        <translation type="unfinished"></translation>
+        <translation>列印速度：</translation>
     </message>
     <message>
         <source>打印浓度：</source>
-        <translation type="unfinished"></translation>
+        <translation>列印濃度：</translation>
     </message>
     <message>
         <source>标签间隙(单位mm)：</source>
-        <translation type="unfinished"></translation>
+        <translation>標籤間隙(單位mm)：</translation>
     </message>
     <message>
         <source>黑标间隙(单位mm)：</source>
-        <translation type="unfinished"></translation>
+        <translation>黑標間隙(單位mm)：</translation>
     </message>
     <message>
         <source>打印方向：</source>
-        <translation type="unfinished"></translation>
+        <translation>列印方向：</translation>
     </message>
     <message>
         <source>旋转0度</source>
-        <translation type="unfinished"></translation>
+        <translation>旋轉0度</translation>
     </message>
     <message>
         <source>旋转180度</source>
-        <translation type="unfinished"></translation>
+        <translation>旋轉180度</translation>
     </message>
     <message>
         <source>打印方式：</source>
-        <translation type="unfinished"></translation>
+        <translation>列印方式：</translation>
     </message>
     <message>
         <source>正常打印</source>
-        <translation type="unfinished"></translation>
+        <translation>正常列印</translation>
     </message>
     <message>
         <source>镜像打印</source>
-        <translation type="unfinished"></translation>
+        <translation>鏡像列印</translation>
     </message>
     <message>
         <source>打印偏移(单位mm)：</source>
-        <translation type="unfinished"></translation>
+        <translation>列印偏移(單位mm)：</translation>
     </message>
     <message>
         <source>垂直偏移(单位mm)：</source>
-        <translation type="unfinished"></translation>
+        <translation>垂直偏移(單位mm)：</translation>
     </message>
     <message>
         <source>打印模式：</source>
-        <translation type="unfinished"></translation>
+        <translation>列印模式：</translation>
     </message>
     <message>
         <source>热敏</source>
-        <translation type="unfinished"></translation>
+        <translation>熱感</translation>
     </message>
     <message>
         <source>热转印</source>
-        <translation type="unfinished"></translation>
+        <translation>熱轉印</translation>
     </message>
     <message>
         <source>自适应</source>
-        <translation type="unfinished"></translation>
+        <translation>自動適應</translation>
     </message>
     <message>
         <source>自动吸纸：</source>
-        <translation type="unfinished"></translation>
+        <translation>自動吸紙：</translation>
     </message>
     <message>
         <source>关</source>
-        <translation type="unfinished"></translation>
+        <translation>關</translation>
     </message>
     <message>
         <source>开</source>
-        <translation type="unfinished"></translation>
+        <translation>開</translation>
     </message>
     <message>
         <source>纸张类型：</source>
-        <translation type="unfinished"></translation>
+        <translation>紙張類型：</translation>
     </message>
     <message>
         <source>标签纸</source>
-        <translation type="unfinished"></translation>
+        <translation>標籤紙</translation>
     </message>
     <message>
         <source>黑标纸</source>
-        <translation type="unfinished"></translation>
+        <translation>黑標紙</translation>
     </message>
     <message>
         <source>连续纸</source>
-        <translation type="unfinished"></translation>
+        <translation>連續紙</translation>
     </message>
     <message>
         <source>指令集：</source>
-        <translation type="unfinished"></translation>
+        <translation>指令集：</translation>
     </message>
     <message>
         <source>默认代码页：</source>
-        <translation type="unfinished"></translation>
+        <translation>預設字碼頁：</translation>
     </message>
     <message>
         <source>语言切换：</source>
-        <translation type="unfinished"></translation>
+        <translation>語言切換：</translation>
     </message>
     <message>
         <source>英文</source>
-        <translation type="unfinished"></translation>
+        <translation>英文</translation>
     </message>
     <message>
         <source>中文简体</source>
-        <translation type="unfinished"></translation>
+        <translation>簡體中文</translation>
     </message>
     <message>
         <source>中文繁体</source>
-        <translation type="unfinished"></translation>
+        <translation>繁體中文</translation>
     </message>
     <message>
         <source>韩文</source>
-        <translation type="unfinished"></translation>
+        <translation>韓文</translation>
     </message>
     <message>
         <source>日文</source>
-        <translation type="unfinished"></translation>
+        <translation>日文</translation>
     </message>
     <message>
         <source>阿拉伯文</source>
-        <translation type="unfinished"></translation>
+        <translation>阿拉伯文</translation>
     </message>
     <message>
         <source>泰文</source>
-        <translation type="unfinished"></translation>
+        <translation>泰文</translation>
     </message>
     <message>
         <source>宽度：</source>
-        <translation type="unfinished"></translation>
+        <translation>寬度：</translation>
     </message>
     <message>
         <source>高度：</source>
-        <translation type="unfinished"></translation>
+        <translation>高度：</translation>
     </message>
     <message>
         <source>读取</source>
-        <translation type="unfinished"></translation>
+        <translation>讀取</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation type="unfinished"></translation>
+        <translation>設定</translation>
     </message>
     <message>
         <source>距离设置</source>
-        <translation type="unfinished"></translation>
+        <translation>距離設定</translation>
     </message>
     <message>
         <source>出纸口到打印头距离(单位dot)：</source>
-        <translation type="unfinished"></translation>
+        <translation>出紙口到列印頭距離(單位dot)：</translation>
     </message>
     <message>
         <source>缝到打印头距离(单位mm)：</source>
-        <translation type="unfinished"></translation>
+        <translation>縫到列印頭距離(單位mm)：</translation>
     </message>
     <message>
         <source>黑标到打印头距离(单位mm)：</source>
-        <translation type="unfinished"></translation>
+        <translation>黑標到列印頭距離(單位mm)：</translation>
     </message>
     <message>
         <source>打印头到撕纸位置距离(单位dot)：</source>
-        <translation type="unfinished"></translation>
+        <translation>列印頭到撕紙位置距離(單位dot)：</translation>
     </message>
     <message>
         <source>注：1mm = 8dot</source>
-        <translation type="unfinished"></translation>
+        <translation>註：1mm = 8dot</translation>
     </message>
     <message>
         <source>wifi设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Wi-Fi設定</translation>
     </message>
     <message>
         <source>wifi模式：</source>
-        <translation type="unfinished"></translation>
+        <translation>Wi-Fi模式：</translation>
     </message>
     <message>
         <source>MAC：</source>
-        <translation type="unfinished"></translation>
+        <translation>MAC：</translation>
     </message>
     <message>
         <source>TCP端口号：</source>
-        <translation type="unfinished"></translation>
+        <translation>TCP連接埠：</translation>
     </message>
     <message>
         <source>STA模式</source>
-        <translation type="unfinished"></translation>
+        <translation>STA模式</translation>
     </message>
     <message>
         <source>wifi名称：</source>
-        <translation type="unfinished"></translation>
+        <translation>Wi-Fi名稱：</translation>
     </message>
     <message>
         <source>wifi密码：</source>
-        <translation type="unfinished"></translation>
+        <translation>Wi-Fi密碼：</translation>
     </message>
     <message>
         <source>注：AP模式的wifi密码最少为8位</source>
-        <translation type="unfinished"></translation>
+        <translation>註：AP模式的Wi-Fi密碼最少為8位</translation>
     </message>
     <message>
         <source>注：此项功能设置后需重启打印机</source>
-        <translation type="unfinished"></translation>
+        <translation>註：此項功能設定後需重新啟動印表機</translation>
     </message>
     <message>
         <source>AP模式</source>
-        <translation type="unfinished"></translation>
+        <translation>AP模式</translation>
     </message>
     <message>
         <source> AP_IP:</source>
-        <translation type="unfinished"></translation>
+        <translation> AP_IP:</translation>
     </message>
     <message>
         <source>IP设置</source>
-        <translation type="unfinished"></translation>
+        <translation>IP設定</translation>
     </message>
     <message>
         <source>IP模式：</source>
-        <translation type="unfinished"></translation>
+        <translation>IP模式：</translation>
     </message>
     <message>
         <source>IP:</source>
-        <translation type="unfinished"></translation>
+        <translation>IP:</translation>
     </message>
     <message>
         <source>子网掩码：</source>
-        <translation type="unfinished"></translation>
+        <translation>子網路遮罩：</translation>
     </message>
     <message>
         <source>网关地址：</source>
-        <translation type="unfinished"></translation>
+        <translation>閘道位址：</translation>
     </message>
     <message>
         <source>DNS:</source>
-        <translation type="unfinished"></translation>
+        <translation>DNS:</translation>
     </message>
     <message>
         <source>WIFI配网</source>
-        <translation type="unfinished"></translation>
+        <translation>Wi-Fi連線設定</translation>
     </message>
     <message>
         <source>蓝牙设置</source>
-        <translation type="unfinished"></translation>
+        <translation>藍牙設定</translation>
     </message>
     <message>
         <source>SPP名称:</source>
-        <translation type="unfinished"></translation>
+        <translation>SPP名稱:</translation>
     </message>
     <message>
         <source>BLE:</source>
-        <translation type="unfinished"></translation>
+        <translation>BLE:</translation>
     </message>
     <message>
         <source>SPP连接模式：</source>
-        <translation type="unfinished"></translation>
+        <translation>SPP連線模式：</translation>
     </message>
     <message>
         <source>简易配对</source>
-        <translation type="unfinished"></translation>
+        <translation>簡易配對</translation>
     </message>
     <message>
         <source>配对码配对</source>
-        <translation type="unfinished"></translation>
+        <translation>配對碼配對</translation>
     </message>
     <message>
         <source>SPP_PIN码：</source>
-        <translation type="unfinished"></translation>
+        <translation>SPP_PIN碼：</translation>
     </message>
     <message>
         <source>MAC:</source>
-        <translation type="unfinished"></translation>
+        <translation>MAC:</translation>
     </message>
     <message>
         <source>网口设置</source>
-        <translation type="unfinished"></translation>
+        <translation>乙太網路設定</translation>
     </message>
     <message>
         <source>IP地址：</source>
-        <translation type="unfinished"></translation>
+        <translation>IP位址：</translation>
     </message>
     <message>
         <source>UDP端口号：</source>
-        <translation type="unfinished"></translation>
+        <translation>UDP連接埠：</translation>
     </message>
     <message>
         <source>串口设置</source>
-        <translation type="unfinished"></translation>
+        <translation>序列埠設定</translation>
     </message>
     <message>
         <source>设备SN号:</source>
-        <translation type="unfinished"></translation>
+        <translation>設備SN號:</translation>
     </message>
     <message>
         <source>设备信息：</source>
-        <translation type="unfinished"></translation>
+        <translation>設備資訊：</translation>
     </message>
     <message>
         <source>剥离器设置</source>
-        <translation type="unfinished"></translation>
+        <translation>剝離器設定</translation>
     </message>
     <message>
         <source>剥离器取纸时间设置（单位：s）：</source>
-        <translation type="unfinished"></translation>
+        <translation>剝離器取紙時間設定（單位：s）：</translation>
     </message>
     <message>
         <source>功能设置</source>
-        <translation type="unfinished"></translation>
+        <translation>功能設定</translation>
     </message>
     <message>
         <source>基本功能</source>
-        <translation type="unfinished"></translation>
+        <translation>基本功能</translation>
     </message>
     <message>
         <source>打印自检页</source>
-        <translation type="unfinished"></translation>
+        <translation>列印自我測試頁</translation>
     </message>
     <message>
         <source>重启机器</source>
-        <translation type="unfinished"></translation>
+        <translation>重新啟動機器</translation>
     </message>
     <message>
         <source>打印机初始化</source>
-        <translation type="unfinished"></translation>
+        <translation>印表機初始化</translation>
     </message>
     <message>
         <source>传感器自学习</source>
-        <translation type="unfinished"></translation>
+        <translation>感測器自學習</translation>
     </message>
     <message>
         <source>缝隙自学习</source>
-        <translation type="unfinished"></translation>
+        <translation>縫隙自學習</translation>
     </message>
     <message>
         <source>黑标自学习</source>
-        <translation type="unfinished"></translation>
+        <translation>黑標自學習</translation>
     </message>
     <message>
         <source>DAC自学习</source>
-        <translation type="unfinished"></translation>
+        <translation>DAC自學習</translation>
     </message>
     <message>
         <source>缺纸学习</source>
-        <translation type="unfinished"></translation>
+        <translation>缺紙學習</translation>
     </message>
     <message>
         <source>出纸口纸边传感器自学习</source>
-        <translation type="unfinished"></translation>
+        <translation>出紙口紙邊感測器自學習</translation>
     </message>
     <message>
         <source>切刀模式</source>
-        <translation type="unfinished"></translation>
+        <translation>切刀模式</translation>
     </message>
     <message>
         <source>全切</source>
-        <translation type="unfinished"></translation>
+        <translation>全切</translation>
     </message>
     <message>
         <source>切刀关闭</source>
-        <translation type="unfinished"></translation>
+        <translation>切刀關閉</translation>
     </message>
     <message>
         <source>剥离模式</source>
-        <translation type="unfinished"></translation>
+        <translation>剝離模式</translation>
     </message>
     <message>
         <source>撕离模式</source>
-        <translation type="unfinished"></translation>
+        <translation>撕離模式</translation>
     </message>
     <message>
         <source>按键与蜂鸣器</source>
-        <translation type="unfinished"></translation>
+        <translation>按鍵與蜂鳴器</translation>
     </message>
     <message>
         <source>按键设置开启</source>
-        <translation type="unfinished"></translation>
+        <translation>按鍵設定開啟</translation>
     </message>
     <message>
         <source>按键设置关闭</source>
-        <translation type="unfinished"></translation>
+        <translation>按鍵設定關閉</translation>
     </message>
     <message>
         <source>蜂鸣器开启</source>
-        <translation type="unfinished"></translation>
+        <translation>蜂鳴器開啟</translation>
     </message>
     <message>
         <source>蜂鸣器关闭</source>
-        <translation type="unfinished"></translation>
+        <translation>蜂鳴器關閉</translation>
     </message>
     <message>
         <source>打印机信息</source>
-        <translation type="unfinished"></translation>
+        <translation>印表機資訊</translation>
     </message>
     <message>
         <source>固件版本：</source>
-        <translation type="unfinished"></translation>
+        <translation>韌體版本：</translation>
     </message>
     <message>
         <source>分辨率(DPI)：</source>
-        <translation type="unfinished"></translation>
+        <translation>解析度(DPI)：</translation>
     </message>
     <message>
         <source>最大打印宽度(mm)：</source>
-        <translation type="unfinished"></translation>
+        <translation>最大列印寬度(mm)：</translation>
     </message>
     <message>
         <source>型号：</source>
-        <translation type="unfinished"></translation>
+        <translation>型號：</translation>
     </message>
     <message>
         <source>获取打印机信息</source>
-        <translation type="unfinished"></translation>
+        <translation>取得印表機資訊</translation>
     </message>
     <message>
         <source>打印机状态</source>
-        <translation type="unfinished"></translation>
+        <translation>印表機狀態</translation>
     </message>
     <message>
         <source>获取打印机状态</source>
-        <translation type="unfinished"></translation>
+        <translation>取得印表機狀態</translation>
     </message>
     <message>
         <source>维护升级</source>
-        <translation type="unfinished"></translation>
+        <translation>維護升級</translation>
     </message>
     <message>
         <source>固件与字库下载</source>
-        <translation type="unfinished"></translation>
+        <translation>韌體與字型下載</translation>
     </message>
     <message>
         <source>下载固件</source>
-        <translation type="unfinished"></translation>
+        <translation>下載韌體</translation>
     </message>
     <message>
         <source>下载字库</source>
-        <translation type="unfinished"></translation>
+        <translation>下載字型</translation>
     </message>
     <message>
         <source>消息区</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息區</translation>
     </message>
     <message>
         <source>发送区</source>
-        <translation type="unfinished"></translation>
+        <translation>傳送區</translation>
     </message>
     <message>
         <source>HEX发送</source>
-        <translation type="unfinished"></translation>
+        <translation>HEX傳送</translation>
     </message>
     <message>
         <source>HEX接收</source>
-        <translation type="unfinished"></translation>
+        <translation>HEX接收</translation>
     </message>
     <message>
         <source>发送</source>
-        <translation type="unfinished"></translation>
+        <translation>傳送</translation>
     </message>
     <message>
         <source>发送文件</source>
-        <translation type="unfinished"></translation>
+        <translation>傳送檔案</translation>
     </message>
     <message>
         <source>清空发送</source>
-        <translation type="unfinished"></translation>
+        <translation>清除傳送</translation>
     </message>
     <message>
         <source>清空接收</source>
-        <translation type="unfinished"></translation>
+        <translation>清除接收</translation>
     </message>
     <message>
         <source>发送进度</source>
-        <translation type="unfinished"></translation>
+        <translation>傳送進度</translation>
     </message>
     <message>
         <source>宽度范围20-108mm，请重新输入</source>
-        <translation type="unfinished"></translation>
+        <translation>寬度範圍20-108mm，請重新輸入</translation>
     </message>
     <message>
         <source>高度范围10-1778mm，请重新输入</source>
-        <translation type="unfinished"></translation>
+        <translation>高度範圍10-1778mm，請重新輸入</translation>
     </message>
     <message>
         <source>设置工具</source>
-        <translation type="unfinished"></translation>
+        <translation>設定工具</translation>
     </message>
     <message>
         <source>处理成功</source>
-        <translation type="unfinished"></translation>
+        <translation>處理成功</translation>
     </message>
     <message>
         <source>请确保打印机已进行连接</source>
-        <translation type="unfinished"></translation>
+        <translation>請確認印表機已連線</translation>
     </message>
     <message>
         <source>USB通讯出错，请重试</source>
-        <translation type="unfinished"></translation>
+        <translation>USB通訊錯誤，請重試</translation>
     </message>
     <message>
         <source>网络通讯出错，请重试</source>
-        <translation type="unfinished"></translation>
+        <translation>網路通訊錯誤，請重試</translation>
     </message>
     <message>
         <source>蓝牙通讯出错，请重试</source>
-        <translation type="unfinished"></translation>
+        <translation>藍牙通訊錯誤，請重試</translation>
     </message>
     <message>
         <source>串口通讯出错，请重试</source>
-        <translation type="unfinished"></translation>
+        <translation>序列埠通訊錯誤，請重試</translation>
     </message>
     <message>
         <source>请先打开设备</source>
-        <translation type="unfinished"></translation>
+        <translation>請先開啟設備</translation>
     </message>
     <message>
         <source>设备未打开!</source>
-        <translation type="unfinished"></translation>
+        <translation>設備未開啟!</translation>
     </message>
     <message>
         <source>空闲中</source>
-        <translation type="unfinished"></translation>
+        <translation>閒置中</translation>
     </message>
     <message>
         <source>打印中</source>
-        <translation type="unfinished"></translation>
+        <translation>列印中</translation>
     </message>
     <message>
         <source>缺纸</source>
-        <translation type="unfinished"></translation>
+        <translation>缺紙</translation>
     </message>
     <message>
         <source>纸将尽</source>
-        <translation type="unfinished"></translation>
+        <translation>紙將盡</translation>
     </message>
     <message>
         <source>卡纸</source>
-        <translation type="unfinished"></translation>
+        <translation>卡紙</translation>
     </message>
     <message>
         <source>碳带将尽</source>
-        <translation type="unfinished"></translation>
+        <translation>碳帶將盡</translation>
     </message>
     <message>
         <source>无碳带</source>
-        <translation type="unfinished"></translation>
+        <translation>無碳帶</translation>
     </message>
     <message>
         <source>打印头过热</source>
-        <translation type="unfinished"></translation>
+        <translation>列印頭過熱</translation>
     </message>
     <message>
         <source>开盖</source>
-        <translation type="unfinished"></translation>
+        <translation>開蓋</translation>
     </message>
     <message>
         <source>定位异常（黑标或缝隙）</source>
-        <translation type="unfinished"></translation>
+        <translation>定位異常（黑標或縫隙）</translation>
     </message>
     <message>
         <source>切刀异常</source>
-        <translation type="unfinished"></translation>
+        <translation>切刀異常</translation>
     </message>
     <message>
         <source>升级中</source>
-        <translation type="unfinished"></translation>
+        <translation>升級中</translation>
     </message>
     <message>
         <source>升级异常</source>
-        <translation type="unfinished"></translation>
+        <translation>升級異常</translation>
     </message>
     <message>
         <source>指令错误</source>
-        <translation type="unfinished"></translation>
+        <translation>指令錯誤</translation>
     </message>
     <message>
         <source>打印暂停</source>
-        <translation type="unfinished"></translation>
+        <translation>列印暫停</translation>
     </message>
     <message>
         <source>打印删除</source>
-        <translation type="unfinished"></translation>
+        <translation>列印刪除</translation>
     </message>
     <message>
         <source>内存分配失败</source>
-        <translation type="unfinished"></translation>
+        <translation>記憶體配置失敗</translation>
     </message>
     <message>
         <source>请确保通讯设备已开启</source>
-        <translation type="unfinished"></translation>
+        <translation>請確認通訊設備已開啟</translation>
     </message>
     <message>
         <source>请先选中打印列表中的打印机</source>
-        <translation type="unfinished"></translation>
+        <translation>請先選取清單中的印表機</translation>
     </message>
     <message>
         <source>错误</source>
-        <translation type="unfinished"></translation>
+        <translation>錯誤</translation>
     </message>
     <message>
         <source>连接超时，请重试！</source>
-        <translation type="unfinished"></translation>
+        <translation>連線逾時，請重試！</translation>
     </message>
     <message>
         <source>连接成功！</source>
-        <translation type="unfinished"></translation>
+        <translation>連線成功！</translation>
     </message>
     <message>
         <source>注：1mm = 12dot</source>
-        <translation type="unfinished"></translation>
+        <translation>註：1mm = 12dot</translation>
     </message>
     <message>
         <source>关闭成功！</source>
-        <translation type="unfinished"></translation>
+        <translation>關閉成功！</translation>
     </message>
     <message>
         <source>下载成功</source>
-        <translation type="unfinished"></translation>
+        <translation>下載成功</translation>
     </message>
     <message>
         <source>等待打印机指示灯停止闪烁</source>
-        <translation type="unfinished"></translation>
+        <translation>等待印表機指示燈停止閃爍</translation>
     </message>
 </context>
 <context>
     <name>WorkerThread</name>
     <message>
         <source>打开文件失败：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>開啟檔案失敗：%1</translation>
     </message>
     <message>
         <source>向打印机发送数据失败。</source>
-        <translation type="unfinished"></translation>
+        <translation>向印表機傳送資料失敗。</translation>
     </message>
 </context>
 </TS>
