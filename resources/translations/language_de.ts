@@ -568,7 +568,7 @@
     </message>
     <message>
         <source>发送区</source>
-        <translation>Senden</translation>
+        <translation>Sendebereich</translation>
     </message>
     <message>
         <source>HEX发送</source>
@@ -745,6 +745,10 @@
     <message>
         <source>等待打印机指示灯停止闪烁</source>
         <translation>Warten, bis die Anzeige am Drucker nicht mehr blinkt</translation>
+    </message>
+    <message>
+        <source>演示模式：模拟打印机 %1:%2</source>
+        <translation>Demomodus: simulierter Drucker %1:%2</translation>
     </message>
 </context>
 <context>

@@ -568,7 +568,7 @@
     </message>
     <message>
         <source>发送区</source>
-        <translation>Send</translation>
+        <translation>Send area</translation>
     </message>
     <message>
         <source>HEX发送</source>
@@ -745,6 +745,10 @@
     <message>
         <source>等待打印机指示灯停止闪烁</source>
         <translation>Wait until the printer's indicator stops blinking</translation>
+    </message>
+    <message>
+        <source>演示模式：模拟打印机 %1:%2</source>
+        <translation>Demo mode: simulated printer %1:%2</translation>
     </message>
 </context>
 <context>

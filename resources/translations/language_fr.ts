@@ -568,7 +568,7 @@
     </message>
     <message>
         <source>发送区</source>
-        <translation>Envoi</translation>
+        <translation>Zone d'envoi</translation>
     </message>
     <message>
         <source>HEX发送</source>
@@ -745,6 +745,10 @@
     <message>
         <source>等待打印机指示灯停止闪烁</source>
         <translation>Attendez que le voyant de l'imprimante cesse de clignoter</translation>
+    </message>
+    <message>
+        <source>演示模式：模拟打印机 %1:%2</source>
+        <translation>Mode démo : imprimante simulée %1:%2</translation>
     </message>
 </context>
 <context>

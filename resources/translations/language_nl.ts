@@ -568,7 +568,7 @@
     </message>
     <message>
         <source>发送区</source>
-        <translation>Verzenden</translation>
+        <translation>Verzendgebied</translation>
     </message>
     <message>
         <source>HEX发送</source>
@@ -745,6 +745,10 @@
     <message>
         <source>等待打印机指示灯停止闪烁</source>
         <translation>Wacht tot het lampje van de printer niet meer knippert</translation>
+    </message>
+    <message>
+        <source>演示模式：模拟打印机 %1:%2</source>
+        <translation>Demomodus: gesimuleerde printer %1:%2</translation>
     </message>
 </context>
 <context>

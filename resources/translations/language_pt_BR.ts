@@ -268,7 +268,7 @@
     </message>
     <message>
         <source>设置</source>
-        <translation>Definir</translation>
+        <translation>Aplicar</translation>
     </message>
     <message>
         <source>距离设置</source>
@@ -568,7 +568,7 @@
     </message>
     <message>
         <source>发送区</source>
-        <translation>Envio</translation>
+        <translation>Área de envio</translation>
     </message>
     <message>
         <source>HEX发送</source>
@@ -745,6 +745,10 @@
     <message>
         <source>等待打印机指示灯停止闪烁</source>
         <translation>Aguarde até o indicador da impressora parar de piscar</translation>
+    </message>
+    <message>
+        <source>演示模式：模拟打印机 %1:%2</source>
+        <translation>Modo demonstração: impressora simulada %1:%2</translation>
     </message>
 </context>
 <context>

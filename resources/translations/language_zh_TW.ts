@@ -746,6 +746,10 @@
         <source>等待打印机指示灯停止闪烁</source>
         <translation>等待印表機指示燈停止閃爍</translation>
     </message>
+    <message>
+        <source>演示模式：模拟打印机 %1:%2</source>
+        <translation>展示模式：模擬印表機 %1:%2</translation>
+    </message>
 </context>
 <context>
     <name>WorkerThread</name>
