@@ -744,7 +744,7 @@
     </message>
     <message>
         <source>等待打印机指示灯停止闪烁</source>
-        <translation>Wait until the printer's indicator stops blinking</translation>
+        <translation>Wait until the printer&apos;s indicator stops blinking</translation>
     </message>
     <message>
         <source>演示模式：模拟打印机 %1:%2</source>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>请确保打印机是否已经安装/连接对应剥离器</source>
-        <translation>Vérifiez que le décolleur adapté est installé/connecté sur l'imprimante</translation>
+        <translation>Vérifiez que le décolleur adapté est installé/connecté sur l&apos;imprimante</translation>
     </message>
     <message>
         <source>确定</source>
@@ -24,7 +24,7 @@
     <name>MainWindow</name>
     <message>
         <source>标签机设置工具</source>
-        <translation>Outil de configuration d'imprimante d'étiquettes</translation>
+        <translation>Outil de configuration d&apos;imprimante d&apos;étiquettes</translation>
     </message>
     <message>
         <source>连接方式</source>
@@ -52,7 +52,7 @@
     </message>
     <message>
         <source>设备IP:</source>
-        <translation>IP de l'appareil :</translation>
+        <translation>IP de l&apos;appareil :</translation>
     </message>
     <message>
         <source>TCP端口:</source>
@@ -92,7 +92,7 @@
     </message>
     <message>
         <source>停止位：</source>
-        <translation>Bits d'arrêt :</translation>
+        <translation>Bits d&apos;arrêt :</translation>
     </message>
     <message>
         <source>设备列表</source>
@@ -108,27 +108,27 @@
     </message>
     <message>
         <source>打开设备</source>
-        <translation>Ouvrir l'appareil</translation>
+        <translation>Ouvrir l&apos;appareil</translation>
     </message>
     <message>
         <source>关闭设备</source>
-        <translation>Fermer l'appareil</translation>
+        <translation>Fermer l&apos;appareil</translation>
     </message>
     <message>
         <source>打印机设置</source>
-        <translation>Paramètres de l'imprimante</translation>
+        <translation>Paramètres de l&apos;imprimante</translation>
     </message>
     <message>
         <source>打印设置</source>
-        <translation>Paramètres d'impression</translation>
+        <translation>Paramètres d&apos;impression</translation>
     </message>
     <message>
         <source>打印速度：</source>
-        <translation>Vitesse d'impression :</translation>
+        <translation>Vitesse d&apos;impression :</translation>
     </message>
     <message>
         <source>打印浓度：</source>
-        <translation>Densité d'impression :</translation>
+        <translation>Densité d&apos;impression :</translation>
     </message>
     <message>
         <source>标签间隙(单位mm)：</source>
@@ -140,7 +140,7 @@
     </message>
     <message>
         <source>打印方向：</source>
-        <translation>Sens d'impression :</translation>
+        <translation>Sens d&apos;impression :</translation>
     </message>
     <message>
         <source>旋转0度</source>
@@ -152,7 +152,7 @@
     </message>
     <message>
         <source>打印方式：</source>
-        <translation>Type d'impression :</translation>
+        <translation>Type d&apos;impression :</translation>
     </message>
     <message>
         <source>正常打印</source>
@@ -164,7 +164,7 @@
     </message>
     <message>
         <source>打印偏移(单位mm)：</source>
-        <translation>Décalage d'impression (mm) :</translation>
+        <translation>Décalage d&apos;impression (mm) :</translation>
     </message>
     <message>
         <source>垂直偏移(单位mm)：</source>
@@ -172,7 +172,7 @@
     </message>
     <message>
         <source>打印模式：</source>
-        <translation>Mode d'impression :</translation>
+        <translation>Mode d&apos;impression :</translation>
     </message>
     <message>
         <source>热敏</source>
@@ -280,7 +280,7 @@
     </message>
     <message>
         <source>缝到打印头距离(单位mm)：</source>
-        <translation>Du capteur d'espace à la tête (mm) :</translation>
+        <translation>Du capteur d&apos;espace à la tête (mm) :</translation>
     </message>
     <message>
         <source>黑标到打印头距离(单位mm)：</source>
@@ -328,7 +328,7 @@
     </message>
     <message>
         <source>注：此项功能设置后需重启打印机</source>
-        <translation>Remarque : redémarrez l'imprimante après avoir modifié ce réglage</translation>
+        <translation>Remarque : redémarrez l&apos;imprimante après avoir modifié ce réglage</translation>
     </message>
     <message>
         <source>AP模式</source>
@@ -416,7 +416,7 @@
     </message>
     <message>
         <source>设备SN号:</source>
-        <translation>SN de l'appareil :</translation>
+        <translation>SN de l&apos;appareil :</translation>
     </message>
     <message>
         <source>设备信息：</source>
@@ -440,15 +440,15 @@
     </message>
     <message>
         <source>打印自检页</source>
-        <translation>Imprimer la page d'autotest</translation>
+        <translation>Imprimer la page d&apos;autotest</translation>
     </message>
     <message>
         <source>重启机器</source>
-        <translation>Redémarrer l'imprimante</translation>
+        <translation>Redémarrer l&apos;imprimante</translation>
     </message>
     <message>
         <source>打印机初始化</source>
-        <translation>Initialiser l'imprimante</translation>
+        <translation>Initialiser l&apos;imprimante</translation>
     </message>
     <message>
         <source>传感器自学习</source>
@@ -528,7 +528,7 @@
     </message>
     <message>
         <source>最大打印宽度(mm)：</source>
-        <translation>Largeur d'impression max. (mm) :</translation>
+        <translation>Largeur d&apos;impression max. (mm) :</translation>
     </message>
     <message>
         <source>型号：</source>
@@ -540,11 +540,11 @@
     </message>
     <message>
         <source>打印机状态</source>
-        <translation>État de l'imprimante</translation>
+        <translation>État de l&apos;imprimante</translation>
     </message>
     <message>
         <source>获取打印机状态</source>
-        <translation>Lire l'état</translation>
+        <translation>Lire l&apos;état</translation>
     </message>
     <message>
         <source>维护升级</source>
@@ -568,7 +568,7 @@
     </message>
     <message>
         <source>发送区</source>
-        <translation>Zone d'envoi</translation>
+        <translation>Zone d&apos;envoi</translation>
     </message>
     <message>
         <source>HEX发送</source>
@@ -588,7 +588,7 @@
     </message>
     <message>
         <source>清空发送</source>
-        <translation>Effacer l'envoi</translation>
+        <translation>Effacer l&apos;envoi</translation>
     </message>
     <message>
         <source>清空接收</source>
@@ -596,7 +596,7 @@
     </message>
     <message>
         <source>发送进度</source>
-        <translation>Progression de l'envoi</translation>
+        <translation>Progression de l&apos;envoi</translation>
     </message>
     <message>
         <source>宽度范围20-108mm，请重新输入</source>
@@ -616,7 +616,7 @@
     </message>
     <message>
         <source>请确保打印机已进行连接</source>
-        <translation>Vérifiez que l'imprimante est connectée</translation>
+        <translation>Vérifiez que l&apos;imprimante est connectée</translation>
     </message>
     <message>
         <source>USB通讯出错，请重试</source>
@@ -636,7 +636,7 @@
     </message>
     <message>
         <source>请先打开设备</source>
-        <translation>Veuillez d'abord ouvrir l'appareil</translation>
+        <translation>Veuillez d&apos;abord ouvrir l&apos;appareil</translation>
     </message>
     <message>
         <source>设备未打开!</source>
@@ -672,7 +672,7 @@
     </message>
     <message>
         <source>打印头过热</source>
-        <translation>Tête d'impression en surchauffe</translation>
+        <translation>Tête d&apos;impression en surchauffe</translation>
     </message>
     <message>
         <source>开盖</source>
@@ -708,15 +708,15 @@
     </message>
     <message>
         <source>内存分配失败</source>
-        <translation>Échec de l'allocation mémoire</translation>
+        <translation>Échec de l&apos;allocation mémoire</translation>
     </message>
     <message>
         <source>请确保通讯设备已开启</source>
-        <translation>Vérifiez que l'appareil de communication est allumé</translation>
+        <translation>Vérifiez que l&apos;appareil de communication est allumé</translation>
     </message>
     <message>
         <source>请先选中打印列表中的打印机</source>
-        <translation>Sélectionnez d'abord une imprimante dans la liste</translation>
+        <translation>Sélectionnez d&apos;abord une imprimante dans la liste</translation>
     </message>
     <message>
         <source>错误</source>
@@ -744,7 +744,7 @@
     </message>
     <message>
         <source>等待打印机指示灯停止闪烁</source>
-        <translation>Attendez que le voyant de l'imprimante cesse de clignoter</translation>
+        <translation>Attendez que le voyant de l&apos;imprimante cesse de clignoter</translation>
     </message>
     <message>
         <source>演示模式：模拟打印机 %1:%2</source>
@@ -755,11 +755,11 @@
     <name>WorkerThread</name>
     <message>
         <source>打开文件失败：%1</source>
-        <translation>Impossible d'ouvrir le fichier : %1</translation>
+        <translation>Impossible d&apos;ouvrir le fichier : %1</translation>
     </message>
     <message>
         <source>向打印机发送数据失败。</source>
-        <translation>Échec de l'envoi des données à l'imprimante.</translation>
+        <translation>Échec de l&apos;envoi des données à l&apos;imprimante.</translation>
     </message>
 </context>
 </TS>
