@@ -472,7 +472,7 @@
     </message>
     <message>
         <source>出纸口纸边传感器自学习</source>
-        <translation>Outlet paper-edge sensor calibration</translation>
+        <translation>Outlet edge sensor calibration</translation>
     </message>
     <message>
         <source>切刀模式</source>

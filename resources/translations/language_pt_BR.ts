@@ -472,7 +472,7 @@
     </message>
     <message>
         <source>出纸口纸边传感器自学习</source>
-        <translation>Calibração do sensor de borda da saída</translation>
+        <translation>Calibração do sensor de saída</translation>
     </message>
     <message>
         <source>切刀模式</source>
