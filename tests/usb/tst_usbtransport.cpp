@@ -5,7 +5,7 @@
 #include "transport/usberrors.h"
 #include "transport/usbtransport.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QFile>
 #include <QMutex>
 #include <QMutexLocker>
@@ -731,7 +731,7 @@ private slots:
 int main(int argc, char **argv)
 {
     ensureUmockdevPreload(argc, argv);
-    QApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     TestUsbTransport test;
     return QTest::qExec(&test, argc, argv);
 }
