@@ -149,7 +149,8 @@ void PrinterModel::handleFrameLocked(quint8 frameClass, quint8 item, const QByte
         storeSetLocked(item, data);
         break;
     case kClassQuery:
-        if (item == kItemIdentity)
+        // A stored identity answer (set by a test) overrides the configured strings.
+        if (item == kItemIdentity && !m_config.settings.contains(item))
             addReplyLocked(frameClass, item, m_config.identityData(), result);
         else
             addReplyLocked(frameClass, item, m_config.settings.value(item), result);
@@ -212,7 +213,7 @@ QJsonObject PrinterModel::stateJson() const
 QByteArray PrinterModel::value(quint8 item) const
 {
     QMutexLocker lock(&m_mutex);
-    if (item == kItemIdentity)
+    if (item == kItemIdentity && !m_config.settings.contains(item))
         return m_config.identityData();
     return m_config.settings.value(item);
 }

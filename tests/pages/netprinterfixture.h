@@ -1,0 +1,81 @@
+#pragma once
+
+#include "app/globals.h"
+#include "app/mainwindow.h"
+#include "transport/nettransport.h"
+#include "messagerecorder.h"
+#include "sim/simprinter.h"
+#include "ui_mainwindow.h"
+
+#include <QSettings>
+#include <QtTest>
+#include <memory>
+
+// A window talking over the wireless medium to a simulated printer on 127.0.0.1.
+struct NetPrinterFixture
+{
+    std::unique_ptr<SimPrinter> printer;
+    std::unique_ptr<MessageRecorder> recorder;
+    std::unique_ptr<MainWindow> window;
+
+    static PrinterConfig configFor(const QString &model)
+    {
+        PrinterConfig config = PrinterConfig::defaults();
+        config.identity = QStringList{QStringLiteral("V1"), model,
+                                      QStringLiteral("MFG:Label;CMD:TSPL;MDL:") + model + ';',
+                                      QStringLiteral("P"), QStringLiteral("SN1")};
+        return config;
+    }
+
+    // Starts the printer and the window; the device list is not searched yet.
+    bool start(const QString &model = QStringLiteral("P1"))
+    {
+        QSettings(QStringLiteral("Company"), QStringLiteral("App")).clear();
+        printer = std::make_unique<SimPrinter>(configFor(model));
+        printer->setTcpAddress(QHostAddress::LocalHost);
+        printer->setTcpPort(0);
+        printer->setUdpEnabled(false);
+        if (!printer->start())
+            return false;
+        recorder = std::make_unique<MessageRecorder>();
+        window = std::make_unique<MainWindow>();
+        Ui::MainWindow *ui = window->ui;
+        QTest::mouseClick(ui->checkBox_WIFI, Qt::LeftButton);
+        ui->lineEdit_ConnectAddr->setText(QStringLiteral("127.0.0.1"));
+        ui->lineEdit_ConnectTCPPort->setText(QString::number(printer->tcpPort()));
+        return true;
+    }
+
+    // Refreshes the list and opens its entry; true when "连接成功！" was shown.
+    bool open()
+    {
+        QTest::mouseClick(window->ui->pushButton_getList, Qt::LeftButton);
+        if (window->ui->comboBox_ScanResult->count() != 1)
+            return false;
+        QTest::mouseClick(window->ui->pushButton_open, Qt::LeftButton);
+        const bool ok = recorder->lastText() == QString::fromUtf8("连接成功！");
+        recorder->clear();
+        printer->clearRecords();
+        return ok;
+    }
+
+    ~NetPrinterFixture()
+    {
+        window.reset();
+        recorder.reset();
+        if (printer)
+            printer->stop();
+        // Transports left by a search are deleted by the event loop.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        contrlNet = nullptr;
+        contrlUsb = nullptr;
+        ret_mode = 1;
+        mmToDot = 8;
+        printModeFlag = 0;
+    }
+};
+
+inline QByteArray hexBytes(const char *text)
+{
+    return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
+}

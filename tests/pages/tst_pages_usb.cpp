@@ -1,0 +1,158 @@
+// The device list and the function page over USB, through the real libusb code to
+// a printer emulated with umockdev.
+#include "emulatedusbprinter.h"
+
+#include "app/globals.h"
+#include "app/mainwindow.h"
+#include "messagerecorder.h"
+#include "transport/usbtransport.h"
+#include "ui_mainwindow.h"
+
+#include <QSettings>
+#include <QtTest>
+#include <memory>
+
+class TestPagesUsb : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void refreshListsEntry();
+    void openByPortAndClose();
+    void entryWithoutPortFailsToOpen();
+    void statusWordThroughControlRead_data();
+    void statusWordThroughControlRead();
+    void functionButtonFrameOnTheWire();
+    void printerInformation();
+
+private:
+    bool openFirst();
+    std::unique_ptr<EmulatedUsbBus> bus;
+    EmulatedUsbPrinter *printer = nullptr;
+    std::unique_ptr<MessageRecorder> recorder;
+    std::unique_ptr<MainWindow> window;
+};
+
+void TestPagesUsb::init()
+{
+    if (!EmulatedUsbBus::available())
+        QSKIP(qPrintable(EmulatedUsbBus::unavailableReason()));
+    QSettings(QStringLiteral("Company"), QStringLiteral("App")).clear();
+    bus = std::make_unique<EmulatedUsbBus>();
+    EmulatedDeviceSpec spec;
+    spec.portPath = QStringLiteral("3");
+    spec.productId = 1285;
+    spec.product = "K53TA";
+    printer = bus->addDevice(spec);
+    printer->setResponder(fixedPrinterResponse);
+    recorder = std::make_unique<MessageRecorder>();
+    window = std::make_unique<MainWindow>();
+    QCOMPARE(ret_mode, 1);
+}
+
+void TestPagesUsb::cleanup()
+{
+    window.reset();
+    recorder.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    delete contrlUsb;
+    contrlUsb = nullptr;
+    printer = nullptr;
+    bus.reset();
+    mmToDot = 8;
+    printModeFlag = 0;
+}
+
+bool TestPagesUsb::openFirst()
+{
+    QTest::mouseClick(window->ui->pushButton_getList, Qt::LeftButton);
+    QTest::mouseClick(window->ui->pushButton_open, Qt::LeftButton);
+    const bool ok = recorder->lastText() == QString::fromUtf8("连接成功！");
+    recorder->clear();
+    return ok;
+}
+
+void TestPagesUsb::refreshListsEntry()
+{
+    QTest::mouseClick(window->ui->pushButton_getList, Qt::LeftButton);
+    QCOMPARE(window->ui->comboBox_ScanResult->count(), 1);
+    QCOMPARE(window->ui->comboBox_ScanResult->itemText(0),
+             QStringLiteral("Sable Kestrel [K53TA] {USB003}"));
+    QVERIFY(recorder->messages.isEmpty());
+}
+
+void TestPagesUsb::openByPortAndClose()
+{
+    QVERIFY(openFirst());
+    QCOMPARE(mmToDot, 12);
+    QCOMPARE(printModeFlag, 1);
+    QVERIFY(!window->ui->pushButton_open->isEnabled());
+    QVERIFY(CDeviceIOOpera::printer_handle_usb && CDeviceIOOpera::printer_handle_usb->pHandle);
+    QTest::mouseClick(window->ui->pushButton_close, Qt::LeftButton);
+    QCOMPARE(recorder->texts(), QStringList{QString::fromUtf8("关闭成功！")});
+    QVERIFY(!CDeviceIOOpera::printer_handle_usb || !CDeviceIOOpera::printer_handle_usb->pHandle);
+}
+
+void TestPagesUsb::entryWithoutPortFailsToOpen()
+{
+    QTest::mouseClick(window->ui->pushButton_getList, Qt::LeftButton);
+    window->ui->comboBox_ScanResult->clear();
+    window->ui->comboBox_ScanResult->addItem(QStringLiteral("Label [K53TA] {LPT1}"));
+    QTest::mouseClick(window->ui->pushButton_open, Qt::LeftButton);
+    QCOMPARE(recorder->texts(), QStringList{QString::fromUtf8("连接超时，请重试！")});
+    QVERIFY(window->ui->pushButton_open->isEnabled());
+}
+
+void TestPagesUsb::statusWordThroughControlRead_data()
+{
+    QTest::addColumn<QByteArray>("word");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("idle") << QByteArray(4, '\0') << QString::fromUtf8("空闲中");
+    QTest::newRow("paper out and jam") << QByteArray("\x0A\x00\x00\x00", 4)
+                                       << QString::fromUtf8("缺纸\n卡纸\n");
+    QTest::newRow("bit 16 only") << QByteArray("\x00\x00\x01\x00", 4)
+                                 << QString::fromUtf8("空闲中");
+}
+
+void TestPagesUsb::statusWordThroughControlRead()
+{
+    QFETCH(QByteArray, word);
+    QFETCH(QString, text);
+    QVERIFY(openFirst());
+    printer->setStatusWord(word);
+    QTest::mouseClick(window->ui->pushButton_GetPrinterStatus, Qt::LeftButton);
+    QCOMPARE(recorder->texts(), QStringList{text});
+    QVERIFY(printer->writes().isEmpty());
+}
+
+void TestPagesUsb::functionButtonFrameOnTheWire()
+{
+    QVERIFY(openFirst());
+    QTest::mouseClick(window->ui->pushButton_StripMode, Qt::LeftButton);
+    QCOMPARE(recorder->texts(), QStringList{QString::fromUtf8("处理成功")});
+    QCOMPARE(printer->writes(),
+             QList<QByteArray>{QByteArray::fromHex("1BFFFE012501021BFEFF")});
+    QTest::mouseClick(window->ui->pushButton_SelfCheck, Qt::LeftButton);
+    QCOMPARE(printer->writes().last(), QByteArray::fromHex("1BFFFE0000001BFEFF"));
+}
+
+void TestPagesUsb::printerInformation()
+{
+    QVERIFY(openFirst());
+    QTest::mouseClick(window->ui->pushButton_getPrinterInfo, Qt::LeftButton);
+    QCOMPARE(recorder->texts(), QStringList{QString::fromUtf8("处理成功")});
+    QVERIFY(!window->ui->textBrowser_Ver->toPlainText().isEmpty());
+    QVERIFY(!window->ui->textBrowser_DPI->toPlainText().isEmpty());
+    QCOMPARE(printer->writes().size(), 3);
+}
+
+int main(int argc, char **argv)
+{
+    ensureUmockdevPreload(argc, argv);
+    QApplication app(argc, argv);
+    TestPagesUsb test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_pages_usb.moc"
