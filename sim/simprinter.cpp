@@ -12,6 +12,10 @@
 #include <QTimer>
 #include <QUdpSocket>
 
+#ifdef Q_OS_UNIX
+#include <sys/socket.h>
+#endif
+
 namespace {
 
 const QByteArray &discoveryRequestTail()
@@ -233,6 +237,16 @@ public:
         QHostAddress tcpAddress, udpAddress;
         quint16 tcpPort, udpPort;
         bool udpEnabled;
+        std::function<bool(QString *)> init;
+        {
+            QMutexLocker lock(&m_printer->m_mutex);
+            init = m_printer->m_threadInit;
+        }
+        if (init && !init(error)) {
+            if (error->isEmpty())
+                *error = QStringLiteral("thread initialisation failed");
+            return false;
+        }
         {
             QMutexLocker lock(&m_printer->m_mutex);
             tcpAddress = m_printer->m_tcpAddress;
@@ -288,13 +302,38 @@ public:
     {
         if (!m_tcp)
             return;
-        const bool wantListening = m_printer->m_model.faults().refuse != RefuseMode::NotListening;
+        const PrinterFaults f = m_printer->m_model.faults();
+        const bool wantListening = f.refuse != RefuseMode::NotListening;
         if (wantListening && !m_tcp->isListening()) {
             if (!m_tcp->listen(m_tcpAddress, m_tcpPort))
                 m_printer->log("cannot listen again: " + m_tcp->errorString());
         } else if (!wantListening && m_tcp->isListening()) {
             m_tcp->close();
         }
+        if (m_tcp->isListening())
+            setListenerReceiveBuffer(f.slowReadChunk > 0 ? qMax(f.slowReadChunk, 2048) : 0);
+    }
+
+    // A slow printer also needs a small kernel receive buffer, or the kernel takes
+    // megabytes for it and the sender never waits. Accepted sockets inherit the
+    // listener's size, and the window is fixed at the handshake, so it is set here.
+    void setListenerReceiveBuffer(int bytes)
+    {
+#ifdef Q_OS_UNIX
+        const int fd = int(m_tcp->socketDescriptor());
+        if (fd < 0)
+            return;
+        if (m_defaultReceiveBuffer < 0) {
+            socklen_t len = sizeof(m_defaultReceiveBuffer);
+            if (::getsockopt(fd, SOL_SOCKET, SO_RCVBUF, &m_defaultReceiveBuffer, &len) != 0)
+                m_defaultReceiveBuffer = -1;
+        }
+        const int size = bytes > 0 ? bytes : m_defaultReceiveBuffer;
+        if (size > 0)
+            ::setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &size, sizeof(size));
+#else
+        Q_UNUSED(bytes);
+#endif
     }
 
     void shutdown()
@@ -400,6 +439,7 @@ private:
     quint16 m_tcpPort = 0;
     int m_nextId = 0;
     QList<QPointer<SimConnection>> m_connections;
+    int m_defaultReceiveBuffer = -1;
 };
 
 SimPrinter::SimPrinter(const PrinterConfig &config) : m_model(config) {}
@@ -439,8 +479,15 @@ void SimPrinter::setUdpEnabled(bool on)
     m_udpEnabled = on;
 }
 
+void SimPrinter::setThreadInit(std::function<bool(QString *)> init)
+{
+    QMutexLocker lock(&m_mutex);
+    m_threadInit = std::move(init);
+}
+
 bool SimPrinter::start(QString *error)
 {
+    QMutexLocker life(&m_lifeMutex);
     if (isRunning())
         return true;
     m_connectionCount = 0;
@@ -477,6 +524,7 @@ bool SimPrinter::start(QString *error)
 
 void SimPrinter::stop()
 {
+    QMutexLocker life(&m_lifeMutex);
     std::unique_ptr<QThread> thread;
     SimServer *server = nullptr;
     {
@@ -631,13 +679,22 @@ void SimPrinter::setFaults(const PrinterFaults &faults)
 
 void SimPrinter::applyFaults()
 {
-    QMutexLocker lock(&m_mutex);
-    if (!m_server)
+    QMutexLocker life(&m_lifeMutex);
+    SimServer *server = nullptr;
+    QThread *thread = nullptr;
+    {
+        QMutexLocker lock(&m_mutex);
+        server = m_server;
+        thread = m_thread.get();
+    }
+    if (!server)
         return;
-    SimServer *server = m_server;
-    // Queued: the server may be busy; the listening state follows shortly.
-    QMetaObject::invokeMethod(
-        server, [server] { server->applyFaults(); }, Qt::QueuedConnection);
+    // Blocking, so that a switch is in effect when its setter returns.
+    if (QThread::currentThread() == thread)
+        server->applyFaults();
+    else
+        QMetaObject::invokeMethod(
+            server, [server] { server->applyFaults(); }, Qt::BlockingQueuedConnection);
 }
 
 template <typename Change> static void changeFaults(SimPrinter *p, Change change)

@@ -42,6 +42,14 @@ public:
     void setUdpAddress(const QHostAddress &address); // default 127.0.0.1
     void setUdpPort(quint16 port);                   // default 38400; 0 picks a free port
     void setUdpEnabled(bool on);                     // default on
+    // Broadcast requests reach only a socket bound to the any-address
+    // (QHostAddress::AnyIPv4); one bound to a unicast address sees unicast requests only.
+
+    // Runs on the simulator's thread before its sockets are created, at every start().
+    // A test can enter a network namespace there with setns(), which changes the
+    // namespace of the calling thread only. Returning false aborts start() with the
+    // message put in *error.
+    void setThreadInit(std::function<bool(QString *error)> init);
 
     // --- Life cycle -------------------------------------------------------------------
     bool start(QString *error = nullptr);
@@ -76,6 +84,8 @@ public:
     int udpReplyCount() const;    // discovery datagrams sent since start
 
     // --- Fault switches (any time; see PrinterFaults) ------------------------------------
+    // A switch is in effect when its setter returns (the listening state and the
+    // receive buffer of new connections included).
     PrinterFaults faults() const;
     void setFaults(const PrinterFaults &faults);
     void setSilentItems(const QSet<quint8> &items);
@@ -105,6 +115,7 @@ private:
     void applyFaults();
 
     PrinterModel m_model;
+    QMutex m_lifeMutex; // start, stop and applying switches; never taken by the server
     mutable QMutex m_mutex;
     QHostAddress m_tcpAddress{QHostAddress::LocalHost};
     quint16 m_tcpPort = 9100;
@@ -113,6 +124,7 @@ private:
     bool m_udpEnabled = true;
     bool m_verbose = false;
     std::function<void(const QString &)> m_logHandler;
+    std::function<bool(QString *)> m_threadInit;
 
     std::unique_ptr<QThread> m_thread;
     SimServer *m_server = nullptr; // lives on m_thread

@@ -97,6 +97,7 @@ class TestSimPrinter : public QObject
 private slots:
     void startReportsPorts();
     void portInUseFailsToStart();
+    void threadInitRunsOnSimulatorThread();
     void queryAnswered();
     void statusWord();
     void setFramesStoredOverTcp();
@@ -112,7 +113,7 @@ private slots:
     void restartDropsConnection_data();
     void restartDropsConnection();
     void rawDataCountedAndHashed();
-    void slowReadStillReceivesEverything();
+    void slowReadMakesWriterWait();
     void stopWithOpenConnection();
     void discoveryAnswered();
     void discoveryIgnoresOtherDatagrams();
@@ -143,6 +144,31 @@ void TestSimPrinter::portInUseFailsToStart()
     QVERIFY(!second.start(&error));
     QVERIFY(error.contains("TCP"));
     QVERIFY(!second.isRunning());
+}
+
+void TestSimPrinter::threadInitRunsOnSimulatorThread()
+{
+    SimPrinter p(testConfig());
+    p.setTcpPort(0);
+    p.setUdpEnabled(false);
+    QThread *initThread = nullptr;
+    p.setThreadInit([&](QString *) {
+        initThread = QThread::currentThread();
+        return true;
+    });
+    QVERIFY(p.start());
+    QVERIFY(initThread != nullptr);
+    QVERIFY(initThread != QThread::currentThread());
+    p.stop();
+
+    p.setThreadInit([](QString *error) {
+        *error = "no namespace";
+        return false;
+    });
+    QString error;
+    QVERIFY(!p.start(&error));
+    QCOMPARE(error, QStringLiteral("no namespace"));
+    QVERIFY(!p.isRunning());
 }
 
 void TestSimPrinter::queryAnswered()
@@ -359,14 +385,24 @@ void TestSimPrinter::rawDataCountedAndHashed()
              QCryptographicHash::hash(data, QCryptographicHash::Sha256).toHex());
 }
 
-void TestSimPrinter::slowReadStillReceivesEverything()
+void TestSimPrinter::slowReadMakesWriterWait()
 {
     auto p = startPrinter();
-    p->setSlowRead(4096, 5);
+    p->setSlowRead(4096, 20);
     QTcpSocket s;
     QVERIFY(connectTo(s, *p));
-    const QByteArray data(64 * 1024, 'x');
+    s.setSocketOption(QAbstractSocket::SendBufferSizeSocketOption, 64 * 1024);
+    const QByteArray data(1 << 20, 'x');
     s.write(data);
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < 200)
+        s.waitForBytesWritten(20);
+    // A printer reading 200 KB/s cannot have taken 1 MiB yet: the writer waits.
+    QVERIFY(s.bytesToWrite() > 0);
+    QVERIFY(p->rawByteCount() < data.size());
+
+    p->setSlowRead(0, 0);
     s.write(hx("1B FF FE 02 19 00 1B FE FF"));
     QCOMPARE(spaced(readBytes(s, 11, 10000)), spaced(hx("1B FF FE 02 19 02 18 00 1B FE FF")));
     QCOMPARE(p->rawByteCount(), qint64(data.size()));
