@@ -5,6 +5,8 @@
 
 #include "emulatedusbprinter.h"
 
+#include "sim/printermodel.h"
+
 #include <QFile>
 #include <QElapsedTimer>
 #include <QMutexLocker>
@@ -85,7 +87,7 @@ struct EmulatedUsbPrinter::Urb
 };
 
 EmulatedUsbPrinter::EmulatedUsbPrinter(const EmulatedDeviceSpec &spec)
-    : m_spec(spec), m_responder(fixedPrinterResponse)
+    : m_spec(spec), m_model(new PrinterModel)
 {
 }
 
@@ -107,16 +109,16 @@ void EmulatedUsbPrinter::setResponder(FrameResponder responder)
     m_responder = std::move(responder);
 }
 
-void EmulatedUsbPrinter::setStatusWord(const QByteArray &fourBytes)
-{
-    QMutexLocker lock(&m_mutex);
-    m_statusWord = fourBytes;
-}
-
 void EmulatedUsbPrinter::setReplyDelayMs(int ms)
 {
     QMutexLocker lock(&m_mutex);
     m_replyDelayMs = ms;
+}
+
+void EmulatedUsbPrinter::setStatusWord(const QByteArray &fourBytes)
+{
+    QMutexLocker lock(&m_mutex);
+    m_statusWord = fourBytes;
 }
 
 void EmulatedUsbPrinter::setWriteDelayMs(int ms)
@@ -387,6 +389,11 @@ void EmulatedUsbPrinter::answerControlLocked(Urb &urb)
         answer = printerDescriptors(m_spec).left(18);
     } else if (requestType == 0xC1 && request == 0xFF) {
         answer = m_statusWord;
+        if (answer.isEmpty()) {
+            const quint32 word = m_model->statusWord();
+            for (int shift = 0; shift < 32; shift += 8)
+                answer += char((word >> shift) & 0xFF); // low byte first
+        }
     } else {
         stall = true;
     }
@@ -414,7 +421,7 @@ bool EmulatedUsbPrinter::completeReadyLocked(Urb &urb, qint64 now)
         const QByteArray written(reinterpret_cast<const char *>(urb.buffer->data),
                                  fields->buffer_length);
         m_writes.append(written);
-        const QByteArray reply = m_responder ? m_responder(written) : QByteArray();
+        const QByteArray reply = m_responder ? m_responder(written) : m_model->feed(written);
         if (!reply.isEmpty())
             m_input.append({reply, now + m_replyDelayMs});
         fields->actual_length = fields->buffer_length;
@@ -628,7 +635,10 @@ struct EmulatedUsbPrinter::Urb
 {
 };
 
-EmulatedUsbPrinter::EmulatedUsbPrinter(const EmulatedDeviceSpec &spec) : m_spec(spec) {}
+EmulatedUsbPrinter::EmulatedUsbPrinter(const EmulatedDeviceSpec &spec)
+    : m_spec(spec), m_model(new PrinterModel)
+{
+}
 EmulatedUsbPrinter::~EmulatedUsbPrinter() = default;
 QString EmulatedUsbPrinter::sysfsName() const
 {

@@ -28,10 +28,15 @@ struct EmulatedDeviceSpec
     quint8 interfaceStringIndex = 0;
 };
 
+class PrinterModel;
+
 // Bytes written to the printer in, reply bytes out (empty: no reply).
 using FrameResponder = std::function<QByteArray(const QByteArray &written)>;
 
-// The device side. The switches may be changed at any time from the test thread.
+// The device side. By default the simulated printer's model answers: every bulk OUT
+// transfer is fed to it as the next piece of its byte stream, its replies become the
+// IN data, and the status word comes from its stored word. The switches may be
+// changed at any time from the test thread.
 class EmulatedUsbPrinter
 {
 public:
@@ -42,7 +47,11 @@ public:
     QString sysfsName() const;
     QString devNode() const;
 
+    PrinterModel &model() { return *m_model; }
+    // Answers with `responder` instead of the model; an empty responder restores it.
     void setResponder(FrameResponder responder);
+    // The four bytes of the status control read instead of the model's word; an empty
+    // array restores the model's.
     void setStatusWord(const QByteArray &fourBytes);
     // Reply bytes become readable this long after the write that caused them.
     void setReplyDelayMs(int ms);
@@ -81,8 +90,9 @@ private:
 
     EmulatedDeviceSpec m_spec;
     mutable QMutex m_mutex;
+    std::unique_ptr<PrinterModel> m_model;
     FrameResponder m_responder;
-    QByteArray m_statusWord = QByteArray("\x00\x00\x00\x00", 4);
+    QByteArray m_statusWord;
     int m_replyDelayMs = 0;
     int m_writeDelayMs = 0;
     bool m_silent = false;
@@ -131,7 +141,7 @@ private:
 // runtime before it) when it is not active yet. Call first thing in main().
 void ensureUmockdevPreload(int argc, char **argv);
 
-// A responder with fixed answers for the frames the tests use: a query (class 0x02)
-// or status query (class 0x00 items 3, 4, 11) is answered with a frame of the same
-// class and item; set frames and other function codes get no answer.
+// A responder with fixed answers, for tests that want to know every byte without the
+// model: a query (class 0x02) or a status query (class 0x00 items 3, 4, 11) is
+// answered with a frame of the same class and item; other frames get no answer.
 QByteArray fixedPrinterResponse(const QByteArray &written);

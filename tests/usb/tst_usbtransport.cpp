@@ -2,6 +2,8 @@
 #include "emulatedusbprinter.h"
 
 #include "app/globals.h"
+#include "protocol/frame.h"
+#include "sim/printermodel.h"
 #include "transport/usberrors.h"
 #include "transport/usbtransport.h"
 
@@ -109,6 +111,14 @@ QByteArray queryFrame(quint8 item)
 {
     return QByteArray::fromHex("1BFFFE0200").replace(4, 1, QByteArray(1, char(item))) +
            QByteArray::fromHex("001BFEFF");
+}
+
+// The frame with which the simulated printer answers a query for `item`.
+QByteArray modelReply(EmulatedUsbPrinter *printer, quint8 item)
+{
+    const QByteArray value = printer->model().value(item);
+    return QByteArray::fromHex("1BFFFE02") + char(item) + char(value.size()) + value +
+           QByteArray::fromHex("1BFEFF");
 }
 
 const char *const kNoPrinterLog =
@@ -429,6 +439,47 @@ private slots:
         QCOMPARE(printer->releaseCount(), 1);
     }
 
+    void queryAnsweredByThePrinterModel_data()
+    {
+        QTest::addColumn<int>("item");
+        QTest::newRow("print speed") << 0x00;
+        QTest::newRow("device identity") << 0x0C;
+        QTest::newRow("print density") << 0x13;
+        QTest::newRow("label size") << 0x18;
+    }
+
+    void queryAnsweredByThePrinterModel()
+    {
+        QFETCH(int, item);
+        EmulatedUsbPrinter *printer = addPrinter();
+        QCOMPARE(usb->GetPrinterHandle(3), 0);
+        QByteArray reply;
+        int replyLength = 0;
+        QCOMPARE(swap(queryFrame(quint8(item)), &reply, &replyLength), 0);
+        QCOMPARE(replyLength, 264);
+        QByteArray out(frame::kQueryOutSize, char(0x55));
+        QCOMPARE(frame::decodeQueryReply(reinterpret_cast<const uint8_t *>(reply.constData()),
+                                         replyLength, quint8(item),
+                                         reinterpret_cast<uint8_t *>(out.data())),
+                 0);
+        const QByteArray value = printer->model().value(quint8(item));
+        QVERIFY(!value.isEmpty());
+        QCOMPARE(out.left(value.size()), value);
+    }
+
+    void setFrameThenQueryReadsTheNewValue()
+    {
+        EmulatedUsbPrinter *printer = addPrinter();
+        QCOMPARE(usb->GetPrinterHandle(3), 0);
+        // Print density (item 0x13) to index 9, written without a reply.
+        QCOMPARE(button(frame::build(frame::ClassSet, 0x13, QByteArray(1, 9))), 0);
+        QCOMPARE(printer->model().value(0x13), QByteArray(1, 9));
+        QByteArray reply;
+        int replyLength = 0;
+        QCOMPARE(swap(queryFrame(0x13), &reply, &replyLength), 0);
+        QCOMPARE(reply.left(10), QByteArray::fromHex("1BFFFE021301091BFEFF"));
+    }
+
     void swapReplyOfAFullBlock()
     {
         EmulatedUsbPrinter *printer = addPrinter();
@@ -454,7 +505,8 @@ private slots:
         QCOMPARE(replyLength, 77);
         QCOMPARE(printer->writes().size(), 1);
         // The reply was never read: it is still waiting on the IN endpoint.
-        QCOMPARE(usb->readDebugData().left(6), QByteArray::fromHex("1BFFFE021301"));
+        QCOMPARE(usb->readDebugData().left(modelReply(printer, 0x13).size()),
+                 modelReply(printer, 0x13));
     }
 
     void buttonWritesTheWholeBufferOnce()
@@ -472,7 +524,7 @@ private slots:
     void statusWordThroughTheControlRequest()
     {
         EmulatedUsbPrinter *printer = addPrinter();
-        printer->setStatusWord(QByteArray::fromHex("01800204"));
+        printer->model().setStatusWord(0x04028001);
         QCOMPARE(usb->GetPrinterHandle(3), 0);
         unsigned char word[8];
         std::memset(word, 0xEE, sizeof(word));
@@ -683,7 +735,7 @@ private slots:
         int replyLength = 0;
         QCOMPARE(swap(queryFrame(0x13), &reply, &replyLength), swapResult);
         if (swapResult == 0)
-            QCOMPARE(reply.left(6), QByteArray::fromHex("1BFFFE021301"));
+            QCOMPARE(reply.left(modelReply(printer, 0x13).size()), modelReply(printer, 0x13));
         else
             QVERIFY(LogCapture::contains(
                 QStringLiteral("libusb_bulk_transfer write failed: LIBUSB_ERROR_TIMEOUT\n")));
