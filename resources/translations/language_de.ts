@@ -100,7 +100,7 @@
     </message>
     <message>
         <source>刷新列表</source>
-        <translation>Liste aktualisieren</translation>
+        <translation>Aktualisieren</translation>
     </message>
     <message>
         <source>停止获取</source>
@@ -548,7 +548,7 @@
     </message>
     <message>
         <source>维护升级</source>
-        <translation>Wartung &amp; Update</translation>
+        <translation>Wartung und Update</translation>
     </message>
     <message>
         <source>固件与字库下载</source>

@@ -548,11 +548,11 @@
     </message>
     <message>
         <source>维护升级</source>
-        <translation>Maintenance &amp; update</translation>
+        <translation>Maintenance and update</translation>
     </message>
     <message>
         <source>固件与字库下载</source>
-        <translation>Firmware &amp; font download</translation>
+        <translation>Firmware and font download</translation>
     </message>
     <message>
         <source>下载固件</source>

@@ -52,7 +52,7 @@
     </message>
     <message>
         <source>设备IP:</source>
-        <translation>IP de l&apos;appareil :</translation>
+        <translation>Adresse IP :</translation>
     </message>
     <message>
         <source>TCP端口:</source>
@@ -100,19 +100,19 @@
     </message>
     <message>
         <source>刷新列表</source>
-        <translation>Actualiser la liste</translation>
+        <translation>Actualiser</translation>
     </message>
     <message>
         <source>停止获取</source>
-        <translation>Arrêter la recherche</translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>打开设备</source>
-        <translation>Ouvrir l&apos;appareil</translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>关闭设备</source>
-        <translation>Fermer l&apos;appareil</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>打印机设置</source>
@@ -528,7 +528,7 @@
     </message>
     <message>
         <source>最大打印宽度(mm)：</source>
-        <translation>Largeur d&apos;impression max. (mm) :</translation>
+        <translation>Largeur max. (mm) :</translation>
     </message>
     <message>
         <source>型号：</source>

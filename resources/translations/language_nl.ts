@@ -100,7 +100,7 @@
     </message>
     <message>
         <source>刷新列表</source>
-        <translation>Lijst vernieuwen</translation>
+        <translation>Vernieuwen</translation>
     </message>
     <message>
         <source>停止获取</source>
@@ -108,11 +108,11 @@
     </message>
     <message>
         <source>打开设备</source>
-        <translation>Apparaat openen</translation>
+        <translation>Openen</translation>
     </message>
     <message>
         <source>关闭设备</source>
-        <translation>Apparaat sluiten</translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>打印机设置</source>

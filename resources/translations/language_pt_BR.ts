@@ -52,7 +52,7 @@
     </message>
     <message>
         <source>设备IP:</source>
-        <translation>IP do dispositivo:</translation>
+        <translation>Endereço IP:</translation>
     </message>
     <message>
         <source>TCP端口:</source>
@@ -68,7 +68,7 @@
     </message>
     <message>
         <source>波特率：</source>
-        <translation>Taxa de transmissão:</translation>
+        <translation>Baud rate:</translation>
     </message>
     <message>
         <source>校验位：</source>
@@ -108,11 +108,11 @@
     </message>
     <message>
         <source>打开设备</source>
-        <translation>Abrir dispositivo</translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>关闭设备</source>
-        <translation>Fechar dispositivo</translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <source>打印机设置</source>
@@ -528,7 +528,7 @@
     </message>
     <message>
         <source>最大打印宽度(mm)：</source>
-        <translation>Largura máx. de impressão (mm):</translation>
+        <translation>Largura máx. (mm):</translation>
     </message>
     <message>
         <source>型号：</source>
