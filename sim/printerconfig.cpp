@@ -280,8 +280,9 @@ bool PrinterConfig::fromJsonObject(const QJsonObject &o, PrinterConfig *out, QSt
             quint8 code = 0;
             if (!itemcatalog::codeFromKey(it.key(), &code))
                 return fail("settings: unknown item " + it.key());
-            if (code == 0x0C)
-                return fail("settings: item 0x0C is given by \"identity\"");
+            if (code == 0x0C && !(it.value().isObject() && it.value().toObject().contains("hex")))
+                return fail(
+                    "settings: item 0x0C takes {\"hex\": ...}; its texts go in \"identity\"");
             QByteArray bytes;
             if (!itemcatalog::fromJson(code, it.value(), &bytes, &err))
                 return fail("settings." + err);

@@ -78,7 +78,9 @@ public:
     PrinterConfig config() const;                // current state, settings included
     QJsonObject stateJson() const;               // config().toJson()
 
-    QByteArray value(quint8 item) const; // stored answer bytes of an item
+    // Stored answer bytes of an item. Item 0x0C answers identityData() unless a value
+    // was stored for it with setValue() (a test's malformed identity, for example).
+    QByteArray value(quint8 item) const;
     bool hasValue(quint8 item) const;
     void setValue(quint8 item, const QByteArray &answerBytes);
     QMap<quint8, QByteArray> settings() const;

@@ -399,7 +399,7 @@ private:
             m_printer->log("UDP request not answered (noReply)");
             return;
         }
-        QByteArray identity = m_printer->m_model.identityData();
+        QByteArray identity = m_printer->m_model.value(0x0C);
         if (f.udpFault == UdpReplyFault::NoMfg)
             identity.replace("MFG:", "MFR:");
         QByteArray reply = QByteArray(1, sequence) + simframe::build(0x02, 0x0C, identity);

@@ -118,6 +118,8 @@ void TestPrinterConfig::settingsFromJson_data()
                                 << quint8(0x18) << hx("20 03 92 01");
     QTest::newRow("negative offset") << R"({"printOffset": -16})" << quint8(0x1D) << hx("F0 FF");
     QTest::newRow("by item code") << R"({"0x19": 24})" << quint8(0x19) << hx("18 00");
+    QTest::newRow("identity bytes")
+        << R"({"0x0C": {"hex": "41 00 42"}})" << quint8(0x0C) << hx("41 00 42");
     QTest::newRow("hex form") << R"({"0x60": {"hex": "0A 0b"}})" << quint8(0x60) << hx("0A 0B");
     QTest::newRow("wifi ip in answer order")
         << R"({"wifiIp": {"mode": 1, "ip": "192.168.1.50", "gateway": "192.168.1.1",
@@ -167,7 +169,7 @@ void TestPrinterConfig::badJsonRefused_data()
         << "ip";
     QTest::newRow("missing field") << R"({"settings": {"netPorts": {"tcp": 9100}}})"
                                    << "udp";
-    QTest::newRow("identity as a setting") << R"({"settings": {"0x0C": {"hex": "00"}}})"
+    QTest::newRow("identity as a setting") << R"({"settings": {"0x0C": "K1"}})"
                                            << "identity";
     QTest::newRow("bad fault name") << R"({"faults": {"udpFault": "sometimes"}})"
                                     << "udpFault";

@@ -51,6 +51,7 @@ private slots:
     void functionCodesRecordedWithoutReply();
     void restartAndInitialiseAskForDrop_data();
     void restartAndInitialiseAskForDrop();
+    void storedIdentityOverridesStrings();
     void unknownItemAnsweredEmpty();
     void framing_data();
     void framing();
@@ -258,6 +259,18 @@ void TestPrinterModel::restartAndInitialiseAskForDrop()
     const FeedResult r = model.process(frame);
     QVERIFY(r.dropConnection);
     QVERIFY(r.replies.isEmpty());
+}
+
+void TestPrinterModel::storedIdentityOverridesStrings()
+{
+    PrinterModel model(testConfig());
+    model.setValue(0x0C, QByteArray("V\0M\0D", 5)); // two NULs only
+    QCOMPARE(spaced(model.feed(hx("1B FF FE 02 0C 00 1B FE FF"))),
+             spaced(hx("1B FF FE 02 0C 05 56 00 4D 00 44 1B FE FF")));
+    QCOMPARE(spaced(model.identityData()), spaced(hx("50 00 51 00 52 00 53 00 54 00")));
+    // A set frame cannot change the identity.
+    model.feed(hx("1B FF FE 01 0C 02 41 00 1B FE FF"));
+    QCOMPARE(spaced(model.value(0x0C)), spaced(hx("56 00 4D 00 44")));
 }
 
 void TestPrinterModel::unknownItemAnsweredEmpty()

@@ -116,6 +116,7 @@ private slots:
     void slowReadMakesWriterWait();
     void stopWithOpenConnection();
     void discoveryAnswered();
+    void discoveryUsesStoredIdentity();
     void discoveryIgnoresOtherDatagrams();
     void discoveryFaults_data();
     void discoveryFaults();
@@ -432,6 +433,18 @@ void TestSimPrinter::discoveryAnswered()
              spaced(hx("07 1B FF FE 02 0C 17 41 00 4B 31 00 4D 46 47 3A 4C 3B 4D 44 4C 3A 4B 31 "
                        "3B 00 42 00 43 00 1B FE FF")));
     QCOMPARE(p->udpRequestCount(), 1);
+}
+
+void TestSimPrinter::discoveryUsesStoredIdentity()
+{
+    auto p = startPrinter();
+    p->setValue(0x0C, QByteArray("V\0M\0D", 5));
+    QUdpSocket u;
+    QVERIFY(u.bind(QHostAddress(QHostAddress::LocalHost), 0));
+    u.writeDatagram(discoveryRequest(0x01), QHostAddress::LocalHost, p->udpPort());
+    const QList<QByteArray> got = receiveDatagrams(u, 3000, 1);
+    QCOMPARE(got.size(), 1);
+    QCOMPARE(spaced(got.first()), spaced(hx("01 1B FF FE 02 0C 05 56 00 4D 00 44 1B FE FF")));
 }
 
 void TestSimPrinter::discoveryIgnoresOtherDatagrams()
