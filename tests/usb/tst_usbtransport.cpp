@@ -183,9 +183,9 @@ private slots:
             QSKIP(qPrintable(EmulatedUsbBus::unavailableReason()));
         // Short waits keep the time-out cases quick; the relations between them stay.
         UsbTimeouts shortened;
-        shortened.exchangeMs = 400;
-        shortened.buttonWriteMs = 1500;
-        shortened.controlMs = 400;
+        shortened.exchangeMs = 600;
+        shortened.buttonWriteMs = 2500;
+        shortened.controlMs = 600;
         CDeviceIOOpera::setTimeoutsForTesting(shortened);
     }
 
@@ -714,10 +714,10 @@ private slots:
         QTest::addColumn<int>("replyDelay");
         QTest::addColumn<int>("swapResult");
         QTest::addColumn<int>("buttonResult");
-        // Shortened time-outs: 400 ms for the exchange, 1500 ms for write-only frames.
-        QTest::newRow("slow reply within the time-out") << 0 << 200 << 0 << 0;
-        QTest::newRow("slow acceptance: only the long write waits") << 700 << 0 << 4 << 0;
-        QTest::newRow("slower than every time-out") << 1800 << 0 << 4 << 4;
+        // Shortened time-outs: 600 ms for the exchange, 2500 ms for write-only frames.
+        QTest::newRow("slow reply within the time-out") << 0 << 150 << 0 << 0;
+        QTest::newRow("slow acceptance: only the long write waits") << 1100 << 0 << 4 << 0;
+        QTest::newRow("slower than every time-out") << 3000 << 0 << 4 << 4;
     }
 
     void slowPrinter()
