@@ -2,6 +2,7 @@
 # Installs the udev rule that lets the logged-in user open the label printers on USB,
 # then asks udev to reload its rules and re-apply them to attached USB devices.
 # Safe to run again; does not fail where udev is not running (containers, CI).
+# UDEV_RULES_DIR installs into another folder (packaging, tests) and skips the reload.
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -29,7 +30,9 @@ else
 fi
 
 # Reload only where a udev daemon is actually running.
-if command -v udevadm >/dev/null 2>&1 && [ -d /run/udev ] && udevadm control --ping >/dev/null 2>&1; then
+if [ -n "${UDEV_RULES_DIR:-}" ]; then
+    echo "install-udev-rule: staged into ${rules_dir}; udev not reloaded"
+elif command -v udevadm >/dev/null 2>&1 && [ -d /run/udev ] && udevadm control --ping >/dev/null 2>&1; then
     udevadm control --reload-rules || true
     udevadm trigger --subsystem-match=usb --attr-match=idVendor=4b7e || true
     echo "install-udev-rule: udev rules reloaded; plug the printer in again if it stays inaccessible"
