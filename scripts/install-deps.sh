@@ -14,6 +14,11 @@ PACKAGES=(
   xvfb xauth
 )
 
+# USB access for the logged-in user (a udev rule; harmless where udev is absent).
+if [ "$(id -u)" -eq 0 ]; then
+  "$(dirname "$0")/install-udev-rule.sh" >/dev/null
+fi
+
 missing=()
 for p in "${PACKAGES[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
