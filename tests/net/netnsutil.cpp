@@ -100,23 +100,4 @@ bool discoveryConfined(QString *why)
     return inside > 0;
 }
 
-Scoped::Scoped(const QString &name)
-{
-    m_previous = open("/proc/thread-self/ns/net", O_RDONLY | O_CLOEXEC);
-    if (m_previous < 0) {
-        m_error = QStringLiteral("cannot keep the current namespace");
-        return;
-    }
-    m_ok = enter(name, &m_error);
-}
-
-Scoped::~Scoped()
-{
-    if (m_previous >= 0) {
-        if (m_ok)
-            setNamespace(m_previous, nullptr);
-        close(m_previous);
-    }
-}
-
 } // namespace netnsutil

@@ -25,21 +25,4 @@ bool isCurrent(const QString &name);
 // subnets, with at least one such address.
 bool discoveryConfined(QString *why);
 
-// Enters a namespace for the lifetime of the object and returns to the previous one.
-class Scoped
-{
-public:
-    explicit Scoped(const QString &name);
-    ~Scoped();
-    Scoped(const Scoped &) = delete;
-    Scoped &operator=(const Scoped &) = delete;
-    bool ok() const { return m_ok; }
-    QString error() const { return m_error; }
-
-private:
-    int m_previous = -1;
-    bool m_ok = false;
-    QString m_error;
-};
-
 } // namespace netnsutil

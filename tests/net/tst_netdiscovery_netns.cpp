@@ -1,6 +1,6 @@
 // Broadcast discovery for real, between private network namespaces made by netns.sh:
 // this process runs in lsnet-host, one simulated printer runs in lsnet-d1 and one in
-// lsnet-d2 (each on a thread started from inside its namespace). Before every search
+// lsnet-d2 (each on its own thread, moved into its namespace). Before every search
 // the test checks that it is in lsnet-host and that every broadcast address lies in
 // the test subnets, so nothing can be broadcast anywhere else.
 #include "app/globals.h"
@@ -18,6 +18,7 @@
 #include <QThread>
 #include <QUdpSocket>
 #include <QtTest>
+#include <functional>
 #include <cstdio>
 #include <memory>
 #include <unistd.h>
@@ -47,24 +48,31 @@ QString entryOf(int printer)
     return QStringLiteral("Maker%1 [P%1] {10.250.%1.2}").arg(printer);
 }
 
-// Holds the GUI thread once, at the first datagram on the discovery socket, so that
-// the replies of both printers are pending together, as they would be behind a busy
-// window. Without it the second reply may arrive after the search has already ended
-// with the first one.
+// Holds the GUI thread once, at the first datagram on the discovery socket, until the
+// printers have answered, so that all their replies are pending together behind the
+// tool's own broadcast echoes, as they would be behind a busy window. Without it the
+// search may end with the first reply before the second has arrived.
 class BatchHold : public QObject
 {
 public:
-    BatchHold(QObject *transport, int ms) : m_transport(transport), m_ms(ms) {}
+    BatchHold(QObject *transport, std::function<bool()> answered)
+        : m_transport(transport), m_answered(std::move(answered))
+    {
+    }
     bool eventFilter(QObject *receiver, QEvent *event) override
     {
-        if (!m_done && event->type() == QEvent::SockAct &&
-            qobject_cast<QSocketNotifier *>(receiver)) {
-            for (QObject *o = receiver; o; o = o->parent()) {
-                if (qobject_cast<QUdpSocket *>(o) && o->parent() == m_transport) {
-                    m_done = true;
-                    QThread::msleep(ulong(m_ms));
-                    break;
-                }
+        if (m_done || event->type() != QEvent::SockAct ||
+            !qobject_cast<QSocketNotifier *>(receiver))
+            return false;
+        for (QObject *o = receiver; o; o = o->parent()) {
+            if (qobject_cast<QUdpSocket *>(o) && o->parent() == m_transport) {
+                m_done = true;
+                QElapsedTimer clock;
+                clock.start();
+                while (!m_answered() && clock.elapsed() < 2000)
+                    QThread::msleep(5);
+                QThread::msleep(30); // the datagrams are counted just before they leave
+                break;
             }
         }
         return false;
@@ -72,7 +80,7 @@ public:
 
 private:
     QObject *m_transport;
-    int m_ms;
+    std::function<bool()> m_answered;
     bool m_done = false;
 };
 
@@ -97,6 +105,7 @@ private slots:
 
 private:
     void startPrinter(int n, const PrinterSetup &setup);
+    void selectNetwork(bool wireless);
     bool confined();
     int discover(bool hold, int stopAfterMs, qint64 *elapsed);
     QStringList listed() const;
@@ -126,8 +135,15 @@ void TestDiscoveryNetns::cleanup()
         printer.reset();
     contrlNet = nullptr;
     ret_mode = MEDIUM_USB;
-    m_window->ui->checkBox_WIFI->setChecked(false);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void TestDiscoveryNetns::selectNetwork(bool wireless)
+{
+    // The medium boxes are exclusive: checking one clears the others.
+    (wireless ? m_window->ui->checkBox_WIFI : m_window->ui->checkBox_NET)->setChecked(true);
+    QCOMPARE(m_window->ui->checkBox_WIFI->isChecked(), wireless);
+    ret_mode = MEDIUM_NETWORK;
 }
 
 void TestDiscoveryNetns::cleanupTestCase()
@@ -144,10 +160,13 @@ void TestDiscoveryNetns::startPrinter(int n, const PrinterSetup &setup)
     config.identity = QStringList{QStringLiteral("VID%1").arg(n), QStringLiteral("P%1").arg(n),
                                   QStringLiteral("MFG:Maker%1;CMD:TSPL;MDL:P%1;").arg(n),
                                   QStringLiteral("PID%1").arg(n), QStringLiteral("msg")};
-    netnsutil::Scoped inside(
-        QString::fromLatin1(n == 1 ? netnsutil::kPrinter1 : netnsutil::kPrinter2));
-    QVERIFY2(inside.ok(), qPrintable(inside.error()));
     auto printer = std::make_unique<SimPrinter>(config);
+    // The simulator's thread moves into the printer's namespace before it opens sockets.
+    const QString space = QString::fromLatin1(n == 1 ? netnsutil::kPrinter1 : netnsutil::kPrinter2);
+    printer->setThreadInit([space](QString *error) { return netnsutil::enter(space, error); });
+    // Answering a little later puts every reply behind the tool's own broadcast echoes,
+    // which come back at once and each end a batch.
+    printer->setReplyDelayMs(100);
     printer->setTcpAddress(QHostAddress::AnyIPv4);
     printer->setTcpPort(kTcpPort);
     printer->setUdpAddress(QHostAddress::AnyIPv4);
@@ -155,7 +174,6 @@ void TestDiscoveryNetns::startPrinter(int n, const PrinterSetup &setup)
     printer->setUdpFault(setup.fault);
     printer->setUdpDuplicate(setup.duplicate);
     QString error;
-    // The simulator's thread starts here and stays in the printer's namespace.
     QVERIFY2(printer->start(&error), qPrintable(error));
     m_printers[n - 1] = std::move(printer);
 }
@@ -171,12 +189,22 @@ bool TestDiscoveryNetns::confined()
 
 int TestDiscoveryNetns::discover(bool hold, int stopAfterMs, qint64 *elapsed)
 {
-    ret_mode = MEDIUM_NETWORK;
-    m_window->ui->checkBox_WIFI->setChecked(false);
     m_window->ui->comboBox_ScanResult->clear();
     auto net = std::make_unique<DeviceIoContrl_Net>(m_window.get());
     contrlNet = net.get();
-    BatchHold batchHold(net.get(), 300);
+    BatchHold batchHold(net.get(), [this] {
+        for (const auto &printer : m_printers) {
+            if (!printer)
+                continue;
+            const PrinterFaults f = printer->faults();
+            int expected = f.udpDuplicate ? 2 : 1;
+            if (f.udpFault == UdpReplyFault::NoReply)
+                expected = 0;
+            if (printer->udpReplyCount() < expected)
+                return false;
+        }
+        return true;
+    });
     if (hold)
         qApp->installEventFilter(&batchHold);
     if (stopAfterMs >= 0)
@@ -272,6 +300,7 @@ void TestDiscoveryNetns::broadcast()
     startPrinter(1, printer1);
     startPrinter(2, printer2);
     QVERIFY(confined());
+    selectNetwork(false);
 
     qint64 elapsed = 0;
     QCOMPARE(discover(hold, stopAfterMs, &elapsed), result);
@@ -298,6 +327,7 @@ void TestDiscoveryNetns::sequenceBytesDifferBetweenRuns()
     startPrinter(2, answering(UdpReplyFault::NoReply));
     openCapture();
     QVERIFY(confined());
+    selectNetwork(false);
 
     int previous = -1;
     for (int run = 0; run < 2; ++run) {
@@ -330,8 +360,7 @@ void TestDiscoveryNetns::wirelessUsesTypedAddressAndFormPort()
     startPrinter(1, answering());
     openCapture();
     QVERIFY(confined());
-    ret_mode = MEDIUM_NETWORK;
-    m_window->ui->checkBox_WIFI->setChecked(true);
+    selectNetwork(true);
     m_window->ui->lineEdit_ConnectAddr->setText(QStringLiteral("10.250.1.2"));
     QCOMPARE(m_window->ui->lineEdit_ConnectAddr->text(), QStringLiteral("10.250.1.2"));
     m_window->ui->comboBox_ScanResult->clear();
@@ -352,8 +381,7 @@ void TestDiscoveryNetns::searchButtonReportsNothingFound()
 {
     MessageRecorder recorder;
     QVERIFY(confined());
-    ret_mode = MEDIUM_NETWORK;
-    m_window->ui->checkBox_WIFI->setChecked(false);
+    selectNetwork(false);
     m_window->ui->pushButton_getList->setEnabled(true);
     m_window->ui->pushButton_getList->click();
     QCOMPARE(recorder.texts(), QStringList{QStringLiteral("请确保通讯设备已开启")});
@@ -364,8 +392,7 @@ void TestDiscoveryNetns::stopButtonEndsSearchWithoutMessage()
     MessageRecorder recorder;
     startPrinter(1, answering(UdpReplyFault::NoReply));
     QVERIFY(confined());
-    ret_mode = MEDIUM_NETWORK;
-    m_window->ui->checkBox_WIFI->setChecked(false);
+    selectNetwork(false);
     m_window->ui->pushButton_getList->setEnabled(true);
     QTimer::singleShot(300, [this] { m_window->ui->pushButton_StopList->click(); });
     QElapsedTimer clock;

@@ -11,6 +11,7 @@
 #include "ui_mainwindow.h"
 
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QUdpSocket>
@@ -40,6 +41,7 @@ public:
         server.listen(QHostAddress::LocalHost, 0);
         connect(&server, &QTcpServer::newConnection, this, [this] {
             while (QTcpSocket *socket = server.nextPendingConnection()) {
+                last = socket;
                 if (!greeting.isEmpty())
                     socket->write(greeting);
                 connect(socket, &QTcpSocket::readyRead, this, [this, socket] {
@@ -55,6 +57,7 @@ public:
     quint16 port() const { return server.serverPort(); }
 
     QTcpServer server;
+    QPointer<QTcpSocket> last;
     QByteArray received;
     QByteArray reply;
     QByteArray greeting;
@@ -251,11 +254,12 @@ void TestNetTransport::noCompleteReply()
 void TestNetTransport::refusedConnection()
 {
     startSim();
-    m_sim->setRefuseMode(RefuseMode::NotListening);
+    const quint16 port = m_sim->tcpPort();
+    m_sim->stop();
     unsigned char out[frame::kQueryOutSize];
     QCOMPARE(GetPrinterInfo(INFO_DEVICE_IDENTITY, out, MEDIUM_NETWORK), int(RESULT_NETWORK));
     QCOMPARE(sendSetFrame(0x00, bytes("01")), int(RESULT_NETWORK));
-    QCOMPARE(m_net->Connect_Server(QStringLiteral("127.0.0.1"), m_sim->tcpPort()), 1);
+    QCOMPARE(m_net->Connect_Server(QStringLiteral("127.0.0.1"), port), 1);
     QVERIFY(m_net->getHandle()->tcpSocket == nullptr);
 }
 
@@ -377,6 +381,7 @@ void TestNetTransport::staleConsoleBytesAreDropped()
     NetworkBracket bracket;
     QTcpSocket *socket = m_net->getHandle()->tcpSocket;
     QVERIFY(socket->waitForConnected(3000));
+    QTRY_VERIFY(m_peer->last && m_peer->last->bytesToWrite() == 0);
     qint64 total = 0;
     for (int i = 0; i < 100 && total < 5000; ++i)
         total += m_net->readDebugData().size();
@@ -417,7 +422,7 @@ void TestNetTransport::wirelessDiscovery()
     QVERIFY(m_sim->start());
     const quint16 port = m_sim->tcpPort();
     if (!listening)
-        m_sim->setRefuseMode(RefuseMode::NotListening);
+        m_sim->stop();
 
     MainWindow window;
     window.ui->checkBox_WIFI->setChecked(true);
