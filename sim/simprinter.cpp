@@ -421,15 +421,24 @@ private:
             break;
         }
         const int copies = f.udpDuplicate ? 2 : 1;
-        for (int i = 0; i < copies; ++i) {
-            ++m_printer->m_udpReplies; // counted first: a test may read it on arrival
-            m_udp->writeDatagram(reply, to, port);
-            if (m_printer->isVerbose())
-                m_printer->log(QStringLiteral("UDP TX to %1:%2 %3")
-                                   .arg(to.toString())
-                                   .arg(port)
-                                   .arg(hex(reply)));
-        }
+        auto send = [this, reply, to, port, copies] {
+            if (!m_udp)
+                return;
+            for (int i = 0; i < copies; ++i) {
+                ++m_printer->m_udpReplies; // counted first: a test may read it on arrival
+                m_udp->writeDatagram(reply, to, port);
+                if (m_printer->isVerbose())
+                    m_printer->log(QStringLiteral("UDP TX to %1:%2 %3")
+                                       .arg(to.toString())
+                                       .arg(port)
+                                       .arg(hex(reply)));
+            }
+        };
+        // The reply delay applies to discovery replies too.
+        if (f.replyDelayMs > 0)
+            QTimer::singleShot(f.replyDelayMs, this, send);
+        else
+            send();
     }
 
     SimPrinter *m_printer;
