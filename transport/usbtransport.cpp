@@ -123,6 +123,8 @@ const char *CDeviceIOOpera::brandForProduct(int productId)
 int CDeviceIOOpera::GetPrinterHandle(_PRINTER_ATTR *attrs, Printer_Vector &list)
 {
     m_data.clear();
+    if (!attrs)
+        return 0;
     libusb_context *context = nullptr;
     if (libusb_init(&context) < 0) {
         qDebug("Failed to initialize libusb");
@@ -140,7 +142,7 @@ int CDeviceIOOpera::GetPrinterHandle(_PRINTER_ATTR *attrs, Printer_Vector &list)
             descriptor.idVendor != kVendorId)
             continue;
         // The caller's record array has room for kPrinterAttrCount printers only.
-        if (!attrs || listed == kPrinterAttrCount) {
+        if (listed == kPrinterAttrCount) {
             qDebug("More than %d USB printers attached; only the first %d are listed",
                    kPrinterAttrCount, listed);
             break;
