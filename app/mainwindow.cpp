@@ -3,6 +3,8 @@
 #include "app/globals.h"
 #include "app/prompts.h"
 #include "download/workerthread.h"
+#include "transport/nettransport.h"
+#include "transport/usbtransport.h"
 #include "ui_mainwindow.h"
 
 #include <QButtonGroup>
@@ -73,6 +75,12 @@ MainWindow::~MainWindow()
     delete workerThread;
     workerThread = nullptr;
     qDebug() << "delete Thread";
+    // The window owns the transports; earlier ones may still wait for deletion.
+    delete contrlNet;
+    contrlNet = nullptr;
+    delete contrlUsb;
+    contrlUsb = nullptr;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     delete tipLabel;
     delete ui;
     delete m_messageBox;
