@@ -1,13 +1,16 @@
 // The window frame: initial states, medium choice, result messages, label-size
 // restore, tip label and the guards of the printer commands.
 #include "app/globals.h"
+#include "app/cutdialog.h"
 #include "app/mainwindow.h"
 #include "messagerecorder.h"
 #include "protocol/exchange.h"
 #include "protocol/frame.h"
 #include "ui_mainwindow.h"
 
+#include <QDialogButtonBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QSettings>
 #include <QtTest>
 
@@ -37,6 +40,8 @@ private slots:
     void commandsNeedAnOpenPrinter_data();
     void commandsNeedAnOpenPrinter();
     void openWithoutSelection();
+    void cutDialog_data();
+    void cutDialog();
 
 private:
     MainWindow *window = nullptr;
@@ -381,6 +386,34 @@ void TestMainWindow::openWithoutSelection()
     QTest::mouseClick(window->ui->pushButton_open, Qt::LeftButton);
     QCOMPARE(recorder->texts(), QStringList{QString::fromUtf8("请先选中打印列表中的打印机")});
     QVERIFY(window->ui->pushButton_open->isEnabled());
+}
+
+void TestMainWindow::cutDialog_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("result");
+    QTest::newRow("ok") << int(QDialogButtonBox::Ok) << int(QDialog::Accepted);
+    QTest::newRow("cancel") << int(QDialogButtonBox::Cancel) << int(QDialog::Rejected);
+}
+
+void TestMainWindow::cutDialog()
+{
+    QFETCH(int, button);
+    QFETCH(int, result);
+    CutDialog dialog(window);
+    QCOMPARE(dialog.windowTitle(), QString::fromUtf8("设置工具"));
+    auto *box = dialog.findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
+    QVERIFY(box);
+    QCOMPARE(box->button(QDialogButtonBox::Ok)->text(), QString::fromUtf8("确定"));
+    QCOMPARE(box->button(QDialogButtonBox::Cancel)->text(), QString::fromUtf8("取消"));
+    QStringList labels;
+    for (QLabel *label : dialog.findChildren<QLabel *>())
+        labels << label->text();
+    QVERIFY(labels.contains(QString::fromUtf8("请确保打印机是否已经安装/连接对应剥离器")));
+    dialog.show();
+    QTest::mouseClick(box->button(QDialogButtonBox::StandardButton(button)), Qt::LeftButton);
+    QCOMPARE(dialog.result(), result);
+    QVERIFY(!dialog.isVisible());
 }
 
 QTEST_MAIN(TestMainWindow)
