@@ -58,6 +58,18 @@ public:
     void showInputTip(QLineEdit *edit, const QString &tip);
     QLabel *currentTipLabel() const { return tipLabel; }
 
+    // --- Print settings page ---
+
+    // --- Distance and stripper pages ---
+
+    // --- WiFi page ---
+
+    // --- Ethernet port page ---
+
+    // --- Bluetooth and serial pages ---
+
+    // --- Download and debug console ---
+
 public slots:
     void sendFileProcess(QByteArray data);
     void updateTextBrowser(QByteArray data);
