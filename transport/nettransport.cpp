@@ -326,7 +326,9 @@ int DeviceIoContrl_Net::GetPrinterHandle(_PRINTER_ATTR *attrs, Printer_Vector &l
     Q_UNUSED(attrs);
     Q_UNUSED(list);
     m_NetData.clear();
-    if (m_window && m_window->ui->checkBox_WIFI->isChecked())
+    if (!m_window)
+        return 0; // no connection fields to read and no list to fill
+    if (m_window->ui->checkBox_WIFI->isChecked())
         return wirelessDiscovery();
     return broadcastDiscovery();
 }
@@ -340,11 +342,8 @@ int DeviceIoContrl_Net::broadcastDiscovery()
     timeoutFlag_TCP = false;
     scanFlag_TCP = false;
 
-    quint16 udpPort = 0;
-    if (m_window) {
-        bool ok = false;
-        udpPort = m_window->ui->lineEdit_ConnectUDPPort->text().toUShort(&ok, 10);
-    }
+    bool ok = false;
+    const quint16 udpPort = m_window->ui->lineEdit_ConnectUDPPort->text().toUShort(&ok, 10);
     qDebug() << "[GetPrinterHandle] udpPort: " << udpPort;
     qDebug() << "[GetPrinterHandle] message: " << request.toHex(' ');
 
@@ -407,10 +406,12 @@ int DeviceIoContrl_Net::broadcastDiscovery()
         if (!self)
             return 1; // the transport went away with its socket and timer
         int result = -1;
-        if (!getListStatus || scanFlag_TCP)
+        if (!getListStatus)
             result = 1;
         else if (timeoutFlag_TCP)
             result = 0;
+        else if (scanFlag_TCP)
+            result = 1;
         if (result >= 0) {
             udpSocket->close();
             timer->stop();

@@ -133,6 +133,8 @@ void TestDiscoveryNetns::cleanup()
     m_capture.reset();
     for (auto &printer : m_printers)
         printer.reset();
+    // A transport left by the search button belongs to the test now.
+    delete contrlNet;
     contrlNet = nullptr;
     ret_mode = MEDIUM_USB;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -370,7 +372,10 @@ void TestDiscoveryNetns::wirelessUsesTypedAddressAndFormPort()
     _PRINTER_ATTR attrs[kPrinterAttrCount] = {};
     Printer_Vector list;
     QVERIFY(m_window->ui->checkBox_WIFI->isChecked());
-    QCOMPARE(net.GetPrinterHandle(attrs, list), 1);
+    const int result = net.GetPrinterHandle(attrs, list);
+    contrlNet = nullptr;
+    getListStatus = false;
+    QCOMPARE(result, 1);
     QCOMPARE(listed(), QStringList{entryOf(1)});
     QVERIFY(m_printers[0]->connectionCount() >= 1);
     QCOMPARE(m_printers[0]->udpRequestCount(), 0);

@@ -438,7 +438,7 @@ void TestNetTransport::wirelessDiscovery()
     QVERIFY(window.ui->checkBox_WIFI->isChecked());
     QCOMPARE(net.GetPrinterHandle(attrs, list), result);
     getListStatus = false;
-    contrlNet = m_net.get();
+    contrlNet = nullptr; // the window deletes the current transport when it goes
 
     QStringList listed;
     for (int i = 0; i < window.ui->comboBox_ScanResult->count(); ++i)
