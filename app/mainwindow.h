@@ -63,10 +63,48 @@ public:
     // --- Distance and stripper pages ---
 
     // --- WiFi page ---
+    // Read the page; a failed query that ends the read gives the medium's failure
+    // code (5 USB, 6 network, -1 otherwise).
+    int Wifi_Init();
+    int IP_Init();
+    int Set_Send_WIFI_MODE_Instruction();
+    int Set_Send_CONNECT_AP_INFORMATION_Instruction();
+    int Set_Send_AP_MODE_Instruction();
+    int Set_Send_TCP_SERVICE_PORT_NUMBER_Instruction();
+    int Set_Send_IP_MESSAGE_Instruction();
+    void saveWifiSnapshot();
+    // What the page showed after the last good read or write (the provisioning dialog
+    // updates mode and station credentials); a write sends only the groups that differ.
+    int savedWifiMode = -1;  // -1: not known yet
+    QString savedStaName;
+    QString savedStaPassword;
+    QString savedApName;
+    QString savedApPassword;
+    QString savedApPort;
+    int savedIpMode = 0;
+    QString savedSubnetMask;
+    QString savedDns;
+    QString savedIp;
+    QString savedGateway;
 
     // --- Ethernet port page ---
+    int Net_Init();
+    int Net_Set();
+    int Set_Send_PORT_MESSAGE_Instruction();
+    // Exactly four dot-separated parts in each address box; tells the user otherwise.
+    bool netportAddressesWellFormed();
 
     // --- Bluetooth and serial pages ---
+    // Stops at the first failed query with the medium's failure code.
+    int Blueteeth_Init();
+    // Only the serial-number query's code is the result.
+    int USB_Init();
+    int Set_Send_BR_EDR_NAME_Instruction();
+    int Set_Send_BLE_NAME_Instruction();
+    int Set_Send_SPP_MODE_Instruction();
+    int Set_Send_PIN_Instruction();
+    int Set_Send_SERIAL_PORT_Instruction();
+    int Set_Send_SN_Instruction();
 
     // --- Download and debug console ---
 
