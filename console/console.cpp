@@ -1,15 +1,160 @@
-// Not available in this version yet: the buttons only check that a printer is open.
 #include "app/mainwindow.h"
+
+#include "app/globals.h"
+#include "app/prompts.h"
+#include "console/hexcodec.h"
+#include "download/workerthread.h"
+#include "protocol/exchange.h"
+#include "protocol/frame.h"
+#include "transport/nettransport.h"
+#include "transport/usbtransport.h"
 #include "ui_mainwindow.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QTextCursor>
+#include <QThread>
+#include <cstring>
+
+namespace {
+constexpr int kDebugBlockSize = 1024;
+constexpr unsigned long kWorkerTailWaitMs = 1000;
+} // namespace
 
 void MainWindow::on_pushButton_Send_clicked()
 {
-    requireOpenDevice();
+    if (!isDeviceOpen()) {
+        prompts::critical(this, tr("设置工具"), tr("设备未打开!"));
+        return;
+    }
+    const QString text =
+        ui->textEdit_Send->toPlainText().replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    QByteArray bytes;
+    if (!ui->radioButton_hexSend->isChecked()) {
+        bytes = text.toUtf8();
+    } else if (!hexcodec::parseHexSend(text, &bytes)) {
+        prompts::critical(this, tr("错误"), tr("此十六进制字符串格式无效。"));
+        return;
+    }
+    qDebug() << "send size:" << bytes.size();
+
+    NetworkBracket::connectSocket();
+    int sent = 0;
+    while (sent < bytes.size()) {
+        const QByteArray block = bytes.mid(sent, kDebugBlockSize);
+        if (writeDebugBlock(block) != RESULT_OK) {
+            prompts::critical(this, tr("错误"), tr("发送失败！请重试"));
+            break;
+        }
+        updateTextBrowser(block);
+        readBackDebugData();
+        sent += block.size();
+        qDebug() << "sent" << sent;
+        QCoreApplication::processEvents();
+    }
+    NetworkBracket::disconnectSocket();
+}
+
+int MainWindow::writeDebugBlock(const QByteArray &block)
+{
+    // The zeroed buffer is the transports' write area; only the block's own bytes go
+    // out, never the zeros behind it.
+    unsigned char buffer[kDebugBlockSize] = {};
+    const int length = std::min(int(block.size()), kDebugBlockSize);
+    std::memcpy(buffer, block.constData(), size_t(length));
+    unsigned char reply[frame::kReplyAreaSize] = {};
+    int replyLength = 0;
+    if (ret_mode == MEDIUM_NETWORK)
+        return contrlNet ? contrlNet->PrinterDataIOButton(buffer, length, reply, replyLength)
+                         : int(RESULT_NETWORK);
+    if (ret_mode == MEDIUM_USB)
+        return contrlUsb ? contrlUsb->PrinterDataIOButton(buffer, length, reply, replyLength)
+                         : int(RESULT_USB_IO);
+    return RESULT_NO_MEDIUM;
+}
+
+void MainWindow::readBackDebugData()
+{
+    if (ret_mode == MEDIUM_NETWORK) {
+        const QByteArray received = contrlNet ? contrlNet->readDebugData() : QByteArray();
+        if (received.isEmpty())
+            qDebug() << "recvDebugBuf.size() <= 0";
+        else
+            mrecvDebugData(received);
+    } else if (ret_mode == MEDIUM_USB) {
+        QByteArray received = contrlUsb ? contrlUsb->readDebugData() : QByteArray();
+        if (received.isEmpty())
+            return;
+        const QByteArray framed = hexcodec::frameInReadBack(received);
+        if (framed.size() != received.size()) {
+            received = framed;
+            qDebug() << "取recvDebugBuf:" << received.toHex(' ');
+        }
+        mrecvDebugData(received);
+    }
+}
+
+void MainWindow::appendDebugLine(const QString &tag, const QString &payload)
+{
+    // Received bytes are never taken for markup.
+    QTextCursor cursor(ui->textBrowser_Debug->document());
+    cursor.movePosition(QTextCursor::End);
+    if (!ui->textBrowser_Debug->document()->isEmpty())
+        cursor.insertBlock();
+    cursor.insertText(hexcodec::consoleLine(QTime::currentTime(), tag, payload));
+    ui->textBrowser_Debug->ensureCursorVisible();
+}
+
+void MainWindow::updateTextBrowser(QByteArray data)
+{
+    const QString payload = ui->radioButton_hexSend->isChecked() ? hexcodec::spacedHex(data)
+                                                                 : hexcodec::textUpToNul(data);
+    appendDebugLine(QStringLiteral("SEND->"), payload);
+}
+
+void MainWindow::mrecvDebugData(QByteArray data_B)
+{
+    const QString payload = ui->radioButton_hexRecv->isChecked() ? hexcodec::spacedHex(data_B)
+                                                                 : hexcodec::textUpToNul(data_B);
+    appendDebugLine(QStringLiteral("RECV<-"), payload);
+}
+
+void MainWindow::on_radioButton_hexSend_toggled(bool checked)
+{
+    const QString content = ui->textEdit_Send->toPlainText();
+    if (checked) {
+        ui->textEdit_Send->setPlainText(hexcodec::toHexView(content));
+        return;
+    }
+    QString text;
+    if (hexcodec::fromHexView(content, &text))
+        ui->textEdit_Send->setPlainText(text);
+    else
+        ui->textEdit_Send->setPlainText(tr("此十六进制字符串格式无效。"));
 }
 
 void MainWindow::on_pushButton_SendFile_clicked()
 {
-    requireOpenDevice();
+    if (!isDeviceOpen()) {
+        prompts::critical(this, tr("设置工具"), tr("设备未打开!"));
+        return;
+    }
+    debugMode = true;
+    const QString path = prompts::openFileName(this, tr("All Files (*)"), QString(), QString());
+    if (path.isEmpty()) {
+        qDebug() << "No file selected!";
+        return;
+    }
+    qDebug() << path;
+    if (workerThread->isRunning() && !workerThread->wait(kWorkerTailWaitMs))
+        return;
+    disableForFileSend(true);
+    ui->progressBar_Debug->setEnabled(true);
+    ui->progressBar_Debug->setValue(0);
+    // The user's own file: the worker must never delete it.
+    workerThread->setJob(path, ret_mode, false);
+    NetworkBracket::connectSocket();
+    workerThread->start(QThread::InheritPriority);
 }
 
 void MainWindow::on_pushButton_ClearDebug_clicked()
@@ -21,7 +166,3 @@ void MainWindow::on_pushButton_ClearSend_clicked()
 {
     ui->textEdit_Send->clear();
 }
-
-void MainWindow::on_radioButton_hexSend_toggled(bool) {}
-void MainWindow::updateTextBrowser(QByteArray) {}
-void MainWindow::mrecvDebugData(QByteArray) {}

@@ -1,8 +1,8 @@
-// Not available in this version yet: the buttons only check that a printer is open.
 #include "app/mainwindow.h"
 
 #include "app/globals.h"
 #include "app/prompts.h"
+#include "download/filedecrypt.h"
 #include "download/workerthread.h"
 #include "protocol/exchange.h"
 #include "transport/nettransport.h"
@@ -11,16 +11,100 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QFile>
+#include <QTcpSocket>
 #include <QThread>
+
+namespace {
+constexpr int kDownloadConnectWaitMs = 5000;
+constexpr int kDownloadSendBufferBytes = 1048576;
+// A worker that has just reported its end may still be returning from run().
+constexpr unsigned long kWorkerTailWaitMs = 1000;
+} // namespace
 
 void MainWindow::on_pushButton_DownloadFW_clicked()
 {
-    requireOpenDevice();
+    downloadEncryptedFile(true);
 }
 
 void MainWindow::on_pushButton_DownloadFL_clicked()
 {
-    requireOpenDevice();
+    downloadEncryptedFile(false);
+}
+
+void MainWindow::disableForFileSend(bool consoleTabToo)
+{
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             ui->pushButton_DownloadFW, ui->pushButton_DownloadFL, ui->pushButton_SendFile,
+             ui->pushButton_Send, ui->pushButton_getPrinterInfo})
+        w->setEnabled(false);
+    const int current = ui->tabWidget_2->currentIndex();
+    const int lastTab = consoleTabToo ? 2 : 1;
+    for (int tab = 0; tab <= lastTab; ++tab)
+        ui->tabWidget_2->setTabEnabled(tab, false);
+    ui->tabWidget_2->setCurrentIndex(current);
+}
+
+void MainWindow::downloadEncryptedFile(bool firmware)
+{
+    debugMode = false;
+    if (!requireOpenDevice())
+        return;
+    const QString chosen = firmware ? prompts::openFileName(this, tr("HEX File"), QString(),
+                                                            tr("HEX Files (*.hex);;All Files (*)"))
+                                    : prompts::openFileName(this, tr("BIN File"), QString(),
+                                                            tr("BIN Files (*.bin);;All Files (*)"));
+    if (chosen.isEmpty()) {
+        qDebug() << "No file selected!";
+        return;
+    }
+    const QString decrypted =
+        firmware ? filedecrypt::firmwareOutputPath(chosen) : filedecrypt::fontOutputPath(chosen);
+    if (filedecrypt::decryptFile(chosen, decrypted) != filedecrypt::Result::Ok)
+        return;
+    if (workerThread->isRunning() && !workerThread->wait(kWorkerTailWaitMs)) {
+        QFile::remove(decrypted);
+        return;
+    }
+
+    disableForFileSend(false);
+    ui->progressBar_Update->setEnabled(true);
+    ui->progressBar_Update->setValue(0);
+    qDebug() << decrypted;
+    workerThread->setJob(decrypted, ret_mode, true);
+
+    if (ret_mode == MEDIUM_NETWORK) {
+        NetHandleRecord *handle = contrlNet ? contrlNet->getHandle() : nullptr;
+        QTcpSocket *socket = handle ? handle->tcpSocket : nullptr;
+        bool connected = false;
+        if (socket && handle->hostName) {
+            if (socket->state() == QAbstractSocket::ConnectedState ||
+                socket->state() == QAbstractSocket::ConnectingState)
+                socket->close();
+            if (socket->state() != QAbstractSocket::UnconnectedState)
+                socket->abort();
+            socket->connectToHost(QString::fromUtf8(handle->hostName), handle->port,
+                                  QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
+            connected = socket->waitForConnected(kDownloadConnectWaitMs);
+        }
+        if (!connected) {
+            const QString error = socket ? socket->errorString() : tr("Unknown error");
+            if (firmware)
+                prompts::warning(this, tr("Error"), tr("Connection failed: ") + error);
+            else
+                prompts::warning(this, tr("错误"), tr("连接失败: ") + error);
+            // No worker runs, so nobody else removes the plain copy.
+            QFile::remove(decrypted);
+            enableAfterDownload();
+            ui->progressBar_Update->setEnabled(false);
+            return;
+        }
+        socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        socket->setSocketOption(QAbstractSocket::KeepAliveOption, 1);
+        socket->setSocketOption(QAbstractSocket::SendBufferSizeSocketOption,
+                                kDownloadSendBufferBytes);
+    }
+    workerThread->start(QThread::InheritPriority);
 }
 
 void MainWindow::sendFileProcess(QByteArray data)
@@ -37,9 +121,9 @@ void MainWindow::sendFileProcess(QByteArray data)
         }
         sendFileRet = contrlNet->PrinterDataIOButton(bytes, data.size(), replyBytes, replyLength);
     } else if (workerThread->medium() == MEDIUM_USB) {
-        sendFileRet = contrlUsb ? contrlUsb->PrinterDataIOButton(bytes, data.size(), replyBytes,
-                                                                 replyLength)
-                                : int(RESULT_USB_IO);
+        sendFileRet =
+            contrlUsb ? contrlUsb->PrinterDataIOButton(bytes, data.size(), replyBytes, replyLength)
+                      : int(RESULT_USB_IO);
     }
     qDebug() << "sendFileProcess的sendFileRet: " << sendFileRet.load();
 }
@@ -55,8 +139,11 @@ void MainWindow::enableAfterDownload()
              ui->pushButton_SendFile, ui->pushButton_Send, ui->pushButton_DownloadFW,
              ui->pushButton_DownloadFL, ui->pushButton_getPrinterInfo})
         w->setEnabled(true);
+    // Enabling a tab while the current one is disabled would switch to it.
+    const int current = ui->tabWidget_2->currentIndex();
     for (int tab = 0; tab < 3; ++tab)
         ui->tabWidget_2->setTabEnabled(tab, true);
+    ui->tabWidget_2->setCurrentIndex(current);
 }
 
 void MainWindow::onDownloadProgress(int percent)

@@ -12,10 +12,11 @@ namespace {
 constexpr int kAttempts = 3;
 }
 
-void WorkerThread::setJob(const QString &filePath, int medium)
+void WorkerThread::setJob(const QString &filePath, int medium, bool decryptedCopy)
 {
     m_filePath = filePath;
     m_medium = medium;
+    m_decryptedCopy = decryptedCopy;
 }
 
 int WorkerThread::chunkSizeFor(int medium)
@@ -87,7 +88,8 @@ int WorkerThread::sendFileData()
 
 void WorkerThread::delDecryptedFile()
 {
-    if (!m_filePath.contains(QLatin1String("_decrypted"), Qt::CaseSensitive))
+    // A console file whose name happens to carry the marker is the user's own.
+    if (!m_decryptedCopy || !m_filePath.contains(QLatin1String("_decrypted"), Qt::CaseSensitive))
         return;
     QFile file(m_filePath);
     if (!file.exists())
@@ -95,6 +97,6 @@ void WorkerThread::delDecryptedFile()
     if (file.remove())
         qDebug() << "Successfully deleted decrypted file:" << m_filePath;
     else
-        qDebug() << "Failed to delete decrypted file:" << m_filePath << "Error:"
-                 << file.errorString();
+        qDebug() << "Failed to delete decrypted file:" << m_filePath
+                 << "Error:" << file.errorString();
 }

@@ -13,9 +13,12 @@ class WorkerThread : public QThread
 public:
     using QThread::QThread;
 
-    void setJob(const QString &filePath, int medium);
+    // `decryptedCopy` marks a file made for this job, deleted when the job ends; a
+    // file the user chose is never deleted.
+    void setJob(const QString &filePath, int medium, bool decryptedCopy);
     QString filePath() const { return m_filePath; }
     int medium() const { return m_medium; }
+    bool decryptedCopy() const { return m_decryptedCopy; }
 
     // Piece size: 10240 bytes over USB, 850 bytes on any other medium.
     static int chunkSizeFor(int medium);
@@ -23,7 +26,8 @@ public:
     // Sends the whole file; 1 when everything was sent, 0 on failure.
     int sendFileData();
 
-    // Deletes the file being sent when it is a decrypted copy.
+    // Deletes the file being sent when it is a decrypted copy made for this job and
+    // its path carries the "_decrypted" marker.
     void delDecryptedFile();
 
 signals:
@@ -38,4 +42,5 @@ protected:
 private:
     QString m_filePath;
     int m_medium = 1;
+    bool m_decryptedCopy = false;
 };
