@@ -106,6 +106,10 @@ public:
     int Set_Send_SERIAL_PORT_Instruction();
     int Set_Send_SN_Instruction();
 
+    // --- WiFi provisioning ---
+    // The open provisioning window, or none; at most one exists.
+    DistributeNet *m_netSetupDialog = nullptr;
+
     // --- Download and debug console ---
 
 public slots:
@@ -204,5 +208,4 @@ private:
     QMessageBox *m_messageBox = nullptr;
     QTimer *m_messageTimer = nullptr;
     QLabel *tipLabel = nullptr;
-    DistributeNet *m_netSetupDialog = nullptr;
 };

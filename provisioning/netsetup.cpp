@@ -1,15 +1,95 @@
-// Not available in this version yet: the buttons only check that a printer is open.
+// The main window's side of WiFi provisioning: opening the window and sending the
+// chosen credentials to the open printer.
 #include "app/mainwindow.h"
+
+#include "app/globals.h"
+#include "app/prompts.h"
+#include "protocol/exchange.h"
+#include "provisioning/distributenet.h"
 #include "provisioning/wificred.h"
+#include "ui_mainwindow.h"
+
+#include <QDebug>
+#include <QThread>
+
+namespace {
+constexpr int kModePauseMs = 1000;       // the module switches mode before it takes credentials
+constexpr int kCredentialsPauseMs = 200; // lets the frame leave before the socket closes
+} // namespace
 
 void MainWindow::on_pushButton_NetSetup_clicked()
 {
-    requireOpenDevice();
+    if (!requireOpenDevice())
+        return;
+    if (m_netSetupDialog) {
+        if (m_netSetupDialog->isMinimized())
+            m_netSetupDialog->showNormal();
+        m_netSetupDialog->raise();
+        m_netSetupDialog->activateWindow();
+        return;
+    }
+    auto *dialog = new DistributeNet();
+    m_netSetupDialog = dialog;
+    connect(dialog, &DistributeNet::closed, this, &MainWindow::wifiToNetClosed);
+    connect(dialog, &DistributeNet::wifiCredReady, this, &MainWindow::onWifiCredReceived);
+    // The window has no parent; it must not outlive the main window.
+    connect(this, &QObject::destroyed, dialog, [dialog] { delete dialog; });
+    dialog->show();
 }
 
 void MainWindow::wifiToNetClosed()
 {
     show();
+    if (!m_netSetupDialog)
+        return;
+    m_netSetupDialog->hide();
+    m_netSetupDialog->deleteLater();
+    m_netSetupDialog = nullptr;
 }
 
-void MainWindow::onWifiCredReceived(const WifiCred &) {}
+void MainWindow::onWifiCredReceived(const WifiCred &cred)
+{
+    if (!cred.valid) {
+        prompts::information(m_netSetupDialog, tr("错误"), cred.errorMessage);
+        return;
+    }
+    qDebug().noquote() << "收到WiFi凭证 - SSID:" << cred.ssid << "密码:" << cred.password;
+
+    ui->comboBox_WifiMode->setCurrentIndex(0);
+    ui->lineEdit_WStaName->setText(cred.ssid);
+    ui->lineEdit_WStaPassword->setText(cred.password);
+
+    // The network exchanges turn the event loop: no second press while they run.
+    if (m_netSetupDialog)
+        m_netSetupDialog->setEnabled(false);
+    NetworkBracket::connectSocket();
+    int modeRet = 0;
+    // The mode frame goes only when the printer is not known to be in station mode.
+    if (savedWifiMode != ui->comboBox_WifiMode->currentIndex()) {
+        modeRet = Set_Send_WIFI_MODE_Instruction();
+        QThread::msleep(kModePauseMs);
+        if (modeRet != 0) {
+            NetworkBracket::disconnectSocket();
+            if (m_netSetupDialog)
+                m_netSetupDialog->setEnabled(true);
+            Ret_Handler(modeRet);
+            return;
+        }
+    }
+    const int credRet = Set_Send_CONNECT_AP_INFORMATION_Instruction();
+    QThread::msleep(kCredentialsPauseMs);
+    if (credRet == 0) {
+        savedWifiMode = ui->comboBox_WifiMode->currentIndex();
+        savedStaName = ui->lineEdit_WStaName->text();
+        savedStaPassword = ui->lineEdit_WStaPassword->text();
+    }
+    NetworkBracket::disconnectSocket();
+
+    Ret_Handler(credRet);
+    show();
+    if (m_netSetupDialog) {
+        m_netSetupDialog->hide();
+        m_netSetupDialog->deleteLater();
+        m_netSetupDialog = nullptr;
+    }
+}

@@ -1,0 +1,192 @@
+#include "provisioning/distributenet.h"
+
+#include "app/prompts.h"
+#include "ui_distributenet.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QThreadPool>
+#include <QTimer>
+#include <QtConcurrent>
+
+namespace {
+// The SSID of a list row; the display text may carry the connected suffix.
+constexpr int kSsidRole = Qt::UserRole;
+const QColor kConnectedBackground(255, 234, 5);
+} // namespace
+
+DistributeNet::DistributeNet(QWidget *parent) : QMainWindow(parent), ui(new Ui::DistributeNet)
+{
+    ui->setupUi(this);
+    setWindowTitle(tr("WIFI配网"));
+    ui->linePassword->setEchoMode(QLineEdit::Password);
+    ui->linePassword->setEnabled(true);
+    ui->linePassword->setPlaceholderText(tr("请输入WiFi密码"));
+    ui->lineSsidManual->setEnabled(false);
+    ui->labelManualSsid->setEnabled(false);
+}
+
+DistributeNet::~DistributeNet()
+{
+    cleanupWatchers();
+    delete ui;
+}
+
+void DistributeNet::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    QTimer::singleShot(50, this, &DistributeNet::refreshWifiList);
+}
+
+void DistributeNet::closeEvent(QCloseEvent *event)
+{
+    cleanupWatchers();
+    emit closed();
+    event->accept();
+}
+
+void DistributeNet::cleanupWatchers()
+{
+    if (!scanWatcher)
+        return;
+    if (!scanWatcher->isFinished()) {
+        scanWatcher->cancel();
+        scanWatcher->waitForFinished();
+    }
+    delete scanWatcher;
+    scanWatcher = nullptr;
+}
+
+void DistributeNet::refreshWifiList()
+{
+    cleanupWatchers();
+    ui->btnRefresh->setEnabled(false);
+    ui->btnRefresh->setText(tr("扫描中..."));
+    ui->listWifi->clear();
+    ui->linePassword->clear();
+    QCoreApplication::processEvents();
+
+    scanWatcher = new QFutureWatcher<QList<WifiInfo>>(this);
+    connect(scanWatcher, &QFutureWatcherBase::finished, this, &DistributeNet::handleScanFinished);
+    scanWatcher->setFuture(
+        QtConcurrent::run(QThreadPool::globalInstance(), this, &DistributeNet::scanAvailableWifis));
+}
+
+QList<WifiInfo> DistributeNet::scanAvailableWifis() const
+{
+    auto *self = const_cast<DistributeNet *>(this);
+    return runWifiScan(wifiScanCommands(), [self] {
+        // Queued to the GUI thread; dropped if the window is gone by then.
+        QMetaObject::invokeMethod(
+            self, [self] { self->enableRefreshButton(); }, Qt::QueuedConnection);
+    });
+}
+
+void DistributeNet::enableRefreshButton()
+{
+    // In manual mode the list and its button stay disabled until the mode ends.
+    ui->btnRefresh->setEnabled(!manualMode);
+    ui->btnRefresh->setText(tr("刷新列表"));
+}
+
+void DistributeNet::handleScanFinished()
+{
+    if (!scanWatcher)
+        return;
+    const QFuture<QList<WifiInfo>> future = scanWatcher->future();
+    const QList<WifiInfo> wifis =
+        future.resultCount() > 0 ? mergeWifiList(future.result()) : QList<WifiInfo>();
+
+    ui->listWifi->clear();
+    for (const WifiInfo &info : wifis) {
+        auto *item = new QListWidgetItem(info.ssid);
+        item->setData(kSsidRole, info.ssid);
+        if (info.isCurrent) {
+            item->setBackground(QBrush(kConnectedBackground));
+            item->setText(info.ssid + QStringLiteral("   ") + tr("(当前连接)"));
+        }
+        ui->listWifi->addItem(item);
+    }
+    if (ui->listWifi->count() > 0) {
+        ui->listWifi->setCurrentRow(0);
+        // A name typed in manual mode while the scan ran is the user's choice; keep it.
+        if (!manualMode)
+            ui->lineSsidManual->setText(ui->listWifi->item(0)->data(kSsidRole).toString());
+    }
+    enableRefreshButton();
+
+    scanWatcher->deleteLater();
+    scanWatcher = nullptr;
+}
+
+void DistributeNet::on_btnRefresh_clicked()
+{
+    ui->lineSsidManual->clear();
+    refreshWifiList();
+}
+
+void DistributeNet::on_listWifi_itemClicked(QListWidgetItem *item)
+{
+    if (!item || manualMode)
+        return;
+    ui->lineSsidManual->setText(item->data(kSsidRole).toString());
+    ui->linePassword->clear();
+}
+
+void DistributeNet::on_checkManualMode_toggled(bool on)
+{
+    manualMode = on;
+    if (on) {
+        ui->listWifi->setEnabled(false);
+        ui->btnRefresh->setEnabled(false);
+        ui->lineSsidManual->clear();
+        ui->lineSsidManual->setEnabled(true);
+        ui->labelManualSsid->setEnabled(true);
+        ui->lineSsidManual->setFocus();
+    } else {
+        ui->listWifi->setEnabled(true);
+        // A scan still running gives the button back when it ends.
+        ui->btnRefresh->setEnabled(!scanWatcher);
+        ui->lineSsidManual->setEnabled(false);
+        ui->labelManualSsid->setEnabled(false);
+        QListWidgetItem *current = ui->listWifi->currentItem();
+        if (current)
+            ui->lineSsidManual->setText(current->data(kSsidRole).toString());
+        else
+            ui->lineSsidManual->clear();
+    }
+    ui->linePassword->clear();
+}
+
+void DistributeNet::on_lineSsidManual_textChanged(const QString &)
+{
+    if (manualMode)
+        ui->linePassword->clear();
+}
+
+void DistributeNet::on_checkShowPassword_toggled(bool on)
+{
+    ui->linePassword->setEchoMode(on ? QLineEdit::Normal : QLineEdit::Password);
+}
+
+void DistributeNet::on_btnSetNet_clicked()
+{
+    const QString ssid = ui->lineSsidManual->text().trimmed();
+    const QString password = ui->linePassword->text().trimmed();
+    if (ssid.isEmpty()) {
+        if (manualMode) {
+            prompts::warning(this, tr("WIFI配网"), tr("请输入WiFi名称"));
+            ui->lineSsidManual->setFocus();
+        } else if (ui->listWifi->count() == 0) {
+            prompts::warning(this, tr("WIFI配网"), tr("请刷新列表，或选择手动输入WiFi名称"));
+        } else {
+            prompts::warning(this, tr("WIFI配网"), tr("请选择一个WiFi"));
+        }
+        return;
+    }
+    WifiCred cred;
+    cred.valid = true;
+    cred.ssid = ssid;
+    cred.password = password;
+    emit wifiCredReady(cred);
+}
