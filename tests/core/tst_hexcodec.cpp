@@ -1,0 +1,157 @@
+// What the debug console sends in hex mode and how it shows bytes.
+#include "console/hexcodec.h"
+
+#include <QtTest>
+
+class TestHexCodec : public QObject
+{
+    Q_OBJECT
+private slots:
+    void parseHexSend_data();
+    void parseHexSend();
+    void textModeEndsLinesWithCrLf();
+    void display_data();
+    void display();
+    void hexViewRoundTrip_data();
+    void hexViewRoundTrip();
+    void oddHexViewIsRefused();
+    void frameInReadBack_data();
+    void frameInReadBack();
+    void lineFormat();
+};
+
+void TestHexCodec::parseHexSend_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("two pairs") << "1B 40" << true << QByteArray("\x1B\x40");
+    QTest::newRow("lower case") << "1b ff" << true << QByteArray("\x1B\xFF");
+    QTest::newRow("single pair") << "0A" << true << QByteArray("\x0A");
+    QTest::newRow("tab separator") << "1B\t40" << true << QByteArray("\x1B\x40");
+    QTest::newRow("two blanks") << "1B  40" << false << QByteArray();
+    QTest::newRow("two lines") << "1B 40\r\n1B 40" << false << QByteArray();
+    QTest::newRow("line break at the end") << "1B 40\r\n" << false << QByteArray();
+    QTest::newRow("bare line feed at the end") << "1B 40\n" << false << QByteArray();
+    QTest::newRow("trailing blank") << "1B 40 " << false << QByteArray();
+    QTest::newRow("leading blank") << " 1B" << false << QByteArray();
+    QTest::newRow("no separator") << "1B40" << false << QByteArray();
+    QTest::newRow("odd digit") << "1B 4" << false << QByteArray();
+    QTest::newRow("not hex") << "1B 4G" << false << QByteArray();
+    QTest::newRow("empty") << "" << false << QByteArray();
+}
+
+void TestHexCodec::parseHexSend()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, valid);
+    QFETCH(QByteArray, bytes);
+    QByteArray got("unchanged");
+    QCOMPARE(hexcodec::parseHexSend(text, &got), valid);
+    if (valid)
+        QCOMPARE(got.toHex(), bytes.toHex());
+}
+
+void TestHexCodec::textModeEndsLinesWithCrLf()
+{
+    QCOMPARE(hexcodec::textModeBytes(QStringLiteral("A\n")).toHex(), QByteArray("410d0a"));
+    QCOMPARE(hexcodec::textModeBytes(QString::fromUtf8("中")).toHex(), QByteArray("e4b8ad"));
+}
+
+void TestHexCodec::display_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("hex");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("one byte, no blank") << QByteArray("A") << "41"
+                                        << "A";
+    QTest::newRow("text stops at NUL") << QByteArray("OK\0junk", 7) << "4F 4B 00 6A 75 6E 6B"
+                                       << "OK";
+    QTest::newRow("leading NUL") << QByteArray("\0A", 2) << "00 41"
+                                 << "";
+    QTest::newRow("UTF-8") << QByteArray("\xE4\xB8\xAD") << "E4 B8 AD" << QString::fromUtf8("中");
+    QTest::newRow("empty") << QByteArray() << ""
+                           << "";
+}
+
+void TestHexCodec::display()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, hex);
+    QFETCH(QString, text);
+    QCOMPARE(hexcodec::spacedHex(bytes), hex);
+    QCOMPARE(hexcodec::textUpToNul(bytes), text);
+}
+
+void TestHexCodec::hexViewRoundTrip_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("hex");
+    QTest::addColumn<QString>("back");
+    QTest::newRow("line break") << "A\n"
+                                << "41 0D 0A"
+                                << "A\r\n";
+    QTest::newRow("plain") << "AB"
+                           << "41 42"
+                           << "AB";
+    QTest::newRow("empty") << ""
+                           << ""
+                           << "";
+}
+
+void TestHexCodec::hexViewRoundTrip()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, hex);
+    QFETCH(QString, back);
+    QCOMPARE(hexcodec::toHexView(text), hex);
+    QString got;
+    QVERIFY(hexcodec::fromHexView(hex, &got));
+    QCOMPARE(got, back);
+    // Lower case digits typed by hand are accepted as well.
+    QVERIFY(hexcodec::fromHexView(hex.toLower(), &got));
+    QCOMPARE(got, back);
+}
+
+void TestHexCodec::oddHexViewIsRefused()
+{
+    QString got = QStringLiteral("unchanged");
+    QVERIFY(!hexcodec::fromHexView(QStringLiteral("41 4"), &got));
+    QCOMPARE(got, QStringLiteral("unchanged"));
+}
+
+void TestHexCodec::frameInReadBack_data()
+{
+    const QByteArray frame = QByteArray::fromHex("1BFFFE0204024F4B1BFEFF");
+    QByteArray block = QByteArray("junk") + frame;
+    block.append(QByteArray(264 - block.size(), '\0'));
+    QByteArray noFrame("no frame here");
+    noFrame.append(QByteArray(264 - noFrame.size(), '\0'));
+    QByteArray tailFirst = QByteArray::fromHex("1BFEFF00001BFFFE0204");
+    tailFirst.append(QByteArray(264 - tailFirst.size(), '\0'));
+
+    QTest::addColumn<QByteArray>("readBack");
+    QTest::addColumn<QByteArray>("shown");
+    QTest::newRow("frame inside a block") << block << frame;
+    QTest::newRow("no frame: whole block") << noFrame << noFrame;
+    QTest::newRow("trailer only before header") << tailFirst << tailFirst;
+}
+
+void TestHexCodec::frameInReadBack()
+{
+    QFETCH(QByteArray, readBack);
+    QFETCH(QByteArray, shown);
+    QCOMPARE(hexcodec::frameInReadBack(readBack).toHex(), shown.toHex());
+}
+
+void TestHexCodec::lineFormat()
+{
+    QCOMPARE(
+        hexcodec::consoleLine(QTime(9, 5, 7), QStringLiteral("SEND->"), QStringLiteral("1B 40")),
+        QStringLiteral("[09:05:07]SEND->1B 40"));
+    QCOMPARE(hexcodec::consoleLine(QTime(23, 59, 0), QStringLiteral("RECV<-"), QString()),
+             QStringLiteral("[23:59:00]RECV<-"));
+}
+
+QTEST_GUILESS_MAIN(TestHexCodec)
+#include "tst_hexcodec.moc"
