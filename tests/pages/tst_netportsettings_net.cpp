@@ -1,0 +1,225 @@
+// The Ethernet port page over the network: the read filling the page from the
+// simulated printer's answers, the address and port frames on the wire, and what a
+// successful write does to the connection.
+#include "netprinterfixture.h"
+
+namespace {
+
+const QString kRestartText = QString::fromUtf8("处理成功，请重启打印机");
+const QString kOkText = QString::fromUtf8("处理成功");
+
+QList<QByteArray> wireFrames(const SimPrinter &printer)
+{
+    QList<QByteArray> out;
+    for (const ReceivedFrame &f : printer.receivedFrames()) {
+        QByteArray bytes = hexBytes("1BFFFE");
+        bytes += char(f.frameClass);
+        bytes += char(f.item);
+        bytes += char(f.data.size());
+        bytes += f.data + hexBytes("1BFEFF");
+        out << bytes;
+    }
+    return out;
+}
+
+// Fills the page as the user would and enables the set button as a read does.
+void fillPage(Ui::MainWindow *ui, int mode, const QString &ip, const QString &mask,
+              const QString &gateway, const QString &tcp, const QString &udp)
+{
+    ui->comboBox_NetportIPMode->setCurrentIndex(mode);
+    ui->lineEdit_NetportIP->setText(ip);
+    ui->lineEdit_NetportSubnetMask->setText(mask);
+    ui->lineEdit_NetportGateway->setText(gateway);
+    ui->lineEdit_NetportTCPPort->setText(tcp);
+    ui->lineEdit_NetportUDPPort->setText(udp);
+    ui->pushButton_NetportSettingSet->setEnabled(true);
+}
+
+} // namespace
+
+class TestNetportSettingsNet : public QObject
+{
+    Q_OBJECT
+private slots:
+    void readFillsPage();
+    void queryFailure_data();
+    void queryFailure();
+    void setFrames_data();
+    void setFrames();
+    void malformedAddressIsRefused_data();
+    void malformedAddressIsRefused();
+    void closesOnEthernetMedium();
+};
+
+void TestNetportSettingsNet::readFillsPage()
+{
+    NetPrinterFixture f;
+    QVERIFY(f.start());
+    QVERIFY(f.open());
+    Ui::MainWindow *ui = f.window->ui;
+    ui->comboBox_NetportIPMode->setCurrentIndex(1);
+    f.printer->setValue(0x0D, hexBytes("00 C0A80164 FFFFFF00 C0A80101"));
+    f.printer->setValue(0x0F, hexBytes("4023 4123"));
+    QTest::mouseClick(ui->pushButton_NetportSettingRead, Qt::LeftButton);
+    QCOMPARE(f.recorder->texts(), QStringList{kOkText});
+    QCOMPARE(ui->comboBox_NetportIPMode->currentText(), QStringLiteral("DHCP ON"));
+    QCOMPARE(ui->lineEdit_NetportIP->text(), QStringLiteral("192.168.1.100"));
+    QCOMPARE(ui->lineEdit_NetportSubnetMask->text(), QStringLiteral("255.255.255.0"));
+    QCOMPARE(ui->lineEdit_NetportGateway->text(), QStringLiteral("192.168.1.1"));
+    QCOMPARE(ui->lineEdit_NetportTCPPort->text(), QStringLiteral("9024"));
+    QCOMPARE(ui->lineEdit_NetportUDPPort->text(), QStringLiteral("9025"));
+    QVERIFY(ui->pushButton_NetportSettingSet->isEnabled());
+    QVERIFY(ui->tabWidget_2->isEnabled());
+}
+
+void TestNetportSettingsNet::queryFailure_data()
+{
+    QTest::addColumn<int>("silentItem");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("ip");
+    QTest::addColumn<QString>("tcp");
+    // Each row waits for one reply time-out.
+    QTest::newRow("port query is not a failure") << 0x0F << kOkText << "192.168.1.100"
+                                                 << "old";
+    QTest::newRow("address query is") << 0x0D << QString::fromUtf8("网络通讯出错，请重试") << "old"
+                                      << "9100";
+}
+
+void TestNetportSettingsNet::queryFailure()
+{
+    QFETCH(int, silentItem);
+    QFETCH(QString, message);
+    QFETCH(QString, ip);
+    QFETCH(QString, tcp);
+    NetPrinterFixture f;
+    QVERIFY(f.start());
+    QVERIFY(f.open());
+    Ui::MainWindow *ui = f.window->ui;
+    ui->lineEdit_NetportIP->setText(QStringLiteral("old"));
+    ui->lineEdit_NetportTCPPort->setText(QStringLiteral("old"));
+    f.printer->setSilentItems({quint8(silentItem)});
+    QTest::mouseClick(ui->pushButton_NetportSettingRead, Qt::LeftButton);
+    QCOMPARE(f.recorder->texts(), QStringList{message});
+    QCOMPARE(ui->lineEdit_NetportIP->text(), ip);
+    QCOMPARE(ui->lineEdit_NetportTCPPort->text(), tcp);
+    QCOMPARE(ui->pushButton_NetportSettingSet->isEnabled(), message == kOkText);
+}
+
+void TestNetportSettingsNet::setFrames_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("ip");
+    QTest::addColumn<QString>("mask");
+    QTest::addColumn<QString>("gateway");
+    QTest::addColumn<QString>("tcp");
+    QTest::addColumn<QString>("udp");
+    QTest::addColumn<QByteArray>("addressFrame");
+    QTest::addColumn<QByteArray>("portFrame");
+    QTest::addColumn<QString>("connectTcp");
+    QTest::newRow("DHCP off, 9100 and 9101")
+        << 1 << "192.168.1.100"
+        << "255.255.255.0"
+        << "192.168.1.1"
+        << "9100"
+        << "9101" << hexBytes("1BFFFE01 0D 0D 01 C0A80164 FFFFFF00 C0A80101 1BFEFF")
+        << hexBytes("1BFFFE01 0F 04 8C23 8D23 1BFEFF") << "9100";
+    QTest::newRow("parts keep their low 8 bits, words count 0")
+        << 0 << "256.999.x.1"
+        << "255.255.255.0"
+        << "10.0.0.1"
+        << "70000"
+        << "1" << hexBytes("1BFFFE01 0D 0D 00 00E70001 FFFFFF00 0A000001 1BFEFF")
+        << hexBytes("1BFFFE01 0F 04 7011 0100 1BFEFF") << "70000";
+    QTest::newRow("empty TCP port sends 0, keeps the connection port")
+        << 1 << "10.0.0.2"
+        << "255.0.0.0"
+        << "10.0.0.1"
+        << ""
+        << "9101" << hexBytes("1BFFFE01 0D 0D 01 0A000002 FF000000 0A000001 1BFEFF")
+        << hexBytes("1BFFFE01 0F 04 0000 8D23 1BFEFF") << "";
+}
+
+void TestNetportSettingsNet::setFrames()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, ip);
+    QFETCH(QString, mask);
+    QFETCH(QString, gateway);
+    QFETCH(QString, tcp);
+    QFETCH(QString, udp);
+    QFETCH(QByteArray, addressFrame);
+    QFETCH(QByteArray, portFrame);
+    QFETCH(QString, connectTcp);
+    NetPrinterFixture f;
+    QVERIFY(f.start());
+    QVERIFY(f.open());
+    Ui::MainWindow *ui = f.window->ui;
+    const QString connectTcpBefore = ui->lineEdit_ConnectTCPPort->text();
+    fillPage(ui, mode, ip, mask, gateway, tcp, udp);
+    const qint64 before = f.printer->bytesReceived();
+    QTest::mouseClick(ui->pushButton_NetportSettingSet, Qt::LeftButton);
+    QTRY_COMPARE(wireFrames(*f.printer), (QList<QByteArray>{addressFrame, portFrame}));
+    QTRY_COMPARE(f.printer->bytesReceived() - before, qint64(22 + 13));
+    // The restart box comes first, then the result handler's own success message.
+    QCOMPARE(f.recorder->texts(), (QStringList{kRestartText, kOkText}));
+    QCOMPARE(ui->lineEdit_ConnectTCPPort->text(),
+             connectTcp.isEmpty() ? connectTcpBefore : connectTcp);
+    QCOMPARE(ui->lineEdit_ConnectUDPPort->text(), udp);
+    // Connected over the WiFi medium: the connection stays.
+    QVERIFY(f.window->isDeviceOpen());
+}
+
+void TestNetportSettingsNet::malformedAddressIsRefused_data()
+{
+    QTest::addColumn<QString>("ip");
+    QTest::addColumn<QString>("mask");
+    QTest::addColumn<QString>("gateway");
+    QTest::newRow("three parts") << "192.168.1"
+                                 << "255.255.255.0"
+                                 << "192.168.1.1";
+    QTest::newRow("five parts") << "192.168.1.100"
+                                << "255.255.255.0.0"
+                                << "192.168.1.1";
+    QTest::newRow("empty gateway") << "192.168.1.100"
+                                   << "255.255.255.0"
+                                   << "";
+}
+
+void TestNetportSettingsNet::malformedAddressIsRefused()
+{
+    QFETCH(QString, ip);
+    QFETCH(QString, mask);
+    QFETCH(QString, gateway);
+    NetPrinterFixture f;
+    QVERIFY(f.start());
+    QVERIFY(f.open());
+    Ui::MainWindow *ui = f.window->ui;
+    const QString connectTcp = ui->lineEdit_ConnectTCPPort->text();
+    fillPage(ui, 1, ip, mask, gateway, QStringLiteral("9200"), QStringLiteral("9201"));
+    QTest::mouseClick(ui->pushButton_NetportSettingSet, Qt::LeftButton);
+    QCOMPARE(f.recorder->texts(),
+             QStringList{QString::fromUtf8("地址格式错误，请输入如192.168.1.100的四段地址")});
+    QTest::qWait(100);
+    QVERIFY(f.printer->receivedFrames().isEmpty());
+    QCOMPARE(ui->lineEdit_ConnectTCPPort->text(), connectTcp);
+}
+
+void TestNetportSettingsNet::closesOnEthernetMedium()
+{
+    NetPrinterFixture f;
+    QVERIFY(f.start());
+    QVERIFY(f.open());
+    Ui::MainWindow *ui = f.window->ui;
+    // Opened over TCP as an Ethernet printer would be; the box only marks the medium.
+    ui->checkBox_NET->setChecked(true);
+    fillPage(ui, 0, QStringLiteral("127.0.0.1"), QStringLiteral("255.0.0.0"),
+             QStringLiteral("127.0.0.1"), QStringLiteral("9100"), QStringLiteral("38400"));
+    QTest::mouseClick(ui->pushButton_NetportSettingSet, Qt::LeftButton);
+    QTRY_COMPARE(f.printer->receivedFrames().size(), 2);
+    QCOMPARE(f.recorder->texts(), (QStringList{kRestartText, kOkText}));
+    QVERIFY(!f.window->isDeviceOpen());
+    QVERIFY(!ui->pushButton_close->isEnabled());
+}
+
+QTEST_MAIN(TestNetportSettingsNet)
+#include "tst_netportsettings_net.moc"
