@@ -1,0 +1,464 @@
+// WiFi provisioning: the window over a fake scan, and the credentials it hands to the
+// simulated printer over TCP.
+#include "netprinterfixture.h"
+
+#include "protocol/frame.h"
+#include "provisioning/distributenet.h"
+#include "provisioning/wifiscan.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+namespace {
+
+QList<DistributeNet *> visibleProvisioningWindows()
+{
+    QList<DistributeNet *> out;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *d = qobject_cast<DistributeNet *>(w); d && d->isVisible())
+            out << d;
+    return out;
+}
+
+template <typename T> T *child(QWidget *dialog, const char *name)
+{
+    return dialog->findChild<T *>(QString::fromLatin1(name));
+}
+
+void clickRow(QListWidget *list, int row)
+{
+    const QRect rect = list->visualItemRect(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
+}
+
+// Office is connected and listed twice; merged and ordered it leads the list.
+const char kNetworks[] = "*:80:Office\n:90:Cafe\n:40:Office\n:30:Guest\n";
+
+} // namespace
+
+class TestProvisioningNet : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void needsAnOpenPrinter();
+    void secondPressKeepsOneWindow();
+    void scanFillsTheList();
+    void rowClickPutsTheBareSsid();
+    void manualModeOnAndOff();
+    void powerOffLeavesTheListEmpty();
+    void manualNameSurvivesARunningScan();
+    void closingWaitsForTheScan();
+    void validation_data();
+    void validation();
+    void provisioning_data();
+    void provisioning();
+    void failedModeChangeKeepsTheWindow();
+    void failedCredentialsStillCloseTheWindow();
+
+private:
+    void setScan(const QString &powerBody, const QString &listBody);
+    DistributeNet *openDialog(NetPrinterFixture &f);
+    QString m_marker(const char *name) const { return m_dir->filePath(QString::fromLatin1(name)); }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestProvisioningNet::setScan(const QString &powerBody, const QString &listBody)
+{
+    WifiScanCommands commands;
+    commands.source = WifiScanSource::NetworkManager;
+    const QStringList bodies{powerBody, listBody};
+    for (int i = 0; i < 2; ++i) {
+        const QString path = m_dir->filePath(i == 0 ? "power" : "list");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("#!/bin/sh\n" + bodies.at(i).toUtf8() + "\n");
+        file.close();
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        (i == 0 ? commands.powerProgram : commands.listProgram) = path;
+    }
+    setWifiScanCommands(commands);
+}
+
+void TestProvisioningNet::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    QFile data(m_dir->filePath("networks"));
+    QVERIFY(data.open(QIODevice::WriteOnly));
+    data.write(kNetworks);
+    data.close();
+    // Never the real system commands.
+    setScan("echo enabled", "cat '" + data.fileName() + "'");
+}
+
+void TestProvisioningNet::cleanup()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    resetWifiScanCommands();
+    m_dir.reset();
+}
+
+// Opens the printer and the window and waits for the first scan to be shown.
+DistributeNet *TestProvisioningNet::openDialog(NetPrinterFixture &f)
+{
+    if (!f.start() || !f.open())
+        return nullptr;
+    QTest::mouseClick(f.window->ui->pushButton_NetSetup, Qt::LeftButton);
+    DistributeNet *dialog = f.window->m_netSetupDialog;
+    if (!dialog || !dialog->isVisible())
+        return nullptr;
+    auto *list = child<QListWidget>(dialog, "listWifi");
+    auto *refresh = child<QPushButton>(dialog, "btnRefresh");
+    if (!QTest::qWaitFor([&] { return list->count() > 0 && refresh->isEnabled(); }, 10000))
+        return nullptr;
+    return dialog;
+}
+
+void TestProvisioningNet::needsAnOpenPrinter()
+{
+    NetPrinterFixture f;
+    QVERIFY(f.start());
+    QTest::mouseClick(f.window->ui->pushButton_NetSetup, Qt::LeftButton);
+    QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("请先打开设备")});
+    QCOMPARE(f.recorder->messages.at(0).title, QString::fromUtf8("设置工具"));
+    QVERIFY(!f.window->m_netSetupDialog);
+    QVERIFY(visibleProvisioningWindows().isEmpty());
+}
+
+void TestProvisioningNet::secondPressKeepsOneWindow()
+{
+    NetPrinterFixture f;
+    DistributeNet *dialog = openDialog(f);
+    QVERIFY(dialog);
+    QTest::mouseClick(f.window->ui->pushButton_NetSetup, Qt::LeftButton);
+    QCOMPARE(f.window->m_netSetupDialog, dialog);
+    QCOMPARE(visibleProvisioningWindows(), QList<DistributeNet *>{dialog});
+    QVERIFY(f.recorder->messages.isEmpty());
+}
+
+void TestProvisioningNet::scanFillsTheList()
+{
+    NetPrinterFixture f;
+    DistributeNet *dialog = openDialog(f);
+    QVERIFY(dialog);
+    QCOMPARE(dialog->windowTitle(), QString::fromUtf8("WIFI配网"));
+    auto *list = child<QListWidget>(dialog, "listWifi");
+    QCOMPARE(list->count(), 3);
+    QCOMPARE(list->item(0)->text(), QString::fromUtf8("Office   (当前连接)"));
+    QCOMPARE(list->item(0)->data(256).toString(), QStringLiteral("Office"));
+    QCOMPARE(list->item(0)->background().color(), QColor(255, 234, 5));
+    QCOMPARE(list->item(1)->text(), QStringLiteral("Cafe"));
+    QCOMPARE(list->item(2)->text(), QStringLiteral("Guest"));
+    QCOMPARE(list->item(1)->background().style(), Qt::NoBrush);
+    QCOMPARE(list->currentRow(), 0);
+    QCOMPARE(child<QLineEdit>(dialog, "lineSsidManual")->text(), QStringLiteral("Office"));
+    QCOMPARE(child<QPushButton>(dialog, "btnRefresh")->text(), QString::fromUtf8("刷新列表"));
+
+    // A refresh empties the name and scans again.
+    QTest::mouseClick(child<QPushButton>(dialog, "btnRefresh"), Qt::LeftButton);
+    QVERIFY(!child<QPushButton>(dialog, "btnRefresh")->isEnabled());
+    QCOMPARE(child<QPushButton>(dialog, "btnRefresh")->text(), QString::fromUtf8("扫描中..."));
+    QTRY_COMPARE(list->count(), 3);
+    QTRY_VERIFY(child<QPushButton>(dialog, "btnRefresh")->isEnabled());
+    QCOMPARE(child<QLineEdit>(dialog, "lineSsidManual")->text(), QStringLiteral("Office"));
+}
+
+void TestProvisioningNet::rowClickPutsTheBareSsid()
+{
+    NetPrinterFixture f;
+    DistributeNet *dialog = openDialog(f);
+    QVERIFY(dialog);
+    auto *list = child<QListWidget>(dialog, "listWifi");
+    auto *name = child<QLineEdit>(dialog, "lineSsidManual");
+    auto *password = child<QLineEdit>(dialog, "linePassword");
+    clickRow(list, 1);
+    QCOMPARE(name->text(), QStringLiteral("Cafe"));
+    password->setText(QStringLiteral("secret"));
+    clickRow(list, 0);
+    QCOMPARE(name->text(), QStringLiteral("Office"));
+    QCOMPARE(password->text(), QString());
+
+    // Show password switches the echo both ways.
+    QCOMPARE(password->echoMode(), QLineEdit::Password);
+    QTest::mouseClick(child<QCheckBox>(dialog, "checkShowPassword"), Qt::LeftButton);
+    QCOMPARE(password->echoMode(), QLineEdit::Normal);
+    QTest::mouseClick(child<QCheckBox>(dialog, "checkShowPassword"), Qt::LeftButton);
+    QCOMPARE(password->echoMode(), QLineEdit::Password);
+}
+
+void TestProvisioningNet::manualModeOnAndOff()
+{
+    NetPrinterFixture f;
+    DistributeNet *dialog = openDialog(f);
+    QVERIFY(dialog);
+    auto *list = child<QListWidget>(dialog, "listWifi");
+    auto *name = child<QLineEdit>(dialog, "lineSsidManual");
+    auto *password = child<QLineEdit>(dialog, "linePassword");
+    auto *manual = child<QCheckBox>(dialog, "checkManualMode");
+    clickRow(list, 1);
+    password->setText(QStringLiteral("secret"));
+    QVERIFY(!name->isEnabled());
+
+    manual->setChecked(true);
+    QCOMPARE(name->text(), QString());
+    QCOMPARE(password->text(), QString());
+    QVERIFY(name->isEnabled());
+    QVERIFY(child<QLabel>(dialog, "labelManualSsid")->isEnabled());
+    QVERIFY(!list->isEnabled());
+    QVERIFY(!child<QPushButton>(dialog, "btnRefresh")->isEnabled());
+    // Clicks on the list do nothing now; typing a name empties the password.
+    QTest::keyClicks(name, QStringLiteral("Typed"));
+    password->setText(QStringLiteral("x"));
+    QTest::keyClicks(name, QStringLiteral("2"));
+    QCOMPARE(password->text(), QString());
+
+    password->setText(QStringLiteral("y"));
+    manual->setChecked(false);
+    QCOMPARE(name->text(), QStringLiteral("Cafe"));
+    QCOMPARE(password->text(), QString());
+    QVERIFY(!name->isEnabled());
+    QVERIFY(list->isEnabled());
+    QVERIFY(child<QPushButton>(dialog, "btnRefresh")->isEnabled());
+}
+
+void TestProvisioningNet::powerOffLeavesTheListEmpty()
+{
+    setScan("echo disabled", "touch '" + m_marker("list-ran") + "'\necho ':90:Cafe'");
+    NetPrinterFixture f;
+    QVERIFY(f.start());
+    QVERIFY(f.open());
+    QTest::mouseClick(f.window->ui->pushButton_NetSetup, Qt::LeftButton);
+    DistributeNet *dialog = f.window->m_netSetupDialog;
+    QVERIFY(dialog);
+    auto *refresh = child<QPushButton>(dialog, "btnRefresh");
+    QTRY_COMPARE(refresh->text(), QString::fromUtf8("扫描中..."));
+    QTRY_VERIFY(refresh->isEnabled());
+    QCOMPARE(refresh->text(), QString::fromUtf8("刷新列表"));
+    QCOMPARE(child<QListWidget>(dialog, "listWifi")->count(), 0);
+    QVERIFY(!QFile::exists(m_marker("list-ran")));
+    QVERIFY(f.recorder->messages.isEmpty());
+
+    QTest::mouseClick(child<QPushButton>(dialog, "btnSetNet"), Qt::LeftButton);
+    QCOMPARE(f.recorder->texts(),
+             QStringList{QString::fromUtf8("请刷新列表，或选择手动输入WiFi名称")});
+}
+
+void TestProvisioningNet::manualNameSurvivesARunningScan()
+{
+    const QString networks = m_dir->filePath("networks");
+    setScan("echo enabled", "sleep 1\ncat '" + networks + "'");
+    NetPrinterFixture f;
+    QVERIFY(f.start());
+    QVERIFY(f.open());
+    QTest::mouseClick(f.window->ui->pushButton_NetSetup, Qt::LeftButton);
+    DistributeNet *dialog = f.window->m_netSetupDialog;
+    QVERIFY(dialog);
+    auto *refresh = child<QPushButton>(dialog, "btnRefresh");
+    auto *list = child<QListWidget>(dialog, "listWifi");
+    QTRY_COMPARE(refresh->text(), QString::fromUtf8("扫描中..."));
+    child<QCheckBox>(dialog, "checkManualMode")->setChecked(true);
+    QTest::keyClicks(child<QLineEdit>(dialog, "lineSsidManual"), QStringLiteral("Typed"));
+    QTRY_COMPARE(list->count(), 3);
+    QCOMPARE(child<QLineEdit>(dialog, "lineSsidManual")->text(), QStringLiteral("Typed"));
+    QCOMPARE(refresh->text(), QString::fromUtf8("刷新列表"));
+    QVERIFY(!refresh->isEnabled());
+    QVERIFY(!list->isEnabled());
+}
+
+void TestProvisioningNet::closingWaitsForTheScan()
+{
+    const QString started = m_marker("started");
+    const QString finished = m_marker("finished");
+    setScan("echo enabled",
+            "touch '" + started + "'\nsleep 1\ntouch '" + finished + "'\necho ':90:Cafe'");
+    NetPrinterFixture f;
+    QVERIFY(f.start());
+    QVERIFY(f.open());
+    QTest::mouseClick(f.window->ui->pushButton_NetSetup, Qt::LeftButton);
+    QPointer<DistributeNet> dialog = f.window->m_netSetupDialog;
+    QVERIFY(dialog);
+    QTRY_VERIFY(QFile::exists(started));
+    f.window->hide();
+    QVERIFY(dialog->close());
+    QVERIFY(QFile::exists(finished));
+    QVERIFY(!f.window->m_netSetupDialog);
+    QVERIFY(f.window->isVisible());
+    QVERIFY(visibleProvisioningWindows().isEmpty());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!dialog);
+}
+
+void TestProvisioningNet::validation_data()
+{
+    QTest::addColumn<bool>("manual");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("manual, empty") << true << QString() << QString::fromUtf8("请输入WiFi名称");
+    QTest::newRow("manual, spaces")
+        << true << QStringLiteral("   ") << QString::fromUtf8("请输入WiFi名称");
+    QTest::newRow("list, nothing chosen")
+        << false << QString() << QString::fromUtf8("请选择一个WiFi");
+    QTest::newRow("list, spaces") << false << QStringLiteral("  ")
+                                  << QString::fromUtf8("请选择一个WiFi");
+}
+
+void TestProvisioningNet::validation()
+{
+    QFETCH(bool, manual);
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    NetPrinterFixture f;
+    DistributeNet *dialog = openDialog(f);
+    QVERIFY(dialog);
+    child<QCheckBox>(dialog, "checkManualMode")->setChecked(manual);
+    child<QLineEdit>(dialog, "lineSsidManual")->setText(name);
+    child<QLineEdit>(dialog, "linePassword")->setText(QStringLiteral("kept"));
+    QSignalSpy emitted(dialog, &DistributeNet::wifiCredReady);
+    QTest::mouseClick(child<QPushButton>(dialog, "btnSetNet"), Qt::LeftButton);
+    QCOMPARE(f.recorder->messages.size(), 1);
+    QCOMPARE(int(f.recorder->messages.at(0).kind), int(prompts::Kind::Warning));
+    QCOMPARE(f.recorder->messages.at(0).title, QString::fromUtf8("WIFI配网"));
+    QCOMPARE(f.recorder->messages.at(0).text, text);
+    QCOMPARE(emitted.count(), 0);
+    QCOMPARE(child<QLineEdit>(dialog, "linePassword")->text(), QStringLiteral("kept"));
+    QCOMPARE(f.window->m_netSetupDialog, dialog);
+    QTest::qWait(50);
+    QVERIFY(f.printer->receivedFrames().isEmpty());
+}
+
+void TestProvisioningNet::provisioning_data()
+{
+    QTest::addColumn<int>("knownMode"); // -1 not read yet, 0 station, 1 access point
+    QTest::addColumn<bool>("manual");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QStringList>("frames");
+    QTest::addColumn<QString>("sentName");
+    QTest::addColumn<QString>("sentPassword");
+    const QString mode = QStringLiteral("1BFFFE 01 30 01 01 1BFEFF");
+    QTest::newRow("station already: credentials only")
+        << 0 << false << QString() << QStringLiteral("  pass word  ")
+        << QStringList{"1BFFFE 01 26 0F 43616665 00 7061737320776F7264 00 1BFEFF"}
+        << QStringLiteral("Cafe") << QStringLiteral("pass word");
+    QTest::newRow("access point: mode first")
+        << 1 << false << QString() << QStringLiteral("12345678")
+        << QStringList{mode, "1BFFFE 01 26 0E 43616665 00 3132333435363738 00 1BFEFF"}
+        << QStringLiteral("Cafe") << QStringLiteral("12345678");
+    QTest::newRow("mode never read: mode first")
+        << -1 << false << QString() << QStringLiteral("pw")
+        << QStringList{mode, "1BFFFE 01 26 08 43616665 00 7077 00 1BFEFF"} << QStringLiteral("Cafe")
+        << QStringLiteral("pw");
+    QTest::newRow("manual name trimmed, password of spaces sent empty")
+        << 0 << true << QStringLiteral("  My Net ") << QStringLiteral("    ")
+        << QStringList{"1BFFFE 01 26 08 4D79204E6574 00 00 1BFEFF"} << QStringLiteral("My Net")
+        << QString();
+}
+
+void TestProvisioningNet::provisioning()
+{
+    QFETCH(int, knownMode);
+    QFETCH(bool, manual);
+    QFETCH(QString, name);
+    QFETCH(QString, password);
+    QFETCH(QStringList, frames);
+    QFETCH(QString, sentName);
+    QFETCH(QString, sentPassword);
+    NetPrinterFixture f;
+    DistributeNet *dialog = openDialog(f);
+    QVERIFY(dialog);
+    QPointer<DistributeNet> guard(dialog);
+    f.window->savedWifiMode = knownMode;
+    f.window->ui->comboBox_WifiMode->setCurrentIndex(1);
+    if (manual) {
+        child<QCheckBox>(dialog, "checkManualMode")->setChecked(true);
+        QTest::keyClicks(child<QLineEdit>(dialog, "lineSsidManual"), name);
+    } else {
+        clickRow(child<QListWidget>(dialog, "listWifi"), 1);
+    }
+    child<QLineEdit>(dialog, "linePassword")->setText(password);
+    f.window->hide();
+    const qint64 before = f.printer->bytesReceived();
+
+    QTest::mouseClick(child<QPushButton>(dialog, "btnSetNet"), Qt::LeftButton);
+
+    QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("处理成功")});
+    QTRY_COMPARE(f.printer->receivedFrames().size(), frames.size());
+    qint64 expectedBytes = 0;
+    for (int i = 0; i < frames.size(); ++i) {
+        const QByteArray expected = hexBytes(frames.at(i).toLatin1().constData());
+        const ReceivedFrame got = f.printer->receivedFrames().at(i);
+        QCOMPARE(frame::build(got.frameClass, got.item, got.data), expected);
+        expectedBytes += expected.size();
+    }
+    QCOMPARE(f.printer->bytesReceived() - before, expectedBytes);
+
+    Ui::MainWindow *ui = f.window->ui;
+    QCOMPARE(ui->comboBox_WifiMode->currentIndex(), 0);
+    QCOMPARE(ui->lineEdit_WStaName->text(), sentName);
+    QCOMPARE(ui->lineEdit_WStaPassword->text(), sentPassword);
+    QCOMPARE(f.window->savedWifiMode, 0);
+    QCOMPARE(f.window->savedStaName, sentName);
+    QCOMPARE(f.window->savedStaPassword, sentPassword);
+    QVERIFY(!f.window->m_netSetupDialog);
+    QVERIFY(f.window->isVisible());
+    QVERIFY(visibleProvisioningWindows().isEmpty());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!guard);
+    QVERIFY(f.window->isDeviceOpen());
+}
+
+void TestProvisioningNet::failedModeChangeKeepsTheWindow()
+{
+    NetPrinterFixture f;
+    DistributeNet *dialog = openDialog(f);
+    QVERIFY(dialog);
+    f.window->savedWifiMode = 1;
+    f.window->savedStaName = QStringLiteral("before");
+    f.window->hide();
+    f.printer->setRefuseMode(RefuseMode::NotListening);
+    QTest::mouseClick(child<QPushButton>(dialog, "btnSetNet"), Qt::LeftButton);
+    QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("网络通讯出错，请重试")});
+    QCOMPARE(f.window->m_netSetupDialog, dialog);
+    QVERIFY(dialog->isVisible());
+    QVERIFY(dialog->isEnabled());
+    QVERIFY(!f.window->isVisible());
+    QCOMPARE(f.window->savedWifiMode, 1);
+    QCOMPARE(f.window->savedStaName, QStringLiteral("before"));
+
+    // Another try once the printer listens again.
+    f.printer->setRefuseMode(RefuseMode::None);
+    f.recorder->clear();
+    QTest::mouseClick(child<QPushButton>(dialog, "btnSetNet"), Qt::LeftButton);
+    QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("处理成功")});
+    QTRY_COMPARE(f.printer->receivedFrames().size(), 2);
+    QCOMPARE(int(f.printer->receivedFrames().at(0).item), 0x30);
+    QCOMPARE(int(f.printer->receivedFrames().at(1).item), 0x26);
+    QVERIFY(!f.window->m_netSetupDialog);
+}
+
+void TestProvisioningNet::failedCredentialsStillCloseTheWindow()
+{
+    NetPrinterFixture f;
+    DistributeNet *dialog = openDialog(f);
+    QVERIFY(dialog);
+    f.window->savedWifiMode = 0;
+    f.window->savedStaName = QStringLiteral("before");
+    f.printer->setRefuseMode(RefuseMode::NotListening);
+    QTest::mouseClick(child<QPushButton>(dialog, "btnSetNet"), Qt::LeftButton);
+    QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("网络通讯出错，请重试")});
+    QVERIFY(!f.window->m_netSetupDialog);
+    QVERIFY(f.window->isVisible());
+    QCOMPARE(f.window->savedStaName, QStringLiteral("before"));
+    QCOMPARE(f.window->ui->lineEdit_WStaName->text(), QStringLiteral("Office"));
+}
+
+QTEST_MAIN(TestProvisioningNet)
+#include "tst_provisioning_net.moc"
