@@ -59,8 +59,37 @@ public:
     QLabel *currentTipLabel() const { return tipLabel; }
 
     // --- Print settings page ---
+    // Reads every print setting into the page; the code of the first failed query, or 0.
+    int Print_Init();
+    // One set frame each, built from the widget(s) at call time; the send's code.
+    int Set_Send_DEFAULT_CODE_Instruction();
+    int Set_Send_SPEED_Instruction();
+    int Set_Send_Densty_SETTING_Instruction();
+    int Set_Send_LABLE_CLEARANCE_Instruction();
+    int Set_Send_BLACK_CLEARANCE_Instruction();
+    int Set_Send_PRINT_DIRECTION_Instruction();
+    int Set_PRINTER_MODE_Instruction();
+    int Set_AUTO_PAPER_Instruction();
+    int Set_Send_PAPER_TYPE_Instruction();
+    int Set_Send_SIMULATION_Instruction();
+    int Set_Send_VERTICAL_MIGRATION_Instruction();
+    int Set_Send_PRINT_OFFSET_Instruction();
+    // Also stores both box texts for the next start; -1 without sending for a text
+    // that is no number.
+    int Set_Send_LABEL_SIZE_Instruction();
+    int Set_Send_LG_MODE_Instruction();
 
     // --- Distance and stripper pages ---
+    // Reads the four distances; only the last query's code is the result.
+    int Distance_Init();
+    int Set_Send_THE_DISTANCE_OF_THE_PAPER_EDGE_IS_OUT_Instruction();
+    int Set_Send_SEAM_TO_PRINT_HRAD_DISTANCE_Instruction();
+    int Set_Send_BLACK_TO_PRINT_HEAD_DISTANCE_Instruction();
+    int Set_Send_PRINT_HEAD_TO_TEAR_DISTANCE_Instruction();
+    // Limits the box to the 65 s the 16-bit millisecond field holds before sending.
+    int Set_Send_CUT_DIS_Instruction();
+    // Asks the stripper question once per device selection; false when declined.
+    bool confirmStripperFitted();
 
     // --- WiFi page ---
     // Read the page; a failed query that ends the read gives the medium's failure

@@ -1,13 +1,259 @@
-// Not available in this version yet: the buttons only check that a printer is open.
+// The print settings page: speed, density, gaps, direction, paper, code page, command
+// set, label size and menu language, read from and written to the open printer.
 #include "app/mainwindow.h"
+
+#include "app/globals.h"
+#include "protocol/exchange.h"
+#include "protocol/frame.h"
+#include "settings/printcodec.h"
+#include "ui_mainwindow.h"
+
+#include <QDebug>
+#include <QSettings>
+
+namespace {
+
+// One byte: the current index; a box with no entry selected sends 0xFF.
+QByteArray indexByte(const QComboBox *box)
+{
+    return QByteArray(1, char(uint8_t(box->currentIndex())));
+}
+
+int sendIndex(uint8_t item, const QComboBox *box)
+{
+    return sendSetFrame(item, indexByte(box));
+}
+
+int sendMillimetres(uint8_t item, const QLineEdit *edit)
+{
+    const int mm = printcodec::boxInteger(edit->text());
+    qDebug("mm: %d", mm);
+    qDebug("dot: %d", int(qint64(mm) * mmToDot));
+    return sendSetFrame(item, printcodec::millimetresToDots(mm, mmToDot));
+}
+
+} // namespace
+
+int MainWindow::Print_Init()
+{
+    unsigned char out[frame::kQueryOutSize];
+    int first = RESULT_OK;
+    // Every query runs; a failed one leaves its widgets as they were.
+    auto query = [&](SetInfoType item) {
+        const int ret = GetPrinterInfo(item, out, ret_mode);
+        if (first == RESULT_OK)
+            first = ret;
+        return ret == RESULT_OK;
+    };
+
+    if (query(INFO_PRINT_SPEED))
+        ui->comboBox_PrintSpeed->setCurrentIndex(out[0]);
+    if (query(INFO_PRINT_DENSITY))
+        ui->comboBox_PrintDensty->setCurrentIndex(out[0]);
+    if (query(INFO_LABEL_GAP))
+        ui->lineEdit_LabelGap->setText(
+            QString::number(printcodec::unsignedDotsToMillimetres(out, mmToDot)));
+    if (query(INFO_BLACK_MARK_GAP))
+        ui->lineEdit_BlackLabelGap->setText(
+            QString::number(printcodec::unsignedDotsToMillimetres(out, mmToDot)));
+    if (query(INFO_PRINT_DIRECTION)) {
+        ui->comboBox_PrintDirection->setCurrentIndex(out[0] != 0 ? 1 : 0);
+        ui->comboBox_PrintMethod->setCurrentIndex(out[1] != 0 ? 1 : 0);
+    }
+    if (query(INFO_PRINT_OFFSET))
+        ui->lineEdit_PrintShift->setText(
+            QString::number(printcodec::signedDotsToMillimetres(out, mmToDot)));
+    if (query(INFO_VERTICAL_OFFSET))
+        ui->lineEdit_VerticalShift->setText(
+            QString::number(printcodec::signedDotsToMillimetres(out, mmToDot)));
+    if (printModeFlag && query(INFO_PRINT_MODE))
+        ui->comboBox_PrintMode->setCurrentIndex(printcodec::printModeIndex(out[0]));
+    if (query(INFO_PAPER_TYPE))
+        ui->comboBox_PaperType->setCurrentIndex(printcodec::paperTypeIndex(out[0]));
+    if (query(INFO_CODE_PAGE))
+        ui->comboBox_DefaultCodePage->setCurrentIndex(out[0]);
+    if (query(INFO_COMMAND_SET)) {
+        const QString name = printcodec::commandSetCodes().value(out[0]);
+        const int index = name.isEmpty() ? -1 : ui->comboBox_OrderSet->findText(name);
+        if (index >= 0)
+            ui->comboBox_OrderSet->setCurrentIndex(index);
+    }
+    if (!printModeFlag && query(INFO_AUTO_PAPER))
+        ui->comboBox_AutoPaper->setCurrentIndex(out[0]);
+    if (query(INFO_LABEL_SIZE)) {
+        // Shown as read; the fix-ups keep the last value the user typed.
+        ui->lineEdit_2->setText(printcodec::labelSizeText(frame::s16(out), mmToDot));
+        ui->lineEdit->setText(printcodec::labelSizeText(frame::s16(out + 2), mmToDot));
+    }
+    if (query(INFO_MENU_LANGUAGE))
+        ui->comboBox->setCurrentIndex(out[0]);
+    return first;
+}
+
+int MainWindow::Set_Send_DEFAULT_CODE_Instruction()
+{
+    return sendIndex(INFO_CODE_PAGE, ui->comboBox_DefaultCodePage);
+}
+
+int MainWindow::Set_Send_SPEED_Instruction()
+{
+    return sendIndex(INFO_PRINT_SPEED, ui->comboBox_PrintSpeed);
+}
+
+int MainWindow::Set_Send_Densty_SETTING_Instruction()
+{
+    return sendIndex(INFO_PRINT_DENSITY, ui->comboBox_PrintDensty);
+}
+
+int MainWindow::Set_Send_LABLE_CLEARANCE_Instruction()
+{
+    return sendMillimetres(INFO_LABEL_GAP, ui->lineEdit_LabelGap);
+}
+
+int MainWindow::Set_Send_BLACK_CLEARANCE_Instruction()
+{
+    return sendMillimetres(INFO_BLACK_MARK_GAP, ui->lineEdit_BlackLabelGap);
+}
+
+int MainWindow::Set_Send_PRINT_DIRECTION_Instruction()
+{
+    return sendSetFrame(INFO_PRINT_DIRECTION, indexByte(ui->comboBox_PrintDirection) +
+                                                  indexByte(ui->comboBox_PrintMethod));
+}
+
+int MainWindow::Set_PRINTER_MODE_Instruction()
+{
+    return sendIndex(INFO_PRINT_MODE, ui->comboBox_PrintMode);
+}
+
+int MainWindow::Set_AUTO_PAPER_Instruction()
+{
+    return sendIndex(INFO_AUTO_PAPER, ui->comboBox_AutoPaper);
+}
+
+int MainWindow::Set_Send_PAPER_TYPE_Instruction()
+{
+    return sendIndex(INFO_PAPER_TYPE, ui->comboBox_PaperType);
+}
+
+int MainWindow::Set_Send_SIMULATION_Instruction()
+{
+    const uint8_t code = printcodec::commandSetCode(ui->comboBox_OrderSet->currentText());
+    return sendSetFrame(INFO_COMMAND_SET, QByteArray(1, char(code)));
+}
+
+int MainWindow::Set_Send_VERTICAL_MIGRATION_Instruction()
+{
+    return sendMillimetres(INFO_VERTICAL_OFFSET, ui->lineEdit_VerticalShift);
+}
+
+int MainWindow::Set_Send_PRINT_OFFSET_Instruction()
+{
+    return sendMillimetres(INFO_PRINT_OFFSET, ui->lineEdit_PrintShift);
+}
+
+int MainWindow::Set_Send_LABEL_SIZE_Instruction()
+{
+    const QString heightText = ui->lineEdit_2->text().trimmed();
+    const QString widthText = ui->lineEdit->text().trimmed();
+    {
+        // Stored before any check: the next start shows what was last written.
+        QSettings settings(QStringLiteral("Company"), QStringLiteral("App"));
+        settings.setValue(QStringLiteral("lineEdit_2_text"), heightText);
+        settings.setValue(QStringLiteral("lineEdit_text"), widthText);
+    }
+
+    double height = 0.0;
+    double width = 0.0;
+    if (!printcodec::parseLocaleDouble(heightText, &height) ||
+        !printcodec::parseLocaleDouble(widthText, &width)) {
+        qWarning() << "尺寸输入非法:" << heightText << widthText;
+        return RESULT_NO_MEDIUM;
+    }
+    if (mmToDot < 1) {
+        qWarning() << "mmToDot 非法:" << mmToDot;
+        return RESULT_NO_MEDIUM;
+    }
+
+    const QByteArray payload = printcodec::labelSizePayload(height, width, mmToDot);
+    qDebug().noquote() << "SEND:"
+                       << frame::hex(frame::build(frame::ClassSet, INFO_LABEL_SIZE, payload));
+    return sendSetFrame(INFO_LABEL_SIZE, payload);
+}
+
+int MainWindow::Set_Send_LG_MODE_Instruction()
+{
+    return sendIndex(INFO_MENU_LANGUAGE, ui->comboBox);
+}
 
 void MainWindow::on_pushButton_PrintSettingRead_clicked()
 {
-    requireOpenDevice();
+    controlAllWidgets(false);
+    if (!requireOpenDevice()) {
+        controlAllWidgets(true);
+        return;
+    }
+    int ret;
+    {
+        NetworkBracket bracket;
+        ret = Print_Init();
+    }
+    controlAllWidgets(true);
+    if (Ret_Handler(ret) == 0)
+        ui->pushButton_PrintSettingSet->setEnabled(true);
 }
 
 void MainWindow::on_pushButton_PrintSettingSet_clicked()
 {
-    requireOpenDevice();
-}
+    if (!requireOpenDevice())
+        return;
 
+    // Results in reporting order; the batch end goes out last but is reported
+    // before the menu language.
+    enum
+    {
+        CodePage,
+        Speed,
+        Density,
+        LabelGap,
+        BlackGap,
+        Direction,
+        ModeOrFeed,
+        PaperType,
+        CommandSet,
+        VerticalOffset,
+        PrintOffset,
+        LabelSize,
+        BatchEnd,
+        MenuLanguage,
+        Count
+    };
+    int results[Count];
+    {
+        NetworkBracket bracket;
+        results[CodePage] = Set_Send_DEFAULT_CODE_Instruction();
+        results[Speed] = Set_Send_SPEED_Instruction();
+        results[Density] = Set_Send_Densty_SETTING_Instruction();
+        results[LabelGap] = Set_Send_LABLE_CLEARANCE_Instruction();
+        results[BlackGap] = Set_Send_BLACK_CLEARANCE_Instruction();
+        results[Direction] = Set_Send_PRINT_DIRECTION_Instruction();
+        results[ModeOrFeed] =
+            printModeFlag ? Set_PRINTER_MODE_Instruction() : Set_AUTO_PAPER_Instruction();
+        results[PaperType] = Set_Send_PAPER_TYPE_Instruction();
+        results[CommandSet] = Set_Send_SIMULATION_Instruction();
+        results[VerticalOffset] = Set_Send_VERTICAL_MIGRATION_Instruction();
+        results[PrintOffset] = Set_Send_PRINT_OFFSET_Instruction();
+        results[LabelSize] = Set_Send_LABEL_SIZE_Instruction();
+        results[MenuLanguage] = Set_Send_LG_MODE_Instruction();
+        results[BatchEnd] = SetPrinterStatusButton(POWER_SETTINGS_BATCH_END, ret_mode);
+    }
+
+    int ret = RESULT_OK;
+    for (int code : results) {
+        if (code != RESULT_OK) {
+            ret = code;
+            break;
+        }
+    }
+    Ret_Handler(ret);
+}

@@ -1,0 +1,113 @@
+#include "settings/printcodec.h"
+
+#include "protocol/frame.h"
+
+#include <QLocale>
+#include <cmath>
+
+namespace printcodec {
+
+const QMap<uint8_t, QString> &commandSetCodes()
+{
+    static const QMap<uint8_t, QString> codes{
+        {1, QStringLiteral("ZPL")}, {2, QStringLiteral("TSPL")}, {3, QStringLiteral("CPCL")},
+        {4, QStringLiteral("EPL")}, {5, QStringLiteral("DPL")},  {0x20, QStringLiteral("AUTO")},
+    };
+    return codes;
+}
+
+uint8_t commandSetCode(const QString &name)
+{
+    const QMap<uint8_t, QString> &codes = commandSetCodes();
+    for (auto it = codes.cbegin(); it != codes.cend(); ++it) {
+        if (it.value() == name)
+            return it.key();
+    }
+    return 0;
+}
+
+QByteArray millimetresToDots(int mm, int dotsPerMm)
+{
+    // Only the low 16 bits travel; the wider product keeps huge entries defined.
+    const qint64 dots = qint64(mm) * dotsPerMm;
+    return frame::le16(uint16_t(dots & 0xFFFF));
+}
+
+int boxInteger(const QString &text)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok, 10);
+    return ok ? value : 0;
+}
+
+int unsignedDotsToMillimetres(const uint8_t *data, int dotsPerMm)
+{
+    return frame::u16(data) / dotsPerMm;
+}
+
+int signedDotsToMillimetres(const uint8_t *data, int dotsPerMm)
+{
+    return frame::s16(data) / dotsPerMm;
+}
+
+bool parseLocaleDouble(const QString &text, double *out)
+{
+    bool ok = false;
+    double value = QLocale::system().toDouble(text, &ok);
+    if (!ok)
+        value = QLocale::c().toDouble(text, &ok);
+    if (!ok) {
+        QString s = text.trimmed();
+        s.replace(QChar(0xFF0C), QLatin1Char(','));
+        s.replace(QChar(0x3002), QLatin1Char('.'));
+        s.replace(QChar(0xFF0E), QLatin1Char('.'));
+        for (QChar c : {QChar(' '), QChar(0x00A0), QChar(0x202F), QChar('\''), QChar('_')})
+            s.remove(c);
+        const bool hasDot = s.contains(QLatin1Char('.'));
+        const bool hasComma = s.contains(QLatin1Char(','));
+        if (hasDot && hasComma)
+            s.remove(QLatin1Char(','));
+        else if (hasComma)
+            s.replace(QLatin1Char(','), QLatin1Char('.'));
+        value = s.toDouble(&ok);
+    }
+    // "inf" and "nan" parse in every locale but are no size.
+    if (!ok || !std::isfinite(value))
+        return false;
+    *out = value;
+    return true;
+}
+
+uint16_t labelDots(double millimetres, int dotsPerMm)
+{
+    const double dots = std::floor(millimetres * dotsPerMm + 0.5);
+    if (!(dots > 0.0))
+        return 0;
+    if (dots > 65535.0)
+        return 65535;
+    return uint16_t(dots);
+}
+
+QByteArray labelSizePayload(double heightMm, double widthMm, int dotsPerMm)
+{
+    return frame::le16(labelDots(heightMm, dotsPerMm)) + frame::le16(labelDots(widthMm, dotsPerMm));
+}
+
+QString labelSizeText(int16_t dots, int dotsPerMm)
+{
+    const float mm = float(dots) / float(dotsPerMm);
+    const int tenths = int(mm * 10.0f);
+    return QString::number(tenths / 10.0, 'f', 1);
+}
+
+int printModeIndex(uint8_t answer)
+{
+    return answer <= 1 ? answer : 2;
+}
+
+int paperTypeIndex(uint8_t answer)
+{
+    return answer <= 2 ? answer : 3;
+}
+
+} // namespace printcodec
