@@ -1,0 +1,107 @@
+// The print settings read over USB, where a reply for another item reaches the page
+// as a malformed reply (code 1) rather than as a time-out.
+#include "emulatedusbprinter.h"
+
+#include "app/globals.h"
+#include "app/mainwindow.h"
+#include "messagerecorder.h"
+#include "sim/printermodel.h"
+#include "transport/usbtransport.h"
+#include "ui_mainwindow.h"
+
+#include <QSettings>
+#include <QtTest>
+#include <memory>
+
+class TestPrintSettingsUsb : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void printerLackingSettingFillsRestSilently_data();
+    void printerLackingSettingFillsRestSilently();
+
+private:
+    std::unique_ptr<EmulatedUsbBus> bus;
+    EmulatedUsbPrinter *printer = nullptr;
+    std::unique_ptr<MessageRecorder> recorder;
+    std::unique_ptr<MainWindow> window;
+};
+
+void TestPrintSettingsUsb::init()
+{
+    if (!EmulatedUsbBus::available())
+        QSKIP(qPrintable(EmulatedUsbBus::unavailableReason()));
+    QSettings(QStringLiteral("Company"), QStringLiteral("App")).clear();
+    bus = std::make_unique<EmulatedUsbBus>();
+    EmulatedDeviceSpec spec;
+    spec.product = "K53TA";
+    printer = bus->addDevice(spec);
+    recorder = std::make_unique<MessageRecorder>();
+    window = std::make_unique<MainWindow>();
+    QTest::mouseClick(window->ui->pushButton_getList, Qt::LeftButton);
+    QTest::mouseClick(window->ui->pushButton_open, Qt::LeftButton);
+    QCOMPARE(recorder->lastText(), QString::fromUtf8("连接成功！"));
+    QCOMPARE(mmToDot, 12);
+    recorder->clear();
+}
+
+void TestPrintSettingsUsb::cleanup()
+{
+    window.reset();
+    recorder.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    delete contrlUsb;
+    contrlUsb = nullptr;
+    printer = nullptr;
+    bus.reset();
+    mmToDot = 8;
+    printModeFlag = 0;
+}
+
+void TestPrintSettingsUsb::printerLackingSettingFillsRestSilently_data()
+{
+    QTest::addColumn<int>("missing");
+    QTest::newRow("first query") << 0x00;
+    QTest::newRow("density") << 0x13;
+    QTest::newRow("last query") << 0x3E;
+}
+
+void TestPrintSettingsUsb::printerLackingSettingFillsRestSilently()
+{
+    QFETCH(int, missing);
+    Ui::MainWindow *ui = window->ui;
+    ui->comboBox_PrintSpeed->setCurrentIndex(1);
+    ui->comboBox_PrintDensty->setCurrentIndex(4);
+    ui->comboBox->setCurrentIndex(1);
+    PrinterModel &model = printer->model();
+    model.setValue(0x00, QByteArray(1, 6));
+    model.setValue(0x13, QByteArray(1, 9));
+    model.setValue(0x3E, QByteArray(1, 5));
+    model.setValue(0x19, QByteArray::fromHex("2400"));
+    PrinterFaults faults;
+    faults.wrongItemItems = {quint8(missing)};
+    model.setFaults(faults);
+
+    QTest::mouseClick(ui->pushButton_PrintSettingRead, Qt::LeftButton);
+    // Code 1 shows no box, and the set button is enabled all the same.
+    QVERIFY(recorder->messages.isEmpty());
+    QVERIFY(ui->pushButton_PrintSettingSet->isEnabled());
+    QCOMPARE(ui->comboBox_PrintSpeed->currentIndex(), missing == 0x00 ? 1 : 6);
+    QCOMPARE(ui->comboBox_PrintDensty->currentIndex(), missing == 0x13 ? 4 : 9);
+    QCOMPARE(ui->comboBox->currentIndex(), missing == 0x3E ? 1 : 5);
+    QCOMPARE(ui->lineEdit_LabelGap->text(), QStringLiteral("3"));
+    QCOMPARE(printer->writes().size(), 13);
+    QCOMPARE(window->Print_Init(), 1);
+}
+
+int main(int argc, char **argv)
+{
+    ensureUmockdevPreload(argc, argv);
+    QApplication app(argc, argv);
+    TestPrintSettingsUsb test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_printsettings_usb.moc"
