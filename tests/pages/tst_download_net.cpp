@@ -1,0 +1,366 @@
+// Firmware and font download end to end over TCP to the simulated printer, and the
+// download worker's piece loop driven directly.
+#include "download/workerthread.h"
+#include "filesendhelpers.h"
+#include "netprinterfixture.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <functional>
+
+namespace {
+
+// Stands in for the window: takes each piece on the test's thread and answers with
+// the next scripted result (0 once the script is used up).
+class FakeSender : public QObject
+{
+public:
+    FakeSender(WorkerThread *worker, QList<int> results) : m_results(std::move(results))
+    {
+        connect(
+            worker, &WorkerThread::sendFileSignal, this,
+            [this](const QByteArray &piece) {
+                pieces.append(piece);
+                sendFileRet = m_results.isEmpty() ? 0 : m_results.takeFirst();
+            },
+            Qt::BlockingQueuedConnection);
+    }
+    QList<QByteArray> pieces;
+
+private:
+    QList<int> m_results;
+};
+
+struct WorkerRun
+{
+    std::unique_ptr<WorkerThread> worker = std::make_unique<WorkerThread>();
+    std::unique_ptr<QSignalSpy> progress;
+    std::unique_ptr<QSignalSpy> errors;
+    std::unique_ptr<QSignalSpy> finished;
+
+    WorkerRun()
+    {
+        progress = std::make_unique<QSignalSpy>(worker.get(), &WorkerThread::progressUpdated);
+        errors = std::make_unique<QSignalSpy>(worker.get(), &WorkerThread::errorOccurred);
+        finished = std::make_unique<QSignalSpy>(worker.get(), &WorkerThread::finished);
+    }
+    bool runToEnd()
+    {
+        worker->start();
+        return QTest::qWaitFor([this] { return worker->isFinished(); }, 20000) &&
+               QTest::qWaitFor([this] { return !errors->isEmpty() || !finished->isEmpty(); }, 5000);
+    }
+};
+
+QString lastError(const QSignalSpy &spy)
+{
+    return spy.isEmpty() ? QString() : spy.last().at(0).toString();
+}
+
+} // namespace
+
+class TestDownloadNet : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup();
+    void downloadOverTcp_data();
+    void downloadOverTcp();
+    void emptyFileCompletesAtOnce();
+    void noFileChosen();
+    void closedPrinterAsksNothing();
+    void connectionFailure_data();
+    void connectionFailure();
+    void printerGoneMidTransfer();
+
+    void pieceRetries_data();
+    void pieceRetries();
+    void progressIsTruncated();
+    void unreadableFile();
+    void onlyDecryptedCopiesAreDeleted_data();
+    void onlyDecryptedCopiesAreDeleted();
+};
+
+void TestDownloadNet::cleanup()
+{
+    debugMode = false;
+    sendFileRet = -1;
+}
+
+void TestDownloadNet::downloadOverTcp_data()
+{
+    QTest::addColumn<bool>("firmware");
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QString>("decryptedName");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<int>("size");
+    QTest::newRow("firmware") << true << "fw.r7.hex"
+                              << "fw.r7_decrypted.hex"
+                              << "HEX File"
+                              << "HEX Files (*.hex);;All Files (*)" << 40000;
+    QTest::newRow("font without suffix") << false << "fontA"
+                                         << "fontA_decrypted.bin"
+                                         << "BIN File"
+                                         << "BIN Files (*.bin);;All Files (*)" << 16 * 1000;
+}
+
+void TestDownloadNet::downloadOverTcp()
+{
+    QFETCH(bool, firmware);
+    QFETCH(QString, fileName);
+    QFETCH(QString, decryptedName);
+    QFETCH(QString, caption);
+    QFETCH(QString, filter);
+    QFETCH(int, size);
+    QTemporaryDir dir;
+    const QByteArray plain = rawPayload(size, 7);
+    QVERIFY(writeEncryptedFile(dir.filePath(fileName), plain));
+
+    NetPrinterFixture f;
+    QVERIFY(f.start());
+    QVERIFY(f.open());
+    Ui::MainWindow *ui = f.window->ui;
+    ui->tabWidget_2->setCurrentIndex(2);
+    ui->progressBar_Update->setValue(55);
+    f.recorder->fileToOpen = dir.filePath(fileName);
+    QTest::mouseClick(firmware ? ui->pushButton_DownloadFW : ui->pushButton_DownloadFL,
+                      Qt::LeftButton);
+    QCOMPARE(f.recorder->fileCaptions, QStringList{caption});
+    QCOMPARE(f.recorder->fileFilters, QStringList{filter});
+    // The pieces are written by this thread, so nothing has finished yet.
+    QVERIFY(!ui->pushButton_DownloadFW->isEnabled());
+    QVERIFY(!ui->pushButton_DownloadFL->isEnabled());
+    QVERIFY(!ui->pushButton_Send->isEnabled());
+    QVERIFY(!ui->pushButton_SendFile->isEnabled());
+    QVERIFY(!ui->pushButton_getPrinterInfo->isEnabled());
+    QVERIFY(!ui->tabWidget_2->isTabEnabled(0));
+    QVERIFY(!ui->tabWidget_2->isTabEnabled(1));
+    QVERIFY(ui->progressBar_Update->isEnabled());
+    QCOMPARE(ui->progressBar_Update->value(), 0);
+    QVERIFY(QFile::exists(dir.filePath(decryptedName)));
+
+    QTRY_COMPARE_WITH_TIMEOUT(f.recorder->messages.size(), 1, 20000);
+    const prompts::Message done = f.recorder->messages.at(0);
+    QCOMPARE(int(done.kind), int(prompts::Kind::Information));
+    QCOMPARE(done.title, QString::fromUtf8("下载成功"));
+    QCOMPARE(done.text, QString::fromUtf8("等待打印机指示灯停止闪烁"));
+    QCOMPARE(ui->progressBar_Update->value(), 100);
+    QTRY_COMPARE(f.printer->rawByteCount(), qint64(plain.size()));
+    QCOMPARE(f.printer->rawSha256().toHex(), sha256(plain).toHex());
+    QVERIFY(f.printer->receivedFrames().isEmpty());
+    QVERIFY(!QFile::exists(dir.filePath(decryptedName)));
+    QVERIFY(QFile::exists(dir.filePath(fileName)));
+    for (QPushButton *b :
+         {ui->pushButton_DownloadFW, ui->pushButton_DownloadFL, ui->pushButton_Send,
+          ui->pushButton_SendFile, ui->pushButton_getPrinterInfo})
+        QVERIFY(b->isEnabled());
+    QVERIFY(ui->tabWidget_2->isTabEnabled(0) && ui->tabWidget_2->isTabEnabled(1));
+    QCOMPARE(ui->tabWidget_2->currentIndex(), 2);
+    QTRY_COMPARE(f.printer->openConnections(), 0);
+}
+
+void TestDownloadNet::emptyFileCompletesAtOnce()
+{
+    QTemporaryDir dir;
+    QVERIFY(writePlainFile(dir.filePath(QStringLiteral("empty.hex")), QByteArray()));
+    NetPrinterFixture f;
+    QVERIFY(f.start());
+    QVERIFY(f.open());
+    f.recorder->fileToOpen = dir.filePath(QStringLiteral("empty.hex"));
+    QTest::mouseClick(f.window->ui->pushButton_DownloadFW, Qt::LeftButton);
+    QTRY_COMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("等待打印机指示灯停止闪烁")});
+    QCOMPARE(f.window->ui->progressBar_Update->value(), 0);
+    QCOMPARE(f.printer->rawByteCount(), qint64(0));
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("empty_decrypted.hex"))));
+}
+
+void TestDownloadNet::noFileChosen()
+{
+    NetPrinterFixture f;
+    QVERIFY(f.start());
+    QVERIFY(f.open());
+    QTest::mouseClick(f.window->ui->pushButton_DownloadFL, Qt::LeftButton);
+    QCOMPARE(f.recorder->fileCaptions.size(), 1);
+    QVERIFY(f.recorder->messages.isEmpty());
+    QVERIFY(f.window->ui->pushButton_DownloadFL->isEnabled());
+    QVERIFY(!workerThread->isRunning());
+}
+
+void TestDownloadNet::closedPrinterAsksNothing()
+{
+    NetPrinterFixture f;
+    QVERIFY(f.start());
+    for (QPushButton *button :
+         {f.window->ui->pushButton_DownloadFW, f.window->ui->pushButton_DownloadFL}) {
+        f.recorder->clear();
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("请先打开设备")});
+        QCOMPARE(f.recorder->messages.at(0).title, QString::fromUtf8("设置工具"));
+        QVERIFY(f.recorder->fileCaptions.isEmpty());
+    }
+}
+
+void TestDownloadNet::connectionFailure_data()
+{
+    QTest::addColumn<bool>("firmware");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("prefix");
+    QTest::newRow("firmware") << true << "Error"
+                              << "Connection failed: ";
+    QTest::newRow("font") << false << QString::fromUtf8("错误") << QString::fromUtf8("连接失败: ");
+}
+
+void TestDownloadNet::connectionFailure()
+{
+    QFETCH(bool, firmware);
+    QFETCH(QString, title);
+    QFETCH(QString, prefix);
+    QTemporaryDir dir;
+    const QString chosen =
+        dir.filePath(firmware ? QStringLiteral("fw.hex") : QStringLiteral("f.bin"));
+    QVERIFY(writeEncryptedFile(chosen, rawPayload(160, 1)));
+    NetPrinterFixture f;
+    QVERIFY(f.start());
+    QVERIFY(f.open());
+    f.printer->setRefuseMode(RefuseMode::NotListening);
+    f.recorder->fileToOpen = chosen;
+    Ui::MainWindow *ui = f.window->ui;
+    QTest::mouseClick(firmware ? ui->pushButton_DownloadFW : ui->pushButton_DownloadFL,
+                      Qt::LeftButton);
+    QCOMPARE(f.recorder->messages.size(), 1);
+    const prompts::Message m = f.recorder->messages.at(0);
+    QCOMPARE(int(m.kind), int(prompts::Kind::Warning));
+    QCOMPARE(m.title, title);
+    QVERIFY2(m.text.startsWith(prefix) && m.text.size() > prefix.size(), qPrintable(m.text));
+    QVERIFY(!ui->progressBar_Update->isEnabled());
+    QVERIFY(ui->pushButton_DownloadFW->isEnabled() && ui->pushButton_getPrinterInfo->isEnabled());
+    QVERIFY(ui->tabWidget_2->isTabEnabled(0) && ui->tabWidget_2->isTabEnabled(1));
+    QVERIFY(!workerThread->isRunning());
+    // No worker will remove the plain copy, so the command does.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QFileInfo(chosen).fileName()});
+}
+
+void TestDownloadNet::printerGoneMidTransfer()
+{
+    QTemporaryDir dir;
+    QVERIFY(writeEncryptedFile(dir.filePath(QStringLiteral("fw.hex")), rawPayload(16 * 2000, 3)));
+    NetPrinterFixture f;
+    QVERIFY(f.start());
+    QVERIFY(f.open());
+    // After the first piece the printer drops the connection and refuses new ones.
+    SimPrinter *printer = f.printer.get();
+    connect(
+        workerThread, &WorkerThread::progressUpdated, workerThread,
+        [printer](int) {
+            printer->setRefuseMode(RefuseMode::NotListening);
+            printer->setDropAfterBytes(0);
+        },
+        Qt::DirectConnection);
+    f.recorder->fileToOpen = dir.filePath(QStringLiteral("fw.hex"));
+    Ui::MainWindow *ui = f.window->ui;
+    QTest::mouseClick(ui->pushButton_DownloadFW, Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(f.recorder->messages.size(), 1, 20000);
+    const prompts::Message m = f.recorder->messages.at(0);
+    QCOMPARE(int(m.kind), int(prompts::Kind::Critical));
+    QCOMPARE(m.title, QString::fromUtf8("错误"));
+    QCOMPARE(m.text, QString::fromUtf8("向打印机发送数据失败。"));
+    QVERIFY(!ui->progressBar_Update->isEnabled());
+    QVERIFY(ui->pushButton_DownloadFW->isEnabled() && ui->pushButton_Send->isEnabled());
+    QVERIFY(ui->tabWidget_2->isTabEnabled(0));
+    QVERIFY(f.printer->rawByteCount() < 16 * 2000);
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("fw_decrypted.hex"))));
+}
+
+void TestDownloadNet::pieceRetries_data()
+{
+    QTest::addColumn<QList<int>>("results");
+    QTest::addColumn<int>("attempts");
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<int>("progressReports");
+    // Three pieces of 850 bytes; the script answers the attempts in order.
+    QTest::newRow("second piece fails twice") << QList<int>{0, 6, 6, 0} << 5 << QString() << 3;
+    QTest::newRow("second piece fails three times")
+        << QList<int>{0, 6, 4, 1} << 4 << QString::fromUtf8("向打印机发送数据失败。") << 1;
+}
+
+void TestDownloadNet::pieceRetries()
+{
+    QFETCH(QList<int>, results);
+    QFETCH(int, attempts);
+    QFETCH(QString, error);
+    QFETCH(int, progressReports);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("fw_decrypted.hex"));
+    const QByteArray content = rawPayload(3 * 850, 5);
+    QVERIFY(writePlainFile(path, content));
+    WorkerRun run;
+    FakeSender sender(run.worker.get(), results);
+    run.worker->setJob(path, MEDIUM_NETWORK, true);
+    QVERIFY(run.runToEnd());
+    QCOMPARE(sender.pieces.size(), attempts);
+    QCOMPARE(sender.pieces.at(1), content.mid(850, 850));
+    QCOMPARE(sender.pieces.at(2), content.mid(850, 850)); // the same piece again
+    QCOMPARE(lastError(*run.errors), error);
+    QCOMPARE(run.finished->size(), error.isEmpty() ? 1 : 0);
+    QCOMPARE(run.progress->size(), progressReports);
+    QVERIFY(!QFile::exists(path));
+}
+
+void TestDownloadNet::progressIsTruncated()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("fw_decrypted.hex"));
+    QVERIFY(writePlainFile(path, rawPayload(12 * 10240, 9)));
+    WorkerRun run;
+    FakeSender sender(run.worker.get(), {});
+    run.worker->setJob(path, MEDIUM_USB, true);
+    QVERIFY(run.runToEnd());
+    QCOMPARE(sender.pieces.size(), 12);
+    QList<int> percents;
+    for (const QList<QVariant> &args : *run.progress)
+        percents << args.at(0).toInt();
+    QCOMPARE(percents, (QList<int>{8, 16, 25, 33, 41, 50, 58, 66, 75, 83, 91, 100}));
+}
+
+void TestDownloadNet::unreadableFile()
+{
+    QTemporaryDir dir;
+    WorkerRun run;
+    FakeSender sender(run.worker.get(), {});
+    run.worker->setJob(dir.filePath(QStringLiteral("gone_decrypted.hex")), MEDIUM_USB, true);
+    QVERIFY(run.runToEnd());
+    QVERIFY(sender.pieces.isEmpty());
+    QVERIFY2(lastError(*run.errors).startsWith(QString::fromUtf8("打开文件失败：")) &&
+                 lastError(*run.errors).size() > 7,
+             qPrintable(lastError(*run.errors)));
+    QVERIFY(run.finished->isEmpty());
+}
+
+void TestDownloadNet::onlyDecryptedCopiesAreDeleted_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("decryptedCopy");
+    QTest::addColumn<bool>("deleted");
+    QTest::newRow("copy made for the job") << "a_decrypted.bin" << true << true;
+    QTest::newRow("marker is case-sensitive") << "a_Decrypted.bin" << true << false;
+    QTest::newRow("user's own file with the marker") << "a_decrypted.bin" << false << false;
+}
+
+void TestDownloadNet::onlyDecryptedCopiesAreDeleted()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, decryptedCopy);
+    QFETCH(bool, deleted);
+    QTemporaryDir dir;
+    QVERIFY(writePlainFile(dir.filePath(name), QByteArray("data")));
+    WorkerRun run;
+    FakeSender sender(run.worker.get(), {});
+    run.worker->setJob(dir.filePath(name), MEDIUM_USB, decryptedCopy);
+    QVERIFY(run.runToEnd());
+    QCOMPARE(run.finished->size(), 1);
+    QCOMPARE(QFile::exists(dir.filePath(name)), !deleted);
+}
+
+QTEST_MAIN(TestDownloadNet)
+#include "tst_download_net.moc"
