@@ -102,7 +102,7 @@ DeviceIoContrl_Net::~DeviceIoContrl_Net()
 int DeviceIoContrl_Net::Connect_Server(const QString &host, quint16 port)
 {
     // A socket left from an earlier open is replaced, not leaked.
-    dropSocket(m_handle, false);
+    dropSocket(m_handle);
     auto *socket = new QTcpSocket(this);
     m_handle->tcpSocket = socket;
     delete[] m_handle->hostName;
@@ -128,11 +128,11 @@ int DeviceIoContrl_Net::Connect_Server(const QString &host, quint16 port)
 
 void DeviceIoContrl_Net::Disconnect_Server()
 {
-    dropSocket(m_handle, false);
+    dropSocket(m_handle);
     qDebug() << "Disconnect_Server";
 }
 
-void DeviceIoContrl_Net::dropSocket(NetHandleRecord *record, bool now)
+void DeviceIoContrl_Net::dropSocket(NetHandleRecord *record)
 {
     if (!record || !record->tcpSocket)
         return;
@@ -150,10 +150,7 @@ void DeviceIoContrl_Net::dropSocket(NetHandleRecord *record, bool now)
         }
     }
     record->tcpSocket = nullptr;
-    if (now)
-        delete socket;
-    else
-        socket->deleteLater();
+    socket->deleteLater(); // a child: it never outlives this object
 }
 
 bool DeviceIoContrl_Net::reconnect(bool writeOnly)

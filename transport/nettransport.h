@@ -55,8 +55,8 @@ public slots:
 private:
     // Makes sure the command socket is connected; logs and returns false otherwise.
     bool reconnect(bool writeOnly);
-    // Closes and schedules the record's socket for deletion (immediately when `now`).
-    static void dropSocket(NetHandleRecord *record, bool now);
+    // Closes the record's socket and schedules it for deletion.
+    static void dropSocket(NetHandleRecord *record);
     int broadcastDiscovery();
     int wirelessDiscovery();
     // Lists one identity answer in the device list; true when it was listed.

@@ -96,6 +96,8 @@ private slots:
     void staleConsoleBytesAreDropped();
     void wirelessDiscovery_data();
     void wirelessDiscovery();
+    void olderTransportLeavesNewerOneAlone();
+    void transportDeletedWhileWaiting();
 
 private:
     void startSim(const PrinterConfig &config = PrinterConfig::defaults());
@@ -454,6 +456,52 @@ void TestNetTransport::wirelessDiscovery()
     if (!entries.isEmpty())
         QCOMPARE(DeviceIoContrl_Net::m_NetData.value(QStringLiteral("127.0.0.1")),
                  QStringLiteral("P1"));
+}
+
+void TestNetTransport::olderTransportLeavesNewerOneAlone()
+{
+    startSim();
+    auto newer = std::make_unique<DeviceIoContrl_Net>(nullptr);
+    QCOMPARE(DeviceIoContrl_Net::printer_handle_net, newer->getHandle());
+    QCOMPARE(newer->Connect_Server(QStringLiteral("127.0.0.1"), m_sim->tcpPort()), 0);
+    contrlNet = newer.get();
+    NetworkBracket bracket;
+    QTcpSocket *socket = newer->getHandle()->tcpSocket;
+    QVERIFY(socket->waitForConnected(3000));
+
+    // The first search's transport goes away after the second one was made.
+    m_net.reset();
+    QCOMPARE(DeviceIoContrl_Net::printer_handle_net, newer->getHandle());
+    QCOMPARE(newer->getHandle()->tcpSocket, socket);
+    QCOMPARE(socket->state(), QAbstractSocket::ConnectedState);
+    unsigned char out[frame::kQueryOutSize];
+    QCOMPARE(GetPrinterInfo(INFO_DEVICE_IDENTITY, out, MEDIUM_NETWORK), int(RESULT_OK));
+    bracket.disconnectSocket();
+    contrlNet = nullptr;
+    newer.reset();
+    QVERIFY(DeviceIoContrl_Net::printer_handle_net == nullptr);
+}
+
+void TestNetTransport::transportDeletedWhileWaiting()
+{
+    startSim();
+    m_sim->setSilentItems({INFO_DEVICE_IDENTITY});
+    NetworkBracket::connectSocket();
+    // The window closes while an exchange waits for its reply: the wait ends at once
+    // and nothing of the transport (socket, timer, record) is touched afterwards.
+    QTimer::singleShot(100, [this] {
+        contrlNet = nullptr;
+        m_net.reset();
+    });
+    unsigned char request[] = {0x1B, 0xFF, 0xFE, 0x02, 0x0C, 0x00, 0x1B, 0xFE, 0xFF};
+    unsigned char reply[frame::kReplyAreaSize] = {};
+    int replyLength = 0;
+    DeviceIoContrl_Net *net = m_net.get();
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(net->PrinterDataIORead(request, 9, reply, replyLength), int(RESULT_NETWORK));
+    QVERIFY(clock.elapsed() < 2500);
+    QVERIFY(!m_net);
 }
 
 QTEST_MAIN(TestNetTransport)
