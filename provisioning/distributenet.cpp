@@ -72,13 +72,12 @@ void DistributeNet::refreshWifiList()
         QtConcurrent::run(QThreadPool::globalInstance(), this, &DistributeNet::scanAvailableWifis));
 }
 
-QList<WifiInfo> DistributeNet::scanAvailableWifis() const
+QList<WifiInfo> DistributeNet::scanAvailableWifis()
 {
-    auto *self = const_cast<DistributeNet *>(this);
-    return runWifiScan(wifiScanCommands(), [self] {
+    return runWifiScan(wifiScanCommands(), [this] {
         // Queued to the GUI thread; dropped if the window is gone by then.
         QMetaObject::invokeMethod(
-            self, [self] { self->enableRefreshButton(); }, Qt::QueuedConnection);
+            this, [this] { enableRefreshButton(); }, Qt::QueuedConnection);
     });
 }
 

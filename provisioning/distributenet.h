@@ -29,7 +29,7 @@ public:
     void cleanupWatchers();
 
     // The whole scan, blocking; runs on a pool thread and touches no widget.
-    QList<WifiInfo> scanAvailableWifis() const;
+    QList<WifiInfo> scanAvailableWifis();
 
 signals:
     void closed();

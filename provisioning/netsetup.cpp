@@ -54,6 +54,9 @@ void MainWindow::onWifiCredReceived(const WifiCred &cred)
         return;
     }
     qDebug().noquote() << "收到WiFi凭证 - SSID:" << cred.ssid << "密码:" << cred.password;
+    // The printer may have been closed while the window stayed open.
+    if (!requireOpenDevice())
+        return;
 
     ui->comboBox_WifiMode->setCurrentIndex(0);
     ui->lineEdit_WStaName->setText(cred.ssid);

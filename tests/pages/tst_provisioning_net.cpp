@@ -59,8 +59,10 @@ private slots:
     void validation();
     void provisioning_data();
     void provisioning();
+    void modeFollowsThePageReadAndTheLastProvisioning();
     void failedModeChangeKeepsTheWindow();
     void failedCredentialsStillCloseTheWindow();
+    void printerClosedMeanwhile();
 
 private:
     void setScan(const QString &powerBody, const QString &listBody);
@@ -415,6 +417,37 @@ void TestProvisioningNet::provisioning()
     QVERIFY(f.window->isDeviceOpen());
 }
 
+void TestProvisioningNet::modeFollowsThePageReadAndTheLastProvisioning()
+{
+    NetPrinterFixture f;
+    QVERIFY(f.start());
+    QVERIFY(f.open());
+    f.printer->setValue(0x30, QByteArray(1, '\x02'));
+    QTest::mouseClick(f.window->ui->pushButton_WifiSettingRead, Qt::LeftButton);
+    QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("处理成功")});
+    QCOMPARE(f.window->ui->comboBox_WifiMode->currentIndex(), 1);
+
+    QList<quint8> expectedItems{0x30, 0x26};
+    for (int round = 0; round < 2; ++round) {
+        f.printer->clearRecords();
+        f.recorder->clear();
+        QTest::mouseClick(f.window->ui->pushButton_NetSetup, Qt::LeftButton);
+        DistributeNet *dialog = f.window->m_netSetupDialog;
+        QVERIFY(dialog);
+        QTRY_COMPARE(child<QListWidget>(dialog, "listWifi")->count(), 3);
+        QTRY_VERIFY(child<QPushButton>(dialog, "btnRefresh")->isEnabled());
+        QTest::mouseClick(child<QPushButton>(dialog, "btnSetNet"), Qt::LeftButton);
+        QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("处理成功")});
+        QTRY_COMPARE(f.printer->receivedFrames().size(), expectedItems.size());
+        for (int i = 0; i < expectedItems.size(); ++i)
+            QCOMPARE(f.printer->receivedFrames().at(i).item, expectedItems.at(i));
+        QCOMPARE(f.printer->receivedFrames().last().data, QByteArray("Office\0\0", 8));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        // The printer is in station mode now: the next hand-off sends credentials only.
+        expectedItems = {0x26};
+    }
+}
+
 void TestProvisioningNet::failedModeChangeKeepsTheWindow()
 {
     NetPrinterFixture f;
@@ -458,6 +491,21 @@ void TestProvisioningNet::failedCredentialsStillCloseTheWindow()
     QVERIFY(f.window->isVisible());
     QCOMPARE(f.window->savedStaName, QStringLiteral("before"));
     QCOMPARE(f.window->ui->lineEdit_WStaName->text(), QStringLiteral("Office"));
+}
+
+void TestProvisioningNet::printerClosedMeanwhile()
+{
+    NetPrinterFixture f;
+    DistributeNet *dialog = openDialog(f);
+    QVERIFY(dialog);
+    QTest::mouseClick(f.window->ui->pushButton_close, Qt::LeftButton);
+    QVERIFY(!f.window->isDeviceOpen());
+    f.recorder->clear();
+    QTest::mouseClick(child<QPushButton>(dialog, "btnSetNet"), Qt::LeftButton);
+    QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("请先打开设备")});
+    QCOMPARE(f.window->m_netSetupDialog, dialog);
+    QTest::qWait(50);
+    QVERIFY(f.printer->receivedFrames().isEmpty());
 }
 
 QTEST_MAIN(TestProvisioningNet)
