@@ -79,6 +79,7 @@ int MainWindow::Set_Send_CUT_DIS_Instruction()
         // The box shows what the printer gets rather than a value it cannot hold.
         qDebug() << "stripper time limited:" << seconds << "->" << limited;
         ui->lineEdit_PaperTime->setText(QString::number(limited));
+        lastValidInt.insert(ui->lineEdit_PaperTime, limited);
     }
     return sendSetFrame(INFO_STRIPPER_TIME, distancecodec::stripperTimePayload(limited));
 }

@@ -146,7 +146,6 @@ void TestDistanceSettingsNet::stripperWrite_data()
     QTest::addColumn<QByteArray>("data");
     QTest::addColumn<QString>("shown");
     QTest::newRow("largest") << "65" << hexBytes("E8 FD") << "65";
-    QTest::newRow("one second") << "1" << hexBytes("E8 03") << "1";
     QTest::newRow("zero") << "0" << hexBytes("00 00") << "0";
     QTest::newRow("66 limited, not wrapped") << "66" << hexBytes("E8 FD") << "65";
     QTest::newRow("huge limited") << "2000000" << hexBytes("E8 FD") << "65";
@@ -180,9 +179,7 @@ void TestDistanceSettingsNet::stripperRead_data()
     QTest::addColumn<QByteArray>("answer");
     QTest::addColumn<QString>("shown");
     QTest::newRow("65535 ms") << hexBytes("FF FF") << "65";
-    QTest::newRow("65000 ms") << hexBytes("E8 FD") << "65";
     QTest::newRow("999 ms") << hexBytes("E7 03") << "0";
-    QTest::newRow("3000 ms") << hexBytes("B8 0B") << "3";
 }
 
 void TestDistanceSettingsNet::stripperRead()

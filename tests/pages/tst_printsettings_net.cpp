@@ -142,8 +142,6 @@ void TestPrintSettingsNet::writeEdgePayloads_data()
                                              << "-1" << 0x01 << hexBytes("FF");
     QTest::newRow("command set not named") << "comboBox_OrderSet"
                                            << "-1" << 0x02 << hexBytes("00");
-    QTest::newRow("command set ZPL") << "comboBox_OrderSet"
-                                     << "0" << 0x02 << hexBytes("01");
     QTest::newRow("direction and method") << "comboBox_PrintMethod"
                                           << "1" << 0x1C << hexBytes("00 01");
     QTest::newRow("width decimal comma") << "lineEdit"
@@ -269,22 +267,15 @@ void TestPrintSettingsNet::readFillsWidget_data()
                                       << "33.5";
     QTest::newRow("command set AUTO") << "P1" << 0x02 << hexBytes("20") << "comboBox_OrderSet"
                                       << "5";
-    QTest::newRow("command set DPL") << "P1" << 0x02 << hexBytes("05") << "comboBox_OrderSet"
-                                     << "4";
     QTest::newRow("command set unknown") << "P1" << 0x02 << hexBytes("07") << "comboBox_OrderSet"
                                          << "2";
     QTest::newRow("command set zero") << "P1" << 0x02 << hexBytes("00") << "comboBox_OrderSet"
                                       << "2";
     QTest::newRow("code page 70") << "P1" << 0x01 << hexBytes("46") << "comboBox_DefaultCodePage"
                                   << "-1";
-    QTest::newRow("code page 61") << "P1" << 0x01 << hexBytes("3D") << "comboBox_DefaultCodePage"
-                                  << "61";
     QTest::newRow("speed beyond 4 entries")
         << "P1" << 0x00 << hexBytes("07") << "comboBox_PrintSpeed"
         << "-1";
-    QTest::newRow("speed of 8 entries")
-        << "K53TA" << 0x00 << hexBytes("07") << "comboBox_PrintSpeed"
-        << "7";
     QTest::newRow("paper type other") << "P1" << 0x16 << hexBytes("09") << "comboBox_PaperType"
                                       << "3";
     QTest::newRow("direction non-zero")
@@ -302,8 +293,6 @@ void TestPrintSettingsNet::readFillsWidget_data()
     QTest::newRow("paper feed not read with print mode")
         << "K53TA" << 0x54 << hexBytes("00") << "comboBox_AutoPaper"
         << "1";
-    QTest::newRow("menu language") << "P1" << 0x3E << hexBytes("06") << "comboBox"
-                                   << "6";
 }
 
 void TestPrintSettingsNet::readFillsWidget()
