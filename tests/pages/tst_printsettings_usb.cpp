@@ -35,9 +35,9 @@ void TestPrintSettingsUsb::init()
         QSKIP(qPrintable(EmulatedUsbBus::unavailableReason()));
     QSettings(QStringLiteral("Company"), QStringLiteral("App")).clear();
     bus = std::make_unique<EmulatedUsbBus>();
-    EmulatedDeviceSpec spec;
-    spec.product = "K53TA";
-    printer = bus->addDevice(spec);
+    EmulatedDeviceSpec device;
+    device.product = "K53TA";
+    printer = bus->addDevice(device);
     recorder = std::make_unique<MessageRecorder>();
     window = std::make_unique<MainWindow>();
     QTest::mouseClick(window->ui->pushButton_getList, Qt::LeftButton);
