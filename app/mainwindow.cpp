@@ -3,6 +3,7 @@
 #include "app/globals.h"
 #include "app/prompts.h"
 #include "download/workerthread.h"
+#include "settings/labelsizestore.h"
 #include "transport/nettransport.h"
 #include "transport/usbtransport.h"
 #include "ui_mainwindow.h"
@@ -12,24 +13,9 @@
 #include <QDebug>
 #include <QLabel>
 #include <QMessageBox>
-#include <QSettings>
 #include <QSignalBlocker>
 #include <QTimer>
 
-namespace {
-constexpr double kDefaultLabelWidth = 102.0;
-constexpr double kDefaultLabelHeight = 152.0;
-
-// A stored label size that is not a number falls back to the default.
-QString storedLabelSize(const QSettings &settings, const QString &key, double fallback)
-{
-    bool ok = false;
-    double value = settings.value(key, fallback).toDouble(&ok);
-    if (!ok)
-        value = fallback;
-    return QString::number(value, 'f', 1);
-}
-}  // namespace
 
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 {
@@ -88,13 +74,10 @@ MainWindow::~MainWindow()
 
 void MainWindow::restoreLabelSize()
 {
-    QSettings settings(QStringLiteral("Company"), QStringLiteral("App"));
     const QSignalBlocker blockWidth(ui->lineEdit);
     const QSignalBlocker blockHeight(ui->lineEdit_2);
-    ui->lineEdit->setText(
-        storedLabelSize(settings, QStringLiteral("lineEdit_text"), kDefaultLabelWidth));
-    ui->lineEdit_2->setText(
-        storedLabelSize(settings, QStringLiteral("lineEdit_2_text"), kDefaultLabelHeight));
+    ui->lineEdit->setText(QString::number(labelsize::storedWidth(), 'f', 1));
+    ui->lineEdit_2->setText(QString::number(labelsize::storedHeight(), 'f', 1));
 }
 
 void MainWindow::connectFieldFixUps()

@@ -2,12 +2,12 @@
 // and tip for the label size, an integer one for the distance, offset and port boxes.
 #include "app/mainwindow.h"
 
+#include "settings/labelsizestore.h"
 #include "ui_mainwindow.h"
 
 #include <QDebug>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSettings>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <cmath>
@@ -77,11 +77,10 @@ void MainWindow::fixLineEditWithTip(QLineEdit *edit, const QString &tip, double 
 {
     if (!lastValidDecimal.contains(edit)) {
         double start = 0.0;
-        QSettings settings(QStringLiteral("Company"), QStringLiteral("App"));
         if (edit == ui->lineEdit)
-            start = settings.value(QStringLiteral("lineEdit_text"), 102.0).toDouble();
+            start = labelsize::storedWidth();
         else if (edit == ui->lineEdit_2)
-            start = settings.value(QStringLiteral("lineEdit_2_text"), 152.0).toDouble();
+            start = labelsize::storedHeight();
         lastValidDecimal.insert(edit, start);
     }
 

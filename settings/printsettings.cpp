@@ -5,11 +5,11 @@
 #include "app/globals.h"
 #include "protocol/exchange.h"
 #include "protocol/frame.h"
+#include "settings/labelsizestore.h"
 #include "settings/printcodec.h"
 #include "ui_mainwindow.h"
 
 #include <QDebug>
-#include <QSettings>
 
 namespace {
 
@@ -156,12 +156,8 @@ int MainWindow::Set_Send_LABEL_SIZE_Instruction()
 {
     const QString heightText = ui->lineEdit_2->text().trimmed();
     const QString widthText = ui->lineEdit->text().trimmed();
-    {
-        // Stored before any check: the next start shows what was last written.
-        QSettings settings(QStringLiteral("Company"), QStringLiteral("App"));
-        settings.setValue(QStringLiteral("lineEdit_2_text"), heightText);
-        settings.setValue(QStringLiteral("lineEdit_text"), widthText);
-    }
+    // Stored before any check: the next start shows what was last written.
+    labelsize::store(widthText, heightText);
 
     double height = 0.0;
     double width = 0.0;

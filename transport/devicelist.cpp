@@ -157,6 +157,8 @@ void MainWindow::selectedItem()
 {
     const QString text = ui->comboBox_ScanResult->currentText();
     CHECK_STATUES = 0;
+    // Another printer: its WiFi mode is not known until it is read or set.
+    savedWifiMode = -1;
 
     const bool settingsAllowed = !containsAny(text, kNoSettingsModels);
     ui->tabWidget_2->setTabEnabled(1, settingsAllowed);

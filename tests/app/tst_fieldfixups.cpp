@@ -17,6 +17,7 @@ private slots:
     void widthFixUp_data();
     void widthFixUp();
     void heightKeepsLastAcceptedValue();
+    void unreadableStoredSizeFallsBackToDefault();
     void integerFixUp_data();
     void integerFixUp();
     void fixUpDoesNotRetriggerEditing();
@@ -90,6 +91,17 @@ void TestFieldFixUps::heightKeepsLastAcceptedValue()
              QString::fromUtf8("高度范围10-1778mm，请重新输入"));
     leave(height, QStringLiteral("5000"));
     QCOMPARE(height->text(), QStringLiteral("1778"));
+}
+
+void TestFieldFixUps::unreadableStoredSizeFallsBackToDefault()
+{
+    delete window;
+    QSettings(QStringLiteral("Company"), QStringLiteral("App"))
+        .setValue(QStringLiteral("lineEdit_text"), QStringLiteral("12,5x"));
+    window = new MainWindow;
+    QCOMPARE(window->ui->lineEdit->text(), QStringLiteral("102.0"));
+    leave(window->ui->lineEdit, QStringLiteral("abc"));
+    QCOMPARE(window->ui->lineEdit->text(), QStringLiteral("102.0"));
 }
 
 void TestFieldFixUps::integerFixUp_data()
