@@ -12,6 +12,7 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QScopedValueRollback>
 #include <QTextCursor>
 #include <QThread>
 #include <cstring>
@@ -38,6 +39,12 @@ void MainWindow::on_pushButton_Send_clicked()
     }
     qDebug() << "send size:" << bytes.size();
 
+    // The events processed between blocks could start a second send in the middle
+    // of this one.
+    static bool sending = false;
+    if (sending)
+        return;
+    const QScopedValueRollback<bool> sendingNow(sending, true);
     NetworkBracket::connectSocket();
     int sent = 0;
     while (sent < bytes.size()) {

@@ -68,7 +68,6 @@ private slots:
     void hexToggle_data();
     void hexToggle();
     void sendFileFromConsole();
-    void clearButtons();
 };
 
 void TestConsoleNet::cleanup()
@@ -342,19 +341,6 @@ void TestConsoleNet::sendFileFromConsole()
     QCOMPARE(ui->tabWidget_2->currentIndex(), 2);
     QVERIFY(ui->pushButton_Send->isEnabled() && ui->pushButton_SendFile->isEnabled());
     QTRY_COMPARE(f.printer->openConnections(), 0);
-}
-
-void TestConsoleNet::clearButtons()
-{
-    NetPrinterFixture f;
-    QVERIFY(f.start());
-    f.window->ui->textEdit_Send->setPlainText(QStringLiteral("x"));
-    f.window->ui->textBrowser_Debug->setPlainText(QStringLiteral("y"));
-    QTest::mouseClick(f.window->ui->pushButton_ClearSend, Qt::LeftButton);
-    QVERIFY(f.window->ui->textEdit_Send->toPlainText().isEmpty());
-    QCOMPARE(f.window->ui->textBrowser_Debug->toPlainText(), QStringLiteral("y"));
-    QTest::mouseClick(f.window->ui->pushButton_ClearDebug, Qt::LeftButton);
-    QVERIFY(f.window->ui->textBrowser_Debug->toPlainText().isEmpty());
 }
 
 QTEST_MAIN(TestConsoleNet)
