@@ -140,6 +140,17 @@ public:
     DistributeNet *m_netSetupDialog = nullptr;
 
     // --- Download and debug console ---
+    // Decrypts the chosen firmware (true) or font file and hands it to the worker.
+    void downloadEncryptedFile(bool firmware);
+    // Disables the widgets that must rest while a file is streamed: the five file and
+    // console buttons and the settings tabs (the console's own tab too when asked).
+    void disableForFileSend(bool consoleTabToo);
+    // Writes one console block on the current medium; the transport's code.
+    int writeDebugBlock(const QByteArray &block);
+    // One read-back after a console block, shown as a "RECV<-" line when not empty.
+    void readBackDebugData();
+    // Appends one time-stamped line to the message area as plain text.
+    void appendDebugLine(const QString &tag, const QString &payload);
 
 public slots:
     void sendFileProcess(QByteArray data);
@@ -173,17 +184,6 @@ public slots:
     void on_pushButton_KeySettingOpen_clicked();
     void on_pushButton_KeySettingClose_clicked();
     void on_pushButton_BuzzerOpen_clicked();
-    // Decrypts the chosen firmware (true) or font file and hands it to the worker.
-    void downloadEncryptedFile(bool firmware);
-    // Disables the widgets that must rest while a file is streamed: the five file and
-    // console buttons and the settings tabs (the console's own tab too when asked).
-    void disableForFileSend(bool consoleTabToo);
-    // Writes one console block on the current medium; the transport's code.
-    int writeDebugBlock(const QByteArray &block);
-    // One read-back after a console block, shown as a "RECV<-" line when not empty.
-    void readBackDebugData();
-    // Appends one time-stamped line to the message area as plain text.
-    void appendDebugLine(const QString &tag, const QString &payload);
     void on_pushButton_BuzzerClose_clicked();
     void on_pushButton_GetPrinterStatus_clicked();
     void on_pushButton_getList_clicked();
