@@ -233,7 +233,8 @@ void TestProvisioningNet::manualModeOnAndOff()
 
 void TestProvisioningNet::powerOffLeavesTheListEmpty()
 {
-    setScan("echo disabled", "touch '" + m_marker("list-ran") + "'\necho ':90:Cafe'");
+    // The power check takes a moment, so the scanning state can be seen.
+    setScan("sleep 0.3\necho disabled", "touch '" + m_marker("list-ran") + "'\necho ':90:Cafe'");
     NetPrinterFixture f;
     QVERIFY(f.start());
     QVERIFY(f.open());
