@@ -21,6 +21,73 @@
     </message>
 </context>
 <context>
+    <name>DistributeNet</name>
+    <message>
+        <source>WIFI配网</source>
+        <translation>WLAN-Einrichtung</translation>
+    </message>
+    <message>
+        <source>请选择WiFi网络</source>
+        <translation>Bitte ein WLAN auswählen</translation>
+    </message>
+    <message>
+        <source>可用WiFi列表（点击选择）</source>
+        <translation>Verfügbare WLANs (zum Auswählen klicken)</translation>
+    </message>
+    <message>
+        <source>所选WiFi</source>
+        <translation>Ausgewähltes WLAN</translation>
+    </message>
+    <message>
+        <source>密码：</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message>
+        <source>请输入WiFi密码</source>
+        <translation>Bitte WLAN-Passwort eingeben</translation>
+    </message>
+    <message>
+        <source>显示</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>名称:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>选择手动输入</source>
+        <translation>Manuell eingeben</translation>
+    </message>
+    <message>
+        <source>刷新列表</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>开始配网</source>
+        <translation>Einrichtung starten</translation>
+    </message>
+    <message>
+        <source>扫描中...</source>
+        <translation>Suche läuft...</translation>
+    </message>
+    <message>
+        <source>(当前连接)</source>
+        <translation>(verbunden)</translation>
+    </message>
+    <message>
+        <source>请输入WiFi名称</source>
+        <translation>Bitte WLAN-Namen eingeben</translation>
+    </message>
+    <message>
+        <source>请刷新列表，或选择手动输入WiFi名称</source>
+        <translation>Liste aktualisieren oder den WLAN-Namen manuell eingeben</translation>
+    </message>
+    <message>
+        <source>请选择一个WiFi</source>
+        <translation>Bitte ein WLAN auswählen</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>标签机设置工具</source>
@@ -749,6 +816,62 @@
     <message>
         <source>演示模式：模拟打印机 %1:%2</source>
         <translation>Demomodus: simulierter Drucker %1:%2</translation>
+    </message>
+    <message>
+        <source>处理成功，请重启打印机</source>
+        <translation>Erfolgreich ausgeführt, bitte Drucker neu starten</translation>
+    </message>
+    <message>
+        <source>地址格式错误，请输入如192.168.1.100的四段地址</source>
+        <translation>Ungültiges Adressformat, bitte eine vierteilige Adresse wie 192.168.1.100 eingeben</translation>
+    </message>
+    <message>
+        <source>AP模式的wifi密码最少为8位</source>
+        <translation>Im AP-Modus muss das WLAN-Passwort mindestens 8 Zeichen haben</translation>
+    </message>
+    <message>
+        <source>HEX File</source>
+        <translation>HEX-Datei</translation>
+    </message>
+    <message>
+        <source>HEX Files (*.hex);;All Files (*)</source>
+        <translation>HEX-Dateien (*.hex);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>BIN File</source>
+        <translation>BIN-Datei</translation>
+    </message>
+    <message>
+        <source>BIN Files (*.bin);;All Files (*)</source>
+        <translation>BIN-Dateien (*.bin);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Connection failed: </source>
+        <translation>Verbindung fehlgeschlagen: </translation>
+    </message>
+    <message>
+        <source>连接失败: </source>
+        <translation>Verbindung fehlgeschlagen: </translation>
+    </message>
+    <message>
+        <source>此十六进制字符串格式无效。</source>
+        <translation>Diese Hexadezimalzeichenfolge ist ungültig.</translation>
+    </message>
+    <message>
+        <source>发送失败！请重试</source>
+        <translation>Senden fehlgeschlagen! Bitte erneut versuchen</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle Dateien (*)</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,73 @@
     </message>
 </context>
 <context>
+    <name>DistributeNet</name>
+    <message>
+        <source>WIFI配网</source>
+        <translation>Wi-Fi provisioning</translation>
+    </message>
+    <message>
+        <source>请选择WiFi网络</source>
+        <translation>Please select a Wi-Fi network</translation>
+    </message>
+    <message>
+        <source>可用WiFi列表（点击选择）</source>
+        <translation>Available Wi-Fi networks (click to select)</translation>
+    </message>
+    <message>
+        <source>所选WiFi</source>
+        <translation>Selected Wi-Fi</translation>
+    </message>
+    <message>
+        <source>密码：</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>请输入WiFi密码</source>
+        <translation>Please enter the Wi-Fi password</translation>
+    </message>
+    <message>
+        <source>显示</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>名称:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>选择手动输入</source>
+        <translation>Enter manually</translation>
+    </message>
+    <message>
+        <source>刷新列表</source>
+        <translation>Refresh list</translation>
+    </message>
+    <message>
+        <source>开始配网</source>
+        <translation>Start provisioning</translation>
+    </message>
+    <message>
+        <source>扫描中...</source>
+        <translation>Scanning...</translation>
+    </message>
+    <message>
+        <source>(当前连接)</source>
+        <translation>(connected)</translation>
+    </message>
+    <message>
+        <source>请输入WiFi名称</source>
+        <translation>Please enter the Wi-Fi name</translation>
+    </message>
+    <message>
+        <source>请刷新列表，或选择手动输入WiFi名称</source>
+        <translation>Refresh the list or choose to enter the Wi-Fi name manually</translation>
+    </message>
+    <message>
+        <source>请选择一个WiFi</source>
+        <translation>Please select a Wi-Fi network</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>标签机设置工具</source>
@@ -749,6 +816,62 @@
     <message>
         <source>演示模式：模拟打印机 %1:%2</source>
         <translation>Demo mode: simulated printer %1:%2</translation>
+    </message>
+    <message>
+        <source>处理成功，请重启打印机</source>
+        <translation>Operation successful, please restart the printer</translation>
+    </message>
+    <message>
+        <source>地址格式错误，请输入如192.168.1.100的四段地址</source>
+        <translation>Invalid address format, please enter a four-part address such as 192.168.1.100</translation>
+    </message>
+    <message>
+        <source>AP模式的wifi密码最少为8位</source>
+        <translation>In AP mode the Wi-Fi password needs at least 8 characters</translation>
+    </message>
+    <message>
+        <source>HEX File</source>
+        <translation>HEX File</translation>
+    </message>
+    <message>
+        <source>HEX Files (*.hex);;All Files (*)</source>
+        <translation>HEX Files (*.hex);;All Files (*)</translation>
+    </message>
+    <message>
+        <source>BIN File</source>
+        <translation>BIN File</translation>
+    </message>
+    <message>
+        <source>BIN Files (*.bin);;All Files (*)</source>
+        <translation>BIN Files (*.bin);;All Files (*)</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unknown error</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Connection failed: </source>
+        <translation>Connection failed: </translation>
+    </message>
+    <message>
+        <source>连接失败: </source>
+        <translation>Connection failed: </translation>
+    </message>
+    <message>
+        <source>此十六进制字符串格式无效。</source>
+        <translation>This hexadecimal string is invalid.</translation>
+    </message>
+    <message>
+        <source>发送失败！请重试</source>
+        <translation>Sending failed! Please try again</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>All Files (*)</translation>
     </message>
 </context>
 <context>

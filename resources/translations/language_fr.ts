@@ -21,6 +21,73 @@
     </message>
 </context>
 <context>
+    <name>DistributeNet</name>
+    <message>
+        <source>WIFI配网</source>
+        <translation>Configuration Wi-Fi</translation>
+    </message>
+    <message>
+        <source>请选择WiFi网络</source>
+        <translation>Veuillez sélectionner un réseau Wi-Fi</translation>
+    </message>
+    <message>
+        <source>可用WiFi列表（点击选择）</source>
+        <translation>Réseaux Wi-Fi disponibles (cliquez pour choisir)</translation>
+    </message>
+    <message>
+        <source>所选WiFi</source>
+        <translation>Wi-Fi sélectionné</translation>
+    </message>
+    <message>
+        <source>密码：</source>
+        <translation>Mot de passe :</translation>
+    </message>
+    <message>
+        <source>请输入WiFi密码</source>
+        <translation>Veuillez saisir le mot de passe Wi-Fi</translation>
+    </message>
+    <message>
+        <source>显示</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>名称:</source>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <source>选择手动输入</source>
+        <translation>Saisie manuelle</translation>
+    </message>
+    <message>
+        <source>刷新列表</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>开始配网</source>
+        <translation>Lancer la configuration</translation>
+    </message>
+    <message>
+        <source>扫描中...</source>
+        <translation>Recherche...</translation>
+    </message>
+    <message>
+        <source>(当前连接)</source>
+        <translation>(connecté)</translation>
+    </message>
+    <message>
+        <source>请输入WiFi名称</source>
+        <translation>Veuillez saisir le nom du Wi-Fi</translation>
+    </message>
+    <message>
+        <source>请刷新列表，或选择手动输入WiFi名称</source>
+        <translation>Actualisez la liste ou choisissez de saisir le nom du Wi-Fi manuellement</translation>
+    </message>
+    <message>
+        <source>请选择一个WiFi</source>
+        <translation>Veuillez sélectionner un Wi-Fi</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>标签机设置工具</source>
@@ -749,6 +816,62 @@
     <message>
         <source>演示模式：模拟打印机 %1:%2</source>
         <translation>Mode démo : imprimante simulée %1:%2</translation>
+    </message>
+    <message>
+        <source>处理成功，请重启打印机</source>
+        <translation>Opération réussie, veuillez redémarrer l&apos;imprimante</translation>
+    </message>
+    <message>
+        <source>地址格式错误，请输入如192.168.1.100的四段地址</source>
+        <translation>Format d&apos;adresse incorrect, veuillez saisir une adresse en quatre parties comme 192.168.1.100</translation>
+    </message>
+    <message>
+        <source>AP模式的wifi密码最少为8位</source>
+        <translation>En mode AP, le mot de passe Wi-Fi doit comporter au moins 8 caractères</translation>
+    </message>
+    <message>
+        <source>HEX File</source>
+        <translation>Fichier HEX</translation>
+    </message>
+    <message>
+        <source>HEX Files (*.hex);;All Files (*)</source>
+        <translation>Fichiers HEX (*.hex);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>BIN File</source>
+        <translation>Fichier BIN</translation>
+    </message>
+    <message>
+        <source>BIN Files (*.bin);;All Files (*)</source>
+        <translation>Fichiers BIN (*.bin);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Erreur inconnue</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Connection failed: </source>
+        <translation>Échec de la connexion : </translation>
+    </message>
+    <message>
+        <source>连接失败: </source>
+        <translation>Échec de la connexion : </translation>
+    </message>
+    <message>
+        <source>此十六进制字符串格式无效。</source>
+        <translation>Cette chaîne hexadécimale n&apos;est pas valide.</translation>
+    </message>
+    <message>
+        <source>发送失败！请重试</source>
+        <translation>Échec de l&apos;envoi ! Veuillez réessayer</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,73 @@
     </message>
 </context>
 <context>
+    <name>DistributeNet</name>
+    <message>
+        <source>WIFI配网</source>
+        <translation>Wifi-configuratie</translation>
+    </message>
+    <message>
+        <source>请选择WiFi网络</source>
+        <translation>Selecteer een wifi-netwerk</translation>
+    </message>
+    <message>
+        <source>可用WiFi列表（点击选择）</source>
+        <translation>Beschikbare wifi-netwerken (klik om te kiezen)</translation>
+    </message>
+    <message>
+        <source>所选WiFi</source>
+        <translation>Geselecteerde wifi</translation>
+    </message>
+    <message>
+        <source>密码：</source>
+        <translation>Wachtwoord:</translation>
+    </message>
+    <message>
+        <source>请输入WiFi密码</source>
+        <translation>Voer het wifi-wachtwoord in</translation>
+    </message>
+    <message>
+        <source>显示</source>
+        <translation>Tonen</translation>
+    </message>
+    <message>
+        <source>名称:</source>
+        <translation>Naam:</translation>
+    </message>
+    <message>
+        <source>选择手动输入</source>
+        <translation>Handmatig invoeren</translation>
+    </message>
+    <message>
+        <source>刷新列表</source>
+        <translation>Vernieuwen</translation>
+    </message>
+    <message>
+        <source>开始配网</source>
+        <translation>Configuratie starten</translation>
+    </message>
+    <message>
+        <source>扫描中...</source>
+        <translation>Scannen...</translation>
+    </message>
+    <message>
+        <source>(当前连接)</source>
+        <translation>(verbonden)</translation>
+    </message>
+    <message>
+        <source>请输入WiFi名称</source>
+        <translation>Voer de wifi-naam in</translation>
+    </message>
+    <message>
+        <source>请刷新列表，或选择手动输入WiFi名称</source>
+        <translation>Vernieuw de lijst of kies ervoor de wifi-naam handmatig in te voeren</translation>
+    </message>
+    <message>
+        <source>请选择一个WiFi</source>
+        <translation>Selecteer een wifi-netwerk</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>标签机设置工具</source>
@@ -749,6 +816,62 @@
     <message>
         <source>演示模式：模拟打印机 %1:%2</source>
         <translation>Demomodus: gesimuleerde printer %1:%2</translation>
+    </message>
+    <message>
+        <source>处理成功，请重启打印机</source>
+        <translation>Bewerking geslaagd, start de printer opnieuw</translation>
+    </message>
+    <message>
+        <source>地址格式错误，请输入如192.168.1.100的四段地址</source>
+        <translation>Ongeldige adresnotatie, voer een adres van vier delen in, zoals 192.168.1.100</translation>
+    </message>
+    <message>
+        <source>AP模式的wifi密码最少为8位</source>
+        <translation>In AP-modus moet het wifi-wachtwoord minimaal 8 tekens hebben</translation>
+    </message>
+    <message>
+        <source>HEX File</source>
+        <translation>HEX-bestand</translation>
+    </message>
+    <message>
+        <source>HEX Files (*.hex);;All Files (*)</source>
+        <translation>HEX-bestanden (*.hex);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>BIN File</source>
+        <translation>BIN-bestand</translation>
+    </message>
+    <message>
+        <source>BIN Files (*.bin);;All Files (*)</source>
+        <translation>BIN-bestanden (*.bin);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Onbekende fout</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>Connection failed: </source>
+        <translation>Verbinding mislukt: </translation>
+    </message>
+    <message>
+        <source>连接失败: </source>
+        <translation>Verbinding mislukt: </translation>
+    </message>
+    <message>
+        <source>此十六进制字符串格式无效。</source>
+        <translation>Deze hexadecimale tekenreeks is ongeldig.</translation>
+    </message>
+    <message>
+        <source>发送失败！请重试</source>
+        <translation>Verzenden mislukt! Probeer het opnieuw</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle bestanden (*)</translation>
     </message>
 </context>
 <context>

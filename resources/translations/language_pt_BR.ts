@@ -21,6 +21,73 @@
     </message>
 </context>
 <context>
+    <name>DistributeNet</name>
+    <message>
+        <source>WIFI配网</source>
+        <translation>Configurar Wi-Fi</translation>
+    </message>
+    <message>
+        <source>请选择WiFi网络</source>
+        <translation>Selecione uma rede Wi-Fi</translation>
+    </message>
+    <message>
+        <source>可用WiFi列表（点击选择）</source>
+        <translation>Redes Wi-Fi disponíveis (clique para selecionar)</translation>
+    </message>
+    <message>
+        <source>所选WiFi</source>
+        <translation>Wi-Fi selecionado</translation>
+    </message>
+    <message>
+        <source>密码：</source>
+        <translation>Senha:</translation>
+    </message>
+    <message>
+        <source>请输入WiFi密码</source>
+        <translation>Digite a senha do Wi-Fi</translation>
+    </message>
+    <message>
+        <source>显示</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>名称:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>选择手动输入</source>
+        <translation>Digitar manualmente</translation>
+    </message>
+    <message>
+        <source>刷新列表</source>
+        <translation>Atualizar lista</translation>
+    </message>
+    <message>
+        <source>开始配网</source>
+        <translation>Iniciar configuração</translation>
+    </message>
+    <message>
+        <source>扫描中...</source>
+        <translation>Procurando...</translation>
+    </message>
+    <message>
+        <source>(当前连接)</source>
+        <translation>(conectado)</translation>
+    </message>
+    <message>
+        <source>请输入WiFi名称</source>
+        <translation>Digite o nome do Wi-Fi</translation>
+    </message>
+    <message>
+        <source>请刷新列表，或选择手动输入WiFi名称</source>
+        <translation>Atualize a lista ou escolha digitar o nome do Wi-Fi manualmente</translation>
+    </message>
+    <message>
+        <source>请选择一个WiFi</source>
+        <translation>Selecione um Wi-Fi</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>标签机设置工具</source>
@@ -749,6 +816,62 @@
     <message>
         <source>演示模式：模拟打印机 %1:%2</source>
         <translation>Modo demonstração: impressora simulada %1:%2</translation>
+    </message>
+    <message>
+        <source>处理成功，请重启打印机</source>
+        <translation>Operação concluída, reinicie a impressora</translation>
+    </message>
+    <message>
+        <source>地址格式错误，请输入如192.168.1.100的四段地址</source>
+        <translation>Formato de endereço inválido, digite um endereço de quatro partes como 192.168.1.100</translation>
+    </message>
+    <message>
+        <source>AP模式的wifi密码最少为8位</source>
+        <translation>No modo AP, a senha do Wi-Fi deve ter no mínimo 8 caracteres</translation>
+    </message>
+    <message>
+        <source>HEX File</source>
+        <translation>Arquivo HEX</translation>
+    </message>
+    <message>
+        <source>HEX Files (*.hex);;All Files (*)</source>
+        <translation>Arquivos HEX (*.hex);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>BIN File</source>
+        <translation>Arquivo BIN</translation>
+    </message>
+    <message>
+        <source>BIN Files (*.bin);;All Files (*)</source>
+        <translation>Arquivos BIN (*.bin);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Erro desconhecido</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>Connection failed: </source>
+        <translation>Falha na conexão: </translation>
+    </message>
+    <message>
+        <source>连接失败: </source>
+        <translation>Falha na conexão: </translation>
+    </message>
+    <message>
+        <source>此十六进制字符串格式无效。</source>
+        <translation>Esta sequência hexadecimal é inválida.</translation>
+    </message>
+    <message>
+        <source>发送失败！请重试</source>
+        <translation>Falha no envio! Tente novamente</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Todos os arquivos (*)</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,73 @@
     </message>
 </context>
 <context>
+    <name>DistributeNet</name>
+    <message>
+        <source>WIFI配网</source>
+        <translation>Wi-Fi連線設定</translation>
+    </message>
+    <message>
+        <source>请选择WiFi网络</source>
+        <translation>請選擇Wi-Fi網路</translation>
+    </message>
+    <message>
+        <source>可用WiFi列表（点击选择）</source>
+        <translation>可用Wi-Fi清單（點擊選擇）</translation>
+    </message>
+    <message>
+        <source>所选WiFi</source>
+        <translation>所選Wi-Fi</translation>
+    </message>
+    <message>
+        <source>密码：</source>
+        <translation>密碼：</translation>
+    </message>
+    <message>
+        <source>请输入WiFi密码</source>
+        <translation>請輸入Wi-Fi密碼</translation>
+    </message>
+    <message>
+        <source>显示</source>
+        <translation>顯示</translation>
+    </message>
+    <message>
+        <source>名称:</source>
+        <translation>名稱:</translation>
+    </message>
+    <message>
+        <source>选择手动输入</source>
+        <translation>選擇手動輸入</translation>
+    </message>
+    <message>
+        <source>刷新列表</source>
+        <translation>重新整理清單</translation>
+    </message>
+    <message>
+        <source>开始配网</source>
+        <translation>開始連線設定</translation>
+    </message>
+    <message>
+        <source>扫描中...</source>
+        <translation>掃描中...</translation>
+    </message>
+    <message>
+        <source>(当前连接)</source>
+        <translation>(目前連線)</translation>
+    </message>
+    <message>
+        <source>请输入WiFi名称</source>
+        <translation>請輸入Wi-Fi名稱</translation>
+    </message>
+    <message>
+        <source>请刷新列表，或选择手动输入WiFi名称</source>
+        <translation>請重新整理清單，或選擇手動輸入Wi-Fi名稱</translation>
+    </message>
+    <message>
+        <source>请选择一个WiFi</source>
+        <translation>請選擇一個Wi-Fi</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>标签机设置工具</source>
@@ -749,6 +816,62 @@
     <message>
         <source>演示模式：模拟打印机 %1:%2</source>
         <translation>展示模式：模擬印表機 %1:%2</translation>
+    </message>
+    <message>
+        <source>处理成功，请重启打印机</source>
+        <translation>處理成功，請重新啟動印表機</translation>
+    </message>
+    <message>
+        <source>地址格式错误，请输入如192.168.1.100的四段地址</source>
+        <translation>位址格式錯誤，請輸入如192.168.1.100的四段位址</translation>
+    </message>
+    <message>
+        <source>AP模式的wifi密码最少为8位</source>
+        <translation>AP模式的Wi-Fi密碼最少為8位</translation>
+    </message>
+    <message>
+        <source>HEX File</source>
+        <translation>HEX檔案</translation>
+    </message>
+    <message>
+        <source>HEX Files (*.hex);;All Files (*)</source>
+        <translation>HEX檔案 (*.hex);;所有檔案 (*)</translation>
+    </message>
+    <message>
+        <source>BIN File</source>
+        <translation>BIN檔案</translation>
+    </message>
+    <message>
+        <source>BIN Files (*.bin);;All Files (*)</source>
+        <translation>BIN檔案 (*.bin);;所有檔案 (*)</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>未知錯誤</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>錯誤</translation>
+    </message>
+    <message>
+        <source>Connection failed: </source>
+        <translation>連線失敗: </translation>
+    </message>
+    <message>
+        <source>连接失败: </source>
+        <translation>連線失敗: </translation>
+    </message>
+    <message>
+        <source>此十六进制字符串格式无效。</source>
+        <translation>此十六進位字串格式無效。</translation>
+    </message>
+    <message>
+        <source>发送失败！请重试</source>
+        <translation>傳送失敗！請重試</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>所有檔案 (*)</translation>
     </message>
 </context>
 <context>
