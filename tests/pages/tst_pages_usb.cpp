@@ -40,11 +40,11 @@ void TestPagesUsb::init()
         QSKIP(qPrintable(EmulatedUsbBus::unavailableReason()));
     QSettings(QStringLiteral("Company"), QStringLiteral("App")).clear();
     bus = std::make_unique<EmulatedUsbBus>();
-    EmulatedDeviceSpec spec;
-    spec.portPath = QStringLiteral("3");
-    spec.productId = 1285;
-    spec.product = "K53TA";
-    printer = bus->addDevice(spec);
+    EmulatedDeviceSpec deviceSpec;
+    deviceSpec.portPath = QStringLiteral("3");
+    deviceSpec.productId = 1285;
+    deviceSpec.product = "K53TA";
+    printer = bus->addDevice(deviceSpec);
     printer->setResponder(fixedPrinterResponse);
     recorder = std::make_unique<MessageRecorder>();
     window = std::make_unique<MainWindow>();

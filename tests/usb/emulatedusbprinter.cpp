@@ -41,18 +41,18 @@ QByteArray le16(quint16 v)
 
 // Device descriptor, then configuration 1 with one printer interface (class 7) that
 // has a bulk OUT (0x01) and a bulk IN (0x81) endpoint.
-QByteArray printerDescriptors(const EmulatedDeviceSpec &spec)
+QByteArray printerDescriptors(const EmulatedDeviceSpec &deviceSpec)
 {
     QByteArray d;
     d += QByteArray::fromHex("1201000200000040");
-    d += le16(spec.vendorId) + le16(spec.productId);
+    d += le16(deviceSpec.vendorId) + le16(deviceSpec.productId);
     d += QByteArray::fromHex("0001");
     d += char(1);                              // iManufacturer
-    d += char(spec.product.isEmpty() ? 0 : 2); // iProduct
+    d += char(deviceSpec.product.isEmpty() ? 0 : 2); // iProduct
     d += char(0);                              // iSerialNumber
     d += char(1);                              // bNumConfigurations
     d += QByteArray::fromHex("0902200001010080FA");
-    d += QByteArray::fromHex("0904000002070102") + char(spec.interfaceStringIndex);
+    d += QByteArray::fromHex("0904000002070102") + char(deviceSpec.interfaceStringIndex);
     d += QByteArray::fromHex("07050102000200");
     d += QByteArray::fromHex("07058102000200");
     return d;
@@ -86,8 +86,8 @@ struct EmulatedUsbPrinter::Urb
     }
 };
 
-EmulatedUsbPrinter::EmulatedUsbPrinter(const EmulatedDeviceSpec &spec)
-    : m_spec(spec), m_model(new PrinterModel)
+EmulatedUsbPrinter::EmulatedUsbPrinter(const EmulatedDeviceSpec &deviceSpec)
+    : m_spec(deviceSpec), m_model(new PrinterModel)
 {
 }
 
@@ -562,18 +562,18 @@ void EmulatedUsbBus::addRootHub(int bus)
     }
 }
 
-EmulatedUsbPrinter *EmulatedUsbBus::addDevice(const EmulatedDeviceSpec &spec)
+EmulatedUsbPrinter *EmulatedUsbBus::addDevice(const EmulatedDeviceSpec &deviceSpec)
 {
     if (!d->testbed)
         return nullptr;
-    addRootHub(spec.bus);
-    auto device = std::make_unique<EmulatedUsbPrinter>(spec);
+    addRootHub(deviceSpec.bus);
+    auto device = std::make_unique<EmulatedUsbPrinter>(deviceSpec);
     const QString syspath = QStringLiteral("/devices/pci0000:00/0000:00:%1.0/usb%2/%3")
-                                .arg(QString::number(0x14 + spec.bus, 16))
-                                .arg(spec.bus)
+                                .arg(QString::number(0x14 + deviceSpec.bus, 16))
+                                .arg(deviceSpec.bus)
                                 .arg(device->sysfsName());
-    const QString bus = QStringLiteral("%1").arg(spec.bus, 3, 10, QLatin1Char('0'));
-    const QString dev = QStringLiteral("%1").arg(spec.deviceNumber, 3, 10, QLatin1Char('0'));
+    const QString bus = QStringLiteral("%1").arg(deviceSpec.bus, 3, 10, QLatin1Char('0'));
+    const QString dev = QStringLiteral("%1").arg(deviceSpec.deviceNumber, 3, 10, QLatin1Char('0'));
     const QString text = QStringLiteral("P: %1\n"
                                         "N: bus/usb/%2/%3\n"
                                         "E: DEVNAME=/dev/bus/usb/%2/%3\n"
@@ -591,12 +591,12 @@ EmulatedUsbPrinter *EmulatedUsbBus::addDevice(const EmulatedDeviceSpec &spec)
                                         "A: idProduct=%8\n"
                                         "H: descriptors=%9\n")
                              .arg(syspath, bus, dev)
-                             .arg(spec.bus)
-                             .arg(spec.deviceNumber)
-                             .arg((spec.bus - 1) * 128 + spec.deviceNumber - 1)
-                             .arg(spec.vendorId, 4, 16, QLatin1Char('0'))
-                             .arg(spec.productId, 4, 16, QLatin1Char('0'))
-                             .arg(QString::fromLatin1(printerDescriptors(spec).toHex().toUpper()));
+                             .arg(deviceSpec.bus)
+                             .arg(deviceSpec.deviceNumber)
+                             .arg((deviceSpec.bus - 1) * 128 + deviceSpec.deviceNumber - 1)
+                             .arg(deviceSpec.vendorId, 4, 16, QLatin1Char('0'))
+                             .arg(deviceSpec.productId, 4, 16, QLatin1Char('0'))
+                             .arg(QString::fromLatin1(printerDescriptors(deviceSpec).toHex().toUpper()));
     GError *error = nullptr;
     if (!umockdev_testbed_add_from_string(d->testbed, text.toUtf8().constData(), &error)) {
         qWarning("device %s: %s", qPrintable(syspath), error ? error->message : "?");
@@ -635,8 +635,8 @@ struct EmulatedUsbPrinter::Urb
 {
 };
 
-EmulatedUsbPrinter::EmulatedUsbPrinter(const EmulatedDeviceSpec &spec)
-    : m_spec(spec), m_model(new PrinterModel)
+EmulatedUsbPrinter::EmulatedUsbPrinter(const EmulatedDeviceSpec &deviceSpec)
+    : m_spec(deviceSpec), m_model(new PrinterModel)
 {
 }
 EmulatedUsbPrinter::~EmulatedUsbPrinter() = default;

@@ -40,10 +40,10 @@ using FrameResponder = std::function<QByteArray(const QByteArray &written)>;
 class EmulatedUsbPrinter
 {
 public:
-    explicit EmulatedUsbPrinter(const EmulatedDeviceSpec &spec);
+    explicit EmulatedUsbPrinter(const EmulatedDeviceSpec &deviceSpec);
     ~EmulatedUsbPrinter();
 
-    const EmulatedDeviceSpec &spec() const { return m_spec; }
+    const EmulatedDeviceSpec &deviceSpec() const { return m_spec; }
     QString sysfsName() const;
     QString devNode() const;
 
@@ -126,7 +126,7 @@ public:
     static bool available();
     static QString unavailableReason();
 
-    EmulatedUsbPrinter *addDevice(const EmulatedDeviceSpec &spec);
+    EmulatedUsbPrinter *addDevice(const EmulatedDeviceSpec &deviceSpec);
     // Removes an unplugged device from sysfs and /dev and tells udev listeners.
     void removeDevice(EmulatedUsbPrinter *device);
 

@@ -27,13 +27,13 @@ private:
     void addPrinter(int device, const QString &port, quint16 vendor, quint16 product,
                     const QByteArray &productString)
     {
-        EmulatedDeviceSpec spec;
-        spec.deviceNumber = device;
-        spec.portPath = port;
-        spec.vendorId = vendor;
-        spec.productId = product;
-        spec.product = productString;
-        QVERIFY(bus->addDevice(spec));
+        EmulatedDeviceSpec deviceSpec;
+        deviceSpec.deviceNumber = device;
+        deviceSpec.portPath = port;
+        deviceSpec.vendorId = vendor;
+        deviceSpec.productId = product;
+        deviceSpec.product = productString;
+        QVERIFY(bus->addDevice(deviceSpec));
     }
 
     int discover(_PRINTER_ATTR *attrs)

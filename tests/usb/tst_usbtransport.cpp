@@ -135,9 +135,9 @@ private:
     std::unique_ptr<CDeviceIOOpera> usb;
     std::unique_ptr<LogCapture> log;
 
-    EmulatedUsbPrinter *addPrinter(const EmulatedDeviceSpec &spec = EmulatedDeviceSpec())
+    EmulatedUsbPrinter *addPrinter(const EmulatedDeviceSpec &deviceSpec = EmulatedDeviceSpec())
     {
-        EmulatedUsbPrinter *p = bus->addDevice(spec);
+        EmulatedUsbPrinter *p = bus->addDevice(deviceSpec);
         if (!p)
             qFatal("the emulated device could not be added");
         return p;
@@ -146,12 +146,12 @@ private:
     static EmulatedDeviceSpec printerOn(int busNumber, int device, const QString &port,
                                         const QByteArray &product = "ABC")
     {
-        EmulatedDeviceSpec spec;
-        spec.bus = busNumber;
-        spec.deviceNumber = device;
-        spec.portPath = port;
-        spec.product = product;
-        return spec;
+        EmulatedDeviceSpec deviceSpec;
+        deviceSpec.bus = busNumber;
+        deviceSpec.deviceNumber = device;
+        deviceSpec.portPath = port;
+        deviceSpec.product = product;
+        return deviceSpec;
     }
 
     int swap(const QByteArray &frame, QByteArray *reply, int *replyLength)
@@ -259,10 +259,10 @@ private slots:
         QFETCH(QString, port);
         QFETCH(QString, entry);
 
-        EmulatedDeviceSpec spec = printerOn(1, 2, port, productString);
-        spec.vendorId = quint16(vendor);
-        spec.productId = quint16(product);
-        addPrinter(spec);
+        EmulatedDeviceSpec deviceSpec = printerOn(1, 2, port, productString);
+        deviceSpec.vendorId = quint16(vendor);
+        deviceSpec.productId = quint16(product);
+        addPrinter(deviceSpec);
 
         _PRINTER_ATTR attrs[kPrinterAttrCount];
         std::memset(attrs, 0, sizeof(attrs));
@@ -372,9 +372,9 @@ private slots:
 
     void otherVendorOnThePortIsNotOpened()
     {
-        EmulatedDeviceSpec spec = printerOn(1, 2, "5");
-        spec.vendorId = 0x1234;
-        addPrinter(spec);
+        EmulatedDeviceSpec deviceSpec = printerOn(1, 2, "5");
+        deviceSpec.vendorId = 0x1234;
+        addPrinter(deviceSpec);
         QCOMPARE(usb->GetPrinterHandle(5), -1);
     }
 
@@ -668,9 +668,9 @@ private slots:
 
     void endpointLookupUsesTheInterfaceStringIndex()
     {
-        EmulatedDeviceSpec spec = printerOn(1, 2, "3");
-        spec.interfaceStringIndex = 4;
-        EmulatedUsbPrinter *printer = addPrinter(spec);
+        EmulatedDeviceSpec deviceSpec = printerOn(1, 2, "3");
+        deviceSpec.interfaceStringIndex = 4;
+        EmulatedUsbPrinter *printer = addPrinter(deviceSpec);
         QCOMPARE(usb->GetPrinterHandle(3), 0);
 
         StderrCapture errors;
