@@ -4,7 +4,6 @@
 #include "sim/simprinter.h"
 #include "ui_mainwindow.h"
 
-
 namespace {
 PrinterConfig demoConfig()
 {
@@ -17,7 +16,7 @@ PrinterConfig demoConfig()
     }
     return config;
 }
-}  // namespace
+} // namespace
 
 DemoPrinter::DemoPrinter() = default;
 DemoPrinter::~DemoPrinter() = default;

@@ -24,8 +24,8 @@ extern bool scanFlag_TCP;
 extern QByteArray rtBuf;
 extern QByteArray recvBuf_TCP;
 extern QByteArray resultBuf_TCP;
-extern const QByteArray head;  // 1B FF FE
-extern const QByteArray tail;  // 1B FE FF
+extern const QByteArray head; // 1B FF FE
+extern const QByteArray tail; // 1B FE FF
 extern int randomInt;
 extern int lastNumber;
 extern QRandomGenerator generator;

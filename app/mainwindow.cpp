@@ -16,7 +16,6 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
-
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 {
     m_messageBox = new QMessageBox();
@@ -89,9 +88,9 @@ void MainWindow::connectFieldFixUps()
         fixLineEditWithTip(ui->lineEdit_2, tr("高度范围10-1778mm，请重新输入"), 10.0, 1778.0);
     });
     QLineEdit *const integerFields[] = {
-        ui->lineEdit_LabelGap,      ui->lineEdit_BlackLabelGap, ui->lineEdit_VerticalShift,
-        ui->lineEdit_PrintShift,    ui->lineEdit_DistanceO2PH,  ui->lineEdit_DistanceS2PH,
-        ui->lineEdit_DistanceB2PH,  ui->lineEdit_DistancePH2T,  ui->lineEdit_NetportTCPPort,
+        ui->lineEdit_LabelGap,       ui->lineEdit_BlackLabelGap, ui->lineEdit_VerticalShift,
+        ui->lineEdit_PrintShift,     ui->lineEdit_DistanceO2PH,  ui->lineEdit_DistanceS2PH,
+        ui->lineEdit_DistanceB2PH,   ui->lineEdit_DistancePH2T,  ui->lineEdit_NetportTCPPort,
         ui->lineEdit_NetportUDPPort, ui->lineEdit_PaperTime,
     };
     for (QLineEdit *edit : integerFields)
@@ -119,8 +118,7 @@ void MainWindow::setInitialWidgetStates()
              ui->pushButton_WifiSettingSet, ui->pushButton_BleSettingSet,
              ui->pushButton_NetportSettingSet, ui->pushButton_ComSettingSet,
              ui->pushButton_StripperSettingSet, ui->progressBar_Update, ui->lineEdit_ComDeviceInfo,
-             ui->lineEdit_ComSN, ui->lineEdit_SppMAC, ui->lineEdit_WApMAC,
-             ui->pushButton_StopList})
+             ui->lineEdit_ComSN, ui->lineEdit_SppMAC, ui->lineEdit_WApMAC, ui->pushButton_StopList})
         w->setEnabled(false);
     ui->tabWidget_2->setCurrentIndex(0);
     ui->toolBox_PrinterSetting->setCurrentIndex(0);
@@ -197,9 +195,9 @@ void MainWindow::on_checkBox_Serialport_clicked(bool checked)
 void MainWindow::controlAllWidgets(bool on)
 {
     qDebug() << "-------------cmd:" << (on ? "true" : "false");
-    for (QWidget *w : std::initializer_list<QWidget *>{ui->pushButton_close, ui->tabWidget_2,
-                                                       ui->pushButton_getPrinterInfo,
-                                                       ui->pushButton_Send, ui->pushButton_SendFile})
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             ui->pushButton_close, ui->tabWidget_2, ui->pushButton_getPrinterInfo,
+             ui->pushButton_Send, ui->pushButton_SendFile})
         w->setEnabled(on);
 }
 

@@ -104,7 +104,7 @@ public:
     void saveWifiSnapshot();
     // What the page showed after the last good read or write (the provisioning dialog
     // updates mode and station credentials); a write sends only the groups that differ.
-    int savedWifiMode = -1;  // -1: not known yet
+    int savedWifiMode = -1; // -1: not known yet
     QString savedStaName;
     QString savedStaPassword;
     QString savedApName;

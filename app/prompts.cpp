@@ -21,7 +21,7 @@ FileHandler &fileHandler()
     static FileHandler handler;
     return handler;
 }
-}  // namespace
+} // namespace
 
 void show(QWidget *parent, Kind kind, const QString &title, const QString &text)
 {
@@ -57,8 +57,17 @@ QString openFileName(QWidget *parent, const QString &caption, const QString &dir
     return QFileDialog::getOpenFileName(parent, caption, directory, filter);
 }
 
-void setMessageHandler(MessageHandler handler) { messageHandler() = std::move(handler); }
-void setDialogHandler(DialogHandler handler) { dialogHandler() = std::move(handler); }
-void setFileHandler(FileHandler handler) { fileHandler() = std::move(handler); }
+void setMessageHandler(MessageHandler handler)
+{
+    messageHandler() = std::move(handler);
+}
+void setDialogHandler(DialogHandler handler)
+{
+    dialogHandler() = std::move(handler);
+}
+void setFileHandler(FileHandler handler)
+{
+    fileHandler() = std::move(handler);
+}
 
-}  // namespace prompts
+} // namespace prompts

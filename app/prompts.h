@@ -10,7 +10,12 @@ class QDialog;
 // through here, so that tests can record them instead of blocking on a real one.
 namespace prompts {
 
-enum class Kind { Information, Warning, Critical };
+enum class Kind
+{
+    Information,
+    Warning,
+    Critical
+};
 
 struct Message
 {
@@ -51,4 +56,4 @@ void setMessageHandler(MessageHandler handler);
 void setDialogHandler(DialogHandler handler);
 void setFileHandler(FileHandler handler);
 
-}  // namespace prompts
+} // namespace prompts

@@ -2,7 +2,8 @@
 
 // Item codes of information queries (frame class 0x02). A query with item X returns
 // the value that a set frame (class 0x01) with the same item X writes.
-enum SetInfoType : unsigned char {
+enum SetInfoType : unsigned char
+{
     INFO_PRINT_SPEED = 0x00,
     INFO_CODE_PAGE = 0x01,
     INFO_COMMAND_SET = 0x02,
@@ -43,7 +44,8 @@ enum SetInfoType : unsigned char {
 };
 
 // Item codes of class 0x00 frames: status queries and function commands.
-enum POWER_InFo : unsigned char {
+enum POWER_InFo : unsigned char
+{
     POWER_SELF_TEST = 0,
     POWER_RESTART = 2,
     POWER_STATUS_WORD = 3,
@@ -59,7 +61,8 @@ enum POWER_InFo : unsigned char {
 };
 
 // Exchange result codes shared by every transport and exchange.
-enum ExchangeResult : int {
+enum ExchangeResult : int
+{
     RESULT_OK = 0,
     RESULT_BAD_REPLY = 1,
     RESULT_NOT_CONNECTED = 3,
@@ -72,7 +75,8 @@ enum ExchangeResult : int {
 };
 
 // Connection media, the values of ret_mode.
-enum ConnectionMedium : int {
+enum ConnectionMedium : int
+{
     MEDIUM_USB = 1,
     MEDIUM_NETWORK = 2,
     MEDIUM_BLUETOOTH = 3,

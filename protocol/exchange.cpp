@@ -63,7 +63,7 @@ int writeOnly(QByteArray request, int mode)
     return RESULT_NO_MEDIUM;
 }
 
-}  // namespace
+} // namespace
 
 int GetPrinterInfo(SetInfoType type, unsigned char *out, int mode, int *dataLength)
 {
@@ -123,8 +123,14 @@ int readPrinterStatusWord(quint32 *word)
     return RESULT_NO_MEDIUM;
 }
 
-NetworkBracket::NetworkBracket() { connectSocket(); }
-NetworkBracket::~NetworkBracket() { disconnectSocket(); }
+NetworkBracket::NetworkBracket()
+{
+    connectSocket();
+}
+NetworkBracket::~NetworkBracket()
+{
+    disconnectSocket();
+}
 
 void NetworkBracket::connectSocket()
 {

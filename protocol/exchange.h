@@ -11,8 +11,7 @@
 int GetPrinterInfo(SetInfoType type, unsigned char *out, int mode, int *dataLength = nullptr);
 
 // Status query (class 0x00) whose reply is read, e.g. firmware version or resolution.
-int GetPrinterStatusInfo(POWER_InFo code, unsigned char *out, int mode,
-                         int *dataLength = nullptr);
+int GetPrinterStatusInfo(POWER_InFo code, unsigned char *out, int mode, int *dataLength = nullptr);
 
 // Function command (class 0x00); no reply is read.
 int SetPrinterStatusButton(POWER_InFo code, int mode);

@@ -75,8 +75,7 @@ int decodeQueryReply(const uint8_t *reply, int capacity, uint8_t item, uint8_t *
     return 0;
 }
 
-bool findReply(const QByteArray &buffer, uint8_t frameClass, uint8_t item, int *start,
-               int *length)
+bool findReply(const QByteArray &buffer, uint8_t frameClass, uint8_t item, int *start, int *length)
 {
     QByteArray marker = head();
     marker.append(char(frameClass));
@@ -102,4 +101,4 @@ QString hex(const QByteArray &bytes)
     return QString::fromLatin1(bytes.toHex(' ').toUpper());
 }
 
-}  // namespace frame
+} // namespace frame

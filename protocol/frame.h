@@ -9,18 +9,23 @@
 // Everything that knows this layout lives here.
 namespace frame {
 
-constexpr int kHeaderSize = 6;  // head, class, item, length
+constexpr int kHeaderSize = 6; // head, class, item, length
 constexpr int kTrailerSize = 3;
 constexpr int kOverhead = kHeaderSize + kTrailerSize;
 constexpr int kMaxData = 255;
-constexpr int kMaxText = kMaxData - 1;  // room left for the terminating NUL
-constexpr int kQueryOutSize = 1024;     // what callers of the query exchanges provide
-constexpr int kReplyAreaSize = 264;     // one USB reply block, also the exchange's scratch area
+constexpr int kMaxText = kMaxData - 1; // room left for the terminating NUL
+constexpr int kQueryOutSize = 1024;    // what callers of the query exchanges provide
+constexpr int kReplyAreaSize = 264;    // one USB reply block, also the exchange's scratch area
 
-enum Class : uint8_t { ClassStatus = 0x00, ClassSet = 0x01, ClassQuery = 0x02 };
+enum Class : uint8_t
+{
+    ClassStatus = 0x00,
+    ClassSet = 0x01,
+    ClassQuery = 0x02
+};
 
-const QByteArray &head();  // 1B FF FE
-const QByteArray &tail();  // 1B FE FF
+const QByteArray &head(); // 1B FF FE
+const QByteArray &tail(); // 1B FE FF
 
 // Builds a complete frame. Data longer than kMaxData is a caller error and is cut so
 // that the length byte always equals the number of data bytes sent.
@@ -46,14 +51,19 @@ int decodeQueryReply(const uint8_t *reply, int capacity, uint8_t item, uint8_t *
 // buffer too, returns its start in `start` and the number of frame bytes available
 // (L + 9, or fewer when the buffer ends earlier; a length byte with bit 7 set is
 // taken as signed and never yields a negative or oversized count).
-bool findReply(const QByteArray &buffer, uint8_t frameClass, uint8_t item, int *start,
-               int *length);
+bool findReply(const QByteArray &buffer, uint8_t frameClass, uint8_t item, int *start, int *length);
 
 // Reads a little-endian 16-bit value from reply data.
-inline uint16_t u16(const uint8_t *data) { return uint16_t(data[0] | (data[1] << 8)); }
-inline int16_t s16(const uint8_t *data) { return int16_t(u16(data)); }
+inline uint16_t u16(const uint8_t *data)
+{
+    return uint16_t(data[0] | (data[1] << 8));
+}
+inline int16_t s16(const uint8_t *data)
+{
+    return int16_t(u16(data));
+}
 
 // "1B FF FE ..." for the debug log.
 QString hex(const QByteArray &bytes);
 
-}  // namespace frame
+} // namespace frame

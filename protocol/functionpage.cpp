@@ -20,11 +20,12 @@ namespace {
 // Text of a NUL-terminated answer in the local 8-bit encoding.
 QString answerText(const unsigned char *data, int size)
 {
-    return QString::fromLocal8Bit(reinterpret_cast<const char *>(data),
-                                  int(qstrnlen(reinterpret_cast<const char *>(data), size_t(size))));
+    return QString::fromLocal8Bit(
+        reinterpret_cast<const char *>(data),
+        int(qstrnlen(reinterpret_cast<const char *>(data), size_t(size))));
 }
 
-}  // namespace
+} // namespace
 
 int MainWindow::Message_Init()
 {
@@ -165,11 +166,26 @@ void MainWindow::runSetButton(uint8_t item, uint8_t value)
     Ret_Handler(runSetCommand(item, value));
 }
 
-void MainWindow::on_pushButton_SelfCheck_clicked() { runFunctionButton(POWER_SELF_TEST); }
-void MainWindow::on_pushButton_SeamLrn_clicked() { runFunctionButton(POWER_GAP_LEARN); }
-void MainWindow::on_pushButton_BlackLableLrn_clicked() { runFunctionButton(POWER_BLACK_MARK_LEARN); }
-void MainWindow::on_pushButton_DACLrn_clicked() { runFunctionButton(POWER_DAC_LEARN); }
-void MainWindow::on_pushButton_OutietLrn_clicked() { runFunctionButton(POWER_OUTLET_LEARN); }
+void MainWindow::on_pushButton_SelfCheck_clicked()
+{
+    runFunctionButton(POWER_SELF_TEST);
+}
+void MainWindow::on_pushButton_SeamLrn_clicked()
+{
+    runFunctionButton(POWER_GAP_LEARN);
+}
+void MainWindow::on_pushButton_BlackLableLrn_clicked()
+{
+    runFunctionButton(POWER_BLACK_MARK_LEARN);
+}
+void MainWindow::on_pushButton_DACLrn_clicked()
+{
+    runFunctionButton(POWER_DAC_LEARN);
+}
+void MainWindow::on_pushButton_OutietLrn_clicked()
+{
+    runFunctionButton(POWER_OUTLET_LEARN);
+}
 
 void MainWindow::on_pushButton_NopaperLrn_clicked()
 {
@@ -183,11 +199,35 @@ void MainWindow::on_pushButton_NopaperLrn_clicked()
     Ret_Handler(ret);
 }
 
-void MainWindow::on_pushButton_AllCut_clicked() { runSetButton(INFO_CUTTER_MODE, 1); }
-void MainWindow::on_pushButton_HalfCut_clicked() { runSetButton(INFO_CUTTER_MODE, 0); }
-void MainWindow::on_pushButton_StripMode_clicked() { runSetButton(INFO_CUTTER_MODE, 2); }
-void MainWindow::on_pushButton_TearMode_clicked() { runSetButton(INFO_CUTTER_MODE, 3); }
-void MainWindow::on_pushButton_KeySettingOpen_clicked() { runSetButton(INFO_KEY_SETTING, 0); }
-void MainWindow::on_pushButton_KeySettingClose_clicked() { runSetButton(INFO_KEY_SETTING, 1); }
-void MainWindow::on_pushButton_BuzzerOpen_clicked() { runSetButton(INFO_BUZZER, 0); }
-void MainWindow::on_pushButton_BuzzerClose_clicked() { runSetButton(INFO_BUZZER, 1); }
+void MainWindow::on_pushButton_AllCut_clicked()
+{
+    runSetButton(INFO_CUTTER_MODE, 1);
+}
+void MainWindow::on_pushButton_HalfCut_clicked()
+{
+    runSetButton(INFO_CUTTER_MODE, 0);
+}
+void MainWindow::on_pushButton_StripMode_clicked()
+{
+    runSetButton(INFO_CUTTER_MODE, 2);
+}
+void MainWindow::on_pushButton_TearMode_clicked()
+{
+    runSetButton(INFO_CUTTER_MODE, 3);
+}
+void MainWindow::on_pushButton_KeySettingOpen_clicked()
+{
+    runSetButton(INFO_KEY_SETTING, 0);
+}
+void MainWindow::on_pushButton_KeySettingClose_clicked()
+{
+    runSetButton(INFO_KEY_SETTING, 1);
+}
+void MainWindow::on_pushButton_BuzzerOpen_clicked()
+{
+    runSetButton(INFO_BUZZER, 0);
+}
+void MainWindow::on_pushButton_BuzzerClose_clicked()
+{
+    runSetButton(INFO_BUZZER, 1);
+}

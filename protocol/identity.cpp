@@ -39,4 +39,4 @@ bool manufacturer(const QByteArray &deviceId, QByteArray *maker)
     return true;
 }
 
-}  // namespace identity
+} // namespace identity

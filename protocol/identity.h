@@ -20,4 +20,4 @@ bool split(const uint8_t *data, int length, QList<QByteArray> *strings);
 // false when there is no such field.
 bool manufacturer(const QByteArray &deviceId, QByteArray *maker);
 
-}  // namespace identity
+} // namespace identity

@@ -71,7 +71,7 @@ bool parseTypedDecimal(const QString &raw, double *value)
     return ok && std::isfinite(*value);
 }
 
-}  // namespace
+} // namespace
 
 void MainWindow::fixLineEditWithTip(QLineEdit *edit, const QString &tip, double min, double max)
 {

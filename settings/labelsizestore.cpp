@@ -15,7 +15,7 @@ double storedValue(const char *key, double fallback)
     const double value = settings.value(QLatin1String(key), fallback).toDouble(&ok);
     return ok && std::isfinite(value) ? value : fallback;
 }
-}  // namespace
+} // namespace
 
 double storedWidth()
 {
@@ -34,4 +34,4 @@ void store(const QString &widthText, const QString &heightText)
     settings.setValue(QLatin1String(kWidthKey), widthText);
 }
 
-}  // namespace labelsize
+} // namespace labelsize

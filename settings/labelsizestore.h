@@ -16,4 +16,4 @@ double storedHeight();
 // Stores the texts as typed, before any check.
 void store(const QString &widthText, const QString &heightText);
 
-}  // namespace labelsize
+} // namespace labelsize

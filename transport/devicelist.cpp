@@ -22,11 +22,10 @@ const char *const kHighResolutionModels[] = {"K51A", "K53TA", "K54A", "RM872QV",
 // Models whose settings cannot be changed from this tool.
 const char *const kNoSettingsModels[] = {"WX-310", "WX-320"};
 // Models with the print-mode setting (and a stripper).
-const char *const kPrintModeModels[] = {"K53",     "K60",      "QR470",     "PRO",      "K52B",
+const char *const kPrintModeModels[] = {"K53",     "K60",     "QR470",    "PRO",      "K52B",
                                         "ZC-M300", "ZC-M919", "ZC-500RA", "ZC-501VRA"};
 
-template <size_t N>
-bool containsAny(const QString &text, const char *const (&needles)[N])
+template <size_t N> bool containsAny(const QString &text, const char *const (&needles)[N])
 {
     for (const char *needle : needles) {
         if (text.contains(QLatin1String(needle), Qt::CaseSensitive))
@@ -54,15 +53,14 @@ QString addressOfEntry(const QString &text)
 
 // A transport object may still be on the stack of a nested event loop; let the
 // event loop delete it.
-template <typename T>
-void retire(T *&transport)
+template <typename T> void retire(T *&transport)
 {
     if (transport)
         transport->deleteLater();
     transport = nullptr;
 }
 
-}  // namespace
+} // namespace
 
 void MainWindow::on_pushButton_getList_clicked()
 {

@@ -30,7 +30,7 @@ double msSinceProcessStart()
         return -1;
     const QByteArray line = stat.readAll();
     const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
-    const double startTicks = fields.value(19).toDouble();  // field 22 of the line
+    const double startTicks = fields.value(19).toDouble(); // field 22 of the line
     timespec now{};
     clock_gettime(CLOCK_BOOTTIME, &now);
     const double nowMs = now.tv_sec * 1000.0 + now.tv_nsec / 1e6;
@@ -67,7 +67,7 @@ int runChild(int argc, char **argv)
     return app.exec();
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char **argv)
 {

@@ -53,17 +53,26 @@ void TestFieldFixUps::widthFixUp_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<bool>("tip");
-    QTest::newRow("below minimum") << "7" << "20" << true;
-    QTest::newRow("thousands comma") << "1,234" << "108" << true;
-    QTest::newRow("decimal comma below minimum") << "12,5" << "20" << true;
-    QTest::newRow("rounds half up") << "50.25" << "50.3" << false;
-    QTest::newRow("whole number drops the decimal") << "50.0" << "50" << false;
+    QTest::newRow("below minimum") << "7"
+                                   << "20" << true;
+    QTest::newRow("thousands comma") << "1,234"
+                                     << "108" << true;
+    QTest::newRow("decimal comma below minimum") << "12,5"
+                                                 << "20" << true;
+    QTest::newRow("rounds half up") << "50.25"
+                                    << "50.3" << false;
+    QTest::newRow("whole number drops the decimal") << "50.0"
+                                                    << "50" << false;
     QTest::newRow("fullwidth digits") << QString::fromUtf8("１２") << "102.0" << true;
-    QTest::newRow("letters") << "abc" << "102.0" << true;
-    QTest::newRow("european grouping") << "1.234,5" << "108" << true;
-    QTest::newRow("unit typed after") << "60 mm" << "60" << false;
+    QTest::newRow("letters") << "abc"
+                             << "102.0" << true;
+    QTest::newRow("european grouping") << "1.234,5"
+                                       << "108" << true;
+    QTest::newRow("unit typed after") << "60 mm"
+                                      << "60" << false;
     QTest::newRow("fullwidth comma decimal") << QString::fromUtf8("60，5") << "60.5" << false;
-    QTest::newRow("empty") << "" << "102.0" << true;
+    QTest::newRow("empty") << ""
+                           << "102.0" << true;
 }
 
 void TestFieldFixUps::widthFixUp()
@@ -87,8 +96,7 @@ void TestFieldFixUps::heightKeepsLastAcceptedValue()
     QCOMPARE(height->text(), QStringLiteral("300"));
     leave(height, QStringLiteral("x"));
     QCOMPARE(height->text(), QStringLiteral("300.0"));
-    QCOMPARE(window->currentTipLabel()->text(),
-             QString::fromUtf8("高度范围10-1778mm，请重新输入"));
+    QCOMPARE(window->currentTipLabel()->text(), QString::fromUtf8("高度范围10-1778mm，请重新输入"));
     leave(height, QStringLiteral("5000"));
     QCOMPARE(height->text(), QStringLiteral("1778"));
 }
@@ -109,29 +117,28 @@ void TestFieldFixUps::integerFixUp_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<QStringList>("typed");
     QTest::addColumn<QStringList>("shown");
-    const QStringList fields{"lineEdit_LabelGap",     "lineEdit_BlackLabelGap",
-                             "lineEdit_VerticalShift", "lineEdit_PrintShift",
-                             "lineEdit_DistanceO2PH", "lineEdit_DistanceS2PH",
-                             "lineEdit_DistanceB2PH", "lineEdit_DistancePH2T",
-                             "lineEdit_NetportTCPPort", "lineEdit_NetportUDPPort",
-                             "lineEdit_PaperTime"};
+    const QStringList fields{
+        "lineEdit_LabelGap",       "lineEdit_BlackLabelGap", "lineEdit_VerticalShift",
+        "lineEdit_PrintShift",     "lineEdit_DistanceO2PH",  "lineEdit_DistanceS2PH",
+        "lineEdit_DistanceB2PH",   "lineEdit_DistancePH2T",  "lineEdit_NetportTCPPort",
+        "lineEdit_NetportUDPPort", "lineEdit_PaperTime"};
     for (const QString &field : fields)
         QTest::newRow(qPrintable(field)) << field << QStringList{"12mm"} << QStringList{"12"};
     QTest::newRow("minus inside") << "lineEdit_PrintShift" << QStringList{"1-2"}
                                   << QStringList{"12"};
-    QTest::newRow("negative kept") << "lineEdit_PrintShift" << QStringList{"-7"}
-                                   << QStringList{"-7"};
-    QTest::newRow("minus alone restores 0") << "lineEdit_LabelGap" << QStringList{"-"}
-                                            << QStringList{"0"};
-    QTest::newRow("empty restores last") << "lineEdit_LabelGap" << QStringList{"5", ""}
-                                         << QStringList{"5", "5"};
-    QTest::newRow("double minus restores") << "lineEdit_LabelGap" << QStringList{"3", "--5"}
-                                           << QStringList{"3", "3"};
-    QTest::newRow("minus twice restores") << "lineEdit_LabelGap" << QStringList{"-1-2"}
-                                          << QStringList{"0"};
-    QTest::newRow("overflow restores") << "lineEdit_NetportTCPPort"
-                                       << QStringList{"9100", "99999999999"}
-                                       << QStringList{"9100", "9100"};
+    QTest::newRow("negative kept")
+        << "lineEdit_PrintShift" << QStringList{"-7"} << QStringList{"-7"};
+    QTest::newRow("minus alone restores 0")
+        << "lineEdit_LabelGap" << QStringList{"-"} << QStringList{"0"};
+    QTest::newRow("empty restores last")
+        << "lineEdit_LabelGap" << QStringList{"5", ""} << QStringList{"5", "5"};
+    QTest::newRow("double minus restores")
+        << "lineEdit_LabelGap" << QStringList{"3", "--5"} << QStringList{"3", "3"};
+    QTest::newRow("minus twice restores")
+        << "lineEdit_LabelGap" << QStringList{"-1-2"} << QStringList{"0"};
+    QTest::newRow("overflow restores")
+        << "lineEdit_NetportTCPPort" << QStringList{"9100", "99999999999"}
+        << QStringList{"9100", "9100"};
 }
 
 void TestFieldFixUps::integerFixUp()

@@ -69,20 +69,28 @@ void TestMainWindow::cleanup()
 void TestMainWindow::initialStates()
 {
     Ui::MainWindow *ui = window->ui;
-    const QList<QWidget *> enabled{ui->checkBox_USB,    ui->checkBox_NET,
-                                   ui->checkBox_WIFI,   ui->pushButton_open,
-                                   ui->pushButton_Send, ui->pushButton_SendFile,
-                                   ui->textBrowser_Ver, ui->textBrowser_DPI,
-                                   ui->textBrowser_MaxPaperWidth, ui->textBrowser_Model};
+    const QList<QWidget *> enabled{
+        ui->checkBox_USB,     ui->checkBox_NET,    ui->checkBox_WIFI,
+        ui->pushButton_open,  ui->pushButton_Send, ui->pushButton_SendFile,
+        ui->textBrowser_Ver,  ui->textBrowser_DPI, ui->textBrowser_MaxPaperWidth,
+        ui->textBrowser_Model};
     for (QWidget *w : enabled)
         QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));
-    const QList<QWidget *> disabled{
-        ui->checkBox_BLE,           ui->checkBox_Serialport,        ui->pushButton_close,
-        ui->pushButton_PrintSettingSet, ui->pushButton_DistanceSettingSet,
-        ui->pushButton_WifiSettingSet, ui->pushButton_BleSettingSet,
-        ui->pushButton_NetportSettingSet, ui->pushButton_ComSettingSet,
-        ui->pushButton_StripperSettingSet, ui->progressBar_Update, ui->lineEdit_ComDeviceInfo,
-        ui->lineEdit_ComSN,         ui->lineEdit_SppMAC,            ui->lineEdit_WApMAC};
+    const QList<QWidget *> disabled{ui->checkBox_BLE,
+                                    ui->checkBox_Serialport,
+                                    ui->pushButton_close,
+                                    ui->pushButton_PrintSettingSet,
+                                    ui->pushButton_DistanceSettingSet,
+                                    ui->pushButton_WifiSettingSet,
+                                    ui->pushButton_BleSettingSet,
+                                    ui->pushButton_NetportSettingSet,
+                                    ui->pushButton_ComSettingSet,
+                                    ui->pushButton_StripperSettingSet,
+                                    ui->progressBar_Update,
+                                    ui->lineEdit_ComDeviceInfo,
+                                    ui->lineEdit_ComSN,
+                                    ui->lineEdit_SppMAC,
+                                    ui->lineEdit_WApMAC};
     for (QWidget *w : disabled)
         QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
     QCOMPARE(ui->tabWidget_2->count(), 3);
@@ -168,7 +176,7 @@ void TestMainWindow::mediumSelection()
 
     auto *checkBox = window->findChild<QCheckBox *>(box);
     QVERIFY(checkBox);
-    checkBox->setEnabled(true);  // Bluetooth and serial are disabled in the form
+    checkBox->setEnabled(true); // Bluetooth and serial are disabled in the form
     QTest::mouseClick(checkBox, Qt::LeftButton);
     QVERIFY(checkBox->isChecked());
     QCOMPARE(ret_mode, mode);
@@ -215,12 +223,26 @@ void TestMainWindow::wifiPrefill_data()
     QTest::addColumn<QString>("apPort");
     QTest::addColumn<QString>("expectedAddress");
     QTest::addColumn<QString>("expectedPort");
-    QTest::newRow("access point") << 1 << "192.168.4.1" << "10.1.2.3" << "9101" << "192.168.4.1"
+    QTest::newRow("access point") << 1 << "192.168.4.1"
+                                  << "10.1.2.3"
+                                  << "9101"
+                                  << "192.168.4.1"
                                   << "9101";
-    QTest::newRow("station") << 0 << "192.168.4.1" << "10.1.2.3" << "" << "10.1.2.3" << "9100";
-    QTest::newRow("station all zero") << 0 << "192.168.4.1" << "0.0.0.0" << "" << "192.168.1.1"
+    QTest::newRow("station") << 0 << "192.168.4.1"
+                             << "10.1.2.3"
+                             << ""
+                             << "10.1.2.3"
+                             << "9100";
+    QTest::newRow("station all zero") << 0 << "192.168.4.1"
+                                      << "0.0.0.0"
+                                      << ""
+                                      << "192.168.1.1"
                                       << "9100";
-    QTest::newRow("station empty") << 0 << "192.168.4.1" << "" << "" << "192.168.1.1" << "9100";
+    QTest::newRow("station empty") << 0 << "192.168.4.1"
+                                   << ""
+                                   << ""
+                                   << "192.168.1.1"
+                                   << "9100";
 }
 
 void TestMainWindow::wifiPrefill()
@@ -247,9 +269,12 @@ void TestMainWindow::labelSizeRestore_data()
     QTest::addColumn<QVariant>("storedHeight");
     QTest::addColumn<QString>("width");
     QTest::addColumn<QString>("height");
-    QTest::newRow("defaults") << QVariant() << QVariant() << "102.0" << "152.0";
-    QTest::newRow("stored texts") << QVariant("50.3") << QVariant("100") << "50.3" << "100.0";
-    QTest::newRow("not a number") << QVariant("abc") << QVariant("12,5x") << "102.0" << "152.0";
+    QTest::newRow("defaults") << QVariant() << QVariant() << "102.0"
+                              << "152.0";
+    QTest::newRow("stored texts") << QVariant("50.3") << QVariant("100") << "50.3"
+                                  << "100.0";
+    QTest::newRow("not a number") << QVariant("abc") << QVariant("12,5x") << "102.0"
+                                  << "152.0";
 }
 
 void TestMainWindow::labelSizeRestore()
@@ -332,8 +357,7 @@ void TestMainWindow::noMediumSendsNothing()
     unsigned char out[frame::kQueryOutSize];
     memset(out, 0xAA, sizeof(out));
     QCOMPARE(GetPrinterInfo(INFO_PRINT_SPEED, out, mode), -1);
-    QCOMPARE(QByteArray(reinterpret_cast<char *>(out), sizeof(out)),
-             QByteArray(sizeof(out), '\0'));
+    QCOMPARE(QByteArray(reinterpret_cast<char *>(out), sizeof(out)), QByteArray(sizeof(out), '\0'));
     QCOMPARE(GetPrinterStatusInfo(POWER_FIRMWARE_VERSION, out, mode), -1);
     QCOMPARE(SetPrinterStatusButton(POWER_SELF_TEST, mode), -1);
     QCOMPARE(sendSetFrame(INFO_PRINT_SPEED, QByteArray(1, '\1')), -1);
@@ -352,17 +376,33 @@ void TestMainWindow::commandsNeedAnOpenPrinter_data()
     const int info = int(prompts::Kind::Information);
     QTest::newRow("information") << "pushButton_getPrinterInfo" << int(prompts::Kind::Critical)
                                  << QString::fromUtf8("设备未打开!");
-    for (const char *name :
-         {"pushButton_GetPrinterStatus", "pushButton_SelfCheck", "pushButton_Reboot",
-          "pushButton_PrinterInit", "pushButton_SeamLrn", "pushButton_BlackLableLrn",
-          "pushButton_DACLrn", "pushButton_OutietLrn", "pushButton_NopaperLrn",
-          "pushButton_AllCut", "pushButton_HalfCut", "pushButton_StripMode",
-          "pushButton_TearMode", "pushButton_KeySettingOpen", "pushButton_KeySettingClose",
-          "pushButton_BuzzerOpen", "pushButton_BuzzerClose", "pushButton_PrintSettingRead",
-          "pushButton_DistanceSettingRead", "pushButton_WifiSettingRead",
-          "pushButton_BleSettingRead", "pushButton_NetportSettingRead",
-          "pushButton_ComSettingRead", "pushButton_StripperSettingRead",
-          "pushButton_DownloadFW", "pushButton_DownloadFL", "pushButton_NetSetup"})
+    for (const char *name : {"pushButton_GetPrinterStatus",
+                             "pushButton_SelfCheck",
+                             "pushButton_Reboot",
+                             "pushButton_PrinterInit",
+                             "pushButton_SeamLrn",
+                             "pushButton_BlackLableLrn",
+                             "pushButton_DACLrn",
+                             "pushButton_OutietLrn",
+                             "pushButton_NopaperLrn",
+                             "pushButton_AllCut",
+                             "pushButton_HalfCut",
+                             "pushButton_StripMode",
+                             "pushButton_TearMode",
+                             "pushButton_KeySettingOpen",
+                             "pushButton_KeySettingClose",
+                             "pushButton_BuzzerOpen",
+                             "pushButton_BuzzerClose",
+                             "pushButton_PrintSettingRead",
+                             "pushButton_DistanceSettingRead",
+                             "pushButton_WifiSettingRead",
+                             "pushButton_BleSettingRead",
+                             "pushButton_NetportSettingRead",
+                             "pushButton_ComSettingRead",
+                             "pushButton_StripperSettingRead",
+                             "pushButton_DownloadFW",
+                             "pushButton_DownloadFL",
+                             "pushButton_NetSetup"})
         QTest::newRow(name) << name << info << closed;
 }
 

@@ -34,11 +34,21 @@ void TestStartup::translationLoads_data()
     QTest::addColumn<QString>("argument");
     QTest::addColumn<QString>("openButton");
     QTest::addColumn<QString>("title");
-    QTest::newRow("en") << "en" << "Open device" << "Label Printer Setup ToolV1.0.9";
-    QTest::newRow("de") << "de" << "" << "";
-    QTest::newRow("fr") << "fr" << "" << "";
-    QTest::newRow("nl") << "nl" << "" << "";
-    QTest::newRow("pt_BR") << "pt" << "" << "";
+    QTest::newRow("en") << "en"
+                        << "Open device"
+                        << "Label Printer Setup ToolV1.0.9";
+    QTest::newRow("de") << "de"
+                        << ""
+                        << "";
+    QTest::newRow("fr") << "fr"
+                        << ""
+                        << "";
+    QTest::newRow("nl") << "nl"
+                        << ""
+                        << "";
+    QTest::newRow("pt_BR") << "pt"
+                           << ""
+                           << "";
     QTest::newRow("zh_TW") << "zh_TW" << QString::fromUtf8("開啟設備") << "";
 }
 

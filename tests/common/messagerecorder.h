@@ -19,12 +19,12 @@ public:
             dialogTitles.append(dialog->windowTitle());
             return dialogResult;
         });
-        prompts::setFileHandler([this](QWidget *, const QString &caption, const QString &,
-                                       const QString &filter) {
-            fileCaptions.append(caption);
-            fileFilters.append(filter);
-            return fileToOpen;
-        });
+        prompts::setFileHandler(
+            [this](QWidget *, const QString &caption, const QString &, const QString &filter) {
+                fileCaptions.append(caption);
+                fileFilters.append(filter);
+                return fileToOpen;
+            });
     }
     ~MessageRecorder()
     {

@@ -11,7 +11,7 @@ QByteArray bytes(const char *hexText)
 {
     return QByteArray::fromHex(QByteArray(hexText).replace(' ', ""));
 }
-}  // namespace
+} // namespace
 
 class TestFrame : public QObject
 {
@@ -41,13 +41,14 @@ void TestFrame::build_data()
     QTest::addColumn<QByteArray>("data");
     QTest::addColumn<QByteArray>("expected");
     QTest::newRow("identity query") << 0x02 << 0x0C << QByteArray() << bytes("1BFFFE020C001BFEFF");
-    QTest::newRow("firmware version") << 0x00 << 0x04 << QByteArray() << bytes("1BFFFE000400 1BFEFF");
+    QTest::newRow("firmware version")
+        << 0x00 << 0x04 << QByteArray() << bytes("1BFFFE000400 1BFEFF");
     QTest::newRow("restart") << 0x00 << 0x02 << QByteArray() << bytes("1BFFFE000200 1BFEFF");
-    QTest::newRow("paper-out learning") << 0x00 << 0x0D << QByteArray()
-                                        << bytes("1BFFFE000D00 1BFEFF");
+    QTest::newRow("paper-out learning")
+        << 0x00 << 0x0D << QByteArray() << bytes("1BFFFE000D00 1BFEFF");
     QTest::newRow("full cut") << 0x01 << 0x25 << bytes("01") << bytes("1BFFFE01250101 1BFEFF");
-    QTest::newRow("label gap 24 dots") << 0x01 << 0x19 << frame::le16(24)
-                                       << bytes("1BFFFE01190218001BFEFF");
+    QTest::newRow("label gap 24 dots")
+        << 0x01 << 0x19 << frame::le16(24) << bytes("1BFFFE01190218001BFEFF");
     QTest::newRow("ports 9100 9101") << 0x01 << 0x0F << (frame::le16(9100) + frame::le16(9101))
                                      << bytes("1BFFFE010F048C238D231BFEFF");
     QTest::newRow("name AB") << 0x01 << 0x2B << frame::textData(QByteArray("AB"))
@@ -60,7 +61,8 @@ void TestFrame::build()
     QFETCH(int, item);
     QFETCH(QByteArray, data);
     QFETCH(QByteArray, expected);
-    QCOMPARE(frame::build(uint8_t(frameClass), uint8_t(item), data).toHex(' '), expected.toHex(' '));
+    QCOMPARE(frame::build(uint8_t(frameClass), uint8_t(item), data).toHex(' '),
+             expected.toHex(' '));
 }
 
 void TestFrame::textDataFitsOneFrame_data()
@@ -99,11 +101,11 @@ void TestFrame::decodeQueryReply_data()
     QTest::newRow("speed 3") << bytes("1BFFFE0200010 31BFEFF") << 0x00 << 0 << bytes("03");
     QTest::newRow("empty answer") << bytes("1BFFFE021300 1BFEFF") << 0x13 << 0 << QByteArray();
     QTest::newRow("other item code") << bytes("1BFFFE0214010 51BFEFF") << 0x13 << 1 << QByteArray();
-    QTest::newRow("other class accepted") << bytes("1BFFFE0513010 51BFEFF") << 0x13 << 0
-                                          << bytes("05");
+    QTest::newRow("other class accepted")
+        << bytes("1BFFFE0513010 51BFEFF") << 0x13 << 0 << bytes("05");
     QTest::newRow("bad header") << bytes("1BFFFF021301051BFEFF") << 0x13 << 1 << QByteArray();
-    QTest::newRow("no trailer needed") << bytes("1BFFFE0B0B04CB006003") << 0x0B << 0
-                                       << bytes("CB006003");
+    QTest::newRow("no trailer needed")
+        << bytes("1BFFFE0B0B04CB006003") << 0x0B << 0 << bytes("CB006003");
     QTest::newRow("nothing received") << QByteArray() << 0x0C << 1 << QByteArray();
 }
 
@@ -118,9 +120,9 @@ void TestFrame::decodeQueryReply()
     QByteArray area(frame::kReplyAreaSize, '\0');
     area.replace(0, reply.size(), reply);
     QByteArray out(frame::kQueryOutSize, char(0xAA));
-    const int result = frame::decodeQueryReply(reinterpret_cast<const uint8_t *>(area.constData()),
-                                               area.size(), uint8_t(item),
-                                               reinterpret_cast<uint8_t *>(out.data()));
+    const int result =
+        frame::decodeQueryReply(reinterpret_cast<const uint8_t *>(area.constData()), area.size(),
+                                uint8_t(item), reinterpret_cast<uint8_t *>(out.data()));
     QCOMPARE(result, expectedResult);
     QCOMPARE(out.left(expectedData.size()), expectedData);
     QCOMPARE(out.mid(expectedData.size()), QByteArray(out.size() - expectedData.size(), '\0'));
@@ -153,16 +155,16 @@ void TestFrame::findReply_data()
     QTest::addColumn<int>("start");
     QTest::addColumn<int>("length");
     QTest::newRow("whole") << bytes("1BFFFE02290 28C231BFEFF") << 0x29 << true << 0 << 11;
-    QTest::newRow("stray bytes first") << bytes("0000AB1B1BFFFE0229028C231BFEFF") << 0x29 << true
-                                       << 4 << 11;
+    QTest::newRow("stray bytes first")
+        << bytes("0000AB1B1BFFFE0229028C231BFEFF") << 0x29 << true << 4 << 11;
     QTest::newRow("first segment only") << bytes("1BFFFE0229028C") << 0x29 << false << 0 << 0;
     QTest::newRow("header only") << bytes("1BFFFE0229") << 0x29 << false << 0 << 0;
-    QTest::newRow("trailer inside data") << bytes("1BFFFE023C061BFEFF0102") << 0x3C << false << 0
-                                         << 0;
+    QTest::newRow("trailer inside data")
+        << bytes("1BFFFE023C061BFEFF0102") << 0x3C << false << 0 << 0;
     QTest::newRow("trailer inside data, complete")
         << bytes("1BFFFE023C061BFEFF0102031BFEFF") << 0x3C << true << 0 << 15;
-    QTest::newRow("merged with the next") << bytes("1BFFFE0229028C231BFEFF1BFFFE0200") << 0x29
-                                          << true << 0 << 11;
+    QTest::newRow("merged with the next")
+        << bytes("1BFFFE0229028C231BFEFF1BFFFE0200") << 0x29 << true << 0 << 11;
     QTest::newRow("other item only") << bytes("1BFFFE0228028C231BFEFF") << 0x29 << false << 0 << 0;
     QTest::newRow("length with bit 7 waits")
         << (bytes("1BFFFE020C80") + QByteArray(20, 'a') + bytes("1BFEFF")) << 0x0C << false << 0
@@ -199,8 +201,8 @@ void TestFrame::identitySplit_data()
     QTest::addColumn<QByteArray>("fifth");
     QTest::newRow("five strings") << QByteArray("V\0K53TA\0MFG:Label;\0P\0S\0", 23) << true
                                   << QByteArray("K53TA") << QByteArray("S");
-    QTest::newRow("fifth unterminated") << QByteArray("V\0M\0D\0P\0last", 12) << true
-                                        << QByteArray("M") << QByteArray("last");
+    QTest::newRow("fifth unterminated")
+        << QByteArray("V\0M\0D\0P\0last", 12) << true << QByteArray("M") << QByteArray("last");
     QTest::newRow("three NULs") << QByteArray("V\0M\0D\0P", 7) << false << QByteArray()
                                 << QByteArray();
     QTest::newRow("empty") << QByteArray() << false << QByteArray() << QByteArray();
@@ -213,9 +215,9 @@ void TestFrame::identitySplit()
     // The data sits in a larger zeroed area: NULs past its length must not count.
     QByteArray area = data + QByteArray(64, '\0');
     QList<QByteArray> strings;
-    QCOMPARE(identity::split(reinterpret_cast<const uint8_t *>(area.constData()), data.size(),
-                             &strings),
-             ok);
+    QCOMPARE(
+        identity::split(reinterpret_cast<const uint8_t *>(area.constData()), data.size(), &strings),
+        ok);
     if (ok) {
         QFETCH(QByteArray, model);
         QFETCH(QByteArray, fifth);
@@ -231,8 +233,8 @@ void TestFrame::manufacturer_data()
     QTest::addColumn<bool>("ok");
     QTest::addColumn<QByteArray>("maker");
     QTest::newRow("plain") << QByteArray("MFG:Label;CMD:ZPL;") << true << QByteArray("Label");
-    QTest::newRow("blanks trimmed") << QByteArray("CMD:X;MFG:  Acme Co ;MDL:P1;") << true
-                                    << QByteArray("Acme Co");
+    QTest::newRow("blanks trimmed")
+        << QByteArray("CMD:X;MFG:  Acme Co ;MDL:P1;") << true << QByteArray("Acme Co");
     QTest::newRow("no field") << QByteArray("CMD:ZPL;MDL:P1;") << false << QByteArray();
     QTest::newRow("empty field") << QByteArray("MFG:;MDL:P1;") << false << QByteArray();
 }

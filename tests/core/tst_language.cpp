@@ -23,29 +23,51 @@ void TestLanguage::choose_data()
 
     const QString en = QStringLiteral("language_en.qm");
     const QString tw = QStringLiteral("language_zh_TW.qm");
-    QTest::newRow("zh_MO forces traditional") << QStringList{"zh_MO"} << "en_US" << "zh_TW" << tw
-                                              << 13;
-    QTest::newRow("zh_HK forces traditional") << QStringList{"zh_HK.UTF-8"} << "de_DE" << "zh_TW"
-                                              << tw << 13;
-    QTest::newRow("zh_TW") << QStringList{"zh_TW"} << "zh_CN" << "zh_TW" << tw << 13;
-    QTest::newRow("en and anything") << QStringList{"enXYZ"} << "zh_CN" << "en" << en << 12;
-    QTest::newRow("upper case selects nothing") << QStringList{"EN"} << "zh_CN" << "" << "" << 13;
-    QTest::newRow("first match counts") << QStringList{"--x", "fr", "de"} << "zh_CN" << "fr"
+    QTest::newRow("zh_MO forces traditional") << QStringList{"zh_MO"} << "en_US"
+                                              << "zh_TW" << tw << 13;
+    QTest::newRow("zh_HK forces traditional") << QStringList{"zh_HK.UTF-8"} << "de_DE"
+                                              << "zh_TW" << tw << 13;
+    QTest::newRow("zh_TW") << QStringList{"zh_TW"} << "zh_CN"
+                           << "zh_TW" << tw << 13;
+    QTest::newRow("en and anything") << QStringList{"enXYZ"} << "zh_CN"
+                                     << "en" << en << 12;
+    QTest::newRow("upper case selects nothing") << QStringList{"EN"} << "zh_CN"
+                                                << ""
+                                                << "" << 13;
+    QTest::newRow("first match counts") << QStringList{"--x", "fr", "de"} << "zh_CN"
+                                        << "fr"
                                         << "language_fr.qm" << 12;
-    QTest::newRow("pt means Brazil") << QStringList{"pt_PT"} << "zh_CN" << "pt_BR"
+    QTest::newRow("pt means Brazil") << QStringList{"pt_PT"} << "zh_CN"
+                                     << "pt_BR"
                                      << "language_pt_BR.qm" << 12;
-    QTest::newRow("nl") << QStringList{"nl"} << "zh_CN" << "nl" << "language_nl.qm" << 12;
-    QTest::newRow("de") << QStringList{"de_AT"} << "en_US" << "de" << "language_de.qm" << 12;
-    QTest::newRow("option is no language") << QStringList{"--demo"} << "zh_CN" << "" << "" << 13;
-    QTest::newRow("simplified locale") << QStringList{} << "zh_CN" << "" << "" << 13;
-    QTest::newRow("taiwan locale") << QStringList{} << "zh_TW" << "" << tw << 13;
-    QTest::newRow("hong kong locale") << QStringList{} << "zh_HK" << "" << tw << 13;
-    QTest::newRow("traditional script locale") << QStringList{} << "zh_Hant_SG" << "" << tw << 13;
-    QTest::newRow("spanish gets english") << QStringList{} << "es_ES" << "" << en << 12;
-    QTest::newRow("portuguese locale") << QStringList{} << "pt_PT" << "" << "language_pt_BR.qm"
-                                       << 12;
-    QTest::newRow("german locale") << QStringList{} << "de_CH" << "" << "language_de.qm" << 12;
-    QTest::newRow("C locale gets english") << QStringList{} << "C" << "" << en << 12;
+    QTest::newRow("nl") << QStringList{"nl"} << "zh_CN"
+                        << "nl"
+                        << "language_nl.qm" << 12;
+    QTest::newRow("de") << QStringList{"de_AT"} << "en_US"
+                        << "de"
+                        << "language_de.qm" << 12;
+    QTest::newRow("option is no language") << QStringList{"--demo"} << "zh_CN"
+                                           << ""
+                                           << "" << 13;
+    QTest::newRow("simplified locale") << QStringList{} << "zh_CN"
+                                       << ""
+                                       << "" << 13;
+    QTest::newRow("taiwan locale") << QStringList{} << "zh_TW"
+                                   << "" << tw << 13;
+    QTest::newRow("hong kong locale") << QStringList{} << "zh_HK"
+                                      << "" << tw << 13;
+    QTest::newRow("traditional script locale") << QStringList{} << "zh_Hant_SG"
+                                               << "" << tw << 13;
+    QTest::newRow("spanish gets english") << QStringList{} << "es_ES"
+                                          << "" << en << 12;
+    QTest::newRow("portuguese locale") << QStringList{} << "pt_PT"
+                                       << ""
+                                       << "language_pt_BR.qm" << 12;
+    QTest::newRow("german locale") << QStringList{} << "de_CH"
+                                   << ""
+                                   << "language_de.qm" << 12;
+    QTest::newRow("C locale gets english") << QStringList{} << "C"
+                                           << "" << en << 12;
 }
 
 void TestLanguage::choose()

@@ -113,7 +113,7 @@ void TestDeviceListNet::failedOpenLocksNothing()
     Ui::MainWindow *ui = f.window->ui;
     QTest::mouseClick(ui->pushButton_getList, Qt::LeftButton);
     QCOMPARE(ui->comboBox_ScanResult->count(), 1);
-    f.printer->stop();  // the printer goes away between search and open
+    f.printer->stop(); // the printer goes away between search and open
     QTest::mouseClick(ui->pushButton_open, Qt::LeftButton);
     QCOMPARE(f.recorder->messages.size(), 1);
     QCOMPARE(f.recorder->messages.at(0).kind, prompts::Kind::Critical);

@@ -25,8 +25,7 @@ void TestFunctionPageNet::statusWord_data()
     QTest::newRow("idle") << 0u << QString::fromUtf8("空闲中");
     QTest::newRow("bit 16 only") << 0x10000u << QString::fromUtf8("空闲中");
     QTest::newRow("paper out and jam") << 0x0Au << QString::fromUtf8("缺纸\n卡纸\n");
-    QTest::newRow("cover open, cutter") << 0x0280u
-                                        << QString::fromUtf8("开盖\n切刀异常\n");
+    QTest::newRow("cover open, cutter") << 0x0280u << QString::fromUtf8("开盖\n切刀异常\n");
 }
 
 void TestFunctionPageNet::statusWord()
@@ -100,19 +99,18 @@ void TestFunctionPageNet::functionButtonFrames_data()
     QTest::addColumn<QByteArray>("frame");
     QTest::newRow("self test") << "pushButton_SelfCheck" << hexBytes("1BFFFE000000 1BFEFF");
     QTest::newRow("gap learning") << "pushButton_SeamLrn" << hexBytes("1BFFFE000700 1BFEFF");
-    QTest::newRow("black mark learning") << "pushButton_BlackLableLrn"
-                                         << hexBytes("1BFFFE000800 1BFEFF");
+    QTest::newRow("black mark learning")
+        << "pushButton_BlackLableLrn" << hexBytes("1BFFFE000800 1BFEFF");
     QTest::newRow("DAC learning") << "pushButton_DACLrn" << hexBytes("1BFFFE000900 1BFEFF");
     QTest::newRow("outlet learning") << "pushButton_OutietLrn" << hexBytes("1BFFFE000A00 1BFEFF");
-    QTest::newRow("paper-out learning") << "pushButton_NopaperLrn"
-                                        << hexBytes("1BFFFE000D00 1BFEFF");
+    QTest::newRow("paper-out learning")
+        << "pushButton_NopaperLrn" << hexBytes("1BFFFE000D00 1BFEFF");
     QTest::newRow("full cut") << "pushButton_AllCut" << hexBytes("1BFFFE01250101 1BFEFF");
     QTest::newRow("cutter off") << "pushButton_HalfCut" << hexBytes("1BFFFE01250100 1BFEFF");
     QTest::newRow("strip") << "pushButton_StripMode" << hexBytes("1BFFFE01250102 1BFEFF");
     QTest::newRow("tear") << "pushButton_TearMode" << hexBytes("1BFFFE01250103 1BFEFF");
     QTest::newRow("keys on") << "pushButton_KeySettingOpen" << hexBytes("1BFFFE01220100 1BFEFF");
-    QTest::newRow("keys off") << "pushButton_KeySettingClose"
-                              << hexBytes("1BFFFE01220101 1BFEFF");
+    QTest::newRow("keys off") << "pushButton_KeySettingClose" << hexBytes("1BFFFE01220101 1BFEFF");
     QTest::newRow("buzzer on") << "pushButton_BuzzerOpen" << hexBytes("1BFFFE01230100 1BFEFF");
     QTest::newRow("buzzer off") << "pushButton_BuzzerClose" << hexBytes("1BFFFE01230101 1BFEFF");
 }

@@ -109,8 +109,8 @@ void TestPagesUsb::statusWordThroughControlRead_data()
     QTest::addColumn<QByteArray>("word");
     QTest::addColumn<QString>("text");
     QTest::newRow("idle") << QByteArray(4, '\0') << QString::fromUtf8("空闲中");
-    QTest::newRow("paper out and jam") << QByteArray("\x0A\x00\x00\x00", 4)
-                                       << QString::fromUtf8("缺纸\n卡纸\n");
+    QTest::newRow("paper out and jam")
+        << QByteArray("\x0A\x00\x00\x00", 4) << QString::fromUtf8("缺纸\n卡纸\n");
     QTest::newRow("bit 16 only") << QByteArray("\x00\x00\x01\x00", 4)
                                  << QString::fromUtf8("空闲中");
 }
@@ -131,8 +131,7 @@ void TestPagesUsb::functionButtonFrameOnTheWire()
     QVERIFY(openFirst());
     QTest::mouseClick(window->ui->pushButton_StripMode, Qt::LeftButton);
     QCOMPARE(recorder->texts(), QStringList{QString::fromUtf8("处理成功")});
-    QCOMPARE(printer->writes(),
-             QList<QByteArray>{QByteArray::fromHex("1BFFFE012501021BFEFF")});
+    QCOMPARE(printer->writes(), QList<QByteArray>{QByteArray::fromHex("1BFFFE012501021BFEFF")});
     QTest::mouseClick(window->ui->pushButton_SelfCheck, Qt::LeftButton);
     QCOMPARE(printer->writes().last(), QByteArray::fromHex("1BFFFE0000001BFEFF"));
 }

@@ -15,7 +15,7 @@ namespace {
 
 struct Entry
 {
-    QString key;  // context, source and comment
+    QString key; // context, source and comment
     bool finished = false;
     bool numerus = false;
 };
@@ -42,8 +42,8 @@ bool readTs(const QString &path, QList<Entry> *entries, QString *error)
             } else if (name == QLatin1String("message")) {
                 inMessage = true;
                 entry = Entry();
-                entry.numerus = xml.attributes().value(QLatin1String("numerus")) ==
-                                QLatin1String("yes");
+                entry.numerus =
+                    xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
                 source.clear();
                 comment.clear();
             } else if (inMessage && name == QLatin1String("source")) {
@@ -71,7 +71,7 @@ bool readTs(const QString &path, QList<Entry> *entries, QString *error)
     return true;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char **argv)
 {

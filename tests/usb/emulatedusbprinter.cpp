@@ -47,10 +47,10 @@ QByteArray printerDescriptors(const EmulatedDeviceSpec &deviceSpec)
     d += QByteArray::fromHex("1201000200000040");
     d += le16(deviceSpec.vendorId) + le16(deviceSpec.productId);
     d += QByteArray::fromHex("0001");
-    d += char(1);                              // iManufacturer
+    d += char(1);                                    // iManufacturer
     d += char(deviceSpec.product.isEmpty() ? 0 : 2); // iProduct
-    d += char(0);                              // iSerialNumber
-    d += char(1);                              // bNumConfigurations
+    d += char(0);                                    // iSerialNumber
+    d += char(1);                                    // bNumConfigurations
     d += QByteArray::fromHex("0902200001010080FA");
     d += QByteArray::fromHex("0904000002070102") + char(deviceSpec.interfaceStringIndex);
     d += QByteArray::fromHex("07050102000200");
@@ -574,29 +574,30 @@ EmulatedUsbPrinter *EmulatedUsbBus::addDevice(const EmulatedDeviceSpec &deviceSp
                                 .arg(device->sysfsName());
     const QString bus = QStringLiteral("%1").arg(deviceSpec.bus, 3, 10, QLatin1Char('0'));
     const QString dev = QStringLiteral("%1").arg(deviceSpec.deviceNumber, 3, 10, QLatin1Char('0'));
-    const QString text = QStringLiteral("P: %1\n"
-                                        "N: bus/usb/%2/%3\n"
-                                        "E: DEVNAME=/dev/bus/usb/%2/%3\n"
-                                        "E: DEVTYPE=usb_device\n"
-                                        "E: DRIVER=usb\n"
-                                        "E: SUBSYSTEM=usb\n"
-                                        "E: BUSNUM=%2\n"
-                                        "E: DEVNUM=%3\n"
-                                        "A: busnum=%4\n"
-                                        "A: devnum=%5\n"
-                                        "A: speed=480\n"
-                                        "A: bConfigurationValue=1\n"
-                                        "A: dev=189:%6\n"
-                                        "A: idVendor=%7\n"
-                                        "A: idProduct=%8\n"
-                                        "H: descriptors=%9\n")
-                             .arg(syspath, bus, dev)
-                             .arg(deviceSpec.bus)
-                             .arg(deviceSpec.deviceNumber)
-                             .arg((deviceSpec.bus - 1) * 128 + deviceSpec.deviceNumber - 1)
-                             .arg(deviceSpec.vendorId, 4, 16, QLatin1Char('0'))
-                             .arg(deviceSpec.productId, 4, 16, QLatin1Char('0'))
-                             .arg(QString::fromLatin1(printerDescriptors(deviceSpec).toHex().toUpper()));
+    const QString text =
+        QStringLiteral("P: %1\n"
+                       "N: bus/usb/%2/%3\n"
+                       "E: DEVNAME=/dev/bus/usb/%2/%3\n"
+                       "E: DEVTYPE=usb_device\n"
+                       "E: DRIVER=usb\n"
+                       "E: SUBSYSTEM=usb\n"
+                       "E: BUSNUM=%2\n"
+                       "E: DEVNUM=%3\n"
+                       "A: busnum=%4\n"
+                       "A: devnum=%5\n"
+                       "A: speed=480\n"
+                       "A: bConfigurationValue=1\n"
+                       "A: dev=189:%6\n"
+                       "A: idVendor=%7\n"
+                       "A: idProduct=%8\n"
+                       "H: descriptors=%9\n")
+            .arg(syspath, bus, dev)
+            .arg(deviceSpec.bus)
+            .arg(deviceSpec.deviceNumber)
+            .arg((deviceSpec.bus - 1) * 128 + deviceSpec.deviceNumber - 1)
+            .arg(deviceSpec.vendorId, 4, 16, QLatin1Char('0'))
+            .arg(deviceSpec.productId, 4, 16, QLatin1Char('0'))
+            .arg(QString::fromLatin1(printerDescriptors(deviceSpec).toHex().toUpper()));
     GError *error = nullptr;
     if (!umockdev_testbed_add_from_string(d->testbed, text.toUtf8().constData(), &error)) {
         qWarning("device %s: %s", qPrintable(syspath), error ? error->message : "?");
