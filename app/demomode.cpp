@@ -1,6 +1,7 @@
 #include "app/demomode.h"
 
 #include "app/mainwindow.h"
+#include "protocol/frame.h"
 #include "sim/simprinter.h"
 #include "ui_mainwindow.h"
 
@@ -32,10 +33,30 @@ bool DemoPrinter::start(QString *error)
     m_printer->setTcpAddress(QHostAddress::LocalHost);
     m_printer->setUdpEnabled(false);
     m_printer->setTcpPort(9100);
-    if (m_printer->start())
-        return true;
-    m_printer->setTcpPort(0);
-    return m_printer->start(error);
+    if (!m_printer->start()) {
+        m_printer->setTcpPort(0);
+        if (!m_printer->start(error))
+            return false;
+    }
+    keepSettingsOnLoopback();
+    return true;
+}
+
+void DemoPrinter::keepSettingsOnLoopback()
+{
+    // The WiFi and Ethernet pages copy the printer's own address and port into the
+    // connection fields after a write; in the demo they must lead back to loopback.
+    const QByteArray loopback = QByteArray::fromHex("7F000001");
+    const QByteArray mask = QByteArray::fromHex("FF000000");
+    const QByteArray port = frame::le16(this->port());
+    // Mode, address, gateway, mask, DNS (answer order).
+    m_printer->setValue(0x28, QByteArray(1, '\0') + loopback + loopback + mask + loopback);
+    // Access point name, password and address.
+    m_printer->setValue(0x27, QByteArray("Demo-AP\0demo1234\0127.0.0.1\0", 27));
+    m_printer->setValue(0x29, port);
+    // Ethernet: mode, address, mask, gateway; then the TCP and UDP ports.
+    m_printer->setValue(0x0D, QByteArray(1, '\0') + loopback + mask + loopback);
+    m_printer->setValue(0x0F, port + frame::le16(38400));
 }
 
 QString DemoPrinter::address() const

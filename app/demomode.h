@@ -27,5 +27,7 @@ public:
     void prepareWindow(MainWindow &window) const;
 
 private:
+    void keepSettingsOnLoopback();
+
     std::unique_ptr<SimPrinter> m_printer;
 };
