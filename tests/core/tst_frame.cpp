@@ -43,10 +43,6 @@ void TestFrame::build_data()
     QTest::newRow("identity query") << 0x02 << 0x0C << QByteArray() << bytes("1BFFFE020C001BFEFF");
     QTest::newRow("firmware version")
         << 0x00 << 0x04 << QByteArray() << bytes("1BFFFE000400 1BFEFF");
-    QTest::newRow("restart") << 0x00 << 0x02 << QByteArray() << bytes("1BFFFE000200 1BFEFF");
-    QTest::newRow("paper-out learning")
-        << 0x00 << 0x0D << QByteArray() << bytes("1BFFFE000D00 1BFEFF");
-    QTest::newRow("full cut") << 0x01 << 0x25 << bytes("01") << bytes("1BFFFE01250101 1BFEFF");
     QTest::newRow("label gap 24 dots")
         << 0x01 << 0x19 << frame::le16(24) << bytes("1BFFFE01190218001BFEFF");
     QTest::newRow("ports 9100 9101") << 0x01 << 0x0F << (frame::le16(9100) + frame::le16(9101))
@@ -72,7 +68,6 @@ void TestFrame::textDataFitsOneFrame_data()
     QTest::newRow("empty") << QString() << 0;
     QTest::newRow("254 ascii") << QString(254, QLatin1Char('a')) << 254;
     QTest::newRow("255 ascii is cut") << QString(255, QLatin1Char('a')) << 254;
-    QTest::newRow("1000 ascii is cut") << QString(1000, QLatin1Char('x')) << 254;
     // 3 bytes each in UTF-8: 84 characters are 252 bytes, an 85th would not fit.
     QTest::newRow("cjk never split") << QString(100, QChar(0x4E2D)) << 252;
 }
@@ -86,7 +81,6 @@ void TestFrame::textDataFitsOneFrame()
     QCOMPARE(data.at(data.size() - 1), '\0');
     const QByteArray sent = frame::build(frame::ClassSet, 0x2B, data);
     QCOMPARE(int(uint8_t(sent.at(5))), data.size());
-    QCOMPARE(sent.size(), data.size() + frame::kOverhead);
     // A cut text still decodes as whole characters.
     const QString decoded = QString::fromUtf8(data.constData());
     QCOMPARE(text.left(decoded.size()), decoded);
@@ -158,9 +152,6 @@ void TestFrame::findReply_data()
     QTest::newRow("stray bytes first")
         << bytes("0000AB1B1BFFFE0229028C231BFEFF") << 0x29 << true << 4 << 11;
     QTest::newRow("first segment only") << bytes("1BFFFE0229028C") << 0x29 << false << 0 << 0;
-    QTest::newRow("header only") << bytes("1BFFFE0229") << 0x29 << false << 0 << 0;
-    QTest::newRow("trailer inside data")
-        << bytes("1BFFFE023C061BFEFF0102") << 0x3C << false << 0 << 0;
     QTest::newRow("trailer inside data, complete")
         << bytes("1BFFFE023C061BFEFF0102031BFEFF") << 0x3C << true << 0 << 15;
     QTest::newRow("merged with the next")
@@ -205,7 +196,6 @@ void TestFrame::identitySplit_data()
         << QByteArray("V\0M\0D\0P\0last", 12) << true << QByteArray("M") << QByteArray("last");
     QTest::newRow("three NULs") << QByteArray("V\0M\0D\0P", 7) << false << QByteArray()
                                 << QByteArray();
-    QTest::newRow("empty") << QByteArray() << false << QByteArray() << QByteArray();
 }
 
 void TestFrame::identitySplit()
@@ -254,11 +244,9 @@ void TestFrame::statusWord_data()
     QTest::addColumn<uint>("word");
     QTest::addColumn<QString>("text");
     QTest::newRow("idle") << 0u << QString();
-    QTest::newRow("bit 16 only") << 0x10000u << QString();
     QTest::newRow("high bits ignored") << 0xFFFF8000u << QString();
     QTest::newRow("paper out and jam") << 0x0Au << QString::fromUtf8("缺纸\n卡纸\n");
     QTest::newRow("printing") << 0x1u << QString::fromUtf8("打印中\n");
-    QTest::newRow("deleted") << 0x4000u << QString::fromUtf8("打印删除\n");
 }
 
 void TestFrame::statusWord()

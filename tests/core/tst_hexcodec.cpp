@@ -17,7 +17,6 @@ private slots:
     void oddHexViewIsRefused();
     void frameInReadBack_data();
     void frameInReadBack();
-    void lineFormat();
 };
 
 void TestHexCodec::parseHexSend_data()
@@ -27,18 +26,14 @@ void TestHexCodec::parseHexSend_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("two pairs") << "1B 40" << true << QByteArray("\x1B\x40");
     QTest::newRow("lower case") << "1b ff" << true << QByteArray("\x1B\xFF");
-    QTest::newRow("single pair") << "0A" << true << QByteArray("\x0A");
     QTest::newRow("tab separator") << "1B\t40" << true << QByteArray("\x1B\x40");
     QTest::newRow("two blanks") << "1B  40" << false << QByteArray();
     QTest::newRow("two lines") << "1B 40\r\n1B 40" << false << QByteArray();
     QTest::newRow("line break at the end") << "1B 40\r\n" << false << QByteArray();
-    QTest::newRow("bare line feed at the end") << "1B 40\n" << false << QByteArray();
     QTest::newRow("trailing blank") << "1B 40 " << false << QByteArray();
-    QTest::newRow("leading blank") << " 1B" << false << QByteArray();
     QTest::newRow("no separator") << "1B40" << false << QByteArray();
     QTest::newRow("odd digit") << "1B 4" << false << QByteArray();
     QTest::newRow("not hex") << "1B 4G" << false << QByteArray();
-    QTest::newRow("empty") << "" << false << QByteArray();
 }
 
 void TestHexCodec::parseHexSend()
@@ -67,11 +62,7 @@ void TestHexCodec::display_data()
                                         << "A";
     QTest::newRow("text stops at NUL") << QByteArray("OK\0junk", 7) << "4F 4B 00 6A 75 6E 6B"
                                        << "OK";
-    QTest::newRow("leading NUL") << QByteArray("\0A", 2) << "00 41"
-                                 << "";
     QTest::newRow("UTF-8") << QByteArray("\xE4\xB8\xAD") << "E4 B8 AD" << QString::fromUtf8("中");
-    QTest::newRow("empty") << QByteArray() << ""
-                           << "";
 }
 
 void TestHexCodec::display()
@@ -91,12 +82,6 @@ void TestHexCodec::hexViewRoundTrip_data()
     QTest::newRow("line break") << "A\n"
                                 << "41 0D 0A"
                                 << "A\r\n";
-    QTest::newRow("plain") << "AB"
-                           << "41 42"
-                           << "AB";
-    QTest::newRow("empty") << ""
-                           << ""
-                           << "";
 }
 
 void TestHexCodec::hexViewRoundTrip()
@@ -142,15 +127,6 @@ void TestHexCodec::frameInReadBack()
     QFETCH(QByteArray, readBack);
     QFETCH(QByteArray, shown);
     QCOMPARE(hexcodec::frameInReadBack(readBack).toHex(), shown.toHex());
-}
-
-void TestHexCodec::lineFormat()
-{
-    QCOMPARE(
-        hexcodec::consoleLine(QTime(9, 5, 7), QStringLiteral("SEND->"), QStringLiteral("1B 40")),
-        QStringLiteral("[09:05:07]SEND->1B 40"));
-    QCOMPARE(hexcodec::consoleLine(QTime(23, 59, 0), QStringLiteral("RECV<-"), QString()),
-             QStringLiteral("[23:59:00]RECV<-"));
 }
 
 QTEST_GUILESS_MAIN(TestHexCodec)
