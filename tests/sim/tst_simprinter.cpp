@@ -3,9 +3,7 @@
 
 #include "sim/simprinter.h"
 
-#include <QCryptographicHash>
 #include <QElapsedTimer>
-#include <QRandomGenerator>
 #include <QTcpSocket>
 #include <QUdpSocket>
 #include <QtTest>
@@ -95,82 +93,17 @@ class TestSimPrinter : public QObject
     Q_OBJECT
 
 private slots:
-    void startReportsPorts();
-    void portInUseFailsToStart();
-    void threadInitRunsOnSimulatorThread();
     void queryAnswered();
-    void statusWord();
-    void setFramesStoredOverTcp();
-    void severalConnectionsInTurn();
     void replySplitIntoSegments();
-    void replyDelayed();
-    void strayBytesBeforeReply();
-    void wrongItemAndLengthBit7();
     void silentItemLeavesConnectionUsable();
-    void dropAfterBytes();
-    void refuseByClosingAfterAccept();
-    void refuseByNotListening();
     void restartDropsConnection_data();
     void restartDropsConnection();
-    void rawDataCountedAndHashed();
-    void slowReadMakesWriterWait();
-    void stopWithOpenConnection();
     void discoveryAnswered();
-    void discoveryUsesStoredIdentity();
     void discoveryIgnoresOtherDatagrams();
     void discoveryFaults_data();
     void discoveryFaults();
     void discoveryDuplicate();
 };
-
-void TestSimPrinter::startReportsPorts()
-{
-    auto p = startPrinter();
-    QVERIFY(p->isRunning());
-    QVERIFY(p->tcpPort() != 0);
-    QVERIFY(p->udpPort() != 0);
-    QCOMPARE(p->tcpAddress(), QHostAddress(QHostAddress::LocalHost));
-    p->stop();
-    QVERIFY(!p->isRunning());
-    p->stop(); // twice is harmless
-}
-
-void TestSimPrinter::portInUseFailsToStart()
-{
-    auto first = startPrinter();
-    SimPrinter second(testConfig());
-    second.setTcpPort(first->tcpPort());
-    second.setUdpEnabled(false);
-    QString error;
-    QVERIFY(!second.start(&error));
-    QVERIFY(error.contains("TCP"));
-    QVERIFY(!second.isRunning());
-}
-
-void TestSimPrinter::threadInitRunsOnSimulatorThread()
-{
-    SimPrinter p(testConfig());
-    p.setTcpPort(0);
-    p.setUdpEnabled(false);
-    QThread *initThread = nullptr;
-    p.setThreadInit([&](QString *) {
-        initThread = QThread::currentThread();
-        return true;
-    });
-    QVERIFY(p.start());
-    QVERIFY(initThread != nullptr);
-    QVERIFY(initThread != QThread::currentThread());
-    p.stop();
-
-    p.setThreadInit([](QString *error) {
-        *error = "no namespace";
-        return false;
-    });
-    QString error;
-    QVERIFY(!p.start(&error));
-    QCOMPARE(error, QStringLiteral("no namespace"));
-    QVERIFY(!p.isRunning());
-}
 
 void TestSimPrinter::queryAnswered()
 {
@@ -181,49 +114,6 @@ void TestSimPrinter::queryAnswered()
     QCOMPARE(spaced(readBytes(s, 11)), spaced(hx("1B FF FE 02 19 02 18 00 1B FE FF")));
     QCOMPARE(p->receivedFrames().size(), 1);
     QCOMPARE(p->connectionCount(), 1);
-}
-
-void TestSimPrinter::statusWord()
-{
-    auto p = startPrinter();
-    p->setStatusWord(0x0A);
-    QTcpSocket s;
-    QVERIFY(connectTo(s, *p));
-    s.write(hx("1B FF FE 00 03 04 1B FE FF"));
-    QCOMPARE(spaced(readBytes(s, 13)), spaced(hx("1B FF FE 00 03 04 0A 00 00 00 1B FE FF")));
-    QCOMPARE(p->functionCodes(), QList<quint8>{0x03});
-}
-
-void TestSimPrinter::setFramesStoredOverTcp()
-{
-    auto p = startPrinter();
-    QTcpSocket s;
-    QVERIFY(connectTo(s, *p));
-    s.write(hx("1B FF FE 01 0F 04 8C 23 8D 23 1B FE FF"));
-    s.write(hx("1B FF FE 01 28 11 00 C0 A8 01 32 FF FF FF 00 C0 A8 01 01 00 00 00 00 1B FE FF"));
-    s.write(hx("1B FF FE 02 28 00 1B FE FF"));
-    QCOMPARE(spaced(readBytes(s, 26)),
-             spaced(hx("1B FF FE 02 28 11 00 C0 A8 01 32 C0 A8 01 01 FF FF FF 00 00 00 00 00 "
-                       "1B FE FF")));
-    QCOMPARE(spaced(p->value(0x0F)), spaced(hx("8C 23 8D 23")));
-}
-
-void TestSimPrinter::severalConnectionsInTurn()
-{
-    auto p = startPrinter();
-    for (int i = 0; i < 3; ++i) {
-        QTcpSocket s;
-        QVERIFY(connectTo(s, *p));
-        // Half a frame left behind by the previous connection must not spoil this one.
-        s.write(hx("1B FF FE 02 19 00 1B FE FF 1B FF FE 02"));
-        QCOMPARE(spaced(readBytes(s, 11)), spaced(hx("1B FF FE 02 19 02 18 00 1B FE FF")));
-        s.disconnectFromHost();
-        if (s.state() != QAbstractSocket::UnconnectedState)
-            QVERIFY(s.waitForDisconnected(3000));
-    }
-    QCOMPARE(p->connectionCount(), 3);
-    QTRY_COMPARE(p->openConnections(), 0);
-    QTRY_COMPARE(p->rawByteCount(), 3 * 4);
 }
 
 void TestSimPrinter::replySplitIntoSegments()
@@ -244,42 +134,6 @@ void TestSimPrinter::replySplitIntoSegments()
     QCOMPARE(spaced(arrivals.first()), spaced(hx("1B FF FE 02")));
 }
 
-void TestSimPrinter::replyDelayed()
-{
-    auto p = startPrinter();
-    p->setReplyDelayMs(400);
-    QTcpSocket s;
-    QVERIFY(connectTo(s, *p));
-    s.write(hx("1B FF FE 02 19 00 1B FE FF"));
-    // Nothing can arrive before the delay has passed, however slow this machine is.
-    QVERIFY(!s.waitForReadyRead(100));
-    QCOMPARE(spaced(readBytes(s, 11)), spaced(hx("1B FF FE 02 19 02 18 00 1B FE FF")));
-}
-
-void TestSimPrinter::strayBytesBeforeReply()
-{
-    auto p = startPrinter();
-    p->setStrayBytes(hx("00 AA 55"));
-    QTcpSocket s;
-    QVERIFY(connectTo(s, *p));
-    s.write(hx("1B FF FE 02 19 00 1B FE FF"));
-    QCOMPARE(spaced(readBytes(s, 14)), spaced(hx("00 AA 55 1B FF FE 02 19 02 18 00 1B FE FF")));
-}
-
-void TestSimPrinter::wrongItemAndLengthBit7()
-{
-    auto p = startPrinter();
-    p->setWrongItemItems({0x19});
-    QTcpSocket s;
-    QVERIFY(connectTo(s, *p));
-    s.write(hx("1B FF FE 02 19 00 1B FE FF"));
-    QCOMPARE(spaced(readBytes(s, 11)), spaced(hx("1B FF FE 02 1A 02 18 00 1B FE FF")));
-    p->setWrongItemItems({});
-    p->setLengthBit7(true);
-    s.write(hx("1B FF FE 02 19 00 1B FE FF"));
-    QCOMPARE(spaced(readBytes(s, 11)), spaced(hx("1B FF FE 02 19 82 18 00 1B FE FF")));
-}
-
 void TestSimPrinter::silentItemLeavesConnectionUsable()
 {
     auto p = startPrinter();
@@ -291,58 +145,6 @@ void TestSimPrinter::silentItemLeavesConnectionUsable()
     s.write(hx("1B FF FE 00 03 04 1B FE FF"));
     QCOMPARE(spaced(readBytes(s, 13)), spaced(hx("1B FF FE 00 03 04 00 00 00 00 1B FE FF")));
     QCOMPARE(p->receivedFrames().size(), 2);
-}
-
-void TestSimPrinter::dropAfterBytes()
-{
-    auto p = startPrinter();
-    p->setDropAfterBytes(5);
-    QTcpSocket s;
-    QVERIFY(connectTo(s, *p));
-    s.write(hx("1B FF FE 02 19 00 1B FE FF"));
-    QVERIFY(s.state() == QAbstractSocket::UnconnectedState || s.waitForDisconnected(3000));
-    QCOMPARE(s.readAll(), QByteArray());
-    QCOMPARE(p->bytesReceived(), 5);
-    QCOMPARE(p->receivedFrames().size(), 0);
-    QTRY_COMPARE(p->rawByteCount(), 5); // the cut frame is raw data
-}
-
-void TestSimPrinter::refuseByClosingAfterAccept()
-{
-    auto p = startPrinter();
-    p->setRefuseMode(RefuseMode::CloseAfterAccept);
-    QTcpSocket s;
-    QVERIFY(connectTo(s, *p));
-    s.write(hx("1B FF FE 02 19 00 1B FE FF"));
-    QVERIFY(s.state() == QAbstractSocket::UnconnectedState || s.waitForDisconnected(3000));
-    QCOMPARE(s.readAll(), QByteArray());
-    QCOMPARE(p->connectionCount(), 1);
-    QCOMPARE(p->receivedFrames().size(), 0);
-}
-
-void TestSimPrinter::refuseByNotListening()
-{
-    auto p = startPrinter();
-    const quint16 port = p->tcpPort();
-    p->setRefuseMode(RefuseMode::NotListening);
-    // The switch reaches the server thread shortly after the call.
-    QTRY_VERIFY_WITH_TIMEOUT(
-        [&] {
-            QTcpSocket s;
-            s.connectToHost(QHostAddress::LocalHost, port);
-            s.waitForConnected(1000);
-            return s.error() == QAbstractSocket::ConnectionRefusedError;
-        }(),
-        3000);
-    p->setRefuseMode(RefuseMode::None);
-    QTRY_VERIFY_WITH_TIMEOUT(
-        [&] {
-            QTcpSocket s;
-            s.connectToHost(QHostAddress::LocalHost, port);
-            return s.waitForConnected(1000);
-        }(),
-        3000);
-    QCOMPARE(p->tcpPort(), port);
 }
 
 void TestSimPrinter::restartDropsConnection_data()
@@ -368,59 +170,6 @@ void TestSimPrinter::restartDropsConnection()
     QVERIFY(connectTo(again, *p));
 }
 
-void TestSimPrinter::rawDataCountedAndHashed()
-{
-    auto p = startPrinter();
-    QByteArray data(1 << 20, Qt::Uninitialized);
-    QRandomGenerator rng(99);
-    for (char &c : data)
-        c = char(rng.bounded(0x1B)); // no header or trailer can appear
-    QTcpSocket s;
-    QVERIFY(connectTo(s, *p));
-    for (int pos = 0; pos < data.size(); pos += 850)
-        s.write(data.mid(pos, 850));
-    while (s.bytesToWrite() > 0 && s.waitForBytesWritten(3000)) {
-    }
-    QTRY_COMPARE_WITH_TIMEOUT(p->rawByteCount(), qint64(data.size()), 10000);
-    QCOMPARE(p->rawSha256().toHex(),
-             QCryptographicHash::hash(data, QCryptographicHash::Sha256).toHex());
-}
-
-void TestSimPrinter::slowReadMakesWriterWait()
-{
-    auto p = startPrinter();
-    p->setSlowRead(4096, 20);
-    QTcpSocket s;
-    QVERIFY(connectTo(s, *p));
-    s.setSocketOption(QAbstractSocket::SendBufferSizeSocketOption, 64 * 1024);
-    const QByteArray data(1 << 20, 'x');
-    s.write(data);
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < 200)
-        s.waitForBytesWritten(20);
-    // A printer reading 200 KB/s cannot have taken 1 MiB yet: the writer waits.
-    QVERIFY(s.bytesToWrite() > 0);
-    QVERIFY(p->rawByteCount() < data.size());
-
-    p->setSlowRead(0, 0);
-    s.write(hx("1B FF FE 02 19 00 1B FE FF"));
-    QCOMPARE(spaced(readBytes(s, 11, 10000)), spaced(hx("1B FF FE 02 19 02 18 00 1B FE FF")));
-    QCOMPARE(p->rawByteCount(), qint64(data.size()));
-}
-
-void TestSimPrinter::stopWithOpenConnection()
-{
-    auto p = startPrinter();
-    QTcpSocket s;
-    QVERIFY(connectTo(s, *p));
-    s.write(hx("1B FF FE 02 19"));
-    QTRY_COMPARE(p->bytesReceived(), 5);
-    p->stop();
-    QVERIFY(s.state() == QAbstractSocket::UnconnectedState || s.waitForDisconnected(3000));
-    QCOMPARE(p->rawByteCount(), 5); // the half frame was flushed to the raw sink
-}
-
 void TestSimPrinter::discoveryAnswered()
 {
     auto p = startPrinter();
@@ -433,18 +182,6 @@ void TestSimPrinter::discoveryAnswered()
              spaced(hx("07 1B FF FE 02 0C 17 41 00 4B 31 00 4D 46 47 3A 4C 3B 4D 44 4C 3A 4B 31 "
                        "3B 00 42 00 43 00 1B FE FF")));
     QCOMPARE(p->udpRequestCount(), 1);
-}
-
-void TestSimPrinter::discoveryUsesStoredIdentity()
-{
-    auto p = startPrinter();
-    p->setValue(0x0C, QByteArray("V\0M\0D", 5));
-    QUdpSocket u;
-    QVERIFY(u.bind(QHostAddress(QHostAddress::LocalHost), 0));
-    u.writeDatagram(discoveryRequest(0x01), QHostAddress::LocalHost, p->udpPort());
-    const QList<QByteArray> got = receiveDatagrams(u, 3000, 1);
-    QCOMPARE(got.size(), 1);
-    QCOMPARE(spaced(got.first()), spaced(hx("01 1B FF FE 02 0C 05 56 00 4D 00 44 1B FE FF")));
 }
 
 void TestSimPrinter::discoveryIgnoresOtherDatagrams()
