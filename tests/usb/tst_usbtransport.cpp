@@ -4,107 +4,51 @@
 #include "app/globals.h"
 #include "protocol/frame.h"
 #include "sim/printermodel.h"
-#include "transport/usberrors.h"
 #include "transport/usbtransport.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QMutex>
 #include <QMutexLocker>
-#include <QTemporaryFile>
 #include <QtTest>
 
 #include <libusb.h>
 
-#include <cstdio>
 #include <cstring>
 #include <memory>
-#include <unistd.h>
 
 namespace {
 
-// Collects the debug log while a test runs.
+// Collects the debug log while a test runs (libusb may log from its own threads).
+QMutex logMutex;
+QStringList logLines;
+
 class LogCapture
 {
 public:
     LogCapture()
     {
-        {
-            QMutexLocker lock(&mutex());
-            lines().clear();
-        }
-        m_previous = qInstallMessageHandler(&LogCapture::handler);
+        QMutexLocker lock(&logMutex);
+        logLines.clear();
+        m_previous = qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext &, const QString &message) {
+                QMutexLocker lock(&logMutex);
+                logLines.append(message);
+            });
     }
     ~LogCapture() { qInstallMessageHandler(m_previous); }
-
-    static QStringList captured()
+    static bool contains(const QString &line)
     {
-        QMutexLocker lock(&mutex());
-        return lines();
+        QMutexLocker lock(&logMutex);
+        return logLines.contains(line);
     }
-    static bool contains(const QString &line) { return captured().contains(line); }
     static bool containsPart(const QString &part)
     {
-        for (const QString &line : captured()) {
-            if (line.contains(part))
-                return true;
-        }
-        return false;
+        QMutexLocker lock(&logMutex);
+        return !logLines.filter(part).isEmpty();
     }
 
 private:
-    static void handler(QtMsgType, const QMessageLogContext &, const QString &message)
-    {
-        QMutexLocker lock(&mutex());
-        lines().append(message);
-        if (qEnvironmentVariableIsSet("USB_TEST_VERBOSE"))
-            std::fprintf(stdout, "  log: %s\n", qPrintable(message));
-    }
-    static QMutex &mutex()
-    {
-        static QMutex m;
-        return m;
-    }
-    static QStringList &lines()
-    {
-        static QStringList l;
-        return l;
-    }
     QtMessageHandler m_previous = nullptr;
-};
-
-// Sends standard error into a file while alive; text() returns what was written.
-class StderrCapture
-{
-public:
-    StderrCapture()
-    {
-        m_file.open();
-        std::fflush(stderr);
-        m_saved = dup(STDERR_FILENO);
-        dup2(m_file.handle(), STDERR_FILENO);
-    }
-    ~StderrCapture() { restore(); }
-    QString text()
-    {
-        restore();
-        QFile in(m_file.fileName());
-        in.open(QIODevice::ReadOnly);
-        return QString::fromUtf8(in.readAll());
-    }
-
-private:
-    void restore()
-    {
-        if (m_saved < 0)
-            return;
-        std::fflush(stderr);
-        dup2(m_saved, STDERR_FILENO);
-        close(m_saved);
-        m_saved = -1;
-    }
-    QTemporaryFile m_file;
-    int m_saved = -1;
 };
 
 QByteArray queryFrame(quint8 item)
@@ -205,14 +149,6 @@ private slots:
         log.reset();
     }
 
-    void productionTimeouts()
-    {
-        const UsbTimeouts defaults;
-        QCOMPARE(defaults.exchangeMs, 3000u);
-        QCOMPARE(defaults.buttonWriteMs, 300000u);
-        QCOMPARE(defaults.controlMs, 5000u);
-    }
-
     void discoveryEntry_data()
     {
         QTest::addColumn<int>("vendor");
@@ -225,17 +161,8 @@ private slots:
                                  << "Sable Kestrel [ABC] {USB003}";
         QTest::newRow("Corvalis") << 0x4B7E << 769 << QByteArray("K51A") << "3"
                                   << "Corvalis [K51A] {USB003}";
-        QTest::newRow("Label") << 0x4B7E << 5139 << QByteArray("P1") << "3"
-                               << "Label [P1] {USB003}";
-        QTest::newRow("VELDRA in the middle of its row")
-            << 0x4B7E << 16662 << QByteArray("P2") << "3"
-            << "VELDRA [P2] {USB003}";
         QTest::newRow("VELDRA last id") << 0x4B7E << 1558 << QByteArray("P3") << "3"
                                         << "VELDRA [P3] {USB003}";
-        QTest::newRow("QMV") << 0x4B7E << 1602 << QByteArray("P4") << "3"
-                             << "QMV [P4] {USB003}";
-        QTest::newRow("Y&N") << 0x4B7E << 1557 << QByteArray("P5") << "3"
-                             << "Y&N [P5] {USB003}";
         QTest::newRow("id in no row") << 0x4B7E << 4660 << QByteArray("P6") << "3"
                                       << "Unknown [P6] {USB003}";
         QTest::newRow("no product string") << 0x4B7E << 1285 << QByteArray() << "3"
@@ -247,8 +174,6 @@ private slots:
         QTest::newRow("other vendor, brand product id")
             << 0x4B7F << 1285 << QByteArray("ABC") << "3"
             << "";
-        QTest::newRow("other vendor, product id 0") << 0x04B8 << 0 << QByteArray("X") << "3"
-                                                    << "";
     }
 
     void discoveryEntry()
@@ -282,9 +207,6 @@ private slots:
         QCOMPARE(QByteArray(device.productString),
                  productString.isEmpty() ? QByteArray("Unknown") : productString);
         QCOMPARE(QString::fromLatin1(device.portName), entry.mid(entry.indexOf("{") + 1, 6));
-        QCOMPARE(QByteArray(device.reserved, sizeof(device.reserved)),
-                 QByteArray(sizeof(device.reserved), '\0'));
-        QVERIFY(LogCapture::contains(QStringLiteral("<< attr[iDevNum].modelname:") + entry));
     }
 
     void discoveryNeverWritesPastFiveRecords()
@@ -308,31 +230,6 @@ private slots:
             QCOMPARE(record, QByteArray(sizeof(_PRINTER_ATTR), char(0xA5)));
         }
         QVERIFY(LogCapture::containsPart(QStringLiteral("More than 5 USB printers attached")));
-    }
-
-    void discoveryStoppedReportsNothingFound()
-    {
-        addPrinter();
-        getListStatus = false;
-        _PRINTER_ATTR attrs[kPrinterAttrCount];
-        std::memset(attrs, 0, sizeof(attrs));
-        Printer_Vector list;
-        QCOMPARE(usb->GetPrinterHandle(attrs, list), 0);
-        // Enumeration itself has run; only the list widget is left alone.
-        QCOMPARE(list.devices.size(), 1);
-    }
-
-    void discoveryLeavesTheOpenedPrinterAlone()
-    {
-        addPrinter(printerOn(1, 2, "3"));
-        QCOMPARE(usb->GetPrinterHandle(3), 0);
-        _PRINTER_ATTR attrs[kPrinterAttrCount];
-        std::memset(attrs, 0, sizeof(attrs));
-        Printer_Vector list;
-        QCOMPARE(usb->GetPrinterHandle(attrs, list), 1);
-        QByteArray reply;
-        int replyLength = 0;
-        QCOMPARE(swap(queryFrame(0x00), &reply, &replyLength), 0);
     }
 
     void openByPortNumber_data()
@@ -362,20 +259,10 @@ private slots:
             return;
         }
         QVERIFY(record->pHandle);
-        QCOMPARE(record->vendorId, 0x4B7E);
-        QCOMPARE(record->productId, 1285);
         QByteArray reply;
         int replyLength = 0;
         QCOMPARE(swap(queryFrame(0x13), &reply, &replyLength), 0);
         QCOMPARE(printer->writes(), QList<QByteArray>{queryFrame(0x13)});
-    }
-
-    void otherVendorOnThePortIsNotOpened()
-    {
-        EmulatedDeviceSpec deviceSpec = printerOn(1, 2, "5");
-        deviceSpec.vendorId = 0x1234;
-        addPrinter(deviceSpec);
-        QCOMPARE(usb->GetPrinterHandle(5), -1);
     }
 
     void samePortOnTwoBusesOpensTheLaterOne()
@@ -439,47 +326,6 @@ private slots:
         QCOMPARE(printer->releaseCount(), 1);
     }
 
-    void queryAnsweredByThePrinterModel_data()
-    {
-        QTest::addColumn<int>("item");
-        QTest::newRow("print speed") << 0x00;
-        QTest::newRow("device identity") << 0x0C;
-        QTest::newRow("print density") << 0x13;
-        QTest::newRow("label size") << 0x18;
-    }
-
-    void queryAnsweredByThePrinterModel()
-    {
-        QFETCH(int, item);
-        EmulatedUsbPrinter *printer = addPrinter();
-        QCOMPARE(usb->GetPrinterHandle(3), 0);
-        QByteArray reply;
-        int replyLength = 0;
-        QCOMPARE(swap(queryFrame(quint8(item)), &reply, &replyLength), 0);
-        QCOMPARE(replyLength, 264);
-        QByteArray out(frame::kQueryOutSize, char(0x55));
-        QCOMPARE(frame::decodeQueryReply(reinterpret_cast<const uint8_t *>(reply.constData()),
-                                         replyLength, quint8(item),
-                                         reinterpret_cast<uint8_t *>(out.data())),
-                 0);
-        const QByteArray value = printer->model().value(quint8(item));
-        QVERIFY(!value.isEmpty());
-        QCOMPARE(out.left(value.size()), value);
-    }
-
-    void setFrameThenQueryReadsTheNewValue()
-    {
-        EmulatedUsbPrinter *printer = addPrinter();
-        QCOMPARE(usb->GetPrinterHandle(3), 0);
-        // Print density (item 0x13) to index 9, written without a reply.
-        QCOMPARE(button(frame::build(frame::ClassSet, 0x13, QByteArray(1, 9))), 0);
-        QCOMPARE(printer->model().value(0x13), QByteArray(1, 9));
-        QByteArray reply;
-        int replyLength = 0;
-        QCOMPARE(swap(queryFrame(0x13), &reply, &replyLength), 0);
-        QCOMPARE(reply.left(10), QByteArray::fromHex("1BFFFE021301091BFEFF"));
-    }
-
     void swapReplyOfAFullBlock()
     {
         EmulatedUsbPrinter *printer = addPrinter();
@@ -507,18 +353,6 @@ private slots:
         // The reply was never read: it is still waiting on the IN endpoint.
         QCOMPARE(usb->readDebugData().left(modelReply(printer, 0x13).size()),
                  modelReply(printer, 0x13));
-    }
-
-    void buttonWritesTheWholeBufferOnce()
-    {
-        EmulatedUsbPrinter *printer = addPrinter();
-        QCOMPARE(usb->GetPrinterHandle(3), 0);
-        QByteArray chunk(10240, '\0');
-        for (int i = 0; i < chunk.size(); ++i)
-            chunk[i] = char(i * 7);
-        QCOMPARE(button(chunk), 0);
-        QCOMPARE(printer->writes(), QList<QByteArray>{chunk});
-        QVERIFY(LogCapture::contains(QStringLiteral("libusb_bulk_transfer write: 10240 10240\n")));
     }
 
     void statusWordThroughTheControlRequest()
@@ -564,7 +398,6 @@ private slots:
         QVERIFY(!CDeviceIOOpera::printer_handle_usb->pHandle);
         QVERIFY(!CDeviceIOOpera::printer_handle_usb->usbContext);
 
-        StderrCapture errors;
         if (operation == "swap") {
             QByteArray reply;
             int replyLength = 5;
@@ -580,45 +413,9 @@ private slots:
             QCOMPARE(usb->ReadFromControlEndpoint(word, length), -1);
             QCOMPARE(length, 9);
         }
-        const QString stderrText = errors.text();
-        if (operation == "status") {
-            QCOMPARE(stderrText, QStringLiteral("Invalid printer handle\n"));
-        } else {
+        if (operation != "status")
             QVERIFY(LogCapture::contains(QString::fromLatin1(kNoPrinterLog)));
-        }
         QVERIFY(printer->writes().isEmpty());
-    }
-
-    void operationsWithoutCurrentRecordFail()
-    {
-        addPrinter();
-        QCOMPARE(usb->GetPrinterHandle(3), 0);
-        {
-            // A newer transport takes over the record pointer and frees its own record.
-            CDeviceIOOpera newer(nullptr);
-        }
-        QVERIFY(!CDeviceIOOpera::printer_handle_usb);
-        QCOMPARE(button(queryFrame(0x13)), 4);
-        QVERIFY(LogCapture::contains(QString::fromLatin1(kNoPrinterLog)));
-        QCOMPARE(usb->GetPrinterHandle(3), -1);
-    }
-
-    void olderTransportDestroyedLaterKeepsTheNewerRecord()
-    {
-        addPrinter();
-        auto older = std::make_unique<CDeviceIOOpera>(nullptr);
-        auto newer = std::make_unique<CDeviceIOOpera>(nullptr);
-        UsbHandleRecord *newerRecord = CDeviceIOOpera::printer_handle_usb;
-        QVERIFY(newerRecord);
-        QCOMPARE(newer->GetPrinterHandle(3), 0);
-        older.reset();
-        QCOMPARE(CDeviceIOOpera::printer_handle_usb, newerRecord);
-        QVERIFY(newerRecord->pHandle);
-        QByteArray reply;
-        int replyLength = 0;
-        QCOMPARE(swap(queryFrame(0x00), &reply, &replyLength), 0);
-        newer.reset();
-        QVERIFY(!CDeviceIOOpera::printer_handle_usb);
     }
 
     void claimFailureDetachesTheKernelDriver()
@@ -640,56 +437,6 @@ private slots:
         // The next transfer can claim the interface.
         QCOMPARE(swap(queryFrame(0x13), &reply, &replyLength), 0);
         QCOMPARE(printer->writes().size(), 1);
-    }
-
-    void debugReadClaimFailureDetaches()
-    {
-        EmulatedUsbPrinter *printer = addPrinter();
-        printer->setKernelDriverBound(true);
-        QCOMPARE(usb->GetPrinterHandle(3), 0);
-        QVERIFY(usb->readDebugData().isEmpty());
-        QVERIFY(LogCapture::contains(QStringLiteral("libusb_claim_interface failed.\n")));
-        QCOMPARE(printer->detachCount(), 1);
-    }
-
-    void buttonClaimFailureDoesNotDetach()
-    {
-        EmulatedUsbPrinter *printer = addPrinter();
-        printer->setKernelDriverBound(true);
-        QCOMPARE(usb->GetPrinterHandle(3), 0);
-        QCOMPARE(button(queryFrame(0x13)), 5);
-        QVERIFY(LogCapture::contains(QStringLiteral("libusb_claim_interface ret 1")));
-        QVERIFY(LogCapture::contains(QStringLiteral("libusb_claim_interface failed.\n")));
-        QVERIFY(LogCapture::contains(
-            QStringLiteral("libusb_claim_interface err is : LIBUSB_ERROR_BUSY")));
-        QCOMPARE(printer->detachCount(), 0);
-        QVERIFY(printer->kernelDriverBound());
-    }
-
-    void endpointLookupUsesTheInterfaceStringIndex()
-    {
-        EmulatedDeviceSpec deviceSpec = printerOn(1, 2, "3");
-        deviceSpec.interfaceStringIndex = 4;
-        EmulatedUsbPrinter *printer = addPrinter(deviceSpec);
-        QCOMPARE(usb->GetPrinterHandle(3), 0);
-
-        StderrCapture errors;
-        QByteArray reply;
-        int replyLength = 0;
-        QCOMPARE(swap(queryFrame(0x13), &reply, &replyLength), 4);
-        QVERIFY(errors.text().contains(QStringLiteral("Interface 0 not found.\n")));
-        QVERIFY(LogCapture::contains(QStringLiteral("Get Printer EndPoint falied")));
-        QVERIFY(LogCapture::contains(QStringLiteral("iInterface: 4")));
-        QVERIFY(printer->writes().isEmpty());
-
-        int interfaceNumber = -1;
-        unsigned char in = 0xEE, out = 0xEE;
-        QCOMPARE(usb->GetUSBDevEndPoint(CDeviceIOOpera::printer_handle_usb->pHandle, 4,
-                                        interfaceNumber, in, out),
-                 0);
-        QCOMPARE(interfaceNumber, 0);
-        QCOMPARE(int(in), 0x81);
-        QCOMPARE(int(out), 0x01);
     }
 
     void silentPrinterTimesOut()
@@ -766,17 +513,6 @@ private slots:
         bus->removeDevice(printer);
         usb->ClosePrinterHandle();
         QCOMPARE(usb->GetPrinterHandle(3), -1);
-    }
-
-    void permissionAdviceNamesTheShippedRule()
-    {
-        const QString advice = usbFailureAdvice(LIBUSB_ERROR_ACCESS);
-        const QString rule = QStringLiteral("60-labelsetup-printers.rules");
-        QVERIFY(advice.contains(rule));
-        QVERIFY(QFile::exists(QStringLiteral(LABELSETUP_SOURCE_DIR "/resources/udev/") + rule));
-        QVERIFY(advice.contains(QStringLiteral("scripts/install-udev-rule.sh")));
-        QVERIFY(
-            QFile::exists(QStringLiteral(LABELSETUP_SOURCE_DIR "/scripts/install-udev-rule.sh")));
     }
 };
 
