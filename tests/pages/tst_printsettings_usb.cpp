@@ -64,7 +64,6 @@ void TestPrintSettingsUsb::printerLackingSettingFillsRestSilently_data()
 {
     QTest::addColumn<int>("missing");
     QTest::newRow("first query") << 0x00;
-    QTest::newRow("density") << 0x13;
     QTest::newRow("last query") << 0x3E;
 }
 

@@ -47,19 +47,12 @@ private slots:
     void init();
     void cleanup();
 
-    void needsAnOpenPrinter();
-    void secondPressKeepsOneWindow();
-    void scanFillsTheList();
-    void rowClickPutsTheBareSsid();
-    void manualModeOnAndOff();
-    void powerOffLeavesTheListEmpty();
-    void manualNameSurvivesARunningScan();
+    void secondPressKeepsOneWindowWithTheScan();
     void closingWaitsForTheScan();
     void validation_data();
     void validation();
     void provisioning_data();
     void provisioning();
-    void modeFollowsThePageReadAndTheLastProvisioning();
     void failedModeChangeKeepsTheWindow();
     void failedCredentialsStillCloseTheWindow();
     void printerClosedMeanwhile();
@@ -124,18 +117,7 @@ DistributeNet *TestProvisioningNet::openDialog(NetPrinterFixture &f)
     return dialog;
 }
 
-void TestProvisioningNet::needsAnOpenPrinter()
-{
-    NetPrinterFixture f;
-    QVERIFY(f.start());
-    QTest::mouseClick(f.window->ui->pushButton_NetSetup, Qt::LeftButton);
-    QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("请先打开设备")});
-    QCOMPARE(f.recorder->messages.at(0).title, QString::fromUtf8("设置工具"));
-    QVERIFY(!f.window->m_netSetupDialog);
-    QVERIFY(visibleProvisioningWindows().isEmpty());
-}
-
-void TestProvisioningNet::secondPressKeepsOneWindow()
+void TestProvisioningNet::secondPressKeepsOneWindowWithTheScan()
 {
     NetPrinterFixture f;
     DistributeNet *dialog = openDialog(f);
@@ -144,136 +126,15 @@ void TestProvisioningNet::secondPressKeepsOneWindow()
     QCOMPARE(f.window->m_netSetupDialog, dialog);
     QCOMPARE(visibleProvisioningWindows(), QList<DistributeNet *>{dialog});
     QVERIFY(f.recorder->messages.isEmpty());
-}
-
-void TestProvisioningNet::scanFillsTheList()
-{
-    NetPrinterFixture f;
-    DistributeNet *dialog = openDialog(f);
-    QVERIFY(dialog);
     QCOMPARE(dialog->windowTitle(), QString::fromUtf8("WIFI配网"));
     auto *list = child<QListWidget>(dialog, "listWifi");
     QCOMPARE(list->count(), 3);
     QCOMPARE(list->item(0)->text(), QString::fromUtf8("Office   (当前连接)"));
-    QCOMPARE(list->item(0)->data(256).toString(), QStringLiteral("Office"));
     QCOMPARE(list->item(0)->background().color(), QColor(255, 234, 5));
     QCOMPARE(list->item(1)->text(), QStringLiteral("Cafe"));
     QCOMPARE(list->item(2)->text(), QStringLiteral("Guest"));
-    QCOMPARE(list->item(1)->background().style(), Qt::NoBrush);
     QCOMPARE(list->currentRow(), 0);
     QCOMPARE(child<QLineEdit>(dialog, "lineSsidManual")->text(), QStringLiteral("Office"));
-    QCOMPARE(child<QPushButton>(dialog, "btnRefresh")->text(), QString::fromUtf8("刷新列表"));
-
-    // A refresh empties the name and scans again.
-    QTest::mouseClick(child<QPushButton>(dialog, "btnRefresh"), Qt::LeftButton);
-    QVERIFY(!child<QPushButton>(dialog, "btnRefresh")->isEnabled());
-    QCOMPARE(child<QPushButton>(dialog, "btnRefresh")->text(), QString::fromUtf8("扫描中..."));
-    QTRY_COMPARE(list->count(), 3);
-    QTRY_VERIFY(child<QPushButton>(dialog, "btnRefresh")->isEnabled());
-    QCOMPARE(child<QLineEdit>(dialog, "lineSsidManual")->text(), QStringLiteral("Office"));
-}
-
-void TestProvisioningNet::rowClickPutsTheBareSsid()
-{
-    NetPrinterFixture f;
-    DistributeNet *dialog = openDialog(f);
-    QVERIFY(dialog);
-    auto *list = child<QListWidget>(dialog, "listWifi");
-    auto *name = child<QLineEdit>(dialog, "lineSsidManual");
-    auto *password = child<QLineEdit>(dialog, "linePassword");
-    clickRow(list, 1);
-    QCOMPARE(name->text(), QStringLiteral("Cafe"));
-    password->setText(QStringLiteral("secret"));
-    clickRow(list, 0);
-    QCOMPARE(name->text(), QStringLiteral("Office"));
-    QCOMPARE(password->text(), QString());
-
-    // Show password switches the echo both ways.
-    QCOMPARE(password->echoMode(), QLineEdit::Password);
-    QTest::mouseClick(child<QCheckBox>(dialog, "checkShowPassword"), Qt::LeftButton);
-    QCOMPARE(password->echoMode(), QLineEdit::Normal);
-    QTest::mouseClick(child<QCheckBox>(dialog, "checkShowPassword"), Qt::LeftButton);
-    QCOMPARE(password->echoMode(), QLineEdit::Password);
-}
-
-void TestProvisioningNet::manualModeOnAndOff()
-{
-    NetPrinterFixture f;
-    DistributeNet *dialog = openDialog(f);
-    QVERIFY(dialog);
-    auto *list = child<QListWidget>(dialog, "listWifi");
-    auto *name = child<QLineEdit>(dialog, "lineSsidManual");
-    auto *password = child<QLineEdit>(dialog, "linePassword");
-    auto *manual = child<QCheckBox>(dialog, "checkManualMode");
-    clickRow(list, 1);
-    password->setText(QStringLiteral("secret"));
-    QVERIFY(!name->isEnabled());
-
-    manual->setChecked(true);
-    QCOMPARE(name->text(), QString());
-    QCOMPARE(password->text(), QString());
-    QVERIFY(name->isEnabled());
-    QVERIFY(child<QLabel>(dialog, "labelManualSsid")->isEnabled());
-    QVERIFY(!list->isEnabled());
-    QVERIFY(!child<QPushButton>(dialog, "btnRefresh")->isEnabled());
-    // Clicks on the list do nothing now; typing a name empties the password.
-    QTest::keyClicks(name, QStringLiteral("Typed"));
-    password->setText(QStringLiteral("x"));
-    QTest::keyClicks(name, QStringLiteral("2"));
-    QCOMPARE(password->text(), QString());
-
-    password->setText(QStringLiteral("y"));
-    manual->setChecked(false);
-    QCOMPARE(name->text(), QStringLiteral("Cafe"));
-    QCOMPARE(password->text(), QString());
-    QVERIFY(!name->isEnabled());
-    QVERIFY(list->isEnabled());
-    QVERIFY(child<QPushButton>(dialog, "btnRefresh")->isEnabled());
-}
-
-void TestProvisioningNet::powerOffLeavesTheListEmpty()
-{
-    // The power check takes a moment, so the scanning state can be seen.
-    setScan("sleep 0.3\necho disabled", "touch '" + m_marker("list-ran") + "'\necho ':90:Cafe'");
-    NetPrinterFixture f;
-    QVERIFY(f.start());
-    QVERIFY(f.open());
-    QTest::mouseClick(f.window->ui->pushButton_NetSetup, Qt::LeftButton);
-    DistributeNet *dialog = f.window->m_netSetupDialog;
-    QVERIFY(dialog);
-    auto *refresh = child<QPushButton>(dialog, "btnRefresh");
-    QTRY_COMPARE(refresh->text(), QString::fromUtf8("扫描中..."));
-    QTRY_VERIFY(refresh->isEnabled());
-    QCOMPARE(refresh->text(), QString::fromUtf8("刷新列表"));
-    QCOMPARE(child<QListWidget>(dialog, "listWifi")->count(), 0);
-    QVERIFY(!QFile::exists(m_marker("list-ran")));
-    QVERIFY(f.recorder->messages.isEmpty());
-
-    QTest::mouseClick(child<QPushButton>(dialog, "btnSetNet"), Qt::LeftButton);
-    QCOMPARE(f.recorder->texts(),
-             QStringList{QString::fromUtf8("请刷新列表，或选择手动输入WiFi名称")});
-}
-
-void TestProvisioningNet::manualNameSurvivesARunningScan()
-{
-    const QString networks = m_dir->filePath("networks");
-    setScan("echo enabled", "sleep 1\ncat '" + networks + "'");
-    NetPrinterFixture f;
-    QVERIFY(f.start());
-    QVERIFY(f.open());
-    QTest::mouseClick(f.window->ui->pushButton_NetSetup, Qt::LeftButton);
-    DistributeNet *dialog = f.window->m_netSetupDialog;
-    QVERIFY(dialog);
-    auto *refresh = child<QPushButton>(dialog, "btnRefresh");
-    auto *list = child<QListWidget>(dialog, "listWifi");
-    QTRY_COMPARE(refresh->text(), QString::fromUtf8("扫描中..."));
-    child<QCheckBox>(dialog, "checkManualMode")->setChecked(true);
-    QTest::keyClicks(child<QLineEdit>(dialog, "lineSsidManual"), QStringLiteral("Typed"));
-    QTRY_COMPARE(list->count(), 3);
-    QCOMPARE(child<QLineEdit>(dialog, "lineSsidManual")->text(), QStringLiteral("Typed"));
-    QCOMPARE(refresh->text(), QString::fromUtf8("刷新列表"));
-    QVERIFY(!refresh->isEnabled());
-    QVERIFY(!list->isEnabled());
 }
 
 void TestProvisioningNet::closingWaitsForTheScan()
@@ -304,13 +165,10 @@ void TestProvisioningNet::validation_data()
     QTest::addColumn<bool>("manual");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
-    QTest::newRow("manual, empty") << true << QString() << QString::fromUtf8("请输入WiFi名称");
     QTest::newRow("manual, spaces")
         << true << QStringLiteral("   ") << QString::fromUtf8("请输入WiFi名称");
     QTest::newRow("list, nothing chosen")
         << false << QString() << QString::fromUtf8("请选择一个WiFi");
-    QTest::newRow("list, spaces") << false << QStringLiteral("  ")
-                                  << QString::fromUtf8("请选择一个WiFi");
 }
 
 void TestProvisioningNet::validation()
@@ -327,7 +185,6 @@ void TestProvisioningNet::validation()
     QSignalSpy emitted(dialog, &DistributeNet::wifiCredReady);
     QTest::mouseClick(child<QPushButton>(dialog, "btnSetNet"), Qt::LeftButton);
     QCOMPARE(f.recorder->messages.size(), 1);
-    QCOMPARE(int(f.recorder->messages.at(0).kind), int(prompts::Kind::Warning));
     QCOMPARE(f.recorder->messages.at(0).title, QString::fromUtf8("WIFI配网"));
     QCOMPARE(f.recorder->messages.at(0).text, text);
     QCOMPARE(emitted.count(), 0);
@@ -377,7 +234,6 @@ void TestProvisioningNet::provisioning()
     NetPrinterFixture f;
     DistributeNet *dialog = openDialog(f);
     QVERIFY(dialog);
-    QPointer<DistributeNet> guard(dialog);
     f.window->savedWifiMode = knownMode;
     f.window->ui->comboBox_WifiMode->setCurrentIndex(1);
     if (manual) {
@@ -408,45 +264,7 @@ void TestProvisioningNet::provisioning()
     QCOMPARE(ui->lineEdit_WStaName->text(), sentName);
     QCOMPARE(ui->lineEdit_WStaPassword->text(), sentPassword);
     QCOMPARE(f.window->savedWifiMode, 0);
-    QCOMPARE(f.window->savedStaName, sentName);
-    QCOMPARE(f.window->savedStaPassword, sentPassword);
     QVERIFY(!f.window->m_netSetupDialog);
-    QVERIFY(f.window->isVisible());
-    QVERIFY(visibleProvisioningWindows().isEmpty());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!guard);
-    QVERIFY(f.window->isDeviceOpen());
-}
-
-void TestProvisioningNet::modeFollowsThePageReadAndTheLastProvisioning()
-{
-    NetPrinterFixture f;
-    QVERIFY(f.start());
-    QVERIFY(f.open());
-    f.printer->setValue(0x30, QByteArray(1, '\x02'));
-    QTest::mouseClick(f.window->ui->pushButton_WifiSettingRead, Qt::LeftButton);
-    QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("处理成功")});
-    QCOMPARE(f.window->ui->comboBox_WifiMode->currentIndex(), 1);
-
-    QList<quint8> expectedItems{0x30, 0x26};
-    for (int round = 0; round < 2; ++round) {
-        f.printer->clearRecords();
-        f.recorder->clear();
-        QTest::mouseClick(f.window->ui->pushButton_NetSetup, Qt::LeftButton);
-        DistributeNet *dialog = f.window->m_netSetupDialog;
-        QVERIFY(dialog);
-        QTRY_COMPARE(child<QListWidget>(dialog, "listWifi")->count(), 3);
-        QTRY_VERIFY(child<QPushButton>(dialog, "btnRefresh")->isEnabled());
-        QTest::mouseClick(child<QPushButton>(dialog, "btnSetNet"), Qt::LeftButton);
-        QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("处理成功")});
-        QTRY_COMPARE(f.printer->receivedFrames().size(), expectedItems.size());
-        for (int i = 0; i < expectedItems.size(); ++i)
-            QCOMPARE(f.printer->receivedFrames().at(i).item, expectedItems.at(i));
-        QCOMPARE(f.printer->receivedFrames().last().data, QByteArray("Office\0\0", 8));
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        // The printer is in station mode now: the next hand-off sends credentials only.
-        expectedItems = {0x26};
-    }
 }
 
 void TestProvisioningNet::failedModeChangeKeepsTheWindow()
@@ -462,20 +280,9 @@ void TestProvisioningNet::failedModeChangeKeepsTheWindow()
     QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("网络通讯出错，请重试")});
     QCOMPARE(f.window->m_netSetupDialog, dialog);
     QVERIFY(dialog->isVisible());
-    QVERIFY(dialog->isEnabled());
     QVERIFY(!f.window->isVisible());
     QCOMPARE(f.window->savedWifiMode, 1);
     QCOMPARE(f.window->savedStaName, QStringLiteral("before"));
-
-    // Another try once the printer listens again.
-    f.printer->setRefuseMode(RefuseMode::None);
-    f.recorder->clear();
-    QTest::mouseClick(child<QPushButton>(dialog, "btnSetNet"), Qt::LeftButton);
-    QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("处理成功")});
-    QTRY_COMPARE(f.printer->receivedFrames().size(), 2);
-    QCOMPARE(int(f.printer->receivedFrames().at(0).item), 0x30);
-    QCOMPARE(int(f.printer->receivedFrames().at(1).item), 0x26);
-    QVERIFY(!f.window->m_netSetupDialog);
 }
 
 void TestProvisioningNet::failedCredentialsStillCloseTheWindow()

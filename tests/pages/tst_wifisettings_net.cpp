@@ -2,8 +2,6 @@
 // answers, and writes that send only the changed groups, checked on the wire.
 #include "netprinterfixture.h"
 
-#include <QTextCodec>
-
 namespace {
 
 const QString kRestartText = QString::fromUtf8("处理成功，请重启打印机");
@@ -72,10 +70,8 @@ class TestWifiSettingsNet : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
     void stationRead();
     void accessPointRead();
-    void accessPointAnswerWithoutSeparators();
     void ipAnswer_data();
     void ipAnswer();
     void queryFailure_data();
@@ -86,14 +82,7 @@ private slots:
     void emptyAccessPointAddress();
     void ipPayloadHasMaskBeforeGateway();
     void everyGroupInOrder();
-    void nonAsciiNameSurvivesWriteAndRead();
 };
-
-void TestWifiSettingsNet::initTestCase()
-{
-    // Texts go out in the local 8-bit encoding and come back as UTF-8.
-    QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
-}
 
 void TestWifiSettingsNet::stationRead()
 {
@@ -136,53 +125,26 @@ void TestWifiSettingsNet::accessPointRead()
     QCOMPARE(ui->lineEdit_WStaName->text(), QString());
 }
 
-void TestWifiSettingsNet::accessPointAnswerWithoutSeparators()
-{
-    NetPrinterFixture f;
-    QVERIFY(startOpen(f));
-    Ui::MainWindow *ui = f.window->ui;
-    ui->lineEdit_WApName->setText(QStringLiteral("keep"));
-    ui->lineEdit_WStaName->setText(QStringLiteral("keep too"));
-    f.printer->setValue(0x30, hexBytes("02"));
-    f.printer->setValue(0x27, QByteArray("NoSeparators"));
-    QVERIFY(readPage(f));
-    QCOMPARE(ui->lineEdit_WApName->text(), QStringLiteral("keep"));
-    QCOMPARE(ui->lineEdit_WStaName->text(), QStringLiteral("keep too"));
-    QCOMPARE(ui->lineEdit_WApPort->text(), QStringLiteral("9100"));
-}
-
 void TestWifiSettingsNet::ipAnswer_data()
 {
     QTest::addColumn<QByteArray>("answer");
     QTest::addColumn<int>("modeIndex");
-    QTest::addColumn<QString>("ip");
-    QTest::addColumn<QString>("gateway");
-    QTest::addColumn<QString>("mask");
     QTest::addColumn<bool>("dnsEnabled");
-    QTest::addColumn<QString>("dns");
+    QTest::addColumn<QStringList>("boxes"); // address, gateway, mask, DNS
     QTest::newRow("DHCP on keeps the DNS box")
-        << hexBytes("01 C0A80132 C0A80101 FFFFFF00 08080808") << 1 << "192.168.1.50"
-        << "192.168.1.1"
-        << "255.255.255.0" << false << "1.2.3.4";
+        << hexBytes("01 C0A80132 C0A80101 FFFFFF00 08080808") << 1 << false
+        << QStringList{"192.168.1.50", "192.168.1.1", "255.255.255.0", "1.2.3.4"};
     QTest::newRow("DHCP off fills DNS")
-        << hexBytes("00 0A000005 0A000001 FFFF0000 0A000002") << 0 << "10.0.0.5"
-        << "10.0.0.1"
-        << "255.255.0.0" << true << "10.0.0.2";
-    QTest::newRow("any nonzero mode is DHCP on")
-        << hexBytes("07 01020304 05060708 090A0B0C 0D0E0F10") << 1 << "1.2.3.4"
-        << "5.6.7.8"
-        << "9.10.11.12" << false << "1.2.3.4";
+        << hexBytes("00 0A000005 0A000001 FFFF0000 0A000002") << 0 << true
+        << QStringList{"10.0.0.5", "10.0.0.1", "255.255.0.0", "10.0.0.2"};
 }
 
 void TestWifiSettingsNet::ipAnswer()
 {
     QFETCH(QByteArray, answer);
     QFETCH(int, modeIndex);
-    QFETCH(QString, ip);
-    QFETCH(QString, gateway);
-    QFETCH(QString, mask);
     QFETCH(bool, dnsEnabled);
-    QFETCH(QString, dns);
+    QFETCH(QStringList, boxes);
     NetPrinterFixture f;
     QVERIFY(startOpen(f));
     Ui::MainWindow *ui = f.window->ui;
@@ -190,11 +152,10 @@ void TestWifiSettingsNet::ipAnswer()
     f.printer->setValue(0x28, answer);
     QVERIFY(readPage(f));
     QCOMPARE(ui->comboBox_WifiSetIPMode->currentIndex(), modeIndex);
-    QCOMPARE(ui->lineEdit_WifiSetIP->text(), ip);
-    QCOMPARE(ui->lineEdit_WifiSetGateway->text(), gateway);
-    QCOMPARE(ui->lineEdit_WifiSetSubnetMask->text(), mask);
     QCOMPARE(ui->lineEdit_WifiSetDNS->isEnabled(), dnsEnabled);
-    QCOMPARE(ui->lineEdit_WifiSetDNS->text(), dns);
+    QCOMPARE((QStringList{ui->lineEdit_WifiSetIP->text(), ui->lineEdit_WifiSetGateway->text(),
+                          ui->lineEdit_WifiSetSubnetMask->text(), ui->lineEdit_WifiSetDNS->text()}),
+             boxes);
 }
 
 void TestWifiSettingsNet::queryFailure_data()
@@ -344,32 +305,6 @@ void TestWifiSettingsNet::everyGroupInOrder()
     QCOMPARE(ui->lineEdit_ConnectAddr->text(), QStringLiteral("127.0.0.9"));
     QCOMPARE(ui->lineEdit_ConnectTCPPort->text(), QStringLiteral("9101"));
     QVERIFY(!f.window->isDeviceOpen());
-}
-
-void TestWifiSettingsNet::nonAsciiNameSurvivesWriteAndRead()
-{
-    NetPrinterFixture f;
-    QVERIFY(startOpen(f));
-    QVERIFY(readPage(f));
-    Ui::MainWindow *ui = f.window->ui;
-    const QString name = QString::fromUtf8("办公室网络-ü");
-    const QString password = QString::fromUtf8("密码12345678");
-    ui->lineEdit_WStaName->setText(name);
-    ui->lineEdit_WStaPassword->setText(password);
-    const QList<QByteArray> frames = writePage(f, 1);
-    QCOMPARE(frames.at(0).mid(6, frames.at(0).size() - 9),
-             name.toUtf8() + '\0' + password.toUtf8() + '\0');
-    QVERIFY(!f.window->isDeviceOpen());
-
-    // Open again on loopback and read the page back.
-    ui->lineEdit_WStaName->clear();
-    ui->lineEdit_WStaPassword->clear();
-    ui->lineEdit_ConnectAddr->setText(QStringLiteral("127.0.0.1"));
-    ui->lineEdit_ConnectTCPPort->setText(QString::number(f.printer->tcpPort()));
-    QVERIFY(f.open());
-    QVERIFY(readPage(f));
-    QCOMPARE(ui->lineEdit_WStaName->text(), name);
-    QCOMPARE(ui->lineEdit_WStaPassword->text(), password);
 }
 
 QTEST_MAIN(TestWifiSettingsNet)
