@@ -1,15 +1,12 @@
 // The window frame: initial states, medium choice, result messages, label-size
 // restore, tip label and the guards of the printer commands.
 #include "app/globals.h"
-#include "app/cutdialog.h"
 #include "app/mainwindow.h"
 #include "messagerecorder.h"
 #include "protocol/exchange.h"
 #include "protocol/frame.h"
 #include "ui_mainwindow.h"
 
-#include <QDialogButtonBox>
-#include <QLabel>
 #include <QPushButton>
 #include <QSettings>
 #include <QtTest>
@@ -25,14 +22,10 @@ private slots:
     void retHandler();
     void mediumSelection_data();
     void mediumSelection();
-    void mediumBoxesStayExclusive();
-    void networkPrefill();
     void wifiPrefill_data();
     void wifiPrefill();
     void labelSizeRestore_data();
     void labelSizeRestore();
-    void controlAllWidgets();
-    void tipLabelGoesWithTabChange();
     void closeButtonShowsMessage();
     void closeFromCodeIsSilent();
     void noMediumSendsNothing_data();
@@ -40,8 +33,6 @@ private slots:
     void commandsNeedAnOpenPrinter_data();
     void commandsNeedAnOpenPrinter();
     void openWithoutSelection();
-    void cutDialog_data();
-    void cutDialog();
 
 private:
     MainWindow *window = nullptr;
@@ -93,13 +84,9 @@ void TestMainWindow::initialStates()
                                     ui->lineEdit_WApMAC};
     for (QWidget *w : disabled)
         QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
-    QCOMPARE(ui->tabWidget_2->count(), 3);
     QCOMPARE(ui->tabWidget_2->currentIndex(), 0);
-    QCOMPARE(ui->toolBox_PrinterSetting->count(), 7);
     QCOMPARE(ui->toolBox_PrinterSetting->currentIndex(), 0);
     QCOMPARE(ui->progressBar_Scan->value(), 0);
-    QCOMPARE(ui->progressBar_Update->value(), 0);
-    QCOMPARE(ui->progressBar_Debug->value(), 0);
     QVERIFY(ui->checkBox_USB->isChecked());
     QCOMPARE(ret_mode, 1);
     QCOMPARE(ui->lineEdit_ConnectTCPPort->text(), QStringLiteral("9100"));
@@ -188,79 +175,34 @@ void TestMainWindow::mediumSelection()
     QCOMPARE(ui->comboBox_ScanResult->count(), 0);
 }
 
-void TestMainWindow::mediumBoxesStayExclusive()
-{
-    Ui::MainWindow *ui = window->ui;
-    QTest::mouseClick(ui->checkBox_NET, Qt::LeftButton);
-    QVERIFY(ui->checkBox_NET->isChecked());
-    QVERIFY(!ui->checkBox_USB->isChecked());
-    // Clicking the ticked box again keeps it ticked and the medium unchanged.
-    QTest::mouseClick(ui->checkBox_NET, Qt::LeftButton);
-    QVERIFY(ui->checkBox_NET->isChecked());
-    QCOMPARE(ret_mode, 2);
-}
-
-void TestMainWindow::networkPrefill()
-{
-    Ui::MainWindow *ui = window->ui;
-    QTest::mouseClick(ui->checkBox_NET, Qt::LeftButton);
-    QCOMPARE(ui->lineEdit_ConnectTCPPort->text(), QStringLiteral("9100"));
-    QCOMPARE(ui->lineEdit_ConnectUDPPort->text(), QStringLiteral("38400"));
-
-    ui->lineEdit_NetportTCPPort->setText(QStringLiteral("9200"));
-    ui->lineEdit_NetportUDPPort->setText(QStringLiteral("39000"));
-    QTest::mouseClick(ui->checkBox_USB, Qt::LeftButton);
-    QTest::mouseClick(ui->checkBox_NET, Qt::LeftButton);
-    QCOMPARE(ui->lineEdit_ConnectTCPPort->text(), QStringLiteral("9200"));
-    QCOMPARE(ui->lineEdit_ConnectUDPPort->text(), QStringLiteral("39000"));
-}
-
 void TestMainWindow::wifiPrefill_data()
 {
     QTest::addColumn<int>("wifiMode");
-    QTest::addColumn<QString>("apAddress");
-    QTest::addColumn<QString>("stationAddress");
-    QTest::addColumn<QString>("apPort");
-    QTest::addColumn<QString>("expectedAddress");
-    QTest::addColumn<QString>("expectedPort");
-    QTest::newRow("access point") << 1 << "192.168.4.1"
-                                  << "10.1.2.3"
-                                  << "9101"
-                                  << "192.168.4.1"
-                                  << "9101";
-    QTest::newRow("station") << 0 << "192.168.4.1"
-                             << "10.1.2.3"
-                             << ""
-                             << "10.1.2.3"
-                             << "9100";
-    QTest::newRow("station all zero") << 0 << "192.168.4.1"
-                                      << "0.0.0.0"
-                                      << ""
-                                      << "192.168.1.1"
-                                      << "9100";
-    QTest::newRow("station empty") << 0 << "192.168.4.1"
-                                   << ""
-                                   << ""
-                                   << "192.168.1.1"
-                                   << "9100";
+    // Access point address, station address, access point port; then what the
+    // connection boxes show.
+    QTest::addColumn<QStringList>("page");
+    QTest::addColumn<QStringList>("connection");
+    QTest::newRow("access point") << 1 << QStringList{"192.168.4.1", "10.1.2.3", "9101"}
+                                  << QStringList{"192.168.4.1", "9101"};
+    QTest::newRow("station") << 0 << QStringList{"192.168.4.1", "10.1.2.3", ""}
+                             << QStringList{"10.1.2.3", "9100"};
+    QTest::newRow("station all zero")
+        << 0 << QStringList{"192.168.4.1", "0.0.0.0", ""} << QStringList{"192.168.1.1", "9100"};
 }
 
 void TestMainWindow::wifiPrefill()
 {
     QFETCH(int, wifiMode);
-    QFETCH(QString, apAddress);
-    QFETCH(QString, stationAddress);
-    QFETCH(QString, apPort);
-    QFETCH(QString, expectedAddress);
-    QFETCH(QString, expectedPort);
+    QFETCH(QStringList, page);
+    QFETCH(QStringList, connection);
     Ui::MainWindow *ui = window->ui;
     ui->comboBox_WifiMode->setCurrentIndex(wifiMode);
-    ui->lineEdit_WApIP->setText(apAddress);
-    ui->lineEdit_WifiSetIP->setText(stationAddress);
-    ui->lineEdit_WApPort->setText(apPort);
+    ui->lineEdit_WApIP->setText(page.at(0));
+    ui->lineEdit_WifiSetIP->setText(page.at(1));
+    ui->lineEdit_WApPort->setText(page.at(2));
     QTest::mouseClick(ui->checkBox_WIFI, Qt::LeftButton);
-    QCOMPARE(ui->lineEdit_ConnectAddr->text(), expectedAddress);
-    QCOMPARE(ui->lineEdit_ConnectTCPPort->text(), expectedPort);
+    QCOMPARE(ui->lineEdit_ConnectAddr->text(), connection.at(0));
+    QCOMPARE(ui->lineEdit_ConnectTCPPort->text(), connection.at(1));
 }
 
 void TestMainWindow::labelSizeRestore_data()
@@ -295,33 +237,6 @@ void TestMainWindow::labelSizeRestore()
     QCOMPARE(window->ui->lineEdit->text(), width);
     QCOMPARE(window->ui->lineEdit_2->text(), height);
     QVERIFY(recorder->messages.isEmpty());
-}
-
-void TestMainWindow::controlAllWidgets()
-{
-    Ui::MainWindow *ui = window->ui;
-    const QList<QWidget *> group{ui->pushButton_close, ui->tabWidget_2,
-                                 ui->pushButton_getPrinterInfo, ui->pushButton_Send,
-                                 ui->pushButton_SendFile};
-    window->controlAllWidgets(false);
-    for (QWidget *w : group)
-        QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
-    QVERIFY(ui->pushButton_open->isEnabled());
-    window->controlAllWidgets(true);
-    for (QWidget *w : group)
-        QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));
-}
-
-void TestMainWindow::tipLabelGoesWithTabChange()
-{
-    window->show();
-    window->showInputTip(window->ui->lineEdit, QStringLiteral("tip"));
-    QPointer<QLabel> tip = window->currentTipLabel();
-    QVERIFY(tip);
-    QVERIFY(tip->isVisible());
-    window->ui->tabWidget_2->setCurrentIndex(2);
-    QVERIFY(!window->currentTipLabel());
-    QTRY_VERIFY(tip.isNull());
 }
 
 void TestMainWindow::closeButtonShowsMessage()
@@ -376,34 +291,14 @@ void TestMainWindow::commandsNeedAnOpenPrinter_data()
     const int info = int(prompts::Kind::Information);
     QTest::newRow("information") << "pushButton_getPrinterInfo" << int(prompts::Kind::Critical)
                                  << QString::fromUtf8("设备未打开!");
-    for (const char *name : {"pushButton_GetPrinterStatus",
-                             "pushButton_SelfCheck",
-                             "pushButton_Reboot",
-                             "pushButton_PrinterInit",
-                             "pushButton_SeamLrn",
-                             "pushButton_BlackLableLrn",
-                             "pushButton_DACLrn",
-                             "pushButton_OutietLrn",
-                             "pushButton_NopaperLrn",
-                             "pushButton_AllCut",
-                             "pushButton_HalfCut",
-                             "pushButton_StripMode",
-                             "pushButton_TearMode",
-                             "pushButton_KeySettingOpen",
-                             "pushButton_KeySettingClose",
-                             "pushButton_BuzzerOpen",
-                             "pushButton_BuzzerClose",
-                             "pushButton_PrintSettingRead",
-                             "pushButton_DistanceSettingRead",
-                             "pushButton_WifiSettingRead",
-                             "pushButton_BleSettingRead",
-                             "pushButton_NetportSettingRead",
-                             "pushButton_ComSettingRead",
-                             "pushButton_StripperSettingRead",
-                             "pushButton_DownloadFW",
-                             "pushButton_DownloadFL",
-                             "pushButton_NetSetup"})
-        QTest::newRow(name) << name << info << closed;
+    // Every button that talks to the printer, by the name after "pushButton_".
+    const QString names = QStringLiteral(
+        "GetPrinterStatus SelfCheck Reboot PrinterInit SeamLrn BlackLableLrn DACLrn OutietLrn "
+        "NopaperLrn AllCut HalfCut StripMode TearMode KeySettingOpen KeySettingClose BuzzerOpen "
+        "BuzzerClose PrintSettingRead DistanceSettingRead WifiSettingRead BleSettingRead "
+        "NetportSettingRead ComSettingRead StripperSettingRead DownloadFW DownloadFL NetSetup");
+    for (const QString &name : names.split(QLatin1Char(' ')))
+        QTest::newRow(qPrintable(name)) << "pushButton_" + name << info << closed;
 }
 
 void TestMainWindow::commandsNeedAnOpenPrinter()
@@ -426,34 +321,6 @@ void TestMainWindow::openWithoutSelection()
     QTest::mouseClick(window->ui->pushButton_open, Qt::LeftButton);
     QCOMPARE(recorder->texts(), QStringList{QString::fromUtf8("请先选中打印列表中的打印机")});
     QVERIFY(window->ui->pushButton_open->isEnabled());
-}
-
-void TestMainWindow::cutDialog_data()
-{
-    QTest::addColumn<int>("button");
-    QTest::addColumn<int>("result");
-    QTest::newRow("ok") << int(QDialogButtonBox::Ok) << int(QDialog::Accepted);
-    QTest::newRow("cancel") << int(QDialogButtonBox::Cancel) << int(QDialog::Rejected);
-}
-
-void TestMainWindow::cutDialog()
-{
-    QFETCH(int, button);
-    QFETCH(int, result);
-    CutDialog dialog(window);
-    QCOMPARE(dialog.windowTitle(), QString::fromUtf8("设置工具"));
-    auto *box = dialog.findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
-    QVERIFY(box);
-    QCOMPARE(box->button(QDialogButtonBox::Ok)->text(), QString::fromUtf8("确定"));
-    QCOMPARE(box->button(QDialogButtonBox::Cancel)->text(), QString::fromUtf8("取消"));
-    QStringList labels;
-    for (QLabel *label : dialog.findChildren<QLabel *>())
-        labels << label->text();
-    QVERIFY(labels.contains(QString::fromUtf8("请确保打印机是否已经安装/连接对应剥离器")));
-    dialog.show();
-    QTest::mouseClick(box->button(QDialogButtonBox::StandardButton(button)), Qt::LeftButton);
-    QCOMPARE(dialog.result(), result);
-    QVERIFY(!dialog.isVisible());
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -37,15 +37,6 @@ void TestStartup::translationLoads_data()
     QTest::newRow("en") << "en"
                         << "Open device"
                         << "Label Printer Setup ToolV1.0.9";
-    QTest::newRow("de") << "de"
-                        << ""
-                        << "";
-    QTest::newRow("fr") << "fr"
-                        << ""
-                        << "";
-    QTest::newRow("nl") << "nl"
-                        << ""
-                        << "";
     QTest::newRow("pt_BR") << "pt"
                            << ""
                            << "";
