@@ -89,29 +89,24 @@ void TestDownloadNet::cleanup()
 void TestDownloadNet::downloadOverTcp_data()
 {
     QTest::addColumn<bool>("firmware");
-    QTest::addColumn<QString>("fileName");
-    QTest::addColumn<QString>("decryptedName");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("filter");
     QTest::addColumn<int>("size");
-    QTest::newRow("firmware") << true << "fw.r7.hex"
-                              << "fw.r7_decrypted.hex"
-                              << "HEX File"
-                              << "HEX Files (*.hex);;All Files (*)" << 40000;
-    QTest::newRow("font without suffix") << false << "fontA"
-                                         << "fontA_decrypted.bin"
-                                         << "BIN File"
-                                         << "BIN Files (*.bin);;All Files (*)" << 16 * 1000;
+    // Chosen file, its decrypted copy, the dialog's caption and filter.
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("firmware") << true << 40000
+                              << QStringList{"fw.r7.hex", "fw.r7_decrypted.hex", "HEX File",
+                                             "HEX Files (*.hex);;All Files (*)"};
+    QTest::newRow("font without suffix") << false << 16 * 1000
+                                         << QStringList{"fontA", "fontA_decrypted.bin", "BIN File",
+                                                        "BIN Files (*.bin);;All Files (*)"};
 }
 
 void TestDownloadNet::downloadOverTcp()
 {
     QFETCH(bool, firmware);
-    QFETCH(QString, fileName);
-    QFETCH(QString, decryptedName);
-    QFETCH(QString, caption);
-    QFETCH(QString, filter);
     QFETCH(int, size);
+    QFETCH(QStringList, names);
+    const QString fileName = names.at(0);
+    const QString decryptedName = names.at(1);
     QTemporaryDir dir;
     const QByteArray plain = rawPayload(size, 7);
     QVERIFY(writeEncryptedFile(dir.filePath(fileName), plain));
@@ -124,8 +119,8 @@ void TestDownloadNet::downloadOverTcp()
     f.recorder->fileToOpen = dir.filePath(fileName);
     QTest::mouseClick(firmware ? ui->pushButton_DownloadFW : ui->pushButton_DownloadFL,
                       Qt::LeftButton);
-    QCOMPARE(f.recorder->fileCaptions, QStringList{caption});
-    QCOMPARE(f.recorder->fileFilters, QStringList{filter});
+    QCOMPARE(f.recorder->fileCaptions, QStringList{names.at(2)});
+    QCOMPARE(f.recorder->fileFilters, QStringList{names.at(3)});
     // The pieces are written by this thread, so nothing has finished yet.
     QVERIFY(!ui->pushButton_DownloadFW->isEnabled());
     QVERIFY(!ui->tabWidget_2->isTabEnabled(0));

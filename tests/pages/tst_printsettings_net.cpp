@@ -129,36 +129,31 @@ void TestPrintSettingsNet::writeSendsBatchInOrder()
 void TestPrintSettingsNet::writeEdgePayloads_data()
 {
     QTest::addColumn<QString>("widget");
-    QTest::addColumn<QString>("value"); // text, or the index of a combo box
     QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("value"); // text, or the index of a combo box
     QTest::addColumn<QByteArray>("data");
-    QTest::newRow("offset -2") << "lineEdit_PrintShift"
-                               << "-2" << 0x1D << hexBytes("F0 FF");
-    QTest::newRow("gap not a number") << "lineEdit_LabelGap"
-                                      << "abc" << 0x19 << hexBytes("00 00");
-    QTest::newRow("code page none selected") << "comboBox_DefaultCodePage"
-                                             << "-1" << 0x01 << hexBytes("FF");
-    QTest::newRow("command set not named") << "comboBox_OrderSet"
-                                           << "-1" << 0x02 << hexBytes("00");
-    QTest::newRow("direction and method") << "comboBox_PrintMethod"
-                                          << "1" << 0x1C << hexBytes("00 01");
-    QTest::newRow("width decimal comma") << "lineEdit"
-                                         << "50,3" << 0x18 << hexBytes("20 03 92 01");
+    QTest::newRow("offset -2") << "lineEdit_PrintShift" << 0x1D << "-2" << hexBytes("F0 FF");
+    QTest::newRow("gap not a number") << "lineEdit_LabelGap" << 0x19 << "abc" << hexBytes("00 00");
+    QTest::newRow("code page none selected")
+        << "comboBox_DefaultCodePage" << 0x01 << "-1" << hexBytes("FF");
+    QTest::newRow("command set not named") << "comboBox_OrderSet" << 0x02 << "-1" << hexBytes("00");
+    QTest::newRow("direction and method")
+        << "comboBox_PrintMethod" << 0x1C << "1" << hexBytes("00 01");
+    QTest::newRow("width decimal comma") << "lineEdit" << 0x18 << "50,3" << hexBytes("20 03 92 01");
     QTest::newRow("width full-width stop")
-        << "lineEdit" << QString::fromUtf8("50．3") << 0x18 << hexBytes("20 03 92 01");
-    QTest::newRow("width half dot rounds up") << "lineEdit"
-                                              << "50.0625" << 0x18 << hexBytes("20 03 91 01");
-    QTest::newRow("height above 16 bits") << "lineEdit_2"
-                                          << "9000" << 0x18 << hexBytes("FF FF 92 01");
-    QTest::newRow("height negative") << "lineEdit_2"
-                                     << "-5" << 0x18 << hexBytes("00 00 92 01");
+        << "lineEdit" << 0x18 << QString::fromUtf8("50．3") << hexBytes("20 03 92 01");
+    QTest::newRow("width half dot rounds up")
+        << "lineEdit" << 0x18 << "50.0625" << hexBytes("20 03 91 01");
+    QTest::newRow("height above 16 bits")
+        << "lineEdit_2" << 0x18 << "9000" << hexBytes("FF FF 92 01");
+    QTest::newRow("height negative") << "lineEdit_2" << 0x18 << "-5" << hexBytes("00 00 92 01");
 }
 
 void TestPrintSettingsNet::writeEdgePayloads()
 {
     QFETCH(QString, widget);
-    QFETCH(QString, value);
     QFETCH(int, item);
+    QFETCH(QString, value);
     QFETCH(QByteArray, data);
     NetPrinterFixture f;
     QVERIFY(f.start());
@@ -235,57 +230,51 @@ void TestPrintSettingsNet::readFillsWidget_data()
 {
     QTest::addColumn<QString>("model");
     QTest::addColumn<int>("item");
-    QTest::addColumn<QByteArray>("answer");
     QTest::addColumn<QString>("widget");
+    QTest::addColumn<QByteArray>("answer");
     QTest::addColumn<QString>("expected"); // text, or the index of a combo box
 
-    QTest::newRow("gap 24 dots") << "P1" << 0x19 << hexBytes("18 00") << "lineEdit_LabelGap"
-                                 << "3";
+    QTest::newRow("gap 24 dots") << "P1" << 0x19 << "lineEdit_LabelGap" << hexBytes("18 00") << "3";
     QTest::newRow("black gap unsigned")
-        << "P1" << 0x1A << hexBytes("FF FF") << "lineEdit_BlackLabelGap"
-        << "8191";
-    QTest::newRow("offset -16 dots") << "P1" << 0x1D << hexBytes("F0 FF") << "lineEdit_PrintShift"
-                                     << "-2";
-    QTest::newRow("offset -7 dots") << "P1" << 0x1D << hexBytes("F9 FF") << "lineEdit_PrintShift"
-                                    << "0";
+        << "P1" << 0x1A << "lineEdit_BlackLabelGap" << hexBytes("FF FF") << "8191";
+    QTest::newRow("offset -16 dots")
+        << "P1" << 0x1D << "lineEdit_PrintShift" << hexBytes("F0 FF") << "-2";
+    QTest::newRow("offset -7 dots")
+        << "P1" << 0x1D << "lineEdit_PrintShift" << hexBytes("F9 FF") << "0";
     QTest::newRow("vertical at 12")
-        << "K53TA" << 0x1E << hexBytes("E7 FF") << "lineEdit_VerticalShift"
-        << "-2";
-    QTest::newRow("size height") << "P1" << 0x18 << hexBytes("20 03 92 01") << "lineEdit_2"
+        << "K53TA" << 0x1E << "lineEdit_VerticalShift" << hexBytes("E7 FF") << "-2";
+    QTest::newRow("size height") << "P1" << 0x18 << "lineEdit_2" << hexBytes("20 03 92 01")
                                  << "100.0";
-    QTest::newRow("size width truncated") << "P1" << 0x18 << hexBytes("20 03 92 01") << "lineEdit"
-                                          << "50.2";
-    QTest::newRow("size width at 12") << "K53TA" << 0x18 << hexBytes("20 03 92 01") << "lineEdit"
-                                      << "33.5";
-    QTest::newRow("command set AUTO") << "P1" << 0x02 << hexBytes("20") << "comboBox_OrderSet"
-                                      << "5";
-    QTest::newRow("command set unknown") << "P1" << 0x02 << hexBytes("07") << "comboBox_OrderSet"
-                                         << "2";
-    QTest::newRow("code page 70") << "P1" << 0x01 << hexBytes("46") << "comboBox_DefaultCodePage"
+    QTest::newRow("size width truncated")
+        << "P1" << 0x18 << "lineEdit" << hexBytes("20 03 92 01") << "50.2";
+    QTest::newRow("size width at 12")
+        << "K53TA" << 0x18 << "lineEdit" << hexBytes("20 03 92 01") << "33.5";
+    QTest::newRow("command set AUTO")
+        << "P1" << 0x02 << "comboBox_OrderSet" << hexBytes("20") << "5";
+    QTest::newRow("command set unknown")
+        << "P1" << 0x02 << "comboBox_OrderSet" << hexBytes("07") << "2";
+    QTest::newRow("code page 70") << "P1" << 0x01 << "comboBox_DefaultCodePage" << hexBytes("46")
                                   << "-1";
     QTest::newRow("speed beyond 4 entries")
-        << "P1" << 0x00 << hexBytes("07") << "comboBox_PrintSpeed"
-        << "-1";
-    QTest::newRow("paper type other") << "P1" << 0x16 << hexBytes("09") << "comboBox_PaperType"
-                                      << "3";
-    QTest::newRow("method non-zero") << "P1" << 0x1C << hexBytes("00 80") << "comboBox_PrintMethod"
-                                     << "1";
-    QTest::newRow("print mode other") << "K53TA" << 0x41 << hexBytes("07") << "comboBox_PrintMode"
-                                      << "2";
+        << "P1" << 0x00 << "comboBox_PrintSpeed" << hexBytes("07") << "-1";
+    QTest::newRow("paper type other")
+        << "P1" << 0x16 << "comboBox_PaperType" << hexBytes("09") << "3";
+    QTest::newRow("method non-zero")
+        << "P1" << 0x1C << "comboBox_PrintMethod" << hexBytes("00 80") << "1";
+    QTest::newRow("print mode other")
+        << "K53TA" << 0x41 << "comboBox_PrintMode" << hexBytes("07") << "2";
     QTest::newRow("print mode not read without it")
-        << "P1" << 0x41 << hexBytes("00") << "comboBox_PrintMode"
-        << "1";
+        << "P1" << 0x41 << "comboBox_PrintMode" << hexBytes("00") << "1";
     QTest::newRow("paper feed not read with print mode")
-        << "K53TA" << 0x54 << hexBytes("00") << "comboBox_AutoPaper"
-        << "1";
+        << "K53TA" << 0x54 << "comboBox_AutoPaper" << hexBytes("00") << "1";
 }
 
 void TestPrintSettingsNet::readFillsWidget()
 {
     QFETCH(QString, model);
     QFETCH(int, item);
-    QFETCH(QByteArray, answer);
     QFETCH(QString, widget);
+    QFETCH(QByteArray, answer);
     QFETCH(QString, expected);
     NetPrinterFixture f;
     QVERIFY(f.start(model));
