@@ -60,30 +60,20 @@ void TestMainWindow::cleanup()
 void TestMainWindow::initialStates()
 {
     Ui::MainWindow *ui = window->ui;
-    const QList<QWidget *> enabled{
-        ui->checkBox_USB,     ui->checkBox_NET,    ui->checkBox_WIFI,
-        ui->pushButton_open,  ui->pushButton_Send, ui->pushButton_SendFile,
-        ui->textBrowser_Ver,  ui->textBrowser_DPI, ui->textBrowser_MaxPaperWidth,
-        ui->textBrowser_Model};
-    for (QWidget *w : enabled)
-        QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));
-    const QList<QWidget *> disabled{ui->checkBox_BLE,
-                                    ui->checkBox_Serialport,
-                                    ui->pushButton_close,
-                                    ui->pushButton_PrintSettingSet,
-                                    ui->pushButton_DistanceSettingSet,
-                                    ui->pushButton_WifiSettingSet,
-                                    ui->pushButton_BleSettingSet,
-                                    ui->pushButton_NetportSettingSet,
-                                    ui->pushButton_ComSettingSet,
-                                    ui->pushButton_StripperSettingSet,
-                                    ui->progressBar_Update,
-                                    ui->lineEdit_ComDeviceInfo,
-                                    ui->lineEdit_ComSN,
-                                    ui->lineEdit_SppMAC,
-                                    ui->lineEdit_WApMAC};
-    for (QWidget *w : disabled)
-        QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
+    const QString enabled = QStringLiteral(
+        "checkBox_USB checkBox_NET checkBox_WIFI pushButton_open pushButton_Send "
+        "pushButton_SendFile textBrowser_Ver textBrowser_DPI textBrowser_MaxPaperWidth "
+        "textBrowser_Model");
+    const QString disabled = QStringLiteral(
+        "checkBox_BLE checkBox_Serialport pushButton_close pushButton_PrintSettingSet "
+        "pushButton_DistanceSettingSet pushButton_WifiSettingSet pushButton_BleSettingSet "
+        "pushButton_NetportSettingSet pushButton_ComSettingSet pushButton_StripperSettingSet "
+        "progressBar_Update lineEdit_ComDeviceInfo lineEdit_ComSN lineEdit_SppMAC lineEdit_WApMAC");
+    const QStringList on = enabled.split(QLatin1Char(' '));
+    for (const QString &name : on + disabled.split(QLatin1Char(' '))) {
+        auto *w = window->findChild<QWidget *>(name);
+        QVERIFY2(w && w->isEnabled() == on.contains(name), qPrintable(name));
+    }
     QCOMPARE(ui->tabWidget_2->currentIndex(), 0);
     QCOMPARE(ui->toolBox_PrinterSetting->currentIndex(), 0);
     QCOMPARE(ui->progressBar_Scan->value(), 0);
