@@ -159,8 +159,6 @@ private slots:
 
         QTest::newRow("example") << 0x4B7E << 1285 << QByteArray("ABC") << "3"
                                  << "Sable Kestrel [ABC] {USB003}";
-        QTest::newRow("Corvalis") << 0x4B7E << 769 << QByteArray("K51A") << "3"
-                                  << "Corvalis [K51A] {USB003}";
         QTest::newRow("VELDRA last id") << 0x4B7E << 1558 << QByteArray("P3") << "3"
                                         << "VELDRA [P3] {USB003}";
         QTest::newRow("id in no row") << 0x4B7E << 4660 << QByteArray("P6") << "3"
