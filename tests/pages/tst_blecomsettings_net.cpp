@@ -155,29 +155,26 @@ void TestBleComSettingsNet::longTextIsCutToOneFrame()
 
 void TestBleComSettingsNet::ownMediumKeepsSetDisabled_data()
 {
-    QTest::addColumn<QString>("mediumBox");
-    QTest::addColumn<QString>("readButton");
-    QTest::addColumn<QString>("setButton");
-    QTest::newRow("Bluetooth") << "checkBox_BLE"
-                               << "pushButton_BleSettingRead"
-                               << "pushButton_BleSettingSet";
-    QTest::newRow("serial") << "checkBox_Serialport"
-                            << "pushButton_ComSettingRead"
-                            << "pushButton_ComSettingSet";
+    QTest::addColumn<QString>("medium"); // the medium box and the page's buttons
+    QTest::addColumn<QString>("page");
+    QTest::newRow("Bluetooth") << "BLE"
+                               << "Ble";
+    QTest::newRow("serial") << "Serialport"
+                            << "Com";
 }
 
 void TestBleComSettingsNet::ownMediumKeepsSetDisabled()
 {
-    QFETCH(QString, mediumBox);
-    QFETCH(QString, readButton);
-    QFETCH(QString, setButton);
+    QFETCH(QString, medium);
+    QFETCH(QString, page);
     NetPrinterFixture f;
     QVERIFY(startOpen(f));
     // The box marks the medium; the exchange itself still runs over TCP.
-    f.window->findChild<QCheckBox *>(mediumBox)->setChecked(true);
-    QTest::mouseClick(f.window->findChild<QPushButton *>(readButton), Qt::LeftButton);
+    f.window->findChild<QCheckBox *>("checkBox_" + medium)->setChecked(true);
+    QTest::mouseClick(f.window->findChild<QPushButton *>("pushButton_" + page + "SettingRead"),
+                      Qt::LeftButton);
     QCOMPARE(f.recorder->texts(), QStringList{kOkText});
-    QVERIFY(!f.window->findChild<QPushButton *>(setButton)->isEnabled());
+    QVERIFY(!f.window->findChild<QPushButton *>("pushButton_" + page + "SettingSet")->isEnabled());
 }
 
 void TestBleComSettingsNet::serialRead()
