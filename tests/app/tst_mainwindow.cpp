@@ -1,6 +1,7 @@
 // The window frame: initial states, medium choice, result messages, label-size
 // restore, tip label and the guards of the printer commands.
 #include "app/globals.h"
+#include "app/cutdialog.h"
 #include "app/mainwindow.h"
 #include "messagerecorder.h"
 #include "protocol/exchange.h"
@@ -9,6 +10,8 @@
 
 #include <QPushButton>
 #include <QSettings>
+#include <QDialogButtonBox>
+#include <QLabel>
 #include <QtTest>
 
 class TestMainWindow : public QObject
@@ -33,6 +36,11 @@ private slots:
     void commandsNeedAnOpenPrinter_data();
     void commandsNeedAnOpenPrinter();
     void openWithoutSelection();
+    void mediumBoxesStayExclusive();
+    void controlAllWidgets();
+    void tipLabelGoesWithTabChange();
+    void cutDialog_data();
+    void cutDialog();
 
 private:
     MainWindow *window = nullptr;
@@ -311,6 +319,73 @@ void TestMainWindow::openWithoutSelection()
     QTest::mouseClick(window->ui->pushButton_open, Qt::LeftButton);
     QCOMPARE(recorder->texts(), QStringList{QString::fromUtf8("请先选中打印列表中的打印机")});
     QVERIFY(window->ui->pushButton_open->isEnabled());
+}
+
+void TestMainWindow::mediumBoxesStayExclusive()
+{
+    Ui::MainWindow *ui = window->ui;
+    QTest::mouseClick(ui->checkBox_NET, Qt::LeftButton);
+    QVERIFY(ui->checkBox_NET->isChecked());
+    QVERIFY(!ui->checkBox_USB->isChecked());
+    // Clicking the ticked box again keeps it ticked and the medium unchanged.
+    QTest::mouseClick(ui->checkBox_NET, Qt::LeftButton);
+    QVERIFY(ui->checkBox_NET->isChecked());
+    QCOMPARE(ret_mode, 2);
+}
+
+void TestMainWindow::controlAllWidgets()
+{
+    Ui::MainWindow *ui = window->ui;
+    const QList<QWidget *> group{ui->pushButton_close, ui->tabWidget_2,
+                                 ui->pushButton_getPrinterInfo, ui->pushButton_Send,
+                                 ui->pushButton_SendFile};
+    window->controlAllWidgets(false);
+    for (QWidget *w : group)
+        QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
+    QVERIFY(ui->pushButton_open->isEnabled());
+    window->controlAllWidgets(true);
+    for (QWidget *w : group)
+        QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));
+}
+
+void TestMainWindow::tipLabelGoesWithTabChange()
+{
+    window->show();
+    window->showInputTip(window->ui->lineEdit, QStringLiteral("tip"));
+    QPointer<QLabel> tip = window->currentTipLabel();
+    QVERIFY(tip);
+    QVERIFY(tip->isVisible());
+    window->ui->tabWidget_2->setCurrentIndex(2);
+    QVERIFY(!window->currentTipLabel());
+    QTRY_VERIFY(tip.isNull());
+}
+
+void TestMainWindow::cutDialog_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("result");
+    QTest::newRow("ok") << int(QDialogButtonBox::Ok) << int(QDialog::Accepted);
+    QTest::newRow("cancel") << int(QDialogButtonBox::Cancel) << int(QDialog::Rejected);
+}
+
+void TestMainWindow::cutDialog()
+{
+    QFETCH(int, button);
+    QFETCH(int, result);
+    CutDialog dialog(window);
+    QCOMPARE(dialog.windowTitle(), QString::fromUtf8("设置工具"));
+    auto *box = dialog.findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
+    QVERIFY(box);
+    QCOMPARE(box->button(QDialogButtonBox::Ok)->text(), QString::fromUtf8("确定"));
+    QCOMPARE(box->button(QDialogButtonBox::Cancel)->text(), QString::fromUtf8("取消"));
+    QStringList labels;
+    for (QLabel *label : dialog.findChildren<QLabel *>())
+        labels << label->text();
+    QVERIFY(labels.contains(QString::fromUtf8("请确保打印机是否已经安装/连接对应剥离器")));
+    dialog.show();
+    QTest::mouseClick(box->button(QDialogButtonBox::StandardButton(button)), Qt::LeftButton);
+    QCOMPARE(dialog.result(), result);
+    QVERIFY(!dialog.isVisible());
 }
 
 QTEST_MAIN(TestMainWindow)
