@@ -57,6 +57,10 @@ private slots:
     void failedCredentialsStillCloseTheWindow();
     void printerClosedMeanwhile();
 
+    void rowClickPutsTheBareSsid();
+    void manualModeOnAndOff();
+    void manualNameSurvivesARunningScan();
+
 private:
     void setScan(const QString &powerBody, const QString &listBody);
     DistributeNet *openDialog(NetPrinterFixture &f);
@@ -314,6 +318,86 @@ void TestProvisioningNet::printerClosedMeanwhile()
     QCOMPARE(f.window->m_netSetupDialog, dialog);
     QTest::qWait(50);
     QVERIFY(f.printer->receivedFrames().isEmpty());
+}
+
+void TestProvisioningNet::rowClickPutsTheBareSsid()
+{
+    NetPrinterFixture f;
+    DistributeNet *dialog = openDialog(f);
+    QVERIFY(dialog);
+    auto *list = child<QListWidget>(dialog, "listWifi");
+    auto *name = child<QLineEdit>(dialog, "lineSsidManual");
+    auto *password = child<QLineEdit>(dialog, "linePassword");
+    clickRow(list, 1);
+    QCOMPARE(name->text(), QStringLiteral("Cafe"));
+    password->setText(QStringLiteral("secret"));
+    clickRow(list, 0);
+    QCOMPARE(name->text(), QStringLiteral("Office"));
+    QCOMPARE(password->text(), QString());
+
+    // Show password switches the echo both ways.
+    QCOMPARE(password->echoMode(), QLineEdit::Password);
+    QTest::mouseClick(child<QCheckBox>(dialog, "checkShowPassword"), Qt::LeftButton);
+    QCOMPARE(password->echoMode(), QLineEdit::Normal);
+    QTest::mouseClick(child<QCheckBox>(dialog, "checkShowPassword"), Qt::LeftButton);
+    QCOMPARE(password->echoMode(), QLineEdit::Password);
+}
+
+void TestProvisioningNet::manualModeOnAndOff()
+{
+    NetPrinterFixture f;
+    DistributeNet *dialog = openDialog(f);
+    QVERIFY(dialog);
+    auto *list = child<QListWidget>(dialog, "listWifi");
+    auto *name = child<QLineEdit>(dialog, "lineSsidManual");
+    auto *password = child<QLineEdit>(dialog, "linePassword");
+    auto *manual = child<QCheckBox>(dialog, "checkManualMode");
+    clickRow(list, 1);
+    password->setText(QStringLiteral("secret"));
+    QVERIFY(!name->isEnabled());
+
+    manual->setChecked(true);
+    QCOMPARE(name->text(), QString());
+    QCOMPARE(password->text(), QString());
+    QVERIFY(name->isEnabled());
+    QVERIFY(child<QLabel>(dialog, "labelManualSsid")->isEnabled());
+    QVERIFY(!list->isEnabled());
+    QVERIFY(!child<QPushButton>(dialog, "btnRefresh")->isEnabled());
+    // Clicks on the list do nothing now; typing a name empties the password.
+    QTest::keyClicks(name, QStringLiteral("Typed"));
+    password->setText(QStringLiteral("x"));
+    QTest::keyClicks(name, QStringLiteral("2"));
+    QCOMPARE(password->text(), QString());
+
+    password->setText(QStringLiteral("y"));
+    manual->setChecked(false);
+    QCOMPARE(name->text(), QStringLiteral("Cafe"));
+    QCOMPARE(password->text(), QString());
+    QVERIFY(!name->isEnabled());
+    QVERIFY(list->isEnabled());
+    QVERIFY(child<QPushButton>(dialog, "btnRefresh")->isEnabled());
+}
+
+void TestProvisioningNet::manualNameSurvivesARunningScan()
+{
+    const QString networks = m_dir->filePath("networks");
+    setScan("echo enabled", "sleep 1\ncat '" + networks + "'");
+    NetPrinterFixture f;
+    QVERIFY(f.start());
+    QVERIFY(f.open());
+    QTest::mouseClick(f.window->ui->pushButton_NetSetup, Qt::LeftButton);
+    DistributeNet *dialog = f.window->m_netSetupDialog;
+    QVERIFY(dialog);
+    auto *refresh = child<QPushButton>(dialog, "btnRefresh");
+    auto *list = child<QListWidget>(dialog, "listWifi");
+    QTRY_COMPARE(refresh->text(), QString::fromUtf8("扫描中..."));
+    child<QCheckBox>(dialog, "checkManualMode")->setChecked(true);
+    QTest::keyClicks(child<QLineEdit>(dialog, "lineSsidManual"), QStringLiteral("Typed"));
+    QTRY_COMPARE(list->count(), 3);
+    QCOMPARE(child<QLineEdit>(dialog, "lineSsidManual")->text(), QStringLiteral("Typed"));
+    QCOMPARE(refresh->text(), QString::fromUtf8("刷新列表"));
+    QVERIFY(!refresh->isEnabled());
+    QVERIFY(!list->isEnabled());
 }
 
 QTEST_MAIN(TestProvisioningNet)
