@@ -87,6 +87,7 @@ private slots:
     void consoleReaderHandsBytesToExchange();
     void wirelessDiscovery_data();
     void wirelessDiscovery();
+    void olderTransportLeavesNewerOneAlone();
     void transportDeletedWhileWaiting();
 
 private:
@@ -381,6 +382,30 @@ void TestNetTransport::wirelessDiscovery()
     const auto udp = net.findChildren<QUdpSocket *>();
     QCOMPARE(udp.size(), 1);
     QCOMPARE(udp.first()->state(), QAbstractSocket::UnconnectedState);
+}
+
+void TestNetTransport::olderTransportLeavesNewerOneAlone()
+{
+    startSim();
+    auto newer = std::make_unique<DeviceIoContrl_Net>(nullptr);
+    QCOMPARE(DeviceIoContrl_Net::printer_handle_net, newer->getHandle());
+    QCOMPARE(newer->Connect_Server(QStringLiteral("127.0.0.1"), m_sim->tcpPort()), 0);
+    contrlNet = newer.get();
+    NetworkBracket bracket;
+    QTcpSocket *socket = newer->getHandle()->tcpSocket;
+    QVERIFY(socket->waitForConnected(3000));
+
+    // The first search's transport goes away after the second one was made.
+    m_net.reset();
+    QCOMPARE(DeviceIoContrl_Net::printer_handle_net, newer->getHandle());
+    QCOMPARE(newer->getHandle()->tcpSocket, socket);
+    QCOMPARE(socket->state(), QAbstractSocket::ConnectedState);
+    unsigned char out[frame::kQueryOutSize];
+    QCOMPARE(GetPrinterInfo(INFO_DEVICE_IDENTITY, out, MEDIUM_NETWORK), int(RESULT_OK));
+    bracket.disconnectSocket();
+    contrlNet = nullptr;
+    newer.reset();
+    QVERIFY(DeviceIoContrl_Net::printer_handle_net == nullptr);
 }
 
 void TestNetTransport::transportDeletedWhileWaiting()

@@ -512,6 +512,61 @@ private slots:
         usb->ClosePrinterHandle();
         QCOMPARE(usb->GetPrinterHandle(3), -1);
     }
+    void olderTransportDestroyedLaterKeepsTheNewerRecord()
+    {
+        addPrinter();
+        auto older = std::make_unique<CDeviceIOOpera>(nullptr);
+        auto newer = std::make_unique<CDeviceIOOpera>(nullptr);
+        UsbHandleRecord *newerRecord = CDeviceIOOpera::printer_handle_usb;
+        QVERIFY(newerRecord);
+        QCOMPARE(newer->GetPrinterHandle(3), 0);
+        older.reset();
+        QCOMPARE(CDeviceIOOpera::printer_handle_usb, newerRecord);
+        QVERIFY(newerRecord->pHandle);
+        QByteArray reply;
+        int replyLength = 0;
+        QCOMPARE(swap(queryFrame(0x00), &reply, &replyLength), 0);
+        newer.reset();
+        QVERIFY(!CDeviceIOOpera::printer_handle_usb);
+    }
+
+    void buttonClaimFailureDoesNotDetach()
+    {
+        EmulatedUsbPrinter *printer = addPrinter();
+        printer->setKernelDriverBound(true);
+        QCOMPARE(usb->GetPrinterHandle(3), 0);
+        QCOMPARE(button(queryFrame(0x13)), 5);
+        QVERIFY(LogCapture::contains(QStringLiteral("libusb_claim_interface ret 1")));
+        QVERIFY(LogCapture::contains(QStringLiteral("libusb_claim_interface failed.\n")));
+        QVERIFY(LogCapture::contains(
+            QStringLiteral("libusb_claim_interface err is : LIBUSB_ERROR_BUSY")));
+        QCOMPARE(printer->detachCount(), 0);
+        QVERIFY(printer->kernelDriverBound());
+    }
+
+    void endpointLookupUsesTheInterfaceStringIndex()
+    {
+        EmulatedDeviceSpec deviceSpec = printerOn(1, 2, "3");
+        deviceSpec.interfaceStringIndex = 4;
+        EmulatedUsbPrinter *printer = addPrinter(deviceSpec);
+        QCOMPARE(usb->GetPrinterHandle(3), 0);
+
+        QByteArray reply;
+        int replyLength = 0;
+        QCOMPARE(swap(queryFrame(0x13), &reply, &replyLength), 4);
+        QVERIFY(LogCapture::contains(QStringLiteral("Get Printer EndPoint falied")));
+        QVERIFY(LogCapture::contains(QStringLiteral("iInterface: 4")));
+        QVERIFY(printer->writes().isEmpty());
+
+        int interfaceNumber = -1;
+        unsigned char in = 0xEE, out = 0xEE;
+        QCOMPARE(usb->GetUSBDevEndPoint(CDeviceIOOpera::printer_handle_usb->pHandle, 4,
+                                        interfaceNumber, in, out),
+                 0);
+        QCOMPARE(interfaceNumber, 0);
+        QCOMPARE(int(in), 0x81);
+        QCOMPARE(int(out), 0x01);
+    }
 };
 
 int main(int argc, char **argv)
