@@ -52,11 +52,17 @@ void DemoPrinter::keepSettingsOnLoopback()
     // Mode, address, gateway, mask, DNS (answer order).
     m_printer->setValue(0x28, QByteArray(1, '\0') + loopback + loopback + mask + loopback);
     // Access point name, password and address.
-    m_printer->setValue(0x27, QByteArray("Demo-AP\0demo1234\0127.0.0.1\0", 27));
+    const char nul = '\0';
+    m_printer->setValue(0x27, QByteArray("Demo-AP") + nul + "demo1234" + nul + "127.0.0.1" + nul);
     m_printer->setValue(0x29, port);
     // Ethernet: mode, address, mask, gateway; then the TCP and UDP ports.
     m_printer->setValue(0x0D, QByteArray(1, '\0') + loopback + mask + loopback);
     m_printer->setValue(0x0F, port + frame::le16(38400));
+}
+
+QByteArray DemoPrinter::storedValue(quint8 item) const
+{
+    return m_printer ? m_printer->value(item) : QByteArray();
 }
 
 QString DemoPrinter::address() const

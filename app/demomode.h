@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -22,6 +23,9 @@ public:
     bool start(QString *error = nullptr);
     QString address() const;
     quint16 port() const;
+
+    // The simulated printer's stored answer for a setting.
+    QByteArray storedValue(quint8 item) const;
 
     // Ticks the wireless medium and types the printer's address and port.
     void prepareWindow(MainWindow &window) const;

@@ -62,6 +62,9 @@ void TestDemoMode::demoPrinterIsReadyToOpen()
         QCOMPARE(ui->lineEdit_NetportIP->text(), QStringLiteral("127.0.0.1"));
         QCOMPARE(ui->lineEdit_WApPort->text(), QString::number(demo.port()));
         QCOMPARE(ui->lineEdit_NetportTCPPort->text(), QString::number(demo.port()));
+        // The access point's address, as the WiFi page would read it in AP mode.
+        const QByteArray ap = QByteArray("Demo-AP") + '\0' + "demo1234" + '\0' + "127.0.0.1" + '\0';
+        QCOMPARE(demo.storedValue(0x27), ap);
     }
     ret_mode = 1;
 }
