@@ -96,6 +96,15 @@ int sendSetFrame(uint8_t item, const QByteArray &data)
     return writeOnly(frame::build(frame::ClassSet, item, data), ret_mode);
 }
 
+int mediumFailureCode()
+{
+    if (ret_mode == MEDIUM_USB)
+        return RESULT_USB_OPEN;
+    if (ret_mode == MEDIUM_NETWORK)
+        return RESULT_NETWORK;
+    return RESULT_NO_MEDIUM;
+}
+
 int readPrinterStatusWord(quint32 *word)
 {
     if (word)

@@ -23,6 +23,10 @@ int sendFrameNoReply(const QByteArray &frame);
 // Builds the set frame (class 0x01) for `item` with `data` and sends it as above.
 int sendSetFrame(uint8_t item, const QByteArray &data);
 
+// The failure a page reports for a failed read on the current medium: 5 on USB,
+// 6 on the network, -1 on any other medium.
+int mediumFailureCode();
+
 // Reads the printer's 4-byte status word on the current medium.
 int readPrinterStatusWord(quint32 *word);
 

@@ -19,15 +19,6 @@ namespace {
 constexpr int kBluetoothMacOffset = 6;
 constexpr int kDeviceInfoString = 2;
 
-int mediumFailureCode()
-{
-    if (ret_mode == MEDIUM_USB)
-        return RESULT_USB_OPEN;
-    if (ret_mode == MEDIUM_NETWORK)
-        return RESULT_NETWORK;
-    return RESULT_NO_MEDIUM;
-}
-
 // Text of a NUL-terminated answer in the local 8-bit encoding.
 QString answerText(const unsigned char *data, int size)
 {

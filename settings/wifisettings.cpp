@@ -20,15 +20,6 @@ constexpr int kPortPauseMs = 500;
 constexpr int kFinalPauseMs = 100;
 constexpr int kMinApPasswordLength = 8;
 
-int mediumFailureCode()
-{
-    if (ret_mode == MEDIUM_USB)
-        return RESULT_USB_OPEN;
-    if (ret_mode == MEDIUM_NETWORK)
-        return RESULT_NETWORK;
-    return RESULT_NO_MEDIUM;
-}
-
 QString utf8(const QByteArray &bytes)
 {
     return QString::fromUtf8(bytes);
