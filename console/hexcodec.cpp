@@ -28,16 +28,31 @@ QByteArray textModeBytes(const QString &text)
 
 bool parseHexSend(const QString &text, QByteArray *bytes)
 {
-    static const QRegularExpression pairs(QStringLiteral("^[0-9A-Fa-f]{2}(\\s[0-9A-Fa-f]{2})*$"),
-                                          QRegularExpression::DontCaptureOption);
-    // "$" would also match before a final "\n"; the whole text must be pairs.
-    if (text.endsWith(QLatin1Char('\n')) || !pairs.match(text).hasMatch())
+    // A plain scan: a regular expression over the whole text hits the match limits of
+    // the regex engine on long input and would refuse valid hex.
+    auto digit = [](QChar c) {
+        const ushort u = c.unicode();
+        return u >= '0' && u <= '9'   ? u - '0'
+               : u >= 'a' && u <= 'f' ? u - 'a' + 10
+               : u >= 'A' && u <= 'F' ? u - 'A' + 10
+                                      : -1;
+    };
+    auto separator = [](QChar c) {
+        const ushort u = c.unicode();
+        return u == ' ' || (u >= '\t' && u <= '\r'); // tab, LF, VT, FF, CR
+    };
+    const int size = text.size();
+    if (size < 2 || (size + 1) % 3 != 0)
         return false;
-    // The pattern allows any white-space character as separator, so all of them go.
-    const QString digits = withoutWhiteSpace(text.toUpper());
-    if (digits.size() % 2 != 0)
-        return false;
-    *bytes = QByteArray::fromHex(digits.toLatin1());
+    QByteArray out((size + 1) / 3, '\0');
+    for (int i = 0; i < size; i += 3) {
+        const int high = digit(text.at(i));
+        const int low = digit(text.at(i + 1));
+        if (high < 0 || low < 0 || (i + 2 < size && !separator(text.at(i + 2))))
+            return false;
+        out[i / 3] = char(high << 4 | low);
+    }
+    *bytes = out;
     return true;
 }
 

@@ -38,19 +38,38 @@ QByteArray textData(const QByteArray &local8Bit)
     return out;
 }
 
+QByteArray cutLocal8Bit(const QString &text, int maxBytes)
+{
+    const int size = text.size();
+    QByteArray encoded = text.toLocal8Bit();
+    if (encoded.size() <= maxBytes)
+        return encoded;
+    // A longer prefix never encodes shorter, so the longest prefix that fits is found
+    // by doubling and then halving: each step encodes only a prefix near that length.
+    auto fits = [&](int length) { return text.left(length).toLocal8Bit().size() <= maxBytes; };
+    int good = 0;   // fits
+    int bad = size; // does not fit
+    for (int probe = std::max(maxBytes, 1); probe < bad; probe *= 2) {
+        if (!fits(probe)) {
+            bad = probe;
+            break;
+        }
+        good = probe;
+    }
+    while (bad - good > 1) {
+        const int middle = good + (bad - good) / 2;
+        (fits(middle) ? good : bad) = middle;
+    }
+    // Whole characters only: a surrogate pair is dropped as one.
+    int length = size;
+    while (length > good)
+        length -= length >= 2 && text.at(length - 1).isLowSurrogate() ? 2 : 1;
+    return text.left(length).toLocal8Bit();
+}
+
 QByteArray textData(const QString &text)
 {
-    QByteArray encoded = text.toLocal8Bit();
-    if (encoded.size() > kMaxText) {
-        // Drop whole characters so that a multi-byte character is never split.
-        QString cut = text;
-        while (!cut.isEmpty() && encoded.size() > kMaxText) {
-            int drop = cut.size() >= 2 && cut.at(cut.size() - 1).isLowSurrogate() ? 2 : 1;
-            cut.chop(drop);
-            encoded = cut.toLocal8Bit();
-        }
-    }
-    return textData(encoded);
+    return textData(cutLocal8Bit(text, kMaxText));
 }
 
 QByteArray le16(uint16_t value)

@@ -36,6 +36,10 @@ QByteArray build(uint8_t frameClass, uint8_t item, const QByteArray &data = QByt
 QByteArray textData(const QString &text);
 QByteArray textData(const QByteArray &local8Bit);
 
+// The longest prefix of whole characters (a surrogate pair counts as one) whose local
+// 8-bit form fits `maxBytes`, in that form.
+QByteArray cutLocal8Bit(const QString &text, int maxBytes);
+
 // 16-bit value, low byte first.
 QByteArray le16(uint16_t value);
 
@@ -46,11 +50,11 @@ QByteArray le16(uint16_t value);
 int decodeQueryReply(const uint8_t *reply, int capacity, uint8_t item, uint8_t *out,
                      int outSize = kQueryOutSize);
 
-// Reply assembly for byte streams: looks for a frame that starts with
-// head + frameClass + item in `buffer` and, once `tail` is present anywhere in the
-// buffer too, returns its start in `start` and the number of frame bytes available
-// (L + 9, or fewer when the buffer ends earlier; a length byte with bit 7 set is
-// taken as signed and never yields a negative or oversized count).
+// Reply assembly for byte streams: finds the first frame start head + frameClass +
+// item in `buffer` and succeeds once the whole frame is there, that is L + 9 bytes
+// from its start with L the unsigned length byte; `start` and `length` then receive
+// its offset and L + 9. The trailer is not looked for, so trailer-like bytes inside
+// the data do not matter, and bytes after the frame are left alone.
 bool findReply(const QByteArray &buffer, uint8_t frameClass, uint8_t item, int *start, int *length);
 
 // Reads a little-endian 16-bit value from reply data.

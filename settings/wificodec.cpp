@@ -7,22 +7,6 @@
 
 namespace wificodec {
 
-namespace {
-
-// The longest prefix of whole characters whose local 8-bit form fits `maxBytes`.
-QByteArray cutLocal8Bit(const QString &text, int maxBytes)
-{
-    QByteArray encoded = text.toLocal8Bit();
-    QString cut = text;
-    while (encoded.size() > maxBytes && !cut.isEmpty()) {
-        cut.chop(cut.size() >= 2 && cut.at(cut.size() - 1).isLowSurrogate() ? 2 : 1);
-        encoded = cut.toLocal8Bit();
-    }
-    return encoded;
-}
-
-} // namespace
-
 QString apAddressToSend(const QString &boxText)
 {
     return boxText == QLatin1String("...") ? QStringLiteral("192.168.1.1") : boxText;
@@ -35,7 +19,7 @@ QByteArray textFields(const QStringList &texts)
     const int share = (frame::kMaxData - texts.size()) / texts.size();
     QByteArray out;
     for (const QString &text : texts) {
-        out += cutLocal8Bit(text, share);
+        out += frame::cutLocal8Bit(text, share);
         out += '\0';
     }
     return out;

@@ -120,7 +120,13 @@ bool decodeField(const Field &f, const QByteArray &b, int *pos, QJsonValue *out)
         const int nul = b.indexOf('\0', *pos);
         if (nul < 0)
             return false;
-        *out = QString::fromUtf8(b.mid(*pos, nul - *pos));
+        // Texts that are not UTF-8 (a name typed under another local encoding) would
+        // come back altered; the caller keeps such answers as hex bytes instead.
+        const QByteArray raw = b.mid(*pos, nul - *pos);
+        const QString text = QString::fromUtf8(raw);
+        if (text.toUtf8() != raw)
+            return false;
+        *out = text;
         *pos = nul + 1;
         return true;
     }

@@ -16,7 +16,7 @@ enum class FieldType
     Word,    // 16 bits, low byte first; JSON -32768..65535
     Address, // four bytes, dotted decimal in JSON
     Mac,     // six bytes, "00:1A:2B:3C:4D:5E" in JSON
-    Text,    // NUL-terminated text, UTF-8
+    Text,    // NUL-terminated text, UTF-8 (other bytes make the item hex in JSON)
 };
 
 struct Field

@@ -60,7 +60,11 @@ template <typename E> QString enumName(const QList<QPair<E, QString>> &names, E 
 bool toInteger(const QJsonValue &v, qint64 *out)
 {
     if (v.isDouble()) {
-        *out = qint64(v.toDouble());
+        // Converting a double outside the 64-bit range is undefined: refuse it first.
+        const double d = v.toDouble();
+        if (!(d >= -9223372036854775808.0 && d < 9223372036854775808.0))
+            return false;
+        *out = qint64(d);
         return true;
     }
     if (v.isString()) {
@@ -171,7 +175,10 @@ QJsonObject faultsToJson(const PrinterFaults &f)
         {"replyDelayMs", f.replyDelayMs},
         {"replySegments", f.replySegments},
         {"segmentPauseMs", f.segmentPauseMs},
-        {"dropAfterBytes", double(f.dropAfterBytes)},
+        // Beyond 2^53 a double loses digits; the decimal text reads back exactly.
+        {"dropAfterBytes", f.dropAfterBytes <= (qint64(1) << 53)
+                               ? QJsonValue(double(f.dropAfterBytes))
+                               : QJsonValue(QString::number(f.dropAfterBytes))},
         {"refuse", enumName(refuseNames(), f.refuse)},
         {"slowReadChunk", f.slowReadChunk},
         {"slowReadPauseMs", f.slowReadPauseMs},

@@ -70,6 +70,10 @@ void TestFrame::textDataFitsOneFrame_data()
     QTest::newRow("255 ascii is cut") << QString(255, QLatin1Char('a')) << 254;
     // 3 bytes each in UTF-8: 84 characters are 252 bytes, an 85th would not fit.
     QTest::newRow("cjk never split") << QString(100, QChar(0x4E2D)) << 252;
+    QTest::newRow("cjk at the line edit limit") << QString(32767, QChar(0x4E2D)) << 252;
+    // 4 bytes per surrogate pair: 63 fit, the 64th is dropped whole.
+    QTest::newRow("pairs never split") << QString::fromUtf8("\xF0\x9F\x98\x80").repeated(100)
+                                       << 252;
 }
 
 void TestFrame::textDataFitsOneFrame()

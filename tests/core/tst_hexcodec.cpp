@@ -34,6 +34,9 @@ void TestHexCodec::parseHexSend_data()
     QTest::newRow("no separator") << "1B40" << false << QByteArray();
     QTest::newRow("odd digit") << "1B 4" << false << QByteArray();
     QTest::newRow("not hex") << "1B 4G" << false << QByteArray();
+    // Beyond what a regular expression engine matches in one go.
+    QTest::newRow("65536 pairs") << QString("AB ").repeated(65536).chopped(1) << true
+                                 << QByteArray(65536, char(0xAB));
 }
 
 void TestHexCodec::parseHexSend()

@@ -27,6 +27,7 @@ private slots:
     void settingsFromJson();
     void badJsonRefused_data();
     void badJsonRefused();
+    void dumpReloadsExactly();
     void programRefusesBadFlags_data();
     void programRefusesBadFlags();
 };
@@ -129,6 +130,10 @@ void TestPrinterConfig::badJsonRefused_data()
                                            << "identity";
     QTest::newRow("bad fault name") << R"({"faults": {"udpFault": "sometimes"}})"
                                     << "udpFault";
+    QTest::newRow("number beyond 64 bits") << R"({"dpi": 1e300})"
+                                           << "dpi";
+    QTest::newRow("fault beyond 64 bits") << R"({"faults": {"dropAfterBytes": 1e19}})"
+                                          << "dropAfterBytes";
 }
 
 void TestPrinterConfig::badJsonRefused()
@@ -142,6 +147,20 @@ void TestPrinterConfig::badJsonRefused()
     QVERIFY(!PrinterConfig::fromJson(json.toUtf8(), &c, &error));
     QVERIFY2(error.contains(mentions), qPrintable(error));
     QCOMPARE(c.firmwareVersion, QStringLiteral("untouched"));
+}
+
+// What --dump-state writes loads back to the same printer, bytes the tool sent included.
+void TestPrinterConfig::dumpReloadsExactly()
+{
+    PrinterConfig c = PrinterConfig::defaults();
+    c.settings.insert(0x2B, QByteArray("\xD6\xD0\0", 3)); // a name in GBK, not UTF-8
+    c.settings.insert(0x26, QByteArray("AP\0\xFF\0", 5));
+    c.faults.dropAfterBytes = std::numeric_limits<qint64>::max();
+    PrinterConfig back;
+    QString error;
+    QVERIFY2(PrinterConfig::fromJsonObject(c.toJson(), &back, &error), qPrintable(error));
+    QCOMPARE(back.settings, c.settings);
+    QVERIFY(back.faults == c.faults);
 }
 
 void TestPrinterConfig::programRefusesBadFlags_data()
