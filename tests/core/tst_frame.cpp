@@ -72,8 +72,8 @@ void TestFrame::textDataFitsOneFrame_data()
     QTest::newRow("cjk never split") << QString(100, QChar(0x4E2D)) << 252;
     QTest::newRow("cjk at the line edit limit") << QString(32767, QChar(0x4E2D)) << 252;
     // 4 bytes per surrogate pair: 63 fit, the 64th is dropped whole.
-    QTest::newRow("pairs never split") << QString::fromUtf8("\xF0\x9F\x98\x80").repeated(100)
-                                       << 252;
+    QTest::newRow("pairs never split")
+        << QString::fromUtf8("\xF0\x9F\x98\x80").repeated(100) << 252;
 }
 
 void TestFrame::textDataFitsOneFrame()
