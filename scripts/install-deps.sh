@@ -4,7 +4,7 @@
 set -euo pipefail
 
 PACKAGES=(
-  build-essential cmake pkg-config ninja-build ccache
+  build-essential cmake pkg-config ninja-build ccache clang-tidy
   qtbase5-dev qtbase5-dev-tools qttools5-dev qttools5-dev-tools qttranslations5-l10n
   libqt5svg5
   libusb-1.0-0-dev libssl-dev

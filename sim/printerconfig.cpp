@@ -84,7 +84,7 @@ bool itemSet(const QJsonValue &v, QSet<quint8> *out, QString *error, const QStri
         return false;
     }
     out->clear();
-    for (const QJsonValue &e : v.toArray()) {
+    for (const QJsonValue e : v.toArray()) {
         qint64 n = 0;
         quint8 code = 0;
         if (toInteger(e, &n) && n >= 0 && n <= 255) {

@@ -27,8 +27,9 @@ bool replyData(const QByteArray &datagram, QByteArray *data)
 {
     if (datagram.size() <= kReplyLengthOffset)
         return false;
-    const int length = int(int8_t(datagram.at(kReplyLengthOffset)));
-    if (length <= 0 || datagram.size() < kReplyDataOffset + length)
+    // A length byte with bit 7 set is not a length this exchange uses.
+    const int length = uint8_t(datagram.at(kReplyLengthOffset));
+    if (length == 0 || length > 0x7F || datagram.size() < kReplyDataOffset + length)
         return false;
     if (data)
         *data = datagram.mid(kReplyDataOffset, length);

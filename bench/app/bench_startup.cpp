@@ -17,7 +17,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
-#include <time.h>
+#include <ctime>
 #include <unistd.h>
 
 namespace {
