@@ -120,7 +120,7 @@ int MainWindow::Set_Send_PIN_Instruction()
 int MainWindow::Set_Send_SERIAL_PORT_Instruction()
 {
     // One frame carries all four: a value the list lacks goes back as the printer
-    // gave it, and without any known value nothing is sent.
+    // gave it; a box with no value known at all keeps the whole frame back.
     QByteArray data;
     for (const QComboBox *box : {ui->comboBox_ComBaud, ui->comboBox_ComParityBit,
                                  ui->comboBox_ComDataBit, ui->comboBox_ComStopBit}) {

@@ -38,7 +38,8 @@ int sendMillimetres(uint8_t item, const QLineEdit *edit)
     return sendSetFrame(item, printcodec::millimetresToDots(mm, mmToDot));
 }
 
-// Every millimetre box fits its 16-bit field (gaps are unsigned, offsets signed).
+// Every millimetre box and the label size must fit their 16-bit dot fields: gaps and
+// sizes unsigned, offsets signed.
 bool fieldsAccepted(MainWindow *window)
 {
     const Ui::MainWindow *ui = window->ui;
