@@ -80,13 +80,12 @@ public:
     int Set_Send_LG_MODE_Instruction();
 
     // --- Distance and stripper pages ---
-    // Reads the four distances; only the last query's code is the result.
+    // Reads the four distances; the code of the first failed query, or 0.
     int Distance_Init();
     int Set_Send_THE_DISTANCE_OF_THE_PAPER_EDGE_IS_OUT_Instruction();
     int Set_Send_SEAM_TO_PRINT_HRAD_DISTANCE_Instruction();
     int Set_Send_BLACK_TO_PRINT_HEAD_DISTANCE_Instruction();
     int Set_Send_PRINT_HEAD_TO_TEAR_DISTANCE_Instruction();
-    // Limits the box to the 65 s the 16-bit millisecond field holds before sending.
     int Set_Send_CUT_DIS_Instruction();
     // Asks the stripper question once per device selection; false when declined.
     bool confirmStripperFitted();
@@ -120,13 +119,14 @@ public:
     int Net_Init();
     int Net_Set();
     int Set_Send_PORT_MESSAGE_Instruction();
-    // Exactly four dot-separated parts in each address box; tells the user otherwise.
+    // Exactly four dot-separated parts of 0 to 255 in each address box and ports that
+    // fit 16 bits; tells the user otherwise.
     bool netportAddressesWellFormed();
 
     // --- Bluetooth and serial pages ---
     // Stops at the first failed query with the medium's failure code.
     int Blueteeth_Init();
-    // Only the serial-number query's code is the result.
+    // The code of the first failed or unreadable query, or 0.
     int USB_Init();
     int Set_Send_BR_EDR_NAME_Instruction();
     int Set_Send_BLE_NAME_Instruction();

@@ -7,6 +7,7 @@
 #include "protocol/exchange.h"
 #include "protocol/frame.h"
 #include "protocol/identity.h"
+#include "settings/pagefields.h"
 #include "settings/wificodec.h"
 #include "ui_mainwindow.h"
 
@@ -25,14 +26,6 @@ QString answerText(const unsigned char *data, int size)
     return QString::fromLocal8Bit(
         reinterpret_cast<const char *>(data),
         int(qstrnlen(reinterpret_cast<const char *>(data), size_t(size))));
-}
-
-// An answer outside the list leaves the choice as it was, so that a later write
-// never sends an index the list does not have.
-void selectIndex(QComboBox *combo, int index)
-{
-    if (index < combo->count())
-        combo->setCurrentIndex(index);
 }
 
 int firstFailure(std::initializer_list<int> results)
@@ -59,7 +52,7 @@ int MainWindow::Blueteeth_Init()
 
     if (GetPrinterInfo(INFO_BT_PAIRING_MODE, out, ret_mode) != RESULT_OK)
         return mediumFailureCode();
-    selectIndex(ui->comboBox_SppMode, out[0]);
+    pagefields::showListAnswer(ui->comboBox_SppMode, out[0]);
 
     if (GetPrinterInfo(INFO_BT_PIN, out, ret_mode) != RESULT_OK)
         return mediumFailureCode();
@@ -74,17 +67,22 @@ int MainWindow::Blueteeth_Init()
 int MainWindow::USB_Init()
 {
     unsigned char out[frame::kQueryOutSize] = {};
-    if (GetPrinterInfo(INFO_SERIAL_PORT, out, ret_mode) == RESULT_OK) {
-        selectIndex(ui->comboBox_ComBaud, out[0]);
-        selectIndex(ui->comboBox_ComParityBit, out[1]);
-        selectIndex(ui->comboBox_ComDataBit, out[2]);
-        selectIndex(ui->comboBox_ComStopBit, out[3]);
+    // Every query runs; the first failure is the result, so that no value left from
+    // another printer is taken for this one's.
+    const int port = GetPrinterInfo(INFO_SERIAL_PORT, out, ret_mode);
+    if (port == RESULT_OK) {
+        pagefields::showListAnswer(ui->comboBox_ComBaud, out[0]);
+        pagefields::showListAnswer(ui->comboBox_ComParityBit, out[1]);
+        pagefields::showListAnswer(ui->comboBox_ComDataBit, out[2]);
+        pagefields::showListAnswer(ui->comboBox_ComStopBit, out[3]);
     }
 
     int length = 0;
     QList<QByteArray> strings;
-    if (GetPrinterInfo(INFO_DEVICE_IDENTITY, out, ret_mode, &length) == RESULT_OK &&
-        identity::split(out, length, &strings)) {
+    int info = GetPrinterInfo(INFO_DEVICE_IDENTITY, out, ret_mode, &length);
+    if (info == RESULT_OK && !identity::split(out, length, &strings))
+        info = RESULT_BAD_REPLY;
+    if (info == RESULT_OK) {
         ui->lineEdit_ComDeviceInfo->setText(QString::fromLocal8Bit(strings.at(kDeviceInfoString)));
         ui->lineEdit_ComDeviceInfo->setEnabled(false);
     }
@@ -92,7 +90,7 @@ int MainWindow::USB_Init()
     const int ret = GetPrinterInfo(INFO_SERIAL_NUMBER, out, ret_mode);
     if (ret == RESULT_OK)
         ui->lineEdit_ComSN->setText(answerText(out, sizeof(out)));
-    return ret;
+    return firstFailure({port, info, ret});
 }
 
 int MainWindow::Set_Send_BR_EDR_NAME_Instruction()
@@ -107,6 +105,9 @@ int MainWindow::Set_Send_BLE_NAME_Instruction()
 
 int MainWindow::Set_Send_SPP_MODE_Instruction()
 {
+    // A mode the printer has but the list lacks stays until the user picks one.
+    if (ui->comboBox_SppMode->currentIndex() < 0)
+        return RESULT_OK;
     return sendSetFrame(INFO_BT_PAIRING_MODE,
                         QByteArray(1, char(ui->comboBox_SppMode->currentIndex())));
 }
@@ -118,11 +119,16 @@ int MainWindow::Set_Send_PIN_Instruction()
 
 int MainWindow::Set_Send_SERIAL_PORT_Instruction()
 {
+    // One frame carries all four: a value the list lacks goes back as the printer
+    // gave it; a box with no value known at all keeps the whole frame back.
     QByteArray data;
-    data += char(ui->comboBox_ComBaud->currentIndex());
-    data += char(ui->comboBox_ComParityBit->currentIndex());
-    data += char(ui->comboBox_ComDataBit->currentIndex());
-    data += char(ui->comboBox_ComStopBit->currentIndex());
+    for (const QComboBox *box : {ui->comboBox_ComBaud, ui->comboBox_ComParityBit,
+                                 ui->comboBox_ComDataBit, ui->comboBox_ComStopBit}) {
+        const int value = pagefields::listByte(box);
+        if (value < 0)
+            return RESULT_OK;
+        data += char(value);
+    }
     return sendSetFrame(INFO_SERIAL_PORT, data);
 }
 
@@ -145,11 +151,9 @@ void MainWindow::on_pushButton_BleSettingRead_clicked()
         ret = Blueteeth_Init();
     }
     controlAllWidgets(true);
-    if (Ret_Handler(ret) != 0 || ret != RESULT_OK)
-        return;
     // A printer reached over Bluetooth cannot change its Bluetooth settings from here.
-    if (!ui->checkBox_BLE->isChecked())
-        ui->pushButton_BleSettingSet->setEnabled(true);
+    ui->pushButton_BleSettingSet->setEnabled(pagefields::reportRead(this, ret) &&
+                                             !ui->checkBox_BLE->isChecked());
 }
 
 void MainWindow::on_pushButton_BleSettingSet_clicked()
@@ -181,11 +185,9 @@ void MainWindow::on_pushButton_ComSettingRead_clicked()
         ret = USB_Init();
     }
     controlAllWidgets(true);
-    if (Ret_Handler(ret) != 0 || ret != RESULT_OK)
-        return;
     // Likewise the serial settings of a printer reached over its serial port.
-    if (!ui->checkBox_Serialport->isChecked())
-        ui->pushButton_ComSettingSet->setEnabled(true);
+    ui->pushButton_ComSettingSet->setEnabled(pagefields::reportRead(this, ret) &&
+                                             !ui->checkBox_Serialport->isChecked());
 }
 
 void MainWindow::on_pushButton_ComSettingSet_clicked()

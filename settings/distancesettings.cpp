@@ -8,6 +8,7 @@
 #include "protocol/exchange.h"
 #include "protocol/frame.h"
 #include "settings/distancecodec.h"
+#include "settings/pagefields.h"
 #include "settings/printcodec.h"
 #include "ui_mainwindow.h"
 
@@ -28,27 +29,46 @@ int sendMillimetres(uint8_t item, const QLineEdit *edit)
         item, printcodec::millimetresToDots(printcodec::boxInteger(edit->text()), mmToDot));
 }
 
+// The dot boxes and the millimetre boxes hold signed 16-bit dot counts.
+bool distancesAccepted(MainWindow *window)
+{
+    const Ui::MainWindow *ui = window->ui;
+    using pagefields::fieldName;
+    return pagefields::acceptAll(
+        window,
+        {fieldcheck::dots(fieldName(ui->label_DistanceO2PH), ui->lineEdit_DistanceO2PH->text()),
+         fieldcheck::millimetres(fieldName(ui->label_DistanceS2PH),
+                                 ui->lineEdit_DistanceS2PH->text(), mmToDot, true),
+         fieldcheck::millimetres(fieldName(ui->label_DistanceB2PH),
+                                 ui->lineEdit_DistanceB2PH->text(), mmToDot, true),
+         fieldcheck::dots(fieldName(ui->label_DistancePH2T), ui->lineEdit_DistancePH2T->text())});
+}
+
 } // namespace
 
 int MainWindow::Distance_Init()
 {
     unsigned char out[frame::kQueryOutSize];
-    int ret = GetPrinterInfo(INFO_DISTANCE_OUTLET, out, ret_mode);
-    if (ret == RESULT_OK)
+    int first = RESULT_OK;
+    // Every query runs; the first failure is the result, so that no box left from an
+    // earlier printer can be written back.
+    auto query = [&](SetInfoType item) {
+        const int ret = GetPrinterInfo(item, out, ret_mode);
+        if (first == RESULT_OK)
+            first = ret;
+        return ret == RESULT_OK;
+    };
+    if (query(INFO_DISTANCE_OUTLET))
         ui->lineEdit_DistanceO2PH->setText(QString::number(frame::s16(out)));
-    ret = GetPrinterInfo(INFO_DISTANCE_GAP_SENSOR, out, ret_mode);
-    if (ret == RESULT_OK)
+    if (query(INFO_DISTANCE_GAP_SENSOR))
         ui->lineEdit_DistanceS2PH->setText(
             QString::number(printcodec::signedDotsToMillimetres(out, mmToDot)));
-    ret = GetPrinterInfo(INFO_DISTANCE_BLACK_SENSOR, out, ret_mode);
-    if (ret == RESULT_OK)
+    if (query(INFO_DISTANCE_BLACK_SENSOR))
         ui->lineEdit_DistanceB2PH->setText(
             QString::number(printcodec::signedDotsToMillimetres(out, mmToDot)));
-    // Only the last query decides the result.
-    ret = GetPrinterInfo(INFO_DISTANCE_TEAR, out, ret_mode);
-    if (ret == RESULT_OK)
+    if (query(INFO_DISTANCE_TEAR))
         ui->lineEdit_DistancePH2T->setText(QString::number(frame::s16(out)));
-    return ret;
+    return first;
 }
 
 int MainWindow::Set_Send_THE_DISTANCE_OF_THE_PAPER_EDGE_IS_OUT_Instruction()
@@ -74,14 +94,7 @@ int MainWindow::Set_Send_PRINT_HEAD_TO_TEAR_DISTANCE_Instruction()
 int MainWindow::Set_Send_CUT_DIS_Instruction()
 {
     const int seconds = printcodec::boxInteger(ui->lineEdit_PaperTime->text());
-    const int limited = distancecodec::limitStripperSeconds(seconds);
-    if (limited != seconds) {
-        // The box shows what the printer gets rather than a value it cannot hold.
-        qDebug() << "stripper time limited:" << seconds << "->" << limited;
-        ui->lineEdit_PaperTime->setText(QString::number(limited));
-        lastValidInt.insert(ui->lineEdit_PaperTime, limited);
-    }
-    return sendSetFrame(INFO_STRIPPER_TIME, distancecodec::stripperTimePayload(limited));
+    return sendSetFrame(INFO_STRIPPER_TIME, distancecodec::stripperTimePayload(seconds));
 }
 
 bool MainWindow::confirmStripperFitted()
@@ -110,13 +123,12 @@ void MainWindow::on_pushButton_DistanceSettingRead_clicked()
         ret = Distance_Init();
     }
     controlAllWidgets(true);
-    ui->pushButton_DistanceSettingSet->setEnabled(true);
-    Ret_Handler(ret);
+    ui->pushButton_DistanceSettingSet->setEnabled(pagefields::reportRead(this, ret));
 }
 
 void MainWindow::on_pushButton_DistanceSettingSet_clicked()
 {
-    if (!requireOpenDevice())
+    if (!requireOpenDevice() || !distancesAccepted(this))
         return;
     int results[4];
     {
@@ -151,13 +163,18 @@ void MainWindow::on_pushButton_StripperSettingRead_clicked()
                 QString::number(distancecodec::stripperSecondsFromReply(out)));
     }
     controlAllWidgets(true);
-    if (Ret_Handler(ret) == 0)
-        ui->pushButton_StripperSettingSet->setEnabled(true);
+    ui->pushButton_StripperSettingSet->setEnabled(pagefields::reportRead(this, ret));
 }
 
 void MainWindow::on_pushButton_StripperSettingSet_clicked()
 {
-    if (!requireOpenDevice() || !confirmStripperFitted())
+    // The time travels as 16-bit milliseconds.
+    if (!requireOpenDevice() ||
+        !pagefields::acceptAll(this,
+                               {fieldcheck::integer(pagefields::fieldName(ui->label_PaperTime),
+                                                    ui->lineEdit_PaperTime->text(), 0,
+                                                    distancecodec::kMaxStripperSeconds)}) ||
+        !confirmStripperFitted())
         return;
     int ret;
     {

@@ -7,6 +7,7 @@
 #include "protocol/exchange.h"
 #include "protocol/frame.h"
 #include "settings/netportcodec.h"
+#include "settings/pagefields.h"
 #include "ui_mainwindow.h"
 
 #include <QDebug>
@@ -15,7 +16,9 @@ int MainWindow::Net_Init()
 {
     unsigned char out[frame::kQueryOutSize] = {};
 
-    if (GetPrinterInfo(INFO_NET_PORTS, out, ret_mode) == RESULT_OK) {
+    // Ports left from another printer would be written back with the addresses.
+    const int ports = GetPrinterInfo(INFO_NET_PORTS, out, ret_mode);
+    if (ports == RESULT_OK) {
         ui->lineEdit_NetportTCPPort->setText(QString::number(frame::u16(out)));
         ui->lineEdit_NetportUDPPort->setText(QString::number(frame::u16(out + 2)));
     }
@@ -27,7 +30,7 @@ int MainWindow::Net_Init()
         ui->lineEdit_NetportSubnetMask->setText(netportcodec::dottedAddress(out + 5));
         ui->lineEdit_NetportGateway->setText(netportcodec::dottedAddress(out + 9));
     }
-    return ret;
+    return ports != RESULT_OK ? ports : ret;
 }
 
 int MainWindow::Net_Set()
@@ -58,7 +61,17 @@ bool MainWindow::netportAddressesWellFormed()
             return false;
         }
     }
-    return true;
+    using pagefields::fieldName;
+    return pagefields::acceptAll(
+        this,
+        {fieldcheck::address(fieldName(ui->label_NetportIP), ui->lineEdit_NetportIP->text()),
+         fieldcheck::address(fieldName(ui->label_NetportSubnetMask),
+                             ui->lineEdit_NetportSubnetMask->text()),
+         fieldcheck::address(fieldName(ui->label_NetportGateway),
+                             ui->lineEdit_NetportGateway->text()),
+         fieldcheck::port(fieldName(ui->label_NetportTCPPort), ui->lineEdit_NetportTCPPort->text()),
+         fieldcheck::port(fieldName(ui->label_NetportUDPPort),
+                          ui->lineEdit_NetportUDPPort->text())});
 }
 
 void MainWindow::on_pushButton_NetportSettingRead_clicked()
@@ -72,15 +85,14 @@ void MainWindow::on_pushButton_NetportSettingRead_clicked()
         ret = Net_Init();
     }
     controlAllWidgets(true);
-    if (Ret_Handler(ret) == 0 && ret == RESULT_OK)
-        ui->pushButton_NetportSettingSet->setEnabled(true);
+    ui->pushButton_NetportSettingSet->setEnabled(pagefields::reportRead(this, ret));
 }
 
 void MainWindow::on_pushButton_NetportSettingSet_clicked()
 {
     if (!requireOpenDevice())
         return;
-    // A wrong address would leave the printer unreachable after its restart.
+    // A wrong address or port would leave the printer unreachable after its restart.
     if (!netportAddressesWellFormed())
         return;
     int results[2] = {RESULT_OK, RESULT_OK};

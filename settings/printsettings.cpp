@@ -6,6 +6,7 @@
 #include "protocol/exchange.h"
 #include "protocol/frame.h"
 #include "settings/labelsizestore.h"
+#include "settings/pagefields.h"
 #include "settings/printcodec.h"
 #include "ui_mainwindow.h"
 
@@ -13,14 +14,19 @@
 
 namespace {
 
-// One byte: the current index; a box with no entry selected sends 0xFF.
 QByteArray indexByte(const QComboBox *box)
 {
     return QByteArray(1, char(uint8_t(box->currentIndex())));
 }
 
+// A list the printer answered with a value it does not have stays as the printer
+// has it until the user picks an entry: no frame is sent for it.
 int sendIndex(uint8_t item, const QComboBox *box)
 {
+    if (box->currentIndex() < 0) {
+        qDebug("item %02X unknown, not sent", item);
+        return RESULT_OK;
+    }
     return sendSetFrame(item, indexByte(box));
 }
 
@@ -30,6 +36,26 @@ int sendMillimetres(uint8_t item, const QLineEdit *edit)
     qDebug("mm: %d", mm);
     qDebug("dot: %d", int(qint64(mm) * mmToDot));
     return sendSetFrame(item, printcodec::millimetresToDots(mm, mmToDot));
+}
+
+// Every millimetre box and the label size must fit their 16-bit dot fields: gaps and
+// sizes unsigned, offsets signed.
+bool fieldsAccepted(MainWindow *window)
+{
+    const Ui::MainWindow *ui = window->ui;
+    using pagefields::fieldName;
+    return pagefields::acceptAll(
+        window,
+        {fieldcheck::millimetres(fieldName(ui->label_LabelGap), ui->lineEdit_LabelGap->text(),
+                                 mmToDot, false),
+         fieldcheck::millimetres(fieldName(ui->label_BlackLabelGap),
+                                 ui->lineEdit_BlackLabelGap->text(), mmToDot, false),
+         fieldcheck::millimetres(fieldName(ui->label_VerticalShift),
+                                 ui->lineEdit_VerticalShift->text(), mmToDot, true),
+         fieldcheck::millimetres(fieldName(ui->label_PrintShift), ui->lineEdit_PrintShift->text(),
+                                 mmToDot, true),
+         fieldcheck::labelSize(fieldName(ui->label_LabelWidth), ui->lineEdit->text(), mmToDot),
+         fieldcheck::labelSize(fieldName(ui->label_LabelHeight), ui->lineEdit_2->text(), mmToDot)});
 }
 
 } // namespace
@@ -47,9 +73,9 @@ int MainWindow::Print_Init()
     };
 
     if (query(INFO_PRINT_SPEED))
-        ui->comboBox_PrintSpeed->setCurrentIndex(out[0]);
+        pagefields::showListAnswer(ui->comboBox_PrintSpeed, out[0]);
     if (query(INFO_PRINT_DENSITY))
-        ui->comboBox_PrintDensty->setCurrentIndex(out[0]);
+        pagefields::showListAnswer(ui->comboBox_PrintDensty, out[0]);
     if (query(INFO_LABEL_GAP))
         ui->lineEdit_LabelGap->setText(
             QString::number(printcodec::unsignedDotsToMillimetres(out, mmToDot)));
@@ -71,22 +97,21 @@ int MainWindow::Print_Init()
     if (query(INFO_PAPER_TYPE))
         ui->comboBox_PaperType->setCurrentIndex(printcodec::paperTypeIndex(out[0]));
     if (query(INFO_CODE_PAGE))
-        ui->comboBox_DefaultCodePage->setCurrentIndex(out[0]);
+        pagefields::showListAnswer(ui->comboBox_DefaultCodePage, out[0]);
     if (query(INFO_COMMAND_SET)) {
         const QString name = printcodec::commandSetCodes().value(out[0]);
         const int index = name.isEmpty() ? -1 : ui->comboBox_OrderSet->findText(name);
-        if (index >= 0)
-            ui->comboBox_OrderSet->setCurrentIndex(index);
+        pagefields::showListAnswer(ui->comboBox_OrderSet, index, out[0]);
     }
     if (!printModeFlag && query(INFO_AUTO_PAPER))
-        ui->comboBox_AutoPaper->setCurrentIndex(out[0]);
+        pagefields::showListAnswer(ui->comboBox_AutoPaper, out[0]);
     if (query(INFO_LABEL_SIZE)) {
         // Shown as read; the fix-ups keep the last value the user typed.
         ui->lineEdit_2->setText(printcodec::labelSizeText(frame::s16(out), mmToDot));
         ui->lineEdit->setText(printcodec::labelSizeText(frame::s16(out + 2), mmToDot));
     }
     if (query(INFO_MENU_LANGUAGE))
-        ui->comboBox->setCurrentIndex(out[0]);
+        pagefields::showListAnswer(ui->comboBox, out[0]);
     return first;
 }
 
@@ -138,6 +163,8 @@ int MainWindow::Set_Send_PAPER_TYPE_Instruction()
 
 int MainWindow::Set_Send_SIMULATION_Instruction()
 {
+    if (ui->comboBox_OrderSet->currentIndex() < 0)
+        return sendIndex(INFO_COMMAND_SET, ui->comboBox_OrderSet);
     const uint8_t code = printcodec::commandSetCode(ui->comboBox_OrderSet->currentText());
     return sendSetFrame(INFO_COMMAND_SET, QByteArray(1, char(code)));
 }
@@ -195,13 +222,12 @@ void MainWindow::on_pushButton_PrintSettingRead_clicked()
         ret = Print_Init();
     }
     controlAllWidgets(true);
-    if (Ret_Handler(ret) == 0)
-        ui->pushButton_PrintSettingSet->setEnabled(true);
+    ui->pushButton_PrintSettingSet->setEnabled(pagefields::reportRead(this, ret));
 }
 
 void MainWindow::on_pushButton_PrintSettingSet_clicked()
 {
-    if (!requireOpenDevice())
+    if (!requireOpenDevice() || !fieldsAccepted(this))
         return;
 
     // Results in reporting order; the batch end goes out last but is reported

@@ -6,6 +6,7 @@
 #include "app/prompts.h"
 #include "protocol/exchange.h"
 #include "protocol/frame.h"
+#include "settings/pagefields.h"
 #include "settings/wificodec.h"
 #include "ui_mainwindow.h"
 
@@ -36,6 +37,7 @@ int MainWindow::Wifi_Init()
         return failure;
 
     int apResult = RESULT_OK;
+    bool apUnreadable = false;
     if (out[0] == 1) {
         ui->comboBox_WifiMode->setCurrentIndex(0);
         if (GetPrinterInfo(INFO_WIFI_STATION, out, ret_mode) != RESULT_OK)
@@ -60,6 +62,7 @@ int MainWindow::Wifi_Init()
             // run to its end.
             if (!wificodec::splitTexts(out, length, 2, &texts)) {
                 qDebug() << "Error: Invalid data format!";
+                apUnreadable = true;
             } else {
                 qDebug() << "nameString:" << texts.at(0);
                 qDebug() << "passwordString:" << texts.at(1);
@@ -81,8 +84,12 @@ int MainWindow::Wifi_Init()
         return failure;
     ui->lineEdit_WApMAC->setText(wificodec::macText(out));
 
-    IP_Init();
-    return apResult == RESULT_BAD_REPLY ? failure : RESULT_OK;
+    // Any part left unread keeps another printer's texts, which a write would take
+    // for this printer's settings.
+    const int ip = IP_Init();
+    if (apResult != RESULT_OK)
+        return failure;
+    return apUnreadable ? int(RESULT_BAD_REPLY) : ip;
 }
 
 int MainWindow::IP_Init()
@@ -174,10 +181,10 @@ void MainWindow::on_pushButton_WifiSettingRead_clicked()
     qDebug("wifi ret = %d", ret);
     controlAllWidgets(true);
     // Only a complete read gives the write something true to compare with.
-    if (Ret_Handler(ret) == 0 && ret == RESULT_OK) {
+    const bool complete = pagefields::reportRead(this, ret);
+    if (complete)
         saveWifiSnapshot();
-        ui->pushButton_WifiSettingSet->setEnabled(true);
-    }
+    ui->pushButton_WifiSettingSet->setEnabled(complete);
 }
 
 void MainWindow::on_pushButton_WifiSettingSet_clicked()
@@ -185,45 +192,70 @@ void MainWindow::on_pushButton_WifiSettingSet_clicked()
     if (!requireOpenDevice())
         return;
 
+    const bool stationMode = ui->comboBox_WifiMode->currentIndex() == 0;
+    const bool modeChanged = ui->comboBox_WifiMode->currentIndex() != savedWifiMode;
+    const bool credentialsChanged = ui->lineEdit_WStaName->text() != savedStaName ||
+                                    ui->lineEdit_WStaPassword->text() != savedStaPassword ||
+                                    ui->lineEdit_WApName->text() != savedApName ||
+                                    ui->lineEdit_WApPassword->text() != savedApPassword;
+    const bool portChanged = ui->lineEdit_WApPort->text() != savedApPort;
+    const bool ipChanged = ui->comboBox_WifiSetIPMode->currentIndex() != savedIpMode ||
+                           ui->lineEdit_WifiSetSubnetMask->text() != savedSubnetMask ||
+                           ui->lineEdit_WifiSetDNS->text() != savedDns ||
+                           ui->lineEdit_WifiSetIP->text() != savedIp ||
+                           ui->lineEdit_WifiSetGateway->text() != savedGateway;
+
+    // Everything about to be sent is checked first: a refused field sends nothing, not
+    // even the mode, so the printer never gets half of a change.
+    using pagefields::fieldName;
+    QList<fieldcheck::Field> fields;
+    if (credentialsChanged && !stationMode)
+        fields << fieldcheck::address(fieldName(ui->label_WApIP), ui->lineEdit_WApIP->text());
+    if (portChanged)
+        fields << fieldcheck::port(fieldName(ui->label_WApPort), ui->lineEdit_WApPort->text());
+    if (ipChanged) {
+        fields << fieldcheck::address(fieldName(ui->label_WifiSetIP),
+                                      ui->lineEdit_WifiSetIP->text())
+               << fieldcheck::address(fieldName(ui->label_WifiSetSubnetMask),
+                                      ui->lineEdit_WifiSetSubnetMask->text())
+               << fieldcheck::address(fieldName(ui->label_WifiSetGateway),
+                                      ui->lineEdit_WifiSetGateway->text())
+               << fieldcheck::address(fieldName(ui->label_WifiSetDNS),
+                                      ui->lineEdit_WifiSetDNS->text());
+    }
+    if (credentialsChanged && !stationMode &&
+        ui->lineEdit_WApPassword->text().size() < kMinApPasswordLength) {
+        prompts::information(this, tr("设置工具"), tr("AP模式的wifi密码最少为8位"));
+        return;
+    }
+    if (!pagefields::acceptAll(this, fields))
+        return;
+
     // The pauses give the printer's WiFi module time to apply each group.
     int results[4] = {RESULT_OK, RESULT_OK, RESULT_OK, RESULT_OK};
     bool sent = false;
-    const bool stationMode = ui->comboBox_WifiMode->currentIndex() == 0;
     NetworkBracket::connectSocket();
 
-    if (ui->comboBox_WifiMode->currentIndex() != savedWifiMode) {
+    if (modeChanged) {
         results[0] = Set_Send_WIFI_MODE_Instruction();
         QThread::msleep(kModePauseMs);
         sent = true;
     }
 
-    if (ui->lineEdit_WStaName->text() != savedStaName ||
-        ui->lineEdit_WStaPassword->text() != savedStaPassword ||
-        ui->lineEdit_WApName->text() != savedApName ||
-        ui->lineEdit_WApPassword->text() != savedApPassword) {
-        if (stationMode) {
-            results[1] = Set_Send_CONNECT_AP_INFORMATION_Instruction();
-        } else if (ui->lineEdit_WApPassword->text().size() < kMinApPasswordLength) {
-            prompts::information(this, tr("设置工具"), tr("AP模式的wifi密码最少为8位"));
-            NetworkBracket::disconnectSocket();
-            return;
-        } else {
-            results[1] = Set_Send_AP_MODE_Instruction();
-        }
+    if (credentialsChanged) {
+        results[1] = stationMode ? Set_Send_CONNECT_AP_INFORMATION_Instruction()
+                                 : Set_Send_AP_MODE_Instruction();
         QThread::msleep(kCredentialsPauseMs);
         sent = true;
     }
 
-    if (ui->lineEdit_WApPort->text() != savedApPort) {
+    if (portChanged) {
         results[2] = Set_Send_TCP_SERVICE_PORT_NUMBER_Instruction();
         QThread::msleep(kPortPauseMs);
         sent = true;
     }
 
-    if (ui->comboBox_WifiSetIPMode->currentIndex() != savedIpMode ||
-        ui->lineEdit_WifiSetSubnetMask->text() != savedSubnetMask ||
-        ui->lineEdit_WifiSetDNS->text() != savedDns || ui->lineEdit_WifiSetIP->text() != savedIp ||
-        ui->lineEdit_WifiSetGateway->text() != savedGateway) {
+    if (ipChanged) {
         results[3] = Set_Send_IP_MESSAGE_Instruction();
         sent = true;
     }

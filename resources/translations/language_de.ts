@@ -873,6 +873,18 @@
         <source>All Files (*)</source>
         <translation>Alle Dateien (*)</translation>
     </message>
+    <message>
+        <source>%1：输入无效，允许范围为 %2 至 %3</source>
+        <translation>%1: Ungültige Eingabe, zulässig ist %2 bis %3</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>读取失败，请重试</source>
+        <translation>Lesen fehlgeschlagen, bitte erneut versuchen</translation>
+    </message>
 </context>
 <context>
     <name>WorkerThread</name>

@@ -873,6 +873,18 @@
         <source>All Files (*)</source>
         <translation>All Files (*)</translation>
     </message>
+    <message>
+        <source>%1：输入无效，允许范围为 %2 至 %3</source>
+        <translation>%1: invalid input, the allowed range is %2 to %3</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>Unknown</translation>
+    </message>
+    <message>
+        <source>读取失败，请重试</source>
+        <translation>Reading failed, please try again</translation>
+    </message>
 </context>
 <context>
     <name>WorkerThread</name>

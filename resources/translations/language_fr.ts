@@ -873,6 +873,18 @@
         <source>All Files (*)</source>
         <translation>Tous les fichiers (*)</translation>
     </message>
+    <message>
+        <source>%1：输入无效，允许范围为 %2 至 %3</source>
+        <translation>%1 : saisie invalide, plage autorisée de %2 à %3</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>读取失败，请重试</source>
+        <translation>Échec de la lecture, veuillez réessayer</translation>
+    </message>
 </context>
 <context>
     <name>WorkerThread</name>

@@ -873,6 +873,18 @@
         <source>All Files (*)</source>
         <translation>Alle bestanden (*)</translation>
     </message>
+    <message>
+        <source>%1：输入无效，允许范围为 %2 至 %3</source>
+        <translation>%1: ongeldige invoer, toegestaan bereik is %2 tot %3</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>Onbekend</translation>
+    </message>
+    <message>
+        <source>读取失败，请重试</source>
+        <translation>Lezen mislukt, probeer het opnieuw</translation>
+    </message>
 </context>
 <context>
     <name>WorkerThread</name>

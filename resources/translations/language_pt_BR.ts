@@ -873,6 +873,18 @@
         <source>All Files (*)</source>
         <translation>Todos os arquivos (*)</translation>
     </message>
+    <message>
+        <source>%1：输入无效，允许范围为 %2 至 %3</source>
+        <translation>%1: entrada inválida, o intervalo permitido é de %2 a %3</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>Desconhecido</translation>
+    </message>
+    <message>
+        <source>读取失败，请重试</source>
+        <translation>Falha na leitura, tente novamente</translation>
+    </message>
 </context>
 <context>
     <name>WorkerThread</name>

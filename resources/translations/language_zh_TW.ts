@@ -873,6 +873,18 @@
         <source>All Files (*)</source>
         <translation>所有檔案 (*)</translation>
     </message>
+    <message>
+        <source>%1：输入无效，允许范围为 %2 至 %3</source>
+        <translation>%1：輸入無效，允許範圍為 %2 至 %3</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>读取失败，请重试</source>
+        <translation>讀取失敗，請重試</translation>
+    </message>
 </context>
 <context>
     <name>WorkerThread</name>

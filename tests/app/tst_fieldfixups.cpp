@@ -1,6 +1,8 @@
-// What the numeric boxes make of typed input when the user leaves them.
+// What the numeric boxes make of typed input when the user leaves them, and which
+// values a set accepts as storable.
 #include "app/mainwindow.h"
 #include "messagerecorder.h"
+#include "settings/fieldcheck.h"
 #include "ui_mainwindow.h"
 
 #include <QLabel>
@@ -20,6 +22,8 @@ private slots:
     void integerFixUp_data();
     void integerFixUp();
     void fixUpDoesNotRetriggerEditing();
+    void storableValues_data();
+    void storableValues();
 
 private:
     void leave(QLineEdit *edit, const QString &typed);
@@ -138,6 +142,66 @@ void TestFieldFixUps::fixUpDoesNotRetriggerEditing()
     // One change from the test's own setText; the fix-up writes with signals blocked.
     QCOMPARE(edited.count(), 1);
     QCOMPARE(gap->text(), QStringLiteral("4"));
+}
+
+void TestFieldFixUps::storableValues_data()
+{
+    using namespace fieldcheck;
+    QTest::addColumn<int>(
+        "kind"); // 0 unsigned mm, 1 signed mm, 2 dots, 3 label size, 4 port, 5 address
+    QTest::addColumn<int>("dotsPerMm");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<double>("min");
+    QTest::addColumn<double>("max");
+    QTest::newRow("gap largest at 8") << 0 << 8 << "8191" << true << 0.0 << 8191.0;
+    QTest::newRow("gap 65536 dots") << 0 << 8 << "8192" << false << 0.0 << 8191.0;
+    QTest::newRow("gap negative") << 0 << 8 << "-3" << false << 0.0 << 8191.0;
+    QTest::newRow("gap not a number") << 0 << 8 << "3a" << false << 0.0 << 8191.0;
+    QTest::newRow("gap empty") << 0 << 12 << "" << false << 0.0 << 5461.0;
+    QTest::newRow("offset lowest at 12") << 1 << 12 << "-2730" << true << -2730.0 << 2730.0;
+    QTest::newRow("offset below at 12") << 1 << 12 << "-2731" << false << -2730.0 << 2730.0;
+    QTest::newRow("offset above at 8") << 1 << 8 << "4096" << false << -4096.0 << 4095.0;
+    QTest::newRow("dots lowest") << 2 << 8 << " -32768 " << true << -32768.0 << 32767.0;
+    QTest::newRow("dots above") << 2 << 8 << "32768" << false << -32768.0 << 32767.0;
+    QTest::newRow("size decimal comma") << 3 << 8 << "50,3" << true << 0.0 << 8191.8;
+    QTest::newRow("size above 16 bits") << 3 << 8 << "8191.9" << false << 0.0 << 8191.8;
+    QTest::newRow("size negative") << 3 << 12 << "-5" << false << 0.0 << 5461.2;
+    QTest::newRow("size nan") << 3 << 8 << "nan" << false << 0.0 << 8191.8;
+    QTest::newRow("port empty") << 4 << 8 << "" << true << 0.0 << 65535.0;
+    QTest::newRow("port largest") << 4 << 8 << "65535" << true << 0.0 << 65535.0;
+    QTest::newRow("port wraps") << 4 << 8 << "65536" << false << 0.0 << 65535.0;
+    QTest::newRow("port letters") << 4 << 8 << "9100a" << false << 0.0 << 65535.0;
+    QTest::newRow("port negative") << 4 << 8 << "-1" << false << 0.0 << 65535.0;
+    QTest::newRow("address empty box") << 5 << 8 << "..." << true << 0.0 << 255.0;
+    QTest::newRow("address") << 5 << 8 << "192.168.1.255" << true << 0.0 << 255.0;
+    QTest::newRow("address part 999") << 5 << 8 << "999.1.2.3" << false << 0.0 << 255.0;
+    QTest::newRow("address word") << 5 << 8 << "10.x.0.1" << false << 0.0 << 255.0;
+    QTest::newRow("address part missing") << 5 << 8 << "10..0.1" << false << 0.0 << 255.0;
+    QTest::newRow("address five parts") << 5 << 8 << "1.2.3.4.5" << false << 0.0 << 255.0;
+}
+
+void TestFieldFixUps::storableValues()
+{
+    QFETCH(int, kind);
+    QFETCH(int, dotsPerMm);
+    QFETCH(QString, text);
+    QFETCH(bool, accepted);
+    QFETCH(double, min);
+    QFETCH(double, max);
+    const QString name = QStringLiteral("F");
+    const fieldcheck::Field fields[] = {fieldcheck::millimetres(name, text, dotsPerMm, false),
+                                        fieldcheck::millimetres(name, text, dotsPerMm, true),
+                                        fieldcheck::dots(name, text),
+                                        fieldcheck::labelSize(name, text, dotsPerMm),
+                                        fieldcheck::port(name, text),
+                                        fieldcheck::address(name, text)};
+    const fieldcheck::Field &field = fields[kind];
+    QCOMPARE(fieldcheck::accepts(field), accepted);
+    QCOMPARE(field.min, min);
+    QCOMPARE(field.max, max);
+    // The first field refused is the one named to the user.
+    QCOMPARE(fieldcheck::firstRefused({fieldcheck::port(name, "1"), field}), accepted ? -1 : 1);
 }
 
 QTEST_MAIN(TestFieldFixUps)

@@ -1,5 +1,7 @@
 // The print settings page over the network: the frames of a write checked at the
-// simulated printer, and reads filling the page from its stored answers.
+// simulated printer, and reads filling the page from its stored answers. Also the
+// rules every settings page shares: values a printer cannot store, list answers
+// without an entry, and failed reads.
 #include "netprinterfixture.h"
 
 namespace {
@@ -78,13 +80,17 @@ private slots:
     void writeSendsBatchInOrder();
     void writeEdgePayloads_data();
     void writeEdgePayloads();
-    void unparsableLabelSizeSendsNoSizeAndNoMessage_data();
-    void unparsableLabelSizeSendsNoSizeAndNoMessage();
     void readQueriesInOrder_data();
     void readQueriesInOrder();
     void readFillsWidget_data();
     void readFillsWidget();
     void failedQueryIsReportedAndRestStillFilled();
+    void refusedValueSendsNothing_data();
+    void refusedValueSendsNothing();
+    void unknownListAnswerIsLeftAsStored_data();
+    void unknownListAnswerIsLeftAsStored();
+    void failedReadKeepsSetDisabled_data();
+    void failedReadKeepsSetDisabled();
 };
 
 void TestPrintSettingsNet::writeSendsBatchInOrder_data()
@@ -133,10 +139,11 @@ void TestPrintSettingsNet::writeEdgePayloads_data()
     QTest::addColumn<QString>("value"); // text, or the index of a combo box
     QTest::addColumn<QByteArray>("data");
     QTest::newRow("offset -2") << "lineEdit_PrintShift" << 0x1D << "-2" << hexBytes("F0 FF");
-    QTest::newRow("gap not a number") << "lineEdit_LabelGap" << 0x19 << "abc" << hexBytes("00 00");
+    // A list with no entry selected is left as the printer has it: no frame.
     QTest::newRow("code page none selected")
-        << "comboBox_DefaultCodePage" << 0x01 << "-1" << hexBytes("FF");
-    QTest::newRow("command set not named") << "comboBox_OrderSet" << 0x02 << "-1" << hexBytes("00");
+        << "comboBox_DefaultCodePage" << 0x01 << "-1" << QByteArray();
+    QTest::newRow("command set none selected")
+        << "comboBox_OrderSet" << 0x02 << "-1" << QByteArray();
     QTest::newRow("direction and method")
         << "comboBox_PrintMethod" << 0x1C << "1" << hexBytes("00 01");
     QTest::newRow("width decimal comma") << "lineEdit" << 0x18 << "50,3" << hexBytes("20 03 92 01");
@@ -144,9 +151,6 @@ void TestPrintSettingsNet::writeEdgePayloads_data()
         << "lineEdit" << 0x18 << QString::fromUtf8("50．3") << hexBytes("20 03 92 01");
     QTest::newRow("width half dot rounds up")
         << "lineEdit" << 0x18 << "50.0625" << hexBytes("20 03 91 01");
-    QTest::newRow("height above 16 bits")
-        << "lineEdit_2" << 0x18 << "9000" << hexBytes("FF FF 92 01");
-    QTest::newRow("height negative") << "lineEdit_2" << 0x18 << "-5" << hexBytes("00 00 92 01");
 }
 
 void TestPrintSettingsNet::writeEdgePayloads()
@@ -170,34 +174,6 @@ void TestPrintSettingsNet::writeEdgePayloads()
     QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("处理成功")});
     QTRY_COMPARE(f.printer->functionCodes(), QList<quint8>{6});
     QCOMPARE(sentData(*f.printer, quint8(item)), data);
-}
-
-void TestPrintSettingsNet::unparsableLabelSizeSendsNoSizeAndNoMessage_data()
-{
-    QTest::addColumn<QString>("height");
-    QTest::newRow("letters") << "abc";
-    QTest::newRow("not a number") << "nan";
-}
-
-void TestPrintSettingsNet::unparsableLabelSizeSendsNoSizeAndNoMessage()
-{
-    QFETCH(QString, height);
-    NetPrinterFixture f;
-    QVERIFY(f.start());
-    QVERIFY(f.open());
-    fillPage(f.window->ui);
-    f.window->ui->lineEdit_2->setText(height);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QString::fromUtf8("^尺寸输入非法:")));
-    QTest::mouseClick(f.window->ui->pushButton_PrintSettingSet, Qt::LeftButton);
-    // The batch still ends, the rest is sent, and the failure shows no box.
-    QTRY_COMPARE(f.printer->functionCodes(), QList<quint8>{6});
-    QCOMPARE(f.printer->receivedFrames().size(), 13);
-    QVERIFY(sentData(*f.printer, 0x18).isNull());
-    QVERIFY(!sentData(*f.printer, 0x3E).isNull());
-    QVERIFY(f.recorder->messages.isEmpty());
-    // Stored before the check, unchanged.
-    QSettings settings(QStringLiteral("Company"), QStringLiteral("App"));
-    QCOMPARE(settings.value("lineEdit_2_text").toString(), height);
 }
 
 void TestPrintSettingsNet::readQueriesInOrder_data()
@@ -252,7 +228,7 @@ void TestPrintSettingsNet::readFillsWidget_data()
     QTest::newRow("command set AUTO")
         << "P1" << 0x02 << "comboBox_OrderSet" << hexBytes("20") << "5";
     QTest::newRow("command set unknown")
-        << "P1" << 0x02 << "comboBox_OrderSet" << hexBytes("07") << "2";
+        << "P1" << 0x02 << "comboBox_OrderSet" << hexBytes("07") << "-1";
     QTest::newRow("code page 70") << "P1" << 0x01 << "comboBox_DefaultCodePage" << hexBytes("46")
                                   << "-1";
     QTest::newRow("speed beyond 4 entries")
@@ -309,6 +285,162 @@ void TestPrintSettingsNet::failedQueryIsReportedAndRestStillFilled()
     QCOMPARE(ui->comboBox->currentIndex(), 5);
     QVERIFY(!ui->pushButton_PrintSettingSet->isEnabled());
     QVERIFY(ui->tabWidget_2->isEnabled());
+}
+
+void TestPrintSettingsNet::refusedValueSendsNothing_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("widget");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("refusal"); // the field and its range, as the user is told
+    const auto row = [](const char *name, const char *model, const char *page, const char *widget,
+                        const char *text, const char *field, const char *range) {
+        QTest::newRow(name) << model << page << widget << text
+                            << QString::fromUtf8(field) +
+                                   QString::fromUtf8("：输入无效，允许范围为 ") +
+                                   QString::fromUtf8(range);
+    };
+    row("gap -3", "P1", "Print", "lineEdit_LabelGap", "-3", "标签间隙(单位mm)", "0 至 8191");
+    row("gap no number", "P1", "Print", "lineEdit_LabelGap", "abc", "标签间隙(单位mm)",
+        "0 至 8191");
+    row("black gap 65536 dots", "P1", "Print", "lineEdit_BlackLabelGap", "8192", "黑标间隙(单位mm)",
+        "0 至 8191");
+    row("offset at 12", "K53TA", "Print", "lineEdit_VerticalShift", "-2731", "垂直偏移(单位mm)",
+        "-2730 至 2730");
+    row("height above 16 bits", "P1", "Print", "lineEdit_2", "9000", "高度", "0 至 8191.8");
+    row("height letters", "P1", "Print", "lineEdit_2", "abc", "高度", "0 至 8191.8");
+    row("width nan", "P1", "Print", "lineEdit", "nan", "宽度", "0 至 8191.8");
+    row("outlet dots", "P1", "Distance", "lineEdit_DistanceO2PH", "32768",
+        "出纸口到打印头距离(单位dot)", "-32768 至 32767");
+    row("sensor mm at 12", "K53TA", "Distance", "lineEdit_DistanceS2PH", "2731",
+        "缝到打印头距离(单位mm)", "-2730 至 2730");
+    row("stripper 66 s", "K53TA", "Stripper", "lineEdit_PaperTime", "66",
+        "剥离器取纸时间设置（单位：s）", "0 至 65");
+    row("WiFi port letter", "P1", "Wifi", "lineEdit_WApPort", "9100a", "TCP端口号", "0 至 65535");
+    row("WiFi port wraps", "P1", "Wifi", "lineEdit_WApPort", "65536", "TCP端口号", "0 至 65535");
+    row("WiFi DNS 999", "P1", "Wifi", "lineEdit_WifiSetDNS", "999.1.2.3", "DNS", "0 至 255");
+    row("Ethernet address", "P1", "Netport", "lineEdit_NetportIP", "192.168.1.256", "IP地址",
+        "0 至 255");
+    row("Ethernet UDP port", "P1", "Netport", "lineEdit_NetportUDPPort", "70000", "UDP端口号",
+        "0 至 65535");
+    row("Ethernet TCP port -1", "P1", "Netport", "lineEdit_NetportTCPPort", "-1", "TCP端口号",
+        "0 至 65535");
+}
+
+void TestPrintSettingsNet::refusedValueSendsNothing()
+{
+    QFETCH(QString, model);
+    QFETCH(QString, page);
+    QFETCH(QString, widget);
+    QFETCH(QString, text);
+    QFETCH(QString, refusal);
+    NetPrinterFixture f;
+    QVERIFY(f.start(model));
+    QVERIFY(f.open());
+    QVERIFY(f.readPage(page));
+    auto *edit = f.window->findChild<QLineEdit *>(widget);
+    QVERIFY(edit);
+    edit->setText(text);
+    const qint64 before = f.printer->bytesReceived();
+    QTest::mouseClick(f.pageButton(page, "Set"), Qt::LeftButton);
+    QCOMPARE(f.recorder->texts(), QStringList{refusal});
+    QTest::qWait(100);
+    QCOMPARE(f.printer->bytesReceived(), before);
+    QVERIFY(f.window->isDeviceOpen());
+}
+
+void TestPrintSettingsNet::unknownListAnswerIsLeftAsStored_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QByteArray>("answer");
+    QTest::addColumn<QString>("widget");
+    QTest::addColumn<QByteArray>("sent");   // for the answer: null when no frame goes out
+    QTest::addColumn<QByteArray>("picked"); // once the user picks the first entry
+    QTest::newRow("code page 70") << "Print" << 0x01 << hexBytes("46") << "comboBox_DefaultCodePage"
+                                  << QByteArray() << hexBytes("00");
+    QTest::newRow("command set 7") << "Print" << 0x02 << hexBytes("07") << "comboBox_OrderSet"
+                                   << QByteArray() << hexBytes("01");
+    QTest::newRow("speed 7 of 4") << "Print" << 0x00 << hexBytes("07") << "comboBox_PrintSpeed"
+                                  << QByteArray() << hexBytes("00");
+    QTest::newRow("menu language 9")
+        << "Print" << 0x3E << hexBytes("09") << "comboBox" << QByteArray() << hexBytes("00");
+    QTest::newRow("pairing mode 5")
+        << "Ble" << 0x2F << hexBytes("05") << "comboBox_SppMode" << QByteArray() << hexBytes("00");
+    // One frame holds four lists: the unknown one goes back as the printer gave it.
+    QTest::newRow("baud 0x20") << "Com" << 0x0E << hexBytes("20 01 00 01") << "comboBox_ComBaud"
+                               << hexBytes("20 01 00 01") << hexBytes("00 01 00 01");
+}
+
+void TestPrintSettingsNet::unknownListAnswerIsLeftAsStored()
+{
+    QFETCH(QString, page);
+    QFETCH(int, item);
+    QFETCH(QByteArray, answer);
+    QFETCH(QString, widget);
+    QFETCH(QByteArray, sent);
+    QFETCH(QByteArray, picked);
+    NetPrinterFixture f;
+    QVERIFY(f.start());
+    QVERIFY(f.open());
+    auto *box = f.window->findChild<QComboBox *>(widget);
+    QVERIFY(box);
+    box->setCurrentIndex(1); // what an earlier printer left
+    f.printer->setValue(quint8(item), answer);
+    QVERIFY(f.readPage(page));
+    QCOMPARE(box->currentIndex(), -1);
+    QCOMPARE(box->placeholderText(), QString::fromUtf8("未知"));
+
+    QPushButton *set = f.pageButton(page, "Set");
+    QTest::mouseClick(set, Qt::LeftButton);
+    QVERIFY(f.recorder->texts().endsWith(QString::fromUtf8("处理成功")));
+    QTRY_VERIFY(!f.printer->receivedFrames().isEmpty());
+    QTest::qWait(50);
+    QCOMPARE(sentData(*f.printer, quint8(item)), sent);
+    QCOMPARE(f.printer->value(quint8(item)), answer);
+
+    f.printer->clearRecords();
+    box->setCurrentIndex(0);
+    QTest::mouseClick(set, Qt::LeftButton);
+    QTRY_COMPARE(sentData(*f.printer, quint8(item)), picked);
+}
+
+void TestPrintSettingsNet::failedReadKeepsSetDisabled_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QByteArray>("answer"); // null: no answer (a reply time-out)
+    QTest::addColumn<QString>("message");
+    const QString failed = QString::fromUtf8("读取失败，请重试");
+    const QString network = QString::fromUtf8("网络通讯出错，请重试");
+    QTest::newRow("print setting") << "Print" << 0x3E << QByteArray() << network;
+    QTest::newRow("WiFi IP") << "Wifi" << 0x28 << QByteArray() << network;
+    QTest::newRow("WiFi access point unreadable")
+        << "Wifi" << 0x27 << QByteArray("AP-without-end") << failed;
+    QTest::newRow("device information of three strings")
+        << "Com" << 0x0C << QByteArray("P\0Q\0X\0S", 7) << failed;
+}
+
+void TestPrintSettingsNet::failedReadKeepsSetDisabled()
+{
+    QFETCH(QString, page);
+    QFETCH(int, item);
+    QFETCH(QByteArray, answer);
+    QFETCH(QString, message);
+    NetPrinterFixture f;
+    QVERIFY(f.start());
+    QVERIFY(f.open());
+    f.printer->setValue(0x30, hexBytes("02")); // the WiFi page reads its access point
+    if (answer.isNull())
+        f.printer->setSilentItems({quint8(item)});
+    else
+        f.printer->setValue(quint8(item), answer);
+    QPushButton *set = f.pageButton(page, "Set");
+    set->setEnabled(true); // as an earlier printer's read left it
+    QTest::mouseClick(f.pageButton(page, "Read"), Qt::LeftButton);
+    QCOMPARE(f.recorder->texts(), QStringList{message});
+    QVERIFY(!set->isEnabled());
 }
 
 QTEST_MAIN(TestPrintSettingsNet)

@@ -1,0 +1,71 @@
+#include "settings/pagefields.h"
+
+#include "app/mainwindow.h"
+#include "app/prompts.h"
+#include "protocol/commandcodes.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+
+namespace pagefields {
+
+namespace {
+
+const char kUnknownAnswer[] = "unknownAnswer";
+
+} // namespace
+
+QString fieldName(const QLabel *label)
+{
+    QString name = label->text().trimmed();
+    while (name.endsWith(QLatin1Char(':')) || name.endsWith(QChar(0xFF1A)))
+        name.chop(1);
+    return name.trimmed();
+}
+
+bool acceptAll(QWidget *parent, const QList<fieldcheck::Field> &fields)
+{
+    const int refused = fieldcheck::firstRefused(fields);
+    if (refused < 0)
+        return true;
+    const fieldcheck::Field &f = fields.at(refused);
+    prompts::information(
+        parent, QCoreApplication::translate("MainWindow", "设置工具"),
+        QCoreApplication::translate("MainWindow", "%1：输入无效，允许范围为 %2 至 %3")
+            .arg(f.name, QString::number(f.min), QString::number(f.max)));
+    return false;
+}
+
+void showListAnswer(QComboBox *box, int index, int answer)
+{
+    if (index >= 0 && index < box->count()) {
+        box->setProperty(kUnknownAnswer, QVariant());
+        box->setCurrentIndex(index);
+        return;
+    }
+    box->setProperty(kUnknownAnswer, answer);
+    box->setPlaceholderText(QCoreApplication::translate("MainWindow", "未知"));
+    box->setCurrentIndex(-1);
+}
+
+int listByte(const QComboBox *box)
+{
+    if (box->currentIndex() >= 0)
+        return box->currentIndex();
+    const QVariant answer = box->property(kUnknownAnswer);
+    return answer.isValid() ? answer.toInt() : -1;
+}
+
+bool reportRead(MainWindow *window, int code)
+{
+    if (window->Ret_Handler(code) != 0)
+        return false;
+    if (code == RESULT_OK)
+        return true;
+    prompts::information(window, QCoreApplication::translate("MainWindow", "设置工具"),
+                         QCoreApplication::translate("MainWindow", "读取失败，请重试"));
+    return false;
+}
+
+} // namespace pagefields

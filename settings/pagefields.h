@@ -1,0 +1,39 @@
+#pragma once
+
+#include "settings/fieldcheck.h"
+
+#include <QList>
+
+class MainWindow;
+class QComboBox;
+class QLabel;
+class QWidget;
+
+// What every settings page shares when it reads into and sends from its widgets.
+namespace pagefields {
+
+// The name of a field as its label shows it, without the closing colon.
+QString fieldName(const QLabel *label);
+
+// Checks every field before anything is sent; the first one refused is named to the
+// user with its range. True when all are accepted.
+bool acceptAll(QWidget *parent, const QList<fieldcheck::Field> &fields);
+
+// Shows a list answer. An answer that has no entry selects none and shows the box as
+// unknown; the byte is kept so that a frame carrying several lists can send it back.
+void showListAnswer(QComboBox *box, int index, int answer);
+inline void showListAnswer(QComboBox *box, int answer)
+{
+    showListAnswer(box, answer, answer);
+}
+
+// The byte a set sends for a list: the index the user sees, else the unknown answer
+// the printer gave; -1 when neither is known.
+int listByte(const QComboBox *box);
+
+// Reports a finished read. A failure the result handler does not show is reported
+// here, so that no failed read looks like a success. True only for a read that
+// returned 0, the one that may enable the page's set button.
+bool reportRead(MainWindow *window, int code);
+
+} // namespace pagefields
