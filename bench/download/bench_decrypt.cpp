@@ -14,8 +14,8 @@ int main()
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
     constexpr qint64 kSize = 16 * 1024 * 1024 + 5; // with a short last block
     constexpr int kRuns = 5;
-    const QString base = QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm")
-                                                                    : QDir::tempPath();
+    const QString base =
+        QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath();
     QTemporaryDir dir(base + QStringLiteral("/bench_decrypt-XXXXXX"));
     if (!dir.isValid())
         return 1;
