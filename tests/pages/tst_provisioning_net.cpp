@@ -35,6 +35,24 @@ void clickRow(QListWidget *list, int row)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
 }
 
+// Everything the debug log receives while it lives.
+struct LogCapture
+{
+    static QStringList &lines()
+    {
+        static QStringList captured;
+        return captured;
+    }
+    LogCapture()
+    {
+        lines().clear();
+        previous = qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext &, const QString &text) { lines() << text; });
+    }
+    ~LogCapture() { qInstallMessageHandler(previous); }
+    QtMessageHandler previous;
+};
+
 // Office is connected and listed twice; merged and ordered it leads the list.
 const char kNetworks[] = "*:80:Office\n:90:Cafe\n:40:Office\n:30:Guest\n:20:办公室\n";
 
@@ -260,7 +278,15 @@ void TestProvisioningNet::provisioning()
     f.window->hide();
     const qint64 before = f.printer->bytesReceived();
 
-    QTest::mouseClick(child<QPushButton>(dialog, "btnSetNet"), Qt::LeftButton);
+    {
+        LogCapture log;
+        QTest::mouseClick(child<QPushButton>(dialog, "btnSetNet"), Qt::LeftButton);
+        // Neither the password nor its bytes in hex, however spaced.
+        const QString all = log.lines().join(QLatin1Char('\n')).remove(QLatin1Char(' '));
+        for (QString secret : {password, QString::fromLatin1(password.toLatin1().toHex())})
+            QVERIFY2(!all.contains(secret.remove(QLatin1Char(' ')), Qt::CaseInsensitive),
+                     qPrintable(all));
+    }
 
     QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("处理成功")});
     QTRY_COMPARE(f.printer->receivedFrames().size(), frames.size());
@@ -277,6 +303,9 @@ void TestProvisioningNet::provisioning()
     QCOMPARE(ui->comboBox_WifiMode->currentIndex(), 0);
     QCOMPARE(ui->lineEdit_WStaName->text(), sentName);
     QCOMPARE(ui->lineEdit_WStaPassword->text(), sentPassword);
+    for (QLineEdit *secret :
+         {ui->lineEdit_WStaPassword, ui->lineEdit_WApPassword, ui->lineEdit_SppPin})
+        QCOMPARE(secret->echoMode(), QLineEdit::Password);
     QCOMPARE(f.window->savedWifiMode, 0);
     QVERIFY(!f.window->m_netSetupDialog);
 }
