@@ -106,6 +106,7 @@ void MainWindow::setInitialWidgetStates()
                            ui->checkBox_Serialport})
         media->addButton(box);
     ui->checkBox_USB->setChecked(ret_mode == MEDIUM_USB);
+    m_appliedMedium = ret_mode == MEDIUM_USB ? MEDIUM_USB * 2 : 0;
 
     for (QWidget *w : std::initializer_list<QWidget *>{
              ui->checkBox_USB, ui->checkBox_NET, ui->checkBox_WIFI, ui->pushButton_open,
@@ -135,9 +136,14 @@ void MainWindow::setInitialWidgetStates()
 
 void MainWindow::applyMediumSelection(int mode)
 {
-    ret_mode = mode;
     const bool network = mode == MEDIUM_NETWORK;
     const bool wifi = network && ui->checkBox_WIFI->isChecked();
+    // A click on the box that is already ticked changes nothing: the list stays.
+    const int applied = mode * 2 + (wifi ? 1 : 0);
+    if (applied == m_appliedMedium && ret_mode == mode)
+        return;
+    m_appliedMedium = applied;
+    ret_mode = mode;
     ui->lineEdit_ConnectAddr->setEnabled(wifi);
     ui->lineEdit_ConnectTCPPort->setEnabled(network);
     ui->lineEdit_ConnectUDPPort->setEnabled(network);

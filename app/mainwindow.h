@@ -223,6 +223,7 @@ private:
     void connectFieldFixUps();
     void setInitialWidgetStates();
     void applyMediumSelection(int mode);
+    int m_appliedMedium = 0; // medium and WiFi box last applied, see applyMediumSelection
     QProgressBar *downloadProgressBar() const;
     void enableAfterDownload();
     void onDownloadProgress(int percent);

@@ -56,8 +56,10 @@ int runApplication(int argc, char **argv)
     qDebug() << "System locale:" << systemLocale.name();
     qDebug() << "locale.language:" << systemLocale.language();
 
+    // Without even a program name (argc == 0) there is nothing to drop.
     QStringList arguments = app.arguments();
-    arguments.removeFirst();
+    if (!arguments.isEmpty())
+        arguments.removeFirst();
     for (const QString &argument : arguments) {
         qDebug().noquote() << QStringLiteral("语言参数: ") + argument;
         if (!forcedLanguageFromArguments({argument}).isEmpty())

@@ -11,7 +11,9 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTcpSocket>
 #include <QThread>
 
@@ -58,10 +60,25 @@ void MainWindow::downloadEncryptedFile(bool firmware)
         qDebug() << "No file selected!";
         return;
     }
-    const QString decrypted =
-        firmware ? filedecrypt::firmwareOutputPath(chosen) : filedecrypt::fontOutputPath(chosen);
-    if (filedecrypt::decryptFile(chosen, decrypted) != filedecrypt::Result::Ok)
+    QString decrypted;
+    QString why;
+    const filedecrypt::Result decryptResult = filedecrypt::decryptFile(
+        chosen,
+        firmware ? filedecrypt::firmwareOutputPath(chosen) : filedecrypt::fontOutputPath(chosen),
+        &decrypted, &why);
+    if (decryptResult != filedecrypt::Result::Ok) {
+        // Nothing is sent from a file that could not be decrypted whole.
+        QString text;
+        if (decryptResult == filedecrypt::Result::InputOpenFailed)
+            text = tr("无法读取所选文件：%1").arg(QDir::toNativeSeparators(chosen));
+        else if (decryptResult == filedecrypt::Result::OutputOpenFailed)
+            text = tr("无法在文件所在的文件夹中创建解密文件：%1")
+                       .arg(QDir::toNativeSeparators(QFileInfo(chosen).absolutePath()));
+        else
+            text = tr("解密失败，文件未发送。");
+        prompts::critical(this, tr("错误"), text + QLatin1Char('\n') + why);
         return;
+    }
     if (workerThread->isRunning() && !workerThread->wait(kWorkerTailWaitMs)) {
         QFile::remove(decrypted);
         return;

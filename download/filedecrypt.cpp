@@ -5,13 +5,21 @@
 #include <QFileInfo>
 #include <openssl/evp.h>
 
+#include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
 const uint8_t kKey[filedecrypt::kBlockSize] = {'7', '4', '0', '2', '6', '1', '9', '3',
                                                '8', 'z', 'k', 'v', 'b', 'm', 'w', 'a'};
+
+// Large enough that system calls and cipher set-up vanish against the copying, small
+// enough to keep memory flat whatever the file's size.
+constexpr int kChunkSize = 1 << 18;
+constexpr int kMaxSiblings = 1000;
 
 struct CipherContextFree
 {
@@ -19,8 +27,8 @@ struct CipherContextFree
 };
 using CipherContext = std::unique_ptr<EVP_CIPHER_CTX, CipherContextFree>;
 
-// One key schedule for a whole file; blocks are still decrypted one by one, without
-// chaining, exactly as AES128_ECB_decrypt does.
+// One key schedule for a whole file. ECB has no chaining, so decrypting many blocks
+// in one call gives the same bytes as decrypting them one by one.
 class BlockDecryptor
 {
 public:
@@ -32,13 +40,27 @@ public:
             EVP_CIPHER_CTX_set_padding(m_ctx.get(), 0);
     }
 
-    bool decrypt(const uint8_t *input, uint8_t *output)
+    // `size` is a multiple of the block size, at most kChunkSize.
+    bool decrypt(const uint8_t *input, int size, uint8_t *output)
     {
         int produced = 0;
-        return m_ok &&
-               EVP_DecryptUpdate(m_ctx.get(), output, &produced, input, filedecrypt::kBlockSize) ==
-                   1 &&
-               produced == filedecrypt::kBlockSize;
+        return m_ok && EVP_DecryptUpdate(m_ctx.get(), output, &produced, input, size) == 1 &&
+               produced == size;
+    }
+
+    // A short last block of `n` bytes (0 < n < 16): zero-extended, decrypted, and cut
+    // to its first n bytes without their trailing zeros. Returns the bytes kept, or -1.
+    int decryptTail(const uint8_t *input, int n, uint8_t *output)
+    {
+        uint8_t block[filedecrypt::kBlockSize] = {};
+        std::memcpy(block, input, size_t(n));
+        if (!decrypt(block, filedecrypt::kBlockSize, block))
+            return -1;
+        int keep = n;
+        while (keep > 0 && block[keep - 1] == 0)
+            --keep;
+        std::memcpy(output, block, size_t(keep));
+        return keep;
     }
 
 private:
@@ -53,12 +75,61 @@ QString outputPath(const QString &inputPath, const QString &suffix)
            QLatin1String("_decrypted.") + suffix;
 }
 
+QString siblingPath(const QString &path, int number)
+{
+    const QFileInfo info(path);
+    const QString suffix = info.suffix();
+    return info.absolutePath() + QLatin1Char('/') + info.completeBaseName() + QLatin1Char('-') +
+           QString::number(number) + (suffix.isEmpty() ? QString() : QLatin1Char('.') + suffix);
+}
+
+// Creates a new file that only its owner may read; never opens an existing one.
+bool createNew(const QString &wanted, QFile *file, QString *created, int *lastErrno)
+{
+    for (int number = 1; number <= kMaxSiblings; ++number) {
+        const QString path = number == 1 ? wanted : siblingPath(wanted, number);
+        const int fd = ::open(QFile::encodeName(path).constData(),
+                              O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd < 0) {
+            *lastErrno = errno;
+            if (errno == EEXIST)
+                continue;
+            return false;
+        }
+        file->setFileName(path);
+        if (!file->open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered,
+                        QFileDevice::AutoCloseHandle)) {
+            ::close(fd);
+            QFile::remove(path);
+            return false;
+        }
+        *created = path;
+        return true;
+    }
+    return false;
+}
+
+// Reads until `size` bytes are in or the file ends; -1 on a read error.
+qint64 readFully(QFile &file, char *buffer, qint64 size)
+{
+    qint64 total = 0;
+    while (total < size) {
+        const qint64 n = file.read(buffer + total, size - total);
+        if (n < 0)
+            return -1;
+        if (n == 0)
+            break;
+        total += n;
+    }
+    return total;
+}
+
 } // namespace
 
 void AES128_ECB_decrypt(const uint8_t *input, const uint8_t *key, uint8_t *output)
 {
     BlockDecryptor decryptor(key);
-    if (!decryptor.decrypt(input, output))
+    if (!decryptor.decrypt(input, filedecrypt::kBlockSize, output))
         std::memset(output, 0, filedecrypt::kBlockSize);
 }
 
@@ -80,45 +151,92 @@ QString fontOutputPath(const QString &inputPath)
     return outputPath(inputPath, suffix.isEmpty() ? QStringLiteral("bin") : suffix);
 }
 
-Result decryptFile(const QString &inputPath, const QString &outputPath)
+bool decryptBytes(const QByteArray &cipher, QByteArray *plain)
 {
+    BlockDecryptor decryptor(kKey);
+    const auto *in = reinterpret_cast<const uint8_t *>(cipher.constData());
+    const int whole = cipher.size() - cipher.size() % kBlockSize;
+    QByteArray out(cipher.size(), '\0');
+    auto *outBytes = reinterpret_cast<uint8_t *>(out.data());
+    for (int at = 0; at < whole; at += kChunkSize) {
+        if (!decryptor.decrypt(in + at, std::min(kChunkSize, whole - at), outBytes + at))
+            return false;
+    }
+    int size = whole;
+    if (whole < cipher.size()) {
+        const int kept = decryptor.decryptTail(in + whole, cipher.size() - whole, outBytes + whole);
+        if (kept < 0)
+            return false;
+        size += kept;
+    }
+    out.truncate(size);
+    if (plain)
+        *plain = out;
+    return true;
+}
+
+Result decryptFile(const QString &inputPath, const QString &outputPath, QString *createdPath,
+                   QString *error)
+{
+    auto fail = [error](Result result, const QString &why) {
+        if (error)
+            *error = why;
+        return result;
+    };
+
     QFile input(inputPath);
-    if (!input.open(QIODevice::ReadOnly)) {
+    if (!input.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         qDebug() << "Failed to open input file:" << inputPath;
-        return Result::InputOpenFailed;
+        return fail(Result::InputOpenFailed, input.errorString());
     }
-    QFile output(outputPath);
-    if (!output.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    QFile output;
+    QString created;
+    int openErrno = 0;
+    if (!createNew(outputPath, &output, &created, &openErrno)) {
         qDebug() << "Failed to open decrypted file:" << outputPath;
-        input.close();
-        return Result::OutputOpenFailed;
+        return fail(Result::OutputOpenFailed, QString::fromLocal8Bit(std::strerror(openErrno)));
     }
+    // Whatever goes wrong below, no partial plain file stays behind to be sent later.
+    auto discard = [&](Result result, const QString &why) {
+        output.close();
+        QFile::remove(created);
+        qDebug() << "Decryption failed:" << why;
+        return fail(result, why);
+    };
 
     uint8_t keyBuffer[kBlockSize];
     std::memcpy(keyBuffer, kKey, kBlockSize);
     BlockDecryptor decryptor(keyBuffer);
-    uint8_t block[kBlockSize];
-    uint8_t plain[kBlockSize];
-    while (!input.atEnd()) {
-        std::memset(block, 0, kBlockSize);
-        const qint64 n = input.read(reinterpret_cast<char *>(block), kBlockSize);
-        // A read error would leave the file "not at its end" for ever.
-        if (n <= 0)
-            break;
-        if (!decryptor.decrypt(block, plain))
-            std::memset(plain, 0, kBlockSize);
-        qint64 keep = n;
-        // Only a short last block loses its trailing zeros.
-        if (n < kBlockSize) {
-            while (keep > 0 && plain[keep - 1] == 0)
-                --keep;
+    const std::unique_ptr<uint8_t[]> in(new uint8_t[kChunkSize]);
+    const std::unique_ptr<uint8_t[]> plain(new uint8_t[kChunkSize]);
+    for (;;) {
+        const qint64 n = readFully(input, reinterpret_cast<char *>(in.get()), kChunkSize);
+        if (n < 0)
+            return discard(Result::ReadFailed, input.errorString());
+        const int whole = int(n - n % kBlockSize);
+        int size = whole;
+        if (whole > 0 && !decryptor.decrypt(in.get(), whole, plain.get()))
+            return discard(Result::CipherFailed, QStringLiteral("AES-128"));
+        // A chunk is a multiple of the block size, so only the file's end is short.
+        if (whole < n) {
+            const int kept =
+                decryptor.decryptTail(in.get() + whole, int(n) - whole, plain.get() + whole);
+            if (kept < 0)
+                return discard(Result::CipherFailed, QStringLiteral("AES-128"));
+            size += kept;
         }
-        if (keep > 0)
-            output.write(reinterpret_cast<const char *>(plain), keep);
+        if (size > 0 && output.write(reinterpret_cast<const char *>(plain.get()), size) != size)
+            return discard(Result::WriteFailed, QString::fromLocal8Bit(std::strerror(errno)));
+        if (n < kChunkSize)
+            break;
     }
+    if (!output.flush() || ::fsync(output.handle()) != 0)
+        return discard(Result::WriteFailed, QString::fromLocal8Bit(std::strerror(errno)));
     output.close();
     input.close();
     qDebug() << "completed successfully.";
+    if (createdPath)
+        *createdPath = created;
     return Result::Ok;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <cstdint>
 
@@ -20,8 +21,11 @@ const uint8_t *key();
 enum class Result
 {
     Ok,
-    InputOpenFailed,
-    OutputOpenFailed
+    InputOpenFailed,  // the chosen file cannot be read
+    OutputOpenFailed, // no new file can be created beside it
+    ReadFailed,
+    WriteFailed, // e.g. a full disk; the partial copy is removed
+    CipherFailed
 };
 
 // "<dir>/<base>_decrypted.hex", whatever the input's suffix.
@@ -29,9 +33,17 @@ QString firmwareOutputPath(const QString &inputPath);
 // "<dir>/<base>_decrypted.<suffix>", "bin" when the input has no suffix.
 QString fontOutputPath(const QString &inputPath);
 
-// Decrypts `inputPath` block by block into `outputPath` (created or truncated).
-// Full blocks are written whole; a short last block of n bytes is zero-extended,
-// decrypted, and its first n bytes are written without their trailing zeros.
-Result decryptFile(const QString &inputPath, const QString &outputPath);
+// The whole of an encrypted file's bytes, decrypted: full blocks whole; a short last
+// block of n bytes is zero-extended, decrypted, and its first n bytes are kept
+// without their trailing zeros. False only when the cipher fails.
+bool decryptBytes(const QByteArray &cipher, QByteArray *plain);
+
+// Decrypts `inputPath` into a new file readable by its owner only. An existing file
+// is never replaced: when `outputPath` is taken, the first free sibling
+// "<base>-2.<suffix>", "<base>-3.<suffix>", ... is used. `createdPath` receives the
+// path of the file written; `error` a reason for the user on failure. Nothing is
+// left behind on failure.
+Result decryptFile(const QString &inputPath, const QString &outputPath,
+                   QString *createdPath = nullptr, QString *error = nullptr);
 
 } // namespace filedecrypt

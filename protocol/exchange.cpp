@@ -48,7 +48,7 @@ int query(uint8_t frameClass, uint8_t item, unsigned char *out, int mode, const 
 
 int writeOnly(QByteArray request, int mode)
 {
-    qDebug().noquote() << "send frame:" << frame::hex(request);
+    qDebug().noquote() << "send frame:" << frame::hexForLog(request);
     int replyLength = 0;
     // The write-only operations ignore the reply area; it is there for their signature.
     QByteArray scratch(request.size() + frame::kReplyAreaSize + 1, '\0');

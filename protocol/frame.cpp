@@ -1,5 +1,7 @@
 #include "protocol/frame.h"
 
+#include "protocol/commandcodes.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -118,6 +120,31 @@ bool findReply(const QByteArray &buffer, uint8_t frameClass, uint8_t item, int *
 QString hex(const QByteArray &bytes)
 {
     return QString::fromLatin1(bytes.toHex(' ').toUpper());
+}
+
+bool carriesSecret(uint8_t item)
+{
+    return item == INFO_WIFI_STATION || item == INFO_WIFI_AP || item == INFO_BT_PIN;
+}
+
+QString hexForLog(const QByteArray &bytes)
+{
+    QString out = hex(bytes);
+    // Each byte is two digits and a space in hex(): byte i starts at 3 * i.
+    int at = 0;
+    while ((at = bytes.indexOf(head(), at)) >= 0 && at + kHeaderSize <= bytes.size()) {
+        const int length = uint8_t(bytes.at(at + 5));
+        const int first = at + kHeaderSize;
+        const int end = std::min(first + length, int(bytes.size()));
+        if (carriesSecret(uint8_t(bytes.at(at + 4)))) {
+            for (int i = first; i < end; ++i)
+                out.replace(3 * i, 2, QStringLiteral("**"));
+            at = end;
+        } else {
+            at += head().size();
+        }
+    }
+    return out;
 }
 
 } // namespace frame

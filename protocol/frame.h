@@ -70,4 +70,11 @@ inline int16_t s16(const uint8_t *data)
 // "1B FF FE ..." for the debug log.
 QString hex(const QByteArray &bytes);
 
+// True for the items whose data holds a password or PIN.
+bool carriesSecret(uint8_t item);
+
+// Like hex(), for bytes that may hold frames with secrets: the data bytes of every
+// such frame found in `bytes` (also one cut short) are shown as "**".
+QString hexForLog(const QByteArray &bytes);
+
 } // namespace frame

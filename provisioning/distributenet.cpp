@@ -170,9 +170,11 @@ void DistributeNet::on_checkShowPassword_toggled(bool on)
 
 void DistributeNet::on_btnSetNet_clicked()
 {
-    const QString ssid = ui->lineSsidManual->text().trimmed();
-    const QString password = ui->linePassword->text().trimmed();
-    if (ssid.isEmpty()) {
+    // Sent exactly as given: names and WPA passphrases may begin or end with spaces.
+    // A name of nothing but spaces is taken for no name.
+    const QString ssid = ui->lineSsidManual->text();
+    const QString password = ui->linePassword->text();
+    if (ssid.trimmed().isEmpty()) {
         if (manualMode) {
             prompts::warning(this, tr("WIFI配网"), tr("请输入WiFi名称"));
             ui->lineSsidManual->setFocus();

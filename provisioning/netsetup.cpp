@@ -53,7 +53,8 @@ void MainWindow::onWifiCredReceived(const WifiCred &cred)
         prompts::information(m_netSetupDialog, tr("错误"), cred.errorMessage);
         return;
     }
-    qDebug().noquote() << "收到WiFi凭证 - SSID:" << cred.ssid << "密码:" << cred.password;
+    qDebug().noquote() << "收到WiFi凭证 - SSID:" << cred.ssid
+                       << "密码:" << QString(cred.password.size(), QLatin1Char('*'));
     // The printer may have been closed while the window stayed open.
     if (!requireOpenDevice())
         return;

@@ -2,6 +2,7 @@
 
 #include <QDebug>
 #include <QElapsedTimer>
+#include <QHash>
 #include <QMap>
 #include <QMutex>
 #include <QProcess>
@@ -34,6 +35,43 @@ QList<QString> allCaptures(const QString &pattern, const QString &text,
 constexpr auto kDotAll = QRegularExpression::DotMatchesEverythingOption;
 const char kNamePattern[] = R"(<key>_name</key>\s*<string>([^<]+)</string>)";
 const char kRssiPattern[] = R"(<key>RSSI</key>\s*<integer>([^<]+)</integer>)";
+
+// The text of an XML element, with the entities a property list writes replaced.
+QString xmlText(const QString &escaped)
+{
+    if (!escaped.contains(QLatin1Char('&')))
+        return escaped;
+    static const QRegularExpression entity(QStringLiteral("&(#x[0-9A-Fa-f]+|#[0-9]+|[a-z]+);"));
+    QString out;
+    int at = 0;
+    QRegularExpressionMatchIterator it = entity.globalMatch(escaped);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        const QString name = m.captured(1);
+        uint code = 0;
+        bool ok = false;
+        if (name.startsWith(QLatin1String("#x")))
+            code = name.mid(2).toUInt(&ok, 16);
+        else if (name.startsWith(QLatin1Char('#')))
+            code = name.mid(1).toUInt(&ok, 10);
+        else {
+            static const QHash<QString, uint> named{{QStringLiteral("amp"), '&'},
+                                                    {QStringLiteral("lt"), '<'},
+                                                    {QStringLiteral("gt"), '>'},
+                                                    {QStringLiteral("quot"), '"'},
+                                                    {QStringLiteral("apos"), '\''}};
+            code = named.value(name);
+            ok = code != 0;
+        }
+        if (!ok || code == 0 || code > 0x10FFFF)
+            continue;
+        out += escaped.midRef(at, m.capturedStart() - at);
+        out += QString::fromUcs4(&code, 1);
+        at = m.capturedEnd();
+    }
+    out += escaped.midRef(at);
+    return out;
+}
 
 // A decimal integer; 0 when the text is none.
 int integerOrZero(const QString &text)
@@ -99,9 +137,11 @@ bool reportsPowerOff(WifiScanSource source, const QByteArray &output)
 void prepare(QProcess &process, WifiScanSource source)
 {
     if (source == WifiScanSource::NetworkManager) {
-        // nmcli translates its words ("enabled", "disabled"); the check reads the English.
+        // Untranslated words ("enabled", "disabled") for the check, and network names in
+        // UTF-8: under plain C nmcli replaces every non-ASCII byte with '?'.
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+        env.remove(QStringLiteral("LANGUAGE"));
         process.setProcessEnvironment(env);
     }
 }
@@ -120,7 +160,7 @@ QList<WifiInfo> parseSystemProfilerOutput(const QString &report)
             R"(<key>spairport_current_network_information</key>\s*<dict>(.*?)</dict>)", kDotAll)
             .match(report);
     if (current.hasMatch()) {
-        connected = firstCapture(kNamePattern, current.captured(1)).trimmed();
+        connected = xmlText(firstCapture(kNamePattern, current.captured(1)));
         if (!connected.isEmpty())
             qDebug().noquote() << "当前连接的 WiFi:" << connected;
     }
@@ -144,10 +184,10 @@ QList<WifiInfo> parseSystemProfilerOutput(const QString &report)
         bool connectedListed = false;
         for (const QString &entry :
              allCaptures(QStringLiteral("<dict>(.*?)</dict>"), array, kDotAll)) {
-            QString ssid = firstCapture(kNamePattern, entry).trimmed();
+            QString ssid = xmlText(firstCapture(kNamePattern, entry));
             if (ssid.isEmpty())
-                ssid = firstCapture(R"(<key>SSID_STR</key>\s*<string>([^<]+)</string>)", entry)
-                           .trimmed();
+                ssid = xmlText(
+                    firstCapture(R"(<key>SSID_STR</key>\s*<string>([^<]+)</string>)", entry));
             if (ssid.isEmpty())
                 continue;
             const WifiInfo info{ssid, entrySignal(entry), ssid == connected};
@@ -167,7 +207,7 @@ QList<WifiInfo> parseSystemProfilerOutput(const QString &report)
     for (const QString &entry :
          allCaptures(QStringLiteral("<dict>(.*?)</dict>"), report, kDotAll)) {
         const QString ssid =
-            firstCapture(R"(<key>SSID</key>\s*<string>([^<]+)</string>)", entry).trimmed();
+            xmlText(firstCapture(R"(<key>SSID</key>\s*<string>([^<]+)</string>)", entry));
         if (ssid.isEmpty())
             continue;
         WifiInfo info{ssid, -100, ssid == connected};
@@ -192,8 +232,9 @@ QList<WifiInfo> parseNmcliWifiList(const QString &output)
             continue;
         const QString inUse = fields.takeFirst().trimmed();
         const QString signalText = fields.takeFirst().trimmed();
-        // Only the SSID can hold a colon, and nmcli escapes it; be lenient anyway.
-        const QString ssid = fields.join(QLatin1Char(':')).trimmed();
+        // Only the SSID can hold a colon, and nmcli escapes it; be lenient anyway. Names
+        // are taken exactly: spaces at either end belong to them.
+        const QString ssid = fields.join(QLatin1Char(':'));
         if (ssid.isEmpty()) // hidden network
             continue;
         bool ok = false;
@@ -307,12 +348,10 @@ QList<WifiInfo> runWifiScan(const WifiScanCommands &commands, const std::functio
         return {};
     }
 
-    const QByteArray raw = list.readAllStandardOutput();
-    const QString output =
-        (commands.source == WifiScanSource::SystemProfiler ? QString::fromLocal8Bit(raw)
-                                                           : QString::fromUtf8(raw))
-            .trimmed();
-    if (output.isEmpty()) {
+    // Both reports are UTF-8 whatever the locale; not trimmed, so that a name at the
+    // very end keeps its spaces.
+    const QString output = QString::fromUtf8(list.readAllStandardOutput());
+    if (output.trimmed().isEmpty()) {
         qDebug().noquote() << name << "返回空结果，可能WiFi未开启或未安装无线网卡";
         return {};
     }

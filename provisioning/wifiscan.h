@@ -9,7 +9,7 @@
 // One WiFi network seen by this computer.
 struct WifiInfo
 {
-    QString ssid;    // trimmed, never empty in a produced record
+    QString ssid;    // exactly as the system reports it, never empty in a produced record
     int rssi = -100; // dBm; -100 when unknown; 1 for a connected network added by hand
     bool isCurrent = false;
 };

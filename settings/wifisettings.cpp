@@ -46,7 +46,7 @@ int MainWindow::Wifi_Init()
         QList<QByteArray> texts;
         wificodec::splitTexts(out, int(sizeof(out)), 1, &texts);
         qDebug() << "nameString:" << texts.at(0);
-        qDebug() << "passwordString:" << texts.at(1);
+        qDebug() << "passwordString:" << QByteArray(texts.at(1).size(), '*');
         ui->lineEdit_WStaName->setText(utf8(texts.at(0)));
         ui->lineEdit_WStaPassword->setText(utf8(texts.at(1)));
         ui->lineEdit_WApName->clear();
@@ -65,7 +65,7 @@ int MainWindow::Wifi_Init()
                 apUnreadable = true;
             } else {
                 qDebug() << "nameString:" << texts.at(0);
-                qDebug() << "passwordString:" << texts.at(1);
+                qDebug() << "passwordString:" << QByteArray(texts.at(1).size(), '*');
                 qDebug() << "ipString:" << texts.at(2);
                 ui->lineEdit_WApName->setText(utf8(texts.at(0)));
                 ui->lineEdit_WApPassword->setText(utf8(texts.at(1)));
@@ -135,9 +135,7 @@ int MainWindow::Set_Send_CONNECT_AP_INFORMATION_Instruction()
 {
     const QByteArray payload =
         wificodec::textFields({ui->lineEdit_WStaName->text(), ui->lineEdit_WStaPassword->text()});
-    qDebug() << "byte = " << payload;
-    for (char c : payload)
-        qDebug("%02X", uint8_t(c));
+    qDebug() << "byte = " << payload.size(); // the data holds the password
     return sendSetFrame(INFO_WIFI_STATION, payload);
 }
 

@@ -237,7 +237,7 @@ int DeviceIoContrl_Net::PrinterDataIORead(unsigned char *frame, int length, unsi
             readReady_TCP = false;
             recvBuf_TCP.append(rtBuf);
             rtBuf.clear();
-            qDebug() << "Received data:" << recvBuf_TCP.toHex(' ');
+            qDebug().noquote() << "Received data:" << frame::hexForLog(recvBuf_TCP);
             int start = 0;
             int frameLength = 0;
             if (frame::findReply(recvBuf_TCP, frameClass, item, &start, &frameLength)) {

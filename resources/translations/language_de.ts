@@ -885,6 +885,18 @@
         <source>读取失败，请重试</source>
         <translation>Lesen fehlgeschlagen, bitte erneut versuchen</translation>
     </message>
+    <message>
+        <source>无法读取所选文件：%1</source>
+        <translation>Die gewählte Datei kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>无法在文件所在的文件夹中创建解密文件：%1</source>
+        <translation>Die entschlüsselte Datei kann im Ordner der Datei nicht angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>解密失败，文件未发送。</source>
+        <translation>Entschlüsselung fehlgeschlagen; die Datei wurde nicht gesendet.</translation>
+    </message>
 </context>
 <context>
     <name>WorkerThread</name>

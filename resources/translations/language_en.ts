@@ -885,6 +885,18 @@
         <source>读取失败，请重试</source>
         <translation>Reading failed, please try again</translation>
     </message>
+    <message>
+        <source>无法读取所选文件：%1</source>
+        <translation>The chosen file cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>无法在文件所在的文件夹中创建解密文件：%1</source>
+        <translation>The decrypted file cannot be created in the file's folder: %1</translation>
+    </message>
+    <message>
+        <source>解密失败，文件未发送。</source>
+        <translation>Decryption failed; the file was not sent.</translation>
+    </message>
 </context>
 <context>
     <name>WorkerThread</name>

@@ -885,6 +885,18 @@
         <source>读取失败，请重试</source>
         <translation>Échec de la lecture, veuillez réessayer</translation>
     </message>
+    <message>
+        <source>无法读取所选文件：%1</source>
+        <translation>Impossible de lire le fichier choisi : %1</translation>
+    </message>
+    <message>
+        <source>无法在文件所在的文件夹中创建解密文件：%1</source>
+        <translation>Impossible de créer le fichier déchiffré dans le dossier du fichier : %1</translation>
+    </message>
+    <message>
+        <source>解密失败，文件未发送。</source>
+        <translation>Échec du déchiffrement ; le fichier n'a pas été envoyé.</translation>
+    </message>
 </context>
 <context>
     <name>WorkerThread</name>

@@ -885,6 +885,18 @@
         <source>读取失败，请重试</source>
         <translation>Lezen mislukt, probeer het opnieuw</translation>
     </message>
+    <message>
+        <source>无法读取所选文件：%1</source>
+        <translation>Het gekozen bestand kan niet worden gelezen: %1</translation>
+    </message>
+    <message>
+        <source>无法在文件所在的文件夹中创建解密文件：%1</source>
+        <translation>Het ontsleutelde bestand kan niet worden aangemaakt in de map van het bestand: %1</translation>
+    </message>
+    <message>
+        <source>解密失败，文件未发送。</source>
+        <translation>Ontsleutelen mislukt; het bestand is niet verzonden.</translation>
+    </message>
 </context>
 <context>
     <name>WorkerThread</name>

@@ -885,6 +885,18 @@
         <source>读取失败，请重试</source>
         <translation>Falha na leitura, tente novamente</translation>
     </message>
+    <message>
+        <source>无法读取所选文件：%1</source>
+        <translation>Não é possível ler o arquivo escolhido: %1</translation>
+    </message>
+    <message>
+        <source>无法在文件所在的文件夹中创建解密文件：%1</source>
+        <translation>Não é possível criar o arquivo descriptografado na pasta do arquivo: %1</translation>
+    </message>
+    <message>
+        <source>解密失败，文件未发送。</source>
+        <translation>Falha na descriptografia; o arquivo não foi enviado.</translation>
+    </message>
 </context>
 <context>
     <name>WorkerThread</name>

@@ -885,6 +885,18 @@
         <source>读取失败，请重试</source>
         <translation>讀取失敗，請重試</translation>
     </message>
+    <message>
+        <source>无法读取所选文件：%1</source>
+        <translation>無法讀取所選檔案：%1</translation>
+    </message>
+    <message>
+        <source>无法在文件所在的文件夹中创建解密文件：%1</source>
+        <translation>無法在檔案所在的資料夾中建立解密檔案：%1</translation>
+    </message>
+    <message>
+        <source>解密失败，文件未发送。</source>
+        <translation>解密失敗，檔案未傳送。</translation>
+    </message>
 </context>
 <context>
     <name>WorkerThread</name>

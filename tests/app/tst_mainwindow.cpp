@@ -36,7 +36,6 @@ private slots:
     void commandsNeedAnOpenPrinter_data();
     void commandsNeedAnOpenPrinter();
     void openWithoutSelection();
-    void mediumBoxesStayExclusive();
     void controlAllWidgets();
     void tipLabelGoesWithTabChange();
     void cutDialog_data();
@@ -171,6 +170,16 @@ void TestMainWindow::mediumSelection()
     QCOMPARE(ui->groupBox_SerialParam->isEnabled(), serial);
     QCOMPARE(ui->progressBar_Scan->value(), 0);
     QCOMPARE(ui->comboBox_ScanResult->count(), 0);
+    QVERIFY(!(mode == 2 ? ui->checkBox_USB : ui->checkBox_WIFI)->isChecked());
+
+    // Clicking the ticked box again keeps it ticked and the list as it is.
+    ui->comboBox_ScanResult->addItem(QStringLiteral("Label [P1] {USB001}"));
+    ui->progressBar_Scan->setValue(100);
+    QTest::mouseClick(checkBox, Qt::LeftButton);
+    QVERIFY(checkBox->isChecked());
+    QCOMPARE(ret_mode, mode);
+    QCOMPARE(ui->comboBox_ScanResult->count(), 1);
+    QCOMPARE(ui->progressBar_Scan->value(), 100);
 }
 
 void TestMainWindow::wifiPrefill_data()
@@ -319,18 +328,6 @@ void TestMainWindow::openWithoutSelection()
     QTest::mouseClick(window->ui->pushButton_open, Qt::LeftButton);
     QCOMPARE(recorder->texts(), QStringList{QString::fromUtf8("请先选中打印列表中的打印机")});
     QVERIFY(window->ui->pushButton_open->isEnabled());
-}
-
-void TestMainWindow::mediumBoxesStayExclusive()
-{
-    Ui::MainWindow *ui = window->ui;
-    QTest::mouseClick(ui->checkBox_NET, Qt::LeftButton);
-    QVERIFY(ui->checkBox_NET->isChecked());
-    QVERIFY(!ui->checkBox_USB->isChecked());
-    // Clicking the ticked box again keeps it ticked and the medium unchanged.
-    QTest::mouseClick(ui->checkBox_NET, Qt::LeftButton);
-    QVERIFY(ui->checkBox_NET->isChecked());
-    QCOMPARE(ret_mode, 2);
 }
 
 void TestMainWindow::controlAllWidgets()

@@ -1,10 +1,13 @@
 // Decryption of firmware and font files: the cipher against the published vector,
-// the block rule for a short last block, output naming and open failures.
+// the block rule for a short last block, output naming, a new owner-only output
+// file beside an existing one, and failures that leave nothing behind.
 #include "download/filedecrypt.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
+#include <csignal>
 #include <openssl/evp.h>
+#include <sys/resource.h>
 
 namespace {
 
@@ -71,7 +74,8 @@ private slots:
     void decryptFile();
     void outputNaming_data();
     void outputNaming();
-    void missingInputCreatesNothing();
+    void failuresLeaveNothing_data();
+    void failuresLeaveNothing();
 };
 
 void TestFileDecrypt::publishedVector()
@@ -102,19 +106,40 @@ void TestFileDecrypt::decryptFile_data()
         QTest::addRow("20 bytes, %d zero(s) cut", zeros)
             << encryptBlocks(first) + tail << first + tailPlain;
     }
+    // Several read chunks, ending in a short block.
+    QByteArray big(600 * 1024, '\0');
+    for (int i = 0; i < big.size(); ++i)
+        big[i] = char(i * 7 + (i >> 9));
+    const QByteArray tail = tailWithTrailingZeros(1);
+    QTest::newRow("600 KiB and a short block")
+        << encryptBlocks(big) + tail << big + decryptZeroExtended(tail).left(3);
 }
 
 void TestFileDecrypt::decryptFile()
 {
     QFETCH(QByteArray, input);
     QFETCH(QByteArray, expected);
+    QByteArray fromBytes;
+    QVERIFY(filedecrypt::decryptBytes(input, &fromBytes));
+    QCOMPARE(fromBytes.toHex(), expected.toHex());
+
     QTemporaryDir dir;
     const QString in = dir.filePath(QStringLiteral("fw.hex"));
-    const QString out = dir.filePath(QStringLiteral("fw_decrypted.hex"));
+    const QString wanted = dir.filePath(QStringLiteral("fw_decrypted.hex"));
     QVERIFY(writeFile(in, input));
-    QVERIFY(writeFile(out, QByteArray(100, 'x'))); // an old copy is replaced
-    QCOMPARE(filedecrypt::decryptFile(in, out), filedecrypt::Result::Ok);
-    QCOMPARE(readAll(out).toHex(), expected.toHex());
+    QString created;
+    QCOMPARE(filedecrypt::decryptFile(in, wanted, &created), filedecrypt::Result::Ok);
+    QCOMPARE(created, wanted);
+    QCOMPARE(readAll(created).toHex(), expected.toHex());
+    QCOMPARE(QFile::permissions(created) & ~QFile::Permissions(QFile::ExeUser | QFile::ExeOwner),
+             QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+
+    // The user's own files of those names are kept; the next free sibling is used.
+    QVERIFY(writeFile(dir.filePath(QStringLiteral("fw_decrypted-2.hex")), "mine"));
+    QCOMPARE(filedecrypt::decryptFile(in, wanted, &created), filedecrypt::Result::Ok);
+    QCOMPARE(created, dir.filePath(QStringLiteral("fw_decrypted-3.hex")));
+    QCOMPARE(readAll(created).toHex(), expected.toHex());
+    QCOMPARE(readAll(dir.filePath(QStringLiteral("fw_decrypted-2.hex"))), QByteArray("mine"));
 }
 
 void TestFileDecrypt::outputNaming_data()
@@ -136,13 +161,50 @@ void TestFileDecrypt::outputNaming()
              output);
 }
 
-void TestFileDecrypt::missingInputCreatesNothing()
+void TestFileDecrypt::failuresLeaveNothing_data()
 {
+    QTest::addColumn<QString>("input"); // relative to the temporary folder
+    QTest::addColumn<int>("expected");
+    QTest::addColumn<qint64>("fileSizeLimit"); // stands in for a full disk
+    QTest::newRow("missing source")
+        << "none.hex" << int(filedecrypt::Result::InputOpenFailed) << qint64(0);
+    QTest::newRow("folder as source")
+        << "folder.hex" << int(filedecrypt::Result::InputOpenFailed) << qint64(0);
+    // Readable, in a folder where nobody, not even root, can create a file.
+    QTest::newRow("unwritable folder")
+        << "/proc/version" << int(filedecrypt::Result::OutputOpenFailed) << qint64(0);
+    QTest::newRow("disk full after 64 KiB")
+        << "fw.hex" << int(filedecrypt::Result::WriteFailed) << qint64(64 * 1024);
+}
+
+void TestFileDecrypt::failuresLeaveNothing()
+{
+    QFETCH(QString, input);
+    QFETCH(int, expected);
+    QFETCH(qint64, fileSizeLimit);
     QTemporaryDir dir;
-    const QString out = dir.filePath(QStringLiteral("x_decrypted.hex"));
-    QCOMPARE(filedecrypt::decryptFile(dir.filePath(QStringLiteral("none.hex")), out),
-             filedecrypt::Result::InputOpenFailed);
-    QVERIFY(!QFile::exists(out));
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.hex")));
+    QVERIFY(writeFile(dir.filePath(QStringLiteral("fw.hex")), QByteArray(300 * 1024, 'c')));
+    const QString in = QDir(dir.path()).filePath(input);
+    const QString wanted = filedecrypt::firmwareOutputPath(in);
+
+    rlimit saved{};
+    if (fileSizeLimit > 0) {
+        std::signal(SIGXFSZ, SIG_IGN); // the write fails with EFBIG instead
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+        rlimit limited = saved;
+        limited.rlim_cur = rlim_t(fileSizeLimit);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    }
+    QString created;
+    QString why;
+    const filedecrypt::Result result = filedecrypt::decryptFile(in, wanted, &created, &why);
+    if (fileSizeLimit > 0)
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &saved), 0);
+    QCOMPARE(int(result), expected);
+    QVERIFY(!why.isEmpty());
+    QVERIFY(created.isEmpty());
+    QVERIFY(!QFile::exists(wanted));
 }
 
 QTEST_GUILESS_MAIN(TestFileDecrypt)

@@ -26,6 +26,8 @@ private slots:
     void decodeNeverReadsPastCapacity();
     void findReply_data();
     void findReply();
+    void hexForLog_data();
+    void hexForLog();
     void identitySplit_data();
     void identitySplit();
     void manufacturer_data();
@@ -186,6 +188,26 @@ void TestFrame::findReply()
         QVERIFY(gotLength <= frame::kReplyAreaSize);
         QVERIFY(gotStart + gotLength <= stream.size());
     }
+}
+
+void TestFrame::hexForLog_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("logged");
+    QTest::newRow("station credentials set") << bytes("1BFFFE012605 41 00 7077 00 1BFEFF")
+                                             << "1B FF FE 01 26 05 ** ** ** ** ** 1B FE FF";
+    QTest::newRow("PIN answer after a speed answer, the PIN cut short")
+        << bytes("1BFFFE02000103 1BFEFF 1BFFFE022E05 3132")
+        << "1B FF FE 02 00 01 03 1B FE FF 1B FF FE 02 2E 05 ** **";
+    QTest::newRow("access point query: no data")
+        << bytes("1BFFFE022700 1BFEFF") << "1B FF FE 02 27 00 1B FE FF";
+}
+
+void TestFrame::hexForLog()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, logged);
+    QCOMPARE(frame::hexForLog(bytes), logged);
 }
 
 void TestFrame::identitySplit_data()

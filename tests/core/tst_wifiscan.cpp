@@ -77,8 +77,8 @@ private slots:
 
     void powerOffStopsBeforeTheList_data();
     void powerOffStopsBeforeTheList();
-    void failuresGiveEmptyList_data();
-    void failuresGiveEmptyList();
+    void scan_data();
+    void scan();
     void hangingProgramsAreAbandoned();
 
 private:
@@ -114,7 +114,12 @@ void TestWifiScan::systemProfiler_data()
         << report(array(kLocal, entry("<key>SSID_STR</key><string> Lab 5G </string>"
                                       "<key>RSSI</key><integer>-61</integer>") +
                                     entry("<key>RSSI</key><integer>-40</integer>") + cafe))
-        << QStringList{"Lab 5G -61", "Cafe -70"};
+        << QStringList{" Lab 5G  -61", "Cafe -70"};
+    QTest::newRow("names exact, Chinese, escaped characters")
+        << report(current(QString::fromUtf8("办公室")) +
+                  array(kOther, named(QString::fromUtf8("办公室"), "-50 dBm") +
+                                    named("A&amp;B &lt;5G&gt; &#x263A;", "-60 dBm")))
+        << QStringList{QString::fromUtf8("办公室 -50 *"), QString::fromUtf8("A&B <5G> ☺ -60")};
     QTest::newRow("signal text without dBm wins over RSSI")
         << report(array(kLocal, entry("<key>_name</key><string>Quiet</string>"
                                       "<key>spairport_signal_noise</key><string>n/a</string>"
@@ -157,8 +162,11 @@ void TestWifiScan::nmcli_data()
     QTest::newRow("hidden network, bad signal, zero")
         << QStringLiteral(":70:\n:--:Foo\n:0:Weak\n:101:Odd")
         << QStringList{"Foo -100", "Weak -100", "Odd -100"};
-    QTest::newRow("line ends, blank lines, padded fields")
-        << QStringLiteral("\r\n * :64: Lab \r\n\r\nshort\n") << QStringList{"Lab -68 *"};
+    QTest::newRow("line ends, blank lines, names with spaces at both ends")
+        << QStringLiteral("\r\n * :64: Lab \r\n\r\nshort\n") << QStringList{" Lab  -68 *"};
+    QTest::newRow("Chinese") << QString::fromUtf8("*:70:办公室\n:50:咖啡\\:二楼\n")
+                             << QStringList{QString::fromUtf8("办公室 -65 *"),
+                                            QString::fromUtf8("咖啡:二楼 -75")};
 }
 
 void TestWifiScan::nmcli()
@@ -240,29 +248,39 @@ void TestWifiScan::powerOffStopsBeforeTheList()
     QVERIFY(!QFile::exists(marker));
 }
 
-void TestWifiScan::failuresGiveEmptyList_data()
+void TestWifiScan::scan_data()
 {
     QTest::addColumn<int>("source");
     QTest::addColumn<QString>("listBody");
     QTest::addColumn<bool>("listMissing");
+    QTest::addColumn<QStringList>("expected");
     QTest::newRow("macOS: empty output")
-        << int(WifiScanSource::SystemProfiler) << "echo '  '" << false;
+        << int(WifiScanSource::SystemProfiler) << "echo '  '" << false << QStringList();
     QTest::newRow("nmcli: error on stderr only")
         << int(WifiScanSource::NetworkManager)
-        << "echo 'Error: NetworkManager is not running.' >&2\nexit 8" << false;
-    QTest::newRow("list program missing") << int(WifiScanSource::NetworkManager) << "" << true;
+        << "echo 'Error: NetworkManager is not running.' >&2\nexit 8" << false << QStringList();
+    QTest::newRow("list program missing")
+        << int(WifiScanSource::NetworkManager) << "" << true << QStringList();
+    // Like nmcli: names in UTF-8 only under a UTF-8 locale, '?' for each byte otherwise.
+    QTest::newRow("nmcli: Chinese names, spaces kept on the last line")
+        << int(WifiScanSource::NetworkManager)
+        << QString::fromUtf8("case \"$LC_ALL\" in\n"
+                             "*.UTF-8|*.utf8) printf '*:70:办公室\\n:50: 二楼 ' ;;\n"
+                             "*) printf '*:70:?????????\\n:50: ?????? ' ;;\nesac")
+        << false << QStringList{QString::fromUtf8("办公室 -65 *"), QString::fromUtf8(" 二楼  -75")};
 }
 
-void TestWifiScan::failuresGiveEmptyList()
+void TestWifiScan::scan()
 {
     QFETCH(int, source);
     QFETCH(QString, listBody);
     QFETCH(bool, listMissing);
+    QFETCH(QStringList, expected);
     WifiScanCommands commands = fakeCommands(WifiScanSource(source), "echo On", listBody);
     if (listMissing)
         commands.listProgram = m_dir.filePath("no-such-list");
     bool powerOff = false;
-    QVERIFY(runWifiScan(commands, [&] { powerOff = true; }).isEmpty());
+    QCOMPARE(describe(runWifiScan(commands, [&] { powerOff = true; })), expected);
     QVERIFY(!powerOff);
 }
 

@@ -8,7 +8,11 @@
 # namespace never gets an interface, an address or a route of the tests, and a
 # broadcast sent in lsnet-host can only reach the two printer namespaces.
 #
-# Usage: netns.sh setup | cleanup. Exit code 77 (skipped) when not root.
+# Usage: netns.sh setup | cleanup. Exit code 77 (skipped) when not root, or when
+# namespaces cannot be created or entered (a container without the privilege, a
+# chroot).
+#        netns.sh unprivileged TEST-BINARY: checks that setup and the test binary
+# report such a machine as skipped, by running them without CAP_SYS_ADMIN.
 set -u
 
 NAMESPACES="lsnet-host lsnet-d1 lsnet-d2"
@@ -21,6 +25,21 @@ if ! command -v ip >/dev/null 2>&1; then
     echo "iproute2 is missing: skipped"
     exit 77
 fi
+
+# Before anything is touched: a root user may still lack what namespaces need.
+usable() {
+    probe="lsnet-probe-$$"
+    if ! why=$(ip netns add "$probe" 2>&1); then
+        echo "network namespaces cannot be created ($why): skipped"
+        return 1
+    fi
+    if ! why=$(ip netns exec "$probe" true 2>&1); then
+        ip netns delete "$probe" 2>/dev/null
+        echo "network namespaces cannot be entered ($why): skipped"
+        return 1
+    fi
+    ip netns delete "$probe"
+}
 
 exists() {
     ip netns list 2>/dev/null | awk '{print $1}' | grep -qx "$1"
@@ -74,6 +93,7 @@ up() {
 
 case "${1:-}" in
 setup)
+    usable || exit 77
     if setup; then
         exit 0
     fi
@@ -85,8 +105,21 @@ cleanup)
     cleanup
     exit $?
     ;;
+unprivileged)
+    command -v setpriv >/dev/null 2>&1 || { echo "setpriv is missing: skipped"; exit 77; }
+    for run in "sh $0 setup" "${2:?test binary}"; do
+        # shellcheck disable=SC2086
+        setpriv --bounding-set -sys_admin $run
+        code=$?
+        if [ $code -ne 77 ]; then
+            echo "without the privilege, '$run' exited $code instead of 77 (skipped)" >&2
+            exit 1
+        fi
+    done
+    exit 0
+    ;;
 *)
-    echo "usage: $0 setup|cleanup" >&2
+    echo "usage: $0 setup|cleanup|unprivileged TEST-BINARY" >&2
     exit 2
     ;;
 esac

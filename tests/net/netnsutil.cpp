@@ -9,6 +9,7 @@
 #include <fcntl.h>
 #include <sched.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace netnsutil {
@@ -43,6 +44,21 @@ bool setNamespace(int fd, QString *error)
 }
 
 } // namespace
+
+QString unavailable()
+{
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(unshare(CLONE_NEWNET) == 0 ? 0 : errno);
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) != child)
+        return QStringLiteral("fork: ") + QString::fromLocal8Bit(strerror(errno));
+    if (!WIFEXITED(status))
+        return QStringLiteral("unshare probe did not exit");
+    const int code = WEXITSTATUS(status);
+    return code == 0 ? QString()
+                     : QStringLiteral("unshare: ") + QString::fromLocal8Bit(strerror(code));
+}
 
 bool exists(const QString &name)
 {

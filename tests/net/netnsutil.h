@@ -17,6 +17,10 @@ bool exists(const QString &name);
 // thread inherit it; sockets keep the namespace they were created in.
 bool enter(const QString &name, QString *error);
 
+// Why this process cannot make network namespaces, or empty when it can. Forks; call
+// it before any thread starts.
+QString unavailable();
+
 // Whether the calling thread is in /run/netns/<name>.
 bool isCurrent(const QString &name);
 

@@ -6,7 +6,9 @@
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <csignal>
 #include <functional>
+#include <sys/resource.h>
 
 namespace {
 
@@ -70,6 +72,8 @@ private slots:
     void noFileChosen();
     void connectionFailure_data();
     void connectionFailure();
+    void decryptionFailureSendsNothing_data();
+    void decryptionFailureSendsNothing();
     void printerGoneMidTransfer();
 
     void pieceRetries_data();
@@ -90,14 +94,16 @@ void TestDownloadNet::downloadOverTcp_data()
 {
     QTest::addColumn<bool>("firmware");
     QTest::addColumn<int>("size");
-    // Chosen file, its decrypted copy, the dialog's caption and filter.
+    // Chosen file, its decrypted copy, the dialog's caption and filter, and a file of
+    // the user's that already has the copy's usual name.
     QTest::addColumn<QStringList>("names");
-    QTest::newRow("firmware") << true << 40000
-                              << QStringList{"fw.r7.hex", "fw.r7_decrypted.hex", "HEX File",
-                                             "HEX Files (*.hex);;All Files (*)"};
+    QTest::newRow("firmware, user's own copy kept")
+        << true << 40000
+        << QStringList{"fw.r7.hex", "fw.r7_decrypted-2.hex", "HEX File",
+                       "HEX Files (*.hex);;All Files (*)", "fw.r7_decrypted.hex"};
     QTest::newRow("font without suffix") << false << 16 * 1000
                                          << QStringList{"fontA", "fontA_decrypted.bin", "BIN File",
-                                                        "BIN Files (*.bin);;All Files (*)"};
+                                                        "BIN Files (*.bin);;All Files (*)", ""};
 }
 
 void TestDownloadNet::downloadOverTcp()
@@ -107,9 +113,12 @@ void TestDownloadNet::downloadOverTcp()
     QFETCH(QStringList, names);
     const QString fileName = names.at(0);
     const QString decryptedName = names.at(1);
+    const QString usersFile = names.at(4);
     QTemporaryDir dir;
     const QByteArray plain = rawPayload(size, 7);
     QVERIFY(writeEncryptedFile(dir.filePath(fileName), plain));
+    if (!usersFile.isEmpty())
+        QVERIFY(writePlainFile(dir.filePath(usersFile), "user's"));
 
     NetPrinterFixture f;
     QVERIFY(f.start());
@@ -137,6 +146,11 @@ void TestDownloadNet::downloadOverTcp()
     QVERIFY(f.printer->receivedFrames().isEmpty());
     QVERIFY(!QFile::exists(dir.filePath(decryptedName)));
     QVERIFY(QFile::exists(dir.filePath(fileName)));
+    if (!usersFile.isEmpty()) {
+        QFile own(dir.filePath(usersFile));
+        QVERIFY(own.open(QIODevice::ReadOnly));
+        QCOMPARE(own.readAll(), QByteArray("user's"));
+    }
     QVERIFY(ui->pushButton_DownloadFL->isEnabled() && ui->tabWidget_2->isTabEnabled(1));
     QTRY_COMPARE(f.printer->openConnections(), 0);
 }
@@ -204,6 +218,59 @@ void TestDownloadNet::connectionFailure()
     QVERIFY(ui->pushButton_DownloadFW->isEnabled() && ui->pushButton_getPrinterInfo->isEnabled());
     // No worker will remove the plain copy, so the command does.
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QFileInfo(chosen).fileName()});
+}
+
+void TestDownloadNet::decryptionFailureSendsNothing_data()
+{
+    QTest::addColumn<QString>("chosen"); // relative to the temporary folder
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<qint64>("fileSizeLimit"); // stands in for a full disk
+    QTest::newRow("unreadable source")
+        << "folder.hex" << QString::fromUtf8("无法读取所选文件：") << qint64(0);
+    // Readable, in a folder where nobody, not even root, can create a file.
+    QTest::newRow("unwritable folder")
+        << "/proc/version" << QString::fromUtf8("无法在文件所在的文件夹中创建解密文件：/proc")
+        << qint64(0);
+    QTest::newRow("disk full") << "fw.hex" << QString::fromUtf8("解密失败，文件未发送。")
+                               << qint64(32 * 1024);
+}
+
+void TestDownloadNet::decryptionFailureSendsNothing()
+{
+    QFETCH(QString, chosen);
+    QFETCH(QString, text);
+    QFETCH(qint64, fileSizeLimit);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.hex")));
+    QVERIFY(writeEncryptedFile(dir.filePath(QStringLiteral("fw.hex")), rawPayload(16 * 5000, 2)));
+    NetPrinterFixture f;
+    QVERIFY(f.start());
+    QVERIFY(f.open());
+    f.recorder->fileToOpen = QDir(dir.path()).filePath(chosen);
+
+    rlimit saved{};
+    if (fileSizeLimit > 0) {
+        std::signal(SIGXFSZ, SIG_IGN); // the write fails with EFBIG instead
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+        rlimit limited = saved;
+        limited.rlim_cur = rlim_t(fileSizeLimit);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    }
+    QTest::mouseClick(f.window->ui->pushButton_DownloadFW, Qt::LeftButton);
+    if (fileSizeLimit > 0)
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &saved), 0);
+
+    QCOMPARE(f.recorder->messages.size(), 1);
+    const prompts::Message m = f.recorder->messages.at(0);
+    QCOMPARE(int(m.kind), int(prompts::Kind::Critical));
+    QCOMPARE(m.title, QString::fromUtf8("错误"));
+    QVERIFY2(m.text.startsWith(text), qPrintable(m.text));
+    QVERIFY(!workerThread->isRunning());
+    QVERIFY(f.window->ui->pushButton_DownloadFW->isEnabled());
+    QTest::qWait(50);
+    QCOMPARE(f.printer->rawByteCount(), qint64(0));
+    QVERIFY(f.printer->receivedFrames().isEmpty());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"fw.hex"});
 }
 
 void TestDownloadNet::printerGoneMidTransfer()

@@ -35,8 +35,26 @@ void clickRow(QListWidget *list, int row)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
 }
 
+// Everything the debug log receives while it lives.
+struct LogCapture
+{
+    static QStringList &lines()
+    {
+        static QStringList captured;
+        return captured;
+    }
+    LogCapture()
+    {
+        lines().clear();
+        previous = qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext &, const QString &text) { lines() << text; });
+    }
+    ~LogCapture() { qInstallMessageHandler(previous); }
+    QtMessageHandler previous;
+};
+
 // Office is connected and listed twice; merged and ordered it leads the list.
-const char kNetworks[] = "*:80:Office\n:90:Cafe\n:40:Office\n:30:Guest\n";
+const char kNetworks[] = "*:80:Office\n:90:Cafe\n:40:Office\n:30:Guest\n:20:办公室\n";
 
 } // namespace
 
@@ -132,11 +150,12 @@ void TestProvisioningNet::secondPressKeepsOneWindowWithTheScan()
     QVERIFY(f.recorder->messages.isEmpty());
     QCOMPARE(dialog->windowTitle(), QString::fromUtf8("WIFI配网"));
     auto *list = child<QListWidget>(dialog, "listWifi");
-    QCOMPARE(list->count(), 3);
+    QCOMPARE(list->count(), 4);
     QCOMPARE(list->item(0)->text(), QString::fromUtf8("Office   (当前连接)"));
     QCOMPARE(list->item(0)->background().color(), QColor(255, 234, 5));
     QCOMPARE(list->item(1)->text(), QStringLiteral("Cafe"));
     QCOMPARE(list->item(2)->text(), QStringLiteral("Guest"));
+    QCOMPARE(list->item(3)->text(), QString::fromUtf8("办公室"));
     QCOMPARE(list->currentRow(), 0);
     QCOMPARE(child<QLineEdit>(dialog, "lineSsidManual")->text(), QStringLiteral("Office"));
 }
@@ -209,7 +228,7 @@ void TestProvisioningNet::provisioning_data()
     QTest::addColumn<QString>("sentPassword");
     const QString mode = QStringLiteral("1BFFFE 01 30 01 01 1BFEFF");
     QTest::newRow("station already: credentials only")
-        << 0 << false << QString() << QStringLiteral("  pass word  ")
+        << 0 << false << QString() << QStringLiteral("pass word")
         << QStringList{"1BFFFE 01 26 0F 43616665 00 7061737320776F7264 00 1BFEFF"}
         << QStringLiteral("Cafe") << QStringLiteral("pass word");
     QTest::newRow("access point: mode first")
@@ -220,10 +239,17 @@ void TestProvisioningNet::provisioning_data()
         << -1 << false << QString() << QStringLiteral("pw")
         << QStringList{mode, "1BFFFE 01 26 08 43616665 00 7077 00 1BFEFF"} << QStringLiteral("Cafe")
         << QStringLiteral("pw");
-    QTest::newRow("manual name trimmed, password of spaces sent empty")
-        << 0 << true << QStringLiteral("  My Net ") << QStringLiteral("    ")
-        << QStringList{"1BFFFE 01 26 08 4D79204E6574 00 00 1BFEFF"} << QStringLiteral("My Net")
-        << QString();
+    QTest::newRow("manual name and password exact, spaces at both ends")
+        << 0 << true << QStringLiteral(" My Net ") << QStringLiteral(" pw ")
+        << QStringList{"1BFFFE 01 26 0E 204D79204E657420 00 20707720 00 1BFEFF"}
+        << QStringLiteral(" My Net ") << QStringLiteral(" pw ");
+    const QString office = QString::fromUtf8("办公室");
+    QTest::newRow("Chinese name from the list")
+        << 0 << false << office << QStringLiteral("pw")
+        << QStringList{QStringLiteral("1BFFFE 01 26 %1 %2 00 7077 00 1BFEFF")
+                           .arg(office.toLocal8Bit().size() + 4, 2, 16, QLatin1Char('0'))
+                           .arg(QString::fromLatin1(office.toLocal8Bit().toHex()))}
+        << office << QStringLiteral("pw");
 }
 
 void TestProvisioningNet::provisioning()
@@ -244,13 +270,23 @@ void TestProvisioningNet::provisioning()
         child<QCheckBox>(dialog, "checkManualMode")->setChecked(true);
         QTest::keyClicks(child<QLineEdit>(dialog, "lineSsidManual"), name);
     } else {
-        clickRow(child<QListWidget>(dialog, "listWifi"), 1);
+        auto *list = child<QListWidget>(dialog, "listWifi");
+        const auto named = list->findItems(name, Qt::MatchExactly);
+        clickRow(list, name.isEmpty() || named.isEmpty() ? 1 : list->row(named.first()));
     }
     child<QLineEdit>(dialog, "linePassword")->setText(password);
     f.window->hide();
     const qint64 before = f.printer->bytesReceived();
 
-    QTest::mouseClick(child<QPushButton>(dialog, "btnSetNet"), Qt::LeftButton);
+    {
+        LogCapture log;
+        QTest::mouseClick(child<QPushButton>(dialog, "btnSetNet"), Qt::LeftButton);
+        // Neither the password nor its bytes in hex, however spaced.
+        const QString all = log.lines().join(QLatin1Char('\n')).remove(QLatin1Char(' '));
+        for (QString secret : {password, QString::fromLatin1(password.toLatin1().toHex())})
+            QVERIFY2(!all.contains(secret.remove(QLatin1Char(' ')), Qt::CaseInsensitive),
+                     qPrintable(all));
+    }
 
     QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("处理成功")});
     QTRY_COMPARE(f.printer->receivedFrames().size(), frames.size());
@@ -267,6 +303,9 @@ void TestProvisioningNet::provisioning()
     QCOMPARE(ui->comboBox_WifiMode->currentIndex(), 0);
     QCOMPARE(ui->lineEdit_WStaName->text(), sentName);
     QCOMPARE(ui->lineEdit_WStaPassword->text(), sentPassword);
+    for (QLineEdit *secret :
+         {ui->lineEdit_WStaPassword, ui->lineEdit_WApPassword, ui->lineEdit_SppPin})
+        QCOMPARE(secret->echoMode(), QLineEdit::Password);
     QCOMPARE(f.window->savedWifiMode, 0);
     QVERIFY(!f.window->m_netSetupDialog);
 }
@@ -393,7 +432,7 @@ void TestProvisioningNet::manualNameSurvivesARunningScan()
     QTRY_COMPARE(refresh->text(), QString::fromUtf8("扫描中..."));
     child<QCheckBox>(dialog, "checkManualMode")->setChecked(true);
     QTest::keyClicks(child<QLineEdit>(dialog, "lineSsidManual"), QStringLiteral("Typed"));
-    QTRY_COMPARE(list->count(), 3);
+    QTRY_COMPARE(list->count(), 4);
     QCOMPARE(child<QLineEdit>(dialog, "lineSsidManual")->text(), QStringLiteral("Typed"));
     QCOMPARE(refresh->text(), QString::fromUtf8("刷新列表"));
     QVERIFY(!refresh->isEnabled());
