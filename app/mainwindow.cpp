@@ -3,11 +3,14 @@
 #include "app/globals.h"
 #include "app/prompts.h"
 #include "download/workerthread.h"
+#include "protocol/exchange.h"
+#include "provisioning/distributenet.h"
 #include "settings/labelsizestore.h"
 #include "transport/nettransport.h"
 #include "transport/usbtransport.h"
 #include "ui_mainwindow.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCoreApplication>
 #include <QDebug>
@@ -41,6 +44,9 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     // The worker waits until the GUI thread has written each piece.
     connect(workerThread, &WorkerThread::sendFileSignal, this, &MainWindow::sendFileProcess,
             Qt::BlockingQueuedConnection);
+    connect(workerThread, &QThread::started, this, &MainWindow::updateNetSetupAvailability);
+    connect(workerThread, &QThread::finished, this, &MainWindow::updateNetSetupAvailability);
+    printerlink::setObserver(this, [this](bool held) { followPrinterHeld(held); });
 
     connect(ui->tabWidget_2, &QTabWidget::currentChanged, this, [this] { deleteTipLabel(); });
 
@@ -51,6 +57,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 
 MainWindow::~MainWindow()
 {
+    printerlink::removeObserver(this);
     // Stop the worker between two pieces; a piece it is waiting to hand over is
     // written first, so it never blocks on a window that no longer listens.
     workerThread->requestInterruption();
@@ -201,6 +208,10 @@ void MainWindow::on_checkBox_Serialport_clicked(bool checked)
 void MainWindow::controlAllWidgets(bool on)
 {
     qDebug() << "-------------cmd:" << (on ? "true" : "false");
+    // Only a handler refused while the printer is in use gets here then; it must not
+    // give back what the running exchange or file stream has taken.
+    if (printerlink::busy())
+        return;
     for (QWidget *w : std::initializer_list<QWidget *>{
              ui->pushButton_close, ui->tabWidget_2, ui->pushButton_getPrinterInfo,
              ui->pushButton_Send, ui->pushButton_SendFile})
@@ -248,8 +259,18 @@ bool MainWindow::isDeviceOpen() const
     return !ui->pushButton_open->isEnabled();
 }
 
+bool MainWindow::printerInUse() const
+{
+    if (!printerlink::busy())
+        return false;
+    qDebug() << "Printer in use: operation refused";
+    return true;
+}
+
 bool MainWindow::requireOpenDevice()
 {
+    if (printerInUse())
+        return false;
     if (isDeviceOpen())
         return true;
     prompts::information(this, tr("设置工具"), tr("请先打开设备"));
@@ -262,4 +283,34 @@ void MainWindow::deleteTipLabel()
         tipLabel->deleteLater();
         tipLabel = nullptr;
     }
+}
+
+void MainWindow::followPrinterHeld(bool held)
+{
+    if (held) {
+        m_focusBeforeHeld = QApplication::focusWidget();
+        m_enabledBeforeHeld.clear();
+        for (QWidget *w : std::initializer_list<QWidget *>{
+                 ui->tabWidget_2, ui->groupBox_ConnectMode, ui->pushButton_getList,
+                 ui->pushButton_open, ui->pushButton_close}) {
+            m_enabledBeforeHeld.append({w, !w->testAttribute(Qt::WA_ForceDisabled)});
+            w->setEnabled(false);
+        }
+    } else {
+        for (const auto &saved : qAsConst(m_enabledBeforeHeld)) {
+            if (saved.first)
+                saved.first->setEnabled(saved.second);
+        }
+        m_enabledBeforeHeld.clear();
+        if (m_focusBeforeHeld && m_focusBeforeHeld->isEnabled())
+            m_focusBeforeHeld->setFocus(Qt::OtherFocusReason);
+        m_focusBeforeHeld = nullptr;
+    }
+    updateNetSetupAvailability();
+}
+
+void MainWindow::updateNetSetupAvailability()
+{
+    if (m_netSetupDialog)
+        m_netSetupDialog->setEnabled(!printerlink::busy());
 }

@@ -5,7 +5,10 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QList>
 #include <QMainWindow>
+#include <QPair>
+#include <QPointer>
 #include <QString>
 #include <cstdint>
 
@@ -44,8 +47,14 @@ public:
     // A printer is open exactly while the open button is disabled.
     bool isDeviceOpen() const;
 
-    // Shows "请先打开设备" unless a printer is open; returns whether one is.
+    // Shows "请先打开设备" unless a printer is open; returns whether one is. Refuses
+    // silently as well while the printer is in use.
     bool requireOpenDevice();
+
+    // True (and logged) while an exchange or a file stream has the printer: a handler
+    // that would talk to it stops. The widgets that start one are disabled meanwhile,
+    // so only a call that did not come from a click gets here.
+    bool printerInUse() const;
 
     // Adapts the pages to the opened printer model.
     void selectedItem();
@@ -218,6 +227,12 @@ private:
     void closeAfterRestart(int pauseMs);
     void resetConnectionPanel();
 
+    // While an exchange holds the printer the widgets that could start another one, or
+    // close the connection under it, are disabled; each gets its own state back after.
+    void followPrinterHeld(bool held);
+    // The provisioning window is unavailable while the printer is in use.
+    void updateNetSetupAvailability();
+
     void deleteTipLabel();
     void restoreLabelSize();
     void connectFieldFixUps();
@@ -233,6 +248,9 @@ private:
     // Last accepted value of each numeric box, restored after an invalid entry.
     QHash<const QLineEdit *, double> lastValidDecimal;
     QHash<const QLineEdit *, int> lastValidInt;
+
+    QList<QPair<QPointer<QWidget>, bool>> m_enabledBeforeHeld;
+    QPointer<QWidget> m_focusBeforeHeld;
 
     Printer_Vector m_printerList;
     QMessageBox *m_messageBox = nullptr;

@@ -12,7 +12,6 @@
 
 #include <QCoreApplication>
 #include <QDebug>
-#include <QScopedValueRollback>
 #include <QTextCursor>
 #include <QThread>
 #include <cstring>
@@ -24,6 +23,8 @@ constexpr unsigned long kWorkerTailWaitMs = 1000;
 
 void MainWindow::on_pushButton_Send_clicked()
 {
+    if (printerInUse())
+        return;
     if (!isDeviceOpen()) {
         prompts::critical(this, tr("设置工具"), tr("设备未打开!"));
         return;
@@ -39,12 +40,11 @@ void MainWindow::on_pushButton_Send_clicked()
     }
     qDebug() << "send size:" << bytes.size();
 
-    // The events processed between blocks could start a second send in the middle
-    // of this one.
-    static bool sending = false;
-    if (sending)
+    // The blocks go to the transport directly; the claim keeps the events processed
+    // between them from starting another conversation.
+    const PrinterClaim claim;
+    if (!claim.held())
         return;
-    const QScopedValueRollback<bool> sendingNow(sending, true);
     NetworkBracket::connectSocket();
     int sent = 0;
     while (sent < bytes.size()) {

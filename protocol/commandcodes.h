@@ -65,6 +65,7 @@ enum ExchangeResult : int
 {
     RESULT_OK = 0,
     RESULT_BAD_REPLY = 1,
+    RESULT_BUSY = 2, // another exchange or a file stream has the printer; nothing was sent
     RESULT_NOT_CONNECTED = 3,
     RESULT_USB_IO = 4,
     RESULT_USB_OPEN = 5,

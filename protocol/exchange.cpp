@@ -1,6 +1,7 @@
 #include "protocol/exchange.h"
 
 #include "app/globals.h"
+#include "download/workerthread.h"
 #include "protocol/frame.h"
 #include "transport/nettransport.h"
 #include "transport/usbtransport.h"
@@ -11,9 +12,24 @@
 
 namespace {
 
+bool s_held = false;
+const QObject *s_observerOwner = nullptr;
+std::function<void(bool)> s_observer;
+
+void tellObserver(bool held)
+{
+    // A copy: the observer may replace itself while it runs.
+    const std::function<void(bool)> observer = s_observer;
+    if (observer)
+        observer(held);
+}
+
 // Writes `request` and reads one reply into the zeroed `reply` area.
 int swap(QByteArray request, uint8_t *reply, int mode)
 {
+    const PrinterClaim claim;
+    if (!claim.held())
+        return RESULT_BUSY;
     int replyLength = 0;
     auto *bytes = reinterpret_cast<unsigned char *>(request.data());
     if (mode == MEDIUM_NETWORK)
@@ -48,6 +64,9 @@ int query(uint8_t frameClass, uint8_t item, unsigned char *out, int mode, const 
 
 int writeOnly(QByteArray request, int mode)
 {
+    const PrinterClaim claim;
+    if (!claim.held())
+        return RESULT_BUSY;
     qDebug().noquote() << "send frame:" << frame::hexForLog(request);
     int replyLength = 0;
     // The write-only operations ignore the reply area; it is there for their signature.
@@ -65,6 +84,53 @@ int writeOnly(QByteArray request, int mode)
 
 } // namespace
 
+namespace printerlink {
+
+bool exchanging()
+{
+    return s_held;
+}
+
+bool streaming()
+{
+    return workerThread && workerThread->isRunning();
+}
+
+void setObserver(const QObject *owner, std::function<void(bool held)> observer)
+{
+    s_observerOwner = owner;
+    s_observer = std::move(observer);
+}
+
+void removeObserver(const QObject *owner)
+{
+    if (s_observerOwner != owner)
+        return;
+    s_observerOwner = nullptr;
+    s_observer = nullptr;
+}
+
+} // namespace printerlink
+
+PrinterClaim::PrinterClaim()
+{
+    if (printerlink::busy()) {
+        qDebug() << "Printer busy: exchange refused";
+        return;
+    }
+    m_held = true;
+    s_held = true;
+    tellObserver(true);
+}
+
+PrinterClaim::~PrinterClaim()
+{
+    if (!m_held)
+        return;
+    s_held = false;
+    tellObserver(false);
+}
+
 int GetPrinterInfo(SetInfoType type, unsigned char *out, int mode, int *dataLength)
 {
     return query(frame::ClassQuery, type, out, mode, "GetPrinterInfo ret:%d", dataLength);
@@ -72,10 +138,14 @@ int GetPrinterInfo(SetInfoType type, unsigned char *out, int mode, int *dataLeng
 
 int GetPrinterStatusInfo(POWER_InFo code, unsigned char *out, int mode, int *dataLength)
 {
+    int length = 0;
     const int ret =
-        query(frame::ClassStatus, code, out, mode, "GetStatusPrinterInfo ret:%d", dataLength);
+        query(frame::ClassStatus, code, out, mode, "GetStatusPrinterInfo ret:%d", &length);
+    if (dataLength)
+        *dataLength = length;
+    // Every byte the reply announced: binary answers such as the resolution hold zeros.
     if (ret == RESULT_OK && out) {
-        for (int i = 0; i < frame::kQueryOutSize && out[i] != 0; ++i)
+        for (int i = 0; i < length; ++i)
             qDebug("get mesage :%02X", out[i]);
     }
     return ret;
@@ -107,29 +177,39 @@ int mediumFailureCode()
 
 int readPrinterStatusWord(quint32 *word)
 {
+    constexpr int kWordSize = 4;
     if (word)
         *word = 0;
+    if (ret_mode != MEDIUM_USB && ret_mode != MEDIUM_NETWORK)
+        return RESULT_NO_MEDIUM;
+    const PrinterClaim claim;
+    if (!claim.held())
+        return RESULT_BUSY;
+    unsigned char reply[frame::kReplyAreaSize] = {};
+    const unsigned char *bytes = reply;
+    int length = 0;
+    int ret;
     if (ret_mode == MEDIUM_USB) {
         if (!contrlUsb)
             return RESULT_USB_IO;
-        unsigned char buffer[4] = {};
-        int length = 0;
-        const int ret = contrlUsb->ReadFromControlEndpoint(buffer, length);
-        if (ret == 0 && word)
-            *word = frame::u16(buffer) | (quint32(frame::u16(buffer + 2)) << 16);
-        return ret;
-    }
-    if (ret_mode == MEDIUM_NETWORK) {
+        ret = contrlUsb->ReadFromControlEndpoint(reply, length);
+    } else {
         if (!contrlNet)
             return RESULT_NETWORK;
-        unsigned char reply[frame::kReplyAreaSize] = {};
-        int length = 0;
-        const int ret = contrlNet->ReadFromControlEndpoint(9, reply, length);
-        if (ret == 0 && word)
-            *word = frame::u16(reply + 6) | (quint32(frame::u16(reply + 8)) << 16);
-        return ret;
+        ret = contrlNet->ReadFromControlEndpoint(9, reply, length);
+        // The transport hands over the whole reply frame; the word is its data.
+        length = reply[5];
+        bytes = reply + frame::kHeaderSize;
     }
-    return RESULT_NO_MEDIUM;
+    if (ret != 0)
+        return ret;
+    if (length < kWordSize) {
+        qDebug("status word reply too short: %d bytes", length);
+        return RESULT_BAD_REPLY;
+    }
+    if (word)
+        *word = frame::u16(bytes) | (quint32(frame::u16(bytes + 2)) << 16);
+    return RESULT_OK;
 }
 
 NetworkBracket::NetworkBracket()

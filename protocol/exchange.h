@@ -4,6 +4,44 @@
 
 #include <QByteArray>
 #include <cstdint>
+#include <functional>
+
+class QObject;
+
+// One conversation with the printer at a time. Network replies are awaited with the
+// event loop turning, so a click handled meanwhile, or the download worker streaming a
+// file, could otherwise put a second conversation on the same connection and receive
+// state. Every exchange below holds the printer while it runs; one asked for while the
+// printer is held or a file is streamed is refused with RESULT_BUSY before anything is
+// sent. The pieces of a file stream go to the transport directly and are not affected.
+namespace printerlink {
+// An exchange (or a user operation that writes to the transport itself) holds the printer.
+bool exchanging();
+// The download worker is streaming a file: a download or a console file send.
+bool streaming();
+inline bool busy()
+{
+    return exchanging() || streaming();
+}
+// `observer` is told when the printer is taken (true) and given back (false). One
+// observer at a time; removeObserver() forgets it only when `owner` set it.
+void setObserver(const QObject *owner, std::function<void(bool held)> observer);
+void removeObserver(const QObject *owner);
+} // namespace printerlink
+
+// Holds the printer for its lifetime when it was free; held() tells whether it was.
+class PrinterClaim
+{
+public:
+    PrinterClaim();
+    ~PrinterClaim();
+    PrinterClaim(const PrinterClaim &) = delete;
+    PrinterClaim &operator=(const PrinterClaim &) = delete;
+    bool held() const { return m_held; }
+
+private:
+    bool m_held = false;
+};
 
 // Information query (class 0x02). `out` must hold 1024 bytes; it is zeroed in every
 // case and receives the reply data on success. `dataLength`, when given, receives
@@ -27,7 +65,8 @@ int sendSetFrame(uint8_t item, const QByteArray &data);
 // 6 on the network, -1 on any other medium.
 int mediumFailureCode();
 
-// Reads the printer's 4-byte status word on the current medium.
+// Reads the printer's 4-byte status word on the current medium; a reply that carries
+// fewer than four bytes is malformed (RESULT_BAD_REPLY).
 int readPrinterStatusWord(quint32 *word);
 
 // On the network medium the TCP connection is made for each user operation: the

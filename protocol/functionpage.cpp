@@ -55,6 +55,8 @@ int MainWindow::Message_Init()
 
 void MainWindow::on_pushButton_getPrinterInfo_clicked()
 {
+    if (printerInUse())
+        return;
     if (!isDeviceOpen()) {
         prompts::critical(this, tr("设置工具"), tr("设备未打开!"));
         return;

@@ -63,9 +63,6 @@ void MainWindow::onWifiCredReceived(const WifiCred &cred)
     ui->lineEdit_WStaName->setText(cred.ssid);
     ui->lineEdit_WStaPassword->setText(cred.password);
 
-    // The network exchanges turn the event loop: no second press while they run.
-    if (m_netSetupDialog)
-        m_netSetupDialog->setEnabled(false);
     NetworkBracket::connectSocket();
     int modeRet = 0;
     // The mode frame goes only when the printer is not known to be in station mode.
@@ -74,8 +71,6 @@ void MainWindow::onWifiCredReceived(const WifiCred &cred)
         QThread::msleep(kModePauseMs);
         if (modeRet != 0) {
             NetworkBracket::disconnectSocket();
-            if (m_netSetupDialog)
-                m_netSetupDialog->setEnabled(true);
             Ret_Handler(modeRet);
             return;
         }

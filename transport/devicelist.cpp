@@ -123,8 +123,12 @@ void MainWindow::on_pushButton_open_clicked()
     int ret = -1;
     centralWidget()->setEnabled(false);
     if (ret_mode == MEDIUM_NETWORK) {
+        // Closing forgets the transport, yet the entry still names a printer: connect
+        // to it with a new one.
+        if (!contrlNet)
+            contrlNet = new DeviceIoContrl_Net(this);
         const quint16 port = ui->lineEdit_ConnectTCPPort->text().toUShort();
-        ret = contrlNet ? contrlNet->Connect_Server(addressOfEntry(text), port) : 1;
+        ret = contrlNet->Connect_Server(addressOfEntry(text), port);
     } else if (ret_mode == MEDIUM_USB) {
         ret = contrlUsb ? contrlUsb->GetPrinterHandle(usbPortOfEntry(text)) : -1;
     }

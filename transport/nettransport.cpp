@@ -10,6 +10,7 @@
 #include "ui_mainwindow.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDebug>
 #include <QNetworkInterface>
 #include <QPointer>
@@ -187,16 +188,21 @@ int DeviceIoContrl_Net::PrinterDataIORead(unsigned char *frame, int length, unsi
     if (!reconnect(false))
         return RESULT_NETWORK;
 
-    QTimer timer;
+    // The wait ends by its own deadline; the shared timeoutFlag_TCP only reports it,
+    // since anything run from the event loop meanwhile may reset that flag.
+    bool timedOut = false;
+    const QDeadlineTimer deadline(kReplyWaitMs, Qt::PreciseTimer);
+    QTimer timer; // wakes the event loop at the deadline
     timer.setSingleShot(true);
     timer.setTimerType(Qt::PreciseTimer);
     timer.setInterval(kReplyWaitMs);
     QObject::connect(
         &timer, &QTimer::timeout, &timer,
-        [&timer] {
+        [&timer, &timedOut] {
             timer.stop();
             recvBuf_TCP.clear();
             resultBuf_TCP.clear();
+            timedOut = true;
             timeoutFlag_TCP = true;
             qDebug(" timeout ");
         },
@@ -217,7 +223,7 @@ int DeviceIoContrl_Net::PrinterDataIORead(unsigned char *frame, int length, unsi
     const uint8_t item = frame[4];
     QPointer<DeviceIoContrl_Net> self(this);
     for (;;) {
-        if (timeoutFlag_TCP) {
+        if (timedOut || deadline.hasExpired()) {
             QThread::msleep(10);
             return RESULT_NETWORK;
         }
@@ -366,6 +372,8 @@ int DeviceIoContrl_Net::broadcastDiscovery()
         },
         Qt::DirectConnection);
     timer->start();
+    // Its own deadline too: an exchange run meanwhile resets timeoutFlag_TCP.
+    const QDeadlineTimer deadline(kDiscoveryWaitMs, Qt::PreciseTimer);
 
     const auto interfaces = QNetworkInterface::allInterfaces();
     for (const QNetworkInterface &iface : interfaces) {
@@ -405,7 +413,7 @@ int DeviceIoContrl_Net::broadcastDiscovery()
         int result = -1;
         if (!getListStatus)
             result = 1;
-        else if (timeoutFlag_TCP)
+        else if (timeoutFlag_TCP || deadline.hasExpired())
             result = 0;
         else if (scanFlag_TCP)
             result = 1;

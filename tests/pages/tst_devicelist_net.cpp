@@ -93,6 +93,14 @@ void TestDeviceListNet::openLocksPanelAndCloseUnlocks()
         QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));
     QVERIFY(!ui->pushButton_close->isEnabled());
     QVERIFY(!contrlNet);
+
+    // The entry is still listed: opening it again connects without a new search.
+    f.recorder->clear();
+    const int connections = f.printer->connectionCount();
+    QTest::mouseClick(ui->pushButton_open, Qt::LeftButton);
+    QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("连接成功！")});
+    QVERIFY(f.window->isDeviceOpen());
+    QTRY_COMPARE(f.printer->connectionCount(), connections + 1);
 }
 
 void TestDeviceListNet::failedOpenLocksNothing()

@@ -3,6 +3,7 @@
 #include "download/workerthread.h"
 #include "filesendhelpers.h"
 #include "netprinterfixture.h"
+#include "provisioning/wificred.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -75,6 +76,8 @@ private slots:
     void decryptionFailureSendsNothing_data();
     void decryptionFailureSendsNothing();
     void printerGoneMidTransfer();
+    void exchangesRefusedDuringDownload_data();
+    void exchangesRefusedDuringDownload();
 
     void pieceRetries_data();
     void pieceRetries();
@@ -300,6 +303,56 @@ void TestDownloadNet::printerGoneMidTransfer()
     QVERIFY(!ui->progressBar_Update->isEnabled());
     QVERIFY(ui->pushButton_DownloadFW->isEnabled() && ui->pushButton_Send->isEnabled());
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("fw_decrypted.hex"))));
+}
+
+void TestDownloadNet::exchangesRefusedDuringDownload_data()
+{
+    QTest::addColumn<QString>("handler");
+    QTest::newRow("provisioning") << "onWifiCredReceived";
+    QTest::newRow("page read") << "on_pushButton_PrintSettingRead_clicked";
+    QTest::newRow("page write") << "on_pushButton_DistanceSettingSet_clicked";
+    QTest::newRow("function") << "on_pushButton_SelfCheck_clicked";
+    QTest::newRow("status") << "on_pushButton_GetPrinterStatus_clicked";
+    QTest::newRow("information") << "on_pushButton_getPrinterInfo_clicked";
+    QTest::newRow("console") << "on_pushButton_Send_clicked";
+}
+
+void TestDownloadNet::exchangesRefusedDuringDownload()
+{
+    QFETCH(QString, handler);
+    QTemporaryDir dir;
+    const QByteArray plain = rawPayload(16 * 1000, 11);
+    QVERIFY(writeEncryptedFile(dir.filePath(QStringLiteral("fw.hex")), plain));
+    NetPrinterFixture f;
+    QVERIFY(f.start());
+    QVERIFY(f.open());
+    MainWindow *window = f.window.get();
+    window->ui->textEdit_Send->setPlainText(QStringLiteral("TEXT"));
+    // Called by hand: their buttons are disabled during a download.
+    bool called = false;
+    connect(workerThread, &WorkerThread::progressUpdated, window, [&] {
+        if (called)
+            return;
+        called = true;
+        WifiCred cred;
+        cred.valid = true;
+        cred.ssid = QStringLiteral("Office");
+        cred.password = QStringLiteral("secret12");
+        if (handler == QLatin1String("onWifiCredReceived"))
+            window->onWifiCredReceived(cred);
+        else
+            QVERIFY(QMetaObject::invokeMethod(window, handler.toLatin1().constData()));
+    });
+    f.recorder->fileToOpen = dir.filePath(QStringLiteral("fw.hex"));
+    QTest::mouseClick(window->ui->pushButton_DownloadFW, Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!workerThread->isRunning() && !f.recorder->messages.isEmpty(), 20000);
+    QTest::qWait(100);
+    QVERIFY(called);
+    QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("等待打印机指示灯停止闪烁")});
+    QTRY_COMPARE(f.printer->rawByteCount(), qint64(plain.size()));
+    QCOMPARE(f.printer->rawSha256().toHex(), sha256(plain).toHex());
+    QVERIFY(f.printer->receivedFrames().isEmpty());
+    QVERIFY(window->ui->pushButton_close->isEnabled() && window->ui->pushButton_Send->isEnabled());
 }
 
 void TestDownloadNet::pieceRetries_data()

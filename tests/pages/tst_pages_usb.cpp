@@ -113,6 +113,9 @@ void TestPagesUsb::statusWordThroughControlRead_data()
         << QByteArray("\x0A\x00\x00\x00", 4) << QString::fromUtf8("缺纸\n卡纸\n");
     QTest::newRow("bit 16 only") << QByteArray("\x00\x00\x01\x00", 4)
                                  << QString::fromUtf8("空闲中");
+    // A short control read carries no whole word.
+    QTest::newRow("two bytes only")
+        << QByteArray("\x0A\x00", 2) << QString::fromUtf8("请确保打印机已进行连接");
 }
 
 void TestPagesUsb::statusWordThroughControlRead()

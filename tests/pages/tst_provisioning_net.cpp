@@ -1,5 +1,7 @@
 // WiFi provisioning: the window over a fake scan, and the credentials it hands to the
 // simulated printer over TCP.
+#include "download/workerthread.h"
+#include "filesendhelpers.h"
 #include "netprinterfixture.h"
 
 #include "protocol/frame.h"
@@ -74,6 +76,7 @@ private slots:
     void failedModeChangeKeepsTheWindow();
     void failedCredentialsStillCloseTheWindow();
     void printerClosedMeanwhile();
+    void unavailableWhileAFileIsSent();
 
     void rowClickPutsTheBareSsid();
     void manualModeOnAndOff();
@@ -357,6 +360,30 @@ void TestProvisioningNet::printerClosedMeanwhile()
     QCOMPARE(f.window->m_netSetupDialog, dialog);
     QTest::qWait(50);
     QVERIFY(f.printer->receivedFrames().isEmpty());
+}
+
+void TestProvisioningNet::unavailableWhileAFileIsSent()
+{
+    const QByteArray content = rawPayload(16 * 850, 4);
+    QVERIFY(writePlainFile(m_marker("file.bin"), content));
+    NetPrinterFixture f;
+    DistributeNet *dialog = openDialog(f);
+    QVERIFY(dialog);
+    bool enabledDuringSend = true;
+    connect(workerThread, &WorkerThread::progressUpdated, dialog, [&] {
+        enabledDuringSend = enabledDuringSend && dialog->isEnabled();
+        QTest::mouseClick(child<QPushButton>(dialog, "btnSetNet"), Qt::LeftButton);
+    });
+    f.recorder->fileToOpen = m_marker("file.bin");
+    QTest::mouseClick(f.window->ui->pushButton_SendFile, Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!workerThread->isRunning() && !f.recorder->messages.isEmpty(), 20000);
+    QVERIFY(!enabledDuringSend);
+    QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("下载成功")});
+    QTRY_COMPARE(f.printer->rawByteCount(), qint64(content.size()));
+    QVERIFY(f.printer->receivedFrames().isEmpty());
+    QCOMPARE(f.window->m_netSetupDialog, dialog);
+    QVERIFY(dialog->isEnabled());
+    debugMode = false;
 }
 
 void TestProvisioningNet::rowClickPutsTheBareSsid()
