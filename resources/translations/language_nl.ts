@@ -873,6 +873,18 @@
         <source>All Files (*)</source>
         <translation>Alle bestanden (*)</translation>
     </message>
+    <message>
+        <source>下载固件 %1，%2 字节</source>
+        <translation>Firmware %1 downloaden, %2 bytes</translation>
+    </message>
+    <message>
+        <source>下载字库 %1，%2 字节</source>
+        <translation>Lettertype %1 downloaden, %2 bytes</translation>
+    </message>
+    <message>
+        <source>发送文件 %1，%2 字节</source>
+        <translation>Bestand %1 verzenden, %2 bytes</translation>
+    </message>
 </context>
 <context>
     <name>WorkerThread</name>

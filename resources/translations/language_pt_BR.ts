@@ -873,6 +873,18 @@
         <source>All Files (*)</source>
         <translation>Todos os arquivos (*)</translation>
     </message>
+    <message>
+        <source>下载固件 %1，%2 字节</source>
+        <translation>Baixando firmware %1, %2 bytes</translation>
+    </message>
+    <message>
+        <source>下载字库 %1，%2 字节</source>
+        <translation>Baixando fonte %1, %2 bytes</translation>
+    </message>
+    <message>
+        <source>发送文件 %1，%2 字节</source>
+        <translation>Enviando arquivo %1, %2 bytes</translation>
+    </message>
 </context>
 <context>
     <name>WorkerThread</name>
