@@ -137,6 +137,7 @@ void MainWindow::sendFileProcess(QByteArray data)
             sendFileRet = RESULT_NETWORK;
             return;
         }
+        workerThread->keepPause();
         sendFileRet =
             contrlNet->PrinterDataIOButton(bytes, data.size(), replyBytes, replyLength, &piece);
     } else if (workerThread->medium() == MEDIUM_USB) {

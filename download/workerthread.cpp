@@ -18,6 +18,8 @@ namespace {
 constexpr int kAttempts = 3;
 // The printer takes a network piece, then needs this pause before the next one.
 constexpr std::chrono::milliseconds kNetworkPiecePause(2);
+// How much earlier than the end of the pause a network piece is handed over.
+constexpr std::chrono::microseconds kHandOverLead(300);
 
 qint64 steadyNowNs()
 {
@@ -31,6 +33,8 @@ void WorkerThread::notePieceOutcome(qint64 bytesOut, qint64 leftAtNs)
 {
     m_pieceBytesOut = bytesOut;
     m_pieceLeftAtNs = leftAtNs;
+    if (leftAtNs > 0)
+        m_lastLeftAtNs = leftAtNs;
     if (bytesOut > 0)
         m_streamStarted = true;
 }
@@ -66,9 +70,18 @@ void WorkerThread::run()
     }
 }
 
+void WorkerThread::keepPause() const
+{
+    const qint64 last = m_lastLeftAtNs;
+    if (last > 0)
+        std::this_thread::sleep_until(std::chrono::steady_clock::time_point(
+            std::chrono::nanoseconds(last) + kNetworkPiecePause));
+}
+
 int WorkerThread::sendFileData()
 {
     m_streamStarted = false;
+    m_lastLeftAtNs = 0;
     QFile file(m_filePath);
     if (!file.open(QIODevice::ReadOnly)) {
         emit errorOccurred(tr("打开文件失败：%1").arg(file.errorString()));
@@ -119,10 +132,11 @@ int WorkerThread::sendFileData()
         emit progressUpdated(int(sent * 100 / size));
         if (m_medium == MEDIUM_NETWORK) {
             // The pause counts from the moment the piece left, so the time spent
-            // handing it over is part of it rather than added to it.
+            // handing the next one over is part of it rather than added to it; the
+            // writer waits out the rest (keepPause).
             const qint64 from = leftAtNs > 0 ? leftAtNs : steadyNowNs();
             std::this_thread::sleep_until(std::chrono::steady_clock::time_point(
-                std::chrono::nanoseconds(from) + kNetworkPiecePause));
+                std::chrono::nanoseconds(from) + kNetworkPiecePause - kHandOverLead));
         }
     }
     file.close();

@@ -32,6 +32,10 @@ public:
     // nanoseconds; 0 when it did not). A piece of which some bytes went out is never
     // sent again, and the pause before the next network piece counts from this time.
     void notePieceOutcome(qint64 bytesOut, qint64 leftAtNs);
+    // Called by the writer right before it writes a network piece: waits out what is
+    // left of the pause after the previous piece. The worker hands a piece over a
+    // little before the pause ends, so that the hand-over does not lengthen it.
+    void keepPause() const;
     // True once any byte of the current file may have reached the printer.
     bool streamStarted() const { return m_streamStarted; }
 
@@ -55,4 +59,5 @@ private:
     std::atomic<bool> m_streamStarted{false};
     std::atomic<qint64> m_pieceBytesOut{0};
     std::atomic<qint64> m_pieceLeftAtNs{0};
+    std::atomic<qint64> m_lastLeftAtNs{0};
 };

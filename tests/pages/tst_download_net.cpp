@@ -23,6 +23,7 @@ public:
         connect(
             worker, &WorkerThread::sendFileSignal, this,
             [this, worker](const QByteArray &piece) {
+                worker->keepPause();
                 const qint64 now = std::chrono::duration_cast<std::chrono::nanoseconds>(
                                        std::chrono::steady_clock::now().time_since_epoch())
                                        .count();
