@@ -244,7 +244,14 @@ private:
     void onDownloadProgress(int percent);
     void onDownloadError(const QString &text);
     void onDownloadFinished();
+    // Logs a file about to be streamed in the message area: its name and size.
+    void logFileSend(const QString &text, const QString &path, qint64 size);
 
+protected:
+    // Closing the window stops a file being sent.
+    void closeEvent(QCloseEvent *event) override;
+
+private:
     // Last accepted value of each numeric box, restored after an invalid entry.
     QHash<const QLineEdit *, double> lastValidDecimal;
     QHash<const QLineEdit *, int> lastValidInt;

@@ -12,6 +12,8 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QFileInfo>
+#include <QScopedValueRollback>
 #include <QTextCursor>
 #include <QThread>
 #include <cstring>
@@ -158,6 +160,7 @@ void MainWindow::on_pushButton_SendFile_clicked()
     disableForFileSend(true);
     ui->progressBar_Debug->setEnabled(true);
     ui->progressBar_Debug->setValue(0);
+    logFileSend(tr("发送文件 %1，%2 字节"), path, QFileInfo(path).size());
     // The user's own file: the worker must never delete it.
     workerThread->setJob(path, ret_mode, false);
     NetworkBracket::connectSocket();

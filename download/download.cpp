@@ -12,10 +12,12 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
+#include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QTcpSocket>
 #include <QThread>
+#include <chrono>
 
 namespace {
 constexpr int kDownloadConnectWaitMs = 5000;
@@ -88,6 +90,8 @@ void MainWindow::downloadEncryptedFile(bool firmware)
     ui->progressBar_Update->setEnabled(true);
     ui->progressBar_Update->setValue(0);
     qDebug() << decrypted;
+    logFileSend(firmware ? tr("下载固件 %1，%2 字节") : tr("下载字库 %1，%2 字节"), chosen,
+                QFileInfo(decrypted).size());
     workerThread->setJob(decrypted, ret_mode, true);
 
     if (ret_mode == MEDIUM_NETWORK) {
@@ -126,22 +130,43 @@ void MainWindow::downloadEncryptedFile(bool firmware)
 
 void MainWindow::sendFileProcess(QByteArray data)
 {
+    // A window that is closing writes nothing more.
+    if (workerThread->isInterruptionRequested()) {
+        sendFileRet = RESULT_NO_MEDIUM;
+        return;
+    }
     int replyLength = 0;
     QByteArray reply(data.size() + 265, '\0');
     auto *bytes = reinterpret_cast<unsigned char *>(data.data());
     auto *replyBytes = reinterpret_cast<unsigned char *>(reply.data());
+    StreamPiece piece;
+    piece.firstPiece = !workerThread->streamStarted();
+    // A stalled transfer keeps the window alive for a close, which stops it.
+    piece.stopRequested = [] {
+        if (!workerThread->isInterruptionRequested())
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        return workerThread->isInterruptionRequested();
+    };
     if (workerThread->medium() == MEDIUM_NETWORK) {
         if (!contrlNet || !contrlNet->getHandle() || !contrlNet->getHandle()->tcpSocket) {
             qDebug() << "sendFileProcess: tcpSocket is null";
             sendFileRet = RESULT_NETWORK;
             return;
         }
-        sendFileRet = contrlNet->PrinterDataIOButton(bytes, data.size(), replyBytes, replyLength);
-    } else if (workerThread->medium() == MEDIUM_USB) {
+        workerThread->keepPause();
         sendFileRet =
-            contrlUsb ? contrlUsb->PrinterDataIOButton(bytes, data.size(), replyBytes, replyLength)
-                      : int(RESULT_USB_IO);
+            contrlNet->PrinterDataIOButton(bytes, data.size(), replyBytes, replyLength, &piece);
+    } else if (workerThread->medium() == MEDIUM_USB) {
+        sendFileRet = contrlUsb ? contrlUsb->PrinterDataIOButton(bytes, data.size(), replyBytes,
+                                                                 replyLength, &piece)
+                                : int(RESULT_USB_IO);
     }
+    workerThread->notePieceOutcome(piece.bytesOut,
+                                   sendFileRet == RESULT_OK
+                                       ? std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                             std::chrono::steady_clock::now().time_since_epoch())
+                                             .count()
+                                       : 0);
     qDebug() << "sendFileProcess的sendFileRet: " << sendFileRet.load();
 }
 
@@ -184,4 +209,17 @@ void MainWindow::onDownloadFinished()
     enableAfterDownload();
     if (workerThread->medium() == MEDIUM_NETWORK)
         NetworkBracket::disconnectSocket();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // The worker deletes the plain copy when it stops; a stalled piece is cancelled.
+    if (workerThread && workerThread->isRunning())
+        workerThread->requestInterruption();
+    QMainWindow::closeEvent(event);
+}
+
+void MainWindow::logFileSend(const QString &text, const QString &path, qint64 size)
+{
+    appendDebugLine(QString(), text.arg(QFileInfo(path).fileName()).arg(size));
 }

@@ -7,9 +7,36 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
+#include <chrono>
+#include <thread>
+
+#ifdef Q_OS_LINUX
+#include <sys/prctl.h>
+#endif
 
 namespace {
 constexpr int kAttempts = 3;
+// The printer takes a network piece, then needs this pause before the next one.
+constexpr std::chrono::milliseconds kNetworkPiecePause(2);
+// How much earlier than the end of the pause a network piece is handed over.
+constexpr std::chrono::microseconds kHandOverLead(300);
+
+qint64 steadyNowNs()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+} // namespace
+
+void WorkerThread::notePieceOutcome(qint64 bytesOut, qint64 leftAtNs)
+{
+    m_pieceBytesOut = bytesOut;
+    m_pieceLeftAtNs = leftAtNs;
+    if (leftAtNs > 0)
+        m_lastLeftAtNs = leftAtNs;
+    if (bytesOut > 0)
+        m_streamStarted = true;
 }
 
 void WorkerThread::setJob(const QString &filePath, int medium, bool decryptedCopy)
@@ -26,6 +53,11 @@ int WorkerThread::chunkSizeFor(int medium)
 
 void WorkerThread::run()
 {
+#ifdef Q_OS_LINUX
+    // The network pause is short: its sleeps should end when asked, not up to the
+    // default 50 µs later.
+    prctl(PR_SET_TIMERSLACK, 1UL);
+#endif
     if (sendFileData() == 1) {
         emit finished();
         return;
@@ -38,8 +70,18 @@ void WorkerThread::run()
     }
 }
 
+void WorkerThread::keepPause() const
+{
+    const qint64 last = m_lastLeftAtNs;
+    if (last > 0)
+        std::this_thread::sleep_until(std::chrono::steady_clock::time_point(
+            std::chrono::nanoseconds(last) + kNetworkPiecePause));
+}
+
 int WorkerThread::sendFileData()
 {
+    m_streamStarted = false;
+    m_lastLeftAtNs = 0;
     QFile file(m_filePath);
     if (!file.open(QIODevice::ReadOnly)) {
         emit errorOccurred(tr("打开文件失败：%1").arg(file.errorString()));
@@ -49,37 +91,53 @@ int WorkerThread::sendFileData()
     const qint64 size = file.size();
     qint64 sent = 0;
     const int chunkSize = chunkSizeFor(m_medium);
+    const auto stop = [this, &file] {
+        file.close();
+        delDecryptedFile();
+        return 0;
+    };
     while (!file.atEnd()) {
-        if (isInterruptionRequested()) {
-            file.close();
-            delDecryptedFile();
-            return 0;
-        }
+        if (isInterruptionRequested())
+            return stop();
         const QByteArray chunk = file.read(chunkSize);
         if (chunk.isEmpty())
             break;
         bool delivered = false;
-        for (int attempt = 1; attempt <= kAttempts; ++attempt) {
+        bool broken = false;
+        qint64 leftAtNs = 0;
+        for (int attempt = 1; attempt <= kAttempts && !broken; ++attempt) {
+            notePieceOutcome(0, 0);
             sendFileRet = -1;
             emit sendFileSignal(chunk);
+            leftAtNs = m_pieceLeftAtNs;
             if (sendFileRet == 0) {
                 delivered = true;
                 break;
             }
             qDebug() << "Send failed, retry" << attempt << "/" << kAttempts
                      << ", ret = " << sendFileRet.load();
+            // Sending a piece again is safe only when none of it left; and a stop
+            // request ends the job rather than waiting out more attempts.
+            if (isInterruptionRequested())
+                return stop();
+            broken = m_pieceBytesOut > 0;
         }
         if (!delivered) {
             emit errorOccurred(tr("向打印机发送数据失败。"));
-            file.close();
-            delDecryptedFile();
-            return 0;
+            return stop();
         }
+        m_streamStarted = true;
         sent += chunk.size();
         qDebug() << "sendFile" << sent << "/" << size;
-        if (m_medium == MEDIUM_NETWORK)
-            msleep(2);
         emit progressUpdated(int(sent * 100 / size));
+        if (m_medium == MEDIUM_NETWORK) {
+            // The pause counts from the moment the piece left, so the time spent
+            // handing the next one over is part of it rather than added to it; the
+            // writer waits out the rest (keepPause).
+            const qint64 from = leftAtNs > 0 ? leftAtNs : steadyNowNs();
+            std::this_thread::sleep_until(std::chrono::steady_clock::time_point(
+                std::chrono::nanoseconds(from) + kNetworkPiecePause - kHandOverLead));
+        }
     }
     file.close();
     delDecryptedFile();

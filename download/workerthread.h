@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QThread>
+#include <atomic>
 
 // Streams a file to the printer in pieces. The worker never touches a transport:
 // each piece crosses to the GUI thread through sendFileSignal (a blocking queued
@@ -26,6 +27,18 @@ public:
     // Sends the whole file; 1 when everything was sent, 0 on failure.
     int sendFileData();
 
+    // Called by the side that writes the pieces, after each attempt: how many bytes of
+    // the piece may have reached the printer, and when the piece left (steady clock,
+    // nanoseconds; 0 when it did not). A piece of which some bytes went out is never
+    // sent again, and the pause before the next network piece counts from this time.
+    void notePieceOutcome(qint64 bytesOut, qint64 leftAtNs);
+    // Called by the writer right before it writes a network piece: waits out what is
+    // left of the pause after the previous piece. The worker hands a piece over a
+    // little before the pause ends, so that the hand-over does not lengthen it.
+    void keepPause() const;
+    // True once any byte of the current file may have reached the printer.
+    bool streamStarted() const { return m_streamStarted; }
+
     // Deletes the file being sent when it is a decrypted copy made for this job and
     // its path carries the "_decrypted" marker.
     void delDecryptedFile();
@@ -43,4 +56,8 @@ private:
     QString m_filePath;
     int m_medium = 1;
     bool m_decryptedCopy = false;
+    std::atomic<bool> m_streamStarted{false};
+    std::atomic<qint64> m_pieceBytesOut{0};
+    std::atomic<qint64> m_pieceLeftAtNs{0};
+    std::atomic<qint64> m_lastLeftAtNs{0};
 };

@@ -267,12 +267,21 @@ int DeviceIoContrl_Net::PrinterDataIORead(unsigned char *frame, int length, unsi
 }
 
 int DeviceIoContrl_Net::PrinterDataIOButton(unsigned char *frame, int length, unsigned char *reply,
-                                            int &replyLength)
+                                            int &replyLength, StreamPiece *piece)
 {
     Q_UNUSED(reply);
     Q_UNUSED(replyLength);
+    if (piece)
+        piece->bytesOut = 0;
     if (!frame || length < 0)
         return RESULT_NETWORK;
+    // A new connection in the middle of a stream would hand the printer a stream with
+    // a hole in it, or a piece twice.
+    if (piece && !piece->firstPiece &&
+        (!m_handle->tcpSocket || m_handle->tcpSocket->state() != QAbstractSocket::ConnectedState)) {
+        qDebug("Connection lost in the middle of a stream: not reconnecting");
+        return RESULT_NETWORK;
+    }
     if (!reconnect(true))
         return RESULT_NETWORK;
     QTcpSocket *socket = m_handle->tcpSocket;
@@ -285,7 +294,14 @@ int DeviceIoContrl_Net::PrinterDataIOButton(unsigned char *frame, int length, un
         qDebug("Write failed: %s", qPrintable(socket->errorString()));
         return RESULT_NETWORK;
     }
-    if (socket->waitForBytesWritten(kButtonWriteWaitMs)) {
+    if (piece)
+        piece->bytesOut = written;
+    bool flushed = written == length && socket->waitForBytesWritten(kButtonWriteWaitMs);
+    while (flushed && piece && socket->bytesToWrite() > 0)
+        flushed = socket->waitForBytesWritten(kButtonWriteWaitMs);
+    // A stream must still have its connection once the piece is out: a reset seen by
+    // now means the printer did not take everything.
+    if (flushed && (!piece || socket->state() == QAbstractSocket::ConnectedState)) {
         socket->flush();
         return RESULT_OK;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "transport/printerlist.h"
+#include "transport/streampiece.h"
 
 #include <QByteArray>
 #include <QList>
@@ -41,8 +42,9 @@ public:
     void Disconnect_Server();
 
     int PrinterDataIORead(unsigned char *frame, int length, unsigned char *reply, int &replyLength);
+    // With `piece`, the frame is one piece of a stream (see StreamPiece).
     int PrinterDataIOButton(unsigned char *frame, int length, unsigned char *reply,
-                            int &replyLength);
+                            int &replyLength, StreamPiece *piece = nullptr);
     int ReadFromControlEndpoint(int frameLength, unsigned char *buffer, int &length);
     QByteArray readDebugData();
 

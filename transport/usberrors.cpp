@@ -31,7 +31,7 @@ QString usbFailureAdvice(int libusbCode)
     case LIBUSB_ERROR_BUSY:
         return QStringLiteral(
             "The USB printer interface is held by another driver or program; close other "
-            "printing software, the kernel printer driver is detached on the next attempt");
+            "printing software (a kernel printer driver is detached from it automatically)");
     case LIBUSB_ERROR_NO_DEVICE:
         return QStringLiteral("The USB printer was unplugged; plug it in and open it again");
     default:

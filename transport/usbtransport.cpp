@@ -14,6 +14,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <vector>
 
 UsbHandleRecord *CDeviceIOOpera::printer_handle_usb = nullptr;
@@ -387,31 +388,119 @@ int CDeviceIOOpera::PrinterDataIOSwap(unsigned char *frame, int length, unsigned
     return usbExchangeResult(UsbStep::Transfer, 0);
 }
 
-int CDeviceIOOpera::PrinterDataIOButton(unsigned char *frame, int length, unsigned char *, int &)
+namespace {
+
+// How often a waiting write-only transfer asks whether it should stop.
+constexpr int kStopPollMs = 100;
+
+void LIBUSB_CALL markCompleted(libusb_transfer *transfer)
 {
+    *static_cast<int *>(transfer->user_data) = 1;
+}
+
+// One bulk OUT transfer like libusb_bulk_transfer, which can also be cancelled while it
+// waits: `stop` is asked every kStopPollMs until the transfer ends.
+int bulkOut(libusb_context *context, libusb_device_handle *handle, unsigned char endpoint,
+            unsigned char *data, int length, int *transferred, unsigned int timeoutMs,
+            const std::function<bool()> &stop)
+{
+    *transferred = 0;
+    libusb_transfer *transfer = libusb_alloc_transfer(0);
+    if (!transfer)
+        return LIBUSB_ERROR_NO_MEM;
+    int completed = 0;
+    libusb_fill_bulk_transfer(transfer, handle, endpoint, data, length, markCompleted, &completed,
+                              timeoutMs);
+    int code = libusb_submit_transfer(transfer);
+    if (code < 0) {
+        libusb_free_transfer(transfer);
+        return code;
+    }
+    bool cancelled = false;
+    while (!completed) {
+        timeval slice{0, kStopPollMs * 1000};
+        code = libusb_handle_events_timeout_completed(context, &slice, &completed);
+        if (completed || cancelled)
+            continue;
+        if (code < 0 && code != LIBUSB_ERROR_INTERRUPTED) {
+            libusb_cancel_transfer(transfer);
+            cancelled = true;
+        } else if (stop && stop()) {
+            qDebug("Write to the printer cancelled");
+            libusb_cancel_transfer(transfer);
+            cancelled = true;
+        }
+    }
+    *transferred = transfer->actual_length;
+    switch (transfer->status) {
+    case LIBUSB_TRANSFER_COMPLETED:
+        code = 0;
+        break;
+    case LIBUSB_TRANSFER_TIMED_OUT:
+        code = LIBUSB_ERROR_TIMEOUT;
+        break;
+    case LIBUSB_TRANSFER_STALL:
+        code = LIBUSB_ERROR_PIPE;
+        break;
+    case LIBUSB_TRANSFER_NO_DEVICE:
+        code = LIBUSB_ERROR_NO_DEVICE;
+        break;
+    case LIBUSB_TRANSFER_OVERFLOW:
+        code = LIBUSB_ERROR_OVERFLOW;
+        break;
+    case LIBUSB_TRANSFER_CANCELLED:
+        code = LIBUSB_ERROR_INTERRUPTED;
+        break;
+    default:
+        code = LIBUSB_ERROR_IO;
+        break;
+    }
+    libusb_free_transfer(transfer);
+    return code;
+}
+
+} // namespace
+
+int CDeviceIOOpera::PrinterDataIOButton(unsigned char *frame, int length, unsigned char *, int &,
+                                        StreamPiece *piece)
+{
+    if (piece)
+        piece->bytesOut = 0;
     OpenedInterface io;
     UsbStep step;
     int code = 0;
     if (!openAndClaim(io, step, code)) {
-        if (step == UsbStep::Claim) {
-            qDebug() << "libusb_claim_interface ret" << 1;
-            qDebug("libusb_claim_interface failed.\n");
-            qDebug("libusb_claim_interface err is : %s", libusb_error_name(code));
-            logAdvice(code);
+        if (step != UsbStep::Claim)
+            return usbExchangeResult(step, code);
+        qDebug() << "libusb_claim_interface ret" << 1;
+        qDebug("libusb_claim_interface failed.\n");
+        qDebug("libusb_claim_interface err is : %s", libusb_error_name(code));
+        logAdvice(code);
+        // A kernel printer driver holding the interface would fail every write-only
+        // send: detach it and claim again within this transfer.
+        const int detached = libusb_detach_kernel_driver(io.handle, io.interfaceNumber);
+        qDebug("libusb_detach_kernel_driver: %s", libusb_error_name(detached));
+        if (detached < 0 || (code = libusb_claim_interface(io.handle, io.interfaceNumber)) < 0) {
             libusb_close(io.handle);
+            return usbExchangeResult(UsbStep::Claim, code < 0 ? code : detached);
         }
-        return usbExchangeResult(step, code);
     }
 
     int transferred = 0;
-    code = libusb_bulk_transfer(io.handle, io.endpointOut, frame, length, &transferred,
-                                s_timeouts.buttonWriteMs);
+    code = bulkOut(printer_handle_usb->usbContext, io.handle, io.endpointOut, frame, length,
+                   &transferred, s_timeouts.buttonWriteMs,
+                   piece ? piece->stopRequested : std::function<bool()>());
     qDebug("libusb_bulk_transfer write: %d %d\n", length, transferred);
-    if (code < 0) {
-        qDebug("libusb_bulk_transfer write failed: %s\n", libusb_error_name(code));
+    if (piece)
+        piece->bytesOut = transferred;
+    if (code < 0 || transferred != length) {
+        if (code < 0)
+            qDebug("libusb_bulk_transfer write failed: %s\n", libusb_error_name(code));
+        else
+            qDebug("libusb_bulk_transfer write failed: %d of %d bytes\n", transferred, length);
         logAdvice(code);
         releaseAndClose(io);
-        return usbExchangeResult(UsbStep::Transfer, code);
+        return usbExchangeResult(UsbStep::Transfer, code < 0 ? code : LIBUSB_ERROR_IO);
     }
     releaseAndClose(io);
     return usbExchangeResult(UsbStep::Transfer, 0);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "transport/printerlist.h"
+#include "transport/streampiece.h"
 
 #include <QByteArray>
 #include <QMap>
@@ -55,8 +56,9 @@ public:
                           unsigned char &endpointIn, unsigned char &endpointOut);
 
     int PrinterDataIOSwap(unsigned char *frame, int length, unsigned char *reply, int &replyLength);
+    // With `piece`, the frame is one piece of a stream (see StreamPiece).
     int PrinterDataIOButton(unsigned char *frame, int length, unsigned char *reply,
-                            int &replyLength);
+                            int &replyLength, StreamPiece *piece = nullptr);
     QByteArray readDebugData();
     int ReadFromControlEndpoint(unsigned char *buffer, int &length);
 

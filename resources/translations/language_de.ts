@@ -897,6 +897,18 @@
         <source>解密失败，文件未发送。</source>
         <translation>Entschlüsselung fehlgeschlagen; die Datei wurde nicht gesendet.</translation>
     </message>
+    <message>
+        <source>下载固件 %1，%2 字节</source>
+        <translation>Firmware %1 wird heruntergeladen, %2 Bytes</translation>
+    </message>
+    <message>
+        <source>下载字库 %1，%2 字节</source>
+        <translation>Schriftart %1 wird heruntergeladen, %2 Bytes</translation>
+    </message>
+    <message>
+        <source>发送文件 %1，%2 字节</source>
+        <translation>Datei %1 wird gesendet, %2 Bytes</translation>
+    </message>
 </context>
 <context>
     <name>WorkerThread</name>

@@ -897,6 +897,18 @@
         <source>解密失败，文件未发送。</source>
         <translation>Decryption failed; the file was not sent.</translation>
     </message>
+    <message>
+        <source>下载固件 %1，%2 字节</source>
+        <translation>Downloading firmware %1, %2 bytes</translation>
+    </message>
+    <message>
+        <source>下载字库 %1，%2 字节</source>
+        <translation>Downloading font %1, %2 bytes</translation>
+    </message>
+    <message>
+        <source>发送文件 %1，%2 字节</source>
+        <translation>Sending file %1, %2 bytes</translation>
+    </message>
 </context>
 <context>
     <name>WorkerThread</name>

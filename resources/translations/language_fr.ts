@@ -897,6 +897,18 @@
         <source>解密失败，文件未发送。</source>
         <translation>Échec du déchiffrement ; le fichier n'a pas été envoyé.</translation>
     </message>
+    <message>
+        <source>下载固件 %1，%2 字节</source>
+        <translation>Téléchargement du micrologiciel %1, %2 octets</translation>
+    </message>
+    <message>
+        <source>下载字库 %1，%2 字节</source>
+        <translation>Téléchargement de la police %1, %2 octets</translation>
+    </message>
+    <message>
+        <source>发送文件 %1，%2 字节</source>
+        <translation>Envoi du fichier %1, %2 octets</translation>
+    </message>
 </context>
 <context>
     <name>WorkerThread</name>

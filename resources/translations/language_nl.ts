@@ -897,6 +897,18 @@
         <source>解密失败，文件未发送。</source>
         <translation>Ontsleutelen mislukt; het bestand is niet verzonden.</translation>
     </message>
+    <message>
+        <source>下载固件 %1，%2 字节</source>
+        <translation>Firmware %1 downloaden, %2 bytes</translation>
+    </message>
+    <message>
+        <source>下载字库 %1，%2 字节</source>
+        <translation>Lettertype %1 downloaden, %2 bytes</translation>
+    </message>
+    <message>
+        <source>发送文件 %1，%2 字节</source>
+        <translation>Bestand %1 verzenden, %2 bytes</translation>
+    </message>
 </context>
 <context>
     <name>WorkerThread</name>

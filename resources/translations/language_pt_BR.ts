@@ -897,6 +897,18 @@
         <source>解密失败，文件未发送。</source>
         <translation>Falha na descriptografia; o arquivo não foi enviado.</translation>
     </message>
+    <message>
+        <source>下载固件 %1，%2 字节</source>
+        <translation>Baixando firmware %1, %2 bytes</translation>
+    </message>
+    <message>
+        <source>下载字库 %1，%2 字节</source>
+        <translation>Baixando fonte %1, %2 bytes</translation>
+    </message>
+    <message>
+        <source>发送文件 %1，%2 字节</source>
+        <translation>Enviando arquivo %1, %2 bytes</translation>
+    </message>
 </context>
 <context>
     <name>WorkerThread</name>

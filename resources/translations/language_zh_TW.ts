@@ -897,6 +897,18 @@
         <source>解密失败，文件未发送。</source>
         <translation>解密失敗，檔案未傳送。</translation>
     </message>
+    <message>
+        <source>下载固件 %1，%2 字节</source>
+        <translation>下載韌體 %1，%2 位元組</translation>
+    </message>
+    <message>
+        <source>下载字库 %1，%2 字节</source>
+        <translation>下載字庫 %1，%2 位元組</translation>
+    </message>
+    <message>
+        <source>发送文件 %1，%2 字节</source>
+        <translation>傳送檔案 %1，%2 位元組</translation>
+    </message>
 </context>
 <context>
     <name>WorkerThread</name>

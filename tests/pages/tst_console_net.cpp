@@ -282,6 +282,8 @@ void TestConsoleNet::sendFileFromConsole()
     QCOMPARE(f.recorder->fileCaptions, QStringList{QStringLiteral("All Files (*)")});
     QCOMPARE(f.recorder->fileFilters, QStringList{QString()});
     QVERIFY(debugMode);
+    QVERIFY(ui->textBrowser_Debug->toPlainText().endsWith(
+        QString::fromUtf8("发送文件 label_decrypted.prn，5000 字节")));
     for (int tab = 0; tab < 3; ++tab)
         QVERIFY(!ui->tabWidget_2->isTabEnabled(tab));
 

@@ -5,6 +5,7 @@
 
 #include "app/globals.h"
 #include "app/mainwindow.h"
+#include "download/workerthread.h"
 #include "filesendhelpers.h"
 #include "messagerecorder.h"
 #include "transport/usbtransport.h"
@@ -13,6 +14,7 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 #include <memory>
 
@@ -25,7 +27,9 @@ private slots:
     void eachBlockHasItsReadBack();
     void readBackDisplay_data();
     void readBackDisplay();
+    void fileGoesInUsbPieces_data();
     void fileGoesInUsbPieces();
+    void closeStopsAStalledDownload();
 
 private:
     QStringList lines() const;
@@ -129,20 +133,62 @@ void TestConsoleUsb::readBackDisplay()
     QCOMPARE(lines(), (QStringList{QStringLiteral("SEND->1B 40"), shown}));
 }
 
+void TestConsoleUsb::fileGoesInUsbPieces_data()
+{
+    QTest::addColumn<int>("acceptLimit");
+    // The printer takes this many bytes, stalls until that transfer times out, then
+    // takes everything again: the piece it took part of is never sent again.
+    QTest::newRow("whole file") << -1;
+    QTest::newRow("piece partly taken") << 15000;
+}
+
 void TestConsoleUsb::fileGoesInUsbPieces()
 {
+    QFETCH(int, acceptLimit);
+    UsbTimeouts timeouts = CDeviceIOOpera::timeouts();
+    timeouts.buttonWriteMs = 1000;
+    CDeviceIOOpera::setTimeoutsForTesting(timeouts);
+    printer->setAcceptLimit(acceptLimit);
     QTemporaryDir dir;
     const QByteArray content = rawPayload(25000, 4);
     QVERIFY(writePlainFile(dir.filePath(QStringLiteral("job.prn")), content));
     recorder->fileToOpen = dir.filePath(QStringLiteral("job.prn"));
     QTest::mouseClick(window->ui->pushButton_SendFile, Qt::LeftButton);
-    QTRY_COMPARE_WITH_TIMEOUT(recorder->texts(), QStringList{QString::fromUtf8("下载成功")}, 20000);
+    QCOMPARE(lines().last(), QString::fromUtf8("发送文件 job.prn，25000 字节"));
+    QTRY_COMPARE_WITH_TIMEOUT(recorder->messages.size(), 1, 20000);
+    if (acceptLimit >= 0) {
+        QCOMPARE(recorder->texts(), QStringList{QString::fromUtf8("向打印机发送数据失败。")});
+        QCOMPARE(printer->writes().join(), content.left(acceptLimit));
+        return;
+    }
+    QCOMPARE(recorder->texts(), QStringList{QString::fromUtf8("下载成功")});
     QList<int> sizes;
     for (const QByteArray &w : printer->writes())
         sizes << w.size();
     QCOMPARE(sizes, (QList<int>{10240, 10240, 4520}));
     QCOMPARE(printer->writes().join(), content);
     QCOMPARE(window->ui->progressBar_Debug->value(), 100);
+}
+
+void TestConsoleUsb::closeStopsAStalledDownload()
+{
+    // The printer stops taking data in the second piece and would wait out a whole
+    // minute; closing the window stops the download at once and removes the plain copy.
+    UsbTimeouts timeouts = CDeviceIOOpera::timeouts();
+    timeouts.buttonWriteMs = 60000;
+    CDeviceIOOpera::setTimeoutsForTesting(timeouts);
+    printer->setAcceptLimit(15000);
+    QTemporaryDir dir;
+    const QByteArray plain = rawPayload(32000, 6);
+    QVERIFY(writeEncryptedFile(dir.filePath(QStringLiteral("fw.hex")), plain));
+    recorder->fileToOpen = dir.filePath(QStringLiteral("fw.hex"));
+    QTimer::singleShot(400, window.get(), [this] { window->close(); });
+    QTest::mouseClick(window->ui->pushButton_DownloadFW, Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(workerThread->isFinished(), 5000);
+    QCOMPARE(printer->openTransfers(), 0);
+    QVERIFY(plain.startsWith(printer->writes().join()));
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("fw_decrypted.hex"))));
+    QVERIFY(recorder->messages.isEmpty());
 }
 
 int main(int argc, char **argv)

@@ -8,30 +8,43 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <csignal>
+#include <chrono>
 #include <functional>
 #include <sys/resource.h>
 
 namespace {
 
 // Stands in for the window: takes each piece on the test's thread and answers with
-// the next scripted result (0 once the script is used up).
+// the next scripted result (0 once the script is used up) and the scripted number of
+// bytes that left with a failed attempt (none when not given).
 class FakeSender : public QObject
 {
 public:
-    FakeSender(WorkerThread *worker, QList<int> results) : m_results(std::move(results))
+    FakeSender(WorkerThread *worker, QList<int> results, QList<int> bytesOut = {})
+        : m_results(std::move(results)), m_bytesOut(std::move(bytesOut))
     {
         connect(
             worker, &WorkerThread::sendFileSignal, this,
-            [this](const QByteArray &piece) {
+            [this, worker](const QByteArray &piece) {
+                worker->keepPause();
+                const qint64 now = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                       std::chrono::steady_clock::now().time_since_epoch())
+                                       .count();
                 pieces.append(piece);
+                times.append(now);
                 sendFileRet = m_results.isEmpty() ? 0 : m_results.takeFirst();
+                const qint64 out = m_bytesOut.isEmpty() ? 0 : m_bytesOut.takeFirst();
+                worker->notePieceOutcome(sendFileRet == 0 ? piece.size() : out,
+                                         sendFileRet == 0 ? now : 0);
             },
             Qt::BlockingQueuedConnection);
     }
     QList<QByteArray> pieces;
+    QList<qint64> times; // steady clock, nanoseconds
 
 private:
     QList<int> m_results;
+    QList<int> m_bytesOut;
 };
 
 struct WorkerRun
@@ -75,13 +88,15 @@ private slots:
     void connectionFailure();
     void decryptionFailureSendsNothing_data();
     void decryptionFailureSendsNothing();
-    void printerGoneMidTransfer();
     void exchangesRefusedDuringDownload_data();
     void exchangesRefusedDuringDownload();
+    void brokenStreamFails_data();
+    void brokenStreamFails();
 
     void pieceRetries_data();
     void pieceRetries();
     void progressIsTruncated();
+    void networkPiecesKeepThePause();
     void unreadableFile();
     void onlyDecryptedCopiesAreDeleted_data();
     void onlyDecryptedCopiesAreDeleted();
@@ -97,16 +112,19 @@ void TestDownloadNet::downloadOverTcp_data()
 {
     QTest::addColumn<bool>("firmware");
     QTest::addColumn<int>("size");
-    // Chosen file, its decrypted copy, the dialog's caption and filter, and a file of
-    // the user's that already has the copy's usual name.
+    // Chosen file, its decrypted copy, the dialog's caption and filter, a file of the
+    // user's that already has the copy's usual name, and the message-area line.
     QTest::addColumn<QStringList>("names");
     QTest::newRow("firmware, user's own copy kept")
         << true << 40000
         << QStringList{"fw.r7.hex", "fw.r7_decrypted-2.hex", "HEX File",
-                       "HEX Files (*.hex);;All Files (*)", "fw.r7_decrypted.hex"};
-    QTest::newRow("font without suffix") << false << 16 * 1000
-                                         << QStringList{"fontA", "fontA_decrypted.bin", "BIN File",
-                                                        "BIN Files (*.bin);;All Files (*)", ""};
+                       "HEX Files (*.hex);;All Files (*)", "fw.r7_decrypted.hex",
+                       QString::fromUtf8("下载固件 fw.r7.hex，40000 字节")};
+    QTest::newRow("font without suffix")
+        << false << 16 * 1000
+        << QStringList{"fontA", "fontA_decrypted.bin", "BIN File",
+                       "BIN Files (*.bin);;All Files (*)", "",
+                       QString::fromUtf8("下载字库 fontA，16000 字节")};
 }
 
 void TestDownloadNet::downloadOverTcp()
@@ -138,6 +156,8 @@ void TestDownloadNet::downloadOverTcp()
     QVERIFY(!ui->tabWidget_2->isTabEnabled(0));
     QCOMPARE(ui->progressBar_Update->value(), 0);
     QVERIFY(QFile::exists(dir.filePath(decryptedName)));
+    QVERIFY2(ui->textBrowser_Debug->toPlainText().endsWith(names.at(5)),
+             qPrintable(ui->textBrowser_Debug->toPlainText()));
 
     QTRY_COMPARE_WITH_TIMEOUT(f.recorder->messages.size(), 1, 20000);
     const prompts::Message done = f.recorder->messages.at(0);
@@ -276,33 +296,47 @@ void TestDownloadNet::decryptionFailureSendsNothing()
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"fw.hex"});
 }
 
-void TestDownloadNet::printerGoneMidTransfer()
+void TestDownloadNet::brokenStreamFails_data()
 {
+    QTest::addColumn<bool>("console");
+    QTest::addColumn<int>("dropAfter");
+    // The printer drops the connection after this many bytes of a 64,000-byte file
+    // and accepts a new one at once; a file never continues on a new connection.
+    QTest::newRow("firmware, inside a piece") << false << 20000;
+    QTest::newRow("firmware, at a piece boundary") << false << 10 * 850;
+    QTest::newRow("firmware, in the first piece") << false << 300;
+    QTest::newRow("console file") << true << 20000;
+}
+
+void TestDownloadNet::brokenStreamFails()
+{
+    QFETCH(bool, console);
+    QFETCH(int, dropAfter);
     QTemporaryDir dir;
-    QVERIFY(writeEncryptedFile(dir.filePath(QStringLiteral("fw.hex")), rawPayload(16 * 2000, 3)));
+    const QByteArray plain = rawPayload(64000, 3);
+    const QString chosen = dir.filePath(QStringLiteral("fw.hex"));
+    QVERIFY(console ? writePlainFile(chosen, plain) : writeEncryptedFile(chosen, plain));
     NetPrinterFixture f;
     QVERIFY(f.start());
     QVERIFY(f.open());
-    // After the first piece the printer drops the connection and refuses new ones.
-    SimPrinter *printer = f.printer.get();
-    connect(
-        workerThread, &WorkerThread::progressUpdated, workerThread,
-        [printer](int) {
-            printer->setRefuseMode(RefuseMode::NotListening);
-            printer->setDropAfterBytes(0);
-        },
-        Qt::DirectConnection);
-    f.recorder->fileToOpen = dir.filePath(QStringLiteral("fw.hex"));
+    f.printer->setDropAfterBytes(dropAfter);
+    const int connections = f.printer->connectionCount();
+    f.recorder->fileToOpen = chosen;
     Ui::MainWindow *ui = f.window->ui;
-    QTest::mouseClick(ui->pushButton_DownloadFW, Qt::LeftButton);
+    QTest::mouseClick(console ? ui->pushButton_SendFile : ui->pushButton_DownloadFW,
+                      Qt::LeftButton);
     QTRY_COMPARE_WITH_TIMEOUT(f.recorder->messages.size(), 1, 20000);
     const prompts::Message m = f.recorder->messages.at(0);
     QCOMPARE(int(m.kind), int(prompts::Kind::Critical));
     QCOMPARE(m.title, QString::fromUtf8("错误"));
     QCOMPARE(m.text, QString::fromUtf8("向打印机发送数据失败。"));
-    QVERIFY(!ui->progressBar_Update->isEnabled());
+    // What arrived is the start of the file, nothing twice, on one connection.
+    QCOMPARE(f.printer->connectionCount(), connections + 1);
+    QCOMPARE(f.printer->rawBytes(), plain.left(dropAfter));
+    QVERIFY(!(console ? ui->progressBar_Debug : ui->progressBar_Update)->isEnabled());
     QVERIFY(ui->pushButton_DownloadFW->isEnabled() && ui->pushButton_Send->isEnabled());
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("fw_decrypted.hex"))));
+    QCOMPARE(QFile::exists(chosen), true);
 }
 
 void TestDownloadNet::exchangesRefusedDuringDownload_data()
@@ -358,18 +392,25 @@ void TestDownloadNet::exchangesRefusedDuringDownload()
 void TestDownloadNet::pieceRetries_data()
 {
     QTest::addColumn<QList<int>>("results");
+    QTest::addColumn<QList<int>>("bytesOut");
     QTest::addColumn<int>("attempts");
     QTest::addColumn<QString>("error");
     QTest::addColumn<int>("progressReports");
-    // Three pieces of 850 bytes; the script answers the attempts in order.
-    QTest::newRow("second piece fails twice") << QList<int>{0, 6, 6, 0} << 5 << QString() << 3;
+    // Three pieces of 850 bytes; the script answers the attempts in order. A piece
+    // is sent again only when none of it left.
+    const QString failed = QString::fromUtf8("向打印机发送数据失败。");
+    QTest::newRow("second piece fails twice")
+        << QList<int>{0, 6, 6, 0} << QList<int>{} << 5 << QString() << 3;
     QTest::newRow("second piece fails three times")
-        << QList<int>{0, 6, 4, 1} << 4 << QString::fromUtf8("向打印机发送数据失败。") << 1;
+        << QList<int>{0, 6, 4, 1} << QList<int>{} << 4 << failed << 1;
+    QTest::newRow("second piece partly out")
+        << QList<int>{0, 4} << QList<int>{0, 512} << 2 << failed << 1;
 }
 
 void TestDownloadNet::pieceRetries()
 {
     QFETCH(QList<int>, results);
+    QFETCH(QList<int>, bytesOut);
     QFETCH(int, attempts);
     QFETCH(QString, error);
     QFETCH(int, progressReports);
@@ -378,12 +419,12 @@ void TestDownloadNet::pieceRetries()
     const QByteArray content = rawPayload(3 * 850, 5);
     QVERIFY(writePlainFile(path, content));
     WorkerRun run;
-    FakeSender sender(run.worker.get(), results);
+    FakeSender sender(run.worker.get(), results, bytesOut);
     run.worker->setJob(path, MEDIUM_NETWORK, true);
     QVERIFY(run.runToEnd());
     QCOMPARE(sender.pieces.size(), attempts);
-    QCOMPARE(sender.pieces.at(1), content.mid(850, 850));
-    QCOMPARE(sender.pieces.at(2), content.mid(850, 850)); // the same piece again
+    for (int i = 1; i < attempts && i < 3; ++i)
+        QCOMPARE(sender.pieces.at(i), content.mid(850, 850)); // the same piece again
     QCOMPARE(lastError(*run.errors), error);
     QCOMPARE(run.finished->size(), error.isEmpty() ? 1 : 0);
     QCOMPARE(run.progress->size(), progressReports);
@@ -404,6 +445,22 @@ void TestDownloadNet::progressIsTruncated()
     for (const QList<QVariant> &args : *run.progress)
         percents << args.at(0).toInt();
     QCOMPARE(percents, (QList<int>{8, 16, 25, 33, 41, 50, 58, 66, 75, 83, 91, 100}));
+}
+
+void TestDownloadNet::networkPiecesKeepThePause()
+{
+    // The pause runs from the moment a piece left, and is never shortened to catch up.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("fw_decrypted.hex"));
+    QVERIFY(writePlainFile(path, rawPayload(200 * 850, 8)));
+    WorkerRun run;
+    FakeSender sender(run.worker.get(), {});
+    run.worker->setJob(path, MEDIUM_NETWORK, true);
+    QVERIFY(run.runToEnd());
+    QCOMPARE(sender.times.size(), 200);
+    for (int i = 1; i < sender.times.size(); ++i)
+        QVERIFY2(sender.times.at(i) - sender.times.at(i - 1) >= 2000000,
+                 qPrintable(QString::number(sender.times.at(i) - sender.times.at(i - 1))));
 }
 
 void TestDownloadNet::unreadableFile()

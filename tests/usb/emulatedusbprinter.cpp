@@ -74,6 +74,7 @@ struct EmulatedUsbPrinter::Urb
     UMockdevIoctlData *buffer = nullptr; // its data buffer
     unsigned long clientAddress = 0;
     qint64 submittedAt = 0;
+    int taken = 0; // bytes of a bulk OUT transfer the device has taken so far
     bool done = false;
 
     usbdevfs_urb *fields() const { return reinterpret_cast<usbdevfs_urb *>(urb->data); }
@@ -125,6 +126,12 @@ void EmulatedUsbPrinter::setWriteDelayMs(int ms)
 {
     QMutexLocker lock(&m_mutex);
     m_writeDelayMs = ms;
+}
+
+void EmulatedUsbPrinter::setAcceptLimit(qint64 bytes)
+{
+    QMutexLocker lock(&m_mutex);
+    m_acceptLimit = bytes;
 }
 
 void EmulatedUsbPrinter::setSilent(bool silent)
@@ -418,12 +425,22 @@ bool EmulatedUsbPrinter::completeReadyLocked(Urb &urb, qint64 now)
     if (!(fields->endpoint & 0x80)) {
         if (now < urb.submittedAt + m_writeDelayMs)
             return false;
-        const QByteArray written(reinterpret_cast<const char *>(urb.buffer->data),
-                                 fields->buffer_length);
-        m_writes.append(written);
-        const QByteArray reply = m_responder ? m_responder(written) : m_model->feed(written);
-        if (!reply.isEmpty())
-            m_input.append({reply, now + m_replyDelayMs});
+        int n = fields->buffer_length - urb.taken;
+        if (m_acceptLimit >= 0)
+            n = int(qMin<qint64>(n, m_acceptLimit));
+        if (n > 0) {
+            const QByteArray written(reinterpret_cast<const char *>(urb.buffer->data) + urb.taken,
+                                     n);
+            m_writes.append(written);
+            const QByteArray reply = m_responder ? m_responder(written) : m_model->feed(written);
+            if (!reply.isEmpty())
+                m_input.append({reply, now + m_replyDelayMs});
+            urb.taken += n;
+            if (m_acceptLimit >= 0)
+                m_acceptLimit -= n;
+        }
+        if (urb.taken < fields->buffer_length)
+            return false;
         fields->actual_length = fields->buffer_length;
         urb.done = true;
         return true;
@@ -476,7 +493,9 @@ bool EmulatedUsbPrinter::handleDiscard(void *client)
     for (auto &urb : m_urbs) {
         if (urb->clientAddress == address && !urb->done) {
             urb->fields()->status = -ENOENT;
-            urb->fields()->actual_length = 0;
+            urb->fields()->actual_length = urb->taken;
+            if (!(urb->fields()->endpoint & 0x80))
+                m_acceptLimit = -1;
             urb->done = true;
             complete(client, 0, 0);
             return true;
@@ -653,6 +672,7 @@ void EmulatedUsbPrinter::setResponder(FrameResponder) {}
 void EmulatedUsbPrinter::setStatusWord(const QByteArray &) {}
 void EmulatedUsbPrinter::setReplyDelayMs(int) {}
 void EmulatedUsbPrinter::setWriteDelayMs(int) {}
+void EmulatedUsbPrinter::setAcceptLimit(qint64) {}
 void EmulatedUsbPrinter::setSilent(bool) {}
 void EmulatedUsbPrinter::setKernelDriverBound(bool) {}
 void EmulatedUsbPrinter::unplugAfterMs(int) {}

@@ -57,6 +57,11 @@ public:
     void setReplyDelayMs(int ms);
     // Each bulk OUT transfer completes this long after it was submitted.
     void setWriteDelayMs(int ms);
+    // The device takes this many more bytes on its OUT endpoint, then takes nothing
+    // more until the transfer in flight times out or is cancelled (it reports the
+    // bytes taken from it); after that it takes everything again, like a printer that
+    // was busy for a while. -1: no limit.
+    void setAcceptLimit(qint64 bytes);
     // The device never sends anything on its IN endpoint.
     void setSilent(bool silent);
     // A kernel driver holds the interface: claims fail with EBUSY until detached.
@@ -95,6 +100,7 @@ private:
     QByteArray m_statusWord;
     int m_replyDelayMs = 0;
     int m_writeDelayMs = 0;
+    qint64 m_acceptLimit = -1;
     bool m_silent = false;
     bool m_driverBound = false;
     qint64 m_unplugAt = -1;

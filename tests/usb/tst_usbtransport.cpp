@@ -530,18 +530,55 @@ private slots:
         QVERIFY(!CDeviceIOOpera::printer_handle_usb);
     }
 
-    void buttonClaimFailureDoesNotDetach()
+    void buttonClaimFailureDetachesAndSends()
     {
         EmulatedUsbPrinter *printer = addPrinter();
         printer->setKernelDriverBound(true);
         QCOMPARE(usb->GetPrinterHandle(3), 0);
-        QCOMPARE(button(queryFrame(0x13)), 5);
-        QVERIFY(LogCapture::contains(QStringLiteral("libusb_claim_interface ret 1")));
-        QVERIFY(LogCapture::contains(QStringLiteral("libusb_claim_interface failed.\n")));
+        QCOMPARE(button(queryFrame(0x13)), 0);
         QVERIFY(LogCapture::contains(
             QStringLiteral("libusb_claim_interface err is : LIBUSB_ERROR_BUSY")));
-        QCOMPARE(printer->detachCount(), 0);
-        QVERIFY(printer->kernelDriverBound());
+        QCOMPARE(printer->detachCount(), 1);
+        QCOMPARE(printer->writes(), QList<QByteArray>{queryFrame(0x13)});
+    }
+
+    void streamPiece_data()
+    {
+        QTest::addColumn<int>("acceptLimit");
+        QTest::addColumn<bool>("stop");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<int>("bytesOut");
+        // A 300-byte piece; the write-only time-out is shortened to 2500 ms.
+        QTest::newRow("whole piece") << -1 << false << 0 << 300;
+        QTest::newRow("part taken, then the time-out") << 100 << false << 4 << 100;
+        QTest::newRow("stalled, stopped") << 0 << true << 4 << 0;
+        QTest::newRow("part taken, stopped") << 120 << true << 4 << 120;
+    }
+
+    void streamPiece()
+    {
+        QFETCH(int, acceptLimit);
+        QFETCH(bool, stop);
+        QFETCH(int, result);
+        QFETCH(int, bytesOut);
+        EmulatedUsbPrinter *printer = addPrinter();
+        printer->setAcceptLimit(acceptLimit);
+        QCOMPARE(usb->GetPrinterHandle(3), 0);
+        QByteArray data(300, 'p');
+        int length = 0;
+        int polls = 0;
+        StreamPiece piece;
+        piece.stopRequested = [&polls, stop] { return ++polls > 1 && stop; };
+        QCOMPARE(usb->PrinterDataIOButton(reinterpret_cast<unsigned char *>(data.data()),
+                                          data.size(), nullptr, length, &piece),
+                 result);
+        QCOMPARE(piece.bytesOut, qint64(bytesOut));
+        QCOMPARE(printer->writes().join(), data.left(bytesOut));
+        // A stopped transfer ends at the next poll, long before the time-out.
+        if (stop)
+            QCOMPARE(polls, 2);
+        QCOMPARE(printer->openTransfers(), 0);
+        QCOMPARE(printer->releaseCount(), 1);
     }
 
     void endpointLookupUsesTheInterfaceStringIndex()
