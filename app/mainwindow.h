@@ -152,6 +152,15 @@ public:
     // Appends one time-stamped line to the message area as plain text.
     void appendDebugLine(const QString &tag, const QString &payload);
 
+    // --- Status bar ---
+    // Shows the outcome of the last operation beside the connection state.
+    void showLastResult(const QString &text);
+    void showAbout();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
 public slots:
     void sendFileProcess(QByteArray data);
     void updateTextBrowser(QByteArray data);
@@ -225,6 +234,9 @@ private:
     void applyMediumSelection(int mode);
     QProgressBar *downloadProgressBar() const;
     void enableAfterDownload();
+    void setUpStatusBar();
+    void updateConnectionState();
+    void updateBusyCursor();
     void onDownloadProgress(int percent);
     void onDownloadError(const QString &text);
     void onDownloadFinished();
@@ -237,4 +249,8 @@ private:
     QMessageBox *m_messageBox = nullptr;
     QTimer *m_messageTimer = nullptr;
     QLabel *tipLabel = nullptr;
+    QLabel *m_connectionLabel = nullptr;
+    QLabel *m_resultLabel = nullptr;
+    bool m_wasOpen = false;
+    bool m_busyCursor = false;
 };
