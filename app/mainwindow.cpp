@@ -16,6 +16,9 @@
 #include <QDebug>
 #include <QLabel>
 #include <QMessageBox>
+#include <QAbstractItemView>
+#include <QProxyStyle>
+#include <QStyleOptionComboBox>
 #include <QScreen>
 #include <QSettings>
 #include <QSignalBlocker>
@@ -29,6 +32,27 @@
 namespace {
 // Beside the label-size keys of the same store.
 const char kGeometryKey[] = "MainWindow/geometry";
+
+// Shortens a device-list entry in its middle, so that the address at its end stays
+// readable in the narrow connection panel; the entry's text itself is unchanged.
+class MiddleElideComboStyle : public QProxyStyle
+{
+public:
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget) const override
+    {
+        const auto *combo = qstyleoption_cast<const QStyleOptionComboBox *>(option);
+        if (element != CE_ComboBoxLabel || !combo)
+            return QProxyStyle::drawControl(element, option, painter, widget);
+        QStyleOptionComboBox shortened(*combo);
+        const QRect field = subControlRect(CC_ComboBox, combo, SC_ComboBoxEditField, widget);
+        const int room =
+            field.width() - (combo->currentIcon.isNull() ? 4 : combo->iconSize.width() + 8);
+        shortened.currentText =
+            combo->fontMetrics.elidedText(combo->currentText, Qt::ElideMiddle, room);
+        QProxyStyle::drawControl(element, &shortened, painter, widget);
+    }
+};
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
@@ -64,6 +88,13 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     connectFieldFixUps();
     setInitialWidgetStates();
     setUpStatusBar();
+
+    auto *elide = new MiddleElideComboStyle;
+    elide->setParent(this);
+    ui->comboBox_ScanResult->setStyle(elide);
+    ui->comboBox_ScanResult->view()->setTextElideMode(Qt::ElideMiddle);
+    connect(ui->comboBox_ScanResult, &QComboBox::currentTextChanged, ui->comboBox_ScanResult,
+            &QWidget::setToolTip);
 
     const QByteArray geometry = QSettings(QStringLiteral("Company"), QStringLiteral("App"))
                                     .value(kGeometryKey)
@@ -292,6 +323,8 @@ void MainWindow::setUpStatusBar()
     m_connectionLabel->setObjectName(QStringLiteral("label_StatusConnection"));
     m_resultLabel = new QLabel(this);
     m_resultLabel->setObjectName(QStringLiteral("label_StatusResult"));
+    m_resultLabel->setStyleSheet(
+        QStringLiteral("QLabel { padding-left: 8px; border-left: 1px solid palette(mid); }"));
     auto *about = new QToolButton(this);
     about->setObjectName(QStringLiteral("toolButton_About"));
     about->setText(tr("关于"));
@@ -300,8 +333,13 @@ void MainWindow::setUpStatusBar()
     about->setAutoRaise(true);
     about->setShortcut(QKeySequence::HelpContents);
     connect(about, &QToolButton::clicked, this, [this] { showAbout(); });
-    statusBar()->addWidget(m_connectionLabel);
-    statusBar()->addWidget(m_resultLabel, 1);
+    // Long texts must not widen the window; the full text is in the tool tip.
+    for (QLabel *label : {m_connectionLabel, m_resultLabel}) {
+        label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        label->setMinimumWidth(80);
+    }
+    statusBar()->addWidget(m_connectionLabel, 3);
+    statusBar()->addWidget(m_resultLabel, 2);
     statusBar()->addPermanentWidget(about);
     updateConnectionState();
 
@@ -339,6 +377,7 @@ void MainWindow::updateConnectionState()
                  ui->pushButton_StripperSettingSet})
             w->setEnabled(false);
         m_connectionLabel->setText(tr("连接已关闭：请重新打开打印机，再读取和设置。"));
+        m_connectionLabel->setToolTip(m_connectionLabel->text());
         m_wasOpen = false;
         return;
     }
@@ -351,6 +390,7 @@ void MainWindow::updateConnectionState()
     if (ret_mode == MEDIUM_NETWORK)
         text += tr("，TCP端口 %1").arg(ui->lineEdit_ConnectTCPPort->text());
     m_connectionLabel->setText(text);
+    m_connectionLabel->setToolTip(text);
     m_wasOpen = true;
 }
 
@@ -372,6 +412,7 @@ void MainWindow::showLastResult(const QString &text)
 {
     m_resultLabel->setText(QTime::currentTime().toString(QStringLiteral("HH:mm:ss ")) +
                            QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')).trimmed());
+    m_resultLabel->setToolTip(text.trimmed());
 }
 
 void MainWindow::showAbout()
