@@ -30,6 +30,9 @@ public:
     // Ticks the wireless medium and types the printer's address and port.
     void prepareWindow(MainWindow &window) const;
 
+    // The running simulated printer (for the screenshot driver), or none.
+    SimPrinter *printer() const { return m_printer.get(); }
+
 private:
     void keepSettingsOnLoopback();
 

@@ -2,6 +2,7 @@
 
 #include "app/globals.h"
 #include "app/prompts.h"
+#include "app/startup.h"
 #include "download/workerthread.h"
 #include "protocol/exchange.h"
 #include "provisioning/distributenet.h"
@@ -12,16 +13,54 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDebug>
 #include <QLabel>
 #include <QMessageBox>
+#include <QAbstractItemView>
+#include <QProxyStyle>
+#include <QStyleOptionComboBox>
+#include <QScreen>
+#include <QSettings>
 #include <QSignalBlocker>
+#include <QStatusBar>
+#include <QTime>
 #include <QTimer>
+#include <QToolButton>
+#include <libusb.h>
+#include <openssl/crypto.h>
+
+namespace {
+// Beside the label-size keys of the same store.
+const char kGeometryKey[] = "MainWindow/geometry";
+
+// Shortens a device-list entry in its middle, so that the address at its end stays
+// readable in the narrow connection panel; the entry's text itself is unchanged.
+class MiddleElideComboStyle : public QProxyStyle
+{
+public:
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget) const override
+    {
+        const auto *combo = qstyleoption_cast<const QStyleOptionComboBox *>(option);
+        if (element != CE_ComboBoxLabel || !combo)
+            return QProxyStyle::drawControl(element, option, painter, widget);
+        QStyleOptionComboBox shortened(*combo);
+        const QRect field = subControlRect(CC_ComboBox, combo, SC_ComboBoxEditField, widget);
+        const int room =
+            field.width() - (combo->currentIcon.isNull() ? 4 : combo->iconSize.width() + 8);
+        shortened.currentText =
+            combo->fontMetrics.elidedText(combo->currentText, Qt::ElideMiddle, room);
+        QProxyStyle::drawControl(element, &shortened, painter, widget);
+    }
+};
+} // namespace
 
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 {
     m_messageBox = new QMessageBox();
+    initTranslationResources(); // also the icons the form refers to
     ui = new Ui::MainWindow;
     ui->setupUi(this);
     // Connected by name, the close button would pass clicked()'s "false" as the
@@ -53,6 +92,23 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     restoreLabelSize();
     connectFieldFixUps();
     setInitialWidgetStates();
+    setUpStatusBar();
+
+    auto *elide = new MiddleElideComboStyle;
+    elide->setParent(this);
+    ui->comboBox_ScanResult->setStyle(elide);
+    ui->comboBox_ScanResult->view()->setTextElideMode(Qt::ElideMiddle);
+    connect(ui->comboBox_ScanResult, &QComboBox::currentTextChanged, ui->comboBox_ScanResult,
+            &QWidget::setToolTip);
+
+    const QByteArray geometry = QSettings(QStringLiteral("Company"), QStringLiteral("App"))
+                                    .value(kGeometryKey)
+                                    .toByteArray();
+    if (geometry.isEmpty() || !restoreGeometry(geometry)) {
+        // First start: the form's size, but never larger than the screen.
+        if (const QScreen *screen = QGuiApplication::primaryScreen())
+            resize(size().boundedTo(screen->availableSize()));
+    }
 }
 
 MainWindow::~MainWindow()
@@ -223,6 +279,7 @@ int MainWindow::Ret_Handler(int code)
     QString text;
     switch (code) {
     case RESULT_OK:
+        showLastResult(tr("处理成功"));
         prompts::information(this, tr("设置工具"), tr("处理成功"));
         return 0;
     case RESULT_NOT_CONNECTED:
@@ -243,6 +300,7 @@ int MainWindow::Ret_Handler(int code)
     default:
         return 0;
     }
+    showLastResult(text);
     prompts::information(this, tr("设置工具"), text);
     return 1;
 }
@@ -313,4 +371,128 @@ void MainWindow::updateNetSetupAvailability()
 {
     if (m_netSetupDialog)
         m_netSetupDialog->setEnabled(!printerlink::busy());
+}
+
+void MainWindow::setUpStatusBar()
+{
+    m_connectionLabel = new QLabel(this);
+    m_connectionLabel->setObjectName(QStringLiteral("label_StatusConnection"));
+    m_resultLabel = new QLabel(this);
+    m_resultLabel->setObjectName(QStringLiteral("label_StatusResult"));
+    m_resultLabel->setStyleSheet(
+        QStringLiteral("QLabel { padding-left: 8px; border-left: 1px solid palette(mid); }"));
+    auto *about = new QToolButton(this);
+    about->setObjectName(QStringLiteral("toolButton_About"));
+    about->setText(tr("关于"));
+    about->setIcon(windowIcon());
+    about->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    about->setAutoRaise(true);
+    about->setShortcut(QKeySequence::HelpContents);
+    connect(about, &QToolButton::clicked, this, [this] { showAbout(); });
+    // Long texts must not widen the window; the full text is in the tool tip.
+    for (QLabel *label : {m_connectionLabel, m_resultLabel}) {
+        label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        label->setMinimumWidth(80);
+    }
+    statusBar()->addWidget(m_connectionLabel, 3);
+    statusBar()->addWidget(m_resultLabel, 2);
+    statusBar()->addPermanentWidget(about);
+    updateConnectionState();
+
+    // The open button is disabled exactly while a printer is open; the stop button is
+    // enabled while a search runs; the central widget and the tabs are disabled while
+    // an exchange blocks the window. Watching them covers every page and medium.
+    for (QWidget *w : std::initializer_list<QWidget *>{ui->pushButton_open, ui->pushButton_StopList,
+                                                       ui->centralwidget, ui->tabWidget_2})
+        w->installEventFilter(this);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::EnabledChange) {
+        if (watched == ui->pushButton_open)
+            updateConnectionState();
+        updateBusyCursor();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::updateConnectionState()
+{
+    // Only the button's own state counts, not a disabled parent during an exchange.
+    const bool open = ui->pushButton_open->testAttribute(Qt::WA_ForceDisabled);
+    if (!open) {
+        if (!m_wasOpen)
+            return m_connectionLabel->setText(tr("未打开打印机"));
+        // What was read belongs to a connection that is gone: nothing is written
+        // from it until a printer is opened and its page read again.
+        for (QWidget *w : std::initializer_list<QWidget *>{
+                 ui->pushButton_PrintSettingSet, ui->pushButton_DistanceSettingSet,
+                 ui->pushButton_WifiSettingSet, ui->pushButton_BleSettingSet,
+                 ui->pushButton_NetportSettingSet, ui->pushButton_ComSettingSet,
+                 ui->pushButton_StripperSettingSet})
+            w->setEnabled(false);
+        m_connectionLabel->setText(tr("连接已关闭：请重新打开打印机，再读取和设置。"));
+        m_connectionLabel->setToolTip(m_connectionLabel->text());
+        m_wasOpen = false;
+        return;
+    }
+    QString medium;
+    for (const QCheckBox *box : {ui->checkBox_USB, ui->checkBox_NET, ui->checkBox_WIFI,
+                                 ui->checkBox_BLE, ui->checkBox_Serialport})
+        if (box->isChecked())
+            medium = box->text().remove(QLatin1Char('&'));
+    QString text = tr("已连接：%1 · %2").arg(medium, ui->comboBox_ScanResult->currentText());
+    if (ret_mode == MEDIUM_NETWORK)
+        text += tr("，TCP端口 %1").arg(ui->lineEdit_ConnectTCPPort->text());
+    m_connectionLabel->setText(text);
+    m_connectionLabel->setToolTip(text);
+    m_wasOpen = true;
+}
+
+void MainWindow::updateBusyCursor()
+{
+    const bool busy = ui->centralwidget->testAttribute(Qt::WA_ForceDisabled) ||
+                      ui->tabWidget_2->testAttribute(Qt::WA_ForceDisabled) ||
+                      !ui->pushButton_StopList->testAttribute(Qt::WA_ForceDisabled);
+    if (busy == m_busyCursor)
+        return;
+    m_busyCursor = busy;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void MainWindow::showLastResult(const QString &text)
+{
+    m_resultLabel->setText(QTime::currentTime().toString(QStringLiteral("HH:mm:ss ")) +
+                           QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')).trimmed());
+    m_resultLabel->setToolTip(text.trimmed());
+}
+
+void MainWindow::showAbout()
+{
+    const libusb_version *usb = libusb_get_version();
+    const QString text =
+        QStringLiteral("<h3>%1 V1.0.9</h3><p>%2</p><p>Qt %3<br>libusb %4.%5.%6<br>%7</p><p>%8</p>")
+            .arg(tr("标签机设置工具").trimmed().toHtmlEscaped(),
+                 tr("读取和设置标签打印机、下载固件与字库、WiFi配网。").toHtmlEscaped(),
+                 QString::fromLatin1(qVersion()))
+            .arg(usb->major)
+            .arg(usb->minor)
+            .arg(usb->micro)
+            .arg(QString::fromLatin1(OpenSSL_version(OPENSSL_VERSION)).toHtmlEscaped(),
+                 tr("许可证：MIT（随附 LICENSE 文件）").toHtmlEscaped());
+    prompts::information(this, tr("关于"), text);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    QSettings(QStringLiteral("Company"), QStringLiteral("App"))
+        .setValue(kGeometryKey, saveGeometry());
+    // The worker deletes the plain copy when it stops; a stalled piece is cancelled.
+    if (workerThread && workerThread->isRunning())
+        workerThread->requestInterruption();
+    QMainWindow::closeEvent(event);
 }

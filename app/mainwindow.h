@@ -161,6 +161,16 @@ public:
     // Appends one time-stamped line to the message area as plain text.
     void appendDebugLine(const QString &tag, const QString &payload);
 
+    // --- Status bar ---
+    // Shows the outcome of the last operation beside the connection state.
+    void showLastResult(const QString &text);
+    void showAbout();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    // Remembers the geometry and stops a file being sent.
+    void closeEvent(QCloseEvent *event) override;
+
 public slots:
     void sendFileProcess(QByteArray data);
     void updateTextBrowser(QByteArray data);
@@ -241,15 +251,14 @@ private:
     int m_appliedMedium = 0; // medium and WiFi box last applied, see applyMediumSelection
     QProgressBar *downloadProgressBar() const;
     void enableAfterDownload();
+    void setUpStatusBar();
+    void updateConnectionState();
+    void updateBusyCursor();
     void onDownloadProgress(int percent);
     void onDownloadError(const QString &text);
     void onDownloadFinished();
     // Logs a file about to be streamed in the message area: its name and size.
     void logFileSend(const QString &text, const QString &path, qint64 size);
-
-protected:
-    // Closing the window stops a file being sent.
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     // Last accepted value of each numeric box, restored after an invalid entry.
@@ -263,4 +272,8 @@ private:
     QMessageBox *m_messageBox = nullptr;
     QTimer *m_messageTimer = nullptr;
     QLabel *tipLabel = nullptr;
+    QLabel *m_connectionLabel = nullptr;
+    QLabel *m_resultLabel = nullptr;
+    bool m_wasOpen = false;
+    bool m_busyCursor = false;
 };

@@ -16,6 +16,11 @@ DialogHandler &dialogHandler()
     static DialogHandler handler;
     return handler;
 }
+QuestionHandler &questionHandler()
+{
+    static QuestionHandler handler;
+    return handler;
+}
 FileHandler &fileHandler()
 {
     static FileHandler handler;
@@ -42,6 +47,14 @@ void show(QWidget *parent, Kind kind, const QString &title, const QString &text)
     }
 }
 
+bool confirm(QWidget *parent, const QString &title, const QString &text)
+{
+    if (questionHandler())
+        return questionHandler()(parent, Message{Kind::Warning, title, text});
+    return QMessageBox::warning(parent, title, text, QMessageBox::Yes | QMessageBox::No,
+                                QMessageBox::No) == QMessageBox::Yes;
+}
+
 int exec(QDialog *dialog)
 {
     if (dialogHandler())
@@ -64,6 +77,10 @@ void setMessageHandler(MessageHandler handler)
 void setDialogHandler(DialogHandler handler)
 {
     dialogHandler() = std::move(handler);
+}
+void setQuestionHandler(QuestionHandler handler)
+{
+    questionHandler() = std::move(handler);
 }
 void setFileHandler(FileHandler handler)
 {

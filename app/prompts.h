@@ -26,6 +26,7 @@ struct Message
 
 using MessageHandler = std::function<void(QWidget *parent, const Message &message)>;
 using DialogHandler = std::function<int(QDialog *dialog)>;
+using QuestionHandler = std::function<bool(QWidget *parent, const Message &message)>;
 using FileHandler = std::function<QString(QWidget *parent, const QString &caption,
                                           const QString &directory, const QString &filter)>;
 
@@ -44,6 +45,9 @@ inline void critical(QWidget *parent, const QString &title, const QString &text)
     show(parent, Kind::Critical, title, text);
 }
 
+// Asks a yes/no question (the answer defaults to no); true when the user agreed.
+bool confirm(QWidget *parent, const QString &title, const QString &text);
+
 // Runs a modal dialog and returns its result (QDialog::Accepted or Rejected).
 int exec(QDialog *dialog);
 
@@ -54,6 +58,7 @@ QString openFileName(QWidget *parent, const QString &caption, const QString &dir
 // Test hooks; an empty handler restores the real boxes.
 void setMessageHandler(MessageHandler handler);
 void setDialogHandler(DialogHandler handler);
+void setQuestionHandler(QuestionHandler handler);
 void setFileHandler(FileHandler handler);
 
 } // namespace prompts

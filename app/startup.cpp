@@ -6,12 +6,14 @@
 #include <QApplication>
 #include <QDebug>
 #include <QFont>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 
 static void initResourcesOnce()
 {
     Q_INIT_RESOURCE(translations);
+    Q_INIT_RESOURCE(icons);
 }
 
 void initTranslationResources()
@@ -51,6 +53,13 @@ QString applicationWindowTitle()
 int runApplication(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    initTranslationResources();
+    QIcon appIcon;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        appIcon.addFile(QStringLiteral(":/icons/labelsetup-%1.png").arg(size), QSize(size, size));
+    app.setWindowIcon(appIcon);
+    // Lets the desktop match the windows to the installed menu entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("labelsetup"));
     const QLocale systemLocale = QLocale::system();
     qDebug() << "Qt version:" << qVersion();
     qDebug() << "System locale:" << systemLocale.name();

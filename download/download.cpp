@@ -12,7 +12,6 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
-#include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QTcpSocket>
@@ -209,14 +208,6 @@ void MainWindow::onDownloadFinished()
     enableAfterDownload();
     if (workerThread->medium() == MEDIUM_NETWORK)
         NetworkBracket::disconnectSocket();
-}
-
-void MainWindow::closeEvent(QCloseEvent *event)
-{
-    // The worker deletes the plain copy when it stops; a stalled piece is cancelled.
-    if (workerThread && workerThread->isRunning())
-        workerThread->requestInterruption();
-    QMainWindow::closeEvent(event);
 }
 
 void MainWindow::logFileSend(const QString &text, const QString &path, qint64 size)

@@ -12,10 +12,20 @@
 #include "transport/usbtransport.h"
 #include "ui_mainwindow.h"
 
+#include <QApplication>
 #include <QDebug>
 #include <QThread>
 
 namespace {
+
+// The arrow turns into a wait cursor while the GUI thread is blocked in an exchange.
+struct BusyCursor
+{
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor &) = delete;
+    BusyCursor &operator=(const BusyCursor &) = delete;
+};
 
 // Text of a NUL-terminated answer in the local 8-bit encoding.
 QString answerText(const unsigned char *data, int size)
@@ -78,29 +88,37 @@ void MainWindow::on_pushButton_GetPrinterStatus_clicked()
     quint32 word = 0;
     int ret;
     {
+        BusyCursor busy;
         NetworkBracket bracket;
         ret = readPrinterStatusWord(&word);
     }
     qDebug("%02X", word);
     qDebug("ret = %d", ret);
     if (ret != 0) {
-        prompts::information(this, tr("设置工具"), tr("请确保打印机已进行连接"));
+        const QString failure = tr("请确保打印机已进行连接");
+        ui->label_PrinterStatusText->setText(failure);
+        showLastResult(failure);
+        prompts::information(this, tr("设置工具"), failure);
         return;
     }
     QString text = checkPrinterStatus(word);
     if (text.isEmpty())
         text = tr("空闲中");
+    ui->label_PrinterStatusText->setText(text.trimmed());
+    showLastResult(text);
     prompts::information(this, tr("设置工具"), text);
 }
 
 int MainWindow::runFunctionCommand(POWER_InFo code)
 {
+    BusyCursor busy;
     NetworkBracket bracket;
     return SetPrinterStatusButton(code, ret_mode);
 }
 
 int MainWindow::runSetCommand(uint8_t item, uint8_t value)
 {
+    BusyCursor busy;
     NetworkBracket bracket;
     return sendSetFrame(item, QByteArray(1, char(value)));
 }
@@ -149,6 +167,12 @@ void MainWindow::on_pushButton_PrinterInit_clicked()
 {
     if (!requireOpenDevice())
         return;
+    // Initialisation erases what the printer stores; nothing is sent without consent.
+    if (!prompts::confirm(
+            this, tr("打印机初始化"),
+            tr("打印机将恢复出厂设置：已保存的打印、距离、网络、蓝牙和串口设置都会被清除，"
+               "之后连接会关闭。\n确定要初始化打印机吗？")))
+        return;
     const int ret = runFunctionCommand(POWER_INITIALISE);
     if (Ret_Handler(ret) == 0 && ret == RESULT_OK)
         closeAfterRestart(10);
@@ -195,6 +219,7 @@ void MainWindow::on_pushButton_NopaperLrn_clicked()
         return;
     int ret;
     {
+        BusyCursor busy;
         NetworkBracket bracket;
         ret = sendFrameNoReply(frame::build(frame::ClassStatus, POWER_PAPER_OUT_LEARN));
     }

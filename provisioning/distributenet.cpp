@@ -5,6 +5,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QStandardPaths>
 #include <QThreadPool>
 #include <QTimer>
 #include <QtConcurrent>
@@ -63,6 +64,7 @@ void DistributeNet::refreshWifiList()
     ui->btnRefresh->setEnabled(false);
     ui->btnRefresh->setText(tr("扫描中..."));
     ui->listWifi->clear();
+    ui->labelListEmpty->hide();
     ui->linePassword->clear();
     QCoreApplication::processEvents();
 
@@ -112,6 +114,16 @@ void DistributeNet::handleScanFinished()
         if (!manualMode)
             ui->lineSsidManual->setText(ui->listWifi->item(0)->data(kSsidRole).toString());
     }
+    if (wifis.isEmpty()) {
+        // Say why the list is empty; the name can always be typed by hand.
+        const QString scanner = wifiScanCommands().listProgram;
+        ui->labelListEmpty->setText(
+            QStandardPaths::findExecutable(scanner).isEmpty()
+                ? tr("找不到WiFi扫描程序“%1”：请勾选“选择手动输入”，手动输入WiFi名称。")
+                      .arg(scanner)
+                : tr("没有找到WiFi网络：请勾选“选择手动输入”，手动输入WiFi名称，或稍后刷新列表。"));
+    }
+    ui->labelListEmpty->setVisible(wifis.isEmpty());
     enableRefreshButton();
 
     scanWatcher->deleteLater();

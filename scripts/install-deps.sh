@@ -11,7 +11,7 @@ PACKAGES=(
   umockdev libumockdev-dev libglib2.0-dev
   iproute2 procps
   fonts-wqy-microhei
-  xvfb xauth
+  xvfb xauth desktop-file-utils
 )
 
 # USB access for the logged-in user (a udev rule; harmless where udev is absent).

@@ -86,12 +86,20 @@
         <source>请选择一个WiFi</source>
         <translation>Bitte ein WLAN auswählen</translation>
     </message>
+    <message>
+        <source>找不到WiFi扫描程序“%1”：请勾选“选择手动输入”，手动输入WiFi名称。</source>
+        <translation>Das WLAN-Suchprogramm „%1“ wurde nicht gefunden: „Manuell eingeben“ ankreuzen und den Netzwerknamen eintippen.</translation>
+    </message>
+    <message>
+        <source>没有找到WiFi网络：请勾选“选择手动输入”，手动输入WiFi名称，或稍后刷新列表。</source>
+        <translation>Keine Netzwerke gefunden: „Manuell eingeben“ ankreuzen und den Netzwerknamen eintippen oder die Liste später aktualisieren.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>标签机设置工具</source>
-        <translation>Etikettendrucker-Einrichtungstool</translation>
+        <translation>Etikettendrucker-Einrichtungstool </translation>
     </message>
     <message>
         <source>连接方式</source>
@@ -908,6 +916,40 @@
     <message>
         <source>发送文件 %1，%2 字节</source>
         <translation>Datei %1 wird gesendet, %2 Bytes</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>未打开打印机</source>
+        <translation>Kein Drucker geöffnet</translation>
+    </message>
+    <message>
+        <source>连接已关闭：请重新打开打印机，再读取和设置。</source>
+        <translation>Verbindung geschlossen: Drucker erneut öffnen, bevor gelesen oder geschrieben wird.</translation>
+    </message>
+    <message>
+        <source>已连接：%1 · %2</source>
+        <translation>Verbunden: %1 · %2</translation>
+    </message>
+    <message>
+        <source>，TCP端口 %1</source>
+        <translation>, TCP-Port %1</translation>
+    </message>
+    <message>
+        <source>读取和设置标签打印机、下载固件与字库、WiFi配网。</source>
+        <translation>Liest und setzt Etikettendrucker-Einstellungen, lädt Firmware und Schriften und richtet WLAN ein.</translation>
+    </message>
+    <message>
+        <source>许可证：MIT（随附 LICENSE 文件）</source>
+        <translation>Lizenz: MIT (siehe Datei LICENSE)</translation>
+    </message>
+    <message>
+        <source>打印机将恢复出厂设置：已保存的打印、距离、网络、蓝牙和串口设置都会被清除，之后连接会关闭。
+确定要初始化打印机吗？</source>
+        <translation>Der Drucker wird auf Werkseinstellungen zurückgesetzt: Seine gespeicherten Druck-, Abstands-, Netzwerk-, Bluetooth- und seriellen Einstellungen werden gelöscht, danach wird die Verbindung geschlossen.
+Drucker jetzt initialisieren?</translation>
     </message>
 </context>
 <context>

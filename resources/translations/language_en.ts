@@ -86,12 +86,20 @@
         <source>请选择一个WiFi</source>
         <translation>Please select a Wi-Fi network</translation>
     </message>
+    <message>
+        <source>找不到WiFi扫描程序“%1”：请勾选“选择手动输入”，手动输入WiFi名称。</source>
+        <translation>The WiFi scanner “%1” was not found: tick “Enter manually” and type the network name.</translation>
+    </message>
+    <message>
+        <source>没有找到WiFi网络：请勾选“选择手动输入”，手动输入WiFi名称，或稍后刷新列表。</source>
+        <translation>No networks found: tick “Enter manually” and type the network name, or refresh the list later.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>标签机设置工具</source>
-        <translation>Label Printer Setup Tool</translation>
+        <translation>Label Printer Setup Tool </translation>
     </message>
     <message>
         <source>连接方式</source>
@@ -908,6 +916,40 @@
     <message>
         <source>发送文件 %1，%2 字节</source>
         <translation>Sending file %1, %2 bytes</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>未打开打印机</source>
+        <translation>No printer open</translation>
+    </message>
+    <message>
+        <source>连接已关闭：请重新打开打印机，再读取和设置。</source>
+        <translation>Connection closed: open the printer again before reading or setting.</translation>
+    </message>
+    <message>
+        <source>已连接：%1 · %2</source>
+        <translation>Connected: %1 · %2</translation>
+    </message>
+    <message>
+        <source>，TCP端口 %1</source>
+        <translation>, TCP port %1</translation>
+    </message>
+    <message>
+        <source>读取和设置标签打印机、下载固件与字库、WiFi配网。</source>
+        <translation>Reads and sets label printers, downloads firmware and fonts, and provisions WiFi.</translation>
+    </message>
+    <message>
+        <source>许可证：MIT（随附 LICENSE 文件）</source>
+        <translation>Licence: MIT (see the LICENSE file)</translation>
+    </message>
+    <message>
+        <source>打印机将恢复出厂设置：已保存的打印、距离、网络、蓝牙和串口设置都会被清除，之后连接会关闭。
+确定要初始化打印机吗？</source>
+        <translation>The printer will be reset to its factory settings: its stored print, distance, network, Bluetooth and serial settings are erased, and the connection closes afterwards.
+Initialise the printer?</translation>
     </message>
 </context>
 <context>

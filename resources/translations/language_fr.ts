@@ -86,12 +86,20 @@
         <source>请选择一个WiFi</source>
         <translation>Veuillez sélectionner un Wi-Fi</translation>
     </message>
+    <message>
+        <source>找不到WiFi扫描程序“%1”：请勾选“选择手动输入”，手动输入WiFi名称。</source>
+        <translation>Le programme de recherche WiFi « %1 » est introuvable : cochez « Saisie manuelle » et tapez le nom du réseau.</translation>
+    </message>
+    <message>
+        <source>没有找到WiFi网络：请勾选“选择手动输入”，手动输入WiFi名称，或稍后刷新列表。</source>
+        <translation>Aucun réseau trouvé : cochez « Saisie manuelle » et tapez le nom du réseau, ou actualisez la liste plus tard.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>标签机设置工具</source>
-        <translation>Outil de configuration d&apos;imprimante d&apos;étiquettes</translation>
+        <translation>Outil de configuration d&apos;imprimante d&apos;étiquettes </translation>
     </message>
     <message>
         <source>连接方式</source>
@@ -908,6 +916,40 @@
     <message>
         <source>发送文件 %1，%2 字节</source>
         <translation>Envoi du fichier %1, %2 octets</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>未打开打印机</source>
+        <translation>Aucune imprimante ouverte</translation>
+    </message>
+    <message>
+        <source>连接已关闭：请重新打开打印机，再读取和设置。</source>
+        <translation>Connexion fermée : rouvrez l’imprimante avant de lire ou de régler.</translation>
+    </message>
+    <message>
+        <source>已连接：%1 · %2</source>
+        <translation>Connecté : %1 · %2</translation>
+    </message>
+    <message>
+        <source>，TCP端口 %1</source>
+        <translation>, port TCP %1</translation>
+    </message>
+    <message>
+        <source>读取和设置标签打印机、下载固件与字库、WiFi配网。</source>
+        <translation>Lit et règle les imprimantes d’étiquettes, télécharge micrologiciels et polices, configure le WiFi.</translation>
+    </message>
+    <message>
+        <source>许可证：MIT（随附 LICENSE 文件）</source>
+        <translation>Licence : MIT (voir le fichier LICENSE)</translation>
+    </message>
+    <message>
+        <source>打印机将恢复出厂设置：已保存的打印、距离、网络、蓝牙和串口设置都会被清除，之后连接会关闭。
+确定要初始化打印机吗？</source>
+        <translation>L’imprimante reviendra à ses réglages d’usine : ses réglages enregistrés d’impression, de distances, de réseau, Bluetooth et série seront effacés, puis la connexion sera fermée.
+Initialiser l’imprimante ?</translation>
     </message>
 </context>
 <context>

@@ -86,12 +86,20 @@
         <source>请选择一个WiFi</source>
         <translation>Selecteer een wifi-netwerk</translation>
     </message>
+    <message>
+        <source>找不到WiFi扫描程序“%1”：请勾选“选择手动输入”，手动输入WiFi名称。</source>
+        <translation>Het wifi-zoekprogramma “%1” is niet gevonden: vink “Handmatig invoeren” aan en typ de netwerknaam.</translation>
+    </message>
+    <message>
+        <source>没有找到WiFi网络：请勾选“选择手动输入”，手动输入WiFi名称，或稍后刷新列表。</source>
+        <translation>Geen netwerken gevonden: vink “Handmatig invoeren” aan en typ de netwerknaam, of vernieuw de lijst later.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>标签机设置工具</source>
-        <translation>Instellingstool voor labelprinters</translation>
+        <translation>Instellingstool voor labelprinters </translation>
     </message>
     <message>
         <source>连接方式</source>
@@ -908,6 +916,40 @@
     <message>
         <source>发送文件 %1，%2 字节</source>
         <translation>Bestand %1 verzenden, %2 bytes</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>Over</translation>
+    </message>
+    <message>
+        <source>未打开打印机</source>
+        <translation>Geen printer geopend</translation>
+    </message>
+    <message>
+        <source>连接已关闭：请重新打开打印机，再读取和设置。</source>
+        <translation>Verbinding gesloten: open de printer opnieuw voordat u leest of instelt.</translation>
+    </message>
+    <message>
+        <source>已连接：%1 · %2</source>
+        <translation>Verbonden: %1 · %2</translation>
+    </message>
+    <message>
+        <source>，TCP端口 %1</source>
+        <translation>, TCP-poort %1</translation>
+    </message>
+    <message>
+        <source>读取和设置标签打印机、下载固件与字库、WiFi配网。</source>
+        <translation>Leest en stelt labelprinters in, laadt firmware en lettertypen en richt wifi in.</translation>
+    </message>
+    <message>
+        <source>许可证：MIT（随附 LICENSE 文件）</source>
+        <translation>Licentie: MIT (zie het bestand LICENSE)</translation>
+    </message>
+    <message>
+        <source>打印机将恢复出厂设置：已保存的打印、距离、网络、蓝牙和串口设置都会被清除，之后连接会关闭。
+确定要初始化打印机吗？</source>
+        <translation>De printer wordt teruggezet naar de fabrieksinstellingen: de opgeslagen afdruk-, afstands-, netwerk-, Bluetooth- en seriële instellingen worden gewist en daarna wordt de verbinding gesloten.
+De printer initialiseren?</translation>
     </message>
 </context>
 <context>

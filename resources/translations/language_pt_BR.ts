@@ -86,12 +86,20 @@
         <source>请选择一个WiFi</source>
         <translation>Selecione um Wi-Fi</translation>
     </message>
+    <message>
+        <source>找不到WiFi扫描程序“%1”：请勾选“选择手动输入”，手动输入WiFi名称。</source>
+        <translation>O programa de busca de WiFi “%1” não foi encontrado: marque “Digitar manualmente” e digite o nome da rede.</translation>
+    </message>
+    <message>
+        <source>没有找到WiFi网络：请勾选“选择手动输入”，手动输入WiFi名称，或稍后刷新列表。</source>
+        <translation>Nenhuma rede encontrada: marque “Digitar manualmente” e digite o nome da rede, ou atualize a lista mais tarde.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>标签机设置工具</source>
-        <translation>Ferramenta de configuração de impressora de etiquetas</translation>
+        <translation>Ferramenta de configuração de impressora de etiquetas </translation>
     </message>
     <message>
         <source>连接方式</source>
@@ -908,6 +916,40 @@
     <message>
         <source>发送文件 %1，%2 字节</source>
         <translation>Enviando arquivo %1, %2 bytes</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>未打开打印机</source>
+        <translation>Nenhuma impressora aberta</translation>
+    </message>
+    <message>
+        <source>连接已关闭：请重新打开打印机，再读取和设置。</source>
+        <translation>Conexão fechada: abra a impressora novamente antes de ler ou configurar.</translation>
+    </message>
+    <message>
+        <source>已连接：%1 · %2</source>
+        <translation>Conectado: %1 · %2</translation>
+    </message>
+    <message>
+        <source>，TCP端口 %1</source>
+        <translation>, porta TCP %1</translation>
+    </message>
+    <message>
+        <source>读取和设置标签打印机、下载固件与字库、WiFi配网。</source>
+        <translation>Lê e configura impressoras de etiquetas, baixa firmware e fontes e configura o WiFi.</translation>
+    </message>
+    <message>
+        <source>许可证：MIT（随附 LICENSE 文件）</source>
+        <translation>Licença: MIT (veja o arquivo LICENSE)</translation>
+    </message>
+    <message>
+        <source>打印机将恢复出厂设置：已保存的打印、距离、网络、蓝牙和串口设置都会被清除，之后连接会关闭。
+确定要初始化打印机吗？</source>
+        <translation>A impressora voltará às configurações de fábrica: as configurações salvas de impressão, distâncias, rede, Bluetooth e serial serão apagadas, e a conexão será fechada em seguida.
+Inicializar a impressora?</translation>
     </message>
 </context>
 <context>

@@ -86,6 +86,14 @@
         <source>请选择一个WiFi</source>
         <translation>請選擇一個Wi-Fi</translation>
     </message>
+    <message>
+        <source>找不到WiFi扫描程序“%1”：请勾选“选择手动输入”，手动输入WiFi名称。</source>
+        <translation>找不到WiFi掃描程式「%1」：請勾選「選擇手動輸入」，手動輸入WiFi名稱。</translation>
+    </message>
+    <message>
+        <source>没有找到WiFi网络：请勾选“选择手动输入”，手动输入WiFi名称，或稍后刷新列表。</source>
+        <translation>沒有找到WiFi網路：請勾選「選擇手動輸入」，手動輸入WiFi名稱，或稍後重新整理列表。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -908,6 +916,40 @@
     <message>
         <source>发送文件 %1，%2 字节</source>
         <translation>傳送檔案 %1，%2 位元組</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>關於</translation>
+    </message>
+    <message>
+        <source>未打开打印机</source>
+        <translation>未開啟印表機</translation>
+    </message>
+    <message>
+        <source>连接已关闭：请重新打开打印机，再读取和设置。</source>
+        <translation>連線已關閉：請重新開啟印表機，再讀取和設定。</translation>
+    </message>
+    <message>
+        <source>已连接：%1 · %2</source>
+        <translation>已連線：%1 · %2</translation>
+    </message>
+    <message>
+        <source>，TCP端口 %1</source>
+        <translation>，TCP埠 %1</translation>
+    </message>
+    <message>
+        <source>读取和设置标签打印机、下载固件与字库、WiFi配网。</source>
+        <translation>讀取和設定標籤印表機、下載韌體與字庫、WiFi配網。</translation>
+    </message>
+    <message>
+        <source>许可证：MIT（随附 LICENSE 文件）</source>
+        <translation>授權：MIT（隨附 LICENSE 檔案）</translation>
+    </message>
+    <message>
+        <source>打印机将恢复出厂设置：已保存的打印、距离、网络、蓝牙和串口设置都会被清除，之后连接会关闭。
+确定要初始化打印机吗？</source>
+        <translation>印表機將恢復出廠設定：已儲存的列印、距離、網路、藍牙和序列埠設定都會被清除，之後連線會關閉。
+確定要初始化印表機嗎？</translation>
     </message>
 </context>
 <context>

@@ -12,6 +12,7 @@
 #include <QSettings>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QToolButton>
 #include <QtTest>
 
 class TestMainWindow : public QObject
@@ -38,6 +39,7 @@ private slots:
     void openWithoutSelection();
     void controlAllWidgets();
     void tipLabelGoesWithTabChange();
+    void statusBarAndGeometry();
     void cutDialog_data();
     void cutDialog();
 
@@ -355,6 +357,32 @@ void TestMainWindow::tipLabelGoesWithTabChange()
     window->ui->tabWidget_2->setCurrentIndex(2);
     QVERIFY(!window->currentTipLabel());
     QTRY_VERIFY(tip.isNull());
+}
+
+void TestMainWindow::statusBarAndGeometry()
+{
+    QCOMPARE(window->findChild<QLabel *>("label_StatusConnection")->text(),
+             QString::fromUtf8("未打开打印机"));
+    window->Ret_Handler(6);
+    QVERIFY(window->findChild<QLabel *>("label_StatusResult")
+                ->text()
+                .endsWith(QString::fromUtf8("网络通讯出错，请重试")));
+    recorder->clear();
+    window->findChild<QToolButton *>("toolButton_About")->click();
+    QCOMPARE(recorder->messages.size(), 1);
+    QVERIFY(recorder->messages.at(0).text.contains(QStringLiteral("libusb 1.")));
+    QVERIFY(recorder->messages.at(0).text.contains(QStringLiteral("OpenSSL")));
+
+    // Size and position come back at the next start; the label-size keys stay as they were.
+    window->show();
+    window->setGeometry(120, 80, 1000, 690);
+    const QRect placed = window->geometry();
+    window->close();
+    delete window; // one window at a time: they share the download worker
+    window = new MainWindow;
+    QCOMPARE(window->geometry(), placed);
+    const QStringList keys = QSettings(QStringLiteral("Company"), QStringLiteral("App")).allKeys();
+    QVERIFY(!keys.contains(QStringLiteral("lineEdit_text")));
 }
 
 void TestMainWindow::cutDialog_data()

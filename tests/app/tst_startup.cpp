@@ -36,7 +36,7 @@ void TestStartup::translationLoads_data()
     QTest::addColumn<QString>("title");
     QTest::newRow("en") << "en"
                         << "Open device"
-                        << "Label Printer Setup ToolV1.0.9";
+                        << "Label Printer Setup Tool V1.0.9";
     QTest::newRow("pt_BR") << "pt"
                            << ""
                            << "";

@@ -19,6 +19,10 @@ public:
             dialogTitles.append(dialog->windowTitle());
             return dialogResult;
         });
+        prompts::setQuestionHandler([this](QWidget *, const prompts::Message &message) {
+            questions.append(message.text);
+            return questionAnswer;
+        });
         prompts::setFileHandler(
             [this](QWidget *, const QString &caption, const QString &, const QString &filter) {
                 fileCaptions.append(caption);
@@ -30,6 +34,7 @@ public:
     {
         prompts::setMessageHandler(nullptr);
         prompts::setDialogHandler(nullptr);
+        prompts::setQuestionHandler(nullptr);
         prompts::setFileHandler(nullptr);
     }
     MessageRecorder(const MessageRecorder &) = delete;
@@ -49,12 +54,15 @@ public:
         dialogTitles.clear();
         fileCaptions.clear();
         fileFilters.clear();
+        questions.clear();
     }
 
     QList<prompts::Message> messages;
     QStringList dialogTitles;
     QStringList fileCaptions;
     QStringList fileFilters;
+    QStringList questions;
+    bool questionAnswer = true;
     int dialogResult = QDialog::Accepted;
     QString fileToOpen;
 };

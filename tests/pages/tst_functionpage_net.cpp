@@ -17,6 +17,7 @@ private slots:
     void functionButtonFrames();
     void closedPrinterSendsNothing();
     void restartResetsPanelThenReports();
+    void initialisationReportsThenResets_data();
     void initialisationReportsThenResets();
 };
 
@@ -41,6 +42,7 @@ void TestFunctionPageNet::statusWord()
     QTest::mouseClick(f.window->ui->pushButton_GetPrinterStatus, Qt::LeftButton);
     QCOMPARE(f.recorder->messages.size(), 1);
     QCOMPARE(f.recorder->messages.at(0).text, text);
+    QCOMPARE(f.window->findChild<QLabel *>("label_PrinterStatusText")->text(), text.trimmed());
     const QList<ReceivedFrame> frames = f.printer->receivedFrames();
     QCOMPARE(frames.size(), 1);
     QCOMPARE(int(frames.at(0).frameClass), 0x00);
@@ -199,6 +201,7 @@ void TestFunctionPageNet::restartResetsPanelThenReports()
     Ui::MainWindow *ui = f.window->ui;
     ui->progressBar_Update->setValue(40);
     ui->progressBar_Debug->setValue(60);
+    ui->pushButton_PrintSettingSet->setEnabled(true); // as after a read
     // The panel is already reset when the success message shows.
     bool resetBeforeMessage = false;
     prompts::setMessageHandler([&](QWidget *, const prompts::Message &m) {
@@ -210,21 +213,49 @@ void TestFunctionPageNet::restartResetsPanelThenReports()
     QVERIFY(resetBeforeMessage);
     QCOMPARE(ui->progressBar_Update->value(), 0);
     QCOMPARE(ui->progressBar_Debug->value(), 0);
+    // The values read belong to the closed connection: nothing may be written from them.
+    QVERIFY(!ui->pushButton_PrintSettingSet->isEnabled());
+    QCOMPARE(f.window->findChild<QLabel *>("label_StatusConnection")->text(),
+             QString::fromUtf8("连接已关闭：请重新打开打印机，再读取和设置。"));
+    QVERIFY(f.window->findChild<QLabel *>("label_StatusResult")
+                ->text()
+                .endsWith(QString::fromUtf8("处理成功")));
     QTRY_COMPARE(f.printer->functionCodes(), QList<quint8>{2});
+}
+
+void TestFunctionPageNet::initialisationReportsThenResets_data()
+{
+    QTest::addColumn<bool>("agree");
+    QTest::newRow("agreed") << true;
+    QTest::newRow("declined") << false;
 }
 
 void TestFunctionPageNet::initialisationReportsThenResets()
 {
+    QFETCH(bool, agree);
     NetPrinterFixture f;
     QVERIFY(f.start());
     QVERIFY(f.open());
     Ui::MainWindow *ui = f.window->ui;
+    QVERIFY(f.window->findChild<QLabel *>("label_StatusConnection")
+                ->text()
+                .contains(QStringLiteral("{127.0.0.1}")));
+    f.recorder->questionAnswer = agree;
     bool openWhileMessage = false;
     prompts::setMessageHandler([&](QWidget *, const prompts::Message &m) {
         f.recorder->messages.append(m);
         openWhileMessage = !ui->pushButton_open->isEnabled();
     });
     QTest::mouseClick(ui->pushButton_PrinterInit, Qt::LeftButton);
+    QCOMPARE(f.recorder->questions.size(), 1);
+    QVERIFY(f.recorder->questions.at(0).contains(QString::fromUtf8("清除")));
+    if (!agree) {
+        QVERIFY(f.recorder->messages.isEmpty());
+        QVERIFY(!ui->pushButton_open->isEnabled());
+        QTest::qWait(50);
+        QVERIFY(f.printer->receivedFrames().isEmpty());
+        return;
+    }
     QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("处理成功")});
     QVERIFY(openWhileMessage);
     QVERIFY(ui->pushButton_open->isEnabled());
