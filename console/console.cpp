@@ -144,6 +144,9 @@ void MainWindow::on_radioButton_hexSend_toggled(bool checked)
 
 void MainWindow::on_pushButton_SendFile_clicked()
 {
+    // A file already on its way keeps the printer, and its own medium and progress bar.
+    if (printerInUse())
+        return;
     if (!isDeviceOpen()) {
         prompts::critical(this, tr("设置工具"), tr("设备未打开!"));
         return;

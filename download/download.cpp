@@ -50,6 +50,9 @@ void MainWindow::disableForFileSend(bool consoleTabToo)
 
 void MainWindow::downloadEncryptedFile(bool firmware)
 {
+    // A file already on its way keeps the printer, and its own medium and progress bar.
+    if (printerInUse())
+        return;
     debugMode = false;
     if (!requireOpenDevice())
         return;

@@ -349,6 +349,8 @@ void TestDownloadNet::exchangesRefusedDuringDownload_data()
     QTest::newRow("status") << "on_pushButton_GetPrinterStatus_clicked";
     QTest::newRow("information") << "on_pushButton_getPrinterInfo_clicked";
     QTest::newRow("console") << "on_pushButton_Send_clicked";
+    QTest::newRow("console file") << "on_pushButton_SendFile_clicked";
+    QTest::newRow("second download") << "on_pushButton_DownloadFL_clicked";
 }
 
 void TestDownloadNet::exchangesRefusedDuringDownload()
