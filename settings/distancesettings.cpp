@@ -48,27 +48,20 @@ bool distancesAccepted(MainWindow *window)
 
 int MainWindow::Distance_Init()
 {
-    unsigned char out[frame::kQueryOutSize];
-    int first = RESULT_OK;
-    // Every query runs; the first failure is the result, so that no box left from an
-    // earlier printer can be written back.
-    auto query = [&](SetInfoType item) {
-        const int ret = GetPrinterInfo(item, out, ret_mode);
-        if (first == RESULT_OK)
-            first = ret;
-        return ret == RESULT_OK;
-    };
-    if (query(INFO_DISTANCE_OUTLET))
+    // Every query runs; a failed one leaves its widgets as they were.
+    pagefields::QueryRun read;
+    const unsigned char *out = read.answer();
+    if (read.query(INFO_DISTANCE_OUTLET))
         ui->lineEdit_DistanceO2PH->setText(QString::number(frame::s16(out)));
-    if (query(INFO_DISTANCE_GAP_SENSOR))
+    if (read.query(INFO_DISTANCE_GAP_SENSOR))
         ui->lineEdit_DistanceS2PH->setText(
             QString::number(printcodec::signedDotsToMillimetres(out, mmToDot)));
-    if (query(INFO_DISTANCE_BLACK_SENSOR))
+    if (read.query(INFO_DISTANCE_BLACK_SENSOR))
         ui->lineEdit_DistanceB2PH->setText(
             QString::number(printcodec::signedDotsToMillimetres(out, mmToDot)));
-    if (query(INFO_DISTANCE_TEAR))
+    if (read.query(INFO_DISTANCE_TEAR))
         ui->lineEdit_DistancePH2T->setText(QString::number(frame::s16(out)));
-    return first;
+    return read.result();
 }
 
 int MainWindow::Set_Send_THE_DISTANCE_OF_THE_PAPER_EDGE_IS_OUT_Instruction()

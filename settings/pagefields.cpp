@@ -1,8 +1,9 @@
 #include "settings/pagefields.h"
 
 #include "app/mainwindow.h"
+#include "app/globals.h"
 #include "app/prompts.h"
-#include "protocol/commandcodes.h"
+#include "protocol/exchange.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -15,6 +16,14 @@ namespace {
 const char kUnknownAnswer[] = "unknownAnswer";
 
 } // namespace
+
+bool QueryRun::query(SetInfoType item)
+{
+    const int ret = GetPrinterInfo(item, m_answer, ret_mode);
+    if (m_first == RESULT_OK)
+        m_first = ret;
+    return ret == RESULT_OK;
+}
 
 QString fieldName(const QLabel *label)
 {

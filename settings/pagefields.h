@@ -1,5 +1,7 @@
 #pragma once
 
+#include "protocol/commandcodes.h"
+#include "protocol/frame.h"
 #include "settings/fieldcheck.h"
 
 #include <QList>
@@ -30,6 +32,21 @@ inline void showListAnswer(QComboBox *box, int answer)
 // The byte a set sends for a list: the index the user sees, else the unknown answer
 // the printer gave; -1 when neither is known.
 int listByte(const QComboBox *box);
+
+// A page read that runs every query, each into answer(); the first failure is the
+// read's result, so that no box left from an earlier printer counts as read.
+class QueryRun
+{
+public:
+    // True when the query returned 0; its data is then in answer().
+    bool query(SetInfoType item);
+    const unsigned char *answer() const { return m_answer; }
+    int result() const { return m_first; }
+
+private:
+    unsigned char m_answer[frame::kQueryOutSize] = {};
+    int m_first = 0;
+};
 
 // Reports a finished read. A failure the result handler does not show is reported
 // here, so that no failed read looks like a success. True only for a read that

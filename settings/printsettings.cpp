@@ -62,57 +62,51 @@ bool fieldsAccepted(MainWindow *window)
 
 int MainWindow::Print_Init()
 {
-    unsigned char out[frame::kQueryOutSize];
-    int first = RESULT_OK;
     // Every query runs; a failed one leaves its widgets as they were.
-    auto query = [&](SetInfoType item) {
-        const int ret = GetPrinterInfo(item, out, ret_mode);
-        if (first == RESULT_OK)
-            first = ret;
-        return ret == RESULT_OK;
-    };
+    pagefields::QueryRun read;
+    const unsigned char *out = read.answer();
 
-    if (query(INFO_PRINT_SPEED))
+    if (read.query(INFO_PRINT_SPEED))
         pagefields::showListAnswer(ui->comboBox_PrintSpeed, out[0]);
-    if (query(INFO_PRINT_DENSITY))
+    if (read.query(INFO_PRINT_DENSITY))
         pagefields::showListAnswer(ui->comboBox_PrintDensty, out[0]);
-    if (query(INFO_LABEL_GAP))
+    if (read.query(INFO_LABEL_GAP))
         ui->lineEdit_LabelGap->setText(
             QString::number(printcodec::unsignedDotsToMillimetres(out, mmToDot)));
-    if (query(INFO_BLACK_MARK_GAP))
+    if (read.query(INFO_BLACK_MARK_GAP))
         ui->lineEdit_BlackLabelGap->setText(
             QString::number(printcodec::unsignedDotsToMillimetres(out, mmToDot)));
-    if (query(INFO_PRINT_DIRECTION)) {
+    if (read.query(INFO_PRINT_DIRECTION)) {
         ui->comboBox_PrintDirection->setCurrentIndex(out[0] != 0 ? 1 : 0);
         ui->comboBox_PrintMethod->setCurrentIndex(out[1] != 0 ? 1 : 0);
     }
-    if (query(INFO_PRINT_OFFSET))
+    if (read.query(INFO_PRINT_OFFSET))
         ui->lineEdit_PrintShift->setText(
             QString::number(printcodec::signedDotsToMillimetres(out, mmToDot)));
-    if (query(INFO_VERTICAL_OFFSET))
+    if (read.query(INFO_VERTICAL_OFFSET))
         ui->lineEdit_VerticalShift->setText(
             QString::number(printcodec::signedDotsToMillimetres(out, mmToDot)));
-    if (printModeFlag && query(INFO_PRINT_MODE))
+    if (printModeFlag && read.query(INFO_PRINT_MODE))
         ui->comboBox_PrintMode->setCurrentIndex(printcodec::printModeIndex(out[0]));
-    if (query(INFO_PAPER_TYPE))
+    if (read.query(INFO_PAPER_TYPE))
         ui->comboBox_PaperType->setCurrentIndex(printcodec::paperTypeIndex(out[0]));
-    if (query(INFO_CODE_PAGE))
+    if (read.query(INFO_CODE_PAGE))
         pagefields::showListAnswer(ui->comboBox_DefaultCodePage, out[0]);
-    if (query(INFO_COMMAND_SET)) {
+    if (read.query(INFO_COMMAND_SET)) {
         const QString name = printcodec::commandSetCodes().value(out[0]);
         const int index = name.isEmpty() ? -1 : ui->comboBox_OrderSet->findText(name);
         pagefields::showListAnswer(ui->comboBox_OrderSet, index, out[0]);
     }
-    if (!printModeFlag && query(INFO_AUTO_PAPER))
+    if (!printModeFlag && read.query(INFO_AUTO_PAPER))
         pagefields::showListAnswer(ui->comboBox_AutoPaper, out[0]);
-    if (query(INFO_LABEL_SIZE)) {
+    if (read.query(INFO_LABEL_SIZE)) {
         // Shown as read; the fix-ups keep the last value the user typed.
         ui->lineEdit_2->setText(printcodec::labelSizeText(frame::s16(out), mmToDot));
         ui->lineEdit->setText(printcodec::labelSizeText(frame::s16(out + 2), mmToDot));
     }
-    if (query(INFO_MENU_LANGUAGE))
+    if (read.query(INFO_MENU_LANGUAGE))
         pagefields::showListAnswer(ui->comboBox, out[0]);
-    return first;
+    return read.result();
 }
 
 int MainWindow::Set_Send_DEFAULT_CODE_Instruction()
