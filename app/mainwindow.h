@@ -173,7 +173,7 @@ protected:
 
 public slots:
     void sendFileProcess(QByteArray data);
-    void updateTextBrowser(QByteArray data);
+    void updateTextBrowser(const QByteArray &data);
     void on_pushButton_getPrinterInfo_clicked();
     void CloseMessage();
     void on_checkBox_USB_clicked(bool checked);
@@ -221,7 +221,7 @@ public slots:
     void on_pushButton_Send_clicked();
     void on_pushButton_SendFile_clicked();
     void on_radioButton_hexSend_toggled(bool checked);
-    void mrecvDebugData(QByteArray data_B);
+    void mrecvDebugData(const QByteArray &data_B);
     void on_pushButton_StripperSettingRead_clicked();
     void on_pushButton_StripperSettingSet_clicked();
     void on_pushButton_NetSetup_clicked();

@@ -114,14 +114,14 @@ void MainWindow::appendDebugLine(const QString &tag, const QString &payload)
     ui->textBrowser_Debug->ensureCursorVisible();
 }
 
-void MainWindow::updateTextBrowser(QByteArray data)
+void MainWindow::updateTextBrowser(const QByteArray &data)
 {
     const QString payload = ui->radioButton_hexSend->isChecked() ? hexcodec::spacedHex(data)
                                                                  : hexcodec::textUpToNul(data);
     appendDebugLine(QStringLiteral("SEND->"), payload);
 }
 
-void MainWindow::mrecvDebugData(QByteArray data_B)
+void MainWindow::mrecvDebugData(const QByteArray &data_B)
 {
     const QString payload = ui->radioButton_hexRecv->isChecked() ? hexcodec::spacedHex(data_B)
                                                                  : hexcodec::textUpToNul(data_B);

@@ -56,7 +56,7 @@ int SetPrinterStatusButton(POWER_InFo code, int mode);
 
 // Writes a complete frame with the write-only operation of the current medium
 // (ret_mode); -1 without sending for a medium other than USB or network.
-int sendFrameNoReply(const QByteArray &frame);
+int sendFrameNoReply(const QByteArray &request);
 
 // Builds the set frame (class 0x01) for `item` with `data` and sends it as above.
 int sendSetFrame(uint8_t item, const QByteArray &data);

@@ -266,8 +266,9 @@ int DeviceIoContrl_Net::PrinterDataIORead(unsigned char *frame, int length, unsi
     }
 }
 
-int DeviceIoContrl_Net::PrinterDataIOButton(unsigned char *frame, int length, unsigned char *reply,
-                                            int &replyLength, StreamPiece *piece)
+int DeviceIoContrl_Net::PrinterDataIOButton(unsigned char *frame, int length,
+                                            const unsigned char *reply, int &replyLength,
+                                            StreamPiece *piece)
 {
     Q_UNUSED(reply);
     Q_UNUSED(replyLength);
@@ -332,7 +333,7 @@ QByteArray DeviceIoContrl_Net::readDebugData()
         qDebug() << "No data received (timeout or error)";
         return QByteArray();
     }
-    const QByteArray bytes = socket->readAll();
+    QByteArray bytes = socket->readAll();
     if (!bytes.isEmpty()) {
         appendBounded(rtBuf, bytes, kRtBufLimit);
         readReady_TCP = true;
@@ -427,12 +428,10 @@ int DeviceIoContrl_Net::broadcastDiscovery()
         if (!self)
             return 1; // the transport went away with its socket and timer
         int result = -1;
-        if (!getListStatus)
-            result = 1;
-        else if (timeoutFlag_TCP || deadline.hasExpired())
-            result = 0;
-        else if (scanFlag_TCP)
-            result = 1;
+        if (getListStatus && (timeoutFlag_TCP || deadline.hasExpired()))
+            result = 0; // the search ran its time
+        else if (!getListStatus || scanFlag_TCP)
+            result = 1; // stopped by the user, or a printer answered
         if (result >= 0) {
             udpSocket->close();
             timer->stop();

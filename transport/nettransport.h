@@ -43,7 +43,7 @@ public:
 
     int PrinterDataIORead(unsigned char *frame, int length, unsigned char *reply, int &replyLength);
     // With `piece`, the frame is one piece of a stream (see StreamPiece).
-    int PrinterDataIOButton(unsigned char *frame, int length, unsigned char *reply,
+    int PrinterDataIOButton(unsigned char *frame, int length, const unsigned char *reply,
                             int &replyLength, StreamPiece *piece = nullptr);
     int ReadFromControlEndpoint(int frameLength, unsigned char *buffer, int &length);
     QByteArray readDebugData();

@@ -26,7 +26,7 @@ int main(int argc, char **argv)
     constexpr double kPacedLimit = 850.0 / 0.002;
 
     QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("fw.hex"));
+    QString file = dir.filePath(QStringLiteral("fw.hex"));
     if (!writeEncryptedFile(file, rawPayload(kFileSize, 1))) {
         std::fprintf(stderr, "cannot write the firmware file\n");
         return 1;

@@ -41,7 +41,7 @@ QByteArray decryptZeroExtended(const QByteArray &shortBlock)
 QByteArray tailWithTrailingZeros(int zeros)
 {
     for (quint32 i = 0;; ++i) {
-        const QByteArray tail(reinterpret_cast<const char *>(&i), 4);
+        QByteArray tail(reinterpret_cast<const char *>(&i), 4);
         const QByteArray plain = decryptZeroExtended(tail);
         int trailing = 0;
         while (trailing < 4 && plain.at(3 - trailing) == 0)

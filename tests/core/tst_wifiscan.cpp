@@ -205,7 +205,7 @@ void TestWifiScan::mergeAndOrder()
 
 QString TestWifiScan::script(const QString &name, const QString &body)
 {
-    const QString path = m_dir.filePath(name);
+    QString path = m_dir.filePath(name);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return QString();

@@ -132,9 +132,9 @@ void TestDownloadNet::downloadOverTcp()
     QFETCH(bool, firmware);
     QFETCH(int, size);
     QFETCH(QStringList, names);
-    const QString fileName = names.at(0);
-    const QString decryptedName = names.at(1);
-    const QString usersFile = names.at(4);
+    const QString &fileName = names.at(0);
+    const QString &decryptedName = names.at(1);
+    const QString &usersFile = names.at(4);
     QTemporaryDir dir;
     const QByteArray plain = rawPayload(size, 7);
     QVERIFY(writeEncryptedFile(dir.filePath(fileName), plain));

@@ -305,8 +305,8 @@ private slots:
     void swapWritesTheFrameAndReturnsTheWholeBlock()
     {
         EmulatedUsbPrinter *printer = addPrinter();
-        const QByteArray answer = QByteArray::fromHex("1BFFFE021301021BFEFF");
-        printer->setResponder([answer](const QByteArray &) { return answer; });
+        QByteArray answer = QByteArray::fromHex("1BFFFE021301021BFEFF");
+        printer->setResponder([&answer](const QByteArray &) { return answer; });
         QCOMPARE(usb->GetPrinterHandle(3), 0);
 
         QByteArray reply;
