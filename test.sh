@@ -7,6 +7,8 @@ cd "$(dirname "$0")"
 
 ./scripts/install-deps.sh
 jobs="$(nproc)"
+# Another checkout of the same sources (a CI clone) reuses the compiler cache.
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
 
 echo "== Build"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
