@@ -241,6 +241,8 @@ void TestPrintSettingsNet::readFillsWidget_data()
         << "K53TA" << 0x41 << "comboBox_PrintMode" << hexBytes("07") << "2";
     QTest::newRow("print mode not read without it")
         << "P1" << 0x41 << "comboBox_PrintMode" << hexBytes("00") << "1";
+    QTest::newRow("paper feed from the first byte")
+        << "P1" << 0x54 << "comboBox_AutoPaper" << hexBytes("00 01") << "0";
     QTest::newRow("paper feed not read with print mode")
         << "K53TA" << 0x54 << "comboBox_AutoPaper" << hexBytes("00") << "1";
 }
