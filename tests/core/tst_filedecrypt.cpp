@@ -3,11 +3,11 @@
 // file beside an existing one, and failures that leave nothing behind.
 #include "download/filedecrypt.h"
 
+#include "filesizelimit.h"
+
 #include <QTemporaryDir>
 #include <QtTest>
-#include <csignal>
 #include <openssl/evp.h>
-#include <sys/resource.h>
 
 namespace {
 
@@ -188,19 +188,12 @@ void TestFileDecrypt::failuresLeaveNothing()
     const QString in = QDir(dir.path()).filePath(input);
     const QString wanted = filedecrypt::firmwareOutputPath(in);
 
-    rlimit saved{};
-    if (fileSizeLimit > 0) {
-        std::signal(SIGXFSZ, SIG_IGN); // the write fails with EFBIG instead
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-        rlimit limited = saved;
-        limited.rlim_cur = rlim_t(fileSizeLimit);
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
-    }
+    FileSizeLimit limit(fileSizeLimit);
+    QVERIFY(limit.holds(fileSizeLimit));
     QString created;
     QString why;
     const filedecrypt::Result result = filedecrypt::decryptFile(in, wanted, &created, &why);
-    if (fileSizeLimit > 0)
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &saved), 0);
+    limit.release();
     QCOMPARE(int(result), expected);
     QVERIFY(!why.isEmpty());
     QVERIFY(created.isEmpty());

@@ -2,15 +2,14 @@
 // download worker's piece loop driven directly.
 #include "download/workerthread.h"
 #include "filesendhelpers.h"
+#include "filesizelimit.h"
 #include "netprinterfixture.h"
 #include "provisioning/wificred.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <csignal>
 #include <chrono>
 #include <functional>
-#include <sys/resource.h>
 
 namespace {
 
@@ -117,14 +116,17 @@ void TestDownloadNet::downloadOverTcp_data()
     QTest::addColumn<QStringList>("names");
     QTest::newRow("firmware, user's own copy kept")
         << true << 40000
-        << QStringList{"fw.r7.hex", "fw.r7_decrypted-2.hex", "HEX File",
-                       "HEX Files (*.hex);;All Files (*)", "fw.r7_decrypted.hex",
+        << QStringList{"fw.r7.hex",
+                       "fw.r7_decrypted-2.hex",
+                       "HEX File",
+                       "HEX Files (*.hex);;All Files (*)",
+                       "fw.r7_decrypted.hex",
                        QString::fromUtf8("下载固件 fw.r7.hex，40000 字节")};
     QTest::newRow("font without suffix")
         << false << 16 * 1000
-        << QStringList{"fontA", "fontA_decrypted.bin", "BIN File",
-                       "BIN Files (*.bin);;All Files (*)", "",
-                       QString::fromUtf8("下载字库 fontA，16000 字节")};
+        << QStringList{"fontA",    "fontA_decrypted.bin",
+                       "BIN File", "BIN Files (*.bin);;All Files (*)",
+                       "",         QString::fromUtf8("下载字库 fontA，16000 字节")};
 }
 
 void TestDownloadNet::downloadOverTcp()
@@ -271,17 +273,10 @@ void TestDownloadNet::decryptionFailureSendsNothing()
     QVERIFY(f.open());
     f.recorder->fileToOpen = QDir(dir.path()).filePath(chosen);
 
-    rlimit saved{};
-    if (fileSizeLimit > 0) {
-        std::signal(SIGXFSZ, SIG_IGN); // the write fails with EFBIG instead
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-        rlimit limited = saved;
-        limited.rlim_cur = rlim_t(fileSizeLimit);
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
-    }
+    FileSizeLimit limit(fileSizeLimit);
+    QVERIFY(limit.holds(fileSizeLimit));
     QTest::mouseClick(f.window->ui->pushButton_DownloadFW, Qt::LeftButton);
-    if (fileSizeLimit > 0)
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &saved), 0);
+    limit.release();
 
     QCOMPARE(f.recorder->messages.size(), 1);
     const prompts::Message m = f.recorder->messages.at(0);
