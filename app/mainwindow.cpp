@@ -2,9 +2,11 @@
 
 #include "app/globals.h"
 #include "app/prompts.h"
+#include "app/resultmessage.h"
 #include "app/startup.h"
 #include "download/workerthread.h"
 #include "protocol/exchange.h"
+#include "protocol/printersession.h"
 #include "provisioning/distributenet.h"
 #include "settings/labelsizestore.h"
 #include "transport/nettransport.h"
@@ -85,7 +87,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
             Qt::BlockingQueuedConnection);
     connect(workerThread, &QThread::started, this, &MainWindow::updateNetSetupAvailability);
     connect(workerThread, &QThread::finished, this, &MainWindow::updateNetSetupAvailability);
-    printerlink::setObserver(this, [this](bool held) { followPrinterHeld(held); });
+    m_session = new PrinterSession(this);
+    connect(m_session, &PrinterSession::heldChanged, this, &MainWindow::followPrinterHeld);
 
     connect(ui->tabWidget_2, &QTabWidget::currentChanged, this, [this] { deleteTipLabel(); });
 
@@ -113,7 +116,6 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 
 MainWindow::~MainWindow()
 {
-    printerlink::removeObserver(this);
     // Stop the worker between two pieces; a piece it is waiting to hand over is
     // written first, so it never blocks on a window that no longer listens.
     workerThread->requestInterruption();
@@ -266,7 +268,7 @@ void MainWindow::controlAllWidgets(bool on)
     qDebug() << "-------------cmd:" << (on ? "true" : "false");
     // Only a handler refused while the printer is in use gets here then; it must not
     // give back what the running exchange or file stream has taken.
-    if (printerlink::busy())
+    if (m_session->busy())
         return;
     for (QWidget *w : std::initializer_list<QWidget *>{
              ui->pushButton_close, ui->tabWidget_2, ui->pushButton_getPrinterInfo,
@@ -276,33 +278,12 @@ void MainWindow::controlAllWidgets(bool on)
 
 int MainWindow::Ret_Handler(int code)
 {
-    QString text;
-    switch (code) {
-    case RESULT_OK:
-        showLastResult(tr("处理成功"));
-        prompts::information(this, tr("设置工具"), tr("处理成功"));
+    const QString text = resultMessage(code);
+    if (text.isEmpty())
         return 0;
-    case RESULT_NOT_CONNECTED:
-        text = tr("请确保打印机已进行连接");
-        break;
-    case RESULT_USB_OPEN:
-        text = tr("USB通讯出错，请重试");
-        break;
-    case RESULT_NETWORK:
-        text = tr("网络通讯出错，请重试");
-        break;
-    case RESULT_BLUETOOTH:
-        text = tr("蓝牙通讯出错，请重试");
-        break;
-    case RESULT_SERIAL:
-        text = tr("串口通讯出错，请重试");
-        break;
-    default:
-        return 0;
-    }
     showLastResult(text);
     prompts::information(this, tr("设置工具"), text);
-    return 1;
+    return code == RESULT_OK ? 0 : 1;
 }
 
 void MainWindow::CloseMessage()
@@ -319,7 +300,7 @@ bool MainWindow::isDeviceOpen() const
 
 bool MainWindow::printerInUse() const
 {
-    if (!printerlink::busy())
+    if (!m_session->busy())
         return false;
     qDebug() << "Printer in use: operation refused";
     return true;
@@ -370,7 +351,7 @@ void MainWindow::followPrinterHeld(bool held)
 void MainWindow::updateNetSetupAvailability()
 {
     if (m_netSetupDialog)
-        m_netSetupDialog->setEnabled(!printerlink::busy());
+        m_netSetupDialog->setEnabled(!m_session->busy());
 }
 
 void MainWindow::setUpStatusBar()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/pagehost.h"
 #include "protocol/commandcodes.h"
 #include "transport/printerlist.h"
 
@@ -18,6 +19,7 @@ class QMessageBox;
 class QProgressBar;
 class QTimer;
 class DistributeNet;
+class PrinterSession;
 struct WifiCred;
 
 namespace Ui {
@@ -25,13 +27,25 @@ class MainWindow;
 }
 
 // The single top-level window: owner of every page, slot and transport object.
-class MainWindow : public QMainWindow
+class MainWindow : public QMainWindow, public PageHost
 {
     Q_OBJECT
 
 public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
+
+    // The printer session the pages share.
+    PrinterSession &session() { return *m_session; }
+
+    // PageHost
+    QWidget *dialogParent() override { return this; }
+    bool isDeviceOpen() const override;
+    bool requireOpenDevice() override;
+    bool printerInUse() const override;
+    int reportResult(int code) override { return Ret_Handler(code); }
+    void showLastResult(const QString &text) override;
+    void setControlsEnabled(bool on) override { controlAllWidgets(on); }
 
     // The form; the transports reach the device list and connection fields here.
     Ui::MainWindow *ui;
@@ -44,17 +58,6 @@ public:
     // was shown, else 0.
     int Ret_Handler(int code);
 
-    // A printer is open exactly while the open button is disabled.
-    bool isDeviceOpen() const;
-
-    // Shows "请先打开设备" unless a printer is open; returns whether one is. Refuses
-    // silently as well while the printer is in use.
-    bool requireOpenDevice();
-
-    // True (and logged) while an exchange or a file stream has the printer: a handler
-    // that would talk to it stops. The widgets that start one are disabled meanwhile,
-    // so only a call that did not come from a click gets here.
-    bool printerInUse() const;
 
     // Adapts the pages to the opened printer model.
     void selectedItem();
@@ -162,8 +165,6 @@ public:
     void appendDebugLine(const QString &tag, const QString &payload);
 
     // --- Status bar ---
-    // Shows the outcome of the last operation beside the connection state.
-    void showLastResult(const QString &text);
     void showAbout();
 
 protected:
@@ -265,6 +266,7 @@ private:
     QHash<const QLineEdit *, double> lastValidDecimal;
     QHash<const QLineEdit *, int> lastValidInt;
 
+    PrinterSession *m_session = nullptr;
     QList<QPair<QPointer<QWidget>, bool>> m_enabledBeforeHeld;
     QPointer<QWidget> m_focusBeforeHeld;
 

@@ -13,6 +13,7 @@
 namespace {
 
 bool s_held = false;
+bool s_streaming = false;
 const QObject *s_observerOwner = nullptr;
 std::function<void(bool)> s_observer;
 
@@ -93,7 +94,29 @@ bool exchanging()
 
 bool streaming()
 {
-    return workerThread && workerThread->isRunning();
+    return s_streaming || (workerThread && workerThread->isRunning());
+}
+
+void setStreaming(bool streaming)
+{
+    s_streaming = streaming;
+}
+
+bool take()
+{
+    if (busy()) {
+        qDebug() << "Printer busy: exchange refused";
+        return false;
+    }
+    s_held = true;
+    tellObserver(true);
+    return true;
+}
+
+void giveBack()
+{
+    s_held = false;
+    tellObserver(false);
 }
 
 void setObserver(const QObject *owner, std::function<void(bool held)> observer)
@@ -112,23 +135,12 @@ void removeObserver(const QObject *owner)
 
 } // namespace printerlink
 
-PrinterClaim::PrinterClaim()
-{
-    if (printerlink::busy()) {
-        qDebug() << "Printer busy: exchange refused";
-        return;
-    }
-    m_held = true;
-    s_held = true;
-    tellObserver(true);
-}
+PrinterClaim::PrinterClaim() : m_held(printerlink::take()) {}
 
 PrinterClaim::~PrinterClaim()
 {
-    if (!m_held)
-        return;
-    s_held = false;
-    tellObserver(false);
+    if (m_held)
+        printerlink::giveBack();
 }
 
 int GetPrinterInfo(SetInfoType type, unsigned char *out, int mode, int *dataLength)

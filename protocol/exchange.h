@@ -27,6 +27,11 @@ inline bool busy()
 // observer at a time; removeObserver() forgets it only when `owner` set it.
 void setObserver(const QObject *owner, std::function<void(bool held)> observer);
 void removeObserver(const QObject *owner);
+// Takes the printer when it is free (true), and gives it back.
+bool take();
+void giveBack();
+// A file stream runs (set by whoever starts and ends it).
+void setStreaming(bool streaming);
 } // namespace printerlink
 
 // Holds the printer for its lifetime when it was free; held() tells whether it was.

@@ -1,0 +1,119 @@
+#pragma once
+
+#include "protocol/commandcodes.h"
+#include "transport/streampiece.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <cstdint>
+
+// The printer this tool talks to and every conversation with it. Pages, the window and
+// the command-line tool share one session: it owns the open link, runs one exchange at
+// a time with the link's pacing and time-outs, and keeps what is known of the open
+// printer (medium, model, dots per millimetre, print-mode setting, WiFi mode).
+//
+// One conversation at a time: network replies are awaited with the event loop turning,
+// so a click handled meanwhile, or a file stream, could otherwise put a second
+// conversation on the same connection. Every exchange below holds the printer while it
+// runs; one asked for while the printer is held or a file is streamed returns
+// RESULT_BUSY before anything is sent. Stream pieces (writeRaw with a piece) are the
+// stream itself and are not refused.
+class PrinterSession : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit PrinterSession(QObject *parent = nullptr);
+    ~PrinterSession() override;
+    PrinterSession(const PrinterSession &) = delete;
+    PrinterSession &operator=(const PrinterSession &) = delete;
+
+    // --- Medium ---
+    // The medium chosen on the connection panel: MEDIUM_USB, MEDIUM_NETWORK, ...
+    int medium() const;
+    void setMedium(int medium);
+    // What a page reports for a failed read: RESULT_USB_OPEN on USB, RESULT_NETWORK on
+    // the network, RESULT_NO_MEDIUM otherwise.
+    int failureCode() const;
+
+    // --- What is known of the open printer ---
+    int dotsPerMm() const; // 8 or 12
+    void setDotsPerMm(int dots);
+    bool hasPrintMode() const; // the model has the print-mode setting and a stripper
+    void setHasPrintMode(bool has);
+    bool stripperConfirmed() const; // the user confirmed a stripper for this printer
+    void setStripperConfirmed(bool confirmed);
+    int wifiMode() const; // as last read or set; -1 while unknown
+    void setWifiMode(int mode);
+
+    // --- Exchanges ---
+    // Information query (class 0x02). `out` must hold frame::kQueryOutSize bytes; it is
+    // zeroed in every case and receives the reply data on success. `dataLength`, when
+    // given, receives the number of data bytes the reply announced (0 on failure).
+    int queryInfo(SetInfoType item, unsigned char *out, int *dataLength = nullptr);
+    // Status query (class 0x00) whose reply is read, e.g. firmware version.
+    int queryStatus(POWER_InFo code, unsigned char *out, int *dataLength = nullptr);
+    // Function command (class 0x00); no reply is read.
+    int sendCommand(POWER_InFo code);
+    // Set frame (class 0x01) for `item` with `data`; no reply is read.
+    int sendSet(uint8_t item, const QByteArray &data);
+    // A complete frame, written without reading a reply.
+    int sendFrame(const QByteArray &frame);
+    // The printer's 4-byte status word; a shorter reply is RESULT_BAD_REPLY.
+    int readStatusWord(quint32 *word);
+    // Raw bytes for the console and file streams, no reply read. Without a piece the
+    // write is an exchange of its own (refused while busy) unless the caller holds the
+    // printer; with a piece it is one piece of a running stream.
+    int writeRaw(const QByteArray &bytes, StreamPiece *piece = nullptr);
+    // Whatever the printer sent that nobody asked for (console read-back).
+    QByteArray readPending();
+
+    // --- Busy state ---
+    bool exchanging() const; // an exchange or Hold has the printer
+    bool streaming() const;  // a file stream is running
+    bool busy() const { return exchanging() || streaming(); }
+    void setStreaming(bool streaming);
+
+    // Holds the printer for its lifetime when it was free; held() tells whether it was.
+    // Writes made through writeRaw() while held are part of the holder's operation.
+    class Hold
+    {
+    public:
+        explicit Hold(PrinterSession &session);
+        ~Hold();
+        Hold(const Hold &) = delete;
+        Hold &operator=(const Hold &) = delete;
+        bool held() const { return m_held; }
+
+    private:
+        PrinterSession &m_session;
+        bool m_held = false;
+    };
+
+    // One user operation. On the network the TCP connection is made for each operation:
+    // the printer's address is connected on construction and disconnected when it goes
+    // out of scope. Nothing happens on USB.
+    class Operation
+    {
+    public:
+        explicit Operation(PrinterSession &session);
+        ~Operation();
+        Operation(const Operation &) = delete;
+        Operation &operator=(const Operation &) = delete;
+
+    private:
+        PrinterSession &m_session;
+    };
+    void beginOperation();
+    void endOperation();
+
+signals:
+    // The printer was taken by an exchange (true) or given back (false).
+    void heldChanged(bool held);
+    void streamingChanged(bool streaming);
+
+private:
+    bool m_streaming = false;
+    int m_wifiMode = -1;
+};
