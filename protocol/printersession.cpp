@@ -19,6 +19,10 @@ PrinterSession::PrinterSession(QObject *parent) : QObject(parent)
 PrinterSession::~PrinterSession()
 {
     printerlink::removeObserver(this);
+    delete contrlNet;
+    contrlNet = nullptr;
+    delete contrlUsb;
+    contrlUsb = nullptr;
     if (m_streaming)
         printerlink::setStreaming(false);
 }
@@ -31,6 +35,33 @@ int PrinterSession::medium() const
 void PrinterSession::setMedium(int medium)
 {
     ret_mode = medium;
+}
+
+int PrinterSession::openNetwork(const QString &host, quint16 port)
+{
+    ret_mode = MEDIUM_NETWORK;
+    if (!contrlNet)
+        contrlNet = new DeviceIoContrl_Net(nullptr);
+    return contrlNet->Connect_Server(host, port);
+}
+
+int PrinterSession::openUsb(int port)
+{
+    ret_mode = MEDIUM_USB;
+    if (!contrlUsb)
+        contrlUsb = new CDeviceIOOpera(nullptr);
+    std::unique_ptr<_PRINTER_ATTR[]> attrs(new _PRINTER_ATTR[kPrinterAttrCount]());
+    Printer_Vector list;
+    contrlUsb->GetPrinterHandle(attrs.get(), list);
+    return contrlUsb->GetPrinterHandle(port);
+}
+
+void PrinterSession::close()
+{
+    if (ret_mode == MEDIUM_NETWORK && contrlNet)
+        contrlNet->Disconnect_Server();
+    else if (ret_mode == MEDIUM_USB && contrlUsb)
+        contrlUsb->ClosePrinterHandle();
 }
 
 int PrinterSession::failureCode() const

@@ -37,6 +37,15 @@ public:
     // the network, RESULT_NO_MEDIUM otherwise.
     int failureCode() const;
 
+    // --- Opening and closing ---
+    // Connects to the network printer at host:port and sets the medium to the network;
+    // 0 when it accepted a connection (dropped again until an operation needs it).
+    int openNetwork(const QString &host, quint16 port);
+    // Opens the USB printer at port number `port` and sets the medium to USB; 0 on
+    // success.
+    int openUsb(int port);
+    void close();
+
     // --- What is known of the open printer ---
     int dotsPerMm() const; // 8 or 12
     void setDotsPerMm(int dots);

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "app/pagehost.h"
+#include "app/prompts.h"
+#include "app/resultmessage.h"
+#include "protocol/printersession.h"
+
+#include <QList>
+#include <QWidget>
+
+// The window's part for a page tested on its own: result messages go through the
+// message seam with the window's texts; the open state and the controls are recorded.
+class TestPageHost : public PageHost
+{
+public:
+    explicit TestPageHost(PrinterSession *session = nullptr) : session(session) {}
+
+    QWidget *dialogParent() override { return &parent; }
+    bool isDeviceOpen() const override { return open; }
+    bool requireOpenDevice() override
+    {
+        if (printerInUse())
+            return false;
+        if (!open)
+            prompts::information(&parent, QStringLiteral("设置工具"),
+                                 QStringLiteral("请先打开设备"));
+        return open;
+    }
+    bool printerInUse() const override { return session && session->busy(); }
+    int reportResult(int code) override
+    {
+        results << code;
+        const QString text = resultMessage(code);
+        if (text.isEmpty())
+            return 0;
+        lastResult = text;
+        prompts::information(&parent, QStringLiteral("设置工具"), text);
+        return code == 0 ? 0 : 1;
+    }
+    void showLastResult(const QString &text) override { lastResult = text; }
+    void setControlsEnabled(bool on) override { controlsEnabled = on; }
+
+    PrinterSession *session;
+    QWidget parent;
+    bool open = true;
+    bool controlsEnabled = true;
+    QList<int> results;
+    QString lastResult;
+};
