@@ -899,7 +899,7 @@
     </message>
     <message>
         <source>无法在文件所在的文件夹中创建解密文件：%1</source>
-        <translation>The decrypted file cannot be created in the file's folder: %1</translation>
+        <translation>The decrypted file cannot be created in the file&apos;s folder: %1</translation>
     </message>
     <message>
         <source>解密失败，文件未发送。</source>

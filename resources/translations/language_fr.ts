@@ -903,7 +903,7 @@
     </message>
     <message>
         <source>解密失败，文件未发送。</source>
-        <translation>Échec du déchiffrement ; le fichier n'a pas été envoyé.</translation>
+        <translation>Échec du déchiffrement ; le fichier n&apos;a pas été envoyé.</translation>
     </message>
     <message>
         <source>下载固件 %1，%2 字节</source>
