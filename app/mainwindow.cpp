@@ -5,12 +5,10 @@
 #include "app/resultmessage.h"
 #include "app/startup.h"
 #include "download/workerthread.h"
-#include "protocol/exchange.h"
 #include "protocol/printersession.h"
 #include "provisioning/distributenet.h"
 #include "settings/labelsizestore.h"
-#include "transport/nettransport.h"
-#include "transport/usbtransport.h"
+#include "transport/discovery.h"
 #include "ui_mainwindow.h"
 
 #include <QApplication>
@@ -89,6 +87,13 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     connect(workerThread, &QThread::finished, this, &MainWindow::updateNetSetupAvailability);
     m_session = new PrinterSession(this);
     connect(m_session, &PrinterSession::heldChanged, this, &MainWindow::followPrinterHeld);
+    // A file stream has the printer from its start until the worker has ended.
+    connect(workerThread, &QThread::finished, m_session, [this] { m_session->setStreaming(false); });
+    connect(workerThread, &WorkerThread::networkStreamFailed, m_session,
+            [this] { m_session->endOperation(); });
+    m_discovery = new PrinterDiscovery(this);
+    connect(m_discovery, &PrinterDiscovery::entryFound, ui->comboBox_ScanResult,
+            [this](const QString &entry) { ui->comboBox_ScanResult->addItem(entry); });
 
     connect(ui->tabWidget_2, &QTabWidget::currentChanged, this, [this] { deleteTipLabel(); });
 
@@ -125,11 +130,7 @@ MainWindow::~MainWindow()
     delete workerThread;
     workerThread = nullptr;
     qDebug() << "delete Thread";
-    // The window owns the transports; earlier ones may still wait for deletion.
-    delete contrlNet;
-    contrlNet = nullptr;
-    delete contrlUsb;
-    contrlUsb = nullptr;
+    // Links retired earlier may still wait for deletion.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     delete tipLabel;
     delete ui;
@@ -170,8 +171,8 @@ void MainWindow::setInitialWidgetStates()
     for (QCheckBox *box : {ui->checkBox_USB, ui->checkBox_NET, ui->checkBox_WIFI, ui->checkBox_BLE,
                            ui->checkBox_Serialport})
         media->addButton(box);
-    ui->checkBox_USB->setChecked(ret_mode == MEDIUM_USB);
-    m_appliedMedium = ret_mode == MEDIUM_USB ? MEDIUM_USB * 2 : 0;
+    ui->checkBox_USB->setChecked(m_session->medium() == MEDIUM_USB);
+    m_appliedMedium = m_session->medium() == MEDIUM_USB ? MEDIUM_USB * 2 : 0;
 
     for (QWidget *w : std::initializer_list<QWidget *>{
              ui->checkBox_USB, ui->checkBox_NET, ui->checkBox_WIFI, ui->pushButton_open,
@@ -205,10 +206,10 @@ void MainWindow::applyMediumSelection(int mode)
     const bool wifi = network && ui->checkBox_WIFI->isChecked();
     // A click on the box that is already ticked changes nothing: the list stays.
     const int applied = mode * 2 + (wifi ? 1 : 0);
-    if (applied == m_appliedMedium && ret_mode == mode)
+    if (applied == m_appliedMedium && m_session->medium() == mode)
         return;
     m_appliedMedium = applied;
-    ret_mode = mode;
+    m_session->setMedium(mode);
     ui->lineEdit_ConnectAddr->setEnabled(wifi);
     ui->lineEdit_ConnectTCPPort->setEnabled(network);
     ui->lineEdit_ConnectUDPPort->setEnabled(network);
@@ -424,7 +425,7 @@ void MainWindow::updateConnectionState()
         if (box->isChecked())
             medium = box->text().remove(QLatin1Char('&'));
     QString text = tr("已连接：%1 · %2").arg(medium, ui->comboBox_ScanResult->currentText());
-    if (ret_mode == MEDIUM_NETWORK)
+    if (m_session->medium() == MEDIUM_NETWORK)
         text += tr("，TCP端口 %1").arg(ui->lineEdit_ConnectTCPPort->text());
     m_connectionLabel->setText(text);
     m_connectionLabel->setToolTip(text);

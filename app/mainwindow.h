@@ -2,7 +2,6 @@
 
 #include "app/pagehost.h"
 #include "protocol/commandcodes.h"
-#include "transport/printerlist.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -19,6 +18,7 @@ class QMessageBox;
 class QProgressBar;
 class QTimer;
 class DistributeNet;
+class PrinterDiscovery;
 class PrinterSession;
 struct WifiCred;
 
@@ -267,10 +267,10 @@ private:
     QHash<const QLineEdit *, int> lastValidInt;
 
     PrinterSession *m_session = nullptr;
+    PrinterDiscovery *m_discovery = nullptr;
     QList<QPair<QPointer<QWidget>, bool>> m_enabledBeforeHeld;
     QPointer<QWidget> m_focusBeforeHeld;
 
-    Printer_Vector m_printerList;
     QMessageBox *m_messageBox = nullptr;
     QTimer *m_messageTimer = nullptr;
     QLabel *tipLabel = nullptr;

@@ -2,37 +2,17 @@
 // pages to the opened model.
 #include "app/mainwindow.h"
 
-#include "app/globals.h"
 #include "app/prompts.h"
-#include "transport/nettransport.h"
-#include "transport/usbtransport.h"
+#include "protocol/printersession.h"
+#include "transport/discovery.h"
 #include "ui_mainwindow.h"
 
 #include <QCoreApplication>
 #include <QDebug>
 #include <QRegularExpression>
 #include <QThread>
-#include <memory>
-#include <new>
 
 namespace {
-
-// Models printed at 12 dots per millimetre; all others use 8.
-const char *const kHighResolutionModels[] = {"K51A", "K53TA", "K54A", "RM872QV", "M919"};
-// Models whose settings cannot be changed from this tool.
-const char *const kNoSettingsModels[] = {"WX-310", "WX-320"};
-// Models with the print-mode setting (and a stripper).
-const char *const kPrintModeModels[] = {"K53",     "K60",     "QR470",    "PRO",      "K52B",
-                                        "ZC-M300", "ZC-M919", "ZC-500RA", "ZC-501VRA"};
-
-template <size_t N> bool containsAny(const QString &text, const char *const (&needles)[N])
-{
-    for (const char *needle : needles) {
-        if (text.contains(QLatin1String(needle), Qt::CaseSensitive))
-            return true;
-    }
-    return false;
-}
 
 // The USB port number of an entry such as "Label [P1] {USB005}"; 0 when absent.
 int usbPortOfEntry(const QString &text)
@@ -51,20 +31,10 @@ QString addressOfEntry(const QString &text)
     return braces.match(text).captured(1);
 }
 
-// A transport object may still be on the stack of a nested event loop; let the
-// event loop delete it.
-template <typename T> void retire(T *&transport)
-{
-    if (transport)
-        transport->deleteLater();
-    transport = nullptr;
-}
-
 } // namespace
 
 void MainWindow::on_pushButton_getList_clicked()
 {
-    getListStatus = true;
     ui->progressBar_Scan->setValue(0);
     ui->pushButton_getList->setEnabled(false);
     ui->comboBox_ScanResult->setEnabled(false);
@@ -72,28 +42,18 @@ void MainWindow::on_pushButton_getList_clicked()
     ui->comboBox_ScanResult->clear();
     QCoreApplication::processEvents();
 
-    m_printerList = Printer_Vector();
-    std::unique_ptr<_PRINTER_ATTR[]> attrs(new (std::nothrow) _PRINTER_ATTR[kPrinterAttrCount]());
-    if (!attrs) {
-        prompts::critical(this, tr("设置工具"), tr("内存分配失败"));
-        ui->pushButton_getList->setEnabled(true);
-        return;
-    }
-
     int result = -1;
-    if (ret_mode == MEDIUM_NETWORK) {
-        retire(contrlNet);
-        contrlNet = new DeviceIoContrl_Net(this);
-        result = contrlNet->GetPrinterHandle(attrs.get(), m_printerList);
-    } else if (ret_mode == MEDIUM_USB) {
-        retire(contrlUsb);
-        contrlUsb = new CDeviceIOOpera(this);
-        result = contrlUsb->GetPrinterHandle(attrs.get(), m_printerList);
-    }
+    if (m_session->medium() == MEDIUM_NETWORK && ui->checkBox_WIFI->isChecked())
+        result = m_discovery->probe(ui->lineEdit_ConnectAddr->text(),
+                                    ui->lineEdit_ConnectTCPPort->text().toUShort());
+    else if (m_session->medium() == MEDIUM_NETWORK)
+        result = m_discovery->searchNetwork(ui->lineEdit_ConnectUDPPort->text().toUShort());
+    else if (m_session->medium() == MEDIUM_USB)
+        result = m_discovery->listUsb();
 
     ui->progressBar_Scan->setValue(100);
     QCoreApplication::processEvents();
-    getListStatus = false;
+    m_discovery->stop();
     ui->comboBox_ScanResult->setEnabled(true);
     ui->pushButton_getList->setEnabled(true);
     ui->pushButton_StopList->setEnabled(false);
@@ -105,7 +65,7 @@ void MainWindow::on_pushButton_getList_clicked()
 
 void MainWindow::on_pushButton_StopList_clicked()
 {
-    getListStatus = false;
+    m_discovery->stop();
     ui->pushButton_getList->setEnabled(true);
     ui->comboBox_ScanResult->setEnabled(true);
     ui->pushButton_StopList->setEnabled(false);
@@ -122,16 +82,11 @@ void MainWindow::on_pushButton_open_clicked()
 
     int ret = -1;
     centralWidget()->setEnabled(false);
-    if (ret_mode == MEDIUM_NETWORK) {
-        // Closing forgets the transport, yet the entry still names a printer: connect
-        // to it with a new one.
-        if (!contrlNet)
-            contrlNet = new DeviceIoContrl_Net(this);
-        const quint16 port = ui->lineEdit_ConnectTCPPort->text().toUShort();
-        ret = contrlNet->Connect_Server(addressOfEntry(text), port);
-    } else if (ret_mode == MEDIUM_USB) {
-        ret = contrlUsb ? contrlUsb->GetPrinterHandle(usbPortOfEntry(text)) : -1;
-    }
+    if (m_session->medium() == MEDIUM_NETWORK)
+        ret = m_session->openNetwork(addressOfEntry(text),
+                                     ui->lineEdit_ConnectTCPPort->text().toUShort());
+    else if (m_session->medium() == MEDIUM_USB)
+        ret = m_session->openUsb(usbPortOfEntry(text));
     centralWidget()->setEnabled(true);
     if (ret != 0) {
         prompts::critical(this, tr("错误"), tr("连接超时，请重试！"));
@@ -139,13 +94,9 @@ void MainWindow::on_pushButton_open_clicked()
     }
 
     prompts::information(this, tr("设置工具"), tr("连接成功！"));
-    if (containsAny(text, kHighResolutionModels)) {
-        mmToDot = 12;
-        ui->label_17->setText(tr("注：1mm = 12dot"));
-    } else {
-        mmToDot = 8;
-        ui->label_17->setText(tr("注：1mm = 8dot"));
-    }
+    m_session->adoptModel(text);
+    ui->label_17->setText(m_session->dotsPerMm() == 12 ? tr("注：1mm = 12dot")
+                                                       : tr("注：1mm = 8dot"));
     for (QWidget *w : std::initializer_list<QWidget *>{
              ui->pushButton_getList, ui->checkBox_USB, ui->checkBox_NET, ui->checkBox_BLE,
              ui->checkBox_WIFI, ui->checkBox_Serialport, ui->comboBox_ScanResult,
@@ -157,26 +108,22 @@ void MainWindow::on_pushButton_open_clicked()
 
 void MainWindow::selectedItem()
 {
-    const QString text = ui->comboBox_ScanResult->currentText();
-    CHECK_STATUES = 0;
     // Another printer: its WiFi mode is not known until it is read or set.
     savedWifiMode = -1;
 
-    const bool settingsAllowed = !containsAny(text, kNoSettingsModels);
+    const bool settingsAllowed = m_session->settingsAllowed();
     ui->tabWidget_2->setTabEnabled(1, settingsAllowed);
     ui->tabWidget_2->setTabEnabled(0, settingsAllowed);
     ui->pushButton_DownloadFL->setEnabled(settingsAllowed);
 
-    const bool printMode = containsAny(text, kPrintModeModels);
-    if (printMode)
-        qDebug() << "select";
+    const bool printMode = m_session->hasPrintMode();
     ui->toolBox_PrinterSetting->setItemEnabled(6, printMode);
+    // moves to the pages
     ui->comboBox_PrintSpeed->clear();
     ui->comboBox_PrintMode->setEnabled(printMode);
     ui->label_41->setEnabled(printMode);
     ui->comboBox_AutoPaper->setEnabled(!printMode);
     ui->label_28->setEnabled(!printMode);
-    printModeFlag = printMode ? 1 : 0;
     const int speeds = printMode ? 8 : 4;
     for (int i = 0; i < speeds; ++i)
         ui->comboBox_PrintSpeed->addItem(QString::number(i));
@@ -191,21 +138,13 @@ void MainWindow::selectedItem()
 
 void MainWindow::on_pushButton_close_clicked(bool openDebug)
 {
+    const bool network = m_session->medium() == MEDIUM_NETWORK;
     centralWidget()->setEnabled(false);
-    if (ret_mode == MEDIUM_USB) {
-        if (contrlUsb)
-            contrlUsb->ClosePrinterHandle();
-        centralWidget()->setEnabled(true);
-    } else if (ret_mode == MEDIUM_NETWORK) {
-        if (contrlNet)
-            contrlNet->Disconnect_Server();
-        centralWidget()->setEnabled(true);
+    m_session->close();
+    centralWidget()->setEnabled(true);
+    if (network)
         QThread::msleep(10);
-    } else {
-        centralWidget()->setEnabled(true);
-    }
     resetConnectionPanel();
     if (openDebug)
         prompts::information(this, tr("设置工具"), tr("关闭成功！"));
-    retire(contrlNet);
 }
