@@ -58,11 +58,10 @@ int PrinterDiscovery::listUsb()
         m_entries << entry;
         emit entryFound(entry);
     }
+    const int result = found.isEmpty() ? 0 : 1;
     if (QCoreApplication::instance())
         QCoreApplication::processEvents();
-    // A search stopped meanwhile reports nothing found.
-    const bool stopped = !m_running;
-    return finish(!stopped && !found.isEmpty() ? 1 : 0);
+    return finish(result);
 }
 
 int PrinterDiscovery::searchNetwork(quint16 udpPort)
@@ -73,14 +72,17 @@ int PrinterDiscovery::searchNetwork(quint16 udpPort)
     const QByteArray request = netdiscovery::buildRequest(uint8_t(sequence));
     qDebug() << "[search] udpPort: " << udpPort << "message:" << request.toHex(' ');
 
-    QUdpSocket udp;
+    // A child, so that a discovery deleted during the wait takes it along.
+    m_udp = new QUdpSocket(this);
+    QUdpSocket &udp = *m_udp;
     udp.setSocketOption(QAbstractSocket::MulticastLoopbackOption, 1);
     if (!udp.bind(QHostAddress::AnyIPv4, udpPort,
                   QAbstractSocket::ShareAddress | QAbstractSocket::ReuseAddressHint)) {
         qDebug() << "UDP bind failed:" << udp.errorString();
+        delete m_udp;
+        m_udp = nullptr;
         return finish(0);
     }
-    m_udp = &udp;
     connect(&udp, &QUdpSocket::readyRead, this, &PrinterDiscovery::readDatagrams);
     const QDeadlineTimer deadline(kSearchWaitMs, Qt::PreciseTimer);
     QTimer wake; // ends the event loop's wait at the deadline
@@ -120,8 +122,8 @@ int PrinterDiscovery::searchNetwork(quint16 udpPort)
         else if (!m_running || m_answered)
             result = 1; // stopped by the user, or a printer answered
     }
+    delete m_udp;
     m_udp = nullptr;
-    udp.close();
     return finish(result);
 }
 

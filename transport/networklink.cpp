@@ -220,7 +220,8 @@ int NetworkLink::exchange(const QByteArray &request, unsigned char *reply)
                 received = received.right(frame::kReplyAreaSize);
         }
         waitForEvents();
-        if (!self)
+        // Closed or deleted meanwhile (the printer was closed): nothing more to wait for.
+        if (!self || !m_socket)
             return RESULT_NETWORK;
     }
 }

@@ -126,7 +126,7 @@ struct UsbLink::Claimed
     unsigned char endpointOut = 0;
 };
 
-UsbLink::UsbLink(QObject *parent) : PrinterLink(parent), m_timeouts(s_defaultTimeouts) {}
+UsbLink::UsbLink(QObject *parent) : PrinterLink(parent) {}
 
 UsbLink::~UsbLink()
 {
@@ -344,7 +344,7 @@ int UsbLink::readBlock(Claimed &io, unsigned char *block)
 {
     int received = 0;
     const int code = libusb_bulk_transfer(io.handle, io.endpointIn, block, kReplyBlockSize,
-                                          &received, m_timeouts.exchangeMs);
+                                          &received, s_defaultTimeouts.exchangeMs);
     if (code < 0) {
         qDebug("libusb_bulk_transfer read failed: %s\n", libusb_error_name(code));
         logAdvice(code);
@@ -362,7 +362,7 @@ int UsbLink::exchange(const QByteArray &request, unsigned char *reply)
     int transferred = 0;
     int code = libusb_bulk_transfer(io.handle, io.endpointOut,
                                     reinterpret_cast<unsigned char *>(out.data()), out.size(),
-                                    &transferred, m_timeouts.exchangeMs);
+                                    &transferred, s_defaultTimeouts.exchangeMs);
     qDebug("libusb_bulk_transfer write: %d %d\n", int(out.size()), transferred);
     if (code < 0) {
         qDebug("libusb_bulk_transfer write failed: %s\n", libusb_error_name(code));
@@ -390,7 +390,7 @@ int UsbLink::write(const QByteArray &bytes, StreamPiece *piece)
     int transferred = 0;
     int code = bulkOut(m_context, io.handle, io.endpointOut,
                        reinterpret_cast<unsigned char *>(out.data()), out.size(), &transferred,
-                       m_timeouts.writeMs, piece ? piece->stopRequested : std::function<bool()>());
+                       s_defaultTimeouts.writeMs, piece ? piece->stopRequested : std::function<bool()>());
     qDebug("libusb_bulk_transfer write: %d %d\n", int(out.size()), transferred);
     if (piece)
         piece->bytesOut = transferred;
@@ -435,7 +435,7 @@ int UsbLink::readStatusData(QByteArray *data)
     }
     unsigned char word[kStatusWordSize] = {};
     code = libusb_control_transfer(handle, kStatusRequestType, kStatusRequest, 0, 0, word,
-                                   kStatusWordSize, m_timeouts.controlMs);
+                                   kStatusWordSize, s_defaultTimeouts.controlMs);
     libusb_close(handle);
     if (code < 0) {
         std::fprintf(stderr, "Control transfer failed: %s\n", libusb_error_name(code));

@@ -54,8 +54,8 @@ public:
     static int findEndpoints(libusb_device *device, int interfaceKey, int &interfaceNumber,
                              unsigned char &endpointIn, unsigned char &endpointOut);
 
-    void setTimeouts(const UsbTimeouts &timeouts) { m_timeouts = timeouts; }
-    // Tests shorten the transfer time-outs of links made later (the session's too).
+    // Tests shorten the transfer time-outs (of the session's link too); production code
+    // never calls this.
     static void setDefaultTimeouts(const UsbTimeouts &timeouts);
     static UsbTimeouts defaultTimeouts();
 
@@ -72,5 +72,4 @@ private:
     libusb_context *m_context = nullptr;
     libusb_device *m_device = nullptr;
     int m_productId = 0;
-    UsbTimeouts m_timeouts;
 };

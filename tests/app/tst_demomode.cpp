@@ -1,7 +1,7 @@
 // The demo: a simulated printer on loopback, reached without typing anything, and
 // whose network settings never lead the tool away from loopback.
 #include "app/demomode.h"
-#include "app/globals.h"
+#include "protocol/printersession.h"
 #include "app/mainwindow.h"
 #include "messagerecorder.h"
 #include "ui_mainwindow.h"
@@ -48,7 +48,7 @@ void TestDemoMode::demoPrinterIsReadyToOpen()
         demo.prepareWindow(window);
         Ui::MainWindow *ui = window.ui;
         QVERIFY(ui->checkBox_WIFI->isChecked());
-        QCOMPARE(ret_mode, 2);
+        QCOMPARE(window.session().medium(), 2);
         QTest::mouseClick(ui->pushButton_getList, Qt::LeftButton);
         QCOMPARE(ui->comboBox_ScanResult->currentText(),
                  QStringLiteral("Simulated Label [K53TA Simulator] {127.0.0.1}"));
@@ -66,7 +66,6 @@ void TestDemoMode::demoPrinterIsReadyToOpen()
         const QByteArray ap = QByteArray("Demo-AP") + '\0' + "demo1234" + '\0' + "127.0.0.1" + '\0';
         QCOMPARE(demo.storedValue(0x27), ap);
     }
-    ret_mode = 1;
 }
 
 QTEST_MAIN(TestDemoMode)

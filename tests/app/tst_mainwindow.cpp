@@ -1,10 +1,9 @@
 // The window frame: initial states, medium choice, result messages, label-size
 // restore, tip label and the guards of the printer commands.
-#include "app/globals.h"
 #include "app/cutdialog.h"
 #include "app/mainwindow.h"
 #include "messagerecorder.h"
-#include "protocol/exchange.h"
+#include "protocol/printersession.h"
 #include "protocol/frame.h"
 #include "ui_mainwindow.h"
 
@@ -51,8 +50,6 @@ private:
 void TestMainWindow::init()
 {
     QSettings(QStringLiteral("Company"), QStringLiteral("App")).clear();
-    ret_mode = 1;
-    mmToDot = 8;
     recorder = new MessageRecorder;
     window = new MainWindow;
 }
@@ -63,7 +60,6 @@ void TestMainWindow::cleanup()
     window = nullptr;
     delete recorder;
     recorder = nullptr;
-    ret_mode = 1;
 }
 
 void TestMainWindow::initialStates()
@@ -87,7 +83,7 @@ void TestMainWindow::initialStates()
     QCOMPARE(ui->toolBox_PrinterSetting->currentIndex(), 0);
     QCOMPARE(ui->progressBar_Scan->value(), 0);
     QVERIFY(ui->checkBox_USB->isChecked());
-    QCOMPARE(ret_mode, 1);
+    QCOMPARE(window->session().medium(), 1);
     QCOMPARE(ui->lineEdit_ConnectTCPPort->text(), QStringLiteral("9100"));
     QCOMPARE(ui->lineEdit_ConnectUDPPort->text(), QStringLiteral("38400"));
     QCOMPARE(ui->lineEdit_ConnectAddr->text(), QStringLiteral("192.168.1.1"));
@@ -165,7 +161,7 @@ void TestMainWindow::mediumSelection()
     checkBox->setEnabled(true); // Bluetooth and serial are disabled in the form
     QTest::mouseClick(checkBox, Qt::LeftButton);
     QVERIFY(checkBox->isChecked());
-    QCOMPARE(ret_mode, mode);
+    QCOMPARE(window->session().medium(), mode);
     QCOMPARE(ui->lineEdit_ConnectAddr->isEnabled(), address);
     QCOMPARE(ui->lineEdit_ConnectTCPPort->isEnabled(), ports);
     QCOMPARE(ui->lineEdit_ConnectUDPPort->isEnabled(), ports);
@@ -179,7 +175,7 @@ void TestMainWindow::mediumSelection()
     ui->progressBar_Scan->setValue(100);
     QTest::mouseClick(checkBox, Qt::LeftButton);
     QVERIFY(checkBox->isChecked());
-    QCOMPARE(ret_mode, mode);
+    QCOMPARE(window->session().medium(), mode);
     QCOMPARE(ui->comboBox_ScanResult->count(), 1);
     QCOMPARE(ui->progressBar_Scan->value(), 100);
 }
@@ -257,7 +253,7 @@ void TestMainWindow::closeButtonShowsMessage()
     QCOMPARE(recorder->texts(), QStringList{QString::fromUtf8("关闭成功！")});
     QVERIFY(ui->pushButton_open->isEnabled());
     QVERIFY(!ui->pushButton_close->isEnabled());
-    QVERIFY(!contrlNet);
+    QVERIFY(!window->session().link());
 }
 
 void TestMainWindow::closeFromCodeIsSilent()
@@ -277,16 +273,17 @@ void TestMainWindow::noMediumSendsNothing_data()
 void TestMainWindow::noMediumSendsNothing()
 {
     QFETCH(int, mode);
-    ret_mode = mode;
+    PrinterSession &session = window->session();
+    session.setMedium(mode);
     unsigned char out[frame::kQueryOutSize];
     memset(out, 0xAA, sizeof(out));
-    QCOMPARE(GetPrinterInfo(INFO_PRINT_SPEED, out, mode), -1);
+    QCOMPARE(session.queryInfo(INFO_PRINT_SPEED, out), -1);
     QCOMPARE(QByteArray(reinterpret_cast<char *>(out), sizeof(out)), QByteArray(sizeof(out), '\0'));
-    QCOMPARE(GetPrinterStatusInfo(POWER_FIRMWARE_VERSION, out, mode), -1);
-    QCOMPARE(SetPrinterStatusButton(POWER_SELF_TEST, mode), -1);
-    QCOMPARE(sendSetFrame(INFO_PRINT_SPEED, QByteArray(1, '\1')), -1);
+    QCOMPARE(session.queryStatus(POWER_FIRMWARE_VERSION, out), -1);
+    QCOMPARE(session.sendCommand(POWER_SELF_TEST), -1);
+    QCOMPARE(session.sendSet(INFO_PRINT_SPEED, QByteArray(1, '\1')), -1);
     quint32 word = 1;
-    QCOMPARE(readPrinterStatusWord(&word), -1);
+    QCOMPARE(session.readStatusWord(&word), -1);
     QCOMPARE(window->Ret_Handler(-1), 0);
     QVERIFY(recorder->messages.isEmpty());
 }

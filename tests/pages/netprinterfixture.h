@@ -1,8 +1,7 @@
 #pragma once
 
-#include "app/globals.h"
 #include "app/mainwindow.h"
-#include "transport/nettransport.h"
+#include "protocol/printersession.h"
 #include "messagerecorder.h"
 #include "sim/simprinter.h"
 #include "ui_mainwindow.h"
@@ -84,13 +83,8 @@ struct NetPrinterFixture
         recorder.reset();
         if (printer)
             printer->stop();
-        // Transports left by a search are deleted by the event loop.
+        // Links retired on close are deleted by the event loop.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        contrlNet = nullptr;
-        contrlUsb = nullptr;
-        ret_mode = 1;
-        mmToDot = 8;
-        printModeFlag = 0;
     }
 };
 

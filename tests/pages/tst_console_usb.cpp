@@ -8,7 +8,7 @@
 #include "download/workerthread.h"
 #include "filesendhelpers.h"
 #include "messagerecorder.h"
-#include "transport/usbtransport.h"
+#include "transport/usblink.h"
 #include "ui_mainwindow.h"
 
 #include <QRegularExpression>
@@ -45,10 +45,10 @@ void TestConsoleUsb::init()
     if (!EmulatedUsbBus::available())
         QSKIP(qPrintable(EmulatedUsbBus::unavailableReason()));
     QSettings(QStringLiteral("Company"), QStringLiteral("App")).clear();
-    savedTimeouts = CDeviceIOOpera::timeouts();
+    savedTimeouts = UsbLink::defaultTimeouts();
     UsbTimeouts shortened = savedTimeouts;
     shortened.exchangeMs = 300; // a read-back that brings nothing
-    CDeviceIOOpera::setTimeoutsForTesting(shortened);
+    UsbLink::setDefaultTimeouts(shortened);
     bus = std::make_unique<EmulatedUsbBus>();
     printer = bus->addDevice(EmulatedDeviceSpec());
     printer->setResponder([](const QByteArray &) { return QByteArray(); });
@@ -65,14 +65,10 @@ void TestConsoleUsb::cleanup()
     window.reset();
     recorder.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    delete contrlUsb;
-    contrlUsb = nullptr;
     printer = nullptr;
     bus.reset();
-    CDeviceIOOpera::setTimeoutsForTesting(savedTimeouts);
+    UsbLink::setDefaultTimeouts(savedTimeouts);
     debugMode = false;
-    mmToDot = 8;
-    printModeFlag = 0;
 }
 
 QStringList TestConsoleUsb::lines() const
@@ -145,9 +141,9 @@ void TestConsoleUsb::fileGoesInUsbPieces_data()
 void TestConsoleUsb::fileGoesInUsbPieces()
 {
     QFETCH(int, acceptLimit);
-    UsbTimeouts timeouts = CDeviceIOOpera::timeouts();
-    timeouts.buttonWriteMs = 1000;
-    CDeviceIOOpera::setTimeoutsForTesting(timeouts);
+    UsbTimeouts timeouts = UsbLink::defaultTimeouts();
+    timeouts.writeMs = 1000;
+    UsbLink::setDefaultTimeouts(timeouts);
     printer->setAcceptLimit(acceptLimit);
     QTemporaryDir dir;
     const QByteArray content = rawPayload(25000, 4);
@@ -174,9 +170,9 @@ void TestConsoleUsb::closeStopsAStalledDownload()
 {
     // The printer stops taking data in the second piece and would wait out a whole
     // minute; closing the window stops the download at once and removes the plain copy.
-    UsbTimeouts timeouts = CDeviceIOOpera::timeouts();
-    timeouts.buttonWriteMs = 60000;
-    CDeviceIOOpera::setTimeoutsForTesting(timeouts);
+    UsbTimeouts timeouts = UsbLink::defaultTimeouts();
+    timeouts.writeMs = 60000;
+    UsbLink::setDefaultTimeouts(timeouts);
     printer->setAcceptLimit(15000);
     QTemporaryDir dir;
     const QByteArray plain = rawPayload(32000, 6);

@@ -2,11 +2,10 @@
 // as a malformed reply (code 1) rather than as a time-out: a failed read all the same.
 #include "emulatedusbprinter.h"
 
-#include "app/globals.h"
+#include "protocol/printersession.h"
 #include "app/mainwindow.h"
 #include "messagerecorder.h"
 #include "sim/printermodel.h"
-#include "transport/usbtransport.h"
 #include "ui_mainwindow.h"
 
 #include <QSettings>
@@ -43,7 +42,7 @@ void TestPrintSettingsUsb::init()
     QTest::mouseClick(window->ui->pushButton_getList, Qt::LeftButton);
     QTest::mouseClick(window->ui->pushButton_open, Qt::LeftButton);
     QCOMPARE(recorder->lastText(), QString::fromUtf8("连接成功！"));
-    QCOMPARE(mmToDot, 12);
+    QCOMPARE(window->session().dotsPerMm(), 12);
     recorder->clear();
 }
 
@@ -52,12 +51,8 @@ void TestPrintSettingsUsb::cleanup()
     window.reset();
     recorder.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    delete contrlUsb;
-    contrlUsb = nullptr;
     printer = nullptr;
     bus.reset();
-    mmToDot = 8;
-    printModeFlag = 0;
 }
 
 void TestPrintSettingsUsb::printerLackingSettingFailsTheRead_data()
