@@ -135,11 +135,7 @@ void MainWindow::closeAfterRestart(int pauseMs)
 
 void MainWindow::resetConnectionPanel()
 {
-    for (QWidget *w : std::initializer_list<QWidget *>{
-             ui->pushButton_getList, ui->checkBox_USB, ui->checkBox_NET, ui->checkBox_WIFI,
-             ui->comboBox_ScanResult, ui->pushButton_open})
-        w->setEnabled(true);
-    ui->pushButton_close->setEnabled(false);
+    connectionPanel().showClosed();
 }
 
 void MainWindow::on_pushButton_Reboot_clicked()

@@ -103,12 +103,12 @@ void MainWindow::on_pushButton_NetportSettingSet_clicked()
     }
     if (results[0] == RESULT_OK && results[1] == RESULT_OK) {
         if (!ui->lineEdit_NetportTCPPort->text().isEmpty())
-            ui->lineEdit_ConnectTCPPort->setText(ui->lineEdit_NetportTCPPort->text());
+            connectionPanel().setTcpPort(ui->lineEdit_NetportTCPPort->text());
         if (!ui->lineEdit_NetportUDPPort->text().isEmpty())
-            ui->lineEdit_ConnectUDPPort->setText(ui->lineEdit_NetportUDPPort->text());
+            connectionPanel().setUdpPort(ui->lineEdit_NetportUDPPort->text());
         prompts::information(this, tr("设置工具"), tr("处理成功，请重启打印机"));
         // The printer's addresses and ports are about to change.
-        if (ui->checkBox_NET->isChecked())
+        if (connectionPanel().ethernetChosen())
             on_pushButton_close_clicked(false);
     }
     Ret_Handler(results[0] != RESULT_OK ? results[0] : results[1]);

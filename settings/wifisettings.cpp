@@ -272,12 +272,12 @@ void MainWindow::on_pushButton_WifiSettingSet_clicked()
     const QString address =
         stationMode ? ui->lineEdit_WifiSetIP->text() : ui->lineEdit_WApIP->text();
     if (address != QLatin1String("...") && address != QLatin1String("0.0.0.0"))
-        ui->lineEdit_ConnectAddr->setText(address);
+        connectionPanel().setConnectAddress(address);
     if (!ui->lineEdit_WApPort->text().isEmpty())
-        ui->lineEdit_ConnectTCPPort->setText(ui->lineEdit_WApPort->text());
+        connectionPanel().setTcpPort(ui->lineEdit_WApPort->text());
     prompts::information(this, tr("设置工具"), tr("处理成功，请重启打印机"));
     saveWifiSnapshot();
     // The printer restarts on its new settings: the current connection is dead.
-    if (sent && ui->checkBox_WIFI->isChecked())
+    if (sent && connectionPanel().wifiChosen())
         on_pushButton_close_clicked(false);
 }

@@ -11,6 +11,12 @@
 #include "transport/usblink.h"
 #include "ui_mainwindow.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -54,8 +60,8 @@ void TestConsoleUsb::init()
     printer->setResponder([](const QByteArray &) { return QByteArray(); });
     recorder = std::make_unique<MessageRecorder>();
     window = std::make_unique<MainWindow>();
-    QTest::mouseClick(window->ui->pushButton_getList, Qt::LeftButton);
-    QTest::mouseClick(window->ui->pushButton_open, Qt::LeftButton);
+    QTest::mouseClick(window->ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_getList")), Qt::LeftButton);
+    QTest::mouseClick(window->ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_open")), Qt::LeftButton);
     QCOMPARE(recorder->lastText(), QString::fromUtf8("连接成功！"));
     recorder->clear();
 }

@@ -202,7 +202,7 @@ void TestDistanceSettingsNet::stripperQuestionOncePerDeviceSelection()
     QCOMPARE(f.recorder->dialogTitles, QStringList{QString::fromUtf8("设置工具")});
     QVERIFY(f.window->session().stripperConfirmed());
 
-    QTest::mouseClick(ui->pushButton_close, Qt::LeftButton);
+    QTest::mouseClick(ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_close")), Qt::LeftButton);
     QVERIFY(f.open());
     QVERIFY(!f.window->session().stripperConfirmed());
     QTest::mouseClick(ui->pushButton_StripperSettingRead, Qt::LeftButton);
@@ -245,7 +245,7 @@ void TestDistanceSettingsNet::closedPrinterSendsNothing()
 {
     NetPrinterFixture f;
     QVERIFY(f.start(QStringLiteral("K53TA")));
-    QTest::mouseClick(f.window->ui->pushButton_getList, Qt::LeftButton);
+    QTest::mouseClick(f.window->ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_getList")), Qt::LeftButton);
     f.printer->clearRecords();
     Ui::MainWindow *ui = f.window->ui;
     for (QPushButton *button :

@@ -2,11 +2,16 @@
 // a printer emulated with umockdev.
 #include "emulatedusbprinter.h"
 
-#include "app/globals.h"
 #include "app/mainwindow.h"
 #include "messagerecorder.h"
-#include "transport/usbtransport.h"
+#include "protocol/printersession.h"
 #include "ui_mainwindow.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
 
 #include <QSettings>
 #include <QtTest>
@@ -48,7 +53,7 @@ void TestPagesUsb::init()
     printer->setResponder(fixedPrinterResponse);
     recorder = std::make_unique<MessageRecorder>();
     window = std::make_unique<MainWindow>();
-    QCOMPARE(ret_mode, 1);
+    QCOMPARE(window->session().medium(), 1);
 }
 
 void TestPagesUsb::cleanup()
@@ -56,18 +61,14 @@ void TestPagesUsb::cleanup()
     window.reset();
     recorder.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    delete contrlUsb;
-    contrlUsb = nullptr;
     printer = nullptr;
     bus.reset();
-    mmToDot = 8;
-    printModeFlag = 0;
 }
 
 bool TestPagesUsb::openFirst()
 {
-    QTest::mouseClick(window->ui->pushButton_getList, Qt::LeftButton);
-    QTest::mouseClick(window->ui->pushButton_open, Qt::LeftButton);
+    QTest::mouseClick(window->ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_getList")), Qt::LeftButton);
+    QTest::mouseClick(window->ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_open")), Qt::LeftButton);
     const bool ok = recorder->lastText() == QString::fromUtf8("连接成功！");
     recorder->clear();
     return ok;
@@ -75,9 +76,9 @@ bool TestPagesUsb::openFirst()
 
 void TestPagesUsb::refreshListsEntry()
 {
-    QTest::mouseClick(window->ui->pushButton_getList, Qt::LeftButton);
-    QCOMPARE(window->ui->comboBox_ScanResult->count(), 1);
-    QCOMPARE(window->ui->comboBox_ScanResult->itemText(0),
+    QTest::mouseClick(window->ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_getList")), Qt::LeftButton);
+    QCOMPARE(window->ui->centralwidget->findChild<QComboBox *>(QStringLiteral("comboBox_ScanResult"))->count(), 1);
+    QCOMPARE(window->ui->centralwidget->findChild<QComboBox *>(QStringLiteral("comboBox_ScanResult"))->itemText(0),
              QStringLiteral("Sable Kestrel [K53TA] {USB003}"));
     QVERIFY(recorder->messages.isEmpty());
 }
@@ -85,23 +86,23 @@ void TestPagesUsb::refreshListsEntry()
 void TestPagesUsb::openByPortAndClose()
 {
     QVERIFY(openFirst());
-    QCOMPARE(mmToDot, 12);
-    QCOMPARE(printModeFlag, 1);
-    QVERIFY(!window->ui->pushButton_open->isEnabled());
-    QVERIFY(CDeviceIOOpera::printer_handle_usb && CDeviceIOOpera::printer_handle_usb->pHandle);
-    QTest::mouseClick(window->ui->pushButton_close, Qt::LeftButton);
+    QCOMPARE(window->session().dotsPerMm(), 12);
+    QVERIFY(window->session().hasPrintMode());
+    QVERIFY(!window->ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_open"))->isEnabled());
+    QVERIFY(window->session().link());
+    QTest::mouseClick(window->ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_close")), Qt::LeftButton);
     QCOMPARE(recorder->texts(), QStringList{QString::fromUtf8("关闭成功！")});
-    QVERIFY(!CDeviceIOOpera::printer_handle_usb || !CDeviceIOOpera::printer_handle_usb->pHandle);
+    QVERIFY(!window->session().link());
 }
 
 void TestPagesUsb::entryWithoutPortFailsToOpen()
 {
-    QTest::mouseClick(window->ui->pushButton_getList, Qt::LeftButton);
-    window->ui->comboBox_ScanResult->clear();
-    window->ui->comboBox_ScanResult->addItem(QStringLiteral("Label [K53TA] {LPT1}"));
-    QTest::mouseClick(window->ui->pushButton_open, Qt::LeftButton);
+    QTest::mouseClick(window->ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_getList")), Qt::LeftButton);
+    window->ui->centralwidget->findChild<QComboBox *>(QStringLiteral("comboBox_ScanResult"))->clear();
+    window->ui->centralwidget->findChild<QComboBox *>(QStringLiteral("comboBox_ScanResult"))->addItem(QStringLiteral("Label [K53TA] {LPT1}"));
+    QTest::mouseClick(window->ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_open")), Qt::LeftButton);
     QCOMPARE(recorder->texts(), QStringList{QString::fromUtf8("连接超时，请重试！")});
-    QVERIFY(window->ui->pushButton_open->isEnabled());
+    QVERIFY(window->ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_open"))->isEnabled());
 }
 
 void TestPagesUsb::statusWordThroughControlRead_data()

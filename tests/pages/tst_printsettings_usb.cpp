@@ -8,6 +8,12 @@
 #include "sim/printermodel.h"
 #include "ui_mainwindow.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+
 #include <QSettings>
 #include <QtTest>
 #include <memory>
@@ -39,8 +45,8 @@ void TestPrintSettingsUsb::init()
     printer = bus->addDevice(device);
     recorder = std::make_unique<MessageRecorder>();
     window = std::make_unique<MainWindow>();
-    QTest::mouseClick(window->ui->pushButton_getList, Qt::LeftButton);
-    QTest::mouseClick(window->ui->pushButton_open, Qt::LeftButton);
+    QTest::mouseClick(window->ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_getList")), Qt::LeftButton);
+    QTest::mouseClick(window->ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_open")), Qt::LeftButton);
     QCOMPARE(recorder->lastText(), QString::fromUtf8("连接成功！"));
     QCOMPARE(window->session().dotsPerMm(), 12);
     recorder->clear();
