@@ -157,6 +157,16 @@ bool ConnectionPanel::ethernetChosen() const
     return ui->checkBox_NET->isChecked();
 }
 
+bool ConnectionPanel::bluetoothChosen() const
+{
+    return ui->checkBox_BLE->isChecked();
+}
+
+bool ConnectionPanel::serialChosen() const
+{
+    return ui->checkBox_Serialport->isChecked();
+}
+
 void ConnectionPanel::setConnectAddress(const QString &address)
 {
     ui->lineEdit_ConnectAddr->setText(address);
@@ -332,9 +342,9 @@ void ConnectionPanel::followPrinterHeld(bool held)
 {
     if (held) {
         m_enabledBeforeHeld.clear();
-        for (QWidget *w : std::initializer_list<QWidget *>{
-                 ui->groupBox_ConnectMode, ui->pushButton_getList, ui->pushButton_open,
-                 ui->pushButton_close}) {
+        for (QWidget *w :
+             std::initializer_list<QWidget *>{ui->groupBox_ConnectMode, ui->pushButton_getList,
+                                              ui->pushButton_open, ui->pushButton_close}) {
             m_enabledBeforeHeld.append({w, !w->testAttribute(Qt::WA_ForceDisabled)});
             w->setEnabled(false);
         }

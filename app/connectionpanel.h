@@ -49,6 +49,8 @@ public:
     QString tcpPortText() const;
     bool wifiChosen() const;
     bool ethernetChosen() const;
+    bool bluetoothChosen() const;
+    bool serialChosen() const;
 
     // The printer's address and ports after a page changed them.
     void setConnectAddress(const QString &address);

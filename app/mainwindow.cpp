@@ -61,6 +61,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     connect(m_session, &PrinterSession::heldChanged, this, &MainWindow::followPrinterHeld);
     // A file stream has the printer from its start until the worker has ended.
     connect(workerThread, &QThread::finished, m_session, [this] { m_session->setStreaming(false); });
+    connect(m_session, &PrinterSession::streamingChanged, this,
+            &MainWindow::updateNetSetupAvailability);
     connect(workerThread, &WorkerThread::networkStreamFailed, m_session,
             [this] { m_session->endOperation(); });
 

@@ -188,7 +188,14 @@ int PrinterSession::queryStatus(POWER_InFo code, unsigned char *out, int *dataLe
             std::memset(out, 0, frame::kQueryOutSize);
         return failure;
     }
-    return queryOverLink(*link, frame::ClassStatus, code, out, dataLength);
+    int length = 0;
+    const int ret = queryOverLink(*link, frame::ClassStatus, code, out, &length);
+    if (dataLength)
+        *dataLength = length;
+    // Every byte the reply announced: binary answers such as the resolution hold zeros.
+    for (int i = 0; ret == RESULT_OK && out && i < length; ++i)
+        qDebug("get mesage :%02X", out[i]);
+    return ret;
 }
 
 int PrinterSession::sendCommand(POWER_InFo code)

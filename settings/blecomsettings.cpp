@@ -153,7 +153,7 @@ void MainWindow::on_pushButton_BleSettingRead_clicked()
     controlAllWidgets(true);
     // A printer reached over Bluetooth cannot change its Bluetooth settings from here.
     ui->pushButton_BleSettingSet->setEnabled(pagefields::reportRead(this, ret) &&
-                                             session().medium() != MEDIUM_BLUETOOTH);
+                                             !connectionPanel().bluetoothChosen());
 }
 
 void MainWindow::on_pushButton_BleSettingSet_clicked()
@@ -187,7 +187,7 @@ void MainWindow::on_pushButton_ComSettingRead_clicked()
     controlAllWidgets(true);
     // Likewise the serial settings of a printer reached over its serial port.
     ui->pushButton_ComSettingSet->setEnabled(pagefields::reportRead(this, ret) &&
-                                             session().medium() != MEDIUM_SERIAL);
+                                             !connectionPanel().serialChosen());
 }
 
 void MainWindow::on_pushButton_ComSettingSet_clicked()

@@ -105,8 +105,7 @@ int PrinterDiscovery::searchNetwork(quint16 udpPort)
                 const qint64 sent = udp.writeDatagram(request, broadcast, udpPort);
                 if (sent == request.size())
                     break;
-                qDebug() << "Failed to send datagram to" << broadcast << sent
-                         << udp.errorString();
+                qDebug() << "Failed to send datagram to" << broadcast << sent << udp.errorString();
             }
         }
     }

@@ -131,8 +131,7 @@ int NetworkLink::connectForStream(QString *errorText)
     }
     m_socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     m_socket->setSocketOption(QAbstractSocket::KeepAliveOption, 1);
-    m_socket->setSocketOption(QAbstractSocket::SendBufferSizeSocketOption,
-                              kStreamSendBufferBytes);
+    m_socket->setSocketOption(QAbstractSocket::SendBufferSizeSocketOption, kStreamSendBufferBytes);
     return RESULT_OK;
 }
 
@@ -176,7 +175,8 @@ int NetworkLink::exchange(const QByteArray &request, unsigned char *reply)
     m_handedOverFresh = false;
     timer.start();
 
-    if (m_socket->write(request) != request.size() || !m_socket->waitForBytesWritten(kWriteWaitMs)) {
+    if (m_socket->write(request) != request.size() ||
+        !m_socket->waitForBytesWritten(kWriteWaitMs)) {
         qDebug() << "Failed to write data:" << m_socket->errorString();
         return RESULT_NETWORK;
     }

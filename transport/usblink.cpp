@@ -176,8 +176,8 @@ QStringList UsbLink::listPrinters()
             descriptor.idVendor != kVendorId)
             continue;
         if (entries.size() == kListLimit) {
-            qDebug("More than %d USB printers attached; only the first %d are listed",
-                   kListLimit, kListLimit);
+            qDebug("More than %d USB printers attached; only the first %d are listed", kListLimit,
+                   kListLimit);
             break;
         }
         libusb_device_handle *handle = nullptr;
@@ -198,8 +198,8 @@ QStringList UsbLink::listPrinters()
         char port[16];
         std::snprintf(port, sizeof(port), "USB%03d", libusb_get_port_number(device));
         // The entry was kept in a 256-byte record: longer texts are cut there.
-        const QByteArray text = QByteArray(brandForProduct(descriptor.idProduct)) + " [" +
-                                product + "] {" + port + '}';
+        const QByteArray text =
+            QByteArray(brandForProduct(descriptor.idProduct)) + " [" + product + "] {" + port + '}';
         entries << QString::fromLocal8Bit(text.left(255));
         qDebug("<< attr[iDevNum].modelname:%s", text.left(255).constData());
         libusb_close(handle);
@@ -388,15 +388,15 @@ int UsbLink::write(const QByteArray &bytes, StreamPiece *piece)
         return result;
     QByteArray out = bytes;
     int transferred = 0;
-    int code = bulkOut(m_context, io.handle, io.endpointOut,
-                       reinterpret_cast<unsigned char *>(out.data()), out.size(), &transferred,
-                       s_defaultTimeouts.writeMs, piece ? piece->stopRequested : std::function<bool()>());
+    int code =
+        bulkOut(m_context, io.handle, io.endpointOut, reinterpret_cast<unsigned char *>(out.data()),
+                out.size(), &transferred, s_defaultTimeouts.writeMs,
+                piece ? piece->stopRequested : std::function<bool()>());
     qDebug("libusb_bulk_transfer write: %d %d\n", int(out.size()), transferred);
     if (piece)
         piece->bytesOut = transferred;
     if (code >= 0 && transferred != out.size()) {
-        qDebug("libusb_bulk_transfer write failed: %d of %d bytes\n", transferred,
-               int(out.size()));
+        qDebug("libusb_bulk_transfer write failed: %d of %d bytes\n", transferred, int(out.size()));
         code = LIBUSB_ERROR_IO;
     } else if (code < 0) {
         qDebug("libusb_bulk_transfer write failed: %s\n", libusb_error_name(code));

@@ -10,9 +10,9 @@ struct libusb_context;
 // Time-outs of the USB transfers in milliseconds.
 struct UsbTimeouts
 {
-    unsigned int exchangeMs = 3000;      // query write and every bulk read
-    unsigned int writeMs = 300000;       // write-only frames and file pieces
-    unsigned int controlMs = 5000;       // status word control read
+    unsigned int exchangeMs = 3000; // query write and every bulk read
+    unsigned int writeMs = 300000;  // write-only frames and file pieces
+    unsigned int controlMs = 5000;  // status word control read
 };
 
 // The printer on USB, selected by its port number. Every transfer opens, claims,

@@ -72,8 +72,8 @@ void TestDeviceListNet::searchOpenClose()
     QVERIFY(f.panel->isOpen());
     QCOMPARE(f.base.session->dotsPerMm(), 12);
     QVERIFY(!f.base.session->stripperConfirmed());
-    const char *const locked[] = {"pushButton_getList", "checkBox_USB",        "checkBox_NET",
-                                  "checkBox_WIFI",      "checkBox_BLE",        "checkBox_Serialport",
+    const char *const locked[] = {"pushButton_getList",  "checkBox_USB",   "checkBox_NET",
+                                  "checkBox_WIFI",       "checkBox_BLE",   "checkBox_Serialport",
                                   "comboBox_ScanResult", "pushButton_open"};
     for (const char *name : locked)
         QVERIFY2(!f.child<QWidget>(name)->isEnabled(), name);
@@ -111,11 +111,12 @@ void TestDeviceListNet::failures_data()
     QTest::addColumn<bool>("search");
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("message");
-    QTest::newRow("nothing found") << true << QString() << QString::fromUtf8("请确保通讯设备已开启");
+    QTest::newRow("nothing found")
+        << true << QString() << QString::fromUtf8("请确保通讯设备已开启");
     QTest::newRow("printer gone between search and open")
         << false << "Label [P1] {127.0.0.1}" << QString::fromUtf8("连接超时，请重试！");
-    QTest::newRow("open without an entry") << false << QString()
-                                           << QString::fromUtf8("请先选中打印列表中的打印机");
+    QTest::newRow("open without an entry")
+        << false << QString() << QString::fromUtf8("请先选中打印列表中的打印机");
 }
 
 void TestDeviceListNet::failures()

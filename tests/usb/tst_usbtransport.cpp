@@ -156,7 +156,8 @@ private slots:
         QTest::newRow("port 123 behind a hub") << 0x4B7E << 1285 << QByteArray("ABC") << "4.123"
                                                << "Sable Kestrel [ABC] {USB123}";
         QTest::newRow("other vendor, brand product id")
-            << 0x4B7F << 1285 << QByteArray("ABC") << "3" << "";
+            << 0x4B7F << 1285 << QByteArray("ABC") << "3"
+            << "";
     }
 
     void listEntry()
@@ -302,7 +303,8 @@ private slots:
         QCOMPARE(printer->claimCount(), 0); // no interface is claimed for the word
         unsigned char out[frame::kQueryOutSize];
         QCOMPARE(session.queryInfo(INFO_PRINT_SPEED, out), 0);
-        QCOMPARE(QByteArray(reinterpret_cast<char *>(out), printer->model().value(INFO_PRINT_SPEED).size()),
+        QCOMPARE(QByteArray(reinterpret_cast<char *>(out),
+                            printer->model().value(INFO_PRINT_SPEED).size()),
                  printer->model().value(INFO_PRINT_SPEED));
         QCOMPARE(session.sendSet(INFO_PRINT_SPEED, QByteArray(1, '\2')), 0);
         QCOMPARE(printer->writes().last(), QByteArray::fromHex("1BFFFE010001021BFEFF"));
