@@ -198,8 +198,8 @@ QStringList UsbLink::listPrinters()
         char port[16];
         std::snprintf(port, sizeof(port), "USB%03d", libusb_get_port_number(device));
         // The entry was kept in a 256-byte record: longer texts are cut there.
-        const QByteArray text =
-            QByteArray(brandForProduct(descriptor.idProduct)) + " [" + product + "] {" + port + '}';
+        QByteArray text(brandForProduct(descriptor.idProduct));
+        text.append(" [").append(product).append("] {").append(port).append('}');
         entries << QString::fromLocal8Bit(text.left(255));
         qDebug("<< attr[iDevNum].modelname:%s", text.left(255).constData());
         libusb_close(handle);
