@@ -1,4 +1,4 @@
-// The device list and the function page over USB, through the real libusb code to
+// The function page over USB, through the real libusb code to
 // a printer emulated with umockdev.
 #include "emulatedusbprinter.h"
 
@@ -23,9 +23,6 @@ class TestPagesUsb : public QObject
 private slots:
     void init();
     void cleanup();
-    void refreshListsEntry();
-    void openByPortAndClose();
-    void entryWithoutPortFailsToOpen();
     void statusWordThroughControlRead_data();
     void statusWordThroughControlRead();
     void functionButtonFrameOnTheWire();
@@ -72,37 +69,6 @@ bool TestPagesUsb::openFirst()
     const bool ok = recorder->lastText() == QString::fromUtf8("连接成功！");
     recorder->clear();
     return ok;
-}
-
-void TestPagesUsb::refreshListsEntry()
-{
-    QTest::mouseClick(window->ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_getList")), Qt::LeftButton);
-    QCOMPARE(window->ui->centralwidget->findChild<QComboBox *>(QStringLiteral("comboBox_ScanResult"))->count(), 1);
-    QCOMPARE(window->ui->centralwidget->findChild<QComboBox *>(QStringLiteral("comboBox_ScanResult"))->itemText(0),
-             QStringLiteral("Sable Kestrel [K53TA] {USB003}"));
-    QVERIFY(recorder->messages.isEmpty());
-}
-
-void TestPagesUsb::openByPortAndClose()
-{
-    QVERIFY(openFirst());
-    QCOMPARE(window->session().dotsPerMm(), 12);
-    QVERIFY(window->session().hasPrintMode());
-    QVERIFY(!window->ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_open"))->isEnabled());
-    QVERIFY(window->session().link());
-    QTest::mouseClick(window->ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_close")), Qt::LeftButton);
-    QCOMPARE(recorder->texts(), QStringList{QString::fromUtf8("关闭成功！")});
-    QVERIFY(!window->session().link());
-}
-
-void TestPagesUsb::entryWithoutPortFailsToOpen()
-{
-    QTest::mouseClick(window->ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_getList")), Qt::LeftButton);
-    window->ui->centralwidget->findChild<QComboBox *>(QStringLiteral("comboBox_ScanResult"))->clear();
-    window->ui->centralwidget->findChild<QComboBox *>(QStringLiteral("comboBox_ScanResult"))->addItem(QStringLiteral("Label [K53TA] {LPT1}"));
-    QTest::mouseClick(window->ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_open")), Qt::LeftButton);
-    QCOMPARE(recorder->texts(), QStringList{QString::fromUtf8("连接超时，请重试！")});
-    QVERIFY(window->ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_open"))->isEnabled());
 }
 
 void TestPagesUsb::statusWordThroughControlRead_data()
