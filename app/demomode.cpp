@@ -5,6 +5,8 @@
 #include "sim/simprinter.h"
 #include "ui_mainwindow.h"
 
+#include <QCheckBox>
+
 namespace {
 PrinterConfig demoConfig()
 {
@@ -77,7 +79,7 @@ quint16 DemoPrinter::port() const
 
 void DemoPrinter::prepareWindow(MainWindow &window) const
 {
-    window.ui->checkBox_WIFI->click();
-    window.ui->lineEdit_ConnectAddr->setText(address());
-    window.ui->lineEdit_ConnectTCPPort->setText(QString::number(port()));
+    window.findChild<QCheckBox *>(QStringLiteral("checkBox_WIFI"))->click();
+    window.connectionPanel().setConnectAddress(address());
+    window.connectionPanel().setTcpPort(QString::number(port()));
 }

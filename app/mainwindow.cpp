@@ -5,12 +5,10 @@
 #include "app/resultmessage.h"
 #include "app/startup.h"
 #include "download/workerthread.h"
-#include "protocol/exchange.h"
 #include "protocol/printersession.h"
 #include "provisioning/distributenet.h"
 #include "settings/labelsizestore.h"
-#include "transport/nettransport.h"
-#include "transport/usbtransport.h"
+#include "app/connectionpanel.h"
 #include "ui_mainwindow.h"
 
 #include <QApplication>
@@ -37,26 +35,6 @@ namespace {
 // Beside the label-size keys of the same store.
 const char kGeometryKey[] = "MainWindow/geometry";
 
-// Shortens a device-list entry in its middle, so that the address at its end stays
-// readable in the narrow connection panel; the entry's text itself is unchanged.
-class MiddleElideComboStyle : public QProxyStyle
-{
-public:
-    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
-                     const QWidget *widget) const override
-    {
-        const auto *combo = qstyleoption_cast<const QStyleOptionComboBox *>(option);
-        if (element != CE_ComboBoxLabel || !combo)
-            return QProxyStyle::drawControl(element, option, painter, widget);
-        QStyleOptionComboBox shortened(*combo);
-        const QRect field = subControlRect(CC_ComboBox, combo, SC_ComboBoxEditField, widget);
-        const int room =
-            field.width() - (combo->currentIcon.isNull() ? 4 : combo->iconSize.width() + 8);
-        shortened.currentText =
-            combo->fontMetrics.elidedText(combo->currentText, Qt::ElideMiddle, room);
-        QProxyStyle::drawControl(element, &shortened, painter, widget);
-    }
-};
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
@@ -65,18 +43,10 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     initTranslationResources(); // also the icons the form refers to
     ui = new Ui::MainWindow;
     ui->setupUi(this);
-    // Connected by name, the close button would pass clicked()'s "false" as the
-    // show-message flag; the button closes with the message.
-    disconnect(ui->pushButton_close, &QAbstractButton::clicked, this, nullptr);
-    connect(ui->pushButton_close, &QAbstractButton::clicked, this,
-            [this] { on_pushButton_close_clicked(true); });
 
     m_messageTimer = new QTimer(this);
     connect(m_messageTimer, &QTimer::timeout, this, &MainWindow::CloseMessage);
     workerThread = new WorkerThread();
-
-    ui->label_42->setAttribute(Qt::WA_TransparentForMouseEvents);
-    ui->label_42->setAlignment(Qt::AlignCenter);
 
     qRegisterMetaType<QByteArray>("QByteArray");
     connect(workerThread, &WorkerThread::progressUpdated, this, &MainWindow::onDownloadProgress);
@@ -89,6 +59,27 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     connect(workerThread, &QThread::finished, this, &MainWindow::updateNetSetupAvailability);
     m_session = new PrinterSession(this);
     connect(m_session, &PrinterSession::heldChanged, this, &MainWindow::followPrinterHeld);
+    // A file stream has the printer from its start until the worker has ended.
+    connect(workerThread, &QThread::finished, m_session, [this] { m_session->setStreaming(false); });
+    connect(m_session, &PrinterSession::streamingChanged, this,
+            &MainWindow::updateNetSetupAvailability);
+    connect(workerThread, &WorkerThread::networkStreamFailed, m_session,
+            [this] { m_session->endOperation(); });
+
+    // --- Connection panel ---
+    m_connectionPanel = new ConnectionPanel(*m_session, *this, ui->widget_ConnectPanel);
+    ui->widget_ConnectPanel->layout()->addWidget(m_connectionPanel);
+    m_connectionPanel->setHintSource([this](bool wifi) { return connectionHints(wifi); });
+    connect(m_connectionPanel, &ConnectionPanel::printerOpened, this, &MainWindow::selectedItem);
+    connect(m_connectionPanel, &ConnectionPanel::blockWindow, this,
+            [this](bool blocked) { centralWidget()->setEnabled(!blocked); });
+    connect(m_connectionPanel, &ConnectionPanel::stateChanged, this, [this] {
+        if (!m_connectionLabel)
+            return; // still being built
+        updateConnectionState();
+        updateBusyCursor();
+    });
+    // --- end of the connection panel ---
 
     connect(ui->tabWidget_2, &QTabWidget::currentChanged, this, [this] { deleteTipLabel(); });
 
@@ -96,13 +87,6 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     connectFieldFixUps();
     setInitialWidgetStates();
     setUpStatusBar();
-
-    auto *elide = new MiddleElideComboStyle;
-    elide->setParent(this);
-    ui->comboBox_ScanResult->setStyle(elide);
-    ui->comboBox_ScanResult->view()->setTextElideMode(Qt::ElideMiddle);
-    connect(ui->comboBox_ScanResult, &QComboBox::currentTextChanged, ui->comboBox_ScanResult,
-            &QWidget::setToolTip);
 
     const QByteArray geometry = QSettings(QStringLiteral("Company"), QStringLiteral("App"))
                                     .value(kGeometryKey)
@@ -125,11 +109,7 @@ MainWindow::~MainWindow()
     delete workerThread;
     workerThread = nullptr;
     qDebug() << "delete Thread";
-    // The window owns the transports; earlier ones may still wait for deletion.
-    delete contrlNet;
-    contrlNet = nullptr;
-    delete contrlUsb;
-    contrlUsb = nullptr;
+    // Links retired earlier may still wait for deletion.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     delete tipLabel;
     delete ui;
@@ -164,103 +144,76 @@ void MainWindow::connectFieldFixUps()
 
 void MainWindow::setInitialWidgetStates()
 {
-    // The medium boxes behave as one choice: exactly one is ticked at any time.
-    auto *media = new QButtonGroup(this);
-    media->setExclusive(true);
-    for (QCheckBox *box : {ui->checkBox_USB, ui->checkBox_NET, ui->checkBox_WIFI, ui->checkBox_BLE,
-                           ui->checkBox_Serialport})
-        media->addButton(box);
-    ui->checkBox_USB->setChecked(ret_mode == MEDIUM_USB);
-    m_appliedMedium = ret_mode == MEDIUM_USB ? MEDIUM_USB * 2 : 0;
-
     for (QWidget *w : std::initializer_list<QWidget *>{
-             ui->checkBox_USB, ui->checkBox_NET, ui->checkBox_WIFI, ui->pushButton_open,
              ui->pushButton_Send, ui->pushButton_SendFile, ui->textBrowser_Ver, ui->textBrowser_DPI,
              ui->textBrowser_MaxPaperWidth, ui->textBrowser_Model})
         w->setEnabled(true);
     for (QWidget *w : std::initializer_list<QWidget *>{
-             ui->checkBox_BLE, ui->checkBox_Serialport, ui->pushButton_close,
              ui->pushButton_PrintSettingSet, ui->pushButton_DistanceSettingSet,
              ui->pushButton_WifiSettingSet, ui->pushButton_BleSettingSet,
              ui->pushButton_NetportSettingSet, ui->pushButton_ComSettingSet,
              ui->pushButton_StripperSettingSet, ui->progressBar_Update, ui->lineEdit_ComDeviceInfo,
-             ui->lineEdit_ComSN, ui->lineEdit_SppMAC, ui->lineEdit_WApMAC, ui->pushButton_StopList})
+             ui->lineEdit_ComSN, ui->lineEdit_SppMAC, ui->lineEdit_WApMAC})
         w->setEnabled(false);
     ui->tabWidget_2->setCurrentIndex(0);
     ui->toolBox_PrinterSetting->setCurrentIndex(0);
-    ui->progressBar_Scan->setValue(0);
     ui->progressBar_Update->setValue(0);
     ui->progressBar_Debug->setValue(0);
-
-    // The connection fields follow the initial USB medium.
-    ui->lineEdit_ConnectAddr->setEnabled(false);
-    ui->lineEdit_ConnectTCPPort->setEnabled(false);
-    ui->lineEdit_ConnectUDPPort->setEnabled(false);
-    ui->groupBox_SerialParam->setEnabled(false);
 }
 
-void MainWindow::applyMediumSelection(int mode)
+ConnectionPanel::NetworkHints MainWindow::connectionHints(bool wifi) const
 {
-    const bool network = mode == MEDIUM_NETWORK;
-    const bool wifi = network && ui->checkBox_WIFI->isChecked();
-    // A click on the box that is already ticked changes nothing: the list stays.
-    const int applied = mode * 2 + (wifi ? 1 : 0);
-    if (applied == m_appliedMedium && ret_mode == mode)
-        return;
-    m_appliedMedium = applied;
-    ret_mode = mode;
-    ui->lineEdit_ConnectAddr->setEnabled(wifi);
-    ui->lineEdit_ConnectTCPPort->setEnabled(network);
-    ui->lineEdit_ConnectUDPPort->setEnabled(network);
-    ui->groupBox_SerialParam->setEnabled(mode == MEDIUM_SERIAL);
-
-    if (network && !wifi) {
-        if (!ui->lineEdit_NetportTCPPort->text().isEmpty())
-            ui->lineEdit_ConnectTCPPort->setText(ui->lineEdit_NetportTCPPort->text());
-        if (!ui->lineEdit_NetportUDPPort->text().isEmpty())
-            ui->lineEdit_ConnectUDPPort->setText(ui->lineEdit_NetportUDPPort->text());
+    // What the Ethernet and WiFi pages last read of the printer.
+    ConnectionPanel::NetworkHints hints;
+    if (!wifi) {
+        hints.tcpPort = ui->lineEdit_NetportTCPPort->text();
+        hints.udpPort = ui->lineEdit_NetportUDPPort->text();
+        return hints;
     }
-    if (wifi) {
-        const QString address = ui->comboBox_WifiMode->currentIndex() == 1
-                                    ? ui->lineEdit_WApIP->text()
-                                    : ui->lineEdit_WifiSetIP->text();
-        if (address != QLatin1String("...") && address != QLatin1String("0.0.0.0"))
-            ui->lineEdit_ConnectAddr->setText(address);
-        if (!ui->lineEdit_WApPort->text().isEmpty())
-            ui->lineEdit_ConnectTCPPort->setText(ui->lineEdit_WApPort->text());
-    }
-    ui->progressBar_Scan->setValue(0);
-    ui->comboBox_ScanResult->clear();
+    const QString address = ui->comboBox_WifiMode->currentIndex() == 1
+                                ? ui->lineEdit_WApIP->text()
+                                : ui->lineEdit_WifiSetIP->text();
+    if (address != QLatin1String("...") && address != QLatin1String("0.0.0.0"))
+        hints.address = address;
+    hints.tcpPort = ui->lineEdit_WApPort->text();
+    return hints;
 }
 
-void MainWindow::on_checkBox_USB_clicked(bool checked)
+void MainWindow::on_pushButton_close_clicked(bool openDebug)
 {
-    if (checked)
-        applyMediumSelection(MEDIUM_USB);
+    m_connectionPanel->closePrinter(openDebug);
 }
 
-void MainWindow::on_checkBox_NET_clicked(bool checked)
+void MainWindow::selectedItem()
 {
-    if (checked)
-        applyMediumSelection(MEDIUM_NETWORK);
-}
+    ui->label_17->setText(m_session->dotsPerMm() == 12 ? tr("注：1mm = 12dot")
+                                                       : tr("注：1mm = 8dot"));
+    // Another printer: its WiFi mode is not known until it is read or set.
+    savedWifiMode = -1;
 
-void MainWindow::on_checkBox_WIFI_clicked(bool checked)
-{
-    if (checked)
-        applyMediumSelection(MEDIUM_NETWORK);
-}
+    const bool settingsAllowed = m_session->settingsAllowed();
+    ui->tabWidget_2->setTabEnabled(1, settingsAllowed);
+    ui->tabWidget_2->setTabEnabled(0, settingsAllowed);
+    ui->pushButton_DownloadFL->setEnabled(settingsAllowed);
 
-void MainWindow::on_checkBox_BLE_clicked(bool checked)
-{
-    if (checked)
-        applyMediumSelection(MEDIUM_BLUETOOTH);
-}
+    const bool printMode = m_session->hasPrintMode();
+    ui->toolBox_PrinterSetting->setItemEnabled(6, printMode);
+    // moves to the pages
+    ui->comboBox_PrintSpeed->clear();
+    ui->comboBox_PrintMode->setEnabled(printMode);
+    ui->label_41->setEnabled(printMode);
+    ui->comboBox_AutoPaper->setEnabled(!printMode);
+    ui->label_28->setEnabled(!printMode);
+    const int speeds = printMode ? 8 : 4;
+    for (int i = 0; i < speeds; ++i)
+        ui->comboBox_PrintSpeed->addItem(QString::number(i));
 
-void MainWindow::on_checkBox_Serialport_clicked(bool checked)
-{
-    if (checked)
-        applyMediumSelection(MEDIUM_SERIAL);
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             ui->pushButton_WifiSettingSet, ui->pushButton_PrintSettingSet,
+             ui->pushButton_BleSettingSet, ui->pushButton_NetportSettingSet,
+             ui->pushButton_ComSettingSet, ui->pushButton_DistanceSettingSet,
+             ui->pushButton_StripperSettingSet})
+        w->setEnabled(false);
 }
 
 void MainWindow::controlAllWidgets(bool on)
@@ -270,9 +223,9 @@ void MainWindow::controlAllWidgets(bool on)
     // give back what the running exchange or file stream has taken.
     if (m_session->busy())
         return;
-    for (QWidget *w : std::initializer_list<QWidget *>{
-             ui->pushButton_close, ui->tabWidget_2, ui->pushButton_getPrinterInfo,
-             ui->pushButton_Send, ui->pushButton_SendFile})
+    m_connectionPanel->setCloseEnabled(on);
+    for (QWidget *w : std::initializer_list<QWidget *>{ui->tabWidget_2, ui->pushButton_getPrinterInfo,
+                                                       ui->pushButton_Send, ui->pushButton_SendFile})
         w->setEnabled(on);
 }
 
@@ -295,7 +248,7 @@ void MainWindow::CloseMessage()
 
 bool MainWindow::isDeviceOpen() const
 {
-    return !ui->pushButton_open->isEnabled();
+    return m_connectionPanel->isOpen();
 }
 
 bool MainWindow::printerInUse() const
@@ -329,13 +282,12 @@ void MainWindow::followPrinterHeld(bool held)
     if (held) {
         m_focusBeforeHeld = QApplication::focusWidget();
         m_enabledBeforeHeld.clear();
-        for (QWidget *w : std::initializer_list<QWidget *>{
-                 ui->tabWidget_2, ui->groupBox_ConnectMode, ui->pushButton_getList,
-                 ui->pushButton_open, ui->pushButton_close}) {
-            m_enabledBeforeHeld.append({w, !w->testAttribute(Qt::WA_ForceDisabled)});
-            w->setEnabled(false);
-        }
+        m_enabledBeforeHeld.append(
+            {ui->tabWidget_2, !ui->tabWidget_2->testAttribute(Qt::WA_ForceDisabled)});
+        ui->tabWidget_2->setEnabled(false);
+        m_connectionPanel->followPrinterHeld(true);
     } else {
+        m_connectionPanel->followPrinterHeld(false);
         for (const auto &saved : qAsConst(m_enabledBeforeHeld)) {
             if (saved.first)
                 saved.first->setEnabled(saved.second);
@@ -380,28 +332,25 @@ void MainWindow::setUpStatusBar()
     statusBar()->addPermanentWidget(about);
     updateConnectionState();
 
-    // The open button is disabled exactly while a printer is open; the stop button is
-    // enabled while a search runs; the central widget and the tabs are disabled while
-    // an exchange blocks the window. Watching them covers every page and medium.
-    for (QWidget *w : std::initializer_list<QWidget *>{ui->pushButton_open, ui->pushButton_StopList,
-                                                       ui->centralwidget, ui->tabWidget_2})
+    // The panel's open button is disabled exactly while a printer is open and its stop
+    // button enabled while a search runs (the panel tells); the central widget and the
+    // tabs are disabled while an exchange blocks the window. Watching them covers every
+    // page and medium.
+    for (QWidget *w : std::initializer_list<QWidget *>{ui->centralwidget, ui->tabWidget_2})
         w->installEventFilter(this);
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::EnabledChange) {
-        if (watched == ui->pushButton_open)
-            updateConnectionState();
+    if (event->type() == QEvent::EnabledChange)
         updateBusyCursor();
-    }
     return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::updateConnectionState()
 {
     // Only the button's own state counts, not a disabled parent during an exchange.
-    const bool open = ui->pushButton_open->testAttribute(Qt::WA_ForceDisabled);
+    const bool open = m_connectionPanel->openButtonDisabled();
     if (!open) {
         if (!m_wasOpen)
             return m_connectionLabel->setText(tr("未打开打印机"));
@@ -418,14 +367,10 @@ void MainWindow::updateConnectionState()
         m_wasOpen = false;
         return;
     }
-    QString medium;
-    for (const QCheckBox *box : {ui->checkBox_USB, ui->checkBox_NET, ui->checkBox_WIFI,
-                                 ui->checkBox_BLE, ui->checkBox_Serialport})
-        if (box->isChecked())
-            medium = box->text().remove(QLatin1Char('&'));
-    QString text = tr("已连接：%1 · %2").arg(medium, ui->comboBox_ScanResult->currentText());
-    if (ret_mode == MEDIUM_NETWORK)
-        text += tr("，TCP端口 %1").arg(ui->lineEdit_ConnectTCPPort->text());
+    QString text = tr("已连接：%1 · %2")
+                       .arg(m_connectionPanel->mediumText(), m_connectionPanel->currentEntry());
+    if (m_session->medium() == MEDIUM_NETWORK)
+        text += tr("，TCP端口 %1").arg(m_connectionPanel->tcpPortText());
     m_connectionLabel->setText(text);
     m_connectionLabel->setToolTip(text);
     m_wasOpen = true;
@@ -435,7 +380,7 @@ void MainWindow::updateBusyCursor()
 {
     const bool busy = ui->centralwidget->testAttribute(Qt::WA_ForceDisabled) ||
                       ui->tabWidget_2->testAttribute(Qt::WA_ForceDisabled) ||
-                      !ui->pushButton_StopList->testAttribute(Qt::WA_ForceDisabled);
+                      m_connectionPanel->searchRunning();
     if (busy == m_busyCursor)
         return;
     m_busyCursor = busy;

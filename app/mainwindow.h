@@ -1,8 +1,8 @@
 #pragma once
 
+#include "app/connectionpanel.h"
 #include "app/pagehost.h"
 #include "protocol/commandcodes.h"
-#include "transport/printerlist.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -19,6 +19,7 @@ class QMessageBox;
 class QProgressBar;
 class QTimer;
 class DistributeNet;
+class ConnectionPanel;
 class PrinterSession;
 struct WifiCred;
 
@@ -37,6 +38,10 @@ public:
 
     // The printer session the pages share.
     PrinterSession &session() { return *m_session; }
+    ConnectionPanel &connectionPanel() { return *m_connectionPanel; }
+    // Closes the open printer; "关闭成功！" when asked.
+    void on_pushButton_close_clicked(bool openDebug = true);
+    // Closes the open printer; "关闭成功！" when asked.
 
     // PageHost
     QWidget *dialogParent() override { return this; }
@@ -59,7 +64,7 @@ public:
     int Ret_Handler(int code);
 
 
-    // Adapts the pages to the opened printer model.
+    // Adapts the window and the pages to the opened printer model.
     void selectedItem();
 
     int Message_Init();
@@ -177,11 +182,6 @@ public slots:
     void updateTextBrowser(const QByteArray &data);
     void on_pushButton_getPrinterInfo_clicked();
     void CloseMessage();
-    void on_checkBox_USB_clicked(bool checked);
-    void on_checkBox_NET_clicked(bool checked);
-    void on_checkBox_BLE_clicked(bool checked);
-    void on_checkBox_WIFI_clicked(bool checked);
-    void on_checkBox_Serialport_clicked(bool checked);
     void on_pushButton_ComSettingRead_clicked();
     void on_pushButton_BleSettingRead_clicked();
     void on_pushButton_WifiSettingRead_clicked();
@@ -206,8 +206,6 @@ public slots:
     void on_pushButton_BuzzerOpen_clicked();
     void on_pushButton_BuzzerClose_clicked();
     void on_pushButton_GetPrinterStatus_clicked();
-    void on_pushButton_getList_clicked();
-    void on_pushButton_StopList_clicked();
     void on_pushButton_NopaperLrn_clicked();
     void on_pushButton_DistanceSettingRead_clicked();
     void on_pushButton_DistanceSettingSet_clicked();
@@ -215,8 +213,6 @@ public slots:
     void on_pushButton_NetportSettingSet_clicked();
     void on_pushButton_DownloadFW_clicked();
     void on_pushButton_DownloadFL_clicked();
-    void on_pushButton_open_clicked();
-    void on_pushButton_close_clicked(bool openDebug = true);
     void on_pushButton_ClearDebug_clicked();
     void on_pushButton_ClearSend_clicked();
     void on_pushButton_Send_clicked();
@@ -248,8 +244,7 @@ private:
     void restoreLabelSize();
     void connectFieldFixUps();
     void setInitialWidgetStates();
-    void applyMediumSelection(int mode);
-    int m_appliedMedium = 0; // medium and WiFi box last applied, see applyMediumSelection
+    ConnectionPanel::NetworkHints connectionHints(bool wifi) const;
     QProgressBar *downloadProgressBar() const;
     void enableAfterDownload();
     void setUpStatusBar();
@@ -267,10 +262,10 @@ private:
     QHash<const QLineEdit *, int> lastValidInt;
 
     PrinterSession *m_session = nullptr;
+    ConnectionPanel *m_connectionPanel = nullptr;
     QList<QPair<QPointer<QWidget>, bool>> m_enabledBeforeHeld;
     QPointer<QWidget> m_focusBeforeHeld;
 
-    Printer_Vector m_printerList;
     QMessageBox *m_messageBox = nullptr;
     QTimer *m_messageTimer = nullptr;
     QLabel *tipLabel = nullptr;

@@ -4,10 +4,8 @@
 #include "app/prompts.h"
 #include "console/hexcodec.h"
 #include "download/workerthread.h"
-#include "protocol/exchange.h"
+#include "protocol/printersession.h"
 #include "protocol/frame.h"
-#include "transport/nettransport.h"
-#include "transport/usbtransport.h"
 #include "ui_mainwindow.h"
 
 #include <QCoreApplication>
@@ -44,10 +42,10 @@ void MainWindow::on_pushButton_Send_clicked()
 
     // The blocks go to the transport directly; the claim keeps the events processed
     // between them from starting another conversation.
-    const PrinterClaim claim;
+    const PrinterSession::Hold claim(session());
     if (!claim.held())
         return;
-    NetworkBracket::connectSocket();
+    session().beginOperation();
     int sent = 0;
     while (sent < bytes.size()) {
         const QByteArray block = bytes.mid(sent, kDebugBlockSize);
@@ -61,37 +59,24 @@ void MainWindow::on_pushButton_Send_clicked()
         qDebug() << "sent" << sent;
         QCoreApplication::processEvents();
     }
-    NetworkBracket::disconnectSocket();
+    session().endOperation();
 }
 
 int MainWindow::writeDebugBlock(const QByteArray &block)
 {
-    // The zeroed buffer is the transports' write area; only the block's own bytes go
-    // out, never the zeros behind it.
-    unsigned char buffer[kDebugBlockSize] = {};
-    const int length = std::min(int(block.size()), kDebugBlockSize);
-    std::memcpy(buffer, block.constData(), size_t(length));
-    unsigned char reply[frame::kReplyAreaSize] = {};
-    int replyLength = 0;
-    if (ret_mode == MEDIUM_NETWORK)
-        return contrlNet ? contrlNet->PrinterDataIOButton(buffer, length, reply, replyLength)
-                         : int(RESULT_NETWORK);
-    if (ret_mode == MEDIUM_USB)
-        return contrlUsb ? contrlUsb->PrinterDataIOButton(buffer, length, reply, replyLength)
-                         : int(RESULT_USB_IO);
-    return RESULT_NO_MEDIUM;
+    // Only the block's own bytes go out, at most one block.
+    return session().writeRaw(block.left(kDebugBlockSize));
 }
 
 void MainWindow::readBackDebugData()
 {
-    if (ret_mode == MEDIUM_NETWORK) {
-        const QByteArray received = contrlNet ? contrlNet->readDebugData() : QByteArray();
+    QByteArray received = session().readPending();
+    if (session().medium() == MEDIUM_NETWORK) {
         if (received.isEmpty())
             qDebug() << "recvDebugBuf.size() <= 0";
         else
             mrecvDebugData(received);
-    } else if (ret_mode == MEDIUM_USB) {
-        QByteArray received = contrlUsb ? contrlUsb->readDebugData() : QByteArray();
+    } else if (session().medium() == MEDIUM_USB) {
         if (received.isEmpty())
             return;
         const QByteArray framed = hexcodec::frameInReadBack(received);
@@ -165,8 +150,9 @@ void MainWindow::on_pushButton_SendFile_clicked()
     ui->progressBar_Debug->setValue(0);
     logFileSend(tr("发送文件 %1，%2 字节"), path, QFileInfo(path).size());
     // The user's own file: the worker must never delete it.
-    workerThread->setJob(path, ret_mode, false);
-    NetworkBracket::connectSocket();
+    workerThread->setJob(path, session().medium(), false);
+    session().beginOperation();
+    session().setStreaming(true);
     workerThread->start(QThread::InheritPriority);
 }
 

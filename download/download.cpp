@@ -4,9 +4,7 @@
 #include "app/prompts.h"
 #include "download/filedecrypt.h"
 #include "download/workerthread.h"
-#include "protocol/exchange.h"
-#include "transport/nettransport.h"
-#include "transport/usbtransport.h"
+#include "protocol/printersession.h"
 #include "ui_mainwindow.h"
 
 #include <QCoreApplication>
@@ -14,7 +12,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTcpSocket>
 #include <QThread>
 #include <chrono>
 
@@ -94,24 +91,13 @@ void MainWindow::downloadEncryptedFile(bool firmware)
     qDebug() << decrypted;
     logFileSend(firmware ? tr("下载固件 %1，%2 字节") : tr("下载字库 %1，%2 字节"), chosen,
                 QFileInfo(decrypted).size());
-    workerThread->setJob(decrypted, ret_mode, true);
+    workerThread->setJob(decrypted, session().medium(), true);
 
-    if (ret_mode == MEDIUM_NETWORK) {
-        NetHandleRecord *handle = contrlNet ? contrlNet->getHandle() : nullptr;
-        QTcpSocket *socket = handle ? handle->tcpSocket : nullptr;
-        bool connected = false;
-        if (socket && handle->hostName) {
-            if (socket->state() == QAbstractSocket::ConnectedState ||
-                socket->state() == QAbstractSocket::ConnectingState)
-                socket->close();
-            if (socket->state() != QAbstractSocket::UnconnectedState)
-                socket->abort();
-            socket->connectToHost(QString::fromUtf8(handle->hostName), handle->port,
-                                  QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
-            connected = socket->waitForConnected(kDownloadConnectWaitMs);
-        }
-        if (!connected) {
-            const QString error = socket ? socket->errorString() : tr("Unknown error");
+    if (session().medium() == MEDIUM_NETWORK) {
+        QString error;
+        if (session().connectForStream(&error) != RESULT_OK) {
+            if (error.isEmpty())
+                error = tr("Unknown error");
             if (firmware)
                 prompts::warning(this, tr("Error"), tr("Connection failed: ") + error);
             else
@@ -122,11 +108,8 @@ void MainWindow::downloadEncryptedFile(bool firmware)
             ui->progressBar_Update->setEnabled(false);
             return;
         }
-        socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-        socket->setSocketOption(QAbstractSocket::KeepAliveOption, 1);
-        socket->setSocketOption(QAbstractSocket::SendBufferSizeSocketOption,
-                                kDownloadSendBufferBytes);
     }
+    session().setStreaming(true);
     workerThread->start(QThread::InheritPriority);
 }
 
@@ -137,10 +120,6 @@ void MainWindow::sendFileProcess(QByteArray data)
         sendFileRet = RESULT_NO_MEDIUM;
         return;
     }
-    int replyLength = 0;
-    QByteArray reply(data.size() + 265, '\0');
-    auto *bytes = reinterpret_cast<unsigned char *>(data.data());
-    auto *replyBytes = reinterpret_cast<unsigned char *>(reply.data());
     StreamPiece piece;
     piece.firstPiece = !workerThread->streamStarted();
     // A stalled transfer keeps the window alive for a close, which stops it.
@@ -149,20 +128,9 @@ void MainWindow::sendFileProcess(QByteArray data)
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         return workerThread->isInterruptionRequested();
     };
-    if (workerThread->medium() == MEDIUM_NETWORK) {
-        if (!contrlNet || !contrlNet->getHandle() || !contrlNet->getHandle()->tcpSocket) {
-            qDebug() << "sendFileProcess: tcpSocket is null";
-            sendFileRet = RESULT_NETWORK;
-            return;
-        }
+    if (workerThread->medium() == MEDIUM_NETWORK)
         workerThread->keepPause();
-        sendFileRet =
-            contrlNet->PrinterDataIOButton(bytes, data.size(), replyBytes, replyLength, &piece);
-    } else if (workerThread->medium() == MEDIUM_USB) {
-        sendFileRet = contrlUsb ? contrlUsb->PrinterDataIOButton(bytes, data.size(), replyBytes,
-                                                                 replyLength, &piece)
-                                : int(RESULT_USB_IO);
-    }
+    sendFileRet = session().writeRaw(data, &piece);
     workerThread->notePieceOutcome(piece.bytesOut,
                                    sendFileRet == RESULT_OK
                                        ? std::chrono::duration_cast<std::chrono::nanoseconds>(
@@ -210,7 +178,7 @@ void MainWindow::onDownloadFinished()
                          debugMode ? tr("下载成功") : tr("等待打印机指示灯停止闪烁"));
     enableAfterDownload();
     if (workerThread->medium() == MEDIUM_NETWORK)
-        NetworkBracket::disconnectSocket();
+        session().endOperation();
 }
 
 void MainWindow::logFileSend(const QString &text, const QString &path, qint64 size)

@@ -2,7 +2,6 @@
 
 #include "app/globals.h"
 #include "protocol/commandcodes.h"
-#include "protocol/exchange.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -63,10 +62,8 @@ void WorkerThread::run()
         return;
     }
     if (m_medium == MEDIUM_NETWORK) {
-        // The socket belongs to the GUI thread; disconnect it there.
-        QMetaObject::invokeMethod(
-            QCoreApplication::instance(), [] { NetworkBracket::disconnectSocket(); },
-            Qt::QueuedConnection);
+        // The socket belongs to the GUI thread; it is disconnected there.
+        emit networkStreamFailed();
     }
 }
 

@@ -48,6 +48,8 @@ signals:
     void errorOccurred(const QString &text);
     void finished();
     void sendFileSignal(QByteArray data);
+    // A network stream ended early: its connection is to be closed.
+    void networkStreamFailed();
 
 protected:
     void run() override;

@@ -4,12 +4,10 @@
 
 #include "app/globals.h"
 #include "app/prompts.h"
-#include "protocol/exchange.h"
+#include "protocol/printersession.h"
 #include "protocol/frame.h"
 #include "protocol/identity.h"
 #include "protocol/statusword.h"
-#include "transport/nettransport.h"
-#include "transport/usbtransport.h"
 #include "ui_mainwindow.h"
 
 #include <QApplication>
@@ -41,16 +39,17 @@ int MainWindow::Message_Init()
 {
     unsigned char out[frame::kQueryOutSize];
 
-    if (GetPrinterStatusInfo(POWER_FIRMWARE_VERSION, out, ret_mode) == RESULT_OK)
+    if (session().queryStatus(POWER_FIRMWARE_VERSION, out) == RESULT_OK)
         ui->textBrowser_Ver->setText(answerText(out, sizeof(out)));
 
-    if (GetPrinterStatusInfo(POWER_RESOLUTION, out, ret_mode) == RESULT_OK) {
+    if (session().queryStatus(POWER_RESOLUTION, out) == RESULT_OK) {
         ui->textBrowser_DPI->setText(QString::number(frame::u16(out)));
-        ui->textBrowser_MaxPaperWidth->setText(QString::number(frame::u16(out + 2) / mmToDot));
+        ui->textBrowser_MaxPaperWidth->setText(
+            QString::number(frame::u16(out + 2) / session().dotsPerMm()));
     }
 
     int length = 0;
-    const int ret = GetPrinterInfo(INFO_DEVICE_IDENTITY, out, ret_mode, &length);
+    const int ret = session().queryInfo(INFO_DEVICE_IDENTITY, out, &length);
     QList<QByteArray> strings;
     if (ret == RESULT_OK && identity::split(out, length, &strings)) {
         qDebug() << "vidSString:" << strings.at(0);
@@ -74,7 +73,7 @@ void MainWindow::on_pushButton_getPrinterInfo_clicked()
     controlAllWidgets(false);
     int ret;
     {
-        NetworkBracket bracket;
+        PrinterSession::Operation bracket(session());
         ret = Message_Init();
     }
     controlAllWidgets(true);
@@ -89,8 +88,8 @@ void MainWindow::on_pushButton_GetPrinterStatus_clicked()
     int ret;
     {
         BusyCursor busy;
-        NetworkBracket bracket;
-        ret = readPrinterStatusWord(&word);
+        PrinterSession::Operation bracket(session());
+        ret = session().readStatusWord(&word);
     }
     qDebug("%02X", word);
     qDebug("ret = %d", ret);
@@ -112,42 +111,31 @@ void MainWindow::on_pushButton_GetPrinterStatus_clicked()
 int MainWindow::runFunctionCommand(POWER_InFo code)
 {
     BusyCursor busy;
-    NetworkBracket bracket;
-    return SetPrinterStatusButton(code, ret_mode);
+    PrinterSession::Operation bracket(session());
+    return session().sendCommand(code);
 }
 
 int MainWindow::runSetCommand(uint8_t item, uint8_t value)
 {
     BusyCursor busy;
-    NetworkBracket bracket;
-    return sendSetFrame(item, QByteArray(1, char(value)));
+    PrinterSession::Operation bracket(session());
+    return session().sendSet(item, QByteArray(1, char(value)));
 }
 
 void MainWindow::closeAfterRestart(int pauseMs)
 {
+    const bool network = session().medium() == MEDIUM_NETWORK;
     centralWidget()->setEnabled(false);
-    if (ret_mode == MEDIUM_NETWORK) {
-        if (contrlNet)
-            contrlNet->Disconnect_Server();
-        centralWidget()->setEnabled(true);
+    session().close();
+    centralWidget()->setEnabled(true);
+    if (network)
         QThread::msleep(pauseMs);
-    } else if (ret_mode == MEDIUM_USB) {
-        if (contrlUsb)
-            contrlUsb->ClosePrinterHandle();
-        centralWidget()->setEnabled(true);
-    } else {
-        centralWidget()->setEnabled(true);
-    }
     resetConnectionPanel();
 }
 
 void MainWindow::resetConnectionPanel()
 {
-    for (QWidget *w : std::initializer_list<QWidget *>{
-             ui->pushButton_getList, ui->checkBox_USB, ui->checkBox_NET, ui->checkBox_WIFI,
-             ui->comboBox_ScanResult, ui->pushButton_open})
-        w->setEnabled(true);
-    ui->pushButton_close->setEnabled(false);
+    connectionPanel().showClosed();
 }
 
 void MainWindow::on_pushButton_Reboot_clicked()
@@ -220,8 +208,8 @@ void MainWindow::on_pushButton_NopaperLrn_clicked()
     int ret;
     {
         BusyCursor busy;
-        NetworkBracket bracket;
-        ret = sendFrameNoReply(frame::build(frame::ClassStatus, POWER_PAPER_OUT_LEARN));
+        PrinterSession::Operation bracket(session());
+        ret = session().sendFrame(frame::build(frame::ClassStatus, POWER_PAPER_OUT_LEARN));
     }
     Ret_Handler(ret);
 }

@@ -1,102 +1,141 @@
 #include "protocol/printersession.h"
 
-#include "app/globals.h"
-#include "protocol/exchange.h"
 #include "protocol/frame.h"
-#include "transport/nettransport.h"
-#include "transport/usbtransport.h"
+#include "protocol/printerlink.h"
+#include "transport/networklink.h"
+#include "transport/usblink.h"
 
-#include <memory>
+#include <QDebug>
+#include <cstring>
 
-// Interim implementation over the process-wide link state; the session takes that
-// state over as the links move into it.
+namespace {
 
-PrinterSession::PrinterSession(QObject *parent) : QObject(parent)
+// Models printed at 12 dots per millimetre; all others use 8.
+const char *const kHighResolutionModels[] = {"K51A", "K53TA", "K54A", "RM872QV", "M919"};
+// Models whose settings cannot be changed from this tool.
+const char *const kNoSettingsModels[] = {"WX-310", "WX-320"};
+// Models with the print-mode setting (and a stripper).
+const char *const kPrintModeModels[] = {"K53",     "K60",     "QR470",    "PRO",      "K52B",
+                                        "ZC-M300", "ZC-M919", "ZC-500RA", "ZC-501VRA"};
+
+template <size_t N> bool containsAny(const QString &text, const char *const (&needles)[N])
 {
-    printerlink::setObserver(this, [this](bool held) { emit heldChanged(held); });
+    for (const char *needle : needles) {
+        if (text.contains(QLatin1String(needle), Qt::CaseSensitive))
+            return true;
+    }
+    return false;
 }
 
-PrinterSession::~PrinterSession()
+// A link may still be on the stack of a nested event loop (a wait for a reply): let
+// the event loop delete it.
+void retire(std::unique_ptr<PrinterLink> &link)
 {
-    printerlink::removeObserver(this);
-    delete contrlNet;
-    contrlNet = nullptr;
-    delete contrlUsb;
-    contrlUsb = nullptr;
-    if (m_streaming)
-        printerlink::setStreaming(false);
+    if (!link)
+        return;
+    link->close();
+    link.release()->deleteLater();
 }
+
+} // namespace
+
+PrinterSession::PrinterSession(QObject *parent) : QObject(parent) {}
+
+PrinterSession::~PrinterSession() = default;
 
 int PrinterSession::medium() const
 {
-    return ret_mode;
+    return m_medium;
 }
 
 void PrinterSession::setMedium(int medium)
 {
-    ret_mode = medium;
-}
-
-int PrinterSession::openNetwork(const QString &host, quint16 port)
-{
-    ret_mode = MEDIUM_NETWORK;
-    if (!contrlNet)
-        contrlNet = new DeviceIoContrl_Net(nullptr);
-    return contrlNet->Connect_Server(host, port);
-}
-
-int PrinterSession::openUsb(int port)
-{
-    ret_mode = MEDIUM_USB;
-    if (!contrlUsb)
-        contrlUsb = new CDeviceIOOpera(nullptr);
-    std::unique_ptr<_PRINTER_ATTR[]> attrs(new _PRINTER_ATTR[kPrinterAttrCount]());
-    Printer_Vector list;
-    contrlUsb->GetPrinterHandle(attrs.get(), list);
-    return contrlUsb->GetPrinterHandle(port);
-}
-
-void PrinterSession::close()
-{
-    if (ret_mode == MEDIUM_NETWORK && contrlNet)
-        contrlNet->Disconnect_Server();
-    else if (ret_mode == MEDIUM_USB && contrlUsb)
-        contrlUsb->ClosePrinterHandle();
+    m_medium = medium;
 }
 
 int PrinterSession::failureCode() const
 {
-    return mediumFailureCode();
+    if (m_medium == MEDIUM_USB)
+        return RESULT_USB_OPEN;
+    if (m_medium == MEDIUM_NETWORK)
+        return RESULT_NETWORK;
+    return RESULT_NO_MEDIUM;
+}
+
+int PrinterSession::openNetwork(const QString &host, quint16 port)
+{
+    m_medium = MEDIUM_NETWORK;
+    retire(m_link);
+    auto link = std::make_unique<NetworkLink>();
+    const int ret = link->connectTo(host, port);
+    if (ret == 0)
+        m_link = std::move(link);
+    return ret;
+}
+
+int PrinterSession::openUsb(int port)
+{
+    m_medium = MEDIUM_USB;
+    retire(m_link);
+    auto link = std::make_unique<UsbLink>();
+    const int ret = link->open(port);
+    if (ret == 0)
+        m_link = std::move(link);
+    return ret;
+}
+
+void PrinterSession::close()
+{
+    retire(m_link);
+}
+
+int PrinterSession::connectForStream(QString *errorText)
+{
+    if (errorText)
+        errorText->clear();
+    int code = 0;
+    PrinterLink *link = linkFor(&code);
+    return link ? link->connectForStream(errorText) : code;
+}
+
+void PrinterSession::adoptModel(const QString &deviceListEntry)
+{
+    m_dotsPerMm = containsAny(deviceListEntry, kHighResolutionModels) ? 12 : 8;
+    m_hasPrintMode = containsAny(deviceListEntry, kPrintModeModels);
+    m_settingsAllowed = !containsAny(deviceListEntry, kNoSettingsModels);
+    // Another printer: nothing confirmed or read of the previous one holds for it.
+    m_stripperConfirmed = false;
+    m_wifiMode = -1;
 }
 
 int PrinterSession::dotsPerMm() const
 {
-    return mmToDot;
+    return m_dotsPerMm;
 }
 
 void PrinterSession::setDotsPerMm(int dots)
 {
-    mmToDot = dots;
+    m_dotsPerMm = dots;
 }
 
 bool PrinterSession::hasPrintMode() const
 {
-    return printModeFlag != 0;
+    return m_hasPrintMode;
 }
 
 void PrinterSession::setHasPrintMode(bool has)
 {
-    printModeFlag = has ? 1 : 0;
+    m_hasPrintMode = has;
 }
 
 bool PrinterSession::stripperConfirmed() const
 {
-    return CHECK_STATUES != 0;
+    return m_stripperConfirmed;
 }
 
 void PrinterSession::setStripperConfirmed(bool confirmed)
 {
-    CHECK_STATUES = confirmed ? 1 : 0;
+    m_stripperConfirmed = confirmed;
 }
 
 int PrinterSession::wifiMode() const
@@ -109,34 +148,103 @@ void PrinterSession::setWifiMode(int mode)
     m_wifiMode = mode;
 }
 
+PrinterLink *PrinterSession::linkFor(int *code) const
+{
+    if (m_medium != MEDIUM_USB && m_medium != MEDIUM_NETWORK) {
+        *code = RESULT_NO_MEDIUM;
+        return nullptr;
+    }
+    if (!m_link || m_link->medium() != m_medium) {
+        *code = m_medium == MEDIUM_USB ? RESULT_USB_IO : RESULT_NETWORK;
+        return nullptr;
+    }
+    return m_link.get();
+}
+
 int PrinterSession::queryInfo(SetInfoType item, unsigned char *out, int *dataLength)
 {
-    return GetPrinterInfo(item, out, ret_mode, dataLength);
+    if (dataLength)
+        *dataLength = 0;
+    const Hold hold(*this);
+    int code = hold.held() ? 0 : int(RESULT_BUSY);
+    PrinterLink *link = hold.held() ? linkFor(&code) : nullptr;
+    if (!link) {
+        if (out)
+            std::memset(out, 0, frame::kQueryOutSize);
+        return code;
+    }
+    return queryOverLink(*link, frame::ClassQuery, item, out, dataLength);
 }
 
 int PrinterSession::queryStatus(POWER_InFo code, unsigned char *out, int *dataLength)
 {
-    return GetPrinterStatusInfo(code, out, ret_mode, dataLength);
+    if (dataLength)
+        *dataLength = 0;
+    const Hold hold(*this);
+    int failure = hold.held() ? 0 : int(RESULT_BUSY);
+    PrinterLink *link = hold.held() ? linkFor(&failure) : nullptr;
+    if (!link) {
+        if (out)
+            std::memset(out, 0, frame::kQueryOutSize);
+        return failure;
+    }
+    int length = 0;
+    const int ret = queryOverLink(*link, frame::ClassStatus, code, out, &length);
+    if (dataLength)
+        *dataLength = length;
+    // Every byte the reply announced: binary answers such as the resolution hold zeros.
+    for (int i = 0; ret == RESULT_OK && out && i < length; ++i)
+        qDebug("get mesage :%02X", out[i]);
+    return ret;
 }
 
 int PrinterSession::sendCommand(POWER_InFo code)
 {
-    return SetPrinterStatusButton(code, ret_mode);
+    return sendFrame(frame::build(frame::ClassStatus, code));
 }
 
 int PrinterSession::sendSet(uint8_t item, const QByteArray &data)
 {
-    return sendSetFrame(item, data);
+    return sendFrame(frame::build(frame::ClassSet, item, data));
 }
 
 int PrinterSession::sendFrame(const QByteArray &frame)
 {
-    return sendFrameNoReply(frame);
+    const Hold hold(*this);
+    if (!hold.held())
+        return RESULT_BUSY;
+    qDebug().noquote() << "send frame:" << frame::hexForLog(frame);
+    int code = 0;
+    PrinterLink *link = linkFor(&code);
+    return link ? link->write(frame) : code;
 }
 
 int PrinterSession::readStatusWord(quint32 *word)
 {
-    return readPrinterStatusWord(word);
+    constexpr int kWordSize = 4;
+    if (word)
+        *word = 0;
+    if (m_medium != MEDIUM_USB && m_medium != MEDIUM_NETWORK)
+        return RESULT_NO_MEDIUM;
+    const Hold hold(*this);
+    if (!hold.held())
+        return RESULT_BUSY;
+    int code = 0;
+    PrinterLink *link = linkFor(&code);
+    if (!link)
+        return code;
+    QByteArray data;
+    code = link->readStatusData(&data);
+    if (code != 0)
+        return code;
+    if (data.size() < kWordSize) {
+        qDebug("status word reply too short: %d bytes", int(data.size()));
+        return RESULT_BAD_REPLY;
+    }
+    const auto *bytes = reinterpret_cast<const uint8_t *>(data.constData());
+    if (word)
+        *word = frame::u16(bytes) | (quint32(frame::u16(bytes + 2)) << 16);
+    return RESULT_OK;
 }
 
 int PrinterSession::writeRaw(const QByteArray &bytes, StreamPiece *piece)
@@ -147,39 +255,26 @@ int PrinterSession::writeRaw(const QByteArray &bytes, StreamPiece *piece)
         if (!hold->held())
             return RESULT_BUSY;
     }
-    QByteArray copy = bytes;
-    auto *data = reinterpret_cast<unsigned char *>(copy.data());
-    QByteArray scratch(copy.size() + frame::kReplyAreaSize + 1, '\0');
-    auto *reply = reinterpret_cast<unsigned char *>(scratch.data());
-    int replyLength = 0;
-    if (ret_mode == MEDIUM_NETWORK)
-        return contrlNet
-                   ? contrlNet->PrinterDataIOButton(data, copy.size(), reply, replyLength, piece)
-                   : int(RESULT_NETWORK);
-    if (ret_mode == MEDIUM_USB)
-        return contrlUsb
-                   ? contrlUsb->PrinterDataIOButton(data, copy.size(), reply, replyLength, piece)
-                   : int(RESULT_USB_IO);
-    return RESULT_NO_MEDIUM;
+    int code = 0;
+    PrinterLink *link = linkFor(&code);
+    return link ? link->write(bytes, piece) : code;
 }
 
 QByteArray PrinterSession::readPending()
 {
-    if (ret_mode == MEDIUM_NETWORK)
-        return contrlNet ? contrlNet->readDebugData() : QByteArray();
-    if (ret_mode == MEDIUM_USB)
-        return contrlUsb ? contrlUsb->readDebugData() : QByteArray();
-    return QByteArray();
+    int code = 0;
+    PrinterLink *link = linkFor(&code);
+    return link ? link->readPending() : QByteArray();
 }
 
 bool PrinterSession::exchanging() const
 {
-    return printerlink::exchanging();
+    return m_held;
 }
 
 bool PrinterSession::streaming() const
 {
-    return printerlink::streaming();
+    return m_streaming;
 }
 
 void PrinterSession::setStreaming(bool streaming)
@@ -187,19 +282,35 @@ void PrinterSession::setStreaming(bool streaming)
     if (m_streaming == streaming)
         return;
     m_streaming = streaming;
-    printerlink::setStreaming(streaming);
     emit streamingChanged(streaming);
+}
+
+bool PrinterSession::take()
+{
+    if (busy()) {
+        qDebug() << "Printer busy: exchange refused";
+        return false;
+    }
+    m_held = true;
+    emit heldChanged(true);
+    return true;
+}
+
+void PrinterSession::giveBack()
+{
+    m_held = false;
+    emit heldChanged(false);
 }
 
 PrinterSession::Hold::Hold(PrinterSession &session) : m_session(session)
 {
-    m_held = printerlink::take();
+    m_held = m_session.take();
 }
 
 PrinterSession::Hold::~Hold()
 {
     if (m_held)
-        printerlink::giveBack();
+        m_session.giveBack();
 }
 
 PrinterSession::Operation::Operation(PrinterSession &session) : m_session(session)
@@ -214,10 +325,12 @@ PrinterSession::Operation::~Operation()
 
 void PrinterSession::beginOperation()
 {
-    NetworkBracket::connectSocket();
+    if (m_medium == MEDIUM_NETWORK && m_link)
+        m_link->beginOperation();
 }
 
 void PrinterSession::endOperation()
 {
-    NetworkBracket::disconnectSocket();
+    if (m_medium == MEDIUM_NETWORK && m_link)
+        m_link->endOperation();
 }

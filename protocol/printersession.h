@@ -7,6 +7,9 @@
 #include <QObject>
 #include <QString>
 #include <cstdint>
+#include <memory>
+
+class PrinterLink;
 
 // The printer this tool talks to and every conversation with it. Pages, the window and
 // the command-line tool share one session: it owns the open link, runs one exchange at
@@ -45,8 +48,18 @@ public:
     // success.
     int openUsb(int port);
     void close();
+    // The open link, or none.
+    PrinterLink *link() const { return m_link.get(); }
+    // A fresh network connection for a file stream (nothing to do on USB); 0 when it
+    // stands. `errorText` receives the socket's reason, when there is one.
+    int connectForStream(QString *errorText = nullptr);
 
     // --- What is known of the open printer ---
+    // Takes over what the device-list entry of the opened printer tells of its model
+    // (dots per millimetre, print-mode setting, whether its settings may be changed)
+    // and forgets what was confirmed or read of the printer before.
+    void adoptModel(const QString &deviceListEntry);
+    bool settingsAllowed() const { return m_settingsAllowed; }
     int dotsPerMm() const; // 8 or 12
     void setDotsPerMm(int dots);
     bool hasPrintMode() const; // the model has the print-mode setting and a stripper
@@ -123,6 +136,18 @@ signals:
     void streamingChanged(bool streaming);
 
 private:
+    bool take();
+    void giveBack();
+    // The link for an exchange on the current medium, or none with the failure in `code`.
+    PrinterLink *linkFor(int *code) const;
+
+    std::unique_ptr<PrinterLink> m_link;
+    int m_medium = MEDIUM_USB;
+    int m_dotsPerMm = 8;
+    bool m_hasPrintMode = false;
+    bool m_stripperConfirmed = false;
+    bool m_settingsAllowed = true;
+    bool m_held = false;
     bool m_streaming = false;
     int m_wifiMode = -1;
 };

@@ -4,7 +4,7 @@
 
 #include "app/globals.h"
 #include "app/prompts.h"
-#include "protocol/exchange.h"
+#include "protocol/printersession.h"
 #include "provisioning/distributenet.h"
 #include "provisioning/wificred.h"
 #include "ui_mainwindow.h"
@@ -63,14 +63,14 @@ void MainWindow::onWifiCredReceived(const WifiCred &cred)
     ui->lineEdit_WStaName->setText(cred.ssid);
     ui->lineEdit_WStaPassword->setText(cred.password);
 
-    NetworkBracket::connectSocket();
+    session().beginOperation();
     int modeRet = 0;
     // The mode frame goes only when the printer is not known to be in station mode.
     if (savedWifiMode != ui->comboBox_WifiMode->currentIndex()) {
         modeRet = Set_Send_WIFI_MODE_Instruction();
         QThread::msleep(kModePauseMs);
         if (modeRet != 0) {
-            NetworkBracket::disconnectSocket();
+            session().endOperation();
             Ret_Handler(modeRet);
             return;
         }
@@ -82,7 +82,7 @@ void MainWindow::onWifiCredReceived(const WifiCred &cred)
         savedStaName = ui->lineEdit_WStaName->text();
         savedStaPassword = ui->lineEdit_WStaPassword->text();
     }
-    NetworkBracket::disconnectSocket();
+    session().endOperation();
 
     Ret_Handler(credRet);
     show();

@@ -4,7 +4,7 @@
 
 #include "app/globals.h"
 #include "app/prompts.h"
-#include "protocol/exchange.h"
+#include "protocol/printersession.h"
 #include "protocol/frame.h"
 #include "protocol/identity.h"
 #include "settings/pagefields.h"
@@ -42,24 +42,24 @@ int firstFailure(std::initializer_list<int> results)
 int MainWindow::Blueteeth_Init()
 {
     unsigned char out[frame::kQueryOutSize] = {};
-    if (GetPrinterInfo(INFO_BT_SPP_NAME, out, ret_mode) != RESULT_OK)
-        return mediumFailureCode();
+    if (session().queryInfo(INFO_BT_SPP_NAME, out) != RESULT_OK)
+        return session().failureCode();
     ui->lineEdit_SppName->setText(answerText(out, sizeof(out)));
 
-    if (GetPrinterInfo(INFO_BT_BLE_NAME, out, ret_mode) != RESULT_OK)
-        return mediumFailureCode();
+    if (session().queryInfo(INFO_BT_BLE_NAME, out) != RESULT_OK)
+        return session().failureCode();
     ui->lineEdit_SppBLE->setText(answerText(out, sizeof(out)));
 
-    if (GetPrinterInfo(INFO_BT_PAIRING_MODE, out, ret_mode) != RESULT_OK)
-        return mediumFailureCode();
+    if (session().queryInfo(INFO_BT_PAIRING_MODE, out) != RESULT_OK)
+        return session().failureCode();
     pagefields::showListAnswer(ui->comboBox_SppMode, out[0]);
 
-    if (GetPrinterInfo(INFO_BT_PIN, out, ret_mode) != RESULT_OK)
-        return mediumFailureCode();
+    if (session().queryInfo(INFO_BT_PIN, out) != RESULT_OK)
+        return session().failureCode();
     ui->lineEdit_SppPin->setText(answerText(out, sizeof(out)));
 
-    if (GetPrinterInfo(INFO_MAC_ADDRESSES, out, ret_mode) != RESULT_OK)
-        return mediumFailureCode();
+    if (session().queryInfo(INFO_MAC_ADDRESSES, out) != RESULT_OK)
+        return session().failureCode();
     ui->lineEdit_SppMAC->setText(wificodec::macText(out + kBluetoothMacOffset));
     return RESULT_OK;
 }
@@ -69,7 +69,7 @@ int MainWindow::USB_Init()
     unsigned char out[frame::kQueryOutSize] = {};
     // Every query runs; the first failure is the result, so that no value left from
     // another printer is taken for this one's.
-    const int port = GetPrinterInfo(INFO_SERIAL_PORT, out, ret_mode);
+    const int port = session().queryInfo(INFO_SERIAL_PORT, out);
     if (port == RESULT_OK) {
         pagefields::showListAnswer(ui->comboBox_ComBaud, out[0]);
         pagefields::showListAnswer(ui->comboBox_ComParityBit, out[1]);
@@ -79,7 +79,7 @@ int MainWindow::USB_Init()
 
     int length = 0;
     QList<QByteArray> strings;
-    int info = GetPrinterInfo(INFO_DEVICE_IDENTITY, out, ret_mode, &length);
+    int info = session().queryInfo(INFO_DEVICE_IDENTITY, out, &length);
     if (info == RESULT_OK && !identity::split(out, length, &strings))
         info = RESULT_BAD_REPLY;
     if (info == RESULT_OK) {
@@ -87,7 +87,7 @@ int MainWindow::USB_Init()
         ui->lineEdit_ComDeviceInfo->setEnabled(false);
     }
 
-    const int ret = GetPrinterInfo(INFO_SERIAL_NUMBER, out, ret_mode);
+    const int ret = session().queryInfo(INFO_SERIAL_NUMBER, out);
     if (ret == RESULT_OK)
         ui->lineEdit_ComSN->setText(answerText(out, sizeof(out)));
     return firstFailure({port, info, ret});
@@ -95,12 +95,12 @@ int MainWindow::USB_Init()
 
 int MainWindow::Set_Send_BR_EDR_NAME_Instruction()
 {
-    return sendSetFrame(INFO_BT_SPP_NAME, frame::textData(ui->lineEdit_SppName->text()));
+    return session().sendSet(INFO_BT_SPP_NAME, frame::textData(ui->lineEdit_SppName->text()));
 }
 
 int MainWindow::Set_Send_BLE_NAME_Instruction()
 {
-    return sendSetFrame(INFO_BT_BLE_NAME, frame::textData(ui->lineEdit_SppBLE->text()));
+    return session().sendSet(INFO_BT_BLE_NAME, frame::textData(ui->lineEdit_SppBLE->text()));
 }
 
 int MainWindow::Set_Send_SPP_MODE_Instruction()
@@ -108,13 +108,13 @@ int MainWindow::Set_Send_SPP_MODE_Instruction()
     // A mode the printer has but the list lacks stays until the user picks one.
     if (ui->comboBox_SppMode->currentIndex() < 0)
         return RESULT_OK;
-    return sendSetFrame(INFO_BT_PAIRING_MODE,
-                        QByteArray(1, char(ui->comboBox_SppMode->currentIndex())));
+    return session().sendSet(INFO_BT_PAIRING_MODE,
+                             QByteArray(1, char(ui->comboBox_SppMode->currentIndex())));
 }
 
 int MainWindow::Set_Send_PIN_Instruction()
 {
-    return sendSetFrame(INFO_BT_PIN, frame::textData(ui->lineEdit_SppPin->text()));
+    return session().sendSet(INFO_BT_PIN, frame::textData(ui->lineEdit_SppPin->text()));
 }
 
 int MainWindow::Set_Send_SERIAL_PORT_Instruction()
@@ -129,12 +129,12 @@ int MainWindow::Set_Send_SERIAL_PORT_Instruction()
             return RESULT_OK;
         data += char(value);
     }
-    return sendSetFrame(INFO_SERIAL_PORT, data);
+    return session().sendSet(INFO_SERIAL_PORT, data);
 }
 
 int MainWindow::Set_Send_SN_Instruction()
 {
-    return sendSetFrame(INFO_SERIAL_NUMBER, frame::textData(ui->lineEdit_ComSN->text()));
+    return session().sendSet(INFO_SERIAL_NUMBER, frame::textData(ui->lineEdit_ComSN->text()));
 }
 
 void MainWindow::on_pushButton_BleSettingRead_clicked()
@@ -147,13 +147,13 @@ void MainWindow::on_pushButton_BleSettingRead_clicked()
     QCoreApplication::processEvents();
     int ret;
     {
-        NetworkBracket bracket;
+        PrinterSession::Operation bracket(session());
         ret = Blueteeth_Init();
     }
     controlAllWidgets(true);
     // A printer reached over Bluetooth cannot change its Bluetooth settings from here.
     ui->pushButton_BleSettingSet->setEnabled(pagefields::reportRead(this, ret) &&
-                                             !ui->checkBox_BLE->isChecked());
+                                             !connectionPanel().bluetoothChosen());
 }
 
 void MainWindow::on_pushButton_BleSettingSet_clicked()
@@ -162,7 +162,7 @@ void MainWindow::on_pushButton_BleSettingSet_clicked()
         return;
     int name, bleName, mode, pin;
     {
-        NetworkBracket bracket;
+        PrinterSession::Operation bracket(session());
         name = Set_Send_BR_EDR_NAME_Instruction();
         bleName = Set_Send_BLE_NAME_Instruction();
         mode = Set_Send_SPP_MODE_Instruction();
@@ -181,13 +181,13 @@ void MainWindow::on_pushButton_ComSettingRead_clicked()
     controlAllWidgets(false);
     int ret;
     {
-        NetworkBracket bracket;
+        PrinterSession::Operation bracket(session());
         ret = USB_Init();
     }
     controlAllWidgets(true);
     // Likewise the serial settings of a printer reached over its serial port.
     ui->pushButton_ComSettingSet->setEnabled(pagefields::reportRead(this, ret) &&
-                                             !ui->checkBox_Serialport->isChecked());
+                                             !connectionPanel().serialChosen());
 }
 
 void MainWindow::on_pushButton_ComSettingSet_clicked()
@@ -196,7 +196,7 @@ void MainWindow::on_pushButton_ComSettingSet_clicked()
         return;
     int port, serialNumber;
     {
-        NetworkBracket bracket;
+        PrinterSession::Operation bracket(session());
         port = Set_Send_SERIAL_PORT_Instruction();
         serialNumber = Set_Send_SN_Instruction();
     }

@@ -5,7 +5,7 @@
 #include "app/cutdialog.h"
 #include "app/globals.h"
 #include "app/prompts.h"
-#include "protocol/exchange.h"
+#include "protocol/printersession.h"
 #include "protocol/frame.h"
 #include "settings/distancecodec.h"
 #include "settings/pagefields.h"
@@ -17,16 +17,16 @@
 namespace {
 
 // Boxes in dots: the low 16 bits of the integer.
-int sendDots(uint8_t item, const QLineEdit *edit)
+int sendDots(PrinterSession &session, uint8_t item, const QLineEdit *edit)
 {
     const int dots = printcodec::boxInteger(edit->text());
-    return sendSetFrame(item, frame::le16(uint16_t(dots & 0xFFFF)));
+    return session.sendSet(item, frame::le16(uint16_t(dots & 0xFFFF)));
 }
 
-int sendMillimetres(uint8_t item, const QLineEdit *edit)
+int sendMillimetres(PrinterSession &session, uint8_t item, const QLineEdit *edit)
 {
-    return sendSetFrame(
-        item, printcodec::millimetresToDots(printcodec::boxInteger(edit->text()), mmToDot));
+    return session.sendSet(item, printcodec::millimetresToDots(printcodec::boxInteger(edit->text()),
+                                                               session.dotsPerMm()));
 }
 
 // The dot boxes and the millimetre boxes hold signed 16-bit dot counts.
@@ -38,9 +38,11 @@ bool distancesAccepted(MainWindow *window)
         window,
         {fieldcheck::dots(fieldName(ui->label_DistanceO2PH), ui->lineEdit_DistanceO2PH->text()),
          fieldcheck::millimetres(fieldName(ui->label_DistanceS2PH),
-                                 ui->lineEdit_DistanceS2PH->text(), mmToDot, true),
+                                 ui->lineEdit_DistanceS2PH->text(), window->session().dotsPerMm(),
+                                 true),
          fieldcheck::millimetres(fieldName(ui->label_DistanceB2PH),
-                                 ui->lineEdit_DistanceB2PH->text(), mmToDot, true),
+                                 ui->lineEdit_DistanceB2PH->text(), window->session().dotsPerMm(),
+                                 true),
          fieldcheck::dots(fieldName(ui->label_DistancePH2T), ui->lineEdit_DistancePH2T->text())});
 }
 
@@ -49,16 +51,16 @@ bool distancesAccepted(MainWindow *window)
 int MainWindow::Distance_Init()
 {
     // Every query runs; a failed one leaves its widgets as they were.
-    pagefields::QueryRun read;
+    pagefields::QueryRun read(session());
     const unsigned char *out = read.answer();
     if (read.query(INFO_DISTANCE_OUTLET))
         ui->lineEdit_DistanceO2PH->setText(QString::number(frame::s16(out)));
     if (read.query(INFO_DISTANCE_GAP_SENSOR))
         ui->lineEdit_DistanceS2PH->setText(
-            QString::number(printcodec::signedDotsToMillimetres(out, mmToDot)));
+            QString::number(printcodec::signedDotsToMillimetres(out, session().dotsPerMm())));
     if (read.query(INFO_DISTANCE_BLACK_SENSOR))
         ui->lineEdit_DistanceB2PH->setText(
-            QString::number(printcodec::signedDotsToMillimetres(out, mmToDot)));
+            QString::number(printcodec::signedDotsToMillimetres(out, session().dotsPerMm())));
     if (read.query(INFO_DISTANCE_TEAR))
         ui->lineEdit_DistancePH2T->setText(QString::number(frame::s16(out)));
     return read.result();
@@ -66,40 +68,40 @@ int MainWindow::Distance_Init()
 
 int MainWindow::Set_Send_THE_DISTANCE_OF_THE_PAPER_EDGE_IS_OUT_Instruction()
 {
-    return sendDots(INFO_DISTANCE_OUTLET, ui->lineEdit_DistanceO2PH);
+    return sendDots(session(), INFO_DISTANCE_OUTLET, ui->lineEdit_DistanceO2PH);
 }
 
 int MainWindow::Set_Send_SEAM_TO_PRINT_HRAD_DISTANCE_Instruction()
 {
-    return sendMillimetres(INFO_DISTANCE_GAP_SENSOR, ui->lineEdit_DistanceS2PH);
+    return sendMillimetres(session(), INFO_DISTANCE_GAP_SENSOR, ui->lineEdit_DistanceS2PH);
 }
 
 int MainWindow::Set_Send_BLACK_TO_PRINT_HEAD_DISTANCE_Instruction()
 {
-    return sendMillimetres(INFO_DISTANCE_BLACK_SENSOR, ui->lineEdit_DistanceB2PH);
+    return sendMillimetres(session(), INFO_DISTANCE_BLACK_SENSOR, ui->lineEdit_DistanceB2PH);
 }
 
 int MainWindow::Set_Send_PRINT_HEAD_TO_TEAR_DISTANCE_Instruction()
 {
-    return sendDots(INFO_DISTANCE_TEAR, ui->lineEdit_DistancePH2T);
+    return sendDots(session(), INFO_DISTANCE_TEAR, ui->lineEdit_DistancePH2T);
 }
 
 int MainWindow::Set_Send_CUT_DIS_Instruction()
 {
     const int seconds = printcodec::boxInteger(ui->lineEdit_PaperTime->text());
-    return sendSetFrame(INFO_STRIPPER_TIME, distancecodec::stripperTimePayload(seconds));
+    return session().sendSet(INFO_STRIPPER_TIME, distancecodec::stripperTimePayload(seconds));
 }
 
 bool MainWindow::confirmStripperFitted()
 {
-    if (CHECK_STATUES == 0) {
+    if (!session().stripperConfirmed()) {
         CutDialog dialog(this);
         if (prompts::exec(&dialog) == QDialog::Rejected) {
             qDebug() << "return Rejected";
             return false;
         }
     }
-    CHECK_STATUES = 1;
+    session().setStripperConfirmed(true);
     return true;
 }
 
@@ -112,7 +114,7 @@ void MainWindow::on_pushButton_DistanceSettingRead_clicked()
     }
     int ret;
     {
-        NetworkBracket bracket;
+        PrinterSession::Operation bracket(session());
         ret = Distance_Init();
     }
     controlAllWidgets(true);
@@ -125,7 +127,7 @@ void MainWindow::on_pushButton_DistanceSettingSet_clicked()
         return;
     int results[4];
     {
-        NetworkBracket bracket;
+        PrinterSession::Operation bracket(session());
         results[0] = Set_Send_THE_DISTANCE_OF_THE_PAPER_EDGE_IS_OUT_Instruction();
         results[1] = Set_Send_SEAM_TO_PRINT_HRAD_DISTANCE_Instruction();
         results[2] = Set_Send_BLACK_TO_PRINT_HEAD_DISTANCE_Instruction();
@@ -147,10 +149,10 @@ void MainWindow::on_pushButton_StripperSettingRead_clicked()
         return;
     int ret;
     {
-        NetworkBracket bracket;
+        PrinterSession::Operation bracket(session());
         controlAllWidgets(false);
         unsigned char out[frame::kQueryOutSize];
-        ret = GetPrinterInfo(INFO_STRIPPER_TIME, out, ret_mode);
+        ret = session().queryInfo(INFO_STRIPPER_TIME, out);
         if (ret == RESULT_OK)
             ui->lineEdit_PaperTime->setText(
                 QString::number(distancecodec::stripperSecondsFromReply(out)));
@@ -171,7 +173,7 @@ void MainWindow::on_pushButton_StripperSettingSet_clicked()
         return;
     int ret;
     {
-        NetworkBracket bracket;
+        PrinterSession::Operation bracket(session());
         ret = Set_Send_CUT_DIS_Instruction();
     }
     Ret_Handler(ret);

@@ -4,7 +4,7 @@
 
 #include "app/globals.h"
 #include "app/prompts.h"
-#include "protocol/exchange.h"
+#include "protocol/printersession.h"
 #include "protocol/frame.h"
 #include "settings/netportcodec.h"
 #include "settings/pagefields.h"
@@ -17,13 +17,13 @@ int MainWindow::Net_Init()
     unsigned char out[frame::kQueryOutSize] = {};
 
     // Ports left from another printer would be written back with the addresses.
-    const int ports = GetPrinterInfo(INFO_NET_PORTS, out, ret_mode);
+    const int ports = session().queryInfo(INFO_NET_PORTS, out);
     if (ports == RESULT_OK) {
         ui->lineEdit_NetportTCPPort->setText(QString::number(frame::u16(out)));
         ui->lineEdit_NetportUDPPort->setText(QString::number(frame::u16(out + 2)));
     }
 
-    const int ret = GetPrinterInfo(INFO_NET_ADDRESS, out, ret_mode);
+    const int ret = session().queryInfo(INFO_NET_ADDRESS, out);
     if (ret == RESULT_OK) {
         ui->comboBox_NetportIPMode->setCurrentIndex(out[0] == 0 ? 0 : 1);
         ui->lineEdit_NetportIP->setText(netportcodec::dottedAddress(out + 1));
@@ -37,18 +37,18 @@ int MainWindow::Net_Set()
 {
     // Fields are normalised to four address bytes each, so the frame keeps its
     // fixed layout; the set button refuses malformed fields before this.
-    return sendSetFrame(INFO_NET_ADDRESS,
-                        netportcodec::addressFrameData(ui->comboBox_NetportIPMode->currentIndex(),
-                                                       ui->lineEdit_NetportIP->text(),
-                                                       ui->lineEdit_NetportSubnetMask->text(),
-                                                       ui->lineEdit_NetportGateway->text()));
+    return session().sendSet(
+        INFO_NET_ADDRESS, netportcodec::addressFrameData(ui->comboBox_NetportIPMode->currentIndex(),
+                                                         ui->lineEdit_NetportIP->text(),
+                                                         ui->lineEdit_NetportSubnetMask->text(),
+                                                         ui->lineEdit_NetportGateway->text()));
 }
 
 int MainWindow::Set_Send_PORT_MESSAGE_Instruction()
 {
-    return sendSetFrame(INFO_NET_PORTS,
-                        netportcodec::portFrameData(ui->lineEdit_NetportTCPPort->text(),
-                                                    ui->lineEdit_NetportUDPPort->text()));
+    return session().sendSet(INFO_NET_PORTS,
+                             netportcodec::portFrameData(ui->lineEdit_NetportTCPPort->text(),
+                                                         ui->lineEdit_NetportUDPPort->text()));
 }
 
 bool MainWindow::netportAddressesWellFormed()
@@ -81,7 +81,7 @@ void MainWindow::on_pushButton_NetportSettingRead_clicked()
     controlAllWidgets(false);
     int ret;
     {
-        NetworkBracket bracket;
+        PrinterSession::Operation bracket(session());
         ret = Net_Init();
     }
     controlAllWidgets(true);
@@ -97,18 +97,18 @@ void MainWindow::on_pushButton_NetportSettingSet_clicked()
         return;
     int results[2] = {RESULT_OK, RESULT_OK};
     {
-        NetworkBracket bracket;
+        PrinterSession::Operation bracket(session());
         results[0] = Net_Set();
         results[1] = Set_Send_PORT_MESSAGE_Instruction();
     }
     if (results[0] == RESULT_OK && results[1] == RESULT_OK) {
         if (!ui->lineEdit_NetportTCPPort->text().isEmpty())
-            ui->lineEdit_ConnectTCPPort->setText(ui->lineEdit_NetportTCPPort->text());
+            connectionPanel().setTcpPort(ui->lineEdit_NetportTCPPort->text());
         if (!ui->lineEdit_NetportUDPPort->text().isEmpty())
-            ui->lineEdit_ConnectUDPPort->setText(ui->lineEdit_NetportUDPPort->text());
+            connectionPanel().setUdpPort(ui->lineEdit_NetportUDPPort->text());
         prompts::information(this, tr("设置工具"), tr("处理成功，请重启打印机"));
         // The printer's addresses and ports are about to change.
-        if (ui->checkBox_NET->isChecked())
+        if (connectionPanel().ethernetChosen())
             on_pushButton_close_clicked(false);
     }
     Ret_Handler(results[0] != RESULT_OK ? results[0] : results[1]);

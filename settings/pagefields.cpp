@@ -3,7 +3,7 @@
 #include "app/mainwindow.h"
 #include "app/globals.h"
 #include "app/prompts.h"
-#include "protocol/exchange.h"
+#include "protocol/printersession.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -19,7 +19,7 @@ const char kUnknownAnswer[] = "unknownAnswer";
 
 bool QueryRun::query(SetInfoType item)
 {
-    const int ret = GetPrinterInfo(item, m_answer, ret_mode);
+    const int ret = m_session.queryInfo(item, m_answer);
     if (m_first == RESULT_OK)
         m_first = ret;
     return ret == RESULT_OK;

@@ -12,6 +12,8 @@ class QLabel;
 class QWidget;
 
 // What every settings page shares when it reads into and sends from its widgets.
+class PrinterSession;
+
 namespace pagefields {
 
 // The name of a field as its label shows it, without the closing colon.
@@ -38,12 +40,14 @@ int listByte(const QComboBox *box);
 class QueryRun
 {
 public:
+    explicit QueryRun(PrinterSession &session) : m_session(session) {}
     // True when the query returned 0; its data is then in answer().
     bool query(SetInfoType item);
     const unsigned char *answer() const { return m_answer; }
     int result() const { return m_first; }
 
 private:
+    PrinterSession &m_session;
     unsigned char m_answer[frame::kQueryOutSize] = {};
     int m_first = 0;
 };

@@ -4,7 +4,7 @@
 
 #include "app/globals.h"
 #include "app/prompts.h"
-#include "protocol/exchange.h"
+#include "protocol/printersession.h"
 #include "protocol/frame.h"
 #include "settings/pagefields.h"
 #include "settings/wificodec.h"
@@ -30,17 +30,17 @@ QString utf8(const QByteArray &bytes)
 
 int MainWindow::Wifi_Init()
 {
-    const int failure = mediumFailureCode();
+    const int failure = session().failureCode();
     unsigned char out[frame::kQueryOutSize];
 
-    if (GetPrinterInfo(INFO_WIFI_MODE, out, ret_mode) != RESULT_OK)
+    if (session().queryInfo(INFO_WIFI_MODE, out) != RESULT_OK)
         return failure;
 
     int apResult = RESULT_OK;
     bool apUnreadable = false;
     if (out[0] == 1) {
         ui->comboBox_WifiMode->setCurrentIndex(0);
-        if (GetPrinterInfo(INFO_WIFI_STATION, out, ret_mode) != RESULT_OK)
+        if (session().queryInfo(INFO_WIFI_STATION, out) != RESULT_OK)
             return failure;
         // The buffer is zeroed past the answer, so both texts always end.
         QList<QByteArray> texts;
@@ -55,7 +55,7 @@ int MainWindow::Wifi_Init()
     } else {
         ui->comboBox_WifiMode->setCurrentIndex(1);
         int length = 0;
-        apResult = GetPrinterInfo(INFO_WIFI_AP, out, ret_mode, &length);
+        apResult = session().queryInfo(INFO_WIFI_AP, out, &length);
         QList<QByteArray> texts;
         if (apResult == RESULT_OK) {
             // Name and password must both end inside the answer; the address may
@@ -76,11 +76,11 @@ int MainWindow::Wifi_Init()
         }
     }
 
-    if (GetPrinterInfo(INFO_WIFI_TCP_PORT, out, ret_mode) != RESULT_OK)
+    if (session().queryInfo(INFO_WIFI_TCP_PORT, out) != RESULT_OK)
         return failure;
     ui->lineEdit_WApPort->setText(QString::number(frame::u16(out)));
 
-    if (GetPrinterInfo(INFO_MAC_ADDRESSES, out, ret_mode) != RESULT_OK)
+    if (session().queryInfo(INFO_MAC_ADDRESSES, out) != RESULT_OK)
         return failure;
     ui->lineEdit_WApMAC->setText(wificodec::macText(out));
 
@@ -95,8 +95,8 @@ int MainWindow::Wifi_Init()
 int MainWindow::IP_Init()
 {
     unsigned char out[frame::kQueryOutSize];
-    if (GetPrinterInfo(INFO_WIFI_IP, out, ret_mode) != RESULT_OK)
-        return mediumFailureCode();
+    if (session().queryInfo(INFO_WIFI_IP, out) != RESULT_OK)
+        return session().failureCode();
     const wificodec::IpSettings ip = wificodec::ipFromAnswer(out);
     const bool dhcp = ip.mode != 0;
     ui->comboBox_WifiSetIPMode->setCurrentIndex(dhcp ? 1 : 0);
@@ -127,8 +127,8 @@ void MainWindow::saveWifiSnapshot()
 
 int MainWindow::Set_Send_WIFI_MODE_Instruction()
 {
-    return sendSetFrame(INFO_WIFI_MODE,
-                        QByteArray(1, char(ui->comboBox_WifiMode->currentIndex() + 1)));
+    return session().sendSet(INFO_WIFI_MODE,
+                             QByteArray(1, char(ui->comboBox_WifiMode->currentIndex() + 1)));
 }
 
 int MainWindow::Set_Send_CONNECT_AP_INFORMATION_Instruction()
@@ -136,12 +136,12 @@ int MainWindow::Set_Send_CONNECT_AP_INFORMATION_Instruction()
     const QByteArray payload =
         wificodec::textFields({ui->lineEdit_WStaName->text(), ui->lineEdit_WStaPassword->text()});
     qDebug() << "byte = " << payload.size(); // the data holds the password
-    return sendSetFrame(INFO_WIFI_STATION, payload);
+    return session().sendSet(INFO_WIFI_STATION, payload);
 }
 
 int MainWindow::Set_Send_AP_MODE_Instruction()
 {
-    return sendSetFrame(
+    return session().sendSet(
         INFO_WIFI_AP,
         wificodec::textFields({ui->lineEdit_WApName->text(), ui->lineEdit_WApPassword->text(),
                                wificodec::apAddressToSend(ui->lineEdit_WApIP->text())}));
@@ -150,7 +150,7 @@ int MainWindow::Set_Send_AP_MODE_Instruction()
 int MainWindow::Set_Send_TCP_SERVICE_PORT_NUMBER_Instruction()
 {
     const int port = ui->lineEdit_WApPort->text().toInt(nullptr, 10);
-    return sendSetFrame(INFO_WIFI_TCP_PORT, frame::le16(uint16_t(port)));
+    return session().sendSet(INFO_WIFI_TCP_PORT, frame::le16(uint16_t(port)));
 }
 
 int MainWindow::Set_Send_IP_MESSAGE_Instruction()
@@ -161,7 +161,7 @@ int MainWindow::Set_Send_IP_MESSAGE_Instruction()
     ip.mask = ui->lineEdit_WifiSetSubnetMask->text();
     ip.gateway = ui->lineEdit_WifiSetGateway->text();
     ip.dns = ui->lineEdit_WifiSetDNS->text();
-    return sendSetFrame(INFO_WIFI_IP, wificodec::ipFrameData(ip));
+    return session().sendSet(INFO_WIFI_IP, wificodec::ipFrameData(ip));
 }
 
 void MainWindow::on_pushButton_WifiSettingRead_clicked()
@@ -173,7 +173,7 @@ void MainWindow::on_pushButton_WifiSettingRead_clicked()
     }
     int ret;
     {
-        NetworkBracket bracket;
+        PrinterSession::Operation bracket(session());
         ret = Wifi_Init();
     }
     qDebug("wifi ret = %d", ret);
@@ -232,7 +232,7 @@ void MainWindow::on_pushButton_WifiSettingSet_clicked()
     // The pauses give the printer's WiFi module time to apply each group.
     int results[4] = {RESULT_OK, RESULT_OK, RESULT_OK, RESULT_OK};
     bool sent = false;
-    NetworkBracket::connectSocket();
+    session().beginOperation();
 
     if (modeChanged) {
         results[0] = Set_Send_WIFI_MODE_Instruction();
@@ -259,7 +259,7 @@ void MainWindow::on_pushButton_WifiSettingSet_clicked()
     }
 
     QThread::msleep(kFinalPauseMs);
-    NetworkBracket::disconnectSocket();
+    session().endOperation();
 
     for (int result : results) {
         if (result != RESULT_OK) {
@@ -272,12 +272,12 @@ void MainWindow::on_pushButton_WifiSettingSet_clicked()
     const QString address =
         stationMode ? ui->lineEdit_WifiSetIP->text() : ui->lineEdit_WApIP->text();
     if (address != QLatin1String("...") && address != QLatin1String("0.0.0.0"))
-        ui->lineEdit_ConnectAddr->setText(address);
+        connectionPanel().setConnectAddress(address);
     if (!ui->lineEdit_WApPort->text().isEmpty())
-        ui->lineEdit_ConnectTCPPort->setText(ui->lineEdit_WApPort->text());
+        connectionPanel().setTcpPort(ui->lineEdit_WApPort->text());
     prompts::information(this, tr("设置工具"), tr("处理成功，请重启打印机"));
     saveWifiSnapshot();
     // The printer restarts on its new settings: the current connection is dead.
-    if (sent && ui->checkBox_WIFI->isChecked())
+    if (sent && connectionPanel().wifiChosen())
         on_pushButton_close_clicked(false);
 }

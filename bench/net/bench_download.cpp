@@ -11,6 +11,12 @@
 #include "sim/simprinter.h"
 #include "ui_mainwindow.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLoggingCategory>
@@ -49,11 +55,11 @@ int main(int argc, char **argv)
     {
         MainWindow window;
         Ui::MainWindow *ui = window.ui;
-        ui->checkBox_WIFI->click();
-        ui->lineEdit_ConnectAddr->setText(QStringLiteral("127.0.0.1"));
-        ui->lineEdit_ConnectTCPPort->setText(QString::number(printer.tcpPort()));
-        ui->pushButton_getList->click();
-        ui->pushButton_open->click();
+        ui->centralwidget->findChild<QCheckBox *>(QStringLiteral("checkBox_WIFI"))->click();
+        ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectAddr"))->setText(QStringLiteral("127.0.0.1"));
+        ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectTCPPort"))->setText(QString::number(printer.tcpPort()));
+        ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_getList"))->click();
+        ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_open"))->click();
         messages.clear();
         printer.clearRecords();
 

@@ -3,12 +3,10 @@
 //   net_query_overhead    the same above that pause
 //   net_print_read_14     the fourteen queries of a print-settings read in one bracket
 //   net_timeout_wait_cpu  process CPU while an exchange waits out its 3 s time-out
-#include "app/globals.h"
 #include "protocol/commandcodes.h"
-#include "protocol/exchange.h"
 #include "protocol/frame.h"
 #include "sim/simprinter.h"
-#include "transport/nettransport.h"
+#include "protocol/printersession.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -57,22 +55,20 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "simulated printer: %s\n", qPrintable(error));
         return 1;
     }
-    DeviceIoContrl_Net net(nullptr);
-    contrlNet = &net;
-    ret_mode = MEDIUM_NETWORK;
-    if (net.Connect_Server(QStringLiteral("127.0.0.1"), printer.tcpPort()) != 0) {
+    PrinterSession session;
+    if (session.openNetwork(QStringLiteral("127.0.0.1"), printer.tcpPort()) != 0) {
         std::fprintf(stderr, "cannot connect to the simulated printer\n");
         return 1;
     }
 
     unsigned char out[frame::kQueryOutSize];
     {
-        NetworkBracket bracket;
+        PrinterSession::Operation operation(session);
         std::vector<double> samples;
         for (int i = 0; i < 60; ++i) {
             QElapsedTimer clock;
             clock.start();
-            if (GetPrinterInfo(INFO_PRINT_SPEED, out, MEDIUM_NETWORK) != 0) {
+            if (session.queryInfo(INFO_PRINT_SPEED, out) != 0) {
                 std::fprintf(stderr, "query failed\n");
                 return 1;
             }
@@ -96,9 +92,9 @@ int main(int argc, char **argv)
         QElapsedTimer clock;
         clock.start();
         {
-            NetworkBracket bracket;
+            PrinterSession::Operation operation(session);
             for (SetInfoType item : items) {
-                if (GetPrinterInfo(item, out, MEDIUM_NETWORK) != 0) {
+                if (session.queryInfo(item, out) != 0) {
                     std::fprintf(stderr, "query %02X failed\n", unsigned(item));
                     return 1;
                 }
@@ -110,11 +106,11 @@ int main(int argc, char **argv)
 
     printer.setSilentItems({INFO_PRINT_SPEED});
     {
-        NetworkBracket bracket;
+        PrinterSession::Operation operation(session);
         QElapsedTimer clock;
         clock.start();
         const double cpuBefore = cpuSeconds();
-        const int ret = GetPrinterInfo(INFO_PRINT_SPEED, out, MEDIUM_NETWORK);
+        const int ret = session.queryInfo(INFO_PRINT_SPEED, out);
         const double cpu = cpuSeconds() - cpuBefore;
         const double wall = clock.nsecsElapsed() / 1e9;
         if (ret != RESULT_NETWORK) {
@@ -123,6 +119,5 @@ int main(int argc, char **argv)
         }
         report("net_timeout_wait_cpu", 100.0 * cpu / wall, "%");
     }
-    contrlNet = nullptr;
     return 0;
 }

@@ -3,8 +3,7 @@
 // cycle) and query exchanges. Prints "BENCH <name> <value> <unit>" lines.
 #include "emulatedusbprinter.h"
 
-#include "app/globals.h"
-#include "transport/usbtransport.h"
+#include "transport/usblink.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -38,8 +37,8 @@ int main(int argc, char **argv)
 
     int result = 0;
     {
-        CDeviceIOOpera usb(nullptr);
-        if (usb.GetPrinterHandle(3) != 0) {
+        UsbLink usb;
+        if (usb.open(3) != 0) {
             std::fprintf(stderr, "bench_usb: opening the emulated printer failed\n");
             return 1;
         }
@@ -49,12 +48,10 @@ int main(int argc, char **argv)
         QByteArray chunk(kChunkSize, '\0');
         for (int i = 0; i < kChunkSize; ++i)
             chunk[i] = char(i * 31);
-        int unused = 0;
         QElapsedTimer timer;
         timer.start();
         for (int i = 0; i < kChunks && result == 0; ++i)
-            result = usb.PrinterDataIOButton(reinterpret_cast<unsigned char *>(chunk.data()),
-                                             kChunkSize, nullptr, unused);
+            result = usb.write(chunk);
         const double seconds = timer.nsecsElapsed() / 1e9;
         if (result != 0) {
             std::fprintf(stderr, "bench_usb: chunk write failed with %d\n", result);
@@ -63,13 +60,12 @@ int main(int argc, char **argv)
         std::printf("BENCH usb_chunk_throughput %.2f MB/s\n",
                     double(kChunks) * kChunkSize / 1e6 / seconds);
 
-        unsigned char query[] = {0x1B, 0xFF, 0xFE, 0x02, 0x13, 0x00, 0x1B, 0xFE, 0xFF};
-        unsigned char reply[CDeviceIOOpera::kReplyBlockSize];
+        const QByteArray query = QByteArray::fromHex("1BFFFE0213001BFEFF");
+        unsigned char reply[UsbLink::kReplyBlockSize];
         timer.restart();
         for (int i = 0; i < kQueryCycles && result == 0; ++i) {
-            int replyLength = 0;
-            result = usb.PrinterDataIOSwap(query, sizeof(query), reply, replyLength);
-            if (result == 0 && (replyLength != CDeviceIOOpera::kReplyBlockSize || reply[4] != 0x13))
+            result = usb.exchange(query, reply);
+            if (result == 0 && reply[4] != 0x13)
                 result = 1;
         }
         const double perCycleMs = timer.nsecsElapsed() / 1e6 / kQueryCycles;
@@ -78,7 +74,7 @@ int main(int argc, char **argv)
             return 1;
         }
         std::printf("BENCH usb_query_cycle %.3f ms\n", perCycleMs);
-        usb.ClosePrinterHandle();
+        usb.close();
         qInstallMessageHandler(nullptr);
     }
     std::printf("bench_usb: %d writes reached the printer\n", printer->writes().size());

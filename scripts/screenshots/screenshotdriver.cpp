@@ -13,6 +13,12 @@
 #include "ui_distributenet.h"
 #include "ui_mainwindow.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
@@ -88,8 +94,8 @@ int main(int argc, char **argv)
     const auto shot = [&](QWidget *w, const char *name) {
         ok = save(w, out.filePath(prefix + QLatin1Char('-') + QLatin1String(name) + ".png")) && ok;
     };
-    QTest::mouseClick(ui->pushButton_getList, Qt::LeftButton);
-    QTest::mouseClick(ui->pushButton_open, Qt::LeftButton);
+    QTest::mouseClick(ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_getList")), Qt::LeftButton);
+    QTest::mouseClick(ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_open")), Qt::LeftButton);
     if (!window.isDeviceOpen()) {
         qCritical() << "the simulated printer did not open:" << recorder.texts();
         return 1;

@@ -1,10 +1,16 @@
 // The demo: a simulated printer on loopback, reached without typing anything, and
 // whose network settings never lead the tool away from loopback.
 #include "app/demomode.h"
-#include "app/globals.h"
+#include "protocol/printersession.h"
 #include "app/mainwindow.h"
 #include "messagerecorder.h"
 #include "ui_mainwindow.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
 
 #include <QSettings>
 #include <QtTest>
@@ -47,12 +53,12 @@ void TestDemoMode::demoPrinterIsReadyToOpen()
         MainWindow window;
         demo.prepareWindow(window);
         Ui::MainWindow *ui = window.ui;
-        QVERIFY(ui->checkBox_WIFI->isChecked());
-        QCOMPARE(ret_mode, 2);
-        QTest::mouseClick(ui->pushButton_getList, Qt::LeftButton);
-        QCOMPARE(ui->comboBox_ScanResult->currentText(),
+        QVERIFY(ui->centralwidget->findChild<QCheckBox *>(QStringLiteral("checkBox_WIFI"))->isChecked());
+        QCOMPARE(window.session().medium(), 2);
+        QTest::mouseClick(ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_getList")), Qt::LeftButton);
+        QCOMPARE(ui->centralwidget->findChild<QComboBox *>(QStringLiteral("comboBox_ScanResult"))->currentText(),
                  QStringLiteral("Simulated Label [K53TA Simulator] {127.0.0.1}"));
-        QTest::mouseClick(ui->pushButton_open, Qt::LeftButton);
+        QTest::mouseClick(ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_open")), Qt::LeftButton);
         QCOMPARE(recorder.lastText(), QString::fromUtf8("连接成功！"));
 
         // What the WiFi and Ethernet pages would copy into the connection fields.
@@ -66,7 +72,6 @@ void TestDemoMode::demoPrinterIsReadyToOpen()
         const QByteArray ap = QByteArray("Demo-AP") + '\0' + "demo1234" + '\0' + "127.0.0.1" + '\0';
         QCOMPARE(demo.storedValue(0x27), ap);
     }
-    ret_mode = 1;
 }
 
 QTEST_MAIN(TestDemoMode)

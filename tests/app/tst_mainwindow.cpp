@@ -1,12 +1,17 @@
 // The window frame: initial states, medium choice, result messages, label-size
 // restore, tip label and the guards of the printer commands.
-#include "app/globals.h"
 #include "app/cutdialog.h"
 #include "app/mainwindow.h"
 #include "messagerecorder.h"
-#include "protocol/exchange.h"
+#include "protocol/printersession.h"
 #include "protocol/frame.h"
 #include "ui_mainwindow.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
 
 #include <QPushButton>
 #include <QSettings>
@@ -51,8 +56,6 @@ private:
 void TestMainWindow::init()
 {
     QSettings(QStringLiteral("Company"), QStringLiteral("App")).clear();
-    ret_mode = 1;
-    mmToDot = 8;
     recorder = new MessageRecorder;
     window = new MainWindow;
 }
@@ -63,7 +66,6 @@ void TestMainWindow::cleanup()
     window = nullptr;
     delete recorder;
     recorder = nullptr;
-    ret_mode = 1;
 }
 
 void TestMainWindow::initialStates()
@@ -85,13 +87,13 @@ void TestMainWindow::initialStates()
     }
     QCOMPARE(ui->tabWidget_2->currentIndex(), 0);
     QCOMPARE(ui->toolBox_PrinterSetting->currentIndex(), 0);
-    QCOMPARE(ui->progressBar_Scan->value(), 0);
-    QVERIFY(ui->checkBox_USB->isChecked());
-    QCOMPARE(ret_mode, 1);
-    QCOMPARE(ui->lineEdit_ConnectTCPPort->text(), QStringLiteral("9100"));
-    QCOMPARE(ui->lineEdit_ConnectUDPPort->text(), QStringLiteral("38400"));
-    QCOMPARE(ui->lineEdit_ConnectAddr->text(), QStringLiteral("192.168.1.1"));
-    QVERIFY(ui->lineEdit_ConnectAddr->inputMask().startsWith(QStringLiteral("000.000.000.000")));
+    QCOMPARE(ui->centralwidget->findChild<QProgressBar *>(QStringLiteral("progressBar_Scan"))->value(), 0);
+    QVERIFY(ui->centralwidget->findChild<QCheckBox *>(QStringLiteral("checkBox_USB"))->isChecked());
+    QCOMPARE(window->session().medium(), 1);
+    QCOMPARE(ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectTCPPort"))->text(), QStringLiteral("9100"));
+    QCOMPARE(ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectUDPPort"))->text(), QStringLiteral("38400"));
+    QCOMPARE(ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectAddr"))->text(), QStringLiteral("192.168.1.1"));
+    QVERIFY(ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectAddr"))->inputMask().startsWith(QStringLiteral("000.000.000.000")));
     QCOMPARE(ui->comboBox_DefaultCodePage->count(), 62);
     QCOMPARE(ui->comboBox_DefaultCodePage->itemText(61), QStringLiteral("61 PC3041(Maltese)"));
     QCOMPARE(ui->comboBox_ComBaud->count(), 17);
@@ -156,32 +158,32 @@ void TestMainWindow::mediumSelection()
     QFETCH(bool, serial);
     Ui::MainWindow *ui = window->ui;
     // Start from another medium so that every row changes something.
-    QTest::mouseClick(mode == 2 ? ui->checkBox_USB : ui->checkBox_WIFI, Qt::LeftButton);
-    ui->comboBox_ScanResult->addItem(QStringLiteral("Label [P1] {USB001}"));
-    ui->progressBar_Scan->setValue(100);
+    QTest::mouseClick(mode == 2 ? ui->centralwidget->findChild<QCheckBox *>(QStringLiteral("checkBox_USB")) : ui->centralwidget->findChild<QCheckBox *>(QStringLiteral("checkBox_WIFI")), Qt::LeftButton);
+    ui->centralwidget->findChild<QComboBox *>(QStringLiteral("comboBox_ScanResult"))->addItem(QStringLiteral("Label [P1] {USB001}"));
+    ui->centralwidget->findChild<QProgressBar *>(QStringLiteral("progressBar_Scan"))->setValue(100);
 
     auto *checkBox = window->findChild<QCheckBox *>(box);
     QVERIFY(checkBox);
     checkBox->setEnabled(true); // Bluetooth and serial are disabled in the form
     QTest::mouseClick(checkBox, Qt::LeftButton);
     QVERIFY(checkBox->isChecked());
-    QCOMPARE(ret_mode, mode);
-    QCOMPARE(ui->lineEdit_ConnectAddr->isEnabled(), address);
-    QCOMPARE(ui->lineEdit_ConnectTCPPort->isEnabled(), ports);
-    QCOMPARE(ui->lineEdit_ConnectUDPPort->isEnabled(), ports);
-    QCOMPARE(ui->groupBox_SerialParam->isEnabled(), serial);
-    QCOMPARE(ui->progressBar_Scan->value(), 0);
-    QCOMPARE(ui->comboBox_ScanResult->count(), 0);
-    QVERIFY(!(mode == 2 ? ui->checkBox_USB : ui->checkBox_WIFI)->isChecked());
+    QCOMPARE(window->session().medium(), mode);
+    QCOMPARE(ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectAddr"))->isEnabled(), address);
+    QCOMPARE(ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectTCPPort"))->isEnabled(), ports);
+    QCOMPARE(ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectUDPPort"))->isEnabled(), ports);
+    QCOMPARE(ui->centralwidget->findChild<QGroupBox *>(QStringLiteral("groupBox_SerialParam"))->isEnabled(), serial);
+    QCOMPARE(ui->centralwidget->findChild<QProgressBar *>(QStringLiteral("progressBar_Scan"))->value(), 0);
+    QCOMPARE(ui->centralwidget->findChild<QComboBox *>(QStringLiteral("comboBox_ScanResult"))->count(), 0);
+    QVERIFY(!(mode == 2 ? ui->centralwidget->findChild<QCheckBox *>(QStringLiteral("checkBox_USB")) : ui->centralwidget->findChild<QCheckBox *>(QStringLiteral("checkBox_WIFI")))->isChecked());
 
     // Clicking the ticked box again keeps it ticked and the list as it is.
-    ui->comboBox_ScanResult->addItem(QStringLiteral("Label [P1] {USB001}"));
-    ui->progressBar_Scan->setValue(100);
+    ui->centralwidget->findChild<QComboBox *>(QStringLiteral("comboBox_ScanResult"))->addItem(QStringLiteral("Label [P1] {USB001}"));
+    ui->centralwidget->findChild<QProgressBar *>(QStringLiteral("progressBar_Scan"))->setValue(100);
     QTest::mouseClick(checkBox, Qt::LeftButton);
     QVERIFY(checkBox->isChecked());
-    QCOMPARE(ret_mode, mode);
-    QCOMPARE(ui->comboBox_ScanResult->count(), 1);
-    QCOMPARE(ui->progressBar_Scan->value(), 100);
+    QCOMPARE(window->session().medium(), mode);
+    QCOMPARE(ui->centralwidget->findChild<QComboBox *>(QStringLiteral("comboBox_ScanResult"))->count(), 1);
+    QCOMPARE(ui->centralwidget->findChild<QProgressBar *>(QStringLiteral("progressBar_Scan"))->value(), 100);
 }
 
 void TestMainWindow::wifiPrefill_data()
@@ -209,9 +211,9 @@ void TestMainWindow::wifiPrefill()
     ui->lineEdit_WApIP->setText(page.at(0));
     ui->lineEdit_WifiSetIP->setText(page.at(1));
     ui->lineEdit_WApPort->setText(page.at(2));
-    QTest::mouseClick(ui->checkBox_WIFI, Qt::LeftButton);
-    QCOMPARE(ui->lineEdit_ConnectAddr->text(), connection.at(0));
-    QCOMPARE(ui->lineEdit_ConnectTCPPort->text(), connection.at(1));
+    QTest::mouseClick(ui->centralwidget->findChild<QCheckBox *>(QStringLiteral("checkBox_WIFI")), Qt::LeftButton);
+    QCOMPARE(ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectAddr"))->text(), connection.at(0));
+    QCOMPARE(ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectTCPPort"))->text(), connection.at(1));
 }
 
 void TestMainWindow::labelSizeRestore_data()
@@ -251,20 +253,20 @@ void TestMainWindow::labelSizeRestore()
 void TestMainWindow::closeButtonShowsMessage()
 {
     Ui::MainWindow *ui = window->ui;
-    ui->pushButton_close->setEnabled(true);
-    ui->pushButton_open->setEnabled(false);
-    QTest::mouseClick(ui->pushButton_close, Qt::LeftButton);
+    ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_close"))->setEnabled(true);
+    ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_open"))->setEnabled(false);
+    QTest::mouseClick(ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_close")), Qt::LeftButton);
     QCOMPARE(recorder->texts(), QStringList{QString::fromUtf8("关闭成功！")});
-    QVERIFY(ui->pushButton_open->isEnabled());
-    QVERIFY(!ui->pushButton_close->isEnabled());
-    QVERIFY(!contrlNet);
+    QVERIFY(ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_open"))->isEnabled());
+    QVERIFY(!ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_close"))->isEnabled());
+    QVERIFY(!window->session().link());
 }
 
 void TestMainWindow::closeFromCodeIsSilent()
 {
     window->on_pushButton_close_clicked(false);
     QVERIFY(recorder->messages.isEmpty());
-    QVERIFY(window->ui->pushButton_open->isEnabled());
+    QVERIFY(window->ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_open"))->isEnabled());
 }
 
 void TestMainWindow::noMediumSendsNothing_data()
@@ -277,16 +279,17 @@ void TestMainWindow::noMediumSendsNothing_data()
 void TestMainWindow::noMediumSendsNothing()
 {
     QFETCH(int, mode);
-    ret_mode = mode;
+    PrinterSession &session = window->session();
+    session.setMedium(mode);
     unsigned char out[frame::kQueryOutSize];
     memset(out, 0xAA, sizeof(out));
-    QCOMPARE(GetPrinterInfo(INFO_PRINT_SPEED, out, mode), -1);
+    QCOMPARE(session.queryInfo(INFO_PRINT_SPEED, out), -1);
     QCOMPARE(QByteArray(reinterpret_cast<char *>(out), sizeof(out)), QByteArray(sizeof(out), '\0'));
-    QCOMPARE(GetPrinterStatusInfo(POWER_FIRMWARE_VERSION, out, mode), -1);
-    QCOMPARE(SetPrinterStatusButton(POWER_SELF_TEST, mode), -1);
-    QCOMPARE(sendSetFrame(INFO_PRINT_SPEED, QByteArray(1, '\1')), -1);
+    QCOMPARE(session.queryStatus(POWER_FIRMWARE_VERSION, out), -1);
+    QCOMPARE(session.sendCommand(POWER_SELF_TEST), -1);
+    QCOMPARE(session.sendSet(INFO_PRINT_SPEED, QByteArray(1, '\1')), -1);
     quint32 word = 1;
-    QCOMPARE(readPrinterStatusWord(&word), -1);
+    QCOMPARE(session.readStatusWord(&word), -1);
     QCOMPARE(window->Ret_Handler(-1), 0);
     QVERIFY(recorder->messages.isEmpty());
 }
@@ -327,21 +330,21 @@ void TestMainWindow::commandsNeedAnOpenPrinter()
 
 void TestMainWindow::openWithoutSelection()
 {
-    QTest::mouseClick(window->ui->pushButton_open, Qt::LeftButton);
+    QTest::mouseClick(window->ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_open")), Qt::LeftButton);
     QCOMPARE(recorder->texts(), QStringList{QString::fromUtf8("请先选中打印列表中的打印机")});
-    QVERIFY(window->ui->pushButton_open->isEnabled());
+    QVERIFY(window->ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_open"))->isEnabled());
 }
 
 void TestMainWindow::controlAllWidgets()
 {
     Ui::MainWindow *ui = window->ui;
-    const QList<QWidget *> group{ui->pushButton_close, ui->tabWidget_2,
+    const QList<QWidget *> group{ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_close")), ui->tabWidget_2,
                                  ui->pushButton_getPrinterInfo, ui->pushButton_Send,
                                  ui->pushButton_SendFile};
     window->controlAllWidgets(false);
     for (QWidget *w : group)
         QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
-    QVERIFY(ui->pushButton_open->isEnabled());
+    QVERIFY(ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_open"))->isEnabled());
     window->controlAllWidgets(true);
     for (QWidget *w : group)
         QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));

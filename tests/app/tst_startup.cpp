@@ -6,6 +6,12 @@
 #include "messagerecorder.h"
 #include "ui_mainwindow.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+
 #include <QApplication>
 #include <QSettings>
 #include <QtTest>
@@ -52,7 +58,7 @@ void TestStartup::translationLoads()
     QVERIFY(installTranslations(*qApp, choice));
     MessageRecorder recorder;
     MainWindow window;
-    const QString open = window.ui->pushButton_open->text();
+    const QString open = window.ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_open"))->text();
     QVERIFY2(open != QString::fromUtf8("打开设备"), qPrintable(open));
     if (!openButton.isEmpty())
         QCOMPARE(open, openButton);

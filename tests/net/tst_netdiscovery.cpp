@@ -24,7 +24,6 @@ private slots:
     void replyDataStaysInsideDatagram();
     void ipv4Text_data();
     void ipv4Text();
-    void entryText();
 };
 
 void TestNetDiscovery::requestBytes_data()
@@ -118,12 +117,6 @@ void TestNetDiscovery::ipv4Text()
     QFETCH(QString, address);
     QFETCH(QString, expected);
     QCOMPARE(netdiscovery::ipv4Text(address), expected);
-}
-
-void TestNetDiscovery::entryText()
-{
-    QCOMPARE(netdiscovery::entryText("Label", "P1", "192.168.1.20"),
-             QStringLiteral("Label [P1] {192.168.1.20}"));
 }
 
 QTEST_GUILESS_MAIN(TestNetDiscovery)

@@ -1,26 +1,22 @@
-// The network transport against the simulated printer and a raw peer on 127.0.0.1:
-// reply assembly, time-outs, reconnection, the status word, the console reader and
-// the wireless discovery by typed address. Nothing here sends a broadcast.
-#include "app/globals.h"
-#include "app/mainwindow.h"
+// The network link and the printer session over it, against the simulated printer and
+// a raw peer on 127.0.0.1: reply assembly, time-outs, reconnection, the status word,
+// refusals while busy, the console reader and the probe of a typed address. Nothing
+// here sends a broadcast.
 #include "protocol/commandcodes.h"
-#include "protocol/exchange.h"
 #include "protocol/frame.h"
+#include "protocol/printersession.h"
 #include "sim/simprinter.h"
-#include "transport/nettransport.h"
-#include "ui_mainwindow.h"
+#include "transport/discovery.h"
+#include "transport/networklink.h"
 
 #include <QElapsedTimer>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QUdpSocket>
 #include <QtTest>
 #include <cstring>
 #include <memory>
 
 namespace {
-
-QtMessageHandler s_previousHandler = nullptr;
 
 QByteArray bytes(const char *hexText)
 {
@@ -31,6 +27,8 @@ QByteArray padded(const QByteArray &data, int size = frame::kQueryOutSize)
 {
     return data + QByteArray(size - data.size(), '\0');
 }
+
+const QByteArray kIdentityQuery = bytes("1B FF FE 02 0C 00 1B FE FF");
 
 // A printer that is only a socket: records what arrives and answers with fixed bytes,
 // for exact bytes on the wire and replies the simulator does not produce.
@@ -44,7 +42,7 @@ public:
             while (QTcpSocket *socket = server.nextPendingConnection()) {
                 connect(socket, &QTcpSocket::readyRead, this, [this, socket] {
                     received += socket->readAll();
-                    if (!reply.isEmpty() && received.size() >= replyAfter) {
+                    if (!reply.isEmpty() && received.size() >= frame::kOverhead) {
                         socket->write(reply);
                         reply.clear();
                     }
@@ -52,12 +50,9 @@ public:
             }
         });
     }
-    quint16 port() const { return server.serverPort(); }
-
     QTcpServer server;
     QByteArray received;
     QByteArray reply;
-    int replyAfter = frame::kOverhead;
 };
 
 PrinterConfig identityConfig(const QStringList &identity)
@@ -82,42 +77,39 @@ private slots:
     void noCompleteReply_data();
     void noCompleteReply();
     void refusedConnection();
-    void reconnectsAfterBracketDisconnected();
-    void queryAndStatusBytesOnTheWire_data();
-    void queryAndStatusBytesOnTheWire();
-    void writeOnlyFrame();
+    void reconnectsAfterOperation();
+    void statusWordAndQueryBytes_data();
+    void statusWordAndQueryBytes();
+    void writeOnlyFrames();
+    void refusedWhileBusy_data();
+    void refusedWhileBusy();
     void longestReplyStaysInReplyArea();
     void consoleReaderHandsBytesToExchange();
-    void wirelessDiscovery_data();
-    void wirelessDiscovery();
-    void olderTransportLeavesNewerOneAlone();
-    void transportDeletedWhileWaiting();
+    void probe_data();
+    void probe();
+    void adoptModel_data();
+    void adoptModel();
 
 private:
     void startSim(const PrinterConfig &config = PrinterConfig::defaults());
     void openRawPeer();
+    NetworkLink *link() const { return static_cast<NetworkLink *>(m_session->link()); }
 
     std::unique_ptr<SimPrinter> m_sim;
     std::unique_ptr<RawPeer> m_peer;
-    std::unique_ptr<DeviceIoContrl_Net> m_net;
+    std::unique_ptr<PrinterSession> m_session;
 };
 
 void TestNetTransport::init()
 {
-    ret_mode = MEDIUM_NETWORK;
-    rtBuf.clear();
-    readReady_TCP = false;
-    m_net = std::make_unique<DeviceIoContrl_Net>(nullptr);
-    contrlNet = m_net.get();
+    m_session = std::make_unique<PrinterSession>();
 }
 
 void TestNetTransport::cleanup()
 {
-    contrlNet = nullptr;
-    m_net.reset();
+    m_session.reset();
     m_peer.reset();
     m_sim.reset();
-    ret_mode = MEDIUM_USB;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
@@ -128,14 +120,14 @@ void TestNetTransport::startSim(const PrinterConfig &config)
     m_sim->setUdpEnabled(false);
     QString error;
     QVERIFY2(m_sim->start(&error), qPrintable(error));
-    QCOMPARE(m_net->Connect_Server(QStringLiteral("127.0.0.1"), m_sim->tcpPort()), 0);
+    QCOMPARE(m_session->openNetwork(QStringLiteral("127.0.0.1"), m_sim->tcpPort()), 0);
 }
 
 void TestNetTransport::openRawPeer()
 {
     m_peer = std::make_unique<RawPeer>();
     QVERIFY(m_peer->server.isListening());
-    QCOMPARE(m_net->Connect_Server(QStringLiteral("127.0.0.1"), m_peer->port()), 0);
+    QCOMPARE(m_session->openNetwork(QStringLiteral("127.0.0.1"), m_peer->server.serverPort()), 0);
 }
 
 void TestNetTransport::replyAssembly_data()
@@ -169,18 +161,17 @@ void TestNetTransport::replyAssembly()
     m_sim->setReplyDelayMs(delayMs);
     const QByteArray data = m_sim->model().identityData();
 
-    NetworkBracket bracket;
+    PrinterSession::Operation operation(*m_session);
     unsigned char out[frame::kQueryOutSize];
     std::memset(out, 0xAA, sizeof(out));
-    QCOMPARE(GetPrinterInfo(INFO_DEVICE_IDENTITY, out, MEDIUM_NETWORK), int(RESULT_OK));
+    int length = -1;
+    QCOMPARE(m_session->queryInfo(INFO_DEVICE_IDENTITY, out, &length), int(RESULT_OK));
     QCOMPARE(QByteArray(reinterpret_cast<char *>(out), sizeof(out)), padded(data));
+    QCOMPARE(length, data.size());
 
-    // The transport hands over the frame alone: the bytes before it are dropped.
-    unsigned char request[] = {0x1B, 0xFF, 0xFE, 0x02, 0x0C, 0x00, 0x1B, 0xFE, 0xFF};
+    // The link hands over the frame alone: the bytes before it are dropped.
     unsigned char reply[frame::kReplyAreaSize] = {};
-    int replyLength = -7;
-    QCOMPARE(m_net->PrinterDataIORead(request, 9, reply, replyLength), int(RESULT_OK));
-    QCOMPARE(replyLength, -7);
+    QCOMPARE(link()->exchange(kIdentityQuery, reply), int(RESULT_OK));
     const QByteArray expected = frame::build(0x02, 0x0C, data);
     QCOMPARE(QByteArray(reinterpret_cast<char *>(reply), expected.size()), expected);
 }
@@ -189,23 +180,14 @@ void TestNetTransport::noCompleteReply_data()
 {
     QTest::addColumn<int>("fault");
     QTest::addColumn<bool>("waitsFullTimeout");
-    enum
-    {
-        Silent,
-        Late,
-        WrongItem,
-        Dropped,
-        FlagReset
-    };
-    QTest::newRow("never answered") << int(Silent) << true;
-    // Whatever runs from the event loop meanwhile may reset the shared time-out flag;
-    // the wait keeps its own deadline.
-    QTest::newRow("shared flag reset at the deadline") << int(FlagReset) << true;
-    QTest::newRow("answered after 3.3 s") << int(Late) << true;
+    QTest::newRow("never answered") << 0 << true;
+    QTest::newRow("answered after 3.3 s") << 1 << true;
     // The reply marker includes the item, so over the network another item code is
     // never taken for the reply: the wait ends by time-out.
-    QTest::newRow("other item code") << int(WrongItem) << true;
-    QTest::newRow("connection dropped") << int(Dropped) << false;
+    QTest::newRow("other item code") << 2 << true;
+    QTest::newRow("connection dropped") << 3 << true;
+    // The window closes the printer while an exchange waits: the wait ends at once.
+    QTest::newRow("closed while waiting") << 4 << false;
 }
 
 void TestNetTransport::noCompleteReply()
@@ -213,49 +195,27 @@ void TestNetTransport::noCompleteReply()
     QFETCH(int, fault);
     QFETCH(bool, waitsFullTimeout);
     startSim();
-    QTimer rescue;
-    switch (fault) {
-    case 0:
-        m_sim->setSilentItems({INFO_DEVICE_IDENTITY});
-        break;
-    case 1:
+    if (fault == 1)
         m_sim->setReplyDelayMs(3300);
-        break;
-    case 2:
+    else if (fault == 2)
         m_sim->setWrongItemItems({INFO_DEVICE_IDENTITY});
-        break;
-    case 3:
+    else if (fault == 3)
         m_sim->setDropAfterBytes(4);
-        break;
-    case 4:
+    else
         m_sim->setSilentItems({INFO_DEVICE_IDENTITY});
-        s_previousHandler = qInstallMessageHandler(
-            [](QtMsgType type, const QMessageLogContext &context, const QString &text) {
-                if (text == QLatin1String(" timeout "))
-                    timeoutFlag_TCP = false;
-                s_previousHandler(type, context, text);
-            });
-        // Ends a wait that trusted the flag after all, so that the test can report it.
-        QObject::connect(&rescue, &QTimer::timeout, [] { timeoutFlag_TCP = true; });
-        rescue.start(6000);
-        break;
-    }
+    if (fault == 4)
+        QTimer::singleShot(100, m_session.get(), [this] { m_session->close(); });
 
-    NetworkBracket bracket;
+    PrinterSession::Operation operation(*m_session);
     unsigned char out[frame::kQueryOutSize];
     std::memset(out, 0xAA, sizeof(out));
     QElapsedTimer clock;
     clock.start();
-    QCOMPARE(GetPrinterInfo(INFO_DEVICE_IDENTITY, out, MEDIUM_NETWORK), int(RESULT_NETWORK));
+    QCOMPARE(m_session->queryInfo(INFO_DEVICE_IDENTITY, out), int(RESULT_NETWORK));
     const qint64 elapsed = clock.elapsed();
-    if (fault == 4)
-        qInstallMessageHandler(s_previousHandler);
     QCOMPARE(QByteArray(reinterpret_cast<char *>(out), sizeof(out)), padded(QByteArray()));
-    if (waitsFullTimeout) {
-        QVERIFY2(elapsed >= 2990, qPrintable(QString::number(elapsed)));
-        QVERIFY2(elapsed < 4500, qPrintable(QString::number(elapsed)));
-    }
-    QVERIFY(timeoutFlag_TCP || !waitsFullTimeout || fault == 4);
+    QVERIFY2(waitsFullTimeout ? elapsed >= 2990 && elapsed < 4500 : elapsed < 2500,
+             qPrintable(QString::number(elapsed)));
 }
 
 void TestNetTransport::refusedConnection()
@@ -264,31 +224,31 @@ void TestNetTransport::refusedConnection()
     const quint16 port = m_sim->tcpPort();
     m_sim->stop();
     unsigned char out[frame::kQueryOutSize];
-    QCOMPARE(GetPrinterInfo(INFO_DEVICE_IDENTITY, out, MEDIUM_NETWORK), int(RESULT_NETWORK));
-    QCOMPARE(sendSetFrame(0x00, bytes("01")), int(RESULT_NETWORK));
-    QCOMPARE(m_net->Connect_Server(QStringLiteral("127.0.0.1"), port), 1);
-    QVERIFY(m_net->getHandle()->tcpSocket == nullptr);
+    QCOMPARE(m_session->queryInfo(INFO_DEVICE_IDENTITY, out), int(RESULT_NETWORK));
+    QCOMPARE(m_session->sendSet(0x00, bytes("01")), int(RESULT_NETWORK));
+    QCOMPARE(m_session->openNetwork(QStringLiteral("127.0.0.1"), port), 1);
+    QVERIFY(!m_session->link());
+    QCOMPARE(m_session->sendSet(0x00, bytes("01")), int(RESULT_NETWORK));
 }
 
-void TestNetTransport::reconnectsAfterBracketDisconnected()
+void TestNetTransport::reconnectsAfterOperation()
 {
     startSim();
     const QByteArray data = m_sim->model().identityData();
     unsigned char out[frame::kQueryOutSize];
     {
-        NetworkBracket bracket;
-        QCOMPARE(GetPrinterInfo(INFO_DEVICE_IDENTITY, out, MEDIUM_NETWORK), int(RESULT_OK));
+        PrinterSession::Operation operation(*m_session);
+        QCOMPARE(m_session->queryInfo(INFO_DEVICE_IDENTITY, out), int(RESULT_OK));
     }
-    QTcpSocket *socket = m_net->getHandle()->tcpSocket;
-    QVERIFY(socket);
-    QTRY_COMPARE(socket->state(), QAbstractSocket::UnconnectedState);
-
-    QCOMPARE(GetPrinterInfo(INFO_DEVICE_IDENTITY, out, MEDIUM_NETWORK), int(RESULT_OK));
+    QTRY_COMPARE(link()->socket()->state(), QAbstractSocket::UnconnectedState);
+    QCOMPARE(m_session->queryInfo(INFO_DEVICE_IDENTITY, out), int(RESULT_OK));
     QCOMPARE(QByteArray(reinterpret_cast<char *>(out), sizeof(out)), padded(data));
-    QCOMPARE(sendSetFrame(0x00, bytes("01")), int(RESULT_OK));
+    QCOMPARE(m_session->sendSet(0x00, bytes("01")), int(RESULT_OK));
+    // The open's check, the operation's connection, then one on demand.
+    QCOMPARE(m_sim->connectionCount(), 3);
 }
 
-void TestNetTransport::queryAndStatusBytesOnTheWire_data()
+void TestNetTransport::statusWordAndQueryBytes_data()
 {
     QTest::addColumn<QByteArray>("statusReply");
     QTest::addColumn<int>("result");
@@ -301,52 +261,86 @@ void TestNetTransport::queryAndStatusBytesOnTheWire_data()
                                << 0u;
 }
 
-void TestNetTransport::queryAndStatusBytesOnTheWire()
+void TestNetTransport::statusWordAndQueryBytes()
 {
     QFETCH(QByteArray, statusReply);
     QFETCH(int, result);
     QFETCH(uint, word);
     openRawPeer();
-    NetworkBracket bracket;
+    PrinterSession::Operation operation(*m_session);
     m_peer->reply = statusReply;
     quint32 got = 0xFFFFFFFF;
-    QCOMPARE(readPrinterStatusWord(&got), result);
+    QCOMPARE(m_session->readStatusWord(&got), result);
     QCOMPARE(m_peer->received, bytes("1B FF FE 00 03 04 1B FE FF"));
     QCOMPARE(got, word);
 
     m_peer->received.clear();
     m_peer->reply = bytes("1B FF FE 02 13 01 05 1B FE FF");
     unsigned char out[frame::kQueryOutSize];
-    QCOMPARE(GetPrinterInfo(INFO_PRINT_DENSITY, out, MEDIUM_NETWORK), int(RESULT_OK));
+    QCOMPARE(m_session->queryInfo(INFO_PRINT_DENSITY, out), int(RESULT_OK));
     QCOMPARE(m_peer->received, bytes("1B FF FE 02 13 00 1B FE FF"));
     QCOMPARE(int(out[0]), 5);
     QCOMPARE(int(out[1]), 0);
 }
 
-void TestNetTransport::writeOnlyFrame()
+void TestNetTransport::writeOnlyFrames()
 {
     openRawPeer();
-    NetworkBracket bracket;
-    QCOMPARE(sendSetFrame(0x00, bytes("02")), int(RESULT_OK));
-    QTRY_COMPARE(m_peer->received, bytes("1B FF FE 01 00 01 02 1B FE FF"));
-    QCOMPARE(SetPrinterStatusButton(POWER_SELF_TEST, MEDIUM_NETWORK), int(RESULT_OK));
-    QTRY_COMPARE(m_peer->received,
-                 bytes("1B FF FE 01 00 01 02 1B FE FF 1B FF FE 00 00 00 1B FE FF"));
+    PrinterSession::Operation operation(*m_session);
+    QCOMPARE(m_session->sendSet(0x00, bytes("02")), int(RESULT_OK));
+    QCOMPARE(m_session->sendCommand(POWER_SELF_TEST), int(RESULT_OK));
+    QCOMPARE(m_session->sendFrame(bytes("1B FF FE 01 05 00 1B FE FF")), int(RESULT_OK));
+    QCOMPARE(m_session->writeRaw("TEXT\r\n"), int(RESULT_OK));
+    QTRY_COMPARE(m_peer->received, bytes("1B FF FE 01 00 01 02 1B FE FF 1B FF FE 00 00 00 1B FE FF"
+                                         "1B FF FE 01 05 00 1B FE FF") +
+                                       "TEXT\r\n");
+}
+
+void TestNetTransport::refusedWhileBusy_data()
+{
+    QTest::addColumn<bool>("streaming");
+    QTest::newRow("an exchange holds the printer") << false;
+    QTest::newRow("a file is streamed") << true;
+}
+
+void TestNetTransport::refusedWhileBusy()
+{
+    QFETCH(bool, streaming);
+    openRawPeer();
+    PrinterSession::Operation operation(*m_session);
+    std::unique_ptr<PrinterSession::Hold> hold;
+    if (streaming)
+        m_session->setStreaming(true);
+    else
+        hold = std::make_unique<PrinterSession::Hold>(*m_session);
+    QVERIFY(m_session->busy());
+    QVERIFY(!PrinterSession::Hold(*m_session).held());
+    unsigned char out[frame::kQueryOutSize];
+    quint32 word = 0;
+    QCOMPARE(m_session->queryInfo(INFO_PRINT_DENSITY, out), int(RESULT_BUSY));
+    QCOMPARE(m_session->queryStatus(POWER_FIRMWARE_VERSION, out), int(RESULT_BUSY));
+    QCOMPARE(m_session->readStatusWord(&word), int(RESULT_BUSY));
+    QCOMPARE(m_session->sendSet(0x00, bytes("02")), int(RESULT_BUSY));
+    QCOMPARE(m_session->sendCommand(POWER_SELF_TEST), int(RESULT_BUSY));
+    // The holder's own raw writes and the stream's pieces go out.
+    StreamPiece piece;
+    QCOMPARE(m_session->writeRaw("AB", streaming ? &piece : nullptr), int(RESULT_OK));
+    QTRY_COMPARE(m_peer->received, QByteArray("AB"));
+    QTest::qWait(50);
+    QCOMPARE(m_peer->received, QByteArray("AB"));
 }
 
 void TestNetTransport::longestReplyStaysInReplyArea()
 {
     openRawPeer();
-    NetworkBracket bracket;
+    PrinterSession::Operation operation(*m_session);
     // L = 0xFF: a 264-byte frame, followed by more bytes than the reply area holds.
     const QByteArray longest = frame::build(0x02, 0x3C, QByteArray(255, 'D'));
     QCOMPARE(longest.size(), frame::kReplyAreaSize);
     m_peer->reply = bytes("00 11 22") + longest + QByteArray(300, 'E');
     // Exactly the reply area on the heap, so that a copy past it is reported.
     std::unique_ptr<unsigned char[]> reply(new unsigned char[frame::kReplyAreaSize]);
-    unsigned char request[] = {0x1B, 0xFF, 0xFE, 0x02, 0x3C, 0x00, 0x1B, 0xFE, 0xFF};
-    int replyLength = 0;
-    QCOMPARE(m_net->PrinterDataIORead(request, 9, reply.get(), replyLength), int(RESULT_OK));
+    QCOMPARE(link()->exchange(bytes("1B FF FE 02 3C 00 1B FE FF"), reply.get()), int(RESULT_OK));
     QCOMPARE(QByteArray(reinterpret_cast<char *>(reply.get()), frame::kReplyAreaSize), longest);
 }
 
@@ -355,38 +349,34 @@ void TestNetTransport::consoleReaderHandsBytesToExchange()
     startSim();
     m_sim->setReplyDelayMs(300);
     const QByteArray data = m_sim->model().identityData();
-    NetworkBracket bracket;
+    PrinterSession::Operation operation(*m_session);
     // The console reader runs inside the exchange's wait and takes the reply first.
     QByteArray taken;
     QTimer::singleShot(50, [&] {
         for (int i = 0; i < 5 && taken.isEmpty(); ++i)
-            taken = m_net->readDebugData();
+            taken = m_session->readPending();
     });
     unsigned char out[frame::kQueryOutSize];
-    QCOMPARE(GetPrinterInfo(INFO_DEVICE_IDENTITY, out, MEDIUM_NETWORK), int(RESULT_OK));
+    QCOMPARE(m_session->queryInfo(INFO_DEVICE_IDENTITY, out), int(RESULT_OK));
     QVERIFY(taken.contains(frame::build(0x02, 0x0C, data)));
     QCOMPARE(QByteArray(reinterpret_cast<char *>(out), sizeof(out)), padded(data));
 }
 
-void TestNetTransport::wirelessDiscovery_data()
+void TestNetTransport::probe_data()
 {
     QTest::addColumn<bool>("listening");
-    QTest::addColumn<bool>("searching");
     QTest::addColumn<int>("result");
     QTest::addColumn<QStringList>("entries");
     QTest::newRow("printer at the typed address")
-        << true << true << 1 << QStringList{QStringLiteral("Label [P1] {127.0.0.1}")};
-    QTest::newRow("nobody at the typed address") << false << true << 0 << QStringList();
-    QTest::newRow("search already stopped") << true << false << 1 << QStringList();
+        << true << 1 << QStringList{QStringLiteral("Label [P1] {127.0.0.1}")};
+    QTest::newRow("nobody at the typed address") << false << 0 << QStringList();
 }
 
-void TestNetTransport::wirelessDiscovery()
+void TestNetTransport::probe()
 {
     QFETCH(bool, listening);
-    QFETCH(bool, searching);
     QFETCH(int, result);
     QFETCH(QStringList, entries);
-
     m_sim = std::make_unique<SimPrinter>(
         identityConfig({"VID", "P1", "MFG: Label ;CMD:TSPL;MDL:P1;", "PID", "message"}));
     m_sim->setTcpPort(0);
@@ -396,76 +386,47 @@ void TestNetTransport::wirelessDiscovery()
     if (!listening)
         m_sim->stop();
 
-    MainWindow window;
-    window.ui->checkBox_WIFI->setChecked(true);
-    window.ui->lineEdit_ConnectAddr->setText(QStringLiteral("127.0.0.1"));
-    window.ui->lineEdit_ConnectTCPPort->setText(QString::number(port));
-    window.ui->comboBox_ScanResult->clear();
-    DeviceIoContrl_Net net(&window);
-    contrlNet = &net;
-    getListStatus = searching;
-    _PRINTER_ATTR attrs[kPrinterAttrCount] = {};
-    Printer_Vector list;
-    QCOMPARE(net.GetPrinterHandle(attrs, list), result);
-    getListStatus = false;
-    contrlNet = nullptr; // the window deletes the current transport when it goes
-
-    QStringList listed;
-    for (int i = 0; i < window.ui->comboBox_ScanResult->count(); ++i)
-        listed << window.ui->comboBox_ScanResult->itemText(i);
-    QCOMPARE(listed, entries);
-    if (!searching)
-        QCOMPARE(m_sim->connectionCount(), 0);
-    // No datagram: the discovery socket was never bound.
-    const auto udp = net.findChildren<QUdpSocket *>();
-    QCOMPARE(udp.size(), 1);
-    QCOMPARE(udp.first()->state(), QAbstractSocket::UnconnectedState);
+    PrinterDiscovery discovery;
+    QSignalSpy found(&discovery, &PrinterDiscovery::entryFound);
+    QSignalSpy progress(&discovery, &PrinterDiscovery::progressChanged);
+    QCOMPARE(discovery.probe(QStringLiteral("127.0.0.1"), port), result);
+    QCOMPARE(discovery.entries(), entries);
+    QCOMPARE(found.size(), entries.size());
+    QCOMPARE(progress.size(), 2);
+    QCOMPARE(progress.last().first().toInt(), 100);
+    QVERIFY(!discovery.running());
+    if (listening) // the open's check, then the identity query
+        QCOMPARE(m_sim->receivedFrames().size(), 1);
 }
 
-void TestNetTransport::olderTransportLeavesNewerOneAlone()
+void TestNetTransport::adoptModel_data()
 {
-    startSim();
-    auto newer = std::make_unique<DeviceIoContrl_Net>(nullptr);
-    QCOMPARE(DeviceIoContrl_Net::printer_handle_net, newer->getHandle());
-    QCOMPARE(newer->Connect_Server(QStringLiteral("127.0.0.1"), m_sim->tcpPort()), 0);
-    contrlNet = newer.get();
-    NetworkBracket bracket;
-    QTcpSocket *socket = newer->getHandle()->tcpSocket;
-    QVERIFY(socket->waitForConnected(3000));
-
-    // The first search's transport goes away after the second one was made.
-    m_net.reset();
-    QCOMPARE(DeviceIoContrl_Net::printer_handle_net, newer->getHandle());
-    QCOMPARE(newer->getHandle()->tcpSocket, socket);
-    QCOMPARE(socket->state(), QAbstractSocket::ConnectedState);
-    unsigned char out[frame::kQueryOutSize];
-    QCOMPARE(GetPrinterInfo(INFO_DEVICE_IDENTITY, out, MEDIUM_NETWORK), int(RESULT_OK));
-    bracket.disconnectSocket();
-    contrlNet = nullptr;
-    newer.reset();
-    QVERIFY(DeviceIoContrl_Net::printer_handle_net == nullptr);
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<int>("dots");
+    QTest::addColumn<bool>("printMode");
+    QTest::addColumn<bool>("settings");
+    QTest::newRow("plain") << "Label [P1] {127.0.0.1}" << 8 << false << true;
+    QTest::newRow("12 dots with print mode") << "Label [K53TA] {USB003}" << 12 << true << true;
+    QTest::newRow("print mode") << "QMV [ZC-501VRA] {10.0.0.2}" << 8 << true << true;
+    QTest::newRow("12 dots") << "VELDRA [RM872QV] {USB001}" << 12 << false << true;
+    QTest::newRow("settings locked") << "Label [WX-320] {USB002}" << 8 << false << false;
 }
 
-void TestNetTransport::transportDeletedWhileWaiting()
+void TestNetTransport::adoptModel()
 {
-    startSim();
-    m_sim->setSilentItems({INFO_DEVICE_IDENTITY});
-    NetworkBracket::connectSocket();
-    // The window closes while an exchange waits for its reply: the wait ends at once
-    // and nothing of the transport (socket, timer, record) is touched afterwards.
-    QTimer::singleShot(100, [this] {
-        contrlNet = nullptr;
-        m_net.reset();
-    });
-    unsigned char request[] = {0x1B, 0xFF, 0xFE, 0x02, 0x0C, 0x00, 0x1B, 0xFE, 0xFF};
-    unsigned char reply[frame::kReplyAreaSize] = {};
-    int replyLength = 0;
-    DeviceIoContrl_Net *net = m_net.get();
-    QElapsedTimer clock;
-    clock.start();
-    QCOMPARE(net->PrinterDataIORead(request, 9, reply, replyLength), int(RESULT_NETWORK));
-    QVERIFY(clock.elapsed() < 2500);
-    QVERIFY(!m_net);
+    QFETCH(QString, entry);
+    QFETCH(int, dots);
+    QFETCH(bool, printMode);
+    QFETCH(bool, settings);
+    m_session->adoptModel(QStringLiteral("Label [WX-310 K54A K60] {USB009}"));
+    m_session->setStripperConfirmed(true);
+    m_session->setWifiMode(1);
+    m_session->adoptModel(entry);
+    QCOMPARE(m_session->dotsPerMm(), dots);
+    QCOMPARE(m_session->hasPrintMode(), printMode);
+    QCOMPARE(m_session->settingsAllowed(), settings);
+    QVERIFY(!m_session->stripperConfirmed());
+    QCOMPARE(m_session->wifiMode(), -1);
 }
 
 QTEST_MAIN(TestNetTransport)

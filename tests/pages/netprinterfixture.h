@@ -2,10 +2,16 @@
 
 #include "app/globals.h"
 #include "app/mainwindow.h"
-#include "transport/nettransport.h"
+#include "protocol/printersession.h"
 #include "messagerecorder.h"
 #include "sim/simprinter.h"
 #include "ui_mainwindow.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
 
 #include <QSettings>
 #include <QtTest>
@@ -40,19 +46,19 @@ struct NetPrinterFixture
         recorder = std::make_unique<MessageRecorder>();
         window = std::make_unique<MainWindow>();
         Ui::MainWindow *ui = window->ui;
-        QTest::mouseClick(ui->checkBox_WIFI, Qt::LeftButton);
-        ui->lineEdit_ConnectAddr->setText(QStringLiteral("127.0.0.1"));
-        ui->lineEdit_ConnectTCPPort->setText(QString::number(printer->tcpPort()));
+        QTest::mouseClick(ui->centralwidget->findChild<QCheckBox *>(QStringLiteral("checkBox_WIFI")), Qt::LeftButton);
+        ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectAddr"))->setText(QStringLiteral("127.0.0.1"));
+        ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectTCPPort"))->setText(QString::number(printer->tcpPort()));
         return true;
     }
 
     // Refreshes the list and opens its entry; true when "连接成功！" was shown.
     bool open()
     {
-        QTest::mouseClick(window->ui->pushButton_getList, Qt::LeftButton);
-        if (window->ui->comboBox_ScanResult->count() != 1)
+        QTest::mouseClick(window->ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_getList")), Qt::LeftButton);
+        if (window->ui->centralwidget->findChild<QComboBox *>(QStringLiteral("comboBox_ScanResult"))->count() != 1)
             return false;
-        QTest::mouseClick(window->ui->pushButton_open, Qt::LeftButton);
+        QTest::mouseClick(window->ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_open")), Qt::LeftButton);
         const bool ok = recorder->lastText() == QString::fromUtf8("连接成功！");
         recorder->clear();
         printer->clearRecords();
@@ -84,13 +90,8 @@ struct NetPrinterFixture
         recorder.reset();
         if (printer)
             printer->stop();
-        // Transports left by a search are deleted by the event loop.
+        // Links retired on close are deleted by the event loop.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        contrlNet = nullptr;
-        contrlUsb = nullptr;
-        ret_mode = 1;
-        mmToDot = 8;
-        printModeFlag = 0;
     }
 };
 

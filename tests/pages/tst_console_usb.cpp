@@ -8,8 +8,14 @@
 #include "download/workerthread.h"
 #include "filesendhelpers.h"
 #include "messagerecorder.h"
-#include "transport/usbtransport.h"
+#include "transport/usblink.h"
 #include "ui_mainwindow.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
 
 #include <QRegularExpression>
 #include <QSettings>
@@ -45,17 +51,17 @@ void TestConsoleUsb::init()
     if (!EmulatedUsbBus::available())
         QSKIP(qPrintable(EmulatedUsbBus::unavailableReason()));
     QSettings(QStringLiteral("Company"), QStringLiteral("App")).clear();
-    savedTimeouts = CDeviceIOOpera::timeouts();
+    savedTimeouts = UsbLink::defaultTimeouts();
     UsbTimeouts shortened = savedTimeouts;
     shortened.exchangeMs = 300; // a read-back that brings nothing
-    CDeviceIOOpera::setTimeoutsForTesting(shortened);
+    UsbLink::setDefaultTimeouts(shortened);
     bus = std::make_unique<EmulatedUsbBus>();
     printer = bus->addDevice(EmulatedDeviceSpec());
     printer->setResponder([](const QByteArray &) { return QByteArray(); });
     recorder = std::make_unique<MessageRecorder>();
     window = std::make_unique<MainWindow>();
-    QTest::mouseClick(window->ui->pushButton_getList, Qt::LeftButton);
-    QTest::mouseClick(window->ui->pushButton_open, Qt::LeftButton);
+    QTest::mouseClick(window->ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_getList")), Qt::LeftButton);
+    QTest::mouseClick(window->ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_open")), Qt::LeftButton);
     QCOMPARE(recorder->lastText(), QString::fromUtf8("连接成功！"));
     recorder->clear();
 }
@@ -65,14 +71,10 @@ void TestConsoleUsb::cleanup()
     window.reset();
     recorder.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    delete contrlUsb;
-    contrlUsb = nullptr;
     printer = nullptr;
     bus.reset();
-    CDeviceIOOpera::setTimeoutsForTesting(savedTimeouts);
+    UsbLink::setDefaultTimeouts(savedTimeouts);
     debugMode = false;
-    mmToDot = 8;
-    printModeFlag = 0;
 }
 
 QStringList TestConsoleUsb::lines() const
@@ -145,9 +147,9 @@ void TestConsoleUsb::fileGoesInUsbPieces_data()
 void TestConsoleUsb::fileGoesInUsbPieces()
 {
     QFETCH(int, acceptLimit);
-    UsbTimeouts timeouts = CDeviceIOOpera::timeouts();
-    timeouts.buttonWriteMs = 1000;
-    CDeviceIOOpera::setTimeoutsForTesting(timeouts);
+    UsbTimeouts timeouts = UsbLink::defaultTimeouts();
+    timeouts.writeMs = 1000;
+    UsbLink::setDefaultTimeouts(timeouts);
     printer->setAcceptLimit(acceptLimit);
     QTemporaryDir dir;
     const QByteArray content = rawPayload(25000, 4);
@@ -174,9 +176,9 @@ void TestConsoleUsb::closeStopsAStalledDownload()
 {
     // The printer stops taking data in the second piece and would wait out a whole
     // minute; closing the window stops the download at once and removes the plain copy.
-    UsbTimeouts timeouts = CDeviceIOOpera::timeouts();
-    timeouts.buttonWriteMs = 60000;
-    CDeviceIOOpera::setTimeoutsForTesting(timeouts);
+    UsbTimeouts timeouts = UsbLink::defaultTimeouts();
+    timeouts.writeMs = 60000;
+    UsbLink::setDefaultTimeouts(timeouts);
     printer->setAcceptLimit(15000);
     QTemporaryDir dir;
     const QByteArray plain = rawPayload(32000, 6);

@@ -200,11 +200,11 @@ void TestDistanceSettingsNet::stripperQuestionOncePerDeviceSelection()
     QTest::mouseClick(ui->pushButton_StripperSettingRead, Qt::LeftButton);
     QTest::mouseClick(ui->pushButton_StripperSettingSet, Qt::LeftButton);
     QCOMPARE(f.recorder->dialogTitles, QStringList{QString::fromUtf8("设置工具")});
-    QCOMPARE(CHECK_STATUES, 1);
+    QVERIFY(f.window->session().stripperConfirmed());
 
-    QTest::mouseClick(ui->pushButton_close, Qt::LeftButton);
+    QTest::mouseClick(ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_close")), Qt::LeftButton);
     QVERIFY(f.open());
-    QCOMPARE(CHECK_STATUES, 0);
+    QVERIFY(!f.window->session().stripperConfirmed());
     QTest::mouseClick(ui->pushButton_StripperSettingRead, Qt::LeftButton);
     QCOMPARE(f.recorder->dialogTitles, QStringList{QString::fromUtf8("设置工具")});
     QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("处理成功")});
@@ -229,7 +229,7 @@ void TestDistanceSettingsNet::rejectedStripperQuestionSendsNothing()
     f.recorder->dialogResult = QDialog::Rejected;
     QTest::mouseClick(b, Qt::LeftButton);
     QVERIFY(f.recorder->messages.isEmpty());
-    QCOMPARE(CHECK_STATUES, 0);
+    QVERIFY(!f.window->session().stripperConfirmed());
     QTest::qWait(50);
     QVERIFY(f.printer->receivedFrames().isEmpty());
 
@@ -245,7 +245,7 @@ void TestDistanceSettingsNet::closedPrinterSendsNothing()
 {
     NetPrinterFixture f;
     QVERIFY(f.start(QStringLiteral("K53TA")));
-    QTest::mouseClick(f.window->ui->pushButton_getList, Qt::LeftButton);
+    QTest::mouseClick(f.window->ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_getList")), Qt::LeftButton);
     f.printer->clearRecords();
     Ui::MainWindow *ui = f.window->ui;
     for (QPushButton *button :

@@ -383,7 +383,7 @@ void TestDownloadNet::exchangesRefusedDuringDownload()
     QTRY_COMPARE(f.printer->rawByteCount(), qint64(plain.size()));
     QCOMPARE(f.printer->rawSha256().toHex(), sha256(plain).toHex());
     QVERIFY(f.printer->receivedFrames().isEmpty());
-    QVERIFY(window->ui->pushButton_close->isEnabled() && window->ui->pushButton_Send->isEnabled());
+    QVERIFY(window->ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_close"))->isEnabled() && window->ui->pushButton_Send->isEnabled());
 }
 
 void TestDownloadNet::pieceRetries_data()

@@ -96,7 +96,7 @@ void TestFunctionPageNet::secondRequestDuringReplyWait()
     QCOMPARE(f.printer->receivedFrames().size(), 1);
     QCOMPARE(f.printer->rawByteCount(), qint64(0));
     QVERIFY(f.window->isDeviceOpen());
-    QVERIFY(ui->tabWidget_2->isEnabled() && ui->pushButton_close->isEnabled());
+    QVERIFY(ui->tabWidget_2->isEnabled() && ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_close"))->isEnabled());
 }
 
 void TestFunctionPageNet::printerInformation()
@@ -182,7 +182,7 @@ void TestFunctionPageNet::closedPrinterSendsNothing()
 {
     NetPrinterFixture f;
     QVERIFY(f.start());
-    QTest::mouseClick(f.window->ui->pushButton_getList, Qt::LeftButton);
+    QTest::mouseClick(f.window->ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_getList")), Qt::LeftButton);
     f.printer->clearRecords();
     for (const char *name : {"pushButton_SelfCheck", "pushButton_AllCut", "pushButton_Reboot"}) {
         f.recorder->clear();
@@ -206,7 +206,7 @@ void TestFunctionPageNet::restartResetsPanelThenReports()
     bool resetBeforeMessage = false;
     prompts::setMessageHandler([&](QWidget *, const prompts::Message &m) {
         f.recorder->messages.append(m);
-        resetBeforeMessage = ui->pushButton_open->isEnabled() && !ui->pushButton_close->isEnabled();
+        resetBeforeMessage = ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_open"))->isEnabled() && !ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_close"))->isEnabled();
     });
     QTest::mouseClick(ui->pushButton_Reboot, Qt::LeftButton);
     QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("处理成功")});
@@ -244,22 +244,22 @@ void TestFunctionPageNet::initialisationReportsThenResets()
     bool openWhileMessage = false;
     prompts::setMessageHandler([&](QWidget *, const prompts::Message &m) {
         f.recorder->messages.append(m);
-        openWhileMessage = !ui->pushButton_open->isEnabled();
+        openWhileMessage = !ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_open"))->isEnabled();
     });
     QTest::mouseClick(ui->pushButton_PrinterInit, Qt::LeftButton);
     QCOMPARE(f.recorder->questions.size(), 1);
     QVERIFY(f.recorder->questions.at(0).contains(QString::fromUtf8("清除")));
     if (!agree) {
         QVERIFY(f.recorder->messages.isEmpty());
-        QVERIFY(!ui->pushButton_open->isEnabled());
+        QVERIFY(!ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_open"))->isEnabled());
         QTest::qWait(50);
         QVERIFY(f.printer->receivedFrames().isEmpty());
         return;
     }
     QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("处理成功")});
     QVERIFY(openWhileMessage);
-    QVERIFY(ui->pushButton_open->isEnabled());
-    QVERIFY(!ui->pushButton_close->isEnabled());
+    QVERIFY(ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_open"))->isEnabled());
+    QVERIFY(!ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_close"))->isEnabled());
     QTRY_COMPARE(f.printer->functionCodes(), QList<quint8>{5});
 }
 

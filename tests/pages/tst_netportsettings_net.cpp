@@ -132,7 +132,7 @@ void TestNetportSettingsNet::setFrames()
     QVERIFY(f.start());
     QVERIFY(f.open());
     Ui::MainWindow *ui = f.window->ui;
-    const QString connectTcpBefore = ui->lineEdit_ConnectTCPPort->text();
+    const QString connectTcpBefore = ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectTCPPort"))->text();
     fillPage(ui, mode, boxes);
     const qint64 before = f.printer->bytesReceived();
     QTest::mouseClick(ui->pushButton_NetportSettingSet, Qt::LeftButton);
@@ -140,9 +140,9 @@ void TestNetportSettingsNet::setFrames()
     QTRY_COMPARE(f.printer->bytesReceived() - before, qint64(22 + 13));
     // The restart box comes first, then the result handler's own success message.
     QCOMPARE(f.recorder->texts(), (QStringList{kRestartText, kOkText}));
-    QCOMPARE(ui->lineEdit_ConnectTCPPort->text(),
+    QCOMPARE(ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectTCPPort"))->text(),
              connectTcp.isEmpty() ? connectTcpBefore : connectTcp);
-    QCOMPARE(ui->lineEdit_ConnectUDPPort->text(), boxes.at(4));
+    QCOMPARE(ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectUDPPort"))->text(), boxes.at(4));
     // Connected over the WiFi medium: the connection stays.
     QVERIFY(f.window->isDeviceOpen());
 }
@@ -163,14 +163,14 @@ void TestNetportSettingsNet::malformedAddressIsRefused()
     QVERIFY(f.start());
     QVERIFY(f.open());
     Ui::MainWindow *ui = f.window->ui;
-    const QString connectTcp = ui->lineEdit_ConnectTCPPort->text();
+    const QString connectTcp = ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectTCPPort"))->text();
     fillPage(ui, 1, boxes);
     QTest::mouseClick(ui->pushButton_NetportSettingSet, Qt::LeftButton);
     QCOMPARE(f.recorder->texts(),
              QStringList{QString::fromUtf8("地址格式错误，请输入如192.168.1.100的四段地址")});
     QTest::qWait(100);
     QVERIFY(f.printer->receivedFrames().isEmpty());
-    QCOMPARE(ui->lineEdit_ConnectTCPPort->text(), connectTcp);
+    QCOMPARE(ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectTCPPort"))->text(), connectTcp);
 }
 
 void TestNetportSettingsNet::closesOnEthernetMedium()
@@ -180,13 +180,13 @@ void TestNetportSettingsNet::closesOnEthernetMedium()
     QVERIFY(f.open());
     Ui::MainWindow *ui = f.window->ui;
     // Opened over TCP as an Ethernet printer would be; the box only marks the medium.
-    ui->checkBox_NET->setChecked(true);
+    ui->centralwidget->findChild<QCheckBox *>(QStringLiteral("checkBox_NET"))->setChecked(true);
     fillPage(ui, 0, {"127.0.0.1", "255.0.0.0", "127.0.0.1", "9100", "38400"});
     QTest::mouseClick(ui->pushButton_NetportSettingSet, Qt::LeftButton);
     QTRY_COMPARE(f.printer->receivedFrames().size(), 2);
     QCOMPARE(f.recorder->texts(), (QStringList{kRestartText, kOkText}));
     QVERIFY(!f.window->isDeviceOpen());
-    QVERIFY(!ui->pushButton_close->isEnabled());
+    QVERIFY(!ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_close"))->isEnabled());
 }
 
 QTEST_MAIN(TestNetportSettingsNet)

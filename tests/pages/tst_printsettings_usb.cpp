@@ -2,12 +2,17 @@
 // as a malformed reply (code 1) rather than as a time-out: a failed read all the same.
 #include "emulatedusbprinter.h"
 
-#include "app/globals.h"
+#include "protocol/printersession.h"
 #include "app/mainwindow.h"
 #include "messagerecorder.h"
 #include "sim/printermodel.h"
-#include "transport/usbtransport.h"
 #include "ui_mainwindow.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
 
 #include <QSettings>
 #include <QtTest>
@@ -40,10 +45,10 @@ void TestPrintSettingsUsb::init()
     printer = bus->addDevice(device);
     recorder = std::make_unique<MessageRecorder>();
     window = std::make_unique<MainWindow>();
-    QTest::mouseClick(window->ui->pushButton_getList, Qt::LeftButton);
-    QTest::mouseClick(window->ui->pushButton_open, Qt::LeftButton);
+    QTest::mouseClick(window->ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_getList")), Qt::LeftButton);
+    QTest::mouseClick(window->ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_open")), Qt::LeftButton);
     QCOMPARE(recorder->lastText(), QString::fromUtf8("连接成功！"));
-    QCOMPARE(mmToDot, 12);
+    QCOMPARE(window->session().dotsPerMm(), 12);
     recorder->clear();
 }
 
@@ -52,12 +57,8 @@ void TestPrintSettingsUsb::cleanup()
     window.reset();
     recorder.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    delete contrlUsb;
-    contrlUsb = nullptr;
     printer = nullptr;
     bus.reset();
-    mmToDot = 8;
-    printModeFlag = 0;
 }
 
 void TestPrintSettingsUsb::printerLackingSettingFailsTheRead_data()

@@ -352,7 +352,7 @@ void TestProvisioningNet::printerClosedMeanwhile()
     NetPrinterFixture f;
     DistributeNet *dialog = openDialog(f);
     QVERIFY(dialog);
-    QTest::mouseClick(f.window->ui->pushButton_close, Qt::LeftButton);
+    QTest::mouseClick(f.window->ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_close")), Qt::LeftButton);
     QVERIFY(!f.window->isDeviceOpen());
     f.recorder->clear();
     QTest::mouseClick(child<QPushButton>(dialog, "btnSetNet"), Qt::LeftButton);

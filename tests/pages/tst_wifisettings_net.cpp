@@ -200,8 +200,8 @@ void TestWifiSettingsNet::onlyPortChanged()
     // Something was sent over the WiFi medium: the device is closed without a message.
     QCOMPARE(f.recorder->texts(), QStringList{kRestartText});
     QVERIFY(!f.window->isDeviceOpen());
-    QCOMPARE(ui->lineEdit_ConnectTCPPort->text(), QStringLiteral("9100"));
-    QCOMPARE(ui->lineEdit_ConnectAddr->text(), QStringLiteral("127.0.0.1"));
+    QCOMPARE(ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectTCPPort"))->text(), QStringLiteral("9100"));
+    QCOMPARE(ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectAddr"))->text(), QStringLiteral("127.0.0.1"));
     QCOMPARE(f.window->savedApPort, QStringLiteral("9100"));
 }
 
@@ -211,7 +211,7 @@ void TestWifiSettingsNet::shortAccessPointPassword()
     QVERIFY(startOpen(f));
     QVERIFY(f.readPage(QStringLiteral("Wifi")));
     Ui::MainWindow *ui = f.window->ui;
-    const QString connectPort = ui->lineEdit_ConnectTCPPort->text();
+    const QString connectPort = ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectTCPPort"))->text();
     ui->comboBox_WifiMode->setCurrentIndex(1);
     ui->lineEdit_WApName->setText(QStringLiteral("Label-AP"));
     ui->lineEdit_WApPassword->setText(QStringLiteral("1234567"));
@@ -223,7 +223,7 @@ void TestWifiSettingsNet::shortAccessPointPassword()
     QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("AP模式的wifi密码最少为8位")});
     QVERIFY(f.window->isDeviceOpen());
     QCOMPARE(f.window->savedWifiMode, 0);
-    QCOMPARE(ui->lineEdit_ConnectTCPPort->text(), connectPort);
+    QCOMPARE(ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectTCPPort"))->text(), connectPort);
 }
 
 void TestWifiSettingsNet::emptyAccessPointAddress()
@@ -245,7 +245,7 @@ void TestWifiSettingsNet::emptyAccessPointAddress()
                                                   24) +
                                        hexBytes("1BFEFF")});
     // An empty box is not an address to connect to.
-    QCOMPARE(ui->lineEdit_ConnectAddr->text(), QStringLiteral("127.0.0.1"));
+    QCOMPARE(ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectAddr"))->text(), QStringLiteral("127.0.0.1"));
     QCOMPARE(f.recorder->texts(), QStringList{kRestartText});
 }
 
@@ -266,7 +266,7 @@ void TestWifiSettingsNet::ipPayloadHasMaskBeforeGateway()
     // The printer answers in its own order: gateway before mask.
     QCOMPARE(f.printer->value(0x28), hexBytes("00 C0A80132 C0A80101 FFFFFF00 00000000"));
     // Only copied into the box: the device is closed and nothing connects to it here.
-    QCOMPARE(ui->lineEdit_ConnectAddr->text(), QStringLiteral("192.168.1.50"));
+    QCOMPARE(ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectAddr"))->text(), QStringLiteral("192.168.1.50"));
 }
 
 void TestWifiSettingsNet::everyGroupInOrder()
@@ -291,8 +291,8 @@ void TestWifiSettingsNet::everyGroupInOrder()
     QCOMPARE(frames.at(2), hexBytes("1BFFFE01 29 02 8D23 1BFEFF"));
     QCOMPARE(frames.at(3), hexBytes("1BFFFE01 28 11 01 7F000001 FFFFFF00 7F000001 09010203 "
                                     "1BFEFF"));
-    QCOMPARE(ui->lineEdit_ConnectAddr->text(), QStringLiteral("127.0.0.9"));
-    QCOMPARE(ui->lineEdit_ConnectTCPPort->text(), QStringLiteral("9101"));
+    QCOMPARE(ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectAddr"))->text(), QStringLiteral("127.0.0.9"));
+    QCOMPARE(ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectTCPPort"))->text(), QStringLiteral("9101"));
     QVERIFY(!f.window->isDeviceOpen());
 }
 

@@ -1,5 +1,5 @@
 // The udev rule that gives the logged-in user access to the printers, and its installer.
-#include "transport/usbtransport.h"
+#include "transport/usblink.h"
 
 #include <QFile>
 #include <QProcess>
@@ -56,7 +56,7 @@ private slots:
         }
         QCOMPARE(rules.size(), 1);
         const QByteArray vendor =
-            QByteArray::number(CDeviceIOOpera::kVendorId, 16).rightJustified(4, '0');
+            QByteArray::number(UsbLink::kVendorId, 16).rightJustified(4, '0');
         QCOMPARE(rules.first(),
                  "SUBSYSTEM==\"usb\", ATTR{idVendor}==\"" + vendor + "\", TAG+=\"uaccess\"");
         QVERIFY(!rule.contains("MODE"));

@@ -1,10 +1,12 @@
-// The USB transport against printers emulated behind the real libusb.
+// The USB link, USB discovery and the session over USB, against printers emulated
+// behind the real libusb.
 #include "emulatedusbprinter.h"
 
-#include "app/globals.h"
 #include "protocol/frame.h"
+#include "protocol/printersession.h"
 #include "sim/printermodel.h"
-#include "transport/usbtransport.h"
+#include "transport/discovery.h"
+#include "transport/usblink.h"
 
 #include <QCoreApplication>
 #include <QMutex>
@@ -36,12 +38,7 @@ public:
             });
     }
     ~LogCapture() { qInstallMessageHandler(m_previous); }
-    static bool contains(const QString &line)
-    {
-        QMutexLocker lock(&logMutex);
-        return logLines.contains(line);
-    }
-    static bool containsPart(const QString &part)
+    static bool contains(const QString &part)
     {
         QMutexLocker lock(&logMutex);
         return !logLines.filter(part).isEmpty();
@@ -53,8 +50,7 @@ private:
 
 QByteArray queryFrame(quint8 item)
 {
-    return QByteArray::fromHex("1BFFFE0200").replace(4, 1, QByteArray(1, char(item))) +
-           QByteArray::fromHex("001BFEFF");
+    return QByteArray::fromHex("1BFFFE02") + char(item) + QByteArray::fromHex("001BFEFF");
 }
 
 // The frame with which the simulated printer answers a query for `item`.
@@ -65,8 +61,16 @@ QByteArray modelReply(EmulatedUsbPrinter *printer, quint8 item)
            QByteArray::fromHex("1BFEFF");
 }
 
-const char *const kNoPrinterLog =
-    "printer_handle_usb == NULL or  printer_handle_usb->pHandle == NULL";
+EmulatedDeviceSpec printerOn(int busNumber, int device, const QString &port,
+                             const QByteArray &product = "ABC")
+{
+    EmulatedDeviceSpec spec;
+    spec.bus = busNumber;
+    spec.deviceNumber = device;
+    spec.portPath = port;
+    spec.product = product;
+    return spec;
+}
 
 } // namespace
 
@@ -76,48 +80,32 @@ class TestUsbTransport : public QObject
 
 private:
     std::unique_ptr<EmulatedUsbBus> bus;
-    std::unique_ptr<CDeviceIOOpera> usb;
+    std::unique_ptr<UsbLink> usb;
     std::unique_ptr<LogCapture> log;
 
-    EmulatedUsbPrinter *addPrinter(const EmulatedDeviceSpec &deviceSpec = EmulatedDeviceSpec())
+    EmulatedUsbPrinter *addPrinter(const EmulatedDeviceSpec &spec = printerOn(1, 2, "3"))
     {
-        EmulatedUsbPrinter *p = bus->addDevice(deviceSpec);
+        EmulatedUsbPrinter *p = bus->addDevice(spec);
         if (!p)
             qFatal("the emulated device could not be added");
         return p;
     }
 
-    static EmulatedDeviceSpec printerOn(int busNumber, int device, const QString &port,
-                                        const QByteArray &product = "ABC")
+    // One exchange; the reply area has 16 guard bytes behind the block.
+    int exchange(const QByteArray &frame, QByteArray *reply = nullptr)
     {
-        EmulatedDeviceSpec deviceSpec;
-        deviceSpec.bus = busNumber;
-        deviceSpec.deviceNumber = device;
-        deviceSpec.portPath = port;
-        deviceSpec.product = product;
-        return deviceSpec;
-    }
-
-    int swap(const QByteArray &frame, QByteArray *reply, int *replyLength)
-    {
-        QByteArray out = frame;
-        unsigned char buffer[CDeviceIOOpera::kReplyBlockSize + 16];
+        unsigned char buffer[UsbLink::kReplyBlockSize + 16];
         std::memset(buffer, 0xEE, sizeof(buffer));
-        int length = *replyLength;
-        const int code = usb->PrinterDataIOSwap(reinterpret_cast<unsigned char *>(out.data()),
-                                                out.size(), reply ? buffer : nullptr, length);
-        *replyLength = length;
+        const int code = usb->exchange(frame, reply ? buffer : nullptr);
         if (reply)
             *reply = QByteArray(reinterpret_cast<const char *>(buffer), sizeof(buffer));
         return code;
     }
 
-    int button(const QByteArray &frame)
+    static int statusWord(UsbLink &link)
     {
-        QByteArray out = frame;
-        int length = 0;
-        return usb->PrinterDataIOButton(reinterpret_cast<unsigned char *>(out.data()), out.size(),
-                                        nullptr, length);
+        QByteArray data;
+        return link.readStatusData(&data);
     }
 
 private slots:
@@ -128,28 +116,28 @@ private slots:
         // Short waits keep the time-out cases quick; the relations between them stay.
         UsbTimeouts shortened;
         shortened.exchangeMs = 600;
-        shortened.buttonWriteMs = 2500;
+        shortened.writeMs = 2500;
         shortened.controlMs = 600;
-        CDeviceIOOpera::setTimeoutsForTesting(shortened);
+        UsbLink::setDefaultTimeouts(shortened);
     }
 
     void init()
     {
         bus = std::make_unique<EmulatedUsbBus>();
-        usb = std::make_unique<CDeviceIOOpera>(nullptr);
+        usb = std::make_unique<UsbLink>();
         log = std::make_unique<LogCapture>();
-        getListStatus = true;
     }
 
     void cleanup()
     {
         // No libusb context may outlive the emulated bus.
         usb.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         bus.reset();
         log.reset();
     }
 
-    void discoveryEntry_data()
+    void listEntry_data()
     {
         QTest::addColumn<int>("vendor");
         QTest::addColumn<int>("product");
@@ -165,8 +153,6 @@ private slots:
                                       << "Unknown [P6] {USB003}";
         QTest::newRow("no product string") << 0x4B7E << 1285 << QByteArray() << "3"
                                            << "Sable Kestrel [Unknown] {USB003}";
-        QTest::newRow("port 7") << 0x4B7E << 1285 << QByteArray("ABC") << "7"
-                                << "Sable Kestrel [ABC] {USB007}";
         QTest::newRow("port 123 behind a hub") << 0x4B7E << 1285 << QByteArray("ABC") << "4.123"
                                                << "Sable Kestrel [ABC] {USB123}";
         QTest::newRow("other vendor, brand product id")
@@ -174,60 +160,38 @@ private slots:
             << "";
     }
 
-    void discoveryEntry()
+    void listEntry()
     {
         QFETCH(int, vendor);
         QFETCH(int, product);
         QFETCH(QByteArray, productString);
         QFETCH(QString, port);
         QFETCH(QString, entry);
+        EmulatedDeviceSpec spec = printerOn(1, 2, port, productString);
+        spec.vendorId = quint16(vendor);
+        spec.productId = quint16(product);
+        addPrinter(spec);
 
-        EmulatedDeviceSpec deviceSpec = printerOn(1, 2, port, productString);
-        deviceSpec.vendorId = quint16(vendor);
-        deviceSpec.productId = quint16(product);
-        addPrinter(deviceSpec);
-
-        _PRINTER_ATTR attrs[kPrinterAttrCount];
-        std::memset(attrs, 0, sizeof(attrs));
-        Printer_Vector list;
-        const int found = usb->GetPrinterHandle(attrs, list);
-
-        if (entry.isEmpty()) {
-            QCOMPARE(found, 0);
-            QVERIFY(list.devices.isEmpty());
-            QCOMPARE(attrs[0].modelname[0], '\0');
-            return;
-        }
-        QCOMPARE(found, 1);
-        QCOMPARE(QString::fromUtf8(attrs[0].modelname), entry);
-        QCOMPARE(list.devices.size(), 1);
-        const PrinterDevEntry &device = list.devices.first();
-        QCOMPARE(QByteArray(device.productString),
-                 productString.isEmpty() ? QByteArray("Unknown") : productString);
-        QCOMPARE(QString::fromLatin1(device.portName), entry.mid(entry.indexOf("{") + 1, 6));
+        PrinterDiscovery discovery;
+        QSignalSpy found(&discovery, &PrinterDiscovery::entryFound);
+        QCOMPARE(discovery.listUsb(), entry.isEmpty() ? 0 : 1);
+        const QStringList expected = entry.isEmpty() ? QStringList() : QStringList{entry};
+        QCOMPARE(discovery.entries(), expected);
+        QCOMPARE(found.size(), expected.size());
     }
 
-    void discoveryNeverWritesPastFiveRecords()
+    void listStopsAtFivePrinters()
     {
+        EmulatedDeviceSpec foreign = printerOn(1, 2, "9", "foreign");
+        foreign.vendorId = 0x1234;
+        addPrinter(foreign);
         for (int i = 0; i < 7; ++i)
-            addPrinter(printerOn(1, 2 + i, QString::number(i + 1), "P" + QByteArray::number(i)));
-
-        // Seven records, the last two must stay as they were.
-        _PRINTER_ATTR attrs[7];
-        std::memset(attrs, 0, sizeof(attrs));
-        std::memset(&attrs[5], 0xA5, 2 * sizeof(_PRINTER_ATTR));
-        Printer_Vector list;
-        QCOMPARE(usb->GetPrinterHandle(attrs, list), 1);
-
-        QCOMPARE(list.devices.size(), kPrinterAttrCount);
-        for (int i = 0; i < kPrinterAttrCount; ++i)
-            QVERIFY(QByteArray(attrs[i].modelname).startsWith("Sable Kestrel [P"));
-        for (int i = 5; i < 7; ++i) {
-            const QByteArray record(reinterpret_cast<const char *>(&attrs[i]),
-                                    sizeof(_PRINTER_ATTR));
-            QCOMPARE(record, QByteArray(sizeof(_PRINTER_ATTR), char(0xA5)));
-        }
-        QVERIFY(LogCapture::containsPart(QStringLiteral("More than 5 USB printers attached")));
+            addPrinter(printerOn(1, 3 + i, QString::number(i + 1), "P" + QByteArray::number(i)));
+        const QStringList entries = UsbLink::listPrinters();
+        QCOMPARE(entries.size(), UsbLink::kListLimit);
+        for (const QString &entry : entries)
+            QVERIFY2(entry.startsWith(QStringLiteral("Sable Kestrel [P")), qPrintable(entry));
+        QVERIFY(LogCapture::contains(QStringLiteral("More than 5 USB printers attached")));
     }
 
     void openByPortNumber_data()
@@ -247,19 +211,15 @@ private slots:
         QFETCH(int, requestedPort);
         QFETCH(int, result);
         EmulatedUsbPrinter *printer = addPrinter(printerOn(1, 2, attachedPort));
-        QCOMPARE(usb->GetPrinterHandle(requestedPort), result);
-        UsbHandleRecord *record = CDeviceIOOpera::printer_handle_usb;
-        QVERIFY(record);
+        QCOMPARE(usb->open(requestedPort), result);
+        QCOMPARE(usb->isOpen(), result == 0);
         if (result != 0) {
-            QVERIFY(!record->pHandle);
-            QVERIFY(!record->usbContext);
             QVERIFY(LogCapture::contains(QStringLiteral("FindPrinterDevOrder失败")));
+            QCOMPARE(exchange(queryFrame(0x13)), 4);
+            QVERIFY(printer->writes().isEmpty());
             return;
         }
-        QVERIFY(record->pHandle);
-        QByteArray reply;
-        int replyLength = 0;
-        QCOMPARE(swap(queryFrame(0x13), &reply, &replyLength), 0);
+        QCOMPARE(exchange(queryFrame(0x13)), 0);
         QCOMPARE(printer->writes(), QList<QByteArray>{queryFrame(0x13)});
     }
 
@@ -267,55 +227,47 @@ private slots:
     {
         EmulatedUsbPrinter *first = addPrinter(printerOn(1, 2, "3", "first"));
         EmulatedUsbPrinter *second = addPrinter(printerOn(2, 2, "3", "second"));
-
         // Which of them comes later in libusb's own device order.
         int laterBus = 0;
-        {
-            libusb_context *context = nullptr;
-            QCOMPARE(libusb_init(&context), 0);
-            libusb_device **devices = nullptr;
-            const ssize_t count = libusb_get_device_list(context, &devices);
-            for (ssize_t i = 0; i < count; ++i) {
-                libusb_device_descriptor d;
-                libusb_get_device_descriptor(devices[i], &d);
-                if (d.idVendor == 0x4B7E && libusb_get_port_number(devices[i]) == 3)
-                    laterBus = libusb_get_bus_number(devices[i]);
-            }
-            libusb_free_device_list(devices, 1);
-            libusb_exit(context);
+        libusb_context *context = nullptr;
+        QCOMPARE(libusb_init(&context), 0);
+        libusb_device **devices = nullptr;
+        const ssize_t count = libusb_get_device_list(context, &devices);
+        for (ssize_t i = 0; i < count; ++i) {
+            libusb_device_descriptor d;
+            libusb_get_device_descriptor(devices[i], &d);
+            if (d.idVendor == 0x4B7E && libusb_get_port_number(devices[i]) == 3)
+                laterBus = libusb_get_bus_number(devices[i]);
         }
+        libusb_free_device_list(devices, 1);
+        libusb_exit(context);
         QVERIFY(laterBus == 1 || laterBus == 2);
 
-        _PRINTER_ATTR attrs[kPrinterAttrCount];
-        std::memset(attrs, 0, sizeof(attrs));
-        Printer_Vector list;
-        QCOMPARE(usb->GetPrinterHandle(attrs, list), 1);
-        QCOMPARE(list.devices.size(), 2);
-
-        QCOMPARE(usb->GetPrinterHandle(3), 0);
-        QByteArray reply;
-        int replyLength = 0;
-        QCOMPARE(swap(queryFrame(0x00), &reply, &replyLength), 0);
-        EmulatedUsbPrinter *expected = laterBus == 1 ? first : second;
-        EmulatedUsbPrinter *other = laterBus == 1 ? second : first;
-        QCOMPARE(expected->writes().size(), 1);
-        QCOMPARE(other->writes().size(), 0);
+        QCOMPARE(usb->open(3), 0);
+        QCOMPARE(exchange(queryFrame(0x00)), 0);
+        QCOMPARE((laterBus == 1 ? first : second)->writes().size(), 1);
+        QCOMPARE((laterBus == 1 ? second : first)->writes().size(), 0);
     }
 
-    void swapWritesTheFrameAndReturnsTheWholeBlock()
+    void exchangeHandsOverTheWholeBlock_data()
     {
-        EmulatedUsbPrinter *printer = addPrinter();
-        QByteArray answer = QByteArray::fromHex("1BFFFE021301021BFEFF");
-        printer->setResponder([&answer](const QByteArray &) { return answer; });
-        QCOMPARE(usb->GetPrinterHandle(3), 0);
+        QTest::addColumn<QByteArray>("answer");
+        QTest::newRow("short reply") << QByteArray::fromHex("1BFFFE021301021BFEFF");
+        QByteArray big = QByteArray::fromHex("1BFFFE0200FF");
+        for (int i = 0; i < 255; ++i)
+            big += char(i);
+        QTest::newRow("a full block") << big + QByteArray::fromHex("1BFEFF");
+    }
 
+    void exchangeHandsOverTheWholeBlock()
+    {
+        QFETCH(QByteArray, answer);
+        EmulatedUsbPrinter *printer = addPrinter();
+        printer->setResponder([answer](const QByteArray &) { return answer; });
+        QCOMPARE(usb->open(3), 0);
         QByteArray reply;
-        int replyLength = 0;
-        QCOMPARE(swap(queryFrame(0x13), &reply, &replyLength), 0);
-        QCOMPARE(replyLength, 264);
-        QCOMPARE(reply.left(answer.size()), answer);
-        QCOMPARE(reply.mid(answer.size(), 264 - answer.size()),
-                 QByteArray(264 - answer.size(), '\0'));
+        QCOMPARE(exchange(queryFrame(0x13), &reply), 0);
+        QCOMPARE(reply.left(264), answer + QByteArray(264 - answer.size(), '\0'));
         QCOMPARE(reply.mid(264), QByteArray(16, char(0xEE))); // nothing past the block
         QCOMPARE(printer->writes(), QList<QByteArray>{queryFrame(0x13)});
         QVERIFY(LogCapture::contains(QStringLiteral("libusb_bulk_transfer write: 9 9\n")));
@@ -324,132 +276,106 @@ private slots:
         QCOMPARE(printer->releaseCount(), 1);
     }
 
-    void swapReplyOfAFullBlock()
+    void exchangeWithoutReplyAreaOnlyWrites()
     {
         EmulatedUsbPrinter *printer = addPrinter();
-        QByteArray big = QByteArray::fromHex("1BFFFE0200FF");
-        for (int i = 0; i < 255; ++i)
-            big += char(i);
-        big += QByteArray::fromHex("1BFEFF"); // 264 bytes
-        printer->setResponder([big](const QByteArray &) { return big; });
-        QCOMPARE(usb->GetPrinterHandle(3), 0);
-        QByteArray reply;
-        int replyLength = 0;
-        QCOMPARE(swap(queryFrame(0x00), &reply, &replyLength), 0);
-        QCOMPARE(replyLength, 264);
-        QCOMPARE(reply.left(264), big);
-    }
-
-    void swapWithoutReplyBufferOnlyWrites()
-    {
-        EmulatedUsbPrinter *printer = addPrinter();
-        QCOMPARE(usb->GetPrinterHandle(3), 0);
-        int replyLength = 77;
-        QCOMPARE(swap(queryFrame(0x13), nullptr, &replyLength), 0);
-        QCOMPARE(replyLength, 77);
+        QCOMPARE(usb->open(3), 0);
+        QCOMPARE(exchange(queryFrame(0x13)), 0);
         QCOMPARE(printer->writes().size(), 1);
-        // The reply was never read: it is still waiting on the IN endpoint.
-        QCOMPARE(usb->readDebugData().left(modelReply(printer, 0x13).size()),
-                 modelReply(printer, 0x13));
+        // The reply was never read: it is still waiting on the IN endpoint, and the
+        // console reader takes it as one whole block.
+        const QByteArray pending = usb->readPending();
+        QCOMPARE(pending.size(), 264);
+        const QByteArray expected = modelReply(printer, 0x13);
+        QCOMPARE(pending, expected + QByteArray(264 - expected.size(), '\0'));
     }
 
-    void statusWordThroughTheControlRequest()
+    void sessionOverUsb()
     {
-        EmulatedUsbPrinter *printer = addPrinter();
+        EmulatedUsbPrinter *printer = addPrinter(printerOn(1, 2, "5"));
         printer->model().setStatusWord(0x04028001);
-        QCOMPARE(usb->GetPrinterHandle(3), 0);
-        unsigned char word[8];
-        std::memset(word, 0xEE, sizeof(word));
-        int length = 0;
-        QCOMPARE(usb->ReadFromControlEndpoint(word, length), 0);
-        QCOMPARE(length, 4);
-        QCOMPARE(QByteArray(reinterpret_cast<const char *>(word), 8),
-                 QByteArray::fromHex("01800204EEEEEEEE"));
-        QCOMPARE(printer->claimCount(), 0); // no interface is claimed for it
-    }
-
-    void debugReadReturnsAFullBlock()
-    {
-        EmulatedUsbPrinter *printer = addPrinter();
-        QCOMPARE(usb->GetPrinterHandle(3), 0);
-        printer->queueInput("hello");
-        const QByteArray data = usb->readDebugData();
-        QCOMPARE(data.size(), 264);
-        QCOMPARE(data, QByteArray("hello") + QByteArray(259, '\0'));
+        PrinterSession session;
+        QCOMPARE(session.openUsb(5), 0);
+        QCOMPARE(session.medium(), int(MEDIUM_USB));
+        quint32 word = 0;
+        QCOMPARE(session.readStatusWord(&word), 0);
+        QCOMPARE(word, 0x04028001u);
+        QCOMPARE(printer->claimCount(), 0); // no interface is claimed for the word
+        unsigned char out[frame::kQueryOutSize];
+        QCOMPARE(session.queryInfo(INFO_PRINT_SPEED, out), 0);
+        QCOMPARE(QByteArray(reinterpret_cast<char *>(out),
+                            printer->model().value(INFO_PRINT_SPEED).size()),
+                 printer->model().value(INFO_PRINT_SPEED));
+        QCOMPARE(session.sendSet(INFO_PRINT_SPEED, QByteArray(1, '\2')), 0);
+        QCOMPARE(printer->writes().last(), QByteArray::fromHex("1BFFFE010001021BFEFF"));
+        session.close();
+        QCOMPARE(session.queryInfo(INFO_PRINT_SPEED, out), int(RESULT_USB_IO));
+        QCOMPARE(printer->writes().size(), 2);
     }
 
     void operationsAfterCloseFail_data()
     {
-        QTest::addColumn<QString>("operation");
-        QTest::newRow("exchange") << "swap";
-        QTest::newRow("write only") << "button";
-        QTest::newRow("debug read") << "debug";
-        QTest::newRow("status word") << "status";
+        QTest::addColumn<int>("operation");
+        QTest::newRow("exchange") << 0;
+        QTest::newRow("write only") << 1;
+        QTest::newRow("pending read") << 2;
+        QTest::newRow("status word") << 3;
     }
 
     void operationsAfterCloseFail()
     {
-        QFETCH(QString, operation);
+        QFETCH(int, operation);
         EmulatedUsbPrinter *printer = addPrinter();
-        QCOMPARE(usb->GetPrinterHandle(3), 0);
-        usb->ClosePrinterHandle();
-        QVERIFY(!CDeviceIOOpera::printer_handle_usb->pHandle);
-        QVERIFY(!CDeviceIOOpera::printer_handle_usb->usbContext);
-
-        if (operation == "swap") {
-            QByteArray reply;
-            int replyLength = 5;
-            QCOMPARE(swap(queryFrame(0x13), &reply, &replyLength), 4);
-            QCOMPARE(replyLength, 5);
-        } else if (operation == "button") {
-            QCOMPARE(button(queryFrame(0x13)), 4);
-        } else if (operation == "debug") {
-            QVERIFY(usb->readDebugData().isEmpty());
-        } else {
-            unsigned char word[4] = {};
-            int length = 9;
-            QCOMPARE(usb->ReadFromControlEndpoint(word, length), -1);
-            QCOMPARE(length, 9);
-        }
-        if (operation != "status")
-            QVERIFY(LogCapture::contains(QString::fromLatin1(kNoPrinterLog)));
+        QCOMPARE(usb->open(3), 0);
+        usb->close();
+        if (operation == 0)
+            QCOMPARE(exchange(queryFrame(0x13)), 4);
+        else if (operation == 1)
+            QCOMPARE(usb->write(queryFrame(0x13)), 4);
+        else if (operation == 2)
+            QVERIFY(usb->readPending().isEmpty());
+        else
+            QCOMPARE(statusWord(*usb), -1);
         QVERIFY(printer->writes().isEmpty());
     }
 
-    void claimFailureDetachesTheKernelDriver()
+    void claimRefusedByKernelDriver_data()
     {
+        QTest::addColumn<bool>("writeOnly");
+        // An exchange gives up (the next one can claim); a write claims again at once.
+        QTest::newRow("exchange") << false;
+        QTest::newRow("write only") << true;
+    }
+
+    void claimRefusedByKernelDriver()
+    {
+        QFETCH(bool, writeOnly);
         EmulatedUsbPrinter *printer = addPrinter();
         printer->setKernelDriverBound(true);
-        QCOMPARE(usb->GetPrinterHandle(3), 0);
-
-        QByteArray reply;
-        int replyLength = 0;
-        QCOMPARE(swap(queryFrame(0x13), &reply, &replyLength), 5);
-        QVERIFY(LogCapture::contains(QStringLiteral("libusb_claim_interface failed: ret = -6")));
+        QCOMPARE(usb->open(3), 0);
+        QCOMPARE(writeOnly ? usb->write(queryFrame(0x13)) : exchange(queryFrame(0x13)),
+                 writeOnly ? 0 : 5);
         QVERIFY(LogCapture::contains(
             QStringLiteral("libusb_claim_interface err is : LIBUSB_ERROR_BUSY")));
-        QVERIFY(LogCapture::containsPart(QStringLiteral("held by another driver")));
+        QVERIFY(LogCapture::contains(QStringLiteral("held by another driver")));
         QCOMPARE(printer->detachCount(), 1);
-        QVERIFY(printer->writes().isEmpty());
-
-        // The next transfer can claim the interface.
-        QCOMPARE(swap(queryFrame(0x13), &reply, &replyLength), 0);
-        QCOMPARE(printer->writes().size(), 1);
+        QCOMPARE(printer->writes().size(), writeOnly ? 1 : 0);
+        QCOMPARE(exchange(queryFrame(0x13)), 0);
+        QCOMPARE(printer->writes().size(), writeOnly ? 2 : 1);
     }
 
     void silentPrinterTimesOut()
     {
         EmulatedUsbPrinter *printer = addPrinter();
         printer->setSilent(true);
-        QCOMPARE(usb->GetPrinterHandle(3), 0);
+        QCOMPARE(usb->open(3), 0);
         QByteArray reply;
-        int replyLength = 3;
-        QCOMPARE(swap(queryFrame(0x13), &reply, &replyLength), 4);
-        QCOMPARE(replyLength, 3);
+        QCOMPARE(exchange(queryFrame(0x13), &reply), 4);
+        QCOMPARE(reply, QByteArray(264 + 16, char(0xEE))); // the reply area untouched
         QVERIFY(LogCapture::contains(
             QStringLiteral("libusb_bulk_transfer read failed: LIBUSB_ERROR_TIMEOUT\n")));
         QCOMPARE(printer->releaseCount(), 1);
-        QVERIFY(usb->readDebugData().isEmpty());
+        QVERIFY(usb->readPending().isEmpty());
         QCOMPARE(printer->openTransfers(), 0);
     }
 
@@ -457,8 +383,8 @@ private slots:
     {
         QTest::addColumn<int>("writeDelay");
         QTest::addColumn<int>("replyDelay");
-        QTest::addColumn<int>("swapResult");
-        QTest::addColumn<int>("buttonResult");
+        QTest::addColumn<int>("exchangeResult");
+        QTest::addColumn<int>("writeResult");
         // Shortened time-outs: 600 ms for the exchange, 2500 ms for write-only frames.
         QTest::newRow("slow reply within the time-out") << 0 << 150 << 0 << 0;
         QTest::newRow("slow acceptance: only the long write waits") << 1100 << 0 << 4 << 0;
@@ -469,77 +395,40 @@ private slots:
     {
         QFETCH(int, writeDelay);
         QFETCH(int, replyDelay);
-        QFETCH(int, swapResult);
-        QFETCH(int, buttonResult);
+        QFETCH(int, exchangeResult);
+        QFETCH(int, writeResult);
         EmulatedUsbPrinter *printer = addPrinter();
         printer->setWriteDelayMs(writeDelay);
         printer->setReplyDelayMs(replyDelay);
-        QCOMPARE(usb->GetPrinterHandle(3), 0);
-
+        QCOMPARE(usb->open(3), 0);
         QByteArray reply;
-        int replyLength = 0;
-        QCOMPARE(swap(queryFrame(0x13), &reply, &replyLength), swapResult);
-        if (swapResult == 0)
+        QCOMPARE(exchange(queryFrame(0x13), &reply), exchangeResult);
+        if (exchangeResult == 0)
             QCOMPARE(reply.left(modelReply(printer, 0x13).size()), modelReply(printer, 0x13));
         else
             QVERIFY(LogCapture::contains(
                 QStringLiteral("libusb_bulk_transfer write failed: LIBUSB_ERROR_TIMEOUT\n")));
-        QCOMPARE(button(queryFrame(0x13)), buttonResult);
+        QCOMPARE(usb->write(queryFrame(0x13)), writeResult);
     }
 
     void unplugDuringTransfer()
     {
         EmulatedUsbPrinter *printer = addPrinter();
         printer->setReplyDelayMs(10000);
-        QCOMPARE(usb->GetPrinterHandle(3), 0);
+        QCOMPARE(usb->open(3), 0);
         printer->unplugAfterMs(100);
-
         QByteArray reply;
-        int replyLength = 0;
-        QCOMPARE(swap(queryFrame(0x13), &reply, &replyLength), 4);
+        QCOMPARE(exchange(queryFrame(0x13), &reply), 4);
         QVERIFY(printer->unplugged());
         QVERIFY(LogCapture::contains(
             QStringLiteral("libusb_bulk_transfer read failed: LIBUSB_ERROR_NO_DEVICE\n")));
-        QVERIFY(LogCapture::containsPart(QStringLiteral("unplugged")));
-
+        QVERIFY(LogCapture::contains(QStringLiteral("unplugged")));
         // Later transfers fail at once, and the printer is gone from the bus.
-        QVERIFY(swap(queryFrame(0x13), &reply, &replyLength) != 0);
-        QVERIFY(button(queryFrame(0x13)) != 0);
-        unsigned char word[4];
-        int length = 0;
-        QVERIFY(usb->ReadFromControlEndpoint(word, length) != 0);
+        QVERIFY(exchange(queryFrame(0x13), &reply) != 0);
+        QVERIFY(usb->write(queryFrame(0x13)) != 0);
+        QVERIFY(statusWord(*usb) != 0);
         bus->removeDevice(printer);
-        usb->ClosePrinterHandle();
-        QCOMPARE(usb->GetPrinterHandle(3), -1);
-    }
-    void olderTransportDestroyedLaterKeepsTheNewerRecord()
-    {
-        addPrinter();
-        auto older = std::make_unique<CDeviceIOOpera>(nullptr);
-        auto newer = std::make_unique<CDeviceIOOpera>(nullptr);
-        UsbHandleRecord *newerRecord = CDeviceIOOpera::printer_handle_usb;
-        QVERIFY(newerRecord);
-        QCOMPARE(newer->GetPrinterHandle(3), 0);
-        older.reset();
-        QCOMPARE(CDeviceIOOpera::printer_handle_usb, newerRecord);
-        QVERIFY(newerRecord->pHandle);
-        QByteArray reply;
-        int replyLength = 0;
-        QCOMPARE(swap(queryFrame(0x00), &reply, &replyLength), 0);
-        newer.reset();
-        QVERIFY(!CDeviceIOOpera::printer_handle_usb);
-    }
-
-    void buttonClaimFailureDetachesAndSends()
-    {
-        EmulatedUsbPrinter *printer = addPrinter();
-        printer->setKernelDriverBound(true);
-        QCOMPARE(usb->GetPrinterHandle(3), 0);
-        QCOMPARE(button(queryFrame(0x13)), 0);
-        QVERIFY(LogCapture::contains(
-            QStringLiteral("libusb_claim_interface err is : LIBUSB_ERROR_BUSY")));
-        QCOMPARE(printer->detachCount(), 1);
-        QCOMPARE(printer->writes(), QList<QByteArray>{queryFrame(0x13)});
+        QCOMPARE(usb->open(3), -1);
     }
 
     void streamPiece_data()
@@ -563,15 +452,12 @@ private slots:
         QFETCH(int, bytesOut);
         EmulatedUsbPrinter *printer = addPrinter();
         printer->setAcceptLimit(acceptLimit);
-        QCOMPARE(usb->GetPrinterHandle(3), 0);
-        QByteArray data(300, 'p');
-        int length = 0;
+        QCOMPARE(usb->open(3), 0);
+        const QByteArray data(300, 'p');
         int polls = 0;
         StreamPiece piece;
         piece.stopRequested = [&polls, stop] { return ++polls > 1 && stop; };
-        QCOMPARE(usb->PrinterDataIOButton(reinterpret_cast<unsigned char *>(data.data()),
-                                          data.size(), nullptr, length, &piece),
-                 result);
+        QCOMPARE(usb->write(data, &piece), result);
         QCOMPARE(piece.bytesOut, qint64(bytesOut));
         QCOMPARE(printer->writes().join(), data.left(bytesOut));
         // A stopped transfer ends at the next poll, long before the time-out.
@@ -583,26 +469,13 @@ private slots:
 
     void endpointLookupUsesTheInterfaceStringIndex()
     {
-        EmulatedDeviceSpec deviceSpec = printerOn(1, 2, "3");
-        deviceSpec.interfaceStringIndex = 4;
-        EmulatedUsbPrinter *printer = addPrinter(deviceSpec);
-        QCOMPARE(usb->GetPrinterHandle(3), 0);
-
-        QByteArray reply;
-        int replyLength = 0;
-        QCOMPARE(swap(queryFrame(0x13), &reply, &replyLength), 4);
+        EmulatedDeviceSpec spec = printerOn(1, 2, "3");
+        spec.interfaceStringIndex = 4;
+        EmulatedUsbPrinter *printer = addPrinter(spec);
+        QCOMPARE(usb->open(3), 0);
+        QCOMPARE(exchange(queryFrame(0x13)), 4);
         QVERIFY(LogCapture::contains(QStringLiteral("Get Printer EndPoint falied")));
-        QVERIFY(LogCapture::contains(QStringLiteral("iInterface: 4")));
         QVERIFY(printer->writes().isEmpty());
-
-        int interfaceNumber = -1;
-        unsigned char in = 0xEE, out = 0xEE;
-        QCOMPARE(usb->GetUSBDevEndPoint(CDeviceIOOpera::printer_handle_usb->pHandle, 4,
-                                        interfaceNumber, in, out),
-                 0);
-        QCOMPARE(interfaceNumber, 0);
-        QCOMPARE(int(in), 0x81);
-        QCOMPARE(int(out), 0x01);
     }
 };
 

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "transport/streampiece.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <cstdint>
+
+// One open way to the printer (USB or network). A link knows nothing of the printer's
+// model or of other exchanges: the session runs one exchange at a time over it.
+class PrinterLink : public QObject
+{
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+
+    // MEDIUM_USB or MEDIUM_NETWORK.
+    virtual int medium() const = 0;
+
+    // Writes one request frame and reads one reply into `reply`, which holds
+    // frame::kReplyAreaSize bytes; an exchange result code.
+    virtual int exchange(const QByteArray &request, unsigned char *reply) = 0;
+    // Writes without reading a reply; with `piece`, the bytes are one piece of a stream.
+    virtual int write(const QByteArray &bytes, StreamPiece *piece = nullptr) = 0;
+    // The data of the printer's status word reply (four bytes when well-formed).
+    virtual int readStatusData(QByteArray *data) = 0;
+    // Whatever the printer sent that nobody asked for.
+    virtual QByteArray readPending() = 0;
+
+    // One user operation: a network link connects for it and disconnects after it.
+    virtual void beginOperation() {}
+    virtual void endOperation() {}
+    // A fresh connection for a file stream; `errorText` tells why it failed, when known.
+    virtual int connectForStream(QString *errorText)
+    {
+        Q_UNUSED(errorText);
+        return 0;
+    }
+
+    virtual void close() = 0;
+};
+
+// One query exchange over `link`: the frame for `item` of `frameClass` out, the reply's
+// data into `out` (frame::kQueryOutSize bytes, zeroed in every case). `dataLength`, when
+// given, receives the number of data bytes the reply announced (0 on failure).
+int queryOverLink(PrinterLink &link, uint8_t frameClass, uint8_t item, unsigned char *out,
+                  int *dataLength = nullptr);
