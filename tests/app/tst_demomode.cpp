@@ -1,17 +1,15 @@
 // The demo: a simulated printer on loopback, reached without typing anything, and
 // whose network settings never lead the tool away from loopback.
 #include "app/demomode.h"
-#include "protocol/printersession.h"
 #include "app/mainwindow.h"
 #include "messagerecorder.h"
-#include "ui_mainwindow.h"
+#include "protocol/commandcodes.h"
+#include "protocol/printersession.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QProgressBar>
 #include <QPushButton>
-
 #include <QSettings>
 #include <QtTest>
 
@@ -49,29 +47,31 @@ void TestDemoMode::demoPrinterIsReadyToOpen()
     QVERIFY2(demo.start(&error), qPrintable(error));
     QVERIFY(demo.port() != 0);
     MessageRecorder recorder;
-    {
-        MainWindow window;
-        demo.prepareWindow(window);
-        Ui::MainWindow *ui = window.ui;
-        QVERIFY(ui->centralwidget->findChild<QCheckBox *>(QStringLiteral("checkBox_WIFI"))->isChecked());
-        QCOMPARE(window.session().medium(), 2);
-        QTest::mouseClick(ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_getList")), Qt::LeftButton);
-        QCOMPARE(ui->centralwidget->findChild<QComboBox *>(QStringLiteral("comboBox_ScanResult"))->currentText(),
-                 QStringLiteral("Simulated Label [K53TA Simulator] {127.0.0.1}"));
-        QTest::mouseClick(ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_open")), Qt::LeftButton);
-        QCOMPARE(recorder.lastText(), QString::fromUtf8("连接成功！"));
+    MainWindow window;
+    demo.prepareWindow(window);
+    auto click = [&](const char *name) {
+        QTest::mouseClick(window.findChild<QPushButton *>(name), Qt::LeftButton);
+    };
+    auto text = [&](const char *name) { return window.findChild<QLineEdit *>(name)->text(); };
+    QVERIFY(window.findChild<QCheckBox *>("checkBox_WIFI")->isChecked());
+    QCOMPARE(window.session().medium(), int(MEDIUM_NETWORK));
+    click("pushButton_getList");
+    QCOMPARE(window.findChild<QComboBox *>("comboBox_ScanResult")->currentText(),
+             QStringLiteral("Simulated Label [K53TA Simulator] {127.0.0.1}"));
+    click("pushButton_open");
+    QCOMPARE(recorder.lastText(), QString::fromUtf8("连接成功！"));
 
-        // What the WiFi and Ethernet pages would copy into the connection fields.
-        QTest::mouseClick(ui->pushButton_WifiSettingRead, Qt::LeftButton);
-        QTest::mouseClick(ui->pushButton_NetportSettingRead, Qt::LeftButton);
-        QCOMPARE(ui->lineEdit_WifiSetIP->text(), QStringLiteral("127.0.0.1"));
-        QCOMPARE(ui->lineEdit_NetportIP->text(), QStringLiteral("127.0.0.1"));
-        QCOMPARE(ui->lineEdit_WApPort->text(), QString::number(demo.port()));
-        QCOMPARE(ui->lineEdit_NetportTCPPort->text(), QString::number(demo.port()));
-        // The access point's address, as the WiFi page would read it in AP mode.
-        const QByteArray ap = QByteArray("Demo-AP") + '\0' + "demo1234" + '\0' + "127.0.0.1" + '\0';
-        QCOMPARE(demo.storedValue(0x27), ap);
-    }
+    // What the WiFi and Ethernet pages would copy into the connection fields.
+    click("pushButton_WifiSettingRead");
+    click("pushButton_NetportSettingRead");
+    QCOMPARE(text("lineEdit_WifiSetIP"), QStringLiteral("127.0.0.1"));
+    QCOMPARE(text("lineEdit_NetportIP"), QStringLiteral("127.0.0.1"));
+    QCOMPARE(text("lineEdit_WApPort"), QString::number(demo.port()));
+    QCOMPARE(text("lineEdit_NetportTCPPort"), QString::number(demo.port()));
+    // The access point's address, as the WiFi page would read it in AP mode.
+    QCOMPARE(demo.storedValue(0x27), QByteArray("Demo-AP\0demo1234\0"
+                                                "127.0.0.1\0",
+                                                27));
 }
 
 QTEST_MAIN(TestDemoMode)

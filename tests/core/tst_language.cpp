@@ -9,7 +9,6 @@ class TestLanguage : public QObject
 private slots:
     void choose_data();
     void choose();
-    void reducedFont_data();
     void reducedFont();
 };
 
@@ -20,37 +19,26 @@ void TestLanguage::choose_data()
     QTest::addColumn<QString>("forced");
     QTest::addColumn<QString>("file");
     QTest::addColumn<int>("pointSize");
-
-    const QString en = QStringLiteral("language_en.qm");
-    const QString tw = QStringLiteral("language_zh_TW.qm");
-    QTest::newRow("zh_MO forces traditional") << QStringList{"zh_MO"} << "en_US"
-                                              << "zh_TW" << tw << 13;
-    QTest::newRow("en and anything") << QStringList{"enXYZ"} << "zh_CN"
-                                     << "en" << en << 12;
-    QTest::newRow("upper case selects nothing") << QStringList{"EN"} << "zh_CN"
-                                                << ""
-                                                << "" << 13;
-    QTest::newRow("first match counts") << QStringList{"--x", "fr", "de"} << "zh_CN"
-                                        << "fr"
-                                        << "language_fr.qm" << 12;
-    QTest::newRow("pt means Brazil") << QStringList{"pt_PT"} << "zh_CN"
-                                     << "pt_BR"
-                                     << "language_pt_BR.qm" << 12;
-    QTest::newRow("option is no language") << QStringList{"--demo"} << "zh_CN"
-                                           << ""
-                                           << "" << 13;
-    QTest::newRow("simplified locale") << QStringList{} << "zh_CN"
-                                       << ""
-                                       << "" << 13;
-    QTest::newRow("taiwan locale") << QStringList{} << "zh_TW"
-                                   << "" << tw << 13;
-    QTest::newRow("traditional script locale") << QStringList{} << "zh_Hant_SG"
-                                               << "" << tw << 13;
-    QTest::newRow("spanish gets english") << QStringList{} << "es_ES"
-                                          << "" << en << 12;
-    QTest::newRow("portuguese locale") << QStringList{} << "pt_PT"
-                                       << ""
-                                       << "language_pt_BR.qm" << 12;
+    auto row = [](const char *name, const QStringList &arguments, const char *locale,
+                  const char *forced, const char *file, int pointSize) {
+        QTest::newRow(name) << arguments << QString::fromLatin1(locale)
+                            << QString::fromLatin1(forced) << QString::fromLatin1(file)
+                            << pointSize;
+    };
+    const char *en = "language_en.qm";
+    const char *tw = "language_zh_TW.qm";
+    const char *br = "language_pt_BR.qm";
+    row("zh_MO forces traditional", {"zh_MO"}, "en_US", "zh_TW", tw, 13);
+    row("en and anything", {"enXYZ"}, "zh_CN", "en", en, 12);
+    row("upper case selects nothing", {"EN"}, "zh_CN", "", "", 13);
+    row("first match counts", {"--x", "fr", "de"}, "zh_CN", "fr", "language_fr.qm", 12);
+    row("pt means Brazil", {"pt_PT"}, "zh_CN", "pt_BR", br, 12);
+    row("option is no language", {"--demo"}, "zh_CN", "", "", 13);
+    row("simplified locale", {}, "zh_CN", "", "", 13);
+    row("taiwan locale", {}, "zh_TW", "", tw, 13);
+    row("traditional script locale", {}, "zh_Hant_SG", "", tw, 13);
+    row("spanish gets english", {}, "es_ES", "", en, 12);
+    row("portuguese locale", {}, "pt_PT", "", br, 12);
 }
 
 void TestLanguage::choose()
@@ -66,19 +54,10 @@ void TestLanguage::choose()
     QCOMPARE(choice.fontPointSize, pointSize);
 }
 
-void TestLanguage::reducedFont_data()
-{
-    QTest::addColumn<int>("base");
-    QTest::addColumn<int>("reduced");
-    QTest::newRow("13") << 13 << 12;
-    QTest::newRow("10 stays at least 11") << 10 << 11;
-}
-
 void TestLanguage::reducedFont()
 {
-    QFETCH(int, base);
-    QFETCH(int, reduced);
-    QCOMPARE(reducedFontPointSize(base), reduced);
+    QCOMPARE(reducedFontPointSize(13), 12);
+    QCOMPARE(reducedFontPointSize(10), 11); // never below 11
 }
 
 QTEST_GUILESS_MAIN(TestLanguage)

@@ -22,25 +22,10 @@ QString pathOf(const QString &name)
 
 bool sameFile(const char *a, const QString &b)
 {
-    struct stat sa
-    {
-    };
-    struct stat sb
-    {
-    };
+    struct stat sa = {}, sb = {};
     if (stat(a, &sa) != 0 || stat(QFile::encodeName(b).constData(), &sb) != 0)
         return false;
     return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
-}
-
-bool setNamespace(int fd, QString *error)
-{
-    if (setns(fd, CLONE_NEWNET) != 0) {
-        if (error)
-            *error = QStringLiteral("setns: ") + QString::fromLocal8Bit(strerror(errno));
-        return false;
-    }
-    return true;
 }
 
 } // namespace
@@ -73,7 +58,9 @@ bool enter(const QString &name, QString *error)
             *error = pathOf(name) + QStringLiteral(": ") + QString::fromLocal8Bit(strerror(errno));
         return false;
     }
-    const bool ok = setNamespace(fd, error);
+    const bool ok = setns(fd, CLONE_NEWNET) == 0;
+    if (!ok && error)
+        *error = QStringLiteral("setns: ") + QString::fromLocal8Bit(strerror(errno));
     close(fd);
     return ok;
 }

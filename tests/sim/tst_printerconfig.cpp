@@ -1,9 +1,8 @@
-// The simulated printer's JSON configuration and the labelprinter-sim program.
+// The simulated printer's JSON configuration.
 
 #include "sim/itemcatalog.h"
 #include "sim/printerconfig.h"
 
-#include <QProcess>
 #include <QtTest>
 
 namespace {
@@ -28,8 +27,6 @@ private slots:
     void badJsonRefused_data();
     void badJsonRefused();
     void dumpReloadsExactly();
-    void programRefusesBadFlags_data();
-    void programRefusesBadFlags();
 };
 
 void TestPrinterConfig::defaultsCoverEveryItem()
@@ -113,27 +110,21 @@ void TestPrinterConfig::badJsonRefused_data()
 {
     QTest::addColumn<QString>("json");
     QTest::addColumn<QString>("mentions");
-
-    QTest::newRow("not JSON") << "{"
-                              << "JSON";
-    QTest::newRow("four identity strings") << R"({"identity": ["a","b","c","d"]})"
-                                           << "identity";
-    QTest::newRow("unknown item name") << R"({"settings": {"speed": 3}})"
-                                       << "speed";
-    QTest::newRow("byte out of range") << R"({"settings": {"printSpeed": 256}})"
-                                       << "printSpeed";
-    QTest::newRow("bad address")
-        << R"({"settings": {"ethernet": {"mode": 0, "ip": "1.2.3", "mask": "255.255.255.0",
-                                          "gateway": "1.1.1.1"}}})"
-        << "ip";
-    QTest::newRow("identity as a setting") << R"({"settings": {"0x0C": "K1"}})"
-                                           << "identity";
-    QTest::newRow("bad fault name") << R"({"faults": {"udpFault": "sometimes"}})"
-                                    << "udpFault";
-    QTest::newRow("number beyond 64 bits") << R"({"dpi": 1e300})"
-                                           << "dpi";
-    QTest::newRow("fault beyond 64 bits") << R"({"faults": {"dropAfterBytes": 1e19}})"
-                                          << "dropAfterBytes";
+    auto row = [](const char *name, const char *json, const char *mentions) {
+        QTest::newRow(name) << QString::fromUtf8(json) << QString::fromUtf8(mentions);
+    };
+    row("not JSON", "{", "JSON");
+    row("four identity strings", R"({"identity": ["a","b","c","d"]})", "identity");
+    row("unknown item name", R"({"settings": {"speed": 3}})", "speed");
+    row("byte out of range", R"({"settings": {"printSpeed": 256}})", "printSpeed");
+    row("bad address",
+        R"({"settings": {"ethernet": {"mode": 0, "ip": "1.2.3", "mask": "255.255.255.0",
+                                      "gateway": "1.1.1.1"}}})",
+        "ip");
+    row("identity as a setting", R"({"settings": {"0x0C": "K1"}})", "identity");
+    row("bad fault name", R"({"faults": {"udpFault": "sometimes"}})", "udpFault");
+    row("number beyond 64 bits", R"({"dpi": 1e300})", "dpi");
+    row("fault beyond 64 bits", R"({"faults": {"dropAfterBytes": 1e19}})", "dropAfterBytes");
 }
 
 void TestPrinterConfig::badJsonRefused()
@@ -161,24 +152,6 @@ void TestPrinterConfig::dumpReloadsExactly()
     QVERIFY2(PrinterConfig::fromJsonObject(c.toJson(), &back, &error), qPrintable(error));
     QCOMPARE(back.settings, c.settings);
     QVERIFY(back.faults == c.faults);
-}
-
-void TestPrinterConfig::programRefusesBadFlags_data()
-{
-    QTest::addColumn<QStringList>("args");
-    QTest::newRow("bad port") << QStringList{"--tcp-port", "70000"};
-    QTest::newRow("bad udp fault") << QStringList{"--udp-fault", "maybe"};
-    QTest::newRow("missing config") << QStringList{"--config", "/nonexistent/printer.json"};
-}
-
-void TestPrinterConfig::programRefusesBadFlags()
-{
-    QFETCH(QStringList, args);
-    QProcess sim;
-    sim.start(SIM_PROGRAM, args + QStringList{"--no-udp"});
-    QVERIFY(sim.waitForFinished(5000));
-    QCOMPARE(sim.exitCode(), 2);
-    QVERIFY(!sim.readAllStandardError().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestPrinterConfig)

@@ -13,14 +13,9 @@
 
 namespace {
 
-struct Entry
-{
-    QString key; // context, source and comment
-    bool finished = false;
-    bool numerus = false;
-};
-
-bool readTs(const QString &path, QList<Entry> *entries, QString *error)
+// The keys (context, source and comment) of the entries in a .ts file; `finished`
+// receives those with a finished, non-empty translation.
+bool readTs(const QString &path, QStringList *keys, QSet<QString> *finished, QString *error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -28,47 +23,41 @@ bool readTs(const QString &path, QList<Entry> *entries, QString *error)
         return false;
     }
     QXmlStreamReader xml(&file);
-    QString context;
-    Entry entry;
-    QString source;
-    QString comment;
-    bool inMessage = false;
+    QString context, source, comment;
+    bool done = false;
     while (!xml.atEnd()) {
         xml.readNext();
         if (xml.isStartElement()) {
             const QStringRef name = xml.name();
-            if (name == QLatin1String("name") && !inMessage) {
+            if (name == QLatin1String("name")) {
                 context = xml.readElementText();
             } else if (name == QLatin1String("message")) {
-                inMessage = true;
-                entry = Entry();
-                entry.numerus =
-                    xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
                 source.clear();
                 comment.clear();
-            } else if (inMessage && name == QLatin1String("source")) {
+                done = false;
+            } else if (name == QLatin1String("source")) {
                 source = xml.readElementText();
-            } else if (inMessage && name == QLatin1String("comment")) {
+            } else if (name == QLatin1String("comment")) {
                 comment = xml.readElementText();
-            } else if (inMessage && name == QLatin1String("translation")) {
+            } else if (name == QLatin1String("translation")) {
                 const QStringRef type = xml.attributes().value(QLatin1String("type"));
                 const bool unfinished = type == QLatin1String("unfinished") ||
                                         type == QLatin1String("vanished") ||
                                         type == QLatin1String("obsolete");
-                const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
-                entry.finished = !unfinished && !text.trimmed().isEmpty();
+                done = !unfinished && !xml.readElementText(QXmlStreamReader::IncludeChildElements)
+                                           .trimmed()
+                                           .isEmpty();
             }
         } else if (xml.isEndElement() && xml.name() == QLatin1String("message")) {
-            inMessage = false;
-            entry.key = context + QChar(0x1F) + source + QChar(0x1F) + comment;
-            entries->append(entry);
+            const QString key =
+                context + QLatin1String(" | ") + source + QLatin1String(" | ") + comment;
+            keys->append(key);
+            if (done && finished)
+                finished->insert(key);
         }
     }
-    if (xml.hasError()) {
-        *error = xml.errorString();
-        return false;
-    }
-    return true;
+    *error = xml.errorString();
+    return !xml.hasError();
 }
 
 } // namespace
@@ -82,30 +71,24 @@ int main(int argc, char **argv)
         out << "usage: tscheck <extracted.ts> <language.ts>...\n";
         return 2;
     }
-    QList<Entry> wanted;
+    QStringList wanted;
     QString error;
-    if (!readTs(args.at(0), &wanted, &error)) {
+    if (!readTs(args.at(0), &wanted, nullptr, &error)) {
         out << args.at(0) << ": " << error << "\n";
         return 2;
     }
     int problems = 0;
     for (const QString &path : args.mid(1)) {
-        QList<Entry> have;
-        if (!readTs(path, &have, &error)) {
+        QStringList have;
+        QSet<QString> finished;
+        if (!readTs(path, &have, &finished, &error)) {
             out << path << ": " << error << "\n";
             ++problems;
             continue;
         }
-        QSet<QString> finished;
-        for (const Entry &e : have) {
-            if (e.finished)
-                finished.insert(e.key);
-        }
-        for (const Entry &e : wanted) {
-            if (!finished.contains(e.key)) {
-                QString shown = e.key;
-                shown.replace(QChar(0x1F), QLatin1String(" | "));
-                out << path << ": missing or unfinished: " << shown << "\n";
+        for (const QString &key : wanted) {
+            if (!finished.contains(key)) {
+                out << path << ": missing or unfinished: " << key << "\n";
                 ++problems;
             }
         }

@@ -7,13 +7,11 @@
 
 #include "sim/printermodel.h"
 
-#include <QFile>
 #include <QElapsedTimer>
-#include <QMutexLocker>
+#include <QFile>
 #include <QThread>
 
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <unistd.h>
 
@@ -34,65 +32,12 @@ qint64 nowMs()
     return clock.elapsed();
 }
 
-QByteArray le16(quint16 v)
-{
-    return QByteArray(1, char(v & 0xFF)) + char(v >> 8);
-}
-
-// Device descriptor, then configuration 1 with one printer interface (class 7) that
-// has a bulk OUT (0x01) and a bulk IN (0x81) endpoint.
-QByteArray printerDescriptors(const EmulatedDeviceSpec &deviceSpec)
-{
-    QByteArray d;
-    d += QByteArray::fromHex("1201000200000040");
-    d += le16(deviceSpec.vendorId) + le16(deviceSpec.productId);
-    d += QByteArray::fromHex("0001");
-    d += char(1);                                    // iManufacturer
-    d += char(deviceSpec.product.isEmpty() ? 0 : 2); // iProduct
-    d += char(0);                                    // iSerialNumber
-    d += char(1);                                    // bNumConfigurations
-    d += QByteArray::fromHex("0902200001010080FA");
-    d += QByteArray::fromHex("0904000002070102") + char(deviceSpec.interfaceStringIndex);
-    d += QByteArray::fromHex("07050102000200");
-    d += QByteArray::fromHex("07058102000200");
-    return d;
-}
-
-QByteArray rootHubDescriptors()
-{
-    return QByteArray::fromHex("12010002090001406B1D020006050302010109021900010100E000"
-                               "0904000001090000000705810304000C");
-}
-
 } // namespace
-
-#ifdef LABELSETUP_HAVE_UMOCKDEV
-
-struct EmulatedUsbPrinter::Urb
-{
-    UMockdevIoctlData *urb = nullptr;    // struct usbdevfs_urb in the client
-    UMockdevIoctlData *buffer = nullptr; // its data buffer
-    unsigned long clientAddress = 0;
-    qint64 submittedAt = 0;
-    int taken = 0; // bytes of a bulk OUT transfer the device has taken so far
-    bool done = false;
-
-    usbdevfs_urb *fields() const { return reinterpret_cast<usbdevfs_urb *>(urb->data); }
-    ~Urb()
-    {
-        if (buffer)
-            g_object_unref(buffer);
-        if (urb)
-            g_object_unref(urb);
-    }
-};
 
 EmulatedUsbPrinter::EmulatedUsbPrinter(const EmulatedDeviceSpec &deviceSpec)
     : m_spec(deviceSpec), m_model(new PrinterModel)
 {
 }
-
-EmulatedUsbPrinter::~EmulatedUsbPrinter() = default;
 
 QString EmulatedUsbPrinter::sysfsName() const
 {
@@ -104,52 +49,9 @@ QString EmulatedUsbPrinter::devNode() const
     return QString::asprintf("/dev/bus/usb/%03d/%03d", m_spec.bus, m_spec.deviceNumber);
 }
 
-void EmulatedUsbPrinter::setResponder(FrameResponder responder)
-{
-    QMutexLocker lock(&m_mutex);
-    m_responder = std::move(responder);
-}
-
-void EmulatedUsbPrinter::setReplyDelayMs(int ms)
-{
-    QMutexLocker lock(&m_mutex);
-    m_replyDelayMs = ms;
-}
-
-void EmulatedUsbPrinter::setStatusWord(const QByteArray &fourBytes)
-{
-    QMutexLocker lock(&m_mutex);
-    m_statusWord = fourBytes;
-}
-
-void EmulatedUsbPrinter::setWriteDelayMs(int ms)
-{
-    QMutexLocker lock(&m_mutex);
-    m_writeDelayMs = ms;
-}
-
-void EmulatedUsbPrinter::setAcceptLimit(qint64 bytes)
-{
-    QMutexLocker lock(&m_mutex);
-    m_acceptLimit = bytes;
-}
-
-void EmulatedUsbPrinter::setSilent(bool silent)
-{
-    QMutexLocker lock(&m_mutex);
-    m_silent = silent;
-}
-
-void EmulatedUsbPrinter::setKernelDriverBound(bool bound)
-{
-    QMutexLocker lock(&m_mutex);
-    m_driverBound = bound;
-}
-
 void EmulatedUsbPrinter::unplugAfterMs(int ms)
 {
-    QMutexLocker lock(&m_mutex);
-    m_unplugAt = nowMs() + ms;
+    set(m_unplugAt, nowMs() + ms);
 }
 
 void EmulatedUsbPrinter::queueInput(const QByteArray &bytes)
@@ -158,87 +60,106 @@ void EmulatedUsbPrinter::queueInput(const QByteArray &bytes)
     m_input.append({bytes, nowMs()});
 }
 
-QList<QByteArray> EmulatedUsbPrinter::writes() const
-{
-    QMutexLocker lock(&m_mutex);
-    return m_writes;
-}
-
-bool EmulatedUsbPrinter::kernelDriverBound() const
-{
-    QMutexLocker lock(&m_mutex);
-    return m_driverBound;
-}
-
-int EmulatedUsbPrinter::detachCount() const
-{
-    QMutexLocker lock(&m_mutex);
-    return m_detachCount;
-}
-
-int EmulatedUsbPrinter::claimCount() const
-{
-    QMutexLocker lock(&m_mutex);
-    return m_claimCount;
-}
-
-int EmulatedUsbPrinter::releaseCount() const
-{
-    QMutexLocker lock(&m_mutex);
-    return m_releaseCount;
-}
-
 int EmulatedUsbPrinter::openTransfers() const
 {
     QMutexLocker lock(&m_mutex);
     return int(m_urbs.size());
 }
 
-bool EmulatedUsbPrinter::unplugged() const
-{
-    QMutexLocker lock(&m_mutex);
-    return m_unplugged;
-}
+#ifdef LABELSETUP_HAVE_UMOCKDEV
 
 namespace {
 
-void complete(void *client, long result, int error)
+QByteArray le16(quint16 v)
 {
-    umockdev_ioctl_client_complete(static_cast<UMockdevIoctlClient *>(client), result, error);
+    return QByteArray(1, char(v & 0xFF)) + char(v >> 8);
 }
 
-// The memory the ioctl argument points at, `size` bytes of it (caller unrefs).
-UMockdevIoctlData *argument(void *client, gsize size)
+// Device descriptor, then configuration 1 with one printer interface (class 7)
+// that has a bulk OUT (0x01) and a bulk IN (0x81) endpoint.
+QByteArray printerDescriptors(const EmulatedDeviceSpec &spec)
 {
-    GError *error = nullptr;
-    UMockdevIoctlData *arg =
-        umockdev_ioctl_client_get_arg(static_cast<UMockdevIoctlClient *>(client));
-    UMockdevIoctlData *data = umockdev_ioctl_data_resolve(arg, 0, size, &error);
-    if (error)
-        g_error_free(error);
-    return data;
-}
-
-unsigned long argumentValue(void *client)
-{
-    UMockdevIoctlData *arg =
-        umockdev_ioctl_client_get_arg(static_cast<UMockdevIoctlClient *>(client));
-    unsigned long value = 0;
-    std::memcpy(&value, arg->data, qMin<size_t>(sizeof(value), size_t(arg->data_len)));
-    return value;
+    return QByteArray::fromHex("1201000200000040") + le16(spec.vendorId) + le16(spec.productId) +
+           QByteArray::fromHex("000101") + char(spec.product.isEmpty() ? 0 : 2) +
+           QByteArray::fromHex("0001"
+                               "0902200001010080FA"
+                               "0904000002070102") +
+           char(spec.interfaceStringIndex) +
+           QByteArray::fromHex("07050102000200"
+                               "07058102000200");
 }
 
 QByteArray stringDescriptor(const QByteArray &ascii)
 {
-    QByteArray d;
-    d += char(2 + 2 * ascii.size());
+    QByteArray d(1, char(2 + 2 * ascii.size()));
     d += char(3);
     for (char c : ascii)
         d += QByteArray(1, c) + char(0);
     return d;
 }
 
+bool complete(void *client, long result, int error)
+{
+    umockdev_ioctl_client_complete(static_cast<UMockdevIoctlClient *>(client), result, error);
+    return true;
+}
+
+// The memory the ioctl argument points at, `size` bytes of it.
+UMockdevIoctlData *argument(void *client, gsize size, gsize offset = 0,
+                            UMockdevIoctlData *from = nullptr)
+{
+    GError *error = nullptr;
+    if (!from)
+        from = umockdev_ioctl_client_get_arg(static_cast<UMockdevIoctlClient *>(client));
+    UMockdevIoctlData *data = umockdev_ioctl_data_resolve(from, offset, size, &error);
+    if (!error)
+        return data;
+    g_error_free(error);
+    if (data)
+        g_object_unref(data);
+    return nullptr;
+}
+
+QString hubPath(int bus)
+{
+    return QStringLiteral("/devices/pci0000:00/0000:00:%1.0/usb%2")
+        .arg(QString::number(0x14 + bus, 16))
+        .arg(bus);
+}
+
+gboolean onHandleIoctl(UMockdevIoctlBase *, UMockdevIoctlClient *client, gpointer device)
+{
+    return static_cast<EmulatedUsbPrinter *>(device)->handleIoctl(client);
+}
+
 } // namespace
+
+struct EmulatedUsbPrinter::Urb
+{
+    UMockdevIoctlData *urb = nullptr;    // struct usbdevfs_urb in the client
+    UMockdevIoctlData *buffer = nullptr; // its data buffer
+    unsigned long clientAddress = 0;
+    qint64 submittedAt = 0;
+    int taken = 0; // bytes of a bulk OUT transfer the device has taken so far
+    bool done = false;
+
+    usbdevfs_urb *fields() const { return reinterpret_cast<usbdevfs_urb *>(urb->data); }
+    void finish(int status, int length)
+    {
+        fields()->status = status;
+        fields()->actual_length = length;
+        done = true;
+    }
+    ~Urb()
+    {
+        if (buffer)
+            g_object_unref(buffer);
+        if (urb)
+            g_object_unref(urb);
+    }
+};
+
+EmulatedUsbPrinter::~EmulatedUsbPrinter() = default;
 
 bool EmulatedUsbPrinter::handleIoctl(void *client)
 {
@@ -253,73 +174,53 @@ bool EmulatedUsbPrinter::handleIoctl(void *client)
 
     QMutexLocker lock(&m_mutex);
     unplugIfDueLocked(nowMs());
-    if (m_unplugged) {
-        complete(client, -1, ENODEV);
-        return true;
-    }
+    if (m_unplugged)
+        return complete(client, -1, ENODEV);
     switch (request) {
     case USBDEVFS_GET_CAPABILITIES: {
-        UMockdevIoctlData *caps = argument(client, sizeof(quint32));
+        g_autoptr(UMockdevIoctlData) caps = argument(client, sizeof(quint32));
         const quint32 value = USBDEVFS_CAP_ZERO_PACKET | USBDEVFS_CAP_BULK_CONTINUATION |
                               USBDEVFS_CAP_NO_PACKET_SIZE_LIM;
         std::memcpy(caps->data, &value, sizeof(value));
-        complete(client, 0, 0);
-        g_object_unref(caps);
-        return true;
+        return complete(client, 0, 0);
     }
     case USBDEVFS_CLAIMINTERFACE:
-        if (m_driverBound) {
-            complete(client, -1, EBUSY);
-        } else {
-            ++m_claimCount;
-            complete(client, 0, 0);
-        }
-        return true;
+        if (m_driverBound)
+            return complete(client, -1, EBUSY);
+        ++m_claimCount;
+        return complete(client, 0, 0);
     case USBDEVFS_RELEASEINTERFACE:
         ++m_releaseCount;
-        complete(client, 0, 0);
-        return true;
+        return complete(client, 0, 0);
     case USBDEVFS_GETDRIVER: {
-        if (!m_driverBound) {
-            complete(client, -1, ENODATA);
-            return true;
-        }
-        UMockdevIoctlData *driver = argument(client, sizeof(usbdevfs_getdriver));
-        auto *fields = reinterpret_cast<usbdevfs_getdriver *>(driver->data);
-        std::strcpy(fields->driver, "usblp");
-        complete(client, 0, 0);
-        g_object_unref(driver);
-        return true;
+        if (!m_driverBound)
+            return complete(client, -1, ENODATA);
+        g_autoptr(UMockdevIoctlData) driver = argument(client, sizeof(usbdevfs_getdriver));
+        std::strcpy(reinterpret_cast<usbdevfs_getdriver *>(driver->data)->driver, "usblp");
+        return complete(client, 0, 0);
     }
     case USBDEVFS_IOCTL: {
-        UMockdevIoctlData *command = argument(client, sizeof(usbdevfs_ioctl));
-        const auto *fields = reinterpret_cast<const usbdevfs_ioctl *>(command->data);
-        if (fields->ioctl_code == int(USBDEVFS_DISCONNECT)) {
-            if (m_driverBound) {
-                m_driverBound = false;
-                ++m_detachCount;
-                complete(client, 0, 0);
-            } else {
-                complete(client, -1, ENODATA);
-            }
-        } else if (fields->ioctl_code == int(USBDEVFS_CONNECT)) {
+        g_autoptr(UMockdevIoctlData) command = argument(client, sizeof(usbdevfs_ioctl));
+        const int code = reinterpret_cast<const usbdevfs_ioctl *>(command->data)->ioctl_code;
+        if (code == int(USBDEVFS_CONNECT))
             m_driverBound = true;
-            complete(client, 0, 0);
-        } else {
-            complete(client, -1, ENOTTY);
+        else if (code != int(USBDEVFS_DISCONNECT))
+            return complete(client, -1, ENOTTY);
+        else if (!m_driverBound)
+            return complete(client, -1, ENODATA);
+        else {
+            m_driverBound = false;
+            ++m_detachCount;
         }
-        g_object_unref(command);
-        return true;
+        return complete(client, 0, 0);
     }
     case USBDEVFS_SETINTERFACE:
     case USBDEVFS_SETCONFIGURATION:
     case USBDEVFS_CLEAR_HALT:
     case USBDEVFS_RESET:
-        complete(client, 0, 0);
-        return true;
+        return complete(client, 0, 0);
     default:
-        complete(client, -1, ENOTTY);
-        return true;
+        return complete(client, -1, ENOTTY);
     }
 }
 
@@ -329,11 +230,8 @@ void EmulatedUsbPrinter::unplugIfDueLocked(qint64 now)
         return;
     m_unplugged = true;
     for (auto &urb : m_urbs) {
-        if (!urb->done) {
-            urb->fields()->status = -ENODEV;
-            urb->fields()->actual_length = 0;
-            urb->done = true;
-        }
+        if (!urb->done)
+            urb->finish(-ENODEV, 0);
     }
 }
 
@@ -341,87 +239,63 @@ bool EmulatedUsbPrinter::handleSubmit(void *client)
 {
     QMutexLocker lock(&m_mutex);
     unplugIfDueLocked(nowMs());
-    if (m_unplugged) {
-        complete(client, -1, ENODEV);
-        return true;
-    }
+    if (m_unplugged)
+        return complete(client, -1, ENODEV);
     auto urb = std::make_unique<Urb>();
     urb->urb = argument(client, sizeof(usbdevfs_urb));
-    if (!urb->urb) {
-        complete(client, -1, EFAULT);
-        return true;
-    }
+    if (!urb->urb)
+        return complete(client, -1, EFAULT);
     urb->clientAddress = urb->urb->client_addr;
     usbdevfs_urb *fields = urb->fields();
-    GError *error = nullptr;
-    urb->buffer = umockdev_ioctl_data_resolve(urb->urb, offsetof(usbdevfs_urb, buffer),
-                                              gsize(fields->buffer_length), &error);
-    if (error) {
-        g_error_free(error);
-        complete(client, -1, EFAULT);
-        return true;
-    }
+    urb->buffer =
+        argument(client, gsize(fields->buffer_length), offsetof(usbdevfs_urb, buffer), urb->urb);
+    if (!urb->buffer)
+        return complete(client, -1, EFAULT);
     urb->submittedAt = nowMs();
     fields->status = 0;
     fields->actual_length = 0;
     if (fields->type == USBDEVFS_URB_TYPE_CONTROL)
         answerControlLocked(*urb);
     m_urbs.push_back(std::move(urb));
-    complete(client, 0, 0);
-    return true;
+    return complete(client, 0, 0);
 }
 
 void EmulatedUsbPrinter::answerControlLocked(Urb &urb)
 {
-    usbdevfs_urb *fields = urb.fields();
-    auto *setup = reinterpret_cast<const quint8 *>(urb.buffer->data);
+    const auto *setup = reinterpret_cast<const quint8 *>(urb.buffer->data);
     const quint8 requestType = setup[0];
     const quint8 request = setup[1];
-    const quint16 value = quint16(setup[2] | (setup[3] << 8));
-    const quint16 length = quint16(setup[6] | (setup[7] << 8));
+    const int descriptorType = setup[3];
+    const int index = setup[2];
+    const int length = setup[6] | (setup[7] << 8);
 
     QByteArray answer;
-    bool stall = false;
-    if (requestType == 0x80 && request == 6 && (value >> 8) == 3) {
-        const int index = value & 0xFF;
-        if (index == 0)
-            answer = QByteArray::fromHex("04030904");
-        else if (index == 1)
-            answer = stringDescriptor("Emulated printer maker");
-        else if (index == 2 && !m_spec.product.isEmpty())
-            answer = stringDescriptor(m_spec.product);
-        else
-            stall = true;
-    } else if (requestType == 0x80 && request == 6 && (value >> 8) == 1) {
+    const bool getDescriptor = requestType == 0x80 && request == 6;
+    if (getDescriptor && descriptorType == 3 && index == 0)
+        answer = QByteArray::fromHex("04030904");
+    else if (getDescriptor && descriptorType == 3 && index == 1)
+        answer = stringDescriptor("Emulated printer maker");
+    else if (getDescriptor && descriptorType == 3 && index == 2 && !m_spec.product.isEmpty())
+        answer = stringDescriptor(m_spec.product);
+    else if (getDescriptor && descriptorType == 1)
         answer = printerDescriptors(m_spec).left(18);
-    } else if (requestType == 0xC1 && request == 0xFF) {
+    else if (requestType == 0xC1 && request == 0xFF) {
         answer = m_statusWord;
-        if (answer.isEmpty()) {
-            const quint32 word = m_model->statusWord();
-            for (int shift = 0; shift < 32; shift += 8)
-                answer += char((word >> shift) & 0xFF); // low byte first
-        }
-    } else {
-        stall = true;
-    }
-    if (stall) {
-        fields->status = -EPIPE;
-    } else {
-        answer = answer.left(qMin<int>(length, fields->buffer_length - 8));
-        std::memcpy(urb.buffer->data + 8, answer.constData(), size_t(answer.size()));
-        fields->actual_length = answer.size();
-    }
-    urb.done = true;
+        for (int shift = 0; m_statusWord.isEmpty() && shift < 32; shift += 8)
+            answer += char((m_model->statusWord() >> shift) & 0xFF); // low byte first
+    } else
+        return urb.finish(-EPIPE, 0);
+    answer = answer.left(qMin(length, urb.fields()->buffer_length - 8));
+    std::memcpy(urb.buffer->data + 8, answer.constData(), size_t(answer.size()));
+    urb.finish(0, answer.size());
 }
 
 // Finishes a bulk URB when the device is ready for it.
 bool EmulatedUsbPrinter::completeReadyLocked(Urb &urb, qint64 now)
 {
-    if (urb.done)
-        return true;
     usbdevfs_urb *fields = urb.fields();
-    if (fields->type != USBDEVFS_URB_TYPE_BULK)
-        return false;
+    if (urb.done || fields->type != USBDEVFS_URB_TYPE_BULK)
+        return urb.done;
     if (!(fields->endpoint & 0x80)) {
         if (now < urb.submittedAt + m_writeDelayMs)
             return false;
@@ -441,8 +315,7 @@ bool EmulatedUsbPrinter::completeReadyLocked(Urb &urb, qint64 now)
         }
         if (urb.taken < fields->buffer_length)
             return false;
-        fields->actual_length = fields->buffer_length;
-        urb.done = true;
+        urb.finish(0, fields->buffer_length);
         return true;
     }
     if (m_silent || m_input.isEmpty() || now < m_input.first().readyAt)
@@ -453,8 +326,7 @@ bool EmulatedUsbPrinter::completeReadyLocked(Urb &urb, qint64 now)
     next.bytes.remove(0, n);
     if (next.bytes.isEmpty())
         m_input.removeFirst();
-    fields->actual_length = n;
-    urb.done = true;
+    urb.finish(0, n);
     return true;
 }
 
@@ -466,19 +338,17 @@ bool EmulatedUsbPrinter::handleReap(void *client)
     for (auto it = m_urbs.begin(); it != m_urbs.end(); ++it) {
         if (!completeReadyLocked(**it, now))
             continue;
-        std::unique_ptr<Urb> urb = std::move(*it);
+        const std::unique_ptr<Urb> urb = std::move(*it);
         m_urbs.erase(it);
         m_emptyReaps = 0;
-        UMockdevIoctlData *slot = argument(client, sizeof(void *));
+        g_autoptr(UMockdevIoctlData) slot = argument(client, sizeof(void *));
         umockdev_ioctl_data_set_ptr(slot, 0, urb->urb);
-        complete(client, 0, 0);
-        g_object_unref(slot);
-        return true;
+        return complete(client, 0, 0);
     }
     complete(client, -1, m_unplugged ? ENODEV : EAGAIN);
     // libusb polls the device node in a tight loop while a transfer waits for the
-    // device; a short pause keeps that waiting cheap. Draining reaps with nothing in
-    // flight are answered at once.
+    // device; a short pause keeps that waiting cheap. Draining reaps with nothing
+    // in flight are answered at once.
     if (!m_urbs.empty() && ++m_emptyReaps > 2) {
         lock.unlock();
         QThread::usleep(500);
@@ -489,30 +359,20 @@ bool EmulatedUsbPrinter::handleReap(void *client)
 bool EmulatedUsbPrinter::handleDiscard(void *client)
 {
     QMutexLocker lock(&m_mutex);
-    const unsigned long address = argumentValue(client);
+    const UMockdevIoctlData *arg =
+        umockdev_ioctl_client_get_arg(static_cast<UMockdevIoctlClient *>(client));
+    unsigned long address = 0;
+    std::memcpy(&address, arg->data, qMin<size_t>(sizeof(address), size_t(arg->data_len)));
     for (auto &urb : m_urbs) {
         if (urb->clientAddress == address && !urb->done) {
-            urb->fields()->status = -ENOENT;
-            urb->fields()->actual_length = urb->taken;
             if (!(urb->fields()->endpoint & 0x80))
                 m_acceptLimit = -1;
-            urb->done = true;
-            complete(client, 0, 0);
-            return true;
+            urb->finish(-ENOENT, urb->taken);
+            return complete(client, 0, 0);
         }
     }
-    complete(client, -1, EINVAL);
-    return true;
+    return complete(client, -1, EINVAL);
 }
-
-namespace {
-
-gboolean onHandleIoctl(UMockdevIoctlBase *, UMockdevIoctlClient *client, gpointer device)
-{
-    return static_cast<EmulatedUsbPrinter *>(device)->handleIoctl(client);
-}
-
-} // namespace
 
 struct EmulatedUsbBus::Private
 {
@@ -520,6 +380,33 @@ struct EmulatedUsbBus::Private
     QList<int> hubs;
     std::vector<std::unique_ptr<EmulatedUsbPrinter>> devices;
     QMap<EmulatedUsbPrinter *, QString> syspaths;
+
+    // Adds a USB device node at /sys<syspath> and /dev/bus/usb/<bus>/<device>.
+    bool addNode(const QString &syspath, int bus, int device, quint16 vendor, quint16 product,
+                 const QByteArray &descriptors)
+    {
+        const QString busText = QStringLiteral("%1").arg(bus, 3, 10, QLatin1Char('0'));
+        const QString devText = QStringLiteral("%1").arg(device, 3, 10, QLatin1Char('0'));
+        const QString text =
+            QStringLiteral("P: %1\nN: bus/usb/%2/%3\nE: DEVNAME=/dev/bus/usb/%2/%3\n"
+                           "E: DEVTYPE=usb_device\nE: DRIVER=usb\nE: SUBSYSTEM=usb\n"
+                           "E: BUSNUM=%2\nE: DEVNUM=%3\nA: busnum=%4\nA: devnum=%5\n"
+                           "A: speed=480\nA: bConfigurationValue=1\nA: dev=189:%6\n"
+                           "A: idVendor=%7\nA: idProduct=%8\nH: descriptors=%9\n")
+                .arg(syspath, busText, devText)
+                .arg(bus)
+                .arg(device)
+                .arg((bus - 1) * 128 + device - 1)
+                .arg(vendor, 4, 16, QLatin1Char('0'))
+                .arg(product, 4, 16, QLatin1Char('0'))
+                .arg(QString::fromLatin1(descriptors.toHex().toUpper()));
+        GError *error = nullptr;
+        if (umockdev_testbed_add_from_string(testbed, text.toUtf8().constData(), &error))
+            return true;
+        qWarning("device %s: %s", qPrintable(syspath), error ? error->message : "?");
+        g_clear_error(&error);
+        return false;
+    }
 };
 
 EmulatedUsbBus::EmulatedUsbBus() : d(new Private)
@@ -552,101 +439,41 @@ void EmulatedUsbBus::addRootHub(int bus)
     if (d->hubs.contains(bus))
         return;
     d->hubs.append(bus);
-    const QString text = QStringLiteral("P: /devices/pci0000:00/0000:00:%1.0/usb%2\n"
-                                        "N: bus/usb/%3/001\n"
-                                        "E: DEVNAME=/dev/bus/usb/%3/001\n"
-                                        "E: DEVTYPE=usb_device\n"
-                                        "E: DRIVER=usb\n"
-                                        "E: SUBSYSTEM=usb\n"
-                                        "E: BUSNUM=%3\n"
-                                        "E: DEVNUM=001\n"
-                                        "A: busnum=%2\n"
-                                        "A: devnum=1\n"
-                                        "A: speed=480\n"
-                                        "A: bConfigurationValue=1\n"
-                                        "A: dev=189:%4\n"
-                                        "A: idVendor=1d6b\n"
-                                        "A: idProduct=0002\n"
-                                        "H: descriptors=%5\n")
-                             .arg(QString::number(0x14 + bus, 16))
-                             .arg(bus)
-                             .arg(bus, 3, 10, QLatin1Char('0'))
-                             .arg((bus - 1) * 128)
-                             .arg(QString::fromLatin1(rootHubDescriptors().toHex().toUpper()));
-    GError *error = nullptr;
-    umockdev_testbed_add_from_string(d->testbed, text.toUtf8().constData(), &error);
-    if (error) {
-        qWarning("root hub: %s", error->message);
-        g_error_free(error);
-    }
+    d->addNode(hubPath(bus), bus, 1, 0x1d6b, 0x0002,
+               QByteArray::fromHex("12010002090001406B1D020006050302010109021900010100E000"
+                                   "0904000001090000000705810304000C"));
 }
 
-EmulatedUsbPrinter *EmulatedUsbBus::addDevice(const EmulatedDeviceSpec &deviceSpec)
+EmulatedUsbPrinter *EmulatedUsbBus::addDevice(const EmulatedDeviceSpec &spec)
 {
     if (!d->testbed)
         return nullptr;
-    addRootHub(deviceSpec.bus);
-    auto device = std::make_unique<EmulatedUsbPrinter>(deviceSpec);
-    const QString syspath = QStringLiteral("/devices/pci0000:00/0000:00:%1.0/usb%2/%3")
-                                .arg(QString::number(0x14 + deviceSpec.bus, 16))
-                                .arg(deviceSpec.bus)
-                                .arg(device->sysfsName());
-    const QString bus = QStringLiteral("%1").arg(deviceSpec.bus, 3, 10, QLatin1Char('0'));
-    const QString dev = QStringLiteral("%1").arg(deviceSpec.deviceNumber, 3, 10, QLatin1Char('0'));
-    const QString text =
-        QStringLiteral("P: %1\n"
-                       "N: bus/usb/%2/%3\n"
-                       "E: DEVNAME=/dev/bus/usb/%2/%3\n"
-                       "E: DEVTYPE=usb_device\n"
-                       "E: DRIVER=usb\n"
-                       "E: SUBSYSTEM=usb\n"
-                       "E: BUSNUM=%2\n"
-                       "E: DEVNUM=%3\n"
-                       "A: busnum=%4\n"
-                       "A: devnum=%5\n"
-                       "A: speed=480\n"
-                       "A: bConfigurationValue=1\n"
-                       "A: dev=189:%6\n"
-                       "A: idVendor=%7\n"
-                       "A: idProduct=%8\n"
-                       "H: descriptors=%9\n")
-            .arg(syspath, bus, dev)
-            .arg(deviceSpec.bus)
-            .arg(deviceSpec.deviceNumber)
-            .arg((deviceSpec.bus - 1) * 128 + deviceSpec.deviceNumber - 1)
-            .arg(deviceSpec.vendorId, 4, 16, QLatin1Char('0'))
-            .arg(deviceSpec.productId, 4, 16, QLatin1Char('0'))
-            .arg(QString::fromLatin1(printerDescriptors(deviceSpec).toHex().toUpper()));
-    GError *error = nullptr;
-    if (!umockdev_testbed_add_from_string(d->testbed, text.toUtf8().constData(), &error)) {
-        qWarning("device %s: %s", qPrintable(syspath), error ? error->message : "?");
-        if (error)
-            g_error_free(error);
+    addRootHub(spec.bus);
+    auto device = std::make_unique<EmulatedUsbPrinter>(spec);
+    const QString syspath = hubPath(spec.bus) + QLatin1Char('/') + device->sysfsName();
+    if (!d->addNode(syspath, spec.bus, spec.deviceNumber, spec.vendorId, spec.productId,
+                    printerDescriptors(spec)))
         return nullptr;
-    }
-    UMockdevIoctlBase *handler = umockdev_ioctl_base_new();
+    g_autoptr(UMockdevIoctlBase) handler = umockdev_ioctl_base_new();
     g_signal_connect(handler, "handle-ioctl", G_CALLBACK(onHandleIoctl), device.get());
+    GError *error = nullptr;
     if (!umockdev_testbed_attach_ioctl(d->testbed, device->devNode().toUtf8().constData(), handler,
                                        &error)) {
         qWarning("attach %s: %s", qPrintable(device->devNode()), error ? error->message : "?");
-        if (error)
-            g_error_free(error);
+        g_clear_error(&error);
     }
-    g_object_unref(handler);
-    EmulatedUsbPrinter *raw = device.get();
-    d->syspaths.insert(raw, QStringLiteral("/sys") + syspath);
+    d->syspaths.insert(device.get(), QStringLiteral("/sys") + syspath);
     d->devices.push_back(std::move(device));
-    return raw;
+    return d->devices.back().get();
 }
 
 void EmulatedUsbBus::removeDevice(EmulatedUsbPrinter *device)
 {
-    const QString syspath = d->syspaths.value(device);
+    const QByteArray syspath = d->syspaths.take(device).toUtf8();
     if (!d->testbed || syspath.isEmpty())
         return;
-    umockdev_testbed_uevent(d->testbed, syspath.toUtf8().constData(), "remove");
-    umockdev_testbed_remove_device(d->testbed, syspath.toUtf8().constData());
-    d->syspaths.remove(device);
+    umockdev_testbed_uevent(d->testbed, syspath.constData(), "remove");
+    umockdev_testbed_remove_device(d->testbed, syspath.constData());
 }
 
 #else // no umockdev: every test that needs the bus skips
@@ -654,62 +481,11 @@ void EmulatedUsbBus::removeDevice(EmulatedUsbPrinter *device)
 struct EmulatedUsbPrinter::Urb
 {
 };
-
-EmulatedUsbPrinter::EmulatedUsbPrinter(const EmulatedDeviceSpec &deviceSpec)
-    : m_spec(deviceSpec), m_model(new PrinterModel)
-{
-}
 EmulatedUsbPrinter::~EmulatedUsbPrinter() = default;
-QString EmulatedUsbPrinter::sysfsName() const
-{
-    return QString();
-}
-QString EmulatedUsbPrinter::devNode() const
-{
-    return QString();
-}
-void EmulatedUsbPrinter::setResponder(FrameResponder) {}
-void EmulatedUsbPrinter::setStatusWord(const QByteArray &) {}
-void EmulatedUsbPrinter::setReplyDelayMs(int) {}
-void EmulatedUsbPrinter::setWriteDelayMs(int) {}
-void EmulatedUsbPrinter::setAcceptLimit(qint64) {}
-void EmulatedUsbPrinter::setSilent(bool) {}
-void EmulatedUsbPrinter::setKernelDriverBound(bool) {}
-void EmulatedUsbPrinter::unplugAfterMs(int) {}
-void EmulatedUsbPrinter::queueInput(const QByteArray &) {}
-QList<QByteArray> EmulatedUsbPrinter::writes() const
-{
-    return {};
-}
-bool EmulatedUsbPrinter::kernelDriverBound() const
-{
-    return false;
-}
-int EmulatedUsbPrinter::detachCount() const
-{
-    return 0;
-}
-int EmulatedUsbPrinter::claimCount() const
-{
-    return 0;
-}
-int EmulatedUsbPrinter::releaseCount() const
-{
-    return 0;
-}
-int EmulatedUsbPrinter::openTransfers() const
-{
-    return 0;
-}
-bool EmulatedUsbPrinter::unplugged() const
-{
-    return false;
-}
 bool EmulatedUsbPrinter::handleIoctl(void *)
 {
     return false;
 }
-
 struct EmulatedUsbBus::Private
 {
 };
@@ -759,21 +535,20 @@ QByteArray fixedPrinterResponse(const QByteArray &written)
     const char frameClass = written.at(3);
     const quint8 item = quint8(written.at(4));
     QByteArray data;
-    if (frameClass == 0x02) {
+    if (frameClass == 0x02)
         data = item == 0x0C ? QByteArray("EMU\0K51A\0"
                                          "1.0\0"
                                          "SN1\0X\0",
                                          19)
                             : QByteArray(1, 1);
-    } else if (frameClass == 0x00 && item == 4) {
+    else if (frameClass == 0x00 && item == 4)
         data = QByteArray("V1.0.9", 7);
-    } else if (frameClass == 0x00 && item == 11) {
+    else if (frameClass == 0x00 && item == 11)
         data = QByteArray::fromHex("CB008001");
-    } else if (frameClass == 0x00 && item == 3) {
+    else if (frameClass == 0x00 && item == 3)
         data = QByteArray(4, 0);
-    } else {
+    else
         return QByteArray();
-    }
     return QByteArray("\x1B\xFF\xFE", 3) + frameClass + char(item) + char(data.size()) + data +
            QByteArray("\x1B\xFE\xFF", 3);
 }

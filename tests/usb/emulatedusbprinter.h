@@ -15,6 +15,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 struct EmulatedDeviceSpec
@@ -49,43 +50,52 @@ public:
 
     PrinterModel &model() { return *m_model; }
     // Answers with `responder` instead of the model; an empty responder restores it.
-    void setResponder(FrameResponder responder);
+    void setResponder(FrameResponder responder) { set(m_responder, std::move(responder)); }
     // The four bytes of the status control read instead of the model's word; an empty
     // array restores the model's.
-    void setStatusWord(const QByteArray &fourBytes);
+    void setStatusWord(const QByteArray &fourBytes) { set(m_statusWord, fourBytes); }
     // Reply bytes become readable this long after the write that caused them.
-    void setReplyDelayMs(int ms);
+    void setReplyDelayMs(int ms) { set(m_replyDelayMs, ms); }
     // Each bulk OUT transfer completes this long after it was submitted.
-    void setWriteDelayMs(int ms);
+    void setWriteDelayMs(int ms) { set(m_writeDelayMs, ms); }
     // The device takes this many more bytes on its OUT endpoint, then takes nothing
     // more until the transfer in flight times out or is cancelled (it reports the
     // bytes taken from it); after that it takes everything again, like a printer that
     // was busy for a while. -1: no limit.
-    void setAcceptLimit(qint64 bytes);
+    void setAcceptLimit(qint64 bytes) { set(m_acceptLimit, bytes); }
     // The device never sends anything on its IN endpoint.
-    void setSilent(bool silent);
+    void setSilent(bool silent) { set(m_silent, silent); }
     // A kernel driver holds the interface: claims fail with EBUSY until detached.
-    void setKernelDriverBound(bool bound);
+    void setKernelDriverBound(bool bound) { set(m_driverBound, bound); }
     // The device disappears this long from now: transfers in flight end with ENODEV
     // and every later request fails with ENODEV.
     void unplugAfterMs(int ms);
     // Bytes waiting on the IN endpoint without a preceding write.
     void queueInput(const QByteArray &bytes);
 
-    QList<QByteArray> writes() const;
-    bool kernelDriverBound() const;
-    int detachCount() const;
-    int claimCount() const;
-    int releaseCount() const;
+    QList<QByteArray> writes() const { return get(m_writes); }
+    bool kernelDriverBound() const { return get(m_driverBound); }
+    int detachCount() const { return get(m_detachCount); }
+    int claimCount() const { return get(m_claimCount); }
+    int releaseCount() const { return get(m_releaseCount); }
     int openTransfers() const;
-    bool unplugged() const;
+    bool unplugged() const { return get(m_unplugged); }
 
     // Called by the ioctl handler on umockdev's worker thread.
     struct Urb;
-    struct IoctlContext;
     bool handleIoctl(void *client);
 
 private:
+    template <typename T, typename V> void set(T &field, V &&value)
+    {
+        QMutexLocker lock(&m_mutex);
+        field = std::forward<V>(value);
+    }
+    template <typename T> T get(const T &field) const
+    {
+        QMutexLocker lock(&m_mutex);
+        return field;
+    }
     bool handleSubmit(void *client);
     bool handleReap(void *client);
     bool handleDiscard(void *client);
