@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 
+#include "app/functionpage.h"
 #include "app/globals.h"
 #include "app/prompts.h"
 #include "app/resultmessage.h"
@@ -8,7 +9,10 @@
 #include "protocol/exchange.h"
 #include "protocol/printersession.h"
 #include "provisioning/distributenet.h"
-#include "settings/labelsizestore.h"
+#include "settings/distancepage.h"
+#include "settings/fieldfixups.h"
+#include "settings/printpage.h"
+#include "settings/stripperpage.h"
 #include "transport/nettransport.h"
 #include "transport/usbtransport.h"
 #include "ui_mainwindow.h"
@@ -90,9 +94,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     m_session = new PrinterSession(this);
     connect(m_session, &PrinterSession::heldChanged, this, &MainWindow::followPrinterHeld);
 
-    connect(ui->tabWidget_2, &QTabWidget::currentChanged, this, [this] { deleteTipLabel(); });
-
-    restoreLabelSize();
+    addPrinterPages();
     connectFieldFixUps();
     setInitialWidgetStates();
     setUpStatusBar();
@@ -131,36 +133,61 @@ MainWindow::~MainWindow()
     delete contrlUsb;
     contrlUsb = nullptr;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    delete tipLabel;
     delete ui;
     delete m_messageBox;
 }
 
-void MainWindow::restoreLabelSize()
-{
-    const QSignalBlocker blockWidth(ui->lineEdit);
-    const QSignalBlocker blockHeight(ui->lineEdit_2);
-    ui->lineEdit->setText(QString::number(labelsize::storedWidth(), 'f', 1));
-    ui->lineEdit_2->setText(QString::number(labelsize::storedHeight(), 'f', 1));
-}
-
 void MainWindow::connectFieldFixUps()
 {
-    connect(ui->lineEdit, &QLineEdit::editingFinished, this, [this] {
-        fixLineEditWithTip(ui->lineEdit, tr("宽度范围20-108mm，请重新输入"), 20.0, 108.0);
-    });
-    connect(ui->lineEdit_2, &QLineEdit::editingFinished, this, [this] {
-        fixLineEditWithTip(ui->lineEdit_2, tr("高度范围10-1778mm，请重新输入"), 10.0, 1778.0);
-    });
-    QLineEdit *const integerFields[] = {
-        ui->lineEdit_LabelGap,       ui->lineEdit_BlackLabelGap, ui->lineEdit_VerticalShift,
-        ui->lineEdit_PrintShift,     ui->lineEdit_DistanceO2PH,  ui->lineEdit_DistanceS2PH,
-        ui->lineEdit_DistanceB2PH,   ui->lineEdit_DistancePH2T,  ui->lineEdit_NetportTCPPort,
-        ui->lineEdit_NetportUDPPort, ui->lineEdit_PaperTime,
-    };
-    for (QLineEdit *edit : integerFields)
-        connect(edit, &QLineEdit::editingFinished, this, [this, edit] { fixIntLineEdit(edit); });
+    for (QLineEdit *edit : {ui->lineEdit_NetportTCPPort, ui->lineEdit_NetportUDPPort})
+        fieldfixups::attachInteger(edit);
 }
+
+// --- Print, distance, stripper and function pages ---
+void MainWindow::addPrinterPages()
+{
+    m_printPage = new PrintPage(*m_session, *this);
+    ui->page_PrintSetting->layout()->addWidget(m_printPage);
+    m_distancePage = new DistancePage(*m_session, *this);
+    ui->page_DistanceSetting->layout()->addWidget(m_distancePage);
+    m_stripperPage = new StripperPage(*m_session, *this);
+    ui->page_StripperSetting->layout()->addWidget(m_stripperPage);
+    m_functionPage = new FunctionPage(*m_session, *this);
+    ui->tab_FunSetting->layout()->addWidget(m_functionPage);
+    connect(m_functionPage, &FunctionPage::printerClosed, this, &MainWindow::onPrinterClosedByPage);
+    connect(ui->tabWidget_2, &QTabWidget::currentChanged, m_printPage, &PrintPage::hideTip);
+}
+
+void MainWindow::printerPagesChanged()
+{
+    m_printPage->printerChanged();
+    m_distancePage->printerChanged();
+    m_stripperPage->printerChanged();
+}
+
+QWidget *MainWindow::printerInfoButton() const
+{
+    return m_functionPage->infoButton();
+}
+
+void MainWindow::onPrinterClosedByPage(bool restarted)
+{
+    resetConnectionPanel();
+    if (restarted) {
+        ui->progressBar_Update->setValue(0);
+        ui->progressBar_Debug->setValue(0);
+    }
+}
+
+void MainWindow::resetConnectionPanel()
+{
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             ui->pushButton_getList, ui->checkBox_USB, ui->checkBox_NET, ui->checkBox_WIFI,
+             ui->comboBox_ScanResult, ui->pushButton_open})
+        w->setEnabled(true);
+    ui->pushButton_close->setEnabled(false);
+}
+// --- end of the print, distance, stripper and function pages ---
 
 void MainWindow::setInitialWidgetStates()
 {
@@ -175,16 +202,14 @@ void MainWindow::setInitialWidgetStates()
 
     for (QWidget *w : std::initializer_list<QWidget *>{
              ui->checkBox_USB, ui->checkBox_NET, ui->checkBox_WIFI, ui->pushButton_open,
-             ui->pushButton_Send, ui->pushButton_SendFile, ui->textBrowser_Ver, ui->textBrowser_DPI,
-             ui->textBrowser_MaxPaperWidth, ui->textBrowser_Model})
+             ui->pushButton_Send, ui->pushButton_SendFile})
         w->setEnabled(true);
     for (QWidget *w : std::initializer_list<QWidget *>{
              ui->checkBox_BLE, ui->checkBox_Serialport, ui->pushButton_close,
-             ui->pushButton_PrintSettingSet, ui->pushButton_DistanceSettingSet,
              ui->pushButton_WifiSettingSet, ui->pushButton_BleSettingSet,
-             ui->pushButton_NetportSettingSet, ui->pushButton_ComSettingSet,
-             ui->pushButton_StripperSettingSet, ui->progressBar_Update, ui->lineEdit_ComDeviceInfo,
-             ui->lineEdit_ComSN, ui->lineEdit_SppMAC, ui->lineEdit_WApMAC, ui->pushButton_StopList})
+             ui->pushButton_NetportSettingSet, ui->pushButton_ComSettingSet, ui->progressBar_Update,
+             ui->lineEdit_ComDeviceInfo, ui->lineEdit_ComSN, ui->lineEdit_SppMAC,
+             ui->lineEdit_WApMAC, ui->pushButton_StopList})
         w->setEnabled(false);
     ui->tabWidget_2->setCurrentIndex(0);
     ui->toolBox_PrinterSetting->setCurrentIndex(0);
@@ -270,9 +295,9 @@ void MainWindow::controlAllWidgets(bool on)
     // give back what the running exchange or file stream has taken.
     if (m_session->busy())
         return;
-    for (QWidget *w : std::initializer_list<QWidget *>{
-             ui->pushButton_close, ui->tabWidget_2, ui->pushButton_getPrinterInfo,
-             ui->pushButton_Send, ui->pushButton_SendFile})
+    for (QWidget *w : std::initializer_list<QWidget *>{ui->pushButton_close, ui->tabWidget_2,
+                                                       printerInfoButton(), ui->pushButton_Send,
+                                                       ui->pushButton_SendFile})
         w->setEnabled(on);
 }
 
@@ -314,14 +339,6 @@ bool MainWindow::requireOpenDevice()
         return true;
     prompts::information(this, tr("设置工具"), tr("请先打开设备"));
     return false;
-}
-
-void MainWindow::deleteTipLabel()
-{
-    if (tipLabel) {
-        tipLabel->deleteLater();
-        tipLabel = nullptr;
-    }
 }
 
 void MainWindow::followPrinterHeld(bool held)
@@ -408,11 +425,12 @@ void MainWindow::updateConnectionState()
         // What was read belongs to a connection that is gone: nothing is written
         // from it until a printer is opened and its page read again.
         for (QWidget *w : std::initializer_list<QWidget *>{
-                 ui->pushButton_PrintSettingSet, ui->pushButton_DistanceSettingSet,
                  ui->pushButton_WifiSettingSet, ui->pushButton_BleSettingSet,
-                 ui->pushButton_NetportSettingSet, ui->pushButton_ComSettingSet,
-                 ui->pushButton_StripperSettingSet})
+                 ui->pushButton_NetportSettingSet, ui->pushButton_ComSettingSet})
             w->setEnabled(false);
+        m_printPage->forgetRead();
+        m_distancePage->forgetRead();
+        m_stripperPage->forgetRead();
         m_connectionLabel->setText(tr("连接已关闭：请重新打开打印机，再读取和设置。"));
         m_connectionLabel->setToolTip(m_connectionLabel->text());
         m_wasOpen = false;

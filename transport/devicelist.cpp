@@ -141,10 +141,8 @@ void MainWindow::on_pushButton_open_clicked()
     prompts::information(this, tr("设置工具"), tr("连接成功！"));
     if (containsAny(text, kHighResolutionModels)) {
         mmToDot = 12;
-        ui->label_17->setText(tr("注：1mm = 12dot"));
     } else {
         mmToDot = 8;
-        ui->label_17->setText(tr("注：1mm = 8dot"));
     }
     for (QWidget *w : std::initializer_list<QWidget *>{
              ui->pushButton_getList, ui->checkBox_USB, ui->checkBox_NET, ui->checkBox_BLE,
@@ -158,7 +156,6 @@ void MainWindow::on_pushButton_open_clicked()
 void MainWindow::selectedItem()
 {
     const QString text = ui->comboBox_ScanResult->currentText();
-    CHECK_STATUES = 0;
     // Another printer: its WiFi mode is not known until it is read or set.
     savedWifiMode = -1;
 
@@ -171,21 +168,12 @@ void MainWindow::selectedItem()
     if (printMode)
         qDebug() << "select";
     ui->toolBox_PrinterSetting->setItemEnabled(6, printMode);
-    ui->comboBox_PrintSpeed->clear();
-    ui->comboBox_PrintMode->setEnabled(printMode);
-    ui->label_41->setEnabled(printMode);
-    ui->comboBox_AutoPaper->setEnabled(!printMode);
-    ui->label_28->setEnabled(!printMode);
     printModeFlag = printMode ? 1 : 0;
-    const int speeds = printMode ? 8 : 4;
-    for (int i = 0; i < speeds; ++i)
-        ui->comboBox_PrintSpeed->addItem(QString::number(i));
+    printerPagesChanged();
 
     for (QWidget *w : std::initializer_list<QWidget *>{
-             ui->pushButton_WifiSettingSet, ui->pushButton_PrintSettingSet,
-             ui->pushButton_BleSettingSet, ui->pushButton_NetportSettingSet,
-             ui->pushButton_ComSettingSet, ui->pushButton_DistanceSettingSet,
-             ui->pushButton_StripperSettingSet})
+             ui->pushButton_WifiSettingSet, ui->pushButton_BleSettingSet,
+             ui->pushButton_NetportSettingSet, ui->pushButton_ComSettingSet})
         w->setEnabled(false);
 }
 
