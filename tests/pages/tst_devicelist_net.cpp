@@ -56,19 +56,20 @@ void TestDeviceListNet::openAdaptsToModel()
     QVERIFY(f.start(model));
     Ui::MainWindow *ui = f.window->ui;
     CHECK_STATUES = 1;
-    ui->pushButton_PrintSettingSet->setEnabled(true);
+    auto *printSet = f.window->findChild<QPushButton *>("pushButton_PrintSettingSet");
+    printSet->setEnabled(true);
     QVERIFY(f.open());
     QCOMPARE(mmToDot, dotsPerMm);
     QCOMPARE(printModeFlag, printMode ? 1 : 0);
-    QCOMPARE(ui->comboBox_PrintSpeed->count(), printMode ? 8 : 4);
+    QCOMPARE(f.window->findChild<QComboBox *>("comboBox_PrintSpeed")->count(), printMode ? 8 : 4);
     QCOMPARE(ui->toolBox_PrinterSetting->isItemEnabled(6), printMode);
-    QCOMPARE(enabledItself(ui->comboBox_PrintMode), printMode);
-    QCOMPARE(enabledItself(ui->comboBox_AutoPaper), !printMode);
+    QCOMPARE(enabledItself(f.window->findChild<QWidget *>("comboBox_PrintMode")), printMode);
+    QCOMPARE(enabledItself(f.window->findChild<QWidget *>("comboBox_AutoPaper")), !printMode);
     QCOMPARE(ui->tabWidget_2->isTabEnabled(0), settingsTabs);
     QCOMPARE(ui->tabWidget_2->isTabEnabled(1), settingsTabs);
     QCOMPARE(ui->pushButton_DownloadFL->isEnabled(), settingsTabs);
     QCOMPARE(CHECK_STATUES, 0);
-    QVERIFY(!ui->pushButton_PrintSettingSet->isEnabled());
+    QVERIFY(!printSet->isEnabled());
 }
 
 void TestDeviceListNet::openLocksPanelAndCloseUnlocks()
