@@ -339,8 +339,7 @@ void TestMainWindow::controlAllWidgets()
     Ui::MainWindow *ui = window->ui;
     const QList<QWidget *> group{ui->pushButton_close, ui->tabWidget_2,
                                  window->findChild<QWidget *>("pushButton_getPrinterInfo"),
-                                 ui->pushButton_Send,
-                                 ui->pushButton_SendFile};
+                                 ui->pushButton_Send, ui->pushButton_SendFile};
     window->controlAllWidgets(false);
     for (QWidget *w : group)
         QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
