@@ -63,14 +63,11 @@ private slots:
     void distanceWriteAndRead_data();
     void distanceWriteAndRead();
     void everyDistanceQueryRunsAndFailureIsReported();
-    void refusedValueSendsNothing_data();
-    void refusedValueSendsNothing();
     void stripper_data();
     void stripper();
     void stripperQuestionOncePerOpenedPrinter();
-    void rejectedStripperQuestionSendsNothing_data();
-    void rejectedStripperQuestionSendsNothing();
-    void closedPrinterSendsNothing();
+    void nothingSent_data();
+    void nothingSent();
 };
 
 void TestDistanceSettingsNet::distanceWriteAndRead_data()
@@ -140,46 +137,6 @@ void TestDistanceSettingsNet::everyDistanceQueryRunsAndFailureIsReported()
     QVERIFY(!page.findChild<QPushButton *>("pushButton_DistanceSettingSet")->isEnabled());
 }
 
-void TestDistanceSettingsNet::refusedValueSendsNothing_data()
-{
-    QTest::addColumn<int>("dots");
-    QTest::addColumn<QString>("widget");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("refusal");
-    QTest::newRow("outlet dots")
-        << 8 << "lineEdit_DistanceO2PH"
-        << "32768"
-        << "出纸口到打印头距离(单位dot)：输入无效，允许范围为 -32768 至 32767";
-    QTest::newRow("sensor mm at 12")
-        << 12 << "lineEdit_DistanceS2PH"
-        << "2731"
-        << "缝到打印头距离(单位mm)：输入无效，允许范围为 -2730 至 2730";
-    QTest::newRow("stripper 66 s") << 8 << "lineEdit_PaperTime"
-                                   << "66"
-                                   << "剥离器取纸时间设置（单位：s）：输入无效，允许范围为 0 至 65";
-}
-
-void TestDistanceSettingsNet::refusedValueSendsNothing()
-{
-    QFETCH(int, dots);
-    QFETCH(QString, widget);
-    QFETCH(QString, text);
-    QFETCH(QString, refusal);
-    SessionFixture f;
-    QVERIFY(f.start(SessionFixture::configFor(QStringLiteral("P1")), dots, true));
-    DistancePage distance(*f.session, *f.host);
-    StripperPage stripper(*f.session, *f.host);
-    QWidget &page =
-        widget == QLatin1String("lineEdit_PaperTime") ? static_cast<QWidget &>(stripper) : distance;
-    setTexts(distance, {"0", "0", "0", "0"});
-    page.findChild<QLineEdit *>(widget)->setText(text);
-    click(page, widget == QLatin1String("lineEdit_PaperTime") ? "pushButton_StripperSettingSet"
-                                                              : "pushButton_DistanceSettingSet");
-    QCOMPARE(f.recorder->texts(), QStringList{refusal});
-    QTest::qWait(50);
-    QCOMPARE(f.printer->bytesReceived(), qint64(0));
-}
-
 void TestDistanceSettingsNet::stripper_data()
 {
     QTest::addColumn<QString>("seconds");
@@ -243,57 +200,72 @@ void TestDistanceSettingsNet::stripperQuestionOncePerOpenedPrinter()
     QCOMPARE(f.recorder->texts(), kSuccess);
 }
 
-void TestDistanceSettingsNet::rejectedStripperQuestionSendsNothing_data()
+void TestDistanceSettingsNet::nothingSent_data()
 {
+    QTest::addColumn<bool>("open");
+    QTest::addColumn<bool>("declined"); // the stripper question
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("button");
-    QTest::newRow("read") << "pushButton_StripperSettingRead";
-    QTest::newRow("write") << "pushButton_StripperSettingSet";
+    QTest::addColumn<QString>("message");
+    const QString closed = QStringLiteral("请先打开设备");
+    for (const char *button : {"pushButton_DistanceSettingRead", "pushButton_DistanceSettingSet",
+                               "pushButton_StripperSettingRead", "pushButton_StripperSettingSet"})
+        QTest::newRow(button) << false << false << ""
+                              << "" << button << closed;
+    QTest::newRow("outlet dots")
+        << true << false << "lineEdit_DistanceO2PH"
+        << "32768"
+        << "pushButton_DistanceSettingSet"
+        << "出纸口到打印头距离(单位dot)：输入无效，允许范围为 -32768 至 32767";
+    QTest::newRow("sensor mm at 12")
+        << true << false << "lineEdit_DistanceS2PH"
+        << "2731"
+        << "pushButton_DistanceSettingSet"
+        << "缝到打印头距离(单位mm)：输入无效，允许范围为 -2730 至 2730";
+    QTest::newRow("stripper 66 s") << true << false << "lineEdit_PaperTime"
+                                   << "66"
+                                   << "pushButton_StripperSettingSet"
+                                   << "剥离器取纸时间设置（单位：s）：输入无效，允许范围为 0 至 65";
+    QTest::newRow("stripper read declined") << true << true << ""
+                                            << ""
+                                            << "pushButton_StripperSettingRead"
+                                            << "";
+    QTest::newRow("stripper write declined") << true << true << ""
+                                             << ""
+                                             << "pushButton_StripperSettingSet"
+                                             << "";
 }
 
-void TestDistanceSettingsNet::rejectedStripperQuestionSendsNothing()
+void TestDistanceSettingsNet::nothingSent()
 {
+    QFETCH(bool, open);
+    QFETCH(bool, declined);
+    QFETCH(QString, box);
+    QFETCH(QString, text);
     QFETCH(QString, button);
+    QFETCH(QString, message);
     SessionFixture f;
     QVERIFY(f.start(SessionFixture::configFor(QStringLiteral("K53TA")), 12, true));
-    StripperPage page(*f.session, *f.host);
-    page.printerChanged();
-    page.findChild<QLineEdit *>("lineEdit_PaperTime")->setText(QStringLiteral("5"));
-    f.recorder->dialogResult = QDialog::Rejected;
-    click(page, qPrintable(button));
-    QVERIFY(f.recorder->messages.isEmpty());
-    QVERIFY(!f.session->stripperConfirmed());
-    QTest::qWait(50);
-    QVERIFY(f.printer->receivedFrames().isEmpty());
-
-    // Still unconfirmed: asked again, and this time the exchange happens.
-    f.recorder->dialogResult = QDialog::Accepted;
-    click(page, qPrintable(button));
-    QCOMPARE(f.recorder->dialogTitles.size(), 2);
-    QCOMPARE(f.recorder->texts(), kSuccess);
-    QTRY_COMPARE(f.printer->receivedFrames().size(), 1);
-}
-
-void TestDistanceSettingsNet::closedPrinterSendsNothing()
-{
-    SessionFixture f;
-    QVERIFY(f.start(SessionFixture::configFor(QStringLiteral("K53TA")), 12, true));
-    f.host->open = false;
+    f.host->open = open;
+    f.recorder->dialogResult = declined ? QDialog::Rejected : QDialog::Accepted;
     DistancePage distance(*f.session, *f.host);
     StripperPage stripper(*f.session, *f.host);
-    const std::pair<QWidget *, const char *> buttons[] = {
-        {&distance, "pushButton_DistanceSettingRead"},
-        {&distance, "pushButton_DistanceSettingSet"},
-        {&stripper, "pushButton_StripperSettingRead"},
-        {&stripper, "pushButton_StripperSettingSet"}};
-    for (const auto &button : buttons) {
-        f.recorder->clear();
-        click(*button.first, button.second);
-        QCOMPARE(f.recorder->texts(), QStringList{QStringLiteral("请先打开设备")});
-        QVERIFY(f.recorder->dialogTitles.isEmpty());
-        QVERIFY(f.host->controlsEnabled);
-    }
+    stripper.printerChanged();
+    setTexts(distance, {"0", "0", "0", "0"});
+    stripper.findChild<QLineEdit *>("lineEdit_PaperTime")->setText(QStringLiteral("5"));
+    QWidget &page =
+        button.contains(QLatin1String("Stripper")) ? static_cast<QWidget &>(stripper) : distance;
+    if (!box.isEmpty())
+        page.findChild<QLineEdit *>(box)->setText(text);
+    click(page, qPrintable(button));
+    QCOMPARE(f.recorder->texts(), message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE(f.recorder->dialogTitles.size(), declined ? 1 : 0);
+    // Declined: asked again next time.
+    QVERIFY(!f.session->stripperConfirmed());
+    QVERIFY(f.host->controlsEnabled);
     QTest::qWait(50);
-    QVERIFY(f.printer->receivedFrames().isEmpty());
+    QCOMPARE(f.printer->bytesReceived(), qint64(0));
 }
 
 QTEST_MAIN(TestDistanceSettingsNet)

@@ -28,7 +28,6 @@ class TestFunctionPageNet : public QObject
 private slots:
     void statusWord_data();
     void statusWord();
-    void statusReadFailure();
     void secondRequestDuringReplyWait_data();
     void secondRequestDuringReplyWait();
     void printerInformation();
@@ -36,29 +35,32 @@ private slots:
     void functionButtonFrames_data();
     void functionButtonFrames();
     void closedPrinterSendsNothing();
-    void restartResetsPanelThenReports();
-    void initialisationReportsThenResets_data();
-    void initialisationReportsThenResets();
+    void closingCommands_data();
+    void closingCommands();
 };
 
 void TestFunctionPageNet::statusWord_data()
 {
-    QTest::addColumn<uint>("word");
+    QTest::addColumn<int>("word"); // -1: no answer
     QTest::addColumn<QString>("text");
-    QTest::newRow("idle") << 0u << QString::fromUtf8("空闲中");
-    QTest::newRow("bit 16 only") << 0x10000u << QString::fromUtf8("空闲中");
-    QTest::newRow("paper out and jam") << 0x0Au << QString::fromUtf8("缺纸\n卡纸\n");
-    QTest::newRow("cover open, cutter") << 0x0280u << QString::fromUtf8("开盖\n切刀异常\n");
+    QTest::newRow("idle") << 0 << QString::fromUtf8("空闲中");
+    QTest::newRow("bit 16 only") << 0x10000 << QString::fromUtf8("空闲中");
+    QTest::newRow("paper out and jam") << 0x0A << QString::fromUtf8("缺纸\n卡纸\n");
+    QTest::newRow("cover open, cutter") << 0x0280 << QString::fromUtf8("开盖\n切刀异常\n");
+    QTest::newRow("no answer") << -1 << QString::fromUtf8("请确保打印机已进行连接");
 }
 
 void TestFunctionPageNet::statusWord()
 {
-    QFETCH(uint, word);
+    QFETCH(int, word);
     QFETCH(QString, text);
     SessionFixture f;
     QVERIFY(f.start());
     FunctionPage page(*f.session, *f.host);
-    f.printer->setStatusWord(word);
+    if (word < 0)
+        f.printer->setSilentItems({0x03});
+    else
+        f.printer->setStatusWord(uint(word));
     click(page, "pushButton_GetPrinterStatus");
     QCOMPARE(f.recorder->texts(), QStringList{text});
     QCOMPARE(page.findChild<QLabel *>("label_PrinterStatusText")->text(), text.trimmed());
@@ -67,16 +69,6 @@ void TestFunctionPageNet::statusWord()
     QCOMPARE(frames.size(), 1);
     QCOMPARE(int(frames.at(0).frameClass), 0x00);
     QCOMPARE(int(frames.at(0).item), 0x03);
-}
-
-void TestFunctionPageNet::statusReadFailure()
-{
-    SessionFixture f;
-    QVERIFY(f.start());
-    FunctionPage page(*f.session, *f.host);
-    f.printer->setSilentItems({0x03});
-    click(page, "pushButton_GetPrinterStatus");
-    QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("请确保打印机已进行连接")});
 }
 
 void TestFunctionPageNet::secondRequestDuringReplyWait_data()
@@ -220,8 +212,23 @@ void TestFunctionPageNet::closedPrinterSendsNothing()
     QVERIFY(f.printer->receivedFrames().isEmpty());
 }
 
-void TestFunctionPageNet::restartResetsPanelThenReports()
+void TestFunctionPageNet::closingCommands_data()
 {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("agree"); // to the initialisation question
+    QTest::addColumn<QList<quint8>>("sent");
+    QTest::newRow("restart") << "pushButton_Reboot" << true << QList<quint8>{2};
+    QTest::newRow("initialisation") << "pushButton_PrinterInit" << true << QList<quint8>{5};
+    QTest::newRow("initialisation declined")
+        << "pushButton_PrinterInit" << false << QList<quint8>{};
+}
+
+void TestFunctionPageNet::closingCommands()
+{
+    QFETCH(QString, button);
+    QFETCH(bool, agree);
+    QFETCH(QList<quint8>, sent);
+    const bool restart = button == QLatin1String("pushButton_Reboot");
     NetPrinterFixture f;
     QVERIFY(f.start());
     QVERIFY(f.open());
@@ -230,65 +237,31 @@ void TestFunctionPageNet::restartResetsPanelThenReports()
     ui->progressBar_Debug->setValue(60);
     auto *printSet = f.window->findChild<QPushButton *>("pushButton_PrintSettingSet");
     printSet->setEnabled(true); // as after a read
-    // The panel is already reset when the success message shows.
-    bool resetBeforeMessage = false;
-    prompts::setMessageHandler([&](QWidget *, const prompts::Message &m) {
-        f.recorder->messages.append(m);
-        resetBeforeMessage = ui->pushButton_open->isEnabled() && !ui->pushButton_close->isEnabled();
-    });
-    QTest::mouseClick(f.window->findChild<QPushButton *>("pushButton_Reboot"), Qt::LeftButton);
-    QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("处理成功")});
-    QVERIFY(resetBeforeMessage);
-    QCOMPARE(ui->progressBar_Update->value(), 0);
-    QCOMPARE(ui->progressBar_Debug->value(), 0);
-    // The values read belong to the closed connection: nothing may be written from them.
-    QVERIFY(!printSet->isEnabled());
-    QCOMPARE(f.window->findChild<QLabel *>("label_StatusConnection")->text(),
-             QString::fromUtf8("连接已关闭：请重新打开打印机，再读取和设置。"));
-    QVERIFY(f.window->findChild<QLabel *>("label_StatusResult")
-                ->text()
-                .endsWith(QString::fromUtf8("处理成功")));
-    QTRY_COMPARE(f.printer->functionCodes(), QList<quint8>{2});
-}
-
-void TestFunctionPageNet::initialisationReportsThenResets_data()
-{
-    QTest::addColumn<bool>("agree");
-    QTest::newRow("agreed") << true;
-    QTest::newRow("declined") << false;
-}
-
-void TestFunctionPageNet::initialisationReportsThenResets()
-{
-    QFETCH(bool, agree);
-    NetPrinterFixture f;
-    QVERIFY(f.start());
-    QVERIFY(f.open());
-    Ui::MainWindow *ui = f.window->ui;
-    QVERIFY(f.window->findChild<QLabel *>("label_StatusConnection")
-                ->text()
-                .contains(QStringLiteral("{127.0.0.1}")));
     f.recorder->questionAnswer = agree;
+    // A restart resets the panel before its success shows, an initialisation after.
     bool openWhileMessage = false;
     prompts::setMessageHandler([&](QWidget *, const prompts::Message &m) {
         f.recorder->messages.append(m);
         openWhileMessage = !ui->pushButton_open->isEnabled();
     });
-    QTest::mouseClick(f.window->findChild<QPushButton *>("pushButton_PrinterInit"), Qt::LeftButton);
-    QCOMPARE(f.recorder->questions.size(), 1);
-    QVERIFY(f.recorder->questions.at(0).contains(QString::fromUtf8("清除")));
+    QTest::mouseClick(f.window->findChild<QPushButton *>(button), Qt::LeftButton);
+    QCOMPARE(f.recorder->questions.size(), restart ? 0 : 1);
+    QTest::qWait(50);
+    QTRY_COMPARE(f.printer->functionCodes(), sent);
     if (!agree) {
         QVERIFY(f.recorder->messages.isEmpty());
-        QVERIFY(!ui->pushButton_open->isEnabled());
-        QTest::qWait(50);
-        QVERIFY(f.printer->receivedFrames().isEmpty());
+        QVERIFY(f.window->isDeviceOpen());
         return;
     }
     QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("处理成功")});
-    QVERIFY(openWhileMessage);
-    QVERIFY(ui->pushButton_open->isEnabled());
-    QVERIFY(!ui->pushButton_close->isEnabled());
-    QTRY_COMPARE(f.printer->functionCodes(), QList<quint8>{5});
+    QCOMPARE(openWhileMessage, !restart);
+    QVERIFY(ui->pushButton_open->isEnabled() && !ui->pushButton_close->isEnabled());
+    QCOMPARE(ui->progressBar_Update->value(), restart ? 0 : 40);
+    QCOMPARE(ui->progressBar_Debug->value(), restart ? 0 : 60);
+    // The values read belong to the closed connection: nothing may be written from them.
+    QVERIFY(!printSet->isEnabled());
+    QCOMPARE(f.window->findChild<QLabel *>("label_StatusConnection")->text(),
+             QString::fromUtf8("连接已关闭：请重新打开打印机，再读取和设置。"));
 }
 
 QTEST_MAIN(TestFunctionPageNet)
