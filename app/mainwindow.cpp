@@ -146,13 +146,13 @@ void MainWindow::connectFieldFixUps()
 // --- Print, distance, stripper and function pages ---
 void MainWindow::addPrinterPages()
 {
-    m_printPage = new PrintPage(*m_session, *this);
+    m_printPage = new PrintPage(*m_session, *this, ui->page_PrintSetting);
     ui->page_PrintSetting->layout()->addWidget(m_printPage);
-    m_distancePage = new DistancePage(*m_session, *this);
+    m_distancePage = new DistancePage(*m_session, *this, ui->page_DistanceSetting);
     ui->page_DistanceSetting->layout()->addWidget(m_distancePage);
-    m_stripperPage = new StripperPage(*m_session, *this);
+    m_stripperPage = new StripperPage(*m_session, *this, ui->page_StripperSetting);
     ui->page_StripperSetting->layout()->addWidget(m_stripperPage);
-    m_functionPage = new FunctionPage(*m_session, *this);
+    m_functionPage = new FunctionPage(*m_session, *this, ui->tab_FunSetting);
     ui->tab_FunSetting->layout()->addWidget(m_functionPage);
     connect(m_functionPage, &FunctionPage::printerClosed, this, &MainWindow::onPrinterClosedByPage);
     connect(ui->tabWidget_2, &QTabWidget::currentChanged, m_printPage, &PrintPage::hideTip);
