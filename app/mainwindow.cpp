@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 
+#include "app/functionpage.h"
 #include "app/globals.h"
 #include "app/prompts.h"
 #include "app/resultmessage.h"
@@ -7,8 +8,12 @@
 #include "download/workerthread.h"
 #include "protocol/printersession.h"
 #include "provisioning/distributenet.h"
-#include "settings/labelsizestore.h"
 #include "app/connectionpanel.h"
+#include "app/functionpage.h"
+#include "settings/distancepage.h"
+#include "settings/fieldfixups.h"
+#include "settings/printpage.h"
+#include "settings/stripperpage.h"
 #include "ui_mainwindow.h"
 
 #include <QApplication>
@@ -81,9 +86,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     });
     // --- end of the connection panel ---
 
-    connect(ui->tabWidget_2, &QTabWidget::currentChanged, this, [this] { deleteTipLabel(); });
-
-    restoreLabelSize();
+    addPrinterPages();
     connectFieldFixUps();
     setInitialWidgetStates();
     setUpStatusBar();
@@ -111,49 +114,68 @@ MainWindow::~MainWindow()
     qDebug() << "delete Thread";
     // Links retired earlier may still wait for deletion.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    delete tipLabel;
     delete ui;
     delete m_messageBox;
 }
 
-void MainWindow::restoreLabelSize()
-{
-    const QSignalBlocker blockWidth(ui->lineEdit);
-    const QSignalBlocker blockHeight(ui->lineEdit_2);
-    ui->lineEdit->setText(QString::number(labelsize::storedWidth(), 'f', 1));
-    ui->lineEdit_2->setText(QString::number(labelsize::storedHeight(), 'f', 1));
-}
-
 void MainWindow::connectFieldFixUps()
 {
-    connect(ui->lineEdit, &QLineEdit::editingFinished, this, [this] {
-        fixLineEditWithTip(ui->lineEdit, tr("宽度范围20-108mm，请重新输入"), 20.0, 108.0);
-    });
-    connect(ui->lineEdit_2, &QLineEdit::editingFinished, this, [this] {
-        fixLineEditWithTip(ui->lineEdit_2, tr("高度范围10-1778mm，请重新输入"), 10.0, 1778.0);
-    });
-    QLineEdit *const integerFields[] = {
-        ui->lineEdit_LabelGap,       ui->lineEdit_BlackLabelGap, ui->lineEdit_VerticalShift,
-        ui->lineEdit_PrintShift,     ui->lineEdit_DistanceO2PH,  ui->lineEdit_DistanceS2PH,
-        ui->lineEdit_DistanceB2PH,   ui->lineEdit_DistancePH2T,  ui->lineEdit_NetportTCPPort,
-        ui->lineEdit_NetportUDPPort, ui->lineEdit_PaperTime,
-    };
-    for (QLineEdit *edit : integerFields)
-        connect(edit, &QLineEdit::editingFinished, this, [this, edit] { fixIntLineEdit(edit); });
+    for (QLineEdit *edit : {ui->lineEdit_NetportTCPPort, ui->lineEdit_NetportUDPPort})
+        fieldfixups::attachInteger(edit);
 }
+
+// --- Print, distance, stripper and function pages ---
+void MainWindow::addPrinterPages()
+{
+    m_printPage = new PrintPage(*m_session, *this, ui->page_PrintSetting);
+    ui->page_PrintSetting->layout()->addWidget(m_printPage);
+    m_distancePage = new DistancePage(*m_session, *this, ui->page_DistanceSetting);
+    ui->page_DistanceSetting->layout()->addWidget(m_distancePage);
+    m_stripperPage = new StripperPage(*m_session, *this, ui->page_StripperSetting);
+    ui->page_StripperSetting->layout()->addWidget(m_stripperPage);
+    m_functionPage = new FunctionPage(*m_session, *this, ui->tab_FunSetting);
+    ui->tab_FunSetting->layout()->addWidget(m_functionPage);
+    connect(m_functionPage, &FunctionPage::printerClosed, this, &MainWindow::onPrinterClosedByPage);
+    connect(ui->tabWidget_2, &QTabWidget::currentChanged, m_printPage, &PrintPage::hideTip);
+}
+
+void MainWindow::printerPagesChanged()
+{
+    m_printPage->printerChanged();
+    m_distancePage->printerChanged();
+    m_stripperPage->printerChanged();
+}
+
+QWidget *MainWindow::printerInfoButton() const
+{
+    return m_functionPage->infoButton();
+}
+
+void MainWindow::onPrinterClosedByPage(bool restarted)
+{
+    resetConnectionPanel();
+    if (restarted) {
+        ui->progressBar_Update->setValue(0);
+        ui->progressBar_Debug->setValue(0);
+    }
+}
+
+void MainWindow::resetConnectionPanel()
+{
+    m_connectionPanel->showClosed();
+}
+// --- end of the print, distance, stripper and function pages ---
 
 void MainWindow::setInitialWidgetStates()
 {
     for (QWidget *w : std::initializer_list<QWidget *>{
-             ui->pushButton_Send, ui->pushButton_SendFile, ui->textBrowser_Ver, ui->textBrowser_DPI,
-             ui->textBrowser_MaxPaperWidth, ui->textBrowser_Model})
+             ui->pushButton_Send, ui->pushButton_SendFile})
         w->setEnabled(true);
     for (QWidget *w : std::initializer_list<QWidget *>{
-             ui->pushButton_PrintSettingSet, ui->pushButton_DistanceSettingSet,
              ui->pushButton_WifiSettingSet, ui->pushButton_BleSettingSet,
-             ui->pushButton_NetportSettingSet, ui->pushButton_ComSettingSet,
-             ui->pushButton_StripperSettingSet, ui->progressBar_Update, ui->lineEdit_ComDeviceInfo,
-             ui->lineEdit_ComSN, ui->lineEdit_SppMAC, ui->lineEdit_WApMAC})
+             ui->pushButton_NetportSettingSet, ui->pushButton_ComSettingSet, ui->progressBar_Update,
+             ui->lineEdit_ComDeviceInfo, ui->lineEdit_ComSN, ui->lineEdit_SppMAC,
+             ui->lineEdit_WApMAC})
         w->setEnabled(false);
     ui->tabWidget_2->setCurrentIndex(0);
     ui->toolBox_PrinterSetting->setCurrentIndex(0);
@@ -186,8 +208,6 @@ void MainWindow::on_pushButton_close_clicked(bool openDebug)
 
 void MainWindow::selectedItem()
 {
-    ui->label_17->setText(m_session->dotsPerMm() == 12 ? tr("注：1mm = 12dot")
-                                                       : tr("注：1mm = 8dot"));
     // Another printer: its WiFi mode is not known until it is read or set.
     savedWifiMode = -1;
 
@@ -198,21 +218,10 @@ void MainWindow::selectedItem()
 
     const bool printMode = m_session->hasPrintMode();
     ui->toolBox_PrinterSetting->setItemEnabled(6, printMode);
-    // moves to the pages
-    ui->comboBox_PrintSpeed->clear();
-    ui->comboBox_PrintMode->setEnabled(printMode);
-    ui->label_41->setEnabled(printMode);
-    ui->comboBox_AutoPaper->setEnabled(!printMode);
-    ui->label_28->setEnabled(!printMode);
-    const int speeds = printMode ? 8 : 4;
-    for (int i = 0; i < speeds; ++i)
-        ui->comboBox_PrintSpeed->addItem(QString::number(i));
-
+    printerPagesChanged();
     for (QWidget *w : std::initializer_list<QWidget *>{
-             ui->pushButton_WifiSettingSet, ui->pushButton_PrintSettingSet,
-             ui->pushButton_BleSettingSet, ui->pushButton_NetportSettingSet,
-             ui->pushButton_ComSettingSet, ui->pushButton_DistanceSettingSet,
-             ui->pushButton_StripperSettingSet})
+             ui->pushButton_WifiSettingSet, ui->pushButton_BleSettingSet,
+             ui->pushButton_NetportSettingSet, ui->pushButton_ComSettingSet})
         w->setEnabled(false);
 }
 
@@ -224,7 +233,7 @@ void MainWindow::controlAllWidgets(bool on)
     if (m_session->busy())
         return;
     m_connectionPanel->setCloseEnabled(on);
-    for (QWidget *w : std::initializer_list<QWidget *>{ui->tabWidget_2, ui->pushButton_getPrinterInfo,
+    for (QWidget *w : std::initializer_list<QWidget *>{ui->tabWidget_2, printerInfoButton(),
                                                        ui->pushButton_Send, ui->pushButton_SendFile})
         w->setEnabled(on);
 }
@@ -267,14 +276,6 @@ bool MainWindow::requireOpenDevice()
         return true;
     prompts::information(this, tr("设置工具"), tr("请先打开设备"));
     return false;
-}
-
-void MainWindow::deleteTipLabel()
-{
-    if (tipLabel) {
-        tipLabel->deleteLater();
-        tipLabel = nullptr;
-    }
 }
 
 void MainWindow::followPrinterHeld(bool held)
@@ -357,11 +358,12 @@ void MainWindow::updateConnectionState()
         // What was read belongs to a connection that is gone: nothing is written
         // from it until a printer is opened and its page read again.
         for (QWidget *w : std::initializer_list<QWidget *>{
-                 ui->pushButton_PrintSettingSet, ui->pushButton_DistanceSettingSet,
                  ui->pushButton_WifiSettingSet, ui->pushButton_BleSettingSet,
-                 ui->pushButton_NetportSettingSet, ui->pushButton_ComSettingSet,
-                 ui->pushButton_StripperSettingSet})
+                 ui->pushButton_NetportSettingSet, ui->pushButton_ComSettingSet})
             w->setEnabled(false);
+        m_printPage->forgetRead();
+        m_distancePage->forgetRead();
+        m_stripperPage->forgetRead();
         m_connectionLabel->setText(tr("连接已关闭：请重新打开打印机，再读取和设置。"));
         m_connectionLabel->setToolTip(m_connectionLabel->text());
         m_wasOpen = false;

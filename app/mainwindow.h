@@ -20,6 +20,10 @@ class QProgressBar;
 class QTimer;
 class DistributeNet;
 class ConnectionPanel;
+class DistancePage;
+class FunctionPage;
+class PrintPage;
+class StripperPage;
 class PrinterSession;
 struct WifiCred;
 
@@ -66,46 +70,6 @@ public:
 
     // Adapts the window and the pages to the opened printer model.
     void selectedItem();
-
-    int Message_Init();
-
-    // The label-size field fix-ups and their tip.
-    void fixLineEditWithTip(QLineEdit *edit, const QString &tip, double min, double max);
-    void fixIntLineEdit(QLineEdit *edit);
-    void showInputTip(QLineEdit *edit, const QString &tip);
-    QLabel *currentTipLabel() const { return tipLabel; }
-
-    // --- Print settings page ---
-    // Reads every print setting into the page; the code of the first failed query, or 0.
-    int Print_Init();
-    // One set frame each, built from the widget(s) at call time; the send's code.
-    int Set_Send_DEFAULT_CODE_Instruction();
-    int Set_Send_SPEED_Instruction();
-    int Set_Send_Densty_SETTING_Instruction();
-    int Set_Send_LABLE_CLEARANCE_Instruction();
-    int Set_Send_BLACK_CLEARANCE_Instruction();
-    int Set_Send_PRINT_DIRECTION_Instruction();
-    int Set_PRINTER_MODE_Instruction();
-    int Set_AUTO_PAPER_Instruction();
-    int Set_Send_PAPER_TYPE_Instruction();
-    int Set_Send_SIMULATION_Instruction();
-    int Set_Send_VERTICAL_MIGRATION_Instruction();
-    int Set_Send_PRINT_OFFSET_Instruction();
-    // Also stores both box texts for the next start; -1 without sending for a text
-    // that is no number.
-    int Set_Send_LABEL_SIZE_Instruction();
-    int Set_Send_LG_MODE_Instruction();
-
-    // --- Distance and stripper pages ---
-    // Reads the four distances; the code of the first failed query, or 0.
-    int Distance_Init();
-    int Set_Send_THE_DISTANCE_OF_THE_PAPER_EDGE_IS_OUT_Instruction();
-    int Set_Send_SEAM_TO_PRINT_HRAD_DISTANCE_Instruction();
-    int Set_Send_BLACK_TO_PRINT_HEAD_DISTANCE_Instruction();
-    int Set_Send_PRINT_HEAD_TO_TEAR_DISTANCE_Instruction();
-    int Set_Send_CUT_DIS_Instruction();
-    // Asks the stripper question once per device selection; false when declined.
-    bool confirmStripperFitted();
 
     // --- WiFi page ---
     // Read the page; a failed query that ends the read gives the medium's failure
@@ -180,35 +144,13 @@ protected:
 public slots:
     void sendFileProcess(QByteArray data);
     void updateTextBrowser(const QByteArray &data);
-    void on_pushButton_getPrinterInfo_clicked();
     void CloseMessage();
     void on_pushButton_ComSettingRead_clicked();
     void on_pushButton_BleSettingRead_clicked();
     void on_pushButton_WifiSettingRead_clicked();
-    void on_pushButton_PrintSettingRead_clicked();
-    void on_pushButton_PrintSettingSet_clicked();
     void on_pushButton_WifiSettingSet_clicked();
     void on_pushButton_BleSettingSet_clicked();
     void on_pushButton_ComSettingSet_clicked();
-    void on_pushButton_PrinterInit_clicked();
-    void on_pushButton_Reboot_clicked();
-    void on_pushButton_SelfCheck_clicked();
-    void on_pushButton_BlackLableLrn_clicked();
-    void on_pushButton_SeamLrn_clicked();
-    void on_pushButton_OutietLrn_clicked();
-    void on_pushButton_DACLrn_clicked();
-    void on_pushButton_AllCut_clicked();
-    void on_pushButton_HalfCut_clicked();
-    void on_pushButton_StripMode_clicked();
-    void on_pushButton_TearMode_clicked();
-    void on_pushButton_KeySettingOpen_clicked();
-    void on_pushButton_KeySettingClose_clicked();
-    void on_pushButton_BuzzerOpen_clicked();
-    void on_pushButton_BuzzerClose_clicked();
-    void on_pushButton_GetPrinterStatus_clicked();
-    void on_pushButton_NopaperLrn_clicked();
-    void on_pushButton_DistanceSettingRead_clicked();
-    void on_pushButton_DistanceSettingSet_clicked();
     void on_pushButton_NetportSettingRead_clicked();
     void on_pushButton_NetportSettingSet_clicked();
     void on_pushButton_DownloadFW_clicked();
@@ -219,20 +161,25 @@ public slots:
     void on_pushButton_SendFile_clicked();
     void on_radioButton_hexSend_toggled(bool checked);
     void mrecvDebugData(const QByteArray &data_B);
-    void on_pushButton_StripperSettingRead_clicked();
-    void on_pushButton_StripperSettingSet_clicked();
     void on_pushButton_NetSetup_clicked();
     void wifiToNetClosed();
     void onWifiCredReceived(const WifiCred &cred);
 
 private:
-    // Function page helpers: send one command inside the network bracket.
-    int runFunctionCommand(POWER_InFo code);
-    int runSetCommand(uint8_t item, uint8_t value);
-    void runFunctionButton(POWER_InFo code);
-    void runSetButton(uint8_t item, uint8_t value);
-    void closeAfterRestart(int pauseMs);
     void resetConnectionPanel();
+
+    // --- Print, distance, stripper and function pages ---
+    PrintPage *m_printPage = nullptr;
+    DistancePage *m_distancePage = nullptr;
+    StripperPage *m_stripperPage = nullptr;
+    FunctionPage *m_functionPage = nullptr;
+    void addPrinterPages();
+    // Adapts the pages to the printer just opened (model from the session).
+    void printerPagesChanged();
+    QWidget *printerInfoButton() const;
+    // A restart or an initialisation closed the connection.
+    void onPrinterClosedByPage(bool restarted);
+    // --- end of the print, distance, stripper and function pages ---
 
     // While an exchange holds the printer the widgets that could start another one, or
     // close the connection under it, are disabled; each gets its own state back after.
@@ -240,8 +187,6 @@ private:
     // The provisioning window is unavailable while the printer is in use.
     void updateNetSetupAvailability();
 
-    void deleteTipLabel();
-    void restoreLabelSize();
     void connectFieldFixUps();
     void setInitialWidgetStates();
     ConnectionPanel::NetworkHints connectionHints(bool wifi) const;
@@ -257,10 +202,6 @@ private:
     void logFileSend(const QString &text, const QString &path, qint64 size);
 
 private:
-    // Last accepted value of each numeric box, restored after an invalid entry.
-    QHash<const QLineEdit *, double> lastValidDecimal;
-    QHash<const QLineEdit *, int> lastValidInt;
-
     PrinterSession *m_session = nullptr;
     ConnectionPanel *m_connectionPanel = nullptr;
     QList<QPair<QPointer<QWidget>, bool>> m_enabledBeforeHeld;
@@ -268,7 +209,6 @@ private:
 
     QMessageBox *m_messageBox = nullptr;
     QTimer *m_messageTimer = nullptr;
-    QLabel *tipLabel = nullptr;
     QLabel *m_connectionLabel = nullptr;
     QLabel *m_resultLabel = nullptr;
     bool m_wasOpen = false;

@@ -36,7 +36,7 @@ void MainWindow::disableForFileSend(bool consoleTabToo)
 {
     for (QWidget *w : std::initializer_list<QWidget *>{
              ui->pushButton_DownloadFW, ui->pushButton_DownloadFL, ui->pushButton_SendFile,
-             ui->pushButton_Send, ui->pushButton_getPrinterInfo})
+             ui->pushButton_Send, printerInfoButton()})
         w->setEnabled(false);
     const int current = ui->tabWidget_2->currentIndex();
     const int lastTab = consoleTabToo ? 2 : 1;
@@ -149,7 +149,7 @@ void MainWindow::enableAfterDownload()
 {
     for (QWidget *w : std::initializer_list<QWidget *>{
              ui->pushButton_SendFile, ui->pushButton_Send, ui->pushButton_DownloadFW,
-             ui->pushButton_DownloadFL, ui->pushButton_getPrinterInfo})
+             ui->pushButton_DownloadFL, printerInfoButton()})
         w->setEnabled(true);
     // Enabling a tab while the current one is disabled would switch to it.
     const int current = ui->tabWidget_2->currentIndex();

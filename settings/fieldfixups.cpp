@@ -1,18 +1,17 @@
-// Clean-up of the numeric boxes when the user leaves them: a decimal one with range
-// and tip for the label size, an integer one for the distance, offset and port boxes.
-#include "app/mainwindow.h"
-
-#include "settings/labelsizestore.h"
-#include "ui_mainwindow.h"
+#include "settings/fieldfixups.h"
 
 #include <QDebug>
-#include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
-#include <QTimer>
+#include <QVariant>
 #include <cmath>
 
+namespace fieldfixups {
+
 namespace {
+
+const char kLastDecimal[] = "lastValidDecimal";
+const char kLastInteger[] = "lastValidInt";
 
 void setTextQuietly(QLineEdit *edit, const QString &text)
 {
@@ -73,16 +72,10 @@ bool parseTypedDecimal(const QString &raw, double *value)
 
 } // namespace
 
-void MainWindow::fixLineEditWithTip(QLineEdit *edit, const QString &tip, double min, double max)
+bool fixDecimal(QLineEdit *edit, double min, double max, double start)
 {
-    if (!lastValidDecimal.contains(edit)) {
-        double start = 0.0;
-        if (edit == ui->lineEdit)
-            start = labelsize::storedWidth();
-        else if (edit == ui->lineEdit_2)
-            start = labelsize::storedHeight();
-        lastValidDecimal.insert(edit, start);
-    }
+    const QVariant last = edit->property(kLastDecimal);
+    const double lastValid = last.isValid() ? last.toDouble() : start;
 
     const QString raw = edit->text().trimmed();
     qDebug() << "========== DEBUG fixLineEditWithTip ==========";
@@ -90,9 +83,9 @@ void MainWindow::fixLineEditWithTip(QLineEdit *edit, const QString &tip, double 
 
     double value = 0.0;
     if (!parseTypedDecimal(raw, &value)) {
-        showInputTip(edit, tip);
-        setTextQuietly(edit, QString::number(lastValidDecimal.value(edit), 'f', 1));
-        return;
+        setTextQuietly(edit, QString::number(lastValid, 'f', 1));
+        edit->setProperty(kLastDecimal, lastValid);
+        return true;
     }
 
     bool clamped = false;
@@ -108,18 +101,15 @@ void MainWindow::fixLineEditWithTip(QLineEdit *edit, const QString &tip, double 
                                                         : QString::number(rounded, 'f', 1);
     if (text != raw)
         setTextQuietly(edit, text);
-    lastValidDecimal.insert(edit, rounded);
-    if (clamped)
-        showInputTip(edit, tip);
+    edit->setProperty(kLastDecimal, rounded);
     qDebug() << "[Result] Final string:" << text;
     qDebug() << "==============================================";
+    return clamped;
 }
 
-void MainWindow::fixIntLineEdit(QLineEdit *edit)
+void fixInteger(QLineEdit *edit)
 {
-    if (!lastValidInt.contains(edit))
-        lastValidInt.insert(edit, 0);
-
+    const int lastValid = edit->property(kLastInteger).toInt();
     const QString raw = edit->text().trimmed();
     QString s;
     for (QChar c : raw) {
@@ -133,30 +123,18 @@ void MainWindow::fixIntLineEdit(QLineEdit *edit)
     bool ok = false;
     const int value = (s.isEmpty() || s == QLatin1String("-")) ? 0 : s.toInt(&ok, 10);
     if (!ok) {
-        setTextQuietly(edit, QString::number(lastValidInt.value(edit)));
+        setTextQuietly(edit, QString::number(lastValid));
         return;
     }
     const QString text = QString::number(value);
     if (text != raw)
         setTextQuietly(edit, text);
-    lastValidInt.insert(edit, value);
+    edit->setProperty(kLastInteger, value);
 }
 
-void MainWindow::showInputTip(QLineEdit *edit, const QString &tip)
+void attachInteger(QLineEdit *edit)
 {
-    if (tipLabel) {
-        tipLabel->deleteLater();
-        tipLabel = nullptr;
-    }
-    tipLabel = new QLabel(tip, nullptr, Qt::ToolTip);
-    tipLabel->setAttribute(Qt::WA_ShowWithoutActivating);
-    tipLabel->setStyleSheet(QStringLiteral(
-        "background-color: yellow; color: black; border: 1px solid gray; padding: 2px;"));
-    tipLabel->adjustSize();
-    tipLabel->move(edit->mapToGlobal(QPoint(0, edit->height())));
-    tipLabel->show();
-    QTimer::singleShot(3000, this, [this] {
-        delete tipLabel;
-        tipLabel = nullptr;
-    });
+    QObject::connect(edit, &QLineEdit::editingFinished, edit, [edit] { fixInteger(edit); });
 }
+
+} // namespace fieldfixups

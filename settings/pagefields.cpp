@@ -68,11 +68,16 @@ int listByte(const QComboBox *box)
 
 bool reportRead(MainWindow *window, int code)
 {
-    if (window->Ret_Handler(code) != 0)
+    return reportRead(*static_cast<PageHost *>(window), code);
+}
+
+bool reportRead(PageHost &host, int code)
+{
+    if (host.reportResult(code) != 0)
         return false;
     if (code == RESULT_OK)
         return true;
-    prompts::information(window, QCoreApplication::translate("MainWindow", "设置工具"),
+    prompts::information(host.dialogParent(), QCoreApplication::translate("MainWindow", "设置工具"),
                          QCoreApplication::translate("MainWindow", "读取失败，请重试"));
     return false;
 }

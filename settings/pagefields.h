@@ -7,6 +7,7 @@
 #include <QList>
 
 class MainWindow;
+class PageHost;
 class QComboBox;
 class QLabel;
 class QWidget;
@@ -56,5 +57,6 @@ private:
 // here, so that no failed read looks like a success. True only for a read that
 // returned 0, the one that may enable the page's set button.
 bool reportRead(MainWindow *window, int code);
+bool reportRead(PageHost &host, int code);
 
 } // namespace pagefields

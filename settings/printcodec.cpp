@@ -93,11 +93,11 @@ QByteArray labelSizePayload(double heightMm, double widthMm, int dotsPerMm)
     return frame::le16(labelDots(heightMm, dotsPerMm)) + frame::le16(labelDots(widthMm, dotsPerMm));
 }
 
-QString labelSizeText(int16_t dots, int dotsPerMm)
+double labelSizeMm(int16_t dots, int dotsPerMm)
 {
     const float mm = float(dots) / float(dotsPerMm);
     const int tenths = int(mm * 10.0f);
-    return QString::number(tenths / 10.0, 'f', 1);
+    return tenths / 10.0;
 }
 
 int printModeIndex(uint8_t answer)

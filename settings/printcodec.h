@@ -40,9 +40,9 @@ uint16_t labelDots(double millimetres, int dotsPerMm);
 // The 4-byte label size payload: height dots, then width dots, each low byte first.
 QByteArray labelSizePayload(double heightMm, double widthMm, int dotsPerMm);
 
-// A label size dimension read back: dots / dotsPerMm truncated to one decimal and
-// shown with exactly one decimal ("50.2", "100.0").
-QString labelSizeText(int16_t dots, int dotsPerMm);
+// A label size dimension read back: dots / dotsPerMm truncated to one decimal, shown
+// with exactly one decimal ("50.2", "100.0").
+double labelSizeMm(int16_t dots, int dotsPerMm);
 
 // List answers whose last entry stands for every value beyond the named ones.
 int printModeIndex(uint8_t answer); // 0 thermal, 1 transfer, anything else 2 (adaptive)

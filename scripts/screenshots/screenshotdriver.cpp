@@ -102,13 +102,15 @@ int main(int argc, char **argv)
     }
 
     ui->tabWidget_2->setCurrentIndex(1);
-    QTest::mouseClick(ui->pushButton_getPrinterInfo, Qt::LeftButton);
-    QTest::mouseClick(ui->pushButton_GetPrinterStatus, Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QPushButton *>("pushButton_getPrinterInfo"), Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QPushButton *>("pushButton_GetPrinterStatus"),
+                      Qt::LeftButton);
     shot(&window, "function");
 
     ui->tabWidget_2->setCurrentIndex(0);
     ui->toolBox_PrinterSetting->setCurrentIndex(0);
-    QTest::mouseClick(ui->pushButton_PrintSettingRead, Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QPushButton *>("pushButton_PrintSettingRead"),
+                      Qt::LeftButton);
     shot(&window, "print");
 
     ui->toolBox_PrinterSetting->setCurrentIndex(2);

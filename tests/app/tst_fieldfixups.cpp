@@ -3,9 +3,11 @@
 #include "app/mainwindow.h"
 #include "messagerecorder.h"
 #include "settings/fieldcheck.h"
+#include "settings/printpage.h"
 #include "ui_mainwindow.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QtTest>
@@ -27,6 +29,8 @@ private slots:
 
 private:
     void leave(QLineEdit *edit, const QString &typed);
+    QLineEdit *box(const char *name) const { return window->findChild<QLineEdit *>(name); }
+    QLabel *tipLabel() const { return window->findChild<PrintPage *>()->currentTipLabel(); }
     MainWindow *window = nullptr;
     MessageRecorder *recorder = nullptr;
 };
@@ -72,23 +76,22 @@ void TestFieldFixUps::widthFixUp()
     QFETCH(QString, typed);
     QFETCH(bool, tip);
     QFETCH(QString, shown);
-    leave(window->ui->lineEdit, typed);
-    QCOMPARE(window->ui->lineEdit->text(), shown);
-    QCOMPARE(window->currentTipLabel() != nullptr, tip);
+    leave(box("lineEdit"), typed);
+    QCOMPARE(box("lineEdit")->text(), shown);
+    QCOMPARE(tipLabel() != nullptr, tip);
     if (tip)
-        QCOMPARE(window->currentTipLabel()->text(),
-                 QString::fromUtf8("宽度范围20-108mm，请重新输入"));
+        QCOMPARE(tipLabel()->text(), QString::fromUtf8("宽度范围20-108mm，请重新输入"));
     QVERIFY(recorder->messages.isEmpty());
 }
 
 void TestFieldFixUps::heightKeepsLastAcceptedValue()
 {
-    QLineEdit *height = window->ui->lineEdit_2;
+    QLineEdit *height = box("lineEdit_2");
     leave(height, QStringLiteral("300"));
     QCOMPARE(height->text(), QStringLiteral("300"));
     leave(height, QStringLiteral("x"));
     QCOMPARE(height->text(), QStringLiteral("300.0"));
-    QCOMPARE(window->currentTipLabel()->text(), QString::fromUtf8("高度范围10-1778mm，请重新输入"));
+    QCOMPARE(tipLabel()->text(), QString::fromUtf8("高度范围10-1778mm，请重新输入"));
     leave(height, QStringLiteral("5000"));
     QCOMPARE(height->text(), QStringLiteral("1778"));
 }
@@ -131,12 +134,12 @@ void TestFieldFixUps::integerFixUp()
         leave(edit, typed.at(i));
         QCOMPARE(edit->text(), shown.at(i));
     }
-    QVERIFY(!window->currentTipLabel());
+    QVERIFY(!tipLabel());
 }
 
 void TestFieldFixUps::fixUpDoesNotRetriggerEditing()
 {
-    QLineEdit *gap = window->ui->lineEdit_LabelGap;
+    QLineEdit *gap = box("lineEdit_LabelGap");
     QSignalSpy edited(gap, &QLineEdit::textChanged);
     leave(gap, QStringLiteral("4 mm"));
     // One change from the test's own setText; the fix-up writes with signals blocked.

@@ -5,6 +5,7 @@
 #include "messagerecorder.h"
 #include "protocol/printersession.h"
 #include "protocol/frame.h"
+#include "settings/printpage.h"
 #include "ui_mainwindow.h"
 
 #include <QCheckBox>
@@ -94,8 +95,9 @@ void TestMainWindow::initialStates()
     QCOMPARE(ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectUDPPort"))->text(), QStringLiteral("38400"));
     QCOMPARE(ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectAddr"))->text(), QStringLiteral("192.168.1.1"));
     QVERIFY(ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectAddr"))->inputMask().startsWith(QStringLiteral("000.000.000.000")));
-    QCOMPARE(ui->comboBox_DefaultCodePage->count(), 62);
-    QCOMPARE(ui->comboBox_DefaultCodePage->itemText(61), QStringLiteral("61 PC3041(Maltese)"));
+    const auto *codePage = window->findChild<QComboBox *>("comboBox_DefaultCodePage");
+    QCOMPARE(codePage->count(), 62);
+    QCOMPARE(codePage->itemText(61), QStringLiteral("61 PC3041(Maltese)"));
     QCOMPARE(ui->comboBox_ComBaud->count(), 17);
     QCOMPARE(ui->comboBox_ComBaud->itemText(7), QStringLiteral("115200"));
     QVERIFY(recorder->messages.isEmpty());
@@ -245,8 +247,8 @@ void TestMainWindow::labelSizeRestore()
             settings.setValue(QStringLiteral("lineEdit_2_text"), storedHeight);
     }
     window = new MainWindow;
-    QCOMPARE(window->ui->lineEdit->text(), width);
-    QCOMPARE(window->ui->lineEdit_2->text(), height);
+    QCOMPARE(window->findChild<QLineEdit *>("lineEdit")->text(), width);
+    QCOMPARE(window->findChild<QLineEdit *>("lineEdit_2")->text(), height);
     QVERIFY(recorder->messages.isEmpty());
 }
 
@@ -338,9 +340,9 @@ void TestMainWindow::openWithoutSelection()
 void TestMainWindow::controlAllWidgets()
 {
     Ui::MainWindow *ui = window->ui;
-    const QList<QWidget *> group{ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_close")), ui->tabWidget_2,
-                                 ui->pushButton_getPrinterInfo, ui->pushButton_Send,
-                                 ui->pushButton_SendFile};
+    const QList<QWidget *> group{window->findChild<QPushButton *>(QStringLiteral("pushButton_close")), ui->tabWidget_2,
+                                 window->findChild<QWidget *>("pushButton_getPrinterInfo"),
+                                 ui->pushButton_Send, ui->pushButton_SendFile};
     window->controlAllWidgets(false);
     for (QWidget *w : group)
         QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
@@ -353,12 +355,13 @@ void TestMainWindow::controlAllWidgets()
 void TestMainWindow::tipLabelGoesWithTabChange()
 {
     window->show();
-    window->showInputTip(window->ui->lineEdit, QStringLiteral("tip"));
-    QPointer<QLabel> tip = window->currentTipLabel();
+    auto *page = window->findChild<PrintPage *>();
+    page->showInputTip(window->findChild<QLineEdit *>("lineEdit"), QStringLiteral("tip"));
+    QPointer<QLabel> tip = page->currentTipLabel();
     QVERIFY(tip);
     QVERIFY(tip->isVisible());
     window->ui->tabWidget_2->setCurrentIndex(2);
-    QVERIFY(!window->currentTipLabel());
+    QVERIFY(!page->currentTipLabel());
     QTRY_VERIFY(tip.isNull());
 }
 

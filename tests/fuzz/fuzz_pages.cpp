@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (int dotsPerMm : {8, 12}) {
         printcodec::unsignedDotsToMillimetres(out, dotsPerMm);
         printcodec::signedDotsToMillimetres(out, dotsPerMm);
-        printcodec::labelSizeText(frame::s16(out), dotsPerMm);
+        printcodec::labelSizeMm(frame::s16(out), dotsPerMm);
     }
     printcodec::printModeIndex(out[0]);
     printcodec::paperTypeIndex(out[0]);

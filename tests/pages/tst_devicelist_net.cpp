@@ -158,15 +158,15 @@ void TestDeviceListNet::openAdaptsTheWindow()
     NetPrinterFixture f;
     QVERIFY(f.start(model));
     Ui::MainWindow *ui = f.window->ui;
-    ui->pushButton_PrintSettingSet->setEnabled(true);
+    f.window->findChild<QPushButton *>("pushButton_PrintSettingSet")->setEnabled(true);
     QVERIFY(f.open());
-    QCOMPARE(ui->comboBox_PrintSpeed->count(), printMode ? 8 : 4);
+    QCOMPARE(f.window->findChild<QComboBox *>("comboBox_PrintSpeed")->count(), printMode ? 8 : 4);
     QCOMPARE(ui->toolBox_PrinterSetting->isItemEnabled(6), printMode);
-    QCOMPARE(!ui->comboBox_PrintMode->testAttribute(Qt::WA_ForceDisabled), printMode);
+    QCOMPARE(!f.window->findChild<QWidget *>("comboBox_PrintMode")->testAttribute(Qt::WA_ForceDisabled), printMode);
     QCOMPARE(ui->tabWidget_2->isTabEnabled(0), settingsTabs);
     QCOMPARE(ui->tabWidget_2->isTabEnabled(1), settingsTabs);
     QCOMPARE(ui->pushButton_DownloadFL->isEnabled(), settingsTabs);
-    QVERIFY(!ui->pushButton_PrintSettingSet->isEnabled());
+    QVERIFY(!f.window->findChild<QPushButton *>("pushButton_PrintSettingSet")->isEnabled());
     QVERIFY(f.window->isDeviceOpen());
 }
 

@@ -1,9 +1,22 @@
-// The distance and stripper pages over the network, checked at the simulated printer:
+// The distance and stripper pages against the simulated printer through a session:
 // payloads, reads, which failures are reported, and the stripper question.
-#include "netprinterfixture.h"
+#include "sessionfixture.h"
+#include "settings/distancepage.h"
+#include "settings/stripperpage.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
 
 namespace {
 
+QByteArray hexBytes(const char *text)
+{
+    return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
+}
+
+// "II: DD DD" for each frame the printer received.
 QStringList describeFrames(const SimPrinter &printer)
 {
     QStringList out;
@@ -15,19 +28,31 @@ QStringList describeFrames(const SimPrinter &printer)
     return out;
 }
 
-void setDistances(Ui::MainWindow *ui, const QStringList &texts)
+const char *const kBoxes[] = {"lineEdit_DistanceO2PH", "lineEdit_DistanceS2PH",
+                              "lineEdit_DistanceB2PH", "lineEdit_DistancePH2T"};
+
+void setTexts(QWidget &page, const QStringList &texts)
 {
-    QLineEdit *const boxes[] = {ui->lineEdit_DistanceO2PH, ui->lineEdit_DistanceS2PH,
-                                ui->lineEdit_DistanceB2PH, ui->lineEdit_DistancePH2T};
     for (int i = 0; i < 4; ++i)
-        boxes[i]->setText(texts.at(i));
+        page.findChild<QLineEdit *>(kBoxes[i])->setText(texts.at(i));
 }
 
-QStringList distances(Ui::MainWindow *ui)
+QStringList texts(QWidget &page)
 {
-    return {ui->lineEdit_DistanceO2PH->text(), ui->lineEdit_DistanceS2PH->text(),
-            ui->lineEdit_DistanceB2PH->text(), ui->lineEdit_DistancePH2T->text()};
+    QStringList out;
+    for (const char *name : kBoxes)
+        out << page.findChild<QLineEdit *>(name)->text();
+    return out;
 }
+
+void click(QWidget &page, const char *button)
+{
+    auto *b = page.findChild<QPushButton *>(button);
+    b->setEnabled(true);
+    QTest::mouseClick(b, Qt::LeftButton);
+}
+
+const QStringList kSuccess{QStringLiteral("处理成功")};
 
 } // namespace
 
@@ -35,231 +60,212 @@ class TestDistanceSettingsNet : public QObject
 {
     Q_OBJECT
 private slots:
-    void distanceWrite_data();
-    void distanceWrite();
-    void distanceRead_data();
-    void distanceRead();
+    void distanceWriteAndRead_data();
+    void distanceWriteAndRead();
     void everyDistanceQueryRunsAndFailureIsReported();
-    void stripperWrite_data();
-    void stripperWrite();
-    void stripperRead_data();
-    void stripperRead();
-    void stripperReadFailureKeepsSetDisabled();
-    void stripperQuestionOncePerDeviceSelection();
-    void rejectedStripperQuestionSendsNothing_data();
-    void rejectedStripperQuestionSendsNothing();
-    void closedPrinterSendsNothing();
+    void stripper_data();
+    void stripper();
+    void stripperQuestionOncePerOpenedPrinter();
+    void nothingSent_data();
+    void nothingSent();
 };
 
-void TestDistanceSettingsNet::distanceWrite_data()
+void TestDistanceSettingsNet::distanceWriteAndRead_data()
 {
-    QTest::addColumn<QString>("model");
+    QTest::addColumn<int>("dots");
     QTest::addColumn<QStringList>("boxes"); // outlet, gap sensor, black mark, tear
     QTest::addColumn<QStringList>("frames");
-    QTest::newRow("8 dots") << "P1" << QStringList{"-1", "3", "4", "300"}
-                            << QStringList{"33: FF FF", "34: 18 00", "35: 20 00", "36: 2C 01"};
-    QTest::newRow("12 dots") << "K53TA" << QStringList{"0", "10", "-2", "-300"}
-                             << QStringList{"33: 00 00", "34: 78 00", "35: E8 FF", "36: D4 FE"};
-}
-
-void TestDistanceSettingsNet::distanceWrite()
-{
-    QFETCH(QString, model);
-    QFETCH(QStringList, boxes);
-    QFETCH(QStringList, frames);
-    NetPrinterFixture f;
-    QVERIFY(f.start(model));
-    QVERIFY(f.open());
-    setDistances(f.window->ui, boxes);
-    f.window->ui->pushButton_DistanceSettingSet->setEnabled(true);
-    QTest::mouseClick(f.window->ui->pushButton_DistanceSettingSet, Qt::LeftButton);
-    QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("处理成功")});
-    QTRY_COMPARE(describeFrames(*f.printer), frames);
-}
-
-void TestDistanceSettingsNet::distanceRead_data()
-{
-    QTest::addColumn<QString>("model");
     QTest::addColumn<QByteArrayList>("answers"); // items 0x33 to 0x36
-    QTest::addColumn<QStringList>("boxes");
-    QTest::newRow("8 dots") << "P1"
+    QTest::addColumn<QStringList>("shown");
+    QTest::newRow("8 dots") << 8 << QStringList{"-1", "3", "4", "300"}
+                            << QStringList{"33: FF FF", "34: 18 00", "35: 20 00", "36: 2C 01"}
                             << QByteArrayList{hexBytes("FF FF"), hexBytes("1F 00"),
                                               hexBytes("F9 FF"), hexBytes("2C 01")}
                             << QStringList{"-1", "3", "0", "300"};
-    QTest::newRow("12 dots") << "K53TA"
+    QTest::newRow("12 dots") << 12 << QStringList{"0", "10", "-2", "-300"}
+                             << QStringList{"33: 00 00", "34: 78 00", "35: E8 FF", "36: D4 FE"}
                              << QByteArrayList{hexBytes("00 80"), hexBytes("77 00"),
                                                hexBytes("E7 FF"), hexBytes("FF 7F")}
                              << QStringList{"-32768", "9", "-2", "32767"};
 }
 
-void TestDistanceSettingsNet::distanceRead()
+void TestDistanceSettingsNet::distanceWriteAndRead()
 {
-    QFETCH(QString, model);
-    QFETCH(QByteArrayList, answers);
+    QFETCH(int, dots);
     QFETCH(QStringList, boxes);
-    NetPrinterFixture f;
-    QVERIFY(f.start(model));
-    QVERIFY(f.open());
+    QFETCH(QStringList, frames);
+    QFETCH(QByteArrayList, answers);
+    QFETCH(QStringList, shown);
+    SessionFixture f;
+    QVERIFY(f.start(SessionFixture::configFor(QStringLiteral("P1")), dots));
+    DistancePage page(*f.session, *f.host);
+    page.printerChanged();
+    QCOMPARE(page.findChild<QLabel *>("label_17")->text(),
+             dots == 12 ? QStringLiteral("注：1mm = 12dot") : QStringLiteral("注：1mm = 8dot"));
+    setTexts(page, boxes);
+    click(page, "pushButton_DistanceSettingSet");
+    QCOMPARE(f.recorder->texts(), kSuccess);
+    QTRY_COMPARE(describeFrames(*f.printer), frames);
+
+    f.printer->clearRecords();
+    f.recorder->clear();
     for (int i = 0; i < 4; ++i)
         f.printer->setValue(quint8(0x33 + i), answers.at(i));
-    QTest::mouseClick(f.window->ui->pushButton_DistanceSettingRead, Qt::LeftButton);
-    QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("处理成功")});
-    QCOMPARE(distances(f.window->ui), boxes);
+    page.forgetRead();
+    QTest::mouseClick(page.findChild<QPushButton *>("pushButton_DistanceSettingRead"),
+                      Qt::LeftButton);
+    QCOMPARE(f.recorder->texts(), kSuccess);
+    QCOMPARE(texts(page), shown);
     QCOMPARE(describeFrames(*f.printer), (QStringList{"33: ", "34: ", "35: ", "36: "}));
-    QVERIFY(f.window->ui->pushButton_DistanceSettingSet->isEnabled());
+    QVERIFY(page.findChild<QPushButton *>("pushButton_DistanceSettingSet")->isEnabled());
+    QVERIFY(f.host->controlsEnabled);
 }
 
 void TestDistanceSettingsNet::everyDistanceQueryRunsAndFailureIsReported()
 {
-    NetPrinterFixture f;
+    SessionFixture f;
     QVERIFY(f.start());
-    QVERIFY(f.open());
-    Ui::MainWindow *ui = f.window->ui;
+    DistancePage page(*f.session, *f.host);
     for (int i = 0; i < 4; ++i)
         f.printer->setValue(quint8(0x33 + i), hexBytes("28 00"));
-    setDistances(ui, {"a", "b", "c", "d"});
-    ui->pushButton_DistanceSettingSet->setEnabled(true);
+    setTexts(page, {"a", "b", "c", "d"});
     // The first query gets no answer: reported, and the later boxes still filled.
     f.printer->setSilentItems({0x33});
-    QTest::mouseClick(ui->pushButton_DistanceSettingRead, Qt::LeftButton);
-    QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("网络通讯出错，请重试")});
-    QCOMPARE(distances(ui), (QStringList{"a", "5", "5", "40"}));
-    QVERIFY(!ui->pushButton_DistanceSettingSet->isEnabled());
+    click(page, "pushButton_DistanceSettingRead");
+    QCOMPARE(f.recorder->texts(), QStringList{QStringLiteral("网络通讯出错，请重试")});
+    QCOMPARE(texts(page), (QStringList{"a", "5", "5", "40"}));
+    QVERIFY(!page.findChild<QPushButton *>("pushButton_DistanceSettingSet")->isEnabled());
 }
 
-void TestDistanceSettingsNet::stripperWrite_data()
+void TestDistanceSettingsNet::stripper_data()
 {
     QTest::addColumn<QString>("seconds");
     QTest::addColumn<QByteArray>("data");
-    QTest::newRow("largest") << "65" << hexBytes("E8 FD");
-    QTest::newRow("none") << "0" << hexBytes("00 00");
+    QTest::addColumn<QByteArray>("answer"); // null: no answer (a reply time-out)
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("largest") << "65" << hexBytes("E8 FD") << hexBytes("FF FF") << "65";
+    QTest::newRow("none") << "0" << hexBytes("00 00") << hexBytes("E7 03") << "0";
+    QTest::newRow("read fails") << "7" << hexBytes("58 1B") << QByteArray() << "7";
 }
 
-void TestDistanceSettingsNet::stripperWrite()
+void TestDistanceSettingsNet::stripper()
 {
     QFETCH(QString, seconds);
     QFETCH(QByteArray, data);
-    NetPrinterFixture f;
-    QVERIFY(f.start(QStringLiteral("K53TA")));
-    QVERIFY(f.open());
-    Ui::MainWindow *ui = f.window->ui;
-    ui->lineEdit_PaperTime->setText(seconds);
-    ui->pushButton_StripperSettingSet->setEnabled(true);
-    QTest::mouseClick(ui->pushButton_StripperSettingSet, Qt::LeftButton);
-    QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("处理成功")});
-    QTRY_COMPARE(f.printer->receivedFrames().size(), 1);
-    const ReceivedFrame got = f.printer->receivedFrames().at(0);
-    QCOMPARE(int(got.item), 0x58);
-    QCOMPARE(got.data, data);
-}
-
-void TestDistanceSettingsNet::stripperRead_data()
-{
-    QTest::addColumn<QByteArray>("answer");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("65535 ms") << hexBytes("FF FF") << "65";
-    QTest::newRow("999 ms") << hexBytes("E7 03") << "0";
-}
-
-void TestDistanceSettingsNet::stripperRead()
-{
     QFETCH(QByteArray, answer);
     QFETCH(QString, shown);
-    NetPrinterFixture f;
-    QVERIFY(f.start(QStringLiteral("K53TA")));
-    QVERIFY(f.open());
-    f.printer->setValue(0x58, answer);
-    QTest::mouseClick(f.window->ui->pushButton_StripperSettingRead, Qt::LeftButton);
-    QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("处理成功")});
-    QCOMPARE(f.window->ui->lineEdit_PaperTime->text(), shown);
-    QVERIFY(f.window->ui->pushButton_StripperSettingSet->isEnabled());
+    SessionFixture f;
+    QVERIFY(f.start(SessionFixture::configFor(QStringLiteral("K53TA")), 12, true));
+    StripperPage page(*f.session, *f.host);
+    auto *time = page.findChild<QLineEdit *>("lineEdit_PaperTime");
+    time->setText(seconds);
+    click(page, "pushButton_StripperSettingSet");
+    QCOMPARE(f.recorder->texts(), kSuccess);
+    QTRY_COMPARE(describeFrames(*f.printer),
+                 QStringList{"58: " + QString::fromLatin1(data.toHex(' ')).toUpper()});
+
+    f.recorder->clear();
+    if (answer.isNull())
+        f.printer->setSilentItems({0x58});
+    else
+        f.printer->setValue(0x58, answer);
+    page.forgetRead();
+    QTest::mouseClick(page.findChild<QPushButton *>("pushButton_StripperSettingRead"),
+                      Qt::LeftButton);
+    QCOMPARE(f.recorder->texts(),
+             answer.isNull() ? QStringList{QStringLiteral("网络通讯出错，请重试")} : kSuccess);
+    QCOMPARE(time->text(), shown);
+    QCOMPARE(page.findChild<QPushButton *>("pushButton_StripperSettingSet")->isEnabled(),
+             !answer.isNull());
+    QVERIFY(f.host->controlsEnabled);
 }
 
-void TestDistanceSettingsNet::stripperReadFailureKeepsSetDisabled()
+void TestDistanceSettingsNet::stripperQuestionOncePerOpenedPrinter()
 {
-    NetPrinterFixture f;
-    QVERIFY(f.start(QStringLiteral("K53TA")));
-    QVERIFY(f.open());
-    Ui::MainWindow *ui = f.window->ui;
-    ui->lineEdit_PaperTime->setText(QStringLiteral("7"));
-    f.printer->setSilentItems({0x58});
-    QTest::mouseClick(ui->pushButton_StripperSettingRead, Qt::LeftButton);
-    QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("网络通讯出错，请重试")});
-    QCOMPARE(ui->lineEdit_PaperTime->text(), QStringLiteral("7"));
-    QVERIFY(!ui->pushButton_StripperSettingSet->isEnabled());
-    QVERIFY(ui->tabWidget_2->isEnabled());
+    SessionFixture f;
+    QVERIFY(f.start(SessionFixture::configFor(QStringLiteral("K53TA")), 12, true));
+    StripperPage page(*f.session, *f.host);
+    page.printerChanged();
+    click(page, "pushButton_StripperSettingRead");
+    click(page, "pushButton_StripperSettingRead");
+    click(page, "pushButton_StripperSettingSet");
+    QCOMPARE(f.recorder->dialogTitles, QStringList{QStringLiteral("设置工具")});
+    QVERIFY(f.session->stripperConfirmed());
+
+    page.printerChanged(); // another printer opened
+    QVERIFY(!f.session->stripperConfirmed());
+    f.recorder->clear();
+    click(page, "pushButton_StripperSettingRead");
+    QCOMPARE(f.recorder->dialogTitles, QStringList{QStringLiteral("设置工具")});
+    QCOMPARE(f.recorder->texts(), kSuccess);
 }
 
-void TestDistanceSettingsNet::stripperQuestionOncePerDeviceSelection()
+void TestDistanceSettingsNet::nothingSent_data()
 {
-    NetPrinterFixture f;
-    QVERIFY(f.start(QStringLiteral("K53TA")));
-    QVERIFY(f.open());
-    Ui::MainWindow *ui = f.window->ui;
-    QTest::mouseClick(ui->pushButton_StripperSettingRead, Qt::LeftButton);
-    QTest::mouseClick(ui->pushButton_StripperSettingRead, Qt::LeftButton);
-    QTest::mouseClick(ui->pushButton_StripperSettingSet, Qt::LeftButton);
-    QCOMPARE(f.recorder->dialogTitles, QStringList{QString::fromUtf8("设置工具")});
-    QVERIFY(f.window->session().stripperConfirmed());
-
-    QTest::mouseClick(ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_close")), Qt::LeftButton);
-    QVERIFY(f.open());
-    QVERIFY(!f.window->session().stripperConfirmed());
-    QTest::mouseClick(ui->pushButton_StripperSettingRead, Qt::LeftButton);
-    QCOMPARE(f.recorder->dialogTitles, QStringList{QString::fromUtf8("设置工具")});
-    QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("处理成功")});
-}
-
-void TestDistanceSettingsNet::rejectedStripperQuestionSendsNothing_data()
-{
+    QTest::addColumn<bool>("open");
+    QTest::addColumn<bool>("declined"); // the stripper question
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("button");
-    QTest::newRow("read") << "pushButton_StripperSettingRead";
-    QTest::newRow("write") << "pushButton_StripperSettingSet";
+    QTest::addColumn<QString>("message");
+    const QString closed = QStringLiteral("请先打开设备");
+    for (const char *button : {"pushButton_DistanceSettingRead", "pushButton_DistanceSettingSet",
+                               "pushButton_StripperSettingRead", "pushButton_StripperSettingSet"})
+        QTest::newRow(button) << false << false << ""
+                              << "" << button << closed;
+    QTest::newRow("outlet dots")
+        << true << false << "lineEdit_DistanceO2PH"
+        << "32768"
+        << "pushButton_DistanceSettingSet"
+        << "出纸口到打印头距离(单位dot)：输入无效，允许范围为 -32768 至 32767";
+    QTest::newRow("sensor mm at 12")
+        << true << false << "lineEdit_DistanceS2PH"
+        << "2731"
+        << "pushButton_DistanceSettingSet"
+        << "缝到打印头距离(单位mm)：输入无效，允许范围为 -2730 至 2730";
+    QTest::newRow("stripper 66 s") << true << false << "lineEdit_PaperTime"
+                                   << "66"
+                                   << "pushButton_StripperSettingSet"
+                                   << "剥离器取纸时间设置（单位：s）：输入无效，允许范围为 0 至 65";
+    QTest::newRow("stripper read declined") << true << true << ""
+                                            << ""
+                                            << "pushButton_StripperSettingRead"
+                                            << "";
+    QTest::newRow("stripper write declined") << true << true << ""
+                                             << ""
+                                             << "pushButton_StripperSettingSet"
+                                             << "";
 }
 
-void TestDistanceSettingsNet::rejectedStripperQuestionSendsNothing()
+void TestDistanceSettingsNet::nothingSent()
 {
+    QFETCH(bool, open);
+    QFETCH(bool, declined);
+    QFETCH(QString, box);
+    QFETCH(QString, text);
     QFETCH(QString, button);
-    NetPrinterFixture f;
-    QVERIFY(f.start(QStringLiteral("K53TA")));
-    QVERIFY(f.open());
-    auto *b = f.window->findChild<QPushButton *>(button);
-    b->setEnabled(true);
-    f.window->ui->lineEdit_PaperTime->setText(QStringLiteral("5"));
-    f.recorder->dialogResult = QDialog::Rejected;
-    QTest::mouseClick(b, Qt::LeftButton);
-    QVERIFY(f.recorder->messages.isEmpty());
-    QVERIFY(!f.window->session().stripperConfirmed());
+    QFETCH(QString, message);
+    SessionFixture f;
+    QVERIFY(f.start(SessionFixture::configFor(QStringLiteral("K53TA")), 12, true));
+    f.host->open = open;
+    f.recorder->dialogResult = declined ? QDialog::Rejected : QDialog::Accepted;
+    DistancePage distance(*f.session, *f.host);
+    StripperPage stripper(*f.session, *f.host);
+    stripper.printerChanged();
+    setTexts(distance, {"0", "0", "0", "0"});
+    stripper.findChild<QLineEdit *>("lineEdit_PaperTime")->setText(QStringLiteral("5"));
+    QWidget &page =
+        button.contains(QLatin1String("Stripper")) ? static_cast<QWidget &>(stripper) : distance;
+    if (!box.isEmpty())
+        page.findChild<QLineEdit *>(box)->setText(text);
+    click(page, qPrintable(button));
+    QCOMPARE(f.recorder->texts(), message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE(f.recorder->dialogTitles.size(), declined ? 1 : 0);
+    // Declined: asked again next time.
+    QVERIFY(!f.session->stripperConfirmed());
+    QVERIFY(f.host->controlsEnabled);
     QTest::qWait(50);
-    QVERIFY(f.printer->receivedFrames().isEmpty());
-
-    // Still unconfirmed: asked again, and this time the exchange happens.
-    f.recorder->dialogResult = QDialog::Accepted;
-    QTest::mouseClick(b, Qt::LeftButton);
-    QCOMPARE(f.recorder->dialogTitles.size(), 2);
-    QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("处理成功")});
-    QTRY_COMPARE(f.printer->receivedFrames().size(), 1);
-}
-
-void TestDistanceSettingsNet::closedPrinterSendsNothing()
-{
-    NetPrinterFixture f;
-    QVERIFY(f.start(QStringLiteral("K53TA")));
-    QTest::mouseClick(f.window->ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_getList")), Qt::LeftButton);
-    f.printer->clearRecords();
-    Ui::MainWindow *ui = f.window->ui;
-    for (QPushButton *button :
-         {ui->pushButton_DistanceSettingRead, ui->pushButton_DistanceSettingSet,
-          ui->pushButton_StripperSettingRead, ui->pushButton_StripperSettingSet}) {
-        button->setEnabled(true);
-        f.recorder->clear();
-        QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("请先打开设备")});
-        QVERIFY(f.recorder->dialogTitles.isEmpty());
-    }
-    QVERIFY(ui->tabWidget_2->isEnabled());
-    QTest::qWait(50);
-    QVERIFY(f.printer->receivedFrames().isEmpty());
+    QCOMPARE(f.printer->bytesReceived(), qint64(0));
 }
 
 QTEST_MAIN(TestDistanceSettingsNet)

@@ -14,6 +14,7 @@
 #include <QPushButton>
 
 #include <QSettings>
+#include <QTextBrowser>
 #include <QtTest>
 #include <memory>
 
@@ -91,7 +92,8 @@ void TestPagesUsb::statusWordThroughControlRead()
     QFETCH(QString, text);
     QVERIFY(openFirst());
     printer->setStatusWord(word);
-    QTest::mouseClick(window->ui->pushButton_GetPrinterStatus, Qt::LeftButton);
+    QTest::mouseClick(window->findChild<QPushButton *>("pushButton_GetPrinterStatus"),
+                      Qt::LeftButton);
     QCOMPARE(recorder->texts(), QStringList{text});
     QVERIFY(printer->writes().isEmpty());
 }
@@ -99,20 +101,21 @@ void TestPagesUsb::statusWordThroughControlRead()
 void TestPagesUsb::functionButtonFrameOnTheWire()
 {
     QVERIFY(openFirst());
-    QTest::mouseClick(window->ui->pushButton_StripMode, Qt::LeftButton);
+    QTest::mouseClick(window->findChild<QPushButton *>("pushButton_StripMode"), Qt::LeftButton);
     QCOMPARE(recorder->texts(), QStringList{QString::fromUtf8("处理成功")});
     QCOMPARE(printer->writes(), QList<QByteArray>{QByteArray::fromHex("1BFFFE012501021BFEFF")});
-    QTest::mouseClick(window->ui->pushButton_SelfCheck, Qt::LeftButton);
+    QTest::mouseClick(window->findChild<QPushButton *>("pushButton_SelfCheck"), Qt::LeftButton);
     QCOMPARE(printer->writes().last(), QByteArray::fromHex("1BFFFE0000001BFEFF"));
 }
 
 void TestPagesUsb::printerInformation()
 {
     QVERIFY(openFirst());
-    QTest::mouseClick(window->ui->pushButton_getPrinterInfo, Qt::LeftButton);
+    QTest::mouseClick(window->findChild<QPushButton *>("pushButton_getPrinterInfo"),
+                      Qt::LeftButton);
     QCOMPARE(recorder->texts(), QStringList{QString::fromUtf8("处理成功")});
-    QVERIFY(!window->ui->textBrowser_Ver->toPlainText().isEmpty());
-    QVERIFY(!window->ui->textBrowser_DPI->toPlainText().isEmpty());
+    QVERIFY(!window->findChild<QTextBrowser *>("textBrowser_Ver")->toPlainText().isEmpty());
+    QVERIFY(!window->findChild<QTextBrowser *>("textBrowser_DPI")->toPlainText().isEmpty());
     QCOMPARE(printer->writes().size(), 3);
 }
 

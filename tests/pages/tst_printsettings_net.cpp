@@ -1,8 +1,10 @@
-// The print settings page over the network: the frames of a write checked at the
-// simulated printer, and reads filling the page from its stored answers. Also the
-// rules every settings page shares: values a printer cannot store, list answers
-// without an entry, and failed reads.
+// The print settings page against the simulated printer through a session: the frames
+// of a write, and reads filling the page from the printer's answers. Also, through the
+// window, the rules every settings page shares: values a printer cannot store, list
+// answers without an entry, and failed reads.
 #include "netprinterfixture.h"
+#include "sessionfixture.h"
+#include "settings/printpage.h"
 
 namespace {
 
@@ -40,27 +42,25 @@ QList<int> queriedItems(const SimPrinter &printer)
     return items;
 }
 
-// Every widget of the page set to a known value, and the set button enabled as
-// after a read.
-void fillPage(Ui::MainWindow *ui)
+// Every widget of the page set to a known value.
+void fillPage(QWidget &page)
 {
-    ui->pushButton_PrintSettingSet->setEnabled(true);
-    ui->comboBox_DefaultCodePage->setCurrentIndex(5);
-    ui->comboBox_PrintSpeed->setCurrentIndex(2);
-    ui->comboBox_PrintDensty->setCurrentIndex(9);
-    ui->lineEdit_LabelGap->setText(QStringLiteral("3"));
-    ui->lineEdit_BlackLabelGap->setText(QStringLiteral("4"));
-    ui->comboBox_PrintDirection->setCurrentIndex(1);
-    ui->comboBox_PrintMethod->setCurrentIndex(0);
-    ui->comboBox_PrintMode->setCurrentIndex(1);
-    ui->comboBox_AutoPaper->setCurrentIndex(1);
-    ui->comboBox_PaperType->setCurrentIndex(2);
-    ui->comboBox_OrderSet->setCurrentText(QStringLiteral("AUTO"));
-    ui->lineEdit_VerticalShift->setText(QStringLiteral("-2"));
-    ui->lineEdit_PrintShift->setText(QStringLiteral("7"));
-    ui->lineEdit->setText(QStringLiteral("50.3"));
-    ui->lineEdit_2->setText(QStringLiteral("100"));
-    ui->comboBox->setCurrentIndex(3);
+    const std::pair<const char *, int> lists[] = {
+        {"comboBox_DefaultCodePage", 5}, {"comboBox_PrintSpeed", 2},
+        {"comboBox_PrintDensty", 9},     {"comboBox_PrintDirection", 1},
+        {"comboBox_PrintMethod", 0},     {"comboBox_PrintMode", 1},
+        {"comboBox_AutoPaper", 1},       {"comboBox_PaperType", 2},
+        {"comboBox_OrderSet", 5},        {"comboBox", 3}};
+    for (const auto &list : lists)
+        page.findChild<QComboBox *>(list.first)->setCurrentIndex(list.second);
+    const std::pair<const char *, const char *> boxes[] = {{"lineEdit_LabelGap", "3"},
+                                                           {"lineEdit_BlackLabelGap", "4"},
+                                                           {"lineEdit_VerticalShift", "-2"},
+                                                           {"lineEdit_PrintShift", "7"},
+                                                           {"lineEdit", "50.3"},
+                                                           {"lineEdit_2", "100"}};
+    for (const auto &box : boxes)
+        page.findChild<QLineEdit *>(box.first)->setText(QLatin1String(box.second));
 }
 
 QString shown(QWidget *w)
@@ -70,18 +70,40 @@ QString shown(QWidget *w)
     return qobject_cast<QLineEdit *>(w)->text();
 }
 
+// A page on a session open to the simulated printer of a model with `dots` per mm.
+struct PageFixture : SessionFixture
+{
+    std::unique_ptr<PrintPage> page;
+    bool start(int dots, bool printMode)
+    {
+        QSettings(QStringLiteral("Company"), QStringLiteral("App")).clear();
+        if (!SessionFixture::start(configFor(QStringLiteral("P1")), dots, printMode))
+            return false;
+        page = std::make_unique<PrintPage>(*session, *host);
+        page->printerChanged();
+        return true;
+    }
+    void click(const char *button)
+    {
+        auto *b = page->findChild<QPushButton *>(button);
+        b->setEnabled(true);
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+};
+
+const QStringList kSuccess{QStringLiteral("处理成功")};
+
 } // namespace
 
 class TestPrintSettingsNet : public QObject
 {
     Q_OBJECT
 private slots:
-    void writeSendsBatchInOrder_data();
-    void writeSendsBatchInOrder();
+    void readThenWriteBatch_data();
+    void readThenWriteBatch();
     void writeEdgePayloads_data();
     void writeEdgePayloads();
-    void readQueriesInOrder_data();
-    void readQueriesInOrder();
+    void plainValuesSendOnlyWhatIsSet();
     void readFillsWidget_data();
     void readFillsWidget();
     void failedQueryIsReportedAndRestStillFilled();
@@ -93,43 +115,59 @@ private slots:
     void failedReadKeepsSetDisabled();
 };
 
-void TestPrintSettingsNet::writeSendsBatchInOrder_data()
+void TestPrintSettingsNet::readThenWriteBatch_data()
 {
-    QTest::addColumn<QString>("model");
+    QTest::addColumn<int>("dots");
+    QTest::addColumn<bool>("printMode");
+    QTest::addColumn<QList<int>>("queried");
     QTest::addColumn<QStringList>("frames");
     QTest::newRow("8 dots, automatic paper feed")
-        << "P1" << QStringList{"01 01: 05",    "01 00: 02",    "01 13: 09",    "01 19: 18 00",
-                               "01 1A: 20 00", "01 1C: 01 00", "01 54: 01",    "01 16: 02",
-                               "01 02: 20",    "01 1E: F0 FF", "01 1D: 38 00", "01 18: 20 03 92 01",
-                               "01 3E: 03",    "00 06: "};
+        << 8 << false
+        << QList<int>{0x00, 0x13, 0x19, 0x1A, 0x1C, 0x1D, 0x1E, 0x16, 0x01, 0x02, 0x54, 0x18, 0x3E}
+        << QStringList{"01 01: 05",    "01 00: 02",    "01 13: 09",    "01 19: 18 00",
+                       "01 1A: 20 00", "01 1C: 01 00", "01 54: 01",    "01 16: 02",
+                       "01 02: 20",    "01 1E: F0 FF", "01 1D: 38 00", "01 18: 20 03 92 01",
+                       "01 3E: 03",    "00 06: "};
     QTest::newRow("12 dots, print mode")
-        << "K53TA"
+        << 12 << true
+        << QList<int>{0x00, 0x13, 0x19, 0x1A, 0x1C, 0x1D, 0x1E, 0x41, 0x16, 0x01, 0x02, 0x18, 0x3E}
         << QStringList{"01 01: 05",    "01 00: 02",    "01 13: 09",    "01 19: 24 00",
                        "01 1A: 30 00", "01 1C: 01 00", "01 41: 01",    "01 16: 02",
                        "01 02: 20",    "01 1E: E8 FF", "01 1D: 54 00", "01 18: B0 04 5C 02",
                        "01 3E: 03",    "00 06: "};
 }
 
-void TestPrintSettingsNet::writeSendsBatchInOrder()
+void TestPrintSettingsNet::readThenWriteBatch()
 {
-    QFETCH(QString, model);
+    QFETCH(int, dots);
+    QFETCH(bool, printMode);
+    QFETCH(QList<int>, queried);
     QFETCH(QStringList, frames);
-    NetPrinterFixture f;
-    QVERIFY(f.start(model));
-    QVERIFY(f.open());
-    fillPage(f.window->ui);
-    QTest::mouseClick(f.window->ui->pushButton_PrintSettingSet, Qt::LeftButton);
-    QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("处理成功")});
+    PageFixture f;
+    QVERIFY(f.start(dots, printMode));
+    auto *set = f.page->findChild<QPushButton *>("pushButton_PrintSettingSet");
+    QVERIFY(!set->isEnabled());
+    QTest::mouseClick(f.page->findChild<QPushButton *>("pushButton_PrintSettingRead"),
+                      Qt::LeftButton);
+    QCOMPARE(f.recorder->texts(), kSuccess);
+    QCOMPARE(queriedItems(*f.printer), queried);
+    QVERIFY(set->isEnabled());
+    QVERIFY(f.host->controlsEnabled);
+
+    f.printer->clearRecords();
+    f.recorder->clear();
+    fillPage(*f.page);
+    QTest::mouseClick(set, Qt::LeftButton);
+    QCOMPARE(f.recorder->texts(), kSuccess);
     QTRY_COMPARE(describe(f.printer->receivedFrames()), frames);
 
     // The next start shows the size last written.
     QSettings settings(QStringLiteral("Company"), QStringLiteral("App"));
     QCOMPARE(settings.value("lineEdit_text").toString(), QStringLiteral("50.3"));
     QCOMPARE(settings.value("lineEdit_2_text").toString(), QStringLiteral("100"));
-    f.window.reset(); // one window per process: they share the download worker
-    MainWindow next;
-    QCOMPARE(next.ui->lineEdit->text(), QStringLiteral("50.3"));
-    QCOMPARE(next.ui->lineEdit_2->text(), QStringLiteral("100.0"));
+    PrintPage next(*f.session, *f.host);
+    QCOMPARE(next.findChild<QLineEdit *>("lineEdit")->text(), QStringLiteral("50.3"));
+    QCOMPARE(next.findChild<QLineEdit *>("lineEdit_2")->text(), QStringLiteral("100.0"));
 }
 
 void TestPrintSettingsNet::writeEdgePayloads_data()
@@ -145,12 +183,14 @@ void TestPrintSettingsNet::writeEdgePayloads_data()
     QTest::newRow("command set none selected")
         << "comboBox_OrderSet" << 0x02 << "-1" << QByteArray();
     QTest::newRow("direction and method")
-        << "comboBox_PrintMethod" << 0x1C << "1" << hexBytes("00 01");
+        << "comboBox_PrintMethod" << 0x1C << "1" << hexBytes("01 01");
     QTest::newRow("width decimal comma") << "lineEdit" << 0x18 << "50,3" << hexBytes("20 03 92 01");
     QTest::newRow("width full-width stop")
         << "lineEdit" << 0x18 << QString::fromUtf8("50．3") << hexBytes("20 03 92 01");
     QTest::newRow("width half dot rounds up")
         << "lineEdit" << 0x18 << "50.0625" << hexBytes("20 03 91 01");
+    // The model has no print mode: its list is not sent, the paper feed is.
+    QTest::newRow("print mode skipped") << "comboBox_PrintMode" << 0x41 << "2" << QByteArray();
 }
 
 void TestPrintSettingsNet::writeEdgePayloads()
@@ -159,134 +199,107 @@ void TestPrintSettingsNet::writeEdgePayloads()
     QFETCH(int, item);
     QFETCH(QString, value);
     QFETCH(QByteArray, data);
-    NetPrinterFixture f;
-    QVERIFY(f.start());
-    QVERIFY(f.open());
-    fillPage(f.window->ui);
-    f.window->ui->comboBox_PrintDirection->setCurrentIndex(0);
-    QWidget *w = f.window->findChild<QWidget *>(widget);
+    PageFixture f;
+    QVERIFY(f.start(8, false));
+    fillPage(*f.page);
+    QWidget *w = f.page->findChild<QWidget *>(widget);
     QVERIFY(w);
     if (auto *box = qobject_cast<QComboBox *>(w))
         box->setCurrentIndex(value.toInt());
     else
         qobject_cast<QLineEdit *>(w)->setText(value);
-    QTest::mouseClick(f.window->ui->pushButton_PrintSettingSet, Qt::LeftButton);
-    QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("处理成功")});
+    f.click("pushButton_PrintSettingSet");
+    QCOMPARE(f.recorder->texts(), kSuccess);
     QTRY_COMPARE(f.printer->functionCodes(), QList<quint8>{6});
     QCOMPARE(sentData(*f.printer, quint8(item)), data);
 }
 
-void TestPrintSettingsNet::readQueriesInOrder_data()
+void TestPrintSettingsNet::plainValuesSendOnlyWhatIsSet()
 {
-    QTest::addColumn<QString>("model");
-    QTest::addColumn<QList<int>>("items");
-    QTest::newRow("automatic paper feed")
-        << "P1"
-        << QList<int>{0x00, 0x13, 0x19, 0x1A, 0x1C, 0x1D, 0x1E, 0x16, 0x01, 0x02, 0x54, 0x18, 0x3E};
-    QTest::newRow("print mode") << "K53TA" << QList<int>{0x00, 0x13, 0x19, 0x1A, 0x1C, 0x1D, 0x1E,
-                                                         0x41, 0x16, 0x01, 0x02, 0x18, 0x3E};
-}
-
-void TestPrintSettingsNet::readQueriesInOrder()
-{
-    QFETCH(QString, model);
-    QFETCH(QList<int>, items);
-    NetPrinterFixture f;
-    QVERIFY(f.start(model));
-    QVERIFY(f.open());
-    QVERIFY(!f.window->ui->pushButton_PrintSettingSet->isEnabled());
-    QTest::mouseClick(f.window->ui->pushButton_PrintSettingRead, Qt::LeftButton);
-    QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("处理成功")});
-    QCOMPARE(queriedItems(*f.printer), items);
-    QVERIFY(f.window->ui->pushButton_PrintSettingSet->isEnabled());
-    QVERIFY(f.window->ui->tabWidget_2->isEnabled());
+    PageFixture f;
+    QVERIFY(f.start(8, true));
+    PrintSettings values;
+    values.autoPaper = 1;  // the model has print mode instead
+    values.direction = 1;  // travels only with the method
+    values.widthMm = 50.3; // travels only with the height
+    values.labelGapMm = 3;
+    QCOMPARE(writePrintSettings(*f.session, values), 0);
+    QTRY_COMPARE(describe(f.printer->receivedFrames()), (QStringList{"01 19: 18 00", "00 06: "}));
 }
 
 void TestPrintSettingsNet::readFillsWidget_data()
 {
-    QTest::addColumn<QString>("model");
+    QTest::addColumn<int>("dots");
+    QTest::addColumn<bool>("printMode");
     QTest::addColumn<int>("item");
     QTest::addColumn<QString>("widget");
     QTest::addColumn<QByteArray>("answer");
     QTest::addColumn<QString>("expected"); // text, or the index of a combo box
-
-    QTest::newRow("gap 24 dots") << "P1" << 0x19 << "lineEdit_LabelGap" << hexBytes("18 00") << "3";
-    QTest::newRow("black gap unsigned")
-        << "P1" << 0x1A << "lineEdit_BlackLabelGap" << hexBytes("FF FF") << "8191";
-    QTest::newRow("offset -16 dots")
-        << "P1" << 0x1D << "lineEdit_PrintShift" << hexBytes("F0 FF") << "-2";
-    QTest::newRow("offset -7 dots")
-        << "P1" << 0x1D << "lineEdit_PrintShift" << hexBytes("F9 FF") << "0";
-    QTest::newRow("vertical at 12")
-        << "K53TA" << 0x1E << "lineEdit_VerticalShift" << hexBytes("E7 FF") << "-2";
-    QTest::newRow("size height") << "P1" << 0x18 << "lineEdit_2" << hexBytes("20 03 92 01")
-                                 << "100.0";
-    QTest::newRow("size width truncated")
-        << "P1" << 0x18 << "lineEdit" << hexBytes("20 03 92 01") << "50.2";
-    QTest::newRow("size width at 12")
-        << "K53TA" << 0x18 << "lineEdit" << hexBytes("20 03 92 01") << "33.5";
-    QTest::newRow("command set AUTO")
-        << "P1" << 0x02 << "comboBox_OrderSet" << hexBytes("20") << "5";
-    QTest::newRow("command set unknown")
-        << "P1" << 0x02 << "comboBox_OrderSet" << hexBytes("07") << "-1";
-    QTest::newRow("code page 70") << "P1" << 0x01 << "comboBox_DefaultCodePage" << hexBytes("46")
-                                  << "-1";
-    QTest::newRow("speed beyond 4 entries")
-        << "P1" << 0x00 << "comboBox_PrintSpeed" << hexBytes("07") << "-1";
-    QTest::newRow("paper type other")
-        << "P1" << 0x16 << "comboBox_PaperType" << hexBytes("09") << "3";
-    QTest::newRow("method non-zero")
-        << "P1" << 0x1C << "comboBox_PrintMethod" << hexBytes("00 80") << "1";
-    QTest::newRow("print mode other")
-        << "K53TA" << 0x41 << "comboBox_PrintMode" << hexBytes("07") << "2";
-    QTest::newRow("print mode not read without it")
-        << "P1" << 0x41 << "comboBox_PrintMode" << hexBytes("00") << "1";
-    QTest::newRow("paper feed from the first byte")
-        << "P1" << 0x54 << "comboBox_AutoPaper" << hexBytes("00 01") << "0";
-    QTest::newRow("paper feed not read with print mode")
-        << "K53TA" << 0x54 << "comboBox_AutoPaper" << hexBytes("00") << "1";
+    const auto row = [](const char *name, int dots, int item, const char *widget,
+                        const char *answer, const char *expected) {
+        QTest::newRow(name) << (dots < 0 ? 12 : dots) << (dots < 0) << item << widget
+                            << hexBytes(answer) << expected;
+    };
+    // dots -1: 12 dots per mm and the print-mode setting
+    row("gap 24 dots", 8, 0x19, "lineEdit_LabelGap", "18 00", "3");
+    row("black gap unsigned", 8, 0x1A, "lineEdit_BlackLabelGap", "FF FF", "8191");
+    row("offset -16 dots", 8, 0x1D, "lineEdit_PrintShift", "F0 FF", "-2");
+    row("offset -7 dots", 8, 0x1D, "lineEdit_PrintShift", "F9 FF", "0");
+    row("vertical at 12", 12, 0x1E, "lineEdit_VerticalShift", "E7 FF", "-2");
+    row("size height", 8, 0x18, "lineEdit_2", "20 03 92 01", "100.0");
+    row("size width truncated", 8, 0x18, "lineEdit", "20 03 92 01", "50.2");
+    row("size width at 12", 12, 0x18, "lineEdit", "20 03 92 01", "33.5");
+    row("command set AUTO", 8, 0x02, "comboBox_OrderSet", "20", "5");
+    row("command set unknown", 8, 0x02, "comboBox_OrderSet", "07", "-1");
+    row("code page 70", 8, 0x01, "comboBox_DefaultCodePage", "46", "-1");
+    row("speed beyond 4 entries", 8, 0x00, "comboBox_PrintSpeed", "07", "-1");
+    row("speed 7 of 8", -1, 0x00, "comboBox_PrintSpeed", "07", "7");
+    row("paper type other", 8, 0x16, "comboBox_PaperType", "09", "3");
+    row("method non-zero", 8, 0x1C, "comboBox_PrintMethod", "00 80", "1");
+    row("print mode other", -1, 0x41, "comboBox_PrintMode", "07", "2");
+    row("print mode not read without it", 8, 0x41, "comboBox_PrintMode", "00", "1");
+    row("paper feed from the first byte", 8, 0x54, "comboBox_AutoPaper", "00 01", "0");
+    row("paper feed not read with print mode", -1, 0x54, "comboBox_AutoPaper", "00", "1");
 }
 
 void TestPrintSettingsNet::readFillsWidget()
 {
-    QFETCH(QString, model);
+    QFETCH(int, dots);
+    QFETCH(bool, printMode);
     QFETCH(int, item);
     QFETCH(QString, widget);
     QFETCH(QByteArray, answer);
     QFETCH(QString, expected);
-    NetPrinterFixture f;
-    QVERIFY(f.start(model));
-    QVERIFY(f.open());
-    fillPage(f.window->ui);
-    f.window->ui->comboBox_OrderSet->setCurrentIndex(2);
+    PageFixture f;
+    QVERIFY(f.start(dots, printMode));
+    fillPage(*f.page);
+    f.page->findChild<QComboBox *>("comboBox_OrderSet")->setCurrentIndex(2);
     f.printer->setValue(quint8(item), answer);
-    QTest::mouseClick(f.window->ui->pushButton_PrintSettingRead, Qt::LeftButton);
-    QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("处理成功")});
-    QWidget *w = f.window->findChild<QWidget *>(widget);
-    QVERIFY(w);
-    QCOMPARE(shown(w), expected);
+    f.click("pushButton_PrintSettingRead");
+    QCOMPARE(f.recorder->texts(), kSuccess);
+    QCOMPARE(shown(f.page->findChild<QWidget *>(widget)), expected);
 }
 
 void TestPrintSettingsNet::failedQueryIsReportedAndRestStillFilled()
 {
-    NetPrinterFixture f;
-    QVERIFY(f.start());
-    QVERIFY(f.open());
-    Ui::MainWindow *ui = f.window->ui;
-    ui->comboBox_PrintDensty->setCurrentIndex(4);
-    ui->comboBox->setCurrentIndex(1);
+    PageFixture f;
+    QVERIFY(f.start(8, false));
+    auto *density = f.page->findChild<QComboBox *>("comboBox_PrintDensty");
+    auto *language = f.page->findChild<QComboBox *>("comboBox");
+    density->setCurrentIndex(4);
+    language->setCurrentIndex(1);
     f.printer->setValue(0x13, hexBytes("09"));
     f.printer->setValue(0x3E, hexBytes("05"));
     f.printer->setValue(0x19, hexBytes("18 00"));
     // Density gets no answer: the transport gives up, the later queries still run.
     f.printer->setSilentItems({0x13});
-    QTest::mouseClick(ui->pushButton_PrintSettingRead, Qt::LeftButton);
+    f.click("pushButton_PrintSettingRead");
     QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("网络通讯出错，请重试")});
-    QCOMPARE(ui->comboBox_PrintDensty->currentIndex(), 4);
-    QCOMPARE(ui->lineEdit_LabelGap->text(), QStringLiteral("3"));
-    QCOMPARE(ui->comboBox->currentIndex(), 5);
-    QVERIFY(!ui->pushButton_PrintSettingSet->isEnabled());
-    QVERIFY(ui->tabWidget_2->isEnabled());
+    QCOMPARE(density->currentIndex(), 4);
+    QCOMPARE(f.page->findChild<QLineEdit *>("lineEdit_LabelGap")->text(), QStringLiteral("3"));
+    QCOMPARE(language->currentIndex(), 5);
+    QVERIFY(!f.page->findChild<QPushButton *>("pushButton_PrintSettingSet")->isEnabled());
+    QVERIFY(f.host->controlsEnabled);
 }
 
 void TestPrintSettingsNet::refusedValueSendsNothing_data()
@@ -313,12 +326,6 @@ void TestPrintSettingsNet::refusedValueSendsNothing_data()
     row("height above 16 bits", "P1", "Print", "lineEdit_2", "9000", "高度", "0 至 8191.8");
     row("height letters", "P1", "Print", "lineEdit_2", "abc", "高度", "0 至 8191.8");
     row("width nan", "P1", "Print", "lineEdit", "nan", "宽度", "0 至 8191.8");
-    row("outlet dots", "P1", "Distance", "lineEdit_DistanceO2PH", "32768",
-        "出纸口到打印头距离(单位dot)", "-32768 至 32767");
-    row("sensor mm at 12", "K53TA", "Distance", "lineEdit_DistanceS2PH", "2731",
-        "缝到打印头距离(单位mm)", "-2730 至 2730");
-    row("stripper 66 s", "K53TA", "Stripper", "lineEdit_PaperTime", "66",
-        "剥离器取纸时间设置（单位：s）", "0 至 65");
     row("WiFi port letter", "P1", "Wifi", "lineEdit_WApPort", "9100a", "TCP端口号", "0 至 65535");
     row("WiFi port wraps", "P1", "Wifi", "lineEdit_WApPort", "65536", "TCP端口号", "0 至 65535");
     row("WiFi DNS 999", "P1", "Wifi", "lineEdit_WifiSetDNS", "999.1.2.3", "DNS", "0 至 255");
