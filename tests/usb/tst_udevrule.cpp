@@ -1,5 +1,5 @@
 // The udev rule that gives the logged-in user access to the printers, and its installer.
-#include "transport/usbtransport.h"
+#include "transport/usblink.h"
 
 #include <QFile>
 #include <QProcess>
@@ -49,7 +49,7 @@ private slots:
                 rules.append(line.trimmed());
         }
         const QByteArray vendor =
-            QByteArray::number(CDeviceIOOpera::kVendorId, 16).rightJustified(4, '0');
+            QByteArray::number(UsbLink::kVendorId, 16).rightJustified(4, '0');
         QCOMPARE(rules, QList<QByteArray>{"SUBSYSTEM==\"usb\", ATTR{idVendor}==\"" + vendor +
                                           "\", TAG+=\"uaccess\""});
     }
