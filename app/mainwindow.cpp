@@ -8,6 +8,9 @@
 #include "protocol/exchange.h"
 #include "protocol/printersession.h"
 #include "provisioning/distributenet.h"
+#include "settings/bluetoothpage.h"
+#include "settings/ethernetpage.h"
+#include "settings/wifipage.h"
 #include "settings/labelsizestore.h"
 #include "transport/nettransport.h"
 #include "transport/usbtransport.h"
@@ -89,6 +92,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     connect(workerThread, &QThread::finished, this, &MainWindow::updateNetSetupAvailability);
     m_session = new PrinterSession(this);
     connect(m_session, &PrinterSession::heldChanged, this, &MainWindow::followPrinterHeld);
+    addLinkPages();
 
     connect(ui->tabWidget_2, &QTabWidget::currentChanged, this, [this] { deleteTipLabel(); });
 
@@ -136,6 +140,45 @@ MainWindow::~MainWindow()
     delete m_messageBox;
 }
 
+// --- WiFi, Ethernet port, Bluetooth and serial pages ---
+void MainWindow::addLinkPages()
+{
+    m_wifiPage = new WifiPage(*m_session, *this);
+    m_ethernetPage = new EthernetPage(*m_session, *this);
+    m_bluetoothPage = new BluetoothPage(*m_session, *this);
+    m_serialPage = new SerialPage(*m_session, *this);
+    ui->page_WifiSetting->layout()->addWidget(m_wifiPage);
+    ui->page_NetportSetting->layout()->addWidget(m_ethernetPage);
+    ui->page_BleSetting->layout()->addWidget(m_bluetoothPage);
+    ui->page_ComSetting->layout()->addWidget(m_serialPage);
+
+    // A successful write points the connection fields at the printer's new address and
+    // ports and, when the printer is reached over the page's own medium, drops the
+    // connection, since the printer restarts on its new settings.
+    const auto moveConnection = [this](const QString &address, const QString &tcpPort,
+                                       const QString &udpPort) {
+        if (!address.isEmpty())
+            ui->lineEdit_ConnectAddr->setText(address);
+        if (!tcpPort.isEmpty())
+            ui->lineEdit_ConnectTCPPort->setText(tcpPort);
+        if (!udpPort.isEmpty())
+            ui->lineEdit_ConnectUDPPort->setText(udpPort);
+    };
+    connect(m_wifiPage, &WifiPage::connectionTargetChanged, this, moveConnection);
+    connect(m_ethernetPage, &EthernetPage::connectionTargetChanged, this, moveConnection);
+    connect(m_wifiPage, &WifiPage::restartPending, this, [this] {
+        if (ui->checkBox_WIFI->isChecked())
+            on_pushButton_close_clicked(false);
+    });
+    connect(m_ethernetPage, &EthernetPage::restartPending, this, [this] {
+        if (ui->checkBox_NET->isChecked())
+            on_pushButton_close_clicked(false);
+    });
+    connect(m_wifiPage, &WifiPage::provisioningRequested, this,
+            &MainWindow::on_pushButton_NetSetup_clicked);
+}
+// --- end of WiFi, Ethernet port, Bluetooth and serial pages ---
+
 void MainWindow::restoreLabelSize()
 {
     const QSignalBlocker blockWidth(ui->lineEdit);
@@ -153,10 +196,9 @@ void MainWindow::connectFieldFixUps()
         fixLineEditWithTip(ui->lineEdit_2, tr("高度范围10-1778mm，请重新输入"), 10.0, 1778.0);
     });
     QLineEdit *const integerFields[] = {
-        ui->lineEdit_LabelGap,       ui->lineEdit_BlackLabelGap, ui->lineEdit_VerticalShift,
-        ui->lineEdit_PrintShift,     ui->lineEdit_DistanceO2PH,  ui->lineEdit_DistanceS2PH,
-        ui->lineEdit_DistanceB2PH,   ui->lineEdit_DistancePH2T,  ui->lineEdit_NetportTCPPort,
-        ui->lineEdit_NetportUDPPort, ui->lineEdit_PaperTime,
+        ui->lineEdit_LabelGap,     ui->lineEdit_BlackLabelGap, ui->lineEdit_VerticalShift,
+        ui->lineEdit_PrintShift,   ui->lineEdit_DistanceO2PH,  ui->lineEdit_DistanceS2PH,
+        ui->lineEdit_DistanceB2PH, ui->lineEdit_DistancePH2T,  ui->lineEdit_PaperTime,
     };
     for (QLineEdit *edit : integerFields)
         connect(edit, &QLineEdit::editingFinished, this, [this, edit] { fixIntLineEdit(edit); });
@@ -181,10 +223,7 @@ void MainWindow::setInitialWidgetStates()
     for (QWidget *w : std::initializer_list<QWidget *>{
              ui->checkBox_BLE, ui->checkBox_Serialport, ui->pushButton_close,
              ui->pushButton_PrintSettingSet, ui->pushButton_DistanceSettingSet,
-             ui->pushButton_WifiSettingSet, ui->pushButton_BleSettingSet,
-             ui->pushButton_NetportSettingSet, ui->pushButton_ComSettingSet,
-             ui->pushButton_StripperSettingSet, ui->progressBar_Update, ui->lineEdit_ComDeviceInfo,
-             ui->lineEdit_ComSN, ui->lineEdit_SppMAC, ui->lineEdit_WApMAC, ui->pushButton_StopList})
+             ui->pushButton_StripperSettingSet, ui->progressBar_Update, ui->pushButton_StopList})
         w->setEnabled(false);
     ui->tabWidget_2->setCurrentIndex(0);
     ui->toolBox_PrinterSetting->setCurrentIndex(0);
@@ -215,19 +254,16 @@ void MainWindow::applyMediumSelection(int mode)
     ui->groupBox_SerialParam->setEnabled(mode == MEDIUM_SERIAL);
 
     if (network && !wifi) {
-        if (!ui->lineEdit_NetportTCPPort->text().isEmpty())
-            ui->lineEdit_ConnectTCPPort->setText(ui->lineEdit_NetportTCPPort->text());
-        if (!ui->lineEdit_NetportUDPPort->text().isEmpty())
-            ui->lineEdit_ConnectUDPPort->setText(ui->lineEdit_NetportUDPPort->text());
+        if (!m_ethernetPage->tcpPort().isEmpty())
+            ui->lineEdit_ConnectTCPPort->setText(m_ethernetPage->tcpPort());
+        if (!m_ethernetPage->udpPort().isEmpty())
+            ui->lineEdit_ConnectUDPPort->setText(m_ethernetPage->udpPort());
     }
     if (wifi) {
-        const QString address = ui->comboBox_WifiMode->currentIndex() == 1
-                                    ? ui->lineEdit_WApIP->text()
-                                    : ui->lineEdit_WifiSetIP->text();
-        if (address != QLatin1String("...") && address != QLatin1String("0.0.0.0"))
-            ui->lineEdit_ConnectAddr->setText(address);
-        if (!ui->lineEdit_WApPort->text().isEmpty())
-            ui->lineEdit_ConnectTCPPort->setText(ui->lineEdit_WApPort->text());
+        if (!m_wifiPage->connectAddress().isEmpty())
+            ui->lineEdit_ConnectAddr->setText(m_wifiPage->connectAddress());
+        if (!m_wifiPage->servicePort().isEmpty())
+            ui->lineEdit_ConnectTCPPort->setText(m_wifiPage->servicePort());
     }
     ui->progressBar_Scan->setValue(0);
     ui->comboBox_ScanResult->clear();
@@ -407,12 +443,14 @@ void MainWindow::updateConnectionState()
             return m_connectionLabel->setText(tr("未打开打印机"));
         // What was read belongs to a connection that is gone: nothing is written
         // from it until a printer is opened and its page read again.
-        for (QWidget *w : std::initializer_list<QWidget *>{
-                 ui->pushButton_PrintSettingSet, ui->pushButton_DistanceSettingSet,
-                 ui->pushButton_WifiSettingSet, ui->pushButton_BleSettingSet,
-                 ui->pushButton_NetportSettingSet, ui->pushButton_ComSettingSet,
-                 ui->pushButton_StripperSettingSet})
+        for (QWidget *w : std::initializer_list<QWidget *>{ui->pushButton_PrintSettingSet,
+                                                           ui->pushButton_DistanceSettingSet,
+                                                           ui->pushButton_StripperSettingSet})
             w->setEnabled(false);
+        m_wifiPage->printerChanged();
+        m_ethernetPage->printerChanged();
+        m_bluetoothPage->printerChanged();
+        m_serialPage->printerChanged();
         m_connectionLabel->setText(tr("连接已关闭：请重新打开打印机，再读取和设置。"));
         m_connectionLabel->setToolTip(m_connectionLabel->text());
         m_wasOpen = false;

@@ -1,6 +1,7 @@
 #include "settings/pagefields.h"
 
 #include "app/mainwindow.h"
+#include "app/pagehost.h"
 #include "app/globals.h"
 #include "app/prompts.h"
 #include "protocol/exchange.h"
@@ -8,12 +9,26 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
 
 namespace pagefields {
 
 namespace {
 
 const char kUnknownAnswer[] = "unknownAnswer";
+const char kLastWholeNumber[] = "lastWholeNumber";
+
+bool reportReadResult(int shown, int code, QWidget *parent)
+{
+    if (shown != 0)
+        return false;
+    if (code == RESULT_OK)
+        return true;
+    prompts::information(parent, QCoreApplication::translate("MainWindow", "设置工具"),
+                         QCoreApplication::translate("MainWindow", "读取失败，请重试"));
+    return false;
+}
 
 } // namespace
 
@@ -68,13 +83,43 @@ int listByte(const QComboBox *box)
 
 bool reportRead(MainWindow *window, int code)
 {
-    if (window->Ret_Handler(code) != 0)
-        return false;
-    if (code == RESULT_OK)
-        return true;
-    prompts::information(window, QCoreApplication::translate("MainWindow", "设置工具"),
-                         QCoreApplication::translate("MainWindow", "读取失败，请重试"));
-    return false;
+    return reportReadResult(window->Ret_Handler(code), code, window);
+}
+
+bool reportRead(PageHost &host, int code)
+{
+    return reportReadResult(host.reportResult(code), code, host.dialogParent());
+}
+
+void keepWholeNumber(QLineEdit *edit)
+{
+    QObject::connect(edit, &QLineEdit::editingFinished, edit, [edit] { fixWholeNumber(edit); });
+}
+
+void fixWholeNumber(QLineEdit *edit)
+{
+    const QString raw = edit->text().trimmed();
+    QString s;
+    for (QChar c : raw) {
+        if (c == QLatin1Char('-') || (c >= QLatin1Char('0') && c <= QLatin1Char('9')))
+            s.append(c);
+    }
+    const int minus = s.indexOf(QLatin1Char('-'));
+    if (minus > 0)
+        s.remove(minus, 1);
+
+    bool ok = false;
+    const int value = (s.isEmpty() || s == QLatin1String("-")) ? 0 : s.toInt(&ok, 10);
+    // The fix-up writes quietly, so that it does not count as the user's editing.
+    const QSignalBlocker blocker(edit);
+    if (!ok) {
+        edit->setText(QString::number(edit->property(kLastWholeNumber).toInt()));
+        return;
+    }
+    const QString text = QString::number(value);
+    if (text != raw)
+        edit->setText(text);
+    edit->setProperty(kLastWholeNumber, value);
 }
 
 } // namespace pagefields

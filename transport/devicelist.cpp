@@ -6,6 +6,9 @@
 #include "app/prompts.h"
 #include "transport/nettransport.h"
 #include "transport/usbtransport.h"
+#include "settings/bluetoothpage.h"
+#include "settings/ethernetpage.h"
+#include "settings/wifipage.h"
 #include "ui_mainwindow.h"
 
 #include <QCoreApplication>
@@ -159,8 +162,6 @@ void MainWindow::selectedItem()
 {
     const QString text = ui->comboBox_ScanResult->currentText();
     CHECK_STATUES = 0;
-    // Another printer: its WiFi mode is not known until it is read or set.
-    savedWifiMode = -1;
 
     const bool settingsAllowed = !containsAny(text, kNoSettingsModels);
     ui->tabWidget_2->setTabEnabled(1, settingsAllowed);
@@ -181,12 +182,15 @@ void MainWindow::selectedItem()
     for (int i = 0; i < speeds; ++i)
         ui->comboBox_PrintSpeed->addItem(QString::number(i));
 
-    for (QWidget *w : std::initializer_list<QWidget *>{
-             ui->pushButton_WifiSettingSet, ui->pushButton_PrintSettingSet,
-             ui->pushButton_BleSettingSet, ui->pushButton_NetportSettingSet,
-             ui->pushButton_ComSettingSet, ui->pushButton_DistanceSettingSet,
-             ui->pushButton_StripperSettingSet})
+    for (QWidget *w : std::initializer_list<QWidget *>{ui->pushButton_PrintSettingSet,
+                                                       ui->pushButton_DistanceSettingSet,
+                                                       ui->pushButton_StripperSettingSet})
         w->setEnabled(false);
+    // Another printer: its WiFi mode is not known until it is read or set.
+    m_wifiPage->printerChanged();
+    m_ethernetPage->printerChanged();
+    m_bluetoothPage->printerChanged();
+    m_serialPage->printerChanged();
 }
 
 void MainWindow::on_pushButton_close_clicked(bool openDebug)

@@ -56,12 +56,18 @@ void TestDemoMode::demoPrinterIsReadyToOpen()
         QCOMPARE(recorder.lastText(), QString::fromUtf8("连接成功！"));
 
         // What the WiFi and Ethernet pages would copy into the connection fields.
-        QTest::mouseClick(ui->pushButton_WifiSettingRead, Qt::LeftButton);
-        QTest::mouseClick(ui->pushButton_NetportSettingRead, Qt::LeftButton);
-        QCOMPARE(ui->lineEdit_WifiSetIP->text(), QStringLiteral("127.0.0.1"));
-        QCOMPARE(ui->lineEdit_NetportIP->text(), QStringLiteral("127.0.0.1"));
-        QCOMPARE(ui->lineEdit_WApPort->text(), QString::number(demo.port()));
-        QCOMPARE(ui->lineEdit_NetportTCPPort->text(), QString::number(demo.port()));
+        QTest::mouseClick(window.findChild<QPushButton *>("pushButton_WifiSettingRead"),
+                          Qt::LeftButton);
+        QTest::mouseClick(window.findChild<QPushButton *>("pushButton_NetportSettingRead"),
+                          Qt::LeftButton);
+        QCOMPARE(window.findChild<QLineEdit *>("lineEdit_WifiSetIP")->text(),
+                 QStringLiteral("127.0.0.1"));
+        QCOMPARE(window.findChild<QLineEdit *>("lineEdit_NetportIP")->text(),
+                 QStringLiteral("127.0.0.1"));
+        QCOMPARE(window.findChild<QLineEdit *>("lineEdit_WApPort")->text(),
+                 QString::number(demo.port()));
+        QCOMPARE(window.findChild<QLineEdit *>("lineEdit_NetportTCPPort")->text(),
+                 QString::number(demo.port()));
         // The access point's address, as the WiFi page would read it in AP mode.
         const QByteArray ap = QByteArray("Demo-AP") + '\0' + "demo1234" + '\0' + "127.0.0.1" + '\0';
         QCOMPARE(demo.storedValue(0x27), ap);
