@@ -3,6 +3,7 @@
 #include "download/workerthread.h"
 #include "filesendhelpers.h"
 #include "netprinterfixture.h"
+#include "protocol/printersession.h"
 
 #include "protocol/frame.h"
 #include "provisioning/distributenet.h"
