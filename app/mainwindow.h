@@ -223,7 +223,6 @@ private:
 private:
     // Last accepted value of each numeric box, restored after an invalid entry.
     QHash<const QLineEdit *, double> lastValidDecimal;
-    QHash<const QLineEdit *, int> lastValidInt;
 
     PrinterSession *m_session = nullptr;
     QList<QPair<QPointer<QWidget>, bool>> m_enabledBeforeHeld;

@@ -3,6 +3,7 @@
 #include "app/mainwindow.h"
 
 #include "settings/labelsizestore.h"
+#include "settings/pagefields.h"
 #include "ui_mainwindow.h"
 
 #include <QDebug>
@@ -117,29 +118,7 @@ void MainWindow::fixLineEditWithTip(QLineEdit *edit, const QString &tip, double 
 
 void MainWindow::fixIntLineEdit(QLineEdit *edit)
 {
-    if (!lastValidInt.contains(edit))
-        lastValidInt.insert(edit, 0);
-
-    const QString raw = edit->text().trimmed();
-    QString s;
-    for (QChar c : raw) {
-        if (c == QLatin1Char('-') || (c >= QLatin1Char('0') && c <= QLatin1Char('9')))
-            s.append(c);
-    }
-    const int minus = s.indexOf(QLatin1Char('-'));
-    if (minus > 0)
-        s.remove(minus, 1);
-
-    bool ok = false;
-    const int value = (s.isEmpty() || s == QLatin1String("-")) ? 0 : s.toInt(&ok, 10);
-    if (!ok) {
-        setTextQuietly(edit, QString::number(lastValidInt.value(edit)));
-        return;
-    }
-    const QString text = QString::number(value);
-    if (text != raw)
-        setTextQuietly(edit, text);
-    lastValidInt.insert(edit, value);
+    pagefields::fixWholeNumber(edit);
 }
 
 void MainWindow::showInputTip(QLineEdit *edit, const QString &tip)

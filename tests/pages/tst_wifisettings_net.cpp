@@ -188,10 +188,6 @@ void TestWifiSettingsNet::write_data()
         << QVariantMap{} << QStringList{"comboBox_WifiMode=1", "lineEdit_WApPort=9100a"}
         << QByteArrayList{} << QString::fromUtf8("TCP端口号：输入无效，允许范围为 0 至 65535")
         << QStringList{} << false;
-    QTest::newRow("port wraps") << QVariantMap{} << QStringList{"lineEdit_WApPort=65536"}
-                                << QByteArrayList{}
-                                << QString::fromUtf8("TCP端口号：输入无效，允许范围为 0 至 65535")
-                                << QStringList{} << false;
     QTest::newRow("DNS 999") << QVariantMap{} << QStringList{"lineEdit_WifiSetDNS=999.1.2.3"}
                              << QByteArrayList{}
                              << QString::fromUtf8("DNS：输入无效，允许范围为 0 至 255")
