@@ -10,10 +10,13 @@
 #include "provisioning/distributenet.h"
 #include "app/connectionpanel.h"
 #include "app/functionpage.h"
+#include "settings/bluetoothpage.h"
 #include "settings/distancepage.h"
+#include "settings/ethernetpage.h"
 #include "settings/fieldfixups.h"
 #include "settings/printpage.h"
 #include "settings/stripperpage.h"
+#include "settings/wifipage.h"
 #include "ui_mainwindow.h"
 
 #include <QApplication>
@@ -71,6 +74,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     connect(workerThread, &WorkerThread::networkStreamFailed, m_session,
             [this] { m_session->endOperation(); });
 
+    addLinkPages();
+
     // --- Connection panel ---
     m_connectionPanel = new ConnectionPanel(*m_session, *this, ui->widget_ConnectPanel);
     ui->widget_ConnectPanel->layout()->addWidget(m_connectionPanel);
@@ -87,7 +92,6 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     // --- end of the connection panel ---
 
     addPrinterPages();
-    connectFieldFixUps();
     setInitialWidgetStates();
     setUpStatusBar();
 
@@ -118,10 +122,44 @@ MainWindow::~MainWindow()
     delete m_messageBox;
 }
 
-void MainWindow::connectFieldFixUps()
+// --- WiFi, Ethernet port, Bluetooth and serial pages ---
+void MainWindow::addLinkPages()
 {
-    for (QLineEdit *edit : {ui->lineEdit_NetportTCPPort, ui->lineEdit_NetportUDPPort})
-        fieldfixups::attachInteger(edit);
+    m_wifiPage = new WifiPage(*m_session, *this);
+    m_ethernetPage = new EthernetPage(*m_session, *this);
+    m_bluetoothPage = new BluetoothPage(*m_session, *this);
+    m_serialPage = new SerialPage(*m_session, *this);
+    ui->page_WifiSetting->layout()->addWidget(m_wifiPage);
+    ui->page_NetportSetting->layout()->addWidget(m_ethernetPage);
+    ui->page_BleSetting->layout()->addWidget(m_bluetoothPage);
+    ui->page_ComSetting->layout()->addWidget(m_serialPage);
+
+    // A successful write points the connection fields at the printer's new address and
+    // ports and, when the printer is reached over the page's own medium, drops the
+    // connection, since the printer restarts on its new settings.
+    const auto moveConnection = [this](const QString &address, const QString &tcpPort,
+                                       const QString &udpPort) {
+        if (!address.isEmpty())
+            m_connectionPanel->setConnectAddress(address);
+        if (!tcpPort.isEmpty())
+            m_connectionPanel->setTcpPort(tcpPort);
+        if (!udpPort.isEmpty())
+            m_connectionPanel->setUdpPort(udpPort);
+    };
+    connect(m_wifiPage, &WifiPage::connectionTargetChanged, this, moveConnection);
+    connect(m_ethernetPage, &EthernetPage::connectionTargetChanged, this, moveConnection);
+    connect(m_wifiPage, &WifiPage::restartPending, this, [this] {
+        if (m_connectionPanel->wifiChosen())
+            on_pushButton_close_clicked(false);
+    });
+    connect(m_ethernetPage, &EthernetPage::restartPending, this, [this] {
+        if (m_connectionPanel->ethernetChosen())
+            on_pushButton_close_clicked(false);
+    });
+    connect(m_wifiPage, &WifiPage::provisioningRequested, this,
+            &MainWindow::on_pushButton_NetSetup_clicked);
+}
+// --- end of WiFi, Ethernet port, Bluetooth and serial pages ---
 }
 
 // --- Print, distance, stripper and function pages ---
@@ -172,10 +210,7 @@ void MainWindow::setInitialWidgetStates()
              ui->pushButton_Send, ui->pushButton_SendFile})
         w->setEnabled(true);
     for (QWidget *w : std::initializer_list<QWidget *>{
-             ui->pushButton_WifiSettingSet, ui->pushButton_BleSettingSet,
-             ui->pushButton_NetportSettingSet, ui->pushButton_ComSettingSet, ui->progressBar_Update,
-             ui->lineEdit_ComDeviceInfo, ui->lineEdit_ComSN, ui->lineEdit_SppMAC,
-             ui->lineEdit_WApMAC})
+             ui->progressBar_Update})
         w->setEnabled(false);
     ui->tabWidget_2->setCurrentIndex(0);
     ui->toolBox_PrinterSetting->setCurrentIndex(0);
@@ -188,16 +223,12 @@ ConnectionPanel::NetworkHints MainWindow::connectionHints(bool wifi) const
     // What the Ethernet and WiFi pages last read of the printer.
     ConnectionPanel::NetworkHints hints;
     if (!wifi) {
-        hints.tcpPort = ui->lineEdit_NetportTCPPort->text();
-        hints.udpPort = ui->lineEdit_NetportUDPPort->text();
+        hints.tcpPort = m_ethernetPage->tcpPort();
+        hints.udpPort = m_ethernetPage->udpPort();
         return hints;
     }
-    const QString address = ui->comboBox_WifiMode->currentIndex() == 1
-                                ? ui->lineEdit_WApIP->text()
-                                : ui->lineEdit_WifiSetIP->text();
-    if (address != QLatin1String("...") && address != QLatin1String("0.0.0.0"))
-        hints.address = address;
-    hints.tcpPort = ui->lineEdit_WApPort->text();
+    hints.address = m_wifiPage->connectAddress();
+    hints.tcpPort = m_wifiPage->servicePort();
     return hints;
 }
 
@@ -208,9 +239,6 @@ void MainWindow::on_pushButton_close_clicked(bool openDebug)
 
 void MainWindow::selectedItem()
 {
-    // Another printer: its WiFi mode is not known until it is read or set.
-    savedWifiMode = -1;
-
     const bool settingsAllowed = m_session->settingsAllowed();
     ui->tabWidget_2->setTabEnabled(1, settingsAllowed);
     ui->tabWidget_2->setTabEnabled(0, settingsAllowed);
@@ -219,10 +247,10 @@ void MainWindow::selectedItem()
     const bool printMode = m_session->hasPrintMode();
     ui->toolBox_PrinterSetting->setItemEnabled(6, printMode);
     printerPagesChanged();
-    for (QWidget *w : std::initializer_list<QWidget *>{
-             ui->pushButton_WifiSettingSet, ui->pushButton_BleSettingSet,
-             ui->pushButton_NetportSettingSet, ui->pushButton_ComSettingSet})
-        w->setEnabled(false);
+    m_wifiPage->printerChanged();
+    m_ethernetPage->printerChanged();
+    m_bluetoothPage->printerChanged();
+    m_serialPage->printerChanged();
 }
 
 void MainWindow::controlAllWidgets(bool on)
@@ -357,13 +385,13 @@ void MainWindow::updateConnectionState()
             return m_connectionLabel->setText(tr("未打开打印机"));
         // What was read belongs to a connection that is gone: nothing is written
         // from it until a printer is opened and its page read again.
-        for (QWidget *w : std::initializer_list<QWidget *>{
-                 ui->pushButton_WifiSettingSet, ui->pushButton_BleSettingSet,
-                 ui->pushButton_NetportSettingSet, ui->pushButton_ComSettingSet})
-            w->setEnabled(false);
         m_printPage->forgetRead();
         m_distancePage->forgetRead();
         m_stripperPage->forgetRead();
+        m_wifiPage->printerChanged();
+        m_ethernetPage->printerChanged();
+        m_bluetoothPage->printerChanged();
+        m_serialPage->printerChanged();
         m_connectionLabel->setText(tr("连接已关闭：请重新打开打印机，再读取和设置。"));
         m_connectionLabel->setToolTip(m_connectionLabel->text());
         m_wasOpen = false;

@@ -24,6 +24,10 @@ class DistancePage;
 class FunctionPage;
 class PrintPage;
 class StripperPage;
+class BluetoothPage;
+class EthernetPage;
+class SerialPage;
+class WifiPage;
 class PrinterSession;
 struct WifiCred;
 
@@ -67,58 +71,22 @@ public:
     // was shown, else 0.
     int Ret_Handler(int code);
 
-
     // Adapts the window and the pages to the opened printer model.
     void selectedItem();
 
-    // --- WiFi page ---
-    // Read the page; a failed query that ends the read gives the medium's failure
-    // code (5 USB, 6 network, -1 otherwise).
-    int Wifi_Init();
-    int IP_Init();
-    int Set_Send_WIFI_MODE_Instruction();
-    int Set_Send_CONNECT_AP_INFORMATION_Instruction();
-    int Set_Send_AP_MODE_Instruction();
-    int Set_Send_TCP_SERVICE_PORT_NUMBER_Instruction();
-    int Set_Send_IP_MESSAGE_Instruction();
-    void saveWifiSnapshot();
-    // What the page showed after the last good read or write (the provisioning dialog
-    // updates mode and station credentials); a write sends only the groups that differ.
-    int savedWifiMode = -1; // -1: not known yet
-    QString savedStaName;
-    QString savedStaPassword;
-    QString savedApName;
-    QString savedApPassword;
-    QString savedApPort;
-    int savedIpMode = 0;
-    QString savedSubnetMask;
-    QString savedDns;
-    QString savedIp;
-    QString savedGateway;
-
-    // --- Ethernet port page ---
-    int Net_Init();
-    int Net_Set();
-    int Set_Send_PORT_MESSAGE_Instruction();
-    // Exactly four dot-separated parts of 0 to 255 in each address box and ports that
-    // fit 16 bits; tells the user otherwise.
-    bool netportAddressesWellFormed();
-
-    // --- Bluetooth and serial pages ---
-    // Stops at the first failed query with the medium's failure code.
-    int Blueteeth_Init();
-    // The code of the first failed or unreadable query, or 0.
-    int USB_Init();
-    int Set_Send_BR_EDR_NAME_Instruction();
-    int Set_Send_BLE_NAME_Instruction();
-    int Set_Send_SPP_MODE_Instruction();
-    int Set_Send_PIN_Instruction();
-    int Set_Send_SERIAL_PORT_Instruction();
-    int Set_Send_SN_Instruction();
+    // --- WiFi, Ethernet port, Bluetooth and serial pages ---
+    WifiPage *m_wifiPage = nullptr;
+    EthernetPage *m_ethernetPage = nullptr;
+    BluetoothPage *m_bluetoothPage = nullptr;
+    SerialPage *m_serialPage = nullptr;
+    void addLinkPages();
+    // --- end of WiFi, Ethernet port, Bluetooth and serial pages ---
 
     // --- WiFi provisioning ---
     // The open provisioning window, or none; at most one exists.
     DistributeNet *m_netSetupDialog = nullptr;
+    // Opens the provisioning window (the WiFi page's button).
+    void on_pushButton_NetSetup_clicked();
 
     // --- Download and debug console ---
     // Decrypts the chosen firmware (true) or font file and hands it to the worker.
@@ -145,14 +113,6 @@ public slots:
     void sendFileProcess(QByteArray data);
     void updateTextBrowser(const QByteArray &data);
     void CloseMessage();
-    void on_pushButton_ComSettingRead_clicked();
-    void on_pushButton_BleSettingRead_clicked();
-    void on_pushButton_WifiSettingRead_clicked();
-    void on_pushButton_WifiSettingSet_clicked();
-    void on_pushButton_BleSettingSet_clicked();
-    void on_pushButton_ComSettingSet_clicked();
-    void on_pushButton_NetportSettingRead_clicked();
-    void on_pushButton_NetportSettingSet_clicked();
     void on_pushButton_DownloadFW_clicked();
     void on_pushButton_DownloadFL_clicked();
     void on_pushButton_ClearDebug_clicked();
@@ -161,7 +121,6 @@ public slots:
     void on_pushButton_SendFile_clicked();
     void on_radioButton_hexSend_toggled(bool checked);
     void mrecvDebugData(const QByteArray &data_B);
-    void on_pushButton_NetSetup_clicked();
     void wifiToNetClosed();
     void onWifiCredReceived(const WifiCred &cred);
 
@@ -187,7 +146,6 @@ private:
     // The provisioning window is unavailable while the printer is in use.
     void updateNetSetupAvailability();
 
-    void connectFieldFixUps();
     void setInitialWidgetStates();
     ConnectionPanel::NetworkHints connectionHints(bool wifi) const;
     QProgressBar *downloadProgressBar() const;

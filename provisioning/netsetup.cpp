@@ -2,12 +2,11 @@
 // chosen credentials to the open printer.
 #include "app/mainwindow.h"
 
-#include "app/globals.h"
 #include "app/prompts.h"
-#include "protocol/printersession.h"
 #include "provisioning/distributenet.h"
 #include "provisioning/wificred.h"
-#include "ui_mainwindow.h"
+#include "protocol/printersession.h"
+#include "settings/wifipage.h"
 
 #include <QDebug>
 #include <QThread>
@@ -59,30 +58,27 @@ void MainWindow::onWifiCredReceived(const WifiCred &cred)
     if (!requireOpenDevice())
         return;
 
-    ui->comboBox_WifiMode->setCurrentIndex(0);
-    ui->lineEdit_WStaName->setText(cred.ssid);
-    ui->lineEdit_WStaPassword->setText(cred.password);
-
-    session().beginOperation();
+    m_wifiPage->noteProvisioned(cred, false);
     int modeRet = 0;
-    // The mode frame goes only when the printer is not known to be in station mode.
-    if (savedWifiMode != ui->comboBox_WifiMode->currentIndex()) {
-        modeRet = Set_Send_WIFI_MODE_Instruction();
-        QThread::msleep(kModePauseMs);
-        if (modeRet != 0) {
-            session().endOperation();
-            Ret_Handler(modeRet);
-            return;
+    int credRet = 0;
+    {
+        PrinterSession::Operation operation(session());
+        // The mode frame goes only when the printer is not known to be in station mode.
+        if (session().wifiMode() != int(WifiMode::Station)) {
+            modeRet = writeWifiMode(session(), WifiMode::Station);
+            QThread::msleep(kModePauseMs);
+        }
+        if (modeRet == 0) {
+            credRet = writeWifiStation(session(), cred.ssid, cred.password);
+            QThread::msleep(kCredentialsPauseMs);
+            if (credRet == 0)
+                m_wifiPage->noteProvisioned(cred);
         }
     }
-    const int credRet = Set_Send_CONNECT_AP_INFORMATION_Instruction();
-    QThread::msleep(kCredentialsPauseMs);
-    if (credRet == 0) {
-        savedWifiMode = ui->comboBox_WifiMode->currentIndex();
-        savedStaName = ui->lineEdit_WStaName->text();
-        savedStaPassword = ui->lineEdit_WStaPassword->text();
+    if (modeRet != 0) {
+        Ret_Handler(modeRet);
+        return;
     }
-    session().endOperation();
 
     Ret_Handler(credRet);
     show();

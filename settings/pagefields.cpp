@@ -1,7 +1,6 @@
 #include "settings/pagefields.h"
 
-#include "app/mainwindow.h"
-#include "app/globals.h"
+#include "app/pagehost.h"
 #include "app/prompts.h"
 #include "protocol/printersession.h"
 
@@ -14,6 +13,17 @@ namespace pagefields {
 namespace {
 
 const char kUnknownAnswer[] = "unknownAnswer";
+
+bool reportReadResult(int shown, int code, QWidget *parent)
+{
+    if (shown != 0)
+        return false;
+    if (code == RESULT_OK)
+        return true;
+    prompts::information(parent, QCoreApplication::translate("MainWindow", "设置工具"),
+                         QCoreApplication::translate("MainWindow", "读取失败，请重试"));
+    return false;
+}
 
 } // namespace
 
@@ -66,20 +76,9 @@ int listByte(const QComboBox *box)
     return answer.isValid() ? answer.toInt() : -1;
 }
 
-bool reportRead(MainWindow *window, int code)
-{
-    return reportRead(*static_cast<PageHost *>(window), code);
-}
-
 bool reportRead(PageHost &host, int code)
 {
-    if (host.reportResult(code) != 0)
-        return false;
-    if (code == RESULT_OK)
-        return true;
-    prompts::information(host.dialogParent(), QCoreApplication::translate("MainWindow", "设置工具"),
-                         QCoreApplication::translate("MainWindow", "读取失败，请重试"));
-    return false;
+    return reportReadResult(host.reportResult(code), code, host.dialogParent());
 }
 
 } // namespace pagefields

@@ -3,13 +3,15 @@
 #include "protocol/commandcodes.h"
 #include "protocol/frame.h"
 #include "settings/fieldcheck.h"
+#include "settings/listsetting.h"
 
 #include <QList>
+#include <optional>
 
-class MainWindow;
 class PageHost;
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QWidget;
 
 // What every settings page shares when it reads into and sends from its widgets.
@@ -36,6 +38,22 @@ inline void showListAnswer(QComboBox *box, int answer)
 // the printer gave; -1 when neither is known.
 int listByte(const QComboBox *box);
 
+// A list setting shown in, and taken from, a box whose entries show `values`.
+template <int N> void showListSetting(QComboBox *box, const int (&values)[N], const ListSetting &s)
+{
+    showListAnswer(box, s.code(values));
+}
+template <int N>
+std::optional<ListSetting> listSetting(const QComboBox *box, const int (&values)[N])
+{
+    const int code = listByte(box);
+    return code < 0 ? std::nullopt
+                    : std::optional<ListSetting>(ListSetting::fromCode(values, code));
+}
+
+// Cleans up an integer box whenever the user leaves it: only digits and a leading minus
+// stay; text that gives no number, or one too large, brings back the last good value.
+
 // A page read that runs every query, each into answer(); the first failure is the
 // read's result, so that no box left from an earlier printer counts as read.
 class QueryRun
@@ -56,7 +74,6 @@ private:
 // Reports a finished read. A failure the result handler does not show is reported
 // here, so that no failed read looks like a success. True only for a read that
 // returned 0, the one that may enable the page's set button.
-bool reportRead(MainWindow *window, int code);
 bool reportRead(PageHost &host, int code);
 
 } // namespace pagefields

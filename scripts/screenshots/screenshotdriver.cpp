@@ -114,7 +114,8 @@ int main(int argc, char **argv)
     shot(&window, "print");
 
     ui->toolBox_PrinterSetting->setCurrentIndex(2);
-    QTest::mouseClick(ui->pushButton_WifiSettingRead, Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QPushButton *>("pushButton_WifiSettingRead"),
+                      Qt::LeftButton);
     shot(&window, "wifi");
 
     // The provisioning window over a scan that reports three made-up networks.
@@ -127,7 +128,7 @@ int main(int argc, char **argv)
         QStringList{QStringLiteral("-c"),
                     QStringLiteral("printf '*:82:Workshop\\n:64:Office-2.4G\\n:38:Guest\\n'")};
     setWifiScanCommands(scan);
-    QTest::mouseClick(ui->pushButton_NetSetup, Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QPushButton *>("pushButton_NetSetup"), Qt::LeftButton);
     DistributeNet *dialog = window.m_netSetupDialog;
     if (dialog) {
         dialog->move(window.width() / 4, 40);

@@ -98,8 +98,9 @@ void TestMainWindow::initialStates()
     const auto *codePage = window->findChild<QComboBox *>("comboBox_DefaultCodePage");
     QCOMPARE(codePage->count(), 62);
     QCOMPARE(codePage->itemText(61), QStringLiteral("61 PC3041(Maltese)"));
-    QCOMPARE(ui->comboBox_ComBaud->count(), 17);
-    QCOMPARE(ui->comboBox_ComBaud->itemText(7), QStringLiteral("115200"));
+    QCOMPARE(window->findChild<QComboBox *>("comboBox_ComBaud")->count(), 17);
+    QCOMPARE(window->findChild<QComboBox *>("comboBox_ComBaud")->itemText(7),
+             QStringLiteral("115200"));
     QVERIFY(recorder->messages.isEmpty());
 }
 
@@ -209,10 +210,10 @@ void TestMainWindow::wifiPrefill()
     QFETCH(QStringList, page);
     QFETCH(QStringList, connection);
     Ui::MainWindow *ui = window->ui;
-    ui->comboBox_WifiMode->setCurrentIndex(wifiMode);
-    ui->lineEdit_WApIP->setText(page.at(0));
-    ui->lineEdit_WifiSetIP->setText(page.at(1));
-    ui->lineEdit_WApPort->setText(page.at(2));
+    window->findChild<QComboBox *>("comboBox_WifiMode")->setCurrentIndex(wifiMode);
+    window->findChild<QLineEdit *>("lineEdit_WApIP")->setText(page.at(0));
+    window->findChild<QLineEdit *>("lineEdit_WifiSetIP")->setText(page.at(1));
+    window->findChild<QLineEdit *>("lineEdit_WApPort")->setText(page.at(2));
     QTest::mouseClick(ui->centralwidget->findChild<QCheckBox *>(QStringLiteral("checkBox_WIFI")), Qt::LeftButton);
     QCOMPARE(ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectAddr"))->text(), connection.at(0));
     QCOMPARE(ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectTCPPort"))->text(), connection.at(1));

@@ -1,31 +1,33 @@
-// The Bluetooth and serial pages over the network: reads filled from the simulated
-// printer's answers, the set frames on the wire, and the result rules of both pages.
-#include "netprinterfixture.h"
+// The Bluetooth and serial pages against the simulated printer: reads filled from its
+// answers, the set frames on the wire, and list answers the pages have no entry for.
+#include "netpagehelpers.h"
+#include "settings/bluetoothpage.h"
 
 #include <QTextCodec>
 
 namespace {
 
-const QString kOkText = QString::fromUtf8("处理成功");
-const QString kNetworkErrorText = QString::fromUtf8("网络通讯出错，请重试");
+const QString kOk = QString::fromUtf8("处理成功");
+const QString kNetworkError = QString::fromUtf8("网络通讯出错，请重试");
 
-QList<QByteArray> wireFrames(const SimPrinter &printer)
+QList<int> items(const SimPrinter &printer)
 {
-    QList<QByteArray> out;
-    for (const ReceivedFrame &f : printer.receivedFrames()) {
-        QByteArray bytes = hexBytes("1BFFFE");
-        bytes += char(f.frameClass);
-        bytes += char(f.item);
-        bytes += char(f.data.size());
-        bytes += f.data + hexBytes("1BFEFF");
-        out << bytes;
-    }
+    QList<int> out;
+    for (const ReceivedFrame &f : printer.receivedFrames())
+        out << f.item;
     return out;
 }
 
-bool startOpen(NetPrinterFixture &f)
+// Reads the page (`prefix` "Ble" or "Com"), writes it back and returns the frames sent.
+QByteArrayList readThenWrite(SessionFixture &f, QWidget *page, const QString &prefix,
+                             const QStringList &edits, int count)
 {
-    return f.start() && f.open();
+    click(page, "pushButton_" + prefix + "SettingRead");
+    f.printer->clearRecords();
+    fill(page, edits);
+    const qint64 before = f.printer->bytesReceived();
+    click(page, "pushButton_" + prefix + "SettingSet");
+    return settledFrames(*f.printer, count, before);
 }
 
 } // namespace
@@ -35,200 +37,167 @@ class TestBleComSettingsNet : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
-    void bluetoothRead();
-    void bluetoothReadStopsAtFirstFailure();
-    void bluetoothSetFrames();
-    void longTextIsCutToOneFrame_data();
-    void longTextIsCutToOneFrame();
-    void ownMediumKeepsSetDisabled_data();
-    void ownMediumKeepsSetDisabled();
-    void serialRead();
-    void serialReadFillsRestAfterFailure();
-    void serialSetFrames();
+    void read_data();
+    void read();
+    void write_data();
+    void write();
 };
 
 void TestBleComSettingsNet::initTestCase()
 {
+    // Texts go out in the local 8-bit encoding.
     QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
 }
 
-void TestBleComSettingsNet::bluetoothRead()
+void TestBleComSettingsNet::read_data()
 {
-    NetPrinterFixture f;
-    QVERIFY(startOpen(f));
-    Ui::MainWindow *ui = f.window->ui;
-    f.printer->setValue(0x2B, QByteArray("SPP-1\0", 6));
-    f.printer->setValue(0x2C, QByteArray("BLE-1\0", 6));
-    f.printer->setValue(0x2F, hexBytes("01"));
-    f.printer->setValue(0x2E, QByteArray("4321\0", 5));
-    f.printer->setValue(0x3C, hexBytes("000000000000 A1B2C30D0E0F"));
-    QTest::mouseClick(ui->pushButton_BleSettingRead, Qt::LeftButton);
-    QCOMPARE(f.recorder->texts(), QStringList{kOkText});
-    QCOMPARE(ui->lineEdit_SppName->text(), QStringLiteral("SPP-1"));
-    QCOMPARE(ui->lineEdit_SppBLE->text(), QStringLiteral("BLE-1"));
-    QCOMPARE(ui->comboBox_SppMode->currentIndex(), 1);
-    QCOMPARE(ui->lineEdit_SppPin->text(), QStringLiteral("4321"));
-    QCOMPARE(ui->lineEdit_SppMAC->text(), QStringLiteral("A1:B2:C3:0D:0E:0F"));
-    QVERIFY(ui->pushButton_BleSettingSet->isEnabled());
-}
-
-void TestBleComSettingsNet::bluetoothReadStopsAtFirstFailure()
-{
-    NetPrinterFixture f;
-    QVERIFY(startOpen(f));
-    Ui::MainWindow *ui = f.window->ui;
-    ui->lineEdit_SppPin->setText(QStringLiteral("old"));
-    ui->lineEdit_SppMAC->setText(QStringLiteral("old"));
-    f.printer->setValue(0x2B, QByteArray("SPP-2\0", 6));
-    f.printer->setSilentItems({0x2F});
-    QTest::mouseClick(ui->pushButton_BleSettingRead, Qt::LeftButton);
-    QCOMPARE(f.recorder->texts(), QStringList{kNetworkErrorText});
-    QCOMPARE(ui->lineEdit_SppName->text(), QStringLiteral("SPP-2"));
-    QCOMPARE(ui->lineEdit_SppPin->text(), QStringLiteral("old"));
-    QCOMPARE(ui->lineEdit_SppMAC->text(), QStringLiteral("old"));
-    QVERIFY(!ui->pushButton_BleSettingSet->isEnabled());
-    QList<int> queried;
-    for (const ReceivedFrame &fr : f.printer->receivedFrames())
-        queried << fr.item;
-    QCOMPARE(queried, (QList<int>{0x2B, 0x2C, 0x2F}));
-}
-
-void TestBleComSettingsNet::bluetoothSetFrames()
-{
-    NetPrinterFixture f;
-    QVERIFY(startOpen(f));
-    Ui::MainWindow *ui = f.window->ui;
-    ui->lineEdit_SppName->setText(QStringLiteral("AB"));
-    ui->lineEdit_SppBLE->clear();
-    ui->comboBox_SppMode->setCurrentIndex(1);
-    ui->lineEdit_SppPin->setText(QStringLiteral("0000"));
-    ui->pushButton_BleSettingSet->setEnabled(true);
-    QTest::mouseClick(ui->pushButton_BleSettingSet, Qt::LeftButton);
-    QTRY_COMPARE(wireFrames(*f.printer),
-                 (QList<QByteArray>{hexBytes("1BFFFE01 2B 03 414200 1BFEFF"),
-                                    hexBytes("1BFFFE01 2C 01 00 1BFEFF"),
-                                    hexBytes("1BFFFE01 2F 01 01 1BFEFF"),
-                                    hexBytes("1BFFFE01 2E 05 3030303000 1BFEFF")}));
-    QCOMPARE(f.recorder->texts(),
-             (QStringList{QString::fromUtf8("处理成功，请重启打印机"), kOkText}));
-}
-
-void TestBleComSettingsNet::longTextIsCutToOneFrame_data()
-{
-    QTest::addColumn<QString>("pin");
-    QTest::addColumn<QByteArray>("sent");
-    QTest::newRow("300 ASCII characters")
-        << QString(300, QLatin1Char('x')) << QByteArray(254, 'x') + '\0';
-    // 3-byte characters: 84 of them (252 bytes) fit, the 85th would not.
-    QTest::newRow("100 three-byte characters")
-        << QString(100, QChar(0x4E2D)) << QString(84, QChar(0x4E2D)).toUtf8() + '\0';
-}
-
-void TestBleComSettingsNet::longTextIsCutToOneFrame()
-{
-    QFETCH(QString, pin);
-    QFETCH(QByteArray, sent);
-    NetPrinterFixture f;
-    QVERIFY(startOpen(f));
-    Ui::MainWindow *ui = f.window->ui;
-    ui->lineEdit_SppPin->setMaxLength(1000);
-    ui->lineEdit_SppPin->setText(pin);
-    ui->pushButton_BleSettingSet->setEnabled(true);
-    const qint64 before = f.printer->bytesReceived();
-    QTest::mouseClick(ui->pushButton_BleSettingSet, Qt::LeftButton);
-    QTRY_COMPARE(f.printer->receivedFrames().size(), 4);
-    QCOMPARE(f.printer->receivedFrames().at(3).item, quint8(0x2E));
-    QCOMPARE(f.printer->receivedFrames().at(3).data, sent);
-    // Every byte sent belonged to a frame whose length byte matched its data.
-    qint64 total = 0;
-    for (const QByteArray &b : wireFrames(*f.printer))
-        total += b.size();
-    QTRY_COMPARE(f.printer->bytesReceived() - before, total);
-    QCOMPARE(f.printer->rawByteCount(), qint64(0));
-}
-
-void TestBleComSettingsNet::ownMediumKeepsSetDisabled_data()
-{
-    QTest::addColumn<QString>("medium"); // the medium box and the page's buttons
     QTest::addColumn<QString>("page");
-    QTest::newRow("Bluetooth") << "BLE"
-                               << "Ble";
-    QTest::newRow("serial") << "Serialport"
-                            << "Com";
+    QTest::addColumn<QVariantMap>("answers");
+    QTest::addColumn<int>("silentItem"); // -1: all answered; else one reply time-out
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QList<int>>("queried");
+    QTest::newRow("Bluetooth") << "Ble"
+                               << QVariantMap{{"2B", QByteArray("SPP-1\0", 6)},
+                                              {"2C", QByteArray("BLE-1\0", 6)},
+                                              {"2F", hexBytes("01")},
+                                              {"2E", QByteArray("4321\0", 5)},
+                                              {"3C", hexBytes("000000000000 A1B2C30D0E0F")}}
+                               << -1 << kOk
+                               << QStringList{"lineEdit_SppName=SPP-1",
+                                              "lineEdit_SppBLE=BLE-1",
+                                              QString::fromUtf8("comboBox_SppMode=配对码配对"),
+                                              "lineEdit_SppPin=4321",
+                                              "lineEdit_SppMAC=A1:B2:C3:0D:0E:0F",
+                                              "pushButton_BleSettingSet"}
+                               << QList<int>{0x2B, 0x2C, 0x2F, 0x2E, 0x3C};
+    QTest::newRow("Bluetooth stops at the first failure")
+        << "Ble" << QVariantMap{{"2B", QByteArray("SPP-2\0", 6)}} << 0x2F << kNetworkError
+        << QStringList{"lineEdit_SppName=SPP-2", "lineEdit_SppPin=old", "lineEdit_SppMAC=old",
+                       "!pushButton_BleSettingSet"}
+        << QList<int>{0x2B, 0x2C, 0x2F};
+    QTest::newRow("serial") << "Com"
+                            << QVariantMap{{"0E", hexBytes("07 02 01 01")},
+                                           {"0C", QByteArray("P\0Q\0R\0S\0T\0", 10)},
+                                           {"10", QByteArray("SN-42\0", 6)}}
+                            << -1 << kOk
+                            << QStringList{"comboBox_ComBaud=115200",  "comboBox_ComParityBit=2",
+                                           "comboBox_ComDataBit=7bit", "comboBox_ComStopBit=2bit",
+                                           "lineEdit_ComDeviceInfo=R", "!lineEdit_ComDeviceInfo",
+                                           "lineEdit_ComSN=SN-42",     "pushButton_ComSettingSet"}
+                            << QList<int>{0x0E, 0x0C, 0x10};
+    QTest::newRow("serial fills the rest after a failure")
+        << "Com" << QVariantMap{{"10", QByteArray("SN-7\0", 5)}} << 0x0E << kNetworkError
+        << QStringList{"comboBox_ComBaud=19200", "lineEdit_ComSN=SN-7", "!pushButton_ComSettingSet"}
+        << QList<int>{0x0E, 0x0C, 0x10};
+    QTest::newRow("device information of three strings")
+        << "Com" << QVariantMap{{"0C", QByteArray("P\0Q\0X\0S", 7)}} << -1
+        << QString::fromUtf8("读取失败，请重试")
+        << QStringList{"lineEdit_ComDeviceInfo=old", "!pushButton_ComSettingSet"}
+        << QList<int>{0x0E, 0x0C, 0x10};
 }
 
-void TestBleComSettingsNet::ownMediumKeepsSetDisabled()
+void TestBleComSettingsNet::read()
 {
-    QFETCH(QString, medium);
     QFETCH(QString, page);
-    NetPrinterFixture f;
-    QVERIFY(startOpen(f));
-    // The box marks the medium; the exchange itself still runs over TCP.
-    f.window->findChild<QCheckBox *>("checkBox_" + medium)->setChecked(true);
-    QTest::mouseClick(f.window->findChild<QPushButton *>("pushButton_" + page + "SettingRead"),
-                      Qt::LeftButton);
-    QCOMPARE(f.recorder->texts(), QStringList{kOkText});
-    QVERIFY(!f.window->findChild<QPushButton *>("pushButton_" + page + "SettingSet")->isEnabled());
+    QFETCH(QVariantMap, answers);
+    QFETCH(int, silentItem);
+    QFETCH(QString, message);
+    QFETCH(QStringList, expected);
+    QFETCH(QList<int>, queried);
+    SessionFixture f;
+    QVERIFY(f.start());
+    BluetoothPage bluetooth(*f.session, *f.host);
+    SerialPage serial(*f.session, *f.host);
+    QWidget *w = page == QLatin1String("Ble") ? static_cast<QWidget *>(&bluetooth) : &serial;
+    fill(w, page == QLatin1String("Ble")
+                ? QStringList{"lineEdit_SppPin=old", "lineEdit_SppMAC=old"}
+                : QStringList{"comboBox_ComBaud=3", "lineEdit_ComDeviceInfo=old"});
+    w->findChild<QPushButton *>("pushButton_" + page + "SettingSet")->setEnabled(true);
+    storeAnswers(*f.printer, answers);
+    if (silentItem >= 0)
+        f.printer->setSilentItems({quint8(silentItem)});
+    click(w, "pushButton_" + page + "SettingRead");
+    QCOMPARE(f.recorder->texts(), QStringList{message});
+    QCOMPARE(shown(w, expected), expected);
+    QCOMPARE(items(*f.printer), queried);
+    QVERIFY(f.host->controlsEnabled);
 }
 
-void TestBleComSettingsNet::serialRead()
+void TestBleComSettingsNet::write_data()
 {
-    NetPrinterFixture f;
-    QVERIFY(startOpen(f));
-    Ui::MainWindow *ui = f.window->ui;
-    f.printer->setValue(0x0E, hexBytes("07 02 01 01"));
-    f.printer->setValue(0x0C, QByteArray("P\0Q\0R\0S\0T\0", 10));
-    f.printer->setValue(0x10, QByteArray("SN-42\0", 6));
-    QTest::mouseClick(ui->pushButton_ComSettingRead, Qt::LeftButton);
-    QCOMPARE(f.recorder->texts(), QStringList{kOkText});
-    QCOMPARE(ui->comboBox_ComBaud->currentText(), QStringLiteral("115200"));
-    QCOMPARE(ui->comboBox_ComParityBit->currentText(), QStringLiteral("2"));
-    QCOMPARE(ui->comboBox_ComDataBit->currentText(), QStringLiteral("7bit"));
-    QCOMPARE(ui->comboBox_ComStopBit->currentText(), QStringLiteral("2bit"));
-    QCOMPARE(ui->lineEdit_ComDeviceInfo->text(), QStringLiteral("R"));
-    QVERIFY(!ui->lineEdit_ComDeviceInfo->isEnabled());
-    QCOMPARE(ui->lineEdit_ComSN->text(), QStringLiteral("SN-42"));
-    QVERIFY(ui->pushButton_ComSettingSet->isEnabled());
-
-    // Three separators only: the device information keeps what it showed.
-    f.recorder->clear();
-    f.printer->setValue(0x0C, QByteArray("P\0Q\0X\0S", 7));
-    QTest::mouseClick(ui->pushButton_ComSettingRead, Qt::LeftButton);
-    QCOMPARE(ui->lineEdit_ComDeviceInfo->text(), QStringLiteral("R"));
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QVariantMap>("answers");
+    QTest::addColumn<QStringList>("edits");
+    QTest::addColumn<QByteArrayList>("frames");
+    QTest::addColumn<QStringList>("messages");
+    const QStringList restart{QString::fromUtf8("处理成功，请重启打印机"), kOk};
+    const QByteArray pinFrame = hexBytes("1BFFFE01 2E 05 3030303000 1BFEFF");
+    const QByteArrayList names{hexBytes("1BFFFE01 2B 03 414200 1BFEFF"),
+                               hexBytes("1BFFFE01 2C 01 00 1BFEFF")};
+    const QStringList nameEdits{"lineEdit_SppName=AB", "lineEdit_SppBLE=", "lineEdit_SppPin=0000"};
+    QTest::newRow("Bluetooth") << "Ble" << QVariantMap{}
+                               << nameEdits + QStringList{"comboBox_SppMode=1"}
+                               << names +
+                                      QByteArrayList{hexBytes("1BFFFE01 2F 01 01 1BFEFF"), pinFrame}
+                               << restart;
+    // An answer the list lacks stays as the printer has it, until the user picks one.
+    QTest::newRow("pairing mode 5 stays")
+        << "Ble" << QVariantMap{{"2F", hexBytes("05")}} << nameEdits
+        << names + QByteArrayList{pinFrame} << restart;
+    QTest::newRow("pairing mode 5, then simple picked")
+        << "Ble" << QVariantMap{{"2F", hexBytes("05")}}
+        << nameEdits + QStringList{"comboBox_SppMode=0"}
+        << names + QByteArrayList{hexBytes("1BFFFE01 2F 01 00 1BFEFF"), pinFrame} << restart;
+    // One frame carries the length byte: a long text is cut at a character boundary.
+    QTest::newRow("300 ASCII characters")
+        << "Ble" << QVariantMap{} << QStringList{"lineEdit_SppPin=" + QString(300, 'x')}
+        << QByteArrayList{QByteArray(), QByteArray(), QByteArray(),
+                          hexBytes("1BFFFE01 2E FF") + QByteArray(254, 'x') + '\0' +
+                              hexBytes("1BFEFF")}
+        << restart;
+    QTest::newRow("serial: 115200, 0, 8bit, 1bit")
+        << "Com" << QVariantMap{}
+        << QStringList{"comboBox_ComBaud=7", "comboBox_ComParityBit=0", "comboBox_ComDataBit=0",
+                       "comboBox_ComStopBit=0", "lineEdit_ComSN=S1"}
+        << QByteArrayList{hexBytes("1BFFFE01 0E 04 07000000 1BFEFF"),
+                          hexBytes("1BFFFE01 10 03 533100 1BFEFF")}
+        << QStringList{kOk};
+    QTest::newRow("serial: baud 0x20 goes back as it came")
+        << "Com" << QVariantMap{{"0E", hexBytes("20 01 00 01")}, {"10", QByteArray("S1\0", 3)}}
+        << QStringList{}
+        << QByteArrayList{hexBytes("1BFFFE01 0E 04 20010001 1BFEFF"),
+                          hexBytes("1BFFFE01 10 03 533100 1BFEFF")}
+        << QStringList{kOk};
+    QTest::newRow("serial: baud 0x20, then 4800 picked")
+        << "Com" << QVariantMap{{"0E", hexBytes("20 01 00 01")}, {"10", QByteArray("S1\0", 3)}}
+        << QStringList{"comboBox_ComBaud=0"}
+        << QByteArrayList{hexBytes("1BFFFE01 0E 04 00010001 1BFEFF"),
+                          hexBytes("1BFFFE01 10 03 533100 1BFEFF")}
+        << QStringList{kOk};
 }
 
-void TestBleComSettingsNet::serialReadFillsRestAfterFailure()
+void TestBleComSettingsNet::write()
 {
-    NetPrinterFixture f;
-    QVERIFY(startOpen(f));
-    Ui::MainWindow *ui = f.window->ui;
-    ui->comboBox_ComBaud->setCurrentIndex(3);
-    f.printer->setValue(0x10, QByteArray("SN-7\0", 5));
-    f.printer->setSilentItems({0x0E});
-    QTest::mouseClick(ui->pushButton_ComSettingRead, Qt::LeftButton);
-    QCOMPARE(f.recorder->texts(), QStringList{kNetworkErrorText});
-    QCOMPARE(ui->comboBox_ComBaud->currentIndex(), 3);
-    QCOMPARE(ui->lineEdit_ComSN->text(), QStringLiteral("SN-7"));
-    QVERIFY(!ui->pushButton_ComSettingSet->isEnabled());
-}
-
-void TestBleComSettingsNet::serialSetFrames()
-{
-    NetPrinterFixture f;
-    QVERIFY(startOpen(f));
-    Ui::MainWindow *ui = f.window->ui;
-    ui->comboBox_ComBaud->setCurrentText(QStringLiteral("115200"));
-    ui->comboBox_ComParityBit->setCurrentText(QStringLiteral("0"));
-    ui->comboBox_ComDataBit->setCurrentText(QStringLiteral("8bit"));
-    ui->comboBox_ComStopBit->setCurrentText(QStringLiteral("1bit"));
-    ui->lineEdit_ComSN->setText(QStringLiteral("S1"));
-    ui->pushButton_ComSettingSet->setEnabled(true);
-    QTest::mouseClick(ui->pushButton_ComSettingSet, Qt::LeftButton);
-    QTRY_COMPARE(wireFrames(*f.printer),
-                 (QList<QByteArray>{hexBytes("1BFFFE01 0E 04 07000000 1BFEFF"),
-                                    hexBytes("1BFFFE01 10 03 533100 1BFEFF")}));
-    // No restart box on this page.
-    QCOMPARE(f.recorder->texts(), QStringList{kOkText});
+    QFETCH(QString, page);
+    QFETCH(QVariantMap, answers);
+    QFETCH(QStringList, edits);
+    QFETCH(QByteArrayList, frames);
+    QFETCH(QStringList, messages);
+    SessionFixture f;
+    QVERIFY(f.start());
+    BluetoothPage bluetooth(*f.session, *f.host);
+    SerialPage serial(*f.session, *f.host);
+    QWidget *w = page == QLatin1String("Ble") ? static_cast<QWidget *>(&bluetooth) : &serial;
+    storeAnswers(*f.printer, answers);
+    QByteArrayList sent = readThenWrite(f, w, page, edits, frames.size());
+    f.recorder->messages.removeFirst(); // the read's
+    for (int i = 0; i < frames.size(); ++i) {
+        if (frames.at(i).isNull())
+            sent[i] = QByteArray(); // not this row's concern
+    }
+    QCOMPARE(sent, frames);
+    QCOMPARE(f.recorder->texts(), messages);
 }
 
 QTEST_MAIN(TestBleComSettingsNet)

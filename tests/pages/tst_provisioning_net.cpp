@@ -3,6 +3,7 @@
 #include "download/workerthread.h"
 #include "filesendhelpers.h"
 #include "netprinterfixture.h"
+#include "protocol/printersession.h"
 
 #include "protocol/frame.h"
 #include "provisioning/distributenet.h"
@@ -131,7 +132,7 @@ DistributeNet *TestProvisioningNet::openDialog(NetPrinterFixture &f)
 {
     if (!f.start() || !f.open())
         return nullptr;
-    QTest::mouseClick(f.window->ui->pushButton_NetSetup, Qt::LeftButton);
+    QTest::mouseClick(f.window->findChild<QPushButton *>("pushButton_NetSetup"), Qt::LeftButton);
     DistributeNet *dialog = f.window->m_netSetupDialog;
     if (!dialog || !dialog->isVisible())
         return nullptr;
@@ -147,7 +148,7 @@ void TestProvisioningNet::secondPressKeepsOneWindowWithTheScan()
     NetPrinterFixture f;
     DistributeNet *dialog = openDialog(f);
     QVERIFY(dialog);
-    QTest::mouseClick(f.window->ui->pushButton_NetSetup, Qt::LeftButton);
+    QTest::mouseClick(f.window->findChild<QPushButton *>("pushButton_NetSetup"), Qt::LeftButton);
     QCOMPARE(f.window->m_netSetupDialog, dialog);
     QCOMPARE(visibleProvisioningWindows(), QList<DistributeNet *>{dialog});
     QVERIFY(f.recorder->messages.isEmpty());
@@ -172,7 +173,7 @@ void TestProvisioningNet::closingWaitsForTheScan()
     NetPrinterFixture f;
     QVERIFY(f.start());
     QVERIFY(f.open());
-    QTest::mouseClick(f.window->ui->pushButton_NetSetup, Qt::LeftButton);
+    QTest::mouseClick(f.window->findChild<QPushButton *>("pushButton_NetSetup"), Qt::LeftButton);
     QPointer<DistributeNet> dialog = f.window->m_netSetupDialog;
     QVERIFY(dialog);
     QTRY_VERIFY(QFile::exists(started));
@@ -267,8 +268,8 @@ void TestProvisioningNet::provisioning()
     NetPrinterFixture f;
     DistributeNet *dialog = openDialog(f);
     QVERIFY(dialog);
-    f.window->savedWifiMode = knownMode;
-    f.window->ui->comboBox_WifiMode->setCurrentIndex(1);
+    f.window->session().setWifiMode(knownMode);
+    f.window->findChild<QComboBox *>("comboBox_WifiMode")->setCurrentIndex(1);
     if (manual) {
         child<QCheckBox>(dialog, "checkManualMode")->setChecked(true);
         QTest::keyClicks(child<QLineEdit>(dialog, "lineSsidManual"), name);
@@ -302,14 +303,12 @@ void TestProvisioningNet::provisioning()
     }
     QCOMPARE(f.printer->bytesReceived() - before, expectedBytes);
 
-    Ui::MainWindow *ui = f.window->ui;
-    QCOMPARE(ui->comboBox_WifiMode->currentIndex(), 0);
-    QCOMPARE(ui->lineEdit_WStaName->text(), sentName);
-    QCOMPARE(ui->lineEdit_WStaPassword->text(), sentPassword);
-    for (QLineEdit *secret :
-         {ui->lineEdit_WStaPassword, ui->lineEdit_WApPassword, ui->lineEdit_SppPin})
-        QCOMPARE(secret->echoMode(), QLineEdit::Password);
-    QCOMPARE(f.window->savedWifiMode, 0);
+    QCOMPARE(f.window->findChild<QComboBox *>("comboBox_WifiMode")->currentIndex(), 0);
+    QCOMPARE(f.window->findChild<QLineEdit *>("lineEdit_WStaName")->text(), sentName);
+    QCOMPARE(f.window->findChild<QLineEdit *>("lineEdit_WStaPassword")->text(), sentPassword);
+    for (const char *secret : {"lineEdit_WStaPassword", "lineEdit_WApPassword", "lineEdit_SppPin"})
+        QCOMPARE(f.window->findChild<QLineEdit *>(secret)->echoMode(), QLineEdit::Password);
+    QCOMPARE(f.window->session().wifiMode(), 0);
     QVERIFY(!f.window->m_netSetupDialog);
 }
 
@@ -318,8 +317,7 @@ void TestProvisioningNet::failedModeChangeKeepsTheWindow()
     NetPrinterFixture f;
     DistributeNet *dialog = openDialog(f);
     QVERIFY(dialog);
-    f.window->savedWifiMode = 1;
-    f.window->savedStaName = QStringLiteral("before");
+    f.window->session().setWifiMode(1);
     f.window->hide();
     f.printer->setRefuseMode(RefuseMode::NotListening);
     QTest::mouseClick(child<QPushButton>(dialog, "btnSetNet"), Qt::LeftButton);
@@ -327,8 +325,7 @@ void TestProvisioningNet::failedModeChangeKeepsTheWindow()
     QCOMPARE(f.window->m_netSetupDialog, dialog);
     QVERIFY(dialog->isVisible());
     QVERIFY(!f.window->isVisible());
-    QCOMPARE(f.window->savedWifiMode, 1);
-    QCOMPARE(f.window->savedStaName, QStringLiteral("before"));
+    QCOMPARE(f.window->session().wifiMode(), 1);
 }
 
 void TestProvisioningNet::failedCredentialsStillCloseTheWindow()
@@ -336,15 +333,14 @@ void TestProvisioningNet::failedCredentialsStillCloseTheWindow()
     NetPrinterFixture f;
     DistributeNet *dialog = openDialog(f);
     QVERIFY(dialog);
-    f.window->savedWifiMode = 0;
-    f.window->savedStaName = QStringLiteral("before");
+    f.window->session().setWifiMode(0);
     f.printer->setRefuseMode(RefuseMode::NotListening);
     QTest::mouseClick(child<QPushButton>(dialog, "btnSetNet"), Qt::LeftButton);
     QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("网络通讯出错，请重试")});
     QVERIFY(!f.window->m_netSetupDialog);
     QVERIFY(f.window->isVisible());
-    QCOMPARE(f.window->savedStaName, QStringLiteral("before"));
-    QCOMPARE(f.window->ui->lineEdit_WStaName->text(), QStringLiteral("Office"));
+    QCOMPARE(f.window->findChild<QLineEdit *>("lineEdit_WStaName")->text(),
+             QStringLiteral("Office"));
 }
 
 void TestProvisioningNet::printerClosedMeanwhile()
@@ -451,7 +447,7 @@ void TestProvisioningNet::manualNameSurvivesARunningScan()
     NetPrinterFixture f;
     QVERIFY(f.start());
     QVERIFY(f.open());
-    QTest::mouseClick(f.window->ui->pushButton_NetSetup, Qt::LeftButton);
+    QTest::mouseClick(f.window->findChild<QPushButton *>("pushButton_NetSetup"), Qt::LeftButton);
     DistributeNet *dialog = f.window->m_netSetupDialog;
     QVERIFY(dialog);
     auto *refresh = child<QPushButton>(dialog, "btnRefresh");

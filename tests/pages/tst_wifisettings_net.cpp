@@ -1,57 +1,39 @@
-// The WiFi page over the network: reads filled from the simulated printer's stored
-// answers, and writes that send only the changed groups, checked on the wire.
-#include "netprinterfixture.h"
+// The WiFi page against the simulated printer: reads filled from its stored answers,
+// writes that send only the changed groups, and the plain-value write on its own.
+#include "netpagehelpers.h"
+#include "provisioning/wificred.h"
+#include "settings/wifipage.h"
 
 namespace {
 
-const QString kRestartText = QString::fromUtf8("处理成功，请重启打印机");
+const QString kOk = QString::fromUtf8("处理成功");
+const QString kRestart = QString::fromUtf8("处理成功，请重启打印机");
+const QString kNetworkError = QString::fromUtf8("网络通讯出错，请重试");
 
-// The frames the printer received, rebuilt byte for byte.
-QList<QByteArray> wireFrames(const SimPrinter &printer)
+struct WifiFixture : SessionFixture
 {
-    QList<QByteArray> out;
-    for (const ReceivedFrame &f : printer.receivedFrames()) {
-        QByteArray bytes = hexBytes("1BFFFE");
-        bytes += char(f.frameClass);
-        bytes += char(f.item);
-        bytes += char(f.data.size());
-        bytes += f.data + hexBytes("1BFEFF");
-        out << bytes;
+    std::unique_ptr<WifiPage> page;
+
+    // The stored IP answer points at loopback, so that an address a write hands to the
+    // connection is loopback too.
+    bool start(const QVariantMap &answers = {})
+    {
+        if (!SessionFixture::start())
+            return false;
+        printer->setValue(0x28, hexBytes("01 7F000001 7F000001 FFFFFF00 7F000001"));
+        storeAnswers(*printer, answers);
+        page = std::make_unique<WifiPage>(*session, *host);
+        return true;
     }
-    return out;
-}
-
-// Starts and opens; the stored IP answer points at loopback, so that the address a
-// write copies into the connection box is loopback too.
-bool startOpen(NetPrinterFixture &f)
-{
-    if (!f.start())
-        return false;
-    f.printer->setValue(0x28, hexBytes("01 7F000001 7F000001 FFFFFF00 7F000001"));
-    return f.open();
-}
-
-// Clicks the set button and returns the frames the printer received, once it holds
-// `expectedFrames` of them and nothing but whole frames arrived (every length byte
-// matched its data).
-QList<QByteArray> writePage(NetPrinterFixture &f, int expectedFrames)
-{
-    const qint64 before = f.printer->bytesReceived();
-    QTest::mouseClick(f.window->ui->pushButton_WifiSettingSet, Qt::LeftButton);
-    QList<QByteArray> frames;
-    const auto settled = [&] {
-        frames = wireFrames(*f.printer);
-        qint64 total = 0;
-        for (const QByteArray &b : frames)
-            total += b.size();
-        return frames.size() == expectedFrames && f.printer->bytesReceived() - before == total;
-    };
-    if (!QTest::qWaitFor(settled, 2000))
-        return {QByteArray("not settled")};
-    QTest::qWait(50);
-    settled();
-    return frames;
-}
+    bool read()
+    {
+        click(page.get(), "pushButton_WifiSettingRead");
+        const bool ok = recorder->texts() == QStringList{kOk};
+        recorder->clear();
+        printer->clearRecords();
+        return ok;
+    }
+};
 
 } // namespace
 
@@ -59,241 +41,232 @@ class TestWifiSettingsNet : public QObject
 {
     Q_OBJECT
 private slots:
-    void stationRead();
-    void accessPointRead();
-    void ipAnswer_data();
-    void ipAnswer();
-    void queryFailure_data();
-    void queryFailure();
-    void writeAfterReadSendsNothing();
-    void onlyPortChanged();
-    void shortAccessPointPassword();
-    void emptyAccessPointAddress();
-    void ipPayloadHasMaskBeforeGateway();
-    void everyGroupInOrder();
+    void read_data();
+    void read();
+    void write_data();
+    void write();
+    void provisioned_data();
+    void provisioned();
+    void unsetFieldsSendNothing();
 };
 
-void TestWifiSettingsNet::stationRead()
+void TestWifiSettingsNet::read_data()
 {
-    NetPrinterFixture f;
-    QVERIFY(startOpen(f));
-    Ui::MainWindow *ui = f.window->ui;
-    ui->lineEdit_WApName->setText(QStringLiteral("old"));
-    ui->lineEdit_WApIP->setText(QStringLiteral("10.0.0.1"));
-    f.printer->setValue(0x26, QByteArray("Office\0secret99\0", 16));
-    f.printer->setValue(0x29, hexBytes("8C23"));
-    f.printer->setValue(0x3C, hexBytes("001A2B3C4D5E A1B2C30D0E0F"));
-    QVERIFY(f.readPage(QStringLiteral("Wifi")));
-    QCOMPARE(ui->comboBox_WifiMode->currentIndex(), 0);
-    QCOMPARE(ui->lineEdit_WStaName->text(), QStringLiteral("Office"));
-    QCOMPARE(ui->lineEdit_WStaPassword->text(), QStringLiteral("secret99"));
-    QCOMPARE(ui->lineEdit_WApName->text(), QString());
-    QCOMPARE(ui->lineEdit_WApIP->text(), QStringLiteral("..."));
-    QCOMPARE(ui->lineEdit_WApPort->text(), QStringLiteral("9100"));
-    QCOMPARE(ui->lineEdit_WApMAC->text(), QStringLiteral("00:1A:2B:3C:4D:5E"));
-    QCOMPARE(f.window->savedStaName, QStringLiteral("Office"));
-    QCOMPARE(f.window->savedWifiMode, 0);
-}
-
-void TestWifiSettingsNet::accessPointRead()
-{
-    NetPrinterFixture f;
-    QVERIFY(startOpen(f));
-    Ui::MainWindow *ui = f.window->ui;
-    ui->lineEdit_WStaName->setText(QStringLiteral("old"));
-    f.printer->setValue(0x30, hexBytes("02"));
-    f.printer->setValue(0x27, QByteArray("Label-AP\0"
-                                         "12345678\0"
-                                         "192.168.4.1\0",
-                                         30));
-    QVERIFY(f.readPage(QStringLiteral("Wifi")));
-    QCOMPARE(ui->comboBox_WifiMode->currentIndex(), 1);
-    QCOMPARE(ui->lineEdit_WApName->text(), QStringLiteral("Label-AP"));
-    QCOMPARE(ui->lineEdit_WApPassword->text(), QStringLiteral("12345678"));
-    QCOMPARE(ui->lineEdit_WApIP->text(), QStringLiteral("192.168.4.1"));
-    QCOMPARE(ui->lineEdit_WStaName->text(), QString());
-}
-
-void TestWifiSettingsNet::ipAnswer_data()
-{
-    QTest::addColumn<QByteArray>("answer");
-    QTest::addColumn<int>("modeIndex");
-    QTest::addColumn<bool>("dnsEnabled");
-    QTest::addColumn<QStringList>("boxes"); // address, gateway, mask, DNS
-    QTest::newRow("DHCP on keeps the DNS box")
-        << hexBytes("01 C0A80132 C0A80101 FFFFFF00 08080808") << 1 << false
-        << QStringList{"192.168.1.50", "192.168.1.1", "255.255.255.0", "1.2.3.4"};
-    QTest::newRow("DHCP off fills DNS")
-        << hexBytes("00 0A000005 0A000001 FFFF0000 0A000002") << 0 << true
-        << QStringList{"10.0.0.5", "10.0.0.1", "255.255.0.0", "10.0.0.2"};
-}
-
-void TestWifiSettingsNet::ipAnswer()
-{
-    QFETCH(QByteArray, answer);
-    QFETCH(int, modeIndex);
-    QFETCH(bool, dnsEnabled);
-    QFETCH(QStringList, boxes);
-    NetPrinterFixture f;
-    QVERIFY(startOpen(f));
-    Ui::MainWindow *ui = f.window->ui;
-    ui->lineEdit_WifiSetDNS->setText(QStringLiteral("1.2.3.4"));
-    f.printer->setValue(0x28, answer);
-    QVERIFY(f.readPage(QStringLiteral("Wifi")));
-    QCOMPARE(ui->comboBox_WifiSetIPMode->currentIndex(), modeIndex);
-    QCOMPARE(ui->lineEdit_WifiSetDNS->isEnabled(), dnsEnabled);
-    QCOMPARE((QStringList{ui->lineEdit_WifiSetIP->text(), ui->lineEdit_WifiSetGateway->text(),
-                          ui->lineEdit_WifiSetSubnetMask->text(), ui->lineEdit_WifiSetDNS->text()}),
-             boxes);
-}
-
-void TestWifiSettingsNet::queryFailure_data()
-{
-    QTest::addColumn<int>("silentItem");
+    QTest::addColumn<QVariantMap>("answers");
+    QTest::addColumn<int>("silentItem"); // -1: every query answered
     QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("mac");
-    // Each row waits for one reply time-out.
+    QTest::addColumn<QStringList>("expected");
+    const QStringList staAnswer{"comboBox_WifiMode=STA",
+                                "lineEdit_WStaName=Office",
+                                "lineEdit_WStaPassword=secret99",
+                                "lineEdit_WApName=",
+                                "lineEdit_WApIP=...",
+                                "lineEdit_WApPort=9100",
+                                "lineEdit_WApMAC=00:1A:2B:3C:4D:5E"};
+    QTest::newRow("station") << QVariantMap{{"26", QByteArray("Office\0secret99\0", 16)}} << -1
+                             << kOk << staAnswer;
+    QTest::newRow("access point") << QVariantMap{{"30", hexBytes("02")},
+                                                 {"27", QByteArray("Label-AP\0"
+                                                                   "12345678\0"
+                                                                   "192.168.4.1\0",
+                                                                   30)}}
+                                  << -1 << kOk
+                                  << QStringList{
+                                         "comboBox_WifiMode=AP", "lineEdit_WApName=Label-AP",
+                                         "lineEdit_WApPassword=12345678",
+                                         "lineEdit_WApIP=192.168.4.1", "lineEdit_WStaName="};
+    // The printer answers the gateway before the mask; under DHCP the DNS box keeps its text.
+    QTest::newRow("DHCP on") << QVariantMap{{"28",
+                                             hexBytes("01 C0A80132 C0A80101 FFFFFF00 08080808")}}
+                             << -1 << kOk << QStringList{"comboBox_WifiSetIPMode=DHCP ON",
+                                                         "lineEdit_WifiSetIP=192.168.1.50",
+                                                         "lineEdit_WifiSetGateway=192.168.1.1",
+                                                         "lineEdit_WifiSetSubnetMask=255.255.255.0",
+                                                         "lineEdit_WifiSetDNS=1.2.3.4",
+                                                         "!lineEdit_WifiSetDNS"};
+    QTest::newRow("DHCP off") << QVariantMap{{"28",
+                                              hexBytes("00 0A000005 0A000001 FFFF0000 0A000002")}}
+                              << -1 << kOk
+                              << QStringList{"comboBox_WifiSetIPMode=DHCP OFF",
+                                             "lineEdit_WifiSetGateway=10.0.0.1",
+                                             "lineEdit_WifiSetSubnetMask=255.255.0.0",
+                                             "lineEdit_WifiSetDNS=10.0.0.2", "lineEdit_WifiSetDNS"};
+    // Each silent row waits for one reply time-out.
     QTest::newRow("port query ends the read")
-        << 0x29 << QString::fromUtf8("网络通讯出错，请重试") << "before";
-    QTest::newRow("access point query too, after the rest is read")
-        << 0x27 << QString::fromUtf8("网络通讯出错，请重试") << "00:1A:2B:3C:4D:5E";
+        << QVariantMap{{"30", hexBytes("02")}} << 0x29 << kNetworkError
+        << QStringList{"lineEdit_WApMAC=before", "!pushButton_WifiSettingSet"};
+    QTest::newRow("access point query fails after the rest")
+        << QVariantMap{{"30", hexBytes("02")}, {"3C", hexBytes("001A2B3C4D5E")}} << 0x27
+        << kNetworkError
+        << QStringList{"lineEdit_WApMAC=00:1A:2B:3C:4D:5E", "lineEdit_WApName=old",
+                       "!pushButton_WifiSettingSet"};
+    QTest::newRow("access point answer without its ends")
+        << QVariantMap{{"30", hexBytes("02")}, {"27", QByteArray("AP-without-end")}} << -1
+        << QString::fromUtf8("读取失败，请重试")
+        << QStringList{"lineEdit_WApName=old", "lineEdit_WApIP=10.0.0.1",
+                       "!pushButton_WifiSettingSet"};
+    QTest::newRow("IP query") << QVariantMap{} << 0x28 << kNetworkError
+                              << QStringList{"lineEdit_WApMAC=00:1A:2B:3C:4D:5E",
+                                             "lineEdit_WifiSetDNS=1.2.3.4",
+                                             "!pushButton_WifiSettingSet"};
 }
 
-void TestWifiSettingsNet::queryFailure()
+void TestWifiSettingsNet::read()
 {
+    QFETCH(QVariantMap, answers);
     QFETCH(int, silentItem);
     QFETCH(QString, message);
-    QFETCH(QString, mac);
-    NetPrinterFixture f;
-    QVERIFY(startOpen(f));
-    Ui::MainWindow *ui = f.window->ui;
-    ui->lineEdit_WApMAC->setText(QStringLiteral("before"));
-    f.printer->setValue(0x30, hexBytes("02"));
-    f.printer->setSilentItems({quint8(silentItem)});
-    QTest::mouseClick(ui->pushButton_WifiSettingRead, Qt::LeftButton);
+    QFETCH(QStringList, expected);
+    WifiFixture f;
+    QVERIFY(f.start(answers));
+    // What an earlier printer left.
+    fill(f.page.get(), {"lineEdit_WApName=old", "lineEdit_WApIP=10.0.0.1", "lineEdit_WStaName=old",
+                        "lineEdit_WApMAC=before", "lineEdit_WifiSetDNS=1.2.3.4"});
+    f.page->findChild<QPushButton *>("pushButton_WifiSettingSet")->setEnabled(true);
+    if (silentItem >= 0)
+        f.printer->setSilentItems({quint8(silentItem)});
+    click(f.page.get(), "pushButton_WifiSettingRead");
     QCOMPARE(f.recorder->texts(), QStringList{message});
-    QCOMPARE(ui->lineEdit_WApMAC->text(), mac);
-    QVERIFY(!ui->pushButton_WifiSettingSet->isEnabled());
-    QVERIFY(ui->tabWidget_2->isEnabled());
+    QCOMPARE(shown(f.page.get(), expected), expected);
+    QVERIFY(f.host->controlsEnabled);
 }
 
-void TestWifiSettingsNet::writeAfterReadSendsNothing()
+void TestWifiSettingsNet::write_data()
 {
-    NetPrinterFixture f;
-    QVERIFY(startOpen(f));
-    QVERIFY(f.readPage(QStringLiteral("Wifi")));
-    QCOMPARE(writePage(f, 0), QList<QByteArray>{});
-    QCOMPARE(f.recorder->texts(), QStringList{kRestartText});
-    QVERIFY(f.window->isDeviceOpen());
-}
-
-void TestWifiSettingsNet::onlyPortChanged()
-{
-    NetPrinterFixture f;
-    QVERIFY(startOpen(f));
-    f.printer->setValue(0x29, hexBytes("2823"));
-    QVERIFY(f.readPage(QStringLiteral("Wifi")));
-    Ui::MainWindow *ui = f.window->ui;
-    QCOMPARE(ui->lineEdit_WApPort->text(), QStringLiteral("9000"));
-    ui->lineEdit_WApPort->setText(QStringLiteral("9100"));
-    QCOMPARE(writePage(f, 1), QList<QByteArray>{hexBytes("1BFFFE01 29 02 8C23 1BFEFF")});
-    // Something was sent over the WiFi medium: the device is closed without a message.
-    QCOMPARE(f.recorder->texts(), QStringList{kRestartText});
-    QVERIFY(!f.window->isDeviceOpen());
-    QCOMPARE(ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectTCPPort"))->text(), QStringLiteral("9100"));
-    QCOMPARE(ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectAddr"))->text(), QStringLiteral("127.0.0.1"));
-    QCOMPARE(f.window->savedApPort, QStringLiteral("9100"));
-}
-
-void TestWifiSettingsNet::shortAccessPointPassword()
-{
-    NetPrinterFixture f;
-    QVERIFY(startOpen(f));
-    QVERIFY(f.readPage(QStringLiteral("Wifi")));
-    Ui::MainWindow *ui = f.window->ui;
-    const QString connectPort = ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectTCPPort"))->text();
-    ui->comboBox_WifiMode->setCurrentIndex(1);
-    ui->lineEdit_WApName->setText(QStringLiteral("Label-AP"));
-    ui->lineEdit_WApPassword->setText(QStringLiteral("1234567"));
-    ui->lineEdit_WApPort->setText(QStringLiteral("9200"));
+    QTest::addColumn<QVariantMap>("answers");
+    QTest::addColumn<QStringList>("edits");
+    QTest::addColumn<QByteArrayList>("frames");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QStringList>("target"); // address and TCP port handed on; none: refused
+    QTest::addColumn<bool>("restart");
+    QTest::newRow("nothing changed sends nothing")
+        << QVariantMap{} << QStringList{} << QByteArrayList{} << kRestart
+        << QStringList{"127.0.0.1", "9100"} << false;
+    QTest::newRow("only the port")
+        << QVariantMap{{"29", hexBytes("2823")}} << QStringList{"lineEdit_WApPort=9100"}
+        << QByteArrayList{hexBytes("1BFFFE01 29 02 8C23 1BFEFF")} << kRestart
+        << QStringList{"127.0.0.1", "9100"} << true;
+    QTest::newRow("empty access point address goes as 192.168.1.1")
+        << QVariantMap{{"30", hexBytes("02")}}
+        << QStringList{"lineEdit_WApName=AP", "lineEdit_WApPassword=12345678", "lineEdit_WApIP="}
+        << QByteArrayList{hexBytes("1BFFFE01 27 18") +
+                          QByteArray("AP\0"
+                                     "12345678\0"
+                                     "192.168.1.1\0",
+                                     24) +
+                          hexBytes("1BFEFF")}
+        << kRestart << QStringList{"", "9100"} << true;
+    QTest::newRow("IP frame has the mask before the gateway")
+        << QVariantMap{}
+        << QStringList{"comboBox_WifiSetIPMode=0", "lineEdit_WifiSetIP=192.168.1.50",
+                       "lineEdit_WifiSetSubnetMask=255.255.255.0",
+                       "lineEdit_WifiSetGateway=192.168.1.1", "lineEdit_WifiSetDNS="}
+        << QByteArrayList{hexBytes("1BFFFE01 28 11 00 C0A80132 FFFFFF00 C0A80101 00000000 1BFEFF")}
+        << kRestart << QStringList{"192.168.1.50", "9100"} << true;
+    QTest::newRow("every group in order")
+        << QVariantMap{}
+        << QStringList{"comboBox_WifiMode=1",           "lineEdit_WApName=A",
+                       "lineEdit_WApPassword=abcdefgh", "lineEdit_WApIP=127.0.0.9",
+                       "lineEdit_WApPort=9101",         "lineEdit_WifiSetDNS=9.1.2.3"}
+        << QByteArrayList{hexBytes("1BFFFE01 30 01 02 1BFEFF"),
+                          hexBytes("1BFFFE01 27 15") +
+                              QByteArray("A\0abcdefgh\0"
+                                         "127.0.0.9\0",
+                                         21) +
+                              hexBytes("1BFEFF"),
+                          hexBytes("1BFFFE01 29 02 8D23 1BFEFF"),
+                          hexBytes("1BFFFE01 28 11 01 7F000001 FFFFFF00 7F000001 09010203 1BFEFF")}
+        << kRestart << QStringList{"127.0.0.9", "9101"} << true;
     // Refused before anything goes out, the mode frame included.
-    QCOMPARE(writePage(f, 0), QList<QByteArray>{});
-    QTest::qWait(100);
-    QVERIFY(f.printer->receivedFrames().isEmpty());
-    QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("AP模式的wifi密码最少为8位")});
-    QVERIFY(f.window->isDeviceOpen());
-    QCOMPARE(f.window->savedWifiMode, 0);
-    QCOMPARE(ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectTCPPort"))->text(), connectPort);
+    QTest::newRow("short access point password")
+        << QVariantMap{}
+        << QStringList{"comboBox_WifiMode=1", "lineEdit_WApName=Label-AP",
+                       "lineEdit_WApPassword=1234567", "lineEdit_WApPort=9200"}
+        << QByteArrayList{} << QString::fromUtf8("AP模式的wifi密码最少为8位") << QStringList{}
+        << false;
+    QTest::newRow("port with a letter")
+        << QVariantMap{} << QStringList{"comboBox_WifiMode=1", "lineEdit_WApPort=9100a"}
+        << QByteArrayList{} << QString::fromUtf8("TCP端口号：输入无效，允许范围为 0 至 65535")
+        << QStringList{} << false;
+    QTest::newRow("DNS 999") << QVariantMap{} << QStringList{"lineEdit_WifiSetDNS=999.1.2.3"}
+                             << QByteArrayList{}
+                             << QString::fromUtf8("DNS：输入无效，允许范围为 0 至 255")
+                             << QStringList{} << false;
 }
 
-void TestWifiSettingsNet::emptyAccessPointAddress()
+void TestWifiSettingsNet::write()
 {
-    NetPrinterFixture f;
-    QVERIFY(startOpen(f));
-    f.printer->setValue(0x30, hexBytes("02"));
-    QVERIFY(f.readPage(QStringLiteral("Wifi")));
-    Ui::MainWindow *ui = f.window->ui;
-    ui->lineEdit_WApName->setText(QStringLiteral("AP"));
-    ui->lineEdit_WApPassword->setText(QStringLiteral("12345678"));
-    ui->lineEdit_WApIP->clear();
-    QCOMPARE(ui->lineEdit_WApIP->text(), QStringLiteral("..."));
-    const QList<QByteArray> frames = writePage(f, 1);
-    QCOMPARE(frames, QList<QByteArray>{hexBytes("1BFFFE01 27 18") +
-                                       QByteArray("AP\0"
-                                                  "12345678\0"
-                                                  "192.168.1.1\0",
-                                                  24) +
-                                       hexBytes("1BFEFF")});
-    // An empty box is not an address to connect to.
-    QCOMPARE(ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectAddr"))->text(), QStringLiteral("127.0.0.1"));
-    QCOMPARE(f.recorder->texts(), QStringList{kRestartText});
+    QFETCH(QVariantMap, answers);
+    QFETCH(QStringList, edits);
+    QFETCH(QByteArrayList, frames);
+    QFETCH(QString, message);
+    QFETCH(QStringList, target);
+    QFETCH(bool, restart);
+    WifiFixture f;
+    QVERIFY(f.start(answers));
+    QVERIFY(f.read());
+    const int modeRead = f.session->wifiMode();
+    fill(f.page.get(), edits);
+    QSignalSpy moved(f.page.get(), &WifiPage::connectionTargetChanged);
+    QSignalSpy restarting(f.page.get(), &WifiPage::restartPending);
+    const qint64 before = f.printer->bytesReceived();
+    click(f.page.get(), "pushButton_WifiSettingSet");
+    QCOMPARE(settledFrames(*f.printer, frames.size(), before), frames);
+    QCOMPARE(f.recorder->texts(), QStringList{message});
+    QCOMPARE(firstArgs(moved, 0, 1), target);
+    QCOMPARE(restarting.count(), restart ? 1 : 0);
+    // The snapshot follows a full write only.
+    if (target.isEmpty())
+        QCOMPARE(f.session->wifiMode(), modeRead);
+    else
+        QCOMPARE(f.session->wifiMode(),
+                 f.page->findChild<QComboBox *>("comboBox_WifiMode")->currentIndex());
 }
 
-void TestWifiSettingsNet::ipPayloadHasMaskBeforeGateway()
+void TestWifiSettingsNet::provisioned_data()
 {
-    NetPrinterFixture f;
-    QVERIFY(startOpen(f));
-    QVERIFY(f.readPage(QStringLiteral("Wifi")));
-    Ui::MainWindow *ui = f.window->ui;
-    ui->comboBox_WifiSetIPMode->setCurrentIndex(0);
-    ui->lineEdit_WifiSetIP->setText(QStringLiteral("192.168.1.50"));
-    ui->lineEdit_WifiSetSubnetMask->setText(QStringLiteral("255.255.255.0"));
-    ui->lineEdit_WifiSetGateway->setText(QStringLiteral("192.168.1.1"));
-    ui->lineEdit_WifiSetDNS->clear();
-    QCOMPARE(writePage(f, 1),
-             QList<QByteArray>{hexBytes("1BFFFE01 28 11 00 C0A80132 FFFFFF00 C0A80101 00000000 "
-                                        "1BFEFF")});
-    // The printer answers in its own order: gateway before mask.
-    QCOMPARE(f.printer->value(0x28), hexBytes("00 C0A80132 C0A80101 FFFFFF00 00000000"));
-    // Only copied into the box: the device is closed and nothing connects to it here.
-    QCOMPARE(ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectAddr"))->text(), QStringLiteral("192.168.1.50"));
+    QTest::addColumn<bool>("taken");
+    QTest::addColumn<QByteArrayList>("frames"); // of a write right after
+    QTest::newRow("taken by the printer") << true << QByteArrayList{};
+    QTest::newRow("not taken") << false
+                               << QByteArrayList{hexBytes("1BFFFE01 26 0D") +
+                                                 QByteArray("Home\0pw12345\0", 13) +
+                                                 hexBytes("1BFEFF")};
 }
 
-void TestWifiSettingsNet::everyGroupInOrder()
+void TestWifiSettingsNet::provisioned()
 {
-    NetPrinterFixture f;
-    QVERIFY(startOpen(f));
-    QVERIFY(f.readPage(QStringLiteral("Wifi")));
-    Ui::MainWindow *ui = f.window->ui;
-    ui->comboBox_WifiMode->setCurrentIndex(1);
-    ui->lineEdit_WApName->setText(QStringLiteral("A"));
-    ui->lineEdit_WApPassword->setText(QStringLiteral("abcdefgh"));
-    ui->lineEdit_WApIP->setText(QStringLiteral("127.0.0.9"));
-    ui->lineEdit_WApPort->setText(QStringLiteral("9101"));
-    ui->lineEdit_WifiSetDNS->setText(QStringLiteral("9.1.2.3"));
-    const QList<QByteArray> frames = writePage(f, 4);
-    QCOMPARE(frames.at(0), hexBytes("1BFFFE01 30 01 02 1BFEFF"));
-    QCOMPARE(frames.at(1), hexBytes("1BFFFE01 27 15") +
-                               QByteArray("A\0abcdefgh\0"
-                                          "127.0.0.9\0",
-                                          21) +
-                               hexBytes("1BFEFF"));
-    QCOMPARE(frames.at(2), hexBytes("1BFFFE01 29 02 8D23 1BFEFF"));
-    QCOMPARE(frames.at(3), hexBytes("1BFFFE01 28 11 01 7F000001 FFFFFF00 7F000001 09010203 "
-                                    "1BFEFF"));
-    QCOMPARE(ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectAddr"))->text(), QStringLiteral("127.0.0.9"));
-    QCOMPARE(ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectTCPPort"))->text(), QStringLiteral("9101"));
-    QVERIFY(!f.window->isDeviceOpen());
+    QFETCH(bool, taken);
+    QFETCH(QByteArrayList, frames);
+    WifiFixture f;
+    QVERIFY(f.start());
+    QVERIFY(f.read());
+    WifiCred cred;
+    cred.valid = true;
+    cred.ssid = QStringLiteral("Home");
+    cred.password = QStringLiteral("pw12345");
+    f.page->noteProvisioned(cred, taken);
+    QCOMPARE(shown(f.page.get(), {"lineEdit_WStaName=Home", "comboBox_WifiMode=STA"}),
+             (QStringList{"lineEdit_WStaName=Home", "comboBox_WifiMode=STA"}));
+    const qint64 before = f.printer->bytesReceived();
+    click(f.page.get(), "pushButton_WifiSettingSet");
+    QCOMPARE(settledFrames(*f.printer, frames.size(), before), frames);
+}
+
+void TestWifiSettingsNet::unsetFieldsSendNothing()
+{
+    SessionFixture f;
+    QVERIFY(f.start());
+    WifiSettings wanted;
+    wanted.port = 9100;
+    WifiGroups sent;
+    QCOMPARE(writeWifiSettings(*f.session, WifiSettings(), WifiSettings(), &sent), 0);
+    QVERIFY(!sent.any());
+    const qint64 before = f.printer->bytesReceived();
+    QCOMPARE(writeWifiSettings(*f.session, wanted, WifiSettings(), &sent), 0);
+    QVERIFY(sent.port && !sent.mode && !sent.credentials && !sent.ip);
+    QCOMPARE(settledFrames(*f.printer, 1, before),
+             QByteArrayList{hexBytes("1BFFFE01 29 02 8C23 1BFEFF")});
 }
 
 QTEST_MAIN(TestWifiSettingsNet)
