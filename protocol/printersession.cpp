@@ -6,7 +6,13 @@
 #include "transport/nettransport.h"
 #include "transport/usbtransport.h"
 
+#include <QTcpSocket>
 #include <memory>
+
+namespace {
+constexpr int kStreamConnectWaitMs = 5000;
+constexpr int kStreamSendBufferBytes = 1048576;
+} // namespace
 
 // Interim implementation over the process-wide link state; the session takes that
 // state over as the links move into it.
@@ -220,4 +226,33 @@ void PrinterSession::beginOperation()
 void PrinterSession::endOperation()
 {
     NetworkBracket::disconnectSocket();
+}
+
+int PrinterSession::connectForStream(QString *error)
+{
+    if (ret_mode != MEDIUM_NETWORK)
+        return RESULT_OK;
+    NetHandleRecord *handle = contrlNet ? contrlNet->getHandle() : nullptr;
+    QTcpSocket *socket = handle ? handle->tcpSocket : nullptr;
+    if (!socket || !handle->hostName) {
+        if (error)
+            *error = tr("Unknown error");
+        return RESULT_NETWORK;
+    }
+    if (socket->state() == QAbstractSocket::ConnectedState ||
+        socket->state() == QAbstractSocket::ConnectingState)
+        socket->close();
+    if (socket->state() != QAbstractSocket::UnconnectedState)
+        socket->abort();
+    socket->connectToHost(QString::fromUtf8(handle->hostName), handle->port, QIODevice::ReadWrite,
+                          QAbstractSocket::AnyIPProtocol);
+    if (!socket->waitForConnected(kStreamConnectWaitMs)) {
+        if (error)
+            *error = socket->errorString();
+        return RESULT_NETWORK;
+    }
+    socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    socket->setSocketOption(QAbstractSocket::KeepAliveOption, 1);
+    socket->setSocketOption(QAbstractSocket::SendBufferSizeSocketOption, kStreamSendBufferBytes);
+    return RESULT_OK;
 }

@@ -116,6 +116,10 @@ public:
     };
     void beginOperation();
     void endOperation();
+    // Before a file stream on the network: connects the printer's address afresh,
+    // waiting up to 5 s, with the socket set for a long stream. 0 on success (and on
+    // any other medium), else RESULT_NETWORK with the socket's reason in `error`.
+    int connectForStream(QString *error);
 
 signals:
     // The printer was taken by an exchange (true) or given back (false).
