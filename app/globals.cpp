@@ -6,7 +6,6 @@ int ret_mode = 1;
 int mmToDot = 8;
 int printModeFlag = 0;
 int CHECK_STATUES = 0;
-bool debugMode = false;
 bool getListStatus = false;
 
 bool timeoutFlag_TCP = false;
@@ -23,5 +22,3 @@ QRandomGenerator generator(QRandomGenerator::securelySeeded());
 
 CDeviceIOOpera *contrlUsb = nullptr;
 DeviceIoContrl_Net *contrlNet = nullptr;
-WorkerThread *workerThread = nullptr;
-std::atomic<int> sendFileRet{-1};

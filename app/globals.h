@@ -2,20 +2,16 @@
 
 #include <QByteArray>
 #include <QRandomGenerator>
-#include <atomic>
 
 class CDeviceIOOpera;
 class DeviceIoContrl_Net;
-class WorkerThread;
 
 // Process-wide state shared by the window, its pages and the transports. All of it is
-// touched on the GUI thread only, except sendFileRet, which the download worker
-// also sets and reads.
+// touched on the GUI thread only.
 extern int ret_mode;       // 1 USB, 2 network, 3 Bluetooth, 4 serial
 extern int mmToDot;        // dots per millimetre of the open printer: 8 or 12
 extern int printModeFlag;  // 1 when the open model has the print-mode setting
 extern int CHECK_STATUES;  // 1 once the stripper question was confirmed for this device
-extern bool debugMode;     // the download worker serves the debug console
 extern bool getListStatus; // a device-list search is running
 
 extern bool timeoutFlag_TCP;
@@ -32,5 +28,3 @@ extern QRandomGenerator generator;
 
 extern CDeviceIOOpera *contrlUsb;
 extern DeviceIoContrl_Net *contrlNet;
-extern WorkerThread *workerThread;
-extern std::atomic<int> sendFileRet;

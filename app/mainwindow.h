@@ -16,11 +16,12 @@
 class QLabel;
 class QLineEdit;
 class QMessageBox;
-class QProgressBar;
 class QTimer;
-class DistributeNet;
+class ConsolePage;
+class DownloadPanel;
+class FileStream;
 class PrinterSession;
-struct WifiCred;
+class WifiProvisioning;
 
 namespace Ui {
 class MainWindow;
@@ -147,22 +148,11 @@ public:
     int Set_Send_SERIAL_PORT_Instruction();
     int Set_Send_SN_Instruction();
 
-    // --- WiFi provisioning ---
-    // The open provisioning window, or none; at most one exists.
-    DistributeNet *m_netSetupDialog = nullptr;
-
-    // --- Download and debug console ---
-    // Decrypts the chosen firmware (true) or font file and hands it to the worker.
-    void downloadEncryptedFile(bool firmware);
-    // Disables the widgets that must rest while a file is streamed: the five file and
-    // console buttons and the settings tabs (the console's own tab too when asked).
-    void disableForFileSend(bool consoleTabToo);
-    // Writes one console block on the current medium; the transport's code.
-    int writeDebugBlock(const QByteArray &block);
-    // One read-back after a console block, shown as a "RECV<-" line when not empty.
-    void readBackDebugData();
-    // Appends one time-stamped line to the message area as plain text.
-    void appendDebugLine(const QString &tag, const QString &payload);
+    // --- Download, debug console and WiFi provisioning ---
+    FileStream *fileStream() const { return m_fileStream; }
+    DownloadPanel *downloadPanel() const { return m_downloadPanel; }
+    ConsolePage *consolePage() const { return m_consolePage; }
+    WifiProvisioning *provisioning() const { return m_provisioning; }
 
     // --- Status bar ---
     void showAbout();
@@ -173,8 +163,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 public slots:
-    void sendFileProcess(QByteArray data);
-    void updateTextBrowser(const QByteArray &data);
     void on_pushButton_getPrinterInfo_clicked();
     void CloseMessage();
     void on_checkBox_USB_clicked(bool checked);
@@ -213,21 +201,10 @@ public slots:
     void on_pushButton_DistanceSettingSet_clicked();
     void on_pushButton_NetportSettingRead_clicked();
     void on_pushButton_NetportSettingSet_clicked();
-    void on_pushButton_DownloadFW_clicked();
-    void on_pushButton_DownloadFL_clicked();
     void on_pushButton_open_clicked();
     void on_pushButton_close_clicked(bool openDebug = true);
-    void on_pushButton_ClearDebug_clicked();
-    void on_pushButton_ClearSend_clicked();
-    void on_pushButton_Send_clicked();
-    void on_pushButton_SendFile_clicked();
-    void on_radioButton_hexSend_toggled(bool checked);
-    void mrecvDebugData(const QByteArray &data_B);
     void on_pushButton_StripperSettingRead_clicked();
     void on_pushButton_StripperSettingSet_clicked();
-    void on_pushButton_NetSetup_clicked();
-    void wifiToNetClosed();
-    void onWifiCredReceived(const WifiCred &cred);
 
 private:
     // Function page helpers: send one command inside the network bracket.
@@ -241,8 +218,6 @@ private:
     // While an exchange holds the printer the widgets that could start another one, or
     // close the connection under it, are disabled; each gets its own state back after.
     void followPrinterHeld(bool held);
-    // The provisioning window is unavailable while the printer is in use.
-    void updateNetSetupAvailability();
 
     void deleteTipLabel();
     void restoreLabelSize();
@@ -250,16 +225,14 @@ private:
     void setInitialWidgetStates();
     void applyMediumSelection(int mode);
     int m_appliedMedium = 0; // medium and WiFi box last applied, see applyMediumSelection
-    QProgressBar *downloadProgressBar() const;
-    void enableAfterDownload();
     void setUpStatusBar();
     void updateConnectionState();
     void updateBusyCursor();
-    void onDownloadProgress(int percent);
-    void onDownloadError(const QString &text);
-    void onDownloadFinished();
-    // Logs a file about to be streamed in the message area: its name and size.
-    void logFileSend(const QString &text, const QString &path, qint64 size);
+    // The file pages and provisioning: built into their containers and wired.
+    void setUpFilePages();
+    // While a file is streamed the settings tabs rest (the console's own tab too for a
+    // console file), and the printer information button.
+    void followFileStream(bool running);
 
 private:
     // Last accepted value of each numeric box, restored after an invalid entry.
@@ -267,6 +240,11 @@ private:
     QHash<const QLineEdit *, int> lastValidInt;
 
     PrinterSession *m_session = nullptr;
+    FileStream *m_fileStream = nullptr;
+    DownloadPanel *m_downloadPanel = nullptr;
+    ConsolePage *m_consolePage = nullptr;
+    WifiProvisioning *m_provisioning = nullptr;
+    bool m_tabEnabledBeforeStream[3] = {true, true, true};
     QList<QPair<QPointer<QWidget>, bool>> m_enabledBeforeHeld;
     QPointer<QWidget> m_focusBeforeHeld;
 

@@ -1,7 +1,6 @@
 #include "protocol/exchange.h"
 
 #include "app/globals.h"
-#include "download/workerthread.h"
 #include "protocol/frame.h"
 #include "transport/nettransport.h"
 #include "transport/usbtransport.h"
@@ -94,7 +93,7 @@ bool exchanging()
 
 bool streaming()
 {
-    return s_streaming || (workerThread && workerThread->isRunning());
+    return s_streaming;
 }
 
 void setStreaming(bool streaming)

@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QDebug>
+#include <QProgressBar>
 #include <QThread>
 
 namespace {
@@ -157,8 +158,9 @@ void MainWindow::on_pushButton_Reboot_clicked()
     const int ret = runFunctionCommand(POWER_RESTART);
     if (ret == RESULT_OK) {
         closeAfterRestart(500);
-        ui->progressBar_Update->setValue(0);
-        ui->progressBar_Debug->setValue(0);
+        for (const char *name : {"progressBar_Update", "progressBar_Debug"})
+            if (auto *bar = findChild<QProgressBar *>(QLatin1String(name)))
+                bar->setValue(0);
     }
     Ret_Handler(ret);
 }

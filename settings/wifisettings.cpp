@@ -4,6 +4,7 @@
 
 #include "app/globals.h"
 #include "app/prompts.h"
+#include "protocol/printersession.h"
 #include "protocol/exchange.h"
 #include "protocol/frame.h"
 #include "settings/pagefields.h"
@@ -113,6 +114,7 @@ int MainWindow::IP_Init()
 void MainWindow::saveWifiSnapshot()
 {
     savedWifiMode = ui->comboBox_WifiMode->currentIndex();
+    session().setWifiMode(savedWifiMode);
     savedStaName = ui->lineEdit_WStaName->text();
     savedStaPassword = ui->lineEdit_WStaPassword->text();
     savedApName = ui->lineEdit_WApName->text();

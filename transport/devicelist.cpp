@@ -4,6 +4,7 @@
 
 #include "app/globals.h"
 #include "app/prompts.h"
+#include "protocol/printersession.h"
 #include "transport/nettransport.h"
 #include "transport/usbtransport.h"
 #include "ui_mainwindow.h"
@@ -161,11 +162,13 @@ void MainWindow::selectedItem()
     CHECK_STATUES = 0;
     // Another printer: its WiFi mode is not known until it is read or set.
     savedWifiMode = -1;
+    session().setWifiMode(-1);
 
     const bool settingsAllowed = !containsAny(text, kNoSettingsModels);
     ui->tabWidget_2->setTabEnabled(1, settingsAllowed);
     ui->tabWidget_2->setTabEnabled(0, settingsAllowed);
-    ui->pushButton_DownloadFL->setEnabled(settingsAllowed);
+    if (auto *font = findChild<QWidget *>(QStringLiteral("pushButton_DownloadFL")))
+        font->setEnabled(settingsAllowed);
 
     const bool printMode = containsAny(text, kPrintModeModels);
     if (printMode)

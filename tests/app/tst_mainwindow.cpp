@@ -336,8 +336,9 @@ void TestMainWindow::controlAllWidgets()
 {
     Ui::MainWindow *ui = window->ui;
     const QList<QWidget *> group{ui->pushButton_close, ui->tabWidget_2,
-                                 ui->pushButton_getPrinterInfo, ui->pushButton_Send,
-                                 ui->pushButton_SendFile};
+                                 ui->pushButton_getPrinterInfo,
+                                 window->findChild<QWidget *>("pushButton_Send"),
+                                 window->findChild<QWidget *>("pushButton_SendFile")};
     window->controlAllWidgets(false);
     for (QWidget *w : group)
         QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));

@@ -66,7 +66,7 @@ void TestDeviceListNet::openAdaptsToModel()
     QCOMPARE(enabledItself(ui->comboBox_AutoPaper), !printMode);
     QCOMPARE(ui->tabWidget_2->isTabEnabled(0), settingsTabs);
     QCOMPARE(ui->tabWidget_2->isTabEnabled(1), settingsTabs);
-    QCOMPARE(ui->pushButton_DownloadFL->isEnabled(), settingsTabs);
+    QCOMPARE(f.window->findChild<QWidget *>("pushButton_DownloadFL")->isEnabled(), settingsTabs);
     QCOMPARE(CHECK_STATUES, 0);
     QVERIFY(!ui->pushButton_PrintSettingSet->isEnabled());
 }

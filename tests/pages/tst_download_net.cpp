@@ -1,21 +1,24 @@
-// Firmware and font download end to end over TCP to the simulated printer, and the
-// download worker's piece loop driven directly.
+// Firmware and font download and the console's file send over TCP to the simulated
+// printer, through the pages and the session; the worker's piece loop driven directly.
 #include "download/workerthread.h"
 #include "filesendhelpers.h"
 #include "filesizelimit.h"
-#include "netprinterfixture.h"
-#include "provisioning/wificred.h"
+#include "protocol/frame.h"
+#include "provisioning/wifiprovisioning.h"
+#include "sessionfixture.h"
 
+#include <QProgressBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <chrono>
 #include <functional>
 
 namespace {
 
-// Stands in for the window: takes each piece on the test's thread and answers with
-// the next scripted result (0 once the script is used up) and the scripted number of
-// bytes that left with a failed attempt (none when not given).
+// Stands in for the stream's writer: takes each piece on the test's thread and answers
+// with the next scripted result (0 once the script is used up) and the scripted number
+// of bytes that left with a failed attempt (none when not given).
 class FakeSender : public QObject
 {
 public:
@@ -31,10 +34,10 @@ public:
                                        .count();
                 pieces.append(piece);
                 times.append(now);
-                sendFileRet = m_results.isEmpty() ? 0 : m_results.takeFirst();
+                const int result = m_results.isEmpty() ? 0 : m_results.takeFirst();
                 const qint64 out = m_bytesOut.isEmpty() ? 0 : m_bytesOut.takeFirst();
-                worker->notePieceOutcome(sendFileRet == 0 ? piece.size() : out,
-                                         sendFileRet == 0 ? now : 0);
+                worker->notePieceOutcome(result, result == 0 ? piece.size() : out,
+                                         result == 0 ? now : 0);
             },
             Qt::BlockingQueuedConnection);
     }
@@ -46,30 +49,29 @@ private:
     QList<int> m_bytesOut;
 };
 
+// Runs one job on a worker of its own; the result is the signals it emitted.
 struct WorkerRun
 {
-    std::unique_ptr<WorkerThread> worker = std::make_unique<WorkerThread>();
-    std::unique_ptr<QSignalSpy> progress;
-    std::unique_ptr<QSignalSpy> errors;
-    std::unique_ptr<QSignalSpy> finished;
+    WorkerThread worker;
+    QSignalSpy progress{&worker, &WorkerThread::progressUpdated};
+    QSignalSpy errors{&worker, &WorkerThread::errorOccurred};
+    QSignalSpy completed{&worker, &WorkerThread::completed};
 
-    WorkerRun()
+    bool run(const QString &path, int medium, bool decryptedCopy)
     {
-        progress = std::make_unique<QSignalSpy>(worker.get(), &WorkerThread::progressUpdated);
-        errors = std::make_unique<QSignalSpy>(worker.get(), &WorkerThread::errorOccurred);
-        finished = std::make_unique<QSignalSpy>(worker.get(), &WorkerThread::finished);
+        worker.setJob(path, medium, decryptedCopy);
+        worker.start();
+        return QTest::qWaitFor([this] { return worker.isFinished(); }, 20000) &&
+               QTest::qWaitFor([this] { return !errors.isEmpty() || !completed.isEmpty(); }, 5000);
     }
-    bool runToEnd()
-    {
-        worker->start();
-        return QTest::qWaitFor([this] { return worker->isFinished(); }, 20000) &&
-               QTest::qWaitFor([this] { return !errors->isEmpty() || !finished->isEmpty(); }, 5000);
-    }
+    QString error() const { return errors.isEmpty() ? QString() : errors.last().at(0).toString(); }
 };
 
-QString lastError(const QSignalSpy &spy)
+const char *buttonFor(const QString &kind)
 {
-    return spy.isEmpty() ? QString() : spy.last().at(0).toString();
+    return kind == QLatin1String("firmware") ? "pushButton_DownloadFW"
+           : kind == QLatin1String("font")   ? "pushButton_DownloadFL"
+                                             : "pushButton_SendFile";
 }
 
 } // namespace
@@ -78,19 +80,16 @@ class TestDownloadNet : public QObject
 {
     Q_OBJECT
 private slots:
-    void cleanup();
-    void downloadOverTcp_data();
-    void downloadOverTcp();
-    void emptyFileCompletesAtOnce();
-    void noFileChosen();
+    void streamOverTcp_data();
+    void streamOverTcp();
+    void nothingSent_data();
+    void nothingSent();
     void connectionFailure_data();
     void connectionFailure();
-    void decryptionFailureSendsNothing_data();
-    void decryptionFailureSendsNothing();
-    void exchangesRefusedDuringDownload_data();
-    void exchangesRefusedDuringDownload();
     void brokenStreamFails_data();
     void brokenStreamFails();
+    void exchangesRefusedDuringStream_data();
+    void exchangesRefusedDuringStream();
 
     void pieceRetries_data();
     void pieceRetries();
@@ -101,110 +100,182 @@ private slots:
     void onlyDecryptedCopiesAreDeleted();
 };
 
-void TestDownloadNet::cleanup()
+void TestDownloadNet::streamOverTcp_data()
 {
-    debugMode = false;
-    sendFileRet = -1;
-}
-
-void TestDownloadNet::downloadOverTcp_data()
-{
-    QTest::addColumn<bool>("firmware");
+    QTest::addColumn<QString>("kind"); // firmware, font or console
     QTest::addColumn<int>("size");
-    // Chosen file, its decrypted copy, the dialog's caption and filter, a file of the
-    // user's that already has the copy's usual name, and the message-area line.
+    // Chosen file, its decrypted copy (none for the console), the dialog's caption and
+    // filter, a file of the user's with the copy's usual name, the message-area line,
+    // the final message and the progress bar.
     QTest::addColumn<QStringList>("names");
     QTest::newRow("firmware, user's own copy kept")
-        << true << 40000
+        << "firmware" << 40000
         << QStringList{"fw.r7.hex",
                        "fw.r7_decrypted-2.hex",
                        "HEX File",
                        "HEX Files (*.hex);;All Files (*)",
                        "fw.r7_decrypted.hex",
-                       QString::fromUtf8("下载固件 fw.r7.hex，40000 字节")};
+                       QString::fromUtf8("下载固件 fw.r7.hex，40000 字节"),
+                       QString::fromUtf8("等待打印机指示灯停止闪烁"),
+                       "progressBar_Update"};
     QTest::newRow("font without suffix")
-        << false << 16 * 1000
-        << QStringList{"fontA",    "fontA_decrypted.bin",
-                       "BIN File", "BIN Files (*.bin);;All Files (*)",
-                       "",         QString::fromUtf8("下载字库 fontA，16000 字节")};
+        << "font" << 16 * 1000
+        << QStringList{"fontA",
+                       "fontA_decrypted.bin",
+                       "BIN File",
+                       "BIN Files (*.bin);;All Files (*)",
+                       "",
+                       QString::fromUtf8("下载字库 fontA，16000 字节"),
+                       QString::fromUtf8("等待打印机指示灯停止闪烁"),
+                       "progressBar_Update"};
+    // The user's own file carries the marker of decrypted copies, yet survives.
+    QTest::newRow("console file") << "console" << 5000
+                                  << QStringList{"label_decrypted.prn",
+                                                 "",
+                                                 "All Files (*)",
+                                                 "",
+                                                 "",
+                                                 QString::fromUtf8(
+                                                     "发送文件 label_decrypted.prn，5000 字节"),
+                                                 QString::fromUtf8("下载成功"),
+                                                 "progressBar_Debug"};
+    QTest::newRow("empty firmware completes at once")
+        << "firmware" << 0
+        << QStringList{"empty.hex",
+                       "empty_decrypted.hex",
+                       "HEX File",
+                       "HEX Files (*.hex);;All Files (*)",
+                       "",
+                       QString::fromUtf8("下载固件 empty.hex，0 字节"),
+                       QString::fromUtf8("等待打印机指示灯停止闪烁"),
+                       "progressBar_Update"};
 }
 
-void TestDownloadNet::downloadOverTcp()
+void TestDownloadNet::streamOverTcp()
 {
-    QFETCH(bool, firmware);
+    QFETCH(QString, kind);
     QFETCH(int, size);
     QFETCH(QStringList, names);
-    const QString &fileName = names.at(0);
-    const QString &decryptedName = names.at(1);
-    const QString &usersFile = names.at(4);
+    const bool console = kind == QLatin1String("console");
     QTemporaryDir dir;
     const QByteArray plain = rawPayload(size, 7);
-    QVERIFY(writeEncryptedFile(dir.filePath(fileName), plain));
-    if (!usersFile.isEmpty())
-        QVERIFY(writePlainFile(dir.filePath(usersFile), "user's"));
+    QVERIFY(console ? writePlainFile(dir.filePath(names.at(0)), plain)
+                    : writeEncryptedFile(dir.filePath(names.at(0)), plain));
+    if (!names.at(4).isEmpty())
+        QVERIFY(writePlainFile(dir.filePath(names.at(4)), "user's"));
 
-    NetPrinterFixture f;
+    SessionFixture f;
     QVERIFY(f.start());
-    QVERIFY(f.open());
-    Ui::MainWindow *ui = f.window->ui;
-    ui->progressBar_Update->setValue(55);
-    f.recorder->fileToOpen = dir.filePath(fileName);
-    QTest::mouseClick(firmware ? ui->pushButton_DownloadFW : ui->pushButton_DownloadFL,
-                      Qt::LeftButton);
+    FilePages pages(*f.session, *f.host);
+    auto *bar = pages.widget<QProgressBar>(names.at(7).toLatin1().constData());
+    auto *otherBar =
+        pages.widget<QProgressBar>(console ? "progressBar_Update" : "progressBar_Debug");
+    bar->setValue(55);
+    otherBar->setValue(33);
+    f.recorder->fileToOpen = dir.filePath(names.at(0));
+    pages.click(buttonFor(kind));
     QCOMPARE(f.recorder->fileCaptions, QStringList{names.at(2)});
     QCOMPARE(f.recorder->fileFilters, QStringList{names.at(3)});
     // The pieces are written by this thread, so nothing has finished yet.
-    QVERIFY(!ui->pushButton_DownloadFW->isEnabled());
-    QVERIFY(!ui->tabWidget_2->isTabEnabled(0));
-    QCOMPARE(ui->progressBar_Update->value(), 0);
-    QVERIFY(QFile::exists(dir.filePath(decryptedName)));
-    QVERIFY2(ui->textBrowser_Debug->toPlainText().endsWith(names.at(5)),
-             qPrintable(ui->textBrowser_Debug->toPlainText()));
+    QVERIFY(f.session->streaming());
+    for (const char *name : {"pushButton_DownloadFW", "pushButton_DownloadFL", "pushButton_Send",
+                             "pushButton_SendFile"})
+        QVERIFY2(!pages.widget(name)->isEnabled(), name);
+    QCOMPARE(bar->value(), 0);
+    QVERIFY(bar->isEnabled());
+    if (!console)
+        QVERIFY(QFile::exists(dir.filePath(names.at(1))));
+    QCOMPARE(pages.lines(), QStringList{names.at(5)});
 
     QTRY_COMPARE_WITH_TIMEOUT(f.recorder->messages.size(), 1, 20000);
-    const prompts::Message done = f.recorder->messages.at(0);
-    QCOMPARE(done.title, QString::fromUtf8("下载成功"));
-    QCOMPARE(done.text, QString::fromUtf8("等待打印机指示灯停止闪烁"));
-    QCOMPARE(ui->progressBar_Update->value(), 100);
+    QCOMPARE(f.recorder->messages.at(0).title, QString::fromUtf8("下载成功"));
+    QCOMPARE(f.recorder->messages.at(0).text, names.at(6));
+    QCOMPARE(bar->value(), size ? 100 : 0);
+    QCOMPARE(otherBar->value(), 33);
     QTRY_COMPARE(f.printer->rawByteCount(), qint64(plain.size()));
     QCOMPARE(f.printer->rawSha256().toHex(), sha256(plain).toHex());
     QVERIFY(f.printer->receivedFrames().isEmpty());
-    QVERIFY(!QFile::exists(dir.filePath(decryptedName)));
-    QVERIFY(QFile::exists(dir.filePath(fileName)));
-    if (!usersFile.isEmpty()) {
-        QFile own(dir.filePath(usersFile));
+    if (!console)
+        QVERIFY(!QFile::exists(dir.filePath(names.at(1))));
+    QVERIFY(QFile::exists(dir.filePath(names.at(0))));
+    if (!names.at(4).isEmpty()) {
+        QFile own(dir.filePath(names.at(4)));
         QVERIFY(own.open(QIODevice::ReadOnly));
         QCOMPARE(own.readAll(), QByteArray("user's"));
     }
-    QVERIFY(ui->pushButton_DownloadFL->isEnabled() && ui->tabWidget_2->isTabEnabled(1));
+    for (const char *name : {"pushButton_DownloadFW", "pushButton_DownloadFL", "pushButton_Send",
+                             "pushButton_SendFile"})
+        QVERIFY2(pages.widget(name)->isEnabled(), name);
+    QTRY_VERIFY(!f.session->busy());
     QTRY_COMPARE(f.printer->openConnections(), 0);
 }
 
-void TestDownloadNet::emptyFileCompletesAtOnce()
+void TestDownloadNet::nothingSent_data()
 {
-    QTemporaryDir dir;
-    QVERIFY(writePlainFile(dir.filePath(QStringLiteral("empty.hex")), QByteArray()));
-    NetPrinterFixture f;
-    QVERIFY(f.start());
-    QVERIFY(f.open());
-    f.recorder->fileToOpen = dir.filePath(QStringLiteral("empty.hex"));
-    QTest::mouseClick(f.window->ui->pushButton_DownloadFW, Qt::LeftButton);
-    QTRY_COMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("等待打印机指示灯停止闪烁")});
-    QCOMPARE(f.window->ui->progressBar_Update->value(), 0);
-    QCOMPARE(f.printer->rawByteCount(), qint64(0));
-    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("empty_decrypted.hex"))));
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("chosen"); // relative to the temporary folder
+    QTest::addColumn<bool>("open");
+    QTest::addColumn<QString>("text");         // what the message starts with; none when empty
+    QTest::addColumn<qint64>("fileSizeLimit"); // stands in for a full disk
+    QTest::newRow("no file chosen") << "font"
+                                    << "" << true << "" << qint64(0);
+    QTest::newRow("console, no file chosen") << "console"
+                                             << "" << true << "" << qint64(0);
+    QTest::newRow("unreadable source")
+        << "firmware"
+        << "folder.hex" << true << QString::fromUtf8("无法读取所选文件：") << qint64(0);
+    // Readable, in a folder where nobody, not even root, can create a file.
+    QTest::newRow("unwritable folder")
+        << "firmware"
+        << "/proc/version" << true
+        << QString::fromUtf8("无法在文件所在的文件夹中创建解密文件：/proc") << qint64(0);
+    QTest::newRow("disk full") << "firmware"
+                               << "fw.hex" << true << QString::fromUtf8("解密失败，文件未发送。")
+                               << qint64(32 * 1024);
+    QTest::newRow("download, printer not open")
+        << "firmware"
+        << "fw.hex" << false << QString::fromUtf8("请先打开设备") << qint64(0);
+    QTest::newRow("console, printer not open")
+        << "console"
+        << "fw.hex" << false << QString::fromUtf8("设备未打开!") << qint64(0);
 }
 
-void TestDownloadNet::noFileChosen()
+void TestDownloadNet::nothingSent()
 {
-    NetPrinterFixture f;
+    QFETCH(QString, kind);
+    QFETCH(QString, chosen);
+    QFETCH(bool, open);
+    QFETCH(QString, text);
+    QFETCH(qint64, fileSizeLimit);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.hex")));
+    QVERIFY(writeEncryptedFile(dir.filePath(QStringLiteral("fw.hex")), rawPayload(16 * 5000, 2)));
+    SessionFixture f;
     QVERIFY(f.start());
-    QVERIFY(f.open());
-    QTest::mouseClick(f.window->ui->pushButton_DownloadFL, Qt::LeftButton);
-    QCOMPARE(f.recorder->fileCaptions.size(), 1);
-    QVERIFY(f.recorder->messages.isEmpty());
-    QVERIFY(f.window->ui->pushButton_DownloadFL->isEnabled());
-    QVERIFY(!workerThread->isRunning());
+    FilePages pages(*f.session, *f.host);
+    f.host->open = open;
+    f.recorder->fileToOpen = chosen.isEmpty() ? QString() : QDir(dir.path()).filePath(chosen);
+
+    FileSizeLimit limit(fileSizeLimit);
+    QVERIFY(limit.holds(fileSizeLimit));
+    pages.click(buttonFor(kind));
+    limit.release();
+
+    QCOMPARE(f.recorder->fileCaptions.size(), open ? 1 : 0);
+    QCOMPARE(f.recorder->messages.size(), text.isEmpty() ? 0 : 1);
+    if (!text.isEmpty()) {
+        const prompts::Message m = f.recorder->messages.at(0);
+        QVERIFY2(m.text.startsWith(text), qPrintable(m.text));
+        if (open)
+            QCOMPARE(m.title, QString::fromUtf8("错误"));
+    }
+    QVERIFY(!f.session->busy());
+    QVERIFY(pages.widget(buttonFor(kind))->isEnabled());
+    QTest::qWait(50);
+    QCOMPARE(f.printer->rawByteCount(), qint64(0));
+    QVERIFY(f.printer->receivedFrames().isEmpty());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"fw.hex"});
+    QVERIFY(pages.lines().isEmpty());
 }
 
 void TestDownloadNet::connectionFailure_data()
@@ -226,69 +297,21 @@ void TestDownloadNet::connectionFailure()
     const QString chosen =
         dir.filePath(firmware ? QStringLiteral("fw.hex") : QStringLiteral("f.bin"));
     QVERIFY(writeEncryptedFile(chosen, rawPayload(160, 1)));
-    NetPrinterFixture f;
+    SessionFixture f;
     QVERIFY(f.start());
-    QVERIFY(f.open());
+    FilePages pages(*f.session, *f.host);
     f.printer->setRefuseMode(RefuseMode::NotListening);
     f.recorder->fileToOpen = chosen;
-    Ui::MainWindow *ui = f.window->ui;
-    QTest::mouseClick(firmware ? ui->pushButton_DownloadFW : ui->pushButton_DownloadFL,
-                      Qt::LeftButton);
+    pages.click(firmware ? "pushButton_DownloadFW" : "pushButton_DownloadFL");
     QCOMPARE(f.recorder->messages.size(), 1);
     const prompts::Message m = f.recorder->messages.at(0);
     QCOMPARE(int(m.kind), int(prompts::Kind::Warning));
     QCOMPARE(m.title, title);
     QVERIFY2(m.text.startsWith(prefix) && m.text.size() > prefix.size(), qPrintable(m.text));
-    QVERIFY(!ui->progressBar_Update->isEnabled());
-    QVERIFY(ui->pushButton_DownloadFW->isEnabled() && ui->pushButton_getPrinterInfo->isEnabled());
-    // No worker will remove the plain copy, so the command does.
+    QVERIFY(!pages.widget("progressBar_Update")->isEnabled());
+    QVERIFY(pages.widget("pushButton_DownloadFW")->isEnabled() && !f.session->busy());
+    // No stream will remove the plain copy, so the panel does.
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QFileInfo(chosen).fileName()});
-}
-
-void TestDownloadNet::decryptionFailureSendsNothing_data()
-{
-    QTest::addColumn<QString>("chosen"); // relative to the temporary folder
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<qint64>("fileSizeLimit"); // stands in for a full disk
-    QTest::newRow("unreadable source")
-        << "folder.hex" << QString::fromUtf8("无法读取所选文件：") << qint64(0);
-    // Readable, in a folder where nobody, not even root, can create a file.
-    QTest::newRow("unwritable folder")
-        << "/proc/version" << QString::fromUtf8("无法在文件所在的文件夹中创建解密文件：/proc")
-        << qint64(0);
-    QTest::newRow("disk full") << "fw.hex" << QString::fromUtf8("解密失败，文件未发送。")
-                               << qint64(32 * 1024);
-}
-
-void TestDownloadNet::decryptionFailureSendsNothing()
-{
-    QFETCH(QString, chosen);
-    QFETCH(QString, text);
-    QFETCH(qint64, fileSizeLimit);
-    QTemporaryDir dir;
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.hex")));
-    QVERIFY(writeEncryptedFile(dir.filePath(QStringLiteral("fw.hex")), rawPayload(16 * 5000, 2)));
-    NetPrinterFixture f;
-    QVERIFY(f.start());
-    QVERIFY(f.open());
-    f.recorder->fileToOpen = QDir(dir.path()).filePath(chosen);
-
-    FileSizeLimit limit(fileSizeLimit);
-    QVERIFY(limit.holds(fileSizeLimit));
-    QTest::mouseClick(f.window->ui->pushButton_DownloadFW, Qt::LeftButton);
-    limit.release();
-
-    QCOMPARE(f.recorder->messages.size(), 1);
-    const prompts::Message m = f.recorder->messages.at(0);
-    QCOMPARE(int(m.kind), int(prompts::Kind::Critical));
-    QCOMPARE(m.title, QString::fromUtf8("错误"));
-    QVERIFY2(m.text.startsWith(text), qPrintable(m.text));
-    QVERIFY(!workerThread->isRunning());
-    QVERIFY(f.window->ui->pushButton_DownloadFW->isEnabled());
-    QTest::qWait(50);
-    QCOMPARE(f.printer->rawByteCount(), qint64(0));
-    QVERIFY(f.printer->receivedFrames().isEmpty());
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"fw.hex"});
 }
 
 void TestDownloadNet::brokenStreamFails_data()
@@ -311,15 +334,13 @@ void TestDownloadNet::brokenStreamFails()
     const QByteArray plain = rawPayload(64000, 3);
     const QString chosen = dir.filePath(QStringLiteral("fw.hex"));
     QVERIFY(console ? writePlainFile(chosen, plain) : writeEncryptedFile(chosen, plain));
-    NetPrinterFixture f;
+    SessionFixture f;
     QVERIFY(f.start());
-    QVERIFY(f.open());
+    FilePages pages(*f.session, *f.host);
     f.printer->setDropAfterBytes(dropAfter);
     const int connections = f.printer->connectionCount();
     f.recorder->fileToOpen = chosen;
-    Ui::MainWindow *ui = f.window->ui;
-    QTest::mouseClick(console ? ui->pushButton_SendFile : ui->pushButton_DownloadFW,
-                      Qt::LeftButton);
+    pages.click(console ? "pushButton_SendFile" : "pushButton_DownloadFW");
     QTRY_COMPARE_WITH_TIMEOUT(f.recorder->messages.size(), 1, 20000);
     const prompts::Message m = f.recorder->messages.at(0);
     QCOMPARE(int(m.kind), int(prompts::Kind::Critical));
@@ -328,62 +349,78 @@ void TestDownloadNet::brokenStreamFails()
     // What arrived is the start of the file, nothing twice, on one connection.
     QCOMPARE(f.printer->connectionCount(), connections + 1);
     QCOMPARE(f.printer->rawBytes(), plain.left(dropAfter));
-    QVERIFY(!(console ? ui->progressBar_Debug : ui->progressBar_Update)->isEnabled());
-    QVERIFY(ui->pushButton_DownloadFW->isEnabled() && ui->pushButton_Send->isEnabled());
+    QVERIFY(!pages.widget(console ? "progressBar_Debug" : "progressBar_Update")->isEnabled());
+    QVERIFY(pages.widget("pushButton_DownloadFW")->isEnabled() &&
+            pages.widget("pushButton_Send")->isEnabled());
+    QTRY_VERIFY(!f.session->busy());
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("fw_decrypted.hex"))));
-    QCOMPARE(QFile::exists(chosen), true);
+    QVERIFY(QFile::exists(chosen));
+    QTRY_COMPARE(f.printer->openConnections(), 0);
 }
 
-void TestDownloadNet::exchangesRefusedDuringDownload_data()
+void TestDownloadNet::exchangesRefusedDuringStream_data()
 {
-    QTest::addColumn<QString>("handler");
-    QTest::newRow("provisioning") << "onWifiCredReceived";
-    QTest::newRow("page read") << "on_pushButton_PrintSettingRead_clicked";
-    QTest::newRow("page write") << "on_pushButton_DistanceSettingSet_clicked";
-    QTest::newRow("function") << "on_pushButton_SelfCheck_clicked";
-    QTest::newRow("status") << "on_pushButton_GetPrinterStatus_clicked";
-    QTest::newRow("information") << "on_pushButton_getPrinterInfo_clicked";
-    QTest::newRow("console") << "on_pushButton_Send_clicked";
-    QTest::newRow("console file") << "on_pushButton_SendFile_clicked";
-    QTest::newRow("second download") << "on_pushButton_DownloadFL_clicked";
+    QTest::addColumn<int>("row");
+    const QStringList rows{"information query", "status query", "function command",
+                           "set frame",         "whole frame",  "status word",
+                           "console bytes",     "console send", "console file",
+                           "second download",   "provisioning"};
+    for (int i = 0; i < rows.size(); ++i)
+        QTest::newRow(qPrintable(rows.at(i))) << i;
 }
 
-void TestDownloadNet::exchangesRefusedDuringDownload()
+void TestDownloadNet::exchangesRefusedDuringStream()
 {
-    QFETCH(QString, handler);
+    QFETCH(int, row);
     QTemporaryDir dir;
     const QByteArray plain = rawPayload(16 * 1000, 11);
     QVERIFY(writeEncryptedFile(dir.filePath(QStringLiteral("fw.hex")), plain));
-    NetPrinterFixture f;
+    SessionFixture f;
     QVERIFY(f.start());
-    QVERIFY(f.open());
-    MainWindow *window = f.window.get();
-    window->ui->textEdit_Send->setPlainText(QStringLiteral("TEXT"));
-    // Called by hand: their buttons are disabled during a download.
-    bool called = false;
-    connect(workerThread, &WorkerThread::progressUpdated, window, [&] {
-        if (called)
-            return;
-        called = true;
-        WifiCred cred;
-        cred.valid = true;
-        cred.ssid = QStringLiteral("Office");
-        cred.password = QStringLiteral("secret12");
-        if (handler == QLatin1String("onWifiCredReceived"))
-            window->onWifiCredReceived(cred);
-        else
-            QVERIFY(QMetaObject::invokeMethod(window, handler.toLatin1().constData()));
+    FilePages pages(*f.session, *f.host);
+    WifiProvisioning provisioning(*f.session, *f.host);
+    pages.widget<QTextEdit>("textEdit_Send")->setPlainText(QStringLiteral("TEXT"));
+    PrinterSession &s = *f.session;
+    unsigned char out[frame::kQueryOutSize];
+    quint32 word = 0;
+    WifiCred cred;
+    cred.valid = true;
+    cred.ssid = QStringLiteral("Office");
+    cred.password = QStringLiteral("secret12");
+    // Called by hand: the buttons are disabled during a stream. -1: no code to compare.
+    const std::function<int()> attempts[] = {
+        [&] { return s.queryInfo(INFO_PRINT_SPEED, out); },
+        [&] { return s.queryStatus(POWER_FIRMWARE_VERSION, out); },
+        [&] { return s.sendCommand(POWER_SELF_TEST); },
+        [&] { return s.sendSet(INFO_PRINT_SPEED, QByteArray(1, '\1')); },
+        [&] { return s.sendFrame(frame::build(0, POWER_SELF_TEST)); },
+        [&] { return s.readStatusWord(&word); },
+        [&] { return s.writeRaw("TEXT"); },
+        [&] { return QMetaObject::invokeMethod(&pages.console, "on_pushButton_Send_clicked"), -1; },
+        [&] {
+            return QMetaObject::invokeMethod(&pages.console, "on_pushButton_SendFile_clicked"), -1;
+        },
+        [&] { return pages.download.downloadEncryptedFile(false), -1; },
+        [&] { return provisioning.sendCredentials(cred), -1; },
+    };
+    QList<int> codes;
+    connect(&pages.stream, &FileStream::progress, &pages.download, [&] {
+        if (codes.isEmpty())
+            codes << attempts[row]();
     });
     f.recorder->fileToOpen = dir.filePath(QStringLiteral("fw.hex"));
-    QTest::mouseClick(window->ui->pushButton_DownloadFW, Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(!workerThread->isRunning() && !f.recorder->messages.isEmpty(), 20000);
+    pages.click("pushButton_DownloadFW");
+    QTRY_VERIFY_WITH_TIMEOUT(!f.session->busy() && !f.recorder->messages.isEmpty(), 20000);
     QTest::qWait(100);
-    QVERIFY(called);
+    QCOMPARE(codes.size(), 1);
+    if (codes.at(0) != -1)
+        QCOMPARE(codes.at(0), int(RESULT_BUSY));
     QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("等待打印机指示灯停止闪烁")});
+    QCOMPARE(f.recorder->fileCaptions.size(), 1);
     QTRY_COMPARE(f.printer->rawByteCount(), qint64(plain.size()));
     QCOMPARE(f.printer->rawSha256().toHex(), sha256(plain).toHex());
     QVERIFY(f.printer->receivedFrames().isEmpty());
-    QVERIFY(window->ui->pushButton_close->isEnabled() && window->ui->pushButton_Send->isEnabled());
+    QVERIFY(pages.widget("pushButton_Send")->isEnabled());
 }
 
 void TestDownloadNet::pieceRetries_data()
@@ -416,15 +453,14 @@ void TestDownloadNet::pieceRetries()
     const QByteArray content = rawPayload(3 * 850, 5);
     QVERIFY(writePlainFile(path, content));
     WorkerRun run;
-    FakeSender sender(run.worker.get(), results, bytesOut);
-    run.worker->setJob(path, MEDIUM_NETWORK, true);
-    QVERIFY(run.runToEnd());
+    FakeSender sender(&run.worker, results, bytesOut);
+    QVERIFY(run.run(path, MEDIUM_NETWORK, true));
     QCOMPARE(sender.pieces.size(), attempts);
     for (int i = 1; i < attempts && i < 3; ++i)
         QCOMPARE(sender.pieces.at(i), content.mid(850, 850)); // the same piece again
-    QCOMPARE(lastError(*run.errors), error);
-    QCOMPARE(run.finished->size(), error.isEmpty() ? 1 : 0);
-    QCOMPARE(run.progress->size(), progressReports);
+    QCOMPARE(run.error(), error);
+    QCOMPARE(run.completed.size(), error.isEmpty() ? 1 : 0);
+    QCOMPARE(run.progress.size(), progressReports);
     QVERIFY(!QFile::exists(path));
 }
 
@@ -434,12 +470,11 @@ void TestDownloadNet::progressIsTruncated()
     const QString path = dir.filePath(QStringLiteral("fw_decrypted.hex"));
     QVERIFY(writePlainFile(path, rawPayload(12 * 10240, 9)));
     WorkerRun run;
-    FakeSender sender(run.worker.get(), {});
-    run.worker->setJob(path, MEDIUM_USB, true);
-    QVERIFY(run.runToEnd());
+    FakeSender sender(&run.worker, {});
+    QVERIFY(run.run(path, MEDIUM_USB, true));
     QCOMPARE(sender.pieces.size(), 12);
     QList<int> percents;
-    for (const QList<QVariant> &args : *run.progress)
+    for (const QList<QVariant> &args : qAsConst(run.progress))
         percents << args.at(0).toInt();
     QCOMPARE(percents, (QList<int>{8, 16, 25, 33, 41, 50, 58, 66, 75, 83, 91, 100}));
 }
@@ -451,9 +486,8 @@ void TestDownloadNet::networkPiecesKeepThePause()
     const QString path = dir.filePath(QStringLiteral("fw_decrypted.hex"));
     QVERIFY(writePlainFile(path, rawPayload(200 * 850, 8)));
     WorkerRun run;
-    FakeSender sender(run.worker.get(), {});
-    run.worker->setJob(path, MEDIUM_NETWORK, true);
-    QVERIFY(run.runToEnd());
+    FakeSender sender(&run.worker, {});
+    QVERIFY(run.run(path, MEDIUM_NETWORK, true));
     QCOMPARE(sender.times.size(), 200);
     for (int i = 1; i < sender.times.size(); ++i)
         QVERIFY2(sender.times.at(i) - sender.times.at(i - 1) >= 2000000,
@@ -464,38 +498,32 @@ void TestDownloadNet::unreadableFile()
 {
     QTemporaryDir dir;
     WorkerRun run;
-    FakeSender sender(run.worker.get(), {});
-    run.worker->setJob(dir.filePath(QStringLiteral("gone_decrypted.hex")), MEDIUM_USB, true);
-    QVERIFY(run.runToEnd());
+    FakeSender sender(&run.worker, {});
+    QVERIFY(run.run(dir.filePath(QStringLiteral("gone_decrypted.hex")), MEDIUM_USB, true));
     QVERIFY(sender.pieces.isEmpty());
-    QVERIFY2(lastError(*run.errors).startsWith(QString::fromUtf8("打开文件失败：")) &&
-                 lastError(*run.errors).size() > 7,
-             qPrintable(lastError(*run.errors)));
-    QVERIFY(run.finished->isEmpty());
+    QVERIFY2(run.error().startsWith(QString::fromUtf8("打开文件失败：")) && run.error().size() > 7,
+             qPrintable(run.error()));
+    QVERIFY(run.completed.isEmpty());
 }
 
 void TestDownloadNet::onlyDecryptedCopiesAreDeleted_data()
 {
-    QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("decryptedCopy");
-    QTest::addColumn<bool>("deleted");
-    QTest::newRow("copy made for the job") << "a_decrypted.bin" << true << true;
-    QTest::newRow("user's own file with the marker") << "a_decrypted.bin" << false << false;
+    QTest::newRow("copy made for the job") << true;
+    QTest::newRow("user's own file with the marker") << false;
 }
 
 void TestDownloadNet::onlyDecryptedCopiesAreDeleted()
 {
-    QFETCH(QString, name);
     QFETCH(bool, decryptedCopy);
-    QFETCH(bool, deleted);
     QTemporaryDir dir;
-    QVERIFY(writePlainFile(dir.filePath(name), QByteArray("data")));
+    const QString path = dir.filePath(QStringLiteral("a_decrypted.bin"));
+    QVERIFY(writePlainFile(path, QByteArray("data")));
     WorkerRun run;
-    FakeSender sender(run.worker.get(), {});
-    run.worker->setJob(dir.filePath(name), MEDIUM_USB, decryptedCopy);
-    QVERIFY(run.runToEnd());
-    QCOMPARE(run.finished->size(), 1);
-    QCOMPARE(QFile::exists(dir.filePath(name)), !deleted);
+    FakeSender sender(&run.worker, {});
+    QVERIFY(run.run(path, MEDIUM_USB, decryptedCopy));
+    QCOMPARE(run.completed.size(), 1);
+    QCOMPARE(QFile::exists(path), !decryptedCopy);
 }
 
 QTEST_MAIN(TestDownloadNet)

@@ -69,7 +69,6 @@ void TestFunctionPageNet::secondRequestDuringReplyWait_data()
     QTest::newRow("status handler") << "on_pushButton_GetPrinterStatus_clicked";
     QTest::newRow("information handler") << "on_pushButton_getPrinterInfo_clicked";
     QTest::newRow("page read handler") << "on_pushButton_DistanceSettingRead_clicked";
-    QTest::newRow("console handler") << "on_pushButton_Send_clicked";
 }
 
 void TestFunctionPageNet::secondRequestDuringReplyWait()
@@ -79,7 +78,7 @@ void TestFunctionPageNet::secondRequestDuringReplyWait()
     QVERIFY(f.start());
     QVERIFY(f.open());
     Ui::MainWindow *ui = f.window->ui;
-    ui->textEdit_Send->setPlainText(QStringLiteral("TEXT"));
+    f.window->findChild<QTextEdit *>("textEdit_Send")->setPlainText(QStringLiteral("TEXT"));
     f.printer->setStatusWord(0x0A);
     f.printer->setReplyDelayMs(300);
     // Arrives while the status read waits for its reply.
@@ -199,8 +198,10 @@ void TestFunctionPageNet::restartResetsPanelThenReports()
     QVERIFY(f.start());
     QVERIFY(f.open());
     Ui::MainWindow *ui = f.window->ui;
-    ui->progressBar_Update->setValue(40);
-    ui->progressBar_Debug->setValue(60);
+    auto *update = f.window->findChild<QProgressBar *>("progressBar_Update");
+    auto *debug = f.window->findChild<QProgressBar *>("progressBar_Debug");
+    update->setValue(40);
+    debug->setValue(60);
     ui->pushButton_PrintSettingSet->setEnabled(true); // as after a read
     // The panel is already reset when the success message shows.
     bool resetBeforeMessage = false;
@@ -211,8 +212,8 @@ void TestFunctionPageNet::restartResetsPanelThenReports()
     QTest::mouseClick(ui->pushButton_Reboot, Qt::LeftButton);
     QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("处理成功")});
     QVERIFY(resetBeforeMessage);
-    QCOMPARE(ui->progressBar_Update->value(), 0);
-    QCOMPARE(ui->progressBar_Debug->value(), 0);
+    QCOMPARE(update->value(), 0);
+    QCOMPARE(debug->value(), 0);
     // The values read belong to the closed connection: nothing may be written from them.
     QVERIFY(!ui->pushButton_PrintSettingSet->isEnabled());
     QCOMPARE(f.window->findChild<QLabel *>("label_StatusConnection")->text(),
