@@ -1,18 +1,19 @@
 // WiFi provisioning: the window over a fake scan, and the credentials it hands to the
-// simulated printer over TCP.
-#include "download/workerthread.h"
+// simulated printer over TCP through the session.
 #include "filesendhelpers.h"
-#include "netprinterfixture.h"
-
 #include "protocol/frame.h"
 #include "provisioning/distributenet.h"
+#include "provisioning/wifiprovisioning.h"
 #include "provisioning/wifiscan.h"
+#include "sessionfixture.h"
 
 #include <QCheckBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 
 namespace {
@@ -55,6 +56,22 @@ struct LogCapture
     QtMessageHandler previous;
 };
 
+// The provisioning side of a session open to the simulated printer.
+struct ProvisioningFixture : SessionFixture
+{
+    std::unique_ptr<WifiProvisioning> provisioning;
+    std::unique_ptr<QSignalSpy> sent;
+    bool start()
+    {
+        if (!SessionFixture::start())
+            return false;
+        provisioning = std::make_unique<WifiProvisioning>(*session, *host);
+        sent = std::make_unique<QSignalSpy>(provisioning.get(), &WifiProvisioning::credentialsSent);
+        return true;
+    }
+    ~ProvisioningFixture() { provisioning.reset(); }
+};
+
 // Office is connected and listed twice; merged and ordered it leads the list.
 const char kNetworks[] = "*:80:Office\n:90:Cafe\n:40:Office\n:30:Guest\n:20:办公室\n";
 
@@ -73,10 +90,10 @@ private slots:
     void validation();
     void provisioning_data();
     void provisioning();
-    void failedModeChangeKeepsTheWindow();
-    void failedCredentialsStillCloseTheWindow();
-    void printerClosedMeanwhile();
-    void unavailableWhileAFileIsSent();
+    void refused_data();
+    void refused();
+    void unavailableWhileBusy_data();
+    void unavailableWhileBusy();
 
     void rowClickPutsTheBareSsid();
     void manualModeOnAndOff();
@@ -84,7 +101,7 @@ private slots:
 
 private:
     void setScan(const QString &powerBody, const QString &listBody);
-    DistributeNet *openDialog(NetPrinterFixture &f);
+    DistributeNet *openDialog(ProvisioningFixture &f);
     QString m_marker(const char *name) const { return m_dir->filePath(QString::fromLatin1(name)); }
 
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -127,12 +144,12 @@ void TestProvisioningNet::cleanup()
 }
 
 // Opens the printer and the window and waits for the first scan to be shown.
-DistributeNet *TestProvisioningNet::openDialog(NetPrinterFixture &f)
+DistributeNet *TestProvisioningNet::openDialog(ProvisioningFixture &f)
 {
-    if (!f.start() || !f.open())
+    if (!f.start())
         return nullptr;
-    QTest::mouseClick(f.window->ui->pushButton_NetSetup, Qt::LeftButton);
-    DistributeNet *dialog = f.window->m_netSetupDialog;
+    f.provisioning->open();
+    DistributeNet *dialog = f.provisioning->window();
     if (!dialog || !dialog->isVisible())
         return nullptr;
     auto *list = child<QListWidget>(dialog, "listWifi");
@@ -144,11 +161,11 @@ DistributeNet *TestProvisioningNet::openDialog(NetPrinterFixture &f)
 
 void TestProvisioningNet::secondPressKeepsOneWindowWithTheScan()
 {
-    NetPrinterFixture f;
+    ProvisioningFixture f;
     DistributeNet *dialog = openDialog(f);
     QVERIFY(dialog);
-    QTest::mouseClick(f.window->ui->pushButton_NetSetup, Qt::LeftButton);
-    QCOMPARE(f.window->m_netSetupDialog, dialog);
+    f.provisioning->open();
+    QCOMPARE(f.provisioning->window(), dialog);
     QCOMPARE(visibleProvisioningWindows(), QList<DistributeNet *>{dialog});
     QVERIFY(f.recorder->messages.isEmpty());
     QCOMPARE(dialog->windowTitle(), QString::fromUtf8("WIFI配网"));
@@ -169,18 +186,16 @@ void TestProvisioningNet::closingWaitsForTheScan()
     const QString finished = m_marker("finished");
     setScan("echo enabled",
             "touch '" + started + "'\nsleep 1\ntouch '" + finished + "'\necho ':90:Cafe'");
-    NetPrinterFixture f;
+    ProvisioningFixture f;
     QVERIFY(f.start());
-    QVERIFY(f.open());
-    QTest::mouseClick(f.window->ui->pushButton_NetSetup, Qt::LeftButton);
-    QPointer<DistributeNet> dialog = f.window->m_netSetupDialog;
+    f.provisioning->open();
+    QPointer<DistributeNet> dialog = f.provisioning->window();
     QVERIFY(dialog);
     QTRY_VERIFY(QFile::exists(started));
-    f.window->hide();
     QVERIFY(dialog->close());
     QVERIFY(QFile::exists(finished));
-    QVERIFY(!f.window->m_netSetupDialog);
-    QVERIFY(f.window->isVisible());
+    QVERIFY(!f.provisioning->window());
+    QVERIFY(f.host->parent.isVisible()); // the main window comes back
     QVERIFY(visibleProvisioningWindows().isEmpty());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!dialog);
@@ -202,7 +217,7 @@ void TestProvisioningNet::validation()
     QFETCH(bool, manual);
     QFETCH(QString, name);
     QFETCH(QString, text);
-    NetPrinterFixture f;
+    ProvisioningFixture f;
     DistributeNet *dialog = openDialog(f);
     QVERIFY(dialog);
     child<QCheckBox>(dialog, "checkManualMode")->setChecked(manual);
@@ -215,7 +230,7 @@ void TestProvisioningNet::validation()
     QCOMPARE(f.recorder->messages.at(0).text, text);
     QCOMPARE(emitted.count(), 0);
     QCOMPARE(child<QLineEdit>(dialog, "linePassword")->text(), QStringLiteral("kept"));
-    QCOMPARE(f.window->m_netSetupDialog, dialog);
+    QCOMPARE(f.provisioning->window(), dialog);
     QTest::qWait(50);
     QVERIFY(f.printer->receivedFrames().isEmpty());
 }
@@ -264,11 +279,10 @@ void TestProvisioningNet::provisioning()
     QFETCH(QStringList, frames);
     QFETCH(QString, sentName);
     QFETCH(QString, sentPassword);
-    NetPrinterFixture f;
+    ProvisioningFixture f;
     DistributeNet *dialog = openDialog(f);
     QVERIFY(dialog);
-    f.window->savedWifiMode = knownMode;
-    f.window->ui->comboBox_WifiMode->setCurrentIndex(1);
+    f.session->setWifiMode(knownMode);
     if (manual) {
         child<QCheckBox>(dialog, "checkManualMode")->setChecked(true);
         QTest::keyClicks(child<QLineEdit>(dialog, "lineSsidManual"), name);
@@ -278,7 +292,6 @@ void TestProvisioningNet::provisioning()
         clickRow(list, name.isEmpty() || named.isEmpty() ? 1 : list->row(named.first()));
     }
     child<QLineEdit>(dialog, "linePassword")->setText(password);
-    f.window->hide();
     const qint64 before = f.printer->bytesReceived();
 
     {
@@ -295,100 +308,106 @@ void TestProvisioningNet::provisioning()
     QTRY_COMPARE(f.printer->receivedFrames().size(), frames.size());
     qint64 expectedBytes = 0;
     for (int i = 0; i < frames.size(); ++i) {
-        const QByteArray expected = hexBytes(frames.at(i).toLatin1().constData());
+        const QByteArray expected = QByteArray::fromHex(frames.at(i).toLatin1());
         const ReceivedFrame got = f.printer->receivedFrames().at(i);
         QCOMPARE(frame::build(got.frameClass, got.item, got.data), expected);
         expectedBytes += expected.size();
     }
     QCOMPARE(f.printer->bytesReceived() - before, expectedBytes);
 
-    Ui::MainWindow *ui = f.window->ui;
-    QCOMPARE(ui->comboBox_WifiMode->currentIndex(), 0);
-    QCOMPARE(ui->lineEdit_WStaName->text(), sentName);
-    QCOMPARE(ui->lineEdit_WStaPassword->text(), sentPassword);
-    for (QLineEdit *secret :
-         {ui->lineEdit_WStaPassword, ui->lineEdit_WApPassword, ui->lineEdit_SppPin})
-        QCOMPARE(secret->echoMode(), QLineEdit::Password);
-    QCOMPARE(f.window->savedWifiMode, 0);
-    QVERIFY(!f.window->m_netSetupDialog);
+    QCOMPARE(f.sent->size(), 1);
+    const auto cred = f.sent->at(0).at(0).value<WifiCred>();
+    QCOMPARE(cred.ssid, sentName);
+    QCOMPARE(cred.password, sentPassword);
+    QCOMPARE(f.session->wifiMode(), 0);
+    QVERIFY(!f.provisioning->window());
+    QVERIFY(f.host->parent.isVisible());
+    QTRY_COMPARE(f.printer->openConnections(), 0);
 }
 
-void TestProvisioningNet::failedModeChangeKeepsTheWindow()
+void TestProvisioningNet::refused_data()
 {
-    NetPrinterFixture f;
-    DistributeNet *dialog = openDialog(f);
-    QVERIFY(dialog);
-    f.window->savedWifiMode = 1;
-    f.window->savedStaName = QStringLiteral("before");
-    f.window->hide();
-    f.printer->setRefuseMode(RefuseMode::NotListening);
-    QTest::mouseClick(child<QPushButton>(dialog, "btnSetNet"), Qt::LeftButton);
-    QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("网络通讯出错，请重试")});
-    QCOMPARE(f.window->m_netSetupDialog, dialog);
-    QVERIFY(dialog->isVisible());
-    QVERIFY(!f.window->isVisible());
-    QCOMPARE(f.window->savedWifiMode, 1);
-    QCOMPARE(f.window->savedStaName, QStringLiteral("before"));
+    QTest::addColumn<int>("knownMode");
+    QTest::addColumn<bool>("open");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("windowStays");
+    const QString networkError = QString::fromUtf8("网络通讯出错，请重试");
+    // A refused mode change keeps the window for another try; refused credentials
+    // close it all the same.
+    QTest::newRow("mode change fails") << 1 << true << networkError << true;
+    QTest::newRow("credentials fail") << 0 << true << networkError << false;
+    QTest::newRow("printer closed meanwhile")
+        << 0 << false << QString::fromUtf8("请先打开设备") << true;
 }
 
-void TestProvisioningNet::failedCredentialsStillCloseTheWindow()
+void TestProvisioningNet::refused()
 {
-    NetPrinterFixture f;
+    QFETCH(int, knownMode);
+    QFETCH(bool, open);
+    QFETCH(QString, text);
+    QFETCH(bool, windowStays);
+    ProvisioningFixture f;
     DistributeNet *dialog = openDialog(f);
     QVERIFY(dialog);
-    f.window->savedWifiMode = 0;
-    f.window->savedStaName = QStringLiteral("before");
-    f.printer->setRefuseMode(RefuseMode::NotListening);
+    f.session->setWifiMode(knownMode);
+    f.host->open = open;
+    if (open)
+        f.printer->setRefuseMode(RefuseMode::NotListening);
     QTest::mouseClick(child<QPushButton>(dialog, "btnSetNet"), Qt::LeftButton);
-    QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("网络通讯出错，请重试")});
-    QVERIFY(!f.window->m_netSetupDialog);
-    QVERIFY(f.window->isVisible());
-    QCOMPARE(f.window->savedStaName, QStringLiteral("before"));
-    QCOMPARE(f.window->ui->lineEdit_WStaName->text(), QStringLiteral("Office"));
-}
-
-void TestProvisioningNet::printerClosedMeanwhile()
-{
-    NetPrinterFixture f;
-    DistributeNet *dialog = openDialog(f);
-    QVERIFY(dialog);
-    QTest::mouseClick(f.window->ui->pushButton_close, Qt::LeftButton);
-    QVERIFY(!f.window->isDeviceOpen());
-    f.recorder->clear();
-    QTest::mouseClick(child<QPushButton>(dialog, "btnSetNet"), Qt::LeftButton);
-    QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("请先打开设备")});
-    QCOMPARE(f.window->m_netSetupDialog, dialog);
+    QCOMPARE(f.recorder->texts(), QStringList{text});
+    QCOMPARE(f.provisioning->window() == dialog, windowStays);
+    QCOMPARE(dialog->isVisible(), windowStays);
+    QCOMPARE(f.host->parent.isVisible(), !windowStays);
+    QCOMPARE(f.sent->size(), 0);
+    QCOMPARE(f.session->wifiMode(), knownMode);
     QTest::qWait(50);
     QVERIFY(f.printer->receivedFrames().isEmpty());
 }
 
-void TestProvisioningNet::unavailableWhileAFileIsSent()
+void TestProvisioningNet::unavailableWhileBusy_data()
 {
+    QTest::addColumn<bool>("stream"); // a console file is sent, else an exchange holds
+    QTest::newRow("file sent") << true;
+    QTest::newRow("printer held") << false;
+}
+
+void TestProvisioningNet::unavailableWhileBusy()
+{
+    QFETCH(bool, stream);
     const QByteArray content = rawPayload(16 * 850, 4);
     QVERIFY(writePlainFile(m_marker("file.bin"), content));
-    NetPrinterFixture f;
+    ProvisioningFixture f;
     DistributeNet *dialog = openDialog(f);
     QVERIFY(dialog);
-    bool enabledDuringSend = true;
-    connect(workerThread, &WorkerThread::progressUpdated, dialog, [&] {
-        enabledDuringSend = enabledDuringSend && dialog->isEnabled();
+    FilePages pages(*f.session, *f.host);
+    bool enabledWhileBusy = true;
+    const auto tryIt = [&] {
+        enabledWhileBusy = enabledWhileBusy && dialog->isEnabled();
         QTest::mouseClick(child<QPushButton>(dialog, "btnSetNet"), Qt::LeftButton);
-    });
-    f.recorder->fileToOpen = m_marker("file.bin");
-    QTest::mouseClick(f.window->ui->pushButton_SendFile, Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(!workerThread->isRunning() && !f.recorder->messages.isEmpty(), 20000);
-    QVERIFY(!enabledDuringSend);
-    QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("下载成功")});
-    QTRY_COMPARE(f.printer->rawByteCount(), qint64(content.size()));
+    };
+    if (stream) {
+        connect(&pages.stream, &FileStream::progress, dialog, tryIt);
+        f.recorder->fileToOpen = m_marker("file.bin");
+        pages.click("pushButton_SendFile");
+        QTRY_VERIFY_WITH_TIMEOUT(!f.session->busy() && !f.recorder->messages.isEmpty(), 20000);
+        QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("下载成功")});
+        QTRY_COMPARE(f.printer->rawByteCount(), qint64(content.size()));
+    } else {
+        const PrinterSession::Hold hold(*f.session);
+        QVERIFY(hold.held());
+        tryIt();
+        QVERIFY(f.recorder->messages.isEmpty());
+    }
+    QVERIFY(!enabledWhileBusy);
+    QTest::qWait(50);
     QVERIFY(f.printer->receivedFrames().isEmpty());
-    QCOMPARE(f.window->m_netSetupDialog, dialog);
+    QCOMPARE(f.provisioning->window(), dialog);
     QVERIFY(dialog->isEnabled());
-    debugMode = false;
 }
 
 void TestProvisioningNet::rowClickPutsTheBareSsid()
 {
-    NetPrinterFixture f;
+    ProvisioningFixture f;
     DistributeNet *dialog = openDialog(f);
     QVERIFY(dialog);
     auto *list = child<QListWidget>(dialog, "listWifi");
@@ -411,7 +430,7 @@ void TestProvisioningNet::rowClickPutsTheBareSsid()
 
 void TestProvisioningNet::manualModeOnAndOff()
 {
-    NetPrinterFixture f;
+    ProvisioningFixture f;
     DistributeNet *dialog = openDialog(f);
     QVERIFY(dialog);
     auto *list = child<QListWidget>(dialog, "listWifi");
@@ -448,11 +467,10 @@ void TestProvisioningNet::manualNameSurvivesARunningScan()
 {
     const QString networks = m_dir->filePath("networks");
     setScan("echo enabled", "sleep 1\ncat '" + networks + "'");
-    NetPrinterFixture f;
+    ProvisioningFixture f;
     QVERIFY(f.start());
-    QVERIFY(f.open());
-    QTest::mouseClick(f.window->ui->pushButton_NetSetup, Qt::LeftButton);
-    DistributeNet *dialog = f.window->m_netSetupDialog;
+    f.provisioning->open();
+    DistributeNet *dialog = f.provisioning->window();
     QVERIFY(dialog);
     auto *refresh = child<QPushButton>(dialog, "btnRefresh");
     auto *list = child<QListWidget>(dialog, "listWifi");
