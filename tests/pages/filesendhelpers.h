@@ -13,7 +13,6 @@
 #include <QRegularExpression>
 #include <QString>
 #include <QTextBrowser>
-#include <QtTest>
 #include <openssl/evp.h>
 
 // Plain file content that the simulated printer takes as raw data only: no byte is
@@ -77,10 +76,7 @@ struct FilePages
                 return w;
         return nullptr;
     }
-    void click(const char *name) const
-    {
-        QTest::mouseClick(widget<QAbstractButton>(name), Qt::LeftButton);
-    }
+    void click(const char *name) const { widget<QAbstractButton>(name)->click(); }
     // The message area's lines without their time stamps.
     QStringList lines() const
     {

@@ -3,6 +3,7 @@
 #include "filesendhelpers.h"
 #include "sessionfixture.h"
 
+#include <QtTest>
 #include <QRadioButton>
 #include <QTextEdit>
 

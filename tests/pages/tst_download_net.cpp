@@ -7,6 +7,7 @@
 #include "provisioning/wifiprovisioning.h"
 #include "sessionfixture.h"
 
+#include <QtTest>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>

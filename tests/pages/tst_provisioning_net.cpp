@@ -7,6 +7,7 @@
 #include "provisioning/wifiscan.h"
 #include "sessionfixture.h"
 
+#include <QtTest>
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
