@@ -29,8 +29,6 @@ void TestConsoleNet::sendAndShow_data()
     QTest::addColumn<QStringList>("lines"); // the message area, without time stamps
     QTest::newRow("hex 1B 40") << true << false << false << "1B 40" << QByteArray::fromHex("1B 40")
                                << QStringList{"SEND->1B 40"};
-    QTest::newRow("hex lower case") << true << false << false << "0a ff"
-                                    << QByteArray::fromHex("0A FF") << QStringList{"SEND->0A FF"};
     QTest::newRow("text, line break as CR LF")
         << false << false << false << "A\nB" << QByteArray::fromHex("41 0D 0A 42")
         << QStringList{"SEND->A", "B"};
@@ -94,11 +92,7 @@ void TestConsoleNet::refusedSendsNothing_data()
     QTest::addColumn<QString>("text");
     const QString error = QString::fromUtf8("错误");
     const QString invalid = QString::fromUtf8("此十六进制字符串格式无效。");
-    QTest::newRow("two blanks") << "1B  40" << true << true << error << invalid;
-    QTest::newRow("two lines") << "1B 40\n1B 40" << true << true << error << invalid;
     QTest::newRow("odd digit") << "1B 4" << true << true << error << invalid;
-    QTest::newRow("not hex") << "1B ZZ" << true << true << error << invalid;
-    QTest::newRow("empty") << "" << true << true << error << invalid;
     QTest::newRow("printer not open") << "1B 40" << false << true << QString::fromUtf8("设置工具")
                                       << QString::fromUtf8("设备未打开!");
     QTest::newRow("printer not listening")
@@ -143,6 +137,7 @@ void TestConsoleNet::hexToggle_data()
     QTest::addColumn<QStringList>("steps");
     QTest::newRow("line break becomes CR LF")
         << QStringList{"A\nB", "41 0D 0A 42", "41 0D 0A 42", "A\nB"};
+    QTest::newRow("lower case typed") << QStringList{"AB", "41 42", "61 62", "ab"};
     QTest::newRow("edited hex") << QStringList{"AB", "41 42", "43 44", "CD"};
     QTest::newRow("stops at NUL") << QStringList{"A", "41", "41 00 42", "A"};
     QTest::newRow("odd length") << QStringList{"A", "41", "41 4",

@@ -92,13 +92,9 @@ private slots:
     void exchangesRefusedDuringStream_data();
     void exchangesRefusedDuringStream();
 
-    void pieceRetries_data();
-    void pieceRetries();
-    void progressIsTruncated();
+    void workerJob_data();
+    void workerJob();
     void networkPiecesKeepThePause();
-    void unreadableFile();
-    void onlyDecryptedCopiesAreDeleted_data();
-    void onlyDecryptedCopiesAreDeleted();
 };
 
 void TestDownloadNet::streamOverTcp_data()
@@ -222,7 +218,10 @@ void TestDownloadNet::nothingSent_data()
                                     << "" << true << "" << qint64(0);
     QTest::newRow("console, no file chosen") << "console"
                                              << "" << true << "" << qint64(0);
-    QTest::newRow("unreadable source")
+    QTest::newRow("missing source")
+        << "firmware"
+        << "none.hex" << true << QString::fromUtf8("无法读取所选文件：") << qint64(0);
+    QTest::newRow("folder as source")
         << "firmware"
         << "folder.hex" << true << QString::fromUtf8("无法读取所选文件：") << qint64(0);
     // Readable, in a folder where nobody, not even root, can create a file.
@@ -424,60 +423,71 @@ void TestDownloadNet::exchangesRefusedDuringStream()
     QVERIFY(pages.widget("pushButton_Send")->isEnabled());
 }
 
-void TestDownloadNet::pieceRetries_data()
+void TestDownloadNet::workerJob_data()
 {
-    QTest::addColumn<QList<int>>("results");
-    QTest::addColumn<QList<int>>("bytesOut");
-    QTest::addColumn<int>("attempts");
-    QTest::addColumn<QString>("error");
-    QTest::addColumn<int>("progressReports");
-    // Three pieces of 850 bytes; the script answers the attempts in order. A piece
-    // is sent again only when none of it left.
+    QTest::addColumn<int>("medium");
+    QTest::addColumn<int>("pieces"); // of the medium's size; -1: no file at all
+    QTest::addColumn<bool>("decryptedCopy");
+    QTest::addColumn<QList<int>>("results");         // scripted answers to the attempts
+    QTest::addColumn<QList<int>>("bytesOut");        // bytes that left with a failed attempt
+    QTest::addColumn<QList<int>>("attemptedPieces"); // index of the piece of each attempt
+    QTest::addColumn<QList<int>>("percents");
+    QTest::addColumn<QString>("error"); // what it starts with
+    const int net = MEDIUM_NETWORK;
+    const int usb = MEDIUM_USB;
     const QString failed = QString::fromUtf8("向打印机发送数据失败。");
+    // A piece is sent again only when none of it left, at most three times.
     QTest::newRow("second piece fails twice")
-        << QList<int>{0, 6, 6, 0} << QList<int>{} << 5 << QString() << 3;
+        << net << 3 << true << QList<int>{0, 6, 6, 0} << QList<int>{} << QList<int>{0, 1, 1, 1, 2}
+        << QList<int>{33, 66, 100} << QString();
     QTest::newRow("second piece fails three times")
-        << QList<int>{0, 6, 4, 1} << QList<int>{} << 4 << failed << 1;
+        << net << 3 << true << QList<int>{0, 6, 4, 1} << QList<int>{} << QList<int>{0, 1, 1, 1}
+        << QList<int>{33} << failed;
     QTest::newRow("second piece partly out")
-        << QList<int>{0, 4} << QList<int>{0, 512} << 2 << failed << 1;
+        << net << 3 << true << QList<int>{0, 4} << QList<int>{0, 512} << QList<int>{0, 1}
+        << QList<int>{33} << failed;
+    QTest::newRow("progress truncated, USB pieces")
+        << usb << 12 << true << QList<int>{} << QList<int>{}
+        << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}
+        << QList<int>{8, 16, 25, 33, 41, 50, 58, 66, 75, 83, 91, 100} << QString();
+    QTest::newRow("unreadable file")
+        << usb << -1 << true << QList<int>{} << QList<int>{} << QList<int>{} << QList<int>{}
+        << QString::fromUtf8("打开文件失败：");
+    QTest::newRow("user's own file with the marker is kept")
+        << usb << 1 << false << QList<int>{} << QList<int>{} << QList<int>{0} << QList<int>{100}
+        << QString();
 }
 
-void TestDownloadNet::pieceRetries()
+void TestDownloadNet::workerJob()
 {
+    QFETCH(int, medium);
+    QFETCH(int, pieces);
+    QFETCH(bool, decryptedCopy);
     QFETCH(QList<int>, results);
     QFETCH(QList<int>, bytesOut);
-    QFETCH(int, attempts);
+    QFETCH(QList<int>, attemptedPieces);
+    QFETCH(QList<int>, percents);
     QFETCH(QString, error);
-    QFETCH(int, progressReports);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("fw_decrypted.hex"));
-    const QByteArray content = rawPayload(3 * 850, 5);
-    QVERIFY(writePlainFile(path, content));
+    const int size = WorkerThread::chunkSizeFor(medium);
+    const QByteArray content = rawPayload(qMax(pieces, 0) * size, 5);
+    if (pieces >= 0)
+        QVERIFY(writePlainFile(path, content));
     WorkerRun run;
     FakeSender sender(&run.worker, results, bytesOut);
-    QVERIFY(run.run(path, MEDIUM_NETWORK, true));
-    QCOMPARE(sender.pieces.size(), attempts);
-    for (int i = 1; i < attempts && i < 3; ++i)
-        QCOMPARE(sender.pieces.at(i), content.mid(850, 850)); // the same piece again
-    QCOMPARE(run.error(), error);
-    QCOMPARE(run.completed.size(), error.isEmpty() ? 1 : 0);
-    QCOMPARE(run.progress.size(), progressReports);
-    QVERIFY(!QFile::exists(path));
-}
-
-void TestDownloadNet::progressIsTruncated()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("fw_decrypted.hex"));
-    QVERIFY(writePlainFile(path, rawPayload(12 * 10240, 9)));
-    WorkerRun run;
-    FakeSender sender(&run.worker, {});
-    QVERIFY(run.run(path, MEDIUM_USB, true));
-    QCOMPARE(sender.pieces.size(), 12);
-    QList<int> percents;
+    QVERIFY(run.run(path, medium, decryptedCopy));
+    QCOMPARE(sender.pieces.size(), attemptedPieces.size());
+    for (int i = 0; i < attemptedPieces.size(); ++i)
+        QCOMPARE(sender.pieces.at(i), content.mid(attemptedPieces.at(i) * size, size));
+    QList<int> reported;
     for (const QList<QVariant> &args : qAsConst(run.progress))
-        percents << args.at(0).toInt();
-    QCOMPARE(percents, (QList<int>{8, 16, 25, 33, 41, 50, 58, 66, 75, 83, 91, 100}));
+        reported << args.at(0).toInt();
+    QCOMPARE(reported, percents);
+    QVERIFY2(run.error().startsWith(error) && run.error().isEmpty() == error.isEmpty(),
+             qPrintable(run.error()));
+    QCOMPARE(run.completed.size(), error.isEmpty() ? 1 : 0);
+    QCOMPARE(QFile::exists(path), !decryptedCopy);
 }
 
 void TestDownloadNet::networkPiecesKeepThePause()
@@ -493,38 +503,6 @@ void TestDownloadNet::networkPiecesKeepThePause()
     for (int i = 1; i < sender.times.size(); ++i)
         QVERIFY2(sender.times.at(i) - sender.times.at(i - 1) >= 2000000,
                  qPrintable(QString::number(sender.times.at(i) - sender.times.at(i - 1))));
-}
-
-void TestDownloadNet::unreadableFile()
-{
-    QTemporaryDir dir;
-    WorkerRun run;
-    FakeSender sender(&run.worker, {});
-    QVERIFY(run.run(dir.filePath(QStringLiteral("gone_decrypted.hex")), MEDIUM_USB, true));
-    QVERIFY(sender.pieces.isEmpty());
-    QVERIFY2(run.error().startsWith(QString::fromUtf8("打开文件失败：")) && run.error().size() > 7,
-             qPrintable(run.error()));
-    QVERIFY(run.completed.isEmpty());
-}
-
-void TestDownloadNet::onlyDecryptedCopiesAreDeleted_data()
-{
-    QTest::addColumn<bool>("decryptedCopy");
-    QTest::newRow("copy made for the job") << true;
-    QTest::newRow("user's own file with the marker") << false;
-}
-
-void TestDownloadNet::onlyDecryptedCopiesAreDeleted()
-{
-    QFETCH(bool, decryptedCopy);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("a_decrypted.bin"));
-    QVERIFY(writePlainFile(path, QByteArray("data")));
-    WorkerRun run;
-    FakeSender sender(&run.worker, {});
-    QVERIFY(run.run(path, MEDIUM_USB, decryptedCopy));
-    QCOMPARE(run.completed.size(), 1);
-    QCOMPARE(QFile::exists(path), !decryptedCopy);
 }
 
 QTEST_MAIN(TestDownloadNet)
