@@ -87,8 +87,6 @@ private slots:
 
     void secondPressKeepsOneWindowWithTheScan();
     void closingWaitsForTheScan();
-    void validation_data();
-    void validation();
     void provisioning_data();
     void provisioning();
     void refused_data();
@@ -202,40 +200,6 @@ void TestProvisioningNet::closingWaitsForTheScan()
     QVERIFY(!dialog);
 }
 
-void TestProvisioningNet::validation_data()
-{
-    QTest::addColumn<bool>("manual");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("manual, spaces")
-        << true << QStringLiteral("   ") << QString::fromUtf8("请输入WiFi名称");
-    QTest::newRow("list, nothing chosen")
-        << false << QString() << QString::fromUtf8("请选择一个WiFi");
-}
-
-void TestProvisioningNet::validation()
-{
-    QFETCH(bool, manual);
-    QFETCH(QString, name);
-    QFETCH(QString, text);
-    ProvisioningFixture f;
-    DistributeNet *dialog = openDialog(f);
-    QVERIFY(dialog);
-    child<QCheckBox>(dialog, "checkManualMode")->setChecked(manual);
-    child<QLineEdit>(dialog, "lineSsidManual")->setText(name);
-    child<QLineEdit>(dialog, "linePassword")->setText(QStringLiteral("kept"));
-    QSignalSpy emitted(dialog, &DistributeNet::wifiCredReady);
-    QTest::mouseClick(child<QPushButton>(dialog, "btnSetNet"), Qt::LeftButton);
-    QCOMPARE(f.recorder->messages.size(), 1);
-    QCOMPARE(f.recorder->messages.at(0).title, QString::fromUtf8("WIFI配网"));
-    QCOMPARE(f.recorder->messages.at(0).text, text);
-    QCOMPARE(emitted.count(), 0);
-    QCOMPARE(child<QLineEdit>(dialog, "linePassword")->text(), QStringLiteral("kept"));
-    QCOMPARE(f.provisioning->window(), dialog);
-    QTest::qWait(50);
-    QVERIFY(f.printer->receivedFrames().isEmpty());
-}
-
 void TestProvisioningNet::provisioning_data()
 {
     QTest::addColumn<int>("knownMode"); // -1 not read yet, 0 station, 1 access point
@@ -243,32 +207,26 @@ void TestProvisioningNet::provisioning_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("password");
     QTest::addColumn<QStringList>("frames");
-    QTest::addColumn<QString>("sentName");
-    QTest::addColumn<QString>("sentPassword");
     const QString mode = QStringLiteral("1BFFFE 01 30 01 01 1BFEFF");
     QTest::newRow("station already: credentials only")
-        << 0 << false << QString() << QStringLiteral("pass word")
-        << QStringList{"1BFFFE 01 26 0F 43616665 00 7061737320776F7264 00 1BFEFF"}
-        << QStringLiteral("Cafe") << QStringLiteral("pass word");
+        << 0 << false << "Cafe"
+        << "pass word" << QStringList{"1BFFFE 01 26 0F 43616665 00 7061737320776F7264 00 1BFEFF"};
     QTest::newRow("access point: mode first")
-        << 1 << false << QString() << QStringLiteral("12345678")
-        << QStringList{mode, "1BFFFE 01 26 0E 43616665 00 3132333435363738 00 1BFEFF"}
-        << QStringLiteral("Cafe") << QStringLiteral("12345678");
+        << 1 << false << "Cafe"
+        << "12345678"
+        << QStringList{mode, "1BFFFE 01 26 0E 43616665 00 3132333435363738 00 1BFEFF"};
     QTest::newRow("mode never read: mode first")
-        << -1 << false << QString() << QStringLiteral("pw")
-        << QStringList{mode, "1BFFFE 01 26 08 43616665 00 7077 00 1BFEFF"} << QStringLiteral("Cafe")
-        << QStringLiteral("pw");
+        << -1 << false << "Cafe"
+        << "pw" << QStringList{mode, "1BFFFE 01 26 08 43616665 00 7077 00 1BFEFF"};
     QTest::newRow("manual name and password exact, spaces at both ends")
         << 0 << true << QStringLiteral(" My Net ") << QStringLiteral(" pw ")
-        << QStringList{"1BFFFE 01 26 0E 204D79204E657420 00 20707720 00 1BFEFF"}
-        << QStringLiteral(" My Net ") << QStringLiteral(" pw ");
+        << QStringList{"1BFFFE 01 26 0E 204D79204E657420 00 20707720 00 1BFEFF"};
     const QString office = QString::fromUtf8("办公室");
     QTest::newRow("Chinese name from the list")
         << 0 << false << office << QStringLiteral("pw")
         << QStringList{QStringLiteral("1BFFFE 01 26 %1 %2 00 7077 00 1BFEFF")
                            .arg(office.toLocal8Bit().size() + 4, 2, 16, QLatin1Char('0'))
-                           .arg(QString::fromLatin1(office.toLocal8Bit().toHex()))}
-        << office << QStringLiteral("pw");
+                           .arg(QString::fromLatin1(office.toLocal8Bit().toHex()))};
 }
 
 void TestProvisioningNet::provisioning()
@@ -278,8 +236,6 @@ void TestProvisioningNet::provisioning()
     QFETCH(QString, name);
     QFETCH(QString, password);
     QFETCH(QStringList, frames);
-    QFETCH(QString, sentName);
-    QFETCH(QString, sentPassword);
     ProvisioningFixture f;
     DistributeNet *dialog = openDialog(f);
     QVERIFY(dialog);
@@ -289,8 +245,7 @@ void TestProvisioningNet::provisioning()
         QTest::keyClicks(child<QLineEdit>(dialog, "lineSsidManual"), name);
     } else {
         auto *list = child<QListWidget>(dialog, "listWifi");
-        const auto named = list->findItems(name, Qt::MatchExactly);
-        clickRow(list, name.isEmpty() || named.isEmpty() ? 1 : list->row(named.first()));
+        clickRow(list, list->row(list->findItems(name, Qt::MatchExactly).value(0)));
     }
     child<QLineEdit>(dialog, "linePassword")->setText(password);
     const qint64 before = f.printer->bytesReceived();
@@ -318,8 +273,8 @@ void TestProvisioningNet::provisioning()
 
     QCOMPARE(f.sent->size(), 1);
     const auto cred = f.sent->at(0).at(0).value<WifiCred>();
-    QCOMPARE(cred.ssid, sentName);
-    QCOMPARE(cred.password, sentPassword);
+    QCOMPARE(cred.ssid, name);
+    QCOMPARE(cred.password, password);
     QCOMPARE(f.session->wifiMode(), 0);
     QVERIFY(!f.provisioning->window());
     QVERIFY(f.host->parent.isVisible());
@@ -329,33 +284,50 @@ void TestProvisioningNet::provisioning()
 void TestProvisioningNet::refused_data()
 {
     QTest::addColumn<int>("knownMode");
-    QTest::addColumn<bool>("open");
+    QTest::addColumn<int>("state");    // 0 not listening, 1 printer closed meanwhile, 2 fine
+    QTest::addColumn<int>("manual");   // -1 a network from the list, else the box's state
+    QTest::addColumn<QString>("name"); // typed
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("windowStays");
     const QString networkError = QString::fromUtf8("网络通讯出错，请重试");
     // A refused mode change keeps the window for another try; refused credentials
     // close it all the same.
-    QTest::newRow("mode change fails") << 1 << true << networkError << true;
-    QTest::newRow("credentials fail") << 0 << true << networkError << false;
+    QTest::newRow("mode change fails") << 1 << 0 << -1 << "" << networkError << true;
+    QTest::newRow("credentials fail") << 0 << 0 << -1 << "" << networkError << false;
     QTest::newRow("printer closed meanwhile")
-        << 0 << false << QString::fromUtf8("请先打开设备") << true;
+        << 0 << 1 << -1 << "" << QString::fromUtf8("请先打开设备") << true;
+    QTest::newRow("manual name, spaces only")
+        << 0 << 2 << 1 << "   " << QString::fromUtf8("请输入WiFi名称") << true;
+    QTest::newRow("nothing chosen from the list")
+        << 0 << 2 << 0 << "" << QString::fromUtf8("请选择一个WiFi") << true;
 }
 
 void TestProvisioningNet::refused()
 {
     QFETCH(int, knownMode);
-    QFETCH(bool, open);
+    QFETCH(int, state);
+    QFETCH(int, manual);
+    QFETCH(QString, name);
     QFETCH(QString, text);
     QFETCH(bool, windowStays);
     ProvisioningFixture f;
     DistributeNet *dialog = openDialog(f);
     QVERIFY(dialog);
     f.session->setWifiMode(knownMode);
-    f.host->open = open;
-    if (open)
+    f.host->open = state != 1;
+    if (state == 0)
         f.printer->setRefuseMode(RefuseMode::NotListening);
+    if (manual >= 0) {
+        child<QCheckBox>(dialog, "checkManualMode")->setChecked(manual);
+        child<QLineEdit>(dialog, "lineSsidManual")->setText(name);
+    }
+    child<QLineEdit>(dialog, "linePassword")->setText(QStringLiteral("kept"));
     QTest::mouseClick(child<QPushButton>(dialog, "btnSetNet"), Qt::LeftButton);
     QCOMPARE(f.recorder->texts(), QStringList{text});
+    if (state == 2)
+        QCOMPARE(f.recorder->messages.at(0).title, QString::fromUtf8("WIFI配网"));
+    if (windowStays)
+        QCOMPARE(child<QLineEdit>(dialog, "linePassword")->text(), QStringLiteral("kept"));
     QCOMPARE(f.provisioning->window() == dialog, windowStays);
     QCOMPARE(dialog->isVisible(), windowStays);
     QCOMPARE(f.host->parent.isVisible(), !windowStays);
