@@ -27,7 +27,6 @@ private slots:
     void consoleSend();
     void fileGoesInUsbPieces_data();
     void fileGoesInUsbPieces();
-    void stopEndsAStalledDownload();
 
 private:
     void setButtonWriteMs(int ms);
@@ -129,58 +128,55 @@ void TestConsoleUsb::consoleSend()
 
 void TestConsoleUsb::fileGoesInUsbPieces_data()
 {
+    QTest::addColumn<bool>("download"); // an encrypted firmware, else a console file
     QTest::addColumn<int>("acceptLimit");
+    QTest::addColumn<int>("writeMs");     // how long a stalled transfer waits
+    QTest::addColumn<int>("stopAfterMs"); // -1: no stop
+    QTest::addColumn<QString>("text");    // the final message; none when empty
     // The printer takes this many bytes, stalls until that transfer times out, then
     // takes everything again: the piece it took part of is never sent again.
-    QTest::newRow("whole file") << -1;
-    QTest::newRow("piece partly taken") << 15000;
+    QTest::newRow("whole file") << false << -1 << 1000 << -1 << QString::fromUtf8("下载成功");
+    QTest::newRow("piece partly taken")
+        << false << 15000 << 1000 << -1 << QString::fromUtf8("向打印机发送数据失败。");
+    // A stall that would last a minute: a stop (the window closing) ends the download
+    // at once and removes the plain copy.
+    QTest::newRow("stalled download stopped") << true << 15000 << 60000 << 400 << QString();
 }
 
 void TestConsoleUsb::fileGoesInUsbPieces()
 {
+    QFETCH(bool, download);
     QFETCH(int, acceptLimit);
-    setButtonWriteMs(1000);
+    QFETCH(int, writeMs);
+    QFETCH(int, stopAfterMs);
+    QFETCH(QString, text);
+    setButtonWriteMs(writeMs);
     printer->setAcceptLimit(acceptLimit);
     QTemporaryDir dir;
     const QByteArray content = rawPayload(25000, 4);
-    QVERIFY(writePlainFile(dir.filePath(QStringLiteral("job.prn")), content));
-    recorder->fileToOpen = dir.filePath(QStringLiteral("job.prn"));
-    pages->click("pushButton_SendFile");
-    QCOMPARE(pages->lines(), QStringList{QString::fromUtf8("发送文件 job.prn，25000 字节")});
-    QTRY_COMPARE_WITH_TIMEOUT(recorder->messages.size(), 1, 20000);
+    const QString path = dir.filePath(QStringLiteral("job.hex"));
+    QVERIFY(download ? writeEncryptedFile(path, content.left(24992) /* whole blocks */)
+                     : writePlainFile(path, content));
+    recorder->fileToOpen = path;
+    if (stopAfterMs >= 0)
+        QTimer::singleShot(stopAfterMs, &pages->stream, [this] { pages->stream.requestStop(); });
+    pages->click(download ? "pushButton_DownloadFW" : "pushButton_SendFile");
+    QTRY_VERIFY_WITH_TIMEOUT(!session->busy(), 20000);
+    QTRY_COMPARE(recorder->texts(), text.isEmpty() ? QStringList() : QStringList{text});
+    QCOMPARE(printer->openTransfers(), 0);
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("job_decrypted.hex"))));
     if (acceptLimit >= 0) {
-        QCOMPARE(recorder->texts(), QStringList{QString::fromUtf8("向打印机发送数据失败。")});
-        QCOMPARE(printer->writes().join(), content.left(acceptLimit));
+        const QByteArray taken = printer->writes().join();
+        QVERIFY(stopAfterMs >= 0 ? content.startsWith(taken) : taken == content.left(acceptLimit));
         return;
     }
-    QCOMPARE(recorder->texts(), QStringList{QString::fromUtf8("下载成功")});
+    QCOMPARE(pages->lines(), QStringList{QString::fromUtf8("发送文件 job.hex，25000 字节")});
     QList<int> sizes;
     for (const QByteArray &w : printer->writes())
         sizes << w.size();
     QCOMPARE(sizes, (QList<int>{10240, 10240, 4520}));
     QCOMPARE(printer->writes().join(), content);
     QCOMPARE(pages->widget<QProgressBar>("progressBar_Debug")->value(), 100);
-}
-
-void TestConsoleUsb::stopEndsAStalledDownload()
-{
-    // The printer stops taking data in the second piece and would wait out a whole
-    // minute; a stop (the window closing) ends the download at once and removes the
-    // plain copy.
-    setButtonWriteMs(60000);
-    printer->setAcceptLimit(15000);
-    QTemporaryDir dir;
-    const QByteArray plain = rawPayload(32000, 6);
-    QVERIFY(writeEncryptedFile(dir.filePath(QStringLiteral("fw.hex")), plain));
-    recorder->fileToOpen = dir.filePath(QStringLiteral("fw.hex"));
-    QTimer::singleShot(400, &pages->stream, [this] { pages->stream.requestStop(); });
-    pages->click("pushButton_DownloadFW");
-    QTRY_VERIFY_WITH_TIMEOUT(!pages->stream.running(), 5000);
-    QTRY_VERIFY(!session->busy());
-    QCOMPARE(printer->openTransfers(), 0);
-    QVERIFY(plain.startsWith(printer->writes().join()));
-    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("fw_decrypted.hex"))));
-    QVERIFY(recorder->messages.isEmpty());
 }
 
 int main(int argc, char **argv)
