@@ -70,7 +70,6 @@ struct ProvisioningFixture : SessionFixture
         sent = std::make_unique<QSignalSpy>(provisioning.get(), &WifiProvisioning::credentialsSent);
         return true;
     }
-    ~ProvisioningFixture() { provisioning.reset(); }
 };
 
 // Office is connected and listed twice; merged and ordered it leads the list.
@@ -94,8 +93,7 @@ private slots:
     void unavailableWhileBusy_data();
     void unavailableWhileBusy();
 
-    void rowClickPutsTheBareSsid();
-    void manualModeOnAndOff();
+    void choosingANetwork();
     void manualNameSurvivesARunningScan();
 
 private:
@@ -378,7 +376,7 @@ void TestProvisioningNet::unavailableWhileBusy()
     QVERIFY(dialog->isEnabled());
 }
 
-void TestProvisioningNet::rowClickPutsTheBareSsid()
+void TestProvisioningNet::choosingANetwork()
 {
     ProvisioningFixture f;
     DistributeNet *dialog = openDialog(f);
@@ -393,22 +391,15 @@ void TestProvisioningNet::rowClickPutsTheBareSsid()
     QCOMPARE(name->text(), QStringLiteral("Office"));
     QCOMPARE(password->text(), QString());
 
-    // Show password switches the echo both ways.
+    // A row puts its bare name; another row empties the password. Show password
+    // switches the echo both ways.
     QCOMPARE(password->echoMode(), QLineEdit::Password);
     QTest::mouseClick(child<QCheckBox>(dialog, "checkShowPassword"), Qt::LeftButton);
     QCOMPARE(password->echoMode(), QLineEdit::Normal);
     QTest::mouseClick(child<QCheckBox>(dialog, "checkShowPassword"), Qt::LeftButton);
     QCOMPARE(password->echoMode(), QLineEdit::Password);
-}
 
-void TestProvisioningNet::manualModeOnAndOff()
-{
-    ProvisioningFixture f;
-    DistributeNet *dialog = openDialog(f);
-    QVERIFY(dialog);
-    auto *list = child<QListWidget>(dialog, "listWifi");
-    auto *name = child<QLineEdit>(dialog, "lineSsidManual");
-    auto *password = child<QLineEdit>(dialog, "linePassword");
+    // Manual mode on and off.
     auto *manual = child<QCheckBox>(dialog, "checkManualMode");
     clickRow(list, 1);
     password->setText(QStringLiteral("secret"));
