@@ -351,6 +351,7 @@ void MainWindow::setUpFilePages()
     m_provisioning = new WifiProvisioning(*m_session, *this, this);
     if (auto *button = findChild<QAbstractButton *>(QStringLiteral("pushButton_NetSetup")))
         connect(button, &QAbstractButton::clicked, m_provisioning, &WifiProvisioning::open);
+    // The WiFi page shows, and later compares against, what the printer now has.
     connect(m_provisioning, &WifiProvisioning::credentialsSent, this, [this](const WifiCred &cred) {
         ui->comboBox_WifiMode->setCurrentIndex(0);
         ui->lineEdit_WStaName->setText(cred.ssid);
