@@ -1,15 +1,16 @@
 #include "app/mainwindow.h"
 
 #include "app/functionpage.h"
-#include "app/globals.h"
 #include "app/prompts.h"
 #include "app/resultmessage.h"
 #include "app/startup.h"
-#include "download/workerthread.h"
-#include "protocol/printersession.h"
-#include "provisioning/distributenet.h"
 #include "app/connectionpanel.h"
 #include "app/functionpage.h"
+#include "console/consolepage.h"
+#include "download/downloadpanel.h"
+#include "download/filestream.h"
+#include "protocol/printersession.h"
+#include "provisioning/wifiprovisioning.h"
 #include "settings/bluetoothpage.h"
 #include "settings/distancepage.h"
 #include "settings/ethernetpage.h"
@@ -54,25 +55,11 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 
     m_messageTimer = new QTimer(this);
     connect(m_messageTimer, &QTimer::timeout, this, &MainWindow::CloseMessage);
-    workerThread = new WorkerThread();
 
     qRegisterMetaType<QByteArray>("QByteArray");
-    connect(workerThread, &WorkerThread::progressUpdated, this, &MainWindow::onDownloadProgress);
-    connect(workerThread, &WorkerThread::errorOccurred, this, &MainWindow::onDownloadError);
-    connect(workerThread, &WorkerThread::finished, this, &MainWindow::onDownloadFinished);
-    // The worker waits until the GUI thread has written each piece.
-    connect(workerThread, &WorkerThread::sendFileSignal, this, &MainWindow::sendFileProcess,
-            Qt::BlockingQueuedConnection);
-    connect(workerThread, &QThread::started, this, &MainWindow::updateNetSetupAvailability);
-    connect(workerThread, &QThread::finished, this, &MainWindow::updateNetSetupAvailability);
     m_session = new PrinterSession(this);
     connect(m_session, &PrinterSession::heldChanged, this, &MainWindow::followPrinterHeld);
-    // A file stream has the printer from its start until the worker has ended.
-    connect(workerThread, &QThread::finished, m_session, [this] { m_session->setStreaming(false); });
-    connect(m_session, &PrinterSession::streamingChanged, this,
-            &MainWindow::updateNetSetupAvailability);
-    connect(workerThread, &WorkerThread::networkStreamFailed, m_session,
-            [this] { m_session->endOperation(); });
+    setUpFilePages();
 
     addLinkPages();
 
@@ -107,15 +94,10 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 
 MainWindow::~MainWindow()
 {
-    // Stop the worker between two pieces; a piece it is waiting to hand over is
-    // written first, so it never blocks on a window that no longer listens.
-    workerThread->requestInterruption();
-    while (!workerThread->wait(20))
-        QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
-    qDebug() << "workerThread->wait()";
-    delete workerThread;
-    workerThread = nullptr;
-    qDebug() << "delete Thread";
+    // A running stream stops between two pieces, before the session it writes to goes.
+    delete m_provisioning;
+    delete m_fileStream;
+    m_fileStream = nullptr;
     // Links retired earlier may still wait for deletion.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     delete ui;
@@ -206,16 +188,8 @@ void MainWindow::resetConnectionPanel()
 
 void MainWindow::setInitialWidgetStates()
 {
-    for (QWidget *w : std::initializer_list<QWidget *>{
-             ui->pushButton_Send, ui->pushButton_SendFile})
-        w->setEnabled(true);
-    for (QWidget *w : std::initializer_list<QWidget *>{
-             ui->progressBar_Update})
-        w->setEnabled(false);
     ui->tabWidget_2->setCurrentIndex(0);
     ui->toolBox_PrinterSetting->setCurrentIndex(0);
-    ui->progressBar_Update->setValue(0);
-    ui->progressBar_Debug->setValue(0);
 }
 
 ConnectionPanel::NetworkHints MainWindow::connectionHints(bool wifi) const
@@ -261,8 +235,10 @@ void MainWindow::controlAllWidgets(bool on)
     if (m_session->busy())
         return;
     m_connectionPanel->setCloseEnabled(on);
-    for (QWidget *w : std::initializer_list<QWidget *>{ui->tabWidget_2, printerInfoButton(),
-                                                       ui->pushButton_Send, ui->pushButton_SendFile})
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             ui->tabWidget_2, printerInfoButton(),
+             findChild<QWidget *>(QStringLiteral("pushButton_Send")),
+             findChild<QWidget *>(QStringLiteral("pushButton_SendFile"))})
         w->setEnabled(on);
 }
 
@@ -326,13 +302,52 @@ void MainWindow::followPrinterHeld(bool held)
             m_focusBeforeHeld->setFocus(Qt::OtherFocusReason);
         m_focusBeforeHeld = nullptr;
     }
-    updateNetSetupAvailability();
 }
 
-void MainWindow::updateNetSetupAvailability()
+// --- Download, debug console and WiFi provisioning ---
+void MainWindow::setUpFilePages()
 {
-    if (m_netSetupDialog)
-        m_netSetupDialog->setEnabled(!m_session->busy());
+    m_fileStream = new FileStream(*m_session, this);
+    m_downloadPanel = new DownloadPanel(*m_session, *this, *m_fileStream, ui->tab_Update);
+    m_consolePage = new ConsolePage(*m_session, *this, *m_fileStream, ui->tab_Update);
+    ui->verticalLayout_Update->addWidget(m_downloadPanel, 0);
+    ui->verticalLayout_Update->addWidget(m_consolePage, 1);
+    connect(m_downloadPanel, &DownloadPanel::fileLogged, m_consolePage,
+            [this](const QString &text) { m_consolePage->appendLine(QString(), text); });
+    connect(m_fileStream, &FileStream::started, this, [this] { followFileStream(true); });
+    connect(m_fileStream, &FileStream::ended, this, [this] { followFileStream(false); });
+
+    m_provisioning = new WifiProvisioning(*m_session, *this, this);
+    if (auto *button = findChild<QAbstractButton *>(QStringLiteral("pushButton_NetSetup")))
+        connect(button, &QAbstractButton::clicked, m_provisioning, &WifiProvisioning::open);
+    // The WiFi page shows, and later compares against, what the printer now has.
+    connect(m_provisioning, &WifiProvisioning::credentialsSent, this, [this](const WifiCred &cred) {
+        ui->comboBox_WifiMode->setCurrentIndex(0);
+        ui->lineEdit_WStaName->setText(cred.ssid);
+        ui->lineEdit_WStaPassword->setText(cred.password);
+        savedWifiMode = 0;
+        savedStaName = cred.ssid;
+        savedStaPassword = cred.password;
+    });
+}
+
+void MainWindow::followFileStream(bool running)
+{
+    ui->pushButton_getPrinterInfo->setEnabled(!running);
+    // Changing a tab's state while it is the current one would switch to another. Tabs
+    // off for the model before the stream stay off after it.
+    const int current = ui->tabWidget_2->currentIndex();
+    const bool consoleTabToo = m_fileStream->kind() == FileStream::Kind::ConsoleFile;
+    for (int tab = 0; tab < 3; ++tab) {
+        if (running) {
+            m_tabEnabledBeforeStream[tab] = ui->tabWidget_2->isTabEnabled(tab);
+            if (tab < 2 || consoleTabToo)
+                ui->tabWidget_2->setTabEnabled(tab, false);
+        } else {
+            ui->tabWidget_2->setTabEnabled(tab, m_tabEnabledBeforeStream[tab]);
+        }
+    }
+    ui->tabWidget_2->setCurrentIndex(current);
 }
 
 void MainWindow::setUpStatusBar()
@@ -448,7 +463,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
     QSettings(QStringLiteral("Company"), QStringLiteral("App"))
         .setValue(kGeometryKey, saveGeometry());
     // The worker deletes the plain copy when it stops; a stalled piece is cancelled.
-    if (workerThread && workerThread->isRunning())
-        workerThread->requestInterruption();
+    if (m_fileStream)
+        m_fileStream->requestStop();
     QMainWindow::closeEvent(event);
 }

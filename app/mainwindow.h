@@ -16,7 +16,6 @@
 class QLabel;
 class QLineEdit;
 class QMessageBox;
-class QProgressBar;
 class QTimer;
 class DistributeNet;
 class ConnectionPanel;
@@ -28,8 +27,11 @@ class BluetoothPage;
 class EthernetPage;
 class SerialPage;
 class WifiPage;
+class ConsolePage;
+class DownloadPanel;
+class FileStream;
+class WifiProvisioning;
 class PrinterSession;
-struct WifiCred;
 
 namespace Ui {
 class MainWindow;
@@ -82,24 +84,11 @@ public:
     void addLinkPages();
     // --- end of WiFi, Ethernet port, Bluetooth and serial pages ---
 
-    // --- WiFi provisioning ---
-    // The open provisioning window, or none; at most one exists.
-    DistributeNet *m_netSetupDialog = nullptr;
-    // Opens the provisioning window (the WiFi page's button).
-    void on_pushButton_NetSetup_clicked();
-
-    // --- Download and debug console ---
-    // Decrypts the chosen firmware (true) or font file and hands it to the worker.
-    void downloadEncryptedFile(bool firmware);
-    // Disables the widgets that must rest while a file is streamed: the five file and
-    // console buttons and the settings tabs (the console's own tab too when asked).
-    void disableForFileSend(bool consoleTabToo);
-    // Writes one console block on the current medium; the transport's code.
-    int writeDebugBlock(const QByteArray &block);
-    // One read-back after a console block, shown as a "RECV<-" line when not empty.
-    void readBackDebugData();
-    // Appends one time-stamped line to the message area as plain text.
-    void appendDebugLine(const QString &tag, const QString &payload);
+    // --- Download, debug console and WiFi provisioning ---
+    FileStream *fileStream() const { return m_fileStream; }
+    DownloadPanel *downloadPanel() const { return m_downloadPanel; }
+    ConsolePage *consolePage() const { return m_consolePage; }
+    WifiProvisioning *provisioning() const { return m_provisioning; }
 
     // --- Status bar ---
     void showAbout();
@@ -110,19 +99,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 public slots:
-    void sendFileProcess(QByteArray data);
-    void updateTextBrowser(const QByteArray &data);
     void CloseMessage();
-    void on_pushButton_DownloadFW_clicked();
-    void on_pushButton_DownloadFL_clicked();
-    void on_pushButton_ClearDebug_clicked();
-    void on_pushButton_ClearSend_clicked();
-    void on_pushButton_Send_clicked();
-    void on_pushButton_SendFile_clicked();
-    void on_radioButton_hexSend_toggled(bool checked);
-    void mrecvDebugData(const QByteArray &data_B);
-    void wifiToNetClosed();
-    void onWifiCredReceived(const WifiCred &cred);
 
 private:
     void resetConnectionPanel();
@@ -143,25 +120,26 @@ private:
     // While an exchange holds the printer the widgets that could start another one, or
     // close the connection under it, are disabled; each gets its own state back after.
     void followPrinterHeld(bool held);
-    // The provisioning window is unavailable while the printer is in use.
-    void updateNetSetupAvailability();
 
     void setInitialWidgetStates();
     ConnectionPanel::NetworkHints connectionHints(bool wifi) const;
-    QProgressBar *downloadProgressBar() const;
-    void enableAfterDownload();
     void setUpStatusBar();
     void updateConnectionState();
     void updateBusyCursor();
-    void onDownloadProgress(int percent);
-    void onDownloadError(const QString &text);
-    void onDownloadFinished();
-    // Logs a file about to be streamed in the message area: its name and size.
-    void logFileSend(const QString &text, const QString &path, qint64 size);
+    // The file pages and provisioning: built into their containers and wired.
+    void setUpFilePages();
+    // While a file is streamed the settings tabs rest (the console's own tab too for a
+    // console file), and the printer information button.
+    void followFileStream(bool running);
 
 private:
     PrinterSession *m_session = nullptr;
     ConnectionPanel *m_connectionPanel = nullptr;
+    FileStream *m_fileStream = nullptr;
+    DownloadPanel *m_downloadPanel = nullptr;
+    ConsolePage *m_consolePage = nullptr;
+    WifiProvisioning *m_provisioning = nullptr;
+    bool m_tabEnabledBeforeStream[3] = {true, true, true};
     QList<QPair<QPointer<QWidget>, bool>> m_enabledBeforeHeld;
     QPointer<QWidget> m_focusBeforeHeld;
 

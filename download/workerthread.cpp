@@ -1,9 +1,7 @@
 #include "download/workerthread.h"
 
-#include "app/globals.h"
 #include "protocol/commandcodes.h"
 
-#include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
 #include <chrono>
@@ -28,8 +26,9 @@ qint64 steadyNowNs()
 }
 } // namespace
 
-void WorkerThread::notePieceOutcome(qint64 bytesOut, qint64 leftAtNs)
+void WorkerThread::notePieceOutcome(int result, qint64 bytesOut, qint64 leftAtNs)
 {
+    m_pieceResult = result;
     m_pieceBytesOut = bytesOut;
     m_pieceLeftAtNs = leftAtNs;
     if (leftAtNs > 0)
@@ -57,14 +56,8 @@ void WorkerThread::run()
     // default 50 µs later.
     prctl(PR_SET_TIMERSLACK, 1UL);
 #endif
-    if (sendFileData() == 1) {
-        emit finished();
-        return;
-    }
-    if (m_medium == MEDIUM_NETWORK) {
-        // The socket belongs to the GUI thread; it is disconnected there.
-        emit networkStreamFailed();
-    }
+    if (sendFileData() == 1)
+        emit completed();
 }
 
 void WorkerThread::keepPause() const
@@ -103,16 +96,15 @@ int WorkerThread::sendFileData()
         bool broken = false;
         qint64 leftAtNs = 0;
         for (int attempt = 1; attempt <= kAttempts && !broken; ++attempt) {
-            notePieceOutcome(0, 0);
-            sendFileRet = -1;
+            notePieceOutcome(-1, 0, 0);
             emit sendFileSignal(chunk);
             leftAtNs = m_pieceLeftAtNs;
-            if (sendFileRet == 0) {
+            if (m_pieceResult == 0) {
                 delivered = true;
                 break;
             }
             qDebug() << "Send failed, retry" << attempt << "/" << kAttempts
-                     << ", ret = " << sendFileRet.load();
+                     << ", ret = " << m_pieceResult.load();
             // Sending a piece again is safe only when none of it left; and a stop
             // request ends the job rather than waiting out more attempts.
             if (isInterruptionRequested())

@@ -7,7 +7,7 @@
 
 // Streams a file to the printer in pieces. The worker never touches a transport:
 // each piece crosses to the GUI thread through sendFileSignal (a blocking queued
-// connection), which writes it and leaves the result in sendFileRet.
+// connection), whose receiver writes it and reports with notePieceOutcome().
 class WorkerThread : public QThread
 {
     Q_OBJECT
@@ -27,11 +27,12 @@ public:
     // Sends the whole file; 1 when everything was sent, 0 on failure.
     int sendFileData();
 
-    // Called by the side that writes the pieces, after each attempt: how many bytes of
-    // the piece may have reached the printer, and when the piece left (steady clock,
-    // nanoseconds; 0 when it did not). A piece of which some bytes went out is never
-    // sent again, and the pause before the next network piece counts from this time.
-    void notePieceOutcome(qint64 bytesOut, qint64 leftAtNs);
+    // Called by the side that writes the pieces, after each attempt: the write's result
+    // code, how many bytes of the piece may have reached the printer, and when the
+    // piece left (steady clock, nanoseconds; 0 when it did not). A piece of which some
+    // bytes went out is never sent again, and the pause before the next network piece
+    // counts from this time.
+    void notePieceOutcome(int result, qint64 bytesOut, qint64 leftAtNs);
     // Called by the writer right before it writes a network piece: waits out what is
     // left of the pause after the previous piece. The worker hands a piece over a
     // little before the pause ends, so that the hand-over does not lengthen it.
@@ -46,7 +47,7 @@ public:
 signals:
     void progressUpdated(int percent);
     void errorOccurred(const QString &text);
-    void finished();
+    void completed(); // every piece was delivered
     void sendFileSignal(QByteArray data);
     // A network stream ended early: its connection is to be closed.
     void networkStreamFailed();
@@ -59,6 +60,7 @@ private:
     int m_medium = 1;
     bool m_decryptedCopy = false;
     std::atomic<bool> m_streamStarted{false};
+    std::atomic<int> m_pieceResult{-1};
     std::atomic<qint64> m_pieceBytesOut{0};
     std::atomic<qint64> m_pieceLeftAtNs{0};
     std::atomic<qint64> m_lastLeftAtNs{0};

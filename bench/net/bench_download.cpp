@@ -6,6 +6,7 @@
 #include "app/globals.h"
 #include "app/mainwindow.h"
 #include "app/prompts.h"
+#include "download/filestream.h"
 #include "download/workerthread.h"
 #include "pages/filesendhelpers.h"
 #include "sim/simprinter.h"
@@ -65,10 +66,10 @@ int main(int argc, char **argv)
 
         // Decryption and connecting are not part of the stream.
         QElapsedTimer clock;
+        WorkerThread *worker = window.fileStream()->worker();
         QObject::connect(
-            workerThread, &QThread::started, workerThread, [&clock] { clock.start(); },
-            Qt::DirectConnection);
-        ui->pushButton_DownloadFW->click();
+            worker, &QThread::started, worker, [&clock] { clock.start(); }, Qt::DirectConnection);
+        window.findChild<QPushButton *>(QStringLiteral("pushButton_DownloadFW"))->click();
         while (printer.rawByteCount() < kFileSize && messages.isEmpty() &&
                (!clock.isValid() || clock.elapsed() < 60000)) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
@@ -85,7 +86,7 @@ int main(int argc, char **argv)
         }
         QElapsedTimer tail;
         tail.start();
-        while ((workerThread->isRunning() || messages.isEmpty()) && tail.elapsed() < 10000)
+        while ((worker->isRunning() || messages.isEmpty()) && tail.elapsed() < 10000)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     }
     prompts::setMessageHandler(nullptr);

@@ -6,6 +6,7 @@
 #include "app/mainwindow.h"
 #include "app/startup.h"
 #include "provisioning/distributenet.h"
+#include "provisioning/wifiprovisioning.h"
 #include "provisioning/wifiscan.h"
 #include "sim/simprinter.h"
 #include "tests/common/messagerecorder.h"
@@ -129,7 +130,7 @@ int main(int argc, char **argv)
                     QStringLiteral("printf '*:82:Workshop\\n:64:Office-2.4G\\n:38:Guest\\n'")};
     setWifiScanCommands(scan);
     QTest::mouseClick(window.findChild<QPushButton *>("pushButton_NetSetup"), Qt::LeftButton);
-    DistributeNet *dialog = window.m_netSetupDialog;
+    DistributeNet *dialog = window.provisioning()->window();
     if (dialog) {
         dialog->move(window.width() / 4, 40);
         QListWidget *list = dialog->findChild<QListWidget *>(QStringLiteral("listWifi"));
@@ -151,10 +152,13 @@ int main(int argc, char **argv)
     demo.printer()->setSlowRead(2048, 15);
     recorder.fileToOpen = file;
     ui->tabWidget_2->setCurrentIndex(2);
-    QTest::mouseClick(ui->pushButton_DownloadFW, Qt::LeftButton);
-    waitFor([ui] { return ui->progressBar_Update->value() >= 30; }, 60000);
+    auto *downloadFirmware =
+        window.findChild<QPushButton *>(QStringLiteral("pushButton_DownloadFW"));
+    auto *progress = window.findChild<QProgressBar *>(QStringLiteral("progressBar_Update"));
+    QTest::mouseClick(downloadFirmware, Qt::LeftButton);
+    waitFor([progress] { return progress->value() >= 30; }, 60000);
     shot(&window, "download");
-    waitFor([ui] { return ui->pushButton_DownloadFW->isEnabled(); }, 120000);
+    waitFor([downloadFirmware] { return downloadFirmware->isEnabled(); }, 120000);
     demo.printer()->setSlowRead(0, 0);
     return ok ? 0 : 1;
 }

@@ -343,7 +343,8 @@ void TestMainWindow::controlAllWidgets()
     Ui::MainWindow *ui = window->ui;
     const QList<QWidget *> group{window->findChild<QPushButton *>(QStringLiteral("pushButton_close")), ui->tabWidget_2,
                                  window->findChild<QWidget *>("pushButton_getPrinterInfo"),
-                                 ui->pushButton_Send, ui->pushButton_SendFile};
+                                 window->findChild<QWidget *>("pushButton_Send"),
+                                 window->findChild<QWidget *>("pushButton_SendFile")};
     window->controlAllWidgets(false);
     for (QWidget *w : group)
         QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));

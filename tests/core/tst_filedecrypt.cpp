@@ -3,8 +3,6 @@
 // file beside an existing one, and failures that leave nothing behind.
 #include "download/filedecrypt.h"
 
-#include "filesizelimit.h"
-
 #include <QTemporaryDir>
 #include <QtTest>
 #include <openssl/evp.h>
@@ -74,8 +72,6 @@ private slots:
     void decryptFile();
     void outputNaming_data();
     void outputNaming();
-    void failuresLeaveNothing_data();
-    void failuresLeaveNothing();
 };
 
 void TestFileDecrypt::publishedVector()
@@ -159,45 +155,6 @@ void TestFileDecrypt::outputNaming()
     QFETCH(QString, output);
     QCOMPARE(firmware ? filedecrypt::firmwareOutputPath(input) : filedecrypt::fontOutputPath(input),
              output);
-}
-
-void TestFileDecrypt::failuresLeaveNothing_data()
-{
-    QTest::addColumn<QString>("input"); // relative to the temporary folder
-    QTest::addColumn<int>("expected");
-    QTest::addColumn<qint64>("fileSizeLimit"); // stands in for a full disk
-    QTest::newRow("missing source")
-        << "none.hex" << int(filedecrypt::Result::InputOpenFailed) << qint64(0);
-    QTest::newRow("folder as source")
-        << "folder.hex" << int(filedecrypt::Result::InputOpenFailed) << qint64(0);
-    // Readable, in a folder where nobody, not even root, can create a file.
-    QTest::newRow("unwritable folder")
-        << "/proc/version" << int(filedecrypt::Result::OutputOpenFailed) << qint64(0);
-    QTest::newRow("disk full after 64 KiB")
-        << "fw.hex" << int(filedecrypt::Result::WriteFailed) << qint64(64 * 1024);
-}
-
-void TestFileDecrypt::failuresLeaveNothing()
-{
-    QFETCH(QString, input);
-    QFETCH(int, expected);
-    QFETCH(qint64, fileSizeLimit);
-    QTemporaryDir dir;
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.hex")));
-    QVERIFY(writeFile(dir.filePath(QStringLiteral("fw.hex")), QByteArray(300 * 1024, 'c')));
-    const QString in = QDir(dir.path()).filePath(input);
-    const QString wanted = filedecrypt::firmwareOutputPath(in);
-
-    FileSizeLimit limit(fileSizeLimit);
-    QVERIFY(limit.holds(fileSizeLimit));
-    QString created;
-    QString why;
-    const filedecrypt::Result result = filedecrypt::decryptFile(in, wanted, &created, &why);
-    limit.release();
-    QCOMPARE(int(result), expected);
-    QVERIFY(!why.isEmpty());
-    QVERIFY(created.isEmpty());
-    QVERIFY(!QFile::exists(wanted));
 }
 
 QTEST_GUILESS_MAIN(TestFileDecrypt)

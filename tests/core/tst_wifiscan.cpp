@@ -75,8 +75,6 @@ private slots:
     void mergeAndOrder_data();
     void mergeAndOrder();
 
-    void powerOffStopsBeforeTheList_data();
-    void powerOffStopsBeforeTheList();
     void scan_data();
     void scan();
     void hangingProgramsAreAbandoned();
@@ -225,45 +223,28 @@ WifiScanCommands TestWifiScan::fakeCommands(WifiScanSource source, const QString
     return commands;
 }
 
-void TestWifiScan::powerOffStopsBeforeTheList_data()
-{
-    QTest::addColumn<int>("source");
-    QTest::addColumn<QString>("powerOutput");
-    QTest::newRow("macOS Off") << int(WifiScanSource::SystemProfiler) << "Wi-Fi Power (en0): Off";
-    QTest::newRow("nmcli disabled") << int(WifiScanSource::NetworkManager) << "disabled";
-}
-
-void TestWifiScan::powerOffStopsBeforeTheList()
-{
-    QFETCH(int, source);
-    QFETCH(QString, powerOutput);
-    const QString marker = m_dir.filePath("list-ran");
-    QFile::remove(marker);
-    const WifiScanCommands commands =
-        fakeCommands(WifiScanSource(source), "echo '" + powerOutput + "'",
-                     "touch '" + marker + "'\necho '*:80:Office'");
-    int powerOffCalls = 0;
-    QVERIFY(runWifiScan(commands, [&] { ++powerOffCalls; }).isEmpty());
-    QCOMPARE(powerOffCalls, 1);
-    QVERIFY(!QFile::exists(marker));
-}
-
 void TestWifiScan::scan_data()
 {
     QTest::addColumn<int>("source");
+    QTest::addColumn<QString>("power"); // what the power check prints
     QTest::addColumn<QString>("listBody");
     QTest::addColumn<bool>("listMissing");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("macOS: empty output")
-        << int(WifiScanSource::SystemProfiler) << "echo '  '" << false << QStringList();
+    // Power off: the list program never runs, and the caller is told once.
+    QTest::newRow("macOS Off") << int(WifiScanSource::SystemProfiler) << "Wi-Fi Power (en0): Off"
+                               << "touch list-ran" << false << QStringList();
+    QTest::newRow("nmcli disabled") << int(WifiScanSource::NetworkManager) << "disabled"
+                                    << "touch list-ran" << false << QStringList();
+    QTest::newRow("macOS: empty output") << int(WifiScanSource::SystemProfiler) << "On"
+                                         << "echo '  '" << false << QStringList();
     QTest::newRow("nmcli: error on stderr only")
-        << int(WifiScanSource::NetworkManager)
+        << int(WifiScanSource::NetworkManager) << "On"
         << "echo 'Error: NetworkManager is not running.' >&2\nexit 8" << false << QStringList();
-    QTest::newRow("list program missing")
-        << int(WifiScanSource::NetworkManager) << "" << true << QStringList();
+    QTest::newRow("list program missing") << int(WifiScanSource::NetworkManager) << "On"
+                                          << "" << true << QStringList();
     // Like nmcli: names in UTF-8 only under a UTF-8 locale, '?' for each byte otherwise.
     QTest::newRow("nmcli: Chinese names, spaces kept on the last line")
-        << int(WifiScanSource::NetworkManager)
+        << int(WifiScanSource::NetworkManager) << "On"
         << QString::fromUtf8("case \"$LC_ALL\" in\n"
                              "*.UTF-8|*.utf8) printf '*:70:办公室\\n:50: 二楼 ' ;;\n"
                              "*) printf '*:70:?????????\\n:50: ?????? ' ;;\nesac")
@@ -273,15 +254,21 @@ void TestWifiScan::scan_data()
 void TestWifiScan::scan()
 {
     QFETCH(int, source);
+    QFETCH(QString, power);
     QFETCH(QString, listBody);
     QFETCH(bool, listMissing);
     QFETCH(QStringList, expected);
-    WifiScanCommands commands = fakeCommands(WifiScanSource(source), "echo On", listBody);
+    const QString marker = m_dir.filePath("list-ran");
+    QFile::remove(marker);
+    WifiScanCommands commands =
+        fakeCommands(WifiScanSource(source), "echo '" + power + "'",
+                     QString(listBody).replace("list-ran", "'" + marker + "'"));
     if (listMissing)
         commands.listProgram = m_dir.filePath("no-such-list");
-    bool powerOff = false;
-    QCOMPARE(describe(runWifiScan(commands, [&] { powerOff = true; })), expected);
-    QVERIFY(!powerOff);
+    int powerOffCalls = 0;
+    QCOMPARE(describe(runWifiScan(commands, [&] { ++powerOffCalls; })), expected);
+    QCOMPARE(powerOffCalls, power == QLatin1String("On") ? 0 : 1);
+    QVERIFY(!QFile::exists(marker));
 }
 
 void TestWifiScan::hangingProgramsAreAbandoned()

@@ -1,12 +1,18 @@
 #pragma once
 
+#include "console/consolepage.h"
+#include "download/downloadpanel.h"
 #include "download/filedecrypt.h"
+#include "download/filestream.h"
 
+#include <QAbstractButton>
 #include <QByteArray>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QString>
+#include <QTextBrowser>
 #include <openssl/evp.h>
 
 // Plain file content that the simulated printer takes as raw data only: no byte is
@@ -50,3 +56,39 @@ inline QByteArray sha256(const QByteArray &bytes)
 {
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
 }
+
+// The download panel and the console over one file stream, as the window holds them,
+// built on an open session and a stand-in host. Declare it after the session's
+// fixture: the stream must stop before the session goes.
+struct FilePages
+{
+    FilePages(PrinterSession &session, PageHost &host)
+        : stream(session), download(session, host, stream), console(session, host, stream)
+    {
+        QObject::connect(&download, &DownloadPanel::fileLogged, &console,
+                         [this](const QString &text) { console.appendLine(QString(), text); });
+    }
+    template <typename T = QWidget> T *widget(const char *name) const
+    {
+        for (const QWidget *page :
+             {static_cast<const QWidget *>(&download), static_cast<const QWidget *>(&console)})
+            if (T *w = page->findChild<T *>(QLatin1String(name)))
+                return w;
+        return nullptr;
+    }
+    void click(const char *name) const { widget<QAbstractButton>(name)->click(); }
+    // The message area's lines without their time stamps.
+    QStringList lines() const
+    {
+        static const QRegularExpression stamp(QStringLiteral("^\\[\\d\\d:\\d\\d:\\d\\d\\]"));
+        QStringList out;
+        const QString text = widget<QTextBrowser>("textBrowser_Debug")->toPlainText();
+        for (const QString &line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+            out << QString(line).remove(stamp);
+        return out;
+    }
+
+    FileStream stream;
+    DownloadPanel download;
+    ConsolePage console;
+};

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/globals.h"
 #include "app/mainwindow.h"
 #include "protocol/printersession.h"
 #include "messagerecorder.h"

@@ -1,26 +1,19 @@
-// The debug console and file sending over USB, through the real libusb code to a
-// printer emulated with umockdev: one read-back block per sent block, the reply frame
-// picked out of it, and the USB piece size.
+// The console and the file stream over USB, through the session and the real libusb
+// code to a printer emulated with umockdev: one read-back per sent block, the reply
+// frame picked out of it, the USB piece size, and a stalled stream stopped.
 #include "emulatedusbprinter.h"
 
-#include "app/globals.h"
-#include "app/mainwindow.h"
-#include "download/workerthread.h"
+#include "console/hexcodec.h"
 #include "filesendhelpers.h"
 #include "messagerecorder.h"
-#include "transport/usblink.h"
-#include "ui_mainwindow.h"
+#include "protocol/printersession.h"
+#include "testpagehost.h"
+#include "transport/usbtransport.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
 #include <QProgressBar>
-#include <QPushButton>
-
-#include <QRegularExpression>
-#include <QSettings>
+#include <QRadioButton>
 #include <QTemporaryDir>
-#include <QTimer>
+#include <QTextEdit>
 #include <QtTest>
 #include <memory>
 
@@ -30,19 +23,19 @@ class TestConsoleUsb : public QObject
 private slots:
     void init();
     void cleanup();
-    void eachBlockHasItsReadBack();
-    void readBackDisplay_data();
-    void readBackDisplay();
+    void consoleSend_data();
+    void consoleSend();
     void fileGoesInUsbPieces_data();
     void fileGoesInUsbPieces();
-    void closeStopsAStalledDownload();
 
 private:
-    QStringList lines() const;
+    void setButtonWriteMs(int ms);
     std::unique_ptr<EmulatedUsbBus> bus;
     EmulatedUsbPrinter *printer = nullptr;
     std::unique_ptr<MessageRecorder> recorder;
-    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<PrinterSession> session;
+    std::unique_ptr<TestPageHost> host;
+    std::unique_ptr<FilePages> pages;
     UsbTimeouts savedTimeouts;
 };
 
@@ -50,147 +43,140 @@ void TestConsoleUsb::init()
 {
     if (!EmulatedUsbBus::available())
         QSKIP(qPrintable(EmulatedUsbBus::unavailableReason()));
-    QSettings(QStringLiteral("Company"), QStringLiteral("App")).clear();
-    savedTimeouts = UsbLink::defaultTimeouts();
-    UsbTimeouts shortened = savedTimeouts;
-    shortened.exchangeMs = 300; // a read-back that brings nothing
-    UsbLink::setDefaultTimeouts(shortened);
+    savedTimeouts = CDeviceIOOpera::timeouts();
+    setButtonWriteMs(savedTimeouts.buttonWriteMs);
     bus = std::make_unique<EmulatedUsbBus>();
     printer = bus->addDevice(EmulatedDeviceSpec());
     printer->setResponder([](const QByteArray &) { return QByteArray(); });
     recorder = std::make_unique<MessageRecorder>();
-    window = std::make_unique<MainWindow>();
-    QTest::mouseClick(window->ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_getList")), Qt::LeftButton);
-    QTest::mouseClick(window->ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_open")), Qt::LeftButton);
-    QCOMPARE(recorder->lastText(), QString::fromUtf8("连接成功！"));
-    recorder->clear();
+    session = std::make_unique<PrinterSession>();
+    host = std::make_unique<TestPageHost>(session.get());
+    QCOMPARE(session->openUsb(3), 0);
+    pages = std::make_unique<FilePages>(*session, *host);
 }
 
 void TestConsoleUsb::cleanup()
 {
-    window.reset();
+    // No libusb context may outlive the emulated bus.
+    pages.reset();
+    session.reset();
+    host.reset();
     recorder.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     printer = nullptr;
     bus.reset();
-    UsbLink::setDefaultTimeouts(savedTimeouts);
-    debugMode = false;
+    CDeviceIOOpera::setTimeoutsForTesting(savedTimeouts);
 }
 
-QStringList TestConsoleUsb::lines() const
+void TestConsoleUsb::setButtonWriteMs(int ms)
 {
-    static const QRegularExpression stamp(QStringLiteral("^\\[\\d\\d:\\d\\d:\\d\\d\\]"));
-    QStringList out;
-    for (const QString &line : window->ui->textBrowser_Debug->toPlainText().split('\n'))
-        out << QString(line).remove(stamp);
-    return out;
+    UsbTimeouts timeouts = savedTimeouts;
+    timeouts.exchangeMs = 300; // a read-back that brings nothing
+    timeouts.buttonWriteMs = ms;
+    CDeviceIOOpera::setTimeoutsForTesting(timeouts);
 }
 
-void TestConsoleUsb::eachBlockHasItsReadBack()
-{
-    int count = 0;
-    printer->setResponder([&count](const QByteArray &written) {
-        return QByteArray::number(++count) + ':' + QByteArray::number(written.size());
-    });
-    window->ui->textEdit_Send->setPlainText(QString(2500, QLatin1Char('z')));
-    QTest::mouseClick(window->ui->pushButton_Send, Qt::LeftButton);
-    QVERIFY(recorder->messages.isEmpty());
-    QList<int> sizes;
-    for (const QByteArray &w : printer->writes())
-        sizes << w.size();
-    QCOMPARE(sizes, (QList<int>{1024, 1024, 452}));
-    const QStringList got = lines();
-    QCOMPARE(got.size(), 6);
-    QCOMPARE(got.at(1), QStringLiteral("RECV<-1:1024"));
-    QCOMPARE(got.at(3), QStringLiteral("RECV<-2:1024"));
-    QCOMPARE(got.at(4), QStringLiteral("SEND->") + QString(452, QLatin1Char('z')));
-    QCOMPARE(got.at(5), QStringLiteral("RECV<-3:452"));
-}
-
-void TestConsoleUsb::readBackDisplay_data()
+void TestConsoleUsb::consoleSend_data()
 {
     const QByteArray frame = QByteArray::fromHex("1BFFFE0204034F4B001BFEFF");
+    QTest::addColumn<QString>("input"); // hex
     QTest::addColumn<QByteArray>("reply");
     QTest::addColumn<bool>("hexRecv");
-    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QStringList>("lines");
     QTest::newRow("frame only, hex")
-        << QByteArray("junk") + frame << true << "RECV<-1B FF FE 02 04 03 4F 4B 00 1B FE FF";
+        << "1B 40" << QByteArray("junk") + frame << true
+        << QStringList{"SEND->1B 40", "RECV<-1B FF FE 02 04 03 4F 4B 00 1B FE FF"};
     QTest::newRow("no frame, text stops at NUL")
-        << QByteArray("OK\0junk", 7) << false << QStringLiteral("RECV<-OK");
+        << "1B 40" << QByteArray("OK\0junk", 7) << false << QStringList{"SEND->1B 40", "RECV<-OK"};
     QTest::newRow("no frame: the whole block")
-        << QByteArray("OK") << true << "RECV<-4F 4B" + QString(" 00").repeated(262);
+        << "1B 40" << QByteArray("OK") << true
+        << QStringList{"SEND->1B 40", "RECV<-4F 4B" + QString(" 00").repeated(262)};
+    // Each block has its own read-back: the responder numbers them.
+    const QString z = QString("7A ").repeated(1024);
+    QTest::newRow("blocks of 1024")
+        << QString("7A ").repeated(2500).trimmed() << QByteArray() << false
+        << QStringList{"SEND->" + z.trimmed(),
+                       "RECV<-1:1024",
+                       "SEND->" + z.trimmed(),
+                       "RECV<-2:1024",
+                       "SEND->" + QString("7A ").repeated(452).trimmed(),
+                       "RECV<-3:452"};
 }
 
-void TestConsoleUsb::readBackDisplay()
+void TestConsoleUsb::consoleSend()
 {
+    QFETCH(QString, input);
     QFETCH(QByteArray, reply);
     QFETCH(bool, hexRecv);
-    QFETCH(QString, shown);
-    printer->setResponder([reply](const QByteArray &) { return reply; });
-    window->ui->radioButton_hexRecv->setChecked(hexRecv);
-    window->ui->radioButton_hexSend->setChecked(true);
-    window->ui->textEdit_Send->setPlainText(QStringLiteral("1B 40"));
-    QTest::mouseClick(window->ui->pushButton_Send, Qt::LeftButton);
-    QCOMPARE(printer->writes(), QList<QByteArray>{QByteArray("\x1B\x40")});
-    QCOMPARE(lines(), (QStringList{QStringLiteral("SEND->1B 40"), shown}));
+    QFETCH(QStringList, lines);
+    int count = 0;
+    printer->setResponder([&count, reply](const QByteArray &written) {
+        return reply.isNull()
+                   ? QByteArray::number(++count) + ':' + QByteArray::number(written.size())
+                   : reply;
+    });
+    pages->widget<QRadioButton>("radioButton_hexRecv")->setChecked(hexRecv);
+    pages->widget<QRadioButton>("radioButton_hexSend")->setChecked(true);
+    pages->widget<QTextEdit>("textEdit_Send")->setPlainText(input);
+    pages->click("pushButton_Send");
+    QVERIFY(recorder->messages.isEmpty());
+    QByteArray sent;
+    QVERIFY(hexcodec::parseHexSend(input, &sent));
+    QCOMPARE(printer->writes().join(), sent);
+    QCOMPARE(printer->writes().size(), (sent.size() + 1023) / 1024);
+    QCOMPARE(pages->lines(), lines);
 }
 
 void TestConsoleUsb::fileGoesInUsbPieces_data()
 {
+    QTest::addColumn<bool>("download"); // an encrypted firmware, else a console file
     QTest::addColumn<int>("acceptLimit");
+    QTest::addColumn<int>("writeMs");     // how long a stalled transfer waits
+    QTest::addColumn<int>("stopAfterMs"); // -1: no stop
+    QTest::addColumn<QString>("text");    // the final message; none when empty
     // The printer takes this many bytes, stalls until that transfer times out, then
     // takes everything again: the piece it took part of is never sent again.
-    QTest::newRow("whole file") << -1;
-    QTest::newRow("piece partly taken") << 15000;
+    QTest::newRow("whole file") << false << -1 << 1000 << -1 << QString::fromUtf8("下载成功");
+    QTest::newRow("piece partly taken")
+        << false << 15000 << 1000 << -1 << QString::fromUtf8("向打印机发送数据失败。");
+    // A stall that would last a minute: a stop (the window closing) ends the download
+    // at once and removes the plain copy.
+    QTest::newRow("stalled download stopped") << true << 15000 << 60000 << 400 << QString();
 }
 
 void TestConsoleUsb::fileGoesInUsbPieces()
 {
+    QFETCH(bool, download);
     QFETCH(int, acceptLimit);
-    UsbTimeouts timeouts = UsbLink::defaultTimeouts();
-    timeouts.writeMs = 1000;
-    UsbLink::setDefaultTimeouts(timeouts);
+    QFETCH(int, writeMs);
+    QFETCH(int, stopAfterMs);
+    QFETCH(QString, text);
+    setButtonWriteMs(writeMs);
     printer->setAcceptLimit(acceptLimit);
     QTemporaryDir dir;
     const QByteArray content = rawPayload(25000, 4);
-    QVERIFY(writePlainFile(dir.filePath(QStringLiteral("job.prn")), content));
-    recorder->fileToOpen = dir.filePath(QStringLiteral("job.prn"));
-    QTest::mouseClick(window->ui->pushButton_SendFile, Qt::LeftButton);
-    QCOMPARE(lines().last(), QString::fromUtf8("发送文件 job.prn，25000 字节"));
-    QTRY_COMPARE_WITH_TIMEOUT(recorder->messages.size(), 1, 20000);
+    const QString path = dir.filePath(QStringLiteral("job.hex"));
+    QVERIFY(download ? writeEncryptedFile(path, content.left(24992) /* whole blocks */)
+                     : writePlainFile(path, content));
+    recorder->fileToOpen = path;
+    if (stopAfterMs >= 0)
+        QTimer::singleShot(stopAfterMs, &pages->stream, [this] { pages->stream.requestStop(); });
+    pages->click(download ? "pushButton_DownloadFW" : "pushButton_SendFile");
+    QTRY_VERIFY_WITH_TIMEOUT(!session->busy(), 20000);
+    QTRY_COMPARE(recorder->texts(), text.isEmpty() ? QStringList() : QStringList{text});
+    QCOMPARE(printer->openTransfers(), 0);
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("job_decrypted.hex"))));
     if (acceptLimit >= 0) {
-        QCOMPARE(recorder->texts(), QStringList{QString::fromUtf8("向打印机发送数据失败。")});
-        QCOMPARE(printer->writes().join(), content.left(acceptLimit));
+        const QByteArray taken = printer->writes().join();
+        QVERIFY(stopAfterMs >= 0 ? content.startsWith(taken) : taken == content.left(acceptLimit));
         return;
     }
-    QCOMPARE(recorder->texts(), QStringList{QString::fromUtf8("下载成功")});
+    QCOMPARE(pages->lines(), QStringList{QString::fromUtf8("发送文件 job.hex，25000 字节")});
     QList<int> sizes;
     for (const QByteArray &w : printer->writes())
         sizes << w.size();
     QCOMPARE(sizes, (QList<int>{10240, 10240, 4520}));
     QCOMPARE(printer->writes().join(), content);
-    QCOMPARE(window->ui->progressBar_Debug->value(), 100);
-}
-
-void TestConsoleUsb::closeStopsAStalledDownload()
-{
-    // The printer stops taking data in the second piece and would wait out a whole
-    // minute; closing the window stops the download at once and removes the plain copy.
-    UsbTimeouts timeouts = UsbLink::defaultTimeouts();
-    timeouts.writeMs = 60000;
-    UsbLink::setDefaultTimeouts(timeouts);
-    printer->setAcceptLimit(15000);
-    QTemporaryDir dir;
-    const QByteArray plain = rawPayload(32000, 6);
-    QVERIFY(writeEncryptedFile(dir.filePath(QStringLiteral("fw.hex")), plain));
-    recorder->fileToOpen = dir.filePath(QStringLiteral("fw.hex"));
-    QTimer::singleShot(400, window.get(), [this] { window->close(); });
-    QTest::mouseClick(window->ui->pushButton_DownloadFW, Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(workerThread->isFinished(), 5000);
-    QCOMPARE(printer->openTransfers(), 0);
-    QVERIFY(plain.startsWith(printer->writes().join()));
-    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("fw_decrypted.hex"))));
-    QVERIFY(recorder->messages.isEmpty());
+    QCOMPARE(pages->widget<QProgressBar>("progressBar_Debug")->value(), 100);
 }
 
 int main(int argc, char **argv)

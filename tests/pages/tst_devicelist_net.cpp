@@ -165,7 +165,7 @@ void TestDeviceListNet::openAdaptsTheWindow()
     QCOMPARE(!f.window->findChild<QWidget *>("comboBox_PrintMode")->testAttribute(Qt::WA_ForceDisabled), printMode);
     QCOMPARE(ui->tabWidget_2->isTabEnabled(0), settingsTabs);
     QCOMPARE(ui->tabWidget_2->isTabEnabled(1), settingsTabs);
-    QCOMPARE(ui->pushButton_DownloadFL->isEnabled(), settingsTabs);
+    QCOMPARE(f.window->findChild<QWidget *>("pushButton_DownloadFL")->isEnabled(), settingsTabs);
     QVERIFY(!f.window->findChild<QPushButton *>("pushButton_PrintSettingSet")->isEnabled());
     QVERIFY(f.window->isDeviceOpen());
 }

@@ -1,21 +1,25 @@
-// Firmware and font download end to end over TCP to the simulated printer, and the
-// download worker's piece loop driven directly.
+// Firmware and font download and the console's file send over TCP to the simulated
+// printer, through the pages and the session; the worker's piece loop driven directly.
 #include "download/workerthread.h"
 #include "filesendhelpers.h"
 #include "filesizelimit.h"
-#include "netprinterfixture.h"
-#include "provisioning/wificred.h"
+#include "protocol/frame.h"
+#include "provisioning/wifiprovisioning.h"
+#include "sessionfixture.h"
 
+#include <QtTest>
+#include <QProgressBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <chrono>
 #include <functional>
 
 namespace {
 
-// Stands in for the window: takes each piece on the test's thread and answers with
-// the next scripted result (0 once the script is used up) and the scripted number of
-// bytes that left with a failed attempt (none when not given).
+// Stands in for the stream's writer: takes each piece on the test's thread and answers
+// with the next scripted result (0 once the script is used up) and the scripted number
+// of bytes that left with a failed attempt (none when not given).
 class FakeSender : public QObject
 {
 public:
@@ -31,10 +35,10 @@ public:
                                        .count();
                 pieces.append(piece);
                 times.append(now);
-                sendFileRet = m_results.isEmpty() ? 0 : m_results.takeFirst();
+                const int result = m_results.isEmpty() ? 0 : m_results.takeFirst();
                 const qint64 out = m_bytesOut.isEmpty() ? 0 : m_bytesOut.takeFirst();
-                worker->notePieceOutcome(sendFileRet == 0 ? piece.size() : out,
-                                         sendFileRet == 0 ? now : 0);
+                worker->notePieceOutcome(result, result == 0 ? piece.size() : out,
+                                         result == 0 ? now : 0);
             },
             Qt::BlockingQueuedConnection);
     }
@@ -46,30 +50,29 @@ private:
     QList<int> m_bytesOut;
 };
 
+// Runs one job on a worker of its own; the result is the signals it emitted.
 struct WorkerRun
 {
-    std::unique_ptr<WorkerThread> worker = std::make_unique<WorkerThread>();
-    std::unique_ptr<QSignalSpy> progress;
-    std::unique_ptr<QSignalSpy> errors;
-    std::unique_ptr<QSignalSpy> finished;
+    WorkerThread worker;
+    QSignalSpy progress{&worker, &WorkerThread::progressUpdated};
+    QSignalSpy errors{&worker, &WorkerThread::errorOccurred};
+    QSignalSpy completed{&worker, &WorkerThread::completed};
 
-    WorkerRun()
+    bool run(const QString &path, int medium, bool decryptedCopy)
     {
-        progress = std::make_unique<QSignalSpy>(worker.get(), &WorkerThread::progressUpdated);
-        errors = std::make_unique<QSignalSpy>(worker.get(), &WorkerThread::errorOccurred);
-        finished = std::make_unique<QSignalSpy>(worker.get(), &WorkerThread::finished);
+        worker.setJob(path, medium, decryptedCopy);
+        worker.start();
+        return QTest::qWaitFor([this] { return worker.isFinished(); }, 20000) &&
+               QTest::qWaitFor([this] { return !errors.isEmpty() || !completed.isEmpty(); }, 5000);
     }
-    bool runToEnd()
-    {
-        worker->start();
-        return QTest::qWaitFor([this] { return worker->isFinished(); }, 20000) &&
-               QTest::qWaitFor([this] { return !errors->isEmpty() || !finished->isEmpty(); }, 5000);
-    }
+    QString error() const { return errors.isEmpty() ? QString() : errors.last().at(0).toString(); }
 };
 
-QString lastError(const QSignalSpy &spy)
+const char *buttonFor(const QString &kind)
 {
-    return spy.isEmpty() ? QString() : spy.last().at(0).toString();
+    return kind == QLatin1String("firmware") ? "pushButton_DownloadFW"
+           : kind == QLatin1String("font")   ? "pushButton_DownloadFL"
+                                             : "pushButton_SendFile";
 }
 
 } // namespace
@@ -78,382 +81,347 @@ class TestDownloadNet : public QObject
 {
     Q_OBJECT
 private slots:
-    void cleanup();
-    void downloadOverTcp_data();
-    void downloadOverTcp();
-    void emptyFileCompletesAtOnce();
-    void noFileChosen();
-    void connectionFailure_data();
-    void connectionFailure();
-    void decryptionFailureSendsNothing_data();
-    void decryptionFailureSendsNothing();
-    void exchangesRefusedDuringDownload_data();
-    void exchangesRefusedDuringDownload();
-    void brokenStreamFails_data();
-    void brokenStreamFails();
+    void stream_data();
+    void stream();
+    void nothingSent_data();
+    void nothingSent();
+    void exchangesRefusedDuringStream_data();
+    void exchangesRefusedDuringStream();
 
-    void pieceRetries_data();
-    void pieceRetries();
-    void progressIsTruncated();
+    void workerJob_data();
+    void workerJob();
     void networkPiecesKeepThePause();
-    void unreadableFile();
-    void onlyDecryptedCopiesAreDeleted_data();
-    void onlyDecryptedCopiesAreDeleted();
 };
 
-void TestDownloadNet::cleanup()
+void TestDownloadNet::stream_data()
 {
-    debugMode = false;
-    sendFileRet = -1;
-}
-
-void TestDownloadNet::downloadOverTcp_data()
-{
-    QTest::addColumn<bool>("firmware");
+    QTest::addColumn<QString>("kind"); // firmware, font or console
     QTest::addColumn<int>("size");
-    // Chosen file, its decrypted copy, the dialog's caption and filter, a file of the
-    // user's that already has the copy's usual name, and the message-area line.
-    QTest::addColumn<QStringList>("names");
+    // The printer drops the connection after this many bytes (-1: never) and accepts a
+    // new one at once; a file never continues on a new connection.
+    QTest::addColumn<int>("dropAfter");
+    // Chosen file | its decrypted copy (none for the console) | a file of the user's
+    // with the copy's usual name | the message-area line.
+    QTest::addColumn<QString>("names");
     QTest::newRow("firmware, user's own copy kept")
-        << true << 40000
-        << QStringList{"fw.r7.hex",
-                       "fw.r7_decrypted-2.hex",
-                       "HEX File",
-                       "HEX Files (*.hex);;All Files (*)",
-                       "fw.r7_decrypted.hex",
-                       QString::fromUtf8("下载固件 fw.r7.hex，40000 字节")};
+        << "firmware" << 40000 << -1
+        << QString::fromUtf8("fw.r7.hex|fw.r7_decrypted-2.hex|fw.r7_decrypted.hex|"
+                             "下载固件 fw.r7.hex，40000 字节");
     QTest::newRow("font without suffix")
-        << false << 16 * 1000
-        << QStringList{"fontA",    "fontA_decrypted.bin",
-                       "BIN File", "BIN Files (*.bin);;All Files (*)",
-                       "",         QString::fromUtf8("下载字库 fontA，16000 字节")};
+        << "font" << 16000 << -1
+        << QString::fromUtf8("fontA|fontA_decrypted.bin||下载字库 fontA，16000 字节");
+    // The user's own file carries the marker of decrypted copies, yet survives.
+    QTest::newRow("console file")
+        << "console" << 5000 << -1
+        << QString::fromUtf8("label_decrypted.prn|||发送文件 label_decrypted.prn，5000 字节");
+    QTest::newRow("empty firmware completes at once")
+        << "firmware" << 0 << -1
+        << QString::fromUtf8("empty.hex|empty_decrypted.hex||下载固件 empty.hex，0 字节");
+    const QString fw = QString::fromUtf8("fw.hex|fw_decrypted.hex||下载固件 fw.hex，64000 字节");
+    QTest::newRow("broken inside a piece") << "firmware" << 64000 << 20000 << fw;
+    QTest::newRow("broken at a piece boundary") << "firmware" << 64000 << 10 * 850 << fw;
+    QTest::newRow("broken in the first piece") << "firmware" << 64000 << 300 << fw;
+    QTest::newRow("console file broken")
+        << "console" << 64000 << 20000 << QString::fromUtf8("fw.hex|||发送文件 fw.hex，64000 字节");
 }
 
-void TestDownloadNet::downloadOverTcp()
+void TestDownloadNet::stream()
 {
-    QFETCH(bool, firmware);
+    QFETCH(QString, kind);
     QFETCH(int, size);
-    QFETCH(QStringList, names);
-    const QString &fileName = names.at(0);
-    const QString &decryptedName = names.at(1);
-    const QString &usersFile = names.at(4);
+    QFETCH(int, dropAfter);
+    QFETCH(QString, names);
+    const QStringList name = names.split(QLatin1Char('|'));
+    const bool console = kind == QLatin1String("console");
+    const bool broken = dropAfter >= 0;
     QTemporaryDir dir;
     const QByteArray plain = rawPayload(size, 7);
-    QVERIFY(writeEncryptedFile(dir.filePath(fileName), plain));
-    if (!usersFile.isEmpty())
-        QVERIFY(writePlainFile(dir.filePath(usersFile), "user's"));
+    QVERIFY(console ? writePlainFile(dir.filePath(name.at(0)), plain)
+                    : writeEncryptedFile(dir.filePath(name.at(0)), plain));
+    if (!name.at(2).isEmpty())
+        QVERIFY(writePlainFile(dir.filePath(name.at(2)), "user's"));
 
-    NetPrinterFixture f;
+    SessionFixture f;
     QVERIFY(f.start());
-    QVERIFY(f.open());
-    Ui::MainWindow *ui = f.window->ui;
-    ui->progressBar_Update->setValue(55);
-    f.recorder->fileToOpen = dir.filePath(fileName);
-    QTest::mouseClick(firmware ? ui->pushButton_DownloadFW : ui->pushButton_DownloadFL,
-                      Qt::LeftButton);
-    QCOMPARE(f.recorder->fileCaptions, QStringList{names.at(2)});
-    QCOMPARE(f.recorder->fileFilters, QStringList{names.at(3)});
+    FilePages pages(*f.session, *f.host);
+    f.printer->setDropAfterBytes(dropAfter);
+    QTest::qWait(100); // the connection of the open settles first
+    const int connections = f.printer->connectionCount();
+    auto *bar = pages.widget<QProgressBar>(console ? "progressBar_Debug" : "progressBar_Update");
+    auto *otherBar =
+        pages.widget<QProgressBar>(console ? "progressBar_Update" : "progressBar_Debug");
+    bar->setValue(55);
+    otherBar->setValue(33);
+    f.recorder->fileToOpen = dir.filePath(name.at(0));
+    pages.click(buttonFor(kind));
+    const QStringList dialog = kind == QLatin1String("firmware")
+                                   ? QStringList{"HEX File", "HEX Files (*.hex);;All Files (*)"}
+                               : kind == QLatin1String("font")
+                                   ? QStringList{"BIN File", "BIN Files (*.bin);;All Files (*)"}
+                                   : QStringList{"All Files (*)", ""};
+    QCOMPARE(f.recorder->fileCaptions + f.recorder->fileFilters, dialog);
     // The pieces are written by this thread, so nothing has finished yet.
-    QVERIFY(!ui->pushButton_DownloadFW->isEnabled());
-    QVERIFY(!ui->tabWidget_2->isTabEnabled(0));
-    QCOMPARE(ui->progressBar_Update->value(), 0);
-    QVERIFY(QFile::exists(dir.filePath(decryptedName)));
-    QVERIFY2(ui->textBrowser_Debug->toPlainText().endsWith(names.at(5)),
-             qPrintable(ui->textBrowser_Debug->toPlainText()));
+    QVERIFY(f.session->streaming());
+    const char *const buttons[] = {"pushButton_DownloadFW", "pushButton_DownloadFL",
+                                   "pushButton_Send", "pushButton_SendFile"};
+    for (const char *button : buttons)
+        QVERIFY2(!pages.widget(button)->isEnabled(), button);
+    QCOMPARE(bar->value(), 0);
+    QVERIFY(bar->isEnabled());
+    if (!console)
+        QVERIFY(QFile::exists(dir.filePath(name.at(1))));
+    QCOMPARE(pages.lines(), QStringList{name.at(3)});
 
     QTRY_COMPARE_WITH_TIMEOUT(f.recorder->messages.size(), 1, 20000);
-    const prompts::Message done = f.recorder->messages.at(0);
-    QCOMPARE(done.title, QString::fromUtf8("下载成功"));
-    QCOMPARE(done.text, QString::fromUtf8("等待打印机指示灯停止闪烁"));
-    QCOMPARE(ui->progressBar_Update->value(), 100);
-    QTRY_COMPARE(f.printer->rawByteCount(), qint64(plain.size()));
-    QCOMPARE(f.printer->rawSha256().toHex(), sha256(plain).toHex());
+    const prompts::Message m = f.recorder->messages.at(0);
+    const QString done =
+        console ? QString::fromUtf8("下载成功") : QString::fromUtf8("等待打印机指示灯停止闪烁");
+    QCOMPARE(int(m.kind), int(broken ? prompts::Kind::Critical : prompts::Kind::Information));
+    QCOMPARE(m.title, QString::fromUtf8(broken ? "错误" : "下载成功"));
+    QCOMPARE(m.text, broken ? QString::fromUtf8("向打印机发送数据失败。") : done);
+    QCOMPARE(bar->isEnabled(), !broken);
+    if (!broken)
+        QCOMPARE(bar->value(), size ? 100 : 0);
+    QCOMPARE(otherBar->value(), 33);
+    // What arrived is the file or its start, nothing twice, on one connection.
+    const QByteArray arrived = broken ? plain.left(dropAfter) : plain;
+    QTRY_COMPARE(f.printer->rawByteCount(), qint64(arrived.size()));
+    QCOMPARE(f.printer->rawSha256().toHex(), sha256(arrived).toHex());
+    QCOMPARE(f.printer->connectionCount(), connections + 1);
     QVERIFY(f.printer->receivedFrames().isEmpty());
-    QVERIFY(!QFile::exists(dir.filePath(decryptedName)));
-    QVERIFY(QFile::exists(dir.filePath(fileName)));
-    if (!usersFile.isEmpty()) {
-        QFile own(dir.filePath(usersFile));
+    if (!console)
+        QVERIFY(!QFile::exists(dir.filePath(name.at(1))));
+    QVERIFY(QFile::exists(dir.filePath(name.at(0))));
+    if (!name.at(2).isEmpty()) {
+        QFile own(dir.filePath(name.at(2)));
         QVERIFY(own.open(QIODevice::ReadOnly));
         QCOMPARE(own.readAll(), QByteArray("user's"));
     }
-    QVERIFY(ui->pushButton_DownloadFL->isEnabled() && ui->tabWidget_2->isTabEnabled(1));
+    for (const char *button : buttons)
+        QVERIFY2(pages.widget(button)->isEnabled(), button);
+    QTRY_VERIFY(!f.session->busy());
     QTRY_COMPARE(f.printer->openConnections(), 0);
 }
 
-void TestDownloadNet::emptyFileCompletesAtOnce()
+void TestDownloadNet::nothingSent_data()
 {
-    QTemporaryDir dir;
-    QVERIFY(writePlainFile(dir.filePath(QStringLiteral("empty.hex")), QByteArray()));
-    NetPrinterFixture f;
-    QVERIFY(f.start());
-    QVERIFY(f.open());
-    f.recorder->fileToOpen = dir.filePath(QStringLiteral("empty.hex"));
-    QTest::mouseClick(f.window->ui->pushButton_DownloadFW, Qt::LeftButton);
-    QTRY_COMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("等待打印机指示灯停止闪烁")});
-    QCOMPARE(f.window->ui->progressBar_Update->value(), 0);
-    QCOMPARE(f.printer->rawByteCount(), qint64(0));
-    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("empty_decrypted.hex"))));
-}
-
-void TestDownloadNet::noFileChosen()
-{
-    NetPrinterFixture f;
-    QVERIFY(f.start());
-    QVERIFY(f.open());
-    QTest::mouseClick(f.window->ui->pushButton_DownloadFL, Qt::LeftButton);
-    QCOMPARE(f.recorder->fileCaptions.size(), 1);
-    QVERIFY(f.recorder->messages.isEmpty());
-    QVERIFY(f.window->ui->pushButton_DownloadFL->isEnabled());
-    QVERIFY(!workerThread->isRunning());
-}
-
-void TestDownloadNet::connectionFailure_data()
-{
-    QTest::addColumn<bool>("firmware");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("prefix");
-    QTest::newRow("firmware") << true << "Error"
-                              << "Connection failed: ";
-    QTest::newRow("font") << false << QString::fromUtf8("错误") << QString::fromUtf8("连接失败: ");
-}
-
-void TestDownloadNet::connectionFailure()
-{
-    QFETCH(bool, firmware);
-    QFETCH(QString, title);
-    QFETCH(QString, prefix);
-    QTemporaryDir dir;
-    const QString chosen =
-        dir.filePath(firmware ? QStringLiteral("fw.hex") : QStringLiteral("f.bin"));
-    QVERIFY(writeEncryptedFile(chosen, rawPayload(160, 1)));
-    NetPrinterFixture f;
-    QVERIFY(f.start());
-    QVERIFY(f.open());
-    f.printer->setRefuseMode(RefuseMode::NotListening);
-    f.recorder->fileToOpen = chosen;
-    Ui::MainWindow *ui = f.window->ui;
-    QTest::mouseClick(firmware ? ui->pushButton_DownloadFW : ui->pushButton_DownloadFL,
-                      Qt::LeftButton);
-    QCOMPARE(f.recorder->messages.size(), 1);
-    const prompts::Message m = f.recorder->messages.at(0);
-    QCOMPARE(int(m.kind), int(prompts::Kind::Warning));
-    QCOMPARE(m.title, title);
-    QVERIFY2(m.text.startsWith(prefix) && m.text.size() > prefix.size(), qPrintable(m.text));
-    QVERIFY(!ui->progressBar_Update->isEnabled());
-    QVERIFY(ui->pushButton_DownloadFW->isEnabled() &&
-            f.window->findChild<QWidget *>("pushButton_getPrinterInfo")->isEnabled());
-    // No worker will remove the plain copy, so the command does.
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QFileInfo(chosen).fileName()});
-}
-
-void TestDownloadNet::decryptionFailureSendsNothing_data()
-{
-    QTest::addColumn<QString>("chosen"); // relative to the temporary folder
-    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("chosen");       // relative to the temporary folder
+    QTest::addColumn<int>("state");            // 0 printer open, 1 not open, 2 not listening
     QTest::addColumn<qint64>("fileSizeLimit"); // stands in for a full disk
-    QTest::newRow("unreadable source")
-        << "folder.hex" << QString::fromUtf8("无法读取所选文件：") << qint64(0);
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text"); // what the message starts with; none when empty
+    const QString error = QString::fromUtf8("错误");
+    QTest::newRow("no file chosen") << "font"
+                                    << "" << 0 << qint64(0) << ""
+                                    << "";
+    QTest::newRow("console, no file chosen") << "console"
+                                             << "" << 0 << qint64(0) << ""
+                                             << "";
+    QTest::newRow("missing source")
+        << "firmware"
+        << "none.hex" << 0 << qint64(0) << error << QString::fromUtf8("无法读取所选文件：");
+    QTest::newRow("folder as source")
+        << "firmware"
+        << "folder.hex" << 0 << qint64(0) << error << QString::fromUtf8("无法读取所选文件：");
     // Readable, in a folder where nobody, not even root, can create a file.
     QTest::newRow("unwritable folder")
-        << "/proc/version" << QString::fromUtf8("无法在文件所在的文件夹中创建解密文件：/proc")
-        << qint64(0);
-    QTest::newRow("disk full") << "fw.hex" << QString::fromUtf8("解密失败，文件未发送。")
-                               << qint64(32 * 1024);
+        << "firmware"
+        << "/proc/version" << 0 << qint64(0) << error
+        << QString::fromUtf8("无法在文件所在的文件夹中创建解密文件：/proc");
+    QTest::newRow("disk full") << "firmware"
+                               << "fw.hex" << 0 << qint64(32 * 1024) << error
+                               << QString::fromUtf8("解密失败，文件未发送。");
+    QTest::newRow("download, printer not open")
+        << "firmware"
+        << "fw.hex" << 1 << qint64(0) << QString::fromUtf8("设置工具")
+        << QString::fromUtf8("请先打开设备");
+    QTest::newRow("console, printer not open")
+        << "console"
+        << "fw.hex" << 1 << qint64(0) << QString::fromUtf8("设置工具")
+        << QString::fromUtf8("设备未打开!");
+    // The line about the file is written before the connection is tried.
+    QTest::newRow("firmware, no connection") << "firmware"
+                                             << "fw.hex" << 2 << qint64(0) << "Error"
+                                             << "Connection failed: ";
+    QTest::newRow("font, no connection")
+        << "font"
+        << "fw.hex" << 2 << qint64(0) << error << QString::fromUtf8("连接失败: ");
 }
 
-void TestDownloadNet::decryptionFailureSendsNothing()
+void TestDownloadNet::nothingSent()
 {
+    QFETCH(QString, kind);
     QFETCH(QString, chosen);
-    QFETCH(QString, text);
+    QFETCH(int, state);
     QFETCH(qint64, fileSizeLimit);
+    QFETCH(QString, title);
+    QFETCH(QString, text);
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.hex")));
     QVERIFY(writeEncryptedFile(dir.filePath(QStringLiteral("fw.hex")), rawPayload(16 * 5000, 2)));
-    NetPrinterFixture f;
+    SessionFixture f;
     QVERIFY(f.start());
-    QVERIFY(f.open());
-    f.recorder->fileToOpen = QDir(dir.path()).filePath(chosen);
+    FilePages pages(*f.session, *f.host);
+    f.host->open = state != 1;
+    if (state == 2)
+        f.printer->setRefuseMode(RefuseMode::NotListening);
+    f.recorder->fileToOpen = chosen.isEmpty() ? QString() : QDir(dir.path()).filePath(chosen);
 
     FileSizeLimit limit(fileSizeLimit);
     QVERIFY(limit.holds(fileSizeLimit));
-    QTest::mouseClick(f.window->ui->pushButton_DownloadFW, Qt::LeftButton);
+    pages.click(buttonFor(kind));
     limit.release();
 
-    QCOMPARE(f.recorder->messages.size(), 1);
-    const prompts::Message m = f.recorder->messages.at(0);
-    QCOMPARE(int(m.kind), int(prompts::Kind::Critical));
-    QCOMPARE(m.title, QString::fromUtf8("错误"));
-    QVERIFY2(m.text.startsWith(text), qPrintable(m.text));
-    QVERIFY(!workerThread->isRunning());
-    QVERIFY(f.window->ui->pushButton_DownloadFW->isEnabled());
+    QCOMPARE(f.recorder->fileCaptions.size(), state == 1 ? 0 : 1);
+    QCOMPARE(f.recorder->messages.size(), text.isEmpty() ? 0 : 1);
+    if (!text.isEmpty()) {
+        const prompts::Message m = f.recorder->messages.at(0);
+        QVERIFY2(m.text.startsWith(text) && (state == 1 || m.text.size() > text.size()),
+                 qPrintable(m.text));
+        QCOMPARE(m.title, title);
+    }
+    QVERIFY(!f.session->busy());
+    QVERIFY(pages.widget(buttonFor(kind))->isEnabled());
+    QVERIFY(!pages.widget("progressBar_Update")->isEnabled());
     QTest::qWait(50);
     QCOMPARE(f.printer->rawByteCount(), qint64(0));
     QVERIFY(f.printer->receivedFrames().isEmpty());
+    // A plain copy made before the failure is removed as well.
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"fw.hex"});
+    QCOMPARE(pages.lines().size(), state == 2 ? 1 : 0);
 }
 
-void TestDownloadNet::brokenStreamFails_data()
+void TestDownloadNet::exchangesRefusedDuringStream_data()
 {
-    QTest::addColumn<bool>("console");
-    QTest::addColumn<int>("dropAfter");
-    // The printer drops the connection after this many bytes of a 64,000-byte file
-    // and accepts a new one at once; a file never continues on a new connection.
-    QTest::newRow("firmware, inside a piece") << false << 20000;
-    QTest::newRow("firmware, at a piece boundary") << false << 10 * 850;
-    QTest::newRow("firmware, in the first piece") << false << 300;
-    QTest::newRow("console file") << true << 20000;
+    QTest::addColumn<int>("row");
+    const QStringList rows{"information query", "status query", "function command",
+                           "set frame",         "whole frame",  "status word",
+                           "console bytes",     "console send", "console file",
+                           "second download",   "provisioning"};
+    for (int i = 0; i < rows.size(); ++i)
+        QTest::newRow(qPrintable(rows.at(i))) << i;
 }
 
-void TestDownloadNet::brokenStreamFails()
+void TestDownloadNet::exchangesRefusedDuringStream()
 {
-    QFETCH(bool, console);
-    QFETCH(int, dropAfter);
-    QTemporaryDir dir;
-    const QByteArray plain = rawPayload(64000, 3);
-    const QString chosen = dir.filePath(QStringLiteral("fw.hex"));
-    QVERIFY(console ? writePlainFile(chosen, plain) : writeEncryptedFile(chosen, plain));
-    NetPrinterFixture f;
-    QVERIFY(f.start());
-    QVERIFY(f.open());
-    f.printer->setDropAfterBytes(dropAfter);
-    const int connections = f.printer->connectionCount();
-    f.recorder->fileToOpen = chosen;
-    Ui::MainWindow *ui = f.window->ui;
-    QTest::mouseClick(console ? ui->pushButton_SendFile : ui->pushButton_DownloadFW,
-                      Qt::LeftButton);
-    QTRY_COMPARE_WITH_TIMEOUT(f.recorder->messages.size(), 1, 20000);
-    const prompts::Message m = f.recorder->messages.at(0);
-    QCOMPARE(int(m.kind), int(prompts::Kind::Critical));
-    QCOMPARE(m.title, QString::fromUtf8("错误"));
-    QCOMPARE(m.text, QString::fromUtf8("向打印机发送数据失败。"));
-    // What arrived is the start of the file, nothing twice, on one connection.
-    QCOMPARE(f.printer->connectionCount(), connections + 1);
-    QCOMPARE(f.printer->rawBytes(), plain.left(dropAfter));
-    QVERIFY(!(console ? ui->progressBar_Debug : ui->progressBar_Update)->isEnabled());
-    QVERIFY(ui->pushButton_DownloadFW->isEnabled() && ui->pushButton_Send->isEnabled());
-    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("fw_decrypted.hex"))));
-    QCOMPARE(QFile::exists(chosen), true);
-}
-
-void TestDownloadNet::exchangesRefusedDuringDownload_data()
-{
-    QTest::addColumn<QString>("handler");
-    QTest::newRow("provisioning") << "onWifiCredReceived";
-    QTest::newRow("page read") << "on_pushButton_PrintSettingRead_clicked";
-    QTest::newRow("page write") << "on_pushButton_DistanceSettingSet_clicked";
-    QTest::newRow("function") << "on_pushButton_Reboot_clicked";
-    QTest::newRow("status") << "on_pushButton_GetPrinterStatus_clicked";
-    QTest::newRow("information") << "on_pushButton_getPrinterInfo_clicked";
-    QTest::newRow("console") << "on_pushButton_Send_clicked";
-    QTest::newRow("console file") << "on_pushButton_SendFile_clicked";
-    QTest::newRow("second download") << "on_pushButton_DownloadFL_clicked";
-}
-
-// Calls a handler of the window or of the page that has it.
-static bool invokeOnWindowOrPage(QWidget *window, const QString &handler)
-{
-    const QByteArray signature = handler.toLatin1() + "()";
-    for (QObject *o : QList<QObject *>{window} + window->findChildren<QObject *>()) {
-        if (o->metaObject()->indexOfMethod(signature.constData()) >= 0)
-            return QMetaObject::invokeMethod(o, handler.toLatin1().constData());
-    }
-    return false;
-}
-
-void TestDownloadNet::exchangesRefusedDuringDownload()
-{
-    QFETCH(QString, handler);
+    QFETCH(int, row);
     QTemporaryDir dir;
     const QByteArray plain = rawPayload(16 * 1000, 11);
     QVERIFY(writeEncryptedFile(dir.filePath(QStringLiteral("fw.hex")), plain));
-    NetPrinterFixture f;
+    SessionFixture f;
     QVERIFY(f.start());
-    QVERIFY(f.open());
-    MainWindow *window = f.window.get();
-    window->ui->textEdit_Send->setPlainText(QStringLiteral("TEXT"));
-    // Called by hand: their buttons are disabled during a download.
-    bool called = false;
-    connect(workerThread, &WorkerThread::progressUpdated, window, [&] {
-        if (called)
-            return;
-        called = true;
-        WifiCred cred;
-        cred.valid = true;
-        cred.ssid = QStringLiteral("Office");
-        cred.password = QStringLiteral("secret12");
-        if (handler == QLatin1String("onWifiCredReceived"))
-            window->onWifiCredReceived(cred);
-        else
-            QVERIFY(invokeOnWindowOrPage(window, handler));
+    FilePages pages(*f.session, *f.host);
+    WifiProvisioning provisioning(*f.session, *f.host);
+    pages.widget<QTextEdit>("textEdit_Send")->setPlainText(QStringLiteral("TEXT"));
+    PrinterSession &s = *f.session;
+    unsigned char out[frame::kQueryOutSize];
+    quint32 word = 0;
+    WifiCred cred;
+    cred.valid = true;
+    cred.ssid = QStringLiteral("Office");
+    cred.password = QStringLiteral("secret12");
+    // Called by hand: the buttons are disabled during a stream. -1: no code to compare.
+    const std::function<int()> attempts[] = {
+        [&] { return s.queryInfo(INFO_PRINT_SPEED, out); },
+        [&] { return s.queryStatus(POWER_FIRMWARE_VERSION, out); },
+        [&] { return s.sendCommand(POWER_SELF_TEST); },
+        [&] { return s.sendSet(INFO_PRINT_SPEED, QByteArray(1, '\1')); },
+        [&] { return s.sendFrame(frame::build(0, POWER_SELF_TEST)); },
+        [&] { return s.readStatusWord(&word); },
+        [&] { return s.writeRaw("TEXT"); },
+        [&] { return QMetaObject::invokeMethod(&pages.console, "on_pushButton_Send_clicked"), -1; },
+        [&] {
+            return QMetaObject::invokeMethod(&pages.console, "on_pushButton_SendFile_clicked"), -1;
+        },
+        [&] { return pages.download.downloadEncryptedFile(false), -1; },
+        [&] { return provisioning.sendCredentials(cred), -1; },
+    };
+    QList<int> codes;
+    connect(&pages.stream, &FileStream::progress, &pages.download, [&] {
+        if (codes.isEmpty())
+            codes << attempts[row]();
     });
     f.recorder->fileToOpen = dir.filePath(QStringLiteral("fw.hex"));
-    QTest::mouseClick(window->ui->pushButton_DownloadFW, Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(!workerThread->isRunning() && !f.recorder->messages.isEmpty(), 20000);
+    pages.click("pushButton_DownloadFW");
+    QTRY_VERIFY_WITH_TIMEOUT(!f.session->busy() && !f.recorder->messages.isEmpty(), 20000);
     QTest::qWait(100);
-    QVERIFY(called);
+    QCOMPARE(codes.size(), 1);
+    if (codes.at(0) != -1)
+        QCOMPARE(codes.at(0), int(RESULT_BUSY));
     QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("等待打印机指示灯停止闪烁")});
+    QCOMPARE(f.recorder->fileCaptions.size(), 1);
     QTRY_COMPARE(f.printer->rawByteCount(), qint64(plain.size()));
     QCOMPARE(f.printer->rawSha256().toHex(), sha256(plain).toHex());
     QVERIFY(f.printer->receivedFrames().isEmpty());
-    QVERIFY(window->ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_close"))->isEnabled() && window->ui->pushButton_Send->isEnabled());
+    QVERIFY(pages.widget("pushButton_Send")->isEnabled());
 }
 
-void TestDownloadNet::pieceRetries_data()
+void TestDownloadNet::workerJob_data()
 {
-    QTest::addColumn<QList<int>>("results");
-    QTest::addColumn<QList<int>>("bytesOut");
-    QTest::addColumn<int>("attempts");
-    QTest::addColumn<QString>("error");
-    QTest::addColumn<int>("progressReports");
-    // Three pieces of 850 bytes; the script answers the attempts in order. A piece
-    // is sent again only when none of it left.
+    QTest::addColumn<int>("medium");
+    QTest::addColumn<int>("pieces"); // of the medium's size; -1: no file at all
+    QTest::addColumn<bool>("decryptedCopy");
+    QTest::addColumn<QList<int>>("results");         // scripted answers to the attempts
+    QTest::addColumn<QList<int>>("bytesOut");        // bytes that left with a failed attempt
+    QTest::addColumn<QList<int>>("attemptedPieces"); // index of the piece of each attempt
+    QTest::addColumn<QList<int>>("percents");
+    QTest::addColumn<QString>("error"); // what it starts with
+    const int net = MEDIUM_NETWORK;
+    const int usb = MEDIUM_USB;
     const QString failed = QString::fromUtf8("向打印机发送数据失败。");
+    // A piece is sent again only when none of it left, at most three times.
     QTest::newRow("second piece fails twice")
-        << QList<int>{0, 6, 6, 0} << QList<int>{} << 5 << QString() << 3;
+        << net << 3 << true << QList<int>{0, 6, 6, 0} << QList<int>{} << QList<int>{0, 1, 1, 1, 2}
+        << QList<int>{33, 66, 100} << QString();
     QTest::newRow("second piece fails three times")
-        << QList<int>{0, 6, 4, 1} << QList<int>{} << 4 << failed << 1;
+        << net << 3 << true << QList<int>{0, 6, 4, 1} << QList<int>{} << QList<int>{0, 1, 1, 1}
+        << QList<int>{33} << failed;
     QTest::newRow("second piece partly out")
-        << QList<int>{0, 4} << QList<int>{0, 512} << 2 << failed << 1;
+        << net << 3 << true << QList<int>{0, 4} << QList<int>{0, 512} << QList<int>{0, 1}
+        << QList<int>{33} << failed;
+    QTest::newRow("progress truncated, USB pieces")
+        << usb << 12 << true << QList<int>{} << QList<int>{}
+        << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}
+        << QList<int>{8, 16, 25, 33, 41, 50, 58, 66, 75, 83, 91, 100} << QString();
+    QTest::newRow("unreadable file")
+        << usb << -1 << true << QList<int>{} << QList<int>{} << QList<int>{} << QList<int>{}
+        << QString::fromUtf8("打开文件失败：");
+    QTest::newRow("user's own file with the marker is kept")
+        << usb << 1 << false << QList<int>{} << QList<int>{} << QList<int>{0} << QList<int>{100}
+        << QString();
 }
 
-void TestDownloadNet::pieceRetries()
+void TestDownloadNet::workerJob()
 {
+    QFETCH(int, medium);
+    QFETCH(int, pieces);
+    QFETCH(bool, decryptedCopy);
     QFETCH(QList<int>, results);
     QFETCH(QList<int>, bytesOut);
-    QFETCH(int, attempts);
+    QFETCH(QList<int>, attemptedPieces);
+    QFETCH(QList<int>, percents);
     QFETCH(QString, error);
-    QFETCH(int, progressReports);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("fw_decrypted.hex"));
-    const QByteArray content = rawPayload(3 * 850, 5);
-    QVERIFY(writePlainFile(path, content));
+    const int size = WorkerThread::chunkSizeFor(medium);
+    const QByteArray content = rawPayload(qMax(pieces, 0) * size, 5);
+    if (pieces >= 0)
+        QVERIFY(writePlainFile(path, content));
     WorkerRun run;
-    FakeSender sender(run.worker.get(), results, bytesOut);
-    run.worker->setJob(path, MEDIUM_NETWORK, true);
-    QVERIFY(run.runToEnd());
-    QCOMPARE(sender.pieces.size(), attempts);
-    for (int i = 1; i < attempts && i < 3; ++i)
-        QCOMPARE(sender.pieces.at(i), content.mid(850, 850)); // the same piece again
-    QCOMPARE(lastError(*run.errors), error);
-    QCOMPARE(run.finished->size(), error.isEmpty() ? 1 : 0);
-    QCOMPARE(run.progress->size(), progressReports);
-    QVERIFY(!QFile::exists(path));
-}
-
-void TestDownloadNet::progressIsTruncated()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("fw_decrypted.hex"));
-    QVERIFY(writePlainFile(path, rawPayload(12 * 10240, 9)));
-    WorkerRun run;
-    FakeSender sender(run.worker.get(), {});
-    run.worker->setJob(path, MEDIUM_USB, true);
-    QVERIFY(run.runToEnd());
-    QCOMPARE(sender.pieces.size(), 12);
-    QList<int> percents;
-    for (const QList<QVariant> &args : *run.progress)
-        percents << args.at(0).toInt();
-    QCOMPARE(percents, (QList<int>{8, 16, 25, 33, 41, 50, 58, 66, 75, 83, 91, 100}));
+    FakeSender sender(&run.worker, results, bytesOut);
+    QVERIFY(run.run(path, medium, decryptedCopy));
+    QCOMPARE(sender.pieces.size(), attemptedPieces.size());
+    for (int i = 0; i < attemptedPieces.size(); ++i)
+        QCOMPARE(sender.pieces.at(i), content.mid(attemptedPieces.at(i) * size, size));
+    QList<int> reported;
+    for (const QList<QVariant> &args : qAsConst(run.progress))
+        reported << args.at(0).toInt();
+    QCOMPARE(reported, percents);
+    QVERIFY2(run.error().startsWith(error) && run.error().isEmpty() == error.isEmpty(),
+             qPrintable(run.error()));
+    QCOMPARE(run.completed.size(), error.isEmpty() ? 1 : 0);
+    QCOMPARE(QFile::exists(path), !decryptedCopy);
 }
 
 void TestDownloadNet::networkPiecesKeepThePause()
@@ -463,51 +431,12 @@ void TestDownloadNet::networkPiecesKeepThePause()
     const QString path = dir.filePath(QStringLiteral("fw_decrypted.hex"));
     QVERIFY(writePlainFile(path, rawPayload(200 * 850, 8)));
     WorkerRun run;
-    FakeSender sender(run.worker.get(), {});
-    run.worker->setJob(path, MEDIUM_NETWORK, true);
-    QVERIFY(run.runToEnd());
+    FakeSender sender(&run.worker, {});
+    QVERIFY(run.run(path, MEDIUM_NETWORK, true));
     QCOMPARE(sender.times.size(), 200);
     for (int i = 1; i < sender.times.size(); ++i)
         QVERIFY2(sender.times.at(i) - sender.times.at(i - 1) >= 2000000,
                  qPrintable(QString::number(sender.times.at(i) - sender.times.at(i - 1))));
-}
-
-void TestDownloadNet::unreadableFile()
-{
-    QTemporaryDir dir;
-    WorkerRun run;
-    FakeSender sender(run.worker.get(), {});
-    run.worker->setJob(dir.filePath(QStringLiteral("gone_decrypted.hex")), MEDIUM_USB, true);
-    QVERIFY(run.runToEnd());
-    QVERIFY(sender.pieces.isEmpty());
-    QVERIFY2(lastError(*run.errors).startsWith(QString::fromUtf8("打开文件失败：")) &&
-                 lastError(*run.errors).size() > 7,
-             qPrintable(lastError(*run.errors)));
-    QVERIFY(run.finished->isEmpty());
-}
-
-void TestDownloadNet::onlyDecryptedCopiesAreDeleted_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("decryptedCopy");
-    QTest::addColumn<bool>("deleted");
-    QTest::newRow("copy made for the job") << "a_decrypted.bin" << true << true;
-    QTest::newRow("user's own file with the marker") << "a_decrypted.bin" << false << false;
-}
-
-void TestDownloadNet::onlyDecryptedCopiesAreDeleted()
-{
-    QFETCH(QString, name);
-    QFETCH(bool, decryptedCopy);
-    QFETCH(bool, deleted);
-    QTemporaryDir dir;
-    QVERIFY(writePlainFile(dir.filePath(name), QByteArray("data")));
-    WorkerRun run;
-    FakeSender sender(run.worker.get(), {});
-    run.worker->setJob(dir.filePath(name), MEDIUM_USB, decryptedCopy);
-    QVERIFY(run.runToEnd());
-    QCOMPARE(run.finished->size(), 1);
-    QCOMPARE(QFile::exists(dir.filePath(name)), !deleted);
 }
 
 QTEST_MAIN(TestDownloadNet)

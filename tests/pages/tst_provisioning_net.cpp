@@ -1,19 +1,20 @@
 // WiFi provisioning: the window over a fake scan, and the credentials it hands to the
-// simulated printer over TCP.
-#include "download/workerthread.h"
+// simulated printer over TCP through the session.
 #include "filesendhelpers.h"
-#include "netprinterfixture.h"
-#include "protocol/printersession.h"
-
 #include "protocol/frame.h"
 #include "provisioning/distributenet.h"
+#include "provisioning/wifiprovisioning.h"
 #include "provisioning/wifiscan.h"
+#include "sessionfixture.h"
 
+#include <QtTest>
 #include <QCheckBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 
 namespace {
@@ -56,6 +57,21 @@ struct LogCapture
     QtMessageHandler previous;
 };
 
+// The provisioning side of a session open to the simulated printer.
+struct ProvisioningFixture : SessionFixture
+{
+    std::unique_ptr<WifiProvisioning> provisioning;
+    std::unique_ptr<QSignalSpy> sent;
+    bool start()
+    {
+        if (!SessionFixture::start())
+            return false;
+        provisioning = std::make_unique<WifiProvisioning>(*session, *host);
+        sent = std::make_unique<QSignalSpy>(provisioning.get(), &WifiProvisioning::credentialsSent);
+        return true;
+    }
+};
+
 // Office is connected and listed twice; merged and ordered it leads the list.
 const char kNetworks[] = "*:80:Office\n:90:Cafe\n:40:Office\n:30:Guest\n:20:办公室\n";
 
@@ -70,22 +86,19 @@ private slots:
 
     void secondPressKeepsOneWindowWithTheScan();
     void closingWaitsForTheScan();
-    void validation_data();
-    void validation();
     void provisioning_data();
     void provisioning();
-    void failedModeChangeKeepsTheWindow();
-    void failedCredentialsStillCloseTheWindow();
-    void printerClosedMeanwhile();
-    void unavailableWhileAFileIsSent();
+    void refused_data();
+    void refused();
+    void unavailableWhileBusy_data();
+    void unavailableWhileBusy();
 
-    void rowClickPutsTheBareSsid();
-    void manualModeOnAndOff();
+    void choosingANetwork();
     void manualNameSurvivesARunningScan();
 
 private:
     void setScan(const QString &powerBody, const QString &listBody);
-    DistributeNet *openDialog(NetPrinterFixture &f);
+    DistributeNet *openDialog(ProvisioningFixture &f);
     QString m_marker(const char *name) const { return m_dir->filePath(QString::fromLatin1(name)); }
 
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -128,12 +141,12 @@ void TestProvisioningNet::cleanup()
 }
 
 // Opens the printer and the window and waits for the first scan to be shown.
-DistributeNet *TestProvisioningNet::openDialog(NetPrinterFixture &f)
+DistributeNet *TestProvisioningNet::openDialog(ProvisioningFixture &f)
 {
-    if (!f.start() || !f.open())
+    if (!f.start())
         return nullptr;
-    QTest::mouseClick(f.window->findChild<QPushButton *>("pushButton_NetSetup"), Qt::LeftButton);
-    DistributeNet *dialog = f.window->m_netSetupDialog;
+    f.provisioning->open();
+    DistributeNet *dialog = f.provisioning->window();
     if (!dialog || !dialog->isVisible())
         return nullptr;
     auto *list = child<QListWidget>(dialog, "listWifi");
@@ -145,11 +158,11 @@ DistributeNet *TestProvisioningNet::openDialog(NetPrinterFixture &f)
 
 void TestProvisioningNet::secondPressKeepsOneWindowWithTheScan()
 {
-    NetPrinterFixture f;
+    ProvisioningFixture f;
     DistributeNet *dialog = openDialog(f);
     QVERIFY(dialog);
-    QTest::mouseClick(f.window->findChild<QPushButton *>("pushButton_NetSetup"), Qt::LeftButton);
-    QCOMPARE(f.window->m_netSetupDialog, dialog);
+    f.provisioning->open();
+    QCOMPARE(f.provisioning->window(), dialog);
     QCOMPARE(visibleProvisioningWindows(), QList<DistributeNet *>{dialog});
     QVERIFY(f.recorder->messages.isEmpty());
     QCOMPARE(dialog->windowTitle(), QString::fromUtf8("WIFI配网"));
@@ -170,55 +183,19 @@ void TestProvisioningNet::closingWaitsForTheScan()
     const QString finished = m_marker("finished");
     setScan("echo enabled",
             "touch '" + started + "'\nsleep 1\ntouch '" + finished + "'\necho ':90:Cafe'");
-    NetPrinterFixture f;
+    ProvisioningFixture f;
     QVERIFY(f.start());
-    QVERIFY(f.open());
-    QTest::mouseClick(f.window->findChild<QPushButton *>("pushButton_NetSetup"), Qt::LeftButton);
-    QPointer<DistributeNet> dialog = f.window->m_netSetupDialog;
+    f.provisioning->open();
+    QPointer<DistributeNet> dialog = f.provisioning->window();
     QVERIFY(dialog);
     QTRY_VERIFY(QFile::exists(started));
-    f.window->hide();
     QVERIFY(dialog->close());
     QVERIFY(QFile::exists(finished));
-    QVERIFY(!f.window->m_netSetupDialog);
-    QVERIFY(f.window->isVisible());
+    QVERIFY(!f.provisioning->window());
+    QVERIFY(f.host->parent.isVisible()); // the main window comes back
     QVERIFY(visibleProvisioningWindows().isEmpty());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!dialog);
-}
-
-void TestProvisioningNet::validation_data()
-{
-    QTest::addColumn<bool>("manual");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("manual, spaces")
-        << true << QStringLiteral("   ") << QString::fromUtf8("请输入WiFi名称");
-    QTest::newRow("list, nothing chosen")
-        << false << QString() << QString::fromUtf8("请选择一个WiFi");
-}
-
-void TestProvisioningNet::validation()
-{
-    QFETCH(bool, manual);
-    QFETCH(QString, name);
-    QFETCH(QString, text);
-    NetPrinterFixture f;
-    DistributeNet *dialog = openDialog(f);
-    QVERIFY(dialog);
-    child<QCheckBox>(dialog, "checkManualMode")->setChecked(manual);
-    child<QLineEdit>(dialog, "lineSsidManual")->setText(name);
-    child<QLineEdit>(dialog, "linePassword")->setText(QStringLiteral("kept"));
-    QSignalSpy emitted(dialog, &DistributeNet::wifiCredReady);
-    QTest::mouseClick(child<QPushButton>(dialog, "btnSetNet"), Qt::LeftButton);
-    QCOMPARE(f.recorder->messages.size(), 1);
-    QCOMPARE(f.recorder->messages.at(0).title, QString::fromUtf8("WIFI配网"));
-    QCOMPARE(f.recorder->messages.at(0).text, text);
-    QCOMPARE(emitted.count(), 0);
-    QCOMPARE(child<QLineEdit>(dialog, "linePassword")->text(), QStringLiteral("kept"));
-    QCOMPARE(f.window->m_netSetupDialog, dialog);
-    QTest::qWait(50);
-    QVERIFY(f.printer->receivedFrames().isEmpty());
 }
 
 void TestProvisioningNet::provisioning_data()
@@ -228,32 +205,26 @@ void TestProvisioningNet::provisioning_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("password");
     QTest::addColumn<QStringList>("frames");
-    QTest::addColumn<QString>("sentName");
-    QTest::addColumn<QString>("sentPassword");
     const QString mode = QStringLiteral("1BFFFE 01 30 01 01 1BFEFF");
     QTest::newRow("station already: credentials only")
-        << 0 << false << QString() << QStringLiteral("pass word")
-        << QStringList{"1BFFFE 01 26 0F 43616665 00 7061737320776F7264 00 1BFEFF"}
-        << QStringLiteral("Cafe") << QStringLiteral("pass word");
+        << 0 << false << "Cafe"
+        << "pass word" << QStringList{"1BFFFE 01 26 0F 43616665 00 7061737320776F7264 00 1BFEFF"};
     QTest::newRow("access point: mode first")
-        << 1 << false << QString() << QStringLiteral("12345678")
-        << QStringList{mode, "1BFFFE 01 26 0E 43616665 00 3132333435363738 00 1BFEFF"}
-        << QStringLiteral("Cafe") << QStringLiteral("12345678");
+        << 1 << false << "Cafe"
+        << "12345678"
+        << QStringList{mode, "1BFFFE 01 26 0E 43616665 00 3132333435363738 00 1BFEFF"};
     QTest::newRow("mode never read: mode first")
-        << -1 << false << QString() << QStringLiteral("pw")
-        << QStringList{mode, "1BFFFE 01 26 08 43616665 00 7077 00 1BFEFF"} << QStringLiteral("Cafe")
-        << QStringLiteral("pw");
+        << -1 << false << "Cafe"
+        << "pw" << QStringList{mode, "1BFFFE 01 26 08 43616665 00 7077 00 1BFEFF"};
     QTest::newRow("manual name and password exact, spaces at both ends")
         << 0 << true << QStringLiteral(" My Net ") << QStringLiteral(" pw ")
-        << QStringList{"1BFFFE 01 26 0E 204D79204E657420 00 20707720 00 1BFEFF"}
-        << QStringLiteral(" My Net ") << QStringLiteral(" pw ");
+        << QStringList{"1BFFFE 01 26 0E 204D79204E657420 00 20707720 00 1BFEFF"};
     const QString office = QString::fromUtf8("办公室");
     QTest::newRow("Chinese name from the list")
         << 0 << false << office << QStringLiteral("pw")
         << QStringList{QStringLiteral("1BFFFE 01 26 %1 %2 00 7077 00 1BFEFF")
                            .arg(office.toLocal8Bit().size() + 4, 2, 16, QLatin1Char('0'))
-                           .arg(QString::fromLatin1(office.toLocal8Bit().toHex()))}
-        << office << QStringLiteral("pw");
+                           .arg(QString::fromLatin1(office.toLocal8Bit().toHex()))};
 }
 
 void TestProvisioningNet::provisioning()
@@ -263,23 +234,18 @@ void TestProvisioningNet::provisioning()
     QFETCH(QString, name);
     QFETCH(QString, password);
     QFETCH(QStringList, frames);
-    QFETCH(QString, sentName);
-    QFETCH(QString, sentPassword);
-    NetPrinterFixture f;
+    ProvisioningFixture f;
     DistributeNet *dialog = openDialog(f);
     QVERIFY(dialog);
-    f.window->session().setWifiMode(knownMode);
-    f.window->findChild<QComboBox *>("comboBox_WifiMode")->setCurrentIndex(1);
+    f.session->setWifiMode(knownMode);
     if (manual) {
         child<QCheckBox>(dialog, "checkManualMode")->setChecked(true);
         QTest::keyClicks(child<QLineEdit>(dialog, "lineSsidManual"), name);
     } else {
         auto *list = child<QListWidget>(dialog, "listWifi");
-        const auto named = list->findItems(name, Qt::MatchExactly);
-        clickRow(list, name.isEmpty() || named.isEmpty() ? 1 : list->row(named.first()));
+        clickRow(list, list->row(list->findItems(name, Qt::MatchExactly).value(0)));
     }
     child<QLineEdit>(dialog, "linePassword")->setText(password);
-    f.window->hide();
     const qint64 before = f.printer->bytesReceived();
 
     {
@@ -296,95 +262,123 @@ void TestProvisioningNet::provisioning()
     QTRY_COMPARE(f.printer->receivedFrames().size(), frames.size());
     qint64 expectedBytes = 0;
     for (int i = 0; i < frames.size(); ++i) {
-        const QByteArray expected = hexBytes(frames.at(i).toLatin1().constData());
+        const QByteArray expected = QByteArray::fromHex(frames.at(i).toLatin1());
         const ReceivedFrame got = f.printer->receivedFrames().at(i);
         QCOMPARE(frame::build(got.frameClass, got.item, got.data), expected);
         expectedBytes += expected.size();
     }
     QCOMPARE(f.printer->bytesReceived() - before, expectedBytes);
 
-    QCOMPARE(f.window->findChild<QComboBox *>("comboBox_WifiMode")->currentIndex(), 0);
-    QCOMPARE(f.window->findChild<QLineEdit *>("lineEdit_WStaName")->text(), sentName);
-    QCOMPARE(f.window->findChild<QLineEdit *>("lineEdit_WStaPassword")->text(), sentPassword);
-    for (const char *secret : {"lineEdit_WStaPassword", "lineEdit_WApPassword", "lineEdit_SppPin"})
-        QCOMPARE(f.window->findChild<QLineEdit *>(secret)->echoMode(), QLineEdit::Password);
-    QCOMPARE(f.window->session().wifiMode(), 0);
-    QVERIFY(!f.window->m_netSetupDialog);
+    QCOMPARE(f.sent->size(), 1);
+    const auto cred = f.sent->at(0).at(0).value<WifiCred>();
+    QCOMPARE(cred.ssid, name);
+    QCOMPARE(cred.password, password);
+    QCOMPARE(f.session->wifiMode(), 0);
+    QVERIFY(!f.provisioning->window());
+    QVERIFY(f.host->parent.isVisible());
+    QTRY_COMPARE(f.printer->openConnections(), 0);
 }
 
-void TestProvisioningNet::failedModeChangeKeepsTheWindow()
+void TestProvisioningNet::refused_data()
 {
-    NetPrinterFixture f;
-    DistributeNet *dialog = openDialog(f);
-    QVERIFY(dialog);
-    f.window->session().setWifiMode(1);
-    f.window->hide();
-    f.printer->setRefuseMode(RefuseMode::NotListening);
-    QTest::mouseClick(child<QPushButton>(dialog, "btnSetNet"), Qt::LeftButton);
-    QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("网络通讯出错，请重试")});
-    QCOMPARE(f.window->m_netSetupDialog, dialog);
-    QVERIFY(dialog->isVisible());
-    QVERIFY(!f.window->isVisible());
-    QCOMPARE(f.window->session().wifiMode(), 1);
+    QTest::addColumn<int>("knownMode");
+    QTest::addColumn<int>("state");    // 0 not listening, 1 printer closed meanwhile, 2 fine
+    QTest::addColumn<int>("manual");   // -1 a network from the list, else the box's state
+    QTest::addColumn<QString>("name"); // typed
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("windowStays");
+    const QString networkError = QString::fromUtf8("网络通讯出错，请重试");
+    // A refused mode change keeps the window for another try; refused credentials
+    // close it all the same.
+    QTest::newRow("mode change fails") << 1 << 0 << -1 << "" << networkError << true;
+    QTest::newRow("credentials fail") << 0 << 0 << -1 << "" << networkError << false;
+    QTest::newRow("printer closed meanwhile")
+        << 0 << 1 << -1 << "" << QString::fromUtf8("请先打开设备") << true;
+    QTest::newRow("manual name, spaces only")
+        << 0 << 2 << 1 << "   " << QString::fromUtf8("请输入WiFi名称") << true;
+    QTest::newRow("nothing chosen from the list")
+        << 0 << 2 << 0 << "" << QString::fromUtf8("请选择一个WiFi") << true;
 }
 
-void TestProvisioningNet::failedCredentialsStillCloseTheWindow()
+void TestProvisioningNet::refused()
 {
-    NetPrinterFixture f;
+    QFETCH(int, knownMode);
+    QFETCH(int, state);
+    QFETCH(int, manual);
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(bool, windowStays);
+    ProvisioningFixture f;
     DistributeNet *dialog = openDialog(f);
     QVERIFY(dialog);
-    f.window->session().setWifiMode(0);
-    f.printer->setRefuseMode(RefuseMode::NotListening);
+    f.session->setWifiMode(knownMode);
+    f.host->open = state != 1;
+    if (state == 0)
+        f.printer->setRefuseMode(RefuseMode::NotListening);
+    if (manual >= 0) {
+        child<QCheckBox>(dialog, "checkManualMode")->setChecked(manual);
+        child<QLineEdit>(dialog, "lineSsidManual")->setText(name);
+    }
+    child<QLineEdit>(dialog, "linePassword")->setText(QStringLiteral("kept"));
     QTest::mouseClick(child<QPushButton>(dialog, "btnSetNet"), Qt::LeftButton);
-    QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("网络通讯出错，请重试")});
-    QVERIFY(!f.window->m_netSetupDialog);
-    QVERIFY(f.window->isVisible());
-    QCOMPARE(f.window->findChild<QLineEdit *>("lineEdit_WStaName")->text(),
-             QStringLiteral("Office"));
-}
-
-void TestProvisioningNet::printerClosedMeanwhile()
-{
-    NetPrinterFixture f;
-    DistributeNet *dialog = openDialog(f);
-    QVERIFY(dialog);
-    QTest::mouseClick(f.window->ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_close")), Qt::LeftButton);
-    QVERIFY(!f.window->isDeviceOpen());
-    f.recorder->clear();
-    QTest::mouseClick(child<QPushButton>(dialog, "btnSetNet"), Qt::LeftButton);
-    QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("请先打开设备")});
-    QCOMPARE(f.window->m_netSetupDialog, dialog);
+    QCOMPARE(f.recorder->texts(), QStringList{text});
+    if (state == 2)
+        QCOMPARE(f.recorder->messages.at(0).title, QString::fromUtf8("WIFI配网"));
+    if (windowStays)
+        QCOMPARE(child<QLineEdit>(dialog, "linePassword")->text(), QStringLiteral("kept"));
+    QCOMPARE(f.provisioning->window() == dialog, windowStays);
+    QCOMPARE(dialog->isVisible(), windowStays);
+    QCOMPARE(f.host->parent.isVisible(), !windowStays);
+    QCOMPARE(f.sent->size(), 0);
+    QCOMPARE(f.session->wifiMode(), knownMode);
     QTest::qWait(50);
     QVERIFY(f.printer->receivedFrames().isEmpty());
 }
 
-void TestProvisioningNet::unavailableWhileAFileIsSent()
+void TestProvisioningNet::unavailableWhileBusy_data()
 {
-    const QByteArray content = rawPayload(16 * 850, 4);
-    QVERIFY(writePlainFile(m_marker("file.bin"), content));
-    NetPrinterFixture f;
-    DistributeNet *dialog = openDialog(f);
-    QVERIFY(dialog);
-    bool enabledDuringSend = true;
-    connect(workerThread, &WorkerThread::progressUpdated, dialog, [&] {
-        enabledDuringSend = enabledDuringSend && dialog->isEnabled();
-        QTest::mouseClick(child<QPushButton>(dialog, "btnSetNet"), Qt::LeftButton);
-    });
-    f.recorder->fileToOpen = m_marker("file.bin");
-    QTest::mouseClick(f.window->ui->pushButton_SendFile, Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(!workerThread->isRunning() && !f.recorder->messages.isEmpty(), 20000);
-    QVERIFY(!enabledDuringSend);
-    QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("下载成功")});
-    QTRY_COMPARE(f.printer->rawByteCount(), qint64(content.size()));
-    QVERIFY(f.printer->receivedFrames().isEmpty());
-    QCOMPARE(f.window->m_netSetupDialog, dialog);
-    QVERIFY(dialog->isEnabled());
-    debugMode = false;
+    QTest::addColumn<bool>("stream"); // a console file is sent, else an exchange holds
+    QTest::newRow("file sent") << true;
+    QTest::newRow("printer held") << false;
 }
 
-void TestProvisioningNet::rowClickPutsTheBareSsid()
+void TestProvisioningNet::unavailableWhileBusy()
 {
-    NetPrinterFixture f;
+    QFETCH(bool, stream);
+    const QByteArray content = rawPayload(16 * 850, 4);
+    QVERIFY(writePlainFile(m_marker("file.bin"), content));
+    ProvisioningFixture f;
+    DistributeNet *dialog = openDialog(f);
+    QVERIFY(dialog);
+    FilePages pages(*f.session, *f.host);
+    bool enabledWhileBusy = true;
+    const auto tryIt = [&] {
+        enabledWhileBusy = enabledWhileBusy && dialog->isEnabled();
+        QTest::mouseClick(child<QPushButton>(dialog, "btnSetNet"), Qt::LeftButton);
+    };
+    if (stream) {
+        connect(&pages.stream, &FileStream::progress, dialog, tryIt);
+        f.recorder->fileToOpen = m_marker("file.bin");
+        pages.click("pushButton_SendFile");
+        QTRY_VERIFY_WITH_TIMEOUT(!f.session->busy() && !f.recorder->messages.isEmpty(), 20000);
+        QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("下载成功")});
+        QTRY_COMPARE(f.printer->rawByteCount(), qint64(content.size()));
+    } else {
+        const PrinterSession::Hold hold(*f.session);
+        QVERIFY(hold.held());
+        tryIt();
+        QVERIFY(f.recorder->messages.isEmpty());
+    }
+    QVERIFY(!enabledWhileBusy);
+    QTest::qWait(50);
+    QVERIFY(f.printer->receivedFrames().isEmpty());
+    QCOMPARE(f.provisioning->window(), dialog);
+    QVERIFY(dialog->isEnabled());
+}
+
+void TestProvisioningNet::choosingANetwork()
+{
+    ProvisioningFixture f;
     DistributeNet *dialog = openDialog(f);
     QVERIFY(dialog);
     auto *list = child<QListWidget>(dialog, "listWifi");
@@ -397,22 +391,15 @@ void TestProvisioningNet::rowClickPutsTheBareSsid()
     QCOMPARE(name->text(), QStringLiteral("Office"));
     QCOMPARE(password->text(), QString());
 
-    // Show password switches the echo both ways.
+    // A row puts its bare name; another row empties the password. Show password
+    // switches the echo both ways.
     QCOMPARE(password->echoMode(), QLineEdit::Password);
     QTest::mouseClick(child<QCheckBox>(dialog, "checkShowPassword"), Qt::LeftButton);
     QCOMPARE(password->echoMode(), QLineEdit::Normal);
     QTest::mouseClick(child<QCheckBox>(dialog, "checkShowPassword"), Qt::LeftButton);
     QCOMPARE(password->echoMode(), QLineEdit::Password);
-}
 
-void TestProvisioningNet::manualModeOnAndOff()
-{
-    NetPrinterFixture f;
-    DistributeNet *dialog = openDialog(f);
-    QVERIFY(dialog);
-    auto *list = child<QListWidget>(dialog, "listWifi");
-    auto *name = child<QLineEdit>(dialog, "lineSsidManual");
-    auto *password = child<QLineEdit>(dialog, "linePassword");
+    // Manual mode on and off.
     auto *manual = child<QCheckBox>(dialog, "checkManualMode");
     clickRow(list, 1);
     password->setText(QStringLiteral("secret"));
@@ -444,11 +431,10 @@ void TestProvisioningNet::manualNameSurvivesARunningScan()
 {
     const QString networks = m_dir->filePath("networks");
     setScan("echo enabled", "sleep 1\ncat '" + networks + "'");
-    NetPrinterFixture f;
+    ProvisioningFixture f;
     QVERIFY(f.start());
-    QVERIFY(f.open());
-    QTest::mouseClick(f.window->findChild<QPushButton *>("pushButton_NetSetup"), Qt::LeftButton);
-    DistributeNet *dialog = f.window->m_netSetupDialog;
+    f.provisioning->open();
+    DistributeNet *dialog = f.provisioning->window();
     QVERIFY(dialog);
     auto *refresh = child<QPushButton>(dialog, "btnRefresh");
     auto *list = child<QListWidget>(dialog, "listWifi");

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "download/filestream.h"
+
+#include <QWidget>
+
+class PageHost;
+class PrinterSession;
+
+namespace Ui {
+class DownloadPanel;
+}
+
+// Firmware and font download: decrypts the chosen file beside it and streams the
+// plain copy to the printer, with its own progress bar.
+class DownloadPanel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    DownloadPanel(PrinterSession &session, PageHost &host, FileStream &stream,
+                  QWidget *parent = nullptr);
+    ~DownloadPanel() override;
+
+    // Decrypts the chosen firmware (true) or font file and hands it to the stream.
+    void downloadEncryptedFile(bool firmware);
+
+signals:
+    // A line for the message area: the file about to be sent and its size.
+    void fileLogged(const QString &text);
+
+private slots:
+    void on_pushButton_DownloadFW_clicked();
+    void on_pushButton_DownloadFL_clicked();
+
+private:
+    void followStream(bool running);
+
+    Ui::DownloadPanel *ui;
+    PrinterSession &m_session;
+    PageHost &m_host;
+    FileStream &m_stream;
+    bool m_fontAllowed = true;
+};

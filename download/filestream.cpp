@@ -1,0 +1,119 @@
+#include "download/filestream.h"
+
+#include "download/workerthread.h"
+#include "protocol/commandcodes.h"
+#include "protocol/printersession.h"
+#include "transport/streampiece.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <chrono>
+
+namespace {
+// A worker that has just reported its end may still be returning from run().
+constexpr unsigned long kWorkerTailWaitMs = 1000;
+// The printer settles before the success message appears.
+constexpr unsigned long kSettleAfterStreamMs = 1000;
+} // namespace
+
+FileStream::FileStream(PrinterSession &session, QObject *parent)
+    : QObject(parent), m_session(session), m_worker(new WorkerThread)
+{
+    connect(m_worker, &WorkerThread::progressUpdated, this, &FileStream::progress);
+    connect(m_worker, &WorkerThread::errorOccurred, this, &FileStream::onFailed);
+    connect(m_worker, &WorkerThread::completed, this, &FileStream::onCompleted);
+    // The worker waits until the GUI thread has written each piece.
+    connect(m_worker, &WorkerThread::sendFileSignal, this, &FileStream::writePiece,
+            Qt::BlockingQueuedConnection);
+    connect(m_worker, &QThread::finished, this, &FileStream::onWorkerFinished);
+}
+
+FileStream::~FileStream()
+{
+    // A piece the worker is waiting to hand over is written first, so that it never
+    // blocks on a receiver that no longer listens.
+    m_worker->requestInterruption();
+    while (!m_worker->wait(20))
+        QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+    delete m_worker;
+    m_session.setStreaming(false);
+}
+
+bool FileStream::waitUntilIdle()
+{
+    return !m_worker->isRunning() || m_worker->wait(kWorkerTailWaitMs);
+}
+
+bool FileStream::running() const
+{
+    return m_worker->isRunning();
+}
+
+void FileStream::requestStop()
+{
+    if (m_worker->isRunning())
+        m_worker->requestInterruption();
+}
+
+void FileStream::start(const QString &path, Kind kind, bool decryptedCopy)
+{
+    m_kind = kind;
+    m_completed = false;
+    m_network = m_session.medium() == MEDIUM_NETWORK;
+    m_worker->setJob(path, m_session.medium(), decryptedCopy);
+    m_session.setStreaming(true);
+    emit started(kind);
+    m_worker->start(QThread::InheritPriority);
+}
+
+void FileStream::writePiece(const QByteArray &bytes)
+{
+    // A window that is closing writes nothing more.
+    if (m_worker->isInterruptionRequested()) {
+        m_worker->notePieceOutcome(RESULT_NO_MEDIUM, 0, 0);
+        return;
+    }
+    StreamPiece piece;
+    piece.firstPiece = !m_worker->streamStarted();
+    // A stalled transfer keeps the window alive for a close, which stops it.
+    WorkerThread *worker = m_worker;
+    piece.stopRequested = [worker] {
+        if (!worker->isInterruptionRequested())
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        return worker->isInterruptionRequested();
+    };
+    if (m_network)
+        m_worker->keepPause();
+    const int result = m_session.writeRaw(bytes, &piece);
+    m_worker->notePieceOutcome(result, piece.bytesOut,
+                               result == RESULT_OK
+                                   ? std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                         std::chrono::steady_clock::now().time_since_epoch())
+                                         .count()
+                                   : 0);
+    qDebug() << "piece written:" << result;
+}
+
+void FileStream::onCompleted()
+{
+    m_completed = true;
+    QThread::msleep(kSettleAfterStreamMs);
+    emit completed();
+    emit ended();
+    if (m_network)
+        m_session.endOperation();
+}
+
+void FileStream::onFailed(const QString &text)
+{
+    emit failed(text);
+    emit ended();
+}
+
+void FileStream::onWorkerFinished()
+{
+    // A stream that failed or was stopped gives its connection back here.
+    if (m_network && !m_completed)
+        m_session.endOperation();
+    m_session.setStreaming(false);
+}

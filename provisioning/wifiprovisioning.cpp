@@ -1,0 +1,110 @@
+#include "provisioning/wifiprovisioning.h"
+
+#include "app/pagehost.h"
+#include "app/prompts.h"
+#include "protocol/commandcodes.h"
+#include "protocol/printersession.h"
+#include "provisioning/distributenet.h"
+#include "settings/wificodec.h"
+
+#include <QDebug>
+#include <QThread>
+
+namespace {
+constexpr int kModePauseMs = 1000;       // the module switches mode before it takes credentials
+constexpr int kCredentialsPauseMs = 200; // lets the frame leave before the socket closes
+constexpr int kStationMode = 0;          // as the WiFi page's mode list counts
+} // namespace
+
+WifiProvisioning::WifiProvisioning(PrinterSession &session, PageHost &host, QObject *parent)
+    : QObject(parent), m_session(session), m_host(host)
+{
+    connect(&m_session, &PrinterSession::heldChanged, this, &WifiProvisioning::updateAvailability);
+    connect(&m_session, &PrinterSession::streamingChanged, this,
+            &WifiProvisioning::updateAvailability);
+}
+
+WifiProvisioning::~WifiProvisioning()
+{
+    // The window has no parent; it must not outlive its owner.
+    delete m_window;
+}
+
+DistributeNet *WifiProvisioning::window() const
+{
+    return m_window;
+}
+
+void WifiProvisioning::open()
+{
+    if (!m_host.requireOpenDevice())
+        return;
+    if (m_window) {
+        if (m_window->isMinimized())
+            m_window->showNormal();
+        m_window->raise();
+        m_window->activateWindow();
+        return;
+    }
+    m_window = new DistributeNet();
+    connect(m_window, &DistributeNet::closed, this, &WifiProvisioning::closeWindow);
+    connect(m_window, &DistributeNet::wifiCredReady, this, &WifiProvisioning::sendCredentials);
+    m_window->show();
+}
+
+void WifiProvisioning::closeWindow()
+{
+    if (QWidget *parent = m_host.dialogParent())
+        parent->window()->show();
+    if (!m_window)
+        return;
+    m_window->hide();
+    m_window->deleteLater();
+    m_window = nullptr;
+}
+
+void WifiProvisioning::updateAvailability()
+{
+    if (m_window)
+        m_window->setEnabled(!m_session.busy());
+}
+
+void WifiProvisioning::sendCredentials(const WifiCred &cred)
+{
+    if (!cred.valid) {
+        prompts::information(m_window, tr("错误"), cred.errorMessage);
+        return;
+    }
+    qDebug().noquote() << "收到WiFi凭证 - SSID:" << cred.ssid
+                       << "密码:" << QString(cred.password.size(), QLatin1Char('*'));
+    // The printer may have been closed while the window stayed open.
+    if (!m_host.requireOpenDevice())
+        return;
+
+    int modeRet = RESULT_OK;
+    int credRet = RESULT_OK;
+    {
+        const PrinterSession::Operation operation(m_session);
+        // The mode frame goes only when the printer is not known to be in station mode.
+        if (m_session.wifiMode() != kStationMode) {
+            modeRet = m_session.sendSet(INFO_WIFI_MODE, QByteArray(1, char(kStationMode + 1)));
+            QThread::msleep(kModePauseMs);
+        }
+        if (modeRet == RESULT_OK) {
+            credRet = m_session.sendSet(INFO_WIFI_STATION,
+                                        wificodec::textFields({cred.ssid, cred.password}));
+            QThread::msleep(kCredentialsPauseMs);
+        }
+    }
+    // A refused mode change keeps the window for another try.
+    if (modeRet != RESULT_OK) {
+        m_host.reportResult(modeRet);
+        return;
+    }
+    if (credRet == RESULT_OK) {
+        m_session.setWifiMode(kStationMode);
+        emit credentialsSent(cred);
+    }
+    m_host.reportResult(credRet);
+    closeWindow();
+}
