@@ -138,11 +138,9 @@ void MainWindow::addLinkPages()
         if (m_connectionPanel->ethernetChosen())
             on_pushButton_close_clicked(false);
     });
-    connect(m_wifiPage, &WifiPage::provisioningRequested, this,
-            &MainWindow::on_pushButton_NetSetup_clicked);
+    connect(m_wifiPage, &WifiPage::provisioningRequested, this, [this] { m_provisioning->open(); });
 }
 // --- end of WiFi, Ethernet port, Bluetooth and serial pages ---
-}
 
 // --- Print, distance, stripper and function pages ---
 void MainWindow::addPrinterPages()
@@ -175,8 +173,8 @@ void MainWindow::onPrinterClosedByPage(bool restarted)
 {
     resetConnectionPanel();
     if (restarted) {
-        ui->progressBar_Update->setValue(0);
-        ui->progressBar_Debug->setValue(0);
+        m_downloadPanel->resetProgress();
+        m_consolePage->resetProgress();
     }
 }
 
@@ -216,7 +214,7 @@ void MainWindow::selectedItem()
     const bool settingsAllowed = m_session->settingsAllowed();
     ui->tabWidget_2->setTabEnabled(1, settingsAllowed);
     ui->tabWidget_2->setTabEnabled(0, settingsAllowed);
-    ui->pushButton_DownloadFL->setEnabled(settingsAllowed);
+    m_downloadPanel->printerChanged();
 
     const bool printMode = m_session->hasPrintMode();
     ui->toolBox_PrinterSetting->setItemEnabled(6, printMode);
@@ -235,11 +233,9 @@ void MainWindow::controlAllWidgets(bool on)
     if (m_session->busy())
         return;
     m_connectionPanel->setCloseEnabled(on);
-    for (QWidget *w : std::initializer_list<QWidget *>{
-             ui->tabWidget_2, printerInfoButton(),
-             findChild<QWidget *>(QStringLiteral("pushButton_Send")),
-             findChild<QWidget *>(QStringLiteral("pushButton_SendFile"))})
-        w->setEnabled(on);
+    ui->tabWidget_2->setEnabled(on);
+    printerInfoButton()->setEnabled(on);
+    m_consolePage->setSendEnabled(on);
 }
 
 int MainWindow::Ret_Handler(int code)
@@ -318,22 +314,14 @@ void MainWindow::setUpFilePages()
     connect(m_fileStream, &FileStream::ended, this, [this] { followFileStream(false); });
 
     m_provisioning = new WifiProvisioning(*m_session, *this, this);
-    if (auto *button = findChild<QAbstractButton *>(QStringLiteral("pushButton_NetSetup")))
-        connect(button, &QAbstractButton::clicked, m_provisioning, &WifiProvisioning::open);
     // The WiFi page shows, and later compares against, what the printer now has.
-    connect(m_provisioning, &WifiProvisioning::credentialsSent, this, [this](const WifiCred &cred) {
-        ui->comboBox_WifiMode->setCurrentIndex(0);
-        ui->lineEdit_WStaName->setText(cred.ssid);
-        ui->lineEdit_WStaPassword->setText(cred.password);
-        savedWifiMode = 0;
-        savedStaName = cred.ssid;
-        savedStaPassword = cred.password;
-    });
+    connect(m_provisioning, &WifiProvisioning::credentialsSent, m_wifiPage,
+            [this](const WifiCred &cred) { m_wifiPage->noteProvisioned(cred); });
 }
 
 void MainWindow::followFileStream(bool running)
 {
-    ui->pushButton_getPrinterInfo->setEnabled(!running);
+    printerInfoButton()->setEnabled(!running);
     // Changing a tab's state while it is the current one would switch to another. Tabs
     // off for the model before the stream stay off after it.
     const int current = ui->tabWidget_2->currentIndex();

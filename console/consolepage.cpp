@@ -48,6 +48,17 @@ ConsolePage::~ConsolePage()
     delete ui;
 }
 
+void ConsolePage::setSendEnabled(bool on)
+{
+    ui->pushButton_Send->setEnabled(on);
+    ui->pushButton_SendFile->setEnabled(on);
+}
+
+void ConsolePage::resetProgress()
+{
+    ui->progressBar_Debug->setValue(0);
+}
+
 void ConsolePage::followStream(bool running)
 {
     ui->pushButton_Send->setEnabled(!running);

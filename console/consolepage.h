@@ -24,6 +24,10 @@ public:
 
     // Appends one time-stamped line to the message area as plain text.
     void appendLine(const QString &tag, const QString &payload);
+    // The send buttons rest while a multi-frame exchange runs.
+    void setSendEnabled(bool on);
+    // After a restart the last file send's progress no longer applies.
+    void resetProgress();
 
 private slots:
     void on_pushButton_Send_clicked();

@@ -45,6 +45,17 @@ DownloadPanel::~DownloadPanel()
     delete ui;
 }
 
+void DownloadPanel::printerChanged()
+{
+    m_fontAllowed = m_session.settingsAllowed();
+    ui->pushButton_DownloadFL->setEnabled(m_fontAllowed && !m_session.streaming());
+}
+
+void DownloadPanel::resetProgress()
+{
+    ui->progressBar_Update->setValue(0);
+}
+
 void DownloadPanel::followStream(bool running)
 {
     // The font button stays off for a model that takes no font.

@@ -24,6 +24,10 @@ public:
 
     // Decrypts the chosen firmware (true) or font file and hands it to the stream.
     void downloadEncryptedFile(bool firmware);
+    // A printer was opened: fonts go only to the models whose settings may change.
+    void printerChanged();
+    // After a restart the last download's progress no longer applies.
+    void resetProgress();
 
 signals:
     // A line for the message area: the file about to be sent and its size.

@@ -3,7 +3,6 @@
 //   net_download_4MiB_share  the rate at which a 4 MiB file reaches the printer, as a
 //                            share of the limit that the pacing allows (850 bytes
 //                            every 2 ms: 425,000 bytes/s)
-#include "app/globals.h"
 #include "app/mainwindow.h"
 #include "app/prompts.h"
 #include "download/filestream.h"

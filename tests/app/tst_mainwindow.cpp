@@ -19,6 +19,7 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QToolButton>
+#include <QGroupBox>
 #include <QtTest>
 
 class TestMainWindow : public QObject
