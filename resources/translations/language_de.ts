@@ -2,105 +2,58 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="zh_CN">
 <context>
-    <name>CutDialog</name>
+    <name>BluetoothPage</name>
+    <message>
+        <source>SPP名称:</source>
+        <translation>SPP-Name:</translation>
+    </message>
+    <message>
+        <source>BLE:</source>
+        <translation>BLE:</translation>
+    </message>
+    <message>
+        <source>SPP连接模式：</source>
+        <translation>SPP-Verbindungsmodus:</translation>
+    </message>
+    <message>
+        <source>简易配对</source>
+        <translation>Einfache Kopplung</translation>
+    </message>
+    <message>
+        <source>配对码配对</source>
+        <translation>Kopplung mit PIN</translation>
+    </message>
+    <message>
+        <source>SPP_PIN码：</source>
+        <translation>SPP-PIN:</translation>
+    </message>
+    <message>
+        <source>MAC:</source>
+        <translation>MAC:</translation>
+    </message>
+    <message>
+        <source>注：此项功能设置后需重启打印机</source>
+        <translation>Hinweis: Nach dieser Einstellung den Drucker neu starten</translation>
+    </message>
+    <message>
+        <source>读取</source>
+        <translation>Lesen</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Schreiben</translation>
+    </message>
     <message>
         <source>设置工具</source>
         <translation>Einrichtungstool</translation>
     </message>
     <message>
-        <source>请确保打印机是否已经安装/连接对应剥离器</source>
-        <translation>Bitte sicherstellen, dass der passende Spender am Drucker montiert/angeschlossen ist</translation>
-    </message>
-    <message>
-        <source>确定</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>取消</source>
-        <translation>Abbrechen</translation>
+        <source>处理成功，请重启打印机</source>
+        <translation>Erfolgreich ausgeführt, bitte Drucker neu starten</translation>
     </message>
 </context>
 <context>
-    <name>DistributeNet</name>
-    <message>
-        <source>WIFI配网</source>
-        <translation>WLAN-Einrichtung</translation>
-    </message>
-    <message>
-        <source>请选择WiFi网络</source>
-        <translation>Bitte ein WLAN auswählen</translation>
-    </message>
-    <message>
-        <source>可用WiFi列表（点击选择）</source>
-        <translation>Verfügbare WLANs (zum Auswählen klicken)</translation>
-    </message>
-    <message>
-        <source>所选WiFi</source>
-        <translation>Ausgewähltes WLAN</translation>
-    </message>
-    <message>
-        <source>密码：</source>
-        <translation>Passwort:</translation>
-    </message>
-    <message>
-        <source>请输入WiFi密码</source>
-        <translation>Bitte WLAN-Passwort eingeben</translation>
-    </message>
-    <message>
-        <source>显示</source>
-        <translation>Anzeigen</translation>
-    </message>
-    <message>
-        <source>名称:</source>
-        <translation>Name:</translation>
-    </message>
-    <message>
-        <source>选择手动输入</source>
-        <translation>Manuell eingeben</translation>
-    </message>
-    <message>
-        <source>刷新列表</source>
-        <translation>Aktualisieren</translation>
-    </message>
-    <message>
-        <source>开始配网</source>
-        <translation>Einrichtung starten</translation>
-    </message>
-    <message>
-        <source>扫描中...</source>
-        <translation>Suche läuft...</translation>
-    </message>
-    <message>
-        <source>(当前连接)</source>
-        <translation>(verbunden)</translation>
-    </message>
-    <message>
-        <source>请输入WiFi名称</source>
-        <translation>Bitte WLAN-Namen eingeben</translation>
-    </message>
-    <message>
-        <source>请刷新列表，或选择手动输入WiFi名称</source>
-        <translation>Liste aktualisieren oder den WLAN-Namen manuell eingeben</translation>
-    </message>
-    <message>
-        <source>请选择一个WiFi</source>
-        <translation>Bitte ein WLAN auswählen</translation>
-    </message>
-    <message>
-        <source>找不到WiFi扫描程序“%1”：请勾选“选择手动输入”，手动输入WiFi名称。</source>
-        <translation>Das WLAN-Suchprogramm „%1“ wurde nicht gefunden: „Manuell eingeben“ ankreuzen und den Netzwerknamen eintippen.</translation>
-    </message>
-    <message>
-        <source>没有找到WiFi网络：请勾选“选择手动输入”，手动输入WiFi名称，或稍后刷新列表。</source>
-        <translation>Keine Netzwerke gefunden: „Manuell eingeben“ ankreuzen und den Netzwerknamen eintippen oder die Liste später aktualisieren.</translation>
-    </message>
-</context>
-<context>
-    <name>MainWindow</name>
-    <message>
-        <source>标签机设置工具</source>
-        <translation>Etikettendrucker-Einrichtungstool </translation>
-    </message>
+    <name>ConnectionPanel</name>
     <message>
         <source>连接方式</source>
         <translation>Verbindungsart</translation>
@@ -190,6 +143,508 @@
         <translation>Gerät schließen</translation>
     </message>
     <message>
+        <source>设置工具</source>
+        <translation>Einrichtungstool</translation>
+    </message>
+    <message>
+        <source>请确保通讯设备已开启</source>
+        <translation>Bitte sicherstellen, dass das Kommunikationsgerät eingeschaltet ist</translation>
+    </message>
+    <message>
+        <source>请先选中打印列表中的打印机</source>
+        <translation>Bitte zuerst einen Drucker in der Liste auswählen</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>连接超时，请重试！</source>
+        <translation>Zeitüberschreitung der Verbindung, bitte erneut versuchen!</translation>
+    </message>
+    <message>
+        <source>连接成功！</source>
+        <translation>Verbindung hergestellt!</translation>
+    </message>
+    <message>
+        <source>关闭成功！</source>
+        <translation>Erfolgreich geschlossen!</translation>
+    </message>
+</context>
+<context>
+    <name>ConsolePage</name>
+    <message>
+        <source>消息区</source>
+        <translation>Nachrichten</translation>
+    </message>
+    <message>
+        <source>发送区</source>
+        <translation>Sendebereich</translation>
+    </message>
+    <message>
+        <source>HEX发送</source>
+        <translation>HEX senden</translation>
+    </message>
+    <message>
+        <source>HEX接收</source>
+        <translation>HEX empfangen</translation>
+    </message>
+    <message>
+        <source>发送</source>
+        <translation>Senden</translation>
+    </message>
+    <message>
+        <source>发送文件</source>
+        <translation>Datei senden</translation>
+    </message>
+    <message>
+        <source>清空发送</source>
+        <translation>Senden leeren</translation>
+    </message>
+    <message>
+        <source>清空接收</source>
+        <translation>Empfang leeren</translation>
+    </message>
+    <message>
+        <source>发送进度</source>
+        <translation>Sendefortschritt</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>下载成功</source>
+        <translation>Download erfolgreich</translation>
+    </message>
+    <message>
+        <source>设置工具</source>
+        <translation>Einrichtungstool</translation>
+    </message>
+    <message>
+        <source>设备未打开!</source>
+        <translation>Gerät nicht geöffnet!</translation>
+    </message>
+    <message>
+        <source>此十六进制字符串格式无效。</source>
+        <translation>Diese Hexadezimalzeichenfolge ist ungültig.</translation>
+    </message>
+    <message>
+        <source>发送失败！请重试</source>
+        <translation>Senden fehlgeschlagen! Bitte erneut versuchen</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>发送文件 %1，%2 字节</source>
+        <translation>Datei %1 wird gesendet, %2 Bytes</translation>
+    </message>
+</context>
+<context>
+    <name>CutDialog</name>
+    <message>
+        <source>设置工具</source>
+        <translation>Einrichtungstool</translation>
+    </message>
+    <message>
+        <source>请确保打印机是否已经安装/连接对应剥离器</source>
+        <translation>Bitte sicherstellen, dass der passende Spender am Drucker montiert/angeschlossen ist</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>DistancePage</name>
+    <message>
+        <source>距离设置</source>
+        <translation>Abstände</translation>
+    </message>
+    <message>
+        <source>出纸口到打印头距离(单位dot)：</source>
+        <translation>Papierausgang bis Druckkopf (dot):</translation>
+    </message>
+    <message>
+        <source>缝到打印头距离(单位mm)：</source>
+        <translation>Lückensensor bis Druckkopf (mm):</translation>
+    </message>
+    <message>
+        <source>黑标到打印头距离(单位mm)：</source>
+        <translation>Schwarzmarkensensor bis Druckkopf (mm):</translation>
+    </message>
+    <message>
+        <source>打印头到撕纸位置距离(单位dot)：</source>
+        <translation>Druckkopf bis Abreißkante (dot):</translation>
+    </message>
+    <message>
+        <source>注：1mm = 8dot</source>
+        <translation>Hinweis: 1mm = 8dot</translation>
+    </message>
+    <message>
+        <source>读取</source>
+        <translation>Lesen</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>注：1mm = 12dot</source>
+        <translation>Hinweis: 1mm = 12dot</translation>
+    </message>
+</context>
+<context>
+    <name>DistributeNet</name>
+    <message>
+        <source>WIFI配网</source>
+        <translation>WLAN-Einrichtung</translation>
+    </message>
+    <message>
+        <source>请选择WiFi网络</source>
+        <translation>Bitte ein WLAN auswählen</translation>
+    </message>
+    <message>
+        <source>可用WiFi列表（点击选择）</source>
+        <translation>Verfügbare WLANs (zum Auswählen klicken)</translation>
+    </message>
+    <message>
+        <source>所选WiFi</source>
+        <translation>Ausgewähltes WLAN</translation>
+    </message>
+    <message>
+        <source>密码：</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message>
+        <source>请输入WiFi密码</source>
+        <translation>Bitte WLAN-Passwort eingeben</translation>
+    </message>
+    <message>
+        <source>显示</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>名称:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>选择手动输入</source>
+        <translation>Manuell eingeben</translation>
+    </message>
+    <message>
+        <source>刷新列表</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>开始配网</source>
+        <translation>Einrichtung starten</translation>
+    </message>
+    <message>
+        <source>扫描中...</source>
+        <translation>Suche läuft...</translation>
+    </message>
+    <message>
+        <source>(当前连接)</source>
+        <translation>(verbunden)</translation>
+    </message>
+    <message>
+        <source>请输入WiFi名称</source>
+        <translation>Bitte WLAN-Namen eingeben</translation>
+    </message>
+    <message>
+        <source>请刷新列表，或选择手动输入WiFi名称</source>
+        <translation>Liste aktualisieren oder den WLAN-Namen manuell eingeben</translation>
+    </message>
+    <message>
+        <source>请选择一个WiFi</source>
+        <translation>Bitte ein WLAN auswählen</translation>
+    </message>
+    <message>
+        <source>找不到WiFi扫描程序“%1”：请勾选“选择手动输入”，手动输入WiFi名称。</source>
+        <translation>Das WLAN-Suchprogramm „%1“ wurde nicht gefunden: „Manuell eingeben“ ankreuzen und den Netzwerknamen eintippen.</translation>
+    </message>
+    <message>
+        <source>没有找到WiFi网络：请勾选“选择手动输入”，手动输入WiFi名称，或稍后刷新列表。</source>
+        <translation>Keine Netzwerke gefunden: „Manuell eingeben“ ankreuzen und den Netzwerknamen eintippen oder die Liste später aktualisieren.</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadPanel</name>
+    <message>
+        <source>固件与字库下载</source>
+        <translation>Firmware- und Schriftdownload</translation>
+    </message>
+    <message>
+        <source>下载固件</source>
+        <translation>Firmware laden</translation>
+    </message>
+    <message>
+        <source>下载字库</source>
+        <translation>Schrift laden</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>下载成功</source>
+        <translation>Download erfolgreich</translation>
+    </message>
+    <message>
+        <source>等待打印机指示灯停止闪烁</source>
+        <translation>Warten, bis die Anzeige am Drucker nicht mehr blinkt</translation>
+    </message>
+    <message>
+        <source>HEX File</source>
+        <translation>HEX-Datei</translation>
+    </message>
+    <message>
+        <source>HEX Files (*.hex);;All Files (*)</source>
+        <translation>HEX-Dateien (*.hex);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>BIN File</source>
+        <translation>BIN-Datei</translation>
+    </message>
+    <message>
+        <source>BIN Files (*.bin);;All Files (*)</source>
+        <translation>BIN-Dateien (*.bin);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>无法读取所选文件：%1</source>
+        <translation>Die gewählte Datei kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>无法在文件所在的文件夹中创建解密文件：%1</source>
+        <translation>Die entschlüsselte Datei kann im Ordner der Datei nicht angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>解密失败，文件未发送。</source>
+        <translation>Entschlüsselung fehlgeschlagen; die Datei wurde nicht gesendet.</translation>
+    </message>
+    <message>
+        <source>下载固件 %1，%2 字节</source>
+        <translation>Firmware %1 wird heruntergeladen, %2 Bytes</translation>
+    </message>
+    <message>
+        <source>下载字库 %1，%2 字节</source>
+        <translation>Schriftart %1 wird heruntergeladen, %2 Bytes</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Connection failed: </source>
+        <translation>Verbindung fehlgeschlagen: </translation>
+    </message>
+    <message>
+        <source>连接失败: </source>
+        <translation>Verbindung fehlgeschlagen: </translation>
+    </message>
+</context>
+<context>
+    <name>EthernetPage</name>
+    <message>
+        <source>IP模式：</source>
+        <translation>IP-Modus:</translation>
+    </message>
+    <message>
+        <source>IP地址：</source>
+        <translation>IP-Adresse:</translation>
+    </message>
+    <message>
+        <source>子网掩码：</source>
+        <translation>Subnetzmaske:</translation>
+    </message>
+    <message>
+        <source>网关地址：</source>
+        <translation>Gateway:</translation>
+    </message>
+    <message>
+        <source>TCP端口号：</source>
+        <translation>TCP-Port:</translation>
+    </message>
+    <message>
+        <source>UDP端口号：</source>
+        <translation>UDP-Port:</translation>
+    </message>
+    <message>
+        <source>注：此项功能设置后需重启打印机</source>
+        <translation>Hinweis: Nach dieser Einstellung den Drucker neu starten</translation>
+    </message>
+    <message>
+        <source>读取</source>
+        <translation>Lesen</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>设置工具</source>
+        <translation>Einrichtungstool</translation>
+    </message>
+    <message>
+        <source>地址格式错误，请输入如192.168.1.100的四段地址</source>
+        <translation>Ungültiges Adressformat, bitte eine vierteilige Adresse wie 192.168.1.100 eingeben</translation>
+    </message>
+    <message>
+        <source>处理成功，请重启打印机</source>
+        <translation>Erfolgreich ausgeführt, bitte Drucker neu starten</translation>
+    </message>
+</context>
+<context>
+    <name>FunctionPage</name>
+    <message>
+        <source>基本功能</source>
+        <translation>Grundfunktionen</translation>
+    </message>
+    <message>
+        <source>打印自检页</source>
+        <translation>Selbsttestseite drucken</translation>
+    </message>
+    <message>
+        <source>重启机器</source>
+        <translation>Drucker neu starten</translation>
+    </message>
+    <message>
+        <source>打印机初始化</source>
+        <translation>Drucker initialisieren</translation>
+    </message>
+    <message>
+        <source>传感器自学习</source>
+        <translation>Sensorkalibrierung</translation>
+    </message>
+    <message>
+        <source>缝隙自学习</source>
+        <translation>Lückenkalibrierung</translation>
+    </message>
+    <message>
+        <source>黑标自学习</source>
+        <translation>Schwarzmarkenkalibrierung</translation>
+    </message>
+    <message>
+        <source>DAC自学习</source>
+        <translation>DAC-Kalibrierung</translation>
+    </message>
+    <message>
+        <source>缺纸学习</source>
+        <translation>Papierende-Kalibrierung</translation>
+    </message>
+    <message>
+        <source>出纸口纸边传感器自学习</source>
+        <translation>Ausgangssensor-Kalibrierung</translation>
+    </message>
+    <message>
+        <source>切刀模式</source>
+        <translation>Schneidmodus</translation>
+    </message>
+    <message>
+        <source>全切</source>
+        <translation>Vollschnitt</translation>
+    </message>
+    <message>
+        <source>切刀关闭</source>
+        <translation>Messer aus</translation>
+    </message>
+    <message>
+        <source>剥离模式</source>
+        <translation>Spendemodus</translation>
+    </message>
+    <message>
+        <source>撕离模式</source>
+        <translation>Abreißmodus</translation>
+    </message>
+    <message>
+        <source>按键与蜂鸣器</source>
+        <translation>Tasten und Summer</translation>
+    </message>
+    <message>
+        <source>按键设置开启</source>
+        <translation>Tasten ein</translation>
+    </message>
+    <message>
+        <source>按键设置关闭</source>
+        <translation>Tasten aus</translation>
+    </message>
+    <message>
+        <source>蜂鸣器开启</source>
+        <translation>Summer ein</translation>
+    </message>
+    <message>
+        <source>蜂鸣器关闭</source>
+        <translation>Summer aus</translation>
+    </message>
+    <message>
+        <source>打印机信息</source>
+        <translation>Druckerinformationen</translation>
+    </message>
+    <message>
+        <source>固件版本：</source>
+        <translation>Firmwareversion:</translation>
+    </message>
+    <message>
+        <source>分辨率(DPI)：</source>
+        <translation>Auflösung (DPI):</translation>
+    </message>
+    <message>
+        <source>最大打印宽度(mm)：</source>
+        <translation>Max. Druckbreite (mm):</translation>
+    </message>
+    <message>
+        <source>型号：</source>
+        <translation>Modell:</translation>
+    </message>
+    <message>
+        <source>获取打印机信息</source>
+        <translation>Druckerinfo abrufen</translation>
+    </message>
+    <message>
+        <source>打印机状态</source>
+        <translation>Druckerstatus</translation>
+    </message>
+    <message>
+        <source>获取打印机状态</source>
+        <translation>Druckerstatus abrufen</translation>
+    </message>
+    <message>
+        <source>设置工具</source>
+        <translation>Einrichtungstool</translation>
+    </message>
+    <message>
+        <source>设备未打开!</source>
+        <translation>Gerät nicht geöffnet!</translation>
+    </message>
+    <message>
+        <source>请确保打印机已进行连接</source>
+        <translation>Bitte sicherstellen, dass der Drucker verbunden ist</translation>
+    </message>
+    <message>
+        <source>空闲中</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>打印机将恢复出厂设置：已保存的打印、距离、网络、蓝牙和串口设置都会被清除，之后连接会关闭。
+确定要初始化打印机吗？</source>
+        <translation>Der Drucker wird auf Werkseinstellungen zurückgesetzt: Seine gespeicherten Druck-, Abstands-, Netzwerk-, Bluetooth- und seriellen Einstellungen werden gelöscht, danach wird die Verbindung geschlossen.
+Drucker jetzt initialisieren?</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>标签机设置工具</source>
+        <translation>Etikettendrucker-Einrichtungstool </translation>
+    </message>
+    <message>
         <source>打印机设置</source>
         <translation>Druckereinstellungen</translation>
     </message>
@@ -197,6 +652,177 @@
         <source>打印设置</source>
         <translation>Druckeinstellungen</translation>
     </message>
+    <message>
+        <source>距离设置</source>
+        <translation>Abstände</translation>
+    </message>
+    <message>
+        <source>wifi设置</source>
+        <translation>WLAN-Einstellungen</translation>
+    </message>
+    <message>
+        <source>蓝牙设置</source>
+        <translation>Bluetooth-Einstellungen</translation>
+    </message>
+    <message>
+        <source>网口设置</source>
+        <translation>Ethernet-Einstellungen</translation>
+    </message>
+    <message>
+        <source>串口设置</source>
+        <translation>Serielle Schnittstelle</translation>
+    </message>
+    <message>
+        <source>剥离器设置</source>
+        <translation>Spender-Einstellungen</translation>
+    </message>
+    <message>
+        <source>功能设置</source>
+        <translation>Funktionen</translation>
+    </message>
+    <message>
+        <source>维护升级</source>
+        <translation>Wartung und Update</translation>
+    </message>
+    <message>
+        <source>设置工具</source>
+        <translation>Einrichtungstool</translation>
+    </message>
+    <message>
+        <source>处理成功</source>
+        <translation>Erfolgreich ausgeführt</translation>
+    </message>
+    <message>
+        <source>请确保打印机已进行连接</source>
+        <translation>Bitte sicherstellen, dass der Drucker verbunden ist</translation>
+    </message>
+    <message>
+        <source>USB通讯出错，请重试</source>
+        <translation>USB-Kommunikationsfehler, bitte erneut versuchen</translation>
+    </message>
+    <message>
+        <source>网络通讯出错，请重试</source>
+        <translation>Netzwerk-Kommunikationsfehler, bitte erneut versuchen</translation>
+    </message>
+    <message>
+        <source>蓝牙通讯出错，请重试</source>
+        <translation>Bluetooth-Kommunikationsfehler, bitte erneut versuchen</translation>
+    </message>
+    <message>
+        <source>串口通讯出错，请重试</source>
+        <translation>Fehler der seriellen Kommunikation, bitte erneut versuchen</translation>
+    </message>
+    <message>
+        <source>请先打开设备</source>
+        <translation>Bitte zuerst das Gerät öffnen</translation>
+    </message>
+    <message>
+        <source>打印中</source>
+        <translation>Druckt</translation>
+    </message>
+    <message>
+        <source>缺纸</source>
+        <translation>Kein Papier</translation>
+    </message>
+    <message>
+        <source>纸将尽</source>
+        <translation>Papier fast leer</translation>
+    </message>
+    <message>
+        <source>卡纸</source>
+        <translation>Papierstau</translation>
+    </message>
+    <message>
+        <source>碳带将尽</source>
+        <translation>Farbband fast leer</translation>
+    </message>
+    <message>
+        <source>无碳带</source>
+        <translation>Kein Farbband</translation>
+    </message>
+    <message>
+        <source>打印头过热</source>
+        <translation>Druckkopf überhitzt</translation>
+    </message>
+    <message>
+        <source>开盖</source>
+        <translation>Deckel offen</translation>
+    </message>
+    <message>
+        <source>定位异常（黑标或缝隙）</source>
+        <translation>Positionierungsfehler (Schwarzmarke oder Lücke)</translation>
+    </message>
+    <message>
+        <source>切刀异常</source>
+        <translation>Messerfehler</translation>
+    </message>
+    <message>
+        <source>升级中</source>
+        <translation>Update läuft</translation>
+    </message>
+    <message>
+        <source>升级异常</source>
+        <translation>Updatefehler</translation>
+    </message>
+    <message>
+        <source>指令错误</source>
+        <translation>Befehlsfehler</translation>
+    </message>
+    <message>
+        <source>打印暂停</source>
+        <translation>Druck angehalten</translation>
+    </message>
+    <message>
+        <source>打印删除</source>
+        <translation>Druckauftrag gelöscht</translation>
+    </message>
+    <message>
+        <source>演示模式：模拟打印机 %1:%2</source>
+        <translation>Demomodus: simulierter Drucker %1:%2</translation>
+    </message>
+    <message>
+        <source>%1：输入无效，允许范围为 %2 至 %3</source>
+        <translation>%1: Ungültige Eingabe, zulässig ist %2 bis %3</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>读取失败，请重试</source>
+        <translation>Lesen fehlgeschlagen, bitte erneut versuchen</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>未打开打印机</source>
+        <translation>Kein Drucker geöffnet</translation>
+    </message>
+    <message>
+        <source>连接已关闭：请重新打开打印机，再读取和设置。</source>
+        <translation>Verbindung geschlossen: Drucker erneut öffnen, bevor gelesen oder geschrieben wird.</translation>
+    </message>
+    <message>
+        <source>已连接：%1 · %2</source>
+        <translation>Verbunden: %1 · %2</translation>
+    </message>
+    <message>
+        <source>，TCP端口 %1</source>
+        <translation>, TCP-Port %1</translation>
+    </message>
+    <message>
+        <source>读取和设置标签打印机、下载固件与字库、WiFi配网。</source>
+        <translation>Liest und setzt Etikettendrucker-Einstellungen, lädt Firmware und Schriften und richtet WLAN ein.</translation>
+    </message>
+    <message>
+        <source>许可证：MIT（随附 LICENSE 文件）</source>
+        <translation>Lizenz: MIT (siehe Datei LICENSE)</translation>
+    </message>
+</context>
+<context>
+    <name>PrintPage</name>
     <message>
         <source>打印速度：</source>
         <translation>Druckgeschwindigkeit:</translation>
@@ -346,33 +972,74 @@
         <translation>Schreiben</translation>
     </message>
     <message>
-        <source>距离设置</source>
-        <translation>Abstände</translation>
+        <source>宽度范围20-108mm，请重新输入</source>
+        <translation>Breite muss 20-108mm betragen, bitte neu eingeben</translation>
     </message>
     <message>
-        <source>出纸口到打印头距离(单位dot)：</source>
-        <translation>Papierausgang bis Druckkopf (dot):</translation>
+        <source>高度范围10-1778mm，请重新输入</source>
+        <translation>Höhe muss 10-1778mm betragen, bitte neu eingeben</translation>
+    </message>
+</context>
+<context>
+    <name>SerialPage</name>
+    <message>
+        <source>波特率：</source>
+        <translation>Baudrate:</translation>
     </message>
     <message>
-        <source>缝到打印头距离(单位mm)：</source>
-        <translation>Lückensensor bis Druckkopf (mm):</translation>
+        <source>校验位：</source>
+        <translation>Parität:</translation>
     </message>
     <message>
-        <source>黑标到打印头距离(单位mm)：</source>
-        <translation>Schwarzmarkensensor bis Druckkopf (mm):</translation>
+        <source>数据位：</source>
+        <translation>Datenbits:</translation>
     </message>
     <message>
-        <source>打印头到撕纸位置距离(单位dot)：</source>
-        <translation>Druckkopf bis Abreißkante (dot):</translation>
+        <source>停止位：</source>
+        <translation>Stoppbits:</translation>
     </message>
     <message>
-        <source>注：1mm = 8dot</source>
-        <translation>Hinweis: 1mm = 8dot</translation>
+        <source>设备SN号:</source>
+        <translation>Geräte-SN:</translation>
     </message>
     <message>
-        <source>wifi设置</source>
-        <translation>WLAN-Einstellungen</translation>
+        <source>设备信息：</source>
+        <translation>Geräteinfo:</translation>
     </message>
+    <message>
+        <source>注：此项功能设置后需重启打印机</source>
+        <translation>Hinweis: Nach dieser Einstellung den Drucker neu starten</translation>
+    </message>
+    <message>
+        <source>读取</source>
+        <translation>Lesen</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Schreiben</translation>
+    </message>
+</context>
+<context>
+    <name>StripperPage</name>
+    <message>
+        <source>剥离器设置</source>
+        <translation>Spender-Einstellungen</translation>
+    </message>
+    <message>
+        <source>剥离器取纸时间设置（单位：s）：</source>
+        <translation>Entnahmezeit Spender (s):</translation>
+    </message>
+    <message>
+        <source>读取</source>
+        <translation>Lesen</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Schreiben</translation>
+    </message>
+</context>
+<context>
+    <name>WifiPage</name>
     <message>
         <source>wifi模式：</source>
         <translation>WLAN-Modus:</translation>
@@ -442,514 +1109,31 @@
         <translation>WLAN-Einrichtung</translation>
     </message>
     <message>
-        <source>蓝牙设置</source>
-        <translation>Bluetooth-Einstellungen</translation>
+        <source>读取</source>
+        <translation>Lesen</translation>
     </message>
     <message>
-        <source>SPP名称:</source>
-        <translation>SPP-Name:</translation>
-    </message>
-    <message>
-        <source>BLE:</source>
-        <translation>BLE:</translation>
-    </message>
-    <message>
-        <source>SPP连接模式：</source>
-        <translation>SPP-Verbindungsmodus:</translation>
-    </message>
-    <message>
-        <source>简易配对</source>
-        <translation>Einfache Kopplung</translation>
-    </message>
-    <message>
-        <source>配对码配对</source>
-        <translation>Kopplung mit PIN</translation>
-    </message>
-    <message>
-        <source>SPP_PIN码：</source>
-        <translation>SPP-PIN:</translation>
-    </message>
-    <message>
-        <source>MAC:</source>
-        <translation>MAC:</translation>
-    </message>
-    <message>
-        <source>网口设置</source>
-        <translation>Ethernet-Einstellungen</translation>
-    </message>
-    <message>
-        <source>IP地址：</source>
-        <translation>IP-Adresse:</translation>
-    </message>
-    <message>
-        <source>UDP端口号：</source>
-        <translation>UDP-Port:</translation>
-    </message>
-    <message>
-        <source>串口设置</source>
-        <translation>Serielle Schnittstelle</translation>
-    </message>
-    <message>
-        <source>设备SN号:</source>
-        <translation>Geräte-SN:</translation>
-    </message>
-    <message>
-        <source>设备信息：</source>
-        <translation>Geräteinfo:</translation>
-    </message>
-    <message>
-        <source>剥离器设置</source>
-        <translation>Spender-Einstellungen</translation>
-    </message>
-    <message>
-        <source>剥离器取纸时间设置（单位：s）：</source>
-        <translation>Entnahmezeit Spender (s):</translation>
-    </message>
-    <message>
-        <source>功能设置</source>
-        <translation>Funktionen</translation>
-    </message>
-    <message>
-        <source>基本功能</source>
-        <translation>Grundfunktionen</translation>
-    </message>
-    <message>
-        <source>打印自检页</source>
-        <translation>Selbsttestseite drucken</translation>
-    </message>
-    <message>
-        <source>重启机器</source>
-        <translation>Drucker neu starten</translation>
-    </message>
-    <message>
-        <source>打印机初始化</source>
-        <translation>Drucker initialisieren</translation>
-    </message>
-    <message>
-        <source>传感器自学习</source>
-        <translation>Sensorkalibrierung</translation>
-    </message>
-    <message>
-        <source>缝隙自学习</source>
-        <translation>Lückenkalibrierung</translation>
-    </message>
-    <message>
-        <source>黑标自学习</source>
-        <translation>Schwarzmarkenkalibrierung</translation>
-    </message>
-    <message>
-        <source>DAC自学习</source>
-        <translation>DAC-Kalibrierung</translation>
-    </message>
-    <message>
-        <source>缺纸学习</source>
-        <translation>Papierende-Kalibrierung</translation>
-    </message>
-    <message>
-        <source>出纸口纸边传感器自学习</source>
-        <translation>Ausgangssensor-Kalibrierung</translation>
-    </message>
-    <message>
-        <source>切刀模式</source>
-        <translation>Schneidmodus</translation>
-    </message>
-    <message>
-        <source>全切</source>
-        <translation>Vollschnitt</translation>
-    </message>
-    <message>
-        <source>切刀关闭</source>
-        <translation>Messer aus</translation>
-    </message>
-    <message>
-        <source>剥离模式</source>
-        <translation>Spendemodus</translation>
-    </message>
-    <message>
-        <source>撕离模式</source>
-        <translation>Abreißmodus</translation>
-    </message>
-    <message>
-        <source>按键与蜂鸣器</source>
-        <translation>Tasten und Summer</translation>
-    </message>
-    <message>
-        <source>按键设置开启</source>
-        <translation>Tasten ein</translation>
-    </message>
-    <message>
-        <source>按键设置关闭</source>
-        <translation>Tasten aus</translation>
-    </message>
-    <message>
-        <source>蜂鸣器开启</source>
-        <translation>Summer ein</translation>
-    </message>
-    <message>
-        <source>蜂鸣器关闭</source>
-        <translation>Summer aus</translation>
-    </message>
-    <message>
-        <source>打印机信息</source>
-        <translation>Druckerinformationen</translation>
-    </message>
-    <message>
-        <source>固件版本：</source>
-        <translation>Firmwareversion:</translation>
-    </message>
-    <message>
-        <source>分辨率(DPI)：</source>
-        <translation>Auflösung (DPI):</translation>
-    </message>
-    <message>
-        <source>最大打印宽度(mm)：</source>
-        <translation>Max. Druckbreite (mm):</translation>
-    </message>
-    <message>
-        <source>型号：</source>
-        <translation>Modell:</translation>
-    </message>
-    <message>
-        <source>获取打印机信息</source>
-        <translation>Druckerinfo abrufen</translation>
-    </message>
-    <message>
-        <source>打印机状态</source>
-        <translation>Druckerstatus</translation>
-    </message>
-    <message>
-        <source>获取打印机状态</source>
-        <translation>Druckerstatus abrufen</translation>
-    </message>
-    <message>
-        <source>维护升级</source>
-        <translation>Wartung und Update</translation>
-    </message>
-    <message>
-        <source>固件与字库下载</source>
-        <translation>Firmware- und Schriftdownload</translation>
-    </message>
-    <message>
-        <source>下载固件</source>
-        <translation>Firmware laden</translation>
-    </message>
-    <message>
-        <source>下载字库</source>
-        <translation>Schrift laden</translation>
-    </message>
-    <message>
-        <source>消息区</source>
-        <translation>Nachrichten</translation>
-    </message>
-    <message>
-        <source>发送区</source>
-        <translation>Sendebereich</translation>
-    </message>
-    <message>
-        <source>HEX发送</source>
-        <translation>HEX senden</translation>
-    </message>
-    <message>
-        <source>HEX接收</source>
-        <translation>HEX empfangen</translation>
-    </message>
-    <message>
-        <source>发送</source>
-        <translation>Senden</translation>
-    </message>
-    <message>
-        <source>发送文件</source>
-        <translation>Datei senden</translation>
-    </message>
-    <message>
-        <source>清空发送</source>
-        <translation>Senden leeren</translation>
-    </message>
-    <message>
-        <source>清空接收</source>
-        <translation>Empfang leeren</translation>
-    </message>
-    <message>
-        <source>发送进度</source>
-        <translation>Sendefortschritt</translation>
-    </message>
-    <message>
-        <source>宽度范围20-108mm，请重新输入</source>
-        <translation>Breite muss 20-108mm betragen, bitte neu eingeben</translation>
-    </message>
-    <message>
-        <source>高度范围10-1778mm，请重新输入</source>
-        <translation>Höhe muss 10-1778mm betragen, bitte neu eingeben</translation>
+        <source>设置</source>
+        <translation>Schreiben</translation>
     </message>
     <message>
         <source>设置工具</source>
         <translation>Einrichtungstool</translation>
     </message>
     <message>
-        <source>处理成功</source>
-        <translation>Erfolgreich ausgeführt</translation>
-    </message>
-    <message>
-        <source>请确保打印机已进行连接</source>
-        <translation>Bitte sicherstellen, dass der Drucker verbunden ist</translation>
-    </message>
-    <message>
-        <source>USB通讯出错，请重试</source>
-        <translation>USB-Kommunikationsfehler, bitte erneut versuchen</translation>
-    </message>
-    <message>
-        <source>网络通讯出错，请重试</source>
-        <translation>Netzwerk-Kommunikationsfehler, bitte erneut versuchen</translation>
-    </message>
-    <message>
-        <source>蓝牙通讯出错，请重试</source>
-        <translation>Bluetooth-Kommunikationsfehler, bitte erneut versuchen</translation>
-    </message>
-    <message>
-        <source>串口通讯出错，请重试</source>
-        <translation>Fehler der seriellen Kommunikation, bitte erneut versuchen</translation>
-    </message>
-    <message>
-        <source>请先打开设备</source>
-        <translation>Bitte zuerst das Gerät öffnen</translation>
-    </message>
-    <message>
-        <source>设备未打开!</source>
-        <translation>Gerät nicht geöffnet!</translation>
-    </message>
-    <message>
-        <source>空闲中</source>
-        <translation>Bereit</translation>
-    </message>
-    <message>
-        <source>打印中</source>
-        <translation>Druckt</translation>
-    </message>
-    <message>
-        <source>缺纸</source>
-        <translation>Kein Papier</translation>
-    </message>
-    <message>
-        <source>纸将尽</source>
-        <translation>Papier fast leer</translation>
-    </message>
-    <message>
-        <source>卡纸</source>
-        <translation>Papierstau</translation>
-    </message>
-    <message>
-        <source>碳带将尽</source>
-        <translation>Farbband fast leer</translation>
-    </message>
-    <message>
-        <source>无碳带</source>
-        <translation>Kein Farbband</translation>
-    </message>
-    <message>
-        <source>打印头过热</source>
-        <translation>Druckkopf überhitzt</translation>
-    </message>
-    <message>
-        <source>开盖</source>
-        <translation>Deckel offen</translation>
-    </message>
-    <message>
-        <source>定位异常（黑标或缝隙）</source>
-        <translation>Positionierungsfehler (Schwarzmarke oder Lücke)</translation>
-    </message>
-    <message>
-        <source>切刀异常</source>
-        <translation>Messerfehler</translation>
-    </message>
-    <message>
-        <source>升级中</source>
-        <translation>Update läuft</translation>
-    </message>
-    <message>
-        <source>升级异常</source>
-        <translation>Updatefehler</translation>
-    </message>
-    <message>
-        <source>指令错误</source>
-        <translation>Befehlsfehler</translation>
-    </message>
-    <message>
-        <source>打印暂停</source>
-        <translation>Druck angehalten</translation>
-    </message>
-    <message>
-        <source>打印删除</source>
-        <translation>Druckauftrag gelöscht</translation>
-    </message>
-    <message>
-        <source>内存分配失败</source>
-        <translation>Speicherzuweisung fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>请确保通讯设备已开启</source>
-        <translation>Bitte sicherstellen, dass das Kommunikationsgerät eingeschaltet ist</translation>
-    </message>
-    <message>
-        <source>请先选中打印列表中的打印机</source>
-        <translation>Bitte zuerst einen Drucker in der Liste auswählen</translation>
-    </message>
-    <message>
-        <source>错误</source>
-        <translation>Fehler</translation>
-    </message>
-    <message>
-        <source>连接超时，请重试！</source>
-        <translation>Zeitüberschreitung der Verbindung, bitte erneut versuchen!</translation>
-    </message>
-    <message>
-        <source>连接成功！</source>
-        <translation>Verbindung hergestellt!</translation>
-    </message>
-    <message>
-        <source>注：1mm = 12dot</source>
-        <translation>Hinweis: 1mm = 12dot</translation>
-    </message>
-    <message>
-        <source>关闭成功！</source>
-        <translation>Erfolgreich geschlossen!</translation>
-    </message>
-    <message>
-        <source>下载成功</source>
-        <translation>Download erfolgreich</translation>
-    </message>
-    <message>
-        <source>等待打印机指示灯停止闪烁</source>
-        <translation>Warten, bis die Anzeige am Drucker nicht mehr blinkt</translation>
-    </message>
-    <message>
-        <source>演示模式：模拟打印机 %1:%2</source>
-        <translation>Demomodus: simulierter Drucker %1:%2</translation>
+        <source>AP模式的wifi密码最少为8位</source>
+        <translation>Im AP-Modus muss das WLAN-Passwort mindestens 8 Zeichen haben</translation>
     </message>
     <message>
         <source>处理成功，请重启打印机</source>
         <translation>Erfolgreich ausgeführt, bitte Drucker neu starten</translation>
     </message>
+</context>
+<context>
+    <name>WifiProvisioning</name>
     <message>
-        <source>地址格式错误，请输入如192.168.1.100的四段地址</source>
-        <translation>Ungültiges Adressformat, bitte eine vierteilige Adresse wie 192.168.1.100 eingeben</translation>
-    </message>
-    <message>
-        <source>AP模式的wifi密码最少为8位</source>
-        <translation>Im AP-Modus muss das WLAN-Passwort mindestens 8 Zeichen haben</translation>
-    </message>
-    <message>
-        <source>HEX File</source>
-        <translation>HEX-Datei</translation>
-    </message>
-    <message>
-        <source>HEX Files (*.hex);;All Files (*)</source>
-        <translation>HEX-Dateien (*.hex);;Alle Dateien (*)</translation>
-    </message>
-    <message>
-        <source>BIN File</source>
-        <translation>BIN-Datei</translation>
-    </message>
-    <message>
-        <source>BIN Files (*.bin);;All Files (*)</source>
-        <translation>BIN-Dateien (*.bin);;Alle Dateien (*)</translation>
-    </message>
-    <message>
-        <source>Unknown error</source>
-        <translation>Unbekannter Fehler</translation>
-    </message>
-    <message>
-        <source>Error</source>
+        <source>错误</source>
         <translation>Fehler</translation>
-    </message>
-    <message>
-        <source>Connection failed: </source>
-        <translation>Verbindung fehlgeschlagen: </translation>
-    </message>
-    <message>
-        <source>连接失败: </source>
-        <translation>Verbindung fehlgeschlagen: </translation>
-    </message>
-    <message>
-        <source>此十六进制字符串格式无效。</source>
-        <translation>Diese Hexadezimalzeichenfolge ist ungültig.</translation>
-    </message>
-    <message>
-        <source>发送失败！请重试</source>
-        <translation>Senden fehlgeschlagen! Bitte erneut versuchen</translation>
-    </message>
-    <message>
-        <source>All Files (*)</source>
-        <translation>Alle Dateien (*)</translation>
-    </message>
-    <message>
-        <source>%1：输入无效，允许范围为 %2 至 %3</source>
-        <translation>%1: Ungültige Eingabe, zulässig ist %2 bis %3</translation>
-    </message>
-    <message>
-        <source>未知</source>
-        <translation>Unbekannt</translation>
-    </message>
-    <message>
-        <source>读取失败，请重试</source>
-        <translation>Lesen fehlgeschlagen, bitte erneut versuchen</translation>
-    </message>
-    <message>
-        <source>无法读取所选文件：%1</source>
-        <translation>Die gewählte Datei kann nicht gelesen werden: %1</translation>
-    </message>
-    <message>
-        <source>无法在文件所在的文件夹中创建解密文件：%1</source>
-        <translation>Die entschlüsselte Datei kann im Ordner der Datei nicht angelegt werden: %1</translation>
-    </message>
-    <message>
-        <source>解密失败，文件未发送。</source>
-        <translation>Entschlüsselung fehlgeschlagen; die Datei wurde nicht gesendet.</translation>
-    </message>
-    <message>
-        <source>下载固件 %1，%2 字节</source>
-        <translation>Firmware %1 wird heruntergeladen, %2 Bytes</translation>
-    </message>
-    <message>
-        <source>下载字库 %1，%2 字节</source>
-        <translation>Schriftart %1 wird heruntergeladen, %2 Bytes</translation>
-    </message>
-    <message>
-        <source>发送文件 %1，%2 字节</source>
-        <translation>Datei %1 wird gesendet, %2 Bytes</translation>
-    </message>
-    <message>
-        <source>关于</source>
-        <translation>Über</translation>
-    </message>
-    <message>
-        <source>未打开打印机</source>
-        <translation>Kein Drucker geöffnet</translation>
-    </message>
-    <message>
-        <source>连接已关闭：请重新打开打印机，再读取和设置。</source>
-        <translation>Verbindung geschlossen: Drucker erneut öffnen, bevor gelesen oder geschrieben wird.</translation>
-    </message>
-    <message>
-        <source>已连接：%1 · %2</source>
-        <translation>Verbunden: %1 · %2</translation>
-    </message>
-    <message>
-        <source>，TCP端口 %1</source>
-        <translation>, TCP-Port %1</translation>
-    </message>
-    <message>
-        <source>读取和设置标签打印机、下载固件与字库、WiFi配网。</source>
-        <translation>Liest und setzt Etikettendrucker-Einstellungen, lädt Firmware und Schriften und richtet WLAN ein.</translation>
-    </message>
-    <message>
-        <source>许可证：MIT（随附 LICENSE 文件）</source>
-        <translation>Lizenz: MIT (siehe Datei LICENSE)</translation>
-    </message>
-    <message>
-        <source>打印机将恢复出厂设置：已保存的打印、距离、网络、蓝牙和串口设置都会被清除，之后连接会关闭。
-确定要初始化打印机吗？</source>
-        <translation>Der Drucker wird auf Werkseinstellungen zurückgesetzt: Seine gespeicherten Druck-, Abstands-, Netzwerk-, Bluetooth- und seriellen Einstellungen werden gelöscht, danach wird die Verbindung geschlossen.
-Drucker jetzt initialisieren?</translation>
     </message>
 </context>
 <context>

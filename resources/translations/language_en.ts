@@ -2,105 +2,58 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="zh_CN">
 <context>
-    <name>CutDialog</name>
+    <name>BluetoothPage</name>
+    <message>
+        <source>SPP名称:</source>
+        <translation>SPP name:</translation>
+    </message>
+    <message>
+        <source>BLE:</source>
+        <translation>BLE:</translation>
+    </message>
+    <message>
+        <source>SPP连接模式：</source>
+        <translation>SPP connection mode:</translation>
+    </message>
+    <message>
+        <source>简易配对</source>
+        <translation>Simple pairing</translation>
+    </message>
+    <message>
+        <source>配对码配对</source>
+        <translation>PIN pairing</translation>
+    </message>
+    <message>
+        <source>SPP_PIN码：</source>
+        <translation>SPP PIN:</translation>
+    </message>
+    <message>
+        <source>MAC:</source>
+        <translation>MAC:</translation>
+    </message>
+    <message>
+        <source>注：此项功能设置后需重启打印机</source>
+        <translation>Note: restart the printer after changing this setting</translation>
+    </message>
+    <message>
+        <source>读取</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Set</translation>
+    </message>
     <message>
         <source>设置工具</source>
         <translation>Setup Tool</translation>
     </message>
     <message>
-        <source>请确保打印机是否已经安装/连接对应剥离器</source>
-        <translation>Make sure the matching peeler is installed/connected on the printer</translation>
-    </message>
-    <message>
-        <source>确定</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>取消</source>
-        <translation>Cancel</translation>
+        <source>处理成功，请重启打印机</source>
+        <translation>Operation successful, please restart the printer</translation>
     </message>
 </context>
 <context>
-    <name>DistributeNet</name>
-    <message>
-        <source>WIFI配网</source>
-        <translation>Wi-Fi provisioning</translation>
-    </message>
-    <message>
-        <source>请选择WiFi网络</source>
-        <translation>Please select a Wi-Fi network</translation>
-    </message>
-    <message>
-        <source>可用WiFi列表（点击选择）</source>
-        <translation>Available Wi-Fi networks (click to select)</translation>
-    </message>
-    <message>
-        <source>所选WiFi</source>
-        <translation>Selected Wi-Fi</translation>
-    </message>
-    <message>
-        <source>密码：</source>
-        <translation>Password:</translation>
-    </message>
-    <message>
-        <source>请输入WiFi密码</source>
-        <translation>Please enter the Wi-Fi password</translation>
-    </message>
-    <message>
-        <source>显示</source>
-        <translation>Show</translation>
-    </message>
-    <message>
-        <source>名称:</source>
-        <translation>Name:</translation>
-    </message>
-    <message>
-        <source>选择手动输入</source>
-        <translation>Enter manually</translation>
-    </message>
-    <message>
-        <source>刷新列表</source>
-        <translation>Refresh list</translation>
-    </message>
-    <message>
-        <source>开始配网</source>
-        <translation>Start provisioning</translation>
-    </message>
-    <message>
-        <source>扫描中...</source>
-        <translation>Scanning...</translation>
-    </message>
-    <message>
-        <source>(当前连接)</source>
-        <translation>(connected)</translation>
-    </message>
-    <message>
-        <source>请输入WiFi名称</source>
-        <translation>Please enter the Wi-Fi name</translation>
-    </message>
-    <message>
-        <source>请刷新列表，或选择手动输入WiFi名称</source>
-        <translation>Refresh the list or choose to enter the Wi-Fi name manually</translation>
-    </message>
-    <message>
-        <source>请选择一个WiFi</source>
-        <translation>Please select a Wi-Fi network</translation>
-    </message>
-    <message>
-        <source>找不到WiFi扫描程序“%1”：请勾选“选择手动输入”，手动输入WiFi名称。</source>
-        <translation>The WiFi scanner “%1” was not found: tick “Enter manually” and type the network name.</translation>
-    </message>
-    <message>
-        <source>没有找到WiFi网络：请勾选“选择手动输入”，手动输入WiFi名称，或稍后刷新列表。</source>
-        <translation>No networks found: tick “Enter manually” and type the network name, or refresh the list later.</translation>
-    </message>
-</context>
-<context>
-    <name>MainWindow</name>
-    <message>
-        <source>标签机设置工具</source>
-        <translation>Label Printer Setup Tool </translation>
-    </message>
+    <name>ConnectionPanel</name>
     <message>
         <source>连接方式</source>
         <translation>Connection</translation>
@@ -190,6 +143,508 @@
         <translation>Close device</translation>
     </message>
     <message>
+        <source>设置工具</source>
+        <translation>Setup Tool</translation>
+    </message>
+    <message>
+        <source>请确保通讯设备已开启</source>
+        <translation>Make sure the communication device is switched on</translation>
+    </message>
+    <message>
+        <source>请先选中打印列表中的打印机</source>
+        <translation>Select a printer in the list first</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>连接超时，请重试！</source>
+        <translation>Connection timed out, please try again!</translation>
+    </message>
+    <message>
+        <source>连接成功！</source>
+        <translation>Connected successfully!</translation>
+    </message>
+    <message>
+        <source>关闭成功！</source>
+        <translation>Closed successfully!</translation>
+    </message>
+</context>
+<context>
+    <name>ConsolePage</name>
+    <message>
+        <source>消息区</source>
+        <translation>Messages</translation>
+    </message>
+    <message>
+        <source>发送区</source>
+        <translation>Send area</translation>
+    </message>
+    <message>
+        <source>HEX发送</source>
+        <translation>HEX send</translation>
+    </message>
+    <message>
+        <source>HEX接收</source>
+        <translation>HEX receive</translation>
+    </message>
+    <message>
+        <source>发送</source>
+        <translation>Send</translation>
+    </message>
+    <message>
+        <source>发送文件</source>
+        <translation>Send file</translation>
+    </message>
+    <message>
+        <source>清空发送</source>
+        <translation>Clear send</translation>
+    </message>
+    <message>
+        <source>清空接收</source>
+        <translation>Clear receive</translation>
+    </message>
+    <message>
+        <source>发送进度</source>
+        <translation>Send progress</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>下载成功</source>
+        <translation>Download successful</translation>
+    </message>
+    <message>
+        <source>设置工具</source>
+        <translation>Setup Tool</translation>
+    </message>
+    <message>
+        <source>设备未打开!</source>
+        <translation>Device not open!</translation>
+    </message>
+    <message>
+        <source>此十六进制字符串格式无效。</source>
+        <translation>This hexadecimal string is invalid.</translation>
+    </message>
+    <message>
+        <source>发送失败！请重试</source>
+        <translation>Sending failed! Please try again</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>All Files (*)</translation>
+    </message>
+    <message>
+        <source>发送文件 %1，%2 字节</source>
+        <translation>Sending file %1, %2 bytes</translation>
+    </message>
+</context>
+<context>
+    <name>CutDialog</name>
+    <message>
+        <source>设置工具</source>
+        <translation>Setup Tool</translation>
+    </message>
+    <message>
+        <source>请确保打印机是否已经安装/连接对应剥离器</source>
+        <translation>Make sure the matching peeler is installed/connected on the printer</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>DistancePage</name>
+    <message>
+        <source>距离设置</source>
+        <translation>Distance settings</translation>
+    </message>
+    <message>
+        <source>出纸口到打印头距离(单位dot)：</source>
+        <translation>Paper outlet to print head (dot):</translation>
+    </message>
+    <message>
+        <source>缝到打印头距离(单位mm)：</source>
+        <translation>Gap sensor to print head (mm):</translation>
+    </message>
+    <message>
+        <source>黑标到打印头距离(单位mm)：</source>
+        <translation>Black mark sensor to print head (mm):</translation>
+    </message>
+    <message>
+        <source>打印头到撕纸位置距离(单位dot)：</source>
+        <translation>Print head to tear-off position (dot):</translation>
+    </message>
+    <message>
+        <source>注：1mm = 8dot</source>
+        <translation>Note: 1mm = 8dot</translation>
+    </message>
+    <message>
+        <source>读取</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>注：1mm = 12dot</source>
+        <translation>Note: 1mm = 12dot</translation>
+    </message>
+</context>
+<context>
+    <name>DistributeNet</name>
+    <message>
+        <source>WIFI配网</source>
+        <translation>Wi-Fi provisioning</translation>
+    </message>
+    <message>
+        <source>请选择WiFi网络</source>
+        <translation>Please select a Wi-Fi network</translation>
+    </message>
+    <message>
+        <source>可用WiFi列表（点击选择）</source>
+        <translation>Available Wi-Fi networks (click to select)</translation>
+    </message>
+    <message>
+        <source>所选WiFi</source>
+        <translation>Selected Wi-Fi</translation>
+    </message>
+    <message>
+        <source>密码：</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>请输入WiFi密码</source>
+        <translation>Please enter the Wi-Fi password</translation>
+    </message>
+    <message>
+        <source>显示</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>名称:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>选择手动输入</source>
+        <translation>Enter manually</translation>
+    </message>
+    <message>
+        <source>刷新列表</source>
+        <translation>Refresh list</translation>
+    </message>
+    <message>
+        <source>开始配网</source>
+        <translation>Start provisioning</translation>
+    </message>
+    <message>
+        <source>扫描中...</source>
+        <translation>Scanning...</translation>
+    </message>
+    <message>
+        <source>(当前连接)</source>
+        <translation>(connected)</translation>
+    </message>
+    <message>
+        <source>请输入WiFi名称</source>
+        <translation>Please enter the Wi-Fi name</translation>
+    </message>
+    <message>
+        <source>请刷新列表，或选择手动输入WiFi名称</source>
+        <translation>Refresh the list or choose to enter the Wi-Fi name manually</translation>
+    </message>
+    <message>
+        <source>请选择一个WiFi</source>
+        <translation>Please select a Wi-Fi network</translation>
+    </message>
+    <message>
+        <source>找不到WiFi扫描程序“%1”：请勾选“选择手动输入”，手动输入WiFi名称。</source>
+        <translation>The WiFi scanner “%1” was not found: tick “Enter manually” and type the network name.</translation>
+    </message>
+    <message>
+        <source>没有找到WiFi网络：请勾选“选择手动输入”，手动输入WiFi名称，或稍后刷新列表。</source>
+        <translation>No networks found: tick “Enter manually” and type the network name, or refresh the list later.</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadPanel</name>
+    <message>
+        <source>固件与字库下载</source>
+        <translation>Firmware and font download</translation>
+    </message>
+    <message>
+        <source>下载固件</source>
+        <translation>Download firmware</translation>
+    </message>
+    <message>
+        <source>下载字库</source>
+        <translation>Download font</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>下载成功</source>
+        <translation>Download successful</translation>
+    </message>
+    <message>
+        <source>等待打印机指示灯停止闪烁</source>
+        <translation>Wait until the printer&apos;s indicator stops blinking</translation>
+    </message>
+    <message>
+        <source>HEX File</source>
+        <translation>HEX File</translation>
+    </message>
+    <message>
+        <source>HEX Files (*.hex);;All Files (*)</source>
+        <translation>HEX Files (*.hex);;All Files (*)</translation>
+    </message>
+    <message>
+        <source>BIN File</source>
+        <translation>BIN File</translation>
+    </message>
+    <message>
+        <source>BIN Files (*.bin);;All Files (*)</source>
+        <translation>BIN Files (*.bin);;All Files (*)</translation>
+    </message>
+    <message>
+        <source>无法读取所选文件：%1</source>
+        <translation>The chosen file cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>无法在文件所在的文件夹中创建解密文件：%1</source>
+        <translation>The decrypted file cannot be created in the file&apos;s folder: %1</translation>
+    </message>
+    <message>
+        <source>解密失败，文件未发送。</source>
+        <translation>Decryption failed; the file was not sent.</translation>
+    </message>
+    <message>
+        <source>下载固件 %1，%2 字节</source>
+        <translation>Downloading firmware %1, %2 bytes</translation>
+    </message>
+    <message>
+        <source>下载字库 %1，%2 字节</source>
+        <translation>Downloading font %1, %2 bytes</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Connection failed: </source>
+        <translation>Connection failed: </translation>
+    </message>
+    <message>
+        <source>连接失败: </source>
+        <translation>Connection failed: </translation>
+    </message>
+</context>
+<context>
+    <name>EthernetPage</name>
+    <message>
+        <source>IP模式：</source>
+        <translation>IP mode:</translation>
+    </message>
+    <message>
+        <source>IP地址：</source>
+        <translation>IP address:</translation>
+    </message>
+    <message>
+        <source>子网掩码：</source>
+        <translation>Subnet mask:</translation>
+    </message>
+    <message>
+        <source>网关地址：</source>
+        <translation>Gateway:</translation>
+    </message>
+    <message>
+        <source>TCP端口号：</source>
+        <translation>TCP port:</translation>
+    </message>
+    <message>
+        <source>UDP端口号：</source>
+        <translation>UDP port:</translation>
+    </message>
+    <message>
+        <source>注：此项功能设置后需重启打印机</source>
+        <translation>Note: restart the printer after changing this setting</translation>
+    </message>
+    <message>
+        <source>读取</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>设置工具</source>
+        <translation>Setup Tool</translation>
+    </message>
+    <message>
+        <source>地址格式错误，请输入如192.168.1.100的四段地址</source>
+        <translation>Invalid address format, please enter a four-part address such as 192.168.1.100</translation>
+    </message>
+    <message>
+        <source>处理成功，请重启打印机</source>
+        <translation>Operation successful, please restart the printer</translation>
+    </message>
+</context>
+<context>
+    <name>FunctionPage</name>
+    <message>
+        <source>基本功能</source>
+        <translation>Basic functions</translation>
+    </message>
+    <message>
+        <source>打印自检页</source>
+        <translation>Print self-test page</translation>
+    </message>
+    <message>
+        <source>重启机器</source>
+        <translation>Restart printer</translation>
+    </message>
+    <message>
+        <source>打印机初始化</source>
+        <translation>Initialize printer</translation>
+    </message>
+    <message>
+        <source>传感器自学习</source>
+        <translation>Sensor calibration</translation>
+    </message>
+    <message>
+        <source>缝隙自学习</source>
+        <translation>Gap calibration</translation>
+    </message>
+    <message>
+        <source>黑标自学习</source>
+        <translation>Black mark calibration</translation>
+    </message>
+    <message>
+        <source>DAC自学习</source>
+        <translation>DAC calibration</translation>
+    </message>
+    <message>
+        <source>缺纸学习</source>
+        <translation>Paper-out calibration</translation>
+    </message>
+    <message>
+        <source>出纸口纸边传感器自学习</source>
+        <translation>Outlet edge sensor calibration</translation>
+    </message>
+    <message>
+        <source>切刀模式</source>
+        <translation>Cutter mode</translation>
+    </message>
+    <message>
+        <source>全切</source>
+        <translation>Full cut</translation>
+    </message>
+    <message>
+        <source>切刀关闭</source>
+        <translation>Cutter off</translation>
+    </message>
+    <message>
+        <source>剥离模式</source>
+        <translation>Peel mode</translation>
+    </message>
+    <message>
+        <source>撕离模式</source>
+        <translation>Tear-off mode</translation>
+    </message>
+    <message>
+        <source>按键与蜂鸣器</source>
+        <translation>Keys and buzzer</translation>
+    </message>
+    <message>
+        <source>按键设置开启</source>
+        <translation>Keys on</translation>
+    </message>
+    <message>
+        <source>按键设置关闭</source>
+        <translation>Keys off</translation>
+    </message>
+    <message>
+        <source>蜂鸣器开启</source>
+        <translation>Buzzer on</translation>
+    </message>
+    <message>
+        <source>蜂鸣器关闭</source>
+        <translation>Buzzer off</translation>
+    </message>
+    <message>
+        <source>打印机信息</source>
+        <translation>Printer information</translation>
+    </message>
+    <message>
+        <source>固件版本：</source>
+        <translation>Firmware version:</translation>
+    </message>
+    <message>
+        <source>分辨率(DPI)：</source>
+        <translation>Resolution (DPI):</translation>
+    </message>
+    <message>
+        <source>最大打印宽度(mm)：</source>
+        <translation>Max. print width (mm):</translation>
+    </message>
+    <message>
+        <source>型号：</source>
+        <translation>Model:</translation>
+    </message>
+    <message>
+        <source>获取打印机信息</source>
+        <translation>Get printer info</translation>
+    </message>
+    <message>
+        <source>打印机状态</source>
+        <translation>Printer status</translation>
+    </message>
+    <message>
+        <source>获取打印机状态</source>
+        <translation>Get printer status</translation>
+    </message>
+    <message>
+        <source>设置工具</source>
+        <translation>Setup Tool</translation>
+    </message>
+    <message>
+        <source>设备未打开!</source>
+        <translation>Device not open!</translation>
+    </message>
+    <message>
+        <source>请确保打印机已进行连接</source>
+        <translation>Make sure the printer is connected</translation>
+    </message>
+    <message>
+        <source>空闲中</source>
+        <translation>Idle</translation>
+    </message>
+    <message>
+        <source>打印机将恢复出厂设置：已保存的打印、距离、网络、蓝牙和串口设置都会被清除，之后连接会关闭。
+确定要初始化打印机吗？</source>
+        <translation>The printer will be reset to its factory settings: its stored print, distance, network, Bluetooth and serial settings are erased, and the connection closes afterwards.
+Initialise the printer?</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>标签机设置工具</source>
+        <translation>Label Printer Setup Tool </translation>
+    </message>
+    <message>
         <source>打印机设置</source>
         <translation>Printer settings</translation>
     </message>
@@ -197,6 +652,177 @@
         <source>打印设置</source>
         <translation>Print settings</translation>
     </message>
+    <message>
+        <source>距离设置</source>
+        <translation>Distance settings</translation>
+    </message>
+    <message>
+        <source>wifi设置</source>
+        <translation>Wi-Fi settings</translation>
+    </message>
+    <message>
+        <source>蓝牙设置</source>
+        <translation>Bluetooth settings</translation>
+    </message>
+    <message>
+        <source>网口设置</source>
+        <translation>Ethernet settings</translation>
+    </message>
+    <message>
+        <source>串口设置</source>
+        <translation>Serial port settings</translation>
+    </message>
+    <message>
+        <source>剥离器设置</source>
+        <translation>Peeler settings</translation>
+    </message>
+    <message>
+        <source>功能设置</source>
+        <translation>Functions</translation>
+    </message>
+    <message>
+        <source>维护升级</source>
+        <translation>Maintenance and update</translation>
+    </message>
+    <message>
+        <source>设置工具</source>
+        <translation>Setup Tool</translation>
+    </message>
+    <message>
+        <source>处理成功</source>
+        <translation>Operation successful</translation>
+    </message>
+    <message>
+        <source>请确保打印机已进行连接</source>
+        <translation>Make sure the printer is connected</translation>
+    </message>
+    <message>
+        <source>USB通讯出错，请重试</source>
+        <translation>USB communication error, please try again</translation>
+    </message>
+    <message>
+        <source>网络通讯出错，请重试</source>
+        <translation>Network communication error, please try again</translation>
+    </message>
+    <message>
+        <source>蓝牙通讯出错，请重试</source>
+        <translation>Bluetooth communication error, please try again</translation>
+    </message>
+    <message>
+        <source>串口通讯出错，请重试</source>
+        <translation>Serial communication error, please try again</translation>
+    </message>
+    <message>
+        <source>请先打开设备</source>
+        <translation>Please open the device first</translation>
+    </message>
+    <message>
+        <source>打印中</source>
+        <translation>Printing</translation>
+    </message>
+    <message>
+        <source>缺纸</source>
+        <translation>Out of paper</translation>
+    </message>
+    <message>
+        <source>纸将尽</source>
+        <translation>Paper low</translation>
+    </message>
+    <message>
+        <source>卡纸</source>
+        <translation>Paper jam</translation>
+    </message>
+    <message>
+        <source>碳带将尽</source>
+        <translation>Ribbon low</translation>
+    </message>
+    <message>
+        <source>无碳带</source>
+        <translation>No ribbon</translation>
+    </message>
+    <message>
+        <source>打印头过热</source>
+        <translation>Print head overheated</translation>
+    </message>
+    <message>
+        <source>开盖</source>
+        <translation>Cover open</translation>
+    </message>
+    <message>
+        <source>定位异常（黑标或缝隙）</source>
+        <translation>Positioning error (black mark or gap)</translation>
+    </message>
+    <message>
+        <source>切刀异常</source>
+        <translation>Cutter error</translation>
+    </message>
+    <message>
+        <source>升级中</source>
+        <translation>Updating</translation>
+    </message>
+    <message>
+        <source>升级异常</source>
+        <translation>Update error</translation>
+    </message>
+    <message>
+        <source>指令错误</source>
+        <translation>Command error</translation>
+    </message>
+    <message>
+        <source>打印暂停</source>
+        <translation>Printing paused</translation>
+    </message>
+    <message>
+        <source>打印删除</source>
+        <translation>Print job deleted</translation>
+    </message>
+    <message>
+        <source>演示模式：模拟打印机 %1:%2</source>
+        <translation>Demo mode: simulated printer %1:%2</translation>
+    </message>
+    <message>
+        <source>%1：输入无效，允许范围为 %2 至 %3</source>
+        <translation>%1: invalid input, the allowed range is %2 to %3</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>Unknown</translation>
+    </message>
+    <message>
+        <source>读取失败，请重试</source>
+        <translation>Reading failed, please try again</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>未打开打印机</source>
+        <translation>No printer open</translation>
+    </message>
+    <message>
+        <source>连接已关闭：请重新打开打印机，再读取和设置。</source>
+        <translation>Connection closed: open the printer again before reading or setting.</translation>
+    </message>
+    <message>
+        <source>已连接：%1 · %2</source>
+        <translation>Connected: %1 · %2</translation>
+    </message>
+    <message>
+        <source>，TCP端口 %1</source>
+        <translation>, TCP port %1</translation>
+    </message>
+    <message>
+        <source>读取和设置标签打印机、下载固件与字库、WiFi配网。</source>
+        <translation>Reads and sets label printers, downloads firmware and fonts, and provisions WiFi.</translation>
+    </message>
+    <message>
+        <source>许可证：MIT（随附 LICENSE 文件）</source>
+        <translation>Licence: MIT (see the LICENSE file)</translation>
+    </message>
+</context>
+<context>
+    <name>PrintPage</name>
     <message>
         <source>打印速度：</source>
         <translation>Print speed:</translation>
@@ -346,33 +972,74 @@
         <translation>Set</translation>
     </message>
     <message>
-        <source>距离设置</source>
-        <translation>Distance settings</translation>
+        <source>宽度范围20-108mm，请重新输入</source>
+        <translation>Width range is 20-108mm, please re-enter</translation>
     </message>
     <message>
-        <source>出纸口到打印头距离(单位dot)：</source>
-        <translation>Paper outlet to print head (dot):</translation>
+        <source>高度范围10-1778mm，请重新输入</source>
+        <translation>Height range is 10-1778mm, please re-enter</translation>
+    </message>
+</context>
+<context>
+    <name>SerialPage</name>
+    <message>
+        <source>波特率：</source>
+        <translation>Baud rate:</translation>
     </message>
     <message>
-        <source>缝到打印头距离(单位mm)：</source>
-        <translation>Gap sensor to print head (mm):</translation>
+        <source>校验位：</source>
+        <translation>Parity:</translation>
     </message>
     <message>
-        <source>黑标到打印头距离(单位mm)：</source>
-        <translation>Black mark sensor to print head (mm):</translation>
+        <source>数据位：</source>
+        <translation>Data bits:</translation>
     </message>
     <message>
-        <source>打印头到撕纸位置距离(单位dot)：</source>
-        <translation>Print head to tear-off position (dot):</translation>
+        <source>停止位：</source>
+        <translation>Stop bits:</translation>
     </message>
     <message>
-        <source>注：1mm = 8dot</source>
-        <translation>Note: 1mm = 8dot</translation>
+        <source>设备SN号:</source>
+        <translation>Device SN:</translation>
     </message>
     <message>
-        <source>wifi设置</source>
-        <translation>Wi-Fi settings</translation>
+        <source>设备信息：</source>
+        <translation>Device info:</translation>
     </message>
+    <message>
+        <source>注：此项功能设置后需重启打印机</source>
+        <translation>Note: restart the printer after changing this setting</translation>
+    </message>
+    <message>
+        <source>读取</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Set</translation>
+    </message>
+</context>
+<context>
+    <name>StripperPage</name>
+    <message>
+        <source>剥离器设置</source>
+        <translation>Peeler settings</translation>
+    </message>
+    <message>
+        <source>剥离器取纸时间设置（单位：s）：</source>
+        <translation>Peeler take-away time (s):</translation>
+    </message>
+    <message>
+        <source>读取</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Set</translation>
+    </message>
+</context>
+<context>
+    <name>WifiPage</name>
     <message>
         <source>wifi模式：</source>
         <translation>Wi-Fi mode:</translation>
@@ -442,514 +1109,31 @@
         <translation>Wi-Fi provisioning</translation>
     </message>
     <message>
-        <source>蓝牙设置</source>
-        <translation>Bluetooth settings</translation>
+        <source>读取</source>
+        <translation>Read</translation>
     </message>
     <message>
-        <source>SPP名称:</source>
-        <translation>SPP name:</translation>
-    </message>
-    <message>
-        <source>BLE:</source>
-        <translation>BLE:</translation>
-    </message>
-    <message>
-        <source>SPP连接模式：</source>
-        <translation>SPP connection mode:</translation>
-    </message>
-    <message>
-        <source>简易配对</source>
-        <translation>Simple pairing</translation>
-    </message>
-    <message>
-        <source>配对码配对</source>
-        <translation>PIN pairing</translation>
-    </message>
-    <message>
-        <source>SPP_PIN码：</source>
-        <translation>SPP PIN:</translation>
-    </message>
-    <message>
-        <source>MAC:</source>
-        <translation>MAC:</translation>
-    </message>
-    <message>
-        <source>网口设置</source>
-        <translation>Ethernet settings</translation>
-    </message>
-    <message>
-        <source>IP地址：</source>
-        <translation>IP address:</translation>
-    </message>
-    <message>
-        <source>UDP端口号：</source>
-        <translation>UDP port:</translation>
-    </message>
-    <message>
-        <source>串口设置</source>
-        <translation>Serial port settings</translation>
-    </message>
-    <message>
-        <source>设备SN号:</source>
-        <translation>Device SN:</translation>
-    </message>
-    <message>
-        <source>设备信息：</source>
-        <translation>Device info:</translation>
-    </message>
-    <message>
-        <source>剥离器设置</source>
-        <translation>Peeler settings</translation>
-    </message>
-    <message>
-        <source>剥离器取纸时间设置（单位：s）：</source>
-        <translation>Peeler take-away time (s):</translation>
-    </message>
-    <message>
-        <source>功能设置</source>
-        <translation>Functions</translation>
-    </message>
-    <message>
-        <source>基本功能</source>
-        <translation>Basic functions</translation>
-    </message>
-    <message>
-        <source>打印自检页</source>
-        <translation>Print self-test page</translation>
-    </message>
-    <message>
-        <source>重启机器</source>
-        <translation>Restart printer</translation>
-    </message>
-    <message>
-        <source>打印机初始化</source>
-        <translation>Initialize printer</translation>
-    </message>
-    <message>
-        <source>传感器自学习</source>
-        <translation>Sensor calibration</translation>
-    </message>
-    <message>
-        <source>缝隙自学习</source>
-        <translation>Gap calibration</translation>
-    </message>
-    <message>
-        <source>黑标自学习</source>
-        <translation>Black mark calibration</translation>
-    </message>
-    <message>
-        <source>DAC自学习</source>
-        <translation>DAC calibration</translation>
-    </message>
-    <message>
-        <source>缺纸学习</source>
-        <translation>Paper-out calibration</translation>
-    </message>
-    <message>
-        <source>出纸口纸边传感器自学习</source>
-        <translation>Outlet edge sensor calibration</translation>
-    </message>
-    <message>
-        <source>切刀模式</source>
-        <translation>Cutter mode</translation>
-    </message>
-    <message>
-        <source>全切</source>
-        <translation>Full cut</translation>
-    </message>
-    <message>
-        <source>切刀关闭</source>
-        <translation>Cutter off</translation>
-    </message>
-    <message>
-        <source>剥离模式</source>
-        <translation>Peel mode</translation>
-    </message>
-    <message>
-        <source>撕离模式</source>
-        <translation>Tear-off mode</translation>
-    </message>
-    <message>
-        <source>按键与蜂鸣器</source>
-        <translation>Keys and buzzer</translation>
-    </message>
-    <message>
-        <source>按键设置开启</source>
-        <translation>Keys on</translation>
-    </message>
-    <message>
-        <source>按键设置关闭</source>
-        <translation>Keys off</translation>
-    </message>
-    <message>
-        <source>蜂鸣器开启</source>
-        <translation>Buzzer on</translation>
-    </message>
-    <message>
-        <source>蜂鸣器关闭</source>
-        <translation>Buzzer off</translation>
-    </message>
-    <message>
-        <source>打印机信息</source>
-        <translation>Printer information</translation>
-    </message>
-    <message>
-        <source>固件版本：</source>
-        <translation>Firmware version:</translation>
-    </message>
-    <message>
-        <source>分辨率(DPI)：</source>
-        <translation>Resolution (DPI):</translation>
-    </message>
-    <message>
-        <source>最大打印宽度(mm)：</source>
-        <translation>Max. print width (mm):</translation>
-    </message>
-    <message>
-        <source>型号：</source>
-        <translation>Model:</translation>
-    </message>
-    <message>
-        <source>获取打印机信息</source>
-        <translation>Get printer info</translation>
-    </message>
-    <message>
-        <source>打印机状态</source>
-        <translation>Printer status</translation>
-    </message>
-    <message>
-        <source>获取打印机状态</source>
-        <translation>Get printer status</translation>
-    </message>
-    <message>
-        <source>维护升级</source>
-        <translation>Maintenance and update</translation>
-    </message>
-    <message>
-        <source>固件与字库下载</source>
-        <translation>Firmware and font download</translation>
-    </message>
-    <message>
-        <source>下载固件</source>
-        <translation>Download firmware</translation>
-    </message>
-    <message>
-        <source>下载字库</source>
-        <translation>Download font</translation>
-    </message>
-    <message>
-        <source>消息区</source>
-        <translation>Messages</translation>
-    </message>
-    <message>
-        <source>发送区</source>
-        <translation>Send area</translation>
-    </message>
-    <message>
-        <source>HEX发送</source>
-        <translation>HEX send</translation>
-    </message>
-    <message>
-        <source>HEX接收</source>
-        <translation>HEX receive</translation>
-    </message>
-    <message>
-        <source>发送</source>
-        <translation>Send</translation>
-    </message>
-    <message>
-        <source>发送文件</source>
-        <translation>Send file</translation>
-    </message>
-    <message>
-        <source>清空发送</source>
-        <translation>Clear send</translation>
-    </message>
-    <message>
-        <source>清空接收</source>
-        <translation>Clear receive</translation>
-    </message>
-    <message>
-        <source>发送进度</source>
-        <translation>Send progress</translation>
-    </message>
-    <message>
-        <source>宽度范围20-108mm，请重新输入</source>
-        <translation>Width range is 20-108mm, please re-enter</translation>
-    </message>
-    <message>
-        <source>高度范围10-1778mm，请重新输入</source>
-        <translation>Height range is 10-1778mm, please re-enter</translation>
+        <source>设置</source>
+        <translation>Set</translation>
     </message>
     <message>
         <source>设置工具</source>
         <translation>Setup Tool</translation>
     </message>
     <message>
-        <source>处理成功</source>
-        <translation>Operation successful</translation>
-    </message>
-    <message>
-        <source>请确保打印机已进行连接</source>
-        <translation>Make sure the printer is connected</translation>
-    </message>
-    <message>
-        <source>USB通讯出错，请重试</source>
-        <translation>USB communication error, please try again</translation>
-    </message>
-    <message>
-        <source>网络通讯出错，请重试</source>
-        <translation>Network communication error, please try again</translation>
-    </message>
-    <message>
-        <source>蓝牙通讯出错，请重试</source>
-        <translation>Bluetooth communication error, please try again</translation>
-    </message>
-    <message>
-        <source>串口通讯出错，请重试</source>
-        <translation>Serial communication error, please try again</translation>
-    </message>
-    <message>
-        <source>请先打开设备</source>
-        <translation>Please open the device first</translation>
-    </message>
-    <message>
-        <source>设备未打开!</source>
-        <translation>Device not open!</translation>
-    </message>
-    <message>
-        <source>空闲中</source>
-        <translation>Idle</translation>
-    </message>
-    <message>
-        <source>打印中</source>
-        <translation>Printing</translation>
-    </message>
-    <message>
-        <source>缺纸</source>
-        <translation>Out of paper</translation>
-    </message>
-    <message>
-        <source>纸将尽</source>
-        <translation>Paper low</translation>
-    </message>
-    <message>
-        <source>卡纸</source>
-        <translation>Paper jam</translation>
-    </message>
-    <message>
-        <source>碳带将尽</source>
-        <translation>Ribbon low</translation>
-    </message>
-    <message>
-        <source>无碳带</source>
-        <translation>No ribbon</translation>
-    </message>
-    <message>
-        <source>打印头过热</source>
-        <translation>Print head overheated</translation>
-    </message>
-    <message>
-        <source>开盖</source>
-        <translation>Cover open</translation>
-    </message>
-    <message>
-        <source>定位异常（黑标或缝隙）</source>
-        <translation>Positioning error (black mark or gap)</translation>
-    </message>
-    <message>
-        <source>切刀异常</source>
-        <translation>Cutter error</translation>
-    </message>
-    <message>
-        <source>升级中</source>
-        <translation>Updating</translation>
-    </message>
-    <message>
-        <source>升级异常</source>
-        <translation>Update error</translation>
-    </message>
-    <message>
-        <source>指令错误</source>
-        <translation>Command error</translation>
-    </message>
-    <message>
-        <source>打印暂停</source>
-        <translation>Printing paused</translation>
-    </message>
-    <message>
-        <source>打印删除</source>
-        <translation>Print job deleted</translation>
-    </message>
-    <message>
-        <source>内存分配失败</source>
-        <translation>Memory allocation failed</translation>
-    </message>
-    <message>
-        <source>请确保通讯设备已开启</source>
-        <translation>Make sure the communication device is switched on</translation>
-    </message>
-    <message>
-        <source>请先选中打印列表中的打印机</source>
-        <translation>Select a printer in the list first</translation>
-    </message>
-    <message>
-        <source>错误</source>
-        <translation>Error</translation>
-    </message>
-    <message>
-        <source>连接超时，请重试！</source>
-        <translation>Connection timed out, please try again!</translation>
-    </message>
-    <message>
-        <source>连接成功！</source>
-        <translation>Connected successfully!</translation>
-    </message>
-    <message>
-        <source>注：1mm = 12dot</source>
-        <translation>Note: 1mm = 12dot</translation>
-    </message>
-    <message>
-        <source>关闭成功！</source>
-        <translation>Closed successfully!</translation>
-    </message>
-    <message>
-        <source>下载成功</source>
-        <translation>Download successful</translation>
-    </message>
-    <message>
-        <source>等待打印机指示灯停止闪烁</source>
-        <translation>Wait until the printer&apos;s indicator stops blinking</translation>
-    </message>
-    <message>
-        <source>演示模式：模拟打印机 %1:%2</source>
-        <translation>Demo mode: simulated printer %1:%2</translation>
+        <source>AP模式的wifi密码最少为8位</source>
+        <translation>In AP mode the Wi-Fi password needs at least 8 characters</translation>
     </message>
     <message>
         <source>处理成功，请重启打印机</source>
         <translation>Operation successful, please restart the printer</translation>
     </message>
+</context>
+<context>
+    <name>WifiProvisioning</name>
     <message>
-        <source>地址格式错误，请输入如192.168.1.100的四段地址</source>
-        <translation>Invalid address format, please enter a four-part address such as 192.168.1.100</translation>
-    </message>
-    <message>
-        <source>AP模式的wifi密码最少为8位</source>
-        <translation>In AP mode the Wi-Fi password needs at least 8 characters</translation>
-    </message>
-    <message>
-        <source>HEX File</source>
-        <translation>HEX File</translation>
-    </message>
-    <message>
-        <source>HEX Files (*.hex);;All Files (*)</source>
-        <translation>HEX Files (*.hex);;All Files (*)</translation>
-    </message>
-    <message>
-        <source>BIN File</source>
-        <translation>BIN File</translation>
-    </message>
-    <message>
-        <source>BIN Files (*.bin);;All Files (*)</source>
-        <translation>BIN Files (*.bin);;All Files (*)</translation>
-    </message>
-    <message>
-        <source>Unknown error</source>
-        <translation>Unknown error</translation>
-    </message>
-    <message>
-        <source>Error</source>
+        <source>错误</source>
         <translation>Error</translation>
-    </message>
-    <message>
-        <source>Connection failed: </source>
-        <translation>Connection failed: </translation>
-    </message>
-    <message>
-        <source>连接失败: </source>
-        <translation>Connection failed: </translation>
-    </message>
-    <message>
-        <source>此十六进制字符串格式无效。</source>
-        <translation>This hexadecimal string is invalid.</translation>
-    </message>
-    <message>
-        <source>发送失败！请重试</source>
-        <translation>Sending failed! Please try again</translation>
-    </message>
-    <message>
-        <source>All Files (*)</source>
-        <translation>All Files (*)</translation>
-    </message>
-    <message>
-        <source>%1：输入无效，允许范围为 %2 至 %3</source>
-        <translation>%1: invalid input, the allowed range is %2 to %3</translation>
-    </message>
-    <message>
-        <source>未知</source>
-        <translation>Unknown</translation>
-    </message>
-    <message>
-        <source>读取失败，请重试</source>
-        <translation>Reading failed, please try again</translation>
-    </message>
-    <message>
-        <source>无法读取所选文件：%1</source>
-        <translation>The chosen file cannot be read: %1</translation>
-    </message>
-    <message>
-        <source>无法在文件所在的文件夹中创建解密文件：%1</source>
-        <translation>The decrypted file cannot be created in the file&apos;s folder: %1</translation>
-    </message>
-    <message>
-        <source>解密失败，文件未发送。</source>
-        <translation>Decryption failed; the file was not sent.</translation>
-    </message>
-    <message>
-        <source>下载固件 %1，%2 字节</source>
-        <translation>Downloading firmware %1, %2 bytes</translation>
-    </message>
-    <message>
-        <source>下载字库 %1，%2 字节</source>
-        <translation>Downloading font %1, %2 bytes</translation>
-    </message>
-    <message>
-        <source>发送文件 %1，%2 字节</source>
-        <translation>Sending file %1, %2 bytes</translation>
-    </message>
-    <message>
-        <source>关于</source>
-        <translation>About</translation>
-    </message>
-    <message>
-        <source>未打开打印机</source>
-        <translation>No printer open</translation>
-    </message>
-    <message>
-        <source>连接已关闭：请重新打开打印机，再读取和设置。</source>
-        <translation>Connection closed: open the printer again before reading or setting.</translation>
-    </message>
-    <message>
-        <source>已连接：%1 · %2</source>
-        <translation>Connected: %1 · %2</translation>
-    </message>
-    <message>
-        <source>，TCP端口 %1</source>
-        <translation>, TCP port %1</translation>
-    </message>
-    <message>
-        <source>读取和设置标签打印机、下载固件与字库、WiFi配网。</source>
-        <translation>Reads and sets label printers, downloads firmware and fonts, and provisions WiFi.</translation>
-    </message>
-    <message>
-        <source>许可证：MIT（随附 LICENSE 文件）</source>
-        <translation>Licence: MIT (see the LICENSE file)</translation>
-    </message>
-    <message>
-        <source>打印机将恢复出厂设置：已保存的打印、距离、网络、蓝牙和串口设置都会被清除，之后连接会关闭。
-确定要初始化打印机吗？</source>
-        <translation>The printer will be reset to its factory settings: its stored print, distance, network, Bluetooth and serial settings are erased, and the connection closes afterwards.
-Initialise the printer?</translation>
     </message>
 </context>
 <context>

@@ -2,105 +2,58 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="zh_CN">
 <context>
-    <name>CutDialog</name>
+    <name>BluetoothPage</name>
+    <message>
+        <source>SPP名称:</source>
+        <translation>Nom SPP :</translation>
+    </message>
+    <message>
+        <source>BLE:</source>
+        <translation>BLE :</translation>
+    </message>
+    <message>
+        <source>SPP连接模式：</source>
+        <translation>Mode de connexion SPP :</translation>
+    </message>
+    <message>
+        <source>简易配对</source>
+        <translation>Appairage simple</translation>
+    </message>
+    <message>
+        <source>配对码配对</source>
+        <translation>Appairage par code PIN</translation>
+    </message>
+    <message>
+        <source>SPP_PIN码：</source>
+        <translation>PIN SPP :</translation>
+    </message>
+    <message>
+        <source>MAC:</source>
+        <translation>MAC :</translation>
+    </message>
+    <message>
+        <source>注：此项功能设置后需重启打印机</source>
+        <translation>Remarque : redémarrez l&apos;imprimante après avoir modifié ce réglage</translation>
+    </message>
+    <message>
+        <source>读取</source>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Appliquer</translation>
+    </message>
     <message>
         <source>设置工具</source>
         <translation>Outil de configuration</translation>
     </message>
     <message>
-        <source>请确保打印机是否已经安装/连接对应剥离器</source>
-        <translation>Vérifiez que le décolleur adapté est installé/connecté sur l&apos;imprimante</translation>
-    </message>
-    <message>
-        <source>确定</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>取消</source>
-        <translation>Annuler</translation>
+        <source>处理成功，请重启打印机</source>
+        <translation>Opération réussie, veuillez redémarrer l&apos;imprimante</translation>
     </message>
 </context>
 <context>
-    <name>DistributeNet</name>
-    <message>
-        <source>WIFI配网</source>
-        <translation>Configuration Wi-Fi</translation>
-    </message>
-    <message>
-        <source>请选择WiFi网络</source>
-        <translation>Veuillez sélectionner un réseau Wi-Fi</translation>
-    </message>
-    <message>
-        <source>可用WiFi列表（点击选择）</source>
-        <translation>Réseaux Wi-Fi disponibles (cliquez pour choisir)</translation>
-    </message>
-    <message>
-        <source>所选WiFi</source>
-        <translation>Wi-Fi sélectionné</translation>
-    </message>
-    <message>
-        <source>密码：</source>
-        <translation>Mot de passe :</translation>
-    </message>
-    <message>
-        <source>请输入WiFi密码</source>
-        <translation>Veuillez saisir le mot de passe Wi-Fi</translation>
-    </message>
-    <message>
-        <source>显示</source>
-        <translation>Afficher</translation>
-    </message>
-    <message>
-        <source>名称:</source>
-        <translation>Nom :</translation>
-    </message>
-    <message>
-        <source>选择手动输入</source>
-        <translation>Saisie manuelle</translation>
-    </message>
-    <message>
-        <source>刷新列表</source>
-        <translation>Actualiser</translation>
-    </message>
-    <message>
-        <source>开始配网</source>
-        <translation>Lancer la configuration</translation>
-    </message>
-    <message>
-        <source>扫描中...</source>
-        <translation>Recherche...</translation>
-    </message>
-    <message>
-        <source>(当前连接)</source>
-        <translation>(connecté)</translation>
-    </message>
-    <message>
-        <source>请输入WiFi名称</source>
-        <translation>Veuillez saisir le nom du Wi-Fi</translation>
-    </message>
-    <message>
-        <source>请刷新列表，或选择手动输入WiFi名称</source>
-        <translation>Actualisez la liste ou choisissez de saisir le nom du Wi-Fi manuellement</translation>
-    </message>
-    <message>
-        <source>请选择一个WiFi</source>
-        <translation>Veuillez sélectionner un Wi-Fi</translation>
-    </message>
-    <message>
-        <source>找不到WiFi扫描程序“%1”：请勾选“选择手动输入”，手动输入WiFi名称。</source>
-        <translation>Le programme de recherche WiFi « %1 » est introuvable : cochez « Saisie manuelle » et tapez le nom du réseau.</translation>
-    </message>
-    <message>
-        <source>没有找到WiFi网络：请勾选“选择手动输入”，手动输入WiFi名称，或稍后刷新列表。</source>
-        <translation>Aucun réseau trouvé : cochez « Saisie manuelle » et tapez le nom du réseau, ou actualisez la liste plus tard.</translation>
-    </message>
-</context>
-<context>
-    <name>MainWindow</name>
-    <message>
-        <source>标签机设置工具</source>
-        <translation>Outil de configuration d&apos;imprimante d&apos;étiquettes </translation>
-    </message>
+    <name>ConnectionPanel</name>
     <message>
         <source>连接方式</source>
         <translation>Type de connexion</translation>
@@ -190,6 +143,508 @@
         <translation>Fermer</translation>
     </message>
     <message>
+        <source>设置工具</source>
+        <translation>Outil de configuration</translation>
+    </message>
+    <message>
+        <source>请确保通讯设备已开启</source>
+        <translation>Vérifiez que l&apos;appareil de communication est allumé</translation>
+    </message>
+    <message>
+        <source>请先选中打印列表中的打印机</source>
+        <translation>Sélectionnez d&apos;abord une imprimante dans la liste</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>连接超时，请重试！</source>
+        <translation>Délai de connexion dépassé, veuillez réessayer !</translation>
+    </message>
+    <message>
+        <source>连接成功！</source>
+        <translation>Connexion réussie !</translation>
+    </message>
+    <message>
+        <source>关闭成功！</source>
+        <translation>Fermeture réussie !</translation>
+    </message>
+</context>
+<context>
+    <name>ConsolePage</name>
+    <message>
+        <source>消息区</source>
+        <translation>Messages</translation>
+    </message>
+    <message>
+        <source>发送区</source>
+        <translation>Zone d&apos;envoi</translation>
+    </message>
+    <message>
+        <source>HEX发送</source>
+        <translation>Envoi HEX</translation>
+    </message>
+    <message>
+        <source>HEX接收</source>
+        <translation>Réception HEX</translation>
+    </message>
+    <message>
+        <source>发送</source>
+        <translation>Envoyer</translation>
+    </message>
+    <message>
+        <source>发送文件</source>
+        <translation>Envoyer un fichier</translation>
+    </message>
+    <message>
+        <source>清空发送</source>
+        <translation>Effacer l&apos;envoi</translation>
+    </message>
+    <message>
+        <source>清空接收</source>
+        <translation>Effacer la réception</translation>
+    </message>
+    <message>
+        <source>发送进度</source>
+        <translation>Progression de l&apos;envoi</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>下载成功</source>
+        <translation>Téléchargement réussi</translation>
+    </message>
+    <message>
+        <source>设置工具</source>
+        <translation>Outil de configuration</translation>
+    </message>
+    <message>
+        <source>设备未打开!</source>
+        <translation>Appareil non ouvert !</translation>
+    </message>
+    <message>
+        <source>此十六进制字符串格式无效。</source>
+        <translation>Cette chaîne hexadécimale n&apos;est pas valide.</translation>
+    </message>
+    <message>
+        <source>发送失败！请重试</source>
+        <translation>Échec de l&apos;envoi ! Veuillez réessayer</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>发送文件 %1，%2 字节</source>
+        <translation>Envoi du fichier %1, %2 octets</translation>
+    </message>
+</context>
+<context>
+    <name>CutDialog</name>
+    <message>
+        <source>设置工具</source>
+        <translation>Outil de configuration</translation>
+    </message>
+    <message>
+        <source>请确保打印机是否已经安装/连接对应剥离器</source>
+        <translation>Vérifiez que le décolleur adapté est installé/connecté sur l&apos;imprimante</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>DistancePage</name>
+    <message>
+        <source>距离设置</source>
+        <translation>Réglage des distances</translation>
+    </message>
+    <message>
+        <source>出纸口到打印头距离(单位dot)：</source>
+        <translation>De la sortie papier à la tête (dot) :</translation>
+    </message>
+    <message>
+        <source>缝到打印头距离(单位mm)：</source>
+        <translation>Du capteur d&apos;espace à la tête (mm) :</translation>
+    </message>
+    <message>
+        <source>黑标到打印头距离(单位mm)：</source>
+        <translation>Du capteur de marque noire à la tête (mm) :</translation>
+    </message>
+    <message>
+        <source>打印头到撕纸位置距离(单位dot)：</source>
+        <translation>De la tête à la position de détachement (dot) :</translation>
+    </message>
+    <message>
+        <source>注：1mm = 8dot</source>
+        <translation>Remarque : 1mm = 8dot</translation>
+    </message>
+    <message>
+        <source>读取</source>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>注：1mm = 12dot</source>
+        <translation>Remarque : 1mm = 12dot</translation>
+    </message>
+</context>
+<context>
+    <name>DistributeNet</name>
+    <message>
+        <source>WIFI配网</source>
+        <translation>Configuration Wi-Fi</translation>
+    </message>
+    <message>
+        <source>请选择WiFi网络</source>
+        <translation>Veuillez sélectionner un réseau Wi-Fi</translation>
+    </message>
+    <message>
+        <source>可用WiFi列表（点击选择）</source>
+        <translation>Réseaux Wi-Fi disponibles (cliquez pour choisir)</translation>
+    </message>
+    <message>
+        <source>所选WiFi</source>
+        <translation>Wi-Fi sélectionné</translation>
+    </message>
+    <message>
+        <source>密码：</source>
+        <translation>Mot de passe :</translation>
+    </message>
+    <message>
+        <source>请输入WiFi密码</source>
+        <translation>Veuillez saisir le mot de passe Wi-Fi</translation>
+    </message>
+    <message>
+        <source>显示</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>名称:</source>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <source>选择手动输入</source>
+        <translation>Saisie manuelle</translation>
+    </message>
+    <message>
+        <source>刷新列表</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>开始配网</source>
+        <translation>Lancer la configuration</translation>
+    </message>
+    <message>
+        <source>扫描中...</source>
+        <translation>Recherche...</translation>
+    </message>
+    <message>
+        <source>(当前连接)</source>
+        <translation>(connecté)</translation>
+    </message>
+    <message>
+        <source>请输入WiFi名称</source>
+        <translation>Veuillez saisir le nom du Wi-Fi</translation>
+    </message>
+    <message>
+        <source>请刷新列表，或选择手动输入WiFi名称</source>
+        <translation>Actualisez la liste ou choisissez de saisir le nom du Wi-Fi manuellement</translation>
+    </message>
+    <message>
+        <source>请选择一个WiFi</source>
+        <translation>Veuillez sélectionner un Wi-Fi</translation>
+    </message>
+    <message>
+        <source>找不到WiFi扫描程序“%1”：请勾选“选择手动输入”，手动输入WiFi名称。</source>
+        <translation>Le programme de recherche WiFi « %1 » est introuvable : cochez « Saisie manuelle » et tapez le nom du réseau.</translation>
+    </message>
+    <message>
+        <source>没有找到WiFi网络：请勾选“选择手动输入”，手动输入WiFi名称，或稍后刷新列表。</source>
+        <translation>Aucun réseau trouvé : cochez « Saisie manuelle » et tapez le nom du réseau, ou actualisez la liste plus tard.</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadPanel</name>
+    <message>
+        <source>固件与字库下载</source>
+        <translation>Téléchargement firmware et polices</translation>
+    </message>
+    <message>
+        <source>下载固件</source>
+        <translation>Télécharger le firmware</translation>
+    </message>
+    <message>
+        <source>下载字库</source>
+        <translation>Télécharger la police</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>下载成功</source>
+        <translation>Téléchargement réussi</translation>
+    </message>
+    <message>
+        <source>等待打印机指示灯停止闪烁</source>
+        <translation>Attendez que le voyant de l&apos;imprimante cesse de clignoter</translation>
+    </message>
+    <message>
+        <source>HEX File</source>
+        <translation>Fichier HEX</translation>
+    </message>
+    <message>
+        <source>HEX Files (*.hex);;All Files (*)</source>
+        <translation>Fichiers HEX (*.hex);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>BIN File</source>
+        <translation>Fichier BIN</translation>
+    </message>
+    <message>
+        <source>BIN Files (*.bin);;All Files (*)</source>
+        <translation>Fichiers BIN (*.bin);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>无法读取所选文件：%1</source>
+        <translation>Impossible de lire le fichier choisi : %1</translation>
+    </message>
+    <message>
+        <source>无法在文件所在的文件夹中创建解密文件：%1</source>
+        <translation>Impossible de créer le fichier déchiffré dans le dossier du fichier : %1</translation>
+    </message>
+    <message>
+        <source>解密失败，文件未发送。</source>
+        <translation>Échec du déchiffrement ; le fichier n&apos;a pas été envoyé.</translation>
+    </message>
+    <message>
+        <source>下载固件 %1，%2 字节</source>
+        <translation>Téléchargement du micrologiciel %1, %2 octets</translation>
+    </message>
+    <message>
+        <source>下载字库 %1，%2 字节</source>
+        <translation>Téléchargement de la police %1, %2 octets</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Connection failed: </source>
+        <translation>Échec de la connexion : </translation>
+    </message>
+    <message>
+        <source>连接失败: </source>
+        <translation>Échec de la connexion : </translation>
+    </message>
+</context>
+<context>
+    <name>EthernetPage</name>
+    <message>
+        <source>IP模式：</source>
+        <translation>Mode IP :</translation>
+    </message>
+    <message>
+        <source>IP地址：</source>
+        <translation>Adresse IP :</translation>
+    </message>
+    <message>
+        <source>子网掩码：</source>
+        <translation>Masque de sous-réseau :</translation>
+    </message>
+    <message>
+        <source>网关地址：</source>
+        <translation>Passerelle :</translation>
+    </message>
+    <message>
+        <source>TCP端口号：</source>
+        <translation>Port TCP :</translation>
+    </message>
+    <message>
+        <source>UDP端口号：</source>
+        <translation>Port UDP :</translation>
+    </message>
+    <message>
+        <source>注：此项功能设置后需重启打印机</source>
+        <translation>Remarque : redémarrez l&apos;imprimante après avoir modifié ce réglage</translation>
+    </message>
+    <message>
+        <source>读取</source>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>设置工具</source>
+        <translation>Outil de configuration</translation>
+    </message>
+    <message>
+        <source>地址格式错误，请输入如192.168.1.100的四段地址</source>
+        <translation>Format d&apos;adresse incorrect, veuillez saisir une adresse en quatre parties comme 192.168.1.100</translation>
+    </message>
+    <message>
+        <source>处理成功，请重启打印机</source>
+        <translation>Opération réussie, veuillez redémarrer l&apos;imprimante</translation>
+    </message>
+</context>
+<context>
+    <name>FunctionPage</name>
+    <message>
+        <source>基本功能</source>
+        <translation>Fonctions de base</translation>
+    </message>
+    <message>
+        <source>打印自检页</source>
+        <translation>Imprimer la page d&apos;autotest</translation>
+    </message>
+    <message>
+        <source>重启机器</source>
+        <translation>Redémarrer l&apos;imprimante</translation>
+    </message>
+    <message>
+        <source>打印机初始化</source>
+        <translation>Initialiser l&apos;imprimante</translation>
+    </message>
+    <message>
+        <source>传感器自学习</source>
+        <translation>Calibrage des capteurs</translation>
+    </message>
+    <message>
+        <source>缝隙自学习</source>
+        <translation>Calibrage espace</translation>
+    </message>
+    <message>
+        <source>黑标自学习</source>
+        <translation>Calibrage marque noire</translation>
+    </message>
+    <message>
+        <source>DAC自学习</source>
+        <translation>Calibrage DAC</translation>
+    </message>
+    <message>
+        <source>缺纸学习</source>
+        <translation>Calibrage fin de papier</translation>
+    </message>
+    <message>
+        <source>出纸口纸边传感器自学习</source>
+        <translation>Calibrage capteur de sortie</translation>
+    </message>
+    <message>
+        <source>切刀模式</source>
+        <translation>Mode massicot</translation>
+    </message>
+    <message>
+        <source>全切</source>
+        <translation>Coupe totale</translation>
+    </message>
+    <message>
+        <source>切刀关闭</source>
+        <translation>Massicot désactivé</translation>
+    </message>
+    <message>
+        <source>剥离模式</source>
+        <translation>Mode décollage</translation>
+    </message>
+    <message>
+        <source>撕离模式</source>
+        <translation>Mode détachement</translation>
+    </message>
+    <message>
+        <source>按键与蜂鸣器</source>
+        <translation>Touches et buzzer</translation>
+    </message>
+    <message>
+        <source>按键设置开启</source>
+        <translation>Touches activées</translation>
+    </message>
+    <message>
+        <source>按键设置关闭</source>
+        <translation>Touches désactivées</translation>
+    </message>
+    <message>
+        <source>蜂鸣器开启</source>
+        <translation>Buzzer activé</translation>
+    </message>
+    <message>
+        <source>蜂鸣器关闭</source>
+        <translation>Buzzer désactivé</translation>
+    </message>
+    <message>
+        <source>打印机信息</source>
+        <translation>Informations imprimante</translation>
+    </message>
+    <message>
+        <source>固件版本：</source>
+        <translation>Version du firmware :</translation>
+    </message>
+    <message>
+        <source>分辨率(DPI)：</source>
+        <translation>Résolution (DPI) :</translation>
+    </message>
+    <message>
+        <source>最大打印宽度(mm)：</source>
+        <translation>Largeur max. (mm) :</translation>
+    </message>
+    <message>
+        <source>型号：</source>
+        <translation>Modèle :</translation>
+    </message>
+    <message>
+        <source>获取打印机信息</source>
+        <translation>Lire les infos imprimante</translation>
+    </message>
+    <message>
+        <source>打印机状态</source>
+        <translation>État de l&apos;imprimante</translation>
+    </message>
+    <message>
+        <source>获取打印机状态</source>
+        <translation>Lire l&apos;état</translation>
+    </message>
+    <message>
+        <source>设置工具</source>
+        <translation>Outil de configuration</translation>
+    </message>
+    <message>
+        <source>设备未打开!</source>
+        <translation>Appareil non ouvert !</translation>
+    </message>
+    <message>
+        <source>请确保打印机已进行连接</source>
+        <translation>Vérifiez que l&apos;imprimante est connectée</translation>
+    </message>
+    <message>
+        <source>空闲中</source>
+        <translation>Prête</translation>
+    </message>
+    <message>
+        <source>打印机将恢复出厂设置：已保存的打印、距离、网络、蓝牙和串口设置都会被清除，之后连接会关闭。
+确定要初始化打印机吗？</source>
+        <translation>L’imprimante reviendra à ses réglages d’usine : ses réglages enregistrés d’impression, de distances, de réseau, Bluetooth et série seront effacés, puis la connexion sera fermée.
+Initialiser l’imprimante ?</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>标签机设置工具</source>
+        <translation>Outil de configuration d&apos;imprimante d&apos;étiquettes </translation>
+    </message>
+    <message>
         <source>打印机设置</source>
         <translation>Paramètres de l&apos;imprimante</translation>
     </message>
@@ -197,6 +652,177 @@
         <source>打印设置</source>
         <translation>Paramètres d&apos;impression</translation>
     </message>
+    <message>
+        <source>距离设置</source>
+        <translation>Réglage des distances</translation>
+    </message>
+    <message>
+        <source>wifi设置</source>
+        <translation>Paramètres Wi-Fi</translation>
+    </message>
+    <message>
+        <source>蓝牙设置</source>
+        <translation>Paramètres Bluetooth</translation>
+    </message>
+    <message>
+        <source>网口设置</source>
+        <translation>Paramètres Ethernet</translation>
+    </message>
+    <message>
+        <source>串口设置</source>
+        <translation>Paramètres du port série</translation>
+    </message>
+    <message>
+        <source>剥离器设置</source>
+        <translation>Paramètres du décolleur</translation>
+    </message>
+    <message>
+        <source>功能设置</source>
+        <translation>Fonctions</translation>
+    </message>
+    <message>
+        <source>维护升级</source>
+        <translation>Maintenance et mise à jour</translation>
+    </message>
+    <message>
+        <source>设置工具</source>
+        <translation>Outil de configuration</translation>
+    </message>
+    <message>
+        <source>处理成功</source>
+        <translation>Opération réussie</translation>
+    </message>
+    <message>
+        <source>请确保打印机已进行连接</source>
+        <translation>Vérifiez que l&apos;imprimante est connectée</translation>
+    </message>
+    <message>
+        <source>USB通讯出错，请重试</source>
+        <translation>Erreur de communication USB, veuillez réessayer</translation>
+    </message>
+    <message>
+        <source>网络通讯出错，请重试</source>
+        <translation>Erreur de communication réseau, veuillez réessayer</translation>
+    </message>
+    <message>
+        <source>蓝牙通讯出错，请重试</source>
+        <translation>Erreur de communication Bluetooth, veuillez réessayer</translation>
+    </message>
+    <message>
+        <source>串口通讯出错，请重试</source>
+        <translation>Erreur de communication série, veuillez réessayer</translation>
+    </message>
+    <message>
+        <source>请先打开设备</source>
+        <translation>Veuillez d&apos;abord ouvrir l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>打印中</source>
+        <translation>Impression en cours</translation>
+    </message>
+    <message>
+        <source>缺纸</source>
+        <translation>Plus de papier</translation>
+    </message>
+    <message>
+        <source>纸将尽</source>
+        <translation>Papier presque épuisé</translation>
+    </message>
+    <message>
+        <source>卡纸</source>
+        <translation>Bourrage papier</translation>
+    </message>
+    <message>
+        <source>碳带将尽</source>
+        <translation>Ruban presque épuisé</translation>
+    </message>
+    <message>
+        <source>无碳带</source>
+        <translation>Pas de ruban</translation>
+    </message>
+    <message>
+        <source>打印头过热</source>
+        <translation>Tête d&apos;impression en surchauffe</translation>
+    </message>
+    <message>
+        <source>开盖</source>
+        <translation>Capot ouvert</translation>
+    </message>
+    <message>
+        <source>定位异常（黑标或缝隙）</source>
+        <translation>Erreur de positionnement (marque noire ou espace)</translation>
+    </message>
+    <message>
+        <source>切刀异常</source>
+        <translation>Erreur du massicot</translation>
+    </message>
+    <message>
+        <source>升级中</source>
+        <translation>Mise à jour en cours</translation>
+    </message>
+    <message>
+        <source>升级异常</source>
+        <translation>Erreur de mise à jour</translation>
+    </message>
+    <message>
+        <source>指令错误</source>
+        <translation>Erreur de commande</translation>
+    </message>
+    <message>
+        <source>打印暂停</source>
+        <translation>Impression en pause</translation>
+    </message>
+    <message>
+        <source>打印删除</source>
+        <translation>Impression supprimée</translation>
+    </message>
+    <message>
+        <source>演示模式：模拟打印机 %1:%2</source>
+        <translation>Mode démo : imprimante simulée %1:%2</translation>
+    </message>
+    <message>
+        <source>%1：输入无效，允许范围为 %2 至 %3</source>
+        <translation>%1 : saisie invalide, plage autorisée de %2 à %3</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>读取失败，请重试</source>
+        <translation>Échec de la lecture, veuillez réessayer</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>未打开打印机</source>
+        <translation>Aucune imprimante ouverte</translation>
+    </message>
+    <message>
+        <source>连接已关闭：请重新打开打印机，再读取和设置。</source>
+        <translation>Connexion fermée : rouvrez l’imprimante avant de lire ou de régler.</translation>
+    </message>
+    <message>
+        <source>已连接：%1 · %2</source>
+        <translation>Connecté : %1 · %2</translation>
+    </message>
+    <message>
+        <source>，TCP端口 %1</source>
+        <translation>, port TCP %1</translation>
+    </message>
+    <message>
+        <source>读取和设置标签打印机、下载固件与字库、WiFi配网。</source>
+        <translation>Lit et règle les imprimantes d’étiquettes, télécharge micrologiciels et polices, configure le WiFi.</translation>
+    </message>
+    <message>
+        <source>许可证：MIT（随附 LICENSE 文件）</source>
+        <translation>Licence : MIT (voir le fichier LICENSE)</translation>
+    </message>
+</context>
+<context>
+    <name>PrintPage</name>
     <message>
         <source>打印速度：</source>
         <translation>Vitesse d&apos;impression :</translation>
@@ -346,33 +972,74 @@
         <translation>Appliquer</translation>
     </message>
     <message>
-        <source>距离设置</source>
-        <translation>Réglage des distances</translation>
+        <source>宽度范围20-108mm，请重新输入</source>
+        <translation>Largeur autorisée : 20-108mm, veuillez ressaisir</translation>
     </message>
     <message>
-        <source>出纸口到打印头距离(单位dot)：</source>
-        <translation>De la sortie papier à la tête (dot) :</translation>
+        <source>高度范围10-1778mm，请重新输入</source>
+        <translation>Hauteur autorisée : 10-1778mm, veuillez ressaisir</translation>
+    </message>
+</context>
+<context>
+    <name>SerialPage</name>
+    <message>
+        <source>波特率：</source>
+        <translation>Débit (bauds) :</translation>
     </message>
     <message>
-        <source>缝到打印头距离(单位mm)：</source>
-        <translation>Du capteur d&apos;espace à la tête (mm) :</translation>
+        <source>校验位：</source>
+        <translation>Parité :</translation>
     </message>
     <message>
-        <source>黑标到打印头距离(单位mm)：</source>
-        <translation>Du capteur de marque noire à la tête (mm) :</translation>
+        <source>数据位：</source>
+        <translation>Bits de données :</translation>
     </message>
     <message>
-        <source>打印头到撕纸位置距离(单位dot)：</source>
-        <translation>De la tête à la position de détachement (dot) :</translation>
+        <source>停止位：</source>
+        <translation>Bits d&apos;arrêt :</translation>
     </message>
     <message>
-        <source>注：1mm = 8dot</source>
-        <translation>Remarque : 1mm = 8dot</translation>
+        <source>设备SN号:</source>
+        <translation>SN de l&apos;appareil :</translation>
     </message>
     <message>
-        <source>wifi设置</source>
-        <translation>Paramètres Wi-Fi</translation>
+        <source>设备信息：</source>
+        <translation>Infos appareil :</translation>
     </message>
+    <message>
+        <source>注：此项功能设置后需重启打印机</source>
+        <translation>Remarque : redémarrez l&apos;imprimante après avoir modifié ce réglage</translation>
+    </message>
+    <message>
+        <source>读取</source>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Appliquer</translation>
+    </message>
+</context>
+<context>
+    <name>StripperPage</name>
+    <message>
+        <source>剥离器设置</source>
+        <translation>Paramètres du décolleur</translation>
+    </message>
+    <message>
+        <source>剥离器取纸时间设置（单位：s）：</source>
+        <translation>Délai de retrait du décolleur (s) :</translation>
+    </message>
+    <message>
+        <source>读取</source>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Appliquer</translation>
+    </message>
+</context>
+<context>
+    <name>WifiPage</name>
     <message>
         <source>wifi模式：</source>
         <translation>Mode Wi-Fi :</translation>
@@ -442,514 +1109,31 @@
         <translation>Configuration Wi-Fi</translation>
     </message>
     <message>
-        <source>蓝牙设置</source>
-        <translation>Paramètres Bluetooth</translation>
+        <source>读取</source>
+        <translation>Lire</translation>
     </message>
     <message>
-        <source>SPP名称:</source>
-        <translation>Nom SPP :</translation>
-    </message>
-    <message>
-        <source>BLE:</source>
-        <translation>BLE :</translation>
-    </message>
-    <message>
-        <source>SPP连接模式：</source>
-        <translation>Mode de connexion SPP :</translation>
-    </message>
-    <message>
-        <source>简易配对</source>
-        <translation>Appairage simple</translation>
-    </message>
-    <message>
-        <source>配对码配对</source>
-        <translation>Appairage par code PIN</translation>
-    </message>
-    <message>
-        <source>SPP_PIN码：</source>
-        <translation>PIN SPP :</translation>
-    </message>
-    <message>
-        <source>MAC:</source>
-        <translation>MAC :</translation>
-    </message>
-    <message>
-        <source>网口设置</source>
-        <translation>Paramètres Ethernet</translation>
-    </message>
-    <message>
-        <source>IP地址：</source>
-        <translation>Adresse IP :</translation>
-    </message>
-    <message>
-        <source>UDP端口号：</source>
-        <translation>Port UDP :</translation>
-    </message>
-    <message>
-        <source>串口设置</source>
-        <translation>Paramètres du port série</translation>
-    </message>
-    <message>
-        <source>设备SN号:</source>
-        <translation>SN de l&apos;appareil :</translation>
-    </message>
-    <message>
-        <source>设备信息：</source>
-        <translation>Infos appareil :</translation>
-    </message>
-    <message>
-        <source>剥离器设置</source>
-        <translation>Paramètres du décolleur</translation>
-    </message>
-    <message>
-        <source>剥离器取纸时间设置（单位：s）：</source>
-        <translation>Délai de retrait du décolleur (s) :</translation>
-    </message>
-    <message>
-        <source>功能设置</source>
-        <translation>Fonctions</translation>
-    </message>
-    <message>
-        <source>基本功能</source>
-        <translation>Fonctions de base</translation>
-    </message>
-    <message>
-        <source>打印自检页</source>
-        <translation>Imprimer la page d&apos;autotest</translation>
-    </message>
-    <message>
-        <source>重启机器</source>
-        <translation>Redémarrer l&apos;imprimante</translation>
-    </message>
-    <message>
-        <source>打印机初始化</source>
-        <translation>Initialiser l&apos;imprimante</translation>
-    </message>
-    <message>
-        <source>传感器自学习</source>
-        <translation>Calibrage des capteurs</translation>
-    </message>
-    <message>
-        <source>缝隙自学习</source>
-        <translation>Calibrage espace</translation>
-    </message>
-    <message>
-        <source>黑标自学习</source>
-        <translation>Calibrage marque noire</translation>
-    </message>
-    <message>
-        <source>DAC自学习</source>
-        <translation>Calibrage DAC</translation>
-    </message>
-    <message>
-        <source>缺纸学习</source>
-        <translation>Calibrage fin de papier</translation>
-    </message>
-    <message>
-        <source>出纸口纸边传感器自学习</source>
-        <translation>Calibrage capteur de sortie</translation>
-    </message>
-    <message>
-        <source>切刀模式</source>
-        <translation>Mode massicot</translation>
-    </message>
-    <message>
-        <source>全切</source>
-        <translation>Coupe totale</translation>
-    </message>
-    <message>
-        <source>切刀关闭</source>
-        <translation>Massicot désactivé</translation>
-    </message>
-    <message>
-        <source>剥离模式</source>
-        <translation>Mode décollage</translation>
-    </message>
-    <message>
-        <source>撕离模式</source>
-        <translation>Mode détachement</translation>
-    </message>
-    <message>
-        <source>按键与蜂鸣器</source>
-        <translation>Touches et buzzer</translation>
-    </message>
-    <message>
-        <source>按键设置开启</source>
-        <translation>Touches activées</translation>
-    </message>
-    <message>
-        <source>按键设置关闭</source>
-        <translation>Touches désactivées</translation>
-    </message>
-    <message>
-        <source>蜂鸣器开启</source>
-        <translation>Buzzer activé</translation>
-    </message>
-    <message>
-        <source>蜂鸣器关闭</source>
-        <translation>Buzzer désactivé</translation>
-    </message>
-    <message>
-        <source>打印机信息</source>
-        <translation>Informations imprimante</translation>
-    </message>
-    <message>
-        <source>固件版本：</source>
-        <translation>Version du firmware :</translation>
-    </message>
-    <message>
-        <source>分辨率(DPI)：</source>
-        <translation>Résolution (DPI) :</translation>
-    </message>
-    <message>
-        <source>最大打印宽度(mm)：</source>
-        <translation>Largeur max. (mm) :</translation>
-    </message>
-    <message>
-        <source>型号：</source>
-        <translation>Modèle :</translation>
-    </message>
-    <message>
-        <source>获取打印机信息</source>
-        <translation>Lire les infos imprimante</translation>
-    </message>
-    <message>
-        <source>打印机状态</source>
-        <translation>État de l&apos;imprimante</translation>
-    </message>
-    <message>
-        <source>获取打印机状态</source>
-        <translation>Lire l&apos;état</translation>
-    </message>
-    <message>
-        <source>维护升级</source>
-        <translation>Maintenance et mise à jour</translation>
-    </message>
-    <message>
-        <source>固件与字库下载</source>
-        <translation>Téléchargement firmware et polices</translation>
-    </message>
-    <message>
-        <source>下载固件</source>
-        <translation>Télécharger le firmware</translation>
-    </message>
-    <message>
-        <source>下载字库</source>
-        <translation>Télécharger la police</translation>
-    </message>
-    <message>
-        <source>消息区</source>
-        <translation>Messages</translation>
-    </message>
-    <message>
-        <source>发送区</source>
-        <translation>Zone d&apos;envoi</translation>
-    </message>
-    <message>
-        <source>HEX发送</source>
-        <translation>Envoi HEX</translation>
-    </message>
-    <message>
-        <source>HEX接收</source>
-        <translation>Réception HEX</translation>
-    </message>
-    <message>
-        <source>发送</source>
-        <translation>Envoyer</translation>
-    </message>
-    <message>
-        <source>发送文件</source>
-        <translation>Envoyer un fichier</translation>
-    </message>
-    <message>
-        <source>清空发送</source>
-        <translation>Effacer l&apos;envoi</translation>
-    </message>
-    <message>
-        <source>清空接收</source>
-        <translation>Effacer la réception</translation>
-    </message>
-    <message>
-        <source>发送进度</source>
-        <translation>Progression de l&apos;envoi</translation>
-    </message>
-    <message>
-        <source>宽度范围20-108mm，请重新输入</source>
-        <translation>Largeur autorisée : 20-108mm, veuillez ressaisir</translation>
-    </message>
-    <message>
-        <source>高度范围10-1778mm，请重新输入</source>
-        <translation>Hauteur autorisée : 10-1778mm, veuillez ressaisir</translation>
+        <source>设置</source>
+        <translation>Appliquer</translation>
     </message>
     <message>
         <source>设置工具</source>
         <translation>Outil de configuration</translation>
     </message>
     <message>
-        <source>处理成功</source>
-        <translation>Opération réussie</translation>
-    </message>
-    <message>
-        <source>请确保打印机已进行连接</source>
-        <translation>Vérifiez que l&apos;imprimante est connectée</translation>
-    </message>
-    <message>
-        <source>USB通讯出错，请重试</source>
-        <translation>Erreur de communication USB, veuillez réessayer</translation>
-    </message>
-    <message>
-        <source>网络通讯出错，请重试</source>
-        <translation>Erreur de communication réseau, veuillez réessayer</translation>
-    </message>
-    <message>
-        <source>蓝牙通讯出错，请重试</source>
-        <translation>Erreur de communication Bluetooth, veuillez réessayer</translation>
-    </message>
-    <message>
-        <source>串口通讯出错，请重试</source>
-        <translation>Erreur de communication série, veuillez réessayer</translation>
-    </message>
-    <message>
-        <source>请先打开设备</source>
-        <translation>Veuillez d&apos;abord ouvrir l&apos;appareil</translation>
-    </message>
-    <message>
-        <source>设备未打开!</source>
-        <translation>Appareil non ouvert !</translation>
-    </message>
-    <message>
-        <source>空闲中</source>
-        <translation>Prête</translation>
-    </message>
-    <message>
-        <source>打印中</source>
-        <translation>Impression en cours</translation>
-    </message>
-    <message>
-        <source>缺纸</source>
-        <translation>Plus de papier</translation>
-    </message>
-    <message>
-        <source>纸将尽</source>
-        <translation>Papier presque épuisé</translation>
-    </message>
-    <message>
-        <source>卡纸</source>
-        <translation>Bourrage papier</translation>
-    </message>
-    <message>
-        <source>碳带将尽</source>
-        <translation>Ruban presque épuisé</translation>
-    </message>
-    <message>
-        <source>无碳带</source>
-        <translation>Pas de ruban</translation>
-    </message>
-    <message>
-        <source>打印头过热</source>
-        <translation>Tête d&apos;impression en surchauffe</translation>
-    </message>
-    <message>
-        <source>开盖</source>
-        <translation>Capot ouvert</translation>
-    </message>
-    <message>
-        <source>定位异常（黑标或缝隙）</source>
-        <translation>Erreur de positionnement (marque noire ou espace)</translation>
-    </message>
-    <message>
-        <source>切刀异常</source>
-        <translation>Erreur du massicot</translation>
-    </message>
-    <message>
-        <source>升级中</source>
-        <translation>Mise à jour en cours</translation>
-    </message>
-    <message>
-        <source>升级异常</source>
-        <translation>Erreur de mise à jour</translation>
-    </message>
-    <message>
-        <source>指令错误</source>
-        <translation>Erreur de commande</translation>
-    </message>
-    <message>
-        <source>打印暂停</source>
-        <translation>Impression en pause</translation>
-    </message>
-    <message>
-        <source>打印删除</source>
-        <translation>Impression supprimée</translation>
-    </message>
-    <message>
-        <source>内存分配失败</source>
-        <translation>Échec de l&apos;allocation mémoire</translation>
-    </message>
-    <message>
-        <source>请确保通讯设备已开启</source>
-        <translation>Vérifiez que l&apos;appareil de communication est allumé</translation>
-    </message>
-    <message>
-        <source>请先选中打印列表中的打印机</source>
-        <translation>Sélectionnez d&apos;abord une imprimante dans la liste</translation>
-    </message>
-    <message>
-        <source>错误</source>
-        <translation>Erreur</translation>
-    </message>
-    <message>
-        <source>连接超时，请重试！</source>
-        <translation>Délai de connexion dépassé, veuillez réessayer !</translation>
-    </message>
-    <message>
-        <source>连接成功！</source>
-        <translation>Connexion réussie !</translation>
-    </message>
-    <message>
-        <source>注：1mm = 12dot</source>
-        <translation>Remarque : 1mm = 12dot</translation>
-    </message>
-    <message>
-        <source>关闭成功！</source>
-        <translation>Fermeture réussie !</translation>
-    </message>
-    <message>
-        <source>下载成功</source>
-        <translation>Téléchargement réussi</translation>
-    </message>
-    <message>
-        <source>等待打印机指示灯停止闪烁</source>
-        <translation>Attendez que le voyant de l&apos;imprimante cesse de clignoter</translation>
-    </message>
-    <message>
-        <source>演示模式：模拟打印机 %1:%2</source>
-        <translation>Mode démo : imprimante simulée %1:%2</translation>
+        <source>AP模式的wifi密码最少为8位</source>
+        <translation>En mode AP, le mot de passe Wi-Fi doit comporter au moins 8 caractères</translation>
     </message>
     <message>
         <source>处理成功，请重启打印机</source>
         <translation>Opération réussie, veuillez redémarrer l&apos;imprimante</translation>
     </message>
+</context>
+<context>
+    <name>WifiProvisioning</name>
     <message>
-        <source>地址格式错误，请输入如192.168.1.100的四段地址</source>
-        <translation>Format d&apos;adresse incorrect, veuillez saisir une adresse en quatre parties comme 192.168.1.100</translation>
-    </message>
-    <message>
-        <source>AP模式的wifi密码最少为8位</source>
-        <translation>En mode AP, le mot de passe Wi-Fi doit comporter au moins 8 caractères</translation>
-    </message>
-    <message>
-        <source>HEX File</source>
-        <translation>Fichier HEX</translation>
-    </message>
-    <message>
-        <source>HEX Files (*.hex);;All Files (*)</source>
-        <translation>Fichiers HEX (*.hex);;Tous les fichiers (*)</translation>
-    </message>
-    <message>
-        <source>BIN File</source>
-        <translation>Fichier BIN</translation>
-    </message>
-    <message>
-        <source>BIN Files (*.bin);;All Files (*)</source>
-        <translation>Fichiers BIN (*.bin);;Tous les fichiers (*)</translation>
-    </message>
-    <message>
-        <source>Unknown error</source>
-        <translation>Erreur inconnue</translation>
-    </message>
-    <message>
-        <source>Error</source>
+        <source>错误</source>
         <translation>Erreur</translation>
-    </message>
-    <message>
-        <source>Connection failed: </source>
-        <translation>Échec de la connexion : </translation>
-    </message>
-    <message>
-        <source>连接失败: </source>
-        <translation>Échec de la connexion : </translation>
-    </message>
-    <message>
-        <source>此十六进制字符串格式无效。</source>
-        <translation>Cette chaîne hexadécimale n&apos;est pas valide.</translation>
-    </message>
-    <message>
-        <source>发送失败！请重试</source>
-        <translation>Échec de l&apos;envoi ! Veuillez réessayer</translation>
-    </message>
-    <message>
-        <source>All Files (*)</source>
-        <translation>Tous les fichiers (*)</translation>
-    </message>
-    <message>
-        <source>%1：输入无效，允许范围为 %2 至 %3</source>
-        <translation>%1 : saisie invalide, plage autorisée de %2 à %3</translation>
-    </message>
-    <message>
-        <source>未知</source>
-        <translation>Inconnu</translation>
-    </message>
-    <message>
-        <source>读取失败，请重试</source>
-        <translation>Échec de la lecture, veuillez réessayer</translation>
-    </message>
-    <message>
-        <source>无法读取所选文件：%1</source>
-        <translation>Impossible de lire le fichier choisi : %1</translation>
-    </message>
-    <message>
-        <source>无法在文件所在的文件夹中创建解密文件：%1</source>
-        <translation>Impossible de créer le fichier déchiffré dans le dossier du fichier : %1</translation>
-    </message>
-    <message>
-        <source>解密失败，文件未发送。</source>
-        <translation>Échec du déchiffrement ; le fichier n&apos;a pas été envoyé.</translation>
-    </message>
-    <message>
-        <source>下载固件 %1，%2 字节</source>
-        <translation>Téléchargement du micrologiciel %1, %2 octets</translation>
-    </message>
-    <message>
-        <source>下载字库 %1，%2 字节</source>
-        <translation>Téléchargement de la police %1, %2 octets</translation>
-    </message>
-    <message>
-        <source>发送文件 %1，%2 字节</source>
-        <translation>Envoi du fichier %1, %2 octets</translation>
-    </message>
-    <message>
-        <source>关于</source>
-        <translation>À propos</translation>
-    </message>
-    <message>
-        <source>未打开打印机</source>
-        <translation>Aucune imprimante ouverte</translation>
-    </message>
-    <message>
-        <source>连接已关闭：请重新打开打印机，再读取和设置。</source>
-        <translation>Connexion fermée : rouvrez l’imprimante avant de lire ou de régler.</translation>
-    </message>
-    <message>
-        <source>已连接：%1 · %2</source>
-        <translation>Connecté : %1 · %2</translation>
-    </message>
-    <message>
-        <source>，TCP端口 %1</source>
-        <translation>, port TCP %1</translation>
-    </message>
-    <message>
-        <source>读取和设置标签打印机、下载固件与字库、WiFi配网。</source>
-        <translation>Lit et règle les imprimantes d’étiquettes, télécharge micrologiciels et polices, configure le WiFi.</translation>
-    </message>
-    <message>
-        <source>许可证：MIT（随附 LICENSE 文件）</source>
-        <translation>Licence : MIT (voir le fichier LICENSE)</translation>
-    </message>
-    <message>
-        <source>打印机将恢复出厂设置：已保存的打印、距离、网络、蓝牙和串口设置都会被清除，之后连接会关闭。
-确定要初始化打印机吗？</source>
-        <translation>L’imprimante reviendra à ses réglages d’usine : ses réglages enregistrés d’impression, de distances, de réseau, Bluetooth et série seront effacés, puis la connexion sera fermée.
-Initialiser l’imprimante ?</translation>
     </message>
 </context>
 <context>

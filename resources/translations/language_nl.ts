@@ -2,105 +2,58 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl" sourcelanguage="zh_CN">
 <context>
-    <name>CutDialog</name>
+    <name>BluetoothPage</name>
+    <message>
+        <source>SPP名称:</source>
+        <translation>SPP-naam:</translation>
+    </message>
+    <message>
+        <source>BLE:</source>
+        <translation>BLE:</translation>
+    </message>
+    <message>
+        <source>SPP连接模式：</source>
+        <translation>SPP-verbindingsmodus:</translation>
+    </message>
+    <message>
+        <source>简易配对</source>
+        <translation>Eenvoudig koppelen</translation>
+    </message>
+    <message>
+        <source>配对码配对</source>
+        <translation>Koppelen met pincode</translation>
+    </message>
+    <message>
+        <source>SPP_PIN码：</source>
+        <translation>SPP-pincode:</translation>
+    </message>
+    <message>
+        <source>MAC:</source>
+        <translation>MAC:</translation>
+    </message>
+    <message>
+        <source>注：此项功能设置后需重启打印机</source>
+        <translation>Opmerking: start de printer opnieuw na het wijzigen van deze instelling</translation>
+    </message>
+    <message>
+        <source>读取</source>
+        <translation>Lezen</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Instellen</translation>
+    </message>
     <message>
         <source>设置工具</source>
         <translation>Instellingstool</translation>
     </message>
     <message>
-        <source>请确保打印机是否已经安装/连接对应剥离器</source>
-        <translation>Controleer of de bijbehorende afpeller op de printer is gemonteerd/aangesloten</translation>
-    </message>
-    <message>
-        <source>确定</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>取消</source>
-        <translation>Annuleren</translation>
+        <source>处理成功，请重启打印机</source>
+        <translation>Bewerking geslaagd, start de printer opnieuw</translation>
     </message>
 </context>
 <context>
-    <name>DistributeNet</name>
-    <message>
-        <source>WIFI配网</source>
-        <translation>Wifi-configuratie</translation>
-    </message>
-    <message>
-        <source>请选择WiFi网络</source>
-        <translation>Selecteer een wifi-netwerk</translation>
-    </message>
-    <message>
-        <source>可用WiFi列表（点击选择）</source>
-        <translation>Beschikbare wifi-netwerken (klik om te kiezen)</translation>
-    </message>
-    <message>
-        <source>所选WiFi</source>
-        <translation>Geselecteerde wifi</translation>
-    </message>
-    <message>
-        <source>密码：</source>
-        <translation>Wachtwoord:</translation>
-    </message>
-    <message>
-        <source>请输入WiFi密码</source>
-        <translation>Voer het wifi-wachtwoord in</translation>
-    </message>
-    <message>
-        <source>显示</source>
-        <translation>Tonen</translation>
-    </message>
-    <message>
-        <source>名称:</source>
-        <translation>Naam:</translation>
-    </message>
-    <message>
-        <source>选择手动输入</source>
-        <translation>Handmatig invoeren</translation>
-    </message>
-    <message>
-        <source>刷新列表</source>
-        <translation>Vernieuwen</translation>
-    </message>
-    <message>
-        <source>开始配网</source>
-        <translation>Configuratie starten</translation>
-    </message>
-    <message>
-        <source>扫描中...</source>
-        <translation>Scannen...</translation>
-    </message>
-    <message>
-        <source>(当前连接)</source>
-        <translation>(verbonden)</translation>
-    </message>
-    <message>
-        <source>请输入WiFi名称</source>
-        <translation>Voer de wifi-naam in</translation>
-    </message>
-    <message>
-        <source>请刷新列表，或选择手动输入WiFi名称</source>
-        <translation>Vernieuw de lijst of kies ervoor de wifi-naam handmatig in te voeren</translation>
-    </message>
-    <message>
-        <source>请选择一个WiFi</source>
-        <translation>Selecteer een wifi-netwerk</translation>
-    </message>
-    <message>
-        <source>找不到WiFi扫描程序“%1”：请勾选“选择手动输入”，手动输入WiFi名称。</source>
-        <translation>Het wifi-zoekprogramma “%1” is niet gevonden: vink “Handmatig invoeren” aan en typ de netwerknaam.</translation>
-    </message>
-    <message>
-        <source>没有找到WiFi网络：请勾选“选择手动输入”，手动输入WiFi名称，或稍后刷新列表。</source>
-        <translation>Geen netwerken gevonden: vink “Handmatig invoeren” aan en typ de netwerknaam, of vernieuw de lijst later.</translation>
-    </message>
-</context>
-<context>
-    <name>MainWindow</name>
-    <message>
-        <source>标签机设置工具</source>
-        <translation>Instellingstool voor labelprinters </translation>
-    </message>
+    <name>ConnectionPanel</name>
     <message>
         <source>连接方式</source>
         <translation>Verbindingstype</translation>
@@ -190,6 +143,508 @@
         <translation>Sluiten</translation>
     </message>
     <message>
+        <source>设置工具</source>
+        <translation>Instellingstool</translation>
+    </message>
+    <message>
+        <source>请确保通讯设备已开启</source>
+        <translation>Controleer of het communicatieapparaat is ingeschakeld</translation>
+    </message>
+    <message>
+        <source>请先选中打印列表中的打印机</source>
+        <translation>Selecteer eerst een printer in de lijst</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>连接超时，请重试！</source>
+        <translation>Time-out bij verbinden, probeer het opnieuw!</translation>
+    </message>
+    <message>
+        <source>连接成功！</source>
+        <translation>Verbinding geslaagd!</translation>
+    </message>
+    <message>
+        <source>关闭成功！</source>
+        <translation>Succesvol gesloten!</translation>
+    </message>
+</context>
+<context>
+    <name>ConsolePage</name>
+    <message>
+        <source>消息区</source>
+        <translation>Berichten</translation>
+    </message>
+    <message>
+        <source>发送区</source>
+        <translation>Verzendgebied</translation>
+    </message>
+    <message>
+        <source>HEX发送</source>
+        <translation>HEX verzenden</translation>
+    </message>
+    <message>
+        <source>HEX接收</source>
+        <translation>HEX ontvangen</translation>
+    </message>
+    <message>
+        <source>发送</source>
+        <translation>Verzenden</translation>
+    </message>
+    <message>
+        <source>发送文件</source>
+        <translation>Bestand verzenden</translation>
+    </message>
+    <message>
+        <source>清空发送</source>
+        <translation>Verzenden wissen</translation>
+    </message>
+    <message>
+        <source>清空接收</source>
+        <translation>Ontvangst wissen</translation>
+    </message>
+    <message>
+        <source>发送进度</source>
+        <translation>Verzendvoortgang</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>下载成功</source>
+        <translation>Download geslaagd</translation>
+    </message>
+    <message>
+        <source>设置工具</source>
+        <translation>Instellingstool</translation>
+    </message>
+    <message>
+        <source>设备未打开!</source>
+        <translation>Apparaat niet geopend!</translation>
+    </message>
+    <message>
+        <source>此十六进制字符串格式无效。</source>
+        <translation>Deze hexadecimale tekenreeks is ongeldig.</translation>
+    </message>
+    <message>
+        <source>发送失败！请重试</source>
+        <translation>Verzenden mislukt! Probeer het opnieuw</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>发送文件 %1，%2 字节</source>
+        <translation>Bestand %1 verzenden, %2 bytes</translation>
+    </message>
+</context>
+<context>
+    <name>CutDialog</name>
+    <message>
+        <source>设置工具</source>
+        <translation>Instellingstool</translation>
+    </message>
+    <message>
+        <source>请确保打印机是否已经安装/连接对应剥离器</source>
+        <translation>Controleer of de bijbehorende afpeller op de printer is gemonteerd/aangesloten</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>DistancePage</name>
+    <message>
+        <source>距离设置</source>
+        <translation>Afstanden</translation>
+    </message>
+    <message>
+        <source>出纸口到打印头距离(单位dot)：</source>
+        <translation>Papieruitvoer tot printkop (dot):</translation>
+    </message>
+    <message>
+        <source>缝到打印头距离(单位mm)：</source>
+        <translation>Tussenruimtesensor tot printkop (mm):</translation>
+    </message>
+    <message>
+        <source>黑标到打印头距离(单位mm)：</source>
+        <translation>Zwarte-markeringsensor tot printkop (mm):</translation>
+    </message>
+    <message>
+        <source>打印头到撕纸位置距离(单位dot)：</source>
+        <translation>Printkop tot afscheurpositie (dot):</translation>
+    </message>
+    <message>
+        <source>注：1mm = 8dot</source>
+        <translation>Opmerking: 1mm = 8dot</translation>
+    </message>
+    <message>
+        <source>读取</source>
+        <translation>Lezen</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Instellen</translation>
+    </message>
+    <message>
+        <source>注：1mm = 12dot</source>
+        <translation>Opmerking: 1mm = 12dot</translation>
+    </message>
+</context>
+<context>
+    <name>DistributeNet</name>
+    <message>
+        <source>WIFI配网</source>
+        <translation>Wifi-configuratie</translation>
+    </message>
+    <message>
+        <source>请选择WiFi网络</source>
+        <translation>Selecteer een wifi-netwerk</translation>
+    </message>
+    <message>
+        <source>可用WiFi列表（点击选择）</source>
+        <translation>Beschikbare wifi-netwerken (klik om te kiezen)</translation>
+    </message>
+    <message>
+        <source>所选WiFi</source>
+        <translation>Geselecteerde wifi</translation>
+    </message>
+    <message>
+        <source>密码：</source>
+        <translation>Wachtwoord:</translation>
+    </message>
+    <message>
+        <source>请输入WiFi密码</source>
+        <translation>Voer het wifi-wachtwoord in</translation>
+    </message>
+    <message>
+        <source>显示</source>
+        <translation>Tonen</translation>
+    </message>
+    <message>
+        <source>名称:</source>
+        <translation>Naam:</translation>
+    </message>
+    <message>
+        <source>选择手动输入</source>
+        <translation>Handmatig invoeren</translation>
+    </message>
+    <message>
+        <source>刷新列表</source>
+        <translation>Vernieuwen</translation>
+    </message>
+    <message>
+        <source>开始配网</source>
+        <translation>Configuratie starten</translation>
+    </message>
+    <message>
+        <source>扫描中...</source>
+        <translation>Scannen...</translation>
+    </message>
+    <message>
+        <source>(当前连接)</source>
+        <translation>(verbonden)</translation>
+    </message>
+    <message>
+        <source>请输入WiFi名称</source>
+        <translation>Voer de wifi-naam in</translation>
+    </message>
+    <message>
+        <source>请刷新列表，或选择手动输入WiFi名称</source>
+        <translation>Vernieuw de lijst of kies ervoor de wifi-naam handmatig in te voeren</translation>
+    </message>
+    <message>
+        <source>请选择一个WiFi</source>
+        <translation>Selecteer een wifi-netwerk</translation>
+    </message>
+    <message>
+        <source>找不到WiFi扫描程序“%1”：请勾选“选择手动输入”，手动输入WiFi名称。</source>
+        <translation>Het wifi-zoekprogramma “%1” is niet gevonden: vink “Handmatig invoeren” aan en typ de netwerknaam.</translation>
+    </message>
+    <message>
+        <source>没有找到WiFi网络：请勾选“选择手动输入”，手动输入WiFi名称，或稍后刷新列表。</source>
+        <translation>Geen netwerken gevonden: vink “Handmatig invoeren” aan en typ de netwerknaam, of vernieuw de lijst later.</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadPanel</name>
+    <message>
+        <source>固件与字库下载</source>
+        <translation>Firmware en lettertypen downloaden</translation>
+    </message>
+    <message>
+        <source>下载固件</source>
+        <translation>Firmware downloaden</translation>
+    </message>
+    <message>
+        <source>下载字库</source>
+        <translation>Lettertype downloaden</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>下载成功</source>
+        <translation>Download geslaagd</translation>
+    </message>
+    <message>
+        <source>等待打印机指示灯停止闪烁</source>
+        <translation>Wacht tot het lampje van de printer niet meer knippert</translation>
+    </message>
+    <message>
+        <source>HEX File</source>
+        <translation>HEX-bestand</translation>
+    </message>
+    <message>
+        <source>HEX Files (*.hex);;All Files (*)</source>
+        <translation>HEX-bestanden (*.hex);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>BIN File</source>
+        <translation>BIN-bestand</translation>
+    </message>
+    <message>
+        <source>BIN Files (*.bin);;All Files (*)</source>
+        <translation>BIN-bestanden (*.bin);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>无法读取所选文件：%1</source>
+        <translation>Het gekozen bestand kan niet worden gelezen: %1</translation>
+    </message>
+    <message>
+        <source>无法在文件所在的文件夹中创建解密文件：%1</source>
+        <translation>Het ontsleutelde bestand kan niet worden aangemaakt in de map van het bestand: %1</translation>
+    </message>
+    <message>
+        <source>解密失败，文件未发送。</source>
+        <translation>Ontsleutelen mislukt; het bestand is niet verzonden.</translation>
+    </message>
+    <message>
+        <source>下载固件 %1，%2 字节</source>
+        <translation>Firmware %1 downloaden, %2 bytes</translation>
+    </message>
+    <message>
+        <source>下载字库 %1，%2 字节</source>
+        <translation>Lettertype %1 downloaden, %2 bytes</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>Connection failed: </source>
+        <translation>Verbinding mislukt: </translation>
+    </message>
+    <message>
+        <source>连接失败: </source>
+        <translation>Verbinding mislukt: </translation>
+    </message>
+</context>
+<context>
+    <name>EthernetPage</name>
+    <message>
+        <source>IP模式：</source>
+        <translation>IP-modus:</translation>
+    </message>
+    <message>
+        <source>IP地址：</source>
+        <translation>IP-adres:</translation>
+    </message>
+    <message>
+        <source>子网掩码：</source>
+        <translation>Subnetmasker:</translation>
+    </message>
+    <message>
+        <source>网关地址：</source>
+        <translation>Gateway:</translation>
+    </message>
+    <message>
+        <source>TCP端口号：</source>
+        <translation>TCP-poort:</translation>
+    </message>
+    <message>
+        <source>UDP端口号：</source>
+        <translation>UDP-poort:</translation>
+    </message>
+    <message>
+        <source>注：此项功能设置后需重启打印机</source>
+        <translation>Opmerking: start de printer opnieuw na het wijzigen van deze instelling</translation>
+    </message>
+    <message>
+        <source>读取</source>
+        <translation>Lezen</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Instellen</translation>
+    </message>
+    <message>
+        <source>设置工具</source>
+        <translation>Instellingstool</translation>
+    </message>
+    <message>
+        <source>地址格式错误，请输入如192.168.1.100的四段地址</source>
+        <translation>Ongeldige adresnotatie, voer een adres van vier delen in, zoals 192.168.1.100</translation>
+    </message>
+    <message>
+        <source>处理成功，请重启打印机</source>
+        <translation>Bewerking geslaagd, start de printer opnieuw</translation>
+    </message>
+</context>
+<context>
+    <name>FunctionPage</name>
+    <message>
+        <source>基本功能</source>
+        <translation>Basisfuncties</translation>
+    </message>
+    <message>
+        <source>打印自检页</source>
+        <translation>Zelftestpagina afdrukken</translation>
+    </message>
+    <message>
+        <source>重启机器</source>
+        <translation>Printer herstarten</translation>
+    </message>
+    <message>
+        <source>打印机初始化</source>
+        <translation>Printer initialiseren</translation>
+    </message>
+    <message>
+        <source>传感器自学习</source>
+        <translation>Sensorkalibratie</translation>
+    </message>
+    <message>
+        <source>缝隙自学习</source>
+        <translation>Tussenruimtekalibratie</translation>
+    </message>
+    <message>
+        <source>黑标自学习</source>
+        <translation>Zwarte-markeringkalibratie</translation>
+    </message>
+    <message>
+        <source>DAC自学习</source>
+        <translation>DAC-kalibratie</translation>
+    </message>
+    <message>
+        <source>缺纸学习</source>
+        <translation>Papier-op-kalibratie</translation>
+    </message>
+    <message>
+        <source>出纸口纸边传感器自学习</source>
+        <translation>Kalibratie uitvoersensor</translation>
+    </message>
+    <message>
+        <source>切刀模式</source>
+        <translation>Snijmodus</translation>
+    </message>
+    <message>
+        <source>全切</source>
+        <translation>Volledig snijden</translation>
+    </message>
+    <message>
+        <source>切刀关闭</source>
+        <translation>Snijmes uit</translation>
+    </message>
+    <message>
+        <source>剥离模式</source>
+        <translation>Afpelmodus</translation>
+    </message>
+    <message>
+        <source>撕离模式</source>
+        <translation>Afscheurmodus</translation>
+    </message>
+    <message>
+        <source>按键与蜂鸣器</source>
+        <translation>Toetsen en zoemer</translation>
+    </message>
+    <message>
+        <source>按键设置开启</source>
+        <translation>Toetsen aan</translation>
+    </message>
+    <message>
+        <source>按键设置关闭</source>
+        <translation>Toetsen uit</translation>
+    </message>
+    <message>
+        <source>蜂鸣器开启</source>
+        <translation>Zoemer aan</translation>
+    </message>
+    <message>
+        <source>蜂鸣器关闭</source>
+        <translation>Zoemer uit</translation>
+    </message>
+    <message>
+        <source>打印机信息</source>
+        <translation>Printerinformatie</translation>
+    </message>
+    <message>
+        <source>固件版本：</source>
+        <translation>Firmwareversie:</translation>
+    </message>
+    <message>
+        <source>分辨率(DPI)：</source>
+        <translation>Resolutie (DPI):</translation>
+    </message>
+    <message>
+        <source>最大打印宽度(mm)：</source>
+        <translation>Max. afdrukbreedte (mm):</translation>
+    </message>
+    <message>
+        <source>型号：</source>
+        <translation>Model:</translation>
+    </message>
+    <message>
+        <source>获取打印机信息</source>
+        <translation>Printerinfo ophalen</translation>
+    </message>
+    <message>
+        <source>打印机状态</source>
+        <translation>Printerstatus</translation>
+    </message>
+    <message>
+        <source>获取打印机状态</source>
+        <translation>Printerstatus ophalen</translation>
+    </message>
+    <message>
+        <source>设置工具</source>
+        <translation>Instellingstool</translation>
+    </message>
+    <message>
+        <source>设备未打开!</source>
+        <translation>Apparaat niet geopend!</translation>
+    </message>
+    <message>
+        <source>请确保打印机已进行连接</source>
+        <translation>Controleer of de printer is verbonden</translation>
+    </message>
+    <message>
+        <source>空闲中</source>
+        <translation>Gereed</translation>
+    </message>
+    <message>
+        <source>打印机将恢复出厂设置：已保存的打印、距离、网络、蓝牙和串口设置都会被清除，之后连接会关闭。
+确定要初始化打印机吗？</source>
+        <translation>De printer wordt teruggezet naar de fabrieksinstellingen: de opgeslagen afdruk-, afstands-, netwerk-, Bluetooth- en seriële instellingen worden gewist en daarna wordt de verbinding gesloten.
+De printer initialiseren?</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>标签机设置工具</source>
+        <translation>Instellingstool voor labelprinters </translation>
+    </message>
+    <message>
         <source>打印机设置</source>
         <translation>Printerinstellingen</translation>
     </message>
@@ -197,6 +652,177 @@
         <source>打印设置</source>
         <translation>Afdrukinstellingen</translation>
     </message>
+    <message>
+        <source>距离设置</source>
+        <translation>Afstanden</translation>
+    </message>
+    <message>
+        <source>wifi设置</source>
+        <translation>Wifi-instellingen</translation>
+    </message>
+    <message>
+        <source>蓝牙设置</source>
+        <translation>Bluetooth-instellingen</translation>
+    </message>
+    <message>
+        <source>网口设置</source>
+        <translation>Ethernet-instellingen</translation>
+    </message>
+    <message>
+        <source>串口设置</source>
+        <translation>Seriële poort</translation>
+    </message>
+    <message>
+        <source>剥离器设置</source>
+        <translation>Afpeller-instellingen</translation>
+    </message>
+    <message>
+        <source>功能设置</source>
+        <translation>Functies</translation>
+    </message>
+    <message>
+        <source>维护升级</source>
+        <translation>Onderhoud en update</translation>
+    </message>
+    <message>
+        <source>设置工具</source>
+        <translation>Instellingstool</translation>
+    </message>
+    <message>
+        <source>处理成功</source>
+        <translation>Bewerking geslaagd</translation>
+    </message>
+    <message>
+        <source>请确保打印机已进行连接</source>
+        <translation>Controleer of de printer is verbonden</translation>
+    </message>
+    <message>
+        <source>USB通讯出错，请重试</source>
+        <translation>USB-communicatiefout, probeer het opnieuw</translation>
+    </message>
+    <message>
+        <source>网络通讯出错，请重试</source>
+        <translation>Netwerkcommunicatiefout, probeer het opnieuw</translation>
+    </message>
+    <message>
+        <source>蓝牙通讯出错，请重试</source>
+        <translation>Bluetooth-communicatiefout, probeer het opnieuw</translation>
+    </message>
+    <message>
+        <source>串口通讯出错，请重试</source>
+        <translation>Seriële communicatiefout, probeer het opnieuw</translation>
+    </message>
+    <message>
+        <source>请先打开设备</source>
+        <translation>Open eerst het apparaat</translation>
+    </message>
+    <message>
+        <source>打印中</source>
+        <translation>Bezig met afdrukken</translation>
+    </message>
+    <message>
+        <source>缺纸</source>
+        <translation>Papier op</translation>
+    </message>
+    <message>
+        <source>纸将尽</source>
+        <translation>Papier bijna op</translation>
+    </message>
+    <message>
+        <source>卡纸</source>
+        <translation>Papierstoring</translation>
+    </message>
+    <message>
+        <source>碳带将尽</source>
+        <translation>Lint bijna op</translation>
+    </message>
+    <message>
+        <source>无碳带</source>
+        <translation>Geen lint</translation>
+    </message>
+    <message>
+        <source>打印头过热</source>
+        <translation>Printkop oververhit</translation>
+    </message>
+    <message>
+        <source>开盖</source>
+        <translation>Klep open</translation>
+    </message>
+    <message>
+        <source>定位异常（黑标或缝隙）</source>
+        <translation>Positioneringsfout (zwarte markering of tussenruimte)</translation>
+    </message>
+    <message>
+        <source>切刀异常</source>
+        <translation>Snijmesfout</translation>
+    </message>
+    <message>
+        <source>升级中</source>
+        <translation>Bezig met bijwerken</translation>
+    </message>
+    <message>
+        <source>升级异常</source>
+        <translation>Updatefout</translation>
+    </message>
+    <message>
+        <source>指令错误</source>
+        <translation>Commandofout</translation>
+    </message>
+    <message>
+        <source>打印暂停</source>
+        <translation>Afdrukken gepauzeerd</translation>
+    </message>
+    <message>
+        <source>打印删除</source>
+        <translation>Afdruktaak verwijderd</translation>
+    </message>
+    <message>
+        <source>演示模式：模拟打印机 %1:%2</source>
+        <translation>Demomodus: gesimuleerde printer %1:%2</translation>
+    </message>
+    <message>
+        <source>%1：输入无效，允许范围为 %2 至 %3</source>
+        <translation>%1: ongeldige invoer, toegestaan bereik is %2 tot %3</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>Onbekend</translation>
+    </message>
+    <message>
+        <source>读取失败，请重试</source>
+        <translation>Lezen mislukt, probeer het opnieuw</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>Over</translation>
+    </message>
+    <message>
+        <source>未打开打印机</source>
+        <translation>Geen printer geopend</translation>
+    </message>
+    <message>
+        <source>连接已关闭：请重新打开打印机，再读取和设置。</source>
+        <translation>Verbinding gesloten: open de printer opnieuw voordat u leest of instelt.</translation>
+    </message>
+    <message>
+        <source>已连接：%1 · %2</source>
+        <translation>Verbonden: %1 · %2</translation>
+    </message>
+    <message>
+        <source>，TCP端口 %1</source>
+        <translation>, TCP-poort %1</translation>
+    </message>
+    <message>
+        <source>读取和设置标签打印机、下载固件与字库、WiFi配网。</source>
+        <translation>Leest en stelt labelprinters in, laadt firmware en lettertypen en richt wifi in.</translation>
+    </message>
+    <message>
+        <source>许可证：MIT（随附 LICENSE 文件）</source>
+        <translation>Licentie: MIT (zie het bestand LICENSE)</translation>
+    </message>
+</context>
+<context>
+    <name>PrintPage</name>
     <message>
         <source>打印速度：</source>
         <translation>Afdruksnelheid:</translation>
@@ -346,33 +972,74 @@
         <translation>Instellen</translation>
     </message>
     <message>
-        <source>距离设置</source>
-        <translation>Afstanden</translation>
+        <source>宽度范围20-108mm，请重新输入</source>
+        <translation>Breedte moet 20-108mm zijn, voer opnieuw in</translation>
     </message>
     <message>
-        <source>出纸口到打印头距离(单位dot)：</source>
-        <translation>Papieruitvoer tot printkop (dot):</translation>
+        <source>高度范围10-1778mm，请重新输入</source>
+        <translation>Hoogte moet 10-1778mm zijn, voer opnieuw in</translation>
+    </message>
+</context>
+<context>
+    <name>SerialPage</name>
+    <message>
+        <source>波特率：</source>
+        <translation>Baudrate:</translation>
     </message>
     <message>
-        <source>缝到打印头距离(单位mm)：</source>
-        <translation>Tussenruimtesensor tot printkop (mm):</translation>
+        <source>校验位：</source>
+        <translation>Pariteit:</translation>
     </message>
     <message>
-        <source>黑标到打印头距离(单位mm)：</source>
-        <translation>Zwarte-markeringsensor tot printkop (mm):</translation>
+        <source>数据位：</source>
+        <translation>Databits:</translation>
     </message>
     <message>
-        <source>打印头到撕纸位置距离(单位dot)：</source>
-        <translation>Printkop tot afscheurpositie (dot):</translation>
+        <source>停止位：</source>
+        <translation>Stopbits:</translation>
     </message>
     <message>
-        <source>注：1mm = 8dot</source>
-        <translation>Opmerking: 1mm = 8dot</translation>
+        <source>设备SN号:</source>
+        <translation>Apparaat-SN:</translation>
     </message>
     <message>
-        <source>wifi设置</source>
-        <translation>Wifi-instellingen</translation>
+        <source>设备信息：</source>
+        <translation>Apparaatinfo:</translation>
     </message>
+    <message>
+        <source>注：此项功能设置后需重启打印机</source>
+        <translation>Opmerking: start de printer opnieuw na het wijzigen van deze instelling</translation>
+    </message>
+    <message>
+        <source>读取</source>
+        <translation>Lezen</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Instellen</translation>
+    </message>
+</context>
+<context>
+    <name>StripperPage</name>
+    <message>
+        <source>剥离器设置</source>
+        <translation>Afpeller-instellingen</translation>
+    </message>
+    <message>
+        <source>剥离器取纸时间设置（单位：s）：</source>
+        <translation>Afneemtijd afpeller (s):</translation>
+    </message>
+    <message>
+        <source>读取</source>
+        <translation>Lezen</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Instellen</translation>
+    </message>
+</context>
+<context>
+    <name>WifiPage</name>
     <message>
         <source>wifi模式：</source>
         <translation>Wifi-modus:</translation>
@@ -442,514 +1109,31 @@
         <translation>Wifi-configuratie</translation>
     </message>
     <message>
-        <source>蓝牙设置</source>
-        <translation>Bluetooth-instellingen</translation>
+        <source>读取</source>
+        <translation>Lezen</translation>
     </message>
     <message>
-        <source>SPP名称:</source>
-        <translation>SPP-naam:</translation>
-    </message>
-    <message>
-        <source>BLE:</source>
-        <translation>BLE:</translation>
-    </message>
-    <message>
-        <source>SPP连接模式：</source>
-        <translation>SPP-verbindingsmodus:</translation>
-    </message>
-    <message>
-        <source>简易配对</source>
-        <translation>Eenvoudig koppelen</translation>
-    </message>
-    <message>
-        <source>配对码配对</source>
-        <translation>Koppelen met pincode</translation>
-    </message>
-    <message>
-        <source>SPP_PIN码：</source>
-        <translation>SPP-pincode:</translation>
-    </message>
-    <message>
-        <source>MAC:</source>
-        <translation>MAC:</translation>
-    </message>
-    <message>
-        <source>网口设置</source>
-        <translation>Ethernet-instellingen</translation>
-    </message>
-    <message>
-        <source>IP地址：</source>
-        <translation>IP-adres:</translation>
-    </message>
-    <message>
-        <source>UDP端口号：</source>
-        <translation>UDP-poort:</translation>
-    </message>
-    <message>
-        <source>串口设置</source>
-        <translation>Seriële poort</translation>
-    </message>
-    <message>
-        <source>设备SN号:</source>
-        <translation>Apparaat-SN:</translation>
-    </message>
-    <message>
-        <source>设备信息：</source>
-        <translation>Apparaatinfo:</translation>
-    </message>
-    <message>
-        <source>剥离器设置</source>
-        <translation>Afpeller-instellingen</translation>
-    </message>
-    <message>
-        <source>剥离器取纸时间设置（单位：s）：</source>
-        <translation>Afneemtijd afpeller (s):</translation>
-    </message>
-    <message>
-        <source>功能设置</source>
-        <translation>Functies</translation>
-    </message>
-    <message>
-        <source>基本功能</source>
-        <translation>Basisfuncties</translation>
-    </message>
-    <message>
-        <source>打印自检页</source>
-        <translation>Zelftestpagina afdrukken</translation>
-    </message>
-    <message>
-        <source>重启机器</source>
-        <translation>Printer herstarten</translation>
-    </message>
-    <message>
-        <source>打印机初始化</source>
-        <translation>Printer initialiseren</translation>
-    </message>
-    <message>
-        <source>传感器自学习</source>
-        <translation>Sensorkalibratie</translation>
-    </message>
-    <message>
-        <source>缝隙自学习</source>
-        <translation>Tussenruimtekalibratie</translation>
-    </message>
-    <message>
-        <source>黑标自学习</source>
-        <translation>Zwarte-markeringkalibratie</translation>
-    </message>
-    <message>
-        <source>DAC自学习</source>
-        <translation>DAC-kalibratie</translation>
-    </message>
-    <message>
-        <source>缺纸学习</source>
-        <translation>Papier-op-kalibratie</translation>
-    </message>
-    <message>
-        <source>出纸口纸边传感器自学习</source>
-        <translation>Kalibratie uitvoersensor</translation>
-    </message>
-    <message>
-        <source>切刀模式</source>
-        <translation>Snijmodus</translation>
-    </message>
-    <message>
-        <source>全切</source>
-        <translation>Volledig snijden</translation>
-    </message>
-    <message>
-        <source>切刀关闭</source>
-        <translation>Snijmes uit</translation>
-    </message>
-    <message>
-        <source>剥离模式</source>
-        <translation>Afpelmodus</translation>
-    </message>
-    <message>
-        <source>撕离模式</source>
-        <translation>Afscheurmodus</translation>
-    </message>
-    <message>
-        <source>按键与蜂鸣器</source>
-        <translation>Toetsen en zoemer</translation>
-    </message>
-    <message>
-        <source>按键设置开启</source>
-        <translation>Toetsen aan</translation>
-    </message>
-    <message>
-        <source>按键设置关闭</source>
-        <translation>Toetsen uit</translation>
-    </message>
-    <message>
-        <source>蜂鸣器开启</source>
-        <translation>Zoemer aan</translation>
-    </message>
-    <message>
-        <source>蜂鸣器关闭</source>
-        <translation>Zoemer uit</translation>
-    </message>
-    <message>
-        <source>打印机信息</source>
-        <translation>Printerinformatie</translation>
-    </message>
-    <message>
-        <source>固件版本：</source>
-        <translation>Firmwareversie:</translation>
-    </message>
-    <message>
-        <source>分辨率(DPI)：</source>
-        <translation>Resolutie (DPI):</translation>
-    </message>
-    <message>
-        <source>最大打印宽度(mm)：</source>
-        <translation>Max. afdrukbreedte (mm):</translation>
-    </message>
-    <message>
-        <source>型号：</source>
-        <translation>Model:</translation>
-    </message>
-    <message>
-        <source>获取打印机信息</source>
-        <translation>Printerinfo ophalen</translation>
-    </message>
-    <message>
-        <source>打印机状态</source>
-        <translation>Printerstatus</translation>
-    </message>
-    <message>
-        <source>获取打印机状态</source>
-        <translation>Printerstatus ophalen</translation>
-    </message>
-    <message>
-        <source>维护升级</source>
-        <translation>Onderhoud en update</translation>
-    </message>
-    <message>
-        <source>固件与字库下载</source>
-        <translation>Firmware en lettertypen downloaden</translation>
-    </message>
-    <message>
-        <source>下载固件</source>
-        <translation>Firmware downloaden</translation>
-    </message>
-    <message>
-        <source>下载字库</source>
-        <translation>Lettertype downloaden</translation>
-    </message>
-    <message>
-        <source>消息区</source>
-        <translation>Berichten</translation>
-    </message>
-    <message>
-        <source>发送区</source>
-        <translation>Verzendgebied</translation>
-    </message>
-    <message>
-        <source>HEX发送</source>
-        <translation>HEX verzenden</translation>
-    </message>
-    <message>
-        <source>HEX接收</source>
-        <translation>HEX ontvangen</translation>
-    </message>
-    <message>
-        <source>发送</source>
-        <translation>Verzenden</translation>
-    </message>
-    <message>
-        <source>发送文件</source>
-        <translation>Bestand verzenden</translation>
-    </message>
-    <message>
-        <source>清空发送</source>
-        <translation>Verzenden wissen</translation>
-    </message>
-    <message>
-        <source>清空接收</source>
-        <translation>Ontvangst wissen</translation>
-    </message>
-    <message>
-        <source>发送进度</source>
-        <translation>Verzendvoortgang</translation>
-    </message>
-    <message>
-        <source>宽度范围20-108mm，请重新输入</source>
-        <translation>Breedte moet 20-108mm zijn, voer opnieuw in</translation>
-    </message>
-    <message>
-        <source>高度范围10-1778mm，请重新输入</source>
-        <translation>Hoogte moet 10-1778mm zijn, voer opnieuw in</translation>
+        <source>设置</source>
+        <translation>Instellen</translation>
     </message>
     <message>
         <source>设置工具</source>
         <translation>Instellingstool</translation>
     </message>
     <message>
-        <source>处理成功</source>
-        <translation>Bewerking geslaagd</translation>
-    </message>
-    <message>
-        <source>请确保打印机已进行连接</source>
-        <translation>Controleer of de printer is verbonden</translation>
-    </message>
-    <message>
-        <source>USB通讯出错，请重试</source>
-        <translation>USB-communicatiefout, probeer het opnieuw</translation>
-    </message>
-    <message>
-        <source>网络通讯出错，请重试</source>
-        <translation>Netwerkcommunicatiefout, probeer het opnieuw</translation>
-    </message>
-    <message>
-        <source>蓝牙通讯出错，请重试</source>
-        <translation>Bluetooth-communicatiefout, probeer het opnieuw</translation>
-    </message>
-    <message>
-        <source>串口通讯出错，请重试</source>
-        <translation>Seriële communicatiefout, probeer het opnieuw</translation>
-    </message>
-    <message>
-        <source>请先打开设备</source>
-        <translation>Open eerst het apparaat</translation>
-    </message>
-    <message>
-        <source>设备未打开!</source>
-        <translation>Apparaat niet geopend!</translation>
-    </message>
-    <message>
-        <source>空闲中</source>
-        <translation>Gereed</translation>
-    </message>
-    <message>
-        <source>打印中</source>
-        <translation>Bezig met afdrukken</translation>
-    </message>
-    <message>
-        <source>缺纸</source>
-        <translation>Papier op</translation>
-    </message>
-    <message>
-        <source>纸将尽</source>
-        <translation>Papier bijna op</translation>
-    </message>
-    <message>
-        <source>卡纸</source>
-        <translation>Papierstoring</translation>
-    </message>
-    <message>
-        <source>碳带将尽</source>
-        <translation>Lint bijna op</translation>
-    </message>
-    <message>
-        <source>无碳带</source>
-        <translation>Geen lint</translation>
-    </message>
-    <message>
-        <source>打印头过热</source>
-        <translation>Printkop oververhit</translation>
-    </message>
-    <message>
-        <source>开盖</source>
-        <translation>Klep open</translation>
-    </message>
-    <message>
-        <source>定位异常（黑标或缝隙）</source>
-        <translation>Positioneringsfout (zwarte markering of tussenruimte)</translation>
-    </message>
-    <message>
-        <source>切刀异常</source>
-        <translation>Snijmesfout</translation>
-    </message>
-    <message>
-        <source>升级中</source>
-        <translation>Bezig met bijwerken</translation>
-    </message>
-    <message>
-        <source>升级异常</source>
-        <translation>Updatefout</translation>
-    </message>
-    <message>
-        <source>指令错误</source>
-        <translation>Commandofout</translation>
-    </message>
-    <message>
-        <source>打印暂停</source>
-        <translation>Afdrukken gepauzeerd</translation>
-    </message>
-    <message>
-        <source>打印删除</source>
-        <translation>Afdruktaak verwijderd</translation>
-    </message>
-    <message>
-        <source>内存分配失败</source>
-        <translation>Geheugentoewijzing mislukt</translation>
-    </message>
-    <message>
-        <source>请确保通讯设备已开启</source>
-        <translation>Controleer of het communicatieapparaat is ingeschakeld</translation>
-    </message>
-    <message>
-        <source>请先选中打印列表中的打印机</source>
-        <translation>Selecteer eerst een printer in de lijst</translation>
-    </message>
-    <message>
-        <source>错误</source>
-        <translation>Fout</translation>
-    </message>
-    <message>
-        <source>连接超时，请重试！</source>
-        <translation>Time-out bij verbinden, probeer het opnieuw!</translation>
-    </message>
-    <message>
-        <source>连接成功！</source>
-        <translation>Verbinding geslaagd!</translation>
-    </message>
-    <message>
-        <source>注：1mm = 12dot</source>
-        <translation>Opmerking: 1mm = 12dot</translation>
-    </message>
-    <message>
-        <source>关闭成功！</source>
-        <translation>Succesvol gesloten!</translation>
-    </message>
-    <message>
-        <source>下载成功</source>
-        <translation>Download geslaagd</translation>
-    </message>
-    <message>
-        <source>等待打印机指示灯停止闪烁</source>
-        <translation>Wacht tot het lampje van de printer niet meer knippert</translation>
-    </message>
-    <message>
-        <source>演示模式：模拟打印机 %1:%2</source>
-        <translation>Demomodus: gesimuleerde printer %1:%2</translation>
+        <source>AP模式的wifi密码最少为8位</source>
+        <translation>In AP-modus moet het wifi-wachtwoord minimaal 8 tekens hebben</translation>
     </message>
     <message>
         <source>处理成功，请重启打印机</source>
         <translation>Bewerking geslaagd, start de printer opnieuw</translation>
     </message>
+</context>
+<context>
+    <name>WifiProvisioning</name>
     <message>
-        <source>地址格式错误，请输入如192.168.1.100的四段地址</source>
-        <translation>Ongeldige adresnotatie, voer een adres van vier delen in, zoals 192.168.1.100</translation>
-    </message>
-    <message>
-        <source>AP模式的wifi密码最少为8位</source>
-        <translation>In AP-modus moet het wifi-wachtwoord minimaal 8 tekens hebben</translation>
-    </message>
-    <message>
-        <source>HEX File</source>
-        <translation>HEX-bestand</translation>
-    </message>
-    <message>
-        <source>HEX Files (*.hex);;All Files (*)</source>
-        <translation>HEX-bestanden (*.hex);;Alle bestanden (*)</translation>
-    </message>
-    <message>
-        <source>BIN File</source>
-        <translation>BIN-bestand</translation>
-    </message>
-    <message>
-        <source>BIN Files (*.bin);;All Files (*)</source>
-        <translation>BIN-bestanden (*.bin);;Alle bestanden (*)</translation>
-    </message>
-    <message>
-        <source>Unknown error</source>
-        <translation>Onbekende fout</translation>
-    </message>
-    <message>
-        <source>Error</source>
+        <source>错误</source>
         <translation>Fout</translation>
-    </message>
-    <message>
-        <source>Connection failed: </source>
-        <translation>Verbinding mislukt: </translation>
-    </message>
-    <message>
-        <source>连接失败: </source>
-        <translation>Verbinding mislukt: </translation>
-    </message>
-    <message>
-        <source>此十六进制字符串格式无效。</source>
-        <translation>Deze hexadecimale tekenreeks is ongeldig.</translation>
-    </message>
-    <message>
-        <source>发送失败！请重试</source>
-        <translation>Verzenden mislukt! Probeer het opnieuw</translation>
-    </message>
-    <message>
-        <source>All Files (*)</source>
-        <translation>Alle bestanden (*)</translation>
-    </message>
-    <message>
-        <source>%1：输入无效，允许范围为 %2 至 %3</source>
-        <translation>%1: ongeldige invoer, toegestaan bereik is %2 tot %3</translation>
-    </message>
-    <message>
-        <source>未知</source>
-        <translation>Onbekend</translation>
-    </message>
-    <message>
-        <source>读取失败，请重试</source>
-        <translation>Lezen mislukt, probeer het opnieuw</translation>
-    </message>
-    <message>
-        <source>无法读取所选文件：%1</source>
-        <translation>Het gekozen bestand kan niet worden gelezen: %1</translation>
-    </message>
-    <message>
-        <source>无法在文件所在的文件夹中创建解密文件：%1</source>
-        <translation>Het ontsleutelde bestand kan niet worden aangemaakt in de map van het bestand: %1</translation>
-    </message>
-    <message>
-        <source>解密失败，文件未发送。</source>
-        <translation>Ontsleutelen mislukt; het bestand is niet verzonden.</translation>
-    </message>
-    <message>
-        <source>下载固件 %1，%2 字节</source>
-        <translation>Firmware %1 downloaden, %2 bytes</translation>
-    </message>
-    <message>
-        <source>下载字库 %1，%2 字节</source>
-        <translation>Lettertype %1 downloaden, %2 bytes</translation>
-    </message>
-    <message>
-        <source>发送文件 %1，%2 字节</source>
-        <translation>Bestand %1 verzenden, %2 bytes</translation>
-    </message>
-    <message>
-        <source>关于</source>
-        <translation>Over</translation>
-    </message>
-    <message>
-        <source>未打开打印机</source>
-        <translation>Geen printer geopend</translation>
-    </message>
-    <message>
-        <source>连接已关闭：请重新打开打印机，再读取和设置。</source>
-        <translation>Verbinding gesloten: open de printer opnieuw voordat u leest of instelt.</translation>
-    </message>
-    <message>
-        <source>已连接：%1 · %2</source>
-        <translation>Verbonden: %1 · %2</translation>
-    </message>
-    <message>
-        <source>，TCP端口 %1</source>
-        <translation>, TCP-poort %1</translation>
-    </message>
-    <message>
-        <source>读取和设置标签打印机、下载固件与字库、WiFi配网。</source>
-        <translation>Leest en stelt labelprinters in, laadt firmware en lettertypen en richt wifi in.</translation>
-    </message>
-    <message>
-        <source>许可证：MIT（随附 LICENSE 文件）</source>
-        <translation>Licentie: MIT (zie het bestand LICENSE)</translation>
-    </message>
-    <message>
-        <source>打印机将恢复出厂设置：已保存的打印、距离、网络、蓝牙和串口设置都会被清除，之后连接会关闭。
-确定要初始化打印机吗？</source>
-        <translation>De printer wordt teruggezet naar de fabrieksinstellingen: de opgeslagen afdruk-, afstands-, netwerk-, Bluetooth- en seriële instellingen worden gewist en daarna wordt de verbinding gesloten.
-De printer initialiseren?</translation>
     </message>
 </context>
 <context>

@@ -2,105 +2,58 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="zh_CN">
 <context>
-    <name>CutDialog</name>
+    <name>BluetoothPage</name>
+    <message>
+        <source>SPP名称:</source>
+        <translation>Nome SPP:</translation>
+    </message>
+    <message>
+        <source>BLE:</source>
+        <translation>BLE:</translation>
+    </message>
+    <message>
+        <source>SPP连接模式：</source>
+        <translation>Modo de conexão SPP:</translation>
+    </message>
+    <message>
+        <source>简易配对</source>
+        <translation>Pareamento simples</translation>
+    </message>
+    <message>
+        <source>配对码配对</source>
+        <translation>Pareamento com PIN</translation>
+    </message>
+    <message>
+        <source>SPP_PIN码：</source>
+        <translation>PIN SPP:</translation>
+    </message>
+    <message>
+        <source>MAC:</source>
+        <translation>MAC:</translation>
+    </message>
+    <message>
+        <source>注：此项功能设置后需重启打印机</source>
+        <translation>Obs.: reinicie a impressora após alterar esta configuração</translation>
+    </message>
+    <message>
+        <source>读取</source>
+        <translation>Ler</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Aplicar</translation>
+    </message>
     <message>
         <source>设置工具</source>
         <translation>Ferramenta de configuração</translation>
     </message>
     <message>
-        <source>请确保打印机是否已经安装/连接对应剥离器</source>
-        <translation>Verifique se o descolador correspondente está instalado/conectado na impressora</translation>
-    </message>
-    <message>
-        <source>确定</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>取消</source>
-        <translation>Cancelar</translation>
+        <source>处理成功，请重启打印机</source>
+        <translation>Operação concluída, reinicie a impressora</translation>
     </message>
 </context>
 <context>
-    <name>DistributeNet</name>
-    <message>
-        <source>WIFI配网</source>
-        <translation>Configurar Wi-Fi</translation>
-    </message>
-    <message>
-        <source>请选择WiFi网络</source>
-        <translation>Selecione uma rede Wi-Fi</translation>
-    </message>
-    <message>
-        <source>可用WiFi列表（点击选择）</source>
-        <translation>Redes Wi-Fi disponíveis (clique para selecionar)</translation>
-    </message>
-    <message>
-        <source>所选WiFi</source>
-        <translation>Wi-Fi selecionado</translation>
-    </message>
-    <message>
-        <source>密码：</source>
-        <translation>Senha:</translation>
-    </message>
-    <message>
-        <source>请输入WiFi密码</source>
-        <translation>Digite a senha do Wi-Fi</translation>
-    </message>
-    <message>
-        <source>显示</source>
-        <translation>Mostrar</translation>
-    </message>
-    <message>
-        <source>名称:</source>
-        <translation>Nome:</translation>
-    </message>
-    <message>
-        <source>选择手动输入</source>
-        <translation>Digitar manualmente</translation>
-    </message>
-    <message>
-        <source>刷新列表</source>
-        <translation>Atualizar lista</translation>
-    </message>
-    <message>
-        <source>开始配网</source>
-        <translation>Iniciar configuração</translation>
-    </message>
-    <message>
-        <source>扫描中...</source>
-        <translation>Procurando...</translation>
-    </message>
-    <message>
-        <source>(当前连接)</source>
-        <translation>(conectado)</translation>
-    </message>
-    <message>
-        <source>请输入WiFi名称</source>
-        <translation>Digite o nome do Wi-Fi</translation>
-    </message>
-    <message>
-        <source>请刷新列表，或选择手动输入WiFi名称</source>
-        <translation>Atualize a lista ou escolha digitar o nome do Wi-Fi manualmente</translation>
-    </message>
-    <message>
-        <source>请选择一个WiFi</source>
-        <translation>Selecione um Wi-Fi</translation>
-    </message>
-    <message>
-        <source>找不到WiFi扫描程序“%1”：请勾选“选择手动输入”，手动输入WiFi名称。</source>
-        <translation>O programa de busca de WiFi “%1” não foi encontrado: marque “Digitar manualmente” e digite o nome da rede.</translation>
-    </message>
-    <message>
-        <source>没有找到WiFi网络：请勾选“选择手动输入”，手动输入WiFi名称，或稍后刷新列表。</source>
-        <translation>Nenhuma rede encontrada: marque “Digitar manualmente” e digite o nome da rede, ou atualize a lista mais tarde.</translation>
-    </message>
-</context>
-<context>
-    <name>MainWindow</name>
-    <message>
-        <source>标签机设置工具</source>
-        <translation>Ferramenta de configuração de impressora de etiquetas </translation>
-    </message>
+    <name>ConnectionPanel</name>
     <message>
         <source>连接方式</source>
         <translation>Tipo de conexão</translation>
@@ -190,6 +143,508 @@
         <translation>Fechar</translation>
     </message>
     <message>
+        <source>设置工具</source>
+        <translation>Ferramenta de configuração</translation>
+    </message>
+    <message>
+        <source>请确保通讯设备已开启</source>
+        <translation>Verifique se o dispositivo de comunicação está ligado</translation>
+    </message>
+    <message>
+        <source>请先选中打印列表中的打印机</source>
+        <translation>Selecione primeiro uma impressora na lista</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>连接超时，请重试！</source>
+        <translation>Tempo de conexão esgotado, tente novamente!</translation>
+    </message>
+    <message>
+        <source>连接成功！</source>
+        <translation>Conectado com sucesso!</translation>
+    </message>
+    <message>
+        <source>关闭成功！</source>
+        <translation>Fechado com sucesso!</translation>
+    </message>
+</context>
+<context>
+    <name>ConsolePage</name>
+    <message>
+        <source>消息区</source>
+        <translation>Mensagens</translation>
+    </message>
+    <message>
+        <source>发送区</source>
+        <translation>Área de envio</translation>
+    </message>
+    <message>
+        <source>HEX发送</source>
+        <translation>Envio HEX</translation>
+    </message>
+    <message>
+        <source>HEX接收</source>
+        <translation>Recepção HEX</translation>
+    </message>
+    <message>
+        <source>发送</source>
+        <translation>Enviar</translation>
+    </message>
+    <message>
+        <source>发送文件</source>
+        <translation>Enviar arquivo</translation>
+    </message>
+    <message>
+        <source>清空发送</source>
+        <translation>Limpar envio</translation>
+    </message>
+    <message>
+        <source>清空接收</source>
+        <translation>Limpar recepção</translation>
+    </message>
+    <message>
+        <source>发送进度</source>
+        <translation>Progresso do envio</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>下载成功</source>
+        <translation>Envio concluído</translation>
+    </message>
+    <message>
+        <source>设置工具</source>
+        <translation>Ferramenta de configuração</translation>
+    </message>
+    <message>
+        <source>设备未打开!</source>
+        <translation>Dispositivo não aberto!</translation>
+    </message>
+    <message>
+        <source>此十六进制字符串格式无效。</source>
+        <translation>Esta sequência hexadecimal é inválida.</translation>
+    </message>
+    <message>
+        <source>发送失败！请重试</source>
+        <translation>Falha no envio! Tente novamente</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>发送文件 %1，%2 字节</source>
+        <translation>Enviando arquivo %1, %2 bytes</translation>
+    </message>
+</context>
+<context>
+    <name>CutDialog</name>
+    <message>
+        <source>设置工具</source>
+        <translation>Ferramenta de configuração</translation>
+    </message>
+    <message>
+        <source>请确保打印机是否已经安装/连接对应剥离器</source>
+        <translation>Verifique se o descolador correspondente está instalado/conectado na impressora</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>DistancePage</name>
+    <message>
+        <source>距离设置</source>
+        <translation>Distâncias</translation>
+    </message>
+    <message>
+        <source>出纸口到打印头距离(单位dot)：</source>
+        <translation>Saída do papel até a cabeça (dot):</translation>
+    </message>
+    <message>
+        <source>缝到打印头距离(单位mm)：</source>
+        <translation>Sensor de espaço até a cabeça (mm):</translation>
+    </message>
+    <message>
+        <source>黑标到打印头距离(单位mm)：</source>
+        <translation>Sensor de marca preta até a cabeça (mm):</translation>
+    </message>
+    <message>
+        <source>打印头到撕纸位置距离(单位dot)：</source>
+        <translation>Cabeça até a posição de destaque (dot):</translation>
+    </message>
+    <message>
+        <source>注：1mm = 8dot</source>
+        <translation>Obs.: 1mm = 8dot</translation>
+    </message>
+    <message>
+        <source>读取</source>
+        <translation>Ler</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>注：1mm = 12dot</source>
+        <translation>Obs.: 1mm = 12dot</translation>
+    </message>
+</context>
+<context>
+    <name>DistributeNet</name>
+    <message>
+        <source>WIFI配网</source>
+        <translation>Configurar Wi-Fi</translation>
+    </message>
+    <message>
+        <source>请选择WiFi网络</source>
+        <translation>Selecione uma rede Wi-Fi</translation>
+    </message>
+    <message>
+        <source>可用WiFi列表（点击选择）</source>
+        <translation>Redes Wi-Fi disponíveis (clique para selecionar)</translation>
+    </message>
+    <message>
+        <source>所选WiFi</source>
+        <translation>Wi-Fi selecionado</translation>
+    </message>
+    <message>
+        <source>密码：</source>
+        <translation>Senha:</translation>
+    </message>
+    <message>
+        <source>请输入WiFi密码</source>
+        <translation>Digite a senha do Wi-Fi</translation>
+    </message>
+    <message>
+        <source>显示</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>名称:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>选择手动输入</source>
+        <translation>Digitar manualmente</translation>
+    </message>
+    <message>
+        <source>刷新列表</source>
+        <translation>Atualizar lista</translation>
+    </message>
+    <message>
+        <source>开始配网</source>
+        <translation>Iniciar configuração</translation>
+    </message>
+    <message>
+        <source>扫描中...</source>
+        <translation>Procurando...</translation>
+    </message>
+    <message>
+        <source>(当前连接)</source>
+        <translation>(conectado)</translation>
+    </message>
+    <message>
+        <source>请输入WiFi名称</source>
+        <translation>Digite o nome do Wi-Fi</translation>
+    </message>
+    <message>
+        <source>请刷新列表，或选择手动输入WiFi名称</source>
+        <translation>Atualize a lista ou escolha digitar o nome do Wi-Fi manualmente</translation>
+    </message>
+    <message>
+        <source>请选择一个WiFi</source>
+        <translation>Selecione um Wi-Fi</translation>
+    </message>
+    <message>
+        <source>找不到WiFi扫描程序“%1”：请勾选“选择手动输入”，手动输入WiFi名称。</source>
+        <translation>O programa de busca de WiFi “%1” não foi encontrado: marque “Digitar manualmente” e digite o nome da rede.</translation>
+    </message>
+    <message>
+        <source>没有找到WiFi网络：请勾选“选择手动输入”，手动输入WiFi名称，或稍后刷新列表。</source>
+        <translation>Nenhuma rede encontrada: marque “Digitar manualmente” e digite o nome da rede, ou atualize a lista mais tarde.</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadPanel</name>
+    <message>
+        <source>固件与字库下载</source>
+        <translation>Envio de firmware e fontes</translation>
+    </message>
+    <message>
+        <source>下载固件</source>
+        <translation>Enviar firmware</translation>
+    </message>
+    <message>
+        <source>下载字库</source>
+        <translation>Enviar fonte</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>下载成功</source>
+        <translation>Envio concluído</translation>
+    </message>
+    <message>
+        <source>等待打印机指示灯停止闪烁</source>
+        <translation>Aguarde até o indicador da impressora parar de piscar</translation>
+    </message>
+    <message>
+        <source>HEX File</source>
+        <translation>Arquivo HEX</translation>
+    </message>
+    <message>
+        <source>HEX Files (*.hex);;All Files (*)</source>
+        <translation>Arquivos HEX (*.hex);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>BIN File</source>
+        <translation>Arquivo BIN</translation>
+    </message>
+    <message>
+        <source>BIN Files (*.bin);;All Files (*)</source>
+        <translation>Arquivos BIN (*.bin);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>无法读取所选文件：%1</source>
+        <translation>Não é possível ler o arquivo escolhido: %1</translation>
+    </message>
+    <message>
+        <source>无法在文件所在的文件夹中创建解密文件：%1</source>
+        <translation>Não é possível criar o arquivo descriptografado na pasta do arquivo: %1</translation>
+    </message>
+    <message>
+        <source>解密失败，文件未发送。</source>
+        <translation>Falha na descriptografia; o arquivo não foi enviado.</translation>
+    </message>
+    <message>
+        <source>下载固件 %1，%2 字节</source>
+        <translation>Baixando firmware %1, %2 bytes</translation>
+    </message>
+    <message>
+        <source>下载字库 %1，%2 字节</source>
+        <translation>Baixando fonte %1, %2 bytes</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>Connection failed: </source>
+        <translation>Falha na conexão: </translation>
+    </message>
+    <message>
+        <source>连接失败: </source>
+        <translation>Falha na conexão: </translation>
+    </message>
+</context>
+<context>
+    <name>EthernetPage</name>
+    <message>
+        <source>IP模式：</source>
+        <translation>Modo IP:</translation>
+    </message>
+    <message>
+        <source>IP地址：</source>
+        <translation>Endereço IP:</translation>
+    </message>
+    <message>
+        <source>子网掩码：</source>
+        <translation>Máscara de sub-rede:</translation>
+    </message>
+    <message>
+        <source>网关地址：</source>
+        <translation>Gateway:</translation>
+    </message>
+    <message>
+        <source>TCP端口号：</source>
+        <translation>Porta TCP:</translation>
+    </message>
+    <message>
+        <source>UDP端口号：</source>
+        <translation>Porta UDP:</translation>
+    </message>
+    <message>
+        <source>注：此项功能设置后需重启打印机</source>
+        <translation>Obs.: reinicie a impressora após alterar esta configuração</translation>
+    </message>
+    <message>
+        <source>读取</source>
+        <translation>Ler</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>设置工具</source>
+        <translation>Ferramenta de configuração</translation>
+    </message>
+    <message>
+        <source>地址格式错误，请输入如192.168.1.100的四段地址</source>
+        <translation>Formato de endereço inválido, digite um endereço de quatro partes como 192.168.1.100</translation>
+    </message>
+    <message>
+        <source>处理成功，请重启打印机</source>
+        <translation>Operação concluída, reinicie a impressora</translation>
+    </message>
+</context>
+<context>
+    <name>FunctionPage</name>
+    <message>
+        <source>基本功能</source>
+        <translation>Funções básicas</translation>
+    </message>
+    <message>
+        <source>打印自检页</source>
+        <translation>Imprimir página de autoteste</translation>
+    </message>
+    <message>
+        <source>重启机器</source>
+        <translation>Reiniciar impressora</translation>
+    </message>
+    <message>
+        <source>打印机初始化</source>
+        <translation>Inicializar impressora</translation>
+    </message>
+    <message>
+        <source>传感器自学习</source>
+        <translation>Calibração de sensores</translation>
+    </message>
+    <message>
+        <source>缝隙自学习</source>
+        <translation>Calibração de espaço</translation>
+    </message>
+    <message>
+        <source>黑标自学习</source>
+        <translation>Calibração de marca preta</translation>
+    </message>
+    <message>
+        <source>DAC自学习</source>
+        <translation>Calibração DAC</translation>
+    </message>
+    <message>
+        <source>缺纸学习</source>
+        <translation>Calibração de falta de papel</translation>
+    </message>
+    <message>
+        <source>出纸口纸边传感器自学习</source>
+        <translation>Calibração do sensor de saída</translation>
+    </message>
+    <message>
+        <source>切刀模式</source>
+        <translation>Modo guilhotina</translation>
+    </message>
+    <message>
+        <source>全切</source>
+        <translation>Corte total</translation>
+    </message>
+    <message>
+        <source>切刀关闭</source>
+        <translation>Guilhotina desligada</translation>
+    </message>
+    <message>
+        <source>剥离模式</source>
+        <translation>Modo descolar</translation>
+    </message>
+    <message>
+        <source>撕离模式</source>
+        <translation>Modo destaque</translation>
+    </message>
+    <message>
+        <source>按键与蜂鸣器</source>
+        <translation>Teclas e buzzer</translation>
+    </message>
+    <message>
+        <source>按键设置开启</source>
+        <translation>Teclas ligadas</translation>
+    </message>
+    <message>
+        <source>按键设置关闭</source>
+        <translation>Teclas desligadas</translation>
+    </message>
+    <message>
+        <source>蜂鸣器开启</source>
+        <translation>Buzzer ligado</translation>
+    </message>
+    <message>
+        <source>蜂鸣器关闭</source>
+        <translation>Buzzer desligado</translation>
+    </message>
+    <message>
+        <source>打印机信息</source>
+        <translation>Informações da impressora</translation>
+    </message>
+    <message>
+        <source>固件版本：</source>
+        <translation>Versão do firmware:</translation>
+    </message>
+    <message>
+        <source>分辨率(DPI)：</source>
+        <translation>Resolução (DPI):</translation>
+    </message>
+    <message>
+        <source>最大打印宽度(mm)：</source>
+        <translation>Largura máx. (mm):</translation>
+    </message>
+    <message>
+        <source>型号：</source>
+        <translation>Modelo:</translation>
+    </message>
+    <message>
+        <source>获取打印机信息</source>
+        <translation>Obter informações</translation>
+    </message>
+    <message>
+        <source>打印机状态</source>
+        <translation>Status da impressora</translation>
+    </message>
+    <message>
+        <source>获取打印机状态</source>
+        <translation>Obter status</translation>
+    </message>
+    <message>
+        <source>设置工具</source>
+        <translation>Ferramenta de configuração</translation>
+    </message>
+    <message>
+        <source>设备未打开!</source>
+        <translation>Dispositivo não aberto!</translation>
+    </message>
+    <message>
+        <source>请确保打印机已进行连接</source>
+        <translation>Verifique se a impressora está conectada</translation>
+    </message>
+    <message>
+        <source>空闲中</source>
+        <translation>Pronta</translation>
+    </message>
+    <message>
+        <source>打印机将恢复出厂设置：已保存的打印、距离、网络、蓝牙和串口设置都会被清除，之后连接会关闭。
+确定要初始化打印机吗？</source>
+        <translation>A impressora voltará às configurações de fábrica: as configurações salvas de impressão, distâncias, rede, Bluetooth e serial serão apagadas, e a conexão será fechada em seguida.
+Inicializar a impressora?</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>标签机设置工具</source>
+        <translation>Ferramenta de configuração de impressora de etiquetas </translation>
+    </message>
+    <message>
         <source>打印机设置</source>
         <translation>Configurações da impressora</translation>
     </message>
@@ -197,6 +652,177 @@
         <source>打印设置</source>
         <translation>Configurações de impressão</translation>
     </message>
+    <message>
+        <source>距离设置</source>
+        <translation>Distâncias</translation>
+    </message>
+    <message>
+        <source>wifi设置</source>
+        <translation>Configurações de Wi-Fi</translation>
+    </message>
+    <message>
+        <source>蓝牙设置</source>
+        <translation>Configurações de Bluetooth</translation>
+    </message>
+    <message>
+        <source>网口设置</source>
+        <translation>Configurações de Ethernet</translation>
+    </message>
+    <message>
+        <source>串口设置</source>
+        <translation>Configurações da porta serial</translation>
+    </message>
+    <message>
+        <source>剥离器设置</source>
+        <translation>Configurações do descolador</translation>
+    </message>
+    <message>
+        <source>功能设置</source>
+        <translation>Funções</translation>
+    </message>
+    <message>
+        <source>维护升级</source>
+        <translation>Manutenção e atualização</translation>
+    </message>
+    <message>
+        <source>设置工具</source>
+        <translation>Ferramenta de configuração</translation>
+    </message>
+    <message>
+        <source>处理成功</source>
+        <translation>Operação concluída</translation>
+    </message>
+    <message>
+        <source>请确保打印机已进行连接</source>
+        <translation>Verifique se a impressora está conectada</translation>
+    </message>
+    <message>
+        <source>USB通讯出错，请重试</source>
+        <translation>Erro de comunicação USB, tente novamente</translation>
+    </message>
+    <message>
+        <source>网络通讯出错，请重试</source>
+        <translation>Erro de comunicação de rede, tente novamente</translation>
+    </message>
+    <message>
+        <source>蓝牙通讯出错，请重试</source>
+        <translation>Erro de comunicação Bluetooth, tente novamente</translation>
+    </message>
+    <message>
+        <source>串口通讯出错，请重试</source>
+        <translation>Erro de comunicação serial, tente novamente</translation>
+    </message>
+    <message>
+        <source>请先打开设备</source>
+        <translation>Abra o dispositivo primeiro</translation>
+    </message>
+    <message>
+        <source>打印中</source>
+        <translation>Imprimindo</translation>
+    </message>
+    <message>
+        <source>缺纸</source>
+        <translation>Sem papel</translation>
+    </message>
+    <message>
+        <source>纸将尽</source>
+        <translation>Papel acabando</translation>
+    </message>
+    <message>
+        <source>卡纸</source>
+        <translation>Atolamento de papel</translation>
+    </message>
+    <message>
+        <source>碳带将尽</source>
+        <translation>Ribbon acabando</translation>
+    </message>
+    <message>
+        <source>无碳带</source>
+        <translation>Sem ribbon</translation>
+    </message>
+    <message>
+        <source>打印头过热</source>
+        <translation>Cabeça de impressão superaquecida</translation>
+    </message>
+    <message>
+        <source>开盖</source>
+        <translation>Tampa aberta</translation>
+    </message>
+    <message>
+        <source>定位异常（黑标或缝隙）</source>
+        <translation>Erro de posicionamento (marca preta ou espaço)</translation>
+    </message>
+    <message>
+        <source>切刀异常</source>
+        <translation>Erro na guilhotina</translation>
+    </message>
+    <message>
+        <source>升级中</source>
+        <translation>Atualizando</translation>
+    </message>
+    <message>
+        <source>升级异常</source>
+        <translation>Erro de atualização</translation>
+    </message>
+    <message>
+        <source>指令错误</source>
+        <translation>Erro de comando</translation>
+    </message>
+    <message>
+        <source>打印暂停</source>
+        <translation>Impressão pausada</translation>
+    </message>
+    <message>
+        <source>打印删除</source>
+        <translation>Impressão excluída</translation>
+    </message>
+    <message>
+        <source>演示模式：模拟打印机 %1:%2</source>
+        <translation>Modo demonstração: impressora simulada %1:%2</translation>
+    </message>
+    <message>
+        <source>%1：输入无效，允许范围为 %2 至 %3</source>
+        <translation>%1: entrada inválida, o intervalo permitido é de %2 a %3</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>Desconhecido</translation>
+    </message>
+    <message>
+        <source>读取失败，请重试</source>
+        <translation>Falha na leitura, tente novamente</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>未打开打印机</source>
+        <translation>Nenhuma impressora aberta</translation>
+    </message>
+    <message>
+        <source>连接已关闭：请重新打开打印机，再读取和设置。</source>
+        <translation>Conexão fechada: abra a impressora novamente antes de ler ou configurar.</translation>
+    </message>
+    <message>
+        <source>已连接：%1 · %2</source>
+        <translation>Conectado: %1 · %2</translation>
+    </message>
+    <message>
+        <source>，TCP端口 %1</source>
+        <translation>, porta TCP %1</translation>
+    </message>
+    <message>
+        <source>读取和设置标签打印机、下载固件与字库、WiFi配网。</source>
+        <translation>Lê e configura impressoras de etiquetas, baixa firmware e fontes e configura o WiFi.</translation>
+    </message>
+    <message>
+        <source>许可证：MIT（随附 LICENSE 文件）</source>
+        <translation>Licença: MIT (veja o arquivo LICENSE)</translation>
+    </message>
+</context>
+<context>
+    <name>PrintPage</name>
     <message>
         <source>打印速度：</source>
         <translation>Velocidade de impressão:</translation>
@@ -346,33 +972,74 @@
         <translation>Aplicar</translation>
     </message>
     <message>
-        <source>距离设置</source>
-        <translation>Distâncias</translation>
+        <source>宽度范围20-108mm，请重新输入</source>
+        <translation>A largura deve ser de 20-108mm, digite novamente</translation>
     </message>
     <message>
-        <source>出纸口到打印头距离(单位dot)：</source>
-        <translation>Saída do papel até a cabeça (dot):</translation>
+        <source>高度范围10-1778mm，请重新输入</source>
+        <translation>A altura deve ser de 10-1778mm, digite novamente</translation>
+    </message>
+</context>
+<context>
+    <name>SerialPage</name>
+    <message>
+        <source>波特率：</source>
+        <translation>Baud rate:</translation>
     </message>
     <message>
-        <source>缝到打印头距离(单位mm)：</source>
-        <translation>Sensor de espaço até a cabeça (mm):</translation>
+        <source>校验位：</source>
+        <translation>Paridade:</translation>
     </message>
     <message>
-        <source>黑标到打印头距离(单位mm)：</source>
-        <translation>Sensor de marca preta até a cabeça (mm):</translation>
+        <source>数据位：</source>
+        <translation>Bits de dados:</translation>
     </message>
     <message>
-        <source>打印头到撕纸位置距离(单位dot)：</source>
-        <translation>Cabeça até a posição de destaque (dot):</translation>
+        <source>停止位：</source>
+        <translation>Bits de parada:</translation>
     </message>
     <message>
-        <source>注：1mm = 8dot</source>
-        <translation>Obs.: 1mm = 8dot</translation>
+        <source>设备SN号:</source>
+        <translation>SN do dispositivo:</translation>
     </message>
     <message>
-        <source>wifi设置</source>
-        <translation>Configurações de Wi-Fi</translation>
+        <source>设备信息：</source>
+        <translation>Info. do dispositivo:</translation>
     </message>
+    <message>
+        <source>注：此项功能设置后需重启打印机</source>
+        <translation>Obs.: reinicie a impressora após alterar esta configuração</translation>
+    </message>
+    <message>
+        <source>读取</source>
+        <translation>Ler</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Aplicar</translation>
+    </message>
+</context>
+<context>
+    <name>StripperPage</name>
+    <message>
+        <source>剥离器设置</source>
+        <translation>Configurações do descolador</translation>
+    </message>
+    <message>
+        <source>剥离器取纸时间设置（单位：s）：</source>
+        <translation>Tempo de retirada do descolador (s):</translation>
+    </message>
+    <message>
+        <source>读取</source>
+        <translation>Ler</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Aplicar</translation>
+    </message>
+</context>
+<context>
+    <name>WifiPage</name>
     <message>
         <source>wifi模式：</source>
         <translation>Modo Wi-Fi:</translation>
@@ -442,514 +1109,31 @@
         <translation>Configurar Wi-Fi</translation>
     </message>
     <message>
-        <source>蓝牙设置</source>
-        <translation>Configurações de Bluetooth</translation>
+        <source>读取</source>
+        <translation>Ler</translation>
     </message>
     <message>
-        <source>SPP名称:</source>
-        <translation>Nome SPP:</translation>
-    </message>
-    <message>
-        <source>BLE:</source>
-        <translation>BLE:</translation>
-    </message>
-    <message>
-        <source>SPP连接模式：</source>
-        <translation>Modo de conexão SPP:</translation>
-    </message>
-    <message>
-        <source>简易配对</source>
-        <translation>Pareamento simples</translation>
-    </message>
-    <message>
-        <source>配对码配对</source>
-        <translation>Pareamento com PIN</translation>
-    </message>
-    <message>
-        <source>SPP_PIN码：</source>
-        <translation>PIN SPP:</translation>
-    </message>
-    <message>
-        <source>MAC:</source>
-        <translation>MAC:</translation>
-    </message>
-    <message>
-        <source>网口设置</source>
-        <translation>Configurações de Ethernet</translation>
-    </message>
-    <message>
-        <source>IP地址：</source>
-        <translation>Endereço IP:</translation>
-    </message>
-    <message>
-        <source>UDP端口号：</source>
-        <translation>Porta UDP:</translation>
-    </message>
-    <message>
-        <source>串口设置</source>
-        <translation>Configurações da porta serial</translation>
-    </message>
-    <message>
-        <source>设备SN号:</source>
-        <translation>SN do dispositivo:</translation>
-    </message>
-    <message>
-        <source>设备信息：</source>
-        <translation>Info. do dispositivo:</translation>
-    </message>
-    <message>
-        <source>剥离器设置</source>
-        <translation>Configurações do descolador</translation>
-    </message>
-    <message>
-        <source>剥离器取纸时间设置（单位：s）：</source>
-        <translation>Tempo de retirada do descolador (s):</translation>
-    </message>
-    <message>
-        <source>功能设置</source>
-        <translation>Funções</translation>
-    </message>
-    <message>
-        <source>基本功能</source>
-        <translation>Funções básicas</translation>
-    </message>
-    <message>
-        <source>打印自检页</source>
-        <translation>Imprimir página de autoteste</translation>
-    </message>
-    <message>
-        <source>重启机器</source>
-        <translation>Reiniciar impressora</translation>
-    </message>
-    <message>
-        <source>打印机初始化</source>
-        <translation>Inicializar impressora</translation>
-    </message>
-    <message>
-        <source>传感器自学习</source>
-        <translation>Calibração de sensores</translation>
-    </message>
-    <message>
-        <source>缝隙自学习</source>
-        <translation>Calibração de espaço</translation>
-    </message>
-    <message>
-        <source>黑标自学习</source>
-        <translation>Calibração de marca preta</translation>
-    </message>
-    <message>
-        <source>DAC自学习</source>
-        <translation>Calibração DAC</translation>
-    </message>
-    <message>
-        <source>缺纸学习</source>
-        <translation>Calibração de falta de papel</translation>
-    </message>
-    <message>
-        <source>出纸口纸边传感器自学习</source>
-        <translation>Calibração do sensor de saída</translation>
-    </message>
-    <message>
-        <source>切刀模式</source>
-        <translation>Modo guilhotina</translation>
-    </message>
-    <message>
-        <source>全切</source>
-        <translation>Corte total</translation>
-    </message>
-    <message>
-        <source>切刀关闭</source>
-        <translation>Guilhotina desligada</translation>
-    </message>
-    <message>
-        <source>剥离模式</source>
-        <translation>Modo descolar</translation>
-    </message>
-    <message>
-        <source>撕离模式</source>
-        <translation>Modo destaque</translation>
-    </message>
-    <message>
-        <source>按键与蜂鸣器</source>
-        <translation>Teclas e buzzer</translation>
-    </message>
-    <message>
-        <source>按键设置开启</source>
-        <translation>Teclas ligadas</translation>
-    </message>
-    <message>
-        <source>按键设置关闭</source>
-        <translation>Teclas desligadas</translation>
-    </message>
-    <message>
-        <source>蜂鸣器开启</source>
-        <translation>Buzzer ligado</translation>
-    </message>
-    <message>
-        <source>蜂鸣器关闭</source>
-        <translation>Buzzer desligado</translation>
-    </message>
-    <message>
-        <source>打印机信息</source>
-        <translation>Informações da impressora</translation>
-    </message>
-    <message>
-        <source>固件版本：</source>
-        <translation>Versão do firmware:</translation>
-    </message>
-    <message>
-        <source>分辨率(DPI)：</source>
-        <translation>Resolução (DPI):</translation>
-    </message>
-    <message>
-        <source>最大打印宽度(mm)：</source>
-        <translation>Largura máx. (mm):</translation>
-    </message>
-    <message>
-        <source>型号：</source>
-        <translation>Modelo:</translation>
-    </message>
-    <message>
-        <source>获取打印机信息</source>
-        <translation>Obter informações</translation>
-    </message>
-    <message>
-        <source>打印机状态</source>
-        <translation>Status da impressora</translation>
-    </message>
-    <message>
-        <source>获取打印机状态</source>
-        <translation>Obter status</translation>
-    </message>
-    <message>
-        <source>维护升级</source>
-        <translation>Manutenção e atualização</translation>
-    </message>
-    <message>
-        <source>固件与字库下载</source>
-        <translation>Envio de firmware e fontes</translation>
-    </message>
-    <message>
-        <source>下载固件</source>
-        <translation>Enviar firmware</translation>
-    </message>
-    <message>
-        <source>下载字库</source>
-        <translation>Enviar fonte</translation>
-    </message>
-    <message>
-        <source>消息区</source>
-        <translation>Mensagens</translation>
-    </message>
-    <message>
-        <source>发送区</source>
-        <translation>Área de envio</translation>
-    </message>
-    <message>
-        <source>HEX发送</source>
-        <translation>Envio HEX</translation>
-    </message>
-    <message>
-        <source>HEX接收</source>
-        <translation>Recepção HEX</translation>
-    </message>
-    <message>
-        <source>发送</source>
-        <translation>Enviar</translation>
-    </message>
-    <message>
-        <source>发送文件</source>
-        <translation>Enviar arquivo</translation>
-    </message>
-    <message>
-        <source>清空发送</source>
-        <translation>Limpar envio</translation>
-    </message>
-    <message>
-        <source>清空接收</source>
-        <translation>Limpar recepção</translation>
-    </message>
-    <message>
-        <source>发送进度</source>
-        <translation>Progresso do envio</translation>
-    </message>
-    <message>
-        <source>宽度范围20-108mm，请重新输入</source>
-        <translation>A largura deve ser de 20-108mm, digite novamente</translation>
-    </message>
-    <message>
-        <source>高度范围10-1778mm，请重新输入</source>
-        <translation>A altura deve ser de 10-1778mm, digite novamente</translation>
+        <source>设置</source>
+        <translation>Aplicar</translation>
     </message>
     <message>
         <source>设置工具</source>
         <translation>Ferramenta de configuração</translation>
     </message>
     <message>
-        <source>处理成功</source>
-        <translation>Operação concluída</translation>
-    </message>
-    <message>
-        <source>请确保打印机已进行连接</source>
-        <translation>Verifique se a impressora está conectada</translation>
-    </message>
-    <message>
-        <source>USB通讯出错，请重试</source>
-        <translation>Erro de comunicação USB, tente novamente</translation>
-    </message>
-    <message>
-        <source>网络通讯出错，请重试</source>
-        <translation>Erro de comunicação de rede, tente novamente</translation>
-    </message>
-    <message>
-        <source>蓝牙通讯出错，请重试</source>
-        <translation>Erro de comunicação Bluetooth, tente novamente</translation>
-    </message>
-    <message>
-        <source>串口通讯出错，请重试</source>
-        <translation>Erro de comunicação serial, tente novamente</translation>
-    </message>
-    <message>
-        <source>请先打开设备</source>
-        <translation>Abra o dispositivo primeiro</translation>
-    </message>
-    <message>
-        <source>设备未打开!</source>
-        <translation>Dispositivo não aberto!</translation>
-    </message>
-    <message>
-        <source>空闲中</source>
-        <translation>Pronta</translation>
-    </message>
-    <message>
-        <source>打印中</source>
-        <translation>Imprimindo</translation>
-    </message>
-    <message>
-        <source>缺纸</source>
-        <translation>Sem papel</translation>
-    </message>
-    <message>
-        <source>纸将尽</source>
-        <translation>Papel acabando</translation>
-    </message>
-    <message>
-        <source>卡纸</source>
-        <translation>Atolamento de papel</translation>
-    </message>
-    <message>
-        <source>碳带将尽</source>
-        <translation>Ribbon acabando</translation>
-    </message>
-    <message>
-        <source>无碳带</source>
-        <translation>Sem ribbon</translation>
-    </message>
-    <message>
-        <source>打印头过热</source>
-        <translation>Cabeça de impressão superaquecida</translation>
-    </message>
-    <message>
-        <source>开盖</source>
-        <translation>Tampa aberta</translation>
-    </message>
-    <message>
-        <source>定位异常（黑标或缝隙）</source>
-        <translation>Erro de posicionamento (marca preta ou espaço)</translation>
-    </message>
-    <message>
-        <source>切刀异常</source>
-        <translation>Erro na guilhotina</translation>
-    </message>
-    <message>
-        <source>升级中</source>
-        <translation>Atualizando</translation>
-    </message>
-    <message>
-        <source>升级异常</source>
-        <translation>Erro de atualização</translation>
-    </message>
-    <message>
-        <source>指令错误</source>
-        <translation>Erro de comando</translation>
-    </message>
-    <message>
-        <source>打印暂停</source>
-        <translation>Impressão pausada</translation>
-    </message>
-    <message>
-        <source>打印删除</source>
-        <translation>Impressão excluída</translation>
-    </message>
-    <message>
-        <source>内存分配失败</source>
-        <translation>Falha na alocação de memória</translation>
-    </message>
-    <message>
-        <source>请确保通讯设备已开启</source>
-        <translation>Verifique se o dispositivo de comunicação está ligado</translation>
-    </message>
-    <message>
-        <source>请先选中打印列表中的打印机</source>
-        <translation>Selecione primeiro uma impressora na lista</translation>
-    </message>
-    <message>
-        <source>错误</source>
-        <translation>Erro</translation>
-    </message>
-    <message>
-        <source>连接超时，请重试！</source>
-        <translation>Tempo de conexão esgotado, tente novamente!</translation>
-    </message>
-    <message>
-        <source>连接成功！</source>
-        <translation>Conectado com sucesso!</translation>
-    </message>
-    <message>
-        <source>注：1mm = 12dot</source>
-        <translation>Obs.: 1mm = 12dot</translation>
-    </message>
-    <message>
-        <source>关闭成功！</source>
-        <translation>Fechado com sucesso!</translation>
-    </message>
-    <message>
-        <source>下载成功</source>
-        <translation>Envio concluído</translation>
-    </message>
-    <message>
-        <source>等待打印机指示灯停止闪烁</source>
-        <translation>Aguarde até o indicador da impressora parar de piscar</translation>
-    </message>
-    <message>
-        <source>演示模式：模拟打印机 %1:%2</source>
-        <translation>Modo demonstração: impressora simulada %1:%2</translation>
+        <source>AP模式的wifi密码最少为8位</source>
+        <translation>No modo AP, a senha do Wi-Fi deve ter no mínimo 8 caracteres</translation>
     </message>
     <message>
         <source>处理成功，请重启打印机</source>
         <translation>Operação concluída, reinicie a impressora</translation>
     </message>
+</context>
+<context>
+    <name>WifiProvisioning</name>
     <message>
-        <source>地址格式错误，请输入如192.168.1.100的四段地址</source>
-        <translation>Formato de endereço inválido, digite um endereço de quatro partes como 192.168.1.100</translation>
-    </message>
-    <message>
-        <source>AP模式的wifi密码最少为8位</source>
-        <translation>No modo AP, a senha do Wi-Fi deve ter no mínimo 8 caracteres</translation>
-    </message>
-    <message>
-        <source>HEX File</source>
-        <translation>Arquivo HEX</translation>
-    </message>
-    <message>
-        <source>HEX Files (*.hex);;All Files (*)</source>
-        <translation>Arquivos HEX (*.hex);;Todos os arquivos (*)</translation>
-    </message>
-    <message>
-        <source>BIN File</source>
-        <translation>Arquivo BIN</translation>
-    </message>
-    <message>
-        <source>BIN Files (*.bin);;All Files (*)</source>
-        <translation>Arquivos BIN (*.bin);;Todos os arquivos (*)</translation>
-    </message>
-    <message>
-        <source>Unknown error</source>
-        <translation>Erro desconhecido</translation>
-    </message>
-    <message>
-        <source>Error</source>
+        <source>错误</source>
         <translation>Erro</translation>
-    </message>
-    <message>
-        <source>Connection failed: </source>
-        <translation>Falha na conexão: </translation>
-    </message>
-    <message>
-        <source>连接失败: </source>
-        <translation>Falha na conexão: </translation>
-    </message>
-    <message>
-        <source>此十六进制字符串格式无效。</source>
-        <translation>Esta sequência hexadecimal é inválida.</translation>
-    </message>
-    <message>
-        <source>发送失败！请重试</source>
-        <translation>Falha no envio! Tente novamente</translation>
-    </message>
-    <message>
-        <source>All Files (*)</source>
-        <translation>Todos os arquivos (*)</translation>
-    </message>
-    <message>
-        <source>%1：输入无效，允许范围为 %2 至 %3</source>
-        <translation>%1: entrada inválida, o intervalo permitido é de %2 a %3</translation>
-    </message>
-    <message>
-        <source>未知</source>
-        <translation>Desconhecido</translation>
-    </message>
-    <message>
-        <source>读取失败，请重试</source>
-        <translation>Falha na leitura, tente novamente</translation>
-    </message>
-    <message>
-        <source>无法读取所选文件：%1</source>
-        <translation>Não é possível ler o arquivo escolhido: %1</translation>
-    </message>
-    <message>
-        <source>无法在文件所在的文件夹中创建解密文件：%1</source>
-        <translation>Não é possível criar o arquivo descriptografado na pasta do arquivo: %1</translation>
-    </message>
-    <message>
-        <source>解密失败，文件未发送。</source>
-        <translation>Falha na descriptografia; o arquivo não foi enviado.</translation>
-    </message>
-    <message>
-        <source>下载固件 %1，%2 字节</source>
-        <translation>Baixando firmware %1, %2 bytes</translation>
-    </message>
-    <message>
-        <source>下载字库 %1，%2 字节</source>
-        <translation>Baixando fonte %1, %2 bytes</translation>
-    </message>
-    <message>
-        <source>发送文件 %1，%2 字节</source>
-        <translation>Enviando arquivo %1, %2 bytes</translation>
-    </message>
-    <message>
-        <source>关于</source>
-        <translation>Sobre</translation>
-    </message>
-    <message>
-        <source>未打开打印机</source>
-        <translation>Nenhuma impressora aberta</translation>
-    </message>
-    <message>
-        <source>连接已关闭：请重新打开打印机，再读取和设置。</source>
-        <translation>Conexão fechada: abra a impressora novamente antes de ler ou configurar.</translation>
-    </message>
-    <message>
-        <source>已连接：%1 · %2</source>
-        <translation>Conectado: %1 · %2</translation>
-    </message>
-    <message>
-        <source>，TCP端口 %1</source>
-        <translation>, porta TCP %1</translation>
-    </message>
-    <message>
-        <source>读取和设置标签打印机、下载固件与字库、WiFi配网。</source>
-        <translation>Lê e configura impressoras de etiquetas, baixa firmware e fontes e configura o WiFi.</translation>
-    </message>
-    <message>
-        <source>许可证：MIT（随附 LICENSE 文件）</source>
-        <translation>Licença: MIT (veja o arquivo LICENSE)</translation>
-    </message>
-    <message>
-        <source>打印机将恢复出厂设置：已保存的打印、距离、网络、蓝牙和串口设置都会被清除，之后连接会关闭。
-确定要初始化打印机吗？</source>
-        <translation>A impressora voltará às configurações de fábrica: as configurações salvas de impressão, distâncias, rede, Bluetooth e serial serão apagadas, e a conexão será fechada em seguida.
-Inicializar a impressora?</translation>
     </message>
 </context>
 <context>

@@ -2,105 +2,58 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW" sourcelanguage="zh_CN">
 <context>
-    <name>CutDialog</name>
+    <name>BluetoothPage</name>
+    <message>
+        <source>SPP名称:</source>
+        <translation>SPP名稱:</translation>
+    </message>
+    <message>
+        <source>BLE:</source>
+        <translation>BLE:</translation>
+    </message>
+    <message>
+        <source>SPP连接模式：</source>
+        <translation>SPP連線模式：</translation>
+    </message>
+    <message>
+        <source>简易配对</source>
+        <translation>簡易配對</translation>
+    </message>
+    <message>
+        <source>配对码配对</source>
+        <translation>配對碼配對</translation>
+    </message>
+    <message>
+        <source>SPP_PIN码：</source>
+        <translation>SPP_PIN碼：</translation>
+    </message>
+    <message>
+        <source>MAC:</source>
+        <translation>MAC:</translation>
+    </message>
+    <message>
+        <source>注：此项功能设置后需重启打印机</source>
+        <translation>註：此項功能設定後需重新啟動印表機</translation>
+    </message>
+    <message>
+        <source>读取</source>
+        <translation>讀取</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>設定</translation>
+    </message>
     <message>
         <source>设置工具</source>
         <translation>設定工具</translation>
     </message>
     <message>
-        <source>请确保打印机是否已经安装/连接对应剥离器</source>
-        <translation>請確認印表機是否已安裝/連接對應的剝離器</translation>
-    </message>
-    <message>
-        <source>确定</source>
-        <translation>確定</translation>
-    </message>
-    <message>
-        <source>取消</source>
-        <translation>取消</translation>
+        <source>处理成功，请重启打印机</source>
+        <translation>處理成功，請重新啟動印表機</translation>
     </message>
 </context>
 <context>
-    <name>DistributeNet</name>
-    <message>
-        <source>WIFI配网</source>
-        <translation>Wi-Fi連線設定</translation>
-    </message>
-    <message>
-        <source>请选择WiFi网络</source>
-        <translation>請選擇Wi-Fi網路</translation>
-    </message>
-    <message>
-        <source>可用WiFi列表（点击选择）</source>
-        <translation>可用Wi-Fi清單（點擊選擇）</translation>
-    </message>
-    <message>
-        <source>所选WiFi</source>
-        <translation>所選Wi-Fi</translation>
-    </message>
-    <message>
-        <source>密码：</source>
-        <translation>密碼：</translation>
-    </message>
-    <message>
-        <source>请输入WiFi密码</source>
-        <translation>請輸入Wi-Fi密碼</translation>
-    </message>
-    <message>
-        <source>显示</source>
-        <translation>顯示</translation>
-    </message>
-    <message>
-        <source>名称:</source>
-        <translation>名稱:</translation>
-    </message>
-    <message>
-        <source>选择手动输入</source>
-        <translation>選擇手動輸入</translation>
-    </message>
-    <message>
-        <source>刷新列表</source>
-        <translation>重新整理清單</translation>
-    </message>
-    <message>
-        <source>开始配网</source>
-        <translation>開始連線設定</translation>
-    </message>
-    <message>
-        <source>扫描中...</source>
-        <translation>掃描中...</translation>
-    </message>
-    <message>
-        <source>(当前连接)</source>
-        <translation>(目前連線)</translation>
-    </message>
-    <message>
-        <source>请输入WiFi名称</source>
-        <translation>請輸入Wi-Fi名稱</translation>
-    </message>
-    <message>
-        <source>请刷新列表，或选择手动输入WiFi名称</source>
-        <translation>請重新整理清單，或選擇手動輸入Wi-Fi名稱</translation>
-    </message>
-    <message>
-        <source>请选择一个WiFi</source>
-        <translation>請選擇一個Wi-Fi</translation>
-    </message>
-    <message>
-        <source>找不到WiFi扫描程序“%1”：请勾选“选择手动输入”，手动输入WiFi名称。</source>
-        <translation>找不到WiFi掃描程式「%1」：請勾選「選擇手動輸入」，手動輸入WiFi名稱。</translation>
-    </message>
-    <message>
-        <source>没有找到WiFi网络：请勾选“选择手动输入”，手动输入WiFi名称，或稍后刷新列表。</source>
-        <translation>沒有找到WiFi網路：請勾選「選擇手動輸入」，手動輸入WiFi名稱，或稍後重新整理列表。</translation>
-    </message>
-</context>
-<context>
-    <name>MainWindow</name>
-    <message>
-        <source>标签机设置工具</source>
-        <translation>標籤機設定工具</translation>
-    </message>
+    <name>ConnectionPanel</name>
     <message>
         <source>连接方式</source>
         <translation>連線方式</translation>
@@ -190,6 +143,508 @@
         <translation>關閉設備</translation>
     </message>
     <message>
+        <source>设置工具</source>
+        <translation>設定工具</translation>
+    </message>
+    <message>
+        <source>请确保通讯设备已开启</source>
+        <translation>請確認通訊設備已開啟</translation>
+    </message>
+    <message>
+        <source>请先选中打印列表中的打印机</source>
+        <translation>請先選取清單中的印表機</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>錯誤</translation>
+    </message>
+    <message>
+        <source>连接超时，请重试！</source>
+        <translation>連線逾時，請重試！</translation>
+    </message>
+    <message>
+        <source>连接成功！</source>
+        <translation>連線成功！</translation>
+    </message>
+    <message>
+        <source>关闭成功！</source>
+        <translation>關閉成功！</translation>
+    </message>
+</context>
+<context>
+    <name>ConsolePage</name>
+    <message>
+        <source>消息区</source>
+        <translation>訊息區</translation>
+    </message>
+    <message>
+        <source>发送区</source>
+        <translation>傳送區</translation>
+    </message>
+    <message>
+        <source>HEX发送</source>
+        <translation>HEX傳送</translation>
+    </message>
+    <message>
+        <source>HEX接收</source>
+        <translation>HEX接收</translation>
+    </message>
+    <message>
+        <source>发送</source>
+        <translation>傳送</translation>
+    </message>
+    <message>
+        <source>发送文件</source>
+        <translation>傳送檔案</translation>
+    </message>
+    <message>
+        <source>清空发送</source>
+        <translation>清除傳送</translation>
+    </message>
+    <message>
+        <source>清空接收</source>
+        <translation>清除接收</translation>
+    </message>
+    <message>
+        <source>发送进度</source>
+        <translation>傳送進度</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>錯誤</translation>
+    </message>
+    <message>
+        <source>下载成功</source>
+        <translation>下載成功</translation>
+    </message>
+    <message>
+        <source>设置工具</source>
+        <translation>設定工具</translation>
+    </message>
+    <message>
+        <source>设备未打开!</source>
+        <translation>設備未開啟!</translation>
+    </message>
+    <message>
+        <source>此十六进制字符串格式无效。</source>
+        <translation>此十六進位字串格式無效。</translation>
+    </message>
+    <message>
+        <source>发送失败！请重试</source>
+        <translation>傳送失敗！請重試</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>所有檔案 (*)</translation>
+    </message>
+    <message>
+        <source>发送文件 %1，%2 字节</source>
+        <translation>傳送檔案 %1，%2 位元組</translation>
+    </message>
+</context>
+<context>
+    <name>CutDialog</name>
+    <message>
+        <source>设置工具</source>
+        <translation>設定工具</translation>
+    </message>
+    <message>
+        <source>请确保打印机是否已经安装/连接对应剥离器</source>
+        <translation>請確認印表機是否已安裝/連接對應的剝離器</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>DistancePage</name>
+    <message>
+        <source>距离设置</source>
+        <translation>距離設定</translation>
+    </message>
+    <message>
+        <source>出纸口到打印头距离(单位dot)：</source>
+        <translation>出紙口到列印頭距離(單位dot)：</translation>
+    </message>
+    <message>
+        <source>缝到打印头距离(单位mm)：</source>
+        <translation>縫到列印頭距離(單位mm)：</translation>
+    </message>
+    <message>
+        <source>黑标到打印头距离(单位mm)：</source>
+        <translation>黑標到列印頭距離(單位mm)：</translation>
+    </message>
+    <message>
+        <source>打印头到撕纸位置距离(单位dot)：</source>
+        <translation>列印頭到撕紙位置距離(單位dot)：</translation>
+    </message>
+    <message>
+        <source>注：1mm = 8dot</source>
+        <translation>註：1mm = 8dot</translation>
+    </message>
+    <message>
+        <source>读取</source>
+        <translation>讀取</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>注：1mm = 12dot</source>
+        <translation>註：1mm = 12dot</translation>
+    </message>
+</context>
+<context>
+    <name>DistributeNet</name>
+    <message>
+        <source>WIFI配网</source>
+        <translation>Wi-Fi連線設定</translation>
+    </message>
+    <message>
+        <source>请选择WiFi网络</source>
+        <translation>請選擇Wi-Fi網路</translation>
+    </message>
+    <message>
+        <source>可用WiFi列表（点击选择）</source>
+        <translation>可用Wi-Fi清單（點擊選擇）</translation>
+    </message>
+    <message>
+        <source>所选WiFi</source>
+        <translation>所選Wi-Fi</translation>
+    </message>
+    <message>
+        <source>密码：</source>
+        <translation>密碼：</translation>
+    </message>
+    <message>
+        <source>请输入WiFi密码</source>
+        <translation>請輸入Wi-Fi密碼</translation>
+    </message>
+    <message>
+        <source>显示</source>
+        <translation>顯示</translation>
+    </message>
+    <message>
+        <source>名称:</source>
+        <translation>名稱:</translation>
+    </message>
+    <message>
+        <source>选择手动输入</source>
+        <translation>選擇手動輸入</translation>
+    </message>
+    <message>
+        <source>刷新列表</source>
+        <translation>重新整理清單</translation>
+    </message>
+    <message>
+        <source>开始配网</source>
+        <translation>開始連線設定</translation>
+    </message>
+    <message>
+        <source>扫描中...</source>
+        <translation>掃描中...</translation>
+    </message>
+    <message>
+        <source>(当前连接)</source>
+        <translation>(目前連線)</translation>
+    </message>
+    <message>
+        <source>请输入WiFi名称</source>
+        <translation>請輸入Wi-Fi名稱</translation>
+    </message>
+    <message>
+        <source>请刷新列表，或选择手动输入WiFi名称</source>
+        <translation>請重新整理清單，或選擇手動輸入Wi-Fi名稱</translation>
+    </message>
+    <message>
+        <source>请选择一个WiFi</source>
+        <translation>請選擇一個Wi-Fi</translation>
+    </message>
+    <message>
+        <source>找不到WiFi扫描程序“%1”：请勾选“选择手动输入”，手动输入WiFi名称。</source>
+        <translation>找不到WiFi掃描程式「%1」：請勾選「選擇手動輸入」，手動輸入WiFi名稱。</translation>
+    </message>
+    <message>
+        <source>没有找到WiFi网络：请勾选“选择手动输入”，手动输入WiFi名称，或稍后刷新列表。</source>
+        <translation>沒有找到WiFi網路：請勾選「選擇手動輸入」，手動輸入WiFi名稱，或稍後重新整理列表。</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadPanel</name>
+    <message>
+        <source>固件与字库下载</source>
+        <translation>韌體與字型下載</translation>
+    </message>
+    <message>
+        <source>下载固件</source>
+        <translation>下載韌體</translation>
+    </message>
+    <message>
+        <source>下载字库</source>
+        <translation>下載字型</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>錯誤</translation>
+    </message>
+    <message>
+        <source>下载成功</source>
+        <translation>下載成功</translation>
+    </message>
+    <message>
+        <source>等待打印机指示灯停止闪烁</source>
+        <translation>等待印表機指示燈停止閃爍</translation>
+    </message>
+    <message>
+        <source>HEX File</source>
+        <translation>HEX檔案</translation>
+    </message>
+    <message>
+        <source>HEX Files (*.hex);;All Files (*)</source>
+        <translation>HEX檔案 (*.hex);;所有檔案 (*)</translation>
+    </message>
+    <message>
+        <source>BIN File</source>
+        <translation>BIN檔案</translation>
+    </message>
+    <message>
+        <source>BIN Files (*.bin);;All Files (*)</source>
+        <translation>BIN檔案 (*.bin);;所有檔案 (*)</translation>
+    </message>
+    <message>
+        <source>无法读取所选文件：%1</source>
+        <translation>無法讀取所選檔案：%1</translation>
+    </message>
+    <message>
+        <source>无法在文件所在的文件夹中创建解密文件：%1</source>
+        <translation>無法在檔案所在的資料夾中建立解密檔案：%1</translation>
+    </message>
+    <message>
+        <source>解密失败，文件未发送。</source>
+        <translation>解密失敗，檔案未傳送。</translation>
+    </message>
+    <message>
+        <source>下载固件 %1，%2 字节</source>
+        <translation>下載韌體 %1，%2 位元組</translation>
+    </message>
+    <message>
+        <source>下载字库 %1，%2 字节</source>
+        <translation>下載字庫 %1，%2 位元組</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>錯誤</translation>
+    </message>
+    <message>
+        <source>Connection failed: </source>
+        <translation>連線失敗: </translation>
+    </message>
+    <message>
+        <source>连接失败: </source>
+        <translation>連線失敗: </translation>
+    </message>
+</context>
+<context>
+    <name>EthernetPage</name>
+    <message>
+        <source>IP模式：</source>
+        <translation>IP模式：</translation>
+    </message>
+    <message>
+        <source>IP地址：</source>
+        <translation>IP位址：</translation>
+    </message>
+    <message>
+        <source>子网掩码：</source>
+        <translation>子網路遮罩：</translation>
+    </message>
+    <message>
+        <source>网关地址：</source>
+        <translation>閘道位址：</translation>
+    </message>
+    <message>
+        <source>TCP端口号：</source>
+        <translation>TCP連接埠：</translation>
+    </message>
+    <message>
+        <source>UDP端口号：</source>
+        <translation>UDP連接埠：</translation>
+    </message>
+    <message>
+        <source>注：此项功能设置后需重启打印机</source>
+        <translation>註：此項功能設定後需重新啟動印表機</translation>
+    </message>
+    <message>
+        <source>读取</source>
+        <translation>讀取</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>设置工具</source>
+        <translation>設定工具</translation>
+    </message>
+    <message>
+        <source>地址格式错误，请输入如192.168.1.100的四段地址</source>
+        <translation>位址格式錯誤，請輸入如192.168.1.100的四段位址</translation>
+    </message>
+    <message>
+        <source>处理成功，请重启打印机</source>
+        <translation>處理成功，請重新啟動印表機</translation>
+    </message>
+</context>
+<context>
+    <name>FunctionPage</name>
+    <message>
+        <source>基本功能</source>
+        <translation>基本功能</translation>
+    </message>
+    <message>
+        <source>打印自检页</source>
+        <translation>列印自我測試頁</translation>
+    </message>
+    <message>
+        <source>重启机器</source>
+        <translation>重新啟動機器</translation>
+    </message>
+    <message>
+        <source>打印机初始化</source>
+        <translation>印表機初始化</translation>
+    </message>
+    <message>
+        <source>传感器自学习</source>
+        <translation>感測器自學習</translation>
+    </message>
+    <message>
+        <source>缝隙自学习</source>
+        <translation>縫隙自學習</translation>
+    </message>
+    <message>
+        <source>黑标自学习</source>
+        <translation>黑標自學習</translation>
+    </message>
+    <message>
+        <source>DAC自学习</source>
+        <translation>DAC自學習</translation>
+    </message>
+    <message>
+        <source>缺纸学习</source>
+        <translation>缺紙學習</translation>
+    </message>
+    <message>
+        <source>出纸口纸边传感器自学习</source>
+        <translation>出紙口紙邊感測器自學習</translation>
+    </message>
+    <message>
+        <source>切刀模式</source>
+        <translation>切刀模式</translation>
+    </message>
+    <message>
+        <source>全切</source>
+        <translation>全切</translation>
+    </message>
+    <message>
+        <source>切刀关闭</source>
+        <translation>切刀關閉</translation>
+    </message>
+    <message>
+        <source>剥离模式</source>
+        <translation>剝離模式</translation>
+    </message>
+    <message>
+        <source>撕离模式</source>
+        <translation>撕離模式</translation>
+    </message>
+    <message>
+        <source>按键与蜂鸣器</source>
+        <translation>按鍵與蜂鳴器</translation>
+    </message>
+    <message>
+        <source>按键设置开启</source>
+        <translation>按鍵設定開啟</translation>
+    </message>
+    <message>
+        <source>按键设置关闭</source>
+        <translation>按鍵設定關閉</translation>
+    </message>
+    <message>
+        <source>蜂鸣器开启</source>
+        <translation>蜂鳴器開啟</translation>
+    </message>
+    <message>
+        <source>蜂鸣器关闭</source>
+        <translation>蜂鳴器關閉</translation>
+    </message>
+    <message>
+        <source>打印机信息</source>
+        <translation>印表機資訊</translation>
+    </message>
+    <message>
+        <source>固件版本：</source>
+        <translation>韌體版本：</translation>
+    </message>
+    <message>
+        <source>分辨率(DPI)：</source>
+        <translation>解析度(DPI)：</translation>
+    </message>
+    <message>
+        <source>最大打印宽度(mm)：</source>
+        <translation>最大列印寬度(mm)：</translation>
+    </message>
+    <message>
+        <source>型号：</source>
+        <translation>型號：</translation>
+    </message>
+    <message>
+        <source>获取打印机信息</source>
+        <translation>取得印表機資訊</translation>
+    </message>
+    <message>
+        <source>打印机状态</source>
+        <translation>印表機狀態</translation>
+    </message>
+    <message>
+        <source>获取打印机状态</source>
+        <translation>取得印表機狀態</translation>
+    </message>
+    <message>
+        <source>设置工具</source>
+        <translation>設定工具</translation>
+    </message>
+    <message>
+        <source>设备未打开!</source>
+        <translation>設備未開啟!</translation>
+    </message>
+    <message>
+        <source>请确保打印机已进行连接</source>
+        <translation>請確認印表機已連線</translation>
+    </message>
+    <message>
+        <source>空闲中</source>
+        <translation>閒置中</translation>
+    </message>
+    <message>
+        <source>打印机将恢复出厂设置：已保存的打印、距离、网络、蓝牙和串口设置都会被清除，之后连接会关闭。
+确定要初始化打印机吗？</source>
+        <translation>印表機將恢復出廠設定：已儲存的列印、距離、網路、藍牙和序列埠設定都會被清除，之後連線會關閉。
+確定要初始化印表機嗎？</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>标签机设置工具</source>
+        <translation>標籤機設定工具</translation>
+    </message>
+    <message>
         <source>打印机设置</source>
         <translation>印表機設定</translation>
     </message>
@@ -197,6 +652,177 @@
         <source>打印设置</source>
         <translation>列印設定</translation>
     </message>
+    <message>
+        <source>距离设置</source>
+        <translation>距離設定</translation>
+    </message>
+    <message>
+        <source>wifi设置</source>
+        <translation>Wi-Fi設定</translation>
+    </message>
+    <message>
+        <source>蓝牙设置</source>
+        <translation>藍牙設定</translation>
+    </message>
+    <message>
+        <source>网口设置</source>
+        <translation>乙太網路設定</translation>
+    </message>
+    <message>
+        <source>串口设置</source>
+        <translation>序列埠設定</translation>
+    </message>
+    <message>
+        <source>剥离器设置</source>
+        <translation>剝離器設定</translation>
+    </message>
+    <message>
+        <source>功能设置</source>
+        <translation>功能設定</translation>
+    </message>
+    <message>
+        <source>维护升级</source>
+        <translation>維護升級</translation>
+    </message>
+    <message>
+        <source>设置工具</source>
+        <translation>設定工具</translation>
+    </message>
+    <message>
+        <source>处理成功</source>
+        <translation>處理成功</translation>
+    </message>
+    <message>
+        <source>请确保打印机已进行连接</source>
+        <translation>請確認印表機已連線</translation>
+    </message>
+    <message>
+        <source>USB通讯出错，请重试</source>
+        <translation>USB通訊錯誤，請重試</translation>
+    </message>
+    <message>
+        <source>网络通讯出错，请重试</source>
+        <translation>網路通訊錯誤，請重試</translation>
+    </message>
+    <message>
+        <source>蓝牙通讯出错，请重试</source>
+        <translation>藍牙通訊錯誤，請重試</translation>
+    </message>
+    <message>
+        <source>串口通讯出错，请重试</source>
+        <translation>序列埠通訊錯誤，請重試</translation>
+    </message>
+    <message>
+        <source>请先打开设备</source>
+        <translation>請先開啟設備</translation>
+    </message>
+    <message>
+        <source>打印中</source>
+        <translation>列印中</translation>
+    </message>
+    <message>
+        <source>缺纸</source>
+        <translation>缺紙</translation>
+    </message>
+    <message>
+        <source>纸将尽</source>
+        <translation>紙將盡</translation>
+    </message>
+    <message>
+        <source>卡纸</source>
+        <translation>卡紙</translation>
+    </message>
+    <message>
+        <source>碳带将尽</source>
+        <translation>碳帶將盡</translation>
+    </message>
+    <message>
+        <source>无碳带</source>
+        <translation>無碳帶</translation>
+    </message>
+    <message>
+        <source>打印头过热</source>
+        <translation>列印頭過熱</translation>
+    </message>
+    <message>
+        <source>开盖</source>
+        <translation>開蓋</translation>
+    </message>
+    <message>
+        <source>定位异常（黑标或缝隙）</source>
+        <translation>定位異常（黑標或縫隙）</translation>
+    </message>
+    <message>
+        <source>切刀异常</source>
+        <translation>切刀異常</translation>
+    </message>
+    <message>
+        <source>升级中</source>
+        <translation>升級中</translation>
+    </message>
+    <message>
+        <source>升级异常</source>
+        <translation>升級異常</translation>
+    </message>
+    <message>
+        <source>指令错误</source>
+        <translation>指令錯誤</translation>
+    </message>
+    <message>
+        <source>打印暂停</source>
+        <translation>列印暫停</translation>
+    </message>
+    <message>
+        <source>打印删除</source>
+        <translation>列印刪除</translation>
+    </message>
+    <message>
+        <source>演示模式：模拟打印机 %1:%2</source>
+        <translation>展示模式：模擬印表機 %1:%2</translation>
+    </message>
+    <message>
+        <source>%1：输入无效，允许范围为 %2 至 %3</source>
+        <translation>%1：輸入無效，允許範圍為 %2 至 %3</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>读取失败，请重试</source>
+        <translation>讀取失敗，請重試</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>關於</translation>
+    </message>
+    <message>
+        <source>未打开打印机</source>
+        <translation>未開啟印表機</translation>
+    </message>
+    <message>
+        <source>连接已关闭：请重新打开打印机，再读取和设置。</source>
+        <translation>連線已關閉：請重新開啟印表機，再讀取和設定。</translation>
+    </message>
+    <message>
+        <source>已连接：%1 · %2</source>
+        <translation>已連線：%1 · %2</translation>
+    </message>
+    <message>
+        <source>，TCP端口 %1</source>
+        <translation>，TCP埠 %1</translation>
+    </message>
+    <message>
+        <source>读取和设置标签打印机、下载固件与字库、WiFi配网。</source>
+        <translation>讀取和設定標籤印表機、下載韌體與字庫、WiFi配網。</translation>
+    </message>
+    <message>
+        <source>许可证：MIT（随附 LICENSE 文件）</source>
+        <translation>授權：MIT（隨附 LICENSE 檔案）</translation>
+    </message>
+</context>
+<context>
+    <name>PrintPage</name>
     <message>
         <source>打印速度：</source>
         <translation>列印速度：</translation>
@@ -346,33 +972,74 @@
         <translation>設定</translation>
     </message>
     <message>
-        <source>距离设置</source>
-        <translation>距離設定</translation>
+        <source>宽度范围20-108mm，请重新输入</source>
+        <translation>寬度範圍20-108mm，請重新輸入</translation>
     </message>
     <message>
-        <source>出纸口到打印头距离(单位dot)：</source>
-        <translation>出紙口到列印頭距離(單位dot)：</translation>
+        <source>高度范围10-1778mm，请重新输入</source>
+        <translation>高度範圍10-1778mm，請重新輸入</translation>
+    </message>
+</context>
+<context>
+    <name>SerialPage</name>
+    <message>
+        <source>波特率：</source>
+        <translation>鮑率：</translation>
     </message>
     <message>
-        <source>缝到打印头距离(单位mm)：</source>
-        <translation>縫到列印頭距離(單位mm)：</translation>
+        <source>校验位：</source>
+        <translation>同位元：</translation>
     </message>
     <message>
-        <source>黑标到打印头距离(单位mm)：</source>
-        <translation>黑標到列印頭距離(單位mm)：</translation>
+        <source>数据位：</source>
+        <translation>資料位元：</translation>
     </message>
     <message>
-        <source>打印头到撕纸位置距离(单位dot)：</source>
-        <translation>列印頭到撕紙位置距離(單位dot)：</translation>
+        <source>停止位：</source>
+        <translation>停止位元：</translation>
     </message>
     <message>
-        <source>注：1mm = 8dot</source>
-        <translation>註：1mm = 8dot</translation>
+        <source>设备SN号:</source>
+        <translation>設備SN號:</translation>
     </message>
     <message>
-        <source>wifi设置</source>
-        <translation>Wi-Fi設定</translation>
+        <source>设备信息：</source>
+        <translation>設備資訊：</translation>
     </message>
+    <message>
+        <source>注：此项功能设置后需重启打印机</source>
+        <translation>註：此項功能設定後需重新啟動印表機</translation>
+    </message>
+    <message>
+        <source>读取</source>
+        <translation>讀取</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>設定</translation>
+    </message>
+</context>
+<context>
+    <name>StripperPage</name>
+    <message>
+        <source>剥离器设置</source>
+        <translation>剝離器設定</translation>
+    </message>
+    <message>
+        <source>剥离器取纸时间设置（单位：s）：</source>
+        <translation>剝離器取紙時間設定（單位：s）：</translation>
+    </message>
+    <message>
+        <source>读取</source>
+        <translation>讀取</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>設定</translation>
+    </message>
+</context>
+<context>
+    <name>WifiPage</name>
     <message>
         <source>wifi模式：</source>
         <translation>Wi-Fi模式：</translation>
@@ -442,514 +1109,31 @@
         <translation>Wi-Fi連線設定</translation>
     </message>
     <message>
-        <source>蓝牙设置</source>
-        <translation>藍牙設定</translation>
+        <source>读取</source>
+        <translation>讀取</translation>
     </message>
     <message>
-        <source>SPP名称:</source>
-        <translation>SPP名稱:</translation>
-    </message>
-    <message>
-        <source>BLE:</source>
-        <translation>BLE:</translation>
-    </message>
-    <message>
-        <source>SPP连接模式：</source>
-        <translation>SPP連線模式：</translation>
-    </message>
-    <message>
-        <source>简易配对</source>
-        <translation>簡易配對</translation>
-    </message>
-    <message>
-        <source>配对码配对</source>
-        <translation>配對碼配對</translation>
-    </message>
-    <message>
-        <source>SPP_PIN码：</source>
-        <translation>SPP_PIN碼：</translation>
-    </message>
-    <message>
-        <source>MAC:</source>
-        <translation>MAC:</translation>
-    </message>
-    <message>
-        <source>网口设置</source>
-        <translation>乙太網路設定</translation>
-    </message>
-    <message>
-        <source>IP地址：</source>
-        <translation>IP位址：</translation>
-    </message>
-    <message>
-        <source>UDP端口号：</source>
-        <translation>UDP連接埠：</translation>
-    </message>
-    <message>
-        <source>串口设置</source>
-        <translation>序列埠設定</translation>
-    </message>
-    <message>
-        <source>设备SN号:</source>
-        <translation>設備SN號:</translation>
-    </message>
-    <message>
-        <source>设备信息：</source>
-        <translation>設備資訊：</translation>
-    </message>
-    <message>
-        <source>剥离器设置</source>
-        <translation>剝離器設定</translation>
-    </message>
-    <message>
-        <source>剥离器取纸时间设置（单位：s）：</source>
-        <translation>剝離器取紙時間設定（單位：s）：</translation>
-    </message>
-    <message>
-        <source>功能设置</source>
-        <translation>功能設定</translation>
-    </message>
-    <message>
-        <source>基本功能</source>
-        <translation>基本功能</translation>
-    </message>
-    <message>
-        <source>打印自检页</source>
-        <translation>列印自我測試頁</translation>
-    </message>
-    <message>
-        <source>重启机器</source>
-        <translation>重新啟動機器</translation>
-    </message>
-    <message>
-        <source>打印机初始化</source>
-        <translation>印表機初始化</translation>
-    </message>
-    <message>
-        <source>传感器自学习</source>
-        <translation>感測器自學習</translation>
-    </message>
-    <message>
-        <source>缝隙自学习</source>
-        <translation>縫隙自學習</translation>
-    </message>
-    <message>
-        <source>黑标自学习</source>
-        <translation>黑標自學習</translation>
-    </message>
-    <message>
-        <source>DAC自学习</source>
-        <translation>DAC自學習</translation>
-    </message>
-    <message>
-        <source>缺纸学习</source>
-        <translation>缺紙學習</translation>
-    </message>
-    <message>
-        <source>出纸口纸边传感器自学习</source>
-        <translation>出紙口紙邊感測器自學習</translation>
-    </message>
-    <message>
-        <source>切刀模式</source>
-        <translation>切刀模式</translation>
-    </message>
-    <message>
-        <source>全切</source>
-        <translation>全切</translation>
-    </message>
-    <message>
-        <source>切刀关闭</source>
-        <translation>切刀關閉</translation>
-    </message>
-    <message>
-        <source>剥离模式</source>
-        <translation>剝離模式</translation>
-    </message>
-    <message>
-        <source>撕离模式</source>
-        <translation>撕離模式</translation>
-    </message>
-    <message>
-        <source>按键与蜂鸣器</source>
-        <translation>按鍵與蜂鳴器</translation>
-    </message>
-    <message>
-        <source>按键设置开启</source>
-        <translation>按鍵設定開啟</translation>
-    </message>
-    <message>
-        <source>按键设置关闭</source>
-        <translation>按鍵設定關閉</translation>
-    </message>
-    <message>
-        <source>蜂鸣器开启</source>
-        <translation>蜂鳴器開啟</translation>
-    </message>
-    <message>
-        <source>蜂鸣器关闭</source>
-        <translation>蜂鳴器關閉</translation>
-    </message>
-    <message>
-        <source>打印机信息</source>
-        <translation>印表機資訊</translation>
-    </message>
-    <message>
-        <source>固件版本：</source>
-        <translation>韌體版本：</translation>
-    </message>
-    <message>
-        <source>分辨率(DPI)：</source>
-        <translation>解析度(DPI)：</translation>
-    </message>
-    <message>
-        <source>最大打印宽度(mm)：</source>
-        <translation>最大列印寬度(mm)：</translation>
-    </message>
-    <message>
-        <source>型号：</source>
-        <translation>型號：</translation>
-    </message>
-    <message>
-        <source>获取打印机信息</source>
-        <translation>取得印表機資訊</translation>
-    </message>
-    <message>
-        <source>打印机状态</source>
-        <translation>印表機狀態</translation>
-    </message>
-    <message>
-        <source>获取打印机状态</source>
-        <translation>取得印表機狀態</translation>
-    </message>
-    <message>
-        <source>维护升级</source>
-        <translation>維護升級</translation>
-    </message>
-    <message>
-        <source>固件与字库下载</source>
-        <translation>韌體與字型下載</translation>
-    </message>
-    <message>
-        <source>下载固件</source>
-        <translation>下載韌體</translation>
-    </message>
-    <message>
-        <source>下载字库</source>
-        <translation>下載字型</translation>
-    </message>
-    <message>
-        <source>消息区</source>
-        <translation>訊息區</translation>
-    </message>
-    <message>
-        <source>发送区</source>
-        <translation>傳送區</translation>
-    </message>
-    <message>
-        <source>HEX发送</source>
-        <translation>HEX傳送</translation>
-    </message>
-    <message>
-        <source>HEX接收</source>
-        <translation>HEX接收</translation>
-    </message>
-    <message>
-        <source>发送</source>
-        <translation>傳送</translation>
-    </message>
-    <message>
-        <source>发送文件</source>
-        <translation>傳送檔案</translation>
-    </message>
-    <message>
-        <source>清空发送</source>
-        <translation>清除傳送</translation>
-    </message>
-    <message>
-        <source>清空接收</source>
-        <translation>清除接收</translation>
-    </message>
-    <message>
-        <source>发送进度</source>
-        <translation>傳送進度</translation>
-    </message>
-    <message>
-        <source>宽度范围20-108mm，请重新输入</source>
-        <translation>寬度範圍20-108mm，請重新輸入</translation>
-    </message>
-    <message>
-        <source>高度范围10-1778mm，请重新输入</source>
-        <translation>高度範圍10-1778mm，請重新輸入</translation>
+        <source>设置</source>
+        <translation>設定</translation>
     </message>
     <message>
         <source>设置工具</source>
         <translation>設定工具</translation>
     </message>
     <message>
-        <source>处理成功</source>
-        <translation>處理成功</translation>
-    </message>
-    <message>
-        <source>请确保打印机已进行连接</source>
-        <translation>請確認印表機已連線</translation>
-    </message>
-    <message>
-        <source>USB通讯出错，请重试</source>
-        <translation>USB通訊錯誤，請重試</translation>
-    </message>
-    <message>
-        <source>网络通讯出错，请重试</source>
-        <translation>網路通訊錯誤，請重試</translation>
-    </message>
-    <message>
-        <source>蓝牙通讯出错，请重试</source>
-        <translation>藍牙通訊錯誤，請重試</translation>
-    </message>
-    <message>
-        <source>串口通讯出错，请重试</source>
-        <translation>序列埠通訊錯誤，請重試</translation>
-    </message>
-    <message>
-        <source>请先打开设备</source>
-        <translation>請先開啟設備</translation>
-    </message>
-    <message>
-        <source>设备未打开!</source>
-        <translation>設備未開啟!</translation>
-    </message>
-    <message>
-        <source>空闲中</source>
-        <translation>閒置中</translation>
-    </message>
-    <message>
-        <source>打印中</source>
-        <translation>列印中</translation>
-    </message>
-    <message>
-        <source>缺纸</source>
-        <translation>缺紙</translation>
-    </message>
-    <message>
-        <source>纸将尽</source>
-        <translation>紙將盡</translation>
-    </message>
-    <message>
-        <source>卡纸</source>
-        <translation>卡紙</translation>
-    </message>
-    <message>
-        <source>碳带将尽</source>
-        <translation>碳帶將盡</translation>
-    </message>
-    <message>
-        <source>无碳带</source>
-        <translation>無碳帶</translation>
-    </message>
-    <message>
-        <source>打印头过热</source>
-        <translation>列印頭過熱</translation>
-    </message>
-    <message>
-        <source>开盖</source>
-        <translation>開蓋</translation>
-    </message>
-    <message>
-        <source>定位异常（黑标或缝隙）</source>
-        <translation>定位異常（黑標或縫隙）</translation>
-    </message>
-    <message>
-        <source>切刀异常</source>
-        <translation>切刀異常</translation>
-    </message>
-    <message>
-        <source>升级中</source>
-        <translation>升級中</translation>
-    </message>
-    <message>
-        <source>升级异常</source>
-        <translation>升級異常</translation>
-    </message>
-    <message>
-        <source>指令错误</source>
-        <translation>指令錯誤</translation>
-    </message>
-    <message>
-        <source>打印暂停</source>
-        <translation>列印暫停</translation>
-    </message>
-    <message>
-        <source>打印删除</source>
-        <translation>列印刪除</translation>
-    </message>
-    <message>
-        <source>内存分配失败</source>
-        <translation>記憶體配置失敗</translation>
-    </message>
-    <message>
-        <source>请确保通讯设备已开启</source>
-        <translation>請確認通訊設備已開啟</translation>
-    </message>
-    <message>
-        <source>请先选中打印列表中的打印机</source>
-        <translation>請先選取清單中的印表機</translation>
-    </message>
-    <message>
-        <source>错误</source>
-        <translation>錯誤</translation>
-    </message>
-    <message>
-        <source>连接超时，请重试！</source>
-        <translation>連線逾時，請重試！</translation>
-    </message>
-    <message>
-        <source>连接成功！</source>
-        <translation>連線成功！</translation>
-    </message>
-    <message>
-        <source>注：1mm = 12dot</source>
-        <translation>註：1mm = 12dot</translation>
-    </message>
-    <message>
-        <source>关闭成功！</source>
-        <translation>關閉成功！</translation>
-    </message>
-    <message>
-        <source>下载成功</source>
-        <translation>下載成功</translation>
-    </message>
-    <message>
-        <source>等待打印机指示灯停止闪烁</source>
-        <translation>等待印表機指示燈停止閃爍</translation>
-    </message>
-    <message>
-        <source>演示模式：模拟打印机 %1:%2</source>
-        <translation>展示模式：模擬印表機 %1:%2</translation>
+        <source>AP模式的wifi密码最少为8位</source>
+        <translation>AP模式的Wi-Fi密碼最少為8位</translation>
     </message>
     <message>
         <source>处理成功，请重启打印机</source>
         <translation>處理成功，請重新啟動印表機</translation>
     </message>
+</context>
+<context>
+    <name>WifiProvisioning</name>
     <message>
-        <source>地址格式错误，请输入如192.168.1.100的四段地址</source>
-        <translation>位址格式錯誤，請輸入如192.168.1.100的四段位址</translation>
-    </message>
-    <message>
-        <source>AP模式的wifi密码最少为8位</source>
-        <translation>AP模式的Wi-Fi密碼最少為8位</translation>
-    </message>
-    <message>
-        <source>HEX File</source>
-        <translation>HEX檔案</translation>
-    </message>
-    <message>
-        <source>HEX Files (*.hex);;All Files (*)</source>
-        <translation>HEX檔案 (*.hex);;所有檔案 (*)</translation>
-    </message>
-    <message>
-        <source>BIN File</source>
-        <translation>BIN檔案</translation>
-    </message>
-    <message>
-        <source>BIN Files (*.bin);;All Files (*)</source>
-        <translation>BIN檔案 (*.bin);;所有檔案 (*)</translation>
-    </message>
-    <message>
-        <source>Unknown error</source>
-        <translation>未知錯誤</translation>
-    </message>
-    <message>
-        <source>Error</source>
+        <source>错误</source>
         <translation>錯誤</translation>
-    </message>
-    <message>
-        <source>Connection failed: </source>
-        <translation>連線失敗: </translation>
-    </message>
-    <message>
-        <source>连接失败: </source>
-        <translation>連線失敗: </translation>
-    </message>
-    <message>
-        <source>此十六进制字符串格式无效。</source>
-        <translation>此十六進位字串格式無效。</translation>
-    </message>
-    <message>
-        <source>发送失败！请重试</source>
-        <translation>傳送失敗！請重試</translation>
-    </message>
-    <message>
-        <source>All Files (*)</source>
-        <translation>所有檔案 (*)</translation>
-    </message>
-    <message>
-        <source>%1：输入无效，允许范围为 %2 至 %3</source>
-        <translation>%1：輸入無效，允許範圍為 %2 至 %3</translation>
-    </message>
-    <message>
-        <source>未知</source>
-        <translation>未知</translation>
-    </message>
-    <message>
-        <source>读取失败，请重试</source>
-        <translation>讀取失敗，請重試</translation>
-    </message>
-    <message>
-        <source>无法读取所选文件：%1</source>
-        <translation>無法讀取所選檔案：%1</translation>
-    </message>
-    <message>
-        <source>无法在文件所在的文件夹中创建解密文件：%1</source>
-        <translation>無法在檔案所在的資料夾中建立解密檔案：%1</translation>
-    </message>
-    <message>
-        <source>解密失败，文件未发送。</source>
-        <translation>解密失敗，檔案未傳送。</translation>
-    </message>
-    <message>
-        <source>下载固件 %1，%2 字节</source>
-        <translation>下載韌體 %1，%2 位元組</translation>
-    </message>
-    <message>
-        <source>下载字库 %1，%2 字节</source>
-        <translation>下載字庫 %1，%2 位元組</translation>
-    </message>
-    <message>
-        <source>发送文件 %1，%2 字节</source>
-        <translation>傳送檔案 %1，%2 位元組</translation>
-    </message>
-    <message>
-        <source>关于</source>
-        <translation>關於</translation>
-    </message>
-    <message>
-        <source>未打开打印机</source>
-        <translation>未開啟印表機</translation>
-    </message>
-    <message>
-        <source>连接已关闭：请重新打开打印机，再读取和设置。</source>
-        <translation>連線已關閉：請重新開啟印表機，再讀取和設定。</translation>
-    </message>
-    <message>
-        <source>已连接：%1 · %2</source>
-        <translation>已連線：%1 · %2</translation>
-    </message>
-    <message>
-        <source>，TCP端口 %1</source>
-        <translation>，TCP埠 %1</translation>
-    </message>
-    <message>
-        <source>读取和设置标签打印机、下载固件与字库、WiFi配网。</source>
-        <translation>讀取和設定標籤印表機、下載韌體與字庫、WiFi配網。</translation>
-    </message>
-    <message>
-        <source>许可证：MIT（随附 LICENSE 文件）</source>
-        <translation>授權：MIT（隨附 LICENSE 檔案）</translation>
-    </message>
-    <message>
-        <source>打印机将恢复出厂设置：已保存的打印、距离、网络、蓝牙和串口设置都会被清除，之后连接会关闭。
-确定要初始化打印机吗？</source>
-        <translation>印表機將恢復出廠設定：已儲存的列印、距離、網路、藍牙和序列埠設定都會被清除，之後連線會關閉。
-確定要初始化印表機嗎？</translation>
     </message>
 </context>
 <context>
