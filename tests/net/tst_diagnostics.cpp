@@ -1,10 +1,14 @@
-// The connection doctor against the simulated printer on 127.0.0.1, with stand-in
-// programs for lpstat, ip and udevadm, and inside the private namespace lsnet-host
-// (made by netns.sh) for an address on no subnet of the machine.
+// The diagnostics report and its masking, the debug log, and the connection doctor against the
+// simulated printer on 127.0.0.1, with stand-in programs for lpstat, ip and udevadm, and inside the
+// private namespace lsnet-host (made by netns.sh) for an address on no subnet of the machine.
 #include "diagnostics/connectiondoctor.h"
+#include "diagnostics/debuglog.h"
+#include "diagnostics/diagnosticsreport.h"
+#include "protocol/printersession.h"
 #include "net/netnsutil.h"
 #include "sim/simprinter.h"
 
+#include <QJsonDocument>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
@@ -47,7 +51,7 @@ struct Programs
 
 } // namespace
 
-class TestDoctor : public QObject
+class TestDiagnostics : public QObject
 {
     Q_OBJECT
 
@@ -56,9 +60,11 @@ private slots:
     void network();
     void addressOnNoSubnet();
     void overallVerdict();
+    void reportOfOpenPrinter();
+    void debugLogKeepsTheEnd();
 };
 
-void TestDoctor::network_data()
+void TestDiagnostics::network_data()
 {
     QTest::addColumn<int>("refuse");
     QTest::addColumn<bool>("silent");
@@ -78,7 +84,7 @@ void TestDoctor::network_data()
                                       "net.answer=pass net.discovery=pass";
 }
 
-void TestDoctor::network()
+void TestDiagnostics::network()
 {
     QFETCH(int, refuse);
     QFETCH(bool, silent);
@@ -121,7 +127,7 @@ void TestDoctor::network()
 
 // Inside lsnet-host, whose interfaces carry only the test subnets, an address of the
 // documentation range lies on no subnet and has no route; nothing leaves the namespace.
-void TestDoctor::addressOnNoSubnet()
+void TestDiagnostics::addressOnNoSubnet()
 {
     if (!netnsutil::exists(QString::fromLatin1(netnsutil::kHost)))
         QSKIP("the test namespaces are not set up (needs root)");
@@ -143,7 +149,7 @@ void TestDoctor::addressOnNoSubnet()
                             "net.answer=skipped net.discovery=warning"));
 }
 
-void TestDoctor::overallVerdict()
+void TestDiagnostics::overallVerdict()
 {
     using V = doctor::Verdict;
     const auto of = [](std::initializer_list<V> list) {
@@ -157,5 +163,78 @@ void TestDoctor::overallVerdict()
     QCOMPARE(of({V::Warning, V::Failure, V::Pass}), V::Failure);
 }
 
-QTEST_GUILESS_MAIN(TestDoctor)
-#include "tst_doctor.moc"
+// The report of a printer read through a session: identity and decoded status word,
+// settings and log with every secret masked, field by field.
+void TestDiagnostics::reportOfOpenPrinter()
+{
+    SimPrinter printer(PrinterConfig::defaults());
+    printer.setTcpPort(0);
+    printer.setUdpEnabled(false);
+    QVERIFY(printer.start());
+    printer.setStatusWord(0x00000005);
+    diagnosticsreport::Inputs in;
+    in.toolVersion = QStringLiteral("1.0.9");
+    in.printersListed = QStringList{QStringLiteral("Label [P1] {127.0.0.1}")};
+    PrinterSession session;
+    QCOMPARE(session.openNetwork(QStringLiteral("127.0.0.1"), printer.tcpPort()), 0);
+    diagnosticsreport::readPrinter(session, &in);
+    session.close();
+    printer.stop();
+    in.settings =
+        QJsonObject{{QStringLiteral("wifi"),
+                     QJsonObject{{QStringLiteral("staName"), QStringLiteral("Shop")},
+                                 {QStringLiteral("staPassword"), QStringLiteral("s3cret!")},
+                                 {QStringLiteral("apPassword"), QString()}}},
+                    {QStringLiteral("bluetooth"),
+                     QJsonObject{{QStringLiteral("pin"), QStringLiteral("4711")},
+                                 {QStringLiteral("name"), QStringLiteral("BT-1")}}}};
+    in.log = QStringList{QStringLiteral("join Shop with s3cret!"), QStringLiteral("PIN: 4711 set"),
+                         QStringLiteral("password=\"other one\" sent"),
+                         QStringLiteral("send frame: 1B FF FE 01 0C")};
+
+    const QJsonObject r = diagnosticsreport::build(in);
+    QCOMPARE(r.value("format").toString(), QStringLiteral("labelsetup-diagnostics"));
+    QCOMPARE(r.value("tool").toString(), QStringLiteral("1.0.9"));
+    for (const char *key : {"os", "qt", "libusb", "openssl"})
+        QVERIFY2(!r.value("environment").toObject().value(key).toString().isEmpty(), key);
+    QCOMPARE(r.value("printersListed").toArray().size(), 1);
+    const QJsonObject p = r.value("printer").toObject();
+    QCOMPARE(p.value("identity").toArray().size(), 5);
+    QCOMPARE(p.value("identity").toArray().at(1).toString(),
+             PrinterConfig::defaults().identity.value(1));
+    const QJsonObject status = p.value("status").toObject();
+    QCOMPARE(status.value("result").toInt(), 0);
+    QCOMPARE(status.value("word").toString(), QStringLiteral("0x00000005"));
+    QCOMPARE(status.value("conditions").toArray().size(), 2);
+    const QJsonObject wifi = p.value("settings").toObject().value("wifi").toObject();
+    QCOMPARE(wifi.value("staName").toString(), QStringLiteral("Shop"));
+    QCOMPARE(wifi.value("staPassword").toString(), QStringLiteral("********"));
+    QCOMPARE(wifi.value("apPassword").toString(), QStringLiteral("********"));
+    const QJsonObject bt = p.value("settings").toObject().value("bluetooth").toObject();
+    QCOMPARE(bt.value("pin").toString(), QStringLiteral("********"));
+    QCOMPARE(bt.value("name").toString(), QStringLiteral("BT-1"));
+    const QJsonArray log = r.value("log").toArray();
+    QCOMPARE(log.at(0).toString(), QStringLiteral("join Shop with ********"));
+    QCOMPARE(log.at(1).toString(), QStringLiteral("PIN: ******** set"));
+    QCOMPARE(log.at(2).toString(), QStringLiteral("password=******** sent"));
+    QCOMPARE(log.at(3).toString(), QStringLiteral("send frame: 1B FF FE 01 0C"));
+    const QByteArray text = QJsonDocument(r).toJson();
+    QVERIFY(!text.contains("s3cret") && !text.contains("4711") && !text.contains("other one"));
+}
+
+void TestDiagnostics::debugLogKeepsTheEnd()
+{
+    DebugLog log(3);
+    QVERIFY(log.install());
+    DebugLog second;
+    QVERIFY(!second.install());
+    for (int i = 1; i <= 5; ++i)
+        qDebug("line %d", i);
+    const QStringList lines = log.lines();
+    QCOMPARE(lines.size(), 3);
+    QVERIFY(lines.first().endsWith(QLatin1String("debug line 3")));
+    QVERIFY(lines.last().endsWith(QLatin1String("debug line 5")));
+}
+
+QTEST_GUILESS_MAIN(TestDiagnostics)
+#include "tst_diagnostics.moc"
