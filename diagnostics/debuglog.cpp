@@ -19,8 +19,9 @@ DebugLog::~DebugLog()
     s_installed = nullptr;
 }
 
-bool DebugLog::install()
+bool DebugLog::install(bool passOn)
 {
+    m_passOn = passOn;
     DebugLog *expected = nullptr;
     if (!s_installed.compare_exchange_strong(expected, this))
         return expected == this;
@@ -53,6 +54,8 @@ void DebugLog::handle(QtMsgType type, const QMessageLogContext &context, const Q
     const int kind = int(type);
     log->append(QStringLiteral("%1 %2 %3")
                     .arg(time, QLatin1String(kind >= 0 && kind < 5 ? kinds[kind] : "?"), message));
+    if (!log->m_passOn)
+        return;
     if (log->m_previous)
         log->m_previous(type, context, message);
     else

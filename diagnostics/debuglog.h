@@ -18,8 +18,10 @@ public:
     DebugLog(const DebugLog &) = delete;
     DebugLog &operator=(const DebugLog &) = delete;
 
-    // Starts receiving the messages; false when another DebugLog already does.
-    bool install();
+    // Starts receiving the messages; false when another DebugLog already does. With
+    // `passOn` false the messages are only kept (a command-line tool keeps its output
+    // clean).
+    bool install(bool passOn = true);
 
     void append(const QString &line);
     // The kept lines, oldest first.
@@ -33,4 +35,5 @@ private:
     std::deque<QString> m_lines;
     QtMessageHandler m_previous = nullptr;
     bool m_installed = false;
+    bool m_passOn = true;
 };
