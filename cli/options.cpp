@@ -1,6 +1,8 @@
 #include "cli/options.h"
 
 #include <QFile>
+#include <QHostAddress>
+#include <QRegularExpression>
 #include <QTextStream>
 
 QString Target::name() const
@@ -91,7 +93,10 @@ bool parseNetTarget(const QString &text, Target *target)
         host = text.section(QLatin1Char(':'), 0, 0);
         port = text.section(QLatin1Char(':'), 1);
     }
-    if (host.isEmpty())
+    // A host name has no blanks; a host with colons is an IPv6 address.
+    if (host.isEmpty() || host.contains(QRegularExpression(QStringLiteral("\\s"))) ||
+        (host.contains(QLatin1Char(':')) &&
+         QHostAddress(host).protocol() != QAbstractSocket::IPv6Protocol))
         return false;
     target->host = host;
     return port.isNull() || parsePort(port, &target->port);
