@@ -9,12 +9,18 @@
 #include "protocol/identity.h"
 #include "protocol/printersession.h"
 #include "protocol/statusword.h"
+#include "settings/profile.h"
+#include "settings/profileapply.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSaveFile>
+#include <QThread>
+#include <atomic>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -247,6 +253,282 @@ int runReport(CommandContext &c)
     return code;
 }
 
+// Reads a profile file: exit code ExitOk or ExitBadFile (told why).
+int readProfile(CommandContext &c, profile::Profile *out)
+{
+    if (c.options.arguments.size() != 1) {
+        c.out.error(QStringLiteral("%1 needs one FILE").arg(c.options.command));
+        return ExitUsage;
+    }
+    const QString path = c.options.arguments.first();
+    QFile file(path);
+    QString error;
+    if (!file.open(QIODevice::ReadOnly)) {
+        c.out.error(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+        return ExitBadFile;
+    }
+    if (!profile::parse(file.readAll(), out, &error) || !profileapply::check(*out, &error)) {
+        c.out.error(QStringLiteral("%1: %2").arg(path, error));
+        return ExitBadFile;
+    }
+    return ExitOk;
+}
+
+bool writeFile(CommandContext &c, const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    c.out.error(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
+    return false;
+}
+
+// The model named in the printer's identity; empty when it does not answer.
+QString modelOf(PrinterSession &session)
+{
+    unsigned char out[frame::kQueryOutSize];
+    int length = 0;
+    QList<QByteArray> strings;
+    if (session.queryInfo(INFO_DEVICE_IDENTITY, out, &length) == RESULT_OK &&
+        identity::split(out, length, &strings))
+        return QString::fromLocal8Bit(strings.at(1));
+    return QString();
+}
+
+// The model decides the resolution and the settings the printer has.
+void adoptModel(PrinterSession &session)
+{
+    const QString model = modelOf(session);
+    Q_UNUSED(model); // INTERIM: session.adoptModel once the session knows the models
+}
+
+int runRead(CommandContext &c)
+{
+    QStringList pages = c.options.arguments;
+    for (const QString &page : pages) {
+        if (!profile::pages().contains(page)) {
+            c.out.error(QStringLiteral("unknown page %1 (pages: %2)")
+                            .arg(page, profile::pages().join(QLatin1String(", "))));
+            return ExitUsage;
+        }
+    }
+    return withPrinter(c, [&c, &pages](PrinterSession &session) {
+        adoptModel(session);
+        QJsonObject all;
+        for (const profileapply::PageAccess &page : profileapply::pageAccess()) {
+            if ((!pages.isEmpty() && !pages.contains(page.name)) ||
+                page.lacking(session).contains(QStringLiteral("*")))
+                continue;
+            QJsonObject settings;
+            const int result = page.read(session, &settings);
+            if (result != RESULT_OK)
+                return refused(c, page.name, result);
+            for (const QString &name : page.lacking(session))
+                settings.remove(name);
+            if (!c.options.withSecrets) {
+                for (const QString &name : page.secrets) {
+                    if (settings.contains(name))
+                        settings.insert(name, QStringLiteral("********"));
+                }
+            }
+            all.insert(page.name, settings);
+            c.out.line(QStringLiteral("[%1]").arg(page.name));
+            for (auto it = settings.begin(); it != settings.end(); ++it)
+                c.out.line(QStringLiteral("  %1 = %2")
+                               .arg(it.key(), -22)
+                               .arg(profile::valueText(it.value())));
+        }
+        c.out.set(QStringLiteral("settings"), all);
+        return int(ExitOk);
+    });
+}
+
+int runSave(CommandContext &c)
+{
+    if (c.options.arguments.size() != 1) {
+        c.out.error(QStringLiteral("save needs one FILE"));
+        return ExitUsage;
+    }
+    return withPrinter(c, [&c](PrinterSession &session) {
+        profile::Profile saved;
+        saved.model = modelOf(session);
+        adoptModel(session);
+        QString failedPage;
+        const int result = profileapply::save(session, c.options.withSecrets, &saved, &failedPage);
+        if (result != RESULT_OK)
+            return refused(c, failedPage, result);
+        if (!writeFile(c, c.options.arguments.first(), profile::serialize(saved)))
+            return int(ExitBadFile);
+        c.out.set(QStringLiteral("profile"), c.options.arguments.first());
+        c.out.line(QStringLiteral("profile of %1 saved to %2")
+                       .arg(saved.model, c.options.arguments.first()));
+        return int(ExitOk);
+    });
+}
+
+QJsonArray differencesJson(const QList<profile::Difference> &differences)
+{
+    QJsonArray out;
+    for (const profile::Difference &d : differences)
+        out.append(QJsonObject{
+            {QStringLiteral("setting"), d.page + QLatin1Char('.') + d.setting},
+            {QStringLiteral("printer"), d.printer.isUndefined() ? QJsonValue() : d.printer},
+            {QStringLiteral("profile"), d.profile}});
+    return out;
+}
+
+void printDifferences(CommandContext &c, const QList<profile::Difference> &differences)
+{
+    if (differences.isEmpty())
+        c.out.line(QStringLiteral("no setting differs"));
+    else
+        c.out.line(QStringLiteral("%1 %2 %3")
+                       .arg(QStringLiteral("setting"), -28)
+                       .arg(QStringLiteral("printer"), -20)
+                       .arg(QStringLiteral("profile")));
+    for (const profile::Difference &d : differences)
+        c.out.line(QStringLiteral("%1 %2 %3")
+                       .arg(d.page + QLatin1Char('.') + d.setting, -28)
+                       .arg(profile::valueText(d.printer), -20)
+                       .arg(profile::valueText(d.profile)));
+}
+
+int runDiff(CommandContext &c)
+{
+    profile::Profile wanted;
+    const int read = readProfile(c, &wanted);
+    if (read != ExitOk)
+        return read;
+    return withPrinter(c, [&c, &wanted](PrinterSession &session) {
+        adoptModel(session);
+        const profileapply::Outcome outcome = profileapply::apply(session, wanted, true, false);
+        if (outcome.result != RESULT_OK)
+            return refused(c, outcome.failedPage, outcome.result);
+        printDifferences(c, outcome.differences);
+        for (const QString &s : outcome.skipped)
+            c.out.line(QStringLiteral("skipped (this model lacks it): %1").arg(s));
+        c.out.set(QStringLiteral("differences"), differencesJson(outcome.differences));
+        c.out.set(QStringLiteral("skipped"), QJsonArray::fromStringList(outcome.skipped));
+        return int(ExitOk);
+    });
+}
+
+// One printer's apply, run on a thread of its own.
+struct ApplyJob
+{
+    Target target;
+    int code = ExitOk;
+    QString message;
+    profileapply::Outcome outcome;
+};
+
+void applyOne(const profile::Profile &wanted, bool dryRun, bool verify, ApplyJob *job)
+{
+    PrinterSession session;
+    const int opened = job->target.kind == Target::Network
+                           ? session.openNetwork(job->target.host, job->target.port)
+                           : session.openUsb(job->target.usbPort);
+    if (opened != RESULT_OK) {
+        job->code = ExitNoPrinter;
+        job->message = QStringLiteral("cannot connect");
+        return;
+    }
+    {
+        const PrinterSession::Operation operation(session);
+        adoptModel(session);
+        job->outcome = profileapply::apply(session, wanted, dryRun, verify);
+    }
+    session.close();
+    if (job->outcome.result != RESULT_OK) {
+        job->code = ExitRefused;
+        job->message = QStringLiteral("%1 failed (result %2)")
+                           .arg(job->outcome.failedPage)
+                           .arg(job->outcome.result);
+    } else if (!job->outcome.notVerified.isEmpty()) {
+        job->code = ExitDifference;
+        job->message = QStringLiteral("%1 setting(s) read back different")
+                           .arg(job->outcome.notVerified.size());
+    } else {
+        job->message = dryRun ? QStringLiteral("%1 to change").arg(job->outcome.differences.size())
+                              : QStringLiteral("%1 written").arg(job->outcome.written.size());
+        if (job->outcome.restartNeeded)
+            job->message += QStringLiteral("; restart the printer for the network change");
+    }
+}
+
+int runApply(CommandContext &c)
+{
+    profile::Profile wanted;
+    const int read = readProfile(c, &wanted);
+    if (read != ExitOk)
+        return read;
+    if (c.options.targets.isEmpty()) {
+        c.out.error(QStringLiteral("apply needs printers: --net, --usb or --targets FILE"));
+        return ExitUsage;
+    }
+    std::vector<ApplyJob> jobs(size_t(c.options.targets.size()));
+    for (size_t i = 0; i < jobs.size(); ++i)
+        jobs[i].target = c.options.targets.at(int(i));
+    // Network printers in parallel; USB printers share the bus and go one after another
+    // on this thread.
+    std::atomic<size_t> next{0};
+    const auto networkWorker = [&] {
+        for (size_t i = next++; i < jobs.size(); i = next++) {
+            if (jobs[i].target.kind == Target::Network)
+                applyOne(wanted, c.options.dryRun, c.options.verify, &jobs[i]);
+        }
+    };
+    std::vector<std::unique_ptr<QThread>> threads;
+    const int workers = qMin(c.options.jobs, int(jobs.size()));
+    for (int i = 0; i < workers; ++i) {
+        threads.emplace_back(QThread::create(networkWorker));
+        threads.back()->start();
+    }
+    for (ApplyJob &job : jobs) {
+        if (job.target.kind == Target::Usb)
+            applyOne(wanted, c.options.dryRun, c.options.verify, &job);
+    }
+    for (auto &thread : threads)
+        thread->wait();
+
+    int code = ExitOk;
+    QJsonArray results;
+    const bool one = jobs.size() == 1;
+    if (one) {
+        printDifferences(c, jobs.front().outcome.differences);
+        for (const profile::Difference &d : jobs.front().outcome.notVerified)
+            c.out.line(QStringLiteral("read back different: %1.%2 = %3 (profile %4)")
+                           .arg(d.page, d.setting, profile::valueText(d.printer),
+                                profile::valueText(d.profile)));
+    }
+    for (const ApplyJob &job : jobs) {
+        // The worst outcome decides: no printer, then refused, then a difference.
+        if (job.code == ExitNoPrinter || (job.code == ExitRefused && code != ExitNoPrinter) ||
+            (job.code == ExitDifference && code == ExitOk))
+            code = job.code;
+        c.out.line(
+            QStringLiteral("%1 %2 %3")
+                .arg(job.target.name(), -24)
+                .arg(job.code == ExitOk ? QStringLiteral("ok") : QStringLiteral("FAILED"), -7)
+                .arg(job.message));
+        for (const QString &s : job.outcome.skipped)
+            c.out.line(
+                QStringLiteral("%1 skipped (this model lacks it): %2").arg(QString(), -24).arg(s));
+        results.append(QJsonObject{
+            {QStringLiteral("printer"), job.target.name()},
+            {QStringLiteral("exitCode"), job.code},
+            {QStringLiteral("message"), job.message},
+            {QStringLiteral("differences"), differencesJson(job.outcome.differences)},
+            {QStringLiteral("written"), QJsonArray::fromStringList(job.outcome.written)},
+            {QStringLiteral("skipped"), QJsonArray::fromStringList(job.outcome.skipped)},
+            {QStringLiteral("notVerified"), differencesJson(job.outcome.notVerified)},
+            {QStringLiteral("restartNeeded"), job.outcome.restartNeeded}});
+    }
+    c.out.set(QStringLiteral("printers"), results);
+    c.out.set(QStringLiteral("dryRun"), c.options.dryRun);
+    return code;
+}
+
 } // namespace
 
 const QList<Command> &commands()
@@ -261,6 +543,27 @@ const QList<Command> &commands()
          "Sends TEXT (line feeds become CR LF), or hex byte pairs with --hex, or a file's\n"
          "bytes, and shows what the printer sent back.\n",
          runSend},
+        {"read", "read [PAGE...]", "the printer's settings, page by page",
+         "Reads the settings of the given pages (print, distance, stripper, wifi, ethernet,\n"
+         "bluetooth, serial; all when none is given). Passwords and PINs show as ******** unless\n"
+         "--with-secrets is given.\n",
+         runRead},
+        {"save", "save FILE [--with-secrets]", "the printer's settings to a profile",
+         "Saves every setting the printer has to a profile file (JSON, millimetres and the\n"
+         "values the window shows). Passwords and PINs are left out unless --with-secrets.\n",
+         runSave},
+        {"diff", "diff FILE", "what apply would change",
+         "Lists each setting of the profile whose value differs on the printer: setting,\n"
+         "printer value, profile value. Sends no set frame.\n",
+         runDiff},
+        {"apply", "apply FILE [--dry-run] [--verify] [--jobs N]",
+         "a profile to one or many printers",
+         "Writes the settings of the profile that differ, page by page, skipping those the\n"
+         "model lacks. --dry-run only lists them; --verify reads every written setting back\n"
+         "(exit code 4 when one differs). Many printers: repeat --net/--usb or give\n"
+         "--targets FILE (one address or usb:PORT per line); network printers are done in\n"
+         "parallel (--jobs N, 8 unless given), and a table of results ends the run.\n",
+         runApply},
         {"doctor", "doctor [--net HOST[:PORT]] [--udp-port N]",
          "why the printer cannot be seen or reached",
          "Checks the USB printers (access, udev rule, kernel driver, print queues) and, for\n"
