@@ -17,9 +17,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSaveFile>
-#include <QThread>
-#include <atomic>
-#include <memory>
 #include <vector>
 
 namespace {
@@ -283,25 +280,6 @@ bool writeFile(CommandContext &c, const QString &path, const QByteArray &bytes)
     return false;
 }
 
-// The model named in the printer's identity; empty when it does not answer.
-QString modelOf(PrinterSession &session)
-{
-    unsigned char out[frame::kQueryOutSize];
-    int length = 0;
-    QList<QByteArray> strings;
-    if (session.queryInfo(INFO_DEVICE_IDENTITY, out, &length) == RESULT_OK &&
-        identity::split(out, length, &strings))
-        return QString::fromLocal8Bit(strings.at(1));
-    return QString();
-}
-
-// The model decides the resolution and the settings the printer has.
-void adoptModel(PrinterSession &session)
-{
-    const QString model = modelOf(session);
-    Q_UNUSED(model); // INTERIM: session.adoptModel once the session knows the models
-}
-
 int runRead(CommandContext &c)
 {
     QStringList pages = c.options.arguments;
@@ -313,7 +291,7 @@ int runRead(CommandContext &c)
         }
     }
     return withPrinter(c, [&c, &pages](PrinterSession &session) {
-        adoptModel(session);
+        profileapply::adoptModel(session);
         QJsonObject all;
         for (const profileapply::PageAccess &page : profileapply::pageAccess()) {
             if ((!pages.isEmpty() && !pages.contains(page.name)) ||
@@ -351,8 +329,8 @@ int runSave(CommandContext &c)
     }
     return withPrinter(c, [&c](PrinterSession &session) {
         profile::Profile saved;
-        saved.model = modelOf(session);
-        adoptModel(session);
+        saved.model = profileapply::modelOf(session);
+        profileapply::adoptModel(session);
         QString failedPage;
         const int result = profileapply::save(session, c.options.withSecrets, &saved, &failedPage);
         if (result != RESULT_OK)
@@ -400,7 +378,7 @@ int runDiff(CommandContext &c)
     if (read != ExitOk)
         return read;
     return withPrinter(c, [&c, &wanted](PrinterSession &session) {
-        adoptModel(session);
+        profileapply::adoptModel(session);
         const profileapply::Outcome outcome = profileapply::apply(session, wanted, true, false);
         if (outcome.result != RESULT_OK)
             return refused(c, outcome.failedPage, outcome.result);
@@ -413,7 +391,7 @@ int runDiff(CommandContext &c)
     });
 }
 
-// One printer's apply, run on a thread of its own.
+// The exit code and the table text of one printer's apply.
 struct ApplyJob
 {
     Target target;
@@ -422,36 +400,26 @@ struct ApplyJob
     profileapply::Outcome outcome;
 };
 
-void applyOne(const profile::Profile &wanted, bool dryRun, bool verify, ApplyJob *job)
+void judge(const profileapply::PrinterOutcome &result, bool dryRun, ApplyJob *job)
 {
-    PrinterSession session;
-    const int opened = job->target.kind == Target::Network
-                           ? session.openNetwork(job->target.host, job->target.port)
-                           : session.openUsb(job->target.usbPort);
-    if (opened != RESULT_OK) {
+    job->outcome = result.outcome;
+    if (result.connectResult != RESULT_OK) {
         job->code = ExitNoPrinter;
         job->message = QStringLiteral("cannot connect");
-        return;
-    }
-    {
-        const PrinterSession::Operation operation(session);
-        adoptModel(session);
-        job->outcome = profileapply::apply(session, wanted, dryRun, verify);
-    }
-    session.close();
-    if (job->outcome.result != RESULT_OK) {
+    } else if (result.outcome.result != RESULT_OK) {
         job->code = ExitRefused;
         job->message = QStringLiteral("%1 failed (result %2)")
-                           .arg(job->outcome.failedPage)
-                           .arg(job->outcome.result);
-    } else if (!job->outcome.notVerified.isEmpty()) {
+                           .arg(result.outcome.failedPage)
+                           .arg(result.outcome.result);
+    } else if (!result.outcome.notVerified.isEmpty()) {
         job->code = ExitDifference;
         job->message = QStringLiteral("%1 setting(s) read back different")
-                           .arg(job->outcome.notVerified.size());
+                           .arg(result.outcome.notVerified.size());
     } else {
-        job->message = dryRun ? QStringLiteral("%1 to change").arg(job->outcome.differences.size())
-                              : QStringLiteral("%1 written").arg(job->outcome.written.size());
-        if (job->outcome.restartNeeded)
+        job->message = dryRun
+                           ? QStringLiteral("%1 to change").arg(result.outcome.differences.size())
+                           : QStringLiteral("%1 written").arg(result.outcome.written.size());
+        if (result.outcome.restartNeeded)
             job->message += QStringLiteral("; restart the printer for the network change");
     }
 }
@@ -466,33 +434,20 @@ int runApply(CommandContext &c)
         c.out.error(QStringLiteral("apply needs printers: --net, --usb or --targets FILE"));
         return ExitUsage;
     }
-    std::vector<ApplyJob> jobs(size_t(c.options.targets.size()));
-    for (size_t i = 0; i < jobs.size(); ++i)
-        jobs[i].target = c.options.targets.at(int(i));
-    // Network printers in parallel; USB printers share the bus and go one after another
-    // on this thread.
-    std::atomic<size_t> next{0};
-    const auto networkWorker = [&] {
-        for (size_t i = next++; i < jobs.size(); i = next++) {
-            if (jobs[i].target.kind == Target::Network)
-                applyOne(wanted, c.options.dryRun, c.options.verify, &jobs[i]);
-        }
-    };
-    std::vector<std::unique_ptr<QThread>> threads;
-    const int workers = qMin(c.options.jobs, int(jobs.size()));
-    for (int i = 0; i < workers; ++i) {
-        threads.emplace_back(QThread::create(networkWorker));
-        threads.back()->start();
+    QList<profileapply::PrinterAddress> addresses;
+    for (const Target &t : c.options.targets)
+        addresses.append(
+            profileapply::PrinterAddress{t.kind == Target::Usb, t.host, t.port, t.usbPort});
+    const QList<profileapply::PrinterOutcome> results = profileapply::applyToMany(
+        addresses, wanted, c.options.dryRun, c.options.verify, c.options.jobs);
+    std::vector<ApplyJob> jobs(size_t(results.size()));
+    for (int i = 0; i < results.size(); ++i) {
+        jobs[size_t(i)].target = c.options.targets.at(i);
+        judge(results.at(i), c.options.dryRun, &jobs[size_t(i)]);
     }
-    for (ApplyJob &job : jobs) {
-        if (job.target.kind == Target::Usb)
-            applyOne(wanted, c.options.dryRun, c.options.verify, &job);
-    }
-    for (auto &thread : threads)
-        thread->wait();
 
     int code = ExitOk;
-    QJsonArray results;
+    QJsonArray table;
     const bool one = jobs.size() == 1;
     if (one) {
         printDifferences(c, jobs.front().outcome.differences);
@@ -524,7 +479,7 @@ int runApply(CommandContext &c)
             {QStringLiteral("notVerified"), differencesJson(job.outcome.notVerified)},
             {QStringLiteral("restartNeeded"), job.outcome.restartNeeded}});
     }
-    c.out.set(QStringLiteral("printers"), results);
+    c.out.set(QStringLiteral("printers"), table);
     c.out.set(QStringLiteral("dryRun"), c.options.dryRun);
     return code;
 }

@@ -1,7 +1,14 @@
 #include "settings/profileapply.h"
 
 #include "protocol/commandcodes.h"
+#include "protocol/frame.h"
+#include "protocol/identity.h"
 #include "protocol/printersession.h"
+
+#include <QThread>
+#include <atomic>
+#include <memory>
+#include <vector>
 
 namespace profileapply {
 
@@ -117,6 +124,73 @@ Outcome apply(PrinterSession &session, const profile::Profile &wanted, bool dryR
             profile::diff(QJsonObject{{page.name, after}}, QJsonObject{{page.name, changes}});
     }
     return outcome;
+}
+
+QString modelOf(PrinterSession &session)
+{
+    unsigned char out[frame::kQueryOutSize];
+    int length = 0;
+    QList<QByteArray> strings;
+    if (session.queryInfo(INFO_DEVICE_IDENTITY, out, &length) == RESULT_OK &&
+        identity::split(out, length, &strings))
+        return QString::fromLocal8Bit(strings.at(1));
+    return QString();
+}
+
+void adoptModel(PrinterSession &session)
+{
+    const QString model = modelOf(session);
+    Q_UNUSED(model); // INTERIM: session.adoptModel once the session knows the models
+}
+
+namespace {
+
+void applyOne(const PrinterAddress &address, const profile::Profile &wanted, bool dryRun,
+              bool verify, PrinterOutcome *out)
+{
+    PrinterSession session;
+    out->connectResult = address.usb ? session.openUsb(address.usbPort)
+                                     : session.openNetwork(address.host, address.port);
+    if (out->connectResult != RESULT_OK)
+        return;
+    {
+        const PrinterSession::Operation operation(session);
+        adoptModel(session);
+        out->outcome = apply(session, wanted, dryRun, verify);
+    }
+    session.close();
+}
+
+} // namespace
+
+QList<PrinterOutcome> applyToMany(const QList<PrinterAddress> &printers,
+                                  const profile::Profile &wanted, bool dryRun, bool verify,
+                                  int jobs)
+{
+    std::vector<PrinterOutcome> outcomes(size_t(printers.size()));
+    std::atomic<int> next{0};
+    const auto networkWorker = [&] {
+        for (int i = next++; i < printers.size(); i = next++) {
+            if (!printers.at(i).usb)
+                applyOne(printers.at(i), wanted, dryRun, verify, &outcomes[size_t(i)]);
+        }
+    };
+    std::vector<std::unique_ptr<QThread>> threads;
+    int networkCount = 0;
+    for (const PrinterAddress &p : printers)
+        networkCount += p.usb ? 0 : 1;
+    for (int i = 0; i < qMin(qMax(1, jobs), networkCount); ++i) {
+        threads.emplace_back(QThread::create(networkWorker));
+        threads.back()->start();
+    }
+    // USB printers share the bus: one after another, meanwhile the network goes on.
+    for (int i = 0; i < printers.size(); ++i) {
+        if (printers.at(i).usb)
+            applyOne(printers.at(i), wanted, dryRun, verify, &outcomes[size_t(i)]);
+    }
+    for (auto &thread : threads)
+        thread->wait();
+    return QList<PrinterOutcome>(outcomes.begin(), outcomes.end());
 }
 
 } // namespace profileapply

@@ -62,4 +62,32 @@ struct Outcome
 // profile does not pass check(); `refused` says why.
 Outcome apply(PrinterSession &session, const profile::Profile &wanted, bool dryRun, bool verify);
 
+// A printer to apply a profile to.
+struct PrinterAddress
+{
+    bool usb = false;
+    QString host; // network printers
+    quint16 port = 9100;
+    int usbPort = 0; // USB printers; 0: the first one
+};
+
+struct PrinterOutcome
+{
+    int connectResult = 0; // 0 when the printer was opened
+    Outcome outcome;
+};
+
+// Opens each printer in a session of its own, tells the session its model, and applies
+// the profile. Network printers go in parallel on up to `jobs` threads; USB printers
+// one after another on the calling thread. One printer's failure does not stop the
+// others. The outcomes are in the order of `printers`.
+QList<PrinterOutcome> applyToMany(const QList<PrinterAddress> &printers,
+                                  const profile::Profile &wanted, bool dryRun, bool verify,
+                                  int jobs);
+
+// The model named in the identity of the session's printer; empty when it does not
+// answer. adoptModel() also tells the session.
+QString modelOf(PrinterSession &session);
+void adoptModel(PrinterSession &session);
+
 } // namespace profileapply
