@@ -469,7 +469,7 @@ int runApply(CommandContext &c)
         for (const QString &s : job.outcome.skipped)
             c.out.line(
                 QStringLiteral("%1 skipped (this model lacks it): %2").arg(QString(), -24).arg(s));
-        results.append(QJsonObject{
+        table.append(QJsonObject{
             {QStringLiteral("printer"), job.target.name()},
             {QStringLiteral("exitCode"), job.code},
             {QStringLiteral("message"), job.message},
