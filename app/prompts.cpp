@@ -70,6 +70,14 @@ QString openFileName(QWidget *parent, const QString &caption, const QString &dir
     return QFileDialog::getOpenFileName(parent, caption, directory, filter);
 }
 
+QString saveFileName(QWidget *parent, const QString &caption, const QString &directory,
+                     const QString &filter)
+{
+    if (fileHandler())
+        return fileHandler()(parent, caption, directory, filter);
+    return QFileDialog::getSaveFileName(parent, caption, directory, filter);
+}
+
 void setMessageHandler(MessageHandler handler)
 {
     messageHandler() = std::move(handler);

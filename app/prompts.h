@@ -55,6 +55,11 @@ int exec(QDialog *dialog);
 QString openFileName(QWidget *parent, const QString &caption, const QString &directory,
                      const QString &filter);
 
+// Asks for a file to save to (an existing one is confirmed first); empty when none was
+// chosen. The file handler answers this too.
+QString saveFileName(QWidget *parent, const QString &caption, const QString &directory,
+                     const QString &filter);
+
 // Test hooks; an empty handler restores the real boxes.
 void setMessageHandler(MessageHandler handler);
 void setDialogHandler(DialogHandler handler);

@@ -97,6 +97,7 @@ int main(int argc, char *argv[])
         {"status-word", "Status word to report (e.g. 0x0A).", "word"},
         {"silent-items", "Items whose queries get no reply (e.g. 0x19,0x1A or labelGap).", "items"},
         {"wrong-item-items", "Items answered with item code + 1.", "items"},
+        {"ignored-set-items", "Items whose set frames are taken but not stored.", "items"},
         {"stray-bytes", "Hex bytes sent in front of every reply (e.g. \"00 AA\").", "hex"},
         {"length-bit7", "Replies carry their length byte with bit 7 set."},
         {"reply-delay", "Wait this long before every reply.", "ms"},
@@ -133,6 +134,8 @@ int main(int argc, char *argv[])
         f.silentItems = parseItems(p.value("silent-items"), "silent-items");
     if (p.isSet("wrong-item-items"))
         f.wrongItemItems = parseItems(p.value("wrong-item-items"), "wrong-item-items");
+    if (p.isSet("ignored-set-items"))
+        f.ignoredSetItems = parseItems(p.value("ignored-set-items"), "ignored-set-items");
     if (p.isSet("stray-bytes") && !itemcatalog::fromHex(p.value("stray-bytes"), &f.strayBytes))
         fail("--stray-bytes: expected hex bytes");
     if (p.isSet("length-bit7"))

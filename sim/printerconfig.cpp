@@ -134,6 +134,9 @@ bool faultsFromJson(const QJsonObject &o, PrinterFaults *f, QString *error)
     if (o.contains("silentItems") &&
         !itemSet(o.value("silentItems"), &f->silentItems, error, "faults.silentItems"))
         return false;
+    if (o.contains("ignoredSetItems") &&
+        !itemSet(o.value("ignoredSetItems"), &f->ignoredSetItems, error, "faults.ignoredSetItems"))
+        return false;
     if (o.contains("wrongItemItems") &&
         !itemSet(o.value("wrongItemItems"), &f->wrongItemItems, error, "faults.wrongItemItems"))
         return false;
@@ -170,6 +173,7 @@ QJsonObject faultsToJson(const PrinterFaults &f)
     return QJsonObject{
         {"silentItems", itemArray(f.silentItems)},
         {"wrongItemItems", itemArray(f.wrongItemItems)},
+        {"ignoredSetItems", itemArray(f.ignoredSetItems)},
         {"strayBytes", itemcatalog::toHex(f.strayBytes)},
         {"lengthBit7", f.lengthBit7},
         {"replyDelayMs", f.replyDelayMs},

@@ -31,10 +31,11 @@ struct PrinterFaults
     // Reply content (applied by PrinterModel). The item sets hold item codes of
     // class 0x02 queries and the answered class 0x00 codes (3, 4, 0x0B); the two
     // ranges do not overlap.
-    QSet<quint8> silentItems;    // queries that get no reply at all
-    QSet<quint8> wrongItemItems; // queries answered with item code + 1
-    QByteArray strayBytes;       // bytes sent in front of every reply
-    bool lengthBit7 = false;     // every reply's length byte has bit 7 set
+    QSet<quint8> silentItems;     // queries that get no reply at all
+    QSet<quint8> wrongItemItems;  // queries answered with item code + 1
+    QSet<quint8> ignoredSetItems; // set frames taken without storing anything
+    QByteArray strayBytes;        // bytes sent in front of every reply
+    bool lengthBit7 = false;      // every reply's length byte has bit 7 set
 
     // TCP delivery (applied by SimPrinter).
     int replyDelayMs = 0;       // wait before a reply is sent

@@ -175,7 +175,7 @@ void PrinterModel::addReplyLocked(quint8 frameClass, quint8 item, const QByteArr
 
 void PrinterModel::storeSetLocked(quint8 item, const QByteArray &data)
 {
-    if (item == kItemIdentity)
+    if (item == kItemIdentity || m_config.faults.ignoredSetItems.contains(item))
         return;
     if (const itemcatalog::Item *known = itemcatalog::find(item)) {
         if (known->readOnly)

@@ -723,6 +723,11 @@ void SimPrinter::setWrongItemItems(const QSet<quint8> &items)
     changeFaults(this, [&](PrinterFaults &f) { f.wrongItemItems = items; });
 }
 
+void SimPrinter::setIgnoredSetItems(const QSet<quint8> &items)
+{
+    changeFaults(this, [&](PrinterFaults &f) { f.ignoredSetItems = items; });
+}
+
 void SimPrinter::setStrayBytes(const QByteArray &bytes)
 {
     changeFaults(this, [&](PrinterFaults &f) { f.strayBytes = bytes; });

@@ -90,6 +90,7 @@ public:
     void setFaults(const PrinterFaults &faults);
     void setSilentItems(const QSet<quint8> &items);
     void setWrongItemItems(const QSet<quint8> &items);
+    void setIgnoredSetItems(const QSet<quint8> &items); // a printer that ignores these settings
     void setStrayBytes(const QByteArray &bytes);
     void setLengthBit7(bool on);
     void setReplyDelayMs(int ms);

@@ -1,0 +1,83 @@
+#include "app/diagnosticsactions.h"
+
+#include "app/pagehost.h"
+#include "app/prompts.h"
+#include "app/tabledialog.h"
+#include "diagnostics/connectiondoctor.h"
+#include "diagnostics/debuglog.h"
+#include "diagnostics/diagnosticsreport.h"
+#include "protocol/printersession.h"
+#include "settings/profileapply.h"
+
+#include <QApplication>
+#include <QJsonDocument>
+#include <QSaveFile>
+
+namespace {
+
+struct WaitCursor
+{
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor &) = delete;
+    WaitCursor &operator=(const WaitCursor &) = delete;
+};
+
+} // namespace
+
+void DiagnosticsActions::runDoctor(const doctor::NetTarget &target)
+{
+    if (m_host.printerInUse())
+        return;
+    QList<doctor::Finding> findings;
+    m_host.showLastResult(tr("正在诊断…"));
+    {
+        const WaitCursor wait;
+        findings = doctor::checkUsb();
+        if (!target.host.trimmed().isEmpty())
+            findings += doctor::checkNetwork(target);
+    }
+    const QString verdicts[] = {tr("通过"), tr("警告"), tr("失败"), tr("跳过")};
+    QList<QStringList> rows;
+    for (const doctor::Finding &f : findings)
+        rows.append({f.check, verdicts[int(f.verdict)], f.text, f.advice});
+    m_host.showLastResult(verdicts[int(doctor::overall(findings))]);
+    TableDialog dialog(m_host.dialogParent(), tr("连接诊断结果"),
+                       target.host.trimmed().isEmpty() ? tr("未输入地址：只检查 USB 打印机。")
+                                                       : QString(),
+                       {tr("检查"), tr("结果"), tr("说明"), tr("建议")}, rows);
+    prompts::exec(&dialog);
+}
+
+void DiagnosticsActions::exportReport(const QStringList &listed, const DebugLog *log)
+{
+    if (m_host.printerInUse())
+        return;
+    QWidget *parent = m_host.dialogParent();
+    const QString path =
+        prompts::saveFileName(parent, tr("导出诊断报告…"), QString(), tr("诊断报告 (*.json)"));
+    if (path.isEmpty())
+        return;
+    diagnosticsreport::Inputs inputs;
+    inputs.toolVersion = QCoreApplication::applicationVersion();
+    inputs.printersListed = listed;
+    if (m_host.isDeviceOpen()) {
+        const WaitCursor wait;
+        const PrinterSession::Operation operation(m_session);
+        diagnosticsreport::readPrinter(m_session, &inputs);
+        profile::Profile settings;
+        if (profileapply::save(m_session, true, &settings, nullptr) == 0)
+            inputs.settings = settings.settings;
+    }
+    if (log)
+        inputs.log = log->lines();
+    QSaveFile file(path);
+    const QByteArray bytes = QJsonDocument(diagnosticsreport::build(inputs)).toJson();
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        prompts::critical(parent, tr("导出诊断报告…"),
+                          tr("无法写入文件：%1").arg(file.errorString()));
+        return;
+    }
+    m_host.showLastResult(tr("诊断报告已保存到 %1").arg(path));
+    prompts::information(parent, tr("导出诊断报告…"), tr("诊断报告已保存到 %1").arg(path));
+}

@@ -1,0 +1,139 @@
+#include "app/profileactions.h"
+
+#include "app/pagehost.h"
+#include "app/prompts.h"
+#include "app/tabledialog.h"
+#include "protocol/commandcodes.h"
+#include "protocol/printersession.h"
+#include "settings/profile.h"
+#include "settings/profileapply.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+
+struct WaitCursor
+{
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor &) = delete;
+    WaitCursor &operator=(const WaitCursor &) = delete;
+};
+
+QString settingList(const QStringList &names)
+{
+    return names.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+void ProfileActions::save()
+{
+    if (!m_host.requireOpenDevice())
+        return;
+    profile::Profile saved;
+    int result;
+    {
+        const WaitCursor wait;
+        const PrinterSession::Operation operation(m_session);
+        saved.model = profileapply::modelOf(m_session);
+        result = profileapply::save(m_session, false, &saved, nullptr);
+    }
+    if (result != RESULT_OK) {
+        m_host.reportResult(result == RESULT_BAD_REPLY ? m_session.failureCode() : result);
+        return;
+    }
+    QWidget *parent = m_host.dialogParent();
+    const QString path =
+        prompts::saveFileName(parent, tr("保存配置"), QString(), tr("配置文件 (*.json)"));
+    if (path.isEmpty())
+        return;
+    QSaveFile file(path);
+    const QByteArray bytes = profile::serialize(saved);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        prompts::critical(parent, tr("保存配置"), tr("无法写入文件：%1").arg(file.errorString()));
+        return;
+    }
+    m_host.showLastResult(tr("配置已保存到 %1").arg(path));
+    prompts::information(parent, tr("保存配置"), tr("配置已保存到 %1").arg(path));
+}
+
+void ProfileActions::apply()
+{
+    if (!m_host.requireOpenDevice())
+        return;
+    QWidget *parent = m_host.dialogParent();
+    const QString path =
+        prompts::openFileName(parent, tr("应用配置"), QString(), tr("配置文件 (*.json)"));
+    if (path.isEmpty())
+        return;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        prompts::critical(parent, tr("应用配置"),
+                          tr("无法读取配置文件：%1").arg(file.errorString()));
+        return;
+    }
+    profile::Profile wanted;
+    QString error;
+    if (!profile::parse(file.readAll(), &wanted, &error) || !profileapply::check(wanted, &error)) {
+        prompts::critical(parent, tr("应用配置"), tr("配置文件无效：%1").arg(error));
+        return;
+    }
+
+    profileapply::Outcome preview;
+    {
+        const WaitCursor wait;
+        const PrinterSession::Operation operation(m_session);
+        preview = profileapply::apply(m_session, wanted, true, false);
+    }
+    if (preview.result != RESULT_OK) {
+        m_host.reportResult(preview.result == RESULT_BAD_REPLY ? m_session.failureCode()
+                                                               : preview.result);
+        return;
+    }
+    QString skipped;
+    if (!preview.skipped.isEmpty())
+        skipped = QLatin1Char('\n') +
+                  tr("以下设置在此型号上不存在，已跳过：%1").arg(settingList(preview.skipped));
+    if (preview.differences.isEmpty()) {
+        prompts::information(parent, tr("应用配置"),
+                             tr("打印机的设置与配置文件相同，无需写入。") + skipped);
+        return;
+    }
+    QList<QStringList> rows;
+    for (const profile::Difference &d : preview.differences)
+        rows.append({d.page + QLatin1Char('.') + d.setting, profile::valueText(d.printer),
+                     profile::valueText(d.profile)});
+    TableDialog dialog(parent, tr("应用配置"),
+                       tr("将写入以下 %1 项设置：").arg(preview.differences.size()) + skipped,
+                       {tr("设置"), tr("打印机中的值"), tr("配置文件中的值")}, rows, tr("写入"));
+    if (prompts::exec(&dialog) != QDialog::Accepted)
+        return;
+
+    profileapply::Outcome done;
+    {
+        const WaitCursor wait;
+        const PrinterSession::Operation operation(m_session);
+        done = profileapply::apply(m_session, wanted, false, true);
+    }
+    if (done.result != RESULT_OK) {
+        m_host.reportResult(done.result == RESULT_BAD_REPLY ? m_session.failureCode()
+                                                            : done.result);
+        return;
+    }
+    if (!done.notVerified.isEmpty()) {
+        QStringList names;
+        for (const profile::Difference &d : done.notVerified)
+            names << d.page + QLatin1Char('.') + d.setting;
+        prompts::warning(parent, tr("应用配置"),
+                         tr("写入后读回的值与配置文件不同：%1").arg(settingList(names)));
+        return;
+    }
+    const QString text = done.restartNeeded
+                             ? tr("配置已应用。WiFi 或网口的更改在打印机重启后生效。")
+                             : tr("配置已应用。");
+    m_host.showLastResult(text);
+    prompts::information(parent, tr("应用配置"), text + skipped);
+}

@@ -1,0 +1,87 @@
+// labelsetup-cli: the setup tool's printer functions for scripts and many printers at a
+// time, over the same printer session as the window.
+#include "app/language.h"
+#include "cli/commands.h"
+#include "diagnostics/debuglog.h"
+
+#include <QCoreApplication>
+#include <QTranslator>
+#include <cstdio>
+
+// At global scope: the macro declares the resource's initialiser.
+static void initTranslationResource()
+{
+    Q_INIT_RESOURCE(translations);
+}
+
+namespace {
+
+void printUsage()
+{
+    std::printf(
+        "Usage: labelsetup-cli [--net HOST[:PORT] | --usb[=PORT]] [--json] COMMAND [ARGS]\n\n"
+        "Options may stand before or after the command.\n"
+        "  --net HOST[:PORT]  a network printer (TCP, port 9100 unless given)\n"
+        "  --usb[=PORT]       the first USB printer, or the one at that port number\n"
+        "  --json             machine-readable output\n"
+        "  --help             this text; with a command, that command's help\n\n"
+        "Commands:\n");
+    for (const Command &c : commands())
+        std::printf("  %-42s %s\n", c.usage, c.summary);
+    std::printf(
+        "\nExit codes: 0 success, 1 usage, 2 no printer or cannot connect, 3 the printer\n"
+        "refused or did not answer, 4 verification found a difference, 5 a bad input file.\n");
+}
+
+void installTranslation(QCoreApplication &app)
+{
+    const LanguageChoice choice = chooseLanguage(QStringList(), QLocale::system());
+    if (choice.translationFile.isEmpty())
+        return;
+    initTranslationResource();
+    auto *translator = new QTranslator(&app);
+    if (translator->load(QStringLiteral(":/translations/") + choice.translationFile))
+        app.installTranslator(translator);
+    else
+        delete translator;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationVersion(QStringLiteral(LABELSETUP_VERSION));
+    // The debug output is kept for the report; LABELSETUP_DEBUG=1 shows it on stderr.
+    DebugLog log;
+    log.install(qEnvironmentVariableIntValue("LABELSETUP_DEBUG") == 1);
+    installTranslation(app);
+
+    Options options;
+    QString error;
+    bool fileError = false;
+    if (!parseOptions(app.arguments().mid(1), &options, &error, &fileError)) {
+        std::fprintf(stderr, "labelsetup-cli: %s\n", qPrintable(error));
+        return fileError ? ExitBadFile : ExitUsage;
+    }
+    if (options.command.isEmpty()) {
+        printUsage();
+        return options.help ? ExitOk : ExitUsage;
+    }
+    const Command *command = findCommand(options.command);
+    if (!command) {
+        std::fprintf(stderr, "labelsetup-cli: unknown command %s (see --help)\n",
+                     qPrintable(options.command));
+        return ExitUsage;
+    }
+    if (options.help) {
+        std::printf("Usage: labelsetup-cli %s\n\n%s\n%s", command->usage, command->summary,
+                    command->help);
+        return ExitOk;
+    }
+    Output out(options.json);
+    CommandContext context{options, out, &log};
+    const int code = command->run(context);
+    out.finish(code);
+    return code;
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The command line of labelsetup-cli: one command, its arguments, and options that may
+// stand before or after the command.
+struct Target
+{
+    enum Kind
+    {
+        Network,
+        Usb,
+    };
+    Kind kind = Network;
+    QString host;
+    quint16 port = 9100; // TCP port of a network printer
+    int usbPort = 0;     // 0: the first USB printer
+    // "host:port" or "usb:PORT" / "usb"
+    QString name() const;
+};
+
+struct Options
+{
+    QString command;
+    QStringList arguments;
+    QList<Target> targets;
+    int jobs = 8;
+    bool json = false;
+    bool help = false;
+    bool dryRun = false;
+    bool verify = false;
+    bool hex = false;
+    bool discover = false;
+    bool passwordStdin = false;
+    bool withSecrets = false;
+    QString file; // --file
+    QString ssid; // --ssid
+    QString out;  // --out
+    quint16 udpPort = 38400;
+    QString targetsFile; // --targets, already read into targets
+};
+
+// Parses `arguments` (without the program name). A usage error leaves its text in
+// `error` and returns false. --targets FILE is read here: one address or "usb:PORT"
+// per line, blank lines and lines starting with '#' skipped; `fileError` is set when
+// the file cannot be read or holds a bad line.
+bool parseOptions(const QStringList &arguments, Options *options, QString *error, bool *fileError);
+
+// "HOST", "HOST:PORT", "[IPV6]:PORT" -> a network target; false for a bad port.
+bool parseNetTarget(const QString &text, Target *target);
