@@ -70,6 +70,7 @@ void TestFieldFixUps::fixUp_data()
     row("width fullwidth digits", "lineEdit", {QString::fromUtf8("１２")}, {"102.0"}, width);
     row("width letters", "lineEdit", {"abc"}, {"102.0"}, width);
     row("width european grouping", "lineEdit", {"1.234,5"}, {"108"}, width);
+    row("width dot before the decimal comma", "lineEdit", {".50,123"}, {"50.1"});
     row("width unit typed after", "lineEdit", {"60 mm"}, {"60"});
     row("width fullwidth comma decimal", "lineEdit", {QString::fromUtf8("60，5")}, {"60.5"});
     row("height keeps the last accepted value", "lineEdit_2", {"300", "x"}, {"300", "300.0"},
