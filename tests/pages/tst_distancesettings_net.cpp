@@ -1,32 +1,14 @@
-// The distance and stripper pages against the simulated printer through a session:
-// payloads, reads, which failures are reported, and the stripper question.
+// The distance and stripper pages against the simulated printer through a session: payloads, reads,
+// which failures are reported, and the stripper question.
+#include "pagetest.h"
 #include "sessionfixture.h"
 #include "settings/distancepage.h"
 #include "settings/stripperpage.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QtTest>
 
 namespace {
-
-QByteArray hexBytes(const char *text)
-{
-    return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
-}
-
-// "II: DD DD" for each frame the printer received.
-QStringList describeFrames(const SimPrinter &printer)
-{
-    QStringList out;
-    for (const ReceivedFrame &f : printer.receivedFrames())
-        out << QStringLiteral("%1: %2")
-                   .arg(int(f.item), 2, 16, QLatin1Char('0'))
-                   .arg(QString::fromLatin1(f.data.toHex(' ')))
-                   .toUpper();
-    return out;
-}
 
 const char *const kBoxes[] = {"lineEdit_DistanceO2PH", "lineEdit_DistanceS2PH",
                               "lineEdit_DistanceB2PH", "lineEdit_DistancePH2T"};
@@ -44,15 +26,6 @@ QStringList texts(QWidget &page)
         out << page.findChild<QLineEdit *>(name)->text();
     return out;
 }
-
-void click(QWidget &page, const char *button)
-{
-    auto *b = page.findChild<QPushButton *>(button);
-    b->setEnabled(true);
-    QTest::mouseClick(b, Qt::LeftButton);
-}
-
-const QStringList kSuccess{QStringLiteral("处理成功")};
 
 } // namespace
 
@@ -75,17 +48,17 @@ void TestDistanceSettingsNet::distanceWriteAndRead_data()
     QTest::addColumn<int>("dots");
     QTest::addColumn<QStringList>("boxes"); // outlet, gap sensor, black mark, tear
     QTest::addColumn<QStringList>("frames");
-    QTest::addColumn<QByteArrayList>("answers"); // items 0x33 to 0x36
+    QTest::addColumn<QByteArray>("answers"); // items 0x33 to 0x36, two bytes each
     QTest::addColumn<QStringList>("shown");
     QTest::newRow("8 dots") << 8 << QStringList{"-1", "3", "4", "300"}
-                            << QStringList{"33: FF FF", "34: 18 00", "35: 20 00", "36: 2C 01"}
-                            << QByteArrayList{hexBytes("FF FF"), hexBytes("1F 00"),
-                                              hexBytes("F9 FF"), hexBytes("2C 01")}
+                            << QStringList{"01 33: FF FF", "01 34: 18 00", "01 35: 20 00",
+                                           "01 36: 2C 01"}
+                            << QByteArray::fromHex("FFFF 1F00 F9FF 2C01")
                             << QStringList{"-1", "3", "0", "300"};
     QTest::newRow("12 dots") << 12 << QStringList{"0", "10", "-2", "-300"}
-                             << QStringList{"33: 00 00", "34: 78 00", "35: E8 FF", "36: D4 FE"}
-                             << QByteArrayList{hexBytes("00 80"), hexBytes("77 00"),
-                                               hexBytes("E7 FF"), hexBytes("FF 7F")}
+                             << QStringList{"01 33: 00 00", "01 34: 78 00", "01 35: E8 FF",
+                                            "01 36: D4 FE"}
+                             << QByteArray::fromHex("0080 7700 E7FF FF7F")
                              << QStringList{"-32768", "9", "-2", "32767"};
 }
 
@@ -94,7 +67,7 @@ void TestDistanceSettingsNet::distanceWriteAndRead()
     QFETCH(int, dots);
     QFETCH(QStringList, boxes);
     QFETCH(QStringList, frames);
-    QFETCH(QByteArrayList, answers);
+    QFETCH(QByteArray, answers);
     QFETCH(QStringList, shown);
     SessionFixture f;
     QVERIFY(f.start(SessionFixture::configFor(QStringLiteral("P1")), dots));
@@ -103,20 +76,20 @@ void TestDistanceSettingsNet::distanceWriteAndRead()
     QCOMPARE(page.findChild<QLabel *>("label_17")->text(),
              dots == 12 ? QStringLiteral("注：1mm = 12dot") : QStringLiteral("注：1mm = 8dot"));
     setTexts(page, boxes);
-    click(page, "pushButton_DistanceSettingSet");
+    clickEnabled(page, "pushButton_DistanceSettingSet");
     QCOMPARE(f.recorder->texts(), kSuccess);
     QTRY_COMPARE(describeFrames(*f.printer), frames);
 
     f.printer->clearRecords();
     f.recorder->clear();
     for (int i = 0; i < 4; ++i)
-        f.printer->setValue(quint8(0x33 + i), answers.at(i));
+        f.printer->setValue(quint8(0x33 + i), answers.mid(2 * i, 2));
     page.forgetRead();
     QTest::mouseClick(page.findChild<QPushButton *>("pushButton_DistanceSettingRead"),
                       Qt::LeftButton);
     QCOMPARE(f.recorder->texts(), kSuccess);
     QCOMPARE(texts(page), shown);
-    QCOMPARE(describeFrames(*f.printer), (QStringList{"33: ", "34: ", "35: ", "36: "}));
+    QCOMPARE(describeFrames(*f.printer), (QStringList{"02 33: ", "02 34: ", "02 35: ", "02 36: "}));
     QVERIFY(page.findChild<QPushButton *>("pushButton_DistanceSettingSet")->isEnabled());
     QVERIFY(f.host->controlsEnabled);
 }
@@ -127,11 +100,11 @@ void TestDistanceSettingsNet::everyDistanceQueryRunsAndFailureIsReported()
     QVERIFY(f.start());
     DistancePage page(*f.session, *f.host);
     for (int i = 0; i < 4; ++i)
-        f.printer->setValue(quint8(0x33 + i), hexBytes("28 00"));
+        f.printer->setValue(quint8(0x33 + i), QByteArray::fromHex("28 00"));
     setTexts(page, {"a", "b", "c", "d"});
     // The first query gets no answer: reported, and the later boxes still filled.
     f.printer->setSilentItems({0x33});
-    click(page, "pushButton_DistanceSettingRead");
+    clickEnabled(page, "pushButton_DistanceSettingRead");
     QCOMPARE(f.recorder->texts(), QStringList{QStringLiteral("网络通讯出错，请重试")});
     QCOMPARE(texts(page), (QStringList{"a", "5", "5", "40"}));
     QVERIFY(!page.findChild<QPushButton *>("pushButton_DistanceSettingSet")->isEnabled());
@@ -139,13 +112,12 @@ void TestDistanceSettingsNet::everyDistanceQueryRunsAndFailureIsReported()
 
 void TestDistanceSettingsNet::stripper_data()
 {
-    QTest::addColumn<QString>("seconds");
+    QTest::addColumn<QString>("seconds"); // typed, and shown again after the read
     QTest::addColumn<QByteArray>("data");
     QTest::addColumn<QByteArray>("answer"); // null: no answer (a reply time-out)
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("largest") << "65" << hexBytes("E8 FD") << hexBytes("FF FF") << "65";
-    QTest::newRow("none") << "0" << hexBytes("00 00") << hexBytes("E7 03") << "0";
-    QTest::newRow("read fails") << "7" << hexBytes("58 1B") << QByteArray() << "7";
+    QTest::newRow("largest") << "65" << QByteArray::fromHex("E8FD") << QByteArray::fromHex("FFFF");
+    QTest::newRow("none") << "0" << QByteArray::fromHex("0000") << QByteArray::fromHex("E703");
+    QTest::newRow("read fails") << "7" << QByteArray::fromHex("581B") << QByteArray();
 }
 
 void TestDistanceSettingsNet::stripper()
@@ -153,16 +125,15 @@ void TestDistanceSettingsNet::stripper()
     QFETCH(QString, seconds);
     QFETCH(QByteArray, data);
     QFETCH(QByteArray, answer);
-    QFETCH(QString, shown);
     SessionFixture f;
     QVERIFY(f.start(SessionFixture::configFor(QStringLiteral("K53TA")), 12, true));
     StripperPage page(*f.session, *f.host);
     auto *time = page.findChild<QLineEdit *>("lineEdit_PaperTime");
     time->setText(seconds);
-    click(page, "pushButton_StripperSettingSet");
+    clickEnabled(page, "pushButton_StripperSettingSet");
     QCOMPARE(f.recorder->texts(), kSuccess);
     QTRY_COMPARE(describeFrames(*f.printer),
-                 QStringList{"58: " + QString::fromLatin1(data.toHex(' ')).toUpper()});
+                 QStringList{"01 58: " + QString::fromLatin1(data.toHex(' ')).toUpper()});
 
     f.recorder->clear();
     if (answer.isNull())
@@ -174,7 +145,7 @@ void TestDistanceSettingsNet::stripper()
                       Qt::LeftButton);
     QCOMPARE(f.recorder->texts(),
              answer.isNull() ? QStringList{QStringLiteral("网络通讯出错，请重试")} : kSuccess);
-    QCOMPARE(time->text(), shown);
+    QCOMPARE(time->text(), seconds);
     QCOMPARE(page.findChild<QPushButton *>("pushButton_StripperSettingSet")->isEnabled(),
              !answer.isNull());
     QVERIFY(f.host->controlsEnabled);
@@ -186,16 +157,16 @@ void TestDistanceSettingsNet::stripperQuestionOncePerOpenedPrinter()
     QVERIFY(f.start(SessionFixture::configFor(QStringLiteral("K53TA")), 12, true));
     StripperPage page(*f.session, *f.host);
     page.printerChanged();
-    click(page, "pushButton_StripperSettingRead");
-    click(page, "pushButton_StripperSettingRead");
-    click(page, "pushButton_StripperSettingSet");
+    clickEnabled(page, "pushButton_StripperSettingRead");
+    clickEnabled(page, "pushButton_StripperSettingRead");
+    clickEnabled(page, "pushButton_StripperSettingSet");
     QCOMPARE(f.recorder->dialogTitles, QStringList{QStringLiteral("设置工具")});
     QVERIFY(f.session->stripperConfirmed());
 
     page.printerChanged(); // another printer opened
     QVERIFY(!f.session->stripperConfirmed());
     f.recorder->clear();
-    click(page, "pushButton_StripperSettingRead");
+    clickEnabled(page, "pushButton_StripperSettingRead");
     QCOMPARE(f.recorder->dialogTitles, QStringList{QStringLiteral("设置工具")});
     QCOMPARE(f.recorder->texts(), kSuccess);
 }
@@ -208,33 +179,25 @@ void TestDistanceSettingsNet::nothingSent_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("message");
-    const QString closed = QStringLiteral("请先打开设备");
+    const auto row = [](const char *name, bool open, bool declined, const char *box,
+                        const char *text, const char *button, const char *message) {
+        QTest::newRow(name) << open << declined << box << text << button
+                            << QString::fromUtf8(message);
+    };
     for (const char *button : {"pushButton_DistanceSettingRead", "pushButton_DistanceSettingSet",
                                "pushButton_StripperSettingRead", "pushButton_StripperSettingSet"})
-        QTest::newRow(button) << false << false << ""
-                              << "" << button << closed;
-    QTest::newRow("outlet dots")
-        << true << false << "lineEdit_DistanceO2PH"
-        << "32768"
-        << "pushButton_DistanceSettingSet"
-        << "出纸口到打印头距离(单位dot)：输入无效，允许范围为 -32768 至 32767";
-    QTest::newRow("sensor mm at 12")
-        << true << false << "lineEdit_DistanceS2PH"
-        << "2731"
-        << "pushButton_DistanceSettingSet"
-        << "缝到打印头距离(单位mm)：输入无效，允许范围为 -2730 至 2730";
-    QTest::newRow("stripper 66 s") << true << false << "lineEdit_PaperTime"
-                                   << "66"
-                                   << "pushButton_StripperSettingSet"
-                                   << "剥离器取纸时间设置（单位：s）：输入无效，允许范围为 0 至 65";
-    QTest::newRow("stripper read declined") << true << true << ""
-                                            << ""
-                                            << "pushButton_StripperSettingRead"
-                                            << "";
-    QTest::newRow("stripper write declined") << true << true << ""
-                                             << ""
-                                             << "pushButton_StripperSettingSet"
-                                             << "";
+        row(button, false, false, "", "", button, "请先打开设备");
+    row("outlet dots", true, false, "lineEdit_DistanceO2PH", "32768",
+        "pushButton_DistanceSettingSet",
+        "出纸口到打印头距离(单位dot)：输入无效，允许范围为 -32768 至 32767");
+    row("sensor mm at 12", true, false, "lineEdit_DistanceS2PH", "2731",
+        "pushButton_DistanceSettingSet",
+        "缝到打印头距离(单位mm)：输入无效，允许范围为 -2730 至 2730");
+    row("stripper 66 s", true, false, "lineEdit_PaperTime", "66", "pushButton_StripperSettingSet",
+        "剥离器取纸时间设置（单位：s）：输入无效，允许范围为 0 至 65");
+    // Declined: nothing is sent and the question comes again next time.
+    row("stripper read declined", true, true, "", "", "pushButton_StripperSettingRead", "");
+    row("stripper write declined", true, true, "", "", "pushButton_StripperSettingSet", "");
 }
 
 void TestDistanceSettingsNet::nothingSent()
@@ -258,10 +221,9 @@ void TestDistanceSettingsNet::nothingSent()
         button.contains(QLatin1String("Stripper")) ? static_cast<QWidget &>(stripper) : distance;
     if (!box.isEmpty())
         page.findChild<QLineEdit *>(box)->setText(text);
-    click(page, qPrintable(button));
+    clickEnabled(page, qPrintable(button));
     QCOMPARE(f.recorder->texts(), message.isEmpty() ? QStringList() : QStringList{message});
     QCOMPARE(f.recorder->dialogTitles.size(), declined ? 1 : 0);
-    // Declined: asked again next time.
     QVERIFY(!f.session->stripperConfirmed());
     QVERIFY(f.host->controlsEnabled);
     QTest::qWait(50);

@@ -1,5 +1,5 @@
-// The print settings read over USB, where a reply for another item reaches the page
-// as a malformed reply (code 1) rather than as a time-out: a failed read all the same.
+// The print settings read over USB, where a reply for another item reaches the page as a malformed
+// reply (code 1) rather than as a time-out: a failed read all the same.
 #include "emulatedusbprinter.h"
 
 #include "messagerecorder.h"
@@ -9,8 +9,6 @@
 #include "sim/printermodel.h"
 #include "testpagehost.h"
 
-#include <QComboBox>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QtTest>
@@ -49,30 +47,17 @@ void TestPrintSettingsUsb::printerLackingSettingFailsTheRead()
         TestPageHost host(&session);
         PrintPage page(session, host);
         page.printerChanged();
-        auto *speed = page.findChild<QComboBox *>("comboBox_PrintSpeed");
-        auto *density = page.findChild<QComboBox *>("comboBox_PrintDensty");
-        auto *language = page.findChild<QComboBox *>("comboBox");
-        speed->setCurrentIndex(1);
-        density->setCurrentIndex(4);
-        language->setCurrentIndex(1);
-        PrinterModel &model = printer->model();
-        model.setValue(0x00, QByteArray(1, 6));
-        model.setValue(0x13, QByteArray(1, 9));
-        model.setValue(0x3E, QByteArray(1, 5));
-        model.setValue(0x19, QByteArray::fromHex("2400"));
         PrinterFaults faults;
         faults.wrongItemItems = {quint8(missing)};
-        model.setFaults(faults);
+        printer->model().setFaults(faults);
+        auto *set = page.findChild<QPushButton *>("pushButton_PrintSettingSet");
+        set->setEnabled(true); // as an earlier printer's read left it
 
         QTest::mouseClick(page.findChild<QPushButton *>("pushButton_PrintSettingRead"),
                           Qt::LeftButton);
-        // The rest is filled, but the page holds a value the printer did not give: no set.
+        // The later queries still run, but the page holds a value the printer did not give: no set.
         QCOMPARE(recorder.texts(), QStringList{QString::fromUtf8("读取失败，请重试")});
-        QVERIFY(!page.findChild<QPushButton *>("pushButton_PrintSettingSet")->isEnabled());
-        QCOMPARE(speed->currentIndex(), missing == 0x00 ? 1 : 6);
-        QCOMPARE(density->currentIndex(), 9);
-        QCOMPARE(language->currentIndex(), missing == 0x3E ? 1 : 5);
-        QCOMPARE(page.findChild<QLineEdit *>("lineEdit_LabelGap")->text(), QStringLiteral("3"));
+        QVERIFY(!set->isEnabled());
         QCOMPARE(printer->writes().size(), 13);
         PrintSettings values;
         QCOMPARE(readPrintSettings(session, &values), 1);
