@@ -21,12 +21,6 @@ QString qualified(const QString &page, const QString &setting)
 
 } // namespace
 
-const QList<PageAccess> &pageAccess()
-{
-    static const QList<PageAccess> list;
-    return list;
-}
-
 int save(PrinterSession &session, bool withSecrets, profile::Profile *out, QString *failedPage)
 {
     out->dotsPerMm = session.dotsPerMm();
@@ -53,14 +47,17 @@ int save(PrinterSession &session, bool withSecrets, profile::Profile *out, QStri
     return RESULT_OK;
 }
 
-bool check(const profile::Profile &wanted, QString *error)
+bool check(const profile::Profile &wanted, QString *error, int dotsPerMm)
 {
+    if (dotsPerMm == 0)
+        dotsPerMm = wanted.dotsPerMm;
+    const QJsonObject settings = forResolution(wanted, dotsPerMm);
     for (const PageAccess &page : pageAccess()) {
-        const QJsonValue settings = wanted.settings.value(page.name);
-        if (settings.isUndefined())
+        const QJsonValue pageSettings = settings.value(page.name);
+        if (pageSettings.isUndefined())
             continue;
         QString why;
-        if (!page.check(settings.toObject(), &why)) {
+        if (!page.check(pageSettings.toObject(), dotsPerMm, &why)) {
             *error = QStringLiteral("%1: %2").arg(page.name, why);
             return false;
         }
@@ -68,13 +65,32 @@ bool check(const profile::Profile &wanted, QString *error)
     return true;
 }
 
+QJsonObject forResolution(const profile::Profile &wanted, int dotsPerMm)
+{
+    QJsonObject out = wanted.settings;
+    if (dotsPerMm == wanted.dotsPerMm || wanted.dotsPerMm <= 0)
+        return out;
+    for (const PageAccess &page : pageAccess()) {
+        QJsonObject settings = out.value(page.name).toObject();
+        for (const QString &name : page.dotSettings) {
+            const QJsonValue value = settings.value(name);
+            if (value.isDouble())
+                settings.insert(name, qRound(value.toDouble() * dotsPerMm / wanted.dotsPerMm));
+        }
+        if (out.contains(page.name))
+            out.insert(page.name, settings);
+    }
+    return out;
+}
+
 Outcome apply(PrinterSession &session, const profile::Profile &wanted, bool dryRun, bool verify)
 {
     Outcome outcome;
-    if (!check(wanted, &outcome.refused))
+    if (!check(wanted, &outcome.refused, session.dotsPerMm()))
         return outcome;
+    const QJsonObject settings = forResolution(wanted, session.dotsPerMm());
     for (const PageAccess &page : pageAccess()) {
-        const QJsonObject want = wanted.settings.value(page.name).toObject();
+        const QJsonObject want = settings.value(page.name).toObject();
         if (want.isEmpty())
             continue;
         const QStringList lacking = page.lacking(session);
@@ -140,7 +156,8 @@ QString modelOf(PrinterSession &session)
 void adoptModel(PrinterSession &session)
 {
     const QString model = modelOf(session);
-    Q_UNUSED(model); // INTERIM: session.adoptModel once the session knows the models
+    if (!model.isEmpty())
+        session.adoptModel(QStringLiteral("[%1]").arg(model));
 }
 
 namespace {

@@ -25,13 +25,16 @@ struct PageAccess
     // frames carry several settings at once.
     std::function<int(PrinterSession &, const QJsonObject &current, const QJsonObject &changes)>
         write;
-    // Checks a profile's settings for the page; false with a sentence naming the setting.
-    std::function<bool(const QJsonObject &settings, QString *error)> check;
+    // Checks a profile's settings for the page against a printer of `dotsPerMm`; false
+    // with a sentence naming the setting.
+    std::function<bool(const QJsonObject &settings, int dotsPerMm, QString *error)> check;
     // The settings of the page the open printer lacks (by name); the whole page when it
     // holds "*".
     std::function<QStringList(const PrinterSession &)> lacking;
     // Secrets (passwords, PINs): left out of a saved profile unless asked for.
     QStringList secrets;
+    // Settings counted in dots: converted when the profile's resolution differs.
+    QStringList dotSettings;
     // A change to this page takes effect after the printer restarts.
     bool needsRestart = false;
 };
@@ -42,8 +45,12 @@ const QList<PageAccess> &pageAccess();
 // Reads every page the printer has into a profile; the first failed read's result.
 int save(PrinterSession &session, bool withSecrets, profile::Profile *out, QString *failedPage);
 
-// Checks every page of a profile before anything is sent; false with the reason.
-bool check(const profile::Profile &wanted, QString *error);
+// Checks every page of a profile for a printer of `dotsPerMm` (the profile's own when
+// 0) before anything is sent; false with the reason.
+bool check(const profile::Profile &wanted, QString *error, int dotsPerMm = 0);
+
+// The profile's settings for a printer of `dotsPerMm`: dot counts scaled and rounded.
+QJsonObject forResolution(const profile::Profile &wanted, int dotsPerMm);
 
 struct Outcome
 {

@@ -8,7 +8,7 @@
 #include "messagerecorder.h"
 #include "protocol/printersession.h"
 #include "testpagehost.h"
-#include "transport/usbtransport.h"
+#include "transport/usblink.h"
 
 #include <QProgressBar>
 #include <QRadioButton>
@@ -43,8 +43,8 @@ void TestConsoleUsb::init()
 {
     if (!EmulatedUsbBus::available())
         QSKIP(qPrintable(EmulatedUsbBus::unavailableReason()));
-    savedTimeouts = CDeviceIOOpera::timeouts();
-    setButtonWriteMs(savedTimeouts.buttonWriteMs);
+    savedTimeouts = UsbLink::defaultTimeouts();
+    setButtonWriteMs(savedTimeouts.writeMs);
     bus = std::make_unique<EmulatedUsbBus>();
     printer = bus->addDevice(EmulatedDeviceSpec());
     printer->setResponder([](const QByteArray &) { return QByteArray(); });
@@ -64,15 +64,15 @@ void TestConsoleUsb::cleanup()
     recorder.reset();
     printer = nullptr;
     bus.reset();
-    CDeviceIOOpera::setTimeoutsForTesting(savedTimeouts);
+    UsbLink::setDefaultTimeouts(savedTimeouts);
 }
 
 void TestConsoleUsb::setButtonWriteMs(int ms)
 {
     UsbTimeouts timeouts = savedTimeouts;
     timeouts.exchangeMs = 300; // a read-back that brings nothing
-    timeouts.buttonWriteMs = ms;
-    CDeviceIOOpera::setTimeoutsForTesting(timeouts);
+    timeouts.writeMs = ms;
+    UsbLink::setDefaultTimeouts(timeouts);
 }
 
 void TestConsoleUsb::consoleSend_data()

@@ -7,7 +7,10 @@
 #include "protocol/functioncommands.h"
 #include "sessionfixture.h"
 
+#include <QLabel>
+#include <QProgressBar>
 #include <QTextBrowser>
+#include <QTextEdit>
 
 namespace {
 
@@ -84,7 +87,7 @@ void TestFunctionPageNet::secondRequestDuringReplyWait()
     QVERIFY(f.open());
     Ui::MainWindow *ui = f.window->ui;
     auto *status = f.window->findChild<QPushButton *>("pushButton_GetPrinterStatus");
-    ui->textEdit_Send->setPlainText(QStringLiteral("TEXT"));
+    f.window->findChild<QTextEdit *>("textEdit_Send")->setPlainText(QStringLiteral("TEXT"));
     f.printer->setStatusWord(0x0A);
     f.printer->setReplyDelayMs(300);
     // Arrives while the status read waits for its reply.
@@ -104,7 +107,7 @@ void TestFunctionPageNet::secondRequestDuringReplyWait()
     QCOMPARE(f.printer->receivedFrames().size(), 1);
     QCOMPARE(f.printer->rawByteCount(), qint64(0));
     QVERIFY(f.window->isDeviceOpen());
-    QVERIFY(ui->tabWidget_2->isEnabled() && ui->pushButton_close->isEnabled());
+    QVERIFY(ui->tabWidget_2->isEnabled() && f.window->findChild<QPushButton *>("pushButton_close")->isEnabled());
 }
 
 void TestFunctionPageNet::printerInformation()
@@ -218,8 +221,8 @@ void TestFunctionPageNet::closingCommands()
     QVERIFY(f.start());
     QVERIFY(f.open());
     Ui::MainWindow *ui = f.window->ui;
-    ui->progressBar_Update->setValue(40);
-    ui->progressBar_Debug->setValue(60);
+    f.window->findChild<QProgressBar *>("progressBar_Update")->setValue(40);
+    f.window->findChild<QProgressBar *>("progressBar_Debug")->setValue(60);
     auto *printSet = f.window->findChild<QPushButton *>("pushButton_PrintSettingSet");
     printSet->setEnabled(true); // as after a read
     f.recorder->questionAnswer = agree;
@@ -227,7 +230,7 @@ void TestFunctionPageNet::closingCommands()
     bool openWhileMessage = false;
     prompts::setMessageHandler([&](QWidget *, const prompts::Message &m) {
         f.recorder->messages.append(m);
-        openWhileMessage = !ui->pushButton_open->isEnabled();
+        openWhileMessage = !f.window->findChild<QPushButton *>("pushButton_open")->isEnabled();
     });
     QTest::mouseClick(f.window->findChild<QPushButton *>(button), Qt::LeftButton);
     QCOMPARE(f.recorder->questions.size(), restart ? 0 : 1);
@@ -240,9 +243,9 @@ void TestFunctionPageNet::closingCommands()
     }
     QCOMPARE(f.recorder->texts(), kSuccess);
     QCOMPARE(openWhileMessage, !restart);
-    QVERIFY(ui->pushButton_open->isEnabled() && !ui->pushButton_close->isEnabled());
-    QCOMPARE(ui->progressBar_Update->value(), restart ? 0 : 40);
-    QCOMPARE(ui->progressBar_Debug->value(), restart ? 0 : 60);
+    QVERIFY(f.window->findChild<QPushButton *>("pushButton_open")->isEnabled() && !f.window->findChild<QPushButton *>("pushButton_close")->isEnabled());
+    QCOMPARE(f.window->findChild<QProgressBar *>("progressBar_Update")->value(), restart ? 0 : 40);
+    QCOMPARE(f.window->findChild<QProgressBar *>("progressBar_Debug")->value(), restart ? 0 : 60);
     // The values read belong to the closed connection: nothing may be written from them.
     QVERIFY(!printSet->isEnabled());
     QCOMPARE(f.window->findChild<QLabel *>("label_StatusConnection")->text(),
