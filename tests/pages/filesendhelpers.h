@@ -13,6 +13,7 @@
 #include <QRegularExpression>
 #include <QString>
 #include <QTextBrowser>
+#include <memory>
 #include <openssl/evp.h>
 
 // Plain file content that the simulated printer takes as raw data only: no byte is
@@ -26,30 +27,27 @@ inline QByteArray rawPayload(int size, quint32 seed)
     return bytes;
 }
 
+inline bool writePlainFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 // Writes `plain` (whole blocks) encrypted with the file key, as files are delivered.
 inline bool writeEncryptedFile(const QString &path, const QByteArray &plain)
 {
-    if (plain.size() % filedecrypt::kBlockSize != 0)
-        return false;
     QByteArray cipher(plain.size() + filedecrypt::kBlockSize, '\0');
     EVP_CIPHER_CTX *ctx = EVP_CIPHER_CTX_new();
     int produced = 0;
     const bool ok =
+        plain.size() % filedecrypt::kBlockSize == 0 &&
         EVP_EncryptInit_ex(ctx, EVP_aes_128_ecb(), nullptr, filedecrypt::key(), nullptr) == 1 &&
         EVP_CIPHER_CTX_set_padding(ctx, 0) == 1 &&
         EVP_EncryptUpdate(ctx, reinterpret_cast<unsigned char *>(cipher.data()), &produced,
                           reinterpret_cast<const unsigned char *>(plain.constData()),
                           plain.size()) == 1;
     EVP_CIPHER_CTX_free(ctx);
-    QFile file(path);
-    return ok && file.open(QIODevice::WriteOnly) &&
-           file.write(cipher.left(produced)) == plain.size();
-}
-
-inline bool writePlainFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    return ok && writePlainFile(path, cipher.left(produced));
 }
 
 inline QByteArray sha256(const QByteArray &bytes)
@@ -58,8 +56,8 @@ inline QByteArray sha256(const QByteArray &bytes)
 }
 
 // The download panel and the console over one file stream, as the window holds them,
-// built on an open session and a stand-in host. Declare it after the session's
-// fixture: the stream must stop before the session goes.
+// built on an open session and a stand-in host. Declare it after the session: the
+// stream must stop before the session goes.
 struct FilePages
 {
     FilePages(PrinterSession &session, PageHost &host)
@@ -70,11 +68,8 @@ struct FilePages
     }
     template <typename T = QWidget> T *widget(const char *name) const
     {
-        for (const QWidget *page :
-             {static_cast<const QWidget *>(&download), static_cast<const QWidget *>(&console)})
-            if (T *w = page->findChild<T *>(QLatin1String(name)))
-                return w;
-        return nullptr;
+        T *w = download.findChild<T *>(QLatin1String(name));
+        return w ? w : console.findChild<T *>(QLatin1String(name));
     }
     void click(const char *name) const { widget<QAbstractButton>(name)->click(); }
     // The message area's lines without their time stamps.
@@ -91,4 +86,18 @@ struct FilePages
     FileStream stream;
     DownloadPanel download;
     ConsolePage console;
+};
+
+// The file pages on a session fixture (tests/common/sessionfixture.h); they go before
+// the session.
+template <typename SessionFixtureT> struct FilePagesOn : SessionFixtureT
+{
+    std::unique_ptr<FilePages> pages;
+    bool start()
+    {
+        if (!SessionFixtureT::start())
+            return false;
+        pages = std::make_unique<FilePages>(*this->session, *this->host);
+        return true;
+    }
 };

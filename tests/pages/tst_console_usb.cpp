@@ -29,7 +29,15 @@ private slots:
     void fileGoesInUsbPieces();
 
 private:
-    void setButtonWriteMs(int ms);
+    void setButtonWriteMs(int ms)
+    {
+        UsbTimeouts timeouts = savedTimeouts;
+        timeouts.exchangeMs = 300; // a read-back that brings nothing
+        timeouts.writeMs = ms;
+        UsbLink::setDefaultTimeouts(timeouts);
+    }
+    // Declared in the order they are built; torn down the other way round, so that no
+    // libusb context outlives the emulated bus.
     std::unique_ptr<EmulatedUsbBus> bus;
     EmulatedUsbPrinter *printer = nullptr;
     std::unique_ptr<MessageRecorder> recorder;
@@ -57,29 +65,19 @@ void TestConsoleUsb::init()
 
 void TestConsoleUsb::cleanup()
 {
-    // No libusb context may outlive the emulated bus.
     pages.reset();
     session.reset();
     host.reset();
     recorder.reset();
-    printer = nullptr;
     bus.reset();
     UsbLink::setDefaultTimeouts(savedTimeouts);
-}
-
-void TestConsoleUsb::setButtonWriteMs(int ms)
-{
-    UsbTimeouts timeouts = savedTimeouts;
-    timeouts.exchangeMs = 300; // a read-back that brings nothing
-    timeouts.writeMs = ms;
-    UsbLink::setDefaultTimeouts(timeouts);
 }
 
 void TestConsoleUsb::consoleSend_data()
 {
     const QByteArray frame = QByteArray::fromHex("1BFFFE0204034F4B001BFEFF");
-    QTest::addColumn<QString>("input"); // hex
-    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<QString>("input");    // hex
+    QTest::addColumn<QByteArray>("reply"); // null: "<block number>:<bytes written>"
     QTest::addColumn<bool>("hexRecv");
     QTest::addColumn<QStringList>("lines");
     QTest::newRow("frame only, hex")
@@ -90,13 +88,12 @@ void TestConsoleUsb::consoleSend_data()
     QTest::newRow("no frame: the whole block")
         << "1B 40" << QByteArray("OK") << true
         << QStringList{"SEND->1B 40", "RECV<-4F 4B" + QString(" 00").repeated(262)};
-    // Each block has its own read-back: the responder numbers them.
-    const QString z = QString("7A ").repeated(1024);
-    QTest::newRow("blocks of 1024")
+    const QString z = QString("7A ").repeated(1024).trimmed();
+    QTest::newRow("blocks of 1024, a read-back each")
         << QString("7A ").repeated(2500).trimmed() << QByteArray() << false
-        << QStringList{"SEND->" + z.trimmed(),
+        << QStringList{"SEND->" + z,
                        "RECV<-1:1024",
-                       "SEND->" + z.trimmed(),
+                       "SEND->" + z,
                        "RECV<-2:1024",
                        "SEND->" + QString("7A ").repeated(452).trimmed(),
                        "RECV<-3:452"};
@@ -135,12 +132,11 @@ void TestConsoleUsb::fileGoesInUsbPieces_data()
     QTest::addColumn<QString>("text");    // the final message; none when empty
     // The printer takes this many bytes, stalls until that transfer times out, then
     // takes everything again: the piece it took part of is never sent again.
-    QTest::newRow("whole file") << false << -1 << 1000 << -1 << QString::fromUtf8("下载成功");
-    QTest::newRow("piece partly taken")
-        << false << 15000 << 1000 << -1 << QString::fromUtf8("向打印机发送数据失败。");
+    QTest::newRow("whole file") << false << -1 << 1000 << -1 << "下载成功";
+    QTest::newRow("piece partly taken") << false << 15000 << 1000 << -1 << "向打印机发送数据失败。";
     // A stall that would last a minute: a stop (the window closing) ends the download
     // at once and removes the plain copy.
-    QTest::newRow("stalled download stopped") << true << 15000 << 60000 << 400 << QString();
+    QTest::newRow("stalled download stopped") << true << 15000 << 60000 << 400 << "";
 }
 
 void TestConsoleUsb::fileGoesInUsbPieces()
@@ -165,17 +161,17 @@ void TestConsoleUsb::fileGoesInUsbPieces()
     QTRY_COMPARE(recorder->texts(), text.isEmpty() ? QStringList() : QStringList{text});
     QCOMPARE(printer->openTransfers(), 0);
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("job_decrypted.hex"))));
+    const QByteArray taken = printer->writes().join();
     if (acceptLimit >= 0) {
-        const QByteArray taken = printer->writes().join();
         QVERIFY(stopAfterMs >= 0 ? content.startsWith(taken) : taken == content.left(acceptLimit));
         return;
     }
-    QCOMPARE(pages->lines(), QStringList{QString::fromUtf8("发送文件 job.hex，25000 字节")});
+    QCOMPARE(pages->lines(), QStringList{"发送文件 job.hex，25000 字节"});
     QList<int> sizes;
     for (const QByteArray &w : printer->writes())
         sizes << w.size();
     QCOMPARE(sizes, (QList<int>{10240, 10240, 4520}));
-    QCOMPARE(printer->writes().join(), content);
+    QCOMPARE(taken, content);
     QCOMPARE(pages->widget<QProgressBar>("progressBar_Debug")->value(), 100);
 }
 
