@@ -53,6 +53,189 @@
     </message>
 </context>
 <context>
+    <name>ConnectionDoctor</name>
+    <message>
+        <source>lpstat 未安装：未检查打印队列。</source>
+        <translation>lpstat ist nicht installiert: Druckwarteschlangen wurden nicht geprüft.</translation>
+    </message>
+    <message>
+        <source>没有打印队列指向端口 %1 的 USB 打印机。</source>
+        <translation>Keine Druckwarteschlange verweist auf den USB-Drucker an Port %1.</translation>
+    </message>
+    <message>
+        <source>打印队列 %1 指向端口 %2 的 USB 打印机。</source>
+        <translation>Die Druckwarteschlange %1 verweist auf den USB-Drucker an Port %2.</translation>
+    </message>
+    <message>
+        <source>队列打印时本工具无法访问打印机：设置期间请暂停该队列（cupsdisable %1）。</source>
+        <translation>Während die Warteschlange druckt, kann dieses Programm nicht auf den Drucker zugreifen: Halten Sie die Warteschlange während der Einrichtung an (cupsdisable %1).</translation>
+    </message>
+    <message>
+        <source>未安装打印机的 USB 访问规则。</source>
+        <translation>Die USB-Zugriffsregel für die Drucker ist nicht installiert.</translation>
+    </message>
+    <message>
+        <source>没有该规则只有 root 能打开打印机：将 60-labelsetup-printers.rules 复制到 /etc/udev/rules.d，然后重新插拔打印机。</source>
+        <translation>Ohne diese Regel kann nur root den Drucker öffnen: Kopieren Sie 60-labelsetup-printers.rules nach /etc/udev/rules.d und stecken Sie den Drucker dann aus und wieder ein.</translation>
+    </message>
+    <message>
+        <source>已安装 USB 访问规则：%1</source>
+        <translation>USB-Zugriffsregel installiert: %1</translation>
+    </message>
+    <message>
+        <source>无法使用 USB：%1</source>
+        <translation>USB kann nicht verwendet werden: %1</translation>
+    </message>
+    <message>
+        <source>检查本机是否允许访问 /dev/bus/usb。</source>
+        <translation>Prüfen Sie, ob dieser Rechner den Zugriff auf /dev/bus/usb erlaubt.</translation>
+    </message>
+    <message>
+        <source>没有连接此类 USB 打印机。</source>
+        <translation>Es ist kein USB-Drucker dieser Art angeschlossen.</translation>
+    </message>
+    <message>
+        <source>用 USB 线连接打印机并开机；无电源的 USB 集线器可能无法识别打印机。</source>
+        <translation>Schließen Sie den Drucker per USB-Kabel an und schalten Sie ihn ein; ein USB-Hub ohne eigene Stromversorgung erkennt den Drucker möglicherweise nicht.</translation>
+    </message>
+    <message>
+        <source>端口 %1 有一台 USB 打印机（总线 %2，设备 %3）。</source>
+        <translation>An Port %1 ist ein USB-Drucker angeschlossen (Bus %2, Gerät %3).</translation>
+    </message>
+    <message>
+        <source>安装访问规则：将 60-labelsetup-printers.rules 复制到 /etc/udev/rules.d，然后重新插拔打印机。</source>
+        <translation>Installieren Sie die Zugriffsregel: Kopieren Sie 60-labelsetup-printers.rules nach /etc/udev/rules.d und stecken Sie den Drucker dann aus und wieder ein.</translation>
+    </message>
+    <message>
+        <source>访问规则已安装但尚未生效：重新插拔打印机，或运行 &quot;udevadm trigger&quot;。</source>
+        <translation>Die Zugriffsregel ist installiert, aber noch nicht wirksam: Stecken Sie den Drucker aus und wieder ein oder führen Sie &quot;udevadm trigger&quot; aus.</translation>
+    </message>
+    <message>
+        <source>当前用户无权打开端口 %1 的 USB 打印机。</source>
+        <translation>Der aktuelle Benutzer darf den USB-Drucker an Port %1 nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>udevadm 未安装：未检查规则是否作用于打印机。</source>
+        <translation>udevadm ist nicht installiert: Es wurde nicht geprüft, ob die Regel für den Drucker greift.</translation>
+    </message>
+    <message>
+        <source>访问规则尚未作用于端口 %1 的 USB 打印机。</source>
+        <translation>Die Zugriffsregel greift noch nicht für den USB-Drucker an Port %1.</translation>
+    </message>
+    <message>
+        <source>重新插拔打印机，或运行 &quot;udevadm trigger&quot;。</source>
+        <translation>Stecken Sie den Drucker aus und wieder ein oder führen Sie &quot;udevadm trigger&quot; aus.</translation>
+    </message>
+    <message>
+        <source>无法打开端口 %1 的 USB 打印机：%2</source>
+        <translation>Der USB-Drucker an Port %1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>重新插拔打印机后再试。</source>
+        <translation>Stecken Sie den Drucker aus und wieder ein und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>当前用户可以打开端口 %1 的 USB 打印机（%2）。</source>
+        <translation>Der aktuelle Benutzer kann den USB-Drucker an Port %1 öffnen (%2).</translation>
+    </message>
+    <message>
+        <source>内核驱动（通常是 usblp）占用着端口 %1 的 USB 打印机的接口。</source>
+        <translation>Ein Kerneltreiber (meist usblp) belegt die Schnittstelle des USB-Druckers an Port %1.</translation>
+    </message>
+    <message>
+        <source>本工具通信时会暂时断开该驱动；若其他程序同时通过它打印，请先停止该程序，或用 &quot;modprobe -r usblp&quot; 卸载驱动。</source>
+        <translation>Dieses Programm trennt den Treiber während der Kommunikation vorübergehend; falls gleichzeitig ein anderes Programm darüber druckt, beenden Sie dieses zuerst oder entladen Sie den Treiber mit &quot;modprobe -r usblp&quot;.</translation>
+    </message>
+    <message>
+        <source>没有内核驱动占用端口 %1 的 USB 打印机。</source>
+        <translation>Kein Kerneltreiber belegt den USB-Drucker an Port %1.</translation>
+    </message>
+    <message>
+        <source>%1 不在本机任何网络接口的子网内。</source>
+        <translation>%1 liegt in keinem Subnetz der Netzwerkschnittstellen dieses Rechners.</translation>
+    </message>
+    <message>
+        <source>打印机须与本机在同一网络，或可经路由器到达：请在打印机自检页上核对其 IP 地址和子网掩码，或通过 USB 在网口/WiFi 设置页修改。</source>
+        <translation>Der Drucker muss im selben Netzwerk wie dieser Rechner liegen oder über einen Router erreichbar sein: Prüfen Sie IP-Adresse und Subnetzmaske auf der Selbsttestseite des Druckers oder ändern Sie sie per USB auf der Einstellungsseite Ethernet/WiFi.</translation>
+    </message>
+    <message>
+        <source>%1 位于本机接口 %2 的子网内。</source>
+        <translation>%1 liegt im Subnetz der Schnittstelle %2 dieses Rechners.</translation>
+    </message>
+    <message>
+        <source>ip 未安装：未检查路由。</source>
+        <translation>ip ist nicht installiert: Die Route wurde nicht geprüft.</translation>
+    </message>
+    <message>
+        <source>路由：%1</source>
+        <translation>Route: %1</translation>
+    </message>
+    <message>
+        <source>没有通往 %1 的路由。</source>
+        <translation>Es gibt keine Route zu %1.</translation>
+    </message>
+    <message>
+        <source>请为本机设置默认网关，或将本机接入打印机所在的网络。</source>
+        <translation>Richten Sie auf diesem Rechner ein Standard-Gateway ein oder verbinden Sie ihn mit dem Netzwerk des Druckers.</translation>
+    </message>
+    <message>
+        <source>%1 的端口 %2 接受连接。</source>
+        <translation>%1 nimmt Verbindungen an Port %2 an.</translation>
+    </message>
+    <message>
+        <source>%1 拒绝了端口 %2 上的连接。</source>
+        <translation>%1 hat die Verbindung an Port %2 abgelehnt.</translation>
+    </message>
+    <message>
+        <source>请核对端口：打印机的命令端口显示在其网口设置页上（未改动时为 9100）。</source>
+        <translation>Prüfen Sie den Port: Der Befehlsport des Druckers steht auf seiner Ethernet-Einstellungsseite (9100, sofern nicht geändert).</translation>
+    </message>
+    <message>
+        <source>%1 在 %3 毫秒内未在端口 %2 上应答。</source>
+        <translation>%1 hat an Port %2 nicht innerhalb von %3 ms geantwortet.</translation>
+    </message>
+    <message>
+        <source>请确认打印机已开机并在此网络中，且没有防火墙丢弃该连接。</source>
+        <translation>Stellen Sie sicher, dass der Drucker eingeschaltet und in diesem Netzwerk ist und keine Firewall die Verbindung verwirft.</translation>
+    </message>
+    <message>
+        <source>打印机应答了信息查询：%1</source>
+        <translation>Der Drucker hat auf die Informationsabfrage geantwortet: %1</translation>
+    </message>
+    <message>
+        <source>端口接受了连接，但打印机未应答信息查询。</source>
+        <translation>Der Port hat die Verbindung angenommen, aber der Drucker hat nicht auf die Informationsabfrage geantwortet.</translation>
+    </message>
+    <message>
+        <source>可能有其他程序正在使用打印机，或该端口属于别的设备：重启打印机后再试。</source>
+        <translation>Möglicherweise verwendet ein anderes Programm den Drucker oder der Port gehört zu einem anderen Gerät: Starten Sie den Drucker neu und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>打印机应答了 UDP 端口 %1 上的搜索请求。</source>
+        <translation>Der Drucker hat auf die Suchanfrage an UDP-Port %1 geantwortet.</translation>
+    </message>
+    <message>
+        <source>UDP 端口 %1 上的搜索请求没有应答。</source>
+        <translation>Keine Antwort auf die Suchanfrage an UDP-Port %1.</translation>
+    </message>
+    <message>
+        <source>本机防火墙可能丢弃了打印机的应答（请放行 UDP 端口 %1），或打印机的搜索端口不同：列表搜索找不到它，但按地址打开仍可使用。</source>
+        <translation>Möglicherweise verwirft die Firewall dieses Rechners die Antworten des Druckers (UDP-Port %1 freigeben), oder der Drucker verwendet einen anderen Suchport: Die Listensuche findet ihn nicht, das Öffnen über die Adresse funktioniert aber weiterhin.</translation>
+    </message>
+    <message>
+        <source>无法解析地址 %1。</source>
+        <translation>Die Adresse %1 kann nicht aufgelöst werden.</translation>
+    </message>
+    <message>
+        <source>请输入打印机自检页上显示的 IP 地址。</source>
+        <translation>Geben Sie die IP-Adresse ein, die auf der Selbsttestseite des Druckers steht.</translation>
+    </message>
+    <message>
+        <source>未查询：端口不接受连接。</source>
+        <translation>Nicht abgefragt: Der Port nimmt keine Verbindungen an.</translation>
+    </message>
+</context>
+<context>
     <name>ConnectionPanel</name>
     <message>
         <source>连接方式</source>
@@ -259,6 +442,69 @@
     <message>
         <source>取消</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>DiagnosticsActions</name>
+    <message>
+        <source>正在诊断…</source>
+        <translation>Diagnose läuft…</translation>
+    </message>
+    <message>
+        <source>通过</source>
+        <translation>Bestanden</translation>
+    </message>
+    <message>
+        <source>警告</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>失败</source>
+        <translation>Fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>跳过</source>
+        <translation>Übersprungen</translation>
+    </message>
+    <message>
+        <source>连接诊断结果</source>
+        <translation>Ergebnis der Verbindungsdiagnose</translation>
+    </message>
+    <message>
+        <source>未输入地址：只检查 USB 打印机。</source>
+        <translation>Keine Adresse eingegeben: Es werden nur USB-Drucker geprüft.</translation>
+    </message>
+    <message>
+        <source>检查</source>
+        <translation>Prüfung</translation>
+    </message>
+    <message>
+        <source>结果</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>说明</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>建议</source>
+        <translation>Empfehlung</translation>
+    </message>
+    <message>
+        <source>导出诊断报告…</source>
+        <translation>Diagnosebericht exportieren…</translation>
+    </message>
+    <message>
+        <source>诊断报告 (*.json)</source>
+        <translation>Diagnoseberichte (*.json)</translation>
+    </message>
+    <message>
+        <source>无法写入文件：%1</source>
+        <translation>Datei kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>诊断报告已保存到 %1</source>
+        <translation>Diagnosebericht gespeichert unter %1</translation>
     </message>
 </context>
 <context>
@@ -981,6 +1227,77 @@ Drucker jetzt initialisieren?</translation>
     </message>
 </context>
 <context>
+    <name>ProfileActions</name>
+    <message>
+        <source>保存配置</source>
+        <translation>Profil speichern</translation>
+    </message>
+    <message>
+        <source>配置文件 (*.json)</source>
+        <translation>Profildateien (*.json)</translation>
+    </message>
+    <message>
+        <source>无法写入文件：%1</source>
+        <translation>Datei kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>配置已保存到 %1</source>
+        <translation>Profil gespeichert unter %1</translation>
+    </message>
+    <message>
+        <source>应用配置</source>
+        <translation>Profil anwenden</translation>
+    </message>
+    <message>
+        <source>无法读取配置文件：%1</source>
+        <translation>Profildatei kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>配置文件无效：%1</source>
+        <translation>Ungültige Profildatei: %1</translation>
+    </message>
+    <message>
+        <source>以下设置在此型号上不存在，已跳过：%1</source>
+        <translation>Diese Einstellungen gibt es bei diesem Modell nicht; sie wurden übersprungen: %1</translation>
+    </message>
+    <message>
+        <source>打印机的设置与配置文件相同，无需写入。</source>
+        <translation>Die Einstellungen des Druckers stimmen mit dem Profil überein; es gibt nichts zu schreiben.</translation>
+    </message>
+    <message>
+        <source>将写入以下 %1 项设置：</source>
+        <translation>Die folgenden %1 Einstellungen werden geschrieben:</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>打印机中的值</source>
+        <translation>Wert im Drucker</translation>
+    </message>
+    <message>
+        <source>配置文件中的值</source>
+        <translation>Wert im Profil</translation>
+    </message>
+    <message>
+        <source>写入</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>写入后读回的值与配置文件不同：%1</source>
+        <translation>Nach dem Schreiben zurückgelesene Werte weichen vom Profil ab: %1</translation>
+    </message>
+    <message>
+        <source>配置已应用。WiFi 或网口的更改在打印机重启后生效。</source>
+        <translation>Profil angewendet. Änderungen an WiFi oder Ethernet werden nach einem Neustart des Druckers wirksam.</translation>
+    </message>
+    <message>
+        <source>配置已应用。</source>
+        <translation>Profil angewendet.</translation>
+    </message>
+</context>
+<context>
     <name>SerialPage</name>
     <message>
         <source>波特率：</source>
@@ -1036,6 +1353,13 @@ Drucker jetzt initialisieren?</translation>
     <message>
         <source>设置</source>
         <translation>Schreiben</translation>
+    </message>
+</context>
+<context>
+    <name>TableDialog</name>
+    <message>
+        <source>取消</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>

@@ -53,6 +53,189 @@
     </message>
 </context>
 <context>
+    <name>ConnectionDoctor</name>
+    <message>
+        <source>lpstat 未安装：未检查打印队列。</source>
+        <translation>lpstat is not installed: print queues were not checked.</translation>
+    </message>
+    <message>
+        <source>没有打印队列指向端口 %1 的 USB 打印机。</source>
+        <translation>No print queue points to the USB printer on port %1.</translation>
+    </message>
+    <message>
+        <source>打印队列 %1 指向端口 %2 的 USB 打印机。</source>
+        <translation>Print queue %1 points to the USB printer on port %2.</translation>
+    </message>
+    <message>
+        <source>队列打印时本工具无法访问打印机：设置期间请暂停该队列（cupsdisable %1）。</source>
+        <translation>This tool cannot access the printer while the queue is printing: pause the queue during setup (cupsdisable %1).</translation>
+    </message>
+    <message>
+        <source>未安装打印机的 USB 访问规则。</source>
+        <translation>The USB access rule for the printers is not installed.</translation>
+    </message>
+    <message>
+        <source>没有该规则只有 root 能打开打印机：将 60-labelsetup-printers.rules 复制到 /etc/udev/rules.d，然后重新插拔打印机。</source>
+        <translation>Without this rule only root can open the printer: copy 60-labelsetup-printers.rules to /etc/udev/rules.d, then unplug and replug the printer.</translation>
+    </message>
+    <message>
+        <source>已安装 USB 访问规则：%1</source>
+        <translation>USB access rule installed: %1</translation>
+    </message>
+    <message>
+        <source>无法使用 USB：%1</source>
+        <translation>Cannot use USB: %1</translation>
+    </message>
+    <message>
+        <source>检查本机是否允许访问 /dev/bus/usb。</source>
+        <translation>Check that this computer allows access to /dev/bus/usb.</translation>
+    </message>
+    <message>
+        <source>没有连接此类 USB 打印机。</source>
+        <translation>No USB printer of this kind is connected.</translation>
+    </message>
+    <message>
+        <source>用 USB 线连接打印机并开机；无电源的 USB 集线器可能无法识别打印机。</source>
+        <translation>Connect the printer with a USB cable and switch it on; an unpowered USB hub may not detect the printer.</translation>
+    </message>
+    <message>
+        <source>端口 %1 有一台 USB 打印机（总线 %2，设备 %3）。</source>
+        <translation>There is a USB printer on port %1 (bus %2, device %3).</translation>
+    </message>
+    <message>
+        <source>安装访问规则：将 60-labelsetup-printers.rules 复制到 /etc/udev/rules.d，然后重新插拔打印机。</source>
+        <translation>Install the access rule: copy 60-labelsetup-printers.rules to /etc/udev/rules.d, then unplug and replug the printer.</translation>
+    </message>
+    <message>
+        <source>访问规则已安装但尚未生效：重新插拔打印机，或运行 &quot;udevadm trigger&quot;。</source>
+        <translation>The access rule is installed but not yet in effect: unplug and replug the printer, or run &quot;udevadm trigger&quot;.</translation>
+    </message>
+    <message>
+        <source>当前用户无权打开端口 %1 的 USB 打印机。</source>
+        <translation>The current user is not allowed to open the USB printer on port %1.</translation>
+    </message>
+    <message>
+        <source>udevadm 未安装：未检查规则是否作用于打印机。</source>
+        <translation>udevadm is not installed: did not check whether the rule applies to the printer.</translation>
+    </message>
+    <message>
+        <source>访问规则尚未作用于端口 %1 的 USB 打印机。</source>
+        <translation>The access rule does not yet apply to the USB printer on port %1.</translation>
+    </message>
+    <message>
+        <source>重新插拔打印机，或运行 &quot;udevadm trigger&quot;。</source>
+        <translation>Unplug and replug the printer, or run &quot;udevadm trigger&quot;.</translation>
+    </message>
+    <message>
+        <source>无法打开端口 %1 的 USB 打印机：%2</source>
+        <translation>Cannot open the USB printer on port %1: %2</translation>
+    </message>
+    <message>
+        <source>重新插拔打印机后再试。</source>
+        <translation>Unplug and replug the printer, then try again.</translation>
+    </message>
+    <message>
+        <source>当前用户可以打开端口 %1 的 USB 打印机（%2）。</source>
+        <translation>The current user can open the USB printer on port %1 (%2).</translation>
+    </message>
+    <message>
+        <source>内核驱动（通常是 usblp）占用着端口 %1 的 USB 打印机的接口。</source>
+        <translation>A kernel driver (usually usblp) has claimed the interface of the USB printer on port %1.</translation>
+    </message>
+    <message>
+        <source>本工具通信时会暂时断开该驱动；若其他程序同时通过它打印，请先停止该程序，或用 &quot;modprobe -r usblp&quot; 卸载驱动。</source>
+        <translation>This tool temporarily detaches the driver while it communicates; if another program prints through it at the same time, stop that program first, or unload the driver with &quot;modprobe -r usblp&quot;.</translation>
+    </message>
+    <message>
+        <source>没有内核驱动占用端口 %1 的 USB 打印机。</source>
+        <translation>No kernel driver has claimed the USB printer on port %1.</translation>
+    </message>
+    <message>
+        <source>%1 不在本机任何网络接口的子网内。</source>
+        <translation>%1 is not in the subnet of any network interface of this computer.</translation>
+    </message>
+    <message>
+        <source>打印机须与本机在同一网络，或可经路由器到达：请在打印机自检页上核对其 IP 地址和子网掩码，或通过 USB 在网口/WiFi 设置页修改。</source>
+        <translation>The printer must be on the same network as this computer or reachable through a router: check its IP address and subnet mask on the printer&apos;s self-test page, or change them over USB on the Ethernet/WiFi settings page.</translation>
+    </message>
+    <message>
+        <source>%1 位于本机接口 %2 的子网内。</source>
+        <translation>%1 is in the subnet of this computer&apos;s interface %2.</translation>
+    </message>
+    <message>
+        <source>ip 未安装：未检查路由。</source>
+        <translation>ip is not installed: the route was not checked.</translation>
+    </message>
+    <message>
+        <source>路由：%1</source>
+        <translation>Route: %1</translation>
+    </message>
+    <message>
+        <source>没有通往 %1 的路由。</source>
+        <translation>There is no route to %1.</translation>
+    </message>
+    <message>
+        <source>请为本机设置默认网关，或将本机接入打印机所在的网络。</source>
+        <translation>Set a default gateway on this computer, or connect this computer to the printer&apos;s network.</translation>
+    </message>
+    <message>
+        <source>%1 的端口 %2 接受连接。</source>
+        <translation>%1 accepts connections on port %2.</translation>
+    </message>
+    <message>
+        <source>%1 拒绝了端口 %2 上的连接。</source>
+        <translation>%1 refused the connection on port %2.</translation>
+    </message>
+    <message>
+        <source>请核对端口：打印机的命令端口显示在其网口设置页上（未改动时为 9100）。</source>
+        <translation>Check the port: the printer&apos;s command port is shown on its Ethernet settings page (9100 unless changed).</translation>
+    </message>
+    <message>
+        <source>%1 在 %3 毫秒内未在端口 %2 上应答。</source>
+        <translation>%1 did not answer on port %2 within %3 ms.</translation>
+    </message>
+    <message>
+        <source>请确认打印机已开机并在此网络中，且没有防火墙丢弃该连接。</source>
+        <translation>Make sure the printer is switched on and on this network, and that no firewall drops the connection.</translation>
+    </message>
+    <message>
+        <source>打印机应答了信息查询：%1</source>
+        <translation>The printer answered the info query: %1</translation>
+    </message>
+    <message>
+        <source>端口接受了连接，但打印机未应答信息查询。</source>
+        <translation>The port accepted the connection, but the printer did not answer the info query.</translation>
+    </message>
+    <message>
+        <source>可能有其他程序正在使用打印机，或该端口属于别的设备：重启打印机后再试。</source>
+        <translation>Another program may be using the printer, or the port belongs to a different device: restart the printer and try again.</translation>
+    </message>
+    <message>
+        <source>打印机应答了 UDP 端口 %1 上的搜索请求。</source>
+        <translation>The printer answered the search request on UDP port %1.</translation>
+    </message>
+    <message>
+        <source>UDP 端口 %1 上的搜索请求没有应答。</source>
+        <translation>No answer to the search request on UDP port %1.</translation>
+    </message>
+    <message>
+        <source>本机防火墙可能丢弃了打印机的应答（请放行 UDP 端口 %1），或打印机的搜索端口不同：列表搜索找不到它，但按地址打开仍可使用。</source>
+        <translation>This computer&apos;s firewall may be dropping the printer&apos;s answers (allow UDP port %1), or the printer uses a different search port: the list search will not find it, but opening it by address still works.</translation>
+    </message>
+    <message>
+        <source>无法解析地址 %1。</source>
+        <translation>Cannot resolve address %1.</translation>
+    </message>
+    <message>
+        <source>请输入打印机自检页上显示的 IP 地址。</source>
+        <translation>Enter the IP address shown on the printer&apos;s self-test page.</translation>
+    </message>
+    <message>
+        <source>未查询：端口不接受连接。</source>
+        <translation>Not queried: the port does not accept connections.</translation>
+    </message>
+</context>
+<context>
     <name>ConnectionPanel</name>
     <message>
         <source>连接方式</source>
@@ -259,6 +442,69 @@
     <message>
         <source>取消</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>DiagnosticsActions</name>
+    <message>
+        <source>正在诊断…</source>
+        <translation>Diagnosing…</translation>
+    </message>
+    <message>
+        <source>通过</source>
+        <translation>Passed</translation>
+    </message>
+    <message>
+        <source>警告</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>失败</source>
+        <translation>Failed</translation>
+    </message>
+    <message>
+        <source>跳过</source>
+        <translation>Skipped</translation>
+    </message>
+    <message>
+        <source>连接诊断结果</source>
+        <translation>Connection Diagnostics Results</translation>
+    </message>
+    <message>
+        <source>未输入地址：只检查 USB 打印机。</source>
+        <translation>No address entered: checking USB printers only.</translation>
+    </message>
+    <message>
+        <source>检查</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>结果</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>说明</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>建议</source>
+        <translation>Advice</translation>
+    </message>
+    <message>
+        <source>导出诊断报告…</source>
+        <translation>Export Diagnostics Report…</translation>
+    </message>
+    <message>
+        <source>诊断报告 (*.json)</source>
+        <translation>Diagnostics reports (*.json)</translation>
+    </message>
+    <message>
+        <source>无法写入文件：%1</source>
+        <translation>Cannot write file: %1</translation>
+    </message>
+    <message>
+        <source>诊断报告已保存到 %1</source>
+        <translation>Diagnostics report saved to %1</translation>
     </message>
 </context>
 <context>
@@ -981,6 +1227,77 @@ Initialise the printer?</translation>
     </message>
 </context>
 <context>
+    <name>ProfileActions</name>
+    <message>
+        <source>保存配置</source>
+        <translation>Save Profile</translation>
+    </message>
+    <message>
+        <source>配置文件 (*.json)</source>
+        <translation>Profile files (*.json)</translation>
+    </message>
+    <message>
+        <source>无法写入文件：%1</source>
+        <translation>Cannot write file: %1</translation>
+    </message>
+    <message>
+        <source>配置已保存到 %1</source>
+        <translation>Profile saved to %1</translation>
+    </message>
+    <message>
+        <source>应用配置</source>
+        <translation>Apply Profile</translation>
+    </message>
+    <message>
+        <source>无法读取配置文件：%1</source>
+        <translation>Cannot read profile file: %1</translation>
+    </message>
+    <message>
+        <source>配置文件无效：%1</source>
+        <translation>Invalid profile file: %1</translation>
+    </message>
+    <message>
+        <source>以下设置在此型号上不存在，已跳过：%1</source>
+        <translation>These settings do not exist on this model and were skipped: %1</translation>
+    </message>
+    <message>
+        <source>打印机的设置与配置文件相同，无需写入。</source>
+        <translation>The printer&apos;s settings match the profile; nothing to write.</translation>
+    </message>
+    <message>
+        <source>将写入以下 %1 项设置：</source>
+        <translation>The following %1 settings will be written:</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>打印机中的值</source>
+        <translation>Value in printer</translation>
+    </message>
+    <message>
+        <source>配置文件中的值</source>
+        <translation>Value in profile</translation>
+    </message>
+    <message>
+        <source>写入</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <source>写入后读回的值与配置文件不同：%1</source>
+        <translation>Values read back after writing differ from the profile: %1</translation>
+    </message>
+    <message>
+        <source>配置已应用。WiFi 或网口的更改在打印机重启后生效。</source>
+        <translation>Profile applied. WiFi or Ethernet changes take effect after the printer restarts.</translation>
+    </message>
+    <message>
+        <source>配置已应用。</source>
+        <translation>Profile applied.</translation>
+    </message>
+</context>
+<context>
     <name>SerialPage</name>
     <message>
         <source>波特率：</source>
@@ -1036,6 +1353,13 @@ Initialise the printer?</translation>
     <message>
         <source>设置</source>
         <translation>Set</translation>
+    </message>
+</context>
+<context>
+    <name>TableDialog</name>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>

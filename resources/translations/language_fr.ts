@@ -53,6 +53,189 @@
     </message>
 </context>
 <context>
+    <name>ConnectionDoctor</name>
+    <message>
+        <source>lpstat 未安装：未检查打印队列。</source>
+        <translation>lpstat n&apos;est pas installé : les files d&apos;impression n&apos;ont pas été vérifiées.</translation>
+    </message>
+    <message>
+        <source>没有打印队列指向端口 %1 的 USB 打印机。</source>
+        <translation>Aucune file d&apos;impression ne pointe vers l&apos;imprimante USB du port %1.</translation>
+    </message>
+    <message>
+        <source>打印队列 %1 指向端口 %2 的 USB 打印机。</source>
+        <translation>La file d&apos;impression %1 pointe vers l&apos;imprimante USB du port %2.</translation>
+    </message>
+    <message>
+        <source>队列打印时本工具无法访问打印机：设置期间请暂停该队列（cupsdisable %1）。</source>
+        <translation>Cet outil ne peut pas accéder à l&apos;imprimante pendant que la file imprime : suspendez la file pendant la configuration (cupsdisable %1).</translation>
+    </message>
+    <message>
+        <source>未安装打印机的 USB 访问规则。</source>
+        <translation>La règle d&apos;accès USB pour les imprimantes n&apos;est pas installée.</translation>
+    </message>
+    <message>
+        <source>没有该规则只有 root 能打开打印机：将 60-labelsetup-printers.rules 复制到 /etc/udev/rules.d，然后重新插拔打印机。</source>
+        <translation>Sans cette règle, seul root peut ouvrir l&apos;imprimante : copiez 60-labelsetup-printers.rules dans /etc/udev/rules.d, puis débranchez et rebranchez l&apos;imprimante.</translation>
+    </message>
+    <message>
+        <source>已安装 USB 访问规则：%1</source>
+        <translation>Règle d&apos;accès USB installée : %1</translation>
+    </message>
+    <message>
+        <source>无法使用 USB：%1</source>
+        <translation>Impossible d&apos;utiliser l&apos;USB : %1</translation>
+    </message>
+    <message>
+        <source>检查本机是否允许访问 /dev/bus/usb。</source>
+        <translation>Vérifiez que cet ordinateur autorise l&apos;accès à /dev/bus/usb.</translation>
+    </message>
+    <message>
+        <source>没有连接此类 USB 打印机。</source>
+        <translation>Aucune imprimante USB de ce type n&apos;est connectée.</translation>
+    </message>
+    <message>
+        <source>用 USB 线连接打印机并开机；无电源的 USB 集线器可能无法识别打印机。</source>
+        <translation>Branchez l&apos;imprimante avec un câble USB et allumez-la ; un hub USB non alimenté peut ne pas détecter l&apos;imprimante.</translation>
+    </message>
+    <message>
+        <source>端口 %1 有一台 USB 打印机（总线 %2，设备 %3）。</source>
+        <translation>Une imprimante USB est présente sur le port %1 (bus %2, périphérique %3).</translation>
+    </message>
+    <message>
+        <source>安装访问规则：将 60-labelsetup-printers.rules 复制到 /etc/udev/rules.d，然后重新插拔打印机。</source>
+        <translation>Installez la règle d&apos;accès : copiez 60-labelsetup-printers.rules dans /etc/udev/rules.d, puis débranchez et rebranchez l&apos;imprimante.</translation>
+    </message>
+    <message>
+        <source>访问规则已安装但尚未生效：重新插拔打印机，或运行 &quot;udevadm trigger&quot;。</source>
+        <translation>La règle d&apos;accès est installée mais pas encore active : débranchez et rebranchez l&apos;imprimante, ou exécutez &quot;udevadm trigger&quot;.</translation>
+    </message>
+    <message>
+        <source>当前用户无权打开端口 %1 的 USB 打印机。</source>
+        <translation>L&apos;utilisateur actuel n&apos;a pas le droit d&apos;ouvrir l&apos;imprimante USB du port %1.</translation>
+    </message>
+    <message>
+        <source>udevadm 未安装：未检查规则是否作用于打印机。</source>
+        <translation>udevadm n&apos;est pas installé : l&apos;application de la règle à l&apos;imprimante n&apos;a pas été vérifiée.</translation>
+    </message>
+    <message>
+        <source>访问规则尚未作用于端口 %1 的 USB 打印机。</source>
+        <translation>La règle d&apos;accès ne s&apos;applique pas encore à l&apos;imprimante USB du port %1.</translation>
+    </message>
+    <message>
+        <source>重新插拔打印机，或运行 &quot;udevadm trigger&quot;。</source>
+        <translation>Débranchez et rebranchez l&apos;imprimante, ou exécutez &quot;udevadm trigger&quot;.</translation>
+    </message>
+    <message>
+        <source>无法打开端口 %1 的 USB 打印机：%2</source>
+        <translation>Impossible d&apos;ouvrir l&apos;imprimante USB du port %1 : %2</translation>
+    </message>
+    <message>
+        <source>重新插拔打印机后再试。</source>
+        <translation>Débranchez et rebranchez l&apos;imprimante, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>当前用户可以打开端口 %1 的 USB 打印机（%2）。</source>
+        <translation>L&apos;utilisateur actuel peut ouvrir l&apos;imprimante USB du port %1 (%2).</translation>
+    </message>
+    <message>
+        <source>内核驱动（通常是 usblp）占用着端口 %1 的 USB 打印机的接口。</source>
+        <translation>Un pilote du noyau (généralement usblp) occupe l&apos;interface de l&apos;imprimante USB du port %1.</translation>
+    </message>
+    <message>
+        <source>本工具通信时会暂时断开该驱动；若其他程序同时通过它打印，请先停止该程序，或用 &quot;modprobe -r usblp&quot; 卸载驱动。</source>
+        <translation>Cet outil détache temporairement le pilote pendant la communication ; si un autre programme imprime en même temps par ce pilote, arrêtez d&apos;abord ce programme ou déchargez le pilote avec &quot;modprobe -r usblp&quot;.</translation>
+    </message>
+    <message>
+        <source>没有内核驱动占用端口 %1 的 USB 打印机。</source>
+        <translation>Aucun pilote du noyau n&apos;occupe l&apos;imprimante USB du port %1.</translation>
+    </message>
+    <message>
+        <source>%1 不在本机任何网络接口的子网内。</source>
+        <translation>%1 n&apos;est dans le sous-réseau d&apos;aucune interface réseau de cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>打印机须与本机在同一网络，或可经路由器到达：请在打印机自检页上核对其 IP 地址和子网掩码，或通过 USB 在网口/WiFi 设置页修改。</source>
+        <translation>L&apos;imprimante doit être sur le même réseau que cet ordinateur ou joignable via un routeur : vérifiez son adresse IP et son masque de sous-réseau sur la page d&apos;autotest de l&apos;imprimante, ou modifiez-les par USB dans la page de paramètres Ethernet/WiFi.</translation>
+    </message>
+    <message>
+        <source>%1 位于本机接口 %2 的子网内。</source>
+        <translation>%1 se trouve dans le sous-réseau de l&apos;interface %2 de cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>ip 未安装：未检查路由。</source>
+        <translation>ip n&apos;est pas installé : la route n&apos;a pas été vérifiée.</translation>
+    </message>
+    <message>
+        <source>路由：%1</source>
+        <translation>Route : %1</translation>
+    </message>
+    <message>
+        <source>没有通往 %1 的路由。</source>
+        <translation>Aucune route vers %1.</translation>
+    </message>
+    <message>
+        <source>请为本机设置默认网关，或将本机接入打印机所在的网络。</source>
+        <translation>Définissez une passerelle par défaut sur cet ordinateur ou connectez-le au réseau de l&apos;imprimante.</translation>
+    </message>
+    <message>
+        <source>%1 的端口 %2 接受连接。</source>
+        <translation>%1 accepte les connexions sur le port %2.</translation>
+    </message>
+    <message>
+        <source>%1 拒绝了端口 %2 上的连接。</source>
+        <translation>%1 a refusé la connexion sur le port %2.</translation>
+    </message>
+    <message>
+        <source>请核对端口：打印机的命令端口显示在其网口设置页上（未改动时为 9100）。</source>
+        <translation>Vérifiez le port : le port de commande de l&apos;imprimante est indiqué dans sa page de paramètres Ethernet (9100 s&apos;il n&apos;a pas été modifié).</translation>
+    </message>
+    <message>
+        <source>%1 在 %3 毫秒内未在端口 %2 上应答。</source>
+        <translation>%1 n&apos;a pas répondu sur le port %2 dans un délai de %3 ms.</translation>
+    </message>
+    <message>
+        <source>请确认打印机已开机并在此网络中，且没有防火墙丢弃该连接。</source>
+        <translation>Vérifiez que l&apos;imprimante est allumée et sur ce réseau, et qu&apos;aucun pare-feu ne bloque la connexion.</translation>
+    </message>
+    <message>
+        <source>打印机应答了信息查询：%1</source>
+        <translation>L&apos;imprimante a répondu à la demande d&apos;informations : %1</translation>
+    </message>
+    <message>
+        <source>端口接受了连接，但打印机未应答信息查询。</source>
+        <translation>Le port a accepté la connexion, mais l&apos;imprimante n&apos;a pas répondu à la demande d&apos;informations.</translation>
+    </message>
+    <message>
+        <source>可能有其他程序正在使用打印机，或该端口属于别的设备：重启打印机后再试。</source>
+        <translation>Un autre programme utilise peut-être l&apos;imprimante, ou le port appartient à un autre appareil : redémarrez l&apos;imprimante et réessayez.</translation>
+    </message>
+    <message>
+        <source>打印机应答了 UDP 端口 %1 上的搜索请求。</source>
+        <translation>L&apos;imprimante a répondu à la requête de recherche sur le port UDP %1.</translation>
+    </message>
+    <message>
+        <source>UDP 端口 %1 上的搜索请求没有应答。</source>
+        <translation>Aucune réponse à la requête de recherche sur le port UDP %1.</translation>
+    </message>
+    <message>
+        <source>本机防火墙可能丢弃了打印机的应答（请放行 UDP 端口 %1），或打印机的搜索端口不同：列表搜索找不到它，但按地址打开仍可使用。</source>
+        <translation>Le pare-feu de cet ordinateur bloque peut-être les réponses de l&apos;imprimante (autorisez le port UDP %1), ou l&apos;imprimante utilise un autre port de recherche : la recherche de la liste ne la trouvera pas, mais l&apos;ouverture par adresse fonctionne toujours.</translation>
+    </message>
+    <message>
+        <source>无法解析地址 %1。</source>
+        <translation>Impossible de résoudre l&apos;adresse %1.</translation>
+    </message>
+    <message>
+        <source>请输入打印机自检页上显示的 IP 地址。</source>
+        <translation>Saisissez l&apos;adresse IP indiquée sur la page d&apos;autotest de l&apos;imprimante.</translation>
+    </message>
+    <message>
+        <source>未查询：端口不接受连接。</source>
+        <translation>Pas de requête : le port n&apos;accepte pas les connexions.</translation>
+    </message>
+</context>
+<context>
     <name>ConnectionPanel</name>
     <message>
         <source>连接方式</source>
@@ -259,6 +442,69 @@
     <message>
         <source>取消</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>DiagnosticsActions</name>
+    <message>
+        <source>正在诊断…</source>
+        <translation>Diagnostic en cours…</translation>
+    </message>
+    <message>
+        <source>通过</source>
+        <translation>Réussi</translation>
+    </message>
+    <message>
+        <source>警告</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>失败</source>
+        <translation>Échec</translation>
+    </message>
+    <message>
+        <source>跳过</source>
+        <translation>Ignoré</translation>
+    </message>
+    <message>
+        <source>连接诊断结果</source>
+        <translation>Résultats du diagnostic de connexion</translation>
+    </message>
+    <message>
+        <source>未输入地址：只检查 USB 打印机。</source>
+        <translation>Aucune adresse saisie : seules les imprimantes USB sont vérifiées.</translation>
+    </message>
+    <message>
+        <source>检查</source>
+        <translation>Vérification</translation>
+    </message>
+    <message>
+        <source>结果</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>说明</source>
+        <translation>Détails</translation>
+    </message>
+    <message>
+        <source>建议</source>
+        <translation>Conseil</translation>
+    </message>
+    <message>
+        <source>导出诊断报告…</source>
+        <translation>Exporter le rapport de diagnostic…</translation>
+    </message>
+    <message>
+        <source>诊断报告 (*.json)</source>
+        <translation>Rapports de diagnostic (*.json)</translation>
+    </message>
+    <message>
+        <source>无法写入文件：%1</source>
+        <translation>Impossible d&apos;écrire le fichier : %1</translation>
+    </message>
+    <message>
+        <source>诊断报告已保存到 %1</source>
+        <translation>Rapport de diagnostic enregistré dans %1</translation>
     </message>
 </context>
 <context>
@@ -981,6 +1227,77 @@ Initialiser l’imprimante ?</translation>
     </message>
 </context>
 <context>
+    <name>ProfileActions</name>
+    <message>
+        <source>保存配置</source>
+        <translation>Enregistrer le profil</translation>
+    </message>
+    <message>
+        <source>配置文件 (*.json)</source>
+        <translation>Fichiers de profil (*.json)</translation>
+    </message>
+    <message>
+        <source>无法写入文件：%1</source>
+        <translation>Impossible d&apos;écrire le fichier : %1</translation>
+    </message>
+    <message>
+        <source>配置已保存到 %1</source>
+        <translation>Profil enregistré dans %1</translation>
+    </message>
+    <message>
+        <source>应用配置</source>
+        <translation>Appliquer un profil</translation>
+    </message>
+    <message>
+        <source>无法读取配置文件：%1</source>
+        <translation>Impossible de lire le fichier de profil : %1</translation>
+    </message>
+    <message>
+        <source>配置文件无效：%1</source>
+        <translation>Fichier de profil non valide : %1</translation>
+    </message>
+    <message>
+        <source>以下设置在此型号上不存在，已跳过：%1</source>
+        <translation>Ces paramètres n&apos;existent pas sur ce modèle et ont été ignorés : %1</translation>
+    </message>
+    <message>
+        <source>打印机的设置与配置文件相同，无需写入。</source>
+        <translation>Les paramètres de l&apos;imprimante correspondent au profil ; rien à écrire.</translation>
+    </message>
+    <message>
+        <source>将写入以下 %1 项设置：</source>
+        <translation>Les %1 paramètres suivants seront écrits :</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>打印机中的值</source>
+        <translation>Valeur dans l&apos;imprimante</translation>
+    </message>
+    <message>
+        <source>配置文件中的值</source>
+        <translation>Valeur dans le profil</translation>
+    </message>
+    <message>
+        <source>写入</source>
+        <translation>Écrire</translation>
+    </message>
+    <message>
+        <source>写入后读回的值与配置文件不同：%1</source>
+        <translation>Les valeurs relues après l&apos;écriture diffèrent du profil : %1</translation>
+    </message>
+    <message>
+        <source>配置已应用。WiFi 或网口的更改在打印机重启后生效。</source>
+        <translation>Profil appliqué. Les modifications WiFi ou Ethernet prennent effet après le redémarrage de l&apos;imprimante.</translation>
+    </message>
+    <message>
+        <source>配置已应用。</source>
+        <translation>Profil appliqué.</translation>
+    </message>
+</context>
+<context>
     <name>SerialPage</name>
     <message>
         <source>波特率：</source>
@@ -1036,6 +1353,13 @@ Initialiser l’imprimante ?</translation>
     <message>
         <source>设置</source>
         <translation>Appliquer</translation>
+    </message>
+</context>
+<context>
+    <name>TableDialog</name>
+    <message>
+        <source>取消</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>

@@ -53,6 +53,189 @@
     </message>
 </context>
 <context>
+    <name>ConnectionDoctor</name>
+    <message>
+        <source>lpstat 未安装：未检查打印队列。</source>
+        <translation>lpstat is niet geïnstalleerd: afdrukwachtrijen zijn niet gecontroleerd.</translation>
+    </message>
+    <message>
+        <source>没有打印队列指向端口 %1 的 USB 打印机。</source>
+        <translation>Geen afdrukwachtrij verwijst naar de USB-printer op poort %1.</translation>
+    </message>
+    <message>
+        <source>打印队列 %1 指向端口 %2 的 USB 打印机。</source>
+        <translation>Afdrukwachtrij %1 verwijst naar de USB-printer op poort %2.</translation>
+    </message>
+    <message>
+        <source>队列打印时本工具无法访问打印机：设置期间请暂停该队列（cupsdisable %1）。</source>
+        <translation>Dit programma heeft geen toegang tot de printer terwijl de wachtrij afdrukt: pauzeer de wachtrij tijdens het instellen (cupsdisable %1).</translation>
+    </message>
+    <message>
+        <source>未安装打印机的 USB 访问规则。</source>
+        <translation>De USB-toegangsregel voor de printers is niet geïnstalleerd.</translation>
+    </message>
+    <message>
+        <source>没有该规则只有 root 能打开打印机：将 60-labelsetup-printers.rules 复制到 /etc/udev/rules.d，然后重新插拔打印机。</source>
+        <translation>Zonder deze regel kan alleen root de printer openen: kopieer 60-labelsetup-printers.rules naar /etc/udev/rules.d en koppel de printer daarna los en weer aan.</translation>
+    </message>
+    <message>
+        <source>已安装 USB 访问规则：%1</source>
+        <translation>USB-toegangsregel geïnstalleerd: %1</translation>
+    </message>
+    <message>
+        <source>无法使用 USB：%1</source>
+        <translation>USB kan niet worden gebruikt: %1</translation>
+    </message>
+    <message>
+        <source>检查本机是否允许访问 /dev/bus/usb。</source>
+        <translation>Controleer of deze computer toegang tot /dev/bus/usb toestaat.</translation>
+    </message>
+    <message>
+        <source>没有连接此类 USB 打印机。</source>
+        <translation>Er is geen USB-printer van dit type aangesloten.</translation>
+    </message>
+    <message>
+        <source>用 USB 线连接打印机并开机；无电源的 USB 集线器可能无法识别打印机。</source>
+        <translation>Sluit de printer aan met een USB-kabel en zet hem aan; een USB-hub zonder eigen voeding herkent de printer mogelijk niet.</translation>
+    </message>
+    <message>
+        <source>端口 %1 有一台 USB 打印机（总线 %2，设备 %3）。</source>
+        <translation>Op poort %1 is een USB-printer aanwezig (bus %2, apparaat %3).</translation>
+    </message>
+    <message>
+        <source>安装访问规则：将 60-labelsetup-printers.rules 复制到 /etc/udev/rules.d，然后重新插拔打印机。</source>
+        <translation>Installeer de toegangsregel: kopieer 60-labelsetup-printers.rules naar /etc/udev/rules.d en koppel de printer daarna los en weer aan.</translation>
+    </message>
+    <message>
+        <source>访问规则已安装但尚未生效：重新插拔打印机，或运行 &quot;udevadm trigger&quot;。</source>
+        <translation>De toegangsregel is geïnstalleerd maar nog niet actief: koppel de printer los en weer aan, of voer &quot;udevadm trigger&quot; uit.</translation>
+    </message>
+    <message>
+        <source>当前用户无权打开端口 %1 的 USB 打印机。</source>
+        <translation>De huidige gebruiker mag de USB-printer op poort %1 niet openen.</translation>
+    </message>
+    <message>
+        <source>udevadm 未安装：未检查规则是否作用于打印机。</source>
+        <translation>udevadm is niet geïnstalleerd: niet gecontroleerd of de regel op de printer van toepassing is.</translation>
+    </message>
+    <message>
+        <source>访问规则尚未作用于端口 %1 的 USB 打印机。</source>
+        <translation>De toegangsregel is nog niet van toepassing op de USB-printer op poort %1.</translation>
+    </message>
+    <message>
+        <source>重新插拔打印机，或运行 &quot;udevadm trigger&quot;。</source>
+        <translation>Koppel de printer los en weer aan, of voer &quot;udevadm trigger&quot; uit.</translation>
+    </message>
+    <message>
+        <source>无法打开端口 %1 的 USB 打印机：%2</source>
+        <translation>Kan de USB-printer op poort %1 niet openen: %2</translation>
+    </message>
+    <message>
+        <source>重新插拔打印机后再试。</source>
+        <translation>Koppel de printer los en weer aan en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>当前用户可以打开端口 %1 的 USB 打印机（%2）。</source>
+        <translation>De huidige gebruiker kan de USB-printer op poort %1 openen (%2).</translation>
+    </message>
+    <message>
+        <source>内核驱动（通常是 usblp）占用着端口 %1 的 USB 打印机的接口。</source>
+        <translation>Een kerneldriver (meestal usblp) bezet de interface van de USB-printer op poort %1.</translation>
+    </message>
+    <message>
+        <source>本工具通信时会暂时断开该驱动；若其他程序同时通过它打印，请先停止该程序，或用 &quot;modprobe -r usblp&quot; 卸载驱动。</source>
+        <translation>Dit programma koppelt de driver tijdelijk los tijdens de communicatie; als een ander programma er tegelijk via afdrukt, stop dat programma dan eerst of verwijder de driver met &quot;modprobe -r usblp&quot;.</translation>
+    </message>
+    <message>
+        <source>没有内核驱动占用端口 %1 的 USB 打印机。</source>
+        <translation>Geen kerneldriver bezet de USB-printer op poort %1.</translation>
+    </message>
+    <message>
+        <source>%1 不在本机任何网络接口的子网内。</source>
+        <translation>%1 ligt niet in het subnet van een netwerkinterface van deze computer.</translation>
+    </message>
+    <message>
+        <source>打印机须与本机在同一网络，或可经路由器到达：请在打印机自检页上核对其 IP 地址和子网掩码，或通过 USB 在网口/WiFi 设置页修改。</source>
+        <translation>De printer moet in hetzelfde netwerk zitten als deze computer of via een router bereikbaar zijn: controleer het IP-adres en het subnetmasker op de zelftestpagina van de printer, of wijzig ze via USB op de instellingenpagina Ethernet/WiFi.</translation>
+    </message>
+    <message>
+        <source>%1 位于本机接口 %2 的子网内。</source>
+        <translation>%1 ligt in het subnet van interface %2 van deze computer.</translation>
+    </message>
+    <message>
+        <source>ip 未安装：未检查路由。</source>
+        <translation>ip is niet geïnstalleerd: de route is niet gecontroleerd.</translation>
+    </message>
+    <message>
+        <source>路由：%1</source>
+        <translation>Route: %1</translation>
+    </message>
+    <message>
+        <source>没有通往 %1 的路由。</source>
+        <translation>Er is geen route naar %1.</translation>
+    </message>
+    <message>
+        <source>请为本机设置默认网关，或将本机接入打印机所在的网络。</source>
+        <translation>Stel een standaardgateway in op deze computer of verbind deze computer met het netwerk van de printer.</translation>
+    </message>
+    <message>
+        <source>%1 的端口 %2 接受连接。</source>
+        <translation>%1 accepteert verbindingen op poort %2.</translation>
+    </message>
+    <message>
+        <source>%1 拒绝了端口 %2 上的连接。</source>
+        <translation>%1 heeft de verbinding op poort %2 geweigerd.</translation>
+    </message>
+    <message>
+        <source>请核对端口：打印机的命令端口显示在其网口设置页上（未改动时为 9100）。</source>
+        <translation>Controleer de poort: de opdrachtpoort van de printer staat op de Ethernet-instellingenpagina (9100 als deze niet is gewijzigd).</translation>
+    </message>
+    <message>
+        <source>%1 在 %3 毫秒内未在端口 %2 上应答。</source>
+        <translation>%1 heeft binnen %3 ms niet geantwoord op poort %2.</translation>
+    </message>
+    <message>
+        <source>请确认打印机已开机并在此网络中，且没有防火墙丢弃该连接。</source>
+        <translation>Controleer of de printer aan staat en in dit netwerk zit en dat geen firewall de verbinding blokkeert.</translation>
+    </message>
+    <message>
+        <source>打印机应答了信息查询：%1</source>
+        <translation>De printer heeft op de informatieaanvraag geantwoord: %1</translation>
+    </message>
+    <message>
+        <source>端口接受了连接，但打印机未应答信息查询。</source>
+        <translation>De poort heeft de verbinding geaccepteerd, maar de printer heeft niet op de informatieaanvraag geantwoord.</translation>
+    </message>
+    <message>
+        <source>可能有其他程序正在使用打印机，或该端口属于别的设备：重启打印机后再试。</source>
+        <translation>Mogelijk gebruikt een ander programma de printer, of hoort de poort bij een ander apparaat: herstart de printer en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>打印机应答了 UDP 端口 %1 上的搜索请求。</source>
+        <translation>De printer heeft geantwoord op het zoekverzoek op UDP-poort %1.</translation>
+    </message>
+    <message>
+        <source>UDP 端口 %1 上的搜索请求没有应答。</source>
+        <translation>Geen antwoord op het zoekverzoek op UDP-poort %1.</translation>
+    </message>
+    <message>
+        <source>本机防火墙可能丢弃了打印机的应答（请放行 UDP 端口 %1），或打印机的搜索端口不同：列表搜索找不到它，但按地址打开仍可使用。</source>
+        <translation>Mogelijk blokkeert de firewall van deze computer de antwoorden van de printer (sta UDP-poort %1 toe), of gebruikt de printer een andere zoekpoort: het zoeken in de lijst vindt hem niet, maar openen via het adres werkt nog wel.</translation>
+    </message>
+    <message>
+        <source>无法解析地址 %1。</source>
+        <translation>Kan adres %1 niet omzetten.</translation>
+    </message>
+    <message>
+        <source>请输入打印机自检页上显示的 IP 地址。</source>
+        <translation>Voer het IP-adres in dat op de zelftestpagina van de printer staat.</translation>
+    </message>
+    <message>
+        <source>未查询：端口不接受连接。</source>
+        <translation>Niet opgevraagd: de poort accepteert geen verbindingen.</translation>
+    </message>
+</context>
+<context>
     <name>ConnectionPanel</name>
     <message>
         <source>连接方式</source>
@@ -259,6 +442,69 @@
     <message>
         <source>取消</source>
         <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>DiagnosticsActions</name>
+    <message>
+        <source>正在诊断…</source>
+        <translation>Bezig met diagnose…</translation>
+    </message>
+    <message>
+        <source>通过</source>
+        <translation>Geslaagd</translation>
+    </message>
+    <message>
+        <source>警告</source>
+        <translation>Waarschuwing</translation>
+    </message>
+    <message>
+        <source>失败</source>
+        <translation>Mislukt</translation>
+    </message>
+    <message>
+        <source>跳过</source>
+        <translation>Overgeslagen</translation>
+    </message>
+    <message>
+        <source>连接诊断结果</source>
+        <translation>Resultaten van de verbindingsdiagnose</translation>
+    </message>
+    <message>
+        <source>未输入地址：只检查 USB 打印机。</source>
+        <translation>Geen adres ingevoerd: alleen USB-printers worden gecontroleerd.</translation>
+    </message>
+    <message>
+        <source>检查</source>
+        <translation>Controle</translation>
+    </message>
+    <message>
+        <source>结果</source>
+        <translation>Resultaat</translation>
+    </message>
+    <message>
+        <source>说明</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>建议</source>
+        <translation>Advies</translation>
+    </message>
+    <message>
+        <source>导出诊断报告…</source>
+        <translation>Diagnoserapport exporteren…</translation>
+    </message>
+    <message>
+        <source>诊断报告 (*.json)</source>
+        <translation>Diagnoserapporten (*.json)</translation>
+    </message>
+    <message>
+        <source>无法写入文件：%1</source>
+        <translation>Kan bestand niet schrijven: %1</translation>
+    </message>
+    <message>
+        <source>诊断报告已保存到 %1</source>
+        <translation>Diagnoserapport opgeslagen in %1</translation>
     </message>
 </context>
 <context>
@@ -981,6 +1227,77 @@ De printer initialiseren?</translation>
     </message>
 </context>
 <context>
+    <name>ProfileActions</name>
+    <message>
+        <source>保存配置</source>
+        <translation>Profiel opslaan</translation>
+    </message>
+    <message>
+        <source>配置文件 (*.json)</source>
+        <translation>Profielbestanden (*.json)</translation>
+    </message>
+    <message>
+        <source>无法写入文件：%1</source>
+        <translation>Kan bestand niet schrijven: %1</translation>
+    </message>
+    <message>
+        <source>配置已保存到 %1</source>
+        <translation>Profiel opgeslagen in %1</translation>
+    </message>
+    <message>
+        <source>应用配置</source>
+        <translation>Profiel toepassen</translation>
+    </message>
+    <message>
+        <source>无法读取配置文件：%1</source>
+        <translation>Kan profielbestand niet lezen: %1</translation>
+    </message>
+    <message>
+        <source>配置文件无效：%1</source>
+        <translation>Ongeldig profielbestand: %1</translation>
+    </message>
+    <message>
+        <source>以下设置在此型号上不存在，已跳过：%1</source>
+        <translation>Deze instellingen bestaan niet op dit model en zijn overgeslagen: %1</translation>
+    </message>
+    <message>
+        <source>打印机的设置与配置文件相同，无需写入。</source>
+        <translation>De instellingen van de printer komen overeen met het profiel; er hoeft niets te worden geschreven.</translation>
+    </message>
+    <message>
+        <source>将写入以下 %1 项设置：</source>
+        <translation>De volgende %1 instellingen worden geschreven:</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Instellen</translation>
+    </message>
+    <message>
+        <source>打印机中的值</source>
+        <translation>Waarde in printer</translation>
+    </message>
+    <message>
+        <source>配置文件中的值</source>
+        <translation>Waarde in profiel</translation>
+    </message>
+    <message>
+        <source>写入</source>
+        <translation>Schrijven</translation>
+    </message>
+    <message>
+        <source>写入后读回的值与配置文件不同：%1</source>
+        <translation>Na het schrijven teruggelezen waarden wijken af van het profiel: %1</translation>
+    </message>
+    <message>
+        <source>配置已应用。WiFi 或网口的更改在打印机重启后生效。</source>
+        <translation>Profiel toegepast. Wijzigingen aan WiFi of Ethernet worden van kracht nadat de printer opnieuw is opgestart.</translation>
+    </message>
+    <message>
+        <source>配置已应用。</source>
+        <translation>Profiel toegepast.</translation>
+    </message>
+</context>
+<context>
     <name>SerialPage</name>
     <message>
         <source>波特率：</source>
@@ -1036,6 +1353,13 @@ De printer initialiseren?</translation>
     <message>
         <source>设置</source>
         <translation>Instellen</translation>
+    </message>
+</context>
+<context>
+    <name>TableDialog</name>
+    <message>
+        <source>取消</source>
+        <translation>Annuleren</translation>
     </message>
 </context>
 <context>

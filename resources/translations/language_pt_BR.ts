@@ -53,6 +53,189 @@
     </message>
 </context>
 <context>
+    <name>ConnectionDoctor</name>
+    <message>
+        <source>lpstat 未安装：未检查打印队列。</source>
+        <translation>lpstat não está instalado: as filas de impressão não foram verificadas.</translation>
+    </message>
+    <message>
+        <source>没有打印队列指向端口 %1 的 USB 打印机。</source>
+        <translation>Nenhuma fila de impressão aponta para a impressora USB na porta %1.</translation>
+    </message>
+    <message>
+        <source>打印队列 %1 指向端口 %2 的 USB 打印机。</source>
+        <translation>A fila de impressão %1 aponta para a impressora USB na porta %2.</translation>
+    </message>
+    <message>
+        <source>队列打印时本工具无法访问打印机：设置期间请暂停该队列（cupsdisable %1）。</source>
+        <translation>Esta ferramenta não consegue acessar a impressora enquanto a fila imprime: pause a fila durante a configuração (cupsdisable %1).</translation>
+    </message>
+    <message>
+        <source>未安装打印机的 USB 访问规则。</source>
+        <translation>A regra de acesso USB para as impressoras não está instalada.</translation>
+    </message>
+    <message>
+        <source>没有该规则只有 root 能打开打印机：将 60-labelsetup-printers.rules 复制到 /etc/udev/rules.d，然后重新插拔打印机。</source>
+        <translation>Sem essa regra, somente root pode abrir a impressora: copie 60-labelsetup-printers.rules para /etc/udev/rules.d e depois desconecte e reconecte a impressora.</translation>
+    </message>
+    <message>
+        <source>已安装 USB 访问规则：%1</source>
+        <translation>Regra de acesso USB instalada: %1</translation>
+    </message>
+    <message>
+        <source>无法使用 USB：%1</source>
+        <translation>Não é possível usar USB: %1</translation>
+    </message>
+    <message>
+        <source>检查本机是否允许访问 /dev/bus/usb。</source>
+        <translation>Verifique se este computador permite acesso a /dev/bus/usb.</translation>
+    </message>
+    <message>
+        <source>没有连接此类 USB 打印机。</source>
+        <translation>Nenhuma impressora USB desse tipo está conectada.</translation>
+    </message>
+    <message>
+        <source>用 USB 线连接打印机并开机；无电源的 USB 集线器可能无法识别打印机。</source>
+        <translation>Conecte a impressora com um cabo USB e ligue-a; um hub USB sem alimentação pode não reconhecer a impressora.</translation>
+    </message>
+    <message>
+        <source>端口 %1 有一台 USB 打印机（总线 %2，设备 %3）。</source>
+        <translation>Há uma impressora USB na porta %1 (barramento %2, dispositivo %3).</translation>
+    </message>
+    <message>
+        <source>安装访问规则：将 60-labelsetup-printers.rules 复制到 /etc/udev/rules.d，然后重新插拔打印机。</source>
+        <translation>Instale a regra de acesso: copie 60-labelsetup-printers.rules para /etc/udev/rules.d e depois desconecte e reconecte a impressora.</translation>
+    </message>
+    <message>
+        <source>访问规则已安装但尚未生效：重新插拔打印机，或运行 &quot;udevadm trigger&quot;。</source>
+        <translation>A regra de acesso está instalada, mas ainda não entrou em vigor: desconecte e reconecte a impressora ou execute &quot;udevadm trigger&quot;.</translation>
+    </message>
+    <message>
+        <source>当前用户无权打开端口 %1 的 USB 打印机。</source>
+        <translation>O usuário atual não tem permissão para abrir a impressora USB na porta %1.</translation>
+    </message>
+    <message>
+        <source>udevadm 未安装：未检查规则是否作用于打印机。</source>
+        <translation>udevadm não está instalado: não foi verificado se a regra se aplica à impressora.</translation>
+    </message>
+    <message>
+        <source>访问规则尚未作用于端口 %1 的 USB 打印机。</source>
+        <translation>A regra de acesso ainda não se aplica à impressora USB na porta %1.</translation>
+    </message>
+    <message>
+        <source>重新插拔打印机，或运行 &quot;udevadm trigger&quot;。</source>
+        <translation>Desconecte e reconecte a impressora ou execute &quot;udevadm trigger&quot;.</translation>
+    </message>
+    <message>
+        <source>无法打开端口 %1 的 USB 打印机：%2</source>
+        <translation>Não é possível abrir a impressora USB na porta %1: %2</translation>
+    </message>
+    <message>
+        <source>重新插拔打印机后再试。</source>
+        <translation>Desconecte e reconecte a impressora e tente novamente.</translation>
+    </message>
+    <message>
+        <source>当前用户可以打开端口 %1 的 USB 打印机（%2）。</source>
+        <translation>O usuário atual pode abrir a impressora USB na porta %1 (%2).</translation>
+    </message>
+    <message>
+        <source>内核驱动（通常是 usblp）占用着端口 %1 的 USB 打印机的接口。</source>
+        <translation>Um driver do kernel (geralmente usblp) está ocupando a interface da impressora USB na porta %1.</translation>
+    </message>
+    <message>
+        <source>本工具通信时会暂时断开该驱动；若其他程序同时通过它打印，请先停止该程序，或用 &quot;modprobe -r usblp&quot; 卸载驱动。</source>
+        <translation>Esta ferramenta desconecta o driver temporariamente durante a comunicação; se outro programa imprimir por ele ao mesmo tempo, encerre esse programa primeiro ou descarregue o driver com &quot;modprobe -r usblp&quot;.</translation>
+    </message>
+    <message>
+        <source>没有内核驱动占用端口 %1 的 USB 打印机。</source>
+        <translation>Nenhum driver do kernel está ocupando a impressora USB na porta %1.</translation>
+    </message>
+    <message>
+        <source>%1 不在本机任何网络接口的子网内。</source>
+        <translation>%1 não está na sub-rede de nenhuma interface de rede deste computador.</translation>
+    </message>
+    <message>
+        <source>打印机须与本机在同一网络，或可经路由器到达：请在打印机自检页上核对其 IP 地址和子网掩码，或通过 USB 在网口/WiFi 设置页修改。</source>
+        <translation>A impressora deve estar na mesma rede que este computador ou ser alcançável por um roteador: confira o endereço IP e a máscara de sub-rede na página de autoteste da impressora ou altere-os via USB na página de configurações Ethernet/WiFi.</translation>
+    </message>
+    <message>
+        <source>%1 位于本机接口 %2 的子网内。</source>
+        <translation>%1 está na sub-rede da interface %2 deste computador.</translation>
+    </message>
+    <message>
+        <source>ip 未安装：未检查路由。</source>
+        <translation>ip não está instalado: a rota não foi verificada.</translation>
+    </message>
+    <message>
+        <source>路由：%1</source>
+        <translation>Rota: %1</translation>
+    </message>
+    <message>
+        <source>没有通往 %1 的路由。</source>
+        <translation>Não há rota para %1.</translation>
+    </message>
+    <message>
+        <source>请为本机设置默认网关，或将本机接入打印机所在的网络。</source>
+        <translation>Configure um gateway padrão neste computador ou conecte-o à rede da impressora.</translation>
+    </message>
+    <message>
+        <source>%1 的端口 %2 接受连接。</source>
+        <translation>%1 aceita conexões na porta %2.</translation>
+    </message>
+    <message>
+        <source>%1 拒绝了端口 %2 上的连接。</source>
+        <translation>%1 recusou a conexão na porta %2.</translation>
+    </message>
+    <message>
+        <source>请核对端口：打印机的命令端口显示在其网口设置页上（未改动时为 9100）。</source>
+        <translation>Confira a porta: a porta de comandos da impressora aparece na página de configurações Ethernet (9100, se não tiver sido alterada).</translation>
+    </message>
+    <message>
+        <source>%1 在 %3 毫秒内未在端口 %2 上应答。</source>
+        <translation>%1 não respondeu na porta %2 em %3 ms.</translation>
+    </message>
+    <message>
+        <source>请确认打印机已开机并在此网络中，且没有防火墙丢弃该连接。</source>
+        <translation>Verifique se a impressora está ligada e nesta rede e se nenhum firewall está descartando a conexão.</translation>
+    </message>
+    <message>
+        <source>打印机应答了信息查询：%1</source>
+        <translation>A impressora respondeu à consulta de informações: %1</translation>
+    </message>
+    <message>
+        <source>端口接受了连接，但打印机未应答信息查询。</source>
+        <translation>A porta aceitou a conexão, mas a impressora não respondeu à consulta de informações.</translation>
+    </message>
+    <message>
+        <source>可能有其他程序正在使用打印机，或该端口属于别的设备：重启打印机后再试。</source>
+        <translation>Outro programa pode estar usando a impressora ou a porta pertence a outro dispositivo: reinicie a impressora e tente novamente.</translation>
+    </message>
+    <message>
+        <source>打印机应答了 UDP 端口 %1 上的搜索请求。</source>
+        <translation>A impressora respondeu à solicitação de busca na porta UDP %1.</translation>
+    </message>
+    <message>
+        <source>UDP 端口 %1 上的搜索请求没有应答。</source>
+        <translation>Nenhuma resposta à solicitação de busca na porta UDP %1.</translation>
+    </message>
+    <message>
+        <source>本机防火墙可能丢弃了打印机的应答（请放行 UDP 端口 %1），或打印机的搜索端口不同：列表搜索找不到它，但按地址打开仍可使用。</source>
+        <translation>O firewall deste computador pode estar descartando as respostas da impressora (libere a porta UDP %1), ou a impressora usa outra porta de busca: a busca da lista não a encontrará, mas abri-la pelo endereço ainda funciona.</translation>
+    </message>
+    <message>
+        <source>无法解析地址 %1。</source>
+        <translation>Não é possível resolver o endereço %1.</translation>
+    </message>
+    <message>
+        <source>请输入打印机自检页上显示的 IP 地址。</source>
+        <translation>Digite o endereço IP mostrado na página de autoteste da impressora.</translation>
+    </message>
+    <message>
+        <source>未查询：端口不接受连接。</source>
+        <translation>Não consultado: a porta não aceita conexões.</translation>
+    </message>
+</context>
+<context>
     <name>ConnectionPanel</name>
     <message>
         <source>连接方式</source>
@@ -259,6 +442,69 @@
     <message>
         <source>取消</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>DiagnosticsActions</name>
+    <message>
+        <source>正在诊断…</source>
+        <translation>Diagnosticando…</translation>
+    </message>
+    <message>
+        <source>通过</source>
+        <translation>Aprovado</translation>
+    </message>
+    <message>
+        <source>警告</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>失败</source>
+        <translation>Falha</translation>
+    </message>
+    <message>
+        <source>跳过</source>
+        <translation>Ignorado</translation>
+    </message>
+    <message>
+        <source>连接诊断结果</source>
+        <translation>Resultados do diagnóstico de conexão</translation>
+    </message>
+    <message>
+        <source>未输入地址：只检查 USB 打印机。</source>
+        <translation>Nenhum endereço informado: apenas impressoras USB serão verificadas.</translation>
+    </message>
+    <message>
+        <source>检查</source>
+        <translation>Verificação</translation>
+    </message>
+    <message>
+        <source>结果</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>说明</source>
+        <translation>Detalhes</translation>
+    </message>
+    <message>
+        <source>建议</source>
+        <translation>Recomendação</translation>
+    </message>
+    <message>
+        <source>导出诊断报告…</source>
+        <translation>Exportar relatório de diagnóstico…</translation>
+    </message>
+    <message>
+        <source>诊断报告 (*.json)</source>
+        <translation>Relatórios de diagnóstico (*.json)</translation>
+    </message>
+    <message>
+        <source>无法写入文件：%1</source>
+        <translation>Não é possível gravar o arquivo: %1</translation>
+    </message>
+    <message>
+        <source>诊断报告已保存到 %1</source>
+        <translation>Relatório de diagnóstico salvo em %1</translation>
     </message>
 </context>
 <context>
@@ -981,6 +1227,77 @@ Inicializar a impressora?</translation>
     </message>
 </context>
 <context>
+    <name>ProfileActions</name>
+    <message>
+        <source>保存配置</source>
+        <translation>Salvar perfil</translation>
+    </message>
+    <message>
+        <source>配置文件 (*.json)</source>
+        <translation>Arquivos de perfil (*.json)</translation>
+    </message>
+    <message>
+        <source>无法写入文件：%1</source>
+        <translation>Não é possível gravar o arquivo: %1</translation>
+    </message>
+    <message>
+        <source>配置已保存到 %1</source>
+        <translation>Perfil salvo em %1</translation>
+    </message>
+    <message>
+        <source>应用配置</source>
+        <translation>Aplicar perfil</translation>
+    </message>
+    <message>
+        <source>无法读取配置文件：%1</source>
+        <translation>Não é possível ler o arquivo de perfil: %1</translation>
+    </message>
+    <message>
+        <source>配置文件无效：%1</source>
+        <translation>Arquivo de perfil inválido: %1</translation>
+    </message>
+    <message>
+        <source>以下设置在此型号上不存在，已跳过：%1</source>
+        <translation>Estas configurações não existem neste modelo e foram ignoradas: %1</translation>
+    </message>
+    <message>
+        <source>打印机的设置与配置文件相同，无需写入。</source>
+        <translation>As configurações da impressora são iguais às do perfil; não há nada para gravar.</translation>
+    </message>
+    <message>
+        <source>将写入以下 %1 项设置：</source>
+        <translation>As %1 configurações a seguir serão gravadas:</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>打印机中的值</source>
+        <translation>Valor na impressora</translation>
+    </message>
+    <message>
+        <source>配置文件中的值</source>
+        <translation>Valor no perfil</translation>
+    </message>
+    <message>
+        <source>写入</source>
+        <translation>Gravar</translation>
+    </message>
+    <message>
+        <source>写入后读回的值与配置文件不同：%1</source>
+        <translation>Os valores lidos após a gravação diferem do perfil: %1</translation>
+    </message>
+    <message>
+        <source>配置已应用。WiFi 或网口的更改在打印机重启后生效。</source>
+        <translation>Perfil aplicado. As alterações de WiFi ou Ethernet entram em vigor após reiniciar a impressora.</translation>
+    </message>
+    <message>
+        <source>配置已应用。</source>
+        <translation>Perfil aplicado.</translation>
+    </message>
+</context>
+<context>
     <name>SerialPage</name>
     <message>
         <source>波特率：</source>
@@ -1036,6 +1353,13 @@ Inicializar a impressora?</translation>
     <message>
         <source>设置</source>
         <translation>Aplicar</translation>
+    </message>
+</context>
+<context>
+    <name>TableDialog</name>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>

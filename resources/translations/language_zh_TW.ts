@@ -53,6 +53,189 @@
     </message>
 </context>
 <context>
+    <name>ConnectionDoctor</name>
+    <message>
+        <source>lpstat 未安装：未检查打印队列。</source>
+        <translation>lpstat 未安裝：未檢查列印佇列。</translation>
+    </message>
+    <message>
+        <source>没有打印队列指向端口 %1 的 USB 打印机。</source>
+        <translation>沒有列印佇列指向連接埠 %1 的 USB 印表機。</translation>
+    </message>
+    <message>
+        <source>打印队列 %1 指向端口 %2 的 USB 打印机。</source>
+        <translation>列印佇列 %1 指向連接埠 %2 的 USB 印表機。</translation>
+    </message>
+    <message>
+        <source>队列打印时本工具无法访问打印机：设置期间请暂停该队列（cupsdisable %1）。</source>
+        <translation>佇列列印時本工具無法存取印表機：設定期間請暫停該佇列（cupsdisable %1）。</translation>
+    </message>
+    <message>
+        <source>未安装打印机的 USB 访问规则。</source>
+        <translation>未安裝印表機的 USB 存取規則。</translation>
+    </message>
+    <message>
+        <source>没有该规则只有 root 能打开打印机：将 60-labelsetup-printers.rules 复制到 /etc/udev/rules.d，然后重新插拔打印机。</source>
+        <translation>沒有該規則只有 root 能開啟印表機：將 60-labelsetup-printers.rules 複製到 /etc/udev/rules.d，然後重新插拔印表機。</translation>
+    </message>
+    <message>
+        <source>已安装 USB 访问规则：%1</source>
+        <translation>已安裝 USB 存取規則：%1</translation>
+    </message>
+    <message>
+        <source>无法使用 USB：%1</source>
+        <translation>無法使用 USB：%1</translation>
+    </message>
+    <message>
+        <source>检查本机是否允许访问 /dev/bus/usb。</source>
+        <translation>檢查本機是否允許存取 /dev/bus/usb。</translation>
+    </message>
+    <message>
+        <source>没有连接此类 USB 打印机。</source>
+        <translation>沒有連接此類 USB 印表機。</translation>
+    </message>
+    <message>
+        <source>用 USB 线连接打印机并开机；无电源的 USB 集线器可能无法识别打印机。</source>
+        <translation>用 USB 線連接印表機並開機；無電源的 USB 集線器可能無法識別印表機。</translation>
+    </message>
+    <message>
+        <source>端口 %1 有一台 USB 打印机（总线 %2，设备 %3）。</source>
+        <translation>連接埠 %1 有一台 USB 印表機（匯流排 %2，裝置 %3）。</translation>
+    </message>
+    <message>
+        <source>安装访问规则：将 60-labelsetup-printers.rules 复制到 /etc/udev/rules.d，然后重新插拔打印机。</source>
+        <translation>安裝存取規則：將 60-labelsetup-printers.rules 複製到 /etc/udev/rules.d，然後重新插拔印表機。</translation>
+    </message>
+    <message>
+        <source>访问规则已安装但尚未生效：重新插拔打印机，或运行 &quot;udevadm trigger&quot;。</source>
+        <translation>存取規則已安裝但尚未生效：重新插拔印表機，或執行 &quot;udevadm trigger&quot;。</translation>
+    </message>
+    <message>
+        <source>当前用户无权打开端口 %1 的 USB 打印机。</source>
+        <translation>目前使用者無權開啟連接埠 %1 的 USB 印表機。</translation>
+    </message>
+    <message>
+        <source>udevadm 未安装：未检查规则是否作用于打印机。</source>
+        <translation>udevadm 未安裝：未檢查規則是否作用於印表機。</translation>
+    </message>
+    <message>
+        <source>访问规则尚未作用于端口 %1 的 USB 打印机。</source>
+        <translation>存取規則尚未作用於連接埠 %1 的 USB 印表機。</translation>
+    </message>
+    <message>
+        <source>重新插拔打印机，或运行 &quot;udevadm trigger&quot;。</source>
+        <translation>重新插拔印表機，或執行 &quot;udevadm trigger&quot;。</translation>
+    </message>
+    <message>
+        <source>无法打开端口 %1 的 USB 打印机：%2</source>
+        <translation>無法開啟連接埠 %1 的 USB 印表機：%2</translation>
+    </message>
+    <message>
+        <source>重新插拔打印机后再试。</source>
+        <translation>重新插拔印表機後再試。</translation>
+    </message>
+    <message>
+        <source>当前用户可以打开端口 %1 的 USB 打印机（%2）。</source>
+        <translation>目前使用者可以開啟連接埠 %1 的 USB 印表機（%2）。</translation>
+    </message>
+    <message>
+        <source>内核驱动（通常是 usblp）占用着端口 %1 的 USB 打印机的接口。</source>
+        <translation>核心驅動程式（通常是 usblp）佔用著連接埠 %1 的 USB 印表機的介面。</translation>
+    </message>
+    <message>
+        <source>本工具通信时会暂时断开该驱动；若其他程序同时通过它打印，请先停止该程序，或用 &quot;modprobe -r usblp&quot; 卸载驱动。</source>
+        <translation>本工具通訊時會暫時中斷該驅動程式；若其他程式同時透過它列印，請先停止該程式，或用 &quot;modprobe -r usblp&quot; 卸載驅動程式。</translation>
+    </message>
+    <message>
+        <source>没有内核驱动占用端口 %1 的 USB 打印机。</source>
+        <translation>沒有核心驅動程式佔用連接埠 %1 的 USB 印表機。</translation>
+    </message>
+    <message>
+        <source>%1 不在本机任何网络接口的子网内。</source>
+        <translation>%1 不在本機任何網路介面的子網路內。</translation>
+    </message>
+    <message>
+        <source>打印机须与本机在同一网络，或可经路由器到达：请在打印机自检页上核对其 IP 地址和子网掩码，或通过 USB 在网口/WiFi 设置页修改。</source>
+        <translation>印表機須與本機在同一網路，或可經路由器連線：請在印表機自我測試頁上核對其 IP 位址和子網路遮罩，或透過 USB 在乙太網路/WiFi 設定頁修改。</translation>
+    </message>
+    <message>
+        <source>%1 位于本机接口 %2 的子网内。</source>
+        <translation>%1 位於本機介面 %2 的子網路內。</translation>
+    </message>
+    <message>
+        <source>ip 未安装：未检查路由。</source>
+        <translation>ip 未安裝：未檢查路由。</translation>
+    </message>
+    <message>
+        <source>路由：%1</source>
+        <translation>路由：%1</translation>
+    </message>
+    <message>
+        <source>没有通往 %1 的路由。</source>
+        <translation>沒有通往 %1 的路由。</translation>
+    </message>
+    <message>
+        <source>请为本机设置默认网关，或将本机接入打印机所在的网络。</source>
+        <translation>請為本機設定預設閘道，或將本機連上印表機所在的網路。</translation>
+    </message>
+    <message>
+        <source>%1 的端口 %2 接受连接。</source>
+        <translation>%1 的連接埠 %2 接受連線。</translation>
+    </message>
+    <message>
+        <source>%1 拒绝了端口 %2 上的连接。</source>
+        <translation>%1 拒絕了連接埠 %2 上的連線。</translation>
+    </message>
+    <message>
+        <source>请核对端口：打印机的命令端口显示在其网口设置页上（未改动时为 9100）。</source>
+        <translation>請核對連接埠：印表機的命令連接埠顯示在其乙太網路設定頁上（未變更時為 9100）。</translation>
+    </message>
+    <message>
+        <source>%1 在 %3 毫秒内未在端口 %2 上应答。</source>
+        <translation>%1 在 %3 毫秒內未在連接埠 %2 上回應。</translation>
+    </message>
+    <message>
+        <source>请确认打印机已开机并在此网络中，且没有防火墙丢弃该连接。</source>
+        <translation>請確認印表機已開機並在此網路中，且沒有防火牆丟棄該連線。</translation>
+    </message>
+    <message>
+        <source>打印机应答了信息查询：%1</source>
+        <translation>印表機回應了資訊查詢：%1</translation>
+    </message>
+    <message>
+        <source>端口接受了连接，但打印机未应答信息查询。</source>
+        <translation>連接埠接受了連線，但印表機未回應資訊查詢。</translation>
+    </message>
+    <message>
+        <source>可能有其他程序正在使用打印机，或该端口属于别的设备：重启打印机后再试。</source>
+        <translation>可能有其他程式正在使用印表機，或該連接埠屬於別的裝置：重新啟動印表機後再試。</translation>
+    </message>
+    <message>
+        <source>打印机应答了 UDP 端口 %1 上的搜索请求。</source>
+        <translation>印表機回應了 UDP 連接埠 %1 上的搜尋要求。</translation>
+    </message>
+    <message>
+        <source>UDP 端口 %1 上的搜索请求没有应答。</source>
+        <translation>UDP 連接埠 %1 上的搜尋要求沒有回應。</translation>
+    </message>
+    <message>
+        <source>本机防火墙可能丢弃了打印机的应答（请放行 UDP 端口 %1），或打印机的搜索端口不同：列表搜索找不到它，但按地址打开仍可使用。</source>
+        <translation>本機防火牆可能丟棄了印表機的回應（請放行 UDP 連接埠 %1），或印表機的搜尋連接埠不同：清單搜尋找不到它，但依位址開啟仍可使用。</translation>
+    </message>
+    <message>
+        <source>无法解析地址 %1。</source>
+        <translation>無法解析位址 %1。</translation>
+    </message>
+    <message>
+        <source>请输入打印机自检页上显示的 IP 地址。</source>
+        <translation>請輸入印表機自我測試頁上顯示的 IP 位址。</translation>
+    </message>
+    <message>
+        <source>未查询：端口不接受连接。</source>
+        <translation>未查詢：連接埠不接受連線。</translation>
+    </message>
+</context>
+<context>
     <name>ConnectionPanel</name>
     <message>
         <source>连接方式</source>
@@ -259,6 +442,69 @@
     <message>
         <source>取消</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>DiagnosticsActions</name>
+    <message>
+        <source>正在诊断…</source>
+        <translation>正在診斷…</translation>
+    </message>
+    <message>
+        <source>通过</source>
+        <translation>通過</translation>
+    </message>
+    <message>
+        <source>警告</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>失败</source>
+        <translation>失敗</translation>
+    </message>
+    <message>
+        <source>跳过</source>
+        <translation>略過</translation>
+    </message>
+    <message>
+        <source>连接诊断结果</source>
+        <translation>連線診斷結果</translation>
+    </message>
+    <message>
+        <source>未输入地址：只检查 USB 打印机。</source>
+        <translation>未輸入位址：只檢查 USB 印表機。</translation>
+    </message>
+    <message>
+        <source>检查</source>
+        <translation>檢查</translation>
+    </message>
+    <message>
+        <source>结果</source>
+        <translation>結果</translation>
+    </message>
+    <message>
+        <source>说明</source>
+        <translation>說明</translation>
+    </message>
+    <message>
+        <source>建议</source>
+        <translation>建議</translation>
+    </message>
+    <message>
+        <source>导出诊断报告…</source>
+        <translation>匯出診斷報告…</translation>
+    </message>
+    <message>
+        <source>诊断报告 (*.json)</source>
+        <translation>診斷報告 (*.json)</translation>
+    </message>
+    <message>
+        <source>无法写入文件：%1</source>
+        <translation>無法寫入檔案：%1</translation>
+    </message>
+    <message>
+        <source>诊断报告已保存到 %1</source>
+        <translation>診斷報告已儲存到 %1</translation>
     </message>
 </context>
 <context>
@@ -981,6 +1227,77 @@
     </message>
 </context>
 <context>
+    <name>ProfileActions</name>
+    <message>
+        <source>保存配置</source>
+        <translation>儲存設定檔</translation>
+    </message>
+    <message>
+        <source>配置文件 (*.json)</source>
+        <translation>設定檔 (*.json)</translation>
+    </message>
+    <message>
+        <source>无法写入文件：%1</source>
+        <translation>無法寫入檔案：%1</translation>
+    </message>
+    <message>
+        <source>配置已保存到 %1</source>
+        <translation>設定檔已儲存到 %1</translation>
+    </message>
+    <message>
+        <source>应用配置</source>
+        <translation>套用設定檔</translation>
+    </message>
+    <message>
+        <source>无法读取配置文件：%1</source>
+        <translation>無法讀取設定檔：%1</translation>
+    </message>
+    <message>
+        <source>配置文件无效：%1</source>
+        <translation>設定檔無效：%1</translation>
+    </message>
+    <message>
+        <source>以下设置在此型号上不存在，已跳过：%1</source>
+        <translation>以下設定在此型號上不存在，已略過：%1</translation>
+    </message>
+    <message>
+        <source>打印机的设置与配置文件相同，无需写入。</source>
+        <translation>印表機的設定與設定檔相同，無需寫入。</translation>
+    </message>
+    <message>
+        <source>将写入以下 %1 项设置：</source>
+        <translation>將寫入以下 %1 項設定：</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>打印机中的值</source>
+        <translation>印表機中的值</translation>
+    </message>
+    <message>
+        <source>配置文件中的值</source>
+        <translation>設定檔中的值</translation>
+    </message>
+    <message>
+        <source>写入</source>
+        <translation>寫入</translation>
+    </message>
+    <message>
+        <source>写入后读回的值与配置文件不同：%1</source>
+        <translation>寫入後讀回的值與設定檔不同：%1</translation>
+    </message>
+    <message>
+        <source>配置已应用。WiFi 或网口的更改在打印机重启后生效。</source>
+        <translation>設定檔已套用。WiFi 或乙太網路的變更在印表機重新啟動後生效。</translation>
+    </message>
+    <message>
+        <source>配置已应用。</source>
+        <translation>設定檔已套用。</translation>
+    </message>
+</context>
+<context>
     <name>SerialPage</name>
     <message>
         <source>波特率：</source>
@@ -1036,6 +1353,13 @@
     <message>
         <source>设置</source>
         <translation>設定</translation>
+    </message>
+</context>
+<context>
+    <name>TableDialog</name>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
