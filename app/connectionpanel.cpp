@@ -1,7 +1,9 @@
 #include "app/connectionpanel.h"
 
+#include "app/diagnosticsactions.h"
 #include "app/pagehost.h"
 #include "app/prompts.h"
+#include "diagnostics/connectiondoctor.h"
 #include "protocol/printersession.h"
 #include "transport/discovery.h"
 #include "ui_connectionpanel.h"
@@ -277,6 +279,27 @@ void ConnectionPanel::on_pushButton_StopList_clicked()
     ui->comboBox_ScanResult->setEnabled(true);
     ui->pushButton_StopList->setEnabled(false);
     QCoreApplication::processEvents();
+}
+
+void ConnectionPanel::on_pushButton_Doctor_clicked()
+{
+    // The typed address is checked when the network medium is chosen.
+    doctor::NetTarget target;
+    if (m_session.medium() == MEDIUM_NETWORK) {
+        target.host = ui->lineEdit_ConnectAddr->isEnabled() ? ui->lineEdit_ConnectAddr->text()
+                                                            : QString();
+        target.tcpPort = quint16(ui->lineEdit_ConnectTCPPort->text().toUInt());
+        target.udpPort = quint16(ui->lineEdit_ConnectUDPPort->text().toUInt());
+    }
+    DiagnosticsActions(m_session, m_host).runDoctor(target);
+}
+
+void ConnectionPanel::on_pushButton_ExportReport_clicked()
+{
+    QStringList listed;
+    for (int i = 0; i < ui->comboBox_ScanResult->count(); ++i)
+        listed << ui->comboBox_ScanResult->itemText(i);
+    DiagnosticsActions(m_session, m_host).exportReport(listed, m_debugLog);
 }
 
 void ConnectionPanel::on_pushButton_open_clicked()

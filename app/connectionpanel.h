@@ -9,6 +9,7 @@
 
 class PageHost;
 class PrinterDiscovery;
+class DebugLog;
 class PrinterSession;
 
 namespace Ui {
@@ -36,6 +37,8 @@ public:
     ~ConnectionPanel() override;
 
     void setHintSource(HintSource source) { m_hints = std::move(source); }
+    // The debug output the diagnostics report ends with; none when not kept.
+    void setDebugLog(const DebugLog *log) { m_debugLog = log; }
 
     // A printer is open: the open button rests until it is closed.
     bool isOpen() const;
@@ -83,6 +86,8 @@ private slots:
     void on_pushButton_getList_clicked();
     void on_pushButton_StopList_clicked();
     void on_pushButton_open_clicked();
+    void on_pushButton_Doctor_clicked();
+    void on_pushButton_ExportReport_clicked();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -97,4 +102,5 @@ private:
     HintSource m_hints;
     int m_appliedMedium = 0; // medium and WiFi box last applied
     QList<QPair<QPointer<QWidget>, bool>> m_enabledBeforeHeld;
+    const DebugLog *m_debugLog = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 
 #include "app/functionpage.h"
+#include "app/profileactions.h"
 #include "app/prompts.h"
 #include "app/resultmessage.h"
 #include "app/startup.h"
@@ -184,6 +185,21 @@ void MainWindow::resetConnectionPanel()
 }
 // --- end of the print, distance, stripper and function pages ---
 
+void MainWindow::setDebugLog(const DebugLog *log)
+{
+    m_connectionPanel->setDebugLog(log);
+}
+
+void MainWindow::on_pushButton_SaveProfile_clicked()
+{
+    ProfileActions(*m_session, *this).save();
+}
+
+void MainWindow::on_pushButton_ApplyProfile_clicked()
+{
+    ProfileActions(*m_session, *this).apply();
+}
+
 void MainWindow::setInitialWidgetStates()
 {
     ui->tabWidget_2->setCurrentIndex(0);
@@ -315,7 +331,7 @@ void MainWindow::setUpFilePages()
 
     m_provisioning = new WifiProvisioning(*m_session, *this, this);
     // The WiFi page shows, and later compares against, what the printer now has.
-    connect(m_provisioning, &WifiProvisioning::credentialsSent, m_wifiPage,
+    connect(m_provisioning, &WifiProvisioning::credentialsSent, this,
             [this](const WifiCred &cred) { m_wifiPage->noteProvisioned(cred); });
 }
 

@@ -31,6 +31,7 @@ class ConsolePage;
 class DownloadPanel;
 class FileStream;
 class WifiProvisioning;
+class DebugLog;
 class PrinterSession;
 
 namespace Ui {
@@ -45,6 +46,9 @@ class MainWindow : public QMainWindow, public PageHost
 public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
+
+    // The debug output the diagnostics report ends with.
+    void setDebugLog(const DebugLog *log);
 
     // The printer session the pages share.
     PrinterSession &session() { return *m_session; }
@@ -99,6 +103,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 public slots:
+    void on_pushButton_SaveProfile_clicked();
+    void on_pushButton_ApplyProfile_clicked();
     void CloseMessage();
 
 private:

@@ -2,6 +2,7 @@
 
 #include "app/demomode.h"
 #include "app/mainwindow.h"
+#include "diagnostics/debuglog.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -53,6 +54,10 @@ QString applicationWindowTitle()
 int runApplication(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.0.9"));
+    // The end of the debug output goes into a diagnostics report when one is exported.
+    DebugLog debugLog;
+    debugLog.install();
     initTranslationResources();
     QIcon appIcon;
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
@@ -97,6 +102,7 @@ int runApplication(int argc, char **argv)
     int result = 0;
     {
         MainWindow window;
+        window.setDebugLog(&debugLog);
         QString title = applicationWindowTitle();
         if (demoMode) {
             demo.prepareWindow(window);

@@ -241,8 +241,8 @@ bool checkPrint(const QJsonObject &o, int dots, QString *error)
     c.number("autoPaper", 0, 1);
     c.number("paperType", 0, 3);
     c.number("codePage", 0, 61);
-    c.number("widthMm", 20, 108, false);
-    c.number("heightMm", 10, 1778, false);
+    c.field("widthMm", fieldcheck::labelSize(QStringLiteral("widthMm"), numberText(o, "widthMm"), dots));
+    c.field("heightMm", fieldcheck::labelSize(QStringLiteral("heightMm"), numberText(o, "heightMm"), dots));
     c.number("menuLanguage", 0, 6);
     const QJsonValue set = o.value(QLatin1String("commandSet"));
     if (!set.isUndefined() && printcodec::commandSetCode(set.toString()) == 0)

@@ -353,6 +353,14 @@
         <source>关闭成功！</source>
         <translation>Erfolgreich geschlossen!</translation>
     </message>
+    <message>
+        <source>连接诊断</source>
+        <translation>Verbindungsdiagnose</translation>
+    </message>
+    <message>
+        <source>导出诊断报告…</source>
+        <translation>Diagnosebericht exportieren…</translation>
+    </message>
 </context>
 <context>
     <name>ConsolePage</name>
@@ -1065,6 +1073,14 @@ Drucker jetzt initialisieren?</translation>
     <message>
         <source>许可证：MIT（随附 LICENSE 文件）</source>
         <translation>Lizenz: MIT (siehe Datei LICENSE)</translation>
+    </message>
+    <message>
+        <source>保存配置…</source>
+        <translation>Profil speichern…</translation>
+    </message>
+    <message>
+        <source>应用配置…</source>
+        <translation>Profil anwenden…</translation>
     </message>
 </context>
 <context>

@@ -353,6 +353,14 @@
         <source>关闭成功！</source>
         <translation>Closed successfully!</translation>
     </message>
+    <message>
+        <source>连接诊断</source>
+        <translation>Connection Diagnostics</translation>
+    </message>
+    <message>
+        <source>导出诊断报告…</source>
+        <translation>Export Diagnostics Report…</translation>
+    </message>
 </context>
 <context>
     <name>ConsolePage</name>
@@ -1065,6 +1073,14 @@ Initialise the printer?</translation>
     <message>
         <source>许可证：MIT（随附 LICENSE 文件）</source>
         <translation>Licence: MIT (see the LICENSE file)</translation>
+    </message>
+    <message>
+        <source>保存配置…</source>
+        <translation>Save Profile…</translation>
+    </message>
+    <message>
+        <source>应用配置…</source>
+        <translation>Apply Profile…</translation>
     </message>
 </context>
 <context>

@@ -353,6 +353,14 @@
         <source>关闭成功！</source>
         <translation>Fermeture réussie !</translation>
     </message>
+    <message>
+        <source>连接诊断</source>
+        <translation>Diagnostic de connexion</translation>
+    </message>
+    <message>
+        <source>导出诊断报告…</source>
+        <translation>Exporter le rapport de diagnostic…</translation>
+    </message>
 </context>
 <context>
     <name>ConsolePage</name>
@@ -1065,6 +1073,14 @@ Initialiser l’imprimante ?</translation>
     <message>
         <source>许可证：MIT（随附 LICENSE 文件）</source>
         <translation>Licence : MIT (voir le fichier LICENSE)</translation>
+    </message>
+    <message>
+        <source>保存配置…</source>
+        <translation>Enregistrer le profil…</translation>
+    </message>
+    <message>
+        <source>应用配置…</source>
+        <translation>Appliquer un profil…</translation>
     </message>
 </context>
 <context>

@@ -353,6 +353,14 @@
         <source>关闭成功！</source>
         <translation>Succesvol gesloten!</translation>
     </message>
+    <message>
+        <source>连接诊断</source>
+        <translation>Verbindingsdiagnose</translation>
+    </message>
+    <message>
+        <source>导出诊断报告…</source>
+        <translation>Diagnoserapport exporteren…</translation>
+    </message>
 </context>
 <context>
     <name>ConsolePage</name>
@@ -1065,6 +1073,14 @@ De printer initialiseren?</translation>
     <message>
         <source>许可证：MIT（随附 LICENSE 文件）</source>
         <translation>Licentie: MIT (zie het bestand LICENSE)</translation>
+    </message>
+    <message>
+        <source>保存配置…</source>
+        <translation>Profiel opslaan…</translation>
+    </message>
+    <message>
+        <source>应用配置…</source>
+        <translation>Profiel toepassen…</translation>
     </message>
 </context>
 <context>

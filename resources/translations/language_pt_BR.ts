@@ -353,6 +353,14 @@
         <source>关闭成功！</source>
         <translation>Fechado com sucesso!</translation>
     </message>
+    <message>
+        <source>连接诊断</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>导出诊断报告…</source>
+        <translation type="unfinished">Exportar relatório de diagnóstico…</translation>
+    </message>
 </context>
 <context>
     <name>ConsolePage</name>
@@ -1065,6 +1073,14 @@ Inicializar a impressora?</translation>
     <message>
         <source>许可证：MIT（随附 LICENSE 文件）</source>
         <translation>Licença: MIT (veja o arquivo LICENSE)</translation>
+    </message>
+    <message>
+        <source>保存配置…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>应用配置…</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -353,6 +353,14 @@
         <source>关闭成功！</source>
         <translation>關閉成功！</translation>
     </message>
+    <message>
+        <source>连接诊断</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>导出诊断报告…</source>
+        <translation type="unfinished">匯出診斷報告…</translation>
+    </message>
 </context>
 <context>
     <name>ConsolePage</name>
@@ -1065,6 +1073,14 @@
     <message>
         <source>许可证：MIT（随附 LICENSE 文件）</source>
         <translation>授權：MIT（隨附 LICENSE 檔案）</translation>
+    </message>
+    <message>
+        <source>保存配置…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>应用配置…</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
