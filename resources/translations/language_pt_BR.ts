@@ -355,11 +355,11 @@
     </message>
     <message>
         <source>连接诊断</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagnóstico de conexão</translation>
     </message>
     <message>
         <source>导出诊断报告…</source>
-        <translation type="unfinished">Exportar relatório de diagnóstico…</translation>
+        <translation>Exportar relatório de diagnóstico…</translation>
     </message>
 </context>
 <context>
@@ -1076,11 +1076,11 @@ Inicializar a impressora?</translation>
     </message>
     <message>
         <source>保存配置…</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar perfil…</translation>
     </message>
     <message>
         <source>应用配置…</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar perfil…</translation>
     </message>
 </context>
 <context>

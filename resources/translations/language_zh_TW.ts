@@ -355,11 +355,11 @@
     </message>
     <message>
         <source>连接诊断</source>
-        <translation type="unfinished"></translation>
+        <translation>連線診斷</translation>
     </message>
     <message>
         <source>导出诊断报告…</source>
-        <translation type="unfinished">匯出診斷報告…</translation>
+        <translation>匯出診斷報告…</translation>
     </message>
 </context>
 <context>
@@ -1076,11 +1076,11 @@
     </message>
     <message>
         <source>保存配置…</source>
-        <translation type="unfinished"></translation>
+        <translation>儲存設定檔…</translation>
     </message>
     <message>
         <source>应用配置…</source>
-        <translation type="unfinished"></translation>
+        <translation>套用設定檔…</translation>
     </message>
 </context>
 <context>
