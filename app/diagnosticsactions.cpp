@@ -1,5 +1,6 @@
 #include "app/diagnosticsactions.h"
 
+#include "app/busycursor.h"
 #include "app/pagehost.h"
 #include "app/prompts.h"
 #include "app/tabledialog.h"
@@ -13,18 +14,6 @@
 #include <QJsonDocument>
 #include <QSaveFile>
 
-namespace {
-
-struct WaitCursor
-{
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
-};
-
-} // namespace
-
 void DiagnosticsActions::runDoctor(const doctor::NetTarget &target)
 {
     if (m_host.printerInUse())
@@ -32,7 +21,7 @@ void DiagnosticsActions::runDoctor(const doctor::NetTarget &target)
     QList<doctor::Finding> findings;
     m_host.showLastResult(tr("正在诊断…"));
     {
-        const WaitCursor wait;
+        const BusyCursor wait;
         findings = doctor::checkUsb();
         if (!target.host.trimmed().isEmpty())
             findings += doctor::checkNetwork(target);
@@ -62,7 +51,7 @@ void DiagnosticsActions::exportReport(const QStringList &listed, const DebugLog 
     inputs.toolVersion = QCoreApplication::applicationVersion();
     inputs.printersListed = listed;
     if (m_host.isDeviceOpen()) {
-        const WaitCursor wait;
+        const BusyCursor wait;
         const PrinterSession::Operation operation(m_session);
         diagnosticsreport::readPrinter(m_session, &inputs);
         profile::Profile settings;

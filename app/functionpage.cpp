@@ -1,5 +1,6 @@
 #include "app/functionpage.h"
 
+#include "app/busycursor.h"
 #include "app/pagehost.h"
 #include "app/prompts.h"
 #include "protocol/functioncommands.h"
@@ -10,19 +11,6 @@
 #include <QApplication>
 #include <QDebug>
 #include <QThread>
-
-namespace {
-
-// The arrow turns into a wait cursor while the GUI thread is blocked in an exchange.
-struct BusyCursor
-{
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor &) = delete;
-    BusyCursor &operator=(const BusyCursor &) = delete;
-};
-
-} // namespace
 
 FunctionPage::FunctionPage(PrinterSession &session, PageHost &host, QWidget *parent)
     : QWidget(parent), ui(new Ui::FunctionPage), m_session(session), m_host(host)

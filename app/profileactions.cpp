@@ -1,5 +1,6 @@
 #include "app/profileactions.h"
 
+#include "app/busycursor.h"
 #include "app/pagehost.h"
 #include "app/prompts.h"
 #include "app/tabledialog.h"
@@ -14,13 +15,6 @@
 
 namespace {
 
-struct WaitCursor
-{
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
-};
 
 QString settingList(const QStringList &names)
 {
@@ -36,7 +30,7 @@ void ProfileActions::save()
     profile::Profile saved;
     int result;
     {
-        const WaitCursor wait;
+        const BusyCursor wait;
         const PrinterSession::Operation operation(m_session);
         saved.model = profileapply::modelOf(m_session);
         result = profileapply::save(m_session, false, &saved, nullptr);
@@ -84,7 +78,7 @@ void ProfileActions::apply()
 
     profileapply::Outcome preview;
     {
-        const WaitCursor wait;
+        const BusyCursor wait;
         const PrinterSession::Operation operation(m_session);
         preview = profileapply::apply(m_session, wanted, true, false);
     }
@@ -114,7 +108,7 @@ void ProfileActions::apply()
 
     profileapply::Outcome done;
     {
-        const WaitCursor wait;
+        const BusyCursor wait;
         const PrinterSession::Operation operation(m_session);
         done = profileapply::apply(m_session, wanted, false, true);
     }

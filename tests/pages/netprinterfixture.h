@@ -3,6 +3,7 @@
 #include "app/mainwindow.h"
 #include "protocol/printersession.h"
 #include "messagerecorder.h"
+#include "sessionfixture.h"
 #include "sim/simprinter.h"
 #include "ui_mainwindow.h"
 
@@ -25,11 +26,7 @@ struct NetPrinterFixture
 
     static PrinterConfig configFor(const QString &model)
     {
-        PrinterConfig config = PrinterConfig::defaults();
-        config.identity = QStringList{QStringLiteral("V1"), model,
-                                      QStringLiteral("MFG:Label;CMD:TSPL;MDL:") + model + ';',
-                                      QStringLiteral("P"), QStringLiteral("SN1")};
-        return config;
+        return SessionFixture::configFor(model);
     }
 
     // Starts the printer and the window; the device list is not searched yet.
