@@ -26,7 +26,9 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDebug>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QMessageBox>
 #include <QAbstractItemView>
 #include <QProxyStyle>
@@ -80,6 +82,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     // --- end of the connection panel ---
 
     addPrinterPages();
+    addProfileButtons();
     setInitialWidgetStates();
     setUpStatusBar();
 
@@ -190,14 +193,33 @@ void MainWindow::setDebugLog(const DebugLog *log)
     m_connectionPanel->setDebugLog(log);
 }
 
-void MainWindow::on_pushButton_SaveProfile_clicked()
+void MainWindow::saveProfile()
 {
     ProfileActions(*m_session, *this).save();
 }
 
-void MainWindow::on_pushButton_ApplyProfile_clicked()
+void MainWindow::applyProfile()
 {
     ProfileActions(*m_session, *this).apply();
+}
+
+void MainWindow::addProfileButtons()
+{
+    // Beside the tabs, so that the pages keep their height; shown with the settings tab.
+    auto *corner = new QWidget(ui->tabWidget_2);
+    auto *row = new QHBoxLayout(corner);
+    row->setContentsMargins(0, 0, 0, 2);
+    auto *save = new QPushButton(tr("保存配置…"), corner);
+    save->setObjectName(QStringLiteral("pushButton_SaveProfile"));
+    auto *apply = new QPushButton(tr("应用配置…"), corner);
+    apply->setObjectName(QStringLiteral("pushButton_ApplyProfile"));
+    row->addWidget(save);
+    row->addWidget(apply);
+    ui->tabWidget_2->setCornerWidget(corner, Qt::TopRightCorner);
+    connect(save, &QPushButton::clicked, this, &MainWindow::saveProfile);
+    connect(apply, &QPushButton::clicked, this, &MainWindow::applyProfile);
+    connect(ui->tabWidget_2, &QTabWidget::currentChanged, corner,
+            [corner](int index) { corner->setVisible(index == 0); });
 }
 
 void MainWindow::setInitialWidgetStates()

@@ -103,8 +103,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 public slots:
-    void on_pushButton_SaveProfile_clicked();
-    void on_pushButton_ApplyProfile_clicked();
     void CloseMessage();
 
 private:
@@ -116,6 +114,10 @@ private:
     StripperPage *m_stripperPage = nullptr;
     FunctionPage *m_functionPage = nullptr;
     void addPrinterPages();
+    // "保存配置…" and "应用配置…" of the printer-settings tab.
+    void addProfileButtons();
+    void saveProfile();
+    void applyProfile();
     // Adapts the pages to the printer just opened (model from the session).
     void printerPagesChanged();
     QWidget *printerInfoButton() const;
