@@ -1,6 +1,6 @@
 // labelsetup-cli run as a process against the simulated printer on 127.0.0.1: options
 // before and after the command, exit codes, JSON output, bad input.
-#include "encryptedfile.h"
+#include "common/encryptedfile.h"
 #include "protocol/commandcodes.h"
 #include "sim/simprinter.h"
 
