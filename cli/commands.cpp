@@ -75,23 +75,13 @@ int withOpenPrinter(CommandContext &c, const std::function<int(PrinterSession &)
     return code;
 }
 
-// Runs `body` with a session open to the command's one printer.
+// Runs `body` inside one operation on the command's one printer.
 int withPrinter(CommandContext &c, const std::function<int(PrinterSession &)> &body)
 {
-    const Target *target = singleTarget(c);
-    if (!target)
-        return ExitUsage;
-    PrinterSession session;
-    const int opened = openTarget(c, session, *target);
-    if (opened != ExitOk)
-        return opened;
-    int code;
-    {
+    return withOpenPrinter(c, [&body](PrinterSession &session) {
         const PrinterSession::Operation operation(session);
-        code = body(session);
-    }
-    session.close();
-    return code;
+        return body(session);
+    });
 }
 
 QString answerText(const unsigned char *data)
@@ -519,7 +509,7 @@ int runList(CommandContext &c)
     PrinterDiscovery discovery;
     discovery.listUsb();
     QStringList entries = discovery.entries();
-    if (c.options.discover) {
+    if (c.options.discover) { // each search starts a new list
         discovery.searchNetwork(c.options.udpPort);
         entries += discovery.entries();
     }
