@@ -4,6 +4,9 @@
 #include "diagnostics/connectiondoctor.h"
 #include "diagnostics/debuglog.h"
 #include "diagnostics/diagnosticsreport.h"
+#include "download/filedecrypt.h"
+#include "download/filestream.h"
+#include "protocol/functioncommands.h"
 #include "protocol/commandcodes.h"
 #include "protocol/frame.h"
 #include "protocol/identity.h"
@@ -11,15 +14,26 @@
 #include "protocol/statusword.h"
 #include "settings/profile.h"
 #include "settings/profileapply.h"
+#include "settings/wifisettingsio.h"
+#include "transport/discovery.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSaveFile>
+#include <QThread>
+#include <QTextStream>
 #include <vector>
 
 namespace {
+
+// As the provisioning window pauses: the module switches mode before it takes
+// credentials, and the credentials frame leaves before the connection closes.
+constexpr unsigned long kModePauseMs = 1000;
+constexpr unsigned long kCredentialsPauseMs = 200;
 
 // The single printer a command talks to; prints why when there is none.
 const Target *singleTarget(CommandContext &c)
@@ -45,8 +59,9 @@ int openTarget(CommandContext &c, PrinterSession &session, const Target &target)
     return ExitNoPrinter;
 }
 
-// Runs `body` with a session open to the command's one printer.
-int withPrinter(CommandContext &c, const std::function<int(PrinterSession &)> &body)
+// Runs `body` with a session open to the command's one printer; `body` makes its own
+// operations (a stream and the function frames connect by themselves).
+int withOpenPrinter(CommandContext &c, const std::function<int(PrinterSession &)> &body)
 {
     const Target *target = singleTarget(c);
     if (!target)
@@ -55,13 +70,18 @@ int withPrinter(CommandContext &c, const std::function<int(PrinterSession &)> &b
     const int opened = openTarget(c, session, *target);
     if (opened != ExitOk)
         return opened;
-    int code;
-    {
-        const PrinterSession::Operation operation(session);
-        code = body(session);
-    }
+    const int code = body(session);
     session.close();
     return code;
+}
+
+// Runs `body` inside one operation on the command's one printer.
+int withPrinter(CommandContext &c, const std::function<int(PrinterSession &)> &body)
+{
+    return withOpenPrinter(c, [&body](PrinterSession &session) {
+        const PrinterSession::Operation operation(session);
+        return body(session);
+    });
 }
 
 QString answerText(const unsigned char *data)
@@ -484,6 +504,158 @@ int runApply(CommandContext &c)
     return code;
 }
 
+int runList(CommandContext &c)
+{
+    PrinterDiscovery discovery;
+    discovery.listUsb();
+    QStringList entries = discovery.entries();
+    if (c.options.discover) { // each search starts a new list
+        discovery.searchNetwork(c.options.udpPort);
+        entries += discovery.entries();
+    }
+    for (const QString &entry : entries)
+        c.out.line(entry);
+    c.out.set(QStringLiteral("printers"), QJsonArray::fromStringList(entries));
+    return ExitOk;
+}
+
+QString functionNames()
+{
+    QStringList names;
+    for (const functioncommands::Command &command : functioncommands::all())
+        names << command.name;
+    return names.join(QLatin1String(", "));
+}
+
+int runFunction(CommandContext &c)
+{
+    if (c.options.arguments.size() != 1 ||
+        functioncommands::frame(c.options.arguments.first()).isEmpty()) {
+        c.out.error(
+            c.options.arguments.size() == 1
+                ? QStringLiteral("unknown function %1 (functions: %2)")
+                      .arg(c.options.arguments.first(), functionNames())
+                : QStringLiteral("function needs one NAME (functions: %1)").arg(functionNames()));
+        return ExitUsage;
+    }
+    const QString name = c.options.arguments.first();
+    return withOpenPrinter(c, [&c, &name](PrinterSession &session) {
+        const int result = functioncommands::run(session, name);
+        if (result != RESULT_OK) {
+            c.out.error(
+                QStringLiteral("the printer did not take %1 (result %2)").arg(name).arg(result));
+            return int(ExitRefused);
+        }
+        c.out.set(QStringLiteral("function"), name);
+        c.out.line(QStringLiteral("%1 sent").arg(name));
+        return int(ExitOk);
+    });
+}
+
+int runDownload(CommandContext &c)
+{
+    const QStringList &args = c.options.arguments;
+    if (args.size() != 2 ||
+        (args.first() != QLatin1String("firmware") && args.first() != QLatin1String("font"))) {
+        c.out.error(QStringLiteral("download needs firmware|font FILE"));
+        return ExitUsage;
+    }
+    const bool firmware = args.first() == QLatin1String("firmware");
+    const QString chosen = args.at(1);
+    return withOpenPrinter(c, [&](PrinterSession &session) {
+        if (!firmware) {
+            {
+                const PrinterSession::Operation operation(session);
+                profileapply::adoptModel(session);
+            }
+            if (!session.settingsAllowed()) {
+                c.out.error(QStringLiteral("this printer model takes no font download"));
+                return int(ExitRefused);
+            }
+        }
+        QString decrypted;
+        QString why;
+        const filedecrypt::Result decryptResult =
+            filedecrypt::decryptFile(chosen,
+                                     firmware ? filedecrypt::firmwareOutputPath(chosen)
+                                              : filedecrypt::fontOutputPath(chosen),
+                                     &decrypted, &why);
+        if (decryptResult != filedecrypt::Result::Ok) {
+            c.out.error(QStringLiteral("cannot decrypt %1: %2").arg(chosen, why));
+            return int(ExitBadFile);
+        }
+        const qint64 size = QFileInfo(decrypted).size();
+        QString error;
+        if (session.connectForStream(&error) != 0) {
+            QFile::remove(decrypted);
+            c.out.error(QStringLiteral("cannot connect for the download: %1").arg(error));
+            return int(ExitNoPrinter);
+        }
+        // The stream writes each piece from this thread's event loop.
+        FileStream stream(session);
+        QEventLoop loop;
+        QString failure;
+        bool done = false;
+        QObject::connect(&stream, &FileStream::failed, &loop,
+                         [&failure](const QString &text) { failure = text; });
+        QObject::connect(&stream, &FileStream::ended, &loop, [&loop, &done] {
+            done = true;
+            loop.quit();
+        });
+        stream.start(decrypted, FileStream::Kind::Download, true);
+        if (!done)
+            loop.exec();
+        stream.waitUntilIdle();
+        if (!failure.isEmpty()) {
+            c.out.error(QStringLiteral("the download failed: %1").arg(failure));
+            return int(ExitRefused);
+        }
+        c.out.set(QStringLiteral("sent"), size);
+        c.out.line(QStringLiteral("%1 %2 sent, %3 bytes")
+                       .arg(firmware ? QStringLiteral("firmware") : QStringLiteral("font"),
+                            QFileInfo(chosen).fileName())
+                       .arg(size));
+        return int(ExitOk);
+    });
+}
+
+int runProvision(CommandContext &c)
+{
+    if (c.options.ssid.isEmpty() || !c.options.passwordStdin) {
+        c.out.error(QStringLiteral("provision needs --ssid NAME and --password-stdin"));
+        return ExitUsage;
+    }
+    QTextStream in(stdin);
+    const QString password = in.readLine();
+    return withOpenPrinter(c, [&c, &password](PrinterSession &session) {
+        WifiSettings known;
+        const bool station =
+            readWifiSettings(session, &known) == RESULT_OK && known.mode == WifiMode::Station;
+        int result = RESULT_OK;
+        {
+            const PrinterSession::Operation operation(session);
+            if (!station) {
+                result = writeWifiMode(session, WifiMode::Station);
+                QThread::msleep(kModePauseMs);
+            }
+            if (result == RESULT_OK) {
+                result = writeWifiStation(session, c.options.ssid, password);
+                QThread::msleep(kCredentialsPauseMs);
+            }
+        }
+        if (result != RESULT_OK) {
+            c.out.error(QStringLiteral("the printer did not take the WiFi settings (result %1)")
+                            .arg(result));
+            return int(ExitRefused);
+        }
+        c.out.set(QStringLiteral("ssid"), c.options.ssid);
+        c.out.set(QStringLiteral("restartNeeded"), true);
+        c.out.line(QStringLiteral("station %1 set; restart the printer for the WiFi change")
+                       .arg(c.options.ssid));
+        return int(ExitOk);
+    });
+}
+
 } // namespace
 
 const QList<Command> &commands()
@@ -530,6 +702,26 @@ const QList<Command> &commands()
          "Writes versions, the printers named, the printer's identity, status word and\n"
          "settings, and the end of the debug log to FILE, with passwords and PINs masked.\n",
          runReport},
+        {"list", "list [--discover] [--udp-port N]", "the printers attached or answering",
+         "Lists the USB printers attached and, with --discover, the network printers that\n"
+         "answer the UDP search (--udp-port, 38400 unless given), one per line as the\n"
+         "window's device list shows them.\n",
+         runList},
+        {"function", "function NAME", "a maintenance command",
+         "Sends one maintenance command: selfTest, restart, initialise, gapLearn,\n"
+         "blackMarkLearn, dacLearn, outletLearn, paperOutLearn, fullCut, cutterOff,\n"
+         "stripMode, tearMode, keysOn, keysOff, buzzerOn, buzzerOff.\n",
+         runFunction},
+        {"download", "download firmware|font FILE", "an encrypted firmware or font file",
+         "Decrypts FILE beside it and streams it to the printer as the window does; the\n"
+         "plain copy is removed afterwards. Exit code 3 when the stream fails or the model\n"
+         "takes no font, 5 when FILE cannot be read or decrypted.\n",
+         runDownload},
+        {"provision", "provision --ssid NAME --password-stdin", "WiFi station credentials",
+         "Switches the WiFi module to station mode (unless it is already) and sends the\n"
+         "network name and the password read as one line from standard input. The printer\n"
+         "takes them after a restart.\n",
+         runProvision},
     };
     return list;
 }

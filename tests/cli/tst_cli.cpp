@@ -1,5 +1,7 @@
 // labelsetup-cli run as a process against the simulated printer on 127.0.0.1: options
 // before and after the command, exit codes, JSON output, bad input.
+#include "common/encryptedfile.h"
+#include "protocol/commandcodes.h"
 #include "sim/simprinter.h"
 
 #include <QJsonDocument>
@@ -24,7 +26,7 @@ private:
         QByteArray err;
     };
     // %P is the simulated printer's TCP port, %D the temporary folder.
-    Run run(const QString &arguments)
+    Run run(const QString &arguments, const QByteArray &input = QByteArray())
     {
         QStringList args = arguments.split(QLatin1Char('|'), Qt::SkipEmptyParts);
         for (QString &a : args)
@@ -32,6 +34,8 @@ private:
                 .replace(QLatin1String("%D"), dir.path());
         QProcess process;
         process.start(QStringLiteral(LABELSETUP_CLI), args);
+        process.write(input);
+        process.closeWriteChannel();
         Run r;
         if (!process.waitForFinished(30000))
             return r;
@@ -57,6 +61,7 @@ private slots:
     void exitCodes_data();
     void exitCodes();
     void jsonStatus();
+    void printerEffects();
 };
 
 void TestCli::exitCodes_data()
@@ -87,6 +92,15 @@ void TestCli::exitCodes_data()
     QTest::newRow("report needs out") << "report" << 1 << "--out";
     QTest::newRow("report") << "report|--out|%D/report.json|--net|127.0.0.1:%P" << 0
                             << "report written";
+    QTest::newRow("list without search") << "list" << 0 << "";
+    QTest::newRow("function names") << "function|--help" << 0 << "keysOff, buzzerOn, buzzerOff";
+    QTest::newRow("unknown function")
+        << "function|selftest|--net|127.0.0.1:%P" << 1 << "functions: selfTest, restart";
+    QTest::newRow("download what") << "download|manual|%D/f.bin" << 1 << "firmware|font FILE";
+    QTest::newRow("download unreadable")
+        << "download|firmware|%D/none.hex|--net|127.0.0.1:%P" << 5 << "cannot decrypt";
+    QTest::newRow("provision without stdin")
+        << "provision|--ssid|home|--net|127.0.0.1:%P" << 1 << "--password-stdin";
     QTest::newRow("report unwritable")
         << "report|--out|%D/no/such/dir/r.json" << 5 << "cannot write";
 }
@@ -120,6 +134,42 @@ void TestCli::jsonStatus()
     printer->setSilentItems({});
     QCOMPARE(r.code, 3);
     QCOMPARE(QJsonDocument::fromJson(r.out).object().value("exitCode").toInt(), 3);
+}
+
+// What the commands leave on the printer: the function code, the decrypted firmware,
+// the station credentials; a font is refused for a model that takes no settings.
+void TestCli::printerEffects()
+{
+    printer->clearRecords();
+    QCOMPARE(run(QStringLiteral("function|selfTest|--net|127.0.0.1:%P")).code, 0);
+    QCOMPARE(printer->functionCodes(), QList<quint8>{POWER_SELF_TEST});
+
+    const QByteArray plain = rawPayload(64 * 1024, 7);
+    const QString encrypted = dir.filePath(QStringLiteral("fw.hex"));
+    QVERIFY(writeEncryptedFile(encrypted, plain));
+    Run r = run(QStringLiteral("download|firmware|%D/fw.hex|--net|127.0.0.1:%P"));
+    QCOMPARE(r.code, 0);
+    QTRY_COMPARE(printer->rawBytes(), plain);
+    QVERIFY(!QFile::exists(filedecrypt::firmwareOutputPath(encrypted)));
+
+    printer->setValue(INFO_WIFI_MODE, QByteArray(1, '\2')); // access point mode
+    r = run(QStringLiteral("provision|--ssid|home net|--password-stdin|--net|127.0.0.1:%P"),
+            "se cret\nnot this\n");
+    QCOMPARE(r.code, 0);
+    QVERIFY(r.out.contains("restart"));
+    QCOMPARE(printer->value(INFO_WIFI_STATION), QByteArray("home net\0se cret\0", 17));
+    QCOMPARE(printer->value(INFO_WIFI_MODE), QByteArray(1, '\1'));
+
+    PrinterConfig noSettings = PrinterConfig::defaults();
+    noSettings.identity[1] = QStringLiteral("WX-310");
+    const QByteArray identity = printer->value(INFO_DEVICE_IDENTITY);
+    printer->setValue(INFO_DEVICE_IDENTITY, noSettings.identityData());
+    printer->clearRecords();
+    r = run(QStringLiteral("download|font|%D/fw.hex|--net|127.0.0.1:%P"));
+    printer->setValue(INFO_DEVICE_IDENTITY, identity);
+    QCOMPARE(r.code, 3);
+    QVERIFY(r.err.contains("takes no font"));
+    QCOMPARE(printer->rawByteCount(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestCli)
