@@ -196,10 +196,9 @@ private slots:
         QTest::newRow("malformed")
             << QByteArray(R"({"format": "labelsetup-profile", )") << false << "";
         QTest::newRow("future version") << head + R"("version": 2, "settings": {}})" << false << "";
-        QTest::newRow("other format")
-            << QByteArray(R"({"format": "x", "version": 1, "settings": {}})") << false << "";
-        QTest::newRow("unknown page")
-            << head + R"("version": 1, "settings": {"fax": {}}})" << false << "fax";
+        QTest::newRow("fractional millimetres")
+            << head + R"("version": 1, "settings": {"print": {"labelGapMm": 2.5}}})" << true
+            << "whole number";
         QTest::newRow("speed too high")
             << head + R"("version": 1, "settings": {"print": {"speed": 99}}})" << true << "speed";
         QTest::newRow("port too high")
@@ -262,7 +261,7 @@ private slots:
         if (wrongItem >= 0)
             printers[2]->setWrongItemItems({quint8(wrongItem)});
         const QList<profileapply::PrinterOutcome> outcomes =
-            profileapply::applyToMany(addresses, changed(12), false, true, 2);
+            profileapply::applyToMany(addresses, changed(12), false, true, 4);
         QCOMPARE(outcomes.size(), 4);
         for (int i = 0; i < 4; ++i) {
             const profileapply::PrinterOutcome &o = outcomes.at(i);
