@@ -7,6 +7,7 @@
 #include "sim/simprinter.h"
 
 #include <QJsonDocument>
+#include <QLoggingCategory>
 #include <QtTest>
 #include <memory>
 
@@ -83,6 +84,12 @@ class TestProfiles : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        // The link traces every byte; here they would only hide the failures.
+        QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+    }
+
     void copiesSettingsAcrossResolutions_data()
     {
         QTest::addColumn<int>("fromDots");
