@@ -125,6 +125,10 @@ struct Checker
             return;
         if (!j.isDouble() && !j.isString())
             fail(QLatin1String(key), QStringLiteral("must be a number"));
+        // 2.5 mm is no range fault: say what is wrong with it.
+        else if (f.kind == fieldcheck::Kind::Integer && j.isDouble() &&
+                 j.toDouble() != std::floor(j.toDouble()))
+            fail(QLatin1String(key), QStringLiteral("must be a whole number"));
         else if (!fieldcheck::accepts(f))
             fail(QLatin1String(key), QStringLiteral("must lie between %1 and %2")
                                          .arg(QString::number(f.min), QString::number(f.max)));

@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QJsonDocument>
 #include <QLoggingCategory>
 #include <cstdio>
 #include <memory>
@@ -24,6 +25,26 @@ std::unique_ptr<SimPrinter> startPrinter()
     printer->setTcpPort(0);
     printer->setUdpEnabled(false);
     return printer->start() ? std::move(printer) : nullptr;
+}
+
+// Every page differs from the simulator's start values.
+profile::Profile changes()
+{
+    profile::Profile p;
+    p.dotsPerMm = 12;
+    p.settings = QJsonDocument::fromJson(R"({
+      "print": {"speed": 5, "density": 12, "labelGapMm": 2, "blackMarkGapMm": 5, "direction": 1,
+                "method": 1, "widthMm": 80, "heightMm": 50, "printOffsetMm": 2, "paperType": 1,
+                "codePage": 2, "menuLanguage": 2, "printMode": 1},
+      "distance": {"gapSensorMm": 15, "blackSensorMm": 25, "outletDots": 96, "tearDots": 144},
+      "stripper": {"takeAwaySeconds": 10},
+      "wifi": {"dhcp": false, "ip": "10.0.0.5", "mask": "255.0.0.0", "gateway": "10.0.0.1",
+               "port": 9200, "stationName": "Shop", "stationPassword": "secret99"},
+      "ethernet": {"dhcp": false, "ip": "10.1.2.3", "tcpPort": 9101},
+      "bluetooth": {"name": "Shop-SPP", "pairing": 1, "pin": "1234"},
+      "serial": {"baud": 9600, "parity": 2}})")
+                     .object();
+    return p;
 }
 
 double applySeconds(const std::vector<std::unique_ptr<SimPrinter>> &printers, int count,
@@ -65,14 +86,6 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "cannot start the simulated printers\n");
         return 1;
     }
-    for (const auto &[item, value] : std::initializer_list<std::pair<quint8, QByteArray>>{
-             {INFO_PRINT_SPEED, QByteArray(1, 3)},
-             {INFO_PRINT_DENSITY, QByteArray(1, 12)},
-             {INFO_DISTANCE_GAP_SENSOR, QByteArray::fromHex("1800")},
-             {INFO_STRIPPER_TIME, QByteArray(1, 10)},
-             {INFO_WIFI_TCP_PORT, QByteArray::fromHex("2823")},
-             {INFO_BT_SPP_NAME, QByteArray("BT-Label\0", 9)}})
-        source->setValue(item, value);
     profile::Profile wanted;
     {
         PrinterSession session;
@@ -82,6 +95,12 @@ int main(int argc, char **argv)
         }
         const PrinterSession::Operation operation(session);
         profileapply::adoptModel(session);
+        const profileapply::Outcome changed = profileapply::apply(session, changes(), false, true);
+        if (!changed.refused.isEmpty() || changed.result != RESULT_OK) {
+            std::fprintf(stderr, "cannot change the source printer (%s %s)\n",
+                         qPrintable(changed.refused), qPrintable(changed.failedPage));
+            return 1;
+        }
         QString failed;
         if (profileapply::save(session, true, &wanted, &failed) != RESULT_OK) {
             std::fprintf(stderr, "cannot read the source printer (%s)\n", qPrintable(failed));
