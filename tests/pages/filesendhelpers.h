@@ -4,7 +4,7 @@
 #include "download/downloadpanel.h"
 #include "download/filedecrypt.h"
 #include "download/filestream.h"
-#include "common/encryptedfile.h"
+#include "../common/encryptedfile.h"
 
 #include <QAbstractButton>
 #include <QByteArray>
