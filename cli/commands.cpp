@@ -50,9 +50,10 @@ const Target *singleTarget(CommandContext &c)
 // Opens the session to `target`; the exit code (ExitOk when open).
 int openTarget(CommandContext &c, PrinterSession &session, const Target &target)
 {
-    const int result = target.kind == Target::Network
-                           ? session.openNetwork(target.host, target.port)
-                           : session.openUsb(target.usbPort);
+    const int result =
+        target.kind == Target::Network
+            ? session.openNetwork(target.host, target.port)
+            : profileapply::openPrinter(session, {true, QString(), 0, target.usbPort});
     if (result == RESULT_OK)
         return ExitOk;
     c.out.error(QStringLiteral("cannot connect to %1").arg(target.name()));

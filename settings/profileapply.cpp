@@ -4,6 +4,9 @@
 #include "protocol/frame.h"
 #include "protocol/identity.h"
 #include "protocol/printersession.h"
+#include "transport/usblink.h"
+
+#include <QRegularExpression>
 
 #include <QThread>
 #include <atomic>
@@ -160,14 +163,30 @@ void adoptModel(PrinterSession &session)
         session.adoptModel(QStringLiteral("[%1]").arg(model));
 }
 
+int openPrinter(PrinterSession &session, const PrinterAddress &address)
+{
+    if (!address.usb)
+        return session.openNetwork(address.host, address.port);
+    int port = address.usbPort;
+    if (port == 0) {
+        // "Label [P1] {USB005}": the port number of the first printer listed.
+        static const QRegularExpression usbPort(QStringLiteral("\\{USB(\\d+)\\}"));
+        const QStringList listed = UsbLink::listPrinters();
+        const QRegularExpressionMatch match = usbPort.match(listed.value(0));
+        if (!match.hasMatch())
+            return RESULT_USB_OPEN;
+        port = match.captured(1).toInt();
+    }
+    return session.openUsb(port);
+}
+
 namespace {
 
 void applyOne(const PrinterAddress &address, const profile::Profile &wanted, bool dryRun,
               bool verify, PrinterOutcome *out)
 {
     PrinterSession session;
-    out->connectResult = address.usb ? session.openUsb(address.usbPort)
-                                     : session.openNetwork(address.host, address.port);
+    out->connectResult = openPrinter(session, address);
     if (out->connectResult != RESULT_OK)
         return;
     {

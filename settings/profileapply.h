@@ -84,6 +84,9 @@ struct PrinterOutcome
     Outcome outcome;
 };
 
+// Opens the printer in `session`; a USB port of 0 means the first USB printer listed.
+int openPrinter(PrinterSession &session, const PrinterAddress &address);
+
 // Opens each printer in a session of its own, tells the session its model, and applies
 // the profile. Network printers go in parallel on up to `jobs` threads; USB printers
 // one after another on the calling thread. One printer's failure does not stop the

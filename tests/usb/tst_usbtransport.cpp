@@ -1,6 +1,7 @@
 // The USB link, USB discovery and the session over USB, against printers emulated
 // behind the real libusb.
 #include "emulatedusbprinter.h"
+#include "settings/profileapply.h"
 
 #include "protocol/frame.h"
 #include "protocol/printersession.h"
@@ -247,6 +248,17 @@ private slots:
         QCOMPARE(exchange(queryFrame(0x00)), 0);
         QCOMPARE((laterBus == 1 ? first : second)->writes().size(), 1);
         QCOMPARE((laterBus == 1 ? second : first)->writes().size(), 0);
+    }
+
+    // The command-line tool's --usb without a port: the first printer listed.
+    void firstPrinterForPortZero()
+    {
+        PrinterSession session;
+        const profileapply::PrinterAddress first{true, QString(), 0, 0};
+        QVERIFY(profileapply::openPrinter(session, first) != 0);
+        addPrinter(printerOn(1, 2, "2.123"));
+        QCOMPARE(profileapply::openPrinter(session, first), 0);
+        QCOMPARE(session.medium(), int(MEDIUM_USB));
     }
 
     void exchangeHandsOverTheWholeBlock_data()
