@@ -77,14 +77,14 @@ QByteArray le16(quint16 v)
 
 // Device descriptor, then configuration 1 with one printer interface (class 7)
 // that has a bulk OUT (0x01) and a bulk IN (0x81) endpoint.
-QByteArray printerDescriptors(const EmulatedDeviceSpec &spec)
+QByteArray printerDescriptors(const EmulatedDeviceSpec &deviceSpec)
 {
-    return QByteArray::fromHex("1201000200000040") + le16(spec.vendorId) + le16(spec.productId) +
-           QByteArray::fromHex("000101") + char(spec.product.isEmpty() ? 0 : 2) +
+    return QByteArray::fromHex("1201000200000040") + le16(deviceSpec.vendorId) + le16(deviceSpec.productId) +
+           QByteArray::fromHex("000101") + char(deviceSpec.product.isEmpty() ? 0 : 2) +
            QByteArray::fromHex("0001"
                                "0902200001010080FA"
                                "0904000002070102") +
-           char(spec.interfaceStringIndex) +
+           char(deviceSpec.interfaceStringIndex) +
            QByteArray::fromHex("07050102000200"
                                "07058102000200");
 }
@@ -444,15 +444,15 @@ void EmulatedUsbBus::addRootHub(int bus)
                                    "0904000001090000000705810304000C"));
 }
 
-EmulatedUsbPrinter *EmulatedUsbBus::addDevice(const EmulatedDeviceSpec &spec)
+EmulatedUsbPrinter *EmulatedUsbBus::addDevice(const EmulatedDeviceSpec &deviceSpec)
 {
     if (!d->testbed)
         return nullptr;
-    addRootHub(spec.bus);
-    auto device = std::make_unique<EmulatedUsbPrinter>(spec);
-    const QString syspath = hubPath(spec.bus) + QLatin1Char('/') + device->sysfsName();
-    if (!d->addNode(syspath, spec.bus, spec.deviceNumber, spec.vendorId, spec.productId,
-                    printerDescriptors(spec)))
+    addRootHub(deviceSpec.bus);
+    auto device = std::make_unique<EmulatedUsbPrinter>(deviceSpec);
+    const QString syspath = hubPath(deviceSpec.bus) + QLatin1Char('/') + device->sysfsName();
+    if (!d->addNode(syspath, deviceSpec.bus, deviceSpec.deviceNumber, deviceSpec.vendorId, deviceSpec.productId,
+                    printerDescriptors(deviceSpec)))
         return nullptr;
     g_autoptr(UMockdevIoctlBase) handler = umockdev_ioctl_base_new();
     g_signal_connect(handler, "handle-ioctl", G_CALLBACK(onHandleIoctl), device.get());

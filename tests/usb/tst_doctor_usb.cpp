@@ -121,10 +121,10 @@ void TestDoctorUsb::usb()
     env.udevRuleDirs = QStringList{rules.path()};
 
     EmulatedUsbBus bus;
-    EmulatedDeviceSpec spec;
-    spec.product = "ABC X";
+    EmulatedDeviceSpec deviceSpec;
+    deviceSpec.product = "ABC X";
     if (!printer.isEmpty()) {
-        EmulatedUsbPrinter *device = bus.addDevice(spec);
+        EmulatedUsbPrinter *device = bus.addDevice(deviceSpec);
         QVERIFY(device);
         device->setKernelDriverBound(printer == QLatin1String("driver"));
         if (printer == QLatin1String("denied")) {

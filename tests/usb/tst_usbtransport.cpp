@@ -65,12 +65,12 @@ QByteArray modelReply(EmulatedUsbPrinter *printer, quint8 item)
 EmulatedDeviceSpec printerOn(int busNumber, int device, const QString &port,
                              const QByteArray &product = "ABC")
 {
-    EmulatedDeviceSpec spec;
-    spec.bus = busNumber;
-    spec.deviceNumber = device;
-    spec.portPath = port;
-    spec.product = product;
-    return spec;
+    EmulatedDeviceSpec deviceSpec;
+    deviceSpec.bus = busNumber;
+    deviceSpec.deviceNumber = device;
+    deviceSpec.portPath = port;
+    deviceSpec.product = product;
+    return deviceSpec;
 }
 
 } // namespace
@@ -84,9 +84,9 @@ private:
     std::unique_ptr<UsbLink> usb;
     std::unique_ptr<LogCapture> log;
 
-    EmulatedUsbPrinter *addPrinter(const EmulatedDeviceSpec &spec = printerOn(1, 2, "3"))
+    EmulatedUsbPrinter *addPrinter(const EmulatedDeviceSpec &deviceSpec = printerOn(1, 2, "3"))
     {
-        EmulatedUsbPrinter *p = bus->addDevice(spec);
+        EmulatedUsbPrinter *p = bus->addDevice(deviceSpec);
         if (!p)
             qFatal("the emulated device could not be added");
         return p;
@@ -168,10 +168,10 @@ private slots:
         QFETCH(QByteArray, productString);
         QFETCH(QString, port);
         QFETCH(QString, entry);
-        EmulatedDeviceSpec spec = printerOn(1, 2, port, productString);
-        spec.vendorId = quint16(vendor);
-        spec.productId = quint16(product);
-        addPrinter(spec);
+        EmulatedDeviceSpec deviceSpec = printerOn(1, 2, port, productString);
+        deviceSpec.vendorId = quint16(vendor);
+        deviceSpec.productId = quint16(product);
+        addPrinter(deviceSpec);
 
         PrinterDiscovery discovery;
         QSignalSpy found(&discovery, &PrinterDiscovery::entryFound);
@@ -481,9 +481,9 @@ private slots:
 
     void endpointLookupUsesTheInterfaceStringIndex()
     {
-        EmulatedDeviceSpec spec = printerOn(1, 2, "3");
-        spec.interfaceStringIndex = 4;
-        EmulatedUsbPrinter *printer = addPrinter(spec);
+        EmulatedDeviceSpec deviceSpec = printerOn(1, 2, "3");
+        deviceSpec.interfaceStringIndex = 4;
+        EmulatedUsbPrinter *printer = addPrinter(deviceSpec);
         QCOMPARE(usb->open(3), 0);
         QCOMPARE(exchange(queryFrame(0x13)), 4);
         QVERIFY(LogCapture::contains(QStringLiteral("Get Printer EndPoint falied")));
