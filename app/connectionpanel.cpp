@@ -312,11 +312,12 @@ void ConnectionPanel::on_pushButton_open_clicked()
     const QString text = ui->comboBox_ScanResult->currentText();
     int ret = -1;
     emit blockWindow(true);
-    if (m_session.medium() == MEDIUM_NETWORK)
+    if (m_session.medium() == MEDIUM_NETWORK) {
         ret = m_session.openNetwork(addressOfEntry(text),
                                     ui->lineEdit_ConnectTCPPort->text().toUShort());
-    else if (m_session.medium() == MEDIUM_USB)
+    } else if (m_session.medium() == MEDIUM_USB) {
         ret = m_session.openUsb(usbPortOfEntry(text));
+    }
     emit blockWindow(false);
     if (ret != 0) {
         prompts::critical(m_host.dialogParent(), tr("错误"), tr("连接超时，请重试！"));

@@ -6,7 +6,6 @@
 #include "app/resultmessage.h"
 #include "app/startup.h"
 #include "app/connectionpanel.h"
-#include "app/functionpage.h"
 #include "console/consolepage.h"
 #include "download/downloadpanel.h"
 #include "download/filestream.h"

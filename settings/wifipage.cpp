@@ -70,7 +70,7 @@ WifiSettings WifiPage::values() const
 
 QString WifiPage::connectAddress() const
 {
-    const QString address = ui->comboBox_WifiMode->currentIndex() == int(WifiMode::AccessPoint)
+    QString address = ui->comboBox_WifiMode->currentIndex() == int(WifiMode::AccessPoint)
                                 ? ui->lineEdit_WApIP->text()
                                 : ui->lineEdit_WifiSetIP->text();
     if (address == QLatin1String("...") || address == QLatin1String("0.0.0.0"))

@@ -290,7 +290,7 @@ QByteArray NetworkLink::readPending()
         qDebug() << "No data received (timeout or error)";
         return QByteArray();
     }
-    const QByteArray bytes = m_socket->readAll();
+    QByteArray bytes = m_socket->readAll();
     if (!bytes.isEmpty()) {
         m_handedOver.append(bytes);
         if (m_handedOver.size() > kHandedOverLimit)

@@ -14,7 +14,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-#include <QPushButton>
 #include <QSettings>
 #include <QDialogButtonBox>
 #include <QLabel>

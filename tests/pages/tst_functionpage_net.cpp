@@ -220,7 +220,6 @@ void TestFunctionPageNet::closingCommands()
     NetPrinterFixture f;
     QVERIFY(f.start());
     QVERIFY(f.open());
-    Ui::MainWindow *ui = f.window->ui;
     f.window->findChild<QProgressBar *>("progressBar_Update")->setValue(40);
     f.window->findChild<QProgressBar *>("progressBar_Debug")->setValue(60);
     auto *printSet = f.window->findChild<QPushButton *>("pushButton_PrintSettingSet");
