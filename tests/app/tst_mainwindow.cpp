@@ -58,7 +58,7 @@ void TestMainWindow::statesAndMessages()
     const QString names = QStringLiteral( // disabled ones start with "!"
         "checkBox_USB checkBox_NET checkBox_WIFI pushButton_open !checkBox_BLE "
         "!checkBox_Serialport !pushButton_close !pushButton_StopList !lineEdit_ConnectAddr "
-        "!groupBox_SerialParam");
+        "!groupBox_SerialParam !progressBar_Update");
     for (const QString &entry : names.split(QLatin1Char(' '))) {
         const bool off = entry.startsWith(QLatin1Char('!'));
         QVERIFY2(child(entry.mid(off ? 1 : 0))->isEnabled() != off, qPrintable(entry));
@@ -86,7 +86,8 @@ void TestMainWindow::statesAndMessages()
 
     // The controls that rest during an exchange.
     const QList<QWidget *> controls{child("pushButton_close"), window->ui->tabWidget_2,
-                                    child("pushButton_getPrinterInfo"), child("pushButton_Send")};
+                                    child("pushButton_getPrinterInfo"), child("pushButton_Send"),
+                                    child("pushButton_SendFile")};
     for (bool on : {false, true}) {
         window->controlAllWidgets(on);
         for (QWidget *w : controls)
@@ -226,7 +227,6 @@ void TestMainWindow::nextStartRestores()
     window->close();
     delete window; // one window at a time: they share the download worker
     QSettings settings(QStringLiteral("Company"), QStringLiteral("App"));
-    QVERIFY(!settings.contains(QStringLiteral("lineEdit_text")));
     settings.setValue(QStringLiteral("lineEdit_text"), QStringLiteral("abc"));
     settings.setValue(QStringLiteral("lineEdit_2_text"), QStringLiteral("12,5x"));
     window = new MainWindow;

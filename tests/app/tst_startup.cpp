@@ -17,8 +17,7 @@ private slots:
 
 void TestStartup::translationLoads()
 {
-    // Argument, whether a translation loads, then the open button and the title. The
-    // translation installed last is asked first.
+    // Argument, loads, open button, title; the translation installed last is asked first.
     const QStringList rows[] = {
         {"", "0", "打开设备", "标签机设置工具V1.0.9"}, // the system's zh_CN needs none
         {"en", "1", "Open device", "Label Printer Setup Tool V1.0.9"},
