@@ -61,25 +61,6 @@ struct NetPrinterFixture
         return ok;
     }
 
-    // The read or set button of a settings page ("Print", "Wifi", "Com", ...).
-    QPushButton *pageButton(const QString &page, const char *action) const
-    {
-        return window->findChild<QPushButton *>(
-            QStringLiteral("pushButton_%1Setting%2").arg(page, QLatin1String(action)));
-    }
-
-    // Clicks the page's read button; true when the read reported success and enabled
-    // the set button. Clears the messages and the printer's records after.
-    bool readPage(const QString &page)
-    {
-        QTest::mouseClick(pageButton(page, "Read"), Qt::LeftButton);
-        const bool ok = recorder->texts() == QStringList{QString::fromUtf8("处理成功")} &&
-                        pageButton(page, "Set")->isEnabled();
-        recorder->clear();
-        printer->clearRecords();
-        return ok;
-    }
-
     ~NetPrinterFixture()
     {
         window.reset();
@@ -90,8 +71,3 @@ struct NetPrinterFixture
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 };
-
-inline QByteArray hexBytes(const char *text)
-{
-    return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
-}

@@ -1,11 +1,20 @@
 #pragma once
-// What the page tests against the simulated printer share: the frames it received, and a click on a
-// page's button.
+// What the page tests against the simulated printer share: the frames it received, pages filled and
+// read back by widget name, and a click on a page's button.
+#include "protocol/frame.h"
 #include "sim/simprinter.h"
 
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStringList>
+#include <QVariantMap>
 #include <QtTest>
+
+inline QByteArray hexBytes(const char *text)
+{
+    return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
+}
 
 // "CC II: DD DD" for each frame, so that a mismatch shows where a batch differs.
 inline QStringList describeFrames(const SimPrinter &printer)
@@ -28,4 +37,79 @@ inline void clickEnabled(QWidget &page, const char *button)
     QTest::mouseClick(b, Qt::LeftButton);
 }
 
+inline void click(QWidget *page, const QString &button)
+{
+    QTest::mouseClick(page->findChild<QPushButton *>(button), Qt::LeftButton);
+}
+
 inline const QStringList kSuccess{QStringLiteral("处理成功")};
+
+// Widgets by name: "name=text" fills a line edit or, with a number, selects a combo box
+// entry, and reads back as the text shown ("?" and the placeholder when none is selected);
+// "name" alone stands for enabled, "!name" for disabled.
+inline void fill(QWidget *page, const QStringList &fields)
+{
+    for (const QString &field : fields) {
+        const QString name = field.section(QLatin1Char('='), 0, 0);
+        const QString value = field.section(QLatin1Char('='), 1);
+        if (auto *box = page->findChild<QComboBox *>(name))
+            box->setCurrentIndex(value.toInt());
+        else
+            page->findChild<QLineEdit *>(name)->setText(value);
+    }
+}
+
+inline QStringList shown(QWidget *page, const QStringList &expected)
+{
+    QStringList out;
+    for (const QString &field : expected) {
+        const QString name = field.section(QLatin1Char('='), 0, 0).remove(QLatin1Char('!'));
+        if (!field.contains(QLatin1Char('='))) {
+            out << (page->findChild<QWidget *>(name)->isEnabled() ? name : '!' + name);
+            continue;
+        }
+        const auto *box = page->findChild<QComboBox *>(name);
+        out << name + '=' +
+                   (!box                      ? page->findChild<QLineEdit *>(name)->text()
+                    : box->currentIndex() < 0 ? '?' + box->placeholderText()
+                                              : box->currentText());
+    }
+    return out;
+}
+
+// Stored answers keyed by item in hexadecimal ("2B").
+inline void storeAnswers(SimPrinter &printer, const QVariantMap &answers)
+{
+    for (auto it = answers.begin(); it != answers.end(); ++it)
+        printer.setValue(quint8(it.key().toUInt(nullptr, 16)), it.value().toByteArray());
+}
+
+// The items received, in order: "2B 2C 2F".
+inline QString itemsReceived(const SimPrinter &printer)
+{
+    QStringList items;
+    for (const ReceivedFrame &f : printer.receivedFrames())
+        items << QStringLiteral("%1").arg(int(f.item), 2, 16, QLatin1Char('0')).toUpper();
+    return items.join(' ');
+}
+
+// The frames the printer received, rebuilt byte for byte, once `count` of them arrived
+// and nothing but whole frames came since `before` (each length byte matched its data).
+inline QList<QByteArray> settledFrames(SimPrinter &printer, int count, qint64 before)
+{
+    QList<QByteArray> frames;
+    const auto settled = [&] {
+        frames.clear();
+        qint64 total = 0;
+        for (const ReceivedFrame &f : printer.receivedFrames()) {
+            frames << frame::build(f.frameClass, f.item, f.data);
+            total += frames.last().size();
+        }
+        return frames.size() == count && printer.bytesReceived() - before == total;
+    };
+    if (!QTest::qWaitFor(settled, 3000))
+        return {QByteArray("not settled")};
+    QTest::qWait(50);
+    settled();
+    return frames;
+}
