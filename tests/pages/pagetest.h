@@ -5,6 +5,7 @@
 #include "sim/simprinter.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStringList>
@@ -45,7 +46,8 @@ inline void click(QWidget *page, const QString &button)
 inline const QStringList kSuccess{QStringLiteral("处理成功")};
 
 // Widgets by name: "name=text" fills a line edit or, with a number, selects a combo box
-// entry, and reads back as the text shown ("?" and the placeholder when none is selected);
+// entry, and reads back as the text shown ("#" and the index for "=#n", "?" and the
+// placeholder when none is selected);
 // "name" alone stands for enabled, "!name" for disabled.
 inline void fill(QWidget *page, const QStringList &fields)
 {
@@ -69,10 +71,14 @@ inline QStringList shown(QWidget *page, const QStringList &expected)
             continue;
         }
         const auto *box = page->findChild<QComboBox *>(name);
+        const auto *edit = page->findChild<QLineEdit *>(name);
+        const QString value = field.section(QLatin1Char('='), 1);
         out << name + '=' +
-                   (!box                      ? page->findChild<QLineEdit *>(name)->text()
-                    : box->currentIndex() < 0 ? '?' + box->placeholderText()
-                                              : box->currentText());
+                   (box && value.startsWith('#')     ? '#' + QString::number(box->currentIndex())
+                    : box && box->currentIndex() < 0 ? '?' + box->placeholderText()
+                    : box                            ? box->currentText()
+                    : edit                           ? edit->text()
+                                                     : page->findChild<QLabel *>(name)->text());
     }
     return out;
 }
