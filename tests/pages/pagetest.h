@@ -45,10 +45,15 @@ inline void click(QWidget *page, const QString &button)
 
 inline const QStringList kSuccess{QStringLiteral("处理成功")};
 
+// "a;b;c" as a list; none when empty.
+inline QStringList fields(const QString &text)
+{
+    return text.isEmpty() ? QStringList() : text.split(QLatin1Char(';'));
+}
+
 // Widgets by name: "name=text" fills a line edit or, with a number, selects a combo box
 // entry, and reads back as the text shown ("#" and the index for "=#n", "?" and the
-// placeholder when none is selected);
-// "name" alone stands for enabled, "!name" for disabled.
+// placeholder when none is selected); "name" alone stands for enabled, "!name" for disabled.
 inline void fill(QWidget *page, const QStringList &fields)
 {
     for (const QString &field : fields) {
