@@ -11,7 +11,8 @@
 
 namespace {
 
-const QStringList kNetworkError{QString::fromUtf8("网络通讯出错，请重试")};
+const QString kOk = "处理成功";
+const QString kNetworkError = "网络通讯出错，请重试";
 
 // Every print setting set to a known value, before each read and each write.
 const QStringList kPrintValues{"comboBox_DefaultCodePage=5",
@@ -31,9 +32,9 @@ const QStringList kPrintValues{"comboBox_DefaultCodePage=5",
                                "lineEdit=50.3",
                                "lineEdit_2=100"};
 
-QStringList refusal(const char *field, const char *range)
+QString refusal(const char *field, const char *range)
 {
-    return {QString::fromUtf8(field) + QString::fromUtf8("：输入无效，允许范围为 ") + range};
+    return QString(field) + "：输入无效，允许范围为 " + range;
 }
 
 } // namespace
@@ -56,23 +57,21 @@ void TestPrintSettingsNet::readThenWrite_data()
     QTest::addColumn<int>("dots"); // negative: with the print-mode setting
     QTest::addColumn<QVariantMap>("answers");
     QTest::addColumn<int>("silentItem"); // -1: all answered; else one reply time-out
-    QTest::addColumn<QStringList>("before");
-    QTest::addColumn<QStringList>("read"); // the message, then what the page shows
-    QTest::addColumn<QString>("queried");  // checked when given
-    QTest::addColumn<QStringList>("edits");
-    QTest::addColumn<QStringList>("frames");
-    QTest::addColumn<QStringList>("messages"); // none: no write
-    const auto refused = [](const char *page, int dots, const QString &edit,
-                            const QStringList &message) {
-        QTest::newRow(qPrintable(edit))
-            << page << dots << QVariantMap{} << -1 << QStringList{} << kSuccess << QString()
-            << QStringList{edit} << QStringList{} << message;
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("read");    // the message, then what the page shows
+    QTest::addColumn<QString>("queried"); // checked when given
+    QTest::addColumn<QString>("edits");
+    QTest::addColumn<QString>("frames");
+    QTest::addColumn<QString>("messages"); // none: no write
+    const auto refused = [](const char *page, int dots, const char *edit, const QString &message) {
+        QTest::newRow(edit) << page << dots << QVariantMap{} << -1 << QString() << kOk << QString()
+                            << edit << QString() << message;
     };
     const auto failed = [](const char *page, int dots, const QVariantMap &answers, int silent,
-                           const QStringList &before, const QStringList &read) {
+                           const char *before, const char *read) {
         QTest::newRow(qPrintable(page + QString(" read fails")))
-            << page << dots << answers << silent << before << read << QString() << QStringList{}
-            << QStringList{} << QStringList{};
+            << page << dots << answers << silent << before << kNetworkError + ";" + read
+            << QString() << QString() << QString() << QString();
     };
 
     QTest::newRow("print, 8 dots, automatic paper feed")
@@ -81,46 +80,29 @@ void TestPrintSettingsNet::readThenWrite_data()
                                        {"02", hexBytes("20")},    {"16", hexBytes("09")},
                                        {"1C", hexBytes("00 80")}, {"41", hexBytes("00")},
                                        {"54", hexBytes("00 01")}}
-        << -1 << QStringList{"comboBox_OrderSet=2"}
-        << QStringList{"处理成功",
-                       "lineEdit_LabelGap=3",
-                       "lineEdit_BlackLabelGap=8191",
-                       "lineEdit_PrintShift=-2",
-                       "lineEdit_2=100.0",
-                       "lineEdit=50.2",
-                       "comboBox_OrderSet=#5",
-                       "comboBox_PaperType=#3",
-                       "comboBox_PrintMethod=#1",
-                       "comboBox_PrintMode=#1",
-                       "!comboBox_PrintMode",
-                       "comboBox_AutoPaper=#0"}
-        << "00 13 19 1A 1C 1D 1E 16 01 02 54 18 3E" << QStringList{}
-        << QStringList{"01 01: 05",    "01 00: 02",    "01 13: 09",    "01 19: 18 00",
-                       "01 1A: 20 00", "01 1C: 01 00", "01 54: 01",    "01 16: 02",
-                       "01 02: 20",    "01 1E: F0 FF", "01 1D: 38 00", "01 18: 20 03 92 01",
-                       "01 3E: 03",    "00 06: "}
-        << kSuccess;
+        << -1 << "comboBox_OrderSet=2"
+        << kOk + ";lineEdit_LabelGap=3;lineEdit_BlackLabelGap=8191;lineEdit_PrintShift=-2;"
+                 "lineEdit_2=100.0;lineEdit=50.2;comboBox_OrderSet=#5;comboBox_PaperType=#3;"
+                 "comboBox_PrintMethod=#1;comboBox_PrintMode=#1;!comboBox_PrintMode;"
+                 "comboBox_AutoPaper=#0"
+        << "00 13 19 1A 1C 1D 1E 16 01 02 54 18 3E" << QString()
+        << "01 01: 05;01 00: 02;01 13: 09;01 19: 18 00;01 1A: 20 00;01 1C: 01 00;01 54: 01;"
+           "01 16: 02;01 02: 20;01 1E: F0 FF;01 1D: 38 00;01 18: 20 03 92 01;01 3E: 03;00 06: "
+        << kOk;
     // A full-width stop, and half a dot rounds up.
     QTest::newRow("print, 12 dots, print mode")
         << "Print" << -12 << QVariantMap{{"1E", hexBytes("E7 FF")}, {"18", hexBytes("20 03 92 01")},
                                          {"00", hexBytes("07")},    {"41", hexBytes("07")},
                                          {"54", hexBytes("00")},    {"1D", hexBytes("F9 FF")}}
-        << -1 << QStringList{}
-        << QStringList{"处理成功",
-                       "lineEdit_VerticalShift=-2",
-                       "lineEdit=33.5",
-                       "comboBox_PrintSpeed=#7",
-                       "comboBox_PrintMode=#2",
-                       "comboBox_AutoPaper=#1",
-                       "!comboBox_AutoPaper",
-                       "lineEdit_PrintShift=0"}
+        << -1 << QString()
+        << kOk + ";lineEdit_VerticalShift=-2;lineEdit=33.5;comboBox_PrintSpeed=#7;"
+                 "comboBox_PrintMode=#2;comboBox_AutoPaper=#1;!comboBox_AutoPaper;"
+                 "lineEdit_PrintShift=0"
         << "00 13 19 1A 1C 1D 1E 41 16 01 02 18 3E"
-        << QStringList{QString::fromUtf8("lineEdit=50．125")}
-        << QStringList{"01 01: 05",    "01 00: 02",    "01 13: 09",    "01 19: 24 00",
-                       "01 1A: 30 00", "01 1C: 01 00", "01 41: 01",    "01 16: 02",
-                       "01 02: 20",    "01 1E: E8 FF", "01 1D: 54 00", "01 18: B0 04 5A 02",
-                       "01 3E: 03",    "00 06: "}
-        << kSuccess;
+        << "lineEdit=50．125"
+        << "01 01: 05;01 00: 02;01 13: 09;01 19: 24 00;01 1A: 30 00;01 1C: 01 00;01 41: 01;"
+           "01 16: 02;01 02: 20;01 1E: E8 FF;01 1D: 54 00;01 18: B0 04 5A 02;01 3E: 03;00 06: "
+        << kOk;
     // A list answer without an entry is left as the printer has it: no frame for it.
     QTest::newRow("print, unknown list answers")
         << "Print" << 8
@@ -128,21 +110,19 @@ void TestPrintSettingsNet::readThenWrite_data()
                        {"02", hexBytes("07")},
                        {"00", hexBytes("07")},
                        {"3E", hexBytes("09")}}
-        << -1 << QStringList{}
-        << QStringList{"处理成功", "comboBox_DefaultCodePage=?未知", "comboBox_OrderSet=?未知",
-                       "comboBox_PrintSpeed=?未知", "comboBox=?未知"}
-        << QString() << QStringList{"comboBox_DefaultCodePage=-1", "comboBox_PrintSpeed=-1",
-                                    "comboBox_OrderSet=0",         "comboBox=0",
-                                    "comboBox_PrintMethod=1",      "lineEdit=50,3"}
-        << QStringList{"01 13: 09",    "01 19: 18 00",       "01 1A: 20 00", "01 1C: 01 01",
-                       "01 54: 01",    "01 16: 02",          "01 02: 01",    "01 1E: F0 FF",
-                       "01 1D: 38 00", "01 18: 20 03 92 01", "01 3E: 00",    "00 06: "}
-        << kSuccess;
+        << -1 << QString()
+        << kOk + ";comboBox_DefaultCodePage=?未知;comboBox_OrderSet=?未知;"
+                 "comboBox_PrintSpeed=?未知;comboBox=?未知"
+        << QString()
+        << "comboBox_DefaultCodePage=-1;comboBox_PrintSpeed=-1;comboBox_OrderSet=0;comboBox=0;"
+           "comboBox_PrintMethod=1;lineEdit=50,3"
+        << "01 13: 09;01 19: 18 00;01 1A: 20 00;01 1C: 01 01;01 54: 01;01 16: 02;01 02: 01;"
+           "01 1E: F0 FF;01 1D: 38 00;01 18: 20 03 92 01;01 3E: 00;00 06: "
+        << kOk;
     // Density gets no answer: the transport gives up, the later queries still run.
     failed("Print", 8, {{"13", hexBytes("09")}, {"3E", hexBytes("05")}, {"19", hexBytes("18 00")}},
-           0x13, {"comboBox_PrintDensty=4", "comboBox=1"},
-           kNetworkError + QStringList{"comboBox_PrintDensty=#4", "lineEdit_LabelGap=3",
-                                       "comboBox=#5", "!pushButton_PrintSettingSet"});
+           0x13, "comboBox_PrintDensty=4;comboBox=1",
+           "comboBox_PrintDensty=#4;lineEdit_LabelGap=3;comboBox=#5;!pushButton_PrintSettingSet");
     refused("Print", 8, "lineEdit_LabelGap=-3", refusal("标签间隙(单位mm)", "0 至 8191"));
     refused("Print", 8, "lineEdit_BlackLabelGap=8192", refusal("黑标间隙(单位mm)", "0 至 8191"));
     refused("Print", -12, "lineEdit_VerticalShift=-2731",
@@ -158,61 +138,48 @@ void TestPrintSettingsNet::readThenWrite_data()
                        {"34", hexBytes("1F00")},
                        {"35", hexBytes("F9FF")},
                        {"36", hexBytes("2C01")}}
-        << -1 << QStringList{}
-        << QStringList{"处理成功",
-                       "lineEdit_DistanceO2PH=-1",
-                       "lineEdit_DistanceS2PH=3",
-                       "lineEdit_DistanceB2PH=0",
-                       "lineEdit_DistancePH2T=300",
-                       "label_17=注：1mm = 8dot"}
+        << -1 << QString()
+        << kOk + ";lineEdit_DistanceO2PH=-1;lineEdit_DistanceS2PH=3;lineEdit_DistanceB2PH=0;"
+                 "lineEdit_DistancePH2T=300;label_17=注：1mm = 8dot"
         << "33 34 35 36"
-        << QStringList{"lineEdit_DistanceO2PH=-1", "lineEdit_DistanceS2PH=3",
-                       "lineEdit_DistanceB2PH=4", "lineEdit_DistancePH2T=300"}
-        << QStringList{"01 33: FF FF", "01 34: 18 00", "01 35: 20 00", "01 36: 2C 01"} << kSuccess;
+        << "lineEdit_DistanceO2PH=-1;lineEdit_DistanceS2PH=3;lineEdit_DistanceB2PH=4;"
+           "lineEdit_DistancePH2T=300"
+        << "01 33: FF FF;01 34: 18 00;01 35: 20 00;01 36: 2C 01" << kOk;
     QTest::newRow("distance, 12 dots")
         << "Distance" << 12
         << QVariantMap{{"33", hexBytes("0080")},
                        {"34", hexBytes("7700")},
                        {"35", hexBytes("E7FF")},
                        {"36", hexBytes("FF7F")}}
-        << -1 << QStringList{}
-        << QStringList{"处理成功",
-                       "lineEdit_DistanceO2PH=-32768",
-                       "lineEdit_DistanceS2PH=9",
-                       "lineEdit_DistanceB2PH=-2",
-                       "lineEdit_DistancePH2T=32767",
-                       "label_17=注：1mm = 12dot"}
+        << -1 << QString()
+        << kOk + ";lineEdit_DistanceO2PH=-32768;lineEdit_DistanceS2PH=9;"
+                 "lineEdit_DistanceB2PH=-2;lineEdit_DistancePH2T=32767;label_17=注：1mm = 12dot"
         << QString()
-        << QStringList{"lineEdit_DistanceO2PH=0", "lineEdit_DistanceS2PH=10",
-                       "lineEdit_DistanceB2PH=-2", "lineEdit_DistancePH2T=-300"}
-        << QStringList{"01 33: 00 00", "01 34: 78 00", "01 35: E8 FF", "01 36: D4 FE"} << kSuccess;
+        << "lineEdit_DistanceO2PH=0;lineEdit_DistanceS2PH=10;lineEdit_DistanceB2PH=-2;"
+           "lineEdit_DistancePH2T=-300"
+        << "01 33: 00 00;01 34: 78 00;01 35: E8 FF;01 36: D4 FE" << kOk;
     // The first query gets no answer: reported, and the later boxes still filled.
-    failed("Distance", 8,
-           {{"33", hexBytes("2800")},
-            {"34", hexBytes("2800")},
-            {"35", hexBytes("2800")},
-            {"36", hexBytes("2800")}},
-           0x33,
-           {"lineEdit_DistanceO2PH=a", "lineEdit_DistanceS2PH=b", "lineEdit_DistanceB2PH=c",
-            "lineEdit_DistancePH2T=d"},
-           kNetworkError + QStringList{"lineEdit_DistanceO2PH=a", "lineEdit_DistanceS2PH=5",
-                                       "lineEdit_DistanceB2PH=5", "lineEdit_DistancePH2T=40",
-                                       "!pushButton_DistanceSettingSet"});
+    const QByteArray forty = hexBytes("2800");
+    failed("Distance", 8, {{"33", forty}, {"34", forty}, {"35", forty}, {"36", forty}}, 0x33,
+           "lineEdit_DistanceO2PH=a;lineEdit_DistanceS2PH=b;lineEdit_DistanceB2PH=c;"
+           "lineEdit_DistancePH2T=d",
+           "lineEdit_DistanceO2PH=a;lineEdit_DistanceS2PH=5;lineEdit_DistanceB2PH=5;"
+           "lineEdit_DistancePH2T=40;!pushButton_DistanceSettingSet");
     refused("Distance", 12, "lineEdit_DistanceO2PH=32768",
             refusal("出纸口到打印头距离(单位dot)", "-32768 至 32767"));
     refused("Distance", 12, "lineEdit_DistanceS2PH=2731",
             refusal("缝到打印头距离(单位mm)", "-2730 至 2730"));
 
     QTest::newRow("stripper, largest")
-        << "Stripper" << -12 << QVariantMap{{"58", hexBytes("FFFF")}} << -1 << QStringList{}
-        << QStringList{"处理成功", "lineEdit_PaperTime=65"} << QString()
-        << QStringList{"lineEdit_PaperTime=65"} << QStringList{"01 58: E8 FD"} << kSuccess;
+        << "Stripper" << -12 << QVariantMap{{"58", hexBytes("FFFF")}} << -1 << QString()
+        << kOk + ";lineEdit_PaperTime=65" << QString() << "lineEdit_PaperTime=65"
+        << "01 58: E8 FD" << kOk;
     QTest::newRow("stripper, under a second")
-        << "Stripper" << -12 << QVariantMap{{"58", hexBytes("E703")}} << -1 << QStringList{}
-        << QStringList{"处理成功", "lineEdit_PaperTime=0"} << QString()
-        << QStringList{"lineEdit_PaperTime=7"} << QStringList{"01 58: 58 1B"} << kSuccess;
-    failed("Stripper", -12, {}, 0x58, {"lineEdit_PaperTime=7"},
-           kNetworkError + QStringList{"lineEdit_PaperTime=7", "!pushButton_StripperSettingSet"});
+        << "Stripper" << -12 << QVariantMap{{"58", hexBytes("E703")}} << -1 << QString()
+        << kOk + ";lineEdit_PaperTime=0" << QString() << "lineEdit_PaperTime=7"
+        << "01 58: 58 1B" << kOk;
+    failed("Stripper", -12, {}, 0x58, "lineEdit_PaperTime=7",
+           "lineEdit_PaperTime=7;!pushButton_StripperSettingSet");
     refused("Stripper", -12, "lineEdit_PaperTime=66",
             refusal("剥离器取纸时间设置（单位：s）", "0 至 65"));
 }
@@ -223,12 +190,12 @@ void TestPrintSettingsNet::readThenWrite()
     QFETCH(int, dots);
     QFETCH(QVariantMap, answers);
     QFETCH(int, silentItem);
-    QFETCH(QStringList, before);
-    QFETCH(QStringList, read);
+    QFETCH(QString, before);
+    QFETCH(QString, read);
     QFETCH(QString, queried);
-    QFETCH(QStringList, edits);
-    QFETCH(QStringList, frames);
-    QFETCH(QStringList, messages);
+    QFETCH(QString, edits);
+    QFETCH(QString, frames);
+    QFETCH(QString, messages);
     QSettings(QStringLiteral("Company"), QStringLiteral("App")).clear();
     SessionFixture f;
     QVERIFY(f.start(SessionFixture::configFor(QStringLiteral("P1")), qAbs(dots), dots < 0));
@@ -246,13 +213,14 @@ void TestPrintSettingsNet::readThenWrite()
     storeAnswers(*f.printer, answers);
     if (page == "Print")
         fill(w, kPrintValues);
-    fill(w, before);
+    fill(w, fields(before));
     set->setEnabled(true); // as an earlier printer's read left it
     if (silentItem >= 0)
         f.printer->setSilentItems({quint8(silentItem)});
     click(w, "pushButton_" + page + "SettingRead");
-    QCOMPARE(f.recorder->texts(), read.mid(0, 1));
-    QCOMPARE(shown(w, read.mid(1)), read.mid(1));
+    const QStringList expected = fields(read);
+    QCOMPARE(f.recorder->texts(), expected.mid(0, 1));
+    QCOMPARE(shown(w, expected.mid(1)), expected.mid(1));
     if (!queried.isEmpty())
         QCOMPARE(itemsReceived(*f.printer), queried);
     QVERIFY(f.host->controlsEnabled);
@@ -263,12 +231,12 @@ void TestPrintSettingsNet::readThenWrite()
     f.printer->clearRecords();
     if (page == "Print")
         fill(w, kPrintValues);
-    fill(w, edits);
+    fill(w, fields(edits));
     click(w, "pushButton_" + page + "SettingSet");
-    QCOMPARE(f.recorder->texts(), messages);
+    QCOMPARE(f.recorder->texts(), fields(messages));
     if (frames.isEmpty())
         QTest::qWait(100);
-    QTRY_COMPARE(describeFrames(*f.printer), frames);
+    QTRY_COMPARE(describeFrames(*f.printer), fields(frames));
     QVERIFY(f.host->controlsEnabled);
     if (page == "Print" && edits.isEmpty()) {
         // The next start shows the size last written.
