@@ -1,18 +1,14 @@
 #pragma once
 
 #include "app/mainwindow.h"
-#include "protocol/printersession.h"
 #include "messagerecorder.h"
 #include "sessionfixture.h"
-#include "sim/simprinter.h"
 #include "ui_mainwindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QProgressBar>
 #include <QPushButton>
-
 #include <QSettings>
 #include <QtTest>
 #include <memory>
@@ -24,16 +20,11 @@ struct NetPrinterFixture
     std::unique_ptr<MessageRecorder> recorder;
     std::unique_ptr<MainWindow> window;
 
-    static PrinterConfig configFor(const QString &model)
-    {
-        return SessionFixture::configFor(model);
-    }
-
     // Starts the printer and the window; the device list is not searched yet.
     bool start(const QString &model = QStringLiteral("P1"))
     {
         QSettings(QStringLiteral("Company"), QStringLiteral("App")).clear();
-        printer = std::make_unique<SimPrinter>(configFor(model));
+        printer = std::make_unique<SimPrinter>(SessionFixture::configFor(model));
         printer->setTcpAddress(QHostAddress::LocalHost);
         printer->setTcpPort(0);
         printer->setUdpEnabled(false);
@@ -42,19 +33,28 @@ struct NetPrinterFixture
         recorder = std::make_unique<MessageRecorder>();
         window = std::make_unique<MainWindow>();
         Ui::MainWindow *ui = window->ui;
-        QTest::mouseClick(ui->centralwidget->findChild<QCheckBox *>(QStringLiteral("checkBox_WIFI")), Qt::LeftButton);
-        ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectAddr"))->setText(QStringLiteral("127.0.0.1"));
-        ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectTCPPort"))->setText(QString::number(printer->tcpPort()));
+        QTest::mouseClick(
+            ui->centralwidget->findChild<QCheckBox *>(QStringLiteral("checkBox_WIFI")),
+            Qt::LeftButton);
+        ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectAddr"))
+            ->setText(QStringLiteral("127.0.0.1"));
+        ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectTCPPort"))
+            ->setText(QString::number(printer->tcpPort()));
         return true;
     }
 
     // Refreshes the list and opens its entry; true when "连接成功！" was shown.
     bool open()
     {
-        QTest::mouseClick(window->ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_getList")), Qt::LeftButton);
-        if (window->ui->centralwidget->findChild<QComboBox *>(QStringLiteral("comboBox_ScanResult"))->count() != 1)
+        QTest::mouseClick(window->ui->centralwidget->findChild<QPushButton *>(
+                              QStringLiteral("pushButton_getList")),
+                          Qt::LeftButton);
+        if (window->ui->centralwidget->findChild<QComboBox *>(QStringLiteral("comboBox_ScanResult"))
+                ->count() != 1)
             return false;
-        QTest::mouseClick(window->ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_open")), Qt::LeftButton);
+        QTest::mouseClick(
+            window->ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_open")),
+            Qt::LeftButton);
         const bool ok = recorder->lastText() == QString::fromUtf8("连接成功！");
         recorder->clear();
         printer->clearRecords();

@@ -1,7 +1,6 @@
 #pragma once
 // What the page tests against the simulated printer share: the frames it received, pages filled and
 // read back by widget name, and a click on a page's button.
-#include "protocol/frame.h"
 #include "sim/simprinter.h"
 
 #include <QComboBox>
@@ -102,25 +101,4 @@ inline QString itemsReceived(const SimPrinter &printer)
     for (const ReceivedFrame &f : printer.receivedFrames())
         items << QStringLiteral("%1").arg(int(f.item), 2, 16, QLatin1Char('0')).toUpper();
     return items.join(' ');
-}
-
-// The frames the printer received, rebuilt byte for byte, once `count` of them arrived
-// and nothing but whole frames came since `before` (each length byte matched its data).
-inline QList<QByteArray> settledFrames(SimPrinter &printer, int count, qint64 before)
-{
-    QList<QByteArray> frames;
-    const auto settled = [&] {
-        frames.clear();
-        qint64 total = 0;
-        for (const ReceivedFrame &f : printer.receivedFrames()) {
-            frames << frame::build(f.frameClass, f.item, f.data);
-            total += frames.last().size();
-        }
-        return frames.size() == count && printer.bytesReceived() - before == total;
-    };
-    if (!QTest::qWaitFor(settled, 3000))
-        return {QByteArray("not settled")};
-    QTest::qWait(50);
-    settled();
-    return frames;
 }

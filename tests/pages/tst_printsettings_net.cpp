@@ -47,8 +47,6 @@ private slots:
     void readThenWrite();
     void plainValuesSendOnlyWhatIsSet();
     void stripperQuestionOncePerOpenedPrinter();
-    void nothingSent_data();
-    void nothingSent();
 };
 
 void TestPrintSettingsNet::readThenWrite_data()
@@ -259,61 +257,49 @@ void TestPrintSettingsNet::plainValuesSendOnlyWhatIsSet()
     QTRY_COMPARE(describeFrames(*f.printer), (QStringList{"01 19: 18 00", "00 06: "}));
 }
 
+// Nothing goes out while the printer is closed or the stripper question is declined; the question
+// comes once per opened printer.
 void TestPrintSettingsNet::stripperQuestionOncePerOpenedPrinter()
 {
     SessionFixture f;
     QVERIFY(f.start(SessionFixture::configFor(QStringLiteral("K53TA")), 12, true));
+    DistancePage distance(*f.session, *f.host);
     StripperPage page(*f.session, *f.host);
     page.printerChanged();
+    fill(&distance, fields("lineEdit_DistanceO2PH=0;lineEdit_DistanceS2PH=0;"
+                           "lineEdit_DistanceB2PH=0;lineEdit_DistancePH2T=0"));
+    fill(&page, {"lineEdit_PaperTime=5"});
+    f.host->open = false;
+    for (const char *button : {"pushButton_DistanceSettingRead", "pushButton_DistanceSettingSet"})
+        clickEnabled(distance, button);
+    for (const char *button : {"pushButton_StripperSettingRead", "pushButton_StripperSettingSet"})
+        clickEnabled(page, button);
+    QCOMPARE(f.recorder->texts(), fields("请先打开设备;请先打开设备;请先打开设备;请先打开设备"));
+    f.host->open = true;
+    f.recorder->clear();
+    f.recorder->dialogResult = QDialog::Rejected;
+    clickEnabled(page, "pushButton_StripperSettingRead");
+    clickEnabled(page, "pushButton_StripperSettingSet");
+    QCOMPARE(f.recorder->dialogTitles.size(), 2);
+    QVERIFY(f.recorder->texts().isEmpty());
+    QVERIFY(!f.session->stripperConfirmed());
+    QVERIFY(f.host->controlsEnabled);
+    QTest::qWait(50);
+    QCOMPARE(f.printer->bytesReceived(), qint64(0));
+
+    f.recorder->clear();
+    f.recorder->dialogResult = QDialog::Accepted;
     clickEnabled(page, "pushButton_StripperSettingRead");
     clickEnabled(page, "pushButton_StripperSettingRead");
     clickEnabled(page, "pushButton_StripperSettingSet");
     QCOMPARE(f.recorder->dialogTitles, QStringList{QStringLiteral("设置工具")});
     QVERIFY(f.session->stripperConfirmed());
-
     page.printerChanged(); // another printer opened
     QVERIFY(!f.session->stripperConfirmed());
     f.recorder->clear();
     clickEnabled(page, "pushButton_StripperSettingRead");
     QCOMPARE(f.recorder->dialogTitles, QStringList{QStringLiteral("设置工具")});
     QCOMPARE(f.recorder->texts(), kSuccess);
-}
-
-void TestPrintSettingsNet::nothingSent_data()
-{
-    QTest::addColumn<bool>("declined"); // else the printer is not open
-    QTest::addColumn<QString>("button");
-    for (const char *button : {"pushButton_DistanceSettingRead", "pushButton_DistanceSettingSet",
-                               "pushButton_StripperSettingRead", "pushButton_StripperSettingSet"})
-        QTest::newRow(button) << false << button;
-    // Declined: nothing is sent and the question comes again next time.
-    QTest::newRow("stripper read declined") << true << "pushButton_StripperSettingRead";
-    QTest::newRow("stripper write declined") << true << "pushButton_StripperSettingSet";
-}
-
-void TestPrintSettingsNet::nothingSent()
-{
-    QFETCH(bool, declined);
-    QFETCH(QString, button);
-    SessionFixture f;
-    QVERIFY(f.start(SessionFixture::configFor(QStringLiteral("K53TA")), 12, true));
-    f.host->open = declined;
-    f.recorder->dialogResult = declined ? QDialog::Rejected : QDialog::Accepted;
-    DistancePage distance(*f.session, *f.host);
-    StripperPage stripper(*f.session, *f.host);
-    stripper.printerChanged();
-    fill(&distance, {"lineEdit_DistanceO2PH=0", "lineEdit_DistanceS2PH=0",
-                     "lineEdit_DistanceB2PH=0", "lineEdit_DistancePH2T=0"});
-    fill(&stripper, {"lineEdit_PaperTime=5"});
-    clickEnabled(button.contains("Stripper") ? static_cast<QWidget &>(stripper) : distance,
-                 qPrintable(button));
-    QCOMPARE(f.recorder->texts(),
-             declined ? QStringList() : QStringList{QString::fromUtf8("请先打开设备")});
-    QCOMPARE(f.recorder->dialogTitles.size(), declined ? 1 : 0);
-    QVERIFY(!f.session->stripperConfirmed());
-    QVERIFY(f.host->controlsEnabled);
-    QTest::qWait(50);
-    QCOMPARE(f.printer->bytesReceived(), qint64(0));
 }
 
 QTEST_MAIN(TestPrintSettingsNet)
