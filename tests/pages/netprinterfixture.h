@@ -33,28 +33,19 @@ struct NetPrinterFixture
         recorder = std::make_unique<MessageRecorder>();
         window = std::make_unique<MainWindow>();
         Ui::MainWindow *ui = window->ui;
-        QTest::mouseClick(
-            ui->centralwidget->findChild<QCheckBox *>(QStringLiteral("checkBox_WIFI")),
-            Qt::LeftButton);
-        ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectAddr"))
-            ->setText(QStringLiteral("127.0.0.1"));
-        ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectTCPPort"))
-            ->setText(QString::number(printer->tcpPort()));
+        QTest::mouseClick(ui->centralwidget->findChild<QCheckBox *>(QStringLiteral("checkBox_WIFI")), Qt::LeftButton);
+        ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectAddr"))->setText(QStringLiteral("127.0.0.1"));
+        ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectTCPPort"))->setText(QString::number(printer->tcpPort()));
         return true;
     }
 
     // Refreshes the list and opens its entry; true when "连接成功！" was shown.
     bool open()
     {
-        QTest::mouseClick(window->ui->centralwidget->findChild<QPushButton *>(
-                              QStringLiteral("pushButton_getList")),
-                          Qt::LeftButton);
-        if (window->ui->centralwidget->findChild<QComboBox *>(QStringLiteral("comboBox_ScanResult"))
-                ->count() != 1)
+        QTest::mouseClick(window->ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_getList")), Qt::LeftButton);
+        if (window->ui->centralwidget->findChild<QComboBox *>(QStringLiteral("comboBox_ScanResult"))->count() != 1)
             return false;
-        QTest::mouseClick(
-            window->ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_open")),
-            Qt::LeftButton);
+        QTest::mouseClick(window->ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_open")), Qt::LeftButton);
         const bool ok = recorder->lastText() == QString::fromUtf8("连接成功！");
         recorder->clear();
         printer->clearRecords();
