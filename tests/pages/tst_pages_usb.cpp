@@ -7,7 +7,6 @@
 #include "protocol/printersession.h"
 #include "settings/printsettingsio.h"
 #include "sim/printermodel.h"
-#include "ui_mainwindow.h"
 
 #include <QPushButton>
 #include <QSettings>
@@ -53,7 +52,6 @@ void TestPagesUsb::init()
     printer->setResponder(fixedPrinterResponse);
     recorder = std::make_unique<MessageRecorder>();
     window = std::make_unique<MainWindow>();
-    QCOMPARE(window->session().medium(), 1);
     click("pushButton_getList");
     click("pushButton_open");
     QCOMPARE(recorder->lastText(), QString::fromUtf8("连接成功！"));
