@@ -1,18 +1,14 @@
 #pragma once
 
 #include "app/mainwindow.h"
-#include "protocol/printersession.h"
 #include "messagerecorder.h"
 #include "sessionfixture.h"
-#include "sim/simprinter.h"
 #include "ui_mainwindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QProgressBar>
 #include <QPushButton>
-
 #include <QSettings>
 #include <QtTest>
 #include <memory>
@@ -24,16 +20,11 @@ struct NetPrinterFixture
     std::unique_ptr<MessageRecorder> recorder;
     std::unique_ptr<MainWindow> window;
 
-    static PrinterConfig configFor(const QString &model)
-    {
-        return SessionFixture::configFor(model);
-    }
-
     // Starts the printer and the window; the device list is not searched yet.
     bool start(const QString &model = QStringLiteral("P1"))
     {
         QSettings(QStringLiteral("Company"), QStringLiteral("App")).clear();
-        printer = std::make_unique<SimPrinter>(configFor(model));
+        printer = std::make_unique<SimPrinter>(SessionFixture::configFor(model));
         printer->setTcpAddress(QHostAddress::LocalHost);
         printer->setTcpPort(0);
         printer->setUdpEnabled(false);
@@ -61,25 +52,6 @@ struct NetPrinterFixture
         return ok;
     }
 
-    // The read or set button of a settings page ("Print", "Wifi", "Com", ...).
-    QPushButton *pageButton(const QString &page, const char *action) const
-    {
-        return window->findChild<QPushButton *>(
-            QStringLiteral("pushButton_%1Setting%2").arg(page, QLatin1String(action)));
-    }
-
-    // Clicks the page's read button; true when the read reported success and enabled
-    // the set button. Clears the messages and the printer's records after.
-    bool readPage(const QString &page)
-    {
-        QTest::mouseClick(pageButton(page, "Read"), Qt::LeftButton);
-        const bool ok = recorder->texts() == QStringList{QString::fromUtf8("处理成功")} &&
-                        pageButton(page, "Set")->isEnabled();
-        recorder->clear();
-        printer->clearRecords();
-        return ok;
-    }
-
     ~NetPrinterFixture()
     {
         window.reset();
@@ -90,8 +62,3 @@ struct NetPrinterFixture
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 };
-
-inline QByteArray hexBytes(const char *text)
-{
-    return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
-}

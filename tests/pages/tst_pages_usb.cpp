@@ -1,18 +1,14 @@
-// The function page over USB, through the real libusb code to
-// a printer emulated with umockdev.
+// The window over USB, through the real libusb code to a printer emulated with umockdev: the status
+// word by control read, function frames on the bulk endpoints, and a reply for another item.
 #include "emulatedusbprinter.h"
 
 #include "app/mainwindow.h"
 #include "messagerecorder.h"
 #include "protocol/printersession.h"
-#include "ui_mainwindow.h"
+#include "settings/printsettingsio.h"
+#include "sim/printermodel.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QProgressBar>
 #include <QPushButton>
-
 #include <QSettings>
 #include <QTextBrowser>
 #include <QtTest>
@@ -26,17 +22,22 @@ private slots:
     void cleanup();
     void statusWordThroughControlRead_data();
     void statusWordThroughControlRead();
-    void functionButtonFrameOnTheWire();
-    void printerInformation();
+    void functionFramesOnTheWire();
+    void replyForAnotherItemFailsTheRead_data();
+    void replyForAnotherItemFailsTheRead();
 
 private:
-    bool openFirst();
+    void click(const char *button)
+    {
+        QTest::mouseClick(window->findChild<QPushButton *>(button), Qt::LeftButton);
+    }
     std::unique_ptr<EmulatedUsbBus> bus;
     EmulatedUsbPrinter *printer = nullptr;
     std::unique_ptr<MessageRecorder> recorder;
     std::unique_ptr<MainWindow> window;
 };
 
+// The window with the first USB printer listed open.
 void TestPagesUsb::init()
 {
     if (!EmulatedUsbBus::available())
@@ -51,7 +52,10 @@ void TestPagesUsb::init()
     printer->setResponder(fixedPrinterResponse);
     recorder = std::make_unique<MessageRecorder>();
     window = std::make_unique<MainWindow>();
-    QCOMPARE(window->session().medium(), 1);
+    click("pushButton_getList");
+    click("pushButton_open");
+    QCOMPARE(recorder->lastText(), QString::fromUtf8("连接成功！"));
+    recorder->clear();
 }
 
 void TestPagesUsb::cleanup()
@@ -61,15 +65,6 @@ void TestPagesUsb::cleanup()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     printer = nullptr;
     bus.reset();
-}
-
-bool TestPagesUsb::openFirst()
-{
-    QTest::mouseClick(window->ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_getList")), Qt::LeftButton);
-    QTest::mouseClick(window->ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_open")), Qt::LeftButton);
-    const bool ok = recorder->lastText() == QString::fromUtf8("连接成功！");
-    recorder->clear();
-    return ok;
 }
 
 void TestPagesUsb::statusWordThroughControlRead_data()
@@ -90,33 +85,55 @@ void TestPagesUsb::statusWordThroughControlRead()
 {
     QFETCH(QByteArray, word);
     QFETCH(QString, text);
-    QVERIFY(openFirst());
     printer->setStatusWord(word);
-    QTest::mouseClick(window->findChild<QPushButton *>("pushButton_GetPrinterStatus"),
-                      Qt::LeftButton);
+    const int writes = printer->writes().size();
+    click("pushButton_GetPrinterStatus");
     QCOMPARE(recorder->texts(), QStringList{text});
-    QVERIFY(printer->writes().isEmpty());
+    QCOMPARE(printer->writes().size(), writes);
 }
 
-void TestPagesUsb::functionButtonFrameOnTheWire()
+void TestPagesUsb::functionFramesOnTheWire()
 {
-    QVERIFY(openFirst());
-    QTest::mouseClick(window->findChild<QPushButton *>("pushButton_StripMode"), Qt::LeftButton);
+    const int writes = printer->writes().size();
+    click("pushButton_StripMode");
     QCOMPARE(recorder->texts(), QStringList{QString::fromUtf8("处理成功")});
-    QCOMPARE(printer->writes(), QList<QByteArray>{QByteArray::fromHex("1BFFFE012501021BFEFF")});
-    QTest::mouseClick(window->findChild<QPushButton *>("pushButton_SelfCheck"), Qt::LeftButton);
+    QCOMPARE(printer->writes().mid(writes),
+             QList<QByteArray>{QByteArray::fromHex("1BFFFE012501021BFEFF")});
+    click("pushButton_SelfCheck");
     QCOMPARE(printer->writes().last(), QByteArray::fromHex("1BFFFE0000001BFEFF"));
+    click("pushButton_getPrinterInfo");
+    QCOMPARE(printer->writes().size(), writes + 5);
+    QCOMPARE(window->findChild<QTextBrowser *>("textBrowser_Ver")->toPlainText(),
+             QStringLiteral("V1.0.9"));
+    QCOMPARE(window->findChild<QTextBrowser *>("textBrowser_DPI")->toPlainText(),
+             QStringLiteral("203"));
 }
 
-void TestPagesUsb::printerInformation()
+void TestPagesUsb::replyForAnotherItemFailsTheRead_data()
 {
-    QVERIFY(openFirst());
-    QTest::mouseClick(window->findChild<QPushButton *>("pushButton_getPrinterInfo"),
-                      Qt::LeftButton);
-    QCOMPARE(recorder->texts(), QStringList{QString::fromUtf8("处理成功")});
-    QVERIFY(!window->findChild<QTextBrowser *>("textBrowser_Ver")->toPlainText().isEmpty());
-    QVERIFY(!window->findChild<QTextBrowser *>("textBrowser_DPI")->toPlainText().isEmpty());
-    QCOMPARE(printer->writes().size(), 3);
+    QTest::addColumn<int>("missing");
+    QTest::newRow("first query") << 0x00;
+    QTest::newRow("last query") << 0x3E;
+}
+
+// Over USB a reply for another item reaches the page as a malformed reply rather than as a
+// time-out: the later queries still run, but the page holds a value the printer did not give.
+void TestPagesUsb::replyForAnotherItemFailsTheRead()
+{
+    QFETCH(int, missing);
+    printer->setResponder(FrameResponder());
+    PrinterFaults faults;
+    faults.wrongItemItems = {quint8(missing)};
+    printer->model().setFaults(faults);
+    auto *set = window->findChild<QPushButton *>("pushButton_PrintSettingSet");
+    set->setEnabled(true); // as an earlier printer's read left it
+    const int writes = printer->writes().size();
+    click("pushButton_PrintSettingRead");
+    QCOMPARE(recorder->texts(), QStringList{QString::fromUtf8("读取失败，请重试")});
+    QVERIFY(!set->isEnabled());
+    QCOMPARE(printer->writes().size(), writes + 13);
+    PrintSettings values;
+    QCOMPARE(readPrintSettings(window->session(), &values), 1);
 }
 
 int main(int argc, char **argv)

@@ -1,80 +1,31 @@
-// The print settings page against the simulated printer through a session: the frames of a write,
-// and reads filling the page from the printer's answers. Also, through the window, the rules every
-// settings page shares: values a printer cannot store, list answers without an entry, and failed
-// reads.
-#include "netprinterfixture.h"
+// The print, distance and stripper pages against the simulated printer through a session: each row
+// reads the page over what was there before and, when it names a write, then writes its edits.
 #include "pagetest.h"
 #include "sessionfixture.h"
+#include "settings/distancepage.h"
 #include "settings/printpage.h"
 #include "settings/printsettingsio.h"
+#include "settings/stripperpage.h"
+
+#include <QSettings>
 
 namespace {
 
-// The data of the last set frame for `item`; a null array when none arrived.
-QByteArray sentData(const SimPrinter &printer, quint8 item)
-{
-    QByteArray data;
-    for (const ReceivedFrame &f : printer.receivedFrames()) {
-        if (f.frameClass == 0x01 && f.item == item)
-            data = f.data;
-    }
-    return data;
-}
+const QString kOk = "处理成功";
+const QString kNetworkError = "网络通讯出错，请重试";
 
-// The items queried, in order: "00 13 ...".
-QString queriedItems(const SimPrinter &printer)
-{
-    QStringList items;
-    for (const ReceivedFrame &f : printer.receivedFrames()) {
-        if (f.frameClass == 0x02)
-            items << QStringLiteral("%1").arg(int(f.item), 2, 16, QLatin1Char('0')).toUpper();
-    }
-    return items.join(' ');
-}
+// Every print setting set to a known value, before each read and each write.
+const QString kPrintValues =
+    "comboBox_DefaultCodePage=5;comboBox_PrintSpeed=2;comboBox_PrintDensty=9;"
+    "comboBox_PrintDirection=1;comboBox_PrintMethod=0;comboBox_PrintMode=1;comboBox_AutoPaper=1;"
+    "comboBox_PaperType=2;comboBox_OrderSet=5;comboBox=3;lineEdit_LabelGap=3;"
+    "lineEdit_BlackLabelGap=4;lineEdit_VerticalShift=-2;lineEdit_PrintShift=7;lineEdit=50.3;"
+    "lineEdit_2=100";
 
-// Every widget of the page set to a known value.
-void fillPage(QWidget &page)
+QString refusal(const char *field, const char *range)
 {
-    const std::pair<const char *, int> lists[] = {
-        {"comboBox_DefaultCodePage", 5}, {"comboBox_PrintSpeed", 2},
-        {"comboBox_PrintDensty", 9},     {"comboBox_PrintDirection", 1},
-        {"comboBox_PrintMethod", 0},     {"comboBox_PrintMode", 1},
-        {"comboBox_AutoPaper", 1},       {"comboBox_PaperType", 2},
-        {"comboBox_OrderSet", 5},        {"comboBox", 3}};
-    for (const auto &list : lists)
-        page.findChild<QComboBox *>(list.first)->setCurrentIndex(list.second);
-    const std::pair<const char *, const char *> boxes[] = {{"lineEdit_LabelGap", "3"},
-                                                           {"lineEdit_BlackLabelGap", "4"},
-                                                           {"lineEdit_VerticalShift", "-2"},
-                                                           {"lineEdit_PrintShift", "7"},
-                                                           {"lineEdit", "50.3"},
-                                                           {"lineEdit_2", "100"}};
-    for (const auto &box : boxes)
-        page.findChild<QLineEdit *>(box.first)->setText(QLatin1String(box.second));
+    return QString(field) + "：输入无效，允许范围为 " + range;
 }
-
-QString shown(QWidget *w)
-{
-    if (auto *box = qobject_cast<QComboBox *>(w))
-        return QString::number(box->currentIndex());
-    return qobject_cast<QLineEdit *>(w)->text();
-}
-
-// A page on a session open to the simulated printer of a model with `dots` per mm.
-struct PageFixture : SessionFixture
-{
-    std::unique_ptr<PrintPage> page;
-    bool start(int dots, bool printMode)
-    {
-        QSettings(QStringLiteral("Company"), QStringLiteral("App")).clear();
-        if (!SessionFixture::start(configFor(QStringLiteral("P1")), dots, printMode))
-            return false;
-        page = std::make_unique<PrintPage>(*session, *host);
-        page->printerChanged();
-        return true;
-    }
-    void click(const char *button) { clickEnabled(*page, button); }
-};
 
 } // namespace
 
@@ -82,122 +33,211 @@ class TestPrintSettingsNet : public QObject
 {
     Q_OBJECT
 private slots:
-    void readThenWriteBatch_data();
-    void readThenWriteBatch();
-    void writeEdgePayloads_data();
-    void writeEdgePayloads();
+    void readThenWrite_data();
+    void readThenWrite();
     void plainValuesSendOnlyWhatIsSet();
-    void readFillsWidget_data();
-    void readFillsWidget();
-    void failedQueryIsReportedAndRestStillFilled();
-    void refusedValueSendsNothing_data();
-    void refusedValueSendsNothing();
-    void unknownListAnswerIsLeftAsStored_data();
-    void unknownListAnswerIsLeftAsStored();
-    void failedReadKeepsSetDisabled_data();
-    void failedReadKeepsSetDisabled();
+    void stripperQuestionOncePerOpenedPrinter();
 };
 
-void TestPrintSettingsNet::readThenWriteBatch_data()
+void TestPrintSettingsNet::readThenWrite_data()
 {
-    QTest::addColumn<int>("dots");
-    QTest::addColumn<bool>("printMode");
-    QTest::addColumn<QString>("queried");
-    QTest::addColumn<QStringList>("frames");
-    QTest::newRow("8 dots, automatic paper feed")
-        << 8 << false << "00 13 19 1A 1C 1D 1E 16 01 02 54 18 3E"
-        << QStringList{"01 01: 05",    "01 00: 02",    "01 13: 09",    "01 19: 18 00",
-                       "01 1A: 20 00", "01 1C: 01 00", "01 54: 01",    "01 16: 02",
-                       "01 02: 20",    "01 1E: F0 FF", "01 1D: 38 00", "01 18: 20 03 92 01",
-                       "01 3E: 03",    "00 06: "};
-    QTest::newRow("12 dots, print mode")
-        << 12 << true << "00 13 19 1A 1C 1D 1E 41 16 01 02 18 3E"
-        << QStringList{"01 01: 05",    "01 00: 02",    "01 13: 09",    "01 19: 24 00",
-                       "01 1A: 30 00", "01 1C: 01 00", "01 41: 01",    "01 16: 02",
-                       "01 02: 20",    "01 1E: E8 FF", "01 1D: 54 00", "01 18: B0 04 5C 02",
-                       "01 3E: 03",    "00 06: "};
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<int>("dots"); // negative: with the print-mode setting
+    QTest::addColumn<QVariantMap>("answers");
+    QTest::addColumn<int>("silentItem"); // -1: all answered; else one reply time-out
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("read");    // the message, then what the page shows
+    QTest::addColumn<QString>("queried"); // checked when given
+    QTest::addColumn<QString>("edits");
+    QTest::addColumn<QString>("frames");
+    QTest::addColumn<QString>("messages"); // none: no write
+    const auto refused = [](const char *page, int dots, const char *edit, const QString &message) {
+        QTest::newRow(edit) << page << dots << QVariantMap{} << -1 << QString() << kOk << QString()
+                            << edit << QString() << message;
+    };
+    const auto failed = [](const char *page, int dots, const QVariantMap &answers, int silent,
+                           const char *before, const char *read) {
+        QTest::newRow(qPrintable(page + QString(" read fails")))
+            << page << dots << answers << silent << before << kNetworkError + ";" + read
+            << QString() << QString() << QString() << QString();
+    };
+
+    QTest::newRow("print, 8 dots, automatic paper feed")
+        << "Print" << 8 << QVariantMap{{"19", hexBytes("18 00")}, {"1A", hexBytes("FF FF")},
+                                       {"1D", hexBytes("F0 FF")}, {"18", hexBytes("20 03 92 01")},
+                                       {"02", hexBytes("20")},    {"16", hexBytes("09")},
+                                       {"1C", hexBytes("00 80")}, {"41", hexBytes("00")},
+                                       {"54", hexBytes("00 01")}}
+        << -1 << "comboBox_OrderSet=2"
+        << kOk + ";lineEdit_LabelGap=3;lineEdit_BlackLabelGap=8191;lineEdit_PrintShift=-2;"
+                 "lineEdit_2=100.0;lineEdit=50.2;comboBox_OrderSet=#5;comboBox_PaperType=#3;"
+                 "comboBox_PrintMethod=#1;comboBox_PrintMode=#1;!comboBox_PrintMode;"
+                 "comboBox_AutoPaper=#0"
+        << "00 13 19 1A 1C 1D 1E 16 01 02 54 18 3E" << QString()
+        << "01 01: 05;01 00: 02;01 13: 09;01 19: 18 00;01 1A: 20 00;01 1C: 01 00;01 54: 01;"
+           "01 16: 02;01 02: 20;01 1E: F0 FF;01 1D: 38 00;01 18: 20 03 92 01;01 3E: 03;00 06: "
+        << kOk;
+    // A full-width stop, and half a dot rounds up.
+    QTest::newRow("print, 12 dots, print mode")
+        << "Print" << -12 << QVariantMap{{"1E", hexBytes("E7 FF")}, {"18", hexBytes("20 03 92 01")},
+                                         {"00", hexBytes("07")},    {"41", hexBytes("07")},
+                                         {"54", hexBytes("00")},    {"1D", hexBytes("F9 FF")}}
+        << -1 << QString()
+        << kOk + ";lineEdit_VerticalShift=-2;lineEdit=33.5;comboBox_PrintSpeed=#7;"
+                 "comboBox_PrintMode=#2;comboBox_AutoPaper=#1;!comboBox_AutoPaper;"
+                 "lineEdit_PrintShift=0"
+        << "00 13 19 1A 1C 1D 1E 41 16 01 02 18 3E"
+        << "lineEdit=50．125"
+        << "01 01: 05;01 00: 02;01 13: 09;01 19: 24 00;01 1A: 30 00;01 1C: 01 00;01 41: 01;"
+           "01 16: 02;01 02: 20;01 1E: E8 FF;01 1D: 54 00;01 18: B0 04 5A 02;01 3E: 03;00 06: "
+        << kOk;
+    // A list answer without an entry is left as the printer has it: no frame for it.
+    QTest::newRow("print, unknown list answers")
+        << "Print" << 8
+        << QVariantMap{{"01", hexBytes("46")},
+                       {"02", hexBytes("07")},
+                       {"00", hexBytes("07")},
+                       {"3E", hexBytes("09")}}
+        << -1 << QString()
+        << kOk + ";comboBox_DefaultCodePage=?未知;comboBox_OrderSet=?未知;"
+                 "comboBox_PrintSpeed=?未知;comboBox=?未知"
+        << QString()
+        << "comboBox_DefaultCodePage=-1;comboBox_PrintSpeed=-1;comboBox_OrderSet=0;comboBox=0;"
+           "comboBox_PrintMethod=1;lineEdit=50,3"
+        << "01 13: 09;01 19: 18 00;01 1A: 20 00;01 1C: 01 01;01 54: 01;01 16: 02;01 02: 01;"
+           "01 1E: F0 FF;01 1D: 38 00;01 18: 20 03 92 01;01 3E: 00;00 06: "
+        << kOk;
+    // Density gets no answer: the transport gives up, the later queries still run.
+    failed("Print", 8, {{"13", hexBytes("09")}, {"3E", hexBytes("05")}, {"19", hexBytes("18 00")}},
+           0x13, "comboBox_PrintDensty=4;comboBox=1",
+           "comboBox_PrintDensty=#4;lineEdit_LabelGap=3;comboBox=#5;!pushButton_PrintSettingSet");
+    refused("Print", 8, "lineEdit_LabelGap=-3", refusal("标签间隙(单位mm)", "0 至 8191"));
+    refused("Print", 8, "lineEdit_BlackLabelGap=8192", refusal("黑标间隙(单位mm)", "0 至 8191"));
+    refused("Print", -12, "lineEdit_VerticalShift=-2731",
+            refusal("垂直偏移(单位mm)", "-2730 至 2730"));
+    refused("Print", 8, "lineEdit_2=9000", refusal("高度", "0 至 8191.8"));
+    refused("Print", 8, "lineEdit_2=abc", refusal("高度", "0 至 8191.8"));
+    refused("Print", 8, "lineEdit=nan", refusal("宽度", "0 至 8191.8"));
+
+    // Outlet, gap sensor, black mark, tear.
+    QTest::newRow("distance, 8 dots")
+        << "Distance" << 8
+        << QVariantMap{{"33", hexBytes("FFFF")},
+                       {"34", hexBytes("1F00")},
+                       {"35", hexBytes("F9FF")},
+                       {"36", hexBytes("2C01")}}
+        << -1 << QString()
+        << kOk + ";lineEdit_DistanceO2PH=-1;lineEdit_DistanceS2PH=3;lineEdit_DistanceB2PH=0;"
+                 "lineEdit_DistancePH2T=300;label_17=注：1mm = 8dot"
+        << "33 34 35 36"
+        << "lineEdit_DistanceO2PH=-1;lineEdit_DistanceS2PH=3;lineEdit_DistanceB2PH=4;"
+           "lineEdit_DistancePH2T=300"
+        << "01 33: FF FF;01 34: 18 00;01 35: 20 00;01 36: 2C 01" << kOk;
+    QTest::newRow("distance, 12 dots")
+        << "Distance" << 12
+        << QVariantMap{{"33", hexBytes("0080")},
+                       {"34", hexBytes("7700")},
+                       {"35", hexBytes("E7FF")},
+                       {"36", hexBytes("FF7F")}}
+        << -1 << QString()
+        << kOk + ";lineEdit_DistanceO2PH=-32768;lineEdit_DistanceS2PH=9;"
+                 "lineEdit_DistanceB2PH=-2;lineEdit_DistancePH2T=32767;label_17=注：1mm = 12dot"
+        << QString()
+        << "lineEdit_DistanceO2PH=0;lineEdit_DistanceS2PH=10;lineEdit_DistanceB2PH=-2;"
+           "lineEdit_DistancePH2T=-300"
+        << "01 33: 00 00;01 34: 78 00;01 35: E8 FF;01 36: D4 FE" << kOk;
+    // The first query gets no answer: reported, and the later boxes still filled.
+    const QByteArray forty = hexBytes("2800");
+    failed("Distance", 8, {{"33", forty}, {"34", forty}, {"35", forty}, {"36", forty}}, 0x33,
+           "lineEdit_DistanceO2PH=a;lineEdit_DistanceS2PH=b;lineEdit_DistanceB2PH=c;"
+           "lineEdit_DistancePH2T=d",
+           "lineEdit_DistanceO2PH=a;lineEdit_DistanceS2PH=5;lineEdit_DistanceB2PH=5;"
+           "lineEdit_DistancePH2T=40;!pushButton_DistanceSettingSet");
+    refused("Distance", 12, "lineEdit_DistanceO2PH=32768",
+            refusal("出纸口到打印头距离(单位dot)", "-32768 至 32767"));
+    refused("Distance", 12, "lineEdit_DistanceS2PH=2731",
+            refusal("缝到打印头距离(单位mm)", "-2730 至 2730"));
+
+    QTest::newRow("stripper, largest")
+        << "Stripper" << -12 << QVariantMap{{"58", hexBytes("FFFF")}} << -1 << QString()
+        << kOk + ";lineEdit_PaperTime=65" << QString() << "lineEdit_PaperTime=65"
+        << "01 58: E8 FD" << kOk;
+    QTest::newRow("stripper, under a second")
+        << "Stripper" << -12 << QVariantMap{{"58", hexBytes("E703")}} << -1 << QString()
+        << kOk + ";lineEdit_PaperTime=0" << QString() << "lineEdit_PaperTime=7"
+        << "01 58: 58 1B" << kOk;
+    failed("Stripper", -12, {}, 0x58, "lineEdit_PaperTime=7",
+           "lineEdit_PaperTime=7;!pushButton_StripperSettingSet");
+    refused("Stripper", -12, "lineEdit_PaperTime=66",
+            refusal("剥离器取纸时间设置（单位：s）", "0 至 65"));
 }
 
-void TestPrintSettingsNet::readThenWriteBatch()
+void TestPrintSettingsNet::readThenWrite()
 {
+    QFETCH(QString, page);
     QFETCH(int, dots);
-    QFETCH(bool, printMode);
+    QFETCH(QVariantMap, answers);
+    QFETCH(int, silentItem);
+    QFETCH(QString, before);
+    QFETCH(QString, read);
     QFETCH(QString, queried);
-    QFETCH(QStringList, frames);
-    PageFixture f;
-    QVERIFY(f.start(dots, printMode));
-    auto *set = f.page->findChild<QPushButton *>("pushButton_PrintSettingSet");
+    QFETCH(QString, edits);
+    QFETCH(QString, frames);
+    QFETCH(QString, messages);
+    QSettings(QStringLiteral("Company"), QStringLiteral("App")).clear();
+    SessionFixture f;
+    QVERIFY(f.start(SessionFixture::configFor(QStringLiteral("P1")), qAbs(dots), dots < 0));
+    PrintPage print(*f.session, *f.host);
+    DistancePage distance(*f.session, *f.host);
+    StripperPage stripper(*f.session, *f.host);
+    QWidget *w = page == "Print"      ? static_cast<QWidget *>(&print)
+                 : page == "Distance" ? static_cast<QWidget *>(&distance)
+                                      : &stripper;
+    print.printerChanged();
+    distance.printerChanged();
+    stripper.printerChanged();
+    auto *set = w->findChild<QPushButton *>("pushButton_" + page + "SettingSet");
     QVERIFY(!set->isEnabled());
-    QTest::mouseClick(f.page->findChild<QPushButton *>("pushButton_PrintSettingRead"),
-                      Qt::LeftButton);
-    QCOMPARE(f.recorder->texts(), kSuccess);
-    QCOMPARE(queriedItems(*f.printer), queried);
-    QVERIFY(set->isEnabled());
+    storeAnswers(*f.printer, answers);
+    if (page == "Print")
+        fill(w, fields(kPrintValues));
+    fill(w, fields(before));
+    set->setEnabled(true); // as an earlier printer's read left it
+    if (silentItem >= 0)
+        f.printer->setSilentItems({quint8(silentItem)});
+    click(w, "pushButton_" + page + "SettingRead");
+    const QStringList expected = fields(read);
+    QCOMPARE(f.recorder->texts(), expected.mid(0, 1));
+    QCOMPARE(shown(w, expected.mid(1)), expected.mid(1));
+    if (!queried.isEmpty())
+        QCOMPARE(itemsReceived(*f.printer), queried);
     QVERIFY(f.host->controlsEnabled);
+    if (messages.isEmpty())
+        return;
 
-    f.printer->clearRecords();
     f.recorder->clear();
-    fillPage(*f.page);
-    QTest::mouseClick(set, Qt::LeftButton);
-    QCOMPARE(f.recorder->texts(), kSuccess);
-    QTRY_COMPARE(describeFrames(*f.printer), frames);
-
-    // The next start shows the size last written.
-    QSettings settings(QStringLiteral("Company"), QStringLiteral("App"));
-    QCOMPARE(settings.value("lineEdit_text").toString(), QStringLiteral("50.3"));
-    QCOMPARE(settings.value("lineEdit_2_text").toString(), QStringLiteral("100"));
-    PrintPage next(*f.session, *f.host);
-    QCOMPARE(next.findChild<QLineEdit *>("lineEdit")->text(), QStringLiteral("50.3"));
-    QCOMPARE(next.findChild<QLineEdit *>("lineEdit_2")->text(), QStringLiteral("100.0"));
-}
-
-void TestPrintSettingsNet::writeEdgePayloads_data()
-{
-    QTest::addColumn<QString>("widget");
-    QTest::addColumn<int>("item");
-    QTest::addColumn<QString>("value"); // text, or the index of a combo box
-    QTest::addColumn<QByteArray>("data");
-    // A list with no entry selected is left as the printer has it: no frame.
-    QTest::newRow("code page none selected")
-        << "comboBox_DefaultCodePage" << 0x01 << "-1" << QByteArray();
-    QTest::newRow("command set none selected")
-        << "comboBox_OrderSet" << 0x02 << "-1" << QByteArray();
-    QTest::newRow("direction and method")
-        << "comboBox_PrintMethod" << 0x1C << "1" << hexBytes("01 01");
-    QTest::newRow("width decimal comma") << "lineEdit" << 0x18 << "50,3" << hexBytes("20 03 92 01");
-    QTest::newRow("width full-width stop")
-        << "lineEdit" << 0x18 << QString::fromUtf8("50．3") << hexBytes("20 03 92 01");
-    QTest::newRow("width half dot rounds up")
-        << "lineEdit" << 0x18 << "50.0625" << hexBytes("20 03 91 01");
-    // The model has no print mode: its list is not sent, the paper feed is.
-    QTest::newRow("print mode skipped") << "comboBox_PrintMode" << 0x41 << "2" << QByteArray();
-}
-
-void TestPrintSettingsNet::writeEdgePayloads()
-{
-    QFETCH(QString, widget);
-    QFETCH(int, item);
-    QFETCH(QString, value);
-    QFETCH(QByteArray, data);
-    PageFixture f;
-    QVERIFY(f.start(8, false));
-    fillPage(*f.page);
-    QWidget *w = f.page->findChild<QWidget *>(widget);
-    QVERIFY(w);
-    if (auto *box = qobject_cast<QComboBox *>(w))
-        box->setCurrentIndex(value.toInt());
-    else
-        qobject_cast<QLineEdit *>(w)->setText(value);
-    f.click("pushButton_PrintSettingSet");
-    QCOMPARE(f.recorder->texts(), kSuccess);
-    QTRY_COMPARE(f.printer->functionCodes(), QList<quint8>{6});
-    QCOMPARE(sentData(*f.printer, quint8(item)), data);
+    f.printer->clearRecords();
+    if (page == "Print")
+        fill(w, fields(kPrintValues));
+    fill(w, fields(edits));
+    click(w, "pushButton_" + page + "SettingSet");
+    QCOMPARE(f.recorder->texts(), fields(messages));
+    if (frames.isEmpty())
+        QTest::qWait(100);
+    QTRY_COMPARE(describeFrames(*f.printer), fields(frames));
+    QVERIFY(f.host->controlsEnabled);
+    if (page == "Print" && edits.isEmpty()) {
+        // The next start shows the size last written.
+        PrintPage next(*f.session, *f.host);
+        QCOMPARE(shown(&next, {"lineEdit=50.3", "lineEdit_2=100.0"}),
+                 (QStringList{"lineEdit=50.3", "lineEdit_2=100.0"}));
+    }
 }
 
 void TestPrintSettingsNet::plainValuesSendOnlyWhatIsSet()
 {
-    PageFixture f;
-    QVERIFY(f.start(8, true));
+    SessionFixture f;
+    QVERIFY(f.start(SessionFixture::configFor(QStringLiteral("P1")), 8, true));
     PrintSettings values;
     values.autoPaper = 1;  // the model has print mode instead
     values.direction = 1;  // travels only with the method
@@ -207,225 +247,49 @@ void TestPrintSettingsNet::plainValuesSendOnlyWhatIsSet()
     QTRY_COMPARE(describeFrames(*f.printer), (QStringList{"01 19: 18 00", "00 06: "}));
 }
 
-void TestPrintSettingsNet::readFillsWidget_data()
+// Nothing goes out while the printer is closed or the stripper question is declined; the question
+// comes once per opened printer.
+void TestPrintSettingsNet::stripperQuestionOncePerOpenedPrinter()
 {
-    QTest::addColumn<int>("dots");
-    QTest::addColumn<bool>("printMode");
-    QTest::addColumn<int>("item");
-    QTest::addColumn<QString>("widget");
-    QTest::addColumn<QByteArray>("answer");
-    QTest::addColumn<QString>("expected"); // text, or the index of a combo box
-    const auto row = [](const char *name, int dots, int item, const char *widget,
-                        const char *answer, const char *expected) {
-        QTest::newRow(name) << (dots < 0 ? 12 : dots) << (dots < 0) << item << widget
-                            << hexBytes(answer) << expected;
-    };
-    // dots -1: 12 dots per mm and the print-mode setting
-    row("gap 24 dots", 8, 0x19, "lineEdit_LabelGap", "18 00", "3");
-    row("black gap unsigned", 8, 0x1A, "lineEdit_BlackLabelGap", "FF FF", "8191");
-    row("offset -16 dots", 8, 0x1D, "lineEdit_PrintShift", "F0 FF", "-2");
-    row("offset -7 dots", 8, 0x1D, "lineEdit_PrintShift", "F9 FF", "0");
-    row("vertical at 12", 12, 0x1E, "lineEdit_VerticalShift", "E7 FF", "-2");
-    row("size height", 8, 0x18, "lineEdit_2", "20 03 92 01", "100.0");
-    row("size width truncated", 8, 0x18, "lineEdit", "20 03 92 01", "50.2");
-    row("size width at 12", 12, 0x18, "lineEdit", "20 03 92 01", "33.5");
-    row("command set AUTO", 8, 0x02, "comboBox_OrderSet", "20", "5");
-    row("speed 7 of 8", -1, 0x00, "comboBox_PrintSpeed", "07", "7");
-    row("paper type other", 8, 0x16, "comboBox_PaperType", "09", "3");
-    row("method non-zero", 8, 0x1C, "comboBox_PrintMethod", "00 80", "1");
-    row("print mode other", -1, 0x41, "comboBox_PrintMode", "07", "2");
-    row("print mode not read without it", 8, 0x41, "comboBox_PrintMode", "00", "1");
-    row("paper feed from the first byte", 8, 0x54, "comboBox_AutoPaper", "00 01", "0");
-    row("paper feed not read with print mode", -1, 0x54, "comboBox_AutoPaper", "00", "1");
-}
-
-void TestPrintSettingsNet::readFillsWidget()
-{
-    QFETCH(int, dots);
-    QFETCH(bool, printMode);
-    QFETCH(int, item);
-    QFETCH(QString, widget);
-    QFETCH(QByteArray, answer);
-    QFETCH(QString, expected);
-    PageFixture f;
-    QVERIFY(f.start(dots, printMode));
-    fillPage(*f.page);
-    f.page->findChild<QComboBox *>("comboBox_OrderSet")->setCurrentIndex(2);
-    f.printer->setValue(quint8(item), answer);
-    f.click("pushButton_PrintSettingRead");
-    QCOMPARE(f.recorder->texts(), kSuccess);
-    QCOMPARE(shown(f.page->findChild<QWidget *>(widget)), expected);
-}
-
-void TestPrintSettingsNet::failedQueryIsReportedAndRestStillFilled()
-{
-    PageFixture f;
-    QVERIFY(f.start(8, false));
-    auto *density = f.page->findChild<QComboBox *>("comboBox_PrintDensty");
-    auto *language = f.page->findChild<QComboBox *>("comboBox");
-    density->setCurrentIndex(4);
-    language->setCurrentIndex(1);
-    f.printer->setValue(0x13, hexBytes("09"));
-    f.printer->setValue(0x3E, hexBytes("05"));
-    f.printer->setValue(0x19, hexBytes("18 00"));
-    // Density gets no answer: the transport gives up, the later queries still run.
-    f.printer->setSilentItems({0x13});
-    auto *set = f.page->findChild<QPushButton *>("pushButton_PrintSettingSet");
-    set->setEnabled(true); // as an earlier printer's read left it
-    f.click("pushButton_PrintSettingRead");
-    QCOMPARE(f.recorder->texts(), QStringList{QString::fromUtf8("网络通讯出错，请重试")});
-    QCOMPARE(density->currentIndex(), 4);
-    QCOMPARE(f.page->findChild<QLineEdit *>("lineEdit_LabelGap")->text(), QStringLiteral("3"));
-    QCOMPARE(language->currentIndex(), 5);
-    QVERIFY(!set->isEnabled());
+    SessionFixture f;
+    QVERIFY(f.start(SessionFixture::configFor(QStringLiteral("K53TA")), 12, true));
+    DistancePage distance(*f.session, *f.host);
+    StripperPage page(*f.session, *f.host);
+    page.printerChanged();
+    fill(&distance, fields("lineEdit_DistanceO2PH=0;lineEdit_DistanceS2PH=0;"
+                           "lineEdit_DistanceB2PH=0;lineEdit_DistancePH2T=0"));
+    fill(&page, {"lineEdit_PaperTime=5"});
+    f.host->open = false;
+    for (const char *button : {"pushButton_DistanceSettingRead", "pushButton_DistanceSettingSet"})
+        clickEnabled(distance, button);
+    for (const char *button : {"pushButton_StripperSettingRead", "pushButton_StripperSettingSet"})
+        clickEnabled(page, button);
+    QCOMPARE(f.recorder->texts(), fields("请先打开设备;请先打开设备;请先打开设备;请先打开设备"));
+    f.host->open = true;
+    f.recorder->clear();
+    f.recorder->dialogResult = QDialog::Rejected;
+    clickEnabled(page, "pushButton_StripperSettingRead");
+    clickEnabled(page, "pushButton_StripperSettingSet");
+    QCOMPARE(f.recorder->dialogTitles.size(), 2);
+    QVERIFY(f.recorder->texts().isEmpty());
+    QVERIFY(!f.session->stripperConfirmed());
     QVERIFY(f.host->controlsEnabled);
-}
-
-void TestPrintSettingsNet::refusedValueSendsNothing_data()
-{
-    QTest::addColumn<QString>("model");
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<QString>("widget");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("refusal"); // the field and its range, as the user is told
-    const auto row = [](const char *name, const char *model, const char *page, const char *widget,
-                        const char *text, const char *field, const char *range) {
-        QTest::newRow(name) << model << page << widget << text
-                            << QString::fromUtf8(field) +
-                                   QString::fromUtf8("：输入无效，允许范围为 ") +
-                                   QString::fromUtf8(range);
-    };
-    row("gap -3", "P1", "Print", "lineEdit_LabelGap", "-3", "标签间隙(单位mm)", "0 至 8191");
-    row("black gap 65536 dots", "P1", "Print", "lineEdit_BlackLabelGap", "8192", "黑标间隙(单位mm)",
-        "0 至 8191");
-    row("offset at 12", "K53TA", "Print", "lineEdit_VerticalShift", "-2731", "垂直偏移(单位mm)",
-        "-2730 至 2730");
-    row("height above 16 bits", "P1", "Print", "lineEdit_2", "9000", "高度", "0 至 8191.8");
-    row("height letters", "P1", "Print", "lineEdit_2", "abc", "高度", "0 至 8191.8");
-    row("width nan", "P1", "Print", "lineEdit", "nan", "宽度", "0 至 8191.8");
-    row("WiFi port letter", "P1", "Wifi", "lineEdit_WApPort", "9100a", "TCP端口号", "0 至 65535");
-    row("WiFi port wraps", "P1", "Wifi", "lineEdit_WApPort", "65536", "TCP端口号", "0 至 65535");
-    row("WiFi DNS 999", "P1", "Wifi", "lineEdit_WifiSetDNS", "999.1.2.3", "DNS", "0 至 255");
-    row("Ethernet address", "P1", "Netport", "lineEdit_NetportIP", "192.168.1.256", "IP地址",
-        "0 至 255");
-    row("Ethernet UDP port", "P1", "Netport", "lineEdit_NetportUDPPort", "70000", "UDP端口号",
-        "0 至 65535");
-    row("Ethernet TCP port -1", "P1", "Netport", "lineEdit_NetportTCPPort", "-1", "TCP端口号",
-        "0 至 65535");
-}
-
-void TestPrintSettingsNet::refusedValueSendsNothing()
-{
-    QFETCH(QString, model);
-    QFETCH(QString, page);
-    QFETCH(QString, widget);
-    QFETCH(QString, text);
-    QFETCH(QString, refusal);
-    NetPrinterFixture f;
-    QVERIFY(f.start(model));
-    QVERIFY(f.open());
-    QVERIFY(f.readPage(page));
-    auto *edit = f.window->findChild<QLineEdit *>(widget);
-    QVERIFY(edit);
-    edit->setText(text);
-    const qint64 before = f.printer->bytesReceived();
-    QTest::mouseClick(f.pageButton(page, "Set"), Qt::LeftButton);
-    QCOMPARE(f.recorder->texts(), QStringList{refusal});
-    QTest::qWait(100);
-    QCOMPARE(f.printer->bytesReceived(), before);
-    QVERIFY(f.window->isDeviceOpen());
-}
-
-void TestPrintSettingsNet::unknownListAnswerIsLeftAsStored_data()
-{
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<int>("item");
-    QTest::addColumn<QByteArray>("answer");
-    QTest::addColumn<QString>("widget");
-    QTest::addColumn<QByteArray>("sent");   // for the answer: null when no frame goes out
-    QTest::addColumn<QByteArray>("picked"); // once the user picks the first entry
-    QTest::newRow("code page 70") << "Print" << 0x01 << hexBytes("46") << "comboBox_DefaultCodePage"
-                                  << QByteArray() << hexBytes("00");
-    QTest::newRow("command set 7") << "Print" << 0x02 << hexBytes("07") << "comboBox_OrderSet"
-                                   << QByteArray() << hexBytes("01");
-    QTest::newRow("speed 7 of 4") << "Print" << 0x00 << hexBytes("07") << "comboBox_PrintSpeed"
-                                  << QByteArray() << hexBytes("00");
-    QTest::newRow("menu language 9")
-        << "Print" << 0x3E << hexBytes("09") << "comboBox" << QByteArray() << hexBytes("00");
-    QTest::newRow("pairing mode 5")
-        << "Ble" << 0x2F << hexBytes("05") << "comboBox_SppMode" << QByteArray() << hexBytes("00");
-    // One frame holds four lists: the unknown one goes back as the printer gave it.
-    QTest::newRow("baud 0x20") << "Com" << 0x0E << hexBytes("20 01 00 01") << "comboBox_ComBaud"
-                               << hexBytes("20 01 00 01") << hexBytes("00 01 00 01");
-}
-
-void TestPrintSettingsNet::unknownListAnswerIsLeftAsStored()
-{
-    QFETCH(QString, page);
-    QFETCH(int, item);
-    QFETCH(QByteArray, answer);
-    QFETCH(QString, widget);
-    QFETCH(QByteArray, sent);
-    QFETCH(QByteArray, picked);
-    NetPrinterFixture f;
-    QVERIFY(f.start());
-    QVERIFY(f.open());
-    auto *box = f.window->findChild<QComboBox *>(widget);
-    QVERIFY(box);
-    box->setCurrentIndex(1); // what an earlier printer left
-    f.printer->setValue(quint8(item), answer);
-    QVERIFY(f.readPage(page));
-    QCOMPARE(box->currentIndex(), -1);
-    QCOMPARE(box->placeholderText(), QString::fromUtf8("未知"));
-
-    QPushButton *set = f.pageButton(page, "Set");
-    QTest::mouseClick(set, Qt::LeftButton);
-    QVERIFY(f.recorder->texts().endsWith(QString::fromUtf8("处理成功")));
-    QTRY_VERIFY(!f.printer->receivedFrames().isEmpty());
     QTest::qWait(50);
-    QCOMPARE(sentData(*f.printer, quint8(item)), sent);
-    QCOMPARE(f.printer->value(quint8(item)), answer);
+    QCOMPARE(f.printer->bytesReceived(), qint64(0));
 
-    f.printer->clearRecords();
-    box->setCurrentIndex(0);
-    QTest::mouseClick(set, Qt::LeftButton);
-    QTRY_COMPARE(sentData(*f.printer, quint8(item)), picked);
-}
-
-void TestPrintSettingsNet::failedReadKeepsSetDisabled_data()
-{
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<int>("item");
-    QTest::addColumn<QByteArray>("answer"); // null: no answer (a reply time-out)
-    QTest::addColumn<QString>("message");
-    const QString failed = QString::fromUtf8("读取失败，请重试");
-    const QString network = QString::fromUtf8("网络通讯出错，请重试");
-    QTest::newRow("WiFi IP") << "Wifi" << 0x28 << QByteArray() << network;
-    QTest::newRow("WiFi access point unreadable")
-        << "Wifi" << 0x27 << QByteArray("AP-without-end") << failed;
-    QTest::newRow("device information of three strings")
-        << "Com" << 0x0C << QByteArray("P\0Q\0X\0S", 7) << failed;
-}
-
-void TestPrintSettingsNet::failedReadKeepsSetDisabled()
-{
-    QFETCH(QString, page);
-    QFETCH(int, item);
-    QFETCH(QByteArray, answer);
-    QFETCH(QString, message);
-    NetPrinterFixture f;
-    QVERIFY(f.start());
-    QVERIFY(f.open());
-    f.printer->setValue(0x30, hexBytes("02")); // the WiFi page reads its access point
-    if (answer.isNull())
-        f.printer->setSilentItems({quint8(item)});
-    else
-        f.printer->setValue(quint8(item), answer);
-    QPushButton *set = f.pageButton(page, "Set");
-    set->setEnabled(true); // as an earlier printer's read left it
-    QTest::mouseClick(f.pageButton(page, "Read"), Qt::LeftButton);
-    QCOMPARE(f.recorder->texts(), QStringList{message});
-    QVERIFY(!set->isEnabled());
+    f.recorder->clear();
+    f.recorder->dialogResult = QDialog::Accepted;
+    clickEnabled(page, "pushButton_StripperSettingRead");
+    clickEnabled(page, "pushButton_StripperSettingRead");
+    clickEnabled(page, "pushButton_StripperSettingSet");
+    QCOMPARE(f.recorder->dialogTitles, QStringList{QStringLiteral("设置工具")});
+    QVERIFY(f.session->stripperConfirmed());
+    page.printerChanged(); // another printer opened
+    QVERIFY(!f.session->stripperConfirmed());
+    f.recorder->clear();
+    clickEnabled(page, "pushButton_StripperSettingRead");
+    QCOMPARE(f.recorder->dialogTitles, QStringList{QStringLiteral("设置工具")});
+    QCOMPARE(f.recorder->texts(), kSuccess);
 }
 
 QTEST_MAIN(TestPrintSettingsNet)
