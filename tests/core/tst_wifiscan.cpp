@@ -1,4 +1,4 @@
-// The WiFi scanner: the report parsers, the merge and order of the list, and the
+// The WiFi scanner: the report parsers with the merge and order of the list, and the
 // scan itself with fake programs in place of the system commands.
 #include "provisioning/wifiscan.h"
 
@@ -65,10 +65,8 @@ class TestWifiScan : public QObject
 {
     Q_OBJECT
 private slots:
-    void parse_data();
-    void parse();
-    void mergeAndOrder_data();
-    void mergeAndOrder();
+    void parseAndMerge_data();
+    void parseAndMerge();
     void scan_data();
     void scan();
 
@@ -76,7 +74,8 @@ private:
     QTemporaryDir m_dir;
 };
 
-void TestWifiScan::parse_data()
+// The merged list: connected first, then the stronger; equals in name order.
+void TestWifiScan::parseAndMerge_data()
 {
     QTest::addColumn<bool>("profiler"); // else the network manager's terse list
     QTest::addColumn<QString>("text");
@@ -86,19 +85,19 @@ void TestWifiScan::parse_data()
     const QString home = named("Home", "-60 dBm / -92 dBm");
     QTest::newRow("connected network in the other-networks array")
         << true << report(current("Office") + array(kOther, cafe + office) + array(kLocal, home))
-        << QStringList{"Cafe -70", "Office -52 *"};
+        << QStringList{"Office -52 *", "Cafe -70"};
     QTest::newRow("connected network missing from the array is appended")
         << true << report(current("Office") + array(kOther, cafe + home))
-        << QStringList{"Cafe -70", "Home -60", "Office 1 *"};
+        << QStringList{"Office 1 *", "Home -60", "Cafe -70"};
     QTest::newRow("no connected network: other array skipped, local array used")
         << true << report(array(kOther, cafe) + array(kLocal, home + office))
-        << QStringList{"Home -60", "Office -52"};
+        << QStringList{"Office -52", "Home -60"};
     QTest::newRow("empty other array falls through to the local array")
         << true
         << report(current("Office") +
                   QString("<key>spairport_%1</key><array></array>\n").arg(kOther) +
                   array(kLocal, home + office))
-        << QStringList{"Home -60", "Office -52 *"};
+        << QStringList{"Office -52 *", "Home -60"};
     QTest::newRow("third array name")
         << true << report(array("wireless_networks", cafe)) << QStringList{"Cafe -70"};
     // SSID_STR when _name is missing (neither: skipped); a signal text without dBm wins
@@ -109,7 +108,7 @@ void TestWifiScan::parse_data()
                                     dict("_name=Quiet|spairport_signal_noise=n/a|RSSI=-33") +
                                     dict("_name=R|RSSI=-67") + dict("_name=Bad|RSSI=x7") +
                                     dict("_name=None")))
-        << QStringList{" Lab 5G  -61", "Quiet -100", "R -67", "Bad 0", "None -100"};
+        << QStringList{"Bad 0", " Lab 5G  -61", "R -67", "None -100", "Quiet -100"};
     QTest::newRow("names exact, Chinese, escaped characters")
         << true
         << report(current("办公室") +
@@ -120,54 +119,33 @@ void TestWifiScan::parse_data()
         << true
         << report(current("Office") + dict("SSID=Office|RSSI=-48") + dict("SSID=Guest") +
                   dict("_name=Ignored") + dict("SSID=Odd|RSSI=?"))
-        << QStringList{"Office -48 *", "Guest -100", "Odd 0"};
+        << QStringList{"Office -48 *", "Odd 0", "Guest -100"};
     QTest::newRow("terse: in use, plain, full signal")
         << false << "*:80:Office\n:45:Cafe\n:100:Strong\n"
-        << QStringList{"Office -60 *", "Cafe -78", "Strong -50"};
+        << QStringList{"Office -60 *", "Strong -50", "Cafe -78"};
     QTest::newRow("terse: escaped colon and backslash") << false << ":50:My\\:Net\n:50:A\\\\B\n"
-                                                        << QStringList{"My:Net -75", "A\\B -75"};
+                                                        << QStringList{"A\\B -75", "My:Net -75"};
     QTest::newRow("terse: hidden network, bad signal, zero")
         << false << ":70:\n:--:Foo\n:0:Weak\n:101:Odd"
-        << QStringList{"Foo -100", "Weak -100", "Odd -100"};
+        << QStringList{"Foo -100", "Odd -100", "Weak -100"};
     QTest::newRow("terse: line ends, blank lines, spaces at both ends, Chinese")
         << false << "\r\n * :64: Lab \r\n\r\nshort\n:50:咖啡\\:二楼\n"
         << QStringList{" Lab  -68 *", "咖啡:二楼 -75"};
+    QTest::newRow("merge: duplicates, the stronger kept, case matters")
+        << false << ":60:A\n:80:A\n:70:A\n:80:net\n:100:Net\n"
+        << QStringList{"Net -50", "A -60", "net -60"};
+    QTest::newRow("merge: connected wins over stronger")
+        << false << ":90:A\n*:30:A\n:100:A\n:100:B" << QStringList{"A -85 *", "B -50"};
 }
 
-void TestWifiScan::parse()
+void TestWifiScan::parseAndMerge()
 {
     QFETCH(bool, profiler);
     QFETCH(QString, text);
     QFETCH(QStringList, expected);
-    QCOMPARE(describe(profiler ? parseSystemProfilerOutput(text) : parseNmcliWifiList(text)),
+    QCOMPARE(describe(mergeWifiList(profiler ? parseSystemProfilerOutput(text)
+                                             : parseNmcliWifiList(text))),
              expected);
-}
-
-void TestWifiScan::mergeAndOrder_data()
-{
-    QTest::addColumn<QList<WifiInfo>>("input");
-    QTest::addColumn<QStringList>("expected");
-    QTest::newRow("connected first, then strongest")
-        << QList<WifiInfo>{{"B", -80, false},
-                           {"A", -50, false},
-                           {"C", -90, true},
-                           {"D", -60, false}}
-        << QStringList{"C -90 *", "A -50", "D -60", "B -80"};
-    QTest::newRow("duplicate: stronger kept")
-        << QList<WifiInfo>{{"A", -70, false}, {"A", -60, false}, {"A", -65, false}}
-        << QStringList{"A -60"};
-    QTest::newRow("duplicate: connected wins over stronger")
-        << QList<WifiInfo>{{"A", -40, false}, {"A", -85, true}, {"A", -30, false}}
-        << QStringList{"A -85 *"};
-    QTest::newRow("case matters") << QList<WifiInfo>{{"net", -60, false}, {"Net", -50, false}}
-                                  << QStringList{"Net -50", "net -60"};
-}
-
-void TestWifiScan::mergeAndOrder()
-{
-    QFETCH(QList<WifiInfo>, input);
-    QFETCH(QStringList, expected);
-    QCOMPARE(describe(mergeWifiList(input)), expected);
 }
 
 void TestWifiScan::scan_data()
