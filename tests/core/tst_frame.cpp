@@ -1,11 +1,14 @@
-// Frame text data, reply parsing, log masking, identity strings, the status word, the
-// console's hex forms and the start-up language, against the bytes printers exchange.
+// The core's pure functions, one table row each: frame text data, reply parsing, log
+// masking, identity strings, the status word, the console's hex forms, the start-up
+// language and settings profiles, against the bytes printers exchange.
 #include "app/language.h"
 #include "console/hexcodec.h"
 #include "protocol/frame.h"
 #include "protocol/identity.h"
 #include "protocol/statusword.h"
+#include "settings/profile.h"
 
+#include <QJsonDocument>
 #include <QtTest>
 
 namespace {
@@ -27,6 +30,54 @@ QString convert(const QString &fn, const QByteArray &in)
     QList<QByteArray> list;
     if (fn == "log")
         return frame::hexForLog(in);
+    if (fn == "text") { // text bytes sent, if whole characters and NUL-terminated
+        const QString t = QString::fromUtf8(in);
+        const QByteArray d = frame::textData(t);
+        const bool whole = d == t.left(QString::fromUtf8(d).size()).toUtf8() + '\0';
+        return whole && frame::build(1, 0x2B, d).at(5) == char(d.size())
+                   ? QString::number(d.size() - 1)
+                   : "split";
+    }
+    if (fn == "find") { // item, then the stream: start and length found
+        int start = -1, length = -1;
+        return frame::findReply(in.mid(1), frame::ClassQuery, uint8_t(in[0]), &start, &length)
+                   ? QStringLiteral("%1 %2").arg(start).arg(length)
+                   : "!";
+    }
+    if (fn == "decode") { // item, area and output sizes (0: the usual), then the reply
+        const int outSize = in[2] ? in[2] : frame::kQueryOutSize;
+        QByteArray area(in[1] ? in[1] : frame::kReplyAreaSize, '\0');
+        area.replace(0, in.size() - 3, in.mid(3));
+        // The output area is followed by guard bytes that must stay untouched.
+        out = QByteArray(outSize, char(0xAA)) + QByteArray(4, char(0x77));
+        const int result = frame::decodeQueryReply(
+            reinterpret_cast<const uint8_t *>(area.constData()), area.size(), uint8_t(in[0]),
+            reinterpret_cast<uint8_t *>(out.data()), outSize);
+        if (!out.endsWith(QByteArray(4, char(0x77))))
+            return "overrun";
+        out.chop(4);
+        while (out.endsWith('\0'))
+            out.chop(1);
+        return QString::number(result) + ' ' + out.toHex(' ');
+    }
+    if (fn == "profile") { // the refusal, or what is written read back
+        profile::Profile p, back;
+        if (!profile::parse(in, &p, &text))
+            return "!" + text;
+        profile::parse(profile::serialize(p), &back, &text);
+        return QStringLiteral("%1 %2 %3")
+            .arg(back.model)
+            .arg(back.dotsPerMm)
+            .arg(QString(QJsonDocument(back.settings).toJson(QJsonDocument::Compact)));
+    }
+    if (fn == "diff") { // printer and profile settings, a line each
+        const QList<QByteArray> o = in.split('\n');
+        for (const profile::Difference &d : profile::diff(QJsonDocument::fromJson(o[0]).object(),
+                                                          QJsonDocument::fromJson(o[1]).object()))
+            text += d.page + '.' + d.setting + ' ' + profile::valueText(d.printer) + ' ' +
+                    profile::valueText(d.profile) + ';';
+        return text;
+    }
     if (fn == "readBack")
         return hexcodec::frameInReadBack(in).toHex(' ');
     if (fn == "send")
@@ -62,12 +113,6 @@ class TestFrame : public QObject
 private slots:
     void convert_data();
     void convert();
-    void textDataFitsOneFrame_data();
-    void textDataFitsOneFrame();
-    void decodeQueryReply_data();
-    void decodeQueryReply();
-    void findReply_data();
-    void findReply();
 };
 
 void TestFrame::convert_data()
@@ -79,6 +124,37 @@ void TestFrame::convert_data()
                   const QString &out) {
         QTest::addRow("%s: %s", fn, name.constData()) << QString(fn) << in << out;
     };
+    row("text", "AB", "AB", "2");
+    row("text", "254 ascii", QByteArray(254, 'a'), "254");
+    row("text", "255 ascii is cut", QByteArray(255, 'a'), "254");
+    // 3 bytes each in UTF-8: 84 characters are 252 bytes, an 85th would not fit.
+    row("text", "cjk never split", QByteArray("中").repeated(100), "252");
+    row("text", "cjk at the line edit limit", QByteArray("中").repeated(32767), "252");
+    // 4 bytes per surrogate pair: 63 fit, the 64th is dropped whole.
+    row("text", "pairs never split", QByteArray("\xF0\x9F\x98\x80").repeated(100), "252");
+    row("find", "whole", bytes("29 1BFFFE0229028C231BFEFF"), "0 11");
+    row("find", "stray bytes first", bytes("29 0000AB1B1BFFFE0229028C231BFEFF"), "4 11");
+    row("find", "first segment only", bytes("29 1BFFFE0229028C"), "!");
+    row("find", "trailer inside data, complete", bytes("3C 1BFFFE023C061BFEFF0102031BFEFF"),
+        "0 15");
+    row("find", "merged with the next", bytes("29 1BFFFE0229028C231BFEFF1BFFFE0200"), "0 11");
+    row("find", "other item only", bytes("29 1BFFFE0228028C231BFEFF"), "!");
+    row("find", "length with bit 7 waits",
+        bytes("0C 1BFFFE020C80") + QByteArray(20, 'a') + bytes("1BFEFF"), "!");
+    row("find", "length 200 complete",
+        bytes("0C 1BFFFE020CC8") + QByteArray(200, 'a') + bytes("1BFEFF"), "0 209");
+    row("decode", "speed 3", bytes("00 00 00 1BFFFE020001 03 1BFEFF"), "0 03");
+    row("decode", "empty answer", bytes("13 00 00 1BFFFE021300 1BFEFF"), "0 ");
+    row("decode", "other item code", bytes("13 00 00 1BFFFE021401 05 1BFEFF"), "1 ");
+    row("decode", "other class accepted", bytes("13 00 00 1BFFFE051301 05 1BFEFF"), "0 05");
+    row("decode", "bad header", bytes("13 00 00 1BFFFF021301 05 1BFEFF"), "1 ");
+    row("decode", "no trailer needed", bytes("0B 00 00 1BFFFE0B0B04 CB006003"), "0 cb 00 60 03");
+    row("decode", "nothing received", bytes("0C 00 00"), "1 ");
+    // A length byte of 255 in a reply held by only 10 bytes copies what is there, and
+    // an output area smaller than the announced length is never overrun.
+    row("decode", "length past the area", bytes("0C 0A 00 1BFFFE020CFF 41424344"), "0 41 42 43 44");
+    row("decode", "length past the output", bytes("0C 0A 04 1BFFFE020CFF 41424344"),
+        "0 41 42 43 44");
     row("log", "station credentials set", bytes("1BFFFE012605 41 00 7077 00 1BFEFF"),
         "1B FF FE 01 26 05 ** ** ** ** ** 1B FE FF");
     row("log", "PIN answer after a speed answer, the PIN cut short",
@@ -118,6 +194,40 @@ void TestFrame::convert_data()
     row("status", "all fifteen", "7FFF",
         "打印中\n缺纸\n纸将尽\n卡纸\n碳带将尽\n无碳带\n打印头过热\n开盖\n定位异常（黑标或缝隙）\n"
         "切刀异常\n升级中\n升级异常\n指令错误\n打印暂停\n打印删除\n");
+    const QByteArray head = R"({"format": "labelsetup-profile", )";
+    row("profile", "accepted",
+        head +
+            R"("version": 1, "model": "K53TA", "dotsPerMm": 12, "settings": {"print": {"gapMm": 2.5}}})",
+        R"(K53TA 12 {"print":{"gapMm":2.5}})");
+    row("profile", "no dots given", head + R"("version": 1, "settings": {}})", " 8 {}");
+    row("profile", "malformed", R"({"format": )",
+        "!not a valid JSON file: unterminated object at offset 11");
+    row("profile", "array", "[1]", "!not a settings profile: the file holds no JSON object");
+    row("profile", "other format", R"({"format": "x", "version": 1, "settings": {}})",
+        "!not a settings profile: \"format\" is not \"labelsetup-profile\"");
+    row("profile", "newer version", head + R"("version": 2, "settings": {}})",
+        "!the profile has version 2; this tool reads version 1 and older");
+    row("profile", "fractional version", head + R"("version": 1.5, "settings": {}})",
+        "!\"version\" must be a whole number from 1");
+    row("profile", "version text", head + R"("version": "1", "settings": {}})",
+        "!\"version\" must be a whole number from 1");
+    row("profile", "dots", head + R"("version": 1, "dotsPerMm": 10, "settings": {}})",
+        "!\"dotsPerMm\" must be 8 or 12");
+    row("profile", "no settings", head + R"("version": 1})",
+        "!\"settings\" must be an object of pages");
+    row("profile", "unknown page", head + R"("version": 1, "settings": {"colour": {}}})",
+        "!unknown page \"colour\" (known: print, distance, stripper, wifi, ethernet, bluetooth, "
+        "serial)");
+    row("profile", "page not object", head + R"("version": 1, "settings": {"wifi": 3}})",
+        "!page \"wifi\" must be an object of settings");
+    // Only the profile's settings count, page by page in the window's order; a setting
+    // the printer did not report differs.
+    row("diff", "two differences",
+        R"({"wifi": {"ssid": "A"}, "print": {"speed": 2, "density": 8}})"
+        "\n"
+        R"({"wifi": {"ssid": "B"}, "print": {"speed": 2, "direction": 1}})",
+        "print.direction - 1;wifi.ssid \"A\" \"B\";");
+    row("diff", "none", "{\"print\": {\"speed\": 2}}\n{\"print\": {\"speed\": 2}}", "");
     row("font", "reduced", "13", "12");
     row("font", "never below 11", "10", "11");
     // Command-line prefixes first (case matters, first match counts), then the locale.
@@ -139,110 +249,6 @@ void TestFrame::convert()
     QFETCH(QByteArray, in);
     QFETCH(QString, out);
     QCOMPARE(::convert(fn, in), out);
-}
-
-void TestFrame::textDataFitsOneFrame_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("expectedTextBytes");
-    QTest::newRow("AB") << "AB" << 2;
-    QTest::newRow("254 ascii") << QString(254, QLatin1Char('a')) << 254;
-    QTest::newRow("255 ascii is cut") << QString(255, QLatin1Char('a')) << 254;
-    // 3 bytes each in UTF-8: 84 characters are 252 bytes, an 85th would not fit.
-    QTest::newRow("cjk never split") << QString(100, QChar(0x4E2D)) << 252;
-    QTest::newRow("cjk at the line edit limit") << QString(32767, QChar(0x4E2D)) << 252;
-    // 4 bytes per surrogate pair: 63 fit, the 64th is dropped whole.
-    QTest::newRow("pairs never split")
-        << QString::fromUtf8("\xF0\x9F\x98\x80").repeated(100) << 252;
-}
-
-void TestFrame::textDataFitsOneFrame()
-{
-    QFETCH(QString, text);
-    QFETCH(int, expectedTextBytes);
-    const QByteArray data = frame::textData(text);
-    QCOMPARE(data, text.left(QString::fromUtf8(data).size()).toUtf8() + '\0'); // whole characters
-    QCOMPARE(frame::build(frame::ClassSet, 0x2B, data),
-             bytes("1BFFFE012B") + char(expectedTextBytes + 1) + data + bytes("1BFEFF"));
-}
-
-void TestFrame::decodeQueryReply_data()
-{
-    QTest::addColumn<QByteArray>("reply");
-    QTest::addColumn<int>("item");
-    QTest::addColumn<int>("expectedResult");
-    QTest::addColumn<QByteArray>("expectedData");
-    QTest::addColumn<int>("areaSize");
-    QTest::addColumn<int>("outSize");
-    auto row = [](const char *name, const char *reply, int item, int result, const char *data,
-                  int areaSize = frame::kReplyAreaSize, int outSize = frame::kQueryOutSize) {
-        QTest::newRow(name) << bytes(reply) << item << result << bytes(data) << areaSize << outSize;
-    };
-    row("speed 3", "1BFFFE020001 03 1BFEFF", 0x00, 0, "03");
-    row("empty answer", "1BFFFE021300 1BFEFF", 0x13, 0, "");
-    row("other item code", "1BFFFE021401 05 1BFEFF", 0x13, 1, "");
-    row("other class accepted", "1BFFFE051301 05 1BFEFF", 0x13, 0, "05");
-    row("bad header", "1BFFFF021301 05 1BFEFF", 0x13, 1, "");
-    row("no trailer needed", "1BFFFE0B0B04 CB006003", 0x0B, 0, "CB006003");
-    row("nothing received", "", 0x0C, 1, "");
-    // A length byte of 255 in a reply held by only 10 bytes copies what is there, and
-    // an output area smaller than the announced length is never overrun.
-    row("length past the area", "1BFFFE020CFF 41424344", 0x0C, 0, "41424344", 10);
-    row("length past the output", "1BFFFE020CFF 41424344", 0x0C, 0, "41424344", 10, 4);
-}
-
-void TestFrame::decodeQueryReply()
-{
-    QFETCH(QByteArray, reply);
-    QFETCH(int, item);
-    QFETCH(int, expectedResult);
-    QFETCH(QByteArray, expectedData);
-    QFETCH(int, areaSize);
-    QFETCH(int, outSize);
-    QByteArray area(areaSize, '\0');
-    area.replace(0, reply.size(), reply);
-    // The output area is followed by guard bytes that must stay untouched.
-    QByteArray out = QByteArray(outSize, char(0xAA)) + QByteArray(4, char(0x77));
-    QCOMPARE(frame::decodeQueryReply(reinterpret_cast<const uint8_t *>(area.constData()),
-                                     area.size(), uint8_t(item),
-                                     reinterpret_cast<uint8_t *>(out.data()), outSize),
-             expectedResult);
-    QCOMPARE(out, expectedData + QByteArray(outSize - expectedData.size(), '\0') +
-                      QByteArray(4, char(0x77)));
-}
-
-void TestFrame::findReply_data()
-{
-    QTest::addColumn<QByteArray>("stream");
-    QTest::addColumn<int>("item");
-    QTest::addColumn<int>("start"); // -1: not found
-    QTest::addColumn<int>("length");
-    QTest::newRow("whole") << bytes("1BFFFE0229028C231BFEFF") << 0x29 << 0 << 11;
-    QTest::newRow("stray bytes first")
-        << bytes("0000AB1B1BFFFE0229028C231BFEFF") << 0x29 << 4 << 11;
-    QTest::newRow("first segment only") << bytes("1BFFFE0229028C") << 0x29 << -1 << 0;
-    QTest::newRow("trailer inside data, complete")
-        << bytes("1BFFFE023C061BFEFF0102031BFEFF") << 0x3C << 0 << 15;
-    QTest::newRow("merged with the next")
-        << bytes("1BFFFE0229028C231BFEFF1BFFFE0200") << 0x29 << 0 << 11;
-    QTest::newRow("other item only") << bytes("1BFFFE0228028C231BFEFF") << 0x29 << -1 << 0;
-    QTest::newRow("length with bit 7 waits")
-        << (bytes("1BFFFE020C80") + QByteArray(20, 'a') + bytes("1BFEFF")) << 0x0C << -1 << 0;
-    QTest::newRow("length 200 complete")
-        << (bytes("1BFFFE020CC8") + QByteArray(200, 'a') + bytes("1BFEFF")) << 0x0C << 0 << 209;
-}
-
-void TestFrame::findReply()
-{
-    QFETCH(QByteArray, stream);
-    QFETCH(int, item);
-    QFETCH(int, start);
-    QFETCH(int, length);
-    int got[2] = {-1, 0};
-    QCOMPARE(frame::findReply(stream, frame::ClassQuery, uint8_t(item), &got[0], &got[1]),
-             start >= 0);
-    if (start >= 0)
-        QCOMPARE(QPair(got[0], got[1]), QPair(start, length));
 }
 
 QTEST_GUILESS_MAIN(TestFrame)
