@@ -1,14 +1,19 @@
-// The core's pure functions, one table row each: frame text data, reply parsing, log
+// The core without widgets, one table row per case: frame text data, reply parsing, log
 // masking, identity strings, the status word, the console's hex forms, the start-up
-// language and settings profiles, against the bytes printers exchange.
+// language, settings profiles and the WiFi scan with fake programs in place of the
+// system commands; then firmware and font file decryption.
 #include "app/language.h"
 #include "console/hexcodec.h"
+#include "download/filedecrypt.h"
+#include "encryptedfile.h"
 #include "protocol/frame.h"
 #include "protocol/identity.h"
 #include "protocol/statusword.h"
+#include "provisioning/wifiscan.h"
 #include "settings/profile.h"
 
 #include <QJsonDocument>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -22,12 +27,119 @@ QByteArray block(const QByteArray &start) // one zero-filled USB reply block
     return start + QByteArray(frame::kReplyAreaSize - start.size(), '\0');
 }
 
+// "ssid rssi" with " *" for the connected network, one string per entry.
+QStringList describe(const QList<WifiInfo> &wifis)
+{
+    QStringList out;
+    for (const WifiInfo &w : wifis)
+        out << QStringLiteral("%1 %2%3").arg(w.ssid).arg(w.rssi).arg(w.isCurrent ? " *" : "");
+    return out;
+}
+
+// A profiler dictionary from "key=value|key=value": RSSI an integer, the rest strings.
+QString dict(const QString &pairs)
+{
+    QString out = "<dict>\n";
+    for (const QString &pair : pairs.split('|', Qt::SkipEmptyParts)) {
+        const QString key = pair.section('=', 0, 0);
+        out += QString("<key>%1</key>\n<%2>%3</%2>\n")
+                   .arg(key, key == "RSSI" ? "integer" : "string", pair.section('=', 1));
+    }
+    return out + "</dict>\n";
+}
+
+QString named(const QString &name, const QString &signalNoise)
+{
+    return dict("_name=" + name +
+                "|spairport_network_channel=36|spairport_signal_noise=" + signalNoise);
+}
+
+QString array(const QString &key, const QString &entries)
+{
+    return QString("<key>spairport_%1</key>\n<array>\n%2</array>\n").arg(key, entries);
+}
+
+QString current(const QString &name)
+{
+    return "<key>spairport_current_network_information</key>\n" +
+           dict("_name=" + name + "|spairport_signal_noise=-45 dBm / -93 dBm");
+}
+
+// The interface dictionary of a report, wrapped the way the profiler writes it.
+QByteArray report(const QString &interfaceBody)
+{
+    return ("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n<array>\n"
+            "<key>_items</key>\n<array>\n<key>spairport_airport_interfaces</key>\n<array>\n"
+            "<key>_name</key>\n<string>en0</string>\n" +
+            interfaceBody +
+            "<key>spairport_status_information</key>\n<string>spairport_status_connected</string>\n"
+            "</array>\n</array>\n</array>\n</plist>\n")
+        .toUtf8();
+}
+
+const char kOther[] = "airport_other_local_wireless_networks";
+const char kLocal[] = "airport_local_wireless_networks";
+
+QByteArray decryptZeroExtended(const QByteArray &shortBlock)
+{
+    const QByteArray block =
+        shortBlock + QByteArray(filedecrypt::kBlockSize - shortBlock.size(), 0);
+    QByteArray plain(filedecrypt::kBlockSize, '\0');
+    AES128_ECB_decrypt(reinterpret_cast<const uint8_t *>(block.constData()), filedecrypt::key(),
+                       reinterpret_cast<uint8_t *>(plain.data()));
+    return plain;
+}
+
+// A 4-byte tail whose zero-extended decryption has `zeros` zero bytes at the end of
+// its first four bytes (and a non-zero byte before them).
+QByteArray tailWithTrailingZeros(int zeros)
+{
+    for (quint32 i = 0;; ++i) {
+        QByteArray tail(reinterpret_cast<const char *>(&i), 4);
+        const QByteArray plain = decryptZeroExtended(tail);
+        int trailing = 0;
+        while (trailing < 4 && plain.at(3 - trailing) == 0)
+            ++trailing;
+        if (trailing == zeros)
+            return tail;
+    }
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
 // Runs the function named `fn` on `in`; "!" leads what a refusal leaves behind.
 QString convert(const QString &fn, const QByteArray &in)
 {
     QByteArray out("unchanged");
     QString text;
     QList<QByteArray> list;
+    if (fn == "profiler" || fn == "nmcli") { // the merged list
+        const QString t = QString::fromUtf8(in);
+        return describe(mergeWifiList(fn == "nmcli" ? parseNmcliWifiList(t)
+                                                    : parseSystemProfilerOutput(t)))
+            .join(", ");
+    }
+    if (fn.startsWith("scan")) { // the power check and list scripts ("": missing), NUL apart
+        static QTemporaryDir dir;
+        const QString marker = dir.filePath("list-ran");
+        WifiScanCommands c;
+        c.source =
+            fn == "scan mac" ? WifiScanSource::SystemProfiler : WifiScanSource::NetworkManager;
+        c.powerProgram = c.listProgram = QStringLiteral("sh");
+        c.powerArguments = QStringList{"-c", QString::fromUtf8(in.left(in.indexOf('\0')))};
+        text = QString::fromUtf8(in.mid(in.indexOf('\0') + 1));
+        c.listArguments = QStringList{"-c", QString(text).replace("list-ran", "'" + marker + "'")};
+        if (text.isEmpty())
+            c.listProgram = dir.filePath("no-such-list");
+        int calls = 0;
+        text = describe(runWifiScan(c, [&] { ++calls; })).join(", ");
+        return text +
+               QStringLiteral(" (%1 off%2)").arg(calls).arg(QFile::exists(marker) ? ", ran" : "");
+    }
     if (fn == "log")
         return frame::hexForLog(in);
     if (fn == "text") { // text bytes sent, if whole characters and NUL-terminated
@@ -113,6 +225,8 @@ class TestFrame : public QObject
 private slots:
     void convert_data();
     void convert();
+    void decryptFile_data();
+    void decryptFile();
 };
 
 void TestFrame::convert_data()
@@ -155,6 +269,69 @@ void TestFrame::convert_data()
     row("decode", "length past the area", bytes("0C 0A 00 1BFFFE020CFF 41424344"), "0 41 42 43 44");
     row("decode", "length past the output", bytes("0C 0A 04 1BFFFE020CFF 41424344"),
         "0 41 42 43 44");
+    const QString cafe = named("Cafe", "-70 dBm / -90 dBm");
+    const QString office = named("Office", "-52 dBm / -91 dBm");
+    const QString home = named("Home", "-60 dBm / -92 dBm");
+    row("profiler", "connected network in the other-networks array",
+        report(current("Office") + array(kOther, cafe + office) + array(kLocal, home)),
+        "Office -52 *, Cafe -70");
+    row("profiler", "connected network missing from the array is appended",
+        report(current("Office") + array(kOther, cafe + home)), "Office 1 *, Home -60, Cafe -70");
+    row("profiler", "no connected network: other array skipped, local array used",
+        report(array(kOther, cafe) + array(kLocal, home + office)), "Office -52, Home -60");
+    row("profiler", "empty other array falls through to the local array",
+        report(current("Office") + QString("<key>spairport_%1</key><array></array>\n").arg(kOther) +
+               array(kLocal, home + office)),
+        "Office -52 *, Home -60");
+    row("profiler", "third array name", report(array("wireless_networks", cafe)), "Cafe -70");
+    // SSID_STR when _name is missing (neither: skipped); a signal text without dBm wins
+    // over RSSI; RSSI alone, a bad number, nothing.
+    row("profiler", "names and signals",
+        report(array(kLocal, dict("SSID_STR= Lab 5G |RSSI=-61") + dict("RSSI=-40") +
+                                 dict("_name=Quiet|spairport_signal_noise=n/a|RSSI=-33") +
+                                 dict("_name=R|RSSI=-67") + dict("_name=Bad|RSSI=x7") +
+                                 dict("_name=None"))),
+        "Bad 0,  Lab 5G  -61, R -67, None -100, Quiet -100");
+    row("profiler", "names exact, Chinese, escaped characters",
+        report(current("办公室") +
+               array(kOther,
+                     named("办公室", "-50 dBm") + named("A&amp;B &lt;5G&gt; &#x263A;", "-60 dBm"))),
+        "办公室 -50 *, A&B <5G> ☺ -60");
+    row("profiler", "no array: flat search by SSID key, nothing appended",
+        report(current("Office") + dict("SSID=Office|RSSI=-48") + dict("SSID=Guest") +
+               dict("_name=Ignored") + dict("SSID=Odd|RSSI=?")),
+        "Office -48 *, Odd 0, Guest -100");
+    row("nmcli", "terse: in use, plain, full signal", "*:80:Office\n:45:Cafe\n:100:Strong\n",
+        "Office -60 *, Strong -50, Cafe -78");
+    row("nmcli", "terse: escaped colon and backslash", ":50:My\\:Net\n:50:A\\\\B\n",
+        "A\\B -75, My:Net -75");
+    row("nmcli", "terse: hidden network, bad signal, zero", ":70:\n:--:Foo\n:0:Weak\n:101:Odd",
+        "Foo -100, Odd -100, Weak -100");
+    row("nmcli", "terse: line ends, blank lines, spaces at both ends, Chinese",
+        "\r\n * :64: Lab \r\n\r\nshort\n:50:咖啡\\:二楼\n", " Lab  -68 *, 咖啡:二楼 -75");
+    row("nmcli", "merge: duplicates, the stronger kept, case matters",
+        ":60:A\n:80:A\n:70:A\n:80:net\n:100:Net\n", "Net -50, A -60, net -60");
+    row("nmcli", "merge: connected wins over stronger", ":90:A\n*:30:A\n:100:A\n:100:B",
+        "A -85 *, B -50");
+    auto scripts = [](const char *power, const char *list) {
+        return QByteArray(power) + '\0' + list;
+    };
+    // Power off: the list program never runs, and the caller is told once.
+    row("scan mac", "Off", scripts("echo 'Wi-Fi Power (en0): Off'", "touch list-ran"), " (1 off)");
+    row("scan nmcli", "disabled", scripts("echo disabled", "touch list-ran"), " (1 off)");
+    row("scan mac", "empty output", scripts("echo On", "echo '  '"), " (0 off)");
+    row("scan nmcli", "error on stderr only",
+        scripts("echo On", "echo 'Error: NetworkManager is not running.' >&2\nexit 8"), " (0 off)");
+    row("scan nmcli", "list program missing", scripts("echo On", ""), " (0 off)");
+    // Like nmcli: names in UTF-8 only under a UTF-8 locale, '?' for each byte otherwise.
+    // A hanging power check is given up and the list runs all the same.
+    row("scan nmcli", "Chinese names, spaces kept on the last line; power check hangs",
+        scripts("exec sleep 300",
+                "case \"$LC_ALL\" in\n*.UTF-8|*.utf8) printf '*:70:办公室\\n:50: 二楼 ' ;;\n"
+                "*) printf '*:70:?????????\\n:50: ?????? ' ;;\nesac"),
+        "办公室 -65 *,  二楼  -75 (0 off)");
+    // Waiting for ever would outlast the test's own time limit.
+    row("scan nmcli", "list program hangs", scripts("echo On", "exec sleep 300"), " (0 off)");
     row("log", "station credentials set", bytes("1BFFFE012605 41 00 7077 00 1BFEFF"),
         "1B FF FE 01 26 05 ** ** ** ** ** 1B FE FF");
     row("log", "PIN answer after a speed answer, the PIN cut short",
@@ -249,6 +426,72 @@ void TestFrame::convert()
     QFETCH(QByteArray, in);
     QFETCH(QString, out);
     QCOMPARE(::convert(fn, in), out);
+}
+
+void TestFrame::decryptFile_data()
+{
+    QTest::addColumn<QString>("name");     // of the input; "fw" ones are firmware, else font
+    QTest::addColumn<QByteArray>("plain"); // whole blocks
+    QTest::addColumn<int>("zeros");        // of a 4-byte tail's decryption; -1: no tail
+    QTest::addColumn<QString>("output");
+    const QByteArray first = QByteArray("firmware block 1");
+    // Zeros at the end of a full block are data, not padding.
+    const QByteArray second = QByteArray("ends in zero", 12) + QByteArray(4, '\0');
+    QByteArray big(600 * 1024, '\0'); // several read chunks
+    for (int i = 0; i < big.size(); ++i)
+        big[i] = char(i * 7 + (i >> 9));
+    QTest::newRow("two full blocks")
+        << "fw.r7.hex" << first + second << -1 << "fw.r7_decrypted.hex";
+    QTest::newRow("empty font without suffix")
+        << "fontA" << QByteArray() << -1 << "fontA_decrypted.bin";
+    QTest::newRow("20 bytes, no zero cut") << "fw.bin" << first << 0 << "fw_decrypted.hex";
+    QTest::newRow("20 bytes, a zero cut") << "f.ttf" << first << 1 << "f_decrypted.ttf";
+    QTest::newRow("600 KiB and a short block") << "fw" << big << 1 << "fw_decrypted.hex";
+}
+
+void TestFrame::decryptFile()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, plain);
+    QFETCH(int, zeros);
+    QFETCH(QString, output);
+    QTemporaryDir dir;
+    const QString in = dir.filePath(name);
+    QVERIFY(writeEncryptedFile(in, plain));
+    if (zeros >= 0) {
+        const QByteArray tail = tailWithTrailingZeros(zeros);
+        QFile file(in);
+        QVERIFY(file.open(QIODevice::Append) && file.write(tail) == 4);
+        plain += decryptZeroExtended(tail).left(4 - zeros);
+    }
+    QByteArray fromBytes;
+    QVERIFY(filedecrypt::decryptBytes(readAll(in), &fromBytes));
+    QCOMPARE(fromBytes.toHex(), plain.toHex());
+
+    const QString wanted = name.startsWith("fw") ? filedecrypt::firmwareOutputPath(in)
+                                                 : filedecrypt::fontOutputPath(in);
+    QCOMPARE(wanted, dir.filePath(output));
+    QString created;
+    QCOMPARE(filedecrypt::decryptFile(in, wanted, &created), filedecrypt::Result::Ok);
+    QCOMPARE(created, wanted);
+    QCOMPARE(readAll(created).toHex(), plain.toHex());
+    QCOMPARE(QFile::permissions(created) & ~QFile::Permissions(QFile::ExeUser | QFile::ExeOwner),
+             QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+
+    // The user's own files of those names are kept; the next free sibling is used.
+    const QString base = wanted.chopped(4);
+    QVERIFY(writePlainFile(base + "-2" + wanted.right(4), "mine"));
+    QCOMPARE(filedecrypt::decryptFile(in, wanted, &created), filedecrypt::Result::Ok);
+    QCOMPARE(created, base + "-3" + wanted.right(4));
+    QCOMPARE(readAll(created).toHex(), plain.toHex());
+    QCOMPARE(readAll(base + "-2" + wanted.right(4)), QByteArray("mine"));
+
+    // A known answer pins the key; a missing input creates nothing.
+    QVERIFY(filedecrypt::decryptBytes(QByteArray::fromHex("83199d4353f93a029ec96cf3b1eabec1"),
+                                      &fromBytes));
+    QCOMPARE(fromBytes, QByteArray("firmware block 1"));
+    QCOMPARE(filedecrypt::decryptFile(in + "x", in + "y"), filedecrypt::Result::InputOpenFailed);
+    QVERIFY(!QFile::exists(in + "y"));
 }
 
 QTEST_GUILESS_MAIN(TestFrame)
