@@ -17,15 +17,11 @@
 #include <QtTest>
 
 namespace {
-QByteArray bytes(const char *hexText)
-{
-    return QByteArray::fromHex(hexText);
-}
+const auto bytes = [](const char *hexText) { return QByteArray::fromHex(hexText); };
 
-QByteArray block(const QByteArray &start) // one zero-filled USB reply block
-{
+const auto block = [](const QByteArray &start) { // one zero-filled USB reply block
     return start + QByteArray(frame::kReplyAreaSize - start.size(), '\0');
-}
+};
 
 // "ssid rssi" with " *" for the connected network, one string per entry.
 QStringList describe(const QList<WifiInfo> &wifis)

@@ -14,15 +14,8 @@
 
 namespace {
 
-QByteArray hx(const char *text)
-{
-    return QByteArray::fromHex(text);
-}
-
-QString spaced(const QByteArray &b)
-{
-    return QString::fromLatin1(b.toHex(' ').toUpper());
-}
+const auto hx = [](const char *text) { return QByteArray::fromHex(text); };
+const auto spaced = [](const QByteArray &b) { return QString(b.toHex(' ').toUpper()); };
 
 // A printer on ephemeral loopback ports.
 std::unique_ptr<SimPrinter> startPrinter()
@@ -35,9 +28,8 @@ std::unique_ptr<SimPrinter> startPrinter()
     auto p = std::make_unique<SimPrinter>(c);
     p->setTcpPort(0);
     p->setUdpPort(0);
-    QString error;
-    if (!p->start(&error))
-        qWarning("start failed: %s", qPrintable(error));
+    if (!p->start())
+        qFatal("the simulated printer did not start");
     return p;
 }
 
@@ -107,12 +99,6 @@ private slots:
             return;
         }
         QCOMPARE(spaced(c.settings.value(quint8(item))), expected);
-        // What --dump-state writes loads back to the same printer.
-        c.faults.dropAfterBytes = std::numeric_limits<qint64>::max();
-        PrinterConfig back;
-        QVERIFY2(PrinterConfig::fromJsonObject(c.toJson(), &back, &error), qPrintable(error));
-        QCOMPARE(back.settings, c.settings);
-        QVERIFY(back.faults == c.faults);
     }
 
     // Input chunks, the replies after all of them, the raw data and the number of frames
