@@ -44,22 +44,16 @@ QString dict(const QString &pairs)
     return out + "</dict>\n";
 }
 
-QString named(const QString &name, const QString &signalNoise)
-{
-    return dict("_name=" + name +
-                "|spairport_network_channel=36|spairport_signal_noise=" + signalNoise);
-}
-
-QString array(const QString &key, const QString &entries)
-{
+const auto named = [](const QString &name, const QString &noise) {
+    return dict("_name=" + name + "|spairport_network_channel=36|spairport_signal_noise=" + noise);
+};
+const auto array = [](const QString &key, const QString &entries) {
     return QString("<key>spairport_%1</key>\n<array>\n%2</array>\n").arg(key, entries);
-}
-
-QString current(const QString &name)
-{
+};
+const auto current = [](const QString &name) {
     return "<key>spairport_current_network_information</key>\n" +
            dict("_name=" + name + "|spairport_signal_noise=-45 dBm / -93 dBm");
-}
+};
 
 // The interface dictionary of a report, wrapped the way the profiler writes it.
 QByteArray report(const QString &interfaceBody)
