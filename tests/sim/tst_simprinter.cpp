@@ -24,7 +24,6 @@ std::unique_ptr<SimPrinter> startPrinter()
     PrinterConfig c = PrinterConfig::defaults();
     c.identity = QStringList{"A", "K1", "MFG:L;MDL:K1;", "B", "C"};
     c.settings[0x19] = hx("18 00");
-    c.settings[0x1A] = hx("30 00");
     c.dropDelayMs = 50;
     auto p = std::make_unique<SimPrinter>(c);
     p->setTcpPort(0);
@@ -80,8 +79,6 @@ private slots:
             0x28, "01 C0 A8 01 32 C0 A8 01 01 FF FF FF 00 08 08 08 08");
         row("not JSON", "{", -1, "JSON");
         row("unknown item name", R"({"settings": {"speed": 3}})", -1, "speed");
-        row("byte out of range", R"({"settings": {"printSpeed": 256}})", -1, "printSpeed");
-        row("identity as a setting", R"({"settings": {"0x0C": "K1"}})", -1, "identity");
         row("bad fault name", R"({"faults": {"udpFault": "sometimes"}})", -1, "udpFault");
     }
 
