@@ -1,7 +1,7 @@
 // The core without widgets, one table row per case: frame text data, reply parsing, log
 // masking, identity strings, the status word, the console's hex forms, the start-up
 // language, settings profiles and the WiFi scan with fake programs in place of the
-// system commands; then firmware and font file decryption.
+// system commands, and firmware and font file decryption.
 #include "app/language.h"
 #include "console/hexcodec.h"
 #include "download/filedecrypt.h"
@@ -103,6 +103,30 @@ QString convert(const QString &fn, const QByteArray &in)
         return text +
                QStringLiteral(" (%1 off%2)").arg(calls).arg(QFile::exists(marker) ? ", ran" : "");
     }
+    if (fn.startsWith("decrypt")) { // "decrypt fw" or "decrypt font": a file name, NUL, its bytes
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QString::fromUtf8(in.left(in.indexOf('\0'))));
+        const QByteArray cipher = in.mid(in.indexOf('\0') + 1);
+        const QString wanted = fn.endsWith("fw") ? filedecrypt::firmwareOutputPath(path)
+                                                 : filedecrypt::fontOutputPath(path);
+        // The user's own file of the next name is kept; the next free sibling is used.
+        const QString mine = wanted.chopped(4) + "-2" + wanted.right(4);
+        QString first, second;
+        if (!writePlainFile(path, cipher) || !filedecrypt::decryptBytes(cipher, &out) ||
+            filedecrypt::decryptFile(path, wanted, &first) != filedecrypt::Result::Ok ||
+            !writePlainFile(mine, "mine") ||
+            filedecrypt::decryptFile(path, wanted, &second) != filedecrypt::Result::Ok ||
+            readAll(first) != out || readAll(mine) != "mine" ||
+            // A missing input creates nothing.
+            filedecrypt::decryptFile(path + "x", path + "y") !=
+                filedecrypt::Result::InputOpenFailed ||
+            QFile::exists(path + "y"))
+            return "failed";
+        return QStringLiteral("%1 %2 %3 ")
+                   .arg(QFileInfo(first).fileName(), QFileInfo(second).fileName())
+                   .arg(int(QFile::permissions(first) & 0x6677), 0, 16) +
+               out.toHex();
+    }
     if (fn == "log")
         return frame::hexForLog(in);
     if (fn == "text") { // text bytes sent, if whole characters and NUL-terminated
@@ -188,8 +212,6 @@ class TestFrame : public QObject
 private slots:
     void convert_data();
     void convert();
-    void decryptFile_data();
-    void decryptFile();
 };
 
 void TestFrame::convert_data()
@@ -295,6 +317,30 @@ void TestFrame::convert_data()
         "办公室 -65 *,  二楼  -75 (0 off)");
     // Waiting for ever would outlast the test's own time limit.
     row("scan nmcli", "list program hangs", scripts("echo On", "exec sleep 300"), " (0 off)");
+    const QByteArray first = QByteArray("firmware block 1");
+    // Zeros at the end of a full block are data, not padding.
+    const QByteArray second = QByteArray("ends in zero", 12) + QByteArray(4, '\0');
+    QByteArray big(600 * 1024, '\0'); // several read chunks
+    for (int i = 0; i < big.size(); ++i)
+        big[i] = char(i * 7 + (i >> 9));
+    auto file = [](const char *name, const QByteArray &plain, const char *tail) {
+        QTemporaryDir dir;
+        writeEncryptedFile(dir.filePath("e"), plain);
+        return QByteArray(name) + '\0' + readAll(dir.filePath("e")) + bytes(tail);
+    };
+    // Output names, an owner-only file, and the plain bytes. A short block is
+    // zero-extended, decrypted, and its trailing zeros cut; these known answers also
+    // pin the key.
+    row("decrypt fw", "two full blocks", file("fw.r7.hex", first + second, ""),
+        "fw.r7_decrypted.hex fw.r7_decrypted-3.hex 6600 " + (first + second).toHex());
+    row("decrypt font", "empty, no suffix", file("fontA", "", ""),
+        "fontA_decrypted.bin fontA_decrypted-3.bin 6600 ");
+    row("decrypt fw", "20 bytes, no zero cut", file("fw.bin", first, "00000000"),
+        "fw_decrypted.hex fw_decrypted-3.hex 6600 " + first.toHex() + "b36b847c");
+    row("decrypt font", "20 bytes, a zero cut", file("f.ttf", first, "bd000000"),
+        "f_decrypted.ttf f_decrypted-3.ttf 6600 " + first.toHex() + "3ee95a");
+    row("decrypt fw", "600 KiB and a short block", file("fw", big, "bd000000"),
+        "fw_decrypted.hex fw_decrypted-3.hex 6600 " + big.toHex() + "3ee95a");
     row("log", "station credentials set", bytes("1BFFFE012605 41 00 7077 00 1BFEFF"),
         "1B FF FE 01 26 05 ** ** ** ** ** 1B FE FF");
     row("log", "PIN answer after a speed answer, the PIN cut short",
@@ -388,74 +434,6 @@ void TestFrame::convert()
     QFETCH(QByteArray, in);
     QFETCH(QString, out);
     QCOMPARE(::convert(fn, in), out);
-}
-
-void TestFrame::decryptFile_data()
-{
-    QTest::addColumn<QString>("name");     // of the input; "fw" ones are firmware, else font
-    QTest::addColumn<QByteArray>("plain"); // whole blocks
-    QTest::addColumn<QByteArray>("tail");  // a short last block, and its plain bytes
-    QTest::addColumn<QByteArray>("tailPlain");
-    QTest::addColumn<QString>("output");
-    const QByteArray first = QByteArray("firmware block 1");
-    // Zeros at the end of a full block are data, not padding.
-    const QByteArray second = QByteArray("ends in zero", 12) + QByteArray(4, '\0');
-    QByteArray big(600 * 1024, '\0'); // several read chunks
-    for (int i = 0; i < big.size(); ++i)
-        big[i] = char(i * 7 + (i >> 9));
-    // A short block is zero-extended, decrypted, and its trailing zeros cut; these
-    // known answers also pin the key.
-    const QByteArray noZero = bytes("00000000"), oneZero = bytes("bd000000");
-    QTest::newRow("two full blocks")
-        << "fw.r7.hex" << first + second << QByteArray() << QByteArray() << "fw.r7_decrypted.hex";
-    QTest::newRow("empty font without suffix")
-        << "fontA" << QByteArray() << QByteArray() << QByteArray() << "fontA_decrypted.bin";
-    QTest::newRow("20 bytes, no zero cut")
-        << "fw.bin" << first << noZero << bytes("b36b847c") << "fw_decrypted.hex";
-    QTest::newRow("20 bytes, a zero cut")
-        << "f.ttf" << first << oneZero << bytes("3ee95a") << "f_decrypted.ttf";
-    QTest::newRow("600 KiB and a short block")
-        << "fw" << big << oneZero << bytes("3ee95a") << "fw_decrypted.hex";
-}
-
-void TestFrame::decryptFile()
-{
-    QFETCH(QString, name);
-    QFETCH(QByteArray, plain);
-    QFETCH(QByteArray, tail);
-    QFETCH(QByteArray, tailPlain);
-    QFETCH(QString, output);
-    QTemporaryDir dir;
-    const QString in = dir.filePath(name);
-    QVERIFY(writeEncryptedFile(in, plain));
-    QFile file(in);
-    QVERIFY(file.open(QIODevice::Append) && file.write(tail) == tail.size());
-    file.close();
-    plain += tailPlain;
-    QByteArray fromBytes;
-    QVERIFY(filedecrypt::decryptBytes(readAll(in), &fromBytes));
-    QCOMPARE(fromBytes.toHex(), plain.toHex());
-
-    const QString wanted = name.startsWith("fw") ? filedecrypt::firmwareOutputPath(in)
-                                                 : filedecrypt::fontOutputPath(in);
-    QCOMPARE(wanted, dir.filePath(output));
-    QString created;
-    QCOMPARE(filedecrypt::decryptFile(in, wanted, &created), filedecrypt::Result::Ok);
-    QCOMPARE(created, wanted);
-    QCOMPARE(readAll(created).toHex(), plain.toHex());
-    QCOMPARE(QFile::permissions(created) & ~QFile::Permissions(QFile::ExeUser | QFile::ExeOwner),
-             QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
-
-    // The user's own files of those names are kept; the next free sibling is used.
-    const QString base = wanted.chopped(4);
-    QVERIFY(writePlainFile(base + "-2" + wanted.right(4), "mine"));
-    QCOMPARE(filedecrypt::decryptFile(in, wanted, &created), filedecrypt::Result::Ok);
-    QCOMPARE(created, base + "-3" + wanted.right(4));
-    QCOMPARE(readAll(base + "-2" + wanted.right(4)), QByteArray("mine"));
-
-    // A missing input creates nothing.
-    QCOMPARE(filedecrypt::decryptFile(in + "x", in + "y"), filedecrypt::Result::InputOpenFailed);
-    QVERIFY(!QFile::exists(in + "y"));
 }
 
 QTEST_GUILESS_MAIN(TestFrame)
