@@ -51,17 +51,11 @@ public:
     void clear()
     {
         messages.clear();
-        dialogTitles.clear();
-        fileCaptions.clear();
-        fileFilters.clear();
-        questions.clear();
+        dialogTitles = fileCaptions = fileFilters = questions = QStringList();
     }
 
     QList<prompts::Message> messages;
-    QStringList dialogTitles;
-    QStringList fileCaptions;
-    QStringList fileFilters;
-    QStringList questions;
+    QStringList dialogTitles, fileCaptions, fileFilters, questions;
     bool questionAnswer = true;
     int dialogResult = QDialog::Accepted;
     QString fileToOpen;

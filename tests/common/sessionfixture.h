@@ -23,9 +23,8 @@ struct SessionFixture
     static PrinterConfig configFor(const QString &model)
     {
         PrinterConfig config = PrinterConfig::defaults();
-        config.identity = QStringList{QStringLiteral("V1"), model,
-                                      QStringLiteral("MFG:Label;CMD:TSPL;MDL:") + model + ';',
-                                      QStringLiteral("P"), QStringLiteral("SN1")};
+        config.identity =
+            QStringList{"V1", model, "MFG:Label;CMD:TSPL;MDL:" + model + ';', "P", "SN1"};
         return config;
     }
 

@@ -5,7 +5,6 @@
 #include "app/resultmessage.h"
 #include "protocol/printersession.h"
 
-#include <QList>
 #include <QWidget>
 
 // The window's part for a page tested on its own: result messages go through the
@@ -29,7 +28,6 @@ public:
     bool printerInUse() const override { return session && session->busy(); }
     int reportResult(int code) override
     {
-        results << code;
         const QString text = resultMessage(code);
         if (text.isEmpty())
             return 0;
@@ -44,6 +42,5 @@ public:
     QWidget parent;
     bool open = true;
     bool controlsEnabled = true;
-    QList<int> results;
     QString lastResult;
 };

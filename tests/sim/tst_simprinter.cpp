@@ -1,9 +1,12 @@
-// The simulated printer over real sockets on 127.0.0.1 (ephemeral ports only):
-// queries, function answers, the delivery faults and the discovery responder.
-
+// The simulated printer, test equipment for the rest of the suite: its JSON
+// configuration, its answers and framing against literal frames, the reply faults,
+// and the same over real sockets on 127.0.0.1 (ephemeral ports only) with the
+// delivery faults and the discovery responder.
+#include "sim/printermodel.h"
 #include "sim/simprinter.h"
 
 #include <QElapsedTimer>
+#include <QNetworkDatagram>
 #include <QTcpSocket>
 #include <QUdpSocket>
 #include <QtTest>
@@ -12,15 +15,8 @@
 
 namespace {
 
-QByteArray hx(const char *text)
-{
-    return QByteArray::fromHex(QByteArray(text));
-}
-
-QString spaced(const QByteArray &b)
-{
-    return QString::fromLatin1(b.toHex(' ').toUpper());
-}
+const auto hx = [](const char *text) { return QByteArray::fromHex(text); };
+const auto spaced = [](const QByteArray &b) { return QString(b.toHex(' ').toUpper()); };
 
 // A printer on ephemeral loopback ports.
 std::unique_ptr<SimPrinter> startPrinter()
@@ -32,14 +28,13 @@ std::unique_ptr<SimPrinter> startPrinter()
     auto p = std::make_unique<SimPrinter>(c);
     p->setTcpPort(0);
     p->setUdpPort(0);
-    QString error;
-    if (!p->start(&error))
-        qWarning("start failed: %s", qPrintable(error));
+    if (!p->start())
+        qFatal("the simulated printer did not start");
     return p;
 }
 
-// Writes `request` on a new connection; returns the pieces that arrive until `count`
-// bytes are there or `ms` passed.
+// Writes `request` (connecting first if need be); returns the pieces that arrive
+// until `count` bytes are there or `ms` passed.
 QList<QByteArray> exchange(QTcpSocket &s, const SimPrinter &p, const QByteArray &request, int count,
                            int ms = 3000)
 {
@@ -65,120 +60,203 @@ QList<QByteArray> exchange(QTcpSocket &s, const SimPrinter &p, const QByteArray 
 class TestSimPrinter : public QObject
 {
     Q_OBJECT
-
 private slots:
-    void replySplitIntoSegments();
-    void silentItemLeavesConnectionUsable();
-    void restartDropsConnection_data();
-    void restartDropsConnection();
-    void discovery_data();
-    void discovery();
-};
-
-void TestSimPrinter::replySplitIntoSegments()
-{
-    auto p = startPrinter();
-    p->setReplySegments(3, 150);
-    QTcpSocket s;
-    const QList<QByteArray> pieces = exchange(s, *p, hx("1B FF FE 02 19 00 1B FE FF"), 11);
-    QCOMPARE(spaced(pieces.join()), spaced(hx("1B FF FE 02 19 02 18 00 1B FE FF")));
-    QCOMPARE(pieces.size(), 3);
-    QCOMPARE(spaced(pieces.first()), spaced(hx("1B FF FE 02")));
-    QCOMPARE(p->connectionCount(), 1);
-}
-
-void TestSimPrinter::silentItemLeavesConnectionUsable()
-{
-    auto p = startPrinter();
-    p->setSilentItems({0x19});
-    QTcpSocket s;
-    QCOMPARE(exchange(s, *p, hx("1B FF FE 02 19 00 1B FE FF"), 1, 300), QList<QByteArray>());
-    QCOMPARE(spaced(exchange(s, *p, hx("1B FF FE 00 03 04 1B FE FF"), 13).join()),
-             spaced(hx("1B FF FE 00 03 04 00 00 00 00 1B FE FF")));
-    QCOMPARE(p->receivedFrames().size(), 2);
-}
-
-void TestSimPrinter::restartDropsConnection_data()
-{
-    QTest::addColumn<QByteArray>("frame");
-    QTest::addColumn<int>("code");
-    QTest::newRow("restart") << hx("1B FF FE 00 02 00 1B FE FF") << 2;
-    QTest::newRow("initialisation") << hx("1B FF FE 00 05 00 1B FE FF") << 5;
-}
-
-void TestSimPrinter::restartDropsConnection()
-{
-    QFETCH(QByteArray, frame);
-    QFETCH(int, code);
-    auto p = startPrinter();
-    QTcpSocket s;
-    exchange(s, *p, frame, 0);
-    QVERIFY(s.state() == QAbstractSocket::UnconnectedState || s.waitForDisconnected(3000));
-    QCOMPARE(p->functionCodes(), QList<quint8>{quint8(code)});
-    // The printer is back for the next connection.
-    QTcpSocket again;
-    again.connectToHost(QHostAddress::LocalHost, p->tcpPort());
-    QVERIFY(again.waitForConnected(3000));
-}
-
-// Datagrams sent to the discovery port (the request last), and the replies.
-void TestSimPrinter::discovery_data()
-{
-    QTest::addColumn<int>("fault");
-    QTest::addColumn<bool>("duplicate");
-    QTest::addColumn<QList<QByteArray>>("noise");
-    QTest::addColumn<QList<QByteArray>>("replies");
-    const QByteArray full = hx("07 1B FF FE 02 0C 17 41 00 4B 31 00 4D 46 47 3A 4C 3B 4D 44 4C 3A "
-                               "4B 31 3B 00 42 00 43 00 1B FE FF");
-    auto row = [](const char *name, UdpReplyFault fault, const QList<QByteArray> &replies,
-                  const QList<QByteArray> &noise = {}, bool duplicate = false) {
-        QTest::newRow(name) << int(fault) << duplicate << noise << replies;
-    };
-    row("answered", UdpReplyFault::None, {full});
-    row("other datagrams ignored", UdpReplyFault::None, {full},
-        {"hello", hx("1B FF FE 02 0C 00 1B FE FF"),            // no sequence byte
-         hx("01 1B FF FE 02 0C 00 1B FE FF 00"),               // 11 bytes
-         hx("01 1B FF FE 02 0D 00 1B FE FF"),                  // another item
-         hx("01 1B FF FE 02 0C 17 41 00 4B 31 00 1B FE FF")}); // somebody's reply
-    row("duplicate", UdpReplyFault::None, {full, full}, {}, true);
-    row("no reply", UdpReplyFault::NoReply, {});
-    row("ten bytes", UdpReplyFault::TenBytes, {full.left(10)});
-    row("no MFG", UdpReplyFault::NoMfg, {QByteArray(full).replace("MFG", "MFR")});
-    row("length 0", UdpReplyFault::LengthZero, {QByteArray(full).replace(6, 1, hx("00"))});
-    row("length bit 7", UdpReplyFault::LengthBit7, {QByteArray(full).replace(6, 1, hx("97"))});
-    // 7 + 23 bytes announced, 18 sent.
-    row("length beyond the datagram", UdpReplyFault::LengthTooLong, {full.left(18)});
-}
-
-void TestSimPrinter::discovery()
-{
-    QFETCH(int, fault);
-    QFETCH(bool, duplicate);
-    QFETCH(QList<QByteArray>, noise);
-    QFETCH(QList<QByteArray>, replies);
-    auto p = startPrinter();
-    p->setUdpFault(UdpReplyFault(fault));
-    p->setUdpDuplicate(duplicate);
-    QUdpSocket u;
-    QVERIFY(u.bind(QHostAddress(QHostAddress::LocalHost), 0));
-    for (const QByteArray &d : noise + QList<QByteArray>{hx("07 1B FF FE 02 0C 00 1B FE FF")})
-        u.writeDatagram(d, QHostAddress::LocalHost, p->udpPort());
-    // Wait for the replies expected, then a little longer for any extra one.
-    QList<QByteArray> got;
-    QElapsedTimer t;
-    t.start();
-    for (bool last = false; !last && t.elapsed() < 3000;) {
-        last = got.size() >= replies.size();
-        u.waitForReadyRead(last ? 200 : 100);
-        while (u.hasPendingDatagrams()) {
-            QByteArray d(int(u.pendingDatagramSize()), Qt::Uninitialized);
-            u.readDatagram(d.data(), d.size());
-            got << d;
-        }
+    // A configuration's JSON and the answer data of one item, or a part of the refusal.
+    void config_data()
+    {
+        QTest::addColumn<QString>("json");
+        QTest::addColumn<int>("item"); // -1: refused
+        QTest::addColumn<QString>("expected");
+        auto row = [](const char *name, const char *json, int item, const QString &expected) {
+            QTest::newRow(name) << QString::fromUtf8(json) << item << expected;
+        };
+        row("label size", R"({"settings": {"labelSize": {"heightDots": 800, "widthDots": 402}}})",
+            0x18, "20 03 92 01");
+        row("hex form, a name in GBK", R"({"settings": {"0x2B": {"hex": "D6 d0 00"}}})", 0x2B,
+            "D6 D0 00");
+        row("wifi ip in answer order", R"({"settings": {"wifiIp": {"mode": 1, "ip": "192.168.1.50",
+            "gateway": "192.168.1.1", "mask": "255.255.255.0", "dns": "8.8.8.8"}}})",
+            0x28, "01 C0 A8 01 32 C0 A8 01 01 FF FF FF 00 08 08 08 08");
+        row("not JSON", "{", -1, "JSON");
+        row("unknown item name", R"({"settings": {"speed": 3}})", -1, "speed");
+        row("bad fault name", R"({"faults": {"udpFault": "sometimes"}})", -1, "udpFault");
     }
-    QCOMPARE(got, replies);
-    QCOMPARE(p->udpRequestCount(), 1);
-}
+
+    void config()
+    {
+        QFETCH(QString, json);
+        QFETCH(int, item);
+        QFETCH(QString, expected);
+        PrinterConfig c = PrinterConfig::defaults();
+        c.firmwareVersion = "untouched";
+        QString error;
+        QCOMPARE(PrinterConfig::fromJson(json.toUtf8(), &c, &error), item >= 0);
+        if (item < 0) {
+            QVERIFY2(error.contains(expected), qPrintable(error));
+            QCOMPARE(c.firmwareVersion, QStringLiteral("untouched"));
+            return;
+        }
+        QCOMPARE(spaced(c.settings.value(quint8(item))), expected);
+    }
+
+    // Input chunks, the replies after all of them, the raw data and the number of frames
+    // received. `fault` names a reply fault switched on for the row.
+    void modelExchange_data()
+    {
+        QTest::addColumn<QList<QByteArray>>("chunks");
+        QTest::addColumn<QByteArray>("replies");
+        QTest::addColumn<int>("frames");
+        QTest::addColumn<QByteArray>("raw");
+        QTest::addColumn<QString>("fault");
+        auto row = [](const char *name, const QList<QByteArray> &chunks, const QByteArray &replies,
+                      int frames = 1, const QByteArray &raw = {}, const QString &fault = {}) {
+            QTest::newRow(name) << chunks << replies << frames << raw << fault;
+        };
+        const QByteArray query = hx("1B FF FE 02 19 00 1B FE FF");
+        const QByteArray answer = hx("1B FF FE 02 19 02 18 00 1B FE FF");
+        // Set frames are not answered; the query after one gives the stored data back.
+        row("wifi ip, mask and gateway swap places",
+            {hx("1B FF FE 01 28 11 00 C0 A8 01 32 FF FF FF 00 C0 A8 01 01 00 00 00 00 1B FE FF"),
+             hx("1B FF FE 02 28 00 1B FE FF")},
+            hx("1B FF FE 02 28 11 00 C0 A8 01 32 C0 A8 01 01 FF FF FF 00 00 00 00 00 1B FE FF"), 2);
+        row("identity P Q R S T", {hx("1B FF FE 02 0C 00 1B FE FF")},
+            hx("1B FF FE 02 0C 0A 50 00 51 00 52 00 53 00 54 00 1B FE FF"));
+        QList<QByteArray> bytewise;
+        for (char c : query)
+            bytewise << QByteArray(1, c);
+        row("one byte at a time", bytewise, answer);
+        row("set and query merged",
+            {hx("1B FF FE 01 00 01 06 1B FE FF 1B FF FE 02 00 00 1B FE FF")},
+            hx("1B FF FE 02 00 01 06 1B FE FF"), 2);
+        row("raw data around frames, held back header bytes",
+            {"a", hx("00 1B 1B FF") + query + "b", "c" + hx("1B FF")}, answer, 1,
+            "a" + hx("00 1B 1B FF") + "bc" + hx("1B FF"));
+        row("huge length byte, then a good frame", {hx("1B FF FE 01 19 FF 01 02"), query}, answer,
+            1, hx("1B FF FE 01 19 FF 01 02"));
+        row("wrong trailer", {hx("1B FF FE 02 19 00 1B FE 00"), query}, answer, 1,
+            hx("1B FF FE 02 19 00 1B FE 00"));
+        row("header bytes inside text data",
+            {hx("1B FF FE 01 2B 04 1B FF FE 00 1B FE FF"), hx("1B FF FE 02 2B 00 1B FE FF")},
+            hx("1B FF FE 02 2B 04 1B FF FE 00 1B FE FF"), 2);
+        // The request is received all the same when a fault spoils the answer.
+        row("silent item, others still answered", {query, hx("1B FF FE 02 1A 00 1B FE FF")},
+            hx("1B FF FE 02 1A 02 30 00 1B FE FF"), 2, {}, "silent");
+        row("wrong item code", {query}, hx("1B FF FE 02 1A 02 18 00 1B FE FF"), 1, {}, "wrongItem");
+        row("stray bytes", {query}, hx("00 AA 1B 55 1B FF FE 02 19 02 18 00 1B FE FF"), 1, {},
+            "stray");
+        row("length bit 7", {query}, hx("1B FF FE 02 19 82 18 00 1B FE FF"), 1, {}, "bit7");
+    }
+
+    void modelExchange()
+    {
+        QFETCH(QList<QByteArray>, chunks);
+        QFETCH(QByteArray, replies);
+        QFETCH(int, frames);
+        QFETCH(QByteArray, raw);
+        QFETCH(QString, fault);
+        PrinterConfig c = PrinterConfig::defaults();
+        c.identity = QStringList{"P", "Q", "R", "S", "T"};
+        c.statusWord = 0x12345678;
+        c.settings[0x00] = hx("03");
+        c.settings[0x19] = hx("18 00");
+        c.settings[0x1A] = hx("30 00");
+        PrinterModel model(c);
+        PrinterFaults f;
+        f.silentItems = fault == "silent" ? QSet<quint8>{0x19} : QSet<quint8>{};
+        f.wrongItemItems = fault == "wrongItem" ? QSet<quint8>{0x19} : QSet<quint8>{};
+        f.strayBytes = fault == "stray" ? hx("00 AA 1B 55") : QByteArray();
+        f.lengthBit7 = fault == "bit7";
+        model.setFaults(f);
+        QByteArray got;
+        for (const QByteArray &chunk : chunks)
+            got += model.feed(chunk);
+        QCOMPARE(spaced(got), spaced(replies));
+        model.endStream();
+        QCOMPARE(spaced(model.rawBytes()), spaced(raw));
+        QCOMPARE(model.rawByteCount(), qint64(raw.size()));
+        QCOMPARE(model.pendingBytes(), 0);
+        QCOMPARE(model.frameCount(), frames);
+    }
+
+    // A reply split into delayed segments, a silent item that leaves the connection
+    // usable, and the two functions that drop it, the printer back afterwards.
+    void tcp()
+    {
+        auto p = startPrinter();
+        p->setReplySegments(3, 150);
+        p->setSilentItems({0x1A});
+        QTcpSocket s;
+        QCOMPARE(exchange(s, *p, hx("1B FF FE 02 1A 00 1B FE FF"), 1, 300), QList<QByteArray>());
+        const QList<QByteArray> pieces = exchange(s, *p, hx("1B FF FE 02 19 00 1B FE FF"), 11);
+        QCOMPARE(spaced(pieces.join()), spaced(hx("1B FF FE 02 19 02 18 00 1B FE FF")));
+        QCOMPARE(pieces.size(), 3);
+        QCOMPARE(spaced(pieces.first()), spaced(hx("1B FF FE 02")));
+        QCOMPARE(p->receivedFrames().size(), 2);
+        for (const char *frame : {"1B FF FE 00 02 00 1B FE FF", "1B FF FE 00 05 00 1B FE FF"}) {
+            exchange(s, *p, hx(frame), 0);
+            QVERIFY(s.state() == QAbstractSocket::UnconnectedState || s.waitForDisconnected(3000));
+        }
+        QCOMPARE(p->functionCodes(), (QList<quint8>{2, 5}));
+        QCOMPARE(p->connectionCount(), 2);
+        s.connectToHost(QHostAddress::LocalHost, p->tcpPort());
+        QVERIFY(s.waitForConnected(3000));
+    }
+
+    // Datagrams sent to the discovery port (the request last), and the replies.
+    void discovery_data()
+    {
+        QTest::addColumn<int>("fault"); // -1: every reply sent twice
+        QTest::addColumn<QList<QByteArray>>("noise");
+        QTest::addColumn<QList<QByteArray>>("replies");
+        const QByteArray full =
+            hx("07 1B FF FE 02 0C 17 41 00 4B 31 00 4D 46 47 3A 4C 3B 4D 44 4C 3A "
+               "4B 31 3B 00 42 00 43 00 1B FE FF");
+        auto row = [](const char *name, int fault, const QList<QByteArray> &replies,
+                      const QList<QByteArray> &noise = {}) {
+            QTest::newRow(name) << fault << noise << replies;
+        };
+        row("other datagrams ignored", int(UdpReplyFault::None), {full},
+            {"hello", hx("1B FF FE 02 0C 00 1B FE FF"),            // no sequence byte
+             hx("01 1B FF FE 02 0C 00 1B FE FF 00"),               // 11 bytes
+             hx("01 1B FF FE 02 0D 00 1B FE FF"),                  // another item
+             hx("01 1B FF FE 02 0C 17 41 00 4B 31 00 1B FE FF")}); // somebody's reply
+        row("duplicate", -1, {full, full});
+        row("no reply", int(UdpReplyFault::NoReply), {});
+        row("ten bytes", int(UdpReplyFault::TenBytes), {full.left(10)});
+        row("no MFG", int(UdpReplyFault::NoMfg), {QByteArray(full).replace("MFG", "MFR")});
+        row("length 0", int(UdpReplyFault::LengthZero), {QByteArray(full).replace(6, 1, hx("00"))});
+        row("length bit 7", int(UdpReplyFault::LengthBit7),
+            {QByteArray(full).replace(6, 1, hx("97"))});
+        // 7 + 23 bytes announced, 18 sent.
+        row("length beyond the datagram", int(UdpReplyFault::LengthTooLong), {full.left(18)});
+    }
+
+    void discovery()
+    {
+        QFETCH(int, fault);
+        QFETCH(QList<QByteArray>, noise);
+        QFETCH(QList<QByteArray>, replies);
+        auto p = startPrinter();
+        p->setUdpFault(UdpReplyFault(qMax(fault, 0)));
+        p->setUdpDuplicate(fault < 0);
+        QUdpSocket u;
+        QVERIFY(u.bind(QHostAddress(QHostAddress::LocalHost), 0));
+        for (const QByteArray &d : noise + QList<QByteArray>{hx("07 1B FF FE 02 0C 00 1B FE FF")})
+            u.writeDatagram(d, QHostAddress::LocalHost, p->udpPort());
+        // Wait for the replies expected, then a little longer for any extra one.
+        QList<QByteArray> got;
+        QElapsedTimer t;
+        t.start();
+        for (bool last = false; !last && t.elapsed() < 3000;) {
+            last = got.size() >= replies.size();
+            u.waitForReadyRead(last ? 200 : 100);
+            while (u.hasPendingDatagrams())
+                got << u.receiveDatagram().data();
+        }
+        QCOMPARE(got, replies);
+        QCOMPARE(p->udpRequestCount(), 1);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestSimPrinter)
 #include "tst_simprinter.moc"

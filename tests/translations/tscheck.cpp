@@ -11,81 +11,62 @@
 #include <QTextStream>
 #include <QXmlStreamReader>
 
-namespace {
-
-// The keys (context, source and comment) of the entries in a .ts file; `finished`
-// receives those with a finished, non-empty translation.
-bool readTs(const QString &path, QStringList *keys, QSet<QString> *finished, QString *error)
+// The keys (context, source and comment) of the entries in a .ts file that have a
+// finished, non-empty translation (all of them when `all`); empty on a read error.
+static QSet<QString> readTs(const QString &path, bool all, QTextStream &out)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = file.errorString();
-        return false;
+        out << path << ": " << file.errorString() << "\n";
+        return {};
     }
     QXmlStreamReader xml(&file);
     QString context, source, comment;
+    QSet<QString> keys;
     bool done = false;
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (xml.isStartElement()) {
-            const QStringRef name = xml.name();
-            if (name == QLatin1String("name")) {
-                context = xml.readElementText();
-            } else if (name == QLatin1String("message")) {
-                source.clear();
-                comment.clear();
-                done = false;
-            } else if (name == QLatin1String("source")) {
-                source = xml.readElementText();
-            } else if (name == QLatin1String("comment")) {
-                comment = xml.readElementText();
-            } else if (name == QLatin1String("translation")) {
-                const QStringRef type = xml.attributes().value(QLatin1String("type"));
-                const bool unfinished = type == QLatin1String("unfinished") ||
-                                        type == QLatin1String("vanished") ||
-                                        type == QLatin1String("obsolete");
-                done = !unfinished && !xml.readElementText(QXmlStreamReader::IncludeChildElements)
-                                           .trimmed()
-                                           .isEmpty();
-            }
-        } else if (xml.isEndElement() && xml.name() == QLatin1String("message")) {
-            const QString key =
-                context + QLatin1String(" | ") + source + QLatin1String(" | ") + comment;
-            keys->append(key);
-            if (done && finished)
-                finished->insert(key);
+    while (xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd()) {
+        const QStringRef name = xml.name();
+        if (xml.isStartElement() && name == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (xml.isStartElement() && name == QLatin1String("message")) {
+            source.clear();
+            comment.clear();
+            done = all;
+        } else if (xml.isStartElement() && name == QLatin1String("source")) {
+            source = xml.readElementText();
+        } else if (xml.isStartElement() && name == QLatin1String("comment")) {
+            comment = xml.readElementText();
+        } else if (xml.isStartElement() && name == QLatin1String("translation")) {
+            const QStringRef type = xml.attributes().value(QLatin1String("type"));
+            done =
+                all ||
+                (type != QLatin1String("unfinished") && type != QLatin1String("vanished") &&
+                 type != QLatin1String("obsolete") &&
+                 !xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed().isEmpty());
+        } else if (xml.isEndElement() && name == QLatin1String("message") && done) {
+            keys.insert(context + QLatin1String(" | ") + source + QLatin1String(" | ") + comment);
         }
     }
-    *error = xml.errorString();
-    return !xml.hasError();
+    if (xml.hasError()) {
+        out << path << ": " << xml.errorString() << "\n";
+        return {};
+    }
+    return keys;
 }
-
-} // namespace
 
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     const QStringList args = app.arguments().mid(1);
-    if (args.size() < 2) {
+    const QSet<QString> wanted = args.size() < 2 ? QSet<QString>() : readTs(args.at(0), true, out);
+    if (wanted.isEmpty()) {
         out << "usage: tscheck <extracted.ts> <language.ts>...\n";
-        return 2;
-    }
-    QStringList wanted;
-    QString error;
-    if (!readTs(args.at(0), &wanted, nullptr, &error)) {
-        out << args.at(0) << ": " << error << "\n";
         return 2;
     }
     int problems = 0;
     for (const QString &path : args.mid(1)) {
-        QStringList have;
-        QSet<QString> finished;
-        if (!readTs(path, &have, &finished, &error)) {
-            out << path << ": " << error << "\n";
-            ++problems;
-            continue;
-        }
+        const QSet<QString> finished = readTs(path, false, out);
         for (const QString &key : wanted) {
             if (!finished.contains(key)) {
                 out << path << ": missing or unfinished: " << key << "\n";
