@@ -206,7 +206,7 @@ QString convert(const QString &fn, const QByteArray &in)
 }
 } // namespace
 
-class TestFrame : public QObject
+class TestCore : public QObject
 {
     Q_OBJECT
 private slots:
@@ -214,7 +214,7 @@ private slots:
     void convert();
 };
 
-void TestFrame::convert_data()
+void TestCore::convert_data()
 {
     QTest::addColumn<QString>("fn");
     QTest::addColumn<QByteArray>("in");
@@ -428,7 +428,7 @@ void TestFrame::convert_data()
     row("language", "portuguese locale", "pt_PT", " language_pt_BR.qm 12");
 }
 
-void TestFrame::convert()
+void TestCore::convert()
 {
     QFETCH(QString, fn);
     QFETCH(QByteArray, in);
@@ -436,5 +436,5 @@ void TestFrame::convert()
     QCOMPARE(::convert(fn, in), out);
 }
 
-QTEST_GUILESS_MAIN(TestFrame)
-#include "tst_frame.moc"
+QTEST_GUILESS_MAIN(TestCore)
+#include "tst_core.moc"
