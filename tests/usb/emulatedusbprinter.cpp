@@ -7,11 +7,11 @@
 
 #include "sim/printermodel.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QThread>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <unistd.h>
 
@@ -24,25 +24,11 @@ namespace {
 
 qint64 nowMs()
 {
-    static QElapsedTimer clock = [] {
-        QElapsedTimer t;
-        t.start();
-        return t;
-    }();
-    return clock.elapsed();
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
 } // namespace
-
-EmulatedUsbPrinter::EmulatedUsbPrinter(const EmulatedDeviceSpec &deviceSpec)
-    : m_spec(deviceSpec), m_model(new PrinterModel)
-{
-}
-
-QString EmulatedUsbPrinter::sysfsName() const
-{
-    return QStringLiteral("%1-%2").arg(m_spec.bus).arg(m_spec.portPath);
-}
 
 QString EmulatedUsbPrinter::devNode() const
 {
@@ -52,18 +38,6 @@ QString EmulatedUsbPrinter::devNode() const
 void EmulatedUsbPrinter::unplugAfterMs(int ms)
 {
     set(m_unplugAt, nowMs() + ms);
-}
-
-void EmulatedUsbPrinter::queueInput(const QByteArray &bytes)
-{
-    QMutexLocker lock(&m_mutex);
-    m_input.append({bytes, nowMs()});
-}
-
-int EmulatedUsbPrinter::openTransfers() const
-{
-    QMutexLocker lock(&m_mutex);
-    return int(m_urbs.size());
 }
 
 #ifdef LABELSETUP_HAVE_UMOCKDEV
@@ -77,25 +51,12 @@ QByteArray le16(quint16 v)
 
 // Device descriptor, then configuration 1 with one printer interface (class 7)
 // that has a bulk OUT (0x01) and a bulk IN (0x81) endpoint.
-QByteArray printerDescriptors(const EmulatedDeviceSpec &deviceSpec)
+QByteArray printerDescriptors(const EmulatedDeviceSpec &spec)
 {
-    return QByteArray::fromHex("1201000200000040") + le16(deviceSpec.vendorId) + le16(deviceSpec.productId) +
-           QByteArray::fromHex("000101") + char(deviceSpec.product.isEmpty() ? 0 : 2) +
-           QByteArray::fromHex("0001"
-                               "0902200001010080FA"
-                               "0904000002070102") +
-           char(deviceSpec.interfaceStringIndex) +
-           QByteArray::fromHex("07050102000200"
-                               "07058102000200");
-}
-
-QByteArray stringDescriptor(const QByteArray &ascii)
-{
-    QByteArray d(1, char(2 + 2 * ascii.size()));
-    d += char(3);
-    for (char c : ascii)
-        d += QByteArray(1, c) + char(0);
-    return d;
+    return QByteArray::fromHex("1201000200000040") + le16(spec.vendorId) + le16(spec.productId) +
+           QByteArray::fromHex("000101") + char(spec.product.isEmpty() ? 0 : 2) +
+           QByteArray::fromHex("00010902200001010080FA0904000002070102") +
+           char(spec.interfaceStringIndex) + QByteArray::fromHex("0705010200020007058102000200");
 }
 
 bool complete(void *client, long result, int error)
@@ -104,7 +65,7 @@ bool complete(void *client, long result, int error)
     return true;
 }
 
-// The memory the ioctl argument points at, `size` bytes of it.
+// The memory the ioctl argument (or `from`) points at, `size` bytes of it.
 UMockdevIoctlData *argument(void *client, gsize size, gsize offset = 0,
                             UMockdevIoctlData *from = nullptr)
 {
@@ -159,6 +120,11 @@ struct EmulatedUsbPrinter::Urb
     }
 };
 
+EmulatedUsbPrinter::EmulatedUsbPrinter(const EmulatedDeviceSpec &deviceSpec)
+    : m_spec(deviceSpec), m_model(new PrinterModel)
+{
+}
+
 EmulatedUsbPrinter::~EmulatedUsbPrinter() = default;
 
 bool EmulatedUsbPrinter::handleIoctl(void *client)
@@ -199,26 +165,15 @@ bool EmulatedUsbPrinter::handleIoctl(void *client)
         std::strcpy(reinterpret_cast<usbdevfs_getdriver *>(driver->data)->driver, "usblp");
         return complete(client, 0, 0);
     }
-    case USBDEVFS_IOCTL: {
+    case USBDEVFS_IOCTL: { // only the detach of a kernel driver
         g_autoptr(UMockdevIoctlData) command = argument(client, sizeof(usbdevfs_ioctl));
         const int code = reinterpret_cast<const usbdevfs_ioctl *>(command->data)->ioctl_code;
-        if (code == int(USBDEVFS_CONNECT))
-            m_driverBound = true;
-        else if (code != int(USBDEVFS_DISCONNECT))
-            return complete(client, -1, ENOTTY);
-        else if (!m_driverBound)
-            return complete(client, -1, ENODATA);
-        else {
-            m_driverBound = false;
-            ++m_detachCount;
-        }
+        if (code != int(USBDEVFS_DISCONNECT) || !m_driverBound)
+            return complete(client, -1, code != int(USBDEVFS_DISCONNECT) ? ENOTTY : ENODATA);
+        m_driverBound = false;
+        ++m_detachCount;
         return complete(client, 0, 0);
     }
-    case USBDEVFS_SETINTERFACE:
-    case USBDEVFS_SETCONFIGURATION:
-    case USBDEVFS_CLEAR_HALT:
-    case USBDEVFS_RESET:
-        return complete(client, 0, 0);
     default:
         return complete(client, -1, ENOTTY);
     }
@@ -263,28 +218,25 @@ bool EmulatedUsbPrinter::handleSubmit(void *client)
 void EmulatedUsbPrinter::answerControlLocked(Urb &urb)
 {
     const auto *setup = reinterpret_cast<const quint8 *>(urb.buffer->data);
-    const quint8 requestType = setup[0];
-    const quint8 request = setup[1];
-    const int descriptorType = setup[3];
-    const int index = setup[2];
     const int length = setup[6] | (setup[7] << 8);
-
     QByteArray answer;
-    const bool getDescriptor = requestType == 0x80 && request == 6;
-    if (getDescriptor && descriptorType == 3 && index == 0)
-        answer = QByteArray::fromHex("04030904");
-    else if (getDescriptor && descriptorType == 3 && index == 1)
-        answer = stringDescriptor("Emulated printer maker");
-    else if (getDescriptor && descriptorType == 3 && index == 2 && !m_spec.product.isEmpty())
-        answer = stringDescriptor(m_spec.product);
-    else if (getDescriptor && descriptorType == 1)
+    if (setup[0] == 0x80 && setup[1] == 6 && setup[3] == 1) { // device descriptor
         answer = printerDescriptors(m_spec).left(18);
-    else if (requestType == 0xC1 && request == 0xFF) {
+    } else if (setup[0] == 0x80 && setup[1] == 6 && setup[3] == 3 && setup[2] <= 2) {
+        // String descriptors: the language list, the maker and the product.
+        const QByteArray ascii =
+            setup[2] == 1 ? QByteArray("Emulated printer maker") : m_spec.product;
+        answer = setup[2] == 0 ? QByteArray::fromHex("04030904")
+                               : QByteArray(1, char(2 + 2 * ascii.size())) + char(3);
+        for (char c : setup[2] == 0 ? QByteArray() : ascii)
+            answer += QByteArray(1, c) + char(0);
+    } else if (setup[0] == 0xC1 && setup[1] == 0xFF) { // the status word
         answer = m_statusWord;
         for (int shift = 0; m_statusWord.isEmpty() && shift < 32; shift += 8)
             answer += char((m_model->statusWord() >> shift) & 0xFF); // low byte first
-    } else
+    } else {
         return urb.finish(-EPIPE, 0);
+    }
     answer = answer.left(qMin(length, urb.fields()->buffer_length - 8));
     std::memcpy(urb.buffer->data + 8, answer.constData(), size_t(answer.size()));
     urb.finish(0, answer.size());
@@ -318,7 +270,7 @@ bool EmulatedUsbPrinter::completeReadyLocked(Urb &urb, qint64 now)
         urb.finish(0, fields->buffer_length);
         return true;
     }
-    if (m_silent || m_input.isEmpty() || now < m_input.first().readyAt)
+    if (m_input.isEmpty() || now < m_input.first().readyAt)
         return false;
     Pending &next = m_input.first();
     const int n = qMin(fields->buffer_length, next.bytes.size());
@@ -379,27 +331,26 @@ struct EmulatedUsbBus::Private
     UMockdevTestbed *testbed = nullptr;
     QList<int> hubs;
     std::vector<std::unique_ptr<EmulatedUsbPrinter>> devices;
-    QMap<EmulatedUsbPrinter *, QString> syspaths;
 
     // Adds a USB device node at /sys<syspath> and /dev/bus/usb/<bus>/<device>.
     bool addNode(const QString &syspath, int bus, int device, quint16 vendor, quint16 product,
                  const QByteArray &descriptors)
     {
-        const QString busText = QStringLiteral("%1").arg(bus, 3, 10, QLatin1Char('0'));
-        const QString devText = QStringLiteral("%1").arg(device, 3, 10, QLatin1Char('0'));
+        const QString node = QString::asprintf("%03d/%03d", bus, device);
         const QString text =
-            QStringLiteral("P: %1\nN: bus/usb/%2/%3\nE: DEVNAME=/dev/bus/usb/%2/%3\n"
+            QStringLiteral("P: %1\nN: bus/usb/%2\nE: DEVNAME=/dev/bus/usb/%2\n"
                            "E: DEVTYPE=usb_device\nE: DRIVER=usb\nE: SUBSYSTEM=usb\n"
-                           "E: BUSNUM=%2\nE: DEVNUM=%3\nA: busnum=%4\nA: devnum=%5\n"
-                           "A: speed=480\nA: bConfigurationValue=1\nA: dev=189:%6\n"
-                           "A: idVendor=%7\nA: idProduct=%8\nH: descriptors=%9\n")
-                .arg(syspath, busText, devText)
+                           "E: BUSNUM=%3\nE: DEVNUM=%4\nA: busnum=%5\nA: devnum=%6\n"
+                           "A: speed=480\nA: bConfigurationValue=1\nA: dev=189:%7\n"
+                           "A: idVendor=%8\nA: idProduct=%9\n")
+                .arg(syspath, node, node.left(3), node.mid(4))
                 .arg(bus)
                 .arg(device)
                 .arg((bus - 1) * 128 + device - 1)
                 .arg(vendor, 4, 16, QLatin1Char('0'))
-                .arg(product, 4, 16, QLatin1Char('0'))
-                .arg(QString::fromLatin1(descriptors.toHex().toUpper()));
+                .arg(product, 4, 16, QLatin1Char('0')) +
+            QStringLiteral("H: descriptors=") + QString::fromLatin1(descriptors.toHex().toUpper()) +
+            QLatin1Char('\n');
         GError *error = nullptr;
         if (umockdev_testbed_add_from_string(testbed, text.toUtf8().constData(), &error))
             return true;
@@ -419,7 +370,6 @@ EmulatedUsbBus::~EmulatedUsbBus()
 {
     if (d->testbed)
         g_object_unref(d->testbed);
-    d->devices.clear();
 }
 
 bool EmulatedUsbBus::available()
@@ -429,30 +379,20 @@ bool EmulatedUsbBus::available()
     return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libumockdev-preload");
 }
 
-QString EmulatedUsbBus::unavailableReason()
-{
-    return QStringLiteral("the umockdev preload library is not active");
-}
-
-void EmulatedUsbBus::addRootHub(int bus)
-{
-    if (d->hubs.contains(bus))
-        return;
-    d->hubs.append(bus);
-    d->addNode(hubPath(bus), bus, 1, 0x1d6b, 0x0002,
-               QByteArray::fromHex("12010002090001406B1D020006050302010109021900010100E000"
-                                   "0904000001090000000705810304000C"));
-}
-
-EmulatedUsbPrinter *EmulatedUsbBus::addDevice(const EmulatedDeviceSpec &deviceSpec)
+EmulatedUsbPrinter *EmulatedUsbBus::addDevice(const EmulatedDeviceSpec &spec)
 {
     if (!d->testbed)
         return nullptr;
-    addRootHub(deviceSpec.bus);
-    auto device = std::make_unique<EmulatedUsbPrinter>(deviceSpec);
-    const QString syspath = hubPath(deviceSpec.bus) + QLatin1Char('/') + device->sysfsName();
-    if (!d->addNode(syspath, deviceSpec.bus, deviceSpec.deviceNumber, deviceSpec.vendorId, deviceSpec.productId,
-                    printerDescriptors(deviceSpec)))
+    if (!d->hubs.contains(spec.bus)) {
+        d->hubs.append(spec.bus);
+        d->addNode(hubPath(spec.bus), spec.bus, 1, 0x1d6b, 0x0002,
+                   QByteArray::fromHex("12010002090001406B1D020006050302010109021900010100E000"
+                                       "0904000001090000000705810304000C"));
+    }
+    auto device = std::make_unique<EmulatedUsbPrinter>(spec);
+    if (!d->addNode(
+            QStringLiteral("%1/%2-%3").arg(hubPath(spec.bus)).arg(spec.bus).arg(spec.portPath),
+            spec.bus, spec.deviceNumber, spec.vendorId, spec.productId, printerDescriptors(spec)))
         return nullptr;
     g_autoptr(UMockdevIoctlBase) handler = umockdev_ioctl_base_new();
     g_signal_connect(handler, "handle-ioctl", G_CALLBACK(onHandleIoctl), device.get());
@@ -462,50 +402,32 @@ EmulatedUsbPrinter *EmulatedUsbBus::addDevice(const EmulatedDeviceSpec &deviceSp
         qWarning("attach %s: %s", qPrintable(device->devNode()), error ? error->message : "?");
         g_clear_error(&error);
     }
-    d->syspaths.insert(device.get(), QStringLiteral("/sys") + syspath);
     d->devices.push_back(std::move(device));
     return d->devices.back().get();
 }
 
-void EmulatedUsbBus::removeDevice(EmulatedUsbPrinter *device)
-{
-    const QByteArray syspath = d->syspaths.take(device).toUtf8();
-    if (!d->testbed || syspath.isEmpty())
-        return;
-    umockdev_testbed_uevent(d->testbed, syspath.constData(), "remove");
-    umockdev_testbed_remove_device(d->testbed, syspath.constData());
-}
-
 #else // no umockdev: every test that needs the bus skips
 
-struct EmulatedUsbPrinter::Urb
-{
-};
-EmulatedUsbPrinter::~EmulatedUsbPrinter() = default;
-bool EmulatedUsbPrinter::handleIoctl(void *)
-{
-    return false;
-}
 struct EmulatedUsbBus::Private
 {
 };
-EmulatedUsbBus::EmulatedUsbBus() : d(new Private) {}
+EmulatedUsbBus::EmulatedUsbBus() = default;
 EmulatedUsbBus::~EmulatedUsbBus() = default;
 bool EmulatedUsbBus::available()
 {
     return false;
 }
-QString EmulatedUsbBus::unavailableReason()
-{
-    return QStringLiteral("umockdev was not found when the tests were configured");
-}
 EmulatedUsbPrinter *EmulatedUsbBus::addDevice(const EmulatedDeviceSpec &)
 {
     return nullptr;
 }
-void EmulatedUsbBus::removeDevice(EmulatedUsbPrinter *) {}
 
 #endif
+
+QString EmulatedUsbBus::unavailableReason()
+{
+    return QStringLiteral("umockdev or its preload library is not active");
+}
 
 void ensureUmockdevPreload(int, char **argv)
 {
@@ -519,8 +441,7 @@ void ensureUmockdevPreload(int, char **argv)
 #endif
     if (!preload.isEmpty())
         libraries += preload + ':';
-    libraries += "libumockdev-preload.so.0";
-    qputenv("LD_PRELOAD", libraries);
+    qputenv("LD_PRELOAD", libraries + "libumockdev-preload.so.0");
     qputenv("LABELSETUP_REEXEC", "1");
     execv("/proc/self/exe", argv);
 #else
@@ -536,11 +457,7 @@ QByteArray fixedPrinterResponse(const QByteArray &written)
     const quint8 item = quint8(written.at(4));
     QByteArray data;
     if (frameClass == 0x02)
-        data = item == 0x0C ? QByteArray("EMU\0K51A\0"
-                                         "1.0\0"
-                                         "SN1\0X\0",
-                                         19)
-                            : QByteArray(1, 1);
+        data = item == 0x0C ? QByteArray("EMU\0K51A\0001.0\0SN1\0X\0", 19) : QByteArray(1, 1);
     else if (frameClass == 0x00 && item == 4)
         data = QByteArray("V1.0.9", 7);
     else if (frameClass == 0x00 && item == 11)

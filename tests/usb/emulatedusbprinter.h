@@ -10,7 +10,6 @@
 
 #include <QByteArray>
 #include <QList>
-#include <QMap>
 #include <QMutex>
 #include <QString>
 #include <functional>
@@ -44,10 +43,7 @@ public:
     explicit EmulatedUsbPrinter(const EmulatedDeviceSpec &deviceSpec);
     ~EmulatedUsbPrinter();
 
-    const EmulatedDeviceSpec &deviceSpec() const { return m_spec; }
-    QString sysfsName() const;
     QString devNode() const;
-
     PrinterModel &model() { return *m_model; }
     // Answers with `responder` instead of the model; an empty responder restores it.
     void setResponder(FrameResponder responder) { set(m_responder, std::move(responder)); }
@@ -58,28 +54,25 @@ public:
     void setReplyDelayMs(int ms) { set(m_replyDelayMs, ms); }
     // Each bulk OUT transfer completes this long after it was submitted.
     void setWriteDelayMs(int ms) { set(m_writeDelayMs, ms); }
-    // The device takes this many more bytes on its OUT endpoint, then takes nothing
-    // more until the transfer in flight times out or is cancelled (it reports the
-    // bytes taken from it); after that it takes everything again, like a printer that
-    // was busy for a while. -1: no limit.
+    // The device takes this many more bytes on its OUT endpoint, then nothing until the
+    // transfer in flight times out or is cancelled (reporting the bytes taken); after
+    // that it takes everything again, like a printer busy for a while. -1: no limit.
     void setAcceptLimit(qint64 bytes) { set(m_acceptLimit, bytes); }
-    // The device never sends anything on its IN endpoint.
-    void setSilent(bool silent) { set(m_silent, silent); }
     // A kernel driver holds the interface: claims fail with EBUSY until detached.
     void setKernelDriverBound(bool bound) { set(m_driverBound, bound); }
     // The device disappears this long from now: transfers in flight end with ENODEV
     // and every later request fails with ENODEV.
     void unplugAfterMs(int ms);
-    // Bytes waiting on the IN endpoint without a preceding write.
-    void queueInput(const QByteArray &bytes);
 
     QList<QByteArray> writes() const { return get(m_writes); }
-    bool kernelDriverBound() const { return get(m_driverBound); }
     int detachCount() const { return get(m_detachCount); }
     int claimCount() const { return get(m_claimCount); }
     int releaseCount() const { return get(m_releaseCount); }
-    int openTransfers() const;
-    bool unplugged() const { return get(m_unplugged); }
+    int openTransfers() const
+    {
+        QMutexLocker lock(&m_mutex);
+        return int(m_urbs.size());
+    }
 
     // Called by the ioctl handler on umockdev's worker thread.
     struct Urb;
@@ -111,7 +104,6 @@ private:
     int m_replyDelayMs = 0;
     int m_writeDelayMs = 0;
     qint64 m_acceptLimit = -1;
-    bool m_silent = false;
     bool m_driverBound = false;
     qint64 m_unplugAt = -1;
     bool m_unplugged = false;
@@ -141,14 +133,9 @@ public:
     // False where umockdev is missing or the preload is not active; tests skip then.
     static bool available();
     static QString unavailableReason();
-
     EmulatedUsbPrinter *addDevice(const EmulatedDeviceSpec &deviceSpec);
-    // Removes an unplugged device from sysfs and /dev and tells udev listeners.
-    void removeDevice(EmulatedUsbPrinter *device);
 
 private:
-    void addRootHub(int bus);
-
     struct Private;
     std::unique_ptr<Private> d;
 };

@@ -1,25 +1,37 @@
-// The connection doctor's USB checks against printers emulated behind the real libusb:
-// none, one that may be opened, one held by a kernel driver, one this user may not
-// open; with stand-in programs for lpstat and udevadm.
+// The connection doctor's USB checks against printers emulated behind the real libusb
+// (none, one that may be opened, one held by a kernel driver, one this user may not
+// open), with stand-in programs for lpstat and udevadm; and the udev rule's installer.
 #include "diagnostics/connectiondoctor.h"
 #include "emulatedusbprinter.h"
+#include "transport/usblink.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cstring>
 #include <linux/capability.h>
-#include <memory>
 #include <sys/syscall.h>
 #include <unistd.h>
 
 namespace {
 
-QString verdicts(const QList<doctor::Finding> &findings)
+QByteArray readAll(const QString &path)
 {
-    QStringList out;
-    for (const doctor::Finding &f : findings)
-        out << f.check + QLatin1Char('=') + doctor::verdictName(f.verdict);
-    return out.join(QLatin1Char(' '));
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Runs the rule installer into `folder`; its output, or "failed".
+QString installRule(const QString &folder)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("UDEV_RULES_DIR"), folder);
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral("bash"),
+                  {QStringLiteral(LABELSETUP_SOURCE_DIR "/scripts/install-udev-rule.sh")});
+    const bool ok = process.waitForFinished(30000) &&
+                    process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    return ok ? QString::fromUtf8(process.readAll()) : QStringLiteral("failed");
 }
 
 // Takes from the calling thread root's power to ignore file permissions while it lives,
@@ -55,11 +67,6 @@ class TestDoctorUsb : public QObject
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        if (!EmulatedUsbBus::available())
-            QSKIP(qPrintable(EmulatedUsbBus::unavailableReason()));
-    }
     void usb_data();
     void usb();
 };
@@ -70,15 +77,14 @@ void TestDoctorUsb::usb_data()
     QTest::addColumn<bool>("rule");
     QTest::addColumn<QString>("lpstat"); // empty: not installed
     QTest::addColumn<QString>("expected");
-    const QString queue = QStringLiteral("device for label: usb://Maker/ABC%20X?serial=1\n"
-                                         "device for office: ipp://10.0.0.9/ipp\n");
+    const QString office = QStringLiteral("device for office: ipp://10.0.0.9/ipp\n");
     QTest::newRow("no printer, no rule") << "" << false << ""
                                          << "usb.rule=warning usb.present=warning";
     QTest::newRow("printer, no queue")
-        << "ok" << true << "device for office: ipp://10.0.0.9/ipp\n"
+        << "ok" << true << office
         << "usb.rule=pass usb.present=pass usb.access=pass usb.driver=pass usb.queue=pass";
     QTest::newRow("printer with a queue")
-        << "ok" << true << queue
+        << "ok" << true << "device for label: usb://Maker/ABC%20X?serial=1\n" + office
         << "usb.rule=pass usb.present=pass usb.access=pass usb.driver=pass usb.queue=warning";
     QTest::newRow("kernel driver, no lpstat")
         << "driver" << true << ""
@@ -112,14 +118,31 @@ void TestDoctorUsb::usb()
     addProgram(QStringLiteral("udevadm"),
                QStringLiteral("DEVTYPE=usb_device\nID_VENDOR_ID=4b7e\n"));
     QTemporaryDir rules;
-    if (rule)
-        QVERIFY(QFile::copy(
-            QStringLiteral(LABELSETUP_SOURCE_DIR "/resources/udev/60-labelsetup-printers.rules"),
-            rules.filePath(QStringLiteral("60-labelsetup-printers.rules"))));
+    const QString ruleDir = rules.filePath(QStringLiteral("rules.d"));
+    if (rule) {
+        // A stale copy is replaced; a second run leaves the current one alone.
+        const QString target = ruleDir + QStringLiteral("/60-labelsetup-printers.rules");
+        QVERIFY(QDir().mkpath(ruleDir));
+        QFile stale(target);
+        QVERIFY(stale.open(QIODevice::WriteOnly) && stale.write("# old\n") == 6);
+        stale.close();
+        QVERIFY(installRule(ruleDir).contains(QStringLiteral("installed")));
+        QVERIFY(installRule(ruleDir).contains(QStringLiteral("up to date")));
+        const QByteArray text = readAll(target);
+        QCOMPARE(text,
+                 readAll(LABELSETUP_SOURCE_DIR "/resources/udev/60-labelsetup-printers.rules"));
+        // Seat access for the printer vendor only.
+        QCOMPARE(QString::fromUtf8(text).remove(QRegularExpression(
+                     QStringLiteral("^(#.*)?\n"), QRegularExpression::MultilineOption)),
+                 QStringLiteral("SUBSYSTEM==\"usb\", ATTR{idVendor}==\"%1\", TAG+=\"uaccess\"\n")
+                     .arg(UsbLink::kVendorId, 4, 16, QLatin1Char('0')));
+    }
     doctor::Environment env;
     env.programDirs = QStringList{tools.path()};
-    env.udevRuleDirs = QStringList{rules.path()};
+    env.udevRuleDirs = QStringList{ruleDir};
 
+    if (!EmulatedUsbBus::available())
+        QSKIP(qPrintable(EmulatedUsbBus::unavailableReason()));
     EmulatedUsbBus bus;
     EmulatedDeviceSpec deviceSpec;
     deviceSpec.product = "ABC X";
@@ -137,14 +160,16 @@ void TestDoctorUsb::usb()
         const WithoutFileOverride asUser;
         findings = doctor::checkUsb(env);
     }
-    QCOMPARE(verdicts(findings), expected);
+    QStringList verdicts;
     for (const doctor::Finding &f : findings) {
+        verdicts << f.check + QLatin1Char('=') + doctor::verdictName(f.verdict);
         if (f.verdict == doctor::Verdict::Failure || f.verdict == doctor::Verdict::Warning)
             QVERIFY2(!f.advice.isEmpty(), qPrintable(f.check));
         if (f.check == QLatin1String("usb.queue") && f.verdict == doctor::Verdict::Warning)
             QVERIFY(f.text.contains(QLatin1String("label")) &&
                     !f.text.contains(QLatin1String("office")));
     }
+    QCOMPARE(verdicts.join(QLatin1Char(' ')), expected);
 }
 
 int main(int argc, char **argv)
