@@ -131,18 +131,73 @@ bool EmulatedUsbPrinter::handleIoctl(void *client)
 {
     const unsigned long request =
         umockdev_ioctl_client_get_request(static_cast<UMockdevIoctlClient *>(client));
-    if (request == USBDEVFS_SUBMITURB)
-        return handleSubmit(client);
-    if (request == USBDEVFS_REAPURBNDELAY || request == USBDEVFS_REAPURB)
-        return handleReap(client);
-    if (request == USBDEVFS_DISCARDURB)
-        return handleDiscard(client);
-
     QMutexLocker lock(&m_mutex);
-    unplugIfDueLocked(nowMs());
-    if (m_unplugged)
+    const qint64 now = nowMs();
+    if (!m_unplugged && m_unplugAt >= 0 && now >= m_unplugAt) {
+        m_unplugged = true;
+        for (auto &urb : m_urbs) {
+            if (!urb->done)
+                urb->finish(-ENODEV, 0);
+        }
+    }
+    // Transfers in flight may still be reaped or discarded after an unplug.
+    if (m_unplugged && request != USBDEVFS_REAPURBNDELAY && request != USBDEVFS_DISCARDURB)
         return complete(client, -1, ENODEV);
     switch (request) {
+    case USBDEVFS_SUBMITURB: {
+        auto urb = std::make_unique<Urb>();
+        urb->urb = argument(client, sizeof(usbdevfs_urb));
+        if (!urb->urb)
+            return complete(client, -1, EFAULT);
+        urb->clientAddress = urb->urb->client_addr;
+        usbdevfs_urb *fields = urb->fields();
+        urb->buffer = argument(client, gsize(fields->buffer_length), offsetof(usbdevfs_urb, buffer),
+                               urb->urb);
+        if (!urb->buffer)
+            return complete(client, -1, EFAULT);
+        urb->submittedAt = now;
+        fields->status = 0;
+        fields->actual_length = 0;
+        if (fields->type == USBDEVFS_URB_TYPE_CONTROL)
+            answerControlLocked(*urb);
+        m_urbs.push_back(std::move(urb));
+        return complete(client, 0, 0);
+    }
+    case USBDEVFS_REAPURBNDELAY:
+        for (auto it = m_urbs.begin(); it != m_urbs.end(); ++it) {
+            if (!completeReadyLocked(**it, now))
+                continue;
+            const std::unique_ptr<Urb> urb = std::move(*it);
+            m_urbs.erase(it);
+            m_emptyReaps = 0;
+            g_autoptr(UMockdevIoctlData) slot = argument(client, sizeof(void *));
+            umockdev_ioctl_data_set_ptr(slot, 0, urb->urb);
+            return complete(client, 0, 0);
+        }
+        complete(client, -1, m_unplugged ? ENODEV : EAGAIN);
+        // libusb polls the device node in a tight loop while a transfer waits for the
+        // device; a short pause keeps that waiting cheap. Draining reaps with nothing
+        // in flight are answered at once.
+        if (!m_urbs.empty() && ++m_emptyReaps > 2) {
+            lock.unlock();
+            QThread::usleep(500);
+        }
+        return true;
+    case USBDEVFS_DISCARDURB: {
+        const UMockdevIoctlData *arg =
+            umockdev_ioctl_client_get_arg(static_cast<UMockdevIoctlClient *>(client));
+        unsigned long address = 0;
+        std::memcpy(&address, arg->data, qMin<size_t>(sizeof(address), size_t(arg->data_len)));
+        for (auto &urb : m_urbs) {
+            if (urb->clientAddress == address && !urb->done) {
+                if (!(urb->fields()->endpoint & 0x80))
+                    m_acceptLimit = -1;
+                urb->finish(-ENOENT, urb->taken);
+                return complete(client, 0, 0);
+            }
+        }
+        return complete(client, -1, EINVAL);
+    }
     case USBDEVFS_GET_CAPABILITIES: {
         g_autoptr(UMockdevIoctlData) caps = argument(client, sizeof(quint32));
         const quint32 value = USBDEVFS_CAP_ZERO_PACKET | USBDEVFS_CAP_BULK_CONTINUATION |
@@ -165,54 +220,14 @@ bool EmulatedUsbPrinter::handleIoctl(void *client)
         std::strcpy(reinterpret_cast<usbdevfs_getdriver *>(driver->data)->driver, "usblp");
         return complete(client, 0, 0);
     }
-    case USBDEVFS_IOCTL: { // only the detach of a kernel driver
-        g_autoptr(UMockdevIoctlData) command = argument(client, sizeof(usbdevfs_ioctl));
-        const int code = reinterpret_cast<const usbdevfs_ioctl *>(command->data)->ioctl_code;
-        if (code != int(USBDEVFS_DISCONNECT) || !m_driverBound)
-            return complete(client, -1, code != int(USBDEVFS_DISCONNECT) ? ENOTTY : ENODATA);
+    case USBDEVFS_IOCTL: // only the detach of the kernel driver is asked for
+        if (!m_driverBound)
+            return complete(client, -1, ENODATA);
         m_driverBound = false;
-        ++m_detachCount;
         return complete(client, 0, 0);
-    }
     default:
         return complete(client, -1, ENOTTY);
     }
-}
-
-void EmulatedUsbPrinter::unplugIfDueLocked(qint64 now)
-{
-    if (m_unplugged || m_unplugAt < 0 || now < m_unplugAt)
-        return;
-    m_unplugged = true;
-    for (auto &urb : m_urbs) {
-        if (!urb->done)
-            urb->finish(-ENODEV, 0);
-    }
-}
-
-bool EmulatedUsbPrinter::handleSubmit(void *client)
-{
-    QMutexLocker lock(&m_mutex);
-    unplugIfDueLocked(nowMs());
-    if (m_unplugged)
-        return complete(client, -1, ENODEV);
-    auto urb = std::make_unique<Urb>();
-    urb->urb = argument(client, sizeof(usbdevfs_urb));
-    if (!urb->urb)
-        return complete(client, -1, EFAULT);
-    urb->clientAddress = urb->urb->client_addr;
-    usbdevfs_urb *fields = urb->fields();
-    urb->buffer =
-        argument(client, gsize(fields->buffer_length), offsetof(usbdevfs_urb, buffer), urb->urb);
-    if (!urb->buffer)
-        return complete(client, -1, EFAULT);
-    urb->submittedAt = nowMs();
-    fields->status = 0;
-    fields->actual_length = 0;
-    if (fields->type == USBDEVFS_URB_TYPE_CONTROL)
-        answerControlLocked(*urb);
-    m_urbs.push_back(std::move(urb));
-    return complete(client, 0, 0);
 }
 
 void EmulatedUsbPrinter::answerControlLocked(Urb &urb)
@@ -280,50 +295,6 @@ bool EmulatedUsbPrinter::completeReadyLocked(Urb &urb, qint64 now)
         m_input.removeFirst();
     urb.finish(0, n);
     return true;
-}
-
-bool EmulatedUsbPrinter::handleReap(void *client)
-{
-    QMutexLocker lock(&m_mutex);
-    const qint64 now = nowMs();
-    unplugIfDueLocked(now);
-    for (auto it = m_urbs.begin(); it != m_urbs.end(); ++it) {
-        if (!completeReadyLocked(**it, now))
-            continue;
-        const std::unique_ptr<Urb> urb = std::move(*it);
-        m_urbs.erase(it);
-        m_emptyReaps = 0;
-        g_autoptr(UMockdevIoctlData) slot = argument(client, sizeof(void *));
-        umockdev_ioctl_data_set_ptr(slot, 0, urb->urb);
-        return complete(client, 0, 0);
-    }
-    complete(client, -1, m_unplugged ? ENODEV : EAGAIN);
-    // libusb polls the device node in a tight loop while a transfer waits for the
-    // device; a short pause keeps that waiting cheap. Draining reaps with nothing
-    // in flight are answered at once.
-    if (!m_urbs.empty() && ++m_emptyReaps > 2) {
-        lock.unlock();
-        QThread::usleep(500);
-    }
-    return true;
-}
-
-bool EmulatedUsbPrinter::handleDiscard(void *client)
-{
-    QMutexLocker lock(&m_mutex);
-    const UMockdevIoctlData *arg =
-        umockdev_ioctl_client_get_arg(static_cast<UMockdevIoctlClient *>(client));
-    unsigned long address = 0;
-    std::memcpy(&address, arg->data, qMin<size_t>(sizeof(address), size_t(arg->data_len)));
-    for (auto &urb : m_urbs) {
-        if (urb->clientAddress == address && !urb->done) {
-            if (!(urb->fields()->endpoint & 0x80))
-                m_acceptLimit = -1;
-            urb->finish(-ENOENT, urb->taken);
-            return complete(client, 0, 0);
-        }
-    }
-    return complete(client, -1, EINVAL);
 }
 
 struct EmulatedUsbBus::Private

@@ -65,7 +65,6 @@ public:
     void unplugAfterMs(int ms);
 
     QList<QByteArray> writes() const { return get(m_writes); }
-    int detachCount() const { return get(m_detachCount); }
     int claimCount() const { return get(m_claimCount); }
     int releaseCount() const { return get(m_releaseCount); }
     int openTransfers() const
@@ -89,12 +88,8 @@ private:
         QMutexLocker lock(&m_mutex);
         return field;
     }
-    bool handleSubmit(void *client);
-    bool handleReap(void *client);
-    bool handleDiscard(void *client);
     bool completeReadyLocked(Urb &urb, qint64 now);
     void answerControlLocked(Urb &urb);
-    void unplugIfDueLocked(qint64 now);
 
     EmulatedDeviceSpec m_spec;
     mutable QMutex m_mutex;
@@ -115,7 +110,6 @@ private:
     QList<Pending> m_input;
     QList<QByteArray> m_writes;
     std::vector<std::unique_ptr<Urb>> m_urbs; // submitted, in order
-    int m_detachCount = 0;
     int m_claimCount = 0;
     int m_releaseCount = 0;
     int m_emptyReaps = 0;
