@@ -44,16 +44,15 @@ void EmulatedUsbPrinter::unplugAfterMs(int ms)
 
 namespace {
 
-QByteArray le16(quint16 v)
-{
-    return QByteArray(1, char(v & 0xFF)) + char(v >> 8);
-}
-
 // Device descriptor, then configuration 1 with one printer interface (class 7)
 // that has a bulk OUT (0x01) and a bulk IN (0x81) endpoint.
 QByteArray printerDescriptors(const EmulatedDeviceSpec &spec)
 {
-    return QByteArray::fromHex("1201000200000040") + le16(spec.vendorId) + le16(spec.productId) +
+    const quint16 v = spec.vendorId, p = spec.productId;
+    return QByteArray::fromHex("1201000200000040") +
+           QByteArray::fromHex(
+               QString::asprintf("%02x%02x%02x%02x", v & 0xFF, v >> 8, p & 0xFF, p >> 8)
+                   .toLatin1()) +
            QByteArray::fromHex("000101") + char(spec.product.isEmpty() ? 0 : 2) +
            QByteArray::fromHex("00010902200001010080FA0904000002070102") +
            char(spec.interfaceStringIndex) + QByteArray::fromHex("0705010200020007058102000200");
@@ -69,16 +68,9 @@ bool complete(void *client, long result, int error)
 UMockdevIoctlData *argument(void *client, gsize size, gsize offset = 0,
                             UMockdevIoctlData *from = nullptr)
 {
-    GError *error = nullptr;
     if (!from)
         from = umockdev_ioctl_client_get_arg(static_cast<UMockdevIoctlClient *>(client));
-    UMockdevIoctlData *data = umockdev_ioctl_data_resolve(from, offset, size, &error);
-    if (!error)
-        return data;
-    g_error_free(error);
-    if (data)
-        g_object_unref(data);
-    return nullptr;
+    return umockdev_ioctl_data_resolve(from, offset, size, nullptr);
 }
 
 QString hubPath(int bus)
@@ -86,11 +78,6 @@ QString hubPath(int bus)
     return QStringLiteral("/devices/pci0000:00/0000:00:%1.0/usb%2")
         .arg(QString::number(0x14 + bus, 16))
         .arg(bus);
-}
-
-gboolean onHandleIoctl(UMockdevIoctlBase *, UMockdevIoctlClient *client, gpointer device)
-{
-    return static_cast<EmulatedUsbPrinter *>(device)->handleIoctl(client);
 }
 
 } // namespace
@@ -105,18 +92,16 @@ struct EmulatedUsbPrinter::Urb
     bool done = false;
 
     usbdevfs_urb *fields() const { return reinterpret_cast<usbdevfs_urb *>(urb->data); }
-    void finish(int status, int length)
+    void finish(int s, int n)
     {
-        fields()->status = status;
-        fields()->actual_length = length;
+        fields()->status = s;
+        fields()->actual_length = n;
         done = true;
     }
     ~Urb()
     {
-        if (buffer)
-            g_object_unref(buffer);
-        if (urb)
-            g_object_unref(urb);
+        g_clear_object(&buffer);
+        g_clear_object(&urb);
     }
 };
 
@@ -285,13 +270,13 @@ bool EmulatedUsbPrinter::completeReadyLocked(Urb &urb, qint64 now)
         urb.finish(0, fields->buffer_length);
         return true;
     }
-    if (m_input.isEmpty() || now < m_input.first().readyAt)
+    if (m_input.isEmpty() || now < m_input.first().second)
         return false;
-    Pending &next = m_input.first();
-    const int n = qMin(fields->buffer_length, next.bytes.size());
-    std::memcpy(urb.buffer->data, next.bytes.constData(), size_t(n));
-    next.bytes.remove(0, n);
-    if (next.bytes.isEmpty())
+    QByteArray &next = m_input.first().first;
+    const int n = qMin(fields->buffer_length, next.size());
+    std::memcpy(urb.buffer->data, next.constData(), size_t(n));
+    next.remove(0, n);
+    if (next.isEmpty())
         m_input.removeFirst();
     urb.finish(0, n);
     return true;
@@ -322,12 +307,7 @@ struct EmulatedUsbBus::Private
                 .arg(product, 4, 16, QLatin1Char('0')) +
             QStringLiteral("H: descriptors=") + QString::fromLatin1(descriptors.toHex().toUpper()) +
             QLatin1Char('\n');
-        GError *error = nullptr;
-        if (umockdev_testbed_add_from_string(testbed, text.toUtf8().constData(), &error))
-            return true;
-        qWarning("device %s: %s", qPrintable(syspath), error ? error->message : "?");
-        g_clear_error(&error);
-        return false;
+        return umockdev_testbed_add_from_string(testbed, text.toUtf8().constData(), nullptr);
     }
 };
 
@@ -341,13 +321,6 @@ EmulatedUsbBus::~EmulatedUsbBus()
 {
     if (d->testbed)
         g_object_unref(d->testbed);
-}
-
-bool EmulatedUsbBus::available()
-{
-    // The preload library has to be mapped into this process.
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libumockdev-preload");
 }
 
 EmulatedUsbPrinter *EmulatedUsbBus::addDevice(const EmulatedDeviceSpec &spec)
@@ -366,13 +339,15 @@ EmulatedUsbPrinter *EmulatedUsbBus::addDevice(const EmulatedDeviceSpec &spec)
             spec.bus, spec.deviceNumber, spec.vendorId, spec.productId, printerDescriptors(spec)))
         return nullptr;
     g_autoptr(UMockdevIoctlBase) handler = umockdev_ioctl_base_new();
-    g_signal_connect(handler, "handle-ioctl", G_CALLBACK(onHandleIoctl), device.get());
-    GError *error = nullptr;
+    g_signal_connect(handler, "handle-ioctl",
+                     G_CALLBACK(+[](UMockdevIoctlBase *, UMockdevIoctlClient *client,
+                                    EmulatedUsbPrinter *device) {
+                         return gboolean(device->handleIoctl(client));
+                     }),
+                     device.get());
     if (!umockdev_testbed_attach_ioctl(d->testbed, device->devNode().toUtf8().constData(), handler,
-                                       &error)) {
-        qWarning("attach %s: %s", qPrintable(device->devNode()), error ? error->message : "?");
-        g_clear_error(&error);
-    }
+                                       nullptr))
+        return nullptr;
     d->devices.push_back(std::move(device));
     return d->devices.back().get();
 }
@@ -384,16 +359,19 @@ struct EmulatedUsbBus::Private
 };
 EmulatedUsbBus::EmulatedUsbBus() = default;
 EmulatedUsbBus::~EmulatedUsbBus() = default;
-bool EmulatedUsbBus::available()
-{
-    return false;
-}
 EmulatedUsbPrinter *EmulatedUsbBus::addDevice(const EmulatedDeviceSpec &)
 {
     return nullptr;
 }
 
 #endif
+
+bool EmulatedUsbBus::available()
+{
+    // The preload library has to be mapped into this process.
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libumockdev-preload");
+}
 
 QString EmulatedUsbBus::unavailableReason()
 {

@@ -11,6 +11,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QMutex>
+#include <QPair>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -102,12 +103,7 @@ private:
     bool m_driverBound = false;
     qint64 m_unplugAt = -1;
     bool m_unplugged = false;
-    struct Pending
-    {
-        QByteArray bytes;
-        qint64 readyAt;
-    };
-    QList<Pending> m_input;
+    QList<QPair<QByteArray, qint64>> m_input; // reply bytes and when they become readable
     QList<QByteArray> m_writes;
     std::vector<std::unique_ptr<Urb>> m_urbs; // submitted, in order
     int m_claimCount = 0;

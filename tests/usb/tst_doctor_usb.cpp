@@ -7,7 +7,6 @@
 
 #include <QTemporaryDir>
 #include <QtTest>
-#include <cstring>
 #include <linux/capability.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -33,32 +32,6 @@ QString installRule(const QString &folder)
                     process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
     return ok ? QString::fromUtf8(process.readAll()) : QStringLiteral("failed");
 }
-
-// Takes from the calling thread root's power to ignore file permissions while it lives,
-// so that a device node without permissions is refused as it would be to a user.
-class WithoutFileOverride
-{
-public:
-    WithoutFileOverride()
-    {
-        if (syscall(SYS_capget, &m_header, m_saved) != 0)
-            return;
-        __user_cap_data_struct reduced[2];
-        std::memcpy(reduced, m_saved, sizeof(reduced));
-        reduced[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
-        m_active = syscall(SYS_capset, &m_header, reduced) == 0;
-    }
-    ~WithoutFileOverride()
-    {
-        if (m_active)
-            syscall(SYS_capset, &m_header, m_saved);
-    }
-
-private:
-    __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct m_saved[2]{};
-    bool m_active = false;
-};
 
 } // namespace
 
@@ -155,11 +128,16 @@ void TestDoctorUsb::usb()
             QVERIFY2(QFile::setPermissions(node, QFileDevice::Permissions()), qPrintable(node));
         }
     }
-    QList<doctor::Finding> findings;
-    {
-        const WithoutFileOverride asUser;
-        findings = doctor::checkUsb(env);
-    }
+    // Without root's power to ignore file permissions, as a user runs the checks.
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct saved[2]{};
+    QVERIFY(syscall(SYS_capget, &header, saved) == 0);
+    __user_cap_data_struct asUser[2] = {saved[0], saved[1]};
+    asUser[0].effective &= ~(1u << CAP_DAC_OVERRIDE | 1u << CAP_DAC_READ_SEARCH);
+    const bool dropped = syscall(SYS_capset, &header, asUser) == 0;
+    const QList<doctor::Finding> findings = doctor::checkUsb(env);
+    if (dropped)
+        syscall(SYS_capset, &header, saved);
     QStringList verdicts;
     for (const doctor::Finding &f : findings) {
         verdicts << f.check + QLatin1Char('=') + doctor::verdictName(f.verdict);
