@@ -133,123 +133,105 @@ private slots:
         QVERIFY(logged("More than 5 USB printers attached"));
     }
 
-    // Steps run in order on the printer at port 3, opened first; each "step=result":
-    // exchange (with a reply area), send (exchange without one), write, stream (300
-    // bytes), stop (stream stopped at the second poll), pending (result: bytes read),
-    // status, close.
+    // On the printer at port 3: switches ("name:value"), then steps "step=result" run in
+    // order: exchange (with a reply area), send (exchange without one), write, stream
+    // (300 bytes), stop (a stream stopped at the second poll), pending (result: bytes
+    // read), status, close.
     void transfer_data()
     {
-        QTest::addColumn<QString>("setup");
-        QTest::addColumn<QString>("steps");
-        QTest::addColumn<int>("taken"); // bytes that reached the printer
-        QTest::addColumn<QStringList>("log");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<int>("taken");   // bytes that reached the printer
+        QTest::addColumn<QString>("log"); // parts of the debug log, split at '|'
         // Shortened time-outs: 600 ms for the exchange and status, 2500 ms for writes.
         QTest::newRow("model reply, status word without a claim")
-            << ""
-            << "exchange=0 status=0" << 9 << QStringList{"libusb_bulk_transfer write: 9 9\n"};
-        QTest::newRow("a full block") << "full"
-                                      << "exchange=0" << 9 << QStringList();
-        QTest::newRow("unread reply is pending") << ""
-                                                 << "send=0 pending=264" << 9 << QStringList();
-        QTest::newRow("after close")
-            << ""
-            << "close exchange=4 write=4 pending=0 status=-1" << 0 << QStringList();
+            << "exchange=0 status=0" << 9 << "libusb_bulk_transfer write: 9 9\n";
+        QTest::newRow("a full block") << "full exchange=0" << 9 << "";
+        QTest::newRow("unread reply is pending") << "send=0 pending=264" << 9 << "";
+        QTest::newRow("after close") << "close=0 exchange=4 write=4 pending=0 status=-1" << 0 << "";
         // An exchange gives up (the next one can claim); a write claims again at once.
         QTest::newRow("kernel driver, exchange")
-            << "driver"
-            << "exchange=5 exchange=0" << 9
-            << QStringList{"libusb_claim_interface err is : LIBUSB_ERROR_BUSY",
-                           "held by another driver"};
-        QTest::newRow("kernel driver, write") << "driver"
-                                              << "write=0 exchange=0" << 18 << QStringList();
-        QTest::newRow("silent") << "reply:100000"
-                                << "exchange=4 pending=0" << 9
-                                << QStringList{"read failed: LIBUSB_ERROR_TIMEOUT\n"};
-        QTest::newRow("slow reply within the time-out") << "reply:150"
-                                                        << "exchange=0" << 9 << QStringList();
+            << "driver exchange=5 exchange=0" << 9
+            << "libusb_claim_interface err is : LIBUSB_ERROR_BUSY|held by another driver";
+        QTest::newRow("kernel driver, write") << "driver write=0 exchange=0" << 18 << "";
+        QTest::newRow("silent") << "reply:100000 exchange=4 pending=0" << 9
+                                << "read failed: LIBUSB_ERROR_TIMEOUT\n";
+        QTest::newRow("slow reply within the time-out") << "reply:150 exchange=0" << 9 << "";
         QTest::newRow("slow acceptance: only the long write waits")
-            << "accept:1100"
-            << "exchange=4 write=0" << 9 << QStringList{"write failed: LIBUSB_ERROR_TIMEOUT\n"};
+            << "accept:1100 exchange=4 write=0" << 9 << "write failed: LIBUSB_ERROR_TIMEOUT\n";
         QTest::newRow("unplugged during the read")
-            << "reply:10000 unplug:100"
-            << "exchange=4 send=5 write=5 status=-4" << 9
-            << QStringList{"read failed: LIBUSB_ERROR_NO_DEVICE\n", "unplugged"};
-        QTest::newRow("whole piece") << ""
-                                     << "stream=0" << 300 << QStringList();
-        QTest::newRow("part taken, then the time-out") << "limit:100"
-                                                       << "stream=4" << 100 << QStringList();
-        QTest::newRow("stalled, stopped") << "limit:0"
-                                          << "stop=4" << 0 << QStringList();
-        QTest::newRow("part taken, stopped") << "limit:120"
-                                             << "stop=4" << 120 << QStringList();
+            << "reply:10000 unplug:100 exchange=4 send=5 write=5 status=-4" << 9
+            << "read failed: LIBUSB_ERROR_NO_DEVICE\n|unplugged";
+        QTest::newRow("whole piece") << "stream=0" << 300 << "";
+        QTest::newRow("part taken, then the time-out") << "limit:100 stream=4" << 100 << "";
+        QTest::newRow("stalled, stopped") << "limit:0 stop=4" << 0 << "";
+        QTest::newRow("part taken, stopped") << "limit:120 stop=4" << 120 << "";
         QTest::newRow("no interface with string index 0")
-            << "interface:4"
-            << "exchange=4" << 0 << QStringList{"Get Printer EndPoint falied"};
+            << "interface:4 exchange=4" << 0 << "Get Printer EndPoint falied";
     }
 
     void transfer()
     {
-        QFETCH(QString, setup);
-        QFETCH(QString, steps);
+        QFETCH(QString, script);
         QFETCH(int, taken);
-        QFETCH(QStringList, log);
+        QFETCH(QString, log);
         QMap<QString, int> set;
-        for (const QString &s : setup.split(QLatin1Char(' '), Qt::SkipEmptyParts))
-            set.insert(s.section(QLatin1Char(':'), 0, 0), s.section(QLatin1Char(':'), 1).toInt());
+        QStringList steps;
+        for (const QString &s : script.split(' ')) {
+            if (s.contains('='))
+                steps << s;
+            else
+                set.insert(s.section(':', 0, 0), s.section(':', 1).toInt());
+        }
         EmulatedDeviceSpec spec = printerOn("3");
-        spec.interfaceStringIndex = quint8(set.value(QStringLiteral("interface")));
+        spec.interfaceStringIndex = quint8(set.value("interface"));
         EmulatedUsbPrinter *printer = addPrinter(spec);
         // The model's reply, or a full block from a responder.
-        const bool full = set.contains(QStringLiteral("full"));
-        const QByteArray value = full ? QByteArray(255, 'r') : printer->model().value(0x13);
+        const QByteArray value =
+            set.contains("full") ? QByteArray(255, 'r') : printer->model().value(0x13);
         const QByteArray frame = QByteArray::fromHex("1BFFFE0213") + char(value.size()) + value +
                                  QByteArray::fromHex("1BFEFF");
-        if (full)
+        if (set.contains("full"))
             printer->setResponder([frame](const QByteArray &) { return frame; });
         const QByteArray answer = frame.leftJustified(264, '\0', true);
         const QByteArray word = QByteArray::fromHex("01800204");
         printer->setStatusWord(word);
-        printer->setKernelDriverBound(set.contains(QStringLiteral("driver")));
-        printer->setReplyDelayMs(set.value(QStringLiteral("reply")));
-        printer->setWriteDelayMs(set.value(QStringLiteral("accept")));
-        printer->setAcceptLimit(set.value(QStringLiteral("limit"), -1));
+        printer->setKernelDriverBound(set.contains("driver"));
+        printer->setReplyDelayMs(set.value("reply"));
+        printer->setWriteDelayMs(set.value("accept"));
+        printer->setAcceptLimit(set.value("limit", -1));
         QCOMPARE(usb->open(3), 0);
-        if (set.contains(QStringLiteral("unplug")))
-            printer->unplugAfterMs(set.value(QStringLiteral("unplug")));
+        if (set.contains("unplug"))
+            printer->unplugAfterMs(set.value("unplug"));
 
         QByteArray sent;
-        for (const QString &step : steps.split(QLatin1Char(' '))) {
-            const QString op = step.section(QLatin1Char('='), 0, 0);
-            const int expected = step.section(QLatin1Char('='), 1).toInt();
+        for (const QString &step : steps) {
+            const QString op = step.section('=', 0, 0);
+            const int expected = step.section('=', 1).toInt();
             const int claims = printer->claimCount();
             const int before = printer->writes().join().size();
             int result = expected;
-            if (op == QLatin1String("exchange")) {
+            sent += op == "stream" || op == "stop" ? QByteArray(300, 'p') : kQuery;
+            if (op == "exchange") {
                 // The reply area has 16 guard bytes behind the block.
                 QByteArray reply(264 + 16, char(0xEE));
                 result = usb->exchange(kQuery, reinterpret_cast<unsigned char *>(reply.data()));
                 QCOMPARE(reply.left(264), result == 0 ? answer : QByteArray(264, char(0xEE)));
                 QCOMPARE(reply.mid(264), QByteArray(16, char(0xEE)));
-            } else if (op == QLatin1String("send")) {
-                result = usb->exchange(kQuery, nullptr);
-            } else if (op == QLatin1String("write")) {
-                result = usb->write(kQuery);
-            } else if (op == QLatin1String("stream") || op == QLatin1String("stop")) {
+            } else if (op == "send" || op == "write") {
+                result = op == "send" ? usb->exchange(kQuery, nullptr) : usb->write(kQuery);
+            } else if (op == "stream" || op == "stop") {
                 int polls = 0;
                 StreamPiece piece;
-                piece.stopRequested = [&polls, op] {
-                    return ++polls > 1 && op == QLatin1String("stop");
-                };
+                piece.stopRequested = [&polls, op] { return ++polls > 1 && op == "stop"; };
                 result = usb->write(QByteArray(300, 'p'), &piece);
                 QCOMPARE(piece.bytesOut, qint64(printer->writes().join().size() - before));
                 // A stopped transfer ends at the next poll, long before the time-out.
-                QVERIFY(op == QLatin1String("stream") || polls == 2);
-                sent += QByteArray(300, 'p');
-            } else if (op == QLatin1String("pending")) {
+                QVERIFY(op == "stream" || polls == 2);
+            } else if (op == "pending") {
                 const QByteArray pending = usb->readPending();
                 QCOMPARE(pending, expected ? answer : QByteArray());
                 result = pending.size();
-            } else if (op == QLatin1String("status")) {
+            } else if (op == "status") {
                 QByteArray data;
                 result = usb->readStatusData(&data);
                 QCOMPARE(data, result == 0 ? word : QByteArray());
@@ -257,15 +239,13 @@ private slots:
             } else {
                 usb->close();
             }
-            if (op != QLatin1String("stream") && op != QLatin1String("stop"))
-                sent += kQuery;
             QVERIFY2(result == expected, qPrintable(step + " gave " + QString::number(result)));
         }
         QCOMPARE(printer->writes().join(), sent.left(taken));
-        for (const QString &line : log)
+        for (const QString &line : log.split('|', Qt::SkipEmptyParts))
             QVERIFY2(logged(line), qPrintable(line));
         // Nothing stays claimed or in flight between operations.
-        if (!set.contains(QStringLiteral("unplug")))
+        if (!set.contains("unplug"))
             QCOMPARE(printer->releaseCount(), printer->claimCount());
         QCOMPARE(printer->openTransfers(), 0);
     }
