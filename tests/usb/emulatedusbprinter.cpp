@@ -73,13 +73,6 @@ UMockdevIoctlData *argument(void *client, gsize size, gsize offset = 0,
     return umockdev_ioctl_data_resolve(from, offset, size, nullptr);
 }
 
-QString hubPath(int bus)
-{
-    return QStringLiteral("/devices/pci0000:00/0000:00:%1.0/usb%2")
-        .arg(QString::number(0x14 + bus, 16))
-        .arg(bus);
-}
-
 } // namespace
 
 struct EmulatedUsbPrinter::Urb
@@ -289,22 +282,18 @@ struct EmulatedUsbBus::Private
     std::vector<std::unique_ptr<EmulatedUsbPrinter>> devices;
 
     // Adds a USB device node at /sys<syspath> and /dev/bus/usb/<bus>/<device>.
-    bool addNode(const QString &syspath, int bus, int device, quint16 vendor, quint16 product,
-                 const QByteArray &descriptors)
+    bool addNode(const QString &syspath, int bus, int device, const QByteArray &descriptors)
     {
         const QString node = QString::asprintf("%03d/%03d", bus, device);
         const QString text =
             QStringLiteral("P: %1\nN: bus/usb/%2\nE: DEVNAME=/dev/bus/usb/%2\n"
                            "E: DEVTYPE=usb_device\nE: DRIVER=usb\nE: SUBSYSTEM=usb\n"
                            "E: BUSNUM=%3\nE: DEVNUM=%4\nA: busnum=%5\nA: devnum=%6\n"
-                           "A: speed=480\nA: bConfigurationValue=1\nA: dev=189:%7\n"
-                           "A: idVendor=%8\nA: idProduct=%9\n")
+                           "A: speed=480\nA: bConfigurationValue=1\nA: dev=189:%7\n")
                 .arg(syspath, node, node.left(3), node.mid(4))
                 .arg(bus)
                 .arg(device)
-                .arg((bus - 1) * 128 + device - 1)
-                .arg(vendor, 4, 16, QLatin1Char('0'))
-                .arg(product, 4, 16, QLatin1Char('0')) +
+                .arg((bus - 1) * 128 + device - 1) +
             QStringLiteral("H: descriptors=") + QString::fromLatin1(descriptors.toHex().toUpper()) +
             QLatin1Char('\n');
         return umockdev_testbed_add_from_string(testbed, text.toUtf8().constData(), nullptr);
@@ -327,16 +316,18 @@ EmulatedUsbPrinter *EmulatedUsbBus::addDevice(const EmulatedDeviceSpec &spec)
 {
     if (!d->testbed)
         return nullptr;
+    const QString hub = QStringLiteral("/devices/pci0000:00/0000:00:%1.0/usb%2")
+                            .arg(QString::number(0x14 + spec.bus, 16))
+                            .arg(spec.bus);
     if (!d->hubs.contains(spec.bus)) {
         d->hubs.append(spec.bus);
-        d->addNode(hubPath(spec.bus), spec.bus, 1, 0x1d6b, 0x0002,
+        d->addNode(hub, spec.bus, 1,
                    QByteArray::fromHex("12010002090001406B1D020006050302010109021900010100E000"
                                        "0904000001090000000705810304000C"));
     }
     auto device = std::make_unique<EmulatedUsbPrinter>(spec);
-    if (!d->addNode(
-            QStringLiteral("%1/%2-%3").arg(hubPath(spec.bus)).arg(spec.bus).arg(spec.portPath),
-            spec.bus, spec.deviceNumber, spec.vendorId, spec.productId, printerDescriptors(spec)))
+    if (!d->addNode(QStringLiteral("%1/%2-%3").arg(hub).arg(spec.bus).arg(spec.portPath), spec.bus,
+                    spec.deviceNumber, printerDescriptors(spec)))
         return nullptr;
     g_autoptr(UMockdevIoctlBase) handler = umockdev_ioctl_base_new();
     g_signal_connect(handler, "handle-ioctl",
@@ -407,12 +398,10 @@ QByteArray fixedPrinterResponse(const QByteArray &written)
     QByteArray data;
     if (frameClass == 0x02)
         data = item == 0x0C ? QByteArray("EMU\0K51A\0001.0\0SN1\0X\0", 19) : QByteArray(1, 1);
-    else if (frameClass == 0x00 && item == 4)
-        data = QByteArray("V1.0.9", 7);
-    else if (frameClass == 0x00 && item == 11)
-        data = QByteArray::fromHex("CB008001");
-    else if (frameClass == 0x00 && item == 3)
-        data = QByteArray(4, 0);
+    else if (frameClass == 0x00 && (item == 3 || item == 4 || item == 11))
+        data = item == 4    ? QByteArray("V1.0.9", 7)
+               : item == 11 ? QByteArray::fromHex("CB008001")
+                            : QByteArray(4, 0);
     else
         return QByteArray();
     return QByteArray("\x1B\xFF\xFE", 3) + frameClass + char(item) + char(data.size()) + data +

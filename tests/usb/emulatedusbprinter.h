@@ -1,12 +1,9 @@
 #pragma once
 
-// A label printer emulated behind the real libusb: umockdev provides the sysfs
-// entries and the /dev/bus/usb nodes and hands every usbdevfs ioctl of the process to
-// the emulated device, which answers frames through a responder.
-//
-// The process must run with libumockdev-preload.so.0 preloaded (see
-// ensureUmockdevPreload) and the bus must be created before any libusb context; no
-// libusb context may outlive the bus.
+// A label printer emulated behind the real libusb: umockdev provides the sysfs entries
+// and /dev/bus/usb nodes and hands every usbdevfs ioctl of the process to the emulated
+// device. The process must run with libumockdev-preload.so.0 preloaded (see
+// ensureUmockdevPreload); no libusb context may exist before or outlive the bus.
 
 #include <QByteArray>
 #include <QList>
@@ -117,8 +114,6 @@ class EmulatedUsbBus
 public:
     EmulatedUsbBus();
     ~EmulatedUsbBus();
-    EmulatedUsbBus(const EmulatedUsbBus &) = delete;
-    EmulatedUsbBus &operator=(const EmulatedUsbBus &) = delete;
 
     // False where umockdev is missing or the preload is not active; tests skip then.
     static bool available();

@@ -40,115 +40,109 @@ class TestDoctorUsb : public QObject
     Q_OBJECT
 
 private slots:
-    void usb_data();
-    void usb();
-};
-
-void TestDoctorUsb::usb_data()
-{
-    QTest::addColumn<QString>("printer"); // "", "ok", "driver", "denied"
-    QTest::addColumn<bool>("rule");
-    QTest::addColumn<QString>("lpstat"); // empty: not installed
-    QTest::addColumn<QString>("expected");
-    const QString office = QStringLiteral("device for office: ipp://10.0.0.9/ipp\n");
-    QTest::newRow("no printer, no rule") << "" << false << ""
-                                         << "usb.rule=warning usb.present=warning";
-    QTest::newRow("printer, no queue")
-        << "ok" << true << office
-        << "usb.rule=pass usb.present=pass usb.access=pass usb.driver=pass usb.queue=pass";
-    QTest::newRow("printer with a queue")
-        << "ok" << true << "device for label: usb://Maker/ABC%20X?serial=1\n" + office
-        << "usb.rule=pass usb.present=pass usb.access=pass usb.driver=pass usb.queue=warning";
-    QTest::newRow("kernel driver, no lpstat")
-        << "driver" << true << ""
-        << "usb.rule=pass usb.present=pass usb.access=pass usb.driver=warning usb.queue=skipped";
-    QTest::newRow("denied, rule not applied")
-        << "denied" << true << ""
-        << "usb.rule=pass usb.present=pass usb.access=failure usb.rule-applied=warning "
-           "usb.queue=skipped";
-    QTest::newRow("denied, no rule")
-        << "denied" << false << ""
-        << "usb.rule=warning usb.present=pass usb.access=failure usb.queue=skipped";
-}
-
-void TestDoctorUsb::usb()
-{
-    QFETCH(QString, printer);
-    QFETCH(bool, rule);
-    QFETCH(QString, lpstat);
-    QFETCH(QString, expected);
-
-    QTemporaryDir tools;
-    const auto addProgram = [&tools](const QString &name, const QString &output) {
-        QFile file(tools.filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("#!/bin/sh\ncat <<'END'\n" + output.toUtf8() + "END\n");
-        file.close();
-        file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
-    };
-    if (!lpstat.isEmpty())
-        addProgram(QStringLiteral("lpstat"), lpstat);
-    addProgram(QStringLiteral("udevadm"),
-               QStringLiteral("DEVTYPE=usb_device\nID_VENDOR_ID=4b7e\n"));
-    QTemporaryDir rules;
-    const QString ruleDir = rules.filePath(QStringLiteral("rules.d"));
-    if (rule) {
-        // A stale copy is replaced; a second run leaves the current one alone.
-        const QString target = ruleDir + QStringLiteral("/60-labelsetup-printers.rules");
-        QVERIFY(QDir().mkpath(ruleDir));
-        QFile stale(target);
-        QVERIFY(stale.open(QIODevice::WriteOnly) && stale.write("# old\n") == 6);
-        stale.close();
-        QVERIFY(installRule(ruleDir).contains(QStringLiteral("installed")));
-        QVERIFY(installRule(ruleDir).contains(QStringLiteral("up to date")));
-        const QByteArray text = readAll(target);
-        QCOMPARE(text,
-                 readAll(LABELSETUP_SOURCE_DIR "/resources/udev/60-labelsetup-printers.rules"));
-        // Seat access for the printer vendor only.
-        QCOMPARE(QString::fromUtf8(text).remove(QRegularExpression(
-                     QStringLiteral("^(#.*)?\n"), QRegularExpression::MultilineOption)),
-                 QStringLiteral("SUBSYSTEM==\"usb\", ATTR{idVendor}==\"%1\", TAG+=\"uaccess\"\n")
-                     .arg(UsbLink::kVendorId, 4, 16, QLatin1Char('0')));
+    void usb_data()
+    {
+        QTest::addColumn<QString>("printer"); // "", "ok", "driver", "denied"
+        QTest::addColumn<bool>("rule");
+        QTest::addColumn<QString>("lpstat"); // empty: not installed
+        QTest::addColumn<QString>("expected");
+        const QString office = QStringLiteral("device for office: ipp://10.0.0.9/ipp\n");
+        QTest::newRow("no printer, no rule") << "" << false << ""
+                                             << "usb.rule=warning usb.present=warning";
+        QTest::newRow("printer, no queue")
+            << "ok" << true << office
+            << "usb.rule=pass usb.present=pass usb.access=pass usb.driver=pass usb.queue=pass";
+        QTest::newRow("printer with a queue")
+            << "ok" << true << "device for label: usb://Maker/ABC%20X?serial=1\n" + office
+            << "usb.rule=pass usb.present=pass usb.access=pass usb.driver=pass usb.queue=warning";
+        QTest::newRow("kernel driver, no lpstat")
+            << "driver" << true << ""
+            << "usb.rule=pass usb.present=pass usb.access=pass usb.driver=warning "
+               "usb.queue=skipped";
+        QTest::newRow("denied, rule not applied")
+            << "denied" << true << ""
+            << "usb.rule=pass usb.present=pass usb.access=failure usb.rule-applied=warning "
+               "usb.queue=skipped";
+        QTest::newRow("denied, no rule")
+            << "denied" << false << ""
+            << "usb.rule=warning usb.present=pass usb.access=failure usb.queue=skipped";
     }
-    doctor::Environment env;
-    env.programDirs = QStringList{tools.path()};
-    env.udevRuleDirs = QStringList{ruleDir};
 
-    if (!EmulatedUsbBus::available())
-        QSKIP(qPrintable(EmulatedUsbBus::unavailableReason()));
-    EmulatedUsbBus bus;
-    EmulatedDeviceSpec deviceSpec;
-    deviceSpec.product = "ABC X";
-    if (!printer.isEmpty()) {
-        EmulatedUsbPrinter *device = bus.addDevice(deviceSpec);
-        QVERIFY(device);
-        device->setKernelDriverBound(printer == QLatin1String("driver"));
-        if (printer == QLatin1String("denied")) {
-            const QString node = qEnvironmentVariable("UMOCKDEV_DIR") + device->devNode();
-            QVERIFY2(QFile::setPermissions(node, QFileDevice::Permissions()), qPrintable(node));
+    void usb()
+    {
+        QFETCH(QString, printer);
+        QFETCH(bool, rule);
+        QFETCH(QString, lpstat);
+        QFETCH(QString, expected);
+
+        QTemporaryDir tools;
+        const auto addProgram = [&tools](const QString &name, const QString &output) {
+            QFile file(tools.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("#!/bin/sh\ncat <<'END'\n" + output.toUtf8() + "END\n");
+            file.close();
+            file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+        };
+        if (!lpstat.isEmpty())
+            addProgram("lpstat", lpstat);
+        addProgram("udevadm", QStringLiteral("DEVTYPE=usb_device\nID_VENDOR_ID=4b7e\n"));
+        QTemporaryDir rules;
+        const QString ruleDir = rules.filePath("rules.d");
+        if (rule) {
+            // A stale copy is replaced; a second run leaves the current one alone.
+            const QString target = ruleDir + "/60-labelsetup-printers.rules";
+            QVERIFY(QDir().mkpath(ruleDir) && QFile::copy(tools.filePath("udevadm"), target));
+            QVERIFY(installRule(ruleDir).contains("installed"));
+            QVERIFY(installRule(ruleDir).contains("up to date"));
+            const QByteArray text = readAll(target);
+            QCOMPARE(text,
+                     readAll(LABELSETUP_SOURCE_DIR "/resources/udev/60-labelsetup-printers.rules"));
+            // Seat access for the printer vendor only.
+            QCOMPARE(
+                QString::fromUtf8(text).remove(QRegularExpression(
+                    QStringLiteral("^(#.*)?\n"), QRegularExpression::MultilineOption)),
+                QStringLiteral("SUBSYSTEM==\"usb\", ATTR{idVendor}==\"%1\", TAG+=\"uaccess\"\n")
+                    .arg(UsbLink::kVendorId, 4, 16, QLatin1Char('0')));
         }
+        doctor::Environment env;
+        env.programDirs = QStringList{tools.path()};
+        env.udevRuleDirs = QStringList{ruleDir};
+
+        if (!EmulatedUsbBus::available())
+            QSKIP(qPrintable(EmulatedUsbBus::unavailableReason()));
+        EmulatedUsbBus bus;
+        EmulatedDeviceSpec deviceSpec;
+        deviceSpec.product = "ABC X";
+        if (!printer.isEmpty()) {
+            EmulatedUsbPrinter *device = bus.addDevice(deviceSpec);
+            QVERIFY(device);
+            device->setKernelDriverBound(printer == "driver");
+            if (printer == "denied") {
+                const QString node = qEnvironmentVariable("UMOCKDEV_DIR") + device->devNode();
+                QVERIFY2(QFile::setPermissions(node, QFileDevice::Permissions()), qPrintable(node));
+            }
+        }
+        // Without root's power to ignore file permissions, as a user runs the checks.
+        __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+        __user_cap_data_struct saved[2]{};
+        QVERIFY(syscall(SYS_capget, &header, saved) == 0);
+        __user_cap_data_struct asUser[2] = {saved[0], saved[1]};
+        asUser[0].effective &= ~(1u << CAP_DAC_OVERRIDE | 1u << CAP_DAC_READ_SEARCH);
+        const bool dropped = syscall(SYS_capset, &header, asUser) == 0;
+        const QList<doctor::Finding> findings = doctor::checkUsb(env);
+        if (dropped)
+            syscall(SYS_capset, &header, saved);
+        QStringList verdicts;
+        for (const doctor::Finding &f : findings) {
+            verdicts << f.check + QLatin1Char('=') + doctor::verdictName(f.verdict);
+            if (f.verdict == doctor::Verdict::Failure || f.verdict == doctor::Verdict::Warning)
+                QVERIFY2(!f.advice.isEmpty(), qPrintable(f.check));
+            if (f.check == "usb.queue" && f.verdict == doctor::Verdict::Warning)
+                QVERIFY(f.text.contains("label") && !f.text.contains("office"));
+        }
+        QCOMPARE(verdicts.join(QLatin1Char(' ')), expected);
     }
-    // Without root's power to ignore file permissions, as a user runs the checks.
-    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct saved[2]{};
-    QVERIFY(syscall(SYS_capget, &header, saved) == 0);
-    __user_cap_data_struct asUser[2] = {saved[0], saved[1]};
-    asUser[0].effective &= ~(1u << CAP_DAC_OVERRIDE | 1u << CAP_DAC_READ_SEARCH);
-    const bool dropped = syscall(SYS_capset, &header, asUser) == 0;
-    const QList<doctor::Finding> findings = doctor::checkUsb(env);
-    if (dropped)
-        syscall(SYS_capset, &header, saved);
-    QStringList verdicts;
-    for (const doctor::Finding &f : findings) {
-        verdicts << f.check + QLatin1Char('=') + doctor::verdictName(f.verdict);
-        if (f.verdict == doctor::Verdict::Failure || f.verdict == doctor::Verdict::Warning)
-            QVERIFY2(!f.advice.isEmpty(), qPrintable(f.check));
-        if (f.check == QLatin1String("usb.queue") && f.verdict == doctor::Verdict::Warning)
-            QVERIFY(f.text.contains(QLatin1String("label")) &&
-                    !f.text.contains(QLatin1String("office")));
-    }
-    QCOMPARE(verdicts.join(QLatin1Char(' ')), expected);
-}
+};
 
 int main(int argc, char **argv)
 {
