@@ -364,12 +364,7 @@ bool EmulatedUsbBus::available()
     return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libumockdev-preload");
 }
 
-QString EmulatedUsbBus::unavailableReason()
-{
-    return QStringLiteral("umockdev or its preload library is not active");
-}
-
-void ensureUmockdevPreload(int, char **argv)
+void ensureUmockdevPreload(int, [[maybe_unused]] char **argv)
 {
 #ifdef LABELSETUP_HAVE_UMOCKDEV
     const QByteArray preload = qgetenv("LD_PRELOAD");
@@ -384,8 +379,6 @@ void ensureUmockdevPreload(int, char **argv)
     qputenv("LD_PRELOAD", libraries + "libumockdev-preload.so.0");
     qputenv("LABELSETUP_REEXEC", "1");
     execv("/proc/self/exe", argv);
-#else
-    Q_UNUSED(argv);
 #endif
 }
 

@@ -117,7 +117,7 @@ public:
 
     // False where umockdev is missing or the preload is not active; tests skip then.
     static bool available();
-    static QString unavailableReason();
+    static QString unavailableReason() { return QStringLiteral("no umockdev preload active"); }
     EmulatedUsbPrinter *addDevice(const EmulatedDeviceSpec &deviceSpec);
 
 private:

@@ -24,18 +24,6 @@ bool logged(const QString &part)
 
 const QByteArray kQuery = QByteArray::fromHex("1BFFFE0213001BFEFF");
 
-EmulatedDeviceSpec printerOn(const QString &port, const QByteArray &product = "ABC",
-                             int productId = 1285, int deviceNumber = 2, int bus = 1)
-{
-    EmulatedDeviceSpec spec;
-    spec.bus = bus;
-    spec.deviceNumber = deviceNumber;
-    spec.portPath = port;
-    spec.product = product;
-    spec.productId = quint16(productId);
-    return spec;
-}
-
 } // namespace
 
 class TestUsbTransport : public QObject
@@ -45,7 +33,7 @@ class TestUsbTransport : public QObject
     std::unique_ptr<EmulatedUsbBus> bus;
     std::unique_ptr<UsbLink> usb;
 
-    EmulatedUsbPrinter *addPrinter(const EmulatedDeviceSpec &spec)
+    EmulatedUsbPrinter *add(const EmulatedDeviceSpec &spec)
     {
         EmulatedUsbPrinter *p = bus->addDevice(spec);
         if (!p)
@@ -84,9 +72,8 @@ private slots:
 
     void listAndOpen()
     {
-        EmulatedDeviceSpec foreign = printerOn("9", "ABC", 1285, 9);
-        foreign.vendorId = 0x4B7F;
-        addPrinter(foreign);
+        // {bus, device number, port, vendor, product id, product}
+        add({1, 9, "9", 0x4B7F, 1285, "ABC"});
         // Another vendor's device is neither listed nor opened, not even as the first one.
         QCOMPARE(PrinterDiscovery().listUsb(), 0);
         QCOMPARE(usb->open(9), -1);
@@ -96,11 +83,11 @@ private slots:
         const profileapply::PrinterAddress first{true, QString(), 0, 0};
         QVERIFY(profileapply::openPrinter(session, first) != 0);
 
-        EmulatedUsbPrinter *onBus1 = addPrinter(printerOn("3", "ABC", 1285, 3));
-        EmulatedUsbPrinter *onBus2 = addPrinter(printerOn("3", "", 1285, 3, 2));
-        addPrinter(printerOn("4", "P3", 1558, 4)); // the last id of its row
-        addPrinter(printerOn("5", "P6", 4660, 5)); // an id in no row
-        EmulatedUsbPrinter *behindHub = addPrinter(printerOn("2.123", "ABC", 1285, 7));
+        EmulatedUsbPrinter *onBus1 = add({1, 3, "3", 0x4B7E, 1285, "ABC"});
+        EmulatedUsbPrinter *onBus2 = add({2, 3, "3", 0x4B7E, 1285, ""});
+        add({1, 4, "4", 0x4B7E, 1558, "P3"}); // the last id of its row
+        add({1, 5, "5", 0x4B7E, 4660, "P6"}); // an id in no row
+        EmulatedUsbPrinter *behindHub = add({1, 7, "2.123", 0x4B7E, 1285, "ABC"});
         PrinterDiscovery discovery;
         QSignalSpy found(&discovery, &PrinterDiscovery::entryFound);
         QCOMPARE(discovery.listUsb(), 1);
@@ -128,7 +115,7 @@ private slots:
         QCOMPARE(onBus1->writes().size(), bus2Later ? 0 : 1);
         QCOMPARE(onBus2->writes().size(), bus2Later ? 1 : 0);
 
-        addPrinter(printerOn("8", "P8", 1285, 8));
+        add({1, 8, "8", 0x4B7E, 1285, "P8"});
         QCOMPARE(UsbLink::listPrinters().size(), UsbLink::kListLimit);
         QVERIFY(logged("More than 5 USB printers attached"));
     }
@@ -182,9 +169,9 @@ private slots:
             else
                 set.insert(s.section(':', 0, 0), s.section(':', 1).toInt());
         }
-        EmulatedDeviceSpec spec = printerOn("3");
+        EmulatedDeviceSpec spec;
         spec.interfaceStringIndex = quint8(set.value("interface"));
-        EmulatedUsbPrinter *printer = addPrinter(spec);
+        EmulatedUsbPrinter *printer = add(spec);
         // The model's reply, or a full block from a responder.
         const QByteArray value =
             set.contains("full") ? QByteArray(255, 'r') : printer->model().value(0x13);
