@@ -153,9 +153,8 @@ bool EmulatedUsbPrinter::handleIoctl(void *client)
             return complete(client, 0, 0);
         }
         complete(client, -1, m_unplugged ? ENODEV : EAGAIN);
-        // libusb polls the device node in a tight loop while a transfer waits for the
-        // device; a short pause keeps that waiting cheap. Draining reaps with nothing
-        // in flight are answered at once.
+        // libusb polls in a tight loop while a transfer waits: a short pause keeps that
+        // cheap. Draining reaps with nothing in flight are answered at once.
         if (!m_urbs.empty() && ++m_emptyReaps > 2) {
             lock.unlock();
             QThread::usleep(500);

@@ -31,10 +31,9 @@ class PrinterModel;
 // Bytes written to the printer in, reply bytes out (empty: no reply).
 using FrameResponder = std::function<QByteArray(const QByteArray &written)>;
 
-// The device side. By default the simulated printer's model answers: every bulk OUT
-// transfer is fed to it as the next piece of its byte stream, its replies become the
-// IN data, and the status word comes from its stored word. The switches may be
-// changed at any time from the test thread.
+// The device side. By default the simulated printer's model answers: it is fed every bulk
+// OUT transfer, its replies become the IN data, its stored word the status word. The
+// switches may be changed at any time from the test thread.
 class EmulatedUsbPrinter
 {
 public:
@@ -45,21 +44,18 @@ public:
     PrinterModel &model() { return *m_model; }
     // Answers with `responder` instead of the model; an empty responder restores it.
     void setResponder(FrameResponder responder) { set(m_responder, std::move(responder)); }
-    // The four bytes of the status control read instead of the model's word; an empty
-    // array restores the model's.
+    // The status control read's four bytes instead of the model's word (empty: the model's).
     void setStatusWord(const QByteArray &fourBytes) { set(m_statusWord, fourBytes); }
     // Reply bytes become readable this long after the write that caused them.
     void setReplyDelayMs(int ms) { set(m_replyDelayMs, ms); }
     // Each bulk OUT transfer completes this long after it was submitted.
     void setWriteDelayMs(int ms) { set(m_writeDelayMs, ms); }
-    // The device takes this many more bytes on its OUT endpoint, then nothing until the
-    // transfer in flight times out or is cancelled (reporting the bytes taken); after
-    // that it takes everything again, like a printer busy for a while. -1: no limit.
+    // Takes this many more OUT bytes, then nothing until the transfer times out or is
+    // cancelled (reporting the bytes taken), then everything again. -1: no limit.
     void setAcceptLimit(qint64 bytes) { set(m_acceptLimit, bytes); }
     // A kernel driver holds the interface: claims fail with EBUSY until detached.
     void setKernelDriverBound(bool bound) { set(m_driverBound, bound); }
-    // The device disappears this long from now: transfers in flight end with ENODEV
-    // and every later request fails with ENODEV.
+    // Gone this long from now: transfers in flight and every later request get ENODEV.
     void unplugAfterMs(int ms);
 
     QList<QByteArray> writes() const { return get(m_writes); }
