@@ -7,11 +7,11 @@
 
 #include "sim/printermodel.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QThread>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <unistd.h>
 
@@ -24,25 +24,11 @@ namespace {
 
 qint64 nowMs()
 {
-    static QElapsedTimer clock = [] {
-        QElapsedTimer t;
-        t.start();
-        return t;
-    }();
-    return clock.elapsed();
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
 } // namespace
-
-EmulatedUsbPrinter::EmulatedUsbPrinter(const EmulatedDeviceSpec &deviceSpec)
-    : m_spec(deviceSpec), m_model(new PrinterModel)
-{
-}
-
-QString EmulatedUsbPrinter::sysfsName() const
-{
-    return QStringLiteral("%1-%2").arg(m_spec.bus).arg(m_spec.portPath);
-}
 
 QString EmulatedUsbPrinter::devNode() const
 {
@@ -54,48 +40,22 @@ void EmulatedUsbPrinter::unplugAfterMs(int ms)
     set(m_unplugAt, nowMs() + ms);
 }
 
-void EmulatedUsbPrinter::queueInput(const QByteArray &bytes)
-{
-    QMutexLocker lock(&m_mutex);
-    m_input.append({bytes, nowMs()});
-}
-
-int EmulatedUsbPrinter::openTransfers() const
-{
-    QMutexLocker lock(&m_mutex);
-    return int(m_urbs.size());
-}
-
 #ifdef LABELSETUP_HAVE_UMOCKDEV
 
 namespace {
 
-QByteArray le16(quint16 v)
-{
-    return QByteArray(1, char(v & 0xFF)) + char(v >> 8);
-}
-
 // Device descriptor, then configuration 1 with one printer interface (class 7)
 // that has a bulk OUT (0x01) and a bulk IN (0x81) endpoint.
-QByteArray printerDescriptors(const EmulatedDeviceSpec &deviceSpec)
+QByteArray printerDescriptors(const EmulatedDeviceSpec &spec)
 {
-    return QByteArray::fromHex("1201000200000040") + le16(deviceSpec.vendorId) + le16(deviceSpec.productId) +
-           QByteArray::fromHex("000101") + char(deviceSpec.product.isEmpty() ? 0 : 2) +
-           QByteArray::fromHex("0001"
-                               "0902200001010080FA"
-                               "0904000002070102") +
-           char(deviceSpec.interfaceStringIndex) +
-           QByteArray::fromHex("07050102000200"
-                               "07058102000200");
-}
-
-QByteArray stringDescriptor(const QByteArray &ascii)
-{
-    QByteArray d(1, char(2 + 2 * ascii.size()));
-    d += char(3);
-    for (char c : ascii)
-        d += QByteArray(1, c) + char(0);
-    return d;
+    const quint16 v = spec.vendorId, p = spec.productId;
+    return QByteArray::fromHex("1201000200000040") +
+           QByteArray::fromHex(
+               QString::asprintf("%02x%02x%02x%02x", v & 0xFF, v >> 8, p & 0xFF, p >> 8)
+                   .toLatin1()) +
+           QByteArray::fromHex("000101") + char(spec.product.isEmpty() ? 0 : 2) +
+           QByteArray::fromHex("00010902200001010080FA0904000002070102") +
+           char(spec.interfaceStringIndex) + QByteArray::fromHex("0705010200020007058102000200");
 }
 
 bool complete(void *client, long result, int error)
@@ -104,32 +64,13 @@ bool complete(void *client, long result, int error)
     return true;
 }
 
-// The memory the ioctl argument points at, `size` bytes of it.
+// The memory the ioctl argument (or `from`) points at, `size` bytes of it.
 UMockdevIoctlData *argument(void *client, gsize size, gsize offset = 0,
                             UMockdevIoctlData *from = nullptr)
 {
-    GError *error = nullptr;
     if (!from)
         from = umockdev_ioctl_client_get_arg(static_cast<UMockdevIoctlClient *>(client));
-    UMockdevIoctlData *data = umockdev_ioctl_data_resolve(from, offset, size, &error);
-    if (!error)
-        return data;
-    g_error_free(error);
-    if (data)
-        g_object_unref(data);
-    return nullptr;
-}
-
-QString hubPath(int bus)
-{
-    return QStringLiteral("/devices/pci0000:00/0000:00:%1.0/usb%2")
-        .arg(QString::number(0x14 + bus, 16))
-        .arg(bus);
-}
-
-gboolean onHandleIoctl(UMockdevIoctlBase *, UMockdevIoctlClient *client, gpointer device)
-{
-    return static_cast<EmulatedUsbPrinter *>(device)->handleIoctl(client);
+    return umockdev_ioctl_data_resolve(from, offset, size, nullptr);
 }
 
 } // namespace
@@ -144,20 +85,23 @@ struct EmulatedUsbPrinter::Urb
     bool done = false;
 
     usbdevfs_urb *fields() const { return reinterpret_cast<usbdevfs_urb *>(urb->data); }
-    void finish(int status, int length)
+    void finish(int s, int n)
     {
-        fields()->status = status;
-        fields()->actual_length = length;
+        fields()->status = s;
+        fields()->actual_length = n;
         done = true;
     }
     ~Urb()
     {
-        if (buffer)
-            g_object_unref(buffer);
-        if (urb)
-            g_object_unref(urb);
+        g_clear_object(&buffer);
+        g_clear_object(&urb);
     }
 };
+
+EmulatedUsbPrinter::EmulatedUsbPrinter(const EmulatedDeviceSpec &deviceSpec)
+    : m_spec(deviceSpec), m_model(new PrinterModel)
+{
+}
 
 EmulatedUsbPrinter::~EmulatedUsbPrinter() = default;
 
@@ -165,18 +109,72 @@ bool EmulatedUsbPrinter::handleIoctl(void *client)
 {
     const unsigned long request =
         umockdev_ioctl_client_get_request(static_cast<UMockdevIoctlClient *>(client));
-    if (request == USBDEVFS_SUBMITURB)
-        return handleSubmit(client);
-    if (request == USBDEVFS_REAPURBNDELAY || request == USBDEVFS_REAPURB)
-        return handleReap(client);
-    if (request == USBDEVFS_DISCARDURB)
-        return handleDiscard(client);
-
     QMutexLocker lock(&m_mutex);
-    unplugIfDueLocked(nowMs());
-    if (m_unplugged)
+    const qint64 now = nowMs();
+    if (!m_unplugged && m_unplugAt >= 0 && now >= m_unplugAt) {
+        m_unplugged = true;
+        for (auto &urb : m_urbs) {
+            if (!urb->done)
+                urb->finish(-ENODEV, 0);
+        }
+    }
+    // Transfers in flight may still be reaped or discarded after an unplug.
+    if (m_unplugged && request != USBDEVFS_REAPURBNDELAY && request != USBDEVFS_DISCARDURB)
         return complete(client, -1, ENODEV);
     switch (request) {
+    case USBDEVFS_SUBMITURB: {
+        auto urb = std::make_unique<Urb>();
+        urb->urb = argument(client, sizeof(usbdevfs_urb));
+        if (!urb->urb)
+            return complete(client, -1, EFAULT);
+        urb->clientAddress = urb->urb->client_addr;
+        usbdevfs_urb *fields = urb->fields();
+        urb->buffer = argument(client, gsize(fields->buffer_length), offsetof(usbdevfs_urb, buffer),
+                               urb->urb);
+        if (!urb->buffer)
+            return complete(client, -1, EFAULT);
+        urb->submittedAt = now;
+        fields->status = 0;
+        fields->actual_length = 0;
+        if (fields->type == USBDEVFS_URB_TYPE_CONTROL)
+            answerControlLocked(*urb);
+        m_urbs.push_back(std::move(urb));
+        return complete(client, 0, 0);
+    }
+    case USBDEVFS_REAPURBNDELAY:
+        for (auto it = m_urbs.begin(); it != m_urbs.end(); ++it) {
+            if (!completeReadyLocked(**it, now))
+                continue;
+            const std::unique_ptr<Urb> urb = std::move(*it);
+            m_urbs.erase(it);
+            m_emptyReaps = 0;
+            g_autoptr(UMockdevIoctlData) slot = argument(client, sizeof(void *));
+            umockdev_ioctl_data_set_ptr(slot, 0, urb->urb);
+            return complete(client, 0, 0);
+        }
+        complete(client, -1, m_unplugged ? ENODEV : EAGAIN);
+        // libusb polls in a tight loop while a transfer waits: a short pause keeps that
+        // cheap. Draining reaps with nothing in flight are answered at once.
+        if (!m_urbs.empty() && ++m_emptyReaps > 2) {
+            lock.unlock();
+            QThread::usleep(500);
+        }
+        return true;
+    case USBDEVFS_DISCARDURB: {
+        const UMockdevIoctlData *arg =
+            umockdev_ioctl_client_get_arg(static_cast<UMockdevIoctlClient *>(client));
+        unsigned long address = 0;
+        std::memcpy(&address, arg->data, qMin<size_t>(sizeof(address), size_t(arg->data_len)));
+        for (auto &urb : m_urbs) {
+            if (urb->clientAddress == address && !urb->done) {
+                if (!(urb->fields()->endpoint & 0x80))
+                    m_acceptLimit = -1;
+                urb->finish(-ENOENT, urb->taken);
+                return complete(client, 0, 0);
+            }
+        }
+        return complete(client, -1, EINVAL);
+    }
     case USBDEVFS_GET_CAPABILITIES: {
         g_autoptr(UMockdevIoctlData) caps = argument(client, sizeof(quint32));
         const quint32 value = USBDEVFS_CAP_ZERO_PACKET | USBDEVFS_CAP_BULK_CONTINUATION |
@@ -199,92 +197,38 @@ bool EmulatedUsbPrinter::handleIoctl(void *client)
         std::strcpy(reinterpret_cast<usbdevfs_getdriver *>(driver->data)->driver, "usblp");
         return complete(client, 0, 0);
     }
-    case USBDEVFS_IOCTL: {
-        g_autoptr(UMockdevIoctlData) command = argument(client, sizeof(usbdevfs_ioctl));
-        const int code = reinterpret_cast<const usbdevfs_ioctl *>(command->data)->ioctl_code;
-        if (code == int(USBDEVFS_CONNECT))
-            m_driverBound = true;
-        else if (code != int(USBDEVFS_DISCONNECT))
-            return complete(client, -1, ENOTTY);
-        else if (!m_driverBound)
+    case USBDEVFS_IOCTL: // only the detach of the kernel driver is asked for
+        if (!m_driverBound)
             return complete(client, -1, ENODATA);
-        else {
-            m_driverBound = false;
-            ++m_detachCount;
-        }
-        return complete(client, 0, 0);
-    }
-    case USBDEVFS_SETINTERFACE:
-    case USBDEVFS_SETCONFIGURATION:
-    case USBDEVFS_CLEAR_HALT:
-    case USBDEVFS_RESET:
+        m_driverBound = false;
         return complete(client, 0, 0);
     default:
         return complete(client, -1, ENOTTY);
     }
 }
 
-void EmulatedUsbPrinter::unplugIfDueLocked(qint64 now)
-{
-    if (m_unplugged || m_unplugAt < 0 || now < m_unplugAt)
-        return;
-    m_unplugged = true;
-    for (auto &urb : m_urbs) {
-        if (!urb->done)
-            urb->finish(-ENODEV, 0);
-    }
-}
-
-bool EmulatedUsbPrinter::handleSubmit(void *client)
-{
-    QMutexLocker lock(&m_mutex);
-    unplugIfDueLocked(nowMs());
-    if (m_unplugged)
-        return complete(client, -1, ENODEV);
-    auto urb = std::make_unique<Urb>();
-    urb->urb = argument(client, sizeof(usbdevfs_urb));
-    if (!urb->urb)
-        return complete(client, -1, EFAULT);
-    urb->clientAddress = urb->urb->client_addr;
-    usbdevfs_urb *fields = urb->fields();
-    urb->buffer =
-        argument(client, gsize(fields->buffer_length), offsetof(usbdevfs_urb, buffer), urb->urb);
-    if (!urb->buffer)
-        return complete(client, -1, EFAULT);
-    urb->submittedAt = nowMs();
-    fields->status = 0;
-    fields->actual_length = 0;
-    if (fields->type == USBDEVFS_URB_TYPE_CONTROL)
-        answerControlLocked(*urb);
-    m_urbs.push_back(std::move(urb));
-    return complete(client, 0, 0);
-}
-
 void EmulatedUsbPrinter::answerControlLocked(Urb &urb)
 {
     const auto *setup = reinterpret_cast<const quint8 *>(urb.buffer->data);
-    const quint8 requestType = setup[0];
-    const quint8 request = setup[1];
-    const int descriptorType = setup[3];
-    const int index = setup[2];
     const int length = setup[6] | (setup[7] << 8);
-
     QByteArray answer;
-    const bool getDescriptor = requestType == 0x80 && request == 6;
-    if (getDescriptor && descriptorType == 3 && index == 0)
-        answer = QByteArray::fromHex("04030904");
-    else if (getDescriptor && descriptorType == 3 && index == 1)
-        answer = stringDescriptor("Emulated printer maker");
-    else if (getDescriptor && descriptorType == 3 && index == 2 && !m_spec.product.isEmpty())
-        answer = stringDescriptor(m_spec.product);
-    else if (getDescriptor && descriptorType == 1)
+    if (setup[0] == 0x80 && setup[1] == 6 && setup[3] == 1) { // device descriptor
         answer = printerDescriptors(m_spec).left(18);
-    else if (requestType == 0xC1 && request == 0xFF) {
+    } else if (setup[0] == 0x80 && setup[1] == 6 && setup[3] == 3 && setup[2] <= 2) {
+        // String descriptors: the language list, the maker and the product.
+        const QByteArray ascii =
+            setup[2] == 1 ? QByteArray("Emulated printer maker") : m_spec.product;
+        answer = setup[2] == 0 ? QByteArray::fromHex("04030904")
+                               : QByteArray(1, char(2 + 2 * ascii.size())) + char(3);
+        for (char c : setup[2] == 0 ? QByteArray() : ascii)
+            answer += QByteArray(1, c) + char(0);
+    } else if (setup[0] == 0xC1 && setup[1] == 0xFF) { // the status word
         answer = m_statusWord;
         for (int shift = 0; m_statusWord.isEmpty() && shift < 32; shift += 8)
             answer += char((m_model->statusWord() >> shift) & 0xFF); // low byte first
-    } else
+    } else {
         return urb.finish(-EPIPE, 0);
+    }
     answer = answer.left(qMin(length, urb.fields()->buffer_length - 8));
     std::memcpy(urb.buffer->data + 8, answer.constData(), size_t(answer.size()));
     urb.finish(0, answer.size());
@@ -318,60 +262,16 @@ bool EmulatedUsbPrinter::completeReadyLocked(Urb &urb, qint64 now)
         urb.finish(0, fields->buffer_length);
         return true;
     }
-    if (m_silent || m_input.isEmpty() || now < m_input.first().readyAt)
+    if (m_input.isEmpty() || now < m_input.first().second)
         return false;
-    Pending &next = m_input.first();
-    const int n = qMin(fields->buffer_length, next.bytes.size());
-    std::memcpy(urb.buffer->data, next.bytes.constData(), size_t(n));
-    next.bytes.remove(0, n);
-    if (next.bytes.isEmpty())
+    QByteArray &next = m_input.first().first;
+    const int n = qMin(fields->buffer_length, next.size());
+    std::memcpy(urb.buffer->data, next.constData(), size_t(n));
+    next.remove(0, n);
+    if (next.isEmpty())
         m_input.removeFirst();
     urb.finish(0, n);
     return true;
-}
-
-bool EmulatedUsbPrinter::handleReap(void *client)
-{
-    QMutexLocker lock(&m_mutex);
-    const qint64 now = nowMs();
-    unplugIfDueLocked(now);
-    for (auto it = m_urbs.begin(); it != m_urbs.end(); ++it) {
-        if (!completeReadyLocked(**it, now))
-            continue;
-        const std::unique_ptr<Urb> urb = std::move(*it);
-        m_urbs.erase(it);
-        m_emptyReaps = 0;
-        g_autoptr(UMockdevIoctlData) slot = argument(client, sizeof(void *));
-        umockdev_ioctl_data_set_ptr(slot, 0, urb->urb);
-        return complete(client, 0, 0);
-    }
-    complete(client, -1, m_unplugged ? ENODEV : EAGAIN);
-    // libusb polls the device node in a tight loop while a transfer waits for the
-    // device; a short pause keeps that waiting cheap. Draining reaps with nothing
-    // in flight are answered at once.
-    if (!m_urbs.empty() && ++m_emptyReaps > 2) {
-        lock.unlock();
-        QThread::usleep(500);
-    }
-    return true;
-}
-
-bool EmulatedUsbPrinter::handleDiscard(void *client)
-{
-    QMutexLocker lock(&m_mutex);
-    const UMockdevIoctlData *arg =
-        umockdev_ioctl_client_get_arg(static_cast<UMockdevIoctlClient *>(client));
-    unsigned long address = 0;
-    std::memcpy(&address, arg->data, qMin<size_t>(sizeof(address), size_t(arg->data_len)));
-    for (auto &urb : m_urbs) {
-        if (urb->clientAddress == address && !urb->done) {
-            if (!(urb->fields()->endpoint & 0x80))
-                m_acceptLimit = -1;
-            urb->finish(-ENOENT, urb->taken);
-            return complete(client, 0, 0);
-        }
-    }
-    return complete(client, -1, EINVAL);
 }
 
 struct EmulatedUsbBus::Private
@@ -379,33 +279,23 @@ struct EmulatedUsbBus::Private
     UMockdevTestbed *testbed = nullptr;
     QList<int> hubs;
     std::vector<std::unique_ptr<EmulatedUsbPrinter>> devices;
-    QMap<EmulatedUsbPrinter *, QString> syspaths;
 
     // Adds a USB device node at /sys<syspath> and /dev/bus/usb/<bus>/<device>.
-    bool addNode(const QString &syspath, int bus, int device, quint16 vendor, quint16 product,
-                 const QByteArray &descriptors)
+    bool addNode(const QString &syspath, int bus, int device, const QByteArray &descriptors)
     {
-        const QString busText = QStringLiteral("%1").arg(bus, 3, 10, QLatin1Char('0'));
-        const QString devText = QStringLiteral("%1").arg(device, 3, 10, QLatin1Char('0'));
+        const QString node = QString::asprintf("%03d/%03d", bus, device);
         const QString text =
-            QStringLiteral("P: %1\nN: bus/usb/%2/%3\nE: DEVNAME=/dev/bus/usb/%2/%3\n"
+            QStringLiteral("P: %1\nN: bus/usb/%2\nE: DEVNAME=/dev/bus/usb/%2\n"
                            "E: DEVTYPE=usb_device\nE: DRIVER=usb\nE: SUBSYSTEM=usb\n"
-                           "E: BUSNUM=%2\nE: DEVNUM=%3\nA: busnum=%4\nA: devnum=%5\n"
-                           "A: speed=480\nA: bConfigurationValue=1\nA: dev=189:%6\n"
-                           "A: idVendor=%7\nA: idProduct=%8\nH: descriptors=%9\n")
-                .arg(syspath, busText, devText)
+                           "E: BUSNUM=%3\nE: DEVNUM=%4\nA: busnum=%5\nA: devnum=%6\n"
+                           "A: speed=480\nA: bConfigurationValue=1\nA: dev=189:%7\n")
+                .arg(syspath, node, node.left(3), node.mid(4))
                 .arg(bus)
                 .arg(device)
-                .arg((bus - 1) * 128 + device - 1)
-                .arg(vendor, 4, 16, QLatin1Char('0'))
-                .arg(product, 4, 16, QLatin1Char('0'))
-                .arg(QString::fromLatin1(descriptors.toHex().toUpper()));
-        GError *error = nullptr;
-        if (umockdev_testbed_add_from_string(testbed, text.toUtf8().constData(), &error))
-            return true;
-        qWarning("device %s: %s", qPrintable(syspath), error ? error->message : "?");
-        g_clear_error(&error);
-        return false;
+                .arg((bus - 1) * 128 + device - 1) +
+            QStringLiteral("H: descriptors=") + QString::fromLatin1(descriptors.toHex().toUpper()) +
+            QLatin1Char('\n');
+        return umockdev_testbed_add_from_string(testbed, text.toUtf8().constData(), nullptr);
     }
 };
 
@@ -419,8 +309,52 @@ EmulatedUsbBus::~EmulatedUsbBus()
 {
     if (d->testbed)
         g_object_unref(d->testbed);
-    d->devices.clear();
 }
+
+EmulatedUsbPrinter *EmulatedUsbBus::addDevice(const EmulatedDeviceSpec &spec)
+{
+    if (!d->testbed)
+        return nullptr;
+    const QString hub = QStringLiteral("/devices/pci0000:00/0000:00:%1.0/usb%2")
+                            .arg(QString::number(0x14 + spec.bus, 16))
+                            .arg(spec.bus);
+    if (!d->hubs.contains(spec.bus)) {
+        d->hubs.append(spec.bus);
+        d->addNode(hub, spec.bus, 1,
+                   QByteArray::fromHex("12010002090001406B1D020006050302010109021900010100E000"
+                                       "0904000001090000000705810304000C"));
+    }
+    auto device = std::make_unique<EmulatedUsbPrinter>(spec);
+    if (!d->addNode(QStringLiteral("%1/%2-%3").arg(hub).arg(spec.bus).arg(spec.portPath), spec.bus,
+                    spec.deviceNumber, printerDescriptors(spec)))
+        return nullptr;
+    g_autoptr(UMockdevIoctlBase) handler = umockdev_ioctl_base_new();
+    g_signal_connect(handler, "handle-ioctl",
+                     G_CALLBACK(+[](UMockdevIoctlBase *, UMockdevIoctlClient *client,
+                                    EmulatedUsbPrinter *device) {
+                         return gboolean(device->handleIoctl(client));
+                     }),
+                     device.get());
+    if (!umockdev_testbed_attach_ioctl(d->testbed, device->devNode().toUtf8().constData(), handler,
+                                       nullptr))
+        return nullptr;
+    d->devices.push_back(std::move(device));
+    return d->devices.back().get();
+}
+
+#else // no umockdev: every test that needs the bus skips
+
+struct EmulatedUsbBus::Private
+{
+};
+EmulatedUsbBus::EmulatedUsbBus() = default;
+EmulatedUsbBus::~EmulatedUsbBus() = default;
+EmulatedUsbPrinter *EmulatedUsbBus::addDevice(const EmulatedDeviceSpec &)
+{
+    return nullptr;
+}
+
+#endif
 
 bool EmulatedUsbBus::available()
 {
@@ -429,85 +363,7 @@ bool EmulatedUsbBus::available()
     return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libumockdev-preload");
 }
 
-QString EmulatedUsbBus::unavailableReason()
-{
-    return QStringLiteral("the umockdev preload library is not active");
-}
-
-void EmulatedUsbBus::addRootHub(int bus)
-{
-    if (d->hubs.contains(bus))
-        return;
-    d->hubs.append(bus);
-    d->addNode(hubPath(bus), bus, 1, 0x1d6b, 0x0002,
-               QByteArray::fromHex("12010002090001406B1D020006050302010109021900010100E000"
-                                   "0904000001090000000705810304000C"));
-}
-
-EmulatedUsbPrinter *EmulatedUsbBus::addDevice(const EmulatedDeviceSpec &deviceSpec)
-{
-    if (!d->testbed)
-        return nullptr;
-    addRootHub(deviceSpec.bus);
-    auto device = std::make_unique<EmulatedUsbPrinter>(deviceSpec);
-    const QString syspath = hubPath(deviceSpec.bus) + QLatin1Char('/') + device->sysfsName();
-    if (!d->addNode(syspath, deviceSpec.bus, deviceSpec.deviceNumber, deviceSpec.vendorId, deviceSpec.productId,
-                    printerDescriptors(deviceSpec)))
-        return nullptr;
-    g_autoptr(UMockdevIoctlBase) handler = umockdev_ioctl_base_new();
-    g_signal_connect(handler, "handle-ioctl", G_CALLBACK(onHandleIoctl), device.get());
-    GError *error = nullptr;
-    if (!umockdev_testbed_attach_ioctl(d->testbed, device->devNode().toUtf8().constData(), handler,
-                                       &error)) {
-        qWarning("attach %s: %s", qPrintable(device->devNode()), error ? error->message : "?");
-        g_clear_error(&error);
-    }
-    d->syspaths.insert(device.get(), QStringLiteral("/sys") + syspath);
-    d->devices.push_back(std::move(device));
-    return d->devices.back().get();
-}
-
-void EmulatedUsbBus::removeDevice(EmulatedUsbPrinter *device)
-{
-    const QByteArray syspath = d->syspaths.take(device).toUtf8();
-    if (!d->testbed || syspath.isEmpty())
-        return;
-    umockdev_testbed_uevent(d->testbed, syspath.constData(), "remove");
-    umockdev_testbed_remove_device(d->testbed, syspath.constData());
-}
-
-#else // no umockdev: every test that needs the bus skips
-
-struct EmulatedUsbPrinter::Urb
-{
-};
-EmulatedUsbPrinter::~EmulatedUsbPrinter() = default;
-bool EmulatedUsbPrinter::handleIoctl(void *)
-{
-    return false;
-}
-struct EmulatedUsbBus::Private
-{
-};
-EmulatedUsbBus::EmulatedUsbBus() : d(new Private) {}
-EmulatedUsbBus::~EmulatedUsbBus() = default;
-bool EmulatedUsbBus::available()
-{
-    return false;
-}
-QString EmulatedUsbBus::unavailableReason()
-{
-    return QStringLiteral("umockdev was not found when the tests were configured");
-}
-EmulatedUsbPrinter *EmulatedUsbBus::addDevice(const EmulatedDeviceSpec &)
-{
-    return nullptr;
-}
-void EmulatedUsbBus::removeDevice(EmulatedUsbPrinter *) {}
-
-#endif
-
-void ensureUmockdevPreload(int, char **argv)
+void ensureUmockdevPreload(int, [[maybe_unused]] char **argv)
 {
 #ifdef LABELSETUP_HAVE_UMOCKDEV
     const QByteArray preload = qgetenv("LD_PRELOAD");
@@ -519,12 +375,9 @@ void ensureUmockdevPreload(int, char **argv)
 #endif
     if (!preload.isEmpty())
         libraries += preload + ':';
-    libraries += "libumockdev-preload.so.0";
-    qputenv("LD_PRELOAD", libraries);
+    qputenv("LD_PRELOAD", libraries + "libumockdev-preload.so.0");
     qputenv("LABELSETUP_REEXEC", "1");
     execv("/proc/self/exe", argv);
-#else
-    Q_UNUSED(argv);
 #endif
 }
 
@@ -536,17 +389,11 @@ QByteArray fixedPrinterResponse(const QByteArray &written)
     const quint8 item = quint8(written.at(4));
     QByteArray data;
     if (frameClass == 0x02)
-        data = item == 0x0C ? QByteArray("EMU\0K51A\0"
-                                         "1.0\0"
-                                         "SN1\0X\0",
-                                         19)
-                            : QByteArray(1, 1);
-    else if (frameClass == 0x00 && item == 4)
-        data = QByteArray("V1.0.9", 7);
-    else if (frameClass == 0x00 && item == 11)
-        data = QByteArray::fromHex("CB008001");
-    else if (frameClass == 0x00 && item == 3)
-        data = QByteArray(4, 0);
+        data = item == 0x0C ? QByteArray("EMU\0K51A\0001.0\0SN1\0X\0", 19) : QByteArray(1, 1);
+    else if (frameClass == 0x00 && (item == 3 || item == 4 || item == 11))
+        data = item == 4    ? QByteArray("V1.0.9", 7)
+               : item == 11 ? QByteArray::fromHex("CB008001")
+                            : QByteArray(4, 0);
     else
         return QByteArray();
     return QByteArray("\x1B\xFF\xFE", 3) + frameClass + char(item) + char(data.size()) + data +

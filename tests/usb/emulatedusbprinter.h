@@ -1,17 +1,14 @@
 #pragma once
 
-// A label printer emulated behind the real libusb: umockdev provides the sysfs
-// entries and the /dev/bus/usb nodes and hands every usbdevfs ioctl of the process to
-// the emulated device, which answers frames through a responder.
-//
-// The process must run with libumockdev-preload.so.0 preloaded (see
-// ensureUmockdevPreload) and the bus must be created before any libusb context; no
-// libusb context may outlive the bus.
+// A label printer emulated behind the real libusb: umockdev provides the sysfs entries
+// and /dev/bus/usb nodes and hands every usbdevfs ioctl of the process to the emulated
+// device. The process must run with libumockdev-preload.so.0 preloaded (see
+// ensureUmockdevPreload); no libusb context may exist before or outlive the bus.
 
 #include <QByteArray>
 #include <QList>
-#include <QMap>
 #include <QMutex>
+#include <QPair>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -34,52 +31,41 @@ class PrinterModel;
 // Bytes written to the printer in, reply bytes out (empty: no reply).
 using FrameResponder = std::function<QByteArray(const QByteArray &written)>;
 
-// The device side. By default the simulated printer's model answers: every bulk OUT
-// transfer is fed to it as the next piece of its byte stream, its replies become the
-// IN data, and the status word comes from its stored word. The switches may be
-// changed at any time from the test thread.
+// The device side. By default the simulated printer's model answers: it is fed every bulk
+// OUT transfer, its replies become the IN data, its stored word the status word. The
+// switches may be changed at any time from the test thread.
 class EmulatedUsbPrinter
 {
 public:
     explicit EmulatedUsbPrinter(const EmulatedDeviceSpec &deviceSpec);
     ~EmulatedUsbPrinter();
 
-    const EmulatedDeviceSpec &deviceSpec() const { return m_spec; }
-    QString sysfsName() const;
     QString devNode() const;
-
     PrinterModel &model() { return *m_model; }
     // Answers with `responder` instead of the model; an empty responder restores it.
     void setResponder(FrameResponder responder) { set(m_responder, std::move(responder)); }
-    // The four bytes of the status control read instead of the model's word; an empty
-    // array restores the model's.
+    // The status control read's four bytes instead of the model's word (empty: the model's).
     void setStatusWord(const QByteArray &fourBytes) { set(m_statusWord, fourBytes); }
     // Reply bytes become readable this long after the write that caused them.
     void setReplyDelayMs(int ms) { set(m_replyDelayMs, ms); }
     // Each bulk OUT transfer completes this long after it was submitted.
     void setWriteDelayMs(int ms) { set(m_writeDelayMs, ms); }
-    // The device takes this many more bytes on its OUT endpoint, then takes nothing
-    // more until the transfer in flight times out or is cancelled (it reports the
-    // bytes taken from it); after that it takes everything again, like a printer that
-    // was busy for a while. -1: no limit.
+    // Takes this many more OUT bytes, then nothing until the transfer times out or is
+    // cancelled (reporting the bytes taken), then everything again. -1: no limit.
     void setAcceptLimit(qint64 bytes) { set(m_acceptLimit, bytes); }
-    // The device never sends anything on its IN endpoint.
-    void setSilent(bool silent) { set(m_silent, silent); }
     // A kernel driver holds the interface: claims fail with EBUSY until detached.
     void setKernelDriverBound(bool bound) { set(m_driverBound, bound); }
-    // The device disappears this long from now: transfers in flight end with ENODEV
-    // and every later request fails with ENODEV.
+    // Gone this long from now: transfers in flight and every later request get ENODEV.
     void unplugAfterMs(int ms);
-    // Bytes waiting on the IN endpoint without a preceding write.
-    void queueInput(const QByteArray &bytes);
 
     QList<QByteArray> writes() const { return get(m_writes); }
-    bool kernelDriverBound() const { return get(m_driverBound); }
-    int detachCount() const { return get(m_detachCount); }
     int claimCount() const { return get(m_claimCount); }
     int releaseCount() const { return get(m_releaseCount); }
-    int openTransfers() const;
-    bool unplugged() const { return get(m_unplugged); }
+    int openTransfers() const
+    {
+        QMutexLocker lock(&m_mutex);
+        return int(m_urbs.size());
+    }
 
     // Called by the ioctl handler on umockdev's worker thread.
     struct Urb;
@@ -96,12 +82,8 @@ private:
         QMutexLocker lock(&m_mutex);
         return field;
     }
-    bool handleSubmit(void *client);
-    bool handleReap(void *client);
-    bool handleDiscard(void *client);
     bool completeReadyLocked(Urb &urb, qint64 now);
     void answerControlLocked(Urb &urb);
-    void unplugIfDueLocked(qint64 now);
 
     EmulatedDeviceSpec m_spec;
     mutable QMutex m_mutex;
@@ -111,19 +93,12 @@ private:
     int m_replyDelayMs = 0;
     int m_writeDelayMs = 0;
     qint64 m_acceptLimit = -1;
-    bool m_silent = false;
     bool m_driverBound = false;
     qint64 m_unplugAt = -1;
     bool m_unplugged = false;
-    struct Pending
-    {
-        QByteArray bytes;
-        qint64 readyAt;
-    };
-    QList<Pending> m_input;
+    QList<QPair<QByteArray, qint64>> m_input; // reply bytes and when they become readable
     QList<QByteArray> m_writes;
     std::vector<std::unique_ptr<Urb>> m_urbs; // submitted, in order
-    int m_detachCount = 0;
     int m_claimCount = 0;
     int m_releaseCount = 0;
     int m_emptyReaps = 0;
@@ -135,20 +110,13 @@ class EmulatedUsbBus
 public:
     EmulatedUsbBus();
     ~EmulatedUsbBus();
-    EmulatedUsbBus(const EmulatedUsbBus &) = delete;
-    EmulatedUsbBus &operator=(const EmulatedUsbBus &) = delete;
 
     // False where umockdev is missing or the preload is not active; tests skip then.
     static bool available();
-    static QString unavailableReason();
-
+    static QString unavailableReason() { return QStringLiteral("no umockdev preload active"); }
     EmulatedUsbPrinter *addDevice(const EmulatedDeviceSpec &deviceSpec);
-    // Removes an unplugged device from sysfs and /dev and tells udev listeners.
-    void removeDevice(EmulatedUsbPrinter *device);
 
 private:
-    void addRootHub(int bus);
-
     struct Private;
     std::unique_ptr<Private> d;
 };

@@ -1,52 +1,27 @@
-// The connection doctor's USB checks against printers emulated behind the real libusb:
-// none, one that may be opened, one held by a kernel driver, one this user may not
-// open; with stand-in programs for lpstat and udevadm.
+// The connection doctor's USB checks against printers emulated behind the real libusb
+// (none, one that may be opened, one held by a kernel driver, one this user may not
+// open), with stand-in programs for lpstat and udevadm; and the udev rule's installer.
 #include "diagnostics/connectiondoctor.h"
 #include "emulatedusbprinter.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
-#include <cstring>
 #include <linux/capability.h>
-#include <memory>
 #include <sys/syscall.h>
 #include <unistd.h>
 
 namespace {
 
-QString verdicts(const QList<doctor::Finding> &findings)
+// Runs the rule installer into `folder`; its output, or "failed".
+QString installRule(const QString &folder)
 {
-    QStringList out;
-    for (const doctor::Finding &f : findings)
-        out << f.check + QLatin1Char('=') + doctor::verdictName(f.verdict);
-    return out.join(QLatin1Char(' '));
+    QProcess process;
+    process.start("env", {"UDEV_RULES_DIR=" + folder, "bash",
+                          LABELSETUP_SOURCE_DIR "/scripts/install-udev-rule.sh"});
+    const bool ok = process.waitForFinished(30000) &&
+                    process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    return ok ? QString::fromUtf8(process.readAll()) : "failed";
 }
-
-// Takes from the calling thread root's power to ignore file permissions while it lives,
-// so that a device node without permissions is refused as it would be to a user.
-class WithoutFileOverride
-{
-public:
-    WithoutFileOverride()
-    {
-        if (syscall(SYS_capget, &m_header, m_saved) != 0)
-            return;
-        __user_cap_data_struct reduced[2];
-        std::memcpy(reduced, m_saved, sizeof(reduced));
-        reduced[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
-        m_active = syscall(SYS_capset, &m_header, reduced) == 0;
-    }
-    ~WithoutFileOverride()
-    {
-        if (m_active)
-            syscall(SYS_capset, &m_header, m_saved);
-    }
-
-private:
-    __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct m_saved[2]{};
-    bool m_active = false;
-};
 
 } // namespace
 
@@ -55,97 +30,107 @@ class TestDoctorUsb : public QObject
     Q_OBJECT
 
 private slots:
-    void init()
+    void usb_data()
     {
+        QTest::addColumn<QString>("printer"); // "", "ok", "driver", "denied"
+        QTest::addColumn<bool>("rule");
+        QTest::addColumn<QString>("lpstat"); // empty: not installed
+        QTest::addColumn<QString>("expected");
+        const QString office = QStringLiteral("device for office: ipp://10.0.0.9/ipp\n");
+        QTest::newRow("no printer, no rule") << "" << false << ""
+                                             << "usb.rule=warning usb.present=warning";
+        QTest::newRow("printer, no queue")
+            << "ok" << true << office
+            << "usb.rule=pass usb.present=pass usb.access=pass usb.driver=pass usb.queue=pass";
+        QTest::newRow("printer with a queue")
+            << "ok" << true << "device for label: usb://Maker/ABC%20X?serial=1\n" + office
+            << "usb.rule=pass usb.present=pass usb.access=pass usb.driver=pass usb.queue=warning";
+        QTest::newRow("kernel driver, no lpstat")
+            << "driver" << true << ""
+            << "usb.rule=pass usb.present=pass usb.access=pass usb.driver=warning "
+               "usb.queue=skipped";
+        QTest::newRow("denied, rule not applied")
+            << "denied" << true << ""
+            << "usb.rule=pass usb.present=pass usb.access=failure usb.rule-applied=warning "
+               "usb.queue=skipped";
+        QTest::newRow("denied, no rule")
+            << "denied" << false << ""
+            << "usb.rule=warning usb.present=pass usb.access=failure usb.queue=skipped";
+    }
+
+    void usb()
+    {
+        QFETCH(QString, printer);
+        QFETCH(bool, rule);
+        QFETCH(QString, lpstat);
+        QFETCH(QString, expected);
+
+        QTemporaryDir tools;
+        const auto addProgram = [&tools](const QString &name, const QString &output) {
+            QFile file(tools.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly) &&
+                    file.write("#!/bin/sh\ncat <<'END'\n" + output.toUtf8() + "END\n") > 0);
+            QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        };
+        if (!lpstat.isEmpty())
+            addProgram("lpstat", lpstat);
+        addProgram("udevadm", QStringLiteral("DEVTYPE=usb_device\nID_VENDOR_ID=4b7e\n"));
+        QTemporaryDir rules;
+        const QString ruleDir = rules.filePath("rules.d");
+        if (rule) {
+            // A stale copy is replaced; a second run leaves the current one alone.
+            const QString target = ruleDir + "/60-labelsetup-printers.rules";
+            QVERIFY(QDir().mkpath(ruleDir) && QFile::copy(tools.filePath("udevadm"), target));
+            QVERIFY(installRule(ruleDir).contains("installed"));
+            QVERIFY(installRule(ruleDir).contains("up to date"));
+            // "up to date": the installed rule is the shipped one.
+            QFile shipped(LABELSETUP_SOURCE_DIR "/resources/udev/60-labelsetup-printers.rules");
+            QVERIFY(shipped.open(QIODevice::ReadOnly));
+            // Seat access for the printer vendor only.
+            QCOMPARE(
+                QString::fromUtf8(shipped.readAll())
+                    .remove(QRegularExpression("^(#.*)?\n", QRegularExpression::MultilineOption)),
+                QStringLiteral("SUBSYSTEM==\"usb\", ATTR{idVendor}==\"4b7e\", TAG+=\"uaccess\"\n"));
+        }
+        doctor::Environment env;
+        env.programDirs = QStringList{tools.path()};
+        env.udevRuleDirs = QStringList{ruleDir};
+
         if (!EmulatedUsbBus::available())
             QSKIP(qPrintable(EmulatedUsbBus::unavailableReason()));
-    }
-    void usb_data();
-    void usb();
-};
-
-void TestDoctorUsb::usb_data()
-{
-    QTest::addColumn<QString>("printer"); // "", "ok", "driver", "denied"
-    QTest::addColumn<bool>("rule");
-    QTest::addColumn<QString>("lpstat"); // empty: not installed
-    QTest::addColumn<QString>("expected");
-    const QString queue = QStringLiteral("device for label: usb://Maker/ABC%20X?serial=1\n"
-                                         "device for office: ipp://10.0.0.9/ipp\n");
-    QTest::newRow("no printer, no rule") << "" << false << ""
-                                         << "usb.rule=warning usb.present=warning";
-    QTest::newRow("printer, no queue")
-        << "ok" << true << "device for office: ipp://10.0.0.9/ipp\n"
-        << "usb.rule=pass usb.present=pass usb.access=pass usb.driver=pass usb.queue=pass";
-    QTest::newRow("printer with a queue")
-        << "ok" << true << queue
-        << "usb.rule=pass usb.present=pass usb.access=pass usb.driver=pass usb.queue=warning";
-    QTest::newRow("kernel driver, no lpstat")
-        << "driver" << true << ""
-        << "usb.rule=pass usb.present=pass usb.access=pass usb.driver=warning usb.queue=skipped";
-    QTest::newRow("denied, rule not applied")
-        << "denied" << true << ""
-        << "usb.rule=pass usb.present=pass usb.access=failure usb.rule-applied=warning "
-           "usb.queue=skipped";
-    QTest::newRow("denied, no rule")
-        << "denied" << false << ""
-        << "usb.rule=warning usb.present=pass usb.access=failure usb.queue=skipped";
-}
-
-void TestDoctorUsb::usb()
-{
-    QFETCH(QString, printer);
-    QFETCH(bool, rule);
-    QFETCH(QString, lpstat);
-    QFETCH(QString, expected);
-
-    QTemporaryDir tools;
-    const auto addProgram = [&tools](const QString &name, const QString &output) {
-        QFile file(tools.filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("#!/bin/sh\ncat <<'END'\n" + output.toUtf8() + "END\n");
-        file.close();
-        file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
-    };
-    if (!lpstat.isEmpty())
-        addProgram(QStringLiteral("lpstat"), lpstat);
-    addProgram(QStringLiteral("udevadm"),
-               QStringLiteral("DEVTYPE=usb_device\nID_VENDOR_ID=4b7e\n"));
-    QTemporaryDir rules;
-    if (rule)
-        QVERIFY(QFile::copy(
-            QStringLiteral(LABELSETUP_SOURCE_DIR "/resources/udev/60-labelsetup-printers.rules"),
-            rules.filePath(QStringLiteral("60-labelsetup-printers.rules"))));
-    doctor::Environment env;
-    env.programDirs = QStringList{tools.path()};
-    env.udevRuleDirs = QStringList{rules.path()};
-
-    EmulatedUsbBus bus;
-    EmulatedDeviceSpec deviceSpec;
-    deviceSpec.product = "ABC X";
-    if (!printer.isEmpty()) {
-        EmulatedUsbPrinter *device = bus.addDevice(deviceSpec);
-        QVERIFY(device);
-        device->setKernelDriverBound(printer == QLatin1String("driver"));
-        if (printer == QLatin1String("denied")) {
-            const QString node = qEnvironmentVariable("UMOCKDEV_DIR") + device->devNode();
-            QVERIFY2(QFile::setPermissions(node, QFileDevice::Permissions()), qPrintable(node));
+        EmulatedUsbBus bus;
+        EmulatedDeviceSpec deviceSpec;
+        deviceSpec.product = "ABC X";
+        if (!printer.isEmpty()) {
+            EmulatedUsbPrinter *device = bus.addDevice(deviceSpec);
+            QVERIFY(device);
+            device->setKernelDriverBound(printer == "driver");
+            if (printer == "denied") {
+                const QString node = qEnvironmentVariable("UMOCKDEV_DIR") + device->devNode();
+                QVERIFY2(QFile::setPermissions(node, QFileDevice::Permissions()), qPrintable(node));
+            }
         }
+        // Without root's power to ignore file permissions, as a user runs the checks.
+        __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+        __user_cap_data_struct saved[2]{};
+        QVERIFY(syscall(SYS_capget, &header, saved) == 0);
+        __user_cap_data_struct asUser[2] = {saved[0], saved[1]};
+        asUser[0].effective &= ~(1u << CAP_DAC_OVERRIDE | 1u << CAP_DAC_READ_SEARCH);
+        const bool dropped = syscall(SYS_capset, &header, asUser) == 0;
+        const QList<doctor::Finding> findings = doctor::checkUsb(env);
+        if (dropped)
+            syscall(SYS_capset, &header, saved);
+        QStringList verdicts;
+        for (const doctor::Finding &f : findings) {
+            verdicts << f.check + QLatin1Char('=') + doctor::verdictName(f.verdict);
+            if (f.verdict == doctor::Verdict::Failure || f.verdict == doctor::Verdict::Warning)
+                QVERIFY2(!f.advice.isEmpty(), qPrintable(f.check));
+            if (f.check == "usb.queue" && f.verdict == doctor::Verdict::Warning)
+                QVERIFY(f.text.contains("label") && !f.text.contains("office"));
+        }
+        QCOMPARE(verdicts.join(QLatin1Char(' ')), expected);
     }
-    QList<doctor::Finding> findings;
-    {
-        const WithoutFileOverride asUser;
-        findings = doctor::checkUsb(env);
-    }
-    QCOMPARE(verdicts(findings), expected);
-    for (const doctor::Finding &f : findings) {
-        if (f.verdict == doctor::Verdict::Failure || f.verdict == doctor::Verdict::Warning)
-            QVERIFY2(!f.advice.isEmpty(), qPrintable(f.check));
-        if (f.check == QLatin1String("usb.queue") && f.verdict == doctor::Verdict::Warning)
-            QVERIFY(f.text.contains(QLatin1String("label")) &&
-                    !f.text.contains(QLatin1String("office")));
-    }
-}
+};
 
 int main(int argc, char **argv)
 {
