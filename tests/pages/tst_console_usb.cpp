@@ -69,72 +69,61 @@ void TestConsoleUsb::cleanup()
 
 void TestConsoleUsb::consoleSend_data()
 {
-    QTest::addColumn<QString>("input");    // hex
-    QTest::addColumn<QByteArray>("reply"); // null: "<block number>:<bytes written>" as text
-    QTest::addColumn<QStringList>("lines");
-    QTest::newRow("frame only") << "1B 40"
-                                << QByteArray::fromHex("6A756E6B1BFFFE0204034F4B001BFEFF")
-                                << QStringList{"SEND->1B 40",
-                                               "RECV<-1B FF FE 02 04 03 4F 4B 00 1B FE FF"};
+    // Typed (hex) | the printer's reply, hex (none: "<block number>:<bytes written>" as
+    // text) | message-area lines
+    QTest::addColumn<QString>("row");
+    QTest::newRow("frame only") << "1B 40|6A756E6B1BFFFE0204034F4B001BFEFF|SEND->1B 40;RECV<-1B FF "
+                                   "FE 02 04 03 4F 4B 00 1B FE FF";
     QTest::newRow("no frame: the whole block")
-        << "1B 40" << QByteArray("OK")
-        << QStringList{"SEND->1B 40", "RECV<-4F 4B" + QString(" 00").repeated(262)};
-    const QString z = QString("7A ").repeated(1024).trimmed();
+        << "1B 40|4F4B|SEND->1B 40;RECV<-4F 4B" + QString(" 00").repeated(262);
+    const QString z = ";SEND->" + QString("7A ").repeated(1024).trimmed();
     QTest::newRow("blocks of 1024, a read-back each")
-        << QString("7A ").repeated(2500).trimmed() << QByteArray()
-        << QStringList{"SEND->" + z,
-                       "RECV<-1:1024",
-                       "SEND->" + z,
-                       "RECV<-2:1024",
-                       "SEND->" + QString("7A ").repeated(452).trimmed(),
-                       "RECV<-3:452"};
+        << QString("7A ").repeated(2500).trimmed() + "||" + z + ";RECV<-1:1024" + z +
+               ";RECV<-2:1024;SEND->" + QString("7A ").repeated(452).trimmed() + ";RECV<-3:452";
 }
 
 void TestConsoleUsb::consoleSend()
 {
-    QFETCH(QString, input);
-    QFETCH(QByteArray, reply);
-    QFETCH(QStringList, lines);
+    QFETCH(QString, row);
+    const QStringList c = row.split(QLatin1Char('|'));
+    const QByteArray reply = QByteArray::fromHex(c.at(1).toLatin1());
     int count = 0;
     printer->setResponder([&count, reply](const QByteArray &written) {
-        return reply.isNull()
+        return reply.isEmpty()
                    ? QByteArray::number(++count) + ':' + QByteArray::number(written.size())
                    : reply;
     });
-    pages->widget<QRadioButton>("radioButton_hexRecv")->setChecked(!reply.isNull());
+    pages->widget<QRadioButton>("radioButton_hexRecv")->setChecked(!reply.isEmpty());
     pages->widget<QRadioButton>("radioButton_hexSend")->setChecked(true);
-    pages->widget<QTextEdit>("textEdit_Send")->setPlainText(input);
+    pages->widget<QTextEdit>("textEdit_Send")->setPlainText(c.at(0));
     pages->click("pushButton_Send");
     QVERIFY(recorder->messages.isEmpty());
-    QCOMPARE(printer->writes().join(), QByteArray::fromHex(input.toLatin1()));
-    QCOMPARE(pages->lines(), lines);
+    QCOMPARE(printer->writes().join(), QByteArray::fromHex(c.at(0).toLatin1()));
+    QCOMPARE(pages->lines(), c.at(2).split(QLatin1Char(';'), Qt::SkipEmptyParts));
 }
 
 void TestConsoleUsb::fileGoesInUsbPieces_data()
 {
-    QTest::addColumn<bool>("download"); // an encrypted firmware, else a console file
-    QTest::addColumn<int>("acceptLimit");
-    QTest::addColumn<int>("writeMs");     // how long a stalled transfer waits
-    QTest::addColumn<int>("stopAfterMs"); // -1: no stop
-    QTest::addColumn<QString>("text");    // the final message; none when empty
-    // The printer takes this many bytes, stalls until that transfer times out, then
-    // takes everything again: the piece it took part of is never sent again.
-    QTest::newRow("whole file") << false << -1 << 1000 << -1 << "下载成功";
-    QTest::newRow("piece partly taken") << false << 15000 << 1000 << -1 << "向打印机发送数据失败。";
-    // A stall that would last a minute: a stop (the window closing) ends the download
-    // at once and removes the plain copy.
-    QTest::newRow("stalled download stopped") << true << 15000 << 60000 << 400 << "";
+    // An encrypted firmware, else a console file | the printer takes this many bytes,
+    // stalls until that transfer times out (after writeMs), then takes everything again:
+    // the piece it took part of is never sent again | writeMs | a stop after this many
+    // ms (the window closing) | the final message
+    QTest::addColumn<QString>("row");
+    QTest::newRow("whole file") << QString::fromUtf8("0|-1|1000|-1|下载成功");
+    QTest::newRow("piece partly taken")
+        << QString::fromUtf8("0|15000|1000|-1|向打印机发送数据失败。");
+    // A stall that would last a minute ends at once and the plain copy goes.
+    QTest::newRow("stalled download stopped") << "1|15000|60000|400|";
 }
 
 void TestConsoleUsb::fileGoesInUsbPieces()
 {
-    QFETCH(bool, download);
-    QFETCH(int, acceptLimit);
-    QFETCH(int, writeMs);
-    QFETCH(int, stopAfterMs);
-    QFETCH(QString, text);
+    QFETCH(QString, row);
+    const QStringList c = row.split(QLatin1Char('|'));
+    const bool download = c.at(0) == "1";
+    const int acceptLimit = c.at(1).toInt(), stopAfterMs = c.at(3).toInt();
     UsbTimeouts timeouts = UsbLink::defaultTimeouts();
-    timeouts.writeMs = writeMs;
+    timeouts.writeMs = c.at(2).toInt();
     UsbLink::setDefaultTimeouts(timeouts);
     printer->setAcceptLimit(acceptLimit);
     QTemporaryDir dir;
@@ -147,7 +136,7 @@ void TestConsoleUsb::fileGoesInUsbPieces()
         QTimer::singleShot(stopAfterMs, &pages->stream, [this] { pages->stream.requestStop(); });
     pages->click(download ? "pushButton_DownloadFW" : "pushButton_SendFile");
     QTRY_VERIFY_WITH_TIMEOUT(!session->busy(), 20000);
-    QTRY_COMPARE(recorder->texts(), text.isEmpty() ? QStringList() : QStringList{text});
+    QTRY_COMPARE(recorder->texts(), c.at(4).isEmpty() ? QStringList() : QStringList{c.at(4)});
     QCOMPARE(printer->openTransfers(), 0);
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("job_decrypted.hex"))));
     const QByteArray taken = printer->writes().join();

@@ -17,12 +17,6 @@
 namespace {
 
 using FileFixture = FilePagesOn<SessionFixture>;
-enum Kind
-{
-    Firmware,
-    Font,
-    Console
-};
 const char *const kButtons[] = {"pushButton_DownloadFW", "pushButton_DownloadFL",
                                 "pushButton_SendFile"};
 
