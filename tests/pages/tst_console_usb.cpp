@@ -16,56 +16,50 @@
 #include <QtTest>
 #include <memory>
 
+// A session open to the emulated printer, the file pages on it. Built in this order and
+// torn down the other way round, so that no libusb context outlives the emulated bus.
+struct UsbFixture
+{
+    const UsbTimeouts saved = UsbLink::defaultTimeouts();
+    EmulatedUsbBus bus;
+    EmulatedUsbPrinter *printer = bus.addDevice(EmulatedDeviceSpec());
+    MessageRecorder recorder;
+    PrinterSession session;
+    TestPageHost host{&session};
+    std::unique_ptr<FilePages> pages;
+    // A read-back that brings nothing ends after 300 ms, a stalled write after `writeMs`.
+    bool open(unsigned int writeMs)
+    {
+        UsbTimeouts timeouts = saved;
+        timeouts.exchangeMs = 300;
+        timeouts.writeMs = writeMs;
+        UsbLink::setDefaultTimeouts(timeouts);
+        printer->setResponder([](const QByteArray &) { return QByteArray(); });
+        const bool opened = session.openUsb(3) == 0;
+        pages = std::make_unique<FilePages>(session, host);
+        return opened;
+    }
+    ~UsbFixture()
+    {
+        pages.reset();
+        UsbLink::setDefaultTimeouts(saved);
+    }
+};
+
 class TestConsoleUsb : public QObject
 {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
+    void init()
+    {
+        if (!EmulatedUsbBus::available())
+            QSKIP(qPrintable(EmulatedUsbBus::unavailableReason()));
+    }
     void consoleSend_data();
     void consoleSend();
     void fileGoesInUsbPieces_data();
     void fileGoesInUsbPieces();
-
-private:
-    // Built in this order and torn down the other way round, so that no libusb context
-    // outlives the emulated bus.
-    std::unique_ptr<EmulatedUsbBus> bus;
-    EmulatedUsbPrinter *printer = nullptr;
-    std::unique_ptr<MessageRecorder> recorder;
-    std::unique_ptr<PrinterSession> session;
-    std::unique_ptr<TestPageHost> host;
-    std::unique_ptr<FilePages> pages;
-    UsbTimeouts savedTimeouts;
 };
-
-void TestConsoleUsb::init()
-{
-    if (!EmulatedUsbBus::available())
-        QSKIP(qPrintable(EmulatedUsbBus::unavailableReason()));
-    savedTimeouts = UsbLink::defaultTimeouts();
-    UsbTimeouts timeouts = savedTimeouts;
-    timeouts.exchangeMs = 300; // a read-back that brings nothing
-    UsbLink::setDefaultTimeouts(timeouts);
-    bus = std::make_unique<EmulatedUsbBus>();
-    printer = bus->addDevice(EmulatedDeviceSpec());
-    printer->setResponder([](const QByteArray &) { return QByteArray(); });
-    recorder = std::make_unique<MessageRecorder>();
-    session = std::make_unique<PrinterSession>();
-    host = std::make_unique<TestPageHost>(session.get());
-    QCOMPARE(session->openUsb(3), 0);
-    pages = std::make_unique<FilePages>(*session, *host);
-}
-
-void TestConsoleUsb::cleanup()
-{
-    pages.reset();
-    session.reset();
-    host.reset();
-    recorder.reset();
-    bus.reset();
-    UsbLink::setDefaultTimeouts(savedTimeouts);
-}
 
 void TestConsoleUsb::consoleSend_data()
 {
@@ -87,19 +81,21 @@ void TestConsoleUsb::consoleSend()
     QFETCH(QString, row);
     const QStringList c = row.split(QLatin1Char('|'));
     const QByteArray reply = QByteArray::fromHex(c.at(1).toLatin1());
+    UsbFixture f;
+    QVERIFY(f.open(UsbLink::defaultTimeouts().writeMs));
     int count = 0;
-    printer->setResponder([&count, reply](const QByteArray &written) {
+    f.printer->setResponder([&count, reply](const QByteArray &written) {
         return reply.isEmpty()
                    ? QByteArray::number(++count) + ':' + QByteArray::number(written.size())
                    : reply;
     });
-    pages->widget<QRadioButton>("radioButton_hexRecv")->setChecked(!reply.isEmpty());
-    pages->widget<QRadioButton>("radioButton_hexSend")->setChecked(true);
-    pages->widget<QTextEdit>("textEdit_Send")->setPlainText(c.at(0));
-    pages->click("pushButton_Send");
-    QVERIFY(recorder->messages.isEmpty());
-    QCOMPARE(printer->writes().join(), QByteArray::fromHex(c.at(0).toLatin1()));
-    QCOMPARE(pages->lines(), c.at(2).split(QLatin1Char(';'), Qt::SkipEmptyParts));
+    f.pages->widget<QRadioButton>("radioButton_hexRecv")->setChecked(!reply.isEmpty());
+    f.pages->widget<QRadioButton>("radioButton_hexSend")->setChecked(true);
+    f.pages->widget<QTextEdit>("textEdit_Send")->setPlainText(c.at(0));
+    f.pages->click("pushButton_Send");
+    QVERIFY(f.recorder.messages.isEmpty());
+    QCOMPARE(f.printer->writes().join(), QByteArray::fromHex(c.at(0).toLatin1()));
+    QCOMPARE(f.pages->lines(), c.at(2).split(QLatin1Char(';'), Qt::SkipEmptyParts));
 }
 
 void TestConsoleUsb::fileGoesInUsbPieces_data()
@@ -122,34 +118,33 @@ void TestConsoleUsb::fileGoesInUsbPieces()
     const QStringList c = row.split(QLatin1Char('|'));
     const bool download = c.at(0) == "1";
     const int acceptLimit = c.at(1).toInt(), stopAfterMs = c.at(3).toInt();
-    UsbTimeouts timeouts = UsbLink::defaultTimeouts();
-    timeouts.writeMs = c.at(2).toInt();
-    UsbLink::setDefaultTimeouts(timeouts);
-    printer->setAcceptLimit(acceptLimit);
+    UsbFixture f;
+    QVERIFY(f.open(c.at(2).toUInt()));
+    f.printer->setAcceptLimit(acceptLimit);
     QTemporaryDir dir;
     const QByteArray content = rawPayload(25000, 4);
     const QString path = dir.filePath(QStringLiteral("job.hex"));
     QVERIFY(download ? writeEncryptedFile(path, content.left(24992) /* whole blocks */)
                      : writePlainFile(path, content));
-    recorder->fileToOpen = path;
+    f.recorder.fileToOpen = path;
     if (stopAfterMs >= 0)
-        QTimer::singleShot(stopAfterMs, &pages->stream, [this] { pages->stream.requestStop(); });
-    pages->click(download ? "pushButton_DownloadFW" : "pushButton_SendFile");
-    QTRY_VERIFY_WITH_TIMEOUT(!session->busy(), 20000);
-    QTRY_COMPARE(recorder->texts(), c.at(4).isEmpty() ? QStringList() : QStringList{c.at(4)});
-    QCOMPARE(printer->openTransfers(), 0);
+        QTimer::singleShot(stopAfterMs, &f.pages->stream, [&f] { f.pages->stream.requestStop(); });
+    f.pages->click(download ? "pushButton_DownloadFW" : "pushButton_SendFile");
+    QTRY_VERIFY_WITH_TIMEOUT(!f.session.busy(), 20000);
+    QTRY_COMPARE(f.recorder.texts(), c.at(4).isEmpty() ? QStringList() : QStringList{c.at(4)});
+    QCOMPARE(f.printer->openTransfers(), 0);
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("job_decrypted.hex"))));
-    const QByteArray taken = printer->writes().join();
+    const QByteArray taken = f.printer->writes().join();
     if (acceptLimit >= 0) {
         QVERIFY(stopAfterMs >= 0 ? content.startsWith(taken) : taken == content.left(acceptLimit));
         return;
     }
     QList<int> sizes;
-    for (const QByteArray &w : printer->writes())
+    for (const QByteArray &w : f.printer->writes())
         sizes << w.size();
     QCOMPARE(sizes, (QList<int>{10240, 10240, 4520}));
     QCOMPARE(taken, content);
-    QCOMPARE(pages->widget<QProgressBar>("progressBar_Debug")->value(), 100);
+    QCOMPARE(f.pages->widget<QProgressBar>("progressBar_Debug")->value(), 100);
 }
 
 int main(int argc, char **argv)
