@@ -26,7 +26,7 @@ namespace {
 
 using FileFixture = FilePagesOn<SessionFixture>;
 const char *const kButtons[] = {"pushButton_DownloadFW", "pushButton_DownloadFL",
-                                "pushButton_SendFile"};
+                                "pushButton_SendFile", "pushButton_Send"};
 
 QList<int> numbers(const QString &text)
 {
@@ -113,8 +113,6 @@ private slots:
     void fileSend();
     void workerJob_data();
     void workerJob();
-    void consoleSend_data();
-    void consoleSend();
     void hexToggle();
     void windowAndList();
     void setNet_data();
@@ -123,10 +121,11 @@ private slots:
 
 void TestDownloadNet::fileSend_data()
 {
-    // kind (0 firmware, 1 font, 2 console) | bytes | the printer drops the connection after
-    // this many (-1 never, -2 nothing may go) | 0 printer open, 1 not open, 2 not listening,
-    // 3 disk full | file made | file chosen | the user's own file | the decrypted copy |
-    // message-area line | box: I, W or C, title|text ("…": a reason follows)
+    // 0 firmware, 1 font, 2 console file, 3 console text | bytes (text: 1 hex send, 2 hex
+    // receive, 4 echo) | the printer drops the connection after this many (-1 never, -2
+    // nothing may go) | 0 printer open, 1 not open, 2 not listening, 3 disk full | file made
+    // (text typed) | file chosen (text: the wire in hex) | the user's own file | the
+    // decrypted copy | message-area lines | box: I, W or C, title|text ("…": a reason follows)
     QTest::addColumn<QString>("row");
     const auto row = [](const char *name, const char *row) {
         QTest::newRow(name) << QString::fromUtf8(row);
@@ -164,6 +163,22 @@ void TestDownloadNet::fileSend_data()
                                    "字节|WError|Connection failed: …");
     row("font, no connection",
         "1|80000|-2|2|fw.hex|fw.hex|||下载字库 fw.hex，80000 字节|W错误|连接失败: …");
+    row("hex", "3|1|-1|0|1B 40|1B40|||SEND->1B 40|");
+    row("text: CR LF, UTF-8", "3|0|-1|0|A\n中|410D0AE4B8AD|||SEND->A;+中|");
+    row("hex in, hex out", "3|7|-1|0|41 00 42|410042|||SEND->41 00 42;RECV<-41 00 42|");
+    row("hex in, text out up to NUL", "3|5|-1|0|41 00 42|410042|||SEND->41 00 42;RECV<-A|");
+    row("markup stays text", "3|4|-1|0|<b>x</b>|3C623E783C2F623E|||SEND-><b>x</b>;RECV<-<b>x</b>|");
+    QString text;
+    for (int i = 0; i < 2500; ++i)
+        text += QChar('a' + i % 26);
+    QTest::newRow("blocks of 1024, one connection")
+        << "3|0|-1|0|" + text + '|' + text.toLatin1().toHex() + "|||SEND->" + text.left(1024) +
+               ";SEND->" + text.mid(1024, 1024) + ";SEND->" + text.mid(2048) + '|';
+    // Refused: nothing on the wire, not even a connection.
+    row("odd digit", "3|1|-2|0|1B 4|||||C错误|此十六进制字符串格式无效。");
+    row("text, printer not open", "3|1|-2|1|1B 40|||||C设置工具|设备未打开!");
+    QTest::newRow("text, printer not listening")
+        << "3|1|-2|2|" + QString("41 ").repeated(3000).trimmed() + "|||||C错误|发送失败！请重试";
 }
 
 void TestDownloadNet::fileSend()
@@ -171,12 +186,14 @@ void TestDownloadNet::fileSend()
     QFETCH(QString, row);
     const QStringList c = row.split(QLatin1Char('|'));
     const int kind = c.at(0).toInt(), drop = c.at(2).toInt(), state = c.at(3).toInt();
-    const bool console = kind == 2, streams = drop > -2;
+    const bool console = kind >= 2, typed = kind == 3, streams = drop > -2 && !typed;
+    const int setup = typed ? c.at(1).toInt() : 0;
     const QString message = c.mid(9).join(QLatin1Char('|'));
     QTemporaryDir dir;
-    const QByteArray plain = rawPayload(c.at(1).toInt(), 7);
-    QVERIFY(console ? writePlainFile(dir.filePath(c.at(4)), plain)
-                    : writeEncryptedFile(dir.filePath(c.at(4)), plain));
+    const QByteArray plain =
+        typed ? QByteArray::fromHex(c.at(5).toLatin1()) : rawPayload(c.at(1).toInt(), 7);
+    QVERIFY(typed || (console ? writePlainFile(dir.filePath(c.at(4)), plain)
+                              : writeEncryptedFile(dir.filePath(c.at(4)), plain)));
     QVERIFY(c.at(6).isEmpty() || writePlainFile(dir.filePath(c.at(6)), "user's"));
     FileFixture f;
     QVERIFY(f.start());
@@ -203,7 +220,10 @@ void TestDownloadNet::fileSend()
     // Everything else is refused while the pieces go, called by hand since the buttons
     // are off; none of it may reach the wire or show a box.
     QList<int> codes;
-    pages.widget<QTextEdit>("textEdit_Send")->setPlainText(QStringLiteral("TEXT"));
+    f.printer->model().setRawEcho(setup & 4);
+    pages.widget<QRadioButton>("radioButton_hexSend")->setChecked(setup & 1);
+    pages.widget<QRadioButton>("radioButton_hexRecv")->setChecked(setup & 2);
+    pages.widget<QTextEdit>("textEdit_Send")->setPlainText(typed ? c.at(4) : "TEXT");
     connect(&pages.stream, &FileStream::progress, &pages.download, [&] {
         if (!codes.isEmpty())
             return;
@@ -212,7 +232,8 @@ void TestDownloadNet::fileSend()
         QMetaObject::invokeMethod(&pages.console, "on_pushButton_SendFile_clicked");
         pages.download.downloadEncryptedFile(false);
     });
-    f.recorder->fileToOpen = c.at(5).isEmpty() ? QString() : QDir(dir.path()).filePath(c.at(5));
+    f.recorder->fileToOpen =
+        typed || c.at(5).isEmpty() ? QString() : QDir(dir.path()).filePath(c.at(5));
     const qint64 limitBytes = state == 3 ? 32 * 1024 : 0; // stands in for a full disk
     FileSizeLimit limit(limitBytes);
     QVERIFY(limit.holds(limitBytes));
@@ -220,7 +241,8 @@ void TestDownloadNet::fileSend()
     limit.release();
     const QStringList dialogs[] = {{"HEX File", "HEX Files (*.hex);;All Files (*)"},
                                    {"BIN File", "BIN Files (*.bin);;All Files (*)"},
-                                   {"All Files (*)", ""}};
+                                   {"All Files (*)", ""},
+                                   {}};
     QCOMPARE(f.recorder->fileCaptions + f.recorder->fileFilters,
              state == 1 ? QStringList() : dialogs[kind]);
     // The pieces are written by this thread, so nothing has finished yet.
@@ -228,7 +250,7 @@ void TestDownloadNet::fileSend()
     QCOMPARE(enabledButtons(), streams ? 0 : 4);
     QVERIFY(!streams || (bar->value() == 0 && bar->isEnabled()));
     QVERIFY(!streams || console || QFile::exists(dir.filePath(c.at(7))));
-    QCOMPARE(pages.lines(), c.at(8).isEmpty() ? QStringList() : QStringList{c.at(8)});
+    QCOMPARE(pages.lines(), c.at(8).split(QLatin1Char(';'), Qt::SkipEmptyParts));
 
     QTRY_COMPARE_WITH_TIMEOUT(f.recorder->messages.size(), message.isEmpty() ? 0 : 1, 20000);
     if (!message.isEmpty()) {
@@ -242,7 +264,7 @@ void TestDownloadNet::fileSend()
     const bool completed = message.startsWith('I') && streams;
     const QList<int> busy{RESULT_BUSY, RESULT_BUSY};
     QCOMPARE(codes, plain.isEmpty() || !streams ? QList<int>() : busy);
-    QCOMPARE(f.recorder->fileCaptions.size(), state == 1 ? 0 : 1);
+    QCOMPARE(f.recorder->fileCaptions.size(), state == 1 || typed ? 0 : 1);
     QVERIFY((console && !streams) || bar->isEnabled() == completed);
     QVERIFY(!completed || bar->value() == (plain.isEmpty() ? 0 : 100));
     QCOMPARE(otherBar->value(), 33);
@@ -251,10 +273,11 @@ void TestDownloadNet::fileSend()
     const QByteArray arrived = drop >= 0 ? plain.left(drop) : drop == -1 ? plain : QByteArray();
     QTRY_COMPARE(f.printer->rawByteCount(), qint64(arrived.size()));
     QVERIFY(f.printer->rawBytes() == arrived);
-    QCOMPARE(f.printer->connectionCount(), connections + (streams ? 1 : 0));
+    QCOMPARE(f.printer->connectionCount(), connections + (drop > -2 ? 1 : 0));
     QVERIFY(f.printer->receivedFrames().isEmpty());
     // The copy made for the stream goes; the chosen file and the user's own stay.
-    QStringList left = QStringList{c.at(4), c.at(6)}.filter(QRegularExpression("."));
+    QStringList left =
+        typed ? QStringList() : QStringList{c.at(4), c.at(6)}.filter(QRegularExpression("."));
     left.sort();
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files, QDir::Name), left);
     QFile own(dir.filePath(c.at(6)));
@@ -334,60 +357,6 @@ void TestDownloadNet::workerJob()
     for (int i = 1; i < times.size(); ++i)
         QVERIFY2(answers.value(i - 1) != 0 || times.at(i) - times.at(i - 1) >= 2000000,
                  qPrintable(QString::number(times.at(i) - times.at(i - 1))));
-}
-
-void TestDownloadNet::consoleSend_data()
-{
-    // 1 hex send, 2 hex receive, 4 echo, 8 closed, 16 deaf | typed | wire | lines | box
-    QTest::addColumn<QString>("row");
-    const auto row = [](const char *name, const QString &row) { QTest::newRow(name) << row; };
-    row("hex", "1|1B 40|1B40|SEND->1B 40|");
-    row("text: CR LF, UTF-8", "0|A\n中|410D0AE4B8AD|SEND->A;+中|");
-    row("hex in, hex out", "7|41 00 42|410042|SEND->41 00 42;RECV<-41 00 42|");
-    row("hex in, text out up to NUL", "5|41 00 42|410042|SEND->41 00 42;RECV<-A|");
-    row("markup stays text", "4|<b>x</b>|3C623E783C2F623E|SEND-><b>x</b>;RECV<-<b>x</b>|");
-    QString text;
-    for (int i = 0; i < 2500; ++i)
-        text += QChar('a' + i % 26);
-    row("blocks of 1024, one connection", "0|" + text + '|' + text.toLatin1().toHex() + "|SEND->" +
-                                              text.left(1024) + ";SEND->" + text.mid(1024, 1024) +
-                                              ";SEND->" + text.mid(2048) + '|');
-    // Refused: nothing on the wire, not even a connection.
-    row("odd digit", "1|1B 4|||错误|此十六进制字符串格式无效。");
-    row("printer not open", "9|1B 40|||设置工具|设备未打开!");
-    row("printer not listening",
-        "17|" + QString("41 ").repeated(3000).trimmed() + "|||错误|发送失败！请重试");
-}
-
-void TestDownloadNet::consoleSend()
-{
-    QFETCH(QString, row);
-    const QStringList c = row.split(QLatin1Char('|'));
-    const int setup = c.at(0).toInt();
-    const QByteArray wire = QByteArray::fromHex(c.at(2).toLatin1());
-    const QString message = c.mid(4).join(QLatin1Char('|'));
-    FileFixture f;
-    QVERIFY(f.start());
-    QTest::qWait(100); // the connection of the open settles first
-    QTRY_COMPARE(f.printer->openConnections(), 0);
-    const int connections = f.printer->connectionCount();
-    f.printer->model().setRawEcho(setup & 4);
-    f.host->open = !(setup & 8);
-    if (setup & 16)
-        f.printer->setRefuseMode(RefuseMode::NotListening);
-    f.pages->widget<QRadioButton>("radioButton_hexSend")->setChecked(setup & 1);
-    f.pages->widget<QRadioButton>("radioButton_hexRecv")->setChecked(setup & 2);
-    f.pages->widget<QTextEdit>("textEdit_Send")->setPlainText(c.at(1));
-    f.pages->click("pushButton_Send");
-    QStringList boxes;
-    for (const prompts::Message &m : f.recorder->messages)
-        boxes << QString::number(int(m.kind == prompts::Kind::Critical)) + m.title + '|' + m.text;
-    QCOMPARE(boxes, message.isEmpty() ? QStringList() : QStringList{'1' + message});
-    QTRY_COMPARE(f.printer->rawBytes().toHex(' '), wire.toHex(' '));
-    QCOMPARE(f.pages->lines(), c.at(3).split(QLatin1Char(';'), Qt::SkipEmptyParts));
-    QTRY_COMPARE(f.printer->openConnections(), 0);
-    QCOMPARE(f.printer->connectionCount(), connections + (wire.isEmpty() ? 0 : 1));
-    QVERIFY(!f.session->busy());
 }
 
 void TestDownloadNet::hexToggle()
