@@ -25,9 +25,6 @@ private slots:
     void printerInformation();
     void secondRequestDuringReplyWait_data();
     void secondRequestDuringReplyWait();
-    void closingCommands_data();
-    void closingCommands();
-    void profileAndDiagnostics();
 };
 
 void TestWindowNet::searchOpenClose_data()
@@ -35,9 +32,11 @@ void TestWindowNet::searchOpenClose_data()
     QTest::addColumn<QString>("model");
     QTest::addColumn<bool>("printMode");
     QTest::addColumn<bool>("settingsTabs");
-    QTest::newRow("K53TA") << "K53TA" << true << true;
-    QTest::newRow("P1") << "P1" << false << true;
-    QTest::newRow("WX-310") << "WX-310" << false << false;
+    QTest::addColumn<QString>("closing"); // the function button that closes, then the answer
+    QTest::newRow("K53TA, initialisation declined") << "K53TA" << true << true << "PrinterInit";
+    QTest::newRow("P1, initialisation, tools") << "P1" << false << true << "PrinterInit yes";
+    QTest::newRow("P1, restart") << "P1" << false << true << "Reboot";
+    QTest::newRow("WX-310") << "WX-310" << false << false << "";
 }
 
 void TestWindowNet::searchOpenClose()
@@ -45,6 +44,7 @@ void TestWindowNet::searchOpenClose()
     QFETCH(QString, model);
     QFETCH(bool, printMode);
     QFETCH(bool, settingsTabs);
+    QFETCH(QString, closing);
     NetPrinterFixture f;
     QVERIFY(f.start(model));
     MainWindow &w = *f.window;
@@ -54,17 +54,20 @@ void TestWindowNet::searchOpenClose()
             out += QString::number(w.findChild<QWidget *>(name)->isEnabled());
         return out;
     };
+    const auto click = [&](const QString &name) {
+        QTest::mouseClick(w.findChild<QPushButton *>(name), Qt::LeftButton);
+    };
     const QString panel = "pushButton_getList checkBox_USB checkBox_NET checkBox_WIFI "
                           "comboBox_ScanResult pushButton_open pushButton_close";
     w.findChild<QPushButton *>("pushButton_PrintSettingSet")->setEnabled(true);
-    QTest::mouseClick(w.findChild<QPushButton *>("pushButton_getList"), Qt::LeftButton);
+    click("pushButton_getList");
     auto *list = w.findChild<QComboBox *>("comboBox_ScanResult");
     QCOMPARE(list->count(), 1);
     QCOMPARE(list->itemText(0), "Label [" + model + "] {127.0.0.1}");
     QVERIFY(f.recorder->messages.isEmpty());
     QCOMPARE(f.printer->udpRequestCount(), 0);
 
-    QTest::mouseClick(w.findChild<QPushButton *>("pushButton_open"), Qt::LeftButton);
+    click("pushButton_open");
     QCOMPARE(f.recorder->texts(), QStringList{"连接成功！"});
     QVERIFY(w.isDeviceOpen());
     QCOMPARE(w.session().dotsPerMm(), model == "K53TA" ? 12 : 8);
@@ -76,7 +79,7 @@ void TestWindowNet::searchOpenClose()
              printMode);
     QCOMPARE(w.ui->tabWidget_2->isTabEnabled(0), settingsTabs);
     QCOMPARE(w.ui->tabWidget_2->isTabEnabled(1), settingsTabs);
-    QCOMPARE(w.findChild<QWidget *>("pushButton_DownloadFL")->isEnabled(), settingsTabs);
+    QCOMPARE(enabled("pushButton_DownloadFL"), QString::number(settingsTabs));
     QVERIFY(!w.findChild<QPushButton *>("pushButton_PrintSettingSet")->isEnabled());
 
     // An exchange holds the printer: the panel rests, then gets its own states back.
@@ -86,24 +89,99 @@ void TestWindowNet::searchOpenClose()
     }
     QCOMPARE(enabled(panel + " groupBox_ConnectMode"), "00000011");
 
+    if (closing == "PrinterInit yes") {
+        // A profile saved from the printer, one setting changed: the table of changes shows
+        // it, declining sends nothing, "写入" sends it. Then the doctor and the report.
+        QTemporaryDir dir;
+        f.recorder->fileToOpen = dir.filePath(QStringLiteral("p.json"));
+        click("pushButton_SaveProfile");
+        QFile file(f.recorder->fileToOpen);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        profile::Profile saved;
+        QString error;
+        QVERIFY2(profile::parse(file.readAll(), &saved, &error), qPrintable(error));
+        QVERIFY(!saved.settings.value("wifi").toObject().contains("stationPassword"));
+        QJsonObject print = saved.settings.value(QStringLiteral("print")).toObject();
+        const int density = (print.value(QStringLiteral("density")).toInt() + 1) % 16;
+        print.insert(QStringLiteral("density"), density);
+        saved.settings.insert(QStringLiteral("print"), print);
+        QVERIFY(file.resize(0) && file.seek(0) && file.write(profile::serialize(saved)) > 0);
+        file.close();
+        f.recorder->clear();
+        f.printer->clearRecords();
+        f.recorder->dialogResult = QDialog::Rejected;
+        click("pushButton_ApplyProfile");
+        QCOMPARE(f.recorder->dialogTitles, QStringList{"应用配置"});
+        for (const ReceivedFrame &frame : f.printer->receivedFrames())
+            QVERIFY2(frame.frameClass != 0x01, qPrintable(QString::number(frame.item)));
+        f.recorder->dialogResult = QDialog::Accepted;
+        click("pushButton_ApplyProfile");
+        QCOMPARE(f.recorder->lastText(), "配置已应用。");
+        QCOMPARE(int(f.printer->value(0x13).at(0)), density);
+        click("pushButton_Doctor");
+        QCOMPARE(f.recorder->dialogTitles.last(), "连接诊断结果");
+        f.recorder->fileToOpen = dir.filePath(QStringLiteral("report.json"));
+        click("pushButton_ExportReport");
+        file.setFileName(f.recorder->fileToOpen);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QJsonObject report = QJsonDocument::fromJson(file.readAll()).object();
+        QCOMPARE(report.value("printersListed").toArray().size(), 1);
+        QCOMPARE(report.value("printer").toObject().value("identity").toArray().at(1), "P1");
+    }
+
     f.recorder->clear();
-    QTest::mouseClick(w.findChild<QPushButton *>("pushButton_close"), Qt::LeftButton);
+    click("pushButton_close");
     QCOMPARE(f.recorder->texts(), QStringList{"关闭成功！"});
     QVERIFY(!w.session().link());
     QCOMPARE(enabled(panel), "1111110");
 
     // The entry is still listed: opening it again connects without a new search.
     const int connections = f.printer->connectionCount();
-    QTest::mouseClick(w.findChild<QPushButton *>("pushButton_open"), Qt::LeftButton);
+    click("pushButton_open");
     QCOMPARE(f.recorder->texts(), (QStringList{"关闭成功！", "连接成功！"}));
     QTRY_COMPARE(f.printer->connectionCount(), connections + 1);
 
+    // Restart and initialisation close the connection; the read values go with it.
+    const bool restart = closing == "Reboot", agree = restart || closing.endsWith(" yes");
+    if (!closing.isEmpty()) {
+        w.findChild<QProgressBar *>("progressBar_Update")->setValue(40);
+        w.findChild<QProgressBar *>("progressBar_Debug")->setValue(60);
+        w.findChild<QPushButton *>("pushButton_PrintSettingSet")
+            ->setEnabled(true); // as after a read
+        f.recorder->clear();
+        f.printer->clearRecords();
+        f.recorder->questionAnswer = agree;
+        // A restart resets the panel before its success shows, an initialisation after.
+        bool openWhileMessage = false;
+        prompts::setMessageHandler([&](QWidget *, const prompts::Message &m) {
+            f.recorder->messages.append(m);
+            openWhileMessage = !w.findChild<QPushButton *>("pushButton_open")->isEnabled();
+        });
+        click("pushButton_" + closing.section(' ', 0, 0));
+        QCOMPARE(f.recorder->questions.size(), restart ? 0 : 1);
+        QTest::qWait(50);
+        QTRY_COMPARE(f.printer->functionCodes(),
+                     agree ? QList<quint8>{quint8(restart ? 2 : 5)} : QList<quint8>());
+        QCOMPARE(f.recorder->texts(), agree ? kSuccess : QStringList());
+        QCOMPARE(w.isDeviceOpen(), !agree);
+        if (agree) {
+            QCOMPARE(openWhileMessage, !restart);
+            QCOMPARE(enabled(panel), "1111110");
+            QCOMPARE(w.findChild<QProgressBar *>("progressBar_Update")->value(), restart ? 0 : 40);
+            QCOMPARE(w.findChild<QProgressBar *>("progressBar_Debug")->value(), restart ? 0 : 60);
+            QVERIFY(!w.findChild<QPushButton *>("pushButton_PrintSettingSet")->isEnabled());
+            QCOMPARE(w.findChild<QLabel *>("label_StatusConnection")->text(),
+                     "连接已关闭：请重新打开打印机，再读取和设置。");
+        }
+    }
+    if (w.isDeviceOpen())
+        click("pushButton_close");
+
     // The printer gone between search and open, then from the search.
-    QTest::mouseClick(w.findChild<QPushButton *>("pushButton_close"), Qt::LeftButton);
     f.printer->stop();
     f.recorder->clear();
-    QTest::mouseClick(w.findChild<QPushButton *>("pushButton_open"), Qt::LeftButton);
-    QTest::mouseClick(w.findChild<QPushButton *>("pushButton_getList"), Qt::LeftButton);
+    click("pushButton_open");
+    click("pushButton_getList");
     QCOMPARE(f.recorder->texts(), (QStringList{"连接超时，请重试！", "请确保通讯设备已开启"}));
     QCOMPARE(list->count(), 0);
     QVERIFY(!w.session().link() && !w.isDeviceOpen());
@@ -231,104 +309,6 @@ void TestWindowNet::secondRequestDuringReplyWait()
     QVERIFY(f.window->isDeviceOpen());
     QVERIFY(f.window->ui->tabWidget_2->isEnabled() &&
             f.window->findChild<QPushButton *>("pushButton_close")->isEnabled());
-}
-
-void TestWindowNet::closingCommands_data()
-{
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<bool>("agree"); // to the initialisation question
-    QTest::addColumn<QList<quint8>>("sent");
-    QTest::newRow("restart") << "pushButton_Reboot" << true << QList<quint8>{2};
-    QTest::newRow("initialisation") << "pushButton_PrinterInit" << true << QList<quint8>{5};
-    QTest::newRow("initialisation declined")
-        << "pushButton_PrinterInit" << false << QList<quint8>{};
-}
-
-void TestWindowNet::closingCommands()
-{
-    QFETCH(QString, button);
-    QFETCH(bool, agree);
-    QFETCH(QList<quint8>, sent);
-    const bool restart = button == QLatin1String("pushButton_Reboot");
-    NetPrinterFixture f;
-    QVERIFY(f.start());
-    QVERIFY(f.open());
-    MainWindow &w = *f.window;
-    w.findChild<QProgressBar *>("progressBar_Update")->setValue(40);
-    w.findChild<QProgressBar *>("progressBar_Debug")->setValue(60);
-    w.findChild<QPushButton *>("pushButton_PrintSettingSet")->setEnabled(true); // as after a read
-    f.recorder->questionAnswer = agree;
-    // A restart resets the panel before its success shows, an initialisation after.
-    bool openWhileMessage = false;
-    prompts::setMessageHandler([&](QWidget *, const prompts::Message &m) {
-        f.recorder->messages.append(m);
-        openWhileMessage = !w.findChild<QPushButton *>("pushButton_open")->isEnabled();
-    });
-    QTest::mouseClick(w.findChild<QPushButton *>(button), Qt::LeftButton);
-    QCOMPARE(f.recorder->questions.size(), restart ? 0 : 1);
-    QTest::qWait(50);
-    QTRY_COMPARE(f.printer->functionCodes(), sent);
-    QCOMPARE(f.recorder->texts(), agree ? kSuccess : QStringList());
-    QCOMPARE(w.isDeviceOpen(), !agree);
-    if (!agree)
-        return;
-    QCOMPARE(openWhileMessage, !restart);
-    QVERIFY(w.findChild<QPushButton *>("pushButton_open")->isEnabled() &&
-            !w.findChild<QPushButton *>("pushButton_close")->isEnabled());
-    QCOMPARE(w.findChild<QProgressBar *>("progressBar_Update")->value(), restart ? 0 : 40);
-    QCOMPARE(w.findChild<QProgressBar *>("progressBar_Debug")->value(), restart ? 0 : 60);
-    // The values read belong to the closed connection: nothing may be written from them.
-    QVERIFY(!w.findChild<QPushButton *>("pushButton_PrintSettingSet")->isEnabled());
-    QCOMPARE(w.findChild<QLabel *>("label_StatusConnection")->text(),
-             "连接已关闭：请重新打开打印机，再读取和设置。");
-}
-
-void TestWindowNet::profileAndDiagnostics()
-{
-    NetPrinterFixture f;
-    QVERIFY(f.start());
-    QVERIFY(f.open());
-    const auto click = [&](const char *name) {
-        QTest::mouseClick(f.window->findChild<QPushButton *>(name), Qt::LeftButton);
-    };
-    QTemporaryDir dir;
-    f.recorder->fileToOpen = dir.filePath(QStringLiteral("p.json"));
-    click("pushButton_SaveProfile");
-    QFile file(f.recorder->fileToOpen);
-    QVERIFY(file.open(QIODevice::ReadWrite));
-    profile::Profile saved;
-    QString error;
-    QVERIFY2(profile::parse(file.readAll(), &saved, &error), qPrintable(error));
-    QVERIFY(!saved.settings.value("wifi").toObject().contains("stationPassword"));
-
-    // One setting changed: the table shows it, declining sends nothing, "写入" sends it.
-    QJsonObject print = saved.settings.value(QStringLiteral("print")).toObject();
-    const int density = (print.value(QStringLiteral("density")).toInt() + 1) % 16;
-    print.insert(QStringLiteral("density"), density);
-    saved.settings.insert(QStringLiteral("print"), print);
-    QVERIFY(file.resize(0) && file.seek(0) && file.write(profile::serialize(saved)) > 0);
-    file.close();
-    f.recorder->clear();
-    f.printer->clearRecords();
-    f.recorder->dialogResult = QDialog::Rejected;
-    click("pushButton_ApplyProfile");
-    QCOMPARE(f.recorder->dialogTitles, QStringList{"应用配置"});
-    for (const ReceivedFrame &frame : f.printer->receivedFrames())
-        QVERIFY2(frame.frameClass != 0x01, qPrintable(QString::number(frame.item)));
-    f.recorder->dialogResult = QDialog::Accepted;
-    click("pushButton_ApplyProfile");
-    QCOMPARE(f.recorder->lastText(), "配置已应用。");
-    QCOMPARE(int(f.printer->value(0x13).at(0)), density);
-
-    click("pushButton_Doctor");
-    QCOMPARE(f.recorder->dialogTitles.last(), "连接诊断结果");
-    f.recorder->fileToOpen = dir.filePath(QStringLiteral("report.json"));
-    click("pushButton_ExportReport");
-    file.setFileName(f.recorder->fileToOpen);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QJsonObject report = QJsonDocument::fromJson(file.readAll()).object();
-    QCOMPARE(report.value("printersListed").toArray().size(), 1);
-    QCOMPARE(report.value("printer").toObject().value("identity").toArray().at(1).toString(), "P1");
 }
 
 QTEST_MAIN(TestWindowNet)
