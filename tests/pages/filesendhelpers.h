@@ -46,17 +46,3 @@ struct FilePages
     DownloadPanel download;
     ConsolePage console;
 };
-
-// The file pages on a session fixture (tests/common/sessionfixture.h); they go before
-// the session.
-template <typename SessionFixtureT> struct FilePagesOn : SessionFixtureT
-{
-    std::unique_ptr<FilePages> pages;
-    bool start()
-    {
-        if (!SessionFixtureT::start())
-            return false;
-        pages = std::make_unique<FilePages>(*this->session, *this->host);
-        return true;
-    }
-};

@@ -23,8 +23,6 @@ private slots:
     void buttons_data();
     void buttons();
     void printerInformation();
-    void secondRequestDuringReplyWait_data();
-    void secondRequestDuringReplyWait();
 };
 
 void TestWindowNet::searchOpenClose_data()
@@ -88,6 +86,39 @@ void TestWindowNet::searchOpenClose()
         QCOMPARE(enabled(panel + " groupBox_ConnectMode"), "00000000");
     }
     QCOMPARE(enabled(panel + " groupBox_ConnectMode"), "00000011");
+
+    // A second request, clicked or its handler called by name, while the status read
+    // waits for its reply: refused without a word.
+    w.findChild<QTextEdit *>("textEdit_Send")->setPlainText(QStringLiteral("TEXT"));
+    f.printer->setStatusWord(0x0A);
+    f.printer->setReplyDelayMs(300);
+    for (const QString &second :
+         QStringLiteral(
+             "pushButton_GetPrinterStatus pushButton_PrintSettingRead pushButton_Send "
+             "pushButton_close on_pushButton_GetPrinterStatus_clicked "
+             "on_pushButton_getPrinterInfo_clicked on_pushButton_DistanceSettingRead_clicked "
+             "on_pushButton_Send_clicked")
+             .split(' ')) {
+        if (model != "K53TA")
+            break;
+        f.recorder->clear();
+        f.printer->clearRecords();
+        QTimer::singleShot(100, &w, [&] {
+            if (w.findChild<QPushButton *>(second))
+                return click(second);
+            for (QWidget *page : w.findChildren<QWidget *>()) {
+                if (page->metaObject()->indexOfMethod(qPrintable(second + "()")) >= 0)
+                    QVERIFY(QMetaObject::invokeMethod(page, second.toLatin1().constData()));
+            }
+        });
+        click("pushButton_GetPrinterStatus");
+        QTest::qWait(400); // time for anything refused to show up after all
+        QVERIFY2(f.recorder->texts() == QStringList{"缺纸\n卡纸\n"}, qPrintable(second));
+        QCOMPARE(f.printer->receivedFrames().size(), 1);
+        QCOMPARE(f.printer->rawByteCount(), qint64(0));
+        QCOMPARE(enabled(panel + " tabWidget_2"), "00000011");
+    }
+    f.printer->setReplyDelayMs(0);
 
     if (closing == "PrinterInit yes") {
         // A profile saved from the printer, one setting changed: the table of changes shows
@@ -267,48 +298,6 @@ void TestWindowNet::printerInformation()
     f.printer->setValue(0x0C, QByteArray("V\0M2\0D\0P\0S", 11));
     clickEnabled(page, "pushButton_getPrinterInfo");
     QCOMPARE(shown(), "V2.0.1|203|108|M2");
-}
-
-void TestWindowNet::secondRequestDuringReplyWait_data()
-{
-    QTest::addColumn<QString>("second"); // a button clicked, or a handler called by name
-    for (const QString &name :
-         QStringLiteral(
-             "pushButton_GetPrinterStatus pushButton_PrintSettingRead pushButton_Send "
-             "pushButton_close on_pushButton_GetPrinterStatus_clicked "
-             "on_pushButton_getPrinterInfo_clicked on_pushButton_DistanceSettingRead_clicked "
-             "on_pushButton_Send_clicked")
-             .split(' '))
-        QTest::newRow(qPrintable(name)) << name;
-}
-
-void TestWindowNet::secondRequestDuringReplyWait()
-{
-    QFETCH(QString, second);
-    NetPrinterFixture f;
-    QVERIFY(f.start());
-    QVERIFY(f.open());
-    f.window->findChild<QTextEdit *>("textEdit_Send")->setPlainText(QStringLiteral("TEXT"));
-    f.printer->setStatusWord(0x0A);
-    f.printer->setReplyDelayMs(300);
-    // Arrives while the status read waits for its reply.
-    QTimer::singleShot(100, f.window.get(), [&] {
-        if (auto *button = f.window->findChild<QPushButton *>(second))
-            return QTest::mouseClick(button, Qt::LeftButton);
-        for (QWidget *w : f.window->findChildren<QWidget *>()) {
-            if (w->metaObject()->indexOfMethod(qPrintable(second + "()")) >= 0)
-                QVERIFY(QMetaObject::invokeMethod(w, second.toLatin1().constData()));
-        }
-    });
-    QTest::mouseClick(f.window->findChild<QPushButton *>("pushButton_GetPrinterStatus"),
-                      Qt::LeftButton);
-    QTest::qWait(400); // time for anything refused to show up after all
-    QCOMPARE(f.recorder->texts(), QStringList{"缺纸\n卡纸\n"});
-    QCOMPARE(f.printer->receivedFrames().size(), 1);
-    QCOMPARE(f.printer->rawByteCount(), qint64(0));
-    QVERIFY(f.window->isDeviceOpen());
-    QVERIFY(f.window->ui->tabWidget_2->isEnabled() &&
-            f.window->findChild<QPushButton *>("pushButton_close")->isEnabled());
 }
 
 QTEST_MAIN(TestWindowNet)

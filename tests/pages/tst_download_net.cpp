@@ -24,7 +24,18 @@
 
 namespace {
 
-using FileFixture = FilePagesOn<SessionFixture>;
+// The file pages on a session; they go before the session.
+struct FileFixture : SessionFixture
+{
+    std::unique_ptr<FilePages> pages;
+    bool start()
+    {
+        if (!SessionFixture::start())
+            return false;
+        pages = std::make_unique<FilePages>(*session, *host);
+        return true;
+    }
+};
 const char *const kButtons[] = {"pushButton_DownloadFW", "pushButton_DownloadFL",
                                 "pushButton_SendFile", "pushButton_Send"};
 
@@ -46,7 +57,7 @@ qint64 nowNs()
 QStringList logged; // what the debug log received while captured
 
 // The provisioning side of a session open to the simulated printer, and its window.
-struct ProvisioningFixture : FilePagesOn<SessionFixture>
+struct ProvisioningFixture : FileFixture
 {
     std::unique_ptr<WifiProvisioning> provisioning;
     std::unique_ptr<QSignalSpy> sent;
@@ -70,7 +81,7 @@ struct ProvisioningFixture : FilePagesOn<SessionFixture>
         setWifiScanCommands(commands);
         if (!writePlainFile(path("networks"),
                             "*:80:Office\n:90:Cafe\n:40:Office\n:30:Guest\n:20:办公室\n") ||
-            !FilePagesOn<SessionFixture>::start())
+            !FileFixture::start())
             return false;
         provisioning = std::make_unique<WifiProvisioning>(*session, *host);
         sent = std::make_unique<QSignalSpy>(provisioning.get(), &WifiProvisioning::credentialsSent);
