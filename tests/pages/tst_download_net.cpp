@@ -47,13 +47,6 @@ QList<int> numbers(const QString &text)
     return out;
 }
 
-qint64 nowNs()
-{
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
-
 QStringList logged; // what the debug log received while captured
 
 // The provisioning side of a session open to the simulated printer, and its window.
@@ -340,7 +333,8 @@ void TestDownloadNet::workerJob()
         [&](const QByteArray &piece) {
             worker.keepPause();
             sent << piece;
-            times << nowNs();
+            times << std::chrono::nanoseconds(std::chrono::steady_clock::now().time_since_epoch())
+                         .count();
             const int result = script.isEmpty() ? 0 : script.takeFirst();
             const qint64 left = out.isEmpty() ? 0 : out.takeFirst();
             worker.notePieceOutcome(result, result ? left : piece.size(),
