@@ -2,15 +2,11 @@
 
 #include "console/consolepage.h"
 #include "download/downloadpanel.h"
-#include "download/filedecrypt.h"
 #include "download/filestream.h"
 #include "../common/encryptedfile.h"
 
 #include <QAbstractButton>
-#include <QByteArray>
-#include <QFile>
 #include <QRegularExpression>
-#include <QString>
 #include <QTextBrowser>
 #include <memory>
 
