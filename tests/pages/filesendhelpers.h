@@ -2,23 +2,13 @@
 
 #include "console/consolepage.h"
 #include "download/downloadpanel.h"
-#include "download/filedecrypt.h"
 #include "download/filestream.h"
 #include "../common/encryptedfile.h"
 
 #include <QAbstractButton>
-#include <QByteArray>
-#include <QCryptographicHash>
-#include <QFile>
 #include <QRegularExpression>
-#include <QString>
 #include <QTextBrowser>
 #include <memory>
-
-inline QByteArray sha256(const QByteArray &bytes)
-{
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
-}
 
 // The download panel and the console over one file stream, as the window holds them,
 // built on an open session and a stand-in host. Declare it after the session: the
@@ -37,32 +27,18 @@ struct FilePages
         return w ? w : console.findChild<T *>(QLatin1String(name));
     }
     void click(const char *name) const { widget<QAbstractButton>(name)->click(); }
-    // The message area's lines without their time stamps.
+    // The message area's lines without their time stamps; a line without one starts "+".
     QStringList lines() const
     {
         static const QRegularExpression stamp(QStringLiteral("^\\[\\d\\d:\\d\\d:\\d\\d\\]"));
         QStringList out;
         const QString text = widget<QTextBrowser>("textBrowser_Debug")->toPlainText();
         for (const QString &line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-            out << QString(line).remove(stamp);
+            out << (line.contains(stamp) ? QString(line).remove(stamp) : '+' + line);
         return out;
     }
 
     FileStream stream;
     DownloadPanel download;
     ConsolePage console;
-};
-
-// The file pages on a session fixture (tests/common/sessionfixture.h); they go before
-// the session.
-template <typename SessionFixtureT> struct FilePagesOn : SessionFixtureT
-{
-    std::unique_ptr<FilePages> pages;
-    bool start()
-    {
-        if (!SessionFixtureT::start())
-            return false;
-        pages = std::make_unique<FilePages>(*this->session, *this->host);
-        return true;
-    }
 };

@@ -1,174 +1,304 @@
-// The connection panel on its own over TCP to the simulated printer: searching,
-// opening and closing; and how the window follows the opened model.
-#include "app/connectionpanel.h"
+// The window and its pages over TCP to the simulated printer: the device list and how
+// the window follows the opened model; the function page's buttons checked on the wire
+// (through a session), restart and initialisation, requests during a reply wait; the
+// profile and diagnostics buttons.
+#include "app/functionpage.h"
 #include "netprinterfixture.h"
-#include "sessionfixture.h"
+#include "pagetest.h"
+#include "protocol/functioncommands.h"
+#include "settings/profile.h"
 
-#include <QComboBox>
+#include <QJsonDocument>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QTextEdit>
 
-namespace {
-
-// A panel on a session, with the WiFi medium chosen and the printer's address typed.
-struct PanelFixture
-{
-    SessionFixture base;
-    std::unique_ptr<ConnectionPanel> panel;
-    QSignalSpy *opened = nullptr;
-
-    bool start(const QString &model = QStringLiteral("P1"))
-    {
-        if (!base.start(SessionFixture::configFor(model)))
-            return false;
-        base.session->close();
-        panel = std::make_unique<ConnectionPanel>(*base.session, *base.host);
-        opened = new QSignalSpy(panel.get(), &ConnectionPanel::printerOpened);
-        QTest::mouseClick(child<QCheckBox>("checkBox_WIFI"), Qt::LeftButton);
-        panel->setConnectAddress(QStringLiteral("127.0.0.1"));
-        panel->setTcpPort(QString::number(base.printer->tcpPort()));
-        return base.session->medium() == MEDIUM_NETWORK;
-    }
-    ~PanelFixture()
-    {
-        delete opened;
-        panel.reset();
-    }
-    template <typename T> T *child(const char *name) const
-    {
-        return panel->findChild<T *>(QLatin1String(name));
-    }
-    void click(const char *name) { QTest::mouseClick(child<QPushButton>(name), Qt::LeftButton); }
-    QStringList texts() const { return base.recorder->texts(); }
-};
-
-} // namespace
-
-class TestDeviceListNet : public QObject
+class TestWindowNet : public QObject
 {
     Q_OBJECT
 private slots:
+    void searchOpenClose_data();
     void searchOpenClose();
-    void failures_data();
-    void failures();
-    void openAdaptsTheWindow_data();
-    void openAdaptsTheWindow();
+    void buttons_data();
+    void buttons();
+    void printerInformation();
 };
 
-void TestDeviceListNet::searchOpenClose()
-{
-    PanelFixture f;
-    QVERIFY(f.start(QStringLiteral("K53TA")));
-    f.click("pushButton_getList");
-    auto *list = f.child<QComboBox>("comboBox_ScanResult");
-    QCOMPARE(list->count(), 1);
-    QCOMPARE(list->itemText(0), QStringLiteral("Label [K53TA] {127.0.0.1}"));
-    QVERIFY(f.texts().isEmpty());
-    QCOMPARE(f.base.printer->udpRequestCount(), 0);
-    QVERIFY(!f.panel->searchRunning());
-
-    f.base.session->setStripperConfirmed(true);
-    f.click("pushButton_open");
-    QCOMPARE(f.texts(), QStringList{QString::fromUtf8("连接成功！")});
-    QCOMPARE(f.opened->size(), 1);
-    QVERIFY(f.panel->isOpen());
-    QCOMPARE(f.base.session->dotsPerMm(), 12);
-    QVERIFY(!f.base.session->stripperConfirmed());
-    const char *const locked[] = {"pushButton_getList",  "checkBox_USB",   "checkBox_NET",
-                                  "checkBox_WIFI",       "checkBox_BLE",   "checkBox_Serialport",
-                                  "comboBox_ScanResult", "pushButton_open"};
-    for (const char *name : locked)
-        QVERIFY2(!f.child<QWidget>(name)->isEnabled(), name);
-    QVERIFY(f.child<QWidget>("pushButton_close")->isEnabled());
-
-    // An exchange holds the printer: the panel rests, then gets its own states back.
-    f.panel->followPrinterHeld(true);
-    QVERIFY(!f.child<QWidget>("pushButton_close")->isEnabled());
-    QVERIFY(!f.child<QWidget>("groupBox_ConnectMode")->isEnabled());
-    f.panel->followPrinterHeld(false);
-    QVERIFY(f.child<QWidget>("pushButton_close")->isEnabled());
-    QVERIFY(!f.child<QWidget>("pushButton_open")->isEnabled());
-
-    f.base.recorder->clear();
-    QSignalSpy closed(f.panel.get(), &ConnectionPanel::printerClosed);
-    f.click("pushButton_close");
-    QCOMPARE(f.texts(), QStringList{QString::fromUtf8("关闭成功！")});
-    QCOMPARE(closed.size(), 1);
-    QVERIFY(!f.base.session->link());
-    for (const char *name : {"pushButton_getList", "checkBox_USB", "checkBox_NET", "checkBox_WIFI",
-                             "comboBox_ScanResult", "pushButton_open"})
-        QVERIFY2(f.child<QWidget>(name)->isEnabled(), name);
-    QVERIFY(!f.child<QWidget>("pushButton_close")->isEnabled());
-
-    // The entry is still listed: opening it again connects without a new search.
-    f.base.recorder->clear();
-    const int connections = f.base.printer->connectionCount();
-    f.click("pushButton_open");
-    QCOMPARE(f.texts(), QStringList{QString::fromUtf8("连接成功！")});
-    QTRY_COMPARE(f.base.printer->connectionCount(), connections + 1);
-}
-
-void TestDeviceListNet::failures_data()
-{
-    QTest::addColumn<bool>("search");
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("nothing found")
-        << true << QString() << QString::fromUtf8("请确保通讯设备已开启");
-    QTest::newRow("printer gone between search and open")
-        << false << "Label [P1] {127.0.0.1}" << QString::fromUtf8("连接超时，请重试！");
-    QTest::newRow("open without an entry")
-        << false << QString() << QString::fromUtf8("请先选中打印列表中的打印机");
-}
-
-void TestDeviceListNet::failures()
-{
-    QFETCH(bool, search);
-    QFETCH(QString, entry);
-    QFETCH(QString, message);
-    PanelFixture f;
-    QVERIFY(f.start());
-    f.base.printer->stop();
-    if (!entry.isEmpty())
-        f.child<QComboBox>("comboBox_ScanResult")->addItem(entry);
-    f.click(search ? "pushButton_getList" : "pushButton_open");
-    QCOMPARE(f.texts(), QStringList{message});
-    QCOMPARE(f.child<QComboBox>("comboBox_ScanResult")->count(), entry.isEmpty() ? 0 : 1);
-    QCOMPARE(f.opened->size(), 0);
-    QVERIFY(!f.panel->isOpen());
-    QVERIFY(f.child<QWidget>("pushButton_getList")->isEnabled());
-    QVERIFY(f.child<QWidget>("checkBox_WIFI")->isEnabled());
-    QVERIFY(!f.child<QWidget>("pushButton_close")->isEnabled());
-    QVERIFY(!f.base.session->link());
-}
-
-void TestDeviceListNet::openAdaptsTheWindow_data()
+void TestWindowNet::searchOpenClose_data()
 {
     QTest::addColumn<QString>("model");
     QTest::addColumn<bool>("printMode");
     QTest::addColumn<bool>("settingsTabs");
-    QTest::newRow("K53TA") << "K53TA" << true << true;
-    QTest::newRow("P1") << "P1" << false << true;
-    QTest::newRow("WX-310") << "WX-310" << false << false;
+    QTest::addColumn<QString>("closing"); // the function button that closes, then the answer
+    QTest::newRow("K53TA, initialisation declined") << "K53TA" << true << true << "PrinterInit";
+    QTest::newRow("P1, initialisation, tools") << "P1" << false << true << "PrinterInit yes";
+    QTest::newRow("P1, restart") << "P1" << false << true << "Reboot";
+    QTest::newRow("WX-310") << "WX-310" << false << false << "";
 }
 
-void TestDeviceListNet::openAdaptsTheWindow()
+void TestWindowNet::searchOpenClose()
 {
     QFETCH(QString, model);
     QFETCH(bool, printMode);
     QFETCH(bool, settingsTabs);
+    QFETCH(QString, closing);
     NetPrinterFixture f;
     QVERIFY(f.start(model));
-    Ui::MainWindow *ui = f.window->ui;
-    f.window->findChild<QPushButton *>("pushButton_PrintSettingSet")->setEnabled(true);
-    QVERIFY(f.open());
-    QCOMPARE(f.window->findChild<QComboBox *>("comboBox_PrintSpeed")->count(), printMode ? 8 : 4);
-    QCOMPARE(ui->toolBox_PrinterSetting->isItemEnabled(6), printMode);
-    QCOMPARE(!f.window->findChild<QWidget *>("comboBox_PrintMode")->testAttribute(Qt::WA_ForceDisabled), printMode);
-    QCOMPARE(ui->tabWidget_2->isTabEnabled(0), settingsTabs);
-    QCOMPARE(ui->tabWidget_2->isTabEnabled(1), settingsTabs);
-    QCOMPARE(f.window->findChild<QWidget *>("pushButton_DownloadFL")->isEnabled(), settingsTabs);
-    QVERIFY(!f.window->findChild<QPushButton *>("pushButton_PrintSettingSet")->isEnabled());
-    QVERIFY(f.window->isDeviceOpen());
+    MainWindow &w = *f.window;
+    const auto enabled = [&](const QString &names) {
+        QString out;
+        for (const QString &name : names.split(' '))
+            out += QString::number(w.findChild<QWidget *>(name)->isEnabled());
+        return out;
+    };
+    const auto click = [&](const QString &name) {
+        QTest::mouseClick(w.findChild<QPushButton *>(name), Qt::LeftButton);
+    };
+    const QString panel = "pushButton_getList checkBox_USB checkBox_NET checkBox_WIFI "
+                          "comboBox_ScanResult pushButton_open pushButton_close";
+    w.findChild<QPushButton *>("pushButton_PrintSettingSet")->setEnabled(true);
+    click("pushButton_getList");
+    auto *list = w.findChild<QComboBox *>("comboBox_ScanResult");
+    QCOMPARE(list->count(), 1);
+    QCOMPARE(list->itemText(0), "Label [" + model + "] {127.0.0.1}");
+    QVERIFY(f.recorder->messages.isEmpty());
+    QCOMPARE(f.printer->udpRequestCount(), 0);
+
+    click("pushButton_open");
+    QCOMPARE(f.recorder->texts(), QStringList{"连接成功！"});
+    QVERIFY(w.isDeviceOpen());
+    QCOMPARE(w.session().dotsPerMm(), model == "K53TA" ? 12 : 8);
+    QCOMPARE(enabled(panel) + enabled("checkBox_BLE checkBox_Serialport"), "000000100");
+    // The window follows the model.
+    QCOMPARE(w.findChild<QComboBox *>("comboBox_PrintSpeed")->count(), printMode ? 8 : 4);
+    QCOMPARE(w.ui->toolBox_PrinterSetting->isItemEnabled(6), printMode);
+    QCOMPARE(!w.findChild<QWidget *>("comboBox_PrintMode")->testAttribute(Qt::WA_ForceDisabled),
+             printMode);
+    QCOMPARE(w.ui->tabWidget_2->isTabEnabled(0), settingsTabs);
+    QCOMPARE(w.ui->tabWidget_2->isTabEnabled(1), settingsTabs);
+    QCOMPARE(enabled("pushButton_DownloadFL"), QString::number(settingsTabs));
+    QVERIFY(!w.findChild<QPushButton *>("pushButton_PrintSettingSet")->isEnabled());
+
+    // An exchange holds the printer: the panel rests, then gets its own states back.
+    {
+        const PrinterSession::Hold hold(w.session());
+        QCOMPARE(enabled(panel + " groupBox_ConnectMode"), "00000000");
+    }
+    QCOMPARE(enabled(panel + " groupBox_ConnectMode"), "00000011");
+
+    // A second request, clicked or its handler called by name, while the status read
+    // waits for its reply: refused without a word.
+    w.findChild<QTextEdit *>("textEdit_Send")->setPlainText(QStringLiteral("TEXT"));
+    f.printer->setStatusWord(0x0A);
+    f.printer->setReplyDelayMs(300);
+    for (const QString &second :
+         QStringLiteral(
+             "pushButton_GetPrinterStatus pushButton_PrintSettingRead pushButton_Send "
+             "pushButton_close on_pushButton_GetPrinterStatus_clicked "
+             "on_pushButton_getPrinterInfo_clicked on_pushButton_DistanceSettingRead_clicked "
+             "on_pushButton_Send_clicked")
+             .split(' ')) {
+        if (model != "K53TA")
+            break;
+        f.recorder->clear();
+        f.printer->clearRecords();
+        QTimer::singleShot(100, &w, [&] {
+            if (w.findChild<QPushButton *>(second))
+                return click(second);
+            for (QWidget *page : w.findChildren<QWidget *>()) {
+                if (page->metaObject()->indexOfMethod(qPrintable(second + "()")) >= 0)
+                    QVERIFY(QMetaObject::invokeMethod(page, second.toLatin1().constData()));
+            }
+        });
+        click("pushButton_GetPrinterStatus");
+        QTest::qWait(400); // time for anything refused to show up after all
+        QVERIFY2(f.recorder->texts() == QStringList{"缺纸\n卡纸\n"}, qPrintable(second));
+        QCOMPARE(f.printer->receivedFrames().size(), 1);
+        QCOMPARE(f.printer->rawByteCount(), qint64(0));
+        QCOMPARE(enabled(panel + " tabWidget_2"), "00000011");
+    }
+    f.printer->setReplyDelayMs(0);
+
+    if (closing == "PrinterInit yes") {
+        // A profile saved from the printer, one setting changed: the table of changes shows
+        // it, declining sends nothing, "写入" sends it. Then the doctor and the report.
+        QTemporaryDir dir;
+        f.recorder->fileToOpen = dir.filePath(QStringLiteral("p.json"));
+        click("pushButton_SaveProfile");
+        QFile file(f.recorder->fileToOpen);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        profile::Profile saved;
+        QString error;
+        QVERIFY2(profile::parse(file.readAll(), &saved, &error), qPrintable(error));
+        QVERIFY(!saved.settings.value("wifi").toObject().contains("stationPassword"));
+        QJsonObject print = saved.settings.value(QStringLiteral("print")).toObject();
+        const int density = (print.value(QStringLiteral("density")).toInt() + 1) % 16;
+        print.insert(QStringLiteral("density"), density);
+        saved.settings.insert(QStringLiteral("print"), print);
+        QVERIFY(file.resize(0) && file.seek(0) && file.write(profile::serialize(saved)) > 0);
+        file.close();
+        f.recorder->clear();
+        f.printer->clearRecords();
+        f.recorder->dialogResult = QDialog::Rejected;
+        click("pushButton_ApplyProfile");
+        QCOMPARE(f.recorder->dialogTitles, QStringList{"应用配置"});
+        for (const ReceivedFrame &frame : f.printer->receivedFrames())
+            QVERIFY2(frame.frameClass != 0x01, qPrintable(QString::number(frame.item)));
+        f.recorder->dialogResult = QDialog::Accepted;
+        click("pushButton_ApplyProfile");
+        QCOMPARE(f.recorder->lastText(), "配置已应用。");
+        QCOMPARE(int(f.printer->value(0x13).at(0)), density);
+        click("pushButton_Doctor");
+        QCOMPARE(f.recorder->dialogTitles.last(), "连接诊断结果");
+        f.recorder->fileToOpen = dir.filePath(QStringLiteral("report.json"));
+        click("pushButton_ExportReport");
+        file.setFileName(f.recorder->fileToOpen);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QJsonObject report = QJsonDocument::fromJson(file.readAll()).object();
+        QCOMPARE(report.value("printersListed").toArray().size(), 1);
+        QCOMPARE(report.value("printer").toObject().value("identity").toArray().at(1), "P1");
+    }
+
+    f.recorder->clear();
+    click("pushButton_close");
+    QCOMPARE(f.recorder->texts(), QStringList{"关闭成功！"});
+    QVERIFY(!w.session().link());
+    QCOMPARE(enabled(panel), "1111110");
+
+    // The entry is still listed: opening it again connects without a new search.
+    const int connections = f.printer->connectionCount();
+    click("pushButton_open");
+    QCOMPARE(f.recorder->texts(), (QStringList{"关闭成功！", "连接成功！"}));
+    QTRY_COMPARE(f.printer->connectionCount(), connections + 1);
+
+    // Restart and initialisation close the connection; the read values go with it.
+    const bool restart = closing == "Reboot", agree = restart || closing.endsWith(" yes");
+    if (!closing.isEmpty()) {
+        w.findChild<QProgressBar *>("progressBar_Update")->setValue(40);
+        w.findChild<QProgressBar *>("progressBar_Debug")->setValue(60);
+        w.findChild<QPushButton *>("pushButton_PrintSettingSet")
+            ->setEnabled(true); // as after a read
+        f.recorder->clear();
+        f.printer->clearRecords();
+        f.recorder->questionAnswer = agree;
+        // A restart resets the panel before its success shows, an initialisation after.
+        bool openWhileMessage = false;
+        prompts::setMessageHandler([&](QWidget *, const prompts::Message &m) {
+            f.recorder->messages.append(m);
+            openWhileMessage = !w.findChild<QPushButton *>("pushButton_open")->isEnabled();
+        });
+        click("pushButton_" + closing.section(' ', 0, 0));
+        QCOMPARE(f.recorder->questions.size(), restart ? 0 : 1);
+        QTest::qWait(50);
+        QTRY_COMPARE(f.printer->functionCodes(),
+                     agree ? QList<quint8>{quint8(restart ? 2 : 5)} : QList<quint8>());
+        QCOMPARE(f.recorder->texts(), agree ? kSuccess : QStringList());
+        QCOMPARE(w.isDeviceOpen(), !agree);
+        if (agree) {
+            QCOMPARE(openWhileMessage, !restart);
+            QCOMPARE(enabled(panel), "1111110");
+            QCOMPARE(w.findChild<QProgressBar *>("progressBar_Update")->value(), restart ? 0 : 40);
+            QCOMPARE(w.findChild<QProgressBar *>("progressBar_Debug")->value(), restart ? 0 : 60);
+            QVERIFY(!w.findChild<QPushButton *>("pushButton_PrintSettingSet")->isEnabled());
+            QCOMPARE(w.findChild<QLabel *>("label_StatusConnection")->text(),
+                     "连接已关闭：请重新打开打印机，再读取和设置。");
+        }
+    }
+    if (w.isDeviceOpen())
+        click("pushButton_close");
+
+    // The printer gone between search and open, then from the search.
+    f.printer->stop();
+    f.recorder->clear();
+    click("pushButton_open");
+    click("pushButton_getList");
+    QCOMPARE(f.recorder->texts(), (QStringList{"连接超时，请重试！", "请确保通讯设备已开启"}));
+    QCOMPARE(list->count(), 0);
+    QVERIFY(!w.session().link() && !w.isDeviceOpen());
+    QCOMPARE(enabled(panel), "1111110");
 }
 
-QTEST_MAIN(TestDeviceListNet)
+void TestWindowNet::buttons_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("word"); // the status word; -1: no answer
+    QTest::addColumn<QString>("frame");
+    QTest::addColumn<QString>("text");
+    const auto status = [](const char *row, int word, const char *text) {
+        QTest::newRow(row) << "GetPrinterStatus" << word << "00 03: " << text;
+    };
+    status("status idle", 0, "空闲中");
+    status("status paper out and jam", 0x0A, "缺纸\n卡纸\n");
+    status("status no answer", -1, "请确保打印机已进行连接");
+    const char *const buttons[][2] = {
+        {"SelfCheck", "00 00: "},        {"SeamLrn", "00 07: "},
+        {"BlackLableLrn", "00 08: "},    {"DACLrn", "00 09: "},
+        {"OutietLrn", "00 0A: "},        {"NopaperLrn", "00 0D: "},
+        {"AllCut", "01 25: 01"},         {"HalfCut", "01 25: 00"},
+        {"StripMode", "01 25: 02"},      {"TearMode", "01 25: 03"},
+        {"KeySettingOpen", "01 22: 00"}, {"KeySettingClose", "01 22: 01"},
+        {"BuzzerOpen", "01 23: 00"},     {"BuzzerClose", "01 23: 01"}};
+    for (const auto &b : buttons)
+        QTest::newRow(b[0]) << b[0] << 0 << b[1] << "处理成功";
+}
+
+void TestWindowNet::buttons()
+{
+    QFETCH(QString, button);
+    QFETCH(int, word);
+    QFETCH(QString, frame);
+    QFETCH(QString, text);
+    SessionFixture f;
+    QVERIFY(f.start());
+    FunctionPage page(*f.session, *f.host);
+    if (word < 0)
+        f.printer->setSilentItems({0x03});
+    else
+        f.printer->setStatusWord(uint(word));
+    clickEnabled(page, qPrintable("pushButton_" + button));
+    QCOMPARE(f.recorder->texts(), QStringList{text});
+    if (button == "GetPrinterStatus") {
+        QCOMPARE(page.findChild<QLabel *>("label_PrinterStatusText")->text(), text.trimmed());
+        QCOMPARE(f.host->lastResult, text);
+    }
+    QCOMPARE(functioncommands::run(*f.session, QStringLiteral("noSuchCommand")), -1);
+    QTRY_COMPARE(describeFrames(*f.printer), QStringList{frame});
+    // Nothing around the frame: header, length and trailer only.
+    QCOMPARE(f.printer->bytesReceived(), qint64(9 + (frame.size() - 6) / 3));
+}
+
+void TestWindowNet::printerInformation()
+{
+    SessionFixture f;
+    PrinterConfig config = SessionFixture::configFor(QStringLiteral("P1"));
+    config.dpi = 0x00CB;
+    config.maxWidthDots = 0x0360;
+    config.firmwareVersion = QStringLiteral("V2.0.1");
+    QVERIFY(f.start(config));
+    FunctionPage page(*f.session, *f.host);
+    // Every byte of the resolution answer is logged, its zero too.
+    for (const char *line :
+         {"get mesage :CB", "get mesage :00", "get mesage :60", "get mesage :03"})
+        QTest::ignoreMessage(QtDebugMsg, line);
+    const auto shown = [&] {
+        QStringList out;
+        for (const char *name : {"Ver", "DPI", "MaxPaperWidth", "Model"})
+            out << page.findChild<QTextBrowser *>(QString("textBrowser_") + name)->toPlainText();
+        return out.join('|');
+    };
+    clickEnabled(page, "pushButton_getPrinterInfo");
+    QCOMPARE(shown(), "V2.0.1|203|108|P1");
+    QCOMPARE(f.recorder->texts(), kSuccess);
+    QVERIFY(f.host->controlsEnabled);
+    // The model is the second of five strings: a shorter answer leaves it as it was.
+    f.printer->setValue(0x0C, QByteArray("V\0M\0D\0P", 7));
+    clickEnabled(page, "pushButton_getPrinterInfo");
+    QCOMPARE(shown(), "V2.0.1|203|108|P1");
+    f.printer->setValue(0x0C, QByteArray("V\0M2\0D\0P\0S", 11));
+    clickEnabled(page, "pushButton_getPrinterInfo");
+    QCOMPARE(shown(), "V2.0.1|203|108|M2");
+}
+
+QTEST_MAIN(TestWindowNet)
 #include "tst_devicelist_net.moc"

@@ -1,32 +1,43 @@
-// Firmware and font download and the console's file send over TCP to the simulated
-// printer, through the pages and the session; the worker's piece loop driven directly.
+// Firmware and font download, the debug console and WiFi provisioning over TCP to the
+// simulated printer, through the pages and the session; the worker's piece loop driven
+// directly; the provisioning window over a fake scan.
 #include "download/workerthread.h"
 #include "filesendhelpers.h"
 #include "sessionfixture.h"
 #include "filesizelimit.h"
 #include "protocol/frame.h"
+#include "provisioning/distributenet.h"
 #include "provisioning/wifiprovisioning.h"
+#include "provisioning/wifiscan.h"
 
 #include <QtTest>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <chrono>
-#include <functional>
 
 namespace {
 
-using FileFixture = FilePagesOn<SessionFixture>;
-
-enum Kind
+// The file pages on a session; they go before the session.
+struct FileFixture : SessionFixture
 {
-    Firmware,
-    Font,
-    Console
+    std::unique_ptr<FilePages> pages;
+    bool start()
+    {
+        if (!SessionFixture::start())
+            return false;
+        pages = std::make_unique<FilePages>(*session, *host);
+        return true;
+    }
 };
 const char *const kButtons[] = {"pushButton_DownloadFW", "pushButton_DownloadFL",
-                                "pushButton_SendFile"};
+                                "pushButton_SendFile", "pushButton_Send"};
 
 QList<int> numbers(const QString &text)
 {
@@ -36,41 +47,63 @@ QList<int> numbers(const QString &text)
     return out;
 }
 
-// One job on a worker of its own. This thread stands in for the stream's writer: it
-// takes each piece and answers with the next scripted result (0 once the script is
-// used up) and the bytes that left with a failed attempt (none when not given).
-struct WorkerRun
-{
-    WorkerThread worker;
-    QSignalSpy progress{&worker, &WorkerThread::progressUpdated};
-    QSignalSpy errors{&worker, &WorkerThread::errorOccurred};
-    QSignalSpy completed{&worker, &WorkerThread::completed};
-    QList<int> results, bytesOut;
-    QList<QByteArray> pieces;
-    QList<qint64> times; // steady clock, nanoseconds
+QStringList logged; // what the debug log received while captured
 
-    bool run(const QString &path, int medium, bool decryptedCopy)
+// The provisioning side of a session open to the simulated printer, and its window.
+struct ProvisioningFixture : FileFixture
+{
+    std::unique_ptr<WifiProvisioning> provisioning;
+    std::unique_ptr<QSignalSpy> sent;
+    QPointer<DistributeNet> dialog;
+    QTemporaryDir dir;
+    QString path(const char *name) const { return dir.filePath(QLatin1String(name)); }
+    // Opens the printer and the window over a fake scan program; a slow scan is not
+    // waited for. Office is connected and listed twice; merged, it leads the list.
+    bool start(bool slow = false)
     {
-        QObject writer;
-        QObject::connect(
-            &worker, &WorkerThread::sendFileSignal, &writer,
-            [this](const QByteArray &piece) {
-                worker.keepPause();
-                const qint64 now = std::chrono::duration_cast<std::chrono::nanoseconds>(
-                                       std::chrono::steady_clock::now().time_since_epoch())
-                                       .count();
-                pieces << piece;
-                times << now;
-                const int result = results.isEmpty() ? 0 : results.takeFirst();
-                const qint64 out = bytesOut.isEmpty() ? 0 : bytesOut.takeFirst();
-                worker.notePieceOutcome(result, result == 0 ? piece.size() : out,
-                                        result == 0 ? now : 0);
-            },
-            Qt::BlockingQueuedConnection);
-        worker.setJob(path, medium, decryptedCopy);
-        worker.start();
-        return QTest::qWaitFor([this] { return worker.isFinished(); }, 20000) &&
-               QTest::qWaitFor([this] { return !errors.isEmpty() || !completed.isEmpty(); }, 5000);
+        WifiScanCommands commands;
+        commands.source = WifiScanSource::NetworkManager;
+        commands.powerProgram = QStringLiteral("echo");
+        commands.powerArguments = QStringList{QStringLiteral("enabled")};
+        commands.listProgram = QStringLiteral("sh");
+        const QString cat = "cat '" + path("networks") + "'";
+        commands.listArguments = QStringList{
+            QStringLiteral("-c"), slow ? "touch '" + path("started") + "'; sleep 1; touch '" +
+                                             path("finished") + "'; " + cat
+                                       : cat};
+        setWifiScanCommands(commands);
+        if (!writePlainFile(path("networks"),
+                            "*:80:Office\n:90:Cafe\n:40:Office\n:30:Guest\n:20:办公室\n") ||
+            !FileFixture::start())
+            return false;
+        provisioning = std::make_unique<WifiProvisioning>(*session, *host);
+        sent = std::make_unique<QSignalSpy>(provisioning.get(), &WifiProvisioning::credentialsSent);
+        provisioning->open();
+        dialog = provisioning->window();
+        return dialog && dialog->isVisible() &&
+               (slow ||
+                QTest::qWaitFor([this] { return list()->count() > 0 && refresh()->isEnabled(); },
+                                10000));
+    }
+    template <typename T = QWidget> T *child(const char *name) const
+    {
+        return dialog->findChild<T *>(QLatin1String(name));
+    }
+    QListWidget *list() const { return child<QListWidget>("listWifi"); }
+    QLineEdit *name() const { return child<QLineEdit>("lineSsidManual"); }
+    QLineEdit *password() const { return child<QLineEdit>("linePassword"); }
+    QCheckBox *manual() const { return child<QCheckBox>("checkManualMode"); }
+    QPushButton *refresh() const { return child<QPushButton>("btnRefresh"); }
+    ~ProvisioningFixture()
+    {
+        provisioning.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        resetWifiScanCommands();
+    }
+    void clickRow(int row) const
+    {
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          list()->visualItemRect(list()->item(row)).center());
     }
 };
 
@@ -80,63 +113,100 @@ class TestDownloadNet : public QObject
 {
     Q_OBJECT
 private slots:
-    void stream_data();
-    void stream();
-    void nothingSent_data();
-    void nothingSent();
-    void exchangesRefusedDuringStream();
+    void fileSend_data();
+    void fileSend();
     void workerJob_data();
     void workerJob();
+    void hexToggle();
+    void windowAndList();
+    void setNet_data();
+    void setNet();
 };
 
-void TestDownloadNet::stream_data()
+void TestDownloadNet::fileSend_data()
 {
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<int>("size");
-    // The printer drops the connection after this many bytes (-1: never) and accepts a
-    // new one at once; a file never continues on a new connection.
-    QTest::addColumn<int>("dropAfter");
-    // Chosen file | its decrypted copy (none for the console) | a file of the user's
-    // with the copy's usual name | the message-area line.
-    QTest::addColumn<QString>("names");
-    QTest::newRow("firmware, user's own copy kept")
-        << int(Firmware) << 40000 << -1
-        << "fw.r7.hex|fw.r7_decrypted-2.hex|fw.r7_decrypted.hex|下载固件 fw.r7.hex，40000 字节";
-    QTest::newRow("font without suffix")
-        << int(Font) << 16000 << -1 << "fontA|fontA_decrypted.bin||下载字库 fontA，16000 字节";
+    // 0 firmware, 1 font, 2 console file, 3 console text | bytes (text: 1 hex send, 2 hex
+    // receive, 4 echo) | the printer drops the connection after this many (-1 never, -2
+    // nothing may go) | 0 printer open, 1 not open, 2 not listening, 3 disk full | file made
+    // (text typed) | file chosen (text: the wire in hex) | the user's own file | the
+    // decrypted copy | message-area lines | box: I, W or C, title|text ("…": a reason follows)
+    QTest::addColumn<QString>("row");
+    const auto row = [](const char *name, const char *row) {
+        QTest::newRow(name) << QString::fromUtf8(row);
+    };
+    row("firmware, user's own copy kept",
+        "0|40000|-1|0|fw.r7.hex|fw.r7.hex|fw.r7_decrypted.hex|fw.r7_decrypted-2.hex|下载固件 "
+        "fw.r7.hex，40000 字节|I下载成功|等待打印机指示灯停止闪烁");
+    row("font without suffix", "1|16000|-1|0|fontA|fontA||fontA_decrypted.bin|下载字库 fontA，"
+                               "16000 字节|I下载成功|等待打印机指示灯停止闪烁");
     // The user's own file carries the marker of decrypted copies, yet survives.
-    QTest::newRow("console file")
-        << int(Console) << 5000 << -1
-        << "label_decrypted.prn|||发送文件 label_decrypted.prn，5000 字节";
-    QTest::newRow("empty firmware completes at once")
-        << int(Firmware) << 0 << -1 << "empty.hex|empty_decrypted.hex||下载固件 empty.hex，0 字节";
-    const QString fw = "fw.hex|fw_decrypted.hex||下载固件 fw.hex，64000 字节";
-    QTest::newRow("broken inside a piece") << int(Firmware) << 64000 << 20000 << fw;
-    QTest::newRow("broken at a piece boundary") << int(Firmware) << 64000 << 10 * 850 << fw;
-    QTest::newRow("broken in the first piece") << int(Firmware) << 64000 << 300 << fw;
-    QTest::newRow("console file broken")
-        << int(Console) << 64000 << 20000 << "fw.hex|||发送文件 fw.hex，64000 字节";
+    row("console file", "2|5000|-1|0|label_decrypted.prn|label_decrypted.prn|||发送文件 "
+                        "label_decrypted.prn，5000 字节|I下载成功|下载成功");
+    row("empty firmware", "0|0|-1|0|empty.hex|empty.hex||empty_decrypted.hex|下载固件 empty.hex，"
+                          "0 字节|I下载成功|等待打印机指示灯停止闪烁");
+    // A file never continues on a new connection.
+    const char *const broken = "|0|fw.hex|fw.hex||fw_decrypted.hex|下载固件 fw.hex，64000 "
+                               "字节|C错误|向打印机发送数据失败。";
+    row("broken inside a piece", qPrintable(QString("0|64000|20000") + broken));
+    row("broken at a piece boundary", qPrintable(QString("0|64000|8500") + broken));
+    row("broken in the first piece", qPrintable(QString("0|64000|300") + broken));
+    row("console file broken",
+        "2|64000|20000|0|fw.hex|fw.hex|||发送文件 fw.hex，64000 字节|C错误|向打印机发送数据失败。");
+    row("no file chosen", "1|80000|-2|0|fw.hex|||||");
+    row("console, no file chosen", "2|80000|-2|0|fw.hex|||||");
+    row("missing source", "0|80000|-2|0|fw.hex|none.hex||||C错误|无法读取所选文件：/…");
+    // Readable, in a folder where nobody, not even root, can create a file.
+    row("unwritable folder", "0|80000|-2|0|fw.hex|/proc/version||||C错误|"
+                             "无法在文件所在的文件夹中创建解密文件：/proc\n…");
+    // A plain copy made before the failure is removed as well.
+    row("disk full", "0|80000|-2|3|fw.hex|fw.hex||||C错误|解密失败，文件未发送。\n…");
+    row("download, printer not open", "0|80000|-2|1|fw.hex|fw.hex||||I设置工具|请先打开设备");
+    row("console, printer not open", "2|80000|-2|1|fw.hex|fw.hex||||C设置工具|设备未打开!");
+    // The line about the file is written before the connection is tried.
+    row("firmware, no connection", "0|80000|-2|2|fw.hex|fw.hex|||下载固件 fw.hex，80000 "
+                                   "字节|WError|Connection failed: …");
+    row("font, no connection",
+        "1|80000|-2|2|fw.hex|fw.hex|||下载字库 fw.hex，80000 字节|W错误|连接失败: …");
+    row("hex", "3|1|-1|0|1B 40|1B40|||SEND->1B 40|");
+    row("text: CR LF, UTF-8", "3|0|-1|0|A\n中|410D0AE4B8AD|||SEND->A;+中|");
+    row("hex in, hex out", "3|7|-1|0|41 00 42|410042|||SEND->41 00 42;RECV<-41 00 42|");
+    row("hex in, text out up to NUL", "3|5|-1|0|41 00 42|410042|||SEND->41 00 42;RECV<-A|");
+    row("markup stays text", "3|4|-1|0|<b>x</b>|3C623E783C2F623E|||SEND-><b>x</b>;RECV<-<b>x</b>|");
+    QString text;
+    for (int i = 0; i < 2500; ++i)
+        text += QChar('a' + i % 26);
+    QTest::newRow("blocks of 1024, one connection")
+        << "3|0|-1|0|" + text + '|' + text.toLatin1().toHex() + "|||SEND->" + text.left(1024) +
+               ";SEND->" + text.mid(1024, 1024) + ";SEND->" + text.mid(2048) + '|';
+    // Refused: nothing on the wire, not even a connection.
+    row("odd digit", "3|1|-2|0|1B 4|||||C错误|此十六进制字符串格式无效。");
+    row("text, printer not open", "3|1|-2|1|1B 40|||||C设置工具|设备未打开!");
+    QTest::newRow("text, printer not listening")
+        << "3|1|-2|2|" + QString("41 ").repeated(3000).trimmed() + "|||||C错误|发送失败！请重试";
 }
 
-void TestDownloadNet::stream()
+void TestDownloadNet::fileSend()
 {
-    QFETCH(int, kind);
-    QFETCH(int, size);
-    QFETCH(int, dropAfter);
-    QFETCH(QString, names);
-    const QStringList name = names.split(QLatin1Char('|'));
-    const bool console = kind == Console;
-    const bool broken = dropAfter >= 0;
+    QFETCH(QString, row);
+    const QStringList c = row.split(QLatin1Char('|'));
+    const int kind = c.at(0).toInt(), drop = c.at(2).toInt(), state = c.at(3).toInt();
+    const bool console = kind >= 2, typed = kind == 3, streams = drop > -2 && !typed;
+    const int setup = typed ? c.at(1).toInt() : 0;
+    const QString message = c.mid(9).join(QLatin1Char('|'));
     QTemporaryDir dir;
-    const QByteArray plain = rawPayload(size, 7);
-    QVERIFY(console ? writePlainFile(dir.filePath(name.at(0)), plain)
-                    : writeEncryptedFile(dir.filePath(name.at(0)), plain));
-    if (!name.at(2).isEmpty())
-        QVERIFY(writePlainFile(dir.filePath(name.at(2)), "user's"));
+    const QByteArray plain =
+        typed ? QByteArray::fromHex(c.at(5).toLatin1()) : rawPayload(c.at(1).toInt(), 7);
+    QVERIFY(typed || (console ? writePlainFile(dir.filePath(c.at(4)), plain)
+                              : writeEncryptedFile(dir.filePath(c.at(4)), plain)));
+    QVERIFY(c.at(6).isEmpty() || writePlainFile(dir.filePath(c.at(6)), "user's"));
     FileFixture f;
     QVERIFY(f.start());
     FilePages &pages = *f.pages;
-    f.printer->setDropAfterBytes(dropAfter);
+    PrinterSession &s = *f.session;
+    f.printer->setDropAfterBytes(qMax(drop, -1));
+    f.host->open = state != 1;
+    if (state == 2)
+        f.printer->setRefuseMode(RefuseMode::NotListening);
     QTest::qWait(100); // the connection of the open settles first
     const int connections = f.printer->connectionCount();
     auto *bar = pages.widget<QProgressBar>(console ? "progressBar_Debug" : "progressBar_Update");
@@ -151,255 +221,342 @@ void TestDownloadNet::stream()
             on += pages.widget(b)->isEnabled();
         return on;
     };
-    f.recorder->fileToOpen = dir.filePath(name.at(0));
+    // Everything else is refused while the pieces go, called by hand since the buttons
+    // are off; none of it may reach the wire or show a box.
+    QList<int> codes;
+    f.printer->model().setRawEcho(setup & 4);
+    pages.widget<QRadioButton>("radioButton_hexSend")->setChecked(setup & 1);
+    pages.widget<QRadioButton>("radioButton_hexRecv")->setChecked(setup & 2);
+    pages.widget<QTextEdit>("textEdit_Send")->setPlainText(typed ? c.at(4) : "TEXT");
+    connect(&pages.stream, &FileStream::progress, &pages.download, [&] {
+        if (!codes.isEmpty())
+            return;
+        codes << s.sendFrame(frame::build(0, POWER_SELF_TEST)) << s.writeRaw("TEXT");
+        QMetaObject::invokeMethod(&pages.console, "on_pushButton_Send_clicked");
+        QMetaObject::invokeMethod(&pages.console, "on_pushButton_SendFile_clicked");
+        pages.download.downloadEncryptedFile(false);
+    });
+    f.recorder->fileToOpen =
+        typed || c.at(5).isEmpty() ? QString() : QDir(dir.path()).filePath(c.at(5));
+    const qint64 limitBytes = state == 3 ? 32 * 1024 : 0; // stands in for a full disk
+    FileSizeLimit limit(limitBytes);
+    QVERIFY(limit.holds(limitBytes));
     pages.click(kButtons[kind]);
+    limit.release();
     const QStringList dialogs[] = {{"HEX File", "HEX Files (*.hex);;All Files (*)"},
                                    {"BIN File", "BIN Files (*.bin);;All Files (*)"},
-                                   {"All Files (*)", ""}};
-    QCOMPARE(f.recorder->fileCaptions + f.recorder->fileFilters, dialogs[kind]);
+                                   {"All Files (*)", ""},
+                                   {}};
+    QCOMPARE(f.recorder->fileCaptions + f.recorder->fileFilters,
+             state == 1 ? QStringList() : dialogs[kind]);
     // The pieces are written by this thread, so nothing has finished yet.
-    QVERIFY(f.session->streaming());
-    QCOMPARE(enabledButtons(), 0);
-    QCOMPARE(bar->value(), 0);
-    QVERIFY(bar->isEnabled());
-    QVERIFY(console || QFile::exists(dir.filePath(name.at(1))));
-    QCOMPARE(pages.lines(), QStringList{name.at(3)});
+    QCOMPARE(s.streaming(), streams);
+    QCOMPARE(enabledButtons(), streams ? 0 : 4);
+    QVERIFY(!streams || (bar->value() == 0 && bar->isEnabled()));
+    QVERIFY(!streams || console || QFile::exists(dir.filePath(c.at(7))));
+    QCOMPARE(pages.lines(), c.at(8).split(QLatin1Char(';'), Qt::SkipEmptyParts));
 
-    QTRY_COMPARE_WITH_TIMEOUT(f.recorder->messages.size(), 1, 20000);
-    const prompts::Message m = f.recorder->messages.at(0);
-    QCOMPARE(int(m.kind), int(broken ? prompts::Kind::Critical : prompts::Kind::Information));
-    QCOMPARE(m.title + '|' + m.text, broken    ? "错误|向打印机发送数据失败。"
-                                     : console ? "下载成功|下载成功"
-                                               : "下载成功|等待打印机指示灯停止闪烁");
-    QCOMPARE(bar->isEnabled(), !broken);
-    QCOMPARE(bar->value(), broken ? bar->value() : size ? 100 : 0);
-    QCOMPARE(otherBar->value(), 33);
-    // What arrived is the file or its start, nothing twice, on one connection.
-    const QByteArray arrived = broken ? plain.left(dropAfter) : plain;
-    QTRY_COMPARE(f.printer->rawByteCount(), qint64(arrived.size()));
-    QCOMPARE(f.printer->rawSha256().toHex(), sha256(arrived).toHex());
-    QCOMPARE(f.printer->connectionCount(), connections + 1);
-    QVERIFY(f.printer->receivedFrames().isEmpty());
-    // The copy made for the stream goes; the chosen file and the user's own stay.
-    QVERIFY(console || !QFile::exists(dir.filePath(name.at(1))));
-    QVERIFY(QFile::exists(dir.filePath(name.at(0))));
-    QFile own(dir.filePath(name.at(2)));
-    QVERIFY(name.at(2).isEmpty() || (own.open(QIODevice::ReadOnly) && own.readAll() == "user's"));
-    QCOMPARE(enabledButtons(), 4);
-    QTRY_VERIFY(!f.session->busy());
-    QTRY_COMPARE(f.printer->openConnections(), 0);
-}
-
-void TestDownloadNet::nothingSent_data()
-{
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<QString>("chosen");       // relative to the temporary folder
-    QTest::addColumn<int>("state");            // 0 printer open, 1 not open, 2 not listening
-    QTest::addColumn<qint64>("fileSizeLimit"); // stands in for a full disk
-    QTest::addColumn<QString>("message");      // "title|" and the start of the text
-    const qint64 none = 0;
-    QTest::newRow("no file chosen") << int(Font) << "" << 0 << none << "";
-    QTest::newRow("console, no file chosen") << int(Console) << "" << 0 << none << "";
-    QTest::newRow("missing source")
-        << int(Firmware) << "none.hex" << 0 << none << "错误|无法读取所选文件：/";
-    QTest::newRow("folder as source")
-        << int(Firmware) << "folder.hex" << 0 << none << "错误|无法读取所选文件：/";
-    // Readable, in a folder where nobody, not even root, can create a file.
-    QTest::newRow("unwritable folder") << int(Firmware) << "/proc/version" << 0 << none
-                                       << "错误|无法在文件所在的文件夹中创建解密文件：/proc\n";
-    QTest::newRow("disk full") << int(Firmware) << "fw.hex" << 0 << qint64(32 * 1024)
-                               << "错误|解密失败，文件未发送。\n";
-    QTest::newRow("download, printer not open")
-        << int(Firmware) << "fw.hex" << 1 << none << "设置工具|请先打开设备";
-    QTest::newRow("console, printer not open")
-        << int(Console) << "fw.hex" << 1 << none << "设置工具|设备未打开!";
-    // The line about the file is written before the connection is tried.
-    QTest::newRow("firmware, no connection")
-        << int(Firmware) << "fw.hex" << 2 << none << "Error|Connection failed: ";
-    QTest::newRow("font, no connection") << int(Font) << "fw.hex" << 2 << none << "错误|连接失败: ";
-}
-
-void TestDownloadNet::nothingSent()
-{
-    QFETCH(int, kind);
-    QFETCH(QString, chosen);
-    QFETCH(int, state);
-    QFETCH(qint64, fileSizeLimit);
-    QFETCH(QString, message);
-    QTemporaryDir dir;
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.hex")));
-    QVERIFY(writeEncryptedFile(dir.filePath(QStringLiteral("fw.hex")), rawPayload(16 * 5000, 2)));
-    FileFixture f;
-    QVERIFY(f.start());
-    f.host->open = state != 1;
-    if (state == 2)
-        f.printer->setRefuseMode(RefuseMode::NotListening);
-    f.recorder->fileToOpen = chosen.isEmpty() ? QString() : QDir(dir.path()).filePath(chosen);
-
-    FileSizeLimit limit(fileSizeLimit);
-    QVERIFY(limit.holds(fileSizeLimit));
-    f.pages->click(kButtons[kind]);
-    limit.release();
-
-    QCOMPARE(f.recorder->fileCaptions.size(), state == 1 ? 0 : 1);
-    QCOMPARE(f.recorder->messages.size(), message.isEmpty() ? 0 : 1);
+    QTRY_COMPARE_WITH_TIMEOUT(f.recorder->messages.size(), message.isEmpty() ? 0 : 1, 20000);
     if (!message.isEmpty()) {
-        // A reason follows the text, except for the closed printer.
-        const QString shown =
-            f.recorder->messages.at(0).title + '|' + f.recorder->messages.at(0).text;
-        QVERIFY2(shown.startsWith(message) && (state == 1) == (shown == message),
+        const prompts::Message &m = f.recorder->messages.at(0);
+        const QString shown = QString("IWC").at(int(m.kind)) + m.title + '|' + m.text;
+        QVERIFY2(message.endsWith("…")
+                     ? shown.startsWith(message.chopped(1)) && shown.size() >= message.size()
+                     : shown == message,
                  qPrintable(shown));
     }
-    QVERIFY(!f.session->busy());
-    QVERIFY(f.pages->widget(kButtons[kind])->isEnabled());
-    QVERIFY(!f.pages->widget("progressBar_Update")->isEnabled());
+    const bool completed = message.startsWith('I') && streams;
+    const QList<int> busy{RESULT_BUSY, RESULT_BUSY};
+    QCOMPARE(codes, plain.isEmpty() || !streams ? QList<int>() : busy);
+    QCOMPARE(f.recorder->fileCaptions.size(), state == 1 || typed ? 0 : 1);
+    QVERIFY((console && !streams) || bar->isEnabled() == completed);
+    QVERIFY(!completed || bar->value() == (plain.isEmpty() ? 0 : 100));
+    QCOMPARE(otherBar->value(), 33);
+    // What arrived is the file or its start, nothing twice, on one connection.
     QTest::qWait(50);
-    QCOMPARE(f.printer->rawByteCount(), qint64(0));
+    const QByteArray arrived = drop >= 0 ? plain.left(drop) : drop == -1 ? plain : QByteArray();
+    QTRY_COMPARE(f.printer->rawByteCount(), qint64(arrived.size()));
+    QVERIFY(f.printer->rawBytes() == arrived);
+    QCOMPARE(f.printer->connectionCount(), connections + (drop > -2 ? 1 : 0));
     QVERIFY(f.printer->receivedFrames().isEmpty());
-    // A plain copy made before the failure is removed as well.
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"fw.hex"});
-    QCOMPARE(f.pages->lines().size(), state == 2 ? 1 : 0);
-}
-
-void TestDownloadNet::exchangesRefusedDuringStream()
-{
-    QTemporaryDir dir;
-    const QByteArray plain = rawPayload(16 * 1000, 11);
-    QVERIFY(writeEncryptedFile(dir.filePath(QStringLiteral("fw.hex")), plain));
-    FileFixture f;
-    QVERIFY(f.start());
-    FilePages &pages = *f.pages;
-    WifiProvisioning provisioning(*f.session, *f.host);
-    pages.widget<QTextEdit>("textEdit_Send")->setPlainText(QStringLiteral("TEXT"));
-    PrinterSession &s = *f.session;
-    unsigned char out[frame::kQueryOutSize];
-    quint32 word = 0;
-    WifiCred cred;
-    cred.valid = true;
-    cred.ssid = QStringLiteral("Office");
-    cred.password = QStringLiteral("secret12");
-    // One after the other while the pieces go, called by hand: the buttons are disabled
-    // during a stream. -1: no code to compare.
-    const QList<std::function<int()>> attempts = {
-        [&] { return s.queryInfo(INFO_PRINT_SPEED, out); },
-        [&] { return s.queryStatus(POWER_FIRMWARE_VERSION, out); },
-        [&] { return s.sendCommand(POWER_SELF_TEST); },
-        [&] { return s.sendSet(INFO_PRINT_SPEED, QByteArray(1, '\1')); },
-        [&] { return s.sendFrame(frame::build(0, POWER_SELF_TEST)); },
-        [&] { return s.readStatusWord(&word); },
-        [&] { return s.writeRaw("TEXT"); },
-        [&] { return QMetaObject::invokeMethod(&pages.console, "on_pushButton_Send_clicked"), -1; },
-        [&] {
-            return QMetaObject::invokeMethod(&pages.console, "on_pushButton_SendFile_clicked"), -1;
-        },
-        [&] { return pages.download.downloadEncryptedFile(false), -1; },
-        [&] { return provisioning.sendCredentials(cred), -1; },
-    };
-    QList<int> codes;
-    connect(&pages.stream, &FileStream::progress, &pages.download, [&] {
-        if (codes.size() < attempts.size())
-            codes << attempts.at(codes.size())();
-    });
-    f.recorder->fileToOpen = dir.filePath(QStringLiteral("fw.hex"));
-    pages.click("pushButton_DownloadFW");
-    QTRY_VERIFY_WITH_TIMEOUT(!f.session->busy() && !f.recorder->messages.isEmpty(), 20000);
-    QTest::qWait(100);
-    const int busy = RESULT_BUSY;
-    QCOMPARE(codes, (QList<int>{busy, busy, busy, busy, busy, busy, busy, -1, -1, -1, -1}));
-    QCOMPARE(f.recorder->texts(), QStringList{"等待打印机指示灯停止闪烁"});
-    QCOMPARE(f.recorder->fileCaptions.size(), 1);
-    QTRY_COMPARE(f.printer->rawByteCount(), qint64(plain.size()));
-    QCOMPARE(f.printer->rawSha256().toHex(), sha256(plain).toHex());
-    QVERIFY(f.printer->receivedFrames().isEmpty());
-    QVERIFY(pages.widget("pushButton_Send")->isEnabled());
+    // The copy made for the stream goes; the chosen file and the user's own stay.
+    QStringList left =
+        typed ? QStringList() : QStringList{c.at(4), c.at(6)}.filter(QRegularExpression("."));
+    left.sort();
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files, QDir::Name), left);
+    QFile own(dir.filePath(c.at(6)));
+    QVERIFY(c.at(6).isEmpty() || (own.open(QIODevice::ReadOnly) && own.readAll() == "user's"));
+    QCOMPARE(enabledButtons(), 4);
+    QTRY_VERIFY(!s.busy());
+    QTRY_COMPARE(f.printer->openConnections(), 0);
 }
 
 void TestDownloadNet::workerJob_data()
 {
-    QTest::addColumn<int>("medium");
-    QTest::addColumn<int>("pieces"); // of the medium's size; -1: no file at all
-    QTest::addColumn<bool>("decryptedCopy");
-    QTest::addColumn<QString>("results");         // scripted answers to the attempts
-    QTest::addColumn<QString>("bytesOut");        // bytes that left with a failed attempt
-    QTest::addColumn<QString>("attemptedPieces"); // index of the piece of each attempt
-    QTest::addColumn<QString>("percents");
-    QTest::addColumn<QString>("error"); // what it starts with
-    const int net = MEDIUM_NETWORK, usb = MEDIUM_USB;
-    // A piece is sent again only when none of it left, at most three times.
-    QTest::newRow("second piece fails twice") << net << 3 << true << "0 6 6 0"
-                                              << ""
-                                              << "0 1 1 1 2"
-                                              << "33 66 100"
-                                              << "";
-    QTest::newRow("second piece fails three times") << net << 3 << true << "0 6 4 1"
-                                                    << ""
-                                                    << "0 1 1 1"
-                                                    << "33"
-                                                    << "向打印机发送数据失败。";
-    QTest::newRow("second piece partly out") << net << 3 << true << "0 4"
-                                             << "0 512"
-                                             << "0 1"
-                                             << "33"
-                                             << "向打印机发送数据失败。";
-    QTest::newRow("progress truncated, USB pieces") << usb << 12 << true << ""
-                                                    << ""
-                                                    << "0 1 2 3 4 5 6 7 8 9 10 11"
-                                                    << "8 16 25 33 41 50 58 66 75 83 91 100"
-                                                    << "";
-    QTest::newRow("unreadable file") << usb << -1 << true << ""
-                                     << ""
-                                     << ""
-                                     << ""
-                                     << "打开文件失败：";
-    QTest::newRow("user's own file with the marker is kept") << usb << 1 << false << ""
-                                                             << ""
-                                                             << "0"
-                                                             << "100"
-                                                             << "";
+    // Pieces (-1: no file) | answers (0 after) | bytes out with a failed answer | the piece
+    // of each attempt | percents | error. Only a piece none of which left goes again, 3 times.
+    QTest::addColumn<QString>("row");
+    QTest::newRow("second piece fails twice") << "3|0 6 6 0||0 1 1 1 2|33 66 100|";
+    QTest::newRow("second piece fails three times")
+        << QString::fromUtf8("3|0 6 4 1||0 1 1 1|33|向打印机发送数据失败。");
+    QTest::newRow("second piece partly out")
+        << QString::fromUtf8("3|0 4|0 512|0 1|33|向打印机发送数据失败。");
+    QTest::newRow("unreadable file") << QString::fromUtf8("-1|||||打开文件失败：");
     QString all, percents;
     for (int i = 0; i < 200; ++i)
         all += QString::number(i) + ' ', percents += QString::number((i + 1) / 2) + ' ';
-    QTest::newRow("200 network pieces") << net << 200 << true << ""
-                                        << "" << all << percents << "";
+    QTest::newRow("200 pieces") << "200|||" + all + '|' + percents + '|';
 }
 
 void TestDownloadNet::workerJob()
 {
-    QFETCH(int, medium);
-    QFETCH(int, pieces);
-    QFETCH(bool, decryptedCopy);
-    QFETCH(QString, results);
-    QFETCH(QString, bytesOut);
-    QFETCH(QString, attemptedPieces);
-    QFETCH(QString, percents);
-    QFETCH(QString, error);
+    QFETCH(QString, row);
+    const QStringList c = row.split(QLatin1Char('|'));
+    const int pieces = c.at(0).toInt();
+    const QString error = c.at(5);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("fw_decrypted.hex"));
-    const int size = WorkerThread::chunkSizeFor(medium);
+    const int size = WorkerThread::chunkSizeFor(MEDIUM_NETWORK);
     const QByteArray content = rawPayload(qMax(pieces, 0) * size, 5);
     QVERIFY(pieces < 0 || writePlainFile(path, content));
-    WorkerRun run;
-    run.results = numbers(results);
-    run.bytesOut = numbers(bytesOut);
-    QVERIFY(run.run(path, medium, decryptedCopy));
+    // This thread stands in for the stream's writer, answering each piece as scripted.
+    WorkerThread worker;
+    QSignalSpy progress(&worker, &WorkerThread::progressUpdated);
+    QSignalSpy errors(&worker, &WorkerThread::errorOccurred);
+    QSignalSpy completed(&worker, &WorkerThread::completed);
+    QList<int> script = numbers(c.at(1)), out = numbers(c.at(2));
+    QList<QByteArray> sent;
+    QList<qint64> times;
+    QObject writer;
+    connect(
+        &worker, &WorkerThread::sendFileSignal, &writer,
+        [&](const QByteArray &piece) {
+            worker.keepPause();
+            sent << piece;
+            times << std::chrono::nanoseconds(std::chrono::steady_clock::now().time_since_epoch())
+                         .count();
+            const int result = script.isEmpty() ? 0 : script.takeFirst();
+            const qint64 left = out.isEmpty() ? 0 : out.takeFirst();
+            worker.notePieceOutcome(result, result ? left : piece.size(),
+                                    result ? 0 : times.last());
+        },
+        Qt::BlockingQueuedConnection);
+    worker.setJob(path, MEDIUM_NETWORK, true);
+    worker.start();
+    QVERIFY(QTest::qWaitFor([&] { return worker.isFinished(); }, 20000));
     QList<QByteArray> expected;
-    for (int i : numbers(attemptedPieces))
+    for (int i : numbers(c.at(3)))
         expected << content.mid(i * size, size);
-    QVERIFY(run.pieces == expected);
+    QVERIFY(sent == expected);
     QList<int> reported;
-    for (const QList<QVariant> &args : qAsConst(run.progress))
+    for (const QList<QVariant> &args : qAsConst(progress))
         reported << args.at(0).toInt();
-    QCOMPARE(reported, numbers(percents));
-    const QString got = run.errors.isEmpty() ? QString() : run.errors.last().at(0).toString();
+    QCOMPARE(reported, numbers(c.at(4)));
+    const QString got = errors.isEmpty() ? QString() : errors.last().at(0).toString();
     QVERIFY2(error.isEmpty() ? got.isEmpty() : got.startsWith(error), qPrintable(got));
-    QCOMPARE(run.completed.size(), error.isEmpty() ? 1 : 0);
-    QCOMPARE(QFile::exists(path), !decryptedCopy);
-    // A network piece waits out the pause after the last one that left, counted from
-    // the moment it left and never shortened to catch up.
-    const QList<int> answers = numbers(results);
-    for (int i = 1; medium == MEDIUM_NETWORK && i < run.times.size(); ++i)
-        QVERIFY2(answers.value(i - 1) != 0 || run.times.at(i) - run.times.at(i - 1) >= 2000000,
-                 qPrintable(QString::number(run.times.at(i) - run.times.at(i - 1))));
+    QCOMPARE(completed.size(), error.isEmpty() ? 1 : 0);
+    QVERIFY(!QFile::exists(path));
+    // A piece waits out the pause after the last one that left, counted from the
+    // moment it left and never shortened to catch up.
+    const QList<int> answers = numbers(c.at(1));
+    for (int i = 1; i < times.size(); ++i)
+        QVERIFY2(answers.value(i - 1) != 0 || times.at(i) - times.at(i - 1) >= 2000000,
+                 qPrintable(QString::number(times.at(i) - times.at(i - 1))));
+}
+
+void TestDownloadNet::hexToggle()
+{
+    // The radio button converts both ways; a bad edit shows the complaint in the send area.
+    FileFixture f;
+    QVERIFY(f.start());
+    auto *edit = f.pages->widget<QTextEdit>("textEdit_Send");
+    auto *hex = f.pages->widget<QRadioButton>("radioButton_hexSend");
+    QStringList shown;
+    for (const char *typed : {"A\nB", "43 44", "", "41 4"}) {
+        if (*typed)
+            edit->setPlainText(typed);
+        QTest::mouseClick(hex, Qt::LeftButton);
+        shown << QString::number(hex->isChecked()) + ' ' + edit->toPlainText();
+    }
+    QCOMPARE(shown,
+             (QStringList{"1 41 0D 0A 42", "0 CD", "1 43 44", "0 此十六进制字符串格式无效。"}));
+}
+
+void TestDownloadNet::windowAndList()
+{
+    // A slow scan: a name typed while it runs stays; closing the window waits for it.
+    ProvisioningFixture f;
+    QVERIFY(f.start(true));
+    const auto state = [&] {
+        return f.name()->text() + '|' + f.password()->text() + '|' +
+               QString::number(f.name()->isEnabled()) +
+               QString::number(f.child("labelManualSsid")->isEnabled()) +
+               QString::number(f.list()->isEnabled()) + QString::number(f.refresh()->isEnabled());
+    };
+    QTRY_COMPARE(f.refresh()->text(), "扫描中...");
+    f.manual()->setChecked(true);
+    QTest::keyClicks(f.name(), "Typed");
+    QTRY_COMPARE(f.list()->count(), 4);
+    QCOMPARE(state() + f.refresh()->text(), "Typed||1100刷新列表");
+    // Manual mode off: the list's row back.
+    f.manual()->setChecked(false);
+    QCOMPARE(state(), "Office||0011");
+    f.provisioning->open(); // a second press keeps the one window
+    QCOMPARE(f.provisioning->window(), f.dialog.data());
+    QCOMPARE(f.dialog->windowTitle(), "WIFI配网");
+    QStringList rows;
+    for (int i = 0; i < f.list()->count(); ++i)
+        rows << f.list()->item(i)->text() +
+                    (f.list()->item(i)->background().color() == QColor(255, 234, 5) ? "*" : "");
+    QCOMPARE(rows, (QStringList{"Office   (当前连接)*", "Cafe", "Guest", "办公室"}));
+    // A row puts its bare name and empties the password; show password switches the echo.
+    f.clickRow(1);
+    f.password()->setText("secret");
+    QCOMPARE(state(), "Cafe|secret|0011");
+    f.clickRow(0);
+    QCOMPARE(state(), "Office||0011");
+    auto *show = f.child<QCheckBox>("checkShowPassword");
+    QTest::mouseClick(show, Qt::LeftButton);
+    QCOMPARE(f.password()->echoMode(), QLineEdit::Normal);
+    QTest::mouseClick(show, Qt::LeftButton);
+    QCOMPARE(f.password()->echoMode(), QLineEdit::Password);
+    // Manual mode on: name and password emptied, the list off; typing empties the password.
+    f.clickRow(1);
+    f.password()->setText("secret");
+    f.manual()->setChecked(true);
+    QCOMPARE(state(), "||1100");
+    QTest::keyClicks(f.name(), "Typed");
+    f.password()->setText("x");
+    QTest::keyClicks(f.name(), "2");
+    QCOMPARE(state(), "Typed2||1100");
+    f.manual()->setChecked(false);
+    QCOMPARE(state(), "Cafe||0011");
+    // A refresh puts the first row's name back.
+    QTest::mouseClick(f.refresh(), Qt::LeftButton);
+    QTRY_COMPARE(state(), "Office||0011");
+
+    QVERIFY(QFile::remove(f.path("started")) && QFile::remove(f.path("finished")));
+    QTest::mouseClick(f.refresh(), Qt::LeftButton);
+    QTRY_VERIFY(QFile::exists(f.path("started")));
+    QVERIFY(f.dialog->close());
+    QVERIFY(QFile::exists(f.path("finished")));
+    QVERIFY(!f.provisioning->window());
+    QVERIFY(f.host->parent.isVisible()); // the main window comes back
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!f.dialog);
+}
+
+void TestDownloadNet::setNet_data()
+{
+    // Mode known (-1 unread, 0 station, 1 AP) | 0 fine, 1 deaf, 2 closed, 3 held, 4 a file
+    // going | -1 the name clicked, else manual mode | name | password | frames | message
+    QTest::addColumn<QString>("row");
+    const auto row = [](const char *name, const QString &row) { QTest::newRow(name) << row; };
+    const QString mode = "1BFFFE 01 30 01 01 1BFEFF;";
+    row("station already: credentials only",
+        "0|0|-1|Cafe|pass word|1BFFFE 01 26 0F 43616665 00 7061737320776F7264 00 1BFEFF|处理成功");
+    row("access point: mode first", "1|0|-1|Cafe|12345678|" + mode +
+                                        "1BFFFE 01 26 0E 43616665 00 3132333435363738 00 "
+                                        "1BFEFF|处理成功");
+    row("mode never read: mode first",
+        "-1|0|-1|Cafe|pw|" + mode + "1BFFFE 01 26 08 43616665 00 7077 00 1BFEFF|处理成功");
+    row("manual name and password exact, spaces at both ends",
+        "0|0|1| My Net | pw |1BFFFE 01 26 0E 204D79204E657420 00 20707720 00 1BFEFF|处理成功");
+    const QByteArray office = QString("办公室").toLocal8Bit();
+    row("Chinese name from the list",
+        QStringLiteral("0|0|-1|办公室|pw|1BFFFE 01 26 %1 %2 00 7077 00 1BFEFF|处理成功")
+            .arg(office.size() + 4, 2, 16, QLatin1Char('0'))
+            .arg(QString::fromLatin1(office.toHex())));
+    // Refused: nothing on the wire.
+    row("mode change fails", "1|1|-1|Cafe|kept||网络通讯出错，请重试");
+    row("credentials fail", "0|1|-1|Cafe|kept||网络通讯出错，请重试");
+    row("printer closed meanwhile", "0|2|-1|Cafe|kept||请先打开设备");
+    row("manual name, spaces only", "0|0|1|   |kept||请输入WiFi名称");
+    row("nothing chosen from the list", "0|0|0||kept||请选择一个WiFi");
+    // The window is off while the printer is busy; a press that gets through sends nothing.
+    row("printer held", "0|3|-1|Cafe|kept||");
+    row("file sent", "0|4|-1|Cafe|kept||下载成功");
+}
+
+void TestDownloadNet::setNet()
+{
+    QFETCH(QString, row);
+    const QStringList c = row.split(QLatin1Char('|'));
+    const int knownMode = c.at(0).toInt(), state = c.at(1).toInt(), manual = c.at(2).toInt();
+    const QString name = c.at(3), password = c.at(4);
+    const QStringList frames = c.at(5).split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    ProvisioningFixture f;
+    QVERIFY(f.start());
+    const QByteArray content = rawPayload(16 * 850, 4);
+    QVERIFY(writePlainFile(f.path("file.bin"), content));
+    DistributeNet *const dialog = f.dialog;
+    f.session->setWifiMode(knownMode);
+    f.host->open = state != 2;
+    if (state == 1)
+        f.printer->setRefuseMode(RefuseMode::NotListening);
+    if (manual < 0) {
+        f.clickRow(f.list()->row(f.list()->findItems(name, Qt::MatchExactly).value(0)));
+    } else {
+        f.manual()->setChecked(manual);
+        f.name()->clear(); // typing reaches it in manual mode only
+        QTest::keyClicks(f.name(), name);
+    }
+    f.password()->setText(password);
+    logged.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext &, const QString &line) { logged << line; });
+    QList<bool> enabledWhileBusy;
+    const auto press = [&] {
+        enabledWhileBusy << dialog->isEnabled();
+        QMetaObject::invokeMethod(dialog, "on_btnSetNet_clicked");
+    };
+    if (state == 3) {
+        const PrinterSession::Hold hold(*f.session);
+        press();
+    } else if (state == 4) {
+        connect(&f.pages->stream, &FileStream::progress, dialog, press);
+        f.recorder->fileToOpen = f.path("file.bin");
+        f.pages->click("pushButton_SendFile");
+        QTRY_VERIFY_WITH_TIMEOUT(!f.session->busy() && !f.recorder->messages.isEmpty(), 20000);
+        QTRY_COMPARE(f.printer->rawByteCount(), qint64(content.size()));
+    } else {
+        QTest::mouseClick(f.child<QPushButton>("btnSetNet"), Qt::LeftButton);
+    }
+    qInstallMessageHandler(previous);
+    QVERIFY(!enabledWhileBusy.contains(true));
+    QCOMPARE(enabledWhileBusy.isEmpty(), state < 3);
+    QVERIFY(f.dialog.isNull() || f.dialog->isEnabled());
+    // Neither the password nor its bytes in hex, however spaced.
+    const QString all = logged.join('\n').remove(' ');
+    for (QString secret : {password, QString::fromLatin1(password.toLatin1().toHex())})
+        QVERIFY2(!all.contains(secret.remove(' '), Qt::CaseInsensitive), qPrintable(all));
+    QCOMPARE(f.recorder->texts(), c.at(6).isEmpty() ? QStringList() : QStringList{c.at(6)});
+    if (manual >= 0 && frames.isEmpty())
+        QCOMPARE(f.recorder->messages.at(0).title, "WIFI配网");
+    // Refused credentials close the window all the same; other refusals keep it with
+    // what was typed for another try.
+    const bool windowStays = frames.isEmpty() && !(state == 1 && knownMode == 0);
+    QCOMPARE(f.provisioning->window() == dialog, windowStays);
+    QCOMPARE(!f.dialog.isNull() && f.dialog->isVisible(), windowStays);
+    QCOMPARE(f.host->parent.isVisible(), !windowStays);
+    QVERIFY(!windowStays || f.password()->text() == password);
+    QCOMPARE(f.sent->size(), frames.isEmpty() ? 0 : 1);
+    if (!frames.isEmpty()) {
+        const auto cred = f.sent->at(0).at(0).value<WifiCred>();
+        QCOMPARE(cred.ssid + '|' + cred.password, name + '|' + password);
+    }
+    QCOMPARE(f.session->wifiMode(), frames.isEmpty() ? knownMode : 0);
+    QTest::qWait(50);
+    QTRY_COMPARE(f.printer->receivedFrames().size(), frames.size());
+    QByteArray expected, got;
+    for (int i = 0; i < frames.size(); ++i) {
+        const ReceivedFrame r = f.printer->receivedFrames().at(i);
+        expected += QByteArray::fromHex(frames.at(i).toLatin1());
+        got += frame::build(r.frameClass, r.item, r.data);
+    }
+    QCOMPARE(got.toHex(), expected.toHex());
+    QCOMPARE(f.printer->bytesReceived() - f.printer->rawByteCount(), qint64(expected.size()));
+    QTRY_COMPARE(f.printer->openConnections(), 0);
 }
 
 QTEST_MAIN(TestDownloadNet)
