@@ -10,6 +10,7 @@
 
 #include <QJsonDocument>
 #include <QLabel>
+#include <QProgressBar>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTextEdit>
