@@ -253,7 +253,8 @@ void TestDownloadNet::fileSend()
     QCOMPARE(s.streaming(), streams);
     QCOMPARE(enabledButtons(), streams ? 0 : 4);
     QVERIFY(!streams || (bar->value() == 0 && bar->isEnabled()));
-    QVERIFY(!streams || console || QFile::exists(dir.filePath(c.at(7))));
+    // An empty file may be done and its decrypted copy deleted already.
+    QVERIFY(!streams || console || plain.isEmpty() || QFile::exists(dir.filePath(c.at(7))));
     QCOMPARE(pages.lines(), c.at(8).split(QLatin1Char(';'), Qt::SkipEmptyParts));
 
     QTRY_COMPARE_WITH_TIMEOUT(f.recorder->messages.size(), message.isEmpty() ? 0 : 1, 20000);
