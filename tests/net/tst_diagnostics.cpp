@@ -21,7 +21,8 @@ QString verdicts(const QList<doctor::Finding> &findings)
     QStringList out;
     for (const doctor::Finding &f : findings)
         out << f.check + QLatin1Char('=') + doctor::verdictName(f.verdict);
-    return out.join(QLatin1Char(' ')) + " overall=" + doctor::verdictName(doctor::overall(findings));
+    return out.join(QLatin1Char(' ')) +
+           " overall=" + doctor::verdictName(doctor::overall(findings));
 }
 } // namespace
 
@@ -136,8 +137,8 @@ private slots:
         in.settings = QJsonDocument::fromJson(R"({"wifi": {"staName": "Shop",
             "staPassword": "s3cret!", "apPassword": ""}, "bluetooth": {"pin": "4711", "name": "BT-1"}})")
                           .object();
-        in.log = QStringList{"join Shop with s3cret!", "PIN: 4711 set", "password=\"other one\" sent",
-                             "send frame: 1B FF FE 01 0C"};
+        in.log = QStringList{"join Shop with s3cret!", "PIN: 4711 set",
+                             "password=\"other one\" sent", "send frame: 1B FF FE 01 0C"};
 
         const QJsonObject r = diagnosticsreport::build(in);
         QCOMPARE(r.value("format").toString(), QStringLiteral("labelsetup-diagnostics"));
@@ -149,14 +150,15 @@ private slots:
         QCOMPARE(p.value("identity").toArray(),
                  QJsonArray::fromStringList(PrinterConfig::defaults().identity));
         QCOMPARE(p.value("status").toObject(), QJsonDocument::fromJson(R"({"result": 0,
-            "word": "0x00000005", "conditions": ["打印中", "纸将尽"]})").object());
+            "word": "0x00000005", "conditions": ["打印中", "纸将尽"]})")
+                                                   .object());
         QCOMPARE(p.value("settings").toObject(),
                  QJsonDocument::fromJson(R"({"wifi": {"staName": "Shop", "staPassword": "********",
                     "apPassword": "********"}, "bluetooth": {"pin": "********", "name": "BT-1"}})")
                      .object());
         QCOMPARE(r.value("log").toArray(),
-                 QJsonArray({"join Shop with ********", "PIN: ******** set", "password=******** sent",
-                             "send frame: 1B FF FE 01 0C"}));
+                 QJsonArray({"join Shop with ********", "PIN: ******** set",
+                             "password=******** sent", "send frame: 1B FF FE 01 0C"}));
         const QByteArray text = QJsonDocument(r).toJson();
         QVERIFY(!text.contains("s3cret") && !text.contains("4711") && !text.contains("other one"));
     }

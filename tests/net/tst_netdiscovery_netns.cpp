@@ -38,12 +38,13 @@ class TestDiscoveryNetns : public QObject
         if (fault == kOff)
             return;
         PrinterConfig config = PrinterConfig::defaults();
-        config.identity = QStringList{"VID", QStringLiteral("P%1").arg(n),
-                                      QStringLiteral("MFG:Maker%1;CMD:TSPL;MDL:P%1;").arg(n),
-                                      "PID", "msg"};
+        config.identity =
+            QStringList{"VID", QStringLiteral("P%1").arg(n),
+                        QStringLiteral("MFG:Maker%1;CMD:TSPL;MDL:P%1;").arg(n), "PID", "msg"};
         auto printer = std::make_unique<SimPrinter>(config);
         // The simulator's thread moves into the printer's namespace before it opens sockets.
-        const QString space = QString::fromLatin1(n == 1 ? netnsutil::kPrinter1 : netnsutil::kPrinter2);
+        const QString space =
+            QString::fromLatin1(n == 1 ? netnsutil::kPrinter1 : netnsutil::kPrinter2);
         printer->setThreadInit([space](QString *error) { return netnsutil::enter(space, error); });
         // Answering a little later puts every reply behind the tool's own broadcast echoes.
         printer->setReplyDelayMs(100);
@@ -60,10 +61,10 @@ class TestDiscoveryNetns : public QObject
     bool answered() const
     {
         for (const auto &printer : m_printers) {
-            if (printer && printer->udpReplyCount() <
-                               (printer->faults().udpFault == UdpReplyFault::NoReply ? 0
-                                : printer->faults().udpDuplicate                    ? 2
-                                                                                    : 1))
+            if (printer &&
+                printer->udpReplyCount() < (printer->faults().udpFault == UdpReplyFault::NoReply ? 0
+                                            : printer->faults().udpDuplicate                     ? 2
+                                                                             : 1))
                 return false;
         }
         return true;
@@ -87,18 +88,19 @@ private slots:
         QTest::addColumn<QStringList>("entries");
         const int ok = int(UdpReplyFault::None);
         const int silent = int(UdpReplyFault::NoReply);
-        QTest::newRow("two printers") << ok << ok << false << -1 << 1
-                                      << QStringList{entryOf(1), entryOf(2)};
-        QTest::newRow("duplicate reply") << ok << kOff << true << -1 << 1 << QStringList{entryOf(1)};
+        QTest::newRow("two printers")
+            << ok << ok << false << -1 << 1 << QStringList{entryOf(1), entryOf(2)};
+        QTest::newRow("duplicate reply")
+            << ok << kOff << true << -1 << 1 << QStringList{entryOf(1)};
         QTest::newRow("10-byte reply beside a printer")
             << int(UdpReplyFault::TenBytes) << ok << false << -1 << 1 << QStringList{entryOf(2)};
         QTest::newRow("10-byte reply only")
             << int(UdpReplyFault::TenBytes) << kOff << false << -1 << 0 << QStringList();
         QTest::newRow("reply without MFG only")
             << int(UdpReplyFault::NoMfg) << kOff << false << -1 << 0 << QStringList();
-        QTest::newRow("length byte 0 and bit 7") << int(UdpReplyFault::LengthZero)
-                                                 << int(UdpReplyFault::LengthBit7) << false << -1
-                                                 << 0 << QStringList();
+        QTest::newRow("length byte 0 and bit 7")
+            << int(UdpReplyFault::LengthZero) << int(UdpReplyFault::LengthBit7) << false << -1 << 0
+            << QStringList();
         QTest::newRow("no printer") << kOff << kOff << false << -1 << 0 << QStringList();
         // Two searches in a row, whose requests are captured: each run has its own sequence.
         QTest::newRow("stopped") << silent << silent << false << 300 << 1 << QStringList();

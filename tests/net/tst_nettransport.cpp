@@ -209,8 +209,8 @@ private slots:
         // Too short for a word: the trailer is no status.
         QTest::newRow("no data") << 0 << bytes("1B FF FE 00 03 00 1B FE FF")
                                  << int(RESULT_BAD_REPLY) << 0u;
-        QTest::newRow("two bytes") << 0 << bytes("1B FF FE 00 03 02 78 56 1B FE FF")
-                                   << int(RESULT_BAD_REPLY) << 0u;
+        QTest::newRow("two bytes")
+            << 0 << bytes("1B FF FE 00 03 02 78 56 1B FE FF") << int(RESULT_BAD_REPLY) << 0u;
         QTest::newRow("held") << 1 << QByteArray() << int(RESULT_BUSY) << 0u;
         QTest::newRow("streaming") << 2 << QByteArray() << int(RESULT_BUSY) << 0u;
     }
@@ -264,7 +264,8 @@ private slots:
     {
         QTest::addColumn<bool>("listening");
         QTest::addColumn<QStringList>("entries");
-        QTest::newRow("printer at the typed address") << true << QStringList{"Label [P1] {127.0.0.1}"};
+        QTest::newRow("printer at the typed address")
+            << true << QStringList{"Label [P1] {127.0.0.1}"};
         QTest::newRow("nobody at the typed address") << false << QStringList();
     }
     void probe()
@@ -346,8 +347,10 @@ private slots:
             QCOMPARE(out, *row[1] ? bytes(row[1]) : QByteArray("untouched"));
         }
         QByteArray out;
-        QVERIFY(!netdiscovery::replyData(bytes("07 1B FF FE 02 0C 80") + QByteArray(200, 'A'), &out));
-        QVERIFY(netdiscovery::replyData(bytes("07 1B FF FE 02 0C 7F") + QByteArray(127, 'B'), &out));
+        QVERIFY(
+            !netdiscovery::replyData(bytes("07 1B FF FE 02 0C 80") + QByteArray(200, 'A'), &out));
+        QVERIFY(
+            netdiscovery::replyData(bytes("07 1B FF FE 02 0C 7F") + QByteArray(127, 'B'), &out));
         QCOMPARE(out, QByteArray(127, 'B'));
     }
 };

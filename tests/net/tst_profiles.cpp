@@ -119,7 +119,8 @@ private slots:
             // A dry run reads and compares, and sends no set frame.
             Open to(*target);
             target->clearRecords();
-            const profileapply::Outcome dry = profileapply::apply(to.session, changed(toDots), true, true);
+            const profileapply::Outcome dry =
+                profileapply::apply(to.session, changed(toDots), true, true);
             QCOMPARE(dry.result, int(RESULT_OK));
             QVERIFY(dry.differences.size() >= 40 && dry.written.isEmpty());
             QVERIFY(!target->receivedFrames().isEmpty());
@@ -167,10 +168,14 @@ private slots:
         QTest::addColumn<QString>("reason"); // part of the refusal
         QTest::newRow("fractional millimetres") << R"({"print": {"labelGapMm": 2.5}})"
                                                 << "whole number";
-        QTest::newRow("speed too high") << R"({"print": {"speed": 99}})" << "speed";
-        QTest::newRow("port too high") << R"({"ethernet": {"tcpPort": 70000}})" << "tcpPort";
-        QTest::newRow("bad address") << R"({"wifi": {"ip": "10.0.0.256"}})" << "ip";
-        QTest::newRow("unknown setting") << R"({"serial": {"flow": 1}})" << "flow";
+        QTest::newRow("speed too high") << R"({"print": {"speed": 99}})"
+                                        << "speed";
+        QTest::newRow("port too high") << R"({"ethernet": {"tcpPort": 70000}})"
+                                       << "tcpPort";
+        QTest::newRow("bad address") << R"({"wifi": {"ip": "10.0.0.256"}})"
+                                     << "ip";
+        QTest::newRow("unknown setting") << R"({"serial": {"flow": 1}})"
+                                         << "flow";
     }
     void refusesBadProfiles()
     {
