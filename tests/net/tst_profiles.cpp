@@ -60,14 +60,6 @@ profile::Profile changed(int dotsPerMm = 12)
     return p;
 }
 
-int setFrameCount(const SimPrinter &printer)
-{
-    int count = 0;
-    for (const ReceivedFrame &f : printer.receivedFrames())
-        count += f.frameClass == 0x01;
-    return count;
-}
-
 } // namespace
 
 class TestProfiles : public QObject
@@ -81,9 +73,8 @@ class TestProfiles : public QObject
         Open open(printer);
         QCOMPARE(open.session.dotsPerMm(), dots);
         const profileapply::Outcome o = profileapply::apply(open.session, p, false, true);
-        QVERIFY2(o.refused.isEmpty(), qPrintable(o.refused));
-        QCOMPARE(o.result, int(RESULT_OK));
-        QVERIFY(o.notVerified.isEmpty());
+        QVERIFY2(o.refused.isEmpty() && o.result == RESULT_OK && o.notVerified.isEmpty(),
+                 qPrintable(o.refused));
         QString failed;
         QCOMPARE(profileapply::save(open.session, true, saved, &failed), int(RESULT_OK));
     }
@@ -124,27 +115,19 @@ private slots:
             QCOMPARE(dry.result, int(RESULT_OK));
             QVERIFY(dry.differences.size() >= 40 && dry.written.isEmpty());
             QVERIFY(!target->receivedFrames().isEmpty());
-            QCOMPARE(setFrameCount(*target), 0);
+            for (const ReceivedFrame &f : target->receivedFrames())
+                QVERIFY(f.frameClass != 0x01);
         }
         applyAndSave(*target, toDots, parsed, &copied);
         QVERIFY(!QTest::currentTestFailed());
 
-        // Millimetres equal; dot counts scaled; what one model lacks left out.
-        const QJsonObject want = profileapply::forResolution(saved, toDots);
-        int compared = 0;
-        for (const QString &page : profile::pages()) {
-            const QJsonObject have = copied.settings.value(page).toObject();
-            const QJsonObject expected = want.value(page).toObject();
-            for (auto it = have.begin(); it != have.end(); ++it) {
-                if (!expected.contains(it.key()))
-                    continue;
-                QVERIFY2(it.value() == expected.value(it.key()),
-                         qPrintable(page + '.' + it.key() + ": " + profile::valueText(it.value()) +
-                                    " != " + profile::valueText(expected.value(it.key()))));
-                ++compared;
-            }
-        }
-        QVERIFY(compared >= 40);
+        // Millimetres equal; dot counts scaled; only what one model lacks left out.
+        const QList<profile::Difference> lacking =
+            profile::diff(copied.settings, profileapply::forResolution(saved, toDots));
+        for (const profile::Difference &d : lacking)
+            QVERIFY2(d.printer.isUndefined(), qPrintable(d.page + '.' + d.setting));
+        QVERIFY(lacking.size() <= (fromDots == toDots ? 0 : 2) &&
+                copied.settings.value("print").toObject().size() >= 14);
         QCOMPARE(copied.settings.value("distance")["outletDots"].toInt(), 96 * toDots / fromDots);
         QCOMPARE(copied.settings.value("distance")["tearDots"].toInt(), 144 * toDots / fromDots);
         if (fromDots != toDots)
@@ -162,37 +145,25 @@ private slots:
     }
 
     // Refused before anything is sent, with the setting named.
-    void refusesBadProfiles_data()
-    {
-        QTest::addColumn<QString>("settings");
-        QTest::addColumn<QString>("reason"); // part of the refusal
-        QTest::newRow("fractional millimetres") << R"({"print": {"labelGapMm": 2.5}})"
-                                                << "whole number";
-        QTest::newRow("speed too high") << R"({"print": {"speed": 99}})"
-                                        << "speed";
-        QTest::newRow("port too high") << R"({"ethernet": {"tcpPort": 70000}})"
-                                       << "tcpPort";
-        QTest::newRow("bad address") << R"({"wifi": {"ip": "10.0.0.256"}})"
-                                     << "ip";
-        QTest::newRow("unknown setting") << R"({"serial": {"flow": 1}})"
-                                         << "flow";
-    }
     void refusesBadProfiles()
     {
-        QFETCH(QString, settings);
-        QFETCH(QString, reason);
-        profile::Profile p;
-        QString error;
-        const QString text =
-            R"({"format": "labelsetup-profile", "dotsPerMm": 12, "version": 1, "settings": %1})";
-        QVERIFY2(profile::parse(text.arg(settings).toUtf8(), &p, &error), qPrintable(error));
-        QVERIFY(!profileapply::check(p, &error));
-        QVERIFY2(error.contains(reason), qPrintable(error));
         auto printer = startPrinter();
         QVERIFY(printer);
         Open open(*printer);
         printer->clearRecords();
-        QVERIFY(profileapply::apply(open.session, p, false, true).refused.contains(reason));
+        for (const char *row :
+             {R"({"print": {"labelGapMm": 2.5}}=whole number)", R"({"print": {"speed": 99}}=speed)",
+              R"({"ethernet": {"tcpPort": 70000}}=tcpPort)", R"({"wifi": {"ip": "10.0.0.256"}}=ip)",
+              R"({"serial": {"flow": 1}}=flow)"}) {
+            profile::Profile p;
+            p.dotsPerMm = 12;
+            p.settings = QJsonDocument::fromJson(QByteArray(row).split('=').first()).object();
+            const QString reason = QString::fromLatin1(row).section('=', 1);
+            QString error;
+            QVERIFY(!profileapply::check(p, &error));
+            QVERIFY2(error.contains(reason), qPrintable(error));
+            QVERIFY(profileapply::apply(open.session, p, false, true).refused.contains(reason));
+        }
         QCOMPARE(printer->receivedFrames().size(), 0);
     }
 
