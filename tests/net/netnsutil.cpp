@@ -17,11 +17,6 @@ static QString pathOf(const QString &name)
     return QStringLiteral("/run/netns/") + name;
 }
 
-bool exists(const QString &name)
-{
-    return QFile::exists(pathOf(name));
-}
-
 bool enter(const QString &name, QString *error)
 {
     const int fd = open(QFile::encodeName(pathOf(name)).constData(), O_RDONLY | O_CLOEXEC);

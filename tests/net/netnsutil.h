@@ -8,10 +8,7 @@
 namespace netnsutil {
 
 constexpr const char *kHost = "lsnet-host";
-constexpr const char *kPrinter1 = "lsnet-d1";
-constexpr const char *kPrinter2 = "lsnet-d2";
 
-bool exists(const QString &name);
 // Threads started afterwards by the calling thread inherit the namespace.
 bool enter(const QString &name, QString *error);
 // True when the calling thread is in the host namespace and every address broadcast

@@ -1,18 +1,14 @@
 // The connection doctor against the simulated printer on 127.0.0.1, with a stand-in `ip`
-// program, and inside the private namespace lsnet-host (made by netns.sh) for an address
-// on no subnet of the machine; the diagnostics report and its masking; the debug log.
+// program; the diagnostics report and its masking; the debug log.
 #include "diagnostics/connectiondoctor.h"
 #include "diagnostics/debuglog.h"
 #include "diagnostics/diagnosticsreport.h"
 #include "protocol/printersession.h"
-#include "net/netnsutil.h"
 #include "sim/simprinter.h"
 
 #include <QJsonDocument>
 #include <QTemporaryDir>
-#include <QThread>
 #include <QtTest>
-#include <memory>
 
 namespace {
 // The checks' verdicts in the order found, then the overall verdict.
@@ -86,25 +82,6 @@ private slots:
             QVERIFY(findings.at(2).text.contains(QString::number(target.tcpPort)));
         if (fault != 1 && fault != 3)
             QVERIFY(findings.at(3).text.endsWith(PrinterConfig::defaults().identity.value(1)));
-    }
-
-    // Inside lsnet-host, whose interfaces carry only the test subnets, an address of the
-    // documentation range lies on no subnet and has no route; nothing leaves the namespace.
-    void addressOnNoSubnet()
-    {
-        if (!netnsutil::exists(QString::fromLatin1(netnsutil::kHost)))
-            QSKIP("the test namespaces are not set up (needs root)");
-        QList<doctor::Finding> findings;
-        QString error;
-        std::unique_ptr<QThread> thread(QThread::create([&] {
-            if (netnsutil::enter(QString::fromLatin1(netnsutil::kHost), &error))
-                findings = doctor::checkNetwork({QStringLiteral("192.0.2.1"), 9100, 38400, 500});
-        }));
-        thread->start();
-        QVERIFY(thread->wait(30000));
-        QVERIFY2(error.isEmpty(), qPrintable(error));
-        QCOMPARE(verdicts(findings),
-                 QStringLiteral("warning failure failure skipped warning = failure"));
     }
 
     // The report of a printer read through a session: identity and decoded status word,

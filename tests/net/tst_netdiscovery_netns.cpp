@@ -5,6 +5,7 @@
 // the test subnets, so nothing can be broadcast anywhere else.
 #include "net/netnsutil.h"
 #include "sim/simprinter.h"
+#include "diagnostics/connectiondoctor.h"
 #include "transport/discovery.h"
 
 #include <QElapsedTimer>
@@ -30,52 +31,19 @@ class TestDiscoveryNetns : public QObject
     Q_OBJECT
 
     PrinterDiscovery m_discovery;
-    std::unique_ptr<SimPrinter> m_printers[2];
     int m_lastSequence = -1;
 
-    void startPrinter(int n, int fault, bool duplicate)
-    {
-        if (fault == kOff)
-            return;
-        PrinterConfig config = PrinterConfig::defaults();
-        config.identity =
-            QStringList{"VID", QStringLiteral("P%1").arg(n),
-                        QStringLiteral("MFG:Maker%1;CMD:TSPL;MDL:P%1;").arg(n), "PID", "msg"};
-        auto printer = std::make_unique<SimPrinter>(config);
-        // The simulator's thread moves into the printer's namespace before it opens sockets.
-        const QString space =
-            QString::fromLatin1(n == 1 ? netnsutil::kPrinter1 : netnsutil::kPrinter2);
-        printer->setThreadInit([space](QString *error) { return netnsutil::enter(space, error); });
-        // Answering a little later puts every reply behind the tool's own broadcast echoes.
-        printer->setReplyDelayMs(100);
-        printer->setTcpAddress(QHostAddress::AnyIPv4);
-        printer->setTcpPort(9100);
-        printer->setUdpAddress(QHostAddress::AnyIPv4);
-        printer->setUdpPort(kUdpPort);
-        printer->setUdpFault(UdpReplyFault(fault));
-        printer->setUdpDuplicate(duplicate);
-        QString error;
-        QVERIFY2(printer->start(&error), qPrintable(error));
-        m_printers[n - 1] = std::move(printer);
-    }
-    bool answered() const
-    {
-        for (const auto &printer : m_printers) {
-            if (printer &&
-                printer->udpReplyCount() < (printer->faults().udpFault == UdpReplyFault::NoReply ? 0
-                                            : printer->faults().udpDuplicate                     ? 2
-                                                                             : 1))
-                return false;
-        }
-        return true;
-    }
-
 private slots:
-    void cleanup()
+    // Inside lsnet-host, whose interfaces carry only the test subnets, an address of the
+    // documentation range lies on no subnet and has no route; nothing leaves the namespace.
+    void doctorAddressOnNoSubnet()
     {
-        for (auto &printer : m_printers)
-            printer.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QStringList verdicts;
+        for (const doctor::Finding &f : doctor::checkNetwork({"192.0.2.1", 9100, kUdpPort, 500}))
+            verdicts << f.check + '=' + doctor::verdictName(f.verdict);
+        QCOMPARE(verdicts.join(' '), QStringLiteral("net.subnet=warning net.route=failure "
+                                                    "net.port=failure net.answer=skipped "
+                                                    "net.discovery=warning"));
     }
 
     void broadcast_data()
@@ -114,8 +82,29 @@ private slots:
         QFETCH(int, stopAfterMs);
         QFETCH(int, result);
         QFETCH(QStringList, entries);
-        startPrinter(1, printer1, duplicate);
-        startPrinter(2, printer2, false);
+        std::unique_ptr<SimPrinter> printers[2];
+        const int faults[2] = {printer1, printer2};
+        for (int n = 0; n < 2; ++n) {
+            if (faults[n] == kOff)
+                continue;
+            PrinterConfig config = PrinterConfig::defaults();
+            config.identity = QStringList{
+                "VID", QStringLiteral("P%1").arg(n + 1),
+                QStringLiteral("MFG:Maker%1;CMD:TSPL;MDL:P%1;").arg(n + 1), "PID", "msg"};
+            printers[n] = std::make_unique<SimPrinter>(config);
+            // The simulator's thread moves into the printer's namespace before it opens sockets.
+            const QString space = QStringLiteral("lsnet-d%1").arg(n + 1);
+            printers[n]->setThreadInit(
+                [space](QString *error) { return netnsutil::enter(space, error); });
+            // Answering a little later puts every reply behind the tool's own broadcast echoes.
+            printers[n]->setReplyDelayMs(100);
+            printers[n]->setUdpAddress(QHostAddress::AnyIPv4);
+            printers[n]->setUdpPort(kUdpPort);
+            printers[n]->setUdpFault(UdpReplyFault(faults[n]));
+            printers[n]->setUdpDuplicate(duplicate && n == 0);
+            QString error;
+            QVERIFY2(printers[n]->start(&error), qPrintable(error));
+        }
         // A second socket on the discovery port sees every request sent on the test links;
         // only where no printer answers, since it may take a unicast reply.
         QUdpSocket capture;
@@ -127,11 +116,15 @@ private slots:
 
         // Holds the event loop once, right after the requests went out, until the printers
         // have answered, so that all replies are pending together, as behind a busy window.
-        QTimer::singleShot(0, &m_discovery, [this] {
+        QTimer::singleShot(0, &m_discovery, [&] {
             QElapsedTimer clock;
             clock.start();
-            while (!answered() && clock.elapsed() < 2000)
-                QThread::msleep(5);
+            for (int n = 0; n < 2 && clock.elapsed() < 2000; QThread::msleep(5)) {
+                const int expected = faults[n] == int(UdpReplyFault::NoReply) ? 0
+                                     : n == 0 && duplicate                    ? 2
+                                                                              : 1;
+                n += !printers[n] || printers[n]->udpReplyCount() >= expected;
+            }
             QThread::msleep(30); // the datagrams are counted just before they leave
         });
         if (stopAfterMs >= 0)
@@ -146,7 +139,7 @@ private slots:
         // Nothing listed: the search lasts its 1.5 s; stopped, it ends at once.
         QVERIFY2(result ? stopAfterMs < 0 || elapsed < 1400 : elapsed >= 1490 && elapsed < 3500,
                  qPrintable(QString::number(elapsed)));
-        for (const auto &printer : m_printers) { // one send per test link
+        for (const auto &printer : printers) { // one send per test link
             if (printer)
                 QTRY_COMPARE(printer->udpRequestCount(), 1);
         }
