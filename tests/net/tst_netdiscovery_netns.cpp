@@ -3,23 +3,72 @@
 // lsnet-d2 (each on its own thread, moved into its namespace). Before every search
 // the test checks that it is in lsnet-host and that every broadcast address lies in
 // the test subnets, so nothing can be broadcast anywhere else.
-#include "net/netnsutil.h"
-#include "sim/simprinter.h"
 #include "diagnostics/connectiondoctor.h"
+#include "sim/simprinter.h"
 #include "transport/discovery.h"
 
 #include <QElapsedTimer>
+#include <QNetworkInterface>
 #include <QThread>
 #include <QUdpSocket>
 #include <QtTest>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sched.h>
 #include <memory>
-#include <utility>
+#include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 constexpr quint16 kUdpPort = 38400; // the window's defaults, free inside the namespaces
 constexpr int kOff = -1;            // no printer in that namespace
+
+// Moves the calling thread into a test namespace; threads it starts afterwards inherit it.
+bool enter(const QString &name, QString *error)
+{
+    const QString path = QStringLiteral("/run/netns/") + name;
+    const int fd = open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    const bool ok = fd >= 0 && setns(fd, CLONE_NEWNET) == 0;
+    if (!ok)
+        *error = path + QStringLiteral(": ") + QString::fromLocal8Bit(strerror(errno));
+    if (fd >= 0)
+        close(fd);
+    return ok;
+}
+
+// True when the calling thread is in lsnet-host and every address broadcast discovery
+// would send to lies inside the test subnets (10.250.1.0/24, 10.250.2.0/24), with at
+// least one such address.
+bool discoveryConfined(QString *why)
+{
+    struct stat self = {}, host = {};
+    *why = QStringLiteral("not inside lsnet-host");
+    if (stat("/proc/thread-self/ns/net", &self) != 0 || stat("/run/netns/lsnet-host", &host) != 0 ||
+        self.st_dev != host.st_dev || self.st_ino != host.st_ino)
+        return false;
+    int inside = 0;
+    for (const QNetworkInterface &iface : QNetworkInterface::allInterfaces()) {
+        if (iface.type() != QNetworkInterface::Ethernet ||
+            (iface.flags() & QNetworkInterface::IsLoopBack))
+            continue;
+        for (const QNetworkAddressEntry &entry : iface.addressEntries()) {
+            if (entry.broadcast().isNull())
+                continue;
+            if (!entry.broadcast().isInSubnet(QHostAddress(QStringLiteral("10.250.0.0")), 16)) {
+                *why = QStringLiteral("broadcast address outside the test subnets: ") +
+                       entry.broadcast().toString() + QStringLiteral(" on ") + iface.name();
+                return false;
+            }
+            ++inside;
+        }
+    }
+    *why = QStringLiteral("no test interface with a broadcast address");
+    return inside > 0;
+}
+
 QString entryOf(int printer)
 {
     return QStringLiteral("Maker%1 [P%1] {10.250.%1.2}").arg(printer);
@@ -94,8 +143,7 @@ private slots:
             printers[n] = std::make_unique<SimPrinter>(config);
             // The simulator's thread moves into the printer's namespace before it opens sockets.
             const QString space = QStringLiteral("lsnet-d%1").arg(n + 1);
-            printers[n]->setThreadInit(
-                [space](QString *error) { return netnsutil::enter(space, error); });
+            printers[n]->setThreadInit([space](QString *error) { return enter(space, error); });
             // Answering a little later puts every reply behind the tool's own broadcast echoes.
             printers[n]->setReplyDelayMs(100);
             printers[n]->setUdpAddress(QHostAddress::AnyIPv4);
@@ -112,7 +160,7 @@ private slots:
             QVERIFY(capture.bind(QHostAddress::AnyIPv4, kUdpPort,
                                  QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint));
         QString why;
-        QVERIFY2(netnsutil::discoveryConfined(&why), qPrintable(why));
+        QVERIFY2(discoveryConfined(&why), qPrintable(why));
 
         // Holds the event loop once, right after the requests went out, until the printers
         // have answered, so that all replies are pending together, as behind a busy window.
@@ -169,7 +217,7 @@ int main(int argc, char **argv)
     // Enter the host namespace before anything opens a socket or starts a thread. Not
     // root, or a container or chroot without what namespaces need: skipped.
     QString error;
-    if (geteuid() != 0 || !netnsutil::enter(QString::fromLatin1(netnsutil::kHost), &error)) {
+    if (geteuid() != 0 || !enter(QStringLiteral("lsnet-host"), &error)) {
         std::printf("network namespaces cannot be used (%s): skipped\n",
                     error.isEmpty() ? "not root" : qPrintable(error));
         return 77;
