@@ -24,7 +24,8 @@
 
 namespace {
 constexpr quint16 kUdpPort = 38400; // the window's defaults, free inside the namespaces
-constexpr int kOff = -1;            // no printer in that namespace
+// A printer reply fault, no printer there, or a correct reply sent twice.
+constexpr int kOk = int(UdpReplyFault::None), kOff = -1, kTwice = -2;
 
 // Moves the calling thread into a test namespace; threads it starts afterwards inherit it.
 bool enter(const QString &name, QString *error)
@@ -69,10 +70,6 @@ bool discoveryConfined(QString *why)
     return inside > 0;
 }
 
-QString entryOf(int printer)
-{
-    return QStringLiteral("Maker%1 [P%1] {10.250.%1.2}").arg(printer);
-}
 } // namespace
 
 class TestDiscoveryNetns : public QObject
@@ -95,42 +92,33 @@ private slots:
                                                     "net.discovery=warning"));
     }
 
+    // Each printer's reply, and the printers listed; a search listing none lasts its 1.5 s.
     void broadcast_data()
     {
-        QTest::addColumn<int>("printer1"); // UdpReplyFault, or kOff
+        QTest::addColumn<int>("printer1");
         QTest::addColumn<int>("printer2");
-        QTest::addColumn<bool>("duplicate"); // printer 1 answers twice
         QTest::addColumn<int>("stopAfterMs");
-        QTest::addColumn<int>("result");
-        QTest::addColumn<QStringList>("entries");
-        const int ok = int(UdpReplyFault::None);
+        QTest::addColumn<QString>("listed");
         const int silent = int(UdpReplyFault::NoReply);
-        QTest::newRow("two printers")
-            << ok << ok << false << -1 << 1 << QStringList{entryOf(1), entryOf(2)};
-        QTest::newRow("duplicate reply")
-            << ok << kOff << true << -1 << 1 << QStringList{entryOf(1)};
+        QTest::newRow("two printers") << kOk << kOk << -1 << "1 2";
+        QTest::newRow("duplicate reply") << kTwice << kOff << -1 << "1";
         QTest::newRow("10-byte reply beside a printer")
-            << int(UdpReplyFault::TenBytes) << ok << false << -1 << 1 << QStringList{entryOf(2)};
-        QTest::newRow("10-byte reply only")
-            << int(UdpReplyFault::TenBytes) << kOff << false << -1 << 0 << QStringList();
-        QTest::newRow("reply without MFG only")
-            << int(UdpReplyFault::NoMfg) << kOff << false << -1 << 0 << QStringList();
+            << int(UdpReplyFault::TenBytes) << kOk << -1 << "2";
+        QTest::newRow("10-byte reply only") << int(UdpReplyFault::TenBytes) << kOff << -1 << "";
+        QTest::newRow("reply without MFG only") << int(UdpReplyFault::NoMfg) << kOff << -1 << "";
         QTest::newRow("length byte 0 and bit 7")
-            << int(UdpReplyFault::LengthZero) << int(UdpReplyFault::LengthBit7) << false << -1 << 0
-            << QStringList();
-        QTest::newRow("no printer") << kOff << kOff << false << -1 << 0 << QStringList();
+            << int(UdpReplyFault::LengthZero) << int(UdpReplyFault::LengthBit7) << -1 << "";
+        QTest::newRow("no printer") << kOff << kOff << -1 << "";
         // Two searches in a row, whose requests are captured: each run has its own sequence.
-        QTest::newRow("stopped") << silent << silent << false << 300 << 1 << QStringList();
-        QTest::newRow("stopped again") << silent << silent << false << 300 << 1 << QStringList();
+        QTest::newRow("stopped") << silent << silent << 300 << "";
+        QTest::newRow("stopped again") << silent << silent << 300 << "";
     }
     void broadcast()
     {
         QFETCH(int, printer1);
         QFETCH(int, printer2);
-        QFETCH(bool, duplicate);
         QFETCH(int, stopAfterMs);
-        QFETCH(int, result);
-        QFETCH(QStringList, entries);
+        QFETCH(QString, listed);
         std::unique_ptr<SimPrinter> printers[2];
         const int faults[2] = {printer1, printer2};
         for (int n = 0; n < 2; ++n) {
@@ -148,8 +136,8 @@ private slots:
             printers[n]->setReplyDelayMs(100);
             printers[n]->setUdpAddress(QHostAddress::AnyIPv4);
             printers[n]->setUdpPort(kUdpPort);
-            printers[n]->setUdpFault(UdpReplyFault(faults[n]));
-            printers[n]->setUdpDuplicate(duplicate && n == 0);
+            printers[n]->setUdpFault(UdpReplyFault(faults[n] == kTwice ? kOk : faults[n]));
+            printers[n]->setUdpDuplicate(faults[n] == kTwice);
             QString error;
             QVERIFY2(printers[n]->start(&error), qPrintable(error));
         }
@@ -168,9 +156,8 @@ private slots:
             QElapsedTimer clock;
             clock.start();
             for (int n = 0; n < 2 && clock.elapsed() < 2000; QThread::msleep(5)) {
-                const int expected = faults[n] == int(UdpReplyFault::NoReply) ? 0
-                                     : n == 0 && duplicate                    ? 2
-                                                                              : 1;
+                const int expected =
+                    faults[n] == int(UdpReplyFault::NoReply) ? 0 : 1 + (faults[n] == kTwice);
                 n += !printers[n] || printers[n]->udpReplyCount() >= expected;
             }
             QThread::msleep(30); // the datagrams are counted just before they leave
@@ -179,12 +166,14 @@ private slots:
             QTimer::singleShot(stopAfterMs, &m_discovery, [this] { m_discovery.stop(); });
         QElapsedTimer clock;
         clock.start();
-        QCOMPARE(m_discovery.searchNetwork(kUdpPort), result);
+        const int result = m_discovery.searchNetwork(kUdpPort);
         const qint64 elapsed = clock.elapsed();
-        QStringList got = m_discovery.entries();
+        QCOMPARE(result, int(!listed.isEmpty() || stopAfterMs >= 0));
+        QStringList got = m_discovery.entries(), want;
         got.sort();
-        QCOMPARE(got, entries);
-        // Nothing listed: the search lasts its 1.5 s; stopped, it ends at once.
+        for (const QString &n : listed.split(' ', Qt::SkipEmptyParts))
+            want << QStringLiteral("Maker%1 [P%1] {10.250.%1.2}").arg(n);
+        QCOMPARE(got, want);
         QVERIFY2(result ? stopAfterMs < 0 || elapsed < 1400 : elapsed >= 1490 && elapsed < 3500,
                  qPrintable(QString::number(elapsed)));
         for (const auto &printer : printers) { // one send per test link
