@@ -59,11 +59,10 @@ class TestNetTransport : public QObject
     Q_OBJECT
 
     std::unique_ptr<SimPrinter> m_sim;
-    std::unique_ptr<RawPeer> m_peer;
     std::unique_ptr<PrinterSession> m_session;
 
     NetworkLink *link() const { return static_cast<NetworkLink *>(m_session->link()); }
-    void startSim(const QStringList &identity, bool open = true)
+    void startSim(const QStringList &identity)
     {
         PrinterConfig config = PrinterConfig::defaults();
         config.identity = identity;
@@ -71,8 +70,7 @@ class TestNetTransport : public QObject
         m_sim->setTcpPort(0);
         m_sim->setUdpEnabled(false);
         QVERIFY(m_sim->start());
-        if (open)
-            QCOMPARE(m_session->openNetwork(QStringLiteral("127.0.0.1"), m_sim->tcpPort()), 0);
+        QCOMPARE(m_session->openNetwork(QStringLiteral("127.0.0.1"), m_sim->tcpPort()), 0);
     }
 
 private slots:
@@ -80,7 +78,6 @@ private slots:
     void cleanup()
     {
         m_session.reset();
-        m_peer.reset();
         m_sim.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
@@ -90,23 +87,18 @@ private slots:
     {
         QTest::addColumn<int>("segments");
         QTest::addColumn<QByteArray>("stray");
-        QTest::addColumn<int>("delayMs");
-        QTest::addColumn<bool>("consoleReader");
-        QTest::newRow("one segment") << 1 << QByteArray() << 0 << false;
-        QTest::newRow("four segments") << 4 << QByteArray() << 0 << false;
-        QTest::newRow("stray text before") << 1 << QByteArray("garbage\r\n") << 0 << false;
-        QTest::newRow("other item's frame")
-            << 1 << bytes("1B FF FE 02 0D 01 00 1B FE FF") << 0 << false;
-        QTest::newRow("late but in time") << 1 << QByteArray() << 400 << false;
-        // The console reader runs inside the exchange's wait and takes the reply first.
-        QTest::newRow("console reader first") << 1 << QByteArray() << 300 << true;
+        QTest::addColumn<int>("delayMs"); // late: the console reader takes the reply first
+        QTest::newRow("one segment") << 1 << QByteArray() << 0;
+        QTest::newRow("four segments") << 4 << QByteArray() << 0;
+        QTest::newRow("stray text before") << 1 << QByteArray("garbage\r\n") << 0;
+        QTest::newRow("other item's frame") << 1 << bytes("1B FF FE 02 0D 01 00 1B FE FF") << 0;
+        QTest::newRow("late but in time") << 1 << QByteArray() << 400;
     }
     void replyAssembly()
     {
         QFETCH(int, segments);
         QFETCH(QByteArray, stray);
         QFETCH(int, delayMs);
-        QFETCH(bool, consoleReader);
         startSim({"V", QString(100, 'M'), "MFG:Label;CMD:TSPL;", QString(80, 'x'), "y"});
         m_sim->setReplySegments(segments, 2);
         m_sim->setStrayBytes(stray);
@@ -114,7 +106,7 @@ private slots:
         const QByteArray data = m_sim->model().identityData();
         const QByteArray reply = frame::build(0x02, 0x0C, data);
         QByteArray taken;
-        if (consoleReader) {
+        if (delayMs) { // the reader runs inside the exchange's wait
             QTimer::singleShot(50, m_session.get(), [&] {
                 for (int i = 0; i < 5 && taken.isEmpty(); ++i)
                     taken = m_session->readPending();
@@ -129,7 +121,7 @@ private slots:
         }
         QCOMPARE(QByteArray(reinterpret_cast<char *>(out), sizeof(out)), padded(data));
         QCOMPARE(length, data.size());
-        QVERIFY(!consoleReader || taken.contains(reply));
+        QVERIFY(!delayMs || taken.contains(reply));
 
         // The operation's end disconnects; the next exchange connects on demand, and the
         // link hands over the frame alone.
@@ -209,8 +201,8 @@ private slots:
         QFETCH(QByteArray, statusReply);
         QFETCH(int, result);
         QFETCH(uint, word);
-        m_peer = std::make_unique<RawPeer>();
-        QCOMPARE(m_session->openNetwork("127.0.0.1", m_peer->server.serverPort()), 0);
+        RawPeer peer;
+        QCOMPARE(m_session->openNetwork("127.0.0.1", peer.server.serverPort()), 0);
         PrinterSession::Operation operation(*m_session);
         std::unique_ptr<PrinterSession::Hold> hold;
         if (busy == 1)
@@ -219,7 +211,7 @@ private slots:
         QCOMPARE(m_session->busy(), busy != 0);
         QCOMPARE(PrinterSession::Hold(*m_session).held(), busy == 0);
 
-        m_peer->reply = statusReply;
+        peer.reply = statusReply;
         quint32 got = 0xFFFFFFFF;
         QCOMPARE(m_session->readStatusWord(&got), result);
         QCOMPARE(got, word);
@@ -231,7 +223,7 @@ private slots:
         } else {
             // L = 0xFF: a 264-byte frame after stray bytes, then more than the reply area.
             const QByteArray longest = frame::build(0x02, 0x3C, QByteArray(255, 'D'));
-            m_peer->reply = bytes("00 11 22") + longest + QByteArray(300, 'E');
+            peer.reply = bytes("00 11 22") + longest + QByteArray(300, 'E');
             // Exactly the reply area on the heap, so that a copy past it is reported.
             std::unique_ptr<unsigned char[]> area(new unsigned char[frame::kReplyAreaSize]);
             QCOMPARE(link()->exchange(bytes("1B FF FE 02 3C 00 1B FE FF"), area.get()), 0);
@@ -246,7 +238,7 @@ private slots:
         QCOMPARE(m_session->sendFrame(bytes("1B FF FE 01 05 00 1B FE FF")), sent);
         StreamPiece piece;
         QCOMPARE(m_session->writeRaw("TEXT\r\n", busy == 2 ? &piece : nullptr), int(RESULT_OK));
-        QTRY_COMPARE(m_peer->received, wire + "TEXT\r\n");
+        QTRY_COMPARE(peer.received, wire + "TEXT\r\n");
     }
 
     void probe_data()
@@ -260,7 +252,7 @@ private slots:
         QFETCH(bool, listening);
         const QStringList entries =
             listening ? QStringList{"Label [P1] {127.0.0.1}"} : QStringList();
-        startSim({"VID", "P1", "MFG: Label ;CMD:TSPL;MDL:P1;", "PID", "message"}, false);
+        startSim({"VID", "P1", "MFG: Label ;CMD:TSPL;MDL:P1;", "PID", "message"});
         if (!listening)
             m_sim->stop();
         PrinterDiscovery discovery;
