@@ -24,8 +24,7 @@ class TestCli : public QObject
         QByteArray out;
         QByteArray err;
     };
-    // '|' separates the arguments; %P and %M name the printers, %p is the first one's
-    // port, %D the folder.
+    // '|' separates arguments; %P, %M: --net for each printer, %p a port, %D the folder.
     Run run(QString arguments, const QByteArray &input = QByteArray())
     {
         arguments.replace("%P", "--net|127.0.0.1:%p")
@@ -109,8 +108,8 @@ private slots:
         QCOMPARE(mute->rawByteCount(), 0);
     }
 
-    // What the commands leave on the printer: the function code, the decrypted firmware
-    // (its temporary file removed), the station credentials from the first input line.
+    // The function code, the decrypted firmware (its temporary copy removed), the station
+    // credentials from the first input line.
     void printerEffects()
     {
         printer->clearRecords();

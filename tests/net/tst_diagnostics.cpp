@@ -75,8 +75,7 @@ private slots:
             QVERIFY(findings.at(3).text.endsWith(PrinterConfig::defaults().identity.value(1)));
     }
 
-    // The report of a printer read through a session: identity and decoded status word,
-    // settings and log with every secret masked.
+    // Identity and decoded status word read through a session; every secret masked.
     void reportOfOpenPrinter()
     {
         SimPrinter printer(PrinterConfig::defaults());

@@ -1,8 +1,5 @@
-// Broadcast discovery for real, between private network namespaces made by netns.sh:
-// this process runs in lsnet-host, one simulated printer runs in lsnet-d1 and one in
-// lsnet-d2 (each on its own thread, moved into its namespace). Before every search
-// the test checks that it is in lsnet-host and that every broadcast address lies in
-// the test subnets, so nothing can be broadcast anywhere else.
+// Broadcast discovery for real, between private network namespaces made by netns.sh: this
+// process runs in lsnet-host, a simulated printer on its own thread in lsnet-d1 and lsnet-d2.
 #include "diagnostics/connectiondoctor.h"
 #include "sim/simprinter.h"
 #include "transport/discovery.h"
@@ -49,8 +46,7 @@ class TestDiscoveryNetns : public QObject
     int m_lastSequence = -1;
 
 private slots:
-    // Inside lsnet-host, whose interfaces carry only the test subnets, an address of the
-    // documentation range lies on no subnet and has no route; nothing leaves the namespace.
+    // In lsnet-host a documentation address lies on no subnet and has no route.
     void doctorAddressOnNoSubnet()
     {
         QStringList verdicts;
@@ -110,14 +106,12 @@ private slots:
             QString error;
             QVERIFY2(printers[n]->start(&error), qPrintable(error));
         }
-        // A second socket on the discovery port sees every request sent on the test links;
-        // only where no printer answers, since it may take a unicast reply.
+        // Sees every request; only where no printer answers, as it may take a unicast reply.
         QUdpSocket capture;
         if (stopAfterMs >= 0)
             QVERIFY(capture.bind(QHostAddress::AnyIPv4, kUdpPort,
                                  QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint));
-        // Insurance: every address the search broadcasts to lies in the test subnets
-        // (10.250.1.0/24, 10.250.2.0/24), which exist only inside lsnet-host.
+        // Insurance: every broadcast address lies in the test subnets, only in lsnet-host.
         int inside = 0;
         for (const QNetworkInterface &iface : QNetworkInterface::allInterfaces()) {
             if (iface.type() != QNetworkInterface::Ethernet ||
@@ -132,8 +126,7 @@ private slots:
         }
         QVERIFY(inside > 0);
 
-        // Holds the event loop once, right after the requests went out, until the printers
-        // have answered, so that all replies are pending together, as behind a busy window.
+        // Holds the loop after sending until all replies are pending, as behind a busy window.
         QTimer::singleShot(0, &m_discovery, [&] {
             QElapsedTimer clock;
             clock.start();
@@ -181,8 +174,7 @@ private slots:
 
 int main(int argc, char **argv)
 {
-    // Enter the host namespace before anything opens a socket or starts a thread. Not
-    // root, or a container or chroot without what namespaces need: skipped.
+    // Before any socket or thread; not root, or no namespaces (a container): skipped.
     QString error;
     if (geteuid() != 0 || !enter(QStringLiteral("lsnet-host"), &error)) {
         std::printf("network namespaces cannot be used (%s): skipped\n",

@@ -1,6 +1,5 @@
-// The network link and the printer session over it, against the simulated printer and
-// a raw peer on 127.0.0.1, the probe of a typed address and the discovery datagrams.
-// Nothing here sends a broadcast.
+// The network link and session against the simulated printer and a raw peer on 127.0.0.1,
+// the probe of a typed address, the discovery datagrams. Nothing here is broadcast.
 #include "protocol/commandcodes.h"
 #include "protocol/frame.h"
 #include "protocol/printersession.h"
@@ -25,13 +24,7 @@ QByteArray bytes(const QByteArray &hexText)
     return QByteArray::fromHex(hexText); // skips the blanks
 }
 
-QByteArray padded(const QByteArray &data)
-{
-    return data + QByteArray(frame::kQueryOutSize - data.size(), '\0');
-}
-
-// A printer that is only a socket: records what arrives and answers once with fixed
-// bytes, for exact bytes on the wire and replies the simulator does not produce.
+// A printer that is only a socket: records what arrives, answers once with fixed bytes.
 struct RawPeer : QObject
 {
     RawPeer()
@@ -119,12 +112,12 @@ private slots:
             PrinterSession::Operation operation(*m_session);
             QCOMPARE(m_session->queryInfo(INFO_DEVICE_IDENTITY, out, &length), int(RESULT_OK));
         }
-        QCOMPARE(QByteArray(reinterpret_cast<char *>(out), sizeof(out)), padded(data));
+        QCOMPARE(QByteArray(reinterpret_cast<char *>(out), sizeof(out)),
+                 data + QByteArray(int(sizeof(out)) - data.size(), '\0'));
         QCOMPARE(length, data.size());
         QVERIFY(!delayMs || taken.contains(reply));
 
-        // The operation's end disconnects; the next exchange connects on demand, and the
-        // link hands over the frame alone.
+        // The operation's end disconnects; the next exchange connects on demand.
         QTRY_COMPARE(link()->socket()->state(), QAbstractSocket::UnconnectedState);
         unsigned char area[frame::kReplyAreaSize] = {};
         QCOMPARE(link()->exchange(bytes("1B FF FE 02 0C 00 1B FE FF"), area), int(RESULT_OK));
@@ -166,7 +159,8 @@ private slots:
         clock.start();
         QCOMPARE(m_session->queryInfo(INFO_DEVICE_IDENTITY, out), int(RESULT_NETWORK));
         const qint64 elapsed = clock.elapsed();
-        QCOMPARE(QByteArray(reinterpret_cast<char *>(out), sizeof(out)), padded(QByteArray()));
+        QCOMPARE(QByteArray(reinterpret_cast<char *>(out), sizeof(out)),
+                 QByteArray(int(sizeof(out)), '\0'));
         QVERIFY2(fault < 4 ? elapsed >= 2990 && elapsed < 4500 : elapsed < 2500,
                  qPrintable(QString::number(elapsed)));
         if (fault != 5)
@@ -177,8 +171,7 @@ private slots:
         QCOMPARE(m_session->sendSet(0x00, bytes("01")), int(RESULT_NETWORK));
     }
 
-    // Exact bytes on the wire; while the printer is busy everything but the holder's raw
-    // writes and the stream's pieces is refused.
+    // Exact bytes on the wire; while busy only the holder's and the stream's writes go out.
     void rawPeer_data()
     {
         QTest::addColumn<int>("busy"); // 1: an exchange holds the printer, 2: a file streams
@@ -267,8 +260,7 @@ private slots:
         QCOMPARE(m_sim->receivedFrames().size(), int(listening)); // the identity query
     }
 
-    // What the model in a device list entry tells the session (dots per mm, print mode,
-    // settings allowed); nothing confirmed for the previous printer holds.
+    // Dots per mm, print mode, settings allowed; nothing known of the previous printer holds.
     void adoptModel()
     {
         for (const QString &row :
@@ -288,8 +280,7 @@ private slots:
         }
     }
 
-    // The discovery datagrams: request bytes, the sequence byte rule, and the reply checks
-    // that keep a bad datagram from being read past its end.
+    // Request bytes, the sequence byte rule, and the checks on a reply datagram.
     void discoveryDatagrams()
     {
         QCOMPARE(netdiscovery::buildRequest(0), bytes("00 1B FF FE 02 0C 00 1B FE FF"));

@@ -167,9 +167,8 @@ private slots:
         QCOMPARE(printer->receivedFrames().size(), 0);
     }
 
-    // One printer's failure stops only that printer: 1 refuses connections, 2 answers a
-    // query with another item mid-apply (the pages before it are written all the same);
-    // 3 ignores the density it is sent, which verify names.
+    // 1 refuses connections, 2 answers with another item mid-apply (earlier pages written),
+    // 3 ignores the density, which verify names; the others are unaffected.
     void applyToManyIsolatesFailure()
     {
         std::vector<std::unique_ptr<SimPrinter>> printers;
