@@ -21,8 +21,7 @@ class TestCli : public QObject
     struct Run
     {
         int code = -1;
-        QByteArray out;
-        QByteArray err;
+        QByteArray out, err;
     };
     // '|' separates arguments; %P, %M: --net for each printer, %p a port, %D the folder.
     Run run(QString arguments, const QByteArray &input = QByteArray())

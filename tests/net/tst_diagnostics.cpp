@@ -126,9 +126,9 @@ private slots:
         QVERIFY(!second.install());
         for (int i = 1; i <= 5; ++i)
             qDebug("line %d", i);
-        const QStringList lines = log.lines();
-        QCOMPARE(lines.size(), 3);
-        QVERIFY(lines.first().endsWith("debug line 3") && lines.last().endsWith("debug line 5"));
+        QCOMPARE(log.lines().size(), 3);
+        QVERIFY(log.lines().first().endsWith("debug line 3") &&
+                log.lines().last().endsWith("debug line 5"));
     }
 };
 

@@ -7,7 +7,6 @@
 #include "sim/simprinter.h"
 
 #include <QJsonDocument>
-#include <QLoggingCategory>
 #include <QtTest>
 #include <memory>
 
@@ -80,12 +79,6 @@ class TestProfiles : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        // The link traces every byte; here they would only hide the failures.
-        QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
-    }
-
     void copiesSettingsAcrossResolutions_data()
     {
         QTest::addColumn<int>("fromDots");
