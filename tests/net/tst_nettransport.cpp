@@ -41,8 +41,7 @@ struct RawPeer : QObject
         });
     }
     QTcpServer server;
-    QByteArray received;
-    QByteArray reply;
+    QByteArray received, reply;
 };
 
 } // namespace
@@ -133,7 +132,6 @@ private slots:
         // The reply marker includes the item: another item code is never the reply.
         QTest::newRow("other item code") << 2;
         QTest::newRow("connection dropped") << 3;
-        // The window closes the printer while an exchange waits.
         QTest::newRow("closed while waiting") << 4;
         QTest::newRow("printer gone") << 5;
     }
