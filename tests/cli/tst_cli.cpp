@@ -1,5 +1,7 @@
 // labelsetup-cli run as a process against simulated printers on 127.0.0.1: exit codes and
-// output forms, bad input, and what the commands leave on the printer.
+// output forms, bad input, and what the commands leave on the printer. The option parser
+// is checked in-process.
+#include "cli/commands.h"
 #include "common/encryptedfile.h"
 #include "protocol/commandcodes.h"
 #include "sim/simprinter.h"
@@ -105,6 +107,87 @@ private slots:
         const bool out = code == 0 || output.startsWith("Commands") || arguments.contains("--json");
         QVERIFY2((out ? r.out : r.err).contains(output.toUtf8()), (r.out + r.err).constData());
         QCOMPARE(mute->rawByteCount(), 0);
+    }
+
+    // Arguments ('|' between them, %D the folder) -> what was parsed, or the refusal.
+    void options_data()
+    {
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<QString>("parsed");
+        const auto row = [](const char *name, const char *arguments, const char *parsed) {
+            QTest::newRow(name) << arguments << parsed;
+        };
+        row("defaults", "info|--net|printer", "info;;printer:9100;8;38400;;;;");
+        row("options around the command",
+            "--net=[::1]:9200|read|print|--json|--usb=3|--usb|--jobs=64|--udp-port|1|--file|f|"
+            "--ssid=s|--out|o|--dry-run|--verify|--hex|--discover|--password-stdin|"
+            "--with-secrets|-h",
+            "read;print;[::1]:9200,usb:3,usb;64;1;f;s;o;json,help,dry,verify,hex,discover,stdin,"
+            "secrets");
+        row("after --", "send|--|--net|-x", "send;--net,-x;;8;38400;;;;");
+        row("targets file", "--targets|%D/good-targets|status",
+            "status;;usb,usb:2,[::1]:9300,host:9100;8;38400;;;;");
+        row("targets unreadable", "--targets|%D/none", "!file cannot read %D/none");
+        row("targets bad line", "--targets|%D/bad-targets", "!file %D/bad-targets:4");
+        row("port 0", "--net|h:0", "!--net: not HOST or HOST:PORT: h:0");
+        row("port too big", "--net=h:65536", "!--net: not HOST or HOST:PORT: h:65536");
+        row("blank in host", "--net|a b", "!--net: not HOST or HOST:PORT: a b");
+        row("colons, not IPv6", "--net|1:2:3", "!--net: not HOST or HOST:PORT: 1:2:3");
+        row("unclosed bracket", "--net|[::1", "!--net: not HOST or HOST:PORT: [::1");
+        row("junk after bracket", "--net|[::1]x", "!--net: not HOST or HOST:PORT: [::1]x");
+        row("usb 0", "--usb=0", "!--usb: not a port number: 0");
+        row("usb 256", "--usb=256", "!--usb: not a port number: 256");
+        row("jobs 0", "--jobs|0", "!--jobs: a number from 1 to 64");
+        row("jobs 65", "--jobs=65", "!--jobs: a number from 1 to 64");
+        row("udp port", "--udp-port|65536", "!--udp-port: not a port: 65536");
+        row("value missing", "info|--file", "!--file needs a value");
+        row("unknown option", "-x", "!unknown option -x");
+    }
+    void options()
+    {
+        QFETCH(QString, arguments);
+        QFETCH(QString, parsed);
+        QFile good(dir.filePath(QStringLiteral("good-targets")));
+        QVERIFY(good.open(QIODevice::WriteOnly));
+        good.write("# printers\n\nusb\nusb:2\n [::1]:9300\nhost\n");
+        good.close();
+        Options o;
+        QString error;
+        bool fileError = false;
+        const QStringList args = arguments.replace("%D", dir.path()).split('|', Qt::SkipEmptyParts);
+        QStringList got;
+        if (parseOptions(args, &o, &error, &fileError)) {
+            QStringList targets, flags;
+            for (const Target &t : o.targets)
+                targets << t.name();
+            const bool set[] = {o.json, o.help,     o.dryRun,        o.verify,
+                                o.hex,  o.discover, o.passwordStdin, o.withSecrets};
+            const char *names[] = {"json", "help",     "dry",   "verify",
+                                   "hex",  "discover", "stdin", "secrets"};
+            for (int i = 0; i < 8; ++i) {
+                if (set[i])
+                    flags << names[i];
+            }
+            got << o.command << o.arguments.join(',') << targets.join(',')
+                << QString::number(o.jobs) << QString::number(o.udpPort) << o.file << o.ssid
+                << o.out << flags.join(',');
+        } else {
+            got << '!' + QString(fileError ? "file " : "") + error;
+        }
+        const QString expected = parsed.replace("%D", dir.path());
+        QVERIFY2(got.join(';').startsWith(expected), qPrintable(got.join(';')));
+    }
+
+    // Every listed command answers --help with its own usage line.
+    void commandHelp()
+    {
+        QVERIFY(commands().size() >= 13);
+        for (const Command &c : commands()) {
+            const Run r = run(QString::fromLatin1(c.name) + "|--help");
+            QCOMPARE(r.code, 0);
+            QVERIFY2(r.out.startsWith("Usage: labelsetup-cli " + QByteArray(c.usage)), c.name);
+            QCOMPARE(findCommand(QString::fromLatin1(c.name)), &c);
+        }
     }
 
     // The function code, the decrypted firmware (its temporary copy removed), the station
