@@ -102,3 +102,22 @@ inline QString itemsReceived(const SimPrinter &printer)
         items << QStringLiteral("%1").arg(int(f.item), 2, 16, QLatin1Char('0')).toUpper();
     return items.join(' ');
 }
+
+// Reads `page` through its "pushButton_<page>SettingRead" with `silentItem` left unanswered
+// (-1: none), its set button enabled as an earlier printer's read left it, and checks the
+// message and fields shown ("message;name=value;...") and, when given, the items queried.
+template <typename Fixture>
+void readPage(Fixture &f, QWidget *w, const QString &page, int silentItem, const QString &read,
+              const QString &queried)
+{
+    w->findChild<QPushButton *>("pushButton_" + page + "SettingSet")->setEnabled(true);
+    if (silentItem >= 0)
+        f.printer->setSilentItems({quint8(silentItem)});
+    click(w, "pushButton_" + page + "SettingRead");
+    const QStringList expected = fields(read);
+    QCOMPARE(f.recorder->texts(), expected.mid(0, 1));
+    QCOMPARE(shown(w, expected.mid(1)), expected.mid(1));
+    if (!queried.isEmpty())
+        QCOMPARE(itemsReceived(*f.printer), queried);
+    QVERIFY(f.host->controlsEnabled);
+}
