@@ -147,7 +147,8 @@ private slots:
         for (const char *row :
              {R"({"print": {"labelGapMm": 2.5}}=whole number)", R"({"print": {"speed": 99}}=speed)",
               R"({"ethernet": {"tcpPort": 70000}}=tcpPort)", R"({"wifi": {"ip": "10.0.0.256"}}=ip)",
-              R"({"serial": {"flow": 1}}=flow)"}) {
+              R"({"serial": {"flow": 1}}=flow)",
+              R"({"print": {"commandSet": "XYZ"}}=commandSet)"}) {
             profile::Profile p;
             p.dotsPerMm = 12;
             p.settings = QJsonDocument::fromJson(QByteArray(row).split('=').first()).object();
