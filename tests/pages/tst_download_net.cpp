@@ -65,11 +65,9 @@ struct ProvisioningFixture : FileFixture
         commands.powerProgram = QStringLiteral("echo");
         commands.powerArguments = QStringList{QStringLiteral("enabled")};
         commands.listProgram = QStringLiteral("sh");
-        const QString cat = "cat '" + path("networks") + "'";
         commands.listArguments = QStringList{
-            QStringLiteral("-c"), slow ? "touch '" + path("started") + "'; sleep 1; touch '" +
-                                             path("finished") + "'; " + cat
-                                       : cat};
+            "-c", "cd '" + dir.path() + "'; " +
+                      (slow ? "touch started; sleep 1; touch finished; " : "") + "cat networks"};
         setWifiScanCommands(commands);
         if (!writePlainFile(path("networks"),
                             "*:80:Office\n:90:Cafe\n:40:Office\n:30:Guest\n:20:办公室\n") ||
