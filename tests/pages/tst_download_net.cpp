@@ -23,18 +23,6 @@
 
 namespace {
 
-// The file pages on a session; they go before the session.
-struct FileFixture : SessionFixture
-{
-    std::unique_ptr<FilePages> pages;
-    bool start()
-    {
-        if (!SessionFixture::start())
-            return false;
-        pages = std::make_unique<FilePages>(*session, *host);
-        return true;
-    }
-};
 const char *const kButtons[] = {"pushButton_DownloadFW", "pushButton_DownloadFL",
                                 "pushButton_SendFile", "pushButton_Send"};
 
@@ -49,8 +37,9 @@ QList<int> numbers(const QString &text)
 QStringList logged; // what the debug log received while captured
 
 // The provisioning side of a session open to the simulated printer, and its window.
-struct ProvisioningFixture : FileFixture
+struct ProvisioningFixture : SessionFixture
 {
+    std::unique_ptr<FilePages> pages; // goes before the session
     std::unique_ptr<WifiProvisioning> provisioning;
     std::unique_ptr<QSignalSpy> sent;
     QPointer<DistributeNet> dialog;
@@ -71,8 +60,9 @@ struct ProvisioningFixture : FileFixture
         setWifiScanCommands(commands);
         if (!writePlainFile(path("networks"),
                             "*:80:Office\n:90:Cafe\n:40:Office\n:30:Guest\n:20:办公室\n") ||
-            !FileFixture::start())
+            !SessionFixture::start())
             return false;
+        pages = std::make_unique<FilePages>(*session, *host);
         provisioning = std::make_unique<WifiProvisioning>(*session, *host);
         sent = std::make_unique<QSignalSpy>(provisioning.get(), &WifiProvisioning::credentialsSent);
         provisioning->open();
@@ -193,9 +183,9 @@ void TestDownloadNet::fileSend()
     QVERIFY(typed || (console ? writePlainFile(dir.filePath(c.at(4)), plain)
                               : writeEncryptedFile(dir.filePath(c.at(4)), plain)));
     QVERIFY(c.at(6).isEmpty() || writePlainFile(dir.filePath(c.at(6)), "user's"));
-    FileFixture f;
+    SessionFixture f;
     QVERIFY(f.start());
-    FilePages &pages = *f.pages;
+    FilePages pages(*f.session, *f.host);
     PrinterSession &s = *f.session;
     f.printer->setDropAfterBytes(qMax(drop, -1));
     f.host->open = state != 1;
@@ -352,13 +342,14 @@ void TestDownloadNet::workerJob()
 void TestDownloadNet::hexToggle()
 {
     // The radio button converts the send area; a bad edit shows the complaint there.
-    FileFixture f;
+    SessionFixture f;
     QVERIFY(f.start());
-    auto *edit = f.pages->widget<QTextEdit>("textEdit_Send");
+    FilePages pages(*f.session, *f.host);
+    auto *edit = pages.widget<QTextEdit>("textEdit_Send");
     QStringList shown;
     for (const char *typed : {"A\nB", "41 4"}) {
         edit->setPlainText(typed);
-        f.pages->click("radioButton_hexSend");
+        pages.click("radioButton_hexSend");
         shown << edit->toPlainText();
     }
     QCOMPARE(shown, (QStringList{"41 0D 0A 42", "此十六进制字符串格式无效。"}));
