@@ -41,7 +41,6 @@ struct ProvisioningFixture : SessionFixture
 {
     std::unique_ptr<FilePages> pages; // goes before the session
     std::unique_ptr<WifiProvisioning> provisioning;
-    std::unique_ptr<QSignalSpy> sent;
     QPointer<DistributeNet> dialog;
     QTemporaryDir dir;
     QString path(const char *name) const { return dir.filePath(QLatin1String(name)); }
@@ -64,7 +63,6 @@ struct ProvisioningFixture : SessionFixture
             return false;
         pages = std::make_unique<FilePages>(*session, *host);
         provisioning = std::make_unique<WifiProvisioning>(*session, *host);
-        sent = std::make_unique<QSignalSpy>(provisioning.get(), &WifiProvisioning::credentialsSent);
         provisioning->open();
         dialog = provisioning->window();
         return dialog && dialog->isVisible() &&
@@ -446,6 +444,7 @@ void TestDownloadNet::setNet()
     const QStringList frames = c.at(5).split(QLatin1Char(';'), Qt::SkipEmptyParts);
     ProvisioningFixture f;
     QVERIFY(f.start());
+    QSignalSpy sent(f.provisioning.get(), &WifiProvisioning::credentialsSent);
     const QByteArray content = rawPayload(16 * 850, 4);
     QVERIFY(writePlainFile(f.path("file.bin"), content));
     DistributeNet *const dialog = f.dialog;
@@ -495,9 +494,9 @@ void TestDownloadNet::setNet()
     QCOMPARE(!f.dialog.isNull() && f.dialog->isVisible(), windowStays);
     QCOMPARE(f.host->parent.isVisible(), !windowStays);
     QVERIFY(!windowStays || f.password()->text() == password);
-    QCOMPARE(f.sent->size(), frames.isEmpty() ? 0 : 1);
+    QCOMPARE(sent.size(), frames.isEmpty() ? 0 : 1);
     if (!frames.isEmpty()) {
-        const auto cred = f.sent->at(0).at(0).value<WifiCred>();
+        const auto cred = sent.at(0).at(0).value<WifiCred>();
         QCOMPARE(cred.ssid + '|' + cred.password, name + '|' + password);
     }
     QCOMPARE(f.session->wifiMode(), frames.isEmpty() ? knownMode : 0);
