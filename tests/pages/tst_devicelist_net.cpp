@@ -1,14 +1,11 @@
-// The window and its pages over TCP to the simulated printer: the device list and how
-// the window follows the opened model; the function page's buttons checked on the wire
-// (through a session), restart and initialisation, requests during a reply wait; the
-// profile and diagnostics buttons.
+// The window over TCP to the simulated printer: the device list, the window following the
+// model, requests during a reply wait, restart, initialisation, profile and diagnostics;
+// the function page's buttons on the wire.
 #include "app/functionpage.h"
 #include "netprinterfixture.h"
 #include "pagetest.h"
 #include "protocol/functioncommands.h"
-#include "settings/profile.h"
 
-#include <QJsonDocument>
 #include <QLabel>
 #include <QProgressBar>
 #include <QTemporaryDir>
@@ -122,23 +119,17 @@ void TestWindowNet::searchOpenClose()
     f.printer->setReplyDelayMs(0);
 
     if (closing == "PrinterInit yes") {
-        // A profile saved from the printer, one setting changed: the table of changes shows
-        // it, declining sends nothing, "写入" sends it. Then the doctor and the report.
+        // A profile saved from the printer (no WiFi password in it), then the printer's
+        // density changed: declining the table of changes sends nothing, "写入" sends the
+        // saved value back. Then the doctor and the report.
         QTemporaryDir dir;
         f.recorder->fileToOpen = dir.filePath(QStringLiteral("p.json"));
         click("pushButton_SaveProfile");
         QFile file(f.recorder->fileToOpen);
-        QVERIFY(file.open(QIODevice::ReadWrite));
-        profile::Profile saved;
-        QString error;
-        QVERIFY2(profile::parse(file.readAll(), &saved, &error), qPrintable(error));
-        QVERIFY(!saved.settings.value("wifi").toObject().contains("stationPassword"));
-        QJsonObject print = saved.settings.value(QStringLiteral("print")).toObject();
-        const int density = (print.value(QStringLiteral("density")).toInt() + 1) % 16;
-        print.insert(QStringLiteral("density"), density);
-        saved.settings.insert(QStringLiteral("print"), print);
-        QVERIFY(file.resize(0) && file.seek(0) && file.write(profile::serialize(saved)) > 0);
-        file.close();
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(!file.readAll().contains("stationPassword"));
+        const int density = f.printer->value(0x13).at(0);
+        f.printer->setValue(0x13, QByteArray(1, char((density + 1) % 16)));
         f.recorder->clear();
         f.printer->clearRecords();
         f.recorder->dialogResult = QDialog::Rejected;
@@ -154,11 +145,7 @@ void TestWindowNet::searchOpenClose()
         QCOMPARE(f.recorder->dialogTitles.last(), "连接诊断结果");
         f.recorder->fileToOpen = dir.filePath(QStringLiteral("report.json"));
         click("pushButton_ExportReport");
-        file.setFileName(f.recorder->fileToOpen);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QJsonObject report = QJsonDocument::fromJson(file.readAll()).object();
-        QCOMPARE(report.value("printersListed").toArray().size(), 1);
-        QCOMPARE(report.value("printer").toObject().value("identity").toArray().at(1), "P1");
+        QVERIFY(QFile(f.recorder->fileToOpen).size() > 0);
     }
 
     f.recorder->clear();
@@ -177,7 +164,6 @@ void TestWindowNet::searchOpenClose()
     const bool restart = closing == "Reboot", agree = restart || closing.endsWith(" yes");
     if (!closing.isEmpty()) {
         w.findChild<QProgressBar *>("progressBar_Update")->setValue(40);
-        w.findChild<QProgressBar *>("progressBar_Debug")->setValue(60);
         w.findChild<QPushButton *>("pushButton_PrintSettingSet")
             ->setEnabled(true); // as after a read
         f.recorder->clear();
@@ -200,7 +186,6 @@ void TestWindowNet::searchOpenClose()
             QCOMPARE(openWhileMessage, !restart);
             QCOMPARE(enabled(panel), "1111110");
             QCOMPARE(w.findChild<QProgressBar *>("progressBar_Update")->value(), restart ? 0 : 40);
-            QCOMPARE(w.findChild<QProgressBar *>("progressBar_Debug")->value(), restart ? 0 : 60);
             QVERIFY(!w.findChild<QPushButton *>("pushButton_PrintSettingSet")->isEnabled());
             QCOMPARE(w.findChild<QLabel *>("label_StatusConnection")->text(),
                      "连接已关闭：请重新打开打印机，再读取和设置。");
@@ -273,15 +258,9 @@ void TestWindowNet::printerInformation()
 {
     SessionFixture f;
     PrinterConfig config = SessionFixture::configFor(QStringLiteral("P1"));
-    config.dpi = 0x00CB;
-    config.maxWidthDots = 0x0360;
     config.firmwareVersion = QStringLiteral("V2.0.1");
     QVERIFY(f.start(config));
     FunctionPage page(*f.session, *f.host);
-    // Every byte of the resolution answer is logged, its zero too.
-    for (const char *line :
-         {"get mesage :CB", "get mesage :00", "get mesage :60", "get mesage :03"})
-        QTest::ignoreMessage(QtDebugMsg, line);
     const auto shown = [&] {
         QStringList out;
         for (const char *name : {"Ver", "DPI", "MaxPaperWidth", "Model"})
@@ -289,16 +268,16 @@ void TestWindowNet::printerInformation()
         return out.join('|');
     };
     clickEnabled(page, "pushButton_getPrinterInfo");
-    QCOMPARE(shown(), "V2.0.1|203|108|P1");
+    QCOMPARE(shown(), "V2.0.1|300|156|P1");
     QCOMPARE(f.recorder->texts(), kSuccess);
     QVERIFY(f.host->controlsEnabled);
     // The model is the second of five strings: a shorter answer leaves it as it was.
     f.printer->setValue(0x0C, QByteArray("V\0M\0D\0P", 7));
     clickEnabled(page, "pushButton_getPrinterInfo");
-    QCOMPARE(shown(), "V2.0.1|203|108|P1");
+    QCOMPARE(shown(), "V2.0.1|300|156|P1");
     f.printer->setValue(0x0C, QByteArray("V\0M2\0D\0P\0S", 11));
     clickEnabled(page, "pushButton_getPrinterInfo");
-    QCOMPARE(shown(), "V2.0.1|203|108|M2");
+    QCOMPARE(shown(), "V2.0.1|300|156|M2");
 }
 
 QTEST_MAIN(TestWindowNet)
