@@ -190,8 +190,6 @@ private slots:
         row("duplicate", -1, {full, full});
         row("ten bytes", int(UdpReplyFault::TenBytes), {full.left(10)});
         row("no MFG", int(UdpReplyFault::NoMfg), {QByteArray(full).replace("MFG", "MFR")});
-        // 7 + 23 bytes announced, 18 sent.
-        row("length beyond the datagram", int(UdpReplyFault::LengthTooLong), {full.left(18)});
     }
 
     void discovery()
@@ -208,14 +206,14 @@ private slots:
             u.writeDatagram(d, QHostAddress::LocalHost, p->udpPort());
         // Wait for the replies expected, then a little longer for any extra one.
         QList<QByteArray> got;
-        QElapsedTimer t;
-        t.start();
-        for (bool last = false; !last && t.elapsed() < 3000;) {
-            last = got.size() >= replies.size();
-            u.waitForReadyRead(last ? 200 : 100);
+        const auto receive = [&] {
             while (u.hasPendingDatagrams())
                 got << u.receiveDatagram().data();
-        }
+            return got.size();
+        };
+        QTRY_COMPARE(receive(), replies.size());
+        QTest::qWait(200);
+        receive();
         QCOMPARE(got, replies);
         QCOMPARE(p->udpRequestCount(), 1);
     }
