@@ -80,8 +80,6 @@ private slots:
         row("raw data around frames, held back header bytes",
             {"a", hx("00 1B 1B FF") + query + "b", "c" + hx("1B FF")}, answer, 1,
             "a" + hx("00 1B 1B FF") + "bc" + hx("1B FF"));
-        row("wrong trailer", {hx("1B FF FE 02 19 00 1B FE 00"), query}, answer, 1,
-            hx("1B FF FE 02 19 00 1B FE 00"));
         row("header bytes inside text data",
             {hx("1B FF FE 01 2B 04 1B FF FE 00 1B FE FF"), hx("1B FF FE 02 2B 00 1B FE FF")},
             hx("1B FF FE 02 2B 04 1B FF FE 00 1B FE FF"), 2);
@@ -91,7 +89,6 @@ private slots:
         row("wrong item code", {query}, hx("1B FF FE 02 1A 02 18 00 1B FE FF"), 1, {}, "wrongItem");
         row("stray bytes", {query}, hx("00 AA 1B 55 1B FF FE 02 19 02 18 00 1B FE FF"), 1, {},
             "stray");
-        row("length bit 7", {query}, hx("1B FF FE 02 19 82 18 00 1B FE FF"), 1, {}, "bit7");
     }
 
     void modelExchange()
@@ -109,7 +106,6 @@ private slots:
         f.silentItems = fault == "silent" ? QSet<quint8>{0x19} : QSet<quint8>{};
         f.wrongItemItems = fault == "wrongItem" ? QSet<quint8>{0x19} : QSet<quint8>{};
         f.strayBytes = fault == "stray" ? hx("00 AA 1B 55") : QByteArray();
-        f.lengthBit7 = fault == "bit7";
         model.setFaults(f);
         QByteArray got;
         for (const QByteArray &chunk : chunks)
