@@ -78,8 +78,8 @@ private slots:
         QTest::addColumn<int>("segments");
         QTest::addColumn<QByteArray>("stray");
         QTest::addColumn<int>("delayMs"); // late: the console reader takes the reply first
-        QTest::newRow("four segments") << 4 << QByteArray() << 0;
-        QTest::newRow("other item's frame") << 1 << bytes("1B FF FE 02 0D 01 00 1B FE FF") << 0;
+        QTest::newRow("another item's frame, then four segments")
+            << 4 << bytes("1B FF FE 02 0D 01 00 1B FE FF") << 0;
         QTest::newRow("late but in time") << 1 << QByteArray() << 400;
     }
     void replyAssembly()
