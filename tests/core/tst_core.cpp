@@ -223,17 +223,13 @@ void TestCore::convert_data()
                   const QString &out) {
         QTest::addRow("%s: %s", fn, name.constData()) << QString(fn) << in << out;
     };
-    row("text", "AB", "AB", "2");
     row("text", "254 ascii", QByteArray(254, 'a'), "254");
     row("text", "255 ascii is cut", QByteArray(255, 'a'), "254");
     // 3 bytes each in UTF-8: 84 characters are 252 bytes, an 85th would not fit.
     row("text", "cjk never split", QByteArray("中").repeated(100), "252");
-    row("text", "cjk at the line edit limit", QByteArray("中").repeated(32767), "252");
     // 4 bytes per surrogate pair: 63 fit, the 64th is dropped whole.
     row("text", "pairs never split", QByteArray("\xF0\x9F\x98\x80").repeated(100), "252");
-    row("find", "whole", bytes("29 1BFFFE0229028C231BFEFF"), "0 11");
     row("find", "stray bytes first", bytes("29 0000AB1B1BFFFE0229028C231BFEFF"), "4 11");
-    row("find", "first segment only", bytes("29 1BFFFE0229028C"), "!");
     row("find", "trailer inside data, complete", bytes("3C 1BFFFE023C061BFEFF0102031BFEFF"),
         "0 15");
     row("find", "merged with the next", bytes("29 1BFFFE0229028C231BFEFF1BFFFE0200"), "0 11");
@@ -286,14 +282,12 @@ void TestCore::convert_data()
         report(current("Office") + dict("SSID=Office|RSSI=-48") + dict("SSID=Guest") +
                dict("_name=Ignored") + dict("SSID=Odd|RSSI=?")),
         "Office -48 *, Odd 0, Guest -100");
-    row("nmcli", "terse: in use, plain, full signal", "*:80:Office\n:45:Cafe\n:100:Strong\n",
-        "Office -60 *, Strong -50, Cafe -78");
     row("nmcli", "terse: escaped colon and backslash", ":50:My\\:Net\n:50:A\\\\B\n",
         "A\\B -75, My:Net -75");
     row("nmcli", "terse: hidden network, bad signal, zero", ":70:\n:--:Foo\n:0:Weak\n:101:Odd",
         "Foo -100, Odd -100, Weak -100");
     row("nmcli", "terse: line ends, blank lines, spaces at both ends, Chinese",
-        "\r\n * :64: Lab \r\n\r\nshort\n:50:咖啡\\:二楼\n", " Lab  -68 *, 咖啡:二楼 -75");
+        "\r\n * :64: Lab \r\n\r\nshort\n:45:咖啡\\:二楼\n", " Lab  -68 *, 咖啡:二楼 -78");
     row("nmcli", "merge: duplicates, the stronger kept, case matters",
         ":60:A\n:80:A\n:70:A\n:80:net\n:100:Net\n", "Net -50, A -60, net -60");
     row("nmcli", "merge: connected wins over stronger", ":90:A\n*:30:A\n:100:A\n:100:B",
@@ -337,10 +331,8 @@ void TestCore::convert_data()
         "fontA_decrypted.bin fontA_decrypted-3.bin 6600 ");
     row("decrypt fw", "20 bytes, no zero cut", file("fw.bin", first, "00000000"),
         "fw_decrypted.hex fw_decrypted-3.hex 6600 " + first.toHex() + "b36b847c");
-    row("decrypt font", "20 bytes, a zero cut", file("f.ttf", first, "bd000000"),
-        "f_decrypted.ttf f_decrypted-3.ttf 6600 " + first.toHex() + "3ee95a");
-    row("decrypt fw", "600 KiB and a short block", file("fw", big, "bd000000"),
-        "fw_decrypted.hex fw_decrypted-3.hex 6600 " + big.toHex() + "3ee95a");
+    row("decrypt font", "600 KiB and a short block, a zero cut", file("f.ttf", big, "bd000000"),
+        "f_decrypted.ttf f_decrypted-3.ttf 6600 " + big.toHex() + "3ee95a");
     row("log", "station credentials set", bytes("1BFFFE012605 41 00 7077 00 1BFEFF"),
         "1B FF FE 01 26 05 ** ** ** ** ** 1B FE FF");
     row("log", "PIN answer after a speed answer, the PIN cut short",
@@ -353,7 +345,6 @@ void TestCore::convert_data()
     row("readBack", "no frame: whole block", block("no frame"), block("no frame").toHex(' '));
     row("readBack", "trailer only before header", block(bytes("1BFEFF00001BFFFE0204")),
         block(bytes("1BFEFF00001BFFFE0204")).toHex(' '));
-    row("send", "two pairs", "1B 40", "1b 40");
     row("send", "lower case, tab", "1b\tff", "1b ff");
     for (const char *bad :
          {"1B  40", "1B 40\r\n1B 40", "1B 40\r\n", "1B 40 ", "1B40", "1B 4", "1B 4G", "G1 40", ""})
@@ -361,10 +352,8 @@ void TestCore::convert_data()
     // Beyond what a regular expression engine matches in one go.
     row("send", "65536 pairs", QByteArray("AB ").repeated(65536).chopped(1),
         QByteArray(65536, char(0xAB)).toHex(' '));
-    row("toView", "line break becomes CR LF", "A\nB", "41 0D 0A 42");
-    row("toView", "UTF-8", "中", "E4 B8 AD");
+    row("toView", "UTF-8, line break becomes CR LF", "中\nB", "E4 B8 AD 0D 0A 42");
     row("fromView", "CR LF", "41 0D 0A 42", "A\r\nB");
-    row("fromView", "lower case", "61 62", "ab");
     row("fromView", "blanks anywhere, stops at NUL", " 4 1 00 42 ", "A");
     row("fromView", "odd length", "41 4", "!");
     row("split", "five strings", QByteArray("V\0K53TA\0MFG:Label;\0P\0S\0", 23),
@@ -394,8 +383,6 @@ void TestCore::convert_data()
         "!the profile has version 2; this tool reads version 1 and older");
     row("profile", "fractional version", head + R"("version": 1.5, "settings": {}})",
         "!\"version\" must be a whole number from 1");
-    row("profile", "version text", head + R"("version": "1", "settings": {}})",
-        "!\"version\" must be a whole number from 1");
     row("profile", "dots", head + R"("version": 1, "dotsPerMm": 10, "settings": {}})",
         "!\"dotsPerMm\" must be 8 or 12");
     row("profile", "no settings", head + R"("version": 1})",
@@ -412,8 +399,6 @@ void TestCore::convert_data()
         "\n"
         R"({"wifi": {"ssid": "B"}, "print": {"speed": 2, "direction": 1}})",
         "print.direction - 1;wifi.ssid \"A\" \"B\";");
-    row("diff", "none", "{\"print\": {\"speed\": 2}}\n{\"print\": {\"speed\": 2}}", "");
-    row("font", "reduced", "13", "12");
     row("font", "never below 11", "10", "11");
     // Command-line prefixes first (case matters, first match counts), then the locale.
     row("language", "zh_MO forces traditional", "zh_MO en_US", "zh_TW language_zh_TW.qm 13");
@@ -421,11 +406,9 @@ void TestCore::convert_data()
     row("language", "upper case selects nothing", "EN zh_CN", "  13");
     row("language", "first match", "--x fr de zh_CN", "fr language_fr.qm 12");
     row("language", "pt means Brazil", "pt_PT zh_CN", "pt_BR language_pt_BR.qm 12");
-    row("language", "simplified locale", "zh_CN", "  13");
     row("language", "taiwan locale", "zh_TW", " language_zh_TW.qm 13");
     row("language", "traditional script", "zh_Hant_SG", " language_zh_TW.qm 13");
     row("language", "spanish gets english", "es_ES", " language_en.qm 12");
-    row("language", "portuguese locale", "pt_PT", " language_pt_BR.qm 12");
 }
 
 void TestCore::convert()
