@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <QProgressBar>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTextEdit>
@@ -174,6 +175,11 @@ void TestWindowNet::searchOpenClose()
         prompts::setMessageHandler([&](QWidget *, const prompts::Message &m) {
             f.recorder->messages.append(m);
             openWhileMessage = !w.findChild<QPushButton *>("pushButton_open")->isEnabled();
+        });
+        // Recording only again once the flag goes out of scope, early returns included.
+        const auto recordOnly = qScopeGuard([&] {
+            prompts::setMessageHandler(
+                [&](QWidget *, const prompts::Message &m) { f.recorder->messages.append(m); });
         });
         click("pushButton_" + closing.section(' ', 0, 0));
         QCOMPARE(f.recorder->questions.size(), restart ? 0 : 1);
