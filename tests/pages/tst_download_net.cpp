@@ -286,7 +286,7 @@ void TestDownloadNet::workerJob()
     QFETCH(QString, row);
     const QStringList c = row.split(QLatin1Char('|'));
     const int pieces = c.at(0).toInt();
-    const QString error = c.at(5);
+    const QString &error = c.at(5);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("fw_decrypted.hex"));
     const int size = WorkerThread::chunkSizeFor(MEDIUM_NETWORK);
@@ -440,7 +440,7 @@ void TestDownloadNet::setNet()
     QFETCH(QString, row);
     const QStringList c = row.split(QLatin1Char('|'));
     const int knownMode = c.at(0).toInt(), state = c.at(1).toInt(), manual = c.at(2).toInt();
-    const QString name = c.at(3), password = c.at(4);
+    const QString &name = c.at(3), &password = c.at(4);
     const QStringList frames = c.at(5).split(QLatin1Char(';'), Qt::SkipEmptyParts);
     ProvisioningFixture f;
     QVERIFY(f.start());

@@ -175,7 +175,7 @@ private slots:
         const QByteArray frame = QByteArray::fromHex("1BFFFE0213") + char(value.size()) + value +
                                  QByteArray::fromHex("1BFEFF");
         if (set.contains("full"))
-            printer->setResponder([frame](const QByteArray &) { return frame; });
+            printer->setResponder([frame](const QByteArray &) { return QByteArray(frame); });
         const QByteArray answer = frame.leftJustified(264, '\0', true);
         const QByteArray word = QByteArray::fromHex("01800204");
         printer->setStatusWord(word);
