@@ -43,6 +43,15 @@ inline void click(QWidget *page, const QString &button)
 }
 
 inline const QStringList kSuccess{QStringLiteral("处理成功")};
+inline const QString kOk = QStringLiteral("处理成功");
+inline const QString kNetworkError = QStringLiteral("网络通讯出错，请重试");
+
+// The refusal of a value outside what the printer can store.
+inline QString refusal(const char *field, const char *range)
+{
+    return QString::fromUtf8(field) + QStringLiteral("：输入无效，允许范围为 ") +
+           QString::fromUtf8(range);
+}
 
 // "a;b;c" as a list; none when empty.
 inline QStringList fields(const QString &text)

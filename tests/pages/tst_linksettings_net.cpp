@@ -11,15 +11,8 @@
 
 namespace {
 
-const QString kOk = QString::fromUtf8("处理成功");
 const QString kRestart = QString::fromUtf8("处理成功，请重启打印机");
-const QString kNetworkError = QString::fromUtf8("网络通讯出错，请重试");
 const QString kReadFailed = QString::fromUtf8("读取失败，请重试");
-
-QString refusal(const char *field, const char *range)
-{
-    return QString(field) + "：输入无效，允许范围为 " + range;
-}
 
 } // namespace
 

@@ -11,9 +11,6 @@
 
 namespace {
 
-const QString kOk = "处理成功";
-const QString kNetworkError = "网络通讯出错，请重试";
-
 // Every print setting set to a known value, before each read and each write.
 const QString kPrintValues =
     "comboBox_DefaultCodePage=5;comboBox_PrintSpeed=2;comboBox_PrintDensty=9;"
@@ -21,11 +18,6 @@ const QString kPrintValues =
     "comboBox_PaperType=2;comboBox_OrderSet=5;comboBox=3;lineEdit_LabelGap=3;"
     "lineEdit_BlackLabelGap=4;lineEdit_VerticalShift=-2;lineEdit_PrintShift=7;lineEdit=50.3;"
     "lineEdit_2=100";
-
-QString refusal(const char *field, const char *range)
-{
-    return QString(field) + "：输入无效，允许范围为 " + range;
-}
 
 } // namespace
 
