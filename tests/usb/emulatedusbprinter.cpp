@@ -46,16 +46,17 @@ namespace {
 
 // Device descriptor, then configuration 1 with one printer interface (class 7)
 // that has a bulk OUT (0x01) and a bulk IN (0x81) endpoint.
-QByteArray printerDescriptors(const EmulatedDeviceSpec &spec)
+QByteArray printerDescriptors(const EmulatedDeviceSpec &deviceSpec)
 {
-    const quint16 v = spec.vendorId, p = spec.productId;
+    const quint16 v = deviceSpec.vendorId, p = deviceSpec.productId;
     return QByteArray::fromHex("1201000200000040") +
            QByteArray::fromHex(
                QString::asprintf("%02x%02x%02x%02x", v & 0xFF, v >> 8, p & 0xFF, p >> 8)
                    .toLatin1()) +
-           QByteArray::fromHex("000101") + char(spec.product.isEmpty() ? 0 : 2) +
+           QByteArray::fromHex("000101") + char(deviceSpec.product.isEmpty() ? 0 : 2) +
            QByteArray::fromHex("00010902200001010080FA0904000002070102") +
-           char(spec.interfaceStringIndex) + QByteArray::fromHex("0705010200020007058102000200");
+           char(deviceSpec.interfaceStringIndex) +
+           QByteArray::fromHex("0705010200020007058102000200");
 }
 
 bool complete(void *client, long result, int error)
@@ -311,22 +312,23 @@ EmulatedUsbBus::~EmulatedUsbBus()
         g_object_unref(d->testbed);
 }
 
-EmulatedUsbPrinter *EmulatedUsbBus::addDevice(const EmulatedDeviceSpec &spec)
+EmulatedUsbPrinter *EmulatedUsbBus::addDevice(const EmulatedDeviceSpec &deviceSpec)
 {
     if (!d->testbed)
         return nullptr;
     const QString hub = QStringLiteral("/devices/pci0000:00/0000:00:%1.0/usb%2")
-                            .arg(QString::number(0x14 + spec.bus, 16))
-                            .arg(spec.bus);
-    if (!d->hubs.contains(spec.bus)) {
-        d->hubs.append(spec.bus);
-        d->addNode(hub, spec.bus, 1,
+                            .arg(QString::number(0x14 + deviceSpec.bus, 16))
+                            .arg(deviceSpec.bus);
+    if (!d->hubs.contains(deviceSpec.bus)) {
+        d->hubs.append(deviceSpec.bus);
+        d->addNode(hub, deviceSpec.bus, 1,
                    QByteArray::fromHex("12010002090001406B1D020006050302010109021900010100E000"
                                        "0904000001090000000705810304000C"));
     }
-    auto device = std::make_unique<EmulatedUsbPrinter>(spec);
-    if (!d->addNode(QStringLiteral("%1/%2-%3").arg(hub).arg(spec.bus).arg(spec.portPath), spec.bus,
-                    spec.deviceNumber, printerDescriptors(spec)))
+    auto device = std::make_unique<EmulatedUsbPrinter>(deviceSpec);
+    if (!d->addNode(
+            QStringLiteral("%1/%2-%3").arg(hub).arg(deviceSpec.bus).arg(deviceSpec.portPath),
+            deviceSpec.bus, deviceSpec.deviceNumber, printerDescriptors(deviceSpec)))
         return nullptr;
     g_autoptr(UMockdevIoctlBase) handler = umockdev_ioctl_base_new();
     g_signal_connect(handler, "handle-ioctl",

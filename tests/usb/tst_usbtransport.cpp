@@ -33,9 +33,9 @@ class TestUsbTransport : public QObject
     std::unique_ptr<EmulatedUsbBus> bus;
     std::unique_ptr<UsbLink> usb;
 
-    EmulatedUsbPrinter *add(const EmulatedDeviceSpec &spec)
+    EmulatedUsbPrinter *add(const EmulatedDeviceSpec &deviceSpec)
     {
-        EmulatedUsbPrinter *p = bus->addDevice(spec);
+        EmulatedUsbPrinter *p = bus->addDevice(deviceSpec);
         return p ? p : (qFatal("the emulated device could not be added"), nullptr);
     }
 
@@ -166,9 +166,9 @@ private slots:
             else
                 set.insert(s.section(':', 0, 0), s.section(':', 1).toInt());
         }
-        EmulatedDeviceSpec spec;
-        spec.interfaceStringIndex = quint8(set.value("interface"));
-        EmulatedUsbPrinter *printer = add(spec);
+        EmulatedDeviceSpec deviceSpec;
+        deviceSpec.interfaceStringIndex = quint8(set.value("interface"));
+        EmulatedUsbPrinter *printer = add(deviceSpec);
         // The model's reply, or a full block from a responder.
         const QByteArray value =
             set.contains("full") ? QByteArray(255, 'r') : printer->model().value(0x13);
