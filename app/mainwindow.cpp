@@ -359,6 +359,8 @@ void MainWindow::setUpFilePages()
 void MainWindow::followFileStream(bool running)
 {
     printerInfoButton()->setEnabled(!running);
+    // Closing the printer or changing the medium mid-file would cut the stream.
+    m_connectionPanel->followPrinterHeld(running);
     // Changing a tab's state while it is the current one would switch to another. Tabs
     // off for the model before the stream stay off after it.
     const int current = ui->tabWidget_2->currentIndex();

@@ -92,8 +92,18 @@ QString answerText(const unsigned char *data)
         int(qstrnlen(reinterpret_cast<const char *>(data), frame::kQueryOutSize)));
 }
 
+// A connection that could not be made is not a printer that did not answer.
+int cannotConnect(CommandContext &c)
+{
+    const Target *target = singleTarget(c);
+    c.out.error(QStringLiteral("cannot connect to %1").arg(target ? target->name() : QString()));
+    return ExitNoPrinter;
+}
+
 int refused(CommandContext &c, const QString &what, int result)
 {
+    if (result == RESULT_NOT_CONNECTED)
+        return cannotConnect(c);
     c.out.error(QStringLiteral("the printer did not answer the %1 query (result %2)")
                     .arg(what)
                     .arg(result));
@@ -312,7 +322,9 @@ int runRead(CommandContext &c)
         }
     }
     return withPrinter(c, [&c, &pages](PrinterSession &session) {
-        profileapply::adoptModel(session);
+        const int identified = profileapply::identify(session);
+        if (identified != RESULT_OK)
+            return refused(c, QStringLiteral("identity"), identified);
         QJsonObject all;
         for (const profileapply::PageAccess &page : profileapply::pageAccess()) {
             if ((!pages.isEmpty() && !pages.contains(page.name)) ||
@@ -350,8 +362,9 @@ int runSave(CommandContext &c)
     }
     return withPrinter(c, [&c](PrinterSession &session) {
         profile::Profile saved;
-        saved.model = profileapply::modelOf(session);
-        profileapply::adoptModel(session);
+        const int identified = profileapply::identify(session, &saved.model);
+        if (identified != RESULT_OK)
+            return refused(c, QStringLiteral("identity"), identified);
         QString failedPage;
         const int result = profileapply::save(session, c.options.withSecrets, &saved, &failedPage);
         if (result != RESULT_OK)
@@ -399,7 +412,9 @@ int runDiff(CommandContext &c)
     if (read != ExitOk)
         return read;
     return withPrinter(c, [&c, &wanted](PrinterSession &session) {
-        profileapply::adoptModel(session);
+        const int identified = profileapply::identify(session);
+        if (identified != RESULT_OK)
+            return refused(c, QStringLiteral("identity"), identified);
         const profileapply::Outcome outcome = profileapply::apply(session, wanted, true, false);
         if (outcome.result != RESULT_OK)
             return refused(c, outcome.failedPage, outcome.result);
@@ -424,7 +439,7 @@ struct ApplyJob
 void judge(const profileapply::PrinterOutcome &result, bool dryRun, ApplyJob *job)
 {
     job->outcome = result.outcome;
-    if (result.connectResult != RESULT_OK) {
+    if (result.connectResult != RESULT_OK || result.outcome.result == RESULT_NOT_CONNECTED) {
         job->code = ExitNoPrinter;
         job->message = QStringLiteral("cannot connect");
     } else if (result.outcome.result != RESULT_OK) {
@@ -542,6 +557,8 @@ int runFunction(CommandContext &c)
     const QString name = c.options.arguments.first();
     return withOpenPrinter(c, [&c, &name](PrinterSession &session) {
         const int result = functioncommands::run(session, name);
+        if (result == RESULT_NOT_CONNECTED)
+            return cannotConnect(c);
         if (result != RESULT_OK) {
             c.out.error(
                 QStringLiteral("the printer did not take %1 (result %2)").arg(name).arg(result));
@@ -565,10 +582,13 @@ int runDownload(CommandContext &c)
     const QString chosen = args.at(1);
     return withOpenPrinter(c, [&](PrinterSession &session) {
         if (!firmware) {
+            int identified = RESULT_OK;
             {
                 const PrinterSession::Operation operation(session);
-                profileapply::adoptModel(session);
+                identified = profileapply::identify(session);
             }
+            if (identified != RESULT_OK)
+                return refused(c, QStringLiteral("identity"), identified);
             if (!session.settingsAllowed()) {
                 c.out.error(QStringLiteral("this printer model takes no font download"));
                 return int(ExitRefused);
@@ -644,6 +664,8 @@ int runProvision(CommandContext &c)
                 QThread::msleep(kCredentialsPauseMs);
             }
         }
+        if (result == RESULT_NOT_CONNECTED)
+            return cannotConnect(c);
         if (result != RESULT_OK) {
             c.out.error(QStringLiteral("the printer did not take the WiFi settings (result %1)")
                             .arg(result));

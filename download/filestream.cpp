@@ -2,10 +2,12 @@
 
 #include "download/workerthread.h"
 #include "protocol/commandcodes.h"
+#include "protocol/printerlink.h"
 #include "protocol/printersession.h"
 #include "transport/streampiece.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDebug>
 #include <chrono>
 
@@ -14,6 +16,10 @@ namespace {
 constexpr unsigned long kWorkerTailWaitMs = 1000;
 // The printer settles before the success message appears.
 constexpr unsigned long kSettleAfterStreamMs = 1000;
+// Once every piece is out, the printer must acknowledge the rest; a printer that takes
+// nothing more for this long has failed the stream.
+constexpr int kDeliveryStallMs = 10000;
+constexpr unsigned long kDeliveryPollMs = 5;
 } // namespace
 
 FileStream::FileStream(PrinterSession &session, QObject *parent)
@@ -59,6 +65,7 @@ void FileStream::start(const QString &path, Kind kind, bool decryptedCopy)
 {
     m_kind = kind;
     m_completed = false;
+    m_workerFinished = false;
     m_network = m_session.medium() == MEDIUM_NETWORK;
     m_worker->setJob(path, m_session.medium(), decryptedCopy);
     m_session.setStreaming(true);
@@ -96,12 +103,57 @@ void FileStream::writePiece(const QByteArray &bytes)
 
 void FileStream::onCompleted()
 {
+    // Every piece has left this computer; the stream has succeeded only once the
+    // printer's side has acknowledged all of it.
+    m_confirming = true;
+    const bool delivered = waitUntilDelivered();
+    m_confirming = false;
+    if (!delivered) {
+        onFailed(QCoreApplication::translate("WorkerThread", "向打印机发送数据失败。"));
+        if (m_workerFinished)
+            onWorkerFinished();
+        return;
+    }
     m_completed = true;
     QThread::msleep(kSettleAfterStreamMs);
     emit completed();
     emit ended();
     if (m_network)
         m_session.endOperation();
+    if (m_workerFinished)
+        onWorkerFinished();
+}
+
+bool FileStream::waitUntilDelivered()
+{
+    PrinterLink *link = m_session.link();
+    if (!link)
+        return false;
+    qint64 queued = 0;
+    qint64 lastQueued = -1;
+    QDeadlineTimer stalled(kDeliveryStallMs);
+    for (;;) {
+        const PrinterLink::Delivery delivery = link->delivery(&queued);
+        if (delivery == PrinterLink::Delivery::Confirmed)
+            return true;
+        if (delivery == PrinterLink::Delivery::Broken) {
+            qDebug("The connection ended before the printer took the whole file");
+            return false;
+        }
+        // A slow printer that keeps taking bytes is given the time it needs.
+        if (queued != lastQueued) {
+            lastQueued = queued;
+            stalled.setRemainingTime(kDeliveryStallMs);
+        } else if (stalled.hasExpired() || m_worker->isInterruptionRequested()) {
+            qDebug("The printer did not take the last %d bytes", int(queued));
+            return false;
+        }
+        // The window keeps painting; the socket is left alone, so that a printer that
+        // closes its side after the last byte is not taken for a broken stream.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
+                                        QEventLoop::ExcludeSocketNotifiers);
+        QThread::msleep(kDeliveryPollMs);
+    }
 }
 
 void FileStream::onFailed(const QString &text)
@@ -112,6 +164,12 @@ void FileStream::onFailed(const QString &text)
 
 void FileStream::onWorkerFinished()
 {
+    // The worker's end arrives while the last bytes are still being confirmed: the
+    // stream ends once that is decided.
+    m_workerFinished = true;
+    if (m_confirming)
+        return;
+    m_workerFinished = false;
     // A stream that failed or was stopped gives its connection back here.
     if (m_network && !m_completed)
         m_session.endOperation();

@@ -51,6 +51,9 @@ signals:
 private:
     void writePiece(const QByteArray &bytes);
     void onCompleted();
+    // Waits until the printer's side has acknowledged the whole stream; false when the
+    // connection broke first or the printer stopped taking bytes.
+    bool waitUntilDelivered();
     void onFailed(const QString &text);
     void onWorkerFinished();
 
@@ -59,4 +62,6 @@ private:
     Kind m_kind = Kind::Download;
     bool m_network = false;
     bool m_completed = false;
+    bool m_confirming = false;     // the end of the stream is being confirmed
+    bool m_workerFinished = false; // the worker ended meanwhile
 };

@@ -38,6 +38,22 @@ public:
         return 0;
     }
 
+    // Whether the printer's side has acknowledged everything written so far. `queued`
+    // receives what it has not yet acknowledged. A USB transfer ends only when the
+    // printer took it, so there nothing is ever pending.
+    enum class Delivery
+    {
+        Confirmed,
+        Pending,
+        Broken, // the connection is gone: what is pending never arrives
+    };
+    virtual Delivery delivery(qint64 *queued)
+    {
+        if (queued)
+            *queued = 0;
+        return Delivery::Confirmed;
+    }
+
     virtual void close() = 0;
 };
 

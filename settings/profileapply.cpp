@@ -147,20 +147,26 @@ Outcome apply(PrinterSession &session, const profile::Profile &wanted, bool dryR
 
 QString modelOf(PrinterSession &session)
 {
+    QString model;
+    identify(session, &model);
+    return model;
+}
+
+int identify(PrinterSession &session, QString *model)
+{
     unsigned char out[frame::kQueryOutSize];
     int length = 0;
     QList<QByteArray> strings;
-    if (session.queryInfo(INFO_DEVICE_IDENTITY, out, &length) == RESULT_OK &&
-        identity::split(out, length, &strings))
-        return QString::fromLocal8Bit(strings.at(1));
-    return QString();
-}
-
-void adoptModel(PrinterSession &session)
-{
-    const QString model = modelOf(session);
-    if (!model.isEmpty())
-        session.adoptModel(QStringLiteral("[%1]").arg(model));
+    const int result = session.queryInfo(INFO_DEVICE_IDENTITY, out, &length);
+    if (result != RESULT_OK)
+        return result;
+    if (!identity::split(out, length, &strings) || strings.at(1).isEmpty())
+        return RESULT_BAD_REPLY;
+    const QString name = QString::fromLocal8Bit(strings.at(1));
+    session.adoptModel(QStringLiteral("[%1]").arg(name));
+    if (model)
+        *model = name;
+    return RESULT_OK;
 }
 
 int openPrinter(PrinterSession &session, const PrinterAddress &address)
@@ -191,8 +197,14 @@ void applyOne(const PrinterAddress &address, const profile::Profile &wanted, boo
         return;
     {
         const PrinterSession::Operation operation(session);
-        adoptModel(session);
-        out->outcome = apply(session, wanted, dryRun, verify);
+        // Lengths are written in the printer's own dots: nothing goes out at a guess.
+        const int identified = identify(session);
+        if (identified == RESULT_OK) {
+            out->outcome = apply(session, wanted, dryRun, verify);
+        } else {
+            out->outcome.result = identified;
+            out->outcome.failedPage = QStringLiteral("identity");
+        }
     }
     session.close();
 }

@@ -96,8 +96,11 @@ QList<PrinterOutcome> applyToMany(const QList<PrinterAddress> &printers,
                                   int jobs);
 
 // The model named in the identity of the session's printer; empty when it does not
-// answer. adoptModel() also tells the session.
+// answer.
 QString modelOf(PrinterSession &session);
-void adoptModel(PrinterSession &session);
+// Asks the printer for its identity and tells the session its model (dots per mm,
+// print mode). A result code: RESULT_BAD_REPLY when the answer names no model. Nothing
+// that depends on the model may be sent after a failure.
+int identify(PrinterSession &session, QString *model = nullptr);
 
 } // namespace profileapply

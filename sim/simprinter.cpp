@@ -108,6 +108,12 @@ private:
             m_socket->setReadBufferSize(0);
             bytes = m_socket->readAll();
         }
+        take(bytes, f);
+    }
+
+    // Feeds bytes that arrived to the model and answers them.
+    void take(QByteArray bytes, const PrinterFaults &f)
+    {
         if (bytes.isEmpty())
             return;
 
@@ -142,6 +148,9 @@ private:
             shutdown();
             return;
         }
+        // Bytes read after the peer closed get no answer.
+        if (m_socket->state() != QAbstractSocket::ConnectedState)
+            return;
         for (const QByteArray &reply : r.replies)
             enqueue(reply, f);
         if (r.dropConnection) {
@@ -196,6 +205,13 @@ private:
 
     void onDisconnected()
     {
+        // A peer that closes while a slow read pauses has still sent what is buffered
+        // here: a printer reads all of it before it notices the close.
+        if (!m_closed) {
+            m_readPaused = false;
+            const PrinterFaults f = m_printer->m_model.faults();
+            take(m_socket->readAll(), f);
+        }
         finish();
         deleteLater();
     }

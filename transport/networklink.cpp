@@ -2,6 +2,7 @@
 
 #include "protocol/commandcodes.h"
 #include "protocol/frame.h"
+#include "transport/tcpsendqueue.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -17,12 +18,20 @@ namespace {
 
 constexpr int kConnectWaitMs = 3000;
 constexpr int kStreamConnectWaitMs = 5000;
-constexpr int kStreamSendBufferBytes = 1048576;
+// A few pieces: what a stream has handed over is then what is on its way to the printer,
+// so progress and pacing follow the wire rather than this computer's memory.
+constexpr int kStreamSendBufferBytes = 4096;
 constexpr int kReplyWaitMs = 3000;
 constexpr int kWriteWaitMs = 1000;
 constexpr int kPieceWriteWaitMs = 10000;
 constexpr int kPendingReadWaitMs = 1000;
 constexpr int kDisconnectWaitMs = 500;
+// A write-only frame waits this long without progress for the printer to acknowledge it.
+constexpr int kAcknowledgeWaitMs = 1000;
+// The first frame on a new connection also waits this long for a reset: a printer that
+// accepts and closes at once acknowledges in its kernel what it never reads.
+constexpr int kFirstFrameSettleMs = 20;
+constexpr unsigned long kAcknowledgePollMs = 1;
 // Stale handed-over bytes are dropped once this many wait at the start of a wait step;
 // readPending never lets them grow past kHandedOverLimit between exchanges.
 constexpr int kHandedOverStale = 256;
@@ -102,9 +111,11 @@ void NetworkLink::dropSocket()
 
 void NetworkLink::beginOperation()
 {
-    if (m_socket && !m_host.isEmpty())
+    if (m_socket && !m_host.isEmpty()) {
         m_socket->connectToHost(m_host, m_port, QIODevice::ReadWrite,
                                 QAbstractSocket::AnyIPProtocol);
+        m_printerHeard = false;
+    }
 }
 
 void NetworkLink::endOperation()
@@ -132,17 +143,28 @@ int NetworkLink::connectForStream(QString *errorText)
     m_socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     m_socket->setSocketOption(QAbstractSocket::KeepAliveOption, 1);
     m_socket->setSocketOption(QAbstractSocket::SendBufferSizeSocketOption, kStreamSendBufferBytes);
+    m_printerHeard = false;
     return RESULT_OK;
 }
 
-bool NetworkLink::reconnect(bool writeOnly)
+int NetworkLink::reconnect(bool writeOnly)
 {
     if (!m_socket || m_host.isEmpty()) {
         qDebug() << "No command socket: open the printer first";
-        return false;
+        return RESULT_NETWORK;
+    }
+    // A connection still being made gets the whole connect wait of its own, so that a
+    // slow set-up is never taken for a printer that does not answer.
+    if (m_socket->state() == QAbstractSocket::ConnectingState ||
+        m_socket->state() == QAbstractSocket::HostLookupState) {
+        if (m_socket->waitForConnected(kConnectWaitMs))
+            return RESULT_OK;
+        qDebug("Connection failed: %s", qPrintable(m_socket->errorString()));
+        m_socket->abort();
+        return RESULT_NOT_CONNECTED;
     }
     if (isLive(m_socket))
-        return true;
+        return RESULT_OK;
     qDebug("Socket is not connected! Current state: %d", int(m_socket->state()));
     if (m_socket->state() != QAbstractSocket::UnconnectedState) {
         if (writeOnly)
@@ -151,19 +173,22 @@ bool NetworkLink::reconnect(bool writeOnly)
         QThread::msleep(100);
     }
     m_socket->connectToHost(m_host, m_port, QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
+    m_printerHeard = false;
     if (!m_socket->waitForConnected(kConnectWaitMs)) {
         qDebug("Connection failed: %s", qPrintable(m_socket->errorString()));
-        return false;
+        m_socket->abort();
+        return RESULT_NOT_CONNECTED;
     }
-    return true;
+    return RESULT_OK;
 }
 
 int NetworkLink::exchange(const QByteArray &request, unsigned char *reply)
 {
     if (request.size() < frame::kHeaderSize - 1 || !reply)
         return RESULT_NETWORK;
-    if (!reconnect(false))
-        return RESULT_NETWORK;
+    const int connected = reconnect(false);
+    if (connected != RESULT_OK)
+        return connected;
 
     // The wait ends by its own deadline; the timer only wakes the event loop then.
     const QDeadlineTimer deadline(kReplyWaitMs, Qt::PreciseTimer);
@@ -211,6 +236,7 @@ int NetworkLink::exchange(const QByteArray &request, unsigned char *reply)
                 // Never more than the reply area the callers provide.
                 const int copied = std::min(frameLength, frame::kReplyAreaSize);
                 std::memcpy(reply, received.constData() + start, size_t(copied));
+                m_printerHeard = true;
                 QThread::msleep(10);
                 return RESULT_OK;
             }
@@ -237,8 +263,9 @@ int NetworkLink::write(const QByteArray &bytes, StreamPiece *piece)
         qDebug("Connection lost in the middle of a stream: not reconnecting");
         return RESULT_NETWORK;
     }
-    if (!reconnect(true))
-        return RESULT_NETWORK;
+    const int connected = reconnect(true);
+    if (connected != RESULT_OK)
+        return connected;
     QTcpSocket *socket = m_socket;
     socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     socket->setSocketOption(QAbstractSocket::KeepAliveOption, 1);
@@ -251,17 +278,76 @@ int NetworkLink::write(const QByteArray &bytes, StreamPiece *piece)
     }
     if (piece)
         piece->bytesOut = written;
-    bool flushed = written == bytes.size() && socket->waitForBytesWritten(kPieceWriteWaitMs);
-    while (flushed && piece && socket->bytesToWrite() > 0)
+    // Hands the bytes to the kernel now; the waits below are only for what it could not
+    // take yet (a stream whose printer reads slowly).
+    socket->flush();
+    bool flushed = written == bytes.size();
+    while (flushed && socket->bytesToWrite() > 0)
         flushed = socket->waitForBytesWritten(kPieceWriteWaitMs);
     // A stream must still have its connection once the piece is out: a reset seen by
-    // now means the printer did not take everything.
-    if (flushed && (!piece || socket->state() == QAbstractSocket::ConnectedState)) {
-        socket->flush();
+    // now means the printer did not take everything. Its pieces are confirmed together
+    // at its end (waitUntilDelivered); a single frame is confirmed here.
+    if (flushed && socket->state() == QAbstractSocket::ConnectedState &&
+        (piece || confirmFrame()))
         return RESULT_OK;
-    }
     qDebug("Wait for bytes written failed: %s", qPrintable(socket->errorString()));
     return RESULT_NETWORK;
+}
+
+PrinterLink::Delivery NetworkLink::delivery(qint64 *queued)
+{
+    if (queued)
+        *queued = 0;
+    if (!m_socket || m_socket->state() != QAbstractSocket::ConnectedState)
+        return Delivery::Broken;
+    switch (tcpsendqueue::probe(m_socket->socketDescriptor(), queued)) {
+    case tcpsendqueue::State::Acknowledged:
+        return Delivery::Confirmed;
+    case tcpsendqueue::State::Pending:
+        return Delivery::Pending;
+    case tcpsendqueue::State::Broken:
+        break;
+    }
+    return Delivery::Broken;
+}
+
+bool NetworkLink::confirmFrame()
+{
+    // Blocking and brief: Qt must not see the socket meanwhile, or a printer that closes
+    // its side after taking the frame would hide the answer along with the descriptor.
+    const qintptr fd = m_socket->socketDescriptor();
+    qint64 queued = 0;
+    qint64 lastQueued = -1;
+    QDeadlineTimer stalled(kAcknowledgeWaitMs);
+    for (;;) {
+        const tcpsendqueue::State state = tcpsendqueue::probe(fd, &queued);
+        if (state == tcpsendqueue::State::Broken) {
+            qDebug("The printer reset or closed the connection before taking the frame");
+            return false;
+        }
+        if (state == tcpsendqueue::State::Acknowledged)
+            break;
+        if (queued != lastQueued) {
+            lastQueued = queued;
+            stalled.setRemainingTime(kAcknowledgeWaitMs);
+        } else if (stalled.hasExpired()) {
+            qDebug("The printer did not acknowledge %d bytes", int(queued));
+            return false;
+        }
+        QThread::msleep(kAcknowledgePollMs);
+    }
+    if (!m_printerHeard) {
+        QDeadlineTimer settle(kFirstFrameSettleMs);
+        while (!settle.hasExpired()) {
+            QThread::msleep(kAcknowledgePollMs);
+            if (tcpsendqueue::probe(fd) == tcpsendqueue::State::Broken) {
+                qDebug("The printer reset the connection without reading the frame");
+                return false;
+            }
+        }
+        m_printerHeard = true;
+    }
+    return true;
 }
 
 int NetworkLink::readStatusData(QByteArray *data)

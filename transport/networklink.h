@@ -33,11 +33,16 @@ public:
     void beginOperation() override;
     void endOperation() override;
     int connectForStream(QString *errorText) override;
+    Delivery delivery(qint64 *queued) override;
     void close() override;
 
 private:
-    // Makes sure the command socket is connected; logs and returns false otherwise.
-    bool reconnect(bool writeOnly);
+    // Makes sure the command socket is connected: RESULT_OK, RESULT_NOT_CONNECTED when the
+    // connection cannot be made, RESULT_NETWORK when there is no printer to connect to.
+    int reconnect(bool writeOnly);
+    // Waits until the printer's side has acknowledged a frame just written; false when
+    // the connection was reset or closed first, or nothing moved for a while.
+    bool confirmFrame();
     void dropSocket();
 
     QString m_host;
@@ -46,4 +51,6 @@ private:
     // Bytes the console reader took that an exchange may still be waiting for.
     QByteArray m_handedOver;
     bool m_handedOverFresh = false;
+    // The printer has answered or kept a frame on this connection: it reads what comes.
+    bool m_printerHeard = false;
 };

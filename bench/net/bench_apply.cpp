@@ -94,7 +94,7 @@ int main(int argc, char **argv)
             return 1;
         }
         const PrinterSession::Operation operation(session);
-        profileapply::adoptModel(session);
+        profileapply::identify(session);
         const profileapply::Outcome changed = profileapply::apply(session, changes(), false, true);
         if (!changed.refused.isEmpty() || changed.result != RESULT_OK) {
             std::fprintf(stderr, "cannot change the source printer (%s %s)\n",

@@ -13,7 +13,13 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QtTest>
+#include <arpa/inet.h>
+#include <atomic>
 #include <cstring>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <thread>
+#include <unistd.h>
 #include <memory>
 #include <utility>
 
@@ -40,6 +46,68 @@ struct RawPeer : QObject
     }
     QTcpServer server;
     QByteArray received, reply;
+};
+
+// A peer that misbehaves at the TCP level, on a thread of its own so that it acts while
+// the link waits: it accepts and closes at once, or resets, or never accepts at all.
+class BadPeer
+{
+public:
+    enum Behaviour
+    {
+        CloseAtOnce, // accept, then close without reading
+        ResetAtOnce, // accept, then reset
+        NeverAccept, // a full backlog: connection attempts get no answer
+    };
+
+    explicit BadPeer(Behaviour behaviour) : m_behaviour(behaviour)
+    {
+        m_listener = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof(address);
+        if (m_listener < 0 ||
+            ::bind(m_listener, reinterpret_cast<sockaddr *>(&address), sizeof(address)) != 0 ||
+            ::listen(m_listener, 0) != 0 ||
+            ::getsockname(m_listener, reinterpret_cast<sockaddr *>(&address), &length) != 0)
+            return;
+        m_port = ntohs(address.sin_port);
+        // Never accepting, the backlog of one is full after the first connection; later
+        // handshakes are dropped unanswered.
+        if (behaviour == NeverAccept)
+            return;
+        m_thread = std::thread([this] {
+            for (;;) {
+                const int peer = ::accept(m_listener, nullptr, nullptr);
+                if (peer < 0)
+                    return; // the listener was shut down
+                if (m_behaviour == ResetAtOnce) {
+                    const linger reset{1, 0};
+                    ::setsockopt(peer, SOL_SOCKET, SO_LINGER, &reset, sizeof(reset));
+                }
+                ::close(peer);
+                ++accepted;
+            }
+        });
+    }
+    ~BadPeer()
+    {
+        ::shutdown(m_listener, SHUT_RDWR);
+        if (m_thread.joinable())
+            m_thread.join();
+        ::close(m_listener);
+    }
+    BadPeer(const BadPeer &) = delete;
+    BadPeer &operator=(const BadPeer &) = delete;
+    quint16 port() const { return m_port; }
+    std::atomic<int> accepted{0};
+
+private:
+    Behaviour m_behaviour;
+    int m_listener = -1;
+    quint16 m_port = 0;
+    std::thread m_thread;
 };
 
 } // namespace
@@ -124,16 +192,19 @@ private slots:
     void noCompleteReply_data()
     {
         QTest::addColumn<int>("fault");
-        QTest::newRow("never answered") << 0;
+        QTest::addColumn<int>("result");
+        QTest::newRow("never answered") << 0 << int(RESULT_NETWORK);
         // The reply marker includes the item: another item code is never the reply.
-        QTest::newRow("other item code") << 2;
-        QTest::newRow("connection dropped") << 3;
-        QTest::newRow("closed while waiting") << 4;
-        QTest::newRow("printer gone") << 5;
+        QTest::newRow("other item code") << 2 << int(RESULT_NETWORK);
+        QTest::newRow("connection dropped") << 3 << int(RESULT_NETWORK);
+        QTest::newRow("closed while waiting") << 4 << int(RESULT_NETWORK);
+        // Nobody to connect to is not a printer that did not answer.
+        QTest::newRow("printer gone") << 5 << int(RESULT_NOT_CONNECTED);
     }
     void noCompleteReply()
     {
         QFETCH(int, fault);
+        QFETCH(int, result);
         startSim(PrinterConfig::defaults().identity);
         const quint16 port = m_sim->tcpPort();
         if (fault == 2)
@@ -151,7 +222,7 @@ private slots:
         std::memset(out, 0xAA, sizeof(out));
         QElapsedTimer clock;
         clock.start();
-        QCOMPARE(m_session->queryInfo(INFO_DEVICE_IDENTITY, out), int(RESULT_NETWORK));
+        QCOMPARE(m_session->queryInfo(INFO_DEVICE_IDENTITY, out), result);
         const qint64 elapsed = clock.elapsed();
         QCOMPARE(QByteArray(reinterpret_cast<char *>(out), sizeof(out)),
                  QByteArray(int(sizeof(out)), '\0'));
@@ -159,7 +230,7 @@ private slots:
                  qPrintable(QString::number(elapsed)));
         if (fault != 5)
             return;
-        QCOMPARE(m_session->sendSet(0x00, bytes("01")), int(RESULT_NETWORK));
+        QCOMPARE(m_session->sendSet(0x00, bytes("01")), int(RESULT_NOT_CONNECTED));
         QVERIFY(m_session->openNetwork(QStringLiteral("127.0.0.1"), port) == 1 &&
                 !m_session->link());
         QCOMPARE(m_session->sendSet(0x00, bytes("01")), int(RESULT_NETWORK));
@@ -224,6 +295,47 @@ private slots:
         StreamPiece piece;
         QCOMPARE(m_session->writeRaw("TEXT\r\n", busy == 2 ? &piece : nullptr), int(RESULT_OK));
         QTRY_COMPARE(peer.received, wire + "TEXT\r\n");
+    }
+
+    // A write-only frame counts as taken only once the printer's side acknowledged it
+    // before closing; a connection that never opens is told apart from a silent printer.
+    void badPeer_data()
+    {
+        QTest::addColumn<int>("behaviour");
+        QTest::addColumn<int>("result");
+        QTest::newRow("accepts and closes") << int(BadPeer::CloseAtOnce) << int(RESULT_NETWORK);
+        QTest::newRow("accepts and resets") << int(BadPeer::ResetAtOnce) << int(RESULT_NETWORK);
+        QTest::newRow("never accepts") << int(BadPeer::NeverAccept) << int(RESULT_NOT_CONNECTED);
+    }
+    void badPeer()
+    {
+        QFETCH(int, behaviour);
+        QFETCH(int, result);
+        BadPeer peer{BadPeer::Behaviour(behaviour)};
+        QVERIFY(peer.port() != 0);
+        if (behaviour == BadPeer::NeverAccept) {
+            // The open's own check is what fills the backlog for good.
+            QCOMPARE(m_session->openNetwork("127.0.0.1", peer.port()), 0);
+            QElapsedTimer clock;
+            clock.start();
+            quint32 word = 0;
+            QCOMPARE(m_session->readStatusWord(&word), result);
+            // The connection had its own wait, not the query's one-second write wait.
+            QVERIFY2(clock.elapsed() >= 2900, qPrintable(QString::number(clock.elapsed())));
+            return;
+        }
+        QCOMPARE(m_session->openNetwork("127.0.0.1", peer.port()), 0);
+        // Every frame of every attempt, each on its own operation and connection.
+        for (int i = 0; i < 10; ++i) {
+            PrinterSession::Operation operation(*m_session);
+            const int got = i % 2 ? m_session->sendCommand(POWER_SELF_TEST)
+                                  : m_session->sendSet(INFO_PRINT_SPEED, bytes("03"));
+            // A reset that overtakes the handshake's end is a refused connection.
+            QVERIFY2(got == result || (behaviour == BadPeer::ResetAtOnce &&
+                                       got == RESULT_NOT_CONNECTED),
+                     qPrintable(QString::number(got)));
+        }
+        QVERIFY(peer.accepted >= 10);
     }
 
     // A printer at the typed address, then nobody there.

@@ -33,7 +33,7 @@ struct Open
     {
         if (session.openNetwork(QStringLiteral("127.0.0.1"), printer.tcpPort()) == RESULT_OK) {
             operation = std::make_unique<PrinterSession::Operation>(session);
-            profileapply::adoptModel(session);
+            profileapply::identify(session);
         }
     }
 };
