@@ -3,6 +3,7 @@
 // and what the next start restores.
 #include "app/cutdialog.h"
 #include "app/mainwindow.h"
+#include "download/filestream.h"
 #include "messagerecorder.h"
 #include "protocol/frame.h"
 #include "protocol/printersession.h"
@@ -97,6 +98,15 @@ void TestMainWindow::statesAndMessages()
         QVERIFY(!window->ui->tabWidget_2->isEnabled());
     }
     QVERIFY(window->ui->tabWidget_2->isEnabled() && !QApplication::overrideCursor());
+    // Nor may a running file stream be cut by closing the printer or changing the medium.
+    auto *stream = window->findChild<FileStream *>();
+    child("pushButton_close")->setEnabled(true); // as while a printer is open
+    emit stream->started(FileStream::Kind::Download);
+    QVERIFY(!child("pushButton_close")->isEnabled() &&
+            !child("groupBox_ConnectMode")->isEnabled());
+    emit stream->ended();
+    QVERIFY(child("pushButton_close")->isEnabled() && child("groupBox_ConnectMode")->isEnabled());
+    child("pushButton_close")->setEnabled(false);
 
     // A tip under a box goes with a change of tab.
     auto *page = window->findChild<PrintPage *>();

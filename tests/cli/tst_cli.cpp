@@ -17,6 +17,7 @@ class TestCli : public QObject
 
     std::unique_ptr<SimPrinter> printer;
     std::unique_ptr<SimPrinter> mute; // a model that takes no settings, silent on the status word
+    std::unique_ptr<SimPrinter> nameless; // never answers the identity query
     QTemporaryDir dir;
     QByteArray firmware = rawPayload(64 * 1024, 7);
 
@@ -30,6 +31,7 @@ class TestCli : public QObject
     {
         arguments.replace("%P", "--net|127.0.0.1:%p")
             .replace("%M", "--net|127.0.0.1:" + QString::number(mute->tcpPort()))
+            .replace("%N", "--net|127.0.0.1:" + QString::number(nameless->tcpPort()))
             .replace("%p", QString::number(printer->tcpPort()))
             .replace("%D", dir.path());
         QProcess process;
@@ -50,13 +52,15 @@ private slots:
         noSettings.identity[1] = QStringLiteral("WX-310");
         printer = std::make_unique<SimPrinter>(PrinterConfig::defaults());
         mute = std::make_unique<SimPrinter>(noSettings);
-        for (SimPrinter *p : {printer.get(), mute.get()}) {
+        nameless = std::make_unique<SimPrinter>(PrinterConfig::defaults());
+        for (SimPrinter *p : {printer.get(), mute.get(), nameless.get()}) {
             p->setTcpPort(0);
             p->setUdpEnabled(false);
             QVERIFY(p->start());
         }
         printer->setStatusWord(0x00000001);
         mute->setSilentItems({0x03});
+        nameless->setSilentItems({INFO_DEVICE_IDENTITY});
         QFile targets(dir.filePath(QStringLiteral("bad-targets")));
         QVERIFY(targets.open(QIODevice::WriteOnly));
         targets.write("# printers\n127.0.0.1:9100\nusb:1\nnot a:port:x\n");
@@ -96,6 +100,9 @@ private slots:
             << "provision|--ssid|home|%P" << 1 << "--password-stdin";
         QTest::newRow("json status") << "--json|status|%P" << 0 << R"("word": "0x00000001")";
         QTest::newRow("json, no status word") << "status|--json|%M" << 3 << R"("exitCode": 3)";
+        // Without the model neither the units nor the pages it has are known.
+        QTest::newRow("read, no identity")
+            << "read|stripper|%N" << 3 << "did not answer the identity query";
     }
     void exitCodes()
     {

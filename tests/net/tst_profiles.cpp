@@ -162,12 +162,13 @@ private slots:
     }
 
     // 1 refuses connections, 2 answers with another item mid-apply (earlier pages written),
-    // 3 ignores the density, which verify names; the others are unaffected.
+    // 3 ignores the density, which verify names, 4 never tells its model, so nothing is
+    // written at a guessed resolution; the others are unaffected.
     void applyToManyIsolatesFailure()
     {
         std::vector<std::unique_ptr<SimPrinter>> printers;
         QList<profileapply::PrinterAddress> addresses;
-        for (int i = 0; i < 4; ++i) {
+        for (int i = 0; i < 5; ++i) {
             printers.push_back(startPrinter());
             QVERIFY(printers.back());
             addresses.append({false, QStringLiteral("127.0.0.1"), printers.back()->tcpPort(), 0});
@@ -175,14 +176,17 @@ private slots:
         printers[1]->setRefuseMode(RefuseMode::NotListening);
         printers[2]->setWrongItemItems({INFO_NET_ADDRESS});
         printers[3]->setIgnoredSetItems({INFO_PRINT_DENSITY});
+        printers[4]->setSilentItems({INFO_DEVICE_IDENTITY});
         const QList<profileapply::PrinterOutcome> o =
-            profileapply::applyToMany(addresses, changed(), false, true, 4);
-        QCOMPARE(o.size(), 4);
-        for (int i = 0; i < 4; ++i) {
+            profileapply::applyToMany(addresses, changed(), false, true, 5);
+        QCOMPARE(o.size(), 5);
+        for (int i = 0; i < 5; ++i) {
             QCOMPARE(o[i].connectResult == RESULT_OK, i != 1);
             QCOMPARE(printers[size_t(i)]->value(INFO_PRINT_DENSITY) == QByteArray(1, 12),
-                     i != 1 && i != 3);
+                     i == 0 || i == 2);
         }
+        QVERIFY(o[4].outcome.result == RESULT_NETWORK && o[4].outcome.failedPage == "identity");
+        QCOMPARE(printers[4]->receivedFrames().size(), 1); // the identity query only
         QVERIFY(o[0].outcome.result == RESULT_OK && o[0].outcome.notVerified.isEmpty());
         QVERIFY(o[2].outcome.result != RESULT_OK && o[2].outcome.failedPage == "ethernet");
         QVERIFY(o[3].outcome.result == RESULT_OK && o[3].outcome.written.contains("print.density"));
