@@ -152,6 +152,27 @@ private slots:
         QVERIFY(s.waitForConnected(3000));
     }
 
+    // A slow printer reads all that a peer sent before the peer closed: frames and raw
+    // bytes alike, however the close falls between its reads.
+    void slowReadKeepsAll()
+    {
+        auto p = startPrinter();
+        p->setSlowRead(1000, 40);
+        const QByteArray raw(20000, 'r');
+        for (int i = 0; i < 5; ++i) {
+            QTcpSocket s;
+            s.connectToHost(QHostAddress::LocalHost, p->tcpPort());
+            QVERIFY(s.waitForConnected(3000));
+            s.write(hx("1B FF FE 01 00 01 03 1B FE FF") + raw);
+            s.disconnectFromHost(); // once everything is handed to the kernel
+            QVERIFY(s.state() == QAbstractSocket::UnconnectedState ||
+                    s.waitForDisconnected(5000));
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(p->rawByteCount(), 5 * qint64(raw.size()), 10000);
+        QCOMPARE(p->receivedFrames().size(), 5);
+        QTRY_COMPARE(p->openConnections(), 0);
+    }
+
     // Datagrams sent to the discovery port (the request last), and the replies.
     void discovery_data()
     {
