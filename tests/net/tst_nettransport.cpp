@@ -82,7 +82,8 @@ public:
                 const int peer = ::accept(m_listener, nullptr, nullptr);
                 if (peer < 0)
                     return; // the listener was shut down
-                if (m_behaviour == ResetAtOnce) {
+                // The open's own check is let through, or the open would be refused.
+                if (m_behaviour == ResetAtOnce && accepted > 0) {
                     const linger reset{1, 0};
                     ::setsockopt(peer, SOL_SOCKET, SO_LINGER, &reset, sizeof(reset));
                 }
