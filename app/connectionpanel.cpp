@@ -19,8 +19,23 @@
 
 namespace {
 
-// Shortens a device-list entry in its middle, so that the address at its end stays
-// readable in the narrow panel; the entry's text itself is unchanged.
+// A device-list entry shortened to `room`: the maker's name gives way first, so that the
+// model in brackets and the address in braces stay readable in the narrow panel.
+QString shortEntry(const QString &entry, const QFontMetrics &fm, int room)
+{
+    if (fm.horizontalAdvance(entry) <= room)
+        return entry;
+    const int model = entry.indexOf(QLatin1String(" ["));
+    if (model > 0) {
+        const QString tail = entry.mid(model);
+        const int left = room - fm.horizontalAdvance(tail);
+        if (left >= fm.horizontalAdvance(QStringLiteral("W…")))
+            return fm.elidedText(entry.left(model), Qt::ElideRight, left) + tail;
+    }
+    return fm.elidedText(entry, Qt::ElideMiddle, room);
+}
+
+// Shortens the shown device-list entry; the entry's text itself is unchanged.
 class MiddleElideComboStyle : public QProxyStyle
 {
 public:
@@ -34,8 +49,7 @@ public:
         const QRect field = subControlRect(CC_ComboBox, combo, SC_ComboBoxEditField, widget);
         const int room =
             field.width() - (combo->currentIcon.isNull() ? 4 : combo->iconSize.width() + 8);
-        shortened.currentText =
-            combo->fontMetrics.elidedText(combo->currentText, Qt::ElideMiddle, room);
+        shortened.currentText = shortEntry(combo->currentText, combo->fontMetrics, room);
         QProxyStyle::drawControl(element, &shortened, painter, widget);
     }
 };

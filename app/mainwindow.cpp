@@ -5,7 +5,9 @@
 #include "app/prompts.h"
 #include "app/resultmessage.h"
 #include "app/startup.h"
+#include "app/verticalscrollarea.h"
 #include "app/connectionpanel.h"
+#include "app/elidedlabel.h"
 #include "console/consolepage.h"
 #include "download/downloadpanel.h"
 #include "download/filestream.h"
@@ -22,6 +24,7 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QGridLayout>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDebug>
@@ -36,6 +39,8 @@
 #include <QSettings>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QStyle>
+#include <QTabBar>
 #include <QTime>
 #include <QTimer>
 #include <QToolButton>
@@ -82,6 +87,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 
     addPrinterPages();
     addProfileButtons();
+    fitPagesToWidth();
     setInitialWidgetStates();
     setUpStatusBar();
 
@@ -204,21 +210,40 @@ void MainWindow::applyProfile()
 
 void MainWindow::addProfileButtons()
 {
-    // Beside the tabs, so that the pages keep their height; shown with the settings tab.
-    auto *corner = new QWidget(ui->tabWidget_2);
-    auto *row = new QHBoxLayout(corner);
-    row->setContentsMargins(0, 0, 0, 2);
-    auto *save = new QPushButton(tr("保存配置…"), corner);
+    // Below the sections, so that the tab bar keeps its room for the tab titles.
+    auto *row = new QHBoxLayout;
+    row->addStretch(1);
+    auto *save = new QPushButton(tr("保存配置…"), ui->tab_PrinterSetting);
     save->setObjectName(QStringLiteral("pushButton_SaveProfile"));
-    auto *apply = new QPushButton(tr("应用配置…"), corner);
+    auto *apply = new QPushButton(tr("应用配置…"), ui->tab_PrinterSetting);
     apply->setObjectName(QStringLiteral("pushButton_ApplyProfile"));
     row->addWidget(save);
     row->addWidget(apply);
-    ui->tabWidget_2->setCornerWidget(corner, Qt::TopRightCorner);
+    ui->verticalLayout_10->addLayout(row);
     connect(save, &QPushButton::clicked, this, &MainWindow::saveProfile);
     connect(apply, &QPushButton::clicked, this, &MainWindow::applyProfile);
-    connect(ui->tabWidget_2, &QTabWidget::currentChanged, corner,
-            [corner](int index) { corner->setVisible(index == 0); });
+}
+
+void MainWindow::fitPagesToWidth()
+{
+    // The pages with two columns give one up on narrow screens.
+    if (auto *area = m_printPage->findChild<VerticalScrollArea *>(QStringLiteral("scrollArea_Print")))
+        area->flowPairs(m_printPage->findChild<QGridLayout *>(QStringLiteral("gridLayout_1")));
+    if (auto *area = m_functionPage->findChild<VerticalScrollArea *>(QStringLiteral("scrollArea_Fun")))
+        area->stackWhenNarrow(
+            m_functionPage->findChild<QBoxLayout *>(QStringLiteral("horizontalLayout_18")));
+    ui->scrollArea_ConnectPanel->stackWhenNarrow(
+        m_connectionPanel->findChild<QBoxLayout *>(QStringLiteral("horizontalLayout_Diagnostics")));
+    // The tool box scrolls its sections itself but does not ask for their width.
+    int sectionWidth = 0;
+    for (int i = 0; i < ui->toolBox_PrinterSetting->count(); ++i)
+        sectionWidth =
+            qMax(sectionWidth, ui->toolBox_PrinterSetting->widget(i)->minimumSizeHint().width());
+    ui->toolBox_PrinterSetting->setMinimumWidth(sectionWidth +
+                                                style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    // Every tab title in full, without scroll buttons.
+    ui->tabWidget_2->setMinimumWidth(ui->tabWidget_2->tabBar()->sizeHint().width() +
+                                     2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth));
 }
 
 void MainWindow::setInitialWidgetStates()
@@ -377,9 +402,9 @@ void MainWindow::followFileStream(bool running)
 
 void MainWindow::setUpStatusBar()
 {
-    m_connectionLabel = new QLabel(this);
+    m_connectionLabel = new ElidedLabel(this);
     m_connectionLabel->setObjectName(QStringLiteral("label_StatusConnection"));
-    m_resultLabel = new QLabel(this);
+    m_resultLabel = new ElidedLabel(this);
     m_resultLabel->setObjectName(QStringLiteral("label_StatusResult"));
     m_resultLabel->setStyleSheet(
         QStringLiteral("QLabel { padding-left: 8px; border-left: 1px solid palette(mid); }"));
@@ -391,11 +416,7 @@ void MainWindow::setUpStatusBar()
     about->setAutoRaise(true);
     about->setShortcut(QKeySequence::HelpContents);
     connect(about, &QToolButton::clicked, this, [this] { showAbout(); });
-    // Long texts must not widen the window; the full text is in the tool tip.
-    for (QLabel *label : {m_connectionLabel, m_resultLabel}) {
-        label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-        label->setMinimumWidth(80);
-    }
+    // Long texts must not widen the window: they are shortened, and whole in the tool tip.
     statusBar()->addWidget(m_connectionLabel, 3);
     statusBar()->addWidget(m_resultLabel, 2);
     statusBar()->addPermanentWidget(about);
@@ -422,7 +443,7 @@ void MainWindow::updateConnectionState()
     const bool open = m_connectionPanel->openButtonDisabled();
     if (!open) {
         if (!m_wasOpen)
-            return m_connectionLabel->setText(tr("未打开打印机"));
+            return m_connectionLabel->setFullText(tr("未打开打印机"));
         // What was read belongs to a connection that is gone: nothing is written
         // from it until a printer is opened and its page read again.
         m_printPage->forgetRead();
@@ -432,8 +453,7 @@ void MainWindow::updateConnectionState()
         m_ethernetPage->printerChanged();
         m_bluetoothPage->printerChanged();
         m_serialPage->printerChanged();
-        m_connectionLabel->setText(tr("连接已关闭：请重新打开打印机，再读取和设置。"));
-        m_connectionLabel->setToolTip(m_connectionLabel->text());
+        m_connectionLabel->setFullText(tr("连接已关闭：请重新打开打印机，再读取和设置。"));
         m_wasOpen = false;
         return;
     }
@@ -441,8 +461,7 @@ void MainWindow::updateConnectionState()
                        .arg(m_connectionPanel->mediumText(), m_connectionPanel->currentEntry());
     if (m_session->medium() == MEDIUM_NETWORK)
         text += tr("，TCP端口 %1").arg(m_connectionPanel->tcpPortText());
-    m_connectionLabel->setText(text);
-    m_connectionLabel->setToolTip(text);
+    m_connectionLabel->setFullText(text);
     m_wasOpen = true;
 }
 
@@ -462,9 +481,8 @@ void MainWindow::updateBusyCursor()
 
 void MainWindow::showLastResult(const QString &text)
 {
-    m_resultLabel->setText(QTime::currentTime().toString(QStringLiteral("HH:mm:ss ")) +
-                           QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')).trimmed());
-    m_resultLabel->setToolTip(text.trimmed());
+    m_resultLabel->setFullText(QTime::currentTime().toString(QStringLiteral("HH:mm:ss ")) +
+                               QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')).trimmed());
 }
 
 void MainWindow::showAbout()

@@ -14,6 +14,7 @@
 #include <cstdint>
 
 class QLabel;
+class ElidedLabel;
 class QLineEdit;
 class QMessageBox;
 class QTimer;
@@ -118,6 +119,7 @@ private:
     void addProfileButtons();
     void saveProfile();
     void applyProfile();
+    void fitPagesToWidth();
     // Adapts the pages to the printer just opened (model from the session).
     void printerPagesChanged();
     QWidget *printerInfoButton() const;
@@ -153,8 +155,8 @@ private:
 
     QMessageBox *m_messageBox = nullptr;
     QTimer *m_messageTimer = nullptr;
-    QLabel *m_connectionLabel = nullptr;
-    QLabel *m_resultLabel = nullptr;
+    ElidedLabel *m_connectionLabel = nullptr;
+    ElidedLabel *m_resultLabel = nullptr;
     bool m_wasOpen = false;
     bool m_busyCursor = false;
 };

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QLayoutItem>
+#include <QList>
+#include <QScrollArea>
+
+class QBoxLayout;
+class QGridLayout;
+
+// A page that scrolls up and down but never sideways: the area asks for the width its
+// page needs in the page's narrowest arrangement, and re-arranges the layouts it was
+// given (pairs of a grid, sides of a box) whenever the width changes, so that the page
+// uses wide screens and still fits small ones.
+class VerticalScrollArea : public QScrollArea
+{
+    Q_OBJECT
+
+public:
+    explicit VerticalScrollArea(QWidget *parent = nullptr);
+
+    // A grid of label/field pairs in two pairs a row (columns 0-1 and 2-3): one pair a
+    // row when two do not fit. The reading order stays row by row, left pair first.
+    void flowPairs(QGridLayout *grid);
+    // A box laid out left to right, top to bottom when the sides do not fit.
+    void stackWhenNarrow(QBoxLayout *box);
+
+    QSize minimumSizeHint() const override;
+    QSize sizeHint() const override;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    struct Pairs
+    {
+        QGridLayout *grid;
+        QList<QList<QLayoutItem *>> pairs; // label and field, in reading order
+    };
+    void arrange(bool wide);
+    // The page's size hint, or its minimum, in one arrangement.
+    QSize pageSize(bool wide, bool minimum);
+    int extraWidth() const;
+    void refresh(QLayout *changed);
+
+    QList<Pairs> m_grids;
+    QList<QBoxLayout *> m_boxes;
+    bool m_wide = true;
+};
