@@ -12,6 +12,8 @@
 #include <QButtonGroup>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QLineEdit>
+#include <QStyle>
 #include <QProxyStyle>
 #include <QRegularExpression>
 #include <QStyleOptionComboBox>
@@ -26,13 +28,17 @@ QString shortEntry(const QString &entry, const QFontMetrics &fm, int room)
     if (fm.horizontalAdvance(entry) <= room)
         return entry;
     const int model = entry.indexOf(QLatin1String(" ["));
-    if (model > 0) {
-        const QString tail = entry.mid(model);
-        const int left = room - fm.horizontalAdvance(tail);
-        if (left >= fm.horizontalAdvance(QStringLiteral("W…")))
-            return fm.elidedText(entry.left(model), Qt::ElideRight, left) + tail;
-    }
-    return fm.elidedText(entry, Qt::ElideMiddle, room);
+    const int address = entry.lastIndexOf(QLatin1String(" {"));
+    if (model <= 0 || address <= model)
+        return fm.elidedText(entry, Qt::ElideMiddle, room);
+    const QString tail = entry.mid(model);
+    const int left = room - fm.horizontalAdvance(tail);
+    if (left >= fm.horizontalAdvance(QStringLiteral("W…")))
+        return fm.elidedText(entry.left(model), Qt::ElideRight, left) + tail;
+    // Without the maker: the model as far as it goes, the address whole.
+    const QString where = entry.mid(address);
+    const QString name = entry.mid(model + 1, address - model - 1);
+    return fm.elidedText(name, Qt::ElideRight, room - fm.horizontalAdvance(where)) + where;
 }
 
 // Shortens the shown device-list entry; the entry's text itself is unchanged.
@@ -83,6 +89,11 @@ ConnectionPanel::ConnectionPanel(PrinterSession &session, PageHost &host, QWidge
     connect(ui->pushButton_close, &QAbstractButton::clicked, this, [this] { closePrinter(true); });
     connect(m_discovery, &PrinterDiscovery::entryFound, ui->comboBox_ScanResult,
             [this](const QString &entry) { ui->comboBox_ScanResult->addItem(entry); });
+
+    // Room for a whole port number beside its label.
+    for (QLineEdit *port : {ui->lineEdit_ConnectTCPPort, ui->lineEdit_ConnectUDPPort})
+        port->setMinimumWidth(port->fontMetrics().horizontalAdvance(QStringLiteral("00000")) +
+                              port->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) * 2 + 6);
 
     ui->label_42->setAttribute(Qt::WA_TransparentForMouseEvents);
     ui->label_42->setAlignment(Qt::AlignCenter);

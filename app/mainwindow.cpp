@@ -2,6 +2,7 @@
 
 #include "app/functionpage.h"
 #include "app/profileactions.h"
+#include "app/readstatenote.h"
 #include "app/prompts.h"
 #include "app/resultmessage.h"
 #include "app/startup.h"
@@ -87,6 +88,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 
     addPrinterPages();
     addProfileButtons();
+    addReadStateNotes();
     fitPagesToWidth();
     setInitialWidgetStates();
     setUpStatusBar();
@@ -224,6 +226,17 @@ void MainWindow::addProfileButtons()
     connect(apply, &QPushButton::clicked, this, &MainWindow::applyProfile);
 }
 
+void MainWindow::addReadStateNotes()
+{
+    for (const char *page : {"Print", "Distance", "Wifi", "Ble", "Netport", "Com", "Stripper"}) {
+        const QString stem = QStringLiteral("pushButton_%1Setting").arg(QLatin1String(page));
+        auto *read = ui->toolBox_PrinterSetting->findChild<QAbstractButton *>(stem + "Read");
+        auto *set = ui->toolBox_PrinterSetting->findChild<QAbstractButton *>(stem + "Set");
+        if (read && set)
+            new ReadStateNote(read, set);
+    }
+}
+
 void MainWindow::fitPagesToWidth()
 {
     // The pages with two columns give one up on narrow screens.
@@ -232,6 +245,8 @@ void MainWindow::fitPagesToWidth()
     if (auto *area = m_functionPage->findChild<VerticalScrollArea *>(QStringLiteral("scrollArea_Fun")))
         area->stackWhenNarrow(
             m_functionPage->findChild<QBoxLayout *>(QStringLiteral("horizontalLayout_18")));
+    if (auto *area = m_wifiPage->findChild<VerticalScrollArea *>(QStringLiteral("scrollArea_Wifi")))
+        area->stackWhenNarrow(m_wifiPage->findChild<QBoxLayout *>(QStringLiteral("horizontalLayout_6")));
     ui->scrollArea_ConnectPanel->stackWhenNarrow(
         m_connectionPanel->findChild<QBoxLayout *>(QStringLiteral("horizontalLayout_Diagnostics")));
     // The tool box scrolls its sections itself but does not ask for their width.

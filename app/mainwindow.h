@@ -119,6 +119,8 @@ private:
     void addProfileButtons();
     void saveProfile();
     void applyProfile();
+    // "尚未读取" beside each settings page's buttons until it is read.
+    void addReadStateNotes();
     void fitPagesToWidth();
     // Adapts the pages to the printer just opened (model from the session).
     void printerPagesChanged();

@@ -133,14 +133,37 @@ QSize VerticalScrollArea::sizeHint() const
                  self->pageSize(false, false).height() + 2 * frameWidth());
 }
 
+void VerticalScrollArea::fit()
+{
+    if (m_grids.isEmpty() && m_boxes.isEmpty())
+        return;
+    if (widget() && !m_watching) {
+        // The page's own hints change when it is first shown and polished.
+        widget()->installEventFilter(this);
+        m_watching = true;
+    }
+    // The width the page has beside a vertical scroll bar that may come.
+    const int room = width() - extraWidth();
+    const bool wide = pageSize(true, true).width() <= room;
+    if (wide != m_wide)
+        arrange(wide);
+}
+
 void VerticalScrollArea::resizeEvent(QResizeEvent *event)
 {
-    if (!m_grids.isEmpty() || !m_boxes.isEmpty()) {
-        // The width the page has beside a vertical scroll bar that may come.
-        const int room = event->size().width() - extraWidth();
-        const bool wide = pageSize(true, true).width() <= room;
-        if (wide != m_wide)
-            arrange(wide);
-    }
+    fit();
     QScrollArea::resizeEvent(event);
+}
+
+void VerticalScrollArea::showEvent(QShowEvent *event)
+{
+    fit();
+    QScrollArea::showEvent(event);
+}
+
+bool VerticalScrollArea::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == widget() && event->type() == QEvent::LayoutRequest)
+        fit();
+    return QScrollArea::eventFilter(watched, event);
 }

@@ -29,6 +29,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     struct Pairs
@@ -36,6 +38,8 @@ private:
         QGridLayout *grid;
         QList<QList<QLayoutItem *>> pairs; // label and field, in reading order
     };
+    // Arranges the page for the area's width.
+    void fit();
     void arrange(bool wide);
     // The page's size hint, or its minimum, in one arrangement.
     QSize pageSize(bool wide, bool minimum);
@@ -45,4 +49,5 @@ private:
     QList<Pairs> m_grids;
     QList<QBoxLayout *> m_boxes;
     bool m_wide = true;
+    bool m_watching = false;
 };

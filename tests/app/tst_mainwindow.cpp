@@ -2,10 +2,12 @@
 // hints, the open-device guard of every printer button, the busy state, the tip label,
 // and what the next start restores.
 #include "app/cutdialog.h"
+#include "app/demomode.h"
 #include "app/mainwindow.h"
 #include "messagerecorder.h"
 #include "protocol/frame.h"
 #include "protocol/printersession.h"
+#include "sim/simprinter.h"
 #include "settings/printpage.h"
 #include "ui_mainwindow.h"
 
@@ -37,6 +39,8 @@ private slots:
     void mediumSelection_data();
     void mediumSelection();
     void commandsNeedAnOpenPrinter();
+    void notReadUntilRead_data();
+    void notReadUntilRead();
     void nextStartRestores();
 
 private:
@@ -206,6 +210,38 @@ void TestMainWindow::commandsNeedAnOpenPrinter()
     expected << QString::fromUtf8("设备未打开!") << QString::fromUtf8("请先选中打印列表中的打印机");
     QCOMPARE(recorder->texts(), expected);
     QCOMPARE(recorder->messages.at(27).kind, prompts::Kind::Critical);
+}
+
+void TestMainWindow::notReadUntilRead_data()
+{
+    QTest::addColumn<QString>("page"); // the buttons' names are pushButton_<page>SettingRead/Set
+    for (const char *page : {"Print", "Distance", "Wifi", "Ble", "Netport", "Com", "Stripper"})
+        QTest::newRow(page) << QString::fromLatin1(page);
+}
+
+void TestMainWindow::notReadUntilRead()
+{
+    QFETCH(QString, page);
+    DemoPrinter demo;
+    QVERIFY(demo.start());
+    demo.prepareWindow(*window);
+    auto *note = child<QLabel>("label_NotRead_" + page + "SettingRead");
+    QVERIFY(note && !note->isHidden());
+    QCOMPARE(note->text(), QString::fromUtf8("尚未读取"));
+    click("pushButton_getList");
+    click("pushButton_open");
+    QVERIFY(window->isDeviceOpen() && !note->isHidden());
+    // A read that fails leaves the note; one that succeeds removes it.
+    const quint16 port = demo.port();
+    demo.printer()->stop();
+    click("pushButton_" + page + "SettingRead");
+    QVERIFY(!note->isHidden());
+    demo.printer()->setTcpPort(port);
+    QVERIFY(demo.printer()->start());
+    click("pushButton_" + page + "SettingRead");
+    QVERIFY2(note->isHidden(), qPrintable(recorder->texts().join('|')));
+    click("pushButton_close");
+    QVERIFY(!note->isHidden());
 }
 
 void TestMainWindow::nextStartRestores()
