@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 
 #include "app/functionpage.h"
+#include "app/keyboard.h"
 #include "app/profileactions.h"
 #include "app/readstatenote.h"
 #include "app/prompts.h"
@@ -92,6 +93,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     fitPagesToWidth();
     setInitialWidgetStates();
     setUpStatusBar();
+    setUpKeyboard();
 
     const QByteArray geometry = QSettings(QStringLiteral("Company"), QStringLiteral("App"))
                                     .value(kGeometryKey)
@@ -259,6 +261,25 @@ void MainWindow::fitPagesToWidth()
     // Every tab title in full, without scroll buttons.
     ui->tabWidget_2->setMinimumWidth(ui->tabWidget_2->tabBar()->sizeHint().width() +
                                      2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth));
+}
+
+void MainWindow::setUpKeyboard()
+{
+    // Reading order: the connection panel, the tabs, then the open tab's content; in the
+    // settings tab each section's header is followed by its fields and buttons.
+    QList<QWidget *> stops = keyboard::tabStops(m_connectionPanel);
+    stops << ui->tabWidget_2;
+    const QList<QAbstractButton *> headers =
+        keyboard::reachableSections(ui->toolBox_PrinterSetting);
+    for (int i = 0; i < headers.size(); ++i)
+        stops << headers.at(i) << keyboard::tabStops(ui->toolBox_PrinterSetting->widget(i));
+    stops << findChild<QWidget *>(QStringLiteral("pushButton_SaveProfile"))
+          << findChild<QWidget *>(QStringLiteral("pushButton_ApplyProfile"));
+    stops << keyboard::tabStops(ui->tab_FunSetting) << keyboard::tabStops(ui->tab_Update);
+    stops << findChild<QWidget *>(QStringLiteral("toolButton_About"));
+    stops.removeAll(nullptr);
+    keyboard::chain(stops);
+    keyboard::nameUnlabelled(this);
 }
 
 void MainWindow::setInitialWidgetStates()

@@ -134,6 +134,7 @@ private:
     void followPrinterHeld(bool held);
 
     void setInitialWidgetStates();
+    void setUpKeyboard();
     ConnectionPanel::NetworkHints connectionHints(bool wifi) const;
     void setUpStatusBar();
     void updateConnectionState();

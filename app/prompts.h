@@ -22,6 +22,7 @@ struct Message
     Kind kind;
     QString title;
     QString text;
+    QString action; // of a question: the button that agrees
 };
 
 using MessageHandler = std::function<void(QWidget *parent, const Message &message)>;
@@ -45,8 +46,9 @@ inline void critical(QWidget *parent, const QString &title, const QString &text)
     show(parent, Kind::Critical, title, text);
 }
 
-// Asks a yes/no question (the answer defaults to no); true when the user agreed.
-bool confirm(QWidget *parent, const QString &title, const QString &text);
+// Asks before something that cannot be undone. The buttons say what they do: `action`
+// (for example "初始化") and "取消", which is the default; true when the user agreed.
+bool confirm(QWidget *parent, const QString &title, const QString &text, const QString &action);
 
 // Runs a modal dialog and returns its result (QDialog::Accepted or Rejected).
 int exec(QDialog *dialog);

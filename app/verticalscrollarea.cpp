@@ -18,6 +18,8 @@ VerticalScrollArea::VerticalScrollArea(QWidget *parent) : QScrollArea(parent)
     setWidgetResizable(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFrameShape(QFrame::NoFrame);
+    // The fields take the focus and are scrolled into view; the area itself needs none.
+    setFocusPolicy(Qt::NoFocus);
 }
 
 void VerticalScrollArea::flowPairs(QGridLayout *grid)

@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QToolBox>
 #include <QtTest>
 
 class TestMainWindow : public QObject
@@ -39,6 +40,7 @@ private slots:
     void mediumSelection_data();
     void mediumSelection();
     void commandsNeedAnOpenPrinter();
+    void keyboardReachesEverySection();
     void notReadUntilRead_data();
     void notReadUntilRead();
     void nextStartRestores();
@@ -210,6 +212,64 @@ void TestMainWindow::commandsNeedAnOpenPrinter()
     expected << QString::fromUtf8("设备未打开!") << QString::fromUtf8("请先选中打印列表中的打印机");
     QCOMPARE(recorder->texts(), expected);
     QCOMPARE(recorder->messages.at(27).kind, prompts::Kind::Critical);
+}
+
+void TestMainWindow::keyboardReachesEverySection()
+{
+    window->show();
+    QApplication::setActiveWindow(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QToolBox *sections = window->ui->toolBox_PrinterSetting;
+    QWidget *first = child("checkBox_USB");
+    first->setFocus();
+    // Tab once around the window, in reading order.
+    QStringList order;
+    for (int i = 0; i < 300 && (i == 0 || QApplication::focusWidget() != first); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget *focus = QApplication::focusWidget();
+        const auto *header = qobject_cast<QAbstractButton *>(focus);
+        order << (focus->parentWidget() == sections && header ? "header " + header->text()
+                                                               : focus->objectName());
+    }
+    QStringList expected{"pushButton_getList", "pushButton_ExportReport", "qt_tabwidget_tabbar"};
+    for (int i = 0; i < sections->count(); ++i)
+        expected << "header " + sections->itemText(i);
+    expected << "pushButton_ApplyProfile" << "toolButton_About";
+    int at = -1;
+    for (const QString &stop : qAsConst(expected)) {
+        const int next = order.indexOf(stop);
+        QVERIFY2(next > at, qPrintable(stop + " in " + order.join(' ')));
+        at = next;
+    }
+    // The open section's fields and buttons come right after its header.
+    const int header = order.indexOf("header " + sections->itemText(0));
+    QCOMPARE(order.mid(header + 1, 1), QStringList{"comboBox_PrintSpeed"});
+    QVERIFY(order.indexOf("pushButton_PrintSettingRead") <
+            order.indexOf("header " + sections->itemText(1)));
+
+    // Arrow keys among the headers; Space and Enter open a section.
+    QList<QAbstractButton *> headers;
+    for (QAbstractButton *b : sections->findChildren<QAbstractButton *>(
+             QString(), Qt::FindDirectChildrenOnly))
+        headers << b;
+    QCOMPARE(headers.size(), sections->count());
+    headers.first()->setFocus();
+    const QList<QPair<Qt::Key, int>> moves{
+        {Qt::Key_Down, 1}, {Qt::Key_End, 6}, {Qt::Key_Down, 0}, {Qt::Key_Up, 6}, {Qt::Key_Home, 0},
+        {Qt::Key_Right, 1}, {Qt::Key_Down, 2}};
+    for (const auto &move : moves) {
+        QTest::keyClick(QApplication::focusWidget(), move.first);
+        QCOMPARE(QApplication::focusWidget(), headers.at(move.second));
+    }
+    QTest::keyClick(headers.at(2), Qt::Key_Space);
+    QCOMPARE(sections->currentIndex(), 2);
+    QTest::keyClick(headers.at(2), Qt::Key_Down);
+    QTest::keyClick(headers.at(3), Qt::Key_Return);
+    QCOMPARE(sections->currentIndex(), 3);
+
+    // Inputs without a label of their own are named after their group.
+    QCOMPARE(child("comboBox_ScanResult")->accessibleName(), QString::fromUtf8("设备列表"));
+    QCOMPARE(child("textEdit_Send")->accessibleName(), QString::fromUtf8("发送区"));
 }
 
 void TestMainWindow::notReadUntilRead_data()

@@ -21,11 +21,14 @@ public:
         });
         prompts::setQuestionHandler([this](QWidget *, const prompts::Message &message) {
             questions.append(message.text);
+            questionActions.append(message.action);
             return questionAnswer;
         });
         prompts::setFileHandler(
-            [this](QWidget *, const QString &caption, const QString &, const QString &filter) {
+            [this](QWidget *, const QString &caption, const QString &directory,
+                   const QString &filter) {
                 fileCaptions.append(caption);
+                fileDirectories.append(directory);
                 fileFilters.append(filter);
                 return fileToOpen;
             });
@@ -51,11 +54,12 @@ public:
     void clear()
     {
         messages.clear();
-        dialogTitles = fileCaptions = fileFilters = questions = QStringList();
+        dialogTitles = fileCaptions = fileFilters = fileDirectories = questions = questionActions =
+            QStringList();
     }
 
     QList<prompts::Message> messages;
-    QStringList dialogTitles, fileCaptions, fileFilters, questions;
+    QStringList dialogTitles, fileCaptions, fileFilters, fileDirectories, questions, questionActions;
     bool questionAnswer = true;
     int dialogResult = QDialog::Accepted;
     QString fileToOpen;

@@ -182,7 +182,8 @@ void TestWindowNet::searchOpenClose()
                 [&](QWidget *, const prompts::Message &m) { f.recorder->messages.append(m); });
         });
         click("pushButton_" + closing.section(' ', 0, 0));
-        QCOMPARE(f.recorder->questions.size(), restart ? 0 : 1);
+        QCOMPARE(f.recorder->questionActions,
+                 restart ? QStringList() : QStringList{QString::fromUtf8("初始化")});
         QTest::qWait(50);
         QTRY_COMPARE(f.printer->functionCodes(),
                      agree ? QList<quint8>{quint8(restart ? 2 : 5)} : QList<quint8>());
