@@ -1,6 +1,8 @@
 #include "app/prompts.h"
 
 #include <QDialog>
+#include <QDir>
+#include <QStandardPaths>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -84,6 +86,14 @@ QString saveFileName(QWidget *parent, const QString &caption, const QString &dir
     if (fileHandler())
         return fileHandler()(parent, caption, directory, filter);
     return QFileDialog::getSaveFileName(parent, caption, directory, filter);
+}
+
+QString inDocuments(const QString &fileName)
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty())
+        folder = QDir::homePath();
+    return fileName.isEmpty() ? folder : QDir(folder).filePath(fileName);
 }
 
 void setMessageHandler(MessageHandler handler)

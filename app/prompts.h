@@ -62,6 +62,9 @@ QString openFileName(QWidget *parent, const QString &caption, const QString &dir
 QString saveFileName(QWidget *parent, const QString &caption, const QString &directory,
                      const QString &filter);
 
+// Where a file dialog starts: `fileName` (may be empty) in the user's documents folder.
+QString inDocuments(const QString &fileName = QString());
+
 // Test hooks; an empty handler restores the real boxes.
 void setMessageHandler(MessageHandler handler);
 void setDialogHandler(DialogHandler handler);

@@ -3,6 +3,7 @@
 // and what the next start restores.
 #include "app/cutdialog.h"
 #include "app/demomode.h"
+#include "app/tabledialog.h"
 #include "app/mainwindow.h"
 #include "messagerecorder.h"
 #include "protocol/frame.h"
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QToolBox>
 #include <QtTest>
 
@@ -41,6 +43,7 @@ private slots:
     void mediumSelection();
     void commandsNeedAnOpenPrinter();
     void keyboardReachesEverySection();
+    void tableKeepsEveryColumnInView();
     void notReadUntilRead_data();
     void notReadUntilRead();
     void nextStartRestores();
@@ -270,6 +273,24 @@ void TestMainWindow::keyboardReachesEverySection()
     // Inputs without a label of their own are named after their group.
     QCOMPARE(child("comboBox_ScanResult")->accessibleName(), QString::fromUtf8("设备列表"));
     QCOMPARE(child("textEdit_Send")->accessibleName(), QString::fromUtf8("发送区"));
+}
+
+void TestMainWindow::tableKeepsEveryColumnInView()
+{
+    const QString advice = QStringLiteral("Check the cable, then the printer's address. ").repeated(8);
+    TableDialog dialog(window, QStringLiteral("t"), QString(), {"check", "result", "text", "advice"},
+                       {{"USB", "ok", "found", "none"}, {"TCP", "failed", advice, advice}});
+    dialog.resize(1000, 400);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTableWidget *table = dialog.table();
+    int width = 0;
+    for (int c = 0; c < table->columnCount(); ++c)
+        width += table->columnWidth(c);
+    QVERIFY(width <= table->viewport()->width());
+    const QAbstractItemView *view = table; // the column hint is public here
+    QVERIFY(table->columnWidth(0) >= view->sizeHintForColumn(0)); // short ones whole
+    QVERIFY(table->rowHeight(1) > 2 * table->rowHeight(0));         // long ones wrap
 }
 
 void TestMainWindow::notReadUntilRead_data()
