@@ -26,6 +26,7 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -152,6 +153,31 @@ void MainWindow::addLinkPages()
             on_pushButton_close_clicked(false);
     });
     connect(m_wifiPage, &WifiPage::provisioningRequested, this, [this] { m_provisioning->open(); });
+    followDhcp();
+}
+
+void MainWindow::followDhcp()
+{
+    // Under DHCP the printer takes the addresses it is given: the boxes rest, keeping
+    // what they show, as long as DHCP is chosen.
+    const auto follow = [this](QWidget *page, const char *mode, int dhcpOn,
+                               const QStringList &boxes) {
+        auto *box = page->findChild<QComboBox *>(QLatin1String(mode));
+        QList<QWidget *> fields;
+        for (const QString &name : boxes)
+            fields << page->findChild<QWidget *>(name);
+        if (!box || fields.contains(nullptr))
+            return;
+        const auto apply = [fields, dhcpOn](int index) {
+            for (QWidget *field : fields)
+                field->setEnabled(index != dhcpOn);
+        };
+        connect(box, qOverload<int>(&QComboBox::currentIndexChanged), this, apply);
+        apply(box->currentIndex());
+    };
+    follow(m_ethernetPage, "comboBox_NetportIPMode", 0,
+           {"lineEdit_NetportIP", "lineEdit_NetportSubnetMask", "lineEdit_NetportGateway"});
+    follow(m_wifiPage, "comboBox_WifiSetIPMode", 1, {"lineEdit_WifiSetDNS"});
 }
 // --- end of WiFi, Ethernet port, Bluetooth and serial pages ---
 

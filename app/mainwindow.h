@@ -87,6 +87,8 @@ public:
     BluetoothPage *m_bluetoothPage = nullptr;
     SerialPage *m_serialPage = nullptr;
     void addLinkPages();
+    // The address boxes the printer takes from DHCP rest while DHCP is chosen.
+    void followDhcp();
     // --- end of WiFi, Ethernet port, Bluetooth and serial pages ---
 
     // --- Download, debug console and WiFi provisioning ---

@@ -44,6 +44,7 @@ private slots:
     void commandsNeedAnOpenPrinter();
     void keyboardReachesEverySection();
     void tableKeepsEveryColumnInView();
+    void dhcpAndRefusedValues();
     void notReadUntilRead_data();
     void notReadUntilRead();
     void nextStartRestores();
@@ -291,6 +292,40 @@ void TestMainWindow::tableKeepsEveryColumnInView()
     const QAbstractItemView *view = table; // the column hint is public here
     QVERIFY(table->columnWidth(0) >= view->sizeHintForColumn(0)); // short ones whole
     QVERIFY(table->rowHeight(1) > 2 * table->rowHeight(0));         // long ones wrap
+}
+
+void TestMainWindow::dhcpAndRefusedValues()
+{
+    // The addresses the printer takes from DHCP rest while DHCP is chosen.
+    QStringList rest;
+    for (const char *mode : {"NetportIPMode=0", "NetportIPMode=1", "WifiSetIPMode=1",
+                             "WifiSetIPMode=0"}) {
+        const QString name = QString::fromLatin1(mode);
+        child<QComboBox>("comboBox_" + name.section('=', 0, 0))
+            ->setCurrentIndex(name.section('=', 1).toInt());
+        for (const char *box : {"NetportIP", "NetportGateway", "WifiSetDNS"})
+            rest << QString::number(child(QStringLiteral("lineEdit_") + box)->isEnabled());
+    }
+    QCOMPARE(rest.join(""), QStringLiteral("001111110111"));
+
+    // A value the printer cannot store is refused with a warning; the field is marked.
+    window->show();
+    QApplication::setActiveWindow(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    DemoPrinter demo;
+    QVERIFY(demo.start());
+    demo.prepareWindow(*window);
+    click("pushButton_getList");
+    click("pushButton_open");
+    click("pushButton_PrintSettingRead");
+    auto *gap = child<QLineEdit>("lineEdit_BlackLabelGap");
+    gap->setText(QStringLiteral("99999"));
+    recorder->clear();
+    click("pushButton_PrintSettingSet");
+    QCOMPARE(recorder->messages.size(), 1);
+    QCOMPARE(recorder->messages.at(0).kind, prompts::Kind::Warning);
+    QCOMPARE(QApplication::focusWidget(), gap);
+    QCOMPARE(gap->selectedText(), QStringLiteral("99999"));
 }
 
 void TestMainWindow::notReadUntilRead_data()
