@@ -14,6 +14,7 @@
 #include "download/downloadpanel.h"
 #include "download/filestream.h"
 #include "protocol/printersession.h"
+#include "provisioning/distributenet.h"
 #include "provisioning/wifiprovisioning.h"
 #include "settings/bluetoothpage.h"
 #include "settings/distancepage.h"
@@ -152,7 +153,11 @@ void MainWindow::addLinkPages()
         if (m_connectionPanel->ethernetChosen())
             on_pushButton_close_clicked(false);
     });
-    connect(m_wifiPage, &WifiPage::provisioningRequested, this, [this] { m_provisioning->open(); });
+    connect(m_wifiPage, &WifiPage::provisioningRequested, this, [this] {
+        m_provisioning->open();
+        if (DistributeNet *provisioning = m_provisioning->window())
+            provisioning->setPrinterName(m_connectionPanel->currentEntry());
+    });
     followDhcp();
 }
 

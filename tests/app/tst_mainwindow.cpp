@@ -4,6 +4,9 @@
 #include "app/cutdialog.h"
 #include "app/demomode.h"
 #include "app/tabledialog.h"
+#include "provisioning/distributenet.h"
+#include "provisioning/wifiprovisioning.h"
+#include "provisioning/wifiscan.h"
 #include "app/mainwindow.h"
 #include "messagerecorder.h"
 #include "protocol/frame.h"
@@ -19,6 +22,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTableWidget>
 #include <QToolBox>
 #include <QtTest>
@@ -45,6 +49,7 @@ private slots:
     void keyboardReachesEverySection();
     void tableKeepsEveryColumnInView();
     void dhcpAndRefusedValues();
+    void provisioningNamesItsPrinter();
     void notReadUntilRead_data();
     void notReadUntilRead();
     void nextStartRestores();
@@ -326,6 +331,26 @@ void TestMainWindow::dhcpAndRefusedValues()
     QCOMPARE(recorder->messages.at(0).kind, prompts::Kind::Warning);
     QCOMPARE(QApplication::focusWidget(), gap);
     QCOMPARE(gap->selectedText(), QStringLiteral("99999"));
+}
+
+void TestMainWindow::provisioningNamesItsPrinter()
+{
+    WifiScanCommands scan; // nothing of this computer's is asked
+    scan.source = WifiScanSource::NetworkManager;
+    scan.powerProgram = scan.listProgram = QStringLiteral("/bin/true");
+    setWifiScanCommands(scan);
+    const auto restore = qScopeGuard([] { resetWifiScanCommands(); });
+    DemoPrinter demo;
+    QVERIFY(demo.start());
+    demo.prepareWindow(*window);
+    click("pushButton_getList");
+    click("pushButton_open");
+    click("pushButton_NetSetup");
+    DistributeNet *dialog = window->provisioning()->window();
+    QVERIFY(dialog);
+    QCOMPARE(dialog->findChild<QLabel *>("labelPrinter")->text(),
+             QString::fromUtf8("打印机：Simulated Label [K53TA Simulator] {127.0.0.1}"));
+    dialog->close();
 }
 
 void TestMainWindow::notReadUntilRead_data()
