@@ -282,6 +282,13 @@ void MainWindow::fitPagesToWidth()
         area->stackWhenNarrow(m_wifiPage->findChild<QBoxLayout *>(QStringLiteral("horizontalLayout_6")));
     ui->scrollArea_ConnectPanel->stackWhenNarrow(
         m_connectionPanel->findChild<QBoxLayout *>(QStringLiteral("horizontalLayout_Diagnostics")));
+    // A list narrower than its entries shows the whole entry as its tool tip.
+    for (QComboBox *list : ui->tabWidget_2->findChildren<QComboBox *>()) {
+        if (list->sizeAdjustPolicy() != QComboBox::AdjustToMinimumContentsLengthWithIcon)
+            continue;
+        connect(list, &QComboBox::currentTextChanged, list, &QWidget::setToolTip);
+        list->setToolTip(list->currentText());
+    }
     // The tool box scrolls its sections itself but does not ask for their width.
     int sectionWidth = 0;
     for (int i = 0; i < ui->toolBox_PrinterSetting->count(); ++i)

@@ -22,7 +22,10 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QMessageBox>
 #include <QScopeGuard>
+#include <QTextEdit>
+#include <QTimer>
 #include <QTableWidget>
 #include <QToolBox>
 #include <QtTest>
@@ -47,6 +50,7 @@ private slots:
     void mediumSelection();
     void commandsNeedAnOpenPrinter();
     void keyboardReachesEverySection();
+    void confirmationNamesItsAction();
     void tableKeepsEveryColumnInView();
     void dhcpAndRefusedValues();
     void provisioningNamesItsPrinter();
@@ -276,9 +280,45 @@ void TestMainWindow::keyboardReachesEverySection()
     QTest::keyClick(headers.at(3), Qt::Key_Return);
     QCOMPARE(sections->currentIndex(), 3);
 
-    // Inputs without a label of their own are named after their group.
+    // Every input has a name a screen reader can say: its label's, or its own.
     QCOMPARE(child("comboBox_ScanResult")->accessibleName(), QString::fromUtf8("设备列表"));
-    QCOMPARE(child("textEdit_Send")->accessibleName(), QString::fromUtf8("发送区"));
+    QList<QWidget *> labelled;
+    for (const QLabel *label : window->findChildren<QLabel *>())
+        labelled << label->buddy();
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        const bool input = qobject_cast<QLineEdit *>(w) || qobject_cast<QComboBox *>(w) ||
+                           qobject_cast<QTextEdit *>(w) || qobject_cast<QProgressBar *>(w);
+        if (input && !qobject_cast<QComboBox *>(w->parentWidget()))
+            QVERIFY2(labelled.contains(w) || !w->accessibleName().isEmpty(),
+                     qPrintable(w->objectName()));
+    }
+}
+
+void TestMainWindow::confirmationNamesItsAction()
+{
+    // The real box: its buttons say what they do, and cancelling is the default.
+    prompts::setQuestionHandler(nullptr);
+    QStringList buttons;
+    QTimer watch;
+    connect(&watch, &QTimer::timeout, this, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        if (!box || !box->defaultButton()) {
+            if (modal)
+                modal->close(); // never left waiting for a box it does not know
+            return;
+        }
+        for (const QAbstractButton *b : box->buttons())
+            buttons << b->text();
+        buttons << "default " + box->defaultButton()->text();
+        box->defaultButton()->click();
+    });
+    watch.start(10);
+    const bool agreed = prompts::confirm(window, "t", "x", QString::fromUtf8("初始化"));
+    watch.stop();
+    QVERIFY(!agreed);
+    buttons.sort();
+    QCOMPARE(buttons.join('|'), QString::fromUtf8("default 取消|初始化|取消"));
 }
 
 void TestMainWindow::tableKeepsEveryColumnInView()
