@@ -42,6 +42,7 @@ void VerticalScrollArea::flowPairs(QGridLayout *grid)
     m_grids.append(flow);
     m_wide = false; // arranged below
     arrange(true);
+    m_measured = false;
 }
 
 void VerticalScrollArea::stackWhenNarrow(QBoxLayout *box)
@@ -49,6 +50,7 @@ void VerticalScrollArea::stackWhenNarrow(QBoxLayout *box)
     if (box)
         m_boxes.append(box);
     arrange(m_wide);
+    m_measured = false;
 }
 
 void VerticalScrollArea::arrange(bool wide)
@@ -101,17 +103,19 @@ void VerticalScrollArea::refresh(QLayout *changed)
     }
 }
 
-QSize VerticalScrollArea::pageSize(bool wide, bool minimum)
+void VerticalScrollArea::measure()
 {
     if (!widget())
-        return QSize();
+        return;
     const bool was = m_wide;
-    if (wide != was)
-        arrange(wide);
-    const QSize size = minimum ? widget()->minimumSizeHint() : widget()->sizeHint();
-    if (wide != was)
-        arrange(was);
-    return size;
+    arrange(false);
+    m_narrowWidth = widget()->minimumSizeHint().width();
+    m_narrowHeight = widget()->sizeHint().height();
+    arrange(true);
+    m_wideWidth = widget()->minimumSizeHint().width();
+    arrange(was);
+    m_measured = true;
+    updateGeometry();
 }
 
 int VerticalScrollArea::extraWidth() const
@@ -121,8 +125,13 @@ int VerticalScrollArea::extraWidth() const
 
 QSize VerticalScrollArea::minimumSizeHint() const
 {
-    auto *self = const_cast<VerticalScrollArea *>(this);
-    return QSize(self->pageSize(false, true).width() + extraWidth(), kMinimumPageHeight);
+    if (!widget())
+        return QScrollArea::minimumSizeHint();
+    if (!rearranges())
+        return QSize(widget()->minimumSizeHint().width() + extraWidth(), kMinimumPageHeight);
+    if (!m_measured)
+        const_cast<VerticalScrollArea *>(this)->measure();
+    return QSize(m_narrowWidth + extraWidth(), kMinimumPageHeight);
 }
 
 QSize VerticalScrollArea::sizeHint() const
@@ -130,23 +139,29 @@ QSize VerticalScrollArea::sizeHint() const
     // As narrow as the page can be: it goes wide only where a layout gives it the room.
     if (!widget())
         return QScrollArea::sizeHint();
-    auto *self = const_cast<VerticalScrollArea *>(this);
-    return QSize(self->pageSize(false, true).width() + extraWidth(),
-                 self->pageSize(false, false).height() + 2 * frameWidth());
+    if (!rearranges()) {
+        const QSize page = widget()->sizeHint();
+        return QSize(widget()->minimumSizeHint().width() + extraWidth(),
+                     page.height() + 2 * frameWidth());
+    }
+    if (!m_measured)
+        const_cast<VerticalScrollArea *>(this)->measure();
+    return QSize(m_narrowWidth + extraWidth(), m_narrowHeight + 2 * frameWidth());
 }
 
 void VerticalScrollArea::fit()
 {
-    if (m_grids.isEmpty() && m_boxes.isEmpty())
+    if (!rearranges() || !widget())
         return;
-    if (widget() && !m_watching) {
+    if (!m_watching) {
         // The page's own hints change when it is first shown and polished.
         widget()->installEventFilter(this);
         m_watching = true;
     }
+    if (!m_measured)
+        measure();
     // The width the page has beside a vertical scroll bar that may come.
-    const int room = width() - extraWidth();
-    const bool wide = pageSize(true, true).width() <= room;
+    const bool wide = m_wideWidth <= width() - extraWidth();
     if (wide != m_wide)
         arrange(wide);
 }
@@ -159,13 +174,19 @@ void VerticalScrollArea::resizeEvent(QResizeEvent *event)
 
 void VerticalScrollArea::showEvent(QShowEvent *event)
 {
+    m_measured = false;
     fit();
     QScrollArea::showEvent(event);
 }
 
 bool VerticalScrollArea::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == widget() && event->type() == QEvent::LayoutRequest)
+    // A page whose content changed its width is measured again; the requests that
+    // measuring and arranging cause themselves find the widths as measured.
+    if (watched == widget() && event->type() == QEvent::LayoutRequest && m_measured &&
+        widget()->minimumSizeHint().width() != (m_wide ? m_wideWidth : m_narrowWidth)) {
+        m_measured = false;
         fit();
+    }
     return QScrollArea::eventFilter(watched, event);
 }

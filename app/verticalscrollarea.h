@@ -38,16 +38,22 @@ private:
         QGridLayout *grid;
         QList<QList<QLayoutItem *>> pairs; // label and field, in reading order
     };
+    bool rearranges() const { return !m_grids.isEmpty() || !m_boxes.isEmpty(); }
+    // The page's widths in both arrangements, kept until the page changes: measuring
+    // re-arranges the page, which must not happen on every size question.
+    void measure();
     // Arranges the page for the area's width.
     void fit();
     void arrange(bool wide);
-    // The page's size hint, or its minimum, in one arrangement.
-    QSize pageSize(bool wide, bool minimum);
-    int extraWidth() const;
     void refresh(QLayout *changed);
+    int extraWidth() const;
 
     QList<Pairs> m_grids;
     QList<QBoxLayout *> m_boxes;
     bool m_wide = true;
     bool m_watching = false;
+    bool m_measured = false;
+    int m_narrowWidth = 0;
+    int m_wideWidth = 0;
+    int m_narrowHeight = 0;
 };

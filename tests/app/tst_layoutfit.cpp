@@ -107,6 +107,19 @@ QString clipping(const QWidget *w, const QWidget *window)
     return QString();
 }
 
+// Counts the layout requests of the whole application while it lives.
+class LayoutRequests : public QObject
+{
+public:
+    LayoutRequests() { qApp->installEventFilter(this); }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        count += event->type() == QEvent::LayoutRequest;
+        return false;
+    }
+    int count = 0;
+};
+
 } // namespace
 
 class TestLayoutFit : public QObject
@@ -235,6 +248,14 @@ void TestLayoutFit::fitsEveryLanguage()
             visit(sections->itemText(section));
         }
     }
+    // Settled: arranging the pages for the width starts no endless round of layouts.
+    for (int pass = 0; pass < 5; ++pass)
+        QCoreApplication::processEvents();
+    LayoutRequests requests;
+    for (int pass = 0; pass < 5; ++pass)
+        QCoreApplication::processEvents();
+    if (requests.count > 0)
+        found << QStringLiteral("%1 layout requests while nothing changes").arg(requests.count);
     for (const QString &problem : qAsConst(found))
         qWarning().noquote() << problem;
     QVERIFY2(found.isEmpty(), qPrintable(QStringLiteral("%1 problems").arg(found.size())));
