@@ -15,6 +15,12 @@ void ElidedLabel::setFullText(const QString &text)
     elide();
 }
 
+void ElidedLabel::setElideMode(Qt::TextElideMode mode)
+{
+    m_mode = mode;
+    elide();
+}
+
 QSize ElidedLabel::minimumSizeHint() const
 {
     return QSize(fontMetrics().horizontalAdvance(QStringLiteral("…")) * 4,
@@ -38,5 +44,5 @@ void ElidedLabel::elide()
     if (!isVisible()) // not laid out yet: shortened when it is
         return setText(m_text);
     const int room = contentsRect().width() - 2 * margin();
-    setText(fontMetrics().elidedText(m_text, Qt::ElideRight, qMax(0, room)));
+    setText(fontMetrics().elidedText(m_text, m_mode, qMax(0, room)));
 }

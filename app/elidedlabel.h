@@ -12,6 +12,9 @@ public:
     explicit ElidedLabel(QWidget *parent = nullptr);
 
     void setFullText(const QString &text);
+    // Where the text gives way: at its end (the default) or in its middle, which keeps
+    // both ends, such as a medium at the start and a port at the end.
+    void setElideMode(Qt::TextElideMode mode);
     QString fullText() const { return m_text; }
 
     QSize minimumSizeHint() const override;
@@ -24,4 +27,5 @@ private:
     void elide();
 
     QString m_text;
+    Qt::TextElideMode m_mode = Qt::ElideRight;
 };

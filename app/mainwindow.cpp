@@ -478,6 +478,7 @@ void MainWindow::setUpStatusBar()
 {
     m_connectionLabel = new ElidedLabel(this);
     m_connectionLabel->setObjectName(QStringLiteral("label_StatusConnection"));
+    m_connectionLabel->setElideMode(Qt::ElideMiddle);
     m_resultLabel = new ElidedLabel(this);
     m_resultLabel->setObjectName(QStringLiteral("label_StatusResult"));
     m_resultLabel->setStyleSheet(
