@@ -311,8 +311,8 @@ void ConnectionPanel::on_pushButton_Doctor_clicked()
     // The typed address is checked when the network medium is chosen.
     doctor::NetTarget target;
     if (m_session.medium() == MEDIUM_NETWORK) {
-        target.host = ui->lineEdit_ConnectAddr->isEnabled() ? ui->lineEdit_ConnectAddr->text()
-                                                            : QString();
+        target.host =
+            ui->lineEdit_ConnectAddr->isEnabled() ? ui->lineEdit_ConnectAddr->text() : QString();
         target.tcpPort = quint16(ui->lineEdit_ConnectTCPPort->text().toUInt());
         target.udpPort = quint16(ui->lineEdit_ConnectUDPPort->text().toUInt());
     }

@@ -273,13 +273,16 @@ void MainWindow::addReadStateNotes()
 void MainWindow::fitPagesToWidth()
 {
     // The pages with two columns give one up on narrow screens.
-    if (auto *area = m_printPage->findChild<VerticalScrollArea *>(QStringLiteral("scrollArea_Print")))
+    if (auto *area =
+            m_printPage->findChild<VerticalScrollArea *>(QStringLiteral("scrollArea_Print")))
         area->flowPairs(m_printPage->findChild<QGridLayout *>(QStringLiteral("gridLayout_1")));
-    if (auto *area = m_functionPage->findChild<VerticalScrollArea *>(QStringLiteral("scrollArea_Fun")))
+    if (auto *area =
+            m_functionPage->findChild<VerticalScrollArea *>(QStringLiteral("scrollArea_Fun")))
         area->stackWhenNarrow(
             m_functionPage->findChild<QBoxLayout *>(QStringLiteral("horizontalLayout_18")));
     if (auto *area = m_wifiPage->findChild<VerticalScrollArea *>(QStringLiteral("scrollArea_Wifi")))
-        area->stackWhenNarrow(m_wifiPage->findChild<QBoxLayout *>(QStringLiteral("horizontalLayout_6")));
+        area->stackWhenNarrow(
+            m_wifiPage->findChild<QBoxLayout *>(QStringLiteral("horizontalLayout_6")));
     ui->scrollArea_ConnectPanel->stackWhenNarrow(
         m_connectionPanel->findChild<QBoxLayout *>(QStringLiteral("horizontalLayout_Diagnostics")));
     // A list narrower than its entries shows the whole entry as its tool tip.
@@ -556,8 +559,9 @@ void MainWindow::updateBusyCursor()
 
 void MainWindow::showLastResult(const QString &text)
 {
-    m_resultLabel->setFullText(QTime::currentTime().toString(QStringLiteral("HH:mm:ss ")) +
-                               QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')).trimmed());
+    m_resultLabel->setFullText(
+        QTime::currentTime().toString(QStringLiteral("HH:mm:ss ")) +
+        QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')).trimmed());
 }
 
 void MainWindow::showAbout()

@@ -17,7 +17,6 @@
 
 namespace {
 
-
 QString settingList(const QStringList &names)
 {
     return names.join(QStringLiteral(", "));
@@ -67,8 +66,8 @@ void ProfileActions::apply()
     if (!m_host.requireOpenDevice())
         return;
     QWidget *parent = m_host.dialogParent();
-    const QString path =
-        prompts::openFileName(parent, tr("应用配置"), prompts::inDocuments(), tr("配置文件 (*.json)"));
+    const QString path = prompts::openFileName(parent, tr("应用配置"), prompts::inDocuments(),
+                                               tr("配置文件 (*.json)"));
     if (path.isEmpty())
         return;
     QFile file(path);

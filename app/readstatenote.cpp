@@ -27,7 +27,8 @@ ReadStateNote::ReadStateNote(QAbstractButton *readButton, QAbstractButton *setBu
     setObjectName(readButton->objectName().replace(QLatin1String("pushButton_"),
                                                    QLatin1String("label_NotRead_")));
     setForegroundRole(QPalette::PlaceholderText);
-    auto *row = qobject_cast<QBoxLayout *>(holder(readButton->parentWidget()->layout(), readButton));
+    auto *row =
+        qobject_cast<QBoxLayout *>(holder(readButton->parentWidget()->layout(), readButton));
     if (row)
         row->insertWidget(row->indexOf(readButton), this);
     setButton->installEventFilter(this);

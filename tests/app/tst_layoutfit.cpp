@@ -165,10 +165,11 @@ QStringList TestLayoutFit::problems(const QWidget *window)
                        .arg(name(w))
                        .arg(needed)
                        .arg(w->contentsRect().width());
-        if (const auto *label = qobject_cast<const QLabel *>(w); label && label->wordWrap() &&
-            label->heightForWidth(label->width()) > label->height())
+        if (const auto *label = qobject_cast<const QLabel *>(w);
+            label && label->wordWrap() && label->heightForWidth(label->width()) > label->height())
             out << name(w) + QStringLiteral(": wrapped text taller than the label");
-        if (const auto *bar = qobject_cast<const QTabBar *>(w); bar && bar->sizeHint().width() > bar->width())
+        if (const auto *bar = qobject_cast<const QTabBar *>(w);
+            bar && bar->sizeHint().width() > bar->width())
             out << QStringLiteral("%1: tabs need %2 px, have %3")
                        .arg(name(w))
                        .arg(bar->sizeHint().width())
@@ -187,8 +188,9 @@ void TestLayoutFit::fitsEveryLanguage()
         QCoreApplication::removeTranslator(old);
         delete old;
     }
-    const LanguageChoice choice = chooseLanguage(
-        argument.isEmpty() ? QStringList() : QStringList{argument}, QLocale(QLocale::Chinese, QLocale::China));
+    const LanguageChoice choice =
+        chooseLanguage(argument.isEmpty() ? QStringList() : QStringList{argument},
+                       QLocale(QLocale::Chinese, QLocale::China));
     installTranslations(*qApp, choice);
     QFont font(QString::fromUtf8(kApplicationFontFamily));
     font.setPointSize(choice.fontPointSize);

@@ -242,12 +242,13 @@ void TestMainWindow::keyboardReachesEverySection()
         QWidget *focus = QApplication::focusWidget();
         const auto *header = qobject_cast<QAbstractButton *>(focus);
         order << (focus->parentWidget() == sections && header ? "header " + header->text()
-                                                               : focus->objectName());
+                                                              : focus->objectName());
     }
     QStringList expected{"pushButton_getList", "pushButton_ExportReport", "qt_tabwidget_tabbar"};
     for (int i = 0; i < sections->count(); ++i)
         expected << "header " + sections->itemText(i);
-    expected << "pushButton_ApplyProfile" << "toolButton_About";
+    expected << "pushButton_ApplyProfile"
+             << "toolButton_About";
     int at = -1;
     for (const QString &stop : qAsConst(expected)) {
         const int next = order.indexOf(stop);
@@ -262,14 +263,14 @@ void TestMainWindow::keyboardReachesEverySection()
 
     // Arrow keys among the headers; Space and Enter open a section.
     QList<QAbstractButton *> headers;
-    for (QAbstractButton *b : sections->findChildren<QAbstractButton *>(
-             QString(), Qt::FindDirectChildrenOnly))
+    for (QAbstractButton *b :
+         sections->findChildren<QAbstractButton *>(QString(), Qt::FindDirectChildrenOnly))
         headers << b;
     QCOMPARE(headers.size(), sections->count());
     headers.first()->setFocus();
-    const QList<QPair<Qt::Key, int>> moves{
-        {Qt::Key_Down, 1}, {Qt::Key_End, 6}, {Qt::Key_Down, 0}, {Qt::Key_Up, 6}, {Qt::Key_Home, 0},
-        {Qt::Key_Right, 1}, {Qt::Key_Down, 2}};
+    const QList<QPair<Qt::Key, int>> moves{{Qt::Key_Down, 1}, {Qt::Key_End, 6},  {Qt::Key_Down, 0},
+                                           {Qt::Key_Up, 6},   {Qt::Key_Home, 0}, {Qt::Key_Right, 1},
+                                           {Qt::Key_Down, 2}};
     for (const auto &move : moves) {
         QTest::keyClick(QApplication::focusWidget(), move.first);
         QCOMPARE(QApplication::focusWidget(), headers.at(move.second));
@@ -323,8 +324,10 @@ void TestMainWindow::confirmationNamesItsAction()
 
 void TestMainWindow::tableKeepsEveryColumnInView()
 {
-    const QString advice = QStringLiteral("Check the cable, then the printer's address. ").repeated(8);
-    TableDialog dialog(window, QStringLiteral("t"), QString(), {"check", "result", "text", "advice"},
+    const QString advice =
+        QStringLiteral("Check the cable, then the printer's address. ").repeated(8);
+    TableDialog dialog(window, QStringLiteral("t"), QString(),
+                       {"check", "result", "text", "advice"},
                        {{"USB", "ok", "found", "none"}, {"TCP", "failed", advice, advice}});
     dialog.resize(1000, 400);
     dialog.show();
@@ -334,17 +337,17 @@ void TestMainWindow::tableKeepsEveryColumnInView()
     for (int c = 0; c < table->columnCount(); ++c)
         width += table->columnWidth(c);
     QVERIFY(width <= table->viewport()->width());
-    const QAbstractItemView *view = table; // the column hint is public here
+    const QAbstractItemView *view = table;                        // the column hint is public here
     QVERIFY(table->columnWidth(0) >= view->sizeHintForColumn(0)); // short ones whole
-    QVERIFY(table->rowHeight(1) > 2 * table->rowHeight(0));         // long ones wrap
+    QVERIFY(table->rowHeight(1) > 2 * table->rowHeight(0));       // long ones wrap
 }
 
 void TestMainWindow::dhcpAndRefusedValues()
 {
     // The addresses the printer takes from DHCP rest while DHCP is chosen.
     QStringList rest;
-    for (const char *mode : {"NetportIPMode=0", "NetportIPMode=1", "WifiSetIPMode=1",
-                             "WifiSetIPMode=0"}) {
+    for (const char *mode :
+         {"NetportIPMode=0", "NetportIPMode=1", "WifiSetIPMode=1", "WifiSetIPMode=0"}) {
         const QString name = QString::fromLatin1(mode);
         child<QComboBox>("comboBox_" + name.section('=', 0, 0))
             ->setCurrentIndex(name.section('=', 1).toInt());

@@ -24,14 +24,13 @@ public:
             questionActions.append(message.action);
             return questionAnswer;
         });
-        prompts::setFileHandler(
-            [this](QWidget *, const QString &caption, const QString &directory,
-                   const QString &filter) {
-                fileCaptions.append(caption);
-                fileDirectories.append(directory);
-                fileFilters.append(filter);
-                return fileToOpen;
-            });
+        prompts::setFileHandler([this](QWidget *, const QString &caption, const QString &directory,
+                                       const QString &filter) {
+            fileCaptions.append(caption);
+            fileDirectories.append(directory);
+            fileFilters.append(filter);
+            return fileToOpen;
+        });
     }
     ~MessageRecorder()
     {
@@ -59,7 +58,8 @@ public:
     }
 
     QList<prompts::Message> messages;
-    QStringList dialogTitles, fileCaptions, fileFilters, fileDirectories, questions, questionActions;
+    QStringList dialogTitles, fileCaptions, fileFilters, fileDirectories, questions,
+        questionActions;
     bool questionAnswer = true;
     int dialogResult = QDialog::Accepted;
     QString fileToOpen;
