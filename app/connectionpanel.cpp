@@ -12,6 +12,8 @@
 #include <QButtonGroup>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QLineEdit>
+#include <QStyle>
 #include <QProxyStyle>
 #include <QRegularExpression>
 #include <QStyleOptionComboBox>
@@ -19,8 +21,27 @@
 
 namespace {
 
-// Shortens a device-list entry in its middle, so that the address at its end stays
-// readable in the narrow panel; the entry's text itself is unchanged.
+// A device-list entry shortened to `room`: the maker's name gives way first, so that the
+// model in brackets and the address in braces stay readable in the narrow panel.
+QString shortEntry(const QString &entry, const QFontMetrics &fm, int room)
+{
+    if (fm.horizontalAdvance(entry) <= room)
+        return entry;
+    const int model = entry.indexOf(QLatin1String(" ["));
+    const int address = entry.lastIndexOf(QLatin1String(" {"));
+    if (model <= 0 || address <= model)
+        return fm.elidedText(entry, Qt::ElideMiddle, room);
+    const QString tail = entry.mid(model);
+    const int left = room - fm.horizontalAdvance(tail);
+    if (left >= fm.horizontalAdvance(QStringLiteral("W…")))
+        return fm.elidedText(entry.left(model), Qt::ElideRight, left) + tail;
+    // Without the maker: the model as far as it goes, the address whole.
+    const QString where = entry.mid(address);
+    const QString name = entry.mid(model + 1, address - model - 1);
+    return fm.elidedText(name, Qt::ElideRight, room - fm.horizontalAdvance(where)) + where;
+}
+
+// Shortens the shown device-list entry; the entry's text itself is unchanged.
 class MiddleElideComboStyle : public QProxyStyle
 {
 public:
@@ -34,8 +55,7 @@ public:
         const QRect field = subControlRect(CC_ComboBox, combo, SC_ComboBoxEditField, widget);
         const int room =
             field.width() - (combo->currentIcon.isNull() ? 4 : combo->iconSize.width() + 8);
-        shortened.currentText =
-            combo->fontMetrics.elidedText(combo->currentText, Qt::ElideMiddle, room);
+        shortened.currentText = shortEntry(combo->currentText, combo->fontMetrics, room);
         QProxyStyle::drawControl(element, &shortened, painter, widget);
     }
 };
@@ -69,6 +89,11 @@ ConnectionPanel::ConnectionPanel(PrinterSession &session, PageHost &host, QWidge
     connect(ui->pushButton_close, &QAbstractButton::clicked, this, [this] { closePrinter(true); });
     connect(m_discovery, &PrinterDiscovery::entryFound, ui->comboBox_ScanResult,
             [this](const QString &entry) { ui->comboBox_ScanResult->addItem(entry); });
+
+    // Room for a whole port number beside its label.
+    for (QLineEdit *port : {ui->lineEdit_ConnectTCPPort, ui->lineEdit_ConnectUDPPort})
+        port->setMinimumWidth(port->fontMetrics().horizontalAdvance(QStringLiteral("00000")) +
+                              port->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) * 2 + 6);
 
     ui->label_42->setAttribute(Qt::WA_TransparentForMouseEvents);
     ui->label_42->setAlignment(Qt::AlignCenter);
@@ -286,8 +311,8 @@ void ConnectionPanel::on_pushButton_Doctor_clicked()
     // The typed address is checked when the network medium is chosen.
     doctor::NetTarget target;
     if (m_session.medium() == MEDIUM_NETWORK) {
-        target.host = ui->lineEdit_ConnectAddr->isEnabled() ? ui->lineEdit_ConnectAddr->text()
-                                                            : QString();
+        target.host =
+            ui->lineEdit_ConnectAddr->isEnabled() ? ui->lineEdit_ConnectAddr->text() : QString();
         target.tcpPort = quint16(ui->lineEdit_ConnectTCPPort->text().toUInt());
         target.udpPort = quint16(ui->lineEdit_ConnectUDPPort->text().toUInt());
     }

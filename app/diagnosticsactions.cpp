@@ -11,6 +11,7 @@
 #include "settings/profileapply.h"
 
 #include <QApplication>
+#include <QDate>
 #include <QJsonDocument>
 #include <QSaveFile>
 
@@ -43,8 +44,10 @@ void DiagnosticsActions::exportReport(const QStringList &listed, const DebugLog 
     if (m_host.printerInUse())
         return;
     QWidget *parent = m_host.dialogParent();
-    const QString path =
-        prompts::saveFileName(parent, tr("导出诊断报告…"), QString(), tr("诊断报告 (*.json)"));
+    const QString name =
+        QStringLiteral("labelsetup-report-%1.json").arg(QDate::currentDate().toString(Qt::ISODate));
+    const QString path = prompts::saveFileName(parent, tr("导出诊断报告…"),
+                                               prompts::inDocuments(name), tr("诊断报告 (*.json)"));
     if (path.isEmpty())
         return;
     diagnosticsreport::Inputs inputs;

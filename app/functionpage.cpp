@@ -135,7 +135,8 @@ void FunctionPage::on_pushButton_PrinterInit_clicked()
     if (!prompts::confirm(
             m_host.dialogParent(), tr("打印机初始化"),
             tr("打印机将恢复出厂设置：已保存的打印、距离、网络、蓝牙和串口设置都会被清除，"
-               "之后连接会关闭。\n确定要初始化打印机吗？")))
+               "之后连接会关闭。\n确定要初始化打印机吗？"),
+            tr("初始化")))
         return;
     const int ret = runCommand(QStringLiteral("initialise"));
     if (m_host.reportResult(ret) == 0 && ret == RESULT_OK)

@@ -1,15 +1,20 @@
 #include "app/mainwindow.h"
 
 #include "app/functionpage.h"
+#include "app/keyboard.h"
 #include "app/profileactions.h"
+#include "app/readstatenote.h"
 #include "app/prompts.h"
 #include "app/resultmessage.h"
 #include "app/startup.h"
+#include "app/verticalscrollarea.h"
 #include "app/connectionpanel.h"
+#include "app/elidedlabel.h"
 #include "console/consolepage.h"
 #include "download/downloadpanel.h"
 #include "download/filestream.h"
 #include "protocol/printersession.h"
+#include "provisioning/distributenet.h"
 #include "provisioning/wifiprovisioning.h"
 #include "settings/bluetoothpage.h"
 #include "settings/distancepage.h"
@@ -22,6 +27,8 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QComboBox>
+#include <QGridLayout>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDebug>
@@ -36,6 +43,8 @@
 #include <QSettings>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QStyle>
+#include <QTabBar>
 #include <QTime>
 #include <QTimer>
 #include <QToolButton>
@@ -82,8 +91,11 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 
     addPrinterPages();
     addProfileButtons();
+    addReadStateNotes();
+    fitPagesToWidth();
     setInitialWidgetStates();
     setUpStatusBar();
+    setUpKeyboard();
 
     const QByteArray geometry = QSettings(QStringLiteral("Company"), QStringLiteral("App"))
                                     .value(kGeometryKey)
@@ -141,7 +153,36 @@ void MainWindow::addLinkPages()
         if (m_connectionPanel->ethernetChosen())
             on_pushButton_close_clicked(false);
     });
-    connect(m_wifiPage, &WifiPage::provisioningRequested, this, [this] { m_provisioning->open(); });
+    connect(m_wifiPage, &WifiPage::provisioningRequested, this, [this] {
+        m_provisioning->open();
+        if (DistributeNet *provisioning = m_provisioning->window())
+            provisioning->setPrinterName(m_connectionPanel->currentEntry());
+    });
+    followDhcp();
+}
+
+void MainWindow::followDhcp()
+{
+    // Under DHCP the printer takes the addresses it is given: the boxes rest, keeping
+    // what they show, as long as DHCP is chosen.
+    const auto follow = [this](QWidget *page, const char *mode, int dhcpOn,
+                               const QStringList &boxes) {
+        auto *box = page->findChild<QComboBox *>(QLatin1String(mode));
+        QList<QWidget *> fields;
+        for (const QString &name : boxes)
+            fields << page->findChild<QWidget *>(name);
+        if (!box || fields.contains(nullptr))
+            return;
+        const auto apply = [fields, dhcpOn](int index) {
+            for (QWidget *field : fields)
+                field->setEnabled(index != dhcpOn);
+        };
+        connect(box, qOverload<int>(&QComboBox::currentIndexChanged), this, apply);
+        apply(box->currentIndex());
+    };
+    follow(m_ethernetPage, "comboBox_NetportIPMode", 0,
+           {"lineEdit_NetportIP", "lineEdit_NetportSubnetMask", "lineEdit_NetportGateway"});
+    follow(m_wifiPage, "comboBox_WifiSetIPMode", 1, {"lineEdit_WifiSetDNS"});
 }
 // --- end of WiFi, Ethernet port, Bluetooth and serial pages ---
 
@@ -204,21 +245,82 @@ void MainWindow::applyProfile()
 
 void MainWindow::addProfileButtons()
 {
-    // Beside the tabs, so that the pages keep their height; shown with the settings tab.
-    auto *corner = new QWidget(ui->tabWidget_2);
-    auto *row = new QHBoxLayout(corner);
-    row->setContentsMargins(0, 0, 0, 2);
-    auto *save = new QPushButton(tr("保存配置…"), corner);
+    // Below the sections, so that the tab bar keeps its room for the tab titles.
+    auto *row = new QHBoxLayout;
+    row->addStretch(1);
+    auto *save = new QPushButton(tr("保存配置…"), ui->tab_PrinterSetting);
     save->setObjectName(QStringLiteral("pushButton_SaveProfile"));
-    auto *apply = new QPushButton(tr("应用配置…"), corner);
+    auto *apply = new QPushButton(tr("应用配置…"), ui->tab_PrinterSetting);
     apply->setObjectName(QStringLiteral("pushButton_ApplyProfile"));
     row->addWidget(save);
     row->addWidget(apply);
-    ui->tabWidget_2->setCornerWidget(corner, Qt::TopRightCorner);
+    ui->verticalLayout_10->addLayout(row);
     connect(save, &QPushButton::clicked, this, &MainWindow::saveProfile);
     connect(apply, &QPushButton::clicked, this, &MainWindow::applyProfile);
-    connect(ui->tabWidget_2, &QTabWidget::currentChanged, corner,
-            [corner](int index) { corner->setVisible(index == 0); });
+}
+
+void MainWindow::addReadStateNotes()
+{
+    for (const char *page : {"Print", "Distance", "Wifi", "Ble", "Netport", "Com", "Stripper"}) {
+        const QString stem = QStringLiteral("pushButton_%1Setting").arg(QLatin1String(page));
+        auto *read = ui->toolBox_PrinterSetting->findChild<QAbstractButton *>(stem + "Read");
+        auto *set = ui->toolBox_PrinterSetting->findChild<QAbstractButton *>(stem + "Set");
+        if (read && set)
+            new ReadStateNote(read, set);
+    }
+}
+
+void MainWindow::fitPagesToWidth()
+{
+    // The pages with two columns give one up on narrow screens.
+    if (auto *area =
+            m_printPage->findChild<VerticalScrollArea *>(QStringLiteral("scrollArea_Print")))
+        area->flowPairs(m_printPage->findChild<QGridLayout *>(QStringLiteral("gridLayout_1")));
+    if (auto *area =
+            m_functionPage->findChild<VerticalScrollArea *>(QStringLiteral("scrollArea_Fun")))
+        area->stackWhenNarrow(
+            m_functionPage->findChild<QBoxLayout *>(QStringLiteral("horizontalLayout_18")));
+    if (auto *area = m_wifiPage->findChild<VerticalScrollArea *>(QStringLiteral("scrollArea_Wifi")))
+        area->stackWhenNarrow(
+            m_wifiPage->findChild<QBoxLayout *>(QStringLiteral("horizontalLayout_6")));
+    ui->scrollArea_ConnectPanel->stackWhenNarrow(
+        m_connectionPanel->findChild<QBoxLayout *>(QStringLiteral("horizontalLayout_Diagnostics")));
+    // A list narrower than its entries shows the whole entry as its tool tip.
+    for (QComboBox *list : ui->tabWidget_2->findChildren<QComboBox *>()) {
+        if (list->sizeAdjustPolicy() != QComboBox::AdjustToMinimumContentsLengthWithIcon)
+            continue;
+        connect(list, &QComboBox::currentTextChanged, list, &QWidget::setToolTip);
+        list->setToolTip(list->currentText());
+    }
+    // The tool box scrolls its sections itself but does not ask for their width.
+    int sectionWidth = 0;
+    for (int i = 0; i < ui->toolBox_PrinterSetting->count(); ++i)
+        sectionWidth =
+            qMax(sectionWidth, ui->toolBox_PrinterSetting->widget(i)->minimumSizeHint().width());
+    ui->toolBox_PrinterSetting->setMinimumWidth(sectionWidth +
+                                                style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    // Every tab title in full, without scroll buttons.
+    ui->tabWidget_2->setMinimumWidth(ui->tabWidget_2->tabBar()->sizeHint().width() +
+                                     2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth));
+}
+
+void MainWindow::setUpKeyboard()
+{
+    // Reading order: the connection panel, the tabs, then the open tab's content; in the
+    // settings tab each section's header is followed by its fields and buttons.
+    QList<QWidget *> stops = keyboard::tabStops(m_connectionPanel);
+    stops << ui->tabWidget_2;
+    const QList<QAbstractButton *> headers =
+        keyboard::reachableSections(ui->toolBox_PrinterSetting);
+    for (int i = 0; i < headers.size(); ++i)
+        stops << headers.at(i) << keyboard::tabStops(ui->toolBox_PrinterSetting->widget(i));
+    stops << findChild<QWidget *>(QStringLiteral("pushButton_SaveProfile"))
+          << findChild<QWidget *>(QStringLiteral("pushButton_ApplyProfile"));
+    stops << keyboard::tabStops(ui->tab_FunSetting) << keyboard::tabStops(ui->tab_Update);
+    stops << findChild<QWidget *>(QStringLiteral("toolButton_About"));
+    stops.removeAll(nullptr);
+    keyboard::chain(stops);
+    keyboard::nameUnlabelled(this);
 }
 
 void MainWindow::setInitialWidgetStates()
@@ -379,9 +481,10 @@ void MainWindow::followFileStream(bool running)
 
 void MainWindow::setUpStatusBar()
 {
-    m_connectionLabel = new QLabel(this);
+    m_connectionLabel = new ElidedLabel(this);
     m_connectionLabel->setObjectName(QStringLiteral("label_StatusConnection"));
-    m_resultLabel = new QLabel(this);
+    m_connectionLabel->setElideMode(Qt::ElideMiddle);
+    m_resultLabel = new ElidedLabel(this);
     m_resultLabel->setObjectName(QStringLiteral("label_StatusResult"));
     m_resultLabel->setStyleSheet(
         QStringLiteral("QLabel { padding-left: 8px; border-left: 1px solid palette(mid); }"));
@@ -393,11 +496,7 @@ void MainWindow::setUpStatusBar()
     about->setAutoRaise(true);
     about->setShortcut(QKeySequence::HelpContents);
     connect(about, &QToolButton::clicked, this, [this] { showAbout(); });
-    // Long texts must not widen the window; the full text is in the tool tip.
-    for (QLabel *label : {m_connectionLabel, m_resultLabel}) {
-        label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-        label->setMinimumWidth(80);
-    }
+    // Long texts must not widen the window: they are shortened, and whole in the tool tip.
     statusBar()->addWidget(m_connectionLabel, 3);
     statusBar()->addWidget(m_resultLabel, 2);
     statusBar()->addPermanentWidget(about);
@@ -424,7 +523,7 @@ void MainWindow::updateConnectionState()
     const bool open = m_connectionPanel->openButtonDisabled();
     if (!open) {
         if (!m_wasOpen)
-            return m_connectionLabel->setText(tr("未打开打印机"));
+            return m_connectionLabel->setFullText(tr("未打开打印机"));
         // What was read belongs to a connection that is gone: nothing is written
         // from it until a printer is opened and its page read again.
         m_printPage->forgetRead();
@@ -434,8 +533,7 @@ void MainWindow::updateConnectionState()
         m_ethernetPage->printerChanged();
         m_bluetoothPage->printerChanged();
         m_serialPage->printerChanged();
-        m_connectionLabel->setText(tr("连接已关闭：请重新打开打印机，再读取和设置。"));
-        m_connectionLabel->setToolTip(m_connectionLabel->text());
+        m_connectionLabel->setFullText(tr("连接已关闭：请重新打开打印机，再读取和设置。"));
         m_wasOpen = false;
         return;
     }
@@ -443,8 +541,7 @@ void MainWindow::updateConnectionState()
                        .arg(m_connectionPanel->mediumText(), m_connectionPanel->currentEntry());
     if (m_session->medium() == MEDIUM_NETWORK)
         text += tr("，TCP端口 %1").arg(m_connectionPanel->tcpPortText());
-    m_connectionLabel->setText(text);
-    m_connectionLabel->setToolTip(text);
+    m_connectionLabel->setFullText(text);
     m_wasOpen = true;
 }
 
@@ -464,9 +561,9 @@ void MainWindow::updateBusyCursor()
 
 void MainWindow::showLastResult(const QString &text)
 {
-    m_resultLabel->setText(QTime::currentTime().toString(QStringLiteral("HH:mm:ss ")) +
-                           QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')).trimmed());
-    m_resultLabel->setToolTip(text.trimmed());
+    m_resultLabel->setFullText(
+        QTime::currentTime().toString(QStringLiteral("HH:mm:ss ")) +
+        QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')).trimmed());
 }
 
 void MainWindow::showAbout()

@@ -14,6 +14,7 @@
 #include <cstdint>
 
 class QLabel;
+class ElidedLabel;
 class QLineEdit;
 class QMessageBox;
 class QTimer;
@@ -86,6 +87,8 @@ public:
     BluetoothPage *m_bluetoothPage = nullptr;
     SerialPage *m_serialPage = nullptr;
     void addLinkPages();
+    // The address boxes the printer takes from DHCP rest while DHCP is chosen.
+    void followDhcp();
     // --- end of WiFi, Ethernet port, Bluetooth and serial pages ---
 
     // --- Download, debug console and WiFi provisioning ---
@@ -118,6 +121,9 @@ private:
     void addProfileButtons();
     void saveProfile();
     void applyProfile();
+    // "尚未读取" beside each settings page's buttons until it is read.
+    void addReadStateNotes();
+    void fitPagesToWidth();
     // Adapts the pages to the printer just opened (model from the session).
     void printerPagesChanged();
     QWidget *printerInfoButton() const;
@@ -130,6 +136,7 @@ private:
     void followPrinterHeld(bool held);
 
     void setInitialWidgetStates();
+    void setUpKeyboard();
     ConnectionPanel::NetworkHints connectionHints(bool wifi) const;
     void setUpStatusBar();
     void updateConnectionState();
@@ -153,8 +160,8 @@ private:
 
     QMessageBox *m_messageBox = nullptr;
     QTimer *m_messageTimer = nullptr;
-    QLabel *m_connectionLabel = nullptr;
-    QLabel *m_resultLabel = nullptr;
+    ElidedLabel *m_connectionLabel = nullptr;
+    ElidedLabel *m_resultLabel = nullptr;
     bool m_wasOpen = false;
     bool m_busyCursor = false;
 };

@@ -10,11 +10,12 @@
 #include "settings/profileapply.h"
 
 #include <QApplication>
+#include <QDate>
+#include <QRegularExpression>
 #include <QFile>
 #include <QSaveFile>
 
 namespace {
-
 
 QString settingList(const QStringList &names)
 {
@@ -40,8 +41,14 @@ void ProfileActions::save()
         return;
     }
     QWidget *parent = m_host.dialogParent();
-    const QString path =
-        prompts::saveFileName(parent, tr("保存配置"), QString(), tr("配置文件 (*.json)"));
+    // The model and the day, so that profiles of several printers tell themselves apart.
+    QString model = saved.model.trimmed();
+    model.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|\\s]+")), QStringLiteral("-"));
+    const QString name = (model.isEmpty() ? QStringLiteral("labelsetup-profile") : model) +
+                         QLatin1Char('-') + QDate::currentDate().toString(Qt::ISODate) +
+                         QStringLiteral(".json");
+    const QString path = prompts::saveFileName(parent, tr("保存配置"), prompts::inDocuments(name),
+                                               tr("配置文件 (*.json)"));
     if (path.isEmpty())
         return;
     QSaveFile file(path);
@@ -59,8 +66,8 @@ void ProfileActions::apply()
     if (!m_host.requireOpenDevice())
         return;
     QWidget *parent = m_host.dialogParent();
-    const QString path =
-        prompts::openFileName(parent, tr("应用配置"), QString(), tr("配置文件 (*.json)"));
+    const QString path = prompts::openFileName(parent, tr("应用配置"), prompts::inDocuments(),
+                                               tr("配置文件 (*.json)"));
     if (path.isEmpty())
         return;
     QFile file(path);

@@ -1,8 +1,12 @@
 #include "app/prompts.h"
 
 #include <QDialog>
+#include <QDir>
+#include <QStandardPaths>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QCoreApplication>
 
 namespace prompts {
 namespace {
@@ -31,7 +35,7 @@ FileHandler &fileHandler()
 void show(QWidget *parent, Kind kind, const QString &title, const QString &text)
 {
     if (messageHandler()) {
-        messageHandler()(parent, Message{kind, title, text});
+        messageHandler()(parent, Message{kind, title, text, QString()});
         return;
     }
     switch (kind) {
@@ -47,12 +51,18 @@ void show(QWidget *parent, Kind kind, const QString &title, const QString &text)
     }
 }
 
-bool confirm(QWidget *parent, const QString &title, const QString &text)
+bool confirm(QWidget *parent, const QString &title, const QString &text, const QString &action)
 {
     if (questionHandler())
-        return questionHandler()(parent, Message{Kind::Warning, title, text});
-    return QMessageBox::warning(parent, title, text, QMessageBox::Yes | QMessageBox::No,
-                                QMessageBox::No) == QMessageBox::Yes;
+        return questionHandler()(parent, Message{Kind::Warning, title, text, action});
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, parent);
+    QPushButton *agree = box.addButton(action, QMessageBox::AcceptRole);
+    QPushButton *cancel =
+        box.addButton(QCoreApplication::translate("prompts", "取消"), QMessageBox::RejectRole);
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    return box.clickedButton() == agree;
 }
 
 int exec(QDialog *dialog)
@@ -76,6 +86,14 @@ QString saveFileName(QWidget *parent, const QString &caption, const QString &dir
     if (fileHandler())
         return fileHandler()(parent, caption, directory, filter);
     return QFileDialog::getSaveFileName(parent, caption, directory, filter);
+}
+
+QString inDocuments(const QString &fileName)
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty())
+        folder = QDir::homePath();
+    return fileName.isEmpty() ? folder : QDir(folder).filePath(fileName);
 }
 
 void setMessageHandler(MessageHandler handler)

@@ -22,6 +22,7 @@ struct Message
     Kind kind;
     QString title;
     QString text;
+    QString action; // of a question: the button that agrees
 };
 
 using MessageHandler = std::function<void(QWidget *parent, const Message &message)>;
@@ -45,8 +46,9 @@ inline void critical(QWidget *parent, const QString &title, const QString &text)
     show(parent, Kind::Critical, title, text);
 }
 
-// Asks a yes/no question (the answer defaults to no); true when the user agreed.
-bool confirm(QWidget *parent, const QString &title, const QString &text);
+// Asks before something that cannot be undone. The buttons say what they do: `action`
+// (for example "初始化") and "取消", which is the default; true when the user agreed.
+bool confirm(QWidget *parent, const QString &title, const QString &text, const QString &action);
 
 // Runs a modal dialog and returns its result (QDialog::Accepted or Rejected).
 int exec(QDialog *dialog);
@@ -59,6 +61,9 @@ QString openFileName(QWidget *parent, const QString &caption, const QString &dir
 // chosen. The file handler answers this too.
 QString saveFileName(QWidget *parent, const QString &caption, const QString &directory,
                      const QString &filter);
+
+// Where a file dialog starts: `fileName` (may be empty) in the user's documents folder.
+QString inDocuments(const QString &fileName = QString());
 
 // Test hooks; an empty handler restores the real boxes.
 void setMessageHandler(MessageHandler handler);

@@ -20,6 +20,11 @@ public:
 
     QTableWidget *table() const { return m_table; }
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void fitColumns();
+
     QTableWidget *m_table;
 };

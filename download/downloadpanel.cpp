@@ -31,12 +31,19 @@ DownloadPanel::DownloadPanel(PrinterSession &session, PageHost &host, FileStream
         if (m_stream.kind() != FileStream::Kind::Download)
             return;
         ui->progressBar_Update->setEnabled(false);
+        // In the messages and the status bar too: the box goes, the outcome stays.
+        const QString outcome = tr("%1 下载失败：%2").arg(m_fileName, text);
+        emit fileLogged(outcome);
+        m_host.showLastResult(outcome);
         prompts::critical(m_host.dialogParent(), tr("错误"), text);
     });
     connect(&m_stream, &FileStream::completed, this, [this] {
-        if (m_stream.kind() == FileStream::Kind::Download)
-            prompts::information(m_host.dialogParent(), tr("下载成功"),
-                                 tr("等待打印机指示灯停止闪烁"));
+        if (m_stream.kind() != FileStream::Kind::Download)
+            return;
+        const QString outcome = tr("%1 下载完成").arg(m_fileName);
+        emit fileLogged(outcome);
+        m_host.showLastResult(outcome);
+        prompts::information(m_host.dialogParent(), tr("下载成功"), tr("等待打印机指示灯停止闪烁"));
     });
 }
 
@@ -114,6 +121,7 @@ void DownloadPanel::downloadEncryptedFile(bool firmware)
     }
     ui->progressBar_Update->setEnabled(true);
     ui->progressBar_Update->setValue(0);
+    m_fileName = QFileInfo(chosen).fileName();
     emit fileLogged((firmware ? tr("下载固件 %1，%2 字节") : tr("下载字库 %1，%2 字节"))
                         .arg(QFileInfo(chosen).fileName())
                         .arg(QFileInfo(decrypted).size()));

@@ -30,7 +30,8 @@ public:
     void resetProgress();
 
 signals:
-    // A line for the message area: the file about to be sent and its size.
+    // A line for the message area: the file about to be sent and its size, and how its
+    // download ended.
     void fileLogged(const QString &text);
 
 private slots:
@@ -45,4 +46,5 @@ private:
     PageHost &m_host;
     FileStream &m_stream;
     bool m_fontAllowed = true;
+    QString m_fileName; // of the download under way, for its outcome
 };

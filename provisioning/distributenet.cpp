@@ -1,5 +1,6 @@
 #include "provisioning/distributenet.h"
 
+#include "app/keyboard.h"
 #include "app/prompts.h"
 #include "ui_distributenet.h"
 
@@ -21,10 +22,29 @@ DistributeNet::DistributeNet(QWidget *parent) : QMainWindow(parent), ui(new Ui::
     ui->setupUi(this);
     setWindowTitle(tr("WIFI配网"));
     ui->linePassword->setEchoMode(QLineEdit::Password);
-    ui->linePassword->setEnabled(true);
     ui->linePassword->setPlaceholderText(tr("请输入WiFi密码"));
     ui->lineSsidManual->setEnabled(false);
     ui->labelManualSsid->setEnabled(false);
+    // A password belongs to a network: it is typed once one is chosen.
+    connect(ui->lineSsidManual, &QLineEdit::textChanged, this, &DistributeNet::followSsid);
+    followSsid();
+    ui->labelPrinter->hide();
+    connect(ui->btnClose, &QAbstractButton::clicked, this, &QWidget::close);
+    keyboard::nameUnlabelled(this);
+}
+
+void DistributeNet::setPrinterName(const QString &name)
+{
+    ui->labelPrinter->setText(tr("打印机：%1").arg(name));
+    ui->labelPrinter->setVisible(!name.isEmpty());
+}
+
+void DistributeNet::followSsid()
+{
+    const bool chosen = !ui->lineSsidManual->text().trimmed().isEmpty();
+    ui->linePassword->setEnabled(chosen);
+    ui->labelPassword->setEnabled(chosen);
+    ui->checkShowPassword->setEnabled(chosen);
 }
 
 DistributeNet::~DistributeNet()

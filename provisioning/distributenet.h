@@ -23,6 +23,9 @@ public:
     explicit DistributeNet(QWidget *parent = nullptr);
     ~DistributeNet() override;
 
+    // Says which printer receives the credentials.
+    void setPrinterName(const QString &name);
+
     // Starts a new background scan, first waiting for one still running.
     void refreshWifiList();
     // Waits for a running scan and drops its watcher; no completion follows.
@@ -50,6 +53,8 @@ private slots:
 
 private:
     void enableRefreshButton();
+    // The password is typed once a network is chosen.
+    void followSsid();
 
     Ui::DistributeNet *ui;
     QFutureWatcher<QList<WifiInfo>> *scanWatcher = nullptr;

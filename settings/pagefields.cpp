@@ -4,7 +4,9 @@
 #include "app/prompts.h"
 #include "protocol/printersession.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QCoreApplication>
 #include <QLabel>
 
@@ -23,6 +25,24 @@ bool reportReadResult(int shown, int code, QWidget *parent)
     prompts::information(parent, QCoreApplication::translate("MainWindow", "设置工具"),
                          QCoreApplication::translate("MainWindow", "读取失败，请重试"));
     return false;
+}
+
+// The field in view whose label reads `name` gets the focus, its text selected, so that
+// the user types the value again at once.
+void markRefused(const QString &name)
+{
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (!top->isVisible())
+            continue;
+        for (const QLabel *label : top->findChildren<QLabel *>()) {
+            auto *edit = qobject_cast<QLineEdit *>(label->buddy());
+            if (!edit || !edit->isVisible() || !edit->isEnabled() || fieldName(label) != name)
+                continue;
+            edit->setFocus(Qt::OtherFocusReason);
+            edit->selectAll();
+            return;
+        }
+    }
 }
 
 } // namespace
@@ -49,10 +69,11 @@ bool acceptAll(QWidget *parent, const QList<fieldcheck::Field> &fields)
     if (refused < 0)
         return true;
     const fieldcheck::Field &f = fields.at(refused);
-    prompts::information(
+    prompts::warning(
         parent, QCoreApplication::translate("MainWindow", "设置工具"),
         QCoreApplication::translate("MainWindow", "%1：输入无效，允许范围为 %2 至 %3")
             .arg(f.name, QString::number(f.min), QString::number(f.max)));
+    markRefused(f.name);
     return false;
 }
 

@@ -628,6 +628,14 @@
         <source>没有找到WiFi网络：请勾选“选择手动输入”，手动输入WiFi名称，或稍后刷新列表。</source>
         <translation>Keine Netzwerke gefunden: „Manuell eingeben“ ankreuzen und den Netzwerknamen eintippen oder die Liste später aktualisieren.</translation>
     </message>
+    <message>
+        <source>关闭</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>打印机：%1</source>
+        <translation>Drucker: %1</translation>
+    </message>
 </context>
 <context>
     <name>DownloadPanel</name>
@@ -702,6 +710,14 @@
     <message>
         <source>连接失败: </source>
         <translation>Verbindung fehlgeschlagen: </translation>
+    </message>
+    <message>
+        <source>%1 下载失败：%2</source>
+        <translation>%1: Download fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>%1 下载完成</source>
+        <translation>%1: Download abgeschlossen</translation>
     </message>
 </context>
 <context>
@@ -890,6 +906,10 @@
 确定要初始化打印机吗？</source>
         <translation>Der Drucker wird auf Werkseinstellungen zurückgesetzt: Seine gespeicherten Druck-, Abstands-, Netzwerk-, Bluetooth- und seriellen Einstellungen werden gelöscht, danach wird die Verbindung geschlossen.
 Drucker jetzt initialisieren?</translation>
+    </message>
+    <message>
+        <source>初始化</source>
+        <translation>Initialisieren</translation>
     </message>
 </context>
 <context>
@@ -1314,6 +1334,13 @@ Drucker jetzt initialisieren?</translation>
     </message>
 </context>
 <context>
+    <name>ReadStateNote</name>
+    <message>
+        <source>尚未读取</source>
+        <translation>Noch nicht gelesen</translation>
+    </message>
+</context>
+<context>
     <name>SerialPage</name>
     <message>
         <source>波特率：</source>
@@ -1485,6 +1512,13 @@ Drucker jetzt initialisieren?</translation>
     <message>
         <source>向打印机发送数据失败。</source>
         <translation>Senden der Daten an den Drucker fehlgeschlagen.</translation>
+    </message>
+</context>
+<context>
+    <name>prompts</name>
+    <message>
+        <source>取消</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 </TS>

@@ -628,6 +628,14 @@
         <source>没有找到WiFi网络：请勾选“选择手动输入”，手动输入WiFi名称，或稍后刷新列表。</source>
         <translation>No networks found: tick “Enter manually” and type the network name, or refresh the list later.</translation>
     </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>打印机：%1</source>
+        <translation>Printer: %1</translation>
+    </message>
 </context>
 <context>
     <name>DownloadPanel</name>
@@ -702,6 +710,14 @@
     <message>
         <source>连接失败: </source>
         <translation>Connection failed: </translation>
+    </message>
+    <message>
+        <source>%1 下载失败：%2</source>
+        <translation>%1: download failed: %2</translation>
+    </message>
+    <message>
+        <source>%1 下载完成</source>
+        <translation>%1: download complete</translation>
     </message>
 </context>
 <context>
@@ -890,6 +906,10 @@
 确定要初始化打印机吗？</source>
         <translation>The printer will be reset to its factory settings: its stored print, distance, network, Bluetooth and serial settings are erased, and the connection closes afterwards.
 Initialise the printer?</translation>
+    </message>
+    <message>
+        <source>初始化</source>
+        <translation>Initialize</translation>
     </message>
 </context>
 <context>
@@ -1314,6 +1334,13 @@ Initialise the printer?</translation>
     </message>
 </context>
 <context>
+    <name>ReadStateNote</name>
+    <message>
+        <source>尚未读取</source>
+        <translation>Not read yet</translation>
+    </message>
+</context>
+<context>
     <name>SerialPage</name>
     <message>
         <source>波特率：</source>
@@ -1485,6 +1512,13 @@ Initialise the printer?</translation>
     <message>
         <source>向打印机发送数据失败。</source>
         <translation>Failed to send data to the printer.</translation>
+    </message>
+</context>
+<context>
+    <name>prompts</name>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 </TS>

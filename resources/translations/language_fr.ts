@@ -628,6 +628,14 @@
         <source>没有找到WiFi网络：请勾选“选择手动输入”，手动输入WiFi名称，或稍后刷新列表。</source>
         <translation>Aucun réseau trouvé : cochez « Saisie manuelle » et tapez le nom du réseau, ou actualisez la liste plus tard.</translation>
     </message>
+    <message>
+        <source>关闭</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>打印机：%1</source>
+        <translation>Imprimante : %1</translation>
+    </message>
 </context>
 <context>
     <name>DownloadPanel</name>
@@ -702,6 +710,14 @@
     <message>
         <source>连接失败: </source>
         <translation>Échec de la connexion : </translation>
+    </message>
+    <message>
+        <source>%1 下载失败：%2</source>
+        <translation>%1 : échec du téléchargement : %2</translation>
+    </message>
+    <message>
+        <source>%1 下载完成</source>
+        <translation>%1 : téléchargement terminé</translation>
     </message>
 </context>
 <context>
@@ -890,6 +906,10 @@
 确定要初始化打印机吗？</source>
         <translation>L’imprimante reviendra à ses réglages d’usine : ses réglages enregistrés d’impression, de distances, de réseau, Bluetooth et série seront effacés, puis la connexion sera fermée.
 Initialiser l’imprimante ?</translation>
+    </message>
+    <message>
+        <source>初始化</source>
+        <translation>Initialiser</translation>
     </message>
 </context>
 <context>
@@ -1314,6 +1334,13 @@ Initialiser l’imprimante ?</translation>
     </message>
 </context>
 <context>
+    <name>ReadStateNote</name>
+    <message>
+        <source>尚未读取</source>
+        <translation>Pas encore lu</translation>
+    </message>
+</context>
+<context>
     <name>SerialPage</name>
     <message>
         <source>波特率：</source>
@@ -1485,6 +1512,13 @@ Initialiser l’imprimante ?</translation>
     <message>
         <source>向打印机发送数据失败。</source>
         <translation>Échec de l&apos;envoi des données à l&apos;imprimante.</translation>
+    </message>
+</context>
+<context>
+    <name>prompts</name>
+    <message>
+        <source>取消</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 </TS>

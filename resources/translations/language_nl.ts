@@ -628,6 +628,14 @@
         <source>没有找到WiFi网络：请勾选“选择手动输入”，手动输入WiFi名称，或稍后刷新列表。</source>
         <translation>Geen netwerken gevonden: vink “Handmatig invoeren” aan en typ de netwerknaam, of vernieuw de lijst later.</translation>
     </message>
+    <message>
+        <source>关闭</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>打印机：%1</source>
+        <translation>Printer: %1</translation>
+    </message>
 </context>
 <context>
     <name>DownloadPanel</name>
@@ -702,6 +710,14 @@
     <message>
         <source>连接失败: </source>
         <translation>Verbinding mislukt: </translation>
+    </message>
+    <message>
+        <source>%1 下载失败：%2</source>
+        <translation>%1: downloaden mislukt: %2</translation>
+    </message>
+    <message>
+        <source>%1 下载完成</source>
+        <translation>%1: downloaden voltooid</translation>
     </message>
 </context>
 <context>
@@ -890,6 +906,10 @@
 确定要初始化打印机吗？</source>
         <translation>De printer wordt teruggezet naar de fabrieksinstellingen: de opgeslagen afdruk-, afstands-, netwerk-, Bluetooth- en seriële instellingen worden gewist en daarna wordt de verbinding gesloten.
 De printer initialiseren?</translation>
+    </message>
+    <message>
+        <source>初始化</source>
+        <translation>Initialiseren</translation>
     </message>
 </context>
 <context>
@@ -1314,6 +1334,13 @@ De printer initialiseren?</translation>
     </message>
 </context>
 <context>
+    <name>ReadStateNote</name>
+    <message>
+        <source>尚未读取</source>
+        <translation>Nog niet gelezen</translation>
+    </message>
+</context>
+<context>
     <name>SerialPage</name>
     <message>
         <source>波特率：</source>
@@ -1485,6 +1512,13 @@ De printer initialiseren?</translation>
     <message>
         <source>向打印机发送数据失败。</source>
         <translation>Verzenden van gegevens naar de printer mislukt.</translation>
+    </message>
+</context>
+<context>
+    <name>prompts</name>
+    <message>
+        <source>取消</source>
+        <translation>Annuleren</translation>
     </message>
 </context>
 </TS>

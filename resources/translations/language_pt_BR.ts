@@ -628,6 +628,14 @@
         <source>没有找到WiFi网络：请勾选“选择手动输入”，手动输入WiFi名称，或稍后刷新列表。</source>
         <translation>Nenhuma rede encontrada: marque “Digitar manualmente” e digite o nome da rede, ou atualize a lista mais tarde.</translation>
     </message>
+    <message>
+        <source>关闭</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>打印机：%1</source>
+        <translation>Impressora: %1</translation>
+    </message>
 </context>
 <context>
     <name>DownloadPanel</name>
@@ -702,6 +710,14 @@
     <message>
         <source>连接失败: </source>
         <translation>Falha na conexão: </translation>
+    </message>
+    <message>
+        <source>%1 下载失败：%2</source>
+        <translation>%1: falha no download: %2</translation>
+    </message>
+    <message>
+        <source>%1 下载完成</source>
+        <translation>%1: download concluído</translation>
     </message>
 </context>
 <context>
@@ -890,6 +906,10 @@
 确定要初始化打印机吗？</source>
         <translation>A impressora voltará às configurações de fábrica: as configurações salvas de impressão, distâncias, rede, Bluetooth e serial serão apagadas, e a conexão será fechada em seguida.
 Inicializar a impressora?</translation>
+    </message>
+    <message>
+        <source>初始化</source>
+        <translation>Inicializar</translation>
     </message>
 </context>
 <context>
@@ -1314,6 +1334,13 @@ Inicializar a impressora?</translation>
     </message>
 </context>
 <context>
+    <name>ReadStateNote</name>
+    <message>
+        <source>尚未读取</source>
+        <translation>Ainda não lido</translation>
+    </message>
+</context>
+<context>
     <name>SerialPage</name>
     <message>
         <source>波特率：</source>
@@ -1485,6 +1512,13 @@ Inicializar a impressora?</translation>
     <message>
         <source>向打印机发送数据失败。</source>
         <translation>Falha ao enviar dados para a impressora.</translation>
+    </message>
+</context>
+<context>
+    <name>prompts</name>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 </TS>

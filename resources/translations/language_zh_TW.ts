@@ -628,6 +628,14 @@
         <source>没有找到WiFi网络：请勾选“选择手动输入”，手动输入WiFi名称，或稍后刷新列表。</source>
         <translation>沒有找到WiFi網路：請勾選「選擇手動輸入」，手動輸入WiFi名稱，或稍後重新整理列表。</translation>
     </message>
+    <message>
+        <source>关闭</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>打印机：%1</source>
+        <translation>印表機：%1</translation>
+    </message>
 </context>
 <context>
     <name>DownloadPanel</name>
@@ -702,6 +710,14 @@
     <message>
         <source>连接失败: </source>
         <translation>連線失敗: </translation>
+    </message>
+    <message>
+        <source>%1 下载失败：%2</source>
+        <translation>%1 下載失敗：%2</translation>
+    </message>
+    <message>
+        <source>%1 下载完成</source>
+        <translation>%1 下載完成</translation>
     </message>
 </context>
 <context>
@@ -890,6 +906,10 @@
 确定要初始化打印机吗？</source>
         <translation>印表機將恢復出廠設定：已儲存的列印、距離、網路、藍牙和序列埠設定都會被清除，之後連線會關閉。
 確定要初始化印表機嗎？</translation>
+    </message>
+    <message>
+        <source>初始化</source>
+        <translation>初始化</translation>
     </message>
 </context>
 <context>
@@ -1314,6 +1334,13 @@
     </message>
 </context>
 <context>
+    <name>ReadStateNote</name>
+    <message>
+        <source>尚未读取</source>
+        <translation>尚未讀取</translation>
+    </message>
+</context>
+<context>
     <name>SerialPage</name>
     <message>
         <source>波特率：</source>
@@ -1485,6 +1512,13 @@
     <message>
         <source>向打印机发送数据失败。</source>
         <translation>向印表機傳送資料失敗。</translation>
+    </message>
+</context>
+<context>
+    <name>prompts</name>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
     </message>
 </context>
 </TS>

@@ -2,11 +2,17 @@
 // hints, the open-device guard of every printer button, the busy state, the tip label,
 // and what the next start restores.
 #include "app/cutdialog.h"
+#include "app/demomode.h"
+#include "app/tabledialog.h"
+#include "provisioning/distributenet.h"
+#include "provisioning/wifiprovisioning.h"
+#include "provisioning/wifiscan.h"
 #include "app/mainwindow.h"
 #include "download/filestream.h"
 #include "messagerecorder.h"
 #include "protocol/frame.h"
 #include "protocol/printersession.h"
+#include "sim/simprinter.h"
 #include "settings/printpage.h"
 #include "ui_mainwindow.h"
 
@@ -17,6 +23,12 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QMessageBox>
+#include <QScopeGuard>
+#include <QTextEdit>
+#include <QTimer>
+#include <QTableWidget>
+#include <QToolBox>
 #include <QtTest>
 
 class TestMainWindow : public QObject
@@ -38,6 +50,13 @@ private slots:
     void mediumSelection_data();
     void mediumSelection();
     void commandsNeedAnOpenPrinter();
+    void keyboardReachesEverySection();
+    void confirmationNamesItsAction();
+    void tableKeepsEveryColumnInView();
+    void dhcpAndRefusedValues();
+    void provisioningNamesItsPrinter();
+    void notReadUntilRead_data();
+    void notReadUntilRead();
     void nextStartRestores();
 
 private:
@@ -216,6 +235,207 @@ void TestMainWindow::commandsNeedAnOpenPrinter()
     expected << QString::fromUtf8("设备未打开!") << QString::fromUtf8("请先选中打印列表中的打印机");
     QCOMPARE(recorder->texts(), expected);
     QCOMPARE(recorder->messages.at(27).kind, prompts::Kind::Critical);
+}
+
+void TestMainWindow::keyboardReachesEverySection()
+{
+    window->show();
+    QApplication::setActiveWindow(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QToolBox *sections = window->ui->toolBox_PrinterSetting;
+    QWidget *first = child("checkBox_USB");
+    first->setFocus();
+    // Tab once around the window, in reading order.
+    QStringList order;
+    for (int i = 0; i < 300 && (i == 0 || QApplication::focusWidget() != first); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget *focus = QApplication::focusWidget();
+        const auto *header = qobject_cast<QAbstractButton *>(focus);
+        order << (focus->parentWidget() == sections && header ? "header " + header->text()
+                                                              : focus->objectName());
+    }
+    QStringList expected{"pushButton_getList", "pushButton_ExportReport", "qt_tabwidget_tabbar"};
+    for (int i = 0; i < sections->count(); ++i)
+        expected << "header " + sections->itemText(i);
+    expected << "pushButton_ApplyProfile"
+             << "toolButton_About";
+    int at = -1;
+    for (const QString &stop : qAsConst(expected)) {
+        const int next = order.indexOf(stop);
+        QVERIFY2(next > at, qPrintable(stop + " in " + order.join(' ')));
+        at = next;
+    }
+    // The open section's fields and buttons come right after its header.
+    const int header = order.indexOf("header " + sections->itemText(0));
+    QCOMPARE(order.mid(header + 1, 1), QStringList{"comboBox_PrintSpeed"});
+    QVERIFY(order.indexOf("pushButton_PrintSettingRead") <
+            order.indexOf("header " + sections->itemText(1)));
+
+    // Arrow keys among the headers; Space and Enter open a section.
+    QList<QAbstractButton *> headers;
+    for (QAbstractButton *b :
+         sections->findChildren<QAbstractButton *>(QString(), Qt::FindDirectChildrenOnly))
+        headers << b;
+    QCOMPARE(headers.size(), sections->count());
+    headers.first()->setFocus();
+    const QList<QPair<Qt::Key, int>> moves{{Qt::Key_Down, 1}, {Qt::Key_End, 6},  {Qt::Key_Down, 0},
+                                           {Qt::Key_Up, 6},   {Qt::Key_Home, 0}, {Qt::Key_Right, 1},
+                                           {Qt::Key_Down, 2}};
+    for (const auto &move : moves) {
+        QTest::keyClick(QApplication::focusWidget(), move.first);
+        QCOMPARE(QApplication::focusWidget(), headers.at(move.second));
+    }
+    QTest::keyClick(headers.at(2), Qt::Key_Space);
+    QCOMPARE(sections->currentIndex(), 2);
+    QTest::keyClick(headers.at(2), Qt::Key_Down);
+    QTest::keyClick(headers.at(3), Qt::Key_Return);
+    QCOMPARE(sections->currentIndex(), 3);
+
+    // Every input has a name a screen reader can say: its label's, or its own.
+    QCOMPARE(child("comboBox_ScanResult")->accessibleName(), QString::fromUtf8("设备列表"));
+    QList<QWidget *> labelled;
+    for (const QLabel *label : window->findChildren<QLabel *>())
+        labelled << label->buddy();
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        const bool input = qobject_cast<QLineEdit *>(w) || qobject_cast<QComboBox *>(w) ||
+                           qobject_cast<QTextEdit *>(w) || qobject_cast<QProgressBar *>(w);
+        if (input && !qobject_cast<QComboBox *>(w->parentWidget()))
+            QVERIFY2(labelled.contains(w) || !w->accessibleName().isEmpty(),
+                     qPrintable(w->objectName()));
+    }
+}
+
+void TestMainWindow::confirmationNamesItsAction()
+{
+    // The real box: its buttons say what they do, and cancelling is the default.
+    prompts::setQuestionHandler(nullptr);
+    QStringList buttons;
+    QTimer watch;
+    connect(&watch, &QTimer::timeout, this, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        if (!box || !box->defaultButton()) {
+            if (modal)
+                modal->close(); // never left waiting for a box it does not know
+            return;
+        }
+        for (const QAbstractButton *b : box->buttons())
+            buttons << b->text();
+        buttons << "default " + box->defaultButton()->text();
+        box->defaultButton()->click();
+    });
+    watch.start(10);
+    const bool agreed = prompts::confirm(window, "t", "x", QString::fromUtf8("初始化"));
+    watch.stop();
+    QVERIFY(!agreed);
+    buttons.sort();
+    QCOMPARE(buttons.join('|'), QString::fromUtf8("default 取消|初始化|取消"));
+}
+
+void TestMainWindow::tableKeepsEveryColumnInView()
+{
+    const QString advice =
+        QStringLiteral("Check the cable, then the printer's address. ").repeated(8);
+    TableDialog dialog(window, QStringLiteral("t"), QString(),
+                       {"check", "result", "text", "advice"},
+                       {{"USB", "ok", "found", "none"}, {"TCP", "failed", advice, advice}});
+    dialog.resize(1000, 400);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTableWidget *table = dialog.table();
+    int width = 0;
+    for (int c = 0; c < table->columnCount(); ++c)
+        width += table->columnWidth(c);
+    QVERIFY(width <= table->viewport()->width());
+    const QAbstractItemView *view = table;                        // the column hint is public here
+    QVERIFY(table->columnWidth(0) >= view->sizeHintForColumn(0)); // short ones whole
+    QVERIFY(table->rowHeight(1) > 2 * table->rowHeight(0));       // long ones wrap
+}
+
+void TestMainWindow::dhcpAndRefusedValues()
+{
+    // The addresses the printer takes from DHCP rest while DHCP is chosen.
+    QStringList rest;
+    for (const char *mode :
+         {"NetportIPMode=0", "NetportIPMode=1", "WifiSetIPMode=1", "WifiSetIPMode=0"}) {
+        const QString name = QString::fromLatin1(mode);
+        child<QComboBox>("comboBox_" + name.section('=', 0, 0))
+            ->setCurrentIndex(name.section('=', 1).toInt());
+        for (const char *box : {"NetportIP", "NetportGateway", "WifiSetDNS"})
+            rest << QString::number(child(QStringLiteral("lineEdit_") + box)->isEnabled());
+    }
+    QCOMPARE(rest.join(""), QStringLiteral("001111110111"));
+
+    // A value the printer cannot store is refused with a warning; the field is marked.
+    window->show();
+    QApplication::setActiveWindow(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    DemoPrinter demo;
+    QVERIFY(demo.start());
+    demo.prepareWindow(*window);
+    click("pushButton_getList");
+    click("pushButton_open");
+    click("pushButton_PrintSettingRead");
+    auto *gap = child<QLineEdit>("lineEdit_BlackLabelGap");
+    gap->setText(QStringLiteral("99999"));
+    recorder->clear();
+    click("pushButton_PrintSettingSet");
+    QCOMPARE(recorder->messages.size(), 1);
+    QCOMPARE(recorder->messages.at(0).kind, prompts::Kind::Warning);
+    QCOMPARE(QApplication::focusWidget(), gap);
+    QCOMPARE(gap->selectedText(), QStringLiteral("99999"));
+}
+
+void TestMainWindow::provisioningNamesItsPrinter()
+{
+    WifiScanCommands scan; // nothing of this computer's is asked
+    scan.source = WifiScanSource::NetworkManager;
+    scan.powerProgram = scan.listProgram = QStringLiteral("/bin/true");
+    setWifiScanCommands(scan);
+    const auto restore = qScopeGuard([] { resetWifiScanCommands(); });
+    DemoPrinter demo;
+    QVERIFY(demo.start());
+    demo.prepareWindow(*window);
+    click("pushButton_getList");
+    click("pushButton_open");
+    click("pushButton_NetSetup");
+    DistributeNet *dialog = window->provisioning()->window();
+    QVERIFY(dialog);
+    QCOMPARE(dialog->findChild<QLabel *>("labelPrinter")->text(),
+             QString::fromUtf8("打印机：Simulated Label [K53TA Simulator] {127.0.0.1}"));
+    dialog->close();
+}
+
+void TestMainWindow::notReadUntilRead_data()
+{
+    QTest::addColumn<QString>("page"); // the buttons' names are pushButton_<page>SettingRead/Set
+    for (const char *page : {"Print", "Distance", "Wifi", "Ble", "Netport", "Com", "Stripper"})
+        QTest::newRow(page) << QString::fromLatin1(page);
+}
+
+void TestMainWindow::notReadUntilRead()
+{
+    QFETCH(QString, page);
+    DemoPrinter demo;
+    QVERIFY(demo.start());
+    demo.prepareWindow(*window);
+    auto *note = child<QLabel>("label_NotRead_" + page + "SettingRead");
+    QVERIFY(note && !note->isHidden());
+    QCOMPARE(note->text(), QString::fromUtf8("尚未读取"));
+    click("pushButton_getList");
+    click("pushButton_open");
+    QVERIFY(window->isDeviceOpen() && !note->isHidden());
+    // A read that fails leaves the note; one that succeeds removes it.
+    const quint16 port = demo.port();
+    demo.printer()->stop();
+    click("pushButton_" + page + "SettingRead");
+    QVERIFY(!note->isHidden());
+    demo.printer()->setTcpPort(port);
+    QVERIFY(demo.printer()->start());
+    click("pushButton_" + page + "SettingRead");
+    QVERIFY2(note->isHidden(), qPrintable(recorder->texts().join('|')));
+    click("pushButton_close");
+    QVERIFY(!note->isHidden());
 }
 
 void TestMainWindow::nextStartRestores()

@@ -21,14 +21,16 @@ public:
         });
         prompts::setQuestionHandler([this](QWidget *, const prompts::Message &message) {
             questions.append(message.text);
+            questionActions.append(message.action);
             return questionAnswer;
         });
-        prompts::setFileHandler(
-            [this](QWidget *, const QString &caption, const QString &, const QString &filter) {
-                fileCaptions.append(caption);
-                fileFilters.append(filter);
-                return fileToOpen;
-            });
+        prompts::setFileHandler([this](QWidget *, const QString &caption, const QString &directory,
+                                       const QString &filter) {
+            fileCaptions.append(caption);
+            fileDirectories.append(directory);
+            fileFilters.append(filter);
+            return fileToOpen;
+        });
     }
     ~MessageRecorder()
     {
@@ -51,11 +53,13 @@ public:
     void clear()
     {
         messages.clear();
-        dialogTitles = fileCaptions = fileFilters = questions = QStringList();
+        dialogTitles = fileCaptions = fileFilters = fileDirectories = questions = questionActions =
+            QStringList();
     }
 
     QList<prompts::Message> messages;
-    QStringList dialogTitles, fileCaptions, fileFilters, questions;
+    QStringList dialogTitles, fileCaptions, fileFilters, fileDirectories, questions,
+        questionActions;
     bool questionAnswer = true;
     int dialogResult = QDialog::Accepted;
     QString fileToOpen;

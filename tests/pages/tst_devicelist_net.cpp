@@ -126,6 +126,10 @@ void TestWindowNet::searchOpenClose()
         QTemporaryDir dir;
         f.recorder->fileToOpen = dir.filePath(QStringLiteral("p.json"));
         click("pushButton_SaveProfile");
+        // Suggested: the model and the day, in the documents folder.
+        const QString day = QDate::currentDate().toString(Qt::ISODate);
+        QCOMPARE(f.recorder->fileDirectories.value(0),
+                 prompts::inDocuments(model + '-' + day + ".json"));
         QFile file(f.recorder->fileToOpen);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(!file.readAll().contains("stationPassword"));
@@ -147,6 +151,8 @@ void TestWindowNet::searchOpenClose()
         f.recorder->fileToOpen = dir.filePath(QStringLiteral("report.json"));
         click("pushButton_ExportReport");
         QVERIFY(QFile(f.recorder->fileToOpen).size() > 0);
+        QCOMPARE(f.recorder->fileDirectories.last(),
+                 prompts::inDocuments("labelsetup-report-" + day + ".json"));
     }
 
     f.recorder->clear();
@@ -182,7 +188,8 @@ void TestWindowNet::searchOpenClose()
                 [&](QWidget *, const prompts::Message &m) { f.recorder->messages.append(m); });
         });
         click("pushButton_" + closing.section(' ', 0, 0));
-        QCOMPARE(f.recorder->questions.size(), restart ? 0 : 1);
+        QCOMPARE(f.recorder->questionActions,
+                 restart ? QStringList() : QStringList{QString::fromUtf8("初始化")});
         QTest::qWait(50);
         QTRY_COMPARE(f.printer->functionCodes(),
                      agree ? QList<quint8>{quint8(restart ? 2 : 5)} : QList<quint8>());
