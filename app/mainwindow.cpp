@@ -23,6 +23,7 @@
 #include "settings/printpage.h"
 #include "settings/stripperpage.h"
 #include "settings/wifipage.h"
+#include "labelsetupversion.h"
 #include "ui_mainwindow.h"
 
 #include <QApplication>
@@ -570,7 +571,7 @@ void MainWindow::showAbout()
 {
     const libusb_version *usb = libusb_get_version();
     const QString text =
-        QStringLiteral("<h3>%1 V1.0.9</h3><p>%2</p><p>Qt %3<br>libusb %4.%5.%6<br>%7</p><p>%8</p>")
+        QStringLiteral("<h3>%1 V" LABELSETUP_VERSION "</h3><p>%2</p><p>Qt %3<br>libusb %4.%5.%6<br>%7</p><p>%8</p>")
             .arg(tr("标签机设置工具").trimmed().toHtmlEscaped(),
                  tr("读取和设置标签打印机、下载固件与字库、WiFi配网。").toHtmlEscaped(),
                  QString::fromLatin1(qVersion()))

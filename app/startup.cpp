@@ -3,6 +3,7 @@
 #include "app/demomode.h"
 #include "app/mainwindow.h"
 #include "diagnostics/debuglog.h"
+#include "labelsetupversion.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -48,13 +49,13 @@ bool installTranslations(QApplication &app, const LanguageChoice &choice)
 
 QString applicationWindowTitle()
 {
-    return QCoreApplication::translate("MainWindow", "标签机设置工具") + QStringLiteral("V1.0.9");
+    return QCoreApplication::translate("MainWindow", "标签机设置工具") + QStringLiteral("V" LABELSETUP_VERSION);
 }
 
 int runApplication(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.0.9"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(LABELSETUP_VERSION));
     // The end of the debug output goes into a diagnostics report when one is exported.
     DebugLog debugLog;
     debugLog.install();

@@ -3,6 +3,7 @@
 #include "app/language.h"
 #include "cli/commands.h"
 #include "diagnostics/debuglog.h"
+#include "labelsetupversion.h"
 
 #include <QCoreApplication>
 #include <QTranslator>
@@ -24,7 +25,8 @@ void printUsage()
         "  --net HOST[:PORT]  a network printer (TCP, port 9100 unless given)\n"
         "  --usb[=PORT]       the first USB printer, or the one at that port number\n"
         "  --json             machine-readable output\n"
-        "  --help             this text; with a command, that command's help\n\n"
+        "  --help             this text; with a command, that command's help\n"
+        "  --version          the program's name and version\n\n"
         "Commands:\n");
     for (const Command &c : commands())
         std::printf("  %-42s %s\n", c.usage, c.summary);
@@ -63,6 +65,10 @@ int main(int argc, char **argv)
     if (!parseOptions(app.arguments().mid(1), &options, &error, &fileError)) {
         std::fprintf(stderr, "labelsetup-cli: %s\n", qPrintable(error));
         return fileError ? ExitBadFile : ExitUsage;
+    }
+    if (options.version) {
+        std::printf("labelsetup-cli %s\n", LABELSETUP_VERSION);
+        return ExitOk;
     }
     if (options.command.isEmpty()) {
         printUsage();

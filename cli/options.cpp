@@ -187,6 +187,8 @@ bool parseOptions(const QStringList &arguments, Options *options, QString *error
             options->json = true;
         } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
             options->help = true;
+        } else if (arg == QLatin1String("--version")) {
+            options->version = true;
         } else if (arg == QLatin1String("--dry-run")) {
             options->dryRun = true;
         } else if (arg == QLatin1String("--verify")) {

@@ -28,6 +28,7 @@ struct Options
     int jobs = 8;
     bool json = false;
     bool help = false;
+    bool version = false;
     bool dryRun = false;
     bool verify = false;
     bool hex = false;

@@ -3,16 +3,26 @@
 # Idempotent and quiet when everything is already there.
 set -euo pipefail
 
-PACKAGES=(
+# To build the programs and run the static checks.
+BUILD_PACKAGES=(
   build-essential cmake pkg-config ninja-build ccache clang-tidy
-  qtbase5-dev qtbase5-dev-tools qttools5-dev qttools5-dev-tools qttranslations5-l10n
-  libqt5svg5
+  qtbase5-dev qtbase5-dev-tools qttools5-dev qttools5-dev-tools
   libusb-1.0-0-dev libssl-dev
-  umockdev libumockdev-dev libglib2.0-dev
+)
+# What the programs use when they run.
+RUNTIME_PACKAGES=(
+  qttranslations5-l10n libqt5svg5
   iproute2 procps
   fonts-wqy-microhei
-  xvfb xauth desktop-file-utils
 )
+# What the tests use: emulated USB devices, a display server, and the checkers of the
+# menu entry, the manual pages, the completion, the AppStream file and the package.
+TEST_PACKAGES=(
+  umockdev libumockdev-dev libglib2.0-dev
+  xvfb xauth desktop-file-utils
+  groff-base man-db bash-completion appstream lintian dpkg-dev
+)
+PACKAGES=("${BUILD_PACKAGES[@]}" "${RUNTIME_PACKAGES[@]}" "${TEST_PACKAGES[@]}")
 
 # USB access for the logged-in user (a udev rule; harmless where udev is absent).
 if [ "$(id -u)" -eq 0 ]; then

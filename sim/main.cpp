@@ -1,6 +1,7 @@
 // labelprinter-sim: a simulated label printer on TCP (commands) and UDP (discovery),
 // for trying the setup tool without hardware.
 
+#include "labelsetupversion.h"
 #include "sim/itemcatalog.h"
 #include "sim/simprinter.h"
 
@@ -74,7 +75,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("labelprinter-sim");
-    QCoreApplication::setApplicationVersion("1.0.9");
+    QCoreApplication::setApplicationVersion(QStringLiteral(LABELSETUP_VERSION));
 
     QCommandLineParser p;
     p.setApplicationDescription(

@@ -1,15 +1,20 @@
 #!/bin/sh
 # Installs the build into a scratch prefix and checks that every file lands in its
 # standard place, and that the menu entry is valid and names the tool in every language.
+# The manual pages, completion and AppStream file have their own checks (tests/package).
 #   installcheck.sh <build dir> <scratch dir>
 set -eu
 build=$1; prefix=$2/usr
 rm -rf "$2"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 status=0
-for f in bin/labelsetup bin/labelprinter-sim share/applications/labelsetup.desktop \
+for f in bin/labelsetup bin/labelsetup-cli bin/labelprinter-sim share/applications/labelsetup.desktop \
          share/icons/hicolor/scalable/apps/labelsetup.svg lib/udev/rules.d/60-labelsetup-printers.rules \
-         share/doc/labelsetup/LICENSE; do
+         share/doc/labelsetup/LICENSE share/doc/labelsetup/copyright share/doc/labelsetup/changelog.gz \
+         share/man/man1/labelsetup.1.gz share/man/man1/labelsetup-cli.1.gz \
+         share/man/man1/labelprinter-sim.1.gz share/metainfo/org.labelsetup.labelsetup.metainfo.xml \
+         share/bash-completion/completions/labelsetup-cli \
+         share/bash-completion/completions/labelprinter-sim; do
     [ -f "$prefix/$f" ] || { echo "missing: $f"; status=1; }
 done
 for size in 16 22 24 32 48 64 128 256; do
