@@ -1,222 +1,96 @@
 #include "settings/printsettingsio.h"
 
-#include "protocol/frame.h"
-#include "protocol/printersession.h"
-#include "settings/distancecodec.h"
-#include "settings/printcodec.h"
+#include "settings/settingsengine.h"
+#include "settings/settingvalues.h"
 
-#include <QDebug>
+using namespace settingvalues;
 
 namespace {
 
-// Runs every query; the first failure is the result.
-class Queries
+QJsonObject printJson(const PrintSettings &s)
 {
-public:
-    explicit Queries(PrinterSession &session) : m_session(session) {}
-    bool query(SetInfoType item)
-    {
-        const int ret = m_session.queryInfo(item, m_answer);
-        if (m_first == RESULT_OK)
-            m_first = ret;
-        return ret == RESULT_OK;
-    }
-    const unsigned char *answer() const { return m_answer; }
-    int result() const { return m_first; }
-
-private:
-    PrinterSession &m_session;
-    unsigned char m_answer[frame::kQueryOutSize] = {};
-    int m_first = RESULT_OK;
-};
-
-// Collects the write results by their place in the reporting order.
-class Results
-{
-public:
-    void set(int place, int code)
-    {
-        if (code != RESULT_OK && (m_place < 0 || place < m_place)) {
-            m_place = place;
-            m_first = code;
-        }
-    }
-    int result() const { return m_first; }
-
-private:
-    int m_place = -1;
-    int m_first = RESULT_OK;
-};
-
-QByteArray byte(int value)
-{
-    return QByteArray(1, char(uint8_t(value)));
-}
-
-QByteArray dots16(int dots)
-{
-    return frame::le16(uint16_t(dots & 0xFFFF));
-}
-
-int sendByte(PrinterSession &session, uint8_t item, const std::optional<int> &value)
-{
-    return value ? session.sendSet(item, byte(*value)) : RESULT_OK;
-}
-
-int sendMillimetres(PrinterSession &session, uint8_t item, const std::optional<int> &mm)
-{
-    if (!mm)
-        return RESULT_OK;
-    qDebug("mm: %d", *mm);
-    qDebug("dot: %d", int(qint64(*mm) * session.dotsPerMm()));
-    return session.sendSet(item, printcodec::millimetresToDots(*mm, session.dotsPerMm()));
-}
-
-int sendLabelSize(PrinterSession &session, const PrintSettings &in)
-{
-    if (!in.widthMm || !in.heightMm)
-        return RESULT_OK;
-    const int dots = session.dotsPerMm();
-    if (dots < 1) {
-        qWarning() << "mmToDot 非法:" << dots;
-        return RESULT_NO_MEDIUM;
-    }
-    const QByteArray payload = printcodec::labelSizePayload(*in.heightMm, *in.widthMm, dots);
-    qDebug().noquote() << "SEND:"
-                       << frame::hex(frame::build(frame::ClassSet, INFO_LABEL_SIZE, payload));
-    return session.sendSet(INFO_LABEL_SIZE, payload);
+    QJsonObject o;
+    putCode(&o, "print", "speed", s.speed);
+    putCode(&o, "print", "density", s.density);
+    put(&o, "labelGapMm", s.labelGapMm);
+    put(&o, "blackMarkGapMm", s.blackMarkGapMm);
+    putCode(&o, "print", "direction", s.direction);
+    putCode(&o, "print", "method", s.method);
+    put(&o, "printOffsetMm", s.printOffsetMm);
+    put(&o, "verticalOffsetMm", s.verticalOffsetMm);
+    putCode(&o, "print", "printMode", s.printMode);
+    putCode(&o, "print", "autoPaper", s.autoPaper);
+    putCode(&o, "print", "paperType", s.paperType);
+    putCode(&o, "print", "codePage", s.codePage);
+    putCode(&o, "print", "commandSet", s.commandSet);
+    put(&o, "widthMm", s.widthMm);
+    put(&o, "heightMm", s.heightMm);
+    putCode(&o, "print", "menuLanguage", s.menuLanguage);
+    return o;
 }
 
 } // namespace
 
 int readPrintSettings(PrinterSession &session, PrintSettings *out)
 {
-    const PrinterSession::Operation operation(session);
-    const int dots = session.dotsPerMm();
-    Queries read(session);
-    const unsigned char *a = read.answer();
-    if (read.query(INFO_PRINT_SPEED))
-        out->speed = a[0];
-    if (read.query(INFO_PRINT_DENSITY))
-        out->density = a[0];
-    if (read.query(INFO_LABEL_GAP))
-        out->labelGapMm = printcodec::unsignedDotsToMillimetres(a, dots);
-    if (read.query(INFO_BLACK_MARK_GAP))
-        out->blackMarkGapMm = printcodec::unsignedDotsToMillimetres(a, dots);
-    if (read.query(INFO_PRINT_DIRECTION)) {
-        out->direction = a[0] != 0 ? 1 : 0;
-        out->method = a[1] != 0 ? 1 : 0;
-    }
-    if (read.query(INFO_PRINT_OFFSET))
-        out->printOffsetMm = printcodec::signedDotsToMillimetres(a, dots);
-    if (read.query(INFO_VERTICAL_OFFSET))
-        out->verticalOffsetMm = printcodec::signedDotsToMillimetres(a, dots);
-    if (session.hasPrintMode() && read.query(INFO_PRINT_MODE))
-        out->printMode = printcodec::printModeIndex(a[0]);
-    if (read.query(INFO_PAPER_TYPE))
-        out->paperType = printcodec::paperTypeIndex(a[0]);
-    if (read.query(INFO_CODE_PAGE))
-        out->codePage = a[0];
-    if (read.query(INFO_COMMAND_SET))
-        out->commandSet = a[0];
-    if (!session.hasPrintMode() && read.query(INFO_AUTO_PAPER))
-        out->autoPaper = a[0];
-    if (read.query(INFO_LABEL_SIZE)) {
-        out->heightMm = printcodec::labelSizeMm(frame::s16(a), dots);
-        out->widthMm = printcodec::labelSizeMm(frame::s16(a + 2), dots);
-    }
-    if (read.query(INFO_MENU_LANGUAGE))
-        out->menuLanguage = a[0];
-    return read.result();
+    QJsonObject o;
+    const int result = settingsengine::read(session, QStringLiteral("print"), &o);
+    takeCode(o, "print", "speed", &out->speed);
+    takeCode(o, "print", "density", &out->density);
+    take(o, "labelGapMm", &out->labelGapMm);
+    take(o, "blackMarkGapMm", &out->blackMarkGapMm);
+    takeCode(o, "print", "direction", &out->direction);
+    takeCode(o, "print", "method", &out->method);
+    take(o, "printOffsetMm", &out->printOffsetMm);
+    take(o, "verticalOffsetMm", &out->verticalOffsetMm);
+    takeCode(o, "print", "printMode", &out->printMode);
+    takeCode(o, "print", "autoPaper", &out->autoPaper);
+    takeCode(o, "print", "paperType", &out->paperType);
+    takeCode(o, "print", "codePage", &out->codePage);
+    takeCode(o, "print", "commandSet", &out->commandSet);
+    take(o, "widthMm", &out->widthMm);
+    take(o, "heightMm", &out->heightMm);
+    takeCode(o, "print", "menuLanguage", &out->menuLanguage);
+    return result;
 }
 
 int writePrintSettings(PrinterSession &session, const PrintSettings &in)
 {
-    // Reporting order; the batch end goes out last but is reported before the menu
-    // language.
-    enum
-    {
-        CodePage,
-        Speed,
-        Density,
-        LabelGap,
-        BlackGap,
-        Direction,
-        ModeOrFeed,
-        PaperType,
-        CommandSet,
-        VerticalOffset,
-        PrintOffset,
-        LabelSize,
-        BatchEnd,
-        MenuLanguage
-    };
-    const PrinterSession::Operation operation(session);
-    Results r;
-    r.set(CodePage, sendByte(session, INFO_CODE_PAGE, in.codePage));
-    r.set(Speed, sendByte(session, INFO_PRINT_SPEED, in.speed));
-    r.set(Density, sendByte(session, INFO_PRINT_DENSITY, in.density));
-    r.set(LabelGap, sendMillimetres(session, INFO_LABEL_GAP, in.labelGapMm));
-    r.set(BlackGap, sendMillimetres(session, INFO_BLACK_MARK_GAP, in.blackMarkGapMm));
-    if (in.direction && in.method)
-        r.set(Direction,
-              session.sendSet(INFO_PRINT_DIRECTION, byte(*in.direction) + byte(*in.method)));
-    r.set(ModeOrFeed, session.hasPrintMode() ? sendByte(session, INFO_PRINT_MODE, in.printMode)
-                                             : sendByte(session, INFO_AUTO_PAPER, in.autoPaper));
-    r.set(PaperType, sendByte(session, INFO_PAPER_TYPE, in.paperType));
-    r.set(CommandSet, sendByte(session, INFO_COMMAND_SET, in.commandSet));
-    r.set(VerticalOffset, sendMillimetres(session, INFO_VERTICAL_OFFSET, in.verticalOffsetMm));
-    r.set(PrintOffset, sendMillimetres(session, INFO_PRINT_OFFSET, in.printOffsetMm));
-    r.set(LabelSize, sendLabelSize(session, in));
-    r.set(MenuLanguage, sendByte(session, INFO_MENU_LANGUAGE, in.menuLanguage));
-    r.set(BatchEnd, session.sendCommand(POWER_SETTINGS_BATCH_END));
-    return r.result();
+    return settingsengine::write(session, QStringLiteral("print"), printJson(in), QJsonObject());
 }
 
 int readDistanceSettings(PrinterSession &session, DistanceSettings *out)
 {
-    const PrinterSession::Operation operation(session);
-    const int dots = session.dotsPerMm();
-    Queries read(session);
-    const unsigned char *a = read.answer();
-    if (read.query(INFO_DISTANCE_OUTLET))
-        out->outletDots = frame::s16(a);
-    if (read.query(INFO_DISTANCE_GAP_SENSOR))
-        out->gapSensorMm = printcodec::signedDotsToMillimetres(a, dots);
-    if (read.query(INFO_DISTANCE_BLACK_SENSOR))
-        out->blackSensorMm = printcodec::signedDotsToMillimetres(a, dots);
-    if (read.query(INFO_DISTANCE_TEAR))
-        out->tearDots = frame::s16(a);
-    return read.result();
+    QJsonObject o;
+    const int result = settingsengine::read(session, QStringLiteral("distance"), &o);
+    take(o, "outletDots", &out->outletDots);
+    take(o, "gapSensorMm", &out->gapSensorMm);
+    take(o, "blackSensorMm", &out->blackSensorMm);
+    take(o, "tearDots", &out->tearDots);
+    return result;
 }
 
 int writeDistanceSettings(PrinterSession &session, const DistanceSettings &in)
 {
-    const PrinterSession::Operation operation(session);
-    Results r;
-    if (in.outletDots)
-        r.set(0, session.sendSet(INFO_DISTANCE_OUTLET, dots16(*in.outletDots)));
-    r.set(1, sendMillimetres(session, INFO_DISTANCE_GAP_SENSOR, in.gapSensorMm));
-    r.set(2, sendMillimetres(session, INFO_DISTANCE_BLACK_SENSOR, in.blackSensorMm));
-    if (in.tearDots)
-        r.set(3, session.sendSet(INFO_DISTANCE_TEAR, dots16(*in.tearDots)));
-    return r.result();
+    QJsonObject o;
+    put(&o, "outletDots", in.outletDots);
+    put(&o, "gapSensorMm", in.gapSensorMm);
+    put(&o, "blackSensorMm", in.blackSensorMm);
+    put(&o, "tearDots", in.tearDots);
+    return settingsengine::write(session, QStringLiteral("distance"), o, QJsonObject());
 }
 
 int readStripperSettings(PrinterSession &session, StripperSettings *out)
 {
-    const PrinterSession::Operation operation(session);
-    Queries read(session);
-    if (read.query(INFO_STRIPPER_TIME))
-        out->takeAwaySeconds = distancecodec::stripperSecondsFromReply(read.answer());
-    return read.result();
+    QJsonObject o;
+    const int result = settingsengine::read(session, QStringLiteral("stripper"), &o);
+    take(o, "takeAwaySeconds", &out->takeAwaySeconds);
+    return result;
 }
 
 int writeStripperSettings(PrinterSession &session, const StripperSettings &in)
 {
-    const PrinterSession::Operation operation(session);
-    if (!in.takeAwaySeconds)
-        return RESULT_OK;
-    return session.sendSet(INFO_STRIPPER_TIME,
-                           distancecodec::stripperTimePayload(*in.takeAwaySeconds));
+    QJsonObject o;
+    put(&o, "takeAwaySeconds", in.takeAwaySeconds);
+    return settingsengine::write(session, QStringLiteral("stripper"), o, QJsonObject());
 }

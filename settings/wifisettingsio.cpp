@@ -1,101 +1,76 @@
 #include "settings/wifisettingsio.h"
 
-#include "protocol/frame.h"
 #include "protocol/printersession.h"
-#include "settings/wificodec.h"
+#include "settings/settingsengine.h"
+#include "settings/settingvalues.h"
 
 #include <QDebug>
-#include <QList>
-#include <QThread>
+
+using namespace settingvalues;
 
 namespace {
 
-// The WiFi module needs time to apply each group before the next frame.
-constexpr int kModePauseMs = 1000;
-constexpr int kCredentialsPauseMs = 1000;
-constexpr int kPortPauseMs = 500;
-constexpr int kFinalPauseMs = 100;
-
-template <typename T> T valueOf(const std::optional<T> &wanted, const std::optional<T> &known)
-{
-    return wanted ? *wanted : known.value_or(T());
-}
+const QString kPage = QStringLiteral("wifi");
 
 template <typename T> bool changed(const std::optional<T> &wanted, const std::optional<T> &known)
 {
     return wanted && wanted != known;
 }
 
-int readIp(PrinterSession &session, WifiSettings *out)
+QJsonObject wifiJson(const WifiSettings &s)
 {
-    unsigned char answer[frame::kQueryOutSize];
-    if (session.queryInfo(INFO_WIFI_IP, answer) != RESULT_OK)
-        return session.failureCode();
-    const wificodec::IpSettings ip = wificodec::ipFromAnswer(answer);
-    out->dhcp = ip.mode != 0;
-    out->ip = ip.ip;
-    out->gateway = ip.gateway;
-    out->mask = ip.mask;
-    out->dns = ip.dns;
-    return RESULT_OK;
+    QJsonObject o;
+    if (s.mode)
+        o.insert(QStringLiteral("mode"), *s.mode == WifiMode::AccessPoint
+                                             ? QStringLiteral("accessPoint")
+                                             : QStringLiteral("station"));
+    put(&o, "stationName", s.stationName);
+    put(&o, "stationPassword", s.stationPassword);
+    put(&o, "apName", s.apName);
+    put(&o, "apPassword", s.apPassword);
+    put(&o, "apAddress", s.apAddress);
+    put(&o, "port", s.port);
+    put(&o, "mac", s.mac);
+    put(&o, "dhcp", s.dhcp);
+    put(&o, "ip", s.ip);
+    put(&o, "mask", s.mask);
+    put(&o, "gateway", s.gateway);
+    put(&o, "dns", s.dns);
+    return o;
+}
+
+int sendFrame(PrinterSession &session, uint8_t item, const QJsonObject &values)
+{
+    QByteArray payload;
+    for (const settingtable::Row *row : settingtable::rowsOf(kPage, item))
+        settingtable::encode(*row, values.value(QLatin1String(row->key)), session.dotsPerMm(),
+                             &payload);
+    return session.sendSet(item, payload);
 }
 
 } // namespace
 
 int readWifiSettings(PrinterSession &session, WifiSettings *out)
 {
-    PrinterSession::Operation operation(session);
-    const int failure = session.failureCode();
-    unsigned char answer[frame::kQueryOutSize];
-
-    if (session.queryInfo(INFO_WIFI_MODE, answer) != RESULT_OK)
-        return failure;
-
-    int apResult = RESULT_OK;
-    bool apUnreadable = false;
-    QList<QByteArray> texts;
-    if (answer[0] == 1) {
-        out->mode = WifiMode::Station;
-        if (session.queryInfo(INFO_WIFI_STATION, answer) != RESULT_OK)
-            return failure;
-        // The answer is zeroed past its end, so both texts always end.
-        wificodec::splitTexts(answer, int(sizeof(answer)), 1, &texts);
-        qDebug() << "nameString:" << texts.at(0);
-        qDebug() << "passwordString:" << QByteArray(texts.at(1).size(), '*');
-        out->stationName = QString::fromUtf8(texts.at(0));
-        out->stationPassword = QString::fromUtf8(texts.at(1));
-    } else {
-        out->mode = WifiMode::AccessPoint;
-        int length = 0;
-        apResult = session.queryInfo(INFO_WIFI_AP, answer, &length);
-        // Name and password must both end inside the answer; the address may run to its end.
-        if (apResult == RESULT_OK && !wificodec::splitTexts(answer, length, 2, &texts)) {
-            qDebug() << "Error: Invalid data format!";
-            apUnreadable = true;
-        } else if (apResult == RESULT_OK) {
-            qDebug() << "nameString:" << texts.at(0);
-            qDebug() << "passwordString:" << QByteArray(texts.at(1).size(), '*');
-            qDebug() << "ipString:" << texts.at(2);
-            out->apName = QString::fromUtf8(texts.at(0));
-            out->apPassword = QString::fromUtf8(texts.at(1));
-            out->apAddress = QString::fromUtf8(texts.at(2));
-        }
-    }
-
-    if (session.queryInfo(INFO_WIFI_TCP_PORT, answer) != RESULT_OK)
-        return failure;
-    out->port = frame::u16(answer);
-
-    if (session.queryInfo(INFO_MAC_ADDRESSES, answer) != RESULT_OK)
-        return failure;
-    out->mac = wificodec::macText(answer);
-
-    // Any part left unread keeps another printer's values, which a write would take for
-    // this printer's settings.
-    const int ip = readIp(session, out);
-    if (apResult != RESULT_OK)
-        return failure;
-    return apUnreadable ? int(RESULT_BAD_REPLY) : ip;
+    QJsonObject o;
+    const int result = settingsengine::read(session, kPage, &o);
+    if (o.contains(QLatin1String("mode")))
+        out->mode = o.value(QLatin1String("mode")).toString() == QLatin1String("station")
+                        ? WifiMode::Station
+                        : WifiMode::AccessPoint;
+    take(o, "stationName", &out->stationName);
+    take(o, "stationPassword", &out->stationPassword);
+    take(o, "apName", &out->apName);
+    take(o, "apPassword", &out->apPassword);
+    take(o, "apAddress", &out->apAddress);
+    take(o, "port", &out->port);
+    take(o, "mac", &out->mac);
+    take(o, "dhcp", &out->dhcp);
+    take(o, "ip", &out->ip);
+    take(o, "mask", &out->mask);
+    take(o, "gateway", &out->gateway);
+    take(o, "dns", &out->dns);
+    return result;
 }
 
 WifiGroups changedWifiGroups(const WifiSettings &wanted, const WifiSettings &known)
@@ -115,64 +90,29 @@ WifiGroups changedWifiGroups(const WifiSettings &wanted, const WifiSettings &kno
 
 int writeWifiMode(PrinterSession &session, WifiMode mode)
 {
-    return session.sendSet(INFO_WIFI_MODE, QByteArray(1, char(int(mode) + 1)));
+    return sendFrame(session, INFO_WIFI_MODE,
+                     {{QStringLiteral("mode"), mode == WifiMode::Station
+                                                   ? QStringLiteral("station")
+                                                   : QStringLiteral("accessPoint")}});
 }
 
 int writeWifiStation(PrinterSession &session, const QString &name, const QString &password)
 {
-    const QByteArray payload = wificodec::textFields({name, password});
-    qDebug() << "byte = " << payload.size(); // the data holds the password
-    return session.sendSet(INFO_WIFI_STATION, payload);
+    return sendFrame(session, INFO_WIFI_STATION,
+                     {{QStringLiteral("stationName"), name},
+                      {QStringLiteral("stationPassword"), password}});
 }
 
 int writeWifiSettings(PrinterSession &session, const WifiSettings &wanted,
                       const WifiSettings &known, WifiGroups *sent)
 {
-    const WifiGroups groups = changedWifiGroups(wanted, known);
-    const auto text = [](const std::optional<QString> &w, const std::optional<QString> &k) {
-        return valueOf(w, k);
-    };
-    int results[4] = {RESULT_OK, RESULT_OK, RESULT_OK, RESULT_OK};
-    PrinterSession::Operation operation(session);
-    const WifiMode mode = wanted.mode ? *wanted.mode : known.mode.value_or(WifiMode::Station);
-
-    if (groups.mode) {
-        results[0] = writeWifiMode(session, mode);
-        QThread::msleep(kModePauseMs);
+    QList<uint8_t> items;
+    const int result = settingsengine::write(session, kPage, wifiJson(wanted), wifiJson(known), &items);
+    if (sent) {
+        sent->mode = items.contains(INFO_WIFI_MODE);
+        sent->credentials = items.contains(INFO_WIFI_STATION) || items.contains(INFO_WIFI_AP);
+        sent->port = items.contains(INFO_WIFI_TCP_PORT);
+        sent->ip = items.contains(INFO_WIFI_IP);
     }
-    if (groups.credentials) {
-        if (mode == WifiMode::Station) {
-            results[1] = writeWifiStation(session, text(wanted.stationName, known.stationName),
-                                          text(wanted.stationPassword, known.stationPassword));
-        } else {
-            results[1] = session.sendSet(
-                INFO_WIFI_AP,
-                wificodec::textFields(
-                    {text(wanted.apName, known.apName), text(wanted.apPassword, known.apPassword),
-                     wificodec::apAddressToSend(text(wanted.apAddress, known.apAddress))}));
-        }
-        QThread::msleep(kCredentialsPauseMs);
-    }
-    if (groups.port) {
-        results[2] =
-            session.sendSet(INFO_WIFI_TCP_PORT, frame::le16(valueOf(wanted.port, known.port)));
-        QThread::msleep(kPortPauseMs);
-    }
-    if (groups.ip) {
-        wificodec::IpSettings ip;
-        ip.mode = valueOf(wanted.dhcp, known.dhcp) ? 1 : 0;
-        ip.ip = text(wanted.ip, known.ip);
-        ip.mask = text(wanted.mask, known.mask);
-        ip.gateway = text(wanted.gateway, known.gateway);
-        ip.dns = text(wanted.dns, known.dns);
-        results[3] = session.sendSet(INFO_WIFI_IP, wificodec::ipFrameData(ip));
-    }
-    QThread::msleep(kFinalPauseMs);
-    if (sent)
-        *sent = groups;
-    for (int result : results) {
-        if (result != RESULT_OK)
-            return result;
-    }
-    return RESULT_OK;
+    return result;
 }
