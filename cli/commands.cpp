@@ -14,6 +14,7 @@
 #include "protocol/statusword.h"
 #include "settings/profile.h"
 #include "settings/profileapply.h"
+#include "settings/settingtable.h"
 #include "settings/wifisettingsio.h"
 #include "transport/discovery.h"
 
@@ -271,13 +272,28 @@ int runReport(CommandContext &c)
     return code;
 }
 
-// Reads a profile file: exit code ExitOk or ExitBadFile (told why).
+// The pages and settings a command works on, from --pages and --exclude; false after
+// telling why.
+bool readSelection(CommandContext &c, profile::Selection *out)
+{
+    QString error;
+    if (profile::parseSelection(c.options.pages, c.options.exclude, out, &error))
+        return true;
+    c.out.error(error);
+    return false;
+}
+
+// Reads a profile file and keeps the selected settings: exit code ExitOk, ExitUsage or
+// ExitBadFile (told why).
 int readProfile(CommandContext &c, profile::Profile *out)
 {
     if (c.options.arguments.size() != 1) {
         c.out.error(QStringLiteral("%1 needs one FILE").arg(c.options.command));
         return ExitUsage;
     }
+    profile::Selection selection;
+    if (!readSelection(c, &selection))
+        return ExitUsage;
     const QString path = c.options.arguments.first();
     QFile file(path);
     QString error;
@@ -289,7 +305,15 @@ int readProfile(CommandContext &c, profile::Profile *out)
         c.out.error(QStringLiteral("%1: %2").arg(path, error));
         return ExitBadFile;
     }
+    out->settings = profile::select(out->settings, selection);
     return ExitOk;
+}
+
+// A setting as its page names it, in the user's language.
+QString settingLabel(const QString &page, const QString &key)
+{
+    const settingtable::Row *row = settingtable::find(page, key);
+    return row ? settingtable::label(*row) : page + QLatin1Char('.') + key;
 }
 
 bool writeFile(CommandContext &c, const QString &path, const QByteArray &bytes)
@@ -305,33 +329,29 @@ int runRead(CommandContext &c)
 {
     QStringList pages = c.options.arguments;
     for (const QString &page : pages) {
-        if (!profile::pages().contains(page)) {
+        if (!settingtable::findPage(page)) {
             c.out.error(QStringLiteral("unknown page %1 (pages: %2)")
-                            .arg(page, profile::pages().join(QLatin1String(", "))));
+                            .arg(page, settingtable::pageNames().join(QLatin1String(", "))));
             return ExitUsage;
         }
     }
     return withPrinter(c, [&c, &pages](PrinterSession &session) {
         profileapply::adoptModel(session);
         QJsonObject all;
-        for (const profileapply::PageAccess &page : profileapply::pageAccess()) {
-            if ((!pages.isEmpty() && !pages.contains(page.name)) ||
-                page.lacking(session).contains(QStringLiteral("*")))
+        for (const QString &page : settingtable::pageNames()) {
+            if ((!pages.isEmpty() && !pages.contains(page)) || profileapply::lacks(session, page))
                 continue;
             QJsonObject settings;
-            const int result = page.read(session, &settings);
+            const int result = profileapply::readPage(session, page, &settings);
             if (result != RESULT_OK)
-                return refused(c, page.name, result);
-            for (const QString &name : page.lacking(session))
-                settings.remove(name);
-            if (!c.options.withSecrets) {
-                for (const QString &name : page.secrets) {
-                    if (settings.contains(name))
-                        settings.insert(name, QStringLiteral("********"));
-                }
+                return refused(c, page, result);
+            for (auto it = settings.begin(); it != settings.end(); ++it) {
+                if (!c.options.withSecrets &&
+                    settingtable::has(*settingtable::find(page, it.key()), settingtable::Secret))
+                    it.value() = QStringLiteral("********");
             }
-            all.insert(page.name, settings);
-            c.out.line(QStringLiteral("[%1]").arg(page.name));
+            all.insert(page, settings);
+            c.out.line(QStringLiteral("[%1]").arg(page));
             for (auto it = settings.begin(); it != settings.end(); ++it)
                 c.out.line(QStringLiteral("  %1 = %2")
                                .arg(it.key(), -22)
@@ -348,12 +368,17 @@ int runSave(CommandContext &c)
         c.out.error(QStringLiteral("save needs one FILE"));
         return ExitUsage;
     }
-    return withPrinter(c, [&c](PrinterSession &session) {
+    profileapply::SaveOptions options;
+    options.withSecrets = c.options.withSecrets;
+    options.withIdentity = c.options.withIdentity;
+    if (!readSelection(c, &options.selection))
+        return ExitUsage;
+    return withPrinter(c, [&c, &options](PrinterSession &session) {
         profile::Profile saved;
         saved.model = profileapply::modelOf(session);
         profileapply::adoptModel(session);
         QString failedPage;
-        const int result = profileapply::save(session, c.options.withSecrets, &saved, &failedPage);
+        const int result = profileapply::save(session, options, &saved, &failedPage);
         if (result != RESULT_OK)
             return refused(c, failedPage, result);
         if (!writeFile(c, c.options.arguments.first(), profile::serialize(saved)))
@@ -387,7 +412,7 @@ void printDifferences(CommandContext &c, const QList<profile::Difference> &diffe
                        .arg(QStringLiteral("profile")));
     for (const profile::Difference &d : differences)
         c.out.line(QStringLiteral("%1 %2 %3")
-                       .arg(d.page + QLatin1Char('.') + d.setting, -28)
+                       .arg(settingLabel(d.page, d.setting), -28)
                        .arg(profile::valueText(d.printer), -20)
                        .arg(profile::valueText(d.profile)));
 }
@@ -405,7 +430,9 @@ int runDiff(CommandContext &c)
             return refused(c, outcome.failedPage, outcome.result);
         printDifferences(c, outcome.differences);
         for (const QString &s : outcome.skipped)
-            c.out.line(QStringLiteral("skipped (this model lacks it): %1").arg(s));
+            c.out.line(QStringLiteral("skipped (this model lacks it): %1")
+                           .arg(settingLabel(s.section(QLatin1Char('.'), 0, 0),
+                                             s.section(QLatin1Char('.'), 1))));
         c.out.set(QStringLiteral("differences"), differencesJson(outcome.differences));
         c.out.set(QStringLiteral("skipped"), QJsonArray::fromStringList(outcome.skipped));
         return int(ExitOk);
@@ -427,6 +454,10 @@ void judge(const profileapply::PrinterOutcome &result, bool dryRun, ApplyJob *jo
     if (result.connectResult != RESULT_OK) {
         job->code = ExitNoPrinter;
         job->message = QStringLiteral("cannot connect");
+    } else if (!result.outcome.refused.isEmpty()) {
+        // A value this printer's resolution cannot hold: nothing was sent to it.
+        job->code = ExitBadFile;
+        job->message = QStringLiteral("refused, nothing sent: %1").arg(result.outcome.refused);
     } else if (result.outcome.result != RESULT_OK) {
         job->code = ExitRefused;
         job->message = QStringLiteral("%1 failed (result %2)")
@@ -473,14 +504,16 @@ int runApply(CommandContext &c)
     if (one) {
         printDifferences(c, jobs.front().outcome.differences);
         for (const profile::Difference &d : jobs.front().outcome.notVerified)
-            c.out.line(QStringLiteral("read back different: %1.%2 = %3 (profile %4)")
-                           .arg(d.page, d.setting, profile::valueText(d.printer),
+            c.out.line(QStringLiteral("read back different: %1 = %2 (profile %3)")
+                           .arg(settingLabel(d.page, d.setting), profile::valueText(d.printer),
                                 profile::valueText(d.profile)));
     }
     for (const ApplyJob &job : jobs) {
-        // The worst outcome decides: no printer, then refused, then a difference.
-        if (job.code == ExitNoPrinter || (job.code == ExitRefused && code != ExitNoPrinter) ||
-            (job.code == ExitDifference && code == ExitOk))
+        // The worst outcome decides: no printer, then refused by the printer, then refused
+        // before sending, then a difference.
+        static const QList<int> worstFirst{ExitNoPrinter, ExitRefused, ExitBadFile,
+                                           ExitDifference, ExitOk};
+        if (worstFirst.indexOf(job.code) < worstFirst.indexOf(code))
             code = job.code;
         c.out.line(
             QStringLiteral("%1 %2 %3")
@@ -488,8 +521,10 @@ int runApply(CommandContext &c)
                 .arg(job.code == ExitOk ? QStringLiteral("ok") : QStringLiteral("FAILED"), -7)
                 .arg(job.message));
         for (const QString &s : job.outcome.skipped)
-            c.out.line(
-                QStringLiteral("%1 skipped (this model lacks it): %2").arg(QString(), -24).arg(s));
+            c.out.line(QStringLiteral("%1 skipped (this model lacks it): %2")
+                           .arg(QString(), -24)
+                           .arg(settingLabel(s.section(QLatin1Char('.'), 0, 0),
+                                             s.section(QLatin1Char('.'), 1))));
         table.append(QJsonObject{
             {QStringLiteral("printer"), job.target.name()},
             {QStringLiteral("exitCode"), job.code},
@@ -676,15 +711,19 @@ const QList<Command> &commands()
          "bluetooth, serial; all when none is given). Passwords and PINs show as ******** unless\n"
          "--with-secrets is given.\n",
          runRead},
-        {"save", "save FILE [--with-secrets]", "the printer's settings to a profile",
+        {"save", "save FILE [--with-secrets] [--with-identity] [--pages P,...] [--exclude K,...]",
+         "the printer's settings to a profile",
          "Saves every setting the printer has to a profile file (JSON, millimetres and the\n"
-         "values the window shows). Passwords and PINs are left out unless --with-secrets.\n",
+         "values the window shows). Passwords and PINs are left out unless --with-secrets;\n"
+         "what identifies this one printer (static Ethernet and WiFi addresses, Bluetooth\n"
+         "names, serial number) unless --with-identity. --pages keeps only the pages named,\n"
+         "--exclude leaves out settings (KEY or PAGE.KEY).\n",
          runSave},
-        {"diff", "diff FILE", "what apply would change",
+        {"diff", "diff FILE [--pages P,...] [--exclude K,...]", "what apply would change",
          "Lists each setting of the profile whose value differs on the printer: setting,\n"
          "printer value, profile value. Sends no set frame.\n",
          runDiff},
-        {"apply", "apply FILE [--dry-run] [--verify] [--jobs N]",
+        {"apply", "apply FILE [--dry-run] [--verify] [--jobs N] [--pages P,...] [--exclude K,...]",
          "a profile to one or many printers",
          "Writes the settings of the profile that differ, page by page, skipping those the\n"
          "model lacks. --dry-run only lists them; --verify reads every written setting back\n"

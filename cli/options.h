@@ -34,6 +34,9 @@ struct Options
     bool discover = false;
     bool passwordStdin = false;
     bool withSecrets = false;
+    bool withIdentity = false;
+    QString pages;   // --pages print,distance
+    QString exclude; // --exclude KEY,...
     QString file; // --file
     QString ssid; // --ssid
     QString out;  // --out

@@ -178,6 +178,124 @@ private slots:
         QVERIFY2(got.join(';').startsWith(expected), qPrintable(got.join(';')));
     }
 
+    // Profiles checked as the pages check their fields, with --pages and --exclude:
+    // the exit code, a text in the output and whether any set frame reached the printer.
+    void profiles_data()
+    {
+        QTest::addColumn<QString>("file"); // the profile
+        QTest::addColumn<QString>("arguments"); // %F: the profile's path
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<bool>("sent");
+        const auto profile = [](const char *dots, const QString &settings) {
+            return QStringLiteral(R"({"format": "labelsetup-profile", "version": 1, %1)"
+                                  R"("settings": %2})")
+                .arg(dots, settings);
+        };
+        const auto row = [&](const char *name, const QString &settings, const char *arguments,
+                             int code, const QString &output, bool sent = false) {
+            QTest::newRow(name) << profile(R"("dotsPerMm": 12, )", settings) << arguments << code
+                                << output << sent;
+        };
+        row("width beyond the page's range", R"({"print": {"widthMm": 200}})", "apply|%F|%P", 5,
+            "\"widthMm\" (Breite) must lie between 20 and 108");
+        row("height beyond the page's range", R"({"print": {"heightMm": 5000}})", "apply|%F|%P",
+            5, "\"heightMm\" (Höhe) must lie between 10 and 1778");
+        row("a name longer than its frame",
+            QStringLiteral(R"({"wifi": {"stationName": "%1"}})").arg(QString(200, 'n')),
+            "apply|%F|%P", 5, "is 200 bytes long; the printer holds at most 126");
+        row("more decimals than kept", R"({"print": {"widthMm": 100.25}})", "diff|%F|%P", 5,
+            "has more than 1 decimal(s)");
+        row("a key twice", R"({"print": {"speed": 1, "speed": 2}})", "apply|%F|%P", 5,
+            "the key \"speed\" is given twice");
+        QTest::newRow("no resolution")
+            << profile("", R"({"print": {"speed": 1}})") << "apply|%F|%P" << 5
+            << "\"dotsPerMm\" is missing" << false;
+        // Fits 8 dots per millimetre, not the 12 of this printer.
+        QTest::newRow("beyond this printer's resolution")
+            << profile(R"("dotsPerMm": 8, )", R"({"print": {"labelGapMm": 6000}})")
+            << "apply|%F|%P" << 5 << "refused, nothing sent" << false;
+        row("the page's labels in text", R"({"print": {"speed": 6}})", "diff|%F|%P", 0,
+            "Druckgeschwindigkeit 0 6");
+        row("stable keys in JSON",
+            R"({"print": {"speed": 6}, "distance": {"tearDots": 7}})",
+            "diff|%F|%P|--json", 0, R"("setting": "print.speed")");
+        row("only the pages given", R"({"print": {"speed": 6}, "distance": {"tearDots": 7}})",
+            "diff|%F|%P|--pages|distance", 0, "Druckkopf bis Abreißkante (dot) 0 7|Druckgeschwindigkeit");
+        row("a setting left out", R"({"print": {"speed": 6, "density": 3}})",
+            "apply|%F|%P|--exclude|print.speed,tearDots", 0, "1 written|Druckgeschwindigkeit",
+            true);
+        row("an unknown page", "{}", "diff|%F|%P|--pages|print,colour", 1, "unknown page colour");
+        row("an unknown setting", "{}", "apply|%F|%P|--exclude|speeed", 1,
+            "no setting is called speeed");
+    }
+    void profiles()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, arguments);
+        QFETCH(int, code);
+        QFETCH(QString, output);
+        QFETCH(bool, sent);
+        QFile f(dir.filePath(QStringLiteral("p.json")));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(file.toUtf8());
+        f.close();
+        printer->setValue(INFO_DISTANCE_TEAR, QByteArray(2, '\0'));
+        printer->setValue(INFO_PRINT_SPEED, QByteArray(1, '\0'));
+        printer->clearRecords();
+        // Settings are named as their page names them, in the user's language.
+        qputenv("LC_ALL", "de_DE.UTF-8");
+        const Run r = run(arguments.replace("%F", f.fileName()));
+        qunsetenv("LC_ALL");
+        QCOMPARE(r.code, code);
+        // "present|absent"
+        const QByteArray all = (r.out + r.err).simplified();
+        QVERIFY2(all.contains(output.section('|', 0, 0).toUtf8()), all.constData());
+        if (output.contains('|'))
+            QVERIFY2(!all.contains(output.section('|', 1).toUtf8()), all.constData());
+        if (!arguments.contains("--json"))
+            QVERIFY2(!r.out.contains("print.speed"), r.out.constData());
+        bool anySet = false;
+        for (const ReceivedFrame &frame : printer->receivedFrames())
+            anySet = anySet || frame.frameClass == 0x01;
+        QCOMPARE(anySet, sent);
+    }
+
+    // A saved profile leaves out what identifies the printer unless asked for.
+    void saveLeavesIdentityOut_data()
+    {
+        QTest::addColumn<QString>("options");
+        QTest::addColumn<QStringList>("present");
+        QTest::addColumn<QStringList>("absent");
+        QTest::newRow("default") << ""
+                                 << QStringList{"\"mask\"", "\"pairing\"", "\"speed\""}
+                                 << QStringList{"\"ip\"", "\"name\"", "\"bleName\"",
+                                                "\"serialNumber\"", "\"pin\""};
+        QTest::newRow("with identity") << "|--with-identity"
+                                       << QStringList{"\"ip\"", "\"name\"", "\"bleName\"",
+                                                      "\"serialNumber\""}
+                                       << QStringList{"\"pin\"", "Password"};
+        QTest::newRow("pages and exclusions") << "|--pages|ethernet,serial|--exclude|baud,ethernet.mask"
+                                              << QStringList{"\"ethernet\"", "\"parity\""}
+                                              << QStringList{"\"print\"", "\"baud\"",
+                                                             "\"mask\""};
+    }
+    void saveLeavesIdentityOut()
+    {
+        QFETCH(QString, options);
+        QFETCH(QStringList, present);
+        QFETCH(QStringList, absent);
+        const QString path = dir.filePath(QStringLiteral("saved.json"));
+        QCOMPARE(run("save|" + path + "|%P" + options).code, 0);
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray saved = f.readAll();
+        for (const QString &key : present)
+            QVERIFY2(saved.contains(key.toUtf8()), qPrintable(key));
+        for (const QString &key : absent)
+            QVERIFY2(!saved.contains(key.toUtf8()), qPrintable(key));
+    }
+
     // Every listed command answers --help with its own usage line.
     void commandHelp()
     {

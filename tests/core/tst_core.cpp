@@ -373,7 +373,16 @@ void TestCore::convert_data()
         head +
             R"("version": 1, "model": "K53TA", "dotsPerMm": 12, "settings": {"print": {"gapMm": 2.5}}})",
         R"(K53TA 12 {"print":{"gapMm":2.5}})");
-    row("profile", "no dots given", head + R"("version": 1, "settings": {}})", " 8 {}");
+    // A guess would scale every dot count wrong on the other resolution.
+    row("profile", "no dots given", head + R"("version": 1, "settings": {}})",
+        "!\"dotsPerMm\" is missing: the resolution the profile's dot counts are for (8 or 12) "
+        "must be given");
+    row("profile", "a key twice",
+        head + R"("version": 1, "dotsPerMm": 8, "settings": {"print": {"speed": 1, "sp\u0065ed": 2}}})",
+        "!the key \"speed\" is given twice in one object; which one is meant is unclear");
+    row("profile", "equal keys in two objects",
+        head + R"("version": 1, "dotsPerMm": 8, "settings": {"wifi": {"ip": "1.2.3.4"}, "ethernet": {"ip": "1.2.3.5"}}})",
+        R"( 8 {"ethernet":{"ip":"1.2.3.5"},"wifi":{"ip":"1.2.3.4"}})");
     row("profile", "malformed", R"({"format": )",
         "!not a valid JSON file: unterminated object at offset 11");
     row("profile", "array", "[1]", "!not a settings profile: the file holds no JSON object");
@@ -385,12 +394,14 @@ void TestCore::convert_data()
         "!\"version\" must be a whole number from 1");
     row("profile", "dots", head + R"("version": 1, "dotsPerMm": 10, "settings": {}})",
         "!\"dotsPerMm\" must be 8 or 12");
-    row("profile", "no settings", head + R"("version": 1})",
+    row("profile", "no settings", head + R"("version": 1, "dotsPerMm": 8})",
         "!\"settings\" must be an object of pages");
-    row("profile", "unknown page", head + R"("version": 1, "settings": {"colour": {}}})",
+    row("profile", "unknown page",
+        head + R"("version": 1, "dotsPerMm": 12, "settings": {"colour": {}}})",
         "!unknown page \"colour\" (known: print, distance, stripper, wifi, ethernet, bluetooth, "
         "serial)");
-    row("profile", "page not object", head + R"("version": 1, "settings": {"wifi": 3}})",
+    row("profile", "page not object",
+        head + R"("version": 1, "dotsPerMm": 8, "settings": {"wifi": 3}})",
         "!page \"wifi\" must be an object of settings");
     // Only the profile's settings count, page by page in the window's order; a setting
     // the printer did not report differs.
