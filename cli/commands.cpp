@@ -663,6 +663,16 @@ int runProvision(CommandContext &c)
     }
     QTextStream in(stdin);
     const QString password = in.readLine();
+    // Checked as the WiFi page checks them; an empty password is an open network.
+    QString why;
+    if (!settingtable::check(*settingtable::find(QStringLiteral("wifi"), QStringLiteral("stationName")),
+                             c.options.ssid, 0, &why) ||
+        !settingtable::check(
+            *settingtable::find(QStringLiteral("wifi"), QStringLiteral("stationPassword")), password,
+            0, &why)) {
+        c.out.error(QStringLiteral("provision: %1").arg(why));
+        return ExitUsage;
+    }
     return withOpenPrinter(c, [&c, &password](PrinterSession &session) {
         WifiSettings known;
         const bool station =

@@ -5,7 +5,7 @@
 #include "protocol/commandcodes.h"
 #include "protocol/printersession.h"
 #include "provisioning/distributenet.h"
-#include "settings/wificodec.h"
+#include "settings/wifisettingsio.h"
 
 #include <QDebug>
 #include <QThread>
@@ -80,6 +80,7 @@ void WifiProvisioning::sendCredentials(const WifiCred &cred)
     // The printer may have been closed while the window stayed open.
     if (!m_host.requireOpenDevice())
         return;
+    emit credentialsTried(cred);
 
     int modeRet = RESULT_OK;
     int credRet = RESULT_OK;
@@ -87,12 +88,11 @@ void WifiProvisioning::sendCredentials(const WifiCred &cred)
         const PrinterSession::Operation operation(m_session);
         // The mode frame goes only when the printer is not known to be in station mode.
         if (m_session.wifiMode() != kStationMode) {
-            modeRet = m_session.sendSet(INFO_WIFI_MODE, QByteArray(1, char(kStationMode + 1)));
+            modeRet = writeWifiMode(m_session, WifiMode::Station);
             QThread::msleep(kModePauseMs);
         }
         if (modeRet == RESULT_OK) {
-            credRet = m_session.sendSet(INFO_WIFI_STATION,
-                                        wificodec::textFields({cred.ssid, cred.password}));
+            credRet = writeWifiStation(m_session, cred.ssid, cred.password);
             QThread::msleep(kCredentialsPauseMs);
         }
     }

@@ -32,11 +32,10 @@ const int kCommandSetCodes[] = {1, 2, 3, 4, 5, 0x20};
 const char *const kWifiModeNames[] = {"station", "accessPoint"};
 const int kWifiModeCodes[] = {1, 2};
 
-// Texts sharing one WiFi frame each get an equal share of its data, NULs included.
-constexpr int share(int texts)
-{
-    return (frame::kMaxData - texts) / texts;
-}
+// A network name has at most 32 bytes, a WPA passphrase 63 characters (64 hex digits):
+// the WiFi frames have room for more, the module does not.
+constexpr int kSsidBytes = 32;
+constexpr int kPassphraseBytes = 64;
 
 constexpr double kNoMax = 0;
 
@@ -98,16 +97,16 @@ const QList<Row> kRows{
 
     {"wifi", "mode", 0x30, C::WifiMode, 0, 0, U::List, 0, 0, 0, 0, nullptr, kWifiModeNames,
      kWifiModeCodes, 2, M::All, Restart, "comboBox_WifiMode", "WifiPage", "wifi模式："},
-    {"wifi", "stationName", 0x26, C::TextField, 0, 0, U::Text, 0, kNoMax, 0, share(2), nullptr,
+    {"wifi", "stationName", 0x26, C::TextField, 0, 0, U::Text, 0, kNoMax, 0, kSsidBytes, nullptr,
      nullptr, nullptr, 0, M::All, Restart, "lineEdit_WStaName", "WifiPage", "wifi名称："},
-    {"wifi", "stationPassword", 0x26, C::TextField, 1, 1, U::Text, 0, kNoMax, 0, share(2), nullptr,
+    {"wifi", "stationPassword", 0x26, C::TextField, 1, 1, U::Text, 0, kNoMax, 0, kPassphraseBytes, nullptr,
      nullptr, nullptr, 0, M::All, Restart | Secret, "lineEdit_WStaPassword", "WifiPage", "wifi密码："},
-    {"wifi", "apName", 0x27, C::TextField, 0, 0, U::Text, 0, kNoMax, 0, share(3), nullptr, nullptr,
+    {"wifi", "apName", 0x27, C::TextField, 0, 0, U::Text, 0, kNoMax, 0, kSsidBytes, nullptr, nullptr,
      nullptr, 0, M::All, Restart, "lineEdit_WApName", "WifiPage", "wifi名称："},
     // An access point password has at least 8 characters.
-    {"wifi", "apPassword", 0x27, C::TextField, 1, 1, U::Text, 8, kNoMax, 0, share(3), nullptr,
+    {"wifi", "apPassword", 0x27, C::TextField, 1, 1, U::Text, 8, kNoMax, 0, kPassphraseBytes, nullptr,
      nullptr, nullptr, 0, M::All, Restart | Secret, "lineEdit_WApPassword", "WifiPage", "wifi密码："},
-    {"wifi", "apAddress", 0x27, C::TextField, 2, 2, U::Address, 0, 255, 0, share(3), nullptr,
+    {"wifi", "apAddress", 0x27, C::TextField, 2, 2, U::Address, 0, 255, 0, 15, nullptr,
      nullptr, nullptr, 0, M::All, Restart, "lineEdit_WApIP", "WifiPage", " AP_IP:"},
     {"wifi", "port", 0x29, C::Port16, 0, 0, U::Port, 0, 65535, 0, 0, nullptr, nullptr, nullptr, 0,
      M::All, Restart, "lineEdit_WApPort", "WifiPage", "TCP端口号："},
@@ -562,7 +561,10 @@ bool encode(const Row &row, const QJsonValue &value, int dotsPerMm, QByteArray *
     case Codec::TextField: {
         const QString s = row.unit == Unit::Address ? wificodec::apAddressToSend(value.toString())
                                                      : value.toString();
-        *out += frame::cutLocal8Bit(s, row.textLimit);
+        // Each text of the frame gets an equal share of its data, NULs included, so that
+        // an unchecked text never pushes another out.
+        const int texts = int(rowsOf(QLatin1String(row.page), row.item).size());
+        *out += frame::cutLocal8Bit(s, (frame::kMaxData - texts) / texts);
         *out += '\0';
         return true;
     }

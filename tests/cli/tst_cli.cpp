@@ -94,6 +94,9 @@ private slots:
         QTest::newRow("font refused") << "download|font|%D/fw.hex|%M" << 3 << "takes no font";
         QTest::newRow("provision without stdin")
             << "provision|--ssid|home|%P" << 1 << "--password-stdin";
+        QTest::newRow("provision, a name no network has")
+            << "provision|--ssid|" + QString(33, 'n') + "|--password-stdin|%P" << 1
+            << "is 33 bytes long; the printer holds at most 32";
         QTest::newRow("json status") << "--json|status|%P" << 0 << R"("word": "0x00000001")";
         QTest::newRow("json, no status word") << "status|--json|%M" << 3 << R"("exitCode": 3)";
     }
@@ -203,7 +206,7 @@ private slots:
             5, "\"heightMm\" (Höhe) must lie between 10 and 1778");
         row("a name longer than its frame",
             QStringLiteral(R"({"wifi": {"stationName": "%1"}})").arg(QString(200, 'n')),
-            "apply|%F|%P", 5, "is 200 bytes long; the printer holds at most 126");
+            "apply|%F|%P", 5, "is 200 bytes long; the printer holds at most 32");
         row("more decimals than kept", R"({"print": {"widthMm": 100.25}})", "diff|%F|%P", 5,
             "has more than 1 decimal(s)");
         row("a key twice", R"({"print": {"speed": 1, "speed": 2}})", "apply|%F|%P", 5,
@@ -323,6 +326,12 @@ private slots:
         QVERIFY(r.code == 0 && r.out.contains("restart"));
         QCOMPARE(printer->value(INFO_WIFI_STATION), QByteArray("home net\0se cret\0", 17));
         QCOMPARE(printer->value(INFO_WIFI_MODE), QByteArray(1, '\1'));
+        // Already in station mode: the credentials alone.
+        printer->clearRecords();
+        QCOMPARE(run("provision|--ssid|cafe|--password-stdin|%P", "\n").code, 0);
+        QTRY_COMPARE(printer->value(INFO_WIFI_STATION), QByteArray("cafe\0\0", 6));
+        for (const ReceivedFrame &f : printer->receivedFrames())
+            QVERIFY(f.frameClass != 0x01 || f.item == INFO_WIFI_STATION);
     }
 };
 

@@ -149,12 +149,12 @@ void TestSettingsEngine::everyRow_data()
         "one of \"station\", \"accessPoint\"");
     row("wifi", "stationName", 8, kWifi, "\"Shop\"", "\"Cafe\"",
         "01 26: 43 61 66 65 00 70 77 31 32 33 34 35 36 00",
-        '"' + QString(127, 'a') + '"', "127 bytes long; the printer holds at most 126");
+        '"' + QString(33, 'a') + '"', "33 bytes long; the printer holds at most 32");
     row("wifi", "stationPassword", 8, kWifi, "\"pw123456\"", "\"\"", "01 26: 53 68 6F 70 00 00",
-        "5", "must be a text");
+        '"' + QString(65, 'p') + '"', "at most 64");
     row("wifi", "apName", 8, kWifiAp, "\"AP1\"", "\"AP2\"",
         "01 27: 41 50 32 00 70 61 73 73 77 6F 72 64 00 31 39 32 2E 31 36 38 2E 34 2E 31 00",
-        '"' + QString(85, 'a') + '"', "at most 84");
+        '"' + QString(33, 'a') + '"', "at most 32");
     row("wifi", "apPassword", 8, kWifiAp, "\"password\"", "\"longer99\"",
         "01 27: 41 50 31 00 6C 6F 6E 67 65 72 39 39 00 31 39 32 2E 31 36 38 2E 34 2E 31 00",
         "\"short\"", "at least 8 characters");

@@ -445,6 +445,7 @@ void TestDownloadNet::setNet()
     ProvisioningFixture f;
     QVERIFY(f.start());
     QSignalSpy sent(f.provisioning.get(), &WifiProvisioning::credentialsSent);
+    QSignalSpy tried(f.provisioning.get(), &WifiProvisioning::credentialsTried);
     const QByteArray content = rawPayload(16 * 850, 4);
     QVERIFY(writePlainFile(f.path("file.bin"), content));
     DistributeNet *const dialog = f.dialog;
@@ -495,6 +496,11 @@ void TestDownloadNet::setNet()
     QCOMPARE(f.host->parent.isVisible(), !windowStays);
     QVERIFY(!windowStays || f.password()->text() == password);
     QCOMPARE(sent.size(), frames.isEmpty() ? 0 : 1);
+    // The WiFi page is given what was tried before anything is sent, taken or not.
+    const bool wasTried = c.at(6) == "处理成功" || c.at(6) == "网络通讯出错，请重试";
+    QCOMPARE(tried.size(), int(wasTried));
+    if (wasTried)
+        QCOMPARE(tried.at(0).at(0).value<WifiCred>().ssid, name);
     if (!frames.isEmpty()) {
         const auto cred = sent.at(0).at(0).value<WifiCred>();
         QCOMPARE(cred.ssid + '|' + cred.password, name + '|' + password);
