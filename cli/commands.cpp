@@ -15,7 +15,7 @@
 #include "settings/profile.h"
 #include "settings/profileapply.h"
 #include "settings/settingtable.h"
-#include "settings/wifisettingsio.h"
+#include "settings/settingsengine.h"
 #include "transport/discovery.h"
 
 #include <QCoreApplication>
@@ -674,18 +674,22 @@ int runProvision(CommandContext &c)
         return ExitUsage;
     }
     return withOpenPrinter(c, [&c, &password](PrinterSession &session) {
-        WifiSettings known;
-        const bool station =
-            readWifiSettings(session, &known) == RESULT_OK && known.mode == WifiMode::Station;
+        const QString wifi = QStringLiteral("wifi");
+        QJsonObject known;
+        const bool station = settingsengine::read(session, wifi, &known) == RESULT_OK &&
+                             known.value(QLatin1String("mode")) == QLatin1String("station");
         int result = RESULT_OK;
         {
             const PrinterSession::Operation operation(session);
             if (!station) {
-                result = writeWifiMode(session, WifiMode::Station);
+                result = settingsengine::send(session, wifi, INFO_WIFI_MODE,
+                                              {{QStringLiteral("mode"), QStringLiteral("station")}});
                 QThread::msleep(kModePauseMs);
             }
             if (result == RESULT_OK) {
-                result = writeWifiStation(session, c.options.ssid, password);
+                result = settingsengine::send(session, wifi, INFO_WIFI_STATION,
+                                              {{QStringLiteral("stationName"), c.options.ssid},
+                                               {QStringLiteral("stationPassword"), password}});
                 QThread::msleep(kCredentialsPauseMs);
             }
         }

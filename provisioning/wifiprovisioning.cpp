@@ -5,7 +5,7 @@
 #include "protocol/commandcodes.h"
 #include "protocol/printersession.h"
 #include "provisioning/distributenet.h"
-#include "settings/wifisettingsio.h"
+#include "settings/settingsengine.h"
 
 #include <QDebug>
 #include <QThread>
@@ -88,11 +88,14 @@ void WifiProvisioning::sendCredentials(const WifiCred &cred)
         const PrinterSession::Operation operation(m_session);
         // The mode frame goes only when the printer is not known to be in station mode.
         if (m_session.wifiMode() != kStationMode) {
-            modeRet = writeWifiMode(m_session, WifiMode::Station);
+            modeRet = settingsengine::send(m_session, QStringLiteral("wifi"), INFO_WIFI_MODE,
+                                           {{QStringLiteral("mode"), QStringLiteral("station")}});
             QThread::msleep(kModePauseMs);
         }
         if (modeRet == RESULT_OK) {
-            credRet = writeWifiStation(m_session, cred.ssid, cred.password);
+            credRet = settingsengine::send(m_session, QStringLiteral("wifi"), INFO_WIFI_STATION,
+                                           {{QStringLiteral("stationName"), cred.ssid},
+                                            {QStringLiteral("stationPassword"), cred.password}});
             QThread::msleep(kCredentialsPauseMs);
         }
     }

@@ -27,14 +27,6 @@ bool reportReadResult(int shown, int code, QWidget *parent)
 
 } // namespace
 
-bool QueryRun::query(SetInfoType item)
-{
-    const int ret = m_session.queryInfo(item, m_answer);
-    if (m_first == RESULT_OK)
-        m_first = ret;
-    return ret == RESULT_OK;
-}
-
 QString fieldName(const QLabel *label)
 {
     QString name = label->text().trimmed();
@@ -43,17 +35,12 @@ QString fieldName(const QLabel *label)
     return name.trimmed();
 }
 
-bool acceptAll(QWidget *parent, const QList<fieldcheck::Field> &fields)
+void refuse(QWidget *parent, const QString &name, double min, double max)
 {
-    const int refused = fieldcheck::firstRefused(fields);
-    if (refused < 0)
-        return true;
-    const fieldcheck::Field &f = fields.at(refused);
     prompts::information(
         parent, QCoreApplication::translate("MainWindow", "设置工具"),
         QCoreApplication::translate("MainWindow", "%1：输入无效，允许范围为 %2 至 %3")
-            .arg(f.name, QString::number(f.min), QString::number(f.max)));
-    return false;
+            .arg(name, QString::number(min), QString::number(max)));
 }
 
 void showListAnswer(QComboBox *box, int index, int answer)

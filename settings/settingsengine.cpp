@@ -26,18 +26,6 @@ QList<const Frame *> framesOf(const QString &page, int Frame::*step)
     return out;
 }
 
-// A frame for a setting another of the page's settings selects (WiFi mode), judged on
-// `values`; a mode nobody knows counts as the list's first entry.
-bool selected(const Frame &f, const QJsonObject &values)
-{
-    if (!f.whenKey)
-        return true;
-    QJsonValue v = values.value(QLatin1String(f.whenKey));
-    if (v.isUndefined())
-        v = emptyValue(*find(QLatin1String(f.page), QLatin1String(f.whenKey)));
-    return v == QJsonValue(QLatin1String(f.whenValue));
-}
-
 // Keeps the first failure by its place in the reporting order.
 class FirstFailure
 {
@@ -70,7 +58,8 @@ int read(PrinterSession &session, const QString &pageName, QJsonObject *values)
     int step = 0;
     unsigned char answer[frame::kQueryOutSize] = {};
     for (const Frame *f : framesOf(pageName, &Frame::readStep)) {
-        if (!modelHas(f->models, printMode) || !selected(*f, *values))
+        if (!modelHas(f->models, printMode) ||
+            (f->whenKey && values->value(QLatin1String(f->whenKey)) != QJsonValue(QLatin1String(f->whenValue))))
             continue;
         int length = 0;
         const int ret = session.queryInfo(SetInfoType(f->item), answer, &length);
@@ -123,18 +112,8 @@ int write(PrinterSession &session, const QString &pageName, const QJsonObject &w
         merged.insert(it.key(), it.value());
 
     FirstFailure result;
-    for (const Frame *f : framesOf(pageName, &Frame::writeStep)) {
-        if (!modelHas(f->models, printMode) || !selected(*f, merged))
-            continue;
+    for (const Frame *f : framesToWrite(pageName, wanted, known, printMode)) {
         const QList<const Row *> parts = rowsOf(pageName, f->item);
-        bool asked = false;
-        for (const Row *row : parts) {
-            const QJsonValue w = wanted.value(QLatin1String(row->key));
-            asked = asked || (!w.isUndefined() && (!page->changeOnly ||
-                                                   w != known.value(QLatin1String(row->key))));
-        }
-        if (!asked)
-            continue;
         QByteArray payload;
         bool complete = true;
         bool unsendable = false;
@@ -168,6 +147,16 @@ int write(PrinterSession &session, const QString &pageName, const QJsonObject &w
     if (page->finalPauseMs > 0)
         QThread::msleep(page->finalPauseMs);
     return result.code();
+}
+
+int send(PrinterSession &session, const QString &page, uint8_t item, const QJsonObject &values)
+{
+    QByteArray payload;
+    for (const Row *row : rowsOf(page, item)) {
+        const QJsonValue v = values.value(QLatin1String(row->key));
+        encode(*row, v.isUndefined() ? emptyValue(*row) : v, session.dotsPerMm(), &payload);
+    }
+    return session.sendSet(item, payload);
 }
 
 } // namespace settingsengine

@@ -25,4 +25,8 @@ int read(PrinterSession &session, const QString &page, QJsonObject *values);
 int write(PrinterSession &session, const QString &page, const QJsonObject &wanted,
           const QJsonObject &known, QList<uint8_t> *sent = nullptr);
 
+// Sends one frame of the page built from `values` (a setting missing there is sent
+// empty), in no operation of its own; the send's result. Provisioning's single frames.
+int send(PrinterSession &session, const QString &page, uint8_t item, const QJsonObject &values);
+
 } // namespace settingsengine

@@ -235,12 +235,12 @@ QString numberText(double v)
     return QString::number(v, 'g', 10);
 }
 
-// The range a number must keep on a printer of `dotsPerMm`: the row's own, narrowed
-// to what the 16-bit dot field holds.
-void numberRange(const Row &row, int dotsPerMm, double *min, double *max)
+} // namespace
+
+void range(const Row &row, int dotsPerMm, double *min, double *max)
 {
     *min = row.min;
-    *max = row.max;
+    *max = row.unit == Unit::Text ? row.textLimit : row.max;
     if (dotsPerMm < 1)
         return;
     switch (row.codec) {
@@ -258,6 +258,8 @@ void numberRange(const Row &row, int dotsPerMm, double *min, double *max)
         break;
     }
 }
+
+namespace {
 
 bool fail(const Row &row, const QString &what, QString *why)
 {
@@ -403,6 +405,48 @@ QJsonValue listValue(const Row &row, int code)
     return QJsonObject{{QStringLiteral("code"), code}};
 }
 
+namespace {
+
+// A frame a setting of the page picks (WiFi mode), judged on `values`; a mode nobody
+// knows counts as the list's first entry.
+bool picked(const Frame &f, const QJsonObject &values)
+{
+    if (!f.whenKey)
+        return true;
+    QJsonValue v = values.value(QLatin1String(f.whenKey));
+    if (v.isUndefined())
+        v = emptyValue(*find(QLatin1String(f.page), QLatin1String(f.whenKey)));
+    return v == QJsonValue(QLatin1String(f.whenValue));
+}
+
+} // namespace
+
+QList<const Frame *> framesToWrite(const QString &page, const QJsonObject &wanted,
+                                   const QJsonObject &known, bool printMode)
+{
+    const Page *p = findPage(page);
+    QJsonObject merged = known;
+    for (auto it = wanted.begin(); it != wanted.end(); ++it)
+        merged.insert(it.key(), it.value());
+    QList<const Frame *> out;
+    for (const Frame &f : kFrames) {
+        if (f.writeStep < 0 || page != QLatin1String(f.page) || !modelHas(f.models, printMode) ||
+            !picked(f, merged))
+            continue;
+        bool asked = false;
+        for (const Row *row : rowsOf(page, f.item)) {
+            const QJsonValue w = wanted.value(QLatin1String(row->key));
+            asked = asked || (!w.isUndefined() &&
+                              (!p->changeOnly || w != known.value(QLatin1String(row->key))));
+        }
+        if (asked)
+            out << &f;
+    }
+    std::sort(out.begin(), out.end(),
+              [](const Frame *a, const Frame *b) { return a->writeStep < b->writeStep; });
+    return out;
+}
+
 bool check(const Row &row, const QJsonValue &value, int dotsPerMm, QString *why)
 {
     if (has(row, ReadOnly))
@@ -461,7 +505,7 @@ bool check(const Row &row, const QJsonValue &value, int dotsPerMm, QString *why)
                         why);
         double min = 0;
         double max = 0;
-        numberRange(row, dotsPerMm, &min, &max);
+        range(row, dotsPerMm, &min, &max);
         if (v < min || v > max)
             return fail(row,
                         QStringLiteral("must lie between %1 and %2")

@@ -141,6 +141,16 @@ QString label(const Row &row);
 // "page.key", the stable name in JSON output and profiles.
 QString qualified(const Row &row);
 
+// The range a number must keep on a printer of `dotsPerMm` (the row's own, narrowed to
+// what its 16-bit field holds); for texts the least length and the byte limit.
+void range(const Row &row, int dotsPerMm, double *min, double *max);
+
+// The frames a write of `wanted` over `known` sends, in the page's order: those that
+// carry a setting of `wanted` (on pages that send only changes, a changed one), that
+// the model has and that the page's selecting setting (WiFi mode) picks.
+QList<const Frame *> framesToWrite(const QString &page, const QJsonObject &wanted,
+                                   const QJsonObject &known, bool printMode);
+
 // Checks a value against its row for a printer of `dotsPerMm`; false with a sentence
 // naming the setting and what it must be.
 bool check(const Row &row, const QJsonValue &value, int dotsPerMm, QString *why);

@@ -185,10 +185,11 @@ void TestLinkSettingsNet::readThenWrite_data()
     QTest::newRow("Bluetooth pairing mode 5, then simple picked")
         << "Ble" << QVariantMap{{"2F", hexBytes("05")}} << -1 << QString() << kOk << QString()
         << nameEdits + ";comboBox_SppMode=0" << names + "01 2F: 00;" + pin << restart << QString();
-    // One frame carries the length byte: a long text is cut at a character boundary.
-    QTest::newRow("Bluetooth 300 ASCII characters")
+    // One frame carries the length byte: a text longer than it holds is refused, not cut.
+    refused("Ble", "lineEdit_SppPin=" + QString(255, 'x'), refusal("SPP_PIN码", "0 至 254"));
+    QTest::newRow("Bluetooth 254 ASCII characters")
         << "Ble" << QVariantMap{} << -1 << QString() << kOk << QString()
-        << "lineEdit_SppPin=" + QString(300, 'x')
+        << "lineEdit_SppPin=" + QString(254, 'x')
         << "*;*;*;01 2E: " + hexOf(QByteArray(254, 'x') + '\0') << restart << QString();
     QTest::newRow("serial, then 115200, 0, 8bit, 1bit")
         << "Com"

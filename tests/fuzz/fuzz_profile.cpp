@@ -1,0 +1,30 @@
+// A settings profile file as anyone may hand it over: read, checked for both
+// resolutions and, when accepted, written and read back to the same settings.
+#include "fuzzcheck.h"
+#include "settings/profile.h"
+#include "settings/settingtable.h"
+
+#include <QJsonObject>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray text(reinterpret_cast<const char *>(data), int(size));
+    profile::Profile p;
+    QString error;
+    if (!profile::parse(text, &p, &error)) {
+        FUZZ_CHECK(!error.isEmpty());
+        return 0;
+    }
+    FUZZ_CHECK(p.dotsPerMm == 8 || p.dotsPerMm == 12);
+    for (auto page = p.settings.begin(); page != p.settings.end(); ++page) {
+        for (int dotsPerMm : {8, 12}) {
+            QString why;
+            if (!settingtable::checkPage(page.key(), page.value().toObject(), dotsPerMm, &why))
+                FUZZ_CHECK(!why.isEmpty());
+        }
+    }
+    profile::Profile back;
+    FUZZ_CHECK(profile::parse(profile::serialize(p), &back, &error));
+    FUZZ_CHECK(back.settings == p.settings && back.dotsPerMm == p.dotsPerMm);
+    return 0;
+}
