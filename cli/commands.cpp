@@ -229,7 +229,9 @@ int runDoctor(CommandContext &c)
         findings += doctor::checkNetwork(net);
     }
     for (const doctor::Finding &f : findings) {
-        c.out.line(QStringLiteral("[%1] %2").arg(doctor::verdictName(f.verdict), -7).arg(f.text));
+        c.out.line(QStringLiteral("[%1] %2: %3")
+                       .arg(doctor::verdictName(f.verdict), -7)
+                       .arg(doctor::checkLabel(f.check), f.text));
         if (!f.advice.isEmpty())
             c.out.line(QStringLiteral("          -> %1").arg(f.advice));
     }
@@ -307,13 +309,6 @@ int readProfile(CommandContext &c, profile::Profile *out)
     }
     out->settings = profile::select(out->settings, selection);
     return ExitOk;
-}
-
-// A setting as its page names it, in the user's language.
-QString settingLabel(const QString &page, const QString &key)
-{
-    const settingtable::Row *row = settingtable::find(page, key);
-    return row ? settingtable::label(*row) : page + QLatin1Char('.') + key;
 }
 
 bool writeFile(CommandContext &c, const QString &path, const QByteArray &bytes)
@@ -412,7 +407,7 @@ void printDifferences(CommandContext &c, const QList<profile::Difference> &diffe
                        .arg(QStringLiteral("profile")));
     for (const profile::Difference &d : differences)
         c.out.line(QStringLiteral("%1 %2 %3")
-                       .arg(settingLabel(d.page, d.setting), -28)
+                       .arg(settingtable::label(d.page + QLatin1Char('.') + d.setting), -28)
                        .arg(profile::valueText(d.printer), -20)
                        .arg(profile::valueText(d.profile)));
 }
@@ -431,8 +426,7 @@ int runDiff(CommandContext &c)
         printDifferences(c, outcome.differences);
         for (const QString &s : outcome.skipped)
             c.out.line(QStringLiteral("skipped (this model lacks it): %1")
-                           .arg(settingLabel(s.section(QLatin1Char('.'), 0, 0),
-                                             s.section(QLatin1Char('.'), 1))));
+                           .arg(settingtable::label(s)));
         c.out.set(QStringLiteral("differences"), differencesJson(outcome.differences));
         c.out.set(QStringLiteral("skipped"), QJsonArray::fromStringList(outcome.skipped));
         return int(ExitOk);
@@ -505,7 +499,7 @@ int runApply(CommandContext &c)
         printDifferences(c, jobs.front().outcome.differences);
         for (const profile::Difference &d : jobs.front().outcome.notVerified)
             c.out.line(QStringLiteral("read back different: %1 = %2 (profile %3)")
-                           .arg(settingLabel(d.page, d.setting), profile::valueText(d.printer),
+                           .arg(settingtable::label(d.page + QLatin1Char('.') + d.setting), profile::valueText(d.printer),
                                 profile::valueText(d.profile)));
     }
     for (const ApplyJob &job : jobs) {
@@ -523,8 +517,7 @@ int runApply(CommandContext &c)
         for (const QString &s : job.outcome.skipped)
             c.out.line(QStringLiteral("%1 skipped (this model lacks it): %2")
                            .arg(QString(), -24)
-                           .arg(settingLabel(s.section(QLatin1Char('.'), 0, 0),
-                                             s.section(QLatin1Char('.'), 1))));
+                           .arg(settingtable::label(s)));
         table.append(QJsonObject{
             {QStringLiteral("printer"), job.target.name()},
             {QStringLiteral("exitCode"), job.code},

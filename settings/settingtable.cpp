@@ -369,6 +369,13 @@ QString label(const Row &row)
     return s.trimmed();
 }
 
+QString label(const QString &qualifiedName)
+{
+    const Row *row = find(qualifiedName.section(QLatin1Char('.'), 0, 0),
+                          qualifiedName.section(QLatin1Char('.'), 1));
+    return row ? label(*row) : qualifiedName;
+}
+
 QString qualified(const Row &row)
 {
     return QLatin1String(row.page) + QLatin1Char('.') + QLatin1String(row.key);

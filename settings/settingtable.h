@@ -138,6 +138,8 @@ bool modelHas(Models models, bool printMode);
 
 // The label the page shows, translated, without its closing colon.
 QString label(const Row &row);
+// The label of the setting "page.key", or the name itself for one not known.
+QString label(const QString &qualifiedName);
 // "page.key", the stable name in JSON output and profiles.
 QString qualified(const Row &row);
 
