@@ -278,6 +278,11 @@ void TestCore::convert_data()
                array(kOther,
                      named("办公室", "-50 dBm") + named("A&amp;B &lt;5G&gt; &#x263A;", "-60 dBm"))),
         "办公室 -50 *, A&B <5G> ☺ -60");
+    // The last code point there is, and just past it; NUL is no character either.
+    row("profiler", "character references at their bounds",
+        report(current("X") +
+               array(kOther, named("&#x10FFFF;&#1114112;&#0;&#65;&#x110000;", "-60 dBm"))),
+        "X 1 *, \xF4\x8F\xBF\xBF&#1114112;&#0;A&#x110000; -60");
     row("profiler", "no array: flat search by SSID key, nothing appended",
         report(current("Office") + dict("SSID=Office|RSSI=-48") + dict("SSID=Guest") +
                dict("_name=Ignored") + dict("SSID=Odd|RSSI=?")),
@@ -346,8 +351,9 @@ void TestCore::convert_data()
     row("readBack", "trailer only before header", block(bytes("1BFEFF00001BFFFE0204")),
         block(bytes("1BFEFF00001BFFFE0204")).toHex(' '));
     row("send", "lower case, tab", "1b\tff", "1b ff");
-    for (const char *bad :
-         {"1B  40", "1B 40\r\n1B 40", "1B 40\r\n", "1B 40 ", "1B40", "1B 4", "1B 4G", "G1 40", ""})
+    row("send", "every digit's bounds", "a0 AF 9f", "a0 af 9f");
+    for (const char *bad : {"1B  40", "1B 40\r\n1B 40", "1B 40\r\n", "1B 40 ", "1B40", "1B 4",
+                            "1B 4G", "G1 40", "", "1g", "`1", "@1", "1/", ":1"})
         row("send", QByteArray(bad).toPercentEncoding(" "), bad, "!unchanged");
     // Beyond what a regular expression engine matches in one go.
     row("send", "65536 pairs", QByteArray("AB ").repeated(65536).chopped(1),
