@@ -63,9 +63,6 @@ void TestLinkSettingsNet::readThenWrite_data()
                  "lineEdit_WApName=;lineEdit_WApIP=...;lineEdit_WApPort=9100;"
                  "lineEdit_WApMAC=00:1A:2B:3C:4D:5E"
         << QString() << QString() << QString() << kRestart << "127.0.0.1;9100;";
-    QTest::newRow("WiFi only the port") << "Wifi" << QVariantMap{{"29", hexBytes("2823")}} << -1
-                                        << QString() << kOk << QString() << "lineEdit_WApPort=9100"
-                                        << "01 29: 8C23" << kRestart << "127.0.0.1;9100;";
     // An empty access point address goes as 192.168.1.1.
     QTest::newRow("WiFi access point")
         << "Wifi"
