@@ -35,10 +35,11 @@ QString fieldName(const QLabel *label)
     return name.trimmed();
 }
 
-void refuse(QWidget *parent, const QString &name, double min, double max)
+void refuse(QWidget *parent, const QString &name, double min, double max, const QString &title)
 {
     prompts::information(
-        parent, QCoreApplication::translate("MainWindow", "设置工具"),
+        parent,
+        title.isEmpty() ? QCoreApplication::translate("MainWindow", "设置工具") : title,
         QCoreApplication::translate("MainWindow", "%1：输入无效，允许范围为 %2 至 %3")
             .arg(name, QString::number(min), QString::number(max)));
 }

@@ -16,8 +16,10 @@ namespace pagefields {
 // The name of a field as its label shows it, without the closing colon.
 QString fieldName(const QLabel *label);
 
-// Tells the user that the field `name` must lie between `min` and `max`.
-void refuse(QWidget *parent, const QString &name, double min, double max);
+// Tells the user that the field `name` must lie between `min` and `max`, in a box titled
+// `title` ("设置工具" when empty).
+void refuse(QWidget *parent, const QString &name, double min, double max,
+            const QString &title = QString());
 
 // Shows a list answer. An answer that has no entry selects none and shows the box as
 // unknown; the byte is kept so that a frame carrying several lists can send it back.

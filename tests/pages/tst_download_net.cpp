@@ -430,6 +430,8 @@ void TestDownloadNet::setNet_data()
     row("credentials fail", "0|1|-1|Cafe|kept||网络通讯出错，请重试");
     row("printer closed meanwhile", "0|2|-1|Cafe|kept||请先打开设备");
     row("manual name, spaces only", "0|0|1|   |kept||请输入WiFi名称");
+    row("manual name longer than a network has",
+        "0|0|1|" + QString(33, 'n') + "|kept||wifi名称：输入无效，允许范围为 0 至 32");
     row("nothing chosen from the list", "0|0|0||kept||请选择一个WiFi");
     // The window is off while the printer is busy; a press that gets through sends nothing.
     row("file sent", "0|3|-1|Cafe|kept||下载成功");
