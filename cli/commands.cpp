@@ -425,8 +425,8 @@ int runDiff(CommandContext &c)
             return refused(c, outcome.failedPage, outcome.result);
         printDifferences(c, outcome.differences);
         for (const QString &s : outcome.skipped)
-            c.out.line(QStringLiteral("skipped (this model lacks it): %1")
-                           .arg(settingtable::label(s)));
+            c.out.line(
+                QStringLiteral("skipped (this model lacks it): %1").arg(settingtable::label(s)));
         c.out.set(QStringLiteral("differences"), differencesJson(outcome.differences));
         c.out.set(QStringLiteral("skipped"), QJsonArray::fromStringList(outcome.skipped));
         return int(ExitOk);
@@ -499,14 +499,14 @@ int runApply(CommandContext &c)
         printDifferences(c, jobs.front().outcome.differences);
         for (const profile::Difference &d : jobs.front().outcome.notVerified)
             c.out.line(QStringLiteral("read back different: %1 = %2 (profile %3)")
-                           .arg(settingtable::label(d.page + QLatin1Char('.') + d.setting), profile::valueText(d.printer),
-                                profile::valueText(d.profile)));
+                           .arg(settingtable::label(d.page + QLatin1Char('.') + d.setting),
+                                profile::valueText(d.printer), profile::valueText(d.profile)));
     }
     for (const ApplyJob &job : jobs) {
         // The worst outcome decides: no printer, then refused by the printer, then refused
         // before sending, then a difference.
-        static const QList<int> worstFirst{ExitNoPrinter, ExitRefused, ExitBadFile,
-                                           ExitDifference, ExitOk};
+        static const QList<int> worstFirst{ExitNoPrinter, ExitRefused, ExitBadFile, ExitDifference,
+                                           ExitOk};
         if (worstFirst.indexOf(job.code) < worstFirst.indexOf(code))
             code = job.code;
         c.out.line(
@@ -658,11 +658,12 @@ int runProvision(CommandContext &c)
     const QString password = in.readLine();
     // Checked as the WiFi page checks them; an empty password is an open network.
     QString why;
-    if (!settingtable::check(*settingtable::find(QStringLiteral("wifi"), QStringLiteral("stationName")),
-                             c.options.ssid, 0, &why) ||
+    if (!settingtable::check(
+            *settingtable::find(QStringLiteral("wifi"), QStringLiteral("stationName")),
+            c.options.ssid, 0, &why) ||
         !settingtable::check(
-            *settingtable::find(QStringLiteral("wifi"), QStringLiteral("stationPassword")), password,
-            0, &why)) {
+            *settingtable::find(QStringLiteral("wifi"), QStringLiteral("stationPassword")),
+            password, 0, &why)) {
         c.out.error(QStringLiteral("provision: %1").arg(why));
         return ExitUsage;
     }
@@ -675,8 +676,9 @@ int runProvision(CommandContext &c)
         {
             const PrinterSession::Operation operation(session);
             if (!station) {
-                result = settingsengine::send(session, wifi, INFO_WIFI_MODE,
-                                              {{QStringLiteral("mode"), QStringLiteral("station")}});
+                result =
+                    settingsengine::send(session, wifi, INFO_WIFI_MODE,
+                                         {{QStringLiteral("mode"), QStringLiteral("station")}});
                 QThread::msleep(kModePauseMs);
             }
             if (result == RESULT_OK) {

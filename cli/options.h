@@ -37,9 +37,9 @@ struct Options
     bool withIdentity = false;
     QString pages;   // --pages print,distance
     QString exclude; // --exclude KEY,...
-    QString file; // --file
-    QString ssid; // --ssid
-    QString out;  // --out
+    QString file;    // --file
+    QString ssid;    // --ssid
+    QString out;     // --out
     quint16 udpPort = 38400;
     QString targetsFile; // --targets, already read into targets
 };

@@ -86,7 +86,8 @@ void WifiProvisioning::sendCredentials(const WifiCred &cred)
     const std::pair<const char *, QString> texts[] = {{"stationName", cred.ssid},
                                                       {"stationPassword", cred.password}};
     for (const auto &[key, text] : texts) {
-        const settingtable::Row &row = *settingtable::find(QStringLiteral("wifi"), QLatin1String(key));
+        const settingtable::Row &row =
+            *settingtable::find(QStringLiteral("wifi"), QLatin1String(key));
         if (!settingtable::check(row, text, 0, nullptr)) {
             double min = 0;
             double max = 0;

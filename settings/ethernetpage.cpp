@@ -73,8 +73,8 @@ void EthernetPage::on_pushButton_NetportSettingSet_clicked()
     // A wrong address or port would leave the printer unreachable after its restart.
     if (!acceptFields())
         return;
-    const int ret = settingsengine::write(m_session, QStringLiteral("ethernet"),
-                                          m_binding.values(), QJsonObject());
+    const int ret = settingsengine::write(m_session, QStringLiteral("ethernet"), m_binding.values(),
+                                          QJsonObject());
     if (ret == RESULT_OK) {
         emit connectionTargetChanged(QString(), tcpPort(), udpPort());
         prompts::information(m_host.dialogParent(), tr("设置工具"), tr("处理成功，请重启打印机"));

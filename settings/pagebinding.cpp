@@ -55,9 +55,7 @@ QJsonValue numberOf(const Row &row, const QString &text)
 
 } // namespace
 
-PageBinding::PageBinding(QWidget *page, const QString &pageName) : m_page(page), m_name(pageName)
-{
-}
+PageBinding::PageBinding(QWidget *page, const QString &pageName) : m_page(page), m_name(pageName) {}
 
 void PageBinding::show(const QJsonObject &values) const
 {

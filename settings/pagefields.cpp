@@ -38,8 +38,7 @@ QString fieldName(const QLabel *label)
 void refuse(QWidget *parent, const QString &name, double min, double max, const QString &title)
 {
     prompts::information(
-        parent,
-        title.isEmpty() ? QCoreApplication::translate("MainWindow", "设置工具") : title,
+        parent, title.isEmpty() ? QCoreApplication::translate("MainWindow", "设置工具") : title,
         QCoreApplication::translate("MainWindow", "%1：输入无效，允许范围为 %2 至 %3")
             .arg(name, QString::number(min), QString::number(max)));
 }

@@ -41,11 +41,10 @@ bool duplicatedKey(const QByteArray &text, QString *key)
             if (levels.empty() || !levels.back().expectKey)
                 continue;
             // Decoded, so that "a" and "\u0061" are one key.
-            const QString name =
-                QJsonDocument::fromJson("[" + text.mid(start, i - start + 1) + "]")
-                    .array()
-                    .at(0)
-                    .toString();
+            const QString name = QJsonDocument::fromJson("[" + text.mid(start, i - start + 1) + "]")
+                                     .array()
+                                     .at(0)
+                                     .toString();
             levels.back().expectKey = false;
             if (levels.back().keys.contains(name)) {
                 *key = name;

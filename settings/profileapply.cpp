@@ -161,8 +161,8 @@ Outcome apply(PrinterSession &session, const profile::Profile &wanted, bool dryR
         }
         for (const profile::Difference &d : differences) {
             outcome.written << qualified(page, d.setting);
-            outcome.restartNeeded |= settingtable::has(*settingtable::find(page, d.setting),
-                                                       settingtable::Restart);
+            outcome.restartNeeded |=
+                settingtable::has(*settingtable::find(page, d.setting), settingtable::Restart);
         }
         if (!verify)
             continue;

@@ -59,7 +59,8 @@ int read(PrinterSession &session, const QString &pageName, QJsonObject *values)
     unsigned char answer[frame::kQueryOutSize] = {};
     for (const Frame *f : framesOf(pageName, &Frame::readStep)) {
         if (!modelHas(f->models, printMode) ||
-            (f->whenKey && values->value(QLatin1String(f->whenKey)) != QJsonValue(QLatin1String(f->whenValue))))
+            (f->whenKey &&
+             values->value(QLatin1String(f->whenKey)) != QJsonValue(QLatin1String(f->whenValue))))
             continue;
         int length = 0;
         const int ret = session.queryInfo(SetInfoType(f->item), answer, &length);
@@ -83,7 +84,8 @@ int read(PrinterSession &session, const QString &pageName, QJsonObject *values)
         for (const Row *row : parts) {
             if (!modelHas(row->models, printMode))
                 continue;
-            const QJsonValue v = decode(*row, answer, row->codec == Codec::IdentityText ? length : span, dots);
+            const QJsonValue v =
+                decode(*row, answer, row->codec == Codec::IdentityText ? length : span, dots);
             readable = readable && !v.isUndefined();
             decoded.insert(QLatin1String(row->key), v);
         }

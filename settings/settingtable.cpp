@@ -282,9 +282,9 @@ QStringList entryTexts(const Row &row)
 
 QString text(const uint8_t *bytes)
 {
-    return QString::fromLocal8Bit(reinterpret_cast<const char *>(bytes),
-                                  int(qstrnlen(reinterpret_cast<const char *>(bytes),
-                                               frame::kQueryOutSize)));
+    return QString::fromLocal8Bit(
+        reinterpret_cast<const char *>(bytes),
+        int(qstrnlen(reinterpret_cast<const char *>(bytes), frame::kQueryOutSize)));
 }
 
 } // namespace
@@ -461,9 +461,10 @@ bool check(const Row &row, const QJsonValue &value, int dotsPerMm, QString *why)
     switch (row.unit) {
     case Unit::List:
         if (listCode(row, value) < 0 || isUnlisted(value))
-            return fail(row, QStringLiteral("must be one of %1")
-                                 .arg(entryTexts(row).join(QLatin1String(", "))),
-                        why);
+            return fail(
+                row,
+                QStringLiteral("must be one of %1").arg(entryTexts(row).join(QLatin1String(", "))),
+                why);
         return true;
     case Unit::Flag:
         return value.isBool() || fail(row, QStringLiteral("must be true or false"), why);
@@ -514,10 +515,10 @@ bool check(const Row &row, const QJsonValue &value, int dotsPerMm, QString *why)
         double max = 0;
         range(row, dotsPerMm, &min, &max);
         if (v < min || v > max)
-            return fail(row,
-                        QStringLiteral("must lie between %1 and %2")
-                            .arg(numberText(min), numberText(max)),
-                        why);
+            return fail(
+                row,
+                QStringLiteral("must lie between %1 and %2").arg(numberText(min), numberText(max)),
+                why);
         return true;
     }
     }
@@ -611,7 +612,7 @@ bool encode(const Row &row, const QJsonValue &value, int dotsPerMm, QByteArray *
         return true;
     case Codec::TextField: {
         const QString s = row.unit == Unit::Address ? wificodec::apAddressToSend(value.toString())
-                                                     : value.toString();
+                                                    : value.toString();
         // Each text of the frame gets an equal share of its data, NULs included, so that
         // an unchecked text never pushes another out.
         const int texts = int(rowsOf(QLatin1String(row.page), row.item).size());

@@ -80,12 +80,12 @@ struct Row
     Unit unit;
     double min; // range (numbers), least text length when not empty (texts)
     double max;
-    int decimals;              // for numbers
-    int textLimit;             // bytes after encoding, without the NUL
-    const int *values;         // list entries' values; null: the index itself
-    const char *const *names;  // list entries' names (with `codes`), for named lists
-    const int *codes;          // the printer codes of the named entries
-    int entries;               // list length
+    int decimals;             // for numbers
+    int textLimit;            // bytes after encoding, without the NUL
+    const int *values;        // list entries' values; null: the index itself
+    const char *const *names; // list entries' names (with `codes`), for named lists
+    const int *codes;         // the printer codes of the named entries
+    int entries;              // list length
     Models models;
     int flags;
     const char *widget;       // the page's widget (object name)

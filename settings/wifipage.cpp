@@ -54,8 +54,8 @@ void WifiPage::noteProvisioned(const WifiCred &cred, bool taken)
 QString WifiPage::connectAddress() const
 {
     QString address = ui->comboBox_WifiMode->currentIndex() != kStationMode
-                                ? ui->lineEdit_WApIP->text()
-                                : ui->lineEdit_WifiSetIP->text();
+                          ? ui->lineEdit_WApIP->text()
+                          : ui->lineEdit_WifiSetIP->text();
     if (address == QLatin1String("...") || address == QLatin1String("0.0.0.0"))
         return QString();
     return address;

@@ -31,7 +31,8 @@ void TestFieldFixUps::fixUp_data()
         {"102.0!", "20!", "108!", "50.3", "50", "50.1", "60", "60.5"},
         "宽度范围20-108mm，请重新输入");
     // A digit at either end of the range counts as a number.
-    row("width of zeros", "lineEdit", {"0", "00.0"}, {"20!", "20!"}, "宽度范围20-108mm，请重新输入");
+    row("width of zeros", "lineEdit", {"0", "00.0"}, {"20!", "20!"},
+        "宽度范围20-108mm，请重新输入");
     row("height of nines", "lineEdit_2", {"99", "9.9"}, {"99", "10!"},
         "高度范围10-1778mm，请重新输入");
     row("height keeps the last accepted value", "lineEdit_2", {"300", "x", "5000"},

@@ -185,7 +185,7 @@ private slots:
     // the exit code, a text in the output and whether any set frame reached the printer.
     void profiles_data()
     {
-        QTest::addColumn<QString>("file"); // the profile
+        QTest::addColumn<QString>("file");      // the profile
         QTest::addColumn<QString>("arguments"); // %F: the profile's path
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("output");
@@ -202,8 +202,8 @@ private slots:
         };
         row("width beyond the page's range", R"({"print": {"widthMm": 200}})", "apply|%F|%P", 5,
             "\"widthMm\" (Breite) must lie between 20 and 108");
-        row("height beyond the page's range", R"({"print": {"heightMm": 5000}})", "apply|%F|%P",
-            5, "\"heightMm\" (Höhe) must lie between 10 and 1778");
+        row("height beyond the page's range", R"({"print": {"heightMm": 5000}})", "apply|%F|%P", 5,
+            "\"heightMm\" (Höhe) must lie between 10 and 1778");
         row("a name longer than its frame",
             QStringLiteral(R"({"wifi": {"stationName": "%1"}})").arg(QString(200, 'n')),
             "apply|%F|%P", 5, "is 200 bytes long; the printer holds at most 32");
@@ -211,20 +211,19 @@ private slots:
             "has more than 1 decimal(s)");
         row("a key twice", R"({"print": {"speed": 1, "speed": 2}})", "apply|%F|%P", 5,
             "the key \"speed\" is given twice");
-        QTest::newRow("no resolution")
-            << profile("", R"({"print": {"speed": 1}})") << "apply|%F|%P" << 5
-            << "\"dotsPerMm\" is missing" << false;
+        QTest::newRow("no resolution") << profile("", R"({"print": {"speed": 1}})") << "apply|%F|%P"
+                                       << 5 << "\"dotsPerMm\" is missing" << false;
         // Fits 8 dots per millimetre, not the 12 of this printer.
         QTest::newRow("beyond this printer's resolution")
-            << profile(R"("dotsPerMm": 8, )", R"({"print": {"labelGapMm": 6000}})")
-            << "apply|%F|%P" << 5 << "refused, nothing sent" << false;
+            << profile(R"("dotsPerMm": 8, )", R"({"print": {"labelGapMm": 6000}})") << "apply|%F|%P"
+            << 5 << "refused, nothing sent" << false;
         row("the page's labels in text", R"({"print": {"speed": 6}})", "diff|%F|%P", 0,
             "Druckgeschwindigkeit 0 6");
-        row("stable keys in JSON",
-            R"({"print": {"speed": 6}, "distance": {"tearDots": 7}})",
+        row("stable keys in JSON", R"({"print": {"speed": 6}, "distance": {"tearDots": 7}})",
             "diff|%F|%P|--json", 0, R"("setting": "print.speed")");
         row("only the pages given", R"({"print": {"speed": 6}, "distance": {"tearDots": 7}})",
-            "diff|%F|%P|--pages|distance", 0, "Druckkopf bis Abreißkante (dot) 0 7|Druckgeschwindigkeit");
+            "diff|%F|%P|--pages|distance", 0,
+            "Druckkopf bis Abreißkante (dot) 0 7|Druckgeschwindigkeit");
         row("a setting left out", R"({"print": {"speed": 6, "density": 3}})",
             "apply|%F|%P|--exclude|print.speed,tearDots", 0, "1 written|Druckgeschwindigkeit",
             true);
@@ -270,18 +269,17 @@ private slots:
         QTest::addColumn<QString>("options");
         QTest::addColumn<QStringList>("present");
         QTest::addColumn<QStringList>("absent");
-        QTest::newRow("default") << ""
-                                 << QStringList{"\"mask\"", "\"pairing\"", "\"speed\""}
+        QTest::newRow("default") << "" << QStringList{"\"mask\"", "\"pairing\"", "\"speed\""}
                                  << QStringList{"\"ip\"", "\"name\"", "\"bleName\"",
                                                 "\"serialNumber\"", "\"pin\""};
-        QTest::newRow("with identity") << "|--with-identity"
-                                       << QStringList{"\"ip\"", "\"name\"", "\"bleName\"",
-                                                      "\"serialNumber\""}
-                                       << QStringList{"\"pin\"", "Password"};
-        QTest::newRow("pages and exclusions") << "|--pages|ethernet,serial|--exclude|baud,ethernet.mask"
-                                              << QStringList{"\"ethernet\"", "\"parity\""}
-                                              << QStringList{"\"print\"", "\"baud\"",
-                                                             "\"mask\""};
+        QTest::newRow("with identity")
+            << "|--with-identity"
+            << QStringList{"\"ip\"", "\"name\"", "\"bleName\"", "\"serialNumber\""}
+            << QStringList{"\"pin\"", "Password"};
+        QTest::newRow("pages and exclusions")
+            << "|--pages|ethernet,serial|--exclude|baud,ethernet.mask"
+            << QStringList{"\"ethernet\"", "\"parity\""}
+            << QStringList{"\"print\"", "\"baud\"", "\"mask\""};
     }
     void saveLeavesIdentityOut()
     {

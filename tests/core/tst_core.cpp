@@ -384,10 +384,12 @@ void TestCore::convert_data()
         "!\"dotsPerMm\" is missing: the resolution the profile's dot counts are for (8 or 12) "
         "must be given");
     row("profile", "a key twice",
-        head + R"("version": 1, "dotsPerMm": 8, "settings": {"print": {"speed": 1, "sp\u0065ed": 2}}})",
+        head +
+            R"("version": 1, "dotsPerMm": 8, "settings": {"print": {"speed": 1, "sp\u0065ed": 2}}})",
         "!the key \"speed\" is given twice in one object; which one is meant is unclear");
     row("profile", "equal keys in two objects",
-        head + R"("version": 1, "dotsPerMm": 8, "settings": {"wifi": {"ip": "1.2.3.4"}, "ethernet": {"ip": "1.2.3.5"}}})",
+        head +
+            R"("version": 1, "dotsPerMm": 8, "settings": {"wifi": {"ip": "1.2.3.4"}, "ethernet": {"ip": "1.2.3.5"}}})",
         R"( 8 {"ethernet":{"ip":"1.2.3.5"},"wifi":{"ip":"1.2.3.4"}})");
     row("profile", "malformed", R"({"format": )",
         "!not a valid JSON file: unterminated object at offset 11");

@@ -37,16 +37,16 @@ QByteArray text(const char *s)
     return QByteArray(s).toHex(' ') + " 00";
 }
 
-const QString kWifi = "30=01;26=" + text("Shop") + ' ' + text("pw123456") +
-                      ";27=" + text("AP1") + ' ' + text("password") + ' ' + text("192.168.4.1") +
+const QString kWifi = "30=01;26=" + text("Shop") + ' ' + text("pw123456") + ";27=" + text("AP1") +
+                      ' ' + text("password") + ' ' + text("192.168.4.1") +
                       ";29=8C 23;3C=00 1A 2B 3C 4D 5E A1 B2 C3 0D 0E 0F;"
                       "28=01 C0 A8 01 64 C0 A8 01 01 FF FF FF 00 08 08 08 08";
 const QString kWifiAp = kWifi + ";30=02";
 const QString kEthernet = "0D=00 C0 A8 01 64 FF FF FF 00 C0 A8 01 01;0F=40 23 41 23";
-const QString kBluetooth = "2B=" + text("AB") + ";2C=" + text("AB-LE") + ";2F=01;2E=" +
-                           text("1234") + ";3C=00 00 00 00 00 00 A1 B2 C3 0D 0E 0F";
-const QString kSerial = "0E=07 02 01 01;0C=" + text("P") + ' ' + text("Q") + ' ' + text("R") +
-                        ' ' + text("S") + ' ' + text("T") + ";10=" + text("SN9");
+const QString kBluetooth = "2B=" + text("AB") + ";2C=" + text("AB-LE") +
+                           ";2F=01;2E=" + text("1234") + ";3C=00 00 00 00 00 00 A1 B2 C3 0D 0E 0F";
+const QString kSerial = "0E=07 02 01 01;0C=" + text("P") + ' ' + text("Q") + ' ' + text("R") + ' ' +
+                        text("S") + ' ' + text("T") + ";10=" + text("SN9");
 
 QSet<QString> g_covered;
 
@@ -106,7 +106,8 @@ void TestSettingsEngine::everyRow_data()
         QTest::newRow(qPrintable(QString(page) + '.' + key))
             << page << key << dots << answers << read << write << frames << refused << reason;
     };
-    row("print", "speed", 8, "00=03", "3", "5", "01 00: 05;00 06: ", "8", "one of 0, 1, 2, 3, 4, 5, 6, 7");
+    row("print", "speed", 8, "00=03", "3", "5", "01 00: 05;00 06: ", "8",
+        "one of 0, 1, 2, 3, 4, 5, 6, 7");
     row("print", "density", 8, "13=09", "9", "12", "01 13: 0C;00 06: ", "16", "one of 0, 1");
     row("print", "labelGapMm", 8, "19=18 00", "3", "2", "01 19: 10 00;00 06: ", "-1",
         "between 0 and 8191");
@@ -126,10 +127,10 @@ void TestSettingsEngine::everyRow_data()
     row("print", "commandSet", 8, "02=20", "\"AUTO\"", "\"TSPL\"", "01 02: 02;00 06: ", "\"XYZ\"",
         "one of \"ZPL\", \"TSPL\", \"CPCL\", \"EPL\", \"DPL\", \"AUTO\"");
     // Height first: 100.0 and 50.2 mm (402 dots) read; 80 mm is 640 dots.
-    row("print", "widthMm", 8, "18=20 03 92 01", "50.2", "80", "01 18: 20 03 80 02;00 06: ",
-        "200", "between 20 and 108");
-    row("print", "heightMm", 8, "18=20 03 92 01", "100", "50.5", "01 18: 94 01 92 01;00 06: ",
-        "100.25", "more than 1 decimal");
+    row("print", "widthMm", 8, "18=20 03 92 01", "50.2", "80", "01 18: 20 03 80 02;00 06: ", "200",
+        "between 20 and 108");
+    row("print", "heightMm", 8, "18=20 03 92 01", "100", "50.5",
+        "01 18: 94 01 92 01;00 06: ", "100.25", "more than 1 decimal");
     row("print", "menuLanguage", 8, "3E=09", "{\"code\": 9}", "2", "01 3E: 02;00 06: ", "7",
         "one of 0, 1, 2, 3, 4, 5, 6");
 
@@ -148,8 +149,8 @@ void TestSettingsEngine::everyRow_data()
     row("wifi", "mode", 8, kWifi, "\"station\"", "\"accessPoint\"", "01 30: 02", "\"mesh\"",
         "one of \"station\", \"accessPoint\"");
     row("wifi", "stationName", 8, kWifi, "\"Shop\"", "\"Cafe\"",
-        "01 26: 43 61 66 65 00 70 77 31 32 33 34 35 36 00",
-        '"' + QString(33, 'a') + '"', "33 bytes long; the printer holds at most 32");
+        "01 26: 43 61 66 65 00 70 77 31 32 33 34 35 36 00", '"' + QString(33, 'a') + '"',
+        "33 bytes long; the printer holds at most 32");
     row("wifi", "stationPassword", 8, kWifi, "\"pw123456\"", "\"\"", "01 26: 53 68 6F 70 00 00",
         '"' + QString(65, 'p') + '"', "at most 64");
     row("wifi", "apName", 8, kWifiAp, "\"AP1\"", "\"AP2\"",
@@ -162,15 +163,13 @@ void TestSettingsEngine::everyRow_data()
     row("wifi", "apAddress", 8, kWifiAp, "\"192.168.4.1\"", "\"...\"",
         "01 27: 41 50 31 00 70 61 73 73 77 6F 72 64 00 31 39 32 2E 31 36 38 2E 31 2E 31 00",
         "\"1.2.3\"", "four parts 0 to 255");
-    row("wifi", "port", 8, kWifi, "9100", "9200", "01 29: F0 23", "70000",
-        "between 0 and 65535");
+    row("wifi", "port", 8, kWifi, "9100", "9200", "01 29: F0 23", "70000", "between 0 and 65535");
     row("wifi", "mac", 8, kWifi, "\"00:1A:2B:3C:4D:5E\"", "", "", "\"x\"", "read only");
     // The answer has the gateway before the mask, the set frame the other way round.
     row("wifi", "dhcp", 8, kWifi, "true", "false",
         "01 28: 00 C0 A8 01 64 FF FF FF 00 C0 A8 01 01 08 08 08 08", "\"yes\"", "true or false");
     row("wifi", "ip", 8, kWifi, "\"192.168.1.100\"", "\"10.0.0.5\"",
-        "01 28: 01 0A 00 00 05 FF FF FF 00 C0 A8 01 01 08 08 08 08", "\"300.1.1.1\"",
-        "four parts");
+        "01 28: 01 0A 00 00 05 FF FF FF 00 C0 A8 01 01 08 08 08 08", "\"300.1.1.1\"", "four parts");
     row("wifi", "mask", 8, kWifi, "\"255.255.255.0\"", "\"255.0.0.0\"",
         "01 28: 01 C0 A8 01 64 FF 00 00 00 C0 A8 01 01 08 08 08 08", "\"255.0.0\"", "four parts");
     row("wifi", "gateway", 8, kWifi, "\"192.168.1.1\"", "\"192.168.1.254\"",
@@ -196,8 +195,8 @@ void TestSettingsEngine::everyRow_data()
     row("bluetooth", "bleName", 8, kBluetooth, "\"AB-LE\"", "\"\"", "01 2C: 00", "[]",
         "must be a text");
     row("bluetooth", "pairing", 8, kBluetooth, "1", "0", "01 2F: 00", "2", "one of 0, 1");
-    row("bluetooth", "pin", 8, kBluetooth, "\"1234\"", "\"0000\"", "01 2E: 30 30 30 30 00",
-        "1234", "must be a text");
+    row("bluetooth", "pin", 8, kBluetooth, "\"1234\"", "\"0000\"", "01 2E: 30 30 30 30 00", "1234",
+        "must be a text");
     row("bluetooth", "mac", 8, kBluetooth, "\"A1:B2:C3:0D:0E:0F\"", "", "", "\"x\"", "read only");
 
     row("serial", "baud", 8, kSerial, "115200", "9600", "01 0E: 01 02 01 01", "1234",
@@ -263,18 +262,22 @@ void TestSettingsEngine::refusals_data()
     QTest::addColumn<int>("dots");
     QTest::addColumn<QString>("reason"); // empty: accepted
 
-    QTest::newRow("unknown key") << "print" << R"({"speeed": 1})" << 8
+    QTest::newRow("unknown key") << "print"
+                                 << R"({"speeed": 1})" << 8
                                  << "\"speeed\" is not a setting of this page";
-    QTest::newRow("read-only key") << "wifi" << R"({"mac": "00:00:00:00:00:00"})" << 8
-                                   << "\"mac\" is not a setting";
-    QTest::newRow("one decimal kept") << "print" << R"({"widthMm": 100.2, "heightMm": 10})" << 8
-                                      << "";
-    QTest::newRow("the 12-dot range") << "print" << R"({"labelGapMm": 5462})" << 12
-                                      << "between 0 and 5461";
-    QTest::newRow("an empty AP password") << "wifi" << R"({"apPassword": ""})" << 8 << "";
-    QTest::newRow("an empty address box") << "ethernet" << R"({"ip": "..."})" << 8 << "";
-    QTest::newRow("an unlisted code") << "serial" << R"({"baud": {"code": 40}})" << 8
-                                      << "one of 4800";
+    QTest::newRow("read-only key")
+        << "wifi"
+        << R"({"mac": "00:00:00:00:00:00"})" << 8 << "\"mac\" is not a setting";
+    QTest::newRow("one decimal kept") << "print"
+                                      << R"({"widthMm": 100.2, "heightMm": 10})" << 8 << "";
+    QTest::newRow("the 12-dot range") << "print"
+                                      << R"({"labelGapMm": 5462})" << 12 << "between 0 and 5461";
+    QTest::newRow("an empty AP password") << "wifi"
+                                          << R"({"apPassword": ""})" << 8 << "";
+    QTest::newRow("an empty address box") << "ethernet"
+                                          << R"({"ip": "..."})" << 8 << "";
+    QTest::newRow("an unlisted code") << "serial"
+                                      << R"({"baud": {"code": 40}})" << 8 << "one of 4800";
 }
 
 void TestSettingsEngine::refusals()
@@ -284,8 +287,8 @@ void TestSettingsEngine::refusals()
     QFETCH(int, dots);
     QFETCH(QString, reason);
     QString why;
-    const bool ok =
-        settingtable::checkPage(page, QJsonDocument::fromJson(settings.toUtf8()).object(), dots, &why);
+    const bool ok = settingtable::checkPage(
+        page, QJsonDocument::fromJson(settings.toUtf8()).object(), dots, &why);
     QCOMPARE(ok, reason.isEmpty());
     QVERIFY2(why.contains(reason), qPrintable(why));
 }

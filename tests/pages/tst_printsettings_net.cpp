@@ -223,11 +223,10 @@ void TestPrintSettingsNet::plainValuesSendOnlyWhatIsSet()
 {
     SessionFixture f;
     QVERIFY(f.start(SessionFixture::configFor(QStringLiteral("P1")), 8, true));
-    const QJsonObject values{
-        {"autoPaper", 1},  // the model has print mode instead
-        {"direction", 1},  // travels only with the method
-        {"widthMm", 50.3}, // travels only with the height
-        {"labelGapMm", 3}};
+    const QJsonObject values{{"autoPaper", 1},  // the model has print mode instead
+                             {"direction", 1},  // travels only with the method
+                             {"widthMm", 50.3}, // travels only with the height
+                             {"labelGapMm", 3}};
     QCOMPARE(settingsengine::write(*f.session, "print", values, QJsonObject()), 0);
     QTRY_COMPARE(describeFrames(*f.printer), (QStringList{"01 19: 18 00", "00 06: "}));
 }
