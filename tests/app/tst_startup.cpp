@@ -44,30 +44,16 @@ void TestStartup::tableWordsTranslated_data()
     QTest::addColumn<QString>("header");
     QTest::addColumn<QString>("setting"); // print.density
     QTest::addColumn<QString>("check");   // usb.access
-    QTest::newRow("en") << "en"
-                        << "Setting"
-                        << "Print density"
-                        << "USB access";
-    QTest::newRow("de") << "de"
-                        << "Einstellung"
-                        << "Druckdichte"
-                        << "USB-Zugriff";
-    QTest::newRow("fr") << "fr"
-                        << "Paramètre"
-                        << "Densité d'impression"
-                        << "Accès USB";
-    QTest::newRow("nl") << "nl"
-                        << "Instelling"
-                        << "Afdrukdichtheid"
-                        << "USB-toegang";
-    QTest::newRow("pt_BR") << "pt_BR"
-                           << "Configuração"
-                           << "Densidade de impressão"
-                           << "Acesso USB";
-    QTest::newRow("zh_TW") << "zh_TW"
-                           << "設定"
-                           << "列印濃度"
-                           << "USB 存取權限";
+    const auto row = [](const char *language, const char *header, const char *setting,
+                        const char *check) {
+        QTest::newRow(language) << language << header << setting << check;
+    };
+    row("en", "Setting", "Print density", "USB access");
+    row("de", "Einstellung", "Druckdichte", "USB-Zugriff");
+    row("fr", "Paramètre", "Densité d'impression", "Accès USB");
+    row("nl", "Instelling", "Afdrukdichtheid", "USB-toegang");
+    row("pt_BR", "Configuração", "Densidade de impressão", "Acesso USB");
+    row("zh_TW", "設定", "列印濃度", "USB 存取權限");
 }
 
 void TestStartup::tableWordsTranslated()
