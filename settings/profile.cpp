@@ -13,7 +13,8 @@ namespace profile {
 namespace {
 
 // QJsonDocument keeps the last of two equal keys without a word; a profile with one
-// is refused instead. `text` is known to be valid JSON.
+// is refused instead. A plain scan of the text, safe on any input: on malformed JSON it
+// may name a key twice where the parser would have named the fault.
 bool duplicatedKey(const QByteArray &text, QString *key)
 {
     struct Level
@@ -60,19 +61,21 @@ bool duplicatedKey(const QByteArray &text, QString *key)
 
 bool parse(const QByteArray &text, Profile *out, QString *error)
 {
+    // Looked for first: Qt's parser loses the memory of an object it drops for a later
+    // equal key.
+    QString twice;
+    if (duplicatedKey(text, &twice)) {
+        *error = QStringLiteral("the key \"%1\" is given twice in one object; which one is meant "
+                                "is unclear")
+                     .arg(twice);
+        return false;
+    }
     QJsonParseError parseError{};
     const QJsonDocument document = QJsonDocument::fromJson(text, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
         *error = QStringLiteral("not a valid JSON file: %1 at offset %2")
                      .arg(parseError.errorString())
                      .arg(parseError.offset);
-        return false;
-    }
-    QString twice;
-    if (duplicatedKey(text, &twice)) {
-        *error = QStringLiteral("the key \"%1\" is given twice in one object; which one is meant "
-                                "is unclear")
-                     .arg(twice);
         return false;
     }
     if (!document.isObject()) {
