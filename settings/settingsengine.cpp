@@ -134,18 +134,20 @@ int write(PrinterSession &session, const QString &pageName, const QJsonObject &w
             if (!complete)
                 break;
         }
+        // Places between the write steps leave room for the batch end.
         if (unsendable)
-            result.set(f->reportStep, RESULT_NO_MEDIUM);
+            result.set(f->writeStep * 2 + 1, RESULT_NO_MEDIUM);
         if (!complete)
             continue;
-        result.set(f->reportStep, session.sendSet(f->item, payload));
+        result.set(f->writeStep * 2 + 1, session.sendSet(f->item, payload));
         if (sent)
             sent->append(f->item);
         if (f->pauseMs > 0)
             QThread::msleep(f->pauseMs);
     }
     if (page->batchEnd >= 0)
-        result.set(page->batchEndReportStep, session.sendCommand(POWER_InFo(page->batchEnd)));
+        result.set(page->batchEndReportStep * 2,
+                   session.sendCommand(POWER_InFo(page->batchEnd)));
     if (page->finalPauseMs > 0)
         QThread::msleep(page->finalPauseMs);
     return result.code();

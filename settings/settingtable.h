@@ -99,8 +99,7 @@ struct Frame
     const char *page;
     uint8_t item;
     int readStep;   // -1: never queried
-    int writeStep;  // -1: never sent
-    int reportStep; // place among the write results; the first failure in this order wins
+    int writeStep;  // -1: never sent; the first failure in this order is the write's result
     int pauseMs;    // after the set frame, for the module to take it in
     Models models;
     const char *whenKey;   // only while this setting of the page ...
@@ -116,7 +115,7 @@ struct Page
     bool changeOnly;    // a write sends only frames with a changed setting
     bool fillMissing;   // a frame takes a setting known nowhere as empty, 0 or off
     int batchEnd;       // function command after the writes, or -1
-    int batchEndReportStep;
+    int batchEndReportStep; // its failure counts before that of this write step
     int finalPauseMs;
     Models models;
 };
