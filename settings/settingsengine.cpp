@@ -146,8 +146,7 @@ int write(PrinterSession &session, const QString &pageName, const QJsonObject &w
             QThread::msleep(f->pauseMs);
     }
     if (page->batchEnd >= 0)
-        result.set(page->batchEndReportStep * 2,
-                   session.sendCommand(POWER_InFo(page->batchEnd)));
+        result.set(page->batchEndReportStep * 2, session.sendCommand(POWER_InFo(page->batchEnd)));
     if (page->finalPauseMs > 0)
         QThread::msleep(page->finalPauseMs);
     return result.code();

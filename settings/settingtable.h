@@ -98,9 +98,9 @@ struct Frame
 {
     const char *page;
     uint8_t item;
-    int readStep;   // -1: never queried
-    int writeStep;  // -1: never sent; the first failure in this order is the write's result
-    int pauseMs;    // after the set frame, for the module to take it in
+    int readStep;  // -1: never queried
+    int writeStep; // -1: never sent; the first failure in this order is the write's result
+    int pauseMs;   // after the set frame, for the module to take it in
     Models models;
     const char *whenKey;   // only while this setting of the page ...
     const char *whenValue; // ... has this value (WiFi mode)
@@ -111,10 +111,10 @@ struct Frame
 struct Page
 {
     const char *name;
-    bool mediumFailure; // a failed read gives the medium's failure code, not the query's
-    bool changeOnly;    // a write sends only frames with a changed setting
-    bool fillMissing;   // a frame takes a setting known nowhere as empty, 0 or off
-    int batchEnd;       // function command after the writes, or -1
+    bool mediumFailure;     // a failed read gives the medium's failure code, not the query's
+    bool changeOnly;        // a write sends only frames with a changed setting
+    bool fillMissing;       // a frame takes a setting known nowhere as empty, 0 or off
+    int batchEnd;           // function command after the writes, or -1
     int batchEndReportStep; // its failure counts before that of this write step
     int finalPauseMs;
     Models models;
