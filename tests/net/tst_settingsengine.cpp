@@ -270,8 +270,6 @@ void TestSettingsEngine::refusals_data()
         << R"({"mac": "00:00:00:00:00:00"})" << 8 << "\"mac\" is not a setting";
     QTest::newRow("one decimal kept") << "print"
                                       << R"({"widthMm": 100.2, "heightMm": 10})" << 8 << "";
-    QTest::newRow("the 12-dot range") << "print"
-                                      << R"({"labelGapMm": 5462})" << 12 << "between 0 and 5461";
     QTest::newRow("an empty AP password") << "wifi"
                                           << R"({"apPassword": ""})" << 8 << "";
     QTest::newRow("an empty address box") << "ethernet"
