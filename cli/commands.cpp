@@ -14,7 +14,8 @@
 #include "protocol/statusword.h"
 #include "settings/profile.h"
 #include "settings/profileapply.h"
-#include "settings/wifisettingsio.h"
+#include "settings/settingtable.h"
+#include "settings/settingsengine.h"
 #include "transport/discovery.h"
 
 #include <QCoreApplication>
@@ -238,7 +239,9 @@ int runDoctor(CommandContext &c)
         findings += doctor::checkNetwork(net);
     }
     for (const doctor::Finding &f : findings) {
-        c.out.line(QStringLiteral("[%1] %2").arg(doctor::verdictName(f.verdict), -7).arg(f.text));
+        c.out.line(QStringLiteral("[%1] %2: %3")
+                       .arg(doctor::verdictName(f.verdict), -7)
+                       .arg(doctor::checkLabel(f.check), f.text));
         if (!f.advice.isEmpty())
             c.out.line(QStringLiteral("          -> %1").arg(f.advice));
     }
@@ -281,13 +284,28 @@ int runReport(CommandContext &c)
     return code;
 }
 
-// Reads a profile file: exit code ExitOk or ExitBadFile (told why).
+// The pages and settings a command works on, from --pages and --exclude; false after
+// telling why.
+bool readSelection(CommandContext &c, profile::Selection *out)
+{
+    QString error;
+    if (profile::parseSelection(c.options.pages, c.options.exclude, out, &error))
+        return true;
+    c.out.error(error);
+    return false;
+}
+
+// Reads a profile file and keeps the selected settings: exit code ExitOk, ExitUsage or
+// ExitBadFile (told why).
 int readProfile(CommandContext &c, profile::Profile *out)
 {
     if (c.options.arguments.size() != 1) {
         c.out.error(QStringLiteral("%1 needs one FILE").arg(c.options.command));
         return ExitUsage;
     }
+    profile::Selection selection;
+    if (!readSelection(c, &selection))
+        return ExitUsage;
     const QString path = c.options.arguments.first();
     QFile file(path);
     QString error;
@@ -299,6 +317,7 @@ int readProfile(CommandContext &c, profile::Profile *out)
         c.out.error(QStringLiteral("%1: %2").arg(path, error));
         return ExitBadFile;
     }
+    out->settings = profile::select(out->settings, selection);
     return ExitOk;
 }
 
@@ -315,9 +334,9 @@ int runRead(CommandContext &c)
 {
     QStringList pages = c.options.arguments;
     for (const QString &page : pages) {
-        if (!profile::pages().contains(page)) {
+        if (!settingtable::findPage(page)) {
             c.out.error(QStringLiteral("unknown page %1 (pages: %2)")
-                            .arg(page, profile::pages().join(QLatin1String(", "))));
+                            .arg(page, settingtable::pageNames().join(QLatin1String(", "))));
             return ExitUsage;
         }
     }
@@ -326,24 +345,20 @@ int runRead(CommandContext &c)
         if (identified != RESULT_OK)
             return refused(c, QStringLiteral("identity"), identified);
         QJsonObject all;
-        for (const profileapply::PageAccess &page : profileapply::pageAccess()) {
-            if ((!pages.isEmpty() && !pages.contains(page.name)) ||
-                page.lacking(session).contains(QStringLiteral("*")))
+        for (const QString &page : settingtable::pageNames()) {
+            if ((!pages.isEmpty() && !pages.contains(page)) || profileapply::lacks(session, page))
                 continue;
             QJsonObject settings;
-            const int result = page.read(session, &settings);
+            const int result = profileapply::readPage(session, page, &settings);
             if (result != RESULT_OK)
-                return refused(c, page.name, result);
-            for (const QString &name : page.lacking(session))
-                settings.remove(name);
-            if (!c.options.withSecrets) {
-                for (const QString &name : page.secrets) {
-                    if (settings.contains(name))
-                        settings.insert(name, QStringLiteral("********"));
-                }
+                return refused(c, page, result);
+            for (auto it = settings.begin(); it != settings.end(); ++it) {
+                if (!c.options.withSecrets &&
+                    settingtable::has(*settingtable::find(page, it.key()), settingtable::Secret))
+                    it.value() = QStringLiteral("********");
             }
-            all.insert(page.name, settings);
-            c.out.line(QStringLiteral("[%1]").arg(page.name));
+            all.insert(page, settings);
+            c.out.line(QStringLiteral("[%1]").arg(page));
             for (auto it = settings.begin(); it != settings.end(); ++it)
                 c.out.line(QStringLiteral("  %1 = %2")
                                .arg(it.key(), -22)
@@ -360,13 +375,18 @@ int runSave(CommandContext &c)
         c.out.error(QStringLiteral("save needs one FILE"));
         return ExitUsage;
     }
-    return withPrinter(c, [&c](PrinterSession &session) {
+    profileapply::SaveOptions options;
+    options.withSecrets = c.options.withSecrets;
+    options.withIdentity = c.options.withIdentity;
+    if (!readSelection(c, &options.selection))
+        return ExitUsage;
+    return withPrinter(c, [&c, &options](PrinterSession &session) {
         profile::Profile saved;
         const int identified = profileapply::identify(session, &saved.model);
         if (identified != RESULT_OK)
             return refused(c, QStringLiteral("identity"), identified);
         QString failedPage;
-        const int result = profileapply::save(session, c.options.withSecrets, &saved, &failedPage);
+        const int result = profileapply::save(session, options, &saved, &failedPage);
         if (result != RESULT_OK)
             return refused(c, failedPage, result);
         if (!writeFile(c, c.options.arguments.first(), profile::serialize(saved)))
@@ -400,7 +420,7 @@ void printDifferences(CommandContext &c, const QList<profile::Difference> &diffe
                        .arg(QStringLiteral("profile")));
     for (const profile::Difference &d : differences)
         c.out.line(QStringLiteral("%1 %2 %3")
-                       .arg(d.page + QLatin1Char('.') + d.setting, -28)
+                       .arg(settingtable::label(d.page + QLatin1Char('.') + d.setting), -28)
                        .arg(profile::valueText(d.printer), -20)
                        .arg(profile::valueText(d.profile)));
 }
@@ -420,7 +440,8 @@ int runDiff(CommandContext &c)
             return refused(c, outcome.failedPage, outcome.result);
         printDifferences(c, outcome.differences);
         for (const QString &s : outcome.skipped)
-            c.out.line(QStringLiteral("skipped (this model lacks it): %1").arg(s));
+            c.out.line(
+                QStringLiteral("skipped (this model lacks it): %1").arg(settingtable::label(s)));
         c.out.set(QStringLiteral("differences"), differencesJson(outcome.differences));
         c.out.set(QStringLiteral("skipped"), QJsonArray::fromStringList(outcome.skipped));
         return int(ExitOk);
@@ -442,6 +463,10 @@ void judge(const profileapply::PrinterOutcome &result, bool dryRun, ApplyJob *jo
     if (result.connectResult != RESULT_OK || result.outcome.result == RESULT_NOT_CONNECTED) {
         job->code = ExitNoPrinter;
         job->message = QStringLiteral("cannot connect");
+    } else if (!result.outcome.refused.isEmpty()) {
+        // A value this printer's resolution cannot hold: nothing was sent to it.
+        job->code = ExitBadFile;
+        job->message = QStringLiteral("refused, nothing sent: %1").arg(result.outcome.refused);
     } else if (result.outcome.result != RESULT_OK) {
         job->code = ExitRefused;
         job->message = QStringLiteral("%1 failed (result %2)")
@@ -488,14 +513,16 @@ int runApply(CommandContext &c)
     if (one) {
         printDifferences(c, jobs.front().outcome.differences);
         for (const profile::Difference &d : jobs.front().outcome.notVerified)
-            c.out.line(QStringLiteral("read back different: %1.%2 = %3 (profile %4)")
-                           .arg(d.page, d.setting, profile::valueText(d.printer),
-                                profile::valueText(d.profile)));
+            c.out.line(QStringLiteral("read back different: %1 = %2 (profile %3)")
+                           .arg(settingtable::label(d.page + QLatin1Char('.') + d.setting),
+                                profile::valueText(d.printer), profile::valueText(d.profile)));
     }
     for (const ApplyJob &job : jobs) {
-        // The worst outcome decides: no printer, then refused, then a difference.
-        if (job.code == ExitNoPrinter || (job.code == ExitRefused && code != ExitNoPrinter) ||
-            (job.code == ExitDifference && code == ExitOk))
+        // The worst outcome decides: no printer, then refused by the printer, then refused
+        // before sending, then a difference.
+        static const QList<int> worstFirst{ExitNoPrinter, ExitRefused, ExitBadFile, ExitDifference,
+                                           ExitOk};
+        if (worstFirst.indexOf(job.code) < worstFirst.indexOf(code))
             code = job.code;
         c.out.line(
             QStringLiteral("%1 %2 %3")
@@ -503,8 +530,9 @@ int runApply(CommandContext &c)
                 .arg(job.code == ExitOk ? QStringLiteral("ok") : QStringLiteral("FAILED"), -7)
                 .arg(job.message));
         for (const QString &s : job.outcome.skipped)
-            c.out.line(
-                QStringLiteral("%1 skipped (this model lacks it): %2").arg(QString(), -24).arg(s));
+            c.out.line(QStringLiteral("%1 skipped (this model lacks it): %2")
+                           .arg(QString(), -24)
+                           .arg(settingtable::label(s)));
         table.append(QJsonObject{
             {QStringLiteral("printer"), job.target.name()},
             {QStringLiteral("exitCode"), job.code},
@@ -648,19 +676,35 @@ int runProvision(CommandContext &c)
     }
     QTextStream in(stdin);
     const QString password = in.readLine();
+    // Checked as the WiFi page checks them; an empty password is an open network.
+    QString why;
+    if (!settingtable::check(
+            *settingtable::find(QStringLiteral("wifi"), QStringLiteral("stationName")),
+            c.options.ssid, 0, &why) ||
+        !settingtable::check(
+            *settingtable::find(QStringLiteral("wifi"), QStringLiteral("stationPassword")),
+            password, 0, &why)) {
+        c.out.error(QStringLiteral("provision: %1").arg(why));
+        return ExitUsage;
+    }
     return withOpenPrinter(c, [&c, &password](PrinterSession &session) {
-        WifiSettings known;
-        const bool station =
-            readWifiSettings(session, &known) == RESULT_OK && known.mode == WifiMode::Station;
+        const QString wifi = QStringLiteral("wifi");
+        QJsonObject known;
+        const bool station = settingsengine::read(session, wifi, &known) == RESULT_OK &&
+                             known.value(QLatin1String("mode")) == QLatin1String("station");
         int result = RESULT_OK;
         {
             const PrinterSession::Operation operation(session);
             if (!station) {
-                result = writeWifiMode(session, WifiMode::Station);
+                result =
+                    settingsengine::send(session, wifi, INFO_WIFI_MODE,
+                                         {{QStringLiteral("mode"), QStringLiteral("station")}});
                 QThread::msleep(kModePauseMs);
             }
             if (result == RESULT_OK) {
-                result = writeWifiStation(session, c.options.ssid, password);
+                result = settingsengine::send(session, wifi, INFO_WIFI_STATION,
+                                              {{QStringLiteral("stationName"), c.options.ssid},
+                                               {QStringLiteral("stationPassword"), password}});
                 QThread::msleep(kCredentialsPauseMs);
             }
         }
@@ -698,15 +742,19 @@ const QList<Command> &commands()
          "bluetooth, serial; all when none is given). Passwords and PINs show as ******** unless\n"
          "--with-secrets is given.\n",
          runRead},
-        {"save", "save FILE [--with-secrets]", "the printer's settings to a profile",
+        {"save", "save FILE [--with-secrets] [--with-identity] [--pages P,...] [--exclude K,...]",
+         "the printer's settings to a profile",
          "Saves every setting the printer has to a profile file (JSON, millimetres and the\n"
-         "values the window shows). Passwords and PINs are left out unless --with-secrets.\n",
+         "values the window shows). Passwords and PINs are left out unless --with-secrets;\n"
+         "what identifies this one printer (static Ethernet and WiFi addresses, Bluetooth\n"
+         "names, serial number) unless --with-identity. --pages keeps only the pages named,\n"
+         "--exclude leaves out settings (KEY or PAGE.KEY).\n",
          runSave},
-        {"diff", "diff FILE", "what apply would change",
+        {"diff", "diff FILE [--pages P,...] [--exclude K,...]", "what apply would change",
          "Lists each setting of the profile whose value differs on the printer: setting,\n"
          "printer value, profile value. Sends no set frame.\n",
          runDiff},
-        {"apply", "apply FILE [--dry-run] [--verify] [--jobs N]",
+        {"apply", "apply FILE [--dry-run] [--verify] [--jobs N] [--pages P,...] [--exclude K,...]",
          "a profile to one or many printers",
          "Writes the settings of the profile that differ, page by page, skipping those the\n"
          "model lacks. --dry-run only lists them; --verify reads every written setting back\n"

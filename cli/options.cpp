@@ -180,6 +180,12 @@ bool parseOptions(const QStringList &arguments, Options *options, QString *error
         } else if (name == QLatin1String("--ssid")) {
             if (!takeValue(&options->ssid))
                 return false;
+        } else if (name == QLatin1String("--pages")) {
+            if (!takeValue(&options->pages))
+                return false;
+        } else if (name == QLatin1String("--exclude")) {
+            if (!takeValue(&options->exclude))
+                return false;
         } else if (name == QLatin1String("--out")) {
             if (!takeValue(&options->out))
                 return false;
@@ -201,6 +207,8 @@ bool parseOptions(const QStringList &arguments, Options *options, QString *error
             options->passwordStdin = true;
         } else if (arg == QLatin1String("--with-secrets")) {
             options->withSecrets = true;
+        } else if (arg == QLatin1String("--with-identity")) {
+            options->withIdentity = true;
         } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
             *error = QStringLiteral("unknown option %1").arg(arg);
             return false;

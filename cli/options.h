@@ -35,9 +35,12 @@ struct Options
     bool discover = false;
     bool passwordStdin = false;
     bool withSecrets = false;
-    QString file; // --file
-    QString ssid; // --ssid
-    QString out;  // --out
+    bool withIdentity = false;
+    QString pages;   // --pages print,distance
+    QString exclude; // --exclude KEY,...
+    QString file;    // --file
+    QString ssid;    // --ssid
+    QString out;     // --out
     quint16 udpPort = 38400;
     QString targetsFile; // --targets, already read into targets
 };

@@ -14,36 +14,29 @@ class PrinterSession;
 // the pages' plain-value reads and writes.
 namespace profileapply {
 
-// One settings page as profiles see it: its settings as JSON in the user's units.
-struct PageAccess
+// The settings of a page as profiles hold them: what the printer has, without read-only
+// values and list answers no entry has. A result code.
+int readPage(PrinterSession &session, const QString &page, QJsonObject *settings);
+
+// Whether the open printer lacks the page, or one of its settings.
+bool lacks(const PrinterSession &session, const QString &page, const QString &key = QString());
+
+struct SaveOptions
 {
-    QString name; // as in profile::pages()
-    // Reads every setting of the page the open printer has; a result code.
-    std::function<int(PrinterSession &, QJsonObject *settings)> read;
-    // Writes exactly the given settings, with the page's frames, order, grouping and
-    // closing frame; a result code. `current` is what read() gave, for pages whose
-    // frames carry several settings at once.
-    std::function<int(PrinterSession &, const QJsonObject &current, const QJsonObject &changes)>
-        write;
-    // Checks a profile's settings for the page against a printer of `dotsPerMm`; false
-    // with a sentence naming the setting.
-    std::function<bool(const QJsonObject &settings, int dotsPerMm, QString *error)> check;
-    // The settings of the page the open printer lacks (by name); the whole page when it
-    // holds "*".
-    std::function<QStringList(const PrinterSession &)> lacking;
-    // Secrets (passwords, PINs): left out of a saved profile unless asked for.
-    QStringList secrets;
-    // Settings counted in dots: converted when the profile's resolution differs.
-    QStringList dotSettings;
-    // A change to this page takes effect after the printer restarts.
-    bool needsRestart = false;
+    bool withSecrets = false;  // passwords and PINs
+    bool withIdentity = false; // what identifies one printer: static addresses, names
+    profile::Selection selection;
 };
 
-// Every page, in the order the window shows and applies them.
-const QList<PageAccess> &pageAccess();
-
-// Reads every page the printer has into a profile; the first failed read's result.
-int save(PrinterSession &session, bool withSecrets, profile::Profile *out, QString *failedPage);
+// Reads every selected page the printer has into a profile; the first failed read's
+// result.
+int save(PrinterSession &session, const SaveOptions &options, profile::Profile *out,
+         QString *failedPage);
+// Everything the printer has, secrets and identity too when `all`.
+inline int save(PrinterSession &session, bool all, profile::Profile *out, QString *failedPage)
+{
+    return save(session, SaveOptions{all, all, {}}, out, failedPage);
+}
 
 // Checks every page of a profile for a printer of `dotsPerMm` (the profile's own when
 // 0) before anything is sent; false with the reason.

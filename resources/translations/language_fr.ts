@@ -234,6 +234,54 @@
         <source>未查询：端口不接受连接。</source>
         <translation>Pas de requête : le port n&apos;accepte pas les connexions.</translation>
     </message>
+    <message>
+        <source>USB 打印机</source>
+        <translation>Imprimante USB</translation>
+    </message>
+    <message>
+        <source>USB 访问权限</source>
+        <translation>Accès USB</translation>
+    </message>
+    <message>
+        <source>udev 规则</source>
+        <translation>Règle udev</translation>
+    </message>
+    <message>
+        <source>udev 规则已生效</source>
+        <translation>Règle udev appliquée</translation>
+    </message>
+    <message>
+        <source>内核驱动</source>
+        <translation>Pilote du noyau</translation>
+    </message>
+    <message>
+        <source>打印队列</source>
+        <translation>Files d&apos;impression</translation>
+    </message>
+    <message>
+        <source>打印机地址</source>
+        <translation>Adresse de l&apos;imprimante</translation>
+    </message>
+    <message>
+        <source>子网</source>
+        <translation>Sous-réseau</translation>
+    </message>
+    <message>
+        <source>路由</source>
+        <translation>Route</translation>
+    </message>
+    <message>
+        <source>TCP 端口</source>
+        <translation>Port TCP</translation>
+    </message>
+    <message>
+        <source>打印机应答</source>
+        <translation>Réponse de l&apos;imprimante</translation>
+    </message>
+    <message>
+        <source>发现端口</source>
+        <translation>Port de découverte</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionPanel</name>
@@ -1306,7 +1354,7 @@ Initialiser l’imprimante ?</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>Appliquer</translation>
+        <translation>Paramètre</translation>
     </message>
     <message>
         <source>打印机中的值</source>
