@@ -1,5 +1,7 @@
 #include "cli/commands.h"
 
+#include "cli/interrupt.h"
+
 #include "console/hexcodec.h"
 #include "diagnostics/connectiondoctor.h"
 #include "diagnostics/debuglog.h"
@@ -22,11 +24,15 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QHostAddress>
+#include <QHostInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSaveFile>
 #include <QThread>
 #include <QTextStream>
+#include <algorithm>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -452,14 +458,19 @@ int runDiff(CommandContext &c)
 struct ApplyJob
 {
     Target target;
+    QString state = QStringLiteral("notStarted"); // finished, interrupted, duplicate
     int code = ExitOk;
-    QString message;
+    QString message = QStringLiteral("not started");
     profileapply::Outcome outcome;
 };
 
 void judge(const profileapply::PrinterOutcome &result, bool dryRun, ApplyJob *job)
 {
     job->outcome = result.outcome;
+    job->code = ExitOk;
+    job->state = result.state == profileapply::PrinterOutcome::State::Interrupted
+                     ? QStringLiteral("interrupted")
+                     : QStringLiteral("finished");
     if (result.connectResult != RESULT_OK || result.outcome.result == RESULT_NOT_CONNECTED) {
         job->code = ExitNoPrinter;
         job->message = QStringLiteral("cannot connect");
@@ -483,7 +494,90 @@ void judge(const profileapply::PrinterOutcome &result, bool dryRun, ApplyJob *jo
         if (result.outcome.restartNeeded)
             job->message += QStringLiteral("; restart the printer for the network change");
     }
+    if (!result.outcome.notAttempted.isEmpty())
+        job->message += QStringLiteral("; interrupted, not begun: %1")
+                            .arg(result.outcome.notAttempted.join(QLatin1String(", ")));
 }
+
+QJsonObject jobJson(const ApplyJob &job)
+{
+    return QJsonObject{
+        {QStringLiteral("printer"), job.target.name()},
+        {QStringLiteral("state"), job.state},
+        {QStringLiteral("exitCode"), job.code},
+        {QStringLiteral("message"), job.message},
+        {QStringLiteral("differences"), differencesJson(job.outcome.differences)},
+        {QStringLiteral("written"), QJsonArray::fromStringList(job.outcome.written)},
+        {QStringLiteral("skipped"), QJsonArray::fromStringList(job.outcome.skipped)},
+        {QStringLiteral("notVerified"), differencesJson(job.outcome.notVerified)},
+        {QStringLiteral("notAttempted"), QJsonArray::fromStringList(job.outcome.notAttempted)},
+        {QStringLiteral("restartNeeded"), job.outcome.restartNeeded}};
+}
+
+// One printer's record, as soon as it is known: a line for people, a JSON line.
+void printJob(CommandContext &c, const ApplyJob &job)
+{
+    c.out.line(QStringLiteral("%1 %2 %3")
+                   .arg(job.target.name(), -24)
+                   .arg(job.state == QLatin1String("finished") && job.code == ExitOk
+                            ? QStringLiteral("ok")
+                        : job.state == QLatin1String("finished") ? QStringLiteral("FAILED")
+                                                                 : job.state,
+                        -11)
+                   .arg(job.message));
+    for (const QString &s : job.outcome.skipped)
+        c.out.line(QStringLiteral("%1 skipped (this model lacks it): %2")
+                       .arg(QString(), -24)
+                       .arg(settingtable::label(s)));
+    c.out.record(jobJson(job));
+}
+
+// The addresses a target reaches: the same printer named twice (or as "localhost" and
+// "127.0.0.1") must not be written by two sessions at once.
+QSet<QString> reachedAs(const Target &t)
+{
+    if (t.kind == Target::Usb)
+        return {QStringLiteral("usb:%1").arg(t.usbPort)};
+    QSet<QString> out;
+    QHostAddress literal;
+    const QList<QHostAddress> addresses = literal.setAddress(t.host)
+                                              ? QList<QHostAddress>{literal}
+                                              : QHostInfo::fromName(t.host).addresses();
+    for (const QHostAddress &a : addresses) {
+        bool mapped = false;
+        const quint32 v4 = a.toIPv4Address(&mapped);
+        out << QStringLiteral("%1:%2").arg(mapped ? QHostAddress(v4).toString() : a.toString())
+                   .arg(t.port);
+    }
+    if (out.isEmpty()) // unresolved: the name itself
+        out << t.name();
+    return out;
+}
+
+// Shows how far a long run is, on a terminal only: a pipe or a log gets no carriage returns.
+class Progress
+{
+public:
+    explicit Progress(int total) : m_total(total), m_shown(total > 1 && isatty(STDERR_FILENO)) {}
+    ~Progress()
+    {
+        if (m_shown && m_done > 0)
+            std::fputc('\n', stderr);
+    }
+    Progress(const Progress &) = delete;
+    Progress &operator=(const Progress &) = delete;
+    void step()
+    {
+        ++m_done;
+        if (m_shown)
+            std::fprintf(stderr, "\r%d of %d printers done", m_done, m_total);
+    }
+
+private:
+    int m_total;
+    int m_done = 0;
+    bool m_shown;
+};
 
 int runApply(CommandContext &c)
 {
@@ -495,22 +589,55 @@ int runApply(CommandContext &c)
         c.out.error(QStringLiteral("apply needs printers: --net, --usb or --targets FILE"));
         return ExitUsage;
     }
+    std::vector<ApplyJob> jobs(size_t(c.options.targets.size()));
     QList<profileapply::PrinterAddress> addresses;
-    for (const Target &t : c.options.targets)
+    QList<int> jobOfAddress;
+    QList<QSet<QString>> seen;
+    for (int i = 0; i < c.options.targets.size(); ++i) {
+        const Target &t = c.options.targets.at(i);
+        ApplyJob &job = jobs[size_t(i)];
+        job.target = t;
+        const QSet<QString> reached = reachedAs(t);
+        const auto same = std::find_if(seen.begin(), seen.end(), [&reached](const QSet<QString> &s) {
+            return s.intersects(reached);
+        });
+        if (same != seen.end()) {
+            const Target &first = jobs[size_t(jobOfAddress.at(int(same - seen.begin())))].target;
+            job.state = QStringLiteral("duplicate");
+            job.message = QStringLiteral("the same printer as %1: applied once").arg(first.name());
+            continue;
+        }
+        seen << reached;
+        jobOfAddress << i;
         addresses.append(
             profileapply::PrinterAddress{t.kind == Target::Usb, t.host, t.port, t.usbPort});
-    const QList<profileapply::PrinterOutcome> results = profileapply::applyToMany(
-        addresses, wanted, c.options.dryRun, c.options.verify, c.options.jobs);
-    std::vector<ApplyJob> jobs(size_t(results.size()));
-    for (int i = 0; i < results.size(); ++i) {
-        jobs[size_t(i)].target = c.options.targets.at(i);
-        judge(results.at(i), c.options.dryRun, &jobs[size_t(i)]);
+    }
+    for (const ApplyJob &job : jobs) {
+        if (job.state == QLatin1String("duplicate"))
+            printJob(c, job);
+    }
+
+    const InterruptRequest interrupt;
+    Progress progress(int(addresses.size()));
+    profileapply::RunControl control;
+    control.stop = &interrupt.flag();
+    control.finished = [&](int index, const profileapply::PrinterOutcome &outcome) {
+        ApplyJob &job = jobs[size_t(jobOfAddress.at(index))];
+        judge(outcome, c.options.dryRun, &job);
+        printJob(c, job);
+        progress.step();
+    };
+    profileapply::applyToMany(addresses, wanted, c.options.dryRun, c.options.verify,
+                              c.options.jobs, control);
+    // Those the stop came before are told too: nothing was sent to them.
+    for (const ApplyJob &job : jobs) {
+        if (job.state == QLatin1String("notStarted"))
+            printJob(c, job);
     }
 
     int code = ExitOk;
     QJsonArray table;
-    const bool one = jobs.size() == 1;
-    if (one) {
+    if (jobs.size() == 1) {
         printDifferences(c, jobs.front().outcome.differences);
         for (const profile::Difference &d : jobs.front().outcome.notVerified)
             c.out.line(QStringLiteral("read back different: %1 = %2 (profile %3)")
@@ -524,27 +651,16 @@ int runApply(CommandContext &c)
                                            ExitOk};
         if (worstFirst.indexOf(job.code) < worstFirst.indexOf(code))
             code = job.code;
-        c.out.line(
-            QStringLiteral("%1 %2 %3")
-                .arg(job.target.name(), -24)
-                .arg(job.code == ExitOk ? QStringLiteral("ok") : QStringLiteral("FAILED"), -7)
-                .arg(job.message));
-        for (const QString &s : job.outcome.skipped)
-            c.out.line(QStringLiteral("%1 skipped (this model lacks it): %2")
-                           .arg(QString(), -24)
-                           .arg(settingtable::label(s)));
-        table.append(QJsonObject{
-            {QStringLiteral("printer"), job.target.name()},
-            {QStringLiteral("exitCode"), job.code},
-            {QStringLiteral("message"), job.message},
-            {QStringLiteral("differences"), differencesJson(job.outcome.differences)},
-            {QStringLiteral("written"), QJsonArray::fromStringList(job.outcome.written)},
-            {QStringLiteral("skipped"), QJsonArray::fromStringList(job.outcome.skipped)},
-            {QStringLiteral("notVerified"), differencesJson(job.outcome.notVerified)},
-            {QStringLiteral("restartNeeded"), job.outcome.restartNeeded}});
+        table.append(jobJson(job));
     }
-    c.out.set(QStringLiteral("printers"), table);
+    if (c.out.form() == Output::Form::Json)
+        c.out.set(QStringLiteral("printers"), table);
     c.out.set(QStringLiteral("dryRun"), c.options.dryRun);
+    if (interrupt.requested()) {
+        c.out.set(QStringLiteral("interrupted"), true);
+        c.out.error(QStringLiteral("interrupted: printers not yet begun were left alone"));
+        return ExitInterrupted;
+    }
     return code;
 }
 
@@ -760,7 +876,10 @@ const QList<Command> &commands()
          "model lacks. --dry-run only lists them; --verify reads every written setting back\n"
          "(exit code 4 when one differs). Many printers: repeat --net/--usb or give\n"
          "--targets FILE (one address or usb:PORT per line); network printers are done in\n"
-         "parallel (--jobs N, 8 unless given), and a table of results ends the run.\n",
+         "parallel (--jobs N, 8 unless given). Each printer's result is printed as it\n"
+         "finishes (--jsonl: one JSON line each, then a summary line). A printer named twice\n"
+         "is applied once. Ctrl-C or SIGTERM begins no further printer, lets each running one\n"
+         "finish the page it is on, prints every printer's record and exits with 130.\n",
          runApply},
         {"doctor", "doctor [--net HOST[:PORT]] [--udp-port N]",
          "why the printer cannot be seen or reached",

@@ -191,6 +191,8 @@ bool parseOptions(const QStringList &arguments, Options *options, QString *error
                 return false;
         } else if (arg == QLatin1String("--json")) {
             options->json = true;
+        } else if (arg == QLatin1String("--jsonl")) {
+            options->jsonLines = true;
         } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
             options->help = true;
         } else if (arg == QLatin1String("--version")) {

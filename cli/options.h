@@ -27,6 +27,7 @@ struct Options
     QList<Target> targets;
     int jobs = 8;
     bool json = false;
+    bool jsonLines = false; // --jsonl
     bool help = false;
     bool version = false;
     bool dryRun = false;

@@ -13,6 +13,7 @@
 #include <QThread>
 #include <atomic>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 namespace profileapply {
@@ -124,7 +125,8 @@ QJsonObject forResolution(const profile::Profile &wanted, int dotsPerMm)
     return out;
 }
 
-Outcome apply(PrinterSession &session, const profile::Profile &wanted, bool dryRun, bool verify)
+Outcome apply(PrinterSession &session, const profile::Profile &wanted, bool dryRun, bool verify,
+              const std::atomic<bool> *stop)
 {
     Outcome outcome;
     if (!check(wanted, &outcome.refused, session.dotsPerMm()))
@@ -132,6 +134,12 @@ Outcome apply(PrinterSession &session, const profile::Profile &wanted, bool dryR
     const QJsonObject settings = forResolution(wanted, session.dotsPerMm());
     for (const QString &page : settingtable::pageNames()) {
         const QJsonObject want = settings.value(page).toObject();
+        // A page is written whole or not begun: the stop falls between two pages.
+        if (stop && *stop) {
+            if (!want.isEmpty())
+                outcome.notAttempted << page;
+            continue;
+        }
         QJsonObject applicable;
         for (auto it = want.begin(); it != want.end(); ++it) {
             if (lacks(session, page, it.key()))
@@ -219,10 +227,11 @@ int openPrinter(PrinterSession &session, const PrinterAddress &address)
 namespace {
 
 void applyOne(const PrinterAddress &address, const profile::Profile &wanted, bool dryRun,
-              bool verify, PrinterOutcome *out)
+              bool verify, const std::atomic<bool> *stop, PrinterOutcome *out)
 {
     PrinterSession session;
     out->connectResult = openPrinter(session, address);
+    out->state = PrinterOutcome::State::Finished;
     if (out->connectResult != RESULT_OK)
         return;
     {
@@ -230,7 +239,9 @@ void applyOne(const PrinterAddress &address, const profile::Profile &wanted, boo
         // Lengths are written in the printer's own dots: nothing goes out at a guess.
         const int identified = identify(session);
         if (identified == RESULT_OK) {
-            out->outcome = apply(session, wanted, dryRun, verify);
+            out->outcome = apply(session, wanted, dryRun, verify, stop);
+            if (!out->outcome.notAttempted.isEmpty())
+                out->state = PrinterOutcome::State::Interrupted;
         } else {
             out->outcome.result = identified;
             out->outcome.failedPage = QStringLiteral("identity");
@@ -243,14 +254,26 @@ void applyOne(const PrinterAddress &address, const profile::Profile &wanted, boo
 
 QList<PrinterOutcome> applyToMany(const QList<PrinterAddress> &printers,
                                   const profile::Profile &wanted, bool dryRun, bool verify,
-                                  int jobs)
+                                  int jobs, const RunControl &control)
 {
     std::vector<PrinterOutcome> outcomes(size_t(printers.size()));
+    std::mutex reporting;
+    const auto stopped = [&control] { return control.stop && *control.stop; };
+    const auto doOne = [&](int i) {
+        if (stopped())
+            return;
+        PrinterOutcome &out = outcomes[size_t(i)];
+        applyOne(printers.at(i), wanted, dryRun, verify, control.stop, &out);
+        if (control.finished) {
+            const std::lock_guard<std::mutex> lock(reporting);
+            control.finished(i, out);
+        }
+    };
     std::atomic<int> next{0};
     const auto networkWorker = [&] {
         for (int i = next++; i < printers.size(); i = next++) {
             if (!printers.at(i).usb)
-                applyOne(printers.at(i), wanted, dryRun, verify, &outcomes[size_t(i)]);
+                doOne(i);
         }
     };
     std::vector<std::unique_ptr<QThread>> threads;
@@ -264,7 +287,7 @@ QList<PrinterOutcome> applyToMany(const QList<PrinterAddress> &printers,
     // USB printers share the bus: one after another, meanwhile the network goes on.
     for (int i = 0; i < printers.size(); ++i) {
         if (printers.at(i).usb)
-            applyOne(printers.at(i), wanted, dryRun, verify, &outcomes[size_t(i)]);
+            doOne(i);
     }
     for (auto &thread : threads)
         thread->wait();

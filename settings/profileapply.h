@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <atomic>
 #include <functional>
 
 class PrinterSession;
@@ -55,12 +56,15 @@ struct Outcome
     QStringList written;                    // "page.setting" sent
     QList<profile::Difference> notVerified; // read back with another value (verify)
     bool restartNeeded = false;
+    QStringList notAttempted; // pages left alone because the run was stopped
 };
 
 // Reads the printer, compares, and unless `dryRun` writes the settings that differ, page
 // by page; with `verify` reads every written page back. Nothing is sent when the
-// profile does not pass check(); `refused` says why.
-Outcome apply(PrinterSession &session, const profile::Profile &wanted, bool dryRun, bool verify);
+// profile does not pass check(); `refused` says why. Once `stop` is set, no further page
+// is begun; the pages left are listed in notAttempted.
+Outcome apply(PrinterSession &session, const profile::Profile &wanted, bool dryRun, bool verify,
+              const std::atomic<bool> *stop = nullptr);
 
 // A printer to apply a profile to.
 struct PrinterAddress
@@ -73,8 +77,26 @@ struct PrinterAddress
 
 struct PrinterOutcome
 {
+    enum class State
+    {
+        NotStarted,  // the run was stopped before this printer's turn
+        Finished,    // every page was done, or a failure ended it
+        Interrupted, // stopped between two pages; outcome.written says what was done
+    };
+    State state = State::NotStarted;
     int connectResult = 0; // 0 when the printer was opened
     Outcome outcome;
+};
+
+// What the caller of a many-printer run sees while it goes.
+struct RunControl
+{
+    // Set (also from a signal handler) to begin no new printer and to end each running
+    // one after the page it is on.
+    const std::atomic<bool> *stop = nullptr;
+    // Each printer's outcome as soon as it is known, with its index in the list; called
+    // from the thread that did the printer, one call at a time.
+    std::function<void(int index, const PrinterOutcome &outcome)> finished;
 };
 
 // Opens the printer in `session`; a USB port of 0 means the first USB printer listed.
@@ -86,7 +108,7 @@ int openPrinter(PrinterSession &session, const PrinterAddress &address);
 // others. The outcomes are in the order of `printers`.
 QList<PrinterOutcome> applyToMany(const QList<PrinterAddress> &printers,
                                   const profile::Profile &wanted, bool dryRun, bool verify,
-                                  int jobs);
+                                  int jobs, const RunControl &control = RunControl());
 
 // The model named in the identity of the session's printer; empty when it does not
 // answer.

@@ -6,10 +6,17 @@
 #include "protocol/commandcodes.h"
 #include "sim/simprinter.h"
 
+#include "settings/profile.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <csignal>
 #include <memory>
+#include <vector>
 
 class TestCli : public QObject
 {
@@ -292,6 +299,61 @@ private slots:
             QCOMPARE(r.code, 0);
             QVERIFY2(r.out.startsWith("Usage: labelsetup-cli " + QByteArray(c.usage)), c.name);
             QCOMPARE(findCommand(QString::fromLatin1(c.name)), &c);
+        }
+    }
+
+    // A fleet apply stopped by a real SIGINT: each printer's record as it finishes, the
+    // running one ends after its page, those not begun are told and left alone; a printer
+    // named twice is applied once.
+    void interruptedFleet()
+    {
+        profile::Profile wanted;
+        wanted.dotsPerMm = 12;
+        wanted.settings = QJsonObject{{"print", QJsonObject{{"density", 12}, {"speed", 5}}},
+                                      {"distance", QJsonObject{{"tearDots", 144}}}};
+        QFile file(dir.filePath("fleet.json"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(profile::serialize(wanted)) > 0);
+        file.close();
+        std::vector<std::unique_ptr<SimPrinter>> fleet;
+        QStringList arguments{"apply", dir.filePath("fleet.json"), "--jsonl", "--jobs", "1"};
+        for (int i = 0; i < 4; ++i) {
+            fleet.push_back(std::make_unique<SimPrinter>(PrinterConfig::defaults()));
+            fleet.back()->setTcpPort(0);
+            fleet.back()->setUdpEnabled(false);
+            fleet.back()->setReplyDelayMs(40); // long enough to be stopped mid-run
+            QVERIFY(fleet.back()->start());
+            arguments << "--net" << QStringLiteral("127.0.0.1:%1").arg(fleet.back()->tcpPort());
+        }
+        arguments << "--net" << QStringLiteral("localhost:%1").arg(fleet.front()->tcpPort());
+        QProcess process;
+        process.start(QStringLiteral(LABELSETUP_CLI), arguments);
+        // The duplicate's record, then the first printer's.
+        QTRY_VERIFY_WITH_TIMEOUT(process.peek(1 << 16).count('\n') >= 2, 20000);
+        QCOMPARE(::kill(pid_t(process.processId()), SIGINT), 0);
+        QVERIFY(process.waitForFinished(20000));
+        QCOMPARE(process.exitCode(), 130);
+        QMap<QString, QString> states;
+        QMap<QString, QJsonObject> records;
+        const QList<QByteArray> lines = process.readAllStandardOutput().trimmed().split('\n');
+        for (const QByteArray &line : lines.mid(0, lines.size() - 1)) {
+            const QJsonObject record = QJsonDocument::fromJson(line).object();
+            states.insert(record.value("printer").toString(), record.value("state").toString());
+            records.insert(record.value("printer").toString(), record);
+        }
+        QVERIFY(QJsonDocument::fromJson(lines.last()).object().value("interrupted").toBool());
+        QCOMPARE(states.size(), 5);
+        QCOMPARE(states.value(QStringLiteral("localhost:%1").arg(fleet.front()->tcpPort())),
+                 "duplicate");
+        QCOMPARE(states.value(QStringLiteral("127.0.0.1:%1").arg(fleet.front()->tcpPort())),
+                 "finished");
+        QVERIFY(states.values().contains("notStarted"));
+        for (size_t i = 0; i < fleet.size(); ++i) {
+            const QString name = QStringLiteral("127.0.0.1:%1").arg(fleet[i]->tcpPort());
+            // The record says what the printer has; one not begun got nothing at all.
+            QCOMPARE(fleet[i]->value(INFO_PRINT_DENSITY) == QByteArray(1, 12),
+                     records.value(name).value("written").toArray().contains("print.density"));
+            if (states.value(name) == "notStarted")
+                QCOMPARE(fleet[i]->receivedFrames().size(), 0);
         }
     }
 
