@@ -117,6 +117,19 @@ int refused(CommandContext &c, const QString &what, int result)
     return ExitRefused;
 }
 
+// Before anything is sent, the printer proves it answers: a host that takes connections
+// and never answers gets nothing, and the command ends within the query's wait.
+int identifyFirst(CommandContext &c, PrinterSession &session)
+{
+    int identified = RESULT_OK;
+    {
+        const PrinterSession::Operation operation(session);
+        identified = profileapply::identify(session);
+    }
+    return identified == RESULT_OK ? int(ExitOk)
+                                   : refused(c, QStringLiteral("identity"), identified);
+}
+
 int runInfo(CommandContext &c)
 {
     return withPrinter(c, [&c](PrinterSession &session) {
@@ -700,6 +713,8 @@ int runFunction(CommandContext &c)
     }
     const QString name = c.options.arguments.first();
     return withOpenPrinter(c, [&c, &name](PrinterSession &session) {
+        if (const int identified = identifyFirst(c, session); identified != ExitOk)
+            return identified;
         const int result = functioncommands::run(session, name);
         if (result == RESULT_NOT_CONNECTED)
             return cannotConnect(c);
@@ -724,15 +739,15 @@ int runDownload(CommandContext &c)
     }
     const bool firmware = args.first() == QLatin1String("firmware");
     const QString chosen = args.at(1);
+    // An empty file would "succeed" without the printer getting anything.
+    if (QFileInfo(chosen).isFile() && QFileInfo(chosen).size() == 0) {
+        c.out.error(QStringLiteral("%1 is empty: nothing to download").arg(chosen));
+        return ExitBadFile;
+    }
     return withOpenPrinter(c, [&](PrinterSession &session) {
+        if (const int identified = identifyFirst(c, session); identified != ExitOk)
+            return identified;
         if (!firmware) {
-            int identified = RESULT_OK;
-            {
-                const PrinterSession::Operation operation(session);
-                identified = profileapply::identify(session);
-            }
-            if (identified != RESULT_OK)
-                return refused(c, QStringLiteral("identity"), identified);
             if (!session.settingsAllowed()) {
                 c.out.error(QStringLiteral("this printer model takes no font download"));
                 return int(ExitRefused);
@@ -804,6 +819,8 @@ int runProvision(CommandContext &c)
         return ExitUsage;
     }
     return withOpenPrinter(c, [&c, &password](PrinterSession &session) {
+        if (const int identified = identifyFirst(c, session); identified != ExitOk)
+            return identified;
         const QString wifi = QStringLiteral("wifi");
         QJsonObject known;
         const bool station = settingsengine::read(session, wifi, &known) == RESULT_OK &&

@@ -72,6 +72,8 @@ private slots:
         QVERIFY(targets.open(QIODevice::WriteOnly));
         targets.write("# printers\n127.0.0.1:9100\nusb:1\nnot a:port:x\n");
         QVERIFY(writeEncryptedFile(dir.filePath(QStringLiteral("fw.hex")), firmware));
+        QFile empty(dir.filePath(QStringLiteral("empty.hex")));
+        QVERIFY(empty.open(QIODevice::WriteOnly));
     }
 
     void exitCodes_data()
@@ -111,6 +113,12 @@ private slots:
         QTest::newRow("json status") << "--json|status|%P" << 0 << R"("word": "0x00000001")";
         QTest::newRow("json, no status word") << "status|--json|%M" << 3 << R"("exitCode": 3)";
         // Without the model neither the units nor the pages it has are known.
+        // A printer that never answers gets nothing written at all.
+        QTest::newRow("function, no identity")
+            << "function|selfTest|%N" << 3 << "did not answer the identity query";
+        QTest::newRow("provision, no identity") << "provision|--ssid|home|--password-stdin|%N" << 3
+                                                << "did not answer the identity query";
+        QTest::newRow("download empty") << "download|firmware|%D/empty.hex|%P" << 5 << "is empty";
         QTest::newRow("read, no identity")
             << "read|stripper|%N" << 3 << "did not answer the identity query";
     }
@@ -124,6 +132,8 @@ private slots:
         const bool out = code == 0 || output.startsWith("Commands") || arguments.contains("--json");
         QVERIFY2((out ? r.out : r.err).contains(output.toUtf8()), (r.out + r.err).constData());
         QCOMPARE(mute->rawByteCount(), 0);
+        for (const ReceivedFrame &f : nameless->receivedFrames())
+            QCOMPARE(f.frameClass, quint8(0x02)); // queries only
     }
 
     // Arguments ('|' between them, %D the folder) -> what was parsed, or the refusal.
