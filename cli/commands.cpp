@@ -28,6 +28,7 @@
 #include <QHostInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QThread>
 #include <QTextStream>
@@ -179,10 +180,15 @@ int runStatus(CommandContext &c)
             return refused(c, QStringLiteral("status"), result);
         const QStringList conditions =
             checkPrinterStatus(word).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        const QStringList codes = statusConditionCodes(word);
+        QJsonArray conditionsJson; // a stable code for scripts, the text in the user's language
+        for (int i = 0; i < codes.size() && i < conditions.size(); ++i)
+            conditionsJson.append(QJsonObject{{QStringLiteral("code"), codes.at(i)},
+                                              {QStringLiteral("text"), conditions.at(i)}});
         c.out.set(QStringLiteral("word"),
                   QStringLiteral("0x%1").arg(word, 8, 16, QLatin1Char('0')));
         c.out.set(QStringLiteral("idle"), conditions.isEmpty());
-        c.out.set(QStringLiteral("conditions"), QJsonArray::fromStringList(conditions));
+        c.out.set(QStringLiteral("conditions"), conditionsJson);
         c.out.line(QStringLiteral("status word: 0x%1").arg(word, 8, 16, QLatin1Char('0')));
         if (conditions.isEmpty())
             c.out.line(QCoreApplication::translate("MainWindow", "空闲中"));
@@ -287,6 +293,12 @@ int runReport(CommandContext &c)
         if (code == ExitOk) {
             const PrinterSession::Operation operation(session);
             diagnosticsreport::readPrinter(session, &inputs);
+            // Every readable setting, as the window's report has them; the report masks
+            // the secrets itself.
+            profile::Profile settings;
+            if (profileapply::identify(session) == RESULT_OK &&
+                profileapply::save(session, true, &settings, nullptr) == RESULT_OK)
+                inputs.settings = settings.settings;
         }
     }
     if (c.log)
@@ -328,7 +340,10 @@ int readProfile(CommandContext &c, profile::Profile *out)
     const QString path = c.options.arguments.first();
     QFile file(path);
     QString error;
-    if (!file.open(QIODevice::ReadOnly)) {
+    // "-" is the profile on standard input, so that it can come from a pipe.
+    const bool opened = path == QLatin1String("-") ? file.open(stdin, QIODevice::ReadOnly)
+                                                   : file.open(QIODevice::ReadOnly);
+    if (!opened) {
         c.out.error(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
         return ExitBadFile;
     }
@@ -686,9 +701,30 @@ int runList(CommandContext &c)
         discovery.searchNetwork(c.options.udpPort);
         entries += discovery.entries();
     }
-    for (const QString &entry : entries)
+    // "Maker [Model] {address}" or "... {USBnnn}": the fields apart, for scripts.
+    static const QRegularExpression shape(QStringLiteral("^(.*) \\[(.*)\\] \\{(.*)\\}$"));
+    static const QRegularExpression usbPort(QStringLiteral("^USB(\\d+)$"));
+    QJsonArray printers;
+    for (const QString &entry : entries) {
         c.out.line(entry);
-    c.out.set(QStringLiteral("printers"), QJsonArray::fromStringList(entries));
+        const QRegularExpressionMatch m = shape.match(entry);
+        QJsonObject printer{{QStringLiteral("entry"), entry}};
+        if (m.hasMatch()) {
+            printer.insert(QStringLiteral("maker"), m.captured(1).trimmed());
+            printer.insert(QStringLiteral("model"), m.captured(2).trimmed());
+            const QRegularExpressionMatch usb = usbPort.match(m.captured(3));
+            if (usb.hasMatch()) {
+                printer.insert(QStringLiteral("medium"), QStringLiteral("usb"));
+                printer.insert(QStringLiteral("usbPort"), usb.captured(1).toInt());
+            } else {
+                printer.insert(QStringLiteral("medium"), QStringLiteral("network"));
+                printer.insert(QStringLiteral("address"), m.captured(3));
+                printer.insert(QStringLiteral("port"), 9100); // the command port
+            }
+        }
+        printers.append(printer);
+    }
+    c.out.set(QStringLiteral("printers"), printers);
     return ExitOk;
 }
 

@@ -37,6 +37,11 @@ void printUsage()
         "130 stopped by Ctrl-C or SIGTERM.\n");
 }
 
+Output::Form outputForm(bool json, bool jsonLines)
+{
+    return jsonLines ? Output::Form::JsonLines : json ? Output::Form::Json : Output::Form::Text;
+}
+
 void installTranslation(QCoreApplication &app)
 {
     const LanguageChoice choice = chooseLanguage(QStringList(), QLocale::system());
@@ -65,8 +70,14 @@ int main(int argc, char **argv)
     QString error;
     bool fileError = false;
     if (!parseOptions(app.arguments().mid(1), &options, &error, &fileError)) {
-        std::fprintf(stderr, "labelsetup-cli: %s\n", qPrintable(error));
-        return fileError ? ExitBadFile : ExitUsage;
+        // Asked for JSON, a script gets JSON also when the command line itself is wrong.
+        const QStringList given = app.arguments().mid(1);
+        Output out(outputForm(given.contains(QLatin1String("--json")),
+                              given.contains(QLatin1String("--jsonl"))));
+        out.error(error);
+        const int code = fileError ? ExitBadFile : ExitUsage;
+        out.finish(code);
+        return code;
     }
     if (options.version) {
         std::printf("labelsetup-cli %s\n", LABELSETUP_VERSION);
@@ -76,10 +87,11 @@ int main(int argc, char **argv)
         printUsage();
         return options.help ? ExitOk : ExitUsage;
     }
+    Output out(outputForm(options.json, options.jsonLines));
     const Command *command = findCommand(options.command);
     if (!command) {
-        std::fprintf(stderr, "labelsetup-cli: unknown command %s (see --help)\n",
-                     qPrintable(options.command));
+        out.error(QStringLiteral("unknown command %1 (see --help)").arg(options.command));
+        out.finish(ExitUsage);
         return ExitUsage;
     }
     if (options.help) {
@@ -87,9 +99,6 @@ int main(int argc, char **argv)
                     command->help);
         return ExitOk;
     }
-    Output out(options.jsonLines ? Output::Form::JsonLines
-               : options.json    ? Output::Form::Json
-                                 : Output::Form::Text);
     CommandContext context{options, out, &log};
     const int code = command->run(context);
     out.finish(code);

@@ -34,14 +34,36 @@ void Output::finish(int exitCode)
     if (m_form == Form::Text)
         return;
     m_object.insert(QStringLiteral("exitCode"), exitCode);
+    m_object.insert(QStringLiteral("code"), exitCodeName(exitCode));
     if (m_form == Form::JsonLines)
         m_object.insert(QStringLiteral("summary"), true);
     std::fputs(QJsonDocument(m_object)
-                   .toJson(m_form == Form::Json ? QJsonDocument::Indented
-                                                : QJsonDocument::Compact)
+                   .toJson(m_form == Form::Json ? QJsonDocument::Indented : QJsonDocument::Compact)
                    .constData(),
                stdout);
     if (m_form == Form::JsonLines)
         std::fputc('\n', stdout);
     std::fflush(stdout);
+}
+
+QString exitCodeName(int exitCode)
+{
+    switch (exitCode) {
+    case ExitOk:
+        return QStringLiteral("ok");
+    case ExitUsage:
+        return QStringLiteral("usage");
+    case ExitNoPrinter:
+        return QStringLiteral("no-printer");
+    case ExitRefused:
+        return QStringLiteral("refused");
+    case ExitDifference:
+        return QStringLiteral("difference");
+    case ExitBadFile:
+        return QStringLiteral("bad-file");
+    case ExitInterrupted:
+        return QStringLiteral("interrupted");
+    default:
+        return QStringLiteral("failed");
+    }
 }

@@ -47,3 +47,7 @@ enum ExitCode
     ExitBadFile = 5,    // a bad input file (or an output file that cannot be written)
     ExitInterrupted = 130, // stopped by SIGINT or SIGTERM, as shells report it
 };
+
+// A stable, untranslated name for an exit code ("refused", "bad-file", ...), carried
+// beside the number in JSON output.
+QString exitCodeName(int exitCode);

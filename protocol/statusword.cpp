@@ -30,3 +30,18 @@ QString checkPrinterStatus(unsigned int status)
     }
     return text;
 }
+
+QStringList statusConditionCodes(unsigned int status)
+{
+    static const char *const codes[] = {
+        "printing",   "paper_out",     "paper_low",     "paper_jam",      "ribbon_low",
+        "ribbon_out", "head_overheat", "cover_open",    "position_error", "cutter_error",
+        "upgrading",  "upgrade_error", "command_error", "paused",         "job_deleted",
+    };
+    QStringList out;
+    for (unsigned bit = 0; bit < sizeof(codes) / sizeof(codes[0]); ++bit) {
+        if (status & (1u << bit))
+            out << QLatin1String(codes[bit]);
+    }
+    return out;
+}

@@ -111,6 +111,8 @@ private slots:
             << "provision|--ssid|" + QString(33, 'n') + "|--password-stdin|%P" << 1
             << "is 33 bytes long; the printer holds at most 32";
         QTest::newRow("json status") << "--json|status|%P" << 0 << R"("word": "0x00000001")";
+        QTest::newRow("json status codes") << "--json|status|%P" << 0 << R"("code": "printing")";
+        QTest::newRow("json usage error") << "status|--json|--net|a:b" << 1 << R"("code": "usage")";
         QTest::newRow("json, no status word") << "status|--json|%M" << 3 << R"("exitCode": 3)";
         // Without the model neither the units nor the pages it has are known.
         // A printer that never answers gets nothing written at all.
@@ -251,6 +253,8 @@ private slots:
         row("a setting left out", R"({"print": {"speed": 6, "density": 3}})",
             "apply|%F|%P|--exclude|print.speed,tearDots", 0, "1 written|Druckgeschwindigkeit",
             true);
+        row("profile from standard input", R"({"print": {"speed": 6}})", "apply|-|%P", 0,
+            "1 written", true);
         row("an unknown page", "{}", "diff|%F|%P|--pages|print,colour", 1, "unknown page colour");
         // What identifies the printer is saved only when asked for; %S is the saved file.
         row("save leaves identity out", "{}", "save|%S|%P", 0,
@@ -280,7 +284,9 @@ private slots:
         // Settings are named as their page names them, in the user's language.
         qputenv("LC_ALL", "de_DE.UTF-8");
         const QString saved = dir.filePath(QStringLiteral("saved.json"));
-        const Run r = run(arguments.replace("%F", f.fileName()).replace("%S", saved));
+        // "-": the profile comes on standard input.
+        const Run r = run(arguments.replace("%F", f.fileName()).replace("%S", saved),
+                          arguments.contains("|-|") ? file.toUtf8() : QByteArray());
         qunsetenv("LC_ALL");
         QCOMPARE(r.code, code);
         // "present|absent", the second a pattern; in the output or the saved file.
@@ -371,6 +377,19 @@ private slots:
     // credentials from the first input line.
     void printerEffects()
     {
+        // The report holds the printer's settings, as the window's does.
+        QCOMPARE(run("report|--out|%D/settings-report.json|%P").code, 0);
+        QFile report(dir.filePath("settings-report.json"));
+        QVERIFY(report.open(QIODevice::ReadOnly));
+        QVERIFY(QJsonDocument::fromJson(report.readAll())
+                    .object()
+                    .value("printer")
+                    .toObject()
+                    .value("settings")
+                    .toObject()
+                    .value("print")
+                    .toObject()
+                    .contains("speed"));
         printer->clearRecords();
         QCOMPARE(run("function|selfTest|%P").code, 0);
         QTRY_COMPARE(printer->functionCodes(), QList<quint8>{POWER_SELF_TEST});
