@@ -249,6 +249,12 @@ void ConnectionPanel::on_checkBox_NET_clicked(bool checked)
         applyMediumSelection(MEDIUM_NETWORK);
 }
 
+void ConnectionPanel::chooseWirelessNetwork()
+{
+    ui->checkBox_WIFI->setChecked(true);
+    on_checkBox_WIFI_clicked(true);
+}
+
 void ConnectionPanel::on_checkBox_WIFI_clicked(bool checked)
 {
     if (checked)

@@ -55,6 +55,8 @@ public:
     bool bluetoothChosen() const;
     bool serialChosen() const;
 
+    // Chooses the wireless network medium, as ticking its box does.
+    void chooseWirelessNetwork();
     // The printer's address and ports after a page changed them.
     void setConnectAddress(const QString &address);
     void setTcpPort(const QString &port);

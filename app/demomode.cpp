@@ -5,7 +5,6 @@
 #include "sim/simprinter.h"
 #include "ui_mainwindow.h"
 
-#include <QCheckBox>
 
 namespace {
 PrinterConfig demoConfig()
@@ -79,7 +78,7 @@ quint16 DemoPrinter::port() const
 
 void DemoPrinter::prepareWindow(MainWindow &window) const
 {
-    window.findChild<QCheckBox *>(QStringLiteral("checkBox_WIFI"))->click();
+    window.connectionPanel().chooseWirelessNetwork();
     window.connectionPanel().setConnectAddress(address());
     window.connectionPanel().setTcpPort(QString::number(port()));
 }

@@ -1,5 +1,7 @@
 #include "app/mainwindow.h"
 
+#include "diagnostics/diagnosticsreport.h"
+
 #include "app/functionpage.h"
 #include "app/keyboard.h"
 #include "app/profileactions.h"
@@ -36,7 +38,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QMessageBox>
 #include <QAbstractItemView>
 #include <QProxyStyle>
 #include <QStyleOptionComboBox>
@@ -47,10 +48,7 @@
 #include <QStyle>
 #include <QTabBar>
 #include <QTime>
-#include <QTimer>
 #include <QToolButton>
-#include <libusb.h>
-#include <openssl/crypto.h>
 
 namespace {
 // Beside the label-size keys of the same store.
@@ -60,13 +58,9 @@ const char kGeometryKey[] = "MainWindow/geometry";
 
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 {
-    m_messageBox = new QMessageBox();
     initTranslationResources(); // also the icons the form refers to
     ui = new Ui::MainWindow;
     ui->setupUi(this);
-
-    m_messageTimer = new QTimer(this);
-    connect(m_messageTimer, &QTimer::timeout, this, &MainWindow::CloseMessage);
 
     qRegisterMetaType<QByteArray>("QByteArray");
     m_session = new PrinterSession(this);
@@ -117,7 +111,6 @@ MainWindow::~MainWindow()
     // Links retired earlier may still wait for deletion.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     delete ui;
-    delete m_messageBox;
 }
 
 // --- WiFi, Ethernet port, Bluetooth and serial pages ---
@@ -388,13 +381,6 @@ int MainWindow::Ret_Handler(int code)
     return code == RESULT_OK ? 0 : 1;
 }
 
-void MainWindow::CloseMessage()
-{
-    qDebug() << "timeout close message";
-    m_messageBox->hide();
-    m_messageTimer->stop();
-}
-
 bool MainWindow::isDeviceOpen() const
 {
     return m_connectionPanel->isOpen();
@@ -571,16 +557,17 @@ void MainWindow::showLastResult(const QString &text)
 
 void MainWindow::showAbout()
 {
-    const libusb_version *usb = libusb_get_version();
+    // The same versions the diagnostics report records.
+    const QJsonObject versions = diagnosticsreport::environment();
+    const QString usb = versions.value(QStringLiteral("libusb")).toString();
     const QString text =
-        QStringLiteral("<h3>%1 V" LABELSETUP_VERSION "</h3><p>%2</p><p>Qt %3<br>libusb %4.%5.%6<br>%7</p><p>%8</p>")
+        QStringLiteral("<h3>%1 V" LABELSETUP_VERSION
+                       "</h3><p>%2</p><p>Qt %3<br>libusb %4<br>%5</p><p>%6</p>")
             .arg(tr("标签机设置工具").trimmed().toHtmlEscaped(),
                  tr("读取和设置标签打印机、下载固件与字库、WiFi配网。").toHtmlEscaped(),
-                 QString::fromLatin1(qVersion()))
-            .arg(usb->major)
-            .arg(usb->minor)
-            .arg(usb->micro)
-            .arg(QString::fromLatin1(OpenSSL_version(OPENSSL_VERSION)).toHtmlEscaped(),
+                 QString::fromLatin1(qVersion()),
+                 usb.section(QLatin1Char('.'), 0, 2).toHtmlEscaped(),
+                 versions.value(QStringLiteral("openssl")).toString().toHtmlEscaped(),
                  tr("许可证：MIT（随附 LICENSE 文件）").toHtmlEscaped());
     prompts::information(this, tr("关于"), text);
 }

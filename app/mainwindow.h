@@ -16,8 +16,6 @@
 class QLabel;
 class ElidedLabel;
 class QLineEdit;
-class QMessageBox;
-class QTimer;
 class DistributeNet;
 class ConnectionPanel;
 class DistancePage;
@@ -106,7 +104,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 public slots:
-    void CloseMessage();
 
 private:
     void resetConnectionPanel();
@@ -158,8 +155,6 @@ private:
     QList<QPair<QPointer<QWidget>, bool>> m_enabledBeforeHeld;
     QPointer<QWidget> m_focusBeforeHeld;
 
-    QMessageBox *m_messageBox = nullptr;
-    QTimer *m_messageTimer = nullptr;
     ElidedLabel *m_connectionLabel = nullptr;
     ElidedLabel *m_resultLabel = nullptr;
     bool m_wasOpen = false;

@@ -49,8 +49,6 @@ signals:
     void errorOccurred(const QString &text);
     void completed(); // every piece was delivered
     void sendFileSignal(QByteArray data);
-    // A network stream ended early: its connection is to be closed.
-    void networkStreamFailed();
 
 protected:
     void run() override;

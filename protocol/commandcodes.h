@@ -75,7 +75,7 @@ enum ExchangeResult : int
     RESULT_NO_MEDIUM = -1,
 };
 
-// Connection media, the values of ret_mode.
+// Connection media: what a session talks over.
 enum ConnectionMedium : int
 {
     MEDIUM_USB = 1,
