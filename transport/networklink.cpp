@@ -111,7 +111,8 @@ void NetworkLink::dropSocket()
 
 void NetworkLink::beginOperation()
 {
-    if (m_socket && !m_host.isEmpty()) {
+    // A socket still closing from the open's check is left to the exchange's reconnect.
+    if (m_socket && !m_host.isEmpty() && m_socket->state() == QAbstractSocket::UnconnectedState) {
         m_socket->connectToHost(m_host, m_port, QIODevice::ReadWrite,
                                 QAbstractSocket::AnyIPProtocol);
         m_printerHeard = false;
