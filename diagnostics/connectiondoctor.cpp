@@ -388,6 +388,15 @@ bool checkPort(const QHostAddress &address, const NetTarget &target, QList<Findi
                     QCoreApplication::translate(
                         "ConnectionDoctor",
                         "请核对端口：打印机的命令端口显示在其网口设置页上（未改动时为 9100）。")));
+    } else if (socket.error() == QAbstractSocket::NetworkError ||
+               socket.error() == QAbstractSocket::HostNotFoundError) {
+        // Told at once (no route, network down): no printer was even asked.
+        out->append(finding(
+            "net.port", Verdict::Failure,
+            QCoreApplication::translate("ConnectionDoctor", "%1 无法到达：%2。")
+                .arg(address.toString(), socket.errorString()),
+            QCoreApplication::translate(
+                "ConnectionDoctor", "本机没有通往该网络的路径：请检查本机的网络连接、地址和网关。")));
     } else {
         out->append(finding(
             "net.port", Verdict::Failure,

@@ -282,6 +282,14 @@
         <source>发现端口</source>
         <translation>Suchport</translation>
     </message>
+    <message>
+        <source>%1 无法到达：%2。</source>
+        <translation>%1 ist nicht erreichbar: %2.</translation>
+    </message>
+    <message>
+        <source>本机没有通往该网络的路径：请检查本机的网络连接、地址和网关。</source>
+        <translation>Dieser Rechner hat keinen Weg in dieses Netz: Prüfen Sie seine Netzwerkverbindung, Adresse und sein Gateway.</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionPanel</name>

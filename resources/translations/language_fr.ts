@@ -282,6 +282,14 @@
         <source>发现端口</source>
         <translation>Port de découverte</translation>
     </message>
+    <message>
+        <source>%1 无法到达：%2。</source>
+        <translation>%1 est injoignable : %2.</translation>
+    </message>
+    <message>
+        <source>本机没有通往该网络的路径：请检查本机的网络连接、地址和网关。</source>
+        <translation>Cet ordinateur n’a aucun chemin vers ce réseau : vérifiez sa connexion réseau, son adresse et sa passerelle.</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionPanel</name>

@@ -282,6 +282,14 @@
         <source>发现端口</source>
         <translation>Zoekpoort</translation>
     </message>
+    <message>
+        <source>%1 无法到达：%2。</source>
+        <translation>%1 is niet bereikbaar: %2.</translation>
+    </message>
+    <message>
+        <source>本机没有通往该网络的路径：请检查本机的网络连接、地址和网关。</source>
+        <translation>Deze computer heeft geen weg naar dat netwerk: controleer de netwerkverbinding, het adres en de gateway.</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionPanel</name>

@@ -282,6 +282,14 @@
         <source>发现端口</source>
         <translation>Porta de descoberta</translation>
     </message>
+    <message>
+        <source>%1 无法到达：%2。</source>
+        <translation>%1 não pode ser alcançado: %2.</translation>
+    </message>
+    <message>
+        <source>本机没有通往该网络的路径：请检查本机的网络连接、地址和网关。</source>
+        <translation>Este computador não tem caminho para essa rede: verifique a conexão de rede, o endereço e o gateway.</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionPanel</name>

@@ -282,6 +282,14 @@
         <source>发现端口</source>
         <translation>探索連接埠</translation>
     </message>
+    <message>
+        <source>%1 无法到达：%2。</source>
+        <translation>%1 無法到達：%2。</translation>
+    </message>
+    <message>
+        <source>本机没有通往该网络的路径：请检查本机的网络连接、地址和网关。</source>
+        <translation>本機沒有通往該網路的路徑：請檢查本機的網路連線、位址和閘道。</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionPanel</name>
