@@ -209,8 +209,6 @@ private slots:
         };
         row("width beyond the page's range", R"({"print": {"widthMm": 200}})", "apply|%F|%P", 5,
             "\"widthMm\" (Breite) must lie between 20 and 108");
-        row("height beyond the page's range", R"({"print": {"heightMm": 5000}})", "apply|%F|%P", 5,
-            "\"heightMm\" (Höhe) must lie between 10 and 1778");
         row("a name longer than its frame",
             QStringLiteral(R"({"wifi": {"stationName": "%1"}})").arg(QString(200, 'n')),
             "apply|%F|%P", 5, "is 200 bytes long; the printer holds at most 32");
