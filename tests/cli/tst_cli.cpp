@@ -72,40 +72,34 @@ private slots:
         QTest::addColumn<QString>("arguments");
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("output"); // in stdout for 0, usage and JSON; else in stderr
-        QTest::newRow("no command") << "" << 1 << "Commands:";
-        QTest::newRow("command help") << "status|--help" << 0 << "Usage: labelsetup-cli status";
-        QTest::newRow("unknown command") << "frobnicate" << 1 << "unknown command frobnicate";
-        QTest::newRow("unknown option") << "info|--fast" << 1 << "unknown option --fast";
-        QTest::newRow("bad port") << "info|--net|127.0.0.1:70000" << 1 << "--net";
-        QTest::newRow("two printers") << "info|%P|--usb" << 1 << "one printer only";
-        QTest::newRow("bad targets file")
-            << "info|--targets|%D/bad-targets" << 5 << "bad-targets:4";
-        QTest::newRow("info, option first")
-            << "--net=127.0.0.1:%p|info" << 0 << "model:           K53TA";
-        QTest::newRow("cannot connect")
-            << "info|--net|127.0.0.1:1" << 2 << "cannot connect to 127.0.0.1:1";
-        QTest::newRow("send hex") << "send|--hex|1B FF FE 02 0C 00 1B FE FF|%P" << 0
-                                  << "received: 1B FF FE 02 0C";
-        QTest::newRow("send bad hex") << "send|--hex|1B F|%P" << 1 << "not hex";
-        QTest::newRow("report") << "report|--out|%D/r.json|%P" << 0 << "report written";
-        QTest::newRow("report unwritable")
-            << "report|--out|%D/no/dir/r.json" << 5 << "cannot write";
-        QTest::newRow("list without search") << "list" << 0 << "";
-        QTest::newRow("unknown function")
-            << "function|selftest|%P" << 1 << "functions: selfTest, restart";
-        QTest::newRow("download unreadable")
-            << "download|firmware|%D/none.hex|%P" << 5 << "cannot decrypt";
-        QTest::newRow("font refused") << "download|font|%D/fw.hex|%M" << 3 << "takes no font";
-        QTest::newRow("provision without stdin")
-            << "provision|--ssid|home|%P" << 1 << "--password-stdin";
-        QTest::newRow("provision, a name no network has")
-            << "provision|--ssid|" + QString(33, 'n') + "|--password-stdin|%P" << 1
-            << "is 33 bytes long; the printer holds at most 32";
-        QTest::newRow("json status") << "--json|status|%P" << 0 << R"("word": "0x00000001")";
-        QTest::newRow("json, no status word") << "status|--json|%M" << 3 << R"("exitCode": 3)";
+        const auto row = [](const char *name, const QString &arguments, int code,
+                            const char *output) {
+            QTest::newRow(name) << arguments << code << output;
+        };
+        row("no command", "", 1, "Commands:");
+        row("command help", "status|--help", 0, "Usage: labelsetup-cli status");
+        row("unknown command", "frobnicate", 1, "unknown command frobnicate");
+        row("unknown option", "info|--fast", 1, "unknown option --fast");
+        row("two printers", "info|%P|--usb", 1, "one printer only");
+        row("bad targets file", "info|--targets|%D/bad-targets", 5, "bad-targets:4");
+        row("info, option first", "--net=127.0.0.1:%p|info", 0, "model:           K53TA");
+        row("cannot connect", "info|--net|127.0.0.1:1", 2, "cannot connect to 127.0.0.1:1");
+        row("send hex", "send|--hex|1B FF FE 02 0C 00 1B FE FF|%P", 0, "received: 1B FF FE 02 0C");
+        row("send bad hex", "send|--hex|1B F|%P", 1, "not hex");
+        row("report", "report|--out|%D/r.json|%P", 0, "report written");
+        row("report unwritable", "report|--out|%D/no/dir/r.json", 5, "cannot write");
+        row("list without search", "list", 0, "");
+        row("unknown function", "function|selftest|%P", 1, "functions: selfTest, restart");
+        row("download unreadable", "download|firmware|%D/none.hex|%P", 5, "cannot decrypt");
+        row("font refused", "download|font|%D/fw.hex|%M", 3, "takes no font");
+        row("provision without stdin", "provision|--ssid|home|%P", 1, "--password-stdin");
+        row("provision, a name no network has",
+            "provision|--ssid|" + QString(33, 'n') + "|--password-stdin|%P", 1,
+            "is 33 bytes long; the printer holds at most 32");
+        row("json status", "--json|status|%P", 0, R"("word": "0x00000001")");
+        row("json, no status word", "status|--json|%M", 3, R"("exitCode": 3)");
         // Without the model neither the units nor the pages it has are known.
-        QTest::newRow("read, no identity")
-            << "read|stripper|%N" << 3 << "did not answer the identity query";
+        row("read, no identity", "read|stripper|%N", 3, "did not answer the identity query");
     }
     void exitCodes()
     {
