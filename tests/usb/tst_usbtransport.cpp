@@ -126,33 +126,31 @@ private slots:
         QTest::addColumn<QString>("script");
         QTest::addColumn<int>("taken");   // bytes that reached the printer
         QTest::addColumn<QString>("log"); // parts of the debug log, split at '|'
-        const auto row = [](const char *name, const char *script, int taken, const char *log = "") {
-            QTest::newRow(name) << script << taken << log;
-        };
         // Shortened time-outs: 600 ms for the exchange and status, 2500 ms for writes.
-        row("model reply, status word without a claim", "exchange=0 status=0", 9,
-            "libusb_bulk_transfer write: 9 9\n");
-        row("a full block", "full exchange=0", 9);
-        row("unread reply is pending", "send=0 pending=264", 9);
-        row("after close", "close=0 exchange=4 write=4 pending=0 status=-1", 0);
+        QTest::newRow("model reply, status word without a claim")
+            << "exchange=0 status=0" << 9 << "libusb_bulk_transfer write: 9 9\n";
+        QTest::newRow("a full block") << "full exchange=0" << 9 << "";
+        QTest::newRow("unread reply is pending") << "send=0 pending=264" << 9 << "";
+        QTest::newRow("after close") << "close=0 exchange=4 write=4 pending=0 status=-1" << 0 << "";
         // An exchange gives up (the next one can claim); a write claims again at once.
-        row("kernel driver, exchange", "driver exchange=5 exchange=0", 9,
-            "libusb_claim_interface err is : LIBUSB_ERROR_BUSY|held by another driver");
-        row("kernel driver, write", "driver write=0 exchange=0", 18);
-        row("silent", "reply:100000 exchange=4 pending=0", 9,
-            "read failed: LIBUSB_ERROR_TIMEOUT\n");
-        row("slow reply within the time-out", "reply:150 exchange=0", 9);
-        row("slow acceptance: only the long write waits", "accept:1100 exchange=4 write=0", 9,
-            "write failed: LIBUSB_ERROR_TIMEOUT\n");
-        row("unplugged during the read",
-            "reply:10000 unplug:100 exchange=4 send=5 write=5 status=-4", 9,
-            "read failed: LIBUSB_ERROR_NO_DEVICE\n|unplugged");
-        row("whole piece", "stream=0", 300);
-        row("part taken, then the time-out", "limit:100 stream=4", 100);
-        row("stalled, stopped", "limit:0 stop=4", 0);
-        row("part taken, stopped", "limit:120 stop=4", 120);
-        row("no interface with string index 0", "interface:4 exchange=4", 0,
-            "Get Printer EndPoint falied");
+        QTest::newRow("kernel driver, exchange")
+            << "driver exchange=5 exchange=0" << 9
+            << "libusb_claim_interface err is : LIBUSB_ERROR_BUSY|held by another driver";
+        QTest::newRow("kernel driver, write") << "driver write=0 exchange=0" << 18 << "";
+        QTest::newRow("silent") << "reply:100000 exchange=4 pending=0" << 9
+                                << "read failed: LIBUSB_ERROR_TIMEOUT\n";
+        QTest::newRow("slow reply within the time-out") << "reply:150 exchange=0" << 9 << "";
+        QTest::newRow("slow acceptance: only the long write waits")
+            << "accept:1100 exchange=4 write=0" << 9 << "write failed: LIBUSB_ERROR_TIMEOUT\n";
+        QTest::newRow("unplugged during the read")
+            << "reply:10000 unplug:100 exchange=4 send=5 write=5 status=-4" << 9
+            << "read failed: LIBUSB_ERROR_NO_DEVICE\n|unplugged";
+        QTest::newRow("whole piece") << "stream=0" << 300 << "";
+        QTest::newRow("part taken, then the time-out") << "limit:100 stream=4" << 100 << "";
+        QTest::newRow("stalled, stopped") << "limit:0 stop=4" << 0 << "";
+        QTest::newRow("part taken, stopped") << "limit:120 stop=4" << 120 << "";
+        QTest::newRow("no interface with string index 0")
+            << "interface:4 exchange=4" << 0 << "Get Printer EndPoint falied";
     }
 
     void transfer()
