@@ -37,25 +37,23 @@ private slots:
         QTest::addColumn<QString>("lpstat"); // empty: not installed
         QTest::addColumn<QString>("expected");
         const QString office = QStringLiteral("device for office: ipp://10.0.0.9/ipp\n");
-        QTest::newRow("no printer, no rule") << "" << false << ""
-                                             << "usb.rule=warning usb.present=warning";
-        QTest::newRow("printer, no queue")
-            << "ok" << true << office
-            << "usb.rule=pass usb.present=pass usb.access=pass usb.driver=pass usb.queue=pass";
-        QTest::newRow("printer with a queue")
-            << "ok" << true << "device for label: usb://Maker/ABC%20X?serial=1\n" + office
-            << "usb.rule=pass usb.present=pass usb.access=pass usb.driver=pass usb.queue=warning";
-        QTest::newRow("kernel driver, no lpstat")
-            << "driver" << true << ""
-            << "usb.rule=pass usb.present=pass usb.access=pass usb.driver=warning "
-               "usb.queue=skipped";
-        QTest::newRow("denied, rule not applied")
-            << "denied" << true << ""
-            << "usb.rule=pass usb.present=pass usb.access=failure usb.rule-applied=warning "
-               "usb.queue=skipped";
-        QTest::newRow("denied, no rule")
-            << "denied" << false << ""
-            << "usb.rule=warning usb.present=pass usb.access=failure usb.queue=skipped";
+        const auto row = [](const char *name, const char *printer, bool rule, const QString &lpstat,
+                            const char *expected) {
+            QTest::newRow(name) << printer << rule << lpstat << expected;
+        };
+        row("no printer, no rule", "", false, "", "usb.rule=warning usb.present=warning");
+        row("printer, no queue", "ok", true, office,
+            "usb.rule=pass usb.present=pass usb.access=pass usb.driver=pass usb.queue=pass");
+        row("printer with a queue", "ok", true,
+            "device for label: usb://Maker/ABC%20X?serial=1\n" + office,
+            "usb.rule=pass usb.present=pass usb.access=pass usb.driver=pass usb.queue=warning");
+        row("kernel driver, no lpstat", "driver", true, "",
+            "usb.rule=pass usb.present=pass usb.access=pass usb.driver=warning usb.queue=skipped");
+        row("denied, rule not applied", "denied", true, "",
+            "usb.rule=pass usb.present=pass usb.access=failure usb.rule-applied=warning "
+            "usb.queue=skipped");
+        row("denied, no rule", "denied", false, "",
+            "usb.rule=warning usb.present=pass usb.access=failure usb.queue=skipped");
     }
 
     void usb()
