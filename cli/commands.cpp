@@ -1,5 +1,7 @@
 #include "cli/commands.h"
 
+#include "cli/fleetcommands.h"
+
 #include "console/hexcodec.h"
 #include "diagnostics/connectiondoctor.h"
 #include "diagnostics/debuglog.h"
@@ -683,7 +685,7 @@ int runProvision(CommandContext &c)
 
 const QList<Command> &commands()
 {
-    static const QList<Command> list{
+    static const QList<Command> list = fleetcommands::extend({
         {"info", "info", "the printer's model, maker, firmware and resolution",
          "Reads the identity, the firmware version and the resolution of the printer.\n", runInfo},
         {"status", "status", "the printer's status word, decoded",
@@ -745,7 +747,7 @@ const QList<Command> &commands()
          "network name and the password read as one line from standard input. The printer\n"
          "takes them after a restart.\n",
          runProvision},
-    };
+    });
     return list;
 }
 
