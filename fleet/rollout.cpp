@@ -47,7 +47,9 @@ Result one(Device &device, const Address &address, const QString &plainPath,
     Reading after;
     for (;;) {
         after = device.read(address, false);
-        if (after.reached || deadline.hasExpired())
+        // A printer still starting may take a connection and drop it: back means the
+        // version was read.
+        if ((after.reached && !after.firmware.isEmpty()) || deadline.hasExpired())
             break;
         QThread::msleep(ulong(qMax(10, options.retryMs)));
     }
