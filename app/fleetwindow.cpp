@@ -144,8 +144,9 @@ FleetWindow::FleetWindow(std::unique_ptr<fleet::Device> device, QWidget *parent)
 
 FleetWindow::~FleetWindow()
 {
-    m_poller->stop();
-    // Operations hold references to the device and the model's window.
+    // The polls and operations still running use the device and the gate, which go
+    // before the children are deleted.
+    delete m_poller;
     m_pool->waitForDone();
 }
 
@@ -268,7 +269,8 @@ void FleetWindow::showEvent(QShowEvent *event)
 void FleetWindow::hideEvent(QHideEvent *event)
 {
     // Nobody looks: the printers are left alone.
-    m_poller->stop();
+    if (m_poller)
+        m_poller->stop();
     QWidget::hideEvent(event);
 }
 
