@@ -213,8 +213,9 @@ void FleetWindow::buildUi()
     options->addWidget(m_expectLabel);
     options->addWidget(m_expect);
     options->addStretch(1);
-    options->addWidget(m_summary);
     layout->addLayout(options);
+    m_summary->setWordWrap(true);
+    layout->insertWidget(1, m_summary);
 
     connect(m_add, &QPushButton::clicked, this, &FleetWindow::addTyped);
     connect(m_address, &QLineEdit::returnPressed, this, &FleetWindow::addTyped);
