@@ -1,5 +1,6 @@
 #include "fleet/fleetmodel.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace fleet {
@@ -42,7 +43,7 @@ QVariant FleetModel::data(const QModelIndex &index, int role) const
     case SerialColumn:
         return r.serial;
     case ResolutionColumn:
-        return r.dpi > 0 ? tr("%1 dpi").arg(r.dpi) : QString();
+        return r.dpi > 0 ? QCoreApplication::translate("FleetModel", "%1 dpi").arg(r.dpi) : QString();
     case StatusColumn:
         return statusText(r);
     case LastAnswerColumn:
@@ -61,23 +62,23 @@ QVariant FleetModel::headerData(int section, Qt::Orientation orientation, int ro
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (section) {
     case AddressColumn:
-        return tr("地址");
+        return QCoreApplication::translate("FleetModel", "地址");
     case ModelColumn:
-        return tr("型号");
+        return QCoreApplication::translate("FleetModel", "型号");
     case MakerColumn:
-        return tr("厂商");
+        return QCoreApplication::translate("FleetModel", "厂商");
     case FirmwareColumn:
-        return tr("固件版本");
+        return QCoreApplication::translate("FleetModel", "固件版本");
     case SerialColumn:
-        return tr("序列号");
+        return QCoreApplication::translate("FleetModel", "序列号");
     case ResolutionColumn:
-        return tr("分辨率");
+        return QCoreApplication::translate("FleetModel", "分辨率");
     case StatusColumn:
-        return tr("状态");
+        return QCoreApplication::translate("FleetModel", "状态");
     case LastAnswerColumn:
-        return tr("最后应答");
+        return QCoreApplication::translate("FleetModel", "最后应答");
     case ResultColumn:
-        return tr("结果");
+        return QCoreApplication::translate("FleetModel", "结果");
     default:
         return QVariant();
     }
