@@ -363,10 +363,10 @@ void ConnectionPanel::on_pushButton_open_clicked()
         return;
     }
     prompts::information(m_host.dialogParent(), tr("设置工具"), tr("连接成功！"));
-    m_openedKey = m_session.medium() == MEDIUM_NETWORK
-                      ? QStringLiteral("%1:%2").arg(addressOfEntry(text),
-                                                    ui->lineEdit_ConnectTCPPort->text())
-                      : QStringLiteral("usb:%1").arg(usbPortOfEntry(text));
+    m_openedKey =
+        m_session.medium() == MEDIUM_NETWORK
+            ? QStringLiteral("%1:%2").arg(addressOfEntry(text), ui->lineEdit_ConnectTCPPort->text())
+            : QStringLiteral("usb:%1").arg(usbPortOfEntry(text));
     m_session.adoptModel(text);
     for (QWidget *w : std::initializer_list<QWidget *>{
              ui->pushButton_getList, ui->checkBox_USB, ui->checkBox_NET, ui->checkBox_BLE,

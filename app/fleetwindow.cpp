@@ -109,7 +109,8 @@ QPushButton *button(const char *name, QWidget *parent)
 } // namespace
 
 FleetWindow::FleetWindow(std::unique_ptr<fleet::Device> device, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_device(device ? std::move(device) : fleet::makeSessionDevice()),
+    : QWidget(parent, Qt::Window),
+      m_device(device ? std::move(device) : fleet::makeSessionDevice()),
       m_gate(std::make_unique<fleet::Gate>()), m_pool(std::make_unique<QThreadPool>())
 {
     setObjectName(QStringLiteral("FleetWindow"));
@@ -121,9 +122,9 @@ FleetWindow::FleetWindow(std::unique_ptr<fleet::Device> device, QWidget *parent)
     const QSettings settings(kSettingsOrganisation, kSettingsApplication);
     m_interval->setValue(settings.value(QStringLiteral("fleet/intervalSeconds"), 10).toInt());
     m_poller->setIntervalMs(m_interval->value() * 1000);
-    m_model->fromJson(QJsonDocument::fromJson(settings.value(QStringLiteral("fleet/printers"))
-                                                  .toByteArray())
-                          .array());
+    m_model->fromJson(
+        QJsonDocument::fromJson(settings.value(QStringLiteral("fleet/printers")).toByteArray())
+            .array());
     m_poller->setAddresses(m_model->addresses());
 
     connect(m_poller, &fleet::Poller::polled, this,
@@ -320,8 +321,8 @@ void FleetWindow::remember() const
 void FleetWindow::addTyped()
 {
     QList<fleet::Address> list;
-    for (const QString &part :
-         m_address->text().split(QRegularExpression(QStringLiteral("[\\s,;]+")), Qt::SkipEmptyParts)) {
+    for (const QString &part : m_address->text().split(
+             QRegularExpression(QStringLiteral("[\\s,;]+")), Qt::SkipEmptyParts)) {
         fleet::Address a;
         if (!fleet::Address::parse(part, &a)) {
             prompts::warning(this, tr("打印机群"), tr("不是地址：%1").arg(part));
@@ -391,20 +392,20 @@ void FleetWindow::scanRange()
     auto found = std::make_shared<QList<fleet::scan::Found>>();
     fleet::Device &device = *m_device;
     m_summary->setText(tr("正在扫描 %1 个地址…").arg(hosts.size()));
-    runInBackground([&device, hosts, options, found] { *found = fleet::scan::run(device, hosts, options); },
-                    [this, found] {
-                        QList<fleet::Address> list;
-                        for (const fleet::scan::Found &f : *found)
-                            list.append(f.address);
-                        const int added = addPrinters(list);
-                        for (const fleet::scan::Found &f : *found)
-                            m_model->setReading(f.address, f.reading);
-                        updateSummary();
-                        prompts::information(this, tr("扫描网段"),
-                                             tr("找到 %1 台打印机，新加入 %2 台。")
-                                                 .arg(found->size())
-                                                 .arg(added));
-                    });
+    runInBackground(
+        [&device, hosts, options, found] { *found = fleet::scan::run(device, hosts, options); },
+        [this, found] {
+            QList<fleet::Address> list;
+            for (const fleet::scan::Found &f : *found)
+                list.append(f.address);
+            const int added = addPrinters(list);
+            for (const fleet::scan::Found &f : *found)
+                m_model->setReading(f.address, f.reading);
+            updateSummary();
+            prompts::information(
+                this, tr("扫描网段"),
+                tr("找到 %1 台打印机，新加入 %2 台。").arg(found->size()).arg(added));
+        });
 }
 
 void FleetWindow::importTargets()
@@ -535,8 +536,8 @@ void FleetWindow::applyProfile()
                                     !o.outcome.notVerified.isEmpty();
                 QString text;
                 if (o.connectResult != 0 || o.outcome.result != 0)
-                    text = tr("失败：%1").arg(o.connectResult != 0 ? tr("无法连接")
-                                                                   : o.outcome.failedPage);
+                    text = tr("失败：%1")
+                               .arg(o.connectResult != 0 ? tr("无法连接") : o.outcome.failedPage);
                 else if (!o.outcome.notVerified.isEmpty())
                     text = tr("校验不符 %1 项").arg(o.outcome.notVerified.size());
                 else if (dryRun)
@@ -572,8 +573,8 @@ void FleetWindow::applyProfile()
 void FleetWindow::download(bool firmware)
 {
     const QList<fleet::Address> printers = selected();
-    const QString path = prompts::openFileName(
-        this, firmware ? tr("下载固件") : tr("下载字库"), QString(), tr("所有文件 (*)"));
+    const QString path = prompts::openFileName(this, firmware ? tr("下载固件") : tr("下载字库"),
+                                               QString(), tr("所有文件 (*)"));
     if (path.isEmpty())
         return;
     fleet::rollout::Options options;
@@ -644,9 +645,9 @@ void FleetWindow::selfTest()
 
 void FleetWindow::exportInventory()
 {
-    const QString path = prompts::saveFileName(
-        this, tr("导出清单"), prompts::inDocuments(QStringLiteral("printers.csv")),
-        tr("CSV 文件 (*.csv);;JSON 文件 (*.json)"));
+    const QString path = prompts::saveFileName(this, tr("导出清单"),
+                                               prompts::inDocuments(QStringLiteral("printers.csv")),
+                                               tr("CSV 文件 (*.csv);;JSON 文件 (*.json)"));
     if (path.isEmpty())
         return;
     QList<fleet::inventory::Entry> entries;

@@ -71,8 +71,8 @@ bool needTargets(CommandContext &c)
 {
     if (!c.options.targets.isEmpty())
         return true;
-    c.out.error(QStringLiteral("%1 needs printers: --targets FILE, --net or --usb")
-                    .arg(c.options.command));
+    c.out.error(
+        QStringLiteral("%1 needs printers: --targets FILE, --net or --usb").arg(c.options.command));
     return false;
 }
 
@@ -149,8 +149,9 @@ int runInventory(CommandContext &c)
     if (!needTargets(c))
         return ExitUsage;
     const QList<fleet::inventory::Entry> entries = pollAll(c.options);
-    const QByteArray bytes = c.options.csv ? fleet::inventory::csv(entries)
-                                           : QJsonDocument(fleet::inventory::json(entries)).toJson();
+    const QByteArray bytes = c.options.csv
+                                 ? fleet::inventory::csv(entries)
+                                 : QJsonDocument(fleet::inventory::json(entries)).toJson();
     int reached = 0;
     for (const fleet::inventory::Entry &e : entries)
         reached += e.reading.reached ? 1 : 0;
@@ -158,7 +159,8 @@ int runInventory(CommandContext &c)
         QSaveFile file(c.options.out);
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
             !file.commit()) {
-            c.out.error(QStringLiteral("cannot write %1: %2").arg(c.options.out, file.errorString()));
+            c.out.error(
+                QStringLiteral("cannot write %1: %2").arg(c.options.out, file.errorString()));
             return ExitBadFile;
         }
         c.out.line(QStringLiteral("%1 printers (%2 answered) written to %3")
@@ -224,15 +226,15 @@ int runExporter(CommandContext &c)
         exporter.addPrinter(a);
     poller.setAddresses(addresses);
     poller.setIntervalMs(c.options.intervalSeconds * 1000);
-    QObject::connect(&poller, &fleet::Poller::polled,
-                     [&exporter](const fleet::Address &a, const fleet::Reading &r) {
-                         exporter.update(a, r);
-                     });
+    QObject::connect(
+        &poller, &fleet::Poller::polled,
+        [&exporter](const fleet::Address &a, const fleet::Reading &r) { exporter.update(a, r); });
     QObject::connect(&poller, &fleet::Poller::roundFinished,
                      [&exporter](double seconds) { exporter.roundFinished(seconds); });
     std::fprintf(stderr, "labelsetup-cli: metrics of %d printers on http://%s/metrics\n",
-                 int(addresses.size()), qPrintable(c.options.listen.section(QLatin1Char(':'), 0, -2) +
-                                                  QLatin1Char(':') + QString::number(exporter.port())));
+                 int(addresses.size()),
+                 qPrintable(c.options.listen.section(QLatin1Char(':'), 0, -2) + QLatin1Char(':') +
+                            QString::number(exporter.port())));
     std::fflush(stderr);
     poller.start();
     runUntilSignalled();
@@ -361,9 +363,8 @@ QList<Command> extend(QList<Command> commands)
                 "firmware stream each printer is waited for until it is back from its restart\n"
                 "and its version is read; exit code 4 when it differs from --expect-version.\n";
             command.run = [single](CommandContext &c) {
-                return manyPrinters(c.options) || !c.options.expectVersion.isEmpty()
-                           ? runRollout(c)
-                           : single(c);
+                return manyPrinters(c.options) || !c.options.expectVersion.isEmpty() ? runRollout(c)
+                                                                                     : single(c);
             };
         }
     }

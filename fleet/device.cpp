@@ -48,7 +48,8 @@ bool Address::parse(const QString &text, Address *out)
     if (!m.hasMatch())
         return false;
     a.host = m.captured(1).isEmpty() ? m.captured(2) : m.captured(1);
-    if (!m.captured(1).isEmpty() && QHostAddress(a.host).protocol() != QAbstractSocket::IPv6Protocol)
+    if (!m.captured(1).isEmpty() &&
+        QHostAddress(a.host).protocol() != QAbstractSocket::IPv6Protocol)
         return false;
     if (!m.captured(3).isEmpty()) {
         const int port = m.captured(3).toInt();
@@ -63,13 +64,13 @@ bool Address::parse(const QString &text, Address *out)
 const QStringList &conditionNames()
 {
     static const QStringList names{
-        QStringLiteral("printing"),      QStringLiteral("paper_out"),
-        QStringLiteral("paper_low"),     QStringLiteral("paper_jam"),
-        QStringLiteral("ribbon_low"),    QStringLiteral("ribbon_out"),
-        QStringLiteral("head_hot"),      QStringLiteral("cover_open"),
+        QStringLiteral("printing"),       QStringLiteral("paper_out"),
+        QStringLiteral("paper_low"),      QStringLiteral("paper_jam"),
+        QStringLiteral("ribbon_low"),     QStringLiteral("ribbon_out"),
+        QStringLiteral("head_hot"),       QStringLiteral("cover_open"),
         QStringLiteral("position_error"), QStringLiteral("cutter_error"),
-        QStringLiteral("updating"),      QStringLiteral("update_error"),
-        QStringLiteral("command_error"), QStringLiteral("paused"),
+        QStringLiteral("updating"),       QStringLiteral("update_error"),
+        QStringLiteral("command_error"),  QStringLiteral("paused"),
         QStringLiteral("cancelled"),
     };
     return names;

@@ -54,8 +54,8 @@ struct Reading
     QString serial;
     int dpi = 0;
     quint32 statusWord = 0;
-    QDateTime at;           // when it was taken
-    double seconds = 0;     // how long the poll took
+    QDateTime at;            // when it was taken
+    double seconds = 0;      // how long the poll took
     bool identified = false; // model, maker, serial and resolution were read
 };
 
@@ -84,8 +84,8 @@ public:
                        const std::function<void(int)> &progress, QString *error) = 0;
     // Applies a profile (differences first; with `verify` read back).
     virtual profileapply::PrinterOutcome applyProfile(const Address &address,
-                                                      const profile::Profile &wanted,
-                                                      bool dryRun, bool verify) = 0;
+                                                      const profile::Profile &wanted, bool dryRun,
+                                                      bool verify) = 0;
 };
 
 // The device that talks through today's printer sessions.

@@ -66,7 +66,8 @@ bool Exporter::listen(const QString &address, QString *error)
         // One thread serves scrapes: they only read the registry.
         m_exposer = std::make_unique<prometheus::Exposer>(address.toStdString(), 1);
     } catch (const std::exception &e) {
-        *error = QStringLiteral("cannot listen on %1: %2").arg(address, QString::fromUtf8(e.what()));
+        *error =
+            QStringLiteral("cannot listen on %1: %2").arg(address, QString::fromUtf8(e.what()));
         return false;
     }
     m_exposer->RegisterCollectable(m_registry);

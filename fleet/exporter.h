@@ -10,8 +10,7 @@ namespace prometheus {
 class Exposer;
 class Registry;
 class Gauge;
-template <typename T>
-class Family;
+template <typename T> class Family;
 } // namespace prometheus
 
 namespace fleet {

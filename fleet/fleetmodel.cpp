@@ -43,7 +43,8 @@ QVariant FleetModel::data(const QModelIndex &index, int role) const
     case SerialColumn:
         return r.serial;
     case ResolutionColumn:
-        return r.dpi > 0 ? QCoreApplication::translate("FleetModel", "%1 dpi").arg(r.dpi) : QString();
+        return r.dpi > 0 ? QCoreApplication::translate("FleetModel", "%1 dpi").arg(r.dpi)
+                         : QString();
     case StatusColumn:
         return statusText(r);
     case LastAnswerColumn:

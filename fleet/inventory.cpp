@@ -26,7 +26,8 @@ QJsonObject record(const Entry &entry)
     if (r.reached) {
         o.insert(QStringLiteral("word"),
                  QStringLiteral("0x%1").arg(r.statusWord, 8, 16, QLatin1Char('0')));
-        o.insert(QStringLiteral("conditions"), QJsonArray::fromStringList(conditions(r.statusWord)));
+        o.insert(QStringLiteral("conditions"),
+                 QJsonArray::fromStringList(conditions(r.statusWord)));
     }
     if (r.at.isValid())
         o.insert(QStringLiteral("at"), r.at.toUTC().toString(Qt::ISODate));
@@ -56,8 +57,8 @@ QString field(const QString &text)
 
 QByteArray csv(const QList<Entry> &entries)
 {
-    QString out = QStringLiteral(
-        "printer,state,model,manufacturer,firmware,serial,dpi,conditions,at\r\n");
+    QString out =
+        QStringLiteral("printer,state,model,manufacturer,firmware,serial,dpi,conditions,at\r\n");
     for (const Entry &e : entries) {
         const Reading &r = e.reading;
         const QStringList fields{

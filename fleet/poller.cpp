@@ -93,7 +93,8 @@ void Poller::pollNow()
                 gate.give(key);
             }
             QMetaObject::invokeMethod(
-                self, [self, address, reading] {
+                self,
+                [self, address, reading] {
                     if (self)
                         self->finished(address, reading);
                 },
@@ -107,10 +108,11 @@ void Poller::finished(const Address &address, const Reading &reading)
     const QString key = address.key();
     m_inFlight.remove(key);
     if (reading.at.isValid()) {
-        if (reading.identified)
+        if (reading.identified) {
             m_identified.insert(key);
-        else if (!reading.reached)
+        } else if (!reading.reached) {
             m_identified.remove(key); // it may come back as another printer
+        }
         emit polled(address, reading);
     }
     if (m_inFlight.isEmpty())

@@ -19,8 +19,8 @@ bool decrypt(const QString &chosen, bool firmware, QString *plainPath, QString *
 
 namespace {
 
-Result one(Device &device, const Address &address, const QString &plainPath,
-           const Options &options, const std::function<void(int)> &progress)
+Result one(Device &device, const Address &address, const QString &plainPath, const Options &options,
+           const std::function<void(int)> &progress)
 {
     Result r;
     r.address = address;
@@ -61,8 +61,8 @@ Result one(Device &device, const Address &address, const QString &plainPath,
     r.versionAfter = after.firmware;
     if (!options.expectVersion.isEmpty() && after.firmware != options.expectVersion) {
         r.code = Mismatch;
-        r.message = QStringLiteral("came back with %1, not %2")
-                        .arg(after.firmware, options.expectVersion);
+        r.message =
+            QStringLiteral("came back with %1, not %2").arg(after.firmware, options.expectVersion);
         return r;
     }
     r.message = QStringLiteral("%1 -> %2").arg(r.versionBefore, r.versionAfter);

@@ -28,10 +28,10 @@ struct Options
 {
     bool firmware = true;
     int jobs = 1;
-    QString expectVersion;         // empty: the version is only reported
-    int settleMs = 1500;           // before the first look after the stream
-    int comeBackMs = 120000;       // how long a restart may take
-    int retryMs = 500;             // between two looks while it restarts
+    QString expectVersion;   // empty: the version is only reported
+    int settleMs = 1500;     // before the first look after the stream
+    int comeBackMs = 120000; // how long a restart may take
+    int retryMs = 500;       // between two looks while it restarts
 };
 
 struct Result

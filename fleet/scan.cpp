@@ -128,8 +128,8 @@ QList<QHostAddress> accepting(const QList<QHostAddress> &hosts, const Options &o
         QDeadlineTimer deadline(options.connectDeadlineMs);
         size_t open = fds.size();
         while (open > 0 && !deadline.hasExpired() && !(stop && *stop)) {
-            const int ready = ::poll(fds.data(), fds.size(), int(qMin<qint64>(
-                                                                 deadline.remainingTime(), 100)));
+            const int ready =
+                ::poll(fds.data(), fds.size(), int(qMin<qint64>(deadline.remainingTime(), 100)));
             if (ready < 0 && errno != EINTR)
                 break;
             for (size_t k = 0; k < fds.size(); ++k) {

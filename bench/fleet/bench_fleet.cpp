@@ -112,7 +112,8 @@ void pollCost(const QList<fleet::Address> &printers, int seconds)
     poller.stop();
     poller.waitForRound();
     const double cpu = cpuSeconds() - cpuBefore;
-    std::printf("BENCH fleet_poll_250_cpu %.2f %%\n", 100.0 * cpu / (double(wall.elapsed()) / 1000.0));
+    std::printf("BENCH fleet_poll_250_cpu %.2f %%\n",
+                100.0 * cpu / (double(wall.elapsed()) / 1000.0));
     std::printf("BENCH fleet_poll_250_rss %.1f MB\n", peakRssMb());
     std::fflush(stdout);
 }
@@ -127,9 +128,7 @@ void guiBlock(const QList<fleet::Address> &printers, int seconds)
     since.start();
     qint64 worst = 0;
     QTimer tick;
-    QObject::connect(&tick, &QTimer::timeout, [&] {
-        worst = qMax(worst, since.restart());
-    });
+    QObject::connect(&tick, &QTimer::timeout, [&] { worst = qMax(worst, since.restart()); });
     tick.start(5);
     QEventLoop loop;
     QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
@@ -186,8 +185,8 @@ int main(int argc, char **argv)
     // The window remembers its list: not in the user's settings.
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
-                                                                    : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
     const int seconds = qEnvironmentVariableIsSet("FLEET_BENCH_SECONDS")

@@ -167,7 +167,8 @@ int main(int argc, char **argv)
             PrinterConfig config = PrinterConfig::defaults();
             config.identity[1] = QLatin1String(models[i % 5]);
             config.identity[4] = QStringLiteral("%1%2").arg(config.identity[1]).arg(2401000100 + i);
-            config.firmwareVersion = i % 4 == 0 ? QStringLiteral("V1.3.0") : QStringLiteral("V1.2.7");
+            config.firmwareVersion =
+                i % 4 == 0 ? QStringLiteral("V1.3.0") : QStringLiteral("V1.2.7");
             config.dpi = i % 5 == 4 ? 203 : 300;
             config.statusWord = words[i % 12];
             auto p = std::make_unique<SimPrinter>(config);
@@ -184,24 +185,27 @@ int main(int argc, char **argv)
             fleetWindow->addPrinters(addresses);
             fleetWindow->move(40, 30);
             fleetWindow->resize(1180, 720);
-            waitFor([fleetWindow] {
-                for (int row = 0; row < fleetWindow->model().rowCount(); ++row) {
-                    if (fleetWindow->model().index(row, fleet::FleetModel::StatusColumn)
-                            .data()
-                            .toString()
-                            .isEmpty())
-                        return false;
-                }
-                return true;
-            }, 20000);
+            waitFor(
+                [fleetWindow] {
+                    for (int row = 0; row < fleetWindow->model().rowCount(); ++row) {
+                        if (fleetWindow->model()
+                                .index(row, fleet::FleetModel::StatusColumn)
+                                .data()
+                                .toString()
+                                .isEmpty())
+                            return false;
+                    }
+                    return true;
+                },
+                20000);
             auto *table = fleetWindow->findChild<QTableView *>(QStringLiteral("tableView_Fleet"));
             for (int row : {1, 3, 5}) // a self-test on three, to find them on the shelf
                 table->selectionModel()->select(table->model()->index(row, 0),
                                                 QItemSelectionModel::Select |
                                                     QItemSelectionModel::Rows);
-            QTest::mouseClick(fleetWindow->findChild<QPushButton *>(
-                                  QStringLiteral("pushButton_FleetSelfTest")),
-                              Qt::LeftButton);
+            QTest::mouseClick(
+                fleetWindow->findChild<QPushButton *>(QStringLiteral("pushButton_FleetSelfTest")),
+                Qt::LeftButton);
             waitFor([fleetWindow] { return !fleetWindow->working(); }, 10000);
             QTest::qWait(100);
             table->resizeColumnsToContents();

@@ -51,8 +51,7 @@ class TestFleetWindow : public QObject
     QTemporaryDir dir;
     std::unique_ptr<SimPrinter> ready, paperOut, restarting;
 
-    template <typename T>
-    static T *child(QWidget &w, const char *name)
+    template <typename T> static T *child(QWidget &w, const char *name)
     {
         return w.findChild<T *>(QLatin1String(name));
     }
@@ -66,9 +65,9 @@ class TestFleetWindow : public QObject
         auto *table = child<QTableView>(w, "tableView_Fleet");
         table->clearSelection();
         for (const SimPrinter *p : printers)
-            table->selectionModel()->select(
-                table->model()->index(w.model().rowOf(keyOf(*p)), 0),
-                QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            table->selectionModel()->select(table->model()->index(w.model().rowOf(keyOf(*p)), 0),
+                                            QItemSelectionModel::Select |
+                                                QItemSelectionModel::Rows);
     }
     static bool waitForWork(FleetWindow &w, int times = 1)
     {

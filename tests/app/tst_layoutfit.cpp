@@ -256,7 +256,8 @@ void TestLayoutFit::fitsEveryLanguage()
     auto *fleet = window.findChild<QWidget *>(QStringLiteral("FleetWindow"));
     QVERIFY(fleet);
     const QSize fleetMinimum = fleet->minimumSizeHint().expandedTo(fleet->minimumSize());
-    if (fleetMinimum.width() > kSmallScreen.width() || fleetMinimum.height() > kSmallScreen.height())
+    if (fleetMinimum.width() > kSmallScreen.width() ||
+        fleetMinimum.height() > kSmallScreen.height())
         found << QStringLiteral("fleet window minimum size %1x%2")
                      .arg(fleetMinimum.width())
                      .arg(fleetMinimum.height());

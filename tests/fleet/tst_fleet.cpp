@@ -144,7 +144,8 @@ private slots:
             << "192.168.7.77/24" << QStringList{"192.168.7.1", "192.168.7.254"} << 254;
         QTest::newRow("/31 both") << "10.0.0.4/31" << QStringList{"10.0.0.4", "10.0.0.5"} << 2;
         QTest::newRow("/32") << "10.0.0.9/32" << QStringList{"10.0.0.9", "10.0.0.9"} << 1;
-        QTest::newRow("last byte range") << "10.0.0.5-7" << QStringList{"10.0.0.5", "10.0.0.7"} << 3;
+        QTest::newRow("last byte range")
+            << "10.0.0.5-7" << QStringList{"10.0.0.5", "10.0.0.7"} << 3;
         QTest::newRow("address range")
             << "10.0.0.250-10.0.1.2" << QStringList{"10.0.0.250", "10.0.1.2"} << 9;
         QTest::newRow("one") << "127.0.0.2" << QStringList{"127.0.0.2", "127.0.0.2"} << 1;
@@ -180,14 +181,20 @@ private slots:
         QTest::addColumn<quint32>("word");
         QTest::addColumn<QString>("severity");
         QTest::addColumn<QString>("conditions");
-        QTest::newRow("idle") << true << 0u << "ready" << "";
-        QTest::newRow("printing") << true << 0x1u << "busy" << "printing";
-        QTest::newRow("paused") << true << 0x2000u << "busy" << "paused";
-        QTest::newRow("paper out") << true << 0x2u << "attention" << "paper_out";
-        QTest::newRow("printing, cover open")
-            << true << 0x81u << "attention" << "printing,cover_open";
-        QTest::newRow("unknown high bits only") << true << 0x80000000u << "ready" << "";
-        QTest::newRow("no answer") << false << 0x2u << "unreachable" << "paper_out";
+        QTest::newRow("idle") << true << 0u << "ready"
+                              << "";
+        QTest::newRow("printing") << true << 0x1u << "busy"
+                                  << "printing";
+        QTest::newRow("paused") << true << 0x2000u << "busy"
+                                << "paused";
+        QTest::newRow("paper out") << true << 0x2u << "attention"
+                                   << "paper_out";
+        QTest::newRow("printing, cover open") << true << 0x81u << "attention"
+                                              << "printing,cover_open";
+        QTest::newRow("unknown high bits only") << true << 0x80000000u << "ready"
+                                                << "";
+        QTest::newRow("no answer") << false << 0x2u << "unreachable"
+                                   << "paper_out";
     }
     void severity()
     {
@@ -326,8 +333,7 @@ private slots:
         QCOMPARE(r.code, 0);
         const QJsonObject o = QJsonDocument::fromJson(r.out).object();
         QCOMPARE(o.value("printers").toArray().size(), 3);
-        QCOMPARE(o.value("printers").toArray().at(0).toString(),
-                 "Label [K53TA] {127.0.0.2} :" + p);
+        QCOMPARE(o.value("printers").toArray().at(0).toString(), "Label [K53TA] {127.0.0.2} :" + p);
         QCOMPARE(o.value("found").toArray().at(1).toObject().value("state").toString(),
                  QStringLiteral("attention"));
         QCOMPARE(o.value("scanned").toInt(), 6);
@@ -359,12 +365,12 @@ private slots:
         options.retryMs = 100;
         QMutex mutex;
         QMap<int, int> lastPercent;
-        const QList<fleet::rollout::Result> results = fleet::rollout::run(
-            *device, gate, {at(*a), at(*b), at(*fixed), gone}, plain, options,
-            [&](int index, int percent) {
-                const QMutexLocker lock(&mutex);
-                lastPercent[index] = percent;
-            });
+        const QList<fleet::rollout::Result> results =
+            fleet::rollout::run(*device, gate, {at(*a), at(*b), at(*fixed), gone}, plain, options,
+                                [&](int index, int percent) {
+                                    const QMutexLocker lock(&mutex);
+                                    lastPercent[index] = percent;
+                                });
         QFile::remove(plain);
         QCOMPARE(results.size(), 4);
         QVERIFY2(results.at(0).code == fleet::rollout::Ok, qPrintable(results.at(0).message));
@@ -420,10 +426,10 @@ private slots:
         QTest::newRow("scan of too much")
             << QStringList{"scan", "10.0.0.0/8"} << 1 << QByteArray("too large");
         QTest::newRow("font with a version")
-            << QStringList{"download", "font", "x", "--targets", "%T", "--expect-version", "1"}
-            << 1 << QByteArray("--expect-version is for firmware");
-        QTest::newRow("bad watch") << QStringList{"status", "--watch", "0"} << 1
-                                   << QByteArray("--watch: bad value 0");
+            << QStringList{"download", "font", "x", "--targets", "%T", "--expect-version", "1"} << 1
+            << QByteArray("--expect-version is for firmware");
+        QTest::newRow("bad watch")
+            << QStringList{"status", "--watch", "0"} << 1 << QByteArray("--watch: bad value 0");
         QTest::newRow("exporter on no address")
             << QStringList{"exporter", "--targets", "%T", "--listen", "nowhere"} << 1
             << QByteArray("not HOST:PORT");
@@ -458,8 +464,8 @@ private slots:
         gone.port = closedPort();
         const QString targets = targetsFile("exported", {at(*ready), at(*paperOut), gone});
         QProcess process;
-        process.start(QStringLiteral(LABELSETUP_CLI), {"exporter", "--targets", targets,
-                                                       "--listen", "127.0.0.1:0", "--interval", "1"});
+        process.start(QStringLiteral(LABELSETUP_CLI), {"exporter", "--targets", targets, "--listen",
+                                                       "127.0.0.1:0", "--interval", "1"});
         QVERIFY(process.waitForStarted());
         QByteArray err;
         QTRY_VERIFY_WITH_TIMEOUT((err += process.readAllStandardError()).contains("/metrics"),
@@ -489,8 +495,9 @@ private slots:
                                  at(*paperOut).key().toUtf8() + "\"} 1"));
         QVERIFY(metrics.contains("labelprinter_condition{condition=\"paper_out\",printer=\"" +
                                  at(*ready).key().toUtf8() + "\"} 0"));
-        QVERIFY(metrics.contains("labelprinter_info{firmware=\"V1.2.7\",model=\"K53TA\",printer=\"" +
-                                 at(*ready).key().toUtf8() + "\",serial=\"K53TA2401000123\"} 1"));
+        QVERIFY(
+            metrics.contains("labelprinter_info{firmware=\"V1.2.7\",model=\"K53TA\",printer=\"" +
+                             at(*ready).key().toUtf8() + "\",serial=\"K53TA2401000123\"} 1"));
         QVERIFY(metrics.contains("labelprinter_poll_duration_seconds{printer="));
         // Scrapes read what the poller left; they never reach a printer.
         const int connections = ready->connectionCount();
@@ -511,7 +518,8 @@ private slots:
         check.write(metrics);
         check.closeWriteChannel();
         QVERIFY(check.waitForFinished(20000));
-        QVERIFY2(check.exitCode() == 0, check.readAllStandardOutput() + check.readAllStandardError());
+        QVERIFY2(check.exitCode() == 0,
+                 check.readAllStandardOutput() + check.readAllStandardError());
     }
 };
 
