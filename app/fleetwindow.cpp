@@ -29,7 +29,6 @@
 #include <QSettings>
 #include <QSpinBox>
 #include <QTableView>
-#include <QTextStream>
 #include <QThreadPool>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -419,21 +418,13 @@ void FleetWindow::importTargets()
         prompts::warning(this, tr("导入目标文件"), tr("无法读取 %1").arg(path));
         return;
     }
+    const QString text = QString::fromUtf8(file.readAll());
     QList<fleet::Address> list;
-    QTextStream in(&file);
-    int number = 0;
-    while (!in.atEnd()) {
-        const QString line = in.readLine().trimmed();
-        ++number;
-        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
-            continue;
-        fleet::Address a;
-        if (!fleet::Address::parse(line, &a)) {
-            prompts::warning(this, tr("导入目标文件"),
-                             tr("第 %1 行不是地址：%2").arg(number).arg(line));
-            return;
-        }
-        list.append(a);
+    int bad = 0;
+    if (!fleet::parseTargets(text, &list, &bad)) {
+        prompts::warning(this, tr("导入目标文件"),
+                         tr("第 %1 行不是地址：%2").arg(bad).arg(text.split('\n').value(bad - 1)));
+        return;
     }
     addPrinters(list);
 }

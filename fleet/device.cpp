@@ -61,6 +61,23 @@ bool Address::parse(const QString &text, Address *out)
     return true;
 }
 
+bool parseTargets(const QString &text, QList<Address> *out, int *badLine)
+{
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString line = lines.at(i).trimmed();
+        Address address;
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        if (!Address::parse(line, &address)) {
+            *badLine = i + 1;
+            return false;
+        }
+        out->append(address);
+    }
+    return true;
+}
+
 const QStringList &conditionNames()
 {
     static const QStringList names{

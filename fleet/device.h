@@ -34,6 +34,10 @@ struct Address
     bool operator==(const Address &o) const { return key() == o.key(); }
 };
 
+// The addresses of a targets file's text (one address or usb:PORT a line; blank lines and
+// '#' comments skipped). False at the first bad line, its number (from 1) in `badLine`.
+bool parseTargets(const QString &text, QList<Address> *out, int *badLine);
+
 // How a printer looks after one poll.
 enum class Severity
 {

@@ -4,6 +4,7 @@
 // profile with its diff first, the self-test and the inventory export.
 #include "app/fleetwindow.h"
 #include "common/encryptedfile.h"
+#include "common/fleetprinters.h"
 #include "common/messagerecorder.h"
 #include "fleet/fleetmodel.h"
 #include "fleet/poller.h"
@@ -26,15 +27,7 @@ namespace {
 std::unique_ptr<SimPrinter> startPrinter(const QString &address, quint16 port, quint32 word = 0,
                                          const QString &firmwareRestart = QString())
 {
-    PrinterConfig config = PrinterConfig::defaults();
-    config.statusWord = word;
-    config.firmwareRestart = firmwareRestart;
-    config.restartMs = 200;
-    auto p = std::make_unique<SimPrinter>(config);
-    p->setTcpAddress(QHostAddress(address));
-    p->setTcpPort(port);
-    p->setUdpEnabled(false);
-    return p->start() ? std::move(p) : nullptr;
+    return startFleetPrinter(address, port, word, firmwareRestart, 200);
 }
 
 QString keyOf(const SimPrinter &p)

@@ -11,28 +11,7 @@ if ! command -v ansible-playbook >/dev/null 2>&1; then
     echo "ansible-playbook is not installed (Debian: ansible-core): skipped"
     exit 77
 fi
-DIR=$(mktemp -d)
-PIDS=""
-cleanup() {
-    for pid in $PIDS; do
-        kill "$pid" 2>/dev/null
-    done
-    rm -rf "$DIR"
-}
-trap cleanup EXIT INT TERM
-
-# A simulator on a free port; its port from the line it prints.
-start_sim() {
-    "$SIM" --tcp-port 0 --no-udp >"$DIR/$1.out" 2>&1 &
-    PIDS="$PIDS $!"
-    tries=0
-    until grep -q "on TCP" "$DIR/$1.out" 2>/dev/null; do
-        tries=$((tries + 1))
-        [ $tries -gt 50 ] && { echo "simulator $1 did not start"; exit 1; }
-        sleep 0.1
-    done
-    sed -n 's/.*on TCP 127\.0\.0\.1:\([0-9]*\).*/\1/p' "$DIR/$1.out"
-}
+. "$(dirname "$0")/simhelpers.sh"
 A=$(start_sim a)
 B=$(start_sim b)
 

@@ -9,30 +9,9 @@ if ! command -v prometheus >/dev/null 2>&1 || ! command -v python3 >/dev/null 2>
     echo "prometheus (or python3) is not installed: skipped"
     exit 77
 fi
-DIR=$(mktemp -d)
-PIDS=""
-cleanup() {
-    for pid in $PIDS; do
-        kill "$pid" 2>/dev/null
-    done
-    wait 2>/dev/null
-    rm -rf "$DIR"
-}
-trap cleanup EXIT INT TERM
+. "$(dirname "$0")/simhelpers.sh"
 
-wait_for() { # FILE PATTERN WHAT
-    tries=0
-    until grep -q "$2" "$1" 2>/dev/null; do
-        tries=$((tries + 1))
-        [ $tries -gt 100 ] && { echo "$3 did not start:"; cat "$1"; exit 1; }
-        sleep 0.1
-    done
-}
-
-"$SIM" --tcp-port 0 --no-udp >"$DIR/sim.out" 2>&1 &
-PIDS="$PIDS $!"
-wait_for "$DIR/sim.out" "on TCP" "the simulator"
-SIM_PORT=$(sed -n 's/.*on TCP 127\.0\.0\.1:\([0-9]*\).*/\1/p' "$DIR/sim.out")
+SIM_PORT=$(start_sim printer)
 echo "127.0.0.1:$SIM_PORT" >"$DIR/targets"
 
 "$CLI" exporter --targets "$DIR/targets" --listen 127.0.0.1:0 --interval 1 2>"$DIR/exporter.err" &

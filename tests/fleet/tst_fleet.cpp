@@ -2,6 +2,7 @@
 // the poller and the table model, the scan, the rollout with a printer that restarts
 // with a new version, and the command line's fleet commands and metrics endpoint.
 #include "common/encryptedfile.h"
+#include "common/fleetprinters.h"
 #include "fleet/fleetmodel.h"
 #include "fleet/inventory.h"
 #include "fleet/poller.h"
@@ -27,15 +28,7 @@ namespace {
 std::unique_ptr<SimPrinter> startPrinter(const QString &address, quint16 port, quint32 word = 0,
                                          const QString &firmwareRestart = QString())
 {
-    PrinterConfig config = PrinterConfig::defaults();
-    config.statusWord = word;
-    config.firmwareRestart = firmwareRestart;
-    config.restartMs = 300;
-    auto p = std::make_unique<SimPrinter>(config);
-    p->setTcpAddress(QHostAddress(address));
-    p->setTcpPort(port);
-    p->setUdpEnabled(false);
-    return p->start() ? std::move(p) : nullptr;
+    return startFleetPrinter(address, port, word, firmwareRestart, 300);
 }
 
 fleet::Address at(const SimPrinter &p)
@@ -131,6 +124,17 @@ private slots:
         QCOMPARE(fleet::Address::parse(text, &a), ok);
         if (ok)
             QCOMPARE(a.key(), key);
+    }
+
+    void targets()
+    {
+        QList<fleet::Address> list;
+        int bad = 0;
+        QVERIFY(fleet::parseTargets("# site\n10.0.0.1\n\n  usb:2 \n[fd00::1]:9101\r\n", &list, &bad));
+        QCOMPARE(list.size(), 3);
+        QCOMPARE(list.at(2).key(), QStringLiteral("[fd00::1]:9101"));
+        QVERIFY(!fleet::parseTargets("10.0.0.1\n# fine\nnot an address\n", &list, &bad));
+        QCOMPARE(bad, 3);
     }
 
     void range_data()
