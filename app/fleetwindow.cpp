@@ -11,6 +11,7 @@
 #include "transport/discovery.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
@@ -258,6 +259,18 @@ void FleetWindow::changeEvent(QEvent *event)
     if (event->type() == QEvent::LanguageChange)
         retranslate();
     QWidget::changeEvent(event);
+}
+
+void FleetWindow::closeEvent(QCloseEvent *event)
+{
+    // An operation still running keeps the window: it only hides, its results still
+    // come in, and the panel's button shows it again. Closing would wait for it.
+    if (working()) {
+        event->ignore();
+        hide();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 void FleetWindow::showEvent(QShowEvent *event)

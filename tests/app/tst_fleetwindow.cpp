@@ -165,6 +165,10 @@ private slots:
         child<QLineEdit>(window, "lineEdit_FleetExpectVersion")->setText("V2.0.1");
         QTest::mouseClick(child<QPushButton>(window, "pushButton_FleetFirmware"), Qt::LeftButton);
         QVERIFY(!child<QPushButton>(window, "pushButton_FleetFirmware")->isEnabled());
+        // Closed meanwhile, the window only hides; the rollout goes on and reports.
+        window.close();
+        QVERIFY(!window.isVisible());
+        QVERIFY(window.working());
         QVERIFY(waitForWork(window));
         QTRY_COMPARE(cell(window, *restarting, fleet::FleetModel::ResultColumn),
                      QStringLiteral("成功：V1.2.7 → V2.0.1"));
