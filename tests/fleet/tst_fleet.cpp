@@ -130,7 +130,8 @@ private slots:
     {
         QList<fleet::Address> list;
         int bad = 0;
-        QVERIFY(fleet::parseTargets("# site\n10.0.0.1\n\n  usb:2 \n[fd00::1]:9101\r\n", &list, &bad));
+        QVERIFY(
+            fleet::parseTargets("# site\n10.0.0.1\n\n  usb:2 \n[fd00::1]:9101\r\n", &list, &bad));
         QCOMPARE(list.size(), 3);
         QCOMPARE(list.at(2).key(), QStringLiteral("[fd00::1]:9101"));
         QVERIFY(!fleet::parseTargets("10.0.0.1\n# fine\nnot an address\n", &list, &bad));
