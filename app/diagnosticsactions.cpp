@@ -30,7 +30,7 @@ void DiagnosticsActions::runDoctor(const doctor::NetTarget &target)
     const QString verdicts[] = {tr("通过"), tr("警告"), tr("失败"), tr("跳过")};
     QList<QStringList> rows;
     for (const doctor::Finding &f : findings)
-        rows.append({f.check, verdicts[int(f.verdict)], f.text, f.advice});
+        rows.append({doctor::checkLabel(f.check), verdicts[int(f.verdict)], f.text, f.advice});
     m_host.showLastResult(verdicts[int(doctor::overall(findings))]);
     TableDialog dialog(m_host.dialogParent(), tr("连接诊断结果"),
                        target.host.trimmed().isEmpty() ? tr("未输入地址：只检查 USB 打印机。")

@@ -454,7 +454,9 @@ void MainWindow::setUpFilePages()
     connect(m_fileStream, &FileStream::ended, this, [this] { followFileStream(false); });
 
     m_provisioning = new WifiProvisioning(*m_session, *this, this);
-    // The WiFi page shows, and later compares against, what the printer now has.
+    // The WiFi page shows what is being sent, and once it is taken, compares against it.
+    connect(m_provisioning, &WifiProvisioning::credentialsTried, this,
+            [this](const WifiCred &cred) { m_wifiPage->noteProvisioned(cred, false); });
     connect(m_provisioning, &WifiProvisioning::credentialsSent, this,
             [this](const WifiCred &cred) { m_wifiPage->noteProvisioned(cred); });
 }

@@ -8,6 +8,7 @@
 #include "protocol/printersession.h"
 #include "settings/profile.h"
 #include "settings/profileapply.h"
+#include "settings/settingtable.h"
 
 #include <QApplication>
 #include <QDate>
@@ -17,9 +18,13 @@
 
 namespace {
 
+// Settings as their pages name them, in the user's language.
 QString settingList(const QStringList &names)
 {
-    return names.join(QStringLiteral(", "));
+    QStringList labels;
+    for (const QString &name : names)
+        labels << settingtable::label(name);
+    return labels.join(QStringLiteral(", "));
 }
 
 } // namespace
@@ -105,8 +110,8 @@ void ProfileActions::apply()
     }
     QList<QStringList> rows;
     for (const profile::Difference &d : preview.differences)
-        rows.append({d.page + QLatin1Char('.') + d.setting, profile::valueText(d.printer),
-                     profile::valueText(d.profile)});
+        rows.append({settingtable::label(d.page + QLatin1Char('.') + d.setting),
+                     profile::valueText(d.printer), profile::valueText(d.profile)});
     TableDialog dialog(parent, tr("应用配置"),
                        tr("将写入以下 %1 项设置：").arg(preview.differences.size()) + skipped,
                        {tr("设置"), tr("打印机中的值"), tr("配置文件中的值")}, rows, tr("写入"));

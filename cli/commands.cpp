@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 
 #include "cli/fleetcommands.h"
+#include "cli/interrupt.h"
 
 #include "console/hexcodec.h"
 #include "diagnostics/connectiondoctor.h"
@@ -16,18 +17,23 @@
 #include "protocol/statusword.h"
 #include "settings/profile.h"
 #include "settings/profileapply.h"
-#include "settings/wifisettingsio.h"
+#include "settings/settingtable.h"
+#include "settings/settingsengine.h"
 #include "transport/discovery.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QHostAddress>
+#include <QHostInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSaveFile>
 #include <QThread>
 #include <QTextStream>
+#include <algorithm>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -110,6 +116,19 @@ int refused(CommandContext &c, const QString &what, int result)
                     .arg(what)
                     .arg(result));
     return ExitRefused;
+}
+
+// Before anything is sent, the printer proves it answers: a host that takes connections
+// and never answers gets nothing, and the command ends within the query's wait.
+int identifyFirst(CommandContext &c, PrinterSession &session)
+{
+    int identified = RESULT_OK;
+    {
+        const PrinterSession::Operation operation(session);
+        identified = profileapply::identify(session);
+    }
+    return identified == RESULT_OK ? int(ExitOk)
+                                   : refused(c, QStringLiteral("identity"), identified);
 }
 
 int runInfo(CommandContext &c)
@@ -240,7 +259,9 @@ int runDoctor(CommandContext &c)
         findings += doctor::checkNetwork(net);
     }
     for (const doctor::Finding &f : findings) {
-        c.out.line(QStringLiteral("[%1] %2").arg(doctor::verdictName(f.verdict), -7).arg(f.text));
+        c.out.line(QStringLiteral("[%1] %2: %3")
+                       .arg(doctor::verdictName(f.verdict), -7)
+                       .arg(doctor::checkLabel(f.check), f.text));
         if (!f.advice.isEmpty())
             c.out.line(QStringLiteral("          -> %1").arg(f.advice));
     }
@@ -283,13 +304,28 @@ int runReport(CommandContext &c)
     return code;
 }
 
-// Reads a profile file: exit code ExitOk or ExitBadFile (told why).
+// The pages and settings a command works on, from --pages and --exclude; false after
+// telling why.
+bool readSelection(CommandContext &c, profile::Selection *out)
+{
+    QString error;
+    if (profile::parseSelection(c.options.pages, c.options.exclude, out, &error))
+        return true;
+    c.out.error(error);
+    return false;
+}
+
+// Reads a profile file and keeps the selected settings: exit code ExitOk, ExitUsage or
+// ExitBadFile (told why).
 int readProfile(CommandContext &c, profile::Profile *out)
 {
     if (c.options.arguments.size() != 1) {
         c.out.error(QStringLiteral("%1 needs one FILE").arg(c.options.command));
         return ExitUsage;
     }
+    profile::Selection selection;
+    if (!readSelection(c, &selection))
+        return ExitUsage;
     const QString path = c.options.arguments.first();
     QFile file(path);
     QString error;
@@ -301,6 +337,7 @@ int readProfile(CommandContext &c, profile::Profile *out)
         c.out.error(QStringLiteral("%1: %2").arg(path, error));
         return ExitBadFile;
     }
+    out->settings = profile::select(out->settings, selection);
     return ExitOk;
 }
 
@@ -317,9 +354,9 @@ int runRead(CommandContext &c)
 {
     QStringList pages = c.options.arguments;
     for (const QString &page : pages) {
-        if (!profile::pages().contains(page)) {
+        if (!settingtable::findPage(page)) {
             c.out.error(QStringLiteral("unknown page %1 (pages: %2)")
-                            .arg(page, profile::pages().join(QLatin1String(", "))));
+                            .arg(page, settingtable::pageNames().join(QLatin1String(", "))));
             return ExitUsage;
         }
     }
@@ -328,24 +365,20 @@ int runRead(CommandContext &c)
         if (identified != RESULT_OK)
             return refused(c, QStringLiteral("identity"), identified);
         QJsonObject all;
-        for (const profileapply::PageAccess &page : profileapply::pageAccess()) {
-            if ((!pages.isEmpty() && !pages.contains(page.name)) ||
-                page.lacking(session).contains(QStringLiteral("*")))
+        for (const QString &page : settingtable::pageNames()) {
+            if ((!pages.isEmpty() && !pages.contains(page)) || profileapply::lacks(session, page))
                 continue;
             QJsonObject settings;
-            const int result = page.read(session, &settings);
+            const int result = profileapply::readPage(session, page, &settings);
             if (result != RESULT_OK)
-                return refused(c, page.name, result);
-            for (const QString &name : page.lacking(session))
-                settings.remove(name);
-            if (!c.options.withSecrets) {
-                for (const QString &name : page.secrets) {
-                    if (settings.contains(name))
-                        settings.insert(name, QStringLiteral("********"));
-                }
+                return refused(c, page, result);
+            for (auto it = settings.begin(); it != settings.end(); ++it) {
+                if (!c.options.withSecrets &&
+                    settingtable::has(*settingtable::find(page, it.key()), settingtable::Secret))
+                    it.value() = QStringLiteral("********");
             }
-            all.insert(page.name, settings);
-            c.out.line(QStringLiteral("[%1]").arg(page.name));
+            all.insert(page, settings);
+            c.out.line(QStringLiteral("[%1]").arg(page));
             for (auto it = settings.begin(); it != settings.end(); ++it)
                 c.out.line(QStringLiteral("  %1 = %2")
                                .arg(it.key(), -22)
@@ -362,13 +395,18 @@ int runSave(CommandContext &c)
         c.out.error(QStringLiteral("save needs one FILE"));
         return ExitUsage;
     }
-    return withPrinter(c, [&c](PrinterSession &session) {
+    profileapply::SaveOptions options;
+    options.withSecrets = c.options.withSecrets;
+    options.withIdentity = c.options.withIdentity;
+    if (!readSelection(c, &options.selection))
+        return ExitUsage;
+    return withPrinter(c, [&c, &options](PrinterSession &session) {
         profile::Profile saved;
         const int identified = profileapply::identify(session, &saved.model);
         if (identified != RESULT_OK)
             return refused(c, QStringLiteral("identity"), identified);
         QString failedPage;
-        const int result = profileapply::save(session, c.options.withSecrets, &saved, &failedPage);
+        const int result = profileapply::save(session, options, &saved, &failedPage);
         if (result != RESULT_OK)
             return refused(c, failedPage, result);
         if (!writeFile(c, c.options.arguments.first(), profile::serialize(saved)))
@@ -402,7 +440,7 @@ void printDifferences(CommandContext &c, const QList<profile::Difference> &diffe
                        .arg(QStringLiteral("profile")));
     for (const profile::Difference &d : differences)
         c.out.line(QStringLiteral("%1 %2 %3")
-                       .arg(d.page + QLatin1Char('.') + d.setting, -28)
+                       .arg(settingtable::label(d.page + QLatin1Char('.') + d.setting), -28)
                        .arg(profile::valueText(d.printer), -20)
                        .arg(profile::valueText(d.profile)));
 }
@@ -422,7 +460,8 @@ int runDiff(CommandContext &c)
             return refused(c, outcome.failedPage, outcome.result);
         printDifferences(c, outcome.differences);
         for (const QString &s : outcome.skipped)
-            c.out.line(QStringLiteral("skipped (this model lacks it): %1").arg(s));
+            c.out.line(
+                QStringLiteral("skipped (this model lacks it): %1").arg(settingtable::label(s)));
         c.out.set(QStringLiteral("differences"), differencesJson(outcome.differences));
         c.out.set(QStringLiteral("skipped"), QJsonArray::fromStringList(outcome.skipped));
         return int(ExitOk);
@@ -433,17 +472,26 @@ int runDiff(CommandContext &c)
 struct ApplyJob
 {
     Target target;
+    QString state = QStringLiteral("notStarted"); // finished, interrupted, duplicate
     int code = ExitOk;
-    QString message;
+    QString message = QStringLiteral("not started");
     profileapply::Outcome outcome;
 };
 
 void judge(const profileapply::PrinterOutcome &result, bool dryRun, ApplyJob *job)
 {
     job->outcome = result.outcome;
+    job->code = ExitOk;
+    job->state = result.state == profileapply::PrinterOutcome::State::Interrupted
+                     ? QStringLiteral("interrupted")
+                     : QStringLiteral("finished");
     if (result.connectResult != RESULT_OK || result.outcome.result == RESULT_NOT_CONNECTED) {
         job->code = ExitNoPrinter;
         job->message = QStringLiteral("cannot connect");
+    } else if (!result.outcome.refused.isEmpty()) {
+        // A value this printer's resolution cannot hold: nothing was sent to it.
+        job->code = ExitBadFile;
+        job->message = QStringLiteral("refused, nothing sent: %1").arg(result.outcome.refused);
     } else if (result.outcome.result != RESULT_OK) {
         job->code = ExitRefused;
         job->message = QStringLiteral("%1 failed (result %2)")
@@ -460,7 +508,90 @@ void judge(const profileapply::PrinterOutcome &result, bool dryRun, ApplyJob *jo
         if (result.outcome.restartNeeded)
             job->message += QStringLiteral("; restart the printer for the network change");
     }
+    if (!result.outcome.notAttempted.isEmpty())
+        job->message += QStringLiteral("; interrupted, not begun: %1")
+                            .arg(result.outcome.notAttempted.join(QLatin1String(", ")));
 }
+
+QJsonObject jobJson(const ApplyJob &job)
+{
+    return QJsonObject{
+        {QStringLiteral("printer"), job.target.name()},
+        {QStringLiteral("state"), job.state},
+        {QStringLiteral("exitCode"), job.code},
+        {QStringLiteral("message"), job.message},
+        {QStringLiteral("differences"), differencesJson(job.outcome.differences)},
+        {QStringLiteral("written"), QJsonArray::fromStringList(job.outcome.written)},
+        {QStringLiteral("skipped"), QJsonArray::fromStringList(job.outcome.skipped)},
+        {QStringLiteral("notVerified"), differencesJson(job.outcome.notVerified)},
+        {QStringLiteral("notAttempted"), QJsonArray::fromStringList(job.outcome.notAttempted)},
+        {QStringLiteral("restartNeeded"), job.outcome.restartNeeded}};
+}
+
+// One printer's record, as soon as it is known: a line for people, a JSON line.
+void printJob(CommandContext &c, const ApplyJob &job)
+{
+    c.out.line(QStringLiteral("%1 %2 %3")
+                   .arg(job.target.name(), -24)
+                   .arg(job.state == QLatin1String("finished") && job.code == ExitOk
+                            ? QStringLiteral("ok")
+                        : job.state == QLatin1String("finished") ? QStringLiteral("FAILED")
+                                                                 : job.state,
+                        -11)
+                   .arg(job.message));
+    for (const QString &s : job.outcome.skipped)
+        c.out.line(QStringLiteral("%1 skipped (this model lacks it): %2")
+                       .arg(QString(), -24)
+                       .arg(settingtable::label(s)));
+    c.out.record(jobJson(job));
+}
+
+// The addresses a target reaches: the same printer named twice (or as "localhost" and
+// "127.0.0.1") must not be written by two sessions at once.
+QSet<QString> reachedAs(const Target &t)
+{
+    if (t.kind == Target::Usb)
+        return {QStringLiteral("usb:%1").arg(t.usbPort)};
+    QSet<QString> out;
+    QHostAddress literal;
+    const QList<QHostAddress> addresses = literal.setAddress(t.host)
+                                              ? QList<QHostAddress>{literal}
+                                              : QHostInfo::fromName(t.host).addresses();
+    for (const QHostAddress &a : addresses) {
+        bool mapped = false;
+        const quint32 v4 = a.toIPv4Address(&mapped);
+        out << QStringLiteral("%1:%2").arg(mapped ? QHostAddress(v4).toString() : a.toString())
+                   .arg(t.port);
+    }
+    if (out.isEmpty()) // unresolved: the name itself
+        out << t.name();
+    return out;
+}
+
+// Shows how far a long run is, on a terminal only: a pipe or a log gets no carriage returns.
+class Progress
+{
+public:
+    explicit Progress(int total) : m_total(total), m_shown(total > 1 && isatty(STDERR_FILENO)) {}
+    ~Progress()
+    {
+        if (m_shown && m_done > 0)
+            std::fputc('\n', stderr);
+    }
+    Progress(const Progress &) = delete;
+    Progress &operator=(const Progress &) = delete;
+    void step()
+    {
+        ++m_done;
+        if (m_shown)
+            std::fprintf(stderr, "\r%d of %d printers done", m_done, m_total);
+    }
+
+private:
+    int m_total;
+    int m_done = 0;
+    bool m_shown;
+};
 
 int runApply(CommandContext &c)
 {
@@ -472,53 +603,78 @@ int runApply(CommandContext &c)
         c.out.error(QStringLiteral("apply needs printers: --net, --usb or --targets FILE"));
         return ExitUsage;
     }
+    std::vector<ApplyJob> jobs(size_t(c.options.targets.size()));
     QList<profileapply::PrinterAddress> addresses;
-    for (const Target &t : c.options.targets)
+    QList<int> jobOfAddress;
+    QList<QSet<QString>> seen;
+    for (int i = 0; i < c.options.targets.size(); ++i) {
+        const Target &t = c.options.targets.at(i);
+        ApplyJob &job = jobs[size_t(i)];
+        job.target = t;
+        const QSet<QString> reached = reachedAs(t);
+        const auto same = std::find_if(seen.begin(), seen.end(), [&reached](const QSet<QString> &s) {
+            return s.intersects(reached);
+        });
+        if (same != seen.end()) {
+            const Target &first = jobs[size_t(jobOfAddress.at(int(same - seen.begin())))].target;
+            job.state = QStringLiteral("duplicate");
+            job.message = QStringLiteral("the same printer as %1: applied once").arg(first.name());
+            continue;
+        }
+        seen << reached;
+        jobOfAddress << i;
         addresses.append(
             profileapply::PrinterAddress{t.kind == Target::Usb, t.host, t.port, t.usbPort});
-    const QList<profileapply::PrinterOutcome> results = profileapply::applyToMany(
-        addresses, wanted, c.options.dryRun, c.options.verify, c.options.jobs);
-    std::vector<ApplyJob> jobs(size_t(results.size()));
-    for (int i = 0; i < results.size(); ++i) {
-        jobs[size_t(i)].target = c.options.targets.at(i);
-        judge(results.at(i), c.options.dryRun, &jobs[size_t(i)]);
+    }
+    for (const ApplyJob &job : jobs) {
+        if (job.state == QLatin1String("duplicate"))
+            printJob(c, job);
+    }
+
+    const InterruptRequest interrupt;
+    Progress progress(int(addresses.size()));
+    profileapply::RunControl control;
+    control.stop = &interrupt.flag();
+    control.finished = [&](int index, const profileapply::PrinterOutcome &outcome) {
+        ApplyJob &job = jobs[size_t(jobOfAddress.at(index))];
+        judge(outcome, c.options.dryRun, &job);
+        printJob(c, job);
+        progress.step();
+    };
+    profileapply::applyToMany(addresses, wanted, c.options.dryRun, c.options.verify,
+                              c.options.jobs, control);
+    // Those the stop came before are told too: nothing was sent to them.
+    for (const ApplyJob &job : jobs) {
+        if (job.state == QLatin1String("notStarted"))
+            printJob(c, job);
     }
 
     int code = ExitOk;
     QJsonArray table;
-    const bool one = jobs.size() == 1;
-    if (one) {
+    if (jobs.size() == 1) {
         printDifferences(c, jobs.front().outcome.differences);
         for (const profile::Difference &d : jobs.front().outcome.notVerified)
-            c.out.line(QStringLiteral("read back different: %1.%2 = %3 (profile %4)")
-                           .arg(d.page, d.setting, profile::valueText(d.printer),
-                                profile::valueText(d.profile)));
+            c.out.line(QStringLiteral("read back different: %1 = %2 (profile %3)")
+                           .arg(settingtable::label(d.page + QLatin1Char('.') + d.setting),
+                                profile::valueText(d.printer), profile::valueText(d.profile)));
     }
     for (const ApplyJob &job : jobs) {
-        // The worst outcome decides: no printer, then refused, then a difference.
-        if (job.code == ExitNoPrinter || (job.code == ExitRefused && code != ExitNoPrinter) ||
-            (job.code == ExitDifference && code == ExitOk))
+        // The worst outcome decides: no printer, then refused by the printer, then refused
+        // before sending, then a difference.
+        static const QList<int> worstFirst{ExitNoPrinter, ExitRefused, ExitBadFile, ExitDifference,
+                                           ExitOk};
+        if (worstFirst.indexOf(job.code) < worstFirst.indexOf(code))
             code = job.code;
-        c.out.line(
-            QStringLiteral("%1 %2 %3")
-                .arg(job.target.name(), -24)
-                .arg(job.code == ExitOk ? QStringLiteral("ok") : QStringLiteral("FAILED"), -7)
-                .arg(job.message));
-        for (const QString &s : job.outcome.skipped)
-            c.out.line(
-                QStringLiteral("%1 skipped (this model lacks it): %2").arg(QString(), -24).arg(s));
-        table.append(QJsonObject{
-            {QStringLiteral("printer"), job.target.name()},
-            {QStringLiteral("exitCode"), job.code},
-            {QStringLiteral("message"), job.message},
-            {QStringLiteral("differences"), differencesJson(job.outcome.differences)},
-            {QStringLiteral("written"), QJsonArray::fromStringList(job.outcome.written)},
-            {QStringLiteral("skipped"), QJsonArray::fromStringList(job.outcome.skipped)},
-            {QStringLiteral("notVerified"), differencesJson(job.outcome.notVerified)},
-            {QStringLiteral("restartNeeded"), job.outcome.restartNeeded}});
+        table.append(jobJson(job));
     }
-    c.out.set(QStringLiteral("printers"), table);
+    if (c.out.form() == Output::Form::Json)
+        c.out.set(QStringLiteral("printers"), table);
     c.out.set(QStringLiteral("dryRun"), c.options.dryRun);
+    if (interrupt.requested()) {
+        c.out.set(QStringLiteral("interrupted"), true);
+        c.out.error(QStringLiteral("interrupted: printers not yet begun were left alone"));
+        return ExitInterrupted;
+    }
     return code;
 }
 
@@ -558,6 +714,8 @@ int runFunction(CommandContext &c)
     }
     const QString name = c.options.arguments.first();
     return withOpenPrinter(c, [&c, &name](PrinterSession &session) {
+        if (const int identified = identifyFirst(c, session); identified != ExitOk)
+            return identified;
         const int result = functioncommands::run(session, name);
         if (result == RESULT_NOT_CONNECTED)
             return cannotConnect(c);
@@ -582,15 +740,15 @@ int runDownload(CommandContext &c)
     }
     const bool firmware = args.first() == QLatin1String("firmware");
     const QString chosen = args.at(1);
+    // An empty file would "succeed" without the printer getting anything.
+    if (QFileInfo(chosen).isFile() && QFileInfo(chosen).size() == 0) {
+        c.out.error(QStringLiteral("%1 is empty: nothing to download").arg(chosen));
+        return ExitBadFile;
+    }
     return withOpenPrinter(c, [&](PrinterSession &session) {
+        if (const int identified = identifyFirst(c, session); identified != ExitOk)
+            return identified;
         if (!firmware) {
-            int identified = RESULT_OK;
-            {
-                const PrinterSession::Operation operation(session);
-                identified = profileapply::identify(session);
-            }
-            if (identified != RESULT_OK)
-                return refused(c, QStringLiteral("identity"), identified);
             if (!session.settingsAllowed()) {
                 c.out.error(QStringLiteral("this printer model takes no font download"));
                 return int(ExitRefused);
@@ -650,19 +808,37 @@ int runProvision(CommandContext &c)
     }
     QTextStream in(stdin);
     const QString password = in.readLine();
+    // Checked as the WiFi page checks them; an empty password is an open network.
+    QString why;
+    if (!settingtable::check(
+            *settingtable::find(QStringLiteral("wifi"), QStringLiteral("stationName")),
+            c.options.ssid, 0, &why) ||
+        !settingtable::check(
+            *settingtable::find(QStringLiteral("wifi"), QStringLiteral("stationPassword")),
+            password, 0, &why)) {
+        c.out.error(QStringLiteral("provision: %1").arg(why));
+        return ExitUsage;
+    }
     return withOpenPrinter(c, [&c, &password](PrinterSession &session) {
-        WifiSettings known;
-        const bool station =
-            readWifiSettings(session, &known) == RESULT_OK && known.mode == WifiMode::Station;
+        if (const int identified = identifyFirst(c, session); identified != ExitOk)
+            return identified;
+        const QString wifi = QStringLiteral("wifi");
+        QJsonObject known;
+        const bool station = settingsengine::read(session, wifi, &known) == RESULT_OK &&
+                             known.value(QLatin1String("mode")) == QLatin1String("station");
         int result = RESULT_OK;
         {
             const PrinterSession::Operation operation(session);
             if (!station) {
-                result = writeWifiMode(session, WifiMode::Station);
+                result =
+                    settingsengine::send(session, wifi, INFO_WIFI_MODE,
+                                         {{QStringLiteral("mode"), QStringLiteral("station")}});
                 QThread::msleep(kModePauseMs);
             }
             if (result == RESULT_OK) {
-                result = writeWifiStation(session, c.options.ssid, password);
+                result = settingsengine::send(session, wifi, INFO_WIFI_STATION,
+                                              {{QStringLiteral("stationName"), c.options.ssid},
+                                               {QStringLiteral("stationPassword"), password}});
                 QThread::msleep(kCredentialsPauseMs);
             }
         }
@@ -700,21 +876,28 @@ const QList<Command> &commands()
          "bluetooth, serial; all when none is given). Passwords and PINs show as ******** unless\n"
          "--with-secrets is given.\n",
          runRead},
-        {"save", "save FILE [--with-secrets]", "the printer's settings to a profile",
+        {"save", "save FILE [--with-secrets] [--with-identity] [--pages P,...] [--exclude K,...]",
+         "the printer's settings to a profile",
          "Saves every setting the printer has to a profile file (JSON, millimetres and the\n"
-         "values the window shows). Passwords and PINs are left out unless --with-secrets.\n",
+         "values the window shows). Passwords and PINs are left out unless --with-secrets;\n"
+         "what identifies this one printer (static Ethernet and WiFi addresses, Bluetooth\n"
+         "names, serial number) unless --with-identity. --pages keeps only the pages named,\n"
+         "--exclude leaves out settings (KEY or PAGE.KEY).\n",
          runSave},
-        {"diff", "diff FILE", "what apply would change",
+        {"diff", "diff FILE [--pages P,...] [--exclude K,...]", "what apply would change",
          "Lists each setting of the profile whose value differs on the printer: setting,\n"
          "printer value, profile value. Sends no set frame.\n",
          runDiff},
-        {"apply", "apply FILE [--dry-run] [--verify] [--jobs N]",
+        {"apply", "apply FILE [--dry-run] [--verify] [--jobs N] [--pages P,...] [--exclude K,...]",
          "a profile to one or many printers",
          "Writes the settings of the profile that differ, page by page, skipping those the\n"
          "model lacks. --dry-run only lists them; --verify reads every written setting back\n"
          "(exit code 4 when one differs). Many printers: repeat --net/--usb or give\n"
          "--targets FILE (one address or usb:PORT per line); network printers are done in\n"
-         "parallel (--jobs N, 8 unless given), and a table of results ends the run.\n",
+         "parallel (--jobs N, 8 unless given). Each printer's result is printed as it\n"
+         "finishes (--jsonl: one JSON line each, then a summary line). A printer named twice\n"
+         "is applied once. Ctrl-C or SIGTERM begins no further printer, lets each running one\n"
+         "finish the page it is on, prints every printer's record and exits with 130.\n",
          runApply},
         {"doctor", "doctor [--net HOST[:PORT]] [--udp-port N]",
          "why the printer cannot be seen or reached",

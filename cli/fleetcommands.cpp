@@ -1,5 +1,7 @@
 #include "cli/fleetcommands.h"
 
+#include "cli/interrupt.h"
+
 #include "fleet/exporter.h"
 #include "fleet/inventory.h"
 #include "fleet/poller.h"
@@ -13,8 +15,6 @@
 #include <QJsonDocument>
 #include <QSaveFile>
 #include <QTimer>
-#include <atomic>
-#include <csignal>
 #include <cstdio>
 #include <vector>
 
@@ -22,29 +22,19 @@ namespace fleetcommands {
 
 namespace {
 
-std::atomic<int> g_stop{0};
-
-void onStopSignal(int)
-{
-    g_stop = 1;
-}
-
-// For the commands that run until they are stopped (--watch, exporter).
+// For the commands that run until they are stopped (--watch, exporter): the first
+// SIGINT or SIGTERM ends the run in order.
 void runUntilSignalled()
 {
-    g_stop = 0;
-    std::signal(SIGINT, onStopSignal);
-    std::signal(SIGTERM, onStopSignal);
+    const InterruptRequest interrupt;
     QEventLoop loop;
     QTimer check;
-    QObject::connect(&check, &QTimer::timeout, &loop, [&loop] {
-        if (g_stop)
+    QObject::connect(&check, &QTimer::timeout, &loop, [&loop, &interrupt] {
+        if (interrupt.requested())
             loop.quit();
     });
     check.start(100);
     loop.exec();
-    std::signal(SIGINT, SIG_DFL);
-    std::signal(SIGTERM, SIG_DFL);
 }
 
 void printNow(const QString &text)
@@ -113,7 +103,7 @@ int runWatch(CommandContext &c)
                              return;
                          last.insert(a.key(), now);
                          const fleet::inventory::Entry e{a, r};
-                         printNow(c.options.json
+                         printNow(c.out.json()
                                       ? QString::fromUtf8(QJsonDocument(fleet::inventory::record(e))
                                                               .toJson(QJsonDocument::Compact))
                                       : r.at.toString(QStringLiteral("HH:mm:ss ")) + statusLine(e));
@@ -129,9 +119,9 @@ int runStatusMany(CommandContext &c)
     if (!needTargets(c))
         return ExitUsage;
     if (c.options.watchSeconds > 0) {
-        // Lines go out as they come; the closing JSON object would follow them.
+        // Lines go out as they come; no closing JSON object follows them.
         const int code = runWatch(c);
-        c.out = Output(false);
+        c.out = Output(Output::Form::Text);
         return code;
     }
     const QList<fleet::inventory::Entry> entries = pollAll(c.options);
@@ -242,6 +232,18 @@ int runExporter(CommandContext &c)
     return ExitOk;
 }
 
+QJsonObject resultJson(const fleet::rollout::Result &r)
+{
+    QJsonObject o{{QStringLiteral("printer"), r.address.key()},
+                  {QStringLiteral("exitCode"), int(r.code)},
+                  {QStringLiteral("message"), r.message}};
+    if (!r.versionBefore.isEmpty())
+        o.insert(QStringLiteral("versionBefore"), r.versionBefore);
+    if (!r.versionAfter.isEmpty())
+        o.insert(QStringLiteral("versionAfter"), r.versionAfter);
+    return o;
+}
+
 int runRollout(CommandContext &c)
 {
     const QStringList &args = c.options.arguments;
@@ -273,6 +275,7 @@ int runRollout(CommandContext &c)
         *device, gate, addressesOf(c.options), plain, options, {},
         [&c, &printing](int, const fleet::rollout::Result &r) {
             const QMutexLocker lock(&printing);
+            c.out.record(resultJson(r));
             if (!c.out.json())
                 printNow(QStringLiteral("%1 %2 %3")
                              .arg(r.address.key(), -24)
@@ -283,16 +286,8 @@ int runRollout(CommandContext &c)
         });
     QFile::remove(plain);
     QJsonArray table;
-    for (const fleet::rollout::Result &r : results) {
-        QJsonObject o{{QStringLiteral("printer"), r.address.key()},
-                      {QStringLiteral("exitCode"), int(r.code)},
-                      {QStringLiteral("message"), r.message}};
-        if (!r.versionBefore.isEmpty())
-            o.insert(QStringLiteral("versionBefore"), r.versionBefore);
-        if (!r.versionAfter.isEmpty())
-            o.insert(QStringLiteral("versionAfter"), r.versionAfter);
-        table.append(o);
-    }
+    for (const fleet::rollout::Result &r : results)
+        table.append(resultJson(r));
     c.out.set(QStringLiteral("printers"), table);
     return int(fleet::rollout::worst(results));
 }

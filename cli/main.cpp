@@ -25,6 +25,7 @@ void printUsage()
         "  --net HOST[:PORT]  a network printer (TCP, port 9100 unless given)\n"
         "  --usb[=PORT]       the first USB printer, or the one at that port number\n"
         "  --json             machine-readable output\n"
+        "  --jsonl            one JSON line per printer as each finishes, then a summary\n"
         "  --help             this text; with a command, that command's help\n"
         "  --version          the program's name and version\n\n"
         "Commands:\n");
@@ -32,7 +33,8 @@ void printUsage()
         std::printf("  %-42s %s\n", c.usage, c.summary);
     std::printf(
         "\nExit codes: 0 success, 1 usage, 2 no printer or cannot connect, 3 the printer\n"
-        "refused or did not answer, 4 verification found a difference, 5 a bad input file.\n");
+        "refused or did not answer, 4 verification found a difference, 5 a bad input file,\n"
+        "130 stopped by Ctrl-C or SIGTERM.\n");
 }
 
 void installTranslation(QCoreApplication &app)
@@ -85,7 +87,9 @@ int main(int argc, char **argv)
                     command->help);
         return ExitOk;
     }
-    Output out(options.json);
+    Output out(options.jsonLines ? Output::Form::JsonLines
+               : options.json    ? Output::Form::Json
+                                 : Output::Form::Text);
     CommandContext context{options, out, &log};
     const int code = command->run(context);
     out.finish(code);

@@ -182,6 +182,12 @@ bool parseOptions(const QStringList &arguments, Options *options, QString *error
         } else if (name == QLatin1String("--ssid")) {
             if (!takeValue(&options->ssid))
                 return false;
+        } else if (name == QLatin1String("--pages")) {
+            if (!takeValue(&options->pages))
+                return false;
+        } else if (name == QLatin1String("--exclude")) {
+            if (!takeValue(&options->exclude))
+                return false;
         } else if (name == QLatin1String("--out")) {
             if (!takeValue(&options->out))
                 return false;
@@ -193,6 +199,8 @@ bool parseOptions(const QStringList &arguments, Options *options, QString *error
             options->csv = true;
         } else if (arg == QLatin1String("--json")) {
             options->json = true;
+        } else if (arg == QLatin1String("--jsonl")) {
+            options->jsonLines = true;
         } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
             options->help = true;
         } else if (arg == QLatin1String("--version")) {
@@ -209,6 +217,8 @@ bool parseOptions(const QStringList &arguments, Options *options, QString *error
             options->passwordStdin = true;
         } else if (arg == QLatin1String("--with-secrets")) {
             options->withSecrets = true;
+        } else if (arg == QLatin1String("--with-identity")) {
+            options->withIdentity = true;
         } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
             *error = QStringLiteral("unknown option %1").arg(arg);
             return false;

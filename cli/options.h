@@ -27,6 +27,7 @@ struct Options
     QList<Target> targets;
     int jobs = 8;
     bool json = false;
+    bool jsonLines = false; // --jsonl
     bool help = false;
     bool version = false;
     bool dryRun = false;
@@ -35,9 +36,12 @@ struct Options
     bool discover = false;
     bool passwordStdin = false;
     bool withSecrets = false;
-    QString file; // --file
-    QString ssid; // --ssid
-    QString out;  // --out
+    bool withIdentity = false;
+    QString pages;   // --pages print,distance
+    QString exclude; // --exclude KEY,...
+    QString file;    // --file
+    QString ssid;    // --ssid
+    QString out;     // --out
     quint16 udpPort = 38400;
     QString targetsFile; // --targets, already read into targets
     // Many printers at once (cli/fleetcommands.cpp).

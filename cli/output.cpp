@@ -5,8 +5,16 @@
 
 void Output::line(const QString &text)
 {
-    if (!m_json)
+    if (m_form == Form::Text)
         std::fprintf(stdout, "%s\n", text.toUtf8().constData());
+}
+
+void Output::record(const QJsonObject &object)
+{
+    if (m_form != Form::JsonLines)
+        return;
+    std::fprintf(stdout, "%s\n", QJsonDocument(object).toJson(QJsonDocument::Compact).constData());
+    std::fflush(stdout); // a reader acts on each printer as it finishes
 }
 
 void Output::set(const QString &key, const QJsonValue &value)
@@ -17,15 +25,23 @@ void Output::set(const QString &key, const QJsonValue &value)
 void Output::error(const QString &text)
 {
     std::fprintf(stderr, "labelsetup-cli: %s\n", text.toUtf8().constData());
-    if (m_json)
+    if (json())
         m_object.insert(QStringLiteral("error"), text);
 }
 
 void Output::finish(int exitCode)
 {
-    if (!m_json)
+    if (m_form == Form::Text)
         return;
     m_object.insert(QStringLiteral("exitCode"), exitCode);
-    std::fputs(QJsonDocument(m_object).toJson(QJsonDocument::Indented).constData(), stdout);
+    if (m_form == Form::JsonLines)
+        m_object.insert(QStringLiteral("summary"), true);
+    std::fputs(QJsonDocument(m_object)
+                   .toJson(m_form == Form::Json ? QJsonDocument::Indented
+                                                : QJsonDocument::Compact)
+                   .constData(),
+               stdout);
+    if (m_form == Form::JsonLines)
+        std::fputc('\n', stdout);
     std::fflush(stdout);
 }

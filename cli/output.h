@@ -4,25 +4,35 @@
 #include <QString>
 #include <QStringList>
 
-// What a command prints: plain lines for people, or one JSON object with --json.
+// What a command prints: plain lines for people, one JSON object with --json, or with
+// --jsonl one JSON object per line as each record is known and a summary line last.
 class Output
 {
 public:
-    explicit Output(bool json) : m_json(json) {}
-    bool json() const { return m_json; }
+    enum class Form
+    {
+        Text,
+        Json,
+        JsonLines,
+    };
+    explicit Output(Form form) : m_form(form) {}
+    Form form() const { return m_form; }
+    bool json() const { return m_form != Form::Text; }
 
-    // A line for people; ignored with --json.
+    // A line for people; ignored with --json and --jsonl.
     void line(const QString &text);
-    // A field of the JSON object; ignored without --json.
+    // A field of the JSON object (the summary line with --jsonl); ignored for text.
     void set(const QString &key, const QJsonValue &value);
-    // An error for people on stderr; with --json also the object's "error".
+    // One record as soon as it is known: a line of its own with --jsonl, else nothing.
+    void record(const QJsonObject &object);
+    // An error for people on stderr; with --json and --jsonl also the object's "error".
     void error(const QString &text);
 
-    // Prints the JSON object (with --json) to stdout.
+    // Prints the JSON object, or the summary line, to stdout.
     void finish(int exitCode);
 
 private:
-    bool m_json;
+    Form m_form;
     QJsonObject m_object;
 };
 
@@ -35,4 +45,5 @@ enum ExitCode
     ExitRefused = 3,    // the printer refused or did not answer
     ExitDifference = 4, // verification found a difference
     ExitBadFile = 5,    // a bad input file (or an output file that cannot be written)
+    ExitInterrupted = 130, // stopped by SIGINT or SIGTERM, as shells report it
 };

@@ -505,6 +505,29 @@ QString verdictName(Verdict verdict)
     return QString();
 }
 
+QString checkLabel(const QString &check)
+{
+    static const std::pair<const char *, const char *> labels[] = {
+        {"usb.present", QT_TRANSLATE_NOOP("ConnectionDoctor", "USB 打印机")},
+        {"usb.access", QT_TRANSLATE_NOOP("ConnectionDoctor", "USB 访问权限")},
+        {"usb.rule", QT_TRANSLATE_NOOP("ConnectionDoctor", "udev 规则")},
+        {"usb.rule-applied", QT_TRANSLATE_NOOP("ConnectionDoctor", "udev 规则已生效")},
+        {"usb.driver", QT_TRANSLATE_NOOP("ConnectionDoctor", "内核驱动")},
+        {"usb.queue", QT_TRANSLATE_NOOP("ConnectionDoctor", "打印队列")},
+        {"net.address", QT_TRANSLATE_NOOP("ConnectionDoctor", "打印机地址")},
+        {"net.subnet", QT_TRANSLATE_NOOP("ConnectionDoctor", "子网")},
+        {"net.route", QT_TRANSLATE_NOOP("ConnectionDoctor", "路由")},
+        {"net.port", QT_TRANSLATE_NOOP("ConnectionDoctor", "TCP 端口")},
+        {"net.answer", QT_TRANSLATE_NOOP("ConnectionDoctor", "打印机应答")},
+        {"net.discovery", QT_TRANSLATE_NOOP("ConnectionDoctor", "发现端口")},
+    };
+    for (const auto &[id, label] : labels) {
+        if (check == QLatin1String(id))
+            return QCoreApplication::translate("ConnectionDoctor", label);
+    }
+    return check;
+}
+
 Verdict overall(const QList<Finding> &findings)
 {
     Verdict worst = Verdict::Pass;

@@ -60,4 +60,8 @@ QString verdictName(Verdict verdict);
 // The worst verdict of the findings (Skipped counts as Pass).
 Verdict overall(const QList<Finding> &findings);
 
+// A check as the user's language names it ("usb.access" -> "USB 访问权限"); the
+// identifier itself for one not known.
+QString checkLabel(const QString &check);
+
 } // namespace doctor

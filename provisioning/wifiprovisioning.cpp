@@ -5,7 +5,11 @@
 #include "protocol/commandcodes.h"
 #include "protocol/printersession.h"
 #include "provisioning/distributenet.h"
-#include "settings/wificodec.h"
+#include "settings/pagefields.h"
+#include "settings/settingsengine.h"
+#include "settings/settingtable.h"
+
+#include <QCoreApplication>
 
 #include <QDebug>
 #include <QThread>
@@ -77,9 +81,26 @@ void WifiProvisioning::sendCredentials(const WifiCred &cred)
     }
     qDebug().noquote() << "收到WiFi凭证 - SSID:" << cred.ssid
                        << "密码:" << QString(cred.password.size(), QLatin1Char('*'));
+    // A name or password no network can have is refused before anything is sent, as the
+    // WiFi page refuses it; the window stays for another try.
+    const std::pair<const char *, QString> texts[] = {{"stationName", cred.ssid},
+                                                      {"stationPassword", cred.password}};
+    for (const auto &[key, text] : texts) {
+        const settingtable::Row &row =
+            *settingtable::find(QStringLiteral("wifi"), QLatin1String(key));
+        if (!settingtable::check(row, text, 0, nullptr)) {
+            double min = 0;
+            double max = 0;
+            settingtable::range(row, 0, &min, &max);
+            pagefields::refuse(m_window, settingtable::label(row), min, max,
+                               QCoreApplication::translate("DistributeNet", "WIFI配网"));
+            return;
+        }
+    }
     // The printer may have been closed while the window stayed open.
     if (!m_host.requireOpenDevice())
         return;
+    emit credentialsTried(cred);
 
     int modeRet = RESULT_OK;
     int credRet = RESULT_OK;
@@ -87,12 +108,14 @@ void WifiProvisioning::sendCredentials(const WifiCred &cred)
         const PrinterSession::Operation operation(m_session);
         // The mode frame goes only when the printer is not known to be in station mode.
         if (m_session.wifiMode() != kStationMode) {
-            modeRet = m_session.sendSet(INFO_WIFI_MODE, QByteArray(1, char(kStationMode + 1)));
+            modeRet = settingsengine::send(m_session, QStringLiteral("wifi"), INFO_WIFI_MODE,
+                                           {{QStringLiteral("mode"), QStringLiteral("station")}});
             QThread::msleep(kModePauseMs);
         }
         if (modeRet == RESULT_OK) {
-            credRet = m_session.sendSet(INFO_WIFI_STATION,
-                                        wificodec::textFields({cred.ssid, cred.password}));
+            credRet = settingsengine::send(m_session, QStringLiteral("wifi"), INFO_WIFI_STATION,
+                                           {{QStringLiteral("stationName"), cred.ssid},
+                                            {QStringLiteral("stationPassword"), cred.password}});
             QThread::msleep(kCredentialsPauseMs);
         }
     }

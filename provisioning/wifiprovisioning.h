@@ -30,6 +30,9 @@ public:
     void sendCredentials(const WifiCred &cred);
 
 signals:
+    // The credentials about to be sent, so that the WiFi page shows them (and can send
+    // them again) whatever the printer answers.
+    void credentialsTried(const WifiCred &cred);
     // The printer took the credentials and is in station mode now.
     void credentialsSent(const WifiCred &cred);
 

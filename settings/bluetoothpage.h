@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/bluetoothsettingsio.h"
+#include "settings/pagebinding.h"
 
 #include <QWidget>
 
@@ -23,7 +23,6 @@ public:
 
     // Another printer: nothing is written before the page is read.
     void printerChanged();
-    BluetoothSettings values() const;
 
 private slots:
     void on_pushButton_BleSettingRead_clicked();
@@ -33,6 +32,7 @@ private:
     PrinterSession &m_session;
     PageHost &m_host;
     Ui::BluetoothPage *ui;
+    PageBinding m_binding;
 };
 
 // The serial page: line parameters, serial number and the device information.
@@ -45,7 +45,6 @@ public:
     ~SerialPage() override;
 
     void printerChanged();
-    SerialSettings values() const;
 
 private slots:
     void on_pushButton_ComSettingRead_clicked();
@@ -55,4 +54,5 @@ private:
     PrinterSession &m_session;
     PageHost &m_host;
     Ui::SerialPage *ui;
+    PageBinding m_binding;
 };

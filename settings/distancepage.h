@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/printsettingsio.h"
+#include "settings/pagebinding.h"
 
 #include <QWidget>
 
@@ -24,9 +24,6 @@ public:
     void printerChanged();
     void forgetRead();
 
-    DistanceSettings values() const;
-    void showValues(const DistanceSettings &values);
-
 private slots:
     void on_pushButton_DistanceSettingRead_clicked();
     void on_pushButton_DistanceSettingSet_clicked();
@@ -35,4 +32,5 @@ private:
     Ui::DistancePage *ui;
     PrinterSession &m_session;
     PageHost &m_host;
+    PageBinding m_binding;
 };

@@ -6,10 +6,12 @@
 #include "settings/netportcodec.h"
 #include "settings/fieldfixups.h"
 #include "settings/pagefields.h"
+#include "settings/settingsengine.h"
 #include "ui_ethernetpage.h"
 
 EthernetPage::EthernetPage(PrinterSession &session, PageHost &host, QWidget *parent)
-    : QWidget(parent), m_session(session), m_host(host), ui(new Ui::EthernetPage)
+    : QWidget(parent), m_session(session), m_host(host), ui(new Ui::EthernetPage),
+      m_binding(this, QStringLiteral("ethernet"))
 {
     ui->setupUi(this);
     fieldfixups::attachInteger(ui->lineEdit_NetportTCPPort);
@@ -24,18 +26,6 @@ EthernetPage::~EthernetPage()
 void EthernetPage::printerChanged()
 {
     ui->pushButton_NetportSettingSet->setEnabled(false);
-}
-
-EthernetSettings EthernetPage::values() const
-{
-    EthernetSettings s;
-    s.dhcp = ui->comboBox_NetportIPMode->currentIndex() == 0;
-    s.ip = ui->lineEdit_NetportIP->text();
-    s.mask = ui->lineEdit_NetportSubnetMask->text();
-    s.gateway = ui->lineEdit_NetportGateway->text();
-    s.tcpPort = netportcodec::portValue(tcpPort());
-    s.udpPort = netportcodec::portValue(udpPort());
-    return s;
 }
 
 QString EthernetPage::tcpPort() const
@@ -53,18 +43,9 @@ void EthernetPage::on_pushButton_NetportSettingRead_clicked()
     if (!m_host.requireOpenDevice())
         return;
     m_host.setControlsEnabled(false);
-    EthernetSettings s;
-    const int ret = readEthernetSettings(m_session, &s);
-    if (s.tcpPort) {
-        ui->lineEdit_NetportTCPPort->setText(QString::number(*s.tcpPort));
-        ui->lineEdit_NetportUDPPort->setText(QString::number(s.udpPort.value_or(0)));
-    }
-    if (s.dhcp) {
-        ui->comboBox_NetportIPMode->setCurrentIndex(*s.dhcp ? 0 : 1);
-        ui->lineEdit_NetportIP->setText(s.ip.value_or(QString()));
-        ui->lineEdit_NetportSubnetMask->setText(s.mask.value_or(QString()));
-        ui->lineEdit_NetportGateway->setText(s.gateway.value_or(QString()));
-    }
+    QJsonObject read;
+    const int ret = settingsengine::read(m_session, QStringLiteral("ethernet"), &read);
+    m_binding.show(read);
     m_host.setControlsEnabled(true);
     ui->pushButton_NetportSettingSet->setEnabled(pagefields::reportRead(m_host, ret));
 }
@@ -81,16 +62,8 @@ bool EthernetPage::acceptFields()
             return false;
         }
     }
-    using pagefields::fieldName;
-    return pagefields::acceptAll(
-        m_host.dialogParent(),
-        {fieldcheck::address(fieldName(ui->label_NetportIP), ui->lineEdit_NetportIP->text()),
-         fieldcheck::address(fieldName(ui->label_NetportSubnetMask),
-                             ui->lineEdit_NetportSubnetMask->text()),
-         fieldcheck::address(fieldName(ui->label_NetportGateway),
-                             ui->lineEdit_NetportGateway->text()),
-         fieldcheck::port(fieldName(ui->label_NetportTCPPort), tcpPort()),
-         fieldcheck::port(fieldName(ui->label_NetportUDPPort), udpPort())});
+    const QJsonObject values = m_binding.values();
+    return m_binding.accept(m_host, values, values.keys(), m_session.dotsPerMm());
 }
 
 void EthernetPage::on_pushButton_NetportSettingSet_clicked()
@@ -100,7 +73,8 @@ void EthernetPage::on_pushButton_NetportSettingSet_clicked()
     // A wrong address or port would leave the printer unreachable after its restart.
     if (!acceptFields())
         return;
-    const int ret = writeEthernetSettings(m_session, values());
+    const int ret = settingsengine::write(m_session, QStringLiteral("ethernet"), m_binding.values(),
+                                          QJsonObject());
     if (ret == RESULT_OK) {
         emit connectionTargetChanged(QString(), tcpPort(), udpPort());
         prompts::information(m_host.dialogParent(), tr("设置工具"), tr("处理成功，请重启打印机"));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/ethernetsettingsio.h"
+#include "settings/pagebinding.h"
 
 #include <QWidget>
 
@@ -23,7 +23,6 @@ public:
     // Another printer: nothing is written before the page is read.
     void printerChanged();
     // What the page shows, as a write sends it (an empty port box sends 0).
-    EthernetSettings values() const;
     // The port boxes as they read.
     QString tcpPort() const;
     QString udpPort() const;
@@ -46,4 +45,5 @@ private:
     PrinterSession &m_session;
     PageHost &m_host;
     Ui::EthernetPage *ui;
+    PageBinding m_binding;
 };

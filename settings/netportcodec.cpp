@@ -24,25 +24,4 @@ QString dottedAddress(const uint8_t *bytes)
 {
     return QStringLiteral("%1.%2.%3.%4").arg(bytes[0]).arg(bytes[1]).arg(bytes[2]).arg(bytes[3]);
 }
-
-uint16_t portValue(const QString &text)
-{
-    return uint16_t(text.toLongLong(nullptr, 10) & 0xFFFF);
-}
-
-QByteArray addressFrameData(int mode, const QString &ip, const QString &mask,
-                            const QString &gateway)
-{
-    QByteArray out(1, char(mode & 0xFF));
-    out += addressBytes(ip);
-    out += addressBytes(mask);
-    out += addressBytes(gateway);
-    return out;
-}
-
-QByteArray portFrameData(const QString &tcp, const QString &udp)
-{
-    return frame::le16(portValue(tcp)) + frame::le16(portValue(udp));
-}
-
 } // namespace netportcodec

@@ -8,7 +8,6 @@
 namespace netportcodec {
 
 constexpr int kAddressBytes = 4;
-constexpr int kAddressFrameData = 1 + 3 * kAddressBytes; // mode, IP, mask, gateway
 
 // True when the text has exactly four parts separated by ".".
 bool hasFourParts(const QString &dotted);
@@ -20,15 +19,5 @@ QByteArray addressBytes(const QString &dotted);
 
 // "192.168.1.100" from four bytes, most significant first, without padding.
 QString dottedAddress(const uint8_t *bytes);
-
-// A port box: decimal text (not a number counts 0), low 16 bits.
-uint16_t portValue(const QString &text);
-
-// Address frame data (item 0x0D): mode byte, then IP, mask and gateway.
-QByteArray addressFrameData(int mode, const QString &ip, const QString &mask,
-                            const QString &gateway);
-
-// Port frame data (item 0x0F): TCP port, UDP port, each low byte first.
-QByteArray portFrameData(const QString &tcp, const QString &udp);
 
 } // namespace netportcodec

@@ -47,14 +47,6 @@ void markRefused(const QString &name)
 
 } // namespace
 
-bool QueryRun::query(SetInfoType item)
-{
-    const int ret = m_session.queryInfo(item, m_answer);
-    if (m_first == RESULT_OK)
-        m_first = ret;
-    return ret == RESULT_OK;
-}
-
 QString fieldName(const QLabel *label)
 {
     QString name = label->text().trimmed();
@@ -63,18 +55,13 @@ QString fieldName(const QLabel *label)
     return name.trimmed();
 }
 
-bool acceptAll(QWidget *parent, const QList<fieldcheck::Field> &fields)
+void refuse(QWidget *parent, const QString &name, double min, double max, const QString &title)
 {
-    const int refused = fieldcheck::firstRefused(fields);
-    if (refused < 0)
-        return true;
-    const fieldcheck::Field &f = fields.at(refused);
     prompts::warning(
-        parent, QCoreApplication::translate("MainWindow", "设置工具"),
+        parent, title.isEmpty() ? QCoreApplication::translate("MainWindow", "设置工具") : title,
         QCoreApplication::translate("MainWindow", "%1：输入无效，允许范围为 %2 至 %3")
-            .arg(f.name, QString::number(f.min), QString::number(f.max)));
-    markRefused(f.name);
-    return false;
+            .arg(name, QString::number(min), QString::number(max)));
+    markRefused(name);
 }
 
 void showListAnswer(QComboBox *box, int index, int answer)

@@ -7,37 +7,11 @@
 
 namespace printcodec {
 
-const QMap<uint8_t, QString> &commandSetCodes()
-{
-    static const QMap<uint8_t, QString> codes{
-        {1, QStringLiteral("ZPL")}, {2, QStringLiteral("TSPL")}, {3, QStringLiteral("CPCL")},
-        {4, QStringLiteral("EPL")}, {5, QStringLiteral("DPL")},  {0x20, QStringLiteral("AUTO")},
-    };
-    return codes;
-}
-
-uint8_t commandSetCode(const QString &name)
-{
-    const QMap<uint8_t, QString> &codes = commandSetCodes();
-    for (auto it = codes.cbegin(); it != codes.cend(); ++it) {
-        if (it.value() == name)
-            return it.key();
-    }
-    return 0;
-}
-
 QByteArray millimetresToDots(int mm, int dotsPerMm)
 {
     // Only the low 16 bits travel; the wider product keeps huge entries defined.
     const qint64 dots = qint64(mm) * dotsPerMm;
     return frame::le16(uint16_t(dots & 0xFFFF));
-}
-
-int boxInteger(const QString &text)
-{
-    bool ok = false;
-    const int value = text.toInt(&ok, 10);
-    return ok ? value : 0;
 }
 
 int unsignedDotsToMillimetres(const uint8_t *data, int dotsPerMm)
@@ -88,26 +62,11 @@ uint16_t labelDots(double millimetres, int dotsPerMm)
     return uint16_t(dots);
 }
 
-QByteArray labelSizePayload(double heightMm, double widthMm, int dotsPerMm)
-{
-    return frame::le16(labelDots(heightMm, dotsPerMm)) + frame::le16(labelDots(widthMm, dotsPerMm));
-}
-
 double labelSizeMm(int16_t dots, int dotsPerMm)
 {
     const float mm = float(dots) / float(dotsPerMm);
     const int tenths = int(mm * 10.0f);
     return tenths / 10.0;
-}
-
-int printModeIndex(uint8_t answer)
-{
-    return answer <= 1 ? answer : 2;
-}
-
-int paperTypeIndex(uint8_t answer)
-{
-    return answer <= 2 ? answer : 3;
 }
 
 } // namespace printcodec

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/printsettingsio.h"
+#include "settings/pagebinding.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -29,10 +29,6 @@ public:
     // What was read belongs to a connection that is gone: no write until read again.
     void forgetRead();
 
-    // The page's values as a write sends them, and a read's values shown.
-    PrintSettings values() const;
-    void showValues(const PrintSettings &values);
-
     // The yellow tip below a label-size box; at most one exists.
     void showInputTip(QLineEdit *edit, const QString &tip);
     QLabel *currentTipLabel() const;
@@ -43,11 +39,11 @@ private slots:
     void on_pushButton_PrintSettingSet_clicked();
 
 private:
-    bool fieldsAccepted();
     void fixLabelSize(QLineEdit *edit, const QString &tip, double min, double max, double start);
 
     Ui::PrintPage *ui;
     PrinterSession &m_session;
     PageHost &m_host;
+    PageBinding m_binding;
     QPointer<QLabel> m_tip;
 };

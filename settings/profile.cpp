@@ -1,22 +1,75 @@
 #include "settings/profile.h"
 
+#include "settings/settingtable.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
+#include <QSet>
+#include <vector>
 
 namespace profile {
 
-const QStringList &pages()
+namespace {
+
+// QJsonDocument keeps the last of two equal keys without a word; a profile with one
+// is refused instead. A plain scan of the text, safe on any input: on malformed JSON it
+// may name a key twice where the parser would have named the fault.
+bool duplicatedKey(const QByteArray &text, QString *key)
 {
-    static const QStringList list{QStringLiteral("print"),    QStringLiteral("distance"),
-                                  QStringLiteral("stripper"), QStringLiteral("wifi"),
-                                  QStringLiteral("ethernet"), QStringLiteral("bluetooth"),
-                                  QStringLiteral("serial")};
-    return list;
+    struct Level
+    {
+        bool object;
+        bool expectKey;
+        QSet<QString> keys;
+    };
+    std::vector<Level> levels;
+    for (int i = 0; i < text.size(); ++i) {
+        const char c = text.at(i);
+        if (c == '{' || c == '[') {
+            levels.push_back(Level{c == '{', c == '{', {}});
+        } else if (c == '}' || c == ']') {
+            if (!levels.empty())
+                levels.pop_back();
+        } else if (c == ',' && !levels.empty()) {
+            levels.back().expectKey = levels.back().object;
+        } else if (c == '"') {
+            const int start = i;
+            for (++i; i < text.size() && text.at(i) != '"'; ++i) {
+                if (text.at(i) == '\\')
+                    ++i;
+            }
+            if (levels.empty() || !levels.back().expectKey)
+                continue;
+            // Decoded, so that "a" and "\u0061" are one key.
+            const QString name = QJsonDocument::fromJson("[" + text.mid(start, i - start + 1) + "]")
+                                     .array()
+                                     .at(0)
+                                     .toString();
+            levels.back().expectKey = false;
+            if (levels.back().keys.contains(name)) {
+                *key = name;
+                return true;
+            }
+            levels.back().keys.insert(name);
+        }
+    }
+    return false;
 }
+
+} // namespace
 
 bool parse(const QByteArray &text, Profile *out, QString *error)
 {
+    // Looked for first: Qt's parser loses the memory of an object it drops for a later
+    // equal key.
+    QString twice;
+    if (duplicatedKey(text, &twice)) {
+        *error = QStringLiteral("the key \"%1\" is given twice in one object; which one is meant "
+                                "is unclear")
+                     .arg(twice);
+        return false;
+    }
     QJsonParseError parseError{};
     const QJsonDocument document = QJsonDocument::fromJson(text, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
@@ -47,8 +100,15 @@ bool parse(const QByteArray &text, Profile *out, QString *error)
                      .arg(kVersion);
         return false;
     }
+    // Every length in dots is scaled by it: a guess would be wrong by half for the
+    // other resolution.
     const QJsonValue dots = root.value(QLatin1String("dotsPerMm"));
-    if (!dots.isUndefined() && dots.toInt() != 8 && dots.toInt() != 12) {
+    if (dots.isUndefined()) {
+        *error = QStringLiteral("\"dotsPerMm\" is missing: the resolution the profile's dot "
+                                "counts are for (8 or 12) must be given");
+        return false;
+    }
+    if (dots.toInt() != 8 && dots.toInt() != 12) {
         *error = QStringLiteral("\"dotsPerMm\" must be 8 or 12");
         return false;
     }
@@ -59,9 +119,9 @@ bool parse(const QByteArray &text, Profile *out, QString *error)
     }
     const QJsonObject pageObjects = settings.toObject();
     for (auto it = pageObjects.begin(); it != pageObjects.end(); ++it) {
-        if (!pages().contains(it.key())) {
+        if (!settingtable::findPage(it.key())) {
             *error = QStringLiteral("unknown page \"%1\" (known: %2)")
-                         .arg(it.key(), pages().join(QLatin1String(", ")));
+                         .arg(it.key(), settingtable::pageNames().join(QLatin1String(", ")));
             return false;
         }
         if (!it.value().isObject()) {
@@ -70,7 +130,7 @@ bool parse(const QByteArray &text, Profile *out, QString *error)
         }
     }
     out->model = root.value(QLatin1String("model")).toString();
-    out->dotsPerMm = dots.isUndefined() ? 8 : dots.toInt();
+    out->dotsPerMm = dots.toInt();
     out->settings = pageObjects;
     return true;
 }
@@ -88,7 +148,7 @@ QByteArray serialize(const Profile &profile)
 QList<Difference> diff(const QJsonObject &current, const QJsonObject &wanted)
 {
     QList<Difference> out;
-    for (const QString &page : pages()) {
+    for (const QString &page : settingtable::pageNames()) {
         const QJsonObject want = wanted.value(page).toObject();
         const QJsonObject have = current.value(page).toObject();
         for (auto it = want.begin(); it != want.end(); ++it) {
@@ -96,6 +156,57 @@ QList<Difference> diff(const QJsonObject &current, const QJsonObject &wanted)
             if (printerValue != it.value())
                 out.append(Difference{page, it.key(), printerValue, it.value()});
         }
+    }
+    return out;
+}
+
+bool parseSelection(const QString &pages, const QString &exclude, Selection *out, QString *error)
+{
+    Selection s;
+    for (const QString &page : pages.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        if (!settingtable::findPage(page.trimmed())) {
+            *error = QStringLiteral("--pages: unknown page %1 (pages: %2)")
+                         .arg(page, settingtable::pageNames().join(QLatin1String(", ")));
+            return false;
+        }
+        s.pages << page.trimmed();
+    }
+    for (const QString &name : exclude.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const QString key = name.trimmed();
+        bool known = false;
+        for (const settingtable::Row &row : settingtable::rows())
+            known = known || key == QLatin1String(row.key) || key == settingtable::qualified(row);
+        if (!known) {
+            *error = QStringLiteral("--exclude: no setting is called %1").arg(key);
+            return false;
+        }
+        s.exclude << key;
+    }
+    *out = s;
+    return true;
+}
+
+bool selected(const Selection &selection, const QString &page, const QString &key)
+{
+    if (!selection.pages.isEmpty() && !selection.pages.contains(page))
+        return false;
+    return key.isEmpty() || (!selection.exclude.contains(key) &&
+                             !selection.exclude.contains(page + QLatin1Char('.') + key));
+}
+
+QJsonObject select(const QJsonObject &settings, const Selection &selection)
+{
+    QJsonObject out;
+    for (auto page = settings.begin(); page != settings.end(); ++page) {
+        if (!selected(selection, page.key()))
+            continue;
+        QJsonObject kept;
+        const QJsonObject values = page.value().toObject();
+        for (auto it = values.begin(); it != values.end(); ++it) {
+            if (selected(selection, page.key(), it.key()))
+                kept.insert(it.key(), it.value());
+        }
+        out.insert(page.key(), kept);
     }
     return out;
 }

@@ -17,9 +17,6 @@ namespace profile {
 constexpr int kVersion = 1;
 constexpr const char *kFormat = "labelsetup-profile";
 
-// The pages a profile may hold, in the order the window shows and applies them.
-const QStringList &pages();
-
 struct Profile
 {
     QString model;
@@ -27,9 +24,26 @@ struct Profile
     QJsonObject settings; // page -> setting name -> value
 };
 
-// Reads a profile. A malformed file, another format, a newer version, a page that is
-// not known or a page that is not an object is refused with a sentence naming it.
+// Reads a profile. A malformed file, a key given twice in one object, another format, a
+// newer version, a missing or bad resolution, a page that is not known or a page that is
+// not an object is refused with a sentence naming it. The values are checked by
+// profileapply::check().
 bool parse(const QByteArray &text, Profile *out, QString *error);
+
+// Which pages and settings a command works on: all of the given pages (every page when
+// none is given) except the excluded settings ("page.key", or a key of any page).
+struct Selection
+{
+    QStringList pages;
+    QStringList exclude;
+};
+
+// Reads "--pages print,distance" and "--exclude KEY,..." texts; false with the reason
+// for a page or setting that does not exist.
+bool parseSelection(const QString &pages, const QString &exclude, Selection *out, QString *error);
+bool selected(const Selection &selection, const QString &page, const QString &key = QString());
+// The settings of `settings` (page -> key -> value) the selection keeps.
+QJsonObject select(const QJsonObject &settings, const Selection &selection);
 
 QByteArray serialize(const Profile &profile);
 
@@ -43,7 +57,7 @@ struct Difference
 };
 
 // The settings of `wanted` whose value differs from `current`, page by page in the
-// order of pages(), settings in the order of the profile's keys.
+// table's order, settings in the order of the profile's keys.
 QList<Difference> diff(const QJsonObject &current, const QJsonObject &wanted);
 
 // "12.5", "true", "\"Shop\"" for tables: a value as one short text.

@@ -4,6 +4,8 @@
 #include "protocol/frame.h"
 #include "protocol/identity.h"
 #include "protocol/printersession.h"
+#include "settings/settingsengine.h"
+#include "settings/settingtable.h"
 #include "transport/usblink.h"
 
 #include <QRegularExpression>
@@ -11,6 +13,7 @@
 #include <QThread>
 #include <atomic>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 namespace profileapply {
@@ -22,30 +25,70 @@ QString qualified(const QString &page, const QString &setting)
     return page + QLatin1Char('.') + setting;
 }
 
+int readOrFail(PrinterSession &session, const QString &page, QJsonObject *settings,
+               Outcome *outcome)
+{
+    const int result = readPage(session, page, settings);
+    if (result != RESULT_OK) {
+        outcome->result = result;
+        outcome->failedPage = page;
+    }
+    return result;
+}
+
 } // namespace
 
-int save(PrinterSession &session, bool withSecrets, profile::Profile *out, QString *failedPage)
+bool lacks(const PrinterSession &session, const QString &page, const QString &key)
+{
+    const settingtable::Page *p = settingtable::findPage(page);
+    if (!p || !session.settingsAllowed() ||
+        !settingtable::modelHas(p->models, session.hasPrintMode()))
+        return true;
+    if (key.isEmpty())
+        return false;
+    const settingtable::Row *row = settingtable::find(page, key);
+    return !row || !settingtable::modelHas(row->models, session.hasPrintMode());
+}
+
+int readPage(PrinterSession &session, const QString &page, QJsonObject *settings)
+{
+    QJsonObject values;
+    const int result = settingsengine::read(session, page, &values);
+    *settings = QJsonObject();
+    for (auto it = values.begin(); it != values.end(); ++it) {
+        const settingtable::Row *row = settingtable::find(page, it.key());
+        // An unlisted code is not a value a profile can carry to another printer.
+        if (row && !settingtable::has(*row, settingtable::ReadOnly) &&
+            !settingtable::isUnlisted(it.value()) && !lacks(session, page, it.key()))
+            settings->insert(it.key(), it.value());
+    }
+    return result;
+}
+
+int save(PrinterSession &session, const SaveOptions &options, profile::Profile *out,
+         QString *failedPage)
 {
     out->dotsPerMm = session.dotsPerMm();
     out->settings = QJsonObject();
-    for (const PageAccess &page : pageAccess()) {
-        const QStringList lacking = page.lacking(session);
-        if (lacking.contains(QStringLiteral("*")))
+    for (const QString &page : settingtable::pageNames()) {
+        if (lacks(session, page) || !profile::selected(options.selection, page))
             continue;
         QJsonObject settings;
-        const int result = page.read(session, &settings);
+        const int result = readPage(session, page, &settings);
         if (result != RESULT_OK) {
             if (failedPage)
-                *failedPage = page.name;
+                *failedPage = page;
             return result;
         }
-        for (const QString &name : lacking)
-            settings.remove(name);
-        if (!withSecrets) {
-            for (const QString &name : page.secrets)
-                settings.remove(name);
+        QJsonObject kept;
+        for (auto it = settings.begin(); it != settings.end(); ++it) {
+            const settingtable::Row &row = *settingtable::find(page, it.key());
+            if ((options.withSecrets || !settingtable::has(row, settingtable::Secret)) &&
+                (options.withIdentity || !settingtable::has(row, settingtable::Identity)) &&
+                profile::selected(options.selection, page, it.key()))
+                kept.insert(it.key(), it.value());
         }
-        out->settings.insert(page.name, settings);
+        out->settings.insert(page, kept);
     }
     return RESULT_OK;
 }
@@ -55,13 +98,10 @@ bool check(const profile::Profile &wanted, QString *error, int dotsPerMm)
     if (dotsPerMm == 0)
         dotsPerMm = wanted.dotsPerMm;
     const QJsonObject settings = forResolution(wanted, dotsPerMm);
-    for (const PageAccess &page : pageAccess()) {
-        const QJsonValue pageSettings = settings.value(page.name);
-        if (pageSettings.isUndefined())
-            continue;
+    for (auto it = settings.begin(); it != settings.end(); ++it) {
         QString why;
-        if (!page.check(pageSettings.toObject(), dotsPerMm, &why)) {
-            *error = QStringLiteral("%1: %2").arg(page.name, why);
+        if (!settingtable::checkPage(it.key(), it.value().toObject(), dotsPerMm, &why)) {
+            *error = QStringLiteral("%1: %2").arg(it.key(), why);
             return false;
         }
     }
@@ -73,74 +113,72 @@ QJsonObject forResolution(const profile::Profile &wanted, int dotsPerMm)
     QJsonObject out = wanted.settings;
     if (dotsPerMm == wanted.dotsPerMm || wanted.dotsPerMm <= 0)
         return out;
-    for (const PageAccess &page : pageAccess()) {
-        QJsonObject settings = out.value(page.name).toObject();
-        for (const QString &name : page.dotSettings) {
-            const QJsonValue value = settings.value(name);
-            if (value.isDouble())
-                settings.insert(name, qRound(value.toDouble() * dotsPerMm / wanted.dotsPerMm));
+    for (auto page = out.begin(); page != out.end(); ++page) {
+        QJsonObject settings = page.value().toObject();
+        for (auto it = settings.begin(); it != settings.end(); ++it) {
+            const settingtable::Row *row = settingtable::find(page.key(), it.key());
+            if (row && row->unit == settingtable::Unit::Dots && it.value().isDouble())
+                it.value() = qRound(it.value().toDouble() * dotsPerMm / wanted.dotsPerMm);
         }
-        if (out.contains(page.name))
-            out.insert(page.name, settings);
+        page.value() = settings;
     }
     return out;
 }
 
-Outcome apply(PrinterSession &session, const profile::Profile &wanted, bool dryRun, bool verify)
+Outcome apply(PrinterSession &session, const profile::Profile &wanted, bool dryRun, bool verify,
+              const std::atomic<bool> *stop)
 {
     Outcome outcome;
     if (!check(wanted, &outcome.refused, session.dotsPerMm()))
         return outcome;
     const QJsonObject settings = forResolution(wanted, session.dotsPerMm());
-    for (const PageAccess &page : pageAccess()) {
-        const QJsonObject want = settings.value(page.name).toObject();
-        if (want.isEmpty())
+    for (const QString &page : settingtable::pageNames()) {
+        const QJsonObject want = settings.value(page).toObject();
+        // A page is written whole or not begun: the stop falls between two pages.
+        if (stop && *stop) {
+            if (!want.isEmpty())
+                outcome.notAttempted << page;
             continue;
-        const QStringList lacking = page.lacking(session);
+        }
         QJsonObject applicable;
         for (auto it = want.begin(); it != want.end(); ++it) {
-            if (lacking.contains(QStringLiteral("*")) || lacking.contains(it.key()))
-                outcome.skipped << qualified(page.name, it.key());
+            if (lacks(session, page, it.key()))
+                outcome.skipped << qualified(page, it.key());
             else
                 applicable.insert(it.key(), it.value());
         }
         if (applicable.isEmpty())
             continue;
         QJsonObject current;
-        int result = page.read(session, &current);
-        if (result != RESULT_OK) {
-            outcome.result = result;
-            outcome.failedPage = page.name;
+        if (readOrFail(session, page, &current, &outcome) != RESULT_OK)
             return outcome;
-        }
         const QList<profile::Difference> differences =
-            profile::diff(QJsonObject{{page.name, current}}, QJsonObject{{page.name, applicable}});
+            profile::diff(QJsonObject{{page, current}}, QJsonObject{{page, applicable}});
         outcome.differences += differences;
         if (dryRun || differences.isEmpty())
             continue;
         QJsonObject changes;
         for (const profile::Difference &d : differences)
             changes.insert(d.setting, d.profile);
-        result = page.write(session, current, changes);
+        // A frame that carries several settings takes the others as the printer has them.
+        const int result = settingsengine::write(session, page, changes, current);
         if (result != RESULT_OK) {
             outcome.result = result;
-            outcome.failedPage = page.name;
+            outcome.failedPage = page;
             return outcome;
         }
-        for (const profile::Difference &d : differences)
-            outcome.written << qualified(page.name, d.setting);
-        outcome.restartNeeded |= page.needsRestart;
+        for (const profile::Difference &d : differences) {
+            outcome.written << qualified(page, d.setting);
+            outcome.restartNeeded |=
+                settingtable::has(*settingtable::find(page, d.setting), settingtable::Restart);
+        }
         if (!verify)
             continue;
         QJsonObject after;
-        result = page.read(session, &after);
-        if (result != RESULT_OK) {
-            outcome.result = result;
-            outcome.failedPage = page.name;
+        if (readOrFail(session, page, &after, &outcome) != RESULT_OK)
             return outcome;
-        }
         outcome.notVerified +=
-            profile::diff(QJsonObject{{page.name, after}}, QJsonObject{{page.name, changes}});
+            profile::diff(QJsonObject{{page, after}}, QJsonObject{{page, changes}});
     }
     return outcome;
 }
@@ -189,10 +227,11 @@ int openPrinter(PrinterSession &session, const PrinterAddress &address)
 namespace {
 
 void applyOne(const PrinterAddress &address, const profile::Profile &wanted, bool dryRun,
-              bool verify, PrinterOutcome *out)
+              bool verify, const std::atomic<bool> *stop, PrinterOutcome *out)
 {
     PrinterSession session;
     out->connectResult = openPrinter(session, address);
+    out->state = PrinterOutcome::State::Finished;
     if (out->connectResult != RESULT_OK)
         return;
     {
@@ -200,7 +239,9 @@ void applyOne(const PrinterAddress &address, const profile::Profile &wanted, boo
         // Lengths are written in the printer's own dots: nothing goes out at a guess.
         const int identified = identify(session);
         if (identified == RESULT_OK) {
-            out->outcome = apply(session, wanted, dryRun, verify);
+            out->outcome = apply(session, wanted, dryRun, verify, stop);
+            if (!out->outcome.notAttempted.isEmpty())
+                out->state = PrinterOutcome::State::Interrupted;
         } else {
             out->outcome.result = identified;
             out->outcome.failedPage = QStringLiteral("identity");
@@ -213,14 +254,26 @@ void applyOne(const PrinterAddress &address, const profile::Profile &wanted, boo
 
 QList<PrinterOutcome> applyToMany(const QList<PrinterAddress> &printers,
                                   const profile::Profile &wanted, bool dryRun, bool verify,
-                                  int jobs)
+                                  int jobs, const RunControl &control)
 {
     std::vector<PrinterOutcome> outcomes(size_t(printers.size()));
+    std::mutex reporting;
+    const auto stopped = [&control] { return control.stop && *control.stop; };
+    const auto doOne = [&](int i) {
+        if (stopped())
+            return;
+        PrinterOutcome &out = outcomes[size_t(i)];
+        applyOne(printers.at(i), wanted, dryRun, verify, control.stop, &out);
+        if (control.finished) {
+            const std::lock_guard<std::mutex> lock(reporting);
+            control.finished(i, out);
+        }
+    };
     std::atomic<int> next{0};
     const auto networkWorker = [&] {
         for (int i = next++; i < printers.size(); i = next++) {
             if (!printers.at(i).usb)
-                applyOne(printers.at(i), wanted, dryRun, verify, &outcomes[size_t(i)]);
+                doOne(i);
         }
     };
     std::vector<std::unique_ptr<QThread>> threads;
@@ -234,7 +287,7 @@ QList<PrinterOutcome> applyToMany(const QList<PrinterAddress> &printers,
     // USB printers share the bus: one after another, meanwhile the network goes on.
     for (int i = 0; i < printers.size(); ++i) {
         if (printers.at(i).usb)
-            applyOne(printers.at(i), wanted, dryRun, verify, &outcomes[size_t(i)]);
+            doOne(i);
     }
     for (auto &thread : threads)
         thread->wait();

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <atomic>
 #include <functional>
 
 class PrinterSession;
@@ -14,36 +15,29 @@ class PrinterSession;
 // the pages' plain-value reads and writes.
 namespace profileapply {
 
-// One settings page as profiles see it: its settings as JSON in the user's units.
-struct PageAccess
+// The settings of a page as profiles hold them: what the printer has, without read-only
+// values and list answers no entry has. A result code.
+int readPage(PrinterSession &session, const QString &page, QJsonObject *settings);
+
+// Whether the open printer lacks the page, or one of its settings.
+bool lacks(const PrinterSession &session, const QString &page, const QString &key = QString());
+
+struct SaveOptions
 {
-    QString name; // as in profile::pages()
-    // Reads every setting of the page the open printer has; a result code.
-    std::function<int(PrinterSession &, QJsonObject *settings)> read;
-    // Writes exactly the given settings, with the page's frames, order, grouping and
-    // closing frame; a result code. `current` is what read() gave, for pages whose
-    // frames carry several settings at once.
-    std::function<int(PrinterSession &, const QJsonObject &current, const QJsonObject &changes)>
-        write;
-    // Checks a profile's settings for the page against a printer of `dotsPerMm`; false
-    // with a sentence naming the setting.
-    std::function<bool(const QJsonObject &settings, int dotsPerMm, QString *error)> check;
-    // The settings of the page the open printer lacks (by name); the whole page when it
-    // holds "*".
-    std::function<QStringList(const PrinterSession &)> lacking;
-    // Secrets (passwords, PINs): left out of a saved profile unless asked for.
-    QStringList secrets;
-    // Settings counted in dots: converted when the profile's resolution differs.
-    QStringList dotSettings;
-    // A change to this page takes effect after the printer restarts.
-    bool needsRestart = false;
+    bool withSecrets = false;  // passwords and PINs
+    bool withIdentity = false; // what identifies one printer: static addresses, names
+    profile::Selection selection;
 };
 
-// Every page, in the order the window shows and applies them.
-const QList<PageAccess> &pageAccess();
-
-// Reads every page the printer has into a profile; the first failed read's result.
-int save(PrinterSession &session, bool withSecrets, profile::Profile *out, QString *failedPage);
+// Reads every selected page the printer has into a profile; the first failed read's
+// result.
+int save(PrinterSession &session, const SaveOptions &options, profile::Profile *out,
+         QString *failedPage);
+// Everything the printer has, secrets and identity too when `all`.
+inline int save(PrinterSession &session, bool all, profile::Profile *out, QString *failedPage)
+{
+    return save(session, SaveOptions{all, all, {}}, out, failedPage);
+}
 
 // Checks every page of a profile for a printer of `dotsPerMm` (the profile's own when
 // 0) before anything is sent; false with the reason.
@@ -62,12 +56,15 @@ struct Outcome
     QStringList written;                    // "page.setting" sent
     QList<profile::Difference> notVerified; // read back with another value (verify)
     bool restartNeeded = false;
+    QStringList notAttempted; // pages left alone because the run was stopped
 };
 
 // Reads the printer, compares, and unless `dryRun` writes the settings that differ, page
 // by page; with `verify` reads every written page back. Nothing is sent when the
-// profile does not pass check(); `refused` says why.
-Outcome apply(PrinterSession &session, const profile::Profile &wanted, bool dryRun, bool verify);
+// profile does not pass check(); `refused` says why. Once `stop` is set, no further page
+// is begun; the pages left are listed in notAttempted.
+Outcome apply(PrinterSession &session, const profile::Profile &wanted, bool dryRun, bool verify,
+              const std::atomic<bool> *stop = nullptr);
 
 // A printer to apply a profile to.
 struct PrinterAddress
@@ -80,8 +77,26 @@ struct PrinterAddress
 
 struct PrinterOutcome
 {
+    enum class State
+    {
+        NotStarted,  // the run was stopped before this printer's turn
+        Finished,    // every page was done, or a failure ended it
+        Interrupted, // stopped between two pages; outcome.written says what was done
+    };
+    State state = State::NotStarted;
     int connectResult = 0; // 0 when the printer was opened
     Outcome outcome;
+};
+
+// What the caller of a many-printer run sees while it goes.
+struct RunControl
+{
+    // Set (also from a signal handler) to begin no new printer and to end each running
+    // one after the page it is on.
+    const std::atomic<bool> *stop = nullptr;
+    // Each printer's outcome as soon as it is known, with its index in the list; called
+    // from the thread that did the printer, one call at a time.
+    std::function<void(int index, const PrinterOutcome &outcome)> finished;
 };
 
 // Opens the printer in `session`; a USB port of 0 means the first USB printer listed.
@@ -93,7 +108,7 @@ int openPrinter(PrinterSession &session, const PrinterAddress &address);
 // others. The outcomes are in the order of `printers`.
 QList<PrinterOutcome> applyToMany(const QList<PrinterAddress> &printers,
                                   const profile::Profile &wanted, bool dryRun, bool verify,
-                                  int jobs);
+                                  int jobs, const RunControl &control = RunControl());
 
 // The model named in the identity of the session's printer; empty when it does not
 // answer.

@@ -4,17 +4,16 @@
 #include "app/pagehost.h"
 #include "app/prompts.h"
 #include "protocol/printersession.h"
-#include "settings/distancecodec.h"
 #include "settings/fieldfixups.h"
 #include "settings/pagefields.h"
-#include "settings/printcodec.h"
-#include "settings/printsettingsio.h"
+#include "settings/settingsengine.h"
 #include "ui_stripperpage.h"
 
 #include <QDebug>
 
 StripperPage::StripperPage(PrinterSession &session, PageHost &host, QWidget *parent)
-    : QWidget(parent), ui(new Ui::StripperPage), m_session(session), m_host(host)
+    : QWidget(parent), ui(new Ui::StripperPage), m_session(session), m_host(host),
+      m_binding(this, QStringLiteral("stripper"))
 {
     ui->setupUi(this);
     fieldfixups::attachInteger(ui->lineEdit_PaperTime);
@@ -54,25 +53,21 @@ void StripperPage::on_pushButton_StripperSettingRead_clicked()
     if (!m_host.requireOpenDevice() || !confirmStripperFitted())
         return;
     m_host.setControlsEnabled(false);
-    StripperSettings read;
-    const int ret = readStripperSettings(m_session, &read);
-    if (read.takeAwaySeconds)
-        ui->lineEdit_PaperTime->setText(QString::number(*read.takeAwaySeconds));
+    QJsonObject read;
+    const int ret = settingsengine::read(m_session, QStringLiteral("stripper"), &read);
+    m_binding.show(read);
     m_host.setControlsEnabled(true);
     ui->pushButton_StripperSettingSet->setEnabled(pagefields::reportRead(m_host, ret));
 }
 
 void StripperPage::on_pushButton_StripperSettingSet_clicked()
 {
-    // The time travels as 16-bit milliseconds.
-    if (!m_host.requireOpenDevice() ||
-        !pagefields::acceptAll(m_host.dialogParent(),
-                               {fieldcheck::integer(pagefields::fieldName(ui->label_PaperTime),
-                                                    ui->lineEdit_PaperTime->text(), 0,
-                                                    distancecodec::kMaxStripperSeconds)}) ||
+    if (!m_host.requireOpenDevice())
+        return;
+    const QJsonObject values = m_binding.values();
+    if (!m_binding.accept(m_host, values, values.keys(), m_session.dotsPerMm()) ||
         !confirmStripperFitted())
         return;
-    StripperSettings values;
-    values.takeAwaySeconds = printcodec::boxInteger(ui->lineEdit_PaperTime->text());
-    m_host.reportResult(writeStripperSettings(m_session, values));
+    m_host.reportResult(
+        settingsengine::write(m_session, QStringLiteral("stripper"), values, QJsonObject()));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/pagebinding.h"
+
 #include <QWidget>
 
 class PageHost;
@@ -34,4 +36,5 @@ private:
     Ui::StripperPage *ui;
     PrinterSession &m_session;
     PageHost &m_host;
+    PageBinding m_binding;
 };

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "settings/wifisettingsio.h"
+#include "settings/pagebinding.h"
+
+#include <QJsonObject>
 
 #include <QWidget>
 
@@ -29,8 +31,6 @@ public:
     // printer has taken them (`taken`) they are also what it is known to have.
     void noteProvisioned(const WifiCred &cred, bool taken = true);
 
-    // What the page shows, as a write sends it.
-    WifiSettings values() const;
     // Where the tool reaches the printer over WiFi: the IP box in station mode, the
     // access point's box otherwise (empty while the box holds no address), and the port.
     QString connectAddress() const;
@@ -50,13 +50,14 @@ private slots:
     void on_pushButton_WifiSettingSet_clicked();
 
 private:
-    void showValues(const WifiSettings &s);
+    void showRead(QJsonObject read);
     void takeSnapshot();
-    WifiSettings known() const;
-    bool acceptFields(const WifiGroups &groups);
+    QJsonObject known() const;
+    bool acceptFields(const QJsonObject &wanted, const QJsonObject &before);
 
     PrinterSession &m_session;
     PageHost &m_host;
     Ui::WifiPage *ui;
-    WifiSettings m_saved;
+    PageBinding m_binding;
+    QJsonObject m_saved;
 };

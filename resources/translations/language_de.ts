@@ -234,6 +234,54 @@
         <source>未查询：端口不接受连接。</source>
         <translation>Nicht abgefragt: Der Port nimmt keine Verbindungen an.</translation>
     </message>
+    <message>
+        <source>USB 打印机</source>
+        <translation>USB-Drucker</translation>
+    </message>
+    <message>
+        <source>USB 访问权限</source>
+        <translation>USB-Zugriff</translation>
+    </message>
+    <message>
+        <source>udev 规则</source>
+        <translation>udev-Regel</translation>
+    </message>
+    <message>
+        <source>udev 规则已生效</source>
+        <translation>udev-Regel wirksam</translation>
+    </message>
+    <message>
+        <source>内核驱动</source>
+        <translation>Kernel-Treiber</translation>
+    </message>
+    <message>
+        <source>打印队列</source>
+        <translation>Druckwarteschlangen</translation>
+    </message>
+    <message>
+        <source>打印机地址</source>
+        <translation>Druckeradresse</translation>
+    </message>
+    <message>
+        <source>子网</source>
+        <translation>Subnetz</translation>
+    </message>
+    <message>
+        <source>路由</source>
+        <translation>Route</translation>
+    </message>
+    <message>
+        <source>TCP 端口</source>
+        <translation>TCP-Port</translation>
+    </message>
+    <message>
+        <source>打印机应答</source>
+        <translation>Antwort des Druckers</translation>
+    </message>
+    <message>
+        <source>发现端口</source>
+        <translation>Suchport</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionPanel</name>
@@ -1580,7 +1628,7 @@ Drucker jetzt initialisieren?</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>Schreiben</translation>
+        <translation>Einstellung</translation>
     </message>
     <message>
         <source>打印机中的值</source>

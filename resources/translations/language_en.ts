@@ -234,6 +234,54 @@
         <source>未查询：端口不接受连接。</source>
         <translation>Not queried: the port does not accept connections.</translation>
     </message>
+    <message>
+        <source>USB 打印机</source>
+        <translation>USB printer</translation>
+    </message>
+    <message>
+        <source>USB 访问权限</source>
+        <translation>USB access</translation>
+    </message>
+    <message>
+        <source>udev 规则</source>
+        <translation>udev rule</translation>
+    </message>
+    <message>
+        <source>udev 规则已生效</source>
+        <translation>udev rule in effect</translation>
+    </message>
+    <message>
+        <source>内核驱动</source>
+        <translation>Kernel driver</translation>
+    </message>
+    <message>
+        <source>打印队列</source>
+        <translation>Print queues</translation>
+    </message>
+    <message>
+        <source>打印机地址</source>
+        <translation>Printer address</translation>
+    </message>
+    <message>
+        <source>子网</source>
+        <translation>Subnet</translation>
+    </message>
+    <message>
+        <source>路由</source>
+        <translation>Route</translation>
+    </message>
+    <message>
+        <source>TCP 端口</source>
+        <translation>TCP port</translation>
+    </message>
+    <message>
+        <source>打印机应答</source>
+        <translation>Printer answer</translation>
+    </message>
+    <message>
+        <source>发现端口</source>
+        <translation>Discovery port</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionPanel</name>
@@ -1580,7 +1628,7 @@ Initialise the printer?</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>Set</translation>
+        <translation>Setting</translation>
     </message>
     <message>
         <source>打印机中的值</source>

@@ -234,6 +234,54 @@
         <source>未查询：端口不接受连接。</source>
         <translation>Pas de requête : le port n&apos;accepte pas les connexions.</translation>
     </message>
+    <message>
+        <source>USB 打印机</source>
+        <translation>Imprimante USB</translation>
+    </message>
+    <message>
+        <source>USB 访问权限</source>
+        <translation>Accès USB</translation>
+    </message>
+    <message>
+        <source>udev 规则</source>
+        <translation>Règle udev</translation>
+    </message>
+    <message>
+        <source>udev 规则已生效</source>
+        <translation>Règle udev appliquée</translation>
+    </message>
+    <message>
+        <source>内核驱动</source>
+        <translation>Pilote du noyau</translation>
+    </message>
+    <message>
+        <source>打印队列</source>
+        <translation>Files d&apos;impression</translation>
+    </message>
+    <message>
+        <source>打印机地址</source>
+        <translation>Adresse de l&apos;imprimante</translation>
+    </message>
+    <message>
+        <source>子网</source>
+        <translation>Sous-réseau</translation>
+    </message>
+    <message>
+        <source>路由</source>
+        <translation>Route</translation>
+    </message>
+    <message>
+        <source>TCP 端口</source>
+        <translation>Port TCP</translation>
+    </message>
+    <message>
+        <source>打印机应答</source>
+        <translation>Réponse de l&apos;imprimante</translation>
+    </message>
+    <message>
+        <source>发现端口</source>
+        <translation>Port de découverte</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionPanel</name>
@@ -826,7 +874,7 @@
     <name>FleetWindow</name>
     <message>
         <source>打印机群</source>
-        <translation>Parc d'imprimantes</translation>
+        <translation>Parc d&apos;imprimantes</translation>
     </message>
     <message>
         <source>地址[:端口]，或 usb:端口</source>
@@ -866,7 +914,7 @@
     </message>
     <message>
         <source>导出清单…</source>
-        <translation>Exporter l'inventaire…</translation>
+        <translation>Exporter l&apos;inventaire…</translation>
     </message>
     <message>
         <source>移除</source>
@@ -930,7 +978,7 @@
     </message>
     <message>
         <source>第 %1 行不是地址：%2</source>
-        <translation>La ligne %1 n'est pas une adresse : %2</translation>
+        <translation>La ligne %1 n&apos;est pas une adresse : %2</translation>
     </message>
     <message>
         <source>%1 台：就绪 %2，忙 %3，需处理 %4，无法连接 %5</source>
@@ -946,7 +994,7 @@
     </message>
     <message>
         <source>无法使用 %1：%2</source>
-        <translation>Impossible d'utiliser %1 : %2</translation>
+        <translation>Impossible d&apos;utiliser %1 : %2</translation>
     </message>
     <message>
         <source>失败：%1</source>
@@ -1030,7 +1078,7 @@
     </message>
     <message>
         <source>导出清单</source>
-        <translation>Exporter l'inventaire</translation>
+        <translation>Exporter l&apos;inventaire</translation>
     </message>
     <message>
         <source>CSV 文件 (*.csv);;JSON 文件 (*.json)</source>
@@ -1038,7 +1086,7 @@
     </message>
     <message>
         <source>无法写入 %1</source>
-        <translation>Impossible d'écrire %1</translation>
+        <translation>Impossible d&apos;écrire %1</translation>
     </message>
 </context>
 <context>
@@ -1580,7 +1628,7 @@ Initialiser l’imprimante ?</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>Appliquer</translation>
+        <translation>Paramètre</translation>
     </message>
     <message>
         <source>打印机中的值</source>

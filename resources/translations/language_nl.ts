@@ -234,6 +234,54 @@
         <source>未查询：端口不接受连接。</source>
         <translation>Niet opgevraagd: de poort accepteert geen verbindingen.</translation>
     </message>
+    <message>
+        <source>USB 打印机</source>
+        <translation>USB-printer</translation>
+    </message>
+    <message>
+        <source>USB 访问权限</source>
+        <translation>USB-toegang</translation>
+    </message>
+    <message>
+        <source>udev 规则</source>
+        <translation>udev-regel</translation>
+    </message>
+    <message>
+        <source>udev 规则已生效</source>
+        <translation>udev-regel actief</translation>
+    </message>
+    <message>
+        <source>内核驱动</source>
+        <translation>Kernelstuurprogramma</translation>
+    </message>
+    <message>
+        <source>打印队列</source>
+        <translation>Afdrukwachtrijen</translation>
+    </message>
+    <message>
+        <source>打印机地址</source>
+        <translation>Printeradres</translation>
+    </message>
+    <message>
+        <source>子网</source>
+        <translation>Subnet</translation>
+    </message>
+    <message>
+        <source>路由</source>
+        <translation>Route</translation>
+    </message>
+    <message>
+        <source>TCP 端口</source>
+        <translation>TCP-poort</translation>
+    </message>
+    <message>
+        <source>打印机应答</source>
+        <translation>Antwoord van de printer</translation>
+    </message>
+    <message>
+        <source>发现端口</source>
+        <translation>Zoekpoort</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionPanel</name>
@@ -1580,7 +1628,7 @@ De printer initialiseren?</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>Instellen</translation>
+        <translation>Instelling</translation>
     </message>
     <message>
         <source>打印机中的值</source>

@@ -234,6 +234,54 @@
         <source>未查询：端口不接受连接。</source>
         <translation>Não consultado: a porta não aceita conexões.</translation>
     </message>
+    <message>
+        <source>USB 打印机</source>
+        <translation>Impressora USB</translation>
+    </message>
+    <message>
+        <source>USB 访问权限</source>
+        <translation>Acesso USB</translation>
+    </message>
+    <message>
+        <source>udev 规则</source>
+        <translation>Regra udev</translation>
+    </message>
+    <message>
+        <source>udev 规则已生效</source>
+        <translation>Regra udev aplicada</translation>
+    </message>
+    <message>
+        <source>内核驱动</source>
+        <translation>Driver do kernel</translation>
+    </message>
+    <message>
+        <source>打印队列</source>
+        <translation>Filas de impressão</translation>
+    </message>
+    <message>
+        <source>打印机地址</source>
+        <translation>Endereço da impressora</translation>
+    </message>
+    <message>
+        <source>子网</source>
+        <translation>Sub-rede</translation>
+    </message>
+    <message>
+        <source>路由</source>
+        <translation>Rota</translation>
+    </message>
+    <message>
+        <source>TCP 端口</source>
+        <translation>Porta TCP</translation>
+    </message>
+    <message>
+        <source>打印机应答</source>
+        <translation>Resposta da impressora</translation>
+    </message>
+    <message>
+        <source>发现端口</source>
+        <translation>Porta de descoberta</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionPanel</name>
@@ -1580,7 +1628,7 @@ Inicializar a impressora?</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>Aplicar</translation>
+        <translation>Configuração</translation>
     </message>
     <message>
         <source>打印机中的值</source>

@@ -234,6 +234,54 @@
         <source>未查询：端口不接受连接。</source>
         <translation>未查詢：連接埠不接受連線。</translation>
     </message>
+    <message>
+        <source>USB 打印机</source>
+        <translation>USB 印表機</translation>
+    </message>
+    <message>
+        <source>USB 访问权限</source>
+        <translation>USB 存取權限</translation>
+    </message>
+    <message>
+        <source>udev 规则</source>
+        <translation>udev 規則</translation>
+    </message>
+    <message>
+        <source>udev 规则已生效</source>
+        <translation>udev 規則已生效</translation>
+    </message>
+    <message>
+        <source>内核驱动</source>
+        <translation>核心驅動程式</translation>
+    </message>
+    <message>
+        <source>打印队列</source>
+        <translation>列印佇列</translation>
+    </message>
+    <message>
+        <source>打印机地址</source>
+        <translation>印表機位址</translation>
+    </message>
+    <message>
+        <source>子网</source>
+        <translation>子網路</translation>
+    </message>
+    <message>
+        <source>路由</source>
+        <translation>路由</translation>
+    </message>
+    <message>
+        <source>TCP 端口</source>
+        <translation>TCP 連接埠</translation>
+    </message>
+    <message>
+        <source>打印机应答</source>
+        <translation>印表機回應</translation>
+    </message>
+    <message>
+        <source>发现端口</source>
+        <translation>探索連接埠</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionPanel</name>

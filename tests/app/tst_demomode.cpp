@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTcpServer>
 #include <QtTest>
 
 class TestDemoMode : public QObject
@@ -24,6 +25,11 @@ void TestDemoMode::demoPrinterIsReadyToOpen()
     QString error;
     QVERIFY2(demo.start(&error), qPrintable(error));
     const QString port = QString::number(demo.port());
+    // The printer's usual port 9100 whenever it is free, as the connection fields expect.
+    if (demo.port() != 9100) {
+        QTcpServer other;
+        QVERIFY2(!other.listen(QHostAddress::LocalHost, 9100), qPrintable(port));
+    }
     MessageRecorder recorder;
     MainWindow window;
     demo.prepareWindow(window);

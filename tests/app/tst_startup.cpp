@@ -3,6 +3,8 @@
 #include "app/language.h"
 #include "app/mainwindow.h"
 #include "app/startup.h"
+#include "diagnostics/connectiondoctor.h"
+#include "settings/settingtable.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -13,6 +15,8 @@ class TestStartup : public QObject
     Q_OBJECT
 private slots:
     void translationLoads();
+    void tableWordsTranslated_data();
+    void tableWordsTranslated();
 };
 
 void TestStartup::translationLoads()
@@ -30,6 +34,39 @@ void TestStartup::translationLoads()
         QCOMPARE(window.findChild<QPushButton *>("pushButton_open")->text(), row.at(2));
         QCOMPARE(applicationWindowTitle(), row.at(3));
     }
+}
+
+// The result tables' words in each language: the header of the settings column is a
+// noun, settings carry their page's label, checks their name.
+void TestStartup::tableWordsTranslated_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("header");
+    QTest::addColumn<QString>("setting"); // print.density
+    QTest::addColumn<QString>("check");   // usb.access
+    const auto row = [](const char *language, const char *header, const char *setting,
+                        const char *check) {
+        QTest::newRow(language) << language << header << setting << check;
+    };
+    row("en", "Setting", "Print density", "USB access");
+    row("de", "Einstellung", "Druckdichte", "USB-Zugriff");
+    row("fr", "Paramètre", "Densité d'impression", "Accès USB");
+    row("nl", "Instelling", "Afdrukdichtheid", "USB-toegang");
+    row("pt_BR", "Configuração", "Densidade de impressão", "Acesso USB");
+    row("zh_TW", "設定", "列印濃度", "USB 存取權限");
+}
+
+void TestStartup::tableWordsTranslated()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, header);
+    QFETCH(QString, setting);
+    QFETCH(QString, check);
+    installTranslations(*qApp, chooseLanguage({language}, QLocale(QStringLiteral("zh_CN"))));
+    QCOMPARE(QCoreApplication::translate("ProfileActions", "设置"), header);
+    QCOMPARE(settingtable::label(QStringLiteral("print.density")), setting);
+    QCOMPARE(doctor::checkLabel(QStringLiteral("usb.access")), check);
+    QCOMPARE(doctor::checkLabel(QStringLiteral("usb.unknown")), QStringLiteral("usb.unknown"));
 }
 
 QTEST_MAIN(TestStartup)

@@ -6,10 +6,17 @@
 #include "protocol/commandcodes.h"
 #include "sim/simprinter.h"
 
+#include "settings/profile.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <csignal>
 #include <memory>
+#include <vector>
 
 class TestCli : public QObject
 {
@@ -65,6 +72,8 @@ private slots:
         QVERIFY(targets.open(QIODevice::WriteOnly));
         targets.write("# printers\n127.0.0.1:9100\nusb:1\nnot a:port:x\n");
         QVERIFY(writeEncryptedFile(dir.filePath(QStringLiteral("fw.hex")), firmware));
+        QFile empty(dir.filePath(QStringLiteral("empty.hex")));
+        QVERIFY(empty.open(QIODevice::WriteOnly));
     }
 
     void exitCodes_data()
@@ -98,9 +107,18 @@ private slots:
         QTest::newRow("font refused") << "download|font|%D/fw.hex|%M" << 3 << "takes no font";
         QTest::newRow("provision without stdin")
             << "provision|--ssid|home|%P" << 1 << "--password-stdin";
+        QTest::newRow("provision, a name no network has")
+            << "provision|--ssid|" + QString(33, 'n') + "|--password-stdin|%P" << 1
+            << "is 33 bytes long; the printer holds at most 32";
         QTest::newRow("json status") << "--json|status|%P" << 0 << R"("word": "0x00000001")";
         QTest::newRow("json, no status word") << "status|--json|%M" << 3 << R"("exitCode": 3)";
         // Without the model neither the units nor the pages it has are known.
+        // A printer that never answers gets nothing written at all.
+        QTest::newRow("function, no identity")
+            << "function|selfTest|%N" << 3 << "did not answer the identity query";
+        QTest::newRow("provision, no identity") << "provision|--ssid|home|--password-stdin|%N" << 3
+                                                << "did not answer the identity query";
+        QTest::newRow("download empty") << "download|firmware|%D/empty.hex|%P" << 5 << "is empty";
         QTest::newRow("read, no identity")
             << "read|stripper|%N" << 3 << "did not answer the identity query";
     }
@@ -114,6 +132,8 @@ private slots:
         const bool out = code == 0 || output.startsWith("Commands") || arguments.contains("--json");
         QVERIFY2((out ? r.out : r.err).contains(output.toUtf8()), (r.out + r.err).constData());
         QCOMPARE(mute->rawByteCount(), 0);
+        for (const ReceivedFrame &f : nameless->receivedFrames())
+            QCOMPARE(f.frameClass, quint8(0x02)); // queries only
     }
 
     // Arguments ('|' between them, %D the folder) -> what was parsed, or the refusal.
@@ -185,6 +205,101 @@ private slots:
         QVERIFY2(got.join(';').startsWith(expected), qPrintable(got.join(';')));
     }
 
+    // Profiles checked as the pages check their fields, with --pages and --exclude:
+    // the exit code, a text in the output and whether any set frame reached the printer.
+    void profiles_data()
+    {
+        QTest::addColumn<QString>("file");      // the profile
+        QTest::addColumn<QString>("arguments"); // %F: the profile's path
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<bool>("sent");
+        const auto profile = [](const char *dots, const QString &settings) {
+            return QStringLiteral(R"({"format": "labelsetup-profile", "version": 1, %1)"
+                                  R"("settings": %2})")
+                .arg(dots, settings);
+        };
+        const auto row = [&](const char *name, const QString &settings, const char *arguments,
+                             int code, const QString &output, bool sent = false) {
+            QTest::newRow(name) << profile(R"("dotsPerMm": 12, )", settings) << arguments << code
+                                << output << sent;
+        };
+        row("width beyond the page's range", R"({"print": {"widthMm": 200}})", "apply|%F|%P", 5,
+            "\"widthMm\" (Breite) must lie between 20 and 108");
+        row("height beyond the page's range", R"({"print": {"heightMm": 5000}})", "apply|%F|%P", 5,
+            "\"heightMm\" (Höhe) must lie between 10 and 1778");
+        row("a name longer than its frame",
+            QStringLiteral(R"({"wifi": {"stationName": "%1"}})").arg(QString(200, 'n')),
+            "apply|%F|%P", 5, "is 200 bytes long; the printer holds at most 32");
+        row("more decimals than kept", R"({"print": {"widthMm": 100.25}})", "diff|%F|%P", 5,
+            "has more than 1 decimal(s)");
+        row("a key twice", R"({"print": {"speed": 1, "speed": 2}})", "apply|%F|%P", 5,
+            "the key \"speed\" is given twice");
+        QTest::newRow("no resolution") << profile("", R"({"print": {"speed": 1}})") << "apply|%F|%P"
+                                       << 5 << "\"dotsPerMm\" is missing" << false;
+        // Fits 8 dots per millimetre, not the 12 of this printer.
+        QTest::newRow("beyond this printer's resolution")
+            << profile(R"("dotsPerMm": 8, )", R"({"print": {"labelGapMm": 6000}})") << "apply|%F|%P"
+            << 5 << "refused, nothing sent" << false;
+        row("the page's labels in text", R"({"print": {"speed": 6}})", "diff|%F|%P", 0,
+            "Druckgeschwindigkeit 0 6");
+        row("stable keys in JSON", R"({"print": {"speed": 6}, "distance": {"tearDots": 7}})",
+            "diff|%F|%P|--json", 0, R"("setting": "print.speed")");
+        row("only the pages given", R"({"print": {"speed": 6}, "distance": {"tearDots": 7}})",
+            "diff|%F|%P|--pages|distance", 0,
+            "Druckkopf bis Abreißkante (dot) 0 7|Druckgeschwindigkeit");
+        row("a setting left out", R"({"print": {"speed": 6, "density": 3}})",
+            "apply|%F|%P|--exclude|print.speed,tearDots", 0, "1 written|Druckgeschwindigkeit",
+            true);
+        row("an unknown page", "{}", "diff|%F|%P|--pages|print,colour", 1, "unknown page colour");
+        // What identifies the printer is saved only when asked for; %S is the saved file.
+        row("save leaves identity out", "{}", "save|%S|%P", 0,
+            "\"mask\"|\"(ip|name|bleName|serialNumber|pin)\"");
+        row("save with identity", "{}", "save|%S|%P|--with-identity", 0,
+            "\"bleName\": \"|\"(pin|stationPassword)\"");
+        row("save of some pages", "{}",
+            "save|%S|%P|--pages|ethernet,serial|--exclude|baud,ethernet.mask", 0,
+            "\"parity\"|\"(print|baud|mask)\"");
+        row("an unknown setting", "{}", "apply|%F|%P|--exclude|speeed", 1,
+            "no setting is called speeed");
+    }
+    void profiles()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, arguments);
+        QFETCH(int, code);
+        QFETCH(QString, output);
+        QFETCH(bool, sent);
+        QFile f(dir.filePath(QStringLiteral("p.json")));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(file.toUtf8());
+        f.close();
+        printer->setValue(INFO_DISTANCE_TEAR, QByteArray(2, '\0'));
+        printer->setValue(INFO_PRINT_SPEED, QByteArray(1, '\0'));
+        printer->clearRecords();
+        // Settings are named as their page names them, in the user's language.
+        qputenv("LC_ALL", "de_DE.UTF-8");
+        const QString saved = dir.filePath(QStringLiteral("saved.json"));
+        const Run r = run(arguments.replace("%F", f.fileName()).replace("%S", saved));
+        qunsetenv("LC_ALL");
+        QCOMPARE(r.code, code);
+        // "present|absent", the second a pattern; in the output or the saved file.
+        QFile savedFile(saved);
+        const QString all =
+            QString::fromUtf8(arguments.startsWith("save") && savedFile.open(QIODevice::ReadOnly)
+                                  ? savedFile.readAll()
+                                  : (r.out + r.err).simplified());
+        QVERIFY2(all.contains(output.section('|', 0, 0)), qPrintable(all));
+        if (output.contains('|'))
+            QVERIFY2(!all.contains(QRegularExpression(output.section('|', 1))), qPrintable(all));
+        if (!arguments.contains("--json"))
+            QVERIFY2(!r.out.contains("print.speed"), r.out.constData());
+        bool anySet = false;
+        for (const ReceivedFrame &frame : printer->receivedFrames())
+            anySet = anySet || frame.frameClass == 0x01;
+        QCOMPARE(anySet, sent);
+    }
+
     // Every listed command answers --help with its own usage line.
     void commandHelp()
     {
@@ -194,6 +309,61 @@ private slots:
             QCOMPARE(r.code, 0);
             QVERIFY2(r.out.startsWith("Usage: labelsetup-cli " + QByteArray(c.usage)), c.name);
             QCOMPARE(findCommand(QString::fromLatin1(c.name)), &c);
+        }
+    }
+
+    // A fleet apply stopped by a real SIGINT: each printer's record as it finishes, the
+    // running one ends after its page, those not begun are told and left alone; a printer
+    // named twice is applied once.
+    void interruptedFleet()
+    {
+        profile::Profile wanted;
+        wanted.dotsPerMm = 12;
+        wanted.settings = QJsonObject{{"print", QJsonObject{{"density", 12}, {"speed", 5}}},
+                                      {"distance", QJsonObject{{"tearDots", 144}}}};
+        QFile file(dir.filePath("fleet.json"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(profile::serialize(wanted)) > 0);
+        file.close();
+        std::vector<std::unique_ptr<SimPrinter>> fleet;
+        QStringList arguments{"apply", dir.filePath("fleet.json"), "--jsonl", "--jobs", "1"};
+        for (int i = 0; i < 4; ++i) {
+            fleet.push_back(std::make_unique<SimPrinter>(PrinterConfig::defaults()));
+            fleet.back()->setTcpPort(0);
+            fleet.back()->setUdpEnabled(false);
+            fleet.back()->setReplyDelayMs(40); // long enough to be stopped mid-run
+            QVERIFY(fleet.back()->start());
+            arguments << "--net" << QStringLiteral("127.0.0.1:%1").arg(fleet.back()->tcpPort());
+        }
+        arguments << "--net" << QStringLiteral("localhost:%1").arg(fleet.front()->tcpPort());
+        QProcess process;
+        process.start(QStringLiteral(LABELSETUP_CLI), arguments);
+        // The duplicate's record, then the first printer's.
+        QTRY_VERIFY_WITH_TIMEOUT(process.peek(1 << 16).count('\n') >= 2, 20000);
+        QCOMPARE(::kill(pid_t(process.processId()), SIGINT), 0);
+        QVERIFY(process.waitForFinished(20000));
+        QCOMPARE(process.exitCode(), 130);
+        QMap<QString, QString> states;
+        QMap<QString, QJsonObject> records;
+        const QList<QByteArray> lines = process.readAllStandardOutput().trimmed().split('\n');
+        for (const QByteArray &line : lines.mid(0, lines.size() - 1)) {
+            const QJsonObject record = QJsonDocument::fromJson(line).object();
+            states.insert(record.value("printer").toString(), record.value("state").toString());
+            records.insert(record.value("printer").toString(), record);
+        }
+        QVERIFY(QJsonDocument::fromJson(lines.last()).object().value("interrupted").toBool());
+        QCOMPARE(states.size(), 5);
+        QCOMPARE(states.value(QStringLiteral("localhost:%1").arg(fleet.front()->tcpPort())),
+                 "duplicate");
+        QCOMPARE(states.value(QStringLiteral("127.0.0.1:%1").arg(fleet.front()->tcpPort())),
+                 "finished");
+        QVERIFY(states.values().contains("notStarted"));
+        for (size_t i = 0; i < fleet.size(); ++i) {
+            const QString name = QStringLiteral("127.0.0.1:%1").arg(fleet[i]->tcpPort());
+            // The record says what the printer has; one not begun got nothing at all.
+            QCOMPARE(fleet[i]->value(INFO_PRINT_DENSITY) == QByteArray(1, 12),
+                     records.value(name).value("written").toArray().contains("print.density"));
+            if (states.value(name) == "notStarted")
+                QCOMPARE(fleet[i]->receivedFrames().size(), 0);
         }
     }
 
@@ -212,6 +382,12 @@ private slots:
         QVERIFY(r.code == 0 && r.out.contains("restart"));
         QCOMPARE(printer->value(INFO_WIFI_STATION), QByteArray("home net\0se cret\0", 17));
         QCOMPARE(printer->value(INFO_WIFI_MODE), QByteArray(1, '\1'));
+        // Already in station mode: the credentials alone.
+        printer->clearRecords();
+        QCOMPARE(run("provision|--ssid|cafe|--password-stdin|%P", "\n").code, 0);
+        QTRY_COMPARE(printer->value(INFO_WIFI_STATION), QByteArray("cafe\0\0", 6));
+        for (const ReceivedFrame &f : printer->receivedFrames())
+            QVERIFY(f.frameClass != 0x01 || f.item == INFO_WIFI_STATION);
     }
 };
 

@@ -278,6 +278,11 @@ void TestCore::convert_data()
                array(kOther,
                      named("办公室", "-50 dBm") + named("A&amp;B &lt;5G&gt; &#x263A;", "-60 dBm"))),
         "办公室 -50 *, A&B <5G> ☺ -60");
+    // The last code point there is, and just past it; NUL is no character either.
+    row("profiler", "character references at their bounds",
+        report(current("X") +
+               array(kOther, named("&#x10FFFF;&#1114112;&#0;&#65;&#x110000;", "-60 dBm"))),
+        "X 1 *, \xF4\x8F\xBF\xBF&#1114112;&#0;A&#x110000; -60");
     row("profiler", "no array: flat search by SSID key, nothing appended",
         report(current("Office") + dict("SSID=Office|RSSI=-48") + dict("SSID=Guest") +
                dict("_name=Ignored") + dict("SSID=Odd|RSSI=?")),
@@ -346,8 +351,9 @@ void TestCore::convert_data()
     row("readBack", "trailer only before header", block(bytes("1BFEFF00001BFFFE0204")),
         block(bytes("1BFEFF00001BFFFE0204")).toHex(' '));
     row("send", "lower case, tab", "1b\tff", "1b ff");
-    for (const char *bad :
-         {"1B  40", "1B 40\r\n1B 40", "1B 40\r\n", "1B 40 ", "1B40", "1B 4", "1B 4G", "G1 40", ""})
+    row("send", "every digit's bounds", "a0 AF 9f", "a0 af 9f");
+    for (const char *bad : {"1B  40", "1B 40\r\n1B 40", "1B 40\r\n", "1B 40 ", "1B40", "1B 4",
+                            "1B 4G", "G1 40", "", "1g", "`1", "@1", "1/", ":1"})
         row("send", QByteArray(bad).toPercentEncoding(" "), bad, "!unchanged");
     // Beyond what a regular expression engine matches in one go.
     row("send", "65536 pairs", QByteArray("AB ").repeated(65536).chopped(1),
@@ -373,7 +379,15 @@ void TestCore::convert_data()
         head +
             R"("version": 1, "model": "K53TA", "dotsPerMm": 12, "settings": {"print": {"gapMm": 2.5}}})",
         R"(K53TA 12 {"print":{"gapMm":2.5}})");
-    row("profile", "no dots given", head + R"("version": 1, "settings": {}})", " 8 {}");
+    // Keys compare as decoded.
+    row("profile", "a key twice",
+        head +
+            R"("version": 1, "dotsPerMm": 8, "settings": {"print": {"speed": 1, "sp\u0065ed": 2}}})",
+        "!the key \"speed\" is given twice in one object; which one is meant is unclear");
+    row("profile", "equal keys in two objects",
+        head +
+            R"("version": 1, "dotsPerMm": 8, "settings": {"wifi": {"ip": "1.2.3.4"}, "ethernet": {"ip": "1.2.3.5"}}})",
+        R"( 8 {"ethernet":{"ip":"1.2.3.5"},"wifi":{"ip":"1.2.3.4"}})");
     row("profile", "malformed", R"({"format": )",
         "!not a valid JSON file: unterminated object at offset 11");
     row("profile", "array", "[1]", "!not a settings profile: the file holds no JSON object");
@@ -385,12 +399,14 @@ void TestCore::convert_data()
         "!\"version\" must be a whole number from 1");
     row("profile", "dots", head + R"("version": 1, "dotsPerMm": 10, "settings": {}})",
         "!\"dotsPerMm\" must be 8 or 12");
-    row("profile", "no settings", head + R"("version": 1})",
+    row("profile", "no settings", head + R"("version": 1, "dotsPerMm": 8})",
         "!\"settings\" must be an object of pages");
-    row("profile", "unknown page", head + R"("version": 1, "settings": {"colour": {}}})",
+    row("profile", "unknown page",
+        head + R"("version": 1, "dotsPerMm": 12, "settings": {"colour": {}}})",
         "!unknown page \"colour\" (known: print, distance, stripper, wifi, ethernet, bluetooth, "
         "serial)");
-    row("profile", "page not object", head + R"("version": 1, "settings": {"wifi": 3}})",
+    row("profile", "page not object",
+        head + R"("version": 1, "dotsPerMm": 8, "settings": {"wifi": 3}})",
         "!page \"wifi\" must be an object of settings");
     // Only the profile's settings count, page by page in the window's order; a setting
     // the printer did not report differs.

@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QNetworkDatagram>
 #include <QNetworkInterface>
+#include <QProcess>
 #include <QThread>
 #include <QUdpSocket>
 #include <QtTest>
@@ -53,6 +54,31 @@ private slots:
         for (const doctor::Finding &f : doctor::checkNetwork({"192.0.2.1", 9100, kUdpPort, 500}))
             verdicts << doctor::verdictName(f.verdict);
         QCOMPARE(verdicts.join(' '), QStringLiteral("warning failure failure skipped warning"));
+    }
+
+    // A broadcast the host's rules prohibit is tried three times, the other link once.
+    void failedSendTriedThreeTimes()
+    {
+        const auto rules = [](const QStringList &commands) {
+            for (const QString &c : commands)
+                QProcess::execute(QStringLiteral("ip"), c.split(' '));
+        };
+        // The prohibiting rule must come before the local table, which routes broadcasts.
+        rules({"rule add pref 100 lookup local", "rule del pref 0 lookup local",
+               "rule add pref 10 to 10.250.2.255 prohibit"});
+        static QStringList failures;
+        failures.clear();
+        const QtMessageHandler previous =
+            qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &m) {
+                if (m.startsWith(QLatin1String("Failed to send datagram")))
+                    failures << m;
+            });
+        m_discovery.searchNetwork(kUdpPort);
+        qInstallMessageHandler(previous);
+        rules({"rule del pref 10", "rule add pref 0 lookup local", "rule del pref 100"});
+        QCOMPARE(failures.size(), 3);
+        for (const QString &f : failures)
+            QVERIFY2(f.contains(QLatin1String("10.250.2.255")), qPrintable(f));
     }
 
     // Each printer's reply, and the printers listed; a search listing none lasts its 1.5 s.

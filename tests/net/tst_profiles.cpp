@@ -137,30 +137,6 @@ private slots:
         }
     }
 
-    // Refused before anything is sent, with the setting named.
-    void refusesBadProfiles()
-    {
-        auto printer = startPrinter();
-        QVERIFY(printer);
-        Open open(*printer);
-        printer->clearRecords();
-        for (const char *row :
-             {R"({"print": {"labelGapMm": 2.5}}=whole number)", R"({"print": {"speed": 99}}=speed)",
-              R"({"ethernet": {"tcpPort": 70000}}=tcpPort)", R"({"wifi": {"ip": "10.0.0.256"}}=ip)",
-              R"({"serial": {"flow": 1}}=flow)",
-              R"({"print": {"commandSet": "XYZ"}}=commandSet)"}) {
-            profile::Profile p;
-            p.dotsPerMm = 12;
-            p.settings = QJsonDocument::fromJson(QByteArray(row).split('=').first()).object();
-            const QString reason = QString::fromLatin1(row).section('=', 1);
-            QString error;
-            QVERIFY(!profileapply::check(p, &error));
-            QVERIFY2(error.contains(reason), qPrintable(error));
-            QVERIFY(profileapply::apply(open.session, p, false, true).refused.contains(reason));
-        }
-        QCOMPARE(printer->receivedFrames().size(), 0);
-    }
-
     // 1 refuses connections, 2 answers with another item mid-apply (earlier pages written),
     // 3 ignores the density, which verify names, 4 never tells its model, so nothing is
     // written at a guessed resolution; the others are unaffected.

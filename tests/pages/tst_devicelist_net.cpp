@@ -125,6 +125,9 @@ void TestWindowNet::searchOpenClose()
         // saved value back. Then the doctor and the report.
         QTemporaryDir dir;
         f.recorder->fileToOpen = dir.filePath(QStringLiteral("p.json"));
+        // A label the print page takes at 8 dots/mm, 100 x 152 mm: a saved value the page
+        // would refuse is refused when the profile is applied.
+        f.printer->setValue(0x18, QByteArray::fromHex("C0042003"));
         click("pushButton_SaveProfile");
         // Suggested: the model and the day, in the documents folder.
         const QString day = QDate::currentDate().toString(Qt::ISODate);

@@ -456,6 +456,8 @@ void TestDownloadNet::setNet_data()
     row("credentials, printer closes at once", "0|4|-1|Cafe|kept||网络通讯出错，请重试");
     row("printer closed meanwhile", "0|2|-1|Cafe|kept||请先打开设备");
     row("manual name, spaces only", "0|0|1|   |kept||请输入WiFi名称");
+    row("manual name longer than a network has",
+        "0|0|1|" + QString(33, 'n') + "|kept||wifi名称：输入无效，允许范围为 0 至 32");
     row("nothing chosen from the list", "0|0|0||kept||请选择一个WiFi");
     // The window is off while the printer is busy; a press that gets through sends nothing.
     row("file sent", "0|3|-1|Cafe|kept||下载成功");
@@ -471,6 +473,7 @@ void TestDownloadNet::setNet()
     ProvisioningFixture f;
     QVERIFY(f.start());
     QSignalSpy sent(f.provisioning.get(), &WifiProvisioning::credentialsSent);
+    QSignalSpy tried(f.provisioning.get(), &WifiProvisioning::credentialsTried);
     const QByteArray content = rawPayload(16 * 850, 4);
     QVERIFY(writePlainFile(f.path("file.bin"), content));
     DistributeNet *const dialog = f.dialog;
@@ -523,6 +526,12 @@ void TestDownloadNet::setNet()
     QCOMPARE(f.host->parent.isVisible(), !windowStays);
     QVERIFY(!windowStays || f.password()->text() == password);
     QCOMPARE(sent.size(), frames.isEmpty() ? 0 : 1);
+    // The WiFi page is given what was tried before anything is sent, taken or not.
+    const bool wasTried = c.at(6) == "处理成功" || c.at(6) == "网络通讯出错，请重试" ||
+                          c.at(6) == "请确保打印机已进行连接";
+    QCOMPARE(tried.size(), int(wasTried));
+    if (wasTried)
+        QCOMPARE(tried.at(0).at(0).value<WifiCred>().ssid, name);
     if (!frames.isEmpty()) {
         const auto cred = sent.at(0).at(0).value<WifiCred>();
         QCOMPARE(cred.ssid + '|' + cred.password, name + '|' + password);

@@ -63,9 +63,6 @@ void TestLinkSettingsNet::readThenWrite_data()
                  "lineEdit_WApName=;lineEdit_WApIP=...;lineEdit_WApPort=9100;"
                  "lineEdit_WApMAC=00:1A:2B:3C:4D:5E"
         << QString() << QString() << QString() << kRestart << "127.0.0.1;9100;";
-    QTest::newRow("WiFi only the port") << "Wifi" << QVariantMap{{"29", hexBytes("2823")}} << -1
-                                        << QString() << kOk << QString() << "lineEdit_WApPort=9100"
-                                        << "01 29: 8C23" << kRestart << "127.0.0.1;9100;";
     // An empty access point address goes as 192.168.1.1.
     QTest::newRow("WiFi access point")
         << "Wifi"
@@ -185,10 +182,11 @@ void TestLinkSettingsNet::readThenWrite_data()
     QTest::newRow("Bluetooth pairing mode 5, then simple picked")
         << "Ble" << QVariantMap{{"2F", hexBytes("05")}} << -1 << QString() << kOk << QString()
         << nameEdits + ";comboBox_SppMode=0" << names + "01 2F: 00;" + pin << restart << QString();
-    // One frame carries the length byte: a long text is cut at a character boundary.
-    QTest::newRow("Bluetooth 300 ASCII characters")
+    // One frame carries the length byte: a text longer than it holds is refused, not cut.
+    refused("Ble", "lineEdit_SppPin=" + QString(255, 'x'), refusal("SPP_PIN码", "0 至 254"));
+    QTest::newRow("Bluetooth 254 ASCII characters")
         << "Ble" << QVariantMap{} << -1 << QString() << kOk << QString()
-        << "lineEdit_SppPin=" + QString(300, 'x')
+        << "lineEdit_SppPin=" + QString(254, 'x')
         << "*;*;*;01 2E: " + hexOf(QByteArray(254, 'x') + '\0') << restart << QString();
     QTest::newRow("serial, then 115200, 0, 8bit, 1bit")
         << "Com"

@@ -5,7 +5,7 @@
 #include "app/mainwindow.h"
 #include "messagerecorder.h"
 #include "protocol/printersession.h"
-#include "settings/printsettingsio.h"
+#include "settings/settingsengine.h"
 #include "sim/printermodel.h"
 
 #include <QPushButton>
@@ -132,8 +132,8 @@ void TestPagesUsb::replyForAnotherItemFailsTheRead()
     QCOMPARE(recorder->texts(), QStringList{QString::fromUtf8("读取失败，请重试")});
     QVERIFY(!set->isEnabled());
     QCOMPARE(printer->writes().size(), writes + 13);
-    PrintSettings values;
-    QCOMPARE(readPrintSettings(window->session(), &values), 1);
+    QJsonObject values;
+    QCOMPARE(settingsengine::read(window->session(), "print", &values), 1);
 }
 
 int main(int argc, char **argv)

@@ -4,7 +4,7 @@
 #include "sessionfixture.h"
 #include "settings/distancepage.h"
 #include "settings/printpage.h"
-#include "settings/printsettingsio.h"
+#include "settings/settingsengine.h"
 #include "settings/stripperpage.h"
 
 #include <QSettings>
@@ -69,7 +69,7 @@ void TestPrintSettingsNet::readThenWrite_data()
         << "01 01: 05;01 00: 02;01 13: 09;01 19: 18 00;01 1A: 20 00;01 1C: 01 00;01 54: 01;"
            "01 16: 02;01 02: 20;01 1E: F0 FF;01 1D: 38 00;01 18: 20 03 92 01;01 3E: 03;00 06: "
         << kOk;
-    // A full-width stop, and half a dot rounds up.
+    // A full-width stop; 50.1 mm is 601.2 dots.
     QTest::newRow("print, 12 dots, print mode")
         << "Print" << -12 << QVariantMap{{"1E", hexBytes("E7 FF")}, {"18", hexBytes("20 03 92 01")},
                                          {"00", hexBytes("07")},    {"41", hexBytes("07")},
@@ -79,9 +79,9 @@ void TestPrintSettingsNet::readThenWrite_data()
                  "comboBox_PrintMode=#2;comboBox_AutoPaper=#1;!comboBox_AutoPaper;"
                  "lineEdit_PrintShift=0"
         << "00 13 19 1A 1C 1D 1E 41 16 01 02 18 3E"
-        << "lineEdit=50．125"
+        << "lineEdit=50．1"
         << "01 01: 05;01 00: 02;01 13: 09;01 19: 24 00;01 1A: 30 00;01 1C: 01 00;01 41: 01;"
-           "01 16: 02;01 02: 20;01 1E: E8 FF;01 1D: 54 00;01 18: B0 04 5A 02;01 3E: 03;00 06: "
+           "01 16: 02;01 02: 20;01 1E: E8 FF;01 1D: 54 00;01 18: B0 04 59 02;01 3E: 03;00 06: "
         << kOk;
     // A list answer without an entry is left as the printer has it: no frame for it.
     QTest::newRow("print, unknown list answers")
@@ -107,9 +107,11 @@ void TestPrintSettingsNet::readThenWrite_data()
     refused("Print", 8, "lineEdit_BlackLabelGap=8192", refusal("黑标间隙(单位mm)", "0 至 8191"));
     refused("Print", -12, "lineEdit_VerticalShift=-2731",
             refusal("垂直偏移(单位mm)", "-2730 至 2730"));
-    refused("Print", 8, "lineEdit_2=9000", refusal("高度", "0 至 8191.8"));
-    refused("Print", 8, "lineEdit_2=abc", refusal("高度", "0 至 8191.8"));
-    refused("Print", 8, "lineEdit=nan", refusal("宽度", "0 至 8191.8"));
+    // The label size keeps the range the page's fix-ups hold it to.
+    refused("Print", 8, "lineEdit_2=9000", refusal("高度", "10 至 1778"));
+    refused("Print", 8, "lineEdit_2=abc", refusal("高度", "10 至 1778"));
+    refused("Print", 8, "lineEdit=nan", refusal("宽度", "20 至 108"));
+    refused("Print", 8, "lineEdit=50.25", refusal("宽度", "20 至 108"));
 
     // Outlet, gap sensor, black mark, tear.
     QTest::newRow("distance, 8 dots")
@@ -221,12 +223,11 @@ void TestPrintSettingsNet::plainValuesSendOnlyWhatIsSet()
 {
     SessionFixture f;
     QVERIFY(f.start(SessionFixture::configFor(QStringLiteral("P1")), 8, true));
-    PrintSettings values;
-    values.autoPaper = 1;  // the model has print mode instead
-    values.direction = 1;  // travels only with the method
-    values.widthMm = 50.3; // travels only with the height
-    values.labelGapMm = 3;
-    QCOMPARE(writePrintSettings(*f.session, values), 0);
+    const QJsonObject values{{"autoPaper", 1},  // the model has print mode instead
+                             {"direction", 1},  // travels only with the method
+                             {"widthMm", 50.3}, // travels only with the height
+                             {"labelGapMm", 3}};
+    QCOMPARE(settingsengine::write(*f.session, "print", values, QJsonObject()), 0);
     QTRY_COMPARE(describeFrames(*f.printer), (QStringList{"01 19: 18 00", "00 06: "}));
 }
 

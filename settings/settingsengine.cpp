@@ -1,0 +1,165 @@
+#include "settings/settingsengine.h"
+
+#include "protocol/frame.h"
+#include "protocol/printersession.h"
+#include "settings/settingtable.h"
+#include "settings/wificodec.h"
+
+#include <QThread>
+#include <algorithm>
+
+namespace settingsengine {
+
+namespace {
+
+using namespace settingtable;
+
+QList<const Frame *> framesOf(const QString &page, int Frame::*step)
+{
+    QList<const Frame *> out;
+    for (const Frame &f : frames()) {
+        if (f.*step >= 0 && page == QLatin1String(f.page))
+            out << &f;
+    }
+    std::sort(out.begin(), out.end(),
+              [step](const Frame *a, const Frame *b) { return a->*step < b->*step; });
+    return out;
+}
+
+// Keeps the first failure by its place in the reporting order.
+class FirstFailure
+{
+public:
+    void set(int place, int code)
+    {
+        if (code != RESULT_OK && (m_place < 0 || place < m_place)) {
+            m_place = place;
+            m_code = code;
+        }
+    }
+    int code() const { return m_code; }
+
+private:
+    int m_place = -1;
+    int m_code = RESULT_OK;
+};
+
+} // namespace
+
+int read(PrinterSession &session, const QString &pageName, QJsonObject *values)
+{
+    const Page *page = findPage(pageName);
+    if (!page)
+        return RESULT_NO_MEDIUM;
+    const PrinterSession::Operation operation(session);
+    const int dots = session.dotsPerMm();
+    const bool printMode = session.hasPrintMode();
+    FirstFailure result;
+    int step = 0;
+    unsigned char answer[frame::kQueryOutSize] = {};
+    for (const Frame *f : framesOf(pageName, &Frame::readStep)) {
+        if (!modelHas(f->models, printMode) ||
+            (f->whenKey &&
+             values->value(QLatin1String(f->whenKey)) != QJsonValue(QLatin1String(f->whenValue))))
+            continue;
+        int length = 0;
+        const int ret = session.queryInfo(SetInfoType(f->item), answer, &length);
+        if (ret != RESULT_OK) {
+            const int code = page->mediumFailure ? session.failureCode() : ret;
+            if (f->endsRead)
+                return code;
+            result.set(step++, code);
+            continue;
+        }
+        const QList<const Row *> parts = rowsOf(pageName, f->item);
+        // Texts that must each end inside the answer; otherwise the buffer, zero past
+        // the answer, ends them.
+        if (f->strictTexts && !wificodec::splitTexts(answer, length, parts.size() - 1, nullptr)) {
+            result.set(step++, RESULT_BAD_REPLY);
+            continue;
+        }
+        const int span = f->strictTexts ? length : int(sizeof(answer));
+        QJsonObject decoded;
+        bool readable = true;
+        for (const Row *row : parts) {
+            if (!modelHas(row->models, printMode))
+                continue;
+            const QJsonValue v =
+                decode(*row, answer, row->codec == Codec::IdentityText ? length : span, dots);
+            readable = readable && !v.isUndefined();
+            decoded.insert(QLatin1String(row->key), v);
+        }
+        if (!readable) {
+            result.set(step++, RESULT_BAD_REPLY);
+            continue;
+        }
+        for (auto it = decoded.begin(); it != decoded.end(); ++it)
+            values->insert(it.key(), it.value());
+        ++step;
+    }
+    return result.code();
+}
+
+int write(PrinterSession &session, const QString &pageName, const QJsonObject &wanted,
+          const QJsonObject &known, QList<uint8_t> *sent)
+{
+    const Page *page = findPage(pageName);
+    if (!page)
+        return RESULT_NO_MEDIUM;
+    const PrinterSession::Operation operation(session);
+    const int dots = session.dotsPerMm();
+    const bool printMode = session.hasPrintMode();
+    QJsonObject merged = known;
+    for (auto it = wanted.begin(); it != wanted.end(); ++it)
+        merged.insert(it.key(), it.value());
+
+    FirstFailure result;
+    for (const Frame *f : framesToWrite(pageName, wanted, known, printMode)) {
+        const QList<const Row *> parts = rowsOf(pageName, f->item);
+        QByteArray payload;
+        bool complete = true;
+        bool unsendable = false;
+        for (const Row *row : parts) {
+            QJsonValue v = merged.value(QLatin1String(row->key));
+            if (v.isUndefined() && page->fillMissing)
+                v = emptyValue(*row);
+            // An answer no entry has goes back only with the settings it travels with.
+            if (v.isUndefined() || (isUnlisted(v) && parts.size() == 1)) {
+                complete = false;
+                break;
+            }
+            complete = encode(*row, v, dots, &payload);
+            // A length needs a resolution to be sent in dots.
+            unsendable = !complete && row->codec == Codec::LabelMm16;
+            if (!complete)
+                break;
+        }
+        // Places between the write steps leave room for the batch end.
+        if (unsendable)
+            result.set(f->writeStep * 2 + 1, RESULT_NO_MEDIUM);
+        if (!complete)
+            continue;
+        result.set(f->writeStep * 2 + 1, session.sendSet(f->item, payload));
+        if (sent)
+            sent->append(f->item);
+        if (f->pauseMs > 0)
+            QThread::msleep(f->pauseMs);
+    }
+    if (page->batchEnd >= 0)
+        result.set(page->batchEndReportStep * 2, session.sendCommand(POWER_InFo(page->batchEnd)));
+    if (page->finalPauseMs > 0)
+        QThread::msleep(page->finalPauseMs);
+    return result.code();
+}
+
+int send(PrinterSession &session, const QString &page, uint8_t item, const QJsonObject &values)
+{
+    QByteArray payload;
+    for (const Row *row : rowsOf(page, item)) {
+        const QJsonValue v = values.value(QLatin1String(row->key));
+        encode(*row, v.isUndefined() ? emptyValue(*row) : v, session.dotsPerMm(), &payload);
+    }
+    return session.sendSet(item, payload);
+}
+
+} // namespace settingsengine
