@@ -1,6 +1,7 @@
 #include "app/connectionpanel.h"
 
 #include "app/diagnosticsactions.h"
+#include "app/fleetwindow.h"
 #include "app/pagehost.h"
 #include "app/prompts.h"
 #include "diagnostics/connectiondoctor.h"
@@ -333,6 +334,19 @@ void ConnectionPanel::on_pushButton_ExportReport_clicked()
     DiagnosticsActions(m_session, m_host).exportReport(listed, m_debugLog);
 }
 
+void ConnectionPanel::on_pushButton_Fleet_clicked()
+{
+    if (!m_fleet) {
+        m_fleet = new FleetWindow(nullptr, window());
+        m_fleet->setAttribute(Qt::WA_DeleteOnClose);
+        // The printer open here is talked to by this window only.
+        m_fleet->setOpenPrinter([this] { return isOpen() ? m_openedKey : QString(); });
+    }
+    m_fleet->show();
+    m_fleet->raise();
+    m_fleet->activateWindow();
+}
+
 void ConnectionPanel::on_pushButton_open_clicked()
 {
     if (ui->comboBox_ScanResult->count() == 0 || ui->comboBox_ScanResult->currentIndex() < 0) {
@@ -355,6 +369,10 @@ void ConnectionPanel::on_pushButton_open_clicked()
         return;
     }
     prompts::information(m_host.dialogParent(), tr("设置工具"), tr("连接成功！"));
+    m_openedKey =
+        m_session.medium() == MEDIUM_NETWORK
+            ? QStringLiteral("%1:%2").arg(addressOfEntry(text), ui->lineEdit_ConnectTCPPort->text())
+            : QStringLiteral("usb:%1").arg(usbPortOfEntry(text));
     m_session.adoptModel(text);
     for (QWidget *w : std::initializer_list<QWidget *>{
              ui->pushButton_getList, ui->checkBox_USB, ui->checkBox_NET, ui->checkBox_BLE,

@@ -11,6 +11,7 @@ class PageHost;
 class PrinterDiscovery;
 class DebugLog;
 class PrinterSession;
+class FleetWindow;
 
 namespace Ui {
 class ConnectionPanel;
@@ -90,6 +91,7 @@ private slots:
     void on_pushButton_open_clicked();
     void on_pushButton_Doctor_clicked();
     void on_pushButton_ExportReport_clicked();
+    void on_pushButton_Fleet_clicked();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -105,4 +107,6 @@ private:
     int m_appliedMedium = 0; // medium and WiFi box last applied
     QList<QPair<QPointer<QWidget>, bool>> m_enabledBeforeHeld;
     const DebugLog *m_debugLog = nullptr;
+    QPointer<FleetWindow> m_fleet;
+    QString m_openedKey; // the fleet's key of the printer opened last
 };

@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 
+#include "cli/fleetcommands.h"
 #include "cli/interrupt.h"
 
 #include "console/hexcodec.h"
@@ -896,7 +897,7 @@ int runProvision(CommandContext &c)
 
 const QList<Command> &commands()
 {
-    static const QList<Command> list{
+    static const QList<Command> list = fleetcommands::extend({
         {"info", "info", "the printer's model, maker, firmware and resolution",
          "Reads the identity, the firmware version and the resolution of the printer.\n", runInfo},
         {"status", "status", "the printer's status word, decoded",
@@ -965,7 +966,7 @@ const QList<Command> &commands()
          "network name and the password read as one line from standard input. The printer\n"
          "takes them after a restart.\n",
          runProvision},
-    };
+    });
     return list;
 }
 

@@ -1,5 +1,7 @@
 #include "cli/options.h"
 
+#include "cli/fleetcommands.h"
+
 #include <QFile>
 #include <QHostAddress>
 #include <QRegularExpression>
@@ -189,6 +191,12 @@ bool parseOptions(const QStringList &arguments, Options *options, QString *error
         } else if (name == QLatin1String("--out")) {
             if (!takeValue(&options->out))
                 return false;
+        } else if (fleetcommands::takesValue(name)) {
+            QString text;
+            if (!takeValue(&text) || !fleetcommands::setOption(name, text, options, error))
+                return false;
+        } else if (arg == QLatin1String("--csv")) {
+            options->csv = true;
         } else if (arg == QLatin1String("--json")) {
             options->json = true;
         } else if (arg == QLatin1String("--jsonl")) {

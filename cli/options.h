@@ -44,6 +44,13 @@ struct Options
     QString out;     // --out
     quint16 udpPort = 38400;
     QString targetsFile; // --targets, already read into targets
+    // Many printers at once (cli/fleetcommands.cpp).
+    int watchSeconds = 0;                              // --watch
+    int intervalSeconds = 10;                          // --interval (exporter)
+    QString expectVersion;                             // --expect-version
+    QString listen = QStringLiteral("127.0.0.1:9877"); // --listen
+    quint16 port = 9100;                               // --port (scan)
+    bool csv = false;                                  // --csv
 };
 
 // Parses `arguments` (without the program name). A usage error leaves its text in

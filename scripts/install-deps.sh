@@ -7,7 +7,7 @@ set -euo pipefail
 BUILD_PACKAGES=(
   build-essential cmake pkg-config ninja-build ccache clang-tidy
   qtbase5-dev qtbase5-dev-tools qttools5-dev qttools5-dev-tools
-  libusb-1.0-0-dev libssl-dev
+  libusb-1.0-0-dev libssl-dev prometheus-cpp-dev
 )
 # What the programs use when they run.
 RUNTIME_PACKAGES=(
@@ -16,11 +16,13 @@ RUNTIME_PACKAGES=(
   fonts-wqy-microhei
 )
 # What the tests use: emulated USB devices, a display server, and the checkers of the
-# menu entry, the manual pages, the completion, the AppStream file and the package.
+# menu entry, the manual pages, the completion, the AppStream file and the package, and
+# a metrics server and a configuration tool that use the command line.
 TEST_PACKAGES=(
   umockdev libumockdev-dev libglib2.0-dev
   xvfb xauth desktop-file-utils
   groff-base man-db bash-completion appstream lintian dpkg-dev
+  prometheus ansible-core python3
 )
 PACKAGES=("${BUILD_PACKAGES[@]}" "${RUNTIME_PACKAGES[@]}" "${TEST_PACKAGES[@]}")
 

@@ -114,6 +114,12 @@ int main(int argc, char *argv[])
          "length-too-long.",
          "fault"},
         {"udp-duplicate", "Send every discovery reply twice."},
+        {"firmware-restart",
+         "After a connection that carried a raw stream (firmware) closes, restart: refuse "
+         "connections for --restart-ms, then report VERSION as the firmware version, or with "
+         "\"stream\" the version the stream names after FWVER=.",
+         "version"},
+        {"restart-ms", "How long a firmware restart takes (default 1000).", "ms"},
     };
     p.addOptions(options);
     p.process(app);
@@ -184,6 +190,10 @@ int main(int argc, char *argv[])
     }
     if (p.isSet("udp-duplicate"))
         f.udpDuplicate = true;
+    if (p.isSet("firmware-restart"))
+        config.firmwareRestart = p.value("firmware-restart");
+    if (p.isSet("restart-ms"))
+        config.restartMs = int(parseNumber(p.value("restart-ms"), "restart-ms", 0, 600000));
 
     if (p.isSet("print-config")) {
         printLine(

@@ -279,6 +279,17 @@ bool PrinterConfig::fromJsonObject(const QJsonObject &o, PrinterConfig *out, QSt
             return fail("dropDelayMs: expected 0..600000");
         c.dropDelayMs = int(n);
     }
+    if (o.contains("firmwareRestart")) {
+        if (!o.value("firmwareRestart").isString() ||
+            o.value("firmwareRestart").toString().toUtf8().size() > 254)
+            return fail("firmwareRestart: expected \"stream\" or a version");
+        c.firmwareRestart = o.value("firmwareRestart").toString();
+    }
+    if (o.contains("restartMs")) {
+        if (!toInteger(o.value("restartMs"), &n) || n < 0 || n > 600000)
+            return fail("restartMs: expected 0..600000");
+        c.restartMs = int(n);
+    }
     if (o.contains("rawFile"))
         c.rawFile = o.value("rawFile").toString();
     if (o.contains("rawEcho"))
@@ -340,6 +351,8 @@ QJsonObject PrinterConfig::toJson() const
         {"maxWidthDots", maxWidthDots},
         {"statusWord", QString("0x%1").arg(statusWord, 8, 16, QChar('0'))},
         {"dropDelayMs", dropDelayMs},
+        {"firmwareRestart", firmwareRestart},
+        {"restartMs", restartMs},
         {"rawFile", rawFile},
         {"rawEcho", rawEcho},
         {"settings", settingsJson},

@@ -30,6 +30,12 @@ struct PrinterConfig
     QString rawFile;       // when set, bytes outside frames are appended here
     bool rawEcho = false;  // echo bytes outside frames back to the sender
     int dropDelayMs = 100; // restart/initialisation: drop the connection after this
+    // After a connection that carried raw bytes (a firmware stream) closes, the printer
+    // restarts: it refuses connections for restartMs and then reports a new firmware
+    // version. Empty: off. "stream": the version the stream names after "FWVER=";
+    // anything else: that version.
+    QString firmwareRestart;
+    int restartMs = 1000;
 
     // The built-in printer: a K53TA with every setting item given a plausible value.
     static PrinterConfig defaults();

@@ -8,6 +8,7 @@
 namespace {
 
 constexpr int kRecordLimit = 10000;
+constexpr int kStreamHeadLimit = 64 * 1024;
 
 constexpr quint8 kClassFunction = 0x00;
 constexpr quint8 kClassSet = 0x01;
@@ -70,7 +71,7 @@ FeedResult PrinterModel::process(const QByteArray &bytes, int stream)
         if (p.isFrame)
             handleFrameLocked(p.frameClass, p.item, p.data, &result);
         else
-            handleRawLocked(p.data, &result);
+            handleRawLocked(p.data, &result, stream);
     }
     return result;
 }
@@ -83,8 +84,37 @@ void PrinterModel::endStream(int stream)
         return;
     FeedResult ignored;
     for (const simframe::Piece &p : it.value()->finish())
-        handleRawLocked(p.data, &ignored);
+        handleRawLocked(p.data, &ignored, stream);
     m_splitters.erase(it);
+    const auto head = m_streamHeads.find(stream);
+    if (head == m_streamHeads.end())
+        return;
+    const QByteArray bytes = head.value();
+    m_streamHeads.erase(head);
+    if (m_config.firmwareRestart.isEmpty())
+        return;
+    m_restartUntil = QDeadlineTimer(m_config.restartMs);
+    if (m_config.firmwareRestart != QLatin1String("stream")) {
+        m_config.firmwareVersion = m_config.firmwareRestart;
+        return;
+    }
+    const int at = bytes.indexOf("FWVER=");
+    if (at < 0)
+        return;
+    QByteArray version;
+    for (int i = at + 6; i < bytes.size() && version.size() < 64; ++i) {
+        const char ch = bytes.at(i);
+        if (ch <= ' ' || ch > '~')
+            break;
+        version += ch;
+    }
+    m_config.firmwareVersion = QString::fromLatin1(version);
+}
+
+bool PrinterModel::restarting() const
+{
+    QMutexLocker lock(&m_mutex);
+    return !m_restartUntil.hasExpired();
 }
 
 bool PrinterModel::takeDropRequest()
@@ -95,10 +125,14 @@ bool PrinterModel::takeDropRequest()
     return r;
 }
 
-void PrinterModel::handleRawLocked(const QByteArray &bytes, FeedResult *result)
+void PrinterModel::handleRawLocked(const QByteArray &bytes, FeedResult *result, int stream)
 {
     if (bytes.isEmpty())
         return;
+    // The start of each stream is kept for the version it names (firmware restart).
+    QByteArray &head = m_streamHeads[stream];
+    if (head.size() < kStreamHeadLimit)
+        head += bytes.left(kStreamHeadLimit - head.size());
     m_rawCount += bytes.size();
     result->rawBytes += bytes.size();
     m_rawHash.addData(bytes);

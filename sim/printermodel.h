@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QCryptographicHash>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QJsonObject>
 #include <QList>
@@ -96,6 +97,9 @@ public:
     quint32 statusWord() const;
     void setStatusWord(quint32 word);
     int dropDelayMs() const;
+    // True while the printer restarts after a firmware stream (see
+    // PrinterConfig::firmwareRestart): connections are refused meanwhile.
+    bool restarting() const;
 
     PrinterFaults faults() const;
     void setFaults(const PrinterFaults &faults);
@@ -121,7 +125,7 @@ public:
     int pendingBytes() const;
 
 private:
-    void handleRawLocked(const QByteArray &bytes, FeedResult *result);
+    void handleRawLocked(const QByteArray &bytes, FeedResult *result, int stream);
     void handleFrameLocked(quint8 frameClass, quint8 item, const QByteArray &data,
                            FeedResult *result);
     void addReplyLocked(quint8 frameClass, quint8 item, const QByteArray &data, FeedResult *result);
@@ -134,6 +138,8 @@ private:
     QList<quint8> m_functionCodes;
     int m_frameCount = 0;
     bool m_dropRequested = false;
+    QMap<int, QByteArray> m_streamHeads; // streams that carried raw bytes: their start
+    QDeadlineTimer m_restartUntil{0};
 
     qint64 m_rawCount = 0;
     QCryptographicHash m_rawHash{QCryptographicHash::Sha256};

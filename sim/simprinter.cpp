@@ -371,7 +371,8 @@ private:
     {
         while (QTcpSocket *s = m_tcp->nextPendingConnection()) {
             ++m_printer->m_connectionCount;
-            if (m_printer->m_model.faults().refuse != RefuseMode::None) {
+            if (m_printer->m_model.faults().refuse != RefuseMode::None ||
+                m_printer->m_model.restarting()) {
                 m_printer->log("connection refused: closed after accept");
                 s->close();
                 s->deleteLater();

@@ -417,6 +417,10 @@
         <source>导出诊断报告…</source>
         <translation>Diagnosebericht exportieren…</translation>
     </message>
+    <message>
+        <source>打印机群…</source>
+        <translation>Park…</translation>
+    </message>
 </context>
 <context>
     <name>ConsolePage</name>
@@ -828,6 +832,272 @@
     </message>
 </context>
 <context>
+    <name>FleetModel</name>
+    <message>
+        <source>无法连接</source>
+        <translation>Nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>%1 dpi</source>
+        <translation>%1 dpi</translation>
+    </message>
+    <message>
+        <source>地址</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>型号</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>厂商</source>
+        <translation>Hersteller</translation>
+    </message>
+    <message>
+        <source>固件版本</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>序列号</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>分辨率</source>
+        <translation>Auflösung</translation>
+    </message>
+    <message>
+        <source>状态</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>最后应答</source>
+        <translation>Letzte Antwort</translation>
+    </message>
+    <message>
+        <source>结果</source>
+        <translation>Ergebnis</translation>
+    </message>
+</context>
+<context>
+    <name>FleetWindow</name>
+    <message>
+        <source>打印机群</source>
+        <translation>Druckerflotte</translation>
+    </message>
+    <message>
+        <source>地址[:端口]，或 usb:端口</source>
+        <translation>Adresse[:Port] oder usb:Port</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>扫描网段…</source>
+        <translation>Bereich scannen…</translation>
+    </message>
+    <message>
+        <source>导入目标文件…</source>
+        <translation>Zielliste importieren…</translation>
+    </message>
+    <message>
+        <source>搜索</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>应用配置…</source>
+        <translation>Profil anwenden…</translation>
+    </message>
+    <message>
+        <source>下载固件…</source>
+        <translation>Firmware…</translation>
+    </message>
+    <message>
+        <source>下载字库…</source>
+        <translation>Schrift…</translation>
+    </message>
+    <message>
+        <source>打印自检页</source>
+        <translation>Testseite</translation>
+    </message>
+    <message>
+        <source>导出清单…</source>
+        <translation>Bestand exportieren…</translation>
+    </message>
+    <message>
+        <source>移除</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>轮询间隔</source>
+        <translation>Abfrage alle</translation>
+    </message>
+    <message>
+        <source> 秒</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>并行</source>
+        <translation>Parallel</translation>
+    </message>
+    <message>
+        <source>期望固件版本</source>
+        <translation>Erwartete Firmware</translation>
+    </message>
+    <message>
+        <source>不检查</source>
+        <translation>nicht geprüft</translation>
+    </message>
+    <message>
+        <source>不是地址：%1</source>
+        <translation>Keine Adresse: %1</translation>
+    </message>
+    <message>
+        <source>扫描网段</source>
+        <translation>Bereich scannen</translation>
+    </message>
+    <message>
+        <source>网段（如 192.168.1.0/24 或 192.168.1.10-60），可加 :端口</source>
+        <translation>Bereich (z. B. 192.168.1.0/24 oder 192.168.1.10-60), optional :Port</translation>
+    </message>
+    <message>
+        <source>不是可扫描的网段：%1</source>
+        <translation>Kein scanbarer Bereich: %1</translation>
+    </message>
+    <message>
+        <source>正在扫描 %1 个地址…</source>
+        <translation>%1 Adressen werden gescannt…</translation>
+    </message>
+    <message>
+        <source>找到 %1 台打印机，新加入 %2 台。</source>
+        <translation>%1 Drucker gefunden, davon %2 neu.</translation>
+    </message>
+    <message>
+        <source>导入目标文件</source>
+        <translation>Zielliste importieren</translation>
+    </message>
+    <message>
+        <source>目标文件 (*.txt *.list);;所有文件 (*)</source>
+        <translation>Ziellisten (*.txt *.list);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>无法读取 %1</source>
+        <translation>%1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>第 %1 行不是地址：%2</source>
+        <translation>Zeile %1 ist keine Adresse: %2</translation>
+    </message>
+    <message>
+        <source>%1 台：就绪 %2，忙 %3，需处理 %4，无法连接 %5</source>
+        <translation>%1 Drucker: %2 bereit, %3 beschäftigt, %4 brauchen Hilfe, %5 nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>应用配置</source>
+        <translation>Profil anwenden</translation>
+    </message>
+    <message>
+        <source>配置文件 (*.json);;所有文件 (*)</source>
+        <translation>Profile (*.json);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>无法使用 %1：%2</source>
+        <translation>%1 ist nicht verwendbar: %2</translation>
+    </message>
+    <message>
+        <source>失败：%1</source>
+        <translation>Fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>无法连接</source>
+        <translation>Nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>校验不符 %1 项</source>
+        <translation>%1 abweichend zurückgelesen</translation>
+    </message>
+    <message>
+        <source>%1 项不同</source>
+        <translation>%1 abweichend</translation>
+    </message>
+    <message>
+        <source>已写入 %1 项</source>
+        <translation>%1 geschrieben</translation>
+    </message>
+    <message>
+        <source>没有需要写入的设置。</source>
+        <translation>Keine Einstellung muss geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>%1 台打印机共 %2 项设置与配置不同（见结果列）。写入并校验？</source>
+        <translation>%2 Einstellungen auf %1 Druckern weichen vom Profil ab (siehe Ergebnisspalte). Schreiben und prüfen?</translation>
+    </message>
+    <message>
+        <source>写入</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>下载固件</source>
+        <translation>Firmware laden</translation>
+    </message>
+    <message>
+        <source>下载字库</source>
+        <translation>Schrift laden</translation>
+    </message>
+    <message>
+        <source>所有文件 (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>等待中</source>
+        <translation>Wartet</translation>
+    </message>
+    <message>
+        <source>无法解密文件</source>
+        <translation>Datei nicht entschlüsselbar</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>成功</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>成功：%1 → %2</source>
+        <translation>Fertig: %1 → %2</translation>
+    </message>
+    <message>
+        <source>版本不符：%1</source>
+        <translation>Falsche Version: %1</translation>
+    </message>
+    <message>
+        <source>失败：无法连接</source>
+        <translation>Fehlgeschlagen: nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>失败：传输中断</source>
+        <translation>Fehlgeschlagen: Übertragung abgebrochen</translation>
+    </message>
+    <message>
+        <source>已发送自检</source>
+        <translation>Testseite gesendet</translation>
+    </message>
+    <message>
+        <source>导出清单</source>
+        <translation>Bestand exportieren</translation>
+    </message>
+    <message>
+        <source>CSV 文件 (*.csv);;JSON 文件 (*.json)</source>
+        <translation>CSV-Dateien (*.csv);;JSON-Dateien (*.json)</translation>
+    </message>
+    <message>
+        <source>无法写入 %1</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
     <name>FunctionPage</name>
     <message>
         <source>基本功能</source>
@@ -1157,6 +1427,10 @@ Drucker jetzt initialisieren?</translation>
     <message>
         <source>应用配置…</source>
         <translation>Profil anwenden…</translation>
+    </message>
+    <message>
+        <source>空闲中</source>
+        <translation>Bereit</translation>
     </message>
 </context>
 <context>

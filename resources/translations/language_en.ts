@@ -417,6 +417,10 @@
         <source>导出诊断报告…</source>
         <translation>Export Diagnostics Report…</translation>
     </message>
+    <message>
+        <source>打印机群…</source>
+        <translation>Fleet…</translation>
+    </message>
 </context>
 <context>
     <name>ConsolePage</name>
@@ -828,6 +832,272 @@
     </message>
 </context>
 <context>
+    <name>FleetModel</name>
+    <message>
+        <source>无法连接</source>
+        <translation>Unreachable</translation>
+    </message>
+    <message>
+        <source>%1 dpi</source>
+        <translation>%1 dpi</translation>
+    </message>
+    <message>
+        <source>地址</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>型号</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>厂商</source>
+        <translation>Maker</translation>
+    </message>
+    <message>
+        <source>固件版本</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>序列号</source>
+        <translation>Serial number</translation>
+    </message>
+    <message>
+        <source>分辨率</source>
+        <translation>Resolution</translation>
+    </message>
+    <message>
+        <source>状态</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>最后应答</source>
+        <translation>Last answer</translation>
+    </message>
+    <message>
+        <source>结果</source>
+        <translation>Result</translation>
+    </message>
+</context>
+<context>
+    <name>FleetWindow</name>
+    <message>
+        <source>打印机群</source>
+        <translation>Printer fleet</translation>
+    </message>
+    <message>
+        <source>地址[:端口]，或 usb:端口</source>
+        <translation>address[:port], or usb:port</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>扫描网段…</source>
+        <translation>Scan range…</translation>
+    </message>
+    <message>
+        <source>导入目标文件…</source>
+        <translation>Import targets…</translation>
+    </message>
+    <message>
+        <source>搜索</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>应用配置…</source>
+        <translation>Apply profile…</translation>
+    </message>
+    <message>
+        <source>下载固件…</source>
+        <translation>Firmware…</translation>
+    </message>
+    <message>
+        <source>下载字库…</source>
+        <translation>Font…</translation>
+    </message>
+    <message>
+        <source>打印自检页</source>
+        <translation>Self-test page</translation>
+    </message>
+    <message>
+        <source>导出清单…</source>
+        <translation>Export inventory…</translation>
+    </message>
+    <message>
+        <source>移除</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>轮询间隔</source>
+        <translation>Poll every</translation>
+    </message>
+    <message>
+        <source> 秒</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>并行</source>
+        <translation>In parallel</translation>
+    </message>
+    <message>
+        <source>期望固件版本</source>
+        <translation>Expected firmware</translation>
+    </message>
+    <message>
+        <source>不检查</source>
+        <translation>not checked</translation>
+    </message>
+    <message>
+        <source>不是地址：%1</source>
+        <translation>Not an address: %1</translation>
+    </message>
+    <message>
+        <source>扫描网段</source>
+        <translation>Scan range</translation>
+    </message>
+    <message>
+        <source>网段（如 192.168.1.0/24 或 192.168.1.10-60），可加 :端口</source>
+        <translation>Range (e.g. 192.168.1.0/24 or 192.168.1.10-60), optionally :port</translation>
+    </message>
+    <message>
+        <source>不是可扫描的网段：%1</source>
+        <translation>Not a range that can be scanned: %1</translation>
+    </message>
+    <message>
+        <source>正在扫描 %1 个地址…</source>
+        <translation>Scanning %1 addresses…</translation>
+    </message>
+    <message>
+        <source>找到 %1 台打印机，新加入 %2 台。</source>
+        <translation>Found %1 printers, %2 of them new.</translation>
+    </message>
+    <message>
+        <source>导入目标文件</source>
+        <translation>Import targets</translation>
+    </message>
+    <message>
+        <source>目标文件 (*.txt *.list);;所有文件 (*)</source>
+        <translation>Target files (*.txt *.list);;All files (*)</translation>
+    </message>
+    <message>
+        <source>无法读取 %1</source>
+        <translation>Cannot read %1</translation>
+    </message>
+    <message>
+        <source>第 %1 行不是地址：%2</source>
+        <translation>Line %1 is not an address: %2</translation>
+    </message>
+    <message>
+        <source>%1 台：就绪 %2，忙 %3，需处理 %4，无法连接 %5</source>
+        <translation>%1 printers: %2 ready, %3 busy, %4 need attention, %5 unreachable</translation>
+    </message>
+    <message>
+        <source>应用配置</source>
+        <translation>Apply profile</translation>
+    </message>
+    <message>
+        <source>配置文件 (*.json);;所有文件 (*)</source>
+        <translation>Profiles (*.json);;All files (*)</translation>
+    </message>
+    <message>
+        <source>无法使用 %1：%2</source>
+        <translation>Cannot use %1: %2</translation>
+    </message>
+    <message>
+        <source>失败：%1</source>
+        <translation>Failed: %1</translation>
+    </message>
+    <message>
+        <source>无法连接</source>
+        <translation>Unreachable</translation>
+    </message>
+    <message>
+        <source>校验不符 %1 项</source>
+        <translation>%1 read back different</translation>
+    </message>
+    <message>
+        <source>%1 项不同</source>
+        <translation>%1 differ</translation>
+    </message>
+    <message>
+        <source>已写入 %1 项</source>
+        <translation>%1 written</translation>
+    </message>
+    <message>
+        <source>没有需要写入的设置。</source>
+        <translation>No setting needs to be written.</translation>
+    </message>
+    <message>
+        <source>%1 台打印机共 %2 项设置与配置不同（见结果列）。写入并校验？</source>
+        <translation>%2 settings on %1 printers differ from the profile (see the result column). Write and verify them?</translation>
+    </message>
+    <message>
+        <source>写入</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <source>下载固件</source>
+        <translation>Download firmware</translation>
+    </message>
+    <message>
+        <source>下载字库</source>
+        <translation>Download font</translation>
+    </message>
+    <message>
+        <source>所有文件 (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>等待中</source>
+        <translation>Waiting</translation>
+    </message>
+    <message>
+        <source>无法解密文件</source>
+        <translation>Cannot decrypt the file</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>成功</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>成功：%1 → %2</source>
+        <translation>Done: %1 → %2</translation>
+    </message>
+    <message>
+        <source>版本不符：%1</source>
+        <translation>Wrong version: %1</translation>
+    </message>
+    <message>
+        <source>失败：无法连接</source>
+        <translation>Failed: unreachable</translation>
+    </message>
+    <message>
+        <source>失败：传输中断</source>
+        <translation>Failed: transfer broken off</translation>
+    </message>
+    <message>
+        <source>已发送自检</source>
+        <translation>Self-test sent</translation>
+    </message>
+    <message>
+        <source>导出清单</source>
+        <translation>Export inventory</translation>
+    </message>
+    <message>
+        <source>CSV 文件 (*.csv);;JSON 文件 (*.json)</source>
+        <translation>CSV files (*.csv);;JSON files (*.json)</translation>
+    </message>
+    <message>
+        <source>无法写入 %1</source>
+        <translation>Cannot write %1</translation>
+    </message>
+</context>
+<context>
     <name>FunctionPage</name>
     <message>
         <source>基本功能</source>
@@ -1157,6 +1427,10 @@ Initialise the printer?</translation>
     <message>
         <source>应用配置…</source>
         <translation>Apply Profile…</translation>
+    </message>
+    <message>
+        <source>空闲中</source>
+        <translation>Idle</translation>
     </message>
 </context>
 <context>

@@ -417,6 +417,10 @@
         <source>导出诊断报告…</source>
         <translation>Exporter le rapport de diagnostic…</translation>
     </message>
+    <message>
+        <source>打印机群…</source>
+        <translation>Parc…</translation>
+    </message>
 </context>
 <context>
     <name>ConsolePage</name>
@@ -828,6 +832,272 @@
     </message>
 </context>
 <context>
+    <name>FleetModel</name>
+    <message>
+        <source>无法连接</source>
+        <translation>Injoignable</translation>
+    </message>
+    <message>
+        <source>%1 dpi</source>
+        <translation>%1 dpi</translation>
+    </message>
+    <message>
+        <source>地址</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>型号</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>厂商</source>
+        <translation>Fabricant</translation>
+    </message>
+    <message>
+        <source>固件版本</source>
+        <translation>Micrologiciel</translation>
+    </message>
+    <message>
+        <source>序列号</source>
+        <translation>Numéro de série</translation>
+    </message>
+    <message>
+        <source>分辨率</source>
+        <translation>Résolution</translation>
+    </message>
+    <message>
+        <source>状态</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>最后应答</source>
+        <translation>Dernière réponse</translation>
+    </message>
+    <message>
+        <source>结果</source>
+        <translation>Résultat</translation>
+    </message>
+</context>
+<context>
+    <name>FleetWindow</name>
+    <message>
+        <source>打印机群</source>
+        <translation>Parc d&apos;imprimantes</translation>
+    </message>
+    <message>
+        <source>地址[:端口]，或 usb:端口</source>
+        <translation>adresse[:port] ou usb:port</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>扫描网段…</source>
+        <translation>Analyser une plage…</translation>
+    </message>
+    <message>
+        <source>导入目标文件…</source>
+        <translation>Importer des cibles…</translation>
+    </message>
+    <message>
+        <source>搜索</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>应用配置…</source>
+        <translation>Appliquer un profil…</translation>
+    </message>
+    <message>
+        <source>下载固件…</source>
+        <translation>Micrologiciel…</translation>
+    </message>
+    <message>
+        <source>下载字库…</source>
+        <translation>Police…</translation>
+    </message>
+    <message>
+        <source>打印自检页</source>
+        <translation>Page de test</translation>
+    </message>
+    <message>
+        <source>导出清单…</source>
+        <translation>Exporter l&apos;inventaire…</translation>
+    </message>
+    <message>
+        <source>移除</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>轮询间隔</source>
+        <translation>Interroger toutes les</translation>
+    </message>
+    <message>
+        <source> 秒</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>并行</source>
+        <translation>En parallèle</translation>
+    </message>
+    <message>
+        <source>期望固件版本</source>
+        <translation>Micrologiciel attendu</translation>
+    </message>
+    <message>
+        <source>不检查</source>
+        <translation>non vérifié</translation>
+    </message>
+    <message>
+        <source>不是地址：%1</source>
+        <translation>Pas une adresse : %1</translation>
+    </message>
+    <message>
+        <source>扫描网段</source>
+        <translation>Analyser une plage</translation>
+    </message>
+    <message>
+        <source>网段（如 192.168.1.0/24 或 192.168.1.10-60），可加 :端口</source>
+        <translation>Plage (p. ex. 192.168.1.0/24 ou 192.168.1.10-60), :port en option</translation>
+    </message>
+    <message>
+        <source>不是可扫描的网段：%1</source>
+        <translation>Plage impossible à analyser : %1</translation>
+    </message>
+    <message>
+        <source>正在扫描 %1 个地址…</source>
+        <translation>Analyse de %1 adresses…</translation>
+    </message>
+    <message>
+        <source>找到 %1 台打印机，新加入 %2 台。</source>
+        <translation>%1 imprimantes trouvées, dont %2 nouvelles.</translation>
+    </message>
+    <message>
+        <source>导入目标文件</source>
+        <translation>Importer des cibles</translation>
+    </message>
+    <message>
+        <source>目标文件 (*.txt *.list);;所有文件 (*)</source>
+        <translation>Fichiers de cibles (*.txt *.list);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>无法读取 %1</source>
+        <translation>Impossible de lire %1</translation>
+    </message>
+    <message>
+        <source>第 %1 行不是地址：%2</source>
+        <translation>La ligne %1 n&apos;est pas une adresse : %2</translation>
+    </message>
+    <message>
+        <source>%1 台：就绪 %2，忙 %3，需处理 %4，无法连接 %5</source>
+        <translation>%1 imprimantes : %2 prêtes, %3 occupées, %4 à traiter, %5 injoignables</translation>
+    </message>
+    <message>
+        <source>应用配置</source>
+        <translation>Appliquer un profil</translation>
+    </message>
+    <message>
+        <source>配置文件 (*.json);;所有文件 (*)</source>
+        <translation>Profils (*.json);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>无法使用 %1：%2</source>
+        <translation>Impossible d&apos;utiliser %1 : %2</translation>
+    </message>
+    <message>
+        <source>失败：%1</source>
+        <translation>Échec : %1</translation>
+    </message>
+    <message>
+        <source>无法连接</source>
+        <translation>Injoignable</translation>
+    </message>
+    <message>
+        <source>校验不符 %1 项</source>
+        <translation>%1 relus différents</translation>
+    </message>
+    <message>
+        <source>%1 项不同</source>
+        <translation>%1 différents</translation>
+    </message>
+    <message>
+        <source>已写入 %1 项</source>
+        <translation>%1 écrits</translation>
+    </message>
+    <message>
+        <source>没有需要写入的设置。</source>
+        <translation>Aucun réglage à écrire.</translation>
+    </message>
+    <message>
+        <source>%1 台打印机共 %2 项设置与配置不同（见结果列）。写入并校验？</source>
+        <translation>%2 réglages sur %1 imprimantes diffèrent du profil (voir la colonne Résultat). Les écrire et vérifier ?</translation>
+    </message>
+    <message>
+        <source>写入</source>
+        <translation>Écrire</translation>
+    </message>
+    <message>
+        <source>下载固件</source>
+        <translation>Charger le micrologiciel</translation>
+    </message>
+    <message>
+        <source>下载字库</source>
+        <translation>Charger une police</translation>
+    </message>
+    <message>
+        <source>所有文件 (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>等待中</source>
+        <translation>En attente</translation>
+    </message>
+    <message>
+        <source>无法解密文件</source>
+        <translation>Impossible de déchiffrer le fichier</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>成功</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>成功：%1 → %2</source>
+        <translation>Terminé : %1 → %2</translation>
+    </message>
+    <message>
+        <source>版本不符：%1</source>
+        <translation>Mauvaise version : %1</translation>
+    </message>
+    <message>
+        <source>失败：无法连接</source>
+        <translation>Échec : injoignable</translation>
+    </message>
+    <message>
+        <source>失败：传输中断</source>
+        <translation>Échec : transfert interrompu</translation>
+    </message>
+    <message>
+        <source>已发送自检</source>
+        <translation>Test envoyé</translation>
+    </message>
+    <message>
+        <source>导出清单</source>
+        <translation>Exporter l&apos;inventaire</translation>
+    </message>
+    <message>
+        <source>CSV 文件 (*.csv);;JSON 文件 (*.json)</source>
+        <translation>Fichiers CSV (*.csv);;Fichiers JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>无法写入 %1</source>
+        <translation>Impossible d&apos;écrire %1</translation>
+    </message>
+</context>
+<context>
     <name>FunctionPage</name>
     <message>
         <source>基本功能</source>
@@ -1157,6 +1427,10 @@ Initialiser l’imprimante ?</translation>
     <message>
         <source>应用配置…</source>
         <translation>Appliquer un profil…</translation>
+    </message>
+    <message>
+        <source>空闲中</source>
+        <translation>Prête</translation>
     </message>
 </context>
 <context>

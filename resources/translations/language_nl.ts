@@ -417,6 +417,10 @@
         <source>导出诊断报告…</source>
         <translation>Diagnoserapport exporteren…</translation>
     </message>
+    <message>
+        <source>打印机群…</source>
+        <translation>Park…</translation>
+    </message>
 </context>
 <context>
     <name>ConsolePage</name>
@@ -828,6 +832,272 @@
     </message>
 </context>
 <context>
+    <name>FleetModel</name>
+    <message>
+        <source>无法连接</source>
+        <translation>Onbereikbaar</translation>
+    </message>
+    <message>
+        <source>%1 dpi</source>
+        <translation>%1 dpi</translation>
+    </message>
+    <message>
+        <source>地址</source>
+        <translation>Adres</translation>
+    </message>
+    <message>
+        <source>型号</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>厂商</source>
+        <translation>Fabrikant</translation>
+    </message>
+    <message>
+        <source>固件版本</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>序列号</source>
+        <translation>Serienummer</translation>
+    </message>
+    <message>
+        <source>分辨率</source>
+        <translation>Resolutie</translation>
+    </message>
+    <message>
+        <source>状态</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>最后应答</source>
+        <translation>Laatste antwoord</translation>
+    </message>
+    <message>
+        <source>结果</source>
+        <translation>Resultaat</translation>
+    </message>
+</context>
+<context>
+    <name>FleetWindow</name>
+    <message>
+        <source>打印机群</source>
+        <translation>Printerpark</translation>
+    </message>
+    <message>
+        <source>地址[:端口]，或 usb:端口</source>
+        <translation>adres[:poort] of usb:poort</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>Toevoegen</translation>
+    </message>
+    <message>
+        <source>扫描网段…</source>
+        <translation>Bereik scannen…</translation>
+    </message>
+    <message>
+        <source>导入目标文件…</source>
+        <translation>Doelen importeren…</translation>
+    </message>
+    <message>
+        <source>搜索</source>
+        <translation>Zoeken</translation>
+    </message>
+    <message>
+        <source>应用配置…</source>
+        <translation>Profiel toepassen…</translation>
+    </message>
+    <message>
+        <source>下载固件…</source>
+        <translation>Firmware…</translation>
+    </message>
+    <message>
+        <source>下载字库…</source>
+        <translation>Lettertype…</translation>
+    </message>
+    <message>
+        <source>打印自检页</source>
+        <translation>Testpagina</translation>
+    </message>
+    <message>
+        <source>导出清单…</source>
+        <translation>Inventaris exporteren…</translation>
+    </message>
+    <message>
+        <source>移除</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>轮询间隔</source>
+        <translation>Opvragen elke</translation>
+    </message>
+    <message>
+        <source> 秒</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>并行</source>
+        <translation>Parallel</translation>
+    </message>
+    <message>
+        <source>期望固件版本</source>
+        <translation>Verwachte firmware</translation>
+    </message>
+    <message>
+        <source>不检查</source>
+        <translation>niet gecontroleerd</translation>
+    </message>
+    <message>
+        <source>不是地址：%1</source>
+        <translation>Geen adres: %1</translation>
+    </message>
+    <message>
+        <source>扫描网段</source>
+        <translation>Bereik scannen</translation>
+    </message>
+    <message>
+        <source>网段（如 192.168.1.0/24 或 192.168.1.10-60），可加 :端口</source>
+        <translation>Bereik (bijv. 192.168.1.0/24 of 192.168.1.10-60), eventueel :poort</translation>
+    </message>
+    <message>
+        <source>不是可扫描的网段：%1</source>
+        <translation>Geen scanbaar bereik: %1</translation>
+    </message>
+    <message>
+        <source>正在扫描 %1 个地址…</source>
+        <translation>%1 adressen worden gescand…</translation>
+    </message>
+    <message>
+        <source>找到 %1 台打印机，新加入 %2 台。</source>
+        <translation>%1 printers gevonden, waarvan %2 nieuw.</translation>
+    </message>
+    <message>
+        <source>导入目标文件</source>
+        <translation>Doelen importeren</translation>
+    </message>
+    <message>
+        <source>目标文件 (*.txt *.list);;所有文件 (*)</source>
+        <translation>Doelbestanden (*.txt *.list);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>无法读取 %1</source>
+        <translation>Kan %1 niet lezen</translation>
+    </message>
+    <message>
+        <source>第 %1 行不是地址：%2</source>
+        <translation>Regel %1 is geen adres: %2</translation>
+    </message>
+    <message>
+        <source>%1 台：就绪 %2，忙 %3，需处理 %4，无法连接 %5</source>
+        <translation>%1 printers: %2 gereed, %3 bezig, %4 vragen aandacht, %5 onbereikbaar</translation>
+    </message>
+    <message>
+        <source>应用配置</source>
+        <translation>Profiel toepassen</translation>
+    </message>
+    <message>
+        <source>配置文件 (*.json);;所有文件 (*)</source>
+        <translation>Profielen (*.json);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>无法使用 %1：%2</source>
+        <translation>Kan %1 niet gebruiken: %2</translation>
+    </message>
+    <message>
+        <source>失败：%1</source>
+        <translation>Mislukt: %1</translation>
+    </message>
+    <message>
+        <source>无法连接</source>
+        <translation>Onbereikbaar</translation>
+    </message>
+    <message>
+        <source>校验不符 %1 项</source>
+        <translation>%1 anders teruggelezen</translation>
+    </message>
+    <message>
+        <source>%1 项不同</source>
+        <translation>%1 verschillend</translation>
+    </message>
+    <message>
+        <source>已写入 %1 项</source>
+        <translation>%1 geschreven</translation>
+    </message>
+    <message>
+        <source>没有需要写入的设置。</source>
+        <translation>Er hoeft geen instelling geschreven te worden.</translation>
+    </message>
+    <message>
+        <source>%1 台打印机共 %2 项设置与配置不同（见结果列）。写入并校验？</source>
+        <translation>%2 instellingen op %1 printers wijken af van het profiel (zie de kolom Resultaat). Schrijven en controleren?</translation>
+    </message>
+    <message>
+        <source>写入</source>
+        <translation>Schrijven</translation>
+    </message>
+    <message>
+        <source>下载固件</source>
+        <translation>Firmware laden</translation>
+    </message>
+    <message>
+        <source>下载字库</source>
+        <translation>Lettertype laden</translation>
+    </message>
+    <message>
+        <source>所有文件 (*)</source>
+        <translation>Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>等待中</source>
+        <translation>Wacht</translation>
+    </message>
+    <message>
+        <source>无法解密文件</source>
+        <translation>Kan het bestand niet ontsleutelen</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>成功</source>
+        <translation>Klaar</translation>
+    </message>
+    <message>
+        <source>成功：%1 → %2</source>
+        <translation>Klaar: %1 → %2</translation>
+    </message>
+    <message>
+        <source>版本不符：%1</source>
+        <translation>Verkeerde versie: %1</translation>
+    </message>
+    <message>
+        <source>失败：无法连接</source>
+        <translation>Mislukt: onbereikbaar</translation>
+    </message>
+    <message>
+        <source>失败：传输中断</source>
+        <translation>Mislukt: overdracht afgebroken</translation>
+    </message>
+    <message>
+        <source>已发送自检</source>
+        <translation>Test verzonden</translation>
+    </message>
+    <message>
+        <source>导出清单</source>
+        <translation>Inventaris exporteren</translation>
+    </message>
+    <message>
+        <source>CSV 文件 (*.csv);;JSON 文件 (*.json)</source>
+        <translation>CSV-bestanden (*.csv);;JSON-bestanden (*.json)</translation>
+    </message>
+    <message>
+        <source>无法写入 %1</source>
+        <translation>Kan %1 niet schrijven</translation>
+    </message>
+</context>
+<context>
     <name>FunctionPage</name>
     <message>
         <source>基本功能</source>
@@ -1157,6 +1427,10 @@ De printer initialiseren?</translation>
     <message>
         <source>应用配置…</source>
         <translation>Profiel toepassen…</translation>
+    </message>
+    <message>
+        <source>空闲中</source>
+        <translation>Gereed</translation>
     </message>
 </context>
 <context>

@@ -417,6 +417,10 @@
         <source>导出诊断报告…</source>
         <translation>Exportar relatório de diagnóstico…</translation>
     </message>
+    <message>
+        <source>打印机群…</source>
+        <translation>Frota…</translation>
+    </message>
 </context>
 <context>
     <name>ConsolePage</name>
@@ -828,6 +832,272 @@
     </message>
 </context>
 <context>
+    <name>FleetModel</name>
+    <message>
+        <source>无法连接</source>
+        <translation>Inacessível</translation>
+    </message>
+    <message>
+        <source>%1 dpi</source>
+        <translation>%1 dpi</translation>
+    </message>
+    <message>
+        <source>地址</source>
+        <translation>Endereço</translation>
+    </message>
+    <message>
+        <source>型号</source>
+        <translation>Modelo</translation>
+    </message>
+    <message>
+        <source>厂商</source>
+        <translation>Fabricante</translation>
+    </message>
+    <message>
+        <source>固件版本</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>序列号</source>
+        <translation>Número de série</translation>
+    </message>
+    <message>
+        <source>分辨率</source>
+        <translation>Resolução</translation>
+    </message>
+    <message>
+        <source>状态</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>最后应答</source>
+        <translation>Última resposta</translation>
+    </message>
+    <message>
+        <source>结果</source>
+        <translation>Resultado</translation>
+    </message>
+</context>
+<context>
+    <name>FleetWindow</name>
+    <message>
+        <source>打印机群</source>
+        <translation>Frota de impressoras</translation>
+    </message>
+    <message>
+        <source>地址[:端口]，或 usb:端口</source>
+        <translation>endereço[:porta] ou usb:porta</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>扫描网段…</source>
+        <translation>Varrer faixa…</translation>
+    </message>
+    <message>
+        <source>导入目标文件…</source>
+        <translation>Importar alvos…</translation>
+    </message>
+    <message>
+        <source>搜索</source>
+        <translation>Procurar</translation>
+    </message>
+    <message>
+        <source>应用配置…</source>
+        <translation>Aplicar perfil…</translation>
+    </message>
+    <message>
+        <source>下载固件…</source>
+        <translation>Firmware…</translation>
+    </message>
+    <message>
+        <source>下载字库…</source>
+        <translation>Fonte…</translation>
+    </message>
+    <message>
+        <source>打印自检页</source>
+        <translation>Página de teste</translation>
+    </message>
+    <message>
+        <source>导出清单…</source>
+        <translation>Exportar inventário…</translation>
+    </message>
+    <message>
+        <source>移除</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>轮询间隔</source>
+        <translation>Consultar a cada</translation>
+    </message>
+    <message>
+        <source> 秒</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>并行</source>
+        <translation>Em paralelo</translation>
+    </message>
+    <message>
+        <source>期望固件版本</source>
+        <translation>Firmware esperado</translation>
+    </message>
+    <message>
+        <source>不检查</source>
+        <translation>não verificado</translation>
+    </message>
+    <message>
+        <source>不是地址：%1</source>
+        <translation>Não é um endereço: %1</translation>
+    </message>
+    <message>
+        <source>扫描网段</source>
+        <translation>Varrer faixa</translation>
+    </message>
+    <message>
+        <source>网段（如 192.168.1.0/24 或 192.168.1.10-60），可加 :端口</source>
+        <translation>Faixa (ex.: 192.168.1.0/24 ou 192.168.1.10-60), opcionalmente :porta</translation>
+    </message>
+    <message>
+        <source>不是可扫描的网段：%1</source>
+        <translation>Faixa que não pode ser varrida: %1</translation>
+    </message>
+    <message>
+        <source>正在扫描 %1 个地址…</source>
+        <translation>Varrendo %1 endereços…</translation>
+    </message>
+    <message>
+        <source>找到 %1 台打印机，新加入 %2 台。</source>
+        <translation>%1 impressoras encontradas, %2 novas.</translation>
+    </message>
+    <message>
+        <source>导入目标文件</source>
+        <translation>Importar alvos</translation>
+    </message>
+    <message>
+        <source>目标文件 (*.txt *.list);;所有文件 (*)</source>
+        <translation>Arquivos de alvos (*.txt *.list);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>无法读取 %1</source>
+        <translation>Não é possível ler %1</translation>
+    </message>
+    <message>
+        <source>第 %1 行不是地址：%2</source>
+        <translation>A linha %1 não é um endereço: %2</translation>
+    </message>
+    <message>
+        <source>%1 台：就绪 %2，忙 %3，需处理 %4，无法连接 %5</source>
+        <translation>%1 impressoras: %2 prontas, %3 ocupadas, %4 precisam de atenção, %5 inacessíveis</translation>
+    </message>
+    <message>
+        <source>应用配置</source>
+        <translation>Aplicar perfil</translation>
+    </message>
+    <message>
+        <source>配置文件 (*.json);;所有文件 (*)</source>
+        <translation>Perfis (*.json);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>无法使用 %1：%2</source>
+        <translation>Não é possível usar %1: %2</translation>
+    </message>
+    <message>
+        <source>失败：%1</source>
+        <translation>Falhou: %1</translation>
+    </message>
+    <message>
+        <source>无法连接</source>
+        <translation>Inacessível</translation>
+    </message>
+    <message>
+        <source>校验不符 %1 项</source>
+        <translation>%1 lidos de volta diferentes</translation>
+    </message>
+    <message>
+        <source>%1 项不同</source>
+        <translation>%1 diferentes</translation>
+    </message>
+    <message>
+        <source>已写入 %1 项</source>
+        <translation>%1 gravados</translation>
+    </message>
+    <message>
+        <source>没有需要写入的设置。</source>
+        <translation>Nenhuma configuração precisa ser gravada.</translation>
+    </message>
+    <message>
+        <source>%1 台打印机共 %2 项设置与配置不同（见结果列）。写入并校验？</source>
+        <translation>%2 configurações em %1 impressoras diferem do perfil (veja a coluna Resultado). Gravar e verificar?</translation>
+    </message>
+    <message>
+        <source>写入</source>
+        <translation>Gravar</translation>
+    </message>
+    <message>
+        <source>下载固件</source>
+        <translation>Baixar firmware</translation>
+    </message>
+    <message>
+        <source>下载字库</source>
+        <translation>Baixar fonte</translation>
+    </message>
+    <message>
+        <source>所有文件 (*)</source>
+        <translation>Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>等待中</source>
+        <translation>Aguardando</translation>
+    </message>
+    <message>
+        <source>无法解密文件</source>
+        <translation>Não é possível decifrar o arquivo</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>成功</source>
+        <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>成功：%1 → %2</source>
+        <translation>Concluído: %1 → %2</translation>
+    </message>
+    <message>
+        <source>版本不符：%1</source>
+        <translation>Versão errada: %1</translation>
+    </message>
+    <message>
+        <source>失败：无法连接</source>
+        <translation>Falhou: inacessível</translation>
+    </message>
+    <message>
+        <source>失败：传输中断</source>
+        <translation>Falhou: transferência interrompida</translation>
+    </message>
+    <message>
+        <source>已发送自检</source>
+        <translation>Teste enviado</translation>
+    </message>
+    <message>
+        <source>导出清单</source>
+        <translation>Exportar inventário</translation>
+    </message>
+    <message>
+        <source>CSV 文件 (*.csv);;JSON 文件 (*.json)</source>
+        <translation>Arquivos CSV (*.csv);;Arquivos JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>无法写入 %1</source>
+        <translation>Não é possível gravar %1</translation>
+    </message>
+</context>
+<context>
     <name>FunctionPage</name>
     <message>
         <source>基本功能</source>
@@ -1157,6 +1427,10 @@ Inicializar a impressora?</translation>
     <message>
         <source>应用配置…</source>
         <translation>Aplicar perfil…</translation>
+    </message>
+    <message>
+        <source>空闲中</source>
+        <translation>Pronta</translation>
     </message>
 </context>
 <context>

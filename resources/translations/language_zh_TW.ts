@@ -417,6 +417,10 @@
         <source>导出诊断报告…</source>
         <translation>匯出診斷報告…</translation>
     </message>
+    <message>
+        <source>打印机群…</source>
+        <translation>印表機群…</translation>
+    </message>
 </context>
 <context>
     <name>ConsolePage</name>
@@ -828,6 +832,272 @@
     </message>
 </context>
 <context>
+    <name>FleetModel</name>
+    <message>
+        <source>无法连接</source>
+        <translation>無法連線</translation>
+    </message>
+    <message>
+        <source>%1 dpi</source>
+        <translation>%1 dpi</translation>
+    </message>
+    <message>
+        <source>地址</source>
+        <translation>位址</translation>
+    </message>
+    <message>
+        <source>型号</source>
+        <translation>型號</translation>
+    </message>
+    <message>
+        <source>厂商</source>
+        <translation>廠商</translation>
+    </message>
+    <message>
+        <source>固件版本</source>
+        <translation>韌體版本</translation>
+    </message>
+    <message>
+        <source>序列号</source>
+        <translation>序號</translation>
+    </message>
+    <message>
+        <source>分辨率</source>
+        <translation>解析度</translation>
+    </message>
+    <message>
+        <source>状态</source>
+        <translation>狀態</translation>
+    </message>
+    <message>
+        <source>最后应答</source>
+        <translation>最後回應</translation>
+    </message>
+    <message>
+        <source>结果</source>
+        <translation>結果</translation>
+    </message>
+</context>
+<context>
+    <name>FleetWindow</name>
+    <message>
+        <source>打印机群</source>
+        <translation>印表機群</translation>
+    </message>
+    <message>
+        <source>地址[:端口]，或 usb:端口</source>
+        <translation>位址[:埠]，或 usb:埠</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>新增</translation>
+    </message>
+    <message>
+        <source>扫描网段…</source>
+        <translation>掃描網段…</translation>
+    </message>
+    <message>
+        <source>导入目标文件…</source>
+        <translation>匯入目標檔…</translation>
+    </message>
+    <message>
+        <source>搜索</source>
+        <translation>搜尋</translation>
+    </message>
+    <message>
+        <source>应用配置…</source>
+        <translation>套用設定檔…</translation>
+    </message>
+    <message>
+        <source>下载固件…</source>
+        <translation>下載韌體…</translation>
+    </message>
+    <message>
+        <source>下载字库…</source>
+        <translation>下載字型…</translation>
+    </message>
+    <message>
+        <source>打印自检页</source>
+        <translation>列印自我測試頁</translation>
+    </message>
+    <message>
+        <source>导出清单…</source>
+        <translation>匯出清單…</translation>
+    </message>
+    <message>
+        <source>移除</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>轮询间隔</source>
+        <translation>輪詢間隔</translation>
+    </message>
+    <message>
+        <source> 秒</source>
+        <translation> 秒</translation>
+    </message>
+    <message>
+        <source>并行</source>
+        <translation>並行</translation>
+    </message>
+    <message>
+        <source>期望固件版本</source>
+        <translation>預期韌體版本</translation>
+    </message>
+    <message>
+        <source>不检查</source>
+        <translation>不檢查</translation>
+    </message>
+    <message>
+        <source>不是地址：%1</source>
+        <translation>不是位址：%1</translation>
+    </message>
+    <message>
+        <source>扫描网段</source>
+        <translation>掃描網段</translation>
+    </message>
+    <message>
+        <source>网段（如 192.168.1.0/24 或 192.168.1.10-60），可加 :端口</source>
+        <translation>網段（如 192.168.1.0/24 或 192.168.1.10-60），可加 :埠</translation>
+    </message>
+    <message>
+        <source>不是可扫描的网段：%1</source>
+        <translation>不是可掃描的網段：%1</translation>
+    </message>
+    <message>
+        <source>正在扫描 %1 个地址…</source>
+        <translation>正在掃描 %1 個位址…</translation>
+    </message>
+    <message>
+        <source>找到 %1 台打印机，新加入 %2 台。</source>
+        <translation>找到 %1 台印表機，新加入 %2 台。</translation>
+    </message>
+    <message>
+        <source>导入目标文件</source>
+        <translation>匯入目標檔</translation>
+    </message>
+    <message>
+        <source>目标文件 (*.txt *.list);;所有文件 (*)</source>
+        <translation>目標檔 (*.txt *.list);;所有檔案 (*)</translation>
+    </message>
+    <message>
+        <source>无法读取 %1</source>
+        <translation>無法讀取 %1</translation>
+    </message>
+    <message>
+        <source>第 %1 行不是地址：%2</source>
+        <translation>第 %1 行不是位址：%2</translation>
+    </message>
+    <message>
+        <source>%1 台：就绪 %2，忙 %3，需处理 %4，无法连接 %5</source>
+        <translation>%1 台：就緒 %2，忙 %3，需處理 %4，無法連線 %5</translation>
+    </message>
+    <message>
+        <source>应用配置</source>
+        <translation>套用設定檔</translation>
+    </message>
+    <message>
+        <source>配置文件 (*.json);;所有文件 (*)</source>
+        <translation>設定檔 (*.json);;所有檔案 (*)</translation>
+    </message>
+    <message>
+        <source>无法使用 %1：%2</source>
+        <translation>無法使用 %1：%2</translation>
+    </message>
+    <message>
+        <source>失败：%1</source>
+        <translation>失敗：%1</translation>
+    </message>
+    <message>
+        <source>无法连接</source>
+        <translation>無法連線</translation>
+    </message>
+    <message>
+        <source>校验不符 %1 项</source>
+        <translation>校驗不符 %1 項</translation>
+    </message>
+    <message>
+        <source>%1 项不同</source>
+        <translation>%1 項不同</translation>
+    </message>
+    <message>
+        <source>已写入 %1 项</source>
+        <translation>已寫入 %1 項</translation>
+    </message>
+    <message>
+        <source>没有需要写入的设置。</source>
+        <translation>沒有需要寫入的設定。</translation>
+    </message>
+    <message>
+        <source>%1 台打印机共 %2 项设置与配置不同（见结果列）。写入并校验？</source>
+        <translation>%1 台印表機共 %2 項設定與設定檔不同（見結果欄）。寫入並校驗？</translation>
+    </message>
+    <message>
+        <source>写入</source>
+        <translation>寫入</translation>
+    </message>
+    <message>
+        <source>下载固件</source>
+        <translation>下載韌體</translation>
+    </message>
+    <message>
+        <source>下载字库</source>
+        <translation>下載字型</translation>
+    </message>
+    <message>
+        <source>所有文件 (*)</source>
+        <translation>所有檔案 (*)</translation>
+    </message>
+    <message>
+        <source>等待中</source>
+        <translation>等待中</translation>
+    </message>
+    <message>
+        <source>无法解密文件</source>
+        <translation>無法解密檔案</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>成功</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>成功：%1 → %2</source>
+        <translation>成功：%1 → %2</translation>
+    </message>
+    <message>
+        <source>版本不符：%1</source>
+        <translation>版本不符：%1</translation>
+    </message>
+    <message>
+        <source>失败：无法连接</source>
+        <translation>失敗：無法連線</translation>
+    </message>
+    <message>
+        <source>失败：传输中断</source>
+        <translation>失敗：傳輸中斷</translation>
+    </message>
+    <message>
+        <source>已发送自检</source>
+        <translation>已傳送自我測試</translation>
+    </message>
+    <message>
+        <source>导出清单</source>
+        <translation>匯出清單</translation>
+    </message>
+    <message>
+        <source>CSV 文件 (*.csv);;JSON 文件 (*.json)</source>
+        <translation>CSV 檔 (*.csv);;JSON 檔 (*.json)</translation>
+    </message>
+    <message>
+        <source>无法写入 %1</source>
+        <translation>無法寫入 %1</translation>
+    </message>
+</context>
+<context>
     <name>FunctionPage</name>
     <message>
         <source>基本功能</source>
@@ -1157,6 +1427,10 @@
     <message>
         <source>应用配置…</source>
         <translation>套用設定檔…</translation>
+    </message>
+    <message>
+        <source>空闲中</source>
+        <translation>閒置中</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,8 @@
 // screenshots of it for the README. Run by scripts/screenshots.sh under Xvfb:
 //   labelsetup-screenshots <outdir> <prefix> <width>x<height> [language argument]
 #include "app/demomode.h"
+#include "app/fleetwindow.h"
+#include "fleet/fleetmodel.h"
 #include "app/language.h"
 #include "app/mainwindow.h"
 #include "app/startup.h"
@@ -19,6 +21,11 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QHeaderView>
+#include <QSettings>
+#include <QTableView>
+#include <memory>
+#include <vector>
 
 #include <QApplication>
 #include <QDir>
@@ -143,6 +150,77 @@ int main(int argc, char **argv)
         ok = false;
     }
     resetWifiScanCommands();
+
+    // The fleet window over 40 simulated printers on loopback addresses in several
+    // states; four addresses answer nobody.
+    {
+        std::vector<std::unique_ptr<SimPrinter>> fleetPrinters;
+        const quint32 words[] = {0, 0, 0x1, 0, 0x2, 0, 0x80, 0, 0x2000, 0, 0x10, 0};
+        const char *models[] = {"K53TA", "K53TA", "WX-310", "K53TA", "T80-DT"};
+        QList<fleet::Address> addresses;
+        for (int i = 0; i < 40; ++i) {
+            fleet::Address a;
+            a.host = QStringLiteral("127.0.1.%1").arg(11 + i);
+            addresses.append(a);
+            if (i % 10 == 9)
+                continue; // nobody at this address
+            PrinterConfig config = PrinterConfig::defaults();
+            config.identity[1] = QLatin1String(models[i % 5]);
+            config.identity[4] = QStringLiteral("%1%2").arg(config.identity[1]).arg(2401000100 + i);
+            config.firmwareVersion =
+                i % 4 == 0 ? QStringLiteral("V1.3.0") : QStringLiteral("V1.2.7");
+            config.dpi = i % 5 == 4 ? 203 : 300;
+            config.statusWord = words[i % 12];
+            auto p = std::make_unique<SimPrinter>(config);
+            p->setTcpAddress(QHostAddress(a.host));
+            p->setTcpPort(9100);
+            p->setUdpEnabled(false);
+            if (p->start())
+                fleetPrinters.push_back(std::move(p));
+        }
+        QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("pushButton_Fleet")),
+                          Qt::LeftButton);
+        auto *fleetWindow = window.findChild<FleetWindow *>(QStringLiteral("FleetWindow"));
+        if (fleetWindow) {
+            fleetWindow->addPrinters(addresses);
+            fleetWindow->move(40, 30);
+            fleetWindow->resize(1180, 720);
+            waitFor(
+                [fleetWindow] {
+                    for (int row = 0; row < fleetWindow->model().rowCount(); ++row) {
+                        if (fleetWindow->model()
+                                .index(row, fleet::FleetModel::StatusColumn)
+                                .data()
+                                .toString()
+                                .isEmpty())
+                            return false;
+                    }
+                    return true;
+                },
+                20000);
+            auto *table = fleetWindow->findChild<QTableView *>(QStringLiteral("tableView_Fleet"));
+            for (int row : {1, 3, 5}) // a self-test on three, to find them on the shelf
+                table->selectionModel()->select(table->model()->index(row, 0),
+                                                QItemSelectionModel::Select |
+                                                    QItemSelectionModel::Rows);
+            QTest::mouseClick(
+                fleetWindow->findChild<QPushButton *>(QStringLiteral("pushButton_FleetSelfTest")),
+                Qt::LeftButton);
+            waitFor([fleetWindow] { return !fleetWindow->working(); }, 10000);
+            QTest::qWait(100);
+            table->resizeColumnsToContents();
+            table->horizontalHeader()->setStretchLastSection(false);
+            table->horizontalHeader()->setStretchLastSection(true);
+            shot(fleetWindow, "fleet");
+            fleetWindow->close();
+            QCoreApplication::processEvents();
+            // The made-up printers stay out of the list the tool remembers.
+            QSettings(QStringLiteral("Company"), QStringLiteral("App"))
+                .remove(QStringLiteral("fleet"));
+        } else {
+            ok = false;
+        }
+    }
 
     // A firmware download, caught half way: the printer takes its bytes slowly.
     QTemporaryDir temp;

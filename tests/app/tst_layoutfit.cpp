@@ -250,6 +250,24 @@ void TestLayoutFit::fitsEveryLanguage()
             visit(sections->itemText(section));
         }
     }
+    // The fleet window, opened from the panel, fits the same screen with its texts whole.
+    QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("pushButton_Fleet")),
+                      Qt::LeftButton);
+    auto *fleet = window.findChild<QWidget *>(QStringLiteral("FleetWindow"));
+    QVERIFY(fleet);
+    const QSize fleetMinimum = fleet->minimumSizeHint().expandedTo(fleet->minimumSize());
+    if (fleetMinimum.width() > kSmallScreen.width() ||
+        fleetMinimum.height() > kSmallScreen.height())
+        found << QStringLiteral("fleet window minimum size %1x%2")
+                     .arg(fleetMinimum.width())
+                     .arg(fleetMinimum.height());
+    fleet->resize(kSmallScreen);
+    QVERIFY(QTest::qWaitForWindowExposed(fleet));
+    for (int pass = 0; pass < 3; ++pass)
+        QCoreApplication::processEvents();
+    for (const QString &problem : problems(fleet))
+        found << QStringLiteral("fleet window: ") + problem;
+    fleet->close();
     // Settled: arranging the pages for the width starts no endless round of layouts.
     for (int pass = 0; pass < 5; ++pass)
         QCoreApplication::processEvents();

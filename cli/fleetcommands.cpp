@@ -1,0 +1,389 @@
+#include "cli/fleetcommands.h"
+
+#include "cli/interrupt.h"
+
+#include "fleet/exporter.h"
+#include "fleet/inventory.h"
+#include "fleet/poller.h"
+#include "fleet/rollout.h"
+#include "fleet/scan.h"
+#include "transport/netdiscovery.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QFile>
+#include <QJsonDocument>
+#include <QSaveFile>
+#include <QTimer>
+#include <cstdio>
+#include <vector>
+
+namespace fleetcommands {
+
+namespace {
+
+// For the commands that run until they are stopped (--watch, exporter): the first
+// SIGINT or SIGTERM ends the run in order.
+void runUntilSignalled()
+{
+    const InterruptRequest interrupt;
+    QEventLoop loop;
+    QTimer check;
+    QObject::connect(&check, &QTimer::timeout, &loop, [&loop, &interrupt] {
+        if (interrupt.requested())
+            loop.quit();
+    });
+    check.start(100);
+    loop.exec();
+}
+
+void printNow(const QString &text)
+{
+    std::fprintf(stdout, "%s\n", text.toUtf8().constData());
+    std::fflush(stdout);
+}
+
+QList<fleet::Address> addressesOf(const Options &options)
+{
+    QList<fleet::Address> out;
+    for (const Target &t : options.targets) {
+        fleet::Address a;
+        a.usb = t.kind == Target::Usb;
+        a.host = t.host;
+        a.port = t.port;
+        a.usbPort = t.usbPort;
+        out.append(a);
+    }
+    return out;
+}
+
+bool needTargets(CommandContext &c)
+{
+    if (!c.options.targets.isEmpty())
+        return true;
+    c.out.error(
+        QStringLiteral("%1 needs printers: --targets FILE, --net or --usb").arg(c.options.command));
+    return false;
+}
+
+// One poll of every printer, identity included, in parallel.
+QList<fleet::inventory::Entry> pollAll(const Options &options)
+{
+    const std::unique_ptr<fleet::Device> device = fleet::makeSessionDevice();
+    const QList<fleet::Address> addresses = addressesOf(options);
+    std::vector<fleet::inventory::Entry> entries(size_t(addresses.size()));
+    fleet::forEachParallel(addresses.size(), options.jobs, [&](int i) {
+        entries[size_t(i)] = {addresses.at(i), device->read(addresses.at(i), true)};
+    });
+    return QList<fleet::inventory::Entry>(entries.begin(), entries.end());
+}
+
+QString statusLine(const fleet::inventory::Entry &e)
+{
+    return QStringLiteral("%1 %2 %3")
+        .arg(e.address.key(), -24)
+        .arg(fleet::severityName(fleet::severity(e.reading)), -12)
+        .arg(fleet::statusText(e.reading));
+}
+
+int runWatch(CommandContext &c)
+{
+    const std::unique_ptr<fleet::Device> device = fleet::makeSessionDevice();
+    fleet::Gate gate;
+    fleet::Poller poller(*device, gate, c.options.jobs);
+    poller.setAddresses(addressesOf(c.options));
+    poller.setIntervalMs(c.options.watchSeconds * 1000);
+    QHash<QString, QString> last;
+    QObject::connect(&poller, &fleet::Poller::polled,
+                     [&c, &last](const fleet::Address &a, const fleet::Reading &r) {
+                         // Only a change of state or conditions is news.
+                         const QString now = fleet::severityName(fleet::severity(r)) +
+                                             fleet::conditions(r.statusWord).join(QLatin1Char(','));
+                         if (last.value(a.key()) == now)
+                             return;
+                         last.insert(a.key(), now);
+                         const fleet::inventory::Entry e{a, r};
+                         printNow(c.out.json()
+                                      ? QString::fromUtf8(QJsonDocument(fleet::inventory::record(e))
+                                                              .toJson(QJsonDocument::Compact))
+                                      : r.at.toString(QStringLiteral("HH:mm:ss ")) + statusLine(e));
+                     });
+    poller.start();
+    runUntilSignalled();
+    poller.stop();
+    return ExitOk;
+}
+
+int runStatusMany(CommandContext &c)
+{
+    if (!needTargets(c))
+        return ExitUsage;
+    if (c.options.watchSeconds > 0) {
+        // Lines go out as they come; no closing JSON object follows them.
+        const int code = runWatch(c);
+        c.out = Output(Output::Form::Text);
+        return code;
+    }
+    const QList<fleet::inventory::Entry> entries = pollAll(c.options);
+    bool all = true;
+    for (const fleet::inventory::Entry &e : entries) {
+        all = all && e.reading.reached;
+        c.out.line(statusLine(e));
+    }
+    c.out.set(QStringLiteral("printers"), fleet::inventory::json(entries));
+    return all ? ExitOk : ExitNoPrinter;
+}
+
+int runInventory(CommandContext &c)
+{
+    if (!needTargets(c))
+        return ExitUsage;
+    const QList<fleet::inventory::Entry> entries = pollAll(c.options);
+    const QByteArray bytes = c.options.csv
+                                 ? fleet::inventory::csv(entries)
+                                 : QJsonDocument(fleet::inventory::json(entries)).toJson();
+    int reached = 0;
+    for (const fleet::inventory::Entry &e : entries)
+        reached += e.reading.reached ? 1 : 0;
+    if (!c.options.out.isEmpty()) {
+        QSaveFile file(c.options.out);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
+            !file.commit()) {
+            c.out.error(
+                QStringLiteral("cannot write %1: %2").arg(c.options.out, file.errorString()));
+            return ExitBadFile;
+        }
+        c.out.line(QStringLiteral("%1 printers (%2 answered) written to %3")
+                       .arg(entries.size())
+                       .arg(reached)
+                       .arg(c.options.out));
+    } else if (!c.out.json()) {
+        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    }
+    c.out.set(QStringLiteral("printers"), fleet::inventory::json(entries));
+    return reached > 0 ? ExitOk : ExitNoPrinter;
+}
+
+int runScan(CommandContext &c)
+{
+    if (c.options.arguments.size() != 1) {
+        c.out.error(QStringLiteral("scan needs one RANGE (a.b.c.d/n or a.b.c.d-e)"));
+        return ExitUsage;
+    }
+    QList<QHostAddress> hosts;
+    QString error;
+    if (!fleet::scan::parseRange(c.options.arguments.first(), &hosts, &error)) {
+        c.out.error(error);
+        return ExitUsage;
+    }
+    fleet::scan::Options options;
+    options.port = c.options.port;
+    options.identifyJobs = c.options.jobs;
+    const std::unique_ptr<fleet::Device> device = fleet::makeSessionDevice();
+    const QList<fleet::scan::Found> found = fleet::scan::run(*device, hosts, options);
+    QStringList entries;
+    QList<fleet::inventory::Entry> records;
+    for (const fleet::scan::Found &f : found) {
+        // The device list's text, with the port when it is not the usual one.
+        QString entry = netdiscovery::entryText(f.reading.maker, f.reading.model, f.address.host);
+        if (f.address.port != 9100)
+            entry += QStringLiteral(" :%1").arg(f.address.port);
+        entries << entry;
+        records.append({f.address, f.reading});
+        c.out.line(entry);
+    }
+    c.out.set(QStringLiteral("printers"), QJsonArray::fromStringList(entries));
+    c.out.set(QStringLiteral("found"), fleet::inventory::json(records));
+    c.out.set(QStringLiteral("scanned"), hosts.size());
+    return ExitOk;
+}
+
+int runExporter(CommandContext &c)
+{
+    if (!needTargets(c))
+        return ExitUsage;
+    fleet::Exporter exporter;
+    QString error;
+    if (!exporter.listen(c.options.listen, &error)) {
+        c.out.error(error);
+        return ExitUsage;
+    }
+    const std::unique_ptr<fleet::Device> device = fleet::makeSessionDevice();
+    fleet::Gate gate;
+    fleet::Poller poller(*device, gate, c.options.jobs);
+    const QList<fleet::Address> addresses = addressesOf(c.options);
+    for (const fleet::Address &a : addresses)
+        exporter.addPrinter(a);
+    poller.setAddresses(addresses);
+    poller.setIntervalMs(c.options.intervalSeconds * 1000);
+    QObject::connect(
+        &poller, &fleet::Poller::polled,
+        [&exporter](const fleet::Address &a, const fleet::Reading &r) { exporter.update(a, r); });
+    QObject::connect(&poller, &fleet::Poller::roundFinished,
+                     [&exporter](double seconds) { exporter.roundFinished(seconds); });
+    std::fprintf(stderr, "labelsetup-cli: metrics of %d printers on http://%s/metrics\n",
+                 int(addresses.size()),
+                 qPrintable(c.options.listen.section(QLatin1Char(':'), 0, -2) + QLatin1Char(':') +
+                            QString::number(exporter.port())));
+    std::fflush(stderr);
+    poller.start();
+    runUntilSignalled();
+    poller.stop();
+    return ExitOk;
+}
+
+QJsonObject resultJson(const fleet::rollout::Result &r)
+{
+    QJsonObject o{{QStringLiteral("printer"), r.address.key()},
+                  {QStringLiteral("exitCode"), int(r.code)},
+                  {QStringLiteral("message"), r.message}};
+    if (!r.versionBefore.isEmpty())
+        o.insert(QStringLiteral("versionBefore"), r.versionBefore);
+    if (!r.versionAfter.isEmpty())
+        o.insert(QStringLiteral("versionAfter"), r.versionAfter);
+    return o;
+}
+
+int runRollout(CommandContext &c)
+{
+    const QStringList &args = c.options.arguments;
+    if (args.size() != 2 ||
+        (args.first() != QLatin1String("firmware") && args.first() != QLatin1String("font"))) {
+        c.out.error(QStringLiteral("download needs firmware|font FILE"));
+        return ExitUsage;
+    }
+    if (!needTargets(c))
+        return ExitUsage;
+    fleet::rollout::Options options;
+    options.firmware = args.first() == QLatin1String("firmware");
+    options.jobs = c.options.jobs;
+    options.expectVersion = c.options.expectVersion;
+    if (!options.firmware && !options.expectVersion.isEmpty()) {
+        c.out.error(QStringLiteral("--expect-version is for firmware"));
+        return ExitUsage;
+    }
+    QString plain;
+    QString why;
+    if (!fleet::rollout::decrypt(args.at(1), options.firmware, &plain, &why)) {
+        c.out.error(QStringLiteral("cannot decrypt %1: %2").arg(args.at(1), why));
+        return ExitBadFile;
+    }
+    const std::unique_ptr<fleet::Device> device = fleet::makeSessionDevice();
+    fleet::Gate gate;
+    QMutex printing;
+    const QList<fleet::rollout::Result> results = fleet::rollout::run(
+        *device, gate, addressesOf(c.options), plain, options, {},
+        [&c, &printing](int, const fleet::rollout::Result &r) {
+            const QMutexLocker lock(&printing);
+            c.out.record(resultJson(r));
+            if (!c.out.json())
+                printNow(QStringLiteral("%1 %2 %3")
+                             .arg(r.address.key(), -24)
+                             .arg(r.code == fleet::rollout::Ok ? QStringLiteral("ok")
+                                                               : QStringLiteral("FAILED"),
+                                  -7)
+                             .arg(r.message));
+        });
+    QFile::remove(plain);
+    QJsonArray table;
+    for (const fleet::rollout::Result &r : results)
+        table.append(resultJson(r));
+    c.out.set(QStringLiteral("printers"), table);
+    return int(fleet::rollout::worst(results));
+}
+
+bool manyPrinters(const Options &o)
+{
+    return o.targets.size() > 1 || !o.targetsFile.isEmpty();
+}
+
+} // namespace
+
+bool takesValue(const QString &name)
+{
+    static const QStringList names{QStringLiteral("--watch"), QStringLiteral("--expect-version"),
+                                   QStringLiteral("--listen"), QStringLiteral("--port"),
+                                   QStringLiteral("--interval")};
+    return names.contains(name);
+}
+
+bool setOption(const QString &name, const QString &value, Options *options, QString *error)
+{
+    bool ok = false;
+    if (name == QLatin1String("--expect-version")) {
+        options->expectVersion = value;
+        ok = !value.isEmpty();
+    } else if (name == QLatin1String("--listen")) {
+        options->listen = value;
+        ok = !value.isEmpty();
+    } else if (name == QLatin1String("--port")) {
+        const uint port = value.toUInt(&ok);
+        ok = ok && port > 0 && port <= 65535;
+        options->port = quint16(port);
+    } else {
+        const int seconds = value.toInt(&ok);
+        ok = ok && seconds >= 1 && seconds <= 86400;
+        (name == QLatin1String("--watch") ? options->watchSeconds : options->intervalSeconds) =
+            seconds;
+    }
+    if (!ok)
+        *error = QStringLiteral("%1: bad value %2").arg(name, value);
+    return ok;
+}
+
+QList<Command> extend(QList<Command> commands)
+{
+    for (Command &command : commands) {
+        const std::function<int(CommandContext &)> single = command.run;
+        if (qstrcmp(command.name, "status") == 0) {
+            command.usage = "status [--targets FILE [--watch SECONDS]]";
+            command.help =
+                "Reads the status word and lists every condition it reports (idle when none).\n"
+                "Many printers (--targets FILE or several --net): one line each, exit code 2\n"
+                "when one does not answer; --watch SECONDS polls every SECONDS and prints a\n"
+                "line (with --json a JSON record) whenever a printer's state changes, until\n"
+                "interrupted.\n";
+            command.run = [single](CommandContext &c) {
+                return manyPrinters(c.options) || c.options.watchSeconds > 0 ? runStatusMany(c)
+                                                                             : single(c);
+            };
+        } else if (qstrcmp(command.name, "download") == 0) {
+            command.usage = "download firmware|font FILE [--targets FILE] [--jobs N] "
+                            "[--expect-version V]";
+            command.help =
+                "Decrypts FILE beside it and streams it to the printer as the window does; the\n"
+                "plain copy is removed afterwards. Exit code 3 when the stream fails or the model\n"
+                "takes no font, 5 when FILE cannot be read or decrypted.\n"
+                "Many printers (--targets FILE): --jobs N at a time (8 unless given); after a\n"
+                "firmware stream each printer is waited for until it is back from its restart\n"
+                "and its version is read; exit code 4 when it differs from --expect-version.\n";
+            command.run = [single](CommandContext &c) {
+                return manyPrinters(c.options) || !c.options.expectVersion.isEmpty() ? runRollout(c)
+                                                                                     : single(c);
+            };
+        }
+    }
+    commands.append(
+        {"scan", "scan RANGE [--port N] [--jobs N]", "printers in an address range, no broadcast",
+         "Connects to every address of RANGE (a.b.c.d/n with n >= 16, or a.b.c.d-e) on the TCP\n"
+         "port (--port, 9100 unless given) in parallel with a short deadline, asks those that\n"
+         "accept for their identity, and lists each printer found as list does.\n",
+         runScan});
+    commands.append(
+        {"inventory", "inventory --targets FILE [--csv] [--out FILE]",
+         "model, firmware, serial and state of many printers",
+         "Polls every printer once and writes one record per printer: JSON, or CSV with\n"
+         "--csv; to --out FILE or standard output. Exit code 2 when none answers.\n",
+         runInventory});
+    commands.append(
+        {"exporter", "exporter --targets FILE [--listen HOST:PORT] [--interval SECONDS]",
+         "Prometheus metrics of many printers",
+         "Polls the printers in the background every --interval seconds (10 unless given)\n"
+         "and serves the last readings at http://HOST:PORT/metrics (127.0.0.1:9877 unless\n"
+         "given): labelprinter_up, labelprinter_condition, labelprinter_info and the poll\n"
+         "durations. It only reads printers. Runs until interrupted.\n",
+         runExporter});
+    return commands;
+}
+
+} // namespace fleetcommands

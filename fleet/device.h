@@ -1,0 +1,104 @@
+#pragma once
+
+#include <QDateTime>
+#include <QList>
+#include <QMetaType>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+namespace profile {
+struct Profile;
+}
+namespace profileapply {
+struct PrinterOutcome;
+}
+
+// What the fleet tools need of a printer, behind one small interface, so that the
+// window, the command line and the exporter do not care how a conversation is held.
+namespace fleet {
+
+// A printer of the fleet: a network address or a USB port.
+struct Address
+{
+    bool usb = false;
+    QString host;
+    quint16 port = 9100;
+    int usbPort = 0; // 0: the first USB printer
+
+    // "host:port", "[v6]:port", "usb:PORT" or "usb"; also the key of the fleet list.
+    QString key() const;
+    // The same forms back (a host alone gets port 9100); false for anything else.
+    static bool parse(const QString &text, Address *out);
+    bool operator==(const Address &o) const { return key() == o.key(); }
+};
+
+// The addresses of a targets file's text (one address or usb:PORT a line; blank lines and
+// '#' comments skipped). False at the first bad line, its number (from 1) in `badLine`.
+bool parseTargets(const QString &text, QList<Address> *out, int *badLine);
+
+// How a printer looks after one poll.
+enum class Severity
+{
+    Unknown,     // not polled yet
+    Ready,       // answered, no condition
+    Busy,        // printing, paused or updating
+    Attention,   // needs a person: paper, ribbon, head, cover, cutter, errors
+    Unreachable, // no connection or no answer
+};
+
+struct Reading
+{
+    bool reached = false; // the printer answered the status query
+    int result = 0;       // the failed exchange's result code otherwise
+    QString model;
+    QString maker;
+    QString firmware;
+    QString serial;
+    int dpi = 0;
+    quint32 statusWord = 0;
+    QDateTime at;            // when it was taken
+    double seconds = 0;      // how long the poll took
+    bool identified = false; // model, maker, serial and resolution were read
+};
+
+// The status bits by name (bit 0 first), as metrics and JSON records carry them.
+const QStringList &conditionNames();
+// The names of the bits set in `word`.
+QStringList conditions(quint32 word);
+Severity severity(const Reading &reading);
+QString severityName(Severity severity);
+
+// One line for people (translated): the decoded conditions, "空闲中" or why it failed.
+QString statusText(const Reading &reading);
+
+class Device
+{
+public:
+    virtual ~Device() = default;
+    // Polls the printer: firmware version and status word, and when `identify` (or the
+    // model is unknown) also identity and resolution.
+    virtual Reading read(const Address &address, bool identify) = 0;
+    // A maintenance function by name (functioncommands); a result code.
+    virtual int runFunction(const Address &address, const QString &name) = 0;
+    // Streams a plain (decrypted) firmware or font file; a result code, the reason in
+    // `error`. `progress` gets percentages.
+    virtual int stream(const Address &address, const QString &plainPath,
+                       const std::function<void(int)> &progress, QString *error) = 0;
+    // Applies a profile (differences first; with `verify` read back).
+    virtual profileapply::PrinterOutcome applyProfile(const Address &address,
+                                                      const profile::Profile &wanted, bool dryRun,
+                                                      bool verify) = 0;
+};
+
+// The device that talks through today's printer sessions.
+std::unique_ptr<Device> makeSessionDevice();
+
+// Runs fn(0..count-1) on up to `jobs` threads (the calling thread waits); each index once.
+void forEachParallel(int count, int jobs, const std::function<void(int)> &fn);
+
+} // namespace fleet
+
+Q_DECLARE_METATYPE(fleet::Address)
+Q_DECLARE_METATYPE(fleet::Reading)

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "fleet/device.h"
+
+#include <QList>
+#include <QString>
+#include <functional>
+
+namespace fleet {
+class Gate;
+}
+
+// A firmware or font file to many printers: one stream per printer, a few printers in
+// parallel; after a firmware stream the printer restarts, and its version is read back
+// and compared with the one expected.
+namespace fleet::rollout {
+
+// What became of one printer, with the command line's exit codes.
+enum Code
+{
+    Ok = 0,
+    NoPrinter = 2, // no connection, or it did not come back after the restart
+    Failed = 3,    // the stream failed
+    Mismatch = 4,  // it came back with another version than expected
+};
+
+struct Options
+{
+    bool firmware = true;
+    int jobs = 1;
+    QString expectVersion;   // empty: the version is only reported
+    int settleMs = 1500;     // before the first look after the stream
+    int comeBackMs = 120000; // how long a restart may take
+    int retryMs = 500;       // between two looks while it restarts
+};
+
+struct Result
+{
+    Address address;
+    Code code = Ok;
+    QString message;
+    QString versionBefore;
+    QString versionAfter;
+};
+
+// Decrypts the chosen file beside it for streaming; false with the reason.
+bool decrypt(const QString &chosen, bool firmware, QString *plainPath, QString *why);
+
+// Streams `plainPath` to every printer (holding each one's key in `gate`). `progress`
+// and `done` are called from worker threads with the index into `printers`.
+QList<Result> run(Device &device, Gate &gate, const QList<Address> &printers,
+                  const QString &plainPath, const Options &options,
+                  const std::function<void(int index, int percent)> &progress = {},
+                  const std::function<void(int index, const Result &result)> &done = {});
+
+// The worst code of a run (NoPrinter before Failed before Mismatch).
+Code worst(const QList<Result> &results);
+
+} // namespace fleet::rollout

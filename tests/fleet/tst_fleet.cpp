@@ -1,0 +1,532 @@
+// The fleet core against simulated printers on loopback addresses: addresses and ranges,
+// the poller and the table model, the scan, the rollout with a printer that restarts
+// with a new version, and the command line's fleet commands and metrics endpoint.
+#include "common/encryptedfile.h"
+#include "common/fleetprinters.h"
+#include "fleet/fleetmodel.h"
+#include "fleet/inventory.h"
+#include "fleet/poller.h"
+#include "fleet/rollout.h"
+#include "fleet/scan.h"
+#include "protocol/commandcodes.h"
+#include "sim/simprinter.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+std::unique_ptr<SimPrinter> startPrinter(const QString &address, quint16 port, quint32 word = 0,
+                                         const QString &firmwareRestart = QString())
+{
+    return startFleetPrinter(address, port, word, firmwareRestart, 300);
+}
+
+fleet::Address at(const SimPrinter &p)
+{
+    fleet::Address a;
+    a.host = p.tcpAddress().toString();
+    a.port = p.tcpPort();
+    return a;
+}
+
+// A port nobody listens on (the listener is closed again at once).
+quint16 closedPort()
+{
+    QTcpServer server;
+    server.listen(QHostAddress::LocalHost, 0);
+    return server.serverPort();
+}
+
+int identityQueries(const SimPrinter &p)
+{
+    int n = 0;
+    for (const ReceivedFrame &f : p.receivedFrames())
+        n += f.frameClass == 0x02 && f.item == INFO_DEVICE_IDENTITY ? 1 : 0;
+    return n;
+}
+
+// "FWVER=<version>" and padding: one 16-byte block in front of the payload.
+QByteArray firmwareImage(const QByteArray &version)
+{
+    QByteArray head = "FWVER=" + version + "\n";
+    head += QByteArray(16 - head.size() % 16, '\n');
+    return head + rawPayload(32 * 1024, 11);
+}
+
+} // namespace
+
+class TestFleet : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+    struct Run
+    {
+        int code = -1;
+        QByteArray out, err;
+    };
+    Run cli(const QStringList &arguments)
+    {
+        QProcess process;
+        process.start(QStringLiteral(LABELSETUP_CLI), arguments);
+        Run r;
+        if (process.waitForFinished(60000))
+            r = Run{process.exitCode(), process.readAllStandardOutput(),
+                    process.readAllStandardError()};
+        return r;
+    }
+    QString targetsFile(const QString &name, const QList<fleet::Address> &list)
+    {
+        QFile file(dir.filePath(name));
+        file.open(QIODevice::WriteOnly);
+        file.write("# the test's printers\n");
+        for (const fleet::Address &a : list)
+            file.write(a.key().toUtf8() + "\n");
+        return file.fileName();
+    }
+
+private slots:
+    void address_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("host") << "10.1.2.3" << true << "10.1.2.3:9100";
+        QTest::newRow("host and port") << " 10.1.2.3:9101 " << true << "10.1.2.3:9101";
+        QTest::newRow("name") << "printer-7.local:9100" << true << "printer-7.local:9100";
+        QTest::newRow("v6") << "[fd00::7]:9100" << true << "[fd00::7]:9100";
+        QTest::newRow("usb") << "usb" << true << "usb";
+        QTest::newRow("usb port") << "usb:3" << true << "usb:3";
+        QTest::newRow("usb port 0") << "usb:0" << false << "";
+        QTest::newRow("port 0") << "10.1.2.3:0" << false << "";
+        QTest::newRow("port too large") << "10.1.2.3:65536" << false << "";
+        QTest::newRow("blank inside") << "10.1 .2.3" << false << "";
+        QTest::newRow("bad v6") << "[fd00::zz]:9100" << false << "";
+        QTest::newRow("empty") << "" << false << "";
+    }
+    void address()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, ok);
+        QFETCH(QString, key);
+        fleet::Address a;
+        QCOMPARE(fleet::Address::parse(text, &a), ok);
+        if (ok)
+            QCOMPARE(a.key(), key);
+    }
+
+    void targets()
+    {
+        QList<fleet::Address> list;
+        int bad = 0;
+        QVERIFY(
+            fleet::parseTargets("# site\n10.0.0.1\n\n  usb:2 \n[fd00::1]:9101\r\n", &list, &bad));
+        QCOMPARE(list.size(), 3);
+        QCOMPARE(list.at(2).key(), QStringLiteral("[fd00::1]:9101"));
+        QVERIFY(!fleet::parseTargets("10.0.0.1\n# fine\nnot an address\n", &list, &bad));
+        QCOMPARE(bad, 3);
+    }
+
+    void range_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("hosts"); // first and last, and the count
+        QTest::addColumn<int>("count");
+        QTest::newRow("/30 without network and broadcast")
+            << "10.0.0.0/30" << QStringList{"10.0.0.1", "10.0.0.2"} << 2;
+        QTest::newRow("/24 from any of its addresses")
+            << "192.168.7.77/24" << QStringList{"192.168.7.1", "192.168.7.254"} << 254;
+        QTest::newRow("/31 both") << "10.0.0.4/31" << QStringList{"10.0.0.4", "10.0.0.5"} << 2;
+        QTest::newRow("/32") << "10.0.0.9/32" << QStringList{"10.0.0.9", "10.0.0.9"} << 1;
+        QTest::newRow("last byte range")
+            << "10.0.0.5-7" << QStringList{"10.0.0.5", "10.0.0.7"} << 3;
+        QTest::newRow("address range")
+            << "10.0.0.250-10.0.1.2" << QStringList{"10.0.0.250", "10.0.1.2"} << 9;
+        QTest::newRow("one") << "127.0.0.2" << QStringList{"127.0.0.2", "127.0.0.2"} << 1;
+        QTest::newRow("multicast left out") << "224.0.0.1/32" << QStringList{} << 0;
+        QTest::newRow("too large") << "10.0.0.0/15" << QStringList{} << -1;
+        QTest::newRow("backwards") << "10.0.0.9-10.0.0.8" << QStringList{} << -1;
+        QTest::newRow("v6") << "fd00::/120" << QStringList{} << -1;
+        QTest::newRow("bad prefix") << "10.0.0.0/33" << QStringList{} << -1;
+        QTest::newRow("words") << "the office" << QStringList{} << -1;
+    }
+    void range()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, hosts);
+        QFETCH(int, count);
+        QList<QHostAddress> list;
+        QString error;
+        QCOMPARE(fleet::scan::parseRange(text, &list, &error), count >= 0);
+        if (count < 0) {
+            QVERIFY(!error.isEmpty());
+            return;
+        }
+        QCOMPARE(list.size(), count);
+        if (count > 0) {
+            QCOMPARE(list.first().toString(), hosts.at(0));
+            QCOMPARE(list.last().toString(), hosts.at(1));
+        }
+    }
+
+    void severity_data()
+    {
+        QTest::addColumn<bool>("reached");
+        QTest::addColumn<quint32>("word");
+        QTest::addColumn<QString>("severity");
+        QTest::addColumn<QString>("conditions");
+        QTest::newRow("idle") << true << 0u << "ready"
+                              << "";
+        QTest::newRow("printing") << true << 0x1u << "busy"
+                                  << "printing";
+        QTest::newRow("paused") << true << 0x2000u << "busy"
+                                << "paused";
+        QTest::newRow("paper out") << true << 0x2u << "attention"
+                                   << "paper_out";
+        QTest::newRow("printing, cover open") << true << 0x81u << "attention"
+                                              << "printing,cover_open";
+        QTest::newRow("unknown high bits only") << true << 0x80000000u << "ready"
+                                                << "";
+        QTest::newRow("no answer") << false << 0x2u << "unreachable"
+                                   << "paper_out";
+    }
+    void severity()
+    {
+        QFETCH(bool, reached);
+        QFETCH(quint32, word);
+        QFETCH(QString, severity);
+        QFETCH(QString, conditions);
+        fleet::Reading r;
+        r.at = QDateTime::currentDateTime();
+        r.reached = reached;
+        r.statusWord = word;
+        QCOMPARE(fleet::severityName(fleet::severity(r)), severity);
+        QCOMPARE(fleet::conditions(word).join(','), conditions);
+    }
+
+    void inventoryCsv()
+    {
+        fleet::inventory::Entry a;
+        a.address.host = QStringLiteral("10.0.0.7");
+        a.reading.reached = true;
+        a.reading.at = QDateTime(QDate(2026, 3, 1), QTime(8, 30), Qt::UTC);
+        a.reading.model = QStringLiteral("K53TA, \"wide\"");
+        a.reading.maker = QStringLiteral("Label");
+        a.reading.firmware = QStringLiteral("V1.2.7");
+        a.reading.serial = QStringLiteral("SN1");
+        a.reading.dpi = 300;
+        a.reading.statusWord = 0x82;
+        fleet::inventory::Entry b;
+        b.address.usb = true;
+        b.address.usbPort = 2;
+        QCOMPARE(fleet::inventory::csv({a, b}),
+                 QByteArray("printer,state,model,manufacturer,firmware,serial,dpi,conditions,at\r\n"
+                            "10.0.0.7:9100,attention,\"K53TA, \"\"wide\"\"\",Label,V1.2.7,SN1,300,"
+                            "paper_out cover_open,2026-03-01T08:30:00Z\r\n"
+                            "usb:2,unknown,,,,,,,\r\n"));
+        const QJsonObject record = fleet::inventory::record(a);
+        QCOMPARE(record.value("word").toString(), QStringLiteral("0x00000082"));
+        QCOMPARE(record.value("conditions").toArray().size(), 2);
+    }
+
+    // The model and the poller, as the window uses them, without the window.
+    void pollerFillsTheModel()
+    {
+        auto ready = startPrinter("127.0.0.1", 0);
+        auto paperOut = startPrinter("127.0.0.1", 0, 0x2);
+        auto printing = startPrinter("127.0.0.1", 0, 0x1);
+        QVERIFY(ready && paperOut && printing);
+        fleet::Address gone;
+        gone.host = QStringLiteral("127.0.0.1");
+        gone.port = closedPort();
+
+        const std::unique_ptr<fleet::Device> device = fleet::makeSessionDevice();
+        fleet::Gate gate;
+        fleet::Poller poller(*device, gate, 4);
+        fleet::FleetModel model;
+        QCOMPARE(model.add({at(*ready), at(*paperOut), at(*printing), gone, at(*ready)}), 4);
+        QObject::connect(&poller, &fleet::Poller::polled, &model, &fleet::FleetModel::setReading);
+        poller.setAddresses(model.addresses());
+        poller.pollNow();
+        poller.waitForRound();
+
+        const QStringList expected{"ready", "attention", "busy", "unreachable"};
+        for (int row = 0; row < 4; ++row) {
+            const auto severity =
+                fleet::Severity(model.index(row, 0).data(fleet::FleetModel::SeverityRole).toInt());
+            QCOMPARE(fleet::severityName(severity), expected.at(row));
+        }
+        QCOMPARE(model.index(0, fleet::FleetModel::ModelColumn).data().toString(), "K53TA");
+        QCOMPARE(model.index(0, fleet::FleetModel::SerialColumn).data().toString(),
+                 "K53TA2401000123");
+        QCOMPARE(model.index(0, fleet::FleetModel::FirmwareColumn).data().toString(), "V1.2.7");
+        QVERIFY(!model.index(0, fleet::FleetModel::LastAnswerColumn).data().toString().isEmpty());
+        QVERIFY(model.index(3, fleet::FleetModel::LastAnswerColumn).data().toString().isEmpty());
+
+        // Later rounds ask for the status only; the identity stays in the table.
+        poller.pollNow();
+        poller.waitForRound();
+        QCOMPARE(identityQueries(*ready), 1);
+        QCOMPARE(model.index(0, fleet::FleetModel::ModelColumn).data().toString(), "K53TA");
+
+        // A printer open elsewhere, or held by an operation, is not talked to.
+        poller.setExcluded(at(*ready).key(), true);
+        QVERIFY(gate.tryTake(at(*paperOut).key()));
+        const int readyBefore = ready->connectionCount();
+        const int paperOutBefore = paperOut->connectionCount();
+        const int printingBefore = printing->connectionCount();
+        poller.pollNow();
+        poller.waitForRound();
+        QCOMPARE(ready->connectionCount(), readyBefore);
+        QCOMPARE(paperOut->connectionCount(), paperOutBefore);
+        QVERIFY(printing->connectionCount() > printingBefore);
+        gate.give(at(*paperOut).key());
+
+        // The list remembered is the addresses, and it comes back the same.
+        fleet::FleetModel again;
+        again.fromJson(model.toJson());
+        QCOMPARE(again.rowCount(), 4);
+        QCOMPARE(again.address(3).key(), gone.key());
+    }
+
+    // Printers at chosen loopback addresses on one port; a listener that is no printer.
+    void scanFindsThePrintersOnly()
+    {
+        auto first = startPrinter("127.0.0.2", 0);
+        QVERIFY(first);
+        const quint16 port = first->tcpPort();
+        auto second = startPrinter("127.0.0.3", port, 0x2);
+        auto third = startPrinter("127.0.0.6", port);
+        QVERIFY(second && third);
+        QTcpServer silent; // accepts and never answers
+        QVERIFY(silent.listen(QHostAddress("127.0.0.4"), port));
+
+        QList<QHostAddress> hosts;
+        QString error;
+        QVERIFY(fleet::scan::parseRange("127.0.0.0/29", &hosts, &error));
+        fleet::scan::Options options;
+        options.port = port;
+        const QList<QHostAddress> open = fleet::scan::accepting(hosts, options);
+        QStringList openText;
+        for (const QHostAddress &a : open)
+            openText << a.toString();
+        QCOMPARE(openText, QStringList({"127.0.0.2", "127.0.0.3", "127.0.0.4", "127.0.0.6"}));
+
+        const std::unique_ptr<fleet::Device> device = fleet::makeSessionDevice();
+        const QList<fleet::scan::Found> found = fleet::scan::run(*device, hosts, options);
+        QStringList keys;
+        for (const fleet::scan::Found &f : found)
+            keys << f.address.key();
+        const QString p = QString::number(port);
+        QCOMPARE(keys, QStringList({"127.0.0.2:" + p, "127.0.0.3:" + p, "127.0.0.6:" + p}));
+        QCOMPARE(found.at(1).reading.statusWord, 0x2u);
+        QCOMPARE(found.at(0).reading.model, QStringLiteral("K53TA"));
+
+        // The command line's records: the fields of list, plus the readings.
+        const Run r = cli({"scan", "127.0.0.0/29", "--port", p, "--json"});
+        QCOMPARE(r.code, 0);
+        const QJsonObject o = QJsonDocument::fromJson(r.out).object();
+        QCOMPARE(o.value("printers").toArray().size(), 3);
+        QCOMPARE(o.value("printers").toArray().at(0).toString(), "Label [K53TA] {127.0.0.2} :" + p);
+        QCOMPARE(o.value("found").toArray().at(1).toObject().value("state").toString(),
+                 QStringLiteral("attention"));
+        QCOMPARE(o.value("scanned").toInt(), 6);
+    }
+
+    void rollout()
+    {
+        auto a = startPrinter("127.0.0.1", 0, 0, "stream");
+        auto b = startPrinter("127.0.0.1", 0, 0, "stream");
+        auto fixed = startPrinter("127.0.0.1", 0, 0, "V9.9");
+        QVERIFY(a && b && fixed);
+        fleet::Address gone;
+        gone.host = QStringLiteral("127.0.0.1");
+        gone.port = closedPort();
+        const QByteArray image = firmwareImage("V2.0.1");
+        const QString encrypted = dir.filePath("fw.bin");
+        QVERIFY(writeEncryptedFile(encrypted, image));
+        QString plain;
+        QString why;
+        QVERIFY2(fleet::rollout::decrypt(encrypted, true, &plain, &why), qPrintable(why));
+
+        const std::unique_ptr<fleet::Device> device = fleet::makeSessionDevice();
+        fleet::Gate gate;
+        fleet::rollout::Options options;
+        options.jobs = 3;
+        options.expectVersion = QStringLiteral("V2.0.1");
+        options.settleMs = 100;
+        options.comeBackMs = 10000;
+        options.retryMs = 100;
+        QMutex mutex;
+        QMap<int, int> lastPercent;
+        const QList<fleet::rollout::Result> results =
+            fleet::rollout::run(*device, gate, {at(*a), at(*b), at(*fixed), gone}, plain, options,
+                                [&](int index, int percent) {
+                                    const QMutexLocker lock(&mutex);
+                                    lastPercent[index] = percent;
+                                });
+        QFile::remove(plain);
+        QCOMPARE(results.size(), 4);
+        QVERIFY2(results.at(0).code == fleet::rollout::Ok, qPrintable(results.at(0).message));
+        QCOMPARE(results.at(0).versionBefore, QStringLiteral("V1.2.7"));
+        QCOMPARE(results.at(0).versionAfter, QStringLiteral("V2.0.1"));
+        QCOMPARE(int(results.at(1).code), int(fleet::rollout::Ok));
+        QCOMPARE(int(results.at(2).code), int(fleet::rollout::Mismatch));
+        QCOMPARE(results.at(2).versionAfter, QStringLiteral("V9.9"));
+        QCOMPARE(int(results.at(3).code), int(fleet::rollout::NoPrinter));
+        QCOMPARE(int(fleet::rollout::worst(results)), int(fleet::rollout::NoPrinter));
+        QCOMPARE(lastPercent.value(0), 100);
+        // Every byte of the image reached each printer as raw data.
+        QCOMPARE(a->rawByteCount(), qint64(image.size()));
+        QCOMPARE(a->rawSha256(), QCryptographicHash::hash(image, QCryptographicHash::Sha256));
+        QCOMPARE(a->model().firmwareVersion(), QStringLiteral("V2.0.1"));
+
+        // The command line: exit code 4 for a mismatch, 0 when every version is right.
+        const QString both = targetsFile("ab", {at(*a), at(*b)});
+        Run r = cli({"download", "firmware", encrypted, "--targets", both, "--jobs", "2",
+                     "--expect-version", "V2.0.1", "--json"});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(QJsonDocument::fromJson(r.out)
+                     .object()
+                     .value("printers")
+                     .toArray()
+                     .at(1)
+                     .toObject()
+                     .value("versionAfter")
+                     .toString(),
+                 QStringLiteral("V2.0.1"));
+        const QString withFixed = targetsFile("af", {at(*a), at(*fixed)});
+        r = cli({"download", "firmware", encrypted, "--targets", withFixed, "--expect-version",
+                 "V2.0.1"});
+        QCOMPARE(r.code, 4);
+        QVERIFY(r.out.contains("came back with V9.9, not V2.0.1"));
+        QVERIFY(!QFile::exists(plain));
+    }
+
+    void cliCommands_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QByteArray>("output"); // in stdout, or stderr when the code is 1
+        QTest::newRow("inventory csv")
+            << QStringList{"inventory", "--targets", "%T", "--csv"} << 0
+            << QByteArray("printer,state,model,manufacturer,firmware,serial,dpi,conditions,at\r\n"
+                          "%A,attention,K53TA,Label,V1.2.7,K53TA2401000123,300,paper_out,");
+        QTest::newRow("status of many, one gone")
+            << QStringList{"status", "--targets", "%G"} << 2 << QByteArray("unreachable");
+        QTest::newRow("inventory without printers")
+            << QStringList{"inventory"} << 1 << QByteArray("needs printers");
+        QTest::newRow("scan needs a range") << QStringList{"scan"} << 1 << QByteArray("one RANGE");
+        QTest::newRow("scan of too much")
+            << QStringList{"scan", "10.0.0.0/8"} << 1 << QByteArray("too large");
+        QTest::newRow("font with a version")
+            << QStringList{"download", "font", "x", "--targets", "%T", "--expect-version", "1"} << 1
+            << QByteArray("--expect-version is for firmware");
+        QTest::newRow("bad watch")
+            << QStringList{"status", "--watch", "0"} << 1 << QByteArray("--watch: bad value 0");
+        QTest::newRow("exporter on no address")
+            << QStringList{"exporter", "--targets", "%T", "--listen", "nowhere"} << 1
+            << QByteArray("not HOST:PORT");
+    }
+    void cliCommands()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, code);
+        QFETCH(QByteArray, output);
+        auto printer = startPrinter("127.0.0.1", 0, 0x2);
+        QVERIFY(printer);
+        fleet::Address gone;
+        gone.host = QStringLiteral("127.0.0.1");
+        gone.port = closedPort();
+        const QString one = targetsFile("one", {at(*printer)});
+        const QString withGone = targetsFile("gone", {at(*printer), gone});
+        arguments.replaceInStrings("%T", one).replaceInStrings("%G", withGone);
+        output.replace("%A", at(*printer).key().toUtf8());
+        const Run r = cli(arguments);
+        QCOMPARE(r.code, code);
+        QVERIFY2((code == 1 ? r.err : r.out).contains(output), r.out + r.err);
+    }
+
+    // The metrics endpoint as a scraper sees it; promtool checks the format.
+    void exporter()
+    {
+        auto ready = startPrinter("127.0.0.1", 0);
+        auto paperOut = startPrinter("127.0.0.1", 0, 0x82);
+        QVERIFY(ready && paperOut);
+        fleet::Address gone;
+        gone.host = QStringLiteral("127.0.0.1");
+        gone.port = closedPort();
+        const QString targets = targetsFile("exported", {at(*ready), at(*paperOut), gone});
+        QProcess process;
+        process.start(QStringLiteral(LABELSETUP_CLI), {"exporter", "--targets", targets, "--listen",
+                                                       "127.0.0.1:0", "--interval", "1"});
+        QVERIFY(process.waitForStarted());
+        QByteArray err;
+        QTRY_VERIFY_WITH_TIMEOUT((err += process.readAllStandardError()).contains("/metrics"),
+                                 10000);
+        const int port = QRegularExpression("127\\.0\\.0\\.1:(\\d+)/metrics")
+                             .match(QString::fromUtf8(err))
+                             .captured(1)
+                             .toInt();
+        QVERIFY(port > 0);
+
+        const auto scrape = [port] {
+            QTcpSocket socket;
+            socket.connectToHost(QHostAddress::LocalHost, quint16(port));
+            if (!socket.waitForConnected(3000))
+                return QByteArray();
+            socket.write("GET /metrics HTTP/1.0\r\nHost: localhost\r\n\r\n");
+            QByteArray reply;
+            while (socket.waitForReadyRead(3000))
+                reply += socket.readAll();
+            return reply.mid(reply.indexOf("\r\n\r\n") + 4);
+        };
+        const QByteArray up = "labelprinter_up{printer=\"" + at(*ready).key().toUtf8() + "\"} 1";
+        QByteArray metrics;
+        QTRY_VERIFY_WITH_TIMEOUT((metrics = scrape()).contains(up), 10000);
+        QVERIFY(metrics.contains("labelprinter_up{printer=\"" + gone.key().toUtf8() + "\"} 0"));
+        QVERIFY(metrics.contains("labelprinter_condition{condition=\"paper_out\",printer=\"" +
+                                 at(*paperOut).key().toUtf8() + "\"} 1"));
+        QVERIFY(metrics.contains("labelprinter_condition{condition=\"paper_out\",printer=\"" +
+                                 at(*ready).key().toUtf8() + "\"} 0"));
+        QVERIFY(
+            metrics.contains("labelprinter_info{firmware=\"V1.2.7\",model=\"K53TA\",printer=\"" +
+                             at(*ready).key().toUtf8() + "\",serial=\"K53TA2401000123\"} 1"));
+        QVERIFY(metrics.contains("labelprinter_poll_duration_seconds{printer="));
+        // Scrapes read what the poller left; they never reach a printer.
+        const int connections = ready->connectionCount();
+        QTest::qWait(10);
+        for (int i = 0; i < 5; ++i)
+            QVERIFY(!scrape().isEmpty());
+        QVERIFY(ready->connectionCount() <= connections + 2); // one poll a second at most
+
+        process.terminate();
+        QVERIFY(process.waitForFinished(5000));
+        QCOMPARE(process.exitCode(), 0);
+
+        const QString promtool = QStandardPaths::findExecutable("promtool");
+        if (promtool.isEmpty())
+            QSKIP("promtool is not installed (Debian: prometheus); the format was not checked");
+        QProcess check;
+        check.start(promtool, {"check", "metrics"});
+        check.write(metrics);
+        check.closeWriteChannel();
+        QVERIFY(check.waitForFinished(20000));
+        QVERIFY2(check.exitCode() == 0,
+                 check.readAllStandardOutput() + check.readAllStandardError());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFleet)
+#include "tst_fleet.moc"
