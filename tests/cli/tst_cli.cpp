@@ -161,6 +161,7 @@ private slots:
         row("usb 0", "--usb=0", "!--usb: not a port number: 0");
         row("usb 256", "--usb=256", "!--usb: not a port number: 256");
         row("jobs 0", "--jobs|0", "!--jobs: a number from 1 to 64");
+        row("one job", "apply|--jobs|1", "apply;;;1;38400;;;;");
         row("jobs 65", "--jobs=65", "!--jobs: a number from 1 to 64");
         row("udp port", "--udp-port|65536", "!--udp-port: not a port: 65536");
         row("value missing", "info|--file", "!--file needs a value");
