@@ -140,6 +140,9 @@ void TestDownloadNet::fileSend_data()
                                      "fw.hex，300000 字节|I下载成功|等待打印机指示灯停止闪烁");
     row("slow printer drops mid-file", "0|150000|120000|4|fw.hex|fw.hex||fw_decrypted.hex|下载固件 "
                                        "fw.hex，150000 字节|C错误|向打印机发送数据失败。");
+    // Dropped with the last pieces still on their way: only the final confirmation sees it.
+    row("slow printer drops at the end", "0|60000|58000|4|fw.hex|fw.hex||fw_decrypted.hex|下载固件 "
+                                         "fw.hex，60000 字节|C错误|向打印机发送数据失败。");
     row("console file broken",
         "2|64000|20000|0|fw.hex|fw.hex|||发送文件 fw.hex，64000 字节|C错误|向打印机发送数据失败。");
     row("no file chosen", "1|80000|-2|0|fw.hex|||||");
