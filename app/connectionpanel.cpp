@@ -5,6 +5,7 @@
 #include "app/pagehost.h"
 #include "app/prompts.h"
 #include "diagnostics/connectiondoctor.h"
+#include "operations/printeroperations.h"
 #include "protocol/printersession.h"
 #include "transport/discovery.h"
 #include "ui_connectionpanel.h"
@@ -355,24 +356,23 @@ void ConnectionPanel::on_pushButton_open_clicked()
         return;
     }
     const QString text = ui->comboBox_ScanResult->currentText();
-    int ret = -1;
+    PrinterAddress address;
+    address.usb = m_session.medium() == MEDIUM_USB;
+    address.host = addressOfEntry(text);
+    address.port = ui->lineEdit_ConnectTCPPort->text().toUShort();
+    address.usbPort = usbPortOfEntry(text);
+    ops::Outcome opened = ops::badInput(QString());
     emit blockWindow(true);
-    if (m_session.medium() == MEDIUM_NETWORK) {
-        ret = m_session.openNetwork(addressOfEntry(text),
-                                    ui->lineEdit_ConnectTCPPort->text().toUShort());
-    } else if (m_session.medium() == MEDIUM_USB) {
-        ret = m_session.openUsb(usbPortOfEntry(text));
-    }
+    // Only the media this window can open; a USB entry without a port is none.
+    if (m_session.medium() == MEDIUM_NETWORK || (address.usb && address.usbPort > 0))
+        opened = ops::open(m_session, address);
     emit blockWindow(false);
-    if (ret != 0) {
+    if (!opened.ok()) {
         prompts::critical(m_host.dialogParent(), tr("错误"), tr("连接超时，请重试！"));
         return;
     }
     prompts::information(m_host.dialogParent(), tr("设置工具"), tr("连接成功！"));
-    m_openedKey =
-        m_session.medium() == MEDIUM_NETWORK
-            ? QStringLiteral("%1:%2").arg(addressOfEntry(text), ui->lineEdit_ConnectTCPPort->text())
-            : QStringLiteral("usb:%1").arg(usbPortOfEntry(text));
+    m_openedKey = address.key();
     m_session.adoptModel(text);
     for (QWidget *w : std::initializer_list<QWidget *>{
              ui->pushButton_getList, ui->checkBox_USB, ui->checkBox_NET, ui->checkBox_BLE,

@@ -7,13 +7,10 @@
 #include "diagnostics/connectiondoctor.h"
 #include "diagnostics/debuglog.h"
 #include "diagnostics/diagnosticsreport.h"
-#include "protocol/printersession.h"
-#include "settings/profileapply.h"
+#include "operations/printeroperations.h"
 
 #include <QApplication>
 #include <QDate>
-#include <QJsonDocument>
-#include <QSaveFile>
 
 void DiagnosticsActions::runDoctor(const doctor::NetTarget &target)
 {
@@ -53,23 +50,16 @@ void DiagnosticsActions::exportReport(const QStringList &listed, const DebugLog 
     diagnosticsreport::Inputs inputs;
     inputs.toolVersion = QCoreApplication::applicationVersion();
     inputs.printersListed = listed;
-    if (m_host.isDeviceOpen()) {
+    ops::Outcome written;
+    {
         const BusyCursor wait;
-        const PrinterSession::Operation operation(m_session);
-        diagnosticsreport::readPrinter(m_session, &inputs);
-        profile::Profile settings;
-        if (profileapply::save(m_session, true, &settings, nullptr) == 0)
-            inputs.settings = settings.settings;
+        written = ops::writeReport(m_host.isDeviceOpen() ? &m_session : nullptr, inputs, log,
+                                   path);
     }
-    if (log)
-        inputs.log = log->lines();
-    QSaveFile file(path);
-    const QByteArray bytes = QJsonDocument(diagnosticsreport::build(inputs)).toJson();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        prompts::critical(parent, tr("导出诊断报告…"),
-                          tr("无法写入文件：%1").arg(file.errorString()));
+    if (!written.ok()) {
+        prompts::critical(parent, tr("导出诊断报告…"), written.sentence);
         return;
     }
-    m_host.showLastResult(tr("诊断报告已保存到 %1").arg(path));
-    prompts::information(parent, tr("导出诊断报告…"), tr("诊断报告已保存到 %1").arg(path));
+    m_host.showLastResult(written.sentence);
+    prompts::information(parent, tr("导出诊断报告…"), written.sentence);
 }

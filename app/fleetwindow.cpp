@@ -6,6 +6,7 @@
 #include "fleet/poller.h"
 #include "fleet/rollout.h"
 #include "fleet/scan.h"
+#include "operations/applymany.h"
 #include "settings/profile.h"
 #include "settings/profileapply.h"
 #include "transport/discovery.h"
@@ -524,7 +525,7 @@ void FleetWindow::applyProfile()
         prompts::warning(this, tr("应用配置"), tr("无法使用 %1：%2").arg(path, error));
         return;
     }
-    auto outcomes = std::make_shared<QVector<profileapply::PrinterOutcome>>(printers.size());
+    auto outcomes = std::make_shared<QVector<ops::PrinterRun>>(printers.size());
     fleet::Device &device = *m_device;
     fleet::Gate &gate = *m_gate;
     const int jobs = m_jobs->value();
@@ -535,30 +536,27 @@ void FleetWindow::applyProfile()
                 gate.take(key);
                 (*outcomes)[i] = device.applyProfile(printers.at(i), *wanted, dryRun, !dryRun);
                 gate.give(key);
-                const profileapply::PrinterOutcome &o = outcomes->at(i);
-                const bool failed = o.connectResult != 0 || o.outcome.result != 0 ||
-                                    !o.outcome.notVerified.isEmpty();
+                const ops::PrinterRun &o = outcomes->at(i);
                 QString text;
-                if (o.connectResult != 0 || o.outcome.result != 0)
-                    text = tr("失败：%1")
-                               .arg(o.connectResult != 0 ? tr("无法连接") : o.outcome.failedPage);
-                else if (!o.outcome.notVerified.isEmpty())
-                    text = tr("校验不符 %1 项").arg(o.outcome.notVerified.size());
+                if (o.outcome.code == ops::Code::Differs)
+                    text = tr("校验不符 %1 项").arg(o.details.notVerified.size());
+                else if (!o.outcome.ok())
+                    text = tr("失败：%1").arg(o.outcome.sentence);
                 else if (dryRun)
-                    text = tr("%1 项不同").arg(o.outcome.differences.size());
+                    text = tr("%1 项不同").arg(o.details.differences.size());
                 else
-                    text = tr("已写入 %1 项").arg(o.outcome.written.size());
-                postResult(key, text, failed);
+                    text = tr("已写入 %1 项").arg(o.details.written.size());
+                postResult(key, text, !o.outcome.ok());
             });
         };
     };
     runInBackground(pass(true), [this, printers, outcomes, pass] {
         int differing = 0;
         int settings = 0;
-        for (const profileapply::PrinterOutcome &o : *outcomes) {
-            const bool ok = o.connectResult == 0 && o.outcome.result == 0;
-            differing += ok && !o.outcome.differences.isEmpty() ? 1 : 0;
-            settings += ok ? o.outcome.differences.size() : 0;
+        for (const ops::PrinterRun &o : *outcomes) {
+            const bool ok = o.outcome.ok();
+            differing += ok && !o.details.differences.isEmpty() ? 1 : 0;
+            settings += ok ? o.details.differences.size() : 0;
         }
         if (differing == 0) {
             prompts::information(this, tr("应用配置"), tr("没有需要写入的设置。"));
@@ -639,9 +637,11 @@ void FleetWindow::selfTest()
             fleet::forEachParallel(printers.size(), jobs, [&](int i) {
                 const QString key = printers.at(i).key();
                 gate.take(key);
-                const int result = device.runFunction(printers.at(i), QStringLiteral("selfTest"));
+                const ops::Outcome sent =
+                    device.runFunction(printers.at(i), QStringLiteral("selfTest"));
                 gate.give(key);
-                postResult(key, result == 0 ? tr("已发送自检") : tr("失败：无法连接"), result != 0);
+                postResult(key, sent.ok() ? tr("已发送自检") : tr("失败：%1").arg(sent.sentence),
+                           !sent.ok());
             });
         },
         [] {});

@@ -4,6 +4,7 @@
 #include "app/pagehost.h"
 #include "app/prompts.h"
 #include "app/tabledialog.h"
+#include "operations/printeroperations.h"
 #include "protocol/commandcodes.h"
 #include "protocol/printersession.h"
 #include "settings/profile.h"
@@ -38,7 +39,9 @@ void ProfileActions::save()
     {
         const BusyCursor wait;
         const PrinterSession::Operation operation(m_session);
-        saved.model = profileapply::modelOf(m_session);
+        // The model as the printer names it; a printer that does not answer is told by
+        // the save's own failure.
+        ops::identify(m_session, &saved.model);
         result = profileapply::save(m_session, false, &saved, nullptr);
     }
     if (result != RESULT_OK) {

@@ -7,22 +7,17 @@
 #include "diagnostics/connectiondoctor.h"
 #include "diagnostics/debuglog.h"
 #include "diagnostics/diagnosticsreport.h"
-#include "download/filedecrypt.h"
-#include "download/filestream.h"
+#include "operations/applymany.h"
+#include "operations/download.h"
+#include "operations/printeroperations.h"
 #include "protocol/functioncommands.h"
-#include "protocol/commandcodes.h"
-#include "protocol/frame.h"
-#include "protocol/identity.h"
 #include "protocol/printersession.h"
-#include "protocol/statusword.h"
 #include "settings/profile.h"
 #include "settings/profileapply.h"
 #include "settings/settingtable.h"
-#include "settings/settingsengine.h"
 #include "transport/discovery.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QHostAddress>
@@ -31,18 +26,12 @@
 #include <QJsonDocument>
 #include <QRegularExpression>
 #include <QSaveFile>
-#include <QThread>
 #include <QTextStream>
 #include <algorithm>
 #include <unistd.h>
 #include <vector>
 
 namespace {
-
-// As the provisioning window pauses: the module switches mode before it takes
-// credentials, and the credentials frame leaves before the connection closes.
-constexpr unsigned long kModePauseMs = 1000;
-constexpr unsigned long kCredentialsPauseMs = 200;
 
 // The single printer a command talks to; prints why when there is none.
 const Target *singleTarget(CommandContext &c)
@@ -56,144 +45,129 @@ const Target *singleTarget(CommandContext &c)
     return nullptr;
 }
 
-// Opens the session to `target`; the exit code (ExitOk when open).
-int openTarget(CommandContext &c, PrinterSession &session, const Target &target)
+PrinterAddress addressOf(const Target &target)
 {
-    const int result =
-        target.kind == Target::Network
-            ? session.openNetwork(target.host, target.port)
-            : profileapply::openPrinter(session, {true, QString(), 0, target.usbPort});
-    if (result == RESULT_OK)
-        return ExitOk;
-    c.out.error(QStringLiteral("cannot connect to %1").arg(target.name()));
-    return ExitNoPrinter;
+    return PrinterAddress{target.kind == Target::Usb, target.host, target.port, target.usbPort};
 }
 
-// Runs `body` with a session open to the command's one printer; `body` makes its own
-// operations (a stream and the function frames connect by themselves).
-int withOpenPrinter(CommandContext &c, const std::function<int(PrinterSession &)> &body)
+// The exit code of an operation's outcome.
+int exitCodeOf(ops::Code code)
+{
+    switch (code) {
+    case ops::Code::Ok:
+        return ExitOk;
+    case ops::Code::NotConnected:
+        return ExitNoPrinter;
+    case ops::Code::BadInput:
+        return ExitBadFile;
+    case ops::Code::Differs:
+        return ExitDifference;
+    case ops::Code::Interrupted:
+        return ExitInterrupted;
+    case ops::Code::NoAnswer:
+    case ops::Code::Refused:
+    case ops::Code::Unsupported:
+    case ops::Code::TimedOut:
+    case ops::Code::Busy:
+        break;
+    }
+    return ExitRefused;
+}
+
+// Tells why an operation failed, with its stable reason for scripts; the exit code.
+int failed(CommandContext &c, const ops::Outcome &outcome)
+{
+    c.out.error(outcome.sentence);
+    c.out.set(QStringLiteral("reason"), ops::codeName(outcome.code));
+    if (!outcome.step.isEmpty())
+        c.out.set(QStringLiteral("step"), outcome.step);
+    if (!outcome.written.isEmpty())
+        c.out.set(QStringLiteral("written"), QJsonArray::fromStringList(outcome.written));
+    return exitCodeOf(outcome.code);
+}
+
+enum class Begin
+{
+    Open,        // only opened: the body's operations connect by themselves
+    Identify,    // identified first, the body in the same connection
+    IdentifyOnly // identified first; the body makes its own connection (a stream)
+};
+
+// Opens the command's one printer and runs `body` on it; a printer that cannot be opened
+// or identified gets nothing more.
+int withPrinter(CommandContext &c, Begin begin, const std::function<int(PrinterSession &)> &body)
 {
     const Target *target = singleTarget(c);
     if (!target)
         return ExitUsage;
     PrinterSession session;
-    const int opened = openTarget(c, session, *target);
-    if (opened != ExitOk)
-        return opened;
-    const int code = body(session);
+    ops::Outcome outcome = ops::open(session, addressOf(*target));
+    if (!outcome.ok())
+        return failed(c, outcome);
+    int code = ExitOk;
+    {
+        const PrinterSession::Operation operation(session);
+        if (begin != Begin::Open)
+            outcome = ops::identify(session);
+        if (outcome.ok() && begin != Begin::IdentifyOnly)
+            code = body(session);
+    }
+    if (!outcome.ok())
+        code = failed(c, outcome);
+    else if (begin == Begin::IdentifyOnly)
+        code = body(session);
     session.close();
     return code;
 }
 
-// Runs `body` inside one operation on the command's one printer.
-int withPrinter(CommandContext &c, const std::function<int(PrinterSession &)> &body)
-{
-    return withOpenPrinter(c, [&body](PrinterSession &session) {
-        const PrinterSession::Operation operation(session);
-        return body(session);
-    });
-}
-
-QString answerText(const unsigned char *data)
-{
-    return QString::fromLocal8Bit(
-        reinterpret_cast<const char *>(data),
-        int(qstrnlen(reinterpret_cast<const char *>(data), frame::kQueryOutSize)));
-}
-
-// A connection that could not be made is not a printer that did not answer.
-int cannotConnect(CommandContext &c)
-{
-    const Target *target = singleTarget(c);
-    c.out.error(QStringLiteral("cannot connect to %1").arg(target ? target->name() : QString()));
-    return ExitNoPrinter;
-}
-
-int refused(CommandContext &c, const QString &what, int result)
-{
-    if (result == RESULT_NOT_CONNECTED)
-        return cannotConnect(c);
-    c.out.error(QStringLiteral("the printer did not answer the %1 query (result %2)")
-                    .arg(what)
-                    .arg(result));
-    return ExitRefused;
-}
-
-// Before anything is sent, the printer proves it answers: a host that takes connections
-// and never answers gets nothing, and the command ends within the query's wait.
-int identifyFirst(CommandContext &c, PrinterSession &session)
-{
-    int identified = RESULT_OK;
-    {
-        const PrinterSession::Operation operation(session);
-        identified = profileapply::identify(session);
-    }
-    return identified == RESULT_OK ? int(ExitOk)
-                                   : refused(c, QStringLiteral("identity"), identified);
-}
-
 int runInfo(CommandContext &c)
 {
-    return withPrinter(c, [&c](PrinterSession &session) {
-        unsigned char out[frame::kQueryOutSize];
-        int length = 0;
-        const int result = session.queryInfo(INFO_DEVICE_IDENTITY, out, &length);
-        QList<QByteArray> strings;
-        if (result != RESULT_OK || !identity::split(out, length, &strings))
-            return refused(c, QStringLiteral("identity"), result);
-        QByteArray maker;
-        identity::manufacturer(strings.at(2), &maker);
-        QJsonArray identityTexts;
-        for (const QByteArray &s : strings)
-            identityTexts.append(QString::fromLocal8Bit(s));
-        c.out.set(QStringLiteral("model"), QString::fromLocal8Bit(strings.at(1)));
-        c.out.set(QStringLiteral("manufacturer"), QString::fromLocal8Bit(maker));
-        c.out.set(QStringLiteral("identity"), identityTexts);
-        c.out.line(
-            QStringLiteral("model:           %1").arg(QString::fromLocal8Bit(strings.at(1))));
-        c.out.line(QStringLiteral("manufacturer:    %1").arg(QString::fromLocal8Bit(maker)));
-        if (session.queryStatus(POWER_FIRMWARE_VERSION, out) == RESULT_OK) {
-            c.out.set(QStringLiteral("firmware"), answerText(out));
-            c.out.line(QStringLiteral("firmware:        %1").arg(answerText(out)));
+    return withPrinter(c, Begin::Open, [&c](PrinterSession &session) {
+        ops::PrinterInfo info;
+        const ops::Outcome outcome = ops::readInfo(session, &info);
+        if (!outcome.ok())
+            return failed(c, outcome);
+        c.out.set(QStringLiteral("model"), info.model);
+        c.out.set(QStringLiteral("manufacturer"), info.maker);
+        c.out.set(QStringLiteral("identity"), QJsonArray::fromStringList(info.identity));
+        c.out.line(QStringLiteral("model:           %1").arg(info.model));
+        c.out.line(QStringLiteral("manufacturer:    %1").arg(info.maker));
+        if (!info.firmware.isEmpty()) {
+            c.out.set(QStringLiteral("firmware"), info.firmware);
+            c.out.line(QStringLiteral("firmware:        %1").arg(info.firmware));
         }
-        if (session.queryStatus(POWER_RESOLUTION, out) == RESULT_OK) {
-            const int dpi = frame::u16(out);
-            const int widthDots = frame::u16(out + 2);
-            c.out.set(QStringLiteral("dpi"), dpi);
-            c.out.set(QStringLiteral("maxPaperWidthDots"), widthDots);
-            c.out.line(QStringLiteral("resolution:      %1 dpi").arg(dpi));
-            c.out.line(QStringLiteral("max. width:      %1 dots").arg(widthDots));
+        if (info.dpi > 0) {
+            c.out.set(QStringLiteral("dpi"), info.dpi);
+            c.out.set(QStringLiteral("maxPaperWidthDots"), info.maxWidthDots);
+            c.out.line(QStringLiteral("resolution:      %1 dpi").arg(info.dpi));
+            c.out.line(QStringLiteral("max. width:      %1 dots").arg(info.maxWidthDots));
         }
-        for (int i = 0; i < strings.size(); ++i)
-            c.out.line(QStringLiteral("identity %1:      %2")
-                           .arg(i + 1)
-                           .arg(QString::fromLocal8Bit(strings.at(i))));
+        for (int i = 0; i < info.identity.size(); ++i)
+            c.out.line(QStringLiteral("identity %1:      %2").arg(i + 1).arg(info.identity.at(i)));
         return int(ExitOk);
     });
 }
 
 int runStatus(CommandContext &c)
 {
-    return withPrinter(c, [&c](PrinterSession &session) {
-        quint32 word = 0;
-        const int result = session.readStatusWord(&word);
-        if (result != RESULT_OK)
-            return refused(c, QStringLiteral("status"), result);
-        const QStringList conditions =
-            checkPrinterStatus(word).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        const QStringList codes = statusConditionCodes(word);
-        QJsonArray conditionsJson; // a stable code for scripts, the text in the user's language
-        for (int i = 0; i < codes.size() && i < conditions.size(); ++i)
-            conditionsJson.append(QJsonObject{{QStringLiteral("code"), codes.at(i)},
-                                              {QStringLiteral("text"), conditions.at(i)}});
+    return withPrinter(c, Begin::Open, [&c](PrinterSession &session) {
+        ops::StatusReading status;
+        const ops::Outcome outcome = ops::readStatus(session, &status);
+        if (!outcome.ok())
+            return failed(c, outcome);
+        QJsonArray conditions; // a stable code for scripts, the text in the user's language
+        for (int i = 0; i < status.codes.size() && i < status.texts.size(); ++i)
+            conditions.append(QJsonObject{{QStringLiteral("code"), status.codes.at(i)},
+                                          {QStringLiteral("text"), status.texts.at(i)}});
         c.out.set(QStringLiteral("word"),
-                  QStringLiteral("0x%1").arg(word, 8, 16, QLatin1Char('0')));
-        c.out.set(QStringLiteral("idle"), conditions.isEmpty());
-        c.out.set(QStringLiteral("conditions"), conditionsJson);
-        c.out.line(QStringLiteral("status word: 0x%1").arg(word, 8, 16, QLatin1Char('0')));
-        if (conditions.isEmpty())
+                  QStringLiteral("0x%1").arg(status.word, 8, 16, QLatin1Char('0')));
+        c.out.set(QStringLiteral("idle"), status.texts.isEmpty());
+        c.out.set(QStringLiteral("conditions"), conditions);
+        c.out.line(
+            QStringLiteral("status word: 0x%1").arg(status.word, 8, 16, QLatin1Char('0')));
+        if (status.texts.isEmpty())
             c.out.line(QCoreApplication::translate("MainWindow", "空闲中"));
-        for (const QString &condition : conditions)
+        for (const QString &condition : qAsConst(status.texts))
             c.out.line(condition);
         return int(ExitOk);
     });
@@ -224,14 +198,11 @@ int runSend(CommandContext &c)
         c.out.error(QStringLiteral("send needs one TEXT or --file FILE"));
         return ExitUsage;
     }
-    return withPrinter(c, [&c, &bytes](PrinterSession &session) {
-        const int result = session.writeRaw(bytes);
-        if (result != RESULT_OK) {
-            c.out.error(
-                QStringLiteral("the printer did not take the bytes (result %1)").arg(result));
-            return int(ExitRefused);
-        }
-        const QByteArray received = session.readPending();
+    return withPrinter(c, Begin::Open, [&c, &bytes](PrinterSession &session) {
+        QByteArray received;
+        const ops::Outcome outcome = ops::sendRaw(session, bytes, &received);
+        if (!outcome.ok())
+            return failed(c, outcome);
         c.out.set(QStringLiteral("sent"), bytes.size());
         c.out.set(QStringLiteral("received"), hexcodec::spacedHex(received));
         c.out.line(QStringLiteral("sent %1 bytes").arg(bytes.size()));
@@ -287,30 +258,24 @@ int runReport(CommandContext &c)
     inputs.toolVersion = QCoreApplication::applicationVersion();
     for (const Target &target : c.options.targets)
         inputs.printersListed << target.name();
+    // The printer's part when there is one printer and it answers; the report is written
+    // in any case, with what could be gathered.
+    PrinterSession session;
     int code = ExitOk;
+    bool printerRead = false;
     if (c.options.targets.size() == 1) {
-        PrinterSession session;
-        code = openTarget(c, session, c.options.targets.first());
-        if (code == ExitOk) {
-            const PrinterSession::Operation operation(session);
-            diagnosticsreport::readPrinter(session, &inputs);
-            // Every readable setting, as the window's report has them; the report masks
-            // the secrets itself.
-            profile::Profile settings;
-            if (profileapply::identify(session) == RESULT_OK &&
-                profileapply::save(session, true, &settings, nullptr) == RESULT_OK)
-                inputs.settings = settings.settings;
-        }
+        const ops::Outcome opened = ops::open(session, addressOf(c.options.targets.first()));
+        printerRead = opened.ok();
+        if (!opened.ok())
+            code = failed(c, opened);
+        else // the settings in the printer's own units; without an answer the report tells
+            ops::identify(session);
     }
-    if (c.log)
-        inputs.log = c.log->lines();
-    QSaveFile file(c.options.out);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(QJsonDocument(diagnosticsreport::build(inputs)).toJson()) < 0 ||
-        !file.commit()) {
-        c.out.error(QStringLiteral("cannot write %1: %2").arg(c.options.out, file.errorString()));
-        return ExitBadFile;
-    }
+    const ops::Outcome written =
+        ops::writeReport(printerRead ? &session : nullptr, inputs, c.log, c.options.out);
+    session.close();
+    if (!written.ok())
+        return failed(c, written);
     c.out.set(QStringLiteral("report"), c.options.out);
     c.out.line(QStringLiteral("report written to %1").arg(c.options.out));
     return code;
@@ -375,25 +340,17 @@ int runRead(CommandContext &c)
             return ExitUsage;
         }
     }
-    return withPrinter(c, [&c, &pages](PrinterSession &session) {
-        const int identified = profileapply::identify(session);
-        if (identified != RESULT_OK)
-            return refused(c, QStringLiteral("identity"), identified);
+    return withPrinter(c, Begin::Identify, [&c, &pages](PrinterSession &session) {
         QJsonObject all;
-        for (const QString &page : settingtable::pageNames()) {
-            if ((!pages.isEmpty() && !pages.contains(page)) || profileapply::lacks(session, page))
+        const ops::Outcome outcome =
+            ops::readSettings(session, pages, c.options.withSecrets, &all);
+        if (!outcome.ok())
+            return failed(c, outcome);
+        for (const QString &page : settingtable::pageNames()) { // in the window's order
+            if (!all.contains(page))
                 continue;
-            QJsonObject settings;
-            const int result = profileapply::readPage(session, page, &settings);
-            if (result != RESULT_OK)
-                return refused(c, page, result);
-            for (auto it = settings.begin(); it != settings.end(); ++it) {
-                if (!c.options.withSecrets &&
-                    settingtable::has(*settingtable::find(page, it.key()), settingtable::Secret))
-                    it.value() = QStringLiteral("********");
-            }
-            all.insert(page, settings);
             c.out.line(QStringLiteral("[%1]").arg(page));
+            const QJsonObject settings = all.value(page).toObject();
             for (auto it = settings.begin(); it != settings.end(); ++it)
                 c.out.line(QStringLiteral("  %1 = %2")
                                .arg(it.key(), -22)
@@ -415,15 +372,13 @@ int runSave(CommandContext &c)
     options.withIdentity = c.options.withIdentity;
     if (!readSelection(c, &options.selection))
         return ExitUsage;
-    return withPrinter(c, [&c, &options](PrinterSession &session) {
+    return withPrinter(c, Begin::Open, [&c, &options](PrinterSession &session) {
         profile::Profile saved;
-        const int identified = profileapply::identify(session, &saved.model);
-        if (identified != RESULT_OK)
-            return refused(c, QStringLiteral("identity"), identified);
-        QString failedPage;
-        const int result = profileapply::save(session, options, &saved, &failedPage);
-        if (result != RESULT_OK)
-            return refused(c, failedPage, result);
+        ops::Outcome outcome = ops::identify(session, &saved.model);
+        if (outcome.ok())
+            outcome = ops::save(session, options, &saved);
+        if (!outcome.ok())
+            return failed(c, outcome);
         if (!writeFile(c, c.options.arguments.first(), profile::serialize(saved)))
             return int(ExitBadFile);
         c.out.set(QStringLiteral("profile"), c.options.arguments.first());
@@ -466,81 +421,46 @@ int runDiff(CommandContext &c)
     const int read = readProfile(c, &wanted);
     if (read != ExitOk)
         return read;
-    return withPrinter(c, [&c, &wanted](PrinterSession &session) {
-        const int identified = profileapply::identify(session);
-        if (identified != RESULT_OK)
-            return refused(c, QStringLiteral("identity"), identified);
-        const profileapply::Outcome outcome = profileapply::apply(session, wanted, true, false);
-        if (outcome.result != RESULT_OK)
-            return refused(c, outcome.failedPage, outcome.result);
-        printDifferences(c, outcome.differences);
-        for (const QString &s : outcome.skipped)
+    return withPrinter(c, Begin::Identify, [&c, &wanted](PrinterSession &session) {
+        profileapply::Outcome details;
+        const ops::Outcome outcome = ops::diff(session, wanted, &details);
+        if (!outcome.ok())
+            return failed(c, outcome);
+        printDifferences(c, details.differences);
+        for (const QString &s : qAsConst(details.skipped))
             c.out.line(
                 QStringLiteral("skipped (this model lacks it): %1").arg(settingtable::label(s)));
-        c.out.set(QStringLiteral("differences"), differencesJson(outcome.differences));
-        c.out.set(QStringLiteral("skipped"), QJsonArray::fromStringList(outcome.skipped));
+        c.out.set(QStringLiteral("differences"), differencesJson(details.differences));
+        c.out.set(QStringLiteral("skipped"), QJsonArray::fromStringList(details.skipped));
         return int(ExitOk);
     });
 }
 
-// The exit code and the table text of one printer's apply.
+// One printer's part of an apply: its target, how far it came and what came of it.
 struct ApplyJob
 {
     Target target;
     QString state = QStringLiteral("notStarted"); // finished, interrupted, duplicate
-    int code = ExitOk;
-    QString message = QStringLiteral("not started");
-    profileapply::Outcome outcome;
+    // Until its turn comes, nothing was sent to it.
+    ops::Outcome outcome{ops::Code::Interrupted, QStringLiteral("not started"), {}, 0, {}, {}};
+    profileapply::Outcome details;
+    int code() const { return exitCodeOf(outcome.code); }
 };
-
-void judge(const profileapply::PrinterOutcome &result, bool dryRun, ApplyJob *job)
-{
-    job->outcome = result.outcome;
-    job->code = ExitOk;
-    job->state = result.state == profileapply::PrinterOutcome::State::Interrupted
-                     ? QStringLiteral("interrupted")
-                     : QStringLiteral("finished");
-    if (result.connectResult != RESULT_OK || result.outcome.result == RESULT_NOT_CONNECTED) {
-        job->code = ExitNoPrinter;
-        job->message = QStringLiteral("cannot connect");
-    } else if (!result.outcome.refused.isEmpty()) {
-        // A value this printer's resolution cannot hold: nothing was sent to it.
-        job->code = ExitBadFile;
-        job->message = QStringLiteral("refused, nothing sent: %1").arg(result.outcome.refused);
-    } else if (result.outcome.result != RESULT_OK) {
-        job->code = ExitRefused;
-        job->message = QStringLiteral("%1 failed (result %2)")
-                           .arg(result.outcome.failedPage)
-                           .arg(result.outcome.result);
-    } else if (!result.outcome.notVerified.isEmpty()) {
-        job->code = ExitDifference;
-        job->message = QStringLiteral("%1 setting(s) read back different")
-                           .arg(result.outcome.notVerified.size());
-    } else {
-        job->message = dryRun
-                           ? QStringLiteral("%1 to change").arg(result.outcome.differences.size())
-                           : QStringLiteral("%1 written").arg(result.outcome.written.size());
-        if (result.outcome.restartNeeded)
-            job->message += QStringLiteral("; restart the printer for the network change");
-    }
-    if (!result.outcome.notAttempted.isEmpty())
-        job->message += QStringLiteral("; interrupted, not begun: %1")
-                            .arg(result.outcome.notAttempted.join(QLatin1String(", ")));
-}
 
 QJsonObject jobJson(const ApplyJob &job)
 {
     return QJsonObject{
         {QStringLiteral("printer"), job.target.name()},
         {QStringLiteral("state"), job.state},
-        {QStringLiteral("exitCode"), job.code},
-        {QStringLiteral("message"), job.message},
-        {QStringLiteral("differences"), differencesJson(job.outcome.differences)},
-        {QStringLiteral("written"), QJsonArray::fromStringList(job.outcome.written)},
-        {QStringLiteral("skipped"), QJsonArray::fromStringList(job.outcome.skipped)},
-        {QStringLiteral("notVerified"), differencesJson(job.outcome.notVerified)},
-        {QStringLiteral("notAttempted"), QJsonArray::fromStringList(job.outcome.notAttempted)},
-        {QStringLiteral("restartNeeded"), job.outcome.restartNeeded}};
+        {QStringLiteral("exitCode"), job.code()},
+        {QStringLiteral("reason"), ops::codeName(job.outcome.code)},
+        {QStringLiteral("message"), job.outcome.sentence},
+        {QStringLiteral("differences"), differencesJson(job.details.differences)},
+        {QStringLiteral("written"), QJsonArray::fromStringList(job.details.written)},
+        {QStringLiteral("skipped"), QJsonArray::fromStringList(job.details.skipped)},
+        {QStringLiteral("notVerified"), differencesJson(job.details.notVerified)},
+        {QStringLiteral("notAttempted"), QJsonArray::fromStringList(job.details.notAttempted)},
+        {QStringLiteral("restartNeeded"), job.details.restartNeeded}};
 }
 
 // One printer's record, as soon as it is known: a line for people, a JSON line.
@@ -548,13 +468,13 @@ void printJob(CommandContext &c, const ApplyJob &job)
 {
     c.out.line(QStringLiteral("%1 %2 %3")
                    .arg(job.target.name(), -24)
-                   .arg(job.state == QLatin1String("finished") && job.code == ExitOk
+                   .arg(job.state == QLatin1String("finished") && job.outcome.ok()
                             ? QStringLiteral("ok")
                         : job.state == QLatin1String("finished") ? QStringLiteral("FAILED")
                                                                  : job.state,
                         -11)
-                   .arg(job.message));
-    for (const QString &s : job.outcome.skipped)
+                   .arg(job.outcome.sentence));
+    for (const QString &s : job.details.skipped)
         c.out.line(QStringLiteral("%1 skipped (this model lacks it): %2")
                        .arg(QString(), -24)
                        .arg(settingtable::label(s)));
@@ -619,7 +539,7 @@ int runApply(CommandContext &c)
         return ExitUsage;
     }
     std::vector<ApplyJob> jobs(size_t(c.options.targets.size()));
-    QList<profileapply::PrinterAddress> addresses;
+    QList<PrinterAddress> addresses;
     QList<int> jobOfAddress;
     QList<QSet<QString>> seen;
     for (int i = 0; i < c.options.targets.size(); ++i) {
@@ -633,13 +553,14 @@ int runApply(CommandContext &c)
         if (same != seen.end()) {
             const Target &first = jobs[size_t(jobOfAddress.at(int(same - seen.begin())))].target;
             job.state = QStringLiteral("duplicate");
-            job.message = QStringLiteral("the same printer as %1: applied once").arg(first.name());
+            job.outcome = ops::Outcome();
+            job.outcome.sentence =
+                QStringLiteral("the same printer as %1: applied once").arg(first.name());
             continue;
         }
         seen << reached;
         jobOfAddress << i;
-        addresses.append(
-            profileapply::PrinterAddress{t.kind == Target::Usb, t.host, t.port, t.usbPort});
+        addresses.append(addressOf(t));
     }
     for (const ApplyJob &job : jobs) {
         if (job.state == QLatin1String("duplicate"))
@@ -648,16 +569,19 @@ int runApply(CommandContext &c)
 
     const InterruptRequest interrupt;
     Progress progress(int(addresses.size()));
-    profileapply::RunControl control;
+    ops::RunControl control;
     control.stop = &interrupt.flag();
-    control.finished = [&](int index, const profileapply::PrinterOutcome &outcome) {
+    control.finished = [&](int index, const ops::PrinterRun &run) {
         ApplyJob &job = jobs[size_t(jobOfAddress.at(index))];
-        judge(outcome, c.options.dryRun, &job);
+        job.state = run.state == ops::PrinterRun::State::Interrupted ? QStringLiteral("interrupted")
+                                                                     : QStringLiteral("finished");
+        job.outcome = run.outcome;
+        job.details = run.details;
         printJob(c, job);
         progress.step();
     };
-    profileapply::applyToMany(addresses, wanted, c.options.dryRun, c.options.verify,
-                              c.options.jobs, control);
+    ops::applyToMany(addresses, wanted, c.options.dryRun, c.options.verify, c.options.jobs,
+                     control);
     // Those the stop came before are told too: nothing was sent to them.
     for (const ApplyJob &job : jobs) {
         if (job.state == QLatin1String("notStarted"))
@@ -667,8 +591,8 @@ int runApply(CommandContext &c)
     int code = ExitOk;
     QJsonArray table;
     if (jobs.size() == 1) {
-        printDifferences(c, jobs.front().outcome.differences);
-        for (const profile::Difference &d : jobs.front().outcome.notVerified)
+        printDifferences(c, jobs.front().details.differences);
+        for (const profile::Difference &d : jobs.front().details.notVerified)
             c.out.line(QStringLiteral("read back different: %1 = %2 (profile %3)")
                            .arg(settingtable::label(d.page + QLatin1Char('.') + d.setting),
                                 profile::valueText(d.printer), profile::valueText(d.profile)));
@@ -678,8 +602,8 @@ int runApply(CommandContext &c)
         // before sending, then a difference.
         static const QList<int> worstFirst{ExitNoPrinter, ExitRefused, ExitBadFile, ExitDifference,
                                            ExitOk};
-        if (worstFirst.indexOf(job.code) < worstFirst.indexOf(code))
-            code = job.code;
+        if (worstFirst.indexOf(job.code()) < worstFirst.indexOf(code))
+            code = job.code();
         table.append(jobJson(job));
     }
     if (c.out.form() == Output::Form::Json)
@@ -749,17 +673,10 @@ int runFunction(CommandContext &c)
         return ExitUsage;
     }
     const QString name = c.options.arguments.first();
-    return withOpenPrinter(c, [&c, &name](PrinterSession &session) {
-        if (const int identified = identifyFirst(c, session); identified != ExitOk)
-            return identified;
-        const int result = functioncommands::run(session, name);
-        if (result == RESULT_NOT_CONNECTED)
-            return cannotConnect(c);
-        if (result != RESULT_OK) {
-            c.out.error(
-                QStringLiteral("the printer did not take %1 (result %2)").arg(name).arg(result));
-            return int(ExitRefused);
-        }
+    return withPrinter(c, Begin::Identify, [&c, &name](PrinterSession &session) {
+        const ops::Outcome outcome = ops::runFunction(session, name);
+        if (!outcome.ok())
+            return failed(c, outcome);
         c.out.set(QStringLiteral("function"), name);
         c.out.line(QStringLiteral("%1 sent").arg(name));
         return int(ExitOk);
@@ -774,62 +691,21 @@ int runDownload(CommandContext &c)
         c.out.error(QStringLiteral("download needs firmware|font FILE"));
         return ExitUsage;
     }
-    const bool firmware = args.first() == QLatin1String("firmware");
+    const ops::FileKind kind =
+        args.first() == QLatin1String("firmware") ? ops::FileKind::Firmware : ops::FileKind::Font;
     const QString chosen = args.at(1);
-    // An empty file would "succeed" without the printer getting anything.
-    if (QFileInfo(chosen).isFile() && QFileInfo(chosen).size() == 0) {
-        c.out.error(QStringLiteral("%1 is empty: nothing to download").arg(chosen));
-        return ExitBadFile;
-    }
-    return withOpenPrinter(c, [&](PrinterSession &session) {
-        if (const int identified = identifyFirst(c, session); identified != ExitOk)
-            return identified;
-        if (!firmware) {
-            if (!session.settingsAllowed()) {
-                c.out.error(QStringLiteral("this printer model takes no font download"));
-                return int(ExitRefused);
-            }
-        }
-        QString decrypted;
-        QString why;
-        const filedecrypt::Result decryptResult =
-            filedecrypt::decryptFile(chosen,
-                                     firmware ? filedecrypt::firmwareOutputPath(chosen)
-                                              : filedecrypt::fontOutputPath(chosen),
-                                     &decrypted, &why);
-        if (decryptResult != filedecrypt::Result::Ok) {
-            c.out.error(QStringLiteral("cannot decrypt %1: %2").arg(chosen, why));
-            return int(ExitBadFile);
-        }
-        const qint64 size = QFileInfo(decrypted).size();
-        QString error;
-        if (session.connectForStream(&error) != 0) {
-            QFile::remove(decrypted);
-            c.out.error(QStringLiteral("cannot connect for the download: %1").arg(error));
-            return int(ExitNoPrinter);
-        }
-        // The stream writes each piece from this thread's event loop.
-        FileStream stream(session);
-        QEventLoop loop;
-        QString failure;
-        bool done = false;
-        QObject::connect(&stream, &FileStream::failed, &loop,
-                         [&failure](const QString &text) { failure = text; });
-        QObject::connect(&stream, &FileStream::ended, &loop, [&loop, &done] {
-            done = true;
-            loop.quit();
-        });
-        stream.start(decrypted, FileStream::Kind::Download, true);
-        if (!done)
-            loop.exec();
-        stream.waitUntilIdle();
-        if (!failure.isEmpty()) {
-            c.out.error(QStringLiteral("the download failed: %1").arg(failure));
-            return int(ExitRefused);
-        }
+    return withPrinter(c, Begin::IdentifyOnly, [&](PrinterSession &session) {
+        QString plain;
+        ops::Outcome outcome = ops::prepareDownload(session, kind, chosen, &plain);
+        const qint64 size = QFileInfo(plain).size(); // before the plain copy goes
+        if (outcome.ok())
+            outcome = ops::downloadNow(session, plain, true);
+        if (!outcome.ok())
+            return failed(c, outcome);
         c.out.set(QStringLiteral("sent"), size);
         c.out.line(QStringLiteral("%1 %2 sent, %3 bytes")
-                       .arg(firmware ? QStringLiteral("firmware") : QStringLiteral("font"),
+                       .arg(kind == ops::FileKind::Firmware ? QStringLiteral("firmware")
+                                                            : QStringLiteral("font"),
                             QFileInfo(chosen).fileName())
                        .arg(size));
         return int(ExitOk);
@@ -844,51 +720,22 @@ int runProvision(CommandContext &c)
     }
     QTextStream in(stdin);
     const QString password = in.readLine();
-    // Checked as the WiFi page checks them; an empty password is an open network.
-    QString why;
-    if (!settingtable::check(
-            *settingtable::find(QStringLiteral("wifi"), QStringLiteral("stationName")),
-            c.options.ssid, 0, &why) ||
-        !settingtable::check(
-            *settingtable::find(QStringLiteral("wifi"), QStringLiteral("stationPassword")),
-            password, 0, &why)) {
-        c.out.error(QStringLiteral("provision: %1").arg(why));
+    // Checked as the WiFi page checks them before the printer is opened; an empty password
+    // is an open network.
+    if (const ops::Outcome checked = ops::checkCredentials(c.options.ssid, password);
+        !checked.ok()) {
+        c.out.error(QStringLiteral("provision: %1").arg(checked.sentence));
         return ExitUsage;
     }
-    return withOpenPrinter(c, [&c, &password](PrinterSession &session) {
-        if (const int identified = identifyFirst(c, session); identified != ExitOk)
-            return identified;
-        const QString wifi = QStringLiteral("wifi");
-        QJsonObject known;
-        const bool station = settingsengine::read(session, wifi, &known) == RESULT_OK &&
-                             known.value(QLatin1String("mode")) == QLatin1String("station");
-        int result = RESULT_OK;
-        {
-            const PrinterSession::Operation operation(session);
-            if (!station) {
-                result =
-                    settingsengine::send(session, wifi, INFO_WIFI_MODE,
-                                         {{QStringLiteral("mode"), QStringLiteral("station")}});
-                QThread::msleep(kModePauseMs);
-            }
-            if (result == RESULT_OK) {
-                result = settingsengine::send(session, wifi, INFO_WIFI_STATION,
-                                              {{QStringLiteral("stationName"), c.options.ssid},
-                                               {QStringLiteral("stationPassword"), password}});
-                QThread::msleep(kCredentialsPauseMs);
-            }
-        }
-        if (result == RESULT_NOT_CONNECTED)
-            return cannotConnect(c);
-        if (result != RESULT_OK) {
-            c.out.error(QStringLiteral("the printer did not take the WiFi settings (result %1)")
-                            .arg(result));
-            return int(ExitRefused);
-        }
+    return withPrinter(c, Begin::Identify, [&c, &password](PrinterSession &session) {
+        const ops::Outcome outcome = ops::provision(session, c.options.ssid, password,
+                                                    ops::ModeKnowledge::AskFirst);
+        if (!outcome.ok())
+            return failed(c, outcome);
         c.out.set(QStringLiteral("ssid"), c.options.ssid);
         c.out.set(QStringLiteral("restartNeeded"), true);
-        c.out.line(QStringLiteral("station %1 set; restart the printer for the WiFi change")
-                       .arg(c.options.ssid));
+        c.out.set(QStringLiteral("written"), QJsonArray::fromStringList(outcome.written));
+        c.out.line(outcome.sentence);
         return int(ExitOk);
     });
 }

@@ -2,49 +2,30 @@
 
 #include "app/pagehost.h"
 #include "app/prompts.h"
-#include "download/filedecrypt.h"
+#include "download/filestream.h"
 #include "protocol/printersession.h"
 #include "ui_downloadpanel.h"
 
 #include <QCoreApplication>
 #include <QDebug>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 DownloadPanel::DownloadPanel(PrinterSession &session, PageHost &host, FileStream &stream,
                              QWidget *parent)
-    : QWidget(parent), ui(new Ui::DownloadPanel), m_session(session), m_host(host), m_stream(stream)
+    : QWidget(parent), ui(new Ui::DownloadPanel), m_session(session), m_host(host),
+      m_stream(stream), m_download(new ops::Download(session, stream, this))
 {
     ui->setupUi(this);
     ui->progressBar_Update->setEnabled(false);
     ui->progressBar_Update->setValue(0);
     connect(&m_stream, &FileStream::started, this, [this] { followStream(true); });
     connect(&m_stream, &FileStream::ended, this, [this] { followStream(false); });
-    connect(&m_stream, &FileStream::progress, this, [this](int percent) {
-        if (m_stream.kind() != FileStream::Kind::Download)
-            return;
+    connect(m_download, &ops::Download::progress, this, [this](int percent) {
         ui->progressBar_Update->setValue(percent);
         QCoreApplication::processEvents();
     });
-    connect(&m_stream, &FileStream::failed, this, [this](const QString &text) {
-        if (m_stream.kind() != FileStream::Kind::Download)
-            return;
-        ui->progressBar_Update->setEnabled(false);
-        // In the messages and the status bar too: the box goes, the outcome stays.
-        const QString outcome = tr("%1 下载失败：%2").arg(m_fileName, text);
-        emit fileLogged(outcome);
-        m_host.showLastResult(outcome);
-        prompts::critical(m_host.dialogParent(), tr("错误"), text);
-    });
-    connect(&m_stream, &FileStream::completed, this, [this] {
-        if (m_stream.kind() != FileStream::Kind::Download)
-            return;
-        const QString outcome = tr("%1 下载完成").arg(m_fileName);
-        emit fileLogged(outcome);
-        m_host.showLastResult(outcome);
-        prompts::information(m_host.dialogParent(), tr("下载成功"), tr("等待打印机指示灯停止闪烁"));
-    });
+    connect(m_download, &ops::Download::finished, this, &DownloadPanel::showOutcome);
 }
 
 DownloadPanel::~DownloadPanel()
@@ -97,22 +78,11 @@ void DownloadPanel::downloadEncryptedFile(bool firmware)
         return;
     }
     QString decrypted;
-    QString why;
-    const filedecrypt::Result decryptResult = filedecrypt::decryptFile(
-        chosen,
-        firmware ? filedecrypt::firmwareOutputPath(chosen) : filedecrypt::fontOutputPath(chosen),
-        &decrypted, &why);
-    if (decryptResult != filedecrypt::Result::Ok) {
+    const ops::Outcome prepared = ops::prepareDownload(
+        m_session, firmware ? ops::FileKind::Firmware : ops::FileKind::Font, chosen, &decrypted);
+    if (!prepared.ok()) {
         // Nothing is sent from a file that could not be decrypted whole.
-        QString text;
-        if (decryptResult == filedecrypt::Result::InputOpenFailed)
-            text = tr("无法读取所选文件：%1").arg(QDir::toNativeSeparators(chosen));
-        else if (decryptResult == filedecrypt::Result::OutputOpenFailed)
-            text = tr("无法在文件所在的文件夹中创建解密文件：%1")
-                       .arg(QDir::toNativeSeparators(QFileInfo(chosen).absolutePath()));
-        else
-            text = tr("解密失败，文件未发送。");
-        prompts::critical(parent, tr("错误"), text + QLatin1Char('\n') + why);
+        prompts::critical(parent, tr("错误"), prepared.sentence);
         return;
     }
     if (!m_stream.waitUntilIdle()) {
@@ -122,19 +92,35 @@ void DownloadPanel::downloadEncryptedFile(bool firmware)
     ui->progressBar_Update->setEnabled(true);
     ui->progressBar_Update->setValue(0);
     m_fileName = QFileInfo(chosen).fileName();
+    m_firmware = firmware;
     emit fileLogged((firmware ? tr("下载固件 %1，%2 字节") : tr("下载字库 %1，%2 字节"))
                         .arg(QFileInfo(chosen).fileName())
                         .arg(QFileInfo(decrypted).size()));
-    QString error;
-    if (m_session.connectForStream(&error) != 0) {
-        if (firmware)
-            prompts::warning(parent, tr("Error"), tr("Connection failed: ") + error);
+    m_download->start(decrypted, true);
+}
+
+void DownloadPanel::showOutcome(const ops::Outcome &outcome)
+{
+    QWidget *parent = m_host.dialogParent();
+    if (outcome.code == ops::Code::NotConnected) {
+        if (m_firmware)
+            prompts::warning(parent, tr("Error"), tr("Connection failed: ") + outcome.sentence);
         else
-            prompts::warning(parent, tr("错误"), tr("连接失败: ") + error);
-        // No stream runs, so nobody else removes the plain copy.
-        QFile::remove(decrypted);
+            prompts::warning(parent, tr("错误"), tr("连接失败: ") + outcome.sentence);
         ui->progressBar_Update->setEnabled(false);
         return;
     }
-    m_stream.start(decrypted, FileStream::Kind::Download, true);
+    if (!outcome.ok()) {
+        ui->progressBar_Update->setEnabled(false);
+        // In the messages and the status bar too: the box goes, the outcome stays.
+        const QString text = tr("%1 下载失败：%2").arg(m_fileName, outcome.sentence);
+        emit fileLogged(text);
+        m_host.showLastResult(text);
+        prompts::critical(parent, tr("错误"), outcome.sentence);
+        return;
+    }
+    const QString text = tr("%1 下载完成").arg(m_fileName);
+    emit fileLogged(text);
+    m_host.showLastResult(text);
+    prompts::information(parent, tr("下载成功"), tr("等待打印机指示灯停止闪烁"));
 }

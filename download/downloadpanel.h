@@ -1,9 +1,10 @@
 #pragma once
 
-#include "download/filestream.h"
+#include "operations/download.h"
 
 #include <QWidget>
 
+class FileStream;
 class PageHost;
 class PrinterSession;
 
@@ -40,11 +41,14 @@ private slots:
 
 private:
     void followStream(bool running);
+    void showOutcome(const ops::Outcome &outcome);
 
     Ui::DownloadPanel *ui;
     PrinterSession &m_session;
     PageHost &m_host;
     FileStream &m_stream;
+    ops::Download *m_download;
     bool m_fontAllowed = true;
-    QString m_fileName; // of the download under way, for its outcome
+    bool m_firmware = true; // the download under way is firmware (not a font)
+    QString m_fileName;     // of the download under way, for its outcome
 };

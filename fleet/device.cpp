@@ -1,16 +1,16 @@
 #include "fleet/device.h"
 
-#include "download/filestream.h"
+#include "operations/applymany.h"
+#include "operations/download.h"
+#include "operations/printeroperations.h"
 #include "protocol/frame.h"
 #include "protocol/functioncommands.h"
 #include "protocol/identity.h"
 #include "protocol/printersession.h"
 #include "protocol/statusword.h"
-#include "settings/profileapply.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QHostAddress>
 #include <QRegularExpression>
 #include <QThread>
@@ -18,65 +18,6 @@
 #include <vector>
 
 namespace fleet {
-
-QString Address::key() const
-{
-    if (usb)
-        return usbPort > 0 ? QStringLiteral("usb:%1").arg(usbPort) : QStringLiteral("usb");
-    return host.contains(QLatin1Char(':')) ? QStringLiteral("[%1]:%2").arg(host).arg(port)
-                                           : QStringLiteral("%1:%2").arg(host).arg(port);
-}
-
-bool Address::parse(const QString &text, Address *out)
-{
-    const QString t = text.trimmed();
-    Address a;
-    if (t == QLatin1String("usb") || t.startsWith(QLatin1String("usb:"))) {
-        a.usb = true;
-        if (t.size() > 4) {
-            bool ok = false;
-            a.usbPort = t.mid(4).toInt(&ok);
-            if (!ok || a.usbPort < 1 || a.usbPort > 255)
-                return false;
-        }
-        *out = a;
-        return true;
-    }
-    static const QRegularExpression form(
-        QStringLiteral("^(?:\\[([0-9A-Fa-f:.]+)\\]|([^\\s:\\[\\]]+))(?::(\\d{1,5}))?$"));
-    const QRegularExpressionMatch m = form.match(t);
-    if (!m.hasMatch())
-        return false;
-    a.host = m.captured(1).isEmpty() ? m.captured(2) : m.captured(1);
-    if (!m.captured(1).isEmpty() &&
-        QHostAddress(a.host).protocol() != QAbstractSocket::IPv6Protocol)
-        return false;
-    if (!m.captured(3).isEmpty()) {
-        const int port = m.captured(3).toInt();
-        if (port < 1 || port > 65535)
-            return false;
-        a.port = quint16(port);
-    }
-    *out = a;
-    return true;
-}
-
-bool parseTargets(const QString &text, QList<Address> *out, int *badLine)
-{
-    const QStringList lines = text.split(QLatin1Char('\n'));
-    for (int i = 0; i < lines.size(); ++i) {
-        const QString line = lines.at(i).trimmed();
-        Address address;
-        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
-            continue;
-        if (!Address::parse(line, &address)) {
-            *badLine = i + 1;
-            return false;
-        }
-        out->append(address);
-    }
-    return true;
-}
 
 const QStringList &conditionNames()
 {
@@ -166,11 +107,6 @@ void forEachParallel(int count, int jobs, const std::function<void(int)> &fn)
 
 namespace {
 
-profileapply::PrinterAddress sessionAddress(const Address &a)
-{
-    return profileapply::PrinterAddress{a.usb, a.host, a.port, a.usbPort};
-}
-
 QString answerText(const unsigned char *data)
 {
     return QString::fromLatin1(
@@ -187,8 +123,9 @@ public:
         timer.start();
         Reading r;
         PrinterSession session;
-        r.result = profileapply::openPrinter(session, sessionAddress(address));
-        if (r.result == RESULT_OK) {
+        const ops::Outcome opened = ops::open(session, address);
+        r.result = opened.ok() ? int(RESULT_OK) : int(RESULT_NOT_CONNECTED);
+        if (opened.ok()) {
             const PrinterSession::Operation operation(session);
             unsigned char out[frame::kQueryOutSize];
             if (identify) {
@@ -217,62 +154,31 @@ public:
         return r;
     }
 
-    int runFunction(const Address &address, const QString &name) override
+    ops::Outcome runFunction(const Address &address, const QString &name) override
     {
         PrinterSession session;
-        int result = profileapply::openPrinter(session, sessionAddress(address));
-        if (result == RESULT_OK)
-            result = functioncommands::run(session, name);
+        ops::Outcome outcome = ops::open(session, address);
+        if (outcome.ok())
+            outcome = ops::runFunction(session, name);
         session.close();
-        return result;
+        return outcome;
     }
 
-    int stream(const Address &address, const QString &plainPath,
-               const std::function<void(int)> &progress, QString *error) override
+    ops::Outcome stream(const Address &address, const QString &plainPath,
+                        const std::function<void(int)> &progress) override
     {
         PrinterSession session;
-        int result = profileapply::openPrinter(session, sessionAddress(address));
-        if (result != RESULT_OK) {
-            *error = QStringLiteral("cannot connect");
-            return result;
-        }
-        if (session.connectForStream(error) != 0) {
-            session.close();
-            return RESULT_NOT_CONNECTED;
-        }
-        // The stream writes each piece from this thread's event loop.
-        FileStream stream(session);
-        QEventLoop loop;
-        bool done = false;
-        QString failure;
-        QObject::connect(&stream, &FileStream::progress, &loop, [&progress](int percent) {
-            if (progress)
-                progress(percent);
-        });
-        QObject::connect(&stream, &FileStream::failed, &loop,
-                         [&failure](const QString &text) { failure = text; });
-        QObject::connect(&stream, &FileStream::ended, &loop, [&loop, &done] {
-            done = true;
-            loop.quit();
-        });
-        stream.start(plainPath, FileStream::Kind::Download, false);
-        if (!done)
-            loop.exec();
-        stream.waitUntilIdle();
+        ops::Outcome outcome = ops::open(session, address);
+        if (outcome.ok())
+            outcome = ops::downloadNow(session, plainPath, false, progress);
         session.close();
-        if (!failure.isEmpty()) {
-            *error = failure;
-            return RESULT_NETWORK;
-        }
-        return RESULT_OK;
+        return outcome;
     }
 
-    profileapply::PrinterOutcome applyProfile(const Address &address,
-                                              const profile::Profile &wanted, bool dryRun,
-                                              bool verify) override
+    ops::PrinterRun applyProfile(const Address &address, const profile::Profile &wanted,
+                                 bool dryRun, bool verify) override
     {
-        return profileapply::applyToMany({sessionAddress(address)}, wanted, dryRun, verify, 1)
-            .value(0);
+        return ops::applyToPrinter(address, wanted, dryRun, verify);
     }
 };
 

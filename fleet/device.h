@@ -1,5 +1,7 @@
 #pragma once
 
+#include "operations/printeraddress.h"
+
 #include <QDateTime>
 #include <QList>
 #include <QMetaType>
@@ -11,32 +13,18 @@
 namespace profile {
 struct Profile;
 }
-namespace profileapply {
-struct PrinterOutcome;
+namespace ops {
+struct Outcome;
+struct PrinterRun;
 }
 
 // What the fleet tools need of a printer, behind one small interface, so that the
 // window, the command line and the exporter do not care how a conversation is held.
 namespace fleet {
 
-// A printer of the fleet: a network address or a USB port.
-struct Address
-{
-    bool usb = false;
-    QString host;
-    quint16 port = 9100;
-    int usbPort = 0; // 0: the first USB printer
-
-    // "host:port", "[v6]:port", "usb:PORT" or "usb"; also the key of the fleet list.
-    QString key() const;
-    // The same forms back (a host alone gets port 9100); false for anything else.
-    static bool parse(const QString &text, Address *out);
-    bool operator==(const Address &o) const { return key() == o.key(); }
-};
-
-// The addresses of a targets file's text (one address or usb:PORT a line; blank lines and
-// '#' comments skipped). False at the first bad line, its number (from 1) in `badLine`.
-bool parseTargets(const QString &text, QList<Address> *out, int *badLine);
+// A printer of the fleet.
+using Address = PrinterAddress;
+using ::parseTargets;
 
 // How a printer looks after one poll.
 enum class Severity
@@ -80,16 +68,14 @@ public:
     // Polls the printer: firmware version and status word, and when `identify` (or the
     // model is unknown) also identity and resolution.
     virtual Reading read(const Address &address, bool identify) = 0;
-    // A maintenance function by name (functioncommands); a result code.
-    virtual int runFunction(const Address &address, const QString &name) = 0;
-    // Streams a plain (decrypted) firmware or font file; a result code, the reason in
-    // `error`. `progress` gets percentages.
-    virtual int stream(const Address &address, const QString &plainPath,
-                       const std::function<void(int)> &progress, QString *error) = 0;
+    // A maintenance function by name (functioncommands).
+    virtual ops::Outcome runFunction(const Address &address, const QString &name) = 0;
+    // Streams a plain (decrypted) firmware or font file; `progress` gets percentages.
+    virtual ops::Outcome stream(const Address &address, const QString &plainPath,
+                                const std::function<void(int)> &progress) = 0;
     // Applies a profile (differences first; with `verify` read back).
-    virtual profileapply::PrinterOutcome applyProfile(const Address &address,
-                                                      const profile::Profile &wanted, bool dryRun,
-                                                      bool verify) = 0;
+    virtual ops::PrinterRun applyProfile(const Address &address, const profile::Profile &wanted,
+                                         bool dryRun, bool verify) = 0;
 };
 
 // The device that talks through today's printer sessions.
@@ -100,5 +86,4 @@ void forEachParallel(int count, int jobs, const std::function<void(int)> &fn);
 
 } // namespace fleet
 
-Q_DECLARE_METATYPE(fleet::Address)
 Q_DECLARE_METATYPE(fleet::Reading)

@@ -2,6 +2,7 @@
 
 #include "download/filedecrypt.h"
 #include "fleet/poller.h"
+#include "operations/outcome.h"
 
 #include <QDeadlineTimer>
 #include <QThread>
@@ -31,10 +32,10 @@ Result one(Device &device, const Address &address, const QString &plainPath, con
         return r;
     }
     r.versionBefore = before.firmware;
-    QString error;
-    if (device.stream(address, plainPath, progress, &error) != 0) {
+    const ops::Outcome streamed = device.stream(address, plainPath, progress);
+    if (!streamed.ok()) {
         r.code = Failed;
-        r.message = QStringLiteral("the download failed: %1").arg(error);
+        r.message = QStringLiteral("the download failed: %1").arg(streamed.sentence);
         return r;
     }
     if (!options.firmware) {

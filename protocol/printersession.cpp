@@ -315,12 +315,15 @@ PrinterSession::Hold::~Hold()
 
 PrinterSession::Operation::Operation(PrinterSession &session) : m_session(session)
 {
-    m_session.beginOperation();
+    // An operation inside another one is part of it: one connection for the outer one.
+    if (m_session.m_operationDepth++ == 0)
+        m_session.beginOperation();
 }
 
 PrinterSession::Operation::~Operation()
 {
-    m_session.endOperation();
+    if (--m_session.m_operationDepth == 0)
+        m_session.endOperation();
 }
 
 void PrinterSession::beginOperation()

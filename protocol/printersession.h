@@ -115,7 +115,8 @@ public:
 
     // One user operation. On the network the TCP connection is made for each operation:
     // the printer's address is connected on construction and disconnected when it goes
-    // out of scope. Nothing happens on USB.
+    // out of scope. An operation made while another lives is part of that one. Nothing
+    // happens on USB.
     class Operation
     {
     public:
@@ -150,4 +151,5 @@ private:
     bool m_held = false;
     bool m_streaming = false;
     int m_wifiMode = -1;
+    int m_operationDepth = 0;
 };

@@ -2,23 +2,15 @@
 
 #include "app/pagehost.h"
 #include "app/prompts.h"
-#include "protocol/commandcodes.h"
+#include "operations/printeroperations.h"
 #include "protocol/printersession.h"
 #include "provisioning/distributenet.h"
 #include "settings/pagefields.h"
-#include "settings/settingsengine.h"
 #include "settings/settingtable.h"
 
 #include <QCoreApplication>
 
 #include <QDebug>
-#include <QThread>
-
-namespace {
-constexpr int kModePauseMs = 1000;       // the module switches mode before it takes credentials
-constexpr int kCredentialsPauseMs = 200; // lets the frame leave before the socket closes
-constexpr int kStationMode = 0;          // as the WiFi page's mode list counts
-} // namespace
 
 WifiProvisioning::WifiProvisioning(PrinterSession &session, PageHost &host, QObject *parent)
     : QObject(parent), m_session(session), m_host(host)
@@ -83,51 +75,29 @@ void WifiProvisioning::sendCredentials(const WifiCred &cred)
                        << "密码:" << QString(cred.password.size(), QLatin1Char('*'));
     // A name or password no network can have is refused before anything is sent, as the
     // WiFi page refuses it; the window stays for another try.
-    const std::pair<const char *, QString> texts[] = {{"stationName", cred.ssid},
-                                                      {"stationPassword", cred.password}};
-    for (const auto &[key, text] : texts) {
-        const settingtable::Row &row =
-            *settingtable::find(QStringLiteral("wifi"), QLatin1String(key));
-        if (!settingtable::check(row, text, 0, nullptr)) {
-            double min = 0;
-            double max = 0;
-            settingtable::range(row, 0, &min, &max);
-            pagefields::refuse(m_window, settingtable::label(row), min, max,
-                               QCoreApplication::translate("DistributeNet", "WIFI配网"));
-            return;
-        }
+    QString refusedKey;
+    if (!ops::checkCredentials(cred.ssid, cred.password, &refusedKey).ok()) {
+        const settingtable::Row &row = *settingtable::find(QStringLiteral("wifi"), refusedKey);
+        double min = 0;
+        double max = 0;
+        settingtable::range(row, 0, &min, &max);
+        pagefields::refuse(m_window, settingtable::label(row), min, max,
+                           QCoreApplication::translate("DistributeNet", "WIFI配网"));
+        return;
     }
     // The printer may have been closed while the window stayed open.
     if (!m_host.requireOpenDevice())
         return;
     emit credentialsTried(cred);
-
-    int modeRet = RESULT_OK;
-    int credRet = RESULT_OK;
-    {
-        const PrinterSession::Operation operation(m_session);
-        // The mode frame goes only when the printer is not known to be in station mode.
-        if (m_session.wifiMode() != kStationMode) {
-            modeRet = settingsengine::send(m_session, QStringLiteral("wifi"), INFO_WIFI_MODE,
-                                           {{QStringLiteral("mode"), QStringLiteral("station")}});
-            QThread::msleep(kModePauseMs);
-        }
-        if (modeRet == RESULT_OK) {
-            credRet = settingsengine::send(m_session, QStringLiteral("wifi"), INFO_WIFI_STATION,
-                                           {{QStringLiteral("stationName"), cred.ssid},
-                                            {QStringLiteral("stationPassword"), cred.password}});
-            QThread::msleep(kCredentialsPauseMs);
-        }
-    }
+    const ops::Outcome sent =
+        ops::provision(m_session, cred.ssid, cred.password, ops::ModeKnowledge::AsKnown);
     // A refused mode change keeps the window for another try.
-    if (modeRet != RESULT_OK) {
-        m_host.reportResult(modeRet);
+    if (sent.step == QLatin1String("wifi.mode")) {
+        m_host.reportResult(sent.result);
         return;
     }
-    if (credRet == RESULT_OK) {
-        m_session.setWifiMode(kStationMode);
+    if (sent.ok())
         emit credentialsSent(cred);
-    }
-    m_host.reportResult(credRet);
+    m_host.reportResult(sent.result);
     closeWindow();
 }

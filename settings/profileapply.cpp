@@ -1,20 +1,11 @@
 #include "settings/profileapply.h"
 
 #include "protocol/commandcodes.h"
-#include "protocol/frame.h"
-#include "protocol/identity.h"
 #include "protocol/printersession.h"
 #include "settings/settingsengine.h"
 #include "settings/settingtable.h"
-#include "transport/usblink.h"
 
-#include <QRegularExpression>
-
-#include <QThread>
 #include <atomic>
-#include <memory>
-#include <mutex>
-#include <vector>
 
 namespace profileapply {
 
@@ -181,117 +172,6 @@ Outcome apply(PrinterSession &session, const profile::Profile &wanted, bool dryR
             profile::diff(QJsonObject{{page, after}}, QJsonObject{{page, changes}});
     }
     return outcome;
-}
-
-QString modelOf(PrinterSession &session)
-{
-    QString model;
-    identify(session, &model);
-    return model;
-}
-
-int identify(PrinterSession &session, QString *model)
-{
-    unsigned char out[frame::kQueryOutSize];
-    int length = 0;
-    QList<QByteArray> strings;
-    const int result = session.queryInfo(INFO_DEVICE_IDENTITY, out, &length);
-    if (result != RESULT_OK)
-        return result;
-    if (!identity::split(out, length, &strings) || strings.at(1).isEmpty())
-        return RESULT_BAD_REPLY;
-    const QString name = QString::fromLocal8Bit(strings.at(1));
-    session.adoptModel(QStringLiteral("[%1]").arg(name));
-    if (model)
-        *model = name;
-    return RESULT_OK;
-}
-
-int openPrinter(PrinterSession &session, const PrinterAddress &address)
-{
-    if (!address.usb)
-        return session.openNetwork(address.host, address.port);
-    int port = address.usbPort;
-    if (port == 0) {
-        // "Label [P1] {USB005}": the port number of the first printer listed.
-        static const QRegularExpression usbPort(QStringLiteral("\\{USB(\\d+)\\}"));
-        const QStringList listed = UsbLink::listPrinters();
-        const QRegularExpressionMatch match = usbPort.match(listed.value(0));
-        if (!match.hasMatch())
-            return RESULT_USB_OPEN;
-        port = match.captured(1).toInt();
-    }
-    return session.openUsb(port);
-}
-
-namespace {
-
-void applyOne(const PrinterAddress &address, const profile::Profile &wanted, bool dryRun,
-              bool verify, const std::atomic<bool> *stop, PrinterOutcome *out)
-{
-    PrinterSession session;
-    out->connectResult = openPrinter(session, address);
-    out->state = PrinterOutcome::State::Finished;
-    if (out->connectResult != RESULT_OK)
-        return;
-    {
-        const PrinterSession::Operation operation(session);
-        // Lengths are written in the printer's own dots: nothing goes out at a guess.
-        const int identified = identify(session);
-        if (identified == RESULT_OK) {
-            out->outcome = apply(session, wanted, dryRun, verify, stop);
-            if (!out->outcome.notAttempted.isEmpty())
-                out->state = PrinterOutcome::State::Interrupted;
-        } else {
-            out->outcome.result = identified;
-            out->outcome.failedPage = QStringLiteral("identity");
-        }
-    }
-    session.close();
-}
-
-} // namespace
-
-QList<PrinterOutcome> applyToMany(const QList<PrinterAddress> &printers,
-                                  const profile::Profile &wanted, bool dryRun, bool verify,
-                                  int jobs, const RunControl &control)
-{
-    std::vector<PrinterOutcome> outcomes(size_t(printers.size()));
-    std::mutex reporting;
-    const auto stopped = [&control] { return control.stop && *control.stop; };
-    const auto doOne = [&](int i) {
-        if (stopped())
-            return;
-        PrinterOutcome &out = outcomes[size_t(i)];
-        applyOne(printers.at(i), wanted, dryRun, verify, control.stop, &out);
-        if (control.finished) {
-            const std::lock_guard<std::mutex> lock(reporting);
-            control.finished(i, out);
-        }
-    };
-    std::atomic<int> next{0};
-    const auto networkWorker = [&] {
-        for (int i = next++; i < printers.size(); i = next++) {
-            if (!printers.at(i).usb)
-                doOne(i);
-        }
-    };
-    std::vector<std::unique_ptr<QThread>> threads;
-    int networkCount = 0;
-    for (const PrinterAddress &p : printers)
-        networkCount += p.usb ? 0 : 1;
-    for (int i = 0; i < qMin(qMax(1, jobs), networkCount); ++i) {
-        threads.emplace_back(QThread::create(networkWorker));
-        threads.back()->start();
-    }
-    // USB printers share the bus: one after another, meanwhile the network goes on.
-    for (int i = 0; i < printers.size(); ++i) {
-        if (printers.at(i).usb)
-            doOne(i);
-    }
-    for (auto &thread : threads)
-        thread->wait();
-    return QList<PrinterOutcome>(outcomes.begin(), outcomes.end());
 }
 
 } // namespace profileapply

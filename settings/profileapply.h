@@ -7,7 +7,6 @@
 #include <QString>
 #include <QStringList>
 #include <atomic>
-#include <functional>
 
 class PrinterSession;
 
@@ -65,57 +64,5 @@ struct Outcome
 // is begun; the pages left are listed in notAttempted.
 Outcome apply(PrinterSession &session, const profile::Profile &wanted, bool dryRun, bool verify,
               const std::atomic<bool> *stop = nullptr);
-
-// A printer to apply a profile to.
-struct PrinterAddress
-{
-    bool usb = false;
-    QString host; // network printers
-    quint16 port = 9100;
-    int usbPort = 0; // USB printers; 0: the first one
-};
-
-struct PrinterOutcome
-{
-    enum class State
-    {
-        NotStarted,  // the run was stopped before this printer's turn
-        Finished,    // every page was done, or a failure ended it
-        Interrupted, // stopped between two pages; outcome.written says what was done
-    };
-    State state = State::NotStarted;
-    int connectResult = 0; // 0 when the printer was opened
-    Outcome outcome;
-};
-
-// What the caller of a many-printer run sees while it goes.
-struct RunControl
-{
-    // Set (also from a signal handler) to begin no new printer and to end each running
-    // one after the page it is on.
-    const std::atomic<bool> *stop = nullptr;
-    // Each printer's outcome as soon as it is known, with its index in the list; called
-    // from the thread that did the printer, one call at a time.
-    std::function<void(int index, const PrinterOutcome &outcome)> finished;
-};
-
-// Opens the printer in `session`; a USB port of 0 means the first USB printer listed.
-int openPrinter(PrinterSession &session, const PrinterAddress &address);
-
-// Opens each printer in a session of its own, tells the session its model, and applies
-// the profile. Network printers go in parallel on up to `jobs` threads; USB printers
-// one after another on the calling thread. One printer's failure does not stop the
-// others. The outcomes are in the order of `printers`.
-QList<PrinterOutcome> applyToMany(const QList<PrinterAddress> &printers,
-                                  const profile::Profile &wanted, bool dryRun, bool verify,
-                                  int jobs, const RunControl &control = RunControl());
-
-// The model named in the identity of the session's printer; empty when it does not
-// answer.
-QString modelOf(PrinterSession &session);
-// Asks the printer for its identity and tells the session its model (dots per mm,
-// print mode). A result code: RESULT_BAD_REPLY when the answer names no model. Nothing
-// that depends on the model may be sent after a failure.
-int identify(PrinterSession &session, QString *model = nullptr);
 
 } // namespace profileapply

@@ -6,6 +6,8 @@
 // is read, written and read back.
 #include "protocol/commandcodes.h"
 #include "protocol/printersession.h"
+#include "operations/applymany.h"
+#include "operations/printeroperations.h"
 #include "settings/profileapply.h"
 #include "sim/simprinter.h"
 
@@ -50,18 +52,17 @@ profile::Profile changes()
 double applySeconds(const std::vector<std::unique_ptr<SimPrinter>> &printers, int count,
                     const profile::Profile &wanted, bool *ok)
 {
-    QList<profileapply::PrinterAddress> addresses;
+    QList<PrinterAddress> addresses;
     for (int i = 0; i < count; ++i)
-        addresses.append(profileapply::PrinterAddress{false, QStringLiteral("127.0.0.1"),
+        addresses.append(PrinterAddress{false, QStringLiteral("127.0.0.1"),
                                                       printers[size_t(i)]->tcpPort(), 0});
     QElapsedTimer timer;
     timer.start();
-    const QList<profileapply::PrinterOutcome> outcomes =
-        profileapply::applyToMany(addresses, wanted, false, true, count);
+    const QList<ops::PrinterRun> outcomes =
+        ops::applyToMany(addresses, wanted, false, true, count);
     const double seconds = timer.nsecsElapsed() / 1e9;
-    for (const profileapply::PrinterOutcome &o : outcomes) {
-        if (o.connectResult != RESULT_OK || o.outcome.result != RESULT_OK ||
-            !o.outcome.notVerified.isEmpty() || o.outcome.written.isEmpty())
+    for (const ops::PrinterRun &o : outcomes) {
+        if (!o.outcome.ok() || o.details.written.isEmpty())
             *ok = false;
     }
     return seconds;
@@ -94,7 +95,7 @@ int main(int argc, char **argv)
             return 1;
         }
         const PrinterSession::Operation operation(session);
-        profileapply::identify(session);
+        ops::identify(session);
         const profileapply::Outcome changed = profileapply::apply(session, changes(), false, true);
         if (!changed.refused.isEmpty() || changed.result != RESULT_OK) {
             std::fprintf(stderr, "cannot change the source printer (%s %s)\n",

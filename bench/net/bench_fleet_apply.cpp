@@ -6,6 +6,8 @@
 // The profile changes the print and distance pages, as a site's common profile does.
 #include "cli/options.h"
 #include "protocol/commandcodes.h"
+#include "operations/applymany.h"
+#include "operations/printeroperations.h"
 #include "settings/profileapply.h"
 #include "sim/simprinter.h"
 
@@ -47,16 +49,16 @@ struct SilentHosts
     }
 };
 
-double applySeconds(const QList<profileapply::PrinterAddress> &addresses, int *failed)
+double applySeconds(const QList<PrinterAddress> &addresses, int *failed)
 {
     QElapsedTimer timer;
     timer.start();
-    const QList<profileapply::PrinterOutcome> outcomes =
-        profileapply::applyToMany(addresses, siteProfile(), false, false, Options().jobs);
+    const QList<ops::PrinterRun> outcomes =
+        ops::applyToMany(addresses, siteProfile(), false, false, Options().jobs);
     const double seconds = timer.nsecsElapsed() / 1e9;
     *failed = 0;
-    for (const profileapply::PrinterOutcome &o : outcomes)
-        *failed += o.connectResult != RESULT_OK || o.outcome.result != RESULT_OK;
+    for (const ops::PrinterRun &o : outcomes)
+        *failed += o.outcome.ok() ? 0 : 1;
     return seconds;
 }
 
@@ -67,7 +69,7 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
     std::vector<std::unique_ptr<SimPrinter>> printers;
-    QList<profileapply::PrinterAddress> addresses;
+    QList<PrinterAddress> addresses;
     for (int i = 0; i < 100; ++i) {
         printers.push_back(std::make_unique<SimPrinter>(PrinterConfig::defaults()));
         printers.back()->setTcpPort(0);

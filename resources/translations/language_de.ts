@@ -566,14 +566,6 @@
         <source>诊断报告 (*.json)</source>
         <translation>Diagnoseberichte (*.json)</translation>
     </message>
-    <message>
-        <source>无法写入文件：%1</source>
-        <translation>Datei kann nicht geschrieben werden: %1</translation>
-    </message>
-    <message>
-        <source>诊断报告已保存到 %1</source>
-        <translation>Diagnosebericht gespeichert unter %1</translation>
-    </message>
 </context>
 <context>
     <name>DistancePage</name>
@@ -738,18 +730,6 @@
     <message>
         <source>BIN Files (*.bin);;All Files (*)</source>
         <translation>BIN-Dateien (*.bin);;Alle Dateien (*)</translation>
-    </message>
-    <message>
-        <source>无法读取所选文件：%1</source>
-        <translation>Die gewählte Datei kann nicht gelesen werden: %1</translation>
-    </message>
-    <message>
-        <source>无法在文件所在的文件夹中创建解密文件：%1</source>
-        <translation>Die entschlüsselte Datei kann im Ordner der Datei nicht angelegt werden: %1</translation>
-    </message>
-    <message>
-        <source>解密失败，文件未发送。</source>
-        <translation>Entschlüsselung fehlgeschlagen; die Datei wurde nicht gesendet.</translation>
     </message>
     <message>
         <source>下载固件 %1，%2 字节</source>
@@ -1007,10 +987,6 @@
     <message>
         <source>失败：%1</source>
         <translation>Fehlgeschlagen: %1</translation>
-    </message>
-    <message>
-        <source>无法连接</source>
-        <translation>Nicht erreichbar</translation>
     </message>
     <message>
         <source>校验不符 %1 项</source>
@@ -1431,6 +1407,130 @@ Drucker jetzt initialisieren?</translation>
     <message>
         <source>空闲中</source>
         <translation>Bereit</translation>
+    </message>
+</context>
+<context>
+    <name>Operations</name>
+    <message>
+        <source>此型号的打印机不接受字库下载</source>
+        <translation>Dieses Druckermodell nimmt keinen Zeichensatz an</translation>
+    </message>
+    <message>
+        <source>文件为空，没有可下载的内容：%1</source>
+        <translation>Die Datei ist leer, nichts herunterzuladen: %1</translation>
+    </message>
+    <message>
+        <source>无法读取所选文件：%1</source>
+        <translation>Die gewählte Datei kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>无法在文件所在的文件夹中创建解密文件：%1</source>
+        <translation>Die entschlüsselte Datei kann im Ordner der Datei nicht angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>解密失败，文件未发送。</source>
+        <translation>Entschlüsselung fehlgeschlagen; die Datei wurde nicht gesendet.</translation>
+    </message>
+    <message>
+        <source>无法连接到 %1</source>
+        <translation>keine Verbindung zu %1</translation>
+    </message>
+    <message>
+        <source>打印机正忙：另一项操作或文件传送正在进行</source>
+        <translation>Der Drucker ist beschäftigt: ein anderer Vorgang oder eine Dateiübertragung läuft</translation>
+    </message>
+    <message>
+        <source>成功</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>应答无效</source>
+        <translation>ungültige Antwort</translation>
+    </message>
+    <message>
+        <source>打印机正忙</source>
+        <translation>der Drucker ist beschäftigt</translation>
+    </message>
+    <message>
+        <source>未连接</source>
+        <translation>nicht verbunden</translation>
+    </message>
+    <message>
+        <source>USB 传输失败</source>
+        <translation>USB-Übertragung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>无法打开 USB 设备</source>
+        <translation>das USB-Gerät lässt sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>网络无应答或连接中断</source>
+        <translation>keine rechtzeitige Antwort oder Verbindung abgebrochen</translation>
+    </message>
+    <message>
+        <source>通信失败（%1）</source>
+        <translation>Kommunikation fehlgeschlagen (%1)</translation>
+    </message>
+    <message>
+        <source>打印机没有应答%1查询（%2）</source>
+        <translation>Der Drucker hat die Abfrage %1 nicht beantwortet (%2)</translation>
+    </message>
+    <message>
+        <source>打印机没有接受%1（%2）</source>
+        <translation>Der Drucker hat %1 nicht angenommen (%2)</translation>
+    </message>
+    <message>
+        <source>打印机</source>
+        <translation>den Drucker</translation>
+    </message>
+    <message>
+        <source>配置被拒绝，未发送任何设置：%1</source>
+        <translation>abgelehnt, nichts gesendet: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 项设置读回的值不同</source>
+        <translation>
+            <numerusform>%n Einstellung weicht beim Zurücklesen ab</numerusform>
+            <numerusform>%n Einstellungen weichen beim Zurücklesen ab</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>已中断，未开始：%1</source>
+        <translation>unterbrochen, nicht begonnen: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 项待更改</source>
+        <translation>
+            <numerusform>%n zu ändern</numerusform>
+            <numerusform>%n zu ändern</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>已写入 %n 项</source>
+        <translation>
+            <numerusform>%n geschrieben</numerusform>
+            <numerusform>%n geschrieben</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>；重启打印机后网络设置生效</source>
+        <translation>; den Drucker für die Netzwerkänderung neu starten</translation>
+    </message>
+    <message>
+        <source>数据</source>
+        <translation>die Bytes</translation>
+    </message>
+    <message>
+        <source>打印机已收到 WiFi 网络 %1 的凭证；重启打印机后生效</source>
+        <translation>Station %1 gesetzt; den Drucker für die WLAN-Änderung neu starten</translation>
+    </message>
+    <message>
+        <source>无法写入文件：%1</source>
+        <translation>Datei kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>诊断报告已保存到 %1</source>
+        <translation>Diagnosebericht gespeichert unter %1</translation>
     </message>
 </context>
 <context>

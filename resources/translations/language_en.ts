@@ -566,14 +566,6 @@
         <source>诊断报告 (*.json)</source>
         <translation>Diagnostics reports (*.json)</translation>
     </message>
-    <message>
-        <source>无法写入文件：%1</source>
-        <translation>Cannot write file: %1</translation>
-    </message>
-    <message>
-        <source>诊断报告已保存到 %1</source>
-        <translation>Diagnostics report saved to %1</translation>
-    </message>
 </context>
 <context>
     <name>DistancePage</name>
@@ -738,18 +730,6 @@
     <message>
         <source>BIN Files (*.bin);;All Files (*)</source>
         <translation>BIN Files (*.bin);;All Files (*)</translation>
-    </message>
-    <message>
-        <source>无法读取所选文件：%1</source>
-        <translation>The chosen file cannot be read: %1</translation>
-    </message>
-    <message>
-        <source>无法在文件所在的文件夹中创建解密文件：%1</source>
-        <translation>The decrypted file cannot be created in the file&apos;s folder: %1</translation>
-    </message>
-    <message>
-        <source>解密失败，文件未发送。</source>
-        <translation>Decryption failed; the file was not sent.</translation>
     </message>
     <message>
         <source>下载固件 %1，%2 字节</source>
@@ -1007,10 +987,6 @@
     <message>
         <source>失败：%1</source>
         <translation>Failed: %1</translation>
-    </message>
-    <message>
-        <source>无法连接</source>
-        <translation>Unreachable</translation>
     </message>
     <message>
         <source>校验不符 %1 项</source>
@@ -1431,6 +1407,130 @@ Initialise the printer?</translation>
     <message>
         <source>空闲中</source>
         <translation>Idle</translation>
+    </message>
+</context>
+<context>
+    <name>Operations</name>
+    <message>
+        <source>此型号的打印机不接受字库下载</source>
+        <translation>this printer model takes no font download</translation>
+    </message>
+    <message>
+        <source>文件为空，没有可下载的内容：%1</source>
+        <translation>the file is empty, nothing to download: %1</translation>
+    </message>
+    <message>
+        <source>无法读取所选文件：%1</source>
+        <translation>The chosen file cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>无法在文件所在的文件夹中创建解密文件：%1</source>
+        <translation>The decrypted file cannot be created in the file&apos;s folder: %1</translation>
+    </message>
+    <message>
+        <source>解密失败，文件未发送。</source>
+        <translation>Decryption failed; the file was not sent.</translation>
+    </message>
+    <message>
+        <source>无法连接到 %1</source>
+        <translation>cannot connect to %1</translation>
+    </message>
+    <message>
+        <source>打印机正忙：另一项操作或文件传送正在进行</source>
+        <translation>the printer is busy: another operation or a file transfer is under way</translation>
+    </message>
+    <message>
+        <source>成功</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>应答无效</source>
+        <translation>invalid reply</translation>
+    </message>
+    <message>
+        <source>打印机正忙</source>
+        <translation>the printer is busy</translation>
+    </message>
+    <message>
+        <source>未连接</source>
+        <translation>not connected</translation>
+    </message>
+    <message>
+        <source>USB 传输失败</source>
+        <translation>USB transfer failed</translation>
+    </message>
+    <message>
+        <source>无法打开 USB 设备</source>
+        <translation>the USB device cannot be opened</translation>
+    </message>
+    <message>
+        <source>网络无应答或连接中断</source>
+        <translation>no answer in time, or the connection broke</translation>
+    </message>
+    <message>
+        <source>通信失败（%1）</source>
+        <translation>communication failed (%1)</translation>
+    </message>
+    <message>
+        <source>打印机没有应答%1查询（%2）</source>
+        <translation>the printer did not answer the %1 query (%2)</translation>
+    </message>
+    <message>
+        <source>打印机没有接受%1（%2）</source>
+        <translation>the printer did not take %1 (%2)</translation>
+    </message>
+    <message>
+        <source>打印机</source>
+        <translation>the printer</translation>
+    </message>
+    <message>
+        <source>配置被拒绝，未发送任何设置：%1</source>
+        <translation>refused, nothing sent: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 项设置读回的值不同</source>
+        <translation>
+            <numerusform>%n setting read back different</numerusform>
+            <numerusform>%n settings read back different</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>已中断，未开始：%1</source>
+        <translation>interrupted, not begun: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 项待更改</source>
+        <translation>
+            <numerusform>%n to change</numerusform>
+            <numerusform>%n to change</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>已写入 %n 项</source>
+        <translation>
+            <numerusform>%n written</numerusform>
+            <numerusform>%n written</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>；重启打印机后网络设置生效</source>
+        <translation>; restart the printer for the network change</translation>
+    </message>
+    <message>
+        <source>数据</source>
+        <translation>the bytes</translation>
+    </message>
+    <message>
+        <source>打印机已收到 WiFi 网络 %1 的凭证；重启打印机后生效</source>
+        <translation>station %1 set; restart the printer for the WiFi change</translation>
+    </message>
+    <message>
+        <source>无法写入文件：%1</source>
+        <translation>Cannot write file: %1</translation>
+    </message>
+    <message>
+        <source>诊断报告已保存到 %1</source>
+        <translation>Diagnostics report saved to %1</translation>
     </message>
 </context>
 <context>

@@ -566,14 +566,6 @@
         <source>诊断报告 (*.json)</source>
         <translation>Rapports de diagnostic (*.json)</translation>
     </message>
-    <message>
-        <source>无法写入文件：%1</source>
-        <translation>Impossible d&apos;écrire le fichier : %1</translation>
-    </message>
-    <message>
-        <source>诊断报告已保存到 %1</source>
-        <translation>Rapport de diagnostic enregistré dans %1</translation>
-    </message>
 </context>
 <context>
     <name>DistancePage</name>
@@ -738,18 +730,6 @@
     <message>
         <source>BIN Files (*.bin);;All Files (*)</source>
         <translation>Fichiers BIN (*.bin);;Tous les fichiers (*)</translation>
-    </message>
-    <message>
-        <source>无法读取所选文件：%1</source>
-        <translation>Impossible de lire le fichier choisi : %1</translation>
-    </message>
-    <message>
-        <source>无法在文件所在的文件夹中创建解密文件：%1</source>
-        <translation>Impossible de créer le fichier déchiffré dans le dossier du fichier : %1</translation>
-    </message>
-    <message>
-        <source>解密失败，文件未发送。</source>
-        <translation>Échec du déchiffrement ; le fichier n&apos;a pas été envoyé.</translation>
     </message>
     <message>
         <source>下载固件 %1，%2 字节</source>
@@ -1007,10 +987,6 @@
     <message>
         <source>失败：%1</source>
         <translation>Échec : %1</translation>
-    </message>
-    <message>
-        <source>无法连接</source>
-        <translation>Injoignable</translation>
     </message>
     <message>
         <source>校验不符 %1 项</source>
@@ -1431,6 +1407,130 @@ Initialiser l’imprimante ?</translation>
     <message>
         <source>空闲中</source>
         <translation>Prête</translation>
+    </message>
+</context>
+<context>
+    <name>Operations</name>
+    <message>
+        <source>此型号的打印机不接受字库下载</source>
+        <translation>ce modèle d'imprimante n'accepte pas de police</translation>
+    </message>
+    <message>
+        <source>文件为空，没有可下载的内容：%1</source>
+        <translation>le fichier est vide, rien à télécharger : %1</translation>
+    </message>
+    <message>
+        <source>无法读取所选文件：%1</source>
+        <translation>Impossible de lire le fichier choisi : %1</translation>
+    </message>
+    <message>
+        <source>无法在文件所在的文件夹中创建解密文件：%1</source>
+        <translation>Impossible de créer le fichier déchiffré dans le dossier du fichier : %1</translation>
+    </message>
+    <message>
+        <source>解密失败，文件未发送。</source>
+        <translation>Échec du déchiffrement ; le fichier n&apos;a pas été envoyé.</translation>
+    </message>
+    <message>
+        <source>无法连接到 %1</source>
+        <translation>impossible de se connecter à %1</translation>
+    </message>
+    <message>
+        <source>打印机正忙：另一项操作或文件传送正在进行</source>
+        <translation>l'imprimante est occupée : une autre opération ou un transfert de fichier est en cours</translation>
+    </message>
+    <message>
+        <source>成功</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>应答无效</source>
+        <translation>réponse non valide</translation>
+    </message>
+    <message>
+        <source>打印机正忙</source>
+        <translation>l'imprimante est occupée</translation>
+    </message>
+    <message>
+        <source>未连接</source>
+        <translation>non connecté</translation>
+    </message>
+    <message>
+        <source>USB 传输失败</source>
+        <translation>échec du transfert USB</translation>
+    </message>
+    <message>
+        <source>无法打开 USB 设备</source>
+        <translation>impossible d'ouvrir le périphérique USB</translation>
+    </message>
+    <message>
+        <source>网络无应答或连接中断</source>
+        <translation>pas de réponse à temps, ou connexion interrompue</translation>
+    </message>
+    <message>
+        <source>通信失败（%1）</source>
+        <translation>échec de la communication (%1)</translation>
+    </message>
+    <message>
+        <source>打印机没有应答%1查询（%2）</source>
+        <translation>l'imprimante n'a pas répondu à la requête %1 (%2)</translation>
+    </message>
+    <message>
+        <source>打印机没有接受%1（%2）</source>
+        <translation>l'imprimante n'a pas accepté %1 (%2)</translation>
+    </message>
+    <message>
+        <source>打印机</source>
+        <translation>l'imprimante</translation>
+    </message>
+    <message>
+        <source>配置被拒绝，未发送任何设置：%1</source>
+        <translation>refusé, rien n'a été envoyé : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 项设置读回的值不同</source>
+        <translation>
+            <numerusform>%n réglage relu différent</numerusform>
+            <numerusform>%n réglages relus différents</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>已中断，未开始：%1</source>
+        <translation>interrompu, non commencé : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 项待更改</source>
+        <translation>
+            <numerusform>%n à modifier</numerusform>
+            <numerusform>%n à modifier</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>已写入 %n 项</source>
+        <translation>
+            <numerusform>%n écrit</numerusform>
+            <numerusform>%n écrits</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>；重启打印机后网络设置生效</source>
+        <translation> ; redémarrez l'imprimante pour appliquer le changement réseau</translation>
+    </message>
+    <message>
+        <source>数据</source>
+        <translation>les octets</translation>
+    </message>
+    <message>
+        <source>打印机已收到 WiFi 网络 %1 的凭证；重启打印机后生效</source>
+        <translation>station %1 définie ; redémarrez l'imprimante pour appliquer le changement Wi-Fi</translation>
+    </message>
+    <message>
+        <source>无法写入文件：%1</source>
+        <translation>Impossible d&apos;écrire le fichier : %1</translation>
+    </message>
+    <message>
+        <source>诊断报告已保存到 %1</source>
+        <translation>Rapport de diagnostic enregistré dans %1</translation>
     </message>
 </context>
 <context>

@@ -566,14 +566,6 @@
         <source>诊断报告 (*.json)</source>
         <translation>Diagnoserapporten (*.json)</translation>
     </message>
-    <message>
-        <source>无法写入文件：%1</source>
-        <translation>Kan bestand niet schrijven: %1</translation>
-    </message>
-    <message>
-        <source>诊断报告已保存到 %1</source>
-        <translation>Diagnoserapport opgeslagen in %1</translation>
-    </message>
 </context>
 <context>
     <name>DistancePage</name>
@@ -738,18 +730,6 @@
     <message>
         <source>BIN Files (*.bin);;All Files (*)</source>
         <translation>BIN-bestanden (*.bin);;Alle bestanden (*)</translation>
-    </message>
-    <message>
-        <source>无法读取所选文件：%1</source>
-        <translation>Het gekozen bestand kan niet worden gelezen: %1</translation>
-    </message>
-    <message>
-        <source>无法在文件所在的文件夹中创建解密文件：%1</source>
-        <translation>Het ontsleutelde bestand kan niet worden aangemaakt in de map van het bestand: %1</translation>
-    </message>
-    <message>
-        <source>解密失败，文件未发送。</source>
-        <translation>Ontsleutelen mislukt; het bestand is niet verzonden.</translation>
     </message>
     <message>
         <source>下载固件 %1，%2 字节</source>
@@ -1007,10 +987,6 @@
     <message>
         <source>失败：%1</source>
         <translation>Mislukt: %1</translation>
-    </message>
-    <message>
-        <source>无法连接</source>
-        <translation>Onbereikbaar</translation>
     </message>
     <message>
         <source>校验不符 %1 项</source>
@@ -1431,6 +1407,130 @@ De printer initialiseren?</translation>
     <message>
         <source>空闲中</source>
         <translation>Gereed</translation>
+    </message>
+</context>
+<context>
+    <name>Operations</name>
+    <message>
+        <source>此型号的打印机不接受字库下载</source>
+        <translation>dit printermodel neemt geen lettertype aan</translation>
+    </message>
+    <message>
+        <source>文件为空，没有可下载的内容：%1</source>
+        <translation>het bestand is leeg, niets te downloaden: %1</translation>
+    </message>
+    <message>
+        <source>无法读取所选文件：%1</source>
+        <translation>Het gekozen bestand kan niet worden gelezen: %1</translation>
+    </message>
+    <message>
+        <source>无法在文件所在的文件夹中创建解密文件：%1</source>
+        <translation>Het ontsleutelde bestand kan niet worden aangemaakt in de map van het bestand: %1</translation>
+    </message>
+    <message>
+        <source>解密失败，文件未发送。</source>
+        <translation>Ontsleutelen mislukt; het bestand is niet verzonden.</translation>
+    </message>
+    <message>
+        <source>无法连接到 %1</source>
+        <translation>kan geen verbinding maken met %1</translation>
+    </message>
+    <message>
+        <source>打印机正忙：另一项操作或文件传送正在进行</source>
+        <translation>de printer is bezet: een andere bewerking of bestandsoverdracht loopt</translation>
+    </message>
+    <message>
+        <source>成功</source>
+        <translation>Klaar</translation>
+    </message>
+    <message>
+        <source>应答无效</source>
+        <translation>ongeldig antwoord</translation>
+    </message>
+    <message>
+        <source>打印机正忙</source>
+        <translation>de printer is bezet</translation>
+    </message>
+    <message>
+        <source>未连接</source>
+        <translation>niet verbonden</translation>
+    </message>
+    <message>
+        <source>USB 传输失败</source>
+        <translation>USB-overdracht mislukt</translation>
+    </message>
+    <message>
+        <source>无法打开 USB 设备</source>
+        <translation>het USB-apparaat kan niet worden geopend</translation>
+    </message>
+    <message>
+        <source>网络无应答或连接中断</source>
+        <translation>geen tijdig antwoord, of de verbinding werd verbroken</translation>
+    </message>
+    <message>
+        <source>通信失败（%1）</source>
+        <translation>communicatie mislukt (%1)</translation>
+    </message>
+    <message>
+        <source>打印机没有应答%1查询（%2）</source>
+        <translation>de printer beantwoordde de vraag %1 niet (%2)</translation>
+    </message>
+    <message>
+        <source>打印机没有接受%1（%2）</source>
+        <translation>de printer nam %1 niet aan (%2)</translation>
+    </message>
+    <message>
+        <source>打印机</source>
+        <translation>de printer</translation>
+    </message>
+    <message>
+        <source>配置被拒绝，未发送任何设置：%1</source>
+        <translation>geweigerd, niets verzonden: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 项设置读回的值不同</source>
+        <translation>
+            <numerusform>%n instelling anders teruggelezen</numerusform>
+            <numerusform>%n instellingen anders teruggelezen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>已中断，未开始：%1</source>
+        <translation>onderbroken, niet begonnen: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 项待更改</source>
+        <translation>
+            <numerusform>%n te wijzigen</numerusform>
+            <numerusform>%n te wijzigen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>已写入 %n 项</source>
+        <translation>
+            <numerusform>%n geschreven</numerusform>
+            <numerusform>%n geschreven</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>；重启打印机后网络设置生效</source>
+        <translation>; herstart de printer voor de netwerkwijziging</translation>
+    </message>
+    <message>
+        <source>数据</source>
+        <translation>de bytes</translation>
+    </message>
+    <message>
+        <source>打印机已收到 WiFi 网络 %1 的凭证；重启打印机后生效</source>
+        <translation>station %1 ingesteld; herstart de printer voor de wifi-wijziging</translation>
+    </message>
+    <message>
+        <source>无法写入文件：%1</source>
+        <translation>Kan bestand niet schrijven: %1</translation>
+    </message>
+    <message>
+        <source>诊断报告已保存到 %1</source>
+        <translation>Diagnoserapport opgeslagen in %1</translation>
     </message>
 </context>
 <context>

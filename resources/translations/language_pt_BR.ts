@@ -566,14 +566,6 @@
         <source>诊断报告 (*.json)</source>
         <translation>Relatórios de diagnóstico (*.json)</translation>
     </message>
-    <message>
-        <source>无法写入文件：%1</source>
-        <translation>Não é possível gravar o arquivo: %1</translation>
-    </message>
-    <message>
-        <source>诊断报告已保存到 %1</source>
-        <translation>Relatório de diagnóstico salvo em %1</translation>
-    </message>
 </context>
 <context>
     <name>DistancePage</name>
@@ -738,18 +730,6 @@
     <message>
         <source>BIN Files (*.bin);;All Files (*)</source>
         <translation>Arquivos BIN (*.bin);;Todos os arquivos (*)</translation>
-    </message>
-    <message>
-        <source>无法读取所选文件：%1</source>
-        <translation>Não é possível ler o arquivo escolhido: %1</translation>
-    </message>
-    <message>
-        <source>无法在文件所在的文件夹中创建解密文件：%1</source>
-        <translation>Não é possível criar o arquivo descriptografado na pasta do arquivo: %1</translation>
-    </message>
-    <message>
-        <source>解密失败，文件未发送。</source>
-        <translation>Falha na descriptografia; o arquivo não foi enviado.</translation>
     </message>
     <message>
         <source>下载固件 %1，%2 字节</source>
@@ -1007,10 +987,6 @@
     <message>
         <source>失败：%1</source>
         <translation>Falhou: %1</translation>
-    </message>
-    <message>
-        <source>无法连接</source>
-        <translation>Inacessível</translation>
     </message>
     <message>
         <source>校验不符 %1 项</source>
@@ -1431,6 +1407,130 @@ Inicializar a impressora?</translation>
     <message>
         <source>空闲中</source>
         <translation>Pronta</translation>
+    </message>
+</context>
+<context>
+    <name>Operations</name>
+    <message>
+        <source>此型号的打印机不接受字库下载</source>
+        <translation>este modelo de impressora não aceita download de fonte</translation>
+    </message>
+    <message>
+        <source>文件为空，没有可下载的内容：%1</source>
+        <translation>o arquivo está vazio, nada para baixar: %1</translation>
+    </message>
+    <message>
+        <source>无法读取所选文件：%1</source>
+        <translation>Não é possível ler o arquivo escolhido: %1</translation>
+    </message>
+    <message>
+        <source>无法在文件所在的文件夹中创建解密文件：%1</source>
+        <translation>Não é possível criar o arquivo descriptografado na pasta do arquivo: %1</translation>
+    </message>
+    <message>
+        <source>解密失败，文件未发送。</source>
+        <translation>Falha na descriptografia; o arquivo não foi enviado.</translation>
+    </message>
+    <message>
+        <source>无法连接到 %1</source>
+        <translation>não é possível conectar a %1</translation>
+    </message>
+    <message>
+        <source>打印机正忙：另一项操作或文件传送正在进行</source>
+        <translation>a impressora está ocupada: outra operação ou transferência de arquivo está em andamento</translation>
+    </message>
+    <message>
+        <source>成功</source>
+        <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>应答无效</source>
+        <translation>resposta inválida</translation>
+    </message>
+    <message>
+        <source>打印机正忙</source>
+        <translation>a impressora está ocupada</translation>
+    </message>
+    <message>
+        <source>未连接</source>
+        <translation>não conectado</translation>
+    </message>
+    <message>
+        <source>USB 传输失败</source>
+        <translation>falha na transferência USB</translation>
+    </message>
+    <message>
+        <source>无法打开 USB 设备</source>
+        <translation>não é possível abrir o dispositivo USB</translation>
+    </message>
+    <message>
+        <source>网络无应答或连接中断</source>
+        <translation>sem resposta a tempo, ou a conexão caiu</translation>
+    </message>
+    <message>
+        <source>通信失败（%1）</source>
+        <translation>falha na comunicação (%1)</translation>
+    </message>
+    <message>
+        <source>打印机没有应答%1查询（%2）</source>
+        <translation>a impressora não respondeu à consulta %1 (%2)</translation>
+    </message>
+    <message>
+        <source>打印机没有接受%1（%2）</source>
+        <translation>a impressora não aceitou %1 (%2)</translation>
+    </message>
+    <message>
+        <source>打印机</source>
+        <translation>a impressora</translation>
+    </message>
+    <message>
+        <source>配置被拒绝，未发送任何设置：%1</source>
+        <translation>recusado, nada enviado: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 项设置读回的值不同</source>
+        <translation>
+            <numerusform>%n configuração lida com outro valor</numerusform>
+            <numerusform>%n configurações lidas com outro valor</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>已中断，未开始：%1</source>
+        <translation>interrompido, não iniciado: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 项待更改</source>
+        <translation>
+            <numerusform>%n a alterar</numerusform>
+            <numerusform>%n a alterar</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>已写入 %n 项</source>
+        <translation>
+            <numerusform>%n gravada</numerusform>
+            <numerusform>%n gravadas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>；重启打印机后网络设置生效</source>
+        <translation>; reinicie a impressora para aplicar a mudança de rede</translation>
+    </message>
+    <message>
+        <source>数据</source>
+        <translation>os bytes</translation>
+    </message>
+    <message>
+        <source>打印机已收到 WiFi 网络 %1 的凭证；重启打印机后生效</source>
+        <translation>estação %1 definida; reinicie a impressora para aplicar a mudança de WiFi</translation>
+    </message>
+    <message>
+        <source>无法写入文件：%1</source>
+        <translation>Não é possível gravar o arquivo: %1</translation>
+    </message>
+    <message>
+        <source>诊断报告已保存到 %1</source>
+        <translation>Relatório de diagnóstico salvo em %1</translation>
     </message>
 </context>
 <context>

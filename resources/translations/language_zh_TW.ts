@@ -566,14 +566,6 @@
         <source>诊断报告 (*.json)</source>
         <translation>診斷報告 (*.json)</translation>
     </message>
-    <message>
-        <source>无法写入文件：%1</source>
-        <translation>無法寫入檔案：%1</translation>
-    </message>
-    <message>
-        <source>诊断报告已保存到 %1</source>
-        <translation>診斷報告已儲存到 %1</translation>
-    </message>
 </context>
 <context>
     <name>DistancePage</name>
@@ -738,18 +730,6 @@
     <message>
         <source>BIN Files (*.bin);;All Files (*)</source>
         <translation>BIN檔案 (*.bin);;所有檔案 (*)</translation>
-    </message>
-    <message>
-        <source>无法读取所选文件：%1</source>
-        <translation>無法讀取所選檔案：%1</translation>
-    </message>
-    <message>
-        <source>无法在文件所在的文件夹中创建解密文件：%1</source>
-        <translation>無法在檔案所在的資料夾中建立解密檔案：%1</translation>
-    </message>
-    <message>
-        <source>解密失败，文件未发送。</source>
-        <translation>解密失敗，檔案未傳送。</translation>
     </message>
     <message>
         <source>下载固件 %1，%2 字节</source>
@@ -1007,10 +987,6 @@
     <message>
         <source>失败：%1</source>
         <translation>失敗：%1</translation>
-    </message>
-    <message>
-        <source>无法连接</source>
-        <translation>無法連線</translation>
     </message>
     <message>
         <source>校验不符 %1 项</source>
@@ -1431,6 +1407,127 @@
     <message>
         <source>空闲中</source>
         <translation>閒置中</translation>
+    </message>
+</context>
+<context>
+    <name>Operations</name>
+    <message>
+        <source>此型号的打印机不接受字库下载</source>
+        <translation>此型號的印表機不接受字庫下載</translation>
+    </message>
+    <message>
+        <source>文件为空，没有可下载的内容：%1</source>
+        <translation>檔案為空，沒有可下載的內容：%1</translation>
+    </message>
+    <message>
+        <source>无法读取所选文件：%1</source>
+        <translation>無法讀取所選檔案：%1</translation>
+    </message>
+    <message>
+        <source>无法在文件所在的文件夹中创建解密文件：%1</source>
+        <translation>無法在檔案所在的資料夾中建立解密檔案：%1</translation>
+    </message>
+    <message>
+        <source>解密失败，文件未发送。</source>
+        <translation>解密失敗，檔案未傳送。</translation>
+    </message>
+    <message>
+        <source>无法连接到 %1</source>
+        <translation>無法連線到 %1</translation>
+    </message>
+    <message>
+        <source>打印机正忙：另一项操作或文件传送正在进行</source>
+        <translation>印表機忙碌中：另一項操作或檔案傳送正在進行</translation>
+    </message>
+    <message>
+        <source>成功</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>应答无效</source>
+        <translation>應答無效</translation>
+    </message>
+    <message>
+        <source>打印机正忙</source>
+        <translation>印表機忙碌中</translation>
+    </message>
+    <message>
+        <source>未连接</source>
+        <translation>未連線</translation>
+    </message>
+    <message>
+        <source>USB 传输失败</source>
+        <translation>USB 傳輸失敗</translation>
+    </message>
+    <message>
+        <source>无法打开 USB 设备</source>
+        <translation>無法開啟 USB 裝置</translation>
+    </message>
+    <message>
+        <source>网络无应答或连接中断</source>
+        <translation>網路無應答或連線中斷</translation>
+    </message>
+    <message>
+        <source>通信失败（%1）</source>
+        <translation>通訊失敗（%1）</translation>
+    </message>
+    <message>
+        <source>打印机没有应答%1查询（%2）</source>
+        <translation>印表機沒有應答%1查詢（%2）</translation>
+    </message>
+    <message>
+        <source>打印机没有接受%1（%2）</source>
+        <translation>印表機沒有接受%1（%2）</translation>
+    </message>
+    <message>
+        <source>打印机</source>
+        <translation>印表機</translation>
+    </message>
+    <message>
+        <source>配置被拒绝，未发送任何设置：%1</source>
+        <translation>設定檔被拒絕，未傳送任何設定：%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 项设置读回的值不同</source>
+        <translation>
+            <numerusform>%n 項設定讀回的值不同</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>已中断，未开始：%1</source>
+        <translation>已中斷，未開始：%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 项待更改</source>
+        <translation>
+            <numerusform>%n 項待變更</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>已写入 %n 项</source>
+        <translation>
+            <numerusform>已寫入 %n 項</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>；重启打印机后网络设置生效</source>
+        <translation>；重新啟動印表機後網路設定生效</translation>
+    </message>
+    <message>
+        <source>数据</source>
+        <translation>資料</translation>
+    </message>
+    <message>
+        <source>打印机已收到 WiFi 网络 %1 的凭证；重启打印机后生效</source>
+        <translation>印表機已收到 WiFi 網路 %1 的憑證；重新啟動印表機後生效</translation>
+    </message>
+    <message>
+        <source>无法写入文件：%1</source>
+        <translation>無法寫入檔案：%1</translation>
+    </message>
+    <message>
+        <source>诊断报告已保存到 %1</source>
+        <translation>診斷報告已儲存到 %1</translation>
     </message>
 </context>
 <context>

@@ -96,10 +96,10 @@ private slots:
         row("send hex", "send|--hex|1B FF FE 02 0C 00 1B FE FF|%P", 0, "received: 1B FF FE 02 0C");
         row("send bad hex", "send|--hex|1B F|%P", 1, "not hex");
         row("report", "report|--out|%D/r.json|%P", 0, "report written");
-        row("report unwritable", "report|--out|%D/no/dir/r.json", 5, "cannot write");
+        row("report unwritable", "report|--out|%D/no/dir/r.json", 5, "Cannot write file");
         row("list without search", "list", 0, "");
         row("unknown function", "function|selftest|%P", 1, "functions: selfTest, restart");
-        row("download unreadable", "download|firmware|%D/none.hex|%P", 5, "cannot decrypt");
+        row("download unreadable", "download|firmware|%D/none.hex|%P", 5, "cannot be read");
         row("font refused", "download|font|%D/fw.hex|%M", 3, "takes no font");
         row("provision without stdin", "provision|--ssid|home|%P", 1, "--password-stdin");
         row("provision, a name no network has",
@@ -115,7 +115,7 @@ private slots:
             "did not answer the identity query");
         row("provision, no identity", "provision|--ssid|home|--password-stdin|%N", 3,
             "did not answer the identity query");
-        row("download empty", "download|firmware|%D/empty.hex|%P", 5, "is empty");
+        row("download empty", "download|firmware|%D/empty.hex|%P", 5, "the file is empty");
         row("read, no identity", "read|stripper|%N", 3, "did not answer the identity query");
     }
     void exitCodes()
@@ -235,7 +235,7 @@ private slots:
         // Fits 8 dots per millimetre, not the 12 of this printer.
         QTest::newRow("beyond this printer's resolution")
             << profile(R"("dotsPerMm": 8, )", R"({"print": {"labelGapMm": 6000}})") << "apply|%F|%P"
-            << 5 << "refused, nothing sent" << false;
+            << 5 << "abgelehnt, nichts gesendet" << false;
         row("the page's labels in text", R"({"print": {"speed": 6}})", "diff|%F|%P", 0,
             "Druckgeschwindigkeit 0 6");
         row("stable keys in JSON", R"({"print": {"speed": 6}, "distance": {"tearDots": 7}})",
@@ -244,10 +244,10 @@ private slots:
             "diff|%F|%P|--pages|distance", 0,
             "Druckkopf bis Abreißkante (dot) 0 7|Druckgeschwindigkeit");
         row("a setting left out", R"({"print": {"speed": 6, "density": 3}})",
-            "apply|%F|%P|--exclude|print.speed,tearDots", 0, "1 written|Druckgeschwindigkeit",
+            "apply|%F|%P|--exclude|print.speed,tearDots", 0, "1 geschrieben|Druckgeschwindigkeit",
             true);
         row("profile from standard input", R"({"print": {"speed": 6}})", "apply|-|%P", 0,
-            "1 written", true);
+            "1 geschrieben", true);
         row("an unknown page", "{}", "diff|%F|%P|--pages|print,colour", 1, "unknown page colour");
         // What identifies the printer is saved only when asked for; %S is the saved file.
         row("save leaves identity out", "{}", "save|%S|%P", 0,

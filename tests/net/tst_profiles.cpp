@@ -2,6 +2,8 @@
 // another across resolutions, dry runs, verify, refusals and many printers at once.
 #include "protocol/commandcodes.h"
 #include "protocol/printersession.h"
+#include "operations/applymany.h"
+#include "operations/printeroperations.h"
 #include "settings/profileapply.h"
 #include "sim/itemcatalog.h"
 #include "sim/simprinter.h"
@@ -33,7 +35,7 @@ struct Open
     {
         if (session.openNetwork(QStringLiteral("127.0.0.1"), printer.tcpPort()) == RESULT_OK) {
             operation = std::make_unique<PrinterSession::Operation>(session);
-            profileapply::identify(session);
+            ops::identify(session);
         }
     }
 };
@@ -143,7 +145,7 @@ private slots:
     void applyToManyIsolatesFailure()
     {
         std::vector<std::unique_ptr<SimPrinter>> printers;
-        QList<profileapply::PrinterAddress> addresses;
+        QList<PrinterAddress> addresses;
         for (int i = 0; i < 5; ++i) {
             printers.push_back(startPrinter());
             QVERIFY(printers.back());
@@ -153,21 +155,22 @@ private slots:
         printers[2]->setWrongItemItems({INFO_NET_ADDRESS});
         printers[3]->setIgnoredSetItems({INFO_PRINT_DENSITY});
         printers[4]->setSilentItems({INFO_DEVICE_IDENTITY});
-        const QList<profileapply::PrinterOutcome> o =
-            profileapply::applyToMany(addresses, changed(), false, true, 5);
+        const QList<ops::PrinterRun> o = ops::applyToMany(addresses, changed(), false, true, 5);
         QCOMPARE(o.size(), 5);
+        const ops::Code verdicts[] = {ops::Code::Ok, ops::Code::NotConnected, ops::Code::Refused,
+                                      ops::Code::Differs, ops::Code::NoAnswer};
         for (int i = 0; i < 5; ++i) {
-            QCOMPARE(o[i].connectResult == RESULT_OK, i != 1);
+            QCOMPARE(o[i].outcome.code, verdicts[i]);
             QCOMPARE(printers[size_t(i)]->value(INFO_PRINT_DENSITY) == QByteArray(1, 12),
                      i == 0 || i == 2);
         }
-        QVERIFY(o[4].outcome.result == RESULT_NETWORK && o[4].outcome.failedPage == "identity");
+        QCOMPARE(o[4].outcome.step, QStringLiteral("identity"));
         QCOMPARE(printers[4]->receivedFrames().size(), 1); // the identity query only
-        QVERIFY(o[0].outcome.result == RESULT_OK && o[0].outcome.notVerified.isEmpty());
-        QVERIFY(o[2].outcome.result != RESULT_OK && o[2].outcome.failedPage == "ethernet");
-        QVERIFY(o[3].outcome.result == RESULT_OK && o[3].outcome.written.contains("print.density"));
-        QCOMPARE(o[3].outcome.notVerified.size(), 1);
-        const profile::Difference ignored = o[3].outcome.notVerified.first();
+        QVERIFY(o[0].details.notVerified.isEmpty());
+        QCOMPARE(o[2].outcome.step, QStringLiteral("ethernet"));
+        QVERIFY(o[3].details.written.contains("print.density"));
+        QCOMPARE(o[3].details.notVerified.size(), 1);
+        const profile::Difference ignored = o[3].details.notVerified.first();
         QCOMPARE(ignored.page + '.' + ignored.setting, QStringLiteral("print.density"));
         QCOMPARE(ignored.profile.toInt(), 12);
     }

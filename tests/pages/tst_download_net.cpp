@@ -128,8 +128,7 @@ void TestDownloadNet::fileSend_data()
     // The user's own file carries the marker of decrypted copies, yet survives.
     row("console file", "2|5000|-1|0|label_decrypted.prn|label_decrypted.prn|||发送文件 "
                         "label_decrypted.prn，5000 字节|I下载成功|下载成功");
-    row("empty firmware", "0|0|-1|0|empty.hex|empty.hex||empty_decrypted.hex|下载固件 empty.hex，"
-                          "0 字节|I下载成功|等待打印机指示灯停止闪烁");
+    row("empty firmware", "0|0|-2|0|empty.hex|empty.hex||||C错误|文件为空，没有可下载的内容：/…");
     // A file never continues on a new connection.
     const char *const broken = "|0|fw.hex|fw.hex||fw_decrypted.hex|下载固件 fw.hex，64000 "
                                "字节|C错误|向打印机发送数据失败。";

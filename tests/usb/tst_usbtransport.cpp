@@ -1,7 +1,7 @@
 // The USB link and USB discovery against printers emulated behind the real libusb.
 #include "emulatedusbprinter.h"
+#include "operations/printeroperations.h"
 #include "protocol/printersession.h"
-#include "settings/profileapply.h"
 #include "sim/printermodel.h"
 #include "transport/discovery.h"
 #include "transport/usblink.h"
@@ -78,8 +78,8 @@ private slots:
         QVERIFY(!usb->isOpen() && logged("FindPrinterDevOrder失败"));
         QCOMPARE(usb->exchange(kQuery, nullptr), 4);
         PrinterSession session;
-        const profileapply::PrinterAddress first{true, QString(), 0, 0};
-        QVERIFY(profileapply::openPrinter(session, first) != 0);
+        const PrinterAddress first{true, QString(), 0, 0};
+        QCOMPARE(ops::open(session, first).code, ops::Code::NotConnected);
 
         EmulatedUsbPrinter *onBus1 = add({1, 3, "3", 0x4B7E, 1285, "ABC"});
         EmulatedUsbPrinter *onBus2 = add({2, 3, "3", 0x4B7E, 1285, ""});
@@ -99,7 +99,7 @@ private slots:
         QVERIFY(!logged("More than 5 USB printers attached"));
 
         // The command-line tool's --usb without a port: the first printer listed.
-        QCOMPARE(profileapply::openPrinter(session, first), 0);
+        QVERIFY(ops::open(session, first).ok());
         QCOMPARE(session.medium(), int(MEDIUM_USB));
         QCOMPARE(usb->open(123), 0);
         QVERIFY(usb->isOpen());

@@ -1,0 +1,124 @@
+#include "operations/download.h"
+
+#include "operations/sentences.h"
+#include "download/filedecrypt.h"
+#include "download/filestream.h"
+#include "protocol/printersession.h"
+
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+
+namespace ops {
+
+Outcome prepareDownload(const PrinterSession &session, FileKind kind, const QString &chosen,
+                        QString *plainPath)
+{
+    const bool firmware = kind == FileKind::Firmware;
+    if (!firmware && !session.settingsAllowed()) {
+        Outcome out;
+        out.code = Code::Unsupported;
+        out.step = QStringLiteral("font");
+        out.sentence = Operations::tr("此型号的打印机不接受字库下载");
+        return out;
+    }
+    // An empty file would "succeed" without the printer getting anything. Read, not
+    // stat'ed: some readable files tell a size of 0.
+    const QFileInfo info(chosen);
+    QFile file(chosen);
+    if (file.open(QIODevice::ReadOnly) && file.read(1).isEmpty())
+        return badInput(Operations::tr("文件为空，没有可下载的内容：%1")
+                            .arg(QDir::toNativeSeparators(chosen)));
+    file.close();
+    QString why;
+    const filedecrypt::Result result = filedecrypt::decryptFile(
+        chosen,
+        firmware ? filedecrypt::firmwareOutputPath(chosen) : filedecrypt::fontOutputPath(chosen),
+        plainPath, &why);
+    switch (result) {
+    case filedecrypt::Result::Ok:
+        return Outcome();
+    case filedecrypt::Result::InputOpenFailed:
+        return badInput(Operations::tr("无法读取所选文件：%1").arg(QDir::toNativeSeparators(chosen)) +
+                        QLatin1Char('\n') + why);
+    case filedecrypt::Result::OutputOpenFailed:
+        return badInput(Operations::tr("无法在文件所在的文件夹中创建解密文件：%1")
+                            .arg(QDir::toNativeSeparators(info.absolutePath())) +
+                        QLatin1Char('\n') + why);
+    default:
+        return badInput(Operations::tr("解密失败，文件未发送。") + QLatin1Char('\n') + why);
+    }
+}
+
+Download::Download(PrinterSession &session, FileStream &stream, QObject *parent)
+    : QObject(parent), m_session(session), m_stream(stream)
+{
+}
+
+void Download::start(const QString &plainPath, bool removeAfter)
+{
+    m_fileName = QFileInfo(plainPath).fileName();
+    QString error;
+    if (m_session.connectForStream(&error) != 0) {
+        // No stream runs, so nobody else removes the plain copy.
+        if (removeAfter)
+            QFile::remove(plainPath);
+        Outcome out;
+        out.code = Code::NotConnected;
+        out.step = QStringLiteral("connect");
+        out.sentence = error;
+        finish(out);
+        return;
+    }
+    // The shared stream also carries the console's files: listen only while this one runs.
+    m_progress = connect(&m_stream, &FileStream::progress, this, &Download::progress);
+    m_failed = connect(&m_stream, &FileStream::failed, this, [this](const QString &text) {
+        Outcome out;
+        out.code = Code::Refused;
+        out.step = QStringLiteral("stream");
+        out.sentence = text;
+        finish(out);
+    });
+    m_completed = connect(&m_stream, &FileStream::completed, this, [this] {
+        Outcome out;
+        out.written << m_fileName;
+        finish(out);
+    });
+    m_stream.start(plainPath, FileStream::Kind::Download, removeAfter);
+}
+
+void Download::finish(const Outcome &outcome)
+{
+    disconnect(m_progress);
+    disconnect(m_failed);
+    disconnect(m_completed);
+    emit finished(outcome);
+}
+
+Outcome downloadNow(PrinterSession &session, const QString &plainPath, bool removeAfter,
+                    const std::function<void(int)> &progress)
+{
+    // The stream writes each piece from this thread's event loop.
+    FileStream stream(session);
+    Download download(session, stream);
+    QEventLoop loop;
+    Outcome outcome;
+    bool done = false;
+    QObject::connect(&download, &Download::progress, &loop, [&progress](int percent) {
+        if (progress)
+            progress(percent);
+    });
+    QObject::connect(&download, &Download::finished, &loop, [&](const Outcome &o) {
+        outcome = o;
+        done = true;
+        loop.quit();
+    });
+    download.start(plainPath, removeAfter);
+    if (!done)
+        loop.exec();
+    stream.waitUntilIdle();
+    return outcome;
+}
+
+} // namespace ops

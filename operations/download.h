@@ -1,0 +1,61 @@
+#pragma once
+
+#include "operations/outcome.h"
+
+#include <QMetaObject>
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class FileStream;
+class PrinterSession;
+
+// A firmware or font download: the chosen encrypted file is checked and decrypted beside
+// itself, then the plain copy streams to the printer and is removed at the end. The window
+// follows it by its signals; the command line and the fleet wait for it with downloadNow().
+namespace ops {
+
+enum class FileKind
+{
+    Firmware,
+    Font,
+};
+
+// Checks the chosen file (not empty; a font only for a model that takes one) and decrypts
+// it beside itself into `plainPath`. Nothing is sent.
+Outcome prepareDownload(const PrinterSession &session, FileKind kind, const QString &chosen,
+                        QString *plainPath);
+
+class Download : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Runs on `stream`, which a window may share with its console's file sends.
+    Download(PrinterSession &session, FileStream &stream, QObject *parent = nullptr);
+
+    // Connects for the stream and sends `plainPath`; `removeAfter` for a copy made for it.
+    // Ends with finished(), also when the connection cannot be made.
+    void start(const QString &plainPath, bool removeAfter);
+
+signals:
+    void progress(int percent);
+    void finished(const ops::Outcome &outcome);
+
+private:
+    void finish(const Outcome &outcome);
+
+    PrinterSession &m_session;
+    FileStream &m_stream;
+    QString m_fileName;
+    QMetaObject::Connection m_failed;
+    QMetaObject::Connection m_completed;
+    QMetaObject::Connection m_progress;
+};
+
+// prepareDownload() and a Download on a stream of its own, waited for with an event loop
+// on the calling thread. `plainPath` given: that file is sent as it is (already prepared).
+Outcome downloadNow(PrinterSession &session, const QString &plainPath, bool removeAfter,
+                    const std::function<void(int)> &progress = {});
+
+} // namespace ops
