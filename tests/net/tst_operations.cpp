@@ -1,0 +1,289 @@
+// The operations layer against simulated printers on 127.0.0.1: what each operation puts on
+// the wire, what it refuses to send, and the typed outcome the window and the command line
+// render.
+#include "common/encryptedfile.h"
+#include "operations/download.h"
+#include "operations/outcome.h"
+#include "operations/printeroperations.h"
+#include "protocol/commandcodes.h"
+#include "protocol/printersession.h"
+#include "sim/simprinter.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+Q_DECLARE_METATYPE(ops::Code)
+
+namespace {
+
+std::unique_ptr<SimPrinter> startPrinter(const QString &model)
+{
+    PrinterConfig config = PrinterConfig::defaults();
+    config.identity[1] = model;
+    auto printer = std::make_unique<SimPrinter>(config);
+    printer->setTcpPort(0);
+    printer->setUdpEnabled(false);
+    return printer->start() ? std::move(printer) : nullptr;
+}
+
+// Every frame but the queries, "class.item" in hex: what the operation changed or ran.
+QString commandsSeen(const SimPrinter &printer)
+{
+    QStringList seen;
+    for (const ReceivedFrame &f : printer.receivedFrames()) {
+        if (f.frameClass != 0x02)
+            seen << QStringLiteral("%1.%2").arg(f.frameClass, 2, 16, QLatin1Char('0')).arg(
+                        f.item, 2, 16, QLatin1Char('0'));
+    }
+    return seen.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+class TestOperations : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+private slots:
+    // A failed exchange's result -> the stable code scripts see.
+    void failureCodes_data()
+    {
+        QTest::addColumn<int>("result");
+        QTest::addColumn<bool>("query");
+        QTest::addColumn<ops::Code>("code");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("no connection") << int(RESULT_NOT_CONNECTED) << true
+                                       << ops::Code::NotConnected << "not-connected";
+        QTest::newRow("USB device not opened") << int(RESULT_USB_OPEN) << false
+                                               << ops::Code::NotConnected << "not-connected";
+        QTest::newRow("busy") << int(RESULT_BUSY) << false << ops::Code::Busy << "busy";
+        QTest::newRow("query unanswered") << int(RESULT_NETWORK) << true << ops::Code::NoAnswer
+                                          << "no-answer";
+        QTest::newRow("query answered wrongly") << int(RESULT_BAD_REPLY) << true
+                                                << ops::Code::Refused << "refused";
+        QTest::newRow("send failed") << int(RESULT_NETWORK) << false << ops::Code::Refused
+                                     << "refused";
+        QTest::newRow("USB transfer failed") << int(RESULT_USB_IO) << false << ops::Code::Refused
+                                             << "refused";
+    }
+    void failureCodes()
+    {
+        QFETCH(int, result);
+        QFETCH(bool, query);
+        QFETCH(ops::Code, code);
+        QFETCH(QString, name);
+        const ops::Outcome o = query ? ops::queryFailed(result, "status", "10.0.0.9:9100")
+                                     : ops::sendFailed(result, "status", "10.0.0.9:9100");
+        QCOMPARE(o.code, code);
+        QCOMPARE(ops::codeName(o.code), name);
+        QCOMPARE(o.result, result);
+        QCOMPARE(o.step, QStringLiteral("status"));
+        QVERIFY(!o.ok());
+        // Who could not be reached, or what went unanswered, and why in words.
+        QVERIFY2(o.sentence.contains(code == ops::Code::NotConnected ? "10.0.0.9:9100"
+                                     : code == ops::Code::Busy ? "" : "status"),
+                 qPrintable(o.sentence));
+        QVERIFY(code == ops::Code::NotConnected || code == ops::Code::Busy ||
+                o.sentence.contains(ops::resultMeaning(result)));
+    }
+
+    // One printer's apply -> its verdict; the worst fact decides.
+    void judgeApply_data()
+    {
+        QTest::addColumn<QString>("refused");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<int>("notVerified");
+        QTest::addColumn<QStringList>("notAttempted");
+        QTest::addColumn<bool>("dryRun");
+        QTest::addColumn<ops::Code>("code");
+        QTest::addColumn<QString>("sentence");
+        const QStringList none;
+        QTest::newRow("written") << "" << 0 << 0 << none << false << ops::Code::Ok << "2";
+        QTest::newRow("dry run") << "" << 0 << 0 << none << true << ops::Code::Ok << "1";
+        QTest::newRow("refused before sending") << "print: too wide" << 0 << 0 << none << false
+                                                << ops::Code::BadInput << "print: too wide";
+        QTest::newRow("connection lost") << "" << int(RESULT_NOT_CONNECTED) << 0 << none << false
+                                         << ops::Code::NotConnected << "";
+        QTest::newRow("page failed") << "" << int(RESULT_NETWORK) << 0 << none << false
+                                     << ops::Code::Refused << "wifi";
+        QTest::newRow("read back different") << "" << 0 << 1 << none << false
+                                             << ops::Code::Differs << "1";
+        QTest::newRow("stopped between pages") << "" << 0 << 0 << QStringList{"wifi", "ethernet"}
+                                               << false << ops::Code::Interrupted
+                                               << "wifi, ethernet";
+    }
+    void judgeApply()
+    {
+        QFETCH(QString, refused);
+        QFETCH(int, result);
+        QFETCH(int, notVerified);
+        QFETCH(QStringList, notAttempted);
+        QFETCH(bool, dryRun);
+        QFETCH(ops::Code, code);
+        QFETCH(QString, sentence);
+        profileapply::Outcome details;
+        details.refused = refused;
+        details.result = result;
+        details.failedPage = QStringLiteral("wifi");
+        details.differences.append({"print", "speed", 4, 6});
+        details.written = QStringList{"print.speed", "print.density"};
+        for (int i = 0; i < notVerified; ++i)
+            details.notVerified.append({"print", "speed", 4, 6});
+        details.notAttempted = notAttempted;
+        const ops::Outcome o = ops::judgeApply(details, dryRun, "p1:9100");
+        QCOMPARE(o.code, code);
+        QVERIFY2(o.sentence.contains(sentence), qPrintable(o.sentence));
+        QCOMPARE(o.written, details.written);
+        QCOMPARE(o.notAttempted, notAttempted);
+    }
+
+    // Each operation against a printer: its verdict, where it ended, and every frame it sent
+    // that is not a query.
+    void againstPrinter_data()
+    {
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<int>("wifiModeCode"); // 0: as the printer starts
+        QTest::addColumn<bool>("silentIdentity");
+        QTest::addColumn<ops::Code>("code");
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<QString>("commands");
+        const auto row = [](const char *name, const char *operation, const char *model,
+                            int wifiModeCode, bool silent, ops::Code code, const char *step,
+                            const char *commands) {
+            QTest::newRow(name) << operation << model << wifiModeCode << silent << code << step
+                                << commands;
+        };
+        row("self-test", "function", "K53TA", 0, false, ops::Code::Ok, "", "00.00");
+        row("self-test, no identity", "function", "K53TA", 0, true, ops::Code::NoAnswer,
+            "identity", "");
+        row("credentials, printer in station mode", "provision", "K53TA", 1, false,
+            ops::Code::Ok, "", "01.26");
+        row("credentials, printer an access point", "provision", "K53TA", 2, false,
+            ops::Code::Ok, "", "01.30 01.26");
+        row("credentials, no identity", "provision", "K53TA", 2, true, ops::Code::NoAnswer,
+            "identity", "");
+        row("firmware", "firmware", "K53TA", 0, false, ops::Code::Ok, "", "");
+        row("font to a model that takes none", "font", "WX-310", 0, false,
+            ops::Code::Unsupported, "font", "");
+        row("status", "status", "K53TA", 0, false, ops::Code::Ok, "", "00.03");
+    }
+    void againstPrinter()
+    {
+        QFETCH(QString, operation);
+        QFETCH(QString, model);
+        QFETCH(int, wifiModeCode);
+        QFETCH(bool, silentIdentity);
+        QFETCH(ops::Code, code);
+        QFETCH(QString, step);
+        QFETCH(QString, commands);
+        const std::unique_ptr<SimPrinter> printer = startPrinter(model);
+        QVERIFY(printer);
+        if (wifiModeCode)
+            printer->setValue(INFO_WIFI_MODE, QByteArray(1, char(wifiModeCode)));
+        if (silentIdentity)
+            printer->setSilentItems({INFO_DEVICE_IDENTITY});
+        const QByteArray plain = rawPayload(20000, 3);
+        const QString file = dir.filePath(operation + ".hex");
+        QVERIFY(writeEncryptedFile(file, plain));
+
+        PrinterSession session;
+        QVERIFY(ops::open(session, {false, "127.0.0.1", printer->tcpPort(), 0}).ok());
+        ops::Outcome o = ops::identify(session);
+        if (o.ok() && operation == "function")
+            o = ops::runFunction(session, "selfTest");
+        if (o.ok() && operation == "provision")
+            o = ops::provision(session, "home", "secret12", ops::ModeKnowledge::AskFirst);
+        if (o.ok() && operation == "status") {
+            printer->setStatusWord(0x3); // printing, no paper
+            ops::StatusReading status;
+            o = ops::readStatus(session, &status);
+            QCOMPARE(status.codes, QStringList({"printing", "paper_out"}));
+            QCOMPARE(status.texts.size(), 2);
+        }
+        if (o.ok() && (operation == "firmware" || operation == "font")) {
+            QString plainPath;
+            o = ops::prepareDownload(session,
+                                     operation == "font" ? ops::FileKind::Font
+                                                         : ops::FileKind::Firmware,
+                                     file, &plainPath);
+            if (o.ok())
+                o = ops::downloadNow(session, plainPath, true);
+            QCOMPARE(printer->rawBytes(), o.ok() ? plain : QByteArray());
+            QVERIFY(plainPath.isEmpty() || !QFile::exists(plainPath)); // the copy goes
+        }
+        session.close();
+        QCOMPARE(o.code, code);
+        QCOMPARE(o.step, step);
+        QCOMPARE(commandsSeen(*printer), commands);
+        if (operation == "provision" && o.ok())
+            QCOMPARE(printer->value(INFO_WIFI_STATION), QByteArray("home\0secret12\0", 14));
+    }
+
+    // Files refused before the printer is asked anything.
+    void badFiles_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("sentence");
+        QTest::newRow("empty") << QByteArray() << "";
+        QTest::newRow("missing") << QByteArray("-") << "";
+    }
+    void badFiles()
+    {
+        QFETCH(QByteArray, content);
+        const QString path = dir.filePath(QTest::currentDataTag() + QStringLiteral(".hex"));
+        if (content != "-") {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(content) == content.size());
+        }
+        PrinterSession session;
+        QString plain;
+        const ops::Outcome o = ops::prepareDownload(session, ops::FileKind::Firmware, path, &plain);
+        QCOMPARE(o.code, ops::Code::BadInput);
+        QVERIFY(o.sentence.contains(QDir::toNativeSeparators(path)));
+        QVERIFY(plain.isEmpty());
+        QCOMPARE(QDir(dir.path()).entryList({"*_decrypted*"}), QStringList());
+    }
+
+    // Operations inside another share its connection: a command's identity query and its
+    // work are one connection, not one each.
+    void nestedOperationsShareTheConnection()
+    {
+        const std::unique_ptr<SimPrinter> printer = startPrinter("K53TA");
+        QVERIFY(printer);
+        PrinterSession session;
+        QVERIFY(ops::open(session, {false, "127.0.0.1", printer->tcpPort(), 0}).ok());
+        // The open's check has come and gone.
+        QTRY_VERIFY(printer->connectionCount() == 1 && printer->openConnections() == 0);
+        const int before = printer->connectionCount();
+        {
+            const PrinterSession::Operation operation(session);
+            QVERIFY(ops::identify(session).ok());
+            ops::StatusReading status;
+            QVERIFY(ops::readStatus(session, &status).ok());
+            ops::PrinterInfo info;
+            QVERIFY(ops::readInfo(session, &info).ok());
+            QCOMPARE(info.model, QStringLiteral("K53TA"));
+        }
+        QCOMPARE(printer->connectionCount() - before, 1);
+        // Alone, each makes its own.
+        QVERIFY(ops::identify(session).ok());
+        QCOMPARE(printer->connectionCount() - before, 2);
+        session.close();
+    }
+
+    // A printer nobody listens for: named in the sentence, nothing else tried.
+    void cannotConnect()
+    {
+        PrinterSession session;
+        const ops::Outcome o = ops::openAndIdentify(session, {false, "127.0.0.1", 1, 0});
+        QCOMPARE(o.code, ops::Code::NotConnected);
+        QVERIFY2(o.sentence.contains("127.0.0.1:1"), qPrintable(o.sentence));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestOperations)
+#include "tst_operations.moc"
