@@ -6,7 +6,7 @@
 #include "app/prompts.h"
 #include "diagnostics/connectiondoctor.h"
 #include "operations/printeroperations.h"
-#include "protocol/printersession.h"
+#include "transport/printersession.h"
 #include "transport/discovery.h"
 #include "ui_connectionpanel.h"
 

@@ -2,7 +2,7 @@
 
 #include "diagnostics/diagnosticsreport.h"
 
-#include "app/functionpage.h"
+#include "settings/functionpage.h"
 #include "app/keyboard.h"
 #include "app/profileactions.h"
 #include "app/readstatenote.h"
@@ -15,7 +15,7 @@
 #include "console/consolepage.h"
 #include "download/downloadpanel.h"
 #include "download/filestream.h"
-#include "protocol/printersession.h"
+#include "transport/printersession.h"
 #include "provisioning/distributenet.h"
 #include "provisioning/wifiprovisioning.h"
 #include "settings/bluetoothpage.h"

@@ -6,7 +6,7 @@
 #include "app/tabledialog.h"
 #include "operations/printeroperations.h"
 #include "protocol/commandcodes.h"
-#include "protocol/printersession.h"
+#include "transport/printersession.h"
 #include "settings/profile.h"
 #include "settings/profileapply.h"
 #include "settings/settingtable.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/language.h"
+#include "resources/language.h"
 
 #include <QString>
 

@@ -4,7 +4,7 @@
 #include "app/prompts.h"
 #include "console/hexcodec.h"
 #include "protocol/commandcodes.h"
-#include "protocol/printersession.h"
+#include "transport/printersession.h"
 #include "ui_consolepage.h"
 
 #include <QCoreApplication>

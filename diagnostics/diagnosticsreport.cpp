@@ -3,7 +3,7 @@
 #include "protocol/commandcodes.h"
 #include "protocol/frame.h"
 #include "protocol/identity.h"
-#include "protocol/printersession.h"
+#include "transport/printersession.h"
 #include "protocol/statusword.h"
 
 #include <QDateTime>

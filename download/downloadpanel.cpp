@@ -3,7 +3,7 @@
 #include "app/pagehost.h"
 #include "app/prompts.h"
 #include "download/filestream.h"
-#include "protocol/printersession.h"
+#include "transport/printersession.h"
 #include "ui_downloadpanel.h"
 
 #include <QCoreApplication>

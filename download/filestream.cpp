@@ -2,8 +2,8 @@
 
 #include "download/workerthread.h"
 #include "protocol/commandcodes.h"
-#include "protocol/printerlink.h"
-#include "protocol/printersession.h"
+#include "transport/printerlink.h"
+#include "transport/printersession.h"
 #include "transport/streampiece.h"
 
 #include <QCoreApplication>

@@ -4,9 +4,9 @@
 #include "operations/download.h"
 #include "operations/printeroperations.h"
 #include "protocol/frame.h"
-#include "protocol/functioncommands.h"
+#include "operations/functioncommands.h"
 #include "protocol/identity.h"
-#include "protocol/printersession.h"
+#include "transport/printersession.h"
 #include "protocol/statusword.h"
 
 #include <QCoreApplication>

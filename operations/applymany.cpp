@@ -1,7 +1,7 @@
 #include "operations/applymany.h"
 
 #include "operations/printeroperations.h"
-#include "protocol/printersession.h"
+#include "transport/printersession.h"
 
 #include <QThread>
 #include <memory>

@@ -3,7 +3,7 @@
 #include "operations/sentences.h"
 #include "download/filedecrypt.h"
 #include "download/filestream.h"
-#include "protocol/printersession.h"
+#include "transport/printersession.h"
 
 #include <QDir>
 #include <QEventLoop>

@@ -3,7 +3,7 @@
 #include "app/pagehost.h"
 #include "app/prompts.h"
 #include "operations/printeroperations.h"
-#include "protocol/printersession.h"
+#include "transport/printersession.h"
 #include "provisioning/distributenet.h"
 #include "settings/pagefields.h"
 #include "settings/settingtable.h"

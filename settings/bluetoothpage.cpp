@@ -2,7 +2,7 @@
 
 #include "app/pagehost.h"
 #include "app/prompts.h"
-#include "protocol/printersession.h"
+#include "transport/printersession.h"
 #include "settings/pagefields.h"
 #include "settings/settingsengine.h"
 #include "ui_bluetoothpage.h"

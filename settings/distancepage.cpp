@@ -1,7 +1,7 @@
 #include "settings/distancepage.h"
 
 #include "app/pagehost.h"
-#include "protocol/printersession.h"
+#include "transport/printersession.h"
 #include "settings/fieldfixups.h"
 #include "settings/pagefields.h"
 #include "settings/settingsengine.h"

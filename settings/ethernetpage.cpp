@@ -2,7 +2,7 @@
 
 #include "app/pagehost.h"
 #include "app/prompts.h"
-#include "protocol/printersession.h"
+#include "transport/printersession.h"
 #include "settings/netportcodec.h"
 #include "settings/fieldfixups.h"
 #include "settings/pagefields.h"

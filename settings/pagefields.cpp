@@ -2,7 +2,7 @@
 
 #include "app/pagehost.h"
 #include "app/prompts.h"
-#include "protocol/printersession.h"
+#include "transport/printersession.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #include "settings/printpage.h"
 
 #include "app/pagehost.h"
-#include "protocol/printersession.h"
+#include "transport/printersession.h"
 #include "settings/fieldfixups.h"
 #include "settings/labelsizestore.h"
 #include "settings/pagefields.h"

@@ -1,7 +1,7 @@
 #include "settings/profileapply.h"
 
 #include "protocol/commandcodes.h"
-#include "protocol/printersession.h"
+#include "transport/printersession.h"
 #include "settings/settingsengine.h"
 #include "settings/settingtable.h"
 

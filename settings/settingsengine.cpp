@@ -1,7 +1,7 @@
 #include "settings/settingsengine.h"
 
 #include "protocol/frame.h"
-#include "protocol/printersession.h"
+#include "transport/printersession.h"
 #include "settings/settingtable.h"
 #include "settings/wificodec.h"
 

@@ -3,7 +3,7 @@
 #include "app/cutdialog.h"
 #include "app/pagehost.h"
 #include "app/prompts.h"
-#include "protocol/printersession.h"
+#include "transport/printersession.h"
 #include "settings/fieldfixups.h"
 #include "settings/pagefields.h"
 #include "settings/settingsengine.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "protocol/printerlink.h"
+#include "transport/printerlink.h"
 
 #include <QByteArray>
 #include <QString>

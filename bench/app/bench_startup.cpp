@@ -4,7 +4,7 @@
 // Each child process runs the same start-up as the tool (language, translation,
 // font, window) and reports the time since its own process start and its peak
 // resident memory.
-#include "app/language.h"
+#include "resources/language.h"
 #include "app/mainwindow.h"
 #include "app/startup.h"
 

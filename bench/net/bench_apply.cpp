@@ -5,7 +5,7 @@
 // Each printer's settings differ from the profile's in every page, so that every page
 // is read, written and read back.
 #include "protocol/commandcodes.h"
-#include "protocol/printersession.h"
+#include "transport/printersession.h"
 #include "operations/applymany.h"
 #include "operations/printeroperations.h"
 #include "settings/profileapply.h"

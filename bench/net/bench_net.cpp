@@ -6,7 +6,7 @@
 #include "protocol/commandcodes.h"
 #include "protocol/frame.h"
 #include "sim/simprinter.h"
-#include "protocol/printersession.h"
+#include "transport/printersession.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

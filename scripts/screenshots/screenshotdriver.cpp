@@ -4,7 +4,7 @@
 #include "app/demomode.h"
 #include "app/fleetwindow.h"
 #include "fleet/fleetmodel.h"
-#include "app/language.h"
+#include "resources/language.h"
 #include "app/mainwindow.h"
 #include "app/startup.h"
 #include "provisioning/distributenet.h"

@@ -2,7 +2,7 @@
 // visited, and no label, button, tab or check box shows less than its whole text or
 // lies outside the window. Pages scroll vertically only.
 #include "app/demomode.h"
-#include "app/language.h"
+#include "resources/language.h"
 #include "app/mainwindow.h"
 #include "app/startup.h"
 #include "messagerecorder.h"

@@ -11,7 +11,7 @@
 #include "download/filestream.h"
 #include "messagerecorder.h"
 #include "protocol/frame.h"
-#include "protocol/printersession.h"
+#include "transport/printersession.h"
 #include "sim/simprinter.h"
 #include "settings/printpage.h"
 #include "ui_mainwindow.h"

@@ -1,6 +1,6 @@
 // Start-up: the embedded translations load and turn the window into the chosen
 // language; the title carries the version.
-#include "app/language.h"
+#include "resources/language.h"
 #include "app/mainwindow.h"
 #include "app/startup.h"
 #include "diagnostics/connectiondoctor.h"

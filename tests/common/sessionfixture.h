@@ -1,7 +1,7 @@
 #pragma once
 
 #include "messagerecorder.h"
-#include "protocol/printersession.h"
+#include "transport/printersession.h"
 #include "sim/simprinter.h"
 #include "testpagehost.h"
 

@@ -3,7 +3,7 @@
 #include "app/pagehost.h"
 #include "app/prompts.h"
 #include "app/resultmessage.h"
-#include "protocol/printersession.h"
+#include "transport/printersession.h"
 
 #include <QWidget>
 

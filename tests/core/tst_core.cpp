@@ -2,7 +2,7 @@
 // masking, identity strings, the status word, the console's hex forms, the start-up
 // language, settings profiles and the WiFi scan with fake programs in place of the
 // system commands, and firmware and font file decryption.
-#include "app/language.h"
+#include "resources/language.h"
 #include "console/hexcodec.h"
 #include "download/filedecrypt.h"
 #include "encryptedfile.h"

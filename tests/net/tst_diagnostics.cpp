@@ -3,7 +3,7 @@
 #include "diagnostics/connectiondoctor.h"
 #include "diagnostics/debuglog.h"
 #include "diagnostics/diagnosticsreport.h"
-#include "protocol/printersession.h"
+#include "transport/printersession.h"
 #include "sim/simprinter.h"
 
 #include <QJsonDocument>

@@ -2,7 +2,7 @@
 // the probe of a typed address, the discovery datagrams. Nothing here is broadcast.
 #include "protocol/commandcodes.h"
 #include "protocol/frame.h"
-#include "protocol/printersession.h"
+#include "transport/printersession.h"
 #include "sim/simprinter.h"
 #include "transport/discovery.h"
 #include "transport/netdiscovery.h"

@@ -6,7 +6,7 @@
 #include "operations/outcome.h"
 #include "operations/printeroperations.h"
 #include "protocol/commandcodes.h"
-#include "protocol/printersession.h"
+#include "transport/printersession.h"
 #include "sim/simprinter.h"
 
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 // Settings profiles against simulated printers on 127.0.0.1: save from one, apply to
 // another across resolutions, dry runs, verify, refusals and many printers at once.
 #include "protocol/commandcodes.h"
-#include "protocol/printersession.h"
+#include "transport/printersession.h"
 #include "operations/applymany.h"
 #include "operations/printeroperations.h"
 #include "settings/profileapply.h"

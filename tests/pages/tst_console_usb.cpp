@@ -5,7 +5,7 @@
 
 #include "filesendhelpers.h"
 #include "messagerecorder.h"
-#include "protocol/printersession.h"
+#include "transport/printersession.h"
 #include "testpagehost.h"
 #include "transport/usblink.h"
 

@@ -4,7 +4,7 @@
 
 #include "app/mainwindow.h"
 #include "messagerecorder.h"
-#include "protocol/printersession.h"
+#include "transport/printersession.h"
 #include "settings/settingsengine.h"
 #include "sim/printermodel.h"
 

@@ -1,4 +1,4 @@
-#include "app/language.h"
+#include "resources/language.h"
 
 #include <QtMath>
 

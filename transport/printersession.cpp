@@ -1,7 +1,7 @@
-#include "protocol/printersession.h"
+#include "transport/printersession.h"
 
 #include "protocol/frame.h"
-#include "protocol/printerlink.h"
+#include "transport/printerlink.h"
 #include "transport/networklink.h"
 #include "transport/usblink.h"
 

@@ -1,4 +1,4 @@
-#include "protocol/printerlink.h"
+#include "transport/printerlink.h"
 
 #include "protocol/commandcodes.h"
 #include "protocol/frame.h"

@@ -1,8 +1,8 @@
-#include "protocol/functioncommands.h"
+#include "operations/functioncommands.h"
 
 #include "protocol/frame.h"
 #include "protocol/identity.h"
-#include "protocol/printersession.h"
+#include "transport/printersession.h"
 
 #include <QDebug>
 

@@ -1,10 +1,10 @@
-#include "app/functionpage.h"
+#include "settings/functionpage.h"
 
 #include "app/busycursor.h"
 #include "app/pagehost.h"
 #include "app/prompts.h"
-#include "protocol/functioncommands.h"
-#include "protocol/printersession.h"
+#include "operations/functioncommands.h"
+#include "transport/printersession.h"
 #include "protocol/statusword.h"
 #include "ui_functionpage.h"
 
