@@ -6,8 +6,8 @@
 #include "app/prompts.h"
 #include "diagnostics/connectiondoctor.h"
 #include "operations/printeroperations.h"
-#include "transport/printersession.h"
 #include "transport/discovery.h"
+#include "transport/printersession.h"
 #include "ui_connectionpanel.h"
 
 #include <QAbstractItemView>

@@ -6,10 +6,10 @@
 #include "app/tabledialog.h"
 #include "operations/printeroperations.h"
 #include "protocol/commandcodes.h"
-#include "transport/printersession.h"
 #include "settings/profile.h"
 #include "settings/profileapply.h"
 #include "settings/settingtable.h"
+#include "transport/printersession.h"
 
 #include <QApplication>
 #include <QDate>

@@ -9,13 +9,13 @@
 #include "diagnostics/diagnosticsreport.h"
 #include "operations/applymany.h"
 #include "operations/download.h"
-#include "operations/printeroperations.h"
 #include "operations/functioncommands.h"
-#include "transport/printersession.h"
+#include "operations/printeroperations.h"
 #include "settings/profile.h"
 #include "settings/profileapply.h"
 #include "settings/settingtable.h"
 #include "transport/discovery.h"
+#include "transport/printersession.h"
 
 #include <QCoreApplication>
 #include <QFile>

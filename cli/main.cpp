@@ -1,9 +1,9 @@
 // labelsetup-cli: the setup tool's printer functions for scripts and many printers at a
 // time, over the same printer session as the window.
-#include "resources/language.h"
 #include "cli/commands.h"
 #include "diagnostics/debuglog.h"
 #include "labelsetupversion.h"
+#include "resources/language.h"
 
 #include <QCoreApplication>
 #include <QTranslator>

@@ -3,8 +3,8 @@
 #include "protocol/commandcodes.h"
 #include "protocol/frame.h"
 #include "protocol/identity.h"
-#include "transport/printersession.h"
 #include "transport/netdiscovery.h"
+#include "transport/printersession.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

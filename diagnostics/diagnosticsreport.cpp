@@ -3,8 +3,8 @@
 #include "protocol/commandcodes.h"
 #include "protocol/frame.h"
 #include "protocol/identity.h"
-#include "transport/printersession.h"
 #include "protocol/statusword.h"
+#include "transport/printersession.h"
 
 #include <QDateTime>
 #include <algorithm>

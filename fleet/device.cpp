@@ -2,12 +2,12 @@
 
 #include "operations/applymany.h"
 #include "operations/download.h"
+#include "operations/functioncommands.h"
 #include "operations/printeroperations.h"
 #include "protocol/frame.h"
-#include "operations/functioncommands.h"
 #include "protocol/identity.h"
-#include "transport/printersession.h"
 #include "protocol/statusword.h"
+#include "transport/printersession.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,8 +1,8 @@
 #include "operations/download.h"
 
-#include "operations/sentences.h"
 #include "download/filedecrypt.h"
 #include "download/filestream.h"
+#include "operations/sentences.h"
 #include "transport/printersession.h"
 
 #include <QDir>

@@ -1,16 +1,16 @@
 #include "operations/printeroperations.h"
 
-#include "operations/sentences.h"
 #include "diagnostics/debuglog.h"
 #include "diagnostics/diagnosticsreport.h"
+#include "operations/functioncommands.h"
+#include "operations/sentences.h"
 #include "protocol/commandcodes.h"
 #include "protocol/frame.h"
-#include "operations/functioncommands.h"
 #include "protocol/identity.h"
-#include "transport/printersession.h"
 #include "protocol/statusword.h"
 #include "settings/settingsengine.h"
 #include "settings/settingtable.h"
+#include "transport/printersession.h"
 #include "transport/usblink.h"
 
 #include <QJsonDocument>

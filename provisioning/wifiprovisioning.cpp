@@ -3,10 +3,10 @@
 #include "app/pagehost.h"
 #include "app/prompts.h"
 #include "operations/printeroperations.h"
-#include "transport/printersession.h"
 #include "provisioning/distributenet.h"
 #include "settings/pagefields.h"
 #include "settings/settingtable.h"
+#include "transport/printersession.h"
 
 #include <QCoreApplication>
 

@@ -2,9 +2,9 @@
 
 #include "app/pagehost.h"
 #include "app/prompts.h"
-#include "transport/printersession.h"
 #include "settings/pagefields.h"
 #include "settings/settingsengine.h"
+#include "transport/printersession.h"
 #include "ui_bluetoothpage.h"
 #include "ui_serialpage.h"
 

@@ -1,10 +1,10 @@
 #include "settings/distancepage.h"
 
 #include "app/pagehost.h"
-#include "transport/printersession.h"
 #include "settings/fieldfixups.h"
 #include "settings/pagefields.h"
 #include "settings/settingsengine.h"
+#include "transport/printersession.h"
 #include "ui_distancepage.h"
 
 DistancePage::DistancePage(PrinterSession &session, PageHost &host, QWidget *parent)

@@ -2,11 +2,11 @@
 
 #include "app/pagehost.h"
 #include "app/prompts.h"
-#include "transport/printersession.h"
-#include "settings/netportcodec.h"
 #include "settings/fieldfixups.h"
+#include "settings/netportcodec.h"
 #include "settings/pagefields.h"
 #include "settings/settingsengine.h"
+#include "transport/printersession.h"
 #include "ui_ethernetpage.h"
 
 EthernetPage::EthernetPage(PrinterSession &session, PageHost &host, QWidget *parent)

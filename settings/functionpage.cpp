@@ -4,8 +4,9 @@
 #include "app/pagehost.h"
 #include "app/prompts.h"
 #include "operations/functioncommands.h"
-#include "transport/printersession.h"
+#include "operations/printeroperations.h"
 #include "protocol/statusword.h"
+#include "transport/printersession.h"
 #include "ui_functionpage.h"
 
 #include <QApplication>
@@ -55,7 +56,7 @@ QWidget *FunctionPage::infoButton() const
 int FunctionPage::runCommand(const QString &name)
 {
     const BusyCursor busy;
-    return functioncommands::run(m_session, name);
+    return ops::runFunction(m_session, name).result;
 }
 
 void FunctionPage::on_pushButton_getPrinterInfo_clicked()

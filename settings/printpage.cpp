@@ -1,11 +1,11 @@
 #include "settings/printpage.h"
 
 #include "app/pagehost.h"
-#include "transport/printersession.h"
 #include "settings/fieldfixups.h"
 #include "settings/labelsizestore.h"
 #include "settings/pagefields.h"
 #include "settings/settingsengine.h"
+#include "transport/printersession.h"
 #include "ui_printpage.h"
 
 #include <QLabel>

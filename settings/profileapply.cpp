@@ -1,9 +1,9 @@
 #include "settings/profileapply.h"
 
 #include "protocol/commandcodes.h"
-#include "transport/printersession.h"
 #include "settings/settingsengine.h"
 #include "settings/settingtable.h"
+#include "transport/printersession.h"
 
 #include <atomic>
 

@@ -1,9 +1,9 @@
 #include "settings/settingsengine.h"
 
 #include "protocol/frame.h"
-#include "transport/printersession.h"
 #include "settings/settingtable.h"
 #include "settings/wificodec.h"
+#include "transport/printersession.h"
 
 #include <QThread>
 #include <algorithm>

@@ -3,10 +3,10 @@
 #include "app/cutdialog.h"
 #include "app/pagehost.h"
 #include "app/prompts.h"
-#include "transport/printersession.h"
 #include "settings/fieldfixups.h"
 #include "settings/pagefields.h"
 #include "settings/settingsengine.h"
+#include "transport/printersession.h"
 #include "ui_stripperpage.h"
 
 #include <QDebug>

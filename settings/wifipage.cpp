@@ -2,11 +2,11 @@
 
 #include "app/pagehost.h"
 #include "app/prompts.h"
-#include "transport/printersession.h"
 #include "provisioning/wificred.h"
 #include "settings/pagefields.h"
 #include "settings/settingsengine.h"
 #include "settings/settingtable.h"
+#include "transport/printersession.h"
 #include "ui_wifipage.h"
 
 #include <QDebug>

@@ -1,8 +1,8 @@
 #include "transport/printersession.h"
 
 #include "protocol/frame.h"
-#include "transport/printerlink.h"
 #include "transport/networklink.h"
+#include "transport/printerlink.h"
 #include "transport/usblink.h"
 
 #include <QDebug>

@@ -4,9 +4,9 @@
 // Each child process runs the same start-up as the tool (language, translation,
 // font, window) and reports the time since its own process start and its peak
 // resident memory.
-#include "resources/language.h"
 #include "app/mainwindow.h"
 #include "app/startup.h"
+#include "resources/language.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

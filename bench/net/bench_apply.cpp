@@ -4,12 +4,12 @@
 //   apply_profile_20_printers  seconds for twenty printers in parallel (20 jobs)
 // Each printer's settings differ from the profile's in every page, so that every page
 // is read, written and read back.
-#include "protocol/commandcodes.h"
-#include "transport/printersession.h"
 #include "operations/applymany.h"
 #include "operations/printeroperations.h"
+#include "protocol/commandcodes.h"
 #include "settings/profileapply.h"
 #include "sim/simprinter.h"
+#include "transport/printersession.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

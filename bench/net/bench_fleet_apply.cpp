@@ -5,9 +5,9 @@
 //                               and never answer
 // The profile changes the print and distance pages, as a site's common profile does.
 #include "cli/options.h"
-#include "protocol/commandcodes.h"
 #include "operations/applymany.h"
 #include "operations/printeroperations.h"
+#include "protocol/commandcodes.h"
 #include "settings/profileapply.h"
 #include "sim/simprinter.h"
 

@@ -2,10 +2,10 @@
 // visited, and no label, button, tab or check box shows less than its whole text or
 // lies outside the window. Pages scroll vertically only.
 #include "app/demomode.h"
-#include "resources/language.h"
 #include "app/mainwindow.h"
 #include "app/startup.h"
 #include "messagerecorder.h"
+#include "resources/language.h"
 #include "ui_mainwindow.h"
 
 #include <QAbstractButton>

@@ -3,17 +3,17 @@
 // and what the next start restores.
 #include "app/cutdialog.h"
 #include "app/demomode.h"
-#include "app/tabledialog.h"
-#include "provisioning/distributenet.h"
-#include "provisioning/wifiprovisioning.h"
-#include "provisioning/wifiscan.h"
 #include "app/mainwindow.h"
+#include "app/tabledialog.h"
 #include "download/filestream.h"
 #include "messagerecorder.h"
 #include "protocol/frame.h"
-#include "transport/printersession.h"
-#include "sim/simprinter.h"
+#include "provisioning/distributenet.h"
+#include "provisioning/wifiprovisioning.h"
+#include "provisioning/wifiscan.h"
 #include "settings/printpage.h"
+#include "sim/simprinter.h"
+#include "transport/printersession.h"
 #include "ui_mainwindow.h"
 
 #include <QCheckBox>

@@ -1,9 +1,9 @@
 // Start-up: the embedded translations load and turn the window into the chosen
 // language; the title carries the version.
-#include "resources/language.h"
 #include "app/mainwindow.h"
 #include "app/startup.h"
 #include "diagnostics/connectiondoctor.h"
+#include "resources/language.h"
 #include "settings/settingtable.h"
 
 #include <QApplication>

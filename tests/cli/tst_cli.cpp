@@ -108,7 +108,7 @@ private slots:
         row("json status", "--json|status|%P", 0, R"("word": "0x00000001")");
         row("json status codes", "--json|status|%P", 0, R"("code": "printing")");
         row("json usage error", "status|--json|--net|a:b", 1, R"("code": "usage")");
-        row("json, no status word", "status|--json|%M", 3, R"("exitCode": 3)");
+        row("json, no status word", "status|--json|%M", 3, R"("reason": "no-answer")");
         // A printer that never answers gets nothing written at all, and without the model
         // neither the units nor the pages it has are known.
         row("function, no identity", "function|selfTest|%N", 3,

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "messagerecorder.h"
-#include "transport/printersession.h"
 #include "sim/simprinter.h"
 #include "testpagehost.h"
+#include "transport/printersession.h"
 
 #include <QCoreApplication>
 #include <QEvent>

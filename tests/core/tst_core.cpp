@@ -2,7 +2,6 @@
 // masking, identity strings, the status word, the console's hex forms, the start-up
 // language, settings profiles and the WiFi scan with fake programs in place of the
 // system commands, and firmware and font file decryption.
-#include "resources/language.h"
 #include "console/hexcodec.h"
 #include "download/filedecrypt.h"
 #include "encryptedfile.h"
@@ -10,6 +9,7 @@
 #include "protocol/identity.h"
 #include "protocol/statusword.h"
 #include "provisioning/wifiscan.h"
+#include "resources/language.h"
 #include "settings/profile.h"
 
 #include <QJsonDocument>

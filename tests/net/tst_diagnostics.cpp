@@ -3,8 +3,8 @@
 #include "diagnostics/connectiondoctor.h"
 #include "diagnostics/debuglog.h"
 #include "diagnostics/diagnosticsreport.h"
-#include "transport/printersession.h"
 #include "sim/simprinter.h"
+#include "transport/printersession.h"
 
 #include <QJsonDocument>
 #include <QTemporaryDir>

@@ -2,11 +2,11 @@
 // the probe of a typed address, the discovery datagrams. Nothing here is broadcast.
 #include "protocol/commandcodes.h"
 #include "protocol/frame.h"
-#include "transport/printersession.h"
 #include "sim/simprinter.h"
 #include "transport/discovery.h"
 #include "transport/netdiscovery.h"
 #include "transport/networklink.h"
+#include "transport/printersession.h"
 
 #include <QElapsedTimer>
 #include <QRandomGenerator>

@@ -6,8 +6,8 @@
 #include "operations/outcome.h"
 #include "operations/printeroperations.h"
 #include "protocol/commandcodes.h"
-#include "transport/printersession.h"
 #include "sim/simprinter.h"
+#include "transport/printersession.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -1,12 +1,12 @@
 // Settings profiles against simulated printers on 127.0.0.1: save from one, apply to
 // another across resolutions, dry runs, verify, refusals and many printers at once.
-#include "protocol/commandcodes.h"
-#include "transport/printersession.h"
 #include "operations/applymany.h"
 #include "operations/printeroperations.h"
+#include "protocol/commandcodes.h"
 #include "settings/profileapply.h"
 #include "sim/itemcatalog.h"
 #include "sim/simprinter.h"
+#include "transport/printersession.h"
 
 #include <QJsonDocument>
 #include <QtTest>

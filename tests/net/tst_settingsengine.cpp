@@ -1,10 +1,10 @@
 // Every row of the settings table against the simulated printer on 127.0.0.1: the value
 // read from an answer, the exact frame a write of one setting sends (the frame's other
 // settings taken from what was read), and a value the check refuses with its reason.
-#include "transport/printersession.h"
 #include "settings/settingsengine.h"
 #include "settings/settingtable.h"
 #include "sim/simprinter.h"
+#include "transport/printersession.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

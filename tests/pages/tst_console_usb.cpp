@@ -5,8 +5,8 @@
 
 #include "filesendhelpers.h"
 #include "messagerecorder.h"
-#include "transport/printersession.h"
 #include "testpagehost.h"
+#include "transport/printersession.h"
 #include "transport/usblink.h"
 
 #include <QProgressBar>

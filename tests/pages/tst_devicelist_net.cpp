@@ -1,10 +1,10 @@
 // The window over TCP to the simulated printer: the device list, the window following the
 // model, requests during a reply wait, restart, initialisation, profile and diagnostics;
 // the function page's buttons on the wire.
-#include "settings/functionpage.h"
 #include "netprinterfixture.h"
-#include "pagetest.h"
 #include "operations/functioncommands.h"
+#include "pagetest.h"
+#include "settings/functionpage.h"
 
 #include <QLabel>
 #include <QProgressBar>

@@ -2,12 +2,12 @@
 // piece loop driven directly; the provisioning window over a fake scan.
 #include "download/workerthread.h"
 #include "filesendhelpers.h"
-#include "sessionfixture.h"
 #include "filesizelimit.h"
 #include "protocol/frame.h"
 #include "provisioning/distributenet.h"
 #include "provisioning/wifiprovisioning.h"
 #include "provisioning/wifiscan.h"
+#include "sessionfixture.h"
 
 #include <QtTest>
 #include <QCheckBox>

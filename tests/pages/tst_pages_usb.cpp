@@ -4,9 +4,9 @@
 
 #include "app/mainwindow.h"
 #include "messagerecorder.h"
-#include "transport/printersession.h"
 #include "settings/settingsengine.h"
 #include "sim/printermodel.h"
+#include "transport/printersession.h"
 
 #include <QPushButton>
 #include <QSettings>

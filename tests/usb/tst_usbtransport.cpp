@@ -1,9 +1,9 @@
 // The USB link and USB discovery against printers emulated behind the real libusb.
 #include "emulatedusbprinter.h"
 #include "operations/printeroperations.h"
-#include "transport/printersession.h"
 #include "sim/printermodel.h"
 #include "transport/discovery.h"
+#include "transport/printersession.h"
 #include "transport/usblink.h"
 
 #include <QCoreApplication>
