@@ -75,6 +75,14 @@ enum ExchangeResult : int
     RESULT_NO_MEDIUM = -1,
 };
 
+// A failure in which the printer said nothing: no reply in time, no connection, a transfer
+// that failed, an exchange refused before sending. Only a bad reply is a
+// printer that answered.
+inline bool isUnanswered(int result)
+{
+    return result != RESULT_OK && result != RESULT_BAD_REPLY;
+}
+
 // Connection media: what a session talks over.
 enum ConnectionMedium : int
 {

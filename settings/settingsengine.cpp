@@ -66,7 +66,7 @@ int read(PrinterSession &session, const QString &pageName, QJsonObject *values)
         const int ret = session.queryInfo(SetInfoType(f->item), answer, &length);
         if (ret != RESULT_OK) {
             const int code = page->mediumFailure ? session.failureCode() : ret;
-            if (f->endsRead)
+            if (endsRead(f->endsRead, ret))
                 return code;
             result.set(step++, code);
             continue;
