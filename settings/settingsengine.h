@@ -15,7 +15,8 @@ namespace settingsengine {
 // Runs the page's queries and fills `values` with what was answered; settings the model
 // lacks are not asked. A query nobody answered ends the read at once with its code, and
 // on some frames a bad reply too, as the table says; otherwise the first failure, or 0.
-// Pages that report it give the medium's failure code for a query's.
+// Pages that report it give the medium's failure code for a query's (RESULT_TIMED_OUT
+// stays as it is).
 int read(PrinterSession &session, const QString &page, QJsonObject *values);
 
 // Sends a frame for each group holding a setting of `wanted` (a changed one, on pages

@@ -94,7 +94,7 @@ struct Row
 };
 
 // Which failed queries of a frame end the page's read at once, the later queries unsent.
-// A query nobody answered (no reply in time, no connection) always
+// A query nobody answered (no reply in time, no connection, the session's deadline) always
 // does: the next one would only wait as long again.
 enum class ReadEnd
 {
