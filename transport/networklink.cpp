@@ -286,7 +286,8 @@ int NetworkLink::write(const QByteArray &bytes, StreamPiece *piece)
     bool flushed = written == bytes.size();
     // A printer still taking bytes keeps the write going, but never past the deadline.
     while (flushed && socket->bytesToWrite() > 0)
-        flushed = !deadline().hasExpired() && socket->waitForBytesWritten(waitMs(kPieceWriteWaitMs));
+        flushed =
+            !deadline().hasExpired() && socket->waitForBytesWritten(waitMs(kPieceWriteWaitMs));
     // A stream must still have its connection once the piece is out: a reset seen by
     // now means the printer did not take everything. Its pieces are confirmed together
     // at its end (waitUntilDelivered); a single frame is confirmed here.
@@ -377,7 +378,8 @@ QByteArray NetworkLink::readPending()
         qDebug() << "Socket not connected";
         return QByteArray();
     }
-    if (m_socket->bytesAvailable() == 0 && !m_socket->waitForReadyRead(waitMs(kPendingReadWaitMs))) {
+    if (m_socket->bytesAvailable() == 0 &&
+        !m_socket->waitForReadyRead(waitMs(kPendingReadWaitMs))) {
         qDebug() << "No data received (timeout or error)";
         return QByteArray();
     }

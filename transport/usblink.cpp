@@ -343,8 +343,9 @@ void UsbLink::release(Claimed &io)
 int UsbLink::readBlock(Claimed &io, unsigned char *block)
 {
     int received = 0;
-    const int code = libusb_bulk_transfer(io.handle, io.endpointIn, block, kReplyBlockSize,
-                                          &received, unsigned(waitMs(s_defaultTimeouts.exchangeMs)));
+    const int code =
+        libusb_bulk_transfer(io.handle, io.endpointIn, block, kReplyBlockSize, &received,
+                             unsigned(waitMs(s_defaultTimeouts.exchangeMs)));
     if (code < 0) {
         qDebug("libusb_bulk_transfer read failed: %s\n", libusb_error_name(code));
         logAdvice(code);

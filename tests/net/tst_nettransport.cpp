@@ -310,8 +310,8 @@ private slots:
             << int(BadPeer::CloseAtOnce) << int(RESULT_NETWORK) << -1;
         QTest::newRow("accepts and resets")
             << int(BadPeer::ResetAtOnce) << int(RESULT_NETWORK) << -1;
-        QTest::newRow("never accepts") << int(BadPeer::NeverAccept) << int(RESULT_NOT_CONNECTED)
-                                       << -1;
+        QTest::newRow("never accepts")
+            << int(BadPeer::NeverAccept) << int(RESULT_NOT_CONNECTED) << -1;
         QTest::newRow("never accepts, deadline")
             << int(BadPeer::NeverAccept) << int(RESULT_TIMED_OUT) << 300;
     }
