@@ -140,6 +140,10 @@ bool FileStream::waitUntilDelivered()
             qDebug("The connection ended before the printer took the whole file");
             return false;
         }
+        if (m_session.deadlinePassed()) {
+            qDebug("The deadline passed before the printer took the last %d bytes", int(queued));
+            return false;
+        }
         // A slow printer that keeps taking bytes is given the time it needs.
         if (queued != lastQueued) {
             lastQueued = queued;

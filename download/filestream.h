@@ -52,7 +52,8 @@ private:
     void writePiece(const QByteArray &bytes);
     void onCompleted();
     // Waits until the printer's side has acknowledged the whole stream; false when the
-    // connection broke first or the printer stopped taking bytes.
+    // connection broke first, the printer stopped taking bytes or the session's deadline
+    // passed.
     bool waitUntilDelivered();
     void onFailed(const QString &text);
     void onWorkerFinished();

@@ -72,8 +72,19 @@ enum ExchangeResult : int
     RESULT_NETWORK = 6,
     RESULT_BLUETOOTH = 7,
     RESULT_SERIAL = 8,
+    // The session's deadline (PrinterSession::setDeadline) had passed: nothing was sent,
+    // or the exchange gave up waiting at the deadline.
+    RESULT_TIMED_OUT = 9,
     RESULT_NO_MEDIUM = -1,
 };
+
+// A failure in which the printer said nothing: no reply in time, no connection, a transfer
+// that failed, the deadline, an exchange refused before sending. Only a bad reply is a
+// printer that answered.
+inline bool isUnanswered(int result)
+{
+    return result != RESULT_OK && result != RESULT_BAD_REPLY;
+}
 
 // Connection media: what a session talks over.
 enum ConnectionMedium : int

@@ -26,6 +26,15 @@ QList<const Frame *> framesOf(const QString &page, int Frame::*step)
     return out;
 }
 
+// A pause for the printer between frames, never past the session's deadline.
+void pause(const PrinterSession &session, int ms)
+{
+    const QDeadlineTimer deadline = session.deadline();
+    const qint64 left = deadline.isForever() ? ms : deadline.remainingTime();
+    if (left > 0)
+        QThread::msleep(ulong(std::min<qint64>(ms, left)));
+}
+
 // Keeps the first failure by its place in the reporting order.
 class FirstFailure
 {
@@ -65,8 +74,10 @@ int read(PrinterSession &session, const QString &pageName, QJsonObject *values)
         int length = 0;
         const int ret = session.queryInfo(SetInfoType(f->item), answer, &length);
         if (ret != RESULT_OK) {
-            const int code = page->mediumFailure ? session.failureCode() : ret;
-            if (f->endsRead)
+            // The deadline is the operation's, not the medium's: it is reported as such.
+            const int code =
+                page->mediumFailure && ret != RESULT_TIMED_OUT ? session.failureCode() : ret;
+            if (endsRead(f->endsRead, ret))
                 return code;
             result.set(step++, code);
             continue;
@@ -143,12 +154,12 @@ int write(PrinterSession &session, const QString &pageName, const QJsonObject &w
         if (sent)
             sent->append(f->item);
         if (f->pauseMs > 0)
-            QThread::msleep(f->pauseMs);
+            pause(session, f->pauseMs);
     }
     if (page->batchEnd >= 0)
         result.set(page->batchEndReportStep * 2, session.sendCommand(POWER_InFo(page->batchEnd)));
     if (page->finalPauseMs > 0)
-        QThread::msleep(page->finalPauseMs);
+        pause(session, page->finalPauseMs);
     return result.code();
 }
 

@@ -13,8 +13,10 @@ class PrinterSession;
 namespace settingsengine {
 
 // Runs the page's queries and fills `values` with what was answered; settings the model
-// lacks are not asked. The first failure (a query's code, or the medium's for pages
-// that report it), or 0. Some failures end the read at once, as the table says.
+// lacks are not asked. A query nobody answered ends the read at once with its code, and
+// on some frames a bad reply too, as the table says; otherwise the first failure, or 0.
+// Pages that report it give the medium's failure code for a query's (RESULT_TIMED_OUT
+// stays as it is).
 int read(PrinterSession &session, const QString &page, QJsonObject *values);
 
 // Sends a frame for each group holding a setting of `wanted` (a changed one, on pages

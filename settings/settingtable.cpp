@@ -43,6 +43,8 @@ constexpr double kNoMax = 0;
 // a range of a list, decimals of a text, ...).
 constexpr int kNa = 0;
 constexpr int kNoPause = 0;
+constexpr ReadEnd kUnanswered = ReadEnd::Unanswered;
+constexpr ReadEnd kAnyFailure = ReadEnd::AnyFailure;
 
 // clang-format off
 // page, key, item, codec, offset, part, unit, min, max, decimals, text limit,
@@ -112,54 +114,54 @@ const QList<Row> kRows{
 };
 
 // page, item, read step, write step, pause, models, when key, when value,
-// ends the read, strict texts
+// the failures that end the read, strict texts
 const QList<Frame> kFrames{
     // Read in the page's query order; written in the printer's order.
-    {"print", 0x00, 0, 1, kNoPause, M::All, nullptr, nullptr, false, false},
-    {"print", 0x13, 1, 2, kNoPause, M::All, nullptr, nullptr, false, false},
-    {"print", 0x19, 2, 3, kNoPause, M::All, nullptr, nullptr, false, false},
-    {"print", 0x1A, 3, 4, kNoPause, M::All, nullptr, nullptr, false, false},
-    {"print", 0x1C, 4, 5, kNoPause, M::All, nullptr, nullptr, false, false},
-    {"print", 0x1D, 5, 10, kNoPause, M::All, nullptr, nullptr, false, false},
-    {"print", 0x1E, 6, 9, kNoPause, M::All, nullptr, nullptr, false, false},
-    {"print", 0x41, 7, 6, kNoPause, M::PrintMode, nullptr, nullptr, false, false},
-    {"print", 0x16, 8, 7, kNoPause, M::All, nullptr, nullptr, false, false},
-    {"print", 0x01, 9, 0, kNoPause, M::All, nullptr, nullptr, false, false},
-    {"print", 0x02, 10, 8, kNoPause, M::All, nullptr, nullptr, false, false},
-    {"print", 0x54, 11, 6, kNoPause, M::NoPrintMode, nullptr, nullptr, false, false},
-    {"print", 0x18, 12, 11, kNoPause, M::All, nullptr, nullptr, false, false},
-    {"print", 0x3E, 13, 12, kNoPause, M::All, nullptr, nullptr, false, false},
+    {"print", 0x00, 0, 1, kNoPause, M::All, nullptr, nullptr, kUnanswered, false},
+    {"print", 0x13, 1, 2, kNoPause, M::All, nullptr, nullptr, kUnanswered, false},
+    {"print", 0x19, 2, 3, kNoPause, M::All, nullptr, nullptr, kUnanswered, false},
+    {"print", 0x1A, 3, 4, kNoPause, M::All, nullptr, nullptr, kUnanswered, false},
+    {"print", 0x1C, 4, 5, kNoPause, M::All, nullptr, nullptr, kUnanswered, false},
+    {"print", 0x1D, 5, 10, kNoPause, M::All, nullptr, nullptr, kUnanswered, false},
+    {"print", 0x1E, 6, 9, kNoPause, M::All, nullptr, nullptr, kUnanswered, false},
+    {"print", 0x41, 7, 6, kNoPause, M::PrintMode, nullptr, nullptr, kUnanswered, false},
+    {"print", 0x16, 8, 7, kNoPause, M::All, nullptr, nullptr, kUnanswered, false},
+    {"print", 0x01, 9, 0, kNoPause, M::All, nullptr, nullptr, kUnanswered, false},
+    {"print", 0x02, 10, 8, kNoPause, M::All, nullptr, nullptr, kUnanswered, false},
+    {"print", 0x54, 11, 6, kNoPause, M::NoPrintMode, nullptr, nullptr, kUnanswered, false},
+    {"print", 0x18, 12, 11, kNoPause, M::All, nullptr, nullptr, kUnanswered, false},
+    {"print", 0x3E, 13, 12, kNoPause, M::All, nullptr, nullptr, kUnanswered, false},
 
-    {"distance", 0x33, 0, 0, kNoPause, M::All, nullptr, nullptr, false, false},
-    {"distance", 0x34, 1, 1, kNoPause, M::All, nullptr, nullptr, false, false},
-    {"distance", 0x35, 2, 2, kNoPause, M::All, nullptr, nullptr, false, false},
-    {"distance", 0x36, 3, 3, kNoPause, M::All, nullptr, nullptr, false, false},
+    {"distance", 0x33, 0, 0, kNoPause, M::All, nullptr, nullptr, kUnanswered, false},
+    {"distance", 0x34, 1, 1, kNoPause, M::All, nullptr, nullptr, kUnanswered, false},
+    {"distance", 0x35, 2, 2, kNoPause, M::All, nullptr, nullptr, kUnanswered, false},
+    {"distance", 0x36, 3, 3, kNoPause, M::All, nullptr, nullptr, kUnanswered, false},
 
-    {"stripper", 0x58, 0, 0, kNoPause, M::All, nullptr, nullptr, false, false},
+    {"stripper", 0x58, 0, 0, kNoPause, M::All, nullptr, nullptr, kUnanswered, false},
 
     // The WiFi module needs time to apply each group before the next frame.
-    {"wifi", 0x30, 0, 0, 1000, M::All, nullptr, nullptr, true, false},
-    {"wifi", 0x26, 1, 1, 1000, M::All, "mode", "station", true, false},
-    {"wifi", 0x27, 2, 1, 1000, M::All, "mode", "accessPoint", false, true},
-    {"wifi", 0x29, 3, 2, 500, M::All, nullptr, nullptr, true, false},
-    {"wifi", 0x3C, 4, -1, kNoPause, M::All, nullptr, nullptr, true, false},
+    {"wifi", 0x30, 0, 0, 1000, M::All, nullptr, nullptr, kAnyFailure, false},
+    {"wifi", 0x26, 1, 1, 1000, M::All, "mode", "station", kAnyFailure, false},
+    {"wifi", 0x27, 2, 1, 1000, M::All, "mode", "accessPoint", kUnanswered, true},
+    {"wifi", 0x29, 3, 2, 500, M::All, nullptr, nullptr, kAnyFailure, false},
+    {"wifi", 0x3C, 4, -1, kNoPause, M::All, nullptr, nullptr, kAnyFailure, false},
     // Any part left unread keeps another printer's values: the IP query runs after an
-    // access point failure too.
-    {"wifi", 0x28, 5, 3, kNoPause, M::All, nullptr, nullptr, false, false},
+    // access point answer that cannot be read too.
+    {"wifi", 0x28, 5, 3, kNoPause, M::All, nullptr, nullptr, kUnanswered, false},
 
     // Ports are read first: ports left from another printer would be written back.
-    {"ethernet", 0x0F, 0, 1, kNoPause, M::All, nullptr, nullptr, false, false},
-    {"ethernet", 0x0D, 1, 0, kNoPause, M::All, nullptr, nullptr, false, false},
+    {"ethernet", 0x0F, 0, 1, kNoPause, M::All, nullptr, nullptr, kUnanswered, false},
+    {"ethernet", 0x0D, 1, 0, kNoPause, M::All, nullptr, nullptr, kUnanswered, false},
 
-    {"bluetooth", 0x2B, 0, 0, kNoPause, M::All, nullptr, nullptr, true, false},
-    {"bluetooth", 0x2C, 1, 1, kNoPause, M::All, nullptr, nullptr, true, false},
-    {"bluetooth", 0x2F, 2, 2, kNoPause, M::All, nullptr, nullptr, true, false},
-    {"bluetooth", 0x2E, 3, 3, kNoPause, M::All, nullptr, nullptr, true, false},
-    {"bluetooth", 0x3C, 4, -1, kNoPause, M::All, nullptr, nullptr, true, false},
+    {"bluetooth", 0x2B, 0, 0, kNoPause, M::All, nullptr, nullptr, kAnyFailure, false},
+    {"bluetooth", 0x2C, 1, 1, kNoPause, M::All, nullptr, nullptr, kAnyFailure, false},
+    {"bluetooth", 0x2F, 2, 2, kNoPause, M::All, nullptr, nullptr, kAnyFailure, false},
+    {"bluetooth", 0x2E, 3, 3, kNoPause, M::All, nullptr, nullptr, kAnyFailure, false},
+    {"bluetooth", 0x3C, 4, -1, kNoPause, M::All, nullptr, nullptr, kAnyFailure, false},
 
-    {"serial", 0x0E, 0, 0, kNoPause, M::All, nullptr, nullptr, false, false},
-    {"serial", 0x0C, 1, -1, kNoPause, M::All, nullptr, nullptr, false, false},
-    {"serial", 0x10, 2, 1, kNoPause, M::All, nullptr, nullptr, false, false},
+    {"serial", 0x0E, 0, 0, kNoPause, M::All, nullptr, nullptr, kUnanswered, false},
+    {"serial", 0x0C, 1, -1, kNoPause, M::All, nullptr, nullptr, kUnanswered, false},
+    {"serial", 0x10, 2, 1, kNoPause, M::All, nullptr, nullptr, kUnanswered, false},
 };
 
 // name, medium failure, change only, fill missing, batch end, its report step,
@@ -302,6 +304,11 @@ QList<const Row *> rowsOf(const QString &page, uint8_t item)
 bool has(const Row &row, Flag flag)
 {
     return (row.flags & flag) != 0;
+}
+
+bool endsRead(ReadEnd end, int code)
+{
+    return code != RESULT_OK && (end == ReadEnd::AnyFailure || isUnanswered(code));
 }
 
 bool modelHas(Models models, bool printMode)

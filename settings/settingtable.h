@@ -93,6 +93,17 @@ struct Row
     const char *label;        // the label's source text
 };
 
+// Which failed queries of a frame end the page's read at once, the later queries unsent.
+// A query nobody answered (no reply in time, no connection, the session's deadline) always
+// does: the next one would only wait as long again.
+enum class ReadEnd
+{
+    Unanswered, // only a query nobody answered; a bad reply is reported, the read goes on
+    AnyFailure  // a bad reply too
+};
+// Whether a query's result `code` ends the read of a frame marked `end`.
+bool endsRead(ReadEnd end, int code);
+
 // One frame of a page: its place in the page's reads and writes.
 struct Frame
 {
@@ -104,7 +115,7 @@ struct Frame
     Models models;
     const char *whenKey;   // only while this setting of the page ...
     const char *whenValue; // ... has this value (WiFi mode)
-    bool endsRead;         // a failed query ends the page's read
+    ReadEnd endsRead;      // the failed queries that end the page's read at once
     bool strictTexts;      // texts must each end inside the answer, else a bad reply
 };
 

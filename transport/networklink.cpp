@@ -74,7 +74,7 @@ int NetworkLink::connectTo(const QString &host, quint16 port)
     m_port = port;
     m_socket->setSocketOption(QAbstractSocket::KeepAliveOption, 1);
     m_socket->connectToHost(m_host, m_port, QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
-    if (m_socket->waitForConnected(kConnectWaitMs)) {
+    if (m_socket->waitForConnected(waitMs(kConnectWaitMs))) {
         m_socket->disconnectFromHost();
         return 0;
     }
@@ -136,7 +136,7 @@ int NetworkLink::connectForStream(QString *errorText)
     if (m_socket->state() != QAbstractSocket::UnconnectedState)
         m_socket->abort();
     m_socket->connectToHost(m_host, m_port, QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
-    if (!m_socket->waitForConnected(kStreamConnectWaitMs)) {
+    if (!m_socket->waitForConnected(waitMs(kStreamConnectWaitMs))) {
         if (errorText)
             *errorText = m_socket->errorString();
         return RESULT_NETWORK;
@@ -158,7 +158,7 @@ int NetworkLink::reconnect(bool writeOnly)
     // slow set-up is never taken for a printer that does not answer.
     if (m_socket->state() == QAbstractSocket::ConnectingState ||
         m_socket->state() == QAbstractSocket::HostLookupState) {
-        if (m_socket->waitForConnected(kConnectWaitMs))
+        if (m_socket->waitForConnected(waitMs(kConnectWaitMs)))
             return RESULT_OK;
         qDebug("Connection failed: %s", qPrintable(m_socket->errorString()));
         m_socket->abort();
@@ -175,7 +175,7 @@ int NetworkLink::reconnect(bool writeOnly)
     }
     m_socket->connectToHost(m_host, m_port, QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
     m_printerHeard = false;
-    if (!m_socket->waitForConnected(kConnectWaitMs)) {
+    if (!m_socket->waitForConnected(waitMs(kConnectWaitMs))) {
         qDebug("Connection failed: %s", qPrintable(m_socket->errorString()));
         m_socket->abort();
         return RESULT_NOT_CONNECTED;
@@ -192,17 +192,18 @@ int NetworkLink::exchange(const QByteArray &request, unsigned char *reply)
         return connected;
 
     // The wait ends by its own deadline; the timer only wakes the event loop then.
-    const QDeadlineTimer deadline(kReplyWaitMs, Qt::PreciseTimer);
+    const int replyWaitMs = waitMs(kReplyWaitMs);
+    const QDeadlineTimer deadline(replyWaitMs, Qt::PreciseTimer);
     QTimer timer;
     timer.setSingleShot(true);
     timer.setTimerType(Qt::PreciseTimer);
-    timer.setInterval(kReplyWaitMs);
+    timer.setInterval(replyWaitMs);
     QObject::connect(&timer, &QTimer::timeout, &timer, [] { qDebug(" timeout "); });
     m_handedOverFresh = false;
     timer.start();
 
     if (m_socket->write(request) != request.size() ||
-        !m_socket->waitForBytesWritten(kWriteWaitMs)) {
+        !m_socket->waitForBytesWritten(waitMs(kWriteWaitMs))) {
         qDebug() << "Failed to write data:" << m_socket->errorString();
         return RESULT_NETWORK;
     }
@@ -283,8 +284,10 @@ int NetworkLink::write(const QByteArray &bytes, StreamPiece *piece)
     // take yet (a stream whose printer reads slowly).
     socket->flush();
     bool flushed = written == bytes.size();
+    // A printer still taking bytes keeps the write going, but never past the deadline.
     while (flushed && socket->bytesToWrite() > 0)
-        flushed = socket->waitForBytesWritten(kPieceWriteWaitMs);
+        flushed =
+            !deadline().hasExpired() && socket->waitForBytesWritten(waitMs(kPieceWriteWaitMs));
     // A stream must still have its connection once the piece is out: a reset seen by
     // now means the printer did not take everything. Its pieces are confirmed together
     // at its end (waitUntilDelivered); a single frame is confirmed here.
@@ -331,7 +334,7 @@ bool NetworkLink::confirmFrame()
         if (queued != lastQueued) {
             lastQueued = queued;
             stalled.setRemainingTime(kAcknowledgeWaitMs);
-        } else if (stalled.hasExpired()) {
+        } else if (stalled.hasExpired() || deadline().hasExpired()) {
             qDebug("The printer did not acknowledge %d bytes", int(queued));
             return false;
         }
@@ -340,6 +343,8 @@ bool NetworkLink::confirmFrame()
     if (!m_printerHeard) {
         QDeadlineTimer settle(kFirstFrameSettleMs);
         while (!settle.hasExpired()) {
+            if (deadline().hasExpired())
+                return false;
             QThread::msleep(kAcknowledgePollMs);
             if (tcpsendqueue::probe(fd) == tcpsendqueue::State::Broken) {
                 qDebug("The printer reset the connection without reading the frame");
@@ -373,7 +378,8 @@ QByteArray NetworkLink::readPending()
         qDebug() << "Socket not connected";
         return QByteArray();
     }
-    if (m_socket->bytesAvailable() == 0 && !m_socket->waitForReadyRead(kPendingReadWaitMs)) {
+    if (m_socket->bytesAvailable() == 0 &&
+        !m_socket->waitForReadyRead(waitMs(kPendingReadWaitMs))) {
         qDebug() << "No data received (timeout or error)";
         return QByteArray();
     }

@@ -3,6 +3,7 @@
 #include "transport/streampiece.h"
 
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QObject>
 #include <cstdint>
 
@@ -55,6 +56,25 @@ public:
     }
 
     virtual void close() = 0;
+
+    // The deadline of what the session is doing (QDeadlineTimer::Forever: none). Every
+    // wait of the link (connect, reply, write confirmation, transfer) ends by it at the
+    // latest; the failure is then the link's usual one, which the session reports as
+    // RESULT_TIMED_OUT.
+    void setDeadline(QDeadlineTimer deadline) { m_deadline = deadline; }
+    QDeadlineTimer deadline() const { return m_deadline; }
+
+protected:
+    // `ms` cut to the time left before the deadline, and never below 1 ms: to libusb a
+    // time-out of 0 means none.
+    int waitMs(qint64 ms) const
+    {
+        const qint64 left = m_deadline.isForever() ? ms : m_deadline.remainingTime();
+        return int(qMax<qint64>(1, qMin(ms, left)));
+    }
+
+private:
+    QDeadlineTimer m_deadline{QDeadlineTimer::Forever};
 };
 
 // One query exchange over `link`: the frame for `item` of `frameClass` out, the reply's

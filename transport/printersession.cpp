@@ -66,22 +66,46 @@ int PrinterSession::openNetwork(const QString &host, quint16 port)
 {
     m_medium = MEDIUM_NETWORK;
     retire(m_link);
+    if (deadlinePassed())
+        return RESULT_TIMED_OUT;
     auto link = std::make_unique<NetworkLink>();
+    adopt(*link);
     const int ret = link->connectTo(host, port);
     if (ret == 0)
         m_link = std::move(link);
-    return ret;
+    // Its failure is 1 whatever the cause: after the deadline it is the deadline's.
+    return ret != 0 && deadlinePassed() ? int(RESULT_TIMED_OUT) : ret;
 }
 
 int PrinterSession::openUsb(int port)
 {
     m_medium = MEDIUM_USB;
     retire(m_link);
+    if (deadlinePassed())
+        return RESULT_TIMED_OUT;
     auto link = std::make_unique<UsbLink>();
+    adopt(*link);
     const int ret = link->open(port);
     if (ret == 0)
         m_link = std::move(link);
     return ret;
+}
+
+void PrinterSession::setDeadline(QDeadlineTimer deadline)
+{
+    m_deadline = deadline;
+    if (m_link)
+        adopt(*m_link);
+}
+
+void PrinterSession::adopt(PrinterLink &link) const
+{
+    link.setDeadline(m_deadline);
+}
+
+int PrinterSession::afterDeadline(int code) const
+{
+    return isUnanswered(code) && deadlinePassed() ? int(RESULT_TIMED_OUT) : code;
 }
 
 void PrinterSession::close()
@@ -95,7 +119,7 @@ int PrinterSession::connectForStream(QString *errorText)
         errorText->clear();
     int code = 0;
     PrinterLink *link = linkFor(&code);
-    return link ? link->connectForStream(errorText) : code;
+    return link ? afterDeadline(link->connectForStream(errorText)) : code;
 }
 
 void PrinterSession::adoptModel(const QString &deviceListEntry)
@@ -150,6 +174,10 @@ void PrinterSession::setWifiMode(int mode)
 
 PrinterLink *PrinterSession::linkFor(int *code) const
 {
+    if (deadlinePassed()) {
+        *code = RESULT_TIMED_OUT;
+        return nullptr;
+    }
     if (m_medium != MEDIUM_USB && m_medium != MEDIUM_NETWORK) {
         *code = RESULT_NO_MEDIUM;
         return nullptr;
@@ -173,7 +201,7 @@ int PrinterSession::queryInfo(SetInfoType item, unsigned char *out, int *dataLen
             std::memset(out, 0, frame::kQueryOutSize);
         return code;
     }
-    return queryOverLink(*link, frame::ClassQuery, item, out, dataLength);
+    return afterDeadline(queryOverLink(*link, frame::ClassQuery, item, out, dataLength));
 }
 
 int PrinterSession::queryStatus(POWER_InFo code, unsigned char *out, int *dataLength)
@@ -189,7 +217,7 @@ int PrinterSession::queryStatus(POWER_InFo code, unsigned char *out, int *dataLe
         return failure;
     }
     int length = 0;
-    const int ret = queryOverLink(*link, frame::ClassStatus, code, out, &length);
+    const int ret = afterDeadline(queryOverLink(*link, frame::ClassStatus, code, out, &length));
     if (dataLength)
         *dataLength = length;
     // Every byte the reply announced: binary answers such as the resolution hold zeros.
@@ -216,7 +244,7 @@ int PrinterSession::sendFrame(const QByteArray &frame)
     qDebug().noquote() << "send frame:" << frame::hexForLog(frame);
     int code = 0;
     PrinterLink *link = linkFor(&code);
-    return link ? link->write(frame) : code;
+    return link ? afterDeadline(link->write(frame)) : code;
 }
 
 int PrinterSession::readStatusWord(quint32 *word)
@@ -236,7 +264,7 @@ int PrinterSession::readStatusWord(quint32 *word)
     QByteArray data;
     code = link->readStatusData(&data);
     if (code != 0)
-        return code;
+        return afterDeadline(code);
     if (data.size() < kWordSize) {
         qDebug("status word reply too short: %d bytes", int(data.size()));
         return RESULT_BAD_REPLY;
@@ -257,7 +285,7 @@ int PrinterSession::writeRaw(const QByteArray &bytes, StreamPiece *piece)
     }
     int code = 0;
     PrinterLink *link = linkFor(&code);
-    return link ? link->write(bytes, piece) : code;
+    return link ? afterDeadline(link->write(bytes, piece)) : code;
 }
 
 QByteArray PrinterSession::readPending()
@@ -328,7 +356,8 @@ PrinterSession::Operation::~Operation()
 
 void PrinterSession::beginOperation()
 {
-    if (m_medium == MEDIUM_NETWORK && m_link)
+    // Past the deadline nothing is sent, and no connection is made for it either.
+    if (m_medium == MEDIUM_NETWORK && m_link && !deadlinePassed())
         m_link->beginOperation();
 }
 

@@ -4,6 +4,7 @@
 #include "transport/streampiece.h"
 
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QObject>
 #include <QString>
 #include <cstdint>
@@ -53,6 +54,19 @@ public:
     // A fresh network connection for a file stream (nothing to do on USB); 0 when it
     // stands. `errorText` receives the socket's reason, when there is one.
     int connectForStream(QString *errorText = nullptr);
+
+    // --- Deadline ---
+    // A deadline for everything done with this printer from now on, e.g.
+    // setDeadline(QDeadlineTimer(30000)) for 30 s; QDeadlineTimer::Forever (the default)
+    // clears it. Once it has passed, every exchange, write, stream piece, open and stream
+    // connection returns RESULT_TIMED_OUT at once and sends nothing (readPending() returns
+    // nothing). One under way when it comes stops waiting then: the link's connect, reply,
+    // write and USB transfer waits are cut to the time left, and a failure after the
+    // deadline is RESULT_TIMED_OUT. It belongs to the session, not to the link: close() and
+    // opening another printer keep it.
+    void setDeadline(QDeadlineTimer deadline);
+    QDeadlineTimer deadline() const { return m_deadline; }
+    bool deadlinePassed() const { return m_deadline.hasExpired(); }
 
     // --- What is known of the open printer ---
     // Takes over what the device-list entry of the opened printer tells of its model
@@ -139,8 +153,13 @@ signals:
 private:
     bool take();
     void giveBack();
-    // The link for an exchange on the current medium, or none with the failure in `code`.
+    // The link for an exchange on the current medium, or none with the failure in `code`
+    // (RESULT_TIMED_OUT once the deadline has passed).
     PrinterLink *linkFor(int *code) const;
+    // A link's failure that came once the deadline had passed is the deadline's.
+    int afterDeadline(int code) const;
+    // Hands the session's deadline to a new link.
+    void adopt(PrinterLink &link) const;
 
     std::unique_ptr<PrinterLink> m_link;
     int m_medium = MEDIUM_USB;
@@ -152,4 +171,5 @@ private:
     bool m_streaming = false;
     int m_wifiMode = -1;
     int m_operationDepth = 0;
+    QDeadlineTimer m_deadline{QDeadlineTimer::Forever};
 };

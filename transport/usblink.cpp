@@ -343,8 +343,9 @@ void UsbLink::release(Claimed &io)
 int UsbLink::readBlock(Claimed &io, unsigned char *block)
 {
     int received = 0;
-    const int code = libusb_bulk_transfer(io.handle, io.endpointIn, block, kReplyBlockSize,
-                                          &received, s_defaultTimeouts.exchangeMs);
+    const int code =
+        libusb_bulk_transfer(io.handle, io.endpointIn, block, kReplyBlockSize, &received,
+                             unsigned(waitMs(s_defaultTimeouts.exchangeMs)));
     if (code < 0) {
         qDebug("libusb_bulk_transfer read failed: %s\n", libusb_error_name(code));
         logAdvice(code);
@@ -362,7 +363,7 @@ int UsbLink::exchange(const QByteArray &request, unsigned char *reply)
     int transferred = 0;
     int code = libusb_bulk_transfer(io.handle, io.endpointOut,
                                     reinterpret_cast<unsigned char *>(out.data()), out.size(),
-                                    &transferred, s_defaultTimeouts.exchangeMs);
+                                    &transferred, unsigned(waitMs(s_defaultTimeouts.exchangeMs)));
     qDebug("libusb_bulk_transfer write: %d %d\n", int(out.size()), transferred);
     if (code < 0) {
         qDebug("libusb_bulk_transfer write failed: %s\n", libusb_error_name(code));
@@ -390,7 +391,7 @@ int UsbLink::write(const QByteArray &bytes, StreamPiece *piece)
     int transferred = 0;
     int code =
         bulkOut(m_context, io.handle, io.endpointOut, reinterpret_cast<unsigned char *>(out.data()),
-                out.size(), &transferred, s_defaultTimeouts.writeMs,
+                out.size(), &transferred, unsigned(waitMs(s_defaultTimeouts.writeMs)),
                 piece ? piece->stopRequested : std::function<bool()>());
     qDebug("libusb_bulk_transfer write: %d %d\n", int(out.size()), transferred);
     if (piece)
@@ -435,7 +436,7 @@ int UsbLink::readStatusData(QByteArray *data)
     }
     unsigned char word[kStatusWordSize] = {};
     code = libusb_control_transfer(handle, kStatusRequestType, kStatusRequest, 0, 0, word,
-                                   kStatusWordSize, s_defaultTimeouts.controlMs);
+                                   kStatusWordSize, unsigned(waitMs(s_defaultTimeouts.controlMs)));
     libusb_close(handle);
     if (code < 0) {
         std::fprintf(stderr, "Control transfer failed: %s\n", libusb_error_name(code));

@@ -299,30 +299,42 @@ private slots:
     }
 
     // A write-only frame counts as taken only once the printer's side acknowledged it
-    // before closing; a connection that never opens is told apart from a silent printer.
+    // before closing; a connection that never opens is told apart from a silent printer,
+    // and waited for only until the session's deadline.
     void badPeer_data()
     {
         QTest::addColumn<int>("behaviour");
         QTest::addColumn<int>("result");
-        QTest::newRow("accepts and closes") << int(BadPeer::CloseAtOnce) << int(RESULT_NETWORK);
-        QTest::newRow("accepts and resets") << int(BadPeer::ResetAtOnce) << int(RESULT_NETWORK);
-        QTest::newRow("never accepts") << int(BadPeer::NeverAccept) << int(RESULT_NOT_CONNECTED);
+        QTest::addColumn<int>("deadlineMs"); // -1: none
+        QTest::newRow("accepts and closes")
+            << int(BadPeer::CloseAtOnce) << int(RESULT_NETWORK) << -1;
+        QTest::newRow("accepts and resets")
+            << int(BadPeer::ResetAtOnce) << int(RESULT_NETWORK) << -1;
+        QTest::newRow("never accepts")
+            << int(BadPeer::NeverAccept) << int(RESULT_NOT_CONNECTED) << -1;
+        QTest::newRow("never accepts, deadline")
+            << int(BadPeer::NeverAccept) << int(RESULT_TIMED_OUT) << 300;
     }
     void badPeer()
     {
         QFETCH(int, behaviour);
         QFETCH(int, result);
+        QFETCH(int, deadlineMs);
         BadPeer peer{BadPeer::Behaviour(behaviour)};
         QVERIFY(peer.port() != 0);
         if (behaviour == BadPeer::NeverAccept) {
             // The open's own check is what fills the backlog for good.
             QCOMPARE(m_session->openNetwork("127.0.0.1", peer.port()), 0);
+            if (deadlineMs >= 0)
+                m_session->setDeadline(QDeadlineTimer(deadlineMs));
             QElapsedTimer clock;
             clock.start();
             quint32 word = 0;
             QCOMPARE(m_session->readStatusWord(&word), result);
-            // The connection had its own wait, not the query's one-second write wait.
-            QVERIFY2(clock.elapsed() >= 2900, qPrintable(QString::number(clock.elapsed())));
+            // The connection had its own wait, not the query's one-second write wait; a
+            // deadline cuts it.
+            QVERIFY2(deadlineMs < 0 ? clock.elapsed() >= 2900 : clock.elapsed() < 1500,
+                     qPrintable(QString::number(clock.elapsed())));
             return;
         }
         QCOMPARE(m_session->openNetwork("127.0.0.1", peer.port()), 0);

@@ -6,6 +6,8 @@
 #include "sim/simprinter.h"
 #include "transport/printersession.h"
 
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSet>
@@ -85,6 +87,8 @@ private slots:
     void everySettingHasARow();
     void refusals_data();
     void refusals();
+    void unanswered_data();
+    void unanswered();
 };
 
 void TestSettingsEngine::everyRow_data()
@@ -280,6 +284,72 @@ void TestSettingsEngine::refusals()
         page, QJsonDocument::fromJson(settings.toUtf8()).object(), 8, &why);
     QCOMPARE(ok, reason.isEmpty());
     QVERIFY2(why.contains(reason), qPrintable(why));
+}
+
+// A page's read against a printer that leaves queries unanswered, with and without a
+// deadline on the session (one reply wait is 3 s).
+void TestSettingsEngine::unanswered_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("silent"); // items whose queries get no reply
+    QTest::addColumn<int>("deadlineMs"); // -1: none
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("queried");
+    QTest::addColumn<QString>("read"); // the keys of the values read
+    QTest::addColumn<int>("withinMs"); // the read ends within this
+    const auto row = [](const char *name, const char *page, const char *silent, int deadlineMs,
+                        int code, const char *queried, const char *read, int withinMs) {
+        QTest::newRow(name) << page << silent << deadlineMs << code << queried << read << withinMs;
+    };
+    // One reply wait, not fourteen.
+    row("first query silent", "print", "00", -1, RESULT_NETWORK, "00", "", 4500);
+    row("later query silent", "print", "1A", -1, RESULT_NETWORK, "00 13 19 1A",
+        "density labelGapMm speed", 4500);
+    // A page that reports the medium's failure reports the deadline as it is.
+    row("deadline during the first query", "wifi", "30", 300, RESULT_TIMED_OUT, "30", "", 1500);
+    row("deadline during a later query", "print", "13", 400, RESULT_TIMED_OUT, "00 13", "speed",
+        1500);
+    row("deadline already passed", "print", "", 0, RESULT_TIMED_OUT, "", "", 1000);
+}
+
+void TestSettingsEngine::unanswered()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, silent);
+    QFETCH(int, deadlineMs);
+    QFETCH(int, code);
+    QFETCH(QString, queried);
+    QFETCH(QString, read);
+    QFETCH(int, withinMs);
+
+    PrinterSession session;
+    QCOMPARE(session.openNetwork(QStringLiteral("127.0.0.1"), m_printer->tcpPort()), 0);
+    QSet<quint8> silentItems;
+    for (const QString &item : silent.split(' ', Qt::SkipEmptyParts))
+        silentItems.insert(quint8(item.toUInt(nullptr, 16)));
+    m_printer->setSilentItems(silentItems);
+    m_printer->clearRecords();
+    const int connections = m_printer->connectionCount();
+    if (deadlineMs >= 0)
+        session.setDeadline(QDeadlineTimer(deadlineMs));
+
+    QElapsedTimer elapsed;
+    elapsed.start();
+    QJsonObject values;
+    const int result = settingsengine::read(session, page, &values);
+    const qint64 took = elapsed.elapsed();
+    m_printer->setSilentItems({});
+    QCOMPARE(result, code);
+    QVERIFY2(took < withinMs, qPrintable(QString::number(took)));
+    QStringList items;
+    for (const ReceivedFrame &f : m_printer->receivedFrames())
+        items << QStringLiteral("%1").arg(int(f.item), 2, 16, QLatin1Char('0')).toUpper();
+    QCOMPARE(items.join(' '), queried);
+    QCOMPARE(QStringList(values.keys()).join(' '), read);
+    // Past the deadline not even a connection is made.
+    if (queried.isEmpty())
+        QCOMPARE(m_printer->connectionCount(), connections);
+    session.close();
 }
 
 QTEST_GUILESS_MAIN(TestSettingsEngine)

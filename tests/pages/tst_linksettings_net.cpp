@@ -107,10 +107,11 @@ void TestLinkSettingsNet::readThenWrite_data()
     // Each silent row waits for one reply time-out.
     failed("WiFi port query ends the read", "Wifi", {{"30", hexBytes("02")}}, 0x29, wifiOld,
            kNetworkError + ";lineEdit_WApMAC=before;!pushButton_WifiSettingSet");
-    failed("WiFi access point query fails after the rest", "Wifi",
+    failed("WiFi access point query unanswered ends the read", "Wifi",
            {{"30", hexBytes("02")}, {"3C", hexBytes("001A2B3C4D5E")}}, 0x27, wifiOld,
-           kNetworkError + ";lineEdit_WApMAC=00:1A:2B:3C:4D:5E;lineEdit_WApName=old;"
-                           "!pushButton_WifiSettingSet");
+           kNetworkError + ";lineEdit_WApMAC=before;lineEdit_WApName=old;"
+                           "!pushButton_WifiSettingSet",
+           "30 27");
     failed("WiFi access point answer without its ends", "Wifi",
            {{"30", hexBytes("02")}, {"27", QByteArray("AP-without-end")}}, -1, wifiOld,
            kReadFailed +
@@ -141,9 +142,10 @@ void TestLinkSettingsNet::readThenWrite_data()
            "lineEdit_NetportSubnetMask=255.0.0.0;lineEdit_NetportGateway=10.0.0.1;"
            "lineEdit_NetportTCPPort=;lineEdit_NetportUDPPort=9101"
         << "01 0D: 00 0A000002 FF000000 0A000001;01 0F: 0000 8D23" << restart << ";;9101";
-    failed("Ethernet port query fails, the addresses still read", "Netport", {}, 0x0F, netOld,
-           kNetworkError + ";lineEdit_NetportIP=192.168.1.100;lineEdit_NetportTCPPort=old;"
-                           "!pushButton_NetportSettingSet");
+    failed("Ethernet port query unanswered ends the read", "Netport", {}, 0x0F, netOld,
+           kNetworkError + ";lineEdit_NetportIP=old;lineEdit_NetportTCPPort=old;"
+                           "!pushButton_NetportSettingSet",
+           "0F");
     failed("Ethernet address query fails", "Netport", {}, 0x0D, netOld,
            kNetworkError + ";lineEdit_NetportIP=old;comboBox_NetportIPMode=DHCP OFF;"
                            "lineEdit_NetportTCPPort=9024;!pushButton_NetportSettingSet");
@@ -189,10 +191,11 @@ void TestLinkSettingsNet::readThenWrite_data()
         << "0E 0C 10"
         << "comboBox_ComParityBit=0;comboBox_ComDataBit=0;comboBox_ComStopBit=0;lineEdit_ComSN=S1"
         << "01 0E: 07000000;01 10: 533100" << kOk << QString();
-    failed("serial fills the rest after a failure", "Com", {{"10", QByteArray("SN-7\0", 5)}}, 0x0E,
-           comOld,
-           kNetworkError + ";comboBox_ComBaud=19200;lineEdit_ComSN=SN-7;!pushButton_ComSettingSet",
-           "0E 0C 10");
+    failed("serial shows what was read before an unanswered query", "Com",
+           {{"0E", hexBytes("07 02 01 01")}}, 0x0C, comOld,
+           kNetworkError + ";comboBox_ComBaud=115200;lineEdit_ComDeviceInfo=old;"
+                           "!pushButton_ComSettingSet",
+           "0E 0C");
     failed("serial device information of three strings", "Com",
            {{"0C", QByteArray("P\0Q\0X\0S", 7)}}, -1, comOld,
            kReadFailed + ";lineEdit_ComDeviceInfo=old;!pushButton_ComSettingSet", "0E 0C 10");

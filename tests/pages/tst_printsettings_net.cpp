@@ -48,10 +48,10 @@ void TestPrintSettingsNet::readThenWrite_data()
                             << edit << QString() << message;
     };
     const auto failed = [](const char *page, int dots, const QVariantMap &answers, int silent,
-                           const char *before, const char *read) {
+                           const char *before, const char *read, const char *queried = "") {
         QTest::newRow(qPrintable(page + QString(" read fails")))
             << page << dots << answers << silent << before << kNetworkError + ";" + read
-            << QString() << QString() << QString() << QString();
+            << QString(queried) << QString() << QString() << QString();
     };
 
     QTest::newRow("print, 8 dots, automatic paper feed")
@@ -99,10 +99,10 @@ void TestPrintSettingsNet::readThenWrite_data()
         << "01 13: 09;01 19: 18 00;01 1A: 20 00;01 1C: 01 01;01 54: 01;01 16: 02;01 02: 01;"
            "01 1E: F0 FF;01 1D: 38 00;01 18: 20 03 92 01;01 3E: 00;00 06: "
         << kOk;
-    // Density gets no answer: the transport gives up, the later queries still run.
+    // Density gets no answer: the read ends there, the later boxes keep what they showed.
     failed("Print", 8, {{"13", hexBytes("09")}, {"3E", hexBytes("05")}, {"19", hexBytes("18 00")}},
            0x13, "comboBox_PrintDensty=4;comboBox=1",
-           "comboBox_PrintDensty=#4;lineEdit_LabelGap=3;comboBox=#5;!pushButton_PrintSettingSet");
+           "comboBox_PrintDensty=#4;comboBox=#1;!pushButton_PrintSettingSet", "00 13");
     refused("Print", 8, "lineEdit_LabelGap=-3", refusal("标签间隙(单位mm)", "0 至 8191"));
     refused("Print", -12, "lineEdit_VerticalShift=-2731",
             refusal("垂直偏移(单位mm)", "-2730 至 2730"));
@@ -125,13 +125,14 @@ void TestPrintSettingsNet::readThenWrite_data()
         << "lineEdit_DistanceO2PH=0;lineEdit_DistanceS2PH=10;lineEdit_DistanceB2PH=-2;"
            "lineEdit_DistancePH2T=-300"
         << "01 33: 00 00;01 34: 78 00;01 35: E8 FF;01 36: D4 FE" << kOk;
-    // The first query gets no answer: reported, and the later boxes still filled.
+    // The third query gets no answer: reported, the boxes read before it filled.
     const QByteArray forty = hexBytes("2800");
-    failed("Distance", 8, {{"33", forty}, {"34", forty}, {"35", forty}, {"36", forty}}, 0x33,
+    failed("Distance", 8, {{"33", forty}, {"34", forty}, {"35", forty}, {"36", forty}}, 0x35,
            "lineEdit_DistanceO2PH=a;lineEdit_DistanceS2PH=b;lineEdit_DistanceB2PH=c;"
            "lineEdit_DistancePH2T=d",
-           "lineEdit_DistanceO2PH=a;lineEdit_DistanceS2PH=5;lineEdit_DistanceB2PH=5;"
-           "lineEdit_DistancePH2T=40;!pushButton_DistanceSettingSet");
+           "lineEdit_DistanceO2PH=40;lineEdit_DistanceS2PH=5;lineEdit_DistanceB2PH=c;"
+           "lineEdit_DistancePH2T=d;!pushButton_DistanceSettingSet",
+           "33 34 35");
     refused("Distance", 12, "lineEdit_DistanceO2PH=32768",
             refusal("出纸口到打印头距离(单位dot)", "-32768 至 32767"));
 
