@@ -18,6 +18,7 @@
 #include "transport/printersession.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QHostAddress>
@@ -101,6 +102,8 @@ int withPrinter(CommandContext &c, Begin begin, const std::function<int(PrinterS
     if (!target)
         return ExitUsage;
     PrinterSession session;
+    if (c.options.timeoutSeconds > 0)
+        session.setDeadline(QDeadlineTimer(c.options.timeoutSeconds * 1000));
     ops::Outcome outcome = ops::open(session, addressOf(*target));
     if (!outcome.ok())
         return failed(c, outcome);
@@ -263,6 +266,8 @@ int runReport(CommandContext &c)
     PrinterSession session;
     int code = ExitOk;
     bool printerRead = false;
+    if (c.options.timeoutSeconds > 0)
+        session.setDeadline(QDeadlineTimer(c.options.timeoutSeconds * 1000));
     if (c.options.targets.size() == 1) {
         const ops::Outcome opened = ops::open(session, addressOf(c.options.targets.first()));
         printerRead = opened.ok();
@@ -571,6 +576,7 @@ int runApply(CommandContext &c)
     Progress progress(int(addresses.size()));
     ops::RunControl control;
     control.stop = &interrupt.flag();
+    control.timeoutMs = c.options.timeoutSeconds * 1000;
     control.finished = [&](int index, const ops::PrinterRun &run) {
         ApplyJob &job = jobs[size_t(jobOfAddress.at(index))];
         job.state = run.state == ops::PrinterRun::State::Interrupted ? QStringLiteral("interrupted")

@@ -26,6 +26,7 @@ void printUsage()
         "  --usb[=PORT]       the first USB printer, or the one at that port number\n"
         "  --json             machine-readable output\n"
         "  --jsonl            one JSON line per printer as each finishes, then a summary\n"
+        "  --timeout SECONDS  the longest one printer's whole operation may take\n"
         "  --help             this text; with a command, that command's help\n"
         "  --version          the program's name and version\n\n"
         "Commands:\n");

@@ -168,6 +168,16 @@ bool parseOptions(const QStringList &arguments, Options *options, QString *error
                 *error = QStringLiteral("--jobs: a number from 1 to 64");
                 return false;
             }
+        } else if (name == QLatin1String("--timeout")) {
+            QString text;
+            if (!takeValue(&text))
+                return false;
+            bool ok = false;
+            options->timeoutSeconds = text.toInt(&ok);
+            if (!ok || options->timeoutSeconds < 1 || options->timeoutSeconds > 86400) {
+                *error = QStringLiteral("--timeout: seconds from 1 to 86400");
+                return false;
+            }
         } else if (name == QLatin1String("--udp-port")) {
             QString text;
             if (!takeValue(&text))

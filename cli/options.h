@@ -26,6 +26,7 @@ struct Options
     QStringList arguments;
     QList<Target> targets;
     int jobs = 8;
+    int timeoutSeconds = 0; // --timeout: one printer's whole operation; 0: no limit
     bool json = false;
     bool jsonLines = false; // --jsonl
     bool help = false;

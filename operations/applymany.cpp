@@ -3,6 +3,7 @@
 #include "operations/printeroperations.h"
 #include "transport/printersession.h"
 
+#include <QDeadlineTimer>
 #include <QThread>
 #include <memory>
 #include <mutex>
@@ -11,11 +12,13 @@
 namespace ops {
 
 PrinterRun applyToPrinter(const PrinterAddress &address, const profile::Profile &wanted,
-                          bool dryRun, bool verify, const std::atomic<bool> *stop)
+                          bool dryRun, bool verify, const std::atomic<bool> *stop, int timeoutMs)
 {
     PrinterRun run;
     run.state = PrinterRun::State::Finished;
     PrinterSession session;
+    if (timeoutMs > 0)
+        session.setDeadline(QDeadlineTimer(timeoutMs));
     run.outcome = open(session, address);
     if (run.outcome.ok()) {
         // One connection for the identity and every page.
@@ -42,7 +45,8 @@ QList<PrinterRun> applyToMany(const QList<PrinterAddress> &printers,
         if (control.stop && *control.stop)
             return;
         PrinterRun &run = runs[size_t(i)];
-        run = applyToPrinter(printers.at(i), wanted, dryRun, verify, control.stop);
+        run = applyToPrinter(printers.at(i), wanted, dryRun, verify, control.stop,
+                             control.timeoutMs);
         if (control.finished) {
             const std::lock_guard<std::mutex> lock(reporting);
             control.finished(i, run);

@@ -30,6 +30,8 @@ struct RunControl
     // Set (also from a signal handler) to begin no new printer and to end each running
     // one after the page it is on.
     const std::atomic<bool> *stop = nullptr;
+    // The longest one printer's whole run may take, from its turn; 0: no limit.
+    int timeoutMs = 0;
     // Each printer's run as soon as it is known, with its index in the list; called from
     // the thread that did the printer, one call at a time.
     std::function<void(int index, const PrinterRun &run)> finished;
@@ -38,7 +40,8 @@ struct RunControl
 // Opens the printer, identifies it (lengths go out in its own dots: nothing at a guess)
 // and applies the profile.
 PrinterRun applyToPrinter(const PrinterAddress &address, const profile::Profile &wanted,
-                          bool dryRun, bool verify, const std::atomic<bool> *stop = nullptr);
+                          bool dryRun, bool verify, const std::atomic<bool> *stop = nullptr,
+                          int timeoutMs = 0);
 
 // applyToPrinter() for each printer. Network printers go in parallel on up to `jobs`
 // threads; USB printers one after another on the calling thread. One printer's failure

@@ -16,6 +16,11 @@ bool commonFailure(int result, const QString &printer, Outcome *out)
         out->sentence = Operations::tr("无法连接到 %1").arg(printer);
         return true;
     }
+    if (result == RESULT_TIMED_OUT) {
+        out->code = Code::TimedOut;
+        out->sentence = Operations::tr("%1 未在限定时间内完成").arg(printer);
+        return true;
+    }
     if (result == RESULT_BUSY) {
         out->code = Code::Busy;
         out->sentence = Operations::tr("打印机正忙：另一项操作或文件传送正在进行");
@@ -78,6 +83,8 @@ QString resultMeaning(int result)
         return Operations::tr("无法打开 USB 设备");
     case RESULT_NETWORK:
         return Operations::tr("网络无应答或连接中断");
+    case RESULT_TIMED_OUT:
+        return Operations::tr("超过限定时间");
     default:
         return Operations::tr("通信失败（%1）").arg(result);
     }

@@ -1532,6 +1532,14 @@ Drucker jetzt initialisieren?</translation>
         <source>诊断报告已保存到 %1</source>
         <translation>Diagnosebericht gespeichert unter %1</translation>
     </message>
+    <message>
+        <source>%1 未在限定时间内完成</source>
+        <translation>%1 wurde nicht innerhalb der Frist fertig</translation>
+    </message>
+    <message>
+        <source>超过限定时间</source>
+        <translation>Frist überschritten</translation>
+    </message>
 </context>
 <context>
     <name>PrintPage</name>

@@ -1532,6 +1532,14 @@ Initialise the printer?</translation>
         <source>诊断报告已保存到 %1</source>
         <translation>Diagnostics report saved to %1</translation>
     </message>
+    <message>
+        <source>%1 未在限定时间内完成</source>
+        <translation>%1 did not finish within the time limit</translation>
+    </message>
+    <message>
+        <source>超过限定时间</source>
+        <translation>time limit exceeded</translation>
+    </message>
 </context>
 <context>
     <name>PrintPage</name>

@@ -1413,7 +1413,7 @@ Initialiser l’imprimante ?</translation>
     <name>Operations</name>
     <message>
         <source>此型号的打印机不接受字库下载</source>
-        <translation>ce modèle d'imprimante n'accepte pas de police</translation>
+        <translation>ce modèle d&apos;imprimante n&apos;accepte pas de police</translation>
     </message>
     <message>
         <source>文件为空，没有可下载的内容：%1</source>
@@ -1437,7 +1437,7 @@ Initialiser l’imprimante ?</translation>
     </message>
     <message>
         <source>打印机正忙：另一项操作或文件传送正在进行</source>
-        <translation>l'imprimante est occupée : une autre opération ou un transfert de fichier est en cours</translation>
+        <translation>l&apos;imprimante est occupée : une autre opération ou un transfert de fichier est en cours</translation>
     </message>
     <message>
         <source>成功</source>
@@ -1449,7 +1449,7 @@ Initialiser l’imprimante ?</translation>
     </message>
     <message>
         <source>打印机正忙</source>
-        <translation>l'imprimante est occupée</translation>
+        <translation>l&apos;imprimante est occupée</translation>
     </message>
     <message>
         <source>未连接</source>
@@ -1461,7 +1461,7 @@ Initialiser l’imprimante ?</translation>
     </message>
     <message>
         <source>无法打开 USB 设备</source>
-        <translation>impossible d'ouvrir le périphérique USB</translation>
+        <translation>impossible d&apos;ouvrir le périphérique USB</translation>
     </message>
     <message>
         <source>网络无应答或连接中断</source>
@@ -1473,19 +1473,19 @@ Initialiser l’imprimante ?</translation>
     </message>
     <message>
         <source>打印机没有应答%1查询（%2）</source>
-        <translation>l'imprimante n'a pas répondu à la requête %1 (%2)</translation>
+        <translation>l&apos;imprimante n&apos;a pas répondu à la requête %1 (%2)</translation>
     </message>
     <message>
         <source>打印机没有接受%1（%2）</source>
-        <translation>l'imprimante n'a pas accepté %1 (%2)</translation>
+        <translation>l&apos;imprimante n&apos;a pas accepté %1 (%2)</translation>
     </message>
     <message>
         <source>打印机</source>
-        <translation>l'imprimante</translation>
+        <translation>l&apos;imprimante</translation>
     </message>
     <message>
         <source>配置被拒绝，未发送任何设置：%1</source>
-        <translation>refusé, rien n'a été envoyé : %1</translation>
+        <translation>refusé, rien n&apos;a été envoyé : %1</translation>
     </message>
     <message numerus="yes">
         <source>%n 项设置读回的值不同</source>
@@ -1514,7 +1514,7 @@ Initialiser l’imprimante ?</translation>
     </message>
     <message>
         <source>；重启打印机后网络设置生效</source>
-        <translation> ; redémarrez l'imprimante pour appliquer le changement réseau</translation>
+        <translation> ; redémarrez l&apos;imprimante pour appliquer le changement réseau</translation>
     </message>
     <message>
         <source>数据</source>
@@ -1522,7 +1522,7 @@ Initialiser l’imprimante ?</translation>
     </message>
     <message>
         <source>打印机已收到 WiFi 网络 %1 的凭证；重启打印机后生效</source>
-        <translation>station %1 définie ; redémarrez l'imprimante pour appliquer le changement Wi-Fi</translation>
+        <translation>station %1 définie ; redémarrez l&apos;imprimante pour appliquer le changement Wi-Fi</translation>
     </message>
     <message>
         <source>无法写入文件：%1</source>
@@ -1531,6 +1531,14 @@ Initialiser l’imprimante ?</translation>
     <message>
         <source>诊断报告已保存到 %1</source>
         <translation>Rapport de diagnostic enregistré dans %1</translation>
+    </message>
+    <message>
+        <source>%1 未在限定时间内完成</source>
+        <translation>%1 n'a pas terminé dans le délai imparti</translation>
+    </message>
+    <message>
+        <source>超过限定时间</source>
+        <translation>délai dépassé</translation>
     </message>
 </context>
 <context>

@@ -1532,6 +1532,14 @@ De printer initialiseren?</translation>
         <source>诊断报告已保存到 %1</source>
         <translation>Diagnoserapport opgeslagen in %1</translation>
     </message>
+    <message>
+        <source>%1 未在限定时间内完成</source>
+        <translation>%1 was niet binnen de tijdslimiet klaar</translation>
+    </message>
+    <message>
+        <source>超过限定时间</source>
+        <translation>tijdslimiet overschreden</translation>
+    </message>
 </context>
 <context>
     <name>PrintPage</name>

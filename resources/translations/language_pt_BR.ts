@@ -1532,6 +1532,14 @@ Inicializar a impressora?</translation>
         <source>诊断报告已保存到 %1</source>
         <translation>Relatório de diagnóstico salvo em %1</translation>
     </message>
+    <message>
+        <source>%1 未在限定时间内完成</source>
+        <translation>%1 não terminou dentro do limite de tempo</translation>
+    </message>
+    <message>
+        <source>超过限定时间</source>
+        <translation>limite de tempo excedido</translation>
+    </message>
 </context>
 <context>
     <name>PrintPage</name>

@@ -1529,6 +1529,14 @@
         <source>诊断报告已保存到 %1</source>
         <translation>診斷報告已儲存到 %1</translation>
     </message>
+    <message>
+        <source>%1 未在限定时间内完成</source>
+        <translation>%1 未在限定時間內完成</translation>
+    </message>
+    <message>
+        <source>超过限定时间</source>
+        <translation>超過限定時間</translation>
+    </message>
 </context>
 <context>
     <name>PrintPage</name>

@@ -117,6 +117,8 @@ private slots:
             "did not answer the identity query");
         row("download empty", "download|firmware|%D/empty.hex|%P", 5, "the file is empty");
         row("read, no identity", "read|stripper|%N", 3, "did not answer the identity query");
+        // The time limit cuts the identity's 3 s wait short.
+        row("time limit", "--json|info|--timeout|1|%N", 3, R"("reason": "timed-out")");
     }
     void exitCodes()
     {
@@ -163,6 +165,7 @@ private slots:
         row("jobs 0", "--jobs|0", "!--jobs: a number from 1 to 64");
         row("one job", "apply|--jobs|1", "apply;;;1;38400;;;;");
         row("jobs 65", "--jobs=65", "!--jobs: a number from 1 to 64");
+        row("no time at all", "--timeout|0", "!--timeout: seconds from 1 to 86400");
         row("udp port", "--udp-port|65536", "!--udp-port: not a port: 65536");
         row("value missing", "info|--file", "!--file needs a value");
         row("unknown option", "-x", "!unknown option -x");
