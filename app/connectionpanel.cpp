@@ -361,13 +361,13 @@ void ConnectionPanel::on_pushButton_open_clicked()
     address.host = addressOfEntry(text);
     address.port = ui->lineEdit_ConnectTCPPort->text().toUShort();
     address.usbPort = usbPortOfEntry(text);
-    ops::Outcome opened = ops::badInput(QString());
+    bool opened = false;
     emit blockWindow(true);
     // Only the media this window can open; a USB entry without a port is none.
     if (m_session.medium() == MEDIUM_NETWORK || (address.usb && address.usbPort > 0))
-        opened = ops::open(m_session, address);
+        opened = ops::open(m_session, address).ok();
     emit blockWindow(false);
-    if (!opened.ok()) {
+    if (!opened) {
         prompts::critical(m_host.dialogParent(), tr("错误"), tr("连接超时，请重试！"));
         return;
     }
