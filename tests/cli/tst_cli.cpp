@@ -109,13 +109,8 @@ private slots:
         row("json status codes", "--json|status|%P", 0, R"("code": "printing")");
         row("json usage error", "status|--json|--net|a:b", 1, R"("code": "usage")");
         row("json, no status word", "status|--json|%M", 3, R"("reason": "no-answer")");
-        // A printer that never answers gets nothing written at all, and without the model
-        // neither the units nor the pages it has are known.
-        row("function, no identity", "function|selfTest|%N", 3,
-            "did not answer the identity query");
-        row("provision, no identity", "provision|--ssid|home|--password-stdin|%N", 3,
-            "did not answer the identity query");
         row("download empty", "download|firmware|%D/empty.hex|%P", 5, "the file is empty");
+        // Without the model neither the units nor the pages it has are known.
         row("read, no identity", "read|stripper|%N", 3, "did not answer the identity query");
         // The time limit cuts the identity's 3 s wait short.
         row("time limit", "--json|info|--timeout|1|%N", 3, R"("reason": "timed-out")");

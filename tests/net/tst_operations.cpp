@@ -90,56 +90,6 @@ private slots:
                 o.sentence.contains(ops::resultMeaning(result)));
     }
 
-    // One printer's apply -> its verdict; the worst fact decides.
-    void judgeApply_data()
-    {
-        QTest::addColumn<QString>("refused");
-        QTest::addColumn<int>("result");
-        QTest::addColumn<int>("notVerified");
-        QTest::addColumn<QStringList>("notAttempted");
-        QTest::addColumn<bool>("dryRun");
-        QTest::addColumn<ops::Code>("code");
-        QTest::addColumn<QString>("sentence");
-        const QStringList none;
-        QTest::newRow("written") << "" << 0 << 0 << none << false << ops::Code::Ok << "2";
-        QTest::newRow("dry run") << "" << 0 << 0 << none << true << ops::Code::Ok << "1";
-        QTest::newRow("refused before sending") << "print: too wide" << 0 << 0 << none << false
-                                                << ops::Code::BadInput << "print: too wide";
-        QTest::newRow("connection lost") << "" << int(RESULT_NOT_CONNECTED) << 0 << none << false
-                                         << ops::Code::NotConnected << "";
-        QTest::newRow("page failed") << "" << int(RESULT_NETWORK) << 0 << none << false
-                                     << ops::Code::Refused << "wifi";
-        QTest::newRow("read back different") << "" << 0 << 1 << none << false
-                                             << ops::Code::Differs << "1";
-        QTest::newRow("stopped between pages") << "" << 0 << 0 << QStringList{"wifi", "ethernet"}
-                                               << false << ops::Code::Interrupted
-                                               << "wifi, ethernet";
-    }
-    void judgeApply()
-    {
-        QFETCH(QString, refused);
-        QFETCH(int, result);
-        QFETCH(int, notVerified);
-        QFETCH(QStringList, notAttempted);
-        QFETCH(bool, dryRun);
-        QFETCH(ops::Code, code);
-        QFETCH(QString, sentence);
-        profileapply::Outcome details;
-        details.refused = refused;
-        details.result = result;
-        details.failedPage = QStringLiteral("wifi");
-        details.differences.append({"print", "speed", 4, 6});
-        details.written = QStringList{"print.speed", "print.density"};
-        for (int i = 0; i < notVerified; ++i)
-            details.notVerified.append({"print", "speed", 4, 6});
-        details.notAttempted = notAttempted;
-        const ops::Outcome o = ops::judgeApply(details, dryRun, "p1:9100");
-        QCOMPARE(o.code, code);
-        QVERIFY2(o.sentence.contains(sentence), qPrintable(o.sentence));
-        QCOMPARE(o.written, details.written);
-        QCOMPARE(o.notAttempted, notAttempted);
-    }
-
     // Each operation against a printer: its verdict, where it ended, and every frame it sent
     // that is not a query.
     void againstPrinter_data()
