@@ -5,7 +5,6 @@
 #include "operations/functioncommands.h"
 #include "operations/printeroperations.h"
 #include "protocol/frame.h"
-#include "protocol/identity.h"
 #include "protocol/statusword.h"
 #include "transport/printersession.h"
 
@@ -127,24 +126,20 @@ public:
         r.result = opened.ok() ? int(RESULT_OK) : int(RESULT_NOT_CONNECTED);
         if (opened.ok()) {
             const PrinterSession::Operation operation(session);
-            unsigned char out[frame::kQueryOutSize];
             if (identify) {
-                int length = 0;
-                QList<QByteArray> strings;
-                if (session.queryInfo(INFO_DEVICE_IDENTITY, out, &length) == RESULT_OK &&
-                    identity::split(out, length, &strings)) {
-                    QByteArray maker;
-                    identity::manufacturer(strings.at(2), &maker);
-                    r.model = QString::fromLatin1(strings.at(1));
-                    r.maker = QString::fromLatin1(maker);
-                    r.serial = QString::fromLatin1(strings.at(4));
-                    r.identified = true;
-                }
-                if (session.queryStatus(POWER_RESOLUTION, out) == RESULT_OK)
-                    r.dpi = frame::u16(out);
+                ops::PrinterInfo info;
+                r.identified = ops::readInfo(session, &info).ok();
+                r.model = info.model;
+                r.maker = info.maker;
+                r.serial = info.serial;
+                r.dpi = info.dpi;
+                r.firmware = info.firmware;
             }
-            if (session.queryStatus(POWER_FIRMWARE_VERSION, out) == RESULT_OK)
-                r.firmware = answerText(out);
+            if (!r.identified) {
+                unsigned char out[frame::kQueryOutSize];
+                if (session.queryStatus(POWER_FIRMWARE_VERSION, out) == RESULT_OK)
+                    r.firmware = answerText(out);
+            }
             r.result = session.readStatusWord(&r.statusWord);
             r.reached = r.result == RESULT_OK;
         }
