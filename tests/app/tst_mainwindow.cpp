@@ -1,7 +1,6 @@
 // The assembled window: initial states and messages, medium choice with the pages'
 // hints, the open-device guard of every printer button, the busy state, the tip label,
 // and what the next start restores.
-#include "app/cutdialog.h"
 #include "app/demomode.h"
 #include "app/mainwindow.h"
 #include "app/tabledialog.h"
@@ -18,7 +17,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -133,14 +131,6 @@ void TestMainWindow::statesAndMessages()
     QVERIFY(page->currentTipLabel());
     window->ui->tabWidget_2->setCurrentIndex(2);
     QVERIFY(!page->currentTipLabel());
-
-    // The stripper question.
-    CutDialog dialog(window);
-    auto *box = dialog.findChild<QDialogButtonBox *>();
-    QCOMPARE(box->button(QDialogButtonBox::Ok)->text() +
-                 box->button(QDialogButtonBox::Cancel)->text() +
-                 dialog.findChild<QLabel *>()->text(),
-             QString::fromUtf8("确定取消请确保打印机是否已经安装/连接对应剥离器"));
 }
 
 void TestMainWindow::mediumSelection_data()
@@ -205,13 +195,15 @@ void TestMainWindow::mediumSelection()
 
     // Every exchange fails before anything is sent, with the output zeroed.
     PrinterSession &session = window->session();
-    unsigned char out[frame::kQueryOutSize];
+    unsigned char out[2 * frame::kQueryOutSize];
     memset(out, 0xAA, sizeof(out));
     quint32 word = 1;
     const QVector<int> results{session.queryInfo(INFO_PRINT_SPEED, out),
+                               session.queryStatus(POWER_FIRMWARE_VERSION,
+                                                   out + frame::kQueryOutSize),
                                session.sendSet(INFO_PRINT_SPEED, QByteArray(1, '\1')),
                                session.readStatusWord(&word)};
-    QCOMPARE(results, QVector<int>(3, failure));
+    QCOMPARE(results, QVector<int>(4, failure));
     QCOMPARE(QByteArray(reinterpret_cast<char *>(out), sizeof(out)) + char(word),
              QByteArray(sizeof(out) + 1, '\0'));
 }

@@ -10,6 +10,7 @@
 #include "protocol/statusword.h"
 #include "provisioning/wifiscan.h"
 #include "resources/language.h"
+#include "settings/printcodec.h"
 #include "settings/profile.h"
 
 #include <QJsonDocument>
@@ -189,6 +190,10 @@ QString convert(const QString &fn, const QByteArray &in)
         return identity::manufacturer(in, &out) ? out : "!" + out;
     if (fn == "status")
         return checkPrinterStatus(in.toUInt(nullptr, 16));
+    if (fn == "labelDots") { // millimetres, then dots per millimetre
+        const QList<QByteArray> args = in.split(' ');
+        return QString::number(printcodec::labelDots(args[0].toDouble(), args[1].toInt()));
+    }
     if (fn == "font")
         return QString::number(reducedFontPointSize(in.toInt()));
     if (fn == "language") { // arguments, then the system locale
@@ -415,6 +420,10 @@ void TestCore::convert_data()
         "\n"
         R"({"wifi": {"ssid": "B"}, "print": {"speed": 2, "direction": 1}})",
         "print.direction - 1;wifi.ssid \"A\" \"B\";");
+    // A label size the printer reported as nothing goes back as nothing; 0..65535 dots.
+    row("labelDots", "zero", "0 8", "0");
+    row("labelDots", "below zero", "-3 12", "0");
+    row("labelDots", "beyond 16 bits", "9000 8", "65535");
     row("font", "never below 11", "10", "11");
     // Command-line prefixes first (case matters, first match counts), then the locale.
     row("language", "zh_MO forces traditional", "zh_MO en_US", "zh_TW language_zh_TW.qm 13");
@@ -424,6 +433,7 @@ void TestCore::convert_data()
     row("language", "pt means Brazil", "pt_PT zh_CN", "pt_BR language_pt_BR.qm 12");
     row("language", "taiwan locale", "zh_TW", " language_zh_TW.qm 13");
     row("language", "traditional script", "zh_Hant_SG", " language_zh_TW.qm 13");
+    row("language", "hong kong, simplified script", "zh_Hans_HK", " language_zh_TW.qm 13");
     row("language", "spanish gets english", "es_ES", " language_en.qm 12");
 }
 

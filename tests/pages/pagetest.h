@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QVariantMap>
 #include <QtTest>
@@ -106,10 +107,9 @@ inline void storeAnswers(SimPrinter &printer, const QVariantMap &answers)
 // The items received, in order: "2B 2C 2F".
 inline QString itemsReceived(const SimPrinter &printer)
 {
-    QStringList items;
-    for (const ReceivedFrame &f : printer.receivedFrames())
-        items << QStringLiteral("%1").arg(int(f.item), 2, 16, QLatin1Char('0')).toUpper();
-    return items.join(' ');
+    return describeFrames(printer)
+        .replaceInStrings(QRegularExpression("^.. (..):.*"), "\\1")
+        .join(' ');
 }
 
 // Reads `page` through its "pushButton_<page>SettingRead" with `silentItem` left unanswered

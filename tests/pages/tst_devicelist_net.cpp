@@ -1,17 +1,61 @@
 // The window over TCP to the simulated printer: the device list, the window following the
 // model, requests during a reply wait, restart, initialisation, profile and diagnostics;
 // the function page's buttons on the wire.
-#include "netprinterfixture.h"
+#include "app/mainwindow.h"
 #include "operations/functioncommands.h"
 #include "pagetest.h"
+#include "sessionfixture.h"
 #include "settings/functionpage.h"
+#include "ui_mainwindow.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QProgressBar>
 #include <QScopeGuard>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTextEdit>
+
+namespace {
+
+// A window set to reach a simulated printer on 127.0.0.1 over the wireless medium; the
+// device list is not searched yet.
+struct NetPrinterFixture
+{
+    std::unique_ptr<SimPrinter> printer;
+    std::unique_ptr<MessageRecorder> recorder;
+    std::unique_ptr<MainWindow> window;
+
+    bool start(const QString &model)
+    {
+        QSettings(QStringLiteral("Company"), QStringLiteral("App")).clear();
+        printer = std::make_unique<SimPrinter>(SessionFixture::configFor(model));
+        printer->setTcpAddress(QHostAddress::LocalHost);
+        printer->setTcpPort(0);
+        printer->setUdpEnabled(false);
+        if (!printer->start())
+            return false;
+        recorder = std::make_unique<MessageRecorder>();
+        window = std::make_unique<MainWindow>();
+        QTest::mouseClick(window->findChild<QCheckBox *>("checkBox_WIFI"), Qt::LeftButton);
+        window->findChild<QLineEdit *>("lineEdit_ConnectAddr")->setText("127.0.0.1");
+        window->findChild<QLineEdit *>("lineEdit_ConnectTCPPort")
+            ->setText(QString::number(printer->tcpPort()));
+        return true;
+    }
+    ~NetPrinterFixture()
+    {
+        window.reset();
+        recorder.reset();
+        if (printer)
+            printer->stop();
+        // Links retired on close are deleted by the event loop.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
+
+} // namespace
 
 class TestWindowNet : public QObject
 {

@@ -382,22 +382,3 @@ void ensureUmockdevPreload(int, [[maybe_unused]] char **argv)
     execv("/proc/self/exe", argv);
 #endif
 }
-
-QByteArray fixedPrinterResponse(const QByteArray &written)
-{
-    if (written.size() < 9 || !written.startsWith("\x1B\xFF\xFE"))
-        return QByteArray();
-    const char frameClass = written.at(3);
-    const quint8 item = quint8(written.at(4));
-    QByteArray data;
-    if (frameClass == 0x02)
-        data = item == 0x0C ? QByteArray("EMU\0K51A\0001.0\0SN1\0X\0", 19) : QByteArray(1, 1);
-    else if (frameClass == 0x00 && (item == 3 || item == 4 || item == 11))
-        data = item == 4    ? QByteArray("V1.0.9", 7)
-               : item == 11 ? QByteArray::fromHex("CB008001")
-                            : QByteArray(4, 0);
-    else
-        return QByteArray();
-    return QByteArray("\x1B\xFF\xFE", 3) + frameClass + char(item) + char(data.size()) + data +
-           QByteArray("\x1B\xFE\xFF", 3);
-}

@@ -124,8 +124,3 @@ private:
 // Re-executes the program with the umockdev preload library (and the sanitizer
 // runtime before it) when it is not active yet. Call first thing in main().
 void ensureUmockdevPreload(int argc, char **argv);
-
-// A responder with fixed answers, for tests that want to know every byte without the
-// model: a query (class 0x02) or a status query (class 0x00 items 3, 4, 11) is
-// answered with a frame of the same class and item; other frames get no answer.
-QByteArray fixedPrinterResponse(const QByteArray &written);

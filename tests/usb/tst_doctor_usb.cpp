@@ -33,20 +33,24 @@ private slots:
     void usb_data()
     {
         QTest::addColumn<QString>("printer"); // "", "ok", "driver", "denied"
+        QTest::addColumn<QByteArray>("product");
         QTest::addColumn<bool>("rule");
         QTest::addColumn<QString>("lpstat"); // empty: not installed
         QTest::addColumn<QString>("expected");
         const QString office = QStringLiteral("device for office: ipp://10.0.0.9/ipp\n");
+        const QString label = QStringLiteral("device for label: usb://Maker/ABC%20X?serial=1\n");
         const auto row = [](const char *name, const char *printer, bool rule, const QString &lpstat,
-                            const char *expected) {
-            QTest::newRow(name) << printer << rule << lpstat << expected;
+                            const char *expected, const QByteArray &product = "ABC X") {
+            QTest::newRow(name) << printer << product << rule << lpstat << expected;
         };
         row("no printer, no rule", "", false, "", "usb.rule=warning usb.present=warning");
         row("printer, no queue", "ok", true, office,
             "usb.rule=pass usb.present=pass usb.access=pass usb.driver=pass usb.queue=pass");
-        row("printer with a queue", "ok", true,
-            "device for label: usb://Maker/ABC%20X?serial=1\n" + office,
+        row("printer with a queue", "ok", true, label + office,
             "usb.rule=pass usb.present=pass usb.access=pass usb.driver=pass usb.queue=warning");
+        // A name of one letter is a name: the queue of another model is not this printer's.
+        row("one-letter name, another model's queue", "ok", true, label,
+            "usb.rule=pass usb.present=pass usb.access=pass usb.driver=pass usb.queue=pass", "Q");
         row("kernel driver, no lpstat", "driver", true, "",
             "usb.rule=pass usb.present=pass usb.access=pass usb.driver=warning usb.queue=skipped");
         row("denied, rule not applied", "denied", true, "",
@@ -59,6 +63,7 @@ private slots:
     void usb()
     {
         QFETCH(QString, printer);
+        QFETCH(QByteArray, product);
         QFETCH(bool, rule);
         QFETCH(QString, lpstat);
         QFETCH(QString, expected);
@@ -98,7 +103,7 @@ private slots:
             QSKIP(qPrintable(EmulatedUsbBus::unavailableReason()));
         EmulatedUsbBus bus;
         EmulatedDeviceSpec deviceSpec;
-        deviceSpec.product = "ABC X";
+        deviceSpec.product = product;
         if (!printer.isEmpty()) {
             EmulatedUsbPrinter *device = bus.addDevice(deviceSpec);
             QVERIFY(device);
