@@ -90,8 +90,9 @@ int failed(CommandContext &c, const ops::Outcome &outcome)
 enum class Begin
 {
     Open,        // only opened: the body's operations connect by themselves
-    Identify,    // identified first, the body in the same connection
-    IdentifyOnly // identified first; the body makes its own connection (a stream)
+    Identify,    // identified first, then the body
+    IdentifyOnly // identified first; the body runs outside the command's operation (a stream
+                 // makes its own connection)
 };
 
 // Opens the command's one printer and runs `body` on it; a printer that cannot be opened

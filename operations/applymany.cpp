@@ -21,7 +21,6 @@ PrinterRun applyToPrinter(const PrinterAddress &address, const profile::Profile 
         session.setDeadline(QDeadlineTimer(timeoutMs));
     run.outcome = open(session, address);
     if (run.outcome.ok()) {
-        // One connection for the identity and every page.
         const PrinterSession::Operation operation(session);
         run.outcome = identify(session);
         if (run.outcome.ok()) {

@@ -343,15 +343,12 @@ PrinterSession::Hold::~Hold()
 
 PrinterSession::Operation::Operation(PrinterSession &session) : m_session(session)
 {
-    // An operation inside another one is part of it: one connection for the outer one.
-    if (m_session.m_operationDepth++ == 0)
-        m_session.beginOperation();
+    m_session.beginOperation();
 }
 
 PrinterSession::Operation::~Operation()
 {
-    if (--m_session.m_operationDepth == 0)
-        m_session.endOperation();
+    m_session.endOperation();
 }
 
 void PrinterSession::beginOperation()

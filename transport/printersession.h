@@ -129,8 +129,7 @@ public:
 
     // One user operation. On the network the TCP connection is made for each operation:
     // the printer's address is connected on construction and disconnected when it goes
-    // out of scope. An operation made while another lives is part of that one. Nothing
-    // happens on USB.
+    // out of scope. Nothing happens on USB.
     class Operation
     {
     public:
@@ -170,6 +169,5 @@ private:
     bool m_held = false;
     bool m_streaming = false;
     int m_wifiMode = -1;
-    int m_operationDepth = 0;
     QDeadlineTimer m_deadline{QDeadlineTimer::Forever};
 };

@@ -198,33 +198,6 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList({"*_decrypted*"}), QStringList());
     }
 
-    // Operations inside another share its connection: a command's identity query and its
-    // work are one connection, not one each.
-    void nestedOperationsShareTheConnection()
-    {
-        const std::unique_ptr<SimPrinter> printer = startPrinter("K53TA");
-        QVERIFY(printer);
-        PrinterSession session;
-        QVERIFY(ops::open(session, {false, "127.0.0.1", printer->tcpPort(), 0}).ok());
-        // The open's check has come and gone.
-        QTRY_VERIFY(printer->connectionCount() == 1 && printer->openConnections() == 0);
-        const int before = printer->connectionCount();
-        {
-            const PrinterSession::Operation operation(session);
-            QVERIFY(ops::identify(session).ok());
-            ops::StatusReading status;
-            QVERIFY(ops::readStatus(session, &status).ok());
-            ops::PrinterInfo info;
-            QVERIFY(ops::readInfo(session, &info).ok());
-            QCOMPARE(info.model, QStringLiteral("K53TA"));
-        }
-        QCOMPARE(printer->connectionCount() - before, 1);
-        // Alone, each makes its own.
-        QVERIFY(ops::identify(session).ok());
-        QCOMPARE(printer->connectionCount() - before, 2);
-        session.close();
-    }
-
     // A printer nobody listens for: named in the sentence, nothing else tried.
     void cannotConnect()
     {
