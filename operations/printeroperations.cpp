@@ -60,8 +60,11 @@ Outcome open(PrinterSession &session, const PrinterAddress &address)
         if (port > 0)
             result = session.openUsb(port);
     }
-    // Whatever opening failed of, there is no connection to the printer.
-    return result == RESULT_OK ? Outcome() : queryFailed(RESULT_NOT_CONNECTED, QString(), who(session));
+    if (result == RESULT_OK)
+        return Outcome();
+    // Whatever else opening failed of, there is no connection to the printer.
+    return queryFailed(result == RESULT_TIMED_OUT ? result : int(RESULT_NOT_CONNECTED),
+                       QStringLiteral("connect"), who(session));
 }
 
 Outcome identify(PrinterSession &session, QString *model)
