@@ -103,11 +103,11 @@ private slots:
         QTest::addColumn<bool>("ok");
         QTest::addColumn<QString>("key");
         QTest::newRow("host") << "10.1.2.3" << true << "10.1.2.3:9100";
-        QTest::newRow("host and port") << " 10.1.2.3:9101 " << true << "10.1.2.3:9101";
+        QTest::newRow("host and the last port") << " 10.1.2.3:65535 " << true << "10.1.2.3:65535";
         QTest::newRow("name") << "printer-7.local:9100" << true << "printer-7.local:9100";
         QTest::newRow("v6") << "[fd00::7]:9100" << true << "[fd00::7]:9100";
         QTest::newRow("usb") << "usb" << true << "usb";
-        QTest::newRow("usb port") << "usb:3" << true << "usb:3";
+        QTest::newRow("usb port 1") << "usb:1" << true << "usb:1";
         QTest::newRow("usb port 0") << "usb:0" << false << "";
         QTest::newRow("port 0") << "10.1.2.3:0" << false << "";
         QTest::newRow("port too large") << "10.1.2.3:65536" << false << "";
@@ -157,6 +157,7 @@ private slots:
         QTest::newRow("multicast left out") << "224.0.0.1/32" << QStringList{} << 0;
         QTest::newRow("too large") << "10.0.0.0/15" << QStringList{} << -1;
         QTest::newRow("backwards") << "10.0.0.9-10.0.0.8" << QStringList{} << -1;
+        QTest::newRow("bad first address") << "10.0.0.300-7" << QStringList{} << -1;
         QTest::newRow("v6") << "fd00::/120" << QStringList{} << -1;
         QTest::newRow("bad prefix") << "10.0.0.0/33" << QStringList{} << -1;
         QTest::newRow("words") << "the office" << QStringList{} << -1;
