@@ -61,7 +61,7 @@ public:
     bool isDeviceOpen() const override;
     bool requireOpenDevice() override;
     bool printerInUse() const override;
-    int reportResult(int code) override { return Ret_Handler(code); }
+
     void showLastResult(const QString &text) override;
     void setControlsEnabled(bool on) override { controlAllWidgets(on); }
 
@@ -102,6 +102,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     // Remembers the geometry and stops a file being sent.
     void closeEvent(QCloseEvent *event) override;
+    int showResult(int code) override { return Ret_Handler(code); }
 
 public slots:
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "protocol/commandcodes.h"
+
 #include <QString>
 
 class QWidget;
@@ -24,12 +26,20 @@ public:
     virtual bool printerInUse() const = 0;
 
     // Shows the message for an exchange result code; returns 1 when an error box was
-    // shown, else 0.
-    virtual int reportResult(int code) = 0;
+    // shown, else 0. A network connection that could not be made is a failed exchange on
+    // the network to the window: the connection-state message belongs to the status read.
+    int reportResult(int code)
+    {
+        return showResult(code == RESULT_NOT_CONNECTED ? int(RESULT_NETWORK) : code);
+    }
     // Shows the outcome of the last operation beside the connection state.
     virtual void showLastResult(const QString &text) = 0;
 
     // Enables or disables together the widgets that must not be used during a
     // multi-frame exchange.
     virtual void setControlsEnabled(bool on) = 0;
+
+protected:
+    // The result handler itself: the message for `code`, as reportResult describes.
+    virtual int showResult(int code) = 0;
 };

@@ -26,7 +26,7 @@ public:
         return open;
     }
     bool printerInUse() const override { return session && session->busy(); }
-    int reportResult(int code) override
+    int showResult(int code) override
     {
         const QString text = resultMessage(code);
         if (text.isEmpty())
