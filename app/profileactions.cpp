@@ -102,6 +102,12 @@ void ProfileActions::apply()
                                                                : preview.result);
         return;
     }
+    // Refused against this printer: a value it cannot store, or one past what may be typed
+    // that it does not have already.
+    if (!preview.refused.isEmpty()) {
+        prompts::critical(parent, tr("应用配置"), tr("配置文件无效：%1").arg(preview.refused));
+        return;
+    }
     QString skipped;
     if (!preview.skipped.isEmpty())
         skipped = QLatin1Char('\n') +

@@ -167,8 +167,7 @@ int runStatus(CommandContext &c)
                   QStringLiteral("0x%1").arg(status.word, 8, 16, QLatin1Char('0')));
         c.out.set(QStringLiteral("idle"), status.texts.isEmpty());
         c.out.set(QStringLiteral("conditions"), conditions);
-        c.out.line(
-            QStringLiteral("status word: 0x%1").arg(status.word, 8, 16, QLatin1Char('0')));
+        c.out.line(QStringLiteral("status word: 0x%1").arg(status.word, 8, 16, QLatin1Char('0')));
         if (status.texts.isEmpty())
             c.out.line(QCoreApplication::translate("MainWindow", "空闲中"));
         for (const QString &condition : qAsConst(status.texts))
@@ -348,10 +347,8 @@ int runRead(CommandContext &c)
     }
     return withPrinter(c, Begin::Identify, [&c, &pages](PrinterSession &session) {
         QJsonObject all;
-        const ops::Outcome outcome =
-            ops::readSettings(session, pages, c.options.withSecrets, &all);
-        if (!outcome.ok())
-            return failed(c, outcome);
+        // What was answered is shown even when a query was not.
+        const ops::Outcome outcome = ops::readSettings(session, pages, c.options.withSecrets, &all);
         for (const QString &page : settingtable::pageNames()) { // in the window's order
             if (!all.contains(page))
                 continue;
@@ -363,7 +360,7 @@ int runRead(CommandContext &c)
                                .arg(profile::valueText(it.value())));
         }
         c.out.set(QStringLiteral("settings"), all);
-        return int(ExitOk);
+        return outcome.ok() ? int(ExitOk) : failed(c, outcome);
     });
 }
 
@@ -387,6 +384,12 @@ int runSave(CommandContext &c)
             return failed(c, outcome);
         if (!writeFile(c, c.options.arguments.first(), profile::serialize(saved)))
             return int(ExitBadFile);
+        // Such a value goes only to printers that have it already.
+        for (const QString &why : profileapply::outsideTypedRange(saved))
+            c.out.warning(QStringLiteral("%1 (as this printer has it); apply refuses it for a "
+                                         "printer with another value unless left out with "
+                                         "--exclude")
+                              .arg(why));
         c.out.set(QStringLiteral("profile"), c.options.arguments.first());
         c.out.line(QStringLiteral("profile of %1 saved to %2")
                        .arg(saved.model, c.options.arguments.first()));
@@ -501,7 +504,8 @@ QSet<QString> reachedAs(const Target &t)
     for (const QHostAddress &a : addresses) {
         bool mapped = false;
         const quint32 v4 = a.toIPv4Address(&mapped);
-        out << QStringLiteral("%1:%2").arg(mapped ? QHostAddress(v4).toString() : a.toString())
+        out << QStringLiteral("%1:%2")
+                   .arg(mapped ? QHostAddress(v4).toString() : a.toString())
                    .arg(t.port);
     }
     if (out.isEmpty()) // unresolved: the name itself
@@ -553,9 +557,9 @@ int runApply(CommandContext &c)
         ApplyJob &job = jobs[size_t(i)];
         job.target = t;
         const QSet<QString> reached = reachedAs(t);
-        const auto same = std::find_if(seen.begin(), seen.end(), [&reached](const QSet<QString> &s) {
-            return s.intersects(reached);
-        });
+        const auto same =
+            std::find_if(seen.begin(), seen.end(),
+                         [&reached](const QSet<QString> &s) { return s.intersects(reached); });
         if (same != seen.end()) {
             const Target &first = jobs[size_t(jobOfAddress.at(int(same - seen.begin())))].target;
             job.state = QStringLiteral("duplicate");
@@ -735,8 +739,8 @@ int runProvision(CommandContext &c)
         return ExitUsage;
     }
     return withPrinter(c, Begin::Identify, [&c, &password](PrinterSession &session) {
-        const ops::Outcome outcome = ops::provision(session, c.options.ssid, password,
-                                                    ops::ModeKnowledge::AskFirst);
+        const ops::Outcome outcome =
+            ops::provision(session, c.options.ssid, password, ops::ModeKnowledge::AskFirst);
         if (!outcome.ok())
             return failed(c, outcome);
         c.out.set(QStringLiteral("ssid"), c.options.ssid);

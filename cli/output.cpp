@@ -1,5 +1,6 @@
 #include "cli/output.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <cstdio>
 
@@ -27,6 +28,16 @@ void Output::error(const QString &text)
     std::fprintf(stderr, "labelsetup-cli: %s\n", text.toUtf8().constData());
     if (json())
         m_object.insert(QStringLiteral("error"), text);
+}
+
+void Output::warning(const QString &text)
+{
+    std::fprintf(stderr, "labelsetup-cli: warning: %s\n", text.toUtf8().constData());
+    if (json()) {
+        QJsonArray warnings = m_object.value(QStringLiteral("warnings")).toArray();
+        warnings.append(text);
+        m_object.insert(QStringLiteral("warnings"), warnings);
+    }
 }
 
 void Output::finish(int exitCode)

@@ -27,6 +27,8 @@ public:
     void record(const QJsonObject &object);
     // An error for people on stderr; with --json and --jsonl also the object's "error".
     void error(const QString &text);
+    // A warning on stderr; with --json and --jsonl also in the object's "warnings".
+    void warning(const QString &text);
 
     // Prints the JSON object, or the summary line, to stdout.
     void finish(int exitCode);
@@ -41,10 +43,10 @@ enum ExitCode
 {
     ExitOk = 0,
     ExitUsage = 1,
-    ExitNoPrinter = 2,  // no printer, or it cannot be connected to
-    ExitRefused = 3,    // the printer refused or did not answer
-    ExitDifference = 4, // verification found a difference
-    ExitBadFile = 5,    // a bad input file (or an output file that cannot be written)
+    ExitNoPrinter = 2,     // no printer, or it cannot be connected to
+    ExitRefused = 3,       // the printer refused or did not answer
+    ExitDifference = 4,    // verification found a difference
+    ExitBadFile = 5,       // a bad input file (or an output file that cannot be written)
     ExitInterrupted = 130, // stopped by SIGINT or SIGTERM, as shells report it
 };
 

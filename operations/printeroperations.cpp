@@ -132,21 +132,26 @@ Outcome readStatus(PrinterSession &session, StatusReading *out)
 Outcome readSettings(PrinterSession &session, const QStringList &pages, bool withSecrets,
                      QJsonObject *out)
 {
+    // Every page is read as far as the printer answers; the first failure is the outcome.
+    Outcome first;
     for (const QString &page : settingtable::pageNames()) {
         if ((!pages.isEmpty() && !pages.contains(page)) || profileapply::lacks(session, page))
             continue;
         QJsonObject settings;
         const int result = profileapply::readPage(session, page, &settings);
-        if (result != RESULT_OK)
-            return queryFailed(result, page, who(session));
         for (auto it = settings.begin(); it != settings.end(); ++it) {
             if (!withSecrets &&
                 settingtable::has(*settingtable::find(page, it.key()), settingtable::Secret))
                 it.value() = QLatin1String(diagnosticsreport::kMask);
         }
-        out->insert(page, settings);
+        if (!settings.isEmpty())
+            out->insert(page, settings);
+        if (result != RESULT_OK && first.ok())
+            first = queryFailed(result, page, who(session));
+        if (settingtable::printerUnreachable(result))
+            break;
     }
-    return Outcome();
+    return first;
 }
 
 Outcome save(PrinterSession &session, const profileapply::SaveOptions &options,
@@ -189,7 +194,8 @@ Outcome judgeApply(const profileapply::Outcome &details, bool dryRun, const QStr
         out.sentence = Operations::tr("%n 项设置读回的值不同", nullptr, details.notVerified.size());
     } else if (!details.notAttempted.isEmpty()) {
         out.code = Code::Interrupted;
-        out.sentence = Operations::tr("已中断，未开始：%1").arg(details.notAttempted.join(QLatin1String(", ")));
+        out.sentence = Operations::tr("已中断，未开始：%1")
+                           .arg(details.notAttempted.join(QLatin1String(", ")));
     } else {
         out.sentence = dryRun ? Operations::tr("%n 项待更改", nullptr, details.differences.size())
                               : Operations::tr("已写入 %n 项", nullptr, details.written.size());
@@ -246,8 +252,9 @@ Outcome provision(PrinterSession &session, const QString &ssid, const QString &p
     const QString wifi = QStringLiteral("wifi");
     if (knowledge == ModeKnowledge::AskFirst && session.wifiMode() < 0) {
         QJsonObject known;
-        if (settingsengine::read(session, wifi, &known) == RESULT_OK &&
-            known.value(QLatin1String("mode")) == QLatin1String("station"))
+        // Only the mode's own answer matters here.
+        settingsengine::read(session, wifi, &known);
+        if (known.value(QLatin1String("mode")) == QLatin1String("station"))
             session.setWifiMode(kStationMode);
     }
     Outcome out;
@@ -260,9 +267,9 @@ Outcome provision(PrinterSession &session, const QString &ssid, const QString &p
             return sendFailed(result, QStringLiteral("wifi.mode"), who(session));
         out.written << QStringLiteral("wifi.mode");
     }
-    const int result = settingsengine::send(session, wifi, INFO_WIFI_STATION,
-                                            {{QStringLiteral("stationName"), ssid},
-                                             {QStringLiteral("stationPassword"), password}});
+    const int result = settingsengine::send(
+        session, wifi, INFO_WIFI_STATION,
+        {{QStringLiteral("stationName"), ssid}, {QStringLiteral("stationPassword"), password}});
     QThread::msleep(kCredentialsPauseMs);
     if (result != RESULT_OK) {
         Outcome failed = sendFailed(result, QStringLiteral("wifi.station"), who(session));
@@ -275,8 +282,8 @@ Outcome provision(PrinterSession &session, const QString &ssid, const QString &p
     return out;
 }
 
-Outcome writeReport(PrinterSession *session, diagnosticsreport::Inputs inputs,
-                    const DebugLog *log, const QString &path)
+Outcome writeReport(PrinterSession *session, diagnosticsreport::Inputs inputs, const DebugLog *log,
+                    const QString &path)
 {
     if (session) {
         const PrinterSession::Operation operation(*session);

@@ -36,7 +36,8 @@ void BluetoothPage::on_pushButton_BleSettingRead_clicked()
     }
     QCoreApplication::processEvents();
     QJsonObject read;
-    const int ret = settingsengine::read(m_session, QStringLiteral("bluetooth"), &read);
+    const settingsengine::ReadResult ret =
+        settingsengine::read(m_session, QStringLiteral("bluetooth"), &read);
     // Filled up to the first failed query; the rest keep what they showed.
     m_binding.show(read);
     m_host.setControlsEnabled(true);
@@ -82,7 +83,8 @@ void SerialPage::on_pushButton_ComSettingRead_clicked()
         return;
     m_host.setControlsEnabled(false);
     QJsonObject read;
-    const int ret = settingsengine::read(m_session, QStringLiteral("serial"), &read);
+    const settingsengine::ReadResult ret =
+        settingsengine::read(m_session, QStringLiteral("serial"), &read);
     m_binding.show(read);
     if (read.contains(QLatin1String("deviceInfo")))
         ui->lineEdit_ComDeviceInfo->setEnabled(false);

@@ -42,7 +42,8 @@ void DistancePage::on_pushButton_DistanceSettingRead_clicked()
         return;
     }
     QJsonObject read;
-    const int ret = settingsengine::read(m_session, QStringLiteral("distance"), &read);
+    const settingsengine::ReadResult ret =
+        settingsengine::read(m_session, QStringLiteral("distance"), &read);
     m_binding.show(read);
     m_host.setControlsEnabled(true);
     ui->pushButton_DistanceSettingSet->setEnabled(pagefields::reportRead(m_host, ret));

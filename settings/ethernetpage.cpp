@@ -44,7 +44,8 @@ void EthernetPage::on_pushButton_NetportSettingRead_clicked()
         return;
     m_host.setControlsEnabled(false);
     QJsonObject read;
-    const int ret = settingsengine::read(m_session, QStringLiteral("ethernet"), &read);
+    const settingsengine::ReadResult ret =
+        settingsengine::read(m_session, QStringLiteral("ethernet"), &read);
     m_binding.show(read);
     m_host.setControlsEnabled(true);
     ui->pushButton_NetportSettingSet->setEnabled(pagefields::reportRead(m_host, ret));

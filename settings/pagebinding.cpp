@@ -57,8 +57,9 @@ QJsonValue numberOf(const Row &row, const QString &text)
 
 PageBinding::PageBinding(QWidget *page, const QString &pageName) : m_page(page), m_name(pageName) {}
 
-void PageBinding::show(const QJsonObject &values) const
+void PageBinding::show(const QJsonObject &values)
 {
+    m_textAsRead.clear();
     for (auto it = values.begin(); it != values.end(); ++it) {
         const Row *row = settingtable::find(m_name, it.key());
         QWidget *w = row ? m_page->findChild<QWidget *>(QLatin1String(row->widget)) : nullptr;
@@ -73,6 +74,7 @@ void PageBinding::show(const QJsonObject &values) const
             edit->setText(it.value().isDouble()
                               ? QString::number(it.value().toDouble(), 'f', row->decimals)
                               : it.value().toString());
+            m_textAsRead.insert(it.key(), edit->text());
         }
     }
 }
@@ -106,15 +108,20 @@ bool PageBinding::accept(PageHost &host, const QJsonObject &values, const QStrin
 {
     for (const Row *row : settingtable::rowsOf(m_name)) {
         const QString key = QLatin1String(row->key);
+        const auto *edit = m_page->findChild<QLineEdit *>(QLatin1String(row->widget));
+        const settingtable::Bounds bounds =
+            edit && m_textAsRead.contains(key) && m_textAsRead.value(key) == edit->text()
+                ? settingtable::Bounds::Stored
+                : settingtable::Bounds::Typed;
         // A list answer no entry has goes back as the printer gave it.
         if (!keys.contains(key) || !values.contains(key) ||
             settingtable::has(*row, settingtable::ReadOnly) ||
             settingtable::isUnlisted(values.value(key)) ||
-            settingtable::check(*row, values.value(key), dotsPerMm, nullptr))
+            settingtable::check(*row, values.value(key), dotsPerMm, nullptr, bounds))
             continue;
         double min = 0;
         double max = 0;
-        settingtable::range(*row, dotsPerMm, &min, &max);
+        settingtable::range(*row, dotsPerMm, &min, &max, bounds);
         pagefields::refuse(host.dialogParent(), settingtable::label(*row), min, max);
         return false;
     }

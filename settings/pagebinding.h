@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
@@ -15,10 +16,10 @@ class PageBinding
 public:
     PageBinding(QWidget *page, const QString &pageName);
 
-    // Shows `values` in their widgets; a setting not given keeps its widget as it is.
-    // A list answer no entry has shows the list as unknown and is kept for a frame that
-    // carries it with other settings.
-    void show(const QJsonObject &values) const;
+    // Shows `values`, as read from the printer, in their widgets; a setting not given
+    // keeps its widget as it is. A list answer no entry has shows the list as unknown and
+    // is kept for a frame that carries it with other settings.
+    void show(const QJsonObject &values);
 
     // The widgets' values by setting key, as a write sends them (read-only ones too). A
     // list showing no entry gives the kept answer, or nothing; a number box holding no
@@ -27,11 +28,15 @@ public:
 
     // Checks `keys` of `values` with the table's check for a printer of `dotsPerMm`; the
     // first one refused is named to the user with the page's label and the range it
-    // must keep. True when all pass.
+    // must keep. A number box that still shows what the last read put there goes back as
+    // the printer reported it: it is held only to what its field can store, not to the
+    // range a person may type. True when all pass.
     bool accept(PageHost &host, const QJsonObject &values, const QStringList &keys,
                 int dotsPerMm) const;
 
 private:
     QWidget *m_page;
     QString m_name;
+    QHash<QString, QString>
+        m_textAsRead; // number boxes' texts by key, as the last read showed them
 };

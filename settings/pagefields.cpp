@@ -2,6 +2,7 @@
 
 #include "app/pagehost.h"
 #include "app/prompts.h"
+#include "settings/settingsengine.h"
 #include "transport/printersession.h"
 
 #include <QApplication>
@@ -84,9 +85,13 @@ int listByte(const QComboBox *box)
     return answer.isValid() ? answer.toInt() : -1;
 }
 
-bool reportRead(PageHost &host, int code)
+bool reportRead(PageHost &host, const settingsengine::ReadResult &read)
 {
-    return reportReadResult(host.reportResult(code), code, host.dialogParent());
+    // The page's own result may pass over a query it does not report; the settings that
+    // query left unread must not go back to the printer as if read.
+    if (read.reported == RESULT_OK && !read.complete)
+        return reportReadResult(0, RESULT_BAD_REPLY, host.dialogParent());
+    return reportReadResult(host.reportResult(read.reported), read.reported, host.dialogParent());
 }
 
 } // namespace pagefields

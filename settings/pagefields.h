@@ -3,6 +3,9 @@
 #include <QList>
 
 class PageHost;
+namespace settingsengine {
+struct ReadResult;
+}
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -32,9 +35,10 @@ inline void showListAnswer(QComboBox *box, int answer)
 // the printer gave; -1 when neither is known.
 int listByte(const QComboBox *box);
 
-// Reports a finished read. A failure the result handler does not show is reported
-// here, so that no failed read looks like a success. True only for a read that
-// returned 0, the one that may enable the page's set button.
-bool reportRead(PageHost &host, int code);
+// Reports a finished read with the page's own result. A failure the result handler does
+// not show, and a read that left a setting of the page unread, are reported here, so
+// that no failed read looks like a success. True only for a read that reported 0 and
+// read every setting the page writes, the one that may enable the page's set button.
+bool reportRead(PageHost &host, const settingsengine::ReadResult &read);
 
 } // namespace pagefields

@@ -69,7 +69,8 @@ void PrintPage::on_pushButton_PrintSettingRead_clicked()
         return;
     }
     QJsonObject read;
-    const int ret = settingsengine::read(m_session, QStringLiteral("print"), &read);
+    const settingsengine::ReadResult ret =
+        settingsengine::read(m_session, QStringLiteral("print"), &read);
     // Shown as read; the fix-ups keep the last value the user typed.
     m_binding.show(read);
     m_host.setControlsEnabled(true);

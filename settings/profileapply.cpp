@@ -5,6 +5,7 @@
 #include "settings/settingtable.h"
 #include "transport/printersession.h"
 
+#include <QHash>
 #include <atomic>
 
 namespace profileapply {
@@ -44,7 +45,9 @@ bool lacks(const PrinterSession &session, const QString &page, const QString &ke
 int readPage(PrinterSession &session, const QString &page, QJsonObject *settings)
 {
     QJsonObject values;
-    const int result = settingsengine::read(session, page, &values);
+    // A profile wants every setting the printer can still be asked for.
+    const int result =
+        settingsengine::read(session, page, &values, settingsengine::Scope::Whole).firstFailure;
     *settings = QJsonObject();
     for (auto it = values.begin(); it != values.end(); ++it) {
         const settingtable::Row *row = settingtable::find(page, it.key());
@@ -91,12 +94,30 @@ bool check(const profile::Profile &wanted, QString *error, int dotsPerMm)
     const QJsonObject settings = forResolution(wanted, dotsPerMm);
     for (auto it = settings.begin(); it != settings.end(); ++it) {
         QString why;
-        if (!settingtable::checkPage(it.key(), it.value().toObject(), dotsPerMm, &why)) {
+        // A value a person could not type may still be what a printer has; apply judges
+        // those against the printer.
+        if (!settingtable::checkPage(it.key(), it.value().toObject(), dotsPerMm, &why,
+                                     settingtable::Bounds::Stored)) {
             *error = QStringLiteral("%1: %2").arg(it.key(), why);
             return false;
         }
     }
     return true;
+}
+
+QStringList outsideTypedRange(const profile::Profile &wanted)
+{
+    QStringList out;
+    for (auto page = wanted.settings.begin(); page != wanted.settings.end(); ++page) {
+        const QJsonObject settings = page.value().toObject();
+        for (auto it = settings.begin(); it != settings.end(); ++it) {
+            const settingtable::Row *row = settingtable::find(page.key(), it.key());
+            QString why;
+            if (row && !settingtable::check(*row, it.value(), wanted.dotsPerMm, &why))
+                out << QStringLiteral("%1: %2").arg(page.key(), why);
+        }
+    }
+    return out;
 }
 
 QJsonObject forResolution(const profile::Profile &wanted, int dotsPerMm)
@@ -120,9 +141,37 @@ Outcome apply(PrinterSession &session, const profile::Profile &wanted, bool dryR
               const std::atomic<bool> *stop)
 {
     Outcome outcome;
-    if (!check(wanted, &outcome.refused, session.dotsPerMm()))
+    const int dots = session.dotsPerMm();
+    if (!check(wanted, &outcome.refused, dots))
         return outcome;
-    const QJsonObject settings = forResolution(wanted, session.dotsPerMm());
+    const QJsonObject settings = forResolution(wanted, dots);
+    // A value outside what a person may type is taken only where the printer already has
+    // it: the pages carrying one are read first, so that one that differs refuses the
+    // profile before anything is sent.
+    QHash<QString, QJsonObject> readFirst;
+    for (const QString &page : settingtable::pageNames()) {
+        const QJsonObject want = settings.value(page).toObject();
+        for (auto it = want.begin(); it != want.end(); ++it) {
+            const settingtable::Row *row = settingtable::find(page, it.key());
+            QString why;
+            if (lacks(session, page, it.key()) || settingtable::check(*row, it.value(), dots, &why))
+                continue;
+            if (!readFirst.contains(page)) {
+                QJsonObject current;
+                if (readOrFail(session, page, &current, &outcome) != RESULT_OK)
+                    return outcome;
+                readFirst.insert(page, current);
+            }
+            const QJsonValue has = readFirst.value(page).value(it.key());
+            if (has != it.value()) {
+                outcome.refused =
+                    QStringLiteral("%1: %2, and the printer has %3; leave it out of the profile "
+                                   "(--exclude %4) to keep the printer's value")
+                        .arg(page, why, profile::valueText(has), qualified(page, it.key()));
+                return outcome;
+            }
+        }
+    }
     for (const QString &page : settingtable::pageNames()) {
         const QJsonObject want = settings.value(page).toObject();
         // A page is written whole or not begun: the stop falls between two pages.
@@ -140,8 +189,8 @@ Outcome apply(PrinterSession &session, const profile::Profile &wanted, bool dryR
         }
         if (applicable.isEmpty())
             continue;
-        QJsonObject current;
-        if (readOrFail(session, page, &current, &outcome) != RESULT_OK)
+        QJsonObject current = readFirst.take(page);
+        if (current.isEmpty() && readOrFail(session, page, &current, &outcome) != RESULT_OK)
             return outcome;
         const QList<profile::Difference> differences =
             profile::diff(QJsonObject{{page, current}}, QJsonObject{{page, applicable}});

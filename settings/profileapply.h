@@ -39,8 +39,13 @@ inline int save(PrinterSession &session, bool all, profile::Profile *out, QStrin
 }
 
 // Checks every page of a profile for a printer of `dotsPerMm` (the profile's own when
-// 0) before anything is sent; false with the reason.
+// 0) before anything is sent: what each setting's field can store; false with the reason.
 bool check(const profile::Profile &wanted, QString *error, int dotsPerMm = 0);
+
+// The settings of a profile outside the range a person may type (a label width a
+// printer reported, say), each with the reason. apply() takes such a value only for a
+// printer that already has it.
+QStringList outsideTypedRange(const profile::Profile &wanted);
 
 // The profile's settings for a printer of `dotsPerMm`: dot counts scaled and rounded.
 QJsonObject forResolution(const profile::Profile &wanted, int dotsPerMm);

@@ -55,60 +55,77 @@ private:
 
 } // namespace
 
-int read(PrinterSession &session, const QString &pageName, QJsonObject *values)
+ReadResult read(PrinterSession &session, const QString &pageName, QJsonObject *values, Scope scope)
 {
     const Page *page = findPage(pageName);
     if (!page)
-        return RESULT_NO_MEDIUM;
+        return {RESULT_NO_MEDIUM, RESULT_NO_MEDIUM, false};
     const PrinterSession::Operation operation(session);
     const int dots = session.dotsPerMm();
     const bool printMode = session.hasPrintMode();
-    FirstFailure result;
-    int step = 0;
+    ReadResult result;
+    // Once nothing can reach the printer, the queries left fail as that one did, unsent.
+    int unreachable = RESULT_OK;
     unsigned char answer[frame::kQueryOutSize] = {};
     for (const Frame *f : framesOf(pageName, &Frame::readStep)) {
-        if (!modelHas(f->models, printMode) ||
-            (f->whenKey &&
-             values->value(QLatin1String(f->whenKey)) != QJsonValue(QLatin1String(f->whenValue))))
+        if (!modelHas(f->models, printMode))
             continue;
+        if (f->whenKey &&
+            values->value(QLatin1String(f->whenKey)) != QJsonValue(QLatin1String(f->whenValue))) {
+            // A mode nobody read leaves both of its frames unread.
+            result.complete = result.complete && values->contains(QLatin1String(f->whenKey));
+            continue;
+        }
         int length = 0;
-        const int ret = session.queryInfo(SetInfoType(f->item), answer, &length);
-        if (ret != RESULT_OK) {
-            // The deadline is the operation's, not the medium's: it is reported as such.
-            const int code =
-                page->mediumFailure && ret != RESULT_TIMED_OUT ? session.failureCode() : ret;
-            if (endsRead(f->endsRead, ret))
-                return code;
-            result.set(step++, code);
-            continue;
-        }
-        const QList<const Row *> parts = rowsOf(pageName, f->item);
-        // Texts that must each end inside the answer; otherwise the buffer, zero past
-        // the answer, ends them.
-        if (f->strictTexts && !wificodec::splitTexts(answer, length, parts.size() - 1, nullptr)) {
-            result.set(step++, RESULT_BAD_REPLY);
-            continue;
-        }
-        const int span = f->strictTexts ? length : int(sizeof(answer));
-        QJsonObject decoded;
-        bool readable = true;
-        for (const Row *row : parts) {
-            if (!modelHas(row->models, printMode))
+        int ret = unreachable != RESULT_OK
+                      ? unreachable
+                      : session.queryInfo(SetInfoType(f->item), answer, &length);
+        if (ret == RESULT_OK) {
+            const QList<const Row *> parts = rowsOf(pageName, f->item);
+            // Texts that must each end inside the answer: otherwise the boxes stay as they
+            // were, which is not a failed query.
+            if (f->strictTexts &&
+                !wificodec::splitTexts(answer, length, parts.size() - 1, nullptr)) {
+                result.complete = false;
                 continue;
-            const QJsonValue v =
-                decode(*row, answer, row->codec == Codec::IdentityText ? length : span, dots);
-            readable = readable && !v.isUndefined();
-            decoded.insert(QLatin1String(row->key), v);
+            }
+            // Past the answer the buffer is zero, which ends a text cut short.
+            const int span = f->strictTexts ? length : int(sizeof(answer));
+            QJsonObject decoded;
+            bool readable = true;
+            for (const Row *row : parts) {
+                if (!modelHas(row->models, printMode))
+                    continue;
+                const QJsonValue v = decode(*row, answer, span, dots);
+                readable = readable && !v.isUndefined();
+                decoded.insert(QLatin1String(row->key), v);
+            }
+            if (readable) {
+                for (auto it = decoded.begin(); it != decoded.end(); ++it)
+                    values->insert(it.key(), it.value());
+                continue;
+            }
+            ret = RESULT_BAD_REPLY;
         }
-        if (!readable) {
-            result.set(step++, RESULT_BAD_REPLY);
-            continue;
+        if (printerUnreachable(ret))
+            unreachable = ret;
+        // The deadline is the operation's, not the medium's: it is reported as such.
+        const int code =
+            page->mediumFailure && ret != RESULT_TIMED_OUT ? session.failureCode() : ret;
+        if (result.firstFailure == RESULT_OK)
+            result.firstFailure = code;
+        const bool counts = f->report == Report::Failure ||
+                            (f->report == Report::BadReplyOnly && ret == RESULT_BAD_REPLY);
+        if (counts && result.reported == RESULT_OK)
+            result.reported = code;
+        if (f->writeStep >= 0)
+            result.complete = false;
+        if (scope == Scope::Page && f->endsPageRead) {
+            result.complete = false;
+            break;
         }
-        for (auto it = decoded.begin(); it != decoded.end(); ++it)
-            values->insert(it.key(), it.value());
-        ++step;
     }
-    return result.code();
+    return result;
 }
 
 int write(PrinterSession &session, const QString &pageName, const QJsonObject &wanted,

@@ -12,12 +12,33 @@ class PrinterSession;
 // JSON in the user's units, by setting key.
 namespace settingsengine {
 
+// How far a read goes after a failed query.
+enum class Scope
+{
+    Page, // as the page's own read: some pages stop at certain failures (WiFi, Bluetooth)
+    Whole // every query, as long as the printer can be reached at all
+};
+
+struct ReadResult
+{
+    // The result the page reports, by its own rules: on most pages the first failed
+    // query's code, on some only certain queries' (the distances' last query, the
+    // Ethernet address query, the serial number's, ...). Pages that report it give the
+    // medium's failure code for a query's (RESULT_TIMED_OUT stays as it is).
+    int reported = 0;
+    // The first failure of any query, in query order, coded as above; 0 when none.
+    int firstFailure = 0;
+    // Every setting that the page writes was read: a write from the values would send
+    // nothing that is not the printer's own.
+    bool complete = true;
+};
+
 // Runs the page's queries and fills `values` with what was answered; settings the model
-// lacks are not asked. A query nobody answered ends the read at once with its code, and
-// on some frames a bad reply too, as the table says; otherwise the first failure, or 0.
-// Pages that report it give the medium's failure code for a query's (RESULT_TIMED_OUT
-// stays as it is).
-int read(PrinterSession &session, const QString &page, QJsonObject *values);
+// lacks are not asked. A failed query leaves its settings out and the read goes on (up to
+// the page's own stops with Scope::Page); once the printer cannot be reached at all
+// (printerUnreachable), nothing more is sent.
+ReadResult read(PrinterSession &session, const QString &page, QJsonObject *values,
+                Scope scope = Scope::Page);
 
 // Sends a frame for each group holding a setting of `wanted` (a changed one, on pages
 // that send only changes), taking the group's other settings from `wanted`, else

@@ -43,8 +43,10 @@ constexpr double kNoMax = 0;
 // a range of a list, decimals of a text, ...).
 constexpr int kNa = 0;
 constexpr int kNoPause = 0;
-constexpr ReadEnd kUnanswered = ReadEnd::Unanswered;
-constexpr ReadEnd kAnyFailure = ReadEnd::AnyFailure;
+constexpr bool kEndsRead = true;
+constexpr bool kGoesOn = false;
+constexpr Report kReported = Report::Failure;
+constexpr Report kSilent = Report::Silent;
 
 // clang-format off
 // page, key, item, codec, offset, part, unit, min, max, decimals, text limit,
@@ -114,54 +116,56 @@ const QList<Row> kRows{
 };
 
 // page, item, read step, write step, pause, models, when key, when value,
-// the failures that end the read, strict texts
+// whether a failure ends the page's read, how it counts in the page's result, strict texts
 const QList<Frame> kFrames{
     // Read in the page's query order; written in the printer's order.
-    {"print", 0x00, 0, 1, kNoPause, M::All, nullptr, nullptr, kUnanswered, false},
-    {"print", 0x13, 1, 2, kNoPause, M::All, nullptr, nullptr, kUnanswered, false},
-    {"print", 0x19, 2, 3, kNoPause, M::All, nullptr, nullptr, kUnanswered, false},
-    {"print", 0x1A, 3, 4, kNoPause, M::All, nullptr, nullptr, kUnanswered, false},
-    {"print", 0x1C, 4, 5, kNoPause, M::All, nullptr, nullptr, kUnanswered, false},
-    {"print", 0x1D, 5, 10, kNoPause, M::All, nullptr, nullptr, kUnanswered, false},
-    {"print", 0x1E, 6, 9, kNoPause, M::All, nullptr, nullptr, kUnanswered, false},
-    {"print", 0x41, 7, 6, kNoPause, M::PrintMode, nullptr, nullptr, kUnanswered, false},
-    {"print", 0x16, 8, 7, kNoPause, M::All, nullptr, nullptr, kUnanswered, false},
-    {"print", 0x01, 9, 0, kNoPause, M::All, nullptr, nullptr, kUnanswered, false},
-    {"print", 0x02, 10, 8, kNoPause, M::All, nullptr, nullptr, kUnanswered, false},
-    {"print", 0x54, 11, 6, kNoPause, M::NoPrintMode, nullptr, nullptr, kUnanswered, false},
-    {"print", 0x18, 12, 11, kNoPause, M::All, nullptr, nullptr, kUnanswered, false},
-    {"print", 0x3E, 13, 12, kNoPause, M::All, nullptr, nullptr, kUnanswered, false},
+    {"print", 0x00, 0, 1, kNoPause, M::All, nullptr, nullptr, kGoesOn, kReported, false},
+    {"print", 0x13, 1, 2, kNoPause, M::All, nullptr, nullptr, kGoesOn, kReported, false},
+    {"print", 0x19, 2, 3, kNoPause, M::All, nullptr, nullptr, kGoesOn, kReported, false},
+    {"print", 0x1A, 3, 4, kNoPause, M::All, nullptr, nullptr, kGoesOn, kReported, false},
+    {"print", 0x1C, 4, 5, kNoPause, M::All, nullptr, nullptr, kGoesOn, kReported, false},
+    {"print", 0x1D, 5, 10, kNoPause, M::All, nullptr, nullptr, kGoesOn, kReported, false},
+    {"print", 0x1E, 6, 9, kNoPause, M::All, nullptr, nullptr, kGoesOn, kReported, false},
+    {"print", 0x41, 7, 6, kNoPause, M::PrintMode, nullptr, nullptr, kGoesOn, kReported, false},
+    {"print", 0x16, 8, 7, kNoPause, M::All, nullptr, nullptr, kGoesOn, kReported, false},
+    {"print", 0x01, 9, 0, kNoPause, M::All, nullptr, nullptr, kGoesOn, kReported, false},
+    {"print", 0x02, 10, 8, kNoPause, M::All, nullptr, nullptr, kGoesOn, kReported, false},
+    {"print", 0x54, 11, 6, kNoPause, M::NoPrintMode, nullptr, nullptr, kGoesOn, kReported, false},
+    {"print", 0x18, 12, 11, kNoPause, M::All, nullptr, nullptr, kGoesOn, kReported, false},
+    {"print", 0x3E, 13, 12, kNoPause, M::All, nullptr, nullptr, kGoesOn, kReported, false},
 
-    {"distance", 0x33, 0, 0, kNoPause, M::All, nullptr, nullptr, kUnanswered, false},
-    {"distance", 0x34, 1, 1, kNoPause, M::All, nullptr, nullptr, kUnanswered, false},
-    {"distance", 0x35, 2, 2, kNoPause, M::All, nullptr, nullptr, kUnanswered, false},
-    {"distance", 0x36, 3, 3, kNoPause, M::All, nullptr, nullptr, kUnanswered, false},
+    // The page reports the last query's result alone.
+    {"distance", 0x33, 0, 0, kNoPause, M::All, nullptr, nullptr, kGoesOn, kSilent, false},
+    {"distance", 0x34, 1, 1, kNoPause, M::All, nullptr, nullptr, kGoesOn, kSilent, false},
+    {"distance", 0x35, 2, 2, kNoPause, M::All, nullptr, nullptr, kGoesOn, kSilent, false},
+    {"distance", 0x36, 3, 3, kNoPause, M::All, nullptr, nullptr, kGoesOn, kReported, false},
 
-    {"stripper", 0x58, 0, 0, kNoPause, M::All, nullptr, nullptr, kUnanswered, false},
+    {"stripper", 0x58, 0, 0, kNoPause, M::All, nullptr, nullptr, kGoesOn, kReported, false},
 
     // The WiFi module needs time to apply each group before the next frame.
-    {"wifi", 0x30, 0, 0, 1000, M::All, nullptr, nullptr, kAnyFailure, false},
-    {"wifi", 0x26, 1, 1, 1000, M::All, "mode", "station", kAnyFailure, false},
-    {"wifi", 0x27, 2, 1, 1000, M::All, "mode", "accessPoint", kUnanswered, true},
-    {"wifi", 0x29, 3, 2, 500, M::All, nullptr, nullptr, kAnyFailure, false},
-    {"wifi", 0x3C, 4, -1, kNoPause, M::All, nullptr, nullptr, kAnyFailure, false},
-    // Any part left unread keeps another printer's values: the IP query runs after an
-    // access point answer that cannot be read too.
-    {"wifi", 0x28, 5, 3, kNoPause, M::All, nullptr, nullptr, kUnanswered, false},
+    {"wifi", 0x30, 0, 0, 1000, M::All, nullptr, nullptr, kEndsRead, kReported, false},
+    {"wifi", 0x26, 1, 1, 1000, M::All, "mode", "station", kEndsRead, kReported, false},
+    // Only an access point answer that cannot be read is reported; the read goes on.
+    {"wifi", 0x27, 2, 1, 1000, M::All, "mode", "accessPoint", kGoesOn, Report::BadReplyOnly, true},
+    {"wifi", 0x29, 3, 2, 500, M::All, nullptr, nullptr, kEndsRead, kReported, false},
+    {"wifi", 0x3C, 4, -1, kNoPause, M::All, nullptr, nullptr, kEndsRead, kReported, false},
+    // The addresses' query does not change the page's result.
+    {"wifi", 0x28, 5, 3, kNoPause, M::All, nullptr, nullptr, kGoesOn, kSilent, false},
 
-    // Ports are read first: ports left from another printer would be written back.
-    {"ethernet", 0x0F, 0, 1, kNoPause, M::All, nullptr, nullptr, kUnanswered, false},
-    {"ethernet", 0x0D, 1, 0, kNoPause, M::All, nullptr, nullptr, kUnanswered, false},
+    // Ports are read first, and only the address query's result is reported.
+    {"ethernet", 0x0F, 0, 1, kNoPause, M::All, nullptr, nullptr, kGoesOn, kSilent, false},
+    {"ethernet", 0x0D, 1, 0, kNoPause, M::All, nullptr, nullptr, kGoesOn, kReported, false},
 
-    {"bluetooth", 0x2B, 0, 0, kNoPause, M::All, nullptr, nullptr, kAnyFailure, false},
-    {"bluetooth", 0x2C, 1, 1, kNoPause, M::All, nullptr, nullptr, kAnyFailure, false},
-    {"bluetooth", 0x2F, 2, 2, kNoPause, M::All, nullptr, nullptr, kAnyFailure, false},
-    {"bluetooth", 0x2E, 3, 3, kNoPause, M::All, nullptr, nullptr, kAnyFailure, false},
-    {"bluetooth", 0x3C, 4, -1, kNoPause, M::All, nullptr, nullptr, kAnyFailure, false},
+    {"bluetooth", 0x2B, 0, 0, kNoPause, M::All, nullptr, nullptr, kEndsRead, kReported, false},
+    {"bluetooth", 0x2C, 1, 1, kNoPause, M::All, nullptr, nullptr, kEndsRead, kReported, false},
+    {"bluetooth", 0x2F, 2, 2, kNoPause, M::All, nullptr, nullptr, kEndsRead, kReported, false},
+    {"bluetooth", 0x2E, 3, 3, kNoPause, M::All, nullptr, nullptr, kEndsRead, kReported, false},
+    {"bluetooth", 0x3C, 4, -1, kNoPause, M::All, nullptr, nullptr, kEndsRead, kReported, false},
 
-    {"serial", 0x0E, 0, 0, kNoPause, M::All, nullptr, nullptr, kUnanswered, false},
-    {"serial", 0x0C, 1, -1, kNoPause, M::All, nullptr, nullptr, kUnanswered, false},
-    {"serial", 0x10, 2, 1, kNoPause, M::All, nullptr, nullptr, kUnanswered, false},
+    // Only the serial number's query is reported.
+    {"serial", 0x0E, 0, 0, kNoPause, M::All, nullptr, nullptr, kGoesOn, kSilent, false},
+    {"serial", 0x0C, 1, -1, kNoPause, M::All, nullptr, nullptr, kGoesOn, kSilent, false},
+    {"serial", 0x10, 2, 1, kNoPause, M::All, nullptr, nullptr, kGoesOn, kReported, false},
 };
 
 // name, medium failure, change only, fill missing, batch end, its report step,
@@ -187,25 +191,35 @@ QString numberText(double v)
 
 } // namespace
 
-void range(const Row &row, int dotsPerMm, double *min, double *max)
+void range(const Row &row, int dotsPerMm, double *min, double *max, Bounds bounds)
 {
     *min = row.min;
     *max = row.unit == Unit::Text ? row.textLimit : row.max;
     if (dotsPerMm < 1)
         return;
+    // What the 16-bit dot field holds, in millimetres.
+    double lowest = 0;
+    double highest = 0;
     switch (row.codec) {
     case Codec::Mm16:
-        *max = std::min(*max, std::floor(65535.0 / dotsPerMm));
+        highest = std::floor(65535.0 / dotsPerMm);
         break;
     case Codec::SignedMm16:
-        *min = std::max(*min, std::ceil(-32768.0 / dotsPerMm));
-        *max = std::min(*max, std::floor(32767.0 / dotsPerMm));
+        lowest = std::ceil(-32768.0 / dotsPerMm);
+        highest = std::floor(32767.0 / dotsPerMm);
         break;
     case Codec::LabelMm16:
-        *max = std::min(*max, std::floor(65535.0 * 10 / dotsPerMm) / 10);
+        highest = std::floor(65535.0 * 10 / dotsPerMm) / 10;
         break;
     default:
-        break;
+        return;
+    }
+    if (bounds == Bounds::Stored) {
+        *min = lowest;
+        *max = highest;
+    } else {
+        *min = std::max(*min, lowest);
+        *max = std::min(*max, highest);
     }
 }
 
@@ -306,9 +320,10 @@ bool has(const Row &row, Flag flag)
     return (row.flags & flag) != 0;
 }
 
-bool endsRead(ReadEnd end, int code)
+bool printerUnreachable(int code)
 {
-    return code != RESULT_OK && (end == ReadEnd::AnyFailure || isUnanswered(code));
+    return code == RESULT_NOT_CONNECTED || code == RESULT_USB_OPEN || code == RESULT_TIMED_OUT ||
+           code == RESULT_BUSY || code == RESULT_NO_MEDIUM;
 }
 
 bool modelHas(Models models, bool printMode)
@@ -409,7 +424,7 @@ QList<const Frame *> framesToWrite(const QString &page, const QJsonObject &wante
     return out;
 }
 
-bool check(const Row &row, const QJsonValue &value, int dotsPerMm, QString *why)
+bool check(const Row &row, const QJsonValue &value, int dotsPerMm, QString *why, Bounds bounds)
 {
     if (has(row, ReadOnly))
         return fail(row, QStringLiteral("is read only"), why);
@@ -468,7 +483,7 @@ bool check(const Row &row, const QJsonValue &value, int dotsPerMm, QString *why)
                         why);
         double min = 0;
         double max = 0;
-        range(row, dotsPerMm, &min, &max);
+        range(row, dotsPerMm, &min, &max, bounds);
         if (v < min || v > max)
             return fail(
                 row,
@@ -480,7 +495,8 @@ bool check(const Row &row, const QJsonValue &value, int dotsPerMm, QString *why)
     return false;
 }
 
-bool checkPage(const QString &page, const QJsonObject &settings, int dotsPerMm, QString *why)
+bool checkPage(const QString &page, const QJsonObject &settings, int dotsPerMm, QString *why,
+               Bounds bounds)
 {
     for (auto it = settings.begin(); it != settings.end(); ++it) {
         const Row *row = find(page, it.key());
@@ -495,7 +511,7 @@ bool checkPage(const QString &page, const QJsonObject &settings, int dotsPerMm, 
                            .arg(it.key(), keys.join(QLatin1String(", ")));
             return false;
         }
-        if (!check(*row, it.value(), dotsPerMm, why))
+        if (!check(*row, it.value(), dotsPerMm, why, bounds))
             return false;
     }
     return true;

@@ -93,16 +93,18 @@ struct Row
     const char *label;        // the label's source text
 };
 
-// Which failed queries of a frame end the page's read at once, the later queries unsent.
-// A query nobody answered (no reply in time, no connection, the session's deadline) always
-// does: the next one would only wait as long again.
-enum class ReadEnd
+// How a failed query of a frame counts in the result the page's read reports.
+enum class Report
 {
-    Unanswered, // only a query nobody answered; a bad reply is reported, the read goes on
-    AnyFailure  // a bad reply too
+    Failure,      // its code, the first such failure in the page's query order
+    BadReplyOnly, // only an answer that cannot be read; a query nobody answered is not
+    Silent        // nothing: the widgets keep what they showed, the result is another's
 };
-// Whether a query's result `code` ends the read of a frame marked `end`.
-bool endsRead(ReadEnd end, int code);
+
+// A failure after which nothing more can reach the printer: no connection could be made,
+// the device is gone, the session's deadline has passed or no medium carries commands.
+// A read ends there whatever its page's rules; a query merely unanswered never ends it.
+bool printerUnreachable(int code);
 
 // One frame of a page: its place in the page's reads and writes.
 struct Frame
@@ -115,7 +117,8 @@ struct Frame
     Models models;
     const char *whenKey;   // only while this setting of the page ...
     const char *whenValue; // ... has this value (WiFi mode)
-    ReadEnd endsRead;      // the failed queries that end the page's read at once
+    bool endsPageRead;     // the page's own read stops at a failure of this query
+    Report report;         // how its failure counts in the page's result
     bool strictTexts;      // texts must each end inside the answer, else a bad reply
 };
 
@@ -153,9 +156,16 @@ QString label(const QString &qualifiedName);
 // "page.key", the stable name in JSON output and profiles.
 QString qualified(const Row &row);
 
-// The range a number must keep on a printer of `dotsPerMm` (the row's own, narrowed to
-// what its 16-bit field holds); for texts the least length and the byte limit.
-void range(const Row &row, int dotsPerMm, double *min, double *max);
+// Which bounds a number is held to.
+enum class Bounds
+{
+    Typed, // what a person may enter: the setting's own range, within what its field holds
+    Stored // what its field holds at all: for a value the printer itself reported
+};
+
+// The range a number must keep on a printer of `dotsPerMm`; for texts the least length
+// and the byte limit.
+void range(const Row &row, int dotsPerMm, double *min, double *max, Bounds bounds = Bounds::Typed);
 
 // The frames a write of `wanted` over `known` sends, in the page's order: those that
 // carry a setting of `wanted` (on pages that send only changes, a changed one), that
@@ -165,9 +175,11 @@ QList<const Frame *> framesToWrite(const QString &page, const QJsonObject &wante
 
 // Checks a value against its row for a printer of `dotsPerMm`; false with a sentence
 // naming the setting and what it must be.
-bool check(const Row &row, const QJsonValue &value, int dotsPerMm, QString *why);
+bool check(const Row &row, const QJsonValue &value, int dotsPerMm, QString *why,
+           Bounds bounds = Bounds::Typed);
 // Checks every setting of a page object: unknown keys, read-only settings and values.
-bool checkPage(const QString &page, const QJsonObject &settings, int dotsPerMm, QString *why);
+bool checkPage(const QString &page, const QJsonObject &settings, int dotsPerMm, QString *why,
+               Bounds bounds = Bounds::Typed);
 
 // The printer's code of a list value; -1 when no entry has it.
 int listCode(const Row &row, const QJsonValue &value);

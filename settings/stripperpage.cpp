@@ -54,7 +54,8 @@ void StripperPage::on_pushButton_StripperSettingRead_clicked()
         return;
     m_host.setControlsEnabled(false);
     QJsonObject read;
-    const int ret = settingsengine::read(m_session, QStringLiteral("stripper"), &read);
+    const settingsengine::ReadResult ret =
+        settingsengine::read(m_session, QStringLiteral("stripper"), &read);
     m_binding.show(read);
     m_host.setControlsEnabled(true);
     ui->pushButton_StripperSettingSet->setEnabled(pagefields::reportRead(m_host, ret));

@@ -114,9 +114,9 @@ void WifiPage::on_pushButton_WifiSettingRead_clicked()
         return;
     }
     QJsonObject read;
-    const int ret = settingsengine::read(m_session, kPage, &read);
+    const settingsengine::ReadResult ret = settingsengine::read(m_session, kPage, &read);
     showRead(read);
-    qDebug("wifi ret = %d", ret);
+    qDebug("wifi ret = %d", ret.reported);
     m_host.setControlsEnabled(true);
     // Only a complete read gives the write something true to compare with.
     const bool complete = pagefields::reportRead(m_host, ret);
@@ -148,7 +148,10 @@ void WifiPage::on_pushButton_WifiSettingSet_clicked()
     if (!m_host.requireOpenDevice())
         return;
     const QJsonObject wanted = m_binding.values();
-    const QJsonObject before = known();
+    QJsonObject before = known();
+    // The access point address goes out with its frame, but a change of it alone does
+    // not make the frame one to send.
+    before.insert(QStringLiteral("apAddress"), wanted.value(QStringLiteral("apAddress")));
     // Everything about to be sent is checked first: a refused field sends nothing, not
     // even the mode, so the printer never gets half of a change.
     if (!acceptFields(wanted, before))

@@ -219,8 +219,16 @@ private slots:
             QTest::newRow(name) << profile(R"("dotsPerMm": 12, )", settings) << arguments << code
                                 << output << sent;
         };
+        // The printer's label is 150 mm wide, past the 20 to 108 a person may type: that value
+        // goes to it, another one past the range does not.
         row("width beyond the page's range", R"({"print": {"widthMm": 200}})", "apply|%F|%P", 5,
-            "\"widthMm\" (Breite) must lie between 20 and 108");
+            "\"widthMm\" (Breite) must lie between 20 and 108, and the printer has 150; leave "
+            "it out of the profile (--exclude print.widthMm)");
+        row("a width the printer has, past the page's range",
+            R"({"print": {"widthMm": 150, "speed": 6}})", "apply|%F|%P", 0, "1 geschrieben", true);
+        row("save warns of a width past the page's range", "{}", "--json|save|%S|%P", 0,
+            "warning: print: \"widthMm\" (Breite) must lie between 20 and 108 (as this "
+            "printer has it)");
         row("a name longer than its frame",
             QStringLiteral(R"({"wifi": {"stationName": "%1"}})").arg(QString(200, 'n')),
             "apply|%F|%P", 5, "is 200 bytes long; the printer holds at most 32");
@@ -271,6 +279,10 @@ private slots:
         f.close();
         printer->setValue(INFO_DISTANCE_TEAR, QByteArray(2, '\0'));
         printer->setValue(INFO_PRINT_SPEED, QByteArray(1, '\0'));
+        // 152 mm high, 150 mm wide at 12 dots per millimetre.
+        printer->setValue(INFO_LABEL_SIZE, QByteArray::fromHex("2007 0807"));
+        const auto defaultSize = qScopeGuard(
+            [this] { printer->setValue(INFO_LABEL_SIZE, QByteArray::fromHex("2007 C804")); });
         printer->clearRecords();
         // Settings are named as their page names them, in the user's language.
         qputenv("LC_ALL", "de_DE.UTF-8");
@@ -295,6 +307,20 @@ private slots:
         for (const ReceivedFrame &frame : printer->receivedFrames())
             anySet = anySet || frame.frameClass == 0x01;
         QCOMPARE(anySet, sent);
+    }
+
+    // A query the printer leaves unanswered fails the read, and the rest of the page and
+    // the pages after it are read and shown all the same.
+    void readGoesOnPastASilentQuery()
+    {
+        printer->setSilentItems({INFO_PRINT_DENSITY});
+        const Run r = run("read|print|distance|%P");
+        printer->setSilentItems({});
+        QCOMPARE(r.code, 3);
+        QVERIFY2(r.out.contains("menuLanguage") && r.out.contains("[distance]") &&
+                     !r.out.contains("density"),
+                 r.out.constData());
+        QVERIFY2(r.err.contains("print"), r.err.constData());
     }
 
     // Every listed command answers --help with its own usage line.

@@ -234,7 +234,7 @@ void TestSettingsEngine::everyRow()
     session.setHasPrintMode(dots < 0);
 
     QJsonObject values;
-    QCOMPARE(settingsengine::read(session, page, &values), 0);
+    QCOMPARE(settingsengine::read(session, page, &values).reported, 0);
     QCOMPARE(values.value(key), json(read));
 
     const settingtable::Row *row = settingtable::find(page, key);
@@ -280,46 +280,89 @@ void TestSettingsEngine::refusals()
     QFETCH(QString, settings);
     QFETCH(QString, reason);
     QString why;
-    const bool ok = settingtable::checkPage(
-        page, QJsonDocument::fromJson(settings.toUtf8()).object(), 8, &why);
+    const bool ok =
+        settingtable::checkPage(page, QJsonDocument::fromJson(settings.toUtf8()).object(), 8, &why);
     QCOMPARE(ok, reason.isEmpty());
     QVERIFY2(why.contains(reason), qPrintable(why));
 }
 
 // A page's read against a printer that leaves queries unanswered, with and without a
-// deadline on the session (one reply wait is 3 s).
+// deadline on the session (one reply wait is 3 s): the read goes on past a silent query,
+// and each page reports by its own rules.
 void TestSettingsEngine::unanswered_data()
 {
     QTest::addColumn<QString>("page");
     QTest::addColumn<QString>("silent"); // items whose queries get no reply
+    QTest::addColumn<bool>("whole");     // Scope::Whole instead of the page's own stops
     QTest::addColumn<int>("deadlineMs"); // -1: none
-    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("reported");
+    QTest::addColumn<int>("first");
+    QTest::addColumn<bool>("complete");
     QTest::addColumn<QString>("queried");
-    QTest::addColumn<QString>("read"); // the keys of the values read
-    QTest::addColumn<int>("withinMs"); // the read ends within this
-    const auto row = [](const char *name, const char *page, const char *silent, int deadlineMs,
-                        int code, const char *queried, const char *read, int withinMs) {
-        QTest::newRow(name) << page << silent << deadlineMs << code << queried << read << withinMs;
+    QTest::addColumn<QString>("unread"); // the page's keys left out of the values
+    QTest::addColumn<int>("withinMs");   // the read ends within this
+    const auto row = [](const char *name, const char *page, const char *silent, bool whole,
+                        int deadlineMs, int reported, int first, bool complete, const char *queried,
+                        const char *unread, int withinMs) {
+        QTest::newRow(name) << page << silent << whole << deadlineMs << reported << first
+                            << complete << queried << unread << withinMs;
     };
-    // One reply wait, not fourteen.
-    row("first query silent", "print", "00", -1, RESULT_NETWORK, "00", "", 4500);
-    row("later query silent", "print", "1A", -1, RESULT_NETWORK, "00 13 19 1A",
-        "density labelGapMm speed", 4500);
-    // A page that reports the medium's failure reports the deadline as it is.
-    row("deadline during the first query", "wifi", "30", 300, RESULT_TIMED_OUT, "30", "", 1500);
-    row("deadline during a later query", "print", "13", 400, RESULT_TIMED_OUT, "00 13", "speed",
+    const int net = RESULT_NETWORK;
+    const char *print = "00 13 19 1A 1C 1D 1E 16 01 02 54 18 3E";
+    // One reply wait, and the rest of the page still read.
+    row("print: first query silent", "print", "00", false, -1, net, net, false, print, "speed",
+        4500);
+    row("print: later query silent", "print", "1A", false, -1, net, net, false, print,
+        "blackMarkGapMm", 4500);
+    // The distances report the last query alone; the others only leave their box unread.
+    row("distance: earlier query silent", "distance", "34", false, -1, 0, net, false, "33 34 35 36",
+        "gapSensorMm", 4500);
+    row("distance: last query silent", "distance", "36", false, -1, net, net, false, "33 34 35 36",
+        "tearDots", 4500);
+    row("ethernet: ports silent", "ethernet", "0F", false, -1, 0, net, false, "0F 0D",
+        "tcpPort udpPort", 4500);
+    row("serial: parameters silent", "serial", "0E", false, -1, 0, net, false, "0E 0C 10",
+        "baud dataBits parity stopBits", 4500);
+    row("serial: device information silent, read only", "serial", "0C", false, -1, 0, net, true,
+        "0E 0C 10", "deviceInfo", 4500);
+    row("serial: serial number silent", "serial", "10", false, -1, net, net, false, "0E 0C 10",
+        "serialNumber", 4500);
+    // WiFi stops at its port query; the addresses' query does not count.
+    row("wifi: port silent stops the page", "wifi", "29", false, -1, net, net, false, "30 26 29",
+        "apAddress apName apPassword dhcp dns gateway ip mac mask port", 4500);
+    row("wifi: port silent, a whole read goes on", "wifi", "29", true, -1, net, net, false,
+        "30 26 29 3C 28", "apAddress apName apPassword port", 4500);
+    row("wifi: addresses silent", "wifi", "28", false, -1, 0, net, false, "30 26 29 3C 28",
+        "apAddress apName apPassword dhcp dns gateway ip mask", 4500);
+    row("bluetooth: stops at the first failure", "bluetooth", "2C", false, -1, net, net, false,
+        "2B 2C", "bleName mac pairing pin", 4500);
+    // A page that reports the medium's failure reports the deadline as it is; after the
+    // deadline nothing more is sent.
+    row("deadline during the first query", "wifi", "30", false, 300, RESULT_TIMED_OUT,
+        RESULT_TIMED_OUT, false, "30",
+        "apAddress apName apPassword dhcp dns gateway ip mac mask mode port stationName "
+        "stationPassword",
         1500);
-    row("deadline already passed", "print", "", 0, RESULT_TIMED_OUT, "", "", 1000);
+    row("deadline during a later query", "print", "13", false, 400, RESULT_TIMED_OUT,
+        RESULT_TIMED_OUT, false, "00 13",
+        "autoPaper blackMarkGapMm codePage commandSet density direction heightMm labelGapMm "
+        "menuLanguage method paperType printOffsetMm verticalOffsetMm widthMm",
+        1500);
+    row("deadline already passed", "print", "", false, 0, RESULT_TIMED_OUT, RESULT_TIMED_OUT, false,
+        "", "", 1000);
 }
 
 void TestSettingsEngine::unanswered()
 {
     QFETCH(QString, page);
     QFETCH(QString, silent);
+    QFETCH(bool, whole);
     QFETCH(int, deadlineMs);
-    QFETCH(int, code);
+    QFETCH(int, reported);
+    QFETCH(int, first);
+    QFETCH(bool, complete);
     QFETCH(QString, queried);
-    QFETCH(QString, read);
+    QFETCH(QString, unread);
     QFETCH(int, withinMs);
 
     PrinterSession session;
@@ -336,16 +379,31 @@ void TestSettingsEngine::unanswered()
     QElapsedTimer elapsed;
     elapsed.start();
     QJsonObject values;
-    const int result = settingsengine::read(session, page, &values);
+    const settingsengine::ReadResult result = settingsengine::read(
+        session, page, &values, whole ? settingsengine::Scope::Whole : settingsengine::Scope::Page);
     const qint64 took = elapsed.elapsed();
     m_printer->setSilentItems({});
-    QCOMPARE(result, code);
+    QCOMPARE(result.reported, reported);
+    QCOMPARE(result.firstFailure, first);
+    QCOMPARE(result.complete, complete);
     QVERIFY2(took < withinMs, qPrintable(QString::number(took)));
     QStringList items;
     for (const ReceivedFrame &f : m_printer->receivedFrames())
         items << QStringLiteral("%1").arg(int(f.item), 2, 16, QLatin1Char('0')).toUpper();
     QCOMPARE(items.join(' '), queried);
-    QCOMPARE(QStringList(values.keys()).join(' '), read);
+    // The values read are the page's settings but those left unread.
+    if (!queried.isEmpty()) {
+        QStringList left;
+        for (const settingtable::Row *row : settingtable::rowsOf(page)) {
+            if (settingtable::modelHas(row->models, session.hasPrintMode()) &&
+                !values.contains(QLatin1String(row->key)))
+                left << QLatin1String(row->key);
+        }
+        left.sort();
+        QCOMPARE(left.join(' '), unread);
+    } else {
+        QVERIFY(values.isEmpty());
+    }
     // Past the deadline not even a connection is made.
     if (queried.isEmpty())
         QCOMPARE(m_printer->connectionCount(), connections);

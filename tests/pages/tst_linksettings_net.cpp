@@ -110,18 +110,29 @@ void TestLinkSettingsNet::readThenWrite_data()
     // Each silent row waits for one reply time-out.
     failed("WiFi port query ends the read", "Wifi", {{"30", hexBytes("02")}}, 0x29, wifiOld,
            kNetworkError + ";lineEdit_WApMAC=before;!pushButton_WifiSettingSet");
-    failed("WiFi access point query unanswered ends the read", "Wifi",
+    // Only an access point answer that cannot be read is reported; an unanswered one lets
+    // the read go on, and the boxes it left unread keep the set button off.
+    failed("WiFi access point query unanswered, the read goes on", "Wifi",
            {{"30", hexBytes("02")}, {"3C", hexBytes("001A2B3C4D5E")}}, 0x27, wifiOld,
-           kNetworkError + ";lineEdit_WApMAC=before;lineEdit_WApName=old;"
-                           "!pushButton_WifiSettingSet",
-           "30 27");
+           kReadFailed + ";lineEdit_WApMAC=00:1A:2B:3C:4D:5E;lineEdit_WApName=old;"
+                         "!pushButton_WifiSettingSet",
+           "30 27 29 3C 28");
     failed("WiFi access point answer without its ends", "Wifi",
            {{"30", hexBytes("02")}, {"27", QByteArray("AP-without-end")}}, -1, wifiOld,
            kReadFailed +
                ";lineEdit_WApName=old;lineEdit_WApIP=10.0.0.1;!pushButton_WifiSettingSet");
     failed("WiFi IP query", "Wifi", {}, 0x28, wifiOld,
-           kNetworkError + ";lineEdit_WApMAC=00:1A:2B:3C:4D:5E;lineEdit_WifiSetDNS=1.2.3.4;"
-                           "!pushButton_WifiSettingSet");
+           kReadFailed + ";lineEdit_WApMAC=00:1A:2B:3C:4D:5E;lineEdit_WifiSetDNS=1.2.3.4;"
+                         "!pushButton_WifiSettingSet");
+    // The access point address goes out with its frame but does not make the frame changed.
+    const QVariantMap accessPoint{{"30", hexBytes("02")},
+                                  {"27", QByteArray("Label-AP\0"
+                                                    "12345678\0"
+                                                    "127.0.0.1\0",
+                                                    28)}};
+    QTest::newRow("WiFi access point address alone changed: nothing sent")
+        << "Wifi" << accessPoint << -1 << wifiOld << kOk << QString() << "lineEdit_WApIP=127.0.0.9"
+        << QString() << kRestart << "127.0.0.9;9100;";
     // Refused before anything goes out, the mode frame included.
     refused("Wifi",
             "comboBox_WifiMode=1;lineEdit_WApName=Label-AP;lineEdit_WApPort=9200;"
@@ -144,10 +155,13 @@ void TestLinkSettingsNet::readThenWrite_data()
            "lineEdit_NetportSubnetMask=255.0.0.0;lineEdit_NetportGateway=10.0.0.1;"
            "lineEdit_NetportTCPPort=;lineEdit_NetportUDPPort=9101"
         << "01 0D: 00 0A000002 FF000000 0A000001;01 0F: 0000 8D23" << restart << ";;9101";
-    failed("Ethernet port query unanswered ends the read", "Netport", {}, 0x0F, netOld,
-           kNetworkError + ";lineEdit_NetportIP=old;lineEdit_NetportTCPPort=old;"
-                           "!pushButton_NetportSettingSet",
-           "0F");
+    // The port query's result is not the page's; the ports it left unread keep the set
+    // button off.
+    failed("Ethernet port query unanswered, the address read all the same", "Netport", {}, 0x0F,
+           netOld,
+           kReadFailed + ";lineEdit_NetportIP=192.168.1.100;lineEdit_NetportTCPPort=old;"
+                         "!pushButton_NetportSettingSet",
+           "0F 0D");
     failed("Ethernet address query fails", "Netport", {}, 0x0D, netOld,
            kNetworkError + ";lineEdit_NetportIP=old;comboBox_NetportIPMode=DHCP OFF;"
                            "lineEdit_NetportTCPPort=9024;!pushButton_NetportSettingSet");
@@ -167,8 +181,7 @@ void TestLinkSettingsNet::readThenWrite_data()
                  "lineEdit_SppPin=4321;lineEdit_SppMAC=A1:B2:C3:0D:0E:0F;pushButton_BleSettingSet"
         << "2B 2C 2F 2E 3C"
         << "lineEdit_SppName=AB;lineEdit_SppBLE=;lineEdit_SppPin=0000;comboBox_SppMode=1"
-        << "01 2B: 414200;01 2C: 00;01 2F: 01;01 2E: 3030303000"
-        << restart << QString();
+        << "01 2B: 414200;01 2C: 00;01 2F: 01;01 2E: 3030303000" << restart << QString();
     failed("Bluetooth stops at the first failure", "Ble", {{"2B", QByteArray("SPP-2\0", 6)}}, 0x2F,
            bleOld,
            kNetworkError + ";lineEdit_SppName=SPP-2;lineEdit_SppPin=old;lineEdit_SppMAC=old;"
@@ -192,14 +205,24 @@ void TestLinkSettingsNet::readThenWrite_data()
         << "0E 0C 10"
         << "comboBox_ComParityBit=0;comboBox_ComDataBit=0;comboBox_ComStopBit=0;lineEdit_ComSN=S1"
         << "01 0E: 07000000;01 10: 533100" << kOk << QString();
-    failed("serial shows what was read before an unanswered query", "Com",
-           {{"0E", hexBytes("07 02 01 01")}}, 0x0C, comOld,
-           kNetworkError + ";comboBox_ComBaud=115200;lineEdit_ComDeviceInfo=old;"
-                           "!pushButton_ComSettingSet",
-           "0E 0C");
-    failed("serial device information of three strings", "Com",
+    // Only the serial number's query is reported: the device information is shown, never
+    // written, so its silence keeps the set button on.
+    failed("serial device information unanswered", "Com", {{"0E", hexBytes("07 02 01 01")}}, 0x0C,
+           comOld,
+           kOk + ";comboBox_ComBaud=115200;lineEdit_ComDeviceInfo=old;pushButton_ComSettingSet",
+           "0E 0C 10");
+    failed("serial parameters unanswered", "Com", {}, 0x0E, comOld,
+           kReadFailed + ";comboBox_ComBaud=#3;lineEdit_ComSN=K53TA2401000123;"
+                         "!pushButton_ComSettingSet",
+           "0E 0C 10");
+    // The strings are looked for in the whole zeroed reply area: the zeros after the
+    // answer end its last string.
+    failed("serial device information of four strings, the last unended", "Com",
            {{"0C", QByteArray("P\0Q\0X\0S", 7)}}, -1, comOld,
-           kReadFailed + ";lineEdit_ComDeviceInfo=old;!pushButton_ComSettingSet", "0E 0C 10");
+           kOk + ";lineEdit_ComDeviceInfo=X;!lineEdit_ComDeviceInfo;pushButton_ComSettingSet",
+           "0E 0C 10");
+    failed("serial device information of two strings", "Com", {{"0C", QByteArray("P\0Q", 3)}}, -1,
+           comOld, kOk + ";lineEdit_ComDeviceInfo=;!lineEdit_ComDeviceInfo", "0E 0C 10");
     // An answer the list lacks stays as the printer has it, until the user picks one (a list
     // of its own: the print page's rows). One frame holds four lists: the unknown one goes
     // back as the printer gave it.
@@ -291,10 +314,14 @@ void TestLinkSettingsNet::serialListsMatchTheTable_data()
 {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("key");
-    QTest::newRow("baud") << "comboBox_ComBaud" << "baud";
-    QTest::newRow("parity") << "comboBox_ComParityBit" << "parity";
-    QTest::newRow("data bits") << "comboBox_ComDataBit" << "dataBits";
-    QTest::newRow("stop bits") << "comboBox_ComStopBit" << "stopBits";
+    QTest::newRow("baud") << "comboBox_ComBaud"
+                          << "baud";
+    QTest::newRow("parity") << "comboBox_ComParityBit"
+                            << "parity";
+    QTest::newRow("data bits") << "comboBox_ComDataBit"
+                               << "dataBits";
+    QTest::newRow("stop bits") << "comboBox_ComStopBit"
+                               << "stopBits";
 }
 
 void TestLinkSettingsNet::serialListsMatchTheTable()

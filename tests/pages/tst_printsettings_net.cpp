@@ -3,6 +3,7 @@
 #include "pagetest.h"
 #include "sessionfixture.h"
 #include "settings/distancepage.h"
+#include "settings/functionpage.h"
 #include "settings/printpage.h"
 #include "settings/settingsengine.h"
 #include "settings/stripperpage.h"
@@ -28,6 +29,9 @@ private slots:
     void readThenWrite_data();
     void readThenWrite();
     void plainValuesSendOnlyWhatIsSet();
+    void printerValuesGoBackAsRead();
+    void unreachablePrinter_data();
+    void unreachablePrinter();
     void stripperQuestionOncePerOpenedPrinter();
 };
 
@@ -99,10 +103,11 @@ void TestPrintSettingsNet::readThenWrite_data()
         << "01 13: 09;01 19: 18 00;01 1A: 20 00;01 1C: 01 01;01 54: 01;01 16: 02;01 02: 01;"
            "01 1E: F0 FF;01 1D: 38 00;01 18: 20 03 92 01;01 3E: 00;00 06: "
         << kOk;
-    // Density gets no answer: the read ends there, the later boxes keep what they showed.
+    // Density gets no answer: its box keeps what it showed, the read goes on to the end.
     failed("Print", 8, {{"13", hexBytes("09")}, {"3E", hexBytes("05")}, {"19", hexBytes("18 00")}},
-           0x13, "comboBox_PrintDensty=4;comboBox=1",
-           "comboBox_PrintDensty=#4;comboBox=#1;!pushButton_PrintSettingSet", "00 13");
+           0x13, "comboBox_PrintDensty=4;comboBox=1;lineEdit_LabelGap=9",
+           "comboBox_PrintDensty=#4;comboBox=#5;lineEdit_LabelGap=3;!pushButton_PrintSettingSet",
+           "00 13 19 1A 1C 1D 1E 16 01 02 54 18 3E");
     refused("Print", 8, "lineEdit_LabelGap=-3", refusal("标签间隙(单位mm)", "0 至 8191"));
     refused("Print", -12, "lineEdit_VerticalShift=-2731",
             refusal("垂直偏移(单位mm)", "-2730 至 2730"));
@@ -110,7 +115,8 @@ void TestPrintSettingsNet::readThenWrite_data()
     refused("Print", 8, "lineEdit_2=abc", refusal("高度", "10 至 1778"));
     refused("Print", 8, "lineEdit=50.25", refusal("宽度", "20 至 108"));
 
-    // Outlet, gap sensor, black mark, tear; each setting's 8-dot frame is in the settings table test.
+    // Outlet, gap sensor, black mark, tear; each setting's 8-dot frame is in the settings table
+    // test.
     QTest::newRow("distance, 12 dots")
         << "Distance" << 12
         << QVariantMap{{"33", hexBytes("0080")},
@@ -124,14 +130,23 @@ void TestPrintSettingsNet::readThenWrite_data()
         << "lineEdit_DistanceO2PH=0;lineEdit_DistanceS2PH=10;lineEdit_DistanceB2PH=-2;"
            "lineEdit_DistancePH2T=-300"
         << "01 33: 00 00;01 34: 78 00;01 35: E8 FF;01 36: D4 FE" << kOk;
-    // The third query gets no answer: reported, the boxes read before it filled.
+    // The distances report the last query alone: an earlier silent one leaves its box and
+    // the set button as they were, and says the read failed; the others are filled.
     const QByteArray forty = hexBytes("2800");
-    failed("Distance", 8, {{"33", forty}, {"34", forty}, {"35", forty}, {"36", forty}}, 0x35,
-           "lineEdit_DistanceO2PH=a;lineEdit_DistanceS2PH=b;lineEdit_DistanceB2PH=c;"
-           "lineEdit_DistancePH2T=d",
-           "lineEdit_DistanceO2PH=40;lineEdit_DistanceS2PH=5;lineEdit_DistanceB2PH=c;"
+    const char *distances = "lineEdit_DistanceO2PH=a;lineEdit_DistanceS2PH=b;"
+                            "lineEdit_DistanceB2PH=c;lineEdit_DistancePH2T=d";
+    QTest::newRow("Distance: an earlier query silent")
+        << "Distance" << 8
+        << QVariantMap{{"33", forty}, {"34", forty}, {"35", forty}, {"36", forty}} << 0x35
+        << distances
+        << "读取失败，请重试;lineEdit_DistanceO2PH=40;lineEdit_DistanceS2PH=5;"
+           "lineEdit_DistanceB2PH=c;lineEdit_DistancePH2T=40;!pushButton_DistanceSettingSet"
+        << "33 34 35 36" << QString() << QString() << QString();
+    failed("Distance", 8, {{"33", forty}, {"34", forty}, {"35", forty}, {"36", forty}}, 0x36,
+           distances,
+           "lineEdit_DistanceO2PH=40;lineEdit_DistanceS2PH=5;lineEdit_DistanceB2PH=5;"
            "lineEdit_DistancePH2T=d;!pushButton_DistanceSettingSet",
-           "33 34 35");
+           "33 34 35 36");
     refused("Distance", 12, "lineEdit_DistanceO2PH=32768",
             refusal("出纸口到打印头距离(单位dot)", "-32768 至 32767"));
 
@@ -208,6 +223,71 @@ void TestPrintSettingsNet::plainValuesSendOnlyWhatIsSet()
                              {"labelGapMm", 3}};
     QCOMPARE(settingsengine::write(*f.session, "print", values, QJsonObject()), 0);
     QTRY_COMPARE(describeFrames(*f.printer), (QStringList{"01 19: 18 00", "00 06: "}));
+}
+
+// A label size the printer reports past what may be typed is written back as it is;
+// typed, the same value is refused and nothing is sent.
+void TestPrintSettingsNet::printerValuesGoBackAsRead()
+{
+    SessionFixture f;
+    QVERIFY(f.start());
+    PrintPage print(*f.session, *f.host);
+    print.printerChanged();
+    // 100 mm high, 150 mm wide at 8 dots per millimetre.
+    storeAnswers(*f.printer, {{"18", hexBytes("20 03 B0 04")}});
+    click(&print, "pushButton_PrintSettingRead");
+    QCOMPARE(shown(&print, {"lineEdit=150.0", "pushButton_PrintSettingSet"}),
+             (QStringList{"lineEdit=150.0", "pushButton_PrintSettingSet"}));
+    f.recorder->clear();
+    f.printer->clearRecords();
+    click(&print, "pushButton_PrintSettingSet");
+    QCOMPARE(f.recorder->texts(), kSuccess);
+    QTRY_VERIFY(describeFrames(*f.printer).contains("01 18: 20 03 B0 04"));
+
+    f.recorder->clear();
+    f.printer->clearRecords();
+    fill(&print, {"lineEdit=150"});
+    click(&print, "pushButton_PrintSettingSet");
+    QCOMPARE(f.recorder->texts(), QStringList{refusal("宽度", "20 至 108")});
+    QTest::qWait(100);
+    QCOMPARE(describeFrames(*f.printer), QStringList());
+}
+
+// A printer that takes no connection: each exchange of a page, a function command and a
+// read or write of settings, reports the network's failure, not the status read's text.
+void TestPrintSettingsNet::unreachablePrinter_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("button");
+    QTest::newRow("print read") << "Print"
+                                << "pushButton_PrintSettingRead";
+    QTest::newRow("print write") << "Print"
+                                 << "pushButton_PrintSettingSet";
+    QTest::newRow("distance read") << "Distance"
+                                   << "pushButton_DistanceSettingRead";
+    QTest::newRow("self-test") << "Function"
+                               << "pushButton_SelfCheck";
+}
+
+void TestPrintSettingsNet::unreachablePrinter()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, button);
+    SessionFixture f;
+    QVERIFY(f.start());
+    PrintPage print(*f.session, *f.host);
+    DistancePage distance(*f.session, *f.host);
+    FunctionPage function(*f.session, *f.host);
+    QWidget *w = page == "Print"      ? static_cast<QWidget *>(&print)
+                 : page == "Distance" ? static_cast<QWidget *>(&distance)
+                                      : &function;
+    print.printerChanged();
+    fill(&print, fields(kPrintValues));
+    // As a read before the printer went away left it.
+    print.findChild<QPushButton *>("pushButton_PrintSettingSet")->setEnabled(true);
+    f.printer->setRefuseMode(RefuseMode::NotListening);
+    click(w, button);
+    QCOMPARE(f.recorder->texts(), QStringList{kNetworkError});
 }
 
 // Nothing goes out while the printer is closed or the stripper question is declined; the question
