@@ -348,12 +348,14 @@ void FleetWindow::loadList(const QSettings &settings)
     if (!list.error.isEmpty())
         m_listProblem = tr("无法读取：%1").arg(list.error);
     else if (list.cut)
-        m_listProblem = tr("第 %1 行不完整（文件在此中断）：%2").arg(list.badLine).arg(list.badText);
+        m_listProblem =
+            tr("第 %1 行不完整（文件在此中断）：%2").arg(list.badLine).arg(list.badText);
     else
         m_listProblem = tr("第 %1 行不是地址：%2").arg(list.badLine).arg(list.badText);
-    prompts::warning(this, tr("打印机群"),
-                     tr("打印机清单 %1 无法完整读取，%2。\n文件保持原样；列表改动后先询问是否覆盖它。")
-                         .arg(QDir::toNativeSeparators(m_listPath), m_listProblem));
+    prompts::warning(
+        this, tr("打印机群"),
+        tr("打印机清单 %1 无法完整读取，%2。\n文件保持原样；列表改动后先询问是否覆盖它。")
+            .arg(QDir::toNativeSeparators(m_listPath), m_listProblem));
 }
 
 void FleetWindow::rememberList()
@@ -654,8 +656,7 @@ void FleetWindow::download(bool firmware)
                   .arg(file)
                   .arg(printers.size())
                   .arg(options.expectVersion);
-    if (!prompts::confirm(this, firmware ? tr("下载固件") : tr("下载字库"), question,
-                          tr("下载")))
+    if (!prompts::confirm(this, firmware ? tr("下载固件") : tr("下载字库"), question, tr("下载")))
         return;
     fleet::Device &device = *m_device;
     fleet::Gate &gate = *m_gate;

@@ -585,7 +585,8 @@ int runApply(CommandContext &c)
                                            ExitOk};
         if (worstFirst.indexOf(job.code()) < worstFirst.indexOf(code))
             code = job.code();
-        table.append(jobJson(job));
+        if (c.out.form() == Output::Form::Json) // the other forms printed each record already
+            table.append(jobJson(job));
     }
     if (c.out.form() == Output::Form::Json)
         c.out.set(QStringLiteral("printers"), table);

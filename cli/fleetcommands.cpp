@@ -90,8 +90,8 @@ QList<fleet::inventory::Entry> pollAll(const Options &options)
     const QList<fleet::Address> addresses = addressesOf(options);
     std::vector<fleet::inventory::Entry> entries(size_t(addresses.size()));
     fleet::forEachParallel(addresses.size(), options.jobs, [&](int i) {
-        entries[size_t(i)] = {addresses.at(i), device->read(addresses.at(i), true,
-                                                            timeLimit(options))};
+        entries[size_t(i)] = {addresses.at(i),
+                              device->read(addresses.at(i), true, timeLimit(options))};
     });
     return QList<fleet::inventory::Entry>(entries.begin(), entries.end());
 }
@@ -383,7 +383,9 @@ QList<Command> extend(QList<Command> commands)
                 "takes no font, 5 when FILE cannot be read or decrypted.\n"
                 "Many printers (--targets FILE): --jobs N at a time (8 unless given); after a\n"
                 "firmware stream each printer is waited for until it is back from its restart\n"
-                "and its version is read; exit code 4 when it differs from --expect-version.\n";
+                "and its version is read; exit code 4 when it differs from --expect-version.\n"
+                "A printer named twice is sent the file once; --timeout SECONDS bounds each\n"
+                "printer's turn, its stream and restart included (reason timed-out).\n";
             command.run = [single](CommandContext &c) {
                 return manyPrinters(c.options) || !c.options.expectVersion.isEmpty() ? runRollout(c)
                                                                                      : single(c);
@@ -408,7 +410,8 @@ QList<Command> extend(QList<Command> commands)
          "Polls the printers in the background every --interval seconds (10 unless given)\n"
          "and serves the last readings at http://HOST:PORT/metrics (127.0.0.1:9877 unless\n"
          "given): labelprinter_up, labelprinter_condition, labelprinter_info and the poll\n"
-         "durations. It only reads printers. Runs until interrupted.\n",
+         "durations. It only reads printers. Runs until interrupted. An address other than\n"
+         "loopback is warned about: anyone who can reach it reads the fleet's metrics.\n",
          runExporter});
     return commands;
 }

@@ -74,9 +74,10 @@ public:
     virtual ops::Outcome runFunction(const Address &address, const QString &name) = 0;
     // Streams a plain (decrypted) firmware or font file; `progress` gets percentages.
     // Past `deadline` the stream ends timed-out.
-    virtual ops::Outcome stream(const Address &address, const QString &plainPath,
-                                const std::function<void(int)> &progress,
-                                QDeadlineTimer deadline = QDeadlineTimer(QDeadlineTimer::Forever)) = 0;
+    virtual ops::Outcome
+    stream(const Address &address, const QString &plainPath,
+           const std::function<void(int)> &progress,
+           QDeadlineTimer deadline = QDeadlineTimer(QDeadlineTimer::Forever)) = 0;
     // Applies a profile (differences first; with `verify` read back).
     virtual ops::PrinterRun applyProfile(const Address &address, const profile::Profile &wanted,
                                          bool dryRun, bool verify) = 0;

@@ -86,9 +86,8 @@ bool Exporter::listen(const QString &address, QString *error, QString *warning)
         // and a client that sends nothing is dropped, so an idle connection (or a few)
         // never keeps a scrape waiting.
         m_exposer = std::make_unique<prometheus::Exposer>(std::vector<std::string>{
-            "listening_ports", address.toStdString(), "num_threads",
-            std::to_string(kServerThreads), "request_timeout_ms",
-            std::to_string(kRequestTimeoutMs)});
+            "listening_ports", address.toStdString(), "num_threads", std::to_string(kServerThreads),
+            "request_timeout_ms", std::to_string(kRequestTimeoutMs)});
     } catch (const std::exception &e) {
         *error =
             QStringLiteral("cannot listen on %1: %2").arg(address, QString::fromUtf8(e.what()));

@@ -40,9 +40,8 @@ Result one(Device &device, const Address &address, const QString &plainPath, con
 {
     Result r;
     r.address = address;
-    const QDeadlineTimer limit = options.timeoutMs > 0
-                                     ? QDeadlineTimer(options.timeoutMs)
-                                     : QDeadlineTimer(QDeadlineTimer::Forever);
+    const QDeadlineTimer limit = options.timeoutMs > 0 ? QDeadlineTimer(options.timeoutMs)
+                                                       : QDeadlineTimer(QDeadlineTimer::Forever);
     const Reading before = device.read(address, false, limit);
     if (!before.reached) {
         if (limit.hasExpired())

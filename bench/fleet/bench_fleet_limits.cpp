@@ -80,9 +80,9 @@ double dryRun(const QTemporaryDir &dir, const QList<quint16> &ports)
     cli.setStandardErrorFile(QProcess::nullDevice());
     QElapsedTimer timer;
     timer.start();
-    cli.start(cliPath(), {QStringLiteral("apply"), profile.fileName(), QStringLiteral("--targets"),
-                          targets.fileName(), QStringLiteral("--dry-run"),
-                          QStringLiteral("--jsonl")});
+    cli.start(cliPath(),
+              {QStringLiteral("apply"), profile.fileName(), QStringLiteral("--targets"),
+               targets.fileName(), QStringLiteral("--dry-run"), QStringLiteral("--jsonl")});
     if (!cli.waitForFinished(30 * 60 * 1000) || cli.exitCode() != 0)
         return -1;
     return double(timer.nsecsElapsed()) / 1e9;
@@ -97,16 +97,18 @@ double slowestScrape(const QTemporaryDir &dir, const QList<quint16> &ports)
         targets.write(QByteArray("127.0.0.1:") + QByteArray::number(port) + '\n');
     targets.close();
     QProcess exporter;
-    exporter.start(cliPath(), {QStringLiteral("exporter"), QStringLiteral("--targets"),
-                               targets.fileName(), QStringLiteral("--listen"),
-                               QStringLiteral("127.0.0.1:0")});
+    exporter.start(cliPath(),
+                   {QStringLiteral("exporter"), QStringLiteral("--targets"), targets.fileName(),
+                    QStringLiteral("--listen"), QStringLiteral("127.0.0.1:0")});
+    exporter.setReadChannel(QProcess::StandardError);
     QByteArray err;
     while (!err.contains("/metrics") && exporter.waitForReadyRead(10000))
         err += exporter.readAllStandardError();
-    const quint16 port = quint16(QRegularExpression(QStringLiteral("127\\.0\\.0\\.1:(\\d+)/metrics"))
-                                     .match(QString::fromUtf8(err))
-                                     .captured(1)
-                                     .toUInt());
+    const quint16 port =
+        quint16(QRegularExpression(QStringLiteral("127\\.0\\.0\\.1:(\\d+)/metrics"))
+                    .match(QString::fromUtf8(err))
+                    .captured(1)
+                    .toUInt());
     if (port == 0)
         return -1;
     // The first round done: every printer is up.

@@ -141,11 +141,10 @@ private slots:
         QTest::addColumn<QByteArray>("contents");
         QTest::addColumn<QString>("line");
         QTest::addColumn<int>("readable");
-        QTest::newRow("cut off") << QByteArray("# site\n127.0.0.7:9100\n127.0.0.8:91") << "第 3 行不完整"
-                                 << 1;
-        QTest::newRow("edited by hand")
-            << QByteArray("127.0.0.7:9100\n[::1:9100\n127.0.0.8\r\n") << "第 2 行不是地址：[::1:9100"
-            << 2;
+        QTest::newRow("cut off") << QByteArray("# site\n127.0.0.7:9100\n127.0.0.8:91")
+                                 << "第 3 行不完整" << 1;
+        QTest::newRow("edited by hand") << QByteArray("127.0.0.7:9100\n[::1:9100\n127.0.0.8\r\n")
+                                        << "第 2 行不是地址：[::1:9100" << 2;
     }
     void brokenListFileIsKept()
     {
@@ -170,7 +169,8 @@ private slots:
                      qPrintable(recorder.lastText()));
             type(window, "127.0.0.9:9100");
             QCOMPARE(recorder.questions.size(), 1);
-            QVERIFY2(recorder.questions.first().contains(line), qPrintable(recorder.questions.first()));
+            QVERIFY2(recorder.questions.first().contains(line),
+                     qPrintable(recorder.questions.first()));
             type(window, "127.0.0.10:9100"); // declined once: not asked again
             QCOMPARE(recorder.questions.size(), 1);
             QCOMPARE(window.model().rowCount(), readable + 2);
@@ -196,7 +196,8 @@ private slots:
     {
         MessageRecorder recorder;
         recorder.fileToOpen = dir.filePath("fw-asked.bin");
-        QVERIFY(writeEncryptedFile(recorder.fileToOpen, "FWVER=V2.0.2\n\n\n\n" + rawPayload(4096, 7)));
+        QVERIFY(
+            writeEncryptedFile(recorder.fileToOpen, "FWVER=V2.0.2\n\n\n\n" + rawPayload(4096, 7)));
         FleetWindow window;
         addAll(window);
         select(window, {ready.get(), paperOut.get()});

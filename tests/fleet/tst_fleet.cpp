@@ -423,12 +423,12 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("records");
         QTest::addColumn<int>("imagesReceived");
-        QTest::newRow("rollout") << QStringList{"download", "firmware", "%F", "--targets", "%T",
-                                                "--jobs", "3", "--json"}
+        QTest::newRow("rollout") << QStringList{"download", "firmware", "%F", "--targets",
+                                                "%T",       "--jobs",   "3",  "--json"}
                                  << 1 << 1;
         QTest::newRow("status") << QStringList{"status", "--targets", "%T", "--json"} << 1 << 0;
-        QTest::newRow("inventory") << QStringList{"inventory", "--targets", "%T", "--json"} << 1
-                                   << 0;
+        QTest::newRow("inventory")
+            << QStringList{"inventory", "--targets", "%T", "--json"} << 1 << 0;
     }
     void duplicatesRunOnce()
     {
@@ -467,12 +467,12 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::addColumn<QByteArray>("output");
         QTest::newRow("rollout, silent host")
-            << QStringList{"download", "firmware", "%F", "--targets", "%T", "--timeout", "2",
-                           "--jsonl"}
+            << QStringList{"download", "firmware",  "%F", "--targets",
+                           "%T",       "--timeout", "2",  "--jsonl"}
             << false << 3 << QByteArray("\"reason\":\"timed-out\"");
         QTest::newRow("rollout, slow stream")
-            << QStringList{"download", "firmware", "%F", "--targets", "%T", "--timeout", "2",
-                           "--jsonl"}
+            << QStringList{"download", "firmware",  "%F", "--targets",
+                           "%T",       "--timeout", "2",  "--jsonl"}
             << true << 3 << QByteArray("\"reason\":\"timed-out\"");
         QTest::newRow("one download, slow stream")
             << QStringList{"download", "firmware", "%F", "--net", "%A", "--timeout", "2", "--json"}
