@@ -1,6 +1,7 @@
 #include "app/fleetwindow.h"
 
 #include "app/prompts.h"
+#include "fleet/fleetlist.h"
 #include "fleet/fleetmodel.h"
 #include "fleet/inventory.h"
 #include "fleet/poller.h"
@@ -13,6 +14,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
@@ -123,9 +125,7 @@ FleetWindow::FleetWindow(std::unique_ptr<fleet::Device> device, QWidget *parent)
     const QSettings settings(kSettingsOrganisation, kSettingsApplication);
     m_interval->setValue(settings.value(QStringLiteral("fleet/intervalSeconds"), 10).toInt());
     m_poller->setIntervalMs(m_interval->value() * 1000);
-    m_model->fromJson(
-        QJsonDocument::fromJson(settings.value(QStringLiteral("fleet/printers")).toByteArray())
-            .array());
+    loadList(settings);
     m_poller->setAddresses(m_model->addresses());
 
     connect(m_poller, &fleet::Poller::polled, this,
@@ -316,7 +316,8 @@ int FleetWindow::addPrinters(const QList<fleet::Address> &addresses)
 {
     const int added = m_model->add(addresses);
     m_poller->setAddresses(m_model->addresses());
-    remember();
+    if (added > 0)
+        rememberList();
     updateSummary();
     if (added > 0 && isVisible())
         m_poller->pollNow();
@@ -326,9 +327,68 @@ int FleetWindow::addPrinters(const QList<fleet::Address> &addresses)
 void FleetWindow::remember() const
 {
     QSettings settings(kSettingsOrganisation, kSettingsApplication);
-    settings.setValue(QStringLiteral("fleet/printers"),
-                      QJsonDocument(m_model->toJson()).toJson(QJsonDocument::Compact));
     settings.setValue(QStringLiteral("fleet/intervalSeconds"), m_interval->value());
+}
+
+void FleetWindow::loadList(const QSettings &settings)
+{
+    m_listPath = fleet::fleetlist::defaultPath();
+    const fleet::fleetlist::Contents list = fleet::fleetlist::load(m_listPath);
+    if (!list.exists) { // an earlier version kept the list among the settings
+        m_model->fromJson(
+            QJsonDocument::fromJson(settings.value(QStringLiteral("fleet/printers")).toByteArray())
+                .array());
+        return;
+    }
+    m_model->add(list.addresses);
+    if (list.whole())
+        return;
+    // What can be read is shown; the file is kept until the user says otherwise.
+    m_listHeld = true;
+    if (!list.error.isEmpty())
+        m_listProblem = tr("无法读取：%1").arg(list.error);
+    else if (list.cut)
+        m_listProblem =
+            tr("第 %1 行不完整（文件在此中断）：%2").arg(list.badLine).arg(list.badText);
+    else
+        m_listProblem = tr("第 %1 行不是地址：%2").arg(list.badLine).arg(list.badText);
+    prompts::warning(
+        this, tr("打印机群"),
+        tr("打印机清单 %1 无法完整读取，%2。\n文件保持原样；列表改动后先询问是否覆盖它。")
+            .arg(QDir::toNativeSeparators(m_listPath), m_listProblem));
+}
+
+void FleetWindow::rememberList()
+{
+    if (m_listHeld) {
+        if (m_listDeclined)
+            return;
+        const QString backup = m_listPath + QStringLiteral(".bak");
+        if (!prompts::confirm(this, tr("打印机群"),
+                              tr("打印机清单 %1 无法完整读取（%2）。用现在的 %3 台打印机覆盖它？"
+                                 "原文件另存为 %4。")
+                                  .arg(QDir::toNativeSeparators(m_listPath), m_listProblem)
+                                  .arg(m_model->rowCount())
+                                  .arg(QDir::toNativeSeparators(backup)),
+                              tr("覆盖"))) {
+            m_listDeclined = true; // asked once; the file stays as it is
+            return;
+        }
+        QFile::remove(backup);
+        if (!QFile::copy(m_listPath, backup)) {
+            prompts::warning(this, tr("打印机群"),
+                             tr("无法另存 %1，清单未写入。").arg(QDir::toNativeSeparators(backup)));
+            return;
+        }
+        m_listHeld = false;
+    }
+    QString error;
+    if (!fleet::fleetlist::save(m_listPath, m_model->addresses(), &error)) {
+        prompts::warning(this, tr("打印机群"),
+                         tr("无法写入 %1：%2").arg(QDir::toNativeSeparators(m_listPath), error));
+        return;
+    }
+    QSettings(kSettingsOrganisation, kSettingsApplication).remove(QStringLiteral("fleet/printers"));
 }
 
 void FleetWindow::addTyped()
@@ -505,7 +565,7 @@ void FleetWindow::removeSelected()
         rows.append(index.row());
     m_model->remove(rows);
     m_poller->setAddresses(m_model->addresses());
-    remember();
+    rememberList();
     updateSummary();
     updateButtons();
 }
@@ -583,6 +643,21 @@ void FleetWindow::download(bool firmware)
     options.firmware = firmware;
     options.jobs = m_jobs->value();
     options.expectVersion = firmware ? m_expect->text().trimmed() : QString();
+    // A firmware restarts every printer and cannot be taken back: asked first, with what
+    // is sent, to how many and what should come back.
+    const QString file = QDir::toNativeSeparators(path);
+    const QString question =
+        !firmware ? tr("把字库 %1 下载到 %2 台打印机？").arg(file).arg(printers.size())
+        : options.expectVersion.isEmpty()
+            ? tr("把固件 %1 下载到 %2 台打印机？打印机将重新启动；未填写期望版本，不核对版本。")
+                  .arg(file)
+                  .arg(printers.size())
+            : tr("把固件 %1 下载到 %2 台打印机？打印机将重新启动，之后应为版本 %3。")
+                  .arg(file)
+                  .arg(printers.size())
+                  .arg(options.expectVersion);
+    if (!prompts::confirm(this, firmware ? tr("下载固件") : tr("下载字库"), question, tr("下载")))
+        return;
     fleet::Device &device = *m_device;
     fleet::Gate &gate = *m_gate;
     for (const fleet::Address &a : printers)

@@ -10,6 +10,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QSettings;
 class QSpinBox;
 class QTableView;
 class QThreadPool;
@@ -68,6 +69,9 @@ private:
     void updateSummary();
     void updateButtons();
     void remember() const;
+    // The printers' list file: read at the start, written whole after each change.
+    void loadList(const QSettings &settings);
+    void rememberList();
     void followOpenPrinter();
     QList<fleet::Address> selected() const;
     // Runs `work` on a pool thread, then `after` on the GUI thread.
@@ -82,6 +86,10 @@ private:
     fleet::Poller *m_poller = nullptr;
     std::function<QString()> m_openKey;
     QString m_excludedKey;
+    QString m_listPath;
+    bool m_listHeld = false;     // the file was not read whole: written only when agreed
+    bool m_listDeclined = false; // the user kept it as it is
+    QString m_listProblem;       // which line, for the question
     int m_working = 0;
 
     QLineEdit *m_address = nullptr;

@@ -490,29 +490,6 @@ void printJob(CommandContext &c, const ApplyJob &job)
     c.out.record(jobJson(job));
 }
 
-// The addresses a target reaches: the same printer named twice (or as "localhost" and
-// "127.0.0.1") must not be written by two sessions at once.
-QSet<QString> reachedAs(const Target &t)
-{
-    if (t.kind == Target::Usb)
-        return {QStringLiteral("usb:%1").arg(t.usbPort)};
-    QSet<QString> out;
-    QHostAddress literal;
-    const QList<QHostAddress> addresses = literal.setAddress(t.host)
-                                              ? QList<QHostAddress>{literal}
-                                              : QHostInfo::fromName(t.host).addresses();
-    for (const QHostAddress &a : addresses) {
-        bool mapped = false;
-        const quint32 v4 = a.toIPv4Address(&mapped);
-        out << QStringLiteral("%1:%2")
-                   .arg(mapped ? QHostAddress(v4).toString() : a.toString())
-                   .arg(t.port);
-    }
-    if (out.isEmpty()) // unresolved: the name itself
-        out << t.name();
-    return out;
-}
-
 // Shows how far a long run is, on a terminal only: a pipe or a log gets no carriage returns.
 class Progress
 {
@@ -551,24 +528,20 @@ int runApply(CommandContext &c)
     std::vector<ApplyJob> jobs(size_t(c.options.targets.size()));
     QList<PrinterAddress> addresses;
     QList<int> jobOfAddress;
-    QList<QSet<QString>> seen;
+    // The same printer named twice (or as "localhost" and "127.0.0.1") must not be
+    // written by two sessions at once.
+    const QHash<int, int> duplicates = duplicateTargets(c.options.targets);
     for (int i = 0; i < c.options.targets.size(); ++i) {
         const Target &t = c.options.targets.at(i);
         ApplyJob &job = jobs[size_t(i)];
         job.target = t;
-        const QSet<QString> reached = reachedAs(t);
-        const auto same =
-            std::find_if(seen.begin(), seen.end(),
-                         [&reached](const QSet<QString> &s) { return s.intersects(reached); });
-        if (same != seen.end()) {
-            const Target &first = jobs[size_t(jobOfAddress.at(int(same - seen.begin())))].target;
+        if (const auto same = duplicates.find(i); same != duplicates.end()) {
             job.state = QStringLiteral("duplicate");
             job.outcome = ops::Outcome();
-            job.outcome.sentence =
-                QStringLiteral("the same printer as %1: applied once").arg(first.name());
+            job.outcome.sentence = QStringLiteral("the same printer as %1: applied once")
+                                       .arg(c.options.targets.at(*same).name());
             continue;
         }
-        seen << reached;
         jobOfAddress << i;
         addresses.append(addressOf(t));
     }
@@ -615,7 +588,8 @@ int runApply(CommandContext &c)
                                            ExitOk};
         if (worstFirst.indexOf(job.code()) < worstFirst.indexOf(code))
             code = job.code();
-        table.append(jobJson(job));
+        if (c.out.form() == Output::Form::Json) // the other forms printed each record already
+            table.append(jobJson(job));
     }
     if (c.out.form() == Output::Form::Json)
         c.out.set(QStringLiteral("printers"), table);

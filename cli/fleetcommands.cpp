@@ -10,6 +10,7 @@
 #include "transport/netdiscovery.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QJsonDocument>
@@ -43,10 +44,19 @@ void printNow(const QString &text)
     std::fflush(stdout);
 }
 
+// Each printer once, in the order first named; the lines that name one again are told
+// (on standard error, so that a record stays one per printer).
 QList<fleet::Address> addressesOf(const Options &options)
 {
     QList<fleet::Address> out;
-    for (const Target &t : options.targets) {
+    const QHash<int, int> duplicates = duplicateTargets(options.targets);
+    for (int i = 0; i < options.targets.size(); ++i) {
+        const Target &t = options.targets.at(i);
+        if (const auto same = duplicates.find(i); same != duplicates.end()) {
+            std::fprintf(stderr, "labelsetup-cli: %s is the same printer as %s: once only\n",
+                         qPrintable(t.name()), qPrintable(options.targets.at(*same).name()));
+            continue;
+        }
         fleet::Address a;
         a.usb = t.kind == Target::Usb;
         a.host = t.host;
@@ -55,6 +65,13 @@ QList<fleet::Address> addressesOf(const Options &options)
         out.append(a);
     }
     return out;
+}
+
+// --timeout from now: one printer's whole turn.
+QDeadlineTimer timeLimit(const Options &options)
+{
+    return options.timeoutSeconds > 0 ? QDeadlineTimer(options.timeoutSeconds * 1000)
+                                      : QDeadlineTimer(QDeadlineTimer::Forever);
 }
 
 bool needTargets(CommandContext &c)
@@ -73,7 +90,8 @@ QList<fleet::inventory::Entry> pollAll(const Options &options)
     const QList<fleet::Address> addresses = addressesOf(options);
     std::vector<fleet::inventory::Entry> entries(size_t(addresses.size()));
     fleet::forEachParallel(addresses.size(), options.jobs, [&](int i) {
-        entries[size_t(i)] = {addresses.at(i), device->read(addresses.at(i), true)};
+        entries[size_t(i)] = {addresses.at(i),
+                              device->read(addresses.at(i), true, timeLimit(options))};
     });
     return QList<fleet::inventory::Entry>(entries.begin(), entries.end());
 }
@@ -93,6 +111,7 @@ int runWatch(CommandContext &c)
     fleet::Poller poller(*device, gate, c.options.jobs);
     poller.setAddresses(addressesOf(c.options));
     poller.setIntervalMs(c.options.watchSeconds * 1000);
+    poller.setTimeLimitMs(c.options.timeoutSeconds * 1000);
     QHash<QString, QString> last;
     QObject::connect(&poller, &fleet::Poller::polled,
                      [&c, &last](const fleet::Address &a, const fleet::Reading &r) {
@@ -204,7 +223,11 @@ int runExporter(CommandContext &c)
         return ExitUsage;
     fleet::Exporter exporter;
     QString error;
-    if (!exporter.listen(c.options.listen, &error)) {
+    QString warning;
+    const bool listening = exporter.listen(c.options.listen, &error, &warning);
+    if (!warning.isEmpty())
+        std::fprintf(stderr, "labelsetup-cli: warning: %s\n", qPrintable(warning));
+    if (!listening) {
         c.out.error(error);
         return ExitUsage;
     }
@@ -216,6 +239,7 @@ int runExporter(CommandContext &c)
         exporter.addPrinter(a);
     poller.setAddresses(addresses);
     poller.setIntervalMs(c.options.intervalSeconds * 1000);
+    poller.setTimeLimitMs(c.options.timeoutSeconds * 1000);
     QObject::connect(
         &poller, &fleet::Poller::polled,
         [&exporter](const fleet::Address &a, const fleet::Reading &r) { exporter.update(a, r); });
@@ -237,6 +261,8 @@ QJsonObject resultJson(const fleet::rollout::Result &r)
     QJsonObject o{{QStringLiteral("printer"), r.address.key()},
                   {QStringLiteral("exitCode"), int(r.code)},
                   {QStringLiteral("message"), r.message}};
+    if (r.timedOut)
+        o.insert(QStringLiteral("reason"), QStringLiteral("timed-out"));
     if (!r.versionBefore.isEmpty())
         o.insert(QStringLiteral("versionBefore"), r.versionBefore);
     if (!r.versionAfter.isEmpty())
@@ -258,6 +284,7 @@ int runRollout(CommandContext &c)
     options.firmware = args.first() == QLatin1String("firmware");
     options.jobs = c.options.jobs;
     options.expectVersion = c.options.expectVersion;
+    options.timeoutMs = c.options.timeoutSeconds * 1000;
     if (!options.firmware && !options.expectVersion.isEmpty()) {
         c.out.error(QStringLiteral("--expect-version is for firmware"));
         return ExitUsage;
@@ -356,7 +383,9 @@ QList<Command> extend(QList<Command> commands)
                 "takes no font, 5 when FILE cannot be read or decrypted.\n"
                 "Many printers (--targets FILE): --jobs N at a time (8 unless given); after a\n"
                 "firmware stream each printer is waited for until it is back from its restart\n"
-                "and its version is read; exit code 4 when it differs from --expect-version.\n";
+                "and its version is read; exit code 4 when it differs from --expect-version.\n"
+                "A printer named twice is sent the file once; --timeout SECONDS bounds each\n"
+                "printer's turn, its stream and restart included (reason timed-out).\n";
             command.run = [single](CommandContext &c) {
                 return manyPrinters(c.options) || !c.options.expectVersion.isEmpty() ? runRollout(c)
                                                                                      : single(c);
@@ -381,7 +410,8 @@ QList<Command> extend(QList<Command> commands)
          "Polls the printers in the background every --interval seconds (10 unless given)\n"
          "and serves the last readings at http://HOST:PORT/metrics (127.0.0.1:9877 unless\n"
          "given): labelprinter_up, labelprinter_condition, labelprinter_info and the poll\n"
-         "durations. It only reads printers. Runs until interrupted.\n",
+         "durations. It only reads printers. Runs until interrupted. An address other than\n"
+         "loopback is warned about: anyone who can reach it reads the fleet's metrics.\n",
          runExporter});
     return commands;
 }

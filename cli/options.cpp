@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QHostAddress>
+#include <QHostInfo>
 #include <QRegularExpression>
 #include <QTextStream>
 
@@ -96,12 +97,59 @@ bool parseNetTarget(const QString &text, Target *target)
         port = text.section(QLatin1Char(':'), 1);
     }
     // A host name has no blanks; a host with colons is an IPv6 address.
-    if (host.isEmpty() || host.contains(QRegularExpression(QStringLiteral("\\s"))) ||
+    static const QRegularExpression blank(QStringLiteral("\\s"));
+    if (host.isEmpty() || host.contains(blank) ||
         (host.contains(QLatin1Char(':')) &&
          QHostAddress(host).protocol() != QAbstractSocket::IPv6Protocol))
         return false;
     target->host = host;
     return port.isNull() || parsePort(port, &target->port);
+}
+
+QHash<int, int> duplicateTargets(const QList<Target> &targets)
+{
+    QHash<int, int> duplicates;
+    QHash<QString, int> first;             // each address a target reaches -> its index
+    QHash<QString, QStringList> addresses; // a host's addresses, each name resolved once
+    for (int i = 0; i < targets.size(); ++i) {
+        const Target &t = targets.at(i);
+        QStringList reached;
+        if (t.kind == Target::Usb) {
+            reached << t.name();
+        } else {
+            auto known = addresses.find(t.host);
+            if (known == addresses.end()) {
+                QStringList hosts;
+                QHostAddress literal;
+                const QList<QHostAddress> list = literal.setAddress(t.host)
+                                                     ? QList<QHostAddress>{literal}
+                                                     : QHostInfo::fromName(t.host).addresses();
+                for (const QHostAddress &a : list) {
+                    bool mapped = false;
+                    const quint32 v4 = a.toIPv4Address(&mapped);
+                    hosts << (mapped ? QHostAddress(v4).toString() : a.toString());
+                }
+                if (hosts.isEmpty()) // unresolved: the name itself
+                    hosts << t.host.toLower();
+                known = addresses.insert(t.host, hosts);
+            }
+            for (const QString &host : qAsConst(*known))
+                reached << host + QLatin1Char('|') + QString::number(t.port);
+        }
+        int same = -1;
+        for (const QString &r : qAsConst(reached)) {
+            same = first.value(r, -1);
+            if (same >= 0)
+                break;
+        }
+        if (same >= 0) {
+            duplicates.insert(i, same);
+            continue;
+        }
+        for (const QString &r : qAsConst(reached))
+            first.insert(r, i);
+    }
+    return duplicates;
 }
 
 bool parseOptions(const QStringList &arguments, Options *options, QString *error, bool *fileError)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -62,3 +63,9 @@ bool parseOptions(const QStringList &arguments, Options *options, QString *error
 
 // "HOST", "HOST:PORT", "[IPV6]:PORT" -> a network target; false for a bad port.
 bool parseNetTarget(const QString &text, Target *target);
+
+// The targets that name a printer named before them: the same address and port (an IPv6
+// address in any spelling, an IPv4-mapped one as IPv4, a host name as the addresses it
+// resolves to) or the same USB port. Maps the index of each such target to the index of
+// the first that names its printer. Linear in the number of targets.
+QHash<int, int> duplicateTargets(const QList<Target> &targets);

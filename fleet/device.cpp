@@ -116,14 +116,15 @@ QString answerText(const unsigned char *data)
 class SessionDevice : public Device
 {
 public:
-    Reading read(const Address &address, bool identify) override
+    Reading read(const Address &address, bool identify, QDeadlineTimer deadline) override
     {
         QElapsedTimer timer;
         timer.start();
         Reading r;
         PrinterSession session;
+        session.setDeadline(deadline);
         const ops::Outcome opened = ops::open(session, address);
-        r.result = opened.ok() ? int(RESULT_OK) : int(RESULT_NOT_CONNECTED);
+        r.result = opened.ok() ? int(RESULT_OK) : opened.result;
         if (opened.ok()) {
             const PrinterSession::Operation operation(session);
             if (identify) {
@@ -160,9 +161,10 @@ public:
     }
 
     ops::Outcome stream(const Address &address, const QString &plainPath,
-                        const std::function<void(int)> &progress) override
+                        const std::function<void(int)> &progress, QDeadlineTimer deadline) override
     {
         PrinterSession session;
+        session.setDeadline(deadline);
         ops::Outcome outcome = ops::open(session, address);
         if (outcome.ok())
             outcome = ops::downloadNow(session, plainPath, false, progress);

@@ -3,6 +3,7 @@
 #include "operations/printeraddress.h"
 
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QList>
 #include <QMetaType>
 #include <QString>
@@ -66,13 +67,17 @@ class Device
 public:
     virtual ~Device() = default;
     // Polls the printer: firmware version and status word, and when `identify` (or the
-    // model is unknown) also identity and resolution.
-    virtual Reading read(const Address &address, bool identify) = 0;
+    // model is unknown) also identity and resolution; given up at `deadline`.
+    virtual Reading read(const Address &address, bool identify,
+                         QDeadlineTimer deadline = QDeadlineTimer(QDeadlineTimer::Forever)) = 0;
     // A maintenance function by name (functioncommands).
     virtual ops::Outcome runFunction(const Address &address, const QString &name) = 0;
     // Streams a plain (decrypted) firmware or font file; `progress` gets percentages.
-    virtual ops::Outcome stream(const Address &address, const QString &plainPath,
-                                const std::function<void(int)> &progress) = 0;
+    // Past `deadline` the stream ends timed-out.
+    virtual ops::Outcome
+    stream(const Address &address, const QString &plainPath,
+           const std::function<void(int)> &progress,
+           QDeadlineTimer deadline = QDeadlineTimer(QDeadlineTimer::Forever)) = 0;
     // Applies a profile (differences first; with `verify` read back).
     virtual ops::PrinterRun applyProfile(const Address &address, const profile::Profile &wanted,
                                          bool dryRun, bool verify) = 0;

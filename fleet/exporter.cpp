@@ -5,7 +5,10 @@
 #include <prometheus/gauge.h>
 #include <prometheus/registry.h>
 
+#include <QHostAddress>
 #include <QRegularExpression>
+#include <civetweb.h>
+#include <string>
 #include <stdexcept>
 
 namespace fleet {
@@ -53,18 +56,38 @@ Exporter::Exporter() : m_registry(std::make_shared<prometheus::Registry>())
 
 Exporter::~Exporter() = default;
 
-bool Exporter::listen(const QString &address, QString *error)
+bool Exporter::listen(const QString &address, QString *error, QString *warning)
 {
     static const QRegularExpression form(
-        QStringLiteral("^(\\[[0-9A-Fa-f:.]+\\]|[0-9.]+|localhost):(\\d{1,5})$"));
+        QStringLiteral("^(\\[([0-9A-Fa-f:.]+)\\]|[0-9.]+|localhost):(\\d{1,5})$"));
     const QRegularExpressionMatch m = form.match(address);
-    if (!m.hasMatch() || m.captured(2).toInt() > 65535) {
+    const bool v6 = !m.captured(2).isEmpty();
+    const QHostAddress host(v6 ? m.captured(2) : m.captured(1));
+    if (!m.hasMatch() || m.captured(3).toInt() > 65535 ||
+        (m.captured(1) != QLatin1String("localhost") && host.isNull())) {
         *error = QStringLiteral("--listen: not HOST:PORT: %1").arg(address);
         return false;
     }
+    // The web server may be built without IPv6; it then fails with no useful reason.
+    constexpr unsigned kIpv6Feature = 8;
+    if (v6 && !mg_check_feature(kIpv6Feature)) {
+        *error = QStringLiteral("cannot listen on %1: this build serves metrics over IPv4 "
+                                "only; give an IPv4 address such as 127.0.0.1:%2")
+                     .arg(address, m.captured(3));
+        return false;
+    }
+    if (warning && m.captured(1) != QLatin1String("localhost") && !host.isLoopback())
+        *warning = QStringLiteral("%1 is not a loopback address: anyone who can reach it reads "
+                                  "the fleet's metrics (addresses, models, firmware, serial "
+                                  "numbers)")
+                       .arg(address);
     try {
-        // One thread serves scrapes: they only read the registry.
-        m_exposer = std::make_unique<prometheus::Exposer>(address.toStdString(), 1);
+        // Each connection holds a server thread until its request is in: several threads,
+        // and a client that sends nothing is dropped, so an idle connection (or a few)
+        // never keeps a scrape waiting.
+        m_exposer = std::make_unique<prometheus::Exposer>(std::vector<std::string>{
+            "listening_ports", address.toStdString(), "num_threads", std::to_string(kServerThreads),
+            "request_timeout_ms", std::to_string(kRequestTimeoutMs)});
     } catch (const std::exception &e) {
         *error =
             QStringLiteral("cannot listen on %1: %2").arg(address, QString::fromUtf8(e.what()));

@@ -26,8 +26,14 @@ public:
     Exporter(const Exporter &) = delete;
     Exporter &operator=(const Exporter &) = delete;
 
-    // "HOST:PORT" or "[V6]:PORT"; false with the reason when it cannot listen.
-    bool listen(const QString &address, QString *error);
+    // Scrapes served at once; connections beyond wait for a free thread.
+    static constexpr int kServerThreads = 16;
+    // How long a connection may take to send its request before it is dropped.
+    static constexpr int kRequestTimeoutMs = 2000;
+
+    // "HOST:PORT" or "[V6]:PORT"; false with the reason when it cannot listen. An address
+    // others can reach leaves a sentence in `warning`.
+    bool listen(const QString &address, QString *error, QString *warning = nullptr);
     // The port it listens on (when 0 was asked, the one chosen).
     int port() const;
 

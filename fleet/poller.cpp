@@ -85,11 +85,14 @@ void Poller::pollNow()
         const bool identify = !m_identified.contains(key);
         Device &device = m_device;
         Gate &gate = m_gate;
-        m_pool.start([self, address, key, identify, &device, &gate] {
+        const int limitMs = m_timeLimitMs;
+        m_pool.start([self, address, key, identify, limitMs, &device, &gate] {
             Reading reading;
             // A printer busy with an operation is skipped, not waited for.
             if (gate.tryTake(key)) {
-                reading = device.read(address, identify);
+                reading = device.read(address, identify,
+                                      limitMs > 0 ? QDeadlineTimer(limitMs)
+                                                  : QDeadlineTimer(QDeadlineTimer::Forever));
                 gate.give(key);
             }
             QMetaObject::invokeMethod(

@@ -40,6 +40,8 @@ public:
     QList<Address> addresses() const { return m_addresses; }
     void setIntervalMs(int ms);
     int intervalMs() const { return m_timer.interval(); }
+    // The longest one printer's poll may take; 0 (the default): the exchanges' own limits.
+    void setTimeLimitMs(int ms) { m_timeLimitMs = ms; }
     void start(); // a round now, then one every interval
     void stop();
     void pollNow();
@@ -66,6 +68,7 @@ private:
     QSet<QString> m_excluded;
     QSet<QString> m_identified; // printers whose identity is known
     qint64 m_roundStarted = 0;
+    int m_timeLimitMs = 0;
 };
 
 } // namespace fleet

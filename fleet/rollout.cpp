@@ -20,20 +20,41 @@ bool decrypt(const QString &chosen, bool firmware, QString *plainPath, QString *
 
 namespace {
 
+// Sleeps `ms`, but not past `deadline`.
+void sleepWithin(int ms, const QDeadlineTimer &deadline)
+{
+    const qint64 left = deadline.remainingTime(); // -1: no deadline
+    QThread::msleep(ulong(left < 0 ? qMax(0, ms) : qBound<qint64>(0, ms, left)));
+}
+
+Result timedOut(Result r, int timeoutMs)
+{
+    r.code = Failed;
+    r.timedOut = true;
+    r.message = QStringLiteral("not done within the time limit (%1 s)").arg(timeoutMs / 1000.0);
+    return r;
+}
+
 Result one(Device &device, const Address &address, const QString &plainPath, const Options &options,
            const std::function<void(int)> &progress)
 {
     Result r;
     r.address = address;
-    const Reading before = device.read(address, false);
+    const QDeadlineTimer limit = options.timeoutMs > 0 ? QDeadlineTimer(options.timeoutMs)
+                                                       : QDeadlineTimer(QDeadlineTimer::Forever);
+    const Reading before = device.read(address, false, limit);
     if (!before.reached) {
+        if (limit.hasExpired())
+            return timedOut(r, options.timeoutMs);
         r.code = NoPrinter;
         r.message = QStringLiteral("cannot connect");
         return r;
     }
     r.versionBefore = before.firmware;
-    const ops::Outcome streamed = device.stream(address, plainPath, progress);
+    const ops::Outcome streamed = device.stream(address, plainPath, progress, limit);
     if (!streamed.ok()) {
+        if (streamed.code == ops::Code::TimedOut || limit.hasExpired())
+            return timedOut(r, options.timeoutMs);
         r.code = Failed;
         r.message = QStringLiteral("the download failed: %1").arg(streamed.sentence);
         return r;
@@ -43,18 +64,22 @@ Result one(Device &device, const Address &address, const QString &plainPath, con
         return r;
     }
     // The printer restarts after taking the firmware: it is looked for until it answers.
-    QThread::msleep(ulong(qMax(0, options.settleMs)));
+    sleepWithin(options.settleMs, limit);
     QDeadlineTimer deadline(options.comeBackMs);
+    if (limit.deadlineNSecs() < deadline.deadlineNSecs())
+        deadline = limit;
     Reading after;
     for (;;) {
-        after = device.read(address, false);
+        after = device.read(address, false, deadline);
         // A printer still starting may take a connection and drop it: back means the
         // version was read.
         if ((after.reached && !after.firmware.isEmpty()) || deadline.hasExpired())
             break;
-        QThread::msleep(ulong(qMax(10, options.retryMs)));
+        sleepWithin(qMax(10, options.retryMs), deadline);
     }
     if (!after.reached) {
+        if (limit.hasExpired())
+            return timedOut(r, options.timeoutMs);
         r.code = NoPrinter;
         r.message = QStringLiteral("did not come back after the restart");
         return r;

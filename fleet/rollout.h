@@ -32,6 +32,7 @@ struct Options
     int settleMs = 1500;     // before the first look after the stream
     int comeBackMs = 120000; // how long a restart may take
     int retryMs = 500;       // between two looks while it restarts
+    int timeoutMs = 0;       // one printer's whole turn, stream and restart included; 0: none
 };
 
 struct Result
@@ -41,6 +42,7 @@ struct Result
     QString message;
     QString versionBefore;
     QString versionAfter;
+    bool timedOut = false; // the turn ended at Options::timeoutMs
 };
 
 // Decrypts the chosen file beside it for streaming; false with the reason.

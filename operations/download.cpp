@@ -3,6 +3,7 @@
 #include "download/filedecrypt.h"
 #include "download/filestream.h"
 #include "operations/sentences.h"
+#include "protocol/commandcodes.h"
 #include "transport/printersession.h"
 
 #include <QDir>
@@ -60,12 +61,13 @@ void Download::start(const QString &plainPath, bool removeAfter)
 {
     m_fileName = QFileInfo(plainPath).fileName();
     QString error;
-    if (m_session.connectForStream(&error) != 0) {
+    if (const int connected = m_session.connectForStream(&error); connected != 0) {
         // No stream runs, so nobody else removes the plain copy.
         if (removeAfter)
             QFile::remove(plainPath);
         Outcome out;
-        out.code = Code::NotConnected;
+        out.code = connected == RESULT_TIMED_OUT ? Code::TimedOut : Code::NotConnected;
+        out.result = connected;
         out.step = QStringLiteral("connect");
         out.sentence = error;
         finish(out);
@@ -75,7 +77,10 @@ void Download::start(const QString &plainPath, bool removeAfter)
     m_progress = connect(&m_stream, &FileStream::progress, this, &Download::progress);
     m_failed = connect(&m_stream, &FileStream::failed, this, [this](const QString &text) {
         Outcome out;
-        out.code = Code::Refused;
+        // A stream cut short by the operation's time limit was not refused by the printer.
+        const bool late = m_session.deadlinePassed();
+        out.code = late ? Code::TimedOut : Code::Refused;
+        out.result = late ? int(RESULT_TIMED_OUT) : 0;
         out.step = QStringLiteral("stream");
         out.sentence = text;
         finish(out);

@@ -178,18 +178,20 @@ private:
         if (m_closed || m_sendTimer.isActive())
             return;
         while (!m_queue.isEmpty()) {
-            Outgoing &next = m_queue.first();
-            if (next.delayMs > 0) {
-                const int d = next.delayMs;
-                next.delayMs = 0;
+            if (const int d = m_queue.first().delayMs; d > 0) {
+                m_queue.first().delayMs = 0;
                 m_sendTimer.start(d);
                 return;
             }
-            m_socket->write(next.bytes);
+            // Off the queue before the write: a peer found gone closes this connection
+            // inside flush(), and that empties the queue.
+            const QByteArray bytes = m_queue.takeFirst().bytes;
+            m_socket->write(bytes);
             m_socket->flush();
+            if (m_closed)
+                return;
             if (m_printer->isVerbose())
-                m_printer->log(QStringLiteral("[%1] TX %2").arg(m_id).arg(hex(next.bytes)));
-            m_queue.removeFirst();
+                m_printer->log(QStringLiteral("[%1] TX %2").arg(m_id).arg(hex(bytes)));
         }
         if (m_closeWhenSent) {
             m_closeWhenSent = false;

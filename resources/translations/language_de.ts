@@ -1072,6 +1072,52 @@
         <source>无法写入 %1</source>
         <translation>%1 kann nicht geschrieben werden</translation>
     </message>
+    <message>
+        <source>无法读取：%1</source>
+        <translation>nicht lesbar: %1</translation>
+    </message>
+    <message>
+        <source>第 %1 行不完整（文件在此中断）：%2</source>
+        <translation>Zeile %1 ist unvollständig (die Datei endet dort): %2</translation>
+    </message>
+    <message>
+        <source>打印机清单 %1 无法完整读取，%2。
+文件保持原样；列表改动后先询问是否覆盖它。</source>
+        <translation>Die Druckerliste %1 kann nicht vollständig gelesen werden: %2.
+Die Datei bleibt, wie sie ist; ändert sich die Liste, wird vor dem Überschreiben gefragt.</translation>
+    </message>
+    <message>
+        <source>打印机清单 %1 无法完整读取（%2）。用现在的 %3 台打印机覆盖它？原文件另存为 %4。</source>
+        <translation>Die Druckerliste %1 kann nicht vollständig gelesen werden (%2). Mit den jetzt aufgeführten %3 Druckern überschreiben? Die alte Datei bleibt als %4 erhalten.</translation>
+    </message>
+    <message>
+        <source>覆盖</source>
+        <translation>Überschreiben</translation>
+    </message>
+    <message>
+        <source>无法另存 %1，清单未写入。</source>
+        <translation>%1 kann nicht gespeichert werden; die Liste wurde nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>无法写入 %1：%2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>把字库 %1 下载到 %2 台打印机？</source>
+        <translation>Die Schrift %1 auf %2 Drucker laden?</translation>
+    </message>
+    <message>
+        <source>把固件 %1 下载到 %2 台打印机？打印机将重新启动；未填写期望版本，不核对版本。</source>
+        <translation>Die Firmware %1 auf %2 Drucker laden? Sie starten neu; es ist keine erwartete Version angegeben, die Version wird nicht geprüft.</translation>
+    </message>
+    <message>
+        <source>把固件 %1 下载到 %2 台打印机？打印机将重新启动，之后应为版本 %3。</source>
+        <translation>Die Firmware %1 auf %2 Drucker laden? Sie starten neu und sollten danach Version %3 melden.</translation>
+    </message>
+    <message>
+        <source>下载</source>
+        <translation>Laden</translation>
+    </message>
 </context>
 <context>
     <name>FunctionPage</name>

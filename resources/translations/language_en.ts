@@ -1072,6 +1072,52 @@
         <source>无法写入 %1</source>
         <translation>Cannot write %1</translation>
     </message>
+    <message>
+        <source>无法读取：%1</source>
+        <translation>cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>第 %1 行不完整（文件在此中断）：%2</source>
+        <translation>line %1 is incomplete (the file ends there): %2</translation>
+    </message>
+    <message>
+        <source>打印机清单 %1 无法完整读取，%2。
+文件保持原样；列表改动后先询问是否覆盖它。</source>
+        <translation>The printer list %1 cannot be read whole: %2.
+The file is left as it is; once the list changes you are asked before it is overwritten.</translation>
+    </message>
+    <message>
+        <source>打印机清单 %1 无法完整读取（%2）。用现在的 %3 台打印机覆盖它？原文件另存为 %4。</source>
+        <translation>The printer list %1 cannot be read whole (%2). Overwrite it with the %3 printers listed now? The old file is kept as %4.</translation>
+    </message>
+    <message>
+        <source>覆盖</source>
+        <translation>Overwrite</translation>
+    </message>
+    <message>
+        <source>无法另存 %1，清单未写入。</source>
+        <translation>Cannot save %1; the list was not written.</translation>
+    </message>
+    <message>
+        <source>无法写入 %1：%2</source>
+        <translation>Cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>把字库 %1 下载到 %2 台打印机？</source>
+        <translation>Download the font %1 to %2 printers?</translation>
+    </message>
+    <message>
+        <source>把固件 %1 下载到 %2 台打印机？打印机将重新启动；未填写期望版本，不核对版本。</source>
+        <translation>Download the firmware %1 to %2 printers? They will restart; no expected version is given, so the version is not checked.</translation>
+    </message>
+    <message>
+        <source>把固件 %1 下载到 %2 台打印机？打印机将重新启动，之后应为版本 %3。</source>
+        <translation>Download the firmware %1 to %2 printers? They will restart and should then report version %3.</translation>
+    </message>
+    <message>
+        <source>下载</source>
+        <translation>Download</translation>
+    </message>
 </context>
 <context>
     <name>FunctionPage</name>

@@ -1072,6 +1072,52 @@
         <source>无法写入 %1</source>
         <translation>Impossible d&apos;écrire %1</translation>
     </message>
+    <message>
+        <source>无法读取：%1</source>
+        <translation>illisible : %1</translation>
+    </message>
+    <message>
+        <source>第 %1 行不完整（文件在此中断）：%2</source>
+        <translation>la ligne %1 est incomplète (le fichier s'arrête là) : %2</translation>
+    </message>
+    <message>
+        <source>打印机清单 %1 无法完整读取，%2。
+文件保持原样；列表改动后先询问是否覆盖它。</source>
+        <translation>La liste d'imprimantes %1 ne peut pas être lue entièrement : %2.
+Le fichier reste tel quel ; si la liste change, vous serez consulté avant qu'il soit écrasé.</translation>
+    </message>
+    <message>
+        <source>打印机清单 %1 无法完整读取（%2）。用现在的 %3 台打印机覆盖它？原文件另存为 %4。</source>
+        <translation>La liste d'imprimantes %1 ne peut pas être lue entièrement (%2). L'écraser avec les %3 imprimantes listées maintenant ? L'ancien fichier est conservé sous %4.</translation>
+    </message>
+    <message>
+        <source>覆盖</source>
+        <translation>Écraser</translation>
+    </message>
+    <message>
+        <source>无法另存 %1，清单未写入。</source>
+        <translation>Impossible d'enregistrer %1 ; la liste n'a pas été écrite.</translation>
+    </message>
+    <message>
+        <source>无法写入 %1：%2</source>
+        <translation>Impossible d'écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>把字库 %1 下载到 %2 台打印机？</source>
+        <translation>Télécharger la police %1 vers %2 imprimantes ?</translation>
+    </message>
+    <message>
+        <source>把固件 %1 下载到 %2 台打印机？打印机将重新启动；未填写期望版本，不核对版本。</source>
+        <translation>Télécharger le micrologiciel %1 vers %2 imprimantes ? Elles redémarreront ; aucune version attendue n'est indiquée, la version n'est pas vérifiée.</translation>
+    </message>
+    <message>
+        <source>把固件 %1 下载到 %2 台打印机？打印机将重新启动，之后应为版本 %3。</source>
+        <translation>Télécharger le micrologiciel %1 vers %2 imprimantes ? Elles redémarreront et devraient ensuite indiquer la version %3.</translation>
+    </message>
+    <message>
+        <source>下载</source>
+        <translation>Télécharger</translation>
+    </message>
 </context>
 <context>
     <name>FunctionPage</name>

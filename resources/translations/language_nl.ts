@@ -1072,6 +1072,52 @@
         <source>无法写入 %1</source>
         <translation>Kan %1 niet schrijven</translation>
     </message>
+    <message>
+        <source>无法读取：%1</source>
+        <translation>niet leesbaar: %1</translation>
+    </message>
+    <message>
+        <source>第 %1 行不完整（文件在此中断）：%2</source>
+        <translation>regel %1 is onvolledig (het bestand houdt daar op): %2</translation>
+    </message>
+    <message>
+        <source>打印机清单 %1 无法完整读取，%2。
+文件保持原样；列表改动后先询问是否覆盖它。</source>
+        <translation>De printerlijst %1 kan niet helemaal gelezen worden: %2.
+Het bestand blijft zoals het is; verandert de lijst, dan wordt eerst gevraagd of het overschreven mag worden.</translation>
+    </message>
+    <message>
+        <source>打印机清单 %1 无法完整读取（%2）。用现在的 %3 台打印机覆盖它？原文件另存为 %4。</source>
+        <translation>De printerlijst %1 kan niet helemaal gelezen worden (%2). Overschrijven met de %3 printers die nu in de lijst staan? Het oude bestand blijft bewaard als %4.</translation>
+    </message>
+    <message>
+        <source>覆盖</source>
+        <translation>Overschrijven</translation>
+    </message>
+    <message>
+        <source>无法另存 %1，清单未写入。</source>
+        <translation>Kan %1 niet opslaan; de lijst is niet geschreven.</translation>
+    </message>
+    <message>
+        <source>无法写入 %1：%2</source>
+        <translation>Kan %1 niet schrijven: %2</translation>
+    </message>
+    <message>
+        <source>把字库 %1 下载到 %2 台打印机？</source>
+        <translation>Het lettertype %1 naar %2 printers downloaden?</translation>
+    </message>
+    <message>
+        <source>把固件 %1 下载到 %2 台打印机？打印机将重新启动；未填写期望版本，不核对版本。</source>
+        <translation>De firmware %1 naar %2 printers downloaden? Ze starten opnieuw; er is geen verwachte versie opgegeven, de versie wordt niet gecontroleerd.</translation>
+    </message>
+    <message>
+        <source>把固件 %1 下载到 %2 台打印机？打印机将重新启动，之后应为版本 %3。</source>
+        <translation>De firmware %1 naar %2 printers downloaden? Ze starten opnieuw en horen daarna versie %3 te melden.</translation>
+    </message>
+    <message>
+        <source>下载</source>
+        <translation>Downloaden</translation>
+    </message>
 </context>
 <context>
     <name>FunctionPage</name>

@@ -1072,6 +1072,52 @@
         <source>无法写入 %1</source>
         <translation>Não é possível gravar %1</translation>
     </message>
+    <message>
+        <source>无法读取：%1</source>
+        <translation>não pode ser lido: %1</translation>
+    </message>
+    <message>
+        <source>第 %1 行不完整（文件在此中断）：%2</source>
+        <translation>a linha %1 está incompleta (o arquivo termina ali): %2</translation>
+    </message>
+    <message>
+        <source>打印机清单 %1 无法完整读取，%2。
+文件保持原样；列表改动后先询问是否覆盖它。</source>
+        <translation>A lista de impressoras %1 não pode ser lida por inteiro: %2.
+O arquivo fica como está; quando a lista mudar, você será consultado antes de sobrescrevê-lo.</translation>
+    </message>
+    <message>
+        <source>打印机清单 %1 无法完整读取（%2）。用现在的 %3 台打印机覆盖它？原文件另存为 %4。</source>
+        <translation>A lista de impressoras %1 não pode ser lida por inteiro (%2). Sobrescrevê-la com as %3 impressoras listadas agora? O arquivo antigo é mantido como %4.</translation>
+    </message>
+    <message>
+        <source>覆盖</source>
+        <translation>Sobrescrever</translation>
+    </message>
+    <message>
+        <source>无法另存 %1，清单未写入。</source>
+        <translation>Não é possível salvar %1; a lista não foi gravada.</translation>
+    </message>
+    <message>
+        <source>无法写入 %1：%2</source>
+        <translation>Não é possível gravar %1: %2</translation>
+    </message>
+    <message>
+        <source>把字库 %1 下载到 %2 台打印机？</source>
+        <translation>Baixar a fonte %1 para %2 impressoras?</translation>
+    </message>
+    <message>
+        <source>把固件 %1 下载到 %2 台打印机？打印机将重新启动；未填写期望版本，不核对版本。</source>
+        <translation>Baixar o firmware %1 para %2 impressoras? Elas serão reiniciadas; nenhuma versão esperada foi informada, a versão não é verificada.</translation>
+    </message>
+    <message>
+        <source>把固件 %1 下载到 %2 台打印机？打印机将重新启动，之后应为版本 %3。</source>
+        <translation>Baixar o firmware %1 para %2 impressoras? Elas serão reiniciadas e devem então informar a versão %3.</translation>
+    </message>
+    <message>
+        <source>下载</source>
+        <translation>Baixar</translation>
+    </message>
 </context>
 <context>
     <name>FunctionPage</name>

@@ -1072,6 +1072,52 @@
         <source>无法写入 %1</source>
         <translation>無法寫入 %1</translation>
     </message>
+    <message>
+        <source>无法读取：%1</source>
+        <translation>無法讀取：%1</translation>
+    </message>
+    <message>
+        <source>第 %1 行不完整（文件在此中断）：%2</source>
+        <translation>第 %1 行不完整（檔案在此中斷）：%2</translation>
+    </message>
+    <message>
+        <source>打印机清单 %1 无法完整读取，%2。
+文件保持原样；列表改动后先询问是否覆盖它。</source>
+        <translation>印表機清單 %1 無法完整讀取，%2。
+檔案保持原樣；清單變更後會先詢問是否覆寫。</translation>
+    </message>
+    <message>
+        <source>打印机清单 %1 无法完整读取（%2）。用现在的 %3 台打印机覆盖它？原文件另存为 %4。</source>
+        <translation>印表機清單 %1 無法完整讀取（%2）。用現在的 %3 台印表機覆寫它？原檔案另存為 %4。</translation>
+    </message>
+    <message>
+        <source>覆盖</source>
+        <translation>覆寫</translation>
+    </message>
+    <message>
+        <source>无法另存 %1，清单未写入。</source>
+        <translation>無法另存 %1，清單未寫入。</translation>
+    </message>
+    <message>
+        <source>无法写入 %1：%2</source>
+        <translation>無法寫入 %1：%2</translation>
+    </message>
+    <message>
+        <source>把字库 %1 下载到 %2 台打印机？</source>
+        <translation>把字型 %1 下載到 %2 台印表機？</translation>
+    </message>
+    <message>
+        <source>把固件 %1 下载到 %2 台打印机？打印机将重新启动；未填写期望版本，不核对版本。</source>
+        <translation>把韌體 %1 下載到 %2 台印表機？印表機將重新啟動；未填寫期望版本，不核對版本。</translation>
+    </message>
+    <message>
+        <source>把固件 %1 下载到 %2 台打印机？打印机将重新启动，之后应为版本 %3。</source>
+        <translation>把韌體 %1 下載到 %2 台印表機？印表機將重新啟動，之後應為版本 %3。</translation>
+    </message>
+    <message>
+        <source>下载</source>
+        <translation>下載</translation>
+    </message>
 </context>
 <context>
     <name>FunctionPage</name>

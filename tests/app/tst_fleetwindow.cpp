@@ -6,11 +6,13 @@
 #include "common/encryptedfile.h"
 #include "common/fleetprinters.h"
 #include "common/messagerecorder.h"
+#include "fleet/fleetlist.h"
 #include "fleet/fleetmodel.h"
 #include "fleet/poller.h"
 #include "protocol/commandcodes.h"
 #include "sim/simprinter.h"
 
+#include <QDir>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -86,7 +88,22 @@ private slots:
         restarting = startPrinter("127.0.0.1", 0, 0, "stream");
         QVERIFY(ready && paperOut && restarting);
     }
-    void init() { QSettings(QStringLiteral("Company"), QStringLiteral("App")).clear(); }
+    void init()
+    {
+        QSettings(QStringLiteral("Company"), QStringLiteral("App")).clear();
+        QFile::remove(fleet::fleetlist::defaultPath());
+        QFile::remove(fleet::fleetlist::defaultPath() + ".bak");
+    }
+    static QByteArray listFile(const QString &suffix = QString())
+    {
+        QFile file(fleet::fleetlist::defaultPath() + suffix);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+    }
+    static void type(FleetWindow &w, const QString &text)
+    {
+        child<QLineEdit>(w, "lineEdit_FleetAddress")->setText(text);
+        QTest::mouseClick(child<QPushButton>(w, "pushButton_FleetAdd"), Qt::LeftButton);
+    }
 
     void typedPrintersArePolledAndRemembered()
     {
@@ -113,6 +130,90 @@ private slots:
         FleetWindow again;
         QCOMPARE(again.model().rowCount(), 3);
         QCOMPARE(again.model().address(1).key(), keyOf(*paperOut));
+    }
+
+    // A list file that cannot be read whole (cut off, or edited by hand) is kept byte for
+    // byte: the window names the line, shows what it could read, asks once the list
+    // changes, and writes only when the user agrees (the old file kept beside it). The
+    // window is never shown: nothing is polled.
+    void brokenListFileIsKept_data()
+    {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("readable");
+        QTest::newRow("cut off") << QByteArray("# site\n127.0.0.7:9100\n127.0.0.8:91")
+                                 << "第 3 行不完整" << 1;
+        QTest::newRow("edited by hand") << QByteArray("127.0.0.7:9100\n[::1:9100\n127.0.0.8\r\n")
+                                        << "第 2 行不是地址：[::1:9100" << 2;
+    }
+    void brokenListFileIsKept()
+    {
+        QFETCH(QByteArray, contents);
+        QFETCH(QString, line);
+        QFETCH(int, readable);
+        const QString path = fleet::fleetlist::defaultPath();
+        QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(contents);
+        file.close();
+
+        MessageRecorder recorder;
+        recorder.questionAnswer = false;
+        {
+            FleetWindow window;
+            QCOMPARE(window.model().rowCount(), readable);
+            QCOMPARE(recorder.messages.size(), 1);
+            QVERIFY2(recorder.lastText().contains(line) &&
+                         recorder.lastText().contains(QDir::toNativeSeparators(path)),
+                     qPrintable(recorder.lastText()));
+            type(window, "127.0.0.9:9100");
+            QCOMPARE(recorder.questions.size(), 1);
+            QVERIFY2(recorder.questions.first().contains(line),
+                     qPrintable(recorder.questions.first()));
+            type(window, "127.0.0.10:9100"); // declined once: not asked again
+            QCOMPARE(recorder.questions.size(), 1);
+            QCOMPARE(window.model().rowCount(), readable + 2);
+            QCOMPARE(listFile(), contents);
+        }
+        QCOMPARE(listFile(), contents);
+
+        recorder.clear();
+        recorder.questionAnswer = true;
+        FleetWindow again;
+        QCOMPARE(recorder.messages.size(), 1);
+        type(again, "127.0.0.9:9100");
+        QCOMPARE(recorder.questions.size(), 1);
+        QCOMPARE(listFile(".bak"), contents);
+        const fleet::fleetlist::Contents written = fleet::fleetlist::load(path);
+        QVERIFY(written.whole());
+        QCOMPARE(written.addresses.size(), readable + 1);
+    }
+
+    // The rollout names the file, the number of printers and the version expected before
+    // anything is sent; declined, nothing is.
+    void firmwareRolloutAsksFirst()
+    {
+        MessageRecorder recorder;
+        recorder.fileToOpen = dir.filePath("fw-asked.bin");
+        QVERIFY(
+            writeEncryptedFile(recorder.fileToOpen, "FWVER=V2.0.2\n\n\n\n" + rawPayload(4096, 7)));
+        FleetWindow window;
+        addAll(window);
+        select(window, {ready.get(), paperOut.get()});
+        child<QLineEdit>(window, "lineEdit_FleetExpectVersion")->setText("V2.0.2");
+        const qint64 before = ready->rawByteCount() + paperOut->rawByteCount();
+        recorder.questionAnswer = false;
+        QTest::mouseClick(child<QPushButton>(window, "pushButton_FleetFirmware"), Qt::LeftButton);
+        QCOMPARE(recorder.questions.size(), 1);
+        const QString question = recorder.questions.first();
+        QVERIFY2(question.contains(QDir::toNativeSeparators(recorder.fileToOpen)) &&
+                     question.contains("2 台打印机") && question.contains("V2.0.2"),
+                 qPrintable(question));
+        QVERIFY(!window.working());
+        QTest::qWait(300);
+        QCOMPARE(ready->rawByteCount() + paperOut->rawByteCount(), before);
+        QVERIFY(cell(window, *ready, fleet::FleetModel::ResultColumn).isEmpty());
     }
 
     void printerOpenInTheMainWindowIsLeftAlone()

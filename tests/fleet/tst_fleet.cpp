@@ -11,6 +11,7 @@
 #include "protocol/commandcodes.h"
 #include "sim/simprinter.h"
 
+#include <QDeadlineTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -56,11 +57,11 @@ int identityQueries(const SimPrinter &p)
 }
 
 // "FWVER=<version>" and padding: one 16-byte block in front of the payload.
-QByteArray firmwareImage(const QByteArray &version)
+QByteArray firmwareImage(const QByteArray &version, int payloadSize = 32 * 1024)
 {
     QByteArray head = "FWVER=" + version + "\n";
     head += QByteArray(16 - head.size() % 16, '\n');
-    return head + rawPayload(32 * 1024, 11);
+    return head + rawPayload(payloadSize, 11);
 }
 
 } // namespace
@@ -415,6 +416,98 @@ private slots:
         QVERIFY(!QFile::exists(plain));
     }
 
+    // The same printer named several ways is run once: the image reaches it once, and
+    // status and inventory give it one record.
+    void duplicatesRunOnce_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("records");
+        QTest::addColumn<int>("imagesReceived");
+        QTest::newRow("rollout") << QStringList{"download", "firmware", "%F", "--targets",
+                                                "%T",       "--jobs",   "3",  "--json"}
+                                 << 1 << 1;
+        QTest::newRow("status") << QStringList{"status", "--targets", "%T", "--json"} << 1 << 0;
+        QTest::newRow("inventory")
+            << QStringList{"inventory", "--targets", "%T", "--json"} << 1 << 0;
+    }
+    void duplicatesRunOnce()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, records);
+        QFETCH(int, imagesReceived);
+        auto printer = startPrinter("127.0.0.1", 0, 0, "stream");
+        QVERIFY(printer);
+        const QByteArray image = firmwareImage("V2.0.1");
+        const QString encrypted = dir.filePath("dup-fw.bin");
+        QVERIFY(writeEncryptedFile(encrypted, image));
+        const QString port = QString::number(printer->tcpPort());
+        QFile list(dir.filePath("dup"));
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        list.write(QStringLiteral("127.0.0.1:%1\n  127.0.0.1:%1\n[::ffff:127.0.0.1]:%1\n"
+                                  "127.0.0.1:%1\n")
+                       .arg(port)
+                       .toUtf8());
+        list.close();
+        arguments.replaceInStrings("%F", encrypted).replaceInStrings("%T", list.fileName());
+        const Run r = cli(arguments);
+        QCOMPARE(r.code, 0);
+        // One record per printer.
+        QCOMPARE(r.out.count("\"printer\":"), records);
+        QVERIFY2(r.err.contains("the same printer as 127.0.0.1:" + port.toUtf8()), r.err);
+        QCOMPARE(printer->rawByteCount(), qint64(image.size()) * imagesReceived);
+    }
+
+    // --timeout bounds every printer's turn: a host that takes the connection and never
+    // answers, and a printer that takes a firmware too slowly, end timed-out. Today's
+    // limits are far beyond the 60 s the run is waited for.
+    void timeLimit_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("slowPrinter"); // else the silent host
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QByteArray>("output");
+        QTest::newRow("rollout, silent host")
+            << QStringList{"download", "firmware",  "%F", "--targets",
+                           "%T",       "--timeout", "2",  "--jsonl"}
+            << false << 3 << QByteArray("\"reason\":\"timed-out\"");
+        QTest::newRow("rollout, slow stream")
+            << QStringList{"download", "firmware",  "%F", "--targets",
+                           "%T",       "--timeout", "2",  "--jsonl"}
+            << true << 3 << QByteArray("\"reason\":\"timed-out\"");
+        QTest::newRow("one download, slow stream")
+            << QStringList{"download", "firmware", "%F", "--net", "%A", "--timeout", "2", "--json"}
+            << true << 3 << QByteArray("\"reason\": \"timed-out\"");
+        QTest::newRow("status, silent host")
+            << QStringList{"status", "--targets", "%T", "--timeout", "2", "--jsonl"} << false << 2
+            << QByteArray("\"reached\":false");
+        QTest::newRow("inventory, silent host")
+            << QStringList{"inventory", "--targets", "%T", "--timeout", "2", "--jsonl"} << false
+            << 2 << QByteArray("\"reached\":false");
+    }
+    void timeLimit()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, slowPrinter);
+        QFETCH(int, code);
+        QFETCH(QByteArray, output);
+        QTcpServer silent; // the kernel takes connections; nobody reads or answers
+        QVERIFY(silent.listen(QHostAddress::LocalHost, 0));
+        auto slow = startPrinter("127.0.0.1", 0, 0, "stream");
+        QVERIFY(slow);
+        slow->setSlowRead(64, 200); // 256 KiB would take about 800 s
+        fleet::Address host;
+        host.host = QStringLiteral("127.0.0.1");
+        host.port = slowPrinter ? slow->tcpPort() : silent.serverPort();
+        const QString encrypted = dir.filePath("limit-fw.bin");
+        QVERIFY(writeEncryptedFile(encrypted, firmwareImage("V2.0.1", 256 * 1024)));
+        arguments.replaceInStrings("%F", encrypted)
+            .replaceInStrings("%T", targetsFile("limit", {host}))
+            .replaceInStrings("%A", host.key());
+        const Run r = cli(arguments);
+        QCOMPARE(r.code, code);
+        QVERIFY2(r.out.contains(output), r.out + r.err);
+    }
+
     void cliCommands_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -457,6 +550,91 @@ private slots:
         const Run r = cli(arguments);
         QCOMPARE(r.code, code);
         QVERIFY2((code == 1 ? r.err : r.out).contains(output), r.out + r.err);
+    }
+
+    // Ten connections that send nothing do not keep a scrape waiting (the client gives it
+    // 5 s; the idle ones hold the server for much longer today).
+    void exporterServesWhileConnectionsIdle()
+    {
+        auto ready = startPrinter("127.0.0.1", 0);
+        QVERIFY(ready);
+        QProcess process;
+        process.start(QStringLiteral(LABELSETUP_CLI),
+                      {"exporter", "--targets", targetsFile("idle", {at(*ready)}), "--listen",
+                       "127.0.0.1:0", "--interval", "1"});
+        QByteArray err;
+        QTRY_VERIFY_WITH_TIMEOUT((err += process.readAllStandardError()).contains("/metrics"),
+                                 10000);
+        QVERIFY2(!err.contains("warning"), err);
+        const quint16 port = quint16(QRegularExpression("127\\.0\\.0\\.1:(\\d+)/metrics")
+                                         .match(QString::fromUtf8(err))
+                                         .captured(1)
+                                         .toUInt());
+        QVERIFY(port > 0);
+        std::vector<std::unique_ptr<QTcpSocket>> idle;
+        for (int i = 0; i < 10; ++i) {
+            idle.push_back(std::make_unique<QTcpSocket>());
+            idle.back()->connectToHost(QHostAddress::LocalHost, port);
+            QVERIFY(idle.back()->waitForConnected(3000));
+        }
+        QTest::qWait(200); // the server has taken them
+        QTcpSocket scrape;
+        scrape.connectToHost(QHostAddress::LocalHost, port);
+        QVERIFY(scrape.waitForConnected(3000));
+        scrape.write("GET /metrics HTTP/1.0\r\nHost: localhost\r\n\r\n");
+        QByteArray reply;
+        QDeadlineTimer patience(5000);
+        while (!reply.contains("labelprinter_up") && !patience.hasExpired() &&
+               scrape.waitForReadyRead(int(qMax<qint64>(1, patience.remainingTime()))))
+            reply += scrape.readAll();
+        QVERIFY2(reply.startsWith("HTTP/1.1 200"), reply.left(200));
+        process.terminate();
+        QVERIFY(process.waitForFinished(5000));
+    }
+
+    // Where the endpoint may listen: loopback quietly; an address others reach with a
+    // warning (one that is not this machine's: nothing is bound); IPv6 loopback served,
+    // or refused with a sentence where the web server has no IPv6.
+    void exporterListen_data()
+    {
+        QTest::addColumn<QString>("listen");
+        QTest::addColumn<QByteArray>("warning");
+        QTest::newRow("loopback") << "127.0.0.1:0" << QByteArray();
+        QTest::newRow("name of loopback") << "localhost:0" << QByteArray();
+        QTest::newRow("others reach it")
+            << "192.0.2.1:0" << QByteArray("anyone who can reach it reads the fleet's metrics");
+        QTest::newRow("IPv6 loopback") << "[::1]:0" << QByteArray();
+    }
+    void exporterListen()
+    {
+        QFETCH(QString, listen);
+        QFETCH(QByteArray, warning);
+        auto ready = startPrinter("127.0.0.1", 0);
+        QVERIFY(ready);
+        QProcess process;
+        process.start(QStringLiteral(LABELSETUP_CLI),
+                      {"exporter", "--targets", targetsFile("listen", {at(*ready)}), "--listen",
+                       listen, "--interval", "1"});
+        QByteArray err;
+        QTRY_VERIFY_WITH_TIMEOUT((err += process.readAllStandardError()).contains("/metrics") ||
+                                     process.state() == QProcess::NotRunning,
+                                 10000);
+        err += process.readAllStandardError();
+        QVERIFY2(warning.isEmpty() ? !err.contains("warning") : err.contains(warning), err);
+        if (listen.startsWith("[") && process.state() == QProcess::NotRunning) {
+            QVERIFY2(err.contains("IPv4 only"), err);
+            QCOMPARE(process.exitCode(), 1);
+            return;
+        }
+        if (listen.startsWith("192.")) { // not this machine's: it cannot listen there
+            QTRY_COMPARE(process.state(), QProcess::NotRunning);
+            QCOMPARE(process.exitCode(), 1);
+            return;
+        }
+        QVERIFY2(err.contains("/metrics"), err);
+        process.terminate();
+        QVERIFY(process.waitForFinished(5000));
+        QCOMPARE(process.exitCode(), 0);
     }
 
     // The metrics endpoint as a scraper sees it; promtool checks the format.

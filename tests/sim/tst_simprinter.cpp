@@ -6,11 +6,14 @@
 #include "sim/simprinter.h"
 
 #include <QNetworkDatagram>
+#include <QSemaphore>
 #include <QTcpSocket>
 #include <QUdpSocket>
 #include <QtTest>
 
+#include <atomic>
 #include <memory>
+#include <sys/socket.h>
 
 namespace {
 
@@ -218,6 +221,48 @@ private slots:
         receive();
         QCOMPARE(got, replies);
         QCOMPARE(p->udpRequestCount(), 1);
+    }
+
+    // Frozen while it reads a query (its thread held in the log), the printer finds the
+    // poller gone (reset) when it answers after the thaw: it closes that connection and
+    // goes on serving.
+    void frozenWhilePolledThenThawed()
+    {
+        auto p = startPrinter();
+        QSemaphore frozen, thaw;
+        std::atomic<bool> freezeNext{true};
+        p->setLogHandler([&](const QString &line) {
+            if (line.contains("RX frame") && freezeNext.exchange(false)) {
+                frozen.release();
+                thaw.acquire();
+            }
+        });
+        p->setVerbose(true);
+        const QByteArray query = hx("1B FF FE 02 19 00 1B FE FF");
+        {
+            QTcpSocket poller;
+            poller.connectToHost(QHostAddress::LocalHost, p->tcpPort());
+            QVERIFY(poller.waitForConnected(3000));
+            poller.write(query);
+            QVERIFY(poller.waitForBytesWritten(3000));
+            QVERIFY(frozen.tryAcquire(1, 5000));
+            // The poller gives up and resets the connection while the printer is frozen.
+            const linger reset{1, 0};
+            QCOMPARE(::setsockopt(int(poller.socketDescriptor()), SOL_SOCKET, SO_LINGER, &reset,
+                                  sizeof reset),
+                     0);
+            poller.abort();
+            QTest::qWait(100);
+            thaw.release();
+        }
+        QTRY_COMPARE(p->openConnections(), 0);
+        QTcpSocket again;
+        again.connectToHost(QHostAddress::LocalHost, p->tcpPort());
+        QVERIFY(again.waitForConnected(3000));
+        again.write(query);
+        QByteArray answer;
+        QTRY_VERIFY((answer += again.readAll()).size() >= 11);
+        QCOMPARE(spaced(answer), spaced(hx("1B FF FE 02 19 02 18 00 1B FE FF")));
     }
 };
 
