@@ -86,12 +86,17 @@ int save(PrinterSession &session, const SaveOptions &options, profile::Profile *
 
 bool check(const profile::Profile &wanted, QString *error, int dotsPerMm)
 {
-    if (dotsPerMm == 0)
-        dotsPerMm = wanted.dotsPerMm;
-    const QJsonObject settings = forResolution(wanted, dotsPerMm);
+    return check(wanted, error, settingtable::ModelFacts{dotsPerMm, std::nullopt});
+}
+
+bool check(const profile::Profile &wanted, QString *error, settingtable::ModelFacts model)
+{
+    if (model.dotsPerMm == 0)
+        model.dotsPerMm = wanted.dotsPerMm;
+    const QJsonObject settings = forResolution(wanted, model.dotsPerMm);
     for (auto it = settings.begin(); it != settings.end(); ++it) {
         QString why;
-        if (!settingtable::checkPage(it.key(), it.value().toObject(), dotsPerMm, &why)) {
+        if (!settingtable::checkPage(it.key(), it.value().toObject(), model, &why)) {
             *error = QStringLiteral("%1: %2").arg(it.key(), why);
             return false;
         }
@@ -120,7 +125,9 @@ Outcome apply(PrinterSession &session, const profile::Profile &wanted, bool dryR
               const std::atomic<bool> *stop)
 {
     Outcome outcome;
-    if (!check(wanted, &outcome.refused, session.dotsPerMm()))
+    // The open printer's model: a list it offers fewer entries of is checked as it has it.
+    if (!check(wanted, &outcome.refused,
+               settingtable::ModelFacts{session.dotsPerMm(), session.hasPrintMode()}))
         return outcome;
     const QJsonObject settings = forResolution(wanted, session.dotsPerMm());
     for (const QString &page : settingtable::pageNames()) {

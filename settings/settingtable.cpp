@@ -46,6 +46,15 @@ constexpr int kNoPause = 0;
 constexpr ReadEnd kUnanswered = ReadEnd::Unanswered;
 constexpr ReadEnd kAnyFailure = ReadEnd::AnyFailure;
 
+// A list the models outside the print-mode group offer only the first entries of.
+struct ShorterList
+{
+    const char *page;
+    const char *key;
+    int entries;
+};
+const ShorterList kShorterWithoutPrintMode[] = {{"print", "speed", 4}};
+
 // clang-format off
 // page, key, item, codec, offset, part, unit, min, max, decimals, text limit,
 // values, names, codes, entries, models, flags, widget, label context, label
@@ -218,10 +227,10 @@ bool fail(const Row &row, const QString &what, QString *why)
     return false;
 }
 
-QStringList entryTexts(const Row &row)
+QStringList entryTexts(const Row &row, int entries)
 {
     QStringList out;
-    for (int i = 0; i < row.entries; ++i) {
+    for (int i = 0; i < entries; ++i) {
         if (row.names)
             out << QLatin1Char('"') + QLatin1String(row.names[i]) + QLatin1Char('"');
         else
@@ -409,18 +418,43 @@ QList<const Frame *> framesToWrite(const QString &page, const QJsonObject &wante
     return out;
 }
 
+int entries(const Row &row, const ModelFacts &model)
+{
+    if (model.printMode.value_or(true))
+        return row.entries;
+    for (const ShorterList &list : kShorterWithoutPrintMode) {
+        if (qstrcmp(row.page, list.page) == 0 && qstrcmp(row.key, list.key) == 0)
+            return list.entries;
+    }
+    return row.entries;
+}
+
 bool check(const Row &row, const QJsonValue &value, int dotsPerMm, QString *why)
 {
+    return check(row, value, ModelFacts{dotsPerMm, std::nullopt}, why);
+}
+
+bool check(const Row &row, const QJsonValue &value, const ModelFacts &model, QString *why)
+{
+    const int dotsPerMm = model.dotsPerMm;
     if (has(row, ReadOnly))
         return fail(row, QStringLiteral("is read only"), why);
     switch (row.unit) {
-    case Unit::List:
-        if (listCode(row, value) < 0 || isUnlisted(value))
-            return fail(
-                row,
-                QStringLiteral("must be one of %1").arg(entryTexts(row).join(QLatin1String(", "))),
-                why);
+    case Unit::List: {
+        const int offered = entries(row, model);
+        const int code = listCode(row, value);
+        bool listed = false;
+        for (int i = 0; i < offered; ++i)
+            listed = listed || code == (row.codes ? row.codes[i] : i);
+        if (!listed || isUnlisted(value))
+            return fail(row,
+                        QStringLiteral("must be one of %1%2")
+                            .arg(entryTexts(row, offered).join(QLatin1String(", ")),
+                                 offered < row.entries ? QStringLiteral(" on this model")
+                                                       : QString()),
+                        why);
         return true;
+    }
     case Unit::Flag:
         return value.isBool() || fail(row, QStringLiteral("must be true or false"), why);
     case Unit::Text: {
@@ -482,6 +516,12 @@ bool check(const Row &row, const QJsonValue &value, int dotsPerMm, QString *why)
 
 bool checkPage(const QString &page, const QJsonObject &settings, int dotsPerMm, QString *why)
 {
+    return checkPage(page, settings, ModelFacts{dotsPerMm, std::nullopt}, why);
+}
+
+bool checkPage(const QString &page, const QJsonObject &settings, const ModelFacts &model,
+               QString *why)
+{
     for (auto it = settings.begin(); it != settings.end(); ++it) {
         const Row *row = find(page, it.key());
         if (!row || has(*row, ReadOnly)) {
@@ -495,7 +535,7 @@ bool checkPage(const QString &page, const QJsonObject &settings, int dotsPerMm, 
                            .arg(it.key(), keys.join(QLatin1String(", ")));
             return false;
         }
-        if (!check(*row, it.value(), dotsPerMm, why))
+        if (!check(*row, it.value(), model, why))
             return false;
     }
     return true;
