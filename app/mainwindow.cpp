@@ -58,8 +58,9 @@ const char kGeometryKey[] = "MainWindow/geometry";
 // The settings pages as profiles name them, and the middle of their buttons' names
 // ("pushButton_PrintSettingRead").
 const std::pair<const char *, const char *> kSettingsPages[] = {
-    {"print", "Print"},      {"distance", "Distance"}, {"wifi", "Wifi"},    {"bluetooth", "Ble"},
-    {"ethernet", "Netport"}, {"serial", "Com"},        {"stripper", "Stripper"}};
+    {"print", "Print"},      {"distance", "Distance"}, {"wifi", "Wifi"},
+    {"bluetooth", "Ble"},    {"ethernet", "Netport"},  {"serial", "Com"},
+    {"stripper", "Stripper"}};
 
 } // namespace
 

@@ -52,9 +52,9 @@ void PrintPage::printerChanged()
     ui->label_28->setEnabled(!printMode);
     ui->comboBox_PrintSpeed->clear();
     // The speeds the model has, as the profile check knows them.
-    const int speeds = settingtable::entries(
-        *settingtable::find(QStringLiteral("print"), QStringLiteral("speed")),
-        settingtable::ModelFacts{m_session.dotsPerMm(), printMode});
+    const int speeds =
+        settingtable::entries(*settingtable::find(QStringLiteral("print"), QStringLiteral("speed")),
+                              settingtable::ModelFacts{m_session.dotsPerMm(), printMode});
     for (int i = 0; i < speeds; ++i)
         ui->comboBox_PrintSpeed->addItem(QString::number(i));
     forgetRead();

@@ -447,12 +447,12 @@ bool check(const Row &row, const QJsonValue &value, const ModelFacts &model, QSt
         for (int i = 0; i < offered; ++i)
             listed = listed || code == (row.codes ? row.codes[i] : i);
         if (!listed || isUnlisted(value))
-            return fail(row,
-                        QStringLiteral("must be one of %1%2")
-                            .arg(entryTexts(row, offered).join(QLatin1String(", ")),
-                                 offered < row.entries ? QStringLiteral(" on this model")
-                                                       : QString()),
-                        why);
+            return fail(
+                row,
+                QStringLiteral("must be one of %1%2")
+                    .arg(entryTexts(row, offered).join(QLatin1String(", ")),
+                         offered < row.entries ? QStringLiteral(" on this model") : QString()),
+                why);
         return true;
     }
     case Unit::Flag:

@@ -168,8 +168,8 @@ QList<const Frame *> framesToWrite(const QString &page, const QJsonObject &wante
 // whatever any model would.
 struct ModelFacts
 {
-    int dotsPerMm = 0;                // 8 or 12; 0: not known
-    std::optional<bool> printMode;    // the model has the print-mode setting
+    int dotsPerMm = 0;             // 8 or 12; 0: not known
+    std::optional<bool> printMode; // the model has the print-mode setting
 };
 
 // The entries of a list the model offers: the first entries of the row's list, a

@@ -514,7 +514,7 @@ void TestMainWindow::wheelScrollsPastUnchosenBoxes()
 
 void TestMainWindow::writtenElsewhereMustBeRead_data()
 {
-    QTest::addColumn<QString>("write"); // a profile's settings, or "provision"
+    QTest::addColumn<QString>("write");  // a profile's settings, or "provision"
     QTest::addColumn<QString>("unread"); // the pages whose Set button rests after it
     QTest::addColumn<QString>("reason");
     const auto row = [](const char *name, const char *write, const char *unread,
@@ -557,8 +557,8 @@ void TestMainWindow::writtenElsewhereMustBeRead()
         recorder->fileToOpen = file.fileName();
         click("pushButton_ApplyProfile");
     }
-    QVERIFY2(recorder->texts().size() == 1 && !recorder->dialogTitles.isEmpty() ==
-                                                  (write != QLatin1String("provision")),
+    QVERIFY2(recorder->texts().size() == 1 &&
+                 !recorder->dialogTitles.isEmpty() == (write != QLatin1String("provision")),
              qPrintable(recorder->texts().join('|')));
     QStringList states;
     for (const QString &page : pages) {

@@ -24,7 +24,7 @@ class TestCli : public QObject
 
     std::unique_ptr<SimPrinter> printer;
     std::unique_ptr<SimPrinter> mute; // a model that takes no settings, silent on the status word
-    std::unique_ptr<SimPrinter> nameless; // never answers the identity query
+    std::unique_ptr<SimPrinter> nameless;   // never answers the identity query
     std::unique_ptr<SimPrinter> fourSpeeds; // a model outside the print-mode group
     QTemporaryDir dir;
     QByteArray firmware = rawPayload(64 * 1024, 7);
