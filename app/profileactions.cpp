@@ -113,6 +113,11 @@ QStringList ProfileActions::apply()
         const PrinterSession::Operation operation(m_session);
         preview = profileapply::apply(m_session, wanted, true, false);
     }
+    // A value this printer's model cannot take (a speed it lacks): nothing was sent.
+    if (!preview.refused.isEmpty()) {
+        prompts::critical(parent, tr("应用配置"), tr("配置文件无效：%1").arg(preview.refused));
+        return {};
+    }
     if (preview.result != RESULT_OK) {
         m_host.reportResult(preview.result == RESULT_BAD_REPLY ? m_session.failureCode()
                                                                : preview.result);
