@@ -63,6 +63,7 @@ private slots:
     void wheelScrollsPastUnchosenBoxes();
     void writtenElsewhereMustBeRead_data();
     void writtenElsewhereMustBeRead();
+    void provisioningAfterProfileSetsStation();
     void nextStartRestores();
 
 private:
@@ -592,6 +593,38 @@ void TestMainWindow::writtenElsewhereMustBeRead()
     click("pushButton_close");
     QCOMPARE(child<QLabel>("label_NotRead_" + first + "SettingRead")->text(),
              QString::fromUtf8("尚未读取"));
+}
+
+void TestMainWindow::provisioningAfterProfileSetsStation()
+{
+    // Read in station mode, then switched to access point by a profile: provisioning
+    // must not take the printer for a station any more.
+    DemoPrinter demo;
+    openDemo(demo);
+    demo.printer()->setValue(0x30, QByteArray(1, '\1'));
+    click("pushButton_WifiSettingRead");
+    QTemporaryDir dir;
+    QFile file(dir.filePath("p.json"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(R"({"format": "labelsetup-profile", "version": 1, "dotsPerMm": 12, )"
+               R"("settings": {"wifi": {"mode": "accessPoint"}}})");
+    file.close();
+    recorder->fileToOpen = file.fileName();
+    click("pushButton_ApplyProfile");
+    QCOMPARE(demo.storedValue(0x30), QByteArray(1, '\2'));
+    demo.printer()->clearRecords();
+    WifiCred cred;
+    cred.valid = true;
+    cred.ssid = QStringLiteral("Shop");
+    cred.password = QStringLiteral("pw123456");
+    window->provisioning()->sendCredentials(cred);
+    QStringList sent;
+    for (const ReceivedFrame &f : demo.printer()->receivedFrames()) {
+        if (f.frameClass == 0x01)
+            sent << QString::number(f.item, 16) + ':' + QString::fromLatin1(f.data.toHex());
+    }
+    QCOMPARE(sent.value(0), QStringLiteral("30:01"));
+    QCOMPARE(demo.storedValue(0x30), QByteArray(1, '\1'));
 }
 
 void TestMainWindow::nextStartRestores()
