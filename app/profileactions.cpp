@@ -148,7 +148,7 @@ QStringList ProfileActions::apply()
         const PrinterSession::Operation operation(m_session);
         done = profileapply::apply(m_session, wanted, false, true);
     }
-    const QStringList touched = writtenPages(done);
+    QStringList touched = writtenPages(done);
     // The WiFi mode the printer was known to be in may not be its mode any more.
     if (touched.contains(QStringLiteral("wifi")))
         m_session.setWifiMode(-1);
