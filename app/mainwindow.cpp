@@ -11,6 +11,7 @@
 #include "app/resultmessage.h"
 #include "app/startup.h"
 #include "app/verticalscrollarea.h"
+#include "app/wheelguard.h"
 #include "console/consolepage.h"
 #include "download/downloadpanel.h"
 #include "download/filestream.h"
@@ -54,6 +55,13 @@ namespace {
 // Beside the label-size keys of the same store.
 const char kGeometryKey[] = "MainWindow/geometry";
 
+// The settings pages as profiles name them, and the middle of their buttons' names
+// ("pushButton_PrintSettingRead").
+const std::pair<const char *, const char *> kSettingsPages[] = {
+    {"print", "Print"},      {"distance", "Distance"}, {"wifi", "Wifi"},
+    {"bluetooth", "Ble"},    {"ethernet", "Netport"},  {"serial", "Com"},
+    {"stripper", "Stripper"}};
+
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
@@ -91,6 +99,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     setInitialWidgetStates();
     setUpStatusBar();
     setUpKeyboard();
+    m_wheelGuard = new WheelGuard(this);
+    m_wheelGuard->protect(this);
 
     const QByteArray geometry = QSettings(QStringLiteral("Company"), QStringLiteral("App"))
                                     .value(kGeometryKey)
@@ -149,8 +159,10 @@ void MainWindow::addLinkPages()
     });
     connect(m_wifiPage, &WifiPage::provisioningRequested, this, [this] {
         m_provisioning->open();
-        if (DistributeNet *provisioning = m_provisioning->window())
+        if (DistributeNet *provisioning = m_provisioning->window()) {
             provisioning->setPrinterName(m_connectionPanel->currentEntry());
+            m_wheelGuard->protect(provisioning);
+        }
     });
     followDhcp();
 }
@@ -234,7 +246,7 @@ void MainWindow::saveProfile()
 
 void MainWindow::applyProfile()
 {
-    ProfileActions(*m_session, *this).apply();
+    markUnread(ProfileActions(*m_session, *this).apply(), tr("应用配置后尚未读取"));
 }
 
 void MainWindow::addProfileButtons()
@@ -255,13 +267,33 @@ void MainWindow::addProfileButtons()
 
 void MainWindow::addReadStateNotes()
 {
-    for (const char *page : {"Print", "Distance", "Wifi", "Ble", "Netport", "Com", "Stripper"}) {
+    for (const auto &[name, page] : kSettingsPages) {
         const QString stem = QStringLiteral("pushButton_%1Setting").arg(QLatin1String(page));
         auto *read = ui->toolBox_PrinterSetting->findChild<QAbstractButton *>(stem + "Read");
         auto *set = ui->toolBox_PrinterSetting->findChild<QAbstractButton *>(stem + "Set");
         if (read && set)
             new ReadStateNote(read, set);
     }
+}
+
+void MainWindow::markUnread(const QStringList &pages, const QString &reason)
+{
+    for (const auto &[name, page] : kSettingsPages) {
+        if (!pages.contains(QLatin1String(name)))
+            continue;
+        if (auto *set = ui->toolBox_PrinterSetting->findChild<QAbstractButton *>(
+                QStringLiteral("pushButton_%1SettingSet").arg(QLatin1String(page))))
+            set->setEnabled(false);
+        if (auto *note = ui->toolBox_PrinterSetting->findChild<ReadStateNote *>(
+                QStringLiteral("label_NotRead_%1SettingRead").arg(QLatin1String(page))))
+            note->setReason(reason);
+    }
+}
+
+void MainWindow::forgetUnreadReasons()
+{
+    for (ReadStateNote *note : ui->toolBox_PrinterSetting->findChildren<ReadStateNote *>())
+        note->setReason(QString());
 }
 
 void MainWindow::fitPagesToWidth()
@@ -356,6 +388,7 @@ void MainWindow::selectedItem()
     m_ethernetPage->printerChanged();
     m_bluetoothPage->printerChanged();
     m_serialPage->printerChanged();
+    forgetUnreadReasons();
 }
 
 void MainWindow::controlAllWidgets(bool on)
@@ -443,8 +476,11 @@ void MainWindow::setUpFilePages()
     // The WiFi page shows what is being sent, and once it is taken, compares against it.
     connect(m_provisioning, &WifiProvisioning::credentialsTried, this,
             [this](const WifiCred &cred) { m_wifiPage->noteProvisioned(cred, false); });
-    connect(m_provisioning, &WifiProvisioning::credentialsSent, this,
-            [this](const WifiCred &cred) { m_wifiPage->noteProvisioned(cred); });
+    // The printer took them: its other WiFi settings may no longer be those shown.
+    connect(m_provisioning, &WifiProvisioning::credentialsSent, this, [this](const WifiCred &cred) {
+        m_wifiPage->noteProvisioned(cred);
+        markUnread({QStringLiteral("wifi")}, tr("配网后尚未读取"));
+    });
 }
 
 void MainWindow::followFileStream(bool running)
@@ -522,6 +558,7 @@ void MainWindow::updateConnectionState()
         m_ethernetPage->printerChanged();
         m_bluetoothPage->printerChanged();
         m_serialPage->printerChanged();
+        forgetUnreadReasons();
         m_connectionLabel->setFullText(tr("连接已关闭：请重新打开打印机，再读取和设置。"));
         m_wasOpen = false;
         return;

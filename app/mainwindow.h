@@ -11,6 +11,7 @@
 #include <QPair>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 
 class QLabel;
@@ -32,6 +33,7 @@ class FileStream;
 class WifiProvisioning;
 class DebugLog;
 class PrinterSession;
+class WheelGuard;
 
 namespace Ui {
 class MainWindow;
@@ -121,6 +123,12 @@ private:
     void applyProfile();
     // "尚未读取" beside each settings page's buttons until it is read.
     void addReadStateNotes();
+    // The settings pages named as profiles name them ("print", "wifi", ...) were written
+    // from elsewhere: what they show is older than the printer's settings, so their Set
+    // buttons rest until they are read again, and their notes say `reason`.
+    void markUnread(const QStringList &pages, const QString &reason);
+    // Another printer or none: every page is merely unread.
+    void forgetUnreadReasons();
     void fitPagesToWidth();
     // Adapts the pages to the printer just opened (model from the session).
     void printerPagesChanged();
@@ -152,6 +160,7 @@ private:
     DownloadPanel *m_downloadPanel = nullptr;
     ConsolePage *m_consolePage = nullptr;
     WifiProvisioning *m_provisioning = nullptr;
+    WheelGuard *m_wheelGuard = nullptr;
     bool m_tabEnabledBeforeStream[3] = {true, true, true};
     QList<QPair<QPointer<QWidget>, bool>> m_enabledBeforeHeld;
     QPointer<QWidget> m_focusBeforeHeld;

@@ -28,6 +28,22 @@ QString settingList(const QStringList &names)
     return labels.join(QStringLiteral(", "));
 }
 
+// The pages an apply wrote to: those written, and the one whose write failed.
+QStringList writtenPages(const profileapply::Outcome &done)
+{
+    QStringList pages;
+    for (const QString &setting : done.written)
+        pages << setting.section(QLatin1Char('.'), 0, 0);
+    // The failed page was written to when it failed after its read, which lists its
+    // differences.
+    for (const profile::Difference &d : done.differences) {
+        if (d.page == done.failedPage)
+            pages << d.page;
+    }
+    pages.removeDuplicates();
+    return pages;
+}
+
 } // namespace
 
 void ProfileActions::save()
@@ -69,26 +85,26 @@ void ProfileActions::save()
     prompts::information(parent, tr("保存配置"), tr("配置已保存到 %1").arg(path));
 }
 
-void ProfileActions::apply()
+QStringList ProfileActions::apply()
 {
     if (!m_host.requireOpenDevice())
-        return;
+        return {};
     QWidget *parent = m_host.dialogParent();
     const QString path = prompts::openFileName(parent, tr("应用配置"), prompts::inDocuments(),
                                                tr("配置文件 (*.json)"));
     if (path.isEmpty())
-        return;
+        return {};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         prompts::critical(parent, tr("应用配置"),
                           tr("无法读取配置文件：%1").arg(file.errorString()));
-        return;
+        return {};
     }
     profile::Profile wanted;
     QString error;
     if (!profile::parse(file.readAll(), &wanted, &error) || !profileapply::check(wanted, &error)) {
         prompts::critical(parent, tr("应用配置"), tr("配置文件无效：%1").arg(error));
-        return;
+        return {};
     }
 
     profileapply::Outcome preview;
@@ -97,16 +113,16 @@ void ProfileActions::apply()
         const PrinterSession::Operation operation(m_session);
         preview = profileapply::apply(m_session, wanted, true, false);
     }
+    // A value this printer's model cannot take (a speed it lacks), or one past what may be
+    // typed that it does not have already: nothing was sent.
+    if (!preview.refused.isEmpty()) {
+        prompts::critical(parent, tr("应用配置"), tr("配置文件无效：%1").arg(preview.refused));
+        return {};
+    }
     if (preview.result != RESULT_OK) {
         m_host.reportResult(preview.result == RESULT_BAD_REPLY ? m_session.failureCode()
                                                                : preview.result);
-        return;
-    }
-    // Refused against this printer: a value it cannot store, or one past what may be typed
-    // that it does not have already.
-    if (!preview.refused.isEmpty()) {
-        prompts::critical(parent, tr("应用配置"), tr("配置文件无效：%1").arg(preview.refused));
-        return;
+        return {};
     }
     QString skipped;
     if (!preview.skipped.isEmpty())
@@ -115,7 +131,7 @@ void ProfileActions::apply()
     if (preview.differences.isEmpty()) {
         prompts::information(parent, tr("应用配置"),
                              tr("打印机的设置与配置文件相同，无需写入。") + skipped);
-        return;
+        return {};
     }
     QList<QStringList> rows;
     for (const profile::Difference &d : preview.differences)
@@ -125,7 +141,7 @@ void ProfileActions::apply()
                        tr("将写入以下 %1 项设置：").arg(preview.differences.size()) + skipped,
                        {tr("设置"), tr("打印机中的值"), tr("配置文件中的值")}, rows, tr("写入"));
     if (prompts::exec(&dialog) != QDialog::Accepted)
-        return;
+        return {};
 
     profileapply::Outcome done;
     {
@@ -133,10 +149,14 @@ void ProfileActions::apply()
         const PrinterSession::Operation operation(m_session);
         done = profileapply::apply(m_session, wanted, false, true);
     }
+    QStringList touched = writtenPages(done);
+    // The WiFi mode the printer was known to be in may not be its mode any more.
+    if (touched.contains(QStringLiteral("wifi")))
+        m_session.setWifiMode(-1);
     if (done.result != RESULT_OK) {
         m_host.reportResult(done.result == RESULT_BAD_REPLY ? m_session.failureCode()
                                                             : done.result);
-        return;
+        return touched;
     }
     if (!done.notVerified.isEmpty()) {
         QStringList names;
@@ -144,11 +164,12 @@ void ProfileActions::apply()
             names << d.page + QLatin1Char('.') + d.setting;
         prompts::warning(parent, tr("应用配置"),
                          tr("写入后读回的值与配置文件不同：%1").arg(settingList(names)));
-        return;
+        return touched;
     }
     const QString text = done.restartNeeded
                              ? tr("配置已应用。WiFi 或网口的更改在打印机重启后生效。")
                              : tr("配置已应用。");
     m_host.showLastResult(text);
     prompts::information(parent, tr("应用配置"), text + skipped);
+    return touched;
 }

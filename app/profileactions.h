@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QStringList>
 
 class PageHost;
 class PrinterSession;
@@ -15,7 +16,9 @@ public:
     ProfileActions(PrinterSession &session, PageHost &host) : m_session(session), m_host(host) {}
 
     void save();
-    void apply();
+    // The pages it wrote to, wholly or in part (a write that failed too), as profiles
+    // name them.
+    QStringList apply();
 
 private:
     PrinterSession &m_session;

@@ -22,7 +22,7 @@ QLayout *holder(QLayout *layout, const QWidget *w)
 } // namespace
 
 ReadStateNote::ReadStateNote(QAbstractButton *readButton, QAbstractButton *setButton)
-    : QLabel(tr("尚未读取"), readButton->parentWidget()), m_setButton(setButton)
+    : QLabel(readButton->parentWidget()), m_setButton(setButton)
 {
     setObjectName(readButton->objectName().replace(QLatin1String("pushButton_"),
                                                    QLatin1String("label_NotRead_")));
@@ -42,8 +42,18 @@ bool ReadStateNote::eventFilter(QObject *watched, QEvent *event)
     return QLabel::eventFilter(watched, event);
 }
 
+void ReadStateNote::setReason(const QString &reason)
+{
+    m_reason = reason;
+    follow();
+}
+
 void ReadStateNote::follow()
 {
     // Only the button's own state: a page resting during an exchange changes nothing.
-    setVisible(m_setButton->testAttribute(Qt::WA_ForceDisabled));
+    const bool unread = m_setButton->testAttribute(Qt::WA_ForceDisabled);
+    if (!unread)
+        m_reason.clear();
+    setText(m_reason.isEmpty() ? tr("尚未读取") : m_reason);
+    setVisible(unread);
 }

@@ -16,6 +16,10 @@ public:
     // Put in the buttons' row, just before `readButton`.
     ReadStateNote(QAbstractButton *readButton, QAbstractButton *setButton);
 
+    // Says why the page must be read again, for example after a write that did not come
+    // from the page; until a read enables the Set button again, or an empty `reason`.
+    void setReason(const QString &reason);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -23,4 +27,5 @@ private:
     void follow();
 
     QAbstractButton *m_setButton;
+    QString m_reason;
 };

@@ -5,6 +5,7 @@
 #include "settings/labelsizestore.h"
 #include "settings/pagefields.h"
 #include "settings/settingsengine.h"
+#include "settings/settingtable.h"
 #include "transport/printersession.h"
 #include "ui_printpage.h"
 
@@ -50,7 +51,10 @@ void PrintPage::printerChanged()
     ui->comboBox_AutoPaper->setEnabled(!printMode);
     ui->label_28->setEnabled(!printMode);
     ui->comboBox_PrintSpeed->clear();
-    const int speeds = printMode ? 8 : 4;
+    // The speeds the model has, as the profile check knows them.
+    const int speeds =
+        settingtable::entries(*settingtable::find(QStringLiteral("print"), QStringLiteral("speed")),
+                              settingtable::ModelFacts{m_session.dotsPerMm(), printMode});
     for (int i = 0; i < speeds; ++i)
         ui->comboBox_PrintSpeed->addItem(QString::number(i));
     forgetRead();

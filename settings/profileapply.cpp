@@ -89,14 +89,19 @@ int save(PrinterSession &session, const SaveOptions &options, profile::Profile *
 
 bool check(const profile::Profile &wanted, QString *error, int dotsPerMm)
 {
-    if (dotsPerMm == 0)
-        dotsPerMm = wanted.dotsPerMm;
-    const QJsonObject settings = forResolution(wanted, dotsPerMm);
+    return check(wanted, error, settingtable::ModelFacts{dotsPerMm, std::nullopt});
+}
+
+bool check(const profile::Profile &wanted, QString *error, settingtable::ModelFacts model)
+{
+    if (model.dotsPerMm == 0)
+        model.dotsPerMm = wanted.dotsPerMm;
+    const QJsonObject settings = forResolution(wanted, model.dotsPerMm);
     for (auto it = settings.begin(); it != settings.end(); ++it) {
         QString why;
         // A value a person could not type may still be what a printer has; apply judges
         // those against the printer.
-        if (!settingtable::checkPage(it.key(), it.value().toObject(), dotsPerMm, &why,
+        if (!settingtable::checkPage(it.key(), it.value().toObject(), model, &why,
                                      settingtable::Bounds::Stored)) {
             *error = QStringLiteral("%1: %2").arg(it.key(), why);
             return false;
@@ -142,7 +147,8 @@ Outcome apply(PrinterSession &session, const profile::Profile &wanted, bool dryR
 {
     Outcome outcome;
     const int dots = session.dotsPerMm();
-    if (!check(wanted, &outcome.refused, dots))
+    // The open printer's model: a list it offers fewer entries of is checked as it has it.
+    if (!check(wanted, &outcome.refused, settingtable::ModelFacts{dots, session.hasPrintMode()}))
         return outcome;
     const QJsonObject settings = forResolution(wanted, dots);
     // A value outside what a person may type is taken only where the printer already has

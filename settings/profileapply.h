@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/profile.h"
+#include "settings/settingtable.h"
 
 #include <QJsonObject>
 #include <QList>
@@ -41,6 +42,8 @@ inline int save(PrinterSession &session, bool all, profile::Profile *out, QStrin
 // Checks every page of a profile for a printer of `dotsPerMm` (the profile's own when
 // 0) before anything is sent: what each setting's field can store; false with the reason.
 bool check(const profile::Profile &wanted, QString *error, int dotsPerMm = 0);
+// The same for a printer of `model` (its resolution the profile's own when not known).
+bool check(const profile::Profile &wanted, QString *error, settingtable::ModelFacts model);
 
 // The settings of a profile outside the range a person may type (a label width a
 // printer reported, say), each with the reason. apply() takes such a value only for a

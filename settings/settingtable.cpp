@@ -48,6 +48,15 @@ constexpr bool kGoesOn = false;
 constexpr Report kReported = Report::Failure;
 constexpr Report kSilent = Report::Silent;
 
+// A list the models outside the print-mode group offer only the first entries of.
+struct ShorterList
+{
+    const char *page;
+    const char *key;
+    int entries;
+};
+const ShorterList kShorterWithoutPrintMode[] = {{"print", "speed", 4}};
+
 // clang-format off
 // page, key, item, codec, offset, part, unit, min, max, decimals, text limit,
 // values, names, codes, entries, models, flags, widget, label context, label
@@ -232,10 +241,10 @@ bool fail(const Row &row, const QString &what, QString *why)
     return false;
 }
 
-QStringList entryTexts(const Row &row)
+QStringList entryTexts(const Row &row, int entries)
 {
     QStringList out;
-    for (int i = 0; i < row.entries; ++i) {
+    for (int i = 0; i < entries; ++i) {
         if (row.names)
             out << QLatin1Char('"') + QLatin1String(row.names[i]) + QLatin1Char('"');
         else
@@ -424,18 +433,44 @@ QList<const Frame *> framesToWrite(const QString &page, const QJsonObject &wante
     return out;
 }
 
+int entries(const Row &row, const ModelFacts &model)
+{
+    if (model.printMode.value_or(true))
+        return row.entries;
+    for (const ShorterList &list : kShorterWithoutPrintMode) {
+        if (qstrcmp(row.page, list.page) == 0 && qstrcmp(row.key, list.key) == 0)
+            return list.entries;
+    }
+    return row.entries;
+}
+
 bool check(const Row &row, const QJsonValue &value, int dotsPerMm, QString *why, Bounds bounds)
 {
+    return check(row, value, ModelFacts{dotsPerMm, std::nullopt}, why, bounds);
+}
+
+bool check(const Row &row, const QJsonValue &value, const ModelFacts &model, QString *why,
+           Bounds bounds)
+{
+    const int dotsPerMm = model.dotsPerMm;
     if (has(row, ReadOnly))
         return fail(row, QStringLiteral("is read only"), why);
     switch (row.unit) {
-    case Unit::List:
-        if (listCode(row, value) < 0 || isUnlisted(value))
+    case Unit::List: {
+        const int offered = entries(row, model);
+        const int code = listCode(row, value);
+        bool listed = false;
+        for (int i = 0; i < offered; ++i)
+            listed = listed || code == (row.codes ? row.codes[i] : i);
+        if (!listed || isUnlisted(value))
             return fail(
                 row,
-                QStringLiteral("must be one of %1").arg(entryTexts(row).join(QLatin1String(", "))),
+                QStringLiteral("must be one of %1%2")
+                    .arg(entryTexts(row, offered).join(QLatin1String(", ")),
+                         offered < row.entries ? QStringLiteral(" on this model") : QString()),
                 why);
         return true;
+    }
     case Unit::Flag:
         return value.isBool() || fail(row, QStringLiteral("must be true or false"), why);
     case Unit::Text: {
@@ -498,6 +533,12 @@ bool check(const Row &row, const QJsonValue &value, int dotsPerMm, QString *why,
 bool checkPage(const QString &page, const QJsonObject &settings, int dotsPerMm, QString *why,
                Bounds bounds)
 {
+    return checkPage(page, settings, ModelFacts{dotsPerMm, std::nullopt}, why, bounds);
+}
+
+bool checkPage(const QString &page, const QJsonObject &settings, const ModelFacts &model,
+               QString *why, Bounds bounds)
+{
     for (auto it = settings.begin(); it != settings.end(); ++it) {
         const Row *row = find(page, it.key());
         if (!row || has(*row, ReadOnly)) {
@@ -511,7 +552,7 @@ bool checkPage(const QString &page, const QJsonObject &settings, int dotsPerMm, 
                            .arg(it.key(), keys.join(QLatin1String(", ")));
             return false;
         }
-        if (!check(*row, it.value(), dotsPerMm, why, bounds))
+        if (!check(*row, it.value(), model, why, bounds))
             return false;
     }
     return true;

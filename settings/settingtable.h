@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <optional>
 
 // Every stored printer setting, described once: where it lives on the printer (item,
 // place in the frame, codec), what a value may be (unit, range or list, text limit),
@@ -173,11 +174,28 @@ void range(const Row &row, int dotsPerMm, double *min, double *max, Bounds bound
 QList<const Frame *> framesToWrite(const QString &page, const QJsonObject &wanted,
                                    const QJsonObject &known, bool printMode);
 
-// Checks a value against its row for a printer of `dotsPerMm`; false with a sentence
+// What the checks know of the model a value is meant for. A fact not known accepts
+// whatever any model would.
+struct ModelFacts
+{
+    int dotsPerMm = 0;             // 8 or 12; 0: not known
+    std::optional<bool> printMode; // the model has the print-mode setting
+};
+
+// The entries of a list the model offers: the first entries of the row's list, a
+// model of the print-mode group having some lists longer than the others.
+int entries(const Row &row, const ModelFacts &model);
+
+// Checks a value against its row for a printer of `model`; false with a sentence
 // naming the setting and what it must be.
+bool check(const Row &row, const QJsonValue &value, const ModelFacts &model, QString *why,
+           Bounds bounds = Bounds::Typed);
+// The same for a printer of which only the resolution is known.
 bool check(const Row &row, const QJsonValue &value, int dotsPerMm, QString *why,
            Bounds bounds = Bounds::Typed);
 // Checks every setting of a page object: unknown keys, read-only settings and values.
+bool checkPage(const QString &page, const QJsonObject &settings, const ModelFacts &model,
+               QString *why, Bounds bounds = Bounds::Typed);
 bool checkPage(const QString &page, const QJsonObject &settings, int dotsPerMm, QString *why,
                Bounds bounds = Bounds::Typed);
 

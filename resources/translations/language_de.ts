@@ -1454,6 +1454,14 @@ Drucker jetzt initialisieren?</translation>
         <source>空闲中</source>
         <translation>Bereit</translation>
     </message>
+    <message>
+        <source>应用配置后尚未读取</source>
+        <translation>Seit dem Anwenden des Profils nicht gelesen</translation>
+    </message>
+    <message>
+        <source>配网后尚未读取</source>
+        <translation>Seit der WLAN-Einrichtung nicht gelesen</translation>
+    </message>
 </context>
 <context>
     <name>Operations</name>

@@ -1454,6 +1454,14 @@ Initialise the printer?</translation>
         <source>空闲中</source>
         <translation>Idle</translation>
     </message>
+    <message>
+        <source>应用配置后尚未读取</source>
+        <translation>Not read since the profile was applied</translation>
+    </message>
+    <message>
+        <source>配网后尚未读取</source>
+        <translation>Not read since Wi-Fi provisioning</translation>
+    </message>
 </context>
 <context>
     <name>Operations</name>

@@ -1454,6 +1454,14 @@ Initialiser l’imprimante ?</translation>
         <source>空闲中</source>
         <translation>Prête</translation>
     </message>
+    <message>
+        <source>应用配置后尚未读取</source>
+        <translation>Pas lu depuis l’application du profil</translation>
+    </message>
+    <message>
+        <source>配网后尚未读取</source>
+        <translation>Pas lu depuis la configuration Wi-Fi</translation>
+    </message>
 </context>
 <context>
     <name>Operations</name>

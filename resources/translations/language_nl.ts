@@ -1454,6 +1454,14 @@ De printer initialiseren?</translation>
         <source>空闲中</source>
         <translation>Gereed</translation>
     </message>
+    <message>
+        <source>应用配置后尚未读取</source>
+        <translation>Niet gelezen sinds het profiel is toegepast</translation>
+    </message>
+    <message>
+        <source>配网后尚未读取</source>
+        <translation>Niet gelezen sinds de wifi-configuratie</translation>
+    </message>
 </context>
 <context>
     <name>Operations</name>

@@ -1454,6 +1454,14 @@ Inicializar a impressora?</translation>
         <source>空闲中</source>
         <translation>Pronta</translation>
     </message>
+    <message>
+        <source>应用配置后尚未读取</source>
+        <translation>Não lido desde a aplicação do perfil</translation>
+    </message>
+    <message>
+        <source>配网后尚未读取</source>
+        <translation>Não lido desde a configuração do Wi-Fi</translation>
+    </message>
 </context>
 <context>
     <name>Operations</name>

@@ -1454,6 +1454,14 @@
         <source>空闲中</source>
         <translation>閒置中</translation>
     </message>
+    <message>
+        <source>应用配置后尚未读取</source>
+        <translation>套用設定檔後尚未讀取</translation>
+    </message>
+    <message>
+        <source>配网后尚未读取</source>
+        <translation>Wi-Fi連線設定後尚未讀取</translation>
+    </message>
 </context>
 <context>
     <name>Operations</name>

@@ -8,6 +8,7 @@
 #include "messagerecorder.h"
 #include "protocol/frame.h"
 #include "provisioning/distributenet.h"
+#include "provisioning/wificred.h"
 #include "provisioning/wifiprovisioning.h"
 #include "provisioning/wifiscan.h"
 #include "settings/printpage.h"
@@ -25,7 +26,10 @@
 #include <QScopeGuard>
 #include <QTextEdit>
 #include <QTimer>
+#include <QScrollBar>
 #include <QTableWidget>
+#include <QTemporaryDir>
+#include <QWheelEvent>
 #include <QToolBox>
 #include <QtTest>
 
@@ -55,6 +59,11 @@ private slots:
     void provisioningNamesItsPrinter();
     void notReadUntilRead_data();
     void notReadUntilRead();
+    void wheelScrollsPastUnchosenBoxes_data();
+    void wheelScrollsPastUnchosenBoxes();
+    void writtenElsewhereMustBeRead_data();
+    void writtenElsewhereMustBeRead();
+    void provisioningAfterProfileSetsStation();
     void nextStartRestores();
 
 private:
@@ -63,6 +72,18 @@ private:
         return window->findChild<T *>(name);
     }
     void click(const QString &name) { QTest::mouseClick(child(name), Qt::LeftButton); }
+    // Shows the window, active, with the demo printer open.
+    void openDemo(DemoPrinter &demo)
+    {
+        window->show();
+        QApplication::setActiveWindow(window);
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QVERIFY(demo.start());
+        demo.prepareWindow(*window);
+        click("pushButton_getList");
+        click("pushButton_open");
+        QVERIFY(window->isDeviceOpen());
+    }
     MainWindow *window = nullptr;
     MessageRecorder *recorder = nullptr;
 };
@@ -428,6 +449,182 @@ void TestMainWindow::notReadUntilRead()
     QVERIFY2(note->isHidden(), qPrintable(recorder->texts().join('|')));
     click("pushButton_close");
     QVERIFY(!note->isHidden());
+}
+
+void TestMainWindow::wheelScrollsPastUnchosenBoxes_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("section"); // the tool box section's page
+    QTest::addColumn<bool>("chosen");     // the box has focus
+    const auto row = [](const char *name, const char *box, const char *section, bool chosen) {
+        QTest::newRow(name) << box << section << chosen;
+    };
+    row("print mode, scrolled over", "comboBox_PrintMode", "page_PrintSetting", false);
+    row("print mode, chosen", "comboBox_PrintMode", "page_PrintSetting", true);
+    row("code page, scrolled over", "comboBox_DefaultCodePage", "page_PrintSetting", false);
+    row("WiFi mode, scrolled over", "comboBox_WifiMode", "page_WifiSetting", false);
+    row("WiFi mode, chosen", "comboBox_WifiMode", "page_WifiSetting", true);
+}
+
+void TestMainWindow::wheelScrollsPastUnchosenBoxes()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, section);
+    QFETCH(bool, chosen);
+    DemoPrinter demo;
+    openDemo(demo);
+    window->resize(window->minimumSizeHint().width(), 420); // the section must scroll
+    window->ui->toolBox_PrinterSetting->setCurrentWidget(child(section));
+    QApplication::processEvents();
+    auto *list = child<QComboBox>(box);
+    QVERIFY(list->isEnabled());
+    // Only a click or the tab key chooses a box, never the wheel.
+    QCOMPARE(list->focusPolicy(), Qt::StrongFocus);
+    list->setCurrentIndex(0);
+    if (chosen)
+        list->setFocus();
+    else
+        window->ui->tabWidget_2->setFocus();
+    QCOMPARE(list->hasFocus(), chosen);
+    const auto scrolled = [list] {
+        int sum = 0;
+        for (QWidget *w = list; w; w = w->parentWidget()) {
+            if (auto *area = qobject_cast<QAbstractScrollArea *>(w))
+                sum += area->verticalScrollBar()->value();
+        }
+        return sum;
+    };
+    QVERIFY(scrolled() == 0);
+    // The application hands a wheel event from the mouse on to the parents until one
+    // takes it; a sent one stays with its receiver, so it is handed on here the same way.
+    QPoint at(4, 4);
+    bool taken = false;
+    for (QWidget *w = list; w && !taken; w = w->parentWidget()) {
+        QWheelEvent down(at, w->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                         Qt::NoModifier, Qt::NoScrollPhase, false);
+        down.ignore();
+        QApplication::sendEvent(w, &down);
+        taken = down.isAccepted();
+        if (w == list)
+            QCOMPARE(taken, chosen);
+        at += w->pos();
+    }
+    QCOMPARE(list->currentIndex(), chosen ? 1 : 0);
+    QCOMPARE(scrolled() > 0, !chosen);
+}
+
+void TestMainWindow::writtenElsewhereMustBeRead_data()
+{
+    QTest::addColumn<QString>("write");  // a profile's settings, or "provision"
+    QTest::addColumn<QString>("unread"); // the pages whose Set button rests after it
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<bool>("fourSpeeds"); // the printer is of a model with four speeds
+    QTest::addColumn<QString>("message");
+    const auto row = [](const char *name, const char *write, const char *unread, const char *reason,
+                        const char *message, bool fourSpeeds = false) {
+        QTest::newRow(name) << write << unread << QString::fromUtf8(reason) << fourSpeeds
+                            << QString::fromUtf8(message);
+    };
+    row("profile of one page", R"({"print": {"density": 9}})", "Print", "应用配置后尚未读取",
+        "配置已应用。");
+    row("profile of two pages", R"({"print": {"density": 9}, "distance": {"tearDots": 7}})",
+        "Print Distance", "应用配置后尚未读取", "配置已应用。");
+    row("profile of a speed the model lacks", R"({"print": {"density": 9, "speed": 6}})", "", "",
+        "配置文件无效：print: \"speed\" (打印速度) must be one of 0, 1, 2, 3 on this model", true);
+    row("provisioning", "provision", "Wifi", "配网后尚未读取", "处理成功");
+}
+
+void TestMainWindow::writtenElsewhereMustBeRead()
+{
+    QFETCH(QString, write);
+    QFETCH(QString, unread);
+    QFETCH(QString, reason);
+    QFETCH(bool, fourSpeeds);
+    QFETCH(QString, message);
+    DemoPrinter demo;
+    openDemo(demo);
+    window->session().setHasPrintMode(!fourSpeeds);
+    demo.printer()->setValue(0x13, QByteArray(1, '\3'));
+    demo.printer()->setValue(0x36, QByteArray(2, '\0'));
+    const QStringList pages{"Print", "Distance", "Wifi", "Com"};
+    for (const QString &page : pages)
+        click("pushButton_" + page + "SettingRead");
+    recorder->clear();
+    demo.printer()->clearRecords();
+    if (write == QLatin1String("provision")) {
+        WifiCred cred;
+        cred.valid = true;
+        cred.ssid = QStringLiteral("Shop");
+        cred.password = QStringLiteral("pw123456");
+        window->provisioning()->sendCredentials(cred);
+    } else {
+        QTemporaryDir dir;
+        QFile file(dir.filePath("p.json"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(R"({"format": "labelsetup-profile", "version": 1, "dotsPerMm": 12, )"
+                   R"("settings": )" +
+                   write.toUtf8() + "}");
+        file.close();
+        recorder->fileToOpen = file.fileName();
+        click("pushButton_ApplyProfile");
+    }
+    QCOMPARE(recorder->texts(), QStringList{message});
+    QCOMPARE(recorder->dialogTitles.size(), int(write != "provision" && unread != ""));
+    QStringList states;
+    for (const QString &page : pages) {
+        const auto *note = child<QLabel>("label_NotRead_" + page + "SettingRead");
+        const bool rests = !child("pushButton_" + page + "SettingSet")->isEnabled();
+        QCOMPARE(note->isHidden(), !rests);
+        if (rests) {
+            states << page;
+            QCOMPARE(note->text(), reason);
+        }
+    }
+    QCOMPARE(states.join(' '), unread);
+    if (unread.isEmpty()) { // refused: nothing was sent
+        for (const ReceivedFrame &f : demo.printer()->receivedFrames())
+            QVERIFY(f.frameClass != 0x01);
+        return;
+    }
+    // Read again, the page may be written; the next time it is not read it merely says so.
+    const QString first = unread.section(' ', 0, 0);
+    click("pushButton_" + first + "SettingRead");
+    QVERIFY(child("pushButton_" + first + "SettingSet")->isEnabled());
+    click("pushButton_close");
+    QCOMPARE(child<QLabel>("label_NotRead_" + first + "SettingRead")->text(),
+             QString::fromUtf8("尚未读取"));
+}
+
+void TestMainWindow::provisioningAfterProfileSetsStation()
+{
+    // Read in station mode, then switched to access point by a profile: provisioning
+    // must not take the printer for a station any more.
+    DemoPrinter demo;
+    openDemo(demo);
+    demo.printer()->setValue(0x30, QByteArray(1, '\1'));
+    click("pushButton_WifiSettingRead");
+    QTemporaryDir dir;
+    QFile file(dir.filePath("p.json"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(R"({"format": "labelsetup-profile", "version": 1, "dotsPerMm": 12, )"
+               R"("settings": {"wifi": {"mode": "accessPoint"}}})");
+    file.close();
+    recorder->fileToOpen = file.fileName();
+    click("pushButton_ApplyProfile");
+    QCOMPARE(demo.storedValue(0x30), QByteArray(1, '\2'));
+    demo.printer()->clearRecords();
+    WifiCred cred;
+    cred.valid = true;
+    cred.ssid = QStringLiteral("Shop");
+    cred.password = QStringLiteral("pw123456");
+    window->provisioning()->sendCredentials(cred);
+    QStringList sent;
+    for (const ReceivedFrame &f : demo.printer()->receivedFrames()) {
+        if (f.frameClass == 0x01)
+            sent << QString::number(f.item, 16) + ':' + QString::fromLatin1(f.data.toHex());
+    }
+    QCOMPARE(sent.value(0), QStringLiteral("30:01"));
+    QCOMPARE(demo.storedValue(0x30), QByteArray(1, '\1'));
 }
 
 void TestMainWindow::nextStartRestores()

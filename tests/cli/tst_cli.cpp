@@ -24,7 +24,8 @@ class TestCli : public QObject
 
     std::unique_ptr<SimPrinter> printer;
     std::unique_ptr<SimPrinter> mute; // a model that takes no settings, silent on the status word
-    std::unique_ptr<SimPrinter> nameless; // never answers the identity query
+    std::unique_ptr<SimPrinter> nameless;   // never answers the identity query
+    std::unique_ptr<SimPrinter> fourSpeeds; // a model outside the print-mode group
     QTemporaryDir dir;
     QByteArray firmware = rawPayload(64 * 1024, 7);
 
@@ -39,6 +40,7 @@ class TestCli : public QObject
         arguments.replace("%P", "--net|127.0.0.1:%p")
             .replace("%M", "--net|127.0.0.1:" + QString::number(mute->tcpPort()))
             .replace("%N", "--net|127.0.0.1:" + QString::number(nameless->tcpPort()))
+            .replace("%4", "--net|127.0.0.1:" + QString::number(fourSpeeds->tcpPort()))
             .replace("%p", QString::number(printer->tcpPort()))
             .replace("%D", dir.path());
         QProcess process;
@@ -60,7 +62,10 @@ private slots:
         printer = std::make_unique<SimPrinter>(PrinterConfig::defaults());
         mute = std::make_unique<SimPrinter>(noSettings);
         nameless = std::make_unique<SimPrinter>(PrinterConfig::defaults());
-        for (SimPrinter *p : {printer.get(), mute.get(), nameless.get()}) {
+        PrinterConfig fourSpeedModel = PrinterConfig::defaults();
+        fourSpeedModel.identity[1] = QStringLiteral("K51A");
+        fourSpeeds = std::make_unique<SimPrinter>(fourSpeedModel);
+        for (SimPrinter *p : {printer.get(), mute.get(), nameless.get(), fourSpeeds.get()}) {
             p->setTcpPort(0);
             p->setUdpEnabled(false);
             QVERIFY(p->start());
@@ -321,6 +326,61 @@ private slots:
                      !r.out.contains("density"),
                  r.out.constData());
         QVERIFY2(r.err.contains("print"), r.err.constData());
+    }
+
+    // A speed the model lacks is refused before anything is sent to that printer: four
+    // speeds outside the print-mode group, eight in it (%4 and %P).
+    void speedsOfTheModel_data()
+    {
+        QTest::addColumn<QString>("arguments"); // %F: the profile's path
+        QTest::addColumn<int>("speed");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QString>("written"); // the printers that got a set frame
+        const auto row = [](const char *name, const char *arguments, int speed, int code,
+                            const char *output, const char *written) {
+            QTest::newRow(name) << arguments << speed << code << output << written;
+        };
+        const char *refused = "must be one of 0, 1, 2, 3 on this model";
+        row("apply 4 to four speeds", "apply|%F|%4", 4, 5, refused, "");
+        row("apply 7 to four speeds", "apply|%F|%4", 7, 5, refused, "");
+        row("diff 5 with four speeds", "diff|%F|%4", 5, 5, refused, "");
+        row("apply 3 to four speeds", "apply|%F|%4", 3, 0, "", "4");
+        row("apply 7 to eight speeds", "apply|%F|%P", 7, 0, "", "P");
+        row("apply 6 to both", "apply|%F|%P|%4", 6, 5, refused, "P");
+    }
+    void speedsOfTheModel()
+    {
+        QFETCH(QString, arguments);
+        QFETCH(int, speed);
+        QFETCH(int, code);
+        QFETCH(QString, output);
+        QFETCH(QString, written);
+        profile::Profile wanted;
+        wanted.dotsPerMm = 12;
+        wanted.settings = QJsonObject{{"print", QJsonObject{{"speed", speed}}}};
+        QFile file(dir.filePath("speed.json"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(profile::serialize(wanted)) > 0);
+        file.close();
+        const std::pair<QString, SimPrinter *> printers[] = {{"P", printer.get()},
+                                                             {"4", fourSpeeds.get()}};
+        for (const auto &[name, p] : printers) {
+            p->setValue(INFO_PRINT_SPEED, QByteArray(1, '\0'));
+            p->clearRecords();
+        }
+        const Run r = run(arguments.replace("%F", file.fileName()));
+        QCOMPARE(r.code, code);
+        QVERIFY2((r.out + r.err).contains(output.toUtf8()), (r.out + r.err).constData());
+        if (!output.isEmpty())
+            QVERIFY2((r.out + r.err).contains("\"speed\" ("), (r.out + r.err).constData());
+        QString got;
+        for (const auto &[name, p] : printers) {
+            for (const ReceivedFrame &frame : p->receivedFrames()) {
+                if (frame.frameClass == 0x01 && !got.contains(name))
+                    got += name;
+            }
+        }
+        QCOMPARE(got, written);
     }
 
     // Every listed command answers --help with its own usage line.

@@ -40,13 +40,14 @@ struct Open
     }
 };
 
-// Settings that differ from the simulator's start values in every page.
+// Settings that differ from the simulator's start values in every page; a speed both
+// models have (the 8-dot one has four).
 profile::Profile changed(int dotsPerMm = 12)
 {
     profile::Profile p;
     p.dotsPerMm = dotsPerMm;
     p.settings = QJsonDocument::fromJson(R"({
-      "print": {"speed": 5, "density": 12, "labelGapMm": 2, "blackMarkGapMm": 5, "direction": 1,
+      "print": {"speed": 2, "density": 12, "labelGapMm": 2, "blackMarkGapMm": 5, "direction": 1,
         "method": 1, "widthMm": 80, "heightMm": 50, "printOffsetMm": 2, "verticalOffsetMm": -1,
         "paperType": 1, "codePage": 2, "menuLanguage": 2, "printMode": 1, "autoPaper": 1},
       "distance": {"gapSensorMm": 15, "blackSensorMm": 25, "outletDots": 96, "tearDots": 144},

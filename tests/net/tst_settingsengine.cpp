@@ -264,14 +264,26 @@ void TestSettingsEngine::refusals_data()
     QTest::addColumn<QString>("page");
     QTest::addColumn<QString>("settings");
     QTest::addColumn<QString>("reason"); // empty: accepted
+    QTest::addColumn<int>("printMode");  // of the model: 1 in the group, 0 not, -1 not known
     const auto row = [](const char *name, const char *page, const char *settings,
-                        const char *reason) { QTest::newRow(name) << page << settings << reason; };
+                        const char *reason, int printMode = -1) {
+        QTest::newRow(name) << page << settings << reason << printMode;
+    };
     row("unknown key", "print", R"({"speeed": 1})", "\"speeed\" is not a setting of this page");
     row("read-only key", "wifi", R"({"mac": "00:00:00:00:00:00"})", "\"mac\" is not a setting");
     row("one decimal kept", "print", R"({"widthMm": 100.2, "heightMm": 10})", "");
     row("an empty AP password", "wifi", R"({"apPassword": ""})", "");
     row("an empty address box", "ethernet", R"({"ip": "..."})", "");
     row("an unlisted code", "serial", R"({"baud": {"code": 40}})", "one of 4800");
+    // Four speeds outside the print-mode group, eight in it; any of eight while not known.
+    row("speed 4, four speeds", "print", R"({"speed": 4})",
+        "must be one of 0, 1, 2, 3 on this model", 0);
+    row("speed 7, four speeds", "print", R"({"speed": 7})", "one of 0, 1, 2, 3 on this model", 0);
+    row("speed 3, four speeds", "print", R"({"speed": 3})", "", 0);
+    row("speed 7, eight speeds", "print", R"({"speed": 7})", "", 1);
+    row("speed 8, eight speeds", "print", R"({"speed": 8})", "one of 0, 1, 2, 3, 4, 5, 6, 7", 1);
+    row("speed 7, model not known", "print", R"({"speed": 7})", "", -1);
+    row("density 15, four speeds", "print", R"({"density": 15})", "", 0);
 }
 
 void TestSettingsEngine::refusals()
@@ -279,9 +291,13 @@ void TestSettingsEngine::refusals()
     QFETCH(QString, page);
     QFETCH(QString, settings);
     QFETCH(QString, reason);
+    QFETCH(int, printMode);
+    settingtable::ModelFacts model{8, std::nullopt};
+    if (printMode >= 0)
+        model.printMode = printMode == 1;
     QString why;
-    const bool ok =
-        settingtable::checkPage(page, QJsonDocument::fromJson(settings.toUtf8()).object(), 8, &why);
+    const bool ok = settingtable::checkPage(
+        page, QJsonDocument::fromJson(settings.toUtf8()).object(), model, &why);
     QCOMPARE(ok, reason.isEmpty());
     QVERIFY2(why.contains(reason), qPrintable(why));
 }
