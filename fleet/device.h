@@ -1,5 +1,6 @@
 #pragma once
 
+#include "download/plaincopy.h"
 #include "operations/printeraddress.h"
 
 #include <QDateTime>
@@ -7,6 +8,7 @@
 #include <QMetaType>
 #include <QString>
 #include <QStringList>
+#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -70,9 +72,11 @@ public:
     virtual Reading read(const Address &address, bool identify) = 0;
     // A maintenance function by name (functioncommands).
     virtual ops::Outcome runFunction(const Address &address, const QString &name) = 0;
-    // Streams a plain (decrypted) firmware or font file; `progress` gets percentages.
-    virtual ops::Outcome stream(const Address &address, const QString &plainPath,
-                                const std::function<void(int)> &progress) = 0;
+    // Streams a plain (decrypted) firmware or font file, which stays; `progress` gets
+    // percentages. Once `stop` is set the stream ends between two pieces.
+    virtual ops::Outcome stream(const Address &address, const PlainCopy &plain,
+                                const std::function<void(int)> &progress,
+                                const std::atomic<bool> *stop) = 0;
     // Applies a profile (differences first; with `verify` read back).
     virtual ops::PrinterRun applyProfile(const Address &address, const profile::Profile &wanted,
                                          bool dryRun, bool verify) = 0;

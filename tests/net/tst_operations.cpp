@@ -155,15 +155,15 @@ private slots:
             QCOMPARE(status.texts.size(), 2);
         }
         if (o.ok() && (operation == "firmware" || operation == "font")) {
-            QString plainPath;
+            PlainCopy plainCopy;
             o = ops::prepareDownload(session,
                                      operation == "font" ? ops::FileKind::Font
                                                          : ops::FileKind::Firmware,
-                                     file, &plainPath);
+                                     file, &plainCopy);
             if (o.ok())
-                o = ops::downloadNow(session, plainPath, true);
+                o = ops::downloadNow(session, plainCopy, true);
             QCOMPARE(printer->rawBytes(), o.ok() ? plain : QByteArray());
-            QVERIFY(plainPath.isEmpty() || !QFile::exists(plainPath)); // the copy goes
+            QVERIFY(plainCopy.isNull() || !QFile::exists(plainCopy.path())); // the copy goes
         }
         session.close();
         QCOMPARE(o.code, code);
@@ -190,11 +190,11 @@ private slots:
             QVERIFY(f.open(QIODevice::WriteOnly) && f.write(content) == content.size());
         }
         PrinterSession session;
-        QString plain;
+        PlainCopy plain;
         const ops::Outcome o = ops::prepareDownload(session, ops::FileKind::Firmware, path, &plain);
         QCOMPARE(o.code, ops::Code::BadInput);
         QVERIFY(o.sentence.contains(QDir::toNativeSeparators(path)));
-        QVERIFY(plain.isEmpty());
+        QVERIFY(plain.isNull());
         QCOMPARE(QDir(dir.path()).entryList({"*_decrypted*"}), QStringList());
     }
 
