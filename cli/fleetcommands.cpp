@@ -23,14 +23,14 @@ namespace fleetcommands {
 namespace {
 
 // For the commands that run until they are stopped (--watch, exporter): the first
-// SIGINT or SIGTERM ends the run in order.
-void runUntilSignalled()
+// SIGINT or SIGTERM ends the run in order, and is its normal end.
+void runUntilSignalled(CommandContext &c)
 {
-    const InterruptRequest interrupt;
+    c.runsUntilInterrupted = true;
     QEventLoop loop;
     QTimer check;
-    QObject::connect(&check, &QTimer::timeout, &loop, [&loop, &interrupt] {
-        if (interrupt.requested())
+    QObject::connect(&check, &QTimer::timeout, &loop, [&loop, &c] {
+        if (c.interrupt && c.interrupt->requested())
             loop.quit();
     });
     check.start(100);
@@ -39,7 +39,7 @@ void runUntilSignalled()
 
 void printNow(const QString &text)
 {
-    std::fprintf(stdout, "%s\n", text.toUtf8().constData());
+    std::fprintf(stdout, "%s\n", printable(text).toUtf8().constData());
     std::fflush(stdout);
 }
 
@@ -109,7 +109,7 @@ int runWatch(CommandContext &c)
                                       : r.at.toString(QStringLiteral("HH:mm:ss ")) + statusLine(e));
                      });
     poller.start();
-    runUntilSignalled();
+    runUntilSignalled(c);
     poller.stop();
     return ExitOk;
 }
@@ -227,14 +227,28 @@ int runExporter(CommandContext &c)
                             QString::number(exporter.port())));
     std::fflush(stderr);
     poller.start();
-    runUntilSignalled();
+    runUntilSignalled(c);
     poller.stop();
     return ExitOk;
+}
+
+QString stateName(fleet::rollout::Result::State state)
+{
+    switch (state) {
+    case fleet::rollout::Result::State::Interrupted:
+        return QStringLiteral("interrupted");
+    case fleet::rollout::Result::State::NotAttempted:
+        return QStringLiteral("notAttempted");
+    case fleet::rollout::Result::State::Finished:
+        break;
+    }
+    return QStringLiteral("finished");
 }
 
 QJsonObject resultJson(const fleet::rollout::Result &r)
 {
     QJsonObject o{{QStringLiteral("printer"), r.address.key()},
+                  {QStringLiteral("state"), stateName(r.state)},
                   {QStringLiteral("exitCode"), int(r.code)},
                   {QStringLiteral("message"), r.message}};
     if (!r.versionBefore.isEmpty())
@@ -262,7 +276,8 @@ int runRollout(CommandContext &c)
         c.out.error(QStringLiteral("--expect-version is for firmware"));
         return ExitUsage;
     }
-    QString plain;
+    options.stop = c.interrupt ? &c.interrupt->flag() : nullptr;
+    PlainCopy plain;
     QString why;
     if (!fleet::rollout::decrypt(args.at(1), options.firmware, &plain, &why)) {
         c.out.error(QStringLiteral("cannot decrypt %1: %2").arg(args.at(1), why));
@@ -270,24 +285,75 @@ int runRollout(CommandContext &c)
     }
     const std::unique_ptr<fleet::Device> device = fleet::makeSessionDevice();
     fleet::Gate gate;
+    // Printed from the printers' threads as each finishes, and by a second signal from a
+    // thread of its own.
     QMutex printing;
+    const QList<fleet::Address> addresses = addressesOf(c.options);
+    std::vector<fleet::rollout::Result> known(size_t(addresses.size()));
+    std::vector<bool> printed(known.size(), false);
+    std::vector<bool> streaming(known.size(), false);
+    const auto print = [&](int i, const fleet::rollout::Result &r) {
+        known[size_t(i)] = r;
+        printed[size_t(i)] = true;
+        c.out.record(resultJson(r));
+        if (!c.out.json())
+            printNow(QStringLiteral("%1 %2 %3")
+                         .arg(r.address.key(), -24)
+                         .arg(r.state == fleet::rollout::Result::State::NotAttempted
+                                  ? QStringLiteral("not attempted")
+                              : r.state == fleet::rollout::Result::State::Interrupted
+                                  ? QStringLiteral("interrupted")
+                              : r.code == fleet::rollout::Ok ? QStringLiteral("ok")
+                                                             : QStringLiteral("FAILED"),
+                              -7)
+                         .arg(r.message));
+    };
+    const InterruptRequest::Scope lastWords(c.interrupt, [&] {
+        const QMutexLocker lock(&printing);
+        plain.remove();
+        QJsonArray table;
+        for (int i = 0; i < addresses.size(); ++i) {
+            if (!printed[size_t(i)]) {
+                fleet::rollout::Result r;
+                r.address = addresses.at(i);
+                r.state = streaming[size_t(i)] ? fleet::rollout::Result::State::Interrupted
+                                               : fleet::rollout::Result::State::NotAttempted;
+                r.code = streaming[size_t(i)] ? fleet::rollout::Failed : fleet::rollout::Ok;
+                r.message = streaming[size_t(i)]
+                                ? QStringLiteral("stopped at once in the middle of the file")
+                                : QStringLiteral("not attempted");
+                print(i, r);
+            }
+            table.append(resultJson(known[size_t(i)]));
+        }
+        Output out(c.out.form());
+        out.set(QStringLiteral("printers"), table);
+        out.set(QStringLiteral("interrupted"), true);
+        out.error(QStringLiteral("interrupted at once: the streams running were cut, the "
+                                 "printers not yet begun were left alone"));
+        out.finish(c.interrupt->exitCode());
+    });
     const QList<fleet::rollout::Result> results = fleet::rollout::run(
-        *device, gate, addressesOf(c.options), plain, options, {},
-        [&c, &printing](int, const fleet::rollout::Result &r) {
+        *device, gate, addresses, plain, options,
+        [&](int i, int) {
             const QMutexLocker lock(&printing);
-            c.out.record(resultJson(r));
-            if (!c.out.json())
-                printNow(QStringLiteral("%1 %2 %3")
-                             .arg(r.address.key(), -24)
-                             .arg(r.code == fleet::rollout::Ok ? QStringLiteral("ok")
-                                                               : QStringLiteral("FAILED"),
-                                  -7)
-                             .arg(r.message));
+            streaming[size_t(i)] = true;
+        },
+        [&](int i, const fleet::rollout::Result &r) {
+            const QMutexLocker lock(&printing);
+            print(i, r);
         });
-    QFile::remove(plain);
+    plain.remove();
     QJsonArray table;
-    for (const fleet::rollout::Result &r : results)
-        table.append(resultJson(r));
+    {
+        const QMutexLocker lock(&printing);
+        for (int i = 0; i < results.size(); ++i) {
+            // Those a signal came before: nothing was sent to them.
+            if (!printed[size_t(i)])
+                print(i, results.at(i));
+            table.append(resultJson(results.at(i)));
+        }
+    }
     c.out.set(QStringLiteral("printers"), table);
     return int(fleet::rollout::worst(results));
 }
