@@ -16,6 +16,7 @@
 #include <QSaveFile>
 #include <QTimer>
 #include <cstdio>
+#include <mutex>
 #include <vector>
 
 namespace fleetcommands {
@@ -66,16 +67,66 @@ bool needTargets(CommandContext &c)
     return false;
 }
 
-// One poll of every printer, identity included, in parallel.
-QList<fleet::inventory::Entry> pollAll(const Options &options)
+// A printer's record with how far its poll came once a signal stopped the run.
+QJsonObject stoppedRecord(const fleet::inventory::Entry &e, const QString &state)
+{
+    QJsonObject o = state == QLatin1String("done") ? fleet::inventory::record(e)
+                                                   : QJsonObject{{QStringLiteral("printer"),
+                                                                  e.address.key()}};
+    o.insert(QStringLiteral("state"), state);
+    return o;
+}
+
+// One poll of every printer, identity included, in parallel. After a signal no further
+// printer is begun (its reading stays without a time); a second one prints every record
+// known and ends the run at once.
+QList<fleet::inventory::Entry> pollAll(CommandContext &c)
 {
     const std::unique_ptr<fleet::Device> device = fleet::makeSessionDevice();
-    const QList<fleet::Address> addresses = addressesOf(options);
+    const QList<fleet::Address> addresses = addressesOf(c.options);
     std::vector<fleet::inventory::Entry> entries(size_t(addresses.size()));
-    fleet::forEachParallel(addresses.size(), options.jobs, [&](int i) {
-        entries[size_t(i)] = {addresses.at(i), device->read(addresses.at(i), true)};
+    std::vector<QString> states(entries.size(), QStringLiteral("notAttempted"));
+    std::mutex known;
+    const InterruptRequest::Scope lastWords(c.interrupt, [&] {
+        const std::lock_guard<std::mutex> lock(known);
+        Output out(c.out.form());
+        QJsonArray records;
+        for (size_t i = 0; i < entries.size(); ++i) {
+            entries[i].address = addresses.at(int(i));
+            records.append(stoppedRecord(entries[i], states[i]));
+            out.line(QStringLiteral("%1 %2").arg(entries[i].address.key(), -24).arg(states[i]));
+        }
+        out.set(QStringLiteral("printers"), records);
+        out.set(QStringLiteral("interrupted"), true);
+        out.error(QStringLiteral("interrupted at once"));
+        out.finish(c.interrupt->exitCode());
+    });
+    fleet::forEachParallel(addresses.size(), c.options.jobs, [&](int i) {
+        {
+            const std::lock_guard<std::mutex> lock(known);
+            entries[size_t(i)].address = addresses.at(i);
+            if (c.interrupt && c.interrupt->requested())
+                return;
+            states[size_t(i)] = QStringLiteral("interrupted");
+        }
+        const fleet::Reading reading = device->read(addresses.at(i), true);
+        const std::lock_guard<std::mutex> lock(known);
+        entries[size_t(i)].reading = reading;
+        states[size_t(i)] = QStringLiteral("done");
     });
     return QList<fleet::inventory::Entry>(entries.begin(), entries.end());
+}
+
+// The records of a poll, each with its state when a signal stopped it.
+QJsonArray pollRecords(const CommandContext &c, const QList<fleet::inventory::Entry> &entries)
+{
+    if (!c.interrupt || !c.interrupt->requested())
+        return fleet::inventory::json(entries);
+    QJsonArray records;
+    for (const fleet::inventory::Entry &e : entries)
+        records.append(stoppedRecord(e, e.reading.at.isValid() ? QStringLiteral("done")
+                                                                : QStringLiteral("notAttempted")));
+    return records;
 }
 
 QString statusLine(const fleet::inventory::Entry &e)
@@ -124,13 +175,15 @@ int runStatusMany(CommandContext &c)
         c.out = Output(Output::Form::Text);
         return code;
     }
-    const QList<fleet::inventory::Entry> entries = pollAll(c.options);
+    const QList<fleet::inventory::Entry> entries = pollAll(c);
     bool all = true;
     for (const fleet::inventory::Entry &e : entries) {
         all = all && e.reading.reached;
-        c.out.line(statusLine(e));
+        c.out.line(e.reading.at.isValid()
+                       ? statusLine(e)
+                       : QStringLiteral("%1 not attempted").arg(e.address.key(), -24));
     }
-    c.out.set(QStringLiteral("printers"), fleet::inventory::json(entries));
+    c.out.set(QStringLiteral("printers"), pollRecords(c, entries));
     return all ? ExitOk : ExitNoPrinter;
 }
 
@@ -138,7 +191,7 @@ int runInventory(CommandContext &c)
 {
     if (!needTargets(c))
         return ExitUsage;
-    const QList<fleet::inventory::Entry> entries = pollAll(c.options);
+    const QList<fleet::inventory::Entry> entries = pollAll(c);
     const QByteArray bytes = c.options.csv
                                  ? fleet::inventory::csv(entries)
                                  : QJsonDocument(fleet::inventory::json(entries)).toJson();
@@ -160,7 +213,7 @@ int runInventory(CommandContext &c)
     } else if (!c.out.json()) {
         std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
     }
-    c.out.set(QStringLiteral("printers"), fleet::inventory::json(entries));
+    c.out.set(QStringLiteral("printers"), pollRecords(c, entries));
     return reached > 0 ? ExitOk : ExitNoPrinter;
 }
 

@@ -50,8 +50,9 @@ private slots:
             termTwice{SIGTERM, SIGINT};
         // "before": while the printer is still being identified, so nothing is begun;
         // "apply": four printers one at a time, after the first one's record; "download"
-        // and "rollout" (two printers): while the file goes.
-        for (const char *stage : {"before", "apply", "download", "rollout"}) {
+        // and "rollout" (two printers): while the file goes; "status": three printers
+        // polled one at a time, while the first one is.
+        for (const char *stage : {"before", "apply", "download", "rollout", "status"}) {
             QTest::addRow("%s, SIGINT", stage) << stage << interrupt << 130;
             QTest::addRow("%s, SIGTERM", stage) << stage << terminate << 143;
             QTest::addRow("%s, SIGINT twice", stage) << stage << twice << 130;
@@ -63,21 +64,26 @@ private slots:
         QFETCH(QString, stage);
         QFETCH(QList<int>, sent);
         QFETCH(int, code);
-        const int printerCount = stage == "apply" ? 4 : stage == "rollout" ? 2 : 1;
+        const int printerCount = stage == "apply"     ? 4
+                                 : stage == "status"  ? 3
+                                 : stage == "rollout" ? 2
+                                                      : 1;
         std::vector<std::unique_ptr<SimPrinter>> printers;
         QStringList arguments;
         if (stage == "before")
             arguments << "function" << "selfTest" << "--json";
         else if (stage == "apply")
             arguments << "apply" << dir.filePath("profile.json") << "--jsonl" << "--jobs" << "1";
+        else if (stage == "status")
+            arguments << "status" << "--jsonl" << "--jobs" << "1";
         else
             arguments << "download" << "firmware" << dir.filePath("fw.hex") << "--jsonl"
                       << "--jobs" << "1";
         for (int i = 0; i < printerCount; ++i) {
             printers.push_back(startPrinter());
             QVERIFY(printers.back());
-            if (stage == "before")
-                printers.back()->setReplyDelayMs(1500); // the identity's answer is slow
+            if (stage == "before" || stage == "status")
+                printers.back()->setReplyDelayMs(1500); // the first answer is slow
             else if (stage == "apply")
                 printers.back()->setReplyDelayMs(150); // a page takes a while
             else
@@ -88,7 +94,7 @@ private slots:
         QProcess process;
         process.start(QStringLiteral(LABELSETUP_CLI), arguments);
         QVERIFY(process.waitForStarted());
-        if (stage == "before")
+        if (stage == "before" || stage == "status")
             QTRY_VERIFY_WITH_TIMEOUT(!first.receivedFrames().isEmpty(), 20000);
         else if (stage == "apply")
             QTRY_VERIFY_WITH_TIMEOUT(process.peek(1 << 16).contains('\n'), 20000);
@@ -116,6 +122,12 @@ private slots:
             // One printer: its record is the command's own output.
             summary = QJsonDocument::fromJson(lines.join('\n')).object();
             states.insert(summary.value("printer").toString(), summary.value("state").toString());
+        } else if (stage == "status") {
+            // The records are the summary's table.
+            summary = QJsonDocument::fromJson(lines.last()).object();
+            for (const QJsonValue &v : summary.value("printers").toArray())
+                states.insert(v.toObject().value("printer").toString(),
+                              v.toObject().value("state").toString());
         } else {
             for (const QByteArray &line : lines.mid(0, lines.size() - 1)) {
                 const QJsonObject record = QJsonDocument::fromJson(line).object();
@@ -141,6 +153,9 @@ private slots:
             // The function was never sent.
             QCOMPARE(first.functionCodes(), QList<quint8>());
             QCOMPARE(states.first(), sent.size() == 1 ? "notAttempted" : "interrupted");
+        } else if (stage == "status") {
+            QCOMPARE(states.value(address(first)), sent.size() == 1 ? "done" : "interrupted");
+            QCOMPARE(states.value(address(*printers.back())), "notAttempted");
         } else if (stage == "apply") {
             QCOMPARE(states.value(address(first)), "finished");
             QVERIFY(states.values().contains("notStarted"));
