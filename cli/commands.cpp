@@ -936,16 +936,21 @@ const QList<Command> &commands()
         {"save", "save FILE [--with-secrets] [--with-identity] [--pages P,...] [--exclude K,...]",
          "the printer's settings to a profile",
          "Saves every setting the printer has to a profile file (JSON, millimetres and the\n"
-         "values the window shows). Passwords and PINs are left out unless --with-secrets;\n"
+         "values the window shows). Passwords and PINs are left out unless --with-secrets\n"
+         "(the file is then readable by its owner only);\n"
          "what identifies this one printer (static Ethernet and WiFi addresses, Bluetooth\n"
          "names, serial number) unless --with-identity. --pages keeps only the pages named,\n"
          "--exclude leaves out settings (KEY or PAGE.KEY).\n",
          runSave},
-        {"diff", "diff FILE [--pages P,...] [--exclude K,...]", "what apply would change",
+        {"diff", "diff FILE [--show-secrets] [--pages P,...] [--exclude K,...]",
+         "what apply would change",
          "Lists each setting of the profile whose value differs on the printer: setting,\n"
-         "printer value, profile value. Sends no set frame.\n",
+         "printer value, profile value. Sends no set frame. A password or PIN shows only as\n"
+         "changed unless --show-secrets is given. FILE is a regular file of at most 1 MiB.\n",
          runDiff},
-        {"apply", "apply FILE [--dry-run] [--verify] [--jobs N] [--pages P,...] [--exclude K,...]",
+        {"apply",
+         "apply FILE [--dry-run] [--verify] [--show-secrets] [--jobs N] [--pages P,...] "
+         "[--exclude K,...]",
          "a profile to one or many printers",
          "Writes the settings of the profile that differ, page by page, skipping those the\n"
          "model lacks. --dry-run only lists them; --verify reads every written setting back\n"
@@ -954,7 +959,9 @@ const QList<Command> &commands()
          "parallel (--jobs N, 8 unless given). Each printer's result is printed as it\n"
          "finishes (--jsonl: one JSON line each, then a summary line). A printer named twice\n"
          "is applied once. Ctrl-C or SIGTERM begins no further printer, lets each running one\n"
-         "finish the page it is on, prints every printer's record and exits with 130.\n",
+         "finish the page it is on, prints every printer's record and exits with 130 (143\n"
+         "for SIGTERM); a second signal stops the running ones at once. Passwords and PINs\n"
+         "show only as changed unless --show-secrets is given.\n",
          runApply},
         {"doctor", "doctor [--net HOST[:PORT]] [--udp-port N]",
          "why the printer cannot be seen or reached",

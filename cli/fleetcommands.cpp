@@ -472,7 +472,9 @@ QList<Command> extend(QList<Command> commands)
             command.help =
                 "Decrypts FILE beside it and streams it to the printer as the window does; the\n"
                 "plain copy is removed afterwards. Exit code 3 when the stream fails or the model\n"
-                "takes no font, 5 when FILE cannot be read or decrypted.\n"
+                "takes no font, 5 when FILE cannot be read or decrypted or is not a regular file.\n"
+                "Ctrl-C or SIGTERM stops the stream between two pieces and begins no further\n"
+                "printer (exit code 130, 143 for SIGTERM).\n"
                 "Many printers (--targets FILE): --jobs N at a time (8 unless given); after a\n"
                 "firmware stream each printer is waited for until it is back from its restart\n"
                 "and its version is read; exit code 4 when it differs from --expect-version.\n";
