@@ -172,10 +172,10 @@ int withPrinter(CommandContext &c, Begin begin, const std::function<int(PrinterS
     const int code = run();
     if (stopRequested(c))
         printerRecord(c.out, *target,
-                      !begun               ? QStringLiteral("notAttempted")
-                      : code == ExitOk     ? QStringLiteral("done")
+                      !begun                    ? QStringLiteral("notAttempted")
+                      : code == ExitOk          ? QStringLiteral("done")
                       : code == ExitInterrupted ? QStringLiteral("interrupted")
-                                           : QStringLiteral("failed"));
+                                                : QStringLiteral("failed"));
     return code;
 }
 
@@ -726,10 +726,10 @@ int runApply(CommandContext &c)
         for (ApplyJob &job : jobs) {
             if (job.state == QLatin1String("running")) {
                 job.state = QStringLiteral("interrupted");
-                job.outcome = ops::Outcome{ops::Code::Interrupted,
-                                           QStringLiteral("stopped at once in the middle of a "
-                                                          "page: what it stored is not known"),
-                                           {}, 0, {}, {}};
+                job.outcome = ops::Outcome();
+                job.outcome.code = ops::Code::Interrupted;
+                job.outcome.sentence = QStringLiteral(
+                    "stopped at once in the middle of a page: what it stored is not known");
             }
             print(job);
             table.append(jobJson(job, c.options.showSecrets));

@@ -70,9 +70,9 @@ bool needTargets(CommandContext &c)
 // A printer's record with how far its poll came once a signal stopped the run.
 QJsonObject stoppedRecord(const fleet::inventory::Entry &e, const QString &state)
 {
-    QJsonObject o = state == QLatin1String("done") ? fleet::inventory::record(e)
-                                                   : QJsonObject{{QStringLiteral("printer"),
-                                                                  e.address.key()}};
+    QJsonObject o = state == QLatin1String("done")
+                        ? fleet::inventory::record(e)
+                        : QJsonObject{{QStringLiteral("printer"), e.address.key()}};
     o.insert(QStringLiteral("state"), state);
     return o;
 }
@@ -125,7 +125,7 @@ QJsonArray pollRecords(const CommandContext &c, const QList<fleet::inventory::En
     QJsonArray records;
     for (const fleet::inventory::Entry &e : entries)
         records.append(stoppedRecord(e, e.reading.at.isValid() ? QStringLiteral("done")
-                                                                : QStringLiteral("notAttempted")));
+                                                               : QStringLiteral("notAttempted")));
     return records;
 }
 

@@ -48,7 +48,8 @@ qint64 PlainCopy::readAt(qint64 offset, char *buffer, qint64 size) const
         return -1;
     qint64 total = 0;
     while (total < size) {
-        const ssize_t n = ::pread(d->fd, buffer + total, size_t(size - total), off_t(offset + total));
+        const ssize_t n =
+            ::pread(d->fd, buffer + total, size_t(size - total), off_t(offset + total));
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)

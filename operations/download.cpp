@@ -33,8 +33,9 @@ Outcome prepareDownload(const PrinterSession &session, FileKind kind, const QStr
     QFile file;
     QString why;
     if (!regularfile::open(chosen, &file, &why))
-        return badInput(Operations::tr("无法读取所选文件：%1").arg(QDir::toNativeSeparators(chosen)) +
-                        QLatin1Char('\n') + why);
+        return badInput(
+            Operations::tr("无法读取所选文件：%1").arg(QDir::toNativeSeparators(chosen)) +
+            QLatin1Char('\n') + why);
     if (file.read(1).isEmpty())
         return badInput(Operations::tr("文件为空，没有可下载的内容：%1")
                             .arg(QDir::toNativeSeparators(chosen)));

@@ -105,21 +105,21 @@ private slots:
     {
         QTest::addColumn<QString>("arguments");
         QTest::addColumn<QString>("sentence");
-        QTest::newRow("firmware from a pipe")
-            << "download|firmware|%D/fifo|%P" << "a pipe, not a regular file";
-        QTest::newRow("firmware from /dev/zero")
-            << "download|firmware|%D/zero|%P" << "a device, not a regular file";
-        QTest::newRow("font from a pipe") << "download|font|%D/fifo|%P" << "a pipe";
-        QTest::newRow("firmware is a folder") << "download|firmware|%D|%P" << "a folder";
-        QTest::newRow("rollout from a pipe")
-            << "download|firmware|%D/fifo|%P|%P" << "a pipe, not a regular file";
-        QTest::newRow("profile from a pipe") << "apply|%D/fifo|%P" << "a pipe";
-        QTest::newRow("profile from /dev/zero") << "diff|%D/zero|%P" << "a device";
-        QTest::newRow("profile too large") << "apply|%D/big.json|%P" << "larger than 1 MiB";
-        QTest::newRow("targets from a pipe") << "status|--targets|%D/fifo" << "a pipe";
-        QTest::newRow("targets from /dev/zero") << "status|--targets|%D/zero" << "a device";
-        QTest::newRow("targets too large")
-            << "apply|--dry-run|%D/big.json|--targets|%D/big-targets" << "larger than 16 MiB";
+        const auto row = [](const char *name, const char *arguments, const char *sentence) {
+            QTest::newRow(name) << arguments << sentence;
+        };
+        row("firmware from a pipe", "download|firmware|%D/fifo|%P", "a pipe, not a regular file");
+        row("firmware from /dev/zero", "download|firmware|%D/zero|%P", "a device, not a regular");
+        row("font from a pipe", "download|font|%D/fifo|%P", "a pipe");
+        row("firmware is a folder", "download|firmware|%D|%P", "a folder");
+        row("rollout from a pipe", "download|firmware|%D/fifo|%P|%P", "a pipe, not a regular");
+        row("profile from a pipe", "apply|%D/fifo|%P", "a pipe");
+        row("profile from /dev/zero", "diff|%D/zero|%P", "a device");
+        row("profile too large", "apply|%D/big.json|%P", "larger than 1 MiB");
+        row("targets from a pipe", "status|--targets|%D/fifo", "a pipe");
+        row("targets from /dev/zero", "status|--targets|%D/zero", "a device");
+        row("targets too large", "apply|--dry-run|%D/big.json|--targets|%D/big-targets",
+            "larger than 16 MiB");
     }
     void badInputs()
     {
@@ -154,22 +154,25 @@ private slots:
         QTest::addColumn<QString>("shown");
         const QByteArray head =
             "{\"format\": \"labelsetup-profile\", \"version\": 1, \"dotsPerMm\": 12, ";
-        QTest::newRow("a target line") << QByteArray("127.0.0.1:1\n^[]0;owned^G:x:^[[2J\n")
-                                       << "status|--targets|%F" << "\\x1b]0;owned\\x07:x:\\x1b[2J";
+        QTest::newRow("a target line")
+            << QByteArray("127.0.0.1:1\n^[]0;owned^G:x:^[[2J\n") << "status|--targets|%F"
+            << "\\x1b]0;owned\\x07:x:\\x1b[2J";
         QTest::newRow("a profile's setting name")
-            << head + "\"settings\": {\"print\": {\"sp^[[31med\": 1}}}" << "diff|%F|%P"
+            << head + "\"settings\": {\"print\": {\"sp^[[31med\": 1}}}"
+            << "diff|%F|%P"
             << "sp\\x1b[31med";
         QTest::newRow("a profile's value, as text")
             << head + "\"settings\": {\"bluetooth\": {\"name\": \"shop\\u001b[8m\\r1\"}}}"
-            << "diff|%F|%P" << "shop\\x1b[8m\\x0d1";
+            << "diff|%F|%P"
+            << "shop\\x1b[8m\\x0d1";
     }
     void controlCharacters()
     {
         QFETCH(QByteArray, content);
         QFETCH(QString, arguments);
         QFETCH(QString, shown);
-        const QString file = writeFile(
-            "control", QByteArray(content).replace("^[", "\x1b").replace("^G", "\x07"));
+        const QString file =
+            writeFile("control", QByteArray(content).replace("^[", "\x1b").replace("^G", "\x07"));
         const Run r = run(arguments.replace("%F", file));
         const QByteArray all = r.out + r.err;
         QVERIFY2(!all.contains('\x1b') && !all.contains('\x07') && !all.contains('\r'),
@@ -186,8 +189,8 @@ private slots:
         for (const bool show : {false, true}) {
             const QString flag = show ? "|--show-secrets" : "";
             const auto row = [&](const char *name, const QString &arguments, const char *changed) {
-                QTest::addRow("%s%s", name, show ? ", shown" : "") << arguments + flag << show
-                                                                   << changed;
+                QTest::addRow("%s%s", name, show ? ", shown" : "")
+                    << arguments + flag << show << changed;
             };
             row("diff", "diff|%F|%P", "******** (changed)");
             row("diff, JSON", "diff|%F|%P|--json", R"("change": "changed")");
@@ -236,7 +239,8 @@ private slots:
         QFETCH(bool, withSecrets);
         QFETCH(bool, existing);
         QFETCH(int, mode);
-        const QString path = dir.filePath(QStringLiteral("saved-%1.json").arg(QTest::currentDataTag()));
+        const QString path =
+            dir.filePath(QStringLiteral("saved-%1.json").arg(QTest::currentDataTag()));
         if (existing) {
             QVERIFY(!writeFile(QFileInfo(path).fileName(), "{}").isEmpty());
             QVERIFY(::chmod(QFile::encodeName(path).constData(), 0644) == 0);

@@ -71,14 +71,15 @@ private slots:
         std::vector<std::unique_ptr<SimPrinter>> printers;
         QStringList arguments;
         if (stage == "before")
-            arguments << "function" << "selfTest" << "--json";
+            arguments = QStringList{"function", "selfTest", "--json"};
         else if (stage == "apply")
-            arguments << "apply" << dir.filePath("profile.json") << "--jsonl" << "--jobs" << "1";
+            arguments =
+                QStringList{"apply", dir.filePath("profile.json"), "--jsonl", "--jobs", "1"};
         else if (stage == "status")
-            arguments << "status" << "--jsonl" << "--jobs" << "1";
+            arguments = QStringList{"status", "--jsonl", "--jobs", "1"};
         else
-            arguments << "download" << "firmware" << dir.filePath("fw.hex") << "--jsonl"
-                      << "--jobs" << "1";
+            arguments = QStringList{"download", "firmware", dir.filePath("fw.hex"),
+                                    "--jsonl",  "--jobs",   "1"};
         for (int i = 0; i < printerCount; ++i) {
             printers.push_back(startPrinter());
             QVERIFY(printers.back());
