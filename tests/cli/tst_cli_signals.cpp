@@ -126,7 +126,8 @@ private slots:
         } else if (stage == "status") {
             // The records are the summary's table.
             summary = QJsonDocument::fromJson(lines.last()).object();
-            for (const QJsonValue &v : summary.value("printers").toArray())
+            const QJsonArray records = summary.value("printers").toArray();
+            for (const QJsonValue v : records)
                 states.insert(v.toObject().value("printer").toString(),
                               v.toObject().value("state").toString());
         } else {
