@@ -80,6 +80,15 @@ int InterruptRequest::exitCode() const
     return 128 + (g_signal == SIGTERM ? SIGTERM : SIGINT);
 }
 
+void InterruptRequest::ignoreFurther()
+{
+    struct sigaction ignore = {};
+    ignore.sa_handler = SIG_IGN;
+    sigemptyset(&ignore.sa_mask);
+    sigaction(SIGINT, &ignore, nullptr);
+    sigaction(SIGTERM, &ignore, nullptr);
+}
+
 std::function<void()> InterruptRequest::setLastWords(std::function<void()> lastWords)
 {
     const std::lock_guard<std::mutex> lock(m_mutex);

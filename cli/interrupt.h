@@ -28,6 +28,10 @@ public:
     // "interrupted" is said. Returns the words before.
     std::function<void()> setLastWords(std::function<void()> lastWords);
 
+    // From now on SIGINT and SIGTERM are ignored: the run is over and its records are
+    // being printed, which a signal must not cut short.
+    void ignoreFurther();
+
     // Last words for its lifetime, said before those of the scopes around it (a download
     // removes its copy, then the printer's record is printed). `request` may be null.
     class Scope

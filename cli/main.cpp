@@ -104,6 +104,7 @@ int main(int argc, char **argv)
     InterruptRequest interrupt;
     CommandContext context{options, out, &log, &interrupt};
     int code = command->run(context);
+    interrupt.ignoreFurther();
     // Whatever the command made of it, a run a signal stopped ends as shells expect.
     if (interrupt.requested() && !context.runsUntilInterrupted) {
         code = interrupt.exitCode();

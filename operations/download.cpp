@@ -143,7 +143,8 @@ Outcome downloadNow(PrinterSession &session, const PlainCopy &plain, bool remove
         if (stop && *stop)
             stream.requestStop();
     });
-    poll.start(50);
+    if (stop)
+        poll.start(50);
     download.start(plain, removeAfter);
     if (!done)
         loop.exec();

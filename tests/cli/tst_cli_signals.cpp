@@ -86,7 +86,8 @@ private slots:
             if (stage == "before" || stage == "status")
                 printers.back()->setReplyDelayMs(1500); // the first answer is slow
             else if (stage == "apply")
-                printers.back()->setReplyDelayMs(150); // a page takes a while
+                // The first is done soon; the next is slow, still running at the signals.
+                printers.back()->setReplyDelayMs(i == 0 ? 40 : 1000);
             else
                 printers.back()->setSlowRead(1024, 10); // about 100 KB/s
             arguments << "--net" << address(*printers.back());
