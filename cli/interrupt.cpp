@@ -21,6 +21,8 @@ struct sigaction g_previousTerm;
 
 constexpr char kSecondSignal = 's';
 constexpr char kQuit = 'q';
+constexpr char kStopping[] =
+    "labelsetup-cli: stopping after the step in flight (a second signal stops at once)\n";
 
 void onSignal(int number)
 {
@@ -32,6 +34,8 @@ void onSignal(int number)
         const int fd = g_wakeFd;
         if (fd >= 0)
             (void)!::write(fd, &kSecondSignal, 1);
+    } else {
+        (void)!::write(STDERR_FILENO, kStopping, sizeof kStopping - 1);
     }
 }
 

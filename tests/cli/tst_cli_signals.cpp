@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cerrno>
 #include <csignal>
 #include <memory>
 #include <vector>
@@ -104,13 +105,20 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(first.rawByteCount() > 0, 20000);
         const pid_t pid = pid_t(process.processId());
         QVERIFY(pid > 0);
-        for (int i = 0; i < sent.size(); ++i) {
-            // Apart: a signal still pending when the same one comes again is taken once,
-            // and pending ones are taken lowest number first.
-            if (i > 0)
-                QTest::qWait(100);
-            QVERIFY2(process.state() == QProcess::Running, "ended before the second signal");
-            QCOMPARE(::kill(pid, sent.at(i)), 0);
+        QCOMPARE(::kill(pid, sent.first()), 0);
+        if (sent.size() > 1) {
+            // Once the first is taken (a signal still pending when another comes is taken
+            // once, or after a lower-numbered one). A download stops between two pieces at
+            // once: it may have ended already, with nothing left for the second to stop.
+            QByteArray err;
+            QTRY_VERIFY_WITH_TIMEOUT((err += process.readAllStandardError()).contains("stopping") ||
+                                         process.state() != QProcess::Running,
+                                     20000);
+            if (stage != "download" && stage != "rollout")
+                QVERIFY2(process.state() == QProcess::Running, "ended before the second signal");
+            // Gone in between (ESRCH): the first had done it all.
+            if (process.state() == QProcess::Running)
+                QVERIFY(::kill(pid, sent.at(1)) == 0 || errno == ESRCH);
         }
         QVERIFY(process.waitForFinished(30000));
         QCOMPARE(process.exitStatus(), QProcess::NormalExit);
