@@ -862,6 +862,11 @@ int runDownload(CommandContext &c)
     const ops::FileKind kind =
         args.first() == QLatin1String("firmware") ? ops::FileKind::Firmware : ops::FileKind::Font;
     const QString chosen = args.at(1);
+    // A pipe or a device is refused before the printer is asked anything.
+    if (QString why; regularfile::isSpecial(chosen, &why)) {
+        c.out.error(QStringLiteral("cannot read %1: %2").arg(chosen, why));
+        return ExitBadFile;
+    }
     return withPrinter(c, Begin::IdentifyOnly, [&](PrinterSession &session) {
         PlainCopy plain;
         ops::Outcome outcome = ops::prepareDownload(session, kind, chosen, &plain);

@@ -42,6 +42,15 @@ QString sizeText(qint64 bytes)
     return QStringLiteral("%1 bytes").arg(bytes);
 }
 
+bool isSpecial(const QString &path, QString *why)
+{
+    struct stat st = {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || S_ISREG(st.st_mode))
+        return false;
+    *why = QStringLiteral("%1, not a regular file; nothing was read").arg(kindOf(st.st_mode));
+    return true;
+}
+
 bool open(const QString &path, QFile *file, QString *why, qint64 maxBytes)
 {
     // Not blocking, so that opening a pipe nobody writes returns at once; no controlling

@@ -16,6 +16,11 @@ namespace regularfile {
 // nothing read.
 bool open(const QString &path, QFile *file, QString *why, qint64 maxBytes = -1);
 
+// True when `path` leads to something that is there but is no regular file (a pipe, a
+// device, a folder), with the reason: a quick look before anything else is done. What is
+// read is still checked on its descriptor by open().
+bool isSpecial(const QString &path, QString *why);
+
 // The whole of `file` (already open, e.g. standard input), at most `maxBytes`: false with
 // the reason when there is more, so that a huge input is never held in memory.
 bool readAll(QFile &file, qint64 maxBytes, QByteArray *bytes, QString *why);

@@ -111,6 +111,9 @@ private slots:
         row("firmware from a pipe", "download|firmware|%D/fifo|%P", "a pipe, not a regular file");
         row("firmware from /dev/zero", "download|firmware|%D/zero|%P", "a device, not a regular");
         row("font from a pipe", "download|font|%D/fifo|%P", "a pipe");
+        // Before any printer is asked: not "cannot connect" (2).
+        row("firmware from a pipe, no printer", "download|firmware|%D/fifo|--net|127.0.0.1:1",
+            "a pipe");
         row("firmware is a folder", "download|firmware|%D|%P", "a folder");
         row("rollout from a pipe", "download|firmware|%D/fifo|%P|%P", "a pipe, not a regular");
         row("profile from a pipe", "apply|%D/fifo|%P", "a pipe");
