@@ -156,6 +156,8 @@ void WorkerThread::delDecryptedFile()
     if (!m_copy.isNull()) {
         if (m_decryptedCopy)
             m_copy.remove();
+        // The descriptor goes with the job: a deleted file's space is given back.
+        m_copy = PlainCopy();
         return;
     }
     // A console file whose name happens to carry the marker is the user's own.
