@@ -664,7 +664,7 @@ void FleetWindow::download(bool firmware)
         m_model->setResult(a.key(), tr("等待中"));
     runInBackground(
         [this, printers, path, options, &device, &gate] {
-            QString plain;
+            PlainCopy plain;
             QString why;
             if (!fleet::rollout::decrypt(path, options.firmware, &plain, &why)) {
                 for (const fleet::Address &a : printers)
@@ -696,7 +696,7 @@ void FleetWindow::download(bool firmware)
                     }
                     postResult(r.address.key(), text, r.code != fleet::rollout::Ok);
                 });
-            QFile::remove(plain);
+            plain.remove();
         },
         [] {});
 }

@@ -7,6 +7,8 @@
 #include "diagnostics/connectiondoctor.h"
 #include "diagnostics/debuglog.h"
 #include "diagnostics/diagnosticsreport.h"
+#include "download/plaincopy.h"
+#include "download/regularfile.h"
 #include "operations/applymany.h"
 #include "operations/download.h"
 #include "operations/functioncommands.h"
@@ -27,12 +29,20 @@
 #include <QJsonDocument>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QTemporaryFile>
 #include <QTextStream>
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <mutex>
 #include <unistd.h>
 #include <vector>
 
 namespace {
+
+// A profile larger than this is refused before it is read: one holds a few KiB.
+constexpr qint64 kMaxProfileBytes = 1 << 20;
 
 // The single printer a command talks to; prints why when there is none.
 const Target *singleTarget(CommandContext &c)
@@ -87,6 +97,29 @@ int failed(CommandContext &c, const ops::Outcome &outcome)
     return exitCodeOf(outcome.code);
 }
 
+bool stopRequested(const CommandContext &c)
+{
+    return c.interrupt && c.interrupt->requested();
+}
+
+const std::atomic<bool> *stopFlag(const CommandContext &c)
+{
+    return c.interrupt ? &c.interrupt->flag() : nullptr;
+}
+
+// The record of the one printer of a command a signal stopped: done, failed, notAttempted
+// or interrupted (stopped in the middle).
+void printerRecord(Output &out, const Target &target, const QString &state)
+{
+    out.set(QStringLiteral("printer"), target.name());
+    out.set(QStringLiteral("state"), state);
+    out.set(QStringLiteral("interrupted"), true);
+    out.error(QStringLiteral("interrupted: %1 %2")
+                  .arg(target.name(), state == QLatin1String("notAttempted")
+                                          ? QStringLiteral("not attempted, nothing was sent")
+                                          : state));
+}
+
 enum class Begin
 {
     Open,        // only opened: the body's operations connect by themselves
@@ -102,25 +135,47 @@ int withPrinter(CommandContext &c, Begin begin, const std::function<int(PrinterS
     const Target *target = singleTarget(c);
     if (!target)
         return ExitUsage;
-    PrinterSession session;
-    if (c.options.timeoutSeconds > 0)
-        session.setDeadline(QDeadlineTimer(c.options.timeoutSeconds * 1000));
-    ops::Outcome outcome = ops::open(session, addressOf(*target));
-    if (!outcome.ok())
-        return failed(c, outcome);
-    int code = ExitOk;
-    {
-        const PrinterSession::Operation operation(session);
-        if (begin != Begin::Open)
-            outcome = ops::identify(session);
-        if (outcome.ok() && begin != Begin::IdentifyOnly)
+    // A second signal ends the command at once: its record says the printer was in the
+    // middle of it.
+    const InterruptRequest::Scope lastWords(c.interrupt, [&c, target] {
+        Output out(c.out.form());
+        printerRecord(out, *target, QStringLiteral("interrupted"));
+        out.finish(c.interrupt->exitCode());
+    });
+    bool begun = false;
+    const auto run = [&] {
+        // Nothing new is begun once a signal came: not the connection, nor the command.
+        if (stopRequested(c))
+            return int(ExitInterrupted);
+        PrinterSession session;
+        if (c.options.timeoutSeconds > 0)
+            session.setDeadline(QDeadlineTimer(c.options.timeoutSeconds * 1000));
+        ops::Outcome outcome = ops::open(session, addressOf(*target));
+        if (!outcome.ok())
+            return failed(c, outcome);
+        int code = ExitOk;
+        {
+            const PrinterSession::Operation operation(session);
+            if (begin != Begin::Open)
+                outcome = ops::identify(session);
+            begun = !stopRequested(c);
+            if (outcome.ok() && begin != Begin::IdentifyOnly && begun)
+                code = body(session);
+        }
+        if (!outcome.ok())
+            code = failed(c, outcome);
+        else if (begin == Begin::IdentifyOnly && begun)
             code = body(session);
-    }
-    if (!outcome.ok())
-        code = failed(c, outcome);
-    else if (begin == Begin::IdentifyOnly)
-        code = body(session);
-    session.close();
+        session.close();
+        return code;
+    };
+    const int code = run();
+    if (stopRequested(c))
+        printerRecord(c.out, *target,
+                      !begun                    ? QStringLiteral("notAttempted")
+                      : code == ExitOk          ? QStringLiteral("done")
+                      : code == ExitInterrupted ? QStringLiteral("interrupted")
+                                                : QStringLiteral("failed"));
     return code;
 }
 
@@ -309,21 +364,49 @@ int readProfile(CommandContext &c, profile::Profile *out)
     if (!readSelection(c, &selection))
         return ExitUsage;
     const QString path = c.options.arguments.first();
-    QFile file(path);
+    QFile file;
     QString error;
-    // "-" is the profile on standard input, so that it can come from a pipe.
-    const bool opened = path == QLatin1String("-") ? file.open(stdin, QIODevice::ReadOnly)
-                                                   : file.open(QIODevice::ReadOnly);
-    if (!opened) {
-        c.out.error(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+    QByteArray bytes;
+    // "-" is the profile on standard input, so that it can come from a pipe; a named one is
+    // a regular file.
+    bool opened = false;
+    if (path != QLatin1String("-")) {
+        opened = regularfile::open(path, &file, &error, kMaxProfileBytes);
+    } else if (!(opened = file.open(stdin, QIODevice::ReadOnly))) {
+        error = file.errorString();
+    }
+    if (!opened || !regularfile::readAll(file, kMaxProfileBytes, &bytes, &error)) {
+        c.out.error(QStringLiteral("cannot read %1: %2").arg(path, error));
         return ExitBadFile;
     }
-    if (!profile::parse(file.readAll(), out, &error) || !profileapply::check(*out, &error)) {
+    if (!profile::parse(bytes, out, &error) || !profileapply::check(*out, &error)) {
         c.out.error(QStringLiteral("%1: %2").arg(path, error));
         return ExitBadFile;
     }
     out->settings = profile::select(out->settings, selection);
     return ExitOk;
+}
+
+// A file with passwords or PINs in it: written as a temporary file, which is created
+// readable by its owner only whatever the umask, then given the name. Never a moment
+// readable by others, as a file made first and restricted after would be.
+bool writePrivateFile(CommandContext &c, const QString &path, const QByteArray &bytes)
+{
+    const QFileInfo info(path);
+    QTemporaryFile file(info.absolutePath() + QLatin1String("/.") + info.fileName() +
+                        QLatin1String(".XXXXXX"));
+    if (file.open() && file.write(bytes) == bytes.size() && file.flush() &&
+        ::fsync(file.handle()) == 0 &&
+        std::rename(QFile::encodeName(file.fileName()).constData(),
+                    QFile::encodeName(path).constData()) == 0) {
+        file.setAutoRemove(false);
+        return true;
+    }
+    c.out.error(QStringLiteral("cannot write %1: %2")
+                    .arg(path, file.error() != QFileDevice::NoError
+                                   ? file.errorString()
+                                   : QString::fromLocal8Bit(std::strerror(errno))));
+    return false;
 }
 
 bool writeFile(CommandContext &c, const QString &path, const QByteArray &bytes)
@@ -382,7 +465,9 @@ int runSave(CommandContext &c)
             outcome = ops::save(session, options, &saved);
         if (!outcome.ok())
             return failed(c, outcome);
-        if (!writeFile(c, c.options.arguments.first(), profile::serialize(saved)))
+        const QByteArray bytes = profile::serialize(saved);
+        if (!(c.options.withSecrets ? writePrivateFile(c, c.options.arguments.first(), bytes)
+                                    : writeFile(c, c.options.arguments.first(), bytes)))
             return int(ExitBadFile);
         // Such a value goes only to printers that have it already.
         for (const QString &why : profileapply::outsideTypedRange(saved))
@@ -397,15 +482,43 @@ int runSave(CommandContext &c)
     });
 }
 
-QJsonArray differencesJson(const QList<profile::Difference> &differences)
+// A password or a PIN: its values are shown only with --show-secrets.
+bool isSecret(const profile::Difference &d)
+{
+    const settingtable::Row *row = settingtable::find(d.page, d.setting);
+    return row && settingtable::has(*row, settingtable::Secret);
+}
+
+const QString &hiddenValue()
+{
+    static const QString text = QStringLiteral("********");
+    return text;
+}
+
+// A difference without its values when they are secret: that it differs is all it says.
+QJsonArray differencesJson(const QList<profile::Difference> &differences, bool showSecrets)
 {
     QJsonArray out;
-    for (const profile::Difference &d : differences)
-        out.append(QJsonObject{
-            {QStringLiteral("setting"), d.page + QLatin1Char('.') + d.setting},
-            {QStringLiteral("printer"), d.printer.isUndefined() ? QJsonValue() : d.printer},
-            {QStringLiteral("profile"), d.profile}});
+    for (const profile::Difference &d : differences) {
+        QJsonObject o{{QStringLiteral("setting"), d.page + QLatin1Char('.') + d.setting}};
+        if (isSecret(d) && !showSecrets) {
+            o.insert(QStringLiteral("secret"), true);
+            o.insert(QStringLiteral("change"), QStringLiteral("changed"));
+        } else {
+            o.insert(QStringLiteral("printer"), d.printer.isUndefined() ? QJsonValue() : d.printer);
+            o.insert(QStringLiteral("profile"), d.profile);
+        }
+        out.append(o);
+    }
     return out;
+}
+
+// The printer's and the profile's value as a table shows them.
+QPair<QString, QString> differenceTexts(const profile::Difference &d, bool showSecrets)
+{
+    if (isSecret(d) && !showSecrets)
+        return {hiddenValue(), QStringLiteral("%1 (changed)").arg(hiddenValue())};
+    return {profile::valueText(d.printer), profile::valueText(d.profile)};
 }
 
 void printDifferences(CommandContext &c, const QList<profile::Difference> &differences)
@@ -417,11 +530,13 @@ void printDifferences(CommandContext &c, const QList<profile::Difference> &diffe
                        .arg(QStringLiteral("setting"), -28)
                        .arg(QStringLiteral("printer"), -20)
                        .arg(QStringLiteral("profile")));
-    for (const profile::Difference &d : differences)
+    for (const profile::Difference &d : differences) {
+        const QPair<QString, QString> values = differenceTexts(d, c.options.showSecrets);
         c.out.line(QStringLiteral("%1 %2 %3")
                        .arg(settingtable::label(d.page + QLatin1Char('.') + d.setting), -28)
-                       .arg(profile::valueText(d.printer), -20)
-                       .arg(profile::valueText(d.profile)));
+                       .arg(values.first, -20)
+                       .arg(values.second));
+    }
 }
 
 int runDiff(CommandContext &c)
@@ -439,7 +554,8 @@ int runDiff(CommandContext &c)
         for (const QString &s : qAsConst(details.skipped))
             c.out.line(
                 QStringLiteral("skipped (this model lacks it): %1").arg(settingtable::label(s)));
-        c.out.set(QStringLiteral("differences"), differencesJson(details.differences));
+        c.out.set(QStringLiteral("differences"),
+                  differencesJson(details.differences, c.options.showSecrets));
         c.out.set(QStringLiteral("skipped"), QJsonArray::fromStringList(details.skipped));
         return int(ExitOk);
     });
@@ -449,14 +565,15 @@ int runDiff(CommandContext &c)
 struct ApplyJob
 {
     Target target;
-    QString state = QStringLiteral("notStarted"); // finished, interrupted, duplicate
+    QString state = QStringLiteral("notStarted"); // running, finished, interrupted, duplicate
+    bool printed = false;
     // Until its turn comes, nothing was sent to it.
     ops::Outcome outcome{ops::Code::Interrupted, QStringLiteral("not started"), {}, 0, {}, {}};
     profileapply::Outcome details;
     int code() const { return exitCodeOf(outcome.code); }
 };
 
-QJsonObject jobJson(const ApplyJob &job)
+QJsonObject jobJson(const ApplyJob &job, bool showSecrets)
 {
     return QJsonObject{
         {QStringLiteral("printer"), job.target.name()},
@@ -464,10 +581,10 @@ QJsonObject jobJson(const ApplyJob &job)
         {QStringLiteral("exitCode"), job.code()},
         {QStringLiteral("reason"), ops::codeName(job.outcome.code)},
         {QStringLiteral("message"), job.outcome.sentence},
-        {QStringLiteral("differences"), differencesJson(job.details.differences)},
+        {QStringLiteral("differences"), differencesJson(job.details.differences, showSecrets)},
         {QStringLiteral("written"), QJsonArray::fromStringList(job.details.written)},
         {QStringLiteral("skipped"), QJsonArray::fromStringList(job.details.skipped)},
-        {QStringLiteral("notVerified"), differencesJson(job.details.notVerified)},
+        {QStringLiteral("notVerified"), differencesJson(job.details.notVerified, showSecrets)},
         {QStringLiteral("notAttempted"), QJsonArray::fromStringList(job.details.notAttempted)},
         {QStringLiteral("restartNeeded"), job.details.restartNeeded}};
 }
@@ -487,7 +604,7 @@ void printJob(CommandContext &c, const ApplyJob &job)
         c.out.line(QStringLiteral("%1 skipped (this model lacks it): %2")
                        .arg(QString(), -24)
                        .arg(settingtable::label(s)));
-    c.out.record(jobJson(job));
+    c.out.record(jobJson(job, c.options.showSecrets));
 }
 
 // Shows how far a long run is, on a terminal only: a pipe or a log gets no carriage returns.
@@ -545,41 +662,85 @@ int runApply(CommandContext &c)
         jobOfAddress << i;
         addresses.append(addressOf(t));
     }
-    for (const ApplyJob &job : jobs) {
-        if (job.state == QLatin1String("duplicate"))
+    for (ApplyJob &job : jobs) {
+        if (job.state == QLatin1String("duplicate")) {
             printJob(c, job);
+            job.printed = true;
+        }
     }
 
-    const InterruptRequest interrupt;
     Progress progress(int(addresses.size()));
+    // The records are printed from the printers' threads, and by a second signal from a
+    // thread of its own.
+    std::mutex records;
+    const auto print = [&c](ApplyJob &job) {
+        if (!job.printed)
+            printJob(c, job);
+        job.printed = true;
+    };
     ops::RunControl control;
-    control.stop = &interrupt.flag();
+    control.stop = stopFlag(c);
     control.timeoutMs = c.options.timeoutSeconds * 1000;
+    control.started = [&](int index) {
+        const std::lock_guard<std::mutex> lock(records);
+        jobs[size_t(jobOfAddress.at(index))].state = QStringLiteral("running");
+    };
     control.finished = [&](int index, const ops::PrinterRun &run) {
+        const std::lock_guard<std::mutex> lock(records);
         ApplyJob &job = jobs[size_t(jobOfAddress.at(index))];
         job.state = run.state == ops::PrinterRun::State::Interrupted ? QStringLiteral("interrupted")
                                                                      : QStringLiteral("finished");
         job.outcome = run.outcome;
         job.details = run.details;
-        printJob(c, job);
+        print(job);
         progress.step();
     };
+    // A second signal: the running printers are left in the middle of a page, what they
+    // stored unknown; every record not yet printed is printed now.
+    const InterruptRequest::Scope lastWords(c.interrupt, [&] {
+        const std::lock_guard<std::mutex> lock(records);
+        QJsonArray table;
+        for (ApplyJob &job : jobs) {
+            if (job.state == QLatin1String("running")) {
+                job.state = QStringLiteral("interrupted");
+                job.outcome = ops::Outcome();
+                job.outcome.code = ops::Code::Interrupted;
+                job.outcome.sentence = QStringLiteral(
+                    "stopped at once in the middle of a page: what it stored is not known");
+            }
+            print(job);
+            table.append(jobJson(job, c.options.showSecrets));
+        }
+        Output out(c.out.form());
+        if (out.form() == Output::Form::Json)
+            out.set(QStringLiteral("printers"), table);
+        out.set(QStringLiteral("dryRun"), c.options.dryRun);
+        out.set(QStringLiteral("interrupted"), true);
+        out.error(QStringLiteral("interrupted at once: the printers running were stopped in "
+                                 "the middle, those not yet begun were left alone"));
+        out.finish(c.interrupt->exitCode());
+    });
     ops::applyToMany(addresses, wanted, c.options.dryRun, c.options.verify, c.options.jobs,
                      control);
     // Those the stop came before are told too: nothing was sent to them.
-    for (const ApplyJob &job : jobs) {
-        if (job.state == QLatin1String("notStarted"))
-            printJob(c, job);
+    {
+        const std::lock_guard<std::mutex> lock(records);
+        for (ApplyJob &job : jobs) {
+            if (job.state == QLatin1String("notStarted"))
+                print(job);
+        }
     }
 
     int code = ExitOk;
     QJsonArray table;
     if (jobs.size() == 1) {
         printDifferences(c, jobs.front().details.differences);
-        for (const profile::Difference &d : jobs.front().details.notVerified)
+        for (const profile::Difference &d : jobs.front().details.notVerified) {
+            const QPair<QString, QString> values = differenceTexts(d, c.options.showSecrets);
             c.out.line(QStringLiteral("read back different: %1 = %2 (profile %3)")
                            .arg(settingtable::label(d.page + QLatin1Char('.') + d.setting),
-                                profile::valueText(d.printer), profile::valueText(d.profile)));
+                                values.first, values.second));
+        }
     }
     for (const ApplyJob &job : jobs) {
         // The worst outcome decides: no printer, then refused by the printer, then refused
@@ -589,12 +750,12 @@ int runApply(CommandContext &c)
         if (worstFirst.indexOf(job.code()) < worstFirst.indexOf(code))
             code = job.code();
         if (c.out.form() == Output::Form::Json) // the other forms printed each record already
-            table.append(jobJson(job));
+            table.append(jobJson(job, c.options.showSecrets));
     }
     if (c.out.form() == Output::Form::Json)
         c.out.set(QStringLiteral("printers"), table);
     c.out.set(QStringLiteral("dryRun"), c.options.dryRun);
-    if (interrupt.requested()) {
+    if (stopRequested(c)) {
         c.out.set(QStringLiteral("interrupted"), true);
         c.out.error(QStringLiteral("interrupted: printers not yet begun were left alone"));
         return ExitInterrupted;
@@ -679,12 +840,23 @@ int runDownload(CommandContext &c)
     const ops::FileKind kind =
         args.first() == QLatin1String("firmware") ? ops::FileKind::Firmware : ops::FileKind::Font;
     const QString chosen = args.at(1);
+    // A pipe or a device is refused before the printer is asked anything.
+    if (QString why; regularfile::isSpecial(chosen, &why)) {
+        c.out.error(QStringLiteral("cannot read %1: %2").arg(chosen, why));
+        return ExitBadFile;
+    }
     return withPrinter(c, Begin::IdentifyOnly, [&](PrinterSession &session) {
-        QString plain;
+        PlainCopy plain;
         ops::Outcome outcome = ops::prepareDownload(session, kind, chosen, &plain);
-        const qint64 size = QFileInfo(plain).size(); // before the plain copy goes
+        // Ended at once by a second signal, the plain copy goes all the same.
+        const InterruptRequest::Scope removeCopy(c.interrupt, [&plain] { plain.remove(); });
+        const qint64 size = plain.size(); // before the plain copy goes
+        if (outcome.ok() && stopRequested(c)) {
+            plain.remove();
+            return int(ExitInterrupted);
+        }
         if (outcome.ok())
-            outcome = ops::downloadNow(session, plain, true);
+            outcome = ops::downloadNow(session, plain, true, {}, stopFlag(c));
         if (!outcome.ok())
             return failed(c, outcome);
         c.out.set(QStringLiteral("sent"), size);
@@ -747,16 +919,21 @@ const QList<Command> &commands()
         {"save", "save FILE [--with-secrets] [--with-identity] [--pages P,...] [--exclude K,...]",
          "the printer's settings to a profile",
          "Saves every setting the printer has to a profile file (JSON, millimetres and the\n"
-         "values the window shows). Passwords and PINs are left out unless --with-secrets;\n"
+         "values the window shows). Passwords and PINs are left out unless --with-secrets\n"
+         "(the file is then readable by its owner only);\n"
          "what identifies this one printer (static Ethernet and WiFi addresses, Bluetooth\n"
          "names, serial number) unless --with-identity. --pages keeps only the pages named,\n"
          "--exclude leaves out settings (KEY or PAGE.KEY).\n",
          runSave},
-        {"diff", "diff FILE [--pages P,...] [--exclude K,...]", "what apply would change",
+        {"diff", "diff FILE [--show-secrets] [--pages P,...] [--exclude K,...]",
+         "what apply would change",
          "Lists each setting of the profile whose value differs on the printer: setting,\n"
-         "printer value, profile value. Sends no set frame.\n",
+         "printer value, profile value. Sends no set frame. A password or PIN shows only as\n"
+         "changed unless --show-secrets is given. FILE is a regular file of at most 1 MiB.\n",
          runDiff},
-        {"apply", "apply FILE [--dry-run] [--verify] [--jobs N] [--pages P,...] [--exclude K,...]",
+        {"apply",
+         "apply FILE [--dry-run] [--verify] [--show-secrets] [--jobs N] [--pages P,...] "
+         "[--exclude K,...]",
          "a profile to one or many printers",
          "Writes the settings of the profile that differ, page by page, skipping those the\n"
          "model lacks. --dry-run only lists them; --verify reads every written setting back\n"
@@ -765,7 +942,9 @@ const QList<Command> &commands()
          "parallel (--jobs N, 8 unless given). Each printer's result is printed as it\n"
          "finishes (--jsonl: one JSON line each, then a summary line). A printer named twice\n"
          "is applied once. Ctrl-C or SIGTERM begins no further printer, lets each running one\n"
-         "finish the page it is on, prints every printer's record and exits with 130.\n",
+         "finish the page it is on, prints every printer's record and exits with 130 (143\n"
+         "for SIGTERM); a second signal stops the running ones at once. Passwords and PINs\n"
+         "show only as changed unless --show-secrets is given.\n",
          runApply},
         {"doctor", "doctor [--net HOST[:PORT]] [--udp-port N]",
          "why the printer cannot be seen or reached",

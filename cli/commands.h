@@ -6,6 +6,7 @@
 #include <functional>
 
 class DebugLog;
+class InterruptRequest;
 
 // Everything a command needs.
 struct CommandContext
@@ -13,6 +14,9 @@ struct CommandContext
     const Options &options;
     Output &out;
     DebugLog *log = nullptr;
+    InterruptRequest *interrupt = nullptr; // SIGINT and SIGTERM while it runs
+    // Set by a command that runs until it is signalled: the signal is its normal end.
+    bool runsUntilInterrupted = false;
 };
 
 struct Command

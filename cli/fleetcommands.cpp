@@ -17,6 +17,7 @@
 #include <QSaveFile>
 #include <QTimer>
 #include <cstdio>
+#include <mutex>
 #include <vector>
 
 namespace fleetcommands {
@@ -24,14 +25,14 @@ namespace fleetcommands {
 namespace {
 
 // For the commands that run until they are stopped (--watch, exporter): the first
-// SIGINT or SIGTERM ends the run in order.
-void runUntilSignalled()
+// SIGINT or SIGTERM ends the run in order, and is its normal end.
+void runUntilSignalled(CommandContext &c)
 {
-    const InterruptRequest interrupt;
+    c.runsUntilInterrupted = true;
     QEventLoop loop;
     QTimer check;
-    QObject::connect(&check, &QTimer::timeout, &loop, [&loop, &interrupt] {
-        if (interrupt.requested())
+    QObject::connect(&check, &QTimer::timeout, &loop, [&loop, &c] {
+        if (c.interrupt && c.interrupt->requested())
             loop.quit();
     });
     check.start(100);
@@ -40,7 +41,7 @@ void runUntilSignalled()
 
 void printNow(const QString &text)
 {
-    std::fprintf(stdout, "%s\n", text.toUtf8().constData());
+    std::fprintf(stdout, "%s\n", printable(text).toUtf8().constData());
     std::fflush(stdout);
 }
 
@@ -83,17 +84,66 @@ bool needTargets(CommandContext &c)
     return false;
 }
 
-// One poll of every printer, identity included, in parallel.
-QList<fleet::inventory::Entry> pollAll(const Options &options)
+// A printer's record with how far its poll came once a signal stopped the run.
+QJsonObject stoppedRecord(const fleet::inventory::Entry &e, const QString &state)
+{
+    QJsonObject o = state == QLatin1String("done")
+                        ? fleet::inventory::record(e)
+                        : QJsonObject{{QStringLiteral("printer"), e.address.key()}};
+    o.insert(QStringLiteral("state"), state);
+    return o;
+}
+
+// One poll of every printer, identity included, in parallel. After a signal no further
+// printer is begun (its reading stays without a time); a second one prints every record
+// known and ends the run at once.
+QList<fleet::inventory::Entry> pollAll(CommandContext &c)
 {
     const std::unique_ptr<fleet::Device> device = fleet::makeSessionDevice();
-    const QList<fleet::Address> addresses = addressesOf(options);
+    const QList<fleet::Address> addresses = addressesOf(c.options);
     std::vector<fleet::inventory::Entry> entries(size_t(addresses.size()));
-    fleet::forEachParallel(addresses.size(), options.jobs, [&](int i) {
-        entries[size_t(i)] = {addresses.at(i),
-                              device->read(addresses.at(i), true, timeLimit(options))};
+    std::vector<QString> states(entries.size(), QStringLiteral("notAttempted"));
+    std::mutex known;
+    const InterruptRequest::Scope lastWords(c.interrupt, [&] {
+        const std::lock_guard<std::mutex> lock(known);
+        Output out(c.out.form());
+        QJsonArray records;
+        for (size_t i = 0; i < entries.size(); ++i) {
+            entries[i].address = addresses.at(int(i));
+            records.append(stoppedRecord(entries[i], states[i]));
+            out.line(QStringLiteral("%1 %2").arg(entries[i].address.key(), -24).arg(states[i]));
+        }
+        out.set(QStringLiteral("printers"), records);
+        out.set(QStringLiteral("interrupted"), true);
+        out.error(QStringLiteral("interrupted at once"));
+        out.finish(c.interrupt->exitCode());
+    });
+    fleet::forEachParallel(addresses.size(), c.options.jobs, [&](int i) {
+        {
+            const std::lock_guard<std::mutex> lock(known);
+            entries[size_t(i)].address = addresses.at(i);
+            if (c.interrupt && c.interrupt->requested())
+                return;
+            states[size_t(i)] = QStringLiteral("interrupted");
+        }
+        const fleet::Reading reading = device->read(addresses.at(i), true, timeLimit(c.options));
+        const std::lock_guard<std::mutex> lock(known);
+        entries[size_t(i)].reading = reading;
+        states[size_t(i)] = QStringLiteral("done");
     });
     return QList<fleet::inventory::Entry>(entries.begin(), entries.end());
+}
+
+// The records of a poll, each with its state when a signal stopped it.
+QJsonArray pollRecords(const CommandContext &c, const QList<fleet::inventory::Entry> &entries)
+{
+    if (!c.interrupt || !c.interrupt->requested())
+        return fleet::inventory::json(entries);
+    QJsonArray records;
+    for (const fleet::inventory::Entry &e : entries)
+        records.append(stoppedRecord(e, e.reading.at.isValid() ? QStringLiteral("done")
+                                                               : QStringLiteral("notAttempted")));
+    return records;
 }
 
 QString statusLine(const fleet::inventory::Entry &e)
@@ -128,7 +178,7 @@ int runWatch(CommandContext &c)
                                       : r.at.toString(QStringLiteral("HH:mm:ss ")) + statusLine(e));
                      });
     poller.start();
-    runUntilSignalled();
+    runUntilSignalled(c);
     poller.stop();
     return ExitOk;
 }
@@ -143,13 +193,15 @@ int runStatusMany(CommandContext &c)
         c.out = Output(Output::Form::Text);
         return code;
     }
-    const QList<fleet::inventory::Entry> entries = pollAll(c.options);
+    const QList<fleet::inventory::Entry> entries = pollAll(c);
     bool all = true;
     for (const fleet::inventory::Entry &e : entries) {
         all = all && e.reading.reached;
-        c.out.line(statusLine(e));
+        c.out.line(e.reading.at.isValid()
+                       ? statusLine(e)
+                       : QStringLiteral("%1 not attempted").arg(e.address.key(), -24));
     }
-    c.out.set(QStringLiteral("printers"), fleet::inventory::json(entries));
+    c.out.set(QStringLiteral("printers"), pollRecords(c, entries));
     return all ? ExitOk : ExitNoPrinter;
 }
 
@@ -157,7 +209,7 @@ int runInventory(CommandContext &c)
 {
     if (!needTargets(c))
         return ExitUsage;
-    const QList<fleet::inventory::Entry> entries = pollAll(c.options);
+    const QList<fleet::inventory::Entry> entries = pollAll(c);
     const QByteArray bytes = c.options.csv
                                  ? fleet::inventory::csv(entries)
                                  : QJsonDocument(fleet::inventory::json(entries)).toJson();
@@ -179,7 +231,7 @@ int runInventory(CommandContext &c)
     } else if (!c.out.json()) {
         std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
     }
-    c.out.set(QStringLiteral("printers"), fleet::inventory::json(entries));
+    c.out.set(QStringLiteral("printers"), pollRecords(c, entries));
     return reached > 0 ? ExitOk : ExitNoPrinter;
 }
 
@@ -251,14 +303,28 @@ int runExporter(CommandContext &c)
                             QString::number(exporter.port())));
     std::fflush(stderr);
     poller.start();
-    runUntilSignalled();
+    runUntilSignalled(c);
     poller.stop();
     return ExitOk;
+}
+
+QString stateName(fleet::rollout::Result::State state)
+{
+    switch (state) {
+    case fleet::rollout::Result::State::Interrupted:
+        return QStringLiteral("interrupted");
+    case fleet::rollout::Result::State::NotAttempted:
+        return QStringLiteral("notAttempted");
+    case fleet::rollout::Result::State::Finished:
+        break;
+    }
+    return QStringLiteral("finished");
 }
 
 QJsonObject resultJson(const fleet::rollout::Result &r)
 {
     QJsonObject o{{QStringLiteral("printer"), r.address.key()},
+                  {QStringLiteral("state"), stateName(r.state)},
                   {QStringLiteral("exitCode"), int(r.code)},
                   {QStringLiteral("message"), r.message}};
     if (r.timedOut)
@@ -289,7 +355,8 @@ int runRollout(CommandContext &c)
         c.out.error(QStringLiteral("--expect-version is for firmware"));
         return ExitUsage;
     }
-    QString plain;
+    options.stop = c.interrupt ? &c.interrupt->flag() : nullptr;
+    PlainCopy plain;
     QString why;
     if (!fleet::rollout::decrypt(args.at(1), options.firmware, &plain, &why)) {
         c.out.error(QStringLiteral("cannot decrypt %1: %2").arg(args.at(1), why));
@@ -297,24 +364,75 @@ int runRollout(CommandContext &c)
     }
     const std::unique_ptr<fleet::Device> device = fleet::makeSessionDevice();
     fleet::Gate gate;
+    // Printed from the printers' threads as each finishes, and by a second signal from a
+    // thread of its own.
     QMutex printing;
+    const QList<fleet::Address> addresses = addressesOf(c.options);
+    std::vector<fleet::rollout::Result> known(size_t(addresses.size()));
+    std::vector<bool> printed(known.size(), false);
+    std::vector<bool> streaming(known.size(), false);
+    const auto print = [&](int i, const fleet::rollout::Result &r) {
+        known[size_t(i)] = r;
+        printed[size_t(i)] = true;
+        c.out.record(resultJson(r));
+        if (!c.out.json())
+            printNow(QStringLiteral("%1 %2 %3")
+                         .arg(r.address.key(), -24)
+                         .arg(r.state == fleet::rollout::Result::State::NotAttempted
+                                  ? QStringLiteral("not attempted")
+                              : r.state == fleet::rollout::Result::State::Interrupted
+                                  ? QStringLiteral("interrupted")
+                              : r.code == fleet::rollout::Ok ? QStringLiteral("ok")
+                                                             : QStringLiteral("FAILED"),
+                              -7)
+                         .arg(r.message));
+    };
+    const InterruptRequest::Scope lastWords(c.interrupt, [&] {
+        const QMutexLocker lock(&printing);
+        plain.remove();
+        QJsonArray table;
+        for (int i = 0; i < addresses.size(); ++i) {
+            if (!printed[size_t(i)]) {
+                fleet::rollout::Result r;
+                r.address = addresses.at(i);
+                r.state = streaming[size_t(i)] ? fleet::rollout::Result::State::Interrupted
+                                               : fleet::rollout::Result::State::NotAttempted;
+                r.code = streaming[size_t(i)] ? fleet::rollout::Failed : fleet::rollout::Ok;
+                r.message = streaming[size_t(i)]
+                                ? QStringLiteral("stopped at once in the middle of the file")
+                                : QStringLiteral("not attempted");
+                print(i, r);
+            }
+            table.append(resultJson(known[size_t(i)]));
+        }
+        Output out(c.out.form());
+        out.set(QStringLiteral("printers"), table);
+        out.set(QStringLiteral("interrupted"), true);
+        out.error(QStringLiteral("interrupted at once: the streams running were cut, the "
+                                 "printers not yet begun were left alone"));
+        out.finish(c.interrupt->exitCode());
+    });
     const QList<fleet::rollout::Result> results = fleet::rollout::run(
-        *device, gate, addressesOf(c.options), plain, options, {},
-        [&c, &printing](int, const fleet::rollout::Result &r) {
+        *device, gate, addresses, plain, options,
+        [&](int i, int) {
             const QMutexLocker lock(&printing);
-            c.out.record(resultJson(r));
-            if (!c.out.json())
-                printNow(QStringLiteral("%1 %2 %3")
-                             .arg(r.address.key(), -24)
-                             .arg(r.code == fleet::rollout::Ok ? QStringLiteral("ok")
-                                                               : QStringLiteral("FAILED"),
-                                  -7)
-                             .arg(r.message));
+            streaming[size_t(i)] = true;
+        },
+        [&](int i, const fleet::rollout::Result &r) {
+            const QMutexLocker lock(&printing);
+            print(i, r);
         });
-    QFile::remove(plain);
+    plain.remove();
     QJsonArray table;
-    for (const fleet::rollout::Result &r : results)
-        table.append(resultJson(r));
+    {
+        const QMutexLocker lock(&printing);
+        for (int i = 0; i < results.size(); ++i) {
+            // Those a signal came before: nothing was sent to them.
+            if (!printed[size_t(i)])
+                print(i, results.at(i));
+            table.append(resultJson(results.at(i)));
+        }
+    }
     c.out.set(QStringLiteral("printers"), table);
     return int(fleet::rollout::worst(results));
 }
@@ -380,7 +498,9 @@ QList<Command> extend(QList<Command> commands)
             command.help =
                 "Decrypts FILE beside it and streams it to the printer as the window does; the\n"
                 "plain copy is removed afterwards. Exit code 3 when the stream fails or the model\n"
-                "takes no font, 5 when FILE cannot be read or decrypted.\n"
+                "takes no font, 5 when FILE cannot be read or decrypted or is not a regular file.\n"
+                "Ctrl-C or SIGTERM stops the stream between two pieces and begins no further\n"
+                "printer (exit code 130, 143 for SIGTERM).\n"
                 "Many printers (--targets FILE): --jobs N at a time (8 unless given); after a\n"
                 "firmware stream each printer is waited for until it is back from its restart\n"
                 "and its version is read; exit code 4 when it differs from --expect-version.\n"

@@ -1,10 +1,15 @@
 #pragma once
 
 #include <atomic>
+#include <functional>
+#include <mutex>
+#include <thread>
 
-// Ctrl-C (SIGINT) or SIGTERM during a long run. While an InterruptRequest lives, the
-// first such signal only sets flag(), so that the run can stop where it is safe and say
-// what it did; a second one ends the process at once, as the user then expects.
+// SIGINT (Ctrl-C) and SIGTERM alike, while a command runs. The first such signal only sets
+// flag(): the command begins nothing new, stops what runs at a frame boundary and prints
+// every printer's record. A second one ends the work in flight at once: the command's last
+// words (the records known so far) are printed from a thread of its own, and the process
+// exits with exitCode() without waiting for the work in flight.
 class InterruptRequest
 {
 public:
@@ -15,4 +20,38 @@ public:
 
     const std::atomic<bool> &flag() const;
     bool requested() const { return flag().load(); }
+    // 130 after SIGINT, 143 after SIGTERM (the first signal decides), as shells report them.
+    int exitCode() const;
+
+    // What a second signal prints before the process ends; it runs on another thread while
+    // the command's own go on, so it must lock what it reads. An empty function: only
+    // "interrupted" is said. Returns the words before.
+    std::function<void()> setLastWords(std::function<void()> lastWords);
+
+    // From now on SIGINT and SIGTERM are ignored: the run is over and its records are
+    // being printed, which a signal must not cut short.
+    void ignoreFurther();
+
+    // Last words for its lifetime, said before those of the scopes around it (a download
+    // removes its copy, then the printer's record is printed). `request` may be null.
+    class Scope
+    {
+    public:
+        Scope(InterruptRequest *request, std::function<void()> words);
+        ~Scope();
+        Scope(const Scope &) = delete;
+        Scope &operator=(const Scope &) = delete;
+
+    private:
+        InterruptRequest *m_request;
+        std::function<void()> m_previous;
+    };
+
+private:
+    void watch();
+
+    int m_pipe[2] = {-1, -1};
+    std::mutex m_mutex;
+    std::function<void()> m_lastWords;
+    std::thread m_watcher;
 };

@@ -1,6 +1,7 @@
 // labelsetup-cli: the setup tool's printer functions for scripts and many printers at a
 // time, over the same printer session as the window.
 #include "cli/commands.h"
+#include "cli/interrupt.h"
 #include "diagnostics/debuglog.h"
 #include "labelsetupversion.h"
 #include "resources/language.h"
@@ -35,7 +36,7 @@ void printUsage()
     std::printf(
         "\nExit codes: 0 success, 1 usage, 2 no printer or cannot connect, 3 the printer\n"
         "refused or did not answer, 4 verification found a difference, 5 a bad input file,\n"
-        "130 stopped by Ctrl-C or SIGTERM.\n");
+        "130 stopped by Ctrl-C (SIGINT), 143 stopped by SIGTERM.\n");
 }
 
 Output::Form outputForm(bool json, bool jsonLines)
@@ -100,8 +101,15 @@ int main(int argc, char **argv)
                     command->help);
         return ExitOk;
     }
-    CommandContext context{options, out, &log};
-    const int code = command->run(context);
+    InterruptRequest interrupt;
+    CommandContext context{options, out, &log, &interrupt};
+    int code = command->run(context);
+    interrupt.ignoreFurther();
+    // Whatever the command made of it, a run a signal stopped ends as shells expect.
+    if (interrupt.requested() && !context.runsUntilInterrupted) {
+        code = interrupt.exitCode();
+        out.set(QStringLiteral("interrupted"), true);
+    }
     out.finish(code);
     return code;
 }

@@ -1,6 +1,7 @@
 #include "cli/options.h"
 
 #include "cli/fleetcommands.h"
+#include "download/regularfile.h"
 
 #include <QFile>
 #include <QHostAddress>
@@ -50,12 +51,15 @@ bool parseTargetLine(const QString &line, Target *target)
 
 bool readTargets(const QString &path, QList<Target> *targets, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        *error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
+    QFile file;
+    QByteArray bytes;
+    QString why;
+    if (!regularfile::open(path, &file, &why, kMaxTargetsFileBytes) ||
+        !regularfile::readAll(file, kMaxTargetsFileBytes, &bytes, &why)) {
+        *error = QStringLiteral("cannot read %1: %2").arg(path, why);
         return false;
     }
-    QTextStream in(&file);
+    QTextStream in(&bytes);
     int number = 0;
     while (!in.atEnd()) {
         const QString line = in.readLine().trimmed();
@@ -275,6 +279,8 @@ bool parseOptions(const QStringList &arguments, Options *options, QString *error
             options->passwordStdin = true;
         } else if (arg == QLatin1String("--with-secrets")) {
             options->withSecrets = true;
+        } else if (arg == QLatin1String("--show-secrets")) {
+            options->showSecrets = true;
         } else if (arg == QLatin1String("--with-identity")) {
             options->withIdentity = true;
         } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {

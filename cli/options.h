@@ -38,6 +38,7 @@ struct Options
     bool discover = false;
     bool passwordStdin = false;
     bool withSecrets = false;
+    bool showSecrets = false; // --show-secrets: passwords and PINs in diff and apply
     bool withIdentity = false;
     QString pages;   // --pages print,distance
     QString exclude; // --exclude KEY,...
@@ -54,6 +55,9 @@ struct Options
     quint16 port = 9100;                               // --port (scan)
     bool csv = false;                                  // --csv
 };
+
+// A targets file larger than this is refused before it is read (about 600,000 lines).
+constexpr qint64 kMaxTargetsFileBytes = 16 << 20;
 
 // Parses `arguments` (without the program name). A usage error leaves its text in
 // `error` and returns false. --targets FILE is read here: one address or "usb:PORT"

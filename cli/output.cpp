@@ -4,10 +4,24 @@
 #include <QJsonDocument>
 #include <cstdio>
 
+QString printable(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar ch : text) {
+        const ushort u = ch.unicode();
+        if ((u < 0x20 && u != '\n') || (u >= 0x7f && u < 0xa0))
+            out += QStringLiteral("\\x%1").arg(u, 2, 16, QLatin1Char('0'));
+        else
+            out += ch;
+    }
+    return out;
+}
+
 void Output::line(const QString &text)
 {
     if (m_form == Form::Text)
-        std::fprintf(stdout, "%s\n", text.toUtf8().constData());
+        std::fprintf(stdout, "%s\n", printable(text).toUtf8().constData());
 }
 
 void Output::record(const QJsonObject &object)
@@ -25,7 +39,7 @@ void Output::set(const QString &key, const QJsonValue &value)
 
 void Output::error(const QString &text)
 {
-    std::fprintf(stderr, "labelsetup-cli: %s\n", text.toUtf8().constData());
+    std::fprintf(stderr, "labelsetup-cli: %s\n", printable(text).toUtf8().constData());
     if (json())
         m_object.insert(QStringLiteral("error"), text);
 }
@@ -74,6 +88,8 @@ QString exitCodeName(int exitCode)
         return QStringLiteral("bad-file");
     case ExitInterrupted:
         return QStringLiteral("interrupted");
+    case ExitTerminated:
+        return QStringLiteral("terminated");
     default:
         return QStringLiteral("failed");
     }

@@ -38,16 +38,21 @@ private:
     QJsonObject m_object;
 };
 
+// `text` fit for a terminal: control characters (from a targets file, a profile, a
+// printer's answer) shown as \xNN, line breaks kept, so that none acts on the terminal.
+QString printable(const QString &text);
+
 // Exit codes of labelsetup-cli.
 enum ExitCode
 {
     ExitOk = 0,
     ExitUsage = 1,
-    ExitNoPrinter = 2,     // no printer, or it cannot be connected to
-    ExitRefused = 3,       // the printer refused or did not answer
-    ExitDifference = 4,    // verification found a difference
-    ExitBadFile = 5,       // a bad input file (or an output file that cannot be written)
-    ExitInterrupted = 130, // stopped by SIGINT or SIGTERM, as shells report it
+    ExitNoPrinter = 2,  // no printer, or it cannot be connected to
+    ExitRefused = 3,    // the printer refused or did not answer
+    ExitDifference = 4, // verification found a difference
+    ExitBadFile = 5,    // a bad input file (or an output file that cannot be written)
+    ExitInterrupted = 130, // stopped by SIGINT, as shells report it
+    ExitTerminated = 143,  // stopped by SIGTERM
 };
 
 // A stable, untranslated name for an exit code ("refused", "bad-file", ...), carried

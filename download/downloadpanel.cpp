@@ -77,7 +77,7 @@ void DownloadPanel::downloadEncryptedFile(bool firmware)
         qDebug() << "No file selected!";
         return;
     }
-    QString decrypted;
+    PlainCopy decrypted;
     const ops::Outcome prepared = ops::prepareDownload(
         m_session, firmware ? ops::FileKind::Firmware : ops::FileKind::Font, chosen, &decrypted);
     if (!prepared.ok()) {
@@ -86,7 +86,7 @@ void DownloadPanel::downloadEncryptedFile(bool firmware)
         return;
     }
     if (!m_stream.waitUntilIdle()) {
-        QFile::remove(decrypted);
+        decrypted.remove();
         return;
     }
     ui->progressBar_Update->setEnabled(true);
@@ -95,8 +95,8 @@ void DownloadPanel::downloadEncryptedFile(bool firmware)
     m_firmware = firmware;
     emit fileLogged((firmware ? tr("下载固件 %1，%2 字节") : tr("下载字库 %1，%2 字节"))
                         .arg(QFileInfo(chosen).fileName())
-                        .arg(QFileInfo(decrypted).size()));
-    m_download->start(decrypted, true);
+                        .arg(decrypted.size()));
+    m_download->start(decrypted);
 }
 
 void DownloadPanel::showOutcome(const ops::Outcome &outcome)

@@ -1,5 +1,8 @@
 #include "download/filedecrypt.h"
 
+#include "download/plaincopy.h"
+#include "download/regularfile.h"
+
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
@@ -83,30 +86,31 @@ QString siblingPath(const QString &path, int number)
            QString::number(number) + (suffix.isEmpty() ? QString() : QLatin1Char('.') + suffix);
 }
 
-// Creates a new file that only its owner may read; never opens an existing one.
-bool createNew(const QString &wanted, QFile *file, QString *created, int *lastErrno)
+// Creates a new file that only its owner may read; never opens an existing one. The
+// descriptor stays open for reading: the copy is sent through it, not reopened by name.
+int createNew(const QString &wanted, QFile *file, QString *created, int *lastErrno)
 {
     for (int number = 1; number <= kMaxSiblings; ++number) {
         const QString path = number == 1 ? wanted : siblingPath(wanted, number);
         const int fd = ::open(QFile::encodeName(path).constData(),
-                              O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+                              O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (fd < 0) {
             *lastErrno = errno;
             if (errno == EEXIST)
                 continue;
-            return false;
+            return -1;
         }
         file->setFileName(path);
         if (!file->open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered,
-                        QFileDevice::AutoCloseHandle)) {
+                        QFileDevice::DontCloseHandle)) {
             ::close(fd);
             QFile::remove(path);
-            return false;
+            return -1;
         }
         *created = path;
-        return true;
+        return fd;
     }
-    return false;
+    return -1;
 }
 
 // Reads until `size` bytes are in or the file ends; -1 on a read error.
@@ -178,21 +182,33 @@ bool decryptBytes(const QByteArray &cipher, QByteArray *plain)
 Result decryptFile(const QString &inputPath, const QString &outputPath, QString *createdPath,
                    QString *error)
 {
+    PlainCopy copy;
+    const Result result = decryptFile(inputPath, outputPath, &copy, error);
+    if (createdPath)
+        *createdPath = copy.path();
+    return result;
+}
+
+Result decryptFile(const QString &inputPath, const QString &outputPath, PlainCopy *copy,
+                   QString *error)
+{
     auto fail = [error](Result result, const QString &why) {
         if (error)
             *error = why;
         return result;
     };
 
-    QFile input(inputPath);
-    if (!input.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+    QFile input;
+    QString refused;
+    if (!regularfile::open(inputPath, &input, &refused)) {
         qDebug() << "Failed to open input file:" << inputPath;
-        return fail(Result::InputOpenFailed, input.errorString());
+        return fail(Result::InputOpenFailed, refused);
     }
     QFile output;
     QString created;
     int openErrno = 0;
-    if (!createNew(outputPath, &output, &created, &openErrno)) {
+    const int fd = createNew(outputPath, &output, &created, &openErrno);
+    if (fd < 0) {
         qDebug() << "Failed to open decrypted file:" << outputPath;
         return fail(Result::OutputOpenFailed, QString::fromLocal8Bit(std::strerror(openErrno)));
     }
@@ -200,10 +216,10 @@ Result decryptFile(const QString &inputPath, const QString &outputPath, QString 
     auto discard = [&](Result result, const QString &why) {
         output.close();
         QFile::remove(created);
+        ::close(fd);
         qDebug() << "Decryption failed:" << why;
         return fail(result, why);
     };
-
     uint8_t keyBuffer[kBlockSize];
     std::memcpy(keyBuffer, kKey, kBlockSize);
     BlockDecryptor decryptor(keyBuffer);
@@ -235,8 +251,10 @@ Result decryptFile(const QString &inputPath, const QString &outputPath, QString 
     output.close();
     input.close();
     qDebug() << "completed successfully.";
-    if (createdPath)
-        *createdPath = created;
+    if (copy)
+        *copy = PlainCopy(created, fd);
+    else
+        ::close(fd);
     return Result::Ok;
 }
 

@@ -4,6 +4,8 @@
 #include <QString>
 #include <cstdint>
 
+class PlainCopy;
+
 // Firmware and font files are delivered encrypted with AES-128 in ECB mode under a
 // fixed key; they are decrypted into a plain file beside the chosen one before they
 // are sent to a printer.
@@ -38,11 +40,14 @@ QString fontOutputPath(const QString &inputPath);
 // without their trailing zeros. False only when the cipher fails.
 bool decryptBytes(const QByteArray &cipher, QByteArray *plain);
 
-// Decrypts `inputPath` into a new file readable by its owner only. An existing file
-// is never replaced: when `outputPath` is taken, the first free sibling
-// "<base>-2.<suffix>", "<base>-3.<suffix>", ... is used. `createdPath` receives the
-// path of the file written; `error` a reason for the user on failure. Nothing is
-// left behind on failure.
+// Decrypts `inputPath`, a regular file (a pipe or a device is refused as unreadable), into
+// a new file readable by its owner only. An existing file is never replaced: when
+// `outputPath` is taken, the first free sibling "<base>-2.<suffix>", "<base>-3.<suffix>",
+// ... is used. `copy` receives the file written with the descriptor to send it from;
+// `error` a reason for the user on failure. Nothing is left behind on failure.
+Result decryptFile(const QString &inputPath, const QString &outputPath, PlainCopy *copy,
+                   QString *error);
+// The same, the copy closed: `createdPath` receives its path.
 Result decryptFile(const QString &inputPath, const QString &outputPath,
                    QString *createdPath = nullptr, QString *error = nullptr);
 

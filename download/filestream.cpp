@@ -63,11 +63,22 @@ void FileStream::requestStop()
 
 void FileStream::start(const QString &path, Kind kind, bool decryptedCopy)
 {
+    m_worker->setJob(path, m_session.medium(), decryptedCopy);
+    begin(kind);
+}
+
+void FileStream::start(const PlainCopy &copy, Kind kind, bool removeAfter)
+{
+    m_worker->setJob(copy, m_session.medium(), removeAfter);
+    begin(kind);
+}
+
+void FileStream::begin(Kind kind)
+{
     m_kind = kind;
     m_completed = false;
     m_workerFinished = false;
     m_network = m_session.medium() == MEDIUM_NETWORK;
-    m_worker->setJob(path, m_session.medium(), decryptedCopy);
     m_session.setStreaming(true);
     emit started(kind);
     m_worker->start(QThread::InheritPriority);

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 
+class PlainCopy;
 class PrinterSession;
 class WorkerThread;
 
@@ -33,6 +34,9 @@ public:
     // Streams `path` on the session's medium. `decryptedCopy` marks a file made for
     // this stream, deleted when it ends; a file the user chose is never deleted.
     void start(const QString &path, Kind kind, bool decryptedCopy);
+    // Streams a decrypted copy through its descriptor; deleted when the stream ends if
+    // `removeAfter`.
+    void start(const PlainCopy &copy, Kind kind, bool removeAfter);
     bool running() const;
     Kind kind() const { return m_kind; }
     // Asks the stream to stop between two pieces (or to give up a stalled one).
@@ -49,6 +53,7 @@ signals:
     void ended();
 
 private:
+    void begin(Kind kind);
     void writePiece(const QByteArray &bytes);
     void onCompleted();
     // Waits until the printer's side has acknowledged the whole stream; false when the

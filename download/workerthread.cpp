@@ -40,8 +40,17 @@ void WorkerThread::notePieceOutcome(int result, qint64 bytesOut, qint64 leftAtNs
 void WorkerThread::setJob(const QString &filePath, int medium, bool decryptedCopy)
 {
     m_filePath = filePath;
+    m_copy = PlainCopy();
     m_medium = medium;
     m_decryptedCopy = decryptedCopy;
+}
+
+void WorkerThread::setJob(const PlainCopy &copy, int medium, bool removeAfter)
+{
+    m_filePath = copy.path();
+    m_copy = copy;
+    m_medium = medium;
+    m_decryptedCopy = removeAfter;
 }
 
 int WorkerThread::chunkSizeFor(int medium)
@@ -72,13 +81,15 @@ int WorkerThread::sendFileData()
 {
     m_streamStarted = false;
     m_lastLeftAtNs = 0;
+    // A decrypted copy is read through the descriptor it was written through; a file the
+    // user chose, by its name.
     QFile file(m_filePath);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (m_copy.isNull() && !file.open(QIODevice::ReadOnly)) {
         emit errorOccurred(tr("打开文件失败：%1").arg(file.errorString()));
         delDecryptedFile();
         return 0;
     }
-    const qint64 size = file.size();
+    const qint64 size = m_copy.isNull() ? file.size() : m_copy.size();
     qint64 sent = 0;
     const int chunkSize = chunkSizeFor(m_medium);
     const auto stop = [this, &file] {
@@ -86,10 +97,17 @@ int WorkerThread::sendFileData()
         delDecryptedFile();
         return 0;
     };
-    while (!file.atEnd()) {
+    const auto nextChunk = [&] {
+        if (m_copy.isNull())
+            return file.read(chunkSize);
+        QByteArray chunk(int(qMin<qint64>(chunkSize, size - sent)), '\0');
+        chunk.truncate(int(qMax<qint64>(0, m_copy.readAt(sent, chunk.data(), chunk.size()))));
+        return chunk;
+    };
+    while (m_copy.isNull() ? !file.atEnd() : sent < size) {
         if (isInterruptionRequested())
             return stop();
-        const QByteArray chunk = file.read(chunkSize);
+        const QByteArray chunk = nextChunk();
         if (chunk.isEmpty())
             break;
         bool delivered = false;
@@ -135,6 +153,13 @@ int WorkerThread::sendFileData()
 
 void WorkerThread::delDecryptedFile()
 {
+    if (!m_copy.isNull()) {
+        if (m_decryptedCopy)
+            m_copy.remove();
+        // The descriptor goes with the job: a deleted file's space is given back.
+        m_copy = PlainCopy();
+        return;
+    }
     // A console file whose name happens to carry the marker is the user's own.
     if (!m_decryptedCopy || !m_filePath.contains(QLatin1String("_decrypted"), Qt::CaseSensitive))
         return;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "download/plaincopy.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QThread>
@@ -17,6 +19,9 @@ public:
     // `decryptedCopy` marks a file made for this job, deleted when the job ends; a
     // file the user chose is never deleted.
     void setJob(const QString &filePath, int medium, bool decryptedCopy);
+    // A decrypted copy: read through its descriptor, deleted at the end when `removeAfter`
+    // (several printers may share one).
+    void setJob(const PlainCopy &copy, int medium, bool removeAfter);
     QString filePath() const { return m_filePath; }
     int medium() const { return m_medium; }
     bool decryptedCopy() const { return m_decryptedCopy; }
@@ -55,6 +60,7 @@ protected:
 
 private:
     QString m_filePath;
+    PlainCopy m_copy;
     int m_medium = 1;
     bool m_decryptedCopy = false;
     std::atomic<bool> m_streamStarted{false};

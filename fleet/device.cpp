@@ -160,14 +160,15 @@ public:
         return outcome;
     }
 
-    ops::Outcome stream(const Address &address, const QString &plainPath,
-                        const std::function<void(int)> &progress, QDeadlineTimer deadline) override
+    ops::Outcome stream(const Address &address, const PlainCopy &plain,
+                        const std::function<void(int)> &progress, const std::atomic<bool> *stop,
+                        QDeadlineTimer deadline) override
     {
         PrinterSession session;
         session.setDeadline(deadline);
         ops::Outcome outcome = ops::open(session, address);
         if (outcome.ok())
-            outcome = ops::downloadNow(session, plainPath, false, progress);
+            outcome = ops::downloadNow(session, plain, false, progress, stop);
         session.close();
         return outcome;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "download/plaincopy.h"
 #include "operations/printeraddress.h"
 
 #include <QDateTime>
@@ -8,6 +9,7 @@
 #include <QMetaType>
 #include <QString>
 #include <QStringList>
+#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -72,11 +74,12 @@ public:
                          QDeadlineTimer deadline = QDeadlineTimer(QDeadlineTimer::Forever)) = 0;
     // A maintenance function by name (functioncommands).
     virtual ops::Outcome runFunction(const Address &address, const QString &name) = 0;
-    // Streams a plain (decrypted) firmware or font file; `progress` gets percentages.
-    // Past `deadline` the stream ends timed-out.
+    // Streams a plain (decrypted) firmware or font file, which stays; `progress` gets
+    // percentages. Once `stop` is set the stream ends between two pieces; past `deadline`
+    // it ends timed-out.
     virtual ops::Outcome
-    stream(const Address &address, const QString &plainPath,
-           const std::function<void(int)> &progress,
+    stream(const Address &address, const PlainCopy &plain,
+           const std::function<void(int)> &progress, const std::atomic<bool> *stop,
            QDeadlineTimer deadline = QDeadlineTimer(QDeadlineTimer::Forever)) = 0;
     // Applies a profile (differences first; with `verify` read back).
     virtual ops::PrinterRun applyProfile(const Address &address, const profile::Profile &wanted,

@@ -10,12 +10,12 @@
 
 namespace fleet::rollout {
 
-bool decrypt(const QString &chosen, bool firmware, QString *plainPath, QString *why)
+bool decrypt(const QString &chosen, bool firmware, PlainCopy *plain, QString *why)
 {
     return filedecrypt::decryptFile(chosen,
                                     firmware ? filedecrypt::firmwareOutputPath(chosen)
                                              : filedecrypt::fontOutputPath(chosen),
-                                    plainPath, why) == filedecrypt::Result::Ok;
+                                    plain, why) == filedecrypt::Result::Ok;
 }
 
 namespace {
@@ -35,7 +35,12 @@ Result timedOut(Result r, int timeoutMs)
     return r;
 }
 
-Result one(Device &device, const Address &address, const QString &plainPath, const Options &options,
+bool stopped(const Options &options)
+{
+    return options.stop && *options.stop;
+}
+
+Result one(Device &device, const Address &address, const PlainCopy &plain, const Options &options,
            const std::function<void(int)> &progress)
 {
     Result r;
@@ -51,7 +56,13 @@ Result one(Device &device, const Address &address, const QString &plainPath, con
         return r;
     }
     r.versionBefore = before.firmware;
-    const ops::Outcome streamed = device.stream(address, plainPath, progress, limit);
+    const ops::Outcome streamed = device.stream(address, plain, progress, options.stop, limit);
+    if (streamed.code == ops::Code::Interrupted) {
+        r.state = Result::State::Interrupted;
+        r.code = Failed;
+        r.message = QStringLiteral("interrupted: %1").arg(streamed.sentence);
+        return r;
+    }
     if (!streamed.ok()) {
         if (streamed.code == ops::Code::TimedOut || limit.hasExpired())
             return timedOut(r, options.timeoutMs);
@@ -70,6 +81,11 @@ Result one(Device &device, const Address &address, const QString &plainPath, con
         deadline = limit;
     Reading after;
     for (;;) {
+        if (stopped(options)) {
+            r.state = Result::State::Interrupted;
+            r.message = QStringLiteral("sent; interrupted before it was back from its restart");
+            return r;
+        }
         after = device.read(address, false, deadline);
         // A printer still starting may take a connection and drop it: back means the
         // version was read.
@@ -98,15 +114,22 @@ Result one(Device &device, const Address &address, const QString &plainPath, con
 } // namespace
 
 QList<Result> run(Device &device, Gate &gate, const QList<Address> &printers,
-                  const QString &plainPath, const Options &options,
+                  const PlainCopy &plain, const Options &options,
                   const std::function<void(int, int)> &progress,
                   const std::function<void(int, const Result &)> &done)
 {
     std::vector<Result> results(size_t(printers.size()));
+    for (size_t i = 0; i < results.size(); ++i) {
+        results[i].address = printers.at(int(i));
+        results[i].state = Result::State::NotAttempted;
+        results[i].message = QStringLiteral("not attempted");
+    }
     forEachParallel(printers.size(), options.jobs, [&](int i) {
+        if (stopped(options))
+            return;
         const QString key = printers.at(i).key();
         gate.take(key);
-        results[size_t(i)] = one(device, printers.at(i), plainPath, options, [&](int percent) {
+        results[size_t(i)] = one(device, printers.at(i), plain, options, [&](int percent) {
             if (progress)
                 progress(i, percent);
         });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "download/plaincopy.h"
 #include "fleet/device.h"
 
 #include <QList>
@@ -33,11 +34,21 @@ struct Options
     int comeBackMs = 120000; // how long a restart may take
     int retryMs = 500;       // between two looks while it restarts
     int timeoutMs = 0;       // one printer's whole turn, stream and restart included; 0: none
+    // Once set (also from a signal handler): no printer is begun, running streams end
+    // between two pieces and no restart is waited for.
+    const std::atomic<bool> *stop = nullptr;
 };
 
 struct Result
 {
+    enum class State
+    {
+        Finished,
+        Interrupted,  // stopped by `stop` while it ran
+        NotAttempted, // `stop` came before its turn: nothing was sent to it
+    };
     Address address;
+    State state = State::Finished;
     Code code = Ok;
     QString message;
     QString versionBefore;
@@ -46,12 +57,12 @@ struct Result
 };
 
 // Decrypts the chosen file beside it for streaming; false with the reason.
-bool decrypt(const QString &chosen, bool firmware, QString *plainPath, QString *why);
+bool decrypt(const QString &chosen, bool firmware, PlainCopy *plain, QString *why);
 
-// Streams `plainPath` to every printer (holding each one's key in `gate`). `progress`
+// Streams `plain` (which stays) to every printer (holding each one's key in `gate`). `progress`
 // and `done` are called from worker threads with the index into `printers`.
 QList<Result> run(Device &device, Gate &gate, const QList<Address> &printers,
-                  const QString &plainPath, const Options &options,
+                  const PlainCopy &plain, const Options &options,
                   const std::function<void(int index, int percent)> &progress = {},
                   const std::function<void(int index, const Result &result)> &done = {});
 

@@ -43,6 +43,8 @@ QList<PrinterRun> applyToMany(const QList<PrinterAddress> &printers,
     const auto doOne = [&](int i) {
         if (control.stop && *control.stop)
             return;
+        if (control.started)
+            control.started(i);
         PrinterRun &run = runs[size_t(i)];
         run = applyToPrinter(printers.at(i), wanted, dryRun, verify, control.stop,
                              control.timeoutMs);

@@ -35,6 +35,8 @@ struct RunControl
     // Each printer's run as soon as it is known, with its index in the list; called from
     // the thread that did the printer, one call at a time.
     std::function<void(int index, const PrinterRun &run)> finished;
+    // A printer's run begins (from the thread that does it).
+    std::function<void(int index)> started;
 };
 
 // Opens the printer, identifies it (lengths go out in its own dots: nothing at a guess)

@@ -2,6 +2,8 @@
 
 #include "download/filedecrypt.h"
 #include "download/filestream.h"
+#include "download/regularfile.h"
+#include "download/workerthread.h"
 #include "operations/sentences.h"
 #include "protocol/commandcodes.h"
 #include "transport/printersession.h"
@@ -10,11 +12,12 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QTimer>
 
 namespace ops {
 
 Outcome prepareDownload(const PrinterSession &session, FileKind kind, const QString &chosen,
-                        QString *plainPath)
+                        PlainCopy *plain)
 {
     const bool firmware = kind == FileKind::Firmware;
     if (!firmware && !session.settingsAllowed()) {
@@ -25,18 +28,23 @@ Outcome prepareDownload(const PrinterSession &session, FileKind kind, const QStr
         return out;
     }
     // An empty file would "succeed" without the printer getting anything. Read, not
-    // stat'ed: some readable files tell a size of 0.
+    // stat'ed: some readable files tell a size of 0. A pipe or a device is refused here
+    // at once: the one would block the read, the other never end.
     const QFileInfo info(chosen);
-    QFile file(chosen);
-    if (file.open(QIODevice::ReadOnly) && file.read(1).isEmpty())
+    QFile file;
+    QString why;
+    if (!regularfile::open(chosen, &file, &why))
+        return badInput(
+            Operations::tr("无法读取所选文件：%1").arg(QDir::toNativeSeparators(chosen)) +
+            QLatin1Char('\n') + why);
+    if (file.read(1).isEmpty())
         return badInput(Operations::tr("文件为空，没有可下载的内容：%1")
                             .arg(QDir::toNativeSeparators(chosen)));
     file.close();
-    QString why;
     const filedecrypt::Result result = filedecrypt::decryptFile(
         chosen,
         firmware ? filedecrypt::firmwareOutputPath(chosen) : filedecrypt::fontOutputPath(chosen),
-        plainPath, &why);
+        plain, &why);
     switch (result) {
     case filedecrypt::Result::Ok:
         return Outcome();
@@ -57,14 +65,14 @@ Download::Download(PrinterSession &session, FileStream &stream, QObject *parent)
 {
 }
 
-void Download::start(const QString &plainPath, bool removeAfter)
+void Download::start(const PlainCopy &plain, bool removeAfter)
 {
-    m_fileName = QFileInfo(plainPath).fileName();
+    m_fileName = QFileInfo(plain.path()).fileName();
     QString error;
     if (const int connected = m_session.connectForStream(&error); connected != 0) {
         // No stream runs, so nobody else removes the plain copy.
         if (removeAfter)
-            QFile::remove(plainPath);
+            plain.remove();
         Outcome out;
         out.code = connected == RESULT_TIMED_OUT ? Code::TimedOut : Code::NotConnected;
         out.result = connected;
@@ -90,7 +98,7 @@ void Download::start(const QString &plainPath, bool removeAfter)
         out.written << m_fileName;
         finish(out);
     });
-    m_stream.start(plainPath, FileStream::Kind::Download, removeAfter);
+    m_stream.start(plain, FileStream::Kind::Download, removeAfter);
 }
 
 void Download::finish(const Outcome &outcome)
@@ -101,8 +109,8 @@ void Download::finish(const Outcome &outcome)
     emit finished(outcome);
 }
 
-Outcome downloadNow(PrinterSession &session, const QString &plainPath, bool removeAfter,
-                    const std::function<void(int)> &progress)
+Outcome downloadNow(PrinterSession &session, const PlainCopy &plain, bool removeAfter,
+                    const std::function<void(int)> &progress, const std::atomic<bool> *stop)
 {
     // The stream writes each piece from this thread's event loop.
     FileStream stream(session);
@@ -119,7 +127,30 @@ Outcome downloadNow(PrinterSession &session, const QString &plainPath, bool remo
         done = true;
         loop.quit();
     });
-    download.start(plainPath, removeAfter);
+    // A stop request ends the stream between two pieces; the worker then ends without a
+    // word of its own. Its completion arrives before its end, so an end without either is
+    // that stop.
+    bool completed = false;
+    QObject::connect(stream.worker(), &WorkerThread::completed, &loop, [&] { completed = true; });
+    QObject::connect(stream.worker(), &QThread::finished, &loop, [&] {
+        if (done || completed)
+            return;
+        outcome = Outcome();
+        outcome.code = Code::Interrupted;
+        outcome.step = QStringLiteral("stream");
+        outcome.sentence = QStringLiteral("stopped between two pieces: the printer has only "
+                                          "part of the file");
+        done = true;
+        loop.quit();
+    });
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (stop && *stop)
+            stream.requestStop();
+    });
+    if (stop)
+        poll.start(50);
+    download.start(plain, removeAfter);
     if (!done)
         loop.exec();
     stream.waitUntilIdle();

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "download/plaincopy.h"
 #include "operations/outcome.h"
 
 #include <QMetaObject>
 #include <QObject>
 #include <QString>
+#include <atomic>
 #include <functional>
 
 class FileStream;
@@ -21,10 +23,10 @@ enum class FileKind
     Font,
 };
 
-// Checks the chosen file (not empty; a font only for a model that takes one) and decrypts
-// it beside itself into `plainPath`. Nothing is sent.
+// Checks the chosen file (a regular file, not empty; a font only for a model that takes
+// one) and decrypts it beside itself into `plain`. Nothing is sent.
 Outcome prepareDownload(const PrinterSession &session, FileKind kind, const QString &chosen,
-                        QString *plainPath);
+                        PlainCopy *plain);
 
 class Download : public QObject
 {
@@ -34,9 +36,10 @@ public:
     // Runs on `stream`, which a window may share with its console's file sends.
     Download(PrinterSession &session, FileStream &stream, QObject *parent = nullptr);
 
-    // Connects for the stream and sends `plainPath`; `removeAfter` for a copy made for it.
-    // Ends with finished(), also when the connection cannot be made.
-    void start(const QString &plainPath, bool removeAfter);
+    // Connects for the stream and sends `plain` through its descriptor; `removeAfter`
+    // deletes the copy at the end. Ends with finished(), also when the connection cannot be
+    // made.
+    void start(const PlainCopy &plain, bool removeAfter = true);
 
 signals:
     void progress(int percent);
@@ -53,9 +56,11 @@ private:
     QMetaObject::Connection m_progress;
 };
 
-// prepareDownload() and a Download on a stream of its own, waited for with an event loop
-// on the calling thread. `plainPath` given: that file is sent as it is (already prepared).
-Outcome downloadNow(PrinterSession &session, const QString &plainPath, bool removeAfter,
-                    const std::function<void(int)> &progress = {});
+// A Download of a prepared copy on a stream of its own, waited for with an event loop on
+// the calling thread. `removeAfter` deletes the copy at the end (several printers may share
+// one). Once `stop` is set the stream ends between two pieces: Code::Interrupted.
+Outcome downloadNow(PrinterSession &session, const PlainCopy &plain, bool removeAfter,
+                    const std::function<void(int)> &progress = {},
+                    const std::atomic<bool> *stop = nullptr);
 
 } // namespace ops

@@ -23,6 +23,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
+#include <fcntl.h>
 #include <memory>
 #include <sys/resource.h>
 #include <vector>
@@ -138,7 +139,7 @@ void guiBlock(const QList<fleet::Address> &printers, int seconds)
     std::fflush(stdout);
 }
 
-double rolloutSeconds(const QList<fleet::Address> &printers, const QString &plain, int jobs)
+double rolloutSeconds(const QList<fleet::Address> &printers, const PlainCopy &plain, int jobs)
 {
     const std::unique_ptr<fleet::Device> device = fleet::makeSessionDevice();
     fleet::Gate gate;
@@ -165,8 +166,9 @@ void rollout()
         ports << printers.back()->tcpPort();
     }
     QTemporaryDir dir;
-    const QString plain = dir.filePath(QStringLiteral("fw.bin"));
-    writePlainFile(plain, rawPayload(64 * 1024, 3));
+    const QString path = dir.filePath(QStringLiteral("fw.bin"));
+    writePlainFile(path, rawPayload(64 * 1024, 3));
+    const PlainCopy plain(path, ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC));
     const double serial = rolloutSeconds(addresses(ports), plain, 1);
     const double parallel = rolloutSeconds(addresses(ports), plain, 4);
     std::printf("BENCH rollout_20_jobs4_vs_serial %.2f x (serial %.1f s, 4 jobs %.1f s)\n",

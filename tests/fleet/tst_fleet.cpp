@@ -358,7 +358,7 @@ private slots:
         const QByteArray image = firmwareImage("V2.0.1");
         const QString encrypted = dir.filePath("fw.bin");
         QVERIFY(writeEncryptedFile(encrypted, image));
-        QString plain;
+        PlainCopy plain;
         QString why;
         QVERIFY2(fleet::rollout::decrypt(encrypted, true, &plain, &why), qPrintable(why));
 
@@ -378,7 +378,7 @@ private slots:
                                     const QMutexLocker lock(&mutex);
                                     lastPercent[index] = percent;
                                 });
-        QFile::remove(plain);
+        plain.remove();
         QCOMPARE(results.size(), 4);
         QVERIFY2(results.at(0).code == fleet::rollout::Ok, qPrintable(results.at(0).message));
         QCOMPARE(results.at(0).versionBefore, QStringLiteral("V1.2.7"));
@@ -413,7 +413,7 @@ private slots:
                  "V2.0.1"});
         QCOMPARE(r.code, 4);
         QVERIFY(r.out.contains("came back with V9.9, not V2.0.1"));
-        QVERIFY(!QFile::exists(plain));
+        QVERIFY(!QFile::exists(plain.path()));
     }
 
     // The same printer named several ways is run once: the image reaches it once, and

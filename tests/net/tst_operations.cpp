@@ -155,15 +155,15 @@ private slots:
             QCOMPARE(status.texts.size(), 2);
         }
         if (o.ok() && (operation == "firmware" || operation == "font")) {
-            QString plainPath;
+            PlainCopy plainCopy;
             o = ops::prepareDownload(session,
                                      operation == "font" ? ops::FileKind::Font
                                                          : ops::FileKind::Firmware,
-                                     file, &plainPath);
+                                     file, &plainCopy);
             if (o.ok())
-                o = ops::downloadNow(session, plainPath, true);
+                o = ops::downloadNow(session, plainCopy, true);
             QCOMPARE(printer->rawBytes(), o.ok() ? plain : QByteArray());
-            QVERIFY(plainPath.isEmpty() || !QFile::exists(plainPath)); // the copy goes
+            QVERIFY(plainCopy.isNull() || !QFile::exists(plainCopy.path())); // the copy goes
         }
         session.close();
         QCOMPARE(o.code, code);
@@ -190,12 +190,47 @@ private slots:
             QVERIFY(f.open(QIODevice::WriteOnly) && f.write(content) == content.size());
         }
         PrinterSession session;
-        QString plain;
+        PlainCopy plain;
         const ops::Outcome o = ops::prepareDownload(session, ops::FileKind::Firmware, path, &plain);
         QCOMPARE(o.code, ops::Code::BadInput);
         QVERIFY(o.sentence.contains(QDir::toNativeSeparators(path)));
-        QVERIFY(plain.isEmpty());
+        QVERIFY(plain.isNull());
         QCOMPARE(QDir(dir.path()).entryList({"*_decrypted*"}), QStringList());
+    }
+
+    // The decrypted copy is sent through the descriptor it was written through: a file put
+    // in its place meanwhile (in a folder others may write) is neither sent nor deleted.
+    void swappedCopy_data()
+    {
+        QTest::addColumn<bool>("link");
+        QTest::newRow("another file in its place") << false;
+        QTest::newRow("a link to another file in its place") << true;
+    }
+    void swappedCopy()
+    {
+        QFETCH(bool, link);
+        const auto printer = startPrinter(QStringLiteral("K53TA"));
+        QVERIFY(printer);
+        const QString tag = QString::fromLatin1(QTest::currentDataTag()).replace(' ', '-');
+        const QByteArray firmware = rawPayload(8 * 1024, 5);
+        const QString file = dir.filePath(tag + QStringLiteral(".hex"));
+        QVERIFY(writeEncryptedFile(file, firmware));
+        PrinterSession session;
+        ops::Outcome o = ops::openAndIdentify(session, {false, "127.0.0.1", printer->tcpPort(), 0});
+        QVERIFY2(o.ok(), qPrintable(o.sentence));
+        PlainCopy copy;
+        o = ops::prepareDownload(session, ops::FileKind::Firmware, file, &copy);
+        QVERIFY2(o.ok(), qPrintable(o.sentence));
+        const QString other = dir.filePath(tag + QStringLiteral("-other"));
+        QVERIFY(writePlainFile(other, "not the firmware"));
+        QVERIFY(QFile::remove(copy.path()));
+        QVERIFY(link ? QFile::link(other, copy.path()) : QFile::copy(other, copy.path()));
+        o = ops::downloadNow(session, copy, true);
+        session.close();
+        QVERIFY2(o.ok(), qPrintable(o.sentence));
+        QTRY_COMPARE(printer->rawBytes(), firmware);
+        QVERIFY(QFileInfo(copy.path()).isSymLink() == link && QFile::exists(copy.path()));
+        QVERIFY(QFile::remove(copy.path()));
     }
 
     // A printer nobody listens for: named in the sentence, nothing else tried.
