@@ -235,6 +235,7 @@ int runExporter(CommandContext &c)
 QJsonObject resultJson(const fleet::rollout::Result &r)
 {
     QJsonObject o{{QStringLiteral("printer"), r.address.key()},
+                  {QStringLiteral("status"), fleet::rollout::codeName(r.code)},
                   {QStringLiteral("exitCode"), int(r.code)},
                   {QStringLiteral("message"), r.message}};
     if (!r.versionBefore.isEmpty())
@@ -258,8 +259,11 @@ int runRollout(CommandContext &c)
     options.firmware = args.first() == QLatin1String("firmware");
     options.jobs = c.options.jobs;
     options.expectVersion = c.options.expectVersion;
-    if (!options.firmware && !options.expectVersion.isEmpty()) {
-        c.out.error(QStringLiteral("--expect-version is for firmware"));
+    options.allowSameVersion = c.options.allowSameVersion;
+    if (!options.firmware && (!options.expectVersion.isEmpty() || options.allowSameVersion)) {
+        c.out.error(QStringLiteral("%1 is for firmware")
+                        .arg(options.allowSameVersion ? QStringLiteral("--allow-same-version")
+                                                      : QStringLiteral("--expect-version")));
         return ExitUsage;
     }
     QString plain;
@@ -280,8 +284,10 @@ int runRollout(CommandContext &c)
                 printNow(QStringLiteral("%1 %2 %3")
                              .arg(r.address.key(), -24)
                              .arg(r.code == fleet::rollout::Ok ? QStringLiteral("ok")
-                                                               : QStringLiteral("FAILED"),
-                                  -7)
+                                  : r.code == fleet::rollout::Unchanged
+                                      ? QStringLiteral("UNCHANGED")
+                                      : QStringLiteral("FAILED"),
+                                  -9)
                              .arg(r.message));
         });
     QFile::remove(plain);
@@ -348,15 +354,20 @@ QList<Command> extend(QList<Command> commands)
                                                                              : single(c);
             };
         } else if (qstrcmp(command.name, "download") == 0) {
-            command.usage = "download firmware|font FILE [--targets FILE] [--jobs N] "
-                            "[--expect-version V]";
+            command.usage = "download firmware|font FILE [--no-wait] [--targets FILE] [--jobs N] "
+                            "[--expect-version V | --allow-same-version]";
             command.help =
                 "Decrypts FILE beside it and streams it to the printer as the window does; the\n"
-                "plain copy is removed afterwards. Exit code 3 when the stream fails or the model\n"
-                "takes no font, 5 when FILE cannot be read or decrypted.\n"
+                "plain copy is removed afterwards. A font is done once the printer answers the\n"
+                "status query after it; a firmware once the printer answers again after its\n"
+                "restart (--timeout, 60 s unless given; --no-wait: sent, not confirmed). Exit code\n"
+                "3 when the stream fails, the printer does not answer or the model takes no font,\n"
+                "5 when FILE cannot be read or decrypted.\n"
                 "Many printers (--targets FILE): --jobs N at a time (8 unless given); after a\n"
                 "firmware stream each printer is waited for until it is back from its restart\n"
-                "and its version is read; exit code 4 when it differs from --expect-version.\n";
+                "and its version is read; exit code 4 when it differs from --expect-version, 6\n"
+                "(version unchanged) when it is the version it had before, unless\n"
+                "--expect-version names it or --allow-same-version is given.\n";
             command.run = [single](CommandContext &c) {
                 return manyPrinters(c.options) || !c.options.expectVersion.isEmpty() ? runRollout(c)
                                                                                      : single(c);

@@ -38,6 +38,8 @@ struct Options
     bool passwordStdin = false;
     bool withSecrets = false;
     bool withIdentity = false;
+    bool noWait = false;           // --no-wait: a restart or firmware is sent, not confirmed
+    bool allowSameVersion = false; // --allow-same-version
     QString pages;   // --pages print,distance
     QString exclude; // --exclude KEY,...
     QString file;    // --file

@@ -45,6 +45,7 @@ enum ExitCode
     ExitRefused = 3,    // the printer refused or did not answer
     ExitDifference = 4, // verification found a difference
     ExitBadFile = 5,    // a bad input file (or an output file that cannot be written)
+    ExitUnchanged = 6,  // a firmware rollout read back the version the printer had before
     ExitInterrupted = 130, // stopped by SIGINT or SIGTERM, as shells report it
 };
 

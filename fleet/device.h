@@ -70,8 +70,9 @@ public:
     virtual Reading read(const Address &address, bool identify) = 0;
     // A maintenance function by name (functioncommands).
     virtual ops::Outcome runFunction(const Address &address, const QString &name) = 0;
-    // Streams a plain (decrypted) firmware or font file; `progress` gets percentages.
-    virtual ops::Outcome stream(const Address &address, const QString &plainPath,
+    // Streams a plain (decrypted) firmware or font file; `progress` gets percentages. A
+    // font is done once the printer answered after it; a firmware is left to restart.
+    virtual ops::Outcome stream(const Address &address, const QString &plainPath, bool firmware,
                                 const std::function<void(int)> &progress) = 0;
     // Applies a profile (differences first; with `verify` read back).
     virtual ops::PrinterRun applyProfile(const Address &address, const profile::Profile &wanted,

@@ -55,7 +55,11 @@ private:
 
 // prepareDownload() and a Download on a stream of its own, waited for with an event loop
 // on the calling thread. `plainPath` given: that file is sent as it is (already prepared).
+// A confirming session counts the file sent only once the printer answers after it: a
+// font on the stream's own connection, a firmware through its restart within
+// `comeBackMs` (0: the firmware is not waited for and stays unconfirmed).
 Outcome downloadNow(PrinterSession &session, const QString &plainPath, bool removeAfter,
-                    const std::function<void(int)> &progress = {});
+                    const std::function<void(int)> &progress = {},
+                    FileKind kind = FileKind::Font, int comeBackMs = 0);
 
 } // namespace ops

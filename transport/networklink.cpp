@@ -73,6 +73,7 @@ int NetworkLink::connectTo(const QString &host, quint16 port)
     m_host = host;
     m_port = port;
     m_socket->setSocketOption(QAbstractSocket::KeepAliveOption, 1);
+    ++m_connectionId;
     m_socket->connectToHost(m_host, m_port, QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
     if (m_socket->waitForConnected(waitMs(kConnectWaitMs))) {
         m_socket->disconnectFromHost();
@@ -113,6 +114,7 @@ void NetworkLink::beginOperation()
 {
     // A socket still closing from the open's check is left to the exchange's reconnect.
     if (m_socket && !m_host.isEmpty() && m_socket->state() == QAbstractSocket::UnconnectedState) {
+        ++m_connectionId;
         m_socket->connectToHost(m_host, m_port, QIODevice::ReadWrite,
                                 QAbstractSocket::AnyIPProtocol);
         m_printerHeard = false;
@@ -125,6 +127,14 @@ void NetworkLink::endOperation()
         m_socket->disconnectFromHost();
 }
 
+bool NetworkLink::connectionStands()
+{
+    if (!m_socket || m_socket->state() != QAbstractSocket::ConnectedState)
+        return false;
+    // The kernel knows of a reset or a close before Qt has seen it.
+    return tcpsendqueue::bothOpen(m_socket->socketDescriptor());
+}
+
 int NetworkLink::connectForStream(QString *errorText)
 {
     if (errorText)
@@ -135,6 +145,7 @@ int NetworkLink::connectForStream(QString *errorText)
         m_socket->close();
     if (m_socket->state() != QAbstractSocket::UnconnectedState)
         m_socket->abort();
+    ++m_connectionId;
     m_socket->connectToHost(m_host, m_port, QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
     if (!m_socket->waitForConnected(waitMs(kStreamConnectWaitMs))) {
         if (errorText)
@@ -173,6 +184,7 @@ int NetworkLink::reconnect(bool writeOnly)
         m_socket->abort();
         QThread::msleep(100);
     }
+    ++m_connectionId;
     m_socket->connectToHost(m_host, m_port, QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
     m_printerHeard = false;
     if (!m_socket->waitForConnected(waitMs(kConnectWaitMs))) {

@@ -57,6 +57,12 @@ public:
 
     virtual void close() = 0;
 
+    // Which connection the link is on: it changes whenever a new one is made (network).
+    // An answer confirms only what was written on the same connection.
+    virtual quint64 connectionId() const { return 0; }
+    // Whether the connection of connectionId() still stands (USB: always).
+    virtual bool connectionStands() { return true; }
+
     // The deadline of what the session is doing (QDeadlineTimer::Forever: none). Every
     // wait of the link (connect, reply, write confirmation, transfer) ends by it at the
     // latest; the failure is then the link's usual one, which the session reports as
