@@ -415,6 +415,48 @@ private slots:
         QVERIFY(!QFile::exists(plain));
     }
 
+    // A rollout whose printer comes back with the version it had: a firmware it did not
+    // take, unless that version was asked for.
+    void rolloutSameVersion_data()
+    {
+        QTest::addColumn<QString>("restartTo"); // the printer's version after the stream
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("status");
+        const auto row = [](const char *name, const char *restartTo, const QStringList &options,
+                            int code, const char *status) {
+            QTest::newRow(name) << restartTo << options << code << status;
+        };
+        row("unchanged", "", {}, 6, "version-unchanged");
+        row("unchanged, restarted", "V1.2.7", {}, 6, "version-unchanged");
+        row("unchanged, allowed", "", {"--allow-same-version"}, 0, "ok");
+        row("unchanged, the version expected", "", {"--expect-version", "V1.2.7"}, 0, "ok");
+        row("changed", "V2.0.1", {}, 0, "ok");
+        row("changed, another expected", "V2.0.1", {"--expect-version", "V3"}, 4, "mismatch");
+    }
+    void rolloutSameVersion()
+    {
+        QFETCH(QString, restartTo);
+        QFETCH(QStringList, options);
+        QFETCH(int, code);
+        QFETCH(QString, status);
+        auto printer = startPrinter("127.0.0.1", 0, 0, restartTo);
+        QVERIFY(printer);
+        const QString encrypted = dir.filePath("same.bin");
+        QVERIFY(writeEncryptedFile(encrypted, firmwareImage("V2.0.1")));
+        const Run r = cli(QStringList{"download", "firmware", encrypted, "--targets",
+                                      targetsFile("same", {at(*printer)}), "--json"} +
+                          options);
+        QCOMPARE(r.code, code);
+        const QJsonObject record =
+            QJsonDocument::fromJson(r.out).object().value("printers").toArray().at(0).toObject();
+        QCOMPARE(record.value("status").toString(), status);
+        QCOMPARE(record.value("versionBefore").toString(), QStringLiteral("V1.2.7"));
+        if (code == 6)
+            QVERIFY2(record.value("message").toString().startsWith("version unchanged"),
+                     r.out.constData());
+    }
+
     void cliCommands_data()
     {
         QTest::addColumn<QStringList>("arguments");
