@@ -470,7 +470,7 @@ struct ApplyJob
     Target target;
     QString state = QStringLiteral("notStarted"); // finished, interrupted, duplicate
     // Until its turn comes, nothing was sent to it.
-    ops::Outcome outcome{ops::Code::Interrupted, QStringLiteral("not started"), {}, 0, {}, {}};
+    ops::Outcome outcome{ops::Code::Interrupted, QStringLiteral("not started"), {}, 0, {}, {}, {}};
     profileapply::Outcome details;
     int code() const { return exitCodeOf(outcome.code); }
 };

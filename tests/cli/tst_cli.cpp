@@ -129,6 +129,91 @@ private slots:
             QCOMPARE(f.frameClass, quint8(0x02)); // queries only
     }
 
+    // A command is done once the printer answered after it. `stop`: the printer stops
+    // reading once it has answered every query before the command's first write (0: it
+    // does not); %Q is a printer of its own for the row.
+    void confirmation_data()
+    {
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<bool>("hangs");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("output"); // on stdout
+        const auto row = [](const char *name, const char *arguments, bool hangs, int code,
+                            const char *output) {
+            QTest::newRow(name) << arguments << hangs << code << output;
+        };
+        row("self-test", "function|selfTest|%Q", false, 0, "selfTest sent and confirmed");
+        row("self-test, printer hung", "--json|function|selfTest|%Q", true, 3,
+            R"("reason": "no-answer")");
+        row("a set frame, printer hung", "--json|function|buzzerOff|%Q", true, 3,
+            R"("unconfirmed": [)");
+        row("credentials, printer hung", "--json|provision|--ssid|home|--password-stdin|%Q", true,
+            3, R"("reason": "no-answer")");
+        row("profile, printer hung", "--json|apply|%D/site.json|%Q", true, 3,
+            R"("reason": "no-answer")");
+        row("restart", "function|restart|%Q", false, 0, "the printer answered again after it");
+        row("restart, not waited for", "function|restart|--no-wait|%Q", false, 0,
+            "restart sent, not confirmed");
+        row("restart, printer hung", "--json|function|restart|--timeout|2|%Q", true, 3,
+            R"("reason": "timed-out")");
+        row("font", "download|font|%D/fw.hex|%Q", false, 0, "the printer answered after it");
+        row("font, printer hung", "--json|download|font|%D/fw.hex|%Q", true, 3,
+            R"("reason": "no-answer")");
+        row("firmware", "download|firmware|%D/small.hex|%Q", false, 0,
+            "the printer answered again after its restart");
+        row("firmware, not waited for", "--json|download|firmware|%D/small.hex|--no-wait|%Q",
+            false, 0, R"("confirmed": false)");
+        row("firmware, printer hung", "--json|download|firmware|%D/small.hex|--timeout|4|%Q",
+            true, 3, R"("reason": "timed-out")");
+    }
+    void confirmation()
+    {
+        QFETCH(QString, arguments);
+        QFETCH(bool, hangs);
+        QFETCH(int, code);
+        QFETCH(QString, output);
+        profile::Profile site;
+        site.dotsPerMm = 8;
+        site.settings = QJsonDocument::fromJson(R"({
+          "print": {"speed": 5, "density": 12, "labelGapMm": 2, "printOffsetMm": 2},
+          "distance": {"gapSensorMm": 15, "tearDots": 144}})")
+                              .object();
+        // Small enough for a hung printer's kernel to take it whole.
+        QVERIFY(writeEncryptedFile(dir.filePath("small.hex"), rawPayload(16 * 1024, 3)));
+        QFile file(dir.filePath("site.json"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(profile::serialize(site));
+        file.close();
+        const auto start = [] {
+            auto p = std::make_unique<SimPrinter>(PrinterConfig::defaults());
+            p->setTcpPort(0);
+            p->setUdpEnabled(false);
+            return p->start() ? std::move(p) : nullptr;
+        };
+        const auto on = [&](const SimPrinter &p) {
+            return run(QString(arguments).replace("%Q", "--net|127.0.0.1:" +
+                                                             QString::number(p.tcpPort())),
+                       "secret12\n");
+        };
+        // Where the printer stops: after the queries before the command's first write.
+        int queries = 1;
+        if (hangs) {
+            const auto healthy = start();
+            QVERIFY(healthy);
+            QCOMPARE(on(*healthy).code, 0);
+            const QList<ReceivedFrame> frames = healthy->receivedFrames();
+            queries = 0;
+            while (queries < frames.size() && frames.at(queries).frameClass == 0x02)
+                ++queries;
+        }
+        const auto target = start();
+        QVERIFY(target);
+        if (hangs)
+            target->setStopReadingAfterFrames(queries);
+        const Run r = on(*target);
+        QVERIFY2(r.code == code && r.out.contains(output.toUtf8()), (r.out + r.err).constData());
+    }
+
     // Arguments ('|' between them, %D the folder) -> what was parsed, or the refusal.
     void options_data()
     {
