@@ -222,7 +222,14 @@ Outcome runFunction(PrinterSession &session, const QString &name, int comeBackMs
     if (bytes.isEmpty())
         return sendFailed(RESULT_NO_MEDIUM, name, who(session));
     const PrinterSession::Operation operation(session);
+    // Not waited for, the restart is sent as it always was: acknowledged by the printer's
+    // side before the connection closes.
+    const bool unheard = restarts(name) && comeBackMs <= 0;
+    if (unheard)
+        session.setConfirming(false);
     const int result = session.sendFrame(bytes);
+    if (unheard)
+        session.setConfirming(true);
     if (result != RESULT_OK) {
         out = sendFailed(result, name, who(session));
         if (result != RESULT_BUSY && result != RESULT_TIMED_OUT)

@@ -302,9 +302,10 @@ int NetworkLink::write(const QByteArray &bytes, StreamPiece *piece)
             !deadline().hasExpired() && socket->waitForBytesWritten(waitMs(kPieceWriteWaitMs));
     // A stream must still have its connection once the piece is out: a reset seen by
     // now means the printer did not take everything. Its pieces are confirmed together
-    // at its end (waitUntilDelivered); a single frame is confirmed here.
+    // at its end (waitUntilDelivered); a single frame is confirmed here, unless the
+    // session hears the printer after its frames.
     if (flushed && socket->state() == QAbstractSocket::ConnectedState &&
-        (piece || confirmFrame()))
+        (piece || !acknowledgeWait() || confirmFrame()))
         return RESULT_OK;
     qDebug("Wait for bytes written failed: %s", qPrintable(socket->errorString()));
     return RESULT_NETWORK;

@@ -70,6 +70,12 @@ public:
     void setDeadline(QDeadlineTimer deadline) { m_deadline = deadline; }
     QDeadlineTimer deadline() const { return m_deadline; }
 
+    // Whether a single frame waits until the printer's side has acknowledged it (the
+    // default). A session that asks the printer after its writes needs no such wait:
+    // the answer says more than the acknowledgement.
+    void setAcknowledgeWait(bool wait) { m_acknowledgeWait = wait; }
+    bool acknowledgeWait() const { return m_acknowledgeWait; }
+
 protected:
     // `ms` cut to the time left before the deadline, and never below 1 ms: to libusb a
     // time-out of 0 means none.
@@ -81,6 +87,7 @@ protected:
 
 private:
     QDeadlineTimer m_deadline{QDeadlineTimer::Forever};
+    bool m_acknowledgeWait = true;
 };
 
 // One query exchange over `link`: the frame for `item` of `frameClass` out, the reply's

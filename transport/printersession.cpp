@@ -104,6 +104,14 @@ void PrinterSession::setDeadline(QDeadlineTimer deadline)
 void PrinterSession::adopt(PrinterLink &link) const
 {
     link.setDeadline(m_deadline);
+    link.setAcknowledgeWait(!m_confirming);
+}
+
+void PrinterSession::setConfirming(bool on)
+{
+    m_confirming = on;
+    if (m_link)
+        adopt(*m_link);
 }
 
 int PrinterSession::afterDeadline(int code) const

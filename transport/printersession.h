@@ -110,7 +110,7 @@ public:
     // on (the command line and the fleet), operations that end in write-only frames ask
     // the status word on the connection that carried them before it closes, and count as
     // done only once it is answered. The window sends its frames as they are.
-    void setConfirming(bool on) { m_confirming = on; }
+    void setConfirming(bool on);
     bool confirming() const { return m_confirming; }
     // Write-only frames sent since the printer last answered on their connection.
     int unconfirmedFrames() const { return m_unconfirmed; }
@@ -174,7 +174,8 @@ private:
     PrinterLink *linkFor(int *code) const;
     // A link's failure that came once the deadline had passed is the deadline's.
     int afterDeadline(int code) const;
-    // Hands the session's deadline to a new link.
+    // Hands the session's deadline (and whether frames wait for their acknowledgement)
+    // to a new link.
     void adopt(PrinterLink &link) const;
     // An answer on `connection` confirms the frames written on it before.
     void noteAnswer(quint64 connection);
