@@ -8,6 +8,7 @@
 #include "fleet/poller.h"
 #include "fleet/rollout.h"
 #include "fleet/scan.h"
+#include "operations/outcome.h"
 #include "protocol/commandcodes.h"
 #include "sim/simprinter.h"
 
@@ -413,6 +414,53 @@ private slots:
         QCOMPARE(r.code, 4);
         QVERIFY(r.out.contains("came back with V9.9, not V2.0.1"));
         QVERIFY(!QFile::exists(plain));
+    }
+
+    // The fleet's self-test and font rollout count once the printer answered after them;
+    // a printer that stops reading after its first answers got nothing.
+    void printerConfirms_data()
+    {
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<bool>("hangs");
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("self-test") << "selfTest" << false << true;
+        QTest::newRow("self-test, printer hung") << "selfTest" << true << false;
+        QTest::newRow("font") << "font" << false << true;
+        QTest::newRow("font, printer hung") << "font" << true << false;
+    }
+    void printerConfirms()
+    {
+        QFETCH(QString, what);
+        QFETCH(bool, hangs);
+        QFETCH(bool, ok);
+        auto printer = startPrinter("127.0.0.1", 0);
+        QVERIFY(printer);
+        const std::unique_ptr<fleet::Device> device = fleet::makeSessionDevice();
+        if (what == "selfTest") {
+            // The open's check carries no frame: the self-test is the first.
+            if (hangs)
+                printer->setStopReadingAfterFrames(0);
+            const ops::Outcome o = device->runFunction(at(*printer), "selfTest");
+            QCOMPARE(o.ok(), ok);
+            QCOMPARE(o.written, ok ? QStringList{"selfTest"} : QStringList());
+            return;
+        }
+        // The rollout reads the version first: the printer stops once it has answered.
+        if (hangs)
+            printer->setStopReadingAfterFrames(2);
+        const QString encrypted = dir.filePath("font.bin");
+        QVERIFY(writeEncryptedFile(encrypted, QByteArray(8000, 'f')));
+        QString plain, why;
+        QVERIFY2(fleet::rollout::decrypt(encrypted, false, &plain, &why), qPrintable(why));
+        fleet::Gate gate;
+        fleet::rollout::Options options;
+        options.firmware = false;
+        const QList<fleet::rollout::Result> results =
+            fleet::rollout::run(*device, gate, {at(*printer)}, plain, options);
+        QFile::remove(plain);
+        QCOMPARE(results.size(), 1);
+        QVERIFY2((results.at(0).code == fleet::rollout::Ok) == ok,
+                 qPrintable(results.at(0).message));
     }
 
     // A rollout whose printer comes back with the version it had: a firmware it did not
