@@ -81,7 +81,8 @@ void printUnconfirmed(CommandContext &c, const QStringList &unconfirmed)
     if (unconfirmed.isEmpty())
         return;
     c.out.set(QStringLiteral("unconfirmed"), QJsonArray::fromStringList(unconfirmed));
-    c.out.line(QStringLiteral("sent, not confirmed: %1").arg(unconfirmed.join(QLatin1String(", "))));
+    c.out.line(
+        QStringLiteral("sent, not confirmed: %1").arg(unconfirmed.join(QLatin1String(", "))));
 }
 
 // How long a printer may take to answer again after a restart or a firmware.
@@ -716,12 +717,14 @@ int runFunction(CommandContext &c)
         c.out.set(QStringLiteral("confirmed"), confirmed);
         c.out.set(QStringLiteral("written"), QJsonArray::fromStringList(outcome.written));
         if (!confirmed)
-            c.out.set(QStringLiteral("unconfirmed"), QJsonArray::fromStringList(outcome.unconfirmed));
-        c.out.line(confirmed ? ops::restarts(name)
-                                   ? QStringLiteral("%1 sent; the printer answered again after it")
-                                         .arg(name)
-                                   : QStringLiteral("%1 sent and confirmed by the printer").arg(name)
-                             : QStringLiteral("%1 sent, not confirmed").arg(name));
+            c.out.set(QStringLiteral("unconfirmed"),
+                      QJsonArray::fromStringList(outcome.unconfirmed));
+        c.out.line(
+            confirmed
+                ? ops::restarts(name)
+                      ? QStringLiteral("%1 sent; the printer answered again after it").arg(name)
+                      : QStringLiteral("%1 sent and confirmed by the printer").arg(name)
+                : QStringLiteral("%1 sent, not confirmed").arg(name));
         return int(ExitOk);
     });
 }
@@ -857,13 +860,14 @@ const QList<Command> &commands()
          "answers again on a new connection (--timeout, 60 s unless given). --no-wait sends\n"
          "a restart or initialise without waiting: sent, not confirmed.\n",
          runFunction},
-        {"download", "download firmware|font FILE [--no-wait]", "an encrypted firmware or font file",
+        {"download", "download firmware|font FILE [--no-wait]",
+         "an encrypted firmware or font file",
          "Decrypts FILE beside it and streams it to the printer as the window does; the\n"
          "plain copy is removed afterwards. A font is done once the printer answers the\n"
          "status query after it; a firmware once the printer answers again after its\n"
-         "restart (--timeout, 60 s unless given; --no-wait: sent, not confirmed). Exit code\n"
-         "3 when the stream fails, the printer does not answer or the model takes no font,\n"
-         "5 when FILE cannot be read or decrypted.\n",
+         "restart (--timeout, 60 s unless given; --no-wait: sent, not confirmed).\n"
+         "Exit code 3 when the stream fails, the printer does not answer or the model\n"
+         "takes no font, 5 when FILE cannot be read or decrypted.\n",
          runDownload},
         {"provision", "provision --ssid NAME --password-stdin", "WiFi station credentials",
          "Switches the WiFi module to station mode (unless it is already) and sends the\n"

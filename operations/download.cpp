@@ -114,8 +114,8 @@ Outcome confirmStream(PrinterSession &session, FileKind kind, int comeBackMs, Ou
     const QStringList file = sent.written;
     sent.written.clear();
     sent.unconfirmed = file;
-    const QString step = kind == FileKind::Firmware ? QStringLiteral("firmware")
-                                                    : QStringLiteral("font");
+    const QString step =
+        kind == FileKind::Firmware ? QStringLiteral("firmware") : QStringLiteral("font");
     PrinterLink *link = session.link();
     int result = RESULT_NETWORK;
     if (kind == FileKind::Font) {

@@ -59,7 +59,7 @@ private:
 // font on the stream's own connection, a firmware through its restart within
 // `comeBackMs` (0: the firmware is not waited for and stays unconfirmed).
 Outcome downloadNow(PrinterSession &session, const QString &plainPath, bool removeAfter,
-                    const std::function<void(int)> &progress = {},
-                    FileKind kind = FileKind::Font, int comeBackMs = 0);
+                    const std::function<void(int)> &progress = {}, FileKind kind = FileKind::Font,
+                    int comeBackMs = 0);
 
 } // namespace ops

@@ -179,11 +179,11 @@ Outcome judgeApply(const profileapply::Outcome &details, bool dryRun, const QStr
         out.code = Code::BadInput;
         out.sentence = Operations::tr("配置被拒绝，未发送任何设置：%1").arg(details.refused);
     } else if (details.result != RESULT_OK) {
-        const Outcome failed =
-            details.confirmFailed ? notConfirmed(details.result, details.failedPage, printer)
-            : details.result == RESULT_NOT_CONNECTED
-                ? queryFailed(details.result, details.failedPage, printer)
-                : sendFailed(details.result, details.failedPage, printer);
+        const Outcome failed = details.confirmFailed
+                                   ? notConfirmed(details.result, details.failedPage, printer)
+                               : details.result == RESULT_NOT_CONNECTED
+                                   ? queryFailed(details.result, details.failedPage, printer)
+                                   : sendFailed(details.result, details.failedPage, printer);
         out.code = failed.code;
         out.sentence = failed.sentence;
         out.step = failed.step;

@@ -183,8 +183,8 @@ int main(int argc, char *argv[])
         f.slowReadPauseMs =
             int(parseNumber(p.value("slow-read-pause"), "slow-read-pause", 0, 600000));
     if (p.isSet("stop-reading-after"))
-        f.stopReadingAfterFrames = int(
-            parseNumber(p.value("stop-reading-after"), "stop-reading-after", 0, 1 << 30));
+        f.stopReadingAfterFrames =
+            int(parseNumber(p.value("stop-reading-after"), "stop-reading-after", 0, 1 << 30));
     if (p.isSet("close-after"))
         f.closeAfterFrames = int(parseNumber(p.value("close-after"), "close-after", 0, 1 << 30));
     if (p.isSet("udp-fault")) {

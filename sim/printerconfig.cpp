@@ -154,8 +154,7 @@ bool faultsFromJson(const QJsonObject &o, PrinterFaults *f, QString *error)
         !intMember("slowReadPauseMs", 0, 600000, &f->slowReadPauseMs) ||
         !intMember("stopReadingAfterFrames", -1, std::numeric_limits<int>::max(),
                    &f->stopReadingAfterFrames) ||
-        !intMember("closeAfterFrames", -1, std::numeric_limits<int>::max(),
-                   &f->closeAfterFrames) ||
+        !intMember("closeAfterFrames", -1, std::numeric_limits<int>::max(), &f->closeAfterFrames) ||
         !boolMember("udpDuplicate", &f->udpDuplicate))
         return false;
     if (o.contains("refuse") &&

@@ -9,5 +9,6 @@ bool PrinterFaults::operator==(const PrinterFaults &o) const
            dropAfterBytes == o.dropAfterBytes && refuse == o.refuse &&
            slowReadChunk == o.slowReadChunk && slowReadPauseMs == o.slowReadPauseMs &&
            stopReadingAfterFrames == o.stopReadingAfterFrames &&
-           closeAfterFrames == o.closeAfterFrames && udpFault == o.udpFault && udpDuplicate == o.udpDuplicate;
+           closeAfterFrames == o.closeAfterFrames && udpFault == o.udpFault &&
+           udpDuplicate == o.udpDuplicate;
 }

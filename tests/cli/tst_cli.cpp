@@ -161,10 +161,10 @@ private slots:
             R"("reason": "no-answer")");
         row("firmware", "download|firmware|%D/small.hex|%Q", false, 0,
             "the printer answered again after its restart");
-        row("firmware, not waited for", "--json|download|firmware|%D/small.hex|--no-wait|%Q",
-            false, 0, R"("confirmed": false)");
-        row("firmware, printer hung", "--json|download|firmware|%D/small.hex|--timeout|4|%Q",
-            true, 3, R"("reason": "timed-out")");
+        row("firmware, not waited for", "--json|download|firmware|%D/small.hex|--no-wait|%Q", false,
+            0, R"("confirmed": false)");
+        row("firmware, printer hung", "--json|download|firmware|%D/small.hex|--timeout|4|%Q", true,
+            3, R"("reason": "timed-out")");
     }
     void confirmation()
     {
@@ -177,7 +177,7 @@ private slots:
         site.settings = QJsonDocument::fromJson(R"({
           "print": {"speed": 5, "density": 12, "labelGapMm": 2, "printOffsetMm": 2},
           "distance": {"gapSensorMm": 15, "tearDots": 144}})")
-                              .object();
+                            .object();
         // Small enough for a hung printer's kernel to take it whole.
         QVERIFY(writeEncryptedFile(dir.filePath("small.hex"), rawPayload(16 * 1024, 3)));
         QFile file(dir.filePath("site.json"));
@@ -191,9 +191,9 @@ private slots:
             return p->start() ? std::move(p) : nullptr;
         };
         const auto on = [&](const SimPrinter &p) {
-            return run(QString(arguments).replace("%Q", "--net|127.0.0.1:" +
-                                                             QString::number(p.tcpPort())),
-                       "secret12\n");
+            return run(
+                QString(arguments).replace("%Q", "--net|127.0.0.1:" + QString::number(p.tcpPort())),
+                "secret12\n");
         };
         // Where the printer stops: after the queries before the command's first write.
         int queries = 1;
@@ -469,8 +469,7 @@ private slots:
         printer->clearRecords();
         QCOMPARE(run("function|selfTest|%P").code, 0);
         // The status word asked after it on the same connection is the printer's word.
-        QTRY_COMPARE(printer->functionCodes(),
-                     (QList<quint8>{POWER_SELF_TEST, POWER_STATUS_WORD}));
+        QTRY_COMPARE(printer->functionCodes(), (QList<quint8>{POWER_SELF_TEST, POWER_STATUS_WORD}));
         QCOMPARE(run("download|firmware|%D/fw.hex|%P").code, 0);
         QTRY_COMPARE(printer->rawBytes(), firmware);
         QVERIFY(!QFile::exists(filedecrypt::firmwareOutputPath(dir.filePath("fw.hex"))));

@@ -309,7 +309,8 @@ private slots:
         const std::unique_ptr<SimPrinter> healthy = startPrinter("K53TA");
         QVERIFY(healthy);
         const PrinterAddress healthyAddress{false, "127.0.0.1", healthy->tcpPort(), 0};
-        const ops::PrinterRun full = ops::applyToPrinter(healthyAddress, elevenFrames(), false, false);
+        const ops::PrinterRun full =
+            ops::applyToPrinter(healthyAddress, elevenFrames(), false, false);
         QVERIFY2(full.outcome.ok(), qPrintable(full.outcome.sentence));
         QCOMPARE(full.details.written.size(), 11);
         int setFrames = 0;
@@ -326,8 +327,8 @@ private slots:
         before.close();
         printer->clearRecords();
         printer->setCloseAfterFrames(framesBefore(*healthy, 8));
-        const ops::PrinterRun run = ops::applyToPrinter(
-            {false, "127.0.0.1", printer->tcpPort(), 0}, elevenFrames(), false, false);
+        const ops::PrinterRun run = ops::applyToPrinter({false, "127.0.0.1", printer->tcpPort(), 0},
+                                                        elevenFrames(), false, false);
         QVERIFY(!run.outcome.ok());
         int stored = 0;
         for (const ReceivedFrame &f : printer->receivedFrames())
