@@ -86,6 +86,7 @@ int PrinterSession::openUsb(int port)
     retire(m_link);
     if (deadlinePassed())
         return RESULT_TIMED_OUT;
+    m_usbPort = port;
     auto link = std::make_unique<UsbLink>();
     adopt(*link);
     const int ret = link->open(port);
@@ -333,31 +334,34 @@ int PrinterSession::awaitComeBack(QDeadlineTimer until)
     // The wait ends by `until` or the session's own deadline, whichever comes first.
     if (until.deadlineNSecs() < m_deadline.deadlineNSecs())
         setDeadline(until);
-    int code = RESULT_TIMED_OUT;
-    bool gone = false;
+    const bool network = m_medium == MEDIUM_NETWORK;
     int failure = 0;
     const PrinterLink *first = linkFor(&failure);
     // The connection that carried the restart: a printer that restarts drops it, and only
     // an answer on a new one made after that is the printer back. On USB an answer after
     // one that failed.
     const quint64 carried = first ? first->connectionId() : 0;
-    for (PrinterLink *link = linkFor(&failure); link; link = linkFor(&failure)) {
+    int code = RESULT_TIMED_OUT;
+    bool gone = false;
+    while (!deadlinePassed() && (network || m_medium == MEDIUM_USB)) {
         QCoreApplication::processEvents();
-        const bool network = m_medium == MEDIUM_NETWORK;
-        if (network && (!link->connectionStands() || (gone && link->connectionId() == carried))) {
+        // A restarted USB printer is a new device on the bus: it is looked up again.
+        if (!network && gone)
+            openUsb(m_usbPort);
+        PrinterLink *link = linkFor(&failure);
+        if (link && network &&
+            (!link->connectionStands() || (gone && link->connectionId() == carried))) {
             gone = true;
             link->endOperation();
             link->beginOperation();
         }
         quint32 word = 0;
-        const int ret = readStatusWord(&word);
+        const int ret = link ? readStatusWord(&word) : failure;
         if (ret == RESULT_OK && (network ? link->connectionId() != carried : gone)) {
             code = RESULT_OK;
             break;
         }
         gone = gone || ret != RESULT_OK;
-        if (deadlinePassed())
-            break;
         QThread::msleep(ulong(std::min(kRetryMs, qMax<qint64>(0, m_deadline.remainingTime()))));
     }
     setDeadline(saved);

@@ -190,6 +190,7 @@ private:
     bool m_streaming = false;
     int m_wifiMode = -1;
     QDeadlineTimer m_deadline{QDeadlineTimer::Forever};
+    int m_usbPort = 0; // the port openUsb() opened, to look the printer up again
     bool m_confirming = false;
     int m_unconfirmed = 0;
     quint64 m_unconfirmedOn = 0; // the connection the unconfirmed frames went on
