@@ -119,7 +119,7 @@ Outcome confirmStream(PrinterSession &session, FileKind kind, int comeBackMs, Ou
     PrinterLink *link = session.link();
     int result = RESULT_NETWORK;
     if (kind == FileKind::Font) {
-        // On the stream's connection: an answer there follows the whole file.
+        // On the stream's connection (USB has but one): an answer there follows the file.
         quint32 word = 0;
         if (link && link->connectionStands())
             result = session.readStatusWord(&word);
@@ -153,7 +153,7 @@ Outcome downloadNow(PrinterSession &session, const QString &plainPath, bool remo
 {
     // The stream writes each piece from this thread's event loop.
     FileStream stream(session);
-    const bool confirming = session.confirming() && session.medium() == MEDIUM_NETWORK;
+    const bool confirming = session.confirming();
     stream.setKeepConnection(confirming);
     Download download(session, stream);
     QEventLoop loop;
