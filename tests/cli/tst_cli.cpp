@@ -214,6 +214,61 @@ private slots:
         QVERIFY2(r.code == code && r.out.contains(output.toUtf8()), (r.out + r.err).constData());
     }
 
+    // A printer killed after 8 of 11 set frames: the print page it confirmed is written,
+    // the distance page it died in (one frame of four stored) sent but unconfirmed.
+    void killedPrinterRecord()
+    {
+        profile::Profile eleven;
+        eleven.dotsPerMm = 12;
+        eleven.settings = QJsonDocument::fromJson(R"({
+          "print": {"speed": 5, "density": 12, "labelGapMm": 2, "blackMarkGapMm": 5,
+            "printOffsetMm": 2, "verticalOffsetMm": -1, "paperType": 1},
+          "distance": {"gapSensorMm": 15, "blackSensorMm": 25, "outletDots": 96,
+            "tearDots": 144}})")
+                              .object();
+        QFile file(dir.filePath("eleven.json"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(profile::serialize(eleven));
+        file.close();
+        std::vector<std::unique_ptr<SimPrinter>> printers;
+        for (int i = 0; i < 2; ++i) {
+            printers.push_back(std::make_unique<SimPrinter>(PrinterConfig::defaults()));
+            printers.back()->setTcpPort(0);
+            printers.back()->setUdpEnabled(false);
+            QVERIFY(printers.back()->start());
+        }
+        const auto apply = [&](const SimPrinter &p) {
+            return run("--jsonl|apply|" + file.fileName() +
+                       "|--net|127.0.0.1:" + QString::number(p.tcpPort()));
+        };
+        QCOMPARE(apply(*printers[0]).code, 0);
+        int frames = 0;
+        for (int sets = 0; sets < 8; ++frames)
+            sets += printers[0]->receivedFrames().at(frames).frameClass == 0x01 ? 1 : 0;
+        SimPrinter &killed = *printers[1];
+        killed.setCloseAfterFrames(frames);
+        const Run r = apply(killed);
+        QVERIFY2(r.code != 0, r.out.constData());
+        const QJsonObject record = QJsonDocument::fromJson(r.out.split('\n').first()).object();
+        const auto list = [&record](const char *key) { // sorted
+            QStringList out;
+            for (const QJsonValue &v : record.value(key).toArray())
+                out << v.toString();
+            out.sort();
+            return out;
+        };
+        QCOMPARE(list("written"),
+                 QStringList({"print.blackMarkGapMm", "print.density", "print.labelGapMm",
+                              "print.paperType", "print.printOffsetMm", "print.speed",
+                              "print.verticalOffsetMm"}));
+        QCOMPARE(list("unconfirmed"), QStringList({"distance.blackSensorMm", "distance.gapSensorMm",
+                                                   "distance.outletDots", "distance.tearDots"}));
+        // What it stored: the print page whole, the first distance frame and no other.
+        QCOMPARE(killed.value(INFO_PRINT_DENSITY), QByteArray(1, 12));
+        QCOMPARE(killed.value(0x33), QByteArray::fromHex("6000"));
+        QVERIFY(killed.value(0x36) != QByteArray::fromHex("9000"));
+    }
+
     // Arguments ('|' between them, %D the folder) -> what was parsed, or the refusal.
     void options_data()
     {
