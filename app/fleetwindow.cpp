@@ -687,6 +687,9 @@ void FleetWindow::download(bool firmware)
                     case fleet::rollout::Mismatch:
                         text = tr("版本不符：%1").arg(r.versionAfter);
                         break;
+                    case fleet::rollout::Unchanged:
+                        text = tr("版本未变：%1").arg(r.versionAfter);
+                        break;
                     case fleet::rollout::NoPrinter:
                         text = tr("失败：无法连接");
                         break;

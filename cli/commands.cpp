@@ -85,6 +85,26 @@ int exitCodeOf(ops::Code code)
     return ExitRefused;
 }
 
+// What went to the printer after its last answer: it may or may not have taken it.
+void printUnconfirmed(CommandContext &c, const QStringList &unconfirmed)
+{
+    if (unconfirmed.isEmpty())
+        return;
+    c.out.set(QStringLiteral("unconfirmed"), QJsonArray::fromStringList(unconfirmed));
+    c.out.line(
+        QStringLiteral("sent, not confirmed: %1").arg(unconfirmed.join(QLatin1String(", "))));
+}
+
+// How long a printer may take to answer again after a restart or a firmware.
+int comeBackMs(const CommandContext &c)
+{
+    constexpr int kDefaultComeBackSeconds = 60;
+    if (c.options.noWait)
+        return 0;
+    return (c.options.timeoutSeconds > 0 ? c.options.timeoutSeconds : kDefaultComeBackSeconds) *
+           1000;
+}
+
 // Tells why an operation failed, with its stable reason for scripts; the exit code.
 int failed(CommandContext &c, const ops::Outcome &outcome)
 {
@@ -94,6 +114,7 @@ int failed(CommandContext &c, const ops::Outcome &outcome)
         c.out.set(QStringLiteral("step"), outcome.step);
     if (!outcome.written.isEmpty())
         c.out.set(QStringLiteral("written"), QJsonArray::fromStringList(outcome.written));
+    printUnconfirmed(c, outcome.unconfirmed);
     return exitCodeOf(outcome.code);
 }
 
@@ -148,6 +169,8 @@ int withPrinter(CommandContext &c, Begin begin, const std::function<int(PrinterS
         if (stopRequested(c))
             return int(ExitInterrupted);
         PrinterSession session;
+        // What the command sends counts once the printer answered after it.
+        session.setConfirming(true);
         if (c.options.timeoutSeconds > 0)
             session.setDeadline(QDeadlineTimer(c.options.timeoutSeconds * 1000));
         ops::Outcome outcome = ops::open(session, addressOf(*target));
@@ -568,7 +591,7 @@ struct ApplyJob
     QString state = QStringLiteral("notStarted"); // running, finished, interrupted, duplicate
     bool printed = false;
     // Until its turn comes, nothing was sent to it.
-    ops::Outcome outcome{ops::Code::Interrupted, QStringLiteral("not started"), {}, 0, {}, {}};
+    ops::Outcome outcome{ops::Code::Interrupted, QStringLiteral("not started"), {}, 0, {}, {}, {}};
     profileapply::Outcome details;
     int code() const { return exitCodeOf(outcome.code); }
 };
@@ -583,6 +606,7 @@ QJsonObject jobJson(const ApplyJob &job, bool showSecrets)
         {QStringLiteral("message"), job.outcome.sentence},
         {QStringLiteral("differences"), differencesJson(job.details.differences, showSecrets)},
         {QStringLiteral("written"), QJsonArray::fromStringList(job.details.written)},
+        {QStringLiteral("unconfirmed"), QJsonArray::fromStringList(job.details.unconfirmed)},
         {QStringLiteral("skipped"), QJsonArray::fromStringList(job.details.skipped)},
         {QStringLiteral("notVerified"), differencesJson(job.details.notVerified, showSecrets)},
         {QStringLiteral("notAttempted"), QJsonArray::fromStringList(job.details.notAttempted)},
@@ -604,6 +628,10 @@ void printJob(CommandContext &c, const ApplyJob &job)
         c.out.line(QStringLiteral("%1 skipped (this model lacks it): %2")
                        .arg(QString(), -24)
                        .arg(settingtable::label(s)));
+    if (!job.details.unconfirmed.isEmpty())
+        c.out.line(QStringLiteral("%1 sent, not confirmed: %2")
+                       .arg(QString(), -24)
+                       .arg(job.details.unconfirmed.join(QLatin1String(", "))));
     c.out.record(jobJson(job, c.options.showSecrets));
 }
 
@@ -820,11 +848,22 @@ int runFunction(CommandContext &c)
     }
     const QString name = c.options.arguments.first();
     return withPrinter(c, Begin::Identify, [&c, &name](PrinterSession &session) {
-        const ops::Outcome outcome = ops::runFunction(session, name);
+        const ops::Outcome outcome = ops::runFunction(session, name, comeBackMs(c));
         if (!outcome.ok())
             return failed(c, outcome);
+        const bool confirmed = outcome.unconfirmed.isEmpty();
         c.out.set(QStringLiteral("function"), name);
-        c.out.line(QStringLiteral("%1 sent").arg(name));
+        c.out.set(QStringLiteral("confirmed"), confirmed);
+        c.out.set(QStringLiteral("written"), QJsonArray::fromStringList(outcome.written));
+        if (!confirmed)
+            c.out.set(QStringLiteral("unconfirmed"),
+                      QJsonArray::fromStringList(outcome.unconfirmed));
+        c.out.line(
+            confirmed
+                ? ops::restarts(name)
+                      ? QStringLiteral("%1 sent; the printer answered again after it").arg(name)
+                      : QStringLiteral("%1 sent and confirmed by the printer").arg(name)
+                : QStringLiteral("%1 sent, not confirmed").arg(name));
         return int(ExitOk);
     });
 }
@@ -856,15 +895,22 @@ int runDownload(CommandContext &c)
             return int(ExitInterrupted);
         }
         if (outcome.ok())
-            outcome = ops::downloadNow(session, plain, true, {}, stopFlag(c));
+            outcome =
+                ops::downloadNow(session, plain, true, {}, stopFlag(c), kind, comeBackMs(c));
         if (!outcome.ok())
             return failed(c, outcome);
+        const bool confirmed = outcome.unconfirmed.isEmpty();
         c.out.set(QStringLiteral("sent"), size);
-        c.out.line(QStringLiteral("%1 %2 sent, %3 bytes")
+        c.out.set(QStringLiteral("confirmed"), confirmed);
+        c.out.line(QStringLiteral("%1 %2 sent, %3 bytes%4")
                        .arg(kind == ops::FileKind::Firmware ? QStringLiteral("firmware")
                                                             : QStringLiteral("font"),
                             QFileInfo(chosen).fileName())
-                       .arg(size));
+                       .arg(size)
+                       .arg(!confirmed ? QStringLiteral(", not confirmed")
+                            : kind == ops::FileKind::Firmware
+                                ? QStringLiteral("; the printer answered again after its restart")
+                                : QStringLiteral("; the printer answered after it")));
         return int(ExitOk);
     });
 }
@@ -937,7 +983,9 @@ const QList<Command> &commands()
          "a profile to one or many printers",
          "Writes the settings of the profile that differ, page by page, skipping those the\n"
          "model lacks. --dry-run only lists them; --verify reads every written setting back\n"
-         "(exit code 4 when one differs). Many printers: repeat --net/--usb or give\n"
+         "(exit code 4 when one differs). Each page counts as written once the printer has\n"
+         "answered the status query after its frames; what was sent after its last answer\n"
+         "is listed as sent, not confirmed. Many printers: repeat --net/--usb or give\n"
          "--targets FILE (one address or usb:PORT per line); network printers are done in\n"
          "parallel (--jobs N, 8 unless given). Each printer's result is printed as it\n"
          "finishes (--jsonl: one JSON line each, then a summary line). A printer named twice\n"
@@ -962,19 +1010,27 @@ const QList<Command> &commands()
          "answer the UDP search (--udp-port, 38400 unless given), one per line as the\n"
          "window's device list shows them.\n",
          runList},
-        {"function", "function NAME", "a maintenance command",
+        {"function", "function NAME [--no-wait]", "a maintenance command",
          "Sends one maintenance command: selfTest, restart, initialise, gapLearn,\n"
          "blackMarkLearn, dacLearn, outletLearn, paperOutLearn, fullCut, cutterOff,\n"
-         "stripMode, tearMode, keysOn, keysOff, buzzerOn, buzzerOff.\n",
+         "stripMode, tearMode, keysOn, keysOff, buzzerOn, buzzerOff. It is done once the\n"
+         "printer answers the status query after it; after restart and initialise once it\n"
+         "answers again on a new connection (--timeout, 60 s unless given). --no-wait sends\n"
+         "a restart or initialise without waiting: sent, not confirmed.\n",
          runFunction},
-        {"download", "download firmware|font FILE", "an encrypted firmware or font file",
+        {"download", "download firmware|font FILE [--no-wait]",
+         "an encrypted firmware or font file",
          "Decrypts FILE beside it and streams it to the printer as the window does; the\n"
-         "plain copy is removed afterwards. Exit code 3 when the stream fails or the model\n"
+         "plain copy is removed afterwards. A font is done once the printer answers the\n"
+         "status query after it; a firmware once the printer answers again after its\n"
+         "restart (--timeout, 60 s unless given; --no-wait: sent, not confirmed).\n"
+         "Exit code 3 when the stream fails, the printer does not answer or the model\n"
          "takes no font, 5 when FILE cannot be read or decrypted.\n",
          runDownload},
         {"provision", "provision --ssid NAME --password-stdin", "WiFi station credentials",
          "Switches the WiFi module to station mode (unless it is already) and sends the\n"
-         "network name and the password read as one line from standard input. The printer\n"
+         "network name and the password read as one line from standard input, and asks the\n"
+         "status query after them: they are handed over once it is answered. The printer\n"
          "takes them after a restart.\n",
          runProvision},
     });

@@ -325,6 +325,7 @@ QJsonObject resultJson(const fleet::rollout::Result &r)
 {
     QJsonObject o{{QStringLiteral("printer"), r.address.key()},
                   {QStringLiteral("state"), stateName(r.state)},
+                  {QStringLiteral("status"), fleet::rollout::codeName(r.code)},
                   {QStringLiteral("exitCode"), int(r.code)},
                   {QStringLiteral("message"), r.message}};
     if (r.timedOut)
@@ -351,8 +352,11 @@ int runRollout(CommandContext &c)
     options.jobs = c.options.jobs;
     options.expectVersion = c.options.expectVersion;
     options.timeoutMs = c.options.timeoutSeconds * 1000;
-    if (!options.firmware && !options.expectVersion.isEmpty()) {
-        c.out.error(QStringLiteral("--expect-version is for firmware"));
+    options.allowSameVersion = c.options.allowSameVersion;
+    if (!options.firmware && (!options.expectVersion.isEmpty() || options.allowSameVersion)) {
+        c.out.error(QStringLiteral("%1 is for firmware")
+                        .arg(options.allowSameVersion ? QStringLiteral("--allow-same-version")
+                                                      : QStringLiteral("--expect-version")));
         return ExitUsage;
     }
     options.stop = c.interrupt ? &c.interrupt->flag() : nullptr;
@@ -382,9 +386,10 @@ int runRollout(CommandContext &c)
                                   ? QStringLiteral("not attempted")
                               : r.state == fleet::rollout::Result::State::Interrupted
                                   ? QStringLiteral("interrupted")
-                              : r.code == fleet::rollout::Ok ? QStringLiteral("ok")
-                                                             : QStringLiteral("FAILED"),
-                              -7)
+                              : r.code == fleet::rollout::Ok        ? QStringLiteral("ok")
+                              : r.code == fleet::rollout::Unchanged ? QStringLiteral("UNCHANGED")
+                                                                    : QStringLiteral("FAILED"),
+                              -9)
                          .arg(r.message));
     };
     const InterruptRequest::Scope lastWords(c.interrupt, [&] {
@@ -493,17 +498,22 @@ QList<Command> extend(QList<Command> commands)
                                                                              : single(c);
             };
         } else if (qstrcmp(command.name, "download") == 0) {
-            command.usage = "download firmware|font FILE [--targets FILE] [--jobs N] "
-                            "[--expect-version V]";
+            command.usage = "download firmware|font FILE [--no-wait] [--targets FILE] [--jobs N] "
+                            "[--expect-version V | --allow-same-version]";
             command.help =
                 "Decrypts FILE beside it and streams it to the printer as the window does; the\n"
-                "plain copy is removed afterwards. Exit code 3 when the stream fails or the model\n"
+                "plain copy is removed afterwards. A font is done once the printer answers the\n"
+                "status query after it; a firmware once the printer answers again after its\n"
+                "restart (--timeout, 60 s unless given; --no-wait: sent, not confirmed).\n"
+                "Exit code 3 when the stream fails, the printer does not answer or the model\n"
                 "takes no font, 5 when FILE cannot be read or decrypted or is not a regular file.\n"
                 "Ctrl-C or SIGTERM stops the stream between two pieces and begins no further\n"
                 "printer (exit code 130, 143 for SIGTERM).\n"
                 "Many printers (--targets FILE): --jobs N at a time (8 unless given); after a\n"
                 "firmware stream each printer is waited for until it is back from its restart\n"
-                "and its version is read; exit code 4 when it differs from --expect-version.\n"
+                "and its version is read; exit code 4 when it differs from --expect-version, 6\n"
+                "(version unchanged) when it is the version it had before, unless\n"
+                "--expect-version names it or --allow-same-version is given.\n"
                 "A printer named twice is sent the file once; --timeout SECONDS bounds each\n"
                 "printer's turn, its stream and restart included (reason timed-out).\n";
             command.run = [single](CommandContext &c) {

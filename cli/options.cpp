@@ -283,6 +283,10 @@ bool parseOptions(const QStringList &arguments, Options *options, QString *error
             options->showSecrets = true;
         } else if (arg == QLatin1String("--with-identity")) {
             options->withIdentity = true;
+        } else if (arg == QLatin1String("--no-wait")) {
+            options->noWait = true;
+        } else if (arg == QLatin1String("--allow-same-version")) {
+            options->allowSameVersion = true;
         } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
             *error = QStringLiteral("unknown option %1").arg(arg);
             return false;

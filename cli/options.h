@@ -40,6 +40,8 @@ struct Options
     bool withSecrets = false;
     bool showSecrets = false; // --show-secrets: passwords and PINs in diff and apply
     bool withIdentity = false;
+    bool noWait = false;           // --no-wait: a restart or firmware is sent, not confirmed
+    bool allowSameVersion = false; // --allow-same-version
     QString pages;   // --pages print,distance
     QString exclude; // --exclude KEY,...
     QString file;    // --file

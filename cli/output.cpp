@@ -86,6 +86,8 @@ QString exitCodeName(int exitCode)
         return QStringLiteral("difference");
     case ExitBadFile:
         return QStringLiteral("bad-file");
+    case ExitUnchanged:
+        return QStringLiteral("version-unchanged");
     case ExitInterrupted:
         return QStringLiteral("interrupted");
     case ExitTerminated:

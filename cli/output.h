@@ -47,10 +47,11 @@ enum ExitCode
 {
     ExitOk = 0,
     ExitUsage = 1,
-    ExitNoPrinter = 2,  // no printer, or it cannot be connected to
-    ExitRefused = 3,    // the printer refused or did not answer
-    ExitDifference = 4, // verification found a difference
-    ExitBadFile = 5,    // a bad input file (or an output file that cannot be written)
+    ExitNoPrinter = 2,     // no printer, or it cannot be connected to
+    ExitRefused = 3,       // the printer refused or did not answer
+    ExitDifference = 4,    // verification found a difference
+    ExitBadFile = 5,       // a bad input file (or an output file that cannot be written)
+    ExitUnchanged = 6,     // a firmware rollout read back the version the printer had before
     ExitInterrupted = 130, // stopped by SIGINT, as shells report it
     ExitTerminated = 143,  // stopped by SIGTERM
 };

@@ -129,7 +129,7 @@ void FileStream::onCompleted()
     QThread::msleep(kSettleAfterStreamMs);
     emit completed();
     emit ended();
-    if (m_network)
+    if (m_network && !m_keepConnection)
         m_session.endOperation();
     if (m_workerFinished)
         onWorkerFinished();

@@ -43,6 +43,9 @@ public:
     void requestStop();
 
     WorkerThread *worker() const { return m_worker; }
+    // A stream that completes leaves its connection open for the caller to hear the
+    // printer on it and end the operation itself.
+    void setKeepConnection(bool keep) { m_keepConnection = keep; }
 
 signals:
     void started(FileStream::Kind kind);
@@ -70,4 +73,5 @@ private:
     bool m_completed = false;
     bool m_confirming = false;     // the end of the stream is being confirmed
     bool m_workerFinished = false; // the worker ended meanwhile
+    bool m_keepConnection = false;
 };

@@ -106,6 +106,9 @@ void forEachParallel(int count, int jobs, const std::function<void(int)> &fn)
 
 namespace {
 
+// How long a printer may take to answer again after a restart.
+constexpr int kComeBackMs = 60000;
+
 QString answerText(const unsigned char *data)
 {
     return QString::fromLatin1(
@@ -153,22 +156,25 @@ public:
     ops::Outcome runFunction(const Address &address, const QString &name) override
     {
         PrinterSession session;
+        session.setConfirming(true);
         ops::Outcome outcome = ops::open(session, address);
         if (outcome.ok())
-            outcome = ops::runFunction(session, name);
+            outcome = ops::runFunction(session, name, kComeBackMs);
         session.close();
         return outcome;
     }
 
-    ops::Outcome stream(const Address &address, const PlainCopy &plain,
+    ops::Outcome stream(const Address &address, const PlainCopy &plain, bool firmware,
                         const std::function<void(int)> &progress, const std::atomic<bool> *stop,
                         QDeadlineTimer deadline) override
     {
         PrinterSession session;
         session.setDeadline(deadline);
+        session.setConfirming(true);
         ops::Outcome outcome = ops::open(session, address);
         if (outcome.ok())
-            outcome = ops::downloadNow(session, plain, false, progress, stop);
+            outcome = ops::downloadNow(session, plain, false, progress, stop,
+                                       firmware ? ops::FileKind::Firmware : ops::FileKind::Font);
         session.close();
         return outcome;
     }

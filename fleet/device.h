@@ -75,10 +75,11 @@ public:
     // A maintenance function by name (functioncommands).
     virtual ops::Outcome runFunction(const Address &address, const QString &name) = 0;
     // Streams a plain (decrypted) firmware or font file, which stays; `progress` gets
-    // percentages. Once `stop` is set the stream ends between two pieces; past `deadline`
+    // percentages. A font is done once the printer answered after it; a firmware is left
+    // to restart. Once `stop` is set the stream ends between two pieces; past `deadline`
     // it ends timed-out.
     virtual ops::Outcome
-    stream(const Address &address, const PlainCopy &plain,
+    stream(const Address &address, const PlainCopy &plain, bool firmware,
            const std::function<void(int)> &progress, const std::atomic<bool> *stop,
            QDeadlineTimer deadline = QDeadlineTimer(QDeadlineTimer::Forever)) = 0;
     // Applies a profile (differences first; with `verify` read back).

@@ -56,7 +56,7 @@ Result one(Device &device, const Address &address, const PlainCopy &plain, const
         return r;
     }
     r.versionBefore = before.firmware;
-    const ops::Outcome streamed = device.stream(address, plain, progress, options.stop, limit);
+    const ops::Outcome streamed = device.stream(address, plain, options.firmware, progress, options.stop, limit);
     if (streamed.code == ops::Code::Interrupted) {
         r.state = Result::State::Interrupted;
         r.code = Failed;
@@ -107,6 +107,14 @@ Result one(Device &device, const Address &address, const PlainCopy &plain, const
             QStringLiteral("came back with %1, not %2").arg(after.firmware, options.expectVersion);
         return r;
     }
+    // The same version as before is a firmware the printer did not take, unless that
+    // version was the one asked for.
+    if (after.firmware == r.versionBefore && options.expectVersion.isEmpty() &&
+        !options.allowSameVersion) {
+        r.code = Unchanged;
+        r.message = QStringLiteral("version unchanged: %1").arg(after.firmware);
+        return r;
+    }
     r.message = QStringLiteral("%1 -> %2").arg(r.versionBefore, r.versionAfter);
     return r;
 }
@@ -140,12 +148,29 @@ QList<Result> run(Device &device, Gate &gate, const QList<Address> &printers,
     return QList<Result>(results.begin(), results.end());
 }
 
+QString codeName(Code code)
+{
+    switch (code) {
+    case Ok:
+        return QStringLiteral("ok");
+    case NoPrinter:
+        return QStringLiteral("no-printer");
+    case Failed:
+        return QStringLiteral("failed");
+    case Mismatch:
+        return QStringLiteral("mismatch");
+    case Unchanged:
+        return QStringLiteral("version-unchanged");
+    }
+    return QStringLiteral("failed");
+}
+
 Code worst(const QList<Result> &results)
 {
+    static const QList<Code> worstFirst{NoPrinter, Failed, Mismatch, Unchanged, Ok};
     Code code = Ok;
     for (const Result &r : results) {
-        if (r.code == NoPrinter || (r.code == Failed && code != NoPrinter) ||
-            (r.code == Mismatch && code == Ok))
+        if (worstFirst.indexOf(r.code) < worstFirst.indexOf(code))
             code = r.code;
     }
     return code;

@@ -23,13 +23,18 @@ enum Code
     NoPrinter = 2, // no connection, or it did not come back after the restart
     Failed = 3,    // the stream failed
     Mismatch = 4,  // it came back with another version than expected
+    Unchanged = 6, // it came back with the version it had before
 };
+
+// "ok", "no-printer", "failed", "mismatch", "version-unchanged": for JSON and scripts.
+QString codeName(Code code);
 
 struct Options
 {
     bool firmware = true;
     int jobs = 1;
     QString expectVersion;   // empty: the version is only reported
+    bool allowSameVersion = false; // the version before may come back (a re-flash)
     int settleMs = 1500;     // before the first look after the stream
     int comeBackMs = 120000; // how long a restart may take
     int retryMs = 500;       // between two looks while it restarts
@@ -66,7 +71,7 @@ QList<Result> run(Device &device, Gate &gate, const QList<Address> &printers,
                   const std::function<void(int index, int percent)> &progress = {},
                   const std::function<void(int index, const Result &result)> &done = {});
 
-// The worst code of a run (NoPrinter before Failed before Mismatch).
+// The worst code of a run (NoPrinter before Failed before Mismatch before Unchanged).
 Code worst(const QList<Result> &results);
 
 } // namespace fleet::rollout

@@ -17,6 +17,8 @@ PrinterRun applyToPrinter(const PrinterAddress &address, const profile::Profile 
     PrinterRun run;
     run.state = PrinterRun::State::Finished;
     PrinterSession session;
+    // Each page's writes count once the printer has answered after them.
+    session.setConfirming(!dryRun);
     if (timeoutMs > 0)
         session.setDeadline(QDeadlineTimer(timeoutMs));
     run.outcome = open(session, address);

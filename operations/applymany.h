@@ -40,7 +40,8 @@ struct RunControl
 };
 
 // Opens the printer, identifies it (lengths go out in its own dots: nothing at a guess)
-// and applies the profile.
+// and applies the profile; a page is written once the printer answered after its frames
+// (PrinterSession::confirmWrites()), else its settings are listed as unconfirmed.
 PrinterRun applyToPrinter(const PrinterAddress &address, const profile::Profile &wanted,
                           bool dryRun, bool verify, const std::atomic<bool> *stop = nullptr,
                           int timeoutMs = 0);

@@ -6,12 +6,16 @@
 #include "download/workerthread.h"
 #include "operations/sentences.h"
 #include "protocol/commandcodes.h"
+#include "transport/printerlink.h"
 #include "transport/printersession.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
 #include <QTimer>
 
 namespace ops {
@@ -109,11 +113,61 @@ void Download::finish(const Outcome &outcome)
     emit finished(outcome);
 }
 
+namespace {
+
+// A printer that has taken a firmware writes it before it restarts: it is not looked for
+// before this.
+constexpr unsigned long kFirmwareSettleMs = 1500;
+constexpr int kStreamEndWaitMs = 2000;
+
+// What the printer said after the last byte of a file that left this computer whole.
+Outcome confirmStream(PrinterSession &session, FileKind kind, int comeBackMs, Outcome sent)
+{
+    const QStringList file = sent.written;
+    sent.written.clear();
+    sent.unconfirmed = file;
+    const QString step =
+        kind == FileKind::Firmware ? QStringLiteral("firmware") : QStringLiteral("font");
+    PrinterLink *link = session.link();
+    int result = RESULT_NETWORK;
+    if (kind == FileKind::Font) {
+        // On the stream's connection (USB has but one): an answer there follows the file.
+        quint32 word = 0;
+        if (link && link->connectionStands())
+            result = session.readStatusWord(&word);
+        session.endOperation();
+    } else {
+        session.endOperation();
+        if (comeBackMs <= 0) {
+            sent.sentence = Operations::tr("已发送，未确认");
+            return sent;
+        }
+        const QDeadlineTimer until(comeBackMs);
+        QThread::msleep(ulong(qMin<qint64>(kFirmwareSettleMs, until.remainingTime())));
+        result = session.awaitComeBack(until);
+    }
+    if (result != RESULT_OK) {
+        Outcome out = notConfirmed(result, step, session.objectName());
+        out.unconfirmed = file;
+        if (kind == FileKind::Firmware && result == RESULT_TIMED_OUT)
+            out.sentence = Operations::tr("打印机在限定时间内没有重新应答（%1）").arg(step);
+        return out;
+    }
+    sent.unconfirmed.clear();
+    sent.written = file;
+    return sent;
+}
+
+} // namespace
+
 Outcome downloadNow(PrinterSession &session, const PlainCopy &plain, bool removeAfter,
-                    const std::function<void(int)> &progress, const std::atomic<bool> *stop)
+                    const std::function<void(int)> &progress, const std::atomic<bool> *stop,
+                    FileKind kind, int comeBackMs)
 {
     // The stream writes each piece from this thread's event loop.
     FileStream stream(session);
+    const bool confirming = session.confirming();
+    stream.setKeepConnection(confirming);
     Download download(session, stream);
     QEventLoop loop;
     Outcome outcome;
@@ -154,7 +208,13 @@ Outcome downloadNow(PrinterSession &session, const PlainCopy &plain, bool remove
     if (!done)
         loop.exec();
     stream.waitUntilIdle();
-    return outcome;
+    if (!confirming || !outcome.ok())
+        return outcome;
+    // The stream gives the printer back once its worker's end has been handled here.
+    const QDeadlineTimer ending(kStreamEndWaitMs);
+    while (session.streaming() && !ending.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    return confirmStream(session, kind, comeBackMs, outcome);
 }
 
 } // namespace ops

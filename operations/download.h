@@ -59,8 +59,12 @@ private:
 // A Download of a prepared copy on a stream of its own, waited for with an event loop on
 // the calling thread. `removeAfter` deletes the copy at the end (several printers may share
 // one). Once `stop` is set the stream ends between two pieces: Code::Interrupted.
+// A confirming session counts the file sent only once the printer answers after it: a
+// font on the stream's own connection, a firmware through its restart within
+// `comeBackMs` (0: the firmware is not waited for and stays unconfirmed).
 Outcome downloadNow(PrinterSession &session, const PlainCopy &plain, bool removeAfter,
                     const std::function<void(int)> &progress = {},
-                    const std::atomic<bool> *stop = nullptr);
+                    const std::atomic<bool> *stop = nullptr, FileKind kind = FileKind::Font,
+                    int comeBackMs = 0);
 
 } // namespace ops

@@ -110,6 +110,17 @@ Outcome sendFailed(int result, const QString &step, const QString &printer)
     return out;
 }
 
+Outcome notConfirmed(int result, const QString &step, const QString &printer)
+{
+    Outcome out = failed(result, step);
+    if (!commonFailure(result, printer, &out)) {
+        out.code = result == RESULT_BAD_REPLY ? Code::Refused : Code::NoAnswer;
+        out.sentence =
+            Operations::tr("打印机没有确认收到%1（%2）").arg(step, resultMeaning(result));
+    }
+    return out;
+}
+
 Outcome badInput(const QString &sentence)
 {
     Outcome out;

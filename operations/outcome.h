@@ -34,6 +34,7 @@ struct Outcome
     int result = 0;           // the exchange's result code behind it (RESULT_*), or 0
     QStringList written;      // what the printer acknowledged: "page.setting", a function, a file
     QStringList notAttempted; // what was left alone because the operation ended first
+    QStringList unconfirmed;  // sent, but no answer of the printer after it confirmed it
 
     bool ok() const { return code == Code::Ok; }
 };
@@ -45,6 +46,8 @@ QString resultMeaning(int result);
 Outcome queryFailed(int result, const QString &step, const QString &printer);
 // Something sent at `step` to `printer` that failed with `result`.
 Outcome sendFailed(int result, const QString &step, const QString &printer);
+// Sent at `step` to `printer`, but the printer did not answer after it (`result`).
+Outcome notConfirmed(int result, const QString &step, const QString &printer);
 // Refused here, nothing sent.
 Outcome badInput(const QString &sentence);
 

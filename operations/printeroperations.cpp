@@ -13,6 +13,7 @@
 #include "transport/printersession.h"
 #include "transport/usblink.h"
 
+#include <QDeadlineTimer>
 #include <QJsonDocument>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -177,12 +178,15 @@ Outcome judgeApply(const profileapply::Outcome &details, bool dryRun, const QStr
     Outcome out;
     out.written = details.written;
     out.notAttempted = details.notAttempted;
+    out.unconfirmed = details.unconfirmed;
     if (!details.refused.isEmpty()) {
         // A value this printer's resolution cannot hold: nothing was sent to it.
         out.code = Code::BadInput;
         out.sentence = Operations::tr("配置被拒绝，未发送任何设置：%1").arg(details.refused);
     } else if (details.result != RESULT_OK) {
-        const Outcome failed = details.result == RESULT_NOT_CONNECTED
+        const Outcome failed = details.confirmFailed
+                                   ? notConfirmed(details.result, details.failedPage, printer)
+                               : details.result == RESULT_NOT_CONNECTED
                                    ? queryFailed(details.result, details.failedPage, printer)
                                    : sendFailed(details.result, details.failedPage, printer);
         out.code = failed.code;
@@ -205,12 +209,67 @@ Outcome judgeApply(const profileapply::Outcome &details, bool dryRun, const QStr
     return out;
 }
 
-Outcome runFunction(PrinterSession &session, const QString &name)
+bool restarts(const QString &function)
 {
-    const int result = functioncommands::run(session, name);
-    if (result != RESULT_OK)
-        return sendFailed(result, name, who(session));
+    return function == QLatin1String("restart") || function == QLatin1String("initialise");
+}
+
+Outcome runFunction(PrinterSession &session, const QString &name, int comeBackMs)
+{
     Outcome out;
+    if (!session.confirming()) {
+        const int result = functioncommands::run(session, name);
+        if (result != RESULT_OK)
+            return sendFailed(result, name, who(session));
+        out.written << name;
+        return out;
+    }
+    const QByteArray bytes = functioncommands::frame(name);
+    if (bytes.isEmpty())
+        return sendFailed(RESULT_NO_MEDIUM, name, who(session));
+    const PrinterSession::Operation operation(session);
+    // Not waited for, the restart is sent as it always was: acknowledged by the printer's
+    // side before the connection closes.
+    const bool unheard = restarts(name) && comeBackMs <= 0;
+    if (unheard)
+        session.setConfirming(false);
+    const int result = session.sendFrame(bytes);
+    if (unheard)
+        session.setConfirming(true);
+    if (result != RESULT_OK) {
+        out = sendFailed(result, name, who(session));
+        if (result != RESULT_BUSY && result != RESULT_TIMED_OUT)
+            out.unconfirmed << name;
+        return out;
+    }
+    if (!restarts(name)) {
+        // The status word asked after it tells that the printer read the command.
+        const int confirmed = session.confirmWrites();
+        if (confirmed != RESULT_OK) {
+            out = notConfirmed(confirmed, name, who(session));
+            out.unconfirmed << name;
+            return out;
+        }
+        out.written << name;
+        return out;
+    }
+    // A printer that restarts answers nothing more on this connection: back means it
+    // answers again on a new one.
+    out.unconfirmed << name;
+    if (comeBackMs <= 0) {
+        out.sentence = Operations::tr("已发送，未确认");
+        return out;
+    }
+    const int back = session.awaitComeBack(QDeadlineTimer(comeBackMs));
+    if (back != RESULT_OK) {
+        const QStringList unconfirmed = out.unconfirmed;
+        out = notConfirmed(back, name, who(session));
+        out.unconfirmed = unconfirmed;
+        if (back == RESULT_TIMED_OUT)
+            out.sentence = Operations::tr("打印机在限定时间内没有重新应答（%1）").arg(name);
+        return out;
+    }
+    out.unconfirmed.clear();
     out.written << name;
     return out;
 }
@@ -271,13 +330,25 @@ Outcome provision(PrinterSession &session, const QString &ssid, const QString &p
         session, wifi, INFO_WIFI_STATION,
         {{QStringLiteral("stationName"), ssid}, {QStringLiteral("stationPassword"), password}});
     QThread::msleep(kCredentialsPauseMs);
+    const QStringList credentials{QStringLiteral("wifi.stationName"),
+                                  QStringLiteral("wifi.stationPassword")};
     if (result != RESULT_OK) {
         Outcome failed = sendFailed(result, QStringLiteral("wifi.station"), who(session));
-        failed.written = out.written;
+        // What went before is no more certain than the frame that failed.
+        (session.confirming() ? failed.unconfirmed : failed.written) = out.written;
+        if (session.confirming())
+            failed.unconfirmed += credentials;
+        return failed;
+    }
+    // The hand-off is the printer's once it answers after it.
+    const int confirmed = session.confirmWrites();
+    if (confirmed != RESULT_OK) {
+        Outcome failed = notConfirmed(confirmed, QStringLiteral("wifi.station"), who(session));
+        failed.unconfirmed = out.written + credentials;
         return failed;
     }
     session.setWifiMode(kStationMode);
-    out.written << QStringLiteral("wifi.stationName") << QStringLiteral("wifi.stationPassword");
+    out.written << credentials;
     out.sentence = Operations::tr("打印机已收到 WiFi 网络 %1 的凭证；重启打印机后生效").arg(ssid);
     return out;
 }

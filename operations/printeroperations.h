@@ -73,8 +73,14 @@ Outcome diff(PrinterSession &session, const profile::Profile &wanted,
 Outcome judgeApply(const profileapply::Outcome &details, bool dryRun,
                    const QString &printer = QString());
 
-// A maintenance function by name (see functioncommands); no reply is read.
-Outcome runFunction(PrinterSession &session, const QString &name);
+// A maintenance function by name (see functioncommands); no reply is read. A confirming
+// session asks the status word after it, and after a restart or an initialisation waits
+// up to `comeBackMs` for the printer to answer again; with 0 it does not wait, and the
+// function is listed as unconfirmed.
+Outcome runFunction(PrinterSession &session, const QString &name, int comeBackMs = 0);
+
+// Whether the named function restarts the printer (restart, initialise).
+bool restarts(const QString &function);
 
 // Raw bytes, and whatever the printer sent back meanwhile.
 Outcome sendRaw(PrinterSession &session, const QByteArray &bytes, QByteArray *received);

@@ -207,10 +207,19 @@ Outcome apply(PrinterSession &session, const profile::Profile &wanted, bool dryR
         for (const profile::Difference &d : differences)
             changes.insert(d.setting, d.profile);
         // A frame that carries several settings takes the others as the printer has them.
-        const int result = settingsengine::write(session, page, changes, current);
-        if (result != RESULT_OK) {
-            outcome.result = result;
+        QList<uint8_t> sent;
+        int confirmation = RESULT_OK;
+        const int result =
+            settingsengine::write(session, page, changes, current, &sent, &confirmation);
+        if (result != RESULT_OK || confirmation != RESULT_OK) {
+            outcome.result = result != RESULT_OK ? result : confirmation;
+            outcome.confirmFailed = result == RESULT_OK;
             outcome.failedPage = page;
+            // Sent, but what the printer took of them nobody can say.
+            for (const profile::Difference &d : differences) {
+                if (!sent.isEmpty())
+                    outcome.unconfirmed << qualified(page, d.setting);
+            }
             return outcome;
         }
         for (const profile::Difference &d : differences) {

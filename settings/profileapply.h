@@ -60,7 +60,9 @@ struct Outcome
     QString failedPage;                     // where it failed
     QList<profile::Difference> differences; // what differed before anything was written
     QStringList skipped;                    // "page.setting" the model lacks
-    QStringList written;                    // "page.setting" sent
+    QStringList written;                    // "page.setting" sent (and confirmed, when confirming)
+    QStringList unconfirmed;                // "page.setting" sent, no answer after it
+    bool confirmFailed = false;             // `result` is the confirming query's
     QList<profile::Difference> notVerified; // read back with another value (verify)
     bool restartNeeded = false;
     QStringList notAttempted; // pages left alone because the run was stopped

@@ -129,7 +129,7 @@ ReadResult read(PrinterSession &session, const QString &pageName, QJsonObject *v
 }
 
 int write(PrinterSession &session, const QString &pageName, const QJsonObject &wanted,
-          const QJsonObject &known, QList<uint8_t> *sent)
+          const QJsonObject &known, QList<uint8_t> *sent, int *confirmation)
 {
     const Page *page = findPage(pageName);
     if (!page)
@@ -177,6 +177,9 @@ int write(PrinterSession &session, const QString &pageName, const QJsonObject &w
         result.set(page->batchEndReportStep * 2, session.sendCommand(POWER_InFo(page->batchEnd)));
     if (page->finalPauseMs > 0)
         pause(session, page->finalPauseMs);
+    // Asked before the page's connection closes: only there does an answer follow them.
+    if (confirmation)
+        *confirmation = session.confirmWrites();
     return result.code();
 }
 

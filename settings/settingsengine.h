@@ -44,9 +44,10 @@ ReadResult read(PrinterSession &session, const QString &page, QJsonObject *value
 // that send only changes), taking the group's other settings from `wanted`, else
 // `known`; a group missing a setting in both stays unsent. Every frame is sent even
 // after a failure. The first failure in the page's reporting order, or 0. `sent`
-// receives the items sent.
+// receives the items sent. `confirmation`, when given, receives the result of the
+// session's confirmWrites() asked before the page's connection closes.
 int write(PrinterSession &session, const QString &page, const QJsonObject &wanted,
-          const QJsonObject &known, QList<uint8_t> *sent = nullptr);
+          const QJsonObject &known, QList<uint8_t> *sent = nullptr, int *confirmation = nullptr);
 
 // Sends one frame of the page built from `values` (a setting missing there is sent
 // empty), in no operation of its own; the send's result. Provisioning's single frames.

@@ -109,6 +109,14 @@ int main(int argc, char *argv[])
          "mode"},
         {"slow-read", "Read at most this many bytes per pause (a slow printer).", "bytes"},
         {"slow-read-pause", "Pause between two slow reads (default 50).", "ms"},
+        {"stop-reading-after",
+         "A printer whose program stops: after this many frames it reads nothing more, its "
+         "connections stay open and new ones are taken but never read.",
+         "frames"},
+        {"close-after",
+         "A printer killed after this many frames: every connection closes and the command "
+         "port stops listening.",
+         "frames"},
         {"udp-fault",
          "Discovery reply fault: no-reply, ten-bytes, no-mfg, length-zero, length-bit7, "
          "length-too-long.",
@@ -174,6 +182,11 @@ int main(int argc, char *argv[])
     if (p.isSet("slow-read-pause"))
         f.slowReadPauseMs =
             int(parseNumber(p.value("slow-read-pause"), "slow-read-pause", 0, 600000));
+    if (p.isSet("stop-reading-after"))
+        f.stopReadingAfterFrames =
+            int(parseNumber(p.value("stop-reading-after"), "stop-reading-after", 0, 1 << 30));
+    if (p.isSet("close-after"))
+        f.closeAfterFrames = int(parseNumber(p.value("close-after"), "close-after", 0, 1 << 30));
     if (p.isSet("udp-fault")) {
         const QMap<QString, UdpReplyFault> names{
             {"none", UdpReplyFault::None},

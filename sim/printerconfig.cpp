@@ -152,6 +152,9 @@ bool faultsFromJson(const QJsonObject &o, PrinterFaults *f, QString *error)
         !intMember("dropAfterBytes", -1, std::numeric_limits<qint64>::max(), &f->dropAfterBytes) ||
         !intMember("slowReadChunk", 0, 1 << 30, &f->slowReadChunk) ||
         !intMember("slowReadPauseMs", 0, 600000, &f->slowReadPauseMs) ||
+        !intMember("stopReadingAfterFrames", -1, std::numeric_limits<int>::max(),
+                   &f->stopReadingAfterFrames) ||
+        !intMember("closeAfterFrames", -1, std::numeric_limits<int>::max(), &f->closeAfterFrames) ||
         !boolMember("udpDuplicate", &f->udpDuplicate))
         return false;
     if (o.contains("refuse") &&
@@ -186,6 +189,8 @@ QJsonObject faultsToJson(const PrinterFaults &f)
         {"refuse", enumName(refuseNames(), f.refuse)},
         {"slowReadChunk", f.slowReadChunk},
         {"slowReadPauseMs", f.slowReadPauseMs},
+        {"stopReadingAfterFrames", f.stopReadingAfterFrames},
+        {"closeAfterFrames", f.closeAfterFrames},
         {"udpFault", enumName(udpFaultNames(), f.udpFault)},
         {"udpDuplicate", f.udpDuplicate},
     };

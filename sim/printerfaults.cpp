@@ -8,5 +8,7 @@ bool PrinterFaults::operator==(const PrinterFaults &o) const
            replySegments == o.replySegments && segmentPauseMs == o.segmentPauseMs &&
            dropAfterBytes == o.dropAfterBytes && refuse == o.refuse &&
            slowReadChunk == o.slowReadChunk && slowReadPauseMs == o.slowReadPauseMs &&
-           udpFault == o.udpFault && udpDuplicate == o.udpDuplicate;
+           stopReadingAfterFrames == o.stopReadingAfterFrames &&
+           closeAfterFrames == o.closeAfterFrames && udpFault == o.udpFault &&
+           udpDuplicate == o.udpDuplicate;
 }

@@ -45,6 +45,12 @@ struct PrinterFaults
     RefuseMode refuse = RefuseMode::None;
     int slowReadChunk = 0;   // > 0: read at most this many bytes per pause
     int slowReadPauseMs = 0; // pause between two slow reads
+    // Counted in frames received since start (or clearRecords); -1 never. A printer whose
+    // program stopped: no byte past that frame is read, its connections stay open and new
+    // ones are taken but never read.
+    int stopReadingAfterFrames = -1;
+    // A printer killed there: every connection closes and nobody listens any more.
+    int closeAfterFrames = -1;
 
     // Discovery (applied by SimPrinter).
     UdpReplyFault udpFault = UdpReplyFault::None;

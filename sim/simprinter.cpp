@@ -94,6 +94,12 @@ private:
         if (m_closed || m_readPaused)
             return;
         const PrinterFaults f = m_printer->m_model.faults();
+        if (stopped(f)) {
+            // Qt stops taking bytes from the kernel once its buffer holds one; the kernel's
+            // window then fills as a hung printer's does.
+            m_socket->setReadBufferSize(1);
+            return;
+        }
         QByteArray bytes;
         if (f.slowReadChunk > 0) {
             m_socket->setReadBufferSize(f.slowReadChunk);
@@ -111,11 +117,46 @@ private:
         take(bytes, f);
     }
 
+    // The frame count at which the printer stops reading or is killed; -1: never.
+    static int frameLimit(const PrinterFaults &f)
+    {
+        const int stop = f.stopReadingAfterFrames;
+        const int close = f.closeAfterFrames;
+        return stop < 0 ? close : close < 0 ? stop : qMin(stop, close);
+    }
+    bool stopped(const PrinterFaults &f) const
+    {
+        return f.stopReadingAfterFrames >= 0 &&
+               m_printer->m_model.frameCount() >= f.stopReadingAfterFrames;
+    }
+
+    // Bytes up to the end of the frame that reaches the frame limit, fed one at a time:
+    // the printer reads nothing past it. `reached` tells whether it was reached.
+    FeedResult processUpToLimit(const QByteArray &bytes, int limit, bool *reached)
+    {
+        FeedResult all;
+        *reached = m_printer->m_model.frameCount() >= limit;
+        for (int i = 0; i < bytes.size() && !*reached; ++i) {
+            const FeedResult r = m_printer->m_model.process(bytes.mid(i, 1), m_id);
+            all.replies += r.replies;
+            all.frames += r.frames;
+            all.rawBytes += r.rawBytes;
+            all.dropConnection = all.dropConnection || r.dropConnection;
+            *reached = m_printer->m_model.frameCount() >= limit;
+        }
+        return all;
+    }
+
     // Feeds bytes that arrived to the model and answers them.
     void take(QByteArray bytes, const PrinterFaults &f)
     {
         if (bytes.isEmpty())
             return;
+        const int limit = frameLimit(f);
+        if (limit >= 0) {
+            takeUpToLimit(bytes, f, limit);
+            return;
+        }
 
         bool dropNow = false;
         if (f.dropAfterBytes >= 0 && m_received + bytes.size() >= f.dropAfterBytes) {
@@ -159,6 +200,40 @@ private:
         }
         pump();
     }
+
+    void takeUpToLimit(const QByteArray &bytes, const PrinterFaults &f, int limit)
+    {
+        if (m_printer->m_model.frameCount() >= limit) {
+            // A killed printer's connections are gone already; a stopped one reads no more.
+            if (!stopped(f))
+                kill();
+            return;
+        }
+        bool reached = false;
+        const FeedResult r = processUpToLimit(bytes, limit, &reached);
+        m_received += bytes.size();
+        m_printer->m_bytesReceived += bytes.size();
+        if (m_printer->isVerbose() && reached)
+            m_printer->log(QStringLiteral("[%1] frame limit %2 reached").arg(m_id).arg(limit));
+        if (m_socket->state() == QAbstractSocket::ConnectedState) {
+            for (const QByteArray &reply : r.replies)
+                enqueue(reply, f);
+            if (r.dropConnection && !reached) {
+                m_closeWhenSent = true;
+                m_closeDelayMs = m_printer->m_model.dropDelayMs();
+            }
+            pump();
+        }
+        if (reached && !stopped(f)) {
+            m_socket->flush();
+            kill();
+        } else if (reached) {
+            m_socket->setReadBufferSize(1);
+        }
+    }
+
+    // The printer is killed: every connection closes and nobody listens any more.
+    void kill();
 
     void enqueue(const QByteArray &reply, const PrinterFaults &f)
     {
@@ -354,6 +429,13 @@ public:
 #endif
     }
 
+    // A killed printer: the port closes with every connection on it.
+    void kill()
+    {
+        m_printer->log(QStringLiteral("killed: every connection closes, the port too"));
+        shutdown();
+    }
+
     void shutdown()
     {
         if (m_tcp)
@@ -469,6 +551,12 @@ private:
     QList<QPointer<SimConnection>> m_connections;
     int m_defaultReceiveBuffer = -1;
 };
+
+void SimConnection::kill()
+{
+    // Connections are children of the server.
+    static_cast<SimServer *>(parent())->kill();
+}
 
 SimPrinter::SimPrinter(const PrinterConfig &config) : m_model(config) {}
 
@@ -786,6 +874,16 @@ void SimPrinter::setSlowRead(int chunkBytes, int pauseMs)
         f.slowReadChunk = qMax(0, chunkBytes);
         f.slowReadPauseMs = qMax(0, pauseMs);
     });
+}
+
+void SimPrinter::setStopReadingAfterFrames(int frames)
+{
+    changeFaults(this, [&](PrinterFaults &f) { f.stopReadingAfterFrames = qMax(-1, frames); });
+}
+
+void SimPrinter::setCloseAfterFrames(int frames)
+{
+    changeFaults(this, [&](PrinterFaults &f) { f.closeAfterFrames = qMax(-1, frames); });
 }
 
 void SimPrinter::setUdpFault(UdpReplyFault fault)

@@ -98,6 +98,10 @@ public:
     void setDropAfterBytes(qint64 bytes); // -1 never
     void setRefuseMode(RefuseMode mode);
     void setSlowRead(int chunkBytes, int pauseMs); // chunkBytes 0 turns it off
+    // After this many frames in all (frameCount()), -1 never: stops reading, the
+    // connections kept; or is killed, every connection closed and the port too.
+    void setStopReadingAfterFrames(int frames);
+    void setCloseAfterFrames(int frames);
     void setUdpFault(UdpReplyFault fault);
     void setUdpDuplicate(bool on);
 

@@ -73,6 +73,7 @@ int NetworkLink::connectTo(const QString &host, quint16 port)
     m_host = host;
     m_port = port;
     m_socket->setSocketOption(QAbstractSocket::KeepAliveOption, 1);
+    ++m_connectionId;
     m_socket->connectToHost(m_host, m_port, QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
     if (m_socket->waitForConnected(waitMs(kConnectWaitMs))) {
         m_socket->disconnectFromHost();
@@ -113,6 +114,7 @@ void NetworkLink::beginOperation()
 {
     // A socket still closing from the open's check is left to the exchange's reconnect.
     if (m_socket && !m_host.isEmpty() && m_socket->state() == QAbstractSocket::UnconnectedState) {
+        ++m_connectionId;
         m_socket->connectToHost(m_host, m_port, QIODevice::ReadWrite,
                                 QAbstractSocket::AnyIPProtocol);
         m_printerHeard = false;
@@ -125,6 +127,14 @@ void NetworkLink::endOperation()
         m_socket->disconnectFromHost();
 }
 
+bool NetworkLink::connectionStands()
+{
+    if (!m_socket || m_socket->state() != QAbstractSocket::ConnectedState)
+        return false;
+    // The kernel knows of a reset or a close before Qt has seen it.
+    return tcpsendqueue::bothOpen(m_socket->socketDescriptor());
+}
+
 int NetworkLink::connectForStream(QString *errorText)
 {
     if (errorText)
@@ -135,6 +145,7 @@ int NetworkLink::connectForStream(QString *errorText)
         m_socket->close();
     if (m_socket->state() != QAbstractSocket::UnconnectedState)
         m_socket->abort();
+    ++m_connectionId;
     m_socket->connectToHost(m_host, m_port, QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
     if (!m_socket->waitForConnected(waitMs(kStreamConnectWaitMs))) {
         if (errorText)
@@ -173,6 +184,7 @@ int NetworkLink::reconnect(bool writeOnly)
         m_socket->abort();
         QThread::msleep(100);
     }
+    ++m_connectionId;
     m_socket->connectToHost(m_host, m_port, QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
     m_printerHeard = false;
     if (!m_socket->waitForConnected(waitMs(kConnectWaitMs))) {
@@ -290,9 +302,10 @@ int NetworkLink::write(const QByteArray &bytes, StreamPiece *piece)
             !deadline().hasExpired() && socket->waitForBytesWritten(waitMs(kPieceWriteWaitMs));
     // A stream must still have its connection once the piece is out: a reset seen by
     // now means the printer did not take everything. Its pieces are confirmed together
-    // at its end (waitUntilDelivered); a single frame is confirmed here.
+    // at its end (waitUntilDelivered); a single frame is confirmed here, unless the
+    // session hears the printer after its frames.
     if (flushed && socket->state() == QAbstractSocket::ConnectedState &&
-        (piece || confirmFrame()))
+        (piece || !acknowledgeWait() || confirmFrame()))
         return RESULT_OK;
     qDebug("Wait for bytes written failed: %s", qPrintable(socket->errorString()));
     return RESULT_NETWORK;

@@ -35,6 +35,8 @@ public:
     int connectForStream(QString *errorText) override;
     Delivery delivery(qint64 *queued) override;
     void close() override;
+    quint64 connectionId() const override { return m_connectionId; }
+    bool connectionStands() override;
 
 private:
     // Makes sure the command socket is connected: RESULT_OK, RESULT_NOT_CONNECTED when the
@@ -53,4 +55,5 @@ private:
     bool m_handedOverFresh = false;
     // The printer has answered or kept a frame on this connection: it reads what comes.
     bool m_printerHeard = false;
+    quint64 m_connectionId = 0;
 };

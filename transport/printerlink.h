@@ -57,12 +57,24 @@ public:
 
     virtual void close() = 0;
 
+    // Which connection the link is on: it changes whenever a new one is made (network).
+    // An answer confirms only what was written on the same connection.
+    virtual quint64 connectionId() const { return 0; }
+    // Whether the connection of connectionId() still stands (USB: always).
+    virtual bool connectionStands() { return true; }
+
     // The deadline of what the session is doing (QDeadlineTimer::Forever: none). Every
     // wait of the link (connect, reply, write confirmation, transfer) ends by it at the
     // latest; the failure is then the link's usual one, which the session reports as
     // RESULT_TIMED_OUT.
     void setDeadline(QDeadlineTimer deadline) { m_deadline = deadline; }
     QDeadlineTimer deadline() const { return m_deadline; }
+
+    // Whether a single frame waits until the printer's side has acknowledged it (the
+    // default). A session that asks the printer after its writes needs no such wait:
+    // the answer says more than the acknowledgement.
+    void setAcknowledgeWait(bool wait) { m_acknowledgeWait = wait; }
+    bool acknowledgeWait() const { return m_acknowledgeWait; }
 
 protected:
     // `ms` cut to the time left before the deadline, and never below 1 ms: to libusb a
@@ -75,6 +87,7 @@ protected:
 
 private:
     QDeadlineTimer m_deadline{QDeadlineTimer::Forever};
+    bool m_acknowledgeWait = true;
 };
 
 // One query exchange over `link`: the frame for `item` of `frameClass` out, the reply's

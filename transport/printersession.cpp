@@ -5,7 +5,10 @@
 #include "transport/printerlink.h"
 #include "transport/usblink.h"
 
+#include <QCoreApplication>
 #include <QDebug>
+#include <QThread>
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -83,6 +86,7 @@ int PrinterSession::openUsb(int port)
     retire(m_link);
     if (deadlinePassed())
         return RESULT_TIMED_OUT;
+    m_usbPort = port;
     auto link = std::make_unique<UsbLink>();
     adopt(*link);
     const int ret = link->open(port);
@@ -101,6 +105,14 @@ void PrinterSession::setDeadline(QDeadlineTimer deadline)
 void PrinterSession::adopt(PrinterLink &link) const
 {
     link.setDeadline(m_deadline);
+    link.setAcknowledgeWait(!m_confirming);
+}
+
+void PrinterSession::setConfirming(bool on)
+{
+    m_confirming = on;
+    if (m_link)
+        adopt(*m_link);
 }
 
 int PrinterSession::afterDeadline(int code) const
@@ -201,7 +213,10 @@ int PrinterSession::queryInfo(SetInfoType item, unsigned char *out, int *dataLen
             std::memset(out, 0, frame::kQueryOutSize);
         return code;
     }
-    return afterDeadline(queryOverLink(*link, frame::ClassQuery, item, out, dataLength));
+    const int ret = afterDeadline(queryOverLink(*link, frame::ClassQuery, item, out, dataLength));
+    if (ret == RESULT_OK)
+        noteAnswer(link->connectionId());
+    return ret;
 }
 
 int PrinterSession::queryStatus(POWER_InFo code, unsigned char *out, int *dataLength)
@@ -218,6 +233,8 @@ int PrinterSession::queryStatus(POWER_InFo code, unsigned char *out, int *dataLe
     }
     int length = 0;
     const int ret = afterDeadline(queryOverLink(*link, frame::ClassStatus, code, out, &length));
+    if (ret == RESULT_OK)
+        noteAnswer(link->connectionId());
     if (dataLength)
         *dataLength = length;
     // Every byte the reply announced: binary answers such as the resolution hold zeros.
@@ -244,7 +261,15 @@ int PrinterSession::sendFrame(const QByteArray &frame)
     qDebug().noquote() << "send frame:" << frame::hexForLog(frame);
     int code = 0;
     PrinterLink *link = linkFor(&code);
-    return link ? afterDeadline(link->write(frame)) : code;
+    if (!link)
+        return code;
+    code = afterDeadline(link->write(frame));
+    // Sent or not, from here on only an answer tells what the printer took.
+    if (m_unconfirmed == 0 || m_unconfirmedOn != link->connectionId())
+        m_unconfirmed = 0;
+    m_unconfirmedOn = link->connectionId();
+    ++m_unconfirmed;
+    return code;
 }
 
 int PrinterSession::readStatusWord(quint32 *word)
@@ -265,6 +290,7 @@ int PrinterSession::readStatusWord(quint32 *word)
     code = link->readStatusData(&data);
     if (code != 0)
         return afterDeadline(code);
+    noteAnswer(link->connectionId());
     if (data.size() < kWordSize) {
         qDebug("status word reply too short: %d bytes", int(data.size()));
         return RESULT_BAD_REPLY;
@@ -273,6 +299,73 @@ int PrinterSession::readStatusWord(quint32 *word)
     if (word)
         *word = frame::u16(bytes) | (quint32(frame::u16(bytes + 2)) << 16);
     return RESULT_OK;
+}
+
+void PrinterSession::noteAnswer(quint64 connection)
+{
+    if (connection == m_unconfirmedOn)
+        m_unconfirmed = 0;
+}
+
+int PrinterSession::confirmWrites()
+{
+    if (!m_confirming || m_unconfirmed == 0)
+        return RESULT_OK;
+    int code = 0;
+    PrinterLink *link = linkFor(&code);
+    if (!link)
+        return code;
+    // An answer on another connection says nothing of what this one carried.
+    if (link->connectionId() != m_unconfirmedOn || !link->connectionStands()) {
+        qDebug("The connection that carried %d frames is gone: they stay unconfirmed",
+               m_unconfirmed);
+        return RESULT_NETWORK;
+    }
+    quint32 word = 0;
+    code = readStatusWord(&word);
+    // A reply only after the frames: the printer has read them.
+    return code == RESULT_OK && m_unconfirmed == 0 ? int(RESULT_OK) : code;
+}
+
+int PrinterSession::awaitComeBack(QDeadlineTimer until)
+{
+    constexpr qint64 kRetryMs = 300;
+    const QDeadlineTimer saved = m_deadline;
+    // The wait ends by `until` or the session's own deadline, whichever comes first.
+    if (until.deadlineNSecs() < m_deadline.deadlineNSecs())
+        setDeadline(until);
+    const bool network = m_medium == MEDIUM_NETWORK;
+    int failure = 0;
+    const PrinterLink *first = linkFor(&failure);
+    // The connection that carried the restart: a printer that restarts drops it, and only
+    // an answer on a new one made after that is the printer back. On USB an answer after
+    // one that failed.
+    const quint64 carried = first ? first->connectionId() : 0;
+    int code = RESULT_TIMED_OUT;
+    bool gone = false;
+    while (!deadlinePassed() && (network || m_medium == MEDIUM_USB)) {
+        QCoreApplication::processEvents();
+        // A restarted USB printer is a new device on the bus: it is looked up again.
+        if (!network && gone)
+            openUsb(m_usbPort);
+        PrinterLink *link = linkFor(&failure);
+        if (link && network &&
+            (!link->connectionStands() || (gone && link->connectionId() == carried))) {
+            gone = true;
+            link->endOperation();
+            link->beginOperation();
+        }
+        quint32 word = 0;
+        const int ret = link ? readStatusWord(&word) : failure;
+        if (ret == RESULT_OK && (network ? link->connectionId() != carried : gone)) {
+            code = RESULT_OK;
+            break;
+        }
+        gone = gone || ret != RESULT_OK;
+        QThread::msleep(ulong(std::min(kRetryMs, qMax<qint64>(0, m_deadline.remainingTime()))));
+    }
+    setDeadline(saved);
+    return code;
 }
 
 int PrinterSession::writeRaw(const QByteArray &bytes, StreamPiece *piece)

@@ -105,6 +105,23 @@ public:
     // Whatever the printer sent that nobody asked for (console read-back).
     QByteArray readPending();
 
+    // --- The printer's word ---
+    // A kernel that acknowledged bytes is not a printer that read them. With confirming
+    // on (the command line and the fleet), operations that end in write-only frames ask
+    // the status word on the connection that carried them before it closes, and count as
+    // done only once it is answered. The window sends its frames as they are.
+    void setConfirming(bool on);
+    bool confirming() const { return m_confirming; }
+    // Write-only frames sent since the printer last answered on their connection.
+    int unconfirmedFrames() const { return m_unconfirmed; }
+    // With confirming on and frames unconfirmed: the status word asked on their
+    // connection; RESULT_NETWORK when that connection is gone. RESULT_OK otherwise.
+    int confirmWrites();
+    // After a restart or an initialisation: waits until `until` for the printer to drop
+    // the connection and answer the status word again on a new one; RESULT_OK then,
+    // RESULT_TIMED_OUT when it did not.
+    int awaitComeBack(QDeadlineTimer until);
+
     // --- Busy state ---
     bool exchanging() const; // an exchange or Hold has the printer
     bool streaming() const;  // a file stream is running
@@ -157,8 +174,11 @@ private:
     PrinterLink *linkFor(int *code) const;
     // A link's failure that came once the deadline had passed is the deadline's.
     int afterDeadline(int code) const;
-    // Hands the session's deadline to a new link.
+    // Hands the session's deadline (and whether frames wait for their acknowledgement)
+    // to a new link.
     void adopt(PrinterLink &link) const;
+    // An answer on `connection` confirms the frames written on it before.
+    void noteAnswer(quint64 connection);
 
     std::unique_ptr<PrinterLink> m_link;
     int m_medium = MEDIUM_USB;
@@ -170,4 +190,8 @@ private:
     bool m_streaming = false;
     int m_wifiMode = -1;
     QDeadlineTimer m_deadline{QDeadlineTimer::Forever};
+    int m_usbPort = 0; // the port openUsb() opened, to look the printer up again
+    bool m_confirming = false;
+    int m_unconfirmed = 0;
+    quint64 m_unconfirmedOn = 0; // the connection the unconfirmed frames went on
 };

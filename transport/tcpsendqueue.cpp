@@ -61,4 +61,18 @@ State probe(qintptr descriptor, qint64 *queued)
     return State::Pending;
 }
 
+bool bothOpen(qintptr descriptor)
+{
+    if (probe(descriptor) == State::Broken)
+        return false;
+#if defined(Q_OS_LINUX)
+    tcp_info info{};
+    socklen_t length = sizeof(info);
+    return ::getsockopt(int(descriptor), IPPROTO_TCP, TCP_INFO, &info, &length) == 0 &&
+           info.tcpi_state == TCP_ESTABLISHED;
+#else
+    return true;
+#endif
+}
+
 } // namespace tcpsendqueue

@@ -19,4 +19,8 @@ enum class State
 // tell, a live socket counts as Acknowledged.
 State probe(qintptr descriptor, qint64 *queued = nullptr);
 
+// Whether the connection stands with both sides open: false once it was reset or the
+// peer closed its side. Where the platform cannot tell, what probe() says.
+bool bothOpen(qintptr descriptor);
+
 } // namespace tcpsendqueue

@@ -1049,6 +1049,10 @@
         <translation>Falsche Version: %1</translation>
     </message>
     <message>
+        <source>版本未变：%1</source>
+        <translation>Version unverändert: %1</translation>
+    </message>
+    <message>
         <source>失败：无法连接</source>
         <translation>Fehlgeschlagen: nicht erreichbar</translation>
     </message>
@@ -1532,6 +1536,18 @@ Drucker jetzt initialisieren?</translation>
     <message>
         <source>打印机没有接受%1（%2）</source>
         <translation>Der Drucker hat %1 nicht angenommen (%2)</translation>
+    </message>
+    <message>
+        <source>打印机没有确认收到%1（%2）</source>
+        <translation>der Drucker hat %1 nicht bestätigt (%2)</translation>
+    </message>
+    <message>
+        <source>已发送，未确认</source>
+        <translation>gesendet, nicht bestätigt</translation>
+    </message>
+    <message>
+        <source>打印机在限定时间内没有重新应答（%1）</source>
+        <translation>der Drucker hat nicht rechtzeitig wieder geantwortet (%1)</translation>
     </message>
     <message>
         <source>打印机</source>

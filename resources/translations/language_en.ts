@@ -1049,6 +1049,10 @@
         <translation>Wrong version: %1</translation>
     </message>
     <message>
+        <source>版本未变：%1</source>
+        <translation>Version unchanged: %1</translation>
+    </message>
+    <message>
         <source>失败：无法连接</source>
         <translation>Failed: unreachable</translation>
     </message>
@@ -1532,6 +1536,18 @@ Initialise the printer?</translation>
     <message>
         <source>打印机没有接受%1（%2）</source>
         <translation>the printer did not take %1 (%2)</translation>
+    </message>
+    <message>
+        <source>打印机没有确认收到%1（%2）</source>
+        <translation>the printer did not confirm %1 (%2)</translation>
+    </message>
+    <message>
+        <source>已发送，未确认</source>
+        <translation>sent, not confirmed</translation>
+    </message>
+    <message>
+        <source>打印机在限定时间内没有重新应答（%1）</source>
+        <translation>the printer did not answer again in time (%1)</translation>
     </message>
     <message>
         <source>打印机</source>

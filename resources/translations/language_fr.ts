@@ -1049,6 +1049,10 @@
         <translation>Mauvaise version : %1</translation>
     </message>
     <message>
+        <source>版本未变：%1</source>
+        <translation>Version inchangée : %1</translation>
+    </message>
+    <message>
         <source>失败：无法连接</source>
         <translation>Échec : injoignable</translation>
     </message>
@@ -1532,6 +1536,18 @@ Initialiser l’imprimante ?</translation>
     <message>
         <source>打印机没有接受%1（%2）</source>
         <translation>l&apos;imprimante n&apos;a pas accepté %1 (%2)</translation>
+    </message>
+    <message>
+        <source>打印机没有确认收到%1（%2）</source>
+        <translation>l&apos;imprimante n&apos;a pas confirmé %1 (%2)</translation>
+    </message>
+    <message>
+        <source>已发送，未确认</source>
+        <translation>envoyé, non confirmé</translation>
+    </message>
+    <message>
+        <source>打印机在限定时间内没有重新应答（%1）</source>
+        <translation>l&apos;imprimante n&apos;a pas répondu à nouveau à temps (%1)</translation>
     </message>
     <message>
         <source>打印机</source>

@@ -1049,6 +1049,10 @@
         <translation>Verkeerde versie: %1</translation>
     </message>
     <message>
+        <source>版本未变：%1</source>
+        <translation>Versie ongewijzigd: %1</translation>
+    </message>
+    <message>
         <source>失败：无法连接</source>
         <translation>Mislukt: onbereikbaar</translation>
     </message>
@@ -1532,6 +1536,18 @@ De printer initialiseren?</translation>
     <message>
         <source>打印机没有接受%1（%2）</source>
         <translation>de printer nam %1 niet aan (%2)</translation>
+    </message>
+    <message>
+        <source>打印机没有确认收到%1（%2）</source>
+        <translation>de printer bevestigde %1 niet (%2)</translation>
+    </message>
+    <message>
+        <source>已发送，未确认</source>
+        <translation>verzonden, niet bevestigd</translation>
+    </message>
+    <message>
+        <source>打印机在限定时间内没有重新应答（%1）</source>
+        <translation>de printer antwoordde niet op tijd opnieuw (%1)</translation>
     </message>
     <message>
         <source>打印机</source>

@@ -1049,6 +1049,10 @@
         <translation>Versão errada: %1</translation>
     </message>
     <message>
+        <source>版本未变：%1</source>
+        <translation>Versão inalterada: %1</translation>
+    </message>
+    <message>
         <source>失败：无法连接</source>
         <translation>Falhou: inacessível</translation>
     </message>
@@ -1532,6 +1536,18 @@ Inicializar a impressora?</translation>
     <message>
         <source>打印机没有接受%1（%2）</source>
         <translation>a impressora não aceitou %1 (%2)</translation>
+    </message>
+    <message>
+        <source>打印机没有确认收到%1（%2）</source>
+        <translation>a impressora não confirmou %1 (%2)</translation>
+    </message>
+    <message>
+        <source>已发送，未确认</source>
+        <translation>enviado, não confirmado</translation>
+    </message>
+    <message>
+        <source>打印机在限定时间内没有重新应答（%1）</source>
+        <translation>a impressora não voltou a responder a tempo (%1)</translation>
     </message>
     <message>
         <source>打印机</source>

@@ -1049,6 +1049,10 @@
         <translation>版本不符：%1</translation>
     </message>
     <message>
+        <source>版本未变：%1</source>
+        <translation>版本未變：%1</translation>
+    </message>
+    <message>
         <source>失败：无法连接</source>
         <translation>失敗：無法連線</translation>
     </message>
@@ -1532,6 +1536,18 @@
     <message>
         <source>打印机没有接受%1（%2）</source>
         <translation>印表機沒有接受%1（%2）</translation>
+    </message>
+    <message>
+        <source>打印机没有确认收到%1（%2）</source>
+        <translation>印表機沒有確認收到%1（%2）</translation>
+    </message>
+    <message>
+        <source>已发送，未确认</source>
+        <translation>已傳送，未確認</translation>
+    </message>
+    <message>
+        <source>打印机在限定时间内没有重新应答（%1）</source>
+        <translation>印表機在限定時間內沒有重新應答（%1）</translation>
     </message>
     <message>
         <source>打印机</source>

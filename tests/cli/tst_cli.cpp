@@ -134,6 +134,146 @@ private slots:
             QCOMPARE(f.frameClass, quint8(0x02)); // queries only
     }
 
+    // A command is done once the printer answered after it. `stop`: the printer stops
+    // reading once it has answered every query before the command's first write (0: it
+    // does not); %Q is a printer of its own for the row.
+    void confirmation_data()
+    {
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<bool>("hangs");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("output"); // on stdout
+        const auto row = [](const char *name, const char *arguments, bool hangs, int code,
+                            const char *output) {
+            QTest::newRow(name) << arguments << hangs << code << output;
+        };
+        row("self-test", "function|selfTest|%Q", false, 0, "selfTest sent and confirmed");
+        row("self-test, printer hung", "--json|function|selfTest|%Q", true, 3,
+            R"("reason": "no-answer")");
+        row("a set frame, printer hung", "--json|function|buzzerOff|%Q", true, 3,
+            R"("unconfirmed": [)");
+        row("credentials, printer hung", "--json|provision|--ssid|home|--password-stdin|%Q", true,
+            3, R"("reason": "no-answer")");
+        row("profile, printer hung", "--json|apply|%D/site.json|%Q", true, 3,
+            R"("reason": "no-answer")");
+        row("restart", "function|restart|%Q", false, 0, "the printer answered again after it");
+        row("restart, not waited for", "function|restart|--no-wait|%Q", false, 0,
+            "restart sent, not confirmed");
+        row("restart, printer hung", "--json|function|restart|--timeout|2|%Q", true, 3,
+            R"("reason": "timed-out")");
+        row("font", "download|font|%D/fw.hex|%Q", false, 0, "the printer answered after it");
+        row("font, printer hung", "--json|download|font|%D/fw.hex|%Q", true, 3,
+            R"("reason": "no-answer")");
+        row("firmware", "download|firmware|%D/small.hex|%Q", false, 0,
+            "the printer answered again after its restart");
+        row("firmware, not waited for", "--json|download|firmware|%D/small.hex|--no-wait|%Q", false,
+            0, R"("confirmed": false)");
+        row("firmware, printer hung", "--json|download|firmware|%D/small.hex|--timeout|4|%Q", true,
+            3, R"("reason": "timed-out")");
+    }
+    void confirmation()
+    {
+        QFETCH(QString, arguments);
+        QFETCH(bool, hangs);
+        QFETCH(int, code);
+        QFETCH(QString, output);
+        profile::Profile site;
+        site.dotsPerMm = 8;
+        site.settings = QJsonDocument::fromJson(R"({
+          "print": {"speed": 5, "density": 12, "labelGapMm": 2, "printOffsetMm": 2},
+          "distance": {"gapSensorMm": 15, "tearDots": 144}})")
+                            .object();
+        // Small enough for a hung printer's kernel to take it whole.
+        QVERIFY(writeEncryptedFile(dir.filePath("small.hex"), rawPayload(16 * 1024, 3)));
+        QFile file(dir.filePath("site.json"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(profile::serialize(site));
+        file.close();
+        const auto start = [] {
+            auto p = std::make_unique<SimPrinter>(PrinterConfig::defaults());
+            p->setTcpPort(0);
+            p->setUdpEnabled(false);
+            return p->start() ? std::move(p) : nullptr;
+        };
+        const auto on = [&](const SimPrinter &p) {
+            return run(
+                QString(arguments).replace("%Q", "--net|127.0.0.1:" + QString::number(p.tcpPort())),
+                "secret12\n");
+        };
+        // Where the printer stops: after the queries before the command's first write.
+        int queries = 1;
+        if (hangs) {
+            const auto healthy = start();
+            QVERIFY(healthy);
+            QCOMPARE(on(*healthy).code, 0);
+            const QList<ReceivedFrame> frames = healthy->receivedFrames();
+            queries = 0;
+            while (queries < frames.size() && frames.at(queries).frameClass == 0x02)
+                ++queries;
+        }
+        const auto target = start();
+        QVERIFY(target);
+        if (hangs)
+            target->setStopReadingAfterFrames(queries);
+        const Run r = on(*target);
+        QVERIFY2(r.code == code && r.out.contains(output.toUtf8()), (r.out + r.err).constData());
+    }
+
+    // A printer killed after 8 of 11 set frames: the print page it confirmed is written,
+    // the distance page it died in (one frame of four stored) sent but unconfirmed.
+    void killedPrinterRecord()
+    {
+        profile::Profile eleven;
+        eleven.dotsPerMm = 12;
+        eleven.settings = QJsonDocument::fromJson(R"({
+          "print": {"speed": 5, "density": 12, "labelGapMm": 2, "blackMarkGapMm": 5,
+            "printOffsetMm": 2, "verticalOffsetMm": -1, "paperType": 1},
+          "distance": {"gapSensorMm": 15, "blackSensorMm": 25, "outletDots": 96,
+            "tearDots": 144}})")
+                              .object();
+        QFile file(dir.filePath("eleven.json"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(profile::serialize(eleven));
+        file.close();
+        std::vector<std::unique_ptr<SimPrinter>> printers;
+        for (int i = 0; i < 2; ++i) {
+            printers.push_back(std::make_unique<SimPrinter>(PrinterConfig::defaults()));
+            printers.back()->setTcpPort(0);
+            printers.back()->setUdpEnabled(false);
+            QVERIFY(printers.back()->start());
+        }
+        const auto apply = [&](const SimPrinter &p) {
+            return run("--jsonl|apply|" + file.fileName() +
+                       "|--net|127.0.0.1:" + QString::number(p.tcpPort()));
+        };
+        QCOMPARE(apply(*printers[0]).code, 0);
+        int frames = 0;
+        for (int sets = 0; sets < 8; ++frames)
+            sets += printers[0]->receivedFrames().at(frames).frameClass == 0x01 ? 1 : 0;
+        SimPrinter &killed = *printers[1];
+        killed.setCloseAfterFrames(frames);
+        const Run r = apply(killed);
+        QVERIFY2(r.code != 0, r.out.constData());
+        const QJsonObject record = QJsonDocument::fromJson(r.out.split('\n').first()).object();
+        const auto list = [&record](const char *key) { // sorted
+            QStringList out;
+            for (const QJsonValue &v : record.value(key).toArray())
+                out << v.toString();
+            out.sort();
+            return out;
+        };
+        QCOMPARE(list("written"),
+                 QStringList({"print.blackMarkGapMm", "print.density", "print.labelGapMm",
+                              "print.paperType", "print.printOffsetMm", "print.speed",
+                              "print.verticalOffsetMm"}));
+        QCOMPARE(list("unconfirmed"), QStringList({"distance.blackSensorMm", "distance.gapSensorMm",
+                                                   "distance.outletDots", "distance.tearDots"}));
+        // What it stored: the print page whole, the first distance frame and no other.
+        QCOMPARE(killed.value(INFO_PRINT_DENSITY), QByteArray(1, 12));
+        QCOMPARE(killed.value(0x33), QByteArray::fromHex("6000"));
+        QVERIFY(killed.value(0x36) != QByteArray::fromHex("9000"));
+    }
+
     // Arguments ('|' between them, %D the folder) -> what was parsed, or the refusal.
     void options_data()
     {
@@ -469,7 +609,8 @@ private slots:
                     .contains("speed"));
         printer->clearRecords();
         QCOMPARE(run("function|selfTest|%P").code, 0);
-        QTRY_COMPARE(printer->functionCodes(), QList<quint8>{POWER_SELF_TEST});
+        // The status word asked after it on the same connection is the printer's word.
+        QTRY_COMPARE(printer->functionCodes(), (QList<quint8>{POWER_SELF_TEST, POWER_STATUS_WORD}));
         QCOMPARE(run("download|firmware|%D/fw.hex|%P").code, 0);
         QTRY_COMPARE(printer->rawBytes(), firmware);
         QVERIFY(!QFile::exists(filedecrypt::firmwareOutputPath(dir.filePath("fw.hex"))));

@@ -8,6 +8,7 @@
 #include "fleet/poller.h"
 #include "fleet/rollout.h"
 #include "fleet/scan.h"
+#include "operations/outcome.h"
 #include "protocol/commandcodes.h"
 #include "sim/simprinter.h"
 
@@ -506,6 +507,95 @@ private slots:
         const Run r = cli(arguments);
         QCOMPARE(r.code, code);
         QVERIFY2(r.out.contains(output), r.out + r.err);
+    }
+
+    // The fleet's self-test and font rollout count once the printer answered after them;
+    // a printer that stops reading after its first answers got nothing.
+    void printerConfirms_data()
+    {
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<bool>("hangs");
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("self-test") << "selfTest" << false << true;
+        QTest::newRow("self-test, printer hung") << "selfTest" << true << false;
+        QTest::newRow("font") << "font" << false << true;
+        QTest::newRow("font, printer hung") << "font" << true << false;
+    }
+    void printerConfirms()
+    {
+        QFETCH(QString, what);
+        QFETCH(bool, hangs);
+        QFETCH(bool, ok);
+        auto printer = startPrinter("127.0.0.1", 0);
+        QVERIFY(printer);
+        const std::unique_ptr<fleet::Device> device = fleet::makeSessionDevice();
+        if (what == "selfTest") {
+            // The open's check carries no frame: the self-test is the first.
+            if (hangs)
+                printer->setStopReadingAfterFrames(0);
+            const ops::Outcome o = device->runFunction(at(*printer), "selfTest");
+            QCOMPARE(o.ok(), ok);
+            QCOMPARE(o.written, ok ? QStringList{"selfTest"} : QStringList());
+            return;
+        }
+        // The rollout reads the version first: the printer stops once it has answered.
+        if (hangs)
+            printer->setStopReadingAfterFrames(2);
+        const QString encrypted = dir.filePath("font.bin");
+        QVERIFY(writeEncryptedFile(encrypted, QByteArray(8000, 'f')));
+        QString plain, why;
+        QVERIFY2(fleet::rollout::decrypt(encrypted, false, &plain, &why), qPrintable(why));
+        fleet::Gate gate;
+        fleet::rollout::Options options;
+        options.firmware = false;
+        const QList<fleet::rollout::Result> results =
+            fleet::rollout::run(*device, gate, {at(*printer)}, plain, options);
+        QFile::remove(plain);
+        QCOMPARE(results.size(), 1);
+        QVERIFY2((results.at(0).code == fleet::rollout::Ok) == ok,
+                 qPrintable(results.at(0).message));
+    }
+
+    // A rollout whose printer comes back with the version it had: a firmware it did not
+    // take, unless that version was asked for.
+    void rolloutSameVersion_data()
+    {
+        QTest::addColumn<QString>("restartTo"); // the printer's version after the stream
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("status");
+        const auto row = [](const char *name, const char *restartTo, const QStringList &options,
+                            int code, const char *status) {
+            QTest::newRow(name) << restartTo << options << code << status;
+        };
+        row("unchanged", "", {}, 6, "version-unchanged");
+        row("unchanged, restarted", "V1.2.7", {}, 6, "version-unchanged");
+        row("unchanged, allowed", "", {"--allow-same-version"}, 0, "ok");
+        row("unchanged, the version expected", "", {"--expect-version", "V1.2.7"}, 0, "ok");
+        row("changed", "V2.0.1", {}, 0, "ok");
+        row("changed, another expected", "V2.0.1", {"--expect-version", "V3"}, 4, "mismatch");
+    }
+    void rolloutSameVersion()
+    {
+        QFETCH(QString, restartTo);
+        QFETCH(QStringList, options);
+        QFETCH(int, code);
+        QFETCH(QString, status);
+        auto printer = startPrinter("127.0.0.1", 0, 0, restartTo);
+        QVERIFY(printer);
+        const QString encrypted = dir.filePath("same.bin");
+        QVERIFY(writeEncryptedFile(encrypted, firmwareImage("V2.0.1")));
+        const Run r = cli(QStringList{"download", "firmware", encrypted, "--targets",
+                                      targetsFile("same", {at(*printer)}), "--json"} +
+                          options);
+        QCOMPARE(r.code, code);
+        const QJsonObject record =
+            QJsonDocument::fromJson(r.out).object().value("printers").toArray().at(0).toObject();
+        QCOMPARE(record.value("status").toString(), status);
+        QCOMPARE(record.value("versionBefore").toString(), QStringLiteral("V1.2.7"));
+        if (code == 6)
+            QVERIFY2(record.value("message").toString().startsWith("version unchanged"),
+                     r.out.constData());
     }
 
     void cliCommands_data()

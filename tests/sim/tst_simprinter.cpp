@@ -176,6 +176,55 @@ private slots:
         QTRY_COMPARE(p->openConnections(), 0);
     }
 
+    // A printer that stops reading after N frames and one killed there: the frames in
+    // one write past N are not taken, the replies due are sent; the stopped one keeps
+    // its connection and takes new ones without reading them, the killed one closes
+    // everything.
+    void frameLimit_data()
+    {
+        QTest::addColumn<bool>("killed");
+        QTest::newRow("stops reading") << false;
+        QTest::newRow("killed") << true;
+    }
+    void frameLimit()
+    {
+        QFETCH(bool, killed);
+        auto p = startPrinter();
+        if (killed)
+            p->setCloseAfterFrames(2);
+        else
+            p->setStopReadingAfterFrames(2);
+        QTcpSocket s;
+        s.connectToHost(QHostAddress::LocalHost, p->tcpPort());
+        QVERIFY(s.waitForConnected(3000));
+        // A set frame, a query (the second frame: answered), another set frame.
+        s.write(hx("1B FF FE 01 00 01 03 1B FE FF 1B FF FE 02 19 00 1B FE FF"
+                   "1B FF FE 01 13 01 05 1B FE FF"));
+        QTRY_VERIFY(s.bytesAvailable() >= 11);
+        QCOMPARE(spaced(s.readAll()), spaced(hx("1B FF FE 02 19 02 18 00 1B FE FF")));
+        QTRY_COMPARE(p->receivedFrames().size(), 2);
+        s.write(hx("1B FF FE 02 19 00 1B FE FF"));
+        QTest::qWait(200);
+        QCOMPARE(p->receivedFrames().size(), 2);
+        QVERIFY(p->value(0x13) != hx("05")); // the third frame was not stored
+        if (killed) {
+            QTRY_COMPARE(s.state(), QAbstractSocket::UnconnectedState);
+            QTcpSocket again;
+            again.connectToHost(QHostAddress::LocalHost, p->tcpPort());
+            QVERIFY(!again.waitForConnected(1000));
+            return;
+        }
+        QCOMPARE(s.state(), QAbstractSocket::ConnectedState);
+        QCOMPARE(s.bytesAvailable(), 0);
+        QTcpSocket other;
+        other.connectToHost(QHostAddress::LocalHost, p->tcpPort());
+        QVERIFY(other.waitForConnected(3000));
+        other.write(hx("1B FF FE 02 19 00 1B FE FF"));
+        QVERIFY(!other.waitForReadyRead(300));
+        QCOMPARE(p->receivedFrames().size(), 2);
+        QTRY_COMPARE(p->openConnections(), 2);
+    }
+
     // Datagrams sent to the discovery port (the request last), and the replies.
     void discovery_data()
     {
