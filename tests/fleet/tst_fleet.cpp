@@ -543,14 +543,15 @@ private slots:
             printer->setStopReadingAfterFrames(2);
         const QString encrypted = dir.filePath("font.bin");
         QVERIFY(writeEncryptedFile(encrypted, QByteArray(8000, 'f')));
-        QString plain, why;
+        PlainCopy plain;
+        QString why;
         QVERIFY2(fleet::rollout::decrypt(encrypted, false, &plain, &why), qPrintable(why));
         fleet::Gate gate;
         fleet::rollout::Options options;
         options.firmware = false;
         const QList<fleet::rollout::Result> results =
             fleet::rollout::run(*device, gate, {at(*printer)}, plain, options);
-        QFile::remove(plain);
+        plain.remove();
         QCOMPARE(results.size(), 1);
         QVERIFY2((results.at(0).code == fleet::rollout::Ok) == ok,
                  qPrintable(results.at(0).message));
