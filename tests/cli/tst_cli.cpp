@@ -257,7 +257,7 @@ private slots:
         const QJsonObject record = QJsonDocument::fromJson(r.out.split('\n').first()).object();
         const auto list = [&record](const char *key) { // sorted
             QStringList out;
-            for (const QJsonValue &v : record.value(key).toArray())
+            for (const auto &v : record.value(key).toArray())
                 out << v.toString();
             out.sort();
             return out;
