@@ -18,6 +18,7 @@ private slots:
     // Subnet, route, port, answer and discovery checks, then the overall verdict.
     void network_data()
     {
+        QTest::addColumn<QString>("host");
         QTest::addColumn<bool>("listening");
         QTest::addColumn<bool>("discovery"); // the discovery port replies
         QTest::addColumn<bool>("identity");  // the identity query is answered
@@ -27,8 +28,9 @@ private slots:
         const QString route =
             "printf 'local 127.0.0.1 dev lo src 127.0.0.1 uid 0 \\n    cache <local> \\n'";
         const auto row = [](const char *name, bool listening, bool discovery, bool identity,
-                            const QString &ip, const char *expected) {
-            QTest::newRow(name) << listening << discovery << identity << ip << expected;
+                            const QString &ip, const char *expected,
+                            const char *host = "127.0.0.1") {
+            QTest::newRow(name) << host << listening << discovery << identity << ip << expected;
         };
         row("answering", true, true, true, route, "pass pass pass pass pass = pass");
         row("port closed", false, true, true, route, "pass pass failure skipped pass = failure");
@@ -41,16 +43,20 @@ private slots:
             "pass failure pass pass pass = failure");
         // Given up after its time; a hanging program found nothing.
         row("ip hangs", true, true, true, "exec sleep 60", "pass failure pass pass pass = failure");
+        row("over IPv6", true, true, true, route, "pass pass pass pass pass = pass", "::1");
     }
     void network()
     {
+        QFETCH(QString, host);
         QFETCH(bool, listening);
         QFETCH(bool, discovery);
         QFETCH(bool, identity);
         QFETCH(QString, ip);
         QFETCH(QString, expected);
         SimPrinter printer(PrinterConfig::defaults());
+        printer.setTcpAddress(QHostAddress(host));
         printer.setTcpPort(0);
+        printer.setUdpAddress(QHostAddress(host));
         printer.setUdpPort(0);
         QVERIFY(printer.start());
         printer.setRefuseMode(listening ? RefuseMode::None : RefuseMode::NotListening);
@@ -69,8 +75,7 @@ private slots:
         doctor::Environment env;
         env.programDirs = env.udevRuleDirs = QStringList{dir.path()};
 
-        doctor::NetTarget target{QStringLiteral("127.0.0.1"), printer.tcpPort(), printer.udpPort(),
-                                 500};
+        doctor::NetTarget target{host, printer.tcpPort(), printer.udpPort(), 500};
         const QList<doctor::Finding> findings = doctor::checkNetwork(target, env);
         printer.stop();
         QStringList checks, verdicts;
