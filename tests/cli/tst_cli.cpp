@@ -115,6 +115,15 @@ private slots:
         row("json usage error", "status|--json|--net|a:b", 1, R"("code": "usage")");
         row("json, no status word", "status|--json|%M", 3, R"("reason": "no-answer")");
         row("download empty", "download|firmware|%D/empty.hex|%P", 5, "the file is empty");
+        row("download to two, unreadable", "download|firmware|%D/none.hex|%P|%M", 5,
+            "cannot decrypt");
+        // Exit code 2 when no printer answered; the file's summary counts those that did.
+        row("inventory, nobody answers", "--json|inventory|--net|127.0.0.1:1", 2,
+            R"("state": "unreachable")");
+        row("inventory to a file, one of two answered",
+            "inventory|%P|--net|127.0.0.1:1|--out|%D/inventory.csv", 0,
+            "2 printers (1 answered) written to");
+        row("inventory in CSV", "inventory|%P|--csv", 0, "printer,state,model");
         // Without the model neither the units nor the pages it has are known.
         row("read, no identity", "read|stripper|%N", 3, "did not answer the identity query");
         // The time limit cuts the identity's 3 s wait short.
@@ -129,6 +138,8 @@ private slots:
         QCOMPARE(r.code, code);
         const bool out = code == 0 || output.startsWith("Commands") || arguments.contains("--json");
         QVERIFY2((out ? r.out : r.err).contains(output.toUtf8()), (r.out + r.err).constData());
+        // Nothing follows the last line.
+        QVERIFY2(r.out.isEmpty() || r.out.endsWith('\n'), r.out.right(80).constData());
         QCOMPARE(mute->rawByteCount(), 0);
         for (const ReceivedFrame &f : nameless->receivedFrames())
             QCOMPARE(f.frameClass, quint8(0x02)); // queries only

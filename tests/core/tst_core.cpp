@@ -12,6 +12,7 @@
 #include "resources/language.h"
 #include "settings/printcodec.h"
 #include "settings/profile.h"
+#include "settings/wificodec.h"
 
 #include <QJsonDocument>
 #include <QTemporaryDir>
@@ -203,6 +204,13 @@ QString convert(const QString &fn, const QByteArray &in)
             .arg(c.forcedLanguage, c.translationFile)
             .arg(c.fontPointSize);
     }
+    if (fn == "texts") { // the NULs needed, then the data; no NUL follows it
+        const QByteArray area = in.mid(1) + "xxxx";
+        if (!wificodec::splitTexts(reinterpret_cast<const uint8_t *>(area.constData()),
+                                   in.size() - 1, in[0] - '0', &list))
+            return "!";
+        return QString::fromLatin1(list.join('|').replace('\0', "<0>"));
+    }
     // The data sits in a larger zeroed area: NULs past its length must not count.
     const QByteArray area = in + QByteArray(64, '\0');
     return identity::split(reinterpret_cast<const uint8_t *>(area.constData()), in.size(), &list)
@@ -371,6 +379,9 @@ void TestCore::convert_data()
         "V|K53TA|MFG:Label;|P|S");
     row("split", "fifth unterminated", QByteArray("V\0M\0D\0P\0last", 12), "V|M|D|P|last");
     row("split", "three NULs", QByteArray("V\0M\0D\0P", 7), "!");
+    row("texts", "the last ends with the data", QByteArray("2AP1\0pw\0addr", 12), "AP1|pw|addr");
+    row("texts", "the last ends at a NUL", QByteArray("2A\0\0B\0tail", 10), "A||B");
+    row("texts", "a NUL short", QByteArray("2AP1\0pw", 7), "!");
     row("maker", "plain", "MFG:Label;CMD:ZPL;", "Label");
     row("maker", "blanks trimmed", "CMD:X;MFG:  Acme Co ;MDL:P1;", "Acme Co");
     row("maker", "no field", "CMD:ZPL;MDL:P1;", "!");

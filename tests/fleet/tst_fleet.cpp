@@ -3,6 +3,7 @@
 // with a new version, and the command line's fleet commands and metrics endpoint.
 #include "common/encryptedfile.h"
 #include "common/fleetprinters.h"
+#include "fleet/exporter.h"
 #include "fleet/fleetmodel.h"
 #include "fleet/inventory.h"
 #include "fleet/poller.h"
@@ -55,6 +56,20 @@ int identityQueries(const SimPrinter &p)
     for (const ReceivedFrame &f : p.receivedFrames())
         n += f.frameClass == 0x02 && f.item == INFO_DEVICE_IDENTITY ? 1 : 0;
     return n;
+}
+
+// The body of a GET /metrics on 127.0.0.1:port; empty when nothing answered.
+QByteArray scrape(int port)
+{
+    QTcpSocket socket;
+    socket.connectToHost(QHostAddress::LocalHost, quint16(port));
+    if (!socket.waitForConnected(3000))
+        return QByteArray();
+    socket.write("GET /metrics HTTP/1.0\r\nHost: localhost\r\n\r\n");
+    QByteArray reply;
+    while (socket.waitForReadyRead(3000))
+        reply += socket.readAll();
+    return reply.mid(reply.indexOf("\r\n\r\n") + 4);
 }
 
 // "FWVER=<version>" and padding: one 16-byte block in front of the payload.
@@ -143,37 +158,60 @@ private slots:
     void range_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("hosts"); // first and last, and the count
-        QTest::addColumn<int>("count");
+        QTest::addColumn<QStringList>("hosts"); // first and last
+        QTest::addColumn<int>("count");         // -1: refused
+        QTest::addColumn<QString>("refusal");   // in the reason
         QTest::newRow("/30 without network and broadcast")
-            << "10.0.0.0/30" << QStringList{"10.0.0.1", "10.0.0.2"} << 2;
+            << "10.0.0.0/30" << QStringList{"10.0.0.1", "10.0.0.2"} << 2 << "";
         QTest::newRow("/24 from any of its addresses")
-            << "192.168.7.77/24" << QStringList{"192.168.7.1", "192.168.7.254"} << 254;
-        QTest::newRow("/31 both") << "10.0.0.4/31" << QStringList{"10.0.0.4", "10.0.0.5"} << 2;
-        QTest::newRow("/32") << "10.0.0.9/32" << QStringList{"10.0.0.9", "10.0.0.9"} << 1;
+            << "192.168.7.77/24" << QStringList{"192.168.7.1", "192.168.7.254"} << 254 << "";
+        QTest::newRow("/16 is the largest")
+            << "10.1.2.3/16" << QStringList{"10.1.0.1", "10.1.255.254"} << 65534 << "";
+        QTest::newRow("/31 both") << "10.0.0.4/31" << QStringList{"10.0.0.4", "10.0.0.5"} << 2
+                                  << "";
+        QTest::newRow("/32") << "10.0.0.9/32" << QStringList{"10.0.0.9", "10.0.0.9"} << 1 << "";
         QTest::newRow("last byte range")
-            << "10.0.0.5-7" << QStringList{"10.0.0.5", "10.0.0.7"} << 3;
+            << "10.0.0.5-7" << QStringList{"10.0.0.5", "10.0.0.7"} << 3 << "";
+        QTest::newRow("last byte 255")
+            << "10.0.0.250-255" << QStringList{"10.0.0.250", "10.0.0.255"} << 6 << "";
         QTest::newRow("address range")
-            << "10.0.0.250-10.0.1.2" << QStringList{"10.0.0.250", "10.0.1.2"} << 9;
-        QTest::newRow("one") << "127.0.0.2" << QStringList{"127.0.0.2", "127.0.0.2"} << 1;
-        QTest::newRow("multicast left out") << "224.0.0.1/32" << QStringList{} << 0;
-        QTest::newRow("too large") << "10.0.0.0/15" << QStringList{} << -1;
-        QTest::newRow("backwards") << "10.0.0.9-10.0.0.8" << QStringList{} << -1;
-        QTest::newRow("bad first address") << "10.0.0.300-7" << QStringList{} << -1;
-        QTest::newRow("v6") << "fd00::/120" << QStringList{} << -1;
-        QTest::newRow("bad prefix") << "10.0.0.0/33" << QStringList{} << -1;
-        QTest::newRow("words") << "the office" << QStringList{} << -1;
+            << "10.0.0.250-10.0.1.2" << QStringList{"10.0.0.250", "10.0.1.2"} << 9 << "";
+        QTest::newRow("65536 addresses")
+            << "10.0.0.0-10.0.255.255" << QStringList{"10.0.0.0", "10.0.255.255"} << 65536 << "";
+        QTest::newRow("one") << "127.0.0.2" << QStringList{"127.0.0.2", "127.0.0.2"} << 1 << "";
+        // Never connected to: multicast, broadcast and "this network".
+        QTest::newRow("multicast left out") << "224.0.0.1/32" << QStringList{} << 0 << "";
+        QTest::newRow("broadcast left out")
+            << "255.255.255.254-255" << QStringList{"255.255.255.254", "255.255.255.254"} << 1
+            << "";
+        QTest::newRow("this network left out")
+            << "0.255.255.254-1.0.0.1" << QStringList{"1.0.0.0", "1.0.0.1"} << 2 << "";
+        QTest::newRow("65537 addresses")
+            << "10.0.0.0-10.1.0.0" << QStringList{} << -1 << "larger than 65536";
+        QTest::newRow("too large") << "10.0.0.0/15" << QStringList{} << -1 << "at most /16";
+        QTest::newRow("/0") << "10.0.0.0/0" << QStringList{} << -1 << "at most /16";
+        QTest::newRow("backwards") << "10.0.0.9-10.0.0.8" << QStringList{} << -1 << "empty";
+        QTest::newRow("last byte past 255") << "10.0.0.5-256" << QStringList{} << -1 << "256";
+        QTest::newRow("bad first address")
+            << "10.0.0.300-7" << QStringList{} << -1 << "not an IPv4 address";
+        QTest::newRow("v6") << "fd00::/120" << QStringList{} << -1 << "not an IPv4 network";
+        QTest::newRow("bad prefix")
+            << "10.0.0.0/33" << QStringList{} << -1 << "not an IPv4 network";
+        QTest::newRow("prefix not a number")
+            << "10.0.0.0/x" << QStringList{} << -1 << "not an IPv4 network";
+        QTest::newRow("words") << "the office" << QStringList{} << -1 << "not an address range";
     }
     void range()
     {
         QFETCH(QString, text);
         QFETCH(QStringList, hosts);
         QFETCH(int, count);
+        QFETCH(QString, refusal);
         QList<QHostAddress> list;
         QString error;
         QCOMPARE(fleet::scan::parseRange(text, &list, &error), count >= 0);
         if (count < 0) {
-            QVERIFY(!error.isEmpty());
+            QVERIFY2(error.contains(refusal), qPrintable(error));
             return;
         }
         QCOMPARE(list.size(), count);
@@ -181,6 +219,41 @@ private slots:
             QCOMPARE(list.first().toString(), hosts.at(0));
             QCOMPARE(list.last().toString(), hosts.at(1));
         }
+    }
+
+    // Listeners at chosen loopback addresses of one port; the addresses that accepted.
+    void accepting_data()
+    {
+        QTest::addColumn<QString>("range");
+        QTest::addColumn<QStringList>("listening");
+        QTest::addColumn<QStringList>("open");
+        QTest::newRow("first and last of the range")
+            << "127.0.0.9-12" << QStringList{"127.0.0.9", "127.0.0.12"}
+            << QStringList{"127.0.0.9", "127.0.0.12"};
+        QTest::newRow("one host") << "127.0.0.9" << QStringList{"127.0.0.9"}
+                                  << QStringList{"127.0.0.9"};
+        QTest::newRow("no hosts") << "224.0.0.1" << QStringList{} << QStringList{};
+    }
+    void accepting()
+    {
+        QFETCH(QString, range);
+        QFETCH(QStringList, listening);
+        QFETCH(QStringList, open);
+        std::vector<std::unique_ptr<QTcpServer>> servers;
+        fleet::scan::Options options;
+        options.port = 0;
+        for (const QString &address : listening) {
+            servers.push_back(std::make_unique<QTcpServer>());
+            QVERIFY(servers.back()->listen(QHostAddress(address), options.port));
+            options.port = servers.back()->serverPort();
+        }
+        QList<QHostAddress> hosts;
+        QString error;
+        QVERIFY(fleet::scan::parseRange(range, &hosts, &error));
+        QStringList found;
+        for (const QHostAddress &a : fleet::scan::accepting(hosts, options))
+            found << a.toString();
+        QCOMPARE(found, open);
     }
 
     void severity_data()
@@ -320,14 +393,17 @@ private slots:
         QVERIFY(fleet::scan::parseRange("127.0.0.0/29", &hosts, &error));
         fleet::scan::Options options;
         options.port = port;
-        const QList<QHostAddress> open = fleet::scan::accepting(hosts, options);
-        QStringList openText;
-        for (const QHostAddress &a : open)
-            openText << a.toString();
-        QCOMPARE(openText, QStringList({"127.0.0.2", "127.0.0.3", "127.0.0.4", "127.0.0.6"}));
 
         const std::unique_ptr<fleet::Device> device = fleet::makeSessionDevice();
-        const QList<fleet::scan::Found> found = fleet::scan::run(*device, hosts, options);
+        QMutex mutex;
+        QList<QPair<int, int>> progress; // done, total: from nothing to the four that accepted
+        const QList<fleet::scan::Found> found =
+            fleet::scan::run(*device, hosts, options, [&](int done, int total) {
+                const QMutexLocker lock(&mutex);
+                progress.append({done, total});
+            });
+        std::sort(progress.begin(), progress.end());
+        QCOMPARE(progress, (QList<QPair<int, int>>{{0, 4}, {1, 4}, {2, 4}, {3, 4}, {4, 4}}));
         QStringList keys;
         for (const fleet::scan::Found &f : found)
             keys << f.address.key();
@@ -728,6 +804,114 @@ private slots:
         QCOMPARE(process.exitCode(), 0);
     }
 
+    // The series of one printer after its readings: the first poll reads the identity,
+    // later ones the status and the firmware only.
+    void exporterSeries_data()
+    {
+        QTest::addColumn<bool>("reached");
+        QTest::addColumn<bool>("identified");
+        QTest::addColumn<quint32>("word");
+        QTest::addColumn<QString>("firmware");
+        QTest::addColumn<int>("later"); // a later poll: -1 none, 0 no answer, 1 answered
+        QTest::addColumn<QString>("laterFirmware");
+        QTest::addColumn<QStringList>("present"); // series, %P the printer's address
+        QTest::addColumn<QStringList>("absent");
+        const QString info = "labelprinter_info{firmware=\"%1\",model=\"K53TA\",printer=\"%P\","
+                             "serial=\"SN1\"} 1";
+        const auto condition = [](const char *name, int value) {
+            return QStringLiteral("labelprinter_condition{condition=\"%1\",printer=\"%P\"} %2")
+                .arg(name)
+                .arg(value);
+        };
+        QTest::newRow("printing and paper out")
+            << true << true << 0x3u << "V1.2.7" << -1 << ""
+            << QStringList{"labelprinter_up{printer=\"%P\"} 1", condition("printing", 1),
+                           condition("paper_out", 1), condition("cover_open", 0),
+                           info.arg("V1.2.7")}
+            << QStringList{};
+        QTest::newRow("no answer shows no condition")
+            << false << false << 0x3u << "" << -1 << ""
+            << QStringList{"labelprinter_up{printer=\"%P\"} 0", condition("printing", 0),
+                           condition("paper_out", 0)}
+            << QStringList{"labelprinter_info{"};
+        QTest::newRow("answered without identity")
+            << true << false << 0u << "V1.2.7" << -1 << ""
+            << QStringList{"labelprinter_up{printer=\"%P\"} 1"}
+            << QStringList{"labelprinter_info{"};
+        QTest::newRow("new firmware after a rollout")
+            << true << true << 0u << "V1.2.7" << 1 << "V2.0.1" << QStringList{info.arg("V2.0.1")}
+            << QStringList{info.arg("V1.2.7")};
+        QTest::newRow("gone after it was identified")
+            << true << true << 0x2u << "V1.2.7" << 0 << ""
+            << QStringList{"labelprinter_up{printer=\"%P\"} 0", condition("paper_out", 0),
+                           info.arg("V1.2.7")}
+            << QStringList{"firmware=\"\""};
+    }
+    void exporterSeries()
+    {
+        QFETCH(bool, reached);
+        QFETCH(bool, identified);
+        QFETCH(quint32, word);
+        QFETCH(QString, firmware);
+        QFETCH(int, later);
+        QFETCH(QString, laterFirmware);
+        QFETCH(QStringList, present);
+        QFETCH(QStringList, absent);
+        fleet::Exporter exporter;
+        QCOMPARE(exporter.port(), 0);
+        QString error;
+        QVERIFY2(exporter.listen("127.0.0.1:0", &error), qPrintable(error));
+        QVERIFY(exporter.port() > 0);
+        fleet::Address printer;
+        printer.host = QStringLiteral("10.0.0.7");
+        fleet::Reading r;
+        r.at = QDateTime::currentDateTime();
+        r.reached = reached;
+        r.identified = identified;
+        r.statusWord = word;
+        r.firmware = firmware;
+        if (identified) {
+            r.model = QStringLiteral("K53TA");
+            r.serial = QStringLiteral("SN1");
+        }
+        exporter.update(printer, r);
+        if (later >= 0) {
+            fleet::Reading next;
+            next.at = r.at.addSecs(1);
+            next.reached = later == 1;
+            next.firmware = laterFirmware;
+            exporter.update(printer, next);
+        }
+        const QByteArray metrics = scrape(exporter.port());
+        const QString key = printer.key();
+        for (QString series : present)
+            QVERIFY2(metrics.contains(series.replace("%P", key).toUtf8()), qPrintable(series));
+        for (QString series : absent)
+            QVERIFY2(!metrics.contains(series.replace("%P", key).toUtf8()), qPrintable(series));
+    }
+
+    void exporterBindRefusals_data()
+    {
+        QTest::addColumn<QString>("address"); // %U: a port in use
+        QTest::addColumn<QString>("refusal"); // empty: it listens
+        QTest::newRow("port 65536") << "127.0.0.1:65536"
+                                    << "not HOST:PORT";
+        QTest::newRow("port in use") << "127.0.0.1:%U"
+                                     << "cannot listen on 127.0.0.1:";
+    }
+    void exporterBindRefusals()
+    {
+        QFETCH(QString, address);
+        QFETCH(QString, refusal);
+        QTcpServer holder;
+        QVERIFY(holder.listen(QHostAddress::LocalHost, 0));
+        address.replace("%U", QString::number(holder.serverPort()));
+        fleet::Exporter exporter;
+        QString error;
+        QCOMPARE(exporter.listen(address, &error), refusal.isEmpty());
+        QVERIFY2(error.contains(refusal), qPrintable(error));
+    }
+
     // The metrics endpoint as a scraper sees it; promtool checks the format.
     void exporter()
     {
@@ -751,34 +935,20 @@ private slots:
                              .toInt();
         QVERIFY(port > 0);
 
-        const auto scrape = [port] {
-            QTcpSocket socket;
-            socket.connectToHost(QHostAddress::LocalHost, quint16(port));
-            if (!socket.waitForConnected(3000))
-                return QByteArray();
-            socket.write("GET /metrics HTTP/1.0\r\nHost: localhost\r\n\r\n");
-            QByteArray reply;
-            while (socket.waitForReadyRead(3000))
-                reply += socket.readAll();
-            return reply.mid(reply.indexOf("\r\n\r\n") + 4);
-        };
         const QByteArray up = "labelprinter_up{printer=\"" + at(*ready).key().toUtf8() + "\"} 1";
         QByteArray metrics;
-        QTRY_VERIFY_WITH_TIMEOUT((metrics = scrape()).contains(up), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT((metrics = scrape(port)).contains(up), 10000);
         QVERIFY(metrics.contains("labelprinter_up{printer=\"" + gone.key().toUtf8() + "\"} 0"));
         QVERIFY(metrics.contains("labelprinter_condition{condition=\"paper_out\",printer=\"" +
                                  at(*paperOut).key().toUtf8() + "\"} 1"));
-        QVERIFY(metrics.contains("labelprinter_condition{condition=\"paper_out\",printer=\"" +
-                                 at(*ready).key().toUtf8() + "\"} 0"));
         QVERIFY(
             metrics.contains("labelprinter_info{firmware=\"V1.2.7\",model=\"K53TA\",printer=\"" +
                              at(*ready).key().toUtf8() + "\",serial=\"K53TA2401000123\"} 1"));
-        QVERIFY(metrics.contains("labelprinter_poll_duration_seconds{printer="));
         // Scrapes read what the poller left; they never reach a printer.
         const int connections = ready->connectionCount();
         QTest::qWait(10);
         for (int i = 0; i < 5; ++i)
-            QVERIFY(!scrape().isEmpty());
+            QVERIFY(!scrape(port).isEmpty());
         QVERIFY(ready->connectionCount() <= connections + 2); // one poll a second at most
 
         process.terminate();

@@ -18,41 +18,64 @@ private slots:
     // Subnet, route, port, answer and discovery checks, then the overall verdict.
     void network_data()
     {
-        QTest::addColumn<int>("fault");
+        QTest::addColumn<QString>("host");
+        QTest::addColumn<bool>("listening");
+        QTest::addColumn<bool>("discovery"); // the discovery port replies
+        QTest::addColumn<bool>("identity");  // the identity query is answered
+        QTest::addColumn<QString>("ip");     // the stand-in's script; empty: not installed
         QTest::addColumn<QString>("expected");
-        QTest::newRow("answering") << 0 << "pass pass pass pass pass = pass";
-        QTest::newRow("port closed") << 1 << "pass pass failure skipped pass = failure";
-        QTest::newRow("no discovery reply") << 2 << "pass pass pass pass warning = warning";
-        QTest::newRow("not answering") << 3 << "pass pass pass failure warning = failure";
-        QTest::newRow("no ip program") << 4 << "pass skipped pass pass pass = pass";
+        // Two lines, as `ip route get` prints them: the first names the route.
+        const QString route =
+            "printf 'local 127.0.0.1 dev lo src 127.0.0.1 uid 0 \\n    cache <local> \\n'";
+        const auto row = [](const char *name, bool listening, bool discovery, bool identity,
+                            const QString &ip, const char *expected,
+                            const char *host = "127.0.0.1") {
+            QTest::newRow(name) << host << listening << discovery << identity << ip << expected;
+        };
+        row("answering", true, true, true, route, "pass pass pass pass pass = pass");
+        row("port closed", false, true, true, route, "pass pass failure skipped pass = failure");
+        row("no discovery reply", true, false, true, route,
+            "pass pass pass pass warning = warning");
+        row("not answering", true, false, false, route, "pass pass pass failure warning = failure");
+        row("no ip program", true, true, true, "", "pass skipped pass pass pass = pass");
+        row("no route", true, true, true,
+            "echo 'RTNETLINK answers: Network is unreachable' >&2; exit 2",
+            "pass failure pass pass pass = failure");
+        // Given up after its time; a hanging program found nothing.
+        row("ip hangs", true, true, true, "exec sleep 60", "pass failure pass pass pass = failure");
+        row("over IPv6", true, true, true, route, "pass pass pass pass pass = pass", "::1");
     }
     void network()
     {
-        QFETCH(int, fault);
+        QFETCH(QString, host);
+        QFETCH(bool, listening);
+        QFETCH(bool, discovery);
+        QFETCH(bool, identity);
+        QFETCH(QString, ip);
         QFETCH(QString, expected);
         SimPrinter printer(PrinterConfig::defaults());
+        printer.setTcpAddress(QHostAddress(host));
         printer.setTcpPort(0);
+        printer.setUdpAddress(QHostAddress(host));
         printer.setUdpPort(0);
         QVERIFY(printer.start());
-        printer.setRefuseMode(fault == 1 ? RefuseMode::NotListening : RefuseMode::None);
-        printer.setUdpFault(fault == 2 || fault == 3 ? UdpReplyFault::NoReply
-                                                     : UdpReplyFault::None);
-        if (fault == 3)
+        printer.setRefuseMode(listening ? RefuseMode::None : RefuseMode::NotListening);
+        printer.setUdpFault(discovery ? UdpReplyFault::None : UdpReplyFault::NoReply);
+        if (!identity)
             printer.setSilentItems({0x0C});
-        // A folder of stand-in programs: `ip` names the route.
+        // A folder of stand-in programs.
         QTemporaryDir dir;
-        QFile ip(dir.filePath(QStringLiteral("ip")));
-        if (fault != 4) {
-            QVERIFY(ip.open(QIODevice::WriteOnly));
-            ip.write("#!/bin/sh\nprintf '%s' 'local 127.0.0.1 dev lo src 127.0.0.1'\n");
-            ip.close();
-            ip.setPermissions(ip.permissions() | QFileDevice::ExeOwner);
+        if (!ip.isEmpty()) {
+            QFile program(dir.filePath(QStringLiteral("ip")));
+            QVERIFY(program.open(QIODevice::WriteOnly));
+            program.write("#!/bin/sh\n" + ip.toUtf8() + "\n");
+            program.close();
+            program.setPermissions(program.permissions() | QFileDevice::ExeOwner);
         }
         doctor::Environment env;
         env.programDirs = env.udevRuleDirs = QStringList{dir.path()};
 
-        doctor::NetTarget target{QStringLiteral("127.0.0.1"), printer.tcpPort(), printer.udpPort(),
-                                 500};
+        doctor::NetTarget target{host, printer.tcpPort(), printer.udpPort(), 500};
         const QList<doctor::Finding> findings = doctor::checkNetwork(target, env);
         printer.stop();
         QStringList checks, verdicts;
@@ -69,9 +92,15 @@ private slots:
                  expected);
         QCOMPARE(checks.join(' '),
                  QStringLiteral("net.subnet net.route net.port net.answer net.discovery"));
-        if (fault == 1)
-            QVERIFY(findings.at(2).text.contains(QString::number(target.tcpPort)));
-        if (fault != 1 && fault != 3)
+        if (findings.at(1).verdict == doctor::Verdict::Pass)
+            QVERIFY2(findings.at(1).text.endsWith("local 127.0.0.1 dev lo src 127.0.0.1 uid 0"),
+                     qPrintable(findings.at(1).text));
+        // A refusal is told as such, with the port.
+        if (!listening)
+            QVERIFY2(findings.at(2).text.contains("拒绝") &&
+                         findings.at(2).text.contains(QString::number(target.tcpPort)),
+                     qPrintable(findings.at(2).text));
+        if (listening && identity)
             QVERIFY(findings.at(3).text.endsWith(PrinterConfig::defaults().identity.value(1)));
     }
 

@@ -87,6 +87,8 @@ private slots:
     void everySettingHasARow();
     void refusals_data();
     void refusals();
+    void accessPointTexts_data();
+    void accessPointTexts();
     void unanswered_data();
     void unanswered();
 };
@@ -265,7 +267,7 @@ void TestSettingsEngine::refusals_data()
     QTest::addColumn<QString>("settings");
     QTest::addColumn<QString>("reason"); // empty: accepted
     QTest::addColumn<int>("printMode");  // of the model: 1 in the group, 0 not, -1 not known
-    const auto row = [](const char *name, const char *page, const char *settings,
+    const auto row = [](const char *name, const char *page, const QString &settings,
                         const char *reason, int printMode = -1) {
         QTest::newRow(name) << page << settings << reason << printMode;
     };
@@ -273,6 +275,10 @@ void TestSettingsEngine::refusals_data()
     row("read-only key", "wifi", R"({"mac": "00:00:00:00:00:00"})", "\"mac\" is not a setting");
     row("one decimal kept", "print", R"({"widthMm": 100.2, "heightMm": 10})", "");
     row("an empty AP password", "wifi", R"({"apPassword": ""})", "");
+    // The limit is in bytes as sent.
+    row("a 32-byte network name", "wifi", "{\"stationName\": \"" + QString(32, 'n') + "\"}", "");
+    row("eleven Chinese characters", "wifi", "{\"apName\": \"" + QString("中").repeated(11) + "\"}",
+        "33 bytes long");
     row("an empty address box", "ethernet", R"({"ip": "..."})", "");
     row("an unlisted code", "serial", R"({"baud": {"code": 40}})", "one of 4800");
     // Four speeds outside the print-mode group, eight in it; any of eight while not known.
@@ -300,6 +306,42 @@ void TestSettingsEngine::refusals()
         page, QJsonDocument::fromJson(settings.toUtf8()).object(), model, &why);
     QCOMPARE(ok, reason.isEmpty());
     QVERIFY2(why.contains(reason), qPrintable(why));
+}
+
+// The access point's texts must each end inside the answer, the address at its end at
+// the latest; a text cut off makes the frame unreadable.
+void TestSettingsEngine::accessPointTexts_data()
+{
+    QTest::addColumn<QString>("answer"); // item 27
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("read"); // the access point's settings read
+    QTest::newRow("address ends the answer")
+        << QString(text("AP1") + ' ' + text("password") + ' ' + QByteArray("10.0.0.1").toHex(' '))
+        << 0 << R"({"apAddress":"10.0.0.1","apName":"AP1","apPassword":"password"})";
+    QTest::newRow("password cut off") << QString(text("AP1") + ' ' + QByteArray("pass").toHex(' '))
+                                      << int(RESULT_BAD_REPLY) << "{}";
+}
+
+void TestSettingsEngine::accessPointTexts()
+{
+    QFETCH(QString, answer);
+    QFETCH(int, code);
+    QFETCH(QString, read);
+    const QMap<int, QByteArray> preset = ::answers(kWifiAp + ";27=" + answer);
+    for (auto it = preset.begin(); it != preset.end(); ++it)
+        m_printer->setValue(quint8(it.key()), it.value());
+    PrinterSession session;
+    QCOMPARE(session.openNetwork(QStringLiteral("127.0.0.1"), m_printer->tcpPort()), 0);
+    QJsonObject values;
+    QCOMPARE(settingsengine::read(session, "wifi", &values), code);
+    QJsonObject ap;
+    for (const QString &key : {"apName", "apPassword", "apAddress"}) {
+        if (values.contains(key))
+            ap.insert(key, values.value(key));
+    }
+    QCOMPARE(QString(QJsonDocument(ap).toJson(QJsonDocument::Compact)), read);
+    QCOMPARE(values.value("mode").toString(), QStringLiteral("accessPoint"));
+    session.close();
 }
 
 // A page's read against a printer that leaves queries unanswered, with and without a

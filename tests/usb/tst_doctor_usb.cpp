@@ -35,13 +35,15 @@ private slots:
         QTest::addColumn<QString>("printer"); // "", "ok", "driver", "denied"
         QTest::addColumn<QByteArray>("product");
         QTest::addColumn<bool>("rule");
-        QTest::addColumn<QString>("lpstat"); // empty: not installed
+        QTest::addColumn<QString>("lpstat");  // empty: not installed
+        QTest::addColumn<QString>("udevadm"); // "none", or whether it finds the seat tag
         QTest::addColumn<QString>("expected");
         const QString office = QStringLiteral("device for office: ipp://10.0.0.9/ipp\n");
         const QString label = QStringLiteral("device for label: usb://Maker/ABC%20X?serial=1\n");
         const auto row = [](const char *name, const char *printer, bool rule, const QString &lpstat,
-                            const char *expected, const QByteArray &product = "ABC X") {
-            QTest::newRow(name) << printer << product << rule << lpstat << expected;
+                            const char *expected, const QByteArray &product = "ABC X",
+                            const char *udevadm = "untagged") {
+            QTest::newRow(name) << printer << product << rule << lpstat << udevadm << expected;
         };
         row("no printer, no rule", "", false, "", "usb.rule=warning usb.present=warning");
         row("printer, no queue", "ok", true, office,
@@ -58,6 +60,14 @@ private slots:
             "usb.queue=skipped");
         row("denied, no rule", "denied", false, "",
             "usb.rule=warning usb.present=pass usb.access=failure usb.queue=skipped");
+        // The rule's tag on this very device: nothing more to apply.
+        row("denied, rule tagged the device", "denied", true, "",
+            "usb.rule=pass usb.present=pass usb.access=failure usb.queue=skipped", "ABC X",
+            "tagged");
+        row("denied, no udevadm", "denied", true, "",
+            "usb.rule=pass usb.present=pass usb.access=failure usb.rule-applied=skipped "
+            "usb.queue=skipped",
+            "ABC X", "none");
     }
 
     void usb()
@@ -66,24 +76,30 @@ private slots:
         QFETCH(QByteArray, product);
         QFETCH(bool, rule);
         QFETCH(QString, lpstat);
+        QFETCH(QString, udevadm);
         QFETCH(QString, expected);
 
         QTemporaryDir tools;
-        const auto addProgram = [&tools](const QString &name, const QString &output) {
+        // Prints `output`, after what the commands `first` print.
+        const auto addProgram = [&tools](const QString &name, const QString &output,
+                                         const QString &first = QString()) {
             QFile file(tools.filePath(name));
             QVERIFY(file.open(QIODevice::WriteOnly) &&
-                    file.write("#!/bin/sh\ncat <<'END'\n" + output.toUtf8() + "END\n") > 0);
+                    file.write("#!/bin/sh\n" + first.toUtf8() + "\ncat <<'END'\n" +
+                               output.toUtf8() + "END\n") > 0);
             QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         };
         if (!lpstat.isEmpty())
             addProgram("lpstat", lpstat);
-        addProgram("udevadm", QStringLiteral("DEVTYPE=usb_device\nID_VENDOR_ID=4b7e\n"));
         QTemporaryDir rules;
         const QString ruleDir = rules.filePath("rules.d");
         if (rule) {
             // A stale copy is replaced; a second run leaves the current one alone.
             const QString target = ruleDir + "/60-labelsetup-printers.rules";
-            QVERIFY(QDir().mkpath(ruleDir) && QFile::copy(tools.filePath("udevadm"), target));
+            QFile stale(target);
+            QVERIFY(QDir().mkpath(ruleDir) && stale.open(QIODevice::WriteOnly) &&
+                    stale.write("SUBSYSTEM==\"usb\"\n") > 0);
+            stale.close();
             QVERIFY(installRule(ruleDir).contains("installed"));
             QVERIFY(installRule(ruleDir).contains("up to date"));
             // "up to date": the installed rule is the shipped one.
@@ -104,9 +120,17 @@ private slots:
         EmulatedUsbBus bus;
         EmulatedDeviceSpec deviceSpec;
         deviceSpec.product = product;
+        deviceSpec.deviceNumber = 11; // two digits, and not the same in every base
+        const QString properties = QStringLiteral("DEVTYPE=usb_device\nID_VENDOR_ID=4b7e\n");
+        if (udevadm == "untagged")
+            addProgram("udevadm", properties);
         if (!printer.isEmpty()) {
             EmulatedUsbPrinter *device = bus.addDevice(deviceSpec);
             QVERIFY(device);
+            // Only the printer's own node carries the tag.
+            if (udevadm == "tagged")
+                addProgram("udevadm", properties,
+                           "test \"$3\" = --name=" + device->devNode() + " && echo TAGS=:uaccess:");
             device->setKernelDriverBound(printer == "driver");
             if (printer == "denied") {
                 const QString node = qEnvironmentVariable("UMOCKDEV_DIR") + device->devNode();
