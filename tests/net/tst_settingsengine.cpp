@@ -426,6 +426,8 @@ void TestSettingsEngine::unanswered()
     QFETCH(QString, unread);
     QFETCH(int, withinMs);
 
+    // Station mode, whatever an earlier test left.
+    m_printer->setValue(0x30, QByteArray(1, '\x01'));
     PrinterSession session;
     QCOMPARE(session.openNetwork(QStringLiteral("127.0.0.1"), m_printer->tcpPort()), 0);
     QSet<quint8> silentItems;
