@@ -2,9 +2,9 @@
 // time, over the same printer session as the window.
 #include "cli/commands.h"
 #include "cli/interrupt.h"
-#include "diagnostics/debuglog.h"
+#include "device/diagnostics/debuglog.h"
 #include "labelsetupversion.h"
-#include "resources/language.h"
+#include "core/language.h"
 
 #include <QCoreApplication>
 #include <QTranslator>
