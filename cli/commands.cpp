@@ -18,6 +18,8 @@
 #include "core/settings/settingtable.h"
 #include "device/link/discovery.h"
 #include "device/link/printersession.h"
+#include "platform/process.h"
+#include "platform/readfile.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -36,7 +38,6 @@
 #include <cstdio>
 #include <cstring>
 #include <mutex>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -419,7 +420,7 @@ bool writePrivateFile(CommandContext &c, const QString &path, const QByteArray &
     QTemporaryFile file(info.absolutePath() + QLatin1String("/.") + info.fileName() +
                         QLatin1String(".XXXXXX"));
     if (file.open() && file.write(bytes) == bytes.size() && file.flush() &&
-        ::fsync(file.handle()) == 0 &&
+        platform::syncToDisk(file) &&
         std::rename(QFile::encodeName(file.fileName()).constData(),
                     QFile::encodeName(path).constData()) == 0) {
         file.setAutoRemove(false);
@@ -639,7 +640,7 @@ void printJob(CommandContext &c, const ApplyJob &job)
 class Progress
 {
 public:
-    explicit Progress(int total) : m_total(total), m_shown(total > 1 && isatty(STDERR_FILENO)) {}
+    explicit Progress(int total) : m_total(total), m_shown(total > 1 && platform::stderrIsTerminal()) {}
     ~Progress()
     {
         if (m_shown && m_done > 0)

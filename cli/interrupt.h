@@ -1,9 +1,11 @@
 #pragma once
 
+#include "platform/stopsignals.h"
+
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <mutex>
-#include <thread>
 
 // SIGINT (Ctrl-C) and SIGTERM alike, while a command runs. The first such signal only sets
 // flag(): the command begins nothing new, stops what runs at a frame boundary and prints
@@ -48,10 +50,12 @@ public:
     };
 
 private:
-    void watch();
+    void onSignal(platform::StopSignal signal);
 
-    int m_pipe[2] = {-1, -1};
+    std::atomic<bool> m_requested{false};
+    std::atomic<int> m_count{0};
+    std::atomic<platform::StopSignal> m_first{platform::StopSignal::Interrupt};
     std::mutex m_mutex;
     std::function<void()> m_lastWords;
-    std::thread m_watcher;
+    std::unique_ptr<platform::StopSignals> m_signals; // last: it calls onSignal() until gone
 };

@@ -5,7 +5,7 @@
 // What the kernel knows of bytes written to a connected TCP socket: how many the peer
 // has not acknowledged yet, and whether the connection still stands. Qt counts a write
 // done once the kernel has the bytes; only this tells that the printer's side has them.
-namespace tcpsendqueue {
+namespace platform::tcpsendqueue {
 
 enum class State
 {
@@ -16,11 +16,12 @@ enum class State
 
 // Looks at the socket `descriptor` without reading from it or changing it; `queued`
 // receives the unacknowledged byte count (0 unless Pending). Where the platform cannot
-// tell, a live socket counts as Acknowledged.
+// tell (facilities().sendQueueDepth false), a live socket counts as Acknowledged and the
+// printer's own answer is what confirms a frame.
 State probe(qintptr descriptor, qint64 *queued = nullptr);
 
 // Whether the connection stands with both sides open: false once it was reset or the
 // peer closed its side. Where the platform cannot tell, what probe() says.
 bool bothOpen(qintptr descriptor);
 
-} // namespace tcpsendqueue
+} // namespace platform::tcpsendqueue

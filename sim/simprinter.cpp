@@ -2,6 +2,7 @@
 
 #include "sim/framesplitter.h"
 #include "sim/itemcatalog.h"
+#include "platform/listener.h"
 
 #include <QDebug>
 #include <QMutexLocker>
@@ -13,7 +14,6 @@
 #include <QUdpSocket>
 
 #ifdef Q_OS_UNIX
-#include <sys/socket.h>
 #endif
 
 namespace {
@@ -412,21 +412,8 @@ public:
     // listener's size, and the window is fixed at the handshake, so it is set here.
     void setListenerReceiveBuffer(int bytes)
     {
-#ifdef Q_OS_UNIX
-        const int fd = int(m_tcp->socketDescriptor());
-        if (fd < 0)
-            return;
-        if (m_defaultReceiveBuffer < 0) {
-            socklen_t len = sizeof(m_defaultReceiveBuffer);
-            if (::getsockopt(fd, SOL_SOCKET, SO_RCVBUF, &m_defaultReceiveBuffer, &len) != 0)
-                m_defaultReceiveBuffer = -1;
-        }
-        const int size = bytes > 0 ? bytes : m_defaultReceiveBuffer;
-        if (size > 0)
-            ::setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &size, sizeof(size));
-#else
-        Q_UNUSED(bytes);
-#endif
+        platform::setListenerReceiveBuffer(m_tcp->socketDescriptor(), bytes,
+                                           &m_defaultReceiveBuffer);
     }
 
     // A killed printer: the port closes with every connection on it.

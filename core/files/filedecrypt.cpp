@@ -2,17 +2,15 @@
 
 #include "core/files/plaincopy.h"
 #include "core/files/regularfile.h"
+#include "platform/ownfile.h"
 
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
 #include <openssl/evp.h>
 
-#include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <memory>
-#include <unistd.h>
 
 namespace {
 
@@ -86,31 +84,24 @@ QString siblingPath(const QString &path, int number)
            QString::number(number) + (suffix.isEmpty() ? QString() : QLatin1Char('.') + suffix);
 }
 
-// Creates a new file that only its owner may read; never opens an existing one. The
-// descriptor stays open for reading: the copy is sent through it, not reopened by name.
-int createNew(const QString &wanted, QFile *file, QString *created, int *lastErrno)
+// Creates a new file that only its owner may read; never opens an existing one, but
+// numbers a sibling instead. The file stays open for reading: the copy is sent through
+// it, not reopened by name. Null with the reason when none could be made.
+std::unique_ptr<platform::OwnFile> createNew(const QString &wanted, QString *created,
+                                             QString *error)
 {
     for (int number = 1; number <= kMaxSiblings; ++number) {
         const QString path = number == 1 ? wanted : siblingPath(wanted, number);
-        const int fd = ::open(QFile::encodeName(path).constData(),
-                              O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-        if (fd < 0) {
-            *lastErrno = errno;
-            if (errno == EEXIST)
-                continue;
-            return -1;
+        auto file = std::make_unique<platform::OwnFile>();
+        if (file->create(path)) {
+            *created = path;
+            return file;
         }
-        file->setFileName(path);
-        if (!file->open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered,
-                        QFileDevice::DontCloseHandle)) {
-            ::close(fd);
-            QFile::remove(path);
-            return -1;
-        }
-        *created = path;
-        return fd;
+        *error = file->errorString();
+        if (!file->exists())
+            break;
     }
-    return -1;
+    return nullptr;
 }
 
 // Reads until `size` bytes are in or the file ends; -1 on a read error.
@@ -204,19 +195,17 @@ Result decryptFile(const QString &inputPath, const QString &outputPath, PlainCop
         qDebug() << "Failed to open input file:" << inputPath;
         return fail(Result::InputOpenFailed, refused);
     }
-    QFile output;
     QString created;
-    int openErrno = 0;
-    const int fd = createNew(outputPath, &output, &created, &openErrno);
-    if (fd < 0) {
+    QString createError;
+    std::unique_ptr<platform::OwnFile> output = createNew(outputPath, &created, &createError);
+    if (!output) {
         qDebug() << "Failed to open decrypted file:" << outputPath;
-        return fail(Result::OutputOpenFailed, QString::fromLocal8Bit(std::strerror(openErrno)));
+        return fail(Result::OutputOpenFailed, createError);
     }
     // Whatever goes wrong below, no partial plain file stays behind to be sent later.
     auto discard = [&](Result result, const QString &why) {
-        output.close();
+        output.reset();
         QFile::remove(created);
-        ::close(fd);
         qDebug() << "Decryption failed:" << why;
         return fail(result, why);
     };
@@ -241,20 +230,17 @@ Result decryptFile(const QString &inputPath, const QString &outputPath, PlainCop
                 return discard(Result::CipherFailed, QStringLiteral("AES-128"));
             size += kept;
         }
-        if (size > 0 && output.write(reinterpret_cast<const char *>(plain.get()), size) != size)
-            return discard(Result::WriteFailed, QString::fromLocal8Bit(std::strerror(errno)));
+        if (size > 0 && !output->write(reinterpret_cast<const char *>(plain.get()), size))
+            return discard(Result::WriteFailed, output->errorString());
         if (n < kChunkSize)
             break;
     }
-    if (!output.flush() || ::fsync(output.handle()) != 0)
-        return discard(Result::WriteFailed, QString::fromLocal8Bit(std::strerror(errno)));
-    output.close();
+    if (!output->sync())
+        return discard(Result::WriteFailed, output->errorString());
     input.close();
     qDebug() << "completed successfully.";
     if (copy)
-        *copy = PlainCopy(created, fd);
-    else
-        ::close(fd);
+        *copy = PlainCopy(created, std::move(output));
     return Result::Ok;
 }
 

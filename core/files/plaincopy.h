@@ -3,20 +3,22 @@
 #include <QString>
 #include <memory>
 
+namespace platform {
+class OwnFile;
+}
+
 // The decrypted copy of a firmware or font file: the file beside the chosen one and the
-// descriptor it was written through. What is sent is read through that descriptor and
+// handle it was written through. What is sent is read through that handle and
 // never through the name again: in a folder others may write, the name could meanwhile
-// lead to another file. Copies share one descriptor, closed with the last of them.
+// lead to another file. Copies share one handle, closed with the last of them.
 class PlainCopy
 {
 public:
     PlainCopy() = default;
-    // Takes over `fd`, open for reading.
-    PlainCopy(const QString &path, int fd);
+    PlainCopy(const QString &path, std::unique_ptr<platform::OwnFile> file);
 
     bool isNull() const { return !d; }
     QString path() const;
-    int handle() const;
     qint64 size() const;
     // Up to `size` bytes from `offset`; fewer only at the end, -1 on a read error. Needs
     // no seek, so that several streams may read one copy at once.

@@ -1,28 +1,27 @@
 #include "core/files/regularfile.h"
 
-#include <QFile>
+#include "platform/readfile.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <QFile>
 
 namespace regularfile {
 
 namespace {
 
-QString kindOf(mode_t mode)
+QString kindText(platform::FileKind kind)
 {
-    if (S_ISFIFO(mode))
+    switch (kind) {
+    case platform::FileKind::Pipe:
         return QStringLiteral("a pipe");
-    if (S_ISCHR(mode) || S_ISBLK(mode))
+    case platform::FileKind::Device:
         return QStringLiteral("a device");
-    if (S_ISDIR(mode))
+    case platform::FileKind::Folder:
         return QStringLiteral("a folder");
-    if (S_ISSOCK(mode))
+    case platform::FileKind::Socket:
         return QStringLiteral("a socket");
-    return QStringLiteral("a special file");
+    default:
+        return QStringLiteral("a special file");
+    }
 }
 
 QString tooLarge(qint64 maxBytes)
@@ -44,39 +43,25 @@ QString sizeText(qint64 bytes)
 
 bool isSpecial(const QString &path, QString *why)
 {
-    struct stat st = {};
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || S_ISREG(st.st_mode))
+    const platform::FileKind kind = platform::kindOf(path);
+    if (kind == platform::FileKind::Missing || kind == platform::FileKind::Regular)
         return false;
-    *why = QStringLiteral("%1, not a regular file; nothing was read").arg(kindOf(st.st_mode));
+    *why = QStringLiteral("%1, not a regular file; nothing was read").arg(kindText(kind));
     return true;
 }
 
 bool open(const QString &path, QFile *file, QString *why, qint64 maxBytes)
 {
-    // Not blocking, so that opening a pipe nobody writes returns at once; no controlling
-    // terminal from a terminal device.
-    const int fd =
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) {
-        *why = QString::fromLocal8Bit(std::strerror(errno));
+    platform::FileKind kind = platform::FileKind::Missing;
+    qint64 size = 0;
+    if (!platform::openRegular(path, file, &kind, &size, why)) {
+        if (kind != platform::FileKind::Missing)
+            *why = QStringLiteral("%1, not a regular file; nothing was read").arg(kindText(kind));
         return false;
     }
-    struct stat st = {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        *why = QStringLiteral("%1, not a regular file; nothing was read").arg(kindOf(st.st_mode));
-        ::close(fd);
-        return false;
-    }
-    if (maxBytes >= 0 && st.st_size > maxBytes) {
+    if (maxBytes >= 0 && size > maxBytes) {
         *why = tooLarge(maxBytes);
-        ::close(fd);
-        return false;
-    }
-    const int flags = ::fcntl(fd, F_GETFL);
-    if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0 ||
-        !file->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        *why = QString::fromLocal8Bit(std::strerror(errno));
-        ::close(fd);
+        file->close();
         return false;
     }
     return true;

@@ -1,15 +1,12 @@
 #include "device/download/workerthread.h"
 
 #include "core/protocol/commandcodes.h"
+#include "platform/process.h"
 
 #include <QDebug>
 #include <QFile>
 #include <chrono>
 #include <thread>
-
-#ifdef Q_OS_LINUX
-#include <sys/prctl.h>
-#endif
 
 namespace {
 constexpr int kAttempts = 3;
@@ -60,11 +57,8 @@ int WorkerThread::chunkSizeFor(int medium)
 
 void WorkerThread::run()
 {
-#ifdef Q_OS_LINUX
-    // The network pause is short: its sleeps should end when asked, not up to the
-    // default 50 µs later.
-    prctl(PR_SET_TIMERSLACK, 1UL);
-#endif
+    // The network pause is short: its sleeps should end when asked.
+    platform::preciseSleeps();
     if (sendFileData() == 1)
         emit completed();
 }

@@ -2,7 +2,7 @@
 
 #include "core/protocol/commandcodes.h"
 #include "core/protocol/frame.h"
-#include "device/link/tcpsendqueue.h"
+#include "platform/sendqueue.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -132,7 +132,7 @@ bool NetworkLink::connectionStands()
     if (!m_socket || m_socket->state() != QAbstractSocket::ConnectedState)
         return false;
     // The kernel knows of a reset or a close before Qt has seen it.
-    return tcpsendqueue::bothOpen(m_socket->socketDescriptor());
+    return platform::tcpsendqueue::bothOpen(m_socket->socketDescriptor());
 }
 
 int NetworkLink::connectForStream(QString *errorText)
@@ -317,12 +317,12 @@ PrinterLink::Delivery NetworkLink::delivery(qint64 *queued)
         *queued = 0;
     if (!m_socket || m_socket->state() != QAbstractSocket::ConnectedState)
         return Delivery::Broken;
-    switch (tcpsendqueue::probe(m_socket->socketDescriptor(), queued)) {
-    case tcpsendqueue::State::Acknowledged:
+    switch (platform::tcpsendqueue::probe(m_socket->socketDescriptor(), queued)) {
+    case platform::tcpsendqueue::State::Acknowledged:
         return Delivery::Confirmed;
-    case tcpsendqueue::State::Pending:
+    case platform::tcpsendqueue::State::Pending:
         return Delivery::Pending;
-    case tcpsendqueue::State::Broken:
+    case platform::tcpsendqueue::State::Broken:
         break;
     }
     return Delivery::Broken;
@@ -337,12 +337,12 @@ bool NetworkLink::confirmFrame()
     qint64 lastQueued = -1;
     QDeadlineTimer stalled(kAcknowledgeWaitMs);
     for (;;) {
-        const tcpsendqueue::State state = tcpsendqueue::probe(fd, &queued);
-        if (state == tcpsendqueue::State::Broken) {
+        const platform::tcpsendqueue::State state = platform::tcpsendqueue::probe(fd, &queued);
+        if (state == platform::tcpsendqueue::State::Broken) {
             qDebug("The printer reset or closed the connection before taking the frame");
             return false;
         }
-        if (state == tcpsendqueue::State::Acknowledged)
+        if (state == platform::tcpsendqueue::State::Acknowledged)
             break;
         if (queued != lastQueued) {
             lastQueued = queued;
@@ -359,7 +359,7 @@ bool NetworkLink::confirmFrame()
             if (deadline().hasExpired())
                 return false;
             QThread::msleep(kAcknowledgePollMs);
-            if (tcpsendqueue::probe(fd) == tcpsendqueue::State::Broken) {
+            if (platform::tcpsendqueue::probe(fd) == platform::tcpsendqueue::State::Broken) {
                 qDebug("The printer reset the connection without reading the frame");
                 return false;
             }

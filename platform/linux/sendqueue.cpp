@@ -1,16 +1,14 @@
-#include "device/link/tcpsendqueue.h"
+#include "platform/sendqueue.h"
 
 #include <cerrno>
 #include <sys/ioctl.h>
 #include <sys/socket.h>
 
-#if defined(Q_OS_LINUX)
 #include <linux/sockios.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
-#endif
 
-namespace tcpsendqueue {
+namespace platform::tcpsendqueue {
 
 namespace {
 
@@ -34,7 +32,6 @@ State probe(qintptr descriptor, qint64 *queued)
     const int fd = int(descriptor);
     if (fd < 0 || hasSocketError(fd))
         return State::Broken;
-#if defined(Q_OS_LINUX)
     tcp_info info{};
     socklen_t length = sizeof(info);
     if (::getsockopt(fd, IPPROTO_TCP, TCP_INFO, &info, &length) != 0)
@@ -46,14 +43,6 @@ State probe(qintptr descriptor, qint64 *queued)
     int unacknowledged = 0;
     if (::ioctl(fd, SIOCOUTQ, &unacknowledged) != 0)
         return State::Broken;
-#elif defined(Q_OS_MACOS)
-    int unacknowledged = 0;
-    socklen_t length = sizeof(unacknowledged);
-    if (::getsockopt(fd, SOL_SOCKET, SO_NWRITE, &unacknowledged, &length) != 0)
-        return State::Broken;
-#else
-    const int unacknowledged = 0;
-#endif
     if (unacknowledged <= 0)
         return State::Acknowledged;
     if (queued)
@@ -65,14 +54,10 @@ bool bothOpen(qintptr descriptor)
 {
     if (probe(descriptor) == State::Broken)
         return false;
-#if defined(Q_OS_LINUX)
     tcp_info info{};
     socklen_t length = sizeof(info);
     return ::getsockopt(int(descriptor), IPPROTO_TCP, TCP_INFO, &info, &length) == 0 &&
            info.tcpi_state == TCP_ESTABLISHED;
-#else
-    return true;
-#endif
 }
 
-} // namespace tcpsendqueue
+} // namespace platform::tcpsendqueue

@@ -1,0 +1,10 @@
+#include "platform/facilities.h"
+
+namespace platform {
+
+Facilities facilities()
+{
+    return Facilities();
+}
+
+} // namespace platform

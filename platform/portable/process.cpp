@@ -1,0 +1,13 @@
+#include "platform/process.h"
+
+namespace platform {
+
+// Neither Qt nor the standard library can tell a terminal: no progress line is drawn.
+bool stderrIsTerminal()
+{
+    return false;
+}
+
+void preciseSleeps() {}
+
+} // namespace platform

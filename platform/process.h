@@ -1,0 +1,11 @@
+#pragma once
+
+namespace platform {
+
+// Whether standard error is a terminal, where a progress line may be redrawn.
+bool stderrIsTerminal();
+
+// Short sleeps of the calling thread end when asked, not some tens of microseconds later.
+void preciseSleeps();
+
+} // namespace platform
