@@ -13,9 +13,6 @@
 #include <QTimer>
 #include <QUdpSocket>
 
-#ifdef Q_OS_UNIX
-#endif
-
 namespace {
 
 const QByteArray &discoveryRequestTail()

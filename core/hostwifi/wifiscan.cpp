@@ -1,5 +1,7 @@
 #include "core/hostwifi/wifiscan.h"
 
+#include "platform/facilities.h"
+
 #include <QDebug>
 #include <QElapsedTimer>
 #include <QHash>
@@ -286,6 +288,9 @@ WifiScanCommands platformWifiScanCommands()
         QStringList{QStringLiteral("SPAirPortDataType"), QStringLiteral("-xml")};
 #else
     commands.source = WifiScanSource::NetworkManager;
+    // Without NetworkManager there is no list to ask for: the programs stay empty.
+    if (!platform::facilities().networkManager)
+        return commands;
     commands.powerProgram = QStringLiteral("nmcli");
     commands.powerArguments = QStringList{QStringLiteral("radio"), QStringLiteral("wifi")};
     commands.listProgram = QStringLiteral("nmcli");
@@ -319,6 +324,10 @@ QList<WifiInfo> runWifiScan(const WifiScanCommands &commands, const std::functio
     qDebug() << "\n---------------开始扫描WiFi...";
     QElapsedTimer elapsed;
     elapsed.start();
+    if (commands.listProgram.isEmpty()) {
+        qDebug() << "This system has no program that lists WiFi networks";
+        return {};
+    }
 
     // A program that does not start ends its wait at once: the power check is then
     // skipped, and a list program counts as timed out.
