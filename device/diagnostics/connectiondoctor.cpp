@@ -32,6 +32,13 @@ Finding finding(const char *check, Verdict verdict, const QString &text,
     return Finding{QString::fromLatin1(check), verdict, text, advice};
 }
 
+// A check of something this kind of system does not have.
+Finding notOnThisSystem(const char *check)
+{
+    return finding(check, Verdict::NotOnThisSystem,
+                   QCoreApplication::translate("ConnectionDoctor", "本系统不适用"));
+}
+
 QString findProgram(const Environment &environment, const QString &name)
 {
     return environment.programDirs.isEmpty()
@@ -89,6 +96,10 @@ QString decodedUri(const QString &uri)
 void checkQueues(const Environment &environment, const QList<UsbPrinter> &printers,
                  QList<Finding> *out)
 {
+    if (!environment.facilities.printSpooler) {
+        out->append(notOnThisSystem("usb.queue"));
+        return;
+    }
     const QString lpstat = findProgram(environment, QStringLiteral("lpstat"));
     if (lpstat.isEmpty()) {
         out->append(finding(
@@ -166,14 +177,17 @@ QList<UsbPrinter> listUsbPrinters(libusb_context *context)
     return printers;
 }
 
-} // namespace
-
-QList<Finding> checkUsb(const Environment &environment)
+// usb.rule: whether a udev rule gives the printers to the user at the seat. The rule's
+// file, empty when there is none.
+QString checkRule(const Environment &environment, QList<Finding> *out)
 {
-    QList<Finding> out;
+    if (!environment.facilities.udev) {
+        out->append(notOnThisSystem("usb.rule"));
+        return QString();
+    }
     const QString rule = installedRule(environment);
     if (rule.isEmpty()) {
-        out.append(finding(
+        out->append(finding(
             "usb.rule", Verdict::Warning,
             QCoreApplication::translate("ConnectionDoctor", "未安装打印机的 USB 访问规则。"),
             QCoreApplication::translate(
@@ -181,117 +195,169 @@ QList<Finding> checkUsb(const Environment &environment)
                 "没有该规则只有 root 能打开打印机：将 60-labelsetup-printers.rules "
                 "复制到 /etc/udev/rules.d，然后重新插拔打印机。")));
     } else {
-        out.append(finding(
+        out->append(finding(
             "usb.rule", Verdict::Pass,
             QCoreApplication::translate("ConnectionDoctor", "已安装 USB 访问规则：%1").arg(rule)));
     }
+    return rule;
+}
 
+// The vendor's printers on the USB; with a usb.present finding when USB cannot be used
+// or none is there.
+QList<UsbPrinter> findPrinters(QList<Finding> *out)
+{
     libusb_context *context = nullptr;
     const int initResult = libusb_init(&context);
     if (initResult != 0) {
-        out.append(finding("usb.present", Verdict::Failure,
-                           QCoreApplication::translate("ConnectionDoctor", "无法使用 USB：%1")
-                               .arg(QString::fromUtf8(libusb_strerror(initResult))),
-                           QCoreApplication::translate("ConnectionDoctor",
-                                                       "检查本机是否允许访问 /dev/bus/usb。")));
-        return out;
+        out->append(finding("usb.present", Verdict::Failure,
+                            QCoreApplication::translate("ConnectionDoctor", "无法使用 USB：%1")
+                                .arg(QString::fromUtf8(libusb_strerror(initResult))),
+                            QCoreApplication::translate("ConnectionDoctor",
+                                                        "检查本机是否允许访问 /dev/bus/usb。")));
+        return {};
     }
     const QList<UsbPrinter> printers = listUsbPrinters(context);
     libusb_exit(context);
-
     if (printers.isEmpty()) {
-        out.append(
+        out->append(
             finding("usb.present", Verdict::Warning,
                     QCoreApplication::translate("ConnectionDoctor", "没有连接此类 USB 打印机。"),
                     QCoreApplication::translate(
                         "ConnectionDoctor",
                         "用 USB 线连接打印机并开机；无电源的 USB 集线器可能无法识别打印机。")));
-        return out;
     }
-    const QString udevadm = findProgram(environment, QStringLiteral("udevadm"));
-    bool udevadmReported = false;
-    for (const UsbPrinter &printer : printers) {
-        out.append(
-            finding("usb.present", Verdict::Pass,
-                    QCoreApplication::translate("ConnectionDoctor",
-                                                "端口 %1 有一台 USB 打印机（总线 %2，设备 %3）。")
-                        .arg(printer.port)
-                        .arg(printer.bus)
-                        .arg(printer.address)));
-        if (printer.openResult == LIBUSB_ERROR_ACCESS) {
-            QString advice =
-                rule.isEmpty()
-                    ? QCoreApplication::translate(
-                          "ConnectionDoctor",
-                          "安装访问规则：将 60-labelsetup-printers.rules 复制到 "
-                          "/etc/udev/rules.d，然后重新插拔打印机。")
-                    : QCoreApplication::translate(
-                          "ConnectionDoctor", "访问规则已安装但尚未生效：重新插拔打印机，或运行 "
-                                              "\"udevadm trigger\"。");
-            out.append(finding("usb.access", Verdict::Failure,
-                               QCoreApplication::translate(
-                                   "ConnectionDoctor", "当前用户无权打开端口 %1 的 USB 打印机。")
-                                   .arg(printer.port),
-                               advice));
-            if (!rule.isEmpty() && udevadm.isEmpty() && !udevadmReported) {
-                udevadmReported = true;
-                out.append(finding(
-                    "usb.rule-applied", Verdict::Skipped,
-                    QCoreApplication::translate("ConnectionDoctor",
-                                                "udevadm 未安装：未检查规则是否作用于打印机。")));
-            } else if (!rule.isEmpty() && !udevadm.isEmpty()) {
-                QString properties;
-                const QString node = QStringLiteral("/dev/bus/usb/%1/%2")
-                                         .arg(printer.bus, 3, 10, QLatin1Char('0'))
-                                         .arg(printer.address, 3, 10, QLatin1Char('0'));
-                const bool ran =
-                    runProgram(udevadm,
-                               {QStringLiteral("info"), QStringLiteral("--query=property"),
-                                QStringLiteral("--name=") + node},
-                               &properties);
-                if (ran && !properties.contains(QLatin1String("uaccess")))
-                    out.append(finding(
-                        "usb.rule-applied", Verdict::Warning,
+    return printers;
+}
+
+// udevadm, looked for once; its absence is told once.
+struct Udevadm
+{
+    QString program;
+    bool absenceTold = false;
+};
+
+// usb.rule-applied for a printer the user may not open although the rule is installed:
+// whether udev has given this device the rule's tag yet.
+void checkRuleApplied(const UsbPrinter &printer, Udevadm *udevadm, QList<Finding> *out)
+{
+    if (udevadm->program.isEmpty()) {
+        if (!udevadm->absenceTold) {
+            udevadm->absenceTold = true;
+            out->append(finding(
+                "usb.rule-applied", Verdict::Skipped,
+                QCoreApplication::translate("ConnectionDoctor",
+                                            "udevadm 未安装：未检查规则是否作用于打印机。")));
+        }
+        return;
+    }
+    QString properties;
+    const QString node = QStringLiteral("/dev/bus/usb/%1/%2")
+                             .arg(printer.bus, 3, 10, QLatin1Char('0'))
+                             .arg(printer.address, 3, 10, QLatin1Char('0'));
+    const bool ran = runProgram(udevadm->program,
+                                {QStringLiteral("info"), QStringLiteral("--query=property"),
+                                 QStringLiteral("--name=") + node},
+                                &properties);
+    if (ran && !properties.contains(QLatin1String("uaccess")))
+        out->append(finding(
+            "usb.rule-applied", Verdict::Warning,
+            QCoreApplication::translate("ConnectionDoctor",
+                                        "访问规则尚未作用于端口 %1 的 USB 打印机。")
+                .arg(printer.port),
+            QCoreApplication::translate("ConnectionDoctor",
+                                        "重新插拔打印机，或运行 \"udevadm trigger\"。")));
+}
+
+// usb.access for a printer this user may not open, and why the rule did not help.
+void checkDenied(const Environment &environment, const QString &rule, const UsbPrinter &printer,
+                 Udevadm *udevadm, QList<Finding> *out)
+{
+    QString advice;
+    if (!environment.facilities.udev)
+        advice = QCoreApplication::translate("ConnectionDoctor", "重新插拔打印机后再试。");
+    else if (rule.isEmpty())
+        advice = QCoreApplication::translate("ConnectionDoctor",
+                                             "安装访问规则：将 60-labelsetup-printers.rules 复制到 "
+                                             "/etc/udev/rules.d，然后重新插拔打印机。");
+    else
+        advice = QCoreApplication::translate("ConnectionDoctor",
+                                             "访问规则已安装但尚未生效：重新插拔打印机，或运行 "
+                                             "\"udevadm trigger\"。");
+    out->append(finding("usb.access", Verdict::Failure,
                         QCoreApplication::translate("ConnectionDoctor",
-                                                    "访问规则尚未作用于端口 %1 的 USB 打印机。")
+                                                    "当前用户无权打开端口 %1 的 USB 打印机。")
                             .arg(printer.port),
-                        QCoreApplication::translate(
-                            "ConnectionDoctor", "重新插拔打印机，或运行 \"udevadm trigger\"。")));
-            }
-            continue;
-        }
-        if (printer.openResult != 0) {
-            out.append(finding(
-                "usb.access", Verdict::Failure,
-                QCoreApplication::translate("ConnectionDoctor", "无法打开端口 %1 的 USB 打印机：%2")
-                    .arg(printer.port)
-                    .arg(QString::fromUtf8(libusb_strerror(printer.openResult))),
-                QCoreApplication::translate("ConnectionDoctor", "重新插拔打印机后再试。")));
-            continue;
-        }
-        out.append(finding("usb.access", Verdict::Pass,
-                           QCoreApplication::translate(
-                               "ConnectionDoctor", "当前用户可以打开端口 %1 的 USB 打印机（%2）。")
-                               .arg(printer.port)
-                               .arg(printer.product)));
-        if (printer.driverBound) {
-            out.append(finding(
-                "usb.driver", Verdict::Warning,
-                QCoreApplication::translate(
-                    "ConnectionDoctor",
-                    "内核驱动（通常是 usblp）占用着端口 %1 的 USB 打印机的接口。")
-                    .arg(printer.port),
-                QCoreApplication::translate(
-                    "ConnectionDoctor",
-                    "本工具通信时会暂时断开该驱动；若其他程序同时通过它打印，请先停止该程序，"
-                    "或用 \"modprobe -r usblp\" 卸载驱动。")));
-        } else {
-            out.append(finding("usb.driver", Verdict::Pass,
-                               QCoreApplication::translate(
-                                   "ConnectionDoctor", "没有内核驱动占用端口 %1 的 USB 打印机。")
-                                   .arg(printer.port)));
-        }
+                        advice));
+    if (!rule.isEmpty())
+        checkRuleApplied(printer, udevadm, out);
+}
+
+// usb.driver: whether a kernel driver holds the interface of a printer that opened.
+void checkDriver(const Environment &environment, const UsbPrinter &printer, QList<Finding> *out)
+{
+    if (!environment.facilities.kernelPrinterDriver) {
+        out->append(notOnThisSystem("usb.driver"));
+    } else if (printer.driverBound) {
+        out->append(finding(
+            "usb.driver", Verdict::Warning,
+            QCoreApplication::translate(
+                "ConnectionDoctor", "内核驱动（通常是 usblp）占用着端口 %1 的 USB 打印机的接口。")
+                .arg(printer.port),
+            QCoreApplication::translate(
+                "ConnectionDoctor",
+                "本工具通信时会暂时断开该驱动；若其他程序同时通过它打印，请先停止该程序，"
+                "或用 \"modprobe -r usblp\" 卸载驱动。")));
+    } else {
+        out->append(finding("usb.driver", Verdict::Pass,
+                            QCoreApplication::translate(
+                                "ConnectionDoctor", "没有内核驱动占用端口 %1 的 USB 打印机。")
+                                .arg(printer.port)));
     }
+}
+
+// usb.present, usb.access and what follows from them for one printer.
+void checkPrinter(const Environment &environment, const QString &rule, const UsbPrinter &printer,
+                  Udevadm *udevadm, QList<Finding> *out)
+{
+    out->append(finding("usb.present", Verdict::Pass,
+                        QCoreApplication::translate(
+                            "ConnectionDoctor", "端口 %1 有一台 USB 打印机（总线 %2，设备 %3）。")
+                            .arg(printer.port)
+                            .arg(printer.bus)
+                            .arg(printer.address)));
+    if (printer.openResult == LIBUSB_ERROR_ACCESS) {
+        checkDenied(environment, rule, printer, udevadm, out);
+    } else if (printer.openResult != 0) {
+        out->append(finding(
+            "usb.access", Verdict::Failure,
+            QCoreApplication::translate("ConnectionDoctor", "无法打开端口 %1 的 USB 打印机：%2")
+                .arg(printer.port)
+                .arg(QString::fromUtf8(libusb_strerror(printer.openResult))),
+            QCoreApplication::translate("ConnectionDoctor", "重新插拔打印机后再试。")));
+    } else {
+        out->append(finding("usb.access", Verdict::Pass,
+                            QCoreApplication::translate(
+                                "ConnectionDoctor", "当前用户可以打开端口 %1 的 USB 打印机（%2）。")
+                                .arg(printer.port)
+                                .arg(printer.product)));
+        checkDriver(environment, printer, out);
+    }
+}
+
+} // namespace
+
+QList<Finding> checkUsb(const Environment &environment)
+{
+    QList<Finding> out;
+    const QString rule = checkRule(environment, &out);
+    const QList<UsbPrinter> printers = findPrinters(&out);
+    if (printers.isEmpty())
+        return out;
+    Udevadm udevadm;
+    if (environment.facilities.udev)
+        udevadm.program = findProgram(environment, QStringLiteral("udevadm"));
+    for (const UsbPrinter &printer : printers)
+        checkPrinter(environment, rule, printer, &udevadm, &out);
     checkQueues(environment, printers, &out);
     return out;
 }
@@ -342,6 +408,10 @@ void checkSubnet(const QHostAddress &address, const Environment &environment, QL
                         .arg(address.toString(), where)));
     }
 
+    if (!environment.facilities.routeQuery) {
+        out->append(notOnThisSystem("net.route"));
+        return;
+    }
     const QString ip = findProgram(environment, QStringLiteral("ip"));
     if (ip.isEmpty()) {
         out->append(
@@ -510,6 +580,8 @@ QString verdictName(Verdict verdict)
         return QStringLiteral("failure");
     case Verdict::Skipped:
         return QStringLiteral("skipped");
+    case Verdict::NotOnThisSystem:
+        return QStringLiteral("not on this system");
     }
     return QString();
 }

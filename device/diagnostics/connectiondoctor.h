@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/facilities.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -16,7 +18,8 @@ enum class Verdict
     Pass,
     Warning,
     Failure,
-    Skipped, // the check needs a tool or an input the machine lacks
+    Skipped,         // the check needs a tool or an input the machine lacks
+    NotOnThisSystem, // what the check looks at does not exist on this kind of system
 };
 
 struct Finding
@@ -45,6 +48,8 @@ struct Environment
         QStringLiteral("/usr/lib/udev/rules.d"), QStringLiteral("/lib/udev/rules.d")};
     // Folders searched for lpstat and ip; empty: the PATH.
     QStringList programDirs;
+    // What the system has: a check of something it lacks is "not on this system".
+    platform::Facilities facilities = platform::facilities();
 };
 
 // The USB printers of the vendor, each with its access, kernel driver and print queue.
@@ -54,10 +59,10 @@ QList<Finding> checkUsb(const Environment &environment = Environment());
 QList<Finding> checkNetwork(const NetTarget &target,
                             const Environment &environment = Environment());
 
-// "pass", "warning", "failure", "skipped".
+// "pass", "warning", "failure", "skipped", "not on this system".
 QString verdictName(Verdict verdict);
 
-// The worst verdict of the findings (Skipped counts as Pass).
+// The worst verdict of the findings (Skipped and NotOnThisSystem count as Pass).
 Verdict overall(const QList<Finding> &findings);
 
 // A check as the user's language names it ("usb.access" -> "USB 访问权限"); the

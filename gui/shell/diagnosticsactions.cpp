@@ -24,7 +24,8 @@ void DiagnosticsActions::runDoctor(const doctor::NetTarget &target)
         if (!target.host.trimmed().isEmpty())
             findings += doctor::checkNetwork(target);
     }
-    const QString verdicts[] = {tr("通过"), tr("警告"), tr("失败"), tr("跳过")};
+    const QString verdicts[] = {tr("通过"), tr("警告"), tr("失败"), tr("跳过"),
+                                tr("本系统不适用")};
     QList<QStringList> rows;
     for (const doctor::Finding &f : findings)
         rows.append({doctor::checkLabel(f.check), verdicts[int(f.verdict)], f.text, f.advice});

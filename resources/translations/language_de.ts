@@ -290,6 +290,10 @@
         <source>本机没有通往该网络的路径：请检查本机的网络连接、地址和网关。</source>
         <translation>Dieser Rechner hat keinen Weg in dieses Netz: Prüfen Sie seine Netzwerkverbindung, Adresse und sein Gateway.</translation>
     </message>
+    <message>
+        <source>本系统不适用</source>
+        <translation>Nicht auf diesem System</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionPanel</name>
@@ -565,6 +569,10 @@
     <message>
         <source>诊断报告 (*.json)</source>
         <translation>Diagnoseberichte (*.json)</translation>
+    </message>
+    <message>
+        <source>本系统不适用</source>
+        <translation>Nicht auf diesem System</translation>
     </message>
 </context>
 <context>

@@ -290,6 +290,10 @@
         <source>本机没有通往该网络的路径：请检查本机的网络连接、地址和网关。</source>
         <translation>This computer has no way to that network: check its network connection, address and gateway.</translation>
     </message>
+    <message>
+        <source>本系统不适用</source>
+        <translation>Not on this system</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionPanel</name>
@@ -565,6 +569,10 @@
     <message>
         <source>诊断报告 (*.json)</source>
         <translation>Diagnostics reports (*.json)</translation>
+    </message>
+    <message>
+        <source>本系统不适用</source>
+        <translation>Not on this system</translation>
     </message>
 </context>
 <context>

@@ -290,6 +290,10 @@
         <source>本机没有通往该网络的路径：请检查本机的网络连接、地址和网关。</source>
         <translation>Cet ordinateur n’a aucun chemin vers ce réseau : vérifiez sa connexion réseau, son adresse et sa passerelle.</translation>
     </message>
+    <message>
+        <source>本系统不适用</source>
+        <translation>Pas sur ce système</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionPanel</name>
@@ -565,6 +569,10 @@
     <message>
         <source>诊断报告 (*.json)</source>
         <translation>Rapports de diagnostic (*.json)</translation>
+    </message>
+    <message>
+        <source>本系统不适用</source>
+        <translation>Pas sur ce système</translation>
     </message>
 </context>
 <context>

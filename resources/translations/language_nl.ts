@@ -290,6 +290,10 @@
         <source>本机没有通往该网络的路径：请检查本机的网络连接、地址和网关。</source>
         <translation>Deze computer heeft geen weg naar dat netwerk: controleer de netwerkverbinding, het adres en de gateway.</translation>
     </message>
+    <message>
+        <source>本系统不适用</source>
+        <translation>Niet op dit systeem</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionPanel</name>
@@ -565,6 +569,10 @@
     <message>
         <source>诊断报告 (*.json)</source>
         <translation>Diagnoserapporten (*.json)</translation>
+    </message>
+    <message>
+        <source>本系统不适用</source>
+        <translation>Niet op dit systeem</translation>
     </message>
 </context>
 <context>

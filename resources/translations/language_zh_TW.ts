@@ -290,6 +290,10 @@
         <source>本机没有通往该网络的路径：请检查本机的网络连接、地址和网关。</source>
         <translation>本機沒有通往該網路的路徑：請檢查本機的網路連線、位址和閘道。</translation>
     </message>
+    <message>
+        <source>本系统不适用</source>
+        <translation>本系統不適用</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionPanel</name>
@@ -565,6 +569,10 @@
     <message>
         <source>诊断报告 (*.json)</source>
         <translation>診斷報告 (*.json)</translation>
+    </message>
+    <message>
+        <source>本系统不适用</source>
+        <translation>本系統不適用</translation>
     </message>
 </context>
 <context>
