@@ -640,7 +640,10 @@ void printJob(CommandContext &c, const ApplyJob &job)
 class Progress
 {
 public:
-    explicit Progress(int total) : m_total(total), m_shown(total > 1 && platform::stderrIsTerminal()) {}
+    explicit Progress(int total)
+        : m_total(total), m_shown(total > 1 && platform::stderrIsTerminal())
+    {
+    }
     ~Progress()
     {
         if (m_shown && m_done > 0)

@@ -25,8 +25,7 @@ FileKind kindOf(const QString &path);
 // terminal. What is checked is the file opened: true with `file` open and its size when
 // it is a regular file; otherwise false with its kind, and the system's reason in
 // `error` when it could not be opened at all (kind Missing then).
-bool openRegular(const QString &path, QFile *file, FileKind *kind, qint64 *size,
-                 QString *error);
+bool openRegular(const QString &path, QFile *file, FileKind *kind, qint64 *size, QString *error);
 
 // Until what `file` wrote is on the disk.
 bool syncToDisk(QFileDevice &file);

@@ -28,8 +28,8 @@ bool OwnFile::create(const QString &path)
 {
     // O_EXCL: an existing name, a symbolic link included, is never opened; 0600 from the
     // first moment, whatever the umask leaves.
-    d->fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC,
-                   0600);
+    d->fd =
+        ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     d->error = d->fd < 0 ? errno : 0;
     return d->fd >= 0;
 }

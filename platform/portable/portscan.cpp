@@ -34,8 +34,8 @@ QList<QHostAddress> acceptingHosts(const QList<QHostAddress> &hosts, quint16 por
         for (int i = start; i < end; ++i) {
             QTcpSocket &socket = *sockets[size_t(i - start)];
             while (socket.state() != QAbstractSocket::ConnectedState &&
-                   socket.state() != QAbstractSocket::UnconnectedState &&
-                   !deadline.hasExpired() && !(stop && *stop))
+                   socket.state() != QAbstractSocket::UnconnectedState && !deadline.hasExpired() &&
+                   !(stop && *stop))
                 socket.waitForConnected(int(qMin<qint64>(deadline.remainingTime(), kLookMs)));
             if (socket.state() == QAbstractSocket::ConnectedState)
                 out.append(hosts.at(i));

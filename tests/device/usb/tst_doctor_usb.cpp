@@ -1,6 +1,8 @@
 // The connection doctor's USB checks against printers emulated behind the real libusb
 // (none, one that may be opened, one held by a kernel driver, one this user may not
 // open), with stand-in programs for lpstat and udevadm; and the udev rule's installer.
+// The same checks with the facilities of the portable platform say "not on this system"
+// where they look for what only Linux has.
 #include "device/diagnostics/connectiondoctor.h"
 #include "emulatedusbprinter.h"
 
@@ -11,6 +13,15 @@
 #include <unistd.h>
 
 namespace {
+
+// Every facility the checks may use, whichever platform this build has.
+platform::Facilities linuxFacilities()
+{
+    platform::Facilities f;
+    f.sendQueueDepth = f.udev = f.kernelPrinterDriver = f.printSpooler = f.routeQuery =
+        f.networkManager = f.stopSignals = true;
+    return f;
+}
 
 // Runs the rule installer into `folder`; its output, or "failed".
 QString installRule(const QString &folder)
@@ -38,12 +49,14 @@ private slots:
         QTest::addColumn<QString>("lpstat");  // empty: not installed
         QTest::addColumn<QString>("udevadm"); // "none", or whether it finds the seat tag
         QTest::addColumn<QString>("expected");
+        QTest::addColumn<bool>("portable"); // the portable platform's facilities
         const QString office = QStringLiteral("device for office: ipp://10.0.0.9/ipp\n");
         const QString label = QStringLiteral("device for label: usb://Maker/ABC%20X?serial=1\n");
         const auto row = [](const char *name, const char *printer, bool rule, const QString &lpstat,
                             const char *expected, const QByteArray &product = "ABC X",
-                            const char *udevadm = "untagged") {
-            QTest::newRow(name) << printer << product << rule << lpstat << udevadm << expected;
+                            const char *udevadm = "untagged", bool portable = false) {
+            QTest::newRow(name) << printer << product << rule << lpstat << udevadm << expected
+                                << portable;
         };
         row("no printer, no rule", "", false, "", "usb.rule=warning usb.present=warning");
         row("printer, no queue", "ok", true, office,
@@ -68,6 +81,22 @@ private slots:
             "usb.rule=pass usb.present=pass usb.access=failure usb.rule-applied=skipped "
             "usb.queue=skipped",
             "ABC X", "none");
+        // No udev, kernel printer driver or print queue on this kind of system: never a
+        // warning or failure for them, whatever the stand-ins would say.
+        row("portable: no printer", "", false, label,
+            "usb.rule=not on this system usb.present=warning", "ABC X", "untagged", true);
+        row("portable: printer with a queue", "ok", true, label + office,
+            "usb.rule=not on this system usb.present=pass usb.access=pass "
+            "usb.driver=not on this system usb.queue=not on this system",
+            "ABC X", "untagged", true);
+        row("portable: kernel driver", "driver", true, label,
+            "usb.rule=not on this system usb.present=pass usb.access=pass "
+            "usb.driver=not on this system usb.queue=not on this system",
+            "ABC X", "untagged", true);
+        row("portable: denied", "denied", true, label,
+            "usb.rule=not on this system usb.present=pass usb.access=failure "
+            "usb.queue=not on this system",
+            "ABC X", "untagged", true);
     }
 
     void usb()
@@ -78,6 +107,7 @@ private slots:
         QFETCH(QString, lpstat);
         QFETCH(QString, udevadm);
         QFETCH(QString, expected);
+        QFETCH(bool, portable);
 
         QTemporaryDir tools;
         // Prints `output`, after what the commands `first` print.
@@ -114,6 +144,7 @@ private slots:
         doctor::Environment env;
         env.programDirs = QStringList{tools.path()};
         env.udevRuleDirs = QStringList{ruleDir};
+        env.facilities = portable ? platform::Facilities() : linuxFacilities();
 
         if (!EmulatedUsbBus::available())
             QSKIP(qPrintable(EmulatedUsbBus::unavailableReason()));
@@ -152,6 +183,8 @@ private slots:
             verdicts << f.check + QLatin1Char('=') + doctor::verdictName(f.verdict);
             if (f.verdict == doctor::Verdict::Failure || f.verdict == doctor::Verdict::Warning)
                 QVERIFY2(!f.advice.isEmpty(), qPrintable(f.check));
+            if (f.verdict == doctor::Verdict::NotOnThisSystem)
+                QCOMPARE(f.text, QStringLiteral("本系统不适用"));
             if (f.check == "usb.queue" && f.verdict == doctor::Verdict::Warning)
                 QVERIFY(f.text.contains("label") && !f.text.contains("office"));
         }
