@@ -1,20 +1,37 @@
 #include "platform/readfile.h"
 
 #include <QFile>
-#include <QFileInfo>
+
+#include <filesystem>
+#include <system_error>
 
 namespace platform {
 
-// Qt tells a regular file and a folder from the rest, not a pipe from a device: those
-// are "other". The kind is looked at by name just before the open, not on the handle.
+// The kind is looked at by name just before the open, not on the handle opened: a name
+// changed in between goes unseen, which only the system's own calls could prevent.
 FileKind kindOf(const QString &path)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
-        return FileKind::Missing;
-    if (info.isDir())
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(
+        std::filesystem::path(QFile::encodeName(path).toStdString()), error);
+    switch (status.type()) {
+    case std::filesystem::file_type::regular:
+        return FileKind::Regular;
+    case std::filesystem::file_type::fifo:
+        return FileKind::Pipe;
+    case std::filesystem::file_type::block:
+    case std::filesystem::file_type::character:
+        return FileKind::Device;
+    case std::filesystem::file_type::directory:
         return FileKind::Folder;
-    return info.isFile() ? FileKind::Regular : FileKind::Other;
+    case std::filesystem::file_type::socket:
+        return FileKind::Socket;
+    case std::filesystem::file_type::none:
+    case std::filesystem::file_type::not_found:
+        return FileKind::Missing;
+    default:
+        return FileKind::Other;
+    }
 }
 
 bool openRegular(const QString &path, QFile *file, FileKind *kind, qint64 *size, QString *error)
@@ -40,6 +57,7 @@ bool openRegular(const QString &path, QFile *file, FileKind *kind, qint64 *size,
 
 bool syncToDisk(QFileDevice &file)
 {
+    // Qt 5 has no call that waits for the disk.
     return file.flush();
 }
 
