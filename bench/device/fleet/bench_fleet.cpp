@@ -12,6 +12,7 @@
 #include "device/fleet/fleetmodel.h"
 #include "device/fleet/poller.h"
 #include "device/fleet/rollout.h"
+#include "platform/ownfile.h"
 #include "sim/simprinter.h"
 
 #include <QApplication>
@@ -23,7 +24,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
-#include <fcntl.h>
 #include <memory>
 #include <sys/resource.h>
 #include <vector>
@@ -167,8 +167,11 @@ void rollout()
     }
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("fw.bin"));
-    writePlainFile(path, rawPayload(64 * 1024, 3));
-    const PlainCopy plain(path, ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC));
+    const QByteArray payload = rawPayload(64 * 1024, 3);
+    auto file = std::make_unique<platform::OwnFile>();
+    if (!file->create(path) || !file->write(payload.constData(), payload.size()))
+        std::fprintf(stderr, "bench_fleet: cannot write %s\n", qPrintable(path));
+    const PlainCopy plain(path, std::move(file));
     const double serial = rolloutSeconds(addresses(ports), plain, 1);
     const double parallel = rolloutSeconds(addresses(ports), plain, 4);
     std::printf("BENCH rollout_20_jobs4_vs_serial %.2f x (serial %.1f s, 4 jobs %.1f s)\n",
