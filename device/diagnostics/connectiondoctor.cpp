@@ -185,7 +185,7 @@ QString checkRule(const Environment &environment, QList<Finding> *out)
         out->append(notOnThisSystem("usb.rule"));
         return QString();
     }
-    const QString rule = installedRule(environment);
+    QString rule = installedRule(environment);
     if (rule.isEmpty()) {
         out->append(finding(
             "usb.rule", Verdict::Warning,
