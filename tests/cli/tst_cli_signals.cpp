@@ -3,6 +3,7 @@
 // code is 130 or 143, what was not begun got nothing, and no decrypted copy is left.
 #include "common/encryptedfile.h"
 #include "core/protocol/commandcodes.h"
+#include "platform/facilities.h"
 #include "sim/simprinter.h"
 
 #include <QJsonArray>
@@ -65,6 +66,11 @@ private slots:
         QFETCH(QString, stage);
         QFETCH(QList<int>, sent);
         QFETCH(int, code);
+        // The slow printer holds a download back by a small kernel receive buffer, which
+        // the portable platform cannot give it: the download would end before the signal.
+        if (!platform::facilities().sendQueueDepth && (stage == "download" || stage == "rollout"))
+            QSKIP("needs the simulated printer's small receive buffer and the TCP send queue's "
+                  "depth, which the portable platform has not");
         const int printerCount = stage == "apply"     ? 4
                                  : stage == "status"  ? 3
                                  : stage == "rollout" ? 2

@@ -3,6 +3,7 @@
 #include "device/diagnostics/connectiondoctor.h"
 #include "sim/simprinter.h"
 #include "device/link/discovery.h"
+#include "platform/facilities.h"
 
 #include <QElapsedTimer>
 #include <QNetworkDatagram>
@@ -57,7 +58,11 @@ private slots:
             if (f.check == QLatin1String("net.port"))
                 port = f.text;
         }
-        QCOMPARE(verdicts.join(' '), QStringLiteral("warning failure failure skipped warning"));
+        // Where routes cannot be asked for, that check does not apply.
+        QCOMPARE(verdicts.join(' '), platform::facilities().routeQuery
+                                         ? QStringLiteral("warning failure failure skipped warning")
+                                         : QStringLiteral(
+                                               "warning not on this system failure skipped warning"));
         // Unreachable at once is not a printer that took too long to answer.
         QVERIFY2(port.contains(QStringLiteral("无法到达")), qPrintable(port));
     }

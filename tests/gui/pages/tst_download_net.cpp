@@ -8,6 +8,7 @@
 #include "gui/provisioning/wifiprovisioning.h"
 #include "core/hostwifi/wifiscan.h"
 #include "sessionfixture.h"
+#include "platform/facilities.h"
 
 #include <QtTest>
 #include <QCheckBox>
@@ -184,6 +185,11 @@ void TestDownloadNet::fileSend()
     const bool console = kind >= 2, typed = kind == 3, streams = drop > -2 && !typed;
     const int setup = typed ? c.at(1).toInt() : 0;
     const QString message = c.mid(9).join(QLatin1Char('|'));
+    // A printer that drops the connection with bytes unread: only the kernel's send queue
+    // tells that the stream did not arrive.
+    if (!platform::facilities().sendQueueDepth &&
+        QByteArray(QTest::currentDataTag()) == "slow printer drops at the end")
+        QSKIP("needs the TCP send queue's depth, which the portable platform cannot tell");
     QTemporaryDir dir;
     const QByteArray plain =
         typed ? QByteArray::fromHex(c.at(5).toLatin1()) : rawPayload(c.at(1).toInt(), 7);
@@ -473,6 +479,11 @@ void TestDownloadNet::setNet()
     const QStringList c = row.split(QLatin1Char('|'));
     const int knownMode = c.at(0).toInt(), state = c.at(1).toInt(), manual = c.at(2).toInt();
     const QString &name = c.at(3), &password = c.at(4);
+    // A printer that closes at once without reading: only the kernel's send queue tells
+    // that the frame was never taken.
+    if (!platform::facilities().sendQueueDepth &&
+        QByteArray(QTest::currentDataTag()).contains("closes at once"))
+        QSKIP("needs the TCP send queue's depth, which the portable platform cannot tell");
     const QStringList frames = c.at(5).split(QLatin1Char(';'), Qt::SkipEmptyParts);
     ProvisioningFixture f;
     QVERIFY(f.start());
