@@ -37,13 +37,8 @@ const int kWifiModeCodes[] = {1, 2};
 constexpr int kSsidBytes = 32;
 constexpr int kPassphraseBytes = 64;
 
-// A column that does not apply to the frame or page.
-constexpr int kNa = 0;
-constexpr int kNoPause = 0;
-constexpr bool kEndsRead = true;
-constexpr bool kGoesOn = false;
-constexpr Report kReported = Report::Failure;
-constexpr Report kSilent = Report::Silent;
+// A frame never queried, or never sent.
+constexpr int kNever = -1;
 
 // Declares one setting by naming what differs from the defaults of Row.
 class Setting
@@ -161,6 +156,103 @@ private:
     }
 
     Row m_row;
+};
+
+// Declares one frame of a page by naming what differs from the defaults of Frame.
+class Query
+{
+public:
+    Query(const char *page, uint8_t item)
+    {
+        m_frame.page = page;
+        m_frame.item = item;
+    }
+    operator Frame() const { return m_frame; }
+
+    // Its place in the page's queries and in its set frames (kNever: not at all).
+    Query &steps(int read, int write)
+    {
+        m_frame.readStep = read;
+        m_frame.writeStep = write;
+        return *this;
+    }
+    Query &pause(int ms)
+    {
+        m_frame.pauseMs = ms;
+        return *this;
+    }
+    Query &only(Models models)
+    {
+        m_frame.models = models;
+        return *this;
+    }
+    Query &when(const char *key, const char *value)
+    {
+        m_frame.whenKey = key;
+        m_frame.whenValue = value;
+        return *this;
+    }
+    Query &endsRead()
+    {
+        m_frame.endsPageRead = true;
+        return *this;
+    }
+    Query &report(Report report)
+    {
+        m_frame.report = report;
+        return *this;
+    }
+    Query &strictTexts()
+    {
+        m_frame.strictTexts = true;
+        return *this;
+    }
+
+private:
+    Frame m_frame;
+};
+
+// Declares one page by naming what differs from the defaults of Page.
+class PageOf
+{
+public:
+    explicit PageOf(const char *name) { m_page.name = name; }
+    operator Page() const { return m_page; }
+
+    PageOf &mediumFailure()
+    {
+        m_page.mediumFailure = true;
+        return *this;
+    }
+    PageOf &changeOnly()
+    {
+        m_page.changeOnly = true;
+        return *this;
+    }
+    PageOf &fillMissing()
+    {
+        m_page.fillMissing = true;
+        return *this;
+    }
+    PageOf &batchEnd(int command, int reportStep)
+    {
+        m_page.batchEnd = command;
+        m_page.batchEndReportStep = reportStep;
+        return *this;
+    }
+    PageOf &finalPause(int ms)
+    {
+        m_page.finalPauseMs = ms;
+        return *this;
+    }
+    PageOf &only(Models models)
+    {
+        m_page.models = models;
+        return *this;
+    }
+
+private:
+    Page m_page;
 };
 
 // clang-format off
@@ -284,72 +376,71 @@ const QList<Row> kRows{
         .name(QT_TRANSLATE_NOOP("SettingTable", "设备SN号")),
 };
 
-// page, item, read step, write step, pause, models, when key, when value,
-// whether a failure ends the page's read, how it counts in the page's result, strict texts
+// Each frame of a page: its place in the page's reads and writes, and what differs from
+// the defaults of Frame.
 const QList<Frame> kFrames{
     // Read in the page's query order; written in the printer's order.
-    {"print", 0x00, 0, 1, kNoPause, M::All, nullptr, nullptr, kGoesOn, kReported, false},
-    {"print", 0x13, 1, 2, kNoPause, M::All, nullptr, nullptr, kGoesOn, kReported, false},
-    {"print", 0x19, 2, 3, kNoPause, M::All, nullptr, nullptr, kGoesOn, kReported, false},
-    {"print", 0x1A, 3, 4, kNoPause, M::All, nullptr, nullptr, kGoesOn, kReported, false},
-    {"print", 0x1C, 4, 5, kNoPause, M::All, nullptr, nullptr, kGoesOn, kReported, false},
-    {"print", 0x1D, 5, 10, kNoPause, M::All, nullptr, nullptr, kGoesOn, kReported, false},
-    {"print", 0x1E, 6, 9, kNoPause, M::All, nullptr, nullptr, kGoesOn, kReported, false},
-    {"print", 0x41, 7, 6, kNoPause, M::PrintMode, nullptr, nullptr, kGoesOn, kReported, false},
-    {"print", 0x16, 8, 7, kNoPause, M::All, nullptr, nullptr, kGoesOn, kReported, false},
-    {"print", 0x01, 9, 0, kNoPause, M::All, nullptr, nullptr, kGoesOn, kReported, false},
-    {"print", 0x02, 10, 8, kNoPause, M::All, nullptr, nullptr, kGoesOn, kReported, false},
-    {"print", 0x54, 11, 6, kNoPause, M::NoPrintMode, nullptr, nullptr, kGoesOn, kReported, false},
-    {"print", 0x18, 12, 11, kNoPause, M::All, nullptr, nullptr, kGoesOn, kReported, false},
-    {"print", 0x3E, 13, 12, kNoPause, M::All, nullptr, nullptr, kGoesOn, kReported, false},
+    Query("print", 0x00).steps(0, 1),
+    Query("print", 0x13).steps(1, 2),
+    Query("print", 0x19).steps(2, 3),
+    Query("print", 0x1A).steps(3, 4),
+    Query("print", 0x1C).steps(4, 5),
+    Query("print", 0x1D).steps(5, 10),
+    Query("print", 0x1E).steps(6, 9),
+    Query("print", 0x41).steps(7, 6).only(M::PrintMode),
+    Query("print", 0x16).steps(8, 7),
+    Query("print", 0x01).steps(9, 0),
+    Query("print", 0x02).steps(10, 8),
+    Query("print", 0x54).steps(11, 6).only(M::NoPrintMode),
+    Query("print", 0x18).steps(12, 11),
+    Query("print", 0x3E).steps(13, 12),
 
     // The page reports the last query's result alone.
-    {"distance", 0x33, 0, 0, kNoPause, M::All, nullptr, nullptr, kGoesOn, kSilent, false},
-    {"distance", 0x34, 1, 1, kNoPause, M::All, nullptr, nullptr, kGoesOn, kSilent, false},
-    {"distance", 0x35, 2, 2, kNoPause, M::All, nullptr, nullptr, kGoesOn, kSilent, false},
-    {"distance", 0x36, 3, 3, kNoPause, M::All, nullptr, nullptr, kGoesOn, kReported, false},
+    Query("distance", 0x33).steps(0, 0).report(Report::Silent),
+    Query("distance", 0x34).steps(1, 1).report(Report::Silent),
+    Query("distance", 0x35).steps(2, 2).report(Report::Silent),
+    Query("distance", 0x36).steps(3, 3),
 
-    {"stripper", 0x58, 0, 0, kNoPause, M::All, nullptr, nullptr, kGoesOn, kReported, false},
+    Query("stripper", 0x58).steps(0, 0),
 
     // The WiFi module needs time to apply each group before the next frame.
-    {"wifi", 0x30, 0, 0, 1000, M::All, nullptr, nullptr, kEndsRead, kReported, false},
-    {"wifi", 0x26, 1, 1, 1000, M::All, "mode", "station", kEndsRead, kReported, false},
+    Query("wifi", 0x30).steps(0, 0).pause(1000).endsRead(),
+    Query("wifi", 0x26).steps(1, 1).pause(1000).when("mode", "station").endsRead(),
     // Only an access point answer that cannot be read is reported; the read goes on.
-    {"wifi", 0x27, 2, 1, 1000, M::All, "mode", "accessPoint", kGoesOn, Report::BadReplyOnly, true},
-    {"wifi", 0x29, 3, 2, 500, M::All, nullptr, nullptr, kEndsRead, kReported, false},
-    {"wifi", 0x3C, 4, -1, kNoPause, M::All, nullptr, nullptr, kEndsRead, kReported, false},
+    Query("wifi", 0x27).steps(2, 1).pause(1000).when("mode", "accessPoint")
+        .report(Report::BadReplyOnly).strictTexts(),
+    Query("wifi", 0x29).steps(3, 2).pause(500).endsRead(),
+    Query("wifi", 0x3C).steps(4, kNever).endsRead(),
     // The addresses' query does not change the page's result.
-    {"wifi", 0x28, 5, 3, kNoPause, M::All, nullptr, nullptr, kGoesOn, kSilent, false},
+    Query("wifi", 0x28).steps(5, 3).report(Report::Silent),
 
     // Ports are read first, and only the address query's result is reported.
-    {"ethernet", 0x0F, 0, 1, kNoPause, M::All, nullptr, nullptr, kGoesOn, kSilent, false},
-    {"ethernet", 0x0D, 1, 0, kNoPause, M::All, nullptr, nullptr, kGoesOn, kReported, false},
+    Query("ethernet", 0x0F).steps(0, 1).report(Report::Silent),
+    Query("ethernet", 0x0D).steps(1, 0),
 
-    {"bluetooth", 0x2B, 0, 0, kNoPause, M::All, nullptr, nullptr, kEndsRead, kReported, false},
-    {"bluetooth", 0x2C, 1, 1, kNoPause, M::All, nullptr, nullptr, kEndsRead, kReported, false},
-    {"bluetooth", 0x2F, 2, 2, kNoPause, M::All, nullptr, nullptr, kEndsRead, kReported, false},
-    {"bluetooth", 0x2E, 3, 3, kNoPause, M::All, nullptr, nullptr, kEndsRead, kReported, false},
-    {"bluetooth", 0x3C, 4, -1, kNoPause, M::All, nullptr, nullptr, kEndsRead, kReported, false},
+    Query("bluetooth", 0x2B).steps(0, 0).endsRead(),
+    Query("bluetooth", 0x2C).steps(1, 1).endsRead(),
+    Query("bluetooth", 0x2F).steps(2, 2).endsRead(),
+    Query("bluetooth", 0x2E).steps(3, 3).endsRead(),
+    Query("bluetooth", 0x3C).steps(4, kNever).endsRead(),
 
     // Only the serial number's query is reported.
-    {"serial", 0x0E, 0, 0, kNoPause, M::All, nullptr, nullptr, kGoesOn, kSilent, false},
-    {"serial", 0x0C, 1, -1, kNoPause, M::All, nullptr, nullptr, kGoesOn, kSilent, false},
-    {"serial", 0x10, 2, 1, kNoPause, M::All, nullptr, nullptr, kGoesOn, kReported, false},
+    Query("serial", 0x0E).steps(0, 0).report(Report::Silent),
+    Query("serial", 0x0C).steps(1, kNever).report(Report::Silent),
+    Query("serial", 0x10).steps(2, 1),
 };
 
-// name, medium failure, change only, fill missing, batch end, its report step,
-// final pause, models
 const QList<Page> kPages{
     // The print settings end with the batch-end command, which the printer needs to
     // apply them; it goes out last but is reported before the menu language.
-    {"print", false, false, false, POWER_SETTINGS_BATCH_END, 12, kNoPause, M::All},
-    {"distance", false, false, false, -1, kNa, kNoPause, M::All},
+    PageOf("print").batchEnd(POWER_SETTINGS_BATCH_END, 12),
+    PageOf("distance"),
     // The stripper comes with the models that have the print-mode setting.
-    {"stripper", false, false, false, -1, kNa, kNoPause, M::PrintMode},
-    {"wifi", true, true, true, -1, kNa, 100, M::All},
-    {"ethernet", false, false, false, -1, kNa, kNoPause, M::All},
-    {"bluetooth", true, false, false, -1, kNa, kNoPause, M::All},
-    {"serial", false, false, false, -1, kNa, kNoPause, M::All},
+    PageOf("stripper").only(M::PrintMode),
+    PageOf("wifi").mediumFailure().changeOnly().fillMissing().finalPause(100),
+    PageOf("ethernet"),
+    PageOf("bluetooth").mediumFailure(),
+    PageOf("serial"),
 };
 // clang-format on
 

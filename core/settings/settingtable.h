@@ -111,29 +111,29 @@ bool printerUnreachable(int code);
 // One frame of a page: its place in the page's reads and writes.
 struct Frame
 {
-    const char *page;
-    uint8_t item;
-    int readStep;  // -1: never queried
-    int writeStep; // -1: never sent; the first failure in this order is the write's result
-    int pauseMs;   // after the set frame, for the module to take it in
-    Models models;
-    const char *whenKey;   // only while this setting of the page ...
-    const char *whenValue; // ... has this value (WiFi mode)
-    bool endsPageRead;     // the page's own read stops at a failure of this query
-    Report report;         // how its failure counts in the page's result
-    bool strictTexts;      // texts must each end inside the answer, else a bad reply
+    const char *page = "";
+    uint8_t item = 0;
+    int readStep = -1;  // -1: never queried
+    int writeStep = -1; // -1: never sent; the first failure in this order is the write's result
+    int pauseMs = 0;    // after the set frame, for the module to take it in
+    Models models = Models::All;
+    const char *whenKey = nullptr;   // only while this setting of the page ...
+    const char *whenValue = nullptr; // ... has this value (WiFi mode)
+    bool endsPageRead = false;       // the page's own read stops at a failure of this query
+    Report report = Report::Failure; // how its failure counts in the page's result
+    bool strictTexts = false;        // texts must each end inside the answer, else a bad reply
 };
 
 struct Page
 {
-    const char *name;
-    bool mediumFailure;     // a failed read gives the medium's failure code, not the query's
-    bool changeOnly;        // a write sends only frames with a changed setting
-    bool fillMissing;       // a frame takes a setting known nowhere as empty, 0 or off
-    int batchEnd;           // function command after the writes, or -1
-    int batchEndReportStep; // its failure counts before that of this write step
-    int finalPauseMs;
-    Models models;
+    const char *name = "";
+    bool mediumFailure = false; // a failed read gives the medium's failure code, not the query's
+    bool changeOnly = false;    // a write sends only frames with a changed setting
+    bool fillMissing = false;   // a frame takes a setting known nowhere as empty, 0 or off
+    int batchEnd = -1;          // function command after the writes, or -1
+    int batchEndReportStep = 0; // its failure counts before that of this write step
+    int finalPauseMs = 0;
+    Models models = Models::All;
 };
 
 const QList<Row> &rows();
