@@ -109,8 +109,8 @@ void PageBinding::write(const Write &course)
     QStringList keys = wanted.keys();
     if (settingtable::findPage(m_name)->changeOnly) {
         keys.clear();
-        for (const settingtable::Frame *f : settingtable::framesToWrite(
-                 m_name, wanted, known, m_session.hasPrintMode())) {
+        for (const settingtable::Frame *f :
+             settingtable::framesToWrite(m_name, wanted, known, m_session.hasPrintMode())) {
             for (const Row *row : settingtable::rowsOf(m_name, f->item))
                 keys << QLatin1String(row->key);
         }

@@ -36,8 +36,7 @@ public:
         // After the open check, before anything is asked; false ends the read there.
         std::function<bool()> proceed;
         // Shows what was read instead of show().
-        std::function<void(const QJsonObject &read, const settingsengine::ReadResult &result)>
-            show;
+        std::function<void(const QJsonObject &read, const settingsengine::ReadResult &result)> show;
         // After a complete read: whether the set button may come on.
         std::function<bool()> completed;
     };

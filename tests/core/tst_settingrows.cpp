@@ -19,7 +19,8 @@ QString fingerprint(const settingtable::Row &row)
     QJsonValue value;
     switch (row.unit) {
     case Unit::List:
-        value = settingtable::listValue(row, row.codes ? row.codes[row.entries - 1] : row.entries - 1);
+        value =
+            settingtable::listValue(row, row.codes ? row.codes[row.entries - 1] : row.entries - 1);
         break;
     case Unit::Millimetres:
         value = row.decimals > 0 ? 50.5 : 12;
@@ -47,8 +48,9 @@ QString fingerprint(const settingtable::Row &row)
     parts << QStringLiteral("item %1").arg(row.item, 2, 16, QLatin1Char('0'));
     for (int dots : {8, 12}) {
         QByteArray bytes;
-        parts << (settingtable::encode(row, value, dots, &bytes) ? QString::fromLatin1(bytes.toHex(' '))
-                                                                 : QStringLiteral("none"));
+        parts << (settingtable::encode(row, value, dots, &bytes)
+                      ? QString::fromLatin1(bytes.toHex(' '))
+                      : QStringLiteral("none"));
     }
     QByteArray empty;
     settingtable::encode(row, settingtable::emptyValue(row), 8, &empty);
