@@ -943,97 +943,53 @@ int runProvision(CommandContext &c)
     });
 }
 
+// Many printers, or watched: the fleet's status.
+int runStatusAny(CommandContext &c)
+{
+    return fleetcommands::manyPrinters(c.options) || c.options.watchSeconds > 0
+               ? fleetcommands::runStatusMany(c)
+               : runStatus(c);
+}
+
+// Many printers, or a version to expect: a rollout.
+int runDownloadAny(CommandContext &c)
+{
+    return fleetcommands::manyPrinters(c.options) || !c.options.expectVersion.isEmpty()
+               ? fleetcommands::runRollout(c)
+               : runDownload(c);
+}
+
 } // namespace
 
 const QList<Command> &commands()
 {
-    static const QList<Command> list = fleetcommands::extend({
-        {"info", "info", "the printer's model, maker, firmware and resolution",
-         "Reads the identity, the firmware version and the resolution of the printer.\n", runInfo},
-        {"status", "status", "the printer's status word, decoded",
-         "Reads the status word and lists every condition it reports (idle when none).\n",
-         runStatus},
-        {"send", "send [--hex] TEXT | send --file FILE", "raw bytes to the printer",
-         "Sends TEXT (line feeds become CR LF), or hex byte pairs with --hex, or a file's\n"
-         "bytes, and shows what the printer sent back.\n",
-         runSend},
-        {"read", "read [PAGE...]", "the printer's settings, page by page",
-         "Reads the settings of the given pages (print, distance, stripper, wifi, ethernet,\n"
-         "bluetooth, serial; all when none is given). Passwords and PINs show as ******** unless\n"
-         "--with-secrets is given.\n",
-         runRead},
-        {"save", "save FILE [--with-secrets] [--with-identity] [--pages P,...] [--exclude K,...]",
-         "the printer's settings to a profile",
-         "Saves every setting the printer has to a profile file (JSON, millimetres and the\n"
-         "values the window shows). Passwords and PINs are left out unless --with-secrets\n"
-         "(the file is then readable by its owner only);\n"
-         "what identifies this one printer (static Ethernet and WiFi addresses, Bluetooth\n"
-         "names, serial number) unless --with-identity. --pages keeps only the pages named,\n"
-         "--exclude leaves out settings (KEY or PAGE.KEY).\n",
-         runSave},
-        {"diff", "diff FILE [--show-secrets] [--pages P,...] [--exclude K,...]",
-         "what apply would change",
-         "Lists each setting of the profile whose value differs on the printer: setting,\n"
-         "printer value, profile value. Sends no set frame. A password or PIN shows only as\n"
-         "changed unless --show-secrets is given. FILE is a regular file of at most 1 MiB.\n",
-         runDiff},
-        {"apply",
-         "apply FILE [--dry-run] [--verify] [--show-secrets] [--jobs N] [--pages P,...] "
-         "[--exclude K,...]",
-         "a profile to one or many printers",
-         "Writes the settings of the profile that differ, page by page, skipping those the\n"
-         "model lacks. --dry-run only lists them; --verify reads every written setting back\n"
-         "(exit code 4 when one differs). Each page counts as written once the printer has\n"
-         "answered the status query after its frames; what was sent after its last answer\n"
-         "is listed as sent, not confirmed. Many printers: repeat --net/--usb or give\n"
-         "--targets FILE (one address or usb:PORT per line); network printers are done in\n"
-         "parallel (--jobs N, 8 unless given). Each printer's result is printed as it\n"
-         "finishes (--jsonl: one JSON line each, then a summary line). A printer named twice\n"
-         "is applied once. Ctrl-C or SIGTERM begins no further printer, lets each running one\n"
-         "finish the page it is on, prints every printer's record and exits with 130 (143\n"
-         "for SIGTERM); a second signal stops the running ones at once. Passwords and PINs\n"
-         "show only as changed unless --show-secrets is given.\n",
-         runApply},
-        {"doctor", "doctor [--net HOST[:PORT]] [--udp-port N]",
-         "why the printer cannot be seen or reached",
-         "Checks the USB printers (access, udev rule, kernel driver, print queues) and, for\n"
-         "each --net address, its subnet and route, the TCP port, the printer's answer and\n"
-         "the discovery port (--udp-port, 38400 unless given). Exit code 2 when a check fails.\n",
-         runDoctor},
-        {"report", "report --out FILE [--net HOST[:PORT] | --usb[=PORT]]",
-         "a diagnostics report as JSON",
-         "Writes versions, the printers named, the printer's identity, status word and\n"
-         "settings, and the end of the debug log to FILE, with passwords and PINs masked.\n",
-         runReport},
-        {"list", "list [--discover] [--udp-port N]", "the printers attached or answering",
-         "Lists the USB printers attached and, with --discover, the network printers that\n"
-         "answer the UDP search (--udp-port, 38400 unless given), one per line as the\n"
-         "window's device list shows them.\n",
-         runList},
-        {"function", "function NAME [--no-wait]", "a maintenance command",
-         "Sends one maintenance command: selfTest, restart, initialise, gapLearn,\n"
-         "blackMarkLearn, dacLearn, outletLearn, paperOutLearn, fullCut, cutterOff,\n"
-         "stripMode, tearMode, keysOn, keysOff, buzzerOn, buzzerOff. It is done once the\n"
-         "printer answers the status query after it; after restart and initialise once it\n"
-         "answers again on a new connection (--timeout, 60 s unless given). --no-wait sends\n"
-         "a restart or initialise without waiting: sent, not confirmed.\n",
-         runFunction},
-        {"download", "download firmware|font FILE [--no-wait]",
-         "an encrypted firmware or font file",
-         "Decrypts FILE beside it and streams it to the printer as the window does; the\n"
-         "plain copy is removed afterwards. A font is done once the printer answers the\n"
-         "status query after it; a firmware once the printer answers again after its\n"
-         "restart (--timeout, 60 s unless given; --no-wait: sent, not confirmed).\n"
-         "Exit code 3 when the stream fails, the printer does not answer or the model\n"
-         "takes no font, 5 when FILE cannot be read or decrypted.\n",
-         runDownload},
-        {"provision", "provision --ssid NAME --password-stdin", "WiFi station credentials",
-         "Switches the WiFi module to station mode (unless it is already) and sends the\n"
-         "network name and the password read as one line from standard input, and asks the\n"
-         "status query after them: they are handed over once it is answered. The printer\n"
-         "takes them after a restart.\n",
-         runProvision},
-    });
+    static const QHash<QString, int (*)(CommandContext &)> runs{
+        {QStringLiteral("info"), runInfo},
+        {QStringLiteral("status"), runStatusAny},
+        {QStringLiteral("send"), runSend},
+        {QStringLiteral("read"), runRead},
+        {QStringLiteral("save"), runSave},
+        {QStringLiteral("diff"), runDiff},
+        {QStringLiteral("apply"), runApply},
+        {QStringLiteral("doctor"), runDoctor},
+        {QStringLiteral("report"), runReport},
+        {QStringLiteral("list"), runList},
+        {QStringLiteral("function"), runFunction},
+        {QStringLiteral("download"), runDownloadAny},
+        {QStringLiteral("provision"), runProvision},
+        {QStringLiteral("scan"), fleetcommands::runScan},
+        {QStringLiteral("inventory"), fleetcommands::runInventory},
+        {QStringLiteral("exporter"), fleetcommands::runExporter},
+    };
+    static const QList<Command> list = [] {
+        QList<Command> out;
+        for (const commandtable::CommandSpec &spec : commandtable::commands()) {
+            const auto run = runs.find(QLatin1String(spec.name));
+            Q_ASSERT(run != runs.end());
+            out.append({spec.name, commandtable::usage(spec).toUtf8(), &spec, *run});
+        }
+        return out;
+    }();
     return list;
 }
 
