@@ -23,15 +23,11 @@
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QHostAddress>
-#include <QHostInfo>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QTemporaryFile>
 #include <QTextStream>
-#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -660,43 +656,99 @@ private:
     bool m_shown;
 };
 
-int runApply(CommandContext &c)
+// The jobs of an apply, one per target; a printer named before is a duplicate, done once.
+// `addresses` gets the printers to apply to, `jobOfAddress` the job of each.
+std::vector<ApplyJob> applyJobs(const QList<Target> &targets, QList<PrinterAddress> *addresses,
+                                QList<int> *jobOfAddress)
 {
-    profile::Profile wanted;
-    const int read = readProfile(c, &wanted);
-    if (read != ExitOk)
-        return read;
-    if (c.options.targets.isEmpty()) {
-        c.out.error(QStringLiteral("apply needs printers: --net, --usb or --targets FILE"));
-        return ExitUsage;
-    }
-    std::vector<ApplyJob> jobs(size_t(c.options.targets.size()));
-    QList<PrinterAddress> addresses;
-    QList<int> jobOfAddress;
+    std::vector<ApplyJob> jobs(size_t(targets.size()));
     // The same printer named twice (or as "localhost" and "127.0.0.1") must not be
     // written by two sessions at once.
-    const QHash<int, int> duplicates = duplicateTargets(c.options.targets);
-    for (int i = 0; i < c.options.targets.size(); ++i) {
-        const Target &t = c.options.targets.at(i);
+    const QHash<int, int> duplicates = duplicateTargets(targets);
+    for (int i = 0; i < targets.size(); ++i) {
         ApplyJob &job = jobs[size_t(i)];
-        job.target = t;
+        job.target = targets.at(i);
         if (const auto same = duplicates.find(i); same != duplicates.end()) {
             job.state = QStringLiteral("duplicate");
             job.outcome = ops::Outcome();
             job.outcome.sentence = QStringLiteral("the same printer as %1: applied once")
-                                       .arg(c.options.targets.at(*same).name());
+                                       .arg(targets.at(*same).name());
             continue;
         }
-        jobOfAddress << i;
-        addresses.append(addressOf(t));
+        *jobOfAddress << i;
+        addresses->append(addressOf(job.target));
     }
+    return jobs;
+}
+
+// A second signal: the running printers are left in the middle of a page, what they
+// stored unknown; every record not yet printed is printed now, with the summary.
+void printStoppedAtOnce(CommandContext &c, std::vector<ApplyJob> &jobs,
+                        const std::function<void(ApplyJob &)> &print)
+{
+    QJsonArray table;
     for (ApplyJob &job : jobs) {
-        if (job.state == QLatin1String("duplicate")) {
-            printJob(c, job);
-            job.printed = true;
+        if (job.state == QLatin1String("running")) {
+            job.state = QStringLiteral("interrupted");
+            job.outcome = ops::Outcome();
+            job.outcome.code = ops::Code::Interrupted;
+            job.outcome.sentence = QStringLiteral(
+                "stopped at once in the middle of a page: what it stored is not known");
+        }
+        print(job);
+        table.append(jobJson(job, c.options.showSecrets));
+    }
+    Output out(c.out.form());
+    if (out.form() == Output::Form::Json)
+        out.set(QStringLiteral("printers"), table);
+    out.set(QStringLiteral("dryRun"), c.options.dryRun);
+    out.set(QStringLiteral("interrupted"), true);
+    out.error(QStringLiteral("interrupted at once: the printers running were stopped in "
+                             "the middle, those not yet begun were left alone"));
+    out.finish(c.interrupt->exitCode());
+}
+
+// The differences of a single printer in a table, the summary, and the exit code: the
+// worst outcome of any printer.
+int finishApply(CommandContext &c, const std::vector<ApplyJob> &jobs)
+{
+    if (jobs.size() == 1) {
+        printDifferences(c, jobs.front().details.differences);
+        for (const profile::Difference &d : jobs.front().details.notVerified) {
+            const QPair<QString, QString> values = differenceTexts(d, c.options.showSecrets);
+            c.out.line(QStringLiteral("read back different: %1 = %2 (profile %3)")
+                           .arg(settingtable::label(d.page + QLatin1Char('.') + d.setting),
+                                values.first, values.second));
         }
     }
+    int code = ExitOk;
+    QJsonArray table;
+    for (const ApplyJob &job : jobs) {
+        // The worst outcome decides: no printer, then refused by the printer, then refused
+        // before sending, then a difference.
+        static const QList<int> worstFirst{ExitNoPrinter, ExitRefused, ExitBadFile, ExitDifference,
+                                           ExitOk};
+        if (worstFirst.indexOf(job.code()) < worstFirst.indexOf(code))
+            code = job.code();
+        if (c.out.form() == Output::Form::Json) // the other forms printed each record already
+            table.append(jobJson(job, c.options.showSecrets));
+    }
+    if (c.out.form() == Output::Form::Json)
+        c.out.set(QStringLiteral("printers"), table);
+    c.out.set(QStringLiteral("dryRun"), c.options.dryRun);
+    if (stopRequested(c)) {
+        c.out.set(QStringLiteral("interrupted"), true);
+        c.out.error(QStringLiteral("interrupted: printers not yet begun were left alone"));
+        return ExitInterrupted;
+    }
+    return code;
+}
 
+// Applies the profile to the jobs' printers in parallel, each record printed as soon as
+// its printer is done and those a stop came before last; then the summary. The exit code.
+int runApplyJobs(CommandContext &c, const profile::Profile &wanted, std::vector<ApplyJob> &jobs,
+                 const QList<PrinterAddress> &addresses, const QList<int> &jobOfAddress)
+{
     Progress progress(int(addresses.size()));
     // The records are printed from the printers' threads, and by a second signal from a
     // thread of its own.
@@ -723,30 +775,9 @@ int runApply(CommandContext &c)
         print(job);
         progress.step();
     };
-    // A second signal: the running printers are left in the middle of a page, what they
-    // stored unknown; every record not yet printed is printed now.
     const InterruptRequest::Scope lastWords(c.interrupt, [&] {
         const std::lock_guard<std::mutex> lock(records);
-        QJsonArray table;
-        for (ApplyJob &job : jobs) {
-            if (job.state == QLatin1String("running")) {
-                job.state = QStringLiteral("interrupted");
-                job.outcome = ops::Outcome();
-                job.outcome.code = ops::Code::Interrupted;
-                job.outcome.sentence = QStringLiteral(
-                    "stopped at once in the middle of a page: what it stored is not known");
-            }
-            print(job);
-            table.append(jobJson(job, c.options.showSecrets));
-        }
-        Output out(c.out.form());
-        if (out.form() == Output::Form::Json)
-            out.set(QStringLiteral("printers"), table);
-        out.set(QStringLiteral("dryRun"), c.options.dryRun);
-        out.set(QStringLiteral("interrupted"), true);
-        out.error(QStringLiteral("interrupted at once: the printers running were stopped in "
-                                 "the middle, those not yet begun were left alone"));
-        out.finish(c.interrupt->exitCode());
+        printStoppedAtOnce(c, jobs, print);
     });
     ops::applyToMany(addresses, wanted, c.options.dryRun, c.options.verify, c.options.jobs,
                      control);
@@ -758,37 +789,29 @@ int runApply(CommandContext &c)
                 print(job);
         }
     }
+    return finishApply(c, jobs);
+}
 
-    int code = ExitOk;
-    QJsonArray table;
-    if (jobs.size() == 1) {
-        printDifferences(c, jobs.front().details.differences);
-        for (const profile::Difference &d : jobs.front().details.notVerified) {
-            const QPair<QString, QString> values = differenceTexts(d, c.options.showSecrets);
-            c.out.line(QStringLiteral("read back different: %1 = %2 (profile %3)")
-                           .arg(settingtable::label(d.page + QLatin1Char('.') + d.setting),
-                                values.first, values.second));
+int runApply(CommandContext &c)
+{
+    profile::Profile wanted;
+    const int read = readProfile(c, &wanted);
+    if (read != ExitOk)
+        return read;
+    if (c.options.targets.isEmpty()) {
+        c.out.error(QStringLiteral("apply needs printers: --net, --usb or --targets FILE"));
+        return ExitUsage;
+    }
+    QList<PrinterAddress> addresses;
+    QList<int> jobOfAddress;
+    std::vector<ApplyJob> jobs = applyJobs(c.options.targets, &addresses, &jobOfAddress);
+    for (ApplyJob &job : jobs) {
+        if (job.state == QLatin1String("duplicate")) {
+            printJob(c, job);
+            job.printed = true;
         }
     }
-    for (const ApplyJob &job : jobs) {
-        // The worst outcome decides: no printer, then refused by the printer, then refused
-        // before sending, then a difference.
-        static const QList<int> worstFirst{ExitNoPrinter, ExitRefused, ExitBadFile, ExitDifference,
-                                           ExitOk};
-        if (worstFirst.indexOf(job.code()) < worstFirst.indexOf(code))
-            code = job.code();
-        if (c.out.form() == Output::Form::Json) // the other forms printed each record already
-            table.append(jobJson(job, c.options.showSecrets));
-    }
-    if (c.out.form() == Output::Form::Json)
-        c.out.set(QStringLiteral("printers"), table);
-    c.out.set(QStringLiteral("dryRun"), c.options.dryRun);
-    if (stopRequested(c)) {
-        c.out.set(QStringLiteral("interrupted"), true);
-        c.out.error(QStringLiteral("interrupted: printers not yet begun were left alone"));
-        return ExitInterrupted;
-    }
-    return code;
+    return runApplyJobs(c, wanted, jobs, addresses, jobOfAddress);
 }
 
 int runList(CommandContext &c)
@@ -895,8 +918,7 @@ int runDownload(CommandContext &c)
             return int(ExitInterrupted);
         }
         if (outcome.ok())
-            outcome =
-                ops::downloadNow(session, plain, true, {}, stopFlag(c), kind, comeBackMs(c));
+            outcome = ops::downloadNow(session, plain, true, {}, stopFlag(c), kind, comeBackMs(c));
         if (!outcome.ok())
             return failed(c, outcome);
         const bool confirmed = outcome.unconfirmed.isEmpty();

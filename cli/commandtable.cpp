@@ -6,15 +6,13 @@ namespace commandtable {
 
 namespace {
 
-template <bool Options::*field>
-Stored setTrue(const QString &, Options *options, QString *)
+template <bool Options::*field> Stored setTrue(const QString &, Options *options, QString *)
 {
     options->*field = true;
     return Stored::Ok;
 }
 
-template <QString Options::*field>
-Stored setText(const QString &value, Options *options, QString *)
+template <QString Options::*field> Stored setText(const QString &value, Options *options, QString *)
 {
     options->*field = value;
     return Stored::Ok;
@@ -28,8 +26,7 @@ Stored setNonEmpty(const QString &value, Options *options, QString *)
     return value.isEmpty() ? Stored::BadValue : Stored::Ok;
 }
 
-template <int Options::*field>
-Stored setSeconds(const QString &value, Options *options, QString *)
+template <int Options::*field> Stored setSeconds(const QString &value, Options *options, QString *)
 {
     bool ok = false;
     options->*field = value.toInt(&ok);
@@ -417,7 +414,8 @@ QString usage(const CommandSpec &command)
     for (const FlagUse &use : command.flags) {
         const Flag *flag = findFlag(QLatin1String(use.name));
         const QString syntax = flagSyntax(*flag);
-        text += QLatin1Char(' ') + (use.required ? syntax : QLatin1Char('[') + syntax + QLatin1Char(']'));
+        text += QLatin1Char(' ') +
+                (use.required ? syntax : QLatin1Char('[') + syntax + QLatin1Char(']'));
         if (flag->repeatable)
             text += QLatin1String("...");
     }

@@ -30,10 +30,10 @@ enum class ValueHint
 enum class ArgumentHint
 {
     None,
-    Pages,     // page names
-    Function,  // one function name
-    Download,  // firmware|font, then a .hex or .bin file
-    Profile,   // one .json file
+    Pages,    // page names
+    Function, // one function name
+    Download, // firmware|font, then a .hex or .bin file
+    Profile,  // one .json file
 };
 
 // A value that cannot be stored: a bad value is a usage error, a file that cannot be read
@@ -48,15 +48,15 @@ using Store = Stored (*)(const QString &value, Options *options, QString *error)
 
 struct Flag
 {
-    const char *name;      // "--jobs"
-    const char *alias;     // another spelling ("-h") or nullptr
+    const char *name;  // "--jobs"
+    const char *alias; // another spelling ("-h") or nullptr
     Value value;
     const char *valueName; // "N", nullptr without a value
     ValueHint hint;
-    bool global;           // taken by every command
+    bool global; // taken by every command
     bool repeatable;
-    const char *help;      // one line for --help
-    const char *manual;    // what the manual page adds, or nullptr; `word` is a literal
+    const char *help;   // one line for --help
+    const char *manual; // what the manual page adds, or nullptr; `word` is a literal
     Store store;
 };
 

@@ -70,28 +70,33 @@ QString bash()
         "{\n"
         "    local cur prev words cword split\n"
         "    _init_completion -s -n : || return\n\n");
-    out += QStringLiteral("    local commands=%1\n\n").arg(quoted(commandNames().join(QLatin1Char(' '))));
+    out += QStringLiteral("    local commands=%1\n\n")
+               .arg(quoted(commandNames().join(QLatin1Char(' '))));
     out += QStringLiteral("    case $prev in\n");
     const QStringList typed = flagNames(
         [](const Flag &f) { return f.value == Value::Required && f.hint == ValueHint::Typed; });
     out += QStringLiteral("        %1)\n            return # typed by hand\n            ;;\n")
                .arg(typed.join(QLatin1String(" | ")));
     out += QStringLiteral("        %1)\n            _filedir\n            return\n            ;;\n")
-               .arg(flagNames([](const Flag &f) { return f.hint == ValueHint::File; })
-                        .join(QLatin1String(" | ")));
-    out += QStringLiteral("        %1)\n"
-                          "            local prefix=''\n"
-                          "            [[ $cur == *,* ]] && prefix=${cur%,*},\n"
-                          "            COMPREPLY=($(compgen -P \"$prefix\" -W %2 -- \"${cur##*,}\"))\n"
-                          "            return\n            ;;\n")
-               .arg(flagNames([](const Flag &f) { return f.hint == ValueHint::PageList; })
-                        .join(QLatin1String(" | ")),
-                    quoted(pages.join(QLatin1Char(' '))));
+               .arg(flagNames([](const Flag &f) {
+                        return f.hint == ValueHint::File;
+                    }).join(QLatin1String(" | ")));
+    out +=
+        QStringLiteral("        %1)\n"
+                       "            local prefix=''\n"
+                       "            [[ $cur == *,* ]] && prefix=${cur%,*},\n"
+                       "            COMPREPLY=($(compgen -P \"$prefix\" -W %2 -- \"${cur##*,}\"))\n"
+                       "            return\n            ;;\n")
+            .arg(flagNames([](const Flag &f) {
+                     return f.hint == ValueHint::PageList;
+                 }).join(QLatin1String(" | ")),
+                 quoted(pages.join(QLatin1Char(' '))));
     out += QStringLiteral("        %1)\n"
                           "            COMPREPLY=($(compgen -W '127.0.0.1:9877' -- \"$cur\"))\n"
                           "            return\n            ;;\n")
-               .arg(flagNames([](const Flag &f) { return f.hint == ValueHint::Listen; })
-                        .join(QLatin1String(" | ")));
+               .arg(flagNames([](const Flag &f) {
+                        return f.hint == ValueHint::Listen;
+                    }).join(QLatin1String(" | ")));
     out += QStringLiteral(
         "    esac\n"
         "    $split && return # --usb=PORT and the values above\n\n"
@@ -103,49 +108,51 @@ QString bash()
         "            case $word in\n");
     out += QStringLiteral("                %1)\n                    ((i++))\n"
                           "                    continue\n                    ;;\n")
-               .arg(flagNames([](const Flag &f) { return f.value == Value::Required; })
-                        .join(QLatin1String(" | ")));
-    out += QStringLiteral(
-        "                --)\n"
-        "                    rest=true\n"
-        "                    continue\n"
-        "                    ;;\n"
-        "                -*) continue ;;\n"
-        "            esac\n"
-        "        fi\n"
-        "        if [[ -z $command ]]; then\n"
-        "            command=$word\n"
-        "        else\n"
-        "            ((nargs++))\n"
-        "        fi\n"
-        "    done\n\n"
-        "    if [[ $cur == -* ]] && ! $rest; then\n"
-        "        # Before the command any flag; after it those the command takes.\n"
-        "        local options\n"
-        "        case $command in\n");
+               .arg(flagNames([](const Flag &f) {
+                        return f.value == Value::Required;
+                    }).join(QLatin1String(" | ")));
+    out +=
+        QStringLiteral("                --)\n"
+                       "                    rest=true\n"
+                       "                    continue\n"
+                       "                    ;;\n"
+                       "                -*) continue ;;\n"
+                       "            esac\n"
+                       "        fi\n"
+                       "        if [[ -z $command ]]; then\n"
+                       "            command=$word\n"
+                       "        else\n"
+                       "            ((nargs++))\n"
+                       "        fi\n"
+                       "    done\n\n"
+                       "    if [[ $cur == -* ]] && ! $rest; then\n"
+                       "        # Before the command any flag; after it those the command takes.\n"
+                       "        local options\n"
+                       "        case $command in\n");
     for (const commandtable::CommandSpec &c : commandtable::commands())
         out += QStringLiteral("            %1) options=%2 ;;\n")
                    .arg(QLatin1String(c.name), quoted(offeredAfter(c).join(QLatin1Char(' '))));
-    out += QStringLiteral("            *) options=%1 ;;\n")
-               .arg(quoted(flagNames([](const Flag &) { return true; }).join(QLatin1Char(' '))));
-    out += QStringLiteral(
-        "        esac\n"
-        "        COMPREPLY=($(compgen -W \"$options\" -- \"$cur\"))\n"
-        "        return\n"
-        "    fi\n"
-        "    if [[ -z $command ]]; then\n"
-        "        COMPREPLY=($(compgen -W \"$commands\" -- \"$cur\"))\n"
-        "        return\n"
-        "    fi\n"
-        "    case $command in\n");
+    out += QStringLiteral("            *) options=%1 ;;\n").arg(quoted(flagNames([](const Flag &) {
+                                                                           return true;
+                                                                       }).join(QLatin1Char(' '))));
+    out += QStringLiteral("        esac\n"
+                          "        COMPREPLY=($(compgen -W \"$options\" -- \"$cur\"))\n"
+                          "        return\n"
+                          "    fi\n"
+                          "    if [[ -z $command ]]; then\n"
+                          "        COMPREPLY=($(compgen -W \"$commands\" -- \"$cur\"))\n"
+                          "        return\n"
+                          "    fi\n"
+                          "    case $command in\n");
     for (const commandtable::CommandSpec &c : commandtable::commands()) {
         switch (c.hint) {
         case ArgumentHint::None:
             continue;
         case ArgumentHint::Pages:
-            out += QStringLiteral("        %1)\n            COMPREPLY=($(compgen -W %2 -- \"$cur\"))\n"
-                                  "            ;;\n")
-                       .arg(QLatin1String(c.name), quoted(pages.join(QLatin1Char(' '))));
+            out +=
+                QStringLiteral("        %1)\n            COMPREPLY=($(compgen -W %2 -- \"$cur\"))\n"
+                               "            ;;\n")
+                    .arg(QLatin1String(c.name), quoted(pages.join(QLatin1Char(' '))));
             break;
         case ArgumentHint::Function:
             out += QStringLiteral("        %1)\n            ((nargs == 0)) && "
@@ -247,7 +254,8 @@ QString zshArguments(const commandtable::CommandSpec &c)
     case ArgumentHint::None:
         return *c.arguments ? QStringLiteral("'*:argument: '") : QString();
     case ArgumentHint::Pages:
-        return QStringLiteral("'*:page:(%1)'").arg(settingtable::pageNames().join(QLatin1Char(' ')));
+        return QStringLiteral("'*:page:(%1)'")
+            .arg(settingtable::pageNames().join(QLatin1Char(' ')));
     case ArgumentHint::Function:
         return QStringLiteral("'2:function:(%1)'").arg(functionNames().join(QLatin1Char(' ')));
     case ArgumentHint::Download:
@@ -276,7 +284,8 @@ QString zsh()
         "}\n\n");
     // One function per command, then the one without a command.
     for (const commandtable::CommandSpec &c : commandtable::commands()) {
-        out += QStringLiteral("_labelsetup_cli_%1() {\n    _arguments -s -S \\\n").arg(QLatin1String(c.name));
+        out += QStringLiteral("_labelsetup_cli_%1() {\n    _arguments -s -S \\\n")
+                   .arg(QLatin1String(c.name));
         for (const Flag &f : commandtable::flags()) {
             if (commandtable::takes(c, f))
                 out += QStringLiteral("        %1 \\\n").arg(zshFlag(f));
@@ -295,17 +304,19 @@ QString zsh()
     for (const commandtable::CommandSpec &c : commandtable::commands())
         out += QStringLiteral("        %1\n")
                    .arg(quoted(QLatin1String(c.name) + QLatin1Char(':') +
-                               QString::fromLatin1(c.summary).replace(QLatin1Char(':'), QLatin1String("\\:"))));
-    out += QStringLiteral("    )\n    _describe -t commands 'labelsetup-cli command' commands\n}\n\n");
+                               QString::fromLatin1(c.summary).replace(QLatin1Char(':'),
+                                                                      QLatin1String("\\:"))));
+    out +=
+        QStringLiteral("    )\n    _describe -t commands 'labelsetup-cli command' commands\n}\n\n");
     out += QStringLiteral(
         "_labelsetup_cli() {\n"
         "    # The command is the first word that is neither an option nor an option's value.\n"
         "    local i command\n"
         "    for ((i = 2; i < CURRENT; i++)); do\n"
         "        case $words[i] in\n");
-    out += QStringLiteral("            %1) ((i++)) ;;\n")
-               .arg(flagNames([](const Flag &f) { return f.value == Value::Required; })
-                        .join(QLatin1Char('|')));
+    out += QStringLiteral("            %1) ((i++)) ;;\n").arg(flagNames([](const Flag &f) {
+                                                                  return f.value == Value::Required;
+                                                              }).join(QLatin1Char('|')));
     out += QStringLiteral(
         "            --) command=$words[i+1]; break ;;\n"
         "            -*) ;;\n"

@@ -45,6 +45,7 @@ int main(int argc, char **argv)
                      qPrintable(error));
         return 1;
     }
-    std::fprintf(stderr, "usage: labelsetup-cli-docgen --bash OUT | --zsh OUT | --man TEMPLATE OUT\n");
+    std::fprintf(stderr,
+                 "usage: labelsetup-cli-docgen --bash OUT | --zsh OUT | --man TEMPLATE OUT\n");
     return 1;
 }

@@ -9,11 +9,10 @@
 #include "fleet/scan.h"
 #include "transport/netdiscovery.h"
 
-#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QEventLoop>
-#include <QFile>
 #include <QJsonDocument>
+#include <QMutex>
 #include <QSaveFile>
 #include <QTimer>
 #include <cstdio>

@@ -18,8 +18,9 @@ QString flagLines(const QList<const commandtable::Flag *> &flags)
     }
     QString text;
     for (int i = 0; i < flags.size(); ++i)
-        text += QStringLiteral("  %1  %2\n").arg(syntax.at(i), -width).arg(
-            QLatin1String(flags.at(i)->help));
+        text += QStringLiteral("  %1  %2\n")
+                    .arg(syntax.at(i), -width)
+                    .arg(QLatin1String(flags.at(i)->help));
     return text;
 }
 
@@ -41,7 +42,8 @@ QString program()
         "Usage: labelsetup-cli [--net HOST[:PORT] | --usb[=PORT]] [--json] COMMAND [ARGS]\n\n"
         "Options may stand before or after the command. Every command takes these:\n");
     text += flagLines(globalFlags());
-    text += QStringLiteral("and those its help lists: labelsetup-cli COMMAND --help.\n\nCommands:\n");
+    text +=
+        QStringLiteral("and those its help lists: labelsetup-cli COMMAND --help.\n\nCommands:\n");
     for (const commandtable::CommandSpec &c : commandtable::commands()) {
         QString name = QLatin1String(c.name);
         if (*c.arguments)

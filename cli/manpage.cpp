@@ -37,7 +37,8 @@ QString syntax(const QString &text)
         const QRegularExpressionMatch m = it.next();
         out += text.mid(at, m.capturedStart() - at);
         const QString w = m.captured();
-        out += (w == w.toUpper() ? QStringLiteral("\\fI%1\\fR") : QStringLiteral("\\fB%1\\fR")).arg(w);
+        out +=
+            (w == w.toUpper() ? QStringLiteral("\\fI%1\\fR") : QStringLiteral("\\fB%1\\fR")).arg(w);
         at = m.capturedEnd();
     }
     out += text.mid(at);

@@ -209,8 +209,8 @@ bool checkTaken(const commandtable::CommandSpec &command, const QList<GivenFlag>
 {
     for (const GivenFlag &g : given) {
         if (!commandtable::takes(command, *g.flag)) {
-            *error = QStringLiteral("%1 does not take %2").arg(QLatin1String(command.name),
-                                                               QLatin1String(g.flag->name));
+            *error = QStringLiteral("%1 does not take %2")
+                         .arg(QLatin1String(command.name), QLatin1String(g.flag->name));
             return false;
         }
     }
@@ -228,7 +228,8 @@ bool storeFlags(const QList<GivenFlag> &given, Options *options, QString *error,
             return false;
         case commandtable::Stored::BadValue:
             if (error->isEmpty())
-                *error = QStringLiteral("%1: bad value %2").arg(QLatin1String(g.flag->name), g.value);
+                *error =
+                    QStringLiteral("%1: bad value %2").arg(QLatin1String(g.flag->name), g.value);
             return false;
         }
     }

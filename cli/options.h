@@ -42,11 +42,11 @@ struct Options
     bool withIdentity = false;
     bool noWait = false;           // --no-wait: a restart or firmware is sent, not confirmed
     bool allowSameVersion = false; // --allow-same-version
-    QString pages;   // --pages print,distance
-    QString exclude; // --exclude KEY,...
-    QString file;    // --file
-    QString ssid;    // --ssid
-    QString out;     // --out
+    QString pages;                 // --pages print,distance
+    QString exclude;               // --exclude KEY,...
+    QString file;                  // --file
+    QString ssid;                  // --ssid
+    QString out;                   // --out
     quint16 udpPort = 38400;
     QString targetsFile; // --targets, already read into targets
     // Many printers at once (cli/fleetcommands.cpp).

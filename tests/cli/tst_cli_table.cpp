@@ -118,9 +118,10 @@ private slots:
         QFETCH(QString, arguments);
         QFETCH(QString, sentence);
         printer->clearRecords();
-        const Run r = run(arguments.replace("%P", "--net|127.0.0.1:" + QString::number(printer->tcpPort()))
-                              .replace("%D", dir.path())
-                              .split('|'));
+        const Run r =
+            run(arguments.replace("%P", "--net|127.0.0.1:" + QString::number(printer->tcpPort()))
+                    .replace("%D", dir.path())
+                    .split('|'));
         QCOMPARE(r.code, 1);
         if (arguments.startsWith("--json")) {
             QVERIFY2(r.out.contains(sentence.toUtf8()) && r.out.contains(R"("code": "usage")"),
@@ -148,15 +149,18 @@ private slots:
         QTest::newRow("apply") << "apply"
                                << printers + "--dry-run --verify --show-secrets --jobs --pages "
                                              "--exclude";
-        QTest::newRow("doctor") << "doctor" << "--net --targets --udp-port";
+        QTest::newRow("doctor") << "doctor"
+                                << "--net --targets --udp-port";
         QTest::newRow("report") << "report" << printers + "--out";
-        QTest::newRow("list") << "list" << "--discover --udp-port";
+        QTest::newRow("list") << "list"
+                              << "--discover --udp-port";
         QTest::newRow("function") << "function" << printers + "--no-wait";
         QTest::newRow("download") << "download"
                                   << printers + "--no-wait --jobs --expect-version "
                                                 "--allow-same-version";
         QTest::newRow("provision") << "provision" << printers + "--ssid --password-stdin";
-        QTest::newRow("scan") << "scan" << "--port --jobs";
+        QTest::newRow("scan") << "scan"
+                              << "--port --jobs";
         QTest::newRow("inventory") << "inventory" << printers + "--jobs --csv --out";
         QTest::newRow("exporter") << "exporter" << printers + "--jobs --listen --interval";
     }
@@ -199,7 +203,9 @@ private slots:
             QCOMPARE(own.code, 0);
             const int options = own.out.indexOf("\nOptions:\n");
             const QString listed =
-                options < 0 ? QString() : QString::fromUtf8(own.out.mid(options, own.out.indexOf("\n\n", options + 1) - options));
+                options < 0 ? QString()
+                            : QString::fromUtf8(own.out.mid(
+                                  options, own.out.indexOf("\n\n", options + 1) - options));
             QCOMPARE(flagsIn(listed, QRegularExpression("^  (?:-h, )?(--[a-z][a-z0-9-]*)",
                                                         QRegularExpression::MultilineOption)),
                      declared(c, false));
@@ -244,16 +250,18 @@ private slots:
         if (!QFile::exists("/usr/share/bash-completion/bash_completion"))
             QSKIP("bash-completion is not installed");
         QProcess bash;
-        bash.start("bash", {"-c", "source /usr/share/bash-completion/bash_completion; "
-                                  "source \"$1\"; compopt() { :; }; "
-                                  "COMP_WORDS=(labelsetup-cli \"$2\" --); COMP_CWORD=2; "
-                                  "COMP_LINE=\"labelsetup-cli $2 --\"; COMP_POINT=${#COMP_LINE}; "
-                                  "_labelsetup_cli labelsetup-cli -- \"$2\"; "
-                                  "printf '%s\\n' \"${COMPREPLY[@]}\"",
+        bash.start("bash", {"-c",
+                            "source /usr/share/bash-completion/bash_completion; "
+                            "source \"$1\"; compopt() { :; }; "
+                            "COMP_WORDS=(labelsetup-cli \"$2\" --); COMP_CWORD=2; "
+                            "COMP_LINE=\"labelsetup-cli $2 --\"; COMP_POINT=${#COMP_LINE}; "
+                            "_labelsetup_cli labelsetup-cli -- \"$2\"; "
+                            "printf '%s\\n' \"${COMPREPLY[@]}\"",
                             "bash", LABELSETUP_CLI_BASH, command});
         QVERIFY(bash.waitForFinished(10000));
-        QCOMPARE(sorted(QString::fromUtf8(bash.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts)),
-                 declared(spec, true));
+        QCOMPARE(
+            sorted(QString::fromUtf8(bash.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts)),
+            declared(spec, true));
     }
 
     // The manual page's options say which commands take each flag.
@@ -263,12 +271,14 @@ private slots:
         const QString options = page.mid(page.indexOf(".SH OPTIONS\n"));
         for (const commandtable::Flag &f : commandtable::flags()) {
             const QString escaped = QString::fromLatin1(f.name).replace("-", "\\-");
-            const int entry = options.indexOf(QRegularExpression(
-                "\\.TP\n(?:\\\\fB\\\\-h\\\\fR, )?\\\\fB" + QRegularExpression::escape(escaped) + "\\\\fR"));
+            const int entry =
+                options.indexOf(QRegularExpression("\\.TP\n(?:\\\\fB\\\\-h\\\\fR, )?\\\\fB" +
+                                                   QRegularExpression::escape(escaped) + "\\\\fR"));
             QVERIFY2(entry >= 0, f.name);
             const QString line = options.mid(entry).section('\n', 2, 2);
             QStringList commands;
-            for (auto it = QRegularExpression("\\\\fB([a-z]+)\\\\fR").globalMatch(line); it.hasNext();)
+            for (auto it = QRegularExpression("\\\\fB([a-z]+)\\\\fR").globalMatch(line);
+                 it.hasNext();)
                 commands << it.next().captured(1);
             QCOMPARE(line.endsWith(':') ? commands : QStringList(), commandtable::takenBy(f));
         }
