@@ -394,16 +394,18 @@ QStringList takenBy(const Flag &flag)
 
 QString flagSyntax(const Flag &flag)
 {
-    const QString name = QLatin1String(flag.name);
+    QString text = QLatin1String(flag.name);
     switch (flag.value) {
     case Value::None:
         break;
     case Value::Required:
-        return name + QLatin1Char(' ') + QLatin1String(flag.valueName);
+        text += QLatin1Char(' ') + QLatin1String(flag.valueName);
+        break;
     case Value::Optional:
-        return name + QStringLiteral("[=%1]").arg(QLatin1String(flag.valueName));
+        text += QStringLiteral("[=%1]").arg(QLatin1String(flag.valueName));
+        break;
     }
-    return name;
+    return text;
 }
 
 QString usage(const CommandSpec &command)
