@@ -1,8 +1,8 @@
 #include "cli/completion.h"
 
 #include "cli/commandtable.h"
-#include "operations/functioncommands.h"
-#include "settings/settingtable.h"
+#include "core/settings/settingtable.h"
+#include "device/operations/functioncommands.h"
 
 namespace completion {
 

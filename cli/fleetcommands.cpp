@@ -2,12 +2,12 @@
 
 #include "cli/interrupt.h"
 
-#include "fleet/exporter.h"
-#include "fleet/inventory.h"
-#include "fleet/poller.h"
-#include "fleet/rollout.h"
-#include "fleet/scan.h"
-#include "transport/netdiscovery.h"
+#include "exporter/exporter.h"
+#include "device/fleet/inventory.h"
+#include "device/fleet/poller.h"
+#include "device/fleet/rollout.h"
+#include "device/fleet/scan.h"
+#include "core/protocol/netdiscovery.h"
 
 #include <QDeadlineTimer>
 #include <QEventLoop>

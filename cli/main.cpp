@@ -3,9 +3,9 @@
 #include "cli/commands.h"
 #include "cli/helptext.h"
 #include "cli/interrupt.h"
-#include "diagnostics/debuglog.h"
+#include "device/diagnostics/debuglog.h"
 #include "labelsetupversion.h"
-#include "resources/language.h"
+#include "core/language.h"
 
 #include <QCoreApplication>
 #include <QTranslator>

@@ -1,7 +1,7 @@
 #include "cli/options.h"
 
 #include "cli/commandtable.h"
-#include "download/regularfile.h"
+#include "core/files/regularfile.h"
 
 #include <QFile>
 #include <QHostAddress>
