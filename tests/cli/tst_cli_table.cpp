@@ -191,9 +191,13 @@ private slots:
         }
     }
 
-    // --help lists every command; each command's --help its flags, and no other.
+    // --help lists every command; each command's --help its flags, and no other, also when
+    // a flag it does not take stands beside it.
     void help()
     {
+        const Run asked = run({"info", "--dry-run", "--help"});
+        QVERIFY2(asked.code == 0 && asked.out.startsWith("Usage: labelsetup-cli info"),
+                 asked.err.constData());
         const Run all = run({"--help"});
         QCOMPARE(all.code, 0);
         const QByteArray commands = all.out.mid(all.out.indexOf("\nCommands:\n"));
