@@ -504,13 +504,6 @@ QStringList entryTexts(const Row &row, int entries)
     return out;
 }
 
-QString text(const uint8_t *bytes)
-{
-    return QString::fromLocal8Bit(
-        reinterpret_cast<const char *>(bytes),
-        int(qstrnlen(reinterpret_cast<const char *>(bytes), frame::kQueryOutSize)));
-}
-
 } // namespace
 
 const QList<Row> &rows()
@@ -915,7 +908,7 @@ QJsonValue decode(const Row &row, const uint8_t *answer, int length, int dotsPer
     case Codec::Address4:
         return netportcodec::dottedAddress(at);
     case Codec::Text:
-        return text(answer);
+        return frame::answerText(answer);
     case Codec::TextField: {
         QList<QByteArray> texts;
         wificodec::splitTexts(answer, length, row.offset, &texts);
