@@ -121,13 +121,6 @@ qint64 readFully(QFile &file, char *buffer, qint64 size)
 
 } // namespace
 
-void AES128_ECB_decrypt(const uint8_t *input, const uint8_t *key, uint8_t *output)
-{
-    BlockDecryptor decryptor(key);
-    if (!decryptor.decrypt(input, filedecrypt::kBlockSize, output))
-        std::memset(output, 0, filedecrypt::kBlockSize);
-}
-
 namespace filedecrypt {
 
 const uint8_t *key()

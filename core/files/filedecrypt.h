@@ -10,9 +10,6 @@ class PlainCopy;
 // fixed key; they are decrypted into a plain file beside the chosen one before they
 // are sent to a printer.
 
-// Decrypts one 16-byte block with a 16-byte key (AES-128, FIPS-197).
-void AES128_ECB_decrypt(const uint8_t *input, const uint8_t *key, uint8_t *output);
-
 namespace filedecrypt {
 
 constexpr int kBlockSize = 16;

@@ -40,6 +40,12 @@ QByteArray textData(const QByteArray &local8Bit)
     return out;
 }
 
+QString answerText(const uint8_t *data, int size)
+{
+    const auto *text = reinterpret_cast<const char *>(data);
+    return QString::fromLocal8Bit(text, int(qstrnlen(text, size_t(qMax(0, size)))));
+}
+
 QByteArray cutLocal8Bit(const QString &text, int maxBytes)
 {
     const int size = text.size();

@@ -36,6 +36,10 @@ QByteArray build(uint8_t frameClass, uint8_t item, const QByteArray &data = QByt
 QByteArray textData(const QString &text);
 QByteArray textData(const QByteArray &local8Bit);
 
+// The text of an answer's data: the bytes before the first NUL (at most `size`) in the
+// local 8-bit encoding, the inverse of textData().
+QString answerText(const uint8_t *data, int size = kQueryOutSize);
+
 // The longest prefix of whole characters (a surrogate pair counts as one) whose local
 // 8-bit form fits `maxBytes`, in that form.
 QByteArray cutLocal8Bit(const QString &text, int maxBytes);

@@ -4,6 +4,7 @@
 #include "core/protocol/frame.h"
 #include "core/protocol/identity.h"
 #include "core/settings/distancecodec.h"
+#include "core/settings/modeltable.h"
 #include "core/settings/netportcodec.h"
 #include "core/settings/printcodec.h"
 #include "core/settings/wificodec.h"
@@ -19,8 +20,6 @@ namespace {
 using U = Unit;
 using C = Codec;
 using M = Models;
-
-constexpr int kNoFlags = 0; // not secret, not identifying, no restart
 
 const int kBaud[] = {4800,   9600,   14400,  19200,  38400,  56000,  57600,  115200, 128000,
                      230400, 256000, 460800, 500000, 512000, 600000, 750000, 921600};
@@ -38,158 +37,410 @@ const int kWifiModeCodes[] = {1, 2};
 constexpr int kSsidBytes = 32;
 constexpr int kPassphraseBytes = 64;
 
-constexpr double kNoMax = 0;
-// A column that does not apply to the row (a part of a frame that carries one setting,
-// a range of a list, decimals of a text, ...).
-constexpr int kNa = 0;
-constexpr int kNoPause = 0;
-constexpr bool kEndsRead = true;
-constexpr bool kGoesOn = false;
-constexpr Report kReported = Report::Failure;
-constexpr Report kSilent = Report::Silent;
+// A frame never queried, or never sent.
+constexpr int kNever = -1;
 
-// A list the models outside the print-mode group offer only the first entries of.
-struct ShorterList
+// Declares one setting by naming what differs from the defaults of Row.
+class Setting
 {
-    const char *page;
-    const char *key;
-    int entries;
+public:
+    Setting(const char *page, const char *key)
+    {
+        m_row.page = page;
+        m_row.key = key;
+    }
+    operator Row() const { return m_row; }
+
+    // The item of the frame that carries it, and how its bytes sit there.
+    Setting &item(uint8_t item, Codec codec)
+    {
+        m_row.item = item;
+        m_row.codec = codec;
+        return *this;
+    }
+    // Where it sits in the answer (byte offset, or text number) and its place among the
+    // set frame's settings, for a frame that carries several.
+    Setting &at(int offset, int part = 0)
+    {
+        m_row.offset = offset;
+        m_row.part = part;
+        return *this;
+    }
+    // A list whose entries are their own indexes.
+    Setting &list(int entries)
+    {
+        m_row.unit = Unit::List;
+        m_row.entries = entries;
+        return *this;
+    }
+    // A list of numbers; the printer stores the index.
+    template <size_t N> Setting &list(const int (&values)[N])
+    {
+        list(int(N));
+        m_row.values = values;
+        return *this;
+    }
+    // A list of names, each with the printer's own code.
+    template <size_t N> Setting &named(const char *const (&names)[N], const int (&codes)[N])
+    {
+        list(int(N));
+        m_row.names = names;
+        m_row.codes = codes;
+        return *this;
+    }
+    // The speed list: as many entries as the model has speeds.
+    Setting &speeds()
+    {
+        list(modeltable::kAllSpeeds);
+        m_row.perModelSpeeds = true;
+        return *this;
+    }
+    Setting &millimetres(double min, double max, int decimals = 0)
+    {
+        return number(Unit::Millimetres, min, max, decimals);
+    }
+    Setting &dots() { return number(Unit::Dots, -32768, 32767, 0); }
+    Setting &seconds(double max) { return number(Unit::Seconds, 0, max, 0); }
+    Setting &port() { return number(Unit::Port, 0, 65535, 0); }
+    // A dotted address; a text of at most `textLimit` bytes where it is sent as text.
+    Setting &address(int textLimit = 0)
+    {
+        number(Unit::Address, 0, 255, 0);
+        m_row.textLimit = textLimit;
+        return *this;
+    }
+    Setting &flag()
+    {
+        m_row.unit = Unit::Flag;
+        return *this;
+    }
+    // A text of at most `limit` bytes, and at least `leastLength` characters unless empty.
+    Setting &text(int limit, int leastLength = 0)
+    {
+        m_row.unit = Unit::Text;
+        m_row.textLimit = limit;
+        m_row.min = leastLength;
+        return *this;
+    }
+    // A text that is shown, never sent.
+    Setting &readOnly()
+    {
+        text(0);
+        return flags(ReadOnly);
+    }
+    Setting &only(Models models)
+    {
+        m_row.models = models;
+        return *this;
+    }
+    Setting &flags(int flags)
+    {
+        m_row.flags |= flags;
+        return *this;
+    }
+    // What people call it, translated in the "SettingTable" context.
+    Setting &name(const char *name)
+    {
+        m_row.name = name;
+        return *this;
+    }
+
+private:
+    Setting &number(Unit unit, double min, double max, int decimals)
+    {
+        m_row.unit = unit;
+        m_row.min = min;
+        m_row.max = max;
+        m_row.decimals = decimals;
+        return *this;
+    }
+
+    Row m_row;
 };
-const ShorterList kShorterWithoutPrintMode[] = {{"print", "speed", 4}};
+
+// Declares one frame of a page by naming what differs from the defaults of Frame.
+class Query
+{
+public:
+    Query(const char *page, uint8_t item)
+    {
+        m_frame.page = page;
+        m_frame.item = item;
+    }
+    operator Frame() const { return m_frame; }
+
+    // Its place in the page's queries and in its set frames (kNever: not at all).
+    Query &steps(int read, int write)
+    {
+        m_frame.readStep = read;
+        m_frame.writeStep = write;
+        return *this;
+    }
+    Query &pause(int ms)
+    {
+        m_frame.pauseMs = ms;
+        return *this;
+    }
+    Query &only(Models models)
+    {
+        m_frame.models = models;
+        return *this;
+    }
+    Query &when(const char *key, const char *value)
+    {
+        m_frame.whenKey = key;
+        m_frame.whenValue = value;
+        return *this;
+    }
+    Query &endsRead()
+    {
+        m_frame.endsPageRead = true;
+        return *this;
+    }
+    Query &report(Report report)
+    {
+        m_frame.report = report;
+        return *this;
+    }
+    Query &strictTexts()
+    {
+        m_frame.strictTexts = true;
+        return *this;
+    }
+
+private:
+    Frame m_frame;
+};
+
+// Declares one page by naming what differs from the defaults of Page.
+class PageOf
+{
+public:
+    explicit PageOf(const char *name) { m_page.name = name; }
+    operator Page() const { return m_page; }
+
+    PageOf &mediumFailure()
+    {
+        m_page.mediumFailure = true;
+        return *this;
+    }
+    PageOf &changeOnly()
+    {
+        m_page.changeOnly = true;
+        return *this;
+    }
+    PageOf &fillMissing()
+    {
+        m_page.fillMissing = true;
+        return *this;
+    }
+    PageOf &batchEnd(int command, int reportStep)
+    {
+        m_page.batchEnd = command;
+        m_page.batchEndReportStep = reportStep;
+        return *this;
+    }
+    PageOf &finalPause(int ms)
+    {
+        m_page.finalPauseMs = ms;
+        return *this;
+    }
+    PageOf &only(Models models)
+    {
+        m_page.models = models;
+        return *this;
+    }
+
+private:
+    Page m_page;
+};
 
 // clang-format off
-// page, key, item, codec, offset, part, unit, min, max, decimals, text limit,
-// values, names, codes, entries, models, flags, widget, label context, label
+// Each setting names what sets it apart; the rest keeps the defaults of Row.
 const QList<Row> kRows{
-    {"print", "speed", 0x00, C::Byte, 0, kNa, U::List, kNa, kNa, kNa, kNa, nullptr, nullptr, nullptr, 8, M::All, kNoFlags, "comboBox_PrintSpeed", "PrintPage", "打印速度："},
-    {"print", "density", 0x13, C::Byte, 0, kNa, U::List, kNa, kNa, kNa, kNa, nullptr, nullptr, nullptr, 16, M::All, kNoFlags, "comboBox_PrintDensty", "PrintPage", "打印浓度："},
-    {"print", "labelGapMm", 0x19, C::Mm16, 0, kNa, U::Millimetres, 0, 65535, 0, kNa, nullptr, nullptr, nullptr, kNa, M::All, kNoFlags, "lineEdit_LabelGap", "PrintPage", "标签间隙(单位mm)："},
-    {"print", "blackMarkGapMm", 0x1A, C::Mm16, 0, kNa, U::Millimetres, 0, 65535, 0, kNa, nullptr, nullptr, nullptr, kNa, M::All, kNoFlags, "lineEdit_BlackLabelGap", "PrintPage", "黑标间隙(单位mm)："},
-    {"print", "direction", 0x1C, C::NonZero, 0, 0, U::List, kNa, kNa, kNa, kNa, nullptr, nullptr, nullptr, 2, M::All, kNoFlags, "comboBox_PrintDirection", "PrintPage", "打印方向："},
-    {"print", "method", 0x1C, C::NonZero, 1, 1, U::List, kNa, kNa, kNa, kNa, nullptr, nullptr, nullptr, 2, M::All, kNoFlags, "comboBox_PrintMethod", "PrintPage", "打印方式："},
-    {"print", "printOffsetMm", 0x1D, C::SignedMm16, 0, kNa, U::Millimetres, -32768, 32767, 0, kNa, nullptr, nullptr, nullptr, kNa, M::All, kNoFlags, "lineEdit_PrintShift", "PrintPage", "打印偏移(单位mm)："},
-    {"print", "verticalOffsetMm", 0x1E, C::SignedMm16, 0, kNa, U::Millimetres, -32768, 32767, 0, kNa, nullptr, nullptr, nullptr, kNa, M::All, kNoFlags, "lineEdit_VerticalShift", "PrintPage", "垂直偏移(单位mm)："},
-    {"print", "printMode", 0x41, C::Capped, 0, kNa, U::List, kNa, kNa, kNa, kNa, nullptr, nullptr, nullptr, 3, M::PrintMode, kNoFlags, "comboBox_PrintMode", "PrintPage", "打印模式："},
-    {"print", "autoPaper", 0x54, C::Byte, 0, kNa, U::List, kNa, kNa, kNa, kNa, nullptr, nullptr, nullptr, 2, M::NoPrintMode, kNoFlags, "comboBox_AutoPaper", "PrintPage", "自动吸纸："},
-    {"print", "paperType", 0x16, C::Capped, 0, kNa, U::List, kNa, kNa, kNa, kNa, nullptr, nullptr, nullptr, 4, M::All, kNoFlags, "comboBox_PaperType", "PrintPage", "纸张类型："},
-    {"print", "codePage", 0x01, C::Byte, 0, kNa, U::List, kNa, kNa, kNa, kNa, nullptr, nullptr, nullptr, 62, M::All, kNoFlags, "comboBox_DefaultCodePage", "PrintPage", "默认代码页："},
-    {"print", "commandSet", 0x02, C::Code, 0, kNa, U::List, kNa, kNa, kNa, kNa, nullptr, kCommandSetNames, kCommandSetCodes, 6, M::All, kNoFlags, "comboBox_OrderSet", "PrintPage", "指令集："},
+    Setting("print", "speed").item(0x00, C::Byte).speeds()
+        .name(QT_TRANSLATE_NOOP("SettingTable", "打印速度")),
+    Setting("print", "density").item(0x13, C::Byte).list(16)
+        .name(QT_TRANSLATE_NOOP("SettingTable", "打印浓度")),
+    Setting("print", "labelGapMm").item(0x19, C::Mm16).millimetres(0, 65535)
+        .name(QT_TRANSLATE_NOOP("SettingTable", "标签间隙(单位mm)")),
+    Setting("print", "blackMarkGapMm").item(0x1A, C::Mm16).millimetres(0, 65535)
+        .name(QT_TRANSLATE_NOOP("SettingTable", "黑标间隙(单位mm)")),
+    Setting("print", "direction").item(0x1C, C::NonZero).list(2)
+        .name(QT_TRANSLATE_NOOP("SettingTable", "打印方向")),
+    Setting("print", "method").item(0x1C, C::NonZero).at(1, 1).list(2)
+        .name(QT_TRANSLATE_NOOP("SettingTable", "打印方式")),
+    Setting("print", "printOffsetMm").item(0x1D, C::SignedMm16).millimetres(-32768, 32767)
+        .name(QT_TRANSLATE_NOOP("SettingTable", "打印偏移(单位mm)")),
+    Setting("print", "verticalOffsetMm").item(0x1E, C::SignedMm16).millimetres(-32768, 32767)
+        .name(QT_TRANSLATE_NOOP("SettingTable", "垂直偏移(单位mm)")),
+    Setting("print", "printMode").item(0x41, C::Capped).list(3).only(M::PrintMode)
+        .name(QT_TRANSLATE_NOOP("SettingTable", "打印模式")),
+    Setting("print", "autoPaper").item(0x54, C::Byte).list(2).only(M::NoPrintMode)
+        .name(QT_TRANSLATE_NOOP("SettingTable", "自动吸纸")),
+    Setting("print", "paperType").item(0x16, C::Capped).list(4)
+        .name(QT_TRANSLATE_NOOP("SettingTable", "纸张类型")),
+    Setting("print", "codePage").item(0x01, C::Byte).list(62)
+        .name(QT_TRANSLATE_NOOP("SettingTable", "默认代码页")),
+    Setting("print", "commandSet").item(0x02, C::Code).named(kCommandSetNames, kCommandSetCodes)
+        .name(QT_TRANSLATE_NOOP("SettingTable", "指令集")),
     // The label size frame carries the height before the width.
-    {"print", "widthMm", 0x18, C::LabelMm16, 2, 1, U::Millimetres, 20, 108, 1, kNa, nullptr, nullptr, nullptr, kNa, M::All, kNoFlags, "lineEdit", "PrintPage", "宽度："},
-    {"print", "heightMm", 0x18, C::LabelMm16, 0, 0, U::Millimetres, 10, 1778, 1, kNa, nullptr, nullptr, nullptr, kNa, M::All, kNoFlags, "lineEdit_2", "PrintPage", "高度："},
-    {"print", "menuLanguage", 0x3E, C::Byte, 0, kNa, U::List, kNa, kNa, kNa, kNa, nullptr, nullptr, nullptr, 7, M::All, kNoFlags, "comboBox", "PrintPage", "语言切换："},
+    Setting("print", "widthMm").item(0x18, C::LabelMm16).at(2, 1).millimetres(20, 108, 1)
+        .name(QT_TRANSLATE_NOOP("SettingTable", "宽度")),
+    Setting("print", "heightMm").item(0x18, C::LabelMm16).millimetres(10, 1778, 1)
+        .name(QT_TRANSLATE_NOOP("SettingTable", "高度")),
+    Setting("print", "menuLanguage").item(0x3E, C::Byte).list(7)
+        .name(QT_TRANSLATE_NOOP("SettingTable", "语言切换")),
 
-    {"distance", "outletDots", 0x33, C::Dots16, 0, kNa, U::Dots, -32768, 32767, 0, kNa, nullptr, nullptr, nullptr, kNa, M::All, kNoFlags, "lineEdit_DistanceO2PH", "DistancePage", "出纸口到打印头距离(单位dot)："},
-    {"distance", "gapSensorMm", 0x34, C::SignedMm16, 0, kNa, U::Millimetres, -32768, 32767, 0, kNa, nullptr, nullptr, nullptr, kNa, M::All, kNoFlags, "lineEdit_DistanceS2PH", "DistancePage", "缝到打印头距离(单位mm)："},
-    {"distance", "blackSensorMm", 0x35, C::SignedMm16, 0, kNa, U::Millimetres, -32768, 32767, 0, kNa, nullptr, nullptr, nullptr, kNa, M::All, kNoFlags, "lineEdit_DistanceB2PH", "DistancePage", "黑标到打印头距离(单位mm)："},
-    {"distance", "tearDots", 0x36, C::Dots16, 0, kNa, U::Dots, -32768, 32767, 0, kNa, nullptr, nullptr, nullptr, kNa, M::All, kNoFlags, "lineEdit_DistancePH2T", "DistancePage", "打印头到撕纸位置距离(单位dot)："},
+    Setting("distance", "outletDots").item(0x33, C::Dots16).dots()
+        .name(QT_TRANSLATE_NOOP("SettingTable", "出纸口到打印头距离(单位dot)")),
+    Setting("distance", "gapSensorMm").item(0x34, C::SignedMm16).millimetres(-32768, 32767)
+        .name(QT_TRANSLATE_NOOP("SettingTable", "缝到打印头距离(单位mm)")),
+    Setting("distance", "blackSensorMm").item(0x35, C::SignedMm16).millimetres(-32768, 32767)
+        .name(QT_TRANSLATE_NOOP("SettingTable", "黑标到打印头距离(单位mm)")),
+    Setting("distance", "tearDots").item(0x36, C::Dots16).dots()
+        .name(QT_TRANSLATE_NOOP("SettingTable", "打印头到撕纸位置距离(单位dot)")),
 
-    {"stripper", "takeAwaySeconds", 0x58, C::Millis16, 0, kNa, U::Seconds, 0, distancecodec::kMaxStripperSeconds, 0, kNa, nullptr, nullptr, nullptr, kNa, M::PrintMode, kNoFlags, "lineEdit_PaperTime", "StripperPage", "剥离器取纸时间设置（单位：s）："},
+    Setting("stripper", "takeAwaySeconds").item(0x58, C::Millis16)
+        .seconds(distancecodec::kMaxStripperSeconds).only(M::PrintMode)
+        .name(QT_TRANSLATE_NOOP("SettingTable", "剥离器取纸时间设置（单位：s）")),
 
-    {"wifi", "mode", 0x30, C::WifiMode, 0, kNa, U::List, kNa, kNa, kNa, kNa, nullptr, kWifiModeNames, kWifiModeCodes, 2, M::All, Restart, "comboBox_WifiMode", "WifiPage", "wifi模式："},
-    {"wifi", "stationName", 0x26, C::TextField, 0, 0, U::Text, kNa, kNoMax, kNa, kSsidBytes, nullptr, nullptr, nullptr, kNa, M::All, Restart, "lineEdit_WStaName", "WifiPage", "wifi名称："},
-    {"wifi", "stationPassword", 0x26, C::TextField, 1, 1, U::Text, kNa, kNoMax, kNa, kPassphraseBytes, nullptr, nullptr, nullptr, kNa, M::All, Restart | Secret, "lineEdit_WStaPassword", "WifiPage", "wifi密码："},
-    {"wifi", "apName", 0x27, C::TextField, 0, 0, U::Text, kNa, kNoMax, kNa, kSsidBytes, nullptr, nullptr, nullptr, kNa, M::All, Restart, "lineEdit_WApName", "WifiPage", "wifi名称："},
+    Setting("wifi", "mode").item(0x30, C::WifiMode).named(kWifiModeNames, kWifiModeCodes)
+        .flags(Restart)
+        .name(QT_TRANSLATE_NOOP("SettingTable", "wifi模式")),
+    Setting("wifi", "stationName").item(0x26, C::TextField).text(kSsidBytes).flags(Restart)
+        .name(QT_TRANSLATE_NOOP("SettingTable", "wifi名称")),
+    Setting("wifi", "stationPassword").item(0x26, C::TextField).at(1, 1).text(kPassphraseBytes)
+        .flags(Restart | Secret)
+        .name(QT_TRANSLATE_NOOP("SettingTable", "wifi密码")),
+    Setting("wifi", "apName").item(0x27, C::TextField).text(kSsidBytes).flags(Restart)
+        .name(QT_TRANSLATE_NOOP("SettingTable", "wifi名称")),
     // An access point password has at least 8 characters.
-    {"wifi", "apPassword", 0x27, C::TextField, 1, 1, U::Text, 8, kNoMax, kNa, kPassphraseBytes, nullptr, nullptr, nullptr, kNa, M::All, Restart | Secret, "lineEdit_WApPassword", "WifiPage", "wifi密码："},
-    {"wifi", "apAddress", 0x27, C::TextField, 2, 2, U::Address, 0, 255, kNa, 15, nullptr, nullptr, nullptr, kNa, M::All, Restart, "lineEdit_WApIP", "WifiPage", " AP_IP:"},
-    {"wifi", "port", 0x29, C::Port16, 0, kNa, U::Port, 0, 65535, 0, kNa, nullptr, nullptr, nullptr, kNa, M::All, Restart, "lineEdit_WApPort", "WifiPage", "TCP端口号："},
-    {"wifi", "mac", 0x3C, C::Mac, 0, kNa, U::Text, kNa, kNoMax, kNa, 0, nullptr, nullptr, nullptr, kNa, M::All, ReadOnly, "lineEdit_WApMAC", "WifiPage", "MAC："},
+    Setting("wifi", "apPassword").item(0x27, C::TextField).at(1, 1).text(kPassphraseBytes, 8)
+        .flags(Restart | Secret)
+        .name(QT_TRANSLATE_NOOP("SettingTable", "wifi密码")),
+    Setting("wifi", "apAddress").item(0x27, C::TextField).at(2, 2).address(15).flags(Restart)
+        .name(QT_TRANSLATE_NOOP("SettingTable", "AP_IP")),
+    Setting("wifi", "port").item(0x29, C::Port16).port().flags(Restart)
+        .name(QT_TRANSLATE_NOOP("SettingTable", "TCP端口号")),
+    Setting("wifi", "mac").item(0x3C, C::Mac).readOnly()
+        .name(QT_TRANSLATE_NOOP("SettingTable", "MAC")),
     // The set frame carries the mask before the gateway, the answer the other way round.
-    {"wifi", "dhcp", 0x28, C::DhcpOneOn, 0, 0, U::Flag, kNa, kNa, kNa, kNa, nullptr, nullptr, nullptr, kNa, M::All, Restart, "comboBox_WifiSetIPMode", "WifiPage", "IP模式："},
-    {"wifi", "ip", 0x28, C::Address4, 1, 1, U::Address, 0, 255, kNa, kNa, nullptr, nullptr, nullptr, kNa, M::All, Restart | Identity, "lineEdit_WifiSetIP", "WifiPage", "IP:"},
-    {"wifi", "mask", 0x28, C::Address4, 9, 2, U::Address, 0, 255, kNa, kNa, nullptr, nullptr, nullptr, kNa, M::All, Restart, "lineEdit_WifiSetSubnetMask", "WifiPage", "子网掩码："},
-    {"wifi", "gateway", 0x28, C::Address4, 5, 3, U::Address, 0, 255, kNa, kNa, nullptr, nullptr, nullptr, kNa, M::All, Restart, "lineEdit_WifiSetGateway", "WifiPage", "网关地址："},
-    {"wifi", "dns", 0x28, C::Address4, 13, 4, U::Address, 0, 255, kNa, kNa, nullptr, nullptr, nullptr, kNa, M::All, Restart, "lineEdit_WifiSetDNS", "WifiPage", "DNS:"},
+    Setting("wifi", "dhcp").item(0x28, C::DhcpOneOn).flag().flags(Restart)
+        .name(QT_TRANSLATE_NOOP("SettingTable", "IP模式")),
+    Setting("wifi", "ip").item(0x28, C::Address4).at(1, 1).address().flags(Restart | Identity)
+        .name(QT_TRANSLATE_NOOP("SettingTable", "IP")),
+    Setting("wifi", "mask").item(0x28, C::Address4).at(9, 2).address().flags(Restart)
+        .name(QT_TRANSLATE_NOOP("SettingTable", "子网掩码")),
+    Setting("wifi", "gateway").item(0x28, C::Address4).at(5, 3).address().flags(Restart)
+        .name(QT_TRANSLATE_NOOP("SettingTable", "网关地址")),
+    Setting("wifi", "dns").item(0x28, C::Address4).at(13, 4).address().flags(Restart)
+        .name(QT_TRANSLATE_NOOP("SettingTable", "DNS")),
 
-    {"ethernet", "dhcp", 0x0D, C::DhcpZeroOn, 0, 0, U::Flag, kNa, kNa, kNa, kNa, nullptr, nullptr, nullptr, kNa, M::All, Restart, "comboBox_NetportIPMode", "EthernetPage", "IP模式："},
-    {"ethernet", "ip", 0x0D, C::Address4, 1, 1, U::Address, 0, 255, kNa, kNa, nullptr, nullptr, nullptr, kNa, M::All, Restart | Identity, "lineEdit_NetportIP", "EthernetPage", "IP地址："},
-    {"ethernet", "mask", 0x0D, C::Address4, 5, 2, U::Address, 0, 255, kNa, kNa, nullptr, nullptr, nullptr, kNa, M::All, Restart, "lineEdit_NetportSubnetMask", "EthernetPage", "子网掩码："},
-    {"ethernet", "gateway", 0x0D, C::Address4, 9, 3, U::Address, 0, 255, kNa, kNa, nullptr, nullptr, nullptr, kNa, M::All, Restart, "lineEdit_NetportGateway", "EthernetPage", "网关地址："},
-    {"ethernet", "tcpPort", 0x0F, C::Port16, 0, 0, U::Port, 0, 65535, 0, kNa, nullptr, nullptr, nullptr, kNa, M::All, Restart, "lineEdit_NetportTCPPort", "EthernetPage", "TCP端口号："},
-    {"ethernet", "udpPort", 0x0F, C::Port16, 2, 1, U::Port, 0, 65535, 0, kNa, nullptr, nullptr, nullptr, kNa, M::All, Restart, "lineEdit_NetportUDPPort", "EthernetPage", "UDP端口号："},
+    Setting("ethernet", "dhcp").item(0x0D, C::DhcpZeroOn).flag().flags(Restart)
+        .name(QT_TRANSLATE_NOOP("SettingTable", "IP模式")),
+    Setting("ethernet", "ip").item(0x0D, C::Address4).at(1, 1).address().flags(Restart | Identity)
+        .name(QT_TRANSLATE_NOOP("SettingTable", "IP地址")),
+    Setting("ethernet", "mask").item(0x0D, C::Address4).at(5, 2).address().flags(Restart)
+        .name(QT_TRANSLATE_NOOP("SettingTable", "子网掩码")),
+    Setting("ethernet", "gateway").item(0x0D, C::Address4).at(9, 3).address().flags(Restart)
+        .name(QT_TRANSLATE_NOOP("SettingTable", "网关地址")),
+    Setting("ethernet", "tcpPort").item(0x0F, C::Port16).port().flags(Restart)
+        .name(QT_TRANSLATE_NOOP("SettingTable", "TCP端口号")),
+    Setting("ethernet", "udpPort").item(0x0F, C::Port16).at(2, 1).port().flags(Restart)
+        .name(QT_TRANSLATE_NOOP("SettingTable", "UDP端口号")),
 
-    {"bluetooth", "name", 0x2B, C::Text, kNa, kNa, U::Text, kNa, kNoMax, kNa, frame::kMaxText, nullptr, nullptr, nullptr, kNa, M::All, Identity, "lineEdit_SppName", "BluetoothPage", "SPP名称:"},
-    {"bluetooth", "bleName", 0x2C, C::Text, kNa, kNa, U::Text, kNa, kNoMax, kNa, frame::kMaxText, nullptr, nullptr, nullptr, kNa, M::All, Identity, "lineEdit_SppBLE", "BluetoothPage", "BLE:"},
-    {"bluetooth", "pairing", 0x2F, C::Byte, 0, kNa, U::List, kNa, kNa, kNa, kNa, kPairing, nullptr, nullptr, 2, M::All, kNoFlags, "comboBox_SppMode", "BluetoothPage", "SPP连接模式："},
-    {"bluetooth", "pin", 0x2E, C::Text, kNa, kNa, U::Text, kNa, kNoMax, kNa, frame::kMaxText, nullptr, nullptr, nullptr, kNa, M::All, Secret, "lineEdit_SppPin", "BluetoothPage", "SPP_PIN码："},
+    Setting("bluetooth", "name").item(0x2B, C::Text).text(frame::kMaxText).flags(Identity)
+        .name(QT_TRANSLATE_NOOP("SettingTable", "SPP名称")),
+    Setting("bluetooth", "bleName").item(0x2C, C::Text).text(frame::kMaxText).flags(Identity)
+        .name(QT_TRANSLATE_NOOP("SettingTable", "BLE")),
+    Setting("bluetooth", "pairing").item(0x2F, C::Byte).list(kPairing)
+        .name(QT_TRANSLATE_NOOP("SettingTable", "SPP连接模式")),
+    Setting("bluetooth", "pin").item(0x2E, C::Text).text(frame::kMaxText).flags(Secret)
+        .name(QT_TRANSLATE_NOOP("SettingTable", "SPP_PIN码")),
     // The Bluetooth MAC follows the WiFi MAC in the same answer.
-    {"bluetooth", "mac", 0x3C, C::Mac, 6, kNa, U::Text, kNa, kNoMax, kNa, 0, nullptr, nullptr, nullptr, kNa, M::All, ReadOnly, "lineEdit_SppMAC", "BluetoothPage", "MAC:"},
+    Setting("bluetooth", "mac").item(0x3C, C::Mac).at(6).readOnly()
+        .name(QT_TRANSLATE_NOOP("SettingTable", "MAC")),
 
-    {"serial", "baud", 0x0E, C::Byte, 0, 0, U::List, kNa, kNa, kNa, kNa, kBaud, nullptr, nullptr, 17, M::All, kNoFlags, "comboBox_ComBaud", "SerialPage", "波特率："},
-    {"serial", "parity", 0x0E, C::Byte, 1, 1, U::List, kNa, kNa, kNa, kNa, kParity, nullptr, nullptr, 3, M::All, kNoFlags, "comboBox_ComParityBit", "SerialPage", "校验位："},
-    {"serial", "dataBits", 0x0E, C::Byte, 2, 2, U::List, kNa, kNa, kNa, kNa, kDataBits, nullptr, nullptr, 2, M::All, kNoFlags, "comboBox_ComDataBit", "SerialPage", "数据位："},
-    {"serial", "stopBits", 0x0E, C::Byte, 3, 3, U::List, kNa, kNa, kNa, kNa, kStopBits, nullptr, nullptr, 2, M::All, kNoFlags, "comboBox_ComStopBit", "SerialPage", "停止位："},
-    {"serial", "deviceInfo", 0x0C, C::IdentityText, 2, kNa, U::Text, kNa, kNoMax, kNa, 0, nullptr, nullptr, nullptr, kNa, M::All, ReadOnly, "lineEdit_ComDeviceInfo", "SerialPage", "设备信息："},
-    {"serial", "serialNumber", 0x10, C::Text, kNa, kNa, U::Text, kNa, kNoMax, kNa, frame::kMaxText, nullptr, nullptr, nullptr, kNa, M::All, Identity, "lineEdit_ComSN", "SerialPage", "设备SN号:"},
+    Setting("serial", "baud").item(0x0E, C::Byte).list(kBaud)
+        .name(QT_TRANSLATE_NOOP("SettingTable", "波特率")),
+    Setting("serial", "parity").item(0x0E, C::Byte).at(1, 1).list(kParity)
+        .name(QT_TRANSLATE_NOOP("SettingTable", "校验位")),
+    Setting("serial", "dataBits").item(0x0E, C::Byte).at(2, 2).list(kDataBits)
+        .name(QT_TRANSLATE_NOOP("SettingTable", "数据位")),
+    Setting("serial", "stopBits").item(0x0E, C::Byte).at(3, 3).list(kStopBits)
+        .name(QT_TRANSLATE_NOOP("SettingTable", "停止位")),
+    Setting("serial", "deviceInfo").item(0x0C, C::IdentityText).at(2).readOnly()
+        .name(QT_TRANSLATE_NOOP("SettingTable", "设备信息")),
+    Setting("serial", "serialNumber").item(0x10, C::Text).text(frame::kMaxText).flags(Identity)
+        .name(QT_TRANSLATE_NOOP("SettingTable", "设备SN号")),
 };
 
-// page, item, read step, write step, pause, models, when key, when value,
-// whether a failure ends the page's read, how it counts in the page's result, strict texts
+// Each frame of a page: its place in the page's reads and writes, and what differs from
+// the defaults of Frame.
 const QList<Frame> kFrames{
     // Read in the page's query order; written in the printer's order.
-    {"print", 0x00, 0, 1, kNoPause, M::All, nullptr, nullptr, kGoesOn, kReported, false},
-    {"print", 0x13, 1, 2, kNoPause, M::All, nullptr, nullptr, kGoesOn, kReported, false},
-    {"print", 0x19, 2, 3, kNoPause, M::All, nullptr, nullptr, kGoesOn, kReported, false},
-    {"print", 0x1A, 3, 4, kNoPause, M::All, nullptr, nullptr, kGoesOn, kReported, false},
-    {"print", 0x1C, 4, 5, kNoPause, M::All, nullptr, nullptr, kGoesOn, kReported, false},
-    {"print", 0x1D, 5, 10, kNoPause, M::All, nullptr, nullptr, kGoesOn, kReported, false},
-    {"print", 0x1E, 6, 9, kNoPause, M::All, nullptr, nullptr, kGoesOn, kReported, false},
-    {"print", 0x41, 7, 6, kNoPause, M::PrintMode, nullptr, nullptr, kGoesOn, kReported, false},
-    {"print", 0x16, 8, 7, kNoPause, M::All, nullptr, nullptr, kGoesOn, kReported, false},
-    {"print", 0x01, 9, 0, kNoPause, M::All, nullptr, nullptr, kGoesOn, kReported, false},
-    {"print", 0x02, 10, 8, kNoPause, M::All, nullptr, nullptr, kGoesOn, kReported, false},
-    {"print", 0x54, 11, 6, kNoPause, M::NoPrintMode, nullptr, nullptr, kGoesOn, kReported, false},
-    {"print", 0x18, 12, 11, kNoPause, M::All, nullptr, nullptr, kGoesOn, kReported, false},
-    {"print", 0x3E, 13, 12, kNoPause, M::All, nullptr, nullptr, kGoesOn, kReported, false},
+    Query("print", 0x00).steps(0, 1),
+    Query("print", 0x13).steps(1, 2),
+    Query("print", 0x19).steps(2, 3),
+    Query("print", 0x1A).steps(3, 4),
+    Query("print", 0x1C).steps(4, 5),
+    Query("print", 0x1D).steps(5, 10),
+    Query("print", 0x1E).steps(6, 9),
+    Query("print", 0x41).steps(7, 6).only(M::PrintMode),
+    Query("print", 0x16).steps(8, 7),
+    Query("print", 0x01).steps(9, 0),
+    Query("print", 0x02).steps(10, 8),
+    Query("print", 0x54).steps(11, 6).only(M::NoPrintMode),
+    Query("print", 0x18).steps(12, 11),
+    Query("print", 0x3E).steps(13, 12),
 
     // The page reports the last query's result alone.
-    {"distance", 0x33, 0, 0, kNoPause, M::All, nullptr, nullptr, kGoesOn, kSilent, false},
-    {"distance", 0x34, 1, 1, kNoPause, M::All, nullptr, nullptr, kGoesOn, kSilent, false},
-    {"distance", 0x35, 2, 2, kNoPause, M::All, nullptr, nullptr, kGoesOn, kSilent, false},
-    {"distance", 0x36, 3, 3, kNoPause, M::All, nullptr, nullptr, kGoesOn, kReported, false},
+    Query("distance", 0x33).steps(0, 0).report(Report::Silent),
+    Query("distance", 0x34).steps(1, 1).report(Report::Silent),
+    Query("distance", 0x35).steps(2, 2).report(Report::Silent),
+    Query("distance", 0x36).steps(3, 3),
 
-    {"stripper", 0x58, 0, 0, kNoPause, M::All, nullptr, nullptr, kGoesOn, kReported, false},
+    Query("stripper", 0x58).steps(0, 0),
 
     // The WiFi module needs time to apply each group before the next frame.
-    {"wifi", 0x30, 0, 0, 1000, M::All, nullptr, nullptr, kEndsRead, kReported, false},
-    {"wifi", 0x26, 1, 1, 1000, M::All, "mode", "station", kEndsRead, kReported, false},
+    Query("wifi", 0x30).steps(0, 0).pause(1000).endsRead(),
+    Query("wifi", 0x26).steps(1, 1).pause(1000).when("mode", "station").endsRead(),
     // Only an access point answer that cannot be read is reported; the read goes on.
-    {"wifi", 0x27, 2, 1, 1000, M::All, "mode", "accessPoint", kGoesOn, Report::BadReplyOnly, true},
-    {"wifi", 0x29, 3, 2, 500, M::All, nullptr, nullptr, kEndsRead, kReported, false},
-    {"wifi", 0x3C, 4, -1, kNoPause, M::All, nullptr, nullptr, kEndsRead, kReported, false},
+    Query("wifi", 0x27).steps(2, 1).pause(1000).when("mode", "accessPoint")
+        .report(Report::BadReplyOnly).strictTexts(),
+    Query("wifi", 0x29).steps(3, 2).pause(500).endsRead(),
+    Query("wifi", 0x3C).steps(4, kNever).endsRead(),
     // The addresses' query does not change the page's result.
-    {"wifi", 0x28, 5, 3, kNoPause, M::All, nullptr, nullptr, kGoesOn, kSilent, false},
+    Query("wifi", 0x28).steps(5, 3).report(Report::Silent),
 
     // Ports are read first, and only the address query's result is reported.
-    {"ethernet", 0x0F, 0, 1, kNoPause, M::All, nullptr, nullptr, kGoesOn, kSilent, false},
-    {"ethernet", 0x0D, 1, 0, kNoPause, M::All, nullptr, nullptr, kGoesOn, kReported, false},
+    Query("ethernet", 0x0F).steps(0, 1).report(Report::Silent),
+    Query("ethernet", 0x0D).steps(1, 0),
 
-    {"bluetooth", 0x2B, 0, 0, kNoPause, M::All, nullptr, nullptr, kEndsRead, kReported, false},
-    {"bluetooth", 0x2C, 1, 1, kNoPause, M::All, nullptr, nullptr, kEndsRead, kReported, false},
-    {"bluetooth", 0x2F, 2, 2, kNoPause, M::All, nullptr, nullptr, kEndsRead, kReported, false},
-    {"bluetooth", 0x2E, 3, 3, kNoPause, M::All, nullptr, nullptr, kEndsRead, kReported, false},
-    {"bluetooth", 0x3C, 4, -1, kNoPause, M::All, nullptr, nullptr, kEndsRead, kReported, false},
+    Query("bluetooth", 0x2B).steps(0, 0).endsRead(),
+    Query("bluetooth", 0x2C).steps(1, 1).endsRead(),
+    Query("bluetooth", 0x2F).steps(2, 2).endsRead(),
+    Query("bluetooth", 0x2E).steps(3, 3).endsRead(),
+    Query("bluetooth", 0x3C).steps(4, kNever).endsRead(),
 
     // Only the serial number's query is reported.
-    {"serial", 0x0E, 0, 0, kNoPause, M::All, nullptr, nullptr, kGoesOn, kSilent, false},
-    {"serial", 0x0C, 1, -1, kNoPause, M::All, nullptr, nullptr, kGoesOn, kSilent, false},
-    {"serial", 0x10, 2, 1, kNoPause, M::All, nullptr, nullptr, kGoesOn, kReported, false},
+    Query("serial", 0x0E).steps(0, 0).report(Report::Silent),
+    Query("serial", 0x0C).steps(1, kNever).report(Report::Silent),
+    Query("serial", 0x10).steps(2, 1),
 };
 
-// name, medium failure, change only, fill missing, batch end, its report step,
-// final pause, models
 const QList<Page> kPages{
     // The print settings end with the batch-end command, which the printer needs to
     // apply them; it goes out last but is reported before the menu language.
-    {"print", false, false, false, POWER_SETTINGS_BATCH_END, 12, kNoPause, M::All},
-    {"distance", false, false, false, -1, kNa, kNoPause, M::All},
+    PageOf("print").batchEnd(POWER_SETTINGS_BATCH_END, 12),
+    PageOf("distance"),
     // The stripper comes with the models that have the print-mode setting.
-    {"stripper", false, false, false, -1, kNa, kNoPause, M::PrintMode},
-    {"wifi", true, true, true, -1, kNa, 100, M::All},
-    {"ethernet", false, false, false, -1, kNa, kNoPause, M::All},
-    {"bluetooth", true, false, false, -1, kNa, kNoPause, M::All},
-    {"serial", false, false, false, -1, kNa, kNoPause, M::All},
+    PageOf("stripper").only(M::PrintMode),
+    PageOf("wifi").mediumFailure().changeOnly().fillMissing().finalPause(100),
+    PageOf("ethernet"),
+    PageOf("bluetooth").mediumFailure(),
+    PageOf("serial"),
 };
 // clang-format on
 
@@ -251,13 +502,6 @@ QStringList entryTexts(const Row &row, int entries)
             out << QString::number(row.values ? row.values[i] : i);
     }
     return out;
-}
-
-QString text(const uint8_t *bytes)
-{
-    return QString::fromLocal8Bit(
-        reinterpret_cast<const char *>(bytes),
-        int(qstrnlen(reinterpret_cast<const char *>(bytes), frame::kQueryOutSize)));
 }
 
 } // namespace
@@ -342,10 +586,7 @@ bool modelHas(Models models, bool printMode)
 
 QString label(const Row &row)
 {
-    QString s = QCoreApplication::translate(row.labelContext, row.label).trimmed();
-    while (s.endsWith(QChar(0xFF1A)) || s.endsWith(QLatin1Char(':')))
-        s.chop(1);
-    return s.trimmed();
+    return QCoreApplication::translate("SettingTable", row.name);
 }
 
 QString label(const QString &qualifiedName)
@@ -435,13 +676,9 @@ QList<const Frame *> framesToWrite(const QString &page, const QJsonObject &wante
 
 int entries(const Row &row, const ModelFacts &model)
 {
-    if (model.printMode.value_or(true))
+    if (!row.perModelSpeeds || !model.printMode)
         return row.entries;
-    for (const ShorterList &list : kShorterWithoutPrintMode) {
-        if (qstrcmp(row.page, list.page) == 0 && qstrcmp(row.key, list.key) == 0)
-            return list.entries;
-    }
-    return row.entries;
+    return std::min(row.entries, modeltable::speeds(*model.printMode));
 }
 
 bool check(const Row &row, const QJsonValue &value, int dotsPerMm, QString *why, Bounds bounds)
@@ -671,7 +908,7 @@ QJsonValue decode(const Row &row, const uint8_t *answer, int length, int dotsPer
     case Codec::Address4:
         return netportcodec::dottedAddress(at);
     case Codec::Text:
-        return text(answer);
+        return frame::answerText(answer);
     case Codec::TextField: {
         QList<QByteArray> texts;
         wificodec::splitTexts(answer, length, row.offset, &texts);

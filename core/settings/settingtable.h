@@ -11,8 +11,8 @@
 // Every stored printer setting, described once: where it lives on the printer (item,
 // place in the frame, codec), what a value may be (unit, range or list, text limit),
 // who has it and how it is treated (secret, identifies one printer, needs a restart),
-// and the label its page shows. The read/write engine, the checks, profiles, the
-// command line and the pages all work over these rows.
+// and what people call it. The read/write engine, the checks, profiles and the command
+// line work over these rows by key; the window binds its widgets to them by key.
 //
 // A value is a JSON value in the unit the user sees: a number, a list entry's value or
 // name, a text, a dotted address or a flag. A list answer no entry has is kept as
@@ -70,28 +70,29 @@ enum Flag
     ReadOnly = 8  // shown, never sent and never in a profile
 };
 
+// One setting. The table declares each by name (see Setting in settingtable.cpp), so a
+// row states only what differs from these defaults.
 struct Row
 {
-    const char *page;
-    const char *key;
-    uint8_t item;
-    Codec codec;
-    int offset; // in the answer: byte offset, or text number for texts
-    int part;   // order of the setting's bytes in the set frame
-    Unit unit;
-    double min; // range (numbers), least text length when not empty (texts)
-    double max;
-    int decimals;             // for numbers
-    int textLimit;            // bytes after encoding, without the NUL
-    const int *values;        // list entries' values; null: the index itself
-    const char *const *names; // list entries' names (with `codes`), for named lists
-    const int *codes;         // the printer codes of the named entries
-    int entries;              // list length
-    Models models;
-    int flags;
-    const char *widget;       // the page's widget (object name)
-    const char *labelContext; // translation context of the page's label
-    const char *label;        // the label's source text
+    const char *page = "";
+    const char *key = "";
+    uint8_t item = 0;
+    Codec codec = Codec::Byte;
+    int offset = 0; // in the answer: byte offset, or text number for texts
+    int part = 0;   // order of the setting's bytes in the set frame
+    Unit unit = Unit::List;
+    double min = 0; // range (numbers), least text length when not empty (texts)
+    double max = 0;
+    int decimals = 0;                   // for numbers
+    int textLimit = 0;                  // bytes after encoding, without the NUL
+    const int *values = nullptr;        // list entries' values; null: the index itself
+    const char *const *names = nullptr; // list entries' names (with `codes`), for named lists
+    const int *codes = nullptr;         // the printer codes of the named entries
+    int entries = 0;                    // list length
+    bool perModelSpeeds = false;        // the speed list: as long as the model's speeds
+    Models models = Models::All;
+    int flags = 0;
+    const char *name = ""; // what people call it, untranslated
 };
 
 // How a failed query of a frame counts in the result the page's read reports.
@@ -110,29 +111,29 @@ bool printerUnreachable(int code);
 // One frame of a page: its place in the page's reads and writes.
 struct Frame
 {
-    const char *page;
-    uint8_t item;
-    int readStep;  // -1: never queried
-    int writeStep; // -1: never sent; the first failure in this order is the write's result
-    int pauseMs;   // after the set frame, for the module to take it in
-    Models models;
-    const char *whenKey;   // only while this setting of the page ...
-    const char *whenValue; // ... has this value (WiFi mode)
-    bool endsPageRead;     // the page's own read stops at a failure of this query
-    Report report;         // how its failure counts in the page's result
-    bool strictTexts;      // texts must each end inside the answer, else a bad reply
+    const char *page = "";
+    uint8_t item = 0;
+    int readStep = -1;  // -1: never queried
+    int writeStep = -1; // -1: never sent; the first failure in this order is the write's result
+    int pauseMs = 0;    // after the set frame, for the module to take it in
+    Models models = Models::All;
+    const char *whenKey = nullptr;   // only while this setting of the page ...
+    const char *whenValue = nullptr; // ... has this value (WiFi mode)
+    bool endsPageRead = false;       // the page's own read stops at a failure of this query
+    Report report = Report::Failure; // how its failure counts in the page's result
+    bool strictTexts = false;        // texts must each end inside the answer, else a bad reply
 };
 
 struct Page
 {
-    const char *name;
-    bool mediumFailure;     // a failed read gives the medium's failure code, not the query's
-    bool changeOnly;        // a write sends only frames with a changed setting
-    bool fillMissing;       // a frame takes a setting known nowhere as empty, 0 or off
-    int batchEnd;           // function command after the writes, or -1
-    int batchEndReportStep; // its failure counts before that of this write step
-    int finalPauseMs;
-    Models models;
+    const char *name = "";
+    bool mediumFailure = false; // a failed read gives the medium's failure code, not the query's
+    bool changeOnly = false;    // a write sends only frames with a changed setting
+    bool fillMissing = false;   // a frame takes a setting known nowhere as empty, 0 or off
+    int batchEnd = -1;          // function command after the writes, or -1
+    int batchEndReportStep = 0; // its failure counts before that of this write step
+    int finalPauseMs = 0;
+    Models models = Models::All;
 };
 
 const QList<Row> &rows();
@@ -150,9 +151,10 @@ bool has(const Row &row, Flag flag);
 // Whether the model described by `printMode` has the setting.
 bool modelHas(Models models, bool printMode);
 
-// The label the page shows, translated, without its closing colon.
+// What people call the setting, translated: the words of the window's label, without its
+// colon; the command line and the checks' sentences name it so too.
 QString label(const Row &row);
-// The label of the setting "page.key", or the name itself for one not known.
+// The same for the setting "page.key", or the name itself for one not known.
 QString label(const QString &qualifiedName);
 // "page.key", the stable name in JSON output and profiles.
 QString qualified(const Row &row);

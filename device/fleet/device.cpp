@@ -109,13 +109,6 @@ namespace {
 // How long a printer may take to answer again after a restart.
 constexpr int kComeBackMs = 60000;
 
-QString answerText(const unsigned char *data)
-{
-    return QString::fromLatin1(
-        reinterpret_cast<const char *>(data),
-        int(qstrnlen(reinterpret_cast<const char *>(data), frame::kQueryOutSize)));
-}
-
 class SessionDevice : public Device
 {
 public:
@@ -142,7 +135,7 @@ public:
             if (!r.identified) {
                 unsigned char out[frame::kQueryOutSize];
                 if (session.queryStatus(POWER_FIRMWARE_VERSION, out) == RESULT_OK)
-                    r.firmware = answerText(out);
+                    r.firmware = frame::answerText(out);
             }
             r.result = session.readStatusWord(&r.statusWord);
             r.reached = r.result == RESULT_OK;

@@ -35,6 +35,16 @@ Result timedOut(Result r, int timeoutMs)
     return r;
 }
 
+// A printer that did not answer: past the time limit, or for `why`.
+Result unreached(Result r, const QDeadlineTimer &limit, int timeoutMs, const QString &why)
+{
+    if (limit.hasExpired())
+        return timedOut(r, timeoutMs);
+    r.code = NoPrinter;
+    r.message = why;
+    return r;
+}
+
 bool stopped(const Options &options)
 {
     return options.stop && *options.stop;
@@ -48,13 +58,8 @@ Result one(Device &device, const Address &address, const PlainCopy &plain, const
     const QDeadlineTimer limit = options.timeoutMs > 0 ? QDeadlineTimer(options.timeoutMs)
                                                        : QDeadlineTimer(QDeadlineTimer::Forever);
     const Reading before = device.read(address, false, limit);
-    if (!before.reached) {
-        if (limit.hasExpired())
-            return timedOut(r, options.timeoutMs);
-        r.code = NoPrinter;
-        r.message = QStringLiteral("cannot connect");
-        return r;
-    }
+    if (!before.reached)
+        return unreached(r, limit, options.timeoutMs, QStringLiteral("cannot connect"));
     r.versionBefore = before.firmware;
     const ops::Outcome streamed = device.stream(address, plain, options.firmware, progress, options.stop, limit);
     if (streamed.code == ops::Code::Interrupted) {
@@ -93,13 +98,9 @@ Result one(Device &device, const Address &address, const PlainCopy &plain, const
             break;
         sleepWithin(qMax(10, options.retryMs), deadline);
     }
-    if (!after.reached) {
-        if (limit.hasExpired())
-            return timedOut(r, options.timeoutMs);
-        r.code = NoPrinter;
-        r.message = QStringLiteral("did not come back after the restart");
-        return r;
-    }
+    if (!after.reached)
+        return unreached(r, limit, options.timeoutMs,
+                         QStringLiteral("did not come back after the restart"));
     r.versionAfter = after.firmware;
     if (!options.expectVersion.isEmpty() && after.firmware != options.expectVersion) {
         r.code = Mismatch;

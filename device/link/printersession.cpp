@@ -1,6 +1,7 @@
 #include "device/link/printersession.h"
 
 #include "core/protocol/frame.h"
+#include "core/settings/modeltable.h"
 #include "device/link/networklink.h"
 #include "device/link/printerlink.h"
 #include "device/link/usblink.h"
@@ -12,23 +13,6 @@
 #include <cstring>
 
 namespace {
-
-// Models printed at 12 dots per millimetre; all others use 8.
-const char *const kHighResolutionModels[] = {"K51A", "K53TA", "K54A", "RM872QV", "M919"};
-// Models whose settings cannot be changed from this tool.
-const char *const kNoSettingsModels[] = {"WX-310", "WX-320"};
-// Models with the print-mode setting (and a stripper).
-const char *const kPrintModeModels[] = {"K53",     "K60",     "QR470",    "PRO",      "K52B",
-                                        "ZC-M300", "ZC-M919", "ZC-500RA", "ZC-501VRA"};
-
-template <size_t N> bool containsAny(const QString &text, const char *const (&needles)[N])
-{
-    for (const char *needle : needles) {
-        if (text.contains(QLatin1String(needle), Qt::CaseSensitive))
-            return true;
-    }
-    return false;
-}
 
 // A link may still be on the stack of a nested event loop (a wait for a reply): let
 // the event loop delete it.
@@ -136,9 +120,10 @@ int PrinterSession::connectForStream(QString *errorText)
 
 void PrinterSession::adoptModel(const QString &deviceListEntry)
 {
-    m_dotsPerMm = containsAny(deviceListEntry, kHighResolutionModels) ? 12 : 8;
-    m_hasPrintMode = containsAny(deviceListEntry, kPrintModeModels);
-    m_settingsAllowed = !containsAny(deviceListEntry, kNoSettingsModels);
+    const modeltable::Facts facts = modeltable::of(deviceListEntry);
+    m_dotsPerMm = facts.dotsPerMm;
+    m_hasPrintMode = facts.printMode;
+    m_settingsAllowed = facts.settingsPages;
     // Another printer: nothing confirmed or read of the previous one holds for it.
     m_stripperConfirmed = false;
     m_wifiMode = -1;

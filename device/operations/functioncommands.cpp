@@ -20,14 +20,6 @@ Command set(const char *name, SetInfoType item, uint8_t value)
     return {QLatin1String(name), frame::build(frame::ClassSet, item, QByteArray(1, char(value)))};
 }
 
-// Text of a NUL-terminated answer in the local 8-bit encoding.
-QString answerText(const unsigned char *data, int size)
-{
-    return QString::fromLocal8Bit(
-        reinterpret_cast<const char *>(data),
-        int(qstrnlen(reinterpret_cast<const char *>(data), size_t(size))));
-}
-
 } // namespace
 
 const QList<Command> &all()
@@ -77,7 +69,7 @@ int readInformation(PrinterSession &session, PrinterInformation *out)
     unsigned char answer[frame::kQueryOutSize];
 
     if (session.queryStatus(POWER_FIRMWARE_VERSION, answer) == RESULT_OK)
-        out->firmware = answerText(answer, sizeof(answer));
+        out->firmware = frame::answerText(answer, sizeof(answer));
 
     if (session.queryStatus(POWER_RESOLUTION, answer) == RESULT_OK) {
         out->dotsPerInch = frame::u16(answer);

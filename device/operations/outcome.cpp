@@ -2,7 +2,7 @@
 
 #include "device/operations/sentences.h"
 #include "core/protocol/commandcodes.h"
-
+#include "device/operations/resulttexts.h"
 
 namespace ops {
 
@@ -64,30 +64,6 @@ QString codeName(Code code)
         return QStringLiteral("busy");
     }
     return QStringLiteral("failed");
-}
-
-QString resultMeaning(int result)
-{
-    switch (result) {
-    case RESULT_OK:
-        return Operations::tr("成功");
-    case RESULT_BAD_REPLY:
-        return Operations::tr("应答无效");
-    case RESULT_BUSY:
-        return Operations::tr("打印机正忙");
-    case RESULT_NOT_CONNECTED:
-        return Operations::tr("未连接");
-    case RESULT_USB_IO:
-        return Operations::tr("USB 传输失败");
-    case RESULT_USB_OPEN:
-        return Operations::tr("无法打开 USB 设备");
-    case RESULT_NETWORK:
-        return Operations::tr("网络无应答或连接中断");
-    case RESULT_TIMED_OUT:
-        return Operations::tr("超过限定时间");
-    default:
-        return Operations::tr("通信失败（%1）").arg(result);
-    }
 }
 
 Outcome queryFailed(int result, const QString &step, const QString &printer)

@@ -39,9 +39,6 @@ struct Outcome
     bool ok() const { return code == Code::Ok; }
 };
 
-// What a result code (RESULT_*) means, in the user's language.
-QString resultMeaning(int result);
-
 // A query at `step` to `printer` that failed with `result`.
 Outcome queryFailed(int result, const QString &step, const QString &printer);
 // Something sent at `step` to `printer` that failed with `result`.

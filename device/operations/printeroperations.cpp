@@ -35,13 +35,6 @@ QString who(const PrinterSession &session)
     return session.objectName().isEmpty() ? Operations::tr("打印机") : session.objectName();
 }
 
-QString answerText(const unsigned char *data)
-{
-    return QString::fromLocal8Bit(
-        reinterpret_cast<const char *>(data),
-        int(qstrnlen(reinterpret_cast<const char *>(data), frame::kQueryOutSize)));
-}
-
 } // namespace
 
 Outcome open(PrinterSession &session, const PrinterAddress &address)
@@ -111,7 +104,7 @@ Outcome readInfo(PrinterSession &session, PrinterInfo *out)
     out->maker = QString::fromLocal8Bit(maker);
     out->serial = out->identity.at(4);
     if (session.queryStatus(POWER_FIRMWARE_VERSION, answer) == RESULT_OK)
-        out->firmware = answerText(answer);
+        out->firmware = frame::answerText(answer);
     if (session.queryStatus(POWER_RESOLUTION, answer) == RESULT_OK) {
         out->dpi = frame::u16(answer);
         out->maxWidthDots = frame::u16(answer + 2);

@@ -4,14 +4,12 @@
 #include "gui/widgets/prompts.h"
 #include "gui/pages/fieldfixups.h"
 #include "core/settings/netportcodec.h"
-#include "gui/pages/pagefields.h"
-#include "device/settings/settingsengine.h"
 #include "device/link/printersession.h"
 #include "ui_ethernetpage.h"
 
 EthernetPage::EthernetPage(PrinterSession &session, PageHost &host, QWidget *parent)
     : QWidget(parent), m_session(session), m_host(host), ui(new Ui::EthernetPage),
-      m_binding(this, QStringLiteral("ethernet"))
+      m_binding(this, QStringLiteral("ethernet"), session, host)
 {
     ui->setupUi(this);
     fieldfixups::attachInteger(ui->lineEdit_NetportTCPPort);
@@ -40,18 +38,12 @@ QString EthernetPage::udpPort() const
 
 void EthernetPage::on_pushButton_NetportSettingRead_clicked()
 {
-    if (!m_host.requireOpenDevice())
-        return;
-    m_host.setControlsEnabled(false);
-    QJsonObject read;
-    const settingsengine::ReadResult ret =
-        settingsengine::read(m_session, QStringLiteral("ethernet"), &read);
-    m_binding.show(read);
-    m_host.setControlsEnabled(true);
-    ui->pushButton_NetportSettingSet->setEnabled(pagefields::reportRead(m_host, ret));
+    PageBinding::Read read;
+    read.restFirst = false;
+    m_binding.read(ui->pushButton_NetportSettingSet, read);
 }
 
-bool EthernetPage::acceptFields()
+bool EthernetPage::acceptAddresses()
 {
     // The frame holds four bytes per address: a box of another shape is refused rather
     // than cut or padded.
@@ -63,23 +55,18 @@ bool EthernetPage::acceptFields()
             return false;
         }
     }
-    const QJsonObject values = m_binding.values();
-    return m_binding.accept(m_host, values, values.keys(), m_session.dotsPerMm());
+    return true;
 }
 
 void EthernetPage::on_pushButton_NetportSettingSet_clicked()
 {
-    if (!m_host.requireOpenDevice())
-        return;
+    PageBinding::Write write;
     // A wrong address or port would leave the printer unreachable after its restart.
-    if (!acceptFields())
-        return;
-    const int ret = settingsengine::write(m_session, QStringLiteral("ethernet"), m_binding.values(),
-                                          QJsonObject());
-    if (ret == RESULT_OK) {
+    write.check = [this](const QStringList &) { return acceptAddresses(); };
+    write.succeeded = [this](const QList<uint8_t> &) {
         emit connectionTargetChanged(QString(), tcpPort(), udpPort());
         prompts::information(m_host.dialogParent(), tr("设置工具"), tr("处理成功，请重启打印机"));
         emit restartPending();
-    }
-    m_host.reportResult(ret);
+    };
+    m_binding.write(write);
 }

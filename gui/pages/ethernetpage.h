@@ -40,7 +40,7 @@ private slots:
     void on_pushButton_NetportSettingSet_clicked();
 
 private:
-    bool acceptFields();
+    bool acceptAddresses();
 
     PrinterSession &m_session;
     PageHost &m_host;

@@ -2,9 +2,13 @@
 
 #include "gui/widgets/pagehost.h"
 #include "gui/pages/pagefields.h"
+#include "gui/pages/settingwidgets.h"
 #include "core/settings/printcodec.h"
 #include "core/settings/settingtable.h"
+#include "device/link/printersession.h"
+#include "device/settings/settingsengine.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
 
@@ -55,14 +59,85 @@ QJsonValue numberOf(const Row &row, const QString &text)
 
 } // namespace
 
-PageBinding::PageBinding(QWidget *page, const QString &pageName) : m_page(page), m_name(pageName) {}
+PageBinding::PageBinding(QWidget *page, const QString &pageName, PrinterSession &session,
+                         PageHost &host)
+    : m_page(page), m_name(pageName), m_session(session), m_host(host)
+{
+}
+
+void PageBinding::read(QAbstractButton *setButton, const Read &course)
+{
+    if (course.restFirst)
+        m_host.setControlsEnabled(false);
+    if (!m_host.requireOpenDevice() || (course.proceed && !course.proceed())) {
+        if (course.restFirst)
+            m_host.setControlsEnabled(true);
+        return;
+    }
+    if (!course.restFirst)
+        m_host.setControlsEnabled(false);
+    QJsonObject read;
+    const settingsengine::ReadResult ret = settingsengine::read(m_session, m_name, &read);
+    // Filled as far as the read came; the rest keep what they showed.
+    if (course.show)
+        course.show(read, ret);
+    else
+        show(read);
+    m_host.setControlsEnabled(true);
+    const bool complete = pagefields::reportRead(m_host, ret);
+    setButton->setEnabled(complete && (!course.completed || course.completed()));
+}
+
+void PageBinding::read(QAbstractButton *setButton)
+{
+    read(setButton, Read());
+}
+
+void PageBinding::write()
+{
+    write(Write());
+}
+
+void PageBinding::write(const Write &course)
+{
+    if (!m_host.requireOpenDevice())
+        return;
+    const QJsonObject wanted = values();
+    const QJsonObject known = course.known ? course.known(wanted) : QJsonObject();
+    // Every setting of every frame about to go out is checked, changed or not: a refused
+    // one sends nothing, so the printer never gets half of a change.
+    QStringList keys = wanted.keys();
+    if (settingtable::findPage(m_name)->changeOnly) {
+        keys.clear();
+        for (const settingtable::Frame *f :
+             settingtable::framesToWrite(m_name, wanted, known, m_session.hasPrintMode())) {
+            for (const Row *row : settingtable::rowsOf(m_name, f->item))
+                keys << QLatin1String(row->key);
+        }
+    }
+    if ((course.check && !course.check(keys)) || !accept(wanted, keys) ||
+        (course.proceed && !course.proceed()))
+        return;
+    QList<uint8_t> sent;
+    const int ret = settingsengine::write(m_session, m_name, wanted, known, &sent);
+    if (ret == RESULT_OK && course.succeeded)
+        course.succeeded(sent);
+    if (ret != RESULT_OK || course.reportSuccess)
+        m_host.reportResult(ret);
+}
+
+QWidget *PageBinding::widgetOf(const QString &key) const
+{
+    const char *name = settingwidgets::widgetOf(m_name + QLatin1Char('.') + key);
+    return name ? m_page->findChild<QWidget *>(QLatin1String(name)) : nullptr;
+}
 
 void PageBinding::show(const QJsonObject &values)
 {
     m_textAsRead.clear();
     for (auto it = values.begin(); it != values.end(); ++it) {
         const Row *row = settingtable::find(m_name, it.key());
-        QWidget *w = row ? m_page->findChild<QWidget *>(QLatin1String(row->widget)) : nullptr;
+        QWidget *w = row ? widgetOf(it.key()) : nullptr;
         if (auto *box = qobject_cast<QComboBox *>(w)) {
             if (row->unit == Unit::Flag) {
                 box->setCurrentIndex(flagEntry(*row, it.value().toBool()));
@@ -83,8 +158,8 @@ QJsonObject PageBinding::values() const
 {
     QJsonObject out;
     for (const Row *row : settingtable::rowsOf(m_name)) {
-        QWidget *w = m_page->findChild<QWidget *>(QLatin1String(row->widget));
         const QString key = QLatin1String(row->key);
+        QWidget *w = widgetOf(key);
         if (auto *box = qobject_cast<QComboBox *>(w)) {
             if (row->unit == Unit::Flag) {
                 const uint8_t byte = uint8_t(qMax(0, box->currentIndex()));
@@ -103,12 +178,12 @@ QJsonObject PageBinding::values() const
     return out;
 }
 
-bool PageBinding::accept(PageHost &host, const QJsonObject &values, const QStringList &keys,
-                         int dotsPerMm) const
+bool PageBinding::accept(const QJsonObject &values, const QStringList &keys) const
 {
+    const int dotsPerMm = m_session.dotsPerMm();
     for (const Row *row : settingtable::rowsOf(m_name)) {
         const QString key = QLatin1String(row->key);
-        const auto *edit = m_page->findChild<QLineEdit *>(QLatin1String(row->widget));
+        const auto *edit = qobject_cast<QLineEdit *>(widgetOf(key));
         const settingtable::Bounds bounds =
             edit && m_textAsRead.contains(key) && m_textAsRead.value(key) == edit->text()
                 ? settingtable::Bounds::Stored
@@ -122,7 +197,7 @@ bool PageBinding::accept(PageHost &host, const QJsonObject &values, const QStrin
         double min = 0;
         double max = 0;
         settingtable::range(*row, dotsPerMm, &min, &max, bounds);
-        pagefields::refuse(host.dialogParent(), settingtable::label(*row), min, max);
+        pagefields::refuse(m_host.dialogParent(), settingtable::label(*row), min, max);
         return false;
     }
     return true;

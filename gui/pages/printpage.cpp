@@ -3,8 +3,6 @@
 #include "gui/widgets/pagehost.h"
 #include "gui/pages/fieldfixups.h"
 #include "core/settings/labelsizestore.h"
-#include "gui/pages/pagefields.h"
-#include "device/settings/settingsengine.h"
 #include "core/settings/settingtable.h"
 #include "device/link/printersession.h"
 #include "ui_printpage.h"
@@ -15,7 +13,7 @@
 
 PrintPage::PrintPage(PrinterSession &session, PageHost &host, QWidget *parent)
     : QWidget(parent), ui(new Ui::PrintPage), m_session(session), m_host(host),
-      m_binding(this, QStringLiteral("print"))
+      m_binding(this, QStringLiteral("print"), session, host)
 {
     ui->setupUi(this);
     {
@@ -67,31 +65,19 @@ void PrintPage::forgetRead()
 
 void PrintPage::on_pushButton_PrintSettingRead_clicked()
 {
-    m_host.setControlsEnabled(false);
-    if (!m_host.requireOpenDevice()) {
-        m_host.setControlsEnabled(true);
-        return;
-    }
-    QJsonObject read;
-    const settingsengine::ReadResult ret =
-        settingsengine::read(m_session, QStringLiteral("print"), &read);
     // Shown as read; the fix-ups keep the last value the user typed.
-    m_binding.show(read);
-    m_host.setControlsEnabled(true);
-    ui->pushButton_PrintSettingSet->setEnabled(pagefields::reportRead(m_host, ret));
+    m_binding.read(ui->pushButton_PrintSettingSet);
 }
 
 void PrintPage::on_pushButton_PrintSettingSet_clicked()
 {
-    if (!m_host.requireOpenDevice())
-        return;
-    const QJsonObject values = m_binding.values();
-    if (!m_binding.accept(m_host, values, values.keys(), m_session.dotsPerMm()))
-        return;
+    PageBinding::Write write;
     // Stored before anything is sent: the next start shows what was last written.
-    labelsize::store(ui->lineEdit->text().trimmed(), ui->lineEdit_2->text().trimmed());
-    m_host.reportResult(
-        settingsengine::write(m_session, QStringLiteral("print"), values, QJsonObject()));
+    write.proceed = [this] {
+        labelsize::store(ui->lineEdit->text().trimmed(), ui->lineEdit_2->text().trimmed());
+        return true;
+    };
+    m_binding.write(write);
 }
 
 void PrintPage::fixLabelSize(QLineEdit *edit, const QString &tip, double min, double max,

@@ -4,8 +4,6 @@
 #include "gui/widgets/pagehost.h"
 #include "gui/widgets/prompts.h"
 #include "gui/pages/fieldfixups.h"
-#include "gui/pages/pagefields.h"
-#include "device/settings/settingsengine.h"
 #include "device/link/printersession.h"
 #include "ui_stripperpage.h"
 
@@ -13,7 +11,7 @@
 
 StripperPage::StripperPage(PrinterSession &session, PageHost &host, QWidget *parent)
     : QWidget(parent), ui(new Ui::StripperPage), m_session(session), m_host(host),
-      m_binding(this, QStringLiteral("stripper"))
+      m_binding(this, QStringLiteral("stripper"), session, host)
 {
     ui->setupUi(this);
     fieldfixups::attachInteger(ui->lineEdit_PaperTime);
@@ -50,25 +48,16 @@ bool StripperPage::confirmStripperFitted()
 
 void StripperPage::on_pushButton_StripperSettingRead_clicked()
 {
-    if (!m_host.requireOpenDevice() || !confirmStripperFitted())
-        return;
-    m_host.setControlsEnabled(false);
-    QJsonObject read;
-    const settingsengine::ReadResult ret =
-        settingsengine::read(m_session, QStringLiteral("stripper"), &read);
-    m_binding.show(read);
-    m_host.setControlsEnabled(true);
-    ui->pushButton_StripperSettingSet->setEnabled(pagefields::reportRead(m_host, ret));
+    // Nothing is asked of a printer whose stripper the user did not confirm.
+    PageBinding::Read read;
+    read.restFirst = false;
+    read.proceed = [this] { return confirmStripperFitted(); };
+    m_binding.read(ui->pushButton_StripperSettingSet, read);
 }
 
 void StripperPage::on_pushButton_StripperSettingSet_clicked()
 {
-    if (!m_host.requireOpenDevice())
-        return;
-    const QJsonObject values = m_binding.values();
-    if (!m_binding.accept(m_host, values, values.keys(), m_session.dotsPerMm()) ||
-        !confirmStripperFitted())
-        return;
-    m_host.reportResult(
-        settingsengine::write(m_session, QStringLiteral("stripper"), values, QJsonObject()));
+    PageBinding::Write write;
+    write.proceed = [this] { return confirmStripperFitted(); };
+    m_binding.write(write);
 }

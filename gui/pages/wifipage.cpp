@@ -3,7 +3,6 @@
 #include "gui/widgets/pagehost.h"
 #include "gui/widgets/prompts.h"
 #include "core/hostwifi/wificred.h"
-#include "gui/pages/pagefields.h"
 #include "device/settings/settingsengine.h"
 #include "core/settings/settingtable.h"
 #include "device/link/printersession.h"
@@ -21,7 +20,7 @@ const QString kPage = QStringLiteral("wifi");
 
 WifiPage::WifiPage(PrinterSession &session, PageHost &host, QWidget *parent)
     : QWidget(parent), m_session(session), m_host(host), ui(new Ui::WifiPage),
-      m_binding(this, kPage)
+      m_binding(this, kPage, session, host)
 {
     ui->setupUi(this);
     connect(ui->pushButton_NetSetup, &QAbstractButton::clicked, this,
@@ -108,65 +107,50 @@ QJsonObject WifiPage::known() const
 
 void WifiPage::on_pushButton_WifiSettingRead_clicked()
 {
-    m_host.setControlsEnabled(false);
-    if (!m_host.requireOpenDevice()) {
-        m_host.setControlsEnabled(true);
-        return;
-    }
-    QJsonObject read;
-    const settingsengine::ReadResult ret = settingsengine::read(m_session, kPage, &read);
-    showRead(read);
-    qDebug("wifi ret = %d", ret.reported);
-    m_host.setControlsEnabled(true);
+    PageBinding::Read read;
+    read.show = [this](const QJsonObject &values, const settingsengine::ReadResult &ret) {
+        showRead(values);
+        qDebug("wifi ret = %d", ret.reported);
+    };
     // Only a complete read gives the write something true to compare with.
-    const bool complete = pagefields::reportRead(m_host, ret);
-    if (complete)
+    read.completed = [this] {
         takeSnapshot();
-    ui->pushButton_WifiSettingSet->setEnabled(complete);
+        return true;
+    };
+    m_binding.read(ui->pushButton_WifiSettingSet, read);
 }
 
-bool WifiPage::acceptFields(const QJsonObject &wanted, const QJsonObject &before)
+bool WifiPage::acceptApPassword(const QStringList &keys)
 {
-    // Every setting of every frame about to go out, changed or not.
-    QStringList keys;
-    for (const settingtable::Frame *f :
-         settingtable::framesToWrite(kPage, wanted, before, m_session.hasPrintMode())) {
-        for (const settingtable::Row *row : settingtable::rowsOf(kPage, f->item))
-            keys << QLatin1String(row->key);
-    }
     if (keys.contains(QStringLiteral("apPassword")) &&
         ui->lineEdit_WApPassword->text().size() < kMinApPasswordLength) {
         prompts::information(m_host.dialogParent(), tr("设置工具"),
                              tr("AP模式的wifi密码最少为8位"));
         return false;
     }
-    return m_binding.accept(m_host, wanted, keys, m_session.dotsPerMm());
+    return true;
 }
 
 void WifiPage::on_pushButton_WifiSettingSet_clicked()
 {
-    if (!m_host.requireOpenDevice())
-        return;
-    const QJsonObject wanted = m_binding.values();
-    QJsonObject before = known();
-    // The access point address goes out with its frame, but a change of it alone does
-    // not make the frame one to send.
-    before.insert(QStringLiteral("apAddress"), wanted.value(QStringLiteral("apAddress")));
-    // Everything about to be sent is checked first: a refused field sends nothing, not
-    // even the mode, so the printer never gets half of a change.
-    if (!acceptFields(wanted, before))
-        return;
-
-    QList<uint8_t> sent;
-    const int ret = settingsengine::write(m_session, kPage, wanted, before, &sent);
-    if (ret != RESULT_OK) {
-        m_host.reportResult(ret);
-        return;
-    }
-    // The next connection goes to the printer's new address and port.
-    emit connectionTargetChanged(connectAddress(), servicePort(), QString());
-    prompts::information(m_host.dialogParent(), tr("设置工具"), tr("处理成功，请重启打印机"));
-    takeSnapshot();
-    if (!sent.isEmpty())
-        emit restartPending();
+    PageBinding::Write write;
+    write.known = [this](const QJsonObject &wanted) {
+        QJsonObject before = known();
+        // The access point address goes out with its frame, but a change of it alone
+        // does not make the frame one to send.
+        before.insert(QStringLiteral("apAddress"), wanted.value(QStringLiteral("apAddress")));
+        return before;
+    };
+    write.check = [this](const QStringList &keys) { return acceptApPassword(keys); };
+    write.succeeded = [this](const QList<uint8_t> &sent) {
+        // The next connection goes to the printer's new address and port.
+        emit connectionTargetChanged(connectAddress(), servicePort(), QString());
+        prompts::information(m_host.dialogParent(), tr("设置工具"), tr("处理成功，请重启打印机"));
+        takeSnapshot();
+        if (!sent.isEmpty())
+            emit restartPending();
+    };
+    // The restart box stands for the result.
+    write.reportSuccess = false;
+    m_binding.write(write);
 }

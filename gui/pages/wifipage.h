@@ -53,7 +53,7 @@ private:
     void showRead(QJsonObject read);
     void takeSnapshot();
     QJsonObject known() const;
-    bool acceptFields(const QJsonObject &wanted, const QJsonObject &before);
+    bool acceptApPassword(const QStringList &keys);
 
     PrinterSession &m_session;
     PageHost &m_host;

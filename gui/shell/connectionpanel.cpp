@@ -186,16 +186,6 @@ bool ConnectionPanel::ethernetChosen() const
     return ui->checkBox_NET->isChecked();
 }
 
-bool ConnectionPanel::bluetoothChosen() const
-{
-    return ui->checkBox_BLE->isChecked();
-}
-
-bool ConnectionPanel::serialChosen() const
-{
-    return ui->checkBox_Serialport->isChecked();
-}
-
 void ConnectionPanel::setConnectAddress(const QString &address)
 {
     ui->lineEdit_ConnectAddr->setText(address);

@@ -53,8 +53,6 @@ public:
     QString tcpPortText() const;
     bool wifiChosen() const;
     bool ethernetChosen() const;
-    bool bluetoothChosen() const;
-    bool serialChosen() const;
 
     // Chooses the wireless network medium, as ticking its box does.
     void chooseWirelessNetwork();

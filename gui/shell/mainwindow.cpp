@@ -8,7 +8,7 @@
 #include "gui/shell/profileactions.h"
 #include "gui/widgets/prompts.h"
 #include "gui/widgets/readstatenote.h"
-#include "gui/widgets/resultmessage.h"
+#include "device/operations/resulttexts.h"
 #include "gui/shell/startup.h"
 #include "gui/widgets/verticalscrollarea.h"
 #include "gui/widgets/wheelguard.h"

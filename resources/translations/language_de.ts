@@ -1896,6 +1896,185 @@ Drucker jetzt initialisieren?</translation>
     </message>
 </context>
 <context>
+    <name>SettingTable</name>
+    <message>
+        <source>AP_IP</source>
+        <translation>AP-IP</translation>
+    </message>
+    <message>
+        <source>BLE</source>
+        <translation>BLE</translation>
+    </message>
+    <message>
+        <source>DNS</source>
+        <translation>DNS</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>IP地址</source>
+        <translation>IP-Adresse</translation>
+    </message>
+    <message>
+        <source>IP模式</source>
+        <translation>IP-Modus</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+    <message>
+        <source>SPP_PIN码</source>
+        <translation>SPP-PIN</translation>
+    </message>
+    <message>
+        <source>SPP名称</source>
+        <translation>SPP-Name</translation>
+    </message>
+    <message>
+        <source>SPP连接模式</source>
+        <translation>SPP-Verbindungsmodus</translation>
+    </message>
+    <message>
+        <source>TCP端口号</source>
+        <translation>TCP-Port</translation>
+    </message>
+    <message>
+        <source>UDP端口号</source>
+        <translation>UDP-Port</translation>
+    </message>
+    <message>
+        <source>wifi名称</source>
+        <translation>WLAN-Name</translation>
+    </message>
+    <message>
+        <source>wifi密码</source>
+        <translation>WLAN-Passwort</translation>
+    </message>
+    <message>
+        <source>wifi模式</source>
+        <translation>WLAN-Modus</translation>
+    </message>
+    <message>
+        <source>停止位</source>
+        <translation>Stoppbits</translation>
+    </message>
+    <message>
+        <source>出纸口到打印头距离(单位dot)</source>
+        <translation>Papierausgang bis Druckkopf (dot)</translation>
+    </message>
+    <message>
+        <source>剥离器取纸时间设置（单位：s）</source>
+        <translation>Entnahmezeit Spender (s)</translation>
+    </message>
+    <message>
+        <source>垂直偏移(单位mm)</source>
+        <translation>Vertikaler Versatz (mm)</translation>
+    </message>
+    <message>
+        <source>子网掩码</source>
+        <translation>Subnetzmaske</translation>
+    </message>
+    <message>
+        <source>宽度</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>打印偏移(单位mm)</source>
+        <translation>Druckversatz (mm)</translation>
+    </message>
+    <message>
+        <source>打印头到撕纸位置距离(单位dot)</source>
+        <translation>Druckkopf bis Abreißkante (dot)</translation>
+    </message>
+    <message>
+        <source>打印方向</source>
+        <translation>Druckrichtung</translation>
+    </message>
+    <message>
+        <source>打印方式</source>
+        <translation>Druckart</translation>
+    </message>
+    <message>
+        <source>打印模式</source>
+        <translation>Druckmodus</translation>
+    </message>
+    <message>
+        <source>打印浓度</source>
+        <translation>Druckdichte</translation>
+    </message>
+    <message>
+        <source>打印速度</source>
+        <translation>Druckgeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>指令集</source>
+        <translation>Befehlssatz</translation>
+    </message>
+    <message>
+        <source>数据位</source>
+        <translation>Datenbits</translation>
+    </message>
+    <message>
+        <source>标签间隙(单位mm)</source>
+        <translation>Etikettenabstand (mm)</translation>
+    </message>
+    <message>
+        <source>校验位</source>
+        <translation>Parität</translation>
+    </message>
+    <message>
+        <source>波特率</source>
+        <translation>Baudrate</translation>
+    </message>
+    <message>
+        <source>纸张类型</source>
+        <translation>Papiertyp</translation>
+    </message>
+    <message>
+        <source>缝到打印头距离(单位mm)</source>
+        <translation>Lückensensor bis Druckkopf (mm)</translation>
+    </message>
+    <message>
+        <source>网关地址</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>自动吸纸</source>
+        <translation>Autom. Papiereinzug</translation>
+    </message>
+    <message>
+        <source>设备SN号</source>
+        <translation>Geräte-SN</translation>
+    </message>
+    <message>
+        <source>设备信息</source>
+        <translation>Geräteinfo</translation>
+    </message>
+    <message>
+        <source>语言切换</source>
+        <translation>Menüsprache</translation>
+    </message>
+    <message>
+        <source>高度</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>黑标到打印头距离(单位mm)</source>
+        <translation>Schwarzmarkensensor bis Druckkopf (mm)</translation>
+    </message>
+    <message>
+        <source>黑标间隙(单位mm)</source>
+        <translation>Schwarzmarkenabstand (mm)</translation>
+    </message>
+    <message>
+        <source>默认代码页</source>
+        <translation>Standard-Codepage</translation>
+    </message>
+</context>
+<context>
     <name>StripperPage</name>
     <message>
         <source>剥离器设置</source>

@@ -1896,6 +1896,185 @@ Initialise the printer?</translation>
     </message>
 </context>
 <context>
+    <name>SettingTable</name>
+    <message>
+        <source>AP_IP</source>
+        <translation>AP IP</translation>
+    </message>
+    <message>
+        <source>BLE</source>
+        <translation>BLE</translation>
+    </message>
+    <message>
+        <source>DNS</source>
+        <translation>DNS</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>IP地址</source>
+        <translation>IP address</translation>
+    </message>
+    <message>
+        <source>IP模式</source>
+        <translation>IP mode</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+    <message>
+        <source>SPP_PIN码</source>
+        <translation>SPP PIN</translation>
+    </message>
+    <message>
+        <source>SPP名称</source>
+        <translation>SPP name</translation>
+    </message>
+    <message>
+        <source>SPP连接模式</source>
+        <translation>SPP connection mode</translation>
+    </message>
+    <message>
+        <source>TCP端口号</source>
+        <translation>TCP port</translation>
+    </message>
+    <message>
+        <source>UDP端口号</source>
+        <translation>UDP port</translation>
+    </message>
+    <message>
+        <source>wifi名称</source>
+        <translation>Wi-Fi name</translation>
+    </message>
+    <message>
+        <source>wifi密码</source>
+        <translation>Wi-Fi password</translation>
+    </message>
+    <message>
+        <source>wifi模式</source>
+        <translation>Wi-Fi mode</translation>
+    </message>
+    <message>
+        <source>停止位</source>
+        <translation>Stop bits</translation>
+    </message>
+    <message>
+        <source>出纸口到打印头距离(单位dot)</source>
+        <translation>Paper outlet to print head (dot)</translation>
+    </message>
+    <message>
+        <source>剥离器取纸时间设置（单位：s）</source>
+        <translation>Peeler take-away time (s)</translation>
+    </message>
+    <message>
+        <source>垂直偏移(单位mm)</source>
+        <translation>Vertical offset (mm)</translation>
+    </message>
+    <message>
+        <source>子网掩码</source>
+        <translation>Subnet mask</translation>
+    </message>
+    <message>
+        <source>宽度</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>打印偏移(单位mm)</source>
+        <translation>Print offset (mm)</translation>
+    </message>
+    <message>
+        <source>打印头到撕纸位置距离(单位dot)</source>
+        <translation>Print head to tear-off position (dot)</translation>
+    </message>
+    <message>
+        <source>打印方向</source>
+        <translation>Print direction</translation>
+    </message>
+    <message>
+        <source>打印方式</source>
+        <translation>Print method</translation>
+    </message>
+    <message>
+        <source>打印模式</source>
+        <translation>Print mode</translation>
+    </message>
+    <message>
+        <source>打印浓度</source>
+        <translation>Print density</translation>
+    </message>
+    <message>
+        <source>打印速度</source>
+        <translation>Print speed</translation>
+    </message>
+    <message>
+        <source>指令集</source>
+        <translation>Command set</translation>
+    </message>
+    <message>
+        <source>数据位</source>
+        <translation>Data bits</translation>
+    </message>
+    <message>
+        <source>标签间隙(单位mm)</source>
+        <translation>Label gap (mm)</translation>
+    </message>
+    <message>
+        <source>校验位</source>
+        <translation>Parity</translation>
+    </message>
+    <message>
+        <source>波特率</source>
+        <translation>Baud rate</translation>
+    </message>
+    <message>
+        <source>纸张类型</source>
+        <translation>Paper type</translation>
+    </message>
+    <message>
+        <source>缝到打印头距离(单位mm)</source>
+        <translation>Gap sensor to print head (mm)</translation>
+    </message>
+    <message>
+        <source>网关地址</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>自动吸纸</source>
+        <translation>Auto paper load</translation>
+    </message>
+    <message>
+        <source>设备SN号</source>
+        <translation>Device SN</translation>
+    </message>
+    <message>
+        <source>设备信息</source>
+        <translation>Device info</translation>
+    </message>
+    <message>
+        <source>语言切换</source>
+        <translation>Menu language</translation>
+    </message>
+    <message>
+        <source>高度</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>黑标到打印头距离(单位mm)</source>
+        <translation>Black mark sensor to print head (mm)</translation>
+    </message>
+    <message>
+        <source>黑标间隙(单位mm)</source>
+        <translation>Black mark gap (mm)</translation>
+    </message>
+    <message>
+        <source>默认代码页</source>
+        <translation>Default code page</translation>
+    </message>
+</context>
+<context>
     <name>StripperPage</name>
     <message>
         <source>剥离器设置</source>

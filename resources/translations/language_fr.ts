@@ -1896,6 +1896,185 @@ Initialiser l’imprimante ?</translation>
     </message>
 </context>
 <context>
+    <name>SettingTable</name>
+    <message>
+        <source>AP_IP</source>
+        <translation>IP AP</translation>
+    </message>
+    <message>
+        <source>BLE</source>
+        <translation>BLE</translation>
+    </message>
+    <message>
+        <source>DNS</source>
+        <translation>DNS</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>IP地址</source>
+        <translation>Adresse IP</translation>
+    </message>
+    <message>
+        <source>IP模式</source>
+        <translation>Mode IP</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+    <message>
+        <source>SPP_PIN码</source>
+        <translation>PIN SPP</translation>
+    </message>
+    <message>
+        <source>SPP名称</source>
+        <translation>Nom SPP</translation>
+    </message>
+    <message>
+        <source>SPP连接模式</source>
+        <translation>Mode de connexion SPP</translation>
+    </message>
+    <message>
+        <source>TCP端口号</source>
+        <translation>Port TCP</translation>
+    </message>
+    <message>
+        <source>UDP端口号</source>
+        <translation>Port UDP</translation>
+    </message>
+    <message>
+        <source>wifi名称</source>
+        <translation>Nom du Wi-Fi</translation>
+    </message>
+    <message>
+        <source>wifi密码</source>
+        <translation>Mot de passe Wi-Fi</translation>
+    </message>
+    <message>
+        <source>wifi模式</source>
+        <translation>Mode Wi-Fi</translation>
+    </message>
+    <message>
+        <source>停止位</source>
+        <translation>Bits d&apos;arrêt</translation>
+    </message>
+    <message>
+        <source>出纸口到打印头距离(单位dot)</source>
+        <translation>De la sortie papier à la tête (dot)</translation>
+    </message>
+    <message>
+        <source>剥离器取纸时间设置（单位：s）</source>
+        <translation>Délai de retrait du décolleur (s)</translation>
+    </message>
+    <message>
+        <source>垂直偏移(单位mm)</source>
+        <translation>Décalage vertical (mm)</translation>
+    </message>
+    <message>
+        <source>子网掩码</source>
+        <translation>Masque de sous-réseau</translation>
+    </message>
+    <message>
+        <source>宽度</source>
+        <translation>Largeur</translation>
+    </message>
+    <message>
+        <source>打印偏移(单位mm)</source>
+        <translation>Décalage d&apos;impression (mm)</translation>
+    </message>
+    <message>
+        <source>打印头到撕纸位置距离(单位dot)</source>
+        <translation>De la tête à la position de détachement (dot)</translation>
+    </message>
+    <message>
+        <source>打印方向</source>
+        <translation>Sens d&apos;impression</translation>
+    </message>
+    <message>
+        <source>打印方式</source>
+        <translation>Type d&apos;impression</translation>
+    </message>
+    <message>
+        <source>打印模式</source>
+        <translation>Mode d&apos;impression</translation>
+    </message>
+    <message>
+        <source>打印浓度</source>
+        <translation>Densité d&apos;impression</translation>
+    </message>
+    <message>
+        <source>打印速度</source>
+        <translation>Vitesse d&apos;impression</translation>
+    </message>
+    <message>
+        <source>指令集</source>
+        <translation>Jeu de commandes</translation>
+    </message>
+    <message>
+        <source>数据位</source>
+        <translation>Bits de données</translation>
+    </message>
+    <message>
+        <source>标签间隙(单位mm)</source>
+        <translation>Espace entre étiquettes (mm)</translation>
+    </message>
+    <message>
+        <source>校验位</source>
+        <translation>Parité</translation>
+    </message>
+    <message>
+        <source>波特率</source>
+        <translation>Débit (bauds)</translation>
+    </message>
+    <message>
+        <source>纸张类型</source>
+        <translation>Type de papier</translation>
+    </message>
+    <message>
+        <source>缝到打印头距离(单位mm)</source>
+        <translation>Du capteur d&apos;espace à la tête (mm)</translation>
+    </message>
+    <message>
+        <source>网关地址</source>
+        <translation>Passerelle</translation>
+    </message>
+    <message>
+        <source>自动吸纸</source>
+        <translation>Chargement auto</translation>
+    </message>
+    <message>
+        <source>设备SN号</source>
+        <translation>SN de l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>设备信息</source>
+        <translation>Infos appareil</translation>
+    </message>
+    <message>
+        <source>语言切换</source>
+        <translation>Langue du menu</translation>
+    </message>
+    <message>
+        <source>高度</source>
+        <translation>Hauteur</translation>
+    </message>
+    <message>
+        <source>黑标到打印头距离(单位mm)</source>
+        <translation>Du capteur de marque noire à la tête (mm)</translation>
+    </message>
+    <message>
+        <source>黑标间隙(单位mm)</source>
+        <translation>Espace marque noire (mm)</translation>
+    </message>
+    <message>
+        <source>默认代码页</source>
+        <translation>Page de codes par défaut</translation>
+    </message>
+</context>
+<context>
     <name>StripperPage</name>
     <message>
         <source>剥离器设置</source>

@@ -1896,6 +1896,185 @@ De printer initialiseren?</translation>
     </message>
 </context>
 <context>
+    <name>SettingTable</name>
+    <message>
+        <source>AP_IP</source>
+        <translation>AP-IP</translation>
+    </message>
+    <message>
+        <source>BLE</source>
+        <translation>BLE</translation>
+    </message>
+    <message>
+        <source>DNS</source>
+        <translation>DNS</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>IP地址</source>
+        <translation>IP-adres</translation>
+    </message>
+    <message>
+        <source>IP模式</source>
+        <translation>IP-modus</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+    <message>
+        <source>SPP_PIN码</source>
+        <translation>SPP-pincode</translation>
+    </message>
+    <message>
+        <source>SPP名称</source>
+        <translation>SPP-naam</translation>
+    </message>
+    <message>
+        <source>SPP连接模式</source>
+        <translation>SPP-verbindingsmodus</translation>
+    </message>
+    <message>
+        <source>TCP端口号</source>
+        <translation>TCP-poort</translation>
+    </message>
+    <message>
+        <source>UDP端口号</source>
+        <translation>UDP-poort</translation>
+    </message>
+    <message>
+        <source>wifi名称</source>
+        <translation>Wifi-naam</translation>
+    </message>
+    <message>
+        <source>wifi密码</source>
+        <translation>Wifi-wachtwoord</translation>
+    </message>
+    <message>
+        <source>wifi模式</source>
+        <translation>Wifi-modus</translation>
+    </message>
+    <message>
+        <source>停止位</source>
+        <translation>Stopbits</translation>
+    </message>
+    <message>
+        <source>出纸口到打印头距离(单位dot)</source>
+        <translation>Papieruitvoer tot printkop (dot)</translation>
+    </message>
+    <message>
+        <source>剥离器取纸时间设置（单位：s）</source>
+        <translation>Afneemtijd afpeller (s)</translation>
+    </message>
+    <message>
+        <source>垂直偏移(单位mm)</source>
+        <translation>Verticale verschuiving (mm)</translation>
+    </message>
+    <message>
+        <source>子网掩码</source>
+        <translation>Subnetmasker</translation>
+    </message>
+    <message>
+        <source>宽度</source>
+        <translation>Breedte</translation>
+    </message>
+    <message>
+        <source>打印偏移(单位mm)</source>
+        <translation>Afdrukverschuiving (mm)</translation>
+    </message>
+    <message>
+        <source>打印头到撕纸位置距离(单位dot)</source>
+        <translation>Printkop tot afscheurpositie (dot)</translation>
+    </message>
+    <message>
+        <source>打印方向</source>
+        <translation>Afdrukrichting</translation>
+    </message>
+    <message>
+        <source>打印方式</source>
+        <translation>Afdrukwijze</translation>
+    </message>
+    <message>
+        <source>打印模式</source>
+        <translation>Afdrukmodus</translation>
+    </message>
+    <message>
+        <source>打印浓度</source>
+        <translation>Afdrukdichtheid</translation>
+    </message>
+    <message>
+        <source>打印速度</source>
+        <translation>Afdruksnelheid</translation>
+    </message>
+    <message>
+        <source>指令集</source>
+        <translation>Commandoset</translation>
+    </message>
+    <message>
+        <source>数据位</source>
+        <translation>Databits</translation>
+    </message>
+    <message>
+        <source>标签间隙(单位mm)</source>
+        <translation>Tussenruimte etiketten (mm)</translation>
+    </message>
+    <message>
+        <source>校验位</source>
+        <translation>Pariteit</translation>
+    </message>
+    <message>
+        <source>波特率</source>
+        <translation>Baudrate</translation>
+    </message>
+    <message>
+        <source>纸张类型</source>
+        <translation>Papiersoort</translation>
+    </message>
+    <message>
+        <source>缝到打印头距离(单位mm)</source>
+        <translation>Tussenruimtesensor tot printkop (mm)</translation>
+    </message>
+    <message>
+        <source>网关地址</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>自动吸纸</source>
+        <translation>Autom. papierinvoer</translation>
+    </message>
+    <message>
+        <source>设备SN号</source>
+        <translation>Apparaat-SN</translation>
+    </message>
+    <message>
+        <source>设备信息</source>
+        <translation>Apparaatinfo</translation>
+    </message>
+    <message>
+        <source>语言切换</source>
+        <translation>Menutaal</translation>
+    </message>
+    <message>
+        <source>高度</source>
+        <translation>Hoogte</translation>
+    </message>
+    <message>
+        <source>黑标到打印头距离(单位mm)</source>
+        <translation>Zwarte-markeringsensor tot printkop (mm)</translation>
+    </message>
+    <message>
+        <source>黑标间隙(单位mm)</source>
+        <translation>Afstand zwarte markering (mm)</translation>
+    </message>
+    <message>
+        <source>默认代码页</source>
+        <translation>Standaardcodetabel</translation>
+    </message>
+</context>
+<context>
     <name>StripperPage</name>
     <message>
         <source>剥离器设置</source>

@@ -1896,6 +1896,185 @@ Inicializar a impressora?</translation>
     </message>
 </context>
 <context>
+    <name>SettingTable</name>
+    <message>
+        <source>AP_IP</source>
+        <translation>IP do AP</translation>
+    </message>
+    <message>
+        <source>BLE</source>
+        <translation>BLE</translation>
+    </message>
+    <message>
+        <source>DNS</source>
+        <translation>DNS</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>IP地址</source>
+        <translation>Endereço IP</translation>
+    </message>
+    <message>
+        <source>IP模式</source>
+        <translation>Modo IP</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+    <message>
+        <source>SPP_PIN码</source>
+        <translation>PIN SPP</translation>
+    </message>
+    <message>
+        <source>SPP名称</source>
+        <translation>Nome SPP</translation>
+    </message>
+    <message>
+        <source>SPP连接模式</source>
+        <translation>Modo de conexão SPP</translation>
+    </message>
+    <message>
+        <source>TCP端口号</source>
+        <translation>Porta TCP</translation>
+    </message>
+    <message>
+        <source>UDP端口号</source>
+        <translation>Porta UDP</translation>
+    </message>
+    <message>
+        <source>wifi名称</source>
+        <translation>Nome do Wi-Fi</translation>
+    </message>
+    <message>
+        <source>wifi密码</source>
+        <translation>Senha do Wi-Fi</translation>
+    </message>
+    <message>
+        <source>wifi模式</source>
+        <translation>Modo Wi-Fi</translation>
+    </message>
+    <message>
+        <source>停止位</source>
+        <translation>Bits de parada</translation>
+    </message>
+    <message>
+        <source>出纸口到打印头距离(单位dot)</source>
+        <translation>Saída do papel até a cabeça (dot)</translation>
+    </message>
+    <message>
+        <source>剥离器取纸时间设置（单位：s）</source>
+        <translation>Tempo de retirada do descolador (s)</translation>
+    </message>
+    <message>
+        <source>垂直偏移(单位mm)</source>
+        <translation>Deslocamento vertical (mm)</translation>
+    </message>
+    <message>
+        <source>子网掩码</source>
+        <translation>Máscara de sub-rede</translation>
+    </message>
+    <message>
+        <source>宽度</source>
+        <translation>Largura</translation>
+    </message>
+    <message>
+        <source>打印偏移(单位mm)</source>
+        <translation>Deslocamento de impressão (mm)</translation>
+    </message>
+    <message>
+        <source>打印头到撕纸位置距离(单位dot)</source>
+        <translation>Cabeça até a posição de destaque (dot)</translation>
+    </message>
+    <message>
+        <source>打印方向</source>
+        <translation>Direção de impressão</translation>
+    </message>
+    <message>
+        <source>打印方式</source>
+        <translation>Tipo de impressão</translation>
+    </message>
+    <message>
+        <source>打印模式</source>
+        <translation>Modo de impressão</translation>
+    </message>
+    <message>
+        <source>打印浓度</source>
+        <translation>Densidade de impressão</translation>
+    </message>
+    <message>
+        <source>打印速度</source>
+        <translation>Velocidade de impressão</translation>
+    </message>
+    <message>
+        <source>指令集</source>
+        <translation>Conjunto de comandos</translation>
+    </message>
+    <message>
+        <source>数据位</source>
+        <translation>Bits de dados</translation>
+    </message>
+    <message>
+        <source>标签间隙(单位mm)</source>
+        <translation>Espaço entre etiquetas (mm)</translation>
+    </message>
+    <message>
+        <source>校验位</source>
+        <translation>Paridade</translation>
+    </message>
+    <message>
+        <source>波特率</source>
+        <translation>Baud rate</translation>
+    </message>
+    <message>
+        <source>纸张类型</source>
+        <translation>Tipo de papel</translation>
+    </message>
+    <message>
+        <source>缝到打印头距离(单位mm)</source>
+        <translation>Sensor de espaço até a cabeça (mm)</translation>
+    </message>
+    <message>
+        <source>网关地址</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>自动吸纸</source>
+        <translation>Carregamento automático</translation>
+    </message>
+    <message>
+        <source>设备SN号</source>
+        <translation>SN do dispositivo</translation>
+    </message>
+    <message>
+        <source>设备信息</source>
+        <translation>Info. do dispositivo</translation>
+    </message>
+    <message>
+        <source>语言切换</source>
+        <translation>Idioma do menu</translation>
+    </message>
+    <message>
+        <source>高度</source>
+        <translation>Altura</translation>
+    </message>
+    <message>
+        <source>黑标到打印头距离(单位mm)</source>
+        <translation>Sensor de marca preta até a cabeça (mm)</translation>
+    </message>
+    <message>
+        <source>黑标间隙(单位mm)</source>
+        <translation>Espaço da marca preta (mm)</translation>
+    </message>
+    <message>
+        <source>默认代码页</source>
+        <translation>Página de código padrão</translation>
+    </message>
+</context>
+<context>
     <name>StripperPage</name>
     <message>
         <source>剥离器设置</source>

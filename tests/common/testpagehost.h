@@ -2,7 +2,7 @@
 
 #include "gui/widgets/pagehost.h"
 #include "gui/widgets/prompts.h"
-#include "gui/widgets/resultmessage.h"
+#include "device/operations/resulttexts.h"
 #include "device/link/printersession.h"
 
 #include <QWidget>

@@ -5,6 +5,7 @@
 #include "device/operations/applymany.h"
 #include "device/operations/download.h"
 #include "device/operations/outcome.h"
+#include "device/operations/resulttexts.h"
 #include "device/operations/printeroperations.h"
 #include "core/protocol/commandcodes.h"
 #include "sim/simprinter.h"
@@ -118,7 +119,7 @@ private slots:
                                      : code == ops::Code::Busy ? "" : "status"),
                  qPrintable(o.sentence));
         QVERIFY(code == ops::Code::NotConnected || code == ops::Code::Busy ||
-                o.sentence.contains(ops::resultMeaning(result)));
+                o.sentence.contains(resultMeaning(result)));
     }
 
     // Each operation against a printer: its verdict, where it ended, and every frame it sent

@@ -13,7 +13,7 @@ for f in bin/labelsetup bin/labelsetup-cli bin/labelprinter-sim share/applicatio
          share/doc/labelsetup/LICENSE share/doc/labelsetup/copyright share/doc/labelsetup/changelog.gz \
          share/man/man1/labelsetup.1.gz share/man/man1/labelsetup-cli.1.gz \
          share/man/man1/labelprinter-sim.1.gz share/metainfo/org.labelsetup.labelsetup.metainfo.xml \
-         share/bash-completion/completions/labelsetup-cli \
+         share/bash-completion/completions/labelsetup-cli share/zsh/vendor-completions/_labelsetup-cli \
          share/bash-completion/completions/labelprinter-sim; do
     [ -f "$prefix/$f" ] || { echo "missing: $f"; status=1; }
 done
