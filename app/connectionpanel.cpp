@@ -158,11 +158,12 @@ bool ConnectionPanel::searchRunning() const
 
 QString ConnectionPanel::mediumText() const
 {
+    static const QRegularExpression mnemonicSuffix(QStringLiteral("\\s*\\(&.\\)"));
     QString medium;
     for (const QCheckBox *box : {ui->checkBox_USB, ui->checkBox_NET, ui->checkBox_WIFI,
                                  ui->checkBox_BLE, ui->checkBox_Serialport})
         if (box->isChecked())
-            medium = box->text().remove(QLatin1Char('&'));
+            medium = box->text().remove(mnemonicSuffix).remove(QLatin1Char('&'));
     return medium;
 }
 

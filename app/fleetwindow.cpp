@@ -1,5 +1,6 @@
 #include "app/fleetwindow.h"
 
+#include "app/accelerators.h"
 #include "app/prompts.h"
 #include "fleet/fleetlist.h"
 #include "fleet/fleetmodel.h"
@@ -166,6 +167,7 @@ FleetWindow::FleetWindow(std::unique_ptr<fleet::Device> device, QWidget *parent)
     m_poller = new fleet::Poller(*m_device, *m_gate, 8, this);
     buildUi();
     retranslate();
+    accelerators::giveFixedCaptionsKeys(this);
 
     const QSettings settings(kSettingsOrganisation, kSettingsApplication);
     m_interval->setValue(settings.value(QStringLiteral("fleet/intervalSeconds"), 10).toInt());
@@ -319,29 +321,41 @@ void FleetWindow::showRowMenu(const QPoint &at)
     m_rowMenu->clear();
     // The same actions as the buttons below the table, in their order and state.
     for (QPushButton *b : {m_apply, m_firmware, m_font, m_selfTest, m_export, m_remove}) {
-        QAction *action = m_rowMenu->addAction(b->text());
+        QString text = b->text();
+        // A caption kept as written has its key beside it (see accelerators).
+        const QList<QShortcut *> keys = b->findChildren<QShortcut *>();
+        if (QKeySequence::mnemonic(text).isEmpty() && !keys.isEmpty()) {
+            const QString letter = keys.first()->key().toString().section(QLatin1Char('+'), -1);
+            text += QStringLiteral("(&%1)").arg(letter);
+        }
+        QAction *action = m_rowMenu->addAction(text);
         action->setObjectName(QStringLiteral("action_") + b->objectName());
         action->setEnabled(b->isEnabled());
         connect(action, &QAction::triggered, b, &QAbstractButton::click, Qt::QueuedConnection);
     }
     m_rowMenu->popup(m_table->viewport()->mapToGlobal(at));
-    m_rowMenu->setActiveAction(m_rowMenu->actions().value(0));
+    for (QAction *action : m_rowMenu->actions()) {
+        if (action->isEnabled()) {
+            m_rowMenu->setActiveAction(action);
+            break;
+        }
+    }
 }
 
 void FleetWindow::retranslate()
 {
     setWindowTitle(tr("打印机群"));
     m_address->setPlaceholderText(tr("地址[:端口]，或 usb:端口"));
-    m_add->setText(tr("添加"));
-    m_scan->setText(tr("扫描网段…"));
-    m_import->setText(tr("导入目标文件…"));
-    m_discover->setText(tr("搜索"));
-    m_apply->setText(tr("应用配置…"));
-    m_firmware->setText(tr("下载固件…"));
-    m_font->setText(tr("下载字库…"));
+    m_add->setText(tr("添加(&A)"));
+    m_scan->setText(tr("扫描网段(&R)…"));
+    m_import->setText(tr("导入目标文件(&I)…"));
+    m_discover->setText(tr("搜索(&C)"));
+    m_apply->setText(tr("应用配置(&P)…"));
+    m_firmware->setText(tr("下载固件(&F)…"));
+    m_font->setText(tr("下载字库(&O)…"));
     m_selfTest->setText(tr("打印自检页"));
-    m_export->setText(tr("导出清单…"));
-    m_remove->setText(tr("移除"));
+    m_export->setText(tr("导出清单(&E)…"));
+    m_remove->setText(tr("移除(&M)"));
     m_intervalLabel->setText(tr("轮询间隔"));
     m_interval->setSuffix(tr(" 秒"));
     m_jobsLabel->setText(tr("并行"));

@@ -2,6 +2,7 @@
 
 #include "diagnostics/diagnosticsreport.h"
 
+#include "app/accelerators.h"
 #include "app/connectionpanel.h"
 #include "app/elidedlabel.h"
 #include "app/focusreturn.h"
@@ -317,9 +318,9 @@ void MainWindow::addProfileButtons()
     // Below the sections, so that the tab bar keeps its room for the tab titles.
     auto *row = new QHBoxLayout;
     row->addStretch(1);
-    auto *save = new QPushButton(tr("保存配置…"), ui->tab_PrinterSetting);
+    auto *save = new QPushButton(tr("保存配置(&A)…"), ui->tab_PrinterSetting);
     save->setObjectName(QStringLiteral("pushButton_SaveProfile"));
-    auto *apply = new QPushButton(tr("应用配置…"), ui->tab_PrinterSetting);
+    auto *apply = new QPushButton(tr("应用配置(&Y)…"), ui->tab_PrinterSetting);
     apply->setObjectName(QStringLiteral("pushButton_ApplyProfile"));
     row->addWidget(save);
     row->addWidget(apply);
@@ -410,6 +411,7 @@ void MainWindow::setUpKeyboard()
     stops.removeAll(nullptr);
     keyboard::chain(stops);
     keyboard::nameUnlabelled(this);
+    accelerators::giveFixedCaptionsKeys(this);
 }
 
 void MainWindow::setInitialWidgetStates()

@@ -1,11 +1,13 @@
 #include "provisioning/distributenet.h"
 
+#include "app/accelerators.h"
 #include "app/keyboard.h"
 #include "app/prompts.h"
 #include "ui_distributenet.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QShortcut>
 #include <QStandardPaths>
 #include <QThreadPool>
 #include <QTimer>
@@ -31,6 +33,10 @@ DistributeNet::DistributeNet(QWidget *parent) : QMainWindow(parent), ui(new Ui::
     ui->labelPrinter->hide();
     connect(ui->btnClose, &QAbstractButton::clicked, this, &QWidget::close);
     keyboard::nameUnlabelled(this);
+    accelerators::giveFixedCaptionsKeys(this);
+    // As a dialog does: Esc closes.
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 }
 
 void DistributeNet::setPrinterName(const QString &name)

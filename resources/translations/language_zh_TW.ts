@@ -37,11 +37,11 @@
     </message>
     <message>
         <source>读取</source>
-        <translation>讀取</translation>
+        <translation>讀取(&amp;R)</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>設定</translation>
+        <translation>設定(&amp;S)</translation>
     </message>
     <message>
         <source>设置工具</source>
@@ -299,19 +299,19 @@
     </message>
     <message>
         <source>有线网络</source>
-        <translation>有線網路</translation>
+        <translation>有線網路(&amp;H)</translation>
     </message>
     <message>
         <source>无线网络</source>
-        <translation>無線網路</translation>
+        <translation>無線網路(&amp;W)</translation>
     </message>
     <message>
-        <source>蓝牙</source>
-        <translation>藍牙</translation>
+        <source>蓝牙(&amp;B)</source>
+        <translation>藍牙(&amp;B)</translation>
     </message>
     <message>
-        <source>串口</source>
-        <translation>序列埠</translation>
+        <source>串口(&amp;P)</source>
+        <translation>序列埠(&amp;P)</translation>
     </message>
     <message>
         <source>IP连接设置</source>
@@ -367,19 +367,19 @@
     </message>
     <message>
         <source>刷新列表</source>
-        <translation>重新整理清單</translation>
+        <translation>重新整理清單(&amp;L)</translation>
     </message>
     <message>
         <source>停止获取</source>
-        <translation>停止搜尋</translation>
+        <translation>停止搜尋(&amp;T)</translation>
     </message>
     <message>
         <source>打开设备</source>
-        <translation>開啟設備</translation>
+        <translation>開啟設備(&amp;O)</translation>
     </message>
     <message>
         <source>关闭设备</source>
-        <translation>關閉設備</translation>
+        <translation>關閉設備(&amp;C)</translation>
     </message>
     <message>
         <source>设置工具</source>
@@ -410,16 +410,16 @@
         <translation>關閉成功！</translation>
     </message>
     <message>
-        <source>连接诊断</source>
-        <translation>連線診斷</translation>
+        <source>连接诊断(&amp;D)</source>
+        <translation>連線診斷(&amp;D)</translation>
     </message>
     <message>
-        <source>导出诊断报告…</source>
-        <translation>匯出診斷報告…</translation>
+        <source>导出诊断报告(&amp;E)…</source>
+        <translation>匯出診斷報告(&amp;E)…</translation>
     </message>
     <message>
-        <source>打印机群…</source>
-        <translation>印表機群…</translation>
+        <source>打印机群(&amp;F)…</source>
+        <translation>印表機群(&amp;F)…</translation>
     </message>
 </context>
 <context>
@@ -434,27 +434,27 @@
     </message>
     <message>
         <source>HEX发送</source>
-        <translation>HEX傳送</translation>
+        <translation>HEX傳送(&amp;X)</translation>
     </message>
     <message>
         <source>HEX接收</source>
-        <translation>HEX接收</translation>
+        <translation>HEX接收(&amp;R)</translation>
     </message>
     <message>
         <source>发送</source>
-        <translation>傳送</translation>
+        <translation>傳送(&amp;S)</translation>
     </message>
     <message>
         <source>发送文件</source>
-        <translation>傳送檔案</translation>
+        <translation>傳送檔案(&amp;N)</translation>
     </message>
     <message>
         <source>清空发送</source>
-        <translation>清除傳送</translation>
+        <translation>清除傳送(&amp;A)</translation>
     </message>
     <message>
         <source>清空接收</source>
-        <translation>清除接收</translation>
+        <translation>清除接收(&amp;I)</translation>
     </message>
     <message>
         <source>发送进度</source>
@@ -595,11 +595,11 @@
     </message>
     <message>
         <source>读取</source>
-        <translation>讀取</translation>
+        <translation>讀取(&amp;R)</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>設定</translation>
+        <translation>設定(&amp;S)</translation>
     </message>
     <message>
         <source>注：1mm = 12dot</source>
@@ -634,7 +634,7 @@
     </message>
     <message>
         <source>显示</source>
-        <translation>顯示</translation>
+        <translation>顯示(&amp;H)</translation>
     </message>
     <message>
         <source>名称:</source>
@@ -642,15 +642,15 @@
     </message>
     <message>
         <source>选择手动输入</source>
-        <translation>選擇手動輸入</translation>
+        <translation>選擇手動輸入(&amp;E)</translation>
     </message>
     <message>
         <source>刷新列表</source>
-        <translation>重新整理清單</translation>
+        <translation>重新整理清單(&amp;R)</translation>
     </message>
     <message>
         <source>开始配网</source>
-        <translation>開始連線設定</translation>
+        <translation>開始連線設定(&amp;S)</translation>
     </message>
     <message>
         <source>扫描中...</source>
@@ -681,8 +681,8 @@
         <translation>沒有找到WiFi網路：請勾選「選擇手動輸入」，手動輸入WiFi名稱，或稍後重新整理列表。</translation>
     </message>
     <message>
-        <source>关闭</source>
-        <translation>關閉</translation>
+        <source>关闭(&amp;C)</source>
+        <translation>關閉(&amp;C)</translation>
     </message>
     <message>
         <source>打印机：%1</source>
@@ -697,11 +697,11 @@
     </message>
     <message>
         <source>下载固件</source>
-        <translation>下載韌體</translation>
+        <translation>下載韌體(&amp;M)</translation>
     </message>
     <message>
         <source>下载字库</source>
-        <translation>下載字型</translation>
+        <translation>下載字型(&amp;G)</translation>
     </message>
     <message>
         <source>错误</source>
@@ -792,11 +792,11 @@
     </message>
     <message>
         <source>读取</source>
-        <translation>讀取</translation>
+        <translation>讀取(&amp;R)</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>設定</translation>
+        <translation>設定(&amp;S)</translation>
     </message>
     <message>
         <source>设置工具</source>
@@ -869,44 +869,44 @@
         <translation>位址[:埠]，或 usb:埠</translation>
     </message>
     <message>
-        <source>添加</source>
-        <translation>新增</translation>
+        <source>添加(&amp;A)</source>
+        <translation>新增(&amp;A)</translation>
     </message>
     <message>
-        <source>扫描网段…</source>
-        <translation>掃描網段…</translation>
+        <source>扫描网段(&amp;R)…</source>
+        <translation>掃描網段(&amp;R)…</translation>
     </message>
     <message>
-        <source>导入目标文件…</source>
-        <translation>匯入目標檔…</translation>
+        <source>导入目标文件(&amp;I)…</source>
+        <translation>匯入目標檔(&amp;I)…</translation>
     </message>
     <message>
-        <source>搜索</source>
-        <translation>搜尋</translation>
+        <source>搜索(&amp;C)</source>
+        <translation>搜尋(&amp;C)</translation>
     </message>
     <message>
-        <source>应用配置…</source>
-        <translation>套用設定檔…</translation>
+        <source>应用配置(&amp;P)…</source>
+        <translation>套用設定檔(&amp;P)…</translation>
     </message>
     <message>
-        <source>下载固件…</source>
-        <translation>下載韌體…</translation>
+        <source>下载固件(&amp;F)…</source>
+        <translation>下載韌體(&amp;F)…</translation>
     </message>
     <message>
-        <source>下载字库…</source>
-        <translation>下載字型…</translation>
+        <source>下载字库(&amp;O)…</source>
+        <translation>下載字型(&amp;O)…</translation>
     </message>
     <message>
         <source>打印自检页</source>
-        <translation>列印自我測試頁</translation>
+        <translation>列印自我測試頁(&amp;S)</translation>
     </message>
     <message>
-        <source>导出清单…</source>
-        <translation>匯出清單…</translation>
+        <source>导出清单(&amp;E)…</source>
+        <translation>匯出清單(&amp;E)…</translation>
     </message>
     <message>
-        <source>移除</source>
-        <translation>移除</translation>
+        <source>移除(&amp;M)</source>
+        <translation>移除(&amp;M)</translation>
     </message>
     <message>
         <source>轮询间隔</source>
@@ -1131,15 +1131,15 @@
     </message>
     <message>
         <source>打印自检页</source>
-        <translation>列印自我測試頁</translation>
+        <translation>列印自我測試頁(&amp;N)</translation>
     </message>
     <message>
         <source>重启机器</source>
-        <translation>重新啟動機器</translation>
+        <translation>重新啟動機器(&amp;3)</translation>
     </message>
     <message>
         <source>打印机初始化</source>
-        <translation>印表機初始化</translation>
+        <translation>印表機初始化(&amp;I)</translation>
     </message>
     <message>
         <source>传感器自学习</source>
@@ -1147,23 +1147,23 @@
     </message>
     <message>
         <source>缝隙自学习</source>
-        <translation>縫隙自學習</translation>
+        <translation>縫隙自學習(&amp;Q)</translation>
     </message>
     <message>
         <source>黑标自学习</source>
-        <translation>黑標自學習</translation>
+        <translation>黑標自學習(&amp;4)</translation>
     </message>
     <message>
         <source>DAC自学习</source>
-        <translation>DAC自學習</translation>
+        <translation>DAC自學習(&amp;A)</translation>
     </message>
     <message>
         <source>缺纸学习</source>
-        <translation>缺紙學習</translation>
+        <translation>缺紙學習(&amp;V)</translation>
     </message>
     <message>
         <source>出纸口纸边传感器自学习</source>
-        <translation>出紙口紙邊感測器自學習</translation>
+        <translation>出紙口紙邊感測器自學習(&amp;S)</translation>
     </message>
     <message>
         <source>切刀模式</source>
@@ -1171,19 +1171,19 @@
     </message>
     <message>
         <source>全切</source>
-        <translation>全切</translation>
+        <translation>全切(&amp;G)</translation>
     </message>
     <message>
         <source>切刀关闭</source>
-        <translation>切刀關閉</translation>
+        <translation>切刀關閉(&amp;R)</translation>
     </message>
     <message>
         <source>剥离模式</source>
-        <translation>剝離模式</translation>
+        <translation>剝離模式(&amp;M)</translation>
     </message>
     <message>
         <source>撕离模式</source>
-        <translation>撕離模式</translation>
+        <translation>撕離模式(&amp;J)</translation>
     </message>
     <message>
         <source>按键与蜂鸣器</source>
@@ -1191,19 +1191,19 @@
     </message>
     <message>
         <source>按键设置开启</source>
-        <translation>按鍵設定開啟</translation>
+        <translation>按鍵設定開啟(&amp;Y)</translation>
     </message>
     <message>
         <source>按键设置关闭</source>
-        <translation>按鍵設定關閉</translation>
+        <translation>按鍵設定關閉(&amp;K)</translation>
     </message>
     <message>
         <source>蜂鸣器开启</source>
-        <translation>蜂鳴器開啟</translation>
+        <translation>蜂鳴器開啟(&amp;2)</translation>
     </message>
     <message>
         <source>蜂鸣器关闭</source>
-        <translation>蜂鳴器關閉</translation>
+        <translation>蜂鳴器關閉(&amp;1)</translation>
     </message>
     <message>
         <source>打印机信息</source>
@@ -1226,16 +1226,16 @@
         <translation>型號：</translation>
     </message>
     <message>
-        <source>获取打印机信息</source>
-        <translation>取得印表機資訊</translation>
+        <source>获取打印机信息(&amp;X)</source>
+        <translation>取得印表機資訊(&amp;X)</translation>
     </message>
     <message>
         <source>打印机状态</source>
         <translation>印表機狀態</translation>
     </message>
     <message>
-        <source>获取打印机状态</source>
-        <translation>取得印表機狀態</translation>
+        <source>获取打印机状态(&amp;Z)</source>
+        <translation>取得印表機狀態(&amp;Z)</translation>
     </message>
     <message>
         <source>设置工具</source>
@@ -1447,12 +1447,12 @@
         <translation>授權：MIT（隨附 LICENSE 檔案）</translation>
     </message>
     <message>
-        <source>保存配置…</source>
-        <translation>儲存設定檔…</translation>
+        <source>保存配置(&amp;A)…</source>
+        <translation>儲存設定檔(&amp;A)…</translation>
     </message>
     <message>
-        <source>应用配置…</source>
-        <translation>套用設定檔…</translation>
+        <source>应用配置(&amp;Y)…</source>
+        <translation>套用設定檔(&amp;Y)…</translation>
     </message>
     <message>
         <source>空闲中</source>
@@ -1752,11 +1752,11 @@
     </message>
     <message>
         <source>读取</source>
-        <translation>讀取</translation>
+        <translation>讀取(&amp;R)</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>設定</translation>
+        <translation>設定(&amp;S)</translation>
     </message>
     <message>
         <source>宽度范围20-108mm，请重新输入</source>
@@ -1877,11 +1877,11 @@
     </message>
     <message>
         <source>读取</source>
-        <translation>讀取</translation>
+        <translation>讀取(&amp;R)</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>設定</translation>
+        <translation>設定(&amp;S)</translation>
     </message>
 </context>
 <context>
@@ -1896,11 +1896,11 @@
     </message>
     <message>
         <source>读取</source>
-        <translation>讀取</translation>
+        <translation>讀取(&amp;R)</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>設定</translation>
+        <translation>設定(&amp;S)</translation>
     </message>
 </context>
 <context>
@@ -1978,15 +1978,15 @@
     </message>
     <message>
         <source>WIFI配网</source>
-        <translation>Wi-Fi連線設定</translation>
+        <translation>Wi-Fi連線設定(&amp;I)</translation>
     </message>
     <message>
         <source>读取</source>
-        <translation>讀取</translation>
+        <translation>讀取(&amp;R)</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>設定</translation>
+        <translation>設定(&amp;S)</translation>
     </message>
     <message>
         <source>设置工具</source>
