@@ -323,7 +323,10 @@ void ConnectionPanel::on_pushButton_Doctor_clicked()
         target.host =
             ui->lineEdit_ConnectAddr->isEnabled() ? ui->lineEdit_ConnectAddr->text() : QString();
         target.tcpPort = quint16(ui->lineEdit_ConnectTCPPort->text().toUInt());
-        target.udpPort = quint16(ui->lineEdit_ConnectUDPPort->text().toUInt());
+        // The wireless medium finds its printer by address: no search port is used.
+        target.udpPort = ui->checkBox_WIFI->isChecked()
+                             ? 0
+                             : quint16(ui->lineEdit_ConnectUDPPort->text().toUInt());
     }
     DiagnosticsActions(m_session, m_host).runDoctor(target);
 }

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
+#include <QTableWidget>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(QMargins)
@@ -106,6 +107,33 @@ private slots:
         press(set);
         QCOMPARE(recorder.lastText(), QString::fromUtf8("处理成功"));
         QCOMPARE(QApplication::focusWidget(), set);
+    }
+
+    // The demo printer is healthy: the doctor finds nothing to warn about.
+    void doctorQuietOnTheDemoPrinter()
+    {
+        MessageRecorder recorder;
+        QList<QStringList> rows;
+        prompts::setDialogHandler([&rows](QDialog *dialog) {
+            if (auto *table = dialog->findChild<QTableWidget *>())
+                for (int r = 0; r < table->rowCount(); ++r) {
+                    QStringList row;
+                    for (int c = 0; c < table->columnCount(); ++c)
+                        row << (table->item(r, c) ? table->item(r, c)->text() : QString());
+                    rows << row;
+                }
+            return int(QDialog::Accepted);
+        });
+        DemoPrinter demo;
+        QVERIFY(demo.start());
+        MainWindow window;
+        demo.prepareWindow(window);
+        QTest::mouseClick(child(window, "pushButton_Doctor"), Qt::LeftButton);
+        QVERIFY(!rows.isEmpty());
+        for (const QStringList &row : rows)
+            QVERIFY2(row.value(1) != QString::fromUtf8("警告") &&
+                         row.value(1) != QString::fromUtf8("失败"),
+                     qPrintable(row.join(QStringLiteral(" | "))));
     }
 
     // At the first start the window and its frame fit the screen's free area, status
