@@ -8,6 +8,10 @@ cd "$(dirname "$0")"
 if ! command -v run-clang-tidy >/dev/null 2>&1; then
     ./scripts/install-deps.sh
 fi
+# Layer order first: it needs no build.
+echo "== layers"
+python3 scripts/check-layers.py
+
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 # The generated form and moc headers must exist before the sources can be parsed.
 cmake --build build -j"$(nproc)"

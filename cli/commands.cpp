@@ -3,35 +3,31 @@
 #include "cli/fleetcommands.h"
 #include "cli/interrupt.h"
 
-#include "console/hexcodec.h"
-#include "diagnostics/connectiondoctor.h"
-#include "diagnostics/debuglog.h"
-#include "diagnostics/diagnosticsreport.h"
-#include "download/plaincopy.h"
-#include "download/regularfile.h"
-#include "operations/applymany.h"
-#include "operations/download.h"
-#include "operations/functioncommands.h"
-#include "operations/printeroperations.h"
-#include "settings/profile.h"
-#include "settings/profileapply.h"
-#include "settings/settingtable.h"
-#include "transport/discovery.h"
-#include "transport/printersession.h"
+#include "core/protocol/hexcodec.h"
+#include "device/diagnostics/connectiondoctor.h"
+#include "device/diagnostics/debuglog.h"
+#include "device/diagnostics/diagnosticsreport.h"
+#include "core/files/plaincopy.h"
+#include "core/files/regularfile.h"
+#include "device/operations/applymany.h"
+#include "device/operations/download.h"
+#include "device/operations/functioncommands.h"
+#include "device/operations/printeroperations.h"
+#include "core/settings/profile.h"
+#include "device/settings/profileapply.h"
+#include "core/settings/settingtable.h"
+#include "device/link/discovery.h"
+#include "device/link/printersession.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QHostAddress>
-#include <QHostInfo>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QTemporaryFile>
 #include <QTextStream>
-#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -660,43 +656,99 @@ private:
     bool m_shown;
 };
 
-int runApply(CommandContext &c)
+// The jobs of an apply, one per target; a printer named before is a duplicate, done once.
+// `addresses` gets the printers to apply to, `jobOfAddress` the job of each.
+std::vector<ApplyJob> applyJobs(const QList<Target> &targets, QList<PrinterAddress> *addresses,
+                                QList<int> *jobOfAddress)
 {
-    profile::Profile wanted;
-    const int read = readProfile(c, &wanted);
-    if (read != ExitOk)
-        return read;
-    if (c.options.targets.isEmpty()) {
-        c.out.error(QStringLiteral("apply needs printers: --net, --usb or --targets FILE"));
-        return ExitUsage;
-    }
-    std::vector<ApplyJob> jobs(size_t(c.options.targets.size()));
-    QList<PrinterAddress> addresses;
-    QList<int> jobOfAddress;
+    std::vector<ApplyJob> jobs(size_t(targets.size()));
     // The same printer named twice (or as "localhost" and "127.0.0.1") must not be
     // written by two sessions at once.
-    const QHash<int, int> duplicates = duplicateTargets(c.options.targets);
-    for (int i = 0; i < c.options.targets.size(); ++i) {
-        const Target &t = c.options.targets.at(i);
+    const QHash<int, int> duplicates = duplicateTargets(targets);
+    for (int i = 0; i < targets.size(); ++i) {
         ApplyJob &job = jobs[size_t(i)];
-        job.target = t;
+        job.target = targets.at(i);
         if (const auto same = duplicates.find(i); same != duplicates.end()) {
             job.state = QStringLiteral("duplicate");
             job.outcome = ops::Outcome();
             job.outcome.sentence = QStringLiteral("the same printer as %1: applied once")
-                                       .arg(c.options.targets.at(*same).name());
+                                       .arg(targets.at(*same).name());
             continue;
         }
-        jobOfAddress << i;
-        addresses.append(addressOf(t));
+        *jobOfAddress << i;
+        addresses->append(addressOf(job.target));
     }
+    return jobs;
+}
+
+// A second signal: the running printers are left in the middle of a page, what they
+// stored unknown; every record not yet printed is printed now, with the summary.
+void printStoppedAtOnce(CommandContext &c, std::vector<ApplyJob> &jobs,
+                        const std::function<void(ApplyJob &)> &print)
+{
+    QJsonArray table;
     for (ApplyJob &job : jobs) {
-        if (job.state == QLatin1String("duplicate")) {
-            printJob(c, job);
-            job.printed = true;
+        if (job.state == QLatin1String("running")) {
+            job.state = QStringLiteral("interrupted");
+            job.outcome = ops::Outcome();
+            job.outcome.code = ops::Code::Interrupted;
+            job.outcome.sentence = QStringLiteral(
+                "stopped at once in the middle of a page: what it stored is not known");
+        }
+        print(job);
+        table.append(jobJson(job, c.options.showSecrets));
+    }
+    Output out(c.out.form());
+    if (out.form() == Output::Form::Json)
+        out.set(QStringLiteral("printers"), table);
+    out.set(QStringLiteral("dryRun"), c.options.dryRun);
+    out.set(QStringLiteral("interrupted"), true);
+    out.error(QStringLiteral("interrupted at once: the printers running were stopped in "
+                             "the middle, those not yet begun were left alone"));
+    out.finish(c.interrupt->exitCode());
+}
+
+// The differences of a single printer in a table, the summary, and the exit code: the
+// worst outcome of any printer.
+int finishApply(CommandContext &c, const std::vector<ApplyJob> &jobs)
+{
+    if (jobs.size() == 1) {
+        printDifferences(c, jobs.front().details.differences);
+        for (const profile::Difference &d : jobs.front().details.notVerified) {
+            const QPair<QString, QString> values = differenceTexts(d, c.options.showSecrets);
+            c.out.line(QStringLiteral("read back different: %1 = %2 (profile %3)")
+                           .arg(settingtable::label(d.page + QLatin1Char('.') + d.setting),
+                                values.first, values.second));
         }
     }
+    int code = ExitOk;
+    QJsonArray table;
+    for (const ApplyJob &job : jobs) {
+        // The worst outcome decides: no printer, then refused by the printer, then refused
+        // before sending, then a difference.
+        static const QList<int> worstFirst{ExitNoPrinter, ExitRefused, ExitBadFile, ExitDifference,
+                                           ExitOk};
+        if (worstFirst.indexOf(job.code()) < worstFirst.indexOf(code))
+            code = job.code();
+        if (c.out.form() == Output::Form::Json) // the other forms printed each record already
+            table.append(jobJson(job, c.options.showSecrets));
+    }
+    if (c.out.form() == Output::Form::Json)
+        c.out.set(QStringLiteral("printers"), table);
+    c.out.set(QStringLiteral("dryRun"), c.options.dryRun);
+    if (stopRequested(c)) {
+        c.out.set(QStringLiteral("interrupted"), true);
+        c.out.error(QStringLiteral("interrupted: printers not yet begun were left alone"));
+        return ExitInterrupted;
+    }
+    return code;
+}
 
+// Applies the profile to the jobs' printers in parallel, each record printed as soon as
+// its printer is done and those a stop came before last; then the summary. The exit code.
+int runApplyJobs(CommandContext &c, const profile::Profile &wanted, std::vector<ApplyJob> &jobs,
+                 const QList<PrinterAddress> &addresses, const QList<int> &jobOfAddress)
+{
     Progress progress(int(addresses.size()));
     // The records are printed from the printers' threads, and by a second signal from a
     // thread of its own.
@@ -723,30 +775,9 @@ int runApply(CommandContext &c)
         print(job);
         progress.step();
     };
-    // A second signal: the running printers are left in the middle of a page, what they
-    // stored unknown; every record not yet printed is printed now.
     const InterruptRequest::Scope lastWords(c.interrupt, [&] {
         const std::lock_guard<std::mutex> lock(records);
-        QJsonArray table;
-        for (ApplyJob &job : jobs) {
-            if (job.state == QLatin1String("running")) {
-                job.state = QStringLiteral("interrupted");
-                job.outcome = ops::Outcome();
-                job.outcome.code = ops::Code::Interrupted;
-                job.outcome.sentence = QStringLiteral(
-                    "stopped at once in the middle of a page: what it stored is not known");
-            }
-            print(job);
-            table.append(jobJson(job, c.options.showSecrets));
-        }
-        Output out(c.out.form());
-        if (out.form() == Output::Form::Json)
-            out.set(QStringLiteral("printers"), table);
-        out.set(QStringLiteral("dryRun"), c.options.dryRun);
-        out.set(QStringLiteral("interrupted"), true);
-        out.error(QStringLiteral("interrupted at once: the printers running were stopped in "
-                                 "the middle, those not yet begun were left alone"));
-        out.finish(c.interrupt->exitCode());
+        printStoppedAtOnce(c, jobs, print);
     });
     ops::applyToMany(addresses, wanted, c.options.dryRun, c.options.verify, c.options.jobs,
                      control);
@@ -758,37 +789,29 @@ int runApply(CommandContext &c)
                 print(job);
         }
     }
+    return finishApply(c, jobs);
+}
 
-    int code = ExitOk;
-    QJsonArray table;
-    if (jobs.size() == 1) {
-        printDifferences(c, jobs.front().details.differences);
-        for (const profile::Difference &d : jobs.front().details.notVerified) {
-            const QPair<QString, QString> values = differenceTexts(d, c.options.showSecrets);
-            c.out.line(QStringLiteral("read back different: %1 = %2 (profile %3)")
-                           .arg(settingtable::label(d.page + QLatin1Char('.') + d.setting),
-                                values.first, values.second));
+int runApply(CommandContext &c)
+{
+    profile::Profile wanted;
+    const int read = readProfile(c, &wanted);
+    if (read != ExitOk)
+        return read;
+    if (c.options.targets.isEmpty()) {
+        c.out.error(QStringLiteral("apply needs printers: --net, --usb or --targets FILE"));
+        return ExitUsage;
+    }
+    QList<PrinterAddress> addresses;
+    QList<int> jobOfAddress;
+    std::vector<ApplyJob> jobs = applyJobs(c.options.targets, &addresses, &jobOfAddress);
+    for (ApplyJob &job : jobs) {
+        if (job.state == QLatin1String("duplicate")) {
+            printJob(c, job);
+            job.printed = true;
         }
     }
-    for (const ApplyJob &job : jobs) {
-        // The worst outcome decides: no printer, then refused by the printer, then refused
-        // before sending, then a difference.
-        static const QList<int> worstFirst{ExitNoPrinter, ExitRefused, ExitBadFile, ExitDifference,
-                                           ExitOk};
-        if (worstFirst.indexOf(job.code()) < worstFirst.indexOf(code))
-            code = job.code();
-        if (c.out.form() == Output::Form::Json) // the other forms printed each record already
-            table.append(jobJson(job, c.options.showSecrets));
-    }
-    if (c.out.form() == Output::Form::Json)
-        c.out.set(QStringLiteral("printers"), table);
-    c.out.set(QStringLiteral("dryRun"), c.options.dryRun);
-    if (stopRequested(c)) {
-        c.out.set(QStringLiteral("interrupted"), true);
-        c.out.error(QStringLiteral("interrupted: printers not yet begun were left alone"));
-        return ExitInterrupted;
-    }
-    return code;
+    return runApplyJobs(c, wanted, jobs, addresses, jobOfAddress);
 }
 
 int runList(CommandContext &c)
@@ -895,8 +918,7 @@ int runDownload(CommandContext &c)
             return int(ExitInterrupted);
         }
         if (outcome.ok())
-            outcome =
-                ops::downloadNow(session, plain, true, {}, stopFlag(c), kind, comeBackMs(c));
+            outcome = ops::downloadNow(session, plain, true, {}, stopFlag(c), kind, comeBackMs(c));
         if (!outcome.ok())
             return failed(c, outcome);
         const bool confirmed = outcome.unconfirmed.isEmpty();
@@ -943,97 +965,53 @@ int runProvision(CommandContext &c)
     });
 }
 
+// Many printers, or watched: the fleet's status.
+int runStatusAny(CommandContext &c)
+{
+    return fleetcommands::manyPrinters(c.options) || c.options.watchSeconds > 0
+               ? fleetcommands::runStatusMany(c)
+               : runStatus(c);
+}
+
+// Many printers, or a version to expect: a rollout.
+int runDownloadAny(CommandContext &c)
+{
+    return fleetcommands::manyPrinters(c.options) || !c.options.expectVersion.isEmpty()
+               ? fleetcommands::runRollout(c)
+               : runDownload(c);
+}
+
 } // namespace
 
 const QList<Command> &commands()
 {
-    static const QList<Command> list = fleetcommands::extend({
-        {"info", "info", "the printer's model, maker, firmware and resolution",
-         "Reads the identity, the firmware version and the resolution of the printer.\n", runInfo},
-        {"status", "status", "the printer's status word, decoded",
-         "Reads the status word and lists every condition it reports (idle when none).\n",
-         runStatus},
-        {"send", "send [--hex] TEXT | send --file FILE", "raw bytes to the printer",
-         "Sends TEXT (line feeds become CR LF), or hex byte pairs with --hex, or a file's\n"
-         "bytes, and shows what the printer sent back.\n",
-         runSend},
-        {"read", "read [PAGE...]", "the printer's settings, page by page",
-         "Reads the settings of the given pages (print, distance, stripper, wifi, ethernet,\n"
-         "bluetooth, serial; all when none is given). Passwords and PINs show as ******** unless\n"
-         "--with-secrets is given.\n",
-         runRead},
-        {"save", "save FILE [--with-secrets] [--with-identity] [--pages P,...] [--exclude K,...]",
-         "the printer's settings to a profile",
-         "Saves every setting the printer has to a profile file (JSON, millimetres and the\n"
-         "values the window shows). Passwords and PINs are left out unless --with-secrets\n"
-         "(the file is then readable by its owner only);\n"
-         "what identifies this one printer (static Ethernet and WiFi addresses, Bluetooth\n"
-         "names, serial number) unless --with-identity. --pages keeps only the pages named,\n"
-         "--exclude leaves out settings (KEY or PAGE.KEY).\n",
-         runSave},
-        {"diff", "diff FILE [--show-secrets] [--pages P,...] [--exclude K,...]",
-         "what apply would change",
-         "Lists each setting of the profile whose value differs on the printer: setting,\n"
-         "printer value, profile value. Sends no set frame. A password or PIN shows only as\n"
-         "changed unless --show-secrets is given. FILE is a regular file of at most 1 MiB.\n",
-         runDiff},
-        {"apply",
-         "apply FILE [--dry-run] [--verify] [--show-secrets] [--jobs N] [--pages P,...] "
-         "[--exclude K,...]",
-         "a profile to one or many printers",
-         "Writes the settings of the profile that differ, page by page, skipping those the\n"
-         "model lacks. --dry-run only lists them; --verify reads every written setting back\n"
-         "(exit code 4 when one differs). Each page counts as written once the printer has\n"
-         "answered the status query after its frames; what was sent after its last answer\n"
-         "is listed as sent, not confirmed. Many printers: repeat --net/--usb or give\n"
-         "--targets FILE (one address or usb:PORT per line); network printers are done in\n"
-         "parallel (--jobs N, 8 unless given). Each printer's result is printed as it\n"
-         "finishes (--jsonl: one JSON line each, then a summary line). A printer named twice\n"
-         "is applied once. Ctrl-C or SIGTERM begins no further printer, lets each running one\n"
-         "finish the page it is on, prints every printer's record and exits with 130 (143\n"
-         "for SIGTERM); a second signal stops the running ones at once. Passwords and PINs\n"
-         "show only as changed unless --show-secrets is given.\n",
-         runApply},
-        {"doctor", "doctor [--net HOST[:PORT]] [--udp-port N]",
-         "why the printer cannot be seen or reached",
-         "Checks the USB printers (access, udev rule, kernel driver, print queues) and, for\n"
-         "each --net address, its subnet and route, the TCP port, the printer's answer and\n"
-         "the discovery port (--udp-port, 38400 unless given). Exit code 2 when a check fails.\n",
-         runDoctor},
-        {"report", "report --out FILE [--net HOST[:PORT] | --usb[=PORT]]",
-         "a diagnostics report as JSON",
-         "Writes versions, the printers named, the printer's identity, status word and\n"
-         "settings, and the end of the debug log to FILE, with passwords and PINs masked.\n",
-         runReport},
-        {"list", "list [--discover] [--udp-port N]", "the printers attached or answering",
-         "Lists the USB printers attached and, with --discover, the network printers that\n"
-         "answer the UDP search (--udp-port, 38400 unless given), one per line as the\n"
-         "window's device list shows them.\n",
-         runList},
-        {"function", "function NAME [--no-wait]", "a maintenance command",
-         "Sends one maintenance command: selfTest, restart, initialise, gapLearn,\n"
-         "blackMarkLearn, dacLearn, outletLearn, paperOutLearn, fullCut, cutterOff,\n"
-         "stripMode, tearMode, keysOn, keysOff, buzzerOn, buzzerOff. It is done once the\n"
-         "printer answers the status query after it; after restart and initialise once it\n"
-         "answers again on a new connection (--timeout, 60 s unless given). --no-wait sends\n"
-         "a restart or initialise without waiting: sent, not confirmed.\n",
-         runFunction},
-        {"download", "download firmware|font FILE [--no-wait]",
-         "an encrypted firmware or font file",
-         "Decrypts FILE beside it and streams it to the printer as the window does; the\n"
-         "plain copy is removed afterwards. A font is done once the printer answers the\n"
-         "status query after it; a firmware once the printer answers again after its\n"
-         "restart (--timeout, 60 s unless given; --no-wait: sent, not confirmed).\n"
-         "Exit code 3 when the stream fails, the printer does not answer or the model\n"
-         "takes no font, 5 when FILE cannot be read or decrypted.\n",
-         runDownload},
-        {"provision", "provision --ssid NAME --password-stdin", "WiFi station credentials",
-         "Switches the WiFi module to station mode (unless it is already) and sends the\n"
-         "network name and the password read as one line from standard input, and asks the\n"
-         "status query after them: they are handed over once it is answered. The printer\n"
-         "takes them after a restart.\n",
-         runProvision},
-    });
+    static const QHash<QString, int (*)(CommandContext &)> runs{
+        {QStringLiteral("info"), runInfo},
+        {QStringLiteral("status"), runStatusAny},
+        {QStringLiteral("send"), runSend},
+        {QStringLiteral("read"), runRead},
+        {QStringLiteral("save"), runSave},
+        {QStringLiteral("diff"), runDiff},
+        {QStringLiteral("apply"), runApply},
+        {QStringLiteral("doctor"), runDoctor},
+        {QStringLiteral("report"), runReport},
+        {QStringLiteral("list"), runList},
+        {QStringLiteral("function"), runFunction},
+        {QStringLiteral("download"), runDownloadAny},
+        {QStringLiteral("provision"), runProvision},
+        {QStringLiteral("scan"), fleetcommands::runScan},
+        {QStringLiteral("inventory"), fleetcommands::runInventory},
+        {QStringLiteral("exporter"), fleetcommands::runExporter},
+    };
+    static const QList<Command> list = [] {
+        QList<Command> out;
+        for (const commandtable::CommandSpec &spec : commandtable::commands()) {
+            const auto run = runs.find(QLatin1String(spec.name));
+            Q_ASSERT(run != runs.end());
+            out.append({spec.name, commandtable::usage(spec).toUtf8(), &spec, *run});
+        }
+        return out;
+    }();
     return list;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/commandtable.h"
 #include "cli/options.h"
 #include "cli/output.h"
 
@@ -19,15 +20,15 @@ struct CommandContext
     bool runsUntilInterrupted = false;
 };
 
+// A command as declared in the command table, and what runs it.
 struct Command
 {
     const char *name;
-    const char *usage;   // after "labelsetup-cli "
-    const char *summary; // one line
-    const char *help;    // what it does and its options, for --help
+    QByteArray usage; // after "labelsetup-cli "
+    const commandtable::CommandSpec *spec;
     std::function<int(CommandContext &)> run;
 };
 
-// Every command, in the order --help lists them.
+// Every command of the command table, in its order.
 const QList<Command> &commands();
 const Command *findCommand(const QString &name);

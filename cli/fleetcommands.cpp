@@ -2,18 +2,17 @@
 
 #include "cli/interrupt.h"
 
-#include "fleet/exporter.h"
-#include "fleet/inventory.h"
-#include "fleet/poller.h"
-#include "fleet/rollout.h"
-#include "fleet/scan.h"
-#include "transport/netdiscovery.h"
+#include "exporter/exporter.h"
+#include "device/fleet/inventory.h"
+#include "device/fleet/poller.h"
+#include "device/fleet/rollout.h"
+#include "device/fleet/scan.h"
+#include "core/protocol/netdiscovery.h"
 
-#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QEventLoop>
-#include <QFile>
 #include <QJsonDocument>
+#include <QMutex>
 #include <QSaveFile>
 #include <QTimer>
 #include <cstdio>
@@ -183,6 +182,8 @@ int runWatch(CommandContext &c)
     return ExitOk;
 }
 
+} // namespace
+
 int runStatusMany(CommandContext &c)
 {
     if (!needTargets(c))
@@ -308,6 +309,8 @@ int runExporter(CommandContext &c)
     return ExitOk;
 }
 
+namespace {
+
 QString stateName(fleet::rollout::Result::State state)
 {
     switch (state) {
@@ -336,6 +339,8 @@ QJsonObject resultJson(const fleet::rollout::Result &r)
         o.insert(QStringLiteral("versionAfter"), r.versionAfter);
     return o;
 }
+
+} // namespace
 
 int runRollout(CommandContext &c)
 {
@@ -445,105 +450,6 @@ int runRollout(CommandContext &c)
 bool manyPrinters(const Options &o)
 {
     return o.targets.size() > 1 || !o.targetsFile.isEmpty();
-}
-
-} // namespace
-
-bool takesValue(const QString &name)
-{
-    static const QStringList names{QStringLiteral("--watch"), QStringLiteral("--expect-version"),
-                                   QStringLiteral("--listen"), QStringLiteral("--port"),
-                                   QStringLiteral("--interval")};
-    return names.contains(name);
-}
-
-bool setOption(const QString &name, const QString &value, Options *options, QString *error)
-{
-    bool ok = false;
-    if (name == QLatin1String("--expect-version")) {
-        options->expectVersion = value;
-        ok = !value.isEmpty();
-    } else if (name == QLatin1String("--listen")) {
-        options->listen = value;
-        ok = !value.isEmpty();
-    } else if (name == QLatin1String("--port")) {
-        const uint port = value.toUInt(&ok);
-        ok = ok && port > 0 && port <= 65535;
-        options->port = quint16(port);
-    } else {
-        const int seconds = value.toInt(&ok);
-        ok = ok && seconds >= 1 && seconds <= 86400;
-        (name == QLatin1String("--watch") ? options->watchSeconds : options->intervalSeconds) =
-            seconds;
-    }
-    if (!ok)
-        *error = QStringLiteral("%1: bad value %2").arg(name, value);
-    return ok;
-}
-
-QList<Command> extend(QList<Command> commands)
-{
-    for (Command &command : commands) {
-        const std::function<int(CommandContext &)> single = command.run;
-        if (qstrcmp(command.name, "status") == 0) {
-            command.usage = "status [--targets FILE [--watch SECONDS]]";
-            command.help =
-                "Reads the status word and lists every condition it reports (idle when none).\n"
-                "Many printers (--targets FILE or several --net): one line each, exit code 2\n"
-                "when one does not answer; --watch SECONDS polls every SECONDS and prints a\n"
-                "line (with --json a JSON record) whenever a printer's state changes, until\n"
-                "interrupted.\n";
-            command.run = [single](CommandContext &c) {
-                return manyPrinters(c.options) || c.options.watchSeconds > 0 ? runStatusMany(c)
-                                                                             : single(c);
-            };
-        } else if (qstrcmp(command.name, "download") == 0) {
-            command.usage = "download firmware|font FILE [--no-wait] [--targets FILE] [--jobs N] "
-                            "[--expect-version V | --allow-same-version]";
-            command.help =
-                "Decrypts FILE beside it and streams it to the printer as the window does; the\n"
-                "plain copy is removed afterwards. A font is done once the printer answers the\n"
-                "status query after it; a firmware once the printer answers again after its\n"
-                "restart (--timeout, 60 s unless given; --no-wait: sent, not confirmed).\n"
-                "Exit code 3 when the stream fails, the printer does not answer or the model\n"
-                "takes no font, 5 when FILE cannot be read or decrypted or is not a regular file.\n"
-                "Ctrl-C or SIGTERM stops the stream between two pieces and begins no further\n"
-                "printer (exit code 130, 143 for SIGTERM).\n"
-                "Many printers (--targets FILE): --jobs N at a time (8 unless given); after a\n"
-                "firmware stream each printer is waited for until it is back from its restart\n"
-                "and its version is read; exit code 4 when it differs from --expect-version, 6\n"
-                "(version unchanged) when it is the version it had before, unless\n"
-                "--expect-version names it or --allow-same-version is given.\n"
-                "A printer named twice is sent the file once; --timeout SECONDS bounds each\n"
-                "printer's turn, its stream and restart included (reason timed-out).\n";
-            command.run = [single](CommandContext &c) {
-                return manyPrinters(c.options) || !c.options.expectVersion.isEmpty() ? runRollout(c)
-                                                                                     : single(c);
-            };
-        }
-    }
-    commands.append(
-        {"scan", "scan RANGE [--port N] [--jobs N]", "printers in an address range, no broadcast",
-         "Connects to every address of RANGE (a.b.c.d/n with n >= 16, or a.b.c.d-e) on the TCP\n"
-         "port (--port, 9100 unless given) in parallel with a short deadline, asks those that\n"
-         "accept for their identity, and lists each printer found as list does.\n",
-         runScan});
-    commands.append(
-        {"inventory", "inventory --targets FILE [--csv] [--out FILE]",
-         "model, firmware, serial and state of many printers",
-         "Polls every printer once and writes one record per printer: JSON, or CSV with\n"
-         "--csv; to --out FILE or standard output. Exit code 2 when none answers.\n",
-         runInventory});
-    commands.append(
-        {"exporter", "exporter --targets FILE [--listen HOST:PORT] [--interval SECONDS]",
-         "Prometheus metrics of many printers",
-         "Polls the printers in the background every --interval seconds (10 unless given)\n"
-         "and serves the last readings at http://HOST:PORT/metrics (127.0.0.1:9877 unless\n"
-         "given): labelprinter_up, labelprinter_condition, labelprinter_info and the poll\n"
-         "durations. It only reads printers. Runs until interrupted. An address other than\n"
-         "loopback is warned about: anyone who can reach it reads the fleet's metrics.\n",
-         runExporter});
-    return commands;
 }
 
 } // namespace fleetcommands

@@ -6,13 +6,13 @@
 // download over a targets file.
 namespace fleetcommands {
 
-// The command table with the fleet commands added and status and download extended.
-QList<Command> extend(QList<Command> commands);
+// More than one printer, or a targets file: status and download work on the fleet.
+bool manyPrinters(const Options &options);
 
-// The fleet options that take a value (--watch, --expect-version, --listen, --port,
-// --interval).
-bool takesValue(const QString &name);
-// Stores one of them; false with the reason for a bad value.
-bool setOption(const QString &name, const QString &value, Options *options, QString *error);
+int runStatusMany(CommandContext &c);
+int runRollout(CommandContext &c);
+int runScan(CommandContext &c);
+int runInventory(CommandContext &c);
+int runExporter(CommandContext &c);
 
 } // namespace fleetcommands

@@ -1,10 +1,11 @@
 // labelsetup-cli: the setup tool's printer functions for scripts and many printers at a
 // time, over the same printer session as the window.
 #include "cli/commands.h"
+#include "cli/helptext.h"
 #include "cli/interrupt.h"
-#include "diagnostics/debuglog.h"
+#include "device/diagnostics/debuglog.h"
 #include "labelsetupversion.h"
-#include "resources/language.h"
+#include "core/language.h"
 
 #include <QCoreApplication>
 #include <QTranslator>
@@ -17,27 +18,6 @@ static void initTranslationResource()
 }
 
 namespace {
-
-void printUsage()
-{
-    std::printf(
-        "Usage: labelsetup-cli [--net HOST[:PORT] | --usb[=PORT]] [--json] COMMAND [ARGS]\n\n"
-        "Options may stand before or after the command.\n"
-        "  --net HOST[:PORT]  a network printer (TCP, port 9100 unless given)\n"
-        "  --usb[=PORT]       the first USB printer, or the one at that port number\n"
-        "  --json             machine-readable output\n"
-        "  --jsonl            one JSON line per printer as each finishes, then a summary\n"
-        "  --timeout SECONDS  the longest one printer's whole operation may take\n"
-        "  --help             this text; with a command, that command's help\n"
-        "  --version          the program's name and version\n\n"
-        "Commands:\n");
-    for (const Command &c : commands())
-        std::printf("  %-42s %s\n", c.usage, c.summary);
-    std::printf(
-        "\nExit codes: 0 success, 1 usage, 2 no printer or cannot connect, 3 the printer\n"
-        "refused or did not answer, 4 verification found a difference, 5 a bad input file,\n"
-        "130 stopped by Ctrl-C (SIGINT), 143 stopped by SIGTERM.\n");
-}
 
 Output::Form outputForm(bool json, bool jsonLines)
 {
@@ -86,7 +66,7 @@ int main(int argc, char **argv)
         return ExitOk;
     }
     if (options.command.isEmpty()) {
-        printUsage();
+        std::fputs(helptext::program().toUtf8().constData(), stdout);
         return options.help ? ExitOk : ExitUsage;
     }
     Output out(outputForm(options.json, options.jsonLines));
@@ -97,8 +77,7 @@ int main(int argc, char **argv)
         return ExitUsage;
     }
     if (options.help) {
-        std::printf("Usage: labelsetup-cli %s\n\n%s\n%s", command->usage, command->summary,
-                    command->help);
+        std::fputs(helptext::command(*command->spec).toUtf8().constData(), stdout);
         return ExitOk;
     }
     InterruptRequest interrupt;

@@ -1,13 +1,14 @@
 #include "cli/options.h"
 
-#include "cli/fleetcommands.h"
-#include "download/regularfile.h"
+#include "cli/commandtable.h"
+#include "core/files/regularfile.h"
 
 #include <QFile>
 #include <QHostAddress>
 #include <QHostInfo>
 #include <QRegularExpression>
 #include <QTextStream>
+#include <algorithm>
 
 QString Target::name() const
 {
@@ -16,8 +17,6 @@ QString Target::name() const
     return host.contains(QLatin1Char(':')) ? QStringLiteral("[%1]:%2").arg(host).arg(port)
                                            : QStringLiteral("%1:%2").arg(host).arg(port);
 }
-
-namespace {
 
 bool parsePort(const QString &text, quint16 *port)
 {
@@ -39,6 +38,8 @@ bool parseUsbTarget(const QString &portText, Target *target)
     return ok && target->usbPort > 0 && target->usbPort < 256;
 }
 
+namespace {
+
 // One line of a targets file.
 bool parseTargetLine(const QString &line, Target *target)
 {
@@ -48,6 +49,8 @@ bool parseTargetLine(const QString &line, Target *target)
         return parseUsbTarget(line.mid(4), target);
     return parseNetTarget(line, target);
 }
+
+} // namespace
 
 bool readTargets(const QString &path, QList<Target> *targets, QString *error)
 {
@@ -78,8 +81,6 @@ bool readTargets(const QString &path, QList<Target> *targets, QString *error)
     }
     return true;
 }
-
-} // namespace
 
 bool parseNetTarget(const QString &text, Target *target)
 {
@@ -156,147 +157,104 @@ QHash<int, int> duplicateTargets(const QList<Target> &targets)
     return duplicates;
 }
 
-bool parseOptions(const QStringList &arguments, Options *options, QString *error, bool *fileError)
+namespace {
+
+// One flag as given, with its value.
+struct GivenFlag
 {
-    *fileError = false;
-    QStringList positional;
+    const commandtable::Flag *flag;
+    QString value;
+};
+
+// Splits the arguments into the flags given and the words (the command and its
+// arguments). "--name=value" and "--name value" alike, for the flags that take a value;
+// everything after "--" is a word.
+bool splitArguments(const QStringList &arguments, QList<GivenFlag> *given, QStringList *words,
+                    QString *error)
+{
+    using commandtable::Value;
     for (int i = 0; i < arguments.size(); ++i) {
-        const QString arg = arguments.at(i);
-        // "--name=value" and "--name value" alike, for the options that take a value.
-        QString name = arg;
-        QString value;
-        bool hasValue = false;
-        if (arg.startsWith(QLatin1String("--")) && arg.contains(QLatin1Char('='))) {
-            name = arg.section(QLatin1Char('='), 0, 0);
-            value = arg.section(QLatin1Char('='), 1);
-            hasValue = true;
+        const QString &arg = arguments.at(i);
+        if (arg == QLatin1String("--")) {
+            *words += arguments.mid(i + 1);
+            return true;
         }
-        const auto takeValue = [&](QString *into) {
-            if (hasValue) {
-                *into = value;
-                return true;
-            }
+        if (!arg.startsWith(QLatin1Char('-')) || arg.size() == 1) {
+            words->append(arg);
+            continue;
+        }
+        const bool joined = arg.startsWith(QLatin1String("--")) && arg.contains(QLatin1Char('='));
+        const QString name = joined ? arg.section(QLatin1Char('='), 0, 0) : arg;
+        const commandtable::Flag *flag = commandtable::findFlag(name);
+        if (!flag || (joined && flag->value == Value::None)) {
+            *error = QStringLiteral("unknown option %1").arg(arg);
+            return false;
+        }
+        GivenFlag g{flag, joined ? arg.section(QLatin1Char('='), 1) : QString()};
+        if (flag->value == Value::Required && !joined) {
             if (i + 1 >= arguments.size()) {
                 *error = QStringLiteral("%1 needs a value").arg(name);
                 return false;
             }
-            *into = arguments.at(++i);
-            return true;
-        };
-        if (arg == QLatin1String("--")) {
-            positional += arguments.mid(i + 1);
-            break;
-        } else if (name == QLatin1String("--net")) {
-            QString text;
-            Target target;
-            if (!takeValue(&text))
-                return false;
-            if (!parseNetTarget(text, &target)) {
-                *error = QStringLiteral("--net: not HOST or HOST:PORT: %1").arg(text);
-                return false;
-            }
-            options->targets.append(target);
-        } else if (name == QLatin1String("--usb")) {
-            Target target;
-            if (!parseUsbTarget(hasValue ? value : QString(), &target)) {
-                *error = QStringLiteral("--usb: not a port number: %1").arg(value);
-                return false;
-            }
-            options->targets.append(target);
-        } else if (name == QLatin1String("--targets")) {
-            if (!takeValue(&options->targetsFile))
-                return false;
-            if (!readTargets(options->targetsFile, &options->targets, error)) {
-                *fileError = true;
-                return false;
-            }
-        } else if (name == QLatin1String("--jobs")) {
-            QString text;
-            if (!takeValue(&text))
-                return false;
-            bool ok = false;
-            options->jobs = text.toInt(&ok);
-            if (!ok || options->jobs < 1 || options->jobs > 64) {
-                *error = QStringLiteral("--jobs: a number from 1 to 64");
-                return false;
-            }
-        } else if (name == QLatin1String("--timeout")) {
-            QString text;
-            if (!takeValue(&text))
-                return false;
-            bool ok = false;
-            options->timeoutSeconds = text.toInt(&ok);
-            if (!ok || options->timeoutSeconds < 1 || options->timeoutSeconds > 86400) {
-                *error = QStringLiteral("--timeout: seconds from 1 to 86400");
-                return false;
-            }
-        } else if (name == QLatin1String("--udp-port")) {
-            QString text;
-            if (!takeValue(&text))
-                return false;
-            if (!parsePort(text, &options->udpPort)) {
-                *error = QStringLiteral("--udp-port: not a port: %1").arg(text);
-                return false;
-            }
-        } else if (name == QLatin1String("--file")) {
-            if (!takeValue(&options->file))
-                return false;
-        } else if (name == QLatin1String("--ssid")) {
-            if (!takeValue(&options->ssid))
-                return false;
-        } else if (name == QLatin1String("--pages")) {
-            if (!takeValue(&options->pages))
-                return false;
-        } else if (name == QLatin1String("--exclude")) {
-            if (!takeValue(&options->exclude))
-                return false;
-        } else if (name == QLatin1String("--out")) {
-            if (!takeValue(&options->out))
-                return false;
-        } else if (fleetcommands::takesValue(name)) {
-            QString text;
-            if (!takeValue(&text) || !fleetcommands::setOption(name, text, options, error))
-                return false;
-        } else if (arg == QLatin1String("--csv")) {
-            options->csv = true;
-        } else if (arg == QLatin1String("--json")) {
-            options->json = true;
-        } else if (arg == QLatin1String("--jsonl")) {
-            options->jsonLines = true;
-        } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
-            options->help = true;
-        } else if (arg == QLatin1String("--version")) {
-            options->version = true;
-        } else if (arg == QLatin1String("--dry-run")) {
-            options->dryRun = true;
-        } else if (arg == QLatin1String("--verify")) {
-            options->verify = true;
-        } else if (arg == QLatin1String("--hex")) {
-            options->hex = true;
-        } else if (arg == QLatin1String("--discover")) {
-            options->discover = true;
-        } else if (arg == QLatin1String("--password-stdin")) {
-            options->passwordStdin = true;
-        } else if (arg == QLatin1String("--with-secrets")) {
-            options->withSecrets = true;
-        } else if (arg == QLatin1String("--show-secrets")) {
-            options->showSecrets = true;
-        } else if (arg == QLatin1String("--with-identity")) {
-            options->withIdentity = true;
-        } else if (arg == QLatin1String("--no-wait")) {
-            options->noWait = true;
-        } else if (arg == QLatin1String("--allow-same-version")) {
-            options->allowSameVersion = true;
-        } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
-            *error = QStringLiteral("unknown option %1").arg(arg);
-            return false;
-        } else {
-            positional.append(arg);
+            g.value = arguments.at(++i);
         }
-    }
-    if (!positional.isEmpty()) {
-        options->command = positional.takeFirst();
-        options->arguments = positional;
+        given->append(g);
     }
     return true;
+}
+
+// The first flag given that the command does not take.
+bool checkTaken(const commandtable::CommandSpec &command, const QList<GivenFlag> &given,
+                QString *error)
+{
+    for (const GivenFlag &g : given) {
+        if (!commandtable::takes(command, *g.flag)) {
+            *error = QStringLiteral("%1 does not take %2")
+                         .arg(QLatin1String(command.name), QLatin1String(g.flag->name));
+            return false;
+        }
+    }
+    return true;
+}
+
+bool storeFlags(const QList<GivenFlag> &given, Options *options, QString *error, bool *fileError)
+{
+    for (const GivenFlag &g : given) {
+        switch (g.flag->store(g.value, options, error)) {
+        case commandtable::Stored::Ok:
+            continue;
+        case commandtable::Stored::BadFile:
+            *fileError = true;
+            return false;
+        case commandtable::Stored::BadValue:
+            if (error->isEmpty())
+                *error =
+                    QStringLiteral("%1: bad value %2").arg(QLatin1String(g.flag->name), g.value);
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+bool parseOptions(const QStringList &arguments, Options *options, QString *error, bool *fileError)
+{
+    *fileError = false;
+    QList<GivenFlag> given;
+    QStringList words;
+    if (!splitArguments(arguments, &given, &words, error))
+        return false;
+    if (!words.isEmpty()) {
+        options->command = words.takeFirst();
+        options->arguments = words;
+    }
+    // Asked for help, a command explains itself whatever else was given.
+    const commandtable::Flag *helpFlag = commandtable::findFlag(QStringLiteral("--help"));
+    const bool help = std::any_of(given.begin(), given.end(),
+                                  [helpFlag](const GivenFlag &g) { return g.flag == helpFlag; });
+    const commandtable::CommandSpec *command = commandtable::findCommand(options->command);
+    if (command && !help && !checkTaken(*command, given, error))
+        return false;
+    return storeFlags(given, options, error, fileError);
 }

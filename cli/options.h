@@ -42,11 +42,11 @@ struct Options
     bool withIdentity = false;
     bool noWait = false;           // --no-wait: a restart or firmware is sent, not confirmed
     bool allowSameVersion = false; // --allow-same-version
-    QString pages;   // --pages print,distance
-    QString exclude; // --exclude KEY,...
-    QString file;    // --file
-    QString ssid;    // --ssid
-    QString out;     // --out
+    QString pages;                 // --pages print,distance
+    QString exclude;               // --exclude KEY,...
+    QString file;                  // --file
+    QString ssid;                  // --ssid
+    QString out;                   // --out
     quint16 udpPort = 38400;
     QString targetsFile; // --targets, already read into targets
     // Many printers at once (cli/fleetcommands.cpp).
@@ -61,14 +61,22 @@ struct Options
 // A targets file larger than this is refused before it is read (about 600,000 lines).
 constexpr qint64 kMaxTargetsFileBytes = 16 << 20;
 
-// Parses `arguments` (without the program name). A usage error leaves its text in
-// `error` and returns false. --targets FILE is read here: one address or "usb:PORT"
-// per line, blank lines and lines starting with '#' skipped; `fileError` is set when
-// the file cannot be read or holds a bad line.
+// Parses `arguments` (without the program name) as the command table declares the flags.
+// A usage error leaves its text in `error` and returns false: an unknown flag, a value
+// missing or bad, or a flag the command does not take (unless help is asked for).
+// --targets FILE is read here; `fileError` is set when it cannot be read or holds a bad
+// line.
 bool parseOptions(const QStringList &arguments, Options *options, QString *error, bool *fileError);
 
 // "HOST", "HOST:PORT", "[IPV6]:PORT" -> a network target; false for a bad port.
 bool parseNetTarget(const QString &text, Target *target);
+// "" (the first USB printer) or a port number from 1 to 255.
+bool parseUsbTarget(const QString &portText, Target *target);
+// 1 to 65535.
+bool parsePort(const QString &text, quint16 *port);
+// A targets file: one address or "usb:PORT" per line, blank lines and lines starting with
+// '#' skipped. False with the reason when it cannot be read or holds a bad line.
+bool readTargets(const QString &path, QList<Target> *targets, QString *error);
 
 // The targets that name a printer named before them: the same address and port (an IPv6
 // address in any spelling, an IPv4-mapped one as IPv4, a host name as the addresses it

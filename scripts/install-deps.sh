@@ -21,7 +21,7 @@ RUNTIME_PACKAGES=(
 TEST_PACKAGES=(
   umockdev libumockdev-dev libglib2.0-dev
   xvfb xauth desktop-file-utils
-  groff-base man-db bash-completion appstream lintian dpkg-dev
+  groff-base man-db bash-completion zsh appstream lintian dpkg-dev
   prometheus ansible-core python3
 )
 PACKAGES=("${BUILD_PACKAGES[@]}" "${RUNTIME_PACKAGES[@]}" "${TEST_PACKAGES[@]}")

@@ -69,20 +69,21 @@ QHostAddress parseAddress(const QString &text, const char *option)
     return a;
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+// Reads an integer option into `field` when it is given.
+template<typename Field>
+void takeNumber(const QCommandLineParser &p, const char *option, qint64 min, qint64 max, Field *field)
 {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName("labelprinter-sim");
-    QCoreApplication::setApplicationVersion(QStringLiteral(LABELSETUP_VERSION));
+    if (p.isSet(QLatin1String(option)))
+        *field = Field(parseNumber(p.value(QLatin1String(option)), option, min, max));
+}
 
-    QCommandLineParser p;
-    p.setApplicationDescription(
+void declareOptions(QCommandLineParser *parser)
+{
+    parser->setApplicationDescription(
         "A simulated label printer: answers command frames on TCP and discovery requests on "
         "UDP, stores settings, and counts raw data (file downloads, console text).");
-    p.addHelpOption();
-    p.addVersionOption();
+    parser->addHelpOption();
+    parser->addVersionOption();
     const QList<QCommandLineOption> options{
         {"config", "Printer configuration (JSON, see example-printer.json).", "file"},
         {"print-config", "Print the configuration in effect as JSON and exit."},
@@ -129,85 +130,140 @@ int main(int argc, char *argv[])
          "version"},
         {"restart-ms", "How long a firmware restart takes (default 1000).", "ms"},
     };
-    p.addOptions(options);
-    p.process(app);
+    parser->addOptions(options);
+}
 
+RefuseMode refuseMode(const QString &mode)
+{
+    if (mode == "close")
+        return RefuseMode::CloseAfterAccept;
+    if (mode == "not-listening")
+        return RefuseMode::NotListening;
+    if (mode != "none")
+        fail("--refuse: expected close, not-listening or none");
+    return RefuseMode::None;
+}
+
+UdpReplyFault udpFault(const QString &name)
+{
+    const QMap<QString, UdpReplyFault> names{
+        {"none", UdpReplyFault::None},
+        {"no-reply", UdpReplyFault::NoReply},
+        {"ten-bytes", UdpReplyFault::TenBytes},
+        {"no-mfg", UdpReplyFault::NoMfg},
+        {"length-zero", UdpReplyFault::LengthZero},
+        {"length-bit7", UdpReplyFault::LengthBit7},
+        {"length-too-long", UdpReplyFault::LengthTooLong},
+    };
+    if (!names.contains(name))
+        fail("--udp-fault: unknown fault " + name);
+    return names.value(name);
+}
+
+// The faults the options ask for, over those of the configuration file.
+void takeFaults(const QCommandLineParser &p, PrinterFaults *f)
+{
+    if (p.isSet("silent-items"))
+        f->silentItems = parseItems(p.value("silent-items"), "silent-items");
+    if (p.isSet("wrong-item-items"))
+        f->wrongItemItems = parseItems(p.value("wrong-item-items"), "wrong-item-items");
+    if (p.isSet("ignored-set-items"))
+        f->ignoredSetItems = parseItems(p.value("ignored-set-items"), "ignored-set-items");
+    if (p.isSet("stray-bytes") && !itemcatalog::fromHex(p.value("stray-bytes"), &f->strayBytes))
+        fail("--stray-bytes: expected hex bytes");
+    if (p.isSet("length-bit7"))
+        f->lengthBit7 = true;
+    takeNumber(p, "reply-delay", 0, 600000, &f->replyDelayMs);
+    takeNumber(p, "reply-segments", 1, 4096, &f->replySegments);
+    takeNumber(p, "segment-pause", 0, 600000, &f->segmentPauseMs);
+    takeNumber(p, "drop-after", 0, 1LL << 50, &f->dropAfterBytes);
+    if (p.isSet("refuse"))
+        f->refuse = refuseMode(p.value("refuse"));
+    if (p.isSet("slow-read")) {
+        takeNumber(p, "slow-read", 0, 1 << 30, &f->slowReadChunk);
+        if (f->slowReadPauseMs == 0)
+            f->slowReadPauseMs = 50;
+    }
+    takeNumber(p, "slow-read-pause", 0, 600000, &f->slowReadPauseMs);
+    takeNumber(p, "stop-reading-after", 0, 1 << 30, &f->stopReadingAfterFrames);
+    takeNumber(p, "close-after", 0, 1 << 30, &f->closeAfterFrames);
+    if (p.isSet("udp-fault"))
+        f->udpFault = udpFault(p.value("udp-fault"));
+    if (p.isSet("udp-duplicate"))
+        f->udpDuplicate = true;
+}
+
+PrinterConfig configFrom(const QCommandLineParser &p)
+{
     PrinterConfig config = PrinterConfig::defaults();
     QString error;
     if (p.isSet("config") && !PrinterConfig::loadFile(p.value("config"), &config, &error))
         fail(error);
-
-    PrinterFaults &f = config.faults;
     if (p.isSet("raw-file"))
         config.rawFile = p.value("raw-file");
     if (p.isSet("raw-echo"))
         config.rawEcho = true;
-    if (p.isSet("status-word"))
-        config.statusWord =
-            quint32(parseNumber(p.value("status-word"), "status-word", 0, 0xFFFFFFFFLL));
-    if (p.isSet("silent-items"))
-        f.silentItems = parseItems(p.value("silent-items"), "silent-items");
-    if (p.isSet("wrong-item-items"))
-        f.wrongItemItems = parseItems(p.value("wrong-item-items"), "wrong-item-items");
-    if (p.isSet("ignored-set-items"))
-        f.ignoredSetItems = parseItems(p.value("ignored-set-items"), "ignored-set-items");
-    if (p.isSet("stray-bytes") && !itemcatalog::fromHex(p.value("stray-bytes"), &f.strayBytes))
-        fail("--stray-bytes: expected hex bytes");
-    if (p.isSet("length-bit7"))
-        f.lengthBit7 = true;
-    if (p.isSet("reply-delay"))
-        f.replyDelayMs = int(parseNumber(p.value("reply-delay"), "reply-delay", 0, 600000));
-    if (p.isSet("reply-segments"))
-        f.replySegments = int(parseNumber(p.value("reply-segments"), "reply-segments", 1, 4096));
-    if (p.isSet("segment-pause"))
-        f.segmentPauseMs = int(parseNumber(p.value("segment-pause"), "segment-pause", 0, 600000));
-    if (p.isSet("drop-after"))
-        f.dropAfterBytes = parseNumber(p.value("drop-after"), "drop-after", 0, 1LL << 50);
-    if (p.isSet("refuse")) {
-        const QString m = p.value("refuse");
-        if (m == "close")
-            f.refuse = RefuseMode::CloseAfterAccept;
-        else if (m == "not-listening")
-            f.refuse = RefuseMode::NotListening;
-        else if (m == "none")
-            f.refuse = RefuseMode::None;
-        else
-            fail("--refuse: expected close, not-listening or none");
-    }
-    if (p.isSet("slow-read")) {
-        f.slowReadChunk = int(parseNumber(p.value("slow-read"), "slow-read", 0, 1 << 30));
-        if (f.slowReadPauseMs == 0)
-            f.slowReadPauseMs = 50;
-    }
-    if (p.isSet("slow-read-pause"))
-        f.slowReadPauseMs =
-            int(parseNumber(p.value("slow-read-pause"), "slow-read-pause", 0, 600000));
-    if (p.isSet("stop-reading-after"))
-        f.stopReadingAfterFrames =
-            int(parseNumber(p.value("stop-reading-after"), "stop-reading-after", 0, 1 << 30));
-    if (p.isSet("close-after"))
-        f.closeAfterFrames = int(parseNumber(p.value("close-after"), "close-after", 0, 1 << 30));
-    if (p.isSet("udp-fault")) {
-        const QMap<QString, UdpReplyFault> names{
-            {"none", UdpReplyFault::None},
-            {"no-reply", UdpReplyFault::NoReply},
-            {"ten-bytes", UdpReplyFault::TenBytes},
-            {"no-mfg", UdpReplyFault::NoMfg},
-            {"length-zero", UdpReplyFault::LengthZero},
-            {"length-bit7", UdpReplyFault::LengthBit7},
-            {"length-too-long", UdpReplyFault::LengthTooLong},
-        };
-        if (!names.contains(p.value("udp-fault")))
-            fail("--udp-fault: unknown fault " + p.value("udp-fault"));
-        f.udpFault = names.value(p.value("udp-fault"));
-    }
-    if (p.isSet("udp-duplicate"))
-        f.udpDuplicate = true;
+    takeNumber(p, "status-word", 0, 0xFFFFFFFFLL, &config.statusWord);
+    takeFaults(p, &config.faults);
     if (p.isSet("firmware-restart"))
         config.firmwareRestart = p.value("firmware-restart");
-    if (p.isSet("restart-ms"))
-        config.restartMs = int(parseNumber(p.value("restart-ms"), "restart-ms", 0, 600000));
+    takeNumber(p, "restart-ms", 0, 600000, &config.restartMs);
+    return config;
+}
 
+// Where the printer listens, as the options say.
+void takeAddresses(const QCommandLineParser &p, SimPrinter *printer)
+{
+    if (p.isSet("tcp-address"))
+        printer->setTcpAddress(parseAddress(p.value("tcp-address"), "tcp-address"));
+    if (p.isSet("tcp-port"))
+        printer->setTcpPort(quint16(parseNumber(p.value("tcp-port"), "tcp-port", 0, 65535)));
+    if (p.isSet("udp-address"))
+        printer->setUdpAddress(parseAddress(p.value("udp-address"), "udp-address"));
+    if (p.isSet("udp-port")) {
+        const quint16 port = quint16(parseNumber(p.value("udp-port"), "udp-port", 0, 65535));
+        printer->setUdpPort(port);
+        printer->setUdpEnabled(port != 0);
+    }
+    if (p.isSet("no-udp"))
+        printer->setUdpEnabled(false);
+}
+
+QString startedLine(const PrinterConfig &config, const SimPrinter &printer)
+{
+    return QStringLiteral("labelprinter-sim: %1 on TCP %2:%3, discovery %4")
+        .arg(config.identity.value(1))
+        .arg(printer.tcpAddress().toString())
+        .arg(printer.tcpPort())
+        .arg(printer.udpPort() ? QStringLiteral("UDP %1:%2")
+                                     .arg(printer.udpAddress().toString())
+                                     .arg(printer.udpPort())
+                               : QStringLiteral("off"));
+}
+
+void printState(SimPrinter &printer)
+{
+    QJsonObject state = printer.model().stateJson();
+    state.insert("received",
+                 QJsonObject{{"frames", printer.model().frameCount()},
+                             {"rawBytes", double(printer.rawByteCount())},
+                             {"rawSha256", QString::fromLatin1(printer.rawSha256().toHex())}});
+    printLine(QString::fromUtf8(QJsonDocument(state).toJson(QJsonDocument::Indented)));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName("labelprinter-sim");
+    QCoreApplication::setApplicationVersion(QStringLiteral(LABELSETUP_VERSION));
+
+    QCommandLineParser p;
+    declareOptions(&p);
+    p.process(app);
+
+    const PrinterConfig config = configFrom(p);
     if (p.isSet("print-config")) {
         printLine(
             QString::fromUtf8(QJsonDocument(config.toJson()).toJson(QJsonDocument::Indented)));
@@ -215,36 +271,17 @@ int main(int argc, char *argv[])
     }
 
     SimPrinter printer(config);
-    if (p.isSet("raw-file") || !config.rawFile.isEmpty()) {
-        if (!printer.model().setRawFile(config.rawFile))
-            fail("cannot open raw file " + config.rawFile);
-    }
-    if (p.isSet("tcp-address"))
-        printer.setTcpAddress(parseAddress(p.value("tcp-address"), "tcp-address"));
-    if (p.isSet("tcp-port"))
-        printer.setTcpPort(quint16(parseNumber(p.value("tcp-port"), "tcp-port", 0, 65535)));
-    if (p.isSet("udp-address"))
-        printer.setUdpAddress(parseAddress(p.value("udp-address"), "udp-address"));
-    if (p.isSet("udp-port")) {
-        const quint16 port = quint16(parseNumber(p.value("udp-port"), "udp-port", 0, 65535));
-        printer.setUdpPort(port);
-        printer.setUdpEnabled(port != 0);
-    }
-    if (p.isSet("no-udp"))
-        printer.setUdpEnabled(false);
+    if ((p.isSet("raw-file") || !config.rawFile.isEmpty()) &&
+        !printer.model().setRawFile(config.rawFile))
+        fail("cannot open raw file " + config.rawFile);
+    takeAddresses(p, &printer);
     printer.setLogHandler(printLine);
     printer.setVerbose(p.isSet("verbose"));
 
+    QString error;
     if (!printer.start(&error))
         fail(error);
-    printLine(QStringLiteral("labelprinter-sim: %1 on TCP %2:%3, discovery %4")
-                  .arg(config.identity.value(1))
-                  .arg(printer.tcpAddress().toString())
-                  .arg(printer.tcpPort())
-                  .arg(printer.udpPort() ? QStringLiteral("UDP %1:%2")
-                                               .arg(printer.udpAddress().toString())
-                                               .arg(printer.udpPort())
-                                         : QStringLiteral("off")));
+    printLine(startedLine(config, printer));
 
     std::signal(SIGINT, onSignal);
     std::signal(SIGTERM, onSignal);
@@ -257,13 +294,7 @@ int main(int argc, char *argv[])
 
     const int rc = app.exec();
     printer.stop();
-    if (p.isSet("dump-state")) {
-        QJsonObject state = printer.model().stateJson();
-        state.insert("received",
-                     QJsonObject{{"frames", printer.model().frameCount()},
-                                 {"rawBytes", double(printer.rawByteCount())},
-                                 {"rawSha256", QString::fromLatin1(printer.rawSha256().toHex())}});
-        printLine(QString::fromUtf8(QJsonDocument(state).toJson(QJsonDocument::Indented)));
-    }
+    if (p.isSet("dump-state"))
+        printState(printer);
     return rc;
 }

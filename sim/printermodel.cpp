@@ -276,12 +276,6 @@ QStringList PrinterModel::identity() const
     return m_config.identity;
 }
 
-void PrinterModel::setIdentity(const QStringList &strings)
-{
-    QMutexLocker lock(&m_mutex);
-    m_config.identity = strings;
-}
-
 QByteArray PrinterModel::identityData() const
 {
     QMutexLocker lock(&m_mutex);
@@ -294,12 +288,6 @@ QString PrinterModel::firmwareVersion() const
     return m_config.firmwareVersion;
 }
 
-void PrinterModel::setFirmwareVersion(const QString &version)
-{
-    QMutexLocker lock(&m_mutex);
-    m_config.firmwareVersion = version;
-}
-
 quint16 PrinterModel::dpi() const
 {
     QMutexLocker lock(&m_mutex);
@@ -310,13 +298,6 @@ quint16 PrinterModel::maxWidthDots() const
 {
     QMutexLocker lock(&m_mutex);
     return m_config.maxWidthDots;
-}
-
-void PrinterModel::setResolution(quint16 dpi, quint16 maxWidthDots)
-{
-    QMutexLocker lock(&m_mutex);
-    m_config.dpi = dpi;
-    m_config.maxWidthDots = maxWidthDots;
 }
 
 quint32 PrinterModel::statusWord() const
@@ -401,14 +382,6 @@ qint64 PrinterModel::rawKeepLimit() const
 {
     QMutexLocker lock(&m_mutex);
     return m_rawKeepLimit;
-}
-
-void PrinterModel::setRawKeepLimit(qint64 bytes)
-{
-    QMutexLocker lock(&m_mutex);
-    m_rawKeepLimit = qMax<qint64>(0, bytes);
-    if (m_rawKept.size() > m_rawKeepLimit)
-        m_rawKept.truncate(int(m_rawKeepLimit));
 }
 
 bool PrinterModel::setRawFile(const QString &path)

@@ -87,13 +87,10 @@ public:
     QMap<quint8, QByteArray> settings() const;
 
     QStringList identity() const;
-    void setIdentity(const QStringList &strings);
     QByteArray identityData() const; // answer bytes of item 0x0C
     QString firmwareVersion() const;
-    void setFirmwareVersion(const QString &version);
     quint16 dpi() const;
     quint16 maxWidthDots() const;
-    void setResolution(quint16 dpi, quint16 maxWidthDots);
     quint32 statusWord() const;
     void setStatusWord(quint32 word);
     int dropDelayMs() const;
@@ -116,7 +113,6 @@ public:
     QByteArray rawSha256() const; // digest of all raw bytes so far
     QByteArray rawBytes() const;  // the first rawKeepLimit() raw bytes
     qint64 rawKeepLimit() const;
-    void setRawKeepLimit(qint64 bytes);   // default 4 MiB
     bool setRawFile(const QString &path); // "" stops copying; appends otherwise
     bool rawEcho() const;
     void setRawEcho(bool on);

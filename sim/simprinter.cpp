@@ -840,11 +840,6 @@ void SimPrinter::setStrayBytes(const QByteArray &bytes)
     changeFaults(this, [&](PrinterFaults &f) { f.strayBytes = bytes; });
 }
 
-void SimPrinter::setLengthBit7(bool on)
-{
-    changeFaults(this, [&](PrinterFaults &f) { f.lengthBit7 = on; });
-}
-
 void SimPrinter::setReplyDelayMs(int ms)
 {
     changeFaults(this, [&](PrinterFaults &f) { f.replyDelayMs = qMax(0, ms); });

@@ -92,7 +92,6 @@ public:
     void setWrongItemItems(const QSet<quint8> &items);
     void setIgnoredSetItems(const QSet<quint8> &items); // a printer that ignores these settings
     void setStrayBytes(const QByteArray &bytes);
-    void setLengthBit7(bool on);
     void setReplyDelayMs(int ms);
     void setReplySegments(int segments, int pauseMs = 30);
     void setDropAfterBytes(qint64 bytes); // -1 never

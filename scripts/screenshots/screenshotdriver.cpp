@@ -1,18 +1,18 @@
 // Drives the real main window against the built-in simulated printer and saves
 // screenshots of it for the README. Run by scripts/screenshots.sh under Xvfb:
 //   labelsetup-screenshots <outdir> <prefix> <width>x<height> [language argument]
-#include "app/demomode.h"
-#include "app/fleetwindow.h"
-#include "app/mainwindow.h"
-#include "app/startup.h"
-#include "fleet/fleetmodel.h"
-#include "provisioning/distributenet.h"
-#include "provisioning/wifiprovisioning.h"
-#include "provisioning/wifiscan.h"
-#include "resources/language.h"
+#include "gui/shell/demomode.h"
+#include "gui/fleet/fleetwindow.h"
+#include "gui/shell/mainwindow.h"
+#include "gui/shell/startup.h"
+#include "device/fleet/fleetmodel.h"
+#include "gui/provisioning/distributenet.h"
+#include "gui/provisioning/wifiprovisioning.h"
+#include "core/hostwifi/wifiscan.h"
+#include "core/language.h"
 #include "sim/simprinter.h"
 #include "tests/common/messagerecorder.h"
-#include "tests/pages/filesendhelpers.h"
+#include "tests/gui/pages/filesendhelpers.h"
 #include "ui_distributenet.h"
 #include "ui_mainwindow.h"
 

@@ -3,10 +3,10 @@
 // is checked in-process.
 #include "cli/commands.h"
 #include "common/encryptedfile.h"
-#include "protocol/commandcodes.h"
+#include "core/protocol/commandcodes.h"
 #include "sim/simprinter.h"
 
-#include "settings/profile.h"
+#include "core/settings/profile.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

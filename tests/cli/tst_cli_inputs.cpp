@@ -2,7 +2,7 @@
 // devices given as files, oversized profiles and target lists, control characters in
 // names read from files, passwords and PINs in diff and apply, a saved file with secrets.
 #include "common/encryptedfile.h"
-#include "protocol/commandcodes.h"
+#include "core/protocol/commandcodes.h"
 #include "sim/simprinter.h"
 
 #include <QJsonArray>

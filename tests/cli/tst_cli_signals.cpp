@@ -2,7 +2,7 @@
 // every printer's record is printed (done, failed, interrupted or not attempted), the exit
 // code is 130 or 143, what was not begun got nothing, and no decrypted copy is left.
 #include "common/encryptedfile.h"
-#include "protocol/commandcodes.h"
+#include "core/protocol/commandcodes.h"
 #include "sim/simprinter.h"
 
 #include <QJsonArray>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "download/filedecrypt.h"
+#include "core/files/filedecrypt.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -3,7 +3,7 @@
 #include "messagerecorder.h"
 #include "sim/simprinter.h"
 #include "testpagehost.h"
-#include "transport/printersession.h"
+#include "device/link/printersession.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/pagehost.h"
-#include "app/prompts.h"
-#include "app/resultmessage.h"
-#include "transport/printersession.h"
+#include "gui/widgets/pagehost.h"
+#include "gui/widgets/prompts.h"
+#include "device/operations/resulttexts.h"
+#include "device/link/printersession.h"
 
 #include <QWidget>
 

@@ -2,17 +2,17 @@
 // masking, identity strings, the status word, the console's hex forms, the start-up
 // language, settings profiles and the WiFi scan with fake programs in place of the
 // system commands, and firmware and font file decryption.
-#include "console/hexcodec.h"
-#include "download/filedecrypt.h"
+#include "core/protocol/hexcodec.h"
+#include "core/files/filedecrypt.h"
 #include "encryptedfile.h"
-#include "protocol/frame.h"
-#include "protocol/identity.h"
-#include "protocol/statusword.h"
-#include "provisioning/wifiscan.h"
-#include "resources/language.h"
-#include "settings/printcodec.h"
-#include "settings/profile.h"
-#include "settings/wificodec.h"
+#include "core/protocol/frame.h"
+#include "core/protocol/identity.h"
+#include "core/protocol/statusword.h"
+#include "core/hostwifi/wifiscan.h"
+#include "core/language.h"
+#include "core/settings/printcodec.h"
+#include "core/settings/profile.h"
+#include "core/settings/wificodec.h"
 
 #include <QJsonDocument>
 #include <QTemporaryDir>

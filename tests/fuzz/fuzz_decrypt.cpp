@@ -1,6 +1,6 @@
 // A firmware or font file of any length, its short last block included, decrypted
 // file to file as the download page does.
-#include "download/filedecrypt.h"
+#include "core/files/filedecrypt.h"
 #include "fuzzcheck.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 // A discovery datagram, decoded into the device list entry as discovery does.
 #include "fuzzcheck.h"
-#include "protocol/identity.h"
-#include "transport/netdiscovery.h"
+#include "core/protocol/identity.h"
+#include "core/protocol/netdiscovery.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

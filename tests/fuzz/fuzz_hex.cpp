@@ -1,6 +1,6 @@
 // Text typed into the console's send area in hex mode and the hex view toggle, and a
 // USB read-back shown in the message area.
-#include "console/hexcodec.h"
+#include "core/protocol/hexcodec.h"
 #include "fuzzcheck.h"
 
 #include <QRegularExpression>

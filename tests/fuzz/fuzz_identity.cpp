@@ -1,9 +1,9 @@
 // The identity answer (five NUL-terminated strings, a device ID among them) and the
 // status word.
 #include "fuzzcheck.h"
-#include "protocol/frame.h"
-#include "protocol/identity.h"
-#include "protocol/statusword.h"
+#include "core/protocol/frame.h"
+#include "core/protocol/identity.h"
+#include "core/protocol/statusword.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

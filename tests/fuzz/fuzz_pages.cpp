@@ -1,9 +1,9 @@
 // Answer data as every settings page decodes it, row by row of the settings table: at
 // most 255 bytes in the zeroed area the query exchange fills.
 #include "fuzzcheck.h"
-#include "protocol/frame.h"
-#include "settings/settingtable.h"
-#include "settings/wificodec.h"
+#include "core/protocol/frame.h"
+#include "core/settings/settingtable.h"
+#include "core/settings/wificodec.h"
 
 #include <algorithm>
 #include <cstring>

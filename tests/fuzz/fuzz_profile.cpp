@@ -1,8 +1,8 @@
 // A settings profile file as anyone may hand it over: read, checked for both
 // resolutions and, when accepted, written and read back to the same settings.
 #include "fuzzcheck.h"
-#include "settings/profile.h"
-#include "settings/settingtable.h"
+#include "core/settings/profile.h"
+#include "core/settings/settingtable.h"
 
 #include <QJsonObject>
 #include <QTextCodec>

@@ -1,7 +1,7 @@
 // A query reply as it arrives: decoded from a USB block, searched for in a byte
 // stream. The first two bytes pick the class and item expected.
 #include "fuzzcheck.h"
-#include "protocol/frame.h"
+#include "core/protocol/frame.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

@@ -1,7 +1,7 @@
 // The cut of a typed text to fit a frame, against the plain cut that drops one
 // character at a time, under the local encodings a computer may have.
 #include "fuzzcheck.h"
-#include "protocol/frame.h"
+#include "core/protocol/frame.h"
 
 #include <QTextCodec>
 

@@ -1,7 +1,7 @@
 // The output of the programs the WiFi scan runs: the profiler's XML report and the
 // terse access point list.
 #include "fuzzcheck.h"
-#include "provisioning/wifiscan.h"
+#include "core/hostwifi/wifiscan.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

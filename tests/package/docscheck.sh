@@ -4,8 +4,9 @@
 # its error messages) appears in its manual page and is offered by its completion.
 # Exit 77 (skipped) without groff or bash-completion.
 #   docscheck.sh <source dir> <man page dir> <labelsetup> <labelsetup-cli> <labelprinter-sim>
+#                <labelsetup-cli's bash completion>
 set -u
-src=$1; mandir=$2
+src=$1; mandir=$2; cli_completion=$(realpath "$6")
 gui=$(realpath "$3"); cli=$(realpath "$4"); sim=$(realpath "$5")
 command -v groff >/dev/null || { echo "skipped: groff is not installed"; exit 77; }
 bashcompletion=/usr/share/bash-completion/bash_completion
@@ -42,7 +43,6 @@ expect() { # <what> <word> <list>
 
 # labelsetup-cli: options, commands, pages and function names.
 cli_page=$(rendered labelsetup-cli)
-cli_completion=$src/resources/completion/labelsetup-cli
 help=$("$cli" --help)
 commands=$(sed -n '/^Commands:/,/^$/s/^  \([a-z]*\) .*/\1/p' <<<"$help")
 [ -n "$commands" ] || { echo "labelsetup-cli --help lists no command"; exit 1; }

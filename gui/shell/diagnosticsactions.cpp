@@ -1,0 +1,68 @@
+#include "gui/shell/diagnosticsactions.h"
+
+#include "gui/widgets/busycursor.h"
+#include "gui/widgets/pagehost.h"
+#include "gui/widgets/prompts.h"
+#include "gui/widgets/tabledialog.h"
+#include "device/diagnostics/connectiondoctor.h"
+#include "device/diagnostics/debuglog.h"
+#include "device/diagnostics/diagnosticsreport.h"
+#include "device/operations/printeroperations.h"
+
+#include <QApplication>
+#include <QDate>
+
+void DiagnosticsActions::runDoctor(const doctor::NetTarget &target)
+{
+    if (m_host.printerInUse())
+        return;
+    QList<doctor::Finding> findings;
+    m_host.showLastResult(tr("正在诊断…"));
+    {
+        const BusyCursor wait;
+        // A printer reached over the network needs no USB printer: none is no warning.
+        if (target.host.trimmed().isEmpty())
+            findings = doctor::checkUsb();
+        else
+            findings = doctor::checkNetwork(target);
+    }
+    const QString verdicts[] = {tr("通过"), tr("警告"), tr("失败"), tr("跳过")};
+    QList<QStringList> rows;
+    for (const doctor::Finding &f : findings)
+        rows.append({doctor::checkLabel(f.check), verdicts[int(f.verdict)], f.text, f.advice});
+    m_host.showLastResult(verdicts[int(doctor::overall(findings))]);
+    TableDialog dialog(m_host.dialogParent(), tr("连接诊断结果"),
+                       target.host.trimmed().isEmpty()
+                           ? tr("未输入地址：只检查 USB 打印机。")
+                           : tr("只检查网络打印机 %1。").arg(target.host.trimmed()),
+                       {tr("检查"), tr("结果"), tr("说明"), tr("建议")}, rows);
+    prompts::exec(&dialog);
+}
+
+void DiagnosticsActions::exportReport(const QStringList &listed, const DebugLog *log)
+{
+    if (m_host.printerInUse())
+        return;
+    QWidget *parent = m_host.dialogParent();
+    const QString name =
+        QStringLiteral("labelsetup-report-%1.json").arg(QDate::currentDate().toString(Qt::ISODate));
+    const QString path = prompts::saveFileName(parent, tr("导出诊断报告…"),
+                                               prompts::inDocuments(name), tr("诊断报告 (*.json)"));
+    if (path.isEmpty())
+        return;
+    diagnosticsreport::Inputs inputs;
+    inputs.toolVersion = QCoreApplication::applicationVersion();
+    inputs.printersListed = listed;
+    ops::Outcome written;
+    {
+        const BusyCursor wait;
+        written = ops::writeReport(m_host.isDeviceOpen() ? &m_session : nullptr, inputs, log,
+                                   path);
+    }
+    if (!written.ok()) {
+        prompts::critical(parent, tr("导出诊断报告…"), written.sentence);
+        return;
+    }
+    m_host.showLastResult(written.sentence);
+    prompts::information(parent, tr("导出诊断报告…"), written.sentence);
+}
