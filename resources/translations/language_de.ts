@@ -290,6 +290,10 @@
         <source>本机没有通往该网络的路径：请检查本机的网络连接、地址和网关。</source>
         <translation>Dieser Rechner hat keinen Weg in dieses Netz: Prüfen Sie seine Netzwerkverbindung, Adresse und sein Gateway.</translation>
     </message>
+    <message>
+        <source>未检查搜索端口：按地址连接不用它。</source>
+        <translation>Suchport nicht geprüft: eine Verbindung über die Adresse braucht ihn nicht.</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionPanel</name>
@@ -492,6 +496,26 @@
         <source>发送文件 %1，%2 字节</source>
         <translation>Datei %1 wird gesendet, %2 Bytes</translation>
     </message>
+    <message>
+        <source>第 %1 个字符处的空白不对：字节之间正好一个空格，不能换行，开头结尾不留空格</source>
+        <translation>Falscher Abstand bei Zeichen %1: genau ein Leerzeichen zwischen den Bytes, kein Zeilenumbruch, keines am Anfang oder Ende</translation>
+    </message>
+    <message>
+        <source>第 %1 个字符“%2”不是十六进制数字：应为 0-9 或 A-F</source>
+        <translation>Zeichen %1 „%2“ ist keine Hexadezimalziffer: erwartet 0-9 oder A-F</translation>
+    </message>
+    <message>
+        <source>发送区为空：应为两位一组的十六进制数，以空格分开，如 1B 40</source>
+        <translation>Der Sendebereich ist leer: erwartet werden Hexadezimalziffern paarweise, durch Leerzeichen getrennt, z. B. 1B 40</translation>
+    </message>
+    <message>
+        <source>第 %1 个字符起的数字超过两位：字节之间应有一个空格，如 1B 40</source>
+        <translation>Mehr als zwei Ziffern ab Zeichen %1: zwischen den Bytes gehört ein Leerzeichen, z. B. 1B 40</translation>
+    </message>
+    <message>
+        <source>第 %1 个字符起有奇数个十六进制数字：每个字节要两位，如 0F</source>
+        <translation>Ungerade Anzahl Hexadezimalziffern ab Zeichen %1: jedes Byte braucht zwei Ziffern, z. B. 0F</translation>
+    </message>
 </context>
 <context>
     <name>CutDialog</name>
@@ -565,6 +589,10 @@
     <message>
         <source>诊断报告 (*.json)</source>
         <translation>Diagnoseberichte (*.json)</translation>
+    </message>
+    <message>
+        <source>只检查网络打印机 %1。</source>
+        <translation>Nur der Netzwerkdrucker %1 wird geprüft.</translation>
     </message>
 </context>
 <context>
@@ -1122,6 +1150,50 @@ Die Datei bleibt, wie sie ist; ändert sich die Liste, wird vor dem Überschreib
         <source>下载</source>
         <translation>Laden</translation>
     </message>
+    <message>
+        <source>写入并校验？</source>
+        <translation>Schreiben und prüfen?</translation>
+    </message>
+    <message>
+        <source>网段（如 192.168.1.0/24 或 192.168.1.10-60），可加 :端口。一次最多 65536 个地址（/16）。</source>
+        <translation>Bereich (z. B. 192.168.1.0/24 oder 192.168.1.10-60), optional mit :Port. Höchstens 65536 Adressen (/16) auf einmal.</translation>
+    </message>
+    <message>
+        <source>（未知）</source>
+        <translation>(unbekannt)</translation>
+    </message>
+    <message>
+        <source>%1 台打印机共 %2 项设置与配置不同：</source>
+        <translation>%2 Einstellungen auf %1 Druckern weichen vom Profil ab:</translation>
+    </message>
+    <message>
+        <source>不是可扫描的网段：%1。应为 a.b.c.d/n（n 不小于 16）或 a.b.c.d-e，一次最多 65536 个地址。</source>
+        <translation>Kein scanbarer Bereich: %1. Erwartet a.b.c.d/n (n mindestens 16) oder a.b.c.d-e, höchstens 65536 Adressen auf einmal.</translation>
+    </message>
+    <message>
+        <source>搜索到 %1 台打印机，新加入 %2 台。</source>
+        <translation>%1 Drucker gefunden, davon %2 neu.</translation>
+    </message>
+    <message>
+        <source>不是地址：%1。应为 地址[:端口]（端口 1 到 65535）或 usb:端口（1 到 255）。</source>
+        <translation>Keine Adresse: %1. Erwartet Adresse[:Port] (Port 1 bis 65535) oder usb:Port (1 bis 255).</translation>
+    </message>
+    <message>
+        <source>正在搜索…</source>
+        <translation>Suche läuft…</translation>
+    </message>
+    <message>
+        <source>正在搜索打印机…</source>
+        <translation>Drucker werden gesucht…</translation>
+    </message>
+    <message>
+        <source>%1 是网段，不是一个地址：网段请用“扫描网段…”。</source>
+        <translation>%1 ist ein Bereich, keine einzelne Adresse: Bereiche mit „Bereich scannen…“ absuchen.</translation>
+    </message>
+    <message>
+        <source>%1 不是 IPv4 地址：应为四个 0 到 255 的数，如 192.168.1.20。</source>
+        <translation>%1 ist keine IPv4-Adresse: erwartet vier Zahlen von 0 bis 255, z. B. 192.168.1.20.</translation>
+    </message>
 </context>
 <context>
     <name>FunctionPage</name>
@@ -1465,6 +1537,14 @@ Drucker jetzt initialisieren?</translation>
     <message>
         <source>配网后尚未读取</source>
         <translation>Seit der WLAN-Einrichtung nicht gelesen</translation>
+    </message>
+    <message>
+        <source>未连接</source>
+        <translation>nicht verbunden</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
     </message>
 </context>
 <context>

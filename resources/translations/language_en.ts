@@ -290,6 +290,10 @@
         <source>本机没有通往该网络的路径：请检查本机的网络连接、地址和网关。</source>
         <translation>This computer has no way to that network: check its network connection, address and gateway.</translation>
     </message>
+    <message>
+        <source>未检查搜索端口：按地址连接不用它。</source>
+        <translation>Search port not checked: a connection by address does not use it.</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionPanel</name>
@@ -492,6 +496,26 @@
         <source>发送文件 %1，%2 字节</source>
         <translation>Sending file %1, %2 bytes</translation>
     </message>
+    <message>
+        <source>第 %1 个字符处的空白不对：字节之间正好一个空格，不能换行，开头结尾不留空格</source>
+        <translation>Wrong spacing at character %1: exactly one blank between bytes, no line breaks, none at the start or end</translation>
+    </message>
+    <message>
+        <source>第 %1 个字符“%2”不是十六进制数字：应为 0-9 或 A-F</source>
+        <translation>Character %1 &quot;%2&quot; is not a hex digit: expected 0-9 or A-F</translation>
+    </message>
+    <message>
+        <source>发送区为空：应为两位一组的十六进制数，以空格分开，如 1B 40</source>
+        <translation>The send area is empty: expected hex digits in pairs separated by blanks, such as 1B 40</translation>
+    </message>
+    <message>
+        <source>第 %1 个字符起的数字超过两位：字节之间应有一个空格，如 1B 40</source>
+        <translation>More than two digits from character %1: put one blank between bytes, such as 1B 40</translation>
+    </message>
+    <message>
+        <source>第 %1 个字符起有奇数个十六进制数字：每个字节要两位，如 0F</source>
+        <translation>Odd number of hex digits from character %1: each byte takes two digits, such as 0F</translation>
+    </message>
 </context>
 <context>
     <name>CutDialog</name>
@@ -565,6 +589,10 @@
     <message>
         <source>诊断报告 (*.json)</source>
         <translation>Diagnostics reports (*.json)</translation>
+    </message>
+    <message>
+        <source>只检查网络打印机 %1。</source>
+        <translation>Only the network printer %1 is checked.</translation>
     </message>
 </context>
 <context>
@@ -1122,6 +1150,50 @@ The file is left as it is; once the list changes you are asked before it is over
         <source>下载</source>
         <translation>Download</translation>
     </message>
+    <message>
+        <source>写入并校验？</source>
+        <translation>Write and verify?</translation>
+    </message>
+    <message>
+        <source>网段（如 192.168.1.0/24 或 192.168.1.10-60），可加 :端口。一次最多 65536 个地址（/16）。</source>
+        <translation>Range (such as 192.168.1.0/24 or 192.168.1.10-60), optionally with :port. At most 65536 addresses (/16) at a time.</translation>
+    </message>
+    <message>
+        <source>（未知）</source>
+        <translation>(unknown)</translation>
+    </message>
+    <message>
+        <source>%1 台打印机共 %2 项设置与配置不同：</source>
+        <translation>%2 settings on %1 printers differ from the profile:</translation>
+    </message>
+    <message>
+        <source>不是可扫描的网段：%1。应为 a.b.c.d/n（n 不小于 16）或 a.b.c.d-e，一次最多 65536 个地址。</source>
+        <translation>Not a range that can be scanned: %1. Expected a.b.c.d/n (n at least 16) or a.b.c.d-e, at most 65536 addresses at a time.</translation>
+    </message>
+    <message>
+        <source>搜索到 %1 台打印机，新加入 %2 台。</source>
+        <translation>Found %1 printers, %2 of them new.</translation>
+    </message>
+    <message>
+        <source>不是地址：%1。应为 地址[:端口]（端口 1 到 65535）或 usb:端口（1 到 255）。</source>
+        <translation>Not an address: %1. Expected address[:port] (port 1 to 65535) or usb:port (1 to 255).</translation>
+    </message>
+    <message>
+        <source>正在搜索…</source>
+        <translation>Searching…</translation>
+    </message>
+    <message>
+        <source>正在搜索打印机…</source>
+        <translation>Searching for printers…</translation>
+    </message>
+    <message>
+        <source>%1 是网段，不是一个地址：网段请用“扫描网段…”。</source>
+        <translation>%1 is a range, not one address: scan ranges with &quot;Scan range…&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 不是 IPv4 地址：应为四个 0 到 255 的数，如 192.168.1.20。</source>
+        <translation>%1 is not an IPv4 address: expected four numbers from 0 to 255, such as 192.168.1.20.</translation>
+    </message>
 </context>
 <context>
     <name>FunctionPage</name>
@@ -1465,6 +1537,14 @@ Initialise the printer?</translation>
     <message>
         <source>配网后尚未读取</source>
         <translation>Not read since Wi-Fi provisioning</translation>
+    </message>
+    <message>
+        <source>未连接</source>
+        <translation>not connected</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
     </message>
 </context>
 <context>

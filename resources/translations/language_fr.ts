@@ -290,6 +290,10 @@
         <source>本机没有通往该网络的路径：请检查本机的网络连接、地址和网关。</source>
         <translation>Cet ordinateur n’a aucun chemin vers ce réseau : vérifiez sa connexion réseau, son adresse et sa passerelle.</translation>
     </message>
+    <message>
+        <source>未检查搜索端口：按地址连接不用它。</source>
+        <translation>Port de recherche non vérifié : une connexion par adresse ne l’utilise pas.</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionPanel</name>
@@ -492,6 +496,26 @@
         <source>发送文件 %1，%2 字节</source>
         <translation>Envoi du fichier %1, %2 octets</translation>
     </message>
+    <message>
+        <source>第 %1 个字符处的空白不对：字节之间正好一个空格，不能换行，开头结尾不留空格</source>
+        <translation>Espacement incorrect au caractère %1 : exactement un espace entre les octets, pas de saut de ligne, aucun au début ni à la fin</translation>
+    </message>
+    <message>
+        <source>第 %1 个字符“%2”不是十六进制数字：应为 0-9 或 A-F</source>
+        <translation>Le caractère %1 « %2 » n’est pas un chiffre hexadécimal : attendu 0-9 ou A-F</translation>
+    </message>
+    <message>
+        <source>发送区为空：应为两位一组的十六进制数，以空格分开，如 1B 40</source>
+        <translation>La zone d’envoi est vide : attendu des chiffres hexadécimaux par paires séparées par des espaces, p. ex. 1B 40</translation>
+    </message>
+    <message>
+        <source>第 %1 个字符起的数字超过两位：字节之间应有一个空格，如 1B 40</source>
+        <translation>Plus de deux chiffres à partir du caractère %1 : un espace entre les octets, p. ex. 1B 40</translation>
+    </message>
+    <message>
+        <source>第 %1 个字符起有奇数个十六进制数字：每个字节要两位，如 0F</source>
+        <translation>Nombre impair de chiffres hexadécimaux à partir du caractère %1 : chaque octet prend deux chiffres, p. ex. 0F</translation>
+    </message>
 </context>
 <context>
     <name>CutDialog</name>
@@ -565,6 +589,10 @@
     <message>
         <source>诊断报告 (*.json)</source>
         <translation>Rapports de diagnostic (*.json)</translation>
+    </message>
+    <message>
+        <source>只检查网络打印机 %1。</source>
+        <translation>Seule l’imprimante réseau %1 est vérifiée.</translation>
     </message>
 </context>
 <context>
@@ -1122,6 +1150,50 @@ Le fichier reste tel quel ; si la liste change, vous serez consulté avant qu'il
         <source>下载</source>
         <translation>Télécharger</translation>
     </message>
+    <message>
+        <source>写入并校验？</source>
+        <translation>Écrire et vérifier ?</translation>
+    </message>
+    <message>
+        <source>网段（如 192.168.1.0/24 或 192.168.1.10-60），可加 :端口。一次最多 65536 个地址（/16）。</source>
+        <translation>Plage (p. ex. 192.168.1.0/24 ou 192.168.1.10-60), éventuellement avec :port. Au plus 65536 adresses (/16) à la fois.</translation>
+    </message>
+    <message>
+        <source>（未知）</source>
+        <translation>(inconnu)</translation>
+    </message>
+    <message>
+        <source>%1 台打印机共 %2 项设置与配置不同：</source>
+        <translation>%2 réglages sur %1 imprimantes diffèrent du profil :</translation>
+    </message>
+    <message>
+        <source>不是可扫描的网段：%1。应为 a.b.c.d/n（n 不小于 16）或 a.b.c.d-e，一次最多 65536 个地址。</source>
+        <translation>Plage impossible à analyser : %1. Attendu a.b.c.d/n (n au moins 16) ou a.b.c.d-e, au plus 65536 adresses à la fois.</translation>
+    </message>
+    <message>
+        <source>搜索到 %1 台打印机，新加入 %2 台。</source>
+        <translation>%1 imprimantes trouvées, dont %2 nouvelles.</translation>
+    </message>
+    <message>
+        <source>不是地址：%1。应为 地址[:端口]（端口 1 到 65535）或 usb:端口（1 到 255）。</source>
+        <translation>Pas une adresse : %1. Attendu adresse[:port] (port 1 à 65535) ou usb:port (1 à 255).</translation>
+    </message>
+    <message>
+        <source>正在搜索…</source>
+        <translation>Recherche…</translation>
+    </message>
+    <message>
+        <source>正在搜索打印机…</source>
+        <translation>Recherche d’imprimantes…</translation>
+    </message>
+    <message>
+        <source>%1 是网段，不是一个地址：网段请用“扫描网段…”。</source>
+        <translation>%1 est une plage, pas une adresse : analysez les plages avec « Analyser une plage… ».</translation>
+    </message>
+    <message>
+        <source>%1 不是 IPv4 地址：应为四个 0 到 255 的数，如 192.168.1.20。</source>
+        <translation>%1 n’est pas une adresse IPv4 : attendu quatre nombres de 0 à 255, p. ex. 192.168.1.20.</translation>
+    </message>
 </context>
 <context>
     <name>FunctionPage</name>
@@ -1465,6 +1537,14 @@ Initialiser l’imprimante ?</translation>
     <message>
         <source>配网后尚未读取</source>
         <translation>Pas lu depuis la configuration Wi-Fi</translation>
+    </message>
+    <message>
+        <source>未连接</source>
+        <translation>non connecté</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
     </message>
 </context>
 <context>

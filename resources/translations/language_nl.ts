@@ -290,6 +290,10 @@
         <source>本机没有通往该网络的路径：请检查本机的网络连接、地址和网关。</source>
         <translation>Deze computer heeft geen weg naar dat netwerk: controleer de netwerkverbinding, het adres en de gateway.</translation>
     </message>
+    <message>
+        <source>未检查搜索端口：按地址连接不用它。</source>
+        <translation>Zoekpoort niet gecontroleerd: een verbinding via het adres gebruikt die niet.</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionPanel</name>
@@ -492,6 +496,26 @@
         <source>发送文件 %1，%2 字节</source>
         <translation>Bestand %1 verzenden, %2 bytes</translation>
     </message>
+    <message>
+        <source>第 %1 个字符处的空白不对：字节之间正好一个空格，不能换行，开头结尾不留空格</source>
+        <translation>Verkeerde spatiëring bij teken %1: precies één spatie tussen bytes, geen regeleinde, geen aan begin of eind</translation>
+    </message>
+    <message>
+        <source>第 %1 个字符“%2”不是十六进制数字：应为 0-9 或 A-F</source>
+        <translation>Teken %1 ‘%2’ is geen hexadecimaal cijfer: verwacht 0-9 of A-F</translation>
+    </message>
+    <message>
+        <source>发送区为空：应为两位一组的十六进制数，以空格分开，如 1B 40</source>
+        <translation>Het verzendgebied is leeg: verwacht hexadecimale cijfers in paren, gescheiden door spaties, bijv. 1B 40</translation>
+    </message>
+    <message>
+        <source>第 %1 个字符起的数字超过两位：字节之间应有一个空格，如 1B 40</source>
+        <translation>Meer dan twee cijfers vanaf teken %1: zet één spatie tussen de bytes, bijv. 1B 40</translation>
+    </message>
+    <message>
+        <source>第 %1 个字符起有奇数个十六进制数字：每个字节要两位，如 0F</source>
+        <translation>Oneven aantal hexadecimale cijfers vanaf teken %1: elke byte heeft twee cijfers, bijv. 0F</translation>
+    </message>
 </context>
 <context>
     <name>CutDialog</name>
@@ -565,6 +589,10 @@
     <message>
         <source>诊断报告 (*.json)</source>
         <translation>Diagnoserapporten (*.json)</translation>
+    </message>
+    <message>
+        <source>只检查网络打印机 %1。</source>
+        <translation>Alleen de netwerkprinter %1 wordt gecontroleerd.</translation>
     </message>
 </context>
 <context>
@@ -1122,6 +1150,50 @@ Het bestand blijft zoals het is; verandert de lijst, dan wordt eerst gevraagd of
         <source>下载</source>
         <translation>Downloaden</translation>
     </message>
+    <message>
+        <source>写入并校验？</source>
+        <translation>Schrijven en controleren?</translation>
+    </message>
+    <message>
+        <source>网段（如 192.168.1.0/24 或 192.168.1.10-60），可加 :端口。一次最多 65536 个地址（/16）。</source>
+        <translation>Bereik (bijv. 192.168.1.0/24 of 192.168.1.10-60), eventueel met :poort. Hoogstens 65536 adressen (/16) tegelijk.</translation>
+    </message>
+    <message>
+        <source>（未知）</source>
+        <translation>(onbekend)</translation>
+    </message>
+    <message>
+        <source>%1 台打印机共 %2 项设置与配置不同：</source>
+        <translation>%2 instellingen op %1 printers wijken af van het profiel:</translation>
+    </message>
+    <message>
+        <source>不是可扫描的网段：%1。应为 a.b.c.d/n（n 不小于 16）或 a.b.c.d-e，一次最多 65536 个地址。</source>
+        <translation>Geen bereik dat gescand kan worden: %1. Verwacht a.b.c.d/n (n minstens 16) of a.b.c.d-e, hoogstens 65536 adressen tegelijk.</translation>
+    </message>
+    <message>
+        <source>搜索到 %1 台打印机，新加入 %2 台。</source>
+        <translation>%1 printers gevonden, waarvan %2 nieuw.</translation>
+    </message>
+    <message>
+        <source>不是地址：%1。应为 地址[:端口]（端口 1 到 65535）或 usb:端口（1 到 255）。</source>
+        <translation>Geen adres: %1. Verwacht adres[:poort] (poort 1 tot 65535) of usb:poort (1 tot 255).</translation>
+    </message>
+    <message>
+        <source>正在搜索…</source>
+        <translation>Zoeken…</translation>
+    </message>
+    <message>
+        <source>正在搜索打印机…</source>
+        <translation>Printers zoeken…</translation>
+    </message>
+    <message>
+        <source>%1 是网段，不是一个地址：网段请用“扫描网段…”。</source>
+        <translation>%1 is een bereik, geen enkel adres: scan bereiken met ‘Bereik scannen…’.</translation>
+    </message>
+    <message>
+        <source>%1 不是 IPv4 地址：应为四个 0 到 255 的数，如 192.168.1.20。</source>
+        <translation>%1 is geen IPv4-adres: verwacht vier getallen van 0 tot 255, bijv. 192.168.1.20.</translation>
+    </message>
 </context>
 <context>
     <name>FunctionPage</name>
@@ -1465,6 +1537,14 @@ De printer initialiseren?</translation>
     <message>
         <source>配网后尚未读取</source>
         <translation>Niet gelezen sinds de wifi-configuratie</translation>
+    </message>
+    <message>
+        <source>未连接</source>
+        <translation>niet verbonden</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
     </message>
 </context>
 <context>

@@ -290,6 +290,10 @@
         <source>本机没有通往该网络的路径：请检查本机的网络连接、地址和网关。</source>
         <translation>Este computador não tem caminho para essa rede: verifique a conexão de rede, o endereço e o gateway.</translation>
     </message>
+    <message>
+        <source>未检查搜索端口：按地址连接不用它。</source>
+        <translation>Porta de busca não verificada: a conexão pelo endereço não a usa.</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionPanel</name>
@@ -492,6 +496,26 @@
         <source>发送文件 %1，%2 字节</source>
         <translation>Enviando arquivo %1, %2 bytes</translation>
     </message>
+    <message>
+        <source>第 %1 个字符处的空白不对：字节之间正好一个空格，不能换行，开头结尾不留空格</source>
+        <translation>Espaçamento incorreto no caractere %1: exatamente um espaço entre os bytes, sem quebra de linha, nenhum no início ou no fim</translation>
+    </message>
+    <message>
+        <source>第 %1 个字符“%2”不是十六进制数字：应为 0-9 或 A-F</source>
+        <translation>O caractere %1 “%2” não é um dígito hexadecimal: esperado 0-9 ou A-F</translation>
+    </message>
+    <message>
+        <source>发送区为空：应为两位一组的十六进制数，以空格分开，如 1B 40</source>
+        <translation>A área de envio está vazia: esperados dígitos hexadecimais em pares separados por espaços, como 1B 40</translation>
+    </message>
+    <message>
+        <source>第 %1 个字符起的数字超过两位：字节之间应有一个空格，如 1B 40</source>
+        <translation>Mais de dois dígitos a partir do caractere %1: coloque um espaço entre os bytes, como 1B 40</translation>
+    </message>
+    <message>
+        <source>第 %1 个字符起有奇数个十六进制数字：每个字节要两位，如 0F</source>
+        <translation>Número ímpar de dígitos hexadecimais a partir do caractere %1: cada byte tem dois dígitos, como 0F</translation>
+    </message>
 </context>
 <context>
     <name>CutDialog</name>
@@ -565,6 +589,10 @@
     <message>
         <source>诊断报告 (*.json)</source>
         <translation>Relatórios de diagnóstico (*.json)</translation>
+    </message>
+    <message>
+        <source>只检查网络打印机 %1。</source>
+        <translation>Apenas a impressora de rede %1 é verificada.</translation>
     </message>
 </context>
 <context>
@@ -1122,6 +1150,50 @@ O arquivo fica como está; quando a lista mudar, você será consultado antes de
         <source>下载</source>
         <translation>Baixar</translation>
     </message>
+    <message>
+        <source>写入并校验？</source>
+        <translation>Gravar e verificar?</translation>
+    </message>
+    <message>
+        <source>网段（如 192.168.1.0/24 或 192.168.1.10-60），可加 :端口。一次最多 65536 个地址（/16）。</source>
+        <translation>Faixa (como 192.168.1.0/24 ou 192.168.1.10-60), opcionalmente com :porta. No máximo 65536 endereços (/16) por vez.</translation>
+    </message>
+    <message>
+        <source>（未知）</source>
+        <translation>(desconhecido)</translation>
+    </message>
+    <message>
+        <source>%1 台打印机共 %2 项设置与配置不同：</source>
+        <translation>%2 configurações em %1 impressoras diferem do perfil:</translation>
+    </message>
+    <message>
+        <source>不是可扫描的网段：%1。应为 a.b.c.d/n（n 不小于 16）或 a.b.c.d-e，一次最多 65536 个地址。</source>
+        <translation>Não é uma faixa que possa ser varrida: %1. Esperado a.b.c.d/n (n no mínimo 16) ou a.b.c.d-e, no máximo 65536 endereços por vez.</translation>
+    </message>
+    <message>
+        <source>搜索到 %1 台打印机，新加入 %2 台。</source>
+        <translation>%1 impressoras encontradas, %2 novas.</translation>
+    </message>
+    <message>
+        <source>不是地址：%1。应为 地址[:端口]（端口 1 到 65535）或 usb:端口（1 到 255）。</source>
+        <translation>Não é um endereço: %1. Esperado endereço[:porta] (porta 1 a 65535) ou usb:porta (1 a 255).</translation>
+    </message>
+    <message>
+        <source>正在搜索…</source>
+        <translation>Buscando…</translation>
+    </message>
+    <message>
+        <source>正在搜索打印机…</source>
+        <translation>Buscando impressoras…</translation>
+    </message>
+    <message>
+        <source>%1 是网段，不是一个地址：网段请用“扫描网段…”。</source>
+        <translation>%1 é uma faixa, não um endereço: varra faixas com “Varrer faixa…”.</translation>
+    </message>
+    <message>
+        <source>%1 不是 IPv4 地址：应为四个 0 到 255 的数，如 192.168.1.20。</source>
+        <translation>%1 não é um endereço IPv4: esperados quatro números de 0 a 255, como 192.168.1.20.</translation>
+    </message>
 </context>
 <context>
     <name>FunctionPage</name>
@@ -1465,6 +1537,14 @@ Inicializar a impressora?</translation>
     <message>
         <source>配网后尚未读取</source>
         <translation>Não lido desde a configuração do Wi-Fi</translation>
+    </message>
+    <message>
+        <source>未连接</source>
+        <translation>não conectado</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
     </message>
 </context>
 <context>

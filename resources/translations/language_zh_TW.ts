@@ -290,6 +290,10 @@
         <source>本机没有通往该网络的路径：请检查本机的网络连接、地址和网关。</source>
         <translation>本機沒有通往該網路的路徑：請檢查本機的網路連線、位址和閘道。</translation>
     </message>
+    <message>
+        <source>未检查搜索端口：按地址连接不用它。</source>
+        <translation>未檢查搜尋埠：按位址連線不用它。</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionPanel</name>
@@ -492,6 +496,26 @@
         <source>发送文件 %1，%2 字节</source>
         <translation>傳送檔案 %1，%2 位元組</translation>
     </message>
+    <message>
+        <source>第 %1 个字符处的空白不对：字节之间正好一个空格，不能换行，开头结尾不留空格</source>
+        <translation>第 %1 個字元處的空白不對：位元組之間正好一個空格，不能換行，開頭結尾不留空格</translation>
+    </message>
+    <message>
+        <source>第 %1 个字符“%2”不是十六进制数字：应为 0-9 或 A-F</source>
+        <translation>第 %1 個字元「%2」不是十六進位數字：應為 0-9 或 A-F</translation>
+    </message>
+    <message>
+        <source>发送区为空：应为两位一组的十六进制数，以空格分开，如 1B 40</source>
+        <translation>傳送區為空：應為兩位一組的十六進位數，以空格分開，如 1B 40</translation>
+    </message>
+    <message>
+        <source>第 %1 个字符起的数字超过两位：字节之间应有一个空格，如 1B 40</source>
+        <translation>第 %1 個字元起的數字超過兩位：位元組之間應有一個空格，如 1B 40</translation>
+    </message>
+    <message>
+        <source>第 %1 个字符起有奇数个十六进制数字：每个字节要两位，如 0F</source>
+        <translation>第 %1 個字元起有奇數個十六進位數字：每個位元組要兩位，如 0F</translation>
+    </message>
 </context>
 <context>
     <name>CutDialog</name>
@@ -565,6 +589,10 @@
     <message>
         <source>诊断报告 (*.json)</source>
         <translation>診斷報告 (*.json)</translation>
+    </message>
+    <message>
+        <source>只检查网络打印机 %1。</source>
+        <translation>只檢查網路印表機 %1。</translation>
     </message>
 </context>
 <context>
@@ -1122,6 +1150,50 @@
         <source>下载</source>
         <translation>下載</translation>
     </message>
+    <message>
+        <source>写入并校验？</source>
+        <translation>寫入並校驗？</translation>
+    </message>
+    <message>
+        <source>网段（如 192.168.1.0/24 或 192.168.1.10-60），可加 :端口。一次最多 65536 个地址（/16）。</source>
+        <translation>網段（如 192.168.1.0/24 或 192.168.1.10-60），可加 :埠。一次最多 65536 個位址（/16）。</translation>
+    </message>
+    <message>
+        <source>（未知）</source>
+        <translation>（未知）</translation>
+    </message>
+    <message>
+        <source>%1 台打印机共 %2 项设置与配置不同：</source>
+        <translation>%1 台印表機共 %2 項設定與配置不同：</translation>
+    </message>
+    <message>
+        <source>不是可扫描的网段：%1。应为 a.b.c.d/n（n 不小于 16）或 a.b.c.d-e，一次最多 65536 个地址。</source>
+        <translation>不是可掃描的網段：%1。應為 a.b.c.d/n（n 不小於 16）或 a.b.c.d-e，一次最多 65536 個位址。</translation>
+    </message>
+    <message>
+        <source>搜索到 %1 台打印机，新加入 %2 台。</source>
+        <translation>搜尋到 %1 台印表機，新加入 %2 台。</translation>
+    </message>
+    <message>
+        <source>不是地址：%1。应为 地址[:端口]（端口 1 到 65535）或 usb:端口（1 到 255）。</source>
+        <translation>不是位址：%1。應為 位址[:埠]（埠 1 到 65535）或 usb:埠（1 到 255）。</translation>
+    </message>
+    <message>
+        <source>正在搜索…</source>
+        <translation>正在搜尋…</translation>
+    </message>
+    <message>
+        <source>正在搜索打印机…</source>
+        <translation>正在搜尋印表機…</translation>
+    </message>
+    <message>
+        <source>%1 是网段，不是一个地址：网段请用“扫描网段…”。</source>
+        <translation>%1 是網段，不是一個位址：網段請用「掃描網段…」。</translation>
+    </message>
+    <message>
+        <source>%1 不是 IPv4 地址：应为四个 0 到 255 的数，如 192.168.1.20。</source>
+        <translation>%1 不是 IPv4 位址：應為四個 0 到 255 的數，如 192.168.1.20。</translation>
+    </message>
 </context>
 <context>
     <name>FunctionPage</name>
@@ -1465,6 +1537,14 @@
     <message>
         <source>配网后尚未读取</source>
         <translation>Wi-Fi連線設定後尚未讀取</translation>
+    </message>
+    <message>
+        <source>未连接</source>
+        <translation>未連線</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
     </message>
 </context>
 <context>
