@@ -45,6 +45,8 @@ private slots:
         QSettings(QStringLiteral("Company"), QStringLiteral("App")).clear();
         QFile::remove(fleet::fleetlist::defaultPath());
     }
+    // The loopback printers stay out of the list the tool remembers.
+    void cleanupTestCase() { QFile::remove(fleet::fleetlist::defaultPath()); }
 
     void keyboardOnly()
     {
