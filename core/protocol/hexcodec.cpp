@@ -74,8 +74,7 @@ HexProblem hexProblem(const QString &text)
             while (end < text.size() && isSeparator(text.at(end)))
                 ++end;
             // A line break goes out as two characters.
-            if (i == 0 || end == text.size() || end - i > 1 ||
-                text.at(i) == QLatin1Char('\n'))
+            if (i == 0 || end == text.size() || end - i > 1 || text.at(i) == QLatin1Char('\n'))
                 return {HexProblem::TwoSeparators, i, end - i};
             i = end;
             continue;

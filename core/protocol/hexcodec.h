@@ -23,11 +23,11 @@ struct HexProblem
     {
         None,
         Empty,
-        NotADigit,     // a character that is neither a hex digit nor white space
-        OddDigits,     // a run of hex digits of odd length (a byte is two digits)
-        LongRun,       // more than two digits without white space between the bytes
-        TwoSeparators  // more than one white-space character (a line break is two) between
-                       // two bytes, or white space at either end
+        NotADigit,    // a character that is neither a hex digit nor white space
+        OddDigits,    // a run of hex digits of odd length (a byte is two digits)
+        LongRun,      // more than two digits without white space between the bytes
+        TwoSeparators // more than one white-space character (a line break is two) between
+                      // two bytes, or white space at either end
     } kind = None;
     int at = 0;
     int length = 0; // of the part that does not fit

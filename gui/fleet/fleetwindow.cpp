@@ -574,8 +574,8 @@ void FleetWindow::scanRange()
     QInputDialog dialog(this);
     dialog.setObjectName(QStringLiteral("FleetScanDialog"));
     dialog.setWindowTitle(tr("扫描网段"));
-    dialog.setLabelText(
-        tr("网段（如 192.168.1.0/24 或 192.168.1.10-60），可加 :端口。一次最多 65536 个地址（/16）。"));
+    dialog.setLabelText(tr("网段（如 192.168.1.0/24 或 192.168.1.10-60），可加 :端口。一次最多 "
+                           "65536 个地址（/16）。"));
     if (prompts::exec(&dialog) != QDialog::Accepted)
         return;
     QString text = dialog.textValue().trimmed();
@@ -762,17 +762,19 @@ void FleetWindow::applyProfile()
             differing += ok && !o.details.differences.isEmpty() ? 1 : 0;
             settings += ok ? o.details.differences.size() : 0;
             if (ok && !o.details.differences.isEmpty())
-                perPrinter += QStringLiteral("\n\n%1\n%2").arg(
-                    printers.at(i).key(), differenceLines(o.details.differences));
+                perPrinter +=
+                    QStringLiteral("\n\n%1\n%2")
+                        .arg(printers.at(i).key(), differenceLines(o.details.differences));
         }
         if (differing == 0) {
             prompts::information(this, tr("应用配置"), tr("没有需要写入的设置。"));
             return;
         }
-        if (!prompts::confirm(this, tr("应用配置"),
-                              tr("%1 台打印机共 %2 项设置与配置不同：").arg(differing).arg(settings) +
-                                  perPrinter + QStringLiteral("\n\n") + tr("写入并校验？"),
-                              tr("写入")))
+        if (!prompts::confirm(
+                this, tr("应用配置"),
+                tr("%1 台打印机共 %2 项设置与配置不同：").arg(differing).arg(settings) +
+                    perPrinter + QStringLiteral("\n\n") + tr("写入并校验？"),
+                tr("写入")))
             return;
         runInBackground(pass(false), [] {});
     });

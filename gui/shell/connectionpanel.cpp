@@ -409,11 +409,9 @@ void ConnectionPanel::followPrinterHeld(bool held)
 {
     if (held) {
         m_enabledBeforeHeld.clear();
-        for (QWidget *w :
-             std::initializer_list<QWidget *>{ui->groupBox_ConnectMode, ui->pushButton_getList,
-                                              ui->pushButton_open, ui->pushButton_close,
-                                              ui->pushButton_Doctor,
-                                              ui->pushButton_ExportReport}) {
+        for (QWidget *w : std::initializer_list<QWidget *>{
+                 ui->groupBox_ConnectMode, ui->pushButton_getList, ui->pushButton_open,
+                 ui->pushButton_close, ui->pushButton_Doctor, ui->pushButton_ExportReport}) {
             m_enabledBeforeHeld.append({w, !w->testAttribute(Qt::WA_ForceDisabled)});
             w->setEnabled(false);
         }

@@ -26,5 +26,5 @@ private:
 
     QWidget *m_window;
     QPointer<QWidget> m_displaced; // lost the focus by being disabled
-    QPointer<QWidget> m_standIn;  // where Qt put it instead
+    QPointer<QWidget> m_standIn;   // where Qt put it instead
 };

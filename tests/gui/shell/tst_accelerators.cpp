@@ -162,9 +162,10 @@ private slots:
                 for (int p = 0; p < pages; ++p) {
                     if (pages > 1)
                         sections->setCurrentIndex(p);
-                    const QString scope = pages > 1 ? QStringLiteral("%1/%2").arg(
-                                                          tabs->tabText(t), sections->itemText(p))
-                                                    : tabs->tabText(t);
+                    const QString scope =
+                        pages > 1
+                            ? QStringLiteral("%1/%2").arg(tabs->tabText(t), sections->itemText(p))
+                            : tabs->tabText(t);
                     const QList<Entry> entries = shown(&window);
                     dump(language, "MainWindow", scope, entries);
                     found << problems(scope, entries);

@@ -154,12 +154,11 @@ private slots:
         MainWindow window;
         window.fitFirstStart(frame, available);
         const QRect outer = window.geometry().marginsAdded(frame);
-        QVERIFY2(available.contains(outer),
-                 qPrintable(QStringLiteral("%1,%2 %3x%4")
-                                .arg(outer.x())
-                                .arg(outer.y())
-                                .arg(outer.width())
-                                .arg(outer.height())));
+        QVERIFY2(available.contains(outer), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                           .arg(outer.x())
+                                                           .arg(outer.y())
+                                                           .arg(outer.width())
+                                                           .arg(outer.height())));
     }
 };
 

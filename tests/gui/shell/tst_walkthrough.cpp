@@ -120,8 +120,9 @@ private slots:
         QVERIFY2(recorder.questions.first().contains(QString::fromUtf8("3 台打印机共 3 项")),
                  qPrintable(recorder.questions.first()));
         for (int row = 0; row < 3; ++row)
-            QTRY_COMPARE(fleet->model().index(row, fleet::FleetModel::ResultColumn).data().toString(),
-                         QString::fromUtf8("1 项不同"));
+            QTRY_COMPARE(
+                fleet->model().index(row, fleet::FleetModel::ResultColumn).data().toString(),
+                QString::fromUtf8("1 项不同"));
         // Nothing was written: the dry run only read.
         for (const auto &p : printers)
             for (const ReceivedFrame &f : p->receivedFrames())
