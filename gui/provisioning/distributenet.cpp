@@ -31,6 +31,12 @@ DistributeNet::DistributeNet(QWidget *parent) : QMainWindow(parent), ui(new Ui::
     connect(ui->lineSsidManual, &QLineEdit::textChanged, this, &DistributeNet::followSsid);
     followSsid();
     ui->labelPrinter->hide();
+    // The scheme's note colours, readable in light and dark schemes alike (a fixed brown
+    // was not on a dark window).
+    ui->labelListEmpty->setAutoFillBackground(true);
+    ui->labelListEmpty->setBackgroundRole(QPalette::ToolTipBase);
+    ui->labelListEmpty->setForegroundRole(QPalette::ToolTipText);
+    ui->labelListEmpty->setMargin(4);
     connect(ui->btnClose, &QAbstractButton::clicked, this, &QWidget::close);
     keyboard::nameUnlabelled(this);
     accelerators::giveFixedCaptionsKeys(this);
