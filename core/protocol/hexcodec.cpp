@@ -56,6 +56,45 @@ bool parseHexSend(const QString &text, QByteArray *bytes)
     return true;
 }
 
+HexProblem hexProblem(const QString &text)
+{
+    const auto isDigit = [](QChar c) {
+        return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
+               (c.toLower() >= QLatin1Char('a') && c.toLower() <= QLatin1Char('f'));
+    };
+    const auto isSeparator = [](QChar c) {
+        const ushort u = c.unicode();
+        return u == ' ' || (u >= '\t' && u <= '\r');
+    };
+    if (text.isEmpty())
+        return {HexProblem::Empty, 0, 0};
+    for (int i = 0; i < text.size();) {
+        if (isSeparator(text.at(i))) {
+            int end = i;
+            while (end < text.size() && isSeparator(text.at(end)))
+                ++end;
+            // A line break goes out as two characters.
+            if (i == 0 || end == text.size() || end - i > 1 || text.at(i) == QLatin1Char('\n'))
+                return {HexProblem::TwoSeparators, i, end - i};
+            i = end;
+            continue;
+        }
+        if (!isDigit(text.at(i)))
+            return {HexProblem::NotADigit, i, 1};
+        int end = i;
+        while (end < text.size() && isDigit(text.at(end)))
+            ++end;
+        if (end < text.size() && !isSeparator(text.at(end)))
+            return {HexProblem::NotADigit, end, 1};
+        if ((end - i) % 2 != 0)
+            return {HexProblem::OddDigits, i, end - i};
+        if (end - i > 2)
+            return {HexProblem::LongRun, i, end - i};
+        i = end;
+    }
+    return {};
+}
+
 QString spacedHex(const QByteArray &bytes)
 {
     return QString::fromLatin1(bytes.toHex(' ').toUpper());

@@ -15,6 +15,25 @@ QByteArray textModeBytes(const QString &text);
 // separated by single white-space characters. Returns false for anything else.
 bool parseHexSend(const QString &text, QByteArray *bytes);
 
+// Why parseHexSend() refused `text`, and where (the index of the first character that
+// does not fit), so that the person can be shown what was expected.
+struct HexProblem
+{
+    enum Kind
+    {
+        None,
+        Empty,
+        NotADigit,    // a character that is neither a hex digit nor white space
+        OddDigits,    // a run of hex digits of odd length (a byte is two digits)
+        LongRun,      // more than two digits without white space between the bytes
+        TwoSeparators // more than one white-space character (a line break is two) between
+                      // two bytes, or white space at either end
+    } kind = None;
+    int at = 0;
+    int length = 0; // of the part that does not fit
+};
+HexProblem hexProblem(const QString &text);
+
 // "1B 40": upper-case pairs separated by single blanks, none after the last.
 QString spacedHex(const QByteArray &bytes);
 

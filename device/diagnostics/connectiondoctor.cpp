@@ -565,7 +565,12 @@ QList<Finding> checkNetwork(const NetTarget &target, const Environment &environm
         out.append(
             finding("net.answer", Verdict::Skipped,
                     QCoreApplication::translate("ConnectionDoctor", "未查询：端口不接受连接。")));
-    checkDiscovery(address, target, &out);
+    if (target.udpPort != 0)
+        checkDiscovery(address, target, &out);
+    else
+        out.append(finding("net.discovery", Verdict::Skipped,
+                           QCoreApplication::translate("ConnectionDoctor",
+                                                       "未检查搜索端口：按地址连接不用它。")));
     return out;
 }
 

@@ -35,7 +35,7 @@ struct NetTarget
 {
     QString host;
     quint16 tcpPort = 9100;
-    quint16 udpPort = 38400;
+    quint16 udpPort = 38400; // 0: the search port is not checked
     int timeoutMs = 3000;
 };
 

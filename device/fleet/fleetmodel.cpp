@@ -28,7 +28,9 @@ QVariant FleetModel::data(const QModelIndex &index, int role) const
     if (role == KeyRole)
         return row.address.key();
     if (role == Qt::ToolTipRole && index.column() == ResultColumn)
-        return row.result;
+        return row.detail.isEmpty() ? row.result : row.result + QLatin1Char('\n') + row.detail;
+    if (role == Qt::ToolTipRole && index.column() == AddressColumn)
+        return row.address.key();
     if (role != Qt::DisplayRole)
         return QVariant();
     switch (index.column()) {
@@ -96,7 +98,7 @@ int FleetModel::add(const QList<Address> &addresses)
         return 0;
     beginInsertRows(QModelIndex(), m_rows.size(), m_rows.size() + fresh.size() - 1);
     for (const Address &a : fresh)
-        m_rows.append(Row{a, Reading(), QDateTime(), QString(), false});
+        m_rows.append(Row{a, Reading(), QDateTime(), QString(), false, QString()});
     endInsertRows();
     return fresh.size();
 }
@@ -161,12 +163,14 @@ void FleetModel::setReading(const Address &address, const Reading &reading)
     emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
 }
 
-void FleetModel::setResult(const QString &key, const QString &text, bool failed)
+void FleetModel::setResult(const QString &key, const QString &text, bool failed,
+                           const QString &detail)
 {
     const int row = rowOf(key);
     if (row < 0)
         return;
     m_rows[row].result = text;
+    m_rows[row].detail = detail;
     m_rows[row].failed = failed;
     emit dataChanged(index(row, ResultColumn), index(row, ResultColumn));
 }

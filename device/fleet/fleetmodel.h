@@ -53,7 +53,9 @@ public:
     // A poll's reading; what an earlier poll knew of the identity is kept.
     void setReading(const Address &address, const Reading &reading);
     // The text of the result column ("42 %", "成功", ...) and whether it failed.
-    void setResult(const QString &key, const QString &text, bool failed = false);
+    // `detail` (one line each, for example what a dry run found) goes into the tool tip.
+    void setResult(const QString &key, const QString &text, bool failed = false,
+                   const QString &detail = QString());
 
     // The list as it is remembered between runs: the addresses only.
     QJsonArray toJson() const;
@@ -67,6 +69,7 @@ private:
         QDateTime lastAnswer;
         QString result;
         bool failed = false;
+        QString detail;
     };
     QList<Row> m_rows;
 };

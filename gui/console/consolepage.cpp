@@ -85,6 +85,7 @@ void ConsolePage::on_pushButton_Send_clicked()
     if (!ui->radioButton_hexSend->isChecked()) {
         bytes = text.toUtf8();
     } else if (!hexcodec::parseHexSend(text, &bytes)) {
+        showHexProblem(ui->textEdit_Send->toPlainText());
         prompts::critical(m_host.dialogParent(), tr("错误"), tr("此十六进制字符串格式无效。"));
         return;
     }
@@ -133,6 +134,41 @@ void ConsolePage::appendLine(const QString &tag, const QString &payload)
         cursor.insertBlock();
     cursor.insertText(hexcodec::consoleLine(QTime::currentTime(), tag, payload));
     ui->textBrowser_Debug->ensureCursorVisible();
+}
+
+void ConsolePage::showHexProblem(const QString &typed)
+{
+    // The box keeps its one sentence; what was expected goes to the status bar, and the
+    // part that does not fit is selected in the send area.
+    const hexcodec::HexProblem p = hexcodec::hexProblem(typed);
+    QString why;
+    switch (p.kind) {
+    case hexcodec::HexProblem::Empty:
+        why = tr("发送区为空：应为两位一组的十六进制数，以空格分开，如 1B 40");
+        break;
+    case hexcodec::HexProblem::NotADigit:
+        why = tr("第 %1 个字符“%2”不是十六进制数字：应为 0-9 或 A-F")
+                  .arg(p.at + 1)
+                  .arg(typed.mid(p.at, 1));
+        break;
+    case hexcodec::HexProblem::OddDigits:
+        why = tr("第 %1 个字符起有奇数个十六进制数字：每个字节要两位，如 0F").arg(p.at + 1);
+        break;
+    case hexcodec::HexProblem::LongRun:
+        why = tr("第 %1 个字符起的数字超过两位：字节之间应有一个空格，如 1B 40").arg(p.at + 1);
+        break;
+    case hexcodec::HexProblem::TwoSeparators:
+        why = tr("第 %1 个字符处的空白不对：字节之间正好一个空格，不能换行，开头结尾不留空格")
+                  .arg(p.at + 1);
+        break;
+    case hexcodec::HexProblem::None:
+        return;
+    }
+    m_host.showLastResult(why);
+    QTextCursor cursor = ui->textEdit_Send->textCursor();
+    cursor.setPosition(p.at);
+    cursor.setPosition(qMin(p.at + qMax(p.length, 1), typed.size()), QTextCursor::KeepAnchor);
+    ui->textEdit_Send->setTextCursor(cursor);
 }
 
 void ConsolePage::on_radioButton_hexSend_toggled(bool checked)

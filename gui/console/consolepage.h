@@ -37,6 +37,9 @@ private slots:
     void on_radioButton_hexSend_toggled(bool checked);
 
 private:
+    // Says in the status bar what a refused hex text should have been, and selects the
+    // part that does not fit.
+    void showHexProblem(const QString &typed);
     // Refuses while the printer is in use, and with a message when none is open.
     bool readyToSend();
     // One read-back after a block, shown as a "RECV<-" line when not empty.

@@ -1,5 +1,6 @@
 #include "gui/fleet/fleetwindow.h"
 
+#include "gui/widgets/accelerators.h"
 #include "gui/widgets/prompts.h"
 #include "device/fleet/fleetlist.h"
 #include "device/fleet/fleetmodel.h"
@@ -9,6 +10,7 @@
 #include "device/fleet/scan.h"
 #include "device/operations/applymany.h"
 #include "core/settings/profile.h"
+#include "core/settings/settingtable.h"
 #include "device/settings/profileapply.h"
 #include "device/link/discovery.h"
 
@@ -24,6 +26,8 @@
 #include <QIdentityProxyModel>
 #include <QInputDialog>
 #include <QJsonDocument>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -31,6 +35,7 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QSettings>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QTableView>
 #include <QThreadPool>
@@ -102,6 +107,47 @@ public:
     }
 };
 
+// Why `text` is not a printer address, or empty when it is one. Ranges and impossible
+// IPv4 addresses would pass as host names; they are refused with what was expected.
+QString addressProblem(const QString &text)
+{
+    static const QRegularExpression dottedNumbers(QStringLiteral("^([0-9.]+)(?::\\d+)?$"));
+    static const QRegularExpression range(QStringLiteral("^[0-9.]+(?:-[0-9.]+|/\\d+)$"));
+    if (range.match(text).hasMatch())
+        return FleetWindow::tr("%1 是网段，不是一个地址：网段请用“扫描网段…”。").arg(text);
+    const QRegularExpressionMatch numbers = dottedNumbers.match(text);
+    if (numbers.hasMatch()) {
+        const QString host = numbers.captured(1);
+        if (host.count(QLatin1Char('.')) != 3 ||
+            QHostAddress(host).protocol() != QAbstractSocket::IPv4Protocol)
+            return FleetWindow::tr("%1 不是 IPv4 地址：应为四个 0 到 255 的数，如 192.168.1.20。")
+                .arg(text);
+    }
+    fleet::Address a;
+    if (!fleet::Address::parse(text, &a))
+        return FleetWindow::tr(
+                   "不是地址：%1。应为 地址[:端口]（端口 1 到 65535）或 usb:端口（1 到 255）。")
+            .arg(text);
+    return QString();
+}
+
+// "打印浓度：8 → 12", one line per setting that differs.
+QString differenceLines(const QList<profile::Difference> &differences)
+{
+    QStringList lines;
+    for (const profile::Difference &d : differences) {
+        QString name = settingtable::label(d.page + QLatin1Char('.') + d.setting);
+        while (name.endsWith(QLatin1Char(':')) || name.endsWith(QChar(0xFF1A)))
+            name.chop(1);
+        lines << QStringLiteral("%1：%2 → %3")
+                     .arg(name,
+                          d.printer.isUndefined() ? FleetWindow::tr("（未知）")
+                                                  : profile::valueText(d.printer),
+                          profile::valueText(d.profile));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 QPushButton *button(const char *name, QWidget *parent)
 {
     auto *b = new QPushButton(parent);
@@ -121,11 +167,13 @@ FleetWindow::FleetWindow(std::unique_ptr<fleet::Device> device, QWidget *parent)
     m_poller = new fleet::Poller(*m_device, *m_gate, 8, this);
     buildUi();
     retranslate();
+    accelerators::giveFixedCaptionsKeys(this);
 
     const QSettings settings(kSettingsOrganisation, kSettingsApplication);
     m_interval->setValue(settings.value(QStringLiteral("fleet/intervalSeconds"), 10).toInt());
     m_poller->setIntervalMs(m_interval->value() * 1000);
     loadList(settings);
+    restoreLayout(settings);
     m_poller->setAddresses(m_model->addresses());
 
     connect(m_poller, &fleet::Poller::polled, this,
@@ -179,6 +227,13 @@ void FleetWindow::buildUi()
     m_table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->setWordWrap(false);
+    // One stop for Tab: the arrows move inside, Tab and Shift+Tab leave.
+    m_table->setTabKeyNavigation(false);
+    m_table->horizontalHeader()->setSectionResizeMode(fleet::FleetModel::AddressColumn,
+                                                      QHeaderView::ResizeToContents);
+    m_table->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_table->installEventFilter(this);
+    connect(m_table, &QWidget::customContextMenuRequested, this, &FleetWindow::showRowMenu);
     layout->addWidget(m_table, 1);
 
     auto *actions = new QHBoxLayout;
@@ -218,6 +273,11 @@ void FleetWindow::buildUi()
     layout->addLayout(options);
     m_summary->setWordWrap(true);
     layout->insertWidget(1, m_summary);
+    // What the last search or check said, until the next one.
+    m_note = new QLabel(this);
+    m_note->setObjectName(QStringLiteral("label_FleetNote"));
+    m_note->setWordWrap(true);
+    layout->insertWidget(2, m_note);
 
     connect(m_add, &QPushButton::clicked, this, &FleetWindow::addTyped);
     connect(m_address, &QLineEdit::returnPressed, this, &FleetWindow::addTyped);
@@ -230,23 +290,72 @@ void FleetWindow::buildUi()
     connect(m_selfTest, &QPushButton::clicked, this, &FleetWindow::selfTest);
     connect(m_export, &QPushButton::clicked, this, &FleetWindow::exportInventory);
     connect(m_remove, &QPushButton::clicked, this, &FleetWindow::removeSelected);
+    // As a dialog does: Esc closes (an operation still running keeps it, hidden).
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
     resize(1000, 640);
+}
+
+bool FleetWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // The menu key (and Shift+F10) opens the row actions where the current row is.
+    if (watched == m_table && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Menu ||
+            (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier)) {
+            const QModelIndex current = m_table->currentIndex();
+            const QRect cell = current.isValid() ? m_table->visualRect(current) : QRect();
+            showRowMenu(cell.isValid() ? cell.center() : QPoint(0, 0));
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void FleetWindow::showRowMenu(const QPoint &at)
+{
+    if (!m_rowMenu) {
+        m_rowMenu = new QMenu(this);
+        m_rowMenu->setObjectName(QStringLiteral("menu_FleetRow"));
+    }
+    m_rowMenu->clear();
+    // The same actions as the buttons below the table, in their order and state.
+    for (QPushButton *b : {m_apply, m_firmware, m_font, m_selfTest, m_export, m_remove}) {
+        QString text = b->text();
+        // A caption kept as written has its key beside it (see accelerators).
+        const QList<QShortcut *> keys = b->findChildren<QShortcut *>();
+        if (QKeySequence::mnemonic(text).isEmpty() && !keys.isEmpty()) {
+            const QString letter = keys.first()->key().toString().section(QLatin1Char('+'), -1);
+            text += QStringLiteral("(&%1)").arg(letter);
+        }
+        QAction *action = m_rowMenu->addAction(text);
+        action->setObjectName(QStringLiteral("action_") + b->objectName());
+        action->setEnabled(b->isEnabled());
+        connect(action, &QAction::triggered, b, &QAbstractButton::click, Qt::QueuedConnection);
+    }
+    m_rowMenu->popup(m_table->viewport()->mapToGlobal(at));
+    for (QAction *action : m_rowMenu->actions()) {
+        if (action->isEnabled()) {
+            m_rowMenu->setActiveAction(action);
+            break;
+        }
+    }
 }
 
 void FleetWindow::retranslate()
 {
     setWindowTitle(tr("打印机群"));
     m_address->setPlaceholderText(tr("地址[:端口]，或 usb:端口"));
-    m_add->setText(tr("添加"));
-    m_scan->setText(tr("扫描网段…"));
-    m_import->setText(tr("导入目标文件…"));
-    m_discover->setText(tr("搜索"));
-    m_apply->setText(tr("应用配置…"));
-    m_firmware->setText(tr("下载固件…"));
-    m_font->setText(tr("下载字库…"));
+    m_add->setText(tr("添加(&A)"));
+    m_scan->setText(tr("扫描网段(&R)…"));
+    m_import->setText(tr("导入目标文件(&I)…"));
+    m_discover->setText(tr("搜索(&C)"));
+    m_apply->setText(tr("应用配置(&P)…"));
+    m_firmware->setText(tr("下载固件(&F)…"));
+    m_font->setText(tr("下载字库(&O)…"));
     m_selfTest->setText(tr("打印自检页"));
-    m_export->setText(tr("导出清单…"));
-    m_remove->setText(tr("移除"));
+    m_export->setText(tr("导出清单(&E)…"));
+    m_remove->setText(tr("移除(&M)"));
     m_intervalLabel->setText(tr("轮询间隔"));
     m_interval->setSuffix(tr(" 秒"));
     m_jobsLabel->setText(tr("并行"));
@@ -283,6 +392,7 @@ void FleetWindow::showEvent(QShowEvent *event)
 
 void FleetWindow::hideEvent(QHideEvent *event)
 {
+    rememberLayout();
     // Nobody looks: the printers are left alone.
     if (m_poller)
         m_poller->stop();
@@ -319,6 +429,7 @@ int FleetWindow::addPrinters(const QList<fleet::Address> &addresses)
     if (added > 0)
         rememberList();
     updateSummary();
+    updateButtons();
     if (added > 0 && isVisible())
         m_poller->pollNow();
     return added;
@@ -328,6 +439,20 @@ void FleetWindow::remember() const
 {
     QSettings settings(kSettingsOrganisation, kSettingsApplication);
     settings.setValue(QStringLiteral("fleet/intervalSeconds"), m_interval->value());
+}
+
+void FleetWindow::rememberLayout() const
+{
+    QSettings settings(kSettingsOrganisation, kSettingsApplication);
+    settings.setValue(QStringLiteral("fleet/geometry"), saveGeometry());
+    settings.setValue(QStringLiteral("fleet/columns"), m_table->horizontalHeader()->saveState());
+}
+
+void FleetWindow::restoreLayout(const QSettings &settings)
+{
+    restoreGeometry(settings.value(QStringLiteral("fleet/geometry")).toByteArray());
+    m_table->horizontalHeader()->restoreState(
+        settings.value(QStringLiteral("fleet/columns")).toByteArray());
 }
 
 void FleetWindow::loadList(const QSettings &settings)
@@ -396,11 +521,14 @@ void FleetWindow::addTyped()
     QList<fleet::Address> list;
     for (const QString &part : m_address->text().split(
              QRegularExpression(QStringLiteral("[\\s,;]+")), Qt::SkipEmptyParts)) {
-        fleet::Address a;
-        if (!fleet::Address::parse(part, &a)) {
-            prompts::warning(this, tr("打印机群"), tr("不是地址：%1").arg(part));
+        const QString problem = addressProblem(part);
+        if (!problem.isEmpty()) {
+            prompts::warning(this, tr("打印机群"), problem);
+            m_address->setFocus(Qt::OtherFocusReason);
             return;
         }
+        fleet::Address a;
+        fleet::Address::parse(part, &a);
         list.append(a);
     }
     addPrinters(list);
@@ -428,14 +556,15 @@ void FleetWindow::runInBackground(std::function<void()> work, std::function<void
     });
 }
 
-void FleetWindow::postResult(const QString &key, const QString &text, bool failed)
+void FleetWindow::postResult(const QString &key, const QString &text, bool failed,
+                             const QString &detail)
 {
     QPointer<FleetWindow> self(this);
     QMetaObject::invokeMethod(
         QApplication::instance(),
-        [self, key, text, failed] {
+        [self, key, text, failed, detail] {
             if (self)
-                self->m_model->setResult(key, text, failed);
+                self->m_model->setResult(key, text, failed, detail);
         },
         Qt::QueuedConnection);
 }
@@ -445,7 +574,8 @@ void FleetWindow::scanRange()
     QInputDialog dialog(this);
     dialog.setObjectName(QStringLiteral("FleetScanDialog"));
     dialog.setWindowTitle(tr("扫描网段"));
-    dialog.setLabelText(tr("网段（如 192.168.1.0/24 或 192.168.1.10-60），可加 :端口"));
+    dialog.setLabelText(tr("网段（如 192.168.1.0/24 或 192.168.1.10-60），可加 :端口。一次最多 "
+                           "65536 个地址（/16）。"));
     if (prompts::exec(&dialog) != QDialog::Accepted)
         return;
     QString text = dialog.textValue().trimmed();
@@ -459,7 +589,10 @@ void FleetWindow::scanRange()
     QList<QHostAddress> hosts;
     QString error;
     if (!fleet::scan::parseRange(text, &hosts, &error)) {
-        prompts::warning(this, tr("扫描网段"), tr("不是可扫描的网段：%1").arg(dialog.textValue()));
+        prompts::warning(this, tr("扫描网段"),
+                         tr("不是可扫描的网段：%1。应为 a.b.c.d/n（n 不小于 16）或 a.b.c.d-e，"
+                            "一次最多 65536 个地址。")
+                             .arg(dialog.textValue()));
         return;
     }
     auto found = std::make_shared<QList<fleet::scan::Found>>();
@@ -505,9 +638,15 @@ void FleetWindow::importTargets()
 
 void FleetWindow::discover()
 {
-    // The window's own search: its event loop turns while it waits.
+    // The window's own search: its event loop turns while it waits, the button says so.
+    const QString idle = m_discover->text();
+    m_discover->setEnabled(false);
+    m_discover->setText(tr("正在搜索…"));
+    m_note->setText(tr("正在搜索打印机…"));
     PrinterDiscovery discovery;
     discovery.searchNetwork(38400);
+    m_discover->setText(idle);
+    updateButtons();
     QList<fleet::Address> list;
     static const QRegularExpression ip(QStringLiteral("\\{([0-9.]+)\\}"));
     for (const QString &entry : discovery.entries()) {
@@ -518,7 +657,8 @@ void FleetWindow::discover()
         a.host = m.captured(1);
         list.append(a);
     }
-    addPrinters(list);
+    const int added = addPrinters(list);
+    m_note->setText(tr("搜索到 %1 台打印机，新加入 %2 台。").arg(list.size()).arg(added));
 }
 
 QList<fleet::Address> FleetWindow::selected() const
@@ -606,27 +746,35 @@ void FleetWindow::applyProfile()
                     text = tr("%1 项不同").arg(o.details.differences.size());
                 else
                     text = tr("已写入 %1 项").arg(o.details.written.size());
-                postResult(key, text, !o.outcome.ok());
+                postResult(key, text, !o.outcome.ok(),
+                           dryRun && o.outcome.ok() ? differenceLines(o.details.differences)
+                                                    : QString());
             });
         };
     };
     runInBackground(pass(true), [this, printers, outcomes, pass] {
         int differing = 0;
         int settings = 0;
-        for (const ops::PrinterRun &o : *outcomes) {
+        QString perPrinter;
+        for (int i = 0; i < outcomes->size(); ++i) {
+            const ops::PrinterRun &o = outcomes->at(i);
             const bool ok = o.outcome.ok();
             differing += ok && !o.details.differences.isEmpty() ? 1 : 0;
             settings += ok ? o.details.differences.size() : 0;
+            if (ok && !o.details.differences.isEmpty())
+                perPrinter +=
+                    QStringLiteral("\n\n%1\n%2")
+                        .arg(printers.at(i).key(), differenceLines(o.details.differences));
         }
         if (differing == 0) {
             prompts::information(this, tr("应用配置"), tr("没有需要写入的设置。"));
             return;
         }
-        if (!prompts::confirm(this, tr("应用配置"),
-                              tr("%1 台打印机共 %2 项设置与配置不同（见结果列）。写入并校验？")
-                                  .arg(differing)
-                                  .arg(settings),
-                              tr("写入")))
+        if (!prompts::confirm(
+                this, tr("应用配置"),
+                tr("%1 台打印机共 %2 项设置与配置不同：").arg(differing).arg(settings) +
+                    perPrinter + QStringLiteral("\n\n") + tr("写入并校验？"),
+                tr("写入")))
             return;
         runInBackground(pass(false), [] {});
     });

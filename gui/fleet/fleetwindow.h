@@ -9,6 +9,7 @@
 
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QSettings;
 class QSpinBox;
@@ -53,6 +54,7 @@ protected:
     void hideEvent(QHideEvent *event) override;
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildUi();
@@ -69,6 +71,11 @@ private:
     void updateSummary();
     void updateButtons();
     void remember() const;
+    // The window's size and the table's columns, kept across starts.
+    void rememberLayout() const;
+    void restoreLayout(const QSettings &settings);
+    // The row actions at `at` (viewport coordinates), for the mouse and the menu key.
+    void showRowMenu(const QPoint &at);
     // The printers' list file: read at the start, written whole after each change.
     void loadList(const QSettings &settings);
     void rememberList();
@@ -77,7 +84,8 @@ private:
     // Runs `work` on a pool thread, then `after` on the GUI thread.
     void runInBackground(std::function<void()> work, std::function<void()> after);
     // Sets the result column from any thread.
-    void postResult(const QString &key, const QString &text, bool failed = false);
+    void postResult(const QString &key, const QString &text, bool failed = false,
+                    const QString &detail = QString());
 
     std::unique_ptr<fleet::Device> m_device;
     std::unique_ptr<fleet::Gate> m_gate;
@@ -111,4 +119,6 @@ private:
     QLabel *m_expectLabel = nullptr;
     QLineEdit *m_expect = nullptr;
     QLabel *m_summary = nullptr;
+    QLabel *m_note = nullptr;
+    QMenu *m_rowMenu = nullptr;
 };

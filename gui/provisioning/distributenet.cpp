@@ -1,11 +1,13 @@
 #include "gui/provisioning/distributenet.h"
 
+#include "gui/widgets/accelerators.h"
 #include "gui/widgets/keyboard.h"
 #include "gui/widgets/prompts.h"
 #include "ui_distributenet.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QShortcut>
 #include <QStandardPaths>
 #include <QThreadPool>
 #include <QTimer>
@@ -29,8 +31,18 @@ DistributeNet::DistributeNet(QWidget *parent) : QMainWindow(parent), ui(new Ui::
     connect(ui->lineSsidManual, &QLineEdit::textChanged, this, &DistributeNet::followSsid);
     followSsid();
     ui->labelPrinter->hide();
+    // The scheme's note colours, readable in light and dark schemes alike (a fixed brown
+    // was not on a dark window).
+    ui->labelListEmpty->setAutoFillBackground(true);
+    ui->labelListEmpty->setBackgroundRole(QPalette::ToolTipBase);
+    ui->labelListEmpty->setForegroundRole(QPalette::ToolTipText);
+    ui->labelListEmpty->setMargin(4);
     connect(ui->btnClose, &QAbstractButton::clicked, this, &QWidget::close);
     keyboard::nameUnlabelled(this);
+    accelerators::giveFixedCaptionsKeys(this);
+    // As a dialog does: Esc closes.
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 }
 
 void DistributeNet::setPrinterName(const QString &name)

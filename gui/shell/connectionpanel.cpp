@@ -158,11 +158,12 @@ bool ConnectionPanel::searchRunning() const
 
 QString ConnectionPanel::mediumText() const
 {
+    static const QRegularExpression mnemonicSuffix(QStringLiteral("\\s*\\(&.\\)"));
     QString medium;
     for (const QCheckBox *box : {ui->checkBox_USB, ui->checkBox_NET, ui->checkBox_WIFI,
                                  ui->checkBox_BLE, ui->checkBox_Serialport})
         if (box->isChecked())
-            medium = box->text().remove(QLatin1Char('&'));
+            medium = box->text().remove(mnemonicSuffix).remove(QLatin1Char('&'));
     return medium;
 }
 
@@ -312,7 +313,10 @@ void ConnectionPanel::on_pushButton_Doctor_clicked()
         target.host =
             ui->lineEdit_ConnectAddr->isEnabled() ? ui->lineEdit_ConnectAddr->text() : QString();
         target.tcpPort = quint16(ui->lineEdit_ConnectTCPPort->text().toUInt());
-        target.udpPort = quint16(ui->lineEdit_ConnectUDPPort->text().toUInt());
+        // The wireless medium finds its printer by address: no search port is used.
+        target.udpPort = ui->checkBox_WIFI->isChecked()
+                             ? 0
+                             : quint16(ui->lineEdit_ConnectUDPPort->text().toUInt());
     }
     DiagnosticsActions(m_session, m_host).runDoctor(target);
 }
@@ -405,9 +409,9 @@ void ConnectionPanel::followPrinterHeld(bool held)
 {
     if (held) {
         m_enabledBeforeHeld.clear();
-        for (QWidget *w :
-             std::initializer_list<QWidget *>{ui->groupBox_ConnectMode, ui->pushButton_getList,
-                                              ui->pushButton_open, ui->pushButton_close}) {
+        for (QWidget *w : std::initializer_list<QWidget *>{
+                 ui->groupBox_ConnectMode, ui->pushButton_getList, ui->pushButton_open,
+                 ui->pushButton_close, ui->pushButton_Doctor, ui->pushButton_ExportReport}) {
             m_enabledBeforeHeld.append({w, !w->testAttribute(Qt::WA_ForceDisabled)});
             w->setEnabled(false);
         }

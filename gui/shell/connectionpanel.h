@@ -50,6 +50,8 @@ public:
     // The caption of the ticked medium box, the chosen entry and the TCP port field.
     QString mediumText() const;
     QString currentEntry() const;
+    // The address of the printer open now ("127.0.0.1:9100", "usb:5"), else empty.
+    QString openedKey() const { return isOpen() ? m_openedKey : QString(); }
     QString tcpPortText() const;
     bool wifiChosen() const;
     bool ethernetChosen() const;

@@ -20,9 +20,11 @@ void DiagnosticsActions::runDoctor(const doctor::NetTarget &target)
     m_host.showLastResult(tr("正在诊断…"));
     {
         const BusyCursor wait;
-        findings = doctor::checkUsb();
-        if (!target.host.trimmed().isEmpty())
-            findings += doctor::checkNetwork(target);
+        // A printer reached over the network needs no USB printer: none is no warning.
+        if (target.host.trimmed().isEmpty())
+            findings = doctor::checkUsb();
+        else
+            findings = doctor::checkNetwork(target);
     }
     const QString verdicts[] = {tr("通过"), tr("警告"), tr("失败"), tr("跳过"),
                                 tr("本系统不适用")};
@@ -31,8 +33,9 @@ void DiagnosticsActions::runDoctor(const doctor::NetTarget &target)
         rows.append({doctor::checkLabel(f.check), verdicts[int(f.verdict)], f.text, f.advice});
     m_host.showLastResult(verdicts[int(doctor::overall(findings))]);
     TableDialog dialog(m_host.dialogParent(), tr("连接诊断结果"),
-                       target.host.trimmed().isEmpty() ? tr("未输入地址：只检查 USB 打印机。")
-                                                       : QString(),
+                       target.host.trimmed().isEmpty()
+                           ? tr("未输入地址：只检查 USB 打印机。")
+                           : tr("只检查网络打印机 %1。").arg(target.host.trimmed()),
                        {tr("检查"), tr("结果"), tr("说明"), tr("建议")}, rows);
     prompts::exec(&dialog);
 }

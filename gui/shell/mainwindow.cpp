@@ -2,6 +2,8 @@
 
 #include "device/diagnostics/diagnosticsreport.h"
 
+#include "gui/widgets/accelerators.h"
+#include "gui/widgets/focusreturn.h"
 #include "gui/shell/connectionpanel.h"
 #include "gui/widgets/elidedlabel.h"
 #include "gui/widgets/keyboard.h"
@@ -41,6 +43,7 @@
 #include <QPushButton>
 #include <QAbstractItemView>
 #include <QProxyStyle>
+#include <QRegularExpression>
 #include <QStyleOptionComboBox>
 #include <QScreen>
 #include <QSettings>
@@ -49,6 +52,7 @@
 #include <QStyle>
 #include <QTabBar>
 #include <QTime>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -106,10 +110,70 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
                                     .value(kGeometryKey)
                                     .toByteArray();
     if (geometry.isEmpty() || !restoreGeometry(geometry)) {
-        // First start: the form's size, but never larger than the screen.
+        // First start: the form's size, but never larger than the screen. The window
+        // manager's frame is known only once shown; until then a title bar is assumed.
+        const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+        const int border = style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
         if (const QScreen *screen = QGuiApplication::primaryScreen())
-            resize(size().boundedTo(screen->availableSize()));
+            fitFirstStart(QMargins(border, title, border, border), screen->availableGeometry());
+        m_firstStartSize = size();
     }
+    new FocusReturn(this);
+    m_titleBase = applicationWindowTitle();
+    updateTitle();
+}
+
+void MainWindow::fitFirstStart(const QMargins &frame, const QRect &available)
+{
+    // The frame inside the screen, the status bar included.
+    const QSize room = available.size().shrunkBy(frame);
+    QRect outer = QRect(geometry().topLeft(), size().boundedTo(room)).marginsAdded(frame);
+    outer.moveTop(qBound(available.top(), outer.top(), available.bottom() - outer.height() + 1));
+    outer.moveLeft(qBound(available.left(), outer.left(), available.right() - outer.width() + 1));
+    setGeometry(outer.marginsRemoved(frame));
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    fitToRealFrame(10);
+}
+
+void MainWindow::fitToRealFrame(int triesLeft)
+{
+    if (m_firstStartSize.isEmpty() || size() != m_firstStartSize)
+        return;
+    // The window manager tells its frame a little after the window is shown.
+    const QMargins frame(geometry().left() - frameGeometry().left(),
+                         geometry().top() - frameGeometry().top(),
+                         frameGeometry().right() - geometry().right(),
+                         frameGeometry().bottom() - geometry().bottom());
+    if (frame.isNull() && triesLeft > 0) {
+        QTimer::singleShot(100, this, [this, triesLeft] { fitToRealFrame(triesLeft - 1); });
+        return;
+    }
+    m_firstStartSize = QSize();
+    if (!frame.isNull() && screen())
+        fitFirstStart(frame, screen()->availableGeometry());
+}
+
+void MainWindow::setTitleBase(const QString &base)
+{
+    m_titleBase = base;
+    updateTitle();
+}
+
+void MainWindow::updateTitle()
+{
+    const QString key = m_connectionPanel->openedKey();
+    QString printer = tr("未连接");
+    if (!key.isEmpty()) {
+        // The model as the device list names it ("Label [K53TA] {…}"), then the address.
+        static const QRegularExpression model(QStringLiteral("\\[([^\\]]+)\\]"));
+        const QString name = model.match(m_connectionPanel->currentEntry()).captured(1);
+        printer = name.isEmpty() ? key : tr("%1 · %2").arg(name, key);
+    }
+    setWindowTitle(m_titleBase + QStringLiteral(" - ") + printer);
 }
 
 MainWindow::~MainWindow()
@@ -254,9 +318,9 @@ void MainWindow::addProfileButtons()
     // Below the sections, so that the tab bar keeps its room for the tab titles.
     auto *row = new QHBoxLayout;
     row->addStretch(1);
-    auto *save = new QPushButton(tr("保存配置…"), ui->tab_PrinterSetting);
+    auto *save = new QPushButton(tr("保存配置(&A)…"), ui->tab_PrinterSetting);
     save->setObjectName(QStringLiteral("pushButton_SaveProfile"));
-    auto *apply = new QPushButton(tr("应用配置…"), ui->tab_PrinterSetting);
+    auto *apply = new QPushButton(tr("应用配置(&Y)…"), ui->tab_PrinterSetting);
     apply->setObjectName(QStringLiteral("pushButton_ApplyProfile"));
     row->addWidget(save);
     row->addWidget(apply);
@@ -347,6 +411,7 @@ void MainWindow::setUpKeyboard()
     stops.removeAll(nullptr);
     keyboard::chain(stops);
     keyboard::nameUnlabelled(this);
+    accelerators::giveFixedCaptionsKeys(this);
 }
 
 void MainWindow::setInitialWidgetStates()
@@ -546,6 +611,7 @@ void MainWindow::updateConnectionState()
 {
     // Only the button's own state counts, not a disabled parent during an exchange.
     const bool open = m_connectionPanel->openButtonDisabled();
+    updateTitle();
     if (!open) {
         if (!m_wasOpen)
             return m_connectionLabel->setFullText(tr("未打开打印机"));

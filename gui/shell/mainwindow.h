@@ -100,8 +100,15 @@ public:
     // --- Status bar ---
     void showAbout();
 
+    // The title's fixed part; the open printer (or "未连接") follows it.
+    void setTitleBase(const QString &base);
+    // First start: the window's size made to fit `available` with a frame of `frame`
+    // around it, so that the status bar stays on screen.
+    void fitFirstStart(const QMargins &frame, const QRect &available);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     // Remembers the geometry and stops a file being sent.
     void closeEvent(QCloseEvent *event) override;
     int showResult(int code) override { return Ret_Handler(code); }
@@ -146,6 +153,8 @@ private:
     ConnectionPanel::NetworkHints connectionHints(bool wifi) const;
     void setUpStatusBar();
     void updateConnectionState();
+    void updateTitle();
+    void fitToRealFrame(int triesLeft);
     void updateBusyCursor();
     // The file pages and provisioning: built into their containers and wired.
     void setUpFilePages();
@@ -169,4 +178,8 @@ private:
     ElidedLabel *m_resultLabel = nullptr;
     bool m_wasOpen = false;
     bool m_busyCursor = false;
+    QString m_titleBase;
+    // No geometry was kept: the size fitted to the screen, fitted again when shown unless
+    // it was changed meanwhile.
+    QSize m_firstStartSize;
 };

@@ -112,7 +112,7 @@ int runApplication(int argc, char **argv)
                          .arg(demo.address())
                          .arg(demo.port());
         }
-        window.setWindowTitle(title);
+        window.setTitleBase(title);
         window.show();
         result = app.exec();
     }

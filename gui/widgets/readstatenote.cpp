@@ -26,7 +26,15 @@ ReadStateNote::ReadStateNote(QAbstractButton *readButton, QAbstractButton *setBu
 {
     setObjectName(readButton->objectName().replace(QLatin1String("pushButton_"),
                                                    QLatin1String("label_NotRead_")));
-    setForegroundRole(QPalette::PlaceholderText);
+    // A filled tag in the scheme's own pair of note colours: it stands out from the page
+    // and stays readable in light and dark schemes alike (a placeholder grey did neither).
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::ToolTipBase);
+    setForegroundRole(QPalette::ToolTipText);
+    setMargin(2);
+    QFont bold = font();
+    bold.setBold(true);
+    setFont(bold);
     auto *row =
         qobject_cast<QBoxLayout *>(holder(readButton->parentWidget()->layout(), readButton));
     if (row)

@@ -37,11 +37,11 @@
     </message>
     <message>
         <source>读取</source>
-        <translation>Lesen</translation>
+        <translation>&amp;Lesen</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>Schreiben</translation>
+        <translation>&amp;Schreiben</translation>
     </message>
     <message>
         <source>设置工具</source>
@@ -294,6 +294,10 @@
         <source>本系统不适用</source>
         <translation>Nicht auf diesem System</translation>
     </message>
+    <message>
+        <source>未检查搜索端口：按地址连接不用它。</source>
+        <translation>Suchport nicht geprüft: eine Verbindung über die Adresse braucht ihn nicht.</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionPanel</name>
@@ -303,19 +307,19 @@
     </message>
     <message>
         <source>有线网络</source>
-        <translation>Ethernet</translation>
+        <translation>Et&amp;hernet</translation>
     </message>
     <message>
         <source>无线网络</source>
-        <translation>WLAN</translation>
+        <translation>&amp;WLAN</translation>
     </message>
     <message>
-        <source>蓝牙</source>
-        <translation>Bluetooth</translation>
+        <source>蓝牙(&amp;B)</source>
+        <translation>&amp;Bluetooth</translation>
     </message>
     <message>
-        <source>串口</source>
-        <translation>Seriell</translation>
+        <source>串口(&amp;P)</source>
+        <translation>S&amp;eriell</translation>
     </message>
     <message>
         <source>IP连接设置</source>
@@ -371,19 +375,19 @@
     </message>
     <message>
         <source>刷新列表</source>
-        <translation>Aktualisieren</translation>
+        <translation>&amp;Aktualisieren</translation>
     </message>
     <message>
         <source>停止获取</source>
-        <translation>Suche stoppen</translation>
+        <translation>Su&amp;che stoppen</translation>
     </message>
     <message>
         <source>打开设备</source>
-        <translation>Gerät öffnen</translation>
+        <translation>&amp;Gerät öffnen</translation>
     </message>
     <message>
         <source>关闭设备</source>
-        <translation>Gerät schließen</translation>
+        <translation>Gerä&amp;t schließen</translation>
     </message>
     <message>
         <source>设置工具</source>
@@ -414,16 +418,16 @@
         <translation>Erfolgreich geschlossen!</translation>
     </message>
     <message>
-        <source>连接诊断</source>
-        <translation>Verbindungsdiagnose</translation>
+        <source>连接诊断(&amp;D)</source>
+        <translation>&amp;Verbindungsdiagnose</translation>
     </message>
     <message>
-        <source>导出诊断报告…</source>
-        <translation>Diagnosebericht exportieren…</translation>
+        <source>导出诊断报告(&amp;E)…</source>
+        <translation>&amp;Diagnosebericht exportieren…</translation>
     </message>
     <message>
-        <source>打印机群…</source>
-        <translation>Park…</translation>
+        <source>打印机群(&amp;F)…</source>
+        <translation>Druckerflotte (&amp;P)…</translation>
     </message>
 </context>
 <context>
@@ -438,27 +442,27 @@
     </message>
     <message>
         <source>HEX发送</source>
-        <translation>HEX senden</translation>
+        <translation>HE&amp;X senden</translation>
     </message>
     <message>
         <source>HEX接收</source>
-        <translation>HEX empfangen</translation>
+        <translation>HEX e&amp;mpfangen</translation>
     </message>
     <message>
         <source>发送</source>
-        <translation>Senden</translation>
+        <translation>&amp;Senden</translation>
     </message>
     <message>
         <source>发送文件</source>
-        <translation>Datei senden</translation>
+        <translation>Date&amp;i senden</translation>
     </message>
     <message>
         <source>清空发送</source>
-        <translation>Senden leeren</translation>
+        <translation>Senden &amp;leeren</translation>
     </message>
     <message>
         <source>清空接收</source>
-        <translation>Empfang leeren</translation>
+        <translation>Emp&amp;fang leeren</translation>
     </message>
     <message>
         <source>发送进度</source>
@@ -495,6 +499,26 @@
     <message>
         <source>发送文件 %1，%2 字节</source>
         <translation>Datei %1 wird gesendet, %2 Bytes</translation>
+    </message>
+    <message>
+        <source>第 %1 个字符处的空白不对：字节之间正好一个空格，不能换行，开头结尾不留空格</source>
+        <translation>Falscher Abstand bei Zeichen %1: genau ein Leerzeichen zwischen den Bytes, kein Zeilenumbruch, keines am Anfang oder Ende</translation>
+    </message>
+    <message>
+        <source>第 %1 个字符“%2”不是十六进制数字：应为 0-9 或 A-F</source>
+        <translation>Zeichen %1 „%2“ ist keine Hexadezimalziffer: erwartet 0-9 oder A-F</translation>
+    </message>
+    <message>
+        <source>发送区为空：应为两位一组的十六进制数，以空格分开，如 1B 40</source>
+        <translation>Der Sendebereich ist leer: erwartet werden Hexadezimalziffern paarweise, durch Leerzeichen getrennt, z. B. 1B 40</translation>
+    </message>
+    <message>
+        <source>第 %1 个字符起的数字超过两位：字节之间应有一个空格，如 1B 40</source>
+        <translation>Mehr als zwei Ziffern ab Zeichen %1: zwischen den Bytes gehört ein Leerzeichen, z. B. 1B 40</translation>
+    </message>
+    <message>
+        <source>第 %1 个字符起有奇数个十六进制数字：每个字节要两位，如 0F</source>
+        <translation>Ungerade Anzahl Hexadezimalziffern ab Zeichen %1: jedes Byte braucht zwei Ziffern, z. B. 0F</translation>
     </message>
 </context>
 <context>
@@ -574,6 +598,10 @@
         <source>本系统不适用</source>
         <translation>Nicht auf diesem System</translation>
     </message>
+    <message>
+        <source>只检查网络打印机 %1。</source>
+        <translation>Nur der Netzwerkdrucker %1 wird geprüft.</translation>
+    </message>
 </context>
 <context>
     <name>DistancePage</name>
@@ -603,11 +631,11 @@
     </message>
     <message>
         <source>读取</source>
-        <translation>Lesen</translation>
+        <translation>&amp;Lesen</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>Schreiben</translation>
+        <translation>&amp;Schreiben</translation>
     </message>
     <message>
         <source>注：1mm = 12dot</source>
@@ -642,7 +670,7 @@
     </message>
     <message>
         <source>显示</source>
-        <translation>Anzeigen</translation>
+        <translation>A&amp;nzeigen</translation>
     </message>
     <message>
         <source>名称:</source>
@@ -650,15 +678,15 @@
     </message>
     <message>
         <source>选择手动输入</source>
-        <translation>Manuell eingeben</translation>
+        <translation>&amp;Manuell eingeben</translation>
     </message>
     <message>
         <source>刷新列表</source>
-        <translation>Aktualisieren</translation>
+        <translation>&amp;Aktualisieren</translation>
     </message>
     <message>
         <source>开始配网</source>
-        <translation>Einrichtung starten</translation>
+        <translation>&amp;Einrichtung starten</translation>
     </message>
     <message>
         <source>扫描中...</source>
@@ -689,8 +717,8 @@
         <translation>Keine Netzwerke gefunden: „Manuell eingeben“ ankreuzen und den Netzwerknamen eintippen oder die Liste später aktualisieren.</translation>
     </message>
     <message>
-        <source>关闭</source>
-        <translation>Schließen</translation>
+        <source>关闭(&amp;C)</source>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>打印机：%1</source>
@@ -705,11 +733,11 @@
     </message>
     <message>
         <source>下载固件</source>
-        <translation>Firmware laden</translation>
+        <translation>Fi&amp;rmware laden</translation>
     </message>
     <message>
         <source>下载字库</source>
-        <translation>Schrift laden</translation>
+        <translation>Schrift lade&amp;n</translation>
     </message>
     <message>
         <source>错误</source>
@@ -800,11 +828,11 @@
     </message>
     <message>
         <source>读取</source>
-        <translation>Lesen</translation>
+        <translation>&amp;Lesen</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>Schreiben</translation>
+        <translation>&amp;Schreiben</translation>
     </message>
     <message>
         <source>设置工具</source>
@@ -877,44 +905,44 @@
         <translation>Adresse[:Port] oder usb:Port</translation>
     </message>
     <message>
-        <source>添加</source>
-        <translation>Hinzufügen</translation>
+        <source>添加(&amp;A)</source>
+        <translation>&amp;Hinzufügen</translation>
     </message>
     <message>
-        <source>扫描网段…</source>
-        <translation>Bereich scannen…</translation>
+        <source>扫描网段(&amp;R)…</source>
+        <translation>B&amp;ereich scannen…</translation>
     </message>
     <message>
-        <source>导入目标文件…</source>
-        <translation>Zielliste importieren…</translation>
+        <source>导入目标文件(&amp;I)…</source>
+        <translation>&amp;Zielliste importieren…</translation>
     </message>
     <message>
-        <source>搜索</source>
-        <translation>Suchen</translation>
+        <source>搜索(&amp;C)</source>
+        <translation>S&amp;uchen</translation>
     </message>
     <message>
-        <source>应用配置…</source>
-        <translation>Profil anwenden…</translation>
+        <source>应用配置(&amp;P)…</source>
+        <translation>&amp;Profil anwenden…</translation>
     </message>
     <message>
-        <source>下载固件…</source>
-        <translation>Firmware…</translation>
+        <source>下载固件(&amp;F)…</source>
+        <translation>&amp;Firmware…</translation>
     </message>
     <message>
-        <source>下载字库…</source>
-        <translation>Schrift…</translation>
+        <source>下载字库(&amp;O)…</source>
+        <translation>&amp;Schrift…</translation>
     </message>
     <message>
         <source>打印自检页</source>
-        <translation>Testseite</translation>
+        <translation>&amp;Testseite</translation>
     </message>
     <message>
-        <source>导出清单…</source>
-        <translation>Bestand exportieren…</translation>
+        <source>导出清单(&amp;E)…</source>
+        <translation>&amp;Bestand exportieren…</translation>
     </message>
     <message>
-        <source>移除</source>
-        <translation>Entfernen</translation>
+        <source>移除(&amp;M)</source>
+        <translation>E&amp;ntfernen</translation>
     </message>
     <message>
         <source>轮询间隔</source>
@@ -1130,6 +1158,50 @@ Die Datei bleibt, wie sie ist; ändert sich die Liste, wird vor dem Überschreib
         <source>下载</source>
         <translation>Laden</translation>
     </message>
+    <message>
+        <source>写入并校验？</source>
+        <translation>Schreiben und prüfen?</translation>
+    </message>
+    <message>
+        <source>网段（如 192.168.1.0/24 或 192.168.1.10-60），可加 :端口。一次最多 65536 个地址（/16）。</source>
+        <translation>Bereich (z. B. 192.168.1.0/24 oder 192.168.1.10-60), optional mit :Port. Höchstens 65536 Adressen (/16) auf einmal.</translation>
+    </message>
+    <message>
+        <source>（未知）</source>
+        <translation>(unbekannt)</translation>
+    </message>
+    <message>
+        <source>%1 台打印机共 %2 项设置与配置不同：</source>
+        <translation>%2 Einstellungen auf %1 Druckern weichen vom Profil ab:</translation>
+    </message>
+    <message>
+        <source>不是可扫描的网段：%1。应为 a.b.c.d/n（n 不小于 16）或 a.b.c.d-e，一次最多 65536 个地址。</source>
+        <translation>Kein scanbarer Bereich: %1. Erwartet a.b.c.d/n (n mindestens 16) oder a.b.c.d-e, höchstens 65536 Adressen auf einmal.</translation>
+    </message>
+    <message>
+        <source>搜索到 %1 台打印机，新加入 %2 台。</source>
+        <translation>%1 Drucker gefunden, davon %2 neu.</translation>
+    </message>
+    <message>
+        <source>不是地址：%1。应为 地址[:端口]（端口 1 到 65535）或 usb:端口（1 到 255）。</source>
+        <translation>Keine Adresse: %1. Erwartet Adresse[:Port] (Port 1 bis 65535) oder usb:Port (1 bis 255).</translation>
+    </message>
+    <message>
+        <source>正在搜索…</source>
+        <translation>Suche läuft…</translation>
+    </message>
+    <message>
+        <source>正在搜索打印机…</source>
+        <translation>Drucker werden gesucht…</translation>
+    </message>
+    <message>
+        <source>%1 是网段，不是一个地址：网段请用“扫描网段…”。</source>
+        <translation>%1 ist ein Bereich, keine einzelne Adresse: Bereiche mit „Bereich scannen…“ absuchen.</translation>
+    </message>
+    <message>
+        <source>%1 不是 IPv4 地址：应为四个 0 到 255 的数，如 192.168.1.20。</source>
+        <translation>%1 ist keine IPv4-Adresse: erwartet vier Zahlen von 0 bis 255, z. B. 192.168.1.20.</translation>
+    </message>
 </context>
 <context>
     <name>FunctionPage</name>
@@ -1139,15 +1211,15 @@ Die Datei bleibt, wie sie ist; ändert sich die Liste, wird vor dem Überschreib
     </message>
     <message>
         <source>打印自检页</source>
-        <translation>Selbsttestseite drucken</translation>
+        <translation>Se&amp;lbsttestseite drucken</translation>
     </message>
     <message>
         <source>重启机器</source>
-        <translation>Drucker neu starten</translation>
+        <translation>Drucker neu starten (&amp;3)</translation>
     </message>
     <message>
         <source>打印机初始化</source>
-        <translation>Drucker initialisieren</translation>
+        <translation>Drucker &amp;initialisieren</translation>
     </message>
     <message>
         <source>传感器自学习</source>
@@ -1155,23 +1227,23 @@ Die Datei bleibt, wie sie ist; ändert sich die Liste, wird vor dem Überschreib
     </message>
     <message>
         <source>缝隙自学习</source>
-        <translation>Lückenkalibrierung</translation>
+        <translation>Lückenkalibrierung (&amp;Q)</translation>
     </message>
     <message>
         <source>黑标自学习</source>
-        <translation>Schwarzmarkenkalibrierung</translation>
+        <translation>Schwarzmarkenkalibrierung (&amp;4)</translation>
     </message>
     <message>
         <source>DAC自学习</source>
-        <translation>DAC-Kalibrierung</translation>
+        <translation>DAC-&amp;Kalibrierung</translation>
     </message>
     <message>
         <source>缺纸学习</source>
-        <translation>Papierende-Kalibrierung</translation>
+        <translation>Papierende-Kalibrierung (&amp;X)</translation>
     </message>
     <message>
         <source>出纸口纸边传感器自学习</source>
-        <translation>Ausgangssensor-Kalibrierung</translation>
+        <translation>Au&amp;sgangssensor-Kalibrierung</translation>
     </message>
     <message>
         <source>切刀模式</source>
@@ -1179,19 +1251,19 @@ Die Datei bleibt, wie sie ist; ändert sich die Liste, wird vor dem Überschreib
     </message>
     <message>
         <source>全切</source>
-        <translation>Vollschnitt</translation>
+        <translation>V&amp;ollschnitt</translation>
     </message>
     <message>
         <source>切刀关闭</source>
-        <translation>Messer aus</translation>
+        <translation>&amp;Messer aus</translation>
     </message>
     <message>
         <source>剥离模式</source>
-        <translation>Spendemodus</translation>
+        <translation>Spe&amp;ndemodus</translation>
     </message>
     <message>
         <source>撕离模式</source>
-        <translation>Abreißmodus</translation>
+        <translation>Ab&amp;reißmodus</translation>
     </message>
     <message>
         <source>按键与蜂鸣器</source>
@@ -1199,19 +1271,19 @@ Die Datei bleibt, wie sie ist; ändert sich die Liste, wird vor dem Überschreib
     </message>
     <message>
         <source>按键设置开启</source>
-        <translation>Tasten ein</translation>
+        <translation>Tasten ein (&amp;J)</translation>
     </message>
     <message>
         <source>按键设置关闭</source>
-        <translation>Tasten aus</translation>
+        <translation>Tasten aus (&amp;F)</translation>
     </message>
     <message>
         <source>蜂鸣器开启</source>
-        <translation>Summer ein</translation>
+        <translation>Summer ein (&amp;2)</translation>
     </message>
     <message>
         <source>蜂鸣器关闭</source>
-        <translation>Summer aus</translation>
+        <translation>Summer aus (&amp;1)</translation>
     </message>
     <message>
         <source>打印机信息</source>
@@ -1234,16 +1306,16 @@ Die Datei bleibt, wie sie ist; ändert sich die Liste, wird vor dem Überschreib
         <translation>Modell:</translation>
     </message>
     <message>
-        <source>获取打印机信息</source>
-        <translation>Druckerinfo abrufen</translation>
+        <source>获取打印机信息(&amp;X)</source>
+        <translation>Druckerinfo abrufen (&amp;Y)</translation>
     </message>
     <message>
         <source>打印机状态</source>
         <translation>Druckerstatus</translation>
     </message>
     <message>
-        <source>获取打印机状态</source>
-        <translation>Druckerstatus abrufen</translation>
+        <source>获取打印机状态(&amp;Z)</source>
+        <translation>Druckerstatus abrufen (&amp;Z)</translation>
     </message>
     <message>
         <source>设置工具</source>
@@ -1455,12 +1527,12 @@ Drucker jetzt initialisieren?</translation>
         <translation>Lizenz: MIT (siehe Datei LICENSE)</translation>
     </message>
     <message>
-        <source>保存配置…</source>
-        <translation>Profil speichern…</translation>
+        <source>保存配置(&amp;A)…</source>
+        <translation>P&amp;rofil speichern…</translation>
     </message>
     <message>
-        <source>应用配置…</source>
-        <translation>Profil anwenden…</translation>
+        <source>应用配置(&amp;Y)…</source>
+        <translation>Pr&amp;ofil anwenden…</translation>
     </message>
     <message>
         <source>空闲中</source>
@@ -1473,6 +1545,14 @@ Drucker jetzt initialisieren?</translation>
     <message>
         <source>配网后尚未读取</source>
         <translation>Seit der WLAN-Einrichtung nicht gelesen</translation>
+    </message>
+    <message>
+        <source>未连接</source>
+        <translation>nicht verbunden</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
     </message>
 </context>
 <context>
@@ -1763,11 +1843,11 @@ Drucker jetzt initialisieren?</translation>
     </message>
     <message>
         <source>读取</source>
-        <translation>Lesen</translation>
+        <translation>&amp;Lesen</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>Schreiben</translation>
+        <translation>&amp;Schreiben</translation>
     </message>
     <message>
         <source>宽度范围20-108mm，请重新输入</source>
@@ -1888,11 +1968,11 @@ Drucker jetzt initialisieren?</translation>
     </message>
     <message>
         <source>读取</source>
-        <translation>Lesen</translation>
+        <translation>&amp;Lesen</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>Schreiben</translation>
+        <translation>&amp;Schreiben</translation>
     </message>
 </context>
 <context>
@@ -2086,11 +2166,11 @@ Drucker jetzt initialisieren?</translation>
     </message>
     <message>
         <source>读取</source>
-        <translation>Lesen</translation>
+        <translation>&amp;Lesen</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>Schreiben</translation>
+        <translation>&amp;Schreiben</translation>
     </message>
 </context>
 <context>
@@ -2168,15 +2248,15 @@ Drucker jetzt initialisieren?</translation>
     </message>
     <message>
         <source>WIFI配网</source>
-        <translation>WLAN-Einrichtung</translation>
+        <translation>WLA&amp;N-Einrichtung</translation>
     </message>
     <message>
         <source>读取</source>
-        <translation>Lesen</translation>
+        <translation>&amp;Lesen</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>Schreiben</translation>
+        <translation>&amp;Schreiben</translation>
     </message>
     <message>
         <source>设置工具</source>

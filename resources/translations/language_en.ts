@@ -37,11 +37,11 @@
     </message>
     <message>
         <source>读取</source>
-        <translation>Read</translation>
+        <translation>&amp;Read</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>Set</translation>
+        <translation>&amp;Set</translation>
     </message>
     <message>
         <source>设置工具</source>
@@ -294,6 +294,10 @@
         <source>本系统不适用</source>
         <translation>Not on this system</translation>
     </message>
+    <message>
+        <source>未检查搜索端口：按地址连接不用它。</source>
+        <translation>Search port not checked: a connection by address does not use it.</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionPanel</name>
@@ -303,19 +307,19 @@
     </message>
     <message>
         <source>有线网络</source>
-        <translation>Ethernet</translation>
+        <translation>Et&amp;hernet</translation>
     </message>
     <message>
         <source>无线网络</source>
-        <translation>Wi-Fi</translation>
+        <translation>&amp;Wi-Fi</translation>
     </message>
     <message>
-        <source>蓝牙</source>
-        <translation>Bluetooth</translation>
+        <source>蓝牙(&amp;B)</source>
+        <translation>&amp;Bluetooth</translation>
     </message>
     <message>
-        <source>串口</source>
-        <translation>Serial port</translation>
+        <source>串口(&amp;P)</source>
+        <translation>Serial &amp;port</translation>
     </message>
     <message>
         <source>IP连接设置</source>
@@ -371,19 +375,19 @@
     </message>
     <message>
         <source>刷新列表</source>
-        <translation>Refresh list</translation>
+        <translation>Refresh &amp;list</translation>
     </message>
     <message>
         <source>停止获取</source>
-        <translation>Stop search</translation>
+        <translation>S&amp;top search</translation>
     </message>
     <message>
         <source>打开设备</source>
-        <translation>Open device</translation>
+        <translation>&amp;Open device</translation>
     </message>
     <message>
         <source>关闭设备</source>
-        <translation>Close device</translation>
+        <translation>&amp;Close device</translation>
     </message>
     <message>
         <source>设置工具</source>
@@ -414,16 +418,16 @@
         <translation>Closed successfully!</translation>
     </message>
     <message>
-        <source>连接诊断</source>
-        <translation>Connection Diagnostics</translation>
+        <source>连接诊断(&amp;D)</source>
+        <translation>Connection &amp;Diagnostics</translation>
     </message>
     <message>
-        <source>导出诊断报告…</source>
-        <translation>Export Diagnostics Report…</translation>
+        <source>导出诊断报告(&amp;E)…</source>
+        <translation>&amp;Export Diagnostics Report…</translation>
     </message>
     <message>
-        <source>打印机群…</source>
-        <translation>Fleet…</translation>
+        <source>打印机群(&amp;F)…</source>
+        <translation>&amp;Fleet…</translation>
     </message>
 </context>
 <context>
@@ -438,27 +442,27 @@
     </message>
     <message>
         <source>HEX发送</source>
-        <translation>HEX send</translation>
+        <translation>HE&amp;X send</translation>
     </message>
     <message>
         <source>HEX接收</source>
-        <translation>HEX receive</translation>
+        <translation>HEX &amp;receive</translation>
     </message>
     <message>
         <source>发送</source>
-        <translation>Send</translation>
+        <translation>&amp;Send</translation>
     </message>
     <message>
         <source>发送文件</source>
-        <translation>Send file</translation>
+        <translation>Se&amp;nd file</translation>
     </message>
     <message>
         <source>清空发送</source>
-        <translation>Clear send</translation>
+        <translation>Cle&amp;ar send</translation>
     </message>
     <message>
         <source>清空接收</source>
-        <translation>Clear receive</translation>
+        <translation>Clear rece&amp;ive</translation>
     </message>
     <message>
         <source>发送进度</source>
@@ -495,6 +499,26 @@
     <message>
         <source>发送文件 %1，%2 字节</source>
         <translation>Sending file %1, %2 bytes</translation>
+    </message>
+    <message>
+        <source>第 %1 个字符处的空白不对：字节之间正好一个空格，不能换行，开头结尾不留空格</source>
+        <translation>Wrong spacing at character %1: exactly one blank between bytes, no line breaks, none at the start or end</translation>
+    </message>
+    <message>
+        <source>第 %1 个字符“%2”不是十六进制数字：应为 0-9 或 A-F</source>
+        <translation>Character %1 &quot;%2&quot; is not a hex digit: expected 0-9 or A-F</translation>
+    </message>
+    <message>
+        <source>发送区为空：应为两位一组的十六进制数，以空格分开，如 1B 40</source>
+        <translation>The send area is empty: expected hex digits in pairs separated by blanks, such as 1B 40</translation>
+    </message>
+    <message>
+        <source>第 %1 个字符起的数字超过两位：字节之间应有一个空格，如 1B 40</source>
+        <translation>More than two digits from character %1: put one blank between bytes, such as 1B 40</translation>
+    </message>
+    <message>
+        <source>第 %1 个字符起有奇数个十六进制数字：每个字节要两位，如 0F</source>
+        <translation>Odd number of hex digits from character %1: each byte takes two digits, such as 0F</translation>
     </message>
 </context>
 <context>
@@ -574,6 +598,10 @@
         <source>本系统不适用</source>
         <translation>Not on this system</translation>
     </message>
+    <message>
+        <source>只检查网络打印机 %1。</source>
+        <translation>Only the network printer %1 is checked.</translation>
+    </message>
 </context>
 <context>
     <name>DistancePage</name>
@@ -603,11 +631,11 @@
     </message>
     <message>
         <source>读取</source>
-        <translation>Read</translation>
+        <translation>&amp;Read</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>Set</translation>
+        <translation>&amp;Set</translation>
     </message>
     <message>
         <source>注：1mm = 12dot</source>
@@ -642,7 +670,7 @@
     </message>
     <message>
         <source>显示</source>
-        <translation>Show</translation>
+        <translation>S&amp;how</translation>
     </message>
     <message>
         <source>名称:</source>
@@ -650,15 +678,15 @@
     </message>
     <message>
         <source>选择手动输入</source>
-        <translation>Enter manually</translation>
+        <translation>&amp;Enter manually</translation>
     </message>
     <message>
         <source>刷新列表</source>
-        <translation>Refresh list</translation>
+        <translation>&amp;Refresh list</translation>
     </message>
     <message>
         <source>开始配网</source>
-        <translation>Start provisioning</translation>
+        <translation>&amp;Start provisioning</translation>
     </message>
     <message>
         <source>扫描中...</source>
@@ -689,8 +717,8 @@
         <translation>No networks found: tick “Enter manually” and type the network name, or refresh the list later.</translation>
     </message>
     <message>
-        <source>关闭</source>
-        <translation>Close</translation>
+        <source>关闭(&amp;C)</source>
+        <translation>&amp;Close</translation>
     </message>
     <message>
         <source>打印机：%1</source>
@@ -705,11 +733,11 @@
     </message>
     <message>
         <source>下载固件</source>
-        <translation>Download firmware</translation>
+        <translation>Download fir&amp;mware</translation>
     </message>
     <message>
         <source>下载字库</source>
-        <translation>Download font</translation>
+        <translation>Download font (&amp;G)</translation>
     </message>
     <message>
         <source>错误</source>
@@ -800,11 +828,11 @@
     </message>
     <message>
         <source>读取</source>
-        <translation>Read</translation>
+        <translation>&amp;Read</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>Set</translation>
+        <translation>&amp;Set</translation>
     </message>
     <message>
         <source>设置工具</source>
@@ -877,44 +905,44 @@
         <translation>address[:port], or usb:port</translation>
     </message>
     <message>
-        <source>添加</source>
-        <translation>Add</translation>
+        <source>添加(&amp;A)</source>
+        <translation>&amp;Add</translation>
     </message>
     <message>
-        <source>扫描网段…</source>
-        <translation>Scan range…</translation>
+        <source>扫描网段(&amp;R)…</source>
+        <translation>Scan &amp;range…</translation>
     </message>
     <message>
-        <source>导入目标文件…</source>
-        <translation>Import targets…</translation>
+        <source>导入目标文件(&amp;I)…</source>
+        <translation>&amp;Import targets…</translation>
     </message>
     <message>
-        <source>搜索</source>
-        <translation>Search</translation>
+        <source>搜索(&amp;C)</source>
+        <translation>Sear&amp;ch</translation>
     </message>
     <message>
-        <source>应用配置…</source>
-        <translation>Apply profile…</translation>
+        <source>应用配置(&amp;P)…</source>
+        <translation>Apply &amp;profile…</translation>
     </message>
     <message>
-        <source>下载固件…</source>
-        <translation>Firmware…</translation>
+        <source>下载固件(&amp;F)…</source>
+        <translation>&amp;Firmware…</translation>
     </message>
     <message>
-        <source>下载字库…</source>
-        <translation>Font…</translation>
+        <source>下载字库(&amp;O)…</source>
+        <translation>F&amp;ont…</translation>
     </message>
     <message>
         <source>打印自检页</source>
-        <translation>Self-test page</translation>
+        <translation>&amp;Self-test page</translation>
     </message>
     <message>
-        <source>导出清单…</source>
-        <translation>Export inventory…</translation>
+        <source>导出清单(&amp;E)…</source>
+        <translation>&amp;Export inventory…</translation>
     </message>
     <message>
-        <source>移除</source>
-        <translation>Remove</translation>
+        <source>移除(&amp;M)</source>
+        <translation>Re&amp;move</translation>
     </message>
     <message>
         <source>轮询间隔</source>
@@ -1130,6 +1158,50 @@ The file is left as it is; once the list changes you are asked before it is over
         <source>下载</source>
         <translation>Download</translation>
     </message>
+    <message>
+        <source>写入并校验？</source>
+        <translation>Write and verify?</translation>
+    </message>
+    <message>
+        <source>网段（如 192.168.1.0/24 或 192.168.1.10-60），可加 :端口。一次最多 65536 个地址（/16）。</source>
+        <translation>Range (such as 192.168.1.0/24 or 192.168.1.10-60), optionally with :port. At most 65536 addresses (/16) at a time.</translation>
+    </message>
+    <message>
+        <source>（未知）</source>
+        <translation>(unknown)</translation>
+    </message>
+    <message>
+        <source>%1 台打印机共 %2 项设置与配置不同：</source>
+        <translation>%2 settings on %1 printers differ from the profile:</translation>
+    </message>
+    <message>
+        <source>不是可扫描的网段：%1。应为 a.b.c.d/n（n 不小于 16）或 a.b.c.d-e，一次最多 65536 个地址。</source>
+        <translation>Not a range that can be scanned: %1. Expected a.b.c.d/n (n at least 16) or a.b.c.d-e, at most 65536 addresses at a time.</translation>
+    </message>
+    <message>
+        <source>搜索到 %1 台打印机，新加入 %2 台。</source>
+        <translation>Found %1 printers, %2 of them new.</translation>
+    </message>
+    <message>
+        <source>不是地址：%1。应为 地址[:端口]（端口 1 到 65535）或 usb:端口（1 到 255）。</source>
+        <translation>Not an address: %1. Expected address[:port] (port 1 to 65535) or usb:port (1 to 255).</translation>
+    </message>
+    <message>
+        <source>正在搜索…</source>
+        <translation>Searching…</translation>
+    </message>
+    <message>
+        <source>正在搜索打印机…</source>
+        <translation>Searching for printers…</translation>
+    </message>
+    <message>
+        <source>%1 是网段，不是一个地址：网段请用“扫描网段…”。</source>
+        <translation>%1 is a range, not one address: scan ranges with &quot;Scan range…&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 不是 IPv4 地址：应为四个 0 到 255 的数，如 192.168.1.20。</source>
+        <translation>%1 is not an IPv4 address: expected four numbers from 0 to 255, such as 192.168.1.20.</translation>
+    </message>
 </context>
 <context>
     <name>FunctionPage</name>
@@ -1139,15 +1211,15 @@ The file is left as it is; once the list changes you are asked before it is over
     </message>
     <message>
         <source>打印自检页</source>
-        <translation>Print self-test page</translation>
+        <translation>Pri&amp;nt self-test page</translation>
     </message>
     <message>
         <source>重启机器</source>
-        <translation>Restart printer</translation>
+        <translation>Restart printer (&amp;3)</translation>
     </message>
     <message>
         <source>打印机初始化</source>
-        <translation>Initialize printer</translation>
+        <translation>&amp;Initialize printer</translation>
     </message>
     <message>
         <source>传感器自学习</source>
@@ -1155,23 +1227,23 @@ The file is left as it is; once the list changes you are asked before it is over
     </message>
     <message>
         <source>缝隙自学习</source>
-        <translation>Gap calibration</translation>
+        <translation>Gap calibration (&amp;Q)</translation>
     </message>
     <message>
         <source>黑标自学习</source>
-        <translation>Black mark calibration</translation>
+        <translation>Black mark calibration (&amp;4)</translation>
     </message>
     <message>
         <source>DAC自学习</source>
-        <translation>DAC calibration</translation>
+        <translation>D&amp;AC calibration</translation>
     </message>
     <message>
         <source>缺纸学习</source>
-        <translation>Paper-out calibration</translation>
+        <translation>Paper-out calibration (&amp;V)</translation>
     </message>
     <message>
         <source>出纸口纸边传感器自学习</source>
-        <translation>Outlet edge sensor calibration</translation>
+        <translation>Outlet edge &amp;sensor calibration</translation>
     </message>
     <message>
         <source>切刀模式</source>
@@ -1179,19 +1251,19 @@ The file is left as it is; once the list changes you are asked before it is over
     </message>
     <message>
         <source>全切</source>
-        <translation>Full cut</translation>
+        <translation>Full cut (&amp;G)</translation>
     </message>
     <message>
         <source>切刀关闭</source>
-        <translation>Cutter off</translation>
+        <translation>Cutte&amp;r off</translation>
     </message>
     <message>
         <source>剥离模式</source>
-        <translation>Peel mode</translation>
+        <translation>Peel &amp;mode</translation>
     </message>
     <message>
         <source>撕离模式</source>
-        <translation>Tear-off mode</translation>
+        <translation>Tear-off mode (&amp;J)</translation>
     </message>
     <message>
         <source>按键与蜂鸣器</source>
@@ -1199,19 +1271,19 @@ The file is left as it is; once the list changes you are asked before it is over
     </message>
     <message>
         <source>按键设置开启</source>
-        <translation>Keys on</translation>
+        <translation>Ke&amp;ys on</translation>
     </message>
     <message>
         <source>按键设置关闭</source>
-        <translation>Keys off</translation>
+        <translation>&amp;Keys off</translation>
     </message>
     <message>
         <source>蜂鸣器开启</source>
-        <translation>Buzzer on</translation>
+        <translation>Buzzer on (&amp;2)</translation>
     </message>
     <message>
         <source>蜂鸣器关闭</source>
-        <translation>Buzzer off</translation>
+        <translation>Buzzer off (&amp;1)</translation>
     </message>
     <message>
         <source>打印机信息</source>
@@ -1234,16 +1306,16 @@ The file is left as it is; once the list changes you are asked before it is over
         <translation>Model:</translation>
     </message>
     <message>
-        <source>获取打印机信息</source>
-        <translation>Get printer info</translation>
+        <source>获取打印机信息(&amp;X)</source>
+        <translation>Get printer info (&amp;X)</translation>
     </message>
     <message>
         <source>打印机状态</source>
         <translation>Printer status</translation>
     </message>
     <message>
-        <source>获取打印机状态</source>
-        <translation>Get printer status</translation>
+        <source>获取打印机状态(&amp;Z)</source>
+        <translation>Get printer status (&amp;Z)</translation>
     </message>
     <message>
         <source>设置工具</source>
@@ -1455,12 +1527,12 @@ Initialise the printer?</translation>
         <translation>Licence: MIT (see the LICENSE file)</translation>
     </message>
     <message>
-        <source>保存配置…</source>
-        <translation>Save Profile…</translation>
+        <source>保存配置(&amp;A)…</source>
+        <translation>S&amp;ave Profile…</translation>
     </message>
     <message>
-        <source>应用配置…</source>
-        <translation>Apply Profile…</translation>
+        <source>应用配置(&amp;Y)…</source>
+        <translation>Appl&amp;y Profile…</translation>
     </message>
     <message>
         <source>空闲中</source>
@@ -1473,6 +1545,14 @@ Initialise the printer?</translation>
     <message>
         <source>配网后尚未读取</source>
         <translation>Not read since Wi-Fi provisioning</translation>
+    </message>
+    <message>
+        <source>未连接</source>
+        <translation>not connected</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
     </message>
 </context>
 <context>
@@ -1763,11 +1843,11 @@ Initialise the printer?</translation>
     </message>
     <message>
         <source>读取</source>
-        <translation>Read</translation>
+        <translation>&amp;Read</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>Set</translation>
+        <translation>&amp;Set</translation>
     </message>
     <message>
         <source>宽度范围20-108mm，请重新输入</source>
@@ -1888,11 +1968,11 @@ Initialise the printer?</translation>
     </message>
     <message>
         <source>读取</source>
-        <translation>Read</translation>
+        <translation>&amp;Read</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>Set</translation>
+        <translation>&amp;Set</translation>
     </message>
 </context>
 <context>
@@ -2086,11 +2166,11 @@ Initialise the printer?</translation>
     </message>
     <message>
         <source>读取</source>
-        <translation>Read</translation>
+        <translation>&amp;Read</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>Set</translation>
+        <translation>&amp;Set</translation>
     </message>
 </context>
 <context>
@@ -2168,15 +2248,15 @@ Initialise the printer?</translation>
     </message>
     <message>
         <source>WIFI配网</source>
-        <translation>Wi-Fi provisioning</translation>
+        <translation>W&amp;i-Fi provisioning</translation>
     </message>
     <message>
         <source>读取</source>
-        <translation>Read</translation>
+        <translation>&amp;Read</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>Set</translation>
+        <translation>&amp;Set</translation>
     </message>
     <message>
         <source>设置工具</source>

@@ -37,11 +37,11 @@
     </message>
     <message>
         <source>读取</source>
-        <translation>Lire</translation>
+        <translation>&amp;Lire</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>Appliquer</translation>
+        <translation>&amp;Appliquer</translation>
     </message>
     <message>
         <source>设置工具</source>
@@ -294,6 +294,10 @@
         <source>本系统不适用</source>
         <translation>Pas sur ce système</translation>
     </message>
+    <message>
+        <source>未检查搜索端口：按地址连接不用它。</source>
+        <translation>Port de recherche non vérifié : une connexion par adresse ne l’utilise pas.</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionPanel</name>
@@ -303,19 +307,19 @@
     </message>
     <message>
         <source>有线网络</source>
-        <translation>Ethernet</translation>
+        <translation>Et&amp;hernet</translation>
     </message>
     <message>
         <source>无线网络</source>
-        <translation>Wi-Fi</translation>
+        <translation>&amp;Wi-Fi</translation>
     </message>
     <message>
-        <source>蓝牙</source>
-        <translation>Bluetooth</translation>
+        <source>蓝牙(&amp;B)</source>
+        <translation>Bluetooth (&amp;D)</translation>
     </message>
     <message>
-        <source>串口</source>
-        <translation>Port série</translation>
+        <source>串口(&amp;P)</source>
+        <translation>&amp;Port série</translation>
     </message>
     <message>
         <source>IP连接设置</source>
@@ -371,19 +375,19 @@
     </message>
     <message>
         <source>刷新列表</source>
-        <translation>Actualiser</translation>
+        <translation>A&amp;ctualiser</translation>
     </message>
     <message>
         <source>停止获取</source>
-        <translation>Arrêter</translation>
+        <translation>Arrê&amp;ter</translation>
     </message>
     <message>
         <source>打开设备</source>
-        <translation>Ouvrir</translation>
+        <translation>&amp;Ouvrir</translation>
     </message>
     <message>
         <source>关闭设备</source>
-        <translation>Fermer</translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>设置工具</source>
@@ -414,16 +418,16 @@
         <translation>Fermeture réussie !</translation>
     </message>
     <message>
-        <source>连接诊断</source>
-        <translation>Diagnostic de connexion</translation>
+        <source>连接诊断(&amp;D)</source>
+        <translation>D&amp;iagnostic de connexion</translation>
     </message>
     <message>
-        <source>导出诊断报告…</source>
-        <translation>Exporter le rapport de diagnostic…</translation>
+        <source>导出诊断报告(&amp;E)…</source>
+        <translation>Exporter le &amp;rapport de diagnostic…</translation>
     </message>
     <message>
-        <source>打印机群…</source>
-        <translation>Parc…</translation>
+        <source>打印机群(&amp;F)…</source>
+        <translation>Parc (&amp;B)…</translation>
     </message>
 </context>
 <context>
@@ -438,27 +442,27 @@
     </message>
     <message>
         <source>HEX发送</source>
-        <translation>Envoi HEX</translation>
+        <translation>E&amp;nvoi HEX</translation>
     </message>
     <message>
         <source>HEX接收</source>
-        <translation>Réception HEX</translation>
+        <translation>Réception HE&amp;X</translation>
     </message>
     <message>
         <source>发送</source>
-        <translation>Envoyer</translation>
+        <translation>&amp;Envoyer</translation>
     </message>
     <message>
         <source>发送文件</source>
-        <translation>Envoyer un fichier</translation>
+        <translation>En&amp;voyer un fichier</translation>
     </message>
     <message>
         <source>清空发送</source>
-        <translation>Effacer l&apos;envoi</translation>
+        <translation>Effacer &amp;l&apos;envoi</translation>
     </message>
     <message>
         <source>清空接收</source>
-        <translation>Effacer la réception</translation>
+        <translation>Eff&amp;acer la réception</translation>
     </message>
     <message>
         <source>发送进度</source>
@@ -495,6 +499,26 @@
     <message>
         <source>发送文件 %1，%2 字节</source>
         <translation>Envoi du fichier %1, %2 octets</translation>
+    </message>
+    <message>
+        <source>第 %1 个字符处的空白不对：字节之间正好一个空格，不能换行，开头结尾不留空格</source>
+        <translation>Espacement incorrect au caractère %1 : exactement un espace entre les octets, pas de saut de ligne, aucun au début ni à la fin</translation>
+    </message>
+    <message>
+        <source>第 %1 个字符“%2”不是十六进制数字：应为 0-9 或 A-F</source>
+        <translation>Le caractère %1 « %2 » n’est pas un chiffre hexadécimal : attendu 0-9 ou A-F</translation>
+    </message>
+    <message>
+        <source>发送区为空：应为两位一组的十六进制数，以空格分开，如 1B 40</source>
+        <translation>La zone d’envoi est vide : attendu des chiffres hexadécimaux par paires séparées par des espaces, p. ex. 1B 40</translation>
+    </message>
+    <message>
+        <source>第 %1 个字符起的数字超过两位：字节之间应有一个空格，如 1B 40</source>
+        <translation>Plus de deux chiffres à partir du caractère %1 : un espace entre les octets, p. ex. 1B 40</translation>
+    </message>
+    <message>
+        <source>第 %1 个字符起有奇数个十六进制数字：每个字节要两位，如 0F</source>
+        <translation>Nombre impair de chiffres hexadécimaux à partir du caractère %1 : chaque octet prend deux chiffres, p. ex. 0F</translation>
     </message>
 </context>
 <context>
@@ -574,6 +598,10 @@
         <source>本系统不适用</source>
         <translation>Pas sur ce système</translation>
     </message>
+    <message>
+        <source>只检查网络打印机 %1。</source>
+        <translation>Seule l’imprimante réseau %1 est vérifiée.</translation>
+    </message>
 </context>
 <context>
     <name>DistancePage</name>
@@ -603,11 +631,11 @@
     </message>
     <message>
         <source>读取</source>
-        <translation>Lire</translation>
+        <translation>&amp;Lire</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>Appliquer</translation>
+        <translation>&amp;Appliquer</translation>
     </message>
     <message>
         <source>注：1mm = 12dot</source>
@@ -642,7 +670,7 @@
     </message>
     <message>
         <source>显示</source>
-        <translation>Afficher</translation>
+        <translation>Aff&amp;icher</translation>
     </message>
     <message>
         <source>名称:</source>
@@ -650,15 +678,15 @@
     </message>
     <message>
         <source>选择手动输入</source>
-        <translation>Saisie manuelle</translation>
+        <translation>&amp;Saisie manuelle</translation>
     </message>
     <message>
         <source>刷新列表</source>
-        <translation>Actualiser</translation>
+        <translation>&amp;Actualiser</translation>
     </message>
     <message>
         <source>开始配网</source>
-        <translation>Lancer la configuration</translation>
+        <translation>&amp;Lancer la configuration</translation>
     </message>
     <message>
         <source>扫描中...</source>
@@ -689,8 +717,8 @@
         <translation>Aucun réseau trouvé : cochez « Saisie manuelle » et tapez le nom du réseau, ou actualisez la liste plus tard.</translation>
     </message>
     <message>
-        <source>关闭</source>
-        <translation>Fermer</translation>
+        <source>关闭(&amp;C)</source>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>打印机：%1</source>
@@ -705,11 +733,11 @@
     </message>
     <message>
         <source>下载固件</source>
-        <translation>Télécharger le firmware</translation>
+        <translation>Téléchar&amp;ger le firmware</translation>
     </message>
     <message>
         <source>下载字库</source>
-        <translation>Télécharger la police</translation>
+        <translation>Télécharger la police (&amp;J)</translation>
     </message>
     <message>
         <source>错误</source>
@@ -800,11 +828,11 @@
     </message>
     <message>
         <source>读取</source>
-        <translation>Lire</translation>
+        <translation>&amp;Lire</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>Appliquer</translation>
+        <translation>&amp;Appliquer</translation>
     </message>
     <message>
         <source>设置工具</source>
@@ -877,44 +905,44 @@
         <translation>adresse[:port] ou usb:port</translation>
     </message>
     <message>
-        <source>添加</source>
-        <translation>Ajouter</translation>
+        <source>添加(&amp;A)</source>
+        <translation>&amp;Ajouter</translation>
     </message>
     <message>
-        <source>扫描网段…</source>
-        <translation>Analyser une plage…</translation>
+        <source>扫描网段(&amp;R)…</source>
+        <translation>A&amp;nalyser une plage…</translation>
     </message>
     <message>
-        <source>导入目标文件…</source>
-        <translation>Importer des cibles…</translation>
+        <source>导入目标文件(&amp;I)…</source>
+        <translation>&amp;Importer des cibles…</translation>
     </message>
     <message>
-        <source>搜索</source>
-        <translation>Rechercher</translation>
+        <source>搜索(&amp;C)</source>
+        <translation>&amp;Rechercher</translation>
     </message>
     <message>
-        <source>应用配置…</source>
-        <translation>Appliquer un profil…</translation>
+        <source>应用配置(&amp;P)…</source>
+        <translation>Appliquer &amp;un profil…</translation>
     </message>
     <message>
-        <source>下载固件…</source>
-        <translation>Micrologiciel…</translation>
+        <source>下载固件(&amp;F)…</source>
+        <translation>&amp;Micrologiciel…</translation>
     </message>
     <message>
-        <source>下载字库…</source>
-        <translation>Police…</translation>
+        <source>下载字库(&amp;O)…</source>
+        <translation>&amp;Police…</translation>
     </message>
     <message>
         <source>打印自检页</source>
-        <translation>Page de test</translation>
+        <translation>Page &amp;de test</translation>
     </message>
     <message>
-        <source>导出清单…</source>
-        <translation>Exporter l&apos;inventaire…</translation>
+        <source>导出清单(&amp;E)…</source>
+        <translation>&amp;Exporter l&apos;inventaire…</translation>
     </message>
     <message>
-        <source>移除</source>
-        <translation>Retirer</translation>
+        <source>移除(&amp;M)</source>
+        <translation>Re&amp;tirer</translation>
     </message>
     <message>
         <source>轮询间隔</source>
@@ -1130,6 +1158,50 @@ Le fichier reste tel quel ; si la liste change, vous serez consulté avant qu'il
         <source>下载</source>
         <translation>Télécharger</translation>
     </message>
+    <message>
+        <source>写入并校验？</source>
+        <translation>Écrire et vérifier ?</translation>
+    </message>
+    <message>
+        <source>网段（如 192.168.1.0/24 或 192.168.1.10-60），可加 :端口。一次最多 65536 个地址（/16）。</source>
+        <translation>Plage (p. ex. 192.168.1.0/24 ou 192.168.1.10-60), éventuellement avec :port. Au plus 65536 adresses (/16) à la fois.</translation>
+    </message>
+    <message>
+        <source>（未知）</source>
+        <translation>(inconnu)</translation>
+    </message>
+    <message>
+        <source>%1 台打印机共 %2 项设置与配置不同：</source>
+        <translation>%2 réglages sur %1 imprimantes diffèrent du profil :</translation>
+    </message>
+    <message>
+        <source>不是可扫描的网段：%1。应为 a.b.c.d/n（n 不小于 16）或 a.b.c.d-e，一次最多 65536 个地址。</source>
+        <translation>Plage impossible à analyser : %1. Attendu a.b.c.d/n (n au moins 16) ou a.b.c.d-e, au plus 65536 adresses à la fois.</translation>
+    </message>
+    <message>
+        <source>搜索到 %1 台打印机，新加入 %2 台。</source>
+        <translation>%1 imprimantes trouvées, dont %2 nouvelles.</translation>
+    </message>
+    <message>
+        <source>不是地址：%1。应为 地址[:端口]（端口 1 到 65535）或 usb:端口（1 到 255）。</source>
+        <translation>Pas une adresse : %1. Attendu adresse[:port] (port 1 à 65535) ou usb:port (1 à 255).</translation>
+    </message>
+    <message>
+        <source>正在搜索…</source>
+        <translation>Recherche…</translation>
+    </message>
+    <message>
+        <source>正在搜索打印机…</source>
+        <translation>Recherche d’imprimantes…</translation>
+    </message>
+    <message>
+        <source>%1 是网段，不是一个地址：网段请用“扫描网段…”。</source>
+        <translation>%1 est une plage, pas une adresse : analysez les plages avec « Analyser une plage… ».</translation>
+    </message>
+    <message>
+        <source>%1 不是 IPv4 地址：应为四个 0 到 255 的数，如 192.168.1.20。</source>
+        <translation>%1 n’est pas une adresse IPv4 : attendu quatre nombres de 0 à 255, p. ex. 192.168.1.20.</translation>
+    </message>
 </context>
 <context>
     <name>FunctionPage</name>
@@ -1139,15 +1211,15 @@ Le fichier reste tel quel ; si la liste change, vous serez consulté avant qu'il
     </message>
     <message>
         <source>打印自检页</source>
-        <translation>Imprimer la page d&apos;autotest</translation>
+        <translation>Imprimer la pa&amp;ge d&apos;autotest</translation>
     </message>
     <message>
         <source>重启机器</source>
-        <translation>Redémarrer l&apos;imprimante</translation>
+        <translation>Redémarrer l&apos;imprimante (&amp;3)</translation>
     </message>
     <message>
         <source>打印机初始化</source>
-        <translation>Initialiser l&apos;imprimante</translation>
+        <translation>I&amp;nitialiser l&apos;imprimante</translation>
     </message>
     <message>
         <source>传感器自学习</source>
@@ -1155,23 +1227,23 @@ Le fichier reste tel quel ; si la liste change, vous serez consulté avant qu'il
     </message>
     <message>
         <source>缝隙自学习</source>
-        <translation>Calibrage espace</translation>
+        <translation>Calibrage espace (&amp;Q)</translation>
     </message>
     <message>
         <source>黑标自学习</source>
-        <translation>Calibrage marque noire</translation>
+        <translation>Calibrage marque noire (&amp;4)</translation>
     </message>
     <message>
         <source>DAC自学习</source>
-        <translation>Calibrage DAC</translation>
+        <translation>C&amp;alibrage DAC</translation>
     </message>
     <message>
         <source>缺纸学习</source>
-        <translation>Calibrage fin de papier</translation>
+        <translation>Calibrage fin de papier (&amp;X)</translation>
     </message>
     <message>
         <source>出纸口纸边传感器自学习</source>
-        <translation>Calibrage capteur de sortie</translation>
+        <translation>Calibrage capteur de &amp;sortie</translation>
     </message>
     <message>
         <source>切刀模式</source>
@@ -1179,19 +1251,19 @@ Le fichier reste tel quel ; si la liste change, vous serez consulté avant qu'il
     </message>
     <message>
         <source>全切</source>
-        <translation>Coupe totale</translation>
+        <translation>Coup&amp;e totale</translation>
     </message>
     <message>
         <source>切刀关闭</source>
-        <translation>Massicot désactivé</translation>
+        <translation>&amp;Massicot désactivé</translation>
     </message>
     <message>
         <source>剥离模式</source>
-        <translation>Mode décollage</translation>
+        <translation>Mode déco&amp;llage</translation>
     </message>
     <message>
         <source>撕离模式</source>
-        <translation>Mode détachement</translation>
+        <translation>Mode détachement (&amp;K)</translation>
     </message>
     <message>
         <source>按键与蜂鸣器</source>
@@ -1199,19 +1271,19 @@ Le fichier reste tel quel ; si la liste change, vous serez consulté avant qu'il
     </message>
     <message>
         <source>按键设置开启</source>
-        <translation>Touches activées</translation>
+        <translation>Touches activées (&amp;J)</translation>
     </message>
     <message>
         <source>按键设置关闭</source>
-        <translation>Touches désactivées</translation>
+        <translation>Touches désacti&amp;vées</translation>
     </message>
     <message>
         <source>蜂鸣器开启</source>
-        <translation>Buzzer activé</translation>
+        <translation>Buzzer activé (&amp;2)</translation>
     </message>
     <message>
         <source>蜂鸣器关闭</source>
-        <translation>Buzzer désactivé</translation>
+        <translation>Buzzer désactivé (&amp;1)</translation>
     </message>
     <message>
         <source>打印机信息</source>
@@ -1234,16 +1306,16 @@ Le fichier reste tel quel ; si la liste change, vous serez consulté avant qu'il
         <translation>Modèle :</translation>
     </message>
     <message>
-        <source>获取打印机信息</source>
-        <translation>Lire les infos imprimante</translation>
+        <source>获取打印机信息(&amp;X)</source>
+        <translation>Lire les infos imprimante (&amp;Y)</translation>
     </message>
     <message>
         <source>打印机状态</source>
         <translation>État de l&apos;imprimante</translation>
     </message>
     <message>
-        <source>获取打印机状态</source>
-        <translation>Lire l&apos;état</translation>
+        <source>获取打印机状态(&amp;Z)</source>
+        <translation>Lire l&apos;état (&amp;Z)</translation>
     </message>
     <message>
         <source>设置工具</source>
@@ -1455,12 +1527,12 @@ Initialiser l’imprimante ?</translation>
         <translation>Licence : MIT (voir le fichier LICENSE)</translation>
     </message>
     <message>
-        <source>保存配置…</source>
-        <translation>Enregistrer le profil…</translation>
+        <source>保存配置(&amp;A)…</source>
+        <translation>&amp;Enregistrer le profil…</translation>
     </message>
     <message>
-        <source>应用配置…</source>
-        <translation>Appliquer un profil…</translation>
+        <source>应用配置(&amp;Y)…</source>
+        <translation>Appli&amp;quer un profil…</translation>
     </message>
     <message>
         <source>空闲中</source>
@@ -1473,6 +1545,14 @@ Initialiser l’imprimante ?</translation>
     <message>
         <source>配网后尚未读取</source>
         <translation>Pas lu depuis la configuration Wi-Fi</translation>
+    </message>
+    <message>
+        <source>未连接</source>
+        <translation>non connecté</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
     </message>
 </context>
 <context>
@@ -1763,11 +1843,11 @@ Initialiser l’imprimante ?</translation>
     </message>
     <message>
         <source>读取</source>
-        <translation>Lire</translation>
+        <translation>&amp;Lire</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>Appliquer</translation>
+        <translation>&amp;Appliquer</translation>
     </message>
     <message>
         <source>宽度范围20-108mm，请重新输入</source>
@@ -1888,11 +1968,11 @@ Initialiser l’imprimante ?</translation>
     </message>
     <message>
         <source>读取</source>
-        <translation>Lire</translation>
+        <translation>&amp;Lire</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>Appliquer</translation>
+        <translation>&amp;Appliquer</translation>
     </message>
 </context>
 <context>
@@ -2086,11 +2166,11 @@ Initialiser l’imprimante ?</translation>
     </message>
     <message>
         <source>读取</source>
-        <translation>Lire</translation>
+        <translation>&amp;Lire</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>Appliquer</translation>
+        <translation>&amp;Appliquer</translation>
     </message>
 </context>
 <context>
@@ -2168,15 +2248,15 @@ Initialiser l’imprimante ?</translation>
     </message>
     <message>
         <source>WIFI配网</source>
-        <translation>Configuration Wi-Fi</translation>
+        <translation>Co&amp;nfiguration Wi-Fi</translation>
     </message>
     <message>
         <source>读取</source>
-        <translation>Lire</translation>
+        <translation>&amp;Lire</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>Appliquer</translation>
+        <translation>&amp;Appliquer</translation>
     </message>
     <message>
         <source>设置工具</source>

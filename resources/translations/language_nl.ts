@@ -37,11 +37,11 @@
     </message>
     <message>
         <source>读取</source>
-        <translation>Lezen</translation>
+        <translation>&amp;Lezen</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>Instellen</translation>
+        <translation>&amp;Instellen</translation>
     </message>
     <message>
         <source>设置工具</source>
@@ -294,6 +294,10 @@
         <source>本系统不适用</source>
         <translation>Niet op dit systeem</translation>
     </message>
+    <message>
+        <source>未检查搜索端口：按地址连接不用它。</source>
+        <translation>Zoekpoort niet gecontroleerd: een verbinding via het adres gebruikt die niet.</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionPanel</name>
@@ -303,19 +307,19 @@
     </message>
     <message>
         <source>有线网络</source>
-        <translation>Ethernet</translation>
+        <translation>E&amp;thernet</translation>
     </message>
     <message>
         <source>无线网络</source>
-        <translation>Wifi</translation>
+        <translation>&amp;Wifi</translation>
     </message>
     <message>
-        <source>蓝牙</source>
-        <translation>Bluetooth</translation>
+        <source>蓝牙(&amp;B)</source>
+        <translation>&amp;Bluetooth</translation>
     </message>
     <message>
-        <source>串口</source>
-        <translation>Seriële poort</translation>
+        <source>串口(&amp;P)</source>
+        <translation>Seriële &amp;poort</translation>
     </message>
     <message>
         <source>IP连接设置</source>
@@ -371,19 +375,19 @@
     </message>
     <message>
         <source>刷新列表</source>
-        <translation>Vernieuwen</translation>
+        <translation>&amp;Vernieuwen</translation>
     </message>
     <message>
         <source>停止获取</source>
-        <translation>Zoeken stoppen</translation>
+        <translation>&amp;Zoeken stoppen</translation>
     </message>
     <message>
         <source>打开设备</source>
-        <translation>Openen</translation>
+        <translation>&amp;Openen</translation>
     </message>
     <message>
         <source>关闭设备</source>
-        <translation>Sluiten</translation>
+        <translation>&amp;Sluiten</translation>
     </message>
     <message>
         <source>设置工具</source>
@@ -414,16 +418,16 @@
         <translation>Succesvol gesloten!</translation>
     </message>
     <message>
-        <source>连接诊断</source>
-        <translation>Verbindingsdiagnose</translation>
+        <source>连接诊断(&amp;D)</source>
+        <translation>Ve&amp;rbindingsdiagnose</translation>
     </message>
     <message>
-        <source>导出诊断报告…</source>
-        <translation>Diagnoserapport exporteren…</translation>
+        <source>导出诊断报告(&amp;E)…</source>
+        <translation>&amp;Diagnoserapport exporteren…</translation>
     </message>
     <message>
-        <source>打印机群…</source>
-        <translation>Park…</translation>
+        <source>打印机群(&amp;F)…</source>
+        <translation>P&amp;ark…</translation>
     </message>
 </context>
 <context>
@@ -438,27 +442,27 @@
     </message>
     <message>
         <source>HEX发送</source>
-        <translation>HEX verzenden</translation>
+        <translation>&amp;HEX verzenden</translation>
     </message>
     <message>
         <source>HEX接收</source>
-        <translation>HEX ontvangen</translation>
+        <translation>HE&amp;X ontvangen</translation>
     </message>
     <message>
         <source>发送</source>
-        <translation>Verzenden</translation>
+        <translation>V&amp;erzenden</translation>
     </message>
     <message>
         <source>发送文件</source>
-        <translation>Bestand verzenden</translation>
+        <translation>Besta&amp;nd verzenden</translation>
     </message>
     <message>
         <source>清空发送</source>
-        <translation>Verzenden wissen</translation>
+        <translation>Verzenden w&amp;issen</translation>
     </message>
     <message>
         <source>清空接收</source>
-        <translation>Ontvangst wissen</translation>
+        <translation>Ontvan&amp;gst wissen</translation>
     </message>
     <message>
         <source>发送进度</source>
@@ -495,6 +499,26 @@
     <message>
         <source>发送文件 %1，%2 字节</source>
         <translation>Bestand %1 verzenden, %2 bytes</translation>
+    </message>
+    <message>
+        <source>第 %1 个字符处的空白不对：字节之间正好一个空格，不能换行，开头结尾不留空格</source>
+        <translation>Verkeerde spatiëring bij teken %1: precies één spatie tussen bytes, geen regeleinde, geen aan begin of eind</translation>
+    </message>
+    <message>
+        <source>第 %1 个字符“%2”不是十六进制数字：应为 0-9 或 A-F</source>
+        <translation>Teken %1 ‘%2’ is geen hexadecimaal cijfer: verwacht 0-9 of A-F</translation>
+    </message>
+    <message>
+        <source>发送区为空：应为两位一组的十六进制数，以空格分开，如 1B 40</source>
+        <translation>Het verzendgebied is leeg: verwacht hexadecimale cijfers in paren, gescheiden door spaties, bijv. 1B 40</translation>
+    </message>
+    <message>
+        <source>第 %1 个字符起的数字超过两位：字节之间应有一个空格，如 1B 40</source>
+        <translation>Meer dan twee cijfers vanaf teken %1: zet één spatie tussen de bytes, bijv. 1B 40</translation>
+    </message>
+    <message>
+        <source>第 %1 个字符起有奇数个十六进制数字：每个字节要两位，如 0F</source>
+        <translation>Oneven aantal hexadecimale cijfers vanaf teken %1: elke byte heeft twee cijfers, bijv. 0F</translation>
     </message>
 </context>
 <context>
@@ -574,6 +598,10 @@
         <source>本系统不适用</source>
         <translation>Niet op dit systeem</translation>
     </message>
+    <message>
+        <source>只检查网络打印机 %1。</source>
+        <translation>Alleen de netwerkprinter %1 wordt gecontroleerd.</translation>
+    </message>
 </context>
 <context>
     <name>DistancePage</name>
@@ -603,11 +631,11 @@
     </message>
     <message>
         <source>读取</source>
-        <translation>Lezen</translation>
+        <translation>&amp;Lezen</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>Instellen</translation>
+        <translation>&amp;Instellen</translation>
     </message>
     <message>
         <source>注：1mm = 12dot</source>
@@ -642,7 +670,7 @@
     </message>
     <message>
         <source>显示</source>
-        <translation>Tonen</translation>
+        <translation>&amp;Tonen</translation>
     </message>
     <message>
         <source>名称:</source>
@@ -650,15 +678,15 @@
     </message>
     <message>
         <source>选择手动输入</source>
-        <translation>Handmatig invoeren</translation>
+        <translation>&amp;Handmatig invoeren</translation>
     </message>
     <message>
         <source>刷新列表</source>
-        <translation>Vernieuwen</translation>
+        <translation>&amp;Vernieuwen</translation>
     </message>
     <message>
         <source>开始配网</source>
-        <translation>Configuratie starten</translation>
+        <translation>&amp;Configuratie starten</translation>
     </message>
     <message>
         <source>扫描中...</source>
@@ -689,8 +717,8 @@
         <translation>Geen netwerken gevonden: vink “Handmatig invoeren” aan en typ de netwerknaam, of vernieuw de lijst later.</translation>
     </message>
     <message>
-        <source>关闭</source>
-        <translation>Sluiten</translation>
+        <source>关闭(&amp;C)</source>
+        <translation>&amp;Sluiten</translation>
     </message>
     <message>
         <source>打印机：%1</source>
@@ -705,11 +733,11 @@
     </message>
     <message>
         <source>下载固件</source>
-        <translation>Firmware downloaden</translation>
+        <translation>&amp;Firmware downloaden</translation>
     </message>
     <message>
         <source>下载字库</source>
-        <translation>Lettertype downloaden</translation>
+        <translation>&amp;Lettertype downloaden</translation>
     </message>
     <message>
         <source>错误</source>
@@ -800,11 +828,11 @@
     </message>
     <message>
         <source>读取</source>
-        <translation>Lezen</translation>
+        <translation>&amp;Lezen</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>Instellen</translation>
+        <translation>&amp;Instellen</translation>
     </message>
     <message>
         <source>设置工具</source>
@@ -877,44 +905,44 @@
         <translation>adres[:poort] of usb:poort</translation>
     </message>
     <message>
-        <source>添加</source>
-        <translation>Toevoegen</translation>
+        <source>添加(&amp;A)</source>
+        <translation>&amp;Toevoegen</translation>
     </message>
     <message>
-        <source>扫描网段…</source>
-        <translation>Bereik scannen…</translation>
+        <source>扫描网段(&amp;R)…</source>
+        <translation>&amp;Bereik scannen…</translation>
     </message>
     <message>
-        <source>导入目标文件…</source>
-        <translation>Doelen importeren…</translation>
+        <source>导入目标文件(&amp;I)…</source>
+        <translation>&amp;Doelen importeren…</translation>
     </message>
     <message>
-        <source>搜索</source>
-        <translation>Zoeken</translation>
+        <source>搜索(&amp;C)</source>
+        <translation>&amp;Zoeken</translation>
     </message>
     <message>
-        <source>应用配置…</source>
-        <translation>Profiel toepassen…</translation>
+        <source>应用配置(&amp;P)…</source>
+        <translation>&amp;Profiel toepassen…</translation>
     </message>
     <message>
-        <source>下载固件…</source>
-        <translation>Firmware…</translation>
+        <source>下载固件(&amp;F)…</source>
+        <translation>&amp;Firmware…</translation>
     </message>
     <message>
-        <source>下载字库…</source>
-        <translation>Lettertype…</translation>
+        <source>下载字库(&amp;O)…</source>
+        <translation>&amp;Lettertype…</translation>
     </message>
     <message>
         <source>打印自检页</source>
-        <translation>Testpagina</translation>
+        <translation>T&amp;estpagina</translation>
     </message>
     <message>
-        <source>导出清单…</source>
-        <translation>Inventaris exporteren…</translation>
+        <source>导出清单(&amp;E)…</source>
+        <translation>&amp;Inventaris exporteren…</translation>
     </message>
     <message>
-        <source>移除</source>
-        <translation>Verwijderen</translation>
+        <source>移除(&amp;M)</source>
+        <translation>&amp;Verwijderen</translation>
     </message>
     <message>
         <source>轮询间隔</source>
@@ -1130,6 +1158,50 @@ Het bestand blijft zoals het is; verandert de lijst, dan wordt eerst gevraagd of
         <source>下载</source>
         <translation>Downloaden</translation>
     </message>
+    <message>
+        <source>写入并校验？</source>
+        <translation>Schrijven en controleren?</translation>
+    </message>
+    <message>
+        <source>网段（如 192.168.1.0/24 或 192.168.1.10-60），可加 :端口。一次最多 65536 个地址（/16）。</source>
+        <translation>Bereik (bijv. 192.168.1.0/24 of 192.168.1.10-60), eventueel met :poort. Hoogstens 65536 adressen (/16) tegelijk.</translation>
+    </message>
+    <message>
+        <source>（未知）</source>
+        <translation>(onbekend)</translation>
+    </message>
+    <message>
+        <source>%1 台打印机共 %2 项设置与配置不同：</source>
+        <translation>%2 instellingen op %1 printers wijken af van het profiel:</translation>
+    </message>
+    <message>
+        <source>不是可扫描的网段：%1。应为 a.b.c.d/n（n 不小于 16）或 a.b.c.d-e，一次最多 65536 个地址。</source>
+        <translation>Geen bereik dat gescand kan worden: %1. Verwacht a.b.c.d/n (n minstens 16) of a.b.c.d-e, hoogstens 65536 adressen tegelijk.</translation>
+    </message>
+    <message>
+        <source>搜索到 %1 台打印机，新加入 %2 台。</source>
+        <translation>%1 printers gevonden, waarvan %2 nieuw.</translation>
+    </message>
+    <message>
+        <source>不是地址：%1。应为 地址[:端口]（端口 1 到 65535）或 usb:端口（1 到 255）。</source>
+        <translation>Geen adres: %1. Verwacht adres[:poort] (poort 1 tot 65535) of usb:poort (1 tot 255).</translation>
+    </message>
+    <message>
+        <source>正在搜索…</source>
+        <translation>Zoeken…</translation>
+    </message>
+    <message>
+        <source>正在搜索打印机…</source>
+        <translation>Printers zoeken…</translation>
+    </message>
+    <message>
+        <source>%1 是网段，不是一个地址：网段请用“扫描网段…”。</source>
+        <translation>%1 is een bereik, geen enkel adres: scan bereiken met ‘Bereik scannen…’.</translation>
+    </message>
+    <message>
+        <source>%1 不是 IPv4 地址：应为四个 0 到 255 的数，如 192.168.1.20。</source>
+        <translation>%1 is geen IPv4-adres: verwacht vier getallen van 0 tot 255, bijv. 192.168.1.20.</translation>
+    </message>
 </context>
 <context>
     <name>FunctionPage</name>
@@ -1139,15 +1211,15 @@ Het bestand blijft zoals het is; verandert de lijst, dan wordt eerst gevraagd of
     </message>
     <message>
         <source>打印自检页</source>
-        <translation>Zelftestpagina afdrukken</translation>
+        <translation>Zelftestpa&amp;gina afdrukken</translation>
     </message>
     <message>
         <source>重启机器</source>
-        <translation>Printer herstarten</translation>
+        <translation>Printer herstarten (&amp;3)</translation>
     </message>
     <message>
         <source>打印机初始化</source>
-        <translation>Printer initialiseren</translation>
+        <translation>Print&amp;er initialiseren</translation>
     </message>
     <message>
         <source>传感器自学习</source>
@@ -1155,23 +1227,23 @@ Het bestand blijft zoals het is; verandert de lijst, dan wordt eerst gevraagd of
     </message>
     <message>
         <source>缝隙自学习</source>
-        <translation>Tussenruimtekalibratie</translation>
+        <translation>Tussenruimtekalibratie (&amp;J)</translation>
     </message>
     <message>
         <source>黑标自学习</source>
-        <translation>Zwarte-markeringkalibratie</translation>
+        <translation>Zwarte-markeringkalibratie (&amp;4)</translation>
     </message>
     <message>
         <source>DAC自学习</source>
-        <translation>DAC-kalibratie</translation>
+        <translation>DAC-&amp;kalibratie</translation>
     </message>
     <message>
         <source>缺纸学习</source>
-        <translation>Papier-op-kalibratie</translation>
+        <translation>Papier-op-kalibratie (&amp;Q)</translation>
     </message>
     <message>
         <source>出纸口纸边传感器自学习</source>
-        <translation>Kalibratie uitvoersensor</translation>
+        <translation>Kal&amp;ibratie uitvoersensor</translation>
     </message>
     <message>
         <source>切刀模式</source>
@@ -1179,19 +1251,19 @@ Het bestand blijft zoals het is; verandert de lijst, dan wordt eerst gevraagd of
     </message>
     <message>
         <source>全切</source>
-        <translation>Volledig snijden</translation>
+        <translation>Vo&amp;lledig snijden</translation>
     </message>
     <message>
         <source>切刀关闭</source>
-        <translation>Snijmes uit</translation>
+        <translation>S&amp;nijmes uit</translation>
     </message>
     <message>
         <source>剥离模式</source>
-        <translation>Afpelmodus</translation>
+        <translation>A&amp;fpelmodus</translation>
     </message>
     <message>
         <source>撕离模式</source>
-        <translation>Afscheurmodus</translation>
+        <translation>Afscheur&amp;modus</translation>
     </message>
     <message>
         <source>按键与蜂鸣器</source>
@@ -1199,19 +1271,19 @@ Het bestand blijft zoals het is; verandert de lijst, dan wordt eerst gevraagd of
     </message>
     <message>
         <source>按键设置开启</source>
-        <translation>Toetsen aan</translation>
+        <translation>Toetsen aan (&amp;H)</translation>
     </message>
     <message>
         <source>按键设置关闭</source>
-        <translation>Toetsen uit</translation>
+        <translation>Toetsen uit (&amp;C)</translation>
     </message>
     <message>
         <source>蜂鸣器开启</source>
-        <translation>Zoemer aan</translation>
+        <translation>Zoemer aan (&amp;2)</translation>
     </message>
     <message>
         <source>蜂鸣器关闭</source>
-        <translation>Zoemer uit</translation>
+        <translation>Zoemer uit (&amp;1)</translation>
     </message>
     <message>
         <source>打印机信息</source>
@@ -1234,16 +1306,16 @@ Het bestand blijft zoals het is; verandert de lijst, dan wordt eerst gevraagd of
         <translation>Model:</translation>
     </message>
     <message>
-        <source>获取打印机信息</source>
-        <translation>Printerinfo ophalen</translation>
+        <source>获取打印机信息(&amp;X)</source>
+        <translation>Printerinfo ophalen (&amp;X)</translation>
     </message>
     <message>
         <source>打印机状态</source>
         <translation>Printerstatus</translation>
     </message>
     <message>
-        <source>获取打印机状态</source>
-        <translation>Printerstatus ophalen</translation>
+        <source>获取打印机状态(&amp;Z)</source>
+        <translation>Printerstatus ophalen (&amp;Y)</translation>
     </message>
     <message>
         <source>设置工具</source>
@@ -1455,12 +1527,12 @@ De printer initialiseren?</translation>
         <translation>Licentie: MIT (zie het bestand LICENSE)</translation>
     </message>
     <message>
-        <source>保存配置…</source>
-        <translation>Profiel opslaan…</translation>
+        <source>保存配置(&amp;A)…</source>
+        <translation>Pro&amp;fiel opslaan…</translation>
     </message>
     <message>
-        <source>应用配置…</source>
-        <translation>Profiel toepassen…</translation>
+        <source>应用配置(&amp;Y)…</source>
+        <translation>Profi&amp;el toepassen…</translation>
     </message>
     <message>
         <source>空闲中</source>
@@ -1473,6 +1545,14 @@ De printer initialiseren?</translation>
     <message>
         <source>配网后尚未读取</source>
         <translation>Niet gelezen sinds de wifi-configuratie</translation>
+    </message>
+    <message>
+        <source>未连接</source>
+        <translation>niet verbonden</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
     </message>
 </context>
 <context>
@@ -1763,11 +1843,11 @@ De printer initialiseren?</translation>
     </message>
     <message>
         <source>读取</source>
-        <translation>Lezen</translation>
+        <translation>&amp;Lezen</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>Instellen</translation>
+        <translation>&amp;Instellen</translation>
     </message>
     <message>
         <source>宽度范围20-108mm，请重新输入</source>
@@ -1888,11 +1968,11 @@ De printer initialiseren?</translation>
     </message>
     <message>
         <source>读取</source>
-        <translation>Lezen</translation>
+        <translation>&amp;Lezen</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>Instellen</translation>
+        <translation>&amp;Instellen</translation>
     </message>
 </context>
 <context>
@@ -2086,11 +2166,11 @@ De printer initialiseren?</translation>
     </message>
     <message>
         <source>读取</source>
-        <translation>Lezen</translation>
+        <translation>&amp;Lezen</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>Instellen</translation>
+        <translation>&amp;Instellen</translation>
     </message>
 </context>
 <context>
@@ -2168,15 +2248,15 @@ De printer initialiseren?</translation>
     </message>
     <message>
         <source>WIFI配网</source>
-        <translation>Wifi-configuratie</translation>
+        <translation>Wifi-&amp;configuratie</translation>
     </message>
     <message>
         <source>读取</source>
-        <translation>Lezen</translation>
+        <translation>&amp;Lezen</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>Instellen</translation>
+        <translation>&amp;Instellen</translation>
     </message>
     <message>
         <source>设置工具</source>

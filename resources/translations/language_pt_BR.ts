@@ -37,11 +37,11 @@
     </message>
     <message>
         <source>读取</source>
-        <translation>Ler</translation>
+        <translation>&amp;Ler</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>Aplicar</translation>
+        <translation>&amp;Aplicar</translation>
     </message>
     <message>
         <source>设置工具</source>
@@ -294,6 +294,10 @@
         <source>本系统不适用</source>
         <translation>Não neste sistema</translation>
     </message>
+    <message>
+        <source>未检查搜索端口：按地址连接不用它。</source>
+        <translation>Porta de busca não verificada: a conexão pelo endereço não a usa.</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionPanel</name>
@@ -303,19 +307,19 @@
     </message>
     <message>
         <source>有线网络</source>
-        <translation>Ethernet</translation>
+        <translation>Et&amp;hernet</translation>
     </message>
     <message>
         <source>无线网络</source>
-        <translation>Wi-Fi</translation>
+        <translation>&amp;Wi-Fi</translation>
     </message>
     <message>
-        <source>蓝牙</source>
-        <translation>Bluetooth</translation>
+        <source>蓝牙(&amp;B)</source>
+        <translation>Bluetooth (&amp;C)</translation>
     </message>
     <message>
-        <source>串口</source>
-        <translation>Porta serial</translation>
+        <source>串口(&amp;P)</source>
+        <translation>&amp;Porta serial</translation>
     </message>
     <message>
         <source>IP连接设置</source>
@@ -371,19 +375,19 @@
     </message>
     <message>
         <source>刷新列表</source>
-        <translation>Atualizar lista</translation>
+        <translation>A&amp;tualizar lista</translation>
     </message>
     <message>
         <source>停止获取</source>
-        <translation>Parar busca</translation>
+        <translation>Pa&amp;rar busca</translation>
     </message>
     <message>
         <source>打开设备</source>
-        <translation>Abrir</translation>
+        <translation>A&amp;brir</translation>
     </message>
     <message>
         <source>关闭设备</source>
-        <translation>Fechar</translation>
+        <translation>&amp;Fechar</translation>
     </message>
     <message>
         <source>设置工具</source>
@@ -414,16 +418,16 @@
         <translation>Fechado com sucesso!</translation>
     </message>
     <message>
-        <source>连接诊断</source>
-        <translation>Diagnóstico de conexão</translation>
+        <source>连接诊断(&amp;D)</source>
+        <translation>Diagnó&amp;stico de conexão</translation>
     </message>
     <message>
-        <source>导出诊断报告…</source>
-        <translation>Exportar relatório de diagnóstico…</translation>
+        <source>导出诊断报告(&amp;E)…</source>
+        <translation>Exportar relatório &amp;de diagnóstico…</translation>
     </message>
     <message>
-        <source>打印机群…</source>
-        <translation>Frota…</translation>
+        <source>打印机群(&amp;F)…</source>
+        <translation>Fr&amp;ota…</translation>
     </message>
 </context>
 <context>
@@ -438,27 +442,27 @@
     </message>
     <message>
         <source>HEX发送</source>
-        <translation>Envio HEX</translation>
+        <translation>E&amp;nvio HEX</translation>
     </message>
     <message>
         <source>HEX接收</source>
-        <translation>Recepção HEX</translation>
+        <translation>Recepção HE&amp;X</translation>
     </message>
     <message>
         <source>发送</source>
-        <translation>Enviar</translation>
+        <translation>&amp;Enviar</translation>
     </message>
     <message>
         <source>发送文件</source>
-        <translation>Enviar arquivo</translation>
+        <translation>Enviar &amp;arquivo</translation>
     </message>
     <message>
         <source>清空发送</source>
-        <translation>Limpar envio</translation>
+        <translation>&amp;Limpar envio</translation>
     </message>
     <message>
         <source>清空接收</source>
-        <translation>Limpar recepção</translation>
+        <translation>L&amp;impar recepção</translation>
     </message>
     <message>
         <source>发送进度</source>
@@ -495,6 +499,26 @@
     <message>
         <source>发送文件 %1，%2 字节</source>
         <translation>Enviando arquivo %1, %2 bytes</translation>
+    </message>
+    <message>
+        <source>第 %1 个字符处的空白不对：字节之间正好一个空格，不能换行，开头结尾不留空格</source>
+        <translation>Espaçamento incorreto no caractere %1: exatamente um espaço entre os bytes, sem quebra de linha, nenhum no início ou no fim</translation>
+    </message>
+    <message>
+        <source>第 %1 个字符“%2”不是十六进制数字：应为 0-9 或 A-F</source>
+        <translation>O caractere %1 “%2” não é um dígito hexadecimal: esperado 0-9 ou A-F</translation>
+    </message>
+    <message>
+        <source>发送区为空：应为两位一组的十六进制数，以空格分开，如 1B 40</source>
+        <translation>A área de envio está vazia: esperados dígitos hexadecimais em pares separados por espaços, como 1B 40</translation>
+    </message>
+    <message>
+        <source>第 %1 个字符起的数字超过两位：字节之间应有一个空格，如 1B 40</source>
+        <translation>Mais de dois dígitos a partir do caractere %1: coloque um espaço entre os bytes, como 1B 40</translation>
+    </message>
+    <message>
+        <source>第 %1 个字符起有奇数个十六进制数字：每个字节要两位，如 0F</source>
+        <translation>Número ímpar de dígitos hexadecimais a partir do caractere %1: cada byte tem dois dígitos, como 0F</translation>
     </message>
 </context>
 <context>
@@ -574,6 +598,10 @@
         <source>本系统不适用</source>
         <translation>Não neste sistema</translation>
     </message>
+    <message>
+        <source>只检查网络打印机 %1。</source>
+        <translation>Apenas a impressora de rede %1 é verificada.</translation>
+    </message>
 </context>
 <context>
     <name>DistancePage</name>
@@ -603,11 +631,11 @@
     </message>
     <message>
         <source>读取</source>
-        <translation>Ler</translation>
+        <translation>&amp;Ler</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>Aplicar</translation>
+        <translation>&amp;Aplicar</translation>
     </message>
     <message>
         <source>注：1mm = 12dot</source>
@@ -642,7 +670,7 @@
     </message>
     <message>
         <source>显示</source>
-        <translation>Mostrar</translation>
+        <translation>&amp;Mostrar</translation>
     </message>
     <message>
         <source>名称:</source>
@@ -650,15 +678,15 @@
     </message>
     <message>
         <source>选择手动输入</source>
-        <translation>Digitar manualmente</translation>
+        <translation>&amp;Digitar manualmente</translation>
     </message>
     <message>
         <source>刷新列表</source>
-        <translation>Atualizar lista</translation>
+        <translation>&amp;Atualizar lista</translation>
     </message>
     <message>
         <source>开始配网</source>
-        <translation>Iniciar configuração</translation>
+        <translation>&amp;Iniciar configuração</translation>
     </message>
     <message>
         <source>扫描中...</source>
@@ -689,8 +717,8 @@
         <translation>Nenhuma rede encontrada: marque “Digitar manualmente” e digite o nome da rede, ou atualize a lista mais tarde.</translation>
     </message>
     <message>
-        <source>关闭</source>
-        <translation>Fechar</translation>
+        <source>关闭(&amp;C)</source>
+        <translation>&amp;Fechar</translation>
     </message>
     <message>
         <source>打印机：%1</source>
@@ -705,11 +733,11 @@
     </message>
     <message>
         <source>下载固件</source>
-        <translation>Enviar firmware</translation>
+        <translation>En&amp;viar firmware</translation>
     </message>
     <message>
         <source>下载字库</source>
-        <translation>Enviar fonte</translation>
+        <translation>Enviar fonte (&amp;G)</translation>
     </message>
     <message>
         <source>错误</source>
@@ -800,11 +828,11 @@
     </message>
     <message>
         <source>读取</source>
-        <translation>Ler</translation>
+        <translation>&amp;Ler</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>Aplicar</translation>
+        <translation>&amp;Aplicar</translation>
     </message>
     <message>
         <source>设置工具</source>
@@ -877,44 +905,44 @@
         <translation>endereço[:porta] ou usb:porta</translation>
     </message>
     <message>
-        <source>添加</source>
-        <translation>Adicionar</translation>
+        <source>添加(&amp;A)</source>
+        <translation>&amp;Adicionar</translation>
     </message>
     <message>
-        <source>扫描网段…</source>
-        <translation>Varrer faixa…</translation>
+        <source>扫描网段(&amp;R)…</source>
+        <translation>&amp;Varrer faixa…</translation>
     </message>
     <message>
-        <source>导入目标文件…</source>
-        <translation>Importar alvos…</translation>
+        <source>导入目标文件(&amp;I)…</source>
+        <translation>&amp;Importar alvos…</translation>
     </message>
     <message>
-        <source>搜索</source>
-        <translation>Procurar</translation>
+        <source>搜索(&amp;C)</source>
+        <translation>P&amp;rocurar</translation>
     </message>
     <message>
-        <source>应用配置…</source>
-        <translation>Aplicar perfil…</translation>
+        <source>应用配置(&amp;P)…</source>
+        <translation>Aplicar &amp;perfil…</translation>
     </message>
     <message>
-        <source>下载固件…</source>
-        <translation>Firmware…</translation>
+        <source>下载固件(&amp;F)…</source>
+        <translation>&amp;Firmware…</translation>
     </message>
     <message>
-        <source>下载字库…</source>
-        <translation>Fonte…</translation>
+        <source>下载字库(&amp;O)…</source>
+        <translation>F&amp;onte…</translation>
     </message>
     <message>
         <source>打印自检页</source>
-        <translation>Página de teste</translation>
+        <translation>Pá&amp;gina de teste</translation>
     </message>
     <message>
-        <source>导出清单…</source>
-        <translation>Exportar inventário…</translation>
+        <source>导出清单(&amp;E)…</source>
+        <translation>&amp;Exportar inventário…</translation>
     </message>
     <message>
-        <source>移除</source>
-        <translation>Remover</translation>
+        <source>移除(&amp;M)</source>
+        <translation>Re&amp;mover</translation>
     </message>
     <message>
         <source>轮询间隔</source>
@@ -1130,6 +1158,50 @@ O arquivo fica como está; quando a lista mudar, você será consultado antes de
         <source>下载</source>
         <translation>Baixar</translation>
     </message>
+    <message>
+        <source>写入并校验？</source>
+        <translation>Gravar e verificar?</translation>
+    </message>
+    <message>
+        <source>网段（如 192.168.1.0/24 或 192.168.1.10-60），可加 :端口。一次最多 65536 个地址（/16）。</source>
+        <translation>Faixa (como 192.168.1.0/24 ou 192.168.1.10-60), opcionalmente com :porta. No máximo 65536 endereços (/16) por vez.</translation>
+    </message>
+    <message>
+        <source>（未知）</source>
+        <translation>(desconhecido)</translation>
+    </message>
+    <message>
+        <source>%1 台打印机共 %2 项设置与配置不同：</source>
+        <translation>%2 configurações em %1 impressoras diferem do perfil:</translation>
+    </message>
+    <message>
+        <source>不是可扫描的网段：%1。应为 a.b.c.d/n（n 不小于 16）或 a.b.c.d-e，一次最多 65536 个地址。</source>
+        <translation>Não é uma faixa que possa ser varrida: %1. Esperado a.b.c.d/n (n no mínimo 16) ou a.b.c.d-e, no máximo 65536 endereços por vez.</translation>
+    </message>
+    <message>
+        <source>搜索到 %1 台打印机，新加入 %2 台。</source>
+        <translation>%1 impressoras encontradas, %2 novas.</translation>
+    </message>
+    <message>
+        <source>不是地址：%1。应为 地址[:端口]（端口 1 到 65535）或 usb:端口（1 到 255）。</source>
+        <translation>Não é um endereço: %1. Esperado endereço[:porta] (porta 1 a 65535) ou usb:porta (1 a 255).</translation>
+    </message>
+    <message>
+        <source>正在搜索…</source>
+        <translation>Buscando…</translation>
+    </message>
+    <message>
+        <source>正在搜索打印机…</source>
+        <translation>Buscando impressoras…</translation>
+    </message>
+    <message>
+        <source>%1 是网段，不是一个地址：网段请用“扫描网段…”。</source>
+        <translation>%1 é uma faixa, não um endereço: varra faixas com “Varrer faixa…”.</translation>
+    </message>
+    <message>
+        <source>%1 不是 IPv4 地址：应为四个 0 到 255 的数，如 192.168.1.20。</source>
+        <translation>%1 não é um endereço IPv4: esperados quatro números de 0 a 255, como 192.168.1.20.</translation>
+    </message>
 </context>
 <context>
     <name>FunctionPage</name>
@@ -1139,15 +1211,15 @@ O arquivo fica como está; quando a lista mudar, você será consultado antes de
     </message>
     <message>
         <source>打印自检页</source>
-        <translation>Imprimir página de autoteste</translation>
+        <translation>Imprimir pági&amp;na de autoteste</translation>
     </message>
     <message>
         <source>重启机器</source>
-        <translation>Reiniciar impressora</translation>
+        <translation>Reiniciar impressora (&amp;3)</translation>
     </message>
     <message>
         <source>打印机初始化</source>
-        <translation>Inicializar impressora</translation>
+        <translation>&amp;Inicializar impressora</translation>
     </message>
     <message>
         <source>传感器自学习</source>
@@ -1155,23 +1227,23 @@ O arquivo fica como está; quando a lista mudar, você será consultado antes de
     </message>
     <message>
         <source>缝隙自学习</source>
-        <translation>Calibração de espaço</translation>
+        <translation>Calibração de espaço (&amp;V)</translation>
     </message>
     <message>
         <source>黑标自学习</source>
-        <translation>Calibração de marca preta</translation>
+        <translation>Calibração de marca preta (&amp;4)</translation>
     </message>
     <message>
         <source>DAC自学习</source>
-        <translation>Calibração DAC</translation>
+        <translation>C&amp;alibração DAC</translation>
     </message>
     <message>
         <source>缺纸学习</source>
-        <translation>Calibração de falta de papel</translation>
+        <translation>Calibração de falta de papel (&amp;X)</translation>
     </message>
     <message>
         <source>出纸口纸边传感器自学习</source>
-        <translation>Calibração do sensor de saída</translation>
+        <translation>Ca&amp;libração do sensor de saída</translation>
     </message>
     <message>
         <source>切刀模式</source>
@@ -1179,19 +1251,19 @@ O arquivo fica como está; quando a lista mudar, você será consultado antes de
     </message>
     <message>
         <source>全切</source>
-        <translation>Corte total</translation>
+        <translation>Cort&amp;e total</translation>
     </message>
     <message>
         <source>切刀关闭</source>
-        <translation>Guilhotina desligada</translation>
+        <translation>&amp;Guilhotina desligada</translation>
     </message>
     <message>
         <source>剥离模式</source>
-        <translation>Modo descolar</translation>
+        <translation>&amp;Modo descolar</translation>
     </message>
     <message>
         <source>撕离模式</source>
-        <translation>Modo destaque</translation>
+        <translation>Modo desta&amp;que</translation>
     </message>
     <message>
         <source>按键与蜂鸣器</source>
@@ -1199,19 +1271,19 @@ O arquivo fica como está; quando a lista mudar, você será consultado antes de
     </message>
     <message>
         <source>按键设置开启</source>
-        <translation>Teclas ligadas</translation>
+        <translation>Teclas ligadas (&amp;K)</translation>
     </message>
     <message>
         <source>按键设置关闭</source>
-        <translation>Teclas desligadas</translation>
+        <translation>Teclas desligadas (&amp;J)</translation>
     </message>
     <message>
         <source>蜂鸣器开启</source>
-        <translation>Buzzer ligado</translation>
+        <translation>Buzzer ligado (&amp;2)</translation>
     </message>
     <message>
         <source>蜂鸣器关闭</source>
-        <translation>Buzzer desligado</translation>
+        <translation>Buzzer desligado (&amp;1)</translation>
     </message>
     <message>
         <source>打印机信息</source>
@@ -1234,16 +1306,16 @@ O arquivo fica como está; quando a lista mudar, você será consultado antes de
         <translation>Modelo:</translation>
     </message>
     <message>
-        <source>获取打印机信息</source>
-        <translation>Obter informações</translation>
+        <source>获取打印机信息(&amp;X)</source>
+        <translation>Obter informações (&amp;Y)</translation>
     </message>
     <message>
         <source>打印机状态</source>
         <translation>Status da impressora</translation>
     </message>
     <message>
-        <source>获取打印机状态</source>
-        <translation>Obter status</translation>
+        <source>获取打印机状态(&amp;Z)</source>
+        <translation>Obter status (&amp;Z)</translation>
     </message>
     <message>
         <source>设置工具</source>
@@ -1455,12 +1527,12 @@ Inicializar a impressora?</translation>
         <translation>Licença: MIT (veja o arquivo LICENSE)</translation>
     </message>
     <message>
-        <source>保存配置…</source>
-        <translation>Salvar perfil…</translation>
+        <source>保存配置(&amp;A)…</source>
+        <translation>Sal&amp;var perfil…</translation>
     </message>
     <message>
-        <source>应用配置…</source>
-        <translation>Aplicar perfil…</translation>
+        <source>应用配置(&amp;Y)…</source>
+        <translation>Apl&amp;icar perfil…</translation>
     </message>
     <message>
         <source>空闲中</source>
@@ -1473,6 +1545,14 @@ Inicializar a impressora?</translation>
     <message>
         <source>配网后尚未读取</source>
         <translation>Não lido desde a configuração do Wi-Fi</translation>
+    </message>
+    <message>
+        <source>未连接</source>
+        <translation>não conectado</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
     </message>
 </context>
 <context>
@@ -1763,11 +1843,11 @@ Inicializar a impressora?</translation>
     </message>
     <message>
         <source>读取</source>
-        <translation>Ler</translation>
+        <translation>&amp;Ler</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>Aplicar</translation>
+        <translation>&amp;Aplicar</translation>
     </message>
     <message>
         <source>宽度范围20-108mm，请重新输入</source>
@@ -1888,11 +1968,11 @@ Inicializar a impressora?</translation>
     </message>
     <message>
         <source>读取</source>
-        <translation>Ler</translation>
+        <translation>&amp;Ler</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>Aplicar</translation>
+        <translation>&amp;Aplicar</translation>
     </message>
 </context>
 <context>
@@ -2086,11 +2166,11 @@ Inicializar a impressora?</translation>
     </message>
     <message>
         <source>读取</source>
-        <translation>Ler</translation>
+        <translation>&amp;Ler</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>Aplicar</translation>
+        <translation>&amp;Aplicar</translation>
     </message>
 </context>
 <context>
@@ -2168,15 +2248,15 @@ Inicializar a impressora?</translation>
     </message>
     <message>
         <source>WIFI配网</source>
-        <translation>Configurar Wi-Fi</translation>
+        <translation>Co&amp;nfigurar Wi-Fi</translation>
     </message>
     <message>
         <source>读取</source>
-        <translation>Ler</translation>
+        <translation>&amp;Ler</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>Aplicar</translation>
+        <translation>&amp;Aplicar</translation>
     </message>
     <message>
         <source>设置工具</source>

@@ -37,11 +37,11 @@
     </message>
     <message>
         <source>读取</source>
-        <translation>讀取</translation>
+        <translation>讀取(&amp;R)</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>設定</translation>
+        <translation>設定(&amp;S)</translation>
     </message>
     <message>
         <source>设置工具</source>
@@ -294,6 +294,10 @@
         <source>本系统不适用</source>
         <translation>本系統不適用</translation>
     </message>
+    <message>
+        <source>未检查搜索端口：按地址连接不用它。</source>
+        <translation>未檢查搜尋埠：按位址連線不用它。</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionPanel</name>
@@ -303,19 +307,19 @@
     </message>
     <message>
         <source>有线网络</source>
-        <translation>有線網路</translation>
+        <translation>有線網路(&amp;H)</translation>
     </message>
     <message>
         <source>无线网络</source>
-        <translation>無線網路</translation>
+        <translation>無線網路(&amp;W)</translation>
     </message>
     <message>
-        <source>蓝牙</source>
-        <translation>藍牙</translation>
+        <source>蓝牙(&amp;B)</source>
+        <translation>藍牙(&amp;B)</translation>
     </message>
     <message>
-        <source>串口</source>
-        <translation>序列埠</translation>
+        <source>串口(&amp;P)</source>
+        <translation>序列埠(&amp;P)</translation>
     </message>
     <message>
         <source>IP连接设置</source>
@@ -371,19 +375,19 @@
     </message>
     <message>
         <source>刷新列表</source>
-        <translation>重新整理清單</translation>
+        <translation>重新整理清單(&amp;L)</translation>
     </message>
     <message>
         <source>停止获取</source>
-        <translation>停止搜尋</translation>
+        <translation>停止搜尋(&amp;T)</translation>
     </message>
     <message>
         <source>打开设备</source>
-        <translation>開啟設備</translation>
+        <translation>開啟設備(&amp;O)</translation>
     </message>
     <message>
         <source>关闭设备</source>
-        <translation>關閉設備</translation>
+        <translation>關閉設備(&amp;C)</translation>
     </message>
     <message>
         <source>设置工具</source>
@@ -414,16 +418,16 @@
         <translation>關閉成功！</translation>
     </message>
     <message>
-        <source>连接诊断</source>
-        <translation>連線診斷</translation>
+        <source>连接诊断(&amp;D)</source>
+        <translation>連線診斷(&amp;D)</translation>
     </message>
     <message>
-        <source>导出诊断报告…</source>
-        <translation>匯出診斷報告…</translation>
+        <source>导出诊断报告(&amp;E)…</source>
+        <translation>匯出診斷報告(&amp;E)…</translation>
     </message>
     <message>
-        <source>打印机群…</source>
-        <translation>印表機群…</translation>
+        <source>打印机群(&amp;F)…</source>
+        <translation>印表機群(&amp;F)…</translation>
     </message>
 </context>
 <context>
@@ -438,27 +442,27 @@
     </message>
     <message>
         <source>HEX发送</source>
-        <translation>HEX傳送</translation>
+        <translation>HEX傳送(&amp;X)</translation>
     </message>
     <message>
         <source>HEX接收</source>
-        <translation>HEX接收</translation>
+        <translation>HEX接收(&amp;R)</translation>
     </message>
     <message>
         <source>发送</source>
-        <translation>傳送</translation>
+        <translation>傳送(&amp;S)</translation>
     </message>
     <message>
         <source>发送文件</source>
-        <translation>傳送檔案</translation>
+        <translation>傳送檔案(&amp;N)</translation>
     </message>
     <message>
         <source>清空发送</source>
-        <translation>清除傳送</translation>
+        <translation>清除傳送(&amp;A)</translation>
     </message>
     <message>
         <source>清空接收</source>
-        <translation>清除接收</translation>
+        <translation>清除接收(&amp;I)</translation>
     </message>
     <message>
         <source>发送进度</source>
@@ -495,6 +499,26 @@
     <message>
         <source>发送文件 %1，%2 字节</source>
         <translation>傳送檔案 %1，%2 位元組</translation>
+    </message>
+    <message>
+        <source>第 %1 个字符处的空白不对：字节之间正好一个空格，不能换行，开头结尾不留空格</source>
+        <translation>第 %1 個字元處的空白不對：位元組之間正好一個空格，不能換行，開頭結尾不留空格</translation>
+    </message>
+    <message>
+        <source>第 %1 个字符“%2”不是十六进制数字：应为 0-9 或 A-F</source>
+        <translation>第 %1 個字元「%2」不是十六進位數字：應為 0-9 或 A-F</translation>
+    </message>
+    <message>
+        <source>发送区为空：应为两位一组的十六进制数，以空格分开，如 1B 40</source>
+        <translation>傳送區為空：應為兩位一組的十六進位數，以空格分開，如 1B 40</translation>
+    </message>
+    <message>
+        <source>第 %1 个字符起的数字超过两位：字节之间应有一个空格，如 1B 40</source>
+        <translation>第 %1 個字元起的數字超過兩位：位元組之間應有一個空格，如 1B 40</translation>
+    </message>
+    <message>
+        <source>第 %1 个字符起有奇数个十六进制数字：每个字节要两位，如 0F</source>
+        <translation>第 %1 個字元起有奇數個十六進位數字：每個位元組要兩位，如 0F</translation>
     </message>
 </context>
 <context>
@@ -574,6 +598,10 @@
         <source>本系统不适用</source>
         <translation>本系統不適用</translation>
     </message>
+    <message>
+        <source>只检查网络打印机 %1。</source>
+        <translation>只檢查網路印表機 %1。</translation>
+    </message>
 </context>
 <context>
     <name>DistancePage</name>
@@ -603,11 +631,11 @@
     </message>
     <message>
         <source>读取</source>
-        <translation>讀取</translation>
+        <translation>讀取(&amp;R)</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>設定</translation>
+        <translation>設定(&amp;S)</translation>
     </message>
     <message>
         <source>注：1mm = 12dot</source>
@@ -642,7 +670,7 @@
     </message>
     <message>
         <source>显示</source>
-        <translation>顯示</translation>
+        <translation>顯示(&amp;H)</translation>
     </message>
     <message>
         <source>名称:</source>
@@ -650,15 +678,15 @@
     </message>
     <message>
         <source>选择手动输入</source>
-        <translation>選擇手動輸入</translation>
+        <translation>選擇手動輸入(&amp;E)</translation>
     </message>
     <message>
         <source>刷新列表</source>
-        <translation>重新整理清單</translation>
+        <translation>重新整理清單(&amp;R)</translation>
     </message>
     <message>
         <source>开始配网</source>
-        <translation>開始連線設定</translation>
+        <translation>開始連線設定(&amp;S)</translation>
     </message>
     <message>
         <source>扫描中...</source>
@@ -689,8 +717,8 @@
         <translation>沒有找到WiFi網路：請勾選「選擇手動輸入」，手動輸入WiFi名稱，或稍後重新整理列表。</translation>
     </message>
     <message>
-        <source>关闭</source>
-        <translation>關閉</translation>
+        <source>关闭(&amp;C)</source>
+        <translation>關閉(&amp;C)</translation>
     </message>
     <message>
         <source>打印机：%1</source>
@@ -705,11 +733,11 @@
     </message>
     <message>
         <source>下载固件</source>
-        <translation>下載韌體</translation>
+        <translation>下載韌體(&amp;M)</translation>
     </message>
     <message>
         <source>下载字库</source>
-        <translation>下載字型</translation>
+        <translation>下載字型(&amp;G)</translation>
     </message>
     <message>
         <source>错误</source>
@@ -800,11 +828,11 @@
     </message>
     <message>
         <source>读取</source>
-        <translation>讀取</translation>
+        <translation>讀取(&amp;R)</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>設定</translation>
+        <translation>設定(&amp;S)</translation>
     </message>
     <message>
         <source>设置工具</source>
@@ -877,44 +905,44 @@
         <translation>位址[:埠]，或 usb:埠</translation>
     </message>
     <message>
-        <source>添加</source>
-        <translation>新增</translation>
+        <source>添加(&amp;A)</source>
+        <translation>新增(&amp;A)</translation>
     </message>
     <message>
-        <source>扫描网段…</source>
-        <translation>掃描網段…</translation>
+        <source>扫描网段(&amp;R)…</source>
+        <translation>掃描網段(&amp;R)…</translation>
     </message>
     <message>
-        <source>导入目标文件…</source>
-        <translation>匯入目標檔…</translation>
+        <source>导入目标文件(&amp;I)…</source>
+        <translation>匯入目標檔(&amp;I)…</translation>
     </message>
     <message>
-        <source>搜索</source>
-        <translation>搜尋</translation>
+        <source>搜索(&amp;C)</source>
+        <translation>搜尋(&amp;C)</translation>
     </message>
     <message>
-        <source>应用配置…</source>
-        <translation>套用設定檔…</translation>
+        <source>应用配置(&amp;P)…</source>
+        <translation>套用設定檔(&amp;P)…</translation>
     </message>
     <message>
-        <source>下载固件…</source>
-        <translation>下載韌體…</translation>
+        <source>下载固件(&amp;F)…</source>
+        <translation>下載韌體(&amp;F)…</translation>
     </message>
     <message>
-        <source>下载字库…</source>
-        <translation>下載字型…</translation>
+        <source>下载字库(&amp;O)…</source>
+        <translation>下載字型(&amp;O)…</translation>
     </message>
     <message>
         <source>打印自检页</source>
-        <translation>列印自我測試頁</translation>
+        <translation>列印自我測試頁(&amp;S)</translation>
     </message>
     <message>
-        <source>导出清单…</source>
-        <translation>匯出清單…</translation>
+        <source>导出清单(&amp;E)…</source>
+        <translation>匯出清單(&amp;E)…</translation>
     </message>
     <message>
-        <source>移除</source>
-        <translation>移除</translation>
+        <source>移除(&amp;M)</source>
+        <translation>移除(&amp;M)</translation>
     </message>
     <message>
         <source>轮询间隔</source>
@@ -1130,6 +1158,50 @@
         <source>下载</source>
         <translation>下載</translation>
     </message>
+    <message>
+        <source>写入并校验？</source>
+        <translation>寫入並校驗？</translation>
+    </message>
+    <message>
+        <source>网段（如 192.168.1.0/24 或 192.168.1.10-60），可加 :端口。一次最多 65536 个地址（/16）。</source>
+        <translation>網段（如 192.168.1.0/24 或 192.168.1.10-60），可加 :埠。一次最多 65536 個位址（/16）。</translation>
+    </message>
+    <message>
+        <source>（未知）</source>
+        <translation>（未知）</translation>
+    </message>
+    <message>
+        <source>%1 台打印机共 %2 项设置与配置不同：</source>
+        <translation>%1 台印表機共 %2 項設定與配置不同：</translation>
+    </message>
+    <message>
+        <source>不是可扫描的网段：%1。应为 a.b.c.d/n（n 不小于 16）或 a.b.c.d-e，一次最多 65536 个地址。</source>
+        <translation>不是可掃描的網段：%1。應為 a.b.c.d/n（n 不小於 16）或 a.b.c.d-e，一次最多 65536 個位址。</translation>
+    </message>
+    <message>
+        <source>搜索到 %1 台打印机，新加入 %2 台。</source>
+        <translation>搜尋到 %1 台印表機，新加入 %2 台。</translation>
+    </message>
+    <message>
+        <source>不是地址：%1。应为 地址[:端口]（端口 1 到 65535）或 usb:端口（1 到 255）。</source>
+        <translation>不是位址：%1。應為 位址[:埠]（埠 1 到 65535）或 usb:埠（1 到 255）。</translation>
+    </message>
+    <message>
+        <source>正在搜索…</source>
+        <translation>正在搜尋…</translation>
+    </message>
+    <message>
+        <source>正在搜索打印机…</source>
+        <translation>正在搜尋印表機…</translation>
+    </message>
+    <message>
+        <source>%1 是网段，不是一个地址：网段请用“扫描网段…”。</source>
+        <translation>%1 是網段，不是一個位址：網段請用「掃描網段…」。</translation>
+    </message>
+    <message>
+        <source>%1 不是 IPv4 地址：应为四个 0 到 255 的数，如 192.168.1.20。</source>
+        <translation>%1 不是 IPv4 位址：應為四個 0 到 255 的數，如 192.168.1.20。</translation>
+    </message>
 </context>
 <context>
     <name>FunctionPage</name>
@@ -1139,15 +1211,15 @@
     </message>
     <message>
         <source>打印自检页</source>
-        <translation>列印自我測試頁</translation>
+        <translation>列印自我測試頁(&amp;N)</translation>
     </message>
     <message>
         <source>重启机器</source>
-        <translation>重新啟動機器</translation>
+        <translation>重新啟動機器(&amp;3)</translation>
     </message>
     <message>
         <source>打印机初始化</source>
-        <translation>印表機初始化</translation>
+        <translation>印表機初始化(&amp;I)</translation>
     </message>
     <message>
         <source>传感器自学习</source>
@@ -1155,23 +1227,23 @@
     </message>
     <message>
         <source>缝隙自学习</source>
-        <translation>縫隙自學習</translation>
+        <translation>縫隙自學習(&amp;Q)</translation>
     </message>
     <message>
         <source>黑标自学习</source>
-        <translation>黑標自學習</translation>
+        <translation>黑標自學習(&amp;4)</translation>
     </message>
     <message>
         <source>DAC自学习</source>
-        <translation>DAC自學習</translation>
+        <translation>DAC自學習(&amp;A)</translation>
     </message>
     <message>
         <source>缺纸学习</source>
-        <translation>缺紙學習</translation>
+        <translation>缺紙學習(&amp;V)</translation>
     </message>
     <message>
         <source>出纸口纸边传感器自学习</source>
-        <translation>出紙口紙邊感測器自學習</translation>
+        <translation>出紙口紙邊感測器自學習(&amp;S)</translation>
     </message>
     <message>
         <source>切刀模式</source>
@@ -1179,19 +1251,19 @@
     </message>
     <message>
         <source>全切</source>
-        <translation>全切</translation>
+        <translation>全切(&amp;G)</translation>
     </message>
     <message>
         <source>切刀关闭</source>
-        <translation>切刀關閉</translation>
+        <translation>切刀關閉(&amp;R)</translation>
     </message>
     <message>
         <source>剥离模式</source>
-        <translation>剝離模式</translation>
+        <translation>剝離模式(&amp;M)</translation>
     </message>
     <message>
         <source>撕离模式</source>
-        <translation>撕離模式</translation>
+        <translation>撕離模式(&amp;J)</translation>
     </message>
     <message>
         <source>按键与蜂鸣器</source>
@@ -1199,19 +1271,19 @@
     </message>
     <message>
         <source>按键设置开启</source>
-        <translation>按鍵設定開啟</translation>
+        <translation>按鍵設定開啟(&amp;Y)</translation>
     </message>
     <message>
         <source>按键设置关闭</source>
-        <translation>按鍵設定關閉</translation>
+        <translation>按鍵設定關閉(&amp;K)</translation>
     </message>
     <message>
         <source>蜂鸣器开启</source>
-        <translation>蜂鳴器開啟</translation>
+        <translation>蜂鳴器開啟(&amp;2)</translation>
     </message>
     <message>
         <source>蜂鸣器关闭</source>
-        <translation>蜂鳴器關閉</translation>
+        <translation>蜂鳴器關閉(&amp;1)</translation>
     </message>
     <message>
         <source>打印机信息</source>
@@ -1234,16 +1306,16 @@
         <translation>型號：</translation>
     </message>
     <message>
-        <source>获取打印机信息</source>
-        <translation>取得印表機資訊</translation>
+        <source>获取打印机信息(&amp;X)</source>
+        <translation>取得印表機資訊(&amp;X)</translation>
     </message>
     <message>
         <source>打印机状态</source>
         <translation>印表機狀態</translation>
     </message>
     <message>
-        <source>获取打印机状态</source>
-        <translation>取得印表機狀態</translation>
+        <source>获取打印机状态(&amp;Z)</source>
+        <translation>取得印表機狀態(&amp;Z)</translation>
     </message>
     <message>
         <source>设置工具</source>
@@ -1455,12 +1527,12 @@
         <translation>授權：MIT（隨附 LICENSE 檔案）</translation>
     </message>
     <message>
-        <source>保存配置…</source>
-        <translation>儲存設定檔…</translation>
+        <source>保存配置(&amp;A)…</source>
+        <translation>儲存設定檔(&amp;A)…</translation>
     </message>
     <message>
-        <source>应用配置…</source>
-        <translation>套用設定檔…</translation>
+        <source>应用配置(&amp;Y)…</source>
+        <translation>套用設定檔(&amp;Y)…</translation>
     </message>
     <message>
         <source>空闲中</source>
@@ -1473,6 +1545,14 @@
     <message>
         <source>配网后尚未读取</source>
         <translation>Wi-Fi連線設定後尚未讀取</translation>
+    </message>
+    <message>
+        <source>未连接</source>
+        <translation>未連線</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
     </message>
 </context>
 <context>
@@ -1760,11 +1840,11 @@
     </message>
     <message>
         <source>读取</source>
-        <translation>讀取</translation>
+        <translation>讀取(&amp;R)</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>設定</translation>
+        <translation>設定(&amp;S)</translation>
     </message>
     <message>
         <source>宽度范围20-108mm，请重新输入</source>
@@ -1885,11 +1965,11 @@
     </message>
     <message>
         <source>读取</source>
-        <translation>讀取</translation>
+        <translation>讀取(&amp;R)</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>設定</translation>
+        <translation>設定(&amp;S)</translation>
     </message>
 </context>
 <context>
@@ -2083,11 +2163,11 @@
     </message>
     <message>
         <source>读取</source>
-        <translation>讀取</translation>
+        <translation>讀取(&amp;R)</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>設定</translation>
+        <translation>設定(&amp;S)</translation>
     </message>
 </context>
 <context>
@@ -2165,15 +2245,15 @@
     </message>
     <message>
         <source>WIFI配网</source>
-        <translation>Wi-Fi連線設定</translation>
+        <translation>Wi-Fi連線設定(&amp;I)</translation>
     </message>
     <message>
         <source>读取</source>
-        <translation>讀取</translation>
+        <translation>讀取(&amp;R)</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>設定</translation>
+        <translation>設定(&amp;S)</translation>
     </message>
     <message>
         <source>设置工具</source>

@@ -28,6 +28,8 @@
 #include <vector>
 
 #include <QApplication>
+#include <QPainter>
+#include <QStyle>
 #include <QDir>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -43,6 +45,49 @@ bool save(QWidget *window, const QString &path)
     const bool ok = !shot.isNull() && shot.save(path);
     qInfo().noquote() << (ok ? "saved" : "FAILED") << path;
     return ok;
+}
+
+// Without a window manager there is no title bar: the window's own title is drawn above
+// its picture as a title bar would show it.
+bool saveWithTitle(QWidget *window, const QString &path)
+{
+    QCoreApplication::processEvents();
+    QTest::qWait(300);
+    const QPixmap shot = window->screen()->grabWindow(window->winId());
+    const int bar = window->fontMetrics().height() + 12;
+    QPixmap framed(shot.width(), shot.height() + bar);
+    framed.fill(QColor(0x2b, 0x2f, 0x36));
+    QPainter painter(&framed);
+    painter.setPen(Qt::white);
+    painter.setFont(window->font());
+    painter.drawText(QRect(0, 0, shot.width(), bar), Qt::AlignCenter, window->windowTitle());
+    painter.drawPixmap(0, bar, shot);
+    painter.end();
+    const bool ok = !shot.isNull() && framed.save(path);
+    qInfo().noquote() << (ok ? "saved" : "FAILED") << path;
+    return ok;
+}
+
+// The palette of a dark desktop scheme.
+QPalette darkPalette()
+{
+    QPalette p;
+    p.setColor(QPalette::Window, QColor(0x2d, 0x2d, 0x30));
+    p.setColor(QPalette::WindowText, QColor(0xe8, 0xe8, 0xe8));
+    p.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
+    p.setColor(QPalette::AlternateBase, QColor(0x2a, 0x2a, 0x2a));
+    p.setColor(QPalette::Text, QColor(0xe8, 0xe8, 0xe8));
+    p.setColor(QPalette::Button, QColor(0x3a, 0x3a, 0x3d));
+    p.setColor(QPalette::ButtonText, QColor(0xe8, 0xe8, 0xe8));
+    p.setColor(QPalette::Highlight, QColor(0x3d, 0x7e, 0xdb));
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    p.setColor(QPalette::ToolTipBase, QColor(0x4a, 0x41, 0x1c));
+    p.setColor(QPalette::ToolTipText, QColor(0xff, 0xe9, 0x9a));
+    p.setColor(QPalette::PlaceholderText, QColor(0x80, 0x80, 0x80));
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x80, 0x80, 0x80));
+    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x80, 0x80, 0x80));
+    p.setColor(QPalette::Disabled, QPalette::Text, QColor(0x80, 0x80, 0x80));
+    return p;
 }
 
 template <typename Pred> bool waitFor(Pred done, int timeoutMs)
@@ -88,7 +133,7 @@ int main(int argc, char **argv)
     MainWindow window;
     Ui::MainWindow *ui = window.ui;
     demo.prepareWindow(window);
-    window.setWindowTitle(applicationWindowTitle() + QStringLiteral(" - ") +
+    window.setTitleBase(applicationWindowTitle() + QStringLiteral(" - ") +
                           QCoreApplication::translate("MainWindow", "演示模式：模拟打印机 %1:%2")
                               .arg(demo.address())
                               .arg(demo.port()));
@@ -108,6 +153,20 @@ int main(int argc, char **argv)
         qCritical() << "the simulated printer did not open:" << recorder.texts();
         return 1;
     }
+
+    // The print page before it is read, in the light and in a dark scheme, and the title
+    // naming the printer just opened.
+    ui->tabWidget_2->setCurrentIndex(0);
+    ui->toolBox_PrinterSetting->setCurrentIndex(0);
+    shot(&window, "print-unread");
+    ok = saveWithTitle(&window, out.filePath(prefix + QStringLiteral("-title.png"))) && ok;
+    const QPalette light = QApplication::palette();
+    const QString styleName = QApplication::style()->objectName();
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setPalette(darkPalette());
+    shot(&window, "print-unread-dark");
+    QApplication::setStyle(styleName);
+    QApplication::setPalette(light);
 
     ui->tabWidget_2->setCurrentIndex(1);
     QTest::mouseClick(window.findChild<QPushButton *>("pushButton_getPrinterInfo"), Qt::LeftButton);
@@ -199,10 +258,16 @@ int main(int argc, char **argv)
                 },
                 20000);
             auto *table = fleetWindow->findChild<QTableView *>(QStringLiteral("tableView_Fleet"));
-            for (int row : {1, 3, 5}) // a self-test on three, to find them on the shelf
-                table->selectionModel()->select(table->model()->index(row, 0),
-                                                QItemSelectionModel::Select |
-                                                    QItemSelectionModel::Rows);
+            // Three printers chosen by keyboard: into the table, down one, Shift+Down twice.
+            fleetWindow->activateWindow();
+            if (!QTest::qWaitForWindowActive(fleetWindow))
+                ok = false;
+            fleetWindow->findChild<QWidget *>(QStringLiteral("pushButton_FleetDiscover"))
+                ->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyClick(table, Qt::Key_Down);
+            QTest::keyClick(table, Qt::Key_Down, Qt::ShiftModifier);
+            QTest::keyClick(table, Qt::Key_Down, Qt::ShiftModifier);
             QTest::mouseClick(
                 fleetWindow->findChild<QPushButton *>(QStringLiteral("pushButton_FleetSelfTest")),
                 Qt::LeftButton);

@@ -183,6 +183,10 @@ QString convert(const QString &fn, const QByteArray &in)
         return hexcodec::frameInReadBack(in).toHex(' ');
     if (fn == "send")
         return hexcodec::parseHexSend(QString::fromUtf8(in), &out) ? out.toHex(' ') : "!" + out;
+    if (fn == "hexProblem") { // what was wrong, where (from 0) and how long
+        const hexcodec::HexProblem p = hexcodec::hexProblem(QString::fromUtf8(in));
+        return QStringLiteral("%1@%2+%3").arg(int(p.kind)).arg(p.at).arg(p.length);
+    }
     if (fn == "toView")
         return hexcodec::toHexView(QString::fromUtf8(in));
     if (fn == "fromView")
@@ -368,6 +372,20 @@ void TestCore::convert_data()
     for (const char *bad : {"1B  40", "1B 40\r\n1B 40", "1B 40\r\n", "1B 40 ", "1B40", "1B 4",
                             "1B 4G", "G1 40", "", "1g", "`1", "@1", "1/", ":1"})
         row("send", QByteArray(bad).toPercentEncoding(" "), bad, "!unchanged");
+    // Each refusal of the rows above has its reason and place; accepted text has none.
+    using P = hexcodec::HexProblem;
+    const auto problem = [](P::Kind kind, int at, int length) {
+        return QStringLiteral("%1@%2+%3").arg(int(kind)).arg(at).arg(length);
+    };
+    row("hexProblem", "accepted", "1b\tff 00", problem(P::None, 0, 0));
+    row("hexProblem", "odd digits at the end", "1B 40 4", problem(P::OddDigits, 6, 1));
+    row("hexProblem", "odd run in the middle", "1B 404 40", problem(P::OddDigits, 3, 3));
+    row("hexProblem", "pairs run together", "1B40", problem(P::LongRun, 0, 4));
+    row("hexProblem", "not a digit", "1B 4G", problem(P::NotADigit, 4, 1));
+    row("hexProblem", "two blanks", "1B  40", problem(P::TwoSeparators, 2, 2));
+    row("hexProblem", "line break", "1B\n40", problem(P::TwoSeparators, 2, 1));
+    row("hexProblem", "blank at the end", "1B ", problem(P::TwoSeparators, 2, 1));
+    row("hexProblem", "empty", "", problem(P::Empty, 0, 0));
     // Beyond what a regular expression engine matches in one go.
     row("send", "65536 pairs", QByteArray("AB ").repeated(65536).chopped(1),
         QByteArray(65536, char(0xAB)).toHex(' '));

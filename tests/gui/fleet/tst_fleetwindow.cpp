@@ -13,9 +13,11 @@
 #include "sim/simprinter.h"
 
 #include <QDir>
+#include <QHeaderView>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
@@ -300,10 +302,21 @@ private slots:
         QTest::mouseClick(child<QPushButton>(window, "pushButton_FleetApply"), Qt::LeftButton);
         QVERIFY(waitForWork(window));
         QCOMPARE(recorder.questions.size(), 1);
-        QVERIFY2(recorder.questions.first().contains("2 台打印机共 2 项"),
-                 qPrintable(recorder.questions.first()));
+        // Per printer, which setting and from what to what.
+        const QString question = recorder.questions.first();
+        QVERIFY2(question.contains("2 台打印机共 2 项") &&
+                     question.contains(keyOf(*ready) + "\n打印浓度：") &&
+                     question.contains(keyOf(*paperOut) + "\n打印浓度：") &&
+                     question.contains(" → 12"),
+                 qPrintable(question));
         QTRY_COMPARE(cell(window, *ready, fleet::FleetModel::ResultColumn),
                      QStringLiteral("1 项不同"));
+        const int row = window.model().rowOf(keyOf(*ready));
+        QVERIFY(window.model()
+                    .index(row, fleet::FleetModel::ResultColumn)
+                    .data(Qt::ToolTipRole)
+                    .toString()
+                    .contains(" → 12"));
 
         recorder.questionAnswer = true;
         QTest::mouseClick(child<QPushButton>(window, "pushButton_FleetApply"), Qt::LeftButton);
@@ -315,6 +328,108 @@ private slots:
         // The printer not selected got no set frame.
         for (const ReceivedFrame &f : restarting->receivedFrames())
             QVERIFY(f.frameClass != 0x01);
+    }
+
+    // The table is one Tab stop: arrows move, Space, Shift+arrows and Ctrl+A select, the
+    // menu key opens the row actions, and a selection survives Tab out and back.
+    void tableWorksByKeyboard()
+    {
+        MessageRecorder recorder;
+        FleetWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(!child<QPushButton>(window, "pushButton_FleetExport")->isEnabled());
+        addAll(window);
+        // Printers in the list are enough to export them.
+        QVERIFY(child<QPushButton>(window, "pushButton_FleetExport")->isEnabled());
+        auto *table = child<QTableView>(window, "tableView_Fleet");
+        const auto selectedRows = [table] {
+            QList<int> rows;
+            for (const QModelIndex &i : table->selectionModel()->selectedRows())
+                rows << i.row();
+            std::sort(rows.begin(), rows.end());
+            return rows;
+        };
+        const auto key = [](int k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(k), m);
+        };
+        child<QPushButton>(window, "pushButton_FleetDiscover")->setFocus(Qt::TabFocusReason);
+        key(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), table);
+        key(Qt::Key_Space);
+        QCOMPARE(selectedRows(), QList<int>({0}));
+        key(Qt::Key_Down, Qt::ShiftModifier);
+        QCOMPARE(selectedRows(), QList<int>({0, 1}));
+        key(Qt::Key_Down);
+        QCOMPARE(selectedRows(), QList<int>({2}));
+        key(Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(selectedRows(), QList<int>({0, 1, 2}));
+        key(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), child<QPushButton>(window, "pushButton_FleetApply"));
+        key(Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), table);
+        QCOMPARE(selectedRows(), QList<int>({0, 1, 2}));
+
+        key(Qt::Key_Menu);
+        auto *menu = window.findChild<QMenu *>("menu_FleetRow");
+        QVERIFY(menu && menu->isVisible());
+        QStringList actions;
+        for (QAction *a : menu->actions())
+            if (a->isEnabled())
+                actions << a->objectName();
+        QCOMPARE(actions.size(), 6);
+        QCOMPARE(menu->activeAction()->objectName(), QStringLiteral("action_pushButton_FleetApply"));
+        menu->close();
+        // Esc closes the window as it closes a dialog.
+        key(Qt::Key_Escape);
+        QVERIFY(!window.isVisible());
+    }
+
+    // Typed entries that are no single address say why and what was expected.
+    void typedAddressRefusedWithReason_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("range") << "127.0.1.1-10" << "是网段";
+        QTest::newRow("network") << "10.0.0.0/24" << "是网段";
+        QTest::newRow("byte over 255") << "10.0.0.300" << "不是 IPv4 地址：应为四个 0 到 255 的数";
+        QTest::newRow("three bytes") << "10.0.1" << "不是 IPv4 地址";
+        QTest::newRow("port too large") << "127.0.0.1:99999" << "端口 1 到 65535";
+        QTest::newRow("usb port") << "usb:300" << "usb:端口（1 到 255）";
+    }
+    void typedAddressRefusedWithReason()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, reason);
+        MessageRecorder recorder;
+        FleetWindow window;
+        type(window, "127.0.0.5:9100 " + typed);
+        QCOMPARE(window.model().rowCount(), 0);
+        QVERIFY2(recorder.lastText().contains(typed) && recorder.lastText().contains(reason),
+                 qPrintable(recorder.lastText()));
+    }
+
+    // The window's size and its columns are those of the last time.
+    void sizeAndColumnsRemembered()
+    {
+        QSize size;
+        int width = 0;
+        {
+            FleetWindow window;
+            window.show();
+            window.resize(777, 555);
+            auto *table = child<QTableView>(window, "tableView_Fleet");
+            table->horizontalHeader()->resizeSection(fleet::FleetModel::ModelColumn, 211);
+            size = window.size();
+            width = table->horizontalHeader()->sectionSize(fleet::FleetModel::ModelColumn);
+            window.close();
+        }
+        FleetWindow again;
+        QCOMPARE(again.size(), size);
+        QCOMPARE(child<QTableView>(again, "tableView_Fleet")
+                     ->horizontalHeader()
+                     ->sectionSize(fleet::FleetModel::ModelColumn),
+                 width);
     }
 
     void selfTestAndInventory()

@@ -24,8 +24,8 @@ void TestStartup::translationLoads()
     // Argument, loads, open button, title; the translation installed last is asked first.
     const QStringList rows[] = {
         {"", "0", "打开设备", "标签机设置工具V1.0.9"}, // the system's zh_CN needs none
-        {"en", "1", "Open device", "Label Printer Setup Tool V1.0.9"},
-        {"zh_TW", "1", "開啟設備", "標籤機設定工具V1.0.9"},
+        {"en", "1", "&Open device", "Label Printer Setup Tool V1.0.9"},
+        {"zh_TW", "1", "開啟設備(&O)", "標籤機設定工具V1.0.9"},
     };
     for (const QStringList &row : rows) {
         const LanguageChoice choice = chooseLanguage({row.at(0)}, QLocale(QStringLiteral("zh_CN")));
