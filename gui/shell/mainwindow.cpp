@@ -518,7 +518,9 @@ void MainWindow::followPrinterHeld(bool held)
                 saved.first->setEnabled(saved.second);
         }
         m_enabledBeforeHeld.clear();
-        if (m_focusBeforeHeld && m_focusBeforeHeld->isEnabled())
+        // Never into a window in the background: the person may be working in another.
+        if (m_focusBeforeHeld && m_focusBeforeHeld->isEnabled() &&
+            m_focusBeforeHeld->isActiveWindow())
             m_focusBeforeHeld->setFocus(Qt::OtherFocusReason);
         m_focusBeforeHeld = nullptr;
     }

@@ -38,7 +38,8 @@ bool FocusReturn::eventFilter(QObject *watched, QEvent *event)
                                QApplication::focusWidget() == nullptr ||
                                QApplication::focusWidget()->window() != m_window;
         forget();
-        if (untouched)
+        // Never into a window in the background: the person may be working in another.
+        if (untouched && back->isActiveWindow())
             back->setFocus(Qt::OtherFocusReason);
     }
     return QObject::eventFilter(watched, event);

@@ -95,6 +95,9 @@ private slots:
         FleetWindow *fleet = nullptr;
         QTRY_VERIFY((fleet = window.findChild<FleetWindow *>()) && fleet->isVisible());
         QVERIFY(QTest::qWaitForWindowActive(fleet));
+        // The window is shown while the button's mnemonic click is still under way; the
+        // keys go on once the focus has settled in it.
+        QTRY_VERIFY(QApplication::focusWidget() && QApplication::focusWidget()->window() == fleet);
         auto *address = fleet->findChild<QLineEdit *>("lineEdit_FleetAddress");
         QVERIFY(tabTo(address));
         QTest::keyClicks(address, addresses.join(QLatin1Char(' ')));
