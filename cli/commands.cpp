@@ -1009,10 +1009,11 @@ const QList<Command> &commands()
     };
     static const QList<Command> list = [] {
         QList<Command> out;
-        for (const commandtable::CommandSpec &spec : commandtable::commands()) {
-            const auto run = runs.find(QLatin1String(spec.name));
+        for (const commandtable::CommandDeclaration &declaration : commandtable::commands()) {
+            const auto run = runs.find(QLatin1String(declaration.name));
             Q_ASSERT(run != runs.end());
-            out.append({spec.name, commandtable::usage(spec).toUtf8(), &spec, *run});
+            out.append(
+                {declaration.name, commandtable::usage(declaration).toUtf8(), &declaration, *run});
         }
         return out;
     }();

@@ -25,7 +25,7 @@ struct Command
 {
     const char *name;
     QByteArray usage; // after "labelsetup-cli "
-    const commandtable::CommandSpec *spec;
+    const commandtable::CommandDeclaration *declaration;
     std::function<int(CommandContext &)> run;
 };
 

@@ -218,12 +218,12 @@ const Flag *findFlag(const QString &name)
     return nullptr;
 }
 
-const QList<CommandSpec> &commands()
+const QList<CommandDeclaration> &commands()
 {
     // The flags of the commands that talk to a printer.
     const FlagUse net{"--net"}, usb{"--usb"}, targets{"--targets"}, timeout{"--timeout"};
     // clang-format off
-    static const QList<CommandSpec> list{
+    static const QList<CommandDeclaration> list{
         {"info", "", ArgumentHint::None,
          "the printer's model, maker, firmware and resolution",
          "Reads the identity, the firmware version, the resolution and the maximum paper\n"
@@ -362,16 +362,16 @@ const QList<CommandSpec> &commands()
     return list;
 }
 
-const CommandSpec *findCommand(const QString &name)
+const CommandDeclaration *findCommand(const QString &name)
 {
-    for (const CommandSpec &c : commands()) {
+    for (const CommandDeclaration &c : commands()) {
         if (name == QLatin1String(c.name))
             return &c;
     }
     return nullptr;
 }
 
-bool takes(const CommandSpec &command, const Flag &flag)
+bool takes(const CommandDeclaration &command, const Flag &flag)
 {
     if (flag.global)
         return true;
@@ -385,7 +385,7 @@ bool takes(const CommandSpec &command, const Flag &flag)
 QStringList takenBy(const Flag &flag)
 {
     QStringList names;
-    for (const CommandSpec &c : commands()) {
+    for (const CommandDeclaration &c : commands()) {
         if (!flag.global && takes(c, flag))
             names << QLatin1String(c.name);
     }
@@ -408,7 +408,7 @@ QString flagSyntax(const Flag &flag)
     return text;
 }
 
-QString usage(const CommandSpec &command)
+QString usage(const CommandDeclaration &command)
 {
     QString text = QLatin1String(command.name);
     if (*command.arguments)

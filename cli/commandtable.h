@@ -66,7 +66,7 @@ struct FlagUse
     bool required = false;
 };
 
-struct CommandSpec
+struct CommandDeclaration
 {
     const char *name;
     const char *arguments; // after the name, before the flags ("FILE", "[PAGE...]")
@@ -82,10 +82,10 @@ const QList<Flag> &flags();
 const Flag *findFlag(const QString &name);
 
 // Every command, in the order --help lists them.
-const QList<CommandSpec> &commands();
-const CommandSpec *findCommand(const QString &name);
+const QList<CommandDeclaration> &commands();
+const CommandDeclaration *findCommand(const QString &name);
 
-bool takes(const CommandSpec &command, const Flag &flag);
+bool takes(const CommandDeclaration &command, const Flag &flag);
 // The commands that take a flag that is not global.
 QStringList takenBy(const Flag &flag);
 
@@ -93,7 +93,7 @@ QStringList takenBy(const Flag &flag);
 QString flagSyntax(const Flag &flag);
 // "apply FILE [--dry-run] ... [--net HOST[:PORT]]...": the name, the arguments and the
 // flags the command takes besides the global ones.
-QString usage(const CommandSpec &command);
+QString usage(const CommandDeclaration &command);
 
 // `literal` marks removed, for plain text.
 QString plain(const char *text);

@@ -24,7 +24,7 @@ QStringList functionNames()
 QStringList commandNames()
 {
     QStringList names;
-    for (const commandtable::CommandSpec &c : commandtable::commands())
+    for (const commandtable::CommandDeclaration &c : commandtable::commands())
         names << QLatin1String(c.name);
     return names;
 }
@@ -40,7 +40,7 @@ QStringList flagNames(bool (*which)(const Flag &))
     return names;
 }
 
-QStringList offeredAfter(const commandtable::CommandSpec &command)
+QStringList offeredAfter(const commandtable::CommandDeclaration &command)
 {
     QStringList names;
     for (const Flag &f : commandtable::flags()) {
@@ -129,7 +129,7 @@ QString bash()
                        "        # Before the command any flag; after it those the command takes.\n"
                        "        local options\n"
                        "        case $command in\n");
-    for (const commandtable::CommandSpec &c : commandtable::commands())
+    for (const commandtable::CommandDeclaration &c : commandtable::commands())
         out += QStringLiteral("            %1) options=%2 ;;\n")
                    .arg(QLatin1String(c.name), quoted(offeredAfter(c).join(QLatin1Char(' '))));
     out += QStringLiteral("            *) options=%1 ;;\n").arg(quoted(flagNames([](const Flag &) {
@@ -144,7 +144,7 @@ QString bash()
                           "        return\n"
                           "    fi\n"
                           "    case $command in\n");
-    for (const commandtable::CommandSpec &c : commandtable::commands()) {
+    for (const commandtable::CommandDeclaration &c : commandtable::commands()) {
         switch (c.hint) {
         case ArgumentHint::None:
             continue;
@@ -224,31 +224,31 @@ QString zshFlag(const Flag &f)
         action = QStringLiteral("(127.0.0.1\\:9877)");
         break;
     }
-    QString spec = QString::fromLatin1(f.name);
+    QString argument = QString::fromLatin1(f.name);
     switch (f.value) {
     case Value::None:
         break;
     case Value::Required:
-        spec += QLatin1Char('=');
+        argument += QLatin1Char('=');
         break;
     case Value::Optional:
-        spec += QLatin1String("=-");
+        argument += QLatin1String("=-");
         break;
     }
-    spec += QLatin1Char('[') + zshText(QLatin1String(f.help)) + QLatin1Char(']');
+    argument += QLatin1Char('[') + zshText(QLatin1String(f.help)) + QLatin1Char(']');
     if (f.value != Value::None)
-        spec += (f.value == Value::Optional ? QLatin1String("::") : QLatin1String(":")) +
-                zshText(QLatin1String(f.valueName)) + QLatin1Char(':') + action;
+        argument += (f.value == Value::Optional ? QLatin1String("::") : QLatin1String(":")) +
+                    zshText(QLatin1String(f.valueName)) + QLatin1Char(':') + action;
     if (f.repeatable)
-        spec.prepend(QLatin1Char('*'));
-    QStringList lines{quoted(spec)};
+        argument.prepend(QLatin1Char('*'));
+    QStringList lines{quoted(argument)};
     if (f.alias) // the same flag under its other name
         lines.prepend(quoted(QString::fromLatin1(f.alias) + QLatin1Char('[') +
                              zshText(QLatin1String(f.help)) + QLatin1Char(']')));
     return lines.join(QLatin1String(" \\\n        "));
 }
 
-QString zshArguments(const commandtable::CommandSpec &c)
+QString zshArguments(const commandtable::CommandDeclaration &c)
 {
     switch (c.hint) {
     case ArgumentHint::None:
@@ -283,7 +283,7 @@ QString zsh()
         "    fi\n"
         "}\n\n");
     // One function per command, then the one without a command.
-    for (const commandtable::CommandSpec &c : commandtable::commands()) {
+    for (const commandtable::CommandDeclaration &c : commandtable::commands()) {
         out += QStringLiteral("_labelsetup_cli_%1() {\n    _arguments -s -S \\\n")
                    .arg(QLatin1String(c.name));
         for (const Flag &f : commandtable::flags()) {
@@ -301,7 +301,7 @@ QString zsh()
         out += QStringLiteral("        %1 \\\n").arg(zshFlag(f));
     out += QStringLiteral("        '1:command:_labelsetup_cli_commands'\n}\n\n");
     out += QStringLiteral("_labelsetup_cli_commands() {\n    local -a commands=(\n");
-    for (const commandtable::CommandSpec &c : commandtable::commands())
+    for (const commandtable::CommandDeclaration &c : commandtable::commands())
         out += QStringLiteral("        %1\n")
                    .arg(quoted(QLatin1String(c.name) + QLatin1Char(':') +
                                QString::fromLatin1(c.summary).replace(QLatin1Char(':'),

@@ -44,7 +44,7 @@ QString program()
     text += flagLines(globalFlags());
     text +=
         QStringLiteral("and those its help lists: labelsetup-cli COMMAND --help.\n\nCommands:\n");
-    for (const commandtable::CommandSpec &c : commandtable::commands()) {
+    for (const commandtable::CommandDeclaration &c : commandtable::commands()) {
         QString name = QLatin1String(c.name);
         if (*c.arguments)
             name += QLatin1Char(' ') + QLatin1String(c.arguments);
@@ -57,7 +57,7 @@ QString program()
     return text;
 }
 
-QString command(const commandtable::CommandSpec &command)
+QString command(const commandtable::CommandDeclaration &command)
 {
     QList<const commandtable::Flag *> own;
     for (const commandtable::FlagUse &use : command.flags)

@@ -10,6 +10,6 @@ namespace helptext {
 // labelsetup-cli --help: the global flags, every command with its summary, the exit codes.
 QString program();
 // labelsetup-cli COMMAND --help: its usage, what it does and the flags it takes.
-QString command(const commandtable::CommandSpec &command);
+QString command(const commandtable::CommandDeclaration &command);
 
 } // namespace helptext

@@ -77,7 +77,7 @@ int main(int argc, char **argv)
         return ExitUsage;
     }
     if (options.help) {
-        std::fputs(helptext::command(*command->spec).toUtf8().constData(), stdout);
+        std::fputs(helptext::command(*command->declaration).toUtf8().constData(), stdout);
         return ExitOk;
     }
     InterruptRequest interrupt;

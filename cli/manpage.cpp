@@ -102,7 +102,7 @@ QString optionsSection()
 QString commandsSection()
 {
     QString out;
-    for (const commandtable::CommandSpec &c : commandtable::commands()) {
+    for (const commandtable::CommandDeclaration &c : commandtable::commands()) {
         QString tag = bold(QLatin1String(c.name));
         if (*c.arguments)
             tag += QLatin1Char(' ') + syntax(QLatin1String(c.arguments));

@@ -204,7 +204,7 @@ bool splitArguments(const QStringList &arguments, QList<GivenFlag> *given, QStri
 }
 
 // The first flag given that the command does not take.
-bool checkTaken(const commandtable::CommandSpec &command, const QList<GivenFlag> &given,
+bool checkTaken(const commandtable::CommandDeclaration &command, const QList<GivenFlag> &given,
                 QString *error)
 {
     for (const GivenFlag &g : given) {
@@ -253,7 +253,7 @@ bool parseOptions(const QStringList &arguments, Options *options, QString *error
     const commandtable::Flag *helpFlag = commandtable::findFlag(QStringLiteral("--help"));
     const bool help = std::any_of(given.begin(), given.end(),
                                   [helpFlag](const GivenFlag &g) { return g.flag == helpFlag; });
-    const commandtable::CommandSpec *command = commandtable::findCommand(options->command);
+    const commandtable::CommandDeclaration *command = commandtable::findCommand(options->command);
     if (command && !help && !checkTaken(*command, given, error))
         return false;
     return storeFlags(given, options, error, fileError);

@@ -35,7 +35,7 @@ QStringList flagsIn(const QString &text, const QRegularExpression &pattern)
 }
 
 // The flags a command takes, the global ones with them or not.
-QStringList declared(const commandtable::CommandSpec &command, bool withGlobal)
+QStringList declared(const commandtable::CommandDeclaration &command, bool withGlobal)
 {
     QStringList names;
     for (const commandtable::Flag &f : commandtable::flags()) {
@@ -201,7 +201,7 @@ private slots:
         const Run all = run({"--help"});
         QCOMPARE(all.code, 0);
         const QByteArray commands = all.out.mid(all.out.indexOf("\nCommands:\n"));
-        for (const commandtable::CommandSpec &c : commandtable::commands()) {
+        for (const commandtable::CommandDeclaration &c : commandtable::commands()) {
             QVERIFY2(commands.contains("\n  " + QByteArray(c.name) + ' '), c.name);
             const Run own = run({c.name, "-h"});
             QCOMPARE(own.code, 0);
@@ -221,13 +221,13 @@ private slots:
     void generated_data()
     {
         QTest::addColumn<QString>("command");
-        for (const commandtable::CommandSpec &c : commandtable::commands())
+        for (const commandtable::CommandDeclaration &c : commandtable::commands())
             QTest::newRow(c.name) << QString::fromLatin1(c.name);
     }
     void generated()
     {
         QFETCH(QString, command);
-        const commandtable::CommandSpec &spec = *commandtable::findCommand(command);
+        const commandtable::CommandDeclaration &declaration = *commandtable::findCommand(command);
 
         // zsh: the command's own function.
         const QString zsh = QString::fromUtf8(readAll(LABELSETUP_CLI_ZSH));
@@ -235,7 +235,7 @@ private slots:
         QVERIFY(begin >= 0);
         const QString function = zsh.mid(begin, zsh.indexOf("\n}\n", begin) - begin);
         QCOMPARE(flagsIn(function, QRegularExpression("'\\*?(--[a-z][a-z0-9-]*)")),
-                 declared(spec, true));
+                 declared(declaration, true));
 
         // The manual page: the command's entry names its flags; what it says of flags names
         // no flag it does not take.
@@ -245,10 +245,10 @@ private slots:
         QVERIFY(entry >= 0);
         const int tagEnd = commands.indexOf('\n', entry + 4);
         const QRegularExpression bold("\\\\fB((?:\\\\-)+[a-z][a-z0-9\\\\-]*)\\\\fR");
-        QCOMPARE(flagsIn(commands.mid(entry, tagEnd - entry), bold), declared(spec, false));
+        QCOMPARE(flagsIn(commands.mid(entry, tagEnd - entry), bold), declared(declaration, false));
         const QString body = commands.mid(tagEnd, commands.indexOf("\n.TP\n", tagEnd) - tagEnd);
         for (const QString &flag : flagsIn(body, bold))
-            QVERIFY2(declared(spec, true).contains(flag), qPrintable(flag));
+            QVERIFY2(declared(declaration, true).contains(flag), qPrintable(flag));
 
         // bash, as bash-completion runs it: after the command the flags it takes.
         if (!QFile::exists("/usr/share/bash-completion/bash_completion"))
@@ -265,7 +265,7 @@ private slots:
         QVERIFY(bash.waitForFinished(10000));
         QCOMPARE(
             sorted(QString::fromUtf8(bash.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts)),
-            declared(spec, true));
+            declared(declaration, true));
     }
 
     // The manual page's options say which commands take each flag.
