@@ -505,7 +505,6 @@ bool MainWindow::requireOpenDevice()
 void MainWindow::followPrinterHeld(bool held)
 {
     if (held) {
-        m_focusBeforeHeld = QApplication::focusWidget();
         m_enabledBeforeHeld.clear();
         m_enabledBeforeHeld.append(
             {ui->tabWidget_2, !ui->tabWidget_2->testAttribute(Qt::WA_ForceDisabled)});
@@ -518,11 +517,6 @@ void MainWindow::followPrinterHeld(bool held)
                 saved.first->setEnabled(saved.second);
         }
         m_enabledBeforeHeld.clear();
-        // Never into a window in the background: the person may be working in another.
-        if (m_focusBeforeHeld && m_focusBeforeHeld->isEnabled() &&
-            m_focusBeforeHeld->isActiveWindow())
-            m_focusBeforeHeld->setFocus(Qt::OtherFocusReason);
-        m_focusBeforeHeld = nullptr;
     }
 }
 

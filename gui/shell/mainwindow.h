@@ -172,7 +172,6 @@ private:
     WheelGuard *m_wheelGuard = nullptr;
     bool m_tabEnabledBeforeStream[3] = {true, true, true};
     QList<QPair<QPointer<QWidget>, bool>> m_enabledBeforeHeld;
-    QPointer<QWidget> m_focusBeforeHeld;
 
     ElidedLabel *m_connectionLabel = nullptr;
     ElidedLabel *m_resultLabel = nullptr;
