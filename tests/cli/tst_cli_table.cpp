@@ -2,7 +2,6 @@
 // any printer is asked; --help, the manual page and the shell completions made from the
 // table name each command's flags and no other.
 #include "cli/commandtable.h"
-#include "cli/options.h"
 #include "sim/simprinter.h"
 
 #include <QProcess>
@@ -131,64 +130,6 @@ private slots:
             QVERIFY2(r.out.isEmpty(), r.out.constData());
         }
         QCOMPARE(printer->rawByteCount(), 0);
-    }
-
-    // Which flags each command takes besides the global ones: what it really uses.
-    void matrix_data()
-    {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<QString>("takes");
-        const QString printers = "--net --usb --targets --timeout ";
-        QTest::newRow("info") << "info" << printers;
-        QTest::newRow("status") << "status" << printers + "--jobs --watch";
-        QTest::newRow("send") << "send" << printers + "--hex --file";
-        QTest::newRow("read") << "read" << printers + "--with-secrets";
-        QTest::newRow("save") << "save"
-                              << printers + "--with-secrets --with-identity --pages --exclude";
-        QTest::newRow("diff") << "diff" << printers + "--show-secrets --pages --exclude";
-        QTest::newRow("apply") << "apply"
-                               << printers + "--dry-run --verify --show-secrets --jobs --pages "
-                                             "--exclude";
-        QTest::newRow("doctor") << "doctor"
-                                << "--net --targets --udp-port";
-        QTest::newRow("report") << "report" << printers + "--out";
-        QTest::newRow("list") << "list"
-                              << "--discover --udp-port";
-        QTest::newRow("function") << "function" << printers + "--no-wait";
-        QTest::newRow("download") << "download"
-                                  << printers + "--no-wait --jobs --expect-version "
-                                                "--allow-same-version";
-        QTest::newRow("provision") << "provision" << printers + "--ssid --password-stdin";
-        QTest::newRow("scan") << "scan"
-                              << "--port --jobs";
-        QTest::newRow("inventory") << "inventory" << printers + "--jobs --csv --out";
-        QTest::newRow("exporter") << "exporter" << printers + "--jobs --listen --interval";
-    }
-    void matrix()
-    {
-        QFETCH(QString, command);
-        QFETCH(QString, takes);
-        const QStringList taken = takes.split(' ', Qt::SkipEmptyParts);
-        const QStringList global{"--json", "--jsonl", "--help", "--version"};
-        QVERIFY(commandtable::findCommand(command));
-        for (const commandtable::Flag &f : commandtable::flags()) {
-            const QString name = QLatin1String(f.name);
-            QCOMPARE(f.global, global.contains(name));
-            // A value that is good for every flag that takes one.
-            QStringList arguments{command, name};
-            if (f.value == commandtable::Value::Required)
-                arguments << (name == "--targets" ? dir.filePath("targets")
-                              : name == "--pages" ? QStringLiteral("print")
-                                                  : QStringLiteral("1"));
-            Options options;
-            QString error;
-            bool fileError = false;
-            const bool parsed = parseOptions(arguments, &options, &error, &fileError);
-            if (f.global || taken.contains(name))
-                QVERIFY2(parsed, qPrintable(arguments.join(' ') + ": " + error));
-            else
-                QCOMPARE(error, command + " does not take " + name);
-        }
     }
 
     // --help lists every command; each command's --help its flags, and no other, also when
