@@ -75,6 +75,9 @@ enum ExchangeResult : int
     // The session's deadline (PrinterSession::setDeadline) had passed: nothing was sent,
     // or the exchange gave up waiting at the deadline.
     RESULT_TIMED_OUT = 9,
+    // The job was cancelled: nothing was sent from this exchange on (the session's stop
+    // flag, PrinterSession::setStopFlag).
+    RESULT_CANCELLED = 10,
     RESULT_NO_MEDIUM = -1,
 };
 

@@ -171,6 +171,10 @@ void PrinterSession::setWifiMode(int mode)
 
 PrinterLink *PrinterSession::linkFor(int *code) const
 {
+    if (stopRequested()) {
+        *code = RESULT_CANCELLED;
+        return nullptr;
+    }
     if (deadlinePassed()) {
         *code = RESULT_TIMED_OUT;
         return nullptr;
@@ -328,7 +332,7 @@ int PrinterSession::awaitComeBack(QDeadlineTimer until)
     const quint64 carried = first ? first->connectionId() : 0;
     int code = RESULT_TIMED_OUT;
     bool gone = false;
-    while (!deadlinePassed() && (network || m_medium == MEDIUM_USB)) {
+    while (!deadlinePassed() && !stopRequested() && (network || m_medium == MEDIUM_USB)) {
         QCoreApplication::processEvents();
         // A restarted USB printer is a new device on the bus: it is looked up again.
         if (!network && gone)
@@ -350,7 +354,7 @@ int PrinterSession::awaitComeBack(QDeadlineTimer until)
         QThread::msleep(ulong(std::min(kRetryMs, qMax<qint64>(0, m_deadline.remainingTime()))));
     }
     setDeadline(saved);
-    return code;
+    return code != RESULT_OK && stopRequested() ? int(RESULT_CANCELLED) : code;
 }
 
 int PrinterSession::writeRaw(const QByteArray &bytes, StreamPiece *piece)

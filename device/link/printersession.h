@@ -7,6 +7,7 @@
 #include <QDeadlineTimer>
 #include <QObject>
 #include <QString>
+#include <atomic>
 #include <cstdint>
 #include <memory>
 
@@ -68,12 +69,19 @@ public:
     QDeadlineTimer deadline() const { return m_deadline; }
     bool deadlinePassed() const { return m_deadline.hasExpired(); }
 
+    // --- Cancelling ---
+    // The running job's stop flag (none: never stops). Once it is set every exchange,
+    // write, stream piece and wait returns RESULT_CANCELLED before anything more is sent,
+    // so a job stops at the next frame boundary; a frame already on its way is finished.
+    void setStopFlag(const std::atomic<bool> *stop) { m_stop = stop; }
+    bool stopRequested() const { return m_stop && m_stop->load(); }
+
     // --- What is known of the open printer ---
     // Takes over what the device-list entry of the opened printer tells of its model
     // (dots per millimetre, print-mode setting, whether its settings may be changed)
     // and forgets what was confirmed or read of the printer before.
     void adoptModel(const QString &deviceListEntry);
-    bool settingsAllowed() const { return m_settingsAllowed; }
+    bool settingsAllowed() const { return m_settingsAllowed.load(); }
     int dotsPerMm() const; // 8 or 12
     void setDotsPerMm(int dots);
     bool hasPrintMode() const; // the model has the print-mode setting and a stripper
@@ -181,14 +189,17 @@ private:
     void noteAnswer(quint64 connection);
 
     std::unique_ptr<PrinterLink> m_link;
-    int m_medium = MEDIUM_USB;
-    int m_dotsPerMm = 8;
-    bool m_hasPrintMode = false;
-    bool m_stripperConfirmed = false;
-    bool m_settingsAllowed = true;
-    bool m_held = false;
-    bool m_streaming = false;
-    int m_wifiMode = -1;
+    // What is known of the printer, and whether it is held, is read by the window while
+    // the printer's worker runs a job: these are atomic.
+    std::atomic<int> m_medium{MEDIUM_USB};
+    std::atomic<int> m_dotsPerMm{8};
+    std::atomic<bool> m_hasPrintMode{false};
+    std::atomic<bool> m_stripperConfirmed{false};
+    std::atomic<bool> m_settingsAllowed{true};
+    std::atomic<bool> m_held{false};
+    std::atomic<bool> m_streaming{false};
+    std::atomic<int> m_wifiMode{-1};
+    const std::atomic<bool> *m_stop = nullptr;
     QDeadlineTimer m_deadline{QDeadlineTimer::Forever};
     int m_usbPort = 0; // the port openUsb() opened, to look the printer up again
     bool m_confirming = false;

@@ -21,6 +21,11 @@ bool commonFailure(int result, const QString &printer, Outcome *out)
         out->sentence = Operations::tr("%1 未在限定时间内完成").arg(printer);
         return true;
     }
+    if (result == RESULT_CANCELLED) {
+        out->code = Code::Interrupted;
+        out->sentence = Operations::tr("已取消：%1 在下一帧之前停下").arg(printer);
+        return true;
+    }
     if (result == RESULT_BUSY) {
         out->code = Code::Busy;
         out->sentence = Operations::tr("打印机正忙：另一项操作或文件传送正在进行");

@@ -27,6 +27,7 @@ constexpr ResultTexts kResultTexts[] = {
     {RESULT_BLUETOOTH, QT_TRANSLATE_NOOP("MainWindow", "蓝牙通讯出错，请重试"), nullptr},
     {RESULT_SERIAL, QT_TRANSLATE_NOOP("MainWindow", "串口通讯出错，请重试"), nullptr},
     {RESULT_TIMED_OUT, nullptr, QT_TRANSLATE_NOOP("Operations", "超过限定时间")},
+    {RESULT_CANCELLED, nullptr, QT_TRANSLATE_NOOP("Operations", "已取消")},
 };
 
 const ResultTexts *textsOf(int code)

@@ -1,0 +1,202 @@
+#include "device/jobs/printerworker.h"
+
+#include "device/link/printersession.h"
+
+#include <QMetaObject>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QThread>
+#include <algorithm>
+#include <deque>
+
+namespace jobs {
+
+// Jobs waiting for a worker, shared by the workers of one printer or one pool.
+class JobQueue
+{
+public:
+    void push(Job *job)
+    {
+        const QMutexLocker lock(&m_mutex);
+        m_waiting.push_back(job);
+    }
+    Job *take()
+    {
+        const QMutexLocker lock(&m_mutex);
+        if (m_waiting.empty())
+            return nullptr;
+        Job *job = m_waiting.front();
+        m_waiting.pop_front();
+        return job;
+    }
+    // A job that will not be run: cancelled and finished by its owner.
+    bool remove(Job *job)
+    {
+        const QMutexLocker lock(&m_mutex);
+        const auto it = std::find(m_waiting.begin(), m_waiting.end(), job);
+        if (it == m_waiting.end())
+            return false;
+        m_waiting.erase(it);
+        return true;
+    }
+
+private:
+    QMutex m_mutex;
+    std::deque<Job *> m_waiting;
+};
+
+// The worker's side, living on its thread: runs queued jobs until none is left. A body
+// waiting for a reply turns this thread's event loop, which may deliver another kick; it
+// is ignored, so jobs never nest.
+class Worker : public QObject
+{
+public:
+    Worker(JobQueue &queue, PrinterSession &session, bool closeAfterEach)
+        : m_queue(queue), m_session(session), m_closeAfterEach(closeAfterEach)
+    {
+    }
+
+    void kick()
+    {
+        if (m_running)
+            return;
+        m_running = true;
+        while (Job *job = m_queue.take()) {
+            QMetaObject::invokeMethod(job, [job] { job->markStarted(); }, Qt::QueuedConnection);
+            const ops::Outcome outcome = job->run(m_session);
+            if (m_closeAfterEach) {
+                m_session.close();
+                m_session.setDeadline(QDeadlineTimer(QDeadlineTimer::Forever));
+                m_session.setConfirming(false);
+            }
+            QMetaObject::invokeMethod(
+                job, [job, outcome] { job->markFinished(outcome); }, Qt::QueuedConnection);
+        }
+        m_running = false;
+    }
+
+private:
+    JobQueue &m_queue;
+    PrinterSession &m_session;
+    bool m_closeAfterEach;
+    bool m_running = false;
+};
+
+PrinterWorker::PrinterWorker(QObject *parent)
+    : PrinterWorker(std::make_shared<JobQueue>(), false, parent)
+{
+}
+
+PrinterWorker::PrinterWorker(std::shared_ptr<JobQueue> queue, bool pooled, QObject *parent)
+    : QObject(parent), m_queue(std::move(queue)), m_session(std::make_unique<PrinterSession>()),
+      m_thread(std::make_unique<QThread>())
+{
+    m_thread->setObjectName(QStringLiteral("printer worker"));
+    // A pool's worker serves another printer with each job; a printer's own keeps its link.
+    m_worker = new Worker(*m_queue, *m_session, pooled);
+    m_session->moveToThread(m_thread.get());
+    m_worker->moveToThread(m_thread.get());
+    m_thread->start();
+}
+
+PrinterWorker::~PrinterWorker()
+{
+    cancelAll();
+    m_thread->quit();
+    m_thread->wait();
+    // The thread has ended: its objects are touched by nobody else now.
+    delete m_worker;
+    m_session.reset();
+}
+
+Job *PrinterWorker::submit(const QString &title, Body body)
+{
+    auto *job = new Job(title, std::move(body), this);
+    track(job);
+    m_queue->push(job);
+    QMetaObject::invokeMethod(m_worker, [worker = m_worker] { worker->kick(); },
+                              Qt::QueuedConnection);
+    return job;
+}
+
+void PrinterWorker::track(Job *job)
+{
+    m_jobs.push_back(job);
+    if (m_unfinished++ == 0)
+        emit busyChanged(true);
+    connect(job, &Job::started, this, [this, job] { emit jobStarted(job); });
+    connect(job, &Job::finished, this, [this, job] {
+        m_jobs.erase(std::remove(m_jobs.begin(), m_jobs.end(), job), m_jobs.end());
+        emit jobFinished(job);
+        job->deleteLater();
+        if (--m_unfinished == 0)
+            emit busyChanged(false);
+    });
+}
+
+Job *PrinterWorker::currentJob() const
+{
+    for (Job *job : m_jobs) {
+        if (job->state() == Job::State::Running)
+            return job;
+    }
+    return m_jobs.empty() ? nullptr : m_jobs.front();
+}
+
+void PrinterWorker::cancelAll()
+{
+    const std::vector<Job *> jobs = m_jobs;
+    for (Job *job : jobs) {
+        job->cancel();
+        // One still waiting is finished here, so its owner hears of it even when this
+        // worker is going away.
+        if (m_queue->remove(job))
+            job->markFinished(notStarted(job->title()));
+    }
+}
+
+WorkerPool::WorkerPool(int size, QObject *parent)
+    : QObject(parent), m_size(std::max(1, size)), m_queue(std::make_shared<JobQueue>())
+{
+}
+
+WorkerPool::~WorkerPool()
+{
+    cancelAll();
+    m_workers.clear();
+}
+
+Job *WorkerPool::submit(const QString &title, Body body)
+{
+    auto *job = new Job(title, std::move(body), this);
+    m_jobs.push_back(job);
+    if (m_unfinished++ == 0)
+        emit busyChanged(true);
+    connect(job, &Job::finished, this, [this, job] {
+        m_jobs.erase(std::remove(m_jobs.begin(), m_jobs.end(), job), m_jobs.end());
+        emit jobFinished(job);
+        job->deleteLater();
+        if (--m_unfinished == 0)
+            emit busyChanged(false);
+    });
+    m_queue->push(job);
+    // Workers are started as work comes, up to the bound.
+    if (int(m_workers.size()) < std::min(m_size, m_unfinished))
+        m_workers.emplace_back(new PrinterWorker(m_queue, true, nullptr));
+    for (const auto &worker : m_workers)
+        QMetaObject::invokeMethod(worker->m_worker, [w = worker->m_worker] { w->kick(); },
+                                  Qt::QueuedConnection);
+    return job;
+}
+
+void WorkerPool::cancelAll()
+{
+    const std::vector<Job *> jobs = m_jobs;
+    for (Job *job : jobs) {
+        job->cancel();
+        if (m_queue->remove(job))
+            job->markFinished(notStarted(job->title()));
+    }
+}
+
+} // namespace jobs
