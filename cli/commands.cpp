@@ -26,7 +26,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QTemporaryFile>
 #include <QTextStream>
@@ -42,7 +41,7 @@ namespace {
 constexpr qint64 kMaxProfileBytes = 1 << 20;
 
 // The single printer a command talks to; prints why when there is none.
-const Target *singleTarget(CommandContext &c)
+const PrinterAddress *singleTarget(CommandContext &c)
 {
     if (c.options.targets.size() == 1)
         return &c.options.targets.first();
@@ -51,11 +50,6 @@ const Target *singleTarget(CommandContext &c)
                           .arg(c.options.command)
                     : QStringLiteral("%1 talks to one printer only").arg(c.options.command));
     return nullptr;
-}
-
-PrinterAddress addressOf(const Target &target)
-{
-    return PrinterAddress{target.kind == Target::Usb, target.host, target.port, target.usbPort};
 }
 
 // The exit code of an operation's outcome.
@@ -127,13 +121,13 @@ const std::atomic<bool> *stopFlag(const CommandContext &c)
 
 // The record of the one printer of a command a signal stopped: done, failed, notAttempted
 // or interrupted (stopped in the middle).
-void printerRecord(Output &out, const Target &target, const QString &state)
+void printerRecord(Output &out, const PrinterAddress &target, const QString &state)
 {
-    out.set(QStringLiteral("printer"), target.name());
+    out.set(QStringLiteral("printer"), target.key());
     out.set(QStringLiteral("state"), state);
     out.set(QStringLiteral("interrupted"), true);
     out.error(QStringLiteral("interrupted: %1 %2")
-                  .arg(target.name(), state == QLatin1String("notAttempted")
+                  .arg(target.key(), state == QLatin1String("notAttempted")
                                           ? QStringLiteral("not attempted, nothing was sent")
                                           : state));
 }
@@ -150,7 +144,7 @@ enum class Begin
 // or identified gets nothing more.
 int withPrinter(CommandContext &c, Begin begin, const std::function<int(PrinterSession &)> &body)
 {
-    const Target *target = singleTarget(c);
+    const PrinterAddress *target = singleTarget(c);
     if (!target)
         return ExitUsage;
     // A second signal ends the command at once: its record says the printer was in the
@@ -170,7 +164,7 @@ int withPrinter(CommandContext &c, Begin begin, const std::function<int(PrinterS
         session.setConfirming(true);
         if (c.options.timeoutSeconds > 0)
             session.setDeadline(QDeadlineTimer(c.options.timeoutSeconds * 1000));
-        ops::Outcome outcome = ops::open(session, addressOf(*target));
+        ops::Outcome outcome = ops::open(session, *target);
         if (!outcome.ok())
             return failed(c, outcome);
         int code = ExitOk;
@@ -304,8 +298,8 @@ QJsonArray findingsJson(const QList<doctor::Finding> &findings)
 int runDoctor(CommandContext &c)
 {
     QList<doctor::Finding> findings = doctor::checkUsb();
-    for (const Target &target : c.options.targets) {
-        if (target.kind != Target::Network)
+    for (const PrinterAddress &target : c.options.targets) {
+        if (target.medium() != MEDIUM_NETWORK)
             continue;
         doctor::NetTarget net;
         net.host = target.host;
@@ -334,8 +328,8 @@ int runReport(CommandContext &c)
     }
     diagnosticsreport::Inputs inputs;
     inputs.toolVersion = QCoreApplication::applicationVersion();
-    for (const Target &target : c.options.targets)
-        inputs.printersListed << target.name();
+    for (const PrinterAddress &target : c.options.targets)
+        inputs.printersListed << target.key();
     // The printer's part when there is one printer and it answers; the report is written
     // in any case, with what could be gathered.
     PrinterSession session;
@@ -344,7 +338,7 @@ int runReport(CommandContext &c)
     if (c.options.timeoutSeconds > 0)
         session.setDeadline(QDeadlineTimer(c.options.timeoutSeconds * 1000));
     if (c.options.targets.size() == 1) {
-        const ops::Outcome opened = ops::open(session, addressOf(c.options.targets.first()));
+        const ops::Outcome opened = ops::open(session, c.options.targets.first());
         printerRead = opened.ok();
         if (!opened.ok())
             code = failed(c, opened);
@@ -584,7 +578,7 @@ int runDiff(CommandContext &c)
 // One printer's part of an apply: its target, how far it came and what came of it.
 struct ApplyJob
 {
-    Target target;
+    PrinterAddress target;
     QString state = QStringLiteral("notStarted"); // running, finished, interrupted, duplicate
     bool printed = false;
     // Until its turn comes, nothing was sent to it.
@@ -596,7 +590,7 @@ struct ApplyJob
 QJsonObject jobJson(const ApplyJob &job, bool showSecrets)
 {
     return QJsonObject{
-        {QStringLiteral("printer"), job.target.name()},
+        {QStringLiteral("printer"), job.target.key()},
         {QStringLiteral("state"), job.state},
         {QStringLiteral("exitCode"), job.code()},
         {QStringLiteral("reason"), ops::codeName(job.outcome.code)},
@@ -614,7 +608,7 @@ QJsonObject jobJson(const ApplyJob &job, bool showSecrets)
 void printJob(CommandContext &c, const ApplyJob &job)
 {
     c.out.line(QStringLiteral("%1 %2 %3")
-                   .arg(job.target.name(), -24)
+                   .arg(job.target.key(), -24)
                    .arg(job.state == QLatin1String("finished") && job.outcome.ok()
                             ? QStringLiteral("ok")
                         : job.state == QLatin1String("finished") ? QStringLiteral("FAILED")
@@ -662,7 +656,7 @@ private:
 
 // The jobs of an apply, one per target; a printer named before is a duplicate, done once.
 // `addresses` gets the printers to apply to, `jobOfAddress` the job of each.
-std::vector<ApplyJob> applyJobs(const QList<Target> &targets, QList<PrinterAddress> *addresses,
+std::vector<ApplyJob> applyJobs(const QList<PrinterAddress> &targets, QList<PrinterAddress> *addresses,
                                 QList<int> *jobOfAddress)
 {
     std::vector<ApplyJob> jobs(size_t(targets.size()));
@@ -676,11 +670,11 @@ std::vector<ApplyJob> applyJobs(const QList<Target> &targets, QList<PrinterAddre
             job.state = QStringLiteral("duplicate");
             job.outcome = ops::Outcome();
             job.outcome.sentence = QStringLiteral("the same printer as %1: applied once")
-                                       .arg(targets.at(*same).name());
+                                       .arg(targets.at(*same).key());
             continue;
         }
         *jobOfAddress << i;
-        addresses->append(addressOf(job.target));
+        addresses->append(job.target);
     }
     return jobs;
 }
@@ -822,31 +816,25 @@ int runList(CommandContext &c)
 {
     PrinterDiscovery discovery;
     discovery.listUsb();
-    QStringList entries = discovery.entries();
+    QList<FoundPrinter> found = discovery.found();
     if (c.options.discover) { // each search starts a new list
         discovery.searchNetwork(c.options.udpPort);
-        entries += discovery.entries();
+        found += discovery.found();
     }
-    // "Maker [Model] {address}" or "... {USBnnn}": the fields apart, for scripts.
-    static const QRegularExpression shape(QStringLiteral("^(.*) \\[(.*)\\] \\{(.*)\\}$"));
-    static const QRegularExpression usbPort(QStringLiteral("^USB(\\d+)$"));
     QJsonArray printers;
-    for (const QString &entry : entries) {
+    for (const FoundPrinter &f : found) {
+        const QString entry = f.listText();
         c.out.line(entry);
-        const QRegularExpressionMatch m = shape.match(entry);
-        QJsonObject printer{{QStringLiteral("entry"), entry}};
-        if (m.hasMatch()) {
-            printer.insert(QStringLiteral("maker"), m.captured(1).trimmed());
-            printer.insert(QStringLiteral("model"), m.captured(2).trimmed());
-            const QRegularExpressionMatch usb = usbPort.match(m.captured(3));
-            if (usb.hasMatch()) {
-                printer.insert(QStringLiteral("medium"), QStringLiteral("usb"));
-                printer.insert(QStringLiteral("usbPort"), usb.captured(1).toInt());
-            } else {
-                printer.insert(QStringLiteral("medium"), QStringLiteral("network"));
-                printer.insert(QStringLiteral("address"), m.captured(3));
-                printer.insert(QStringLiteral("port"), 9100); // the command port
-            }
+        QJsonObject printer{{QStringLiteral("entry"), entry},
+                            {QStringLiteral("maker"), f.maker.trimmed()},
+                            {QStringLiteral("model"), f.model.trimmed()}};
+        if (f.address.isUsb()) {
+            printer.insert(QStringLiteral("medium"), QStringLiteral("usb"));
+            printer.insert(QStringLiteral("usbPort"), f.address.usbPort);
+        } else {
+            printer.insert(QStringLiteral("medium"), QStringLiteral("network"));
+            printer.insert(QStringLiteral("address"), f.address.host);
+            printer.insert(QStringLiteral("port"), f.address.port); // the command port
         }
         printers.append(printer);
     }

@@ -35,7 +35,7 @@ template <int Options::*field> Stored setSeconds(const QString &value, Options *
 
 Stored setNet(const QString &value, Options *options, QString *error)
 {
-    Target target;
+    PrinterAddress target;
     if (!parseNetTarget(value, &target)) {
         *error = QStringLiteral("--net: not HOST or HOST:PORT: %1").arg(value);
         return Stored::BadValue;
@@ -46,7 +46,7 @@ Stored setNet(const QString &value, Options *options, QString *error)
 
 Stored setUsb(const QString &value, Options *options, QString *error)
 {
-    Target target;
+    PrinterAddress target;
     if (!parseUsbTarget(value, &target)) {
         *error = QStringLiteral("--usb: not a port number: %1").arg(value);
         return Stored::BadValue;

@@ -8,6 +8,7 @@
 #include "device/fleet/rollout.h"
 #include "device/fleet/scan.h"
 #include "core/protocol/netdiscovery.h"
+#include "core/protocol/ports.h"
 
 #include <QDeadlineTimer>
 #include <QEventLoop>
@@ -51,18 +52,13 @@ QList<fleet::Address> addressesOf(const Options &options)
     QList<fleet::Address> out;
     const QHash<int, int> duplicates = duplicateTargets(options.targets);
     for (int i = 0; i < options.targets.size(); ++i) {
-        const Target &t = options.targets.at(i);
+        const fleet::Address &t = options.targets.at(i);
         if (const auto same = duplicates.find(i); same != duplicates.end()) {
             std::fprintf(stderr, "labelsetup-cli: %s is the same printer as %s: once only\n",
-                         qPrintable(t.name()), qPrintable(options.targets.at(*same).name()));
+                         qPrintable(t.key()), qPrintable(options.targets.at(*same).key()));
             continue;
         }
-        fleet::Address a;
-        a.usb = t.kind == Target::Usb;
-        a.host = t.host;
-        a.port = t.port;
-        a.usbPort = t.usbPort;
-        out.append(a);
+        out.append(t);
     }
     return out;
 }
@@ -258,7 +254,7 @@ int runScan(CommandContext &c)
     for (const fleet::scan::Found &f : found) {
         // The device list's text, with the port when it is not the usual one.
         QString entry = netdiscovery::entryText(f.reading.maker, f.reading.model, f.address.host);
-        if (f.address.port != 9100)
+        if (f.address.port != ports::kCommand)
             entry += QStringLiteral(" :%1").arg(f.address.port);
         entries << entry;
         records.append({f.address, f.reading});

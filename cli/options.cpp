@@ -2,57 +2,32 @@
 
 #include "cli/commandtable.h"
 #include "core/files/regularfile.h"
+#include "core/protocol/commandcodes.h"
+#include "device/link/usblink.h"
 
 #include <QFile>
 #include <QHostAddress>
 #include <QHostInfo>
-#include <QRegularExpression>
-#include <QTextStream>
 #include <algorithm>
 
-QString Target::name() const
+bool parseNetTarget(const QString &text, PrinterAddress *target)
 {
-    if (kind == Usb)
-        return usbPort > 0 ? QStringLiteral("usb:%1").arg(usbPort) : QStringLiteral("usb");
-    return host.contains(QLatin1Char(':')) ? QStringLiteral("[%1]:%2").arg(host).arg(port)
-                                           : QStringLiteral("%1:%2").arg(host).arg(port);
-}
-
-bool parsePort(const QString &text, quint16 *port)
-{
-    bool ok = false;
-    const uint value = text.toUInt(&ok, 10);
-    if (!ok || value == 0 || value > 65535)
+    PrinterAddress parsed;
+    if (!PrinterAddress::parse(text, &parsed) || parsed.isUsb())
         return false;
-    *port = quint16(value);
+    *target = parsed;
     return true;
 }
 
-bool parseUsbTarget(const QString &portText, Target *target)
+bool parseUsbTarget(const QString &portText, PrinterAddress *target)
 {
-    target->kind = Target::Usb;
-    if (portText.isEmpty())
-        return true;
-    bool ok = false;
-    target->usbPort = portText.toInt(&ok, 10);
-    return ok && target->usbPort > 0 && target->usbPort < 256;
+    const QString usb = QLatin1String(UsbLink::kScheme);
+    return !portText.contains(QLatin1Char(':')) &&
+           PrinterAddress::parse(portText.isEmpty() ? usb : usb + QLatin1Char(':') + portText,
+                                 target);
 }
 
-namespace {
-
-// One line of a targets file.
-bool parseTargetLine(const QString &line, Target *target)
-{
-    if (line == QLatin1String("usb"))
-        return parseUsbTarget(QString(), target);
-    if (line.startsWith(QLatin1String("usb:")))
-        return parseUsbTarget(line.mid(4), target);
-    return parseNetTarget(line, target);
-}
-
-} // namespace
-
-bool readTargets(const QString &path, QList<Target> *targets, QString *error)
+bool readTargets(const QString &path, QList<PrinterAddress> *targets, QString *error)
 {
     QFile file;
     QByteArray bytes;
@@ -62,65 +37,28 @@ bool readTargets(const QString &path, QList<Target> *targets, QString *error)
         *error = QStringLiteral("cannot read %1: %2").arg(path, why);
         return false;
     }
-    QTextStream in(&bytes);
+    const QString text = QString::fromUtf8(bytes);
     int number = 0;
-    while (!in.atEnd()) {
-        const QString line = in.readLine().trimmed();
-        ++number;
-        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
-            continue;
-        Target target;
-        if (!parseTargetLine(line, &target)) {
-            *error = QStringLiteral("%1:%2: not an address or usb:PORT: %3")
-                         .arg(path)
-                         .arg(number)
-                         .arg(line);
-            return false;
-        }
-        targets->append(target);
+    if (!parseTargets(text, targets, &number)) {
+        *error = QStringLiteral("%1:%2: not an address or usb:PORT: %3")
+                     .arg(path)
+                     .arg(number)
+                     .arg(text.split(QLatin1Char('\n')).value(number - 1).trimmed());
+        return false;
     }
     return true;
 }
 
-bool parseNetTarget(const QString &text, Target *target)
-{
-    target->kind = Target::Network;
-    QString host = text;
-    QString port;
-    if (text.startsWith(QLatin1Char('['))) {
-        const int close = text.indexOf(QLatin1Char(']'));
-        if (close < 0)
-            return false;
-        host = text.mid(1, close - 1);
-        if (close + 1 < text.size()) {
-            if (text.at(close + 1) != QLatin1Char(':'))
-                return false;
-            port = text.mid(close + 2);
-        }
-    } else if (text.count(QLatin1Char(':')) == 1) {
-        host = text.section(QLatin1Char(':'), 0, 0);
-        port = text.section(QLatin1Char(':'), 1);
-    }
-    // A host name has no blanks; a host with colons is an IPv6 address.
-    static const QRegularExpression blank(QStringLiteral("\\s"));
-    if (host.isEmpty() || host.contains(blank) ||
-        (host.contains(QLatin1Char(':')) &&
-         QHostAddress(host).protocol() != QAbstractSocket::IPv6Protocol))
-        return false;
-    target->host = host;
-    return port.isNull() || parsePort(port, &target->port);
-}
-
-QHash<int, int> duplicateTargets(const QList<Target> &targets)
+QHash<int, int> duplicateTargets(const QList<PrinterAddress> &targets)
 {
     QHash<int, int> duplicates;
     QHash<QString, int> first;             // each address a target reaches -> its index
     QHash<QString, QStringList> addresses; // a host's addresses, each name resolved once
     for (int i = 0; i < targets.size(); ++i) {
-        const Target &t = targets.at(i);
+        const PrinterAddress &t = targets.at(i);
         QStringList reached;
-        if (t.kind == Target::Usb) {
-            reached << t.name();
+        if (t.medium() != MEDIUM_NETWORK) {
+            reached << t.key();
         } else {
             auto known = addresses.find(t.host);
             if (known == addresses.end()) {

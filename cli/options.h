@@ -1,31 +1,19 @@
 #pragma once
 
+#include "core/protocol/ports.h"
+#include "device/link/printeraddress.h"
+
 #include <QHash>
 #include <QString>
 #include <QStringList>
 
 // The command line of labelsetup-cli: one command, its arguments, and options that may
 // stand before or after the command.
-struct Target
-{
-    enum Kind
-    {
-        Network,
-        Usb,
-    };
-    Kind kind = Network;
-    QString host;
-    quint16 port = 9100; // TCP port of a network printer
-    int usbPort = 0;     // 0: the first USB printer
-    // "host:port" or "usb:PORT" / "usb"
-    QString name() const;
-};
-
 struct Options
 {
     QString command;
     QStringList arguments;
-    QList<Target> targets;
+    QList<PrinterAddress> targets;
     int jobs = 8;
     int timeoutSeconds = 0; // --timeout: one printer's whole operation; 0: no limit
     bool json = false;
@@ -47,14 +35,14 @@ struct Options
     QString file;                  // --file
     QString ssid;                  // --ssid
     QString out;                   // --out
-    quint16 udpPort = 38400;
+    quint16 udpPort = ports::kDiscovery;
     QString targetsFile; // --targets, already read into targets
     // Many printers at once (cli/fleetcommands.cpp).
     int watchSeconds = 0;                              // --watch
     int intervalSeconds = 10;                          // --interval (exporter)
     QString expectVersion;                             // --expect-version
     QString listen = QStringLiteral("127.0.0.1:9877"); // --listen
-    quint16 port = 9100;                               // --port (scan)
+    quint16 port = ports::kCommand;                    // --port (scan)
     bool csv = false;                                  // --csv
 };
 
@@ -68,18 +56,16 @@ constexpr qint64 kMaxTargetsFileBytes = 16 << 20;
 // line.
 bool parseOptions(const QStringList &arguments, Options *options, QString *error, bool *fileError);
 
-// "HOST", "HOST:PORT", "[IPV6]:PORT" -> a network target; false for a bad port.
-bool parseNetTarget(const QString &text, Target *target);
-// "" (the first USB printer) or a port number from 1 to 255.
-bool parseUsbTarget(const QString &portText, Target *target);
-// 1 to 65535.
-bool parsePort(const QString &text, quint16 *port);
+// --net: any printer address but a USB one ("HOST", "HOST:PORT", "[IPV6]:PORT", ...).
+bool parseNetTarget(const QString &text, PrinterAddress *target);
+// --usb: "" (the first USB printer) or a port number from 1 to 255.
+bool parseUsbTarget(const QString &portText, PrinterAddress *target);
 // A targets file: one address or "usb:PORT" per line, blank lines and lines starting with
 // '#' skipped. False with the reason when it cannot be read or holds a bad line.
-bool readTargets(const QString &path, QList<Target> *targets, QString *error);
+bool readTargets(const QString &path, QList<PrinterAddress> *targets, QString *error);
 
 // The targets that name a printer named before them: the same address and port (an IPv6
 // address in any spelling, an IPv4-mapped one as IPv4, a host name as the addresses it
 // resolves to) or the same USB port. Maps the index of each such target to the index of
 // the first that names its printer. Linear in the number of targets.
-QHash<int, int> duplicateTargets(const QList<Target> &targets);
+QHash<int, int> duplicateTargets(const QList<PrinterAddress> &targets);

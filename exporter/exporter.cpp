@@ -5,8 +5,9 @@
 #include <prometheus/gauge.h>
 #include <prometheus/registry.h>
 
+#include "device/link/printeraddress.h"
+
 #include <QHostAddress>
-#include <QRegularExpression>
 #include <civetweb.h>
 #include <string>
 #include <stdexcept>
@@ -58,13 +59,16 @@ Exporter::~Exporter() = default;
 
 bool Exporter::listen(const QString &address, QString *error, QString *warning)
 {
-    static const QRegularExpression form(
-        QStringLiteral("^(\\[([0-9A-Fa-f:.]+)\\]|[0-9.]+|localhost):(\\d{1,5})$"));
-    const QRegularExpressionMatch m = form.match(address);
-    const bool v6 = !m.captured(2).isEmpty();
-    const QHostAddress host(v6 ? m.captured(2) : m.captured(1));
-    if (!m.hasMatch() || m.captured(3).toInt() > 65535 ||
-        (m.captured(1) != QLatin1String("localhost") && host.isNull())) {
+    // The printers' own address grammar; here a port is a must (0: any free one) and the
+    // host an address or "localhost".
+    QString name;
+    quint16 portNumber = 0;
+    bool portGiven = false;
+    const bool parsed = parseHostPort(address, &name, &portNumber, &portGiven, 0);
+    const bool localhost = name == QLatin1String("localhost");
+    const QHostAddress host(name);
+    const bool v6 = host.protocol() == QAbstractSocket::IPv6Protocol;
+    if (!parsed || !portGiven || (!localhost && host.isNull())) {
         *error = QStringLiteral("--listen: not HOST:PORT: %1").arg(address);
         return false;
     }
@@ -73,10 +77,11 @@ bool Exporter::listen(const QString &address, QString *error, QString *warning)
     if (v6 && !mg_check_feature(kIpv6Feature)) {
         *error = QStringLiteral("cannot listen on %1: this build serves metrics over IPv4 "
                                 "only; give an IPv4 address such as 127.0.0.1:%2")
-                     .arg(address, m.captured(3));
+                     .arg(address)
+                     .arg(portNumber);
         return false;
     }
-    if (warning && m.captured(1) != QLatin1String("localhost") && !host.isLoopback())
+    if (warning && !localhost && !host.isLoopback())
         *warning = QStringLiteral("%1 is not a loopback address: anyone who can reach it reads "
                                   "the fleet's metrics (addresses, models, firmware, serial "
                                   "numbers)")

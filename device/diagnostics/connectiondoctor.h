@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/protocol/ports.h"
 #include "platform/facilities.h"
 
 #include <QList>
@@ -34,8 +35,8 @@ struct Finding
 struct NetTarget
 {
     QString host;
-    quint16 tcpPort = 9100;
-    quint16 udpPort = 38400; // 0: the search port is not checked
+    quint16 tcpPort = ports::kCommand;
+    quint16 udpPort = ports::kDiscovery; // 0: the search port is not checked
     int timeoutMs = 3000;
 };
 

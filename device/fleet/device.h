@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/files/plaincopy.h"
-#include "device/operations/printeraddress.h"
+#include "device/link/printeraddress.h"
 
 #include <QDateTime>
 #include <QDeadlineTimer>

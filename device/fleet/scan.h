@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/protocol/ports.h"
 #include "device/fleet/device.h"
 
 #include <QHostAddress>
@@ -19,7 +20,7 @@ bool parseRange(const QString &text, QList<QHostAddress> *hosts, QString *error)
 
 struct Options
 {
-    quint16 port = 9100;
+    quint16 port = ports::kCommand;
     int connectDeadlineMs = 500; // how long a connect may take
     int sockets = 256;           // connects in flight at once
     int identifyJobs = 16;       // identity queries in parallel

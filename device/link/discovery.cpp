@@ -4,7 +4,9 @@
 #include "core/protocol/frame.h"
 #include "core/protocol/identity.h"
 #include "core/protocol/netdiscovery.h"
-#include "device/link/networklink.h"
+#include "core/protocol/ports.h"
+#include "device/link/linkregistry.h"
+#include "device/link/printerlink.h"
 #include "device/link/usblink.h"
 
 #include <QCoreApplication>
@@ -14,6 +16,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <QUdpSocket>
+#include <algorithm>
 
 namespace {
 constexpr int kSearchWaitMs = 1500;
@@ -23,6 +26,7 @@ constexpr int kSendAttempts = 3;
 PrinterDiscovery::PrinterDiscovery(QObject *parent)
     : QObject(parent), m_generator(QRandomGenerator::securelySeeded())
 {
+    qRegisterMetaType<FoundPrinter>();
 }
 
 PrinterDiscovery::~PrinterDiscovery() = default;
@@ -31,8 +35,7 @@ void PrinterDiscovery::begin()
 {
     m_running = true;
     m_answered = false;
-    m_entries.clear();
-    m_models.clear();
+    m_found.clear();
     emit progressChanged(0);
 }
 
@@ -43,6 +46,20 @@ int PrinterDiscovery::finish(int result)
     return result;
 }
 
+QStringList PrinterDiscovery::entries() const
+{
+    QStringList texts;
+    for (const FoundPrinter &printer : m_found)
+        texts << printer.listText();
+    return texts;
+}
+
+void PrinterDiscovery::add(const FoundPrinter &printer)
+{
+    m_found << printer;
+    emit printerFound(printer);
+}
+
 void PrinterDiscovery::stop()
 {
     m_running = false;
@@ -51,12 +68,11 @@ void PrinterDiscovery::stop()
 int PrinterDiscovery::listUsb()
 {
     begin();
-    const QStringList found = UsbLink::listPrinters();
-    for (const QString &entry : found) {
+    const QList<FoundPrinter> found = UsbLink::listPrinters();
+    for (const FoundPrinter &printer : found) {
         if (!m_running)
             break;
-        m_entries << entry;
-        emit entryFound(entry);
+        add(printer);
     }
     const int result = found.isEmpty() ? 0 : 1;
     if (QCoreApplication::instance())
@@ -149,22 +165,26 @@ void PrinterDiscovery::readDatagrams()
                              &strings))
             continue;
         const QString address = netdiscovery::ipv4Text(sender.toString());
-        if (m_models.contains(address))
+        if (std::any_of(m_found.cbegin(), m_found.cend(),
+                        [&address](const FoundPrinter &f) { return f.place == address; }))
             break;
-        listPrinter(strings, address);
+        // The search tells nothing of the command port: the printer's default.
+        listPrinter(strings, address, ports::kCommand);
     }
 }
 
-bool PrinterDiscovery::listPrinter(const QList<QByteArray> &strings, const QString &address)
+bool PrinterDiscovery::listPrinter(const QList<QByteArray> &strings, const QString &address,
+                                   quint16 port)
 {
     QByteArray maker;
     if (!identity::manufacturer(strings.at(2), &maker))
         return false;
-    const QString model = QString::fromLatin1(strings.at(1));
-    m_models[address] = model;
-    const QString entry = netdiscovery::entryText(QString::fromLatin1(maker), model, address);
-    m_entries << entry;
-    emit entryFound(entry);
+    FoundPrinter printer;
+    printer.maker = QString::fromLatin1(maker);
+    printer.model = QString::fromLatin1(strings.at(1));
+    printer.address = PrinterAddress::forNetwork(address, port);
+    printer.place = address;
+    add(printer);
     m_answered = true;
     return true;
 }
@@ -172,8 +192,10 @@ bool PrinterDiscovery::listPrinter(const QList<QByteArray> &strings, const QStri
 int PrinterDiscovery::probe(const QString &host, quint16 port)
 {
     begin();
-    NetworkLink link;
-    if (link.connectTo(host, port) != 0) {
+    const PrinterAddress address = PrinterAddress::forNetwork(host, port);
+    const std::unique_ptr<PrinterLink> made = links::create(address);
+    PrinterLink &link = *made;
+    if (link.open(address) != 0) {
         qDebug() << "[probe] connect fail";
         return finish(0);
     }
@@ -184,6 +206,6 @@ int PrinterDiscovery::probe(const QString &host, quint16 port)
         return finish(0);
     QList<QByteArray> strings;
     if (identity::split(buffer, int(sizeof(buffer)), &strings))
-        listPrinter(strings, host);
+        listPrinter(strings, host, port);
     return finish(1);
 }

@@ -1,6 +1,8 @@
 #pragma once
 
-#include <QMap>
+#include "device/link/foundprinter.h"
+
+#include <QList>
 #include <QObject>
 #include <QRandomGenerator>
 #include <QString>
@@ -9,9 +11,8 @@
 class QUdpSocket;
 
 // Finds printers for the device list: the USB printers attached, the network printers
-// that answer the UDP search, or the one printer at a typed address. The entries are
-// the texts the list shows, in the order found. A search waits with the event loop
-// turning, so stop() (a click) ends it early.
+// that answer the UDP search, or the one printer at a typed address, in the order found.
+// A search waits with the event loop turning, so stop() (a click) ends it early.
 class PrinterDiscovery : public QObject
 {
     Q_OBJECT
@@ -28,25 +29,25 @@ public:
     void stop();
     bool running() const { return m_running; }
 
-    QStringList entries() const { return m_entries; }
-    // Model name by IPv4 address of the network printers found.
-    QMap<QString, QString> models() const { return m_models; }
+    QList<FoundPrinter> found() const { return m_found; }
+    // Their device-list entries.
+    QStringList entries() const;
 
 signals:
-    void entryFound(const QString &entry);
+    void printerFound(const FoundPrinter &printer);
     void progressChanged(int percent);
 
 private:
     void begin();
     int finish(int result);
     void readDatagrams();
-    // Lists one identity answer; true when it was listed.
-    bool listPrinter(const QList<QByteArray> &strings, const QString &address);
+    // Lists one identity answer from `address` (reached on `port`); true when it was listed.
+    bool listPrinter(const QList<QByteArray> &strings, const QString &address, quint16 port);
+    void add(const FoundPrinter &printer);
 
     bool m_running = false;
     bool m_answered = false;
-    QStringList m_entries;
-    QMap<QString, QString> m_models;
+    QList<FoundPrinter> m_found;
     QUdpSocket *m_udp = nullptr;
     QRandomGenerator m_generator;
     int m_lastSequence = -1;

@@ -1,5 +1,7 @@
 #include "device/link/networklink.h"
 
+#include "device/link/printeraddress.h"
+
 #include "core/protocol/commandcodes.h"
 #include "core/protocol/frame.h"
 #include "platform/sendqueue.h"
@@ -63,6 +65,24 @@ NetworkLink::~NetworkLink()
 int NetworkLink::medium() const
 {
     return MEDIUM_NETWORK;
+}
+
+bool NetworkLink::parseTarget(const QString &rest, PrinterAddress *out)
+{
+    return parseHostPort(rest, &out->host, &out->port);
+}
+
+QString NetworkLink::targetText(const PrinterAddress &address)
+{
+    const QString host = address.host.contains(QLatin1Char(':'))
+                             ? QStringLiteral("[%1]").arg(address.host)
+                             : address.host;
+    return QStringLiteral("%1:%2").arg(host).arg(address.port);
+}
+
+int NetworkLink::open(const PrinterAddress &address)
+{
+    return connectTo(address.host, address.port);
 }
 
 int NetworkLink::connectTo(const QString &host, quint16 port)

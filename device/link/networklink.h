@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/protocol/commandcodes.h"
 #include "device/link/printerlink.h"
 
 #include <QByteArray>
@@ -15,6 +16,14 @@ class NetworkLink : public PrinterLink
     Q_OBJECT
 
 public:
+    // Its entry in the link registry: "tcp", and an address without a scheme.
+    static constexpr const char *kScheme = "tcp";
+    static constexpr int kMedium = MEDIUM_NETWORK;
+    static constexpr bool kBare = true;
+    // "host", "host:port", "[v6]", "[v6]:port" or a bare IPv6 address.
+    static bool parseTarget(const QString &rest, PrinterAddress *out);
+    static QString targetText(const PrinterAddress &address);
+
     explicit NetworkLink(QObject *parent = nullptr);
     ~NetworkLink() override;
 
@@ -26,6 +35,8 @@ public:
     QTcpSocket *socket() const { return m_socket; }
 
     int medium() const override;
+    // connectTo() the address's host and port.
+    int open(const PrinterAddress &address) override;
     int exchange(const QByteArray &request, unsigned char *reply) override;
     int write(const QByteArray &bytes, StreamPiece *piece = nullptr) override;
     int readStatusData(QByteArray *data) override;

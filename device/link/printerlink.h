@@ -7,8 +7,11 @@
 #include <QObject>
 #include <cstdint>
 
+struct PrinterAddress;
+
 // One open way to the printer (USB or network). A link knows nothing of the printer's
-// model or of other exchanges: the session runs one exchange at a time over it.
+// model or of other exchanges: the session runs one exchange at a time over it. Links
+// are made from an address by the registry (device/link/linkregistry.h).
 class PrinterLink : public QObject
 {
     Q_OBJECT
@@ -18,6 +21,9 @@ public:
 
     // MEDIUM_USB or MEDIUM_NETWORK.
     virtual int medium() const = 0;
+    // Reaches the printer at `address` (of this link's kind); 0 on success, otherwise a
+    // code of the link's own (the session reports it as it comes).
+    virtual int open(const PrinterAddress &address) = 0;
 
     // Writes one request frame and reads one reply into `reply`, which holds
     // frame::kReplyAreaSize bytes; an exchange result code.

@@ -2,9 +2,8 @@
 
 #include "core/protocol/frame.h"
 #include "core/settings/modeltable.h"
-#include "device/link/networklink.h"
+#include "device/link/linkregistry.h"
 #include "device/link/printerlink.h"
-#include "device/link/usblink.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -49,34 +48,32 @@ int PrinterSession::failureCode() const
     return RESULT_NO_MEDIUM;
 }
 
-int PrinterSession::openNetwork(const QString &host, quint16 port)
+int PrinterSession::open(const PrinterAddress &address)
 {
-    m_medium = MEDIUM_NETWORK;
+    m_medium = address.medium();
     retire(m_link);
     if (deadlinePassed())
         return RESULT_TIMED_OUT;
-    auto link = std::make_unique<NetworkLink>();
+    m_address = address;
+    std::unique_ptr<PrinterLink> link = links::create(address);
+    if (!link)
+        return RESULT_NO_MEDIUM;
     adopt(*link);
-    const int ret = link->connectTo(host, port);
+    const int ret = link->open(address);
     if (ret == 0)
         m_link = std::move(link);
-    // Its failure is 1 whatever the cause: after the deadline it is the deadline's.
+    // A link's failure whatever the cause: after the deadline it is the deadline's.
     return ret != 0 && deadlinePassed() ? int(RESULT_TIMED_OUT) : ret;
+}
+
+int PrinterSession::openNetwork(const QString &host, quint16 port)
+{
+    return open(PrinterAddress::forNetwork(host, port));
 }
 
 int PrinterSession::openUsb(int port)
 {
-    m_medium = MEDIUM_USB;
-    retire(m_link);
-    if (deadlinePassed())
-        return RESULT_TIMED_OUT;
-    m_usbPort = port;
-    auto link = std::make_unique<UsbLink>();
-    adopt(*link);
-    const int ret = link->open(port);
-    if (ret == 0)
-        m_link = std::move(link);
-    return ret;
+    return open(PrinterAddress::forUsb(port));
 }
 
 void PrinterSession::setDeadline(QDeadlineTimer deadline)
@@ -118,9 +115,9 @@ int PrinterSession::connectForStream(QString *errorText)
     return link ? afterDeadline(link->connectForStream(errorText)) : code;
 }
 
-void PrinterSession::adoptModel(const QString &deviceListEntry)
+void PrinterSession::adoptModel(const QString &model)
 {
-    const modeltable::Facts facts = modeltable::of(deviceListEntry);
+    const modeltable::Facts facts = modeltable::of(model);
     m_dotsPerMm = facts.dotsPerMm;
     m_hasPrintMode = facts.printMode;
     m_settingsAllowed = facts.settingsPages;
@@ -336,7 +333,7 @@ int PrinterSession::awaitComeBack(QDeadlineTimer until)
         QCoreApplication::processEvents();
         // A restarted USB printer is a new device on the bus: it is looked up again.
         if (!network && gone)
-            openUsb(m_usbPort);
+            open(m_address);
         PrinterLink *link = linkFor(&failure);
         if (link && network &&
             (!link->connectionStands() || (gone && link->connectionId() == carried))) {

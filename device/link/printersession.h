@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/protocol/commandcodes.h"
+#include "device/link/printeraddress.h"
 #include "device/link/streampiece.h"
 
 #include <QByteArray>
@@ -43,11 +44,15 @@ public:
     int failureCode() const;
 
     // --- Opening and closing ---
-    // Connects to the network printer at host:port and sets the medium to the network;
-    // 0 when it accepted a connection (dropped again until an operation needs it).
+    // Opens the printer at `address` with a link of its kind (device/link/linkregistry.h)
+    // and sets the medium to the kind's; 0 on success, otherwise the link's failure
+    // (RESULT_TIMED_OUT once the deadline has passed, RESULT_NO_MEDIUM for a kind nobody
+    // registered). A network printer has accepted a connection, dropped again until an
+    // operation needs it.
+    int open(const PrinterAddress &address);
+    // open() for the network printer at host:port; 1 when it accepted no connection.
     int openNetwork(const QString &host, quint16 port);
-    // Opens the USB printer at port number `port` and sets the medium to USB; 0 on
-    // success.
+    // open() for the USB printer at port number `port`.
     int openUsb(int port);
     void close();
     // The open link, or none.
@@ -77,10 +82,11 @@ public:
     bool stopRequested() const { return m_stop && m_stop->load(); }
 
     // --- What is known of the open printer ---
-    // Takes over what the device-list entry of the opened printer tells of its model
-    // (dots per millimetre, print-mode setting, whether its settings may be changed)
-    // and forgets what was confirmed or read of the printer before.
-    void adoptModel(const QString &deviceListEntry);
+    // Takes over what the opened printer's model (its name, or any text naming it, as
+    // modeltable::of reads it) tells: dots per millimetre, print-mode setting, whether
+    // its settings may be changed; and forgets what was confirmed or read of the
+    // printer before.
+    void adoptModel(const QString &model);
     bool settingsAllowed() const { return m_settingsAllowed.load(); }
     int dotsPerMm() const; // 8 or 12
     void setDotsPerMm(int dots);
@@ -201,7 +207,7 @@ private:
     std::atomic<int> m_wifiMode{-1};
     const std::atomic<bool> *m_stop = nullptr;
     QDeadlineTimer m_deadline{QDeadlineTimer::Forever};
-    int m_usbPort = 0; // the port openUsb() opened, to look the printer up again
+    PrinterAddress m_address; // the printer open() opened last, to reach it again
     bool m_confirming = false;
     int m_unconfirmed = 0;
     quint64 m_unconfirmedOn = 0; // the connection the unconfirmed frames went on

@@ -148,6 +148,28 @@ int UsbLink::medium() const
     return MEDIUM_USB;
 }
 
+bool UsbLink::parseTarget(const QString &rest, PrinterAddress *out)
+{
+    out->usbPort = 0;
+    if (rest.isEmpty())
+        return true;
+    quint16 port = 0;
+    if (!parsePort(rest, &port) || port > 255)
+        return false;
+    out->usbPort = port;
+    return true;
+}
+
+QString UsbLink::targetText(const PrinterAddress &address)
+{
+    return address.usbPort > 0 ? QString::number(address.usbPort) : QString();
+}
+
+int UsbLink::open(const PrinterAddress &address)
+{
+    return open(address.usbPort);
+}
+
 const char *UsbLink::brandForProduct(int productId)
 {
     for (const BrandRow &row : brandTable()) {
@@ -159,9 +181,9 @@ const char *UsbLink::brandForProduct(int productId)
     return "Unknown";
 }
 
-QStringList UsbLink::listPrinters()
+QList<FoundPrinter> UsbLink::listPrinters()
 {
-    QStringList entries;
+    QList<FoundPrinter> entries;
     libusb_context *context = nullptr;
     if (libusb_init(&context) < 0) {
         qDebug("Failed to initialize libusb");
@@ -196,12 +218,15 @@ QStringList UsbLink::listPrinters()
             std::memset(product, 0, sizeof(product));
         }
         char port[16];
-        std::snprintf(port, sizeof(port), "USB%03d", libusb_get_port_number(device));
-        // The entry was kept in a 256-byte record: longer texts are cut there.
-        QByteArray text(brandForProduct(descriptor.idProduct));
-        text.append(" [").append(product).append("] {").append(port).append('}');
-        entries << QString::fromLocal8Bit(text.left(255));
-        qDebug("<< attr[iDevNum].modelname:%s", text.left(255).constData());
+        const int portNumber = libusb_get_port_number(device);
+        std::snprintf(port, sizeof(port), "USB%03d", portNumber);
+        FoundPrinter found;
+        found.maker = QString::fromLatin1(brandForProduct(descriptor.idProduct));
+        found.model = QString::fromLocal8Bit(product);
+        found.place = QString::fromLatin1(port);
+        found.address = PrinterAddress::forUsb(portNumber);
+        entries << found;
+        qDebug("<< attr[iDevNum].modelname:%s", qPrintable(found.listText()));
         libusb_close(handle);
     }
     if (count >= 0)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/protocol/commandcodes.h"
+#include "device/link/foundprinter.h"
 #include "device/link/printerlink.h"
 
 #include <QStringList>
@@ -28,17 +30,26 @@ public:
     // The device list shows at most this many USB printers.
     static constexpr int kListLimit = 5;
 
+    // Its entry in the link registry: "usb" (the first printer listed) or "usb:PORT".
+    static constexpr const char *kScheme = "usb";
+    static constexpr int kMedium = MEDIUM_USB;
+    static constexpr bool kBare = false;
+    // "" or a port number from 1 to 255.
+    static bool parseTarget(const QString &rest, PrinterAddress *out);
+    static QString targetText(const PrinterAddress &address);
+
     explicit UsbLink(QObject *parent = nullptr);
     ~UsbLink() override;
 
-    // The device-list entries of the attached printers, "brand [product] {USBnnn}", in
-    // bus order; at most kListLimit.
-    static QStringList listPrinters();
+    // The attached printers in bus order, at most kListLimit; each one's device-list
+    // entry reads "brand [product] {USBnnn}".
+    static QList<FoundPrinter> listPrinters();
     // The brand word of an entry for a product id ("Unknown" when none).
     static const char *brandForProduct(int productId);
 
     // Selects the printer at `portNumber` (the last match in bus order); 0 on success.
     int open(int portNumber);
+    int open(const PrinterAddress &address) override;
     bool isOpen() const { return m_device != nullptr; }
     int productId() const { return m_productId; }
 

@@ -58,21 +58,21 @@ QList<PrinterRun> applyToMany(const QList<PrinterAddress> &printers,
     std::atomic<int> next{0};
     const auto networkWorker = [&] {
         for (int i = next++; i < printers.size(); i = next++) {
-            if (!printers.at(i).usb)
+            if (!printers.at(i).isUsb())
                 doOne(i);
         }
     };
     std::vector<std::unique_ptr<QThread>> threads;
     int networkCount = 0;
     for (const PrinterAddress &p : printers)
-        networkCount += p.usb ? 0 : 1;
+        networkCount += p.isUsb() ? 0 : 1;
     for (int i = 0; i < qMin(qMax(1, jobs), networkCount); ++i) {
         threads.emplace_back(QThread::create(networkWorker));
         threads.back()->start();
     }
     // USB printers share the bus: one after another, meanwhile the network goes on.
     for (int i = 0; i < printers.size(); ++i) {
-        if (printers.at(i).usb)
+        if (printers.at(i).isUsb())
             doOne(i);
     }
     for (auto &thread : threads)

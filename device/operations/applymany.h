@@ -1,7 +1,7 @@
 #pragma once
 
 #include "device/operations/outcome.h"
-#include "device/operations/printeraddress.h"
+#include "device/link/printeraddress.h"
 #include "device/settings/profileapply.h"
 
 #include <QList>

@@ -15,7 +15,6 @@
 
 #include <QDeadlineTimer>
 #include <QJsonDocument>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QThread>
 
@@ -40,20 +39,12 @@ QString who(const PrinterSession &session)
 Outcome open(PrinterSession &session, const PrinterAddress &address)
 {
     session.setObjectName(address.key());
-    int result = RESULT_USB_OPEN;
-    if (!address.usb) {
-        result = session.openNetwork(address.host, address.port);
-    } else {
-        int port = address.usbPort;
-        if (port == 0) {
-            // "Label [P1] {USB005}": the port number of the first printer listed.
-            static const QRegularExpression usbPort(QStringLiteral("\\{USB(\\d+)\\}"));
-            const QRegularExpressionMatch match = usbPort.match(UsbLink::listPrinters().value(0));
-            port = match.hasMatch() ? match.captured(1).toInt() : 0;
-        }
-        if (port > 0)
-            result = session.openUsb(port);
-    }
+    PrinterAddress target = address;
+    // "usb": the printer listed first.
+    if (target.isUsb() && target.usbPort == 0)
+        target.usbPort = UsbLink::listPrinters().value(0).address.usbPort;
+    const int result = target.isUsb() && target.usbPort == 0 ? int(RESULT_USB_OPEN)
+                                                              : session.open(target);
     if (result == RESULT_OK)
         return Outcome();
     // Whatever else opening failed of, there is no connection to the printer.

@@ -12,6 +12,7 @@
 #include "core/settings/profile.h"
 #include "core/settings/settingtable.h"
 #include "device/settings/profileapply.h"
+#include "core/protocol/ports.h"
 #include "device/link/discovery.h"
 
 #include <QApplication>
@@ -644,19 +645,12 @@ void FleetWindow::discover()
     m_discover->setText(tr("正在搜索…"));
     m_note->setText(tr("正在搜索打印机…"));
     PrinterDiscovery discovery;
-    discovery.searchNetwork(38400);
+    discovery.searchNetwork(ports::kDiscovery);
     m_discover->setText(idle);
     updateButtons();
     QList<fleet::Address> list;
-    static const QRegularExpression ip(QStringLiteral("\\{([0-9.]+)\\}"));
-    for (const QString &entry : discovery.entries()) {
-        const QRegularExpressionMatch m = ip.match(entry);
-        if (!m.hasMatch())
-            continue;
-        fleet::Address a;
-        a.host = m.captured(1);
-        list.append(a);
-    }
+    for (const FoundPrinter &found : discovery.found())
+        list.append(found.address);
     const int added = addPrinters(list);
     m_note->setText(tr("搜索到 %1 台打印机，新加入 %2 台。").arg(list.size()).arg(added));
 }

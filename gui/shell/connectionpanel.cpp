@@ -62,23 +62,6 @@ public:
     }
 };
 
-// The USB port number of an entry such as "Label [P1] {USB005}"; 0 when absent.
-int usbPortOfEntry(const QString &text)
-{
-    const int i = text.indexOf(QLatin1String("{USB"), 0, Qt::CaseSensitive);
-    const int j = i >= 0 ? text.indexOf(QLatin1Char('}'), i + 4) : -1;
-    if (i < 0 || j <= i + 4)
-        return 0;
-    return text.mid(i + 4, j - i - 4).rightJustified(3, QLatin1Char('0')).toInt();
-}
-
-// The address between the braces of a network entry; empty when there is none.
-QString addressOfEntry(const QString &text)
-{
-    static const QRegularExpression braces(QStringLiteral("\\{([^{}]+)\\}"));
-    return braces.match(text).captured(1);
-}
-
 } // namespace
 
 ConnectionPanel::ConnectionPanel(PrinterSession &session, PageHost &host, QWidget *parent)
@@ -89,8 +72,10 @@ ConnectionPanel::ConnectionPanel(PrinterSession &session, PageHost &host, QWidge
     // Connected by name, the close button would pass clicked()'s "false" as the
     // show-message flag; the button closes with the message.
     connect(ui->pushButton_close, &QAbstractButton::clicked, this, [this] { closePrinter(true); });
-    connect(m_discovery, &PrinterDiscovery::entryFound, ui->comboBox_ScanResult,
-            [this](const QString &entry) { ui->comboBox_ScanResult->addItem(entry); });
+    connect(m_discovery, &PrinterDiscovery::printerFound, ui->comboBox_ScanResult,
+            [this](const FoundPrinter &printer) {
+                ui->comboBox_ScanResult->addItem(printer.listText(), QVariant::fromValue(printer));
+            });
 
     // Room for a whole port number beside its label.
     for (QLineEdit *port : {ui->lineEdit_ConnectTCPPort, ui->lineEdit_ConnectUDPPort})
@@ -349,16 +334,17 @@ void ConnectionPanel::on_pushButton_open_clicked()
                              tr("请先选中打印列表中的打印机"));
         return;
     }
-    const QString text = ui->comboBox_ScanResult->currentText();
-    PrinterAddress address;
-    address.usb = m_session.medium() == MEDIUM_USB;
-    address.host = addressOfEntry(text);
-    address.port = ui->lineEdit_ConnectTCPPort->text().toUShort();
-    address.usbPort = usbPortOfEntry(text);
+    const FoundPrinter printer =
+        ui->comboBox_ScanResult->currentData().value<FoundPrinter>();
+    PrinterAddress address = printer.address;
+    // A network printer is reached on the command port typed beside the list.
+    if (m_session.medium() == MEDIUM_NETWORK)
+        address.port = ui->lineEdit_ConnectTCPPort->text().toUShort();
     bool opened = false;
     emit blockWindow(true);
     // Only the media this window can open; a USB entry without a port is none.
-    if (m_session.medium() == MEDIUM_NETWORK || (address.usb && address.usbPort > 0))
+    if (address.medium() == m_session.medium() &&
+        (m_session.medium() == MEDIUM_NETWORK || (address.isUsb() && address.usbPort > 0)))
         opened = ops::open(m_session, address).ok();
     emit blockWindow(false);
     if (!opened) {
@@ -367,7 +353,8 @@ void ConnectionPanel::on_pushButton_open_clicked()
     }
     prompts::information(m_host.dialogParent(), tr("设置工具"), tr("连接成功！"));
     m_openedKey = address.key();
-    m_session.adoptModel(text);
+    m_opened = printer;
+    m_session.adoptModel(printer.model);
     for (QWidget *w : std::initializer_list<QWidget *>{
              ui->pushButton_getList, ui->checkBox_USB, ui->checkBox_NET, ui->checkBox_BLE,
              ui->checkBox_WIFI, ui->checkBox_Serialport, ui->comboBox_ScanResult,

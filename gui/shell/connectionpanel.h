@@ -1,5 +1,7 @@
 #pragma once
 
+#include "device/link/foundprinter.h"
+
 #include <QList>
 #include <QPair>
 #include <QPointer>
@@ -52,6 +54,8 @@ public:
     QString currentEntry() const;
     // The address of the printer open now ("127.0.0.1:9100", "usb:5"), else empty.
     QString openedKey() const { return isOpen() ? m_openedKey : QString(); }
+    // The device-list entry of the printer open now, as the search found it.
+    FoundPrinter openedPrinter() const { return isOpen() ? m_opened : FoundPrinter(); }
     QString tcpPortText() const;
     bool wifiChosen() const;
     bool ethernetChosen() const;
@@ -109,4 +113,5 @@ private:
     const DebugLog *m_debugLog = nullptr;
     QPointer<FleetWindow> m_fleet;
     QString m_openedKey; // the fleet's key of the printer opened last
+    FoundPrinter m_opened;
 };

@@ -2,6 +2,7 @@
 
 #include "gui/shell/mainwindow.h"
 #include "core/protocol/frame.h"
+#include "core/protocol/ports.h"
 #include "sim/simprinter.h"
 #include "ui_mainwindow.h"
 
@@ -33,7 +34,7 @@ bool DemoPrinter::start(QString *error)
     m_printer = std::make_unique<SimPrinter>(demoConfig());
     m_printer->setTcpAddress(QHostAddress::LocalHost);
     m_printer->setUdpEnabled(false);
-    m_printer->setTcpPort(9100);
+    m_printer->setTcpPort(ports::kCommand);
     if (!m_printer->start()) {
         m_printer->setTcpPort(0);
         if (!m_printer->start(error))
@@ -58,7 +59,7 @@ void DemoPrinter::keepSettingsOnLoopback()
     m_printer->setValue(0x29, port);
     // Ethernet: mode, address, mask, gateway; then the TCP and UDP ports.
     m_printer->setValue(0x0D, QByteArray(1, '\0') + loopback + mask + loopback);
-    m_printer->setValue(0x0F, port + frame::le16(38400));
+    m_printer->setValue(0x0F, port + frame::le16(ports::kDiscovery));
 }
 
 QByteArray DemoPrinter::storedValue(quint8 item) const

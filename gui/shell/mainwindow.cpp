@@ -168,9 +168,8 @@ void MainWindow::updateTitle()
     const QString key = m_connectionPanel->openedKey();
     QString printer = tr("未连接");
     if (!key.isEmpty()) {
-        // The model as the device list names it ("Label [K53TA] {…}"), then the address.
-        static const QRegularExpression model(QStringLiteral("\\[([^\\]]+)\\]"));
-        const QString name = model.match(m_connectionPanel->currentEntry()).captured(1);
+        // The model as the search found it, then the address.
+        const QString name = m_connectionPanel->openedPrinter().model;
         printer = name.isEmpty() ? key : tr("%1 · %2").arg(name, key);
     }
     setWindowTitle(m_titleBase + QStringLiteral(" - ") + printer);

@@ -10,6 +10,7 @@
 #include "gui/provisioning/wifiprovisioning.h"
 #include "core/hostwifi/wifiscan.h"
 #include "core/language.h"
+#include "core/protocol/ports.h"
 #include "sim/simprinter.h"
 #include "tests/common/messagerecorder.h"
 #include "tests/gui/pages/filesendhelpers.h"
@@ -232,7 +233,7 @@ int main(int argc, char **argv)
             config.statusWord = words[i % 12];
             auto p = std::make_unique<SimPrinter>(config);
             p->setTcpAddress(QHostAddress(a.host));
-            p->setTcpPort(9100);
+            p->setTcpPort(ports::kCommand);
             p->setUdpEnabled(false);
             if (p->start())
                 fleetPrinters.push_back(std::move(p));

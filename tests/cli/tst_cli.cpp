@@ -336,8 +336,8 @@ private slots:
         QStringList got;
         if (parseOptions(args, &o, &error, &fileError)) {
             QStringList targets, flags;
-            for (const Target &t : o.targets)
-                targets << t.name();
+            for (const PrinterAddress &t : o.targets)
+                targets << t.key();
             const bool set[] = {o.json, o.help,     o.dryRun,        o.verify,
                                 o.hex,  o.discover, o.passwordStdin, o.withSecrets};
             const char *names[] = {"json", "help",     "dry",   "verify",

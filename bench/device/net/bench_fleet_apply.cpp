@@ -78,7 +78,8 @@ int main(int argc, char **argv)
             std::fprintf(stderr, "cannot start the simulated printers\n");
             return 1;
         }
-        addresses.append({false, QStringLiteral("127.0.0.1"), printers.back()->tcpPort(), 0});
+        addresses.append(
+                PrinterAddress::forNetwork(QStringLiteral("127.0.0.1"), printers.back()->tcpPort()));
     }
     int failed = 0;
     const double fleet = applySeconds(addresses, &failed);

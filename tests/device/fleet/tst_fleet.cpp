@@ -304,8 +304,7 @@ private slots:
         a.reading.dpi = 300;
         a.reading.statusWord = 0x82;
         fleet::inventory::Entry b;
-        b.address.usb = true;
-        b.address.usbPort = 2;
+        b.address = PrinterAddress::forUsb(2);
         QCOMPARE(fleet::inventory::csv({a, b}),
                  QByteArray("printer,state,model,manufacturer,firmware,serial,dpi,conditions,at\r\n"
                             "10.0.0.7:9100,attention,\"K53TA, \"\"wide\"\"\",Label,V1.2.7,SN1,300,"

@@ -364,7 +364,7 @@ private slots:
                 m_sim->stop();
             const QStringList entries = QStringList{"Label [P1] {127.0.0.1}"}.mid(!listening);
             PrinterDiscovery discovery;
-            QSignalSpy found(&discovery, &PrinterDiscovery::entryFound);
+            QSignalSpy found(&discovery, &PrinterDiscovery::printerFound);
             QSignalSpy progress(&discovery, &PrinterDiscovery::progressChanged);
             QCOMPARE(discovery.probe("127.0.0.1", m_sim->tcpPort()), int(listening));
             QVERIFY(discovery.entries() == entries && found.size() == entries.size());

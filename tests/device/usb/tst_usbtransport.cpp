@@ -78,7 +78,7 @@ private slots:
         QVERIFY(!usb->isOpen() && logged("FindPrinterDevOrder失败"));
         QCOMPARE(usb->exchange(kQuery, nullptr), 4);
         PrinterSession session;
-        const PrinterAddress first{true, QString(), 0, 0};
+        const PrinterAddress first = PrinterAddress::forUsb();
         QCOMPARE(ops::open(session, first).code, ops::Code::NotConnected);
 
         EmulatedUsbPrinter *onBus1 = add({1, 3, "3", 0x4B7E, 1285, "ABC"});
@@ -87,7 +87,7 @@ private slots:
         add({1, 5, "5", 0x4B7E, 4660, "P6"}); // an id in no row
         EmulatedUsbPrinter *behindHub = add({1, 7, "2.123", 0x4B7E, 1285, "ABC"});
         PrinterDiscovery discovery;
-        QSignalSpy found(&discovery, &PrinterDiscovery::entryFound);
+        QSignalSpy found(&discovery, &PrinterDiscovery::printerFound);
         QCOMPARE(discovery.listUsb(), 1);
         QStringList entries = discovery.entries();
         entries.sort();
