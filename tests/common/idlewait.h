@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QApplication>
 #include <QObject>
+#include <QWidget>
 #include <QVariant>
 #include <QtTest>
 
@@ -9,4 +11,19 @@
 inline bool waitIdle(const QObject *owner, int timeoutMs = 30000)
 {
     return QTest::qWaitFor([owner] { return !owner->property("busy").toBool(); }, timeoutMs);
+}
+
+// Waits until no window of the application has a job queued or running.
+inline bool waitAllIdle(int timeoutMs = 30000)
+{
+    return QTest::qWaitFor(
+        [] {
+            const auto windows = QApplication::topLevelWidgets();
+            for (const QWidget *w : windows) {
+                if (w->property("busy").toBool())
+                    return false;
+            }
+            return true;
+        },
+        timeoutMs);
 }
