@@ -7,6 +7,7 @@
 #include <QRandomGenerator>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QUdpSocket;
 
@@ -28,6 +29,9 @@ public:
     int probe(const QString &host, quint16 port);
     void stop();
     bool running() const { return m_running; }
+    // Asked while a search waits: true ends it as stop() does (a job's cancel, from
+    // another thread).
+    void setStopCheck(std::function<bool()> stopped) { m_stopCheck = std::move(stopped); }
 
     QList<FoundPrinter> found() const { return m_found; }
     // Their device-list entries.
@@ -45,7 +49,10 @@ private:
     bool listPrinter(const QList<QByteArray> &strings, const QString &address, quint16 port);
     void add(const FoundPrinter &printer);
 
+    bool stopped() const { return !m_running || (m_stopCheck && m_stopCheck()); }
+
     bool m_running = false;
+    std::function<bool()> m_stopCheck;
     bool m_answered = false;
     QList<FoundPrinter> m_found;
     QUdpSocket *m_udp = nullptr;
