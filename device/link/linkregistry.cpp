@@ -32,6 +32,13 @@ const Kind &bareKind()
     return *std::find_if(all.begin(), all.end(), [](const Kind &k) { return k.bare; });
 }
 
+bool served(int medium)
+{
+    const QList<Kind> &all = kinds();
+    return std::any_of(all.begin(), all.end(),
+                       [medium](const Kind &k) { return k.medium == medium; });
+}
+
 std::unique_ptr<PrinterLink> create(const PrinterAddress &address)
 {
     const Kind *kind = find(address.scheme);

@@ -31,7 +31,11 @@ struct Kind
 // targetText().
 template <class Link> Kind kindOf()
 {
-    return Kind{Link::kScheme, Link::kMedium, Link::kBare, &Link::parseTarget, &Link::targetText,
+    return Kind{Link::kScheme,
+                Link::kMedium,
+                Link::kBare,
+                &Link::parseTarget,
+                &Link::targetText,
                 []() -> std::unique_ptr<PrinterLink> { return std::make_unique<Link>(); }};
 }
 
@@ -40,6 +44,8 @@ const QList<Kind> &kinds();
 const Kind *find(const QString &scheme);
 // The kind an address without a scheme names.
 const Kind &bareKind();
+// Whether some registered kind reaches printers on `medium`.
+bool served(int medium);
 // A new link of `address`'s kind, not yet opened; none for a scheme nobody registered.
 std::unique_ptr<PrinterLink> create(const PrinterAddress &address);
 

@@ -93,7 +93,8 @@ bool parseHostPort(const QString &text, QString *host, quint16 *port, bool *port
         name = m.captured(1).isEmpty() ? m.captured(2) : m.captured(1);
         portText = m.captured(3);
         // Inside brackets only an IPv6 address.
-        if (!m.captured(1).isEmpty() && QHostAddress(name).protocol() != QAbstractSocket::IPv6Protocol)
+        if (!m.captured(1).isEmpty() &&
+            QHostAddress(name).protocol() != QAbstractSocket::IPv6Protocol)
             return false;
         if (m.capturedLength(3) == 0 && m.capturedStart(3) >= 0)
             return false; // "host:" with nothing after it

@@ -176,7 +176,7 @@ PrinterLink *PrinterSession::linkFor(int *code) const
         *code = RESULT_TIMED_OUT;
         return nullptr;
     }
-    if (m_medium != MEDIUM_USB && m_medium != MEDIUM_NETWORK) {
+    if (!links::served(m_medium)) {
         *code = RESULT_NO_MEDIUM;
         return nullptr;
     }
@@ -263,7 +263,7 @@ int PrinterSession::readStatusWord(quint32 *word)
     constexpr int kWordSize = 4;
     if (word)
         *word = 0;
-    if (m_medium != MEDIUM_USB && m_medium != MEDIUM_NETWORK)
+    if (!links::served(m_medium))
         return RESULT_NO_MEDIUM;
     const Hold hold(*this);
     if (!hold.held())
@@ -329,9 +329,10 @@ int PrinterSession::awaitComeBack(QDeadlineTimer until)
     const quint64 carried = first ? first->connectionId() : 0;
     int code = RESULT_TIMED_OUT;
     bool gone = false;
-    while (!deadlinePassed() && !stopRequested() && (network || m_medium == MEDIUM_USB)) {
+    while (!deadlinePassed() && !stopRequested() && links::served(m_medium)) {
         QCoreApplication::processEvents();
-        // A restarted USB printer is a new device on the bus: it is looked up again.
+        // A restarted USB printer is a new device on the bus: it is looked up again (so
+        // is any printer not on the network).
         if (!network && gone)
             open(m_address);
         PrinterLink *link = linkFor(&failure);

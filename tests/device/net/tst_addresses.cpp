@@ -106,8 +106,10 @@ private slots:
         QTest::addColumn<int>("badLine");
         QTest::newRow("mixed") << "# site\n10.0.0.1\n\n  usb:2 \n[fd00::1]:9101\r\n::1\n"
                                << "10.0.0.1:9100 usb:2 [fd00::1]:9101 [::1]:9100" << 0;
-        QTest::newRow("bad third line") << "usb\n# x\nh:0\nh\n" << "usb" << 3;
-        QTest::newRow("nothing") << "\n# only a comment\n" << "" << 0;
+        QTest::newRow("bad third line") << "usb\n# x\nh:0\nh\n"
+                                        << "usb" << 3;
+        QTest::newRow("nothing") << "\n# only a comment\n"
+                                 << "" << 0;
     }
     void targets()
     {
@@ -130,13 +132,20 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("host");
         QTest::addColumn<int>("port"); // -1: none given; -2: refused
-        QTest::newRow("v4 with port") << "127.0.0.1:9877" << "127.0.0.1" << 9877;
-        QTest::newRow("v6 with port") << "[::1]:9877" << "::1" << 9877;
-        QTest::newRow("any free port") << "127.0.0.1:0" << "127.0.0.1" << 0;
-        QTest::newRow("name alone") << "localhost" << "localhost" << -1;
-        QTest::newRow("v6 alone") << "::1" << "::1" << -1;
-        QTest::newRow("bad port") << "127.0.0.1:99999" << "" << -2;
-        QTest::newRow("empty") << "" << "" << -2;
+        QTest::newRow("v4 with port") << "127.0.0.1:9877"
+                                      << "127.0.0.1" << 9877;
+        QTest::newRow("v6 with port") << "[::1]:9877"
+                                      << "::1" << 9877;
+        QTest::newRow("any free port") << "127.0.0.1:0"
+                                       << "127.0.0.1" << 0;
+        QTest::newRow("name alone") << "localhost"
+                                    << "localhost" << -1;
+        QTest::newRow("v6 alone") << "::1"
+                                  << "::1" << -1;
+        QTest::newRow("bad port") << "127.0.0.1:99999"
+                                  << "" << -2;
+        QTest::newRow("empty") << ""
+                               << "" << -2;
     }
     void hostPort()
     {
@@ -212,9 +221,18 @@ private slots:
         QTest::addColumn<QString>("model");
         QTest::addColumn<QString>("place");
         QTest::addColumn<QString>("text");
-        QTest::newRow("network") << "Label" << "K53TA" << "10.0.0.2" << "Label [K53TA] {10.0.0.2}";
-        QTest::newRow("usb") << "VELDRA" << "P3" << "USB004" << "VELDRA [P3] {USB004}";
-        QTest::newRow("empty model") << "Unknown" << "" << "USB001" << "Unknown [] {USB001}";
+        QTest::newRow("network") << "Label"
+                                 << "K53TA"
+                                 << "10.0.0.2"
+                                 << "Label [K53TA] {10.0.0.2}";
+        QTest::newRow("usb") << "VELDRA"
+                             << "P3"
+                             << "USB004"
+                             << "VELDRA [P3] {USB004}";
+        QTest::newRow("empty model") << "Unknown"
+                                     << ""
+                                     << "USB001"
+                                     << "Unknown [] {USB001}";
         const QString longModel(300, QLatin1Char('M'));
         QTest::newRow("cut at 255 bytes")
             << "QMV" << longModel << "USB002" << QString("QMV [" + longModel).left(255);
