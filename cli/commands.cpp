@@ -128,8 +128,8 @@ void printerRecord(Output &out, const PrinterAddress &target, const QString &sta
     out.set(QStringLiteral("interrupted"), true);
     out.error(QStringLiteral("interrupted: %1 %2")
                   .arg(target.key(), state == QLatin1String("notAttempted")
-                                          ? QStringLiteral("not attempted, nothing was sent")
-                                          : state));
+                                         ? QStringLiteral("not attempted, nothing was sent")
+                                         : state));
 }
 
 enum class Begin
@@ -656,8 +656,8 @@ private:
 
 // The jobs of an apply, one per target; a printer named before is a duplicate, done once.
 // `addresses` gets the printers to apply to, `jobOfAddress` the job of each.
-std::vector<ApplyJob> applyJobs(const QList<PrinterAddress> &targets, QList<PrinterAddress> *addresses,
-                                QList<int> *jobOfAddress)
+std::vector<ApplyJob> applyJobs(const QList<PrinterAddress> &targets,
+                                QList<PrinterAddress> *addresses, QList<int> *jobOfAddress)
 {
     std::vector<ApplyJob> jobs(size_t(targets.size()));
     // The same printer named twice (or as "localhost" and "127.0.0.1") must not be
@@ -669,8 +669,8 @@ std::vector<ApplyJob> applyJobs(const QList<PrinterAddress> &targets, QList<Prin
         if (const auto same = duplicates.find(i); same != duplicates.end()) {
             job.state = QStringLiteral("duplicate");
             job.outcome = ops::Outcome();
-            job.outcome.sentence = QStringLiteral("the same printer as %1: applied once")
-                                       .arg(targets.at(*same).key());
+            job.outcome.sentence =
+                QStringLiteral("the same printer as %1: applied once").arg(targets.at(*same).key());
             continue;
         }
         *jobOfAddress << i;

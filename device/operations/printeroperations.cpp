@@ -45,8 +45,8 @@ Outcome open(PrinterSession &session, const PrinterAddress &address)
     // "usb": the printer listed first.
     if (target.isUsb() && target.usbPort == 0)
         target.usbPort = UsbLink::listPrinters().value(0).address.usbPort;
-    const int result = target.isUsb() && target.usbPort == 0 ? int(RESULT_USB_OPEN)
-                                                              : session.open(target);
+    const int result =
+        target.isUsb() && target.usbPort == 0 ? int(RESULT_USB_OPEN) : session.open(target);
     if (result == RESULT_OK)
         return Outcome();
     // Whatever else opening failed of, there is no connection to the printer.

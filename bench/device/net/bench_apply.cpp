@@ -54,8 +54,8 @@ double applySeconds(const std::vector<std::unique_ptr<SimPrinter>> &printers, in
 {
     QList<PrinterAddress> addresses;
     for (int i = 0; i < count; ++i)
-        addresses.append(
-            PrinterAddress::forNetwork(QStringLiteral("127.0.0.1"), printers[size_t(i)]->tcpPort()));
+        addresses.append(PrinterAddress::forNetwork(QStringLiteral("127.0.0.1"),
+                                                    printers[size_t(i)]->tcpPort()));
     QElapsedTimer timer;
     timer.start();
     const QList<ops::PrinterRun> outcomes =

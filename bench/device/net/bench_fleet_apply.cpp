@@ -79,7 +79,7 @@ int main(int argc, char **argv)
             return 1;
         }
         addresses.append(
-                PrinterAddress::forNetwork(QStringLiteral("127.0.0.1"), printers.back()->tcpPort()));
+            PrinterAddress::forNetwork(QStringLiteral("127.0.0.1"), printers.back()->tcpPort()));
     }
     int failed = 0;
     const double fleet = applySeconds(addresses, &failed);

@@ -173,7 +173,8 @@ private slots:
         QVERIFY(writeEncryptedFile(file, plain));
 
         PrinterSession session;
-        QVERIFY(ops::open(session, PrinterAddress::forNetwork("127.0.0.1", printer->tcpPort())).ok());
+        QVERIFY(
+            ops::open(session, PrinterAddress::forNetwork("127.0.0.1", printer->tcpPort())).ok());
         ops::Outcome o = ops::identify(session);
         if (o.ok() && operation == "function")
             o = ops::runFunction(session, "selfTest");
@@ -248,7 +249,8 @@ private slots:
         const QString file = dir.filePath(tag + QStringLiteral(".hex"));
         QVERIFY(writeEncryptedFile(file, firmware));
         PrinterSession session;
-        ops::Outcome o = ops::openAndIdentify(session, PrinterAddress::forNetwork("127.0.0.1", printer->tcpPort()));
+        ops::Outcome o = ops::openAndIdentify(
+            session, PrinterAddress::forNetwork("127.0.0.1", printer->tcpPort()));
         QVERIFY2(o.ok(), qPrintable(o.sentence));
         PlainCopy copy;
         o = ops::prepareDownload(session, ops::FileKind::Firmware, file, &copy);
@@ -295,7 +297,8 @@ private slots:
         const QString file = dir.filePath("font.hex");
         QVERIFY(writeEncryptedFile(file, rawPayload(20000, 5)));
         const auto runOn = [&](SimPrinter &printer) {
-            const PrinterAddress address = PrinterAddress::forNetwork("127.0.0.1", printer.tcpPort());
+            const PrinterAddress address =
+                PrinterAddress::forNetwork("127.0.0.1", printer.tcpPort());
             if (operation == "apply")
                 return ops::applyToPrinter(address, elevenFrames(), false, false).outcome;
             PrinterSession session;
@@ -358,14 +361,17 @@ private slots:
         const std::unique_ptr<SimPrinter> printer = startPrinter("K53TA");
         QVERIFY(printer);
         PrinterSession before;
-        QVERIFY(ops::openAndIdentify(before, PrinterAddress::forNetwork("127.0.0.1", printer->tcpPort())).ok());
+        QVERIFY(ops::openAndIdentify(before,
+                                     PrinterAddress::forNetwork("127.0.0.1", printer->tcpPort()))
+                    .ok());
         QJsonObject old;
         QVERIFY(ops::readSettings(before, {"print", "distance"}, true, &old).ok());
         before.close();
         printer->clearRecords();
         printer->setCloseAfterFrames(framesBefore(*healthy, 8));
-        const ops::PrinterRun run = ops::applyToPrinter(PrinterAddress::forNetwork("127.0.0.1", printer->tcpPort()),
-                                                        elevenFrames(), false, false);
+        const ops::PrinterRun run =
+            ops::applyToPrinter(PrinterAddress::forNetwork("127.0.0.1", printer->tcpPort()),
+                                elevenFrames(), false, false);
         QVERIFY(!run.outcome.ok());
         int stored = 0;
         for (const ReceivedFrame &f : printer->receivedFrames())
@@ -377,7 +383,9 @@ private slots:
         printer->setCloseAfterFrames(-1);
         QVERIFY(printer->start());
         PrinterSession after;
-        QVERIFY(ops::openAndIdentify(after, PrinterAddress::forNetwork("127.0.0.1", printer->tcpPort())).ok());
+        QVERIFY(
+            ops::openAndIdentify(after, PrinterAddress::forNetwork("127.0.0.1", printer->tcpPort()))
+                .ok());
         QJsonObject now;
         QVERIFY(ops::readSettings(after, {"print", "distance"}, true, &now).ok());
         after.close();
@@ -429,7 +437,9 @@ private slots:
             printer->setStopReadingAfterFrames(1);
         PrinterSession session;
         session.setConfirming(true);
-        QVERIFY(ops::openAndIdentify(session, PrinterAddress::forNetwork("127.0.0.1", printer->tcpPort())).ok());
+        QVERIFY(ops::openAndIdentify(session,
+                                     PrinterAddress::forNetwork("127.0.0.1", printer->tcpPort()))
+                    .ok());
         const int connections = printer->connectionCount();
         const ops::Outcome o = ops::runFunction(session, "restart", comeBackMs);
         session.close();
@@ -465,7 +475,8 @@ private slots:
         QVERIFY(writeEncryptedFile(file, rawPayload(64 * 1024, 9)));
         PrinterSession session;
         session.setConfirming(true);
-        ops::Outcome o = ops::openAndIdentify(session, PrinterAddress::forNetwork("127.0.0.1", printer.tcpPort()));
+        ops::Outcome o = ops::openAndIdentify(
+            session, PrinterAddress::forNetwork("127.0.0.1", printer.tcpPort()));
         PlainCopy plain;
         if (o.ok())
             o = ops::prepareDownload(session, ops::FileKind::Firmware, file, &plain);
@@ -483,7 +494,8 @@ private slots:
     void cannotConnect()
     {
         PrinterSession session;
-        const ops::Outcome o = ops::openAndIdentify(session, PrinterAddress::forNetwork("127.0.0.1", 1));
+        const ops::Outcome o =
+            ops::openAndIdentify(session, PrinterAddress::forNetwork("127.0.0.1", 1));
         QCOMPARE(o.code, ops::Code::NotConnected);
         QVERIFY2(o.sentence.contains("127.0.0.1:1"), qPrintable(o.sentence));
     }

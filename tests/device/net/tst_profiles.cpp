@@ -150,8 +150,8 @@ private slots:
         for (int i = 0; i < 5; ++i) {
             printers.push_back(startPrinter());
             QVERIFY(printers.back());
-            addresses.append(
-                PrinterAddress::forNetwork(QStringLiteral("127.0.0.1"), printers.back()->tcpPort()));
+            addresses.append(PrinterAddress::forNetwork(QStringLiteral("127.0.0.1"),
+                                                        printers.back()->tcpPort()));
         }
         printers[1]->setRefuseMode(RefuseMode::NotListening);
         printers[2]->setWrongItemItems({INFO_NET_ADDRESS});
