@@ -116,7 +116,7 @@ void DownloadPanel::showOutcome(const ops::Outcome &outcome)
     if (outcome.code == ops::Code::Interrupted) {
         // A cancel was asked for: what went is said, without an error box.
         ui->progressBar_Update->setEnabled(false);
-        const QString text = tr("%1 下载已取消：%2").arg(m_fileName, outcome.sentence);
+        const QString text = tr("%1：%2").arg(m_fileName, outcome.sentence);
         emit fileLogged(text);
         m_host.showLastResult(text);
         return;

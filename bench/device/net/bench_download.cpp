@@ -5,8 +5,7 @@
 //                            every 2 ms: 425,000 bytes/s)
 #include "gui/shell/mainwindow.h"
 #include "gui/widgets/prompts.h"
-#include "device/download/filestream.h"
-#include "device/download/workerthread.h"
+#include "gui/download/filesends.h"
 #include "gui/pages/filesendhelpers.h"
 #include "sim/simprinter.h"
 #include "ui_mainwindow.h"
@@ -63,11 +62,9 @@ int main(int argc, char **argv)
         messages.clear();
         printer.clearRecords();
 
-        // Decryption and connecting are not part of the stream.
+        // Decryption is not part of the stream; the job starts once the file is decrypted.
         QElapsedTimer clock;
-        WorkerThread *worker = window.fileStream()->worker();
-        QObject::connect(
-            worker, &QThread::started, worker, [&clock] { clock.start(); }, Qt::DirectConnection);
+        QObject::connect(window.fileSends(), &FileSends::started, [&clock] { clock.start(); });
         window.findChild<QPushButton *>(QStringLiteral("pushButton_DownloadFW"))->click();
         while (printer.rawByteCount() < kFileSize && messages.isEmpty() &&
                (!clock.isValid() || clock.elapsed() < 60000)) {
@@ -85,7 +82,7 @@ int main(int argc, char **argv)
         }
         QElapsedTimer tail;
         tail.start();
-        while ((worker->isRunning() || messages.isEmpty()) && tail.elapsed() < 10000)
+        while ((window.busy() || messages.isEmpty()) && tail.elapsed() < 10000)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     }
     prompts::setMessageHandler(nullptr);

@@ -4,7 +4,7 @@
 #include "gui/shell/demomode.h"
 #include "gui/shell/mainwindow.h"
 #include "gui/widgets/tabledialog.h"
-#include "device/download/filestream.h"
+#include "gui/download/filesends.h"
 #include "messagerecorder.h"
 #include "core/protocol/frame.h"
 #include "gui/provisioning/distributenet.h"
@@ -137,9 +137,9 @@ void TestMainWindow::statesAndMessages()
     }
     QVERIFY(window->ui->tabWidget_2->isEnabled() && !QApplication::overrideCursor());
     // Nor may a running file stream be cut by closing the printer or changing the medium.
-    auto *stream = window->findChild<FileStream *>();
+    auto *stream = window->findChild<FileSends *>();
     child("pushButton_close")->setEnabled(true); // as while a printer is open
-    emit stream->started(FileStream::Kind::Download);
+    emit stream->started(FileSends::Kind::Download);
     QVERIFY(!child("pushButton_close")->isEnabled() &&
             !child("groupBox_ConnectMode")->isEnabled());
     emit stream->ended();
