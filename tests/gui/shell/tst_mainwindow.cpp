@@ -557,6 +557,7 @@ void TestMainWindow::writtenElsewhereMustBeRead()
         cred.ssid = QStringLiteral("Shop");
         cred.password = QStringLiteral("pw123456");
         window->provisioning()->sendCredentials(cred);
+        QTRY_VERIFY_WITH_TIMEOUT(!window->property("busy").toBool(), 10000);
     } else {
         QTemporaryDir dir;
         QFile file(dir.filePath("p.json"));
@@ -618,6 +619,7 @@ void TestMainWindow::provisioningAfterProfileSetsStation()
     cred.ssid = QStringLiteral("Shop");
     cred.password = QStringLiteral("pw123456");
     window->provisioning()->sendCredentials(cred);
+    QTRY_VERIFY_WITH_TIMEOUT(!window->property("busy").toBool(), 10000);
     QStringList sent;
     for (const ReceivedFrame &f : demo.printer()->receivedFrames()) {
         if (f.frameClass == 0x01)
