@@ -18,6 +18,7 @@
 #include <QJsonDocument>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QThread>
 
 namespace ops {
 
