@@ -57,8 +57,17 @@ int main(int argc, char **argv)
         ui->centralwidget->findChild<QCheckBox *>(QStringLiteral("checkBox_WIFI"))->click();
         ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectAddr"))->setText(QStringLiteral("127.0.0.1"));
         ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectTCPPort"))->setText(QString::number(printer.tcpPort()));
+        // The search and the open are jobs: each is over before the next click.
+        const auto settle = [&window] {
+            QElapsedTimer waited;
+            waited.start();
+            while (window.busy() && waited.elapsed() < 20000)
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        };
         ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_getList"))->click();
+        settle();
         ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_open"))->click();
+        settle();
         messages.clear();
         printer.clearRecords();
 
