@@ -80,7 +80,8 @@ ops::Outcome sendBlocks(jobs::Context &context, const QByteArray &bytes, SendFor
                                                     : hexcodec::textUpToNul(received));
         }
         sent += piece.size();
-        context.progress(block + 1, blocks, ConsolePage::tr("发送 %1/%2 块").arg(block + 1).arg(blocks));
+        context.progress(block + 1, blocks,
+                         ConsolePage::tr("发送 %1/%2 块").arg(block + 1).arg(blocks));
     }
     return ops::Outcome();
 }

@@ -418,7 +418,8 @@ void TestDownloadNet::cancelBetweenPieces()
     pages.click(qPrintable(button));
     QTRY_VERIFY_WITH_TIMEOUT(!f.host->worker.busy(), 20000);
     QVERIFY(f.recorder->messages.isEmpty());
-    const QRegularExpression said(QStringLiteral("已取消：已发送 (\\d+)/200 块，共 170000 字节中的 (\\d+) 字节"));
+    const QRegularExpression said(
+        QStringLiteral("已取消：已发送 (\\d+)/200 块，共 170000 字节中的 (\\d+) 字节"));
     const QRegularExpressionMatch match = said.match(f.host->lastResult);
     QVERIFY2(match.hasMatch(), qPrintable(f.host->lastResult));
     const int pieces = match.captured(1).toInt();
