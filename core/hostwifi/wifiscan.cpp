@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
+#include <QTimer>
 #include <algorithm>
 #include <optional>
 
@@ -374,4 +375,120 @@ QList<WifiInfo> runWifiScan(const WifiScanCommands &commands, const std::functio
         qDebug() << "WiFi扫描完成，耗时:" << elapsed.elapsed() << "ms，找到" << wifis.size()
                  << "个网络";
     return wifis;
+}
+
+WifiScan::WifiScan(QObject *parent) : QObject(parent), m_limit(new QTimer(this))
+{
+    m_limit->setSingleShot(true);
+    connect(m_limit, &QTimer::timeout, this, [this] {
+        if (!m_listing) {
+            // A power check that does not end is skipped.
+            startList();
+            return;
+        }
+        qDebug().noquote() << sourceName(m_commands.source) << "命令执行超时";
+        end({});
+    });
+}
+
+WifiScan::~WifiScan()
+{
+    cancel();
+}
+
+void WifiScan::cancel()
+{
+    m_limit->stop();
+    if (QProcess *process = m_process.data()) {
+        m_process.clear();
+        process->disconnect(this);
+        // Killed, and reaped by Qt once it has ended.
+        process->kill();
+        process->deleteLater();
+    }
+}
+
+void WifiScan::start(const WifiScanCommands &commands)
+{
+    cancel();
+    qDebug() << "\n---------------开始扫描WiFi...";
+    m_commands = commands;
+    if (commands.listProgram.isEmpty()) {
+        qDebug() << "This system has no program that lists WiFi networks";
+        // Told from the event loop, as a scan that ran.
+        QTimer::singleShot(0, this, [this] { emit finished({}); });
+        return;
+    }
+    m_listing = false;
+    launch(commands.powerProgram, commands.powerArguments, commands.powerTimeoutMs);
+}
+
+void WifiScan::startList()
+{
+    cancel();
+    m_listing = true;
+    launch(m_commands.listProgram, m_commands.listArguments, m_commands.listTimeoutMs);
+}
+
+void WifiScan::launch(const QString &program, const QStringList &arguments, int timeoutMs)
+{
+    auto *process = new QProcess(this);
+    m_process = process;
+    prepare(*process, m_commands.source);
+    connect(process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this,
+            &WifiScan::processEnded);
+    // A program that does not start ends its wait at once: the power check is then
+    // skipped, and a list program counts as failed.
+    connect(process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            processEnded();
+    });
+    m_limit->start(timeoutMs);
+    process->start(program, arguments, QIODevice::ReadWrite);
+}
+
+void WifiScan::processEnded()
+{
+    QProcess *process = m_process.data();
+    if (!process)
+        return;
+    const bool started = process->error() != QProcess::FailedToStart;
+    const QByteArray output = started ? process->readAllStandardOutput() : QByteArray();
+    if (!m_listing) {
+        if (started && reportsPowerOff(m_commands.source, output)) {
+            qDebug() << "WiFi未开启，无法扫描";
+            end({});
+            return;
+        }
+        startList();
+        return;
+    }
+    const QString name = sourceName(m_commands.source);
+    if (!started) {
+        qDebug().noquote() << name << "命令执行超时";
+        end({});
+        return;
+    }
+    // Both reports are UTF-8 whatever the locale; not trimmed, so that a name at the
+    // very end keeps its spaces.
+    const QString text = QString::fromUtf8(output);
+    if (text.trimmed().isEmpty()) {
+        qDebug().noquote() << name << "返回空结果，可能WiFi未开启或未安装无线网卡";
+        end({});
+        return;
+    }
+    const QList<WifiInfo> wifis = m_commands.source == WifiScanSource::SystemProfiler
+                                      ? parseSystemProfilerOutput(text)
+                                      : parseNmcliWifiList(text);
+    if (wifis.isEmpty())
+        qDebug() << "未扫描到任何WiFi网络";
+    else
+        qDebug() << "WiFi扫描完成，找到" << wifis.size() << "个网络";
+    end(wifis);
+}
+
+void WifiScan::end(const QList<WifiInfo> &wifis)
+{
+    cancel();
+    emit finished(wifis);
 }

@@ -2,6 +2,8 @@
 
 #include <QList>
 #include <QMetaType>
+#include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -64,3 +66,36 @@ void resetWifiScanCommands();
 // radio reports being off.
 QList<WifiInfo> runWifiScan(const WifiScanCommands &commands,
                             const std::function<void()> &powerOff = {});
+
+class QProcess;
+class QTimer;
+
+// The same scan without blocking: the two programs run while the caller's event loop
+// turns, and finished() brings the list (empty on every failure, as runWifiScan). A scan
+// started again, cancelled or destroyed ends its programs at once; no finished() follows.
+class WifiScan : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit WifiScan(QObject *parent = nullptr);
+    ~WifiScan() override;
+
+    void start(const WifiScanCommands &commands);
+    void cancel();
+    bool running() const { return !m_process.isNull(); }
+
+signals:
+    void finished(const QList<WifiInfo> &wifis);
+
+private:
+    void startList();
+    void launch(const QString &program, const QStringList &arguments, int timeoutMs);
+    void processEnded();
+    void end(const QList<WifiInfo> &wifis);
+
+    WifiScanCommands m_commands;
+    QPointer<QProcess> m_process;
+    bool m_listing = false; // the list program runs, not the power check
+    QTimer *m_limit;
+};

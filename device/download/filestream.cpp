@@ -1,143 +1,68 @@
 #include "device/download/filestream.h"
 
-#include "device/download/workerthread.h"
 #include "core/protocol/commandcodes.h"
 #include "device/link/printerlink.h"
 #include "device/link/printersession.h"
-#include "device/link/streampiece.h"
+#include "device/operations/pause.h"
+#include "device/operations/sentences.h"
+#include "platform/process.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDebug>
+#include <QFile>
+#include <QThread>
 #include <chrono>
+#include <thread>
+
+namespace filestream {
 
 namespace {
-// A worker that has just reported its end may still be returning from run().
-constexpr unsigned long kWorkerTailWaitMs = 1000;
+constexpr int kAttempts = 3;
+// The printer takes a network piece, then needs this pause before the next one.
+constexpr std::chrono::milliseconds kNetworkPiecePause(2);
 // The printer settles before the success message appears.
 constexpr unsigned long kSettleAfterStreamMs = 1000;
 // Once every piece is out, the printer must acknowledge the rest; a printer that takes
 // nothing more for this long has failed the stream.
 constexpr int kDeliveryStallMs = 10000;
 constexpr unsigned long kDeliveryPollMs = 5;
-} // namespace
 
-FileStream::FileStream(PrinterSession &session, QObject *parent)
-    : QObject(parent), m_session(session), m_worker(new WorkerThread)
+// The texts of the stream's failures keep the context they have always been translated in.
+QString failedText()
 {
-    connect(m_worker, &WorkerThread::progressUpdated, this, &FileStream::progress);
-    connect(m_worker, &WorkerThread::errorOccurred, this, &FileStream::onFailed);
-    connect(m_worker, &WorkerThread::completed, this, &FileStream::onCompleted);
-    // The worker waits until the GUI thread has written each piece.
-    connect(m_worker, &WorkerThread::sendFileSignal, this, &FileStream::writePiece,
-            Qt::BlockingQueuedConnection);
-    connect(m_worker, &QThread::finished, this, &FileStream::onWorkerFinished);
+    return QCoreApplication::translate("WorkerThread", "向打印机发送数据失败。");
 }
 
-FileStream::~FileStream()
+ops::Outcome refused(const QString &sentence)
 {
-    // A piece the worker is waiting to hand over is written first, so that it never
-    // blocks on a receiver that no longer listens.
-    m_worker->requestInterruption();
-    while (!m_worker->wait(20))
-        QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
-    delete m_worker;
-    m_session.setStreaming(false);
+    ops::Outcome out;
+    out.code = ops::Code::Refused;
+    out.step = QStringLiteral("stream");
+    out.sentence = sentence;
+    return out;
 }
 
-bool FileStream::waitUntilIdle()
+ops::Outcome stopped(const Progress &progress)
 {
-    return !m_worker->isRunning() || m_worker->wait(kWorkerTailWaitMs);
+    ops::Outcome out;
+    out.code = ops::Code::Interrupted;
+    out.result = RESULT_CANCELLED;
+    out.step = QStringLiteral("stream");
+    out.sentence =
+        Operations::tr("已取消：%1，共 %2 字节中的 %3 字节；打印机只收到文件的一部分")
+            .arg(sentSoFar(progress))
+            .arg(progress.size)
+            .arg(progress.bytes);
+    return out;
 }
 
-bool FileStream::running() const
+// Waits until the printer's side has acknowledged the whole stream; false when the
+// connection broke first, the printer stopped taking bytes, the session's deadline passed
+// or a stop was asked for.
+bool waitUntilDelivered(const PrinterSession &session, const std::function<bool()> &stop)
 {
-    return m_worker->isRunning();
-}
-
-void FileStream::requestStop()
-{
-    if (m_worker->isRunning())
-        m_worker->requestInterruption();
-}
-
-void FileStream::start(const QString &path, Kind kind, bool decryptedCopy)
-{
-    m_worker->setJob(path, m_session.medium(), decryptedCopy);
-    begin(kind);
-}
-
-void FileStream::start(const PlainCopy &copy, Kind kind, bool removeAfter)
-{
-    m_worker->setJob(copy, m_session.medium(), removeAfter);
-    begin(kind);
-}
-
-void FileStream::begin(Kind kind)
-{
-    m_kind = kind;
-    m_completed = false;
-    m_workerFinished = false;
-    m_network = m_session.medium() == MEDIUM_NETWORK;
-    m_session.setStreaming(true);
-    emit started(kind);
-    m_worker->start(QThread::InheritPriority);
-}
-
-void FileStream::writePiece(const QByteArray &bytes)
-{
-    // A window that is closing writes nothing more.
-    if (m_worker->isInterruptionRequested()) {
-        m_worker->notePieceOutcome(RESULT_NO_MEDIUM, 0, 0);
-        return;
-    }
-    StreamPiece piece;
-    piece.firstPiece = !m_worker->streamStarted();
-    // A stalled transfer keeps the window alive for a close, which stops it.
-    WorkerThread *worker = m_worker;
-    piece.stopRequested = [worker] {
-        if (!worker->isInterruptionRequested())
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        return worker->isInterruptionRequested();
-    };
-    if (m_network)
-        m_worker->keepPause();
-    const int result = m_session.writeRaw(bytes, &piece);
-    m_worker->notePieceOutcome(result, piece.bytesOut,
-                               result == RESULT_OK
-                                   ? std::chrono::duration_cast<std::chrono::nanoseconds>(
-                                         std::chrono::steady_clock::now().time_since_epoch())
-                                         .count()
-                                   : 0);
-    qDebug() << "piece written:" << result;
-}
-
-void FileStream::onCompleted()
-{
-    // Every piece has left this computer; the stream has succeeded only once the
-    // printer's side has acknowledged all of it.
-    m_confirming = true;
-    const bool delivered = waitUntilDelivered();
-    m_confirming = false;
-    if (!delivered) {
-        onFailed(QCoreApplication::translate("WorkerThread", "向打印机发送数据失败。"));
-        if (m_workerFinished)
-            onWorkerFinished();
-        return;
-    }
-    m_completed = true;
-    QThread::msleep(kSettleAfterStreamMs);
-    emit completed();
-    emit ended();
-    if (m_network && !m_keepConnection)
-        m_session.endOperation();
-    if (m_workerFinished)
-        onWorkerFinished();
-}
-
-bool FileStream::waitUntilDelivered()
-{
-    PrinterLink *link = m_session.link();
+    PrinterLink *link = session.link();
     if (!link)
         return false;
     qint64 queued = 0;
@@ -151,7 +76,7 @@ bool FileStream::waitUntilDelivered()
             qDebug("The connection ended before the printer took the whole file");
             return false;
         }
-        if (m_session.deadlinePassed()) {
+        if (session.deadlinePassed()) {
             qDebug("The deadline passed before the printer took the last %d bytes", int(queued));
             return false;
         }
@@ -159,34 +84,137 @@ bool FileStream::waitUntilDelivered()
         if (queued != lastQueued) {
             lastQueued = queued;
             stalled.setRemainingTime(kDeliveryStallMs);
-        } else if (stalled.hasExpired() || m_worker->isInterruptionRequested()) {
+        } else if (stalled.hasExpired() || stop()) {
             qDebug("The printer did not take the last %d bytes", int(queued));
             return false;
         }
-        // The window keeps painting; the socket is left alone, so that a printer that
-        // closes its side after the last byte is not taken for a broken stream.
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
-                                        QEventLoop::ExcludeSocketNotifiers);
         QThread::msleep(kDeliveryPollMs);
     }
 }
 
-void FileStream::onFailed(const QString &text)
+} // namespace
+
+int pieceSize(int medium)
 {
-    emit failed(text);
-    emit ended();
+    return medium == MEDIUM_USB ? 10240 : 850;
 }
 
-void FileStream::onWorkerFinished()
+QString sentSoFar(const Progress &progress)
 {
-    // The worker's end arrives while the last bytes are still being confirmed: the
-    // stream ends once that is decided.
-    m_workerFinished = true;
-    if (m_confirming)
-        return;
-    m_workerFinished = false;
-    // A stream that failed or was stopped gives its connection back here.
-    if (m_network && !m_completed)
-        m_session.endOperation();
-    m_session.setStreaming(false);
+    return Operations::tr("已发送 %1/%2 块").arg(progress.pieces).arg(progress.pieceCount);
 }
+
+ops::Outcome sendPieces(const Source &source, int medium, const Hooks &hooks)
+{
+    const bool byName = source.copy.isNull();
+    // A decrypted copy is read through the descriptor it was written through; a file the
+    // user chose, by its name.
+    QFile file(source.path);
+    const auto finish = [&](const ops::Outcome &out) {
+        file.close();
+        if (!byName && source.removeAfter)
+            source.copy.remove();
+        return out;
+    };
+    if (byName && !file.open(QIODevice::ReadOnly))
+        return finish(refused(QCoreApplication::translate("WorkerThread", "打开文件失败：%1")
+                                  .arg(file.errorString())));
+    const auto stopRequested = [&hooks] { return hooks.stopRequested && hooks.stopRequested(); };
+    const int chunkSize = pieceSize(medium);
+    Progress progress;
+    progress.size = byName ? file.size() : source.copy.size();
+    progress.pieceCount = int((progress.size + chunkSize - 1) / chunkSize);
+    const auto nextChunk = [&] {
+        if (byName)
+            return file.read(chunkSize);
+        QByteArray chunk(int(qMin<qint64>(chunkSize, progress.size - progress.bytes)), '\0');
+        chunk.truncate(
+            int(qMax<qint64>(0, source.copy.readAt(progress.bytes, chunk.data(), chunk.size()))));
+        return chunk;
+    };
+    const bool network = medium == MEDIUM_NETWORK;
+    bool streamStarted = false; // a byte of the file may have reached the printer
+    std::chrono::steady_clock::time_point lastLeft;
+    while (byName ? !file.atEnd() : progress.bytes < progress.size) {
+        if (stopRequested())
+            return finish(stopped(progress));
+        const QByteArray chunk = nextChunk();
+        if (chunk.isEmpty())
+            break;
+        bool delivered = false;
+        bool broken = false;
+        for (int attempt = 1; attempt <= kAttempts && !broken; ++attempt) {
+            // The pause counts from the moment the previous piece left.
+            if (network && streamStarted)
+                std::this_thread::sleep_until(lastLeft + kNetworkPiecePause);
+            StreamPiece piece;
+            piece.firstPiece = !streamStarted;
+            // A stalled transfer is given up when the stream is stopped.
+            piece.stopRequested = stopRequested;
+            const int result = hooks.write(chunk, &piece);
+            if (piece.bytesOut > 0)
+                streamStarted = true;
+            if (result == RESULT_OK) {
+                lastLeft = std::chrono::steady_clock::now();
+                delivered = true;
+                break;
+            }
+            qDebug() << "Send failed, retry" << attempt << "/" << kAttempts << ", ret = " << result;
+            // A stop request ends the stream rather than waiting out more attempts.
+            if (stopRequested()) {
+                progress.bytes += piece.bytesOut;
+                return finish(stopped(progress));
+            }
+            // Sending a piece again is safe only when none of it left.
+            broken = piece.bytesOut > 0;
+        }
+        if (!delivered)
+            return finish(refused(failedText()));
+        streamStarted = true;
+        progress.bytes += chunk.size();
+        ++progress.pieces;
+        qDebug() << "sendFile" << progress.bytes << "/" << progress.size;
+        if (hooks.progress)
+            hooks.progress(progress);
+    }
+    return finish(ops::Outcome());
+}
+
+ops::Outcome send(PrinterSession &session, const Source &source,
+                  const std::function<void(const Progress &)> &progress,
+                  const std::function<bool()> &stop)
+{
+    // The network pause is short: its sleeps should end when asked.
+    platform::preciseSleeps();
+    const auto stopRequested = [&session, &stop] {
+        return session.stopRequested() || (stop && stop());
+    };
+    Hooks hooks;
+    hooks.write = [&session](const QByteArray &bytes, StreamPiece *piece) {
+        return session.writeRaw(bytes, piece);
+    };
+    hooks.stopRequested = stopRequested;
+    Progress last;
+    hooks.progress = [&progress, &last](const Progress &p) {
+        last = p;
+        if (progress)
+            progress(p);
+    };
+    session.setStreaming(true);
+    ops::Outcome out = sendPieces(source, session.medium(), hooks);
+    // Every piece has left this computer; the stream has succeeded only once the
+    // printer's side has acknowledged all of it.
+    if (out.ok() && !waitUntilDelivered(session, stopRequested))
+        out = stopRequested() && !session.deadlinePassed() ? stopped(last) : refused(failedText());
+    if (out.ok())
+        ops::pauseUnless(kSettleAfterStreamMs, stopRequested);
+    session.setStreaming(false);
+    // A stream cut short by the operation's time limit was not refused by the printer.
+    if (out.code == ops::Code::Refused && session.deadlinePassed()) {
+        out.code = ops::Code::TimedOut;
+        out.result = RESULT_TIMED_OUT;
+    }
+    return out;
+}
+
+} // namespace filestream

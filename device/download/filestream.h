@@ -1,77 +1,72 @@
 #pragma once
 
-#include <QObject>
+#include "core/files/plaincopy.h"
+#include "device/link/streampiece.h"
+#include "device/operations/outcome.h"
+
+#include <QByteArray>
 #include <QString>
+#include <functional>
 
-class PlainCopy;
 class PrinterSession;
-class WorkerThread;
 
-// One file on its way to the printer: the worker reads the pieces, this object writes
-// each through the session on the GUI thread. While a stream runs the session is
-// marked streaming, so every other exchange is refused. The firmware and font
-// download and the console's file send share one stream: only one file goes at a time.
-class FileStream : public QObject
+// One file on its way to the printer, in pieces, on the calling thread (a printer's
+// worker): the firmware and font download and the console's file send. While it runs the
+// session is marked streaming, so that every other exchange is refused. A stop asked for
+// ends it between two pieces; nothing is ever sent twice or continued on another
+// connection.
+namespace filestream {
+
+// Piece size: 10240 bytes over USB, 850 bytes on any other medium.
+int pieceSize(int medium);
+
+// The file: a decrypted copy read through its descriptor (deleted at the end when
+// `removeAfter`), else the file at `path`, read by its name and never deleted.
+struct Source
 {
-    Q_OBJECT
-
-public:
-    enum class Kind
-    {
-        Download,
-        ConsoleFile
-    };
-
-    explicit FileStream(PrinterSession &session, QObject *parent = nullptr);
-    // Stops a running stream between two pieces and waits for its worker.
-    ~FileStream() override;
-    FileStream(const FileStream &) = delete;
-    FileStream &operator=(const FileStream &) = delete;
-
-    // True when no stream runs; a worker that has just reported its end is given a
-    // moment to return.
-    bool waitUntilIdle();
-    // Streams `path` on the session's medium. `decryptedCopy` marks a file made for
-    // this stream, deleted when it ends; a file the user chose is never deleted.
-    void start(const QString &path, Kind kind, bool decryptedCopy);
-    // Streams a decrypted copy through its descriptor; deleted when the stream ends if
-    // `removeAfter`.
-    void start(const PlainCopy &copy, Kind kind, bool removeAfter);
-    bool running() const;
-    Kind kind() const { return m_kind; }
-    // Asks the stream to stop between two pieces (or to give up a stalled one).
-    void requestStop();
-
-    WorkerThread *worker() const { return m_worker; }
-    // A stream that completes leaves its connection open for the caller to hear the
-    // printer on it and end the operation itself.
-    void setKeepConnection(bool keep) { m_keepConnection = keep; }
-
-signals:
-    void started(FileStream::Kind kind);
-    void progress(int percent);
-    void failed(const QString &text);
-    void completed();
-    // After failed() or completed() was handled: the controls may come back.
-    void ended();
-
-private:
-    void begin(Kind kind);
-    void writePiece(const QByteArray &bytes);
-    void onCompleted();
-    // Waits until the printer's side has acknowledged the whole stream; false when the
-    // connection broke first, the printer stopped taking bytes or the session's deadline
-    // passed.
-    bool waitUntilDelivered();
-    void onFailed(const QString &text);
-    void onWorkerFinished();
-
-    PrinterSession &m_session;
-    WorkerThread *m_worker = nullptr;
-    Kind m_kind = Kind::Download;
-    bool m_network = false;
-    bool m_completed = false;
-    bool m_confirming = false;     // the end of the stream is being confirmed
-    bool m_workerFinished = false; // the worker ended meanwhile
-    bool m_keepConnection = false;
+    QString path;
+    PlainCopy copy;
+    bool removeAfter = false;
 };
+
+struct Progress
+{
+    int pieces = 0;     // pieces the printer's side has taken
+    int pieceCount = 0; // pieces in the whole file
+    qint64 bytes = 0;
+    qint64 size = 0;
+};
+
+// Writes one piece; the result code of the write (RESULT_OK when it all left), and in
+// `piece->bytesOut` how much of it may have reached the printer.
+using Writer = std::function<int(const QByteArray &bytes, StreamPiece *piece)>;
+
+struct Hooks
+{
+    Writer write;
+    // Polled before each piece and while a stalled piece waits; true stops the stream.
+    std::function<bool()> stopRequested;
+    // After each piece that went out whole.
+    std::function<void(const Progress &)> progress;
+};
+
+// Sends `source` in pieces for `medium`: a piece none of which left is tried again, up to
+// three times; a network piece waits until 2 ms after the previous one left. Ok when every
+// piece left; Refused ("向打印机发送数据失败。", or the file could not be opened) and
+// Interrupted (a stop between pieces, saying how much went) otherwise. A decrypted copy
+// marked so is deleted in every case.
+ops::Outcome sendPieces(const Source &source, int medium, const Hooks &hooks);
+
+// The whole stream on `session`: the pieces through its link (the session marked
+// streaming meanwhile), then the wait until the printer's side has acknowledged all of
+// them and its settling pause. Stops when the session's job is cancelled or `stop` is
+// set. A stream cut short by the session's deadline is TimedOut. The connection is left
+// as it is: the caller made it and ends it.
+ops::Outcome send(PrinterSession &session, const Source &source,
+                  const std::function<void(const Progress &)> &progress = {},
+                  const std::function<bool()> &stop = {});
+
+// "已发送 3/10 块": how far a stream got, for a progress line or a cancel.
+QString sentSoFar(const Progress &progress);
+
+} // namespace filestream

@@ -1,22 +1,17 @@
 #include "device/operations/download.h"
 
 #include "core/files/filedecrypt.h"
-#include "device/download/filestream.h"
 #include "core/files/regularfile.h"
-#include "device/download/workerthread.h"
-#include "device/operations/sentences.h"
 #include "core/protocol/commandcodes.h"
 #include "device/link/printerlink.h"
 #include "device/link/printersession.h"
+#include "device/operations/pause.h"
+#include "device/operations/sentences.h"
 
-#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
-#include <QThread>
-#include <QTimer>
 
 namespace ops {
 
@@ -64,61 +59,11 @@ Outcome prepareDownload(const PrinterSession &session, FileKind kind, const QStr
     }
 }
 
-Download::Download(PrinterSession &session, FileStream &stream, QObject *parent)
-    : QObject(parent), m_session(session), m_stream(stream)
-{
-}
-
-void Download::start(const PlainCopy &plain, bool removeAfter)
-{
-    m_fileName = QFileInfo(plain.path()).fileName();
-    QString error;
-    if (const int connected = m_session.connectForStream(&error); connected != 0) {
-        // No stream runs, so nobody else removes the plain copy.
-        if (removeAfter)
-            plain.remove();
-        Outcome out;
-        out.code = connected == RESULT_TIMED_OUT ? Code::TimedOut : Code::NotConnected;
-        out.result = connected;
-        out.step = QStringLiteral("connect");
-        out.sentence = error;
-        finish(out);
-        return;
-    }
-    // The shared stream also carries the console's files: listen only while this one runs.
-    m_progress = connect(&m_stream, &FileStream::progress, this, &Download::progress);
-    m_failed = connect(&m_stream, &FileStream::failed, this, [this](const QString &text) {
-        Outcome out;
-        // A stream cut short by the operation's time limit was not refused by the printer.
-        const bool late = m_session.deadlinePassed();
-        out.code = late ? Code::TimedOut : Code::Refused;
-        out.result = late ? int(RESULT_TIMED_OUT) : 0;
-        out.step = QStringLiteral("stream");
-        out.sentence = text;
-        finish(out);
-    });
-    m_completed = connect(&m_stream, &FileStream::completed, this, [this] {
-        Outcome out;
-        out.written << m_fileName;
-        finish(out);
-    });
-    m_stream.start(plain, FileStream::Kind::Download, removeAfter);
-}
-
-void Download::finish(const Outcome &outcome)
-{
-    disconnect(m_progress);
-    disconnect(m_failed);
-    disconnect(m_completed);
-    emit finished(outcome);
-}
-
 namespace {
 
 // A printer that has taken a firmware writes it before it restarts: it is not looked for
 // before this.
 constexpr unsigned long kFirmwareSettleMs = 1500;
-constexpr int kStreamEndWaitMs = 2000;
 
 // What the printer said after the last byte of a file that left this computer whole.
 Outcome confirmStream(PrinterSession &session, FileKind kind, int comeBackMs, Outcome sent)
@@ -143,7 +88,8 @@ Outcome confirmStream(PrinterSession &session, FileKind kind, int comeBackMs, Ou
             return sent;
         }
         const QDeadlineTimer until(comeBackMs);
-        QThread::msleep(ulong(qMin<qint64>(kFirmwareSettleMs, until.remainingTime())));
+        pause(session,
+              ulong(qMax<qint64>(0, qMin<qint64>(kFirmwareSettleMs, until.remainingTime()))));
         result = session.awaitComeBack(until);
     }
     if (result != RESULT_OK) {
@@ -160,61 +106,53 @@ Outcome confirmStream(PrinterSession &session, FileKind kind, int comeBackMs, Ou
 
 } // namespace
 
+Outcome download(PrinterSession &session, const PlainCopy &plain, const DownloadOptions &options)
+{
+    const QString fileName = QFileInfo(plain.path()).fileName();
+    QString error;
+    if (const int connected = session.connectForStream(&error); connected != 0) {
+        // Nothing was streamed, so nobody else removes the plain copy.
+        if (options.removeAfter)
+            plain.remove();
+        Outcome out;
+        out.code = connected == RESULT_TIMED_OUT   ? Code::TimedOut
+                   : connected == RESULT_CANCELLED ? Code::Interrupted
+                                                   : Code::NotConnected;
+        out.result = connected;
+        out.step = QStringLiteral("connect");
+        out.sentence = connected == RESULT_CANCELLED ? Operations::tr("已取消：文件尚未开始发送") : error;
+        return out;
+    }
+    filestream::Source source;
+    source.path = plain.path();
+    source.copy = plain;
+    source.removeAfter = options.removeAfter;
+    Outcome outcome = filestream::send(session, source, options.progress, options.stop);
+    if (outcome.ok())
+        outcome.written << fileName;
+    // A confirming session hears the printer on the stream's connection before it ends.
+    if (!session.confirming() || !outcome.ok()) {
+        session.endOperation();
+        return outcome;
+    }
+    return confirmStream(session, options.kind, options.comeBackMs, outcome);
+}
+
 Outcome downloadNow(PrinterSession &session, const PlainCopy &plain, bool removeAfter,
                     const std::function<void(int)> &progress, const std::atomic<bool> *stop,
                     FileKind kind, int comeBackMs)
 {
-    // The stream writes each piece from this thread's event loop.
-    FileStream stream(session);
-    const bool confirming = session.confirming();
-    stream.setKeepConnection(confirming);
-    Download download(session, stream);
-    QEventLoop loop;
-    Outcome outcome;
-    bool done = false;
-    QObject::connect(&download, &Download::progress, &loop, [&progress](int percent) {
-        if (progress)
-            progress(percent);
-    });
-    QObject::connect(&download, &Download::finished, &loop, [&](const Outcome &o) {
-        outcome = o;
-        done = true;
-        loop.quit();
-    });
-    // A stop request ends the stream between two pieces; the worker then ends without a
-    // word of its own. Its completion arrives before its end, so an end without either is
-    // that stop.
-    bool completed = false;
-    QObject::connect(stream.worker(), &WorkerThread::completed, &loop, [&] { completed = true; });
-    QObject::connect(stream.worker(), &QThread::finished, &loop, [&] {
-        if (done || completed)
-            return;
-        outcome = Outcome();
-        outcome.code = Code::Interrupted;
-        outcome.step = QStringLiteral("stream");
-        outcome.sentence = QStringLiteral("stopped between two pieces: the printer has only "
-                                          "part of the file");
-        done = true;
-        loop.quit();
-    });
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (stop && *stop)
-            stream.requestStop();
-    });
+    DownloadOptions options;
+    options.kind = kind;
+    options.removeAfter = removeAfter;
+    if (progress)
+        options.progress = [&progress](const filestream::Progress &p) {
+            progress(int(p.bytes * 100 / qMax<qint64>(p.size, 1)));
+        };
     if (stop)
-        poll.start(50);
-    download.start(plain, removeAfter);
-    if (!done)
-        loop.exec();
-    stream.waitUntilIdle();
-    if (!confirming || !outcome.ok())
-        return outcome;
-    // The stream gives the printer back once its worker's end has been handled here.
-    const QDeadlineTimer ending(kStreamEndWaitMs);
-    while (session.streaming() && !ending.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    return confirmStream(session, kind, comeBackMs, outcome);
+        options.stop = [stop] { return stop->load(); };
+    options.comeBackMs = comeBackMs;
+    return download(session, plain, options);
 }
 
 } // namespace ops

@@ -1,20 +1,19 @@
 #pragma once
 
 #include "core/files/plaincopy.h"
+#include "device/download/filestream.h"
 #include "device/operations/outcome.h"
 
-#include <QMetaObject>
-#include <QObject>
 #include <QString>
 #include <atomic>
 #include <functional>
 
-class FileStream;
 class PrinterSession;
 
 // A firmware or font download: the chosen encrypted file is checked and decrypted beside
-// itself, then the plain copy streams to the printer and is removed at the end. The window
-// follows it by its signals; the command line and the fleet wait for it with downloadNow().
+// itself, then the plain copy streams to the printer and is removed at the end. It runs on
+// the calling thread, a printer's worker: the window and the command line run it as a job,
+// the fleet in its printer's job.
 namespace ops {
 
 enum class FileKind
@@ -28,40 +27,28 @@ enum class FileKind
 Outcome prepareDownload(const PrinterSession &session, FileKind kind, const QString &chosen,
                         PlainCopy *plain);
 
-class Download : public QObject
+struct DownloadOptions
 {
-    Q_OBJECT
-
-public:
-    // Runs on `stream`, which a window may share with its console's file sends.
-    Download(PrinterSession &session, FileStream &stream, QObject *parent = nullptr);
-
-    // Connects for the stream and sends `plain` through its descriptor; `removeAfter`
-    // deletes the copy at the end. Ends with finished(), also when the connection cannot be
-    // made.
-    void start(const PlainCopy &plain, bool removeAfter = true);
-
-signals:
-    void progress(int percent);
-    void finished(const ops::Outcome &outcome);
-
-private:
-    void finish(const Outcome &outcome);
-
-    PrinterSession &m_session;
-    FileStream &m_stream;
-    QString m_fileName;
-    QMetaObject::Connection m_failed;
-    QMetaObject::Connection m_completed;
-    QMetaObject::Connection m_progress;
+    FileKind kind = FileKind::Font;
+    // Deletes the copy at the end (several printers may share one).
+    bool removeAfter = true;
+    // After each piece sent.
+    std::function<void(const filestream::Progress &)> progress;
+    // Besides a cancel of the session's job: true ends the stream between two pieces.
+    std::function<bool()> stop;
+    // A confirming session counts a firmware sent only once the printer comes back from
+    // its restart within this time (0: the firmware is not waited for and stays
+    // unconfirmed).
+    int comeBackMs = 0;
 };
 
-// A Download of a prepared copy on a stream of its own, waited for with an event loop on
-// the calling thread. `removeAfter` deletes the copy at the end (several printers may share
-// one). Once `stop` is set the stream ends between two pieces: Code::Interrupted.
-// A confirming session counts the file sent only once the printer answers after it: a
-// font on the stream's own connection, a firmware through its restart within
-// `comeBackMs` (0: the firmware is not waited for and stays unconfirmed).
+// Connects for the stream and sends `plain` through its descriptor. A stop ends the
+// stream between two pieces: Code::Interrupted, saying how much went. A confirming session
+// counts the file sent only once the printer answers after it: a font on the stream's own
+// connection, a firmware through its restart.
+Outcome download(PrinterSession &session, const PlainCopy &plain, const DownloadOptions &options);
+
+// download() for the command line and the fleet: progress in percent, a stop flag.
 Outcome downloadNow(PrinterSession &session, const PlainCopy &plain, bool removeAfter,
                     const std::function<void(int)> &progress = {},
                     const std::atomic<bool> *stop = nullptr, FileKind kind = FileKind::Font,

@@ -3,6 +3,7 @@
 #include "device/diagnostics/debuglog.h"
 #include "device/diagnostics/diagnosticsreport.h"
 #include "device/operations/functioncommands.h"
+#include "device/operations/pause.h"
 #include "device/operations/sentences.h"
 #include "core/protocol/commandcodes.h"
 #include "core/protocol/frame.h"
@@ -316,7 +317,8 @@ Outcome provision(PrinterSession &session, const QString &ssid, const QString &p
     if (session.wifiMode() != kStationMode) {
         const int result = settingsengine::send(
             session, wifi, INFO_WIFI_MODE, {{QStringLiteral("mode"), QStringLiteral("station")}});
-        QThread::msleep(kModePauseMs);
+        // A cancel ends the pause, and the session then refuses the credentials frame.
+        pause(session, kModePauseMs);
         if (result != RESULT_OK)
             return sendFailed(result, QStringLiteral("wifi.mode"), who(session));
         out.written << QStringLiteral("wifi.mode");
@@ -324,7 +326,7 @@ Outcome provision(PrinterSession &session, const QString &ssid, const QString &p
     const int result = settingsengine::send(
         session, wifi, INFO_WIFI_STATION,
         {{QStringLiteral("stationName"), ssid}, {QStringLiteral("stationPassword"), password}});
-    QThread::msleep(kCredentialsPauseMs);
+    pause(session, kCredentialsPauseMs);
     const QStringList credentials{QStringLiteral("wifi.stationName"),
                                   QStringLiteral("wifi.stationPassword")};
     if (result != RESULT_OK) {

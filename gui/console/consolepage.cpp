@@ -1,45 +1,103 @@
 #include "gui/console/consolepage.h"
 
+#include "gui/download/filesends.h"
 #include "gui/widgets/pagehost.h"
 #include "gui/widgets/prompts.h"
 #include "core/protocol/hexcodec.h"
 #include "core/protocol/commandcodes.h"
+#include "device/download/filestream.h"
 #include "device/link/printersession.h"
 #include "ui_consolepage.h"
 
-#include <QCoreApplication>
 #include <QDebug>
 #include <QFileInfo>
+#include <QMutex>
+#include <QMutexLocker>
 #include <QTextCursor>
 #include <QTime>
+#include <memory>
+#include <utility>
 
 namespace {
 constexpr int kBlockSize = 1024;
+
+// The lines a send's job has for the message area, taken by the window as they come.
+class PendingLines
+{
+public:
+    void add(const QString &tag, const QString &payload)
+    {
+        const QMutexLocker lock(&m_mutex);
+        m_lines.append({tag, payload});
+    }
+    QVector<std::pair<QString, QString>> take()
+    {
+        const QMutexLocker lock(&m_mutex);
+        return std::exchange(m_lines, {});
+    }
+
+private:
+    QMutex m_mutex;
+    QVector<std::pair<QString, QString>> m_lines;
+};
+
+struct SendFormat
+{
+    bool hexSend = false;
+    bool hexReceive = false;
+};
+
+// The typed bytes in blocks, each followed by one read-back; on the worker.
+ops::Outcome sendBlocks(jobs::Context &context, const QByteArray &bytes, SendFormat format,
+                        PendingLines &lines)
+{
+    PrinterSession &session = context.session();
+    // The blocks and their read-backs are one conversation.
+    const PrinterSession::Hold hold(session);
+    if (!hold.held())
+        return ops::sendFailed(RESULT_BUSY, QStringLiteral("console"), session.objectName());
+    const PrinterSession::Operation operation(session);
+    const int blocks = (bytes.size() + kBlockSize - 1) / kBlockSize;
+    for (int sent = 0, block = 0; sent < bytes.size(); ++block) {
+        const QByteArray piece = bytes.mid(sent, kBlockSize);
+        const int result = session.writeRaw(piece);
+        if (result != RESULT_OK) {
+            ops::Outcome out =
+                ops::sendFailed(result, QStringLiteral("console"), session.objectName());
+            if (result == RESULT_CANCELLED)
+                out.sentence = ConsolePage::tr("已取消：已发送 %1/%2 块").arg(block).arg(blocks);
+            return out;
+        }
+        lines.add(QStringLiteral("SEND->"), format.hexSend ? hexcodec::spacedHex(piece)
+                                                           : hexcodec::textUpToNul(piece));
+        QByteArray received = session.readPending();
+        if (!received.isEmpty()) {
+            // A USB read-back is a whole reply block: only a frame in it is the answer.
+            if (session.medium() == MEDIUM_USB)
+                received = hexcodec::frameInReadBack(received);
+            lines.add(QStringLiteral("RECV<-"), format.hexReceive
+                                                    ? hexcodec::spacedHex(received)
+                                                    : hexcodec::textUpToNul(received));
+        }
+        sent += piece.size();
+        context.progress(block + 1, blocks,
+                         ConsolePage::tr("发送 %1/%2 块").arg(block + 1).arg(blocks));
+    }
+    return ops::Outcome();
+}
 } // namespace
 
-ConsolePage::ConsolePage(PrinterSession &session, PageHost &host, FileStream &stream,
+ConsolePage::ConsolePage(PrinterSession &session, PageHost &host, FileSends &sends,
                          QWidget *parent)
-    : QWidget(parent), ui(new Ui::ConsolePage), m_session(session), m_host(host), m_stream(stream)
+    : QWidget(parent), ui(new Ui::ConsolePage), m_session(session), m_host(host), m_sends(sends)
 {
     ui->setupUi(this);
     ui->progressBar_Debug->setValue(0);
-    connect(&m_stream, &FileStream::started, this, [this] { followStream(true); });
-    connect(&m_stream, &FileStream::ended, this, [this] { followStream(false); });
-    connect(&m_stream, &FileStream::progress, this, [this](int percent) {
-        if (m_stream.kind() != FileStream::Kind::ConsoleFile)
-            return;
-        ui->progressBar_Debug->setValue(percent);
-        QCoreApplication::processEvents();
-    });
-    connect(&m_stream, &FileStream::failed, this, [this](const QString &text) {
-        if (m_stream.kind() != FileStream::Kind::ConsoleFile)
-            return;
-        ui->progressBar_Debug->setEnabled(false);
-        prompts::critical(m_host.dialogParent(), tr("错误"), text);
-    });
-    connect(&m_stream, &FileStream::completed, this, [this] {
-        if (m_stream.kind() == FileStream::Kind::ConsoleFile)
-            prompts::information(m_host.dialogParent(), tr("下载成功"), tr("下载成功"));
+    connect(&m_sends, &FileSends::started, this, [this] { followStream(true); });
+    connect(&m_sends, &FileSends::ended, this, [this] { followStream(false); });
+    connect(&m_sends, &FileSends::progress, this, [this](int percent) {
+        if (m_sends.kind() == FileSends::Kind::ConsoleFile)
+            ui->progressBar_Debug->setValue(percent);
     });
 }
 
@@ -91,38 +149,25 @@ void ConsolePage::on_pushButton_Send_clicked()
     }
     qDebug() << "send size:" << bytes.size();
 
-    // The hold keeps the events processed between the blocks from starting another
-    // conversation; the blocks are part of this one.
-    const PrinterSession::Hold hold(m_session);
-    if (!hold.held())
-        return;
-    const PrinterSession::Operation operation(m_session);
-    for (int sent = 0; sent < bytes.size();) {
-        const QByteArray block = bytes.mid(sent, kBlockSize);
-        if (m_session.writeRaw(block) != RESULT_OK) {
+    SendFormat format;
+    format.hexSend = ui->radioButton_hexSend->isChecked();
+    format.hexReceive = ui->radioButton_hexRecv->isChecked();
+    auto lines = std::make_shared<PendingLines>();
+    jobs::Job *job = m_host.startJob(tr("发送数据"), [bytes, format, lines](jobs::Context &context) {
+        return sendBlocks(context, bytes, format, *lines);
+    });
+    const auto showLines = [this, lines] {
+        for (const auto &[tag, payload] : lines->take())
+            appendLine(tag, payload);
+    };
+    connect(job, &jobs::Job::progressed, this, showLines);
+    connect(job, &jobs::Job::finished, this, [this, showLines](const ops::Outcome &outcome) {
+        showLines();
+        if (outcome.code == ops::Code::Interrupted)
+            m_host.showLastResult(outcome.sentence);
+        else if (!outcome.ok())
             prompts::critical(m_host.dialogParent(), tr("错误"), tr("发送失败！请重试"));
-            break;
-        }
-        appendLine(QStringLiteral("SEND->"), ui->radioButton_hexSend->isChecked()
-                                                 ? hexcodec::spacedHex(block)
-                                                 : hexcodec::textUpToNul(block));
-        readBack();
-        sent += block.size();
-        QCoreApplication::processEvents();
-    }
-}
-
-void ConsolePage::readBack()
-{
-    QByteArray received = m_session.readPending();
-    if (received.isEmpty())
-        return;
-    // A USB read-back is a whole reply block: only a frame in it is the answer.
-    if (m_session.medium() == MEDIUM_USB)
-        received = hexcodec::frameInReadBack(received);
-    appendLine(QStringLiteral("RECV<-"), ui->radioButton_hexRecv->isChecked()
-                                             ? hexcodec::spacedHex(received)
-                                             : hexcodec::textUpToNul(received));
+    });
 }
 
 void ConsolePage::appendLine(const QString &tag, const QString &payload)
@@ -196,16 +241,36 @@ void ConsolePage::on_pushButton_SendFile_clicked()
         qDebug() << "No file selected!";
         return;
     }
-    if (!m_stream.waitUntilIdle())
-        return;
     ui->progressBar_Debug->setEnabled(true);
     ui->progressBar_Debug->setValue(0);
     appendLine(
         QString(),
         tr("发送文件 %1，%2 字节").arg(QFileInfo(path).fileName()).arg(QFileInfo(path).size()));
-    m_session.beginOperation();
     // The user's own file: the stream must never delete it.
-    m_stream.start(path, FileStream::Kind::ConsoleFile, false);
+    filestream::Source source;
+    source.path = path;
+    m_sends.start(
+        FileSends::Kind::ConsoleFile, tr("发送文件"),
+        [source](jobs::Context &context) {
+            PrinterSession &session = context.session();
+            const PrinterSession::Operation operation(session);
+            return filestream::send(session, source, FileSends::reportTo(context));
+        },
+        [this](const ops::Outcome &outcome) { showFileOutcome(outcome); });
+}
+
+void ConsolePage::showFileOutcome(const ops::Outcome &outcome)
+{
+    if (outcome.ok()) {
+        prompts::information(m_host.dialogParent(), tr("下载成功"), tr("下载成功"));
+        return;
+    }
+    ui->progressBar_Debug->setEnabled(false);
+    // A cancel says what went in the status line; a failure has its box.
+    if (outcome.code == ops::Code::Interrupted)
+        m_host.showLastResult(outcome.sentence);
+    else
+        prompts::critical(m_host.dialogParent(), tr("错误"), outcome.sentence);
 }
 
 void ConsolePage::on_pushButton_ClearDebug_clicked()

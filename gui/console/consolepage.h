@@ -1,9 +1,10 @@
 #pragma once
 
-#include "device/download/filestream.h"
+#include "device/operations/outcome.h"
 
 #include <QWidget>
 
+class FileSends;
 class PageHost;
 class PrinterSession;
 
@@ -12,13 +13,14 @@ class ConsolePage;
 }
 
 // The debug console: sends typed text or hex to the printer in blocks, shows what it
-// sent and what came back in a time-stamped message area, and sends whole files.
+// sent and what came back in a time-stamped message area, and sends whole files. Both
+// sends run as jobs on the printer's worker.
 class ConsolePage : public QWidget
 {
     Q_OBJECT
 
 public:
-    ConsolePage(PrinterSession &session, PageHost &host, FileStream &stream,
+    ConsolePage(PrinterSession &session, PageHost &host, FileSends &sends,
                 QWidget *parent = nullptr);
     ~ConsolePage() override;
 
@@ -42,12 +44,11 @@ private:
     void showHexProblem(const QString &typed);
     // Refuses while the printer is in use, and with a message when none is open.
     bool readyToSend();
-    // One read-back after a block, shown as a "RECV<-" line when not empty.
-    void readBack();
     void followStream(bool running);
+    void showFileOutcome(const ops::Outcome &outcome);
 
     Ui::ConsolePage *ui;
     PrinterSession &m_session;
     PageHost &m_host;
-    FileStream &m_stream;
+    FileSends &m_sends;
 };

@@ -1,31 +1,29 @@
 #include "gui/download/downloadpanel.h"
 
+#include "gui/download/filesends.h"
 #include "gui/widgets/pagehost.h"
 #include "gui/widgets/prompts.h"
-#include "device/download/filestream.h"
+#include "device/operations/download.h"
 #include "device/link/printersession.h"
 #include "ui_downloadpanel.h"
 
-#include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
 
-DownloadPanel::DownloadPanel(PrinterSession &session, PageHost &host, FileStream &stream,
+DownloadPanel::DownloadPanel(PrinterSession &session, PageHost &host, FileSends &sends,
                              QWidget *parent)
-    : QWidget(parent), ui(new Ui::DownloadPanel), m_session(session), m_host(host),
-      m_stream(stream), m_download(new ops::Download(session, stream, this))
+    : QWidget(parent), ui(new Ui::DownloadPanel), m_session(session), m_host(host), m_sends(sends)
 {
     ui->setupUi(this);
     ui->progressBar_Update->setEnabled(false);
     ui->progressBar_Update->setValue(0);
-    connect(&m_stream, &FileStream::started, this, [this] { followStream(true); });
-    connect(&m_stream, &FileStream::ended, this, [this] { followStream(false); });
-    connect(m_download, &ops::Download::progress, this, [this](int percent) {
-        ui->progressBar_Update->setValue(percent);
-        QCoreApplication::processEvents();
+    connect(&m_sends, &FileSends::started, this, [this] { followStream(true); });
+    connect(&m_sends, &FileSends::ended, this, [this] { followStream(false); });
+    connect(&m_sends, &FileSends::progress, this, [this](int percent) {
+        if (m_sends.kind() == FileSends::Kind::Download)
+            ui->progressBar_Update->setValue(percent);
     });
-    connect(m_download, &ops::Download::finished, this, &DownloadPanel::showOutcome);
 }
 
 DownloadPanel::~DownloadPanel()
@@ -36,7 +34,7 @@ DownloadPanel::~DownloadPanel()
 void DownloadPanel::printerChanged()
 {
     m_fontAllowed = m_session.settingsAllowed();
-    ui->pushButton_DownloadFL->setEnabled(m_fontAllowed && !m_session.streaming());
+    ui->pushButton_DownloadFL->setEnabled(m_fontAllowed && !m_sends.running());
 }
 
 void DownloadPanel::resetProgress()
@@ -85,10 +83,6 @@ void DownloadPanel::downloadEncryptedFile(bool firmware)
         prompts::critical(parent, tr("错误"), prepared.sentence);
         return;
     }
-    if (!m_stream.waitUntilIdle()) {
-        decrypted.remove();
-        return;
-    }
     ui->progressBar_Update->setEnabled(true);
     ui->progressBar_Update->setValue(0);
     m_fileName = QFileInfo(chosen).fileName();
@@ -96,7 +90,16 @@ void DownloadPanel::downloadEncryptedFile(bool firmware)
     emit fileLogged((firmware ? tr("下载固件 %1，%2 字节") : tr("下载字库 %1，%2 字节"))
                         .arg(QFileInfo(chosen).fileName())
                         .arg(decrypted.size()));
-    m_download->start(decrypted);
+    ops::DownloadOptions options;
+    options.kind = firmware ? ops::FileKind::Firmware : ops::FileKind::Font;
+    m_sends.start(
+        FileSends::Kind::Download, firmware ? tr("下载固件") : tr("下载字库"),
+        [decrypted, options](jobs::Context &context) {
+            ops::DownloadOptions withProgress = options;
+            withProgress.progress = FileSends::reportTo(context);
+            return ops::download(context.session(), decrypted, withProgress);
+        },
+        [this](const ops::Outcome &outcome) { showOutcome(outcome); });
 }
 
 void DownloadPanel::showOutcome(const ops::Outcome &outcome)
@@ -108,6 +111,14 @@ void DownloadPanel::showOutcome(const ops::Outcome &outcome)
         else
             prompts::warning(parent, tr("错误"), tr("连接失败: ") + outcome.sentence);
         ui->progressBar_Update->setEnabled(false);
+        return;
+    }
+    if (outcome.code == ops::Code::Interrupted) {
+        // A cancel was asked for: what went is said, without an error box.
+        ui->progressBar_Update->setEnabled(false);
+        const QString text = tr("%1：%2").arg(m_fileName, outcome.sentence);
+        emit fileLogged(text);
+        m_host.showLastResult(text);
         return;
     }
     if (!outcome.ok()) {

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "device/operations/download.h"
+#include "device/operations/outcome.h"
 
 #include <QWidget>
 
-class FileStream;
+class FileSends;
 class PageHost;
 class PrinterSession;
 
@@ -13,17 +13,17 @@ class DownloadPanel;
 }
 
 // Firmware and font download: decrypts the chosen file beside it and streams the
-// plain copy to the printer, with its own progress bar.
+// plain copy to the printer as a job, with its own progress bar.
 class DownloadPanel : public QWidget
 {
     Q_OBJECT
 
 public:
-    DownloadPanel(PrinterSession &session, PageHost &host, FileStream &stream,
+    DownloadPanel(PrinterSession &session, PageHost &host, FileSends &sends,
                   QWidget *parent = nullptr);
     ~DownloadPanel() override;
 
-    // Decrypts the chosen firmware (true) or font file and hands it to the stream.
+    // Decrypts the chosen firmware (true) or font file and starts sending it.
     void downloadEncryptedFile(bool firmware);
     // A printer was opened: fonts go only to the models whose settings may change.
     void printerChanged();
@@ -46,8 +46,7 @@ private:
     Ui::DownloadPanel *ui;
     PrinterSession &m_session;
     PageHost &m_host;
-    FileStream &m_stream;
-    ops::Download *m_download;
+    FileSends &m_sends;
     bool m_fontAllowed = true;
     bool m_firmware = true; // the download under way is firmware (not a font)
     QString m_fileName;     // of the download under way, for its outcome

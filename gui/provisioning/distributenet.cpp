@@ -6,12 +6,9 @@
 #include "ui_distributenet.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QShortcut>
 #include <QStandardPaths>
-#include <QThreadPool>
 #include <QTimer>
-#include <QtConcurrent>
 
 namespace {
 // The SSID of a list row; the display text may carry the connected suffix.
@@ -19,9 +16,11 @@ constexpr int kSsidRole = Qt::UserRole;
 const QColor kConnectedBackground(255, 234, 5);
 } // namespace
 
-DistributeNet::DistributeNet(QWidget *parent) : QMainWindow(parent), ui(new Ui::DistributeNet)
+DistributeNet::DistributeNet(QWidget *parent)
+    : QMainWindow(parent), ui(new Ui::DistributeNet), m_scan(new WifiScan(this))
 {
     ui->setupUi(this);
+    connect(m_scan, &WifiScan::finished, this, &DistributeNet::handleScanFinished);
     setWindowTitle(tr("WIFI配网"));
     ui->linePassword->setEchoMode(QLineEdit::Password);
     ui->linePassword->setPlaceholderText(tr("请输入WiFi密码"));
@@ -61,7 +60,7 @@ void DistributeNet::followSsid()
 
 DistributeNet::~DistributeNet()
 {
-    cleanupWatchers();
+    stopScan();
     delete ui;
 }
 
@@ -73,46 +72,24 @@ void DistributeNet::showEvent(QShowEvent *event)
 
 void DistributeNet::closeEvent(QCloseEvent *event)
 {
-    cleanupWatchers();
+    stopScan();
     emit closed();
     event->accept();
 }
 
-void DistributeNet::cleanupWatchers()
+void DistributeNet::stopScan()
 {
-    if (!scanWatcher)
-        return;
-    if (!scanWatcher->isFinished()) {
-        scanWatcher->cancel();
-        scanWatcher->waitForFinished();
-    }
-    delete scanWatcher;
-    scanWatcher = nullptr;
+    m_scan->cancel();
 }
 
 void DistributeNet::refreshWifiList()
 {
-    cleanupWatchers();
     ui->btnRefresh->setEnabled(false);
     ui->btnRefresh->setText(tr("扫描中..."));
     ui->listWifi->clear();
     ui->labelListEmpty->hide();
     ui->linePassword->clear();
-    QCoreApplication::processEvents();
-
-    scanWatcher = new QFutureWatcher<QList<WifiInfo>>(this);
-    connect(scanWatcher, &QFutureWatcherBase::finished, this, &DistributeNet::handleScanFinished);
-    scanWatcher->setFuture(
-        QtConcurrent::run(QThreadPool::globalInstance(), this, &DistributeNet::scanAvailableWifis));
-}
-
-QList<WifiInfo> DistributeNet::scanAvailableWifis()
-{
-    return runWifiScan(wifiScanCommands(), [this] {
-        // Queued to the GUI thread; dropped if the window is gone by then.
-        QMetaObject::invokeMethod(
-            this, [this] { enableRefreshButton(); }, Qt::QueuedConnection);
-    });
+    m_scan->start(wifiScanCommands());
 }
 
 void DistributeNet::enableRefreshButton()
@@ -122,13 +99,9 @@ void DistributeNet::enableRefreshButton()
     ui->btnRefresh->setText(tr("刷新列表"));
 }
 
-void DistributeNet::handleScanFinished()
+void DistributeNet::handleScanFinished(const QList<WifiInfo> &found)
 {
-    if (!scanWatcher)
-        return;
-    const QFuture<QList<WifiInfo>> future = scanWatcher->future();
-    const QList<WifiInfo> wifis =
-        future.resultCount() > 0 ? mergeWifiList(future.result()) : QList<WifiInfo>();
+    const QList<WifiInfo> wifis = mergeWifiList(found);
 
     ui->listWifi->clear();
     for (const WifiInfo &info : wifis) {
@@ -157,9 +130,6 @@ void DistributeNet::handleScanFinished()
     }
     ui->labelListEmpty->setVisible(wifis.isEmpty());
     enableRefreshButton();
-
-    scanWatcher->deleteLater();
-    scanWatcher = nullptr;
 }
 
 void DistributeNet::on_btnRefresh_clicked()
@@ -189,7 +159,7 @@ void DistributeNet::on_checkManualMode_toggled(bool on)
     } else {
         ui->listWifi->setEnabled(true);
         // A scan still running gives the button back when it ends.
-        ui->btnRefresh->setEnabled(!scanWatcher);
+        ui->btnRefresh->setEnabled(!m_scan->running());
         ui->lineSsidManual->setEnabled(false);
         ui->labelManualSsid->setEnabled(false);
         QListWidgetItem *current = ui->listWifi->currentItem();

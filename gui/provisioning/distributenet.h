@@ -3,7 +3,6 @@
 #include "core/hostwifi/wificred.h"
 #include "core/hostwifi/wifiscan.h"
 
-#include <QFutureWatcher>
 #include <QList>
 #include <QMainWindow>
 
@@ -26,13 +25,10 @@ public:
     // Says which printer receives the credentials.
     void setPrinterName(const QString &name);
 
-    // Starts a new background scan, first waiting for one still running.
+    // Starts a new scan of this computer's networks, ending one still running.
     void refreshWifiList();
-    // Waits for a running scan and drops its watcher; no completion follows.
-    void cleanupWatchers();
-
-    // The whole scan, blocking; runs on a pool thread and touches no widget.
-    QList<WifiInfo> scanAvailableWifis();
+    // Ends a running scan; no completion follows.
+    void stopScan();
 
 signals:
     void closed();
@@ -43,7 +39,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private slots:
-    void handleScanFinished();
+    void handleScanFinished(const QList<WifiInfo> &found);
     void on_checkManualMode_toggled(bool on);
     void on_lineSsidManual_textChanged(const QString &text);
     void on_listWifi_itemClicked(QListWidgetItem *item);
@@ -57,6 +53,6 @@ private:
     void followSsid();
 
     Ui::DistributeNet *ui;
-    QFutureWatcher<QList<WifiInfo>> *scanWatcher = nullptr;
+    WifiScan *m_scan;
     bool manualMode = false;
 };

@@ -50,6 +50,9 @@ void WifiProvisioning::open()
 
 void WifiProvisioning::closeWindow()
 {
+    // A window closed during the hand-off takes it back before its next frame.
+    if (m_job)
+        m_job->cancel();
     if (QWidget *parent = m_host.dialogParent())
         parent->window()->show();
     if (!m_window)
@@ -62,7 +65,7 @@ void WifiProvisioning::closeWindow()
 void WifiProvisioning::updateAvailability()
 {
     if (m_window)
-        m_window->setEnabled(!m_session.busy());
+        m_window->setEnabled(!m_session.busy() && !m_job);
 }
 
 void WifiProvisioning::sendCredentials(const WifiCred &cred)
@@ -89,8 +92,27 @@ void WifiProvisioning::sendCredentials(const WifiCred &cred)
     if (!m_host.requireOpenDevice())
         return;
     emit credentialsTried(cred);
-    const ops::Outcome sent =
-        ops::provision(m_session, cred.ssid, cred.password, ops::ModeKnowledge::AsKnown);
+    m_job = m_host.startJob(tr("WiFi配网"), [cred](jobs::Context &context) {
+        return ops::provision(context.session(), cred.ssid, cred.password,
+                              ops::ModeKnowledge::AsKnown);
+    });
+    connect(m_job, &jobs::Job::finished, this,
+            [this, cred](const ops::Outcome &sent) { handedOff(cred, sent); });
+    updateAvailability();
+}
+
+void WifiProvisioning::handedOff(const WifiCred &cred, const ops::Outcome &sent)
+{
+    m_job = nullptr;
+    updateAvailability();
+    if (sent.code == ops::Code::Interrupted) {
+        // Said in the status line; the window stays for another try.
+        m_host.showLastResult(
+            sent.written.isEmpty()
+                ? tr("WiFi配网已取消：什么也没有发送")
+                : tr("WiFi配网已取消：已切换为站点模式，网络名称和密码未发送"));
+        return;
+    }
     // A refused mode change keeps the window for another try.
     if (sent.step == QLatin1String("wifi.mode")) {
         m_host.reportResult(sent.result);

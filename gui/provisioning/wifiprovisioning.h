@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/hostwifi/wificred.h"
+#include "device/jobs/job.h"
 
 #include <QObject>
 #include <QPointer>
@@ -11,7 +12,8 @@ class PrinterSession;
 
 // WiFi provisioning: opens the provisioning window (one at a time) and hands the
 // credentials chosen there to the open printer, which then joins that network as a
-// station. The window is unavailable while the printer is in use.
+// station. The window is unavailable while the printer is in use. The hand-off runs as a
+// job; closing the window or the job's Cancel stops it before its next frame.
 class WifiProvisioning : public QObject
 {
     Q_OBJECT
@@ -28,6 +30,8 @@ public:
     // Sends the credentials: the station-mode frame first unless the printer is known to
     // be in station mode, then the network name and password.
     void sendCredentials(const WifiCred &cred);
+    // The hand-off under way, or none.
+    jobs::Job *job() const { return m_job; }
 
 signals:
     // The credentials about to be sent, so that the WiFi page shows them (and can send
@@ -37,10 +41,12 @@ signals:
     void credentialsSent(const WifiCred &cred);
 
 private:
+    void handedOff(const WifiCred &cred, const ops::Outcome &sent);
     void closeWindow();
     void updateAvailability();
 
     PrinterSession &m_session;
     PageHost &m_host;
     QPointer<DistributeNet> m_window;
+    QPointer<jobs::Job> m_job;
 };

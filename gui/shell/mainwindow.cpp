@@ -18,7 +18,7 @@
 #include "gui/widgets/wheelguard.h"
 #include "gui/console/consolepage.h"
 #include "gui/download/downloadpanel.h"
-#include "device/download/filestream.h"
+#include "gui/download/filesends.h"
 #include "labelsetupversion.h"
 #include "gui/provisioning/distributenet.h"
 #include "gui/provisioning/wifiprovisioning.h"
@@ -184,10 +184,10 @@ void MainWindow::updateTitle()
 
 MainWindow::~MainWindow()
 {
-    // A running stream stops between two pieces, before the session it writes to goes.
+    // A running file stops between two pieces; the worker, going first of the children,
+    // waits for that before its session goes.
     delete m_provisioning;
-    delete m_fileStream;
-    m_fileStream = nullptr;
+    m_worker->cancelAll();
     // Links retired earlier may still wait for deletion.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     delete ui;
@@ -541,15 +541,15 @@ void MainWindow::followPrinterHeld(bool held)
 // --- Download, debug console and WiFi provisioning ---
 void MainWindow::setUpFilePages()
 {
-    m_fileStream = new FileStream(*m_session, this);
-    m_downloadPanel = new DownloadPanel(*m_session, *this, *m_fileStream, ui->tab_Update);
-    m_consolePage = new ConsolePage(*m_session, *this, *m_fileStream, ui->tab_Update);
+    m_fileSends = new FileSends(*this, this);
+    m_downloadPanel = new DownloadPanel(*m_session, *this, *m_fileSends, ui->tab_Update);
+    m_consolePage = new ConsolePage(*m_session, *this, *m_fileSends, ui->tab_Update);
     ui->verticalLayout_Update->addWidget(m_downloadPanel, 0);
     ui->verticalLayout_Update->addWidget(m_consolePage, 1);
     connect(m_downloadPanel, &DownloadPanel::fileLogged, m_consolePage,
             [this](const QString &text) { m_consolePage->appendLine(QString(), text); });
-    connect(m_fileStream, &FileStream::started, this, [this] { followFileStream(true); });
-    connect(m_fileStream, &FileStream::ended, this, [this] { followFileStream(false); });
+    connect(m_fileSends, &FileSends::started, this, [this] { followFileStream(true); });
+    connect(m_fileSends, &FileSends::ended, this, [this] { followFileStream(false); });
 
     m_provisioning = new WifiProvisioning(*m_session, *this, this);
     // The WiFi page shows what is being sent, and once it is taken, compares against it.
@@ -570,7 +570,7 @@ void MainWindow::followFileStream(bool running)
     // Changing a tab's state while it is the current one would switch to another. Tabs
     // off for the model before the stream stay off after it.
     const int current = ui->tabWidget_2->currentIndex();
-    const bool consoleTabToo = m_fileStream->kind() == FileStream::Kind::ConsoleFile;
+    const bool consoleTabToo = m_fileSends->kind() == FileSends::Kind::ConsoleFile;
     for (int tab = 0; tab < 3; ++tab) {
         if (running) {
             m_tabEnabledBeforeStream[tab] = ui->tabWidget_2->isTabEnabled(tab);
@@ -697,8 +697,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
 {
     QSettings(QStringLiteral("Company"), QStringLiteral("App"))
         .setValue(kGeometryKey, saveGeometry());
-    // The worker deletes the plain copy when it stops; a stalled piece is cancelled.
-    if (m_fileStream)
-        m_fileStream->requestStop();
+    // The stream deletes the plain copy when it stops; a stalled piece is cancelled.
+    if (m_fileSends)
+        m_fileSends->requestStop();
     QMainWindow::closeEvent(event);
 }

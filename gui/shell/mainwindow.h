@@ -29,7 +29,7 @@ class SerialPage;
 class WifiPage;
 class ConsolePage;
 class DownloadPanel;
-class FileStream;
+class FileSends;
 class WifiProvisioning;
 class DebugLog;
 class PrinterSession;
@@ -104,7 +104,7 @@ public:
     // --- end of WiFi, Ethernet port, Bluetooth and serial pages ---
 
     // --- Download, debug console and WiFi provisioning ---
-    FileStream *fileStream() const { return m_fileStream; }
+    FileSends *fileSends() const { return m_fileSends; }
     DownloadPanel *downloadPanel() const { return m_downloadPanel; }
     ConsolePage *consolePage() const { return m_consolePage; }
     WifiProvisioning *provisioning() const { return m_provisioning; }
@@ -182,7 +182,7 @@ private:
     PrinterSession *m_session = nullptr; // the worker's
     JobProgress *m_jobProgress = nullptr;
     ConnectionPanel *m_connectionPanel = nullptr;
-    FileStream *m_fileStream = nullptr;
+    FileSends *m_fileSends = nullptr;
     DownloadPanel *m_downloadPanel = nullptr;
     ConsolePage *m_consolePage = nullptr;
     WifiProvisioning *m_provisioning = nullptr;

@@ -17,8 +17,12 @@ struct SessionFixture
 {
     std::unique_ptr<SimPrinter> printer;
     std::unique_ptr<MessageRecorder> recorder;
-    std::unique_ptr<PrinterSession> session;
+    std::unique_ptr<PrinterSession> ownSession;
     std::unique_ptr<TestPageHost> host;
+    // With `jobs` set before start(), the host's worker's session, opened on the worker,
+    // for pages that start jobs; else one of the fixture's own.
+    PrinterSession *session = nullptr;
+    bool jobs = false;
 
     static PrinterConfig configFor(const QString &model)
     {
@@ -40,9 +44,19 @@ struct SessionFixture
         if (!printer->start())
             return false;
         recorder = std::make_unique<MessageRecorder>();
-        session = std::make_unique<PrinterSession>();
-        host = std::make_unique<TestPageHost>(session.get());
-        if (session->openNetwork(QStringLiteral("127.0.0.1"), printer->tcpPort()) != 0)
+        if (jobs) {
+            host = std::make_unique<TestPageHost>();
+            session = host->session;
+        } else {
+            ownSession = std::make_unique<PrinterSession>();
+            session = ownSession.get();
+            host = std::make_unique<TestPageHost>(session);
+        }
+        const quint16 port = printer->tcpPort();
+        const auto open = [port](PrinterSession &s) {
+            return s.openNetwork(QStringLiteral("127.0.0.1"), port);
+        };
+        if ((jobs ? host->runOnWorker(open) : open(*session)) != 0)
             return false;
         session->setDotsPerMm(dotsPerMm);
         session->setHasPrintMode(printMode);
@@ -52,7 +66,7 @@ struct SessionFixture
 
     ~SessionFixture()
     {
-        session.reset();
+        ownSession.reset();
         host.reset();
         recorder.reset();
         if (printer)

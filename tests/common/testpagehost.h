@@ -6,7 +6,9 @@
 #include "device/jobs/printerworker.h"
 #include "device/link/printersession.h"
 
+#include <QTest>
 #include <QWidget>
+#include <functional>
 
 // The window's part for a page tested on its own: result messages go through the
 // message seam with the window's texts; the open state and the controls are recorded.
@@ -45,6 +47,24 @@ public:
     {
         ++jobsStarted;
         return worker.submit(title, std::move(body));
+    }
+
+    // Runs `work` on the worker's thread, where the session's link must be made (opened),
+    // and waits for it; its result, or -1 when it did not end within 20 s.
+    int runOnWorker(const std::function<int(PrinterSession &)> &work)
+    {
+        auto result = std::make_shared<int>(-1);
+        auto done = std::make_shared<bool>(false);
+        jobs::Job *job = worker.submit(QStringLiteral("test"), [work](jobs::Context &context) {
+            ops::Outcome out;
+            out.result = work(context.session());
+            return out;
+        });
+        QObject::connect(job, &jobs::Job::finished, [result, done](const ops::Outcome &o) {
+            *result = o.result;
+            *done = true;
+        });
+        return QTest::qWaitFor([done] { return *done; }, 20000) ? *result : -1;
     }
 
     jobs::PrinterWorker worker;

@@ -5,8 +5,7 @@
 //                            every 2 ms: 425,000 bytes/s)
 #include "gui/shell/mainwindow.h"
 #include "gui/widgets/prompts.h"
-#include "device/download/filestream.h"
-#include "device/download/workerthread.h"
+#include "gui/download/filesends.h"
 #include "gui/pages/filesendhelpers.h"
 #include "sim/simprinter.h"
 #include "ui_mainwindow.h"
@@ -58,16 +57,23 @@ int main(int argc, char **argv)
         ui->centralwidget->findChild<QCheckBox *>(QStringLiteral("checkBox_WIFI"))->click();
         ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectAddr"))->setText(QStringLiteral("127.0.0.1"));
         ui->centralwidget->findChild<QLineEdit *>(QStringLiteral("lineEdit_ConnectTCPPort"))->setText(QString::number(printer.tcpPort()));
+        // The search and the open are jobs: each is over before the next click.
+        const auto settle = [&window] {
+            QElapsedTimer waited;
+            waited.start();
+            while (window.busy() && waited.elapsed() < 20000)
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        };
         ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_getList"))->click();
+        settle();
         ui->centralwidget->findChild<QPushButton *>(QStringLiteral("pushButton_open"))->click();
+        settle();
         messages.clear();
         printer.clearRecords();
 
-        // Decryption and connecting are not part of the stream.
+        // Decryption is not part of the stream; the job starts once the file is decrypted.
         QElapsedTimer clock;
-        WorkerThread *worker = window.fileStream()->worker();
-        QObject::connect(
-            worker, &QThread::started, worker, [&clock] { clock.start(); }, Qt::DirectConnection);
+        QObject::connect(window.fileSends(), &FileSends::started, [&clock] { clock.start(); });
         window.findChild<QPushButton *>(QStringLiteral("pushButton_DownloadFW"))->click();
         while (printer.rawByteCount() < kFileSize && messages.isEmpty() &&
                (!clock.isValid() || clock.elapsed() < 60000)) {
@@ -85,7 +91,7 @@ int main(int argc, char **argv)
         }
         QElapsedTimer tail;
         tail.start();
-        while ((worker->isRunning() || messages.isEmpty()) && tail.elapsed() < 10000)
+        while ((window.busy() || messages.isEmpty()) && tail.elapsed() < 10000)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     }
     prompts::setMessageHandler(nullptr);

@@ -2,7 +2,7 @@
 
 #include "gui/console/consolepage.h"
 #include "gui/download/downloadpanel.h"
-#include "device/download/filestream.h"
+#include "gui/download/filesends.h"
 #include "common/encryptedfile.h"
 
 #include <QAbstractButton>
@@ -10,13 +10,12 @@
 #include <QTextBrowser>
 #include <memory>
 
-// The download panel and the console over one file stream, as the window holds them,
-// built on an open session and a stand-in host. Declare it after the session: the
-// stream must stop before the session goes.
+// The download panel and the console sharing the window's file sends, built on an open
+// session and a stand-in host whose worker runs their jobs.
 struct FilePages
 {
     FilePages(PrinterSession &session, PageHost &host)
-        : stream(session), download(session, host, stream), console(session, host, stream)
+        : sends(host), download(session, host, sends), console(session, host, sends)
     {
         QObject::connect(&download, &DownloadPanel::fileLogged, &console,
                          [this](const QString &text) { console.appendLine(QString(), text); });
@@ -38,7 +37,7 @@ struct FilePages
         return out;
     }
 
-    FileStream stream;
+    FileSends sends;
     DownloadPanel download;
     ConsolePage console;
 };

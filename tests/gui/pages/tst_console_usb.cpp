@@ -24,8 +24,9 @@ struct UsbFixture
     EmulatedUsbBus bus;
     EmulatedUsbPrinter *printer = bus.addDevice(EmulatedDeviceSpec());
     MessageRecorder recorder;
-    PrinterSession session;
-    TestPageHost host{&session};
+    // The page's jobs run on the host's worker, whose session is opened there.
+    TestPageHost host;
+    PrinterSession &session = host.worker.session();
     std::unique_ptr<FilePages> pages;
     // A read-back that brings nothing ends after 300 ms, a stalled write after `writeMs`.
     bool open(unsigned int writeMs)
@@ -35,7 +36,7 @@ struct UsbFixture
         timeouts.writeMs = writeMs;
         UsbLink::setDefaultTimeouts(timeouts);
         printer->setResponder([](const QByteArray &) { return QByteArray(); });
-        const bool opened = session.openUsb(3) == 0;
+        const bool opened = host.runOnWorker([](PrinterSession &s) { return s.openUsb(3); }) == 0;
         pages = std::make_unique<FilePages>(session, host);
         return opened;
     }
@@ -93,6 +94,7 @@ void TestConsoleUsb::consoleSend()
     f.pages->widget<QRadioButton>("radioButton_hexSend")->setChecked(true);
     f.pages->widget<QTextEdit>("textEdit_Send")->setPlainText(c.at(0));
     f.pages->click("pushButton_Send");
+    QTRY_VERIFY_WITH_TIMEOUT(!f.host.worker.busy(), 20000);
     QVERIFY(f.recorder.messages.isEmpty());
     QCOMPARE(f.printer->writes().join(), QByteArray::fromHex(c.at(0).toLatin1()));
     QCOMPARE(f.pages->lines(), c.at(2).split(QLatin1Char(';'), Qt::SkipEmptyParts));
@@ -128,9 +130,9 @@ void TestConsoleUsb::fileGoesInUsbPieces()
                      : writePlainFile(path, content));
     f.recorder.fileToOpen = path;
     if (stopAfterMs >= 0)
-        QTimer::singleShot(stopAfterMs, &f.pages->stream, [&f] { f.pages->stream.requestStop(); });
+        QTimer::singleShot(stopAfterMs, &f.pages->sends, [&f] { f.pages->sends.requestStop(); });
     f.pages->click(download ? "pushButton_DownloadFW" : "pushButton_SendFile");
-    QTRY_VERIFY_WITH_TIMEOUT(!f.session.busy(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!f.host.worker.busy(), 20000);
     QTRY_COMPARE(f.recorder.texts(), c.at(4).isEmpty() ? QStringList() : QStringList{c.at(4)});
     QCOMPARE(f.printer->openTransfers(), 0);
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("job_decrypted.hex"))));

@@ -1,6 +1,6 @@
 // Download, console and WiFi provisioning over TCP to the simulated printer; the worker's
 // piece loop driven directly; the provisioning window over a fake scan.
-#include "device/download/workerthread.h"
+#include "device/download/filestream.h"
 #include "filesendhelpers.h"
 #include "filesizelimit.h"
 #include "core/protocol/frame.h"
@@ -20,7 +20,10 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextEdit>
+#include <QThread>
+#include <atomic>
 #include <chrono>
+#include <memory>
 
 namespace {
 
@@ -35,7 +38,9 @@ QList<int> numbers(const QString &text)
     return out;
 }
 
-QStringList logged; // what the debug log received while captured
+// What the debug log received while captured, from the window's thread and the worker's.
+QStringList logged;
+QMutex loggedMutex;
 
 // The provisioning side of a session open to the simulated printer, and its window.
 struct ProvisioningFixture : SessionFixture
@@ -58,6 +63,7 @@ struct ProvisioningFixture : SessionFixture
             "-c", "cd '" + dir.path() + "'; " +
                       (slow ? "touch started; sleep 1; touch finished; " : "") + "cat networks"};
         setWifiScanCommands(commands);
+        jobs = true;
         if (!writePlainFile(path("networks"),
                             "*:80:Office\n:90:Cafe\n:40:Office\n:30:Guest\n:20:办公室\n") ||
             !SessionFixture::start())
@@ -101,10 +107,16 @@ class TestDownloadNet : public QObject
 private slots:
     void fileSend_data();
     void fileSend();
-    void workerJob_data();
-    void workerJob();
+    void pieceLoop_data();
+    void pieceLoop();
+    void cancelBetweenPieces_data();
+    void cancelBetweenPieces();
+    void refusedWhileAJobRuns_data();
+    void refusedWhileAJobRuns();
     void hexToggle();
     void windowAndList();
+    void provisioningCancelled_data();
+    void provisioningCancelled();
     void setNet_data();
     void setNet();
 };
@@ -197,6 +209,7 @@ void TestDownloadNet::fileSend()
                               : writeEncryptedFile(dir.filePath(c.at(4)), plain)));
     QVERIFY(c.at(6).isEmpty() || writePlainFile(dir.filePath(c.at(6)), "user's"));
     SessionFixture f;
+    f.jobs = true;
     QVERIFY(f.start());
     FilePages pages(*f.session, *f.host);
     PrinterSession &s = *f.session;
@@ -223,7 +236,7 @@ void TestDownloadNet::fileSend()
     pages.widget<QRadioButton>("radioButton_hexSend")->setChecked(setup & 1);
     pages.widget<QRadioButton>("radioButton_hexRecv")->setChecked(setup & 2);
     pages.widget<QTextEdit>("textEdit_Send")->setPlainText(typed ? c.at(4) : "TEXT");
-    connect(&pages.stream, &FileStream::progress, &pages.download, [&] {
+    connect(&pages.sends, &FileSends::progress, &pages.download, [&] {
         if (!codes.isEmpty())
             return;
         codes << s.sendFrame(frame::build(0, POWER_SELF_TEST)) << s.writeRaw("TEXT");
@@ -244,16 +257,19 @@ void TestDownloadNet::fileSend()
                                    {}};
     QCOMPARE(f.recorder->fileCaptions + f.recorder->fileFilters,
              state == 1 ? QStringList() : dialogs[kind]);
-    // The pieces are written by this thread, so nothing has finished yet.
-    QCOMPARE(s.streaming(), streams);
-    QCOMPARE(enabledButtons(), streams ? 0 : 4);
+    // The pieces go on the worker, so nothing has finished yet.
+    QVERIFY(!streams || f.host->printerInUse());
+    // A download whose connection fails is tried on the worker, as a job.
+    const bool tried = streams || (state == 2 && !typed);
+    QCOMPARE(enabledButtons(), tried ? 0 : 4);
     QVERIFY(!streams || (bar->value() == 0 && bar->isEnabled()));
     // An empty file may be done and its decrypted copy deleted already.
     QVERIFY(!streams || console || plain.isEmpty() || QFile::exists(dir.filePath(c.at(7))));
-    const QStringList before = c.at(8).split(QLatin1Char(';'), Qt::SkipEmptyParts);
-    QCOMPARE(pages.lines().mid(0, before.size()), before); // an empty file may be done already
 
+    QTRY_VERIFY_WITH_TIMEOUT(!f.host->worker.busy(), 20000);
     QTRY_COMPARE_WITH_TIMEOUT(f.recorder->messages.size(), message.isEmpty() ? 0 : 1, 20000);
+    const QStringList before = c.at(8).split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    QCOMPARE(pages.lines().mid(0, before.size()), before);
     // Success is told once the printer has the file, bar what its kernel still holds.
     const qint64 arrivedWhenTold = f.printer->rawByteCount();
     if (!message.isEmpty()) {
@@ -298,73 +314,168 @@ void TestDownloadNet::fileSend()
     QTRY_COMPARE(f.printer->openConnections(), 0);
 }
 
-void TestDownloadNet::workerJob_data()
+void TestDownloadNet::pieceLoop_data()
 {
     // Pieces (-1: no file) | answers (0 after) | bytes out with a failed answer | the piece
-    // of each attempt | percents | error. Only a piece none of which left goes again, 3 times.
+    // of each attempt | percents | error | a stop asked for after this many attempts (-1
+    // never). Only a piece none of which left goes again, 3 times.
     QTest::addColumn<QString>("row");
-    QTest::newRow("second piece fails twice") << "3|0 6 6 0||0 1 1 1 2|33 66 100|";
+    QTest::newRow("second piece fails twice") << "3|0 6 6 0||0 1 1 1 2|33 66 100||-1";
     QTest::newRow("second piece fails three times")
-        << QString::fromUtf8("3|0 6 4 1||0 1 1 1|33|向打印机发送数据失败。");
+        << QString::fromUtf8("3|0 6 4 1||0 1 1 1|33|向打印机发送数据失败。|-1");
     QTest::newRow("second piece partly out")
-        << QString::fromUtf8("3|0 4|0 512|0 1|33|向打印机发送数据失败。");
-    QTest::newRow("unreadable file") << QString::fromUtf8("-1|||||打开文件失败：");
+        << QString::fromUtf8("3|0 4|0 512|0 1|33|向打印机发送数据失败。|-1");
+    QTest::newRow("unreadable file") << QString::fromUtf8("-1|||||打开文件失败：|-1");
+    // A stop ends the stream between two pieces, and a failed piece is not tried again.
+    QTest::newRow("stopped after two pieces")
+        << QString::fromUtf8("3|||0 1|33 66|已取消：已发送 2/3 块，共 2550 字节中的 1700 字节|2");
+    QTest::newRow("stopped during a retry")
+        << QString::fromUtf8("3|0 6||0 1|33|已取消：已发送 1/3 块|2");
 }
 
-void TestDownloadNet::workerJob()
+void TestDownloadNet::pieceLoop()
 {
     QFETCH(QString, row);
     const QStringList c = row.split(QLatin1Char('|'));
-    const int pieces = c.at(0).toInt();
+    const int pieces = c.at(0).toInt(), stopAfter = c.at(6).toInt();
     const QString &error = c.at(5);
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("fw_decrypted.hex"));
-    const int size = WorkerThread::chunkSizeFor(MEDIUM_NETWORK);
+    const QString path = dir.filePath(QStringLiteral("fw.bin"));
+    const int size = filestream::pieceSize(MEDIUM_NETWORK);
     const QByteArray content = rawPayload(qMax(pieces, 0) * size, 5);
     QVERIFY(pieces < 0 || writePlainFile(path, content));
-    // This thread stands in for the stream's writer, answering each piece as scripted.
-    WorkerThread worker;
-    QSignalSpy progress(&worker, &WorkerThread::progressUpdated);
-    QSignalSpy errors(&worker, &WorkerThread::errorOccurred);
-    QSignalSpy completed(&worker, &WorkerThread::completed);
+    // The writer answers each piece as scripted.
     QList<int> script = numbers(c.at(1)), out = numbers(c.at(2));
     QList<QByteArray> sent;
     QList<qint64> times;
-    QObject writer;
-    connect(
-        &worker, &WorkerThread::sendFileSignal, &writer,
-        [&](const QByteArray &piece) {
-            worker.keepPause();
-            sent << piece;
-            times << std::chrono::nanoseconds(std::chrono::steady_clock::now().time_since_epoch())
-                         .count();
-            const int result = script.isEmpty() ? 0 : script.takeFirst();
-            const qint64 left = out.isEmpty() ? 0 : out.takeFirst();
-            worker.notePieceOutcome(result, result ? left : piece.size(),
-                                    result ? 0 : times.last());
-        },
-        Qt::BlockingQueuedConnection);
-    worker.setJob(path, MEDIUM_NETWORK, true);
-    worker.start();
-    QVERIFY(QTest::qWaitFor([&] { return worker.isFinished(); }, 20000));
+    QList<int> reported;
+    filestream::Hooks hooks;
+    hooks.write = [&](const QByteArray &piece, StreamPiece *written) {
+        sent << piece;
+        times << std::chrono::nanoseconds(std::chrono::steady_clock::now().time_since_epoch())
+                     .count();
+        const int result = script.isEmpty() ? 0 : script.takeFirst();
+        const qint64 left = out.isEmpty() ? 0 : out.takeFirst();
+        written->bytesOut = result ? left : piece.size();
+        return result;
+    };
+    hooks.stopRequested = [&] { return stopAfter >= 0 && sent.size() >= stopAfter; };
+    hooks.progress = [&](const filestream::Progress &p) {
+        reported << int(p.bytes * 100 / p.size);
+    };
+    filestream::Source source;
+    source.path = path;
+    const ops::Outcome outcome = filestream::sendPieces(source, MEDIUM_NETWORK, hooks);
     QList<QByteArray> expected;
     for (int i : numbers(c.at(3)))
         expected << content.mid(i * size, size);
     QVERIFY(sent == expected);
-    QList<int> reported;
-    for (const QList<QVariant> &args : qAsConst(progress))
-        reported << args.at(0).toInt();
     QCOMPARE(reported, numbers(c.at(4)));
-    const QString got = errors.isEmpty() ? QString() : errors.last().at(0).toString();
-    QVERIFY2(error.isEmpty() ? got.isEmpty() : got.startsWith(error), qPrintable(got));
-    QCOMPARE(completed.size(), error.isEmpty() ? 1 : 0);
-    QVERIFY(!QFile::exists(path));
+    QVERIFY2(error.isEmpty() ? outcome.ok() : outcome.sentence.startsWith(error),
+             qPrintable(outcome.sentence));
+    QCOMPARE(outcome.code, error.isEmpty()      ? ops::Code::Ok
+                           : stopAfter >= 0 ? ops::Code::Interrupted
+                                            : ops::Code::Refused);
+    // The user's own file is never deleted.
+    QCOMPARE(QFile::exists(path), pieces >= 0);
     // A piece waits out the pause after the last one that left, counted from the
     // moment it left and never shortened to catch up.
     const QList<int> answers = numbers(c.at(1));
     for (int i = 1; i < times.size(); ++i)
         QVERIFY2(answers.value(i - 1) != 0 || times.at(i) - times.at(i - 1) >= 2000000,
                  qPrintable(QString::number(times.at(i) - times.at(i - 1))));
+}
+
+void TestDownloadNet::cancelBetweenPieces_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("bar");
+    QTest::newRow("firmware") << "pushButton_DownloadFW" << "progressBar_Update";
+    QTest::newRow("console file") << "pushButton_SendFile" << "progressBar_Debug";
+}
+
+void TestDownloadNet::cancelBetweenPieces()
+{
+    // Cancelled once a fifth has gone: the printer has whole pieces only, the status line
+    // says how many, no box, the decrypted copy is gone and the controls come back.
+    QFETCH(QString, button);
+    QFETCH(QString, bar);
+    const bool download = button == "pushButton_DownloadFW";
+    QTemporaryDir dir;
+    const int pieceCount = 200;
+    const QByteArray plain = rawPayload(pieceCount * 850, 9);
+    const QString chosen = dir.filePath(QStringLiteral("fw.hex"));
+    QVERIFY(download ? writeEncryptedFile(chosen, plain) : writePlainFile(chosen, plain));
+    SessionFixture f;
+    f.jobs = true;
+    QVERIFY(f.start());
+    FilePages pages(*f.session, *f.host);
+    f.recorder->fileToOpen = chosen;
+    connect(&pages.sends, &FileSends::progress, &pages.sends, [&](int percent) {
+        if (percent >= 20)
+            pages.sends.requestStop();
+    });
+    pages.click(qPrintable(button));
+    QTRY_VERIFY_WITH_TIMEOUT(!f.host->worker.busy(), 20000);
+    QVERIFY(f.recorder->messages.isEmpty());
+    const QRegularExpression said(
+        QStringLiteral("已取消：已发送 (\\d+)/200 块，共 170000 字节中的 (\\d+) 字节"));
+    const QRegularExpressionMatch match = said.match(f.host->lastResult);
+    QVERIFY2(match.hasMatch(), qPrintable(f.host->lastResult));
+    const int pieces = match.captured(1).toInt();
+    QVERIFY2(pieces >= 40 && pieces < pieceCount, qPrintable(f.host->lastResult));
+    QCOMPARE(match.captured(2).toInt(), pieces * 850);
+    QTRY_COMPARE(f.printer->rawByteCount(), qint64(pieces) * 850);
+    QTest::qWait(50);
+    QVERIFY(f.printer->rawBytes() == plain.left(pieces * 850));
+    QVERIFY(!pages.widget(qPrintable(bar))->isEnabled());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"fw.hex"});
+    for (const char *b : kButtons)
+        QVERIFY(pages.widget(b)->isEnabled());
+    QVERIFY(!f.session->busy());
+    QTRY_COMPARE(f.printer->openConnections(), 0);
+}
+
+void TestDownloadNet::refusedWhileAJobRuns_data()
+{
+    QTest::addColumn<QString>("button");
+    for (const char *b : kButtons)
+        QTest::newRow(b) << b;
+}
+
+void TestDownloadNet::refusedWhileAJobRuns()
+{
+    // While another job has the printer a click starts nothing: no second job, no file
+    // dialog, no box, nothing on the wire. Afterwards the same click works.
+    QFETCH(QString, button);
+    QTemporaryDir dir;
+    const QString chosen = dir.filePath(QStringLiteral("fw.hex"));
+    QVERIFY(writeEncryptedFile(chosen, rawPayload(2000, 3)));
+    SessionFixture f;
+    f.jobs = true;
+    QVERIFY(f.start());
+    FilePages pages(*f.session, *f.host);
+    f.recorder->fileToOpen = chosen;
+    pages.widget<QTextEdit>("textEdit_Send")->setPlainText("TEXT");
+    auto release = std::make_shared<std::atomic<bool>>(false);
+    f.host->startJob(QStringLiteral("hold"), [release](jobs::Context &) {
+        while (!release->load())
+            QThread::msleep(5);
+        return ops::Outcome();
+    });
+    QTRY_VERIFY(f.host->worker.currentJob() &&
+                f.host->worker.currentJob()->state() == jobs::Job::State::Running);
+    pages.click(qPrintable(button));
+    QTest::qWait(100);
+    QCOMPARE(f.host->jobsStarted, 1);
+    QVERIFY(f.recorder->messages.isEmpty() && f.recorder->fileCaptions.isEmpty());
+    QCOMPARE(f.printer->rawByteCount(), qint64(0));
+    release->store(true);
+    QTRY_VERIFY(!f.host->worker.busy());
+    pages.click(qPrintable(button));
+    QCOMPARE(f.host->jobsStarted, 2);
+    QTRY_VERIFY_WITH_TIMEOUT(!f.host->worker.busy(), 20000);
+    QTRY_VERIFY(f.printer->rawByteCount() > 0);
 }
 
 void TestDownloadNet::hexToggle()
@@ -385,7 +496,7 @@ void TestDownloadNet::hexToggle()
 
 void TestDownloadNet::windowAndList()
 {
-    // A slow scan: a name typed while it runs stays; closing the window waits for it.
+    // A slow scan: a name typed while it runs stays; closing the window ends it at once.
     ProvisioningFixture f;
     QVERIFY(f.start(true));
     const auto state = [&] {
@@ -430,7 +541,7 @@ void TestDownloadNet::windowAndList()
     QTest::mouseClick(f.refresh(), Qt::LeftButton);
     QTRY_VERIFY(QFile::exists(f.path("started")));
     QTest::mouseClick(f.child<QPushButton>("btnClose"), Qt::LeftButton);
-    QVERIFY(QFile::exists(f.path("finished")));
+    QVERIFY(!QFile::exists(f.path("finished")));
     QVERIFY(!f.provisioning->window());
     QVERIFY(f.host->parent.isVisible()); // the main window comes back
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -507,21 +618,25 @@ void TestDownloadNet::setNet()
     }
     f.password()->setText(password);
     logged.clear();
-    const QtMessageHandler previous = qInstallMessageHandler(
-        [](QtMsgType, const QMessageLogContext &, const QString &line) { logged << line; });
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &line) {
+            const QMutexLocker lock(&loggedMutex);
+            logged << line;
+        });
     QList<bool> enabledWhileBusy;
     const auto press = [&] {
         enabledWhileBusy << dialog->isEnabled();
         QMetaObject::invokeMethod(dialog, "on_btnSetNet_clicked");
     };
     if (state == 3) {
-        connect(&f.pages->stream, &FileStream::progress, dialog, press);
+        connect(&f.pages->sends, &FileSends::progress, dialog, press);
         f.recorder->fileToOpen = f.path("file.bin");
         f.pages->click("pushButton_SendFile");
         QTRY_VERIFY_WITH_TIMEOUT(!f.session->busy() && !f.recorder->messages.isEmpty(), 20000);
         QTRY_COMPARE(f.printer->rawByteCount(), qint64(content.size()));
     } else {
         QTest::mouseClick(f.child<QPushButton>("btnSetNet"), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!f.host->worker.busy(), 20000);
     }
     qInstallMessageHandler(previous);
     QVERIFY(!enabledWhileBusy.contains(true));
@@ -561,6 +676,46 @@ void TestDownloadNet::setNet()
     }
     QCOMPARE(got.toHex(), expected.toHex());
     QCOMPARE(f.printer->bytesReceived() - f.printer->rawByteCount(), qint64(expected.size()));
+    QTRY_COMPARE(f.printer->openConnections(), 0);
+}
+
+void TestDownloadNet::provisioningCancelled_data()
+{
+    QTest::addColumn<bool>("byClosing");
+    QTest::newRow("the job's Cancel") << false;
+    QTest::newRow("the window closed") << true;
+}
+
+void TestDownloadNet::provisioningCancelled()
+{
+    // Cancelled in the pause after the mode frame: the credentials never go, no box, the
+    // status line says what went, and the printer is free again at once.
+    QFETCH(bool, byClosing);
+    ProvisioningFixture f;
+    QVERIFY(f.start());
+    QSignalSpy sent(f.provisioning.get(), &WifiProvisioning::credentialsSent);
+    f.session->setWifiMode(1);
+    f.clickRow(1);
+    f.password()->setText("secret12");
+    QTest::mouseClick(f.child<QPushButton>("btnSetNet"), Qt::LeftButton);
+    QVERIFY(f.provisioning->job());
+    QVERIFY(!f.dialog->isEnabled());
+    QTRY_COMPARE(f.printer->receivedFrames().size(), 1);
+    if (byClosing)
+        f.dialog->close(); // its buttons rest meanwhile; the window manager's close is left
+    else
+        f.provisioning->job()->cancel();
+    QTRY_VERIFY(!f.host->worker.busy());
+    QTest::qWait(300);
+    QCOMPARE(f.printer->receivedFrames().size(), 1);
+    const ReceivedFrame mode = f.printer->receivedFrames().at(0);
+    QCOMPARE(frame::build(mode.frameClass, mode.item, mode.data).toHex(),
+             QByteArray("1bfffe013001011bfeff"));
+    QVERIFY(f.recorder->messages.isEmpty());
+    QCOMPARE(f.host->lastResult, "WiFi配网已取消：已切换为站点模式，网络名称和密码未发送");
+    QCOMPARE(sent.size(), 0);
+    QCOMPARE(f.session->wifiMode(), 1);
+    QCOMPARE(!f.dialog.isNull() && f.dialog->isVisible() && f.dialog->isEnabled(), !byClosing);
     QTRY_COMPARE(f.printer->openConnections(), 0);
 }
 

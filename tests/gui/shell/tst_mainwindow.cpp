@@ -4,7 +4,7 @@
 #include "gui/shell/demomode.h"
 #include "gui/shell/mainwindow.h"
 #include "gui/widgets/tabledialog.h"
-#include "device/download/filestream.h"
+#include "gui/download/filesends.h"
 #include "idlewait.h"
 #include "messagerecorder.h"
 #include "core/protocol/frame.h"
@@ -143,9 +143,9 @@ void TestMainWindow::statesAndMessages()
     }
     QVERIFY(window->ui->tabWidget_2->isEnabled() && !QApplication::overrideCursor());
     // Nor may a running file stream be cut by closing the printer or changing the medium.
-    auto *stream = window->findChild<FileStream *>();
+    auto *stream = window->findChild<FileSends *>();
     child("pushButton_close")->setEnabled(true); // as while a printer is open
-    emit stream->started(FileStream::Kind::Download);
+    emit stream->started(FileSends::Kind::Download);
     QVERIFY(!child("pushButton_close")->isEnabled() &&
             !child("groupBox_ConnectMode")->isEnabled());
     emit stream->ended();
@@ -563,6 +563,7 @@ void TestMainWindow::writtenElsewhereMustBeRead()
         cred.ssid = QStringLiteral("Shop");
         cred.password = QStringLiteral("pw123456");
         window->provisioning()->sendCredentials(cred);
+        QTRY_VERIFY_WITH_TIMEOUT(!window->property("busy").toBool(), 10000);
     } else {
         QTemporaryDir dir;
         QFile file(dir.filePath("p.json"));
@@ -624,6 +625,7 @@ void TestMainWindow::provisioningAfterProfileSetsStation()
     cred.ssid = QStringLiteral("Shop");
     cred.password = QStringLiteral("pw123456");
     window->provisioning()->sendCredentials(cred);
+    QTRY_VERIFY_WITH_TIMEOUT(!window->property("busy").toBool(), 10000);
     QStringList sent;
     for (const ReceivedFrame &f : demo.printer()->receivedFrames()) {
         if (f.frameClass == 0x01)
