@@ -5,6 +5,7 @@
 #include "gui/widgets/accelerators.h"
 #include "gui/widgets/focusreturn.h"
 #include "gui/widgets/jobprogress.h"
+#include "gui/widgets/lentlink.h"
 #include "device/jobs/printerworker.h"
 #include "gui/shell/connectionpanel.h"
 #include "gui/widgets/elidedlabel.h"
@@ -101,6 +102,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     // --- end of the connection panel ---
 
     addPrinterPages();
+    m_profileActions = std::make_unique<ProfileActions>(*m_session, *this);
     addProfileButtons();
     addReadStateNotes();
     fitPagesToWidth();
@@ -309,12 +311,13 @@ void MainWindow::setDebugLog(const DebugLog *log)
 
 void MainWindow::saveProfile()
 {
-    ProfileActions(*m_session, *this).save();
+    m_profileActions->save();
 }
 
 void MainWindow::applyProfile()
 {
-    markUnread(ProfileActions(*m_session, *this).apply(), tr("应用配置后尚未读取"));
+    m_profileActions->apply(
+        [this](const QStringList &written) { markUnread(written, tr("应用配置后尚未读取")); });
 }
 
 void MainWindow::addProfileButtons()
@@ -490,7 +493,7 @@ bool MainWindow::isDeviceOpen() const
 
 jobs::Job *MainWindow::startJob(const QString &title, jobs::Body body)
 {
-    jobs::Job *job = m_worker->submit(title, std::move(body));
+    jobs::Job *job = m_worker->submit(title, lentlink::lend(*m_session, std::move(body)));
     m_jobProgress->follow(job);
     return job;
 }

@@ -6,19 +6,49 @@
 #include "device/link/printersession.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QEvent>
 #include <QHostAddress>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 // A printer session open over TCP to a simulated printer on 127.0.0.1, a stand-in
-// host for the page under test and a recorder for its message boxes.
+// host for the page under test and a recorder for its message boxes. The session is the
+// host's worker's, so that the page's jobs talk to the printer; the simulated printer
+// answers on the test's own thread.
 struct SessionFixture
 {
     std::unique_ptr<SimPrinter> printer;
     std::unique_ptr<MessageRecorder> recorder;
-    std::unique_ptr<PrinterSession> session;
     std::unique_ptr<TestPageHost> host;
+    PrinterSession *session = nullptr; // the host's worker's
+
+    // Runs `work` on the session's worker and waits for it; false when it did not end
+    // within `ms`.
+    bool onWorker(const std::function<void(PrinterSession &)> &work, int ms = 20000)
+    {
+        jobs::Job *job = host->worker.submit(
+            QStringLiteral("test"), lentlink::lend(*session, [work](jobs::Context &c) {
+                work(c.session());
+                return ops::Outcome();
+            }));
+        bool done = false;
+        QObject::connect(job, &jobs::Job::finished, [&done] { done = true; });
+        const QDeadlineTimer deadline(ms);
+        while (!done && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        return done;
+    }
+
+    // Waits until the host's jobs have finished.
+    bool settle(int ms = 20000)
+    {
+        const QDeadlineTimer deadline(ms);
+        while (host->worker.busy() && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        return !host->worker.busy();
+    }
 
     static PrinterConfig configFor(const QString &model)
     {
@@ -40,8 +70,8 @@ struct SessionFixture
         if (!printer->start())
             return false;
         recorder = std::make_unique<MessageRecorder>();
-        session = std::make_unique<PrinterSession>();
-        host = std::make_unique<TestPageHost>(session.get());
+        host = std::make_unique<TestPageHost>();
+        session = host->session;
         if (session->openNetwork(QStringLiteral("127.0.0.1"), printer->tcpPort()) != 0)
             return false;
         session->setDotsPerMm(dotsPerMm);
@@ -52,7 +82,7 @@ struct SessionFixture
 
     ~SessionFixture()
     {
-        session.reset();
+        session = nullptr;
         host.reset();
         recorder.reset();
         if (printer)

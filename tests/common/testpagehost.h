@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gui/widgets/lentlink.h"
 #include "gui/widgets/pagehost.h"
 #include "gui/widgets/prompts.h"
 #include "device/operations/resulttexts.h"
@@ -44,7 +45,7 @@ public:
     jobs::Job *startJob(const QString &title, jobs::Body body) override
     {
         ++jobsStarted;
-        return worker.submit(title, std::move(body));
+        return worker.submit(title, lentlink::lend(worker.session(), std::move(body)));
     }
 
     jobs::PrinterWorker worker;

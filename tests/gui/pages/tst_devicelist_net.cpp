@@ -95,8 +95,13 @@ void TestWindowNet::searchOpenClose()
             out += QString::number(w.findChild<QWidget *>(name)->isEnabled());
         return out;
     };
-    const auto click = [&](const QString &name) {
+    const auto press = [&](const QString &name) {
         QTest::mouseClick(w.findChild<QPushButton *>(name), Qt::LeftButton);
+    };
+    // Pressed, and the job it started finished.
+    const auto click = [&](const QString &name) {
+        press(name);
+        QTRY_VERIFY_WITH_TIMEOUT(!w.busy(), 20000);
     };
     const QString panel = "pushButton_getList checkBox_USB checkBox_NET checkBox_WIFI "
                           "comboBox_ScanResult pushButton_open pushButton_close";
@@ -148,7 +153,7 @@ void TestWindowNet::searchOpenClose()
         f.printer->clearRecords();
         QTimer::singleShot(100, &w, [&] {
             if (w.findChild<QPushButton *>(second))
-                return click(second);
+                return press(second);
             for (QWidget *page : w.findChildren<QWidget *>()) {
                 if (page->metaObject()->indexOfMethod(qPrintable(second + "()")) >= 0)
                     QVERIFY(QMetaObject::invokeMethod(page, second.toLatin1().constData()));
@@ -303,6 +308,7 @@ void TestWindowNet::buttons()
     else
         f.printer->setStatusWord(uint(word));
     clickEnabled(page, qPrintable("pushButton_" + button));
+    QVERIFY(f.settle());
     QCOMPARE(f.recorder->texts(), QStringList{text});
     if (button == "GetPrinterStatus") {
         QCOMPARE(page.findChild<QLabel *>("label_PrinterStatusText")->text(), text.trimmed());
@@ -328,15 +334,18 @@ void TestWindowNet::printerInformation()
         return out.join('|');
     };
     clickEnabled(page, "pushButton_getPrinterInfo");
+    QVERIFY(f.settle());
     QCOMPARE(shown(), "V2.0.1|300|156|P1");
     QCOMPARE(f.recorder->texts(), kSuccess);
     QVERIFY(f.host->controlsEnabled);
     // The model is the second of five strings: a shorter answer leaves it as it was.
     f.printer->setValue(0x0C, QByteArray("V\0M\0D\0P", 7));
     clickEnabled(page, "pushButton_getPrinterInfo");
+    QVERIFY(f.settle());
     QCOMPARE(shown(), "V2.0.1|300|156|P1");
     f.printer->setValue(0x0C, QByteArray("V\0M2\0D\0P\0S", 11));
     clickEnabled(page, "pushButton_getPrinterInfo");
+    QVERIFY(f.settle());
     QCOMPARE(shown(), "V2.0.1|300|156|M2");
 }
 

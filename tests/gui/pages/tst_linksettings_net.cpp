@@ -288,6 +288,7 @@ void TestLinkSettingsNet::readThenWrite()
     QObject::connect(&wifi, &WifiPage::restartPending, [&] { ++restarts; });
     QObject::connect(&ethernet, &EthernetPage::restartPending, [&] { ++restarts; });
     click(w, "pushButton_" + page + "SettingSet");
+    QVERIFY(f.settle());
     QStringList want = fields(frames).replaceInStrings(" ", "");
     const auto sent = [&] {
         QStringList out = describeFrames(*f.printer).replaceInStrings(" ", "");

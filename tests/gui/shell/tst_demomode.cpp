@@ -35,6 +35,7 @@ void TestDemoMode::demoPrinterIsReadyToOpen()
     demo.prepareWindow(window);
     auto click = [&](const char *name) {
         QTest::mouseClick(window.findChild<QPushButton *>(name), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!window.busy(), 20000);
     };
     click("pushButton_getList");
     const QString entry = QStringLiteral("Simulated Label [K53TA Simulator] {127.0.0.1}");

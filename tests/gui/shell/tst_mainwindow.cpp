@@ -71,7 +71,12 @@ private:
     {
         return window->findChild<T *>(name);
     }
-    void click(const QString &name) { QTest::mouseClick(child(name), Qt::LeftButton); }
+    // Clicks, and waits for the job the click started.
+    void click(const QString &name)
+    {
+        QTest::mouseClick(child(name), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!window->busy(), 20000);
+    }
     // Shows the window, active, with the demo printer open.
     void openDemo(DemoPrinter &demo)
     {

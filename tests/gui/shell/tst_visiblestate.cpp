@@ -101,12 +101,14 @@ private slots:
         QVERIFY(window.isDeviceOpen());
         QWidget *read = child(window, "pushButton_PrintSettingRead");
         press(read);
+        QTRY_VERIFY_WITH_TIMEOUT(!window.busy(), 20000);
         QVERIFY(child(window, "pushButton_PrintSettingSet")->isEnabled());
-        QCOMPARE(QApplication::focusWidget(), read);
+        QTRY_COMPARE(QApplication::focusWidget(), read);
         QWidget *set = child(window, "pushButton_PrintSettingSet");
         press(set);
+        QTRY_VERIFY_WITH_TIMEOUT(!window.busy(), 20000);
         QCOMPARE(recorder.lastText(), QString::fromUtf8("处理成功"));
-        QCOMPARE(QApplication::focusWidget(), set);
+        QTRY_COMPARE(QApplication::focusWidget(), set);
     }
 
     // The demo printer is healthy: the doctor finds nothing to warn about.

@@ -78,6 +78,7 @@ private slots:
         auto *set = window.findChild<QPushButton *>("pushButton_PrintSettingSet");
         QVERIFY(!set->isEnabled());
         key(Qt::Key_R, Qt::AltModifier);
+        QTRY_VERIFY_WITH_TIMEOUT(!window.busy(), 20000);
         QVERIFY(set->isEnabled());
         auto *density = window.findChild<QComboBox *>("comboBox_PrintDensty");
         QVERIFY(tabTo(density));
@@ -86,6 +87,7 @@ private slots:
         QCOMPARE(density->currentIndex(), before + 1);
         recorder.clear();
         key(Qt::Key_S, Qt::AltModifier);
+        QTRY_VERIFY_WITH_TIMEOUT(!window.busy(), 20000);
         QCOMPARE(recorder.lastText(), QString::fromUtf8("处理成功"));
         QCOMPARE(demo.storedValue(0x13), QByteArray(1, char(before + 1)));
 
