@@ -211,7 +211,9 @@ int write(PrinterSession &session, const QString &pageName, const QJsonObject &w
         if (f->pauseMs > 0)
             pause(session, f->pauseMs);
     }
-    if (session.stopRequested())
+    // Every frame went out: a cancel now only cuts the pauses short, unless the batch end
+    // is still to go.
+    if (page->batchEnd >= 0 && session.stopRequested())
         return RESULT_CANCELLED;
     if (page->batchEnd >= 0)
         result.set(page->batchEndReportStep * 2, session.sendCommand(POWER_InFo(page->batchEnd)));

@@ -11,7 +11,6 @@
 
 #include <QApplication>
 #include <QDebug>
-#include <QThread>
 #include <memory>
 
 FunctionPage::FunctionPage(PrinterSession &session, PageHost &host, QWidget *parent)
@@ -74,13 +73,8 @@ void FunctionPage::runCommand(const QString &name, std::function<void(int result
         [name, closeAfter, restarted](jobs::Context &context) {
             PrinterSession &session = context.session();
             ops::Outcome outcome = ops::runFunction(session, name);
-            if (closeAfter && outcome.result == RESULT_OK) {
-                const bool network = session.medium() == MEDIUM_NETWORK;
-                session.close();
-                // The printer drops its side meanwhile; a restart takes longer.
-                if (network)
-                    QThread::msleep(restarted ? 500 : 10);
-            }
+            if (closeAfter && outcome.result == RESULT_OK)
+                functioncommands::closeAfterRestart(session, restarted);
             return outcome;
         },
         [after = std::move(after)](const ops::Outcome &outcome) { after(outcome.result); });
