@@ -81,7 +81,10 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     m_worker = new jobs::PrinterWorker(this);
     m_session = &m_worker->session();
     connect(m_session, &PrinterSession::heldChanged, this, &MainWindow::followPrinterHeld);
-    connect(m_worker, &jobs::PrinterWorker::busyChanged, this, &MainWindow::busyChanged);
+    connect(m_worker, &jobs::PrinterWorker::busyChanged, this, [this](bool busy) {
+        updateBusyCursor();
+        emit busyChanged(busy);
+    });
     setUpFilePages();
 
     addLinkPages();
@@ -658,12 +661,14 @@ void MainWindow::updateBusyCursor()
 {
     const bool busy = ui->centralwidget->testAttribute(Qt::WA_ForceDisabled) ||
                       ui->tabWidget_2->testAttribute(Qt::WA_ForceDisabled) ||
-                      m_connectionPanel->searchRunning();
+                      m_connectionPanel->searchRunning() || m_worker->busy();
     if (busy == m_busyCursor)
         return;
     m_busyCursor = busy;
     if (busy)
-        QApplication::setOverrideCursor(Qt::WaitCursor);
+        // The window still answers (its Cancel button among others): the arrow stays, with
+        // the sign of work going on.
+        QApplication::setOverrideCursor(Qt::BusyCursor);
     else
         QApplication::restoreOverrideCursor();
 }

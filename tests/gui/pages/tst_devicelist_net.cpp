@@ -3,6 +3,7 @@
 // the function page's buttons on the wire.
 #include "gui/shell/mainwindow.h"
 #include "device/operations/functioncommands.h"
+#include "idlewait.h"
 #include "pagetest.h"
 #include "sessionfixture.h"
 #include "gui/pages/functionpage.h"
@@ -95,13 +96,9 @@ void TestWindowNet::searchOpenClose()
             out += QString::number(w.findChild<QWidget *>(name)->isEnabled());
         return out;
     };
-    const auto press = [&](const QString &name) {
-        QTest::mouseClick(w.findChild<QPushButton *>(name), Qt::LeftButton);
-    };
-    // Pressed, and the job it started finished.
     const auto click = [&](const QString &name) {
-        press(name);
-        QTRY_VERIFY_WITH_TIMEOUT(!w.busy(), 20000);
+        QTest::mouseClick(w.findChild<QPushButton *>(name), Qt::LeftButton);
+        QVERIFY(waitIdle(&w));
     };
     const QString panel = "pushButton_getList checkBox_USB checkBox_NET checkBox_WIFI "
                           "comboBox_ScanResult pushButton_open pushButton_close";
@@ -153,7 +150,7 @@ void TestWindowNet::searchOpenClose()
         f.printer->clearRecords();
         QTimer::singleShot(100, &w, [&] {
             if (w.findChild<QPushButton *>(second))
-                return press(second);
+                return click(second);
             for (QWidget *page : w.findChildren<QWidget *>()) {
                 if (page->metaObject()->indexOfMethod(qPrintable(second + "()")) >= 0)
                     QVERIFY(QMetaObject::invokeMethod(page, second.toLatin1().constData()));

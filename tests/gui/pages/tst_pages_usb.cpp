@@ -4,6 +4,7 @@
 
 #include "gui/shell/mainwindow.h"
 #include "device/jobs/printerworker.h"
+#include "idlewait.h"
 #include "messagerecorder.h"
 #include "device/settings/settingsengine.h"
 #include "sim/printermodel.h"
@@ -30,7 +31,7 @@ private:
     void click(const char *button)
     {
         QTest::mouseClick(window->findChild<QPushButton *>(button), Qt::LeftButton);
-        QTRY_VERIFY_WITH_TIMEOUT(!window->busy(), 20000);
+        QVERIFY(waitIdle(window.get()));
     }
     std::unique_ptr<EmulatedUsbBus> bus;
     EmulatedUsbPrinter *printer = nullptr;

@@ -6,6 +6,7 @@
 #include "gui/widgets/elidedlabel.h"
 #include "gui/widgets/tabledialog.h"
 #include "device/download/filestream.h"
+#include "idlewait.h"
 #include "messagerecorder.h"
 #include "core/protocol/frame.h"
 #include "gui/provisioning/distributenet.h"
@@ -73,11 +74,11 @@ private:
     {
         return window->findChild<T *>(name);
     }
-    // Clicks, and waits for the job the click started.
+    // Clicks, and waits for the work the click started.
     void click(const QString &name)
     {
         QTest::mouseClick(child(name), Qt::LeftButton);
-        QTRY_VERIFY_WITH_TIMEOUT(!window->busy(), 20000);
+        QVERIFY(waitIdle(window));
     }
     // Shows the window, active, with the demo printer open.
     void openDemo(DemoPrinter &demo)
@@ -138,7 +139,7 @@ void TestMainWindow::statesAndMessages()
         // exchange gives the controls back.
         const PrinterSession::Hold hold(window->session());
         const QCursor *cursor = QApplication::overrideCursor();
-        QCOMPARE(cursor ? cursor->shape() : Qt::ArrowCursor, Qt::WaitCursor);
+        QCOMPARE(cursor ? cursor->shape() : Qt::ArrowCursor, Qt::BusyCursor);
         window->controlAllWidgets(true);
         QVERIFY(!window->ui->tabWidget_2->isEnabled());
     }
