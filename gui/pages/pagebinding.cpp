@@ -106,9 +106,8 @@ void PageBinding::read(QAbstractButton *setButton, const Read &course)
             m_host.setControlsEnabled(true);
             if (set)
                 set->setEnabled(false);
-            m_host.showLastResult(tr("读取已取消：已读取 %1/%2 项，页面未读取")
-                                      .arg(done->frames)
-                                      .arg(done->total));
+            m_host.showLastResult(
+                tr("读取已取消：已读取 %1/%2 项，页面未读取").arg(done->frames).arg(done->total));
             return;
         }
         // Filled as far as the read came; the rest keep what they showed.

@@ -134,17 +134,16 @@ void ProfileActions::apply(std::function<void(const QStringList &written)> writt
             outcome.result = preview->result;
             return outcome;
         });
-    QObject::connect(
-        job, &jobs::Job::finished, parent,
-        [this, wanted, preview, wait, written](const ops::Outcome &outcome) mutable {
-            wait.reset();
-            if (outcome.code == ops::Code::Interrupted) {
-                m_host.showLastResult(tr("应用配置已取消：什么也没有写入"));
-                return;
-            }
-            if (previewAccepted(*preview))
-                applyPreviewed(*wanted, std::move(written));
-        });
+    QObject::connect(job, &jobs::Job::finished, parent,
+                     [this, wanted, preview, wait, written](const ops::Outcome &outcome) mutable {
+                         wait.reset();
+                         if (outcome.code == ops::Code::Interrupted) {
+                             m_host.showLastResult(tr("应用配置已取消：什么也没有写入"));
+                             return;
+                         }
+                         if (previewAccepted(*preview))
+                             applyPreviewed(*wanted, std::move(written));
+                     });
 }
 
 bool ProfileActions::previewAccepted(const profileapply::Outcome &preview)

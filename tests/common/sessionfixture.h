@@ -1,12 +1,12 @@
 #pragma once
 
+#include "idlewait.h"
 #include "messagerecorder.h"
 #include "sim/simprinter.h"
 #include "testpagehost.h"
 #include "device/link/printersession.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QEvent>
 #include <QHostAddress>
 #include <QStringList>
@@ -28,27 +28,18 @@ struct SessionFixture
     // within `ms`.
     bool onWorker(const std::function<void(PrinterSession &)> &work, int ms = 20000)
     {
-        jobs::Job *job = host->worker.submit(
-            QStringLiteral("test"), lentlink::lend(*session, [work](jobs::Context &c) {
-                work(c.session());
-                return ops::Outcome();
-            }));
+        jobs::Job *job = host->worker.submit(QStringLiteral("test"),
+                                             lentlink::lend(*session, [work](jobs::Context &c) {
+                                                 work(c.session());
+                                                 return ops::Outcome();
+                                             }));
         bool done = false;
         QObject::connect(job, &jobs::Job::finished, [&done] { done = true; });
-        const QDeadlineTimer deadline(ms);
-        while (!done && !deadline.hasExpired())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        return done;
+        return QTest::qWaitFor([&done] { return done; }, ms);
     }
 
     // Waits until the host's jobs have finished.
-    bool settle(int ms = 20000)
-    {
-        const QDeadlineTimer deadline(ms);
-        while (host->worker.busy() && !deadline.hasExpired())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        return !host->worker.busy();
-    }
+    bool settle(int ms = 20000) { return waitIdle(&host->worker, ms); }
 
     static PrinterConfig configFor(const QString &model)
     {

@@ -332,7 +332,8 @@ void TestLinkSettingsNet::cancelledWifiWrite()
     f.host->worker.currentJob()->cancel();
     QVERIFY(f.settle(900)); // well inside the second's pause after the frame
     QTest::qWait(200);
-    QCOMPARE(describeFrames(*f.printer), QStringList{"01 26: 53 68 6F 70 00 6C 61 62 65 6C 31 32 33 34 00"});
+    QCOMPARE(describeFrames(*f.printer),
+             QStringList{"01 26: 53 68 6F 70 00 6C 61 62 65 6C 31 32 33 34 00"});
     QVERIFY(f.recorder->texts().isEmpty());
     QCOMPARE(signalled, 0);
     QCOMPARE(f.host->lastResult, QString::fromUtf8("写入已取消：已发送 1 帧，其余未发送"));

@@ -148,8 +148,7 @@ void TestMainWindow::statesAndMessages()
     auto *stream = window->findChild<FileStream *>();
     child("pushButton_close")->setEnabled(true); // as while a printer is open
     emit stream->started(FileStream::Kind::Download);
-    QVERIFY(!child("pushButton_close")->isEnabled() &&
-            !child("groupBox_ConnectMode")->isEnabled());
+    QVERIFY(!child("pushButton_close")->isEnabled() && !child("groupBox_ConnectMode")->isEnabled());
     emit stream->ended();
     QVERIFY(child("pushButton_close")->isEnabled() && child("groupBox_ConnectMode")->isEnabled());
     child("pushButton_close")->setEnabled(false);
@@ -227,11 +226,10 @@ void TestMainWindow::mediumSelection()
     unsigned char out[2 * frame::kQueryOutSize];
     memset(out, 0xAA, sizeof(out));
     quint32 word = 1;
-    const QVector<int> results{session.queryInfo(INFO_PRINT_SPEED, out),
-                               session.queryStatus(POWER_FIRMWARE_VERSION,
-                                                   out + frame::kQueryOutSize),
-                               session.sendSet(INFO_PRINT_SPEED, QByteArray(1, '\1')),
-                               session.readStatusWord(&word)};
+    const QVector<int> results{
+        session.queryInfo(INFO_PRINT_SPEED, out),
+        session.queryStatus(POWER_FIRMWARE_VERSION, out + frame::kQueryOutSize),
+        session.sendSet(INFO_PRINT_SPEED, QByteArray(1, '\1')), session.readStatusWord(&word)};
     QCOMPARE(results, QVector<int>(4, failure));
     QCOMPARE(QByteArray(reinterpret_cast<char *>(out), sizeof(out)) + char(word),
              QByteArray(sizeof(out) + 1, '\0'));
