@@ -5,6 +5,7 @@
 #include "device/link/printersession.h"
 
 #include <QDebug>
+#include <QThread>
 
 namespace functioncommands {
 
@@ -88,6 +89,14 @@ int readInformation(PrinterSession &session, PrinterInformation *out)
         out->model = QString::fromLocal8Bit(strings.at(1));
     }
     return ret;
+}
+
+void closeAfterRestart(PrinterSession &session, bool restarted)
+{
+    const bool network = session.medium() == MEDIUM_NETWORK;
+    session.close();
+    if (network)
+        QThread::msleep(restarted ? 500 : 10);
 }
 
 } // namespace functioncommands

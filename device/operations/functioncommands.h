@@ -27,6 +27,11 @@ QByteArray frame(const QString &name);
 // without sending for an unknown name.
 int run(PrinterSession &session, const QString &name);
 
+// After a restart (or an initialisation) went out: closes the connection and, on the
+// network, gives the printer time to drop its side; a restart takes longer. Blocks: for
+// the printer's worker, not the window's thread.
+void closeAfterRestart(PrinterSession &session, bool restarted);
+
 struct PrinterInformation
 {
     std::optional<QString> firmware;

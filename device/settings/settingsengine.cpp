@@ -26,13 +26,17 @@ QList<const Frame *> framesOf(const QString &page, int Frame::*step)
     return out;
 }
 
-// A pause for the printer between frames, never past the session's deadline.
+// A pause for the printer between frames, never past the session's deadline, and cut
+// short by a cancel: it is slept in slices short enough for a cancel to be felt at once.
 void pause(const PrinterSession &session, int ms)
 {
+    constexpr qint64 kSliceMs = 20;
     const QDeadlineTimer deadline = session.deadline();
-    const qint64 left = deadline.isForever() ? ms : deadline.remainingTime();
-    if (left > 0)
-        QThread::msleep(ulong(std::min<qint64>(ms, left)));
+    const QDeadlineTimer end(std::min<qint64>(
+        ms, deadline.isForever() ? ms : std::max<qint64>(0, deadline.remainingTime())));
+    for (qint64 left = end.remainingTime(); left > 0 && !session.stopRequested();
+         left = end.remainingTime())
+        QThread::msleep(ulong(std::min(left, kSliceMs)));
 }
 
 // Keeps the first failure by its place in the reporting order.
@@ -55,7 +59,8 @@ private:
 
 } // namespace
 
-ReadResult read(PrinterSession &session, const QString &pageName, QJsonObject *values, Scope scope)
+ReadResult read(PrinterSession &session, const QString &pageName, QJsonObject *values, Scope scope,
+                const Progress &progress)
 {
     const Page *page = findPage(pageName);
     if (!page)
@@ -67,19 +72,33 @@ ReadResult read(PrinterSession &session, const QString &pageName, QJsonObject *v
     // Once nothing can reach the printer, the queries left fail as that one did, unsent.
     int unreachable = RESULT_OK;
     unsigned char answer[frame::kQueryOutSize] = {};
+    QList<const Frame *> asked;
     for (const Frame *f : framesOf(pageName, &Frame::readStep)) {
-        if (!modelHas(f->models, printMode))
-            continue;
+        if (modelHas(f->models, printMode))
+            asked << f;
+    }
+    int done = 0;
+    const auto step = [&] {
+        if (progress)
+            progress(++done, asked.size());
+    };
+    for (const Frame *f : asked) {
+        if (session.stopRequested())
+            break;
         if (f->whenKey &&
             values->value(QLatin1String(f->whenKey)) != QJsonValue(QLatin1String(f->whenValue))) {
             // A mode nobody read leaves both of its frames unread.
             result.complete = result.complete && values->contains(QLatin1String(f->whenKey));
+            step();
             continue;
         }
         int length = 0;
         int ret = unreachable != RESULT_OK
                       ? unreachable
                       : session.queryInfo(SetInfoType(f->item), answer, &length);
+        if (ret == RESULT_CANCELLED)
+            break;
+        step();
         if (ret == RESULT_OK) {
             const QList<const Row *> parts = rowsOf(pageName, f->item);
             // Texts that must each end inside the answer: otherwise the boxes stay as they
@@ -125,11 +144,21 @@ ReadResult read(PrinterSession &session, const QString &pageName, QJsonObject *v
             break;
         }
     }
+    // A cut read never passes for a complete one, whatever the page reports.
+    if (session.stopRequested() && done < asked.size()) {
+        result.cancelled = true;
+        result.complete = false;
+        if (result.reported == RESULT_OK)
+            result.reported = RESULT_CANCELLED;
+        if (result.firstFailure == RESULT_OK)
+            result.firstFailure = RESULT_CANCELLED;
+    }
     return result;
 }
 
 int write(PrinterSession &session, const QString &pageName, const QJsonObject &wanted,
-          const QJsonObject &known, QList<uint8_t> *sent, int *confirmation)
+          const QJsonObject &known, QList<uint8_t> *sent, int *confirmation,
+          const Progress &progress)
 {
     const Page *page = findPage(pageName);
     if (!page)
@@ -142,7 +171,11 @@ int write(PrinterSession &session, const QString &pageName, const QJsonObject &w
         merged.insert(it.key(), it.value());
 
     FirstFailure result;
-    for (const Frame *f : framesToWrite(pageName, wanted, known, printMode)) {
+    const QList<const Frame *> frames = framesToWrite(pageName, wanted, known, printMode);
+    int done = 0;
+    for (const Frame *f : frames) {
+        if (session.stopRequested())
+            return RESULT_CANCELLED;
         const QList<const Row *> parts = rowsOf(pageName, f->item);
         QByteArray payload;
         bool complete = true;
@@ -167,12 +200,21 @@ int write(PrinterSession &session, const QString &pageName, const QJsonObject &w
             result.set(f->writeStep * 2 + 1, RESULT_NO_MEDIUM);
         if (!complete)
             continue;
-        result.set(f->writeStep * 2 + 1, session.sendSet(f->item, payload));
+        const int ret = session.sendSet(f->item, payload);
+        if (ret == RESULT_CANCELLED)
+            return ret;
+        result.set(f->writeStep * 2 + 1, ret);
         if (sent)
             sent->append(f->item);
+        if (progress)
+            progress(++done, frames.size());
         if (f->pauseMs > 0)
             pause(session, f->pauseMs);
     }
+    // Every frame went out: a cancel now only cuts the pauses short, unless the batch end
+    // is still to go.
+    if (page->batchEnd >= 0 && session.stopRequested())
+        return RESULT_CANCELLED;
     if (page->batchEnd >= 0)
         result.set(page->batchEndReportStep * 2, session.sendCommand(POWER_InFo(page->batchEnd)));
     if (page->finalPauseMs > 0)

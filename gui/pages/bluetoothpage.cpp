@@ -7,8 +7,6 @@
 #include "ui_bluetoothpage.h"
 #include "ui_serialpage.h"
 
-#include <QCoreApplication>
-
 BluetoothPage::BluetoothPage(PrinterSession &session, PageHost &host, QWidget *parent)
     : QWidget(parent), m_session(session), m_host(host), ui(new Ui::BluetoothPage),
       m_binding(this, QStringLiteral("bluetooth"), session, host)
@@ -29,10 +27,6 @@ void BluetoothPage::printerChanged()
 void BluetoothPage::on_pushButton_BleSettingRead_clicked()
 {
     PageBinding::Read read;
-    read.proceed = [] {
-        QCoreApplication::processEvents();
-        return true;
-    };
     // A printer reached over Bluetooth cannot change its Bluetooth settings from here.
     read.completed = [this] { return m_session.medium() != MEDIUM_BLUETOOTH; };
     m_binding.read(ui->pushButton_BleSettingSet, read);

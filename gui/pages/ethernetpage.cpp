@@ -63,8 +63,9 @@ void EthernetPage::on_pushButton_NetportSettingSet_clicked()
     PageBinding::Write write;
     // A wrong address or port would leave the printer unreachable after its restart.
     write.check = [this](const QStringList &) { return acceptAddresses(); };
-    write.succeeded = [this](const QList<uint8_t> &) {
-        emit connectionTargetChanged(QString(), tcpPort(), udpPort());
+    // The ports as sent: the boxes may be edited while the write runs.
+    write.succeeded = [this, tcp = tcpPort(), udp = udpPort()](const QList<uint8_t> &) {
+        emit connectionTargetChanged(QString(), tcp, udp);
         prompts::information(m_host.dialogParent(), tr("设置工具"), tr("处理成功，请重启打印机"));
         emit restartPending();
     };

@@ -11,7 +11,7 @@
 
 #include <QApplication>
 #include <QDebug>
-#include <QThread>
+#include <memory>
 
 FunctionPage::FunctionPage(PrinterSession &session, PageHost &host, QWidget *parent)
     : QWidget(parent), ui(new Ui::FunctionPage), m_session(session), m_host(host)
@@ -38,7 +38,7 @@ FunctionPage::FunctionPage(PrinterSession &session, PageHost &host, QWidget *par
         const QString name = QLatin1String(command.second);
         connect(command.first, &QAbstractButton::clicked, this, [this, name] {
             if (m_host.requireOpenDevice())
-                m_host.reportResult(runCommand(name));
+                runCommand(name, [this](int ret) { m_host.reportResult(ret); });
         });
     }
 }
@@ -53,10 +53,31 @@ QWidget *FunctionPage::infoButton() const
     return ui->pushButton_getPrinterInfo;
 }
 
-int FunctionPage::runCommand(const QString &name)
+void FunctionPage::runJob(const QString &title, jobs::Body body,
+                          std::function<void(const ops::Outcome &)> after)
 {
-    const BusyCursor busy;
-    return ops::runFunction(m_session, name).result;
+    auto busy = std::make_shared<BusyCursor>();
+    jobs::Job *job = m_host.startJob(title, std::move(body));
+    connect(job, &jobs::Job::finished, this,
+            [busy, after = std::move(after)](const ops::Outcome &outcome) mutable {
+                busy.reset();
+                after(outcome);
+            });
+}
+
+void FunctionPage::runCommand(const QString &name, std::function<void(int result)> after,
+                              bool closeAfter, bool restarted)
+{
+    runJob(
+        name,
+        [name, closeAfter, restarted](jobs::Context &context) {
+            PrinterSession &session = context.session();
+            ops::Outcome outcome = ops::runFunction(session, name);
+            if (closeAfter && outcome.result == RESULT_OK)
+                functioncommands::closeAfterRestart(session, restarted);
+            return outcome;
+        },
+        [after = std::move(after)](const ops::Outcome &outcome) { after(outcome.result); });
 }
 
 void FunctionPage::on_pushButton_getPrinterInfo_clicked()
@@ -68,64 +89,69 @@ void FunctionPage::on_pushButton_getPrinterInfo_clicked()
         return;
     }
     m_host.setControlsEnabled(false);
-    functioncommands::PrinterInformation info;
-    const int ret = functioncommands::readInformation(m_session, &info);
-    if (info.firmware)
-        ui->textBrowser_Ver->setText(*info.firmware);
-    if (info.dotsPerInch)
-        ui->textBrowser_DPI->setText(QString::number(*info.dotsPerInch));
-    if (info.maxWidthMm)
-        ui->textBrowser_MaxPaperWidth->setText(QString::number(*info.maxWidthMm));
-    if (info.model)
-        ui->textBrowser_Model->setText(*info.model);
-    m_host.setControlsEnabled(true);
-    m_host.reportResult(ret);
+    const auto info = std::make_shared<functioncommands::PrinterInformation>();
+    jobs::Job *job = m_host.startJob(tr("读取打印机信息"), [info](jobs::Context &context) {
+        ops::Outcome outcome;
+        outcome.result = functioncommands::readInformation(context.session(), info.get());
+        return outcome;
+    });
+    connect(job, &jobs::Job::finished, this, [this, info](const ops::Outcome &outcome) {
+        if (info->firmware)
+            ui->textBrowser_Ver->setText(*info->firmware);
+        if (info->dotsPerInch)
+            ui->textBrowser_DPI->setText(QString::number(*info->dotsPerInch));
+        if (info->maxWidthMm)
+            ui->textBrowser_MaxPaperWidth->setText(QString::number(*info->maxWidthMm));
+        if (info->model)
+            ui->textBrowser_Model->setText(*info->model);
+        m_host.setControlsEnabled(true);
+        m_host.reportResult(outcome.result);
+    });
 }
 
 void FunctionPage::on_pushButton_GetPrinterStatus_clicked()
 {
     if (!m_host.requireOpenDevice())
         return;
-    quint32 word = 0;
-    int ret;
-    {
-        const BusyCursor busy;
-        const PrinterSession::Operation operation(m_session);
-        ret = m_session.readStatusWord(&word);
-    }
-    qDebug("%02X", word);
-    qDebug("ret = %d", ret);
-    QString text;
-    if (ret != 0) {
-        text = tr("请确保打印机已进行连接");
-    } else {
-        text = checkPrinterStatus(word);
-        if (text.isEmpty())
-            text = tr("空闲中");
-    }
-    ui->label_PrinterStatusText->setText(text.trimmed());
-    m_host.showLastResult(text);
-    prompts::information(m_host.dialogParent(), tr("设置工具"), text);
-}
-
-void FunctionPage::closeAfterRestart(bool restarted)
-{
-    const bool network = m_session.medium() == MEDIUM_NETWORK;
-    m_session.close();
-    // The printer drops its side meanwhile; a restart takes longer.
-    if (network)
-        QThread::msleep(restarted ? 500 : 10);
-    emit printerClosed(restarted);
+    const auto word = std::make_shared<quint32>(0);
+    runJob(
+        tr("读取打印机状态"),
+        [word](jobs::Context &context) {
+            const PrinterSession::Operation operation(context.session());
+            ops::Outcome outcome;
+            outcome.result = context.session().readStatusWord(word.get());
+            return outcome;
+        },
+        [this, word](const ops::Outcome &outcome) {
+            const int ret = outcome.result;
+            qDebug("%02X", *word);
+            qDebug("ret = %d", ret);
+            QString text;
+            if (ret != 0) {
+                text = tr("请确保打印机已进行连接");
+            } else {
+                text = checkPrinterStatus(*word);
+                if (text.isEmpty())
+                    text = tr("空闲中");
+            }
+            ui->label_PrinterStatusText->setText(text.trimmed());
+            m_host.showLastResult(text);
+            prompts::information(m_host.dialogParent(), tr("设置工具"), text);
+        });
 }
 
 void FunctionPage::on_pushButton_Reboot_clicked()
 {
     if (!m_host.requireOpenDevice())
         return;
-    const int ret = runCommand(QStringLiteral("restart"));
-    if (ret == RESULT_OK)
-        closeAfterRestart(true);
-    m_host.reportResult(ret);
+    runCommand(
+        QStringLiteral("restart"),
+        [this](int ret) {
+            if (ret == RESULT_OK)
+                emit printerClosed(true);
+            m_host.reportResult(ret);
+        },
+        true, true);
 }
 
 void FunctionPage::on_pushButton_PrinterInit_clicked()
@@ -139,7 +165,13 @@ void FunctionPage::on_pushButton_PrinterInit_clicked()
                "之后连接会关闭。\n确定要初始化打印机吗？"),
             tr("初始化")))
         return;
-    const int ret = runCommand(QStringLiteral("initialise"));
-    if (m_host.reportResult(ret) == 0 && ret == RESULT_OK)
-        closeAfterRestart(false);
+    // The connection is closed on the worker once the command went out; the window
+    // follows after the result's box.
+    runCommand(
+        QStringLiteral("initialise"),
+        [this](int ret) {
+            if (m_host.reportResult(ret) == 0 && ret == RESULT_OK)
+                emit printerClosed(false);
+        },
+        true, false);
 }

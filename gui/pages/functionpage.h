@@ -1,6 +1,9 @@
 #pragma once
 
+#include "device/jobs/job.h"
+
 #include <QWidget>
+#include <functional>
 
 class PageHost;
 class PrinterSession;
@@ -33,8 +36,13 @@ private slots:
     void on_pushButton_PrinterInit_clicked();
 
 private:
-    int runCommand(const QString &name);
-    void closeAfterRestart(bool restarted);
+    // Runs `body` as a job with the busy cursor; `after` gets its outcome on this thread.
+    void runJob(const QString &title, jobs::Body body,
+                std::function<void(const ops::Outcome &)> after);
+    // One command; with `closeAfter`, a command that went out closes the connection and
+    // waits for the printer to drop its side (a restart takes longer) before it ends.
+    void runCommand(const QString &name, std::function<void(int result)> after,
+                    bool closeAfter = false, bool restarted = false);
 
     Ui::FunctionPage *ui;
     PrinterSession &m_session;

@@ -11,6 +11,8 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPointer>
+#include <memory>
 
 using settingtable::Row;
 using settingtable::Unit;
@@ -76,16 +78,48 @@ void PageBinding::read(QAbstractButton *setButton, const Read &course)
     }
     if (!course.restFirst)
         m_host.setControlsEnabled(false);
-    QJsonObject read;
-    const settingsengine::ReadResult ret = settingsengine::read(m_session, m_name, &read);
-    // Filled as far as the read came; the rest keep what they showed.
-    if (course.show)
-        course.show(read, ret);
-    else
-        show(read);
-    m_host.setControlsEnabled(true);
-    const bool complete = pagefields::reportRead(m_host, ret);
-    setButton->setEnabled(complete && (!course.completed || course.completed()));
+    struct Done
+    {
+        QJsonObject values;
+        settingsengine::ReadResult result;
+        int frames = 0; // asked so far
+        int total = 0;
+    };
+    const auto done = std::make_shared<Done>();
+    const QString page = m_name;
+    jobs::Job *job = m_host.startJob(tr("读取设置"), [done, page](jobs::Context &context) {
+        done->result = settingsengine::read(
+            context.session(), page, &done->values, settingsengine::Scope::Page,
+            [&context, done](int frames, int total) {
+                done->frames = frames;
+                done->total = total;
+                context.progress(frames, total, tr("读取 %1/%2").arg(frames).arg(total));
+            });
+        ops::Outcome outcome;
+        outcome.result = done->result.cancelled ? int(RESULT_CANCELLED) : done->result.reported;
+        return outcome;
+    });
+    QPointer<QAbstractButton> set(setButton);
+    QObject::connect(job, &jobs::Job::finished, m_page, [this, done, set, course] {
+        if (done->result.cancelled) {
+            // Nothing of a cut read is shown: the page stays unread.
+            m_host.setControlsEnabled(true);
+            if (set)
+                set->setEnabled(false);
+            m_host.showLastResult(
+                tr("读取已取消：已读取 %1/%2 项，页面未读取").arg(done->frames).arg(done->total));
+            return;
+        }
+        // Filled as far as the read came; the rest keep what they showed.
+        if (course.show)
+            course.show(done->values, done->result);
+        else
+            show(done->values);
+        m_host.setControlsEnabled(true);
+        const bool complete = pagefields::reportRead(m_host, done->result);
+        if (set)
+            set->setEnabled(complete && (!course.completed || course.completed()));
+    });
 }
 
 void PageBinding::read(QAbstractButton *setButton)
@@ -118,12 +152,36 @@ void PageBinding::write(const Write &course)
     if ((course.check && !course.check(keys)) || !accept(wanted, keys) ||
         (course.proceed && !course.proceed()))
         return;
-    QList<uint8_t> sent;
-    const int ret = settingsengine::write(m_session, m_name, wanted, known, &sent);
-    if (ret == RESULT_OK && course.succeeded)
-        course.succeeded(sent);
-    if (ret != RESULT_OK || course.reportSuccess)
-        m_host.reportResult(ret);
+    struct Done
+    {
+        QList<uint8_t> sent;
+        int ret = RESULT_OK;
+    };
+    const auto done = std::make_shared<Done>();
+    const QString page = m_name;
+    jobs::Job *job =
+        m_host.startJob(tr("写入设置"), [done, page, wanted, known](jobs::Context &context) {
+            done->ret = settingsengine::write(
+                context.session(), page, wanted, known, &done->sent, nullptr,
+                [&context](int frames, int total) {
+                    context.progress(frames, total, tr("写入 %1/%2").arg(frames).arg(total));
+                });
+            ops::Outcome outcome;
+            outcome.result = done->ret;
+            return outcome;
+        });
+    QObject::connect(job, &jobs::Job::finished, m_page, [this, done, course] {
+        if (done->ret == RESULT_CANCELLED) {
+            // What went out stays on the printer; the rest was never sent.
+            m_host.showLastResult(
+                tr("写入已取消：已发送 %1 帧，其余未发送").arg(done->sent.size()));
+            return;
+        }
+        if (done->ret == RESULT_OK && course.succeeded)
+            course.succeeded(done->sent);
+        if (done->ret != RESULT_OK || course.reportSuccess)
+            m_host.reportResult(done->ret);
+    });
 }
 
 QWidget *PageBinding::widgetOf(const QString &key) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QJsonObject>
 #include <QList>
@@ -19,15 +20,20 @@ struct ReadResult;
 // A settings page's widgets bound to the rows of its settings by key (the widget of each
 // is in settingwidgets): a row's widget shows its value and gives it back for a write,
 // and the table's check judges it before anything is sent. The read and set buttons of
-// every page run the same course here; a page class keeps only what is its own.
+// every page run the same course here; a page class keeps only what is its own. The
+// exchanges run as a job on the printer's worker; what the widgets give and show is taken
+// before it starts and shown once it has finished.
 class PageBinding
 {
+    Q_DECLARE_TR_FUNCTIONS(PageBinding)
+
 public:
     PageBinding(QWidget *page, const QString &pageName, PrinterSession &session, PageHost &host);
 
     // What a page's read button does beyond the shared course: the open check, the
     // widgets at rest during the exchange, the read, the widgets filled, the result
-    // reported, and the page's set button on after a complete read.
+    // reported, and the page's set button on after a complete read. A cancelled read
+    // fills nothing and leaves the page unread; the status line says how far it came.
     struct Read
     {
         // The widgets rest before the open check, and come back when it fails; otherwise
@@ -53,7 +59,8 @@ public:
         std::function<bool(const QStringList &keys)> check;
         // After every check, before anything is sent; false sends nothing.
         std::function<bool()> proceed;
-        // After a write that succeeded, with the items sent.
+        // After a write that succeeded, with the items sent; on the window's thread once
+        // the write's job has finished.
         std::function<void(const QList<uint8_t> &sent)> succeeded;
         // The result handler reports a write that succeeded too.
         bool reportSuccess = true;

@@ -90,8 +90,13 @@ void WifiPage::showRead(QJsonObject read)
 
 void WifiPage::takeSnapshot()
 {
-    m_saved = m_binding.values();
-    m_session.setWifiMode(ui->comboBox_WifiMode->currentIndex());
+    takeSnapshot(m_binding.values(), ui->comboBox_WifiMode->currentIndex());
+}
+
+void WifiPage::takeSnapshot(const QJsonObject &values, int mode)
+{
+    m_saved = values;
+    m_session.setWifiMode(mode);
 }
 
 QJsonObject WifiPage::known() const
@@ -142,11 +147,17 @@ void WifiPage::on_pushButton_WifiSettingSet_clicked()
         return before;
     };
     write.check = [this](const QStringList &keys) { return acceptApPassword(keys); };
-    write.succeeded = [this](const QList<uint8_t> &sent) {
+    // What was sent, as the boxes showed it when the write began: they may be edited
+    // while it runs.
+    const QString address = connectAddress();
+    const QString port = servicePort();
+    const QJsonObject values = m_binding.values();
+    const int mode = ui->comboBox_WifiMode->currentIndex();
+    write.succeeded = [this, address, port, values, mode](const QList<uint8_t> &sent) {
         // The next connection goes to the printer's new address and port.
-        emit connectionTargetChanged(connectAddress(), servicePort(), QString());
+        emit connectionTargetChanged(address, port, QString());
         prompts::information(m_host.dialogParent(), tr("设置工具"), tr("处理成功，请重启打印机"));
-        takeSnapshot();
+        takeSnapshot(values, mode);
         if (!sent.isEmpty())
             emit restartPending();
     };

@@ -52,6 +52,7 @@ private slots:
 private:
     void showRead(QJsonObject read);
     void takeSnapshot();
+    void takeSnapshot(const QJsonObject &values, int mode);
     QJsonObject known() const;
     bool acceptApPassword(const QStringList &keys);
 

@@ -104,6 +104,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     // --- end of the connection panel ---
 
     addPrinterPages();
+    m_profileActions = std::make_unique<ProfileActions>(*m_session, *this);
     addProfileButtons();
     addReadStateNotes();
     fitPagesToWidth();
@@ -311,12 +312,13 @@ void MainWindow::setDebugLog(const DebugLog *log)
 
 void MainWindow::saveProfile()
 {
-    ProfileActions(*m_session, *this).save();
+    m_profileActions->save();
 }
 
 void MainWindow::applyProfile()
 {
-    markUnread(ProfileActions(*m_session, *this).apply(), tr("应用配置后尚未读取"));
+    m_profileActions->apply(
+        [this](const QStringList &written) { markUnread(written, tr("应用配置后尚未读取")); });
 }
 
 void MainWindow::addProfileButtons()

@@ -13,12 +13,14 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <memory>
 
 class QLabel;
 class ElidedLabel;
 class QLineEdit;
 class DistributeNet;
 class ConnectionPanel;
+class ProfileActions;
 class DistancePage;
 class FunctionPage;
 class PrintPage;
@@ -181,6 +183,7 @@ private:
     jobs::PrinterWorker *m_worker = nullptr;
     PrinterSession *m_session = nullptr; // the worker's
     JobProgress *m_jobProgress = nullptr;
+    std::unique_ptr<ProfileActions> m_profileActions;
     ConnectionPanel *m_connectionPanel = nullptr;
     FileSends *m_fileSends = nullptr;
     DownloadPanel *m_downloadPanel = nullptr;

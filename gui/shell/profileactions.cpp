@@ -50,15 +50,31 @@ void ProfileActions::save()
 {
     if (!m_host.requireOpenDevice())
         return;
-    profile::Profile saved;
-    int result;
-    {
-        const BusyCursor wait;
-        const PrinterSession::Operation operation(m_session);
+    const auto saved = std::make_shared<profile::Profile>();
+    auto wait = std::make_shared<BusyCursor>();
+    jobs::Job *job = m_host.startJob(tr("保存配置"), [saved](jobs::Context &context) {
+        PrinterSession &session = context.session();
+        const PrinterSession::Operation operation(session);
         // The model as the printer names it; a printer that does not answer is told by
         // the save's own failure.
-        ops::identify(m_session, &saved.model);
-        result = profileapply::save(m_session, false, &saved, nullptr);
+        ops::identify(session, &saved->model);
+        ops::Outcome outcome;
+        outcome.result = profileapply::save(session, false, saved.get(), nullptr);
+        return outcome;
+    });
+    QObject::connect(job, &jobs::Job::finished, m_host.dialogParent(),
+                     [this, saved, wait](const ops::Outcome &outcome) mutable {
+                         wait.reset();
+                         saveFinished(*saved, outcome);
+                     });
+}
+
+void ProfileActions::saveFinished(const profile::Profile &saved, const ops::Outcome &outcome)
+{
+    const int result = outcome.result;
+    if (outcome.code == ops::Code::Interrupted) {
+        m_host.showLastResult(tr("保存配置已取消：没有保存任何文件"));
+        return;
     }
     if (result != RESULT_OK) {
         m_host.reportResult(result == RESULT_BAD_REPLY ? m_session.failureCode() : result);
@@ -85,74 +101,117 @@ void ProfileActions::save()
     prompts::information(parent, tr("保存配置"), tr("配置已保存到 %1").arg(path));
 }
 
-QStringList ProfileActions::apply()
+void ProfileActions::apply(std::function<void(const QStringList &written)> written)
 {
     if (!m_host.requireOpenDevice())
-        return {};
+        return;
     QWidget *parent = m_host.dialogParent();
     const QString path = prompts::openFileName(parent, tr("应用配置"), prompts::inDocuments(),
                                                tr("配置文件 (*.json)"));
     if (path.isEmpty())
-        return {};
+        return;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         prompts::critical(parent, tr("应用配置"),
                           tr("无法读取配置文件：%1").arg(file.errorString()));
-        return {};
+        return;
     }
-    profile::Profile wanted;
+    const auto wanted = std::make_shared<profile::Profile>();
     QString error;
-    if (!profile::parse(file.readAll(), &wanted, &error) || !profileapply::check(wanted, &error)) {
+    if (!profile::parse(file.readAll(), wanted.get(), &error) ||
+        !profileapply::check(*wanted, &error)) {
         prompts::critical(parent, tr("应用配置"), tr("配置文件无效：%1").arg(error));
-        return {};
+        return;
     }
 
-    profileapply::Outcome preview;
-    {
-        const BusyCursor wait;
-        const PrinterSession::Operation operation(m_session);
-        preview = profileapply::apply(m_session, wanted, true, false);
-    }
+    const auto preview = std::make_shared<profileapply::Outcome>();
+    auto wait = std::make_shared<BusyCursor>();
+    jobs::Job *job =
+        m_host.startJob(tr("读取打印机设置"), [wanted, preview](jobs::Context &context) {
+            const PrinterSession::Operation operation(context.session());
+            *preview = profileapply::apply(context.session(), *wanted, true, false);
+            ops::Outcome outcome;
+            outcome.result = preview->result;
+            return outcome;
+        });
+    QObject::connect(job, &jobs::Job::finished, parent,
+                     [this, wanted, preview, wait, written](const ops::Outcome &outcome) mutable {
+                         wait.reset();
+                         if (outcome.code == ops::Code::Interrupted) {
+                             m_host.showLastResult(tr("应用配置已取消：什么也没有写入"));
+                             return;
+                         }
+                         if (previewAccepted(*preview))
+                             applyPreviewed(*wanted, std::move(written));
+                     });
+}
+
+bool ProfileActions::previewAccepted(const profileapply::Outcome &preview)
+{
+    QWidget *parent = m_host.dialogParent();
     // A value this printer's model cannot take (a speed it lacks), or one past what may be
     // typed that it does not have already: nothing was sent.
     if (!preview.refused.isEmpty()) {
         prompts::critical(parent, tr("应用配置"), tr("配置文件无效：%1").arg(preview.refused));
-        return {};
+        return false;
     }
     if (preview.result != RESULT_OK) {
         m_host.reportResult(preview.result == RESULT_BAD_REPLY ? m_session.failureCode()
                                                                : preview.result);
-        return {};
+        return false;
     }
-    QString skipped;
+    m_skipped.clear();
     if (!preview.skipped.isEmpty())
-        skipped = QLatin1Char('\n') +
-                  tr("以下设置在此型号上不存在，已跳过：%1").arg(settingList(preview.skipped));
+        m_skipped = QLatin1Char('\n') +
+                    tr("以下设置在此型号上不存在，已跳过：%1").arg(settingList(preview.skipped));
     if (preview.differences.isEmpty()) {
         prompts::information(parent, tr("应用配置"),
-                             tr("打印机的设置与配置文件相同，无需写入。") + skipped);
-        return {};
+                             tr("打印机的设置与配置文件相同，无需写入。") + m_skipped);
+        return false;
     }
     QList<QStringList> rows;
     for (const profile::Difference &d : preview.differences)
         rows.append({settingtable::label(d.page + QLatin1Char('.') + d.setting),
                      profile::valueText(d.printer), profile::valueText(d.profile)});
     TableDialog dialog(parent, tr("应用配置"),
-                       tr("将写入以下 %1 项设置：").arg(preview.differences.size()) + skipped,
+                       tr("将写入以下 %1 项设置：").arg(preview.differences.size()) + m_skipped,
                        {tr("设置"), tr("打印机中的值"), tr("配置文件中的值")}, rows, tr("写入"));
-    if (prompts::exec(&dialog) != QDialog::Accepted)
-        return {};
+    return prompts::exec(&dialog) == QDialog::Accepted;
+}
 
-    profileapply::Outcome done;
-    {
-        const BusyCursor wait;
-        const PrinterSession::Operation operation(m_session);
-        done = profileapply::apply(m_session, wanted, false, true);
-    }
+void ProfileActions::applyPreviewed(const profile::Profile &wanted,
+                                    std::function<void(const QStringList &written)> written)
+{
+    if (!m_host.requireOpenDevice())
+        return;
+    const auto done = std::make_shared<profileapply::Outcome>();
+    auto wait = std::make_shared<BusyCursor>();
+    jobs::Job *job = m_host.startJob(tr("应用配置"), [wanted, done](jobs::Context &context) {
+        const PrinterSession::Operation operation(context.session());
+        *done = profileapply::apply(context.session(), wanted, false, true);
+        ops::Outcome outcome;
+        outcome.result = done->result;
+        return outcome;
+    });
+    QObject::connect(job, &jobs::Job::finished, m_host.dialogParent(),
+                     [this, done, wait, written](const ops::Outcome &outcome) mutable {
+                         wait.reset();
+                         written(applyFinished(*done, outcome.code == ops::Code::Interrupted));
+                     });
+}
+
+QStringList ProfileActions::applyFinished(const profileapply::Outcome &done, bool cancelled)
+{
+    QWidget *parent = m_host.dialogParent();
     QStringList touched = writtenPages(done);
     // The WiFi mode the printer was known to be in may not be its mode any more.
     if (touched.contains(QStringLiteral("wifi")))
         m_session.setWifiMode(-1);
+    if (cancelled) {
+        m_host.showLastResult(
+            tr("应用配置已取消：已写入 %1 项设置，其余未写入").arg(done.written.size()));
+        return touched;
+    }
     if (done.result != RESULT_OK) {
         m_host.reportResult(done.result == RESULT_BAD_REPLY ? m_session.failureCode()
                                                             : done.result);
@@ -170,6 +229,6 @@ QStringList ProfileActions::apply()
                              ? tr("配置已应用。WiFi 或网口的更改在打印机重启后生效。")
                              : tr("配置已应用。");
     m_host.showLastResult(text);
-    prompts::information(parent, tr("应用配置"), text + skipped);
+    prompts::information(parent, tr("应用配置"), text + m_skipped);
     return touched;
 }

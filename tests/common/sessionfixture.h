@@ -1,5 +1,6 @@
 #pragma once
 
+#include "idlewait.h"
 #include "messagerecorder.h"
 #include "sim/simprinter.h"
 #include "testpagehost.h"
@@ -9,20 +10,35 @@
 #include <QEvent>
 #include <QHostAddress>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 // A printer session open over TCP to a simulated printer on 127.0.0.1, a stand-in
-// host for the page under test and a recorder for its message boxes.
+// host for the page under test and a recorder for its message boxes. The session is the
+// host's worker's, so that the page's jobs talk to the printer; the simulated printer
+// answers on the test's own thread.
 struct SessionFixture
 {
     std::unique_ptr<SimPrinter> printer;
     std::unique_ptr<MessageRecorder> recorder;
-    std::unique_ptr<PrinterSession> ownSession;
     std::unique_ptr<TestPageHost> host;
-    // With `jobs` set before start(), the host's worker's session, opened on the worker,
-    // for pages that start jobs; else one of the fixture's own.
-    PrinterSession *session = nullptr;
-    bool jobs = false;
+    PrinterSession *session = nullptr; // the host's worker's
+
+    // Runs `work` on the session's worker and waits for it; false when it did not end
+    // within `ms`.
+    bool onWorker(const std::function<void(PrinterSession &)> &work, int ms = 20000)
+    {
+        jobs::Job *job = host->worker.submit(QStringLiteral("test"), [work](jobs::Context &c) {
+            work(c.session());
+            return ops::Outcome();
+        });
+        bool done = false;
+        QObject::connect(job, &jobs::Job::finished, [&done] { done = true; });
+        return QTest::qWaitFor([&done] { return done; }, ms);
+    }
+
+    // Waits until the host's jobs have finished.
+    bool settle(int ms = 20000) { return waitIdle(&host->worker, ms); }
 
     static PrinterConfig configFor(const QString &model)
     {
@@ -44,19 +60,13 @@ struct SessionFixture
         if (!printer->start())
             return false;
         recorder = std::make_unique<MessageRecorder>();
-        if (jobs) {
-            host = std::make_unique<TestPageHost>();
-            session = host->session;
-        } else {
-            ownSession = std::make_unique<PrinterSession>();
-            session = ownSession.get();
-            host = std::make_unique<TestPageHost>(session);
-        }
+        host = std::make_unique<TestPageHost>();
+        session = host->session;
+        // The link is made on the worker, whose thread then turns its socket.
         const quint16 port = printer->tcpPort();
-        const auto open = [port](PrinterSession &s) {
-            return s.openNetwork(QStringLiteral("127.0.0.1"), port);
-        };
-        if ((jobs ? host->runOnWorker(open) : open(*session)) != 0)
+        if (host->runOnWorker([port](PrinterSession &s) {
+                return s.openNetwork(QStringLiteral("127.0.0.1"), port);
+            }) != 0)
             return false;
         session->setDotsPerMm(dotsPerMm);
         session->setHasPrintMode(printMode);
@@ -66,7 +76,7 @@ struct SessionFixture
 
     ~SessionFixture()
     {
-        ownSession.reset();
+        session = nullptr;
         host.reset();
         recorder.reset();
         if (printer)

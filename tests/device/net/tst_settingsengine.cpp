@@ -13,6 +13,7 @@
 #include <QSet>
 #include <QTextCodec>
 #include <QtTest>
+#include <atomic>
 #include <memory>
 
 namespace {
@@ -91,6 +92,8 @@ private slots:
     void accessPointTexts();
     void unanswered_data();
     void unanswered();
+    void cancelled_data();
+    void cancelled();
 };
 
 void TestSettingsEngine::everyRow_data()
@@ -471,6 +474,66 @@ void TestSettingsEngine::unanswered()
     if (queried.isEmpty())
         QCOMPARE(m_printer->connectionCount(), connections);
     session.close();
+}
+
+// A cancel (the job's stop flag) set once `after` frames are done: nothing more is sent,
+// and a cut read never passes for a whole one, whichever scope and result rules it has.
+void TestSettingsEngine::cancelled_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<bool>("write");
+    QTest::addColumn<int>("after");
+    QTest::addColumn<QString>("sent"); // items, in order
+    QTest::newRow("print read, after one") << "print" << false << 1 << "00";
+    QTest::newRow("distance read, reporting its last query only")
+        << "distance" << false << 2 << "33 34";
+    QTest::newRow("wifi write, in the pause after its first frame") << "wifi" << true << 1 << "30";
+    QTest::newRow("print write, before its batch end") << "print" << true << 2 << "01 00";
+}
+
+void TestSettingsEngine::cancelled()
+{
+    QFETCH(QString, page);
+    QFETCH(bool, write);
+    QFETCH(int, after);
+    QFETCH(QString, sent);
+    m_printer->setValue(0x30, QByteArray(1, '\x01'));
+    PrinterSession session;
+    QCOMPARE(session.openNetwork(QStringLiteral("127.0.0.1"), m_printer->tcpPort()), 0);
+    std::atomic<bool> stop{false};
+    session.setStopFlag(&stop);
+    m_printer->clearRecords();
+    const auto progress = [&](int done, int) {
+        if (done == after)
+            stop = true;
+    };
+    if (write) {
+        QJsonObject values;
+        settingsengine::read(session, page, &values, settingsengine::Scope::Whole);
+        m_printer->clearRecords();
+        // Every setting changed, so that every frame goes.
+        QJsonObject wanted = values;
+        wanted.insert(QStringLiteral("mode"), QStringLiteral("accessPoint"));
+        QList<uint8_t> items;
+        const int result =
+            settingsengine::write(session, page, wanted, QJsonObject(), &items, nullptr, progress);
+        QCOMPARE(result, int(RESULT_CANCELLED));
+        QCOMPARE(items.size(), after);
+    } else {
+        QJsonObject values;
+        const settingsengine::ReadResult result =
+            settingsengine::read(session, page, &values, settingsengine::Scope::Whole, progress);
+        QVERIFY(result.cancelled);
+        QVERIFY(!result.complete);
+        QCOMPARE(result.firstFailure, int(RESULT_CANCELLED));
+        QCOMPARE(result.reported, int(RESULT_CANCELLED));
+    }
+    QTest::qWait(200);
+    QStringList items;
+    for (const ReceivedFrame &f : m_printer->receivedFrames())
+        items << QStringLiteral("%1").arg(int(f.item), 2, 16, QLatin1Char('0')).toUpper();
+    QCOMPARE(items.join(' '), sent);
+    session.setStopFlag(nullptr);
 }
 
 QTEST_GUILESS_MAIN(TestSettingsEngine)

@@ -123,6 +123,7 @@ void readPage(Fixture &f, QWidget *w, const QString &page, int silentItem, const
     if (silentItem >= 0)
         f.printer->setSilentItems({quint8(silentItem)});
     click(w, "pushButton_" + page + "SettingRead");
+    QVERIFY(f.settle());
     const QStringList expected = fields(read);
     QCOMPARE(f.recorder->texts(), expected.mid(0, 1));
     QCOMPARE(shown(w, expected.mid(1)), expected.mid(1));

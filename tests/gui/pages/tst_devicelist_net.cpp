@@ -305,6 +305,7 @@ void TestWindowNet::buttons()
     else
         f.printer->setStatusWord(uint(word));
     clickEnabled(page, qPrintable("pushButton_" + button));
+    QVERIFY(f.settle());
     QCOMPARE(f.recorder->texts(), QStringList{text});
     if (button == "GetPrinterStatus") {
         QCOMPARE(page.findChild<QLabel *>("label_PrinterStatusText")->text(), text.trimmed());
@@ -330,15 +331,18 @@ void TestWindowNet::printerInformation()
         return out.join('|');
     };
     clickEnabled(page, "pushButton_getPrinterInfo");
+    QVERIFY(f.settle());
     QCOMPARE(shown(), "V2.0.1|300|156|P1");
     QCOMPARE(f.recorder->texts(), kSuccess);
     QVERIFY(f.host->controlsEnabled);
     // The model is the second of five strings: a shorter answer leaves it as it was.
     f.printer->setValue(0x0C, QByteArray("V\0M\0D\0P", 7));
     clickEnabled(page, "pushButton_getPrinterInfo");
+    QVERIFY(f.settle());
     QCOMPARE(shown(), "V2.0.1|300|156|P1");
     f.printer->setValue(0x0C, QByteArray("V\0M2\0D\0P\0S", 11));
     clickEnabled(page, "pushButton_getPrinterInfo");
+    QVERIFY(f.settle());
     QCOMPARE(shown(), "V2.0.1|300|156|M2");
 }
 

@@ -63,7 +63,6 @@ struct ProvisioningFixture : SessionFixture
             "-c", "cd '" + dir.path() + "'; " +
                       (slow ? "touch started; sleep 1; touch finished; " : "") + "cat networks"};
         setWifiScanCommands(commands);
-        jobs = true;
         if (!writePlainFile(path("networks"),
                             "*:80:Office\n:90:Cafe\n:40:Office\n:30:Guest\n:20:办公室\n") ||
             !SessionFixture::start())
@@ -209,7 +208,6 @@ void TestDownloadNet::fileSend()
                               : writeEncryptedFile(dir.filePath(c.at(4)), plain)));
     QVERIFY(c.at(6).isEmpty() || writePlainFile(dir.filePath(c.at(6)), "user's"));
     SessionFixture f;
-    f.jobs = true;
     QVERIFY(f.start());
     FilePages pages(*f.session, *f.host);
     PrinterSession &s = *f.session;
@@ -407,7 +405,6 @@ void TestDownloadNet::cancelBetweenPieces()
     const QString chosen = dir.filePath(QStringLiteral("fw.hex"));
     QVERIFY(download ? writeEncryptedFile(chosen, plain) : writePlainFile(chosen, plain));
     SessionFixture f;
-    f.jobs = true;
     QVERIFY(f.start());
     FilePages pages(*f.session, *f.host);
     f.recorder->fileToOpen = chosen;
@@ -452,7 +449,6 @@ void TestDownloadNet::refusedWhileAJobRuns()
     const QString chosen = dir.filePath(QStringLiteral("fw.hex"));
     QVERIFY(writeEncryptedFile(chosen, rawPayload(2000, 3)));
     SessionFixture f;
-    f.jobs = true;
     QVERIFY(f.start());
     FilePages pages(*f.session, *f.host);
     f.recorder->fileToOpen = chosen;

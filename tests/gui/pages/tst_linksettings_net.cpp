@@ -25,6 +25,7 @@ private slots:
     void initTestCase() { QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8")); }
     void readThenWrite_data();
     void readThenWrite();
+    void cancelledWifiWrite();
     void serialListsMatchTheTable_data();
     void serialListsMatchTheTable();
 };
@@ -288,6 +289,7 @@ void TestLinkSettingsNet::readThenWrite()
     QObject::connect(&wifi, &WifiPage::restartPending, [&] { ++restarts; });
     QObject::connect(&ethernet, &EthernetPage::restartPending, [&] { ++restarts; });
     click(w, "pushButton_" + page + "SettingSet");
+    QVERIFY(f.settle());
     QStringList want = fields(frames).replaceInStrings(" ", "");
     const auto sent = [&] {
         QStringList out = describeFrames(*f.printer).replaceInStrings(" ", "");
@@ -306,6 +308,35 @@ void TestLinkSettingsNet::readThenWrite()
              target.isEmpty() || page != "Wifi"
                  ? modeRead
                  : wifi.findChild<QComboBox *>("comboBox_WifiMode")->currentIndex());
+}
+
+// A WiFi write cancelled while the printer applies its first group: the pause is cut
+// short, no further frame goes out and no box shows; the status line says what was sent.
+void TestLinkSettingsNet::cancelledWifiWrite()
+{
+    SessionFixture f;
+    QVERIFY(f.start());
+    WifiPage wifi(*f.session, *f.host);
+    f.printer->setValue(0x28, hexBytes("01 7F000001 7F000001 FFFFFF00 7F000001"));
+    click(&wifi, "pushButton_WifiSettingRead");
+    QVERIFY(f.settle());
+    QVERIFY(wifi.findChild<QPushButton *>("pushButton_WifiSettingSet")->isEnabled());
+    f.recorder->clear();
+    f.printer->clearRecords();
+    int signalled = 0;
+    QObject::connect(&wifi, &WifiPage::connectionTargetChanged, [&] { ++signalled; });
+    QObject::connect(&wifi, &WifiPage::restartPending, [&] { ++signalled; });
+    fill(&wifi, {"lineEdit_WStaName=Shop", "lineEdit_WApPort=9101"});
+    click(&wifi, "pushButton_WifiSettingSet");
+    QTRY_VERIFY(!f.printer->receivedFrames().isEmpty());
+    f.host->worker.currentJob()->cancel();
+    QVERIFY(f.settle(900)); // well inside the second's pause after the frame
+    QTest::qWait(200);
+    QCOMPARE(describeFrames(*f.printer),
+             QStringList{"01 26: 53 68 6F 70 00 6C 61 62 65 6C 31 32 33 34 00"});
+    QVERIFY(f.recorder->texts().isEmpty());
+    QCOMPARE(signalled, 0);
+    QCOMPARE(f.host->lastResult, QString::fromUtf8("写入已取消：已发送 1 帧，其余未发送"));
 }
 
 // Each number the serial page lists is the value profiles and the command line use for

@@ -3,6 +3,7 @@
 #include "emulatedusbprinter.h"
 
 #include "gui/shell/mainwindow.h"
+#include "device/jobs/printerworker.h"
 #include "idlewait.h"
 #include "messagerecorder.h"
 #include "device/settings/settingsengine.h"
@@ -26,6 +27,7 @@ private slots:
     void replyForAnotherItemFailsTheRead();
 
 private:
+    // Clicks `button` and waits for the job it started.
     void click(const char *button)
     {
         QTest::mouseClick(window->findChild<QPushButton *>(button), Qt::LeftButton);
@@ -110,8 +112,14 @@ void TestPagesUsb::replyForAnotherItemFailsTheRead()
     QCOMPARE(recorder->texts(), QStringList{QString::fromUtf8("读取失败，请重试")});
     QVERIFY(!set->isEnabled());
     QCOMPARE(printer->writes().size(), writes + 13);
-    QJsonObject values;
-    QCOMPARE(settingsengine::read(window->session(), "print", &values).reported, 1);
+    int reported = -1;
+    window->worker().submit(QStringLiteral("read"), [&reported](jobs::Context &context) {
+        QJsonObject values;
+        reported = settingsengine::read(context.session(), "print", &values).reported;
+        return ops::Outcome();
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(!window->busy(), 20000);
+    QCOMPARE(reported, 1);
 }
 
 int main(int argc, char **argv)

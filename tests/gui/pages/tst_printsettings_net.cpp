@@ -33,6 +33,9 @@ private slots:
     void unreachablePrinter_data();
     void unreachablePrinter();
     void stripperQuestionOncePerOpenedPrinter();
+    void cancelledRead_data();
+    void cancelledRead();
+    void secondClickWhileReading();
 };
 
 void TestPrintSettingsNet::readThenWrite_data()
@@ -200,6 +203,7 @@ void TestPrintSettingsNet::readThenWrite()
         fill(w, fields(kPrintValues));
     fill(w, fields(edits));
     click(w, "pushButton_" + page + "SettingSet");
+    QVERIFY(f.settle());
     QCOMPARE(f.recorder->texts(), fields(messages));
     if (frames.isEmpty())
         QTest::qWait(100);
@@ -221,7 +225,11 @@ void TestPrintSettingsNet::plainValuesSendOnlyWhatIsSet()
                              {"direction", 1},  // travels only with the method
                              {"widthMm", 50.3}, // travels only with the height
                              {"labelGapMm", 3}};
-    QCOMPARE(settingsengine::write(*f.session, "print", values, QJsonObject()), 0);
+    int written = -1;
+    QVERIFY(f.onWorker([&](PrinterSession &session) {
+        written = settingsengine::write(session, "print", values, QJsonObject());
+    }));
+    QCOMPARE(written, 0);
     QTRY_COMPARE(describeFrames(*f.printer), (QStringList{"01 19: 18 00", "00 06: "}));
 }
 
@@ -236,11 +244,13 @@ void TestPrintSettingsNet::printerValuesGoBackAsRead()
     // 100 mm high, 150 mm wide at 8 dots per millimetre.
     storeAnswers(*f.printer, {{"18", hexBytes("20 03 B0 04")}});
     click(&print, "pushButton_PrintSettingRead");
+    QVERIFY(f.settle());
     QCOMPARE(shown(&print, {"lineEdit=150.0", "pushButton_PrintSettingSet"}),
              (QStringList{"lineEdit=150.0", "pushButton_PrintSettingSet"}));
     f.recorder->clear();
     f.printer->clearRecords();
     click(&print, "pushButton_PrintSettingSet");
+    QVERIFY(f.settle());
     QCOMPARE(f.recorder->texts(), kSuccess);
     QTRY_VERIFY(describeFrames(*f.printer).contains("01 18: 20 03 B0 04"));
 
@@ -287,6 +297,7 @@ void TestPrintSettingsNet::unreachablePrinter()
     print.findChild<QPushButton *>("pushButton_PrintSettingSet")->setEnabled(true);
     f.printer->setRefuseMode(RefuseMode::NotListening);
     click(w, button);
+    QVERIFY(f.settle());
     QCOMPARE(f.recorder->texts(), QStringList{kNetworkError});
 }
 
@@ -322,16 +333,83 @@ void TestPrintSettingsNet::stripperQuestionOncePerOpenedPrinter()
 
     f.recorder->clear();
     f.recorder->dialogResult = QDialog::Accepted;
-    clickEnabled(page, "pushButton_StripperSettingRead");
-    clickEnabled(page, "pushButton_StripperSettingRead");
-    clickEnabled(page, "pushButton_StripperSettingSet");
+    for (const char *button : {"pushButton_StripperSettingRead", "pushButton_StripperSettingRead",
+                               "pushButton_StripperSettingSet"}) {
+        clickEnabled(page, button);
+        QVERIFY(f.settle());
+    }
     QCOMPARE(f.recorder->dialogTitles, QStringList{QStringLiteral("设置工具")});
     QVERIFY(f.session->stripperConfirmed());
     page.printerChanged(); // another printer opened
     QVERIFY(!f.session->stripperConfirmed());
     f.recorder->clear();
     clickEnabled(page, "pushButton_StripperSettingRead");
+    QVERIFY(f.settle());
     QCOMPARE(f.recorder->dialogTitles, QStringList{QStringLiteral("设置工具")});
+    QCOMPARE(f.recorder->texts(), kSuccess);
+}
+
+// A read cancelled while a query waits for its slow reply: that frame's reply is taken, no
+// further frame goes out, nothing read is shown and the page stays unread; the status
+// line says how far it came. Cancelled while the last reply is awaited, the read is whole.
+void TestPrintSettingsNet::cancelledRead_data()
+{
+    QTest::addColumn<int>("cancelAt"); // frames the printer received when cancelled
+    QTest::addColumn<QString>("result");
+    QTest::newRow("before the second frame") << 1 << "读取已取消：已读取 1/13 项，页面未读取";
+    QTest::newRow("half way") << 6 << "读取已取消：已读取 6/13 项，页面未读取";
+    QTest::newRow("during the last reply") << 13 << kOk;
+}
+
+void TestPrintSettingsNet::cancelledRead()
+{
+    QFETCH(int, cancelAt);
+    QFETCH(QString, result);
+    SessionFixture f;
+    QVERIFY(f.start());
+    PrintPage print(*f.session, *f.host);
+    print.printerChanged();
+    fill(&print, fields(kPrintValues));
+    const QStringList before = shown(&print, fields(kPrintValues));
+    auto *set = print.findChild<QPushButton *>("pushButton_PrintSettingSet");
+    set->setEnabled(true); // as an earlier read left it
+    f.printer->setReplyDelayMs(300);
+    click(&print, "pushButton_PrintSettingRead");
+    QVERIFY(!f.host->controlsEnabled);
+    QTRY_VERIFY_WITH_TIMEOUT(f.printer->receivedFrames().size() >= cancelAt, 20000);
+    QCOMPARE(f.printer->receivedFrames().size(), cancelAt);
+    f.host->worker.currentJob()->cancel();
+    QVERIFY(f.settle());
+    QTest::qWait(400); // time for a frame sent after all to arrive
+    QCOMPARE(f.printer->receivedFrames().size(), cancelAt);
+    QVERIFY(f.host->controlsEnabled);
+    const bool whole = cancelAt == 13;
+    QCOMPARE(f.recorder->texts(), whole ? kSuccess : QStringList());
+    QCOMPARE(f.host->lastResult, result);
+    QCOMPARE(set->isEnabled(), whole);
+    if (!whole)
+        QCOMPARE(shown(&print, fields(kPrintValues)), before);
+}
+
+// Clicks while a read runs start nothing: one job, one read's frames, one box.
+void TestPrintSettingsNet::secondClickWhileReading()
+{
+    SessionFixture f;
+    QVERIFY(f.start());
+    PrintPage print(*f.session, *f.host);
+    DistancePage distance(*f.session, *f.host);
+    print.printerChanged();
+    fill(&print, fields(kPrintValues));
+    f.printer->setReplyDelayMs(50);
+    click(&print, "pushButton_PrintSettingRead");
+    QTRY_VERIFY(f.printer->receivedFrames().size() >= 1);
+    click(&print, "pushButton_PrintSettingRead");
+    clickEnabled(print, "pushButton_PrintSettingSet");
+    clickEnabled(distance, "pushButton_DistanceSettingRead");
+    QCOMPARE(f.host->jobsStarted, 1);
+    QVERIFY(f.settle());
+    QTest::qWait(100);
+    QCOMPARE(itemsReceived(*f.printer), QStringLiteral("00 13 19 1A 1C 1D 1E 16 01 02 54 18 3E"));
     QCOMPARE(f.recorder->texts(), kSuccess);
 }
 

@@ -3,6 +3,7 @@
 // and what the next start restores.
 #include "gui/shell/demomode.h"
 #include "gui/shell/mainwindow.h"
+#include "gui/widgets/elidedlabel.h"
 #include "gui/widgets/tabledialog.h"
 #include "gui/download/filesends.h"
 #include "idlewait.h"
@@ -65,6 +66,7 @@ private slots:
     void writtenElsewhereMustBeRead_data();
     void writtenElsewhereMustBeRead();
     void provisioningAfterProfileSetsStation();
+    void slowReadShowsProgressAndCancels();
     void nextStartRestores();
 
 private:
@@ -225,11 +227,10 @@ void TestMainWindow::mediumSelection()
     unsigned char out[2 * frame::kQueryOutSize];
     memset(out, 0xAA, sizeof(out));
     quint32 word = 1;
-    const QVector<int> results{session.queryInfo(INFO_PRINT_SPEED, out),
-                               session.queryStatus(POWER_FIRMWARE_VERSION,
-                                                   out + frame::kQueryOutSize),
-                               session.sendSet(INFO_PRINT_SPEED, QByteArray(1, '\1')),
-                               session.readStatusWord(&word)};
+    const QVector<int> results{
+        session.queryInfo(INFO_PRINT_SPEED, out),
+        session.queryStatus(POWER_FIRMWARE_VERSION, out + frame::kQueryOutSize),
+        session.sendSet(INFO_PRINT_SPEED, QByteArray(1, '\1')), session.readStatusWord(&word)};
     QCOMPARE(results, QVector<int>(4, failure));
     QCOMPARE(QByteArray(reinterpret_cast<char *>(out), sizeof(out)) + char(word),
              QByteArray(sizeof(out) + 1, '\0'));
@@ -633,6 +634,45 @@ void TestMainWindow::provisioningAfterProfileSetsStation()
     }
     QCOMPARE(sent.value(0), QStringLiteral("30:01"));
     QCOMPARE(demo.storedValue(0x30), QByteArray(1, '\1'));
+}
+
+// A read of a printer slow to answer: the controls rest, its progress and Cancel button
+// show after half a second, Cancel stops it between two frames; the page stays unread
+// and the status line, not a box, says how far it came.
+void TestMainWindow::slowReadShowsProgressAndCancels()
+{
+    DemoPrinter demo;
+    openDemo(demo);
+    click("pushButton_PrintSettingRead");
+    auto *set = child("pushButton_PrintSettingSet");
+    auto *note = child<QLabel>("label_NotRead_PrintSettingRead");
+    QVERIFY(set->isEnabled() && note->isHidden());
+    recorder->clear();
+    demo.printer()->clearRecords();
+    demo.printer()->setReplyDelayMs(150);
+    QTest::mouseClick(child("pushButton_PrintSettingRead"), Qt::LeftButton);
+    QVERIFY(window->busy());
+    QVERIFY(!window->ui->tabWidget_2->isEnabled());
+    auto *panel = child("jobProgressPanel");
+    auto *text = child<QLabel>("jobProgressText");
+    QTRY_VERIFY_WITH_TIMEOUT(panel->isVisible(), 5000);
+    QTRY_VERIFY(text->text().startsWith(QString::fromUtf8("读取 ")));
+    QVERIFY(text->text().endsWith(QStringLiteral("/13")));
+    QVERIFY(child<QProgressBar>("jobProgress")->maximum() == 13);
+    QTest::mouseClick(child("jobCancel"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!window->busy(), 5000);
+    const int sent = demo.printer()->receivedFrames().size();
+    QVERIFY2(sent < 13, qPrintable(QString::number(sent)));
+    QTest::qWait(300);
+    QCOMPARE(demo.printer()->receivedFrames().size(), sent);
+    QVERIFY(recorder->messages.isEmpty());
+    QVERIFY(!panel->isVisible());
+    QVERIFY(window->ui->tabWidget_2->isEnabled());
+    QVERIFY(!set->isEnabled() && !note->isHidden());
+    QCOMPARE(note->text(), QString::fromUtf8("尚未读取"));
+    QVERIFY(child<ElidedLabel>("label_StatusResult")
+                ->fullText()
+                .contains(QString::fromUtf8("读取已取消：已读取 %1/13 项").arg(sent)));
 }
 
 void TestMainWindow::nextStartRestores()
