@@ -2,6 +2,7 @@
 
 #include "cli/fleetcommands.h"
 #include "cli/interrupt.h"
+#include "cli/targettable.h"
 
 #include "core/protocol/hexcodec.h"
 #include "device/diagnostics/connectiondoctor.h"
@@ -14,6 +15,7 @@
 #include "device/operations/functioncommands.h"
 #include "device/operations/printeroperations.h"
 #include "core/settings/profile.h"
+#include "core/settings/targetvalues.h"
 #include "device/settings/profileapply.h"
 #include "core/settings/settingtable.h"
 #include "device/link/discovery.h"
@@ -399,7 +401,9 @@ int readProfile(CommandContext &c, profile::Profile *out)
         c.out.error(QStringLiteral("cannot read %1: %2").arg(path, error));
         return ExitBadFile;
     }
-    if (!profile::parse(bytes, out, &error) || !profileapply::check(*out, &error)) {
+    // Settings that refer to per-printer values are checked once filled in.
+    if (!profile::parse(bytes, out, &error) ||
+        !profileapply::check(targetvalues::withoutReferences(*out), &error)) {
         c.out.error(QStringLiteral("%1: %2").arg(path, error));
         return ExitBadFile;
     }
@@ -751,7 +755,8 @@ int finishApply(CommandContext &c, const std::vector<ApplyJob> &jobs)
 // Applies the profile to the jobs' printers in parallel, each record printed as soon as
 // its printer is done and those a stop came before last; then the summary. The exit code.
 int runApplyJobs(CommandContext &c, const profile::Profile &wanted, std::vector<ApplyJob> &jobs,
-                 const QList<PrinterAddress> &addresses, const QList<int> &jobOfAddress)
+                 const QList<PrinterAddress> &addresses, const QList<int> &jobOfAddress,
+                 const QList<profile::Profile> &perPrinter)
 {
     Progress progress(int(addresses.size()));
     // The records are printed from the printers' threads, and by a second signal from a
@@ -765,6 +770,7 @@ int runApplyJobs(CommandContext &c, const profile::Profile &wanted, std::vector<
     ops::RunControl control;
     control.stop = stopFlag(c);
     control.timeoutMs = c.options.timeoutSeconds * 1000;
+    control.perPrinter = perPrinter.isEmpty() ? nullptr : &perPrinter;
     control.started = [&](int index) {
         const std::lock_guard<std::mutex> lock(records);
         jobs[size_t(jobOfAddress.at(index))].state = QStringLiteral("running");
@@ -809,13 +815,16 @@ int runApply(CommandContext &c)
     QList<PrinterAddress> addresses;
     QList<int> jobOfAddress;
     std::vector<ApplyJob> jobs = applyJobs(c.options.targets, &addresses, &jobOfAddress);
+    QList<profile::Profile> perPrinter; // filled in from a targets table, or refused here
+    if (const int filled = profilesPerPrinter(c, wanted, jobOfAddress, &perPrinter); filled != ExitOk)
+        return filled;
     for (ApplyJob &job : jobs) {
         if (job.state == QLatin1String("duplicate")) {
             printJob(c, job);
             job.printed = true;
         }
     }
-    return runApplyJobs(c, wanted, jobs, addresses, jobOfAddress);
+    return runApplyJobs(c, wanted, jobs, addresses, jobOfAddress, perPrinter);
 }
 
 int runList(CommandContext &c)

@@ -1,6 +1,7 @@
 #include "cli/commandtable.h"
 
 #include "cli/options.h"
+#include "cli/targettable.h"
 
 namespace commandtable {
 
@@ -58,7 +59,7 @@ Stored setUsb(const QString &value, Options *options, QString *error)
 Stored setTargets(const QString &value, Options *options, QString *error)
 {
     options->targetsFile = value;
-    return readTargets(value, &options->targets, error) ? Stored::Ok : Stored::BadFile;
+    return readTargetsFile(value, options, error) ? Stored::Ok : Stored::BadFile;
 }
 
 Stored setJobs(const QString &value, Options *options, QString *error)

@@ -49,6 +49,8 @@ struct Options
     QString out;                   // --out
     quint16 udpPort = 38400;
     QString targetsFile; // --targets, already read into targets
+    // Per-printer values of a targets table, by target (cli/targettable.h); empty: none.
+    QList<QHash<QString, QString>> targetValues;
     // Many printers at once (cli/fleetcommands.cpp).
     int watchSeconds = 0;                              // --watch
     int intervalSeconds = 10;                          // --interval (exporter)

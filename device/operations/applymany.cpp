@@ -48,7 +48,8 @@ QList<PrinterRun> applyToMany(const QList<PrinterAddress> &printers,
         if (control.started)
             control.started(i);
         PrinterRun &run = runs[size_t(i)];
-        run = applyToPrinter(printers.at(i), wanted, dryRun, verify, control.stop,
+        run = applyToPrinter(printers.at(i), control.perPrinter ? control.perPrinter->at(i) : wanted,
+                             dryRun, verify, control.stop,
                              control.timeoutMs);
         if (control.finished) {
             const std::lock_guard<std::mutex> lock(reporting);

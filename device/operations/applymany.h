@@ -37,6 +37,8 @@ struct RunControl
     std::function<void(int index, const PrinterRun &run)> finished;
     // A printer's run begins (from the thread that does it).
     std::function<void(int index)> started;
+    // When set, printer i gets profile i instead of the one given (per-printer values).
+    const QList<profile::Profile> *perPrinter = nullptr;
 };
 
 // Opens the printer, identifies it (lengths go out in its own dots: nothing at a guess)
