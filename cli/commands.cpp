@@ -2,6 +2,7 @@
 
 #include "cli/fleetcommands.h"
 #include "cli/interrupt.h"
+#include "cli/journalcommands.h"
 #include "cli/targettable.h"
 
 #include "core/protocol/hexcodec.h"
@@ -771,6 +772,7 @@ int runApplyJobs(CommandContext &c, const profile::Profile &wanted, std::vector<
     control.stop = stopFlag(c);
     control.timeoutMs = c.options.timeoutSeconds * 1000;
     control.perPrinter = perPrinter.isEmpty() ? nullptr : &perPrinter;
+    clijournal::Recorder journal(c);
     control.started = [&](int index) {
         const std::lock_guard<std::mutex> lock(records);
         jobs[size_t(jobOfAddress.at(index))].state = QStringLiteral("running");
@@ -782,6 +784,7 @@ int runApplyJobs(CommandContext &c, const profile::Profile &wanted, std::vector<
                                                                      : QStringLiteral("finished");
         job.outcome = run.outcome;
         job.details = run.details;
+        journal.applied(addresses.at(index).key(), run);
         print(job);
         progress.step();
     };
@@ -885,6 +888,7 @@ int runFunction(CommandContext &c)
     const QString name = c.options.arguments.first();
     return withPrinter(c, Begin::Identify, [&c, &name](PrinterSession &session) {
         const ops::Outcome outcome = ops::runFunction(session, name, comeBackMs(c));
+        clijournal::Recorder(c).function(singleTarget(c)->name(), name, outcome);
         if (!outcome.ok())
             return failed(c, outcome);
         const bool confirmed = outcome.unconfirmed.isEmpty();
@@ -930,8 +934,10 @@ int runDownload(CommandContext &c)
             plain.remove();
             return int(ExitInterrupted);
         }
-        if (outcome.ok())
+        if (outcome.ok()) {
             outcome = ops::downloadNow(session, plain, true, {}, stopFlag(c), kind, comeBackMs(c));
+            clijournal::Recorder(c).downloaded(singleTarget(c)->name(), chosen, outcome);
+        }
         if (!outcome.ok())
             return failed(c, outcome);
         const bool confirmed = outcome.unconfirmed.isEmpty();
@@ -1015,6 +1021,7 @@ const QList<Command> &commands()
         {QStringLiteral("scan"), fleetcommands::runScan},
         {QStringLiteral("inventory"), fleetcommands::runInventory},
         {QStringLiteral("exporter"), fleetcommands::runExporter},
+        {QStringLiteral("history"), clijournal::runHistory},
     };
     static const QList<Command> list = [] {
         QList<Command> out;

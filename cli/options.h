@@ -58,6 +58,8 @@ struct Options
     QString listen = QStringLiteral("127.0.0.1:9877"); // --listen
     quint16 port = 9100;                               // --port (scan)
     bool csv = false;                                  // --csv
+    QString historyPrinter;                            // --printer (history)
+    QString since;                                     // --since (history)
 };
 
 // A targets file larger than this is refused before it is read (about 600,000 lines).

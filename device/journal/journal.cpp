@@ -2,6 +2,7 @@
 
 #include "core/settings/settingtable.h"
 #include "device/operations/printeraddress.h"
+#include "platform/process.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,12 +21,6 @@ bool secret(const QString &qualified)
     const settingtable::Row *row =
         dot < 0 ? nullptr : settingtable::find(qualified.left(dot), qualified.mid(dot + 1));
     return row && settingtable::has(*row, settingtable::Secret);
-}
-
-QString userName()
-{
-    const QString user = qEnvironmentVariable("USER");
-    return user.isEmpty() ? qEnvironmentVariable("LOGNAME") : user;
 }
 
 // The same printer however its address was spelt.
@@ -54,7 +49,7 @@ QJsonObject toJson(const Entry &entry)
                                  {QStringLiteral("sha256"), QString::fromLatin1(f.sha256)}});
     return QJsonObject{
         {QStringLiteral("time"), time.toUTC().toString(Qt::ISODateWithMs)},
-        {QStringLiteral("user"), userName()},
+        {QStringLiteral("user"), platform::userName()},
         {QStringLiteral("host"), QSysInfo::machineHostName()},
         {QStringLiteral("face"), entry.face},
         {QStringLiteral("printer"), QJsonObject{{QStringLiteral("model"), entry.model},

@@ -24,7 +24,7 @@ PrinterRun applyToPrinter(const PrinterAddress &address, const profile::Profile 
     run.outcome = open(session, address);
     if (run.outcome.ok()) {
         const PrinterSession::Operation operation(session);
-        run.outcome = identify(session);
+        run.outcome = identify(session, &run.model);
         if (run.outcome.ok()) {
             run.details = profileapply::apply(session, wanted, dryRun, verify, stop);
             run.outcome = judgeApply(run.details, dryRun, address.key());

@@ -22,6 +22,7 @@ struct PrinterRun
     State state = State::NotStarted;
     Outcome outcome;               // the verdict
     profileapply::Outcome details; // differences, what was written, skipped, not verified
+    QString model;                 // as the printer told it, for the journal
 };
 
 // What the caller of a many-printer run sees while it goes.
