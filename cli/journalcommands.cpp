@@ -106,7 +106,8 @@ int runHistory(CommandContext &c)
         for (const QJsonValue &f : e.value(QStringLiteral("functions")).toArray())
             what << QStringLiteral("function %1").arg(f.toString());
         for (const QJsonValue &f : e.value(QStringLiteral("files")).toArray())
-            what << QStringLiteral("file %1").arg(f.toObject().value(QStringLiteral("name")).toString());
+            what << QStringLiteral("file %1").arg(
+                f.toObject().value(QStringLiteral("name")).toString());
         const QJsonObject outcome = e.value(QStringLiteral("outcome")).toObject();
         c.out.line(printable(QStringLiteral("%1  %2  %3  %4@%5  %6  %7")
                                  .arg(e.value(QStringLiteral("time")).toString(),

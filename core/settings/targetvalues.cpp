@@ -70,8 +70,8 @@ bool parse(const QString &text, Table *out, QString *error)
     const QStringList lines = text.split(QLatin1Char('\n'));
     QStringList header;
     for (int i = 0; i < lines.size(); ++i) {
-        const QString line = lines.at(i).endsWith(QLatin1Char('\r')) ? lines.at(i).chopped(1)
-                                                                      : lines.at(i);
+        const QString line =
+            lines.at(i).endsWith(QLatin1Char('\r')) ? lines.at(i).chopped(1) : lines.at(i);
         if (!inUse(line))
             continue;
         const int number = i + 1;
@@ -82,8 +82,8 @@ bool parse(const QString &text, Table *out, QString *error)
         }
         if (header.isEmpty()) {
             if (fields.first() != kAddress) {
-                *error = QStringLiteral("line %1: the header must start with \"address\"")
-                             .arg(number);
+                *error =
+                    QStringLiteral("line %1: the header must start with \"address\"").arg(number);
                 return false;
             }
             for (int f = 1; f < fields.size(); ++f) {
@@ -124,8 +124,7 @@ bool parse(const QString &text, Table *out, QString *error)
     return true;
 }
 
-bool references(const profile::Profile &wanted, QHash<QString, QStringList> *out,
-                QString *error)
+bool references(const profile::Profile &wanted, QHash<QString, QStringList> *out, QString *error)
 {
     out->clear();
     for (auto page = wanted.settings.begin(); page != wanted.settings.end(); ++page) {

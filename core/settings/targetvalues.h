@@ -44,8 +44,7 @@ bool parse(const QString &text, Table *out, QString *error);
 
 // The settings ("page.key") of a profile that refer to a value, each with the columns it
 // names. False with the reason for a reference that is not "${name}".
-bool references(const profile::Profile &wanted, QHash<QString, QStringList> *out,
-                QString *error);
+bool references(const profile::Profile &wanted, QHash<QString, QStringList> *out, QString *error);
 
 // The profile without the settings that refer to a value: what can be checked before the
 // values are known.

@@ -39,7 +39,7 @@ QJsonObject toJson(const Entry &entry)
     for (const Change &c : entry.changes) {
         const QString changed = QStringLiteral("changed");
         changes.insert(c.key, secret(c.key) ? QJsonObject{{QStringLiteral("from"), changed},
-                                                         {QStringLiteral("to"), changed}}
+                                                          {QStringLiteral("to"), changed}}
                                             : QJsonObject{{QStringLiteral("from"), c.from},
                                                           {QStringLiteral("to"), c.to}});
     }
@@ -137,8 +137,8 @@ bool read(const QString &path, const Filter &filter, QList<QJsonObject> *out, QS
         if (line.isEmpty())
             continue;
         const QJsonObject entry = QJsonDocument::fromJson(line).object();
-        const QDateTime time =
-            QDateTime::fromString(entry.value(QStringLiteral("time")).toString(), Qt::ISODateWithMs);
+        const QDateTime time = QDateTime::fromString(entry.value(QStringLiteral("time")).toString(),
+                                                     Qt::ISODateWithMs);
         if (entry.isEmpty() || !time.isValid()) {
             if (skipped)
                 ++*skipped;

@@ -113,16 +113,20 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("error");
         QTest::newRow("a row lacks the value")
-            << "" << "" << 5
+            << ""
+            << "" << 5
             << "printer %2: bluetooth.bleName refers to ${name}, which its row lacks: nothing "
                "was sent to any printer";
         QTest::newRow("no table")
-            << "Till-3" << "--net|%0" << 5
+            << "Till-3"
+            << "--net|%0" << 5
             << "printer %0: bluetooth.bleName refers to ${site}, which its row lacks";
         QTest::newRow("a row with a field too many")
-            << "Till-3,extra" << "" << 5 << "printers.csv: line 5: 4 fields, the header has 3";
+            << "Till-3,extra"
+            << "" << 5 << "printers.csv: line 5: 4 fields, the header has 3";
         QTest::newRow("a bad address in a row")
-            << "Till-3" << "--targets|%D/bad.csv" << 5 << "bad.csv:2: not an address or usb:PORT: no:port:x";
+            << "Till-3"
+            << "--targets|%D/bad.csv" << 5 << "bad.csv:2: not an address or usb:PORT: no:port:x";
     }
     void refusedBeforeSending()
     {
@@ -136,9 +140,10 @@ private slots:
             p->clearRecords();
         const int before = framesReceived();
         const QString state = dir.filePath(QStringLiteral("refused"));
-        const Run r = run(QStringLiteral("apply|%D/names.json|") +
-                              (targets.isEmpty() ? QStringLiteral("--targets|%D/printers.csv") : targets),
-                          state);
+        const Run r =
+            run(QStringLiteral("apply|%D/names.json|") +
+                    (targets.isEmpty() ? QStringLiteral("--targets|%D/printers.csv") : targets),
+                state);
         QCOMPARE(r.code, code);
         QString expected = error;
         for (int i = 0; i < 3; ++i)
@@ -167,15 +172,21 @@ private slots:
             const QByteArray text = QJsonDocument(line).toJson(QJsonDocument::Compact);
             QVERIFY2(!text.contains("4711"), text.constData());
             QCOMPARE(line.value("face").toString(), QStringLiteral("cli"));
-            QCOMPARE(line.value("outcome").toObject().value("code").toString(), QStringLiteral("ok"));
+            QCOMPARE(line.value("outcome").toObject().value("code").toString(),
+                     QStringLiteral("ok"));
             const QJsonObject printer = line.value("printer").toObject();
             QCOMPARE(printer.value("model").toString(), QStringLiteral("K53TA"));
             addresses << printer.value("address").toString();
             const QJsonObject changes = line.value("changes").toObject();
             QCOMPARE(changes.value("bluetooth.pin").toObject(),
                      (QJsonObject{{"from", "changed"}, {"to", "changed"}}));
-            QVERIFY(changes.value("bluetooth.name").toObject().value("to").toString().startsWith("Till"));
-            QVERIFY(QDateTime::fromString(line.value("time").toString(), Qt::ISODateWithMs).isValid());
+            QVERIFY(changes.value("bluetooth.name")
+                        .toObject()
+                        .value("to")
+                        .toString()
+                        .startsWith("Till"));
+            QVERIFY(
+                QDateTime::fromString(line.value("time").toString(), Qt::ISODateWithMs).isValid());
         }
         addresses.sort();
         QStringList expected{address(0), address(1), address(2)};
@@ -183,7 +194,8 @@ private slots:
         QCOMPARE(addresses, expected);
 
         // The same again changes nothing and leaves no line; a function leaves one.
-        QCOMPARE(run(QStringLiteral("apply|%D/names.json|--targets|%D/printers.csv"), state).code, 0);
+        QCOMPARE(run(QStringLiteral("apply|%D/names.json|--targets|%D/printers.csv"), state).code,
+                 0);
         QCOMPARE(journalLines(state).size(), 3);
         QCOMPARE(run(QStringLiteral("function|restart|--net|%1"), state).code, 0);
         QCOMPARE(journalLines(state).size(), 4);
@@ -197,7 +209,8 @@ private slots:
         const QJsonObject o = QJsonDocument::fromJson(one.out).object();
         QCOMPARE(o.value("count").toInt(), 2);
         for (const QJsonValue &e : o.value("entries").toArray())
-            QCOMPARE(e.toObject().value("printer").toObject().value("address").toString(), address(1));
+            QCOMPARE(e.toObject().value("printer").toObject().value("address").toString(),
+                     address(1));
         const Run later = run(QStringLiteral("history|--since|2999-01-01|--jsonl"), state);
         QCOMPARE(later.code, 0);
         QCOMPARE(later.out.count('\n'), 1); // the summary alone
@@ -211,7 +224,8 @@ private slots:
               R"({"format": "labelsetup-profile", "version": 1, "model": "K53TA", "dotsPerMm": 8,
                   "settings": {"print": {"speed": 1}}})");
         const QString blocker = write(QStringLiteral("blocker"), QStringLiteral("a file"));
-        const Run r = run(QStringLiteral("apply|%D/speed.json|--net|%0|--net|%1|--net|%2"), blocker);
+        const Run r =
+            run(QStringLiteral("apply|%D/speed.json|--net|%0|--net|%1|--net|%2"), blocker);
         QCOMPARE(r.code, 0);
         QCOMPARE(r.out.count(" 1 written"), 3);
         QCOMPARE(r.err.count("cannot be written"), 1);

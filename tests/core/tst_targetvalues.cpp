@@ -41,19 +41,31 @@ private slots:
         QTest::addColumn<int>("rows");
         QTest::addColumn<QString>("secondName"); // the second row's "name"
         QTest::newRow("rows, comments and CRLF")
-            << "address,name,wifi_address\r\n# a\r\n10.0.0.5,Shop-1,10.0.1.5\r\n\r\nusb:1,Shop-2,10.0.1.6\r\n"
+            << "address,name,wifi_address\r\n# "
+               "a\r\n10.0.0.5,Shop-1,10.0.1.5\r\n\r\nusb:1,Shop-2,10.0.1.6\r\n"
             << "" << 2 << "Shop-2";
         QTest::newRow("quoted comma and quote")
-            << "address,name\n10.0.0.5,a\n10.0.0.6,\"Shop, \"\"2\"\"\"\n" << "" << 2 << "Shop, \"2\"";
-        QTest::newRow("empty value kept") << "address,name\n10.0.0.5,a\n10.0.0.6,\n" << "" << 2 << "";
-        QTest::newRow("too few fields") << "address,name,x\n10.0.0.5,a\n" << "line 2: 2 fields, the header has 3" << 0 << "";
-        QTest::newRow("too many fields") << "address,name\n\n10.0.0.5,a,b\n" << "line 3: 3 fields, the header has 2" << 0 << "";
-        QTest::newRow("no address") << "address,name\n,a\n" << "line 2: no address" << 0 << "";
-        QTest::newRow("quote open") << "address,name\n10.0.0.5,\"a\n" << "line 2: a quote is not closed" << 0 << "";
-        QTest::newRow("bad column") << "address,na-me\n" << "line 1: bad or repeated column name \"na-me\"" << 0 << "";
-        QTest::newRow("column twice") << "address,a,a\n" << "line 1: bad or repeated column name \"a\"" << 0 << "";
-        QTest::newRow("header not address") << "name,address\n" << "line 1: the header must start with \"address\"" << 0 << "";
-        QTest::newRow("no header") << "# nothing\n" << "no header line \"address,...\"" << 0 << "";
+            << "address,name\n10.0.0.5,a\n10.0.0.6,\"Shop, \"\"2\"\"\"\n"
+            << "" << 2 << "Shop, \"2\"";
+        QTest::newRow("empty value kept") << "address,name\n10.0.0.5,a\n10.0.0.6,\n"
+                                          << "" << 2 << "";
+        QTest::newRow("too few fields") << "address,name,x\n10.0.0.5,a\n"
+                                        << "line 2: 2 fields, the header has 3" << 0 << "";
+        QTest::newRow("too many fields") << "address,name\n\n10.0.0.5,a,b\n"
+                                         << "line 3: 3 fields, the header has 2" << 0 << "";
+        QTest::newRow("no address") << "address,name\n,a\n"
+                                    << "line 2: no address" << 0 << "";
+        QTest::newRow("quote open") << "address,name\n10.0.0.5,\"a\n"
+                                    << "line 2: a quote is not closed" << 0 << "";
+        QTest::newRow("bad column") << "address,na-me\n"
+                                    << "line 1: bad or repeated column name \"na-me\"" << 0 << "";
+        QTest::newRow("column twice") << "address,a,a\n"
+                                      << "line 1: bad or repeated column name \"a\"" << 0 << "";
+        QTest::newRow("header not address")
+            << "name,address\n"
+            << "line 1: the header must start with \"address\"" << 0 << "";
+        QTest::newRow("no header") << "# nothing\n"
+                                   << "no header line \"address,...\"" << 0 << "";
     }
     void parse()
     {
@@ -79,17 +91,19 @@ private slots:
         QTest::addColumn<QString>("error");
         QTest::addColumn<QJsonObject>("filled");
         const QJsonObject plain{{"print", QJsonObject{{"speed", 3}}}};
-        QTest::newRow("no reference: unchanged") << plain << "" << "" << plain;
+        QTest::newRow("no reference: unchanged") << plain << ""
+                                                 << "" << plain;
         QTest::newRow("name and address")
             << QJsonObject{{"bluetooth", QJsonObject{{"name", "${name}"}}},
                            {"wifi", QJsonObject{{"ip", "${wifi_address}"}, {"ssid", "Shop"}}}}
-            << "name=Till-4;wifi_address=10.0.1.5" << ""
+            << "name=Till-4;wifi_address=10.0.1.5"
+            << ""
             << QJsonObject{{"bluetooth", QJsonObject{{"name", "Till-4"}}},
                            {"wifi", QJsonObject{{"ip", "10.0.1.5"}, {"ssid", "Shop"}}}};
         QTest::newRow("in a longer text, twice")
             << QJsonObject{{"bluetooth", QJsonObject{{"bleName", "${site}-${n}-${n}"}}}}
-            << "site=HH;n=7" << ""
-            << QJsonObject{{"bluetooth", QJsonObject{{"bleName", "HH-7-7"}}}};
+            << "site=HH;n=7"
+            << "" << QJsonObject{{"bluetooth", QJsonObject{{"bleName", "HH-7-7"}}}};
         QTest::newRow("column missing")
             << QJsonObject{{"bluetooth", QJsonObject{{"name", "${name}"}}}} << "other=x"
             << "printer 10.0.0.5:9100: bluetooth.name refers to ${name}, which its row lacks"
@@ -126,9 +140,9 @@ private slots:
 
     void withoutReferences()
     {
-        const profile::Profile p = profileWith(
-            {{"bluetooth", QJsonObject{{"name", "${name}"}, {"pairing", 0}}},
-             {"print", QJsonObject{{"speed", 3}}}});
+        const profile::Profile p =
+            profileWith({{"bluetooth", QJsonObject{{"name", "${name}"}, {"pairing", 0}}},
+                         {"print", QJsonObject{{"speed", 3}}}});
         QCOMPARE(targetvalues::withoutReferences(p).settings,
                  (QJsonObject{{"bluetooth", QJsonObject{{"pairing", 0}}},
                               {"print", QJsonObject{{"speed", 3}}}}));

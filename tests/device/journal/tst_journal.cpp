@@ -45,11 +45,11 @@ private slots:
         journal::Writer writer(path);
         journal::Entry e = entry(QStringLiteral("127.0.0.1:9100"), QStringLiteral("A1"),
                                  QDateTime(QDate(2026, 12, 7), QTime(19, 0, 5, 120), Qt::UTC));
-        e.changes = {{QStringLiteral("print.speed"), 2, 4},
-                     {QStringLiteral("wifi.stationPassword"), QStringLiteral("old-secret-1"),
-                      QStringLiteral("new-secret-2")},
-                     {QStringLiteral("bluetooth.pin"), QStringLiteral("4711"),
-                      QStringLiteral("0815")}};
+        e.changes = {
+            {QStringLiteral("print.speed"), 2, 4},
+            {QStringLiteral("wifi.stationPassword"), QStringLiteral("old-secret-1"),
+             QStringLiteral("new-secret-2")},
+            {QStringLiteral("bluetooth.pin"), QStringLiteral("4711"), QStringLiteral("0815")}};
         e.functions = QStringList{QStringLiteral("restart")};
         e.files = {{QStringLiteral("fw.bin"), QByteArray("ab12")}};
         e.sentence = QStringLiteral("2 settings written");
@@ -62,8 +62,9 @@ private slots:
         QCOMPARE(o.value("time").toString(), QStringLiteral("2026-12-07T19:00:05.120Z"));
         QCOMPARE(o.value("face").toString(), QStringLiteral("cli"));
         QVERIFY(o.contains("user") && o.contains("host"));
-        QCOMPARE(o.value("printer").toObject(),
-                 (QJsonObject{{"model", "K53TA"}, {"serial", "A1"}, {"address", "127.0.0.1:9100"}}));
+        QCOMPARE(
+            o.value("printer").toObject(),
+            (QJsonObject{{"model", "K53TA"}, {"serial", "A1"}, {"address", "127.0.0.1:9100"}}));
         const QJsonObject changes = o.value("changes").toObject();
         QCOMPARE(changes.value("print.speed").toObject(), (QJsonObject{{"from", 2}, {"to", 4}}));
         QCOMPARE(changes.value("wifi.stationPassword").toObject(),
@@ -126,12 +127,18 @@ private slots:
         QTest::addColumn<QString>("printer");
         QTest::addColumn<QString>("since");
         QTest::addColumn<QStringList>("serials");
-        QTest::newRow("all") << "" << "" << QStringList{"A", "B", "A2"};
-        QTest::newRow("address in another spelling") << "127.0.0.1" << "" << QStringList{"A", "A2"};
-        QTest::newRow("serial") << "B" << "" << QStringList{"B"};
-        QTest::newRow("since a day") << "" << "2026-12-02" << QStringList{"B", "A2"};
-        QTest::newRow("since a time") << "" << "2026-12-03T10:00:00Z" << QStringList{"A2"};
-        QTest::newRow("both") << "127.0.0.1:9100" << "2026-12-02" << QStringList{"A2"};
+        QTest::newRow("all") << ""
+                             << "" << QStringList{"A", "B", "A2"};
+        QTest::newRow("address in another spelling") << "127.0.0.1"
+                                                     << "" << QStringList{"A", "A2"};
+        QTest::newRow("serial") << "B"
+                                << "" << QStringList{"B"};
+        QTest::newRow("since a day") << ""
+                                     << "2026-12-02" << QStringList{"B", "A2"};
+        QTest::newRow("since a time") << ""
+                                      << "2026-12-03T10:00:00Z" << QStringList{"A2"};
+        QTest::newRow("both") << "127.0.0.1:9100"
+                              << "2026-12-02" << QStringList{"A2"};
     }
     void read()
     {
@@ -141,13 +148,16 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("read.jsonl"));
         if (!QFile::exists(path)) {
             journal::Writer writer(path);
-            writer.append(entry("127.0.0.1:9100", "A", QDateTime(QDate(2026, 12, 1), QTime(8, 0), Qt::UTC)));
-            writer.append(entry("10.0.0.9:9100", "B", QDateTime(QDate(2026, 12, 2), QTime(8, 0), Qt::UTC)));
+            writer.append(
+                entry("127.0.0.1:9100", "A", QDateTime(QDate(2026, 12, 1), QTime(8, 0), Qt::UTC)));
+            writer.append(
+                entry("10.0.0.9:9100", "B", QDateTime(QDate(2026, 12, 2), QTime(8, 0), Qt::UTC)));
             QFile file(path);
             QVERIFY(file.open(QIODevice::Append));
             file.write("not json\n{\"time\": 5}\n");
             file.close();
-            writer.append(entry("127.0.0.1:9100", "A2", QDateTime(QDate(2026, 12, 3), QTime(12, 0), Qt::UTC)));
+            writer.append(entry("127.0.0.1:9100", "A2",
+                                QDateTime(QDate(2026, 12, 3), QTime(12, 0), Qt::UTC)));
         }
         journal::Filter filter;
         filter.printer = printer;
@@ -181,7 +191,8 @@ private slots:
         qputenv("XDG_STATE_HOME", dir.path().toUtf8());
         QCOMPARE(journal::defaultPath(), dir.path() + QStringLiteral("/labelsetup/journal.jsonl"));
         qputenv("XDG_STATE_HOME", "relative/state");
-        QCOMPARE(journal::defaultPath(), QDir::homePath() + QStringLiteral("/.local/state/labelsetup/journal.jsonl"));
+        QCOMPARE(journal::defaultPath(),
+                 QDir::homePath() + QStringLiteral("/.local/state/labelsetup/journal.jsonl"));
         qunsetenv("XDG_STATE_HOME");
     }
 };
