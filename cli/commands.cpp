@@ -819,7 +819,8 @@ int runApply(CommandContext &c)
     QList<int> jobOfAddress;
     std::vector<ApplyJob> jobs = applyJobs(c.options.targets, &addresses, &jobOfAddress);
     QList<profile::Profile> perPrinter; // filled in from a targets table, or refused here
-    if (const int filled = profilesPerPrinter(c, wanted, jobOfAddress, &perPrinter); filled != ExitOk)
+    if (const int filled = profilesPerPrinter(c, wanted, jobOfAddress, &perPrinter);
+        filled != ExitOk)
         return filled;
     for (ApplyJob &job : jobs) {
         if (job.state == QLatin1String("duplicate")) {

@@ -48,8 +48,8 @@ QList<PrinterRun> applyToMany(const QList<PrinterAddress> &printers,
         if (control.started)
             control.started(i);
         PrinterRun &run = runs[size_t(i)];
-        run = applyToPrinter(printers.at(i), control.perPrinter ? control.perPrinter->at(i) : wanted,
-                             dryRun, verify, control.stop,
+        const profile::Profile &profile = control.perPrinter ? control.perPrinter->at(i) : wanted;
+        run = applyToPrinter(printers.at(i), profile, dryRun, verify, control.stop,
                              control.timeoutMs);
         if (control.finished) {
             const std::lock_guard<std::mutex> lock(reporting);
