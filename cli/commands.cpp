@@ -2,6 +2,8 @@
 
 #include "cli/fleetcommands.h"
 #include "cli/interrupt.h"
+#include "cli/journalcommands.h"
+#include "cli/targettable.h"
 
 #include "core/protocol/hexcodec.h"
 #include "device/diagnostics/connectiondoctor.h"
@@ -14,6 +16,7 @@
 #include "device/operations/functioncommands.h"
 #include "device/operations/printeroperations.h"
 #include "core/settings/profile.h"
+#include "core/settings/targetvalues.h"
 #include "device/settings/profileapply.h"
 #include "core/settings/settingtable.h"
 #include "device/link/discovery.h"
@@ -393,7 +396,9 @@ int readProfile(CommandContext &c, profile::Profile *out)
         c.out.error(QStringLiteral("cannot read %1: %2").arg(path, error));
         return ExitBadFile;
     }
-    if (!profile::parse(bytes, out, &error) || !profileapply::check(*out, &error)) {
+    // Settings that refer to per-printer values are checked once filled in.
+    if (!profile::parse(bytes, out, &error) ||
+        !profileapply::check(targetvalues::withoutReferences(*out), &error)) {
         c.out.error(QStringLiteral("%1: %2").arg(path, error));
         return ExitBadFile;
     }
@@ -745,7 +750,8 @@ int finishApply(CommandContext &c, const std::vector<ApplyJob> &jobs)
 // Applies the profile to the jobs' printers in parallel, each record printed as soon as
 // its printer is done and those a stop came before last; then the summary. The exit code.
 int runApplyJobs(CommandContext &c, const profile::Profile &wanted, std::vector<ApplyJob> &jobs,
-                 const QList<PrinterAddress> &addresses, const QList<int> &jobOfAddress)
+                 const QList<PrinterAddress> &addresses, const QList<int> &jobOfAddress,
+                 const QList<profile::Profile> &perPrinter)
 {
     Progress progress(int(addresses.size()));
     // The records are printed from the printers' threads, and by a second signal from a
@@ -759,6 +765,8 @@ int runApplyJobs(CommandContext &c, const profile::Profile &wanted, std::vector<
     ops::RunControl control;
     control.stop = stopFlag(c);
     control.timeoutMs = c.options.timeoutSeconds * 1000;
+    control.perPrinter = perPrinter.isEmpty() ? nullptr : &perPrinter;
+    clijournal::Recorder journal(c);
     control.started = [&](int index) {
         const std::lock_guard<std::mutex> lock(records);
         jobs[size_t(jobOfAddress.at(index))].state = QStringLiteral("running");
@@ -770,6 +778,7 @@ int runApplyJobs(CommandContext &c, const profile::Profile &wanted, std::vector<
                                                                      : QStringLiteral("finished");
         job.outcome = run.outcome;
         job.details = run.details;
+        journal.applied(addresses.at(index).key(), run);
         print(job);
         progress.step();
     };
@@ -803,13 +812,17 @@ int runApply(CommandContext &c)
     QList<PrinterAddress> addresses;
     QList<int> jobOfAddress;
     std::vector<ApplyJob> jobs = applyJobs(c.options.targets, &addresses, &jobOfAddress);
+    QList<profile::Profile> perPrinter; // filled in from a targets table, or refused here
+    if (const int filled = profilesPerPrinter(c, wanted, jobOfAddress, &perPrinter);
+        filled != ExitOk)
+        return filled;
     for (ApplyJob &job : jobs) {
         if (job.state == QLatin1String("duplicate")) {
             printJob(c, job);
             job.printed = true;
         }
     }
-    return runApplyJobs(c, wanted, jobs, addresses, jobOfAddress);
+    return runApplyJobs(c, wanted, jobs, addresses, jobOfAddress, perPrinter);
 }
 
 int runList(CommandContext &c)
@@ -864,6 +877,7 @@ int runFunction(CommandContext &c)
     const QString name = c.options.arguments.first();
     return withPrinter(c, Begin::Identify, [&c, &name](PrinterSession &session) {
         const ops::Outcome outcome = ops::runFunction(session, name, comeBackMs(c));
+        clijournal::Recorder(c).function(singleTarget(c)->name(), name, outcome);
         if (!outcome.ok())
             return failed(c, outcome);
         const bool confirmed = outcome.unconfirmed.isEmpty();
@@ -909,8 +923,10 @@ int runDownload(CommandContext &c)
             plain.remove();
             return int(ExitInterrupted);
         }
-        if (outcome.ok())
+        if (outcome.ok()) {
             outcome = ops::downloadNow(session, plain, true, {}, stopFlag(c), kind, comeBackMs(c));
+            clijournal::Recorder(c).downloaded(singleTarget(c)->name(), chosen, outcome);
+        }
         if (!outcome.ok())
             return failed(c, outcome);
         const bool confirmed = outcome.unconfirmed.isEmpty();
@@ -994,6 +1010,7 @@ const QList<Command> &commands()
         {QStringLiteral("scan"), fleetcommands::runScan},
         {QStringLiteral("inventory"), fleetcommands::runInventory},
         {QStringLiteral("exporter"), fleetcommands::runExporter},
+        {QStringLiteral("history"), clijournal::runHistory},
     };
     static const QList<Command> list = [] {
         QList<Command> out;

@@ -1,6 +1,7 @@
 #include "cli/commandtable.h"
 
 #include "cli/options.h"
+#include "cli/targettable.h"
 
 namespace commandtable {
 
@@ -58,7 +59,7 @@ Stored setUsb(const QString &value, Options *options, QString *error)
 Stored setTargets(const QString &value, Options *options, QString *error)
 {
     options->targetsFile = value;
-    return readTargets(value, &options->targets, error) ? Stored::Ok : Stored::BadFile;
+    return readTargetsFile(value, options, error) ? Stored::Ok : Stored::BadFile;
 }
 
 Stored setJobs(const QString &value, Options *options, QString *error)
@@ -197,6 +198,12 @@ const QList<Flag> &flags()
          setNonEmpty<&Options::listen>},
         {"--port", nullptr, Value::Required, "N", ValueHint::Typed, false, false,
          "the TCP port connected to (9100 unless given)", nullptr, setPort},
+        {"--printer", nullptr, Value::Required, "ADDR", ValueHint::Typed, false, false,
+         "only the entries of this printer (an address or a serial number)", nullptr,
+         setNonEmpty<&Options::historyPrinter>},
+        {"--since", nullptr, Value::Required, "DATE", ValueHint::Typed, false, false,
+         "only the entries from DATE on (2026-12-01, or an ISO 8601 time; UTC)", nullptr,
+         setNonEmpty<&Options::since>},
         {"--interval", nullptr, Value::Required, "SECONDS", ValueHint::Typed, false, false,
          "how often the printers are polled (10 unless given)", nullptr,
          setSeconds<&Options::intervalSeconds>},
@@ -357,6 +364,14 @@ const QList<CommandDeclaration> &commands()
          "durations. It only reads printers. Runs until interrupted. An address other than\n"
          "loopback is warned about: anyone who can reach it reads the fleet's metrics.\n",
          {targets, {"--listen"}, {"--interval"}, net, usb, {"--jobs"}, timeout}},
+        {"history", "", ArgumentHint::None,
+         "the journal of changes made to printers",
+         "Lists the journal's entries, oldest first: every write to a printer made by the\n"
+         "window, labelsetup-cli or the fleet, with the time (UTC), user, host, printer,\n"
+         "the settings changed from what to what (passwords and PINs only as `changed`),\n"
+         "functions run, files downloaded with their SHA-256, and the outcome. The journal\n"
+         "is $XDG_STATE_HOME/labelsetup/journal.jsonl (~/.local/state unless set).\n",
+         {{"--printer"}, {"--since"}}},
     };
     // clang-format on
     return list;

@@ -37,6 +37,8 @@ struct Options
     QString out;                   // --out
     quint16 udpPort = ports::kDiscovery;
     QString targetsFile; // --targets, already read into targets
+    // Per-printer values of a targets table, by target (cli/targettable.h); empty: none.
+    QList<QHash<QString, QString>> targetValues;
     // Many printers at once (cli/fleetcommands.cpp).
     int watchSeconds = 0;                              // --watch
     int intervalSeconds = 10;                          // --interval (exporter)
@@ -44,6 +46,8 @@ struct Options
     QString listen = QStringLiteral("127.0.0.1:9877"); // --listen
     quint16 port = ports::kCommand;                    // --port (scan)
     bool csv = false;                                  // --csv
+    QString historyPrinter;                            // --printer (history)
+    QString since;                                     // --since (history)
 };
 
 // A targets file larger than this is refused before it is read (about 600,000 lines).

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace platform {
 
 // Whether standard error is a terminal, where a progress line may be redrawn.
@@ -7,5 +9,9 @@ bool stderrIsTerminal();
 
 // Short sleeps of the calling thread end when asked, not some tens of microseconds later.
 void preciseSleeps();
+
+// The name of the user the program runs as, for the journal of changes; empty when not
+// known.
+QString userName();
 
 } // namespace platform

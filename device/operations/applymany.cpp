@@ -24,7 +24,7 @@ PrinterRun applyToPrinter(const PrinterAddress &address, const profile::Profile 
     run.outcome = open(session, address);
     if (run.outcome.ok()) {
         const PrinterSession::Operation operation(session);
-        run.outcome = identify(session);
+        run.outcome = identify(session, &run.model);
         if (run.outcome.ok()) {
             run.details = profileapply::apply(session, wanted, dryRun, verify, stop);
             run.outcome = judgeApply(run.details, dryRun, address.key());
@@ -48,7 +48,8 @@ QList<PrinterRun> applyToMany(const QList<PrinterAddress> &printers,
         if (control.started)
             control.started(i);
         PrinterRun &run = runs[size_t(i)];
-        run = applyToPrinter(printers.at(i), wanted, dryRun, verify, control.stop,
+        const profile::Profile &profile = control.perPrinter ? control.perPrinter->at(i) : wanted;
+        run = applyToPrinter(printers.at(i), profile, dryRun, verify, control.stop,
                              control.timeoutMs);
         if (control.finished) {
             const std::lock_guard<std::mutex> lock(reporting);

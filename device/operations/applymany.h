@@ -22,6 +22,7 @@ struct PrinterRun
     State state = State::NotStarted;
     Outcome outcome;               // the verdict
     profileapply::Outcome details; // differences, what was written, skipped, not verified
+    QString model;                 // as the printer told it, for the journal
 };
 
 // What the caller of a many-printer run sees while it goes.
@@ -37,6 +38,8 @@ struct RunControl
     std::function<void(int index, const PrinterRun &run)> finished;
     // A printer's run begins (from the thread that does it).
     std::function<void(int index)> started;
+    // When set, printer i gets profile i instead of the one given (per-printer values).
+    const QList<profile::Profile> *perPrinter = nullptr;
 };
 
 // Opens the printer, identifies it (lengths go out in its own dots: nothing at a guess)

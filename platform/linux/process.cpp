@@ -1,5 +1,6 @@
 #include "platform/process.h"
 
+#include <pwd.h>
 #include <sys/prctl.h>
 #include <unistd.h>
 
@@ -14,6 +15,17 @@ void preciseSleeps()
 {
     // The default slack is 50 µs.
     ::prctl(PR_SET_TIMERSLACK, 1UL);
+}
+
+QString userName()
+{
+    // The account, not $USER, which sudo and su may leave as another's.
+    struct passwd entry;
+    struct passwd *found = nullptr;
+    char buffer[1024];
+    if (::getpwuid_r(::geteuid(), &entry, buffer, sizeof buffer, &found) == 0 && found)
+        return QString::fromLocal8Bit(found->pw_name);
+    return qEnvironmentVariable("USER");
 }
 
 } // namespace platform

@@ -10,4 +10,10 @@ bool stderrIsTerminal()
 
 void preciseSleeps() {}
 
+QString userName()
+{
+    const QString user = qEnvironmentVariable("USER");
+    return user.isEmpty() ? qEnvironmentVariable("USERNAME") : user;
+}
+
 } // namespace platform

@@ -1,0 +1,79 @@
+#include "cli/targettable.h"
+
+#include "cli/commands.h"
+#include "cli/options.h"
+#include "cli/output.h"
+#include "core/files/regularfile.h"
+#include "core/settings/targetvalues.h"
+#include "device/settings/profileapply.h"
+
+#include <QFile>
+
+bool readTargetsFile(const QString &path, Options *options, QString *error)
+{
+    QFile file;
+    QByteArray bytes;
+    QString why;
+    if (!regularfile::open(path, &file, &why, kMaxTargetsFileBytes) ||
+        !regularfile::readAll(file, kMaxTargetsFileBytes, &bytes, &why)) {
+        *error = QStringLiteral("cannot read %1: %2").arg(path, why);
+        return false;
+    }
+    const QString text = QString::fromUtf8(bytes);
+    if (!targetvalues::isTable(text))
+        return readTargets(path, &options->targets, error);
+    targetvalues::Table table;
+    if (!targetvalues::parse(text, &table, &why)) {
+        *error = QStringLiteral("%1: %2").arg(path, why);
+        return false;
+    }
+    // Values of the targets named before the file (--net, --usb): none.
+    while (options->targetValues.size() < options->targets.size())
+        options->targetValues.append(QHash<QString, QString>());
+    for (const targetvalues::Row &row : table.rows) {
+        Target target;
+        const bool ok = row.address == QLatin1String("usb") ? parseUsbTarget(QString(), &target)
+                        : row.address.startsWith(QLatin1String("usb:"))
+                            ? parseUsbTarget(row.address.mid(4), &target)
+                            : parseNetTarget(row.address, &target);
+        if (!ok) {
+            *error = QStringLiteral("%1:%2: not an address or usb:PORT: %3")
+                         .arg(path)
+                         .arg(row.line)
+                         .arg(row.address);
+            return false;
+        }
+        options->targets.append(target);
+        options->targetValues.append(row.values);
+    }
+    return true;
+}
+
+int profilesPerPrinter(CommandContext &c, const profile::Profile &wanted,
+                       const QList<int> &targetOfPrinter, QList<profile::Profile> *out)
+{
+    out->clear();
+    QHash<QString, QStringList> references;
+    QString error;
+    if (!targetvalues::references(wanted, &references, &error)) {
+        c.out.error(error);
+        return ExitBadFile;
+    }
+    if (references.isEmpty())
+        return ExitOk;
+    // Every printer's profile is made and checked before the first is begun.
+    for (int target : targetOfPrinter) {
+        const QString printer = c.options.targets.at(target).name();
+        profile::Profile filled;
+        if (!targetvalues::fill(wanted, c.options.targetValues.value(target), printer, &filled,
+                                &error) ||
+            !profileapply::check(filled, &error)) {
+            if (!error.startsWith(QLatin1String("printer ")))
+                error = QStringLiteral("printer %1: %2").arg(printer, error);
+            c.out.error(error + QStringLiteral(": nothing was sent to any printer"));
+            return ExitBadFile;
+        }
+        out->append(filled);
+    }
+    return ExitOk;
+}
