@@ -877,7 +877,7 @@ int runFunction(CommandContext &c)
     const QString name = c.options.arguments.first();
     return withPrinter(c, Begin::Identify, [&c, &name](PrinterSession &session) {
         const ops::Outcome outcome = ops::runFunction(session, name, comeBackMs(c));
-        clijournal::Recorder(c).function(singleTarget(c)->name(), name, outcome);
+        clijournal::Recorder(c).function(singleTarget(c)->key(), name, outcome);
         if (!outcome.ok())
             return failed(c, outcome);
         const bool confirmed = outcome.unconfirmed.isEmpty();
@@ -925,7 +925,7 @@ int runDownload(CommandContext &c)
         }
         if (outcome.ok()) {
             outcome = ops::downloadNow(session, plain, true, {}, stopFlag(c), kind, comeBackMs(c));
-            clijournal::Recorder(c).downloaded(singleTarget(c)->name(), chosen, outcome);
+            clijournal::Recorder(c).downloaded(singleTarget(c)->key(), chosen, outcome);
         }
         if (!outcome.ok())
             return failed(c, outcome);

@@ -31,12 +31,8 @@ bool readTargetsFile(const QString &path, Options *options, QString *error)
     while (options->targetValues.size() < options->targets.size())
         options->targetValues.append(QHash<QString, QString>());
     for (const targetvalues::Row &row : table.rows) {
-        Target target;
-        const bool ok = row.address == QLatin1String("usb") ? parseUsbTarget(QString(), &target)
-                        : row.address.startsWith(QLatin1String("usb:"))
-                            ? parseUsbTarget(row.address.mid(4), &target)
-                            : parseNetTarget(row.address, &target);
-        if (!ok) {
+        PrinterAddress target;
+        if (!PrinterAddress::parse(row.address, &target)) {
             *error = QStringLiteral("%1:%2: not an address or usb:PORT: %3")
                          .arg(path)
                          .arg(row.line)
@@ -63,7 +59,7 @@ int profilesPerPrinter(CommandContext &c, const profile::Profile &wanted,
         return ExitOk;
     // Every printer's profile is made and checked before the first is begun.
     for (int target : targetOfPrinter) {
-        const QString printer = c.options.targets.at(target).name();
+        const QString printer = c.options.targets.at(target).key();
         profile::Profile filled;
         if (!targetvalues::fill(wanted, c.options.targetValues.value(target), printer, &filled,
                                 &error) ||

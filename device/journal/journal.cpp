@@ -1,7 +1,7 @@
 #include "device/journal/journal.h"
 
 #include "core/settings/settingtable.h"
-#include "device/operations/printeraddress.h"
+#include "device/link/printeraddress.h"
 #include "platform/process.h"
 
 #include <QDir>
