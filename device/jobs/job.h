@@ -32,6 +32,8 @@ public:
 
     PrinterSession &session() const { return m_session; }
     bool cancelled() const { return m_stop.load(); }
+    // For the operations that take a stop flag of their own (between two pages, pieces).
+    const std::atomic<bool> &stopFlag() const { return m_stop; }
     void progress(int done, int total, const QString &text = QString()) const;
 
 private:
