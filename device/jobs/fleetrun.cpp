@@ -50,6 +50,18 @@ void FleetRun::start()
 
 void FleetRun::cancel()
 {
+    if (!m_started || m_finished)
+        return;
+    cancelNotBegun();
+    for (const QPointer<Job> &job : m_jobs) {
+        if (job && m_pool)
+            m_pool->cancel(job); // a queued one comes back at once, not started
+    }
+    finishIfOver();
+}
+
+void FleetRun::cancelNotBegun()
+{
     if (!m_started || m_finished || m_cancelled)
         return;
     m_cancelled = true;
@@ -59,10 +71,6 @@ void FleetRun::cancel()
             m_outcomes[size_t(i)] = notStarted(m_keys.at(i));
             emit printerFinished(i);
         }
-    }
-    for (const QPointer<Job> &job : m_jobs) {
-        if (job && m_pool)
-            m_pool->cancel(job); // a queued one comes back at once, not started
     }
     finishIfOver();
 }

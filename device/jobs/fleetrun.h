@@ -51,6 +51,8 @@ public:
 
     void start();
     void cancel();
+    // Begins no further printer and lets those in flight finish (a poll is one step).
+    void cancelNotBegun();
 
     int total() const { return m_keys.size(); }
     // Printers that ended, well or not (the not attempted are not counted).

@@ -226,7 +226,7 @@ private slots:
         const int before = ready->connectionCount();
         window.show();
         QTRY_VERIFY(!cell(window, *paperOut, fleet::FleetModel::StatusColumn).isEmpty());
-        window.poller().waitForRound();
+        QTRY_COMPARE(window.poller().inFlight(), 0);
         QCOMPARE(ready->connectionCount(), before);
         QVERIFY(cell(window, *ready, fleet::FleetModel::StatusColumn).isEmpty());
     }
