@@ -21,9 +21,13 @@ Poller::~Poller()
 {
     m_timer.stop();
     // The polls in flight stop at their next frame boundary and say nothing more.
-    for (const QPointer<jobs::Job> &job : qAsConst(m_jobs)) {
-        if (job)
-            m_pool.cancel(job);
+    const QList<QPointer<jobs::Job>> polls = m_jobs.values();
+    m_jobs.clear();
+    for (const QPointer<jobs::Job> &job : polls) {
+        if (!job)
+            continue;
+        disconnect(job, nullptr, this, nullptr);
+        m_pool.cancel(job);
     }
     for (const QString &key : qAsConst(m_inFlight))
         m_gate.give(key);

@@ -69,7 +69,8 @@ Result one(Device &device, jobs::Context &context, const Address &address,
     const ops::Outcome streamed = device.stream(
         session, address, plain, options.firmware,
         [&context](int percent) { context.progress(percent, 100); }, &context.stopFlag(), limit);
-    if (streamed.code == ops::Code::Interrupted) {
+    // A cancel may also show as the refusal of the exchange after it.
+    if (streamed.code == ops::Code::Interrupted || (!streamed.ok() && context.cancelled())) {
         r.state = Result::State::Interrupted;
         r.code = Failed;
         r.message = QStringLiteral("interrupted: %1").arg(streamed.sentence);

@@ -22,8 +22,10 @@ FleetRun::~FleetRun()
     m_cancelled = true;
     m_finished = true;
     for (const QPointer<Job> &job : m_jobs) {
-        if (job && m_pool)
-            m_pool->cancel(job);
+        if (!job || !m_pool)
+            continue;
+        disconnect(job, nullptr, this, nullptr);
+        m_pool->cancel(job);
     }
     // Claims held for printers still in flight go back: their jobs stop at once.
     for (int i = 0; i < m_keys.size(); ++i) {
