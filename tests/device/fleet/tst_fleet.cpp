@@ -13,6 +13,7 @@
 #include "device/jobs/fleetrun.h"
 #include "device/link/printersession.h"
 #include "device/operations/outcome.h"
+#include "device/operations/printeroperations.h"
 #include "core/protocol/commandcodes.h"
 #include "sim/simprinter.h"
 
@@ -427,6 +428,99 @@ private slots:
         QCOMPARE(o.value("found").toArray().at(1).toObject().value("state").toString(),
                  QStringLiteral("attention"));
         QCOMPARE(o.value("scanned").toInt(), 6);
+    }
+
+    // Six printers, each asked its status three times (each answer 60 ms late), `limit`
+    // at once on a pool of `poolSize`, the run cancelled once `cancelAfter` are done: never
+    // more printers talked to at once than both allow, nobody begun after the cancel, and
+    // every printer told as done, interrupted (fewer answers) or not attempted (nothing
+    // received).
+    void runCancelledMidway_data()
+    {
+        QTest::addColumn<int>("poolSize");
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<int>("cancelAfter"); // -1: never
+        QTest::newRow("one at a time, cancelled after one") << 4 << 1 << 1;
+        QTest::newRow("two at a time, cancelled after two") << 4 << 2 << 2;
+        QTest::newRow("a pool smaller than the limit") << 2 << 4 << 3;
+        QTest::newRow("not cancelled") << 3 << 3 << -1;
+    }
+    void runCancelledMidway()
+    {
+        QFETCH(int, poolSize);
+        QFETCH(int, limit);
+        QFETCH(int, cancelAfter);
+        constexpr int kPrinters = 6;
+        constexpr int kAsks = 3;
+        std::vector<std::unique_ptr<SimPrinter>> printers;
+        QList<fleet::Address> addresses;
+        QStringList keys;
+        for (int i = 0; i < kPrinters; ++i) {
+            printers.push_back(startPrinter("127.0.0.1", 0));
+            QVERIFY(printers.back());
+            printers.back()->setReplyDelayMs(60);
+            addresses << at(*printers.back());
+            keys << addresses.last().key();
+        }
+        std::atomic<int> talking{0};
+        std::atomic<int> most{0};
+        jobs::WorkerPool pool(poolSize);
+        jobs::FleetRun run(pool, keys, [&](int i, jobs::Context &context, QVariant *) {
+            const int now = ++talking;
+            for (int seen = most.load(); now > seen && !most.compare_exchange_weak(seen, now);) {
+            }
+            ops::Outcome outcome = ops::open(context.session(), addresses.at(i));
+            for (int ask = 0; ask < kAsks && outcome.ok(); ++ask) {
+                quint32 word = 0;
+                outcome.result = context.session().readStatusWord(&word);
+                if (outcome.result != RESULT_OK)
+                    outcome.code = outcome.result == RESULT_CANCELLED ? ops::Code::Interrupted
+                                                                      : ops::Code::NoAnswer;
+            }
+            context.session().close();
+            --talking;
+            return outcome;
+        });
+        run.setLimit(limit);
+        int done = 0;
+        QObject::connect(&run, &jobs::FleetRun::printerFinished, [&](int i) {
+            if (run.state(i) == jobs::FleetRun::State::Done && ++done == cancelAfter)
+                run.cancel();
+        });
+        run.start();
+        QVERIFY(finishes(run));
+
+        QVERIFY2(most <= qMin(limit, poolSize), qPrintable(QString::number(most)));
+        QCOMPARE(run.isCancelled(), cancelAfter >= 0);
+        int begun = 0;
+        for (int i = 0; i < kPrinters; ++i) {
+            const SimPrinter &p = *printers[size_t(i)];
+            const int asked = p.receivedFrames().size(); // the open sends none
+            begun += p.connectionCount() > 0 ? 1 : 0;
+            switch (run.state(i)) {
+            case jobs::FleetRun::State::Done:
+                QCOMPARE(asked, kAsks);
+                QVERIFY(run.outcome(i).ok());
+                break;
+            case jobs::FleetRun::State::Interrupted:
+                QVERIFY(cancelAfter >= 0);
+                QVERIFY2(asked < kAsks, qPrintable(QString::number(asked)));
+                QCOMPARE(int(run.outcome(i).code), int(ops::Code::Interrupted));
+                break;
+            case jobs::FleetRun::State::NotAttempted:
+                QVERIFY(cancelAfter >= 0);
+                QCOMPARE(p.connectionCount(), 0);
+                QCOMPARE(asked, 0);
+                break;
+            default:
+                QFAIL(qPrintable(QStringLiteral("printer %1 left running or waiting").arg(i)));
+            }
+        }
+        if (cancelAfter < 0)
+            QCOMPARE(run.done(), kPrinters);
+        else // those done, and those in flight at the cancel: no printer begun after it
+            QVERIFY2(begun <= cancelAfter + qMin(limit, poolSize), qPrintable(QString::number(begun)));
+        QCOMPARE(pool.unfinished(), 0);
     }
 
     void rollout()

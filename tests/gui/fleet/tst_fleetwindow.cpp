@@ -268,9 +268,11 @@ private slots:
         child<QLineEdit>(window, "lineEdit_FleetExpectVersion")->setText("V2.0.1");
         QTest::mouseClick(child<QPushButton>(window, "pushButton_FleetFirmware"), Qt::LeftButton);
         QVERIFY(!child<QPushButton>(window, "pushButton_FleetFirmware")->isEnabled());
-        // Closed meanwhile, the window only hides; the rollout goes on and reports.
+        // Closing meanwhile asks first; kept, the rollout goes on and reports.
+        recorder.questionAnswer = false;
         window.close();
-        QVERIFY(!window.isVisible());
+        QVERIFY(window.isVisible());
+        QCOMPARE(recorder.questions.size(), 1);
         QVERIFY(window.working());
         QVERIFY(waitForWork(window));
         QTRY_COMPARE(cell(window, *restarting, fleet::FleetModel::ResultColumn),
