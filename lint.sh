@@ -11,6 +11,8 @@ fi
 # Layer order first: it needs no build.
 echo "== layers"
 python3 scripts/check-layers.py
+echo "== waits on the window's thread"
+python3 scripts/check-gui-waits.py
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 # The generated form and moc headers must exist before the sources can be parsed.

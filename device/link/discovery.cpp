@@ -14,10 +14,12 @@
 #include <QPointer>
 #include <QTimer>
 #include <QUdpSocket>
+#include <algorithm>
 
 namespace {
 constexpr int kSearchWaitMs = 1500;
 constexpr int kSendAttempts = 3;
+constexpr int kStopCheckMs = 50;
 } // namespace
 
 PrinterDiscovery::PrinterDiscovery(QObject *parent)
@@ -53,7 +55,7 @@ int PrinterDiscovery::listUsb()
     begin();
     const QStringList found = UsbLink::listPrinters();
     for (const QString &entry : found) {
-        if (!m_running)
+        if (stopped())
             break;
         m_entries << entry;
         emit entryFound(entry);
@@ -85,10 +87,11 @@ int PrinterDiscovery::searchNetwork(quint16 udpPort)
     }
     connect(&udp, &QUdpSocket::readyRead, this, &PrinterDiscovery::readDatagrams);
     const QDeadlineTimer deadline(kSearchWaitMs, Qt::PreciseTimer);
-    QTimer wake; // ends the event loop's wait at the deadline
-    wake.setSingleShot(true);
+    // Wakes the event loop's wait at the deadline, and often enough before it to see a
+    // stop asked from another thread.
+    QTimer wake;
     wake.setTimerType(Qt::PreciseTimer);
-    wake.start(kSearchWaitMs);
+    wake.start(std::min(kSearchWaitMs, kStopCheckMs));
 
     const auto interfaces = QNetworkInterface::allInterfaces();
     for (const QNetworkInterface &iface : interfaces) {
@@ -116,9 +119,9 @@ int PrinterDiscovery::searchNetwork(quint16 udpPort)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         if (!self)
             return 1; // the discovery went away with its socket
-        if (m_running && deadline.hasExpired())
+        if (!stopped() && deadline.hasExpired())
             result = 0; // the search ran its time
-        else if (!m_running || m_answered)
+        else if (stopped() || m_answered)
             result = 1; // stopped by the user, or a printer answered
     }
     delete m_udp;
@@ -177,7 +180,7 @@ int PrinterDiscovery::probe(const QString &host, quint16 port)
         qDebug() << "[probe] connect fail";
         return finish(0);
     }
-    if (!m_running)
+    if (stopped())
         return finish(1);
     unsigned char buffer[frame::kQueryOutSize] = {};
     if (queryOverLink(link, frame::ClassQuery, INFO_DEVICE_IDENTITY, buffer) != RESULT_OK)

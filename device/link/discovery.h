@@ -5,6 +5,7 @@
 #include <QRandomGenerator>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QUdpSocket;
 
@@ -27,6 +28,9 @@ public:
     int probe(const QString &host, quint16 port);
     void stop();
     bool running() const { return m_running; }
+    // Asked while a search waits: true ends it as stop() does (a job's cancel, from
+    // another thread).
+    void setStopCheck(std::function<bool()> stopped) { m_stopCheck = std::move(stopped); }
 
     QStringList entries() const { return m_entries; }
     // Model name by IPv4 address of the network printers found.
@@ -43,7 +47,10 @@ private:
     // Lists one identity answer; true when it was listed.
     bool listPrinter(const QList<QByteArray> &strings, const QString &address);
 
+    bool stopped() const { return !m_running || (m_stopCheck && m_stopCheck()); }
+
     bool m_running = false;
+    std::function<bool()> m_stopCheck;
     bool m_answered = false;
     QStringList m_entries;
     QMap<QString, QString> m_models;

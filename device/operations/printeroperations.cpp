@@ -27,6 +27,8 @@ namespace {
 // before the connection closes.
 constexpr unsigned long kModePauseMs = 1000;
 constexpr unsigned long kCredentialsPauseMs = 200;
+// After a network printer was closed, before anything else is done with it.
+constexpr unsigned long kClosePauseMs = 10;
 constexpr int kStationMode = 0; // as the WiFi page's mode list counts
 
 // The printer's name in sentences: the address open() gave the session.
@@ -77,6 +79,15 @@ Outcome identify(PrinterSession &session, QString *model)
     session.adoptModel(QStringLiteral("[%1]").arg(name));
     if (model)
         *model = name;
+    return Outcome();
+}
+
+Outcome close(PrinterSession &session)
+{
+    const bool network = session.medium() == MEDIUM_NETWORK;
+    session.close();
+    if (network)
+        QThread::msleep(kClosePauseMs);
     return Outcome();
 }
 

@@ -29,6 +29,9 @@ Outcome open(PrinterSession &session, const PrinterAddress &address);
 // anything asks this first, so a host that never answers gets nothing.
 Outcome identify(PrinterSession &session, QString *model = nullptr);
 
+// Closes the open printer; a network printer is given a moment to see its connection go.
+Outcome close(PrinterSession &session);
+
 // open() and identify().
 Outcome openAndIdentify(PrinterSession &session, const PrinterAddress &address,
                         QString *model = nullptr);

@@ -5,12 +5,14 @@
 #include "gui/widgets/pagehost.h"
 #include "gui/widgets/prompts.h"
 #include "device/diagnostics/connectiondoctor.h"
+#include "device/jobs/job.h"
 #include "device/operations/printeroperations.h"
 #include "device/link/discovery.h"
 #include "device/link/printersession.h"
 #include "ui_connectionpanel.h"
 
 #include <QAbstractItemView>
+#include <memory>
 #include <QButtonGroup>
 #include <QCoreApplication>
 #include <QEvent>
@@ -19,7 +21,6 @@
 #include <QProxyStyle>
 #include <QRegularExpression>
 #include <QStyleOptionComboBox>
-#include <QThread>
 
 namespace {
 
@@ -82,15 +83,12 @@ QString addressOfEntry(const QString &text)
 } // namespace
 
 ConnectionPanel::ConnectionPanel(PrinterSession &session, PageHost &host, QWidget *parent)
-    : QWidget(parent), ui(new Ui::ConnectionPanel), m_session(session), m_host(host),
-      m_discovery(new PrinterDiscovery(this))
+    : QWidget(parent), ui(new Ui::ConnectionPanel), m_session(session), m_host(host)
 {
     ui->setupUi(this);
     // Connected by name, the close button would pass clicked()'s "false" as the
     // show-message flag; the button closes with the message.
     connect(ui->pushButton_close, &QAbstractButton::clicked, this, [this] { closePrinter(true); });
-    connect(m_discovery, &PrinterDiscovery::entryFound, ui->comboBox_ScanResult,
-            [this](const QString &entry) { ui->comboBox_ScanResult->addItem(entry); });
 
     // Room for a whole port number beside its label.
     for (QLineEdit *port : {ui->lineEdit_ConnectTCPPort, ui->lineEdit_ConnectUDPPort})
@@ -273,36 +271,47 @@ void ConnectionPanel::on_pushButton_getList_clicked()
     ui->comboBox_ScanResult->setEnabled(false);
     ui->pushButton_StopList->setEnabled(true);
     ui->comboBox_ScanResult->clear();
-    QCoreApplication::processEvents();
 
-    int result = -1;
-    if (m_session.medium() == MEDIUM_NETWORK && ui->checkBox_WIFI->isChecked())
-        result = m_discovery->probe(ui->lineEdit_ConnectAddr->text(),
-                                    ui->lineEdit_ConnectTCPPort->text().toUShort());
-    else if (m_session.medium() == MEDIUM_NETWORK)
-        result = m_discovery->searchNetwork(ui->lineEdit_ConnectUDPPort->text().toUShort());
-    else if (m_session.medium() == MEDIUM_USB)
-        result = m_discovery->listUsb();
-
-    ui->progressBar_Scan->setValue(100);
-    QCoreApplication::processEvents();
-    m_discovery->stop();
-    ui->comboBox_ScanResult->setEnabled(true);
-    ui->pushButton_getList->setEnabled(true);
-    ui->pushButton_StopList->setEnabled(false);
-    QCoreApplication::processEvents();
-
-    if (result == 0)
-        prompts::information(m_host.dialogParent(), tr("设置工具"), tr("请确保通讯设备已开启"));
+    // What to search is read here; the search waits for answers on the printer's worker
+    // and the entries come to the list as they are found.
+    const int medium = m_session.medium();
+    const bool wifi = ui->checkBox_WIFI->isChecked();
+    const QString host = ui->lineEdit_ConnectAddr->text();
+    const quint16 tcpPort = ui->lineEdit_ConnectTCPPort->text().toUShort();
+    const quint16 udpPort = ui->lineEdit_ConnectUDPPort->text().toUShort();
+    auto result = std::make_shared<int>(-1);
+    m_search = m_host.startJob(
+        tr("搜索打印机"), [this, medium, wifi, host, tcpPort, udpPort, result](jobs::Context &context) {
+            PrinterDiscovery discovery;
+            discovery.setStopCheck([&context] { return context.cancelled(); });
+            connect(&discovery, &PrinterDiscovery::entryFound, this,
+                    [this](const QString &entry) { ui->comboBox_ScanResult->addItem(entry); });
+            if (medium == MEDIUM_NETWORK && wifi)
+                *result = discovery.probe(host, tcpPort);
+            else if (medium == MEDIUM_NETWORK)
+                *result = discovery.searchNetwork(udpPort);
+            else if (medium == MEDIUM_USB)
+                *result = discovery.listUsb();
+            return ops::Outcome();
+        });
+    connect(m_search, &jobs::Job::finished, this, [this, result] {
+        m_search = nullptr;
+        ui->progressBar_Scan->setValue(100);
+        ui->comboBox_ScanResult->setEnabled(true);
+        ui->pushButton_getList->setEnabled(true);
+        ui->pushButton_StopList->setEnabled(false);
+        if (*result == 0)
+            prompts::information(m_host.dialogParent(), tr("设置工具"), tr("请确保通讯设备已开启"));
+    });
 }
 
 void ConnectionPanel::on_pushButton_StopList_clicked()
 {
-    m_discovery->stop();
+    if (m_search)
+        m_search->cancel();
     ui->pushButton_getList->setEnabled(true);
     ui->comboBox_ScanResult->setEnabled(true);
     ui->pushButton_StopList->setEnabled(false);
-    QCoreApplication::processEvents();
 }
 
 void ConnectionPanel::on_pushButton_Doctor_clicked()
@@ -355,40 +364,51 @@ void ConnectionPanel::on_pushButton_open_clicked()
     address.host = addressOfEntry(text);
     address.port = ui->lineEdit_ConnectTCPPort->text().toUShort();
     address.usbPort = usbPortOfEntry(text);
-    bool opened = false;
-    emit blockWindow(true);
     // Only the media this window can open; a USB entry without a port is none.
-    if (m_session.medium() == MEDIUM_NETWORK || (address.usb && address.usbPort > 0))
-        opened = ops::open(m_session, address).ok();
-    emit blockWindow(false);
-    if (!opened) {
+    if (m_session.medium() != MEDIUM_NETWORK && !(address.usb && address.usbPort > 0)) {
         prompts::critical(m_host.dialogParent(), tr("错误"), tr("连接超时，请重试！"));
         return;
     }
-    prompts::information(m_host.dialogParent(), tr("设置工具"), tr("连接成功！"));
-    m_openedKey = address.key();
-    m_session.adoptModel(text);
-    for (QWidget *w : std::initializer_list<QWidget *>{
-             ui->pushButton_getList, ui->checkBox_USB, ui->checkBox_NET, ui->checkBox_BLE,
-             ui->checkBox_WIFI, ui->checkBox_Serialport, ui->comboBox_ScanResult,
-             ui->pushButton_open})
-        w->setEnabled(false);
-    ui->pushButton_close->setEnabled(true);
-    emit printerOpened();
+    emit blockWindow(true);
+    jobs::Job *job = m_host.startJob(tr("打开打印机"), [address](jobs::Context &context) {
+        return ops::open(context.session(), address);
+    });
+    connect(job, &jobs::Job::finished, this, [this, address, text](const ops::Outcome &opened) {
+        emit blockWindow(false);
+        if (opened.code == ops::Code::Interrupted) {
+            m_host.showLastResult(opened.sentence);
+            return;
+        }
+        if (!opened.ok()) {
+            prompts::critical(m_host.dialogParent(), tr("错误"), tr("连接超时，请重试！"));
+            return;
+        }
+        prompts::information(m_host.dialogParent(), tr("设置工具"), tr("连接成功！"));
+        m_openedKey = address.key();
+        m_session.adoptModel(text);
+        for (QWidget *w : std::initializer_list<QWidget *>{
+                 ui->pushButton_getList, ui->checkBox_USB, ui->checkBox_NET, ui->checkBox_BLE,
+                 ui->checkBox_WIFI, ui->checkBox_Serialport, ui->comboBox_ScanResult,
+                 ui->pushButton_open})
+            w->setEnabled(false);
+        ui->pushButton_close->setEnabled(true);
+        emit printerOpened();
+    });
 }
 
 void ConnectionPanel::closePrinter(bool showMessage)
 {
-    const bool network = m_session.medium() == MEDIUM_NETWORK;
     emit blockWindow(true);
-    m_session.close();
-    emit blockWindow(false);
-    if (network)
-        QThread::msleep(10);
-    showClosed();
-    emit printerClosed();
-    if (showMessage)
-        prompts::information(m_host.dialogParent(), tr("设置工具"), tr("关闭成功！"));
+    jobs::Job *job = m_host.startJob(tr("关闭打印机"), [](jobs::Context &context) {
+        return ops::close(context.session());
+    });
+    connect(job, &jobs::Job::finished, this, [this, showMessage] {
+        emit blockWindow(false);
+        showClosed();
+        emit printerClosed();
+        if (showMessage)
+            prompts::information(m_host.dialogParent(), tr("设置工具"), tr("关闭成功！"));
+    });
 }
 
 void ConnectionPanel::showClosed()

@@ -8,7 +8,9 @@
 #include <functional>
 
 class PageHost;
-class PrinterDiscovery;
+namespace jobs {
+class Job;
+}
 class DebugLog;
 class PrinterSession;
 class FleetWindow;
@@ -102,7 +104,7 @@ private:
     Ui::ConnectionPanel *ui;
     PrinterSession &m_session;
     PageHost &m_host;
-    PrinterDiscovery *m_discovery;
+    QPointer<jobs::Job> m_search; // the running search, for its stop button
     HintSource m_hints;
     int m_appliedMedium = 0; // medium and WiFi box last applied
     QList<QPair<QPointer<QWidget>, bool>> m_enabledBeforeHeld;

@@ -1,6 +1,5 @@
 #include "gui/shell/diagnosticsactions.h"
 
-#include "gui/widgets/busycursor.h"
 #include "gui/widgets/pagehost.h"
 #include "gui/widgets/prompts.h"
 #include "gui/widgets/tabledialog.h"
@@ -9,35 +8,38 @@
 #include "device/diagnostics/diagnosticsreport.h"
 #include "device/operations/printeroperations.h"
 
-#include <QApplication>
 #include <QDate>
+#include <memory>
 
 void DiagnosticsActions::runDoctor(const doctor::NetTarget &target)
 {
     if (m_host.printerInUse())
         return;
-    QList<doctor::Finding> findings;
     m_host.showLastResult(tr("正在诊断…"));
-    {
-        const BusyCursor wait;
+    // The checks wait for answers: they run on the printer's worker, and nothing else is
+    // started meanwhile.
+    auto findings = std::make_shared<QList<doctor::Finding>>();
+    jobs::Job *job = m_host.startJob(tr("连接诊断"), [target, findings](jobs::Context &) {
         // A printer reached over the network needs no USB printer: none is no warning.
-        if (target.host.trimmed().isEmpty())
-            findings = doctor::checkUsb();
-        else
-            findings = doctor::checkNetwork(target);
-    }
-    const QString verdicts[] = {tr("通过"), tr("警告"), tr("失败"), tr("跳过"),
-                                tr("本系统不适用")};
-    QList<QStringList> rows;
-    for (const doctor::Finding &f : findings)
-        rows.append({doctor::checkLabel(f.check), verdicts[int(f.verdict)], f.text, f.advice});
-    m_host.showLastResult(verdicts[int(doctor::overall(findings))]);
-    TableDialog dialog(m_host.dialogParent(), tr("连接诊断结果"),
-                       target.host.trimmed().isEmpty()
-                           ? tr("未输入地址：只检查 USB 打印机。")
-                           : tr("只检查网络打印机 %1。").arg(target.host.trimmed()),
-                       {tr("检查"), tr("结果"), tr("说明"), tr("建议")}, rows);
-    prompts::exec(&dialog);
+        *findings = target.host.trimmed().isEmpty() ? doctor::checkUsb()
+                                                    : doctor::checkNetwork(target);
+        return ops::Outcome();
+    });
+    PageHost *host = &m_host;
+    QObject::connect(job, &jobs::Job::finished, job, [host, target, findings] {
+        const QString verdicts[] = {tr("通过"), tr("警告"), tr("失败"), tr("跳过"),
+                                    tr("本系统不适用")};
+        QList<QStringList> rows;
+        for (const doctor::Finding &f : qAsConst(*findings))
+            rows.append({doctor::checkLabel(f.check), verdicts[int(f.verdict)], f.text, f.advice});
+        host->showLastResult(verdicts[int(doctor::overall(*findings))]);
+        TableDialog dialog(host->dialogParent(), tr("连接诊断结果"),
+                           target.host.trimmed().isEmpty()
+                               ? tr("未输入地址：只检查 USB 打印机。")
+                               : tr("只检查网络打印机 %1。").arg(target.host.trimmed()),
+                           {tr("检查"), tr("结果"), tr("说明"), tr("建议")}, rows);
+        prompts::exec(&dialog);
+    });
 }
 
 void DiagnosticsActions::exportReport(const QStringList &listed, const DebugLog *log)
@@ -54,16 +56,21 @@ void DiagnosticsActions::exportReport(const QStringList &listed, const DebugLog 
     diagnosticsreport::Inputs inputs;
     inputs.toolVersion = QCoreApplication::applicationVersion();
     inputs.printersListed = listed;
-    ops::Outcome written;
-    {
-        const BusyCursor wait;
-        written = ops::writeReport(m_host.isDeviceOpen() ? &m_session : nullptr, inputs, log,
-                                   path);
-    }
-    if (!written.ok()) {
-        prompts::critical(parent, tr("导出诊断报告…"), written.sentence);
-        return;
-    }
-    m_host.showLastResult(written.sentence);
-    prompts::information(parent, tr("导出诊断报告…"), written.sentence);
+    const bool open = m_host.isDeviceOpen();
+    // The open printer is read on its worker; the log is read there after the reads.
+    jobs::Job *job = m_host.startJob(
+        tr("导出诊断报告…"), [open, inputs, log, path](jobs::Context &context) {
+            return ops::writeReport(open ? &context.session() : nullptr, inputs, log, path);
+        });
+    PageHost *host = &m_host;
+    QObject::connect(job, &jobs::Job::finished, job,
+                     [host](const ops::Outcome &written) {
+                         QWidget *parent = host->dialogParent();
+                         if (!written.ok()) {
+                             prompts::critical(parent, tr("导出诊断报告…"), written.sentence);
+                             return;
+                         }
+                         host->showLastResult(written.sentence);
+                         prompts::information(parent, tr("导出诊断报告…"), written.sentence);
+                     });
 }

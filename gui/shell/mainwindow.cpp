@@ -4,6 +4,8 @@
 
 #include "gui/widgets/accelerators.h"
 #include "gui/widgets/focusreturn.h"
+#include "gui/widgets/jobprogress.h"
+#include "device/jobs/printerworker.h"
 #include "gui/shell/connectionpanel.h"
 #include "gui/widgets/elidedlabel.h"
 #include "gui/widgets/keyboard.h"
@@ -75,8 +77,13 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     ui->setupUi(this);
 
     qRegisterMetaType<QByteArray>("QByteArray");
-    m_session = new PrinterSession(this);
+    m_worker = new jobs::PrinterWorker(this);
+    m_session = &m_worker->session();
     connect(m_session, &PrinterSession::heldChanged, this, &MainWindow::followPrinterHeld);
+    connect(m_worker, &jobs::PrinterWorker::busyChanged, this, [this](bool busy) {
+        updateBusyCursor();
+        emit busyChanged(busy);
+    });
     setUpFilePages();
 
     addLinkPages();
@@ -460,8 +467,8 @@ void MainWindow::controlAllWidgets(bool on)
 {
     qDebug() << "-------------cmd:" << (on ? "true" : "false");
     // Only a handler refused while the printer is in use gets here then; it must not
-    // give back what the running exchange or file stream has taken.
-    if (m_session->busy())
+    // give back what the running job, exchange or file stream has taken.
+    if (m_session->busy() || m_worker->busy())
         return;
     m_connectionPanel->setCloseEnabled(on);
     ui->tabWidget_2->setEnabled(on);
@@ -484,9 +491,21 @@ bool MainWindow::isDeviceOpen() const
     return m_connectionPanel->isOpen();
 }
 
+jobs::Job *MainWindow::startJob(const QString &title, jobs::Body body)
+{
+    jobs::Job *job = m_worker->submit(title, std::move(body));
+    m_jobProgress->follow(job);
+    return job;
+}
+
+bool MainWindow::busy() const
+{
+    return m_worker->busy();
+}
+
 bool MainWindow::printerInUse() const
 {
-    if (!m_session->busy())
+    if (!m_session->busy() && !m_worker->busy())
         return false;
     qDebug() << "Printer in use: operation refused";
     return true;
@@ -585,6 +604,8 @@ void MainWindow::setUpStatusBar()
     // Long texts must not widen the window: they are shortened, and whole in the tool tip.
     statusBar()->addWidget(m_connectionLabel, 3);
     statusBar()->addWidget(m_resultLabel, 2);
+    m_jobProgress = new JobProgress(this);
+    statusBar()->addPermanentWidget(m_jobProgress);
     statusBar()->addPermanentWidget(about);
     updateConnectionState();
 
@@ -637,12 +658,14 @@ void MainWindow::updateBusyCursor()
 {
     const bool busy = ui->centralwidget->testAttribute(Qt::WA_ForceDisabled) ||
                       ui->tabWidget_2->testAttribute(Qt::WA_ForceDisabled) ||
-                      m_connectionPanel->searchRunning();
+                      m_connectionPanel->searchRunning() || m_worker->busy();
     if (busy == m_busyCursor)
         return;
     m_busyCursor = busy;
     if (busy)
-        QApplication::setOverrideCursor(Qt::WaitCursor);
+        // The window still answers (its Cancel button among others): the arrow stays, with
+        // the sign of work going on.
+        QApplication::setOverrideCursor(Qt::BusyCursor);
     else
         QApplication::restoreOverrideCursor();
 }

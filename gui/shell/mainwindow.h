@@ -34,6 +34,10 @@ class WifiProvisioning;
 class DebugLog;
 class PrinterSession;
 class WheelGuard;
+class JobProgress;
+namespace jobs {
+class PrinterWorker;
+}
 
 namespace Ui {
 class MainWindow;
@@ -43,6 +47,9 @@ class MainWindow;
 class MainWindow : public QMainWindow, public PageHost
 {
     Q_OBJECT
+    // A job for the open printer is queued or running: tests and accessibility tools wait
+    // on this instead of sleeping.
+    Q_PROPERTY(bool busy READ busy NOTIFY busyChanged)
 
 public:
     explicit MainWindow(QWidget *parent = nullptr);
@@ -66,6 +73,11 @@ public:
 
     void showLastResult(const QString &text) override;
     void setControlsEnabled(bool on) override { controlAllWidgets(on); }
+    jobs::Job *startJob(const QString &title, jobs::Body body) override;
+
+    bool busy() const;
+    // The worker that owns the open printer's link.
+    jobs::PrinterWorker &worker() const { return *m_worker; }
 
     // The form; the transports reach the device list and connection fields here.
     Ui::MainWindow *ui;
@@ -105,6 +117,9 @@ public:
     // First start: the window's size made to fit `available` with a frame of `frame`
     // around it, so that the status bar stays on screen.
     void fitFirstStart(const QMargins &frame, const QRect &available);
+
+signals:
+    void busyChanged(bool busy);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -163,7 +178,9 @@ private:
     void followFileStream(bool running);
 
 private:
-    PrinterSession *m_session = nullptr;
+    jobs::PrinterWorker *m_worker = nullptr;
+    PrinterSession *m_session = nullptr; // the worker's
+    JobProgress *m_jobProgress = nullptr;
     ConnectionPanel *m_connectionPanel = nullptr;
     FileStream *m_fileStream = nullptr;
     DownloadPanel *m_downloadPanel = nullptr;

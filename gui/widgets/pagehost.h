@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/protocol/commandcodes.h"
+#include "device/jobs/job.h"
 
 #include <QString>
 
@@ -38,6 +39,11 @@ public:
     // Enables or disables together the widgets that must not be used during a
     // multi-frame exchange.
     virtual void setControlsEnabled(bool on) = 0;
+
+    // Starts printer work on the open printer's worker. The job's signals come on the
+    // window's thread; while it runs printerInUse() holds, so nothing else starts an
+    // exchange, and its progress and Cancel button show once it takes a while.
+    virtual jobs::Job *startJob(const QString &title, jobs::Body body) = 0;
 
 protected:
     // The result handler itself: the message for `code`, as reportResult describes.

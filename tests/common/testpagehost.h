@@ -3,6 +3,7 @@
 #include "gui/widgets/pagehost.h"
 #include "gui/widgets/prompts.h"
 #include "device/operations/resulttexts.h"
+#include "device/jobs/printerworker.h"
 #include "device/link/printersession.h"
 
 #include <QWidget>
@@ -12,7 +13,10 @@
 class TestPageHost : public PageHost
 {
 public:
-    explicit TestPageHost(PrinterSession *session = nullptr) : session(session) {}
+    // The page's session is the worker's, so that its jobs talk to the printer the page
+    // knows; a session of the test's own is for pages that start no job.
+    TestPageHost() : session(&worker.session()) {}
+    explicit TestPageHost(PrinterSession *session) : session(session) {}
 
     QWidget *dialogParent() override { return &parent; }
     bool isDeviceOpen() const override { return open; }
@@ -25,7 +29,7 @@ public:
                                  QStringLiteral("请先打开设备"));
         return open;
     }
-    bool printerInUse() const override { return session && session->busy(); }
+    bool printerInUse() const override { return (session && session->busy()) || worker.busy(); }
     int showResult(int code) override
     {
         const QString text = resultMessage(code);
@@ -37,10 +41,18 @@ public:
     }
     void showLastResult(const QString &text) override { lastResult = text; }
     void setControlsEnabled(bool on) override { controlsEnabled = on; }
+    jobs::Job *startJob(const QString &title, jobs::Body body) override
+    {
+        ++jobsStarted;
+        return worker.submit(title, std::move(body));
+    }
+
+    jobs::PrinterWorker worker;
 
     PrinterSession *session;
     QWidget parent;
     bool open = true;
     bool controlsEnabled = true;
     QString lastResult;
+    int jobsStarted = 0;
 };

@@ -3,6 +3,7 @@
 // the function page's buttons on the wire.
 #include "gui/shell/mainwindow.h"
 #include "device/operations/functioncommands.h"
+#include "idlewait.h"
 #include "pagetest.h"
 #include "sessionfixture.h"
 #include "gui/pages/functionpage.h"
@@ -97,6 +98,7 @@ void TestWindowNet::searchOpenClose()
     };
     const auto click = [&](const QString &name) {
         QTest::mouseClick(w.findChild<QPushButton *>(name), Qt::LeftButton);
+        QVERIFY(waitIdle(&w));
     };
     const QString panel = "pushButton_getList checkBox_USB checkBox_NET checkBox_WIFI "
                           "comboBox_ScanResult pushButton_open pushButton_close";

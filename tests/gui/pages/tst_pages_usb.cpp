@@ -3,6 +3,7 @@
 #include "emulatedusbprinter.h"
 
 #include "gui/shell/mainwindow.h"
+#include "idlewait.h"
 #include "messagerecorder.h"
 #include "device/settings/settingsengine.h"
 #include "sim/printermodel.h"
@@ -28,6 +29,7 @@ private:
     void click(const char *button)
     {
         QTest::mouseClick(window->findChild<QPushButton *>(button), Qt::LeftButton);
+        QVERIFY(waitIdle(window.get()));
     }
     std::unique_ptr<EmulatedUsbBus> bus;
     EmulatedUsbPrinter *printer = nullptr;

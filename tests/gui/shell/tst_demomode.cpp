@@ -2,6 +2,7 @@
 // whose network settings never lead the tool away from loopback.
 #include "gui/shell/demomode.h"
 #include "gui/shell/mainwindow.h"
+#include "idlewait.h"
 #include "messagerecorder.h"
 
 #include <QComboBox>
@@ -35,6 +36,7 @@ void TestDemoMode::demoPrinterIsReadyToOpen()
     demo.prepareWindow(window);
     auto click = [&](const char *name) {
         QTest::mouseClick(window.findChild<QPushButton *>(name), Qt::LeftButton);
+        QVERIFY(waitIdle(&window));
     };
     click("pushButton_getList");
     const QString entry = QStringLiteral("Simulated Label [K53TA Simulator] {127.0.0.1}");

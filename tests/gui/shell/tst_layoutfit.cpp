@@ -4,6 +4,7 @@
 #include "gui/shell/demomode.h"
 #include "gui/shell/mainwindow.h"
 #include "gui/shell/startup.h"
+#include "idlewait.h"
 #include "messagerecorder.h"
 #include "core/language.h"
 #include "ui_mainwindow.h"
@@ -218,8 +219,10 @@ void TestLayoutFit::fitsEveryLanguage()
     DemoPrinter demo;
     QVERIFY(demo.start());
     demo.prepareWindow(window);
-    for (const char *button : {"pushButton_getList", "pushButton_open"})
+    for (const char *button : {"pushButton_getList", "pushButton_open"}) {
         QTest::mouseClick(window.findChild<QPushButton *>(QLatin1String(button)), Qt::LeftButton);
+        QVERIFY(waitIdle(&window));
+    }
     QVERIFY(window.isDeviceOpen());
 
     const auto visit = [&](const QString &page) {

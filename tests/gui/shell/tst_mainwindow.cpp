@@ -5,6 +5,7 @@
 #include "gui/shell/mainwindow.h"
 #include "gui/widgets/tabledialog.h"
 #include "device/download/filestream.h"
+#include "idlewait.h"
 #include "messagerecorder.h"
 #include "core/protocol/frame.h"
 #include "gui/provisioning/distributenet.h"
@@ -71,7 +72,12 @@ private:
     {
         return window->findChild<T *>(name);
     }
-    void click(const QString &name) { QTest::mouseClick(child(name), Qt::LeftButton); }
+    // Clicks, and waits for the work the click started.
+    void click(const QString &name)
+    {
+        QTest::mouseClick(child(name), Qt::LeftButton);
+        QVERIFY(waitIdle(window));
+    }
     // Shows the window, active, with the demo printer open.
     void openDemo(DemoPrinter &demo)
     {
@@ -131,7 +137,7 @@ void TestMainWindow::statesAndMessages()
         // exchange gives the controls back.
         const PrinterSession::Hold hold(window->session());
         const QCursor *cursor = QApplication::overrideCursor();
-        QCOMPARE(cursor ? cursor->shape() : Qt::ArrowCursor, Qt::WaitCursor);
+        QCOMPARE(cursor ? cursor->shape() : Qt::ArrowCursor, Qt::BusyCursor);
         window->controlAllWidgets(true);
         QVERIFY(!window->ui->tabWidget_2->isEnabled());
     }

@@ -5,6 +5,7 @@
 #include "gui/shell/demomode.h"
 #include "gui/shell/mainwindow.h"
 #include "gui/shell/startup.h"
+#include "idlewait.h"
 #include "messagerecorder.h"
 #include "device/link/printersession.h"
 
@@ -30,6 +31,7 @@ class TestVisibleState : public QObject
         w->setFocus(Qt::TabFocusReason);
         QCOMPARE(QApplication::focusWidget(), w);
         QTest::keyClick(w, Qt::Key_Space);
+        QVERIFY(waitIdle(w->window()));
     }
 
 private slots:
@@ -45,12 +47,15 @@ private slots:
         QCOMPARE(window.windowTitle(), applicationWindowTitle() + QString::fromUtf8(" - 未连接"));
         demo.prepareWindow(window);
         QTest::mouseClick(child(window, "pushButton_getList"), Qt::LeftButton);
+        QVERIFY(waitIdle(&window));
         QTest::mouseClick(child(window, "pushButton_open"), Qt::LeftButton);
+        QVERIFY(waitIdle(&window));
         QVERIFY(window.isDeviceOpen());
         QCOMPARE(window.windowTitle(),
                  applicationWindowTitle() +
                      QString::fromUtf8(" - K53TA Simulator · 127.0.0.1:%1").arg(demo.port()));
         QTest::mouseClick(child(window, "pushButton_close"), Qt::LeftButton);
+        QVERIFY(waitIdle(&window));
         QVERIFY(window.windowTitle().endsWith(QString::fromUtf8(" - 未连接")));
     }
 
@@ -129,6 +134,7 @@ private slots:
         MainWindow window;
         demo.prepareWindow(window);
         QTest::mouseClick(child(window, "pushButton_Doctor"), Qt::LeftButton);
+        QVERIFY(waitIdle(&window));
         QVERIFY(!rows.isEmpty());
         for (const QStringList &row : rows)
             QVERIFY2(row.value(1) != QString::fromUtf8("警告") &&

@@ -8,6 +8,7 @@
 #include "common/fleetprinters.h"
 #include "device/fleet/fleetlist.h"
 #include "device/fleet/fleetmodel.h"
+#include "idlewait.h"
 #include "messagerecorder.h"
 
 #include <QComboBox>
@@ -30,6 +31,7 @@ class TestWalkthrough : public QObject
                                                       : QApplication::activeWindow();
         QVERIFY(target);
         QTest::keyClick(target, Qt::Key(k), modifiers);
+        QVERIFY(waitAllIdle());
     }
     // Tab until `w` has the focus; false when a whole round did not reach it.
     static bool tabTo(QWidget *w)
