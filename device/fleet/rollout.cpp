@@ -7,7 +7,6 @@
 #include "device/operations/outcome.h"
 
 #include <QDeadlineTimer>
-#include <QThread>
 
 namespace fleet::rollout {
 
@@ -20,15 +19,6 @@ bool decrypt(const QString &chosen, bool firmware, PlainCopy *plain, QString *wh
 }
 
 namespace {
-
-// Sleeps `ms` on the worker, but not past `deadline` nor past a cancel.
-void sleepWithin(int ms, const QDeadlineTimer &deadline, const jobs::Context &context)
-{
-    const qint64 left = deadline.remainingTime(); // -1: no deadline
-    QDeadlineTimer until(left < 0 ? qMax(0, ms) : qBound<qint64>(0, ms, left));
-    while (!until.hasExpired() && !context.cancelled())
-        QThread::msleep(ulong(qBound<qint64>(1, until.remainingTime(), 20)));
-}
 
 Result timedOut(Result r, int timeoutMs)
 {
@@ -88,7 +78,7 @@ Result one(Device &device, jobs::Context &context, const Address &address,
         return r;
     }
     // The printer restarts after taking the firmware: it is looked for until it answers.
-    sleepWithin(options.settleMs, limit, context);
+    context.pause(options.settleMs, limit);
     QDeadlineTimer deadline(options.comeBackMs);
     if (limit.deadlineNSecs() < deadline.deadlineNSecs())
         deadline = limit;
@@ -104,7 +94,7 @@ Result one(Device &device, jobs::Context &context, const Address &address,
         // version was read.
         if ((after.reached && !after.firmware.isEmpty()) || deadline.hasExpired())
             break;
-        sleepWithin(qMax(10, options.retryMs), deadline, context);
+        context.pause(qMax(10, options.retryMs), deadline);
     }
     if (!after.reached)
         return unreached(r, limit, options.timeoutMs,

@@ -2,6 +2,7 @@
 
 #include "device/operations/outcome.h"
 
+#include <QDeadlineTimer>
 #include <QObject>
 #include <QString>
 #include <atomic>
@@ -35,6 +36,9 @@ public:
     // For the operations that take a stop flag of their own (between two pages, pieces).
     const std::atomic<bool> &stopFlag() const { return m_stop; }
     void progress(int done, int total, const QString &text = QString()) const;
+    // Waits `ms` on the worker (a settle pause, a retry), ended early by a cancel or at
+    // `notPast`; false when cancelled.
+    bool pause(int ms, QDeadlineTimer notPast = QDeadlineTimer(QDeadlineTimer::Forever)) const;
 
 private:
     PrinterSession &m_session;

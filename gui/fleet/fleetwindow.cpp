@@ -711,27 +711,39 @@ void FleetWindow::importTargets()
 
 void FleetWindow::discover()
 {
-    // The window's own search: its event loop turns while it waits, the button says so.
+    // The search waits for answers on a worker of the pool; the button says so meanwhile.
     const QString idle = m_discover->text();
-    m_discover->setEnabled(false);
     m_discover->setText(tr("正在搜索…"));
     m_note->setText(tr("正在搜索打印机…"));
-    PrinterDiscovery discovery;
-    discovery.searchNetwork(38400);
-    m_discover->setText(idle);
-    updateButtons();
-    QList<fleet::Address> list;
-    static const QRegularExpression ip(QStringLiteral("\\{([0-9.]+)\\}"));
-    for (const QString &entry : discovery.entries()) {
-        const QRegularExpressionMatch m = ip.match(entry);
-        if (!m.hasMatch())
-            continue;
-        fleet::Address a;
-        a.host = m.captured(1);
-        list.append(a);
-    }
-    const int added = addPrinters(list);
-    m_note->setText(tr("搜索到 %1 台打印机，新加入 %2 台。").arg(list.size()).arg(added));
+    auto entries = std::make_shared<QStringList>();
+    QPointer<jobs::Job> search =
+        m_pool->submit(tr("搜索打印机"), [entries](jobs::Context &context) {
+            PrinterDiscovery discovery;
+            discovery.setStopCheck([&context] { return context.cancelled(); });
+            discovery.searchNetwork(38400);
+            *entries = discovery.entries();
+            return ops::Outcome();
+        });
+    beginWork([this, search] {
+        if (search)
+            m_pool->cancel(search);
+    });
+    connect(search, &jobs::Job::finished, this, [this, idle, entries] {
+        m_discover->setText(idle);
+        QList<fleet::Address> list;
+        static const QRegularExpression ip(QStringLiteral("\\{([0-9.]+)\\}"));
+        for (const QString &entry : qAsConst(*entries)) {
+            const QRegularExpressionMatch m = ip.match(entry);
+            if (!m.hasMatch())
+                continue;
+            fleet::Address a;
+            a.host = m.captured(1);
+            list.append(a);
+        }
+        const int added = addPrinters(list);
+        m_note->setText(tr("搜索到 %1 台打印机，新加入 %2 台。").arg(list.size()).arg(added));
+        endWork();
+    });
 }
 
 QList<fleet::Address> FleetWindow::selected() const
