@@ -10,7 +10,7 @@
 #include "device/diagnostics/diagnosticsreport.h"
 #include "core/files/plaincopy.h"
 #include "core/files/regularfile.h"
-#include "device/operations/applymany.h"
+#include "device/fleet/applyrun.h"
 #include "device/jobs/fleetrun.h"
 #include "device/jobs/printerworker.h"
 #include "device/operations/download.h"

@@ -1,7 +1,5 @@
 #include "device/operations/applymany.h"
 
-#include "device/jobs/fleetrun.h"
-#include "device/jobs/printerworker.h"
 #include "device/link/printersession.h"
 #include "device/operations/printeroperations.h"
 
@@ -41,41 +39,6 @@ PrinterRun applyToPrinter(const PrinterAddress &address, const profile::Profile 
 {
     PrinterSession session;
     return applyToPrinter(session, address, wanted, dryRun, verify, stop, timeoutMs);
-}
-
-jobs::FleetRun *applyToMany(jobs::WorkerPool &pool, const QList<PrinterAddress> &printers,
-                            const profile::Profile &wanted, bool dryRun, bool verify, int jobs,
-                            int timeoutMs, QObject *parent)
-{
-    QStringList keys;
-    QVector<bool> usb;
-    for (const PrinterAddress &p : printers) {
-        keys << p.key();
-        usb << p.usb;
-    }
-    auto *run = new jobs::FleetRun(
-        pool, keys,
-        [printers, wanted, dryRun, verify, timeoutMs](int index, jobs::Context &context,
-                                                      QVariant *record) {
-            const PrinterRun one = applyToPrinter(context.session(), printers.at(index), wanted,
-                                                  dryRun, verify, &context.stopFlag(), timeoutMs);
-            *record = QVariant::fromValue(one);
-            return one.outcome;
-        },
-        parent);
-    run->setLimit(jobs);
-    run->setOneAtATime(usb);
-    return run;
-}
-
-PrinterRun runOf(const jobs::FleetRun &run, int index)
-{
-    const QVariant record = run.record(index);
-    if (record.canConvert<PrinterRun>())
-        return record.value<PrinterRun>();
-    PrinterRun notStarted;
-    notStarted.outcome = run.outcome(index);
-    return notStarted;
 }
 
 } // namespace ops

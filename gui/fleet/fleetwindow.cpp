@@ -11,7 +11,7 @@
 #include "device/jobs/claims.h"
 #include "device/jobs/fleetrun.h"
 #include "device/jobs/printerworker.h"
-#include "device/operations/applymany.h"
+#include "device/fleet/applyrun.h"
 #include "core/settings/profile.h"
 #include "core/settings/settingtable.h"
 #include "device/settings/profileapply.h"

@@ -6,7 +6,7 @@
 // is read, written and read back.
 #include "common/finishes.h"
 #include "device/jobs/fleetrun.h"
-#include "device/operations/applymany.h"
+#include "device/fleet/applyrun.h"
 #include "device/operations/printeroperations.h"
 #include "core/protocol/commandcodes.h"
 #include "device/settings/profileapply.h"

@@ -7,7 +7,7 @@
 #include "cli/options.h"
 #include "common/finishes.h"
 #include "device/jobs/fleetrun.h"
-#include "device/operations/applymany.h"
+#include "device/fleet/applyrun.h"
 #include "device/operations/printeroperations.h"
 #include "core/protocol/commandcodes.h"
 #include "device/settings/profileapply.h"

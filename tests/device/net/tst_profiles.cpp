@@ -2,7 +2,7 @@
 // another across resolutions, dry runs, verify, refusals and many printers at once.
 #include "common/finishes.h"
 #include "device/jobs/fleetrun.h"
-#include "device/operations/applymany.h"
+#include "device/fleet/applyrun.h"
 #include "device/operations/printeroperations.h"
 #include "core/protocol/commandcodes.h"
 #include "device/settings/profileapply.h"
