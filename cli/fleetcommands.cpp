@@ -119,18 +119,17 @@ QList<fleet::inventory::Entry> pollAll(CommandContext &c)
     });
     jobs::WorkerPool pool(c.options.jobs);
     const int limitMs = c.options.timeoutSeconds * 1000;
-    jobs::FleetRun run(pool, keys,
-                       [device, addresses, limitMs](int i, jobs::Context &context, QVariant *record) {
-                           // --timeout from the printer's turn.
-                           const fleet::Reading reading = device->read(
-                               context.session(), addresses.at(i), true,
-                               limitMs > 0 ? QDeadlineTimer(limitMs)
-                                           : QDeadlineTimer(QDeadlineTimer::Forever));
-                           *record = QVariant::fromValue(reading);
-                           ops::Outcome outcome;
-                           outcome.result = reading.result;
-                           return outcome;
-                       });
+    jobs::FleetRun run(
+        pool, keys, [device, addresses, limitMs](int i, jobs::Context &context, QVariant *record) {
+            // --timeout from the printer's turn.
+            const fleet::Reading reading = device->read(
+                context.session(), addresses.at(i), true,
+                limitMs > 0 ? QDeadlineTimer(limitMs) : QDeadlineTimer(QDeadlineTimer::Forever));
+            *record = QVariant::fromValue(reading);
+            ops::Outcome outcome;
+            outcome.result = reading.result;
+            return outcome;
+        });
     run.setLimit(c.options.jobs);
     ProgressLine progress(c);
     QObject::connect(&run, &jobs::FleetRun::printerStarted, [&](int i) {
@@ -144,9 +143,8 @@ QList<fleet::inventory::Entry> pollAll(CommandContext &c)
         entries[size_t(i)].reading = run.record(i).value<fleet::Reading>();
         states[size_t(i)] = QStringLiteral("done");
     });
-    QObject::connect(&run, &jobs::FleetRun::progressed, [&](int done, int total) {
-        progress.show(done, total);
-    });
+    QObject::connect(&run, &jobs::FleetRun::progressed,
+                     [&](int done, int total) { progress.show(done, total); });
     run.start();
     // A poll is one step: the first signal lets those in flight finish.
     runToEnd(
@@ -457,8 +455,8 @@ int runRollout(CommandContext &c)
     });
     jobs::WorkerPool pool(c.options.jobs);
     fleet::Gate gate;
-    const std::unique_ptr<jobs::FleetRun> run(fleet::rollout::start(
-        pool, fleet::makeSessionDevice(), &gate, addresses, plain, options));
+    const std::unique_ptr<jobs::FleetRun> run(
+        fleet::rollout::start(pool, fleet::makeSessionDevice(), &gate, addresses, plain, options));
     QObject::connect(run.get(), &jobs::FleetRun::printerProgressed, [&](int i) {
         const QMutexLocker lock(&printing);
         streaming[size_t(i)] = true;

@@ -7,8 +7,7 @@
 
 namespace fleet {
 
-Poller::Poller(std::shared_ptr<Device> device, Gate &gate, jobs::WorkerPool &pool,
-               QObject *parent)
+Poller::Poller(std::shared_ptr<Device> device, Gate &gate, jobs::WorkerPool &pool, QObject *parent)
     : QObject(parent), m_device(std::move(device)), m_gate(gate), m_pool(pool)
 {
     qRegisterMetaType<fleet::Address>();
@@ -88,9 +87,8 @@ void Poller::pollNow()
                 return outcome;
             });
         m_jobs.insert(key, job);
-        connect(job, &jobs::Job::finished, this, [this, address, reading] {
-            finished(address, *reading);
-        });
+        connect(job, &jobs::Job::finished, this,
+                [this, address, reading] { finished(address, *reading); });
     }
     if (m_inFlight.isEmpty())
         emit roundFinished(0);

@@ -8,9 +8,8 @@
 namespace jobs {
 
 FleetRun::FleetRun(WorkerPool &pool, const QStringList &keys, PrinterBody body, QObject *parent)
-    : QObject(parent), m_pool(&pool), m_keys(keys), m_body(std::move(body)),
-      m_limit(pool.size()), m_states(keys.size(), State::Waiting),
-      m_outcomes(size_t(keys.size())),
+    : QObject(parent), m_pool(&pool), m_keys(keys), m_body(std::move(body)), m_limit(pool.size()),
+      m_states(keys.size(), State::Waiting), m_outcomes(size_t(keys.size())),
       m_records(std::make_shared<std::vector<QVariant>>(size_t(keys.size()))),
       m_jobs(size_t(keys.size()))
 {
@@ -115,10 +114,9 @@ void FleetRun::launch(int index)
         *started = true;
         emit printerStarted(index);
     });
-    connect(job, &Job::progressed, this,
-            [this, index](int done, int total, const QString &text) {
-                emit printerProgressed(index, done, total, text);
-            });
+    connect(job, &Job::progressed, this, [this, index](int done, int total, const QString &text) {
+        emit printerProgressed(index, done, total, text);
+    });
     connect(job, &Job::finished, this, [this, index, started](const ops::Outcome &outcome) {
         ended(index, outcome, *started);
     });
@@ -136,9 +134,8 @@ void FleetRun::ended(int index, const ops::Outcome &outcome, bool started)
     if (!started) {
         m_states[index] = State::NotAttempted;
     } else {
-        m_states[index] = m_cancelled && outcome.code == ops::Code::Interrupted
-                              ? State::Interrupted
-                              : State::Done;
+        m_states[index] = m_cancelled && outcome.code == ops::Code::Interrupted ? State::Interrupted
+                                                                                : State::Done;
         ++m_done;
     }
     emit printerFinished(index);

@@ -403,11 +403,10 @@ void FleetWindow::closeEvent(QCloseEvent *event)
 {
     // A run still going is cancelled first, if the user agrees; the window then goes
     // without waiting: the printers in flight stop at their next frame boundary.
-    if (working() &&
-        !prompts::confirm(this, tr("打印机群"),
-                          tr("操作仍在进行。取消它并关闭窗口？已完成的打印机保持原样，"
-                             "进行中的在下一帧处停止，其余的不再开始。"),
-                          tr("取消并关闭"))) {
+    if (working() && !prompts::confirm(this, tr("打印机群"),
+                                       tr("操作仍在进行。取消它并关闭窗口？已完成的打印机保持原样，"
+                                          "进行中的在下一帧处停止，其余的不再开始。"),
+                                       tr("取消并关闭"))) {
         event->ignore();
         return;
     }
@@ -632,7 +631,8 @@ bool FleetWindow::resultOfCancelled(const jobs::FleetRun &run, int index)
         m_model->setResult(run.key(index), tr("已取消：未开始"), true);
         return true;
     case jobs::FleetRun::State::Interrupted:
-        m_model->setResult(run.key(index), tr("已取消：中途停止"), true, run.outcome(index).sentence);
+        m_model->setResult(run.key(index), tr("已取消：中途停止"), true,
+                           run.outcome(index).sentence);
         return true;
     default:
         return false;
@@ -678,9 +678,10 @@ void FleetWindow::scanRange()
         for (const fleet::scan::Found &f : found)
             m_model->setReading(f.address, f.reading);
         updateSummary();
-        prompts::information(this, tr("扫描网段"),
-                             (scan->isCancelled() ? tr("扫描已取消。") : QString()) +
-                                 tr("找到 %1 台打印机，新加入 %2 台。").arg(found.size()).arg(added));
+        prompts::information(
+            this, tr("扫描网段"),
+            (scan->isCancelled() ? tr("扫描已取消。") : QString()) +
+                tr("找到 %1 台打印机，新加入 %2 台。").arg(found.size()).arg(added));
         endWork();
     });
     beginWork([scan] { scan->cancel(); });
@@ -812,10 +813,10 @@ void FleetWindow::applyProfile()
     }
     const std::shared_ptr<fleet::Device> device = m_device;
     const auto start = [this, printers, wanted, device](bool dryRun) {
-        jobs::FleetRun *run = startRun(
-            printers, [printers, wanted, device, dryRun](int i, PrinterSession &session,
-                                                         const std::atomic<bool> &stop,
-                                                         QVariant *record) {
+        jobs::FleetRun *run =
+            startRun(printers, [printers, wanted, device, dryRun](int i, PrinterSession &session,
+                                                                  const std::atomic<bool> &stop,
+                                                                  QVariant *record) {
                 const ops::PrinterRun one =
                     device->applyProfile(session, printers.at(i), *wanted, dryRun, !dryRun, &stop);
                 *record = QVariant::fromValue(one);
@@ -925,59 +926,60 @@ void FleetWindow::download(bool firmware)
         if (decrypting)
             m_pool->cancel(decrypting);
     });
-    connect(decrypting, &jobs::Job::finished, this,
-            [this, printers, options, plain, decrypted, cancelled] {
-        if (*cancelled || !*decrypted) {
-            plain->remove();
-            for (const fleet::Address &a : printers)
-                m_model->setResult(a.key(), *cancelled ? tr("已取消：未开始") : tr("无法解密文件"),
-                                   true);
-            endWork();
-            return;
-        }
-        m_plain = *plain;
-        jobs::FleetRun *run =
-            fleet::rollout::start(*m_pool, m_device, m_gate, printers, m_plain, options, this);
-        m_cancel = [run] { run->cancel(); };
-        connect(run, &jobs::FleetRun::progressed, this, &FleetWindow::showProgress);
-        connect(run, &jobs::FleetRun::printerProgressed, this,
-                [this, run](int i, int percent) {
-                    m_model->setResult(run->key(i), tr("%1 %").arg(percent));
-                });
-        connect(run, &jobs::FleetRun::printerFinished, this, [this, run, printers](int i) {
-            const fleet::rollout::Result r = fleet::rollout::resultOf(*run, i, printers.at(i));
-            if (r.state != fleet::rollout::Result::State::Finished && resultOfCancelled(*run, i))
+    connect(
+        decrypting, &jobs::Job::finished, this,
+        [this, printers, options, plain, decrypted, cancelled] {
+            if (*cancelled || !*decrypted) {
+                plain->remove();
+                for (const fleet::Address &a : printers)
+                    m_model->setResult(
+                        a.key(), *cancelled ? tr("已取消：未开始") : tr("无法解密文件"), true);
+                endWork();
                 return;
-            QString text;
-            switch (r.code) {
-            case fleet::rollout::Ok:
-                text = r.versionAfter.isEmpty()
-                           ? tr("成功")
-                           : tr("成功：%1 → %2").arg(r.versionBefore, r.versionAfter);
-                break;
-            case fleet::rollout::Mismatch:
-                text = tr("版本不符：%1").arg(r.versionAfter);
-                break;
-            case fleet::rollout::Unchanged:
-                text = tr("版本未变：%1").arg(r.versionAfter);
-                break;
-            case fleet::rollout::NoPrinter:
-                text = tr("失败：无法连接");
-                break;
-            case fleet::rollout::Failed:
-                text = tr("失败：传输中断");
-                break;
             }
-            m_model->setResult(r.address.key(), text, r.code != fleet::rollout::Ok);
+            m_plain = *plain;
+            jobs::FleetRun *run =
+                fleet::rollout::start(*m_pool, m_device, m_gate, printers, m_plain, options, this);
+            m_cancel = [run] { run->cancel(); };
+            connect(run, &jobs::FleetRun::progressed, this, &FleetWindow::showProgress);
+            connect(run, &jobs::FleetRun::printerProgressed, this, [this, run](int i, int percent) {
+                m_model->setResult(run->key(i), tr("%1 %").arg(percent));
+            });
+            connect(run, &jobs::FleetRun::printerFinished, this, [this, run, printers](int i) {
+                const fleet::rollout::Result r = fleet::rollout::resultOf(*run, i, printers.at(i));
+                if (r.state != fleet::rollout::Result::State::Finished &&
+                    resultOfCancelled(*run, i))
+                    return;
+                QString text;
+                switch (r.code) {
+                case fleet::rollout::Ok:
+                    text = r.versionAfter.isEmpty()
+                               ? tr("成功")
+                               : tr("成功：%1 → %2").arg(r.versionBefore, r.versionAfter);
+                    break;
+                case fleet::rollout::Mismatch:
+                    text = tr("版本不符：%1").arg(r.versionAfter);
+                    break;
+                case fleet::rollout::Unchanged:
+                    text = tr("版本未变：%1").arg(r.versionAfter);
+                    break;
+                case fleet::rollout::NoPrinter:
+                    text = tr("失败：无法连接");
+                    break;
+                case fleet::rollout::Failed:
+                    text = tr("失败：传输中断");
+                    break;
+                }
+                m_model->setResult(r.address.key(), text, r.code != fleet::rollout::Ok);
+            });
+            connect(run, &jobs::FleetRun::finished, this, [this, run] {
+                run->deleteLater();
+                m_plain.remove();
+                m_plain = PlainCopy();
+                endWork();
+            });
+            run->start();
         });
-        connect(run, &jobs::FleetRun::finished, this, [this, run] {
-            run->deleteLater();
-            m_plain.remove();
-            m_plain = PlainCopy();
-            endWork();
-        });
-        run->start();
-    });
 }
 
 void FleetWindow::selfTest()

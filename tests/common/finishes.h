@@ -9,7 +9,8 @@
 // `finished`, at most `timeoutMs`; whether it did. For tests and benchmarks only: the
 // window's thread never waits.
 template <typename Work, typename Signal>
-bool finishes(Work &work, Signal finished, const std::function<bool()> &over, int timeoutMs = 120000)
+bool finishes(Work &work, Signal finished, const std::function<bool()> &over,
+              int timeoutMs = 120000)
 {
     QEventLoop loop;
     QObject::connect(&work, finished, &loop, &QEventLoop::quit, Qt::QueuedConnection);
@@ -24,5 +25,6 @@ bool finishes(Work &work, Signal finished, const std::function<bool()> &over, in
 
 template <typename Work> bool finishes(Work &work, int timeoutMs = 120000)
 {
-    return finishes(work, &Work::finished, [&work] { return work.isFinished(); }, timeoutMs);
+    return finishes(
+        work, &Work::finished, [&work] { return work.isFinished(); }, timeoutMs);
 }
