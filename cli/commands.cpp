@@ -3,6 +3,7 @@
 #include "cli/fleetcommands.h"
 #include "cli/interrupt.h"
 #include "cli/journalcommands.h"
+#include "cli/runloop.h"
 #include "cli/targettable.h"
 
 #include "core/protocol/hexcodec.h"
@@ -11,7 +12,9 @@
 #include "device/diagnostics/diagnosticsreport.h"
 #include "core/files/plaincopy.h"
 #include "core/files/regularfile.h"
-#include "device/operations/applymany.h"
+#include "device/fleet/applyrun.h"
+#include "device/jobs/fleetrun.h"
+#include "device/jobs/printerworker.h"
 #include "device/operations/download.h"
 #include "device/operations/functioncommands.h"
 #include "device/operations/printeroperations.h"
@@ -632,33 +635,6 @@ void printJob(CommandContext &c, const ApplyJob &job)
 }
 
 // Shows how far a long run is, on a terminal only: a pipe or a log gets no carriage returns.
-class Progress
-{
-public:
-    explicit Progress(int total)
-        : m_total(total), m_shown(total > 1 && platform::stderrIsTerminal())
-    {
-    }
-    ~Progress()
-    {
-        if (m_shown && m_done > 0)
-            std::fputc('\n', stderr);
-    }
-    Progress(const Progress &) = delete;
-    Progress &operator=(const Progress &) = delete;
-    void step()
-    {
-        ++m_done;
-        if (m_shown)
-            std::fprintf(stderr, "\r%d of %d printers done", m_done, m_total);
-    }
-
-private:
-    int m_total;
-    int m_done = 0;
-    bool m_shown;
-};
-
 // The jobs of an apply, one per target; a printer named before is a duplicate, done once.
 // `addresses` gets the printers to apply to, `jobOfAddress` the job of each.
 std::vector<ApplyJob> applyJobs(const QList<PrinterAddress> &targets,
@@ -753,42 +729,52 @@ int runApplyJobs(CommandContext &c, const profile::Profile &wanted, std::vector<
                  const QList<PrinterAddress> &addresses, const QList<int> &jobOfAddress,
                  const QList<profile::Profile> &perPrinter)
 {
-    Progress progress(int(addresses.size()));
-    // The records are printed from the printers' threads, and by a second signal from a
-    // thread of its own.
+    ProgressLine progress(c);
+    // The records are printed on the main thread as printers finish, and by a second
+    // signal from a thread of its own.
     std::mutex records;
-    const auto print = [&c](ApplyJob &job) {
+    const auto print = [&c, &progress](ApplyJob &job) {
+        progress.clear();
         if (!job.printed)
             printJob(c, job);
         job.printed = true;
     };
-    ops::RunControl control;
-    control.stop = stopFlag(c);
-    control.timeoutMs = c.options.timeoutSeconds * 1000;
-    control.perPrinter = perPrinter.isEmpty() ? nullptr : &perPrinter;
     clijournal::Recorder journal(c);
-    control.started = [&](int index) {
-        const std::lock_guard<std::mutex> lock(records);
-        jobs[size_t(jobOfAddress.at(index))].state = QStringLiteral("running");
-    };
-    control.finished = [&](int index, const ops::PrinterRun &run) {
-        const std::lock_guard<std::mutex> lock(records);
-        ApplyJob &job = jobs[size_t(jobOfAddress.at(index))];
-        job.state = run.state == ops::PrinterRun::State::Interrupted ? QStringLiteral("interrupted")
-                                                                     : QStringLiteral("finished");
-        job.outcome = run.outcome;
-        job.details = run.details;
-        journal.applied(addresses.at(index).key(), run);
-        print(job);
-        progress.step();
-    };
     const InterruptRequest::Scope lastWords(c.interrupt, [&] {
         const std::lock_guard<std::mutex> lock(records);
         printStoppedAtOnce(c, jobs, print);
     });
-    ops::applyToMany(addresses, wanted, c.options.dryRun, c.options.verify, c.options.jobs,
-                     control);
-    // Those the stop came before are told too: nothing was sent to them.
+    jobs::WorkerPool pool(c.options.jobs);
+    const std::unique_ptr<jobs::FleetRun> run(
+        ops::applyToMany(pool, addresses, wanted, c.options.dryRun, c.options.verify,
+                         c.options.jobs, c.options.timeoutSeconds * 1000, nullptr, perPrinter));
+    QObject::connect(run.get(), &jobs::FleetRun::printerStarted, [&](int index) {
+        const std::lock_guard<std::mutex> lock(records);
+        jobs[size_t(jobOfAddress.at(index))].state = QStringLiteral("running");
+    });
+    QObject::connect(run.get(), &jobs::FleetRun::printerFinished, [&](int index) {
+        // Those the stop came before are told last: nothing was sent to them.
+        if (run->state(index) == jobs::FleetRun::State::NotAttempted)
+            return;
+        const std::lock_guard<std::mutex> lock(records);
+        const ops::PrinterRun one = ops::runOf(*run, index);
+        ApplyJob &job = jobs[size_t(jobOfAddress.at(index))];
+        job.state = one.state == ops::PrinterRun::State::Interrupted ||
+                            run->state(index) == jobs::FleetRun::State::Interrupted
+                        ? QStringLiteral("interrupted")
+                        : QStringLiteral("finished");
+        job.outcome = one.outcome;
+        job.details = one.details;
+        journal.applied(addresses.at(index).key(), one);
+        print(job);
+    });
+    QObject::connect(run.get(), &jobs::FleetRun::progressed,
+                     [&](int done, int total) { progress.show(done, total); });
+    run->start();
+    runToEnd(
+        c, run.get(), SIGNAL(finished()), [&run] { return run->isFinished(); },
+        [&run] { run->cancel(); });
+    progress.clear();
     {
         const std::lock_guard<std::mutex> lock(records);
         for (ApplyJob &job : jobs) {

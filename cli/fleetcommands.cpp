@@ -1,12 +1,15 @@
 #include "cli/fleetcommands.h"
 
 #include "cli/interrupt.h"
+#include "cli/runloop.h"
 
 #include "exporter/exporter.h"
 #include "device/fleet/inventory.h"
 #include "device/fleet/poller.h"
 #include "device/fleet/rollout.h"
 #include "device/fleet/scan.h"
+#include "device/jobs/fleetrun.h"
+#include "device/jobs/printerworker.h"
 #include "core/protocol/netdiscovery.h"
 #include "core/protocol/ports.h"
 
@@ -63,13 +66,6 @@ QList<fleet::Address> addressesOf(const Options &options)
     return out;
 }
 
-// --timeout from now: one printer's whole turn.
-QDeadlineTimer timeLimit(const Options &options)
-{
-    return options.timeoutSeconds > 0 ? QDeadlineTimer(options.timeoutSeconds * 1000)
-                                      : QDeadlineTimer(QDeadlineTimer::Forever);
-}
-
 bool needTargets(CommandContext &c)
 {
     if (!c.options.targets.isEmpty())
@@ -90,21 +86,25 @@ QJsonObject stoppedRecord(const fleet::inventory::Entry &e, const QString &state
 }
 
 // One poll of every printer, identity included, in parallel. After a signal no further
-// printer is begun (its reading stays without a time); a second one prints every record
-// known and ends the run at once.
+// printer is begun (its reading stays without a time) and the polls in flight finish; a
+// second one prints every record known and ends the run at once.
 QList<fleet::inventory::Entry> pollAll(CommandContext &c)
 {
-    const std::unique_ptr<fleet::Device> device = fleet::makeSessionDevice();
+    const std::shared_ptr<fleet::Device> device = fleet::makeSessionDevice();
     const QList<fleet::Address> addresses = addressesOf(c.options);
     std::vector<fleet::inventory::Entry> entries(size_t(addresses.size()));
     std::vector<QString> states(entries.size(), QStringLiteral("notAttempted"));
+    QStringList keys;
+    for (int i = 0; i < addresses.size(); ++i) {
+        entries[size_t(i)].address = addresses.at(i);
+        keys << addresses.at(i).key();
+    }
     std::mutex known;
     const InterruptRequest::Scope lastWords(c.interrupt, [&] {
         const std::lock_guard<std::mutex> lock(known);
         Output out(c.out.form());
         QJsonArray records;
         for (size_t i = 0; i < entries.size(); ++i) {
-            entries[i].address = addresses.at(int(i));
             records.append(stoppedRecord(entries[i], states[i]));
             out.line(QStringLiteral("%1 %2").arg(entries[i].address.key(), -24).arg(states[i]));
         }
@@ -113,19 +113,41 @@ QList<fleet::inventory::Entry> pollAll(CommandContext &c)
         out.error(QStringLiteral("interrupted at once"));
         out.finish(c.interrupt->exitCode());
     });
-    fleet::forEachParallel(addresses.size(), c.options.jobs, [&](int i) {
-        {
-            const std::lock_guard<std::mutex> lock(known);
-            entries[size_t(i)].address = addresses.at(i);
-            if (c.interrupt && c.interrupt->requested())
-                return;
-            states[size_t(i)] = QStringLiteral("interrupted");
-        }
-        const fleet::Reading reading = device->read(addresses.at(i), true, timeLimit(c.options));
+    jobs::WorkerPool pool(c.options.jobs);
+    const int limitMs = c.options.timeoutSeconds * 1000;
+    jobs::FleetRun run(
+        pool, keys, [device, addresses, limitMs](int i, jobs::Context &context, QVariant *record) {
+            // --timeout from the printer's turn.
+            const fleet::Reading reading = device->read(
+                context.session(), addresses.at(i), true,
+                limitMs > 0 ? QDeadlineTimer(limitMs) : QDeadlineTimer(QDeadlineTimer::Forever));
+            *record = QVariant::fromValue(reading);
+            ops::Outcome outcome;
+            outcome.result = reading.result;
+            return outcome;
+        });
+    run.setLimit(c.options.jobs);
+    ProgressLine progress(c);
+    QObject::connect(&run, &jobs::FleetRun::printerStarted, [&](int i) {
         const std::lock_guard<std::mutex> lock(known);
-        entries[size_t(i)].reading = reading;
+        states[size_t(i)] = QStringLiteral("interrupted");
+    });
+    QObject::connect(&run, &jobs::FleetRun::printerFinished, [&](int i) {
+        if (run.state(i) == jobs::FleetRun::State::NotAttempted)
+            return;
+        const std::lock_guard<std::mutex> lock(known);
+        entries[size_t(i)].reading = run.record(i).value<fleet::Reading>();
         states[size_t(i)] = QStringLiteral("done");
     });
+    QObject::connect(&run, &jobs::FleetRun::progressed,
+                     [&](int done, int total) { progress.show(done, total); });
+    run.start();
+    // A poll is one step: the first signal lets those in flight finish.
+    runToEnd(
+        c, &run, SIGNAL(finished()), [&run] { return run.isFinished(); },
+        [&run] { run.cancelNotBegun(); });
+    progress.clear();
+    const std::lock_guard<std::mutex> lock(known);
     return QList<fleet::inventory::Entry>(entries.begin(), entries.end());
 }
 
@@ -151,9 +173,9 @@ QString statusLine(const fleet::inventory::Entry &e)
 
 int runWatch(CommandContext &c)
 {
-    const std::unique_ptr<fleet::Device> device = fleet::makeSessionDevice();
+    jobs::WorkerPool pool(c.options.jobs);
     fleet::Gate gate;
-    fleet::Poller poller(*device, gate, c.options.jobs);
+    fleet::Poller poller(fleet::makeSessionDevice(), gate, pool);
     poller.setAddresses(addressesOf(c.options));
     poller.setIntervalMs(c.options.watchSeconds * 1000);
     poller.setTimeLimitMs(c.options.timeoutSeconds * 1000);
@@ -247,8 +269,18 @@ int runScan(CommandContext &c)
     fleet::scan::Options options;
     options.port = c.options.port;
     options.identifyJobs = c.options.jobs;
-    const std::unique_ptr<fleet::Device> device = fleet::makeSessionDevice();
-    const QList<fleet::scan::Found> found = fleet::scan::run(*device, hosts, options);
+    jobs::WorkerPool pool(c.options.jobs);
+    fleet::scan::Scan scan(pool, fleet::makeSessionDevice(), hosts, options);
+    {
+        ProgressLine progress(c);
+        QObject::connect(&scan, &fleet::scan::Scan::progressed,
+                         [&progress](int done, int total) { progress.show(done, total); });
+        scan.start();
+        runToEnd(
+            c, &scan, SIGNAL(finished()), [&scan] { return scan.isFinished(); },
+            [&scan] { scan.cancel(); });
+    }
+    const QList<fleet::scan::Found> found = scan.found();
     QStringList entries;
     QList<fleet::inventory::Entry> records;
     for (const fleet::scan::Found &f : found) {
@@ -280,9 +312,9 @@ int runExporter(CommandContext &c)
         c.out.error(error);
         return ExitUsage;
     }
-    const std::unique_ptr<fleet::Device> device = fleet::makeSessionDevice();
+    jobs::WorkerPool pool(c.options.jobs);
     fleet::Gate gate;
-    fleet::Poller poller(*device, gate, c.options.jobs);
+    fleet::Poller poller(fleet::makeSessionDevice(), gate, pool);
     const QList<fleet::Address> addresses = addressesOf(c.options);
     for (const fleet::Address &a : addresses)
         exporter.addPrinter(a);
@@ -360,25 +392,24 @@ int runRollout(CommandContext &c)
                                                       : QStringLiteral("--expect-version")));
         return ExitUsage;
     }
-    options.stop = c.interrupt ? &c.interrupt->flag() : nullptr;
     PlainCopy plain;
     QString why;
     if (!fleet::rollout::decrypt(args.at(1), options.firmware, &plain, &why)) {
         c.out.error(QStringLiteral("cannot decrypt %1: %2").arg(args.at(1), why));
         return ExitBadFile;
     }
-    const std::unique_ptr<fleet::Device> device = fleet::makeSessionDevice();
-    fleet::Gate gate;
-    // Printed from the printers' threads as each finishes, and by a second signal from a
+    // Printed on the main thread as each printer finishes, and by a second signal from a
     // thread of its own.
     QMutex printing;
     const QList<fleet::Address> addresses = addressesOf(c.options);
     std::vector<fleet::rollout::Result> known(size_t(addresses.size()));
     std::vector<bool> printed(known.size(), false);
     std::vector<bool> streaming(known.size(), false);
+    ProgressLine progress(c);
     const auto print = [&](int i, const fleet::rollout::Result &r) {
         known[size_t(i)] = r;
         printed[size_t(i)] = true;
+        progress.clear();
         c.out.record(resultJson(r));
         if (!c.out.json())
             printNow(QStringLiteral("%1 %2 %3")
@@ -418,25 +449,33 @@ int runRollout(CommandContext &c)
                                  "printers not yet begun were left alone"));
         out.finish(c.interrupt->exitCode());
     });
-    const QList<fleet::rollout::Result> results = fleet::rollout::run(
-        *device, gate, addresses, plain, options,
-        [&](int i, int) {
-            const QMutexLocker lock(&printing);
-            streaming[size_t(i)] = true;
-        },
-        [&](int i, const fleet::rollout::Result &r) {
-            const QMutexLocker lock(&printing);
-            print(i, r);
-        });
+    jobs::WorkerPool pool(c.options.jobs);
+    fleet::Gate gate;
+    const std::unique_ptr<jobs::FleetRun> run(
+        fleet::rollout::start(pool, fleet::makeSessionDevice(), &gate, addresses, plain, options));
+    QObject::connect(run.get(), &jobs::FleetRun::printerProgressed, [&](int i) {
+        const QMutexLocker lock(&printing);
+        streaming[size_t(i)] = true;
+    });
+    QObject::connect(run.get(), &jobs::FleetRun::printerFinished, [&](int i) {
+        const QMutexLocker lock(&printing);
+        print(i, fleet::rollout::resultOf(*run, i, addresses.at(i)));
+    });
+    QObject::connect(run.get(), &jobs::FleetRun::progressed,
+                     [&](int done, int total) { progress.show(done, total); });
+    run->start();
+    runToEnd(
+        c, run.get(), SIGNAL(finished()), [&run] { return run->isFinished(); },
+        [&run] { run->cancel(); });
+    progress.clear();
     plain.remove();
+    QList<fleet::rollout::Result> results;
     QJsonArray table;
     {
         const QMutexLocker lock(&printing);
-        for (int i = 0; i < results.size(); ++i) {
-            // Those a signal came before: nothing was sent to them.
-            if (!printed[size_t(i)])
-                print(i, results.at(i));
-            table.append(resultJson(results.at(i)));
+        for (int i = 0; i < addresses.size(); ++i) {
+            results.append(known[size_t(i)]);
+            table.append(resultJson(known[size_t(i)]));
         }
     }
     c.out.set(QStringLiteral("printers"), table);

@@ -6,6 +6,8 @@ namespace platform {
 
 // Whether standard error is a terminal, where a progress line may be redrawn.
 bool stderrIsTerminal();
+// Whether standard output is a terminal (records there are read by a person).
+bool stdoutIsTerminal();
 
 // Short sleeps of the calling thread end when asked, not some tens of microseconds later.
 void preciseSleeps();

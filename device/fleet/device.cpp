@@ -12,7 +12,6 @@
 #include <QElapsedTimer>
 #include <QHostAddress>
 #include <QRegularExpression>
-#include <QThread>
 #include <atomic>
 #include <vector>
 
@@ -87,37 +86,40 @@ QString statusText(const Reading &reading)
                            : lines.join(QStringLiteral(", "));
 }
 
-void forEachParallel(int count, int jobs, const std::function<void(int)> &fn)
-{
-    std::atomic<int> next{0};
-    const auto worker = [&] {
-        for (int i = next++; i < count; i = next++)
-            fn(i);
-    };
-    std::vector<std::unique_ptr<QThread>> threads;
-    for (int i = 1; i < qMin(qMax(1, jobs), count); ++i) {
-        threads.emplace_back(QThread::create(worker));
-        threads.back()->start();
-    }
-    worker();
-    for (auto &thread : threads)
-        thread->wait();
-}
-
 namespace {
 
 // How long a printer may take to answer again after a restart.
 constexpr int kComeBackMs = 60000;
 
+// One call's conversation: a job may hold several on its session (a rollout reads, streams
+// and reads again), each beginning as a fresh session would.
+class Conversation
+{
+public:
+    explicit Conversation(PrinterSession &session) : m_session(session) {}
+    ~Conversation()
+    {
+        m_session.close();
+        m_session.setDeadline(QDeadlineTimer(QDeadlineTimer::Forever));
+        m_session.setConfirming(false);
+    }
+    Conversation(const Conversation &) = delete;
+    Conversation &operator=(const Conversation &) = delete;
+
+private:
+    PrinterSession &m_session;
+};
+
 class SessionDevice : public Device
 {
 public:
-    Reading read(const Address &address, bool identify, QDeadlineTimer deadline) override
+    Reading read(PrinterSession &session, const Address &address, bool identify,
+                 QDeadlineTimer deadline) override
     {
         QElapsedTimer timer;
         timer.start();
         Reading r;
-        PrinterSession session;
+        const Conversation conversation(session);
         session.setDeadline(deadline);
         const ops::Outcome opened = ops::open(session, address);
         r.result = opened.ok() ? int(RESULT_OK) : opened.result;
@@ -140,42 +142,41 @@ public:
             r.result = session.readStatusWord(&r.statusWord);
             r.reached = r.result == RESULT_OK;
         }
-        session.close();
         r.at = QDateTime::currentDateTime();
         r.seconds = double(timer.nsecsElapsed()) / 1e9;
         return r;
     }
 
-    ops::Outcome runFunction(const Address &address, const QString &name) override
+    ops::Outcome runFunction(PrinterSession &session, const Address &address,
+                             const QString &name) override
     {
-        PrinterSession session;
+        const Conversation conversation(session);
         session.setConfirming(true);
         ops::Outcome outcome = ops::open(session, address);
         if (outcome.ok())
             outcome = ops::runFunction(session, name, kComeBackMs);
-        session.close();
         return outcome;
     }
 
-    ops::Outcome stream(const Address &address, const PlainCopy &plain, bool firmware,
-                        const std::function<void(int)> &progress, const std::atomic<bool> *stop,
-                        QDeadlineTimer deadline) override
+    ops::Outcome stream(PrinterSession &session, const Address &address, const PlainCopy &plain,
+                        bool firmware, const std::function<void(int)> &progress,
+                        const std::atomic<bool> *stop, QDeadlineTimer deadline) override
     {
-        PrinterSession session;
+        const Conversation conversation(session);
         session.setDeadline(deadline);
         session.setConfirming(true);
         ops::Outcome outcome = ops::open(session, address);
         if (outcome.ok())
             outcome = ops::downloadNow(session, plain, false, progress, stop,
                                        firmware ? ops::FileKind::Firmware : ops::FileKind::Font);
-        session.close();
         return outcome;
     }
 
-    ops::PrinterRun applyProfile(const Address &address, const profile::Profile &wanted,
-                                 bool dryRun, bool verify) override
+    ops::PrinterRun applyProfile(PrinterSession &session, const Address &address,
+                                 const profile::Profile &wanted, bool dryRun, bool verify,
+                                 const std::atomic<bool> *stop) override
     {
-        return ops::applyToPrinter(address, wanted, dryRun, verify);
+        return ops::applyToPrinter(session, address, wanted, dryRun, verify, stop);
     }
 };
 

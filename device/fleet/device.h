@@ -13,6 +13,8 @@
 #include <functional>
 #include <memory>
 
+class PrinterSession;
+
 namespace profile {
 struct Profile;
 }
@@ -64,34 +66,36 @@ QString severityName(Severity severity);
 // One line for people (translated): the decoded conditions, "空闲中" or why it failed.
 QString statusText(const Reading &reading);
 
+// Each call holds one conversation on `session` (a pooled worker's, in a job body) and
+// closes it again; a cancelled job's session refuses what would come next.
 class Device
 {
 public:
     virtual ~Device() = default;
     // Polls the printer: firmware version and status word, and when `identify` (or the
     // model is unknown) also identity and resolution; given up at `deadline`.
-    virtual Reading read(const Address &address, bool identify,
+    virtual Reading read(PrinterSession &session, const Address &address, bool identify,
                          QDeadlineTimer deadline = QDeadlineTimer(QDeadlineTimer::Forever)) = 0;
     // A maintenance function by name (functioncommands).
-    virtual ops::Outcome runFunction(const Address &address, const QString &name) = 0;
+    virtual ops::Outcome runFunction(PrinterSession &session, const Address &address,
+                                     const QString &name) = 0;
     // Streams a plain (decrypted) firmware or font file, which stays; `progress` gets
     // percentages. A font is done once the printer answered after it; a firmware is left
     // to restart. Once `stop` is set the stream ends between two pieces; past `deadline`
     // it ends timed-out.
     virtual ops::Outcome
-    stream(const Address &address, const PlainCopy &plain, bool firmware,
-           const std::function<void(int)> &progress, const std::atomic<bool> *stop,
+    stream(PrinterSession &session, const Address &address, const PlainCopy &plain,
+           bool firmware, const std::function<void(int)> &progress, const std::atomic<bool> *stop,
            QDeadlineTimer deadline = QDeadlineTimer(QDeadlineTimer::Forever)) = 0;
-    // Applies a profile (differences first; with `verify` read back).
-    virtual ops::PrinterRun applyProfile(const Address &address, const profile::Profile &wanted,
-                                         bool dryRun, bool verify) = 0;
+    // Applies a profile (differences first; with `verify` read back); `stop` ends it
+    // between two pages.
+    virtual ops::PrinterRun applyProfile(PrinterSession &session, const Address &address,
+                                         const profile::Profile &wanted, bool dryRun, bool verify,
+                                         const std::atomic<bool> *stop = nullptr) = 0;
 };
 
 // The device that talks through today's printer sessions.
 std::unique_ptr<Device> makeSessionDevice();
-
-// Runs fn(0..count-1) on up to `jobs` threads (the calling thread waits); each index once.
-void forEachParallel(int count, int jobs, const std::function<void(int)> &fn);
 
 } // namespace fleet
 

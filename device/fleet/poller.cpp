@@ -1,38 +1,17 @@
 #include "device/fleet/poller.h"
 
+#include "device/jobs/printerworker.h"
+
 #include <QDateTime>
-#include <QEventLoop>
 #include <QPointer>
 
 namespace fleet {
 
-bool Gate::tryTake(const QString &key)
-{
-    QMutexLocker lock(&m_mutex);
-    if (m_taken.contains(key))
-        return false;
-    m_taken.insert(key);
-    return true;
-}
-
-void Gate::take(const QString &key)
-{
-    while (!tryTake(key))
-        QThread::msleep(20);
-}
-
-void Gate::give(const QString &key)
-{
-    QMutexLocker lock(&m_mutex);
-    m_taken.remove(key);
-}
-
-Poller::Poller(Device &device, Gate &gate, int threads, QObject *parent)
-    : QObject(parent), m_device(device), m_gate(gate)
+Poller::Poller(std::shared_ptr<Device> device, Gate &gate, jobs::WorkerPool &pool, QObject *parent)
+    : QObject(parent), m_device(std::move(device)), m_gate(gate), m_pool(pool)
 {
     qRegisterMetaType<fleet::Address>();
     qRegisterMetaType<fleet::Reading>();
-    m_pool.setMaxThreadCount(qMax(1, threads));
     m_timer.setInterval(10000);
     connect(&m_timer, &QTimer::timeout, this, &Poller::pollNow);
 }
@@ -40,7 +19,17 @@ Poller::Poller(Device &device, Gate &gate, int threads, QObject *parent)
 Poller::~Poller()
 {
     m_timer.stop();
-    m_pool.waitForDone();
+    // The polls in flight stop at their next frame boundary and say nothing more.
+    const QList<QPointer<jobs::Job>> polls = m_jobs.values();
+    m_jobs.clear();
+    for (const QPointer<jobs::Job> &job : polls) {
+        if (!job)
+            continue;
+        disconnect(job, nullptr, this, nullptr);
+        m_pool.cancel(job);
+    }
+    for (const QString &key : qAsConst(m_inFlight))
+        m_gate.give(key);
 }
 
 void Poller::setAddresses(const QList<Address> &addresses)
@@ -76,40 +65,41 @@ void Poller::pollNow()
 {
     if (m_inFlight.isEmpty())
         m_roundStarted = QDateTime::currentMSecsSinceEpoch();
-    QPointer<Poller> self(this);
     for (const Address &address : qAsConst(m_addresses)) {
         const QString key = address.key();
         if (m_inFlight.contains(key) || m_excluded.contains(key))
             continue;
+        // A printer busy with an operation is skipped, not waited for.
+        if (!m_gate.tryTake(key))
+            continue;
         m_inFlight.insert(key);
         const bool identify = !m_identified.contains(key);
-        Device &device = m_device;
-        Gate &gate = m_gate;
+        const std::shared_ptr<Device> device = m_device;
         const int limitMs = m_timeLimitMs;
-        m_pool.start([self, address, key, identify, limitMs, &device, &gate] {
-            Reading reading;
-            // A printer busy with an operation is skipped, not waited for.
-            if (gate.tryTake(key)) {
-                reading = device.read(address, identify,
-                                      limitMs > 0 ? QDeadlineTimer(limitMs)
-                                                  : QDeadlineTimer(QDeadlineTimer::Forever));
-                gate.give(key);
-            }
-            QMetaObject::invokeMethod(
-                self,
-                [self, address, reading] {
-                    if (self)
-                        self->finished(address, reading);
-                },
-                Qt::QueuedConnection);
-        });
+        auto reading = std::make_shared<Reading>();
+        jobs::Job *job = m_pool.submit(
+            key, [device, address, identify, limitMs, reading](jobs::Context &context) {
+                *reading = device->read(context.session(), address, identify,
+                                        limitMs > 0 ? QDeadlineTimer(limitMs)
+                                                    : QDeadlineTimer(QDeadlineTimer::Forever));
+                ops::Outcome outcome;
+                outcome.result = reading->result;
+                return outcome;
+            });
+        m_jobs.insert(key, job);
+        connect(job, &jobs::Job::finished, this,
+                [this, address, reading] { finished(address, *reading); });
     }
+    if (m_inFlight.isEmpty())
+        emit roundFinished(0);
 }
 
 void Poller::finished(const Address &address, const Reading &reading)
 {
     const QString key = address.key();
     m_inFlight.remove(key);
+    m_jobs.remove(key);
+    m_gate.give(key);
     if (reading.at.isValid()) {
         if (reading.identified) {
             m_identified.insert(key);
@@ -120,17 +110,6 @@ void Poller::finished(const Address &address, const Reading &reading)
     }
     if (m_inFlight.isEmpty())
         emit roundFinished(double(QDateTime::currentMSecsSinceEpoch() - m_roundStarted) / 1000.0);
-}
-
-void Poller::waitForRound()
-{
-    if (m_inFlight.isEmpty())
-        return;
-    QEventLoop loop;
-    const QMetaObject::Connection c =
-        connect(this, &Poller::roundFinished, &loop, &QEventLoop::quit);
-    loop.exec();
-    disconnect(c);
 }
 
 } // namespace fleet

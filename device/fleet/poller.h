@@ -1,40 +1,38 @@
 #pragma once
 
 #include "device/fleet/device.h"
+#include "device/jobs/claims.h"
 
 #include <QHash>
-#include <QMutex>
 #include <QObject>
+#include <QPointer>
 #include <QSet>
-#include <QThreadPool>
 #include <QTimer>
+#include <memory>
+
+namespace jobs {
+class Job;
+class WorkerPool;
+} // namespace jobs
 
 namespace fleet {
 
-// One exchange at a time per printer, across the poller and every operation: each
-// conversation holds its printer's key here while it runs.
-class Gate
-{
-public:
-    bool tryTake(const QString &key);
-    void take(const QString &key); // waits while another conversation has it
-    void give(const QString &key);
+// One conversation at a time per printer, across the poller and every operation.
+using Gate = jobs::Claims;
 
-private:
-    QMutex m_mutex;
-    QSet<QString> m_taken;
-};
-
-// Polls a list of printers in the background at an interval: a bounded pool of worker
-// threads, never the owner's thread; a printer whose last poll still runs, or that
-// is excluded (open elsewhere, or busy with an operation), is left out of a round.
+// Polls a list of printers in the background at an interval: one job per printer on a
+// worker pool, never the owner's thread; a printer whose last poll still runs, or that
+// is excluded (open elsewhere, or held by an operation), is left out of a round.
 class Poller : public QObject
 {
     Q_OBJECT
 
 public:
-    Poller(Device &device, Gate &gate, int threads = 8, QObject *parent = nullptr);
-    ~Poller() override; // waits for the polls that run
+    // The pool and the gate must outlive the poller; the device is kept by the polls in
+    // flight.
+    Poller(std::shared_ptr<Device> device, Gate &gate, jobs::WorkerPool &pool,
+           QObject *parent = nullptr);
+    ~Poller() override; // cancels the polls in flight; waits for none
 
     void setAddresses(const QList<Address> &addresses);
     QList<Address> addresses() const { return m_addresses; }
@@ -48,8 +46,6 @@ public:
     void setExcluded(const QString &key, bool excluded);
     bool excluded(const QString &key) const { return m_excluded.contains(key); }
     int inFlight() const { return m_inFlight.size(); }
-    // Waits until no poll runs (tests, benchmarks and one-shot commands).
-    void waitForRound();
 
 signals:
     void polled(const fleet::Address &address, const fleet::Reading &reading);
@@ -59,12 +55,13 @@ signals:
 private:
     void finished(const Address &address, const Reading &reading);
 
-    Device &m_device;
+    std::shared_ptr<Device> m_device;
     Gate &m_gate;
-    QThreadPool m_pool;
+    jobs::WorkerPool &m_pool;
     QTimer m_timer;
     QList<Address> m_addresses;
     QSet<QString> m_inFlight;
+    QHash<QString, QPointer<jobs::Job>> m_jobs; // the polls in flight
     QSet<QString> m_excluded;
     QSet<QString> m_identified; // printers whose identity is known
     qint64 m_roundStarted = 0;

@@ -1,12 +1,12 @@
 #include "device/fleet/rollout.h"
 
 #include "core/files/filedecrypt.h"
-#include "device/fleet/poller.h"
+#include "device/jobs/fleetrun.h"
+#include "device/jobs/printerworker.h"
+#include "device/link/printersession.h"
 #include "device/operations/outcome.h"
 
 #include <QDeadlineTimer>
-#include <QThread>
-#include <vector>
 
 namespace fleet::rollout {
 
@@ -19,13 +19,6 @@ bool decrypt(const QString &chosen, bool firmware, PlainCopy *plain, QString *wh
 }
 
 namespace {
-
-// Sleeps `ms`, but not past `deadline`.
-void sleepWithin(int ms, const QDeadlineTimer &deadline)
-{
-    const qint64 left = deadline.remainingTime(); // -1: no deadline
-    QThread::msleep(ulong(left < 0 ? qMax(0, ms) : qBound<qint64>(0, ms, left)));
-}
 
 Result timedOut(Result r, int timeoutMs)
 {
@@ -45,24 +38,29 @@ Result unreached(Result r, const QDeadlineTimer &limit, int timeoutMs, const QSt
     return r;
 }
 
-bool stopped(const Options &options)
+Result one(Device &device, jobs::Context &context, const Address &address,
+           const PlainCopy &plain, const Options &options)
 {
-    return options.stop && *options.stop;
-}
-
-Result one(Device &device, const Address &address, const PlainCopy &plain, const Options &options,
-           const std::function<void(int)> &progress)
-{
+    PrinterSession &session = context.session();
     Result r;
     r.address = address;
     const QDeadlineTimer limit = options.timeoutMs > 0 ? QDeadlineTimer(options.timeoutMs)
                                                        : QDeadlineTimer(QDeadlineTimer::Forever);
-    const Reading before = device.read(address, false, limit);
+    const Reading before = device.read(session, address, false, limit);
+    if (!before.reached && context.cancelled()) {
+        r.state = Result::State::Interrupted;
+        r.code = Failed;
+        r.message = QStringLiteral("interrupted before the file was sent");
+        return r;
+    }
     if (!before.reached)
         return unreached(r, limit, options.timeoutMs, QStringLiteral("cannot connect"));
     r.versionBefore = before.firmware;
-    const ops::Outcome streamed = device.stream(address, plain, options.firmware, progress, options.stop, limit);
-    if (streamed.code == ops::Code::Interrupted) {
+    const ops::Outcome streamed = device.stream(
+        session, address, plain, options.firmware,
+        [&context](int percent) { context.progress(percent, 100); }, &context.stopFlag(), limit);
+    // A cancel may also show as the refusal of the exchange after it.
+    if (streamed.code == ops::Code::Interrupted || (!streamed.ok() && context.cancelled())) {
         r.state = Result::State::Interrupted;
         r.code = Failed;
         r.message = QStringLiteral("interrupted: %1").arg(streamed.sentence);
@@ -80,23 +78,23 @@ Result one(Device &device, const Address &address, const PlainCopy &plain, const
         return r;
     }
     // The printer restarts after taking the firmware: it is looked for until it answers.
-    sleepWithin(options.settleMs, limit);
+    context.pause(options.settleMs, limit);
     QDeadlineTimer deadline(options.comeBackMs);
     if (limit.deadlineNSecs() < deadline.deadlineNSecs())
         deadline = limit;
     Reading after;
     for (;;) {
-        if (stopped(options)) {
+        if (context.cancelled()) {
             r.state = Result::State::Interrupted;
             r.message = QStringLiteral("sent; interrupted before it was back from its restart");
             return r;
         }
-        after = device.read(address, false, deadline);
+        after = device.read(session, address, false, deadline);
         // A printer still starting may take a connection and drop it: back means the
         // version was read.
         if ((after.reached && !after.firmware.isEmpty()) || deadline.hasExpired())
             break;
-        sleepWithin(qMax(10, options.retryMs), deadline);
+        context.pause(qMax(10, options.retryMs), deadline);
     }
     if (!after.reached)
         return unreached(r, limit, options.timeoutMs,
@@ -122,31 +120,41 @@ Result one(Device &device, const Address &address, const PlainCopy &plain, const
 
 } // namespace
 
-QList<Result> run(Device &device, Gate &gate, const QList<Address> &printers,
-                  const PlainCopy &plain, const Options &options,
-                  const std::function<void(int, int)> &progress,
-                  const std::function<void(int, const Result &)> &done)
+jobs::FleetRun *start(jobs::WorkerPool &pool, std::shared_ptr<Device> device, jobs::Claims *gate,
+                      const QList<Address> &printers, const PlainCopy &plain,
+                      const Options &options, QObject *parent)
 {
-    std::vector<Result> results(size_t(printers.size()));
-    for (size_t i = 0; i < results.size(); ++i) {
-        results[i].address = printers.at(int(i));
-        results[i].state = Result::State::NotAttempted;
-        results[i].message = QStringLiteral("not attempted");
-    }
-    forEachParallel(printers.size(), options.jobs, [&](int i) {
-        if (stopped(options))
-            return;
-        const QString key = printers.at(i).key();
-        gate.take(key);
-        results[size_t(i)] = one(device, printers.at(i), plain, options, [&](int percent) {
-            if (progress)
-                progress(i, percent);
-        });
-        gate.give(key);
-        if (done)
-            done(i, results[size_t(i)]);
-    });
-    return QList<Result>(results.begin(), results.end());
+    QStringList keys;
+    for (const Address &a : printers)
+        keys << a.key();
+    auto *run = new jobs::FleetRun(
+        pool, keys,
+        [device, printers, plain, options](int index, jobs::Context &context, QVariant *record) {
+            const Result r = one(*device, context, printers.at(index), plain, options);
+            *record = QVariant::fromValue(r);
+            ops::Outcome outcome;
+            outcome.code = r.state == Result::State::Interrupted ? ops::Code::Interrupted
+                           : r.code == Ok                        ? ops::Code::Ok
+                                                                 : ops::Code::Refused;
+            outcome.sentence = r.message;
+            return outcome;
+        },
+        parent);
+    run->setLimit(options.jobs);
+    run->setClaims(gate);
+    return run;
+}
+
+Result resultOf(const jobs::FleetRun &run, int index, const Address &address)
+{
+    const QVariant record = run.record(index);
+    if (record.canConvert<Result>())
+        return record.value<Result>();
+    Result r;
+    r.address = address;
+    r.state = Result::State::NotAttempted;
+    r.message = QStringLiteral("not attempted");
+    return r;
 }
 
 QString codeName(Code code)

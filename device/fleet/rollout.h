@@ -3,13 +3,18 @@
 #include "core/files/plaincopy.h"
 #include "device/fleet/device.h"
 
-#include <QList>
-#include <QString>
-#include <functional>
+#include "device/jobs/claims.h"
 
-namespace fleet {
-class Gate;
-}
+#include <QList>
+#include <QMetaType>
+#include <QObject>
+#include <QString>
+#include <memory>
+
+namespace jobs {
+class FleetRun;
+class WorkerPool;
+} // namespace jobs
 
 // A firmware or font file to many printers: one stream per printer, a few printers in
 // parallel; after a firmware stream the printer restarts, and its version is read back
@@ -39,9 +44,6 @@ struct Options
     int comeBackMs = 120000; // how long a restart may take
     int retryMs = 500;       // between two looks while it restarts
     int timeoutMs = 0;       // one printer's whole turn, stream and restart included; 0: none
-    // Once set (also from a signal handler): no printer is begun, running streams end
-    // between two pieces and no restart is waited for.
-    const std::atomic<bool> *stop = nullptr;
 };
 
 struct Result
@@ -49,8 +51,8 @@ struct Result
     enum class State
     {
         Finished,
-        Interrupted,  // stopped by `stop` while it ran
-        NotAttempted, // `stop` came before its turn: nothing was sent to it
+        Interrupted,  // the run's cancel stopped it while it ran
+        NotAttempted, // the cancel came before its turn: nothing was sent to it
     };
     Address address;
     State state = State::Finished;
@@ -64,14 +66,20 @@ struct Result
 // Decrypts the chosen file beside it for streaming; false with the reason.
 bool decrypt(const QString &chosen, bool firmware, PlainCopy *plain, QString *why);
 
-// Streams `plain` (which stays) to every printer (holding each one's key in `gate`). `progress`
-// and `done` are called from worker threads with the index into `printers`.
-QList<Result> run(Device &device, Gate &gate, const QList<Address> &printers,
-                  const PlainCopy &plain, const Options &options,
-                  const std::function<void(int index, int percent)> &progress = {},
-                  const std::function<void(int index, const Result &result)> &done = {});
+// A run streaming `plain` (which stays) to every printer, each once `gate` lets it (the
+// gate may be null), up to options.jobs at once on `pool`; not started yet. A cancel
+// begins no further printer, ends the streams running between two pieces and waits for
+// no restart. printerProgressed() gives each printer's percentage; resultOf() its result.
+jobs::FleetRun *start(jobs::WorkerPool &pool, std::shared_ptr<Device> device, jobs::Claims *gate,
+                      const QList<Address> &printers, const PlainCopy &plain,
+                      const Options &options, QObject *parent = nullptr);
+// A printer's result once printerFinished(index) was said; "not attempted" when it was
+// not begun.
+Result resultOf(const jobs::FleetRun &run, int index, const Address &address);
 
 // The worst code of a run (NoPrinter before Failed before Mismatch before Unchanged).
 Code worst(const QList<Result> &results);
 
 } // namespace fleet::rollout
+
+Q_DECLARE_METATYPE(fleet::rollout::Result)

@@ -1,9 +1,10 @@
 #include "device/fleet/scan.h"
 
+#include "device/jobs/fleetrun.h"
+#include "device/jobs/printerworker.h"
 #include "platform/portscan.h"
 
 #include <QRegularExpression>
-#include <vector>
 
 namespace fleet::scan {
 
@@ -91,30 +92,85 @@ QList<QHostAddress> accepting(const QList<QHostAddress> &hosts, const Options &o
                                     options.connectDeadlineMs, stop);
 }
 
-QList<Found> run(Device &device, const QList<QHostAddress> &hosts, const Options &options,
-                 const std::function<void(int, int)> &progress, const std::atomic<bool> *stop)
+Scan::Scan(jobs::WorkerPool &pool, std::shared_ptr<Device> device,
+           const QList<QHostAddress> &hosts, const Options &options, QObject *parent)
+    : QObject(parent), m_pool(pool), m_device(std::move(device)), m_hosts(hosts),
+      m_options(options)
 {
-    const QList<QHostAddress> open = accepting(hosts, options, stop);
-    std::vector<Found> found(size_t(open.size()));
-    std::atomic<int> done{0};
-    if (progress)
-        progress(0, open.size());
-    forEachParallel(open.size(), options.identifyJobs, [&](int i) {
-        if (stop && *stop)
-            return;
-        Address address;
-        address.host = open.at(i).toString();
-        address.port = options.port;
-        found[size_t(i)] = Found{address, device.read(address, true)};
-        if (progress)
-            progress(++done, open.size());
+}
+
+Scan::~Scan()
+{
+    if (m_connects)
+        m_pool.cancel(m_connects);
+}
+
+void Scan::start()
+{
+    auto open = std::make_shared<QList<QHostAddress>>();
+    const QList<QHostAddress> hosts = m_hosts;
+    const Options options = m_options;
+    m_connects = m_pool.submit(QStringLiteral("scan"), [open, hosts, options](jobs::Context &c) {
+        *open = accepting(hosts, options, &c.stopFlag());
+        return ops::Outcome();
     });
-    QList<Found> out;
-    for (const Found &f : found) {
-        if (f.reading.identified)
-            out.append(f);
+    connect(m_connects, &jobs::Job::finished, this, [this, open] {
+        if (m_cancelled)
+            end();
+        else
+            identify(*open);
+    });
+}
+
+void Scan::cancel()
+{
+    if (m_finished || m_cancelled)
+        return;
+    m_cancelled = true;
+    if (m_connects)
+        m_connects->cancel();
+    if (m_run)
+        m_run->cancel();
+}
+
+void Scan::identify(const QList<QHostAddress> &open)
+{
+    QStringList keys;
+    QList<Address> addresses;
+    for (const QHostAddress &host : open) {
+        Address address;
+        address.host = host.toString();
+        address.port = m_options.port;
+        addresses << address;
+        keys << address.key();
     }
-    return out;
+    const std::shared_ptr<Device> device = m_device;
+    m_run = new jobs::FleetRun(
+        m_pool, keys,
+        [device, addresses](int index, jobs::Context &context, QVariant *record) {
+            const Found found{addresses.at(index),
+                              device->read(context.session(), addresses.at(index), true)};
+            *record = QVariant::fromValue(found);
+            return ops::Outcome();
+        },
+        this);
+    m_run->setLimit(m_options.identifyJobs);
+    connect(m_run, &jobs::FleetRun::progressed, this, &Scan::progressed);
+    connect(m_run, &jobs::FleetRun::finished, this, &Scan::end);
+    m_run->start();
+}
+
+void Scan::end()
+{
+    if (m_run) {
+        for (int i = 0; i < m_run->total(); ++i) {
+            const QVariant record = m_run->record(i);
+            if (record.canConvert<Found>() && record.value<Found>().reading.identified)
+                m_found.append(record.value<Found>());
+        }
+    }
+    m_finished = true;
+    emit finished();
 }
 
 } // namespace fleet::scan

@@ -5,8 +5,16 @@
 
 #include <QHostAddress>
 #include <QList>
+#include <QObject>
+#include <QPointer>
 #include <atomic>
-#include <functional>
+#include <memory>
+
+namespace jobs {
+class FleetRun;
+class Job;
+class WorkerPool;
+} // namespace jobs
 
 // Finding printers in an address range without broadcast: a TCP connect to every
 // address in parallel with a short deadline, then the identity query to those that
@@ -37,10 +45,45 @@ struct Found
     Reading reading;
 };
 
-// accepting(), then a poll with identity of each; only printers that named a model are
-// returned, in address order. `progress` (any thread) gets done/total counts.
-QList<Found> run(Device &device, const QList<QHostAddress> &hosts, const Options &options,
-                 const std::function<void(int done, int total)> &progress = {},
-                 const std::atomic<bool> *stop = nullptr);
+// accepting() in one job, then a poll with identity of each in a job per address (up to
+// identifyJobs at once); found() gives the printers that named a model, in address
+// order. A cancel ends the connects early or begins no further poll.
+class Scan : public QObject
+{
+    Q_OBJECT
+
+public:
+    Scan(jobs::WorkerPool &pool, std::shared_ptr<Device> device, const QList<QHostAddress> &hosts,
+         const Options &options, QObject *parent = nullptr);
+    ~Scan() override;
+
+    void start();
+    void cancel();
+    bool isFinished() const { return m_finished; }
+    bool isCancelled() const { return m_cancelled; }
+    // Valid once finished.
+    QList<Found> found() const { return m_found; }
+
+signals:
+    // The polls: from none of those that accepted to all of them.
+    void progressed(int done, int total);
+    void finished();
+
+private:
+    void identify(const QList<QHostAddress> &open);
+    void end();
+
+    jobs::WorkerPool &m_pool;
+    std::shared_ptr<Device> m_device;
+    QList<QHostAddress> m_hosts;
+    Options m_options;
+    QPointer<jobs::Job> m_connects;
+    jobs::FleetRun *m_run = nullptr;
+    QList<Found> m_found;
+    bool m_cancelled = false;
+    bool m_finished = false;
+};
 
 } // namespace fleet::scan
+
+Q_DECLARE_METATYPE(fleet::scan::Found)

@@ -5,6 +5,7 @@
 
 #include <QMetaObject>
 #include <QPointer>
+#include <QThread>
 
 namespace jobs {
 
@@ -18,6 +19,18 @@ void Context::progress(int done, int total, const QString &text) const
 {
     if (m_report)
         m_report(Progress{done, total, text});
+}
+
+bool Context::pause(int ms, QDeadlineTimer notPast) const
+{
+    QDeadlineTimer until(qMax(0, ms));
+    if (!notPast.isForever() && notPast.deadlineNSecs() < until.deadlineNSecs())
+        until = notPast;
+    // In short slices: a cancel is seen within a few milliseconds.
+    constexpr qint64 kSliceMs = 20;
+    while (!m_stop.load() && !until.hasExpired())
+        QThread::msleep(ulong(qBound<qint64>(1, until.remainingTime(), kSliceMs)));
+    return !m_stop.load();
 }
 
 Job::Job(const QString &title, Body body, QObject *parent)

@@ -2,6 +2,7 @@
 
 #include "device/operations/outcome.h"
 
+#include <QDeadlineTimer>
 #include <QObject>
 #include <QString>
 #include <atomic>
@@ -32,7 +33,12 @@ public:
 
     PrinterSession &session() const { return m_session; }
     bool cancelled() const { return m_stop.load(); }
+    // For the operations that take a stop flag of their own (between two pages, pieces).
+    const std::atomic<bool> &stopFlag() const { return m_stop; }
     void progress(int done, int total, const QString &text = QString()) const;
+    // Waits `ms` on the worker (a settle pause, a retry), ended early by a cancel or at
+    // `notPast`; false when cancelled.
+    bool pause(int ms, QDeadlineTimer notPast = QDeadlineTimer(QDeadlineTimer::Forever)) const;
 
 private:
     PrinterSession &m_session;

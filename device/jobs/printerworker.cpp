@@ -62,6 +62,13 @@ public:
             return;
         m_running = true;
         while (Job *job = m_queue.take()) {
+            // One cancelled while it waited never says it started: nothing was sent.
+            if (job->cancelRequested()) {
+                const ops::Outcome outcome = notStarted(job->title());
+                QMetaObject::invokeMethod(
+                    job, [job, outcome] { job->markFinished(outcome); }, Qt::QueuedConnection);
+                continue;
+            }
             QMetaObject::invokeMethod(job, [job] { job->markStarted(); }, Qt::QueuedConnection);
             const ops::Outcome outcome = job->run(m_session);
             if (m_closeAfterEach) {
@@ -192,11 +199,32 @@ Job *WorkerPool::submit(const QString &title, Body body)
 void WorkerPool::cancelAll()
 {
     const std::vector<Job *> jobs = m_jobs;
-    for (Job *job : jobs) {
-        job->cancel();
-        if (m_queue->remove(job))
-            job->markFinished(notStarted(job->title()));
+    for (Job *job : jobs)
+        cancel(job);
+}
+
+void WorkerPool::cancel(Job *job)
+{
+    if (std::find(m_jobs.begin(), m_jobs.end(), job) == m_jobs.end())
+        return;
+    job->cancel();
+    if (m_queue->remove(job))
+        job->markFinished(notStarted(job->title()));
+}
+
+void WorkerPool::retire()
+{
+    cancelAll();
+    setParent(nullptr);
+    if (!busy()) {
+        delete this;
+        return;
     }
+    // The workers are waited for only once they are idle, which takes no time then.
+    connect(this, &WorkerPool::busyChanged, this, [this](bool busy) {
+        if (!busy)
+            deleteLater();
+    });
 }
 
 } // namespace jobs

@@ -79,6 +79,11 @@ public:
     bool busy() const { return m_unfinished > 0; }
     int unfinished() const { return m_unfinished; }
     void cancelAll();
+    // Cancels one job of this pool: a queued one finishes at once, never started.
+    void cancel(Job *job);
+    // For an owner going away without waiting: cancels every job and deletes the pool
+    // once those in flight have stopped at their next frame boundary (at once when idle).
+    void retire();
 
 signals:
     void busyChanged(bool busy);

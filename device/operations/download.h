@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/files/plaincopy.h"
-#include "device/download/filestream.h"
+#include "device/operations/filestream.h"
 #include "device/operations/outcome.h"
 
 #include <QString>

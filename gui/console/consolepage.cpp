@@ -5,7 +5,7 @@
 #include "gui/widgets/prompts.h"
 #include "core/protocol/hexcodec.h"
 #include "core/protocol/commandcodes.h"
-#include "device/download/filestream.h"
+#include "device/operations/filestream.h"
 #include "device/link/printersession.h"
 #include "ui_consolepage.h"
 

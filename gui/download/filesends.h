@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device/download/filestream.h"
+#include "device/operations/filestream.h"
 #include "device/jobs/job.h"
 
 #include <QObject>

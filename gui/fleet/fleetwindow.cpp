@@ -8,7 +8,10 @@
 #include "device/fleet/poller.h"
 #include "device/fleet/rollout.h"
 #include "device/fleet/scan.h"
-#include "device/operations/applymany.h"
+#include "device/jobs/claims.h"
+#include "device/jobs/fleetrun.h"
+#include "device/jobs/printerworker.h"
+#include "device/fleet/applyrun.h"
 #include "core/settings/profile.h"
 #include "core/settings/settingtable.h"
 #include "device/settings/profileapply.h"
@@ -39,7 +42,6 @@
 #include <QShortcut>
 #include <QSpinBox>
 #include <QTableView>
-#include <QThreadPool>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <atomic>
@@ -48,6 +50,8 @@ namespace {
 
 const QString kSettingsOrganisation = QStringLiteral("Company");
 const QString kSettingsApplication = QStringLiteral("App");
+// Printers talked to at once by the window: polls and operations together.
+constexpr int kPoolSize = 16;
 
 QColor severityColour(fleet::Severity severity)
 {
@@ -161,11 +165,19 @@ QPushButton *button(const char *name, QWidget *parent)
 FleetWindow::FleetWindow(std::unique_ptr<fleet::Device> device, QWidget *parent)
     : QWidget(parent, Qt::Window),
       m_device(device ? std::move(device) : fleet::makeSessionDevice()),
-      m_gate(std::make_unique<fleet::Gate>()), m_pool(std::make_unique<QThreadPool>())
+      m_pool(new jobs::WorkerPool(kPoolSize))
 {
     setObjectName(QStringLiteral("FleetWindow"));
+    m_gate = new jobs::Claims(this);
     m_model = new fleet::FleetModel(this);
-    m_poller = new fleet::Poller(*m_device, *m_gate, 8, this);
+    m_poller = new fleet::Poller(m_device, *m_gate, *m_pool, this);
+    // Work that ends within this shows no progress, no Cancel: nothing flickers.
+    m_progressDelay.setSingleShot(true);
+    m_progressDelay.setInterval(500);
+    connect(&m_progressDelay, &QTimer::timeout, this, [this] {
+        m_progress->setVisible(working());
+        m_cancelButton->setVisible(working());
+    });
     buildUi();
     retranslate();
     accelerators::giveFixedCaptionsKeys(this);
@@ -195,10 +207,14 @@ FleetWindow::FleetWindow(std::unique_ptr<fleet::Device> device, QWidget *parent)
 
 FleetWindow::~FleetWindow()
 {
-    // The polls and operations still running use the device and the gate, which go
-    // before the children are deleted.
     delete m_poller;
-    m_pool->waitForDone();
+    m_poller = nullptr;
+    cancelWork();
+    // A rollout's decrypted file goes once the streams in flight have let go of it.
+    if (!m_plain.isNull())
+        connect(m_pool, &QObject::destroyed, [plain = m_plain] { plain.remove(); });
+    // Nobody waits: the pool goes once its jobs in flight have reached a frame boundary.
+    m_pool->retire();
 }
 
 void FleetWindow::buildUi()
@@ -279,6 +295,17 @@ void FleetWindow::buildUi()
     m_note->setObjectName(QStringLiteral("label_FleetNote"));
     m_note->setWordWrap(true);
     layout->insertWidget(2, m_note);
+    // How far a run is ("3/50 台打印机") and its Cancel, shown once it takes a while.
+    auto *running = new QHBoxLayout;
+    m_progress = new QLabel(this);
+    m_progress->setObjectName(QStringLiteral("label_FleetProgress"));
+    m_cancelButton = button("fleetCancel", this);
+    running->addWidget(m_progress, 1);
+    running->addWidget(m_cancelButton);
+    layout->insertLayout(3, running);
+    m_progress->hide();
+    m_cancelButton->hide();
+    connect(m_cancelButton, &QPushButton::clicked, this, &FleetWindow::cancelWork);
 
     connect(m_add, &QPushButton::clicked, this, &FleetWindow::addTyped);
     connect(m_address, &QLineEdit::returnPressed, this, &FleetWindow::addTyped);
@@ -357,6 +384,7 @@ void FleetWindow::retranslate()
     m_selfTest->setText(tr("打印自检页"));
     m_export->setText(tr("导出清单(&E)…"));
     m_remove->setText(tr("移除(&M)"));
+    m_cancelButton->setText(tr("取消"));
     m_intervalLabel->setText(tr("轮询间隔"));
     m_interval->setSuffix(tr(" 秒"));
     m_jobsLabel->setText(tr("并行"));
@@ -374,13 +402,16 @@ void FleetWindow::changeEvent(QEvent *event)
 
 void FleetWindow::closeEvent(QCloseEvent *event)
 {
-    // An operation still running keeps the window: it only hides, its results still
-    // come in, and the panel's button shows it again. Closing would wait for it.
-    if (working()) {
+    // A run still going is cancelled first, if the user agrees; the window then goes
+    // without waiting: the printers in flight stop at their next frame boundary.
+    if (working() && !prompts::confirm(this, tr("打印机群"),
+                                       tr("操作仍在进行。取消它并关闭窗口？已完成的打印机保持原样，"
+                                          "进行中的在下一帧处停止，其余的不再开始。"),
+                                       tr("取消并关闭"))) {
         event->ignore();
-        hide();
         return;
     }
+    cancelWork();
     QWidget::closeEvent(event);
 }
 
@@ -536,38 +567,77 @@ void FleetWindow::addTyped()
     m_address->clear();
 }
 
-void FleetWindow::runInBackground(std::function<void()> work, std::function<void()> after)
+void FleetWindow::beginWork(std::function<void()> cancel)
 {
     ++m_working;
+    m_cancel = std::move(cancel);
+    m_progress->clear();
+    m_cancelButton->setEnabled(true);
+    m_progressDelay.start();
     updateButtons();
-    QPointer<FleetWindow> self(this);
-    m_pool->start([self, work = std::move(work), after = std::move(after)] {
-        work();
-        QMetaObject::invokeMethod(
-            QApplication::instance(),
-            [self, after] {
-                if (!self)
-                    return;
-                after();
-                --self->m_working;
-                self->updateButtons();
-                emit self->workFinished();
-            },
-            Qt::QueuedConnection);
-    });
 }
 
-void FleetWindow::postResult(const QString &key, const QString &text, bool failed,
-                             const QString &detail)
+void FleetWindow::endWork()
 {
-    QPointer<FleetWindow> self(this);
-    QMetaObject::invokeMethod(
-        QApplication::instance(),
-        [self, key, text, failed, detail] {
-            if (self)
-                self->m_model->setResult(key, text, failed, detail);
+    --m_working;
+    m_cancel = nullptr;
+    m_progressDelay.stop();
+    m_progress->hide();
+    m_cancelButton->hide();
+    updateButtons();
+    emit workFinished();
+}
+
+void FleetWindow::cancelWork()
+{
+    if (!m_cancel)
+        return;
+    m_cancelButton->setEnabled(false);
+    m_progress->setText(tr("正在取消…"));
+    // Once: the work ends when those in flight have stopped.
+    const std::function<void()> cancel = std::move(m_cancel);
+    m_cancel = nullptr;
+    cancel();
+}
+
+void FleetWindow::showProgress(int done, int total)
+{
+    if (m_cancelButton->isEnabled())
+        m_progress->setText(jobs::FleetRun::progressText(done, total));
+}
+
+jobs::FleetRun *FleetWindow::startRun(
+    const QList<fleet::Address> &printers,
+    std::function<ops::Outcome(int, PrinterSession &, const std::atomic<bool> &, QVariant *)> body)
+{
+    QStringList keys;
+    for (const fleet::Address &a : printers)
+        keys << a.key();
+    auto *run = new jobs::FleetRun(
+        *m_pool, keys,
+        [body = std::move(body)](int index, jobs::Context &context, QVariant *record) {
+            return body(index, context.session(), context.stopFlag(), record);
         },
-        Qt::QueuedConnection);
+        this);
+    run->setLimit(m_jobs->value());
+    run->setClaims(m_gate);
+    connect(run, &jobs::FleetRun::progressed, this, &FleetWindow::showProgress);
+    return run;
+}
+
+bool FleetWindow::resultOfCancelled(const jobs::FleetRun &run, int index)
+{
+    switch (run.state(index)) {
+    case jobs::FleetRun::State::NotAttempted:
+        m_model->setResult(run.key(index), tr("已取消：未开始"), true);
+        return true;
+    case jobs::FleetRun::State::Interrupted:
+        m_model->setResult(run.key(index), tr("已取消：中途停止"), true,
+                           run.outcome(index).sentence);
+        return true;
+    default:
+        return false;
+    }
 }
 
 void FleetWindow::scanRange()
@@ -596,23 +666,27 @@ void FleetWindow::scanRange()
                              .arg(dialog.textValue()));
         return;
     }
-    auto found = std::make_shared<QList<fleet::scan::Found>>();
-    fleet::Device &device = *m_device;
+    auto *scan = new fleet::scan::Scan(*m_pool, m_device, hosts, options, this);
     m_summary->setText(tr("正在扫描 %1 个地址…").arg(hosts.size()));
-    runInBackground(
-        [&device, hosts, options, found] { *found = fleet::scan::run(device, hosts, options); },
-        [this, found] {
-            QList<fleet::Address> list;
-            for (const fleet::scan::Found &f : *found)
-                list.append(f.address);
-            const int added = addPrinters(list);
-            for (const fleet::scan::Found &f : *found)
-                m_model->setReading(f.address, f.reading);
-            updateSummary();
-            prompts::information(
-                this, tr("扫描网段"),
-                tr("找到 %1 台打印机，新加入 %2 台。").arg(found->size()).arg(added));
-        });
+    connect(scan, &fleet::scan::Scan::progressed, this, &FleetWindow::showProgress);
+    connect(scan, &fleet::scan::Scan::finished, this, [this, scan] {
+        scan->deleteLater();
+        const QList<fleet::scan::Found> found = scan->found();
+        QList<fleet::Address> list;
+        for (const fleet::scan::Found &f : found)
+            list.append(f.address);
+        const int added = addPrinters(list);
+        for (const fleet::scan::Found &f : found)
+            m_model->setReading(f.address, f.reading);
+        updateSummary();
+        prompts::information(
+            this, tr("扫描网段"),
+            (scan->isCancelled() ? tr("扫描已取消。") : QString()) +
+                tr("找到 %1 台打印机，新加入 %2 台。").arg(found.size()).arg(added));
+        endWork();
+    });
+    beginWork([scan] { scan->cancel(); });
+    scan->start();
 }
 
 void FleetWindow::importTargets()
@@ -639,20 +713,32 @@ void FleetWindow::importTargets()
 
 void FleetWindow::discover()
 {
-    // The window's own search: its event loop turns while it waits, the button says so.
+    // The search waits for answers on a worker of the pool; the button says so meanwhile.
     const QString idle = m_discover->text();
-    m_discover->setEnabled(false);
     m_discover->setText(tr("正在搜索…"));
     m_note->setText(tr("正在搜索打印机…"));
-    PrinterDiscovery discovery;
-    discovery.searchNetwork(ports::kDiscovery);
-    m_discover->setText(idle);
-    updateButtons();
-    QList<fleet::Address> list;
-    for (const FoundPrinter &found : discovery.found())
-        list.append(found.address);
-    const int added = addPrinters(list);
-    m_note->setText(tr("搜索到 %1 台打印机，新加入 %2 台。").arg(list.size()).arg(added));
+    auto found = std::make_shared<QList<FoundPrinter>>();
+    QPointer<jobs::Job> search =
+        m_pool->submit(tr("搜索打印机"), [found](jobs::Context &context) {
+            PrinterDiscovery discovery;
+            discovery.setStopCheck([&context] { return context.cancelled(); });
+            discovery.searchNetwork(ports::kDiscovery);
+            *found = discovery.found();
+            return ops::Outcome();
+        });
+    beginWork([this, search] {
+        if (search)
+            m_pool->cancel(search);
+    });
+    connect(search, &jobs::Job::finished, this, [this, idle, found] {
+        m_discover->setText(idle);
+        QList<fleet::Address> list;
+        for (const FoundPrinter &printer : qAsConst(*found))
+            list.append(printer.address);
+        const int added = addPrinters(list);
+        m_note->setText(tr("搜索到 %1 台打印机，新加入 %2 台。").arg(list.size()).arg(added));
+        endWork();
+    });
 }
 
 QList<fleet::Address> FleetWindow::selected() const
@@ -719,39 +805,49 @@ void FleetWindow::applyProfile()
         prompts::warning(this, tr("应用配置"), tr("无法使用 %1：%2").arg(path, error));
         return;
     }
-    auto outcomes = std::make_shared<QVector<ops::PrinterRun>>(printers.size());
-    fleet::Device &device = *m_device;
-    fleet::Gate &gate = *m_gate;
-    const int jobs = m_jobs->value();
-    const auto pass = [this, printers, wanted, outcomes, &device, &gate, jobs](bool dryRun) {
-        return [this, printers, wanted, outcomes, &device, &gate, jobs, dryRun] {
-            fleet::forEachParallel(printers.size(), jobs, [&](int i) {
-                const QString key = printers.at(i).key();
-                gate.take(key);
-                (*outcomes)[i] = device.applyProfile(printers.at(i), *wanted, dryRun, !dryRun);
-                gate.give(key);
-                const ops::PrinterRun &o = outcomes->at(i);
-                QString text;
-                if (o.outcome.code == ops::Code::Differs)
-                    text = tr("校验不符 %1 项").arg(o.details.notVerified.size());
-                else if (!o.outcome.ok())
-                    text = tr("失败：%1").arg(o.outcome.sentence);
-                else if (dryRun)
-                    text = tr("%1 项不同").arg(o.details.differences.size());
-                else
-                    text = tr("已写入 %1 项").arg(o.details.written.size());
-                postResult(key, text, !o.outcome.ok(),
-                           dryRun && o.outcome.ok() ? differenceLines(o.details.differences)
-                                                    : QString());
+    const std::shared_ptr<fleet::Device> device = m_device;
+    const auto start = [this, printers, wanted, device](bool dryRun) {
+        jobs::FleetRun *run =
+            startRun(printers, [printers, wanted, device, dryRun](int i, PrinterSession &session,
+                                                                  const std::atomic<bool> &stop,
+                                                                  QVariant *record) {
+                const ops::PrinterRun one =
+                    device->applyProfile(session, printers.at(i), *wanted, dryRun, !dryRun, &stop);
+                *record = QVariant::fromValue(one);
+                return one.outcome;
             });
-        };
+        connect(run, &jobs::FleetRun::printerFinished, this, [this, run, dryRun](int i) {
+            if (resultOfCancelled(*run, i))
+                return;
+            const ops::PrinterRun o = ops::runOf(*run, i);
+            QString text;
+            if (o.outcome.code == ops::Code::Differs)
+                text = tr("校验不符 %1 项").arg(o.details.notVerified.size());
+            else if (!o.outcome.ok())
+                text = tr("失败：%1").arg(o.outcome.sentence);
+            else if (dryRun)
+                text = tr("%1 项不同").arg(o.details.differences.size());
+            else
+                text = tr("已写入 %1 项").arg(o.details.written.size());
+            m_model->setResult(run->key(i), text, !o.outcome.ok(),
+                               dryRun && o.outcome.ok() ? differenceLines(o.details.differences)
+                                                        : QString());
+        });
+        beginWork([run] { run->cancel(); });
+        return run;
     };
-    runInBackground(pass(true), [this, printers, outcomes, pass] {
+    jobs::FleetRun *dry = start(true);
+    connect(dry, &jobs::FleetRun::finished, this, [this, dry, printers, start] {
+        dry->deleteLater();
+        if (dry->isCancelled()) {
+            endWork();
+            return;
+        }
         int differing = 0;
         int settings = 0;
         QString perPrinter;
-        for (int i = 0; i < outcomes->size(); ++i) {
-            const ops::PrinterRun &o = outcomes->at(i);
+        for (int i = 0; i < dry->total(); ++i) {
+            const ops::PrinterRun o = ops::runOf(*dry, i);
             const bool ok = o.outcome.ok();
             differing += ok && !o.details.differences.isEmpty() ? 1 : 0;
             settings += ok ? o.details.differences.size() : 0;
@@ -760,6 +856,7 @@ void FleetWindow::applyProfile()
                     QStringLiteral("\n\n%1\n%2")
                         .arg(printers.at(i).key(), differenceLines(o.details.differences));
         }
+        endWork();
         if (differing == 0) {
             prompts::information(this, tr("应用配置"), tr("没有需要写入的设置。"));
             return;
@@ -770,8 +867,14 @@ void FleetWindow::applyProfile()
                     perPrinter + QStringLiteral("\n\n") + tr("写入并校验？"),
                 tr("写入")))
             return;
-        runInBackground(pass(false), [] {});
+        jobs::FleetRun *write = start(false);
+        connect(write, &jobs::FleetRun::finished, this, [this, write] {
+            write->deleteLater();
+            endWork();
+        });
+        write->start();
     });
+    dry->start();
 }
 
 void FleetWindow::download(bool firmware)
@@ -800,71 +903,102 @@ void FleetWindow::download(bool firmware)
                   .arg(options.expectVersion);
     if (!prompts::confirm(this, firmware ? tr("下载固件") : tr("下载字库"), question, tr("下载")))
         return;
-    fleet::Device &device = *m_device;
-    fleet::Gate &gate = *m_gate;
     for (const fleet::Address &a : printers)
         m_model->setResult(a.key(), tr("等待中"));
-    runInBackground(
-        [this, printers, path, options, &device, &gate] {
-            PlainCopy plain;
+    // The file is decrypted on a worker too: a firmware takes a moment.
+    auto plain = std::make_shared<PlainCopy>();
+    auto decrypted = std::make_shared<bool>(false);
+    auto cancelled = std::make_shared<bool>(false);
+    QPointer<jobs::Job> decrypting =
+        m_pool->submit(tr("解密"), [path, firmware, plain, decrypted](jobs::Context &) {
             QString why;
-            if (!fleet::rollout::decrypt(path, options.firmware, &plain, &why)) {
+            *decrypted = fleet::rollout::decrypt(path, firmware, plain.get(), &why);
+            return ops::Outcome();
+        });
+    beginWork([this, decrypting, cancelled] {
+        *cancelled = true;
+        if (decrypting)
+            m_pool->cancel(decrypting);
+    });
+    connect(
+        decrypting, &jobs::Job::finished, this,
+        [this, printers, options, plain, decrypted, cancelled] {
+            if (*cancelled || !*decrypted) {
+                plain->remove();
                 for (const fleet::Address &a : printers)
-                    postResult(a.key(), tr("无法解密文件"), true);
+                    m_model->setResult(
+                        a.key(), *cancelled ? tr("已取消：未开始") : tr("无法解密文件"), true);
+                endWork();
                 return;
             }
-            fleet::rollout::run(
-                device, gate, printers, plain, options,
-                [this, printers](int i, int percent) {
-                    postResult(printers.at(i).key(), tr("%1 %").arg(percent));
-                },
-                [this](int, const fleet::rollout::Result &r) {
-                    QString text;
-                    switch (r.code) {
-                    case fleet::rollout::Ok:
-                        text = r.versionAfter.isEmpty()
-                                   ? tr("成功")
-                                   : tr("成功：%1 → %2").arg(r.versionBefore, r.versionAfter);
-                        break;
-                    case fleet::rollout::Mismatch:
-                        text = tr("版本不符：%1").arg(r.versionAfter);
-                        break;
-                    case fleet::rollout::Unchanged:
-                        text = tr("版本未变：%1").arg(r.versionAfter);
-                        break;
-                    case fleet::rollout::NoPrinter:
-                        text = tr("失败：无法连接");
-                        break;
-                    case fleet::rollout::Failed:
-                        text = tr("失败：传输中断");
-                        break;
-                    }
-                    postResult(r.address.key(), text, r.code != fleet::rollout::Ok);
-                });
-            plain.remove();
-        },
-        [] {});
+            m_plain = *plain;
+            jobs::FleetRun *run =
+                fleet::rollout::start(*m_pool, m_device, m_gate, printers, m_plain, options, this);
+            m_cancel = [run] { run->cancel(); };
+            connect(run, &jobs::FleetRun::progressed, this, &FleetWindow::showProgress);
+            connect(run, &jobs::FleetRun::printerProgressed, this, [this, run](int i, int percent) {
+                m_model->setResult(run->key(i), tr("%1 %").arg(percent));
+            });
+            connect(run, &jobs::FleetRun::printerFinished, this, [this, run, printers](int i) {
+                const fleet::rollout::Result r = fleet::rollout::resultOf(*run, i, printers.at(i));
+                if (r.state != fleet::rollout::Result::State::Finished &&
+                    resultOfCancelled(*run, i))
+                    return;
+                QString text;
+                switch (r.code) {
+                case fleet::rollout::Ok:
+                    text = r.versionAfter.isEmpty()
+                               ? tr("成功")
+                               : tr("成功：%1 → %2").arg(r.versionBefore, r.versionAfter);
+                    break;
+                case fleet::rollout::Mismatch:
+                    text = tr("版本不符：%1").arg(r.versionAfter);
+                    break;
+                case fleet::rollout::Unchanged:
+                    text = tr("版本未变：%1").arg(r.versionAfter);
+                    break;
+                case fleet::rollout::NoPrinter:
+                    text = tr("失败：无法连接");
+                    break;
+                case fleet::rollout::Failed:
+                    text = tr("失败：传输中断");
+                    break;
+                }
+                m_model->setResult(r.address.key(), text, r.code != fleet::rollout::Ok);
+            });
+            connect(run, &jobs::FleetRun::finished, this, [this, run] {
+                run->deleteLater();
+                m_plain.remove();
+                m_plain = PlainCopy();
+                endWork();
+            });
+            run->start();
+        });
 }
 
 void FleetWindow::selfTest()
 {
     const QList<fleet::Address> printers = selected();
-    fleet::Device &device = *m_device;
-    fleet::Gate &gate = *m_gate;
-    const int jobs = m_jobs->value();
-    runInBackground(
-        [this, printers, &device, &gate, jobs] {
-            fleet::forEachParallel(printers.size(), jobs, [&](int i) {
-                const QString key = printers.at(i).key();
-                gate.take(key);
-                const ops::Outcome sent =
-                    device.runFunction(printers.at(i), QStringLiteral("selfTest"));
-                gate.give(key);
-                postResult(key, sent.ok() ? tr("已发送自检") : tr("失败：%1").arg(sent.sentence),
+    const std::shared_ptr<fleet::Device> device = m_device;
+    jobs::FleetRun *run =
+        startRun(printers, [printers, device](int i, PrinterSession &session,
+                                              const std::atomic<bool> &, QVariant *) {
+            return device->runFunction(session, printers.at(i), QStringLiteral("selfTest"));
+        });
+    connect(run, &jobs::FleetRun::printerFinished, this, [this, run](int i) {
+        if (resultOfCancelled(*run, i))
+            return;
+        const ops::Outcome &sent = run->outcome(i);
+        m_model->setResult(run->key(i),
+                           sent.ok() ? tr("已发送自检") : tr("失败：%1").arg(sent.sentence),
                            !sent.ok());
-            });
-        },
-        [] {});
+    });
+    connect(run, &jobs::FleetRun::finished, this, [this, run] {
+        run->deleteLater();
+        endWork();
+    });
+    beginWork([run] { run->cancel(); });
+    run->start();
 }
 
 void FleetWindow::exportInventory()

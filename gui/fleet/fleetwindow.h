@@ -1,9 +1,13 @@
 #pragma once
 
+#include "core/files/plaincopy.h"
 #include "device/fleet/device.h"
 
 #include <QPointer>
+#include <QTimer>
+#include <QVariant>
 #include <QWidget>
+#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -13,18 +17,23 @@ class QMenu;
 class QPushButton;
 class QSettings;
 class QSpinBox;
+class PrinterSession;
 class QTableView;
-class QThreadPool;
 
 namespace fleet {
 class FleetModel;
-class Gate;
 class Poller;
 } // namespace fleet
+namespace jobs {
+class Claims;
+class FleetRun;
+class WorkerPool;
+} // namespace jobs
 
 // The fleet window: the printers of a site in a table with their live status, and the
 // operations for several at once (profile, firmware, font, self-test, inventory). Every
-// conversation runs off the GUI thread; at most one at a time per printer.
+// conversation is a job on the window's worker pool, at most one at a time per printer;
+// the window only starts runs and reacts to what they say, and never waits for one.
 class FleetWindow : public QWidget
 {
     Q_OBJECT
@@ -42,6 +51,8 @@ public:
     int addPrinters(const QList<fleet::Address> &addresses);
     // Background work still running (scan or operation).
     bool working() const { return m_working > 0; }
+    // Cancels it: no further printer is begun, those in flight stop at a frame boundary.
+    void cancelWork();
     // The per-printer parallelism of operations (the spin box).
     int jobs() const;
 
@@ -81,15 +92,28 @@ private:
     void rememberList();
     void followOpenPrinter();
     QList<fleet::Address> selected() const;
-    // Runs `work` on a pool thread, then `after` on the GUI thread.
-    void runInBackground(std::function<void()> work, std::function<void()> after);
-    // Sets the result column from any thread.
-    void postResult(const QString &key, const QString &text, bool failed = false,
-                    const QString &detail = QString());
+    // A scan or an operation begins: `cancel` stops it; its progress shows after a while.
+    void beginWork(std::function<void()> cancel);
+    // ... and ends: `workFinished` is said.
+    void endWork();
+    void showProgress(int done, int total);
+    // A run over `printers` with `body` for each, on the pool, each printer once no other
+    // conversation holds it, up to the spin box's number at once; started.
+    jobs::FleetRun *startRun(const QList<fleet::Address> &printers,
+                             std::function<ops::Outcome(int, PrinterSession &,
+                                                        const std::atomic<bool> &, QVariant *)>
+                                 body);
+    // What became of a printer a cancel stopped or came before, in the result column.
+    bool resultOfCancelled(const jobs::FleetRun &run, int index);
 
-    std::unique_ptr<fleet::Device> m_device;
-    std::unique_ptr<fleet::Gate> m_gate;
-    std::unique_ptr<QThreadPool> m_pool; // scans and operations
+    std::shared_ptr<fleet::Device> m_device; // kept by the jobs in flight too
+    jobs::Claims *m_gate = nullptr;
+    // Polls, scans and operations. Not a child: a window closed during a run goes at once,
+    // the pool once its jobs in flight have stopped.
+    jobs::WorkerPool *m_pool = nullptr;
+    std::function<void()> m_cancel; // of the work running now
+    PlainCopy m_plain;              // the decrypted file of a rollout running now
+    QTimer m_progressDelay;
     fleet::FleetModel *m_model = nullptr;
     fleet::Poller *m_poller = nullptr;
     std::function<QString()> m_openKey;
@@ -120,5 +144,7 @@ private:
     QLineEdit *m_expect = nullptr;
     QLabel *m_summary = nullptr;
     QLabel *m_note = nullptr;
+    QLabel *m_progress = nullptr;
+    QPushButton *m_cancelButton = nullptr;
     QMenu *m_rowMenu = nullptr;
 };

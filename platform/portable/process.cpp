@@ -8,6 +8,11 @@ bool stderrIsTerminal()
     return false;
 }
 
+bool stdoutIsTerminal()
+{
+    return false;
+}
+
 void preciseSleeps() {}
 
 QString userName()

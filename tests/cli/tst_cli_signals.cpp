@@ -53,8 +53,9 @@ private slots:
         // "before": while the printer is still being identified, so nothing is begun;
         // "apply": four printers one at a time, after the first one's record; "download"
         // and "rollout" (two printers): while the file goes; "status": three printers
-        // polled one at a time, while the first one is.
-        for (const char *stage : {"before", "apply", "download", "rollout", "status"}) {
+        // polled one at a time, while the first one is; "pooled": the apply's five printers
+        // two at a time, after the first one's record, so that two are in flight.
+        for (const char *stage : {"before", "apply", "download", "rollout", "status", "pooled"}) {
             QTest::addRow("%s, SIGINT", stage) << stage << interrupt << 130;
             QTest::addRow("%s, SIGTERM", stage) << stage << terminate << 143;
             QTest::addRow("%s, SIGINT twice", stage) << stage << twice << 130;
@@ -71,7 +72,9 @@ private slots:
         if (!platform::facilities().sendQueueDepth && (stage == "download" || stage == "rollout"))
             QSKIP("needs the simulated printer's small receive buffer and the TCP send queue's "
                   "depth, which the portable platform has not");
-        const int printerCount = stage == "apply"     ? 4
+        const bool apply = stage == "apply" || stage == "pooled";
+        const int printerCount = stage == "pooled"    ? 5
+                                 : stage == "apply"   ? 4
                                  : stage == "status"  ? 3
                                  : stage == "rollout" ? 2
                                                       : 1;
@@ -79,9 +82,9 @@ private slots:
         QStringList arguments;
         if (stage == "before")
             arguments = QStringList{"function", "selfTest", "--json"};
-        else if (stage == "apply")
-            arguments =
-                QStringList{"apply", dir.filePath("profile.json"), "--jsonl", "--jobs", "1"};
+        else if (apply)
+            arguments = QStringList{"apply",  dir.filePath("profile.json"), "--jsonl", "--jobs",
+                                    stage == "pooled" ? "2" : "1"};
         else if (stage == "status")
             arguments = QStringList{"status", "--jsonl", "--jobs", "1"};
         else
@@ -92,8 +95,8 @@ private slots:
             QVERIFY(printers.back());
             if (stage == "before" || stage == "status")
                 printers.back()->setReplyDelayMs(1500); // the first answer is slow
-            else if (stage == "apply")
-                // The first is done soon; the next is slow, still running at the signals.
+            else if (apply)
+                // The first is done soon; the next are slow, still running at the signals.
                 printers.back()->setReplyDelayMs(i == 0 ? 40 : 1000);
             else
                 printers.back()->setSlowRead(1024, 10); // about 100 KB/s
@@ -105,7 +108,7 @@ private slots:
         QVERIFY(process.waitForStarted());
         if (stage == "before" || stage == "status")
             QTRY_VERIFY_WITH_TIMEOUT(!first.receivedFrames().isEmpty(), 20000);
-        else if (stage == "apply")
+        else if (apply)
             QTRY_VERIFY_WITH_TIMEOUT(process.peek(1 << 16).contains('\n'), 20000);
         else
             QTRY_VERIFY_WITH_TIMEOUT(first.rawByteCount() > 0, 20000);
@@ -174,9 +177,16 @@ private slots:
         } else if (stage == "status") {
             QCOMPARE(states.value(address(first)), sent.size() == 1 ? "done" : "interrupted");
             QCOMPARE(states.value(address(*printers.back())), "notAttempted");
-        } else if (stage == "apply") {
+        } else if (apply) {
             QCOMPARE(states.value(address(first)), "finished");
             QVERIFY(states.values().contains("notStarted"));
+            // Two at a time: the first's place went to the third, so two were in flight at
+            // the signal and the last two never begun.
+            if (stage == "pooled") {
+                QCOMPARE(states.value(address(*printers[3])), "notStarted");
+                QCOMPARE(states.value(address(*printers[4])), "notStarted");
+                QVERIFY(printers[1]->connectionCount() > 0 && printers[2]->connectionCount() > 0);
+            }
         } else {
             QCOMPARE(states.value(address(first)), "interrupted");
             QVERIFY(first.rawByteCount() < firmware.size());

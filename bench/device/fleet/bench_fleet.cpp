@@ -10,7 +10,9 @@
 #include "gui/fleet/fleetwindow.h"
 #include "common/encryptedfile.h"
 #include "device/fleet/fleetmodel.h"
+#include "common/finishes.h"
 #include "device/fleet/poller.h"
+#include "device/jobs/fleetrun.h"
 #include "device/fleet/rollout.h"
 #include "platform/ownfile.h"
 #include "sim/simprinter.h"
@@ -95,9 +97,9 @@ QList<fleet::Address> addresses(const QList<int> &ports)
 
 void pollCost(const QList<fleet::Address> &printers, int seconds)
 {
-    const std::unique_ptr<fleet::Device> device = fleet::makeSessionDevice();
+    jobs::WorkerPool pool(8);
     fleet::Gate gate;
-    fleet::Poller poller(*device, gate, 8);
+    fleet::Poller poller(fleet::makeSessionDevice(), gate, pool);
     fleet::FleetModel model;
     model.add(printers);
     QObject::connect(&poller, &fleet::Poller::polled, &model, &fleet::FleetModel::setReading);
@@ -111,7 +113,7 @@ void pollCost(const QList<fleet::Address> &printers, int seconds)
     QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
     loop.exec();
     poller.stop();
-    poller.waitForRound();
+    finishes(poller, &fleet::Poller::roundFinished, [&poller] { return poller.inFlight() == 0; });
     const double cpu = cpuSeconds() - cpuBefore;
     std::printf("BENCH fleet_poll_250_cpu %.2f %%\n",
                 100.0 * cpu / (double(wall.elapsed()) / 1000.0));
@@ -141,8 +143,7 @@ void guiBlock(const QList<fleet::Address> &printers, int seconds)
 
 double rolloutSeconds(const QList<fleet::Address> &printers, const PlainCopy &plain, int jobs)
 {
-    const std::unique_ptr<fleet::Device> device = fleet::makeSessionDevice();
-    fleet::Gate gate;
+    jobs::WorkerPool pool(jobs);
     fleet::rollout::Options options;
     options.jobs = jobs;
     options.expectVersion = QStringLiteral("V2.0");
@@ -150,7 +151,13 @@ double rolloutSeconds(const QList<fleet::Address> &printers, const PlainCopy &pl
     options.retryMs = 100;
     QElapsedTimer timer;
     timer.start();
-    const auto results = fleet::rollout::run(*device, gate, printers, plain, options);
+    const std::unique_ptr<jobs::FleetRun> run(
+        fleet::rollout::start(pool, fleet::makeSessionDevice(), nullptr, printers, plain, options));
+    run->start();
+    finishes(*run);
+    QList<fleet::rollout::Result> results;
+    for (int i = 0; i < run->total(); ++i)
+        results << fleet::rollout::resultOf(*run, i, printers.at(i));
     // The same image again next time: the printers report V2.0 once more.
     if (fleet::rollout::worst(results) != fleet::rollout::Ok)
         std::fprintf(stderr, "bench_fleet: a rollout failed\n");

@@ -4,7 +4,9 @@
 //   apply_profile_20_printers  seconds for twenty printers in parallel (20 jobs)
 // Each printer's settings differ from the profile's in every page, so that every page
 // is read, written and read back.
-#include "device/operations/applymany.h"
+#include "common/finishes.h"
+#include "device/jobs/fleetrun.h"
+#include "device/fleet/applyrun.h"
 #include "device/operations/printeroperations.h"
 #include "core/protocol/commandcodes.h"
 #include "device/settings/profileapply.h"
@@ -58,8 +60,14 @@ double applySeconds(const std::vector<std::unique_ptr<SimPrinter>> &printers, in
                                                     printers[size_t(i)]->tcpPort()));
     QElapsedTimer timer;
     timer.start();
-    const QList<ops::PrinterRun> outcomes =
-        ops::applyToMany(addresses, wanted, false, true, count);
+    jobs::WorkerPool pool(count);
+    const std::unique_ptr<jobs::FleetRun> run(
+        ops::applyToMany(pool, addresses, wanted, false, true, count));
+    run->start();
+    finishes(*run);
+    QList<ops::PrinterRun> outcomes;
+    for (int i = 0; i < run->total(); ++i)
+        outcomes << ops::runOf(*run, i);
     const double seconds = timer.nsecsElapsed() / 1e9;
     for (const ops::PrinterRun &o : outcomes) {
         if (!o.outcome.ok() || o.details.written.isEmpty())

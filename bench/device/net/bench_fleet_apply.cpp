@@ -5,7 +5,9 @@
 //                               and never answer
 // The profile changes the print and distance pages, as a site's common profile does.
 #include "cli/options.h"
-#include "device/operations/applymany.h"
+#include "common/finishes.h"
+#include "device/jobs/fleetrun.h"
+#include "device/fleet/applyrun.h"
 #include "device/operations/printeroperations.h"
 #include "core/protocol/commandcodes.h"
 #include "device/settings/profileapply.h"
@@ -53,8 +55,14 @@ double applySeconds(const QList<PrinterAddress> &addresses, int *failed)
 {
     QElapsedTimer timer;
     timer.start();
-    const QList<ops::PrinterRun> outcomes =
-        ops::applyToMany(addresses, siteProfile(), false, false, Options().jobs);
+    jobs::WorkerPool pool(Options().jobs);
+    const std::unique_ptr<jobs::FleetRun> run(
+        ops::applyToMany(pool, addresses, siteProfile(), false, false, Options().jobs));
+    run->start();
+    finishes(*run);
+    QList<ops::PrinterRun> outcomes;
+    for (int i = 0; i < run->total(); ++i)
+        outcomes << ops::runOf(*run, i);
     const double seconds = timer.nsecsElapsed() / 1e9;
     *failed = 0;
     for (const ops::PrinterRun &o : outcomes)

@@ -2,6 +2,7 @@
 // the poller and the table model, the scan, the rollout with a printer that restarts
 // with a new version, and the command line's fleet commands and metrics endpoint.
 #include "common/encryptedfile.h"
+#include "common/finishes.h"
 #include "common/fleetprinters.h"
 #include "exporter/exporter.h"
 #include "device/fleet/fleetmodel.h"
@@ -9,7 +10,10 @@
 #include "device/fleet/poller.h"
 #include "device/fleet/rollout.h"
 #include "device/fleet/scan.h"
+#include "device/jobs/fleetrun.h"
+#include "device/link/printersession.h"
 #include "device/operations/outcome.h"
+#include "device/operations/printeroperations.h"
 #include "core/protocol/commandcodes.h"
 #include "sim/simprinter.h"
 
@@ -326,15 +330,19 @@ private slots:
         gone.host = QStringLiteral("127.0.0.1");
         gone.port = closedPort();
 
-        const std::unique_ptr<fleet::Device> device = fleet::makeSessionDevice();
+        jobs::WorkerPool pool(4);
         fleet::Gate gate;
-        fleet::Poller poller(*device, gate, 4);
+        fleet::Poller poller(fleet::makeSessionDevice(), gate, pool);
+        const auto round = [&poller] {
+            return finishes(poller, &fleet::Poller::roundFinished,
+                            [&poller] { return poller.inFlight() == 0; });
+        };
         fleet::FleetModel model;
         QCOMPARE(model.add({at(*ready), at(*paperOut), at(*printing), gone, at(*ready)}), 4);
         QObject::connect(&poller, &fleet::Poller::polled, &model, &fleet::FleetModel::setReading);
         poller.setAddresses(model.addresses());
         poller.pollNow();
-        poller.waitForRound();
+        QVERIFY(round());
 
         const QStringList expected{"ready", "attention", "busy", "unreachable"};
         for (int row = 0; row < 4; ++row) {
@@ -351,7 +359,7 @@ private slots:
 
         // Later rounds ask for the status only; the identity stays in the table.
         poller.pollNow();
-        poller.waitForRound();
+        QVERIFY(round());
         QCOMPARE(identityQueries(*ready), 1);
         QCOMPARE(model.index(0, fleet::FleetModel::ModelColumn).data().toString(), "K53TA");
 
@@ -362,7 +370,7 @@ private slots:
         const int paperOutBefore = paperOut->connectionCount();
         const int printingBefore = printing->connectionCount();
         poller.pollNow();
-        poller.waitForRound();
+        QVERIFY(round());
         QCOMPARE(ready->connectionCount(), readyBefore);
         QCOMPARE(paperOut->connectionCount(), paperOutBefore);
         QVERIFY(printing->connectionCount() > printingBefore);
@@ -393,15 +401,14 @@ private slots:
         fleet::scan::Options options;
         options.port = port;
 
-        const std::unique_ptr<fleet::Device> device = fleet::makeSessionDevice();
-        QMutex mutex;
+        jobs::WorkerPool pool(16);
+        fleet::scan::Scan scan(pool, fleet::makeSessionDevice(), hosts, options);
         QList<QPair<int, int>> progress; // done, total: from nothing to the four that accepted
-        const QList<fleet::scan::Found> found =
-            fleet::scan::run(*device, hosts, options, [&](int done, int total) {
-                const QMutexLocker lock(&mutex);
-                progress.append({done, total});
-            });
-        std::sort(progress.begin(), progress.end());
+        QObject::connect(&scan, &fleet::scan::Scan::progressed,
+                         [&](int done, int total) { progress.append({done, total}); });
+        scan.start();
+        QVERIFY(finishes(scan));
+        const QList<fleet::scan::Found> found = scan.found();
         QCOMPARE(progress, (QList<QPair<int, int>>{{0, 4}, {1, 4}, {2, 4}, {3, 4}, {4, 4}}));
         QStringList keys;
         for (const fleet::scan::Found &f : found)
@@ -422,6 +429,99 @@ private slots:
         QCOMPARE(o.value("scanned").toInt(), 6);
     }
 
+    // Six printers, each asked its status three times (each answer 60 ms late), `limit`
+    // at once on a pool of `poolSize`, the run cancelled once `cancelAfter` are done: never
+    // more printers talked to at once than both allow, nobody begun after the cancel, and
+    // every printer told as done, interrupted (fewer answers) or not attempted (nothing
+    // received).
+    void runCancelledMidway_data()
+    {
+        QTest::addColumn<int>("poolSize");
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<int>("cancelAfter"); // -1: never
+        QTest::newRow("one at a time, cancelled after one") << 4 << 1 << 1;
+        QTest::newRow("two at a time, cancelled after two") << 4 << 2 << 2;
+        QTest::newRow("a pool smaller than the limit") << 2 << 4 << 3;
+        QTest::newRow("not cancelled") << 3 << 3 << -1;
+    }
+    void runCancelledMidway()
+    {
+        QFETCH(int, poolSize);
+        QFETCH(int, limit);
+        QFETCH(int, cancelAfter);
+        constexpr int kPrinters = 6;
+        constexpr int kAsks = 3;
+        std::vector<std::unique_ptr<SimPrinter>> printers;
+        QList<fleet::Address> addresses;
+        QStringList keys;
+        for (int i = 0; i < kPrinters; ++i) {
+            printers.push_back(startPrinter("127.0.0.1", 0));
+            QVERIFY(printers.back());
+            printers.back()->setReplyDelayMs(60);
+            addresses << at(*printers.back());
+            keys << addresses.last().key();
+        }
+        std::atomic<int> talking{0};
+        std::atomic<int> most{0};
+        jobs::WorkerPool pool(poolSize);
+        jobs::FleetRun run(pool, keys, [&](int i, jobs::Context &context, QVariant *) {
+            const int now = ++talking;
+            for (int seen = most.load(); now > seen && !most.compare_exchange_weak(seen, now);) {
+            }
+            ops::Outcome outcome = ops::open(context.session(), addresses.at(i));
+            for (int ask = 0; ask < kAsks && outcome.ok(); ++ask) {
+                quint32 word = 0;
+                outcome.result = context.session().readStatusWord(&word);
+                if (outcome.result != RESULT_OK)
+                    outcome.code = outcome.result == RESULT_CANCELLED ? ops::Code::Interrupted
+                                                                      : ops::Code::NoAnswer;
+            }
+            context.session().close();
+            --talking;
+            return outcome;
+        });
+        run.setLimit(limit);
+        int done = 0;
+        QObject::connect(&run, &jobs::FleetRun::printerFinished, [&](int i) {
+            if (run.state(i) == jobs::FleetRun::State::Done && ++done == cancelAfter)
+                run.cancel();
+        });
+        run.start();
+        QVERIFY(finishes(run));
+
+        QVERIFY2(most <= qMin(limit, poolSize), qPrintable(QString::number(most)));
+        QCOMPARE(run.isCancelled(), cancelAfter >= 0);
+        int begun = 0;
+        for (int i = 0; i < kPrinters; ++i) {
+            const SimPrinter &p = *printers[size_t(i)];
+            const int asked = p.receivedFrames().size(); // the open sends none
+            begun += p.connectionCount() > 0 ? 1 : 0;
+            switch (run.state(i)) {
+            case jobs::FleetRun::State::Done:
+                QCOMPARE(asked, kAsks);
+                QVERIFY(run.outcome(i).ok());
+                break;
+            case jobs::FleetRun::State::Interrupted:
+                QVERIFY(cancelAfter >= 0);
+                QVERIFY2(asked < kAsks, qPrintable(QString::number(asked)));
+                QCOMPARE(int(run.outcome(i).code), int(ops::Code::Interrupted));
+                break;
+            case jobs::FleetRun::State::NotAttempted:
+                QVERIFY(cancelAfter >= 0);
+                QCOMPARE(p.connectionCount(), 0);
+                QCOMPARE(asked, 0);
+                break;
+            default:
+                QFAIL(qPrintable(QStringLiteral("printer %1 left running or waiting").arg(i)));
+            }
+        }
+        if (cancelAfter < 0)
+            QCOMPARE(run.done(), kPrinters);
+        else // those done, and those in flight at the cancel: no printer begun after it
+            QVERIFY2(begun <= cancelAfter + qMin(limit, poolSize), qPrintable(QString::number(begun)));
+        QCOMPARE(pool.unfinished(), 0);
+    }
+
     void rollout()
     {
         auto a = startPrinter("127.0.0.1", 0, 0, "stream");
@@ -438,7 +538,7 @@ private slots:
         QString why;
         QVERIFY2(fleet::rollout::decrypt(encrypted, true, &plain, &why), qPrintable(why));
 
-        const std::unique_ptr<fleet::Device> device = fleet::makeSessionDevice();
+        jobs::WorkerPool pool(3);
         fleet::Gate gate;
         fleet::rollout::Options options;
         options.jobs = 3;
@@ -446,14 +546,17 @@ private slots:
         options.settleMs = 100;
         options.comeBackMs = 10000;
         options.retryMs = 100;
-        QMutex mutex;
         QMap<int, int> lastPercent;
-        const QList<fleet::rollout::Result> results =
-            fleet::rollout::run(*device, gate, {at(*a), at(*b), at(*fixed), gone}, plain, options,
-                                [&](int index, int percent) {
-                                    const QMutexLocker lock(&mutex);
-                                    lastPercent[index] = percent;
-                                });
+        const QList<fleet::Address> printers{at(*a), at(*b), at(*fixed), gone};
+        const std::unique_ptr<jobs::FleetRun> run(fleet::rollout::start(
+            pool, fleet::makeSessionDevice(), &gate, printers, plain, options));
+        QObject::connect(run.get(), &jobs::FleetRun::printerProgressed,
+                         [&](int index, int percent) { lastPercent[index] = percent; });
+        run->start();
+        QVERIFY(finishes(*run));
+        QList<fleet::rollout::Result> results;
+        for (int i = 0; i < printers.size(); ++i)
+            results << fleet::rollout::resultOf(*run, i, printers.at(i));
         plain.remove();
         QCOMPARE(results.size(), 4);
         QVERIFY2(results.at(0).code == fleet::rollout::Ok, qPrintable(results.at(0).message));
@@ -603,12 +706,13 @@ private slots:
         QFETCH(bool, ok);
         auto printer = startPrinter("127.0.0.1", 0);
         QVERIFY(printer);
-        const std::unique_ptr<fleet::Device> device = fleet::makeSessionDevice();
+        const std::shared_ptr<fleet::Device> device = fleet::makeSessionDevice();
         if (what == "selfTest") {
             // The open's check carries no frame: the self-test is the first.
             if (hangs)
                 printer->setStopReadingAfterFrames(0);
-            const ops::Outcome o = device->runFunction(at(*printer), "selfTest");
+            PrinterSession session;
+            const ops::Outcome o = device->runFunction(session, at(*printer), "selfTest");
             QCOMPARE(o.ok(), ok);
             QCOMPARE(o.written, ok ? QStringList{"selfTest"} : QStringList());
             return;
@@ -621,11 +725,15 @@ private slots:
         PlainCopy plain;
         QString why;
         QVERIFY2(fleet::rollout::decrypt(encrypted, false, &plain, &why), qPrintable(why));
-        fleet::Gate gate;
+        jobs::WorkerPool pool(1);
         fleet::rollout::Options options;
         options.firmware = false;
-        const QList<fleet::rollout::Result> results =
-            fleet::rollout::run(*device, gate, {at(*printer)}, plain, options);
+        const std::unique_ptr<jobs::FleetRun> run(
+            fleet::rollout::start(pool, device, nullptr, {at(*printer)}, plain, options));
+        run->start();
+        QVERIFY(finishes(*run));
+        const QList<fleet::rollout::Result> results{
+            fleet::rollout::resultOf(*run, 0, at(*printer))};
         plain.remove();
         QCOMPARE(results.size(), 1);
         QVERIFY2((results.at(0).code == fleet::rollout::Ok) == ok,

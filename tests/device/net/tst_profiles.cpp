@@ -1,6 +1,8 @@
 // Settings profiles against simulated printers on 127.0.0.1: save from one, apply to
 // another across resolutions, dry runs, verify, refusals and many printers at once.
-#include "device/operations/applymany.h"
+#include "common/finishes.h"
+#include "device/jobs/fleetrun.h"
+#include "device/fleet/applyrun.h"
 #include "device/operations/printeroperations.h"
 #include "core/protocol/commandcodes.h"
 #include "device/settings/profileapply.h"
@@ -157,7 +159,14 @@ private slots:
         printers[2]->setWrongItemItems({INFO_NET_ADDRESS});
         printers[3]->setIgnoredSetItems({INFO_PRINT_DENSITY});
         printers[4]->setSilentItems({INFO_DEVICE_IDENTITY});
-        const QList<ops::PrinterRun> o = ops::applyToMany(addresses, changed(), false, true, 5);
+        jobs::WorkerPool pool(5);
+        const std::unique_ptr<jobs::FleetRun> run(
+            ops::applyToMany(pool, addresses, changed(), false, true, 5));
+        run->start();
+        QVERIFY(finishes(*run));
+        QList<ops::PrinterRun> o;
+        for (int i = 0; i < run->total(); ++i)
+            o << ops::runOf(*run, i);
         QCOMPARE(o.size(), 5);
         const ops::Code verdicts[] = {ops::Code::Ok, ops::Code::NotConnected, ops::Code::Refused,
                                       ops::Code::Differs, ops::Code::NoAnswer};

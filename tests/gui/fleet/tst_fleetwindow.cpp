@@ -6,6 +6,7 @@
 #include "common/encryptedfile.h"
 #include "common/fleetprinters.h"
 #include "common/messagerecorder.h"
+#include "core/files/filedecrypt.h"
 #include "device/fleet/fleetlist.h"
 #include "device/fleet/fleetmodel.h"
 #include "device/fleet/poller.h"
@@ -21,6 +22,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -226,7 +228,7 @@ private slots:
         const int before = ready->connectionCount();
         window.show();
         QTRY_VERIFY(!cell(window, *paperOut, fleet::FleetModel::StatusColumn).isEmpty());
-        window.poller().waitForRound();
+        QTRY_COMPARE(window.poller().inFlight(), 0);
         QCOMPARE(ready->connectionCount(), before);
         QVERIFY(cell(window, *ready, fleet::FleetModel::StatusColumn).isEmpty());
     }
@@ -268,9 +270,13 @@ private slots:
         child<QLineEdit>(window, "lineEdit_FleetExpectVersion")->setText("V2.0.1");
         QTest::mouseClick(child<QPushButton>(window, "pushButton_FleetFirmware"), Qt::LeftButton);
         QVERIFY(!child<QPushButton>(window, "pushButton_FleetFirmware")->isEnabled());
-        // Closed meanwhile, the window only hides; the rollout goes on and reports.
+        // Closing meanwhile asks first; kept, the rollout goes on and reports.
+        recorder.questionAnswer = false;
+        const int asked = recorder.questions.size();
         window.close();
-        QVERIFY(!window.isVisible());
+        QVERIFY(window.isVisible());
+        QCOMPARE(recorder.questions.size(), asked + 1);
+        recorder.questionAnswer = true;
         QVERIFY(window.working());
         QVERIFY(waitForWork(window));
         QTRY_COMPARE(cell(window, *restarting, fleet::FleetModel::ResultColumn),
@@ -283,6 +289,65 @@ private slots:
         QTRY_COMPARE(cell(window, *restarting, fleet::FleetModel::ResultColumn),
                      QStringLiteral("版本不符：V2.0.1"));
         QVERIFY(!QFile::exists(dir.filePath("fw.bin") + ".hex")); // no plain copy stays
+    }
+
+    // A firmware to two slow printers, one at a time, stopped while the first one's file
+    // goes: by the Cancel button that shows once it takes a while, or by closing the window,
+    // which asks first and then goes without waiting. The one begun is told it stopped
+    // half-way, the other that it was never begun, and it received nothing; no plain copy
+    // stays. (Which goes first depends on the poll that may hold one of them.)
+    void cancelledRollout_data()
+    {
+        QTest::addColumn<bool>("closeWindow");
+        QTest::newRow("Cancel button") << false;
+        QTest::newRow("window closed") << true;
+    }
+    void cancelledRollout()
+    {
+        QFETCH(bool, closeWindow);
+        MessageRecorder recorder;
+        recorder.fileToOpen = dir.filePath("slow-fw.bin");
+        const QByteArray image = "FWVER=V2.0.1\n\n\n\n" + rawPayload(256 * 1024, 7);
+        QVERIFY(writeEncryptedFile(recorder.fileToOpen, image));
+        auto first = startPrinter("127.0.0.1", 0, 0, "stream");
+        auto second = startPrinter("127.0.0.1", 0, 0, "stream");
+        QVERIFY(first && second);
+        for (SimPrinter *p : {first.get(), second.get()})
+            p->setSlowRead(1024, 10); // about 100 KB/s: seconds for the image
+        QPointer<FleetWindow> window = new FleetWindow;
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        type(*window, keyOf(*first) + " " + keyOf(*second));
+        window->show();
+        child<QSpinBox>(*window, "spinBox_FleetJobs")->setValue(1);
+        select(*window, {first.get(), second.get()});
+        QTest::mouseClick(child<QPushButton>(*window, "pushButton_FleetFirmware"), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(first->rawByteCount() + second->rawByteCount() > 0, 20000);
+        SimPrinter &begun = first->rawByteCount() > 0 ? *first : *second;
+        SimPrinter &other = &begun == first.get() ? *second : *first;
+        auto *cancel = child<QPushButton>(*window, "fleetCancel");
+        QTRY_VERIFY(cancel->isVisible());
+        QCOMPARE(child<QLabel>(*window, "label_FleetProgress")->text(),
+                 QStringLiteral("0/2 台打印机"));
+        const int questions = recorder.questions.size();
+        if (closeWindow) {
+            window->close();
+            QCOMPARE(recorder.questions.size(), questions + 1);
+            QTRY_VERIFY(!window);
+        } else {
+            QTest::mouseClick(cancel, Qt::LeftButton);
+            QVERIFY(waitForWork(*window));
+            QVERIFY(!cancel->isVisible());
+            QCOMPARE(cell(*window, begun, fleet::FleetModel::ResultColumn),
+                     QStringLiteral("已取消：中途停止"));
+            QCOMPARE(cell(*window, other, fleet::FleetModel::ResultColumn),
+                     QStringLiteral("已取消：未开始"));
+            delete window;
+        }
+        // The stream stopped between two pieces once the pool has let the file go.
+        QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(filedecrypt::firmwareOutputPath(recorder.fileToOpen)),
+                                 20000);
+        QVERIFY(begun.rawByteCount() < image.size());
+        QCOMPARE(other.rawByteCount(), 0);
     }
 
     void profileDiffThenWrite()

@@ -1,6 +1,6 @@
 // Download, console and WiFi provisioning over TCP to the simulated printer; the worker's
 // piece loop driven directly; the provisioning window over a fake scan.
-#include "device/download/filestream.h"
+#include "device/operations/filestream.h"
 #include "filesendhelpers.h"
 #include "filesizelimit.h"
 #include "core/protocol/frame.h"

@@ -1,4 +1,4 @@
-#include "device/download/filestream.h"
+#include "device/operations/filestream.h"
 
 #include "core/protocol/commandcodes.h"
 #include "device/link/printerlink.h"

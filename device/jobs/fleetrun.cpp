@@ -1,0 +1,158 @@
+#include "device/jobs/fleetrun.h"
+
+#include "device/jobs/claims.h"
+#include "device/jobs/printerworker.h"
+
+#include <QCoreApplication>
+
+namespace jobs {
+
+FleetRun::FleetRun(WorkerPool &pool, const QStringList &keys, PrinterBody body, QObject *parent)
+    : QObject(parent), m_pool(&pool), m_keys(keys), m_body(std::move(body)), m_limit(pool.size()),
+      m_states(keys.size(), State::Waiting), m_outcomes(size_t(keys.size())),
+      m_records(std::make_shared<std::vector<QVariant>>(size_t(keys.size()))),
+      m_jobs(size_t(keys.size()))
+{
+}
+
+FleetRun::~FleetRun()
+{
+    // Nothing more is begun, whatever a claim given back below says.
+    m_cancelled = true;
+    m_finished = true;
+    for (const QPointer<Job> &job : m_jobs) {
+        if (!job || !m_pool)
+            continue;
+        disconnect(job, nullptr, this, nullptr);
+        m_pool->cancel(job);
+    }
+    // Claims held for printers still in flight go back: their jobs stop at once.
+    for (int i = 0; i < m_keys.size(); ++i) {
+        if (m_states.at(i) == State::Running && m_claims)
+            m_claims->give(m_keys.at(i));
+    }
+}
+
+QString FleetRun::progressText(int done, int total)
+{
+    return QCoreApplication::translate("FleetRun", "%1/%2 台打印机").arg(done).arg(total);
+}
+
+void FleetRun::start()
+{
+    if (m_started)
+        return;
+    m_started = true;
+    if (m_claims)
+        connect(m_claims, &Claims::given, this, &FleetRun::startMore);
+    emit progressed(0, total());
+    startMore();
+}
+
+void FleetRun::cancel()
+{
+    if (!m_started || m_finished)
+        return;
+    cancelNotBegun();
+    for (const QPointer<Job> &job : m_jobs) {
+        if (job && m_pool)
+            m_pool->cancel(job); // a queued one comes back at once, not started
+    }
+    finishIfOver();
+}
+
+void FleetRun::cancelNotBegun()
+{
+    if (!m_started || m_finished || m_cancelled)
+        return;
+    m_cancelled = true;
+    for (int i = 0; i < m_keys.size(); ++i) {
+        if (m_states.at(i) == State::Waiting) {
+            m_states[i] = State::NotAttempted;
+            m_outcomes[size_t(i)] = notStarted(m_keys.at(i));
+            emit printerFinished(i);
+        }
+    }
+    finishIfOver();
+}
+
+void FleetRun::startMore()
+{
+    if (m_cancelled || m_finished)
+        return;
+    for (int i = 0; i < m_keys.size() && m_inFlight < m_limit; ++i) {
+        if (m_states.at(i) != State::Waiting)
+            continue;
+        const bool serial = m_oneAtATime.value(i, false);
+        if (serial && m_oneAtATimeInFlight > 0)
+            continue;
+        if (m_claims && !m_claims->tryTake(m_keys.at(i)))
+            continue; // begun once it is given back
+        launch(i);
+    }
+    finishIfOver();
+}
+
+void FleetRun::launch(int index)
+{
+    m_states[index] = State::Running;
+    ++m_inFlight;
+    if (m_oneAtATime.value(index, false))
+        ++m_oneAtATimeInFlight;
+    if (!m_pool) {
+        ended(index, notStarted(m_keys.at(index)), false);
+        return;
+    }
+    const PrinterBody body = m_body;
+    const std::shared_ptr<std::vector<QVariant>> records = m_records;
+    Job *job = m_pool->submit(m_keys.at(index), [body, records, index](Context &context) {
+        return body(index, context, &(*records)[size_t(index)]);
+    });
+    m_jobs[size_t(index)] = job;
+    auto started = std::make_shared<bool>(false);
+    connect(job, &Job::started, this, [this, index, started] {
+        *started = true;
+        emit printerStarted(index);
+    });
+    connect(job, &Job::progressed, this, [this, index](int done, int total, const QString &text) {
+        emit printerProgressed(index, done, total, text);
+    });
+    connect(job, &Job::finished, this, [this, index, started](const ops::Outcome &outcome) {
+        ended(index, outcome, *started);
+    });
+}
+
+void FleetRun::ended(int index, const ops::Outcome &outcome, bool started)
+{
+    m_jobs[size_t(index)] = nullptr;
+    --m_inFlight;
+    if (m_oneAtATime.value(index, false))
+        --m_oneAtATimeInFlight;
+    if (m_claims)
+        m_claims->give(m_keys.at(index));
+    m_outcomes[size_t(index)] = outcome;
+    if (!started) {
+        m_states[index] = State::NotAttempted;
+    } else {
+        m_states[index] = m_cancelled && outcome.code == ops::Code::Interrupted ? State::Interrupted
+                                                                                : State::Done;
+        ++m_done;
+    }
+    emit printerFinished(index);
+    if (started)
+        emit progressed(m_done, total());
+    startMore();
+    finishIfOver();
+}
+
+void FleetRun::finishIfOver()
+{
+    if (m_finished || m_inFlight > 0)
+        return;
+    if (!m_cancelled && m_states.contains(State::Waiting))
+        return;
+    m_finished = true;
+    emit finished();
+}
+
+} // namespace jobs
