@@ -429,6 +429,18 @@
         <source>打印机群(&amp;F)…</source>
         <translation>Druckerflotte (&amp;P)…</translation>
     </message>
+    <message>
+        <source>搜索打印机</source>
+        <translation>Drucker suchen</translation>
+    </message>
+    <message>
+        <source>打开打印机</source>
+        <translation>Drucker öffnen</translation>
+    </message>
+    <message>
+        <source>关闭打印机</source>
+        <translation>Drucker schließen</translation>
+    </message>
 </context>
 <context>
     <name>ConsolePage</name>
@@ -520,6 +532,18 @@
         <source>第 %1 个字符起有奇数个十六进制数字：每个字节要两位，如 0F</source>
         <translation>Ungerade Anzahl Hexadezimalziffern ab Zeichen %1: jedes Byte braucht zwei Ziffern, z. B. 0F</translation>
     </message>
+    <message>
+        <source>已取消：已发送 %1/%2 块</source>
+        <translation>Abgebrochen: %1/%2 Teile gesendet</translation>
+    </message>
+    <message>
+        <source>发送 %1/%2 块</source>
+        <translation>Senden %1/%2 Teile</translation>
+    </message>
+    <message>
+        <source>发送数据</source>
+        <translation>Daten senden</translation>
+    </message>
 </context>
 <context>
     <name>CutDialog</name>
@@ -601,6 +625,10 @@
     <message>
         <source>只检查网络打印机 %1。</source>
         <translation>Nur der Netzwerkdrucker %1 wird geprüft.</translation>
+    </message>
+    <message>
+        <source>连接诊断</source>
+        <translation>Verbindungsprüfung</translation>
     </message>
 </context>
 <context>
@@ -795,6 +823,10 @@
         <source>%1 下载完成</source>
         <translation>%1: Download abgeschlossen</translation>
     </message>
+    <message>
+        <source>%1：%2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>EthernetPage</name>
@@ -895,6 +927,13 @@
     </message>
 </context>
 <context>
+    <name>FleetRun</name>
+    <message>
+        <source>%1/%2 台打印机</source>
+        <translation>%1/%2 Drucker</translation>
+    </message>
+</context>
+<context>
     <name>FleetWindow</name>
     <message>
         <source>打印机群</source>
@@ -965,20 +1004,8 @@
         <translation>nicht geprüft</translation>
     </message>
     <message>
-        <source>不是地址：%1</source>
-        <translation>Keine Adresse: %1</translation>
-    </message>
-    <message>
         <source>扫描网段</source>
         <translation>Bereich scannen</translation>
-    </message>
-    <message>
-        <source>网段（如 192.168.1.0/24 或 192.168.1.10-60），可加 :端口</source>
-        <translation>Bereich (z. B. 192.168.1.0/24 oder 192.168.1.10-60), optional :Port</translation>
-    </message>
-    <message>
-        <source>不是可扫描的网段：%1</source>
-        <translation>Kein scanbarer Bereich: %1</translation>
     </message>
     <message>
         <source>正在扫描 %1 个地址…</source>
@@ -1039,10 +1066,6 @@
     <message>
         <source>没有需要写入的设置。</source>
         <translation>Keine Einstellung muss geschrieben werden.</translation>
-    </message>
-    <message>
-        <source>%1 台打印机共 %2 项设置与配置不同（见结果列）。写入并校验？</source>
-        <translation>%2 Einstellungen auf %1 Druckern weichen vom Profil ab (siehe Ergebnisspalte). Schreiben und prüfen?</translation>
     </message>
     <message>
         <source>写入</source>
@@ -1202,6 +1225,42 @@ Die Datei bleibt, wie sie ist; ändert sich die Liste, wird vor dem Überschreib
         <source>%1 不是 IPv4 地址：应为四个 0 到 255 的数，如 192.168.1.20。</source>
         <translation>%1 ist keine IPv4-Adresse: erwartet vier Zahlen von 0 bis 255, z. B. 192.168.1.20.</translation>
     </message>
+    <message>
+        <source>取消</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>操作仍在进行。取消它并关闭窗口？已完成的打印机保持原样，进行中的在下一帧处停止，其余的不再开始。</source>
+        <translation>Ein Vorgang läuft noch. Abbrechen und das Fenster schließen? Fertige Drucker bleiben wie sie sind, laufende halten beim nächsten Rahmen an, die übrigen werden nicht begonnen.</translation>
+    </message>
+    <message>
+        <source>取消并关闭</source>
+        <translation>Abbrechen und schließen</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>Wird abgebrochen…</translation>
+    </message>
+    <message>
+        <source>已取消：未开始</source>
+        <translation>Abgebrochen: nicht begonnen</translation>
+    </message>
+    <message>
+        <source>已取消：中途停止</source>
+        <translation>Abgebrochen: unterwegs angehalten</translation>
+    </message>
+    <message>
+        <source>扫描已取消。</source>
+        <translation>Suche abgebrochen.</translation>
+    </message>
+    <message>
+        <source>搜索打印机</source>
+        <translation>Drucker suchen</translation>
+    </message>
+    <message>
+        <source>解密</source>
+        <translation>Entschlüsseln</translation>
+    </message>
 </context>
 <context>
     <name>FunctionPage</name>
@@ -1342,6 +1401,33 @@ Drucker jetzt initialisieren?</translation>
     <message>
         <source>初始化</source>
         <translation>Initialisieren</translation>
+    </message>
+    <message>
+        <source>读取打印机信息</source>
+        <translation>Druckerinformationen lesen</translation>
+    </message>
+    <message>
+        <source>读取打印机状态</source>
+        <translation>Druckerstatus lesen</translation>
+    </message>
+</context>
+<context>
+    <name>JobProgress</name>
+    <message>
+        <source>取消</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>操作进度</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>在下一帧之前停止正在进行的操作</source>
+        <translation>Den laufenden Vorgang vor dem nächsten Rahmen anhalten</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>Wird abgebrochen…</translation>
     </message>
 </context>
 <context>
@@ -1698,6 +1784,57 @@ Drucker jetzt initialisieren?</translation>
         <source>超过限定时间</source>
         <translation>Frist überschritten</translation>
     </message>
+    <message>
+        <source>已取消：%1 尚未开始，什么也没有发送</source>
+        <translation>Abgebrochen: %1 hatte nicht begonnen, nichts wurde gesendet</translation>
+    </message>
+    <message>
+        <source>已取消：文件尚未开始发送</source>
+        <translation>Abgebrochen: das Senden der Datei hatte nicht begonnen</translation>
+    </message>
+    <message>
+        <source>已取消：%1，共 %2 字节中的 %3 字节；打印机只收到文件的一部分</source>
+        <translation>Abgebrochen: %1, %3 von %2 Bytes; der Drucker hat nur einen Teil der Datei erhalten</translation>
+    </message>
+    <message>
+        <source>已发送 %1/%2 块</source>
+        <translation>%1/%2 Teile gesendet</translation>
+    </message>
+    <message>
+        <source>已取消：%1 在下一帧之前停下</source>
+        <translation>Abgebrochen: %1 vor dem nächsten Rahmen angehalten</translation>
+    </message>
+    <message>
+        <source>已取消</source>
+        <translation>abgebrochen</translation>
+    </message>
+</context>
+<context>
+    <name>PageBinding</name>
+    <message>
+        <source>读取设置</source>
+        <translation>Einstellungen lesen</translation>
+    </message>
+    <message>
+        <source>读取 %1/%2</source>
+        <translation>Lesen %1/%2</translation>
+    </message>
+    <message>
+        <source>读取已取消：已读取 %1/%2 项，页面未读取</source>
+        <translation>Lesen abgebrochen: %1/%2 Einträge gelesen, die Seite gilt als nicht gelesen</translation>
+    </message>
+    <message>
+        <source>写入设置</source>
+        <translation>Einstellungen schreiben</translation>
+    </message>
+    <message>
+        <source>写入 %1/%2</source>
+        <translation>Schreiben %1/%2</translation>
+    </message>
+    <message>
+        <source>写入已取消：已发送 %1 帧，其余未发送</source>
+        <translation>Schreiben abgebrochen: %1 Rahmen gesendet, der Rest nicht</translation>
+    </message>
 </context>
 <context>
     <name>PrintPage</name>
@@ -1927,6 +2064,22 @@ Drucker jetzt initialisieren?</translation>
     <message>
         <source>配置已应用。</source>
         <translation>Profil angewendet.</translation>
+    </message>
+    <message>
+        <source>保存配置已取消：没有保存任何文件</source>
+        <translation>Speichern des Profils abgebrochen: keine Datei gespeichert</translation>
+    </message>
+    <message>
+        <source>读取打印机设置</source>
+        <translation>Druckereinstellungen lesen</translation>
+    </message>
+    <message>
+        <source>应用配置已取消：什么也没有写入</source>
+        <translation>Anwenden des Profils abgebrochen: nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>应用配置已取消：已写入 %1 项设置，其余未写入</source>
+        <translation>Anwenden des Profils abgebrochen: %1 Einstellungen geschrieben, der Rest nicht</translation>
     </message>
 </context>
 <context>
@@ -2276,6 +2429,18 @@ Drucker jetzt initialisieren?</translation>
     <message>
         <source>错误</source>
         <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>WiFi配网</source>
+        <translation>WLAN-Einrichtung</translation>
+    </message>
+    <message>
+        <source>WiFi配网已取消：什么也没有发送</source>
+        <translation>WLAN-Einrichtung abgebrochen: nichts wurde gesendet</translation>
+    </message>
+    <message>
+        <source>WiFi配网已取消：已切换为站点模式，网络名称和密码未发送</source>
+        <translation>WLAN-Einrichtung abgebrochen: Stationsmodus gesetzt, Netzwerkname und Passwort nicht gesendet</translation>
     </message>
 </context>
 <context>

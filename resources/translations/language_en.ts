@@ -429,6 +429,18 @@
         <source>打印机群(&amp;F)…</source>
         <translation>&amp;Fleet…</translation>
     </message>
+    <message>
+        <source>搜索打印机</source>
+        <translation>Searching for printers</translation>
+    </message>
+    <message>
+        <source>打开打印机</source>
+        <translation>Opening the printer</translation>
+    </message>
+    <message>
+        <source>关闭打印机</source>
+        <translation>Closing the printer</translation>
+    </message>
 </context>
 <context>
     <name>ConsolePage</name>
@@ -520,6 +532,18 @@
         <source>第 %1 个字符起有奇数个十六进制数字：每个字节要两位，如 0F</source>
         <translation>Odd number of hex digits from character %1: each byte takes two digits, such as 0F</translation>
     </message>
+    <message>
+        <source>已取消：已发送 %1/%2 块</source>
+        <translation>Cancelled: %1/%2 pieces sent</translation>
+    </message>
+    <message>
+        <source>发送 %1/%2 块</source>
+        <translation>Sending %1/%2 pieces</translation>
+    </message>
+    <message>
+        <source>发送数据</source>
+        <translation>Sending data</translation>
+    </message>
 </context>
 <context>
     <name>CutDialog</name>
@@ -601,6 +625,10 @@
     <message>
         <source>只检查网络打印机 %1。</source>
         <translation>Only the network printer %1 is checked.</translation>
+    </message>
+    <message>
+        <source>连接诊断</source>
+        <translation>Connection check</translation>
     </message>
 </context>
 <context>
@@ -795,6 +823,10 @@
         <source>%1 下载完成</source>
         <translation>%1: download complete</translation>
     </message>
+    <message>
+        <source>%1：%2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>EthernetPage</name>
@@ -895,6 +927,13 @@
     </message>
 </context>
 <context>
+    <name>FleetRun</name>
+    <message>
+        <source>%1/%2 台打印机</source>
+        <translation>%1/%2 printers</translation>
+    </message>
+</context>
+<context>
     <name>FleetWindow</name>
     <message>
         <source>打印机群</source>
@@ -965,20 +1004,8 @@
         <translation>not checked</translation>
     </message>
     <message>
-        <source>不是地址：%1</source>
-        <translation>Not an address: %1</translation>
-    </message>
-    <message>
         <source>扫描网段</source>
         <translation>Scan range</translation>
-    </message>
-    <message>
-        <source>网段（如 192.168.1.0/24 或 192.168.1.10-60），可加 :端口</source>
-        <translation>Range (e.g. 192.168.1.0/24 or 192.168.1.10-60), optionally :port</translation>
-    </message>
-    <message>
-        <source>不是可扫描的网段：%1</source>
-        <translation>Not a range that can be scanned: %1</translation>
     </message>
     <message>
         <source>正在扫描 %1 个地址…</source>
@@ -1039,10 +1066,6 @@
     <message>
         <source>没有需要写入的设置。</source>
         <translation>No setting needs to be written.</translation>
-    </message>
-    <message>
-        <source>%1 台打印机共 %2 项设置与配置不同（见结果列）。写入并校验？</source>
-        <translation>%2 settings on %1 printers differ from the profile (see the result column). Write and verify them?</translation>
     </message>
     <message>
         <source>写入</source>
@@ -1202,6 +1225,42 @@ The file is left as it is; once the list changes you are asked before it is over
         <source>%1 不是 IPv4 地址：应为四个 0 到 255 的数，如 192.168.1.20。</source>
         <translation>%1 is not an IPv4 address: expected four numbers from 0 to 255, such as 192.168.1.20.</translation>
     </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>操作仍在进行。取消它并关闭窗口？已完成的打印机保持原样，进行中的在下一帧处停止，其余的不再开始。</source>
+        <translation>Work is still running. Cancel it and close the window? Printers already done stay as they are, those in progress stop at their next frame, the rest are not started.</translation>
+    </message>
+    <message>
+        <source>取消并关闭</source>
+        <translation>Cancel and close</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>Cancelling…</translation>
+    </message>
+    <message>
+        <source>已取消：未开始</source>
+        <translation>Cancelled: not begun</translation>
+    </message>
+    <message>
+        <source>已取消：中途停止</source>
+        <translation>Cancelled: stopped part-way</translation>
+    </message>
+    <message>
+        <source>扫描已取消。</source>
+        <translation>Scan cancelled.</translation>
+    </message>
+    <message>
+        <source>搜索打印机</source>
+        <translation>Searching for printers</translation>
+    </message>
+    <message>
+        <source>解密</source>
+        <translation>Decrypting</translation>
+    </message>
 </context>
 <context>
     <name>FunctionPage</name>
@@ -1342,6 +1401,33 @@ Initialise the printer?</translation>
     <message>
         <source>初始化</source>
         <translation>Initialize</translation>
+    </message>
+    <message>
+        <source>读取打印机信息</source>
+        <translation>Reading printer information</translation>
+    </message>
+    <message>
+        <source>读取打印机状态</source>
+        <translation>Reading printer status</translation>
+    </message>
+</context>
+<context>
+    <name>JobProgress</name>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>操作进度</source>
+        <translation>Progress</translation>
+    </message>
+    <message>
+        <source>在下一帧之前停止正在进行的操作</source>
+        <translation>Stop the running operation before its next frame</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>Cancelling…</translation>
     </message>
 </context>
 <context>
@@ -1698,6 +1784,57 @@ Initialise the printer?</translation>
         <source>超过限定时间</source>
         <translation>time limit exceeded</translation>
     </message>
+    <message>
+        <source>已取消：%1 尚未开始，什么也没有发送</source>
+        <translation>Cancelled: %1 had not begun, nothing was sent</translation>
+    </message>
+    <message>
+        <source>已取消：文件尚未开始发送</source>
+        <translation>Cancelled: the file had not begun to be sent</translation>
+    </message>
+    <message>
+        <source>已取消：%1，共 %2 字节中的 %3 字节；打印机只收到文件的一部分</source>
+        <translation>Cancelled: %1, %3 of %2 bytes; the printer received only part of the file</translation>
+    </message>
+    <message>
+        <source>已发送 %1/%2 块</source>
+        <translation>%1/%2 pieces sent</translation>
+    </message>
+    <message>
+        <source>已取消：%1 在下一帧之前停下</source>
+        <translation>Cancelled: %1 stopped before its next frame</translation>
+    </message>
+    <message>
+        <source>已取消</source>
+        <translation>cancelled</translation>
+    </message>
+</context>
+<context>
+    <name>PageBinding</name>
+    <message>
+        <source>读取设置</source>
+        <translation>Reading settings</translation>
+    </message>
+    <message>
+        <source>读取 %1/%2</source>
+        <translation>Reading %1/%2</translation>
+    </message>
+    <message>
+        <source>读取已取消：已读取 %1/%2 项，页面未读取</source>
+        <translation>Read cancelled: %1/%2 items read, the page is not read</translation>
+    </message>
+    <message>
+        <source>写入设置</source>
+        <translation>Writing settings</translation>
+    </message>
+    <message>
+        <source>写入 %1/%2</source>
+        <translation>Writing %1/%2</translation>
+    </message>
+    <message>
+        <source>写入已取消：已发送 %1 帧，其余未发送</source>
+        <translation>Write cancelled: %1 frames sent, the rest not sent</translation>
+    </message>
 </context>
 <context>
     <name>PrintPage</name>
@@ -1927,6 +2064,22 @@ Initialise the printer?</translation>
     <message>
         <source>配置已应用。</source>
         <translation>Profile applied.</translation>
+    </message>
+    <message>
+        <source>保存配置已取消：没有保存任何文件</source>
+        <translation>Saving the profile cancelled: no file was saved</translation>
+    </message>
+    <message>
+        <source>读取打印机设置</source>
+        <translation>Reading printer settings</translation>
+    </message>
+    <message>
+        <source>应用配置已取消：什么也没有写入</source>
+        <translation>Applying the profile cancelled: nothing was written</translation>
+    </message>
+    <message>
+        <source>应用配置已取消：已写入 %1 项设置，其余未写入</source>
+        <translation>Applying the profile cancelled: %1 settings written, the rest not</translation>
     </message>
 </context>
 <context>
@@ -2276,6 +2429,18 @@ Initialise the printer?</translation>
     <message>
         <source>错误</source>
         <translation>Error</translation>
+    </message>
+    <message>
+        <source>WiFi配网</source>
+        <translation>WiFi setup</translation>
+    </message>
+    <message>
+        <source>WiFi配网已取消：什么也没有发送</source>
+        <translation>WiFi setup cancelled: nothing was sent</translation>
+    </message>
+    <message>
+        <source>WiFi配网已取消：已切换为站点模式，网络名称和密码未发送</source>
+        <translation>WiFi setup cancelled: station mode was set, the network name and password were not sent</translation>
     </message>
 </context>
 <context>

@@ -429,6 +429,18 @@
         <source>打印机群(&amp;F)…</source>
         <translation>Parc (&amp;B)…</translation>
     </message>
+    <message>
+        <source>搜索打印机</source>
+        <translation>Recherche d'imprimantes</translation>
+    </message>
+    <message>
+        <source>打开打印机</source>
+        <translation>Ouverture de l'imprimante</translation>
+    </message>
+    <message>
+        <source>关闭打印机</source>
+        <translation>Fermeture de l'imprimante</translation>
+    </message>
 </context>
 <context>
     <name>ConsolePage</name>
@@ -520,6 +532,18 @@
         <source>第 %1 个字符起有奇数个十六进制数字：每个字节要两位，如 0F</source>
         <translation>Nombre impair de chiffres hexadécimaux à partir du caractère %1 : chaque octet prend deux chiffres, p. ex. 0F</translation>
     </message>
+    <message>
+        <source>已取消：已发送 %1/%2 块</source>
+        <translation>Annulé : %1/%2 blocs envoyés</translation>
+    </message>
+    <message>
+        <source>发送 %1/%2 块</source>
+        <translation>Envoi %1/%2 blocs</translation>
+    </message>
+    <message>
+        <source>发送数据</source>
+        <translation>Envoi des données</translation>
+    </message>
 </context>
 <context>
     <name>CutDialog</name>
@@ -601,6 +625,10 @@
     <message>
         <source>只检查网络打印机 %1。</source>
         <translation>Seule l’imprimante réseau %1 est vérifiée.</translation>
+    </message>
+    <message>
+        <source>连接诊断</source>
+        <translation>Diagnostic de connexion</translation>
     </message>
 </context>
 <context>
@@ -795,6 +823,10 @@
         <source>%1 下载完成</source>
         <translation>%1 : téléchargement terminé</translation>
     </message>
+    <message>
+        <source>%1：%2</source>
+        <translation>%1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>EthernetPage</name>
@@ -895,6 +927,13 @@
     </message>
 </context>
 <context>
+    <name>FleetRun</name>
+    <message>
+        <source>%1/%2 台打印机</source>
+        <translation>%1/%2 imprimantes</translation>
+    </message>
+</context>
+<context>
     <name>FleetWindow</name>
     <message>
         <source>打印机群</source>
@@ -965,20 +1004,8 @@
         <translation>non vérifié</translation>
     </message>
     <message>
-        <source>不是地址：%1</source>
-        <translation>Pas une adresse : %1</translation>
-    </message>
-    <message>
         <source>扫描网段</source>
         <translation>Analyser une plage</translation>
-    </message>
-    <message>
-        <source>网段（如 192.168.1.0/24 或 192.168.1.10-60），可加 :端口</source>
-        <translation>Plage (p. ex. 192.168.1.0/24 ou 192.168.1.10-60), :port en option</translation>
-    </message>
-    <message>
-        <source>不是可扫描的网段：%1</source>
-        <translation>Plage impossible à analyser : %1</translation>
     </message>
     <message>
         <source>正在扫描 %1 个地址…</source>
@@ -1039,10 +1066,6 @@
     <message>
         <source>没有需要写入的设置。</source>
         <translation>Aucun réglage à écrire.</translation>
-    </message>
-    <message>
-        <source>%1 台打印机共 %2 项设置与配置不同（见结果列）。写入并校验？</source>
-        <translation>%2 réglages sur %1 imprimantes diffèrent du profil (voir la colonne Résultat). Les écrire et vérifier ?</translation>
     </message>
     <message>
         <source>写入</source>
@@ -1118,17 +1141,17 @@
     </message>
     <message>
         <source>第 %1 行不完整（文件在此中断）：%2</source>
-        <translation>la ligne %1 est incomplète (le fichier s'arrête là) : %2</translation>
+        <translation>la ligne %1 est incomplète (le fichier s&apos;arrête là) : %2</translation>
     </message>
     <message>
         <source>打印机清单 %1 无法完整读取，%2。
 文件保持原样；列表改动后先询问是否覆盖它。</source>
-        <translation>La liste d'imprimantes %1 ne peut pas être lue entièrement : %2.
-Le fichier reste tel quel ; si la liste change, vous serez consulté avant qu'il soit écrasé.</translation>
+        <translation>La liste d&apos;imprimantes %1 ne peut pas être lue entièrement : %2.
+Le fichier reste tel quel ; si la liste change, vous serez consulté avant qu&apos;il soit écrasé.</translation>
     </message>
     <message>
         <source>打印机清单 %1 无法完整读取（%2）。用现在的 %3 台打印机覆盖它？原文件另存为 %4。</source>
-        <translation>La liste d'imprimantes %1 ne peut pas être lue entièrement (%2). L'écraser avec les %3 imprimantes listées maintenant ? L'ancien fichier est conservé sous %4.</translation>
+        <translation>La liste d&apos;imprimantes %1 ne peut pas être lue entièrement (%2). L&apos;écraser avec les %3 imprimantes listées maintenant ? L&apos;ancien fichier est conservé sous %4.</translation>
     </message>
     <message>
         <source>覆盖</source>
@@ -1136,11 +1159,11 @@ Le fichier reste tel quel ; si la liste change, vous serez consulté avant qu'il
     </message>
     <message>
         <source>无法另存 %1，清单未写入。</source>
-        <translation>Impossible d'enregistrer %1 ; la liste n'a pas été écrite.</translation>
+        <translation>Impossible d&apos;enregistrer %1 ; la liste n&apos;a pas été écrite.</translation>
     </message>
     <message>
         <source>无法写入 %1：%2</source>
-        <translation>Impossible d'écrire %1 : %2</translation>
+        <translation>Impossible d&apos;écrire %1 : %2</translation>
     </message>
     <message>
         <source>把字库 %1 下载到 %2 台打印机？</source>
@@ -1148,7 +1171,7 @@ Le fichier reste tel quel ; si la liste change, vous serez consulté avant qu'il
     </message>
     <message>
         <source>把固件 %1 下载到 %2 台打印机？打印机将重新启动；未填写期望版本，不核对版本。</source>
-        <translation>Télécharger le micrologiciel %1 vers %2 imprimantes ? Elles redémarreront ; aucune version attendue n'est indiquée, la version n'est pas vérifiée.</translation>
+        <translation>Télécharger le micrologiciel %1 vers %2 imprimantes ? Elles redémarreront ; aucune version attendue n&apos;est indiquée, la version n&apos;est pas vérifiée.</translation>
     </message>
     <message>
         <source>把固件 %1 下载到 %2 台打印机？打印机将重新启动，之后应为版本 %3。</source>
@@ -1201,6 +1224,42 @@ Le fichier reste tel quel ; si la liste change, vous serez consulté avant qu'il
     <message>
         <source>%1 不是 IPv4 地址：应为四个 0 到 255 的数，如 192.168.1.20。</source>
         <translation>%1 n’est pas une adresse IPv4 : attendu quatre nombres de 0 à 255, p. ex. 192.168.1.20.</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>操作仍在进行。取消它并关闭窗口？已完成的打印机保持原样，进行中的在下一帧处停止，其余的不再开始。</source>
+        <translation>Une opération est en cours. L'annuler et fermer la fenêtre ? Les imprimantes terminées restent telles quelles, celles en cours s'arrêtent à la trame suivante, les autres ne sont pas commencées.</translation>
+    </message>
+    <message>
+        <source>取消并关闭</source>
+        <translation>Annuler et fermer</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>Annulation…</translation>
+    </message>
+    <message>
+        <source>已取消：未开始</source>
+        <translation>Annulé : pas commencé</translation>
+    </message>
+    <message>
+        <source>已取消：中途停止</source>
+        <translation>Annulé : arrêté en cours de route</translation>
+    </message>
+    <message>
+        <source>扫描已取消。</source>
+        <translation>Recherche annulée.</translation>
+    </message>
+    <message>
+        <source>搜索打印机</source>
+        <translation>Recherche d'imprimantes</translation>
+    </message>
+    <message>
+        <source>解密</source>
+        <translation>Déchiffrement</translation>
     </message>
 </context>
 <context>
@@ -1342,6 +1401,33 @@ Initialiser l’imprimante ?</translation>
     <message>
         <source>初始化</source>
         <translation>Initialiser</translation>
+    </message>
+    <message>
+        <source>读取打印机信息</source>
+        <translation>Lecture des informations de l'imprimante</translation>
+    </message>
+    <message>
+        <source>读取打印机状态</source>
+        <translation>Lecture de l'état de l'imprimante</translation>
+    </message>
+</context>
+<context>
+    <name>JobProgress</name>
+    <message>
+        <source>取消</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>操作进度</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>在下一帧之前停止正在进行的操作</source>
+        <translation>Arrêter l'opération en cours avant la trame suivante</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>Annulation…</translation>
     </message>
 </context>
 <context>
@@ -1692,11 +1778,62 @@ Initialiser l’imprimante ?</translation>
     </message>
     <message>
         <source>%1 未在限定时间内完成</source>
-        <translation>%1 n'a pas terminé dans le délai imparti</translation>
+        <translation>%1 n&apos;a pas terminé dans le délai imparti</translation>
     </message>
     <message>
         <source>超过限定时间</source>
         <translation>délai dépassé</translation>
+    </message>
+    <message>
+        <source>已取消：%1 尚未开始，什么也没有发送</source>
+        <translation>Annulé : %1 n'avait pas commencé, rien n'a été envoyé</translation>
+    </message>
+    <message>
+        <source>已取消：文件尚未开始发送</source>
+        <translation>Annulé : l'envoi du fichier n'avait pas commencé</translation>
+    </message>
+    <message>
+        <source>已取消：%1，共 %2 字节中的 %3 字节；打印机只收到文件的一部分</source>
+        <translation>Annulé : %1, %3 octets sur %2 ; l'imprimante n'a reçu qu'une partie du fichier</translation>
+    </message>
+    <message>
+        <source>已发送 %1/%2 块</source>
+        <translation>%1/%2 blocs envoyés</translation>
+    </message>
+    <message>
+        <source>已取消：%1 在下一帧之前停下</source>
+        <translation>Annulé : %1 arrêté avant la trame suivante</translation>
+    </message>
+    <message>
+        <source>已取消</source>
+        <translation>annulé</translation>
+    </message>
+</context>
+<context>
+    <name>PageBinding</name>
+    <message>
+        <source>读取设置</source>
+        <translation>Lecture des réglages</translation>
+    </message>
+    <message>
+        <source>读取 %1/%2</source>
+        <translation>Lecture %1/%2</translation>
+    </message>
+    <message>
+        <source>读取已取消：已读取 %1/%2 项，页面未读取</source>
+        <translation>Lecture annulée : %1/%2 éléments lus, la page n'est pas lue</translation>
+    </message>
+    <message>
+        <source>写入设置</source>
+        <translation>Écriture des réglages</translation>
+    </message>
+    <message>
+        <source>写入 %1/%2</source>
+        <translation>Écriture %1/%2</translation>
+    </message>
+    <message>
+        <source>写入已取消：已发送 %1 帧，其余未发送</source>
+        <translation>Écriture annulée : %1 trames envoyées, le reste non envoyé</translation>
     </message>
 </context>
 <context>
@@ -1927,6 +2064,22 @@ Initialiser l’imprimante ?</translation>
     <message>
         <source>配置已应用。</source>
         <translation>Profil appliqué.</translation>
+    </message>
+    <message>
+        <source>保存配置已取消：没有保存任何文件</source>
+        <translation>Enregistrement du profil annulé : aucun fichier enregistré</translation>
+    </message>
+    <message>
+        <source>读取打印机设置</source>
+        <translation>Lecture des réglages de l'imprimante</translation>
+    </message>
+    <message>
+        <source>应用配置已取消：什么也没有写入</source>
+        <translation>Application du profil annulée : rien n'a été écrit</translation>
+    </message>
+    <message>
+        <source>应用配置已取消：已写入 %1 项设置，其余未写入</source>
+        <translation>Application du profil annulée : %1 réglages écrits, le reste non</translation>
     </message>
 </context>
 <context>
@@ -2276,6 +2429,18 @@ Initialiser l’imprimante ?</translation>
     <message>
         <source>错误</source>
         <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>WiFi配网</source>
+        <translation>Configuration WiFi</translation>
+    </message>
+    <message>
+        <source>WiFi配网已取消：什么也没有发送</source>
+        <translation>Configuration WiFi annulée : rien n'a été envoyé</translation>
+    </message>
+    <message>
+        <source>WiFi配网已取消：已切换为站点模式，网络名称和密码未发送</source>
+        <translation>Configuration WiFi annulée : mode station activé, nom du réseau et mot de passe non envoyés</translation>
     </message>
 </context>
 <context>

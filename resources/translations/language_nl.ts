@@ -429,6 +429,18 @@
         <source>打印机群(&amp;F)…</source>
         <translation>P&amp;ark…</translation>
     </message>
+    <message>
+        <source>搜索打印机</source>
+        <translation>Printers zoeken</translation>
+    </message>
+    <message>
+        <source>打开打印机</source>
+        <translation>Printer openen</translation>
+    </message>
+    <message>
+        <source>关闭打印机</source>
+        <translation>Printer sluiten</translation>
+    </message>
 </context>
 <context>
     <name>ConsolePage</name>
@@ -520,6 +532,18 @@
         <source>第 %1 个字符起有奇数个十六进制数字：每个字节要两位，如 0F</source>
         <translation>Oneven aantal hexadecimale cijfers vanaf teken %1: elke byte heeft twee cijfers, bijv. 0F</translation>
     </message>
+    <message>
+        <source>已取消：已发送 %1/%2 块</source>
+        <translation>Geannuleerd: %1/%2 blokken verzonden</translation>
+    </message>
+    <message>
+        <source>发送 %1/%2 块</source>
+        <translation>Verzenden %1/%2 blokken</translation>
+    </message>
+    <message>
+        <source>发送数据</source>
+        <translation>Gegevens verzenden</translation>
+    </message>
 </context>
 <context>
     <name>CutDialog</name>
@@ -601,6 +625,10 @@
     <message>
         <source>只检查网络打印机 %1。</source>
         <translation>Alleen de netwerkprinter %1 wordt gecontroleerd.</translation>
+    </message>
+    <message>
+        <source>连接诊断</source>
+        <translation>Verbindingsdiagnose</translation>
     </message>
 </context>
 <context>
@@ -795,6 +823,10 @@
         <source>%1 下载完成</source>
         <translation>%1: downloaden voltooid</translation>
     </message>
+    <message>
+        <source>%1：%2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>EthernetPage</name>
@@ -895,6 +927,13 @@
     </message>
 </context>
 <context>
+    <name>FleetRun</name>
+    <message>
+        <source>%1/%2 台打印机</source>
+        <translation>%1/%2 printers</translation>
+    </message>
+</context>
+<context>
     <name>FleetWindow</name>
     <message>
         <source>打印机群</source>
@@ -965,20 +1004,8 @@
         <translation>niet gecontroleerd</translation>
     </message>
     <message>
-        <source>不是地址：%1</source>
-        <translation>Geen adres: %1</translation>
-    </message>
-    <message>
         <source>扫描网段</source>
         <translation>Bereik scannen</translation>
-    </message>
-    <message>
-        <source>网段（如 192.168.1.0/24 或 192.168.1.10-60），可加 :端口</source>
-        <translation>Bereik (bijv. 192.168.1.0/24 of 192.168.1.10-60), eventueel :poort</translation>
-    </message>
-    <message>
-        <source>不是可扫描的网段：%1</source>
-        <translation>Geen scanbaar bereik: %1</translation>
     </message>
     <message>
         <source>正在扫描 %1 个地址…</source>
@@ -1039,10 +1066,6 @@
     <message>
         <source>没有需要写入的设置。</source>
         <translation>Er hoeft geen instelling geschreven te worden.</translation>
-    </message>
-    <message>
-        <source>%1 台打印机共 %2 项设置与配置不同（见结果列）。写入并校验？</source>
-        <translation>%2 instellingen op %1 printers wijken af van het profiel (zie de kolom Resultaat). Schrijven en controleren?</translation>
     </message>
     <message>
         <source>写入</source>
@@ -1202,6 +1225,42 @@ Het bestand blijft zoals het is; verandert de lijst, dan wordt eerst gevraagd of
         <source>%1 不是 IPv4 地址：应为四个 0 到 255 的数，如 192.168.1.20。</source>
         <translation>%1 is geen IPv4-adres: verwacht vier getallen van 0 tot 255, bijv. 192.168.1.20.</translation>
     </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>操作仍在进行。取消它并关闭窗口？已完成的打印机保持原样，进行中的在下一帧处停止，其余的不再开始。</source>
+        <translation>Er loopt nog een bewerking. Annuleren en het venster sluiten? Klaar zijnde printers blijven zoals ze zijn, lopende stoppen bij het volgende frame, de rest wordt niet begonnen.</translation>
+    </message>
+    <message>
+        <source>取消并关闭</source>
+        <translation>Annuleren en sluiten</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>Annuleren…</translation>
+    </message>
+    <message>
+        <source>已取消：未开始</source>
+        <translation>Geannuleerd: niet begonnen</translation>
+    </message>
+    <message>
+        <source>已取消：中途停止</source>
+        <translation>Geannuleerd: halverwege gestopt</translation>
+    </message>
+    <message>
+        <source>扫描已取消。</source>
+        <translation>Scan geannuleerd.</translation>
+    </message>
+    <message>
+        <source>搜索打印机</source>
+        <translation>Printers zoeken</translation>
+    </message>
+    <message>
+        <source>解密</source>
+        <translation>Ontsleutelen</translation>
+    </message>
 </context>
 <context>
     <name>FunctionPage</name>
@@ -1342,6 +1401,33 @@ De printer initialiseren?</translation>
     <message>
         <source>初始化</source>
         <translation>Initialiseren</translation>
+    </message>
+    <message>
+        <source>读取打印机信息</source>
+        <translation>Printerinformatie lezen</translation>
+    </message>
+    <message>
+        <source>读取打印机状态</source>
+        <translation>Printerstatus lezen</translation>
+    </message>
+</context>
+<context>
+    <name>JobProgress</name>
+    <message>
+        <source>取消</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>操作进度</source>
+        <translation>Voortgang</translation>
+    </message>
+    <message>
+        <source>在下一帧之前停止正在进行的操作</source>
+        <translation>De lopende bewerking vóór het volgende frame stoppen</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>Annuleren…</translation>
     </message>
 </context>
 <context>
@@ -1698,6 +1784,57 @@ De printer initialiseren?</translation>
         <source>超过限定时间</source>
         <translation>tijdslimiet overschreden</translation>
     </message>
+    <message>
+        <source>已取消：%1 尚未开始，什么也没有发送</source>
+        <translation>Geannuleerd: %1 was nog niet begonnen, er is niets verzonden</translation>
+    </message>
+    <message>
+        <source>已取消：文件尚未开始发送</source>
+        <translation>Geannuleerd: het verzenden van het bestand was nog niet begonnen</translation>
+    </message>
+    <message>
+        <source>已取消：%1，共 %2 字节中的 %3 字节；打印机只收到文件的一部分</source>
+        <translation>Geannuleerd: %1, %3 van %2 bytes; de printer heeft slechts een deel van het bestand ontvangen</translation>
+    </message>
+    <message>
+        <source>已发送 %1/%2 块</source>
+        <translation>%1/%2 blokken verzonden</translation>
+    </message>
+    <message>
+        <source>已取消：%1 在下一帧之前停下</source>
+        <translation>Geannuleerd: %1 gestopt vóór het volgende frame</translation>
+    </message>
+    <message>
+        <source>已取消</source>
+        <translation>geannuleerd</translation>
+    </message>
+</context>
+<context>
+    <name>PageBinding</name>
+    <message>
+        <source>读取设置</source>
+        <translation>Instellingen lezen</translation>
+    </message>
+    <message>
+        <source>读取 %1/%2</source>
+        <translation>Lezen %1/%2</translation>
+    </message>
+    <message>
+        <source>读取已取消：已读取 %1/%2 项，页面未读取</source>
+        <translation>Lezen geannuleerd: %1/%2 items gelezen, de pagina is niet gelezen</translation>
+    </message>
+    <message>
+        <source>写入设置</source>
+        <translation>Instellingen schrijven</translation>
+    </message>
+    <message>
+        <source>写入 %1/%2</source>
+        <translation>Schrijven %1/%2</translation>
+    </message>
+    <message>
+        <source>写入已取消：已发送 %1 帧，其余未发送</source>
+        <translation>Schrijven geannuleerd: %1 frames verzonden, de rest niet</translation>
+    </message>
 </context>
 <context>
     <name>PrintPage</name>
@@ -1927,6 +2064,22 @@ De printer initialiseren?</translation>
     <message>
         <source>配置已应用。</source>
         <translation>Profiel toegepast.</translation>
+    </message>
+    <message>
+        <source>保存配置已取消：没有保存任何文件</source>
+        <translation>Profiel opslaan geannuleerd: er is geen bestand opgeslagen</translation>
+    </message>
+    <message>
+        <source>读取打印机设置</source>
+        <translation>Printerinstellingen lezen</translation>
+    </message>
+    <message>
+        <source>应用配置已取消：什么也没有写入</source>
+        <translation>Profiel toepassen geannuleerd: er is niets geschreven</translation>
+    </message>
+    <message>
+        <source>应用配置已取消：已写入 %1 项设置，其余未写入</source>
+        <translation>Profiel toepassen geannuleerd: %1 instellingen geschreven, de rest niet</translation>
     </message>
 </context>
 <context>
@@ -2276,6 +2429,18 @@ De printer initialiseren?</translation>
     <message>
         <source>错误</source>
         <translation>Fout</translation>
+    </message>
+    <message>
+        <source>WiFi配网</source>
+        <translation>WiFi-configuratie</translation>
+    </message>
+    <message>
+        <source>WiFi配网已取消：什么也没有发送</source>
+        <translation>WiFi-configuratie geannuleerd: er is niets verzonden</translation>
+    </message>
+    <message>
+        <source>WiFi配网已取消：已切换为站点模式，网络名称和密码未发送</source>
+        <translation>WiFi-configuratie geannuleerd: stationmodus ingesteld, netwerknaam en wachtwoord niet verzonden</translation>
     </message>
 </context>
 <context>

@@ -429,6 +429,18 @@
         <source>打印机群(&amp;F)…</source>
         <translation>Fr&amp;ota…</translation>
     </message>
+    <message>
+        <source>搜索打印机</source>
+        <translation>Procurando impressoras</translation>
+    </message>
+    <message>
+        <source>打开打印机</source>
+        <translation>Abrindo a impressora</translation>
+    </message>
+    <message>
+        <source>关闭打印机</source>
+        <translation>Fechando a impressora</translation>
+    </message>
 </context>
 <context>
     <name>ConsolePage</name>
@@ -520,6 +532,18 @@
         <source>第 %1 个字符起有奇数个十六进制数字：每个字节要两位，如 0F</source>
         <translation>Número ímpar de dígitos hexadecimais a partir do caractere %1: cada byte tem dois dígitos, como 0F</translation>
     </message>
+    <message>
+        <source>已取消：已发送 %1/%2 块</source>
+        <translation>Cancelado: %1/%2 blocos enviados</translation>
+    </message>
+    <message>
+        <source>发送 %1/%2 块</source>
+        <translation>Enviando %1/%2 blocos</translation>
+    </message>
+    <message>
+        <source>发送数据</source>
+        <translation>Enviando dados</translation>
+    </message>
 </context>
 <context>
     <name>CutDialog</name>
@@ -601,6 +625,10 @@
     <message>
         <source>只检查网络打印机 %1。</source>
         <translation>Apenas a impressora de rede %1 é verificada.</translation>
+    </message>
+    <message>
+        <source>连接诊断</source>
+        <translation>Diagnóstico de conexão</translation>
     </message>
 </context>
 <context>
@@ -795,6 +823,10 @@
         <source>%1 下载完成</source>
         <translation>%1: download concluído</translation>
     </message>
+    <message>
+        <source>%1：%2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>EthernetPage</name>
@@ -895,6 +927,13 @@
     </message>
 </context>
 <context>
+    <name>FleetRun</name>
+    <message>
+        <source>%1/%2 台打印机</source>
+        <translation>%1/%2 impressoras</translation>
+    </message>
+</context>
+<context>
     <name>FleetWindow</name>
     <message>
         <source>打印机群</source>
@@ -965,20 +1004,8 @@
         <translation>não verificado</translation>
     </message>
     <message>
-        <source>不是地址：%1</source>
-        <translation>Não é um endereço: %1</translation>
-    </message>
-    <message>
         <source>扫描网段</source>
         <translation>Varrer faixa</translation>
-    </message>
-    <message>
-        <source>网段（如 192.168.1.0/24 或 192.168.1.10-60），可加 :端口</source>
-        <translation>Faixa (ex.: 192.168.1.0/24 ou 192.168.1.10-60), opcionalmente :porta</translation>
-    </message>
-    <message>
-        <source>不是可扫描的网段：%1</source>
-        <translation>Faixa que não pode ser varrida: %1</translation>
     </message>
     <message>
         <source>正在扫描 %1 个地址…</source>
@@ -1039,10 +1066,6 @@
     <message>
         <source>没有需要写入的设置。</source>
         <translation>Nenhuma configuração precisa ser gravada.</translation>
-    </message>
-    <message>
-        <source>%1 台打印机共 %2 项设置与配置不同（见结果列）。写入并校验？</source>
-        <translation>%2 configurações em %1 impressoras diferem do perfil (veja a coluna Resultado). Gravar e verificar?</translation>
     </message>
     <message>
         <source>写入</source>
@@ -1202,6 +1225,42 @@ O arquivo fica como está; quando a lista mudar, você será consultado antes de
         <source>%1 不是 IPv4 地址：应为四个 0 到 255 的数，如 192.168.1.20。</source>
         <translation>%1 não é um endereço IPv4: esperados quatro números de 0 a 255, como 192.168.1.20.</translation>
     </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>操作仍在进行。取消它并关闭窗口？已完成的打印机保持原样，进行中的在下一帧处停止，其余的不再开始。</source>
+        <translation>Uma operação ainda está em andamento. Cancelá-la e fechar a janela? As impressoras concluídas ficam como estão, as em andamento param no próximo quadro, as demais não são iniciadas.</translation>
+    </message>
+    <message>
+        <source>取消并关闭</source>
+        <translation>Cancelar e fechar</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>Cancelando…</translation>
+    </message>
+    <message>
+        <source>已取消：未开始</source>
+        <translation>Cancelado: não iniciado</translation>
+    </message>
+    <message>
+        <source>已取消：中途停止</source>
+        <translation>Cancelado: parou no meio</translation>
+    </message>
+    <message>
+        <source>扫描已取消。</source>
+        <translation>Varredura cancelada.</translation>
+    </message>
+    <message>
+        <source>搜索打印机</source>
+        <translation>Procurando impressoras</translation>
+    </message>
+    <message>
+        <source>解密</source>
+        <translation>Descriptografando</translation>
+    </message>
 </context>
 <context>
     <name>FunctionPage</name>
@@ -1342,6 +1401,33 @@ Inicializar a impressora?</translation>
     <message>
         <source>初始化</source>
         <translation>Inicializar</translation>
+    </message>
+    <message>
+        <source>读取打印机信息</source>
+        <translation>Lendo informações da impressora</translation>
+    </message>
+    <message>
+        <source>读取打印机状态</source>
+        <translation>Lendo status da impressora</translation>
+    </message>
+</context>
+<context>
+    <name>JobProgress</name>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>操作进度</source>
+        <translation>Progresso</translation>
+    </message>
+    <message>
+        <source>在下一帧之前停止正在进行的操作</source>
+        <translation>Parar a operação em andamento antes do próximo quadro</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>Cancelando…</translation>
     </message>
 </context>
 <context>
@@ -1698,6 +1784,57 @@ Inicializar a impressora?</translation>
         <source>超过限定时间</source>
         <translation>limite de tempo excedido</translation>
     </message>
+    <message>
+        <source>已取消：%1 尚未开始，什么也没有发送</source>
+        <translation>Cancelado: %1 não havia começado, nada foi enviado</translation>
+    </message>
+    <message>
+        <source>已取消：文件尚未开始发送</source>
+        <translation>Cancelado: o envio do arquivo não havia começado</translation>
+    </message>
+    <message>
+        <source>已取消：%1，共 %2 字节中的 %3 字节；打印机只收到文件的一部分</source>
+        <translation>Cancelado: %1, %3 de %2 bytes; a impressora recebeu apenas parte do arquivo</translation>
+    </message>
+    <message>
+        <source>已发送 %1/%2 块</source>
+        <translation>%1/%2 blocos enviados</translation>
+    </message>
+    <message>
+        <source>已取消：%1 在下一帧之前停下</source>
+        <translation>Cancelado: %1 parou antes do próximo quadro</translation>
+    </message>
+    <message>
+        <source>已取消</source>
+        <translation>cancelado</translation>
+    </message>
+</context>
+<context>
+    <name>PageBinding</name>
+    <message>
+        <source>读取设置</source>
+        <translation>Lendo configurações</translation>
+    </message>
+    <message>
+        <source>读取 %1/%2</source>
+        <translation>Lendo %1/%2</translation>
+    </message>
+    <message>
+        <source>读取已取消：已读取 %1/%2 项，页面未读取</source>
+        <translation>Leitura cancelada: %1/%2 itens lidos, a página não foi lida</translation>
+    </message>
+    <message>
+        <source>写入设置</source>
+        <translation>Gravando configurações</translation>
+    </message>
+    <message>
+        <source>写入 %1/%2</source>
+        <translation>Gravando %1/%2</translation>
+    </message>
+    <message>
+        <source>写入已取消：已发送 %1 帧，其余未发送</source>
+        <translation>Gravação cancelada: %1 quadros enviados, o restante não</translation>
+    </message>
 </context>
 <context>
     <name>PrintPage</name>
@@ -1927,6 +2064,22 @@ Inicializar a impressora?</translation>
     <message>
         <source>配置已应用。</source>
         <translation>Perfil aplicado.</translation>
+    </message>
+    <message>
+        <source>保存配置已取消：没有保存任何文件</source>
+        <translation>Salvamento do perfil cancelado: nenhum arquivo foi salvo</translation>
+    </message>
+    <message>
+        <source>读取打印机设置</source>
+        <translation>Lendo configurações da impressora</translation>
+    </message>
+    <message>
+        <source>应用配置已取消：什么也没有写入</source>
+        <translation>Aplicação do perfil cancelada: nada foi gravado</translation>
+    </message>
+    <message>
+        <source>应用配置已取消：已写入 %1 项设置，其余未写入</source>
+        <translation>Aplicação do perfil cancelada: %1 configurações gravadas, o restante não</translation>
     </message>
 </context>
 <context>
@@ -2276,6 +2429,18 @@ Inicializar a impressora?</translation>
     <message>
         <source>错误</source>
         <translation>Erro</translation>
+    </message>
+    <message>
+        <source>WiFi配网</source>
+        <translation>Configuração de WiFi</translation>
+    </message>
+    <message>
+        <source>WiFi配网已取消：什么也没有发送</source>
+        <translation>Configuração de WiFi cancelada: nada foi enviado</translation>
+    </message>
+    <message>
+        <source>WiFi配网已取消：已切换为站点模式，网络名称和密码未发送</source>
+        <translation>Configuração de WiFi cancelada: modo estação definido, nome da rede e senha não enviados</translation>
     </message>
 </context>
 <context>

@@ -429,6 +429,18 @@
         <source>打印机群(&amp;F)…</source>
         <translation>印表機群(&amp;F)…</translation>
     </message>
+    <message>
+        <source>搜索打印机</source>
+        <translation>搜尋印表機</translation>
+    </message>
+    <message>
+        <source>打开打印机</source>
+        <translation>開啟印表機</translation>
+    </message>
+    <message>
+        <source>关闭打印机</source>
+        <translation>關閉印表機</translation>
+    </message>
 </context>
 <context>
     <name>ConsolePage</name>
@@ -520,6 +532,18 @@
         <source>第 %1 个字符起有奇数个十六进制数字：每个字节要两位，如 0F</source>
         <translation>第 %1 個字元起有奇數個十六進位數字：每個位元組要兩位，如 0F</translation>
     </message>
+    <message>
+        <source>已取消：已发送 %1/%2 块</source>
+        <translation>已取消：已傳送 %1/%2 塊</translation>
+    </message>
+    <message>
+        <source>发送 %1/%2 块</source>
+        <translation>傳送 %1/%2 塊</translation>
+    </message>
+    <message>
+        <source>发送数据</source>
+        <translation>傳送資料</translation>
+    </message>
 </context>
 <context>
     <name>CutDialog</name>
@@ -601,6 +625,10 @@
     <message>
         <source>只检查网络打印机 %1。</source>
         <translation>只檢查網路印表機 %1。</translation>
+    </message>
+    <message>
+        <source>连接诊断</source>
+        <translation>連線診斷</translation>
     </message>
 </context>
 <context>
@@ -795,6 +823,10 @@
         <source>%1 下载完成</source>
         <translation>%1 下載完成</translation>
     </message>
+    <message>
+        <source>%1：%2</source>
+        <translation>%1：%2</translation>
+    </message>
 </context>
 <context>
     <name>EthernetPage</name>
@@ -895,6 +927,13 @@
     </message>
 </context>
 <context>
+    <name>FleetRun</name>
+    <message>
+        <source>%1/%2 台打印机</source>
+        <translation>%1/%2 台印表機</translation>
+    </message>
+</context>
+<context>
     <name>FleetWindow</name>
     <message>
         <source>打印机群</source>
@@ -965,20 +1004,8 @@
         <translation>不檢查</translation>
     </message>
     <message>
-        <source>不是地址：%1</source>
-        <translation>不是位址：%1</translation>
-    </message>
-    <message>
         <source>扫描网段</source>
         <translation>掃描網段</translation>
-    </message>
-    <message>
-        <source>网段（如 192.168.1.0/24 或 192.168.1.10-60），可加 :端口</source>
-        <translation>網段（如 192.168.1.0/24 或 192.168.1.10-60），可加 :埠</translation>
-    </message>
-    <message>
-        <source>不是可扫描的网段：%1</source>
-        <translation>不是可掃描的網段：%1</translation>
     </message>
     <message>
         <source>正在扫描 %1 个地址…</source>
@@ -1039,10 +1066,6 @@
     <message>
         <source>没有需要写入的设置。</source>
         <translation>沒有需要寫入的設定。</translation>
-    </message>
-    <message>
-        <source>%1 台打印机共 %2 项设置与配置不同（见结果列）。写入并校验？</source>
-        <translation>%1 台印表機共 %2 項設定與設定檔不同（見結果欄）。寫入並校驗？</translation>
     </message>
     <message>
         <source>写入</source>
@@ -1202,6 +1225,42 @@
         <source>%1 不是 IPv4 地址：应为四个 0 到 255 的数，如 192.168.1.20。</source>
         <translation>%1 不是 IPv4 位址：應為四個 0 到 255 的數，如 192.168.1.20。</translation>
     </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>操作仍在进行。取消它并关闭窗口？已完成的打印机保持原样，进行中的在下一帧处停止，其余的不再开始。</source>
+        <translation>操作仍在進行。取消它並關閉視窗？已完成的印表機保持原樣，進行中的在下一幀處停止，其餘的不再開始。</translation>
+    </message>
+    <message>
+        <source>取消并关闭</source>
+        <translation>取消並關閉</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>正在取消…</translation>
+    </message>
+    <message>
+        <source>已取消：未开始</source>
+        <translation>已取消：未開始</translation>
+    </message>
+    <message>
+        <source>已取消：中途停止</source>
+        <translation>已取消：中途停止</translation>
+    </message>
+    <message>
+        <source>扫描已取消。</source>
+        <translation>掃描已取消。</translation>
+    </message>
+    <message>
+        <source>搜索打印机</source>
+        <translation>搜尋印表機</translation>
+    </message>
+    <message>
+        <source>解密</source>
+        <translation>解密</translation>
+    </message>
 </context>
 <context>
     <name>FunctionPage</name>
@@ -1342,6 +1401,33 @@
     <message>
         <source>初始化</source>
         <translation>初始化</translation>
+    </message>
+    <message>
+        <source>读取打印机信息</source>
+        <translation>讀取印表機資訊</translation>
+    </message>
+    <message>
+        <source>读取打印机状态</source>
+        <translation>讀取印表機狀態</translation>
+    </message>
+</context>
+<context>
+    <name>JobProgress</name>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>操作进度</source>
+        <translation>操作進度</translation>
+    </message>
+    <message>
+        <source>在下一帧之前停止正在进行的操作</source>
+        <translation>在下一幀之前停止正在進行的操作</translation>
+    </message>
+    <message>
+        <source>正在取消…</source>
+        <translation>正在取消…</translation>
     </message>
 </context>
 <context>
@@ -1695,6 +1781,57 @@
         <source>超过限定时间</source>
         <translation>超過限定時間</translation>
     </message>
+    <message>
+        <source>已取消：%1 尚未开始，什么也没有发送</source>
+        <translation>已取消：%1 尚未開始，什麼也沒有傳送</translation>
+    </message>
+    <message>
+        <source>已取消：文件尚未开始发送</source>
+        <translation>已取消：檔案尚未開始傳送</translation>
+    </message>
+    <message>
+        <source>已取消：%1，共 %2 字节中的 %3 字节；打印机只收到文件的一部分</source>
+        <translation>已取消：%1，共 %2 位元組中的 %3 位元組；印表機只收到檔案的一部分</translation>
+    </message>
+    <message>
+        <source>已发送 %1/%2 块</source>
+        <translation>已傳送 %1/%2 塊</translation>
+    </message>
+    <message>
+        <source>已取消：%1 在下一帧之前停下</source>
+        <translation>已取消：%1 在下一幀之前停下</translation>
+    </message>
+    <message>
+        <source>已取消</source>
+        <translation>已取消</translation>
+    </message>
+</context>
+<context>
+    <name>PageBinding</name>
+    <message>
+        <source>读取设置</source>
+        <translation>讀取設定</translation>
+    </message>
+    <message>
+        <source>读取 %1/%2</source>
+        <translation>讀取 %1/%2</translation>
+    </message>
+    <message>
+        <source>读取已取消：已读取 %1/%2 项，页面未读取</source>
+        <translation>讀取已取消：已讀取 %1/%2 項，頁面未讀取</translation>
+    </message>
+    <message>
+        <source>写入设置</source>
+        <translation>寫入設定</translation>
+    </message>
+    <message>
+        <source>写入 %1/%2</source>
+        <translation>寫入 %1/%2</translation>
+    </message>
+    <message>
+        <source>写入已取消：已发送 %1 帧，其余未发送</source>
+        <translation>寫入已取消：已傳送 %1 幀，其餘未傳送</translation>
+    </message>
 </context>
 <context>
     <name>PrintPage</name>
@@ -1924,6 +2061,22 @@
     <message>
         <source>配置已应用。</source>
         <translation>設定檔已套用。</translation>
+    </message>
+    <message>
+        <source>保存配置已取消：没有保存任何文件</source>
+        <translation>儲存設定已取消：沒有儲存任何檔案</translation>
+    </message>
+    <message>
+        <source>读取打印机设置</source>
+        <translation>讀取印表機設定</translation>
+    </message>
+    <message>
+        <source>应用配置已取消：什么也没有写入</source>
+        <translation>套用設定已取消：什麼也沒有寫入</translation>
+    </message>
+    <message>
+        <source>应用配置已取消：已写入 %1 项设置，其余未写入</source>
+        <translation>套用設定已取消：已寫入 %1 項設定，其餘未寫入</translation>
     </message>
 </context>
 <context>
@@ -2273,6 +2426,18 @@
     <message>
         <source>错误</source>
         <translation>錯誤</translation>
+    </message>
+    <message>
+        <source>WiFi配网</source>
+        <translation>WiFi連線設定</translation>
+    </message>
+    <message>
+        <source>WiFi配网已取消：什么也没有发送</source>
+        <translation>WiFi連線設定已取消：什麼也沒有傳送</translation>
+    </message>
+    <message>
+        <source>WiFi配网已取消：已切换为站点模式，网络名称和密码未发送</source>
+        <translation>WiFi連線設定已取消：已切換為站點模式，網路名稱和密碼未傳送</translation>
     </message>
 </context>
 <context>
