@@ -1,5 +1,6 @@
 #include "device/jobs/job.h"
 
+#include "device/link/pause.h"
 #include "device/link/printersession.h"
 #include "device/operations/sentences.h"
 
@@ -23,14 +24,10 @@ void Context::progress(int done, int total, const QString &text) const
 
 bool Context::pause(int ms, QDeadlineTimer notPast) const
 {
-    QDeadlineTimer until(qMax(0, ms));
-    if (!notPast.isForever() && notPast.deadlineNSecs() < until.deadlineNSecs())
-        until = notPast;
-    // In short slices: a cancel is seen within a few milliseconds.
-    constexpr qint64 kSliceMs = 20;
-    while (!m_stop.load() && !until.hasExpired())
-        QThread::msleep(ulong(qBound<qint64>(1, until.remainingTime(), kSliceMs)));
-    return !m_stop.load();
+    qint64 wait = qMax(0, ms);
+    if (!notPast.isForever())
+        wait = qMin(wait, qMax<qint64>(0, notPast.remainingTime()));
+    return ops::pauseUnless(ulong(wait), [this] { return m_stop.load(); });
 }
 
 Job::Job(const QString &title, Body body, QObject *parent)

@@ -5,7 +5,7 @@
 #include "core/protocol/commandcodes.h"
 #include "device/link/printerlink.h"
 #include "device/link/printersession.h"
-#include "device/operations/pause.h"
+#include "device/link/pause.h"
 #include "device/operations/sentences.h"
 
 #include <QDeadlineTimer>

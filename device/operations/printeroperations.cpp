@@ -3,7 +3,7 @@
 #include "device/diagnostics/debuglog.h"
 #include "device/diagnostics/diagnosticsreport.h"
 #include "device/operations/functioncommands.h"
-#include "device/operations/pause.h"
+#include "device/link/pause.h"
 #include "device/operations/sentences.h"
 #include "core/protocol/commandcodes.h"
 #include "core/protocol/frame.h"

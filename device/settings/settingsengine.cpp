@@ -3,6 +3,7 @@
 #include "core/protocol/frame.h"
 #include "core/settings/settingtable.h"
 #include "core/settings/wificodec.h"
+#include "device/link/pause.h"
 #include "device/link/printersession.h"
 
 #include <QThread>
@@ -27,16 +28,10 @@ QList<const Frame *> framesOf(const QString &page, int Frame::*step)
 }
 
 // A pause for the printer between frames, never past the session's deadline, and cut
-// short by a cancel: it is slept in slices short enough for a cancel to be felt at once.
+// short by a cancel.
 void pause(const PrinterSession &session, int ms)
 {
-    constexpr qint64 kSliceMs = 20;
-    const QDeadlineTimer deadline = session.deadline();
-    const QDeadlineTimer end(std::min<qint64>(
-        ms, deadline.isForever() ? ms : std::max<qint64>(0, deadline.remainingTime())));
-    for (qint64 left = end.remainingTime(); left > 0 && !session.stopRequested();
-         left = end.remainingTime())
-        QThread::msleep(ulong(std::min(left, kSliceMs)));
+    ops::pauseWithinDeadline(session, ulong(std::max(0, ms)));
 }
 
 // Keeps the first failure by its place in the reporting order.

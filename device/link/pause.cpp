@@ -1,4 +1,4 @@
-#include "device/operations/pause.h"
+#include "device/link/pause.h"
 
 #include "device/link/printersession.h"
 
@@ -29,6 +29,13 @@ bool pauseUnless(unsigned long ms, const std::function<bool()> &stop)
 bool pause(const PrinterSession &session, unsigned long ms)
 {
     return pauseUnless(ms, [&session] { return session.stopRequested(); });
+}
+
+bool pauseWithinDeadline(const PrinterSession &session, unsigned long ms)
+{
+    const QDeadlineTimer deadline = session.deadline();
+    const qint64 left = deadline.isForever() ? qint64(ms) : std::max<qint64>(0, deadline.remainingTime());
+    return pause(session, ulong(std::min<qint64>(qint64(ms), left)));
 }
 
 } // namespace ops

@@ -12,5 +12,7 @@ namespace ops {
 bool pauseUnless(unsigned long ms, const std::function<bool()> &stop);
 // Waits `ms`; false (early) once the session's running job is cancelled.
 bool pause(const PrinterSession &session, unsigned long ms);
+// The same, never past the session's deadline either.
+bool pauseWithinDeadline(const PrinterSession &session, unsigned long ms);
 
 } // namespace ops
