@@ -150,7 +150,8 @@ private slots:
         if (cancelAfter > 0) {
             QCOMPARE(outcome.notAttempted.size(), items.size() - framesSent);
             QCOMPARE(progress.count(), framesSent);
-            QCOMPARE(job->lastProgress().done, framesSent);
+            // The job itself is gone once it said finished.
+            QCOMPARE(progress.last().at(0).toInt(), framesSent);
         }
     }
 

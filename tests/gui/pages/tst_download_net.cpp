@@ -197,9 +197,10 @@ void TestDownloadNet::fileSend()
     const int setup = typed ? c.at(1).toInt() : 0;
     const QString message = c.mid(9).join(QLatin1Char('|'));
     // A printer that drops the connection with bytes unread: only the kernel's send queue
-    // tells that the stream did not arrive.
+    // tells that the stream did not arrive. Mid-file too, once the kernel took the rest of
+    // the file before the drop, which a loaded machine makes likely.
     if (!platform::facilities().sendQueueDepth &&
-        QByteArray(QTest::currentDataTag()) == "slow printer drops at the end")
+        QByteArray(QTest::currentDataTag()).startsWith("slow printer drops"))
         QSKIP("needs the TCP send queue's depth, which the portable platform cannot tell");
     QTemporaryDir dir;
     const QByteArray plain =
