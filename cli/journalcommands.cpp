@@ -103,9 +103,9 @@ int runHistory(CommandContext &c)
         c.out.record(e);
         const QJsonObject printer = e.value(QStringLiteral("printer")).toObject();
         QStringList what = e.value(QStringLiteral("changes")).toObject().keys();
-        for (const QJsonValue &f : e.value(QStringLiteral("functions")).toArray())
+        for (const auto &f : e.value(QStringLiteral("functions")).toArray())
             what << QStringLiteral("function %1").arg(f.toString());
-        for (const QJsonValue &f : e.value(QStringLiteral("files")).toArray())
+        for (const auto &f : e.value(QStringLiteral("files")).toArray())
             what << QStringLiteral("file %1").arg(
                 f.toObject().value(QStringLiteral("name")).toString());
         const QJsonObject outcome = e.value(QStringLiteral("outcome")).toObject();

@@ -38,8 +38,8 @@ Result unreached(Result r, const QDeadlineTimer &limit, int timeoutMs, const QSt
     return r;
 }
 
-Result one(Device &device, jobs::Context &context, const Address &address,
-           const PlainCopy &plain, const Options &options)
+Result one(Device &device, jobs::Context &context, const Address &address, const PlainCopy &plain,
+           const Options &options)
 {
     PrinterSession &session = context.session();
     Result r;
@@ -120,8 +120,8 @@ Result one(Device &device, jobs::Context &context, const Address &address,
 
 } // namespace
 
-jobs::FleetRun *start(jobs::WorkerPool &pool, std::shared_ptr<Device> device, jobs::Claims *gate,
-                      const QList<Address> &printers, const PlainCopy &plain,
+jobs::FleetRun *start(jobs::WorkerPool &pool, const std::shared_ptr<Device> &device,
+                      jobs::Claims *gate, const QList<Address> &printers, const PlainCopy &plain,
                       const Options &options, QObject *parent)
 {
     QStringList keys;

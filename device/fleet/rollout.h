@@ -38,12 +38,12 @@ struct Options
 {
     bool firmware = true;
     int jobs = 1;
-    QString expectVersion;   // empty: the version is only reported
+    QString expectVersion;         // empty: the version is only reported
     bool allowSameVersion = false; // the version before may come back (a re-flash)
-    int settleMs = 1500;     // before the first look after the stream
-    int comeBackMs = 120000; // how long a restart may take
-    int retryMs = 500;       // between two looks while it restarts
-    int timeoutMs = 0;       // one printer's whole turn, stream and restart included; 0: none
+    int settleMs = 1500;           // before the first look after the stream
+    int comeBackMs = 120000;       // how long a restart may take
+    int retryMs = 500;             // between two looks while it restarts
+    int timeoutMs = 0;             // one printer's whole turn, stream and restart included; 0: none
 };
 
 struct Result
@@ -70,8 +70,8 @@ bool decrypt(const QString &chosen, bool firmware, PlainCopy *plain, QString *wh
 // gate may be null), up to options.jobs at once on `pool`; not started yet. A cancel
 // begins no further printer, ends the streams running between two pieces and waits for
 // no restart. printerProgressed() gives each printer's percentage; resultOf() its result.
-jobs::FleetRun *start(jobs::WorkerPool &pool, std::shared_ptr<Device> device, jobs::Claims *gate,
-                      const QList<Address> &printers, const PlainCopy &plain,
+jobs::FleetRun *start(jobs::WorkerPool &pool, const std::shared_ptr<Device> &device,
+                      jobs::Claims *gate, const QList<Address> &printers, const PlainCopy &plain,
                       const Options &options, QObject *parent = nullptr);
 // A printer's result once printerFinished(index) was said; "not attempted" when it was
 // not begun.

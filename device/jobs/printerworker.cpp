@@ -69,7 +69,8 @@ public:
                     job, [job, outcome] { job->markFinished(outcome); }, Qt::QueuedConnection);
                 continue;
             }
-            QMetaObject::invokeMethod(job, [job] { job->markStarted(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                job, [job] { job->markStarted(); }, Qt::QueuedConnection);
             const ops::Outcome outcome = job->run(m_session);
             if (m_closeAfterEach) {
                 m_session.close();
@@ -121,8 +122,8 @@ Job *PrinterWorker::submit(const QString &title, Body body)
     auto *job = new Job(title, std::move(body), this);
     track(job);
     m_queue->push(job);
-    QMetaObject::invokeMethod(m_worker, [worker = m_worker] { worker->kick(); },
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        m_worker, [worker = m_worker] { worker->kick(); }, Qt::QueuedConnection);
     return job;
 }
 
@@ -191,8 +192,8 @@ Job *WorkerPool::submit(const QString &title, Body body)
     if (int(m_workers.size()) < std::min(m_size, m_unfinished))
         m_workers.emplace_back(new PrinterWorker(m_queue, true, nullptr));
     for (const auto &worker : m_workers)
-        QMetaObject::invokeMethod(worker->m_worker, [w = worker->m_worker] { w->kick(); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            worker->m_worker, [w = worker->m_worker] { w->kick(); }, Qt::QueuedConnection);
     return job;
 }
 

@@ -58,7 +58,7 @@ private:
     std::unique_ptr<PrinterSession> m_session;
     std::unique_ptr<QThread> m_thread;
     Worker *m_worker = nullptr; // lives on m_thread
-    std::vector<Job *> m_jobs; // submitted here, not finished
+    std::vector<Job *> m_jobs;  // submitted here, not finished
     int m_unfinished = 0;
 };
 

@@ -34,7 +34,8 @@ bool pause(const PrinterSession &session, unsigned long ms)
 bool pauseWithinDeadline(const PrinterSession &session, unsigned long ms)
 {
     const QDeadlineTimer deadline = session.deadline();
-    const qint64 left = deadline.isForever() ? qint64(ms) : std::max<qint64>(0, deadline.remainingTime());
+    const qint64 left =
+        deadline.isForever() ? qint64(ms) : std::max<qint64>(0, deadline.remainingTime());
     return pause(session, ulong(std::min<qint64>(qint64(ms), left)));
 }
 

@@ -39,7 +39,7 @@ QString PrinterAddress::key() const
     const links::Kind *kind = links::find(scheme);
     if (!kind)
         return scheme + QLatin1Char(':');
-    const QString text = kind->text(*this);
+    QString text = kind->text(*this);
     if (kind->bare)
         return text;
     return text.isEmpty() ? QLatin1String(kind->scheme)

@@ -5,7 +5,7 @@
 FileSends::FileSends(PageHost &host, QObject *parent) : QObject(parent), m_host(host) {}
 
 jobs::Job *FileSends::start(Kind kind, const QString &title, jobs::Body body,
-                            std::function<void(const ops::Outcome &)> done)
+                            const std::function<void(const ops::Outcome &)> &done)
 {
     m_kind = kind;
     jobs::Job *job = m_host.startJob(title, std::move(body));

@@ -29,7 +29,7 @@ public:
     // Starts `body` as a job; `done` is given its outcome on this thread, before ended().
     // The body reports its progress through reportTo().
     jobs::Job *start(Kind kind, const QString &title, jobs::Body body,
-                     std::function<void(const ops::Outcome &)> done);
+                     const std::function<void(const ops::Outcome &)> &done);
     bool running() const { return !m_job.isNull(); }
     Kind kind() const { return m_kind; }
     // Stops the file under way between two pieces (or gives up a stalled one).

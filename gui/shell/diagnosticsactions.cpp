@@ -21,8 +21,8 @@ void DiagnosticsActions::runDoctor(const doctor::NetTarget &target)
     auto findings = std::make_shared<QList<doctor::Finding>>();
     jobs::Job *job = m_host.startJob(tr("连接诊断"), [target, findings](jobs::Context &) {
         // A printer reached over the network needs no USB printer: none is no warning.
-        *findings = target.host.trimmed().isEmpty() ? doctor::checkUsb()
-                                                    : doctor::checkNetwork(target);
+        *findings =
+            target.host.trimmed().isEmpty() ? doctor::checkUsb() : doctor::checkNetwork(target);
         return ops::Outcome();
     });
     PageHost *host = &m_host;
@@ -58,19 +58,18 @@ void DiagnosticsActions::exportReport(const QStringList &listed, const DebugLog 
     inputs.printersListed = listed;
     const bool open = m_host.isDeviceOpen();
     // The open printer is read on its worker; the log is read there after the reads.
-    jobs::Job *job = m_host.startJob(
-        tr("导出诊断报告…"), [open, inputs, log, path](jobs::Context &context) {
+    jobs::Job *job =
+        m_host.startJob(tr("导出诊断报告…"), [open, inputs, log, path](jobs::Context &context) {
             return ops::writeReport(open ? &context.session() : nullptr, inputs, log, path);
         });
     PageHost *host = &m_host;
-    QObject::connect(job, &jobs::Job::finished, job,
-                     [host](const ops::Outcome &written) {
-                         QWidget *parent = host->dialogParent();
-                         if (!written.ok()) {
-                             prompts::critical(parent, tr("导出诊断报告…"), written.sentence);
-                             return;
-                         }
-                         host->showLastResult(written.sentence);
-                         prompts::information(parent, tr("导出诊断报告…"), written.sentence);
-                     });
+    QObject::connect(job, &jobs::Job::finished, job, [host](const ops::Outcome &written) {
+        QWidget *parent = host->dialogParent();
+        if (!written.ok()) {
+            prompts::critical(parent, tr("导出诊断报告…"), written.sentence);
+            return;
+        }
+        host->showLastResult(written.sentence);
+        prompts::information(parent, tr("导出诊断报告…"), written.sentence);
+    });
 }

@@ -101,7 +101,7 @@ void ProfileActions::saveFinished(const profile::Profile &saved, const ops::Outc
     prompts::information(parent, tr("保存配置"), tr("配置已保存到 %1").arg(path));
 }
 
-void ProfileActions::apply(std::function<void(const QStringList &written)> written)
+void ProfileActions::apply(const std::function<void(const QStringList &written)> &written)
 {
     if (!m_host.requireOpenDevice())
         return;
@@ -142,7 +142,7 @@ void ProfileActions::apply(std::function<void(const QStringList &written)> writt
                              return;
                          }
                          if (previewAccepted(*preview))
-                             applyPreviewed(*wanted, std::move(written));
+                             applyPreviewed(*wanted, written);
                      });
 }
 
@@ -180,7 +180,7 @@ bool ProfileActions::previewAccepted(const profileapply::Outcome &preview)
 }
 
 void ProfileActions::applyPreviewed(const profile::Profile &wanted,
-                                    std::function<void(const QStringList &written)> written)
+                                    const std::function<void(const QStringList &written)> &written)
 {
     if (!m_host.requireOpenDevice())
         return;

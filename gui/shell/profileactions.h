@@ -31,14 +31,14 @@ public:
     // `written` is told, once the apply has ended, the pages it wrote to, wholly or in
     // part (a write that failed or was cancelled too), as profiles name them; it is not
     // told when nothing was sent.
-    void apply(std::function<void(const QStringList &written)> written);
+    void apply(const std::function<void(const QStringList &written)> &written);
 
 private:
     void saveFinished(const profile::Profile &saved, const ops::Outcome &outcome);
     // Shows what the preview found; true when the user chose to write it.
     bool previewAccepted(const profileapply::Outcome &preview);
     void applyPreviewed(const profile::Profile &wanted,
-                        std::function<void(const QStringList &written)> written);
+                        const std::function<void(const QStringList &written)> &written);
     // Reports the apply; the pages written to.
     QStringList applyFinished(const profileapply::Outcome &done, bool cancelled);
 

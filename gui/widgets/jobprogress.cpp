@@ -62,7 +62,8 @@ void JobProgress::showProgress(int done, int total, const QString &text)
         m_bar->setValue(done);
     }
     if (m_cancel->isEnabled())
-        m_text->setText(text.isEmpty() && total > 0 ? QStringLiteral("%1/%2").arg(done).arg(total) : text);
+        m_text->setText(text.isEmpty() && total > 0 ? QStringLiteral("%1/%2").arg(done).arg(total)
+                                                    : text);
 }
 
 void JobProgress::finish()

@@ -208,7 +208,7 @@ private slots:
         QCOMPARE(one.code, 0);
         const QJsonObject o = QJsonDocument::fromJson(one.out).object();
         QCOMPARE(o.value("count").toInt(), 2);
-        for (const QJsonValue &e : o.value("entries").toArray())
+        for (const auto &e : o.value("entries").toArray())
             QCOMPARE(e.toObject().value("printer").toObject().value("address").toString(),
                      address(1));
         const Run later = run(QStringLiteral("history|--since|2999-01-01|--jsonl"), state);

@@ -30,7 +30,7 @@ std::unique_ptr<SimPrinter> startPrinter(int replyDelayMs = 0)
 // Opens the printer and asks `items` in turn, saying after each how far it got; the
 // first failure ends it, with the items answered in `written`.
 jobs::Body askInTurn(quint16 port, const QList<quint8> &items,
-                     std::function<void(int)> afterEach = {})
+                     const std::function<void(int)> &afterEach = {})
 {
     return [port, items, afterEach](jobs::Context &context) {
         PrinterSession &session = context.session();
@@ -97,7 +97,8 @@ private slots:
         QVERIFY(printer);
         jobs::PrinterWorker worker;
         QSignalSpy busy(&worker, &jobs::PrinterWorker::busyChanged);
-        jobs::Job *first = worker.submit(QStringLiteral("first"), askInTurn(printer->tcpPort(), kFirst));
+        jobs::Job *first =
+            worker.submit(QStringLiteral("first"), askInTurn(printer->tcpPort(), kFirst));
         jobs::Job *second =
             worker.submit(QStringLiteral("second"), askInTurn(printer->tcpPort(), kSecond));
         bool firstDone = false;
@@ -133,11 +134,11 @@ private slots:
         const QList<quint8> items = kFirst + kSecond;
         // The cancel comes from the worker's side, right after an answer: the next
         // exchange is the boundary it must stop at.
-        jobs::Job *job = worker.submit(
-            QStringLiteral("read"), askInTurn(printer->tcpPort(), items, [&](int answered) {
-                if (answered == cancelAfter)
-                    self.load()->cancel();
-            }));
+        jobs::Job *job = worker.submit(QStringLiteral("read"),
+                                       askInTurn(printer->tcpPort(), items, [&](int answered) {
+                                           if (answered == cancelAfter)
+                                               self.load()->cancel();
+                                       }));
         self = job;
         if (cancelAfter < 0)
             job->cancel();
@@ -161,9 +162,11 @@ private slots:
         const auto printer = startPrinter();
         QVERIFY(printer);
         jobs::PrinterWorker worker;
-        jobs::Job *cancelled = worker.submit(QStringLiteral("a"), askInTurn(printer->tcpPort(), kFirst));
+        jobs::Job *cancelled =
+            worker.submit(QStringLiteral("a"), askInTurn(printer->tcpPort(), kFirst));
         cancelled->cancel();
-        jobs::Job *next = worker.submit(QStringLiteral("b"), askInTurn(printer->tcpPort(), kSecond));
+        jobs::Job *next =
+            worker.submit(QStringLiteral("b"), askInTurn(printer->tcpPort(), kSecond));
         QVERIFY(waitFinished(next).ok());
         QCOMPARE(itemsSeen(*printer), kSecond);
     }
@@ -187,13 +190,12 @@ private slots:
                 int seen = most.load();
                 while (running > seen && !most.compare_exchange_weak(seen, running)) {
                 }
-                const ops::Outcome outcome = ask(context);
+                ops::Outcome outcome = ask(context);
                 --now;
                 return outcome;
             });
-            connect(job, &jobs::Job::finished, this, [&](const ops::Outcome &o) {
-                finished += o.ok() ? 1 : 0;
-            });
+            connect(job, &jobs::Job::finished, this,
+                    [&](const ops::Outcome &o) { finished += o.ok() ? 1 : 0; });
         }
         QTRY_COMPARE_WITH_TIMEOUT(finished, 8, 20000);
         QVERIFY(most.load() <= 3);
@@ -215,7 +217,8 @@ private slots:
         int interrupted = 0;
         int done = 0;
         for (const auto &printer : printers) {
-            jobs::Job *job = pool.submit(QStringLiteral("poll"), askInTurn(printer->tcpPort(), kFirst));
+            jobs::Job *job =
+                pool.submit(QStringLiteral("poll"), askInTurn(printer->tcpPort(), kFirst));
             connect(job, &jobs::Job::finished, this, [&](const ops::Outcome &o) {
                 ++done;
                 interrupted += o.code == ops::Code::Interrupted ? 1 : 0;

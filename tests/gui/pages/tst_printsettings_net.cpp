@@ -402,7 +402,7 @@ void TestPrintSettingsNet::secondClickWhileReading()
     fill(&print, fields(kPrintValues));
     f.printer->setReplyDelayMs(50);
     click(&print, "pushButton_PrintSettingRead");
-    QTRY_VERIFY(f.printer->receivedFrames().size() >= 1);
+    QTRY_VERIFY(!f.printer->receivedFrames().isEmpty());
     click(&print, "pushButton_PrintSettingRead");
     clickEnabled(print, "pushButton_PrintSettingSet");
     clickEnabled(distance, "pushButton_DistanceSettingRead");
