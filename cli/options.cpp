@@ -27,7 +27,7 @@ bool parseUsbTarget(const QString &portText, PrinterAddress *target)
                                  target);
 }
 
-bool readTargets(const QString &path, QList<PrinterAddress> *targets, QString *error)
+bool readTargetsText(const QString &path, QString *text, QString *error)
 {
     QFile file;
     QByteArray bytes;
@@ -37,7 +37,13 @@ bool readTargets(const QString &path, QList<PrinterAddress> *targets, QString *e
         *error = QStringLiteral("cannot read %1: %2").arg(path, why);
         return false;
     }
-    const QString text = QString::fromUtf8(bytes);
+    *text = QString::fromUtf8(bytes);
+    return true;
+}
+
+bool targetsOfText(const QString &path, const QString &text, QList<PrinterAddress> *targets,
+                   QString *error)
+{
     int number = 0;
     if (!parseTargets(text, targets, &number)) {
         *error = QStringLiteral("%1:%2: not an address or usb:PORT: %3")

@@ -64,9 +64,12 @@ bool parseOptions(const QStringList &arguments, Options *options, QString *error
 bool parseNetTarget(const QString &text, PrinterAddress *target);
 // --usb: "" (the first USB printer) or a port number from 1 to 255.
 bool parseUsbTarget(const QString &portText, PrinterAddress *target);
-// A targets file: one address or "usb:PORT" per line, blank lines and lines starting with
-// '#' skipped. False with the reason when it cannot be read or holds a bad line.
-bool readTargets(const QString &path, QList<PrinterAddress> *targets, QString *error);
+// A targets file's text, refused (with the reason) when it cannot be read or is too large.
+bool readTargetsText(const QString &path, QString *text, QString *error);
+// The addresses of a targets file: one address or "usb:PORT" per line, blank lines and
+// lines starting with '#' skipped. False at a bad line, named with `path` and its number.
+bool targetsOfText(const QString &path, const QString &text, QList<PrinterAddress> *targets,
+                   QString *error);
 
 // The targets that name a printer named before them: the same address and port (an IPv6
 // address in any spelling, an IPv4-mapped one as IPv4, a host name as the addresses it

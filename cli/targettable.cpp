@@ -3,25 +3,17 @@
 #include "cli/commands.h"
 #include "cli/options.h"
 #include "cli/output.h"
-#include "core/files/regularfile.h"
 #include "core/settings/targetvalues.h"
 #include "device/settings/profileapply.h"
 
-#include <QFile>
-
 bool readTargetsFile(const QString &path, Options *options, QString *error)
 {
-    QFile file;
-    QByteArray bytes;
-    QString why;
-    if (!regularfile::open(path, &file, &why, kMaxTargetsFileBytes) ||
-        !regularfile::readAll(file, kMaxTargetsFileBytes, &bytes, &why)) {
-        *error = QStringLiteral("cannot read %1: %2").arg(path, why);
+    QString text;
+    if (!readTargetsText(path, &text, error))
         return false;
-    }
-    const QString text = QString::fromUtf8(bytes);
     if (!targetvalues::isTable(text))
-        return readTargets(path, &options->targets, error);
+        return targetsOfText(path, text, &options->targets, error);
+    QString why;
     targetvalues::Table table;
     if (!targetvalues::parse(text, &table, &why)) {
         *error = QStringLiteral("%1: %2").arg(path, why);

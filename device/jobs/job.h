@@ -48,6 +48,11 @@ private:
 
 using Body = std::function<ops::Outcome(Context &)>;
 
+class Job;
+class JobQueue;
+// Cancels `job`, which waits in `queue` or runs (printerworker.cpp).
+void cancelJob(JobQueue &queue, Job *job);
+
 // One piece of printer work. It lives on the thread that started it; its signals come
 // there. cancel() may be called from any thread, at any time.
 class Job : public QObject
@@ -85,6 +90,7 @@ signals:
 
 private:
     friend class Worker;
+    friend void cancelJob(JobQueue &queue, Job *job);
     friend class PrinterWorker;
     friend class WorkerPool;
     // On the worker.

@@ -90,6 +90,36 @@ private:
     bool m_running = false;
 };
 
+namespace {
+
+// Keeps `job` among the unfinished ones of `owner` (a worker or a pool) until it has said
+// finished: the owner's busy state follows, and the job is deleted then.
+template <typename Owner>
+void track(Owner *owner, std::vector<Job *> &unfinished, int &count, Job *job)
+{
+    unfinished.push_back(job);
+    if (count++ == 0)
+        emit owner->busyChanged(true);
+    QObject::connect(job, &Job::finished, owner, [owner, &unfinished, &count, job] {
+        unfinished.erase(std::remove(unfinished.begin(), unfinished.end(), job), unfinished.end());
+        emit owner->jobFinished(job);
+        job->deleteLater();
+        if (--count == 0)
+            emit owner->busyChanged(false);
+    });
+}
+
+} // namespace
+
+void cancelJob(JobQueue &queue, Job *job)
+{
+    job->cancel();
+    // One still waiting is finished here, so that its owner hears of it even when it is
+    // going away.
+    if (queue.remove(job))
+        job->markFinished(notStarted(job->title()));
+}
+
 PrinterWorker::PrinterWorker(QObject *parent)
     : PrinterWorker(std::make_shared<JobQueue>(), false, parent)
 {
@@ -129,17 +159,8 @@ Job *PrinterWorker::submit(const QString &title, Body body)
 
 void PrinterWorker::track(Job *job)
 {
-    m_jobs.push_back(job);
-    if (m_unfinished++ == 0)
-        emit busyChanged(true);
+    jobs::track(this, m_jobs, m_unfinished, job);
     connect(job, &Job::started, this, [this, job] { emit jobStarted(job); });
-    connect(job, &Job::finished, this, [this, job] {
-        m_jobs.erase(std::remove(m_jobs.begin(), m_jobs.end(), job), m_jobs.end());
-        emit jobFinished(job);
-        job->deleteLater();
-        if (--m_unfinished == 0)
-            emit busyChanged(false);
-    });
 }
 
 Job *PrinterWorker::currentJob() const
@@ -154,13 +175,8 @@ Job *PrinterWorker::currentJob() const
 void PrinterWorker::cancelAll()
 {
     const std::vector<Job *> jobs = m_jobs;
-    for (Job *job : jobs) {
-        job->cancel();
-        // One still waiting is finished here, so its owner hears of it even when this
-        // worker is going away.
-        if (m_queue->remove(job))
-            job->markFinished(notStarted(job->title()));
-    }
+    for (Job *job : jobs)
+        cancelJob(*m_queue, job);
 }
 
 WorkerPool::WorkerPool(int size, QObject *parent)
@@ -177,16 +193,7 @@ WorkerPool::~WorkerPool()
 Job *WorkerPool::submit(const QString &title, Body body)
 {
     auto *job = new Job(title, std::move(body), this);
-    m_jobs.push_back(job);
-    if (m_unfinished++ == 0)
-        emit busyChanged(true);
-    connect(job, &Job::finished, this, [this, job] {
-        m_jobs.erase(std::remove(m_jobs.begin(), m_jobs.end(), job), m_jobs.end());
-        emit jobFinished(job);
-        job->deleteLater();
-        if (--m_unfinished == 0)
-            emit busyChanged(false);
-    });
+    track(this, m_jobs, m_unfinished, job);
     m_queue->push(job);
     // Workers are started as work comes, up to the bound.
     if (int(m_workers.size()) < std::min(m_size, m_unfinished))
@@ -208,9 +215,7 @@ void WorkerPool::cancel(Job *job)
 {
     if (std::find(m_jobs.begin(), m_jobs.end(), job) == m_jobs.end())
         return;
-    job->cancel();
-    if (m_queue->remove(job))
-        job->markFinished(notStarted(job->title()));
+    cancelJob(*m_queue, job);
 }
 
 void WorkerPool::retire()
