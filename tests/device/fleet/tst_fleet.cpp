@@ -1043,11 +1043,14 @@ private slots:
         QVERIFY(port > 0);
 
         const QByteArray up = "labelprinter_up{printer=\"" + at(*ready).key().toUtf8() + "\"} 1";
+        const QByteArray down = "labelprinter_up{printer=\"" + gone.key().toUtf8() + "\"} 0";
+        const QByteArray noPaper = "labelprinter_condition{condition=\"paper_out\",printer=\"" +
+                                   at(*paperOut).key().toUtf8() + "\"} 1";
+        // The three printers are polled side by side; wait until each has been read once.
         QByteArray metrics;
-        QTRY_VERIFY_WITH_TIMEOUT((metrics = scrape(port)).contains(up), 10000);
-        QVERIFY(metrics.contains("labelprinter_up{printer=\"" + gone.key().toUtf8() + "\"} 0"));
-        QVERIFY(metrics.contains("labelprinter_condition{condition=\"paper_out\",printer=\"" +
-                                 at(*paperOut).key().toUtf8() + "\"} 1"));
+        QTRY_VERIFY_WITH_TIMEOUT((metrics = scrape(port)).contains(up) && metrics.contains(down) &&
+                                     metrics.contains(noPaper),
+                                 15000);
         QVERIFY(
             metrics.contains("labelprinter_info{firmware=\"V1.2.7\",model=\"K53TA\",printer=\"" +
                              at(*ready).key().toUtf8() + "\",serial=\"K53TA2401000123\"} 1"));
