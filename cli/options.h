@@ -48,6 +48,8 @@ struct Options
     bool csv = false;                                  // --csv
     QString historyPrinter;                            // --printer (history)
     QString since;                                     // --since (history)
+    QString profile;                                   // --profile (exporter): drift
+    int profileIntervalSeconds = 300;                  // --profile-interval
 };
 
 // A targets file larger than this is refused before it is read (about 600,000 lines).

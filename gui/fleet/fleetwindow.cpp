@@ -3,6 +3,7 @@
 #include "gui/widgets/accelerators.h"
 #include "gui/widgets/prompts.h"
 #include "device/fleet/fleetlist.h"
+#include "device/fleet/drift.h"
 #include "device/fleet/fleetmodel.h"
 #include "device/fleet/inventory.h"
 #include "device/fleet/poller.h"
@@ -171,6 +172,7 @@ FleetWindow::FleetWindow(std::unique_ptr<fleet::Device> device, QWidget *parent)
     m_gate = new jobs::Claims(this);
     m_model = new fleet::FleetModel(this);
     m_poller = new fleet::Poller(m_device, *m_gate, *m_pool, this);
+    m_drift = new fleet::drift::Checker(m_device, *m_gate, *m_pool, this);
     // Work that ends within this shows no progress, no Cancel: nothing flickers.
     m_progressDelay.setSingleShot(true);
     m_progressDelay.setInterval(500);
@@ -187,6 +189,7 @@ FleetWindow::FleetWindow(std::unique_ptr<fleet::Device> device, QWidget *parent)
     m_poller->setIntervalMs(m_interval->value() * 1000);
     loadList(settings);
     restoreLayout(settings);
+    m_table->setColumnHidden(fleet::FleetModel::DriftColumn, true);
     m_poller->setAddresses(m_model->addresses());
 
     connect(m_poller, &fleet::Poller::polled, this,
@@ -209,6 +212,8 @@ FleetWindow::~FleetWindow()
 {
     delete m_poller;
     m_poller = nullptr;
+    delete m_drift;
+    m_drift = nullptr;
     cancelWork();
     // A rollout's decrypted file goes once the streams in flight have let go of it.
     if (!m_plain.isNull())
@@ -255,6 +260,8 @@ void FleetWindow::buildUi()
 
     auto *actions = new QHBoxLayout;
     m_apply = button("pushButton_FleetApply", this);
+    m_checkDrift = button("pushButton_FleetCheckDrift", this);
+    actions->addWidget(m_checkDrift);
     m_firmware = button("pushButton_FleetFirmware", this);
     m_font = button("pushButton_FleetFont", this);
     m_selfTest = button("pushButton_FleetSelfTest", this);
@@ -313,6 +320,18 @@ void FleetWindow::buildUi()
     connect(m_import, &QPushButton::clicked, this, &FleetWindow::importTargets);
     connect(m_discover, &QPushButton::clicked, this, &FleetWindow::discover);
     connect(m_apply, &QPushButton::clicked, this, &FleetWindow::applyProfile);
+    connect(m_checkDrift, &QPushButton::clicked, this, &FleetWindow::checkDrift);
+    connect(m_drift, &fleet::drift::Checker::checked, this,
+            [this](const fleet::Address &a, const fleet::drift::Result &r) {
+                QStringList lines;
+                for (const profile::Difference &d : r.differences)
+                    lines << (fleet::drift::isSecret(d)
+                                  ? tr("%1：不同").arg(settingtable::label(fleet::drift::settingKey(d)))
+                                  : differenceLines({d}));
+                m_model->setDrift(a.key(),
+                                  r.checked ? QString::number(r.differences.size()) : tr("无法读取"),
+                                  r.checked ? lines.join(QLatin1Char('\n')) : r.outcome.sentence);
+            });
     connect(m_firmware, &QPushButton::clicked, this, [this] { download(true); });
     connect(m_font, &QPushButton::clicked, this, [this] { download(false); });
     connect(m_selfTest, &QPushButton::clicked, this, &FleetWindow::selfTest);
@@ -379,6 +398,7 @@ void FleetWindow::retranslate()
     m_import->setText(tr("导入目标文件(&I)…"));
     m_discover->setText(tr("搜索(&C)"));
     m_apply->setText(tr("应用配置(&P)…"));
+    m_checkDrift->setText(tr("检查偏差…"));
     m_firmware->setText(tr("下载固件(&F)…"));
     m_font->setText(tr("下载字库(&O)…"));
     m_selfTest->setText(tr("打印自检页"));
@@ -763,6 +783,7 @@ void FleetWindow::updateButtons()
     m_scan->setEnabled(idle);
     m_discover->setEnabled(idle);
     m_export->setEnabled(m_model->rowCount() > 0);
+    m_checkDrift->setEnabled(m_model->rowCount() > 0);
 }
 
 void FleetWindow::updateSummary()
@@ -875,6 +896,28 @@ void FleetWindow::applyProfile()
         write->start();
     });
     dry->start();
+}
+
+void FleetWindow::checkDrift()
+{
+    const QString path = prompts::openFileName(this, tr("检查偏差"), m_driftProfile,
+                                               tr("配置文件 (*.json);;所有文件 (*)"));
+    if (path.isEmpty())
+        return;
+    profile::Profile wanted;
+    QFile file(path);
+    QString error;
+    if (!file.open(QIODevice::ReadOnly) || !profile::parse(file.readAll(), &wanted, &error) ||
+        !profileapply::check(wanted, &error)) {
+        prompts::warning(this, tr("检查偏差"), tr("无法使用 %1：%2").arg(path, error));
+        return;
+    }
+    m_driftProfile = path;
+    m_table->setColumnHidden(fleet::FleetModel::DriftColumn, false);
+    // Read in the background beside the polls, each printer when no one else talks to it.
+    m_drift->setPrinters(m_model->addresses(), wanted);
+    m_drift->setLimit(m_jobs->value());
+    m_drift->checkNow();
 }
 
 void FleetWindow::download(bool firmware)

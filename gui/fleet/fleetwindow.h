@@ -23,6 +23,9 @@ class QTableView;
 namespace fleet {
 class FleetModel;
 class Poller;
+namespace drift {
+class Checker;
+} // namespace drift
 } // namespace fleet
 namespace jobs {
 class Claims;
@@ -75,6 +78,8 @@ private:
     void importTargets();
     void discover();
     void applyProfile();
+    // Compares every printer with a profile chosen now; the drift column shows it.
+    void checkDrift();
     void download(bool firmware);
     void selfTest();
     void exportInventory();
@@ -116,6 +121,8 @@ private:
     QTimer m_progressDelay;
     fleet::FleetModel *m_model = nullptr;
     fleet::Poller *m_poller = nullptr;
+    fleet::drift::Checker *m_drift = nullptr;
+    QString m_driftProfile; // the last one chosen
     std::function<QString()> m_openKey;
     QString m_excludedKey;
     QString m_listPath;
@@ -131,6 +138,7 @@ private:
     QPushButton *m_discover = nullptr;
     QTableView *m_table = nullptr;
     QPushButton *m_apply = nullptr;
+    QPushButton *m_checkDrift = nullptr;
     QPushButton *m_firmware = nullptr;
     QPushButton *m_font = nullptr;
     QPushButton *m_selfTest = nullptr;
