@@ -136,10 +136,11 @@ bool Checker::checkNow()
     if (m_run)
         return false;
     const QList<Address> printers = m_printers;
-    m_run = check(m_pool, m_device, printers, m_wanted, m_perPrinter, m_timeLimitMs, this);
-    m_run->setLimit(m_limit);
-    m_run->setClaims(&m_gate);
-    jobs::FleetRun *run = m_run;
+    jobs::FleetRun *run =
+        check(m_pool, m_device, printers, m_wanted, m_perPrinter, m_timeLimitMs, this);
+    m_run = run;
+    run->setLimit(m_limit);
+    run->setClaims(&m_gate);
     connect(run, &jobs::FleetRun::printerFinished, this, [this, run, printers](int i) {
         if (run->state(i) != jobs::FleetRun::State::NotAttempted)
             emit checked(printers.at(i), resultOf(*run, i));

@@ -3,12 +3,12 @@
 #include "core/settings/profile.h"
 #include "device/fleet/device.h"
 #include "device/jobs/claims.h"
+#include "device/operations/applymany.h"
 
 #include <QDateTime>
 #include <QJsonObject>
 #include <QList>
 #include <QObject>
-#include <QPointer>
 #include <QTimer>
 #include <QStringList>
 #include <memory>
@@ -91,7 +91,7 @@ private:
     QList<Address> m_printers;
     profile::Profile m_wanted;
     QList<profile::Profile> m_perPrinter;
-    QPointer<jobs::FleetRun> m_run;
+    jobs::FleetRun *m_run = nullptr; // the check in flight
     int m_limit = 8;
     int m_timeLimitMs = 0;
 };

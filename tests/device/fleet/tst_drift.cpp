@@ -131,29 +131,28 @@ private slots:
     {
         QTest::addColumn<QString>("targets");
         QTest::addColumn<int>("code");
-        QTest::addColumn<QStringList>("rows");   // the text table; "…" ends a prefix
+        // The text table, its columns split at '|' (24, 24 and 20 wide); "…" ends a prefix.
+        QTest::addColumn<QStringList>("rows");
         QTest::addColumn<QStringList>("states"); // of the --jsonl lines
-        const QString header = "printer                  setting                  printer value "
-                               "       profile value";
-        const QStringList sameAndTwo{
-            header, "%0                       no setting differs",
-            "%1                       bluetooth.bleName        \"Elsewhere\"          \"Shop\"",
-            "%1                       bluetooth.name           \"Other\"              \"Till-2\""};
+        const QString header = "printer|setting|printer value|profile value";
+        const QStringList sameAndTwo{header, "%0|no setting differs",
+                                     "%1|bluetooth.bleName|\"Elsewhere\"|\"Shop\"",
+                                     "%1|bluetooth.name|\"Other\"|\"Till-2\""};
         QTest::newRow("a PIN differs")
             << "all.csv" << 4
-            << sameAndTwo + QStringList{"%2                       bluetooth.pin            differs",
+            << sameAndTwo + QStringList{"%2|bluetooth.pin|differs",
                                         "2 of 3 printers differ from the profile, 0 could not "
                                         "be read"}
             << QStringList{"same", "drift", "drift"};
         QTest::newRow("one cannot be read")
             << "down.csv" << 2
-            << sameAndTwo + QStringList{"%X                       cannot read: …",
+            << sameAndTwo + QStringList{"%X|cannot read: …",
                                         "1 of 3 printers differ from the profile, 1 could not "
                                         "be read"}
             << QStringList{"same", "drift", "unreadable"};
         QTest::newRow("none differs")
             << "one.csv" << 0
-            << QStringList{header, "%0                       no setting differs",
+            << QStringList{header, "%0|no setting differs",
                            "0 of 1 printers differ from the profile, 0 could not be read"}
             << QStringList{"same"};
     }
@@ -169,7 +168,12 @@ private slots:
         const QStringList lines = QString::fromUtf8(text.out).split('\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), rows.size());
         for (int i = 0; i < rows.size(); ++i) {
-            const QString want = expand(rows.at(i));
+            const QStringList fields = expand(rows.at(i)).split('|');
+            QString want;
+            for (int f = 0; f < fields.size(); ++f)
+                want += f + 1 < fields.size()
+                            ? fields.at(f).leftJustified(f < 2 ? 24 : 20) + QLatin1Char(' ')
+                            : fields.at(f);
             if (want.endsWith(QStringLiteral("…")))
                 QVERIFY2(lines.at(i).startsWith(want.chopped(1)), qPrintable(lines.at(i)));
             else
@@ -227,7 +231,7 @@ private slots:
         profile::Profile site;
         QVERIFY(profile::parse(file.readAll(), &site, &error));
         QList<profile::Profile> perPrinter;
-        for (const QString &name : {"Till-1", "Till-2", "Till-3"}) {
+        for (const char *name : {"Till-1", "Till-2", "Till-3"}) {
             profile::Profile filled;
             QVERIFY(targetvalues::fill(site, {{"name", name}}, name, &filled, &error));
             perPrinter << filled;
