@@ -925,6 +925,10 @@
         <source>结果</source>
         <translation>Ergebnis</translation>
     </message>
+    <message>
+        <source>偏差</source>
+        <translation>Abweichung</translation>
+    </message>
 </context>
 <context>
     <name>FleetRun</name>
@@ -1260,6 +1264,22 @@ Die Datei bleibt, wie sie ist; ändert sich die Liste, wird vor dem Überschreib
     <message>
         <source>解密</source>
         <translation>Entschlüsseln</translation>
+    </message>
+    <message>
+        <source>%1：不同</source>
+        <translation>%1: weicht ab</translation>
+    </message>
+    <message>
+        <source>无法读取</source>
+        <translation>Nicht lesbar</translation>
+    </message>
+    <message>
+        <source>检查偏差…</source>
+        <translation>Abweichung prüfen…</translation>
+    </message>
+    <message>
+        <source>检查偏差</source>
+        <translation>Abweichung prüfen</translation>
     </message>
 </context>
 <context>

@@ -925,6 +925,10 @@
         <source>结果</source>
         <translation>Résultat</translation>
     </message>
+    <message>
+        <source>偏差</source>
+        <translation>Écart</translation>
+    </message>
 </context>
 <context>
     <name>FleetRun</name>
@@ -1260,6 +1264,22 @@ Le fichier reste tel quel ; si la liste change, vous serez consulté avant qu&ap
     <message>
         <source>解密</source>
         <translation>Déchiffrement</translation>
+    </message>
+    <message>
+        <source>%1：不同</source>
+        <translation>%1 : diffère</translation>
+    </message>
+    <message>
+        <source>无法读取</source>
+        <translation>Illisible</translation>
+    </message>
+    <message>
+        <source>检查偏差…</source>
+        <translation>Vérifier l’écart…</translation>
+    </message>
+    <message>
+        <source>检查偏差</source>
+        <translation>Vérifier l’écart</translation>
     </message>
 </context>
 <context>

@@ -925,6 +925,10 @@
         <source>结果</source>
         <translation>Resultaat</translation>
     </message>
+    <message>
+        <source>偏差</source>
+        <translation>Afwijking</translation>
+    </message>
 </context>
 <context>
     <name>FleetRun</name>
@@ -1260,6 +1264,22 @@ Het bestand blijft zoals het is; verandert de lijst, dan wordt eerst gevraagd of
     <message>
         <source>解密</source>
         <translation>Ontsleutelen</translation>
+    </message>
+    <message>
+        <source>%1：不同</source>
+        <translation>%1: wijkt af</translation>
+    </message>
+    <message>
+        <source>无法读取</source>
+        <translation>Niet leesbaar</translation>
+    </message>
+    <message>
+        <source>检查偏差…</source>
+        <translation>Afwijking controleren…</translation>
+    </message>
+    <message>
+        <source>检查偏差</source>
+        <translation>Afwijking controleren</translation>
     </message>
 </context>
 <context>

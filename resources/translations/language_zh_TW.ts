@@ -925,6 +925,10 @@
         <source>结果</source>
         <translation>結果</translation>
     </message>
+    <message>
+        <source>偏差</source>
+        <translation>偏差</translation>
+    </message>
 </context>
 <context>
     <name>FleetRun</name>
@@ -1260,6 +1264,22 @@
     <message>
         <source>解密</source>
         <translation>解密</translation>
+    </message>
+    <message>
+        <source>%1：不同</source>
+        <translation>%1：不同</translation>
+    </message>
+    <message>
+        <source>无法读取</source>
+        <translation>無法讀取</translation>
+    </message>
+    <message>
+        <source>检查偏差…</source>
+        <translation>檢查偏差…</translation>
+    </message>
+    <message>
+        <source>检查偏差</source>
+        <translation>檢查偏差</translation>
     </message>
 </context>
 <context>
