@@ -61,9 +61,9 @@ int run(CommandContext &c, const profile::Profile &wanted)
                    .arg(QStringLiteral("printer value"), -20)
                    .arg(QStringLiteral("profile value")));
     jobs::WorkerPool pool(c.options.jobs);
-    const std::unique_ptr<jobs::FleetRun> run(
-        fleet::drift::check(pool, fleet::makeSessionDevice(), printers, wanted, perPrinter,
-                            c.options.timeoutSeconds * 1000));
+    const std::unique_ptr<jobs::FleetRun> run(fleet::drift::check(pool, fleet::makeSessionDevice(),
+                                                                  printers, wanted, perPrinter,
+                                                                  c.options.timeoutSeconds * 1000));
     run->setLimit(c.options.jobs);
     std::vector<fleet::drift::Result> results(size_t(printers.size()));
     ProgressLine progress(c);

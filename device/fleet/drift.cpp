@@ -85,7 +85,8 @@ QJsonObject record(const QString &printer, const Result &result)
             one.insert(QStringLiteral("secret"), true);
             one.insert(QStringLiteral("change"), QStringLiteral("differs"));
         } else {
-            one.insert(QStringLiteral("printer"), d.printer.isUndefined() ? QJsonValue() : d.printer);
+            one.insert(QStringLiteral("printer"),
+                       d.printer.isUndefined() ? QJsonValue() : d.printer);
             one.insert(QStringLiteral("profile"), d.profile);
         }
         differences.append(one);

@@ -104,7 +104,8 @@ int FleetModel::add(const QList<Address> &addresses)
         return 0;
     beginInsertRows(QModelIndex(), m_rows.size(), m_rows.size() + fresh.size() - 1);
     for (const Address &a : fresh)
-        m_rows.append(Row{a, Reading(), QDateTime(), QString(), false, QString(), QString(), QString()});
+        m_rows.append(
+            Row{a, Reading(), QDateTime(), QString(), false, QString(), QString(), QString()});
     endInsertRows();
     return fresh.size();
 }

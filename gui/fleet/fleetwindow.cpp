@@ -137,16 +137,22 @@ QString addressProblem(const QString &text)
     return QString();
 }
 
+// "打印浓度", without the label's colon.
+QString settingName(const profile::Difference &d)
+{
+    QString name = settingtable::label(d.page + QLatin1Char('.') + d.setting);
+    while (name.endsWith(QLatin1Char(':')) || name.endsWith(QChar(0xFF1A)))
+        name.chop(1);
+    return name;
+}
+
 // "打印浓度：8 → 12", one line per setting that differs.
 QString differenceLines(const QList<profile::Difference> &differences)
 {
     QStringList lines;
     for (const profile::Difference &d : differences) {
-        QString name = settingtable::label(d.page + QLatin1Char('.') + d.setting);
-        while (name.endsWith(QLatin1Char(':')) || name.endsWith(QChar(0xFF1A)))
-            name.chop(1);
         lines << QStringLiteral("%1：%2 → %3")
-                     .arg(name,
+                     .arg(settingName(d),
                           d.printer.isUndefined() ? FleetWindow::tr("（未知）")
                                                   : profile::valueText(d.printer),
                           profile::valueText(d.profile));
@@ -321,17 +327,7 @@ void FleetWindow::buildUi()
     connect(m_discover, &QPushButton::clicked, this, &FleetWindow::discover);
     connect(m_apply, &QPushButton::clicked, this, &FleetWindow::applyProfile);
     connect(m_checkDrift, &QPushButton::clicked, this, &FleetWindow::checkDrift);
-    connect(m_drift, &fleet::drift::Checker::checked, this,
-            [this](const fleet::Address &a, const fleet::drift::Result &r) {
-                QStringList lines;
-                for (const profile::Difference &d : r.differences)
-                    lines << (fleet::drift::isSecret(d)
-                                  ? tr("%1：不同").arg(settingtable::label(fleet::drift::settingKey(d)))
-                                  : differenceLines({d}));
-                m_model->setDrift(a.key(),
-                                  r.checked ? QString::number(r.differences.size()) : tr("无法读取"),
-                                  r.checked ? lines.join(QLatin1Char('\n')) : r.outcome.sentence);
-            });
+    connect(m_drift, &fleet::drift::Checker::checked, this, &FleetWindow::showDrift);
     connect(m_firmware, &QPushButton::clicked, this, [this] { download(true); });
     connect(m_font, &QPushButton::clicked, this, [this] { download(false); });
     connect(m_selfTest, &QPushButton::clicked, this, &FleetWindow::selfTest);
@@ -918,6 +914,17 @@ void FleetWindow::checkDrift()
     m_drift->setPrinters(m_model->addresses(), wanted);
     m_drift->setLimit(m_jobs->value());
     m_drift->checkNow();
+}
+
+void FleetWindow::showDrift(const fleet::Address &address, const fleet::drift::Result &r)
+{
+    QStringList lines;
+    for (const profile::Difference &d : r.differences)
+        lines << (fleet::drift::isSecret(d) ? tr("%1：不同").arg(settingName(d))
+                                            : differenceLines({d}));
+    m_model->setDrift(address.key(),
+                      r.checked ? QString::number(r.differences.size()) : tr("无法读取"),
+                      r.checked ? lines.join(QLatin1Char('\n')) : r.outcome.sentence);
 }
 
 void FleetWindow::download(bool firmware)

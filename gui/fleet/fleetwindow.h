@@ -25,6 +25,7 @@ class FleetModel;
 class Poller;
 namespace drift {
 class Checker;
+struct Result;
 } // namespace drift
 } // namespace fleet
 namespace jobs {
@@ -80,6 +81,7 @@ private:
     void applyProfile();
     // Compares every printer with a profile chosen now; the drift column shows it.
     void checkDrift();
+    void showDrift(const fleet::Address &address, const fleet::drift::Result &result);
     void download(bool firmware);
     void selfTest();
     void exportInventory();

@@ -69,7 +69,10 @@ class TestDrift : public QObject
                     process.readAllStandardError()};
         return r;
     }
-    static QString key(const SimPrinter &p) { return QStringLiteral("127.0.0.1:%1").arg(p.tcpPort()); }
+    static QString key(const SimPrinter &p)
+    {
+        return QStringLiteral("127.0.0.1:%1").arg(p.tcpPort());
+    }
     // %D the folder; %0, %1, %2 the printers (the third one's PIN differs), %X the one
     // that is down.
     QString expand(QString text) const
@@ -256,7 +259,8 @@ private slots:
                  metrics.constData());
         QVERIFY(metrics.contains(series("labelprinter_profile_drift", key(*twoOff)) + "2\n"));
         QVERIFY(metrics.contains(series("labelprinter_profile_drift", down) + "Nan\n"));
-        const QByteArray checked = series("labelprinter_profile_checked_timestamp_seconds", key(*same));
+        const QByteArray checked =
+            series("labelprinter_profile_checked_timestamp_seconds", key(*same));
         const int at = metrics.indexOf(checked);
         QVERIFY(at >= 0);
         const double seconds = metrics.mid(at + checked.size()).split('\n').first().toDouble();

@@ -57,8 +57,9 @@ private slots:
         }
         PrinterAddress a;
         QVERIFY(PrinterAddress::parse(keyOf(*off), &a));
-        QVERIFY(ops::applyToPrinter(a, bluetooth({{"name", "Other"}, {"pin", "1234"}}), false, false)
-                    .outcome.ok());
+        QVERIFY(
+            ops::applyToPrinter(a, bluetooth({{"name", "Other"}, {"pin", "1234"}}), false, false)
+                .outcome.ok());
         QFile file(dir.filePath("site.json"));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(profile::serialize(site));
@@ -70,7 +71,8 @@ private slots:
     {
         MessageRecorder recorder;
         FleetWindow w;
-        w.findChild<QLineEdit *>("lineEdit_FleetAddress")->setText(keyOf(*same) + " " + keyOf(*off));
+        w.findChild<QLineEdit *>("lineEdit_FleetAddress")
+            ->setText(keyOf(*same) + " " + keyOf(*off));
         QTest::mouseClick(w.findChild<QPushButton *>("pushButton_FleetAdd"), Qt::LeftButton);
         auto *table = w.findChild<QTableView *>("tableView_Fleet");
         const int column = fleet::FleetModel::DriftColumn;
