@@ -394,7 +394,7 @@ void FleetWindow::retranslate()
     m_import->setText(tr("导入目标文件(&I)…"));
     m_discover->setText(tr("搜索(&C)"));
     m_apply->setText(tr("应用配置(&P)…"));
-    m_checkDrift->setText(tr("检查偏差…"));
+    m_checkDrift->setText(tr("检查偏差(&D)…"));
     m_firmware->setText(tr("下载固件(&F)…"));
     m_font->setText(tr("下载字库(&O)…"));
     m_selfTest->setText(tr("打印自检页"));

@@ -1274,8 +1274,8 @@ Die Datei bleibt, wie sie ist; ändert sich die Liste, wird vor dem Überschreib
         <translation>Nicht lesbar</translation>
     </message>
     <message>
-        <source>检查偏差…</source>
-        <translation>Abweichung prüfen…</translation>
+        <source>检查偏差(&amp;D)…</source>
+        <translation>&amp;Abweichung prüfen…</translation>
     </message>
     <message>
         <source>检查偏差</source>

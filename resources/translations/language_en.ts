@@ -1274,8 +1274,8 @@ The file is left as it is; once the list changes you are asked before it is over
         <translation>Cannot read</translation>
     </message>
     <message>
-        <source>检查偏差…</source>
-        <translation>Check drift…</translation>
+        <source>检查偏差(&amp;D)…</source>
+        <translation>Check &amp;drift…</translation>
     </message>
     <message>
         <source>检查偏差</source>

@@ -1274,8 +1274,8 @@ Le fichier reste tel quel ; si la liste change, vous serez consulté avant qu&ap
         <translation>Illisible</translation>
     </message>
     <message>
-        <source>检查偏差…</source>
-        <translation>Vérifier l’écart…</translation>
+        <source>检查偏差(&amp;D)…</source>
+        <translation>Vérifier l’é&amp;cart…</translation>
     </message>
     <message>
         <source>检查偏差</source>

@@ -1274,8 +1274,8 @@ Het bestand blijft zoals het is; verandert de lijst, dan wordt eerst gevraagd of
         <translation>Niet leesbaar</translation>
     </message>
     <message>
-        <source>检查偏差…</source>
-        <translation>Afwijking controleren…</translation>
+        <source>检查偏差(&amp;D)…</source>
+        <translation>Af&amp;wijking…</translation>
     </message>
     <message>
         <source>检查偏差</source>

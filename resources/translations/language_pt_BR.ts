@@ -1274,8 +1274,8 @@ O arquivo fica como está; quando a lista mudar, você será consultado antes de
         <translation>Não foi possível ler</translation>
     </message>
     <message>
-        <source>检查偏差…</source>
-        <translation>Verificar desvio…</translation>
+        <source>检查偏差(&amp;D)…</source>
+        <translation>Verificar &amp;desvio…</translation>
     </message>
     <message>
         <source>检查偏差</source>

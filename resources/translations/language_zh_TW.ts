@@ -1274,8 +1274,8 @@
         <translation>無法讀取</translation>
     </message>
     <message>
-        <source>检查偏差…</source>
-        <translation>檢查偏差…</translation>
+        <source>检查偏差(&amp;D)…</source>
+        <translation>檢查偏差(&amp;D)…</translation>
     </message>
     <message>
         <source>检查偏差</source>
