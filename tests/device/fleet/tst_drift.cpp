@@ -13,6 +13,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -266,6 +267,33 @@ private slots:
         const double seconds = metrics.mid(at + checked.size()).split('\n').first().toDouble();
         QVERIFY(qAbs(seconds - QDateTime::currentSecsSinceEpoch()) < 60);
         QVERIFY(!metrics.contains(series("labelprinter_profile_checked_timestamp_seconds", down)));
+        QCOMPARE(setFrames(), 0);
+    }
+
+    // exporter --profile: per-printer values filled in, the checks beside the polls.
+    void exporterProfileOption()
+    {
+        QProcess process;
+        process.start(QStringLiteral(LABELSETUP_CLI),
+                      expand("exporter|--targets|%D/down.csv|--profile|%D/site.json|--listen|"
+                             "127.0.0.1:0|--interval|1|--profile-interval|1")
+                          .split('|'));
+        QByteArray err;
+        const auto port = [&process, &err] {
+            err += process.readAllStandardError();
+            return QRegularExpression("127.0.0.1:(\\d+)/metrics").match(err).captured(1).toInt();
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(port() > 0, 10000);
+        const auto series = [this, &port](const QString &printer, const char *value) {
+            return scrape(port()).contains("labelprinter_profile_drift{printer=\"" +
+                                           printer.toUtf8() + "\"} " + value + "\n");
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(series(down, "Nan"), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(series(key(*twoOff), "2"), 20000);
+        QVERIFY(series(key(*same), "0"));
+        process.terminate();
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(process.exitCode(), 0);
         QCOMPARE(setFrames(), 0);
     }
 };
