@@ -132,7 +132,7 @@ private slots:
             name.insert("from", nameBefore);
             changes.insert("bluetooth.name", name);
             writeBluetooth(window, QStringLiteral("Lab-7"), QStringLiteral("9731"));
-            QCOMPARE(o->demo.storedValue(0x2E), QByteArray("9731"));
+            QCOMPARE(o->demo.storedValue(0x2E), QByteArray("9731\0", 5));
         } else if (what == QLatin1String("function")) {
             click(window, "pushButton_SelfCheck");
         } else {
@@ -174,11 +174,11 @@ private slots:
         QVERIFY(o);
         MainWindow &window = *o->window;
         writeBluetooth(window, QStringLiteral("Lab-8"), QStringLiteral("1234"));
-        QCOMPARE(o->demo.storedValue(0x2B), QByteArray("Lab-8"));
+        QCOMPARE(o->demo.storedValue(0x2B), QByteArray("Lab-8\0", 6));
         QTRY_VERIFY2(statusLine(window).contains(blocked.path() + "/labelsetup/journal.jsonl"),
                      qPrintable(statusLine(window)));
         writeBluetooth(window, QStringLiteral("Lab-9"), QStringLiteral("1234"));
-        QCOMPARE(o->demo.storedValue(0x2B), QByteArray("Lab-9"));
+        QCOMPARE(o->demo.storedValue(0x2B), QByteArray("Lab-9\0", 6));
         QTest::qWait(50); // a second warning would be queued by now
         QVERIFY2(!statusLine(window).contains(QStringLiteral("journal.jsonl")),
                  qPrintable(statusLine(window)));
