@@ -31,8 +31,7 @@ QList<Change> settingChanges(const QString &page, const QList<uint8_t> &items,
 // A profile applied to one printer: the settings written or sent unconfirmed, from the
 // printer's value to the profile's. False (nothing to record) for a printer not begun, or
 // one that had nothing to change.
-bool applied(const QString &face, const QString &address, const ops::PrinterRun &run,
-             Entry *out);
+bool applied(const QString &face, const QString &address, const ops::PrinterRun &run, Entry *out);
 
 // A file by its name and SHA-256 (empty when it cannot be read).
 File fileOf(const QString &path);

@@ -37,10 +37,15 @@ void FleetJournal::applied(const QString &key, const ops::PrinterRun &run)
         append(entry);
 }
 
-void FleetJournal::rolledOut(const fleet::rollout::Result &result, const journal::File &file)
+void FleetJournal::rollingOut(const QString &path)
+{
+    m_file = std::async(std::launch::async, journal::fileOf, path).share();
+}
+
+void FleetJournal::rolledOut(const fleet::rollout::Result &result)
 {
     journal::Entry entry;
-    if (journal::rolledOut(kFace, result, file, &entry))
+    if (m_file.valid() && journal::rolledOut(kFace, result, m_file.get(), &entry))
         append(entry);
 }
 

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <future>
 
 namespace fleet {
 class FleetModel;
@@ -30,11 +31,15 @@ public:
                  QObject *parent = nullptr);
 
     void applied(const QString &key, const ops::PrinterRun &run);
-    void rolledOut(const fleet::rollout::Result &result, const journal::File &file);
+    // The file a rollout is about to send, then each printer's result. The SHA-256 is
+    // taken on a thread of its own: a firmware file must not hold up the window.
+    void rollingOut(const QString &path);
+    void rolledOut(const fleet::rollout::Result &result);
 
 private:
     void append(journal::Entry entry);
 
     const fleet::FleetModel &m_model;
     journal::Writer m_writer;
+    std::shared_future<journal::File> m_file;
 };

@@ -1,7 +1,6 @@
 #include "gui/fleet/fleetwindow.h"
 
 #include "gui/fleet/fleetjournal.h"
-#include "device/journal/entries.h"
 
 #include "gui/widgets/accelerators.h"
 #include "gui/widgets/prompts.h"
@@ -173,7 +172,8 @@ FleetWindow::FleetWindow(std::unique_ptr<fleet::Device> device, QWidget *parent)
     setObjectName(QStringLiteral("FleetWindow"));
     m_gate = new jobs::Claims(this);
     m_model = new fleet::FleetModel(this);
-    m_journal = new FleetJournal(*m_model, [this](const QString &text) { m_note->setText(text); }, this);
+    m_journal = new FleetJournal(
+        *m_model, [this](const QString &text) { m_note->setText(text); }, this);
     m_poller = new fleet::Poller(m_device, *m_gate, *m_pool, this);
     // Work that ends within this shows no progress, no Cancel: nothing flickers.
     m_progressDelay.setSingleShot(true);
@@ -938,7 +938,7 @@ void FleetWindow::download(bool firmware)
                 return;
             }
             m_plain = *plain;
-            const journal::File file = journal::fileOf(path);
+            m_journal->rollingOut(path);
             jobs::FleetRun *run =
                 fleet::rollout::start(*m_pool, m_device, m_gate, printers, m_plain, options, this);
             m_cancel = [run] { run->cancel(); };
@@ -946,9 +946,9 @@ void FleetWindow::download(bool firmware)
             connect(run, &jobs::FleetRun::printerProgressed, this, [this, run](int i, int percent) {
                 m_model->setResult(run->key(i), tr("%1 %").arg(percent));
             });
-            connect(run, &jobs::FleetRun::printerFinished, this, [this, run, printers, file](int i) {
+            connect(run, &jobs::FleetRun::printerFinished, this, [this, run, printers](int i) {
                 const fleet::rollout::Result r = fleet::rollout::resultOf(*run, i, printers.at(i));
-                m_journal->rolledOut(r, file);
+                m_journal->rolledOut(r);
                 if (r.state != fleet::rollout::Result::State::Finished &&
                     resultOfCancelled(*run, i))
                     return;

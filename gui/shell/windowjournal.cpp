@@ -25,8 +25,7 @@ QString valueText(const QJsonValue &value)
         return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
     if (value.isString())
         return value.toString();
-    return QString::fromUtf8(
-        QJsonDocument(value.toObject()).toJson(QJsonDocument::Compact));
+    return QString::fromUtf8(QJsonDocument(value.toObject()).toJson(QJsonDocument::Compact));
 }
 
 } // namespace
@@ -102,17 +101,16 @@ QList<QStringList> WindowJournal::historyRows(const QString &path, const QString
                                  .toLongLong());
         const QJsonObject outcome = e.value(QLatin1String("outcome")).toObject();
         const QString sentence = outcome.value(QLatin1String("sentence")).toString();
-        rows.append({QDateTime::fromString(e.value(QLatin1String("time")).toString(),
-                                           Qt::ISODateWithMs)
-                         .toLocalTime()
-                         .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
-                     e.value(QLatin1String("user")).toString() + QLatin1Char('@') +
-                         e.value(QLatin1String("host")).toString(),
-                     e.value(QLatin1String("face")).toString(), what.join(QLatin1Char('\n')),
-                     sentence.isEmpty()
-                         ? outcome.value(QLatin1String("code")).toString()
-                         : QStringLiteral("%1: %2").arg(
-                               outcome.value(QLatin1String("code")).toString(), sentence)});
+        rows.append(
+            {QDateTime::fromString(e.value(QLatin1String("time")).toString(), Qt::ISODateWithMs)
+                 .toLocalTime()
+                 .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+             e.value(QLatin1String("user")).toString() + QLatin1Char('@') +
+                 e.value(QLatin1String("host")).toString(),
+             e.value(QLatin1String("face")).toString(), what.join(QLatin1Char('\n')),
+             sentence.isEmpty() ? outcome.value(QLatin1String("code")).toString()
+                                : QStringLiteral("%1: %2").arg(
+                                      outcome.value(QLatin1String("code")).toString(), sentence)});
     }
     return rows;
 }

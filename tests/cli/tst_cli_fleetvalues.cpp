@@ -225,8 +225,8 @@ private slots:
         QVERIFY(writeEncryptedFile(dir.filePath(QStringLiteral("font.bin")), rawPayload(4096, 7)));
         QFile font(dir.filePath(QStringLiteral("font.bin")));
         QVERIFY(font.open(QIODevice::ReadOnly));
-        const QString sha256 =
-            QString::fromLatin1(QCryptographicHash::hash(font.readAll(), QCryptographicHash::Sha256).toHex());
+        const QString sha256 = QString::fromLatin1(
+            QCryptographicHash::hash(font.readAll(), QCryptographicHash::Sha256).toHex());
         const QString state = dir.filePath(QStringLiteral("rollout-state"));
         const Run r = run(QStringLiteral("download|font|%D/font.bin|--net|%0|--net|%1"), state);
         QCOMPARE(r.code, 0);

@@ -133,16 +133,14 @@ private slots:
         QTest::addColumn<int>("skipped");
         QTest::newRow("all") << ""
                              << "" << QStringList{"A", "B", "A2"} << 0 << 0 << 2;
-        QTest::newRow("address in another spelling")
-            << "127.0.0.1"
-            << "" << QStringList{"A", "A2"} << 0 << 0 << 2;
+        QTest::newRow("address in another spelling") << "127.0.0.1"
+                                                     << "" << QStringList{"A", "A2"} << 0 << 0 << 2;
         QTest::newRow("serial") << "B"
                                 << "" << QStringList{"B"} << 0 << 0 << 2;
         QTest::newRow("since a day") << ""
                                      << "2026-12-02" << QStringList{"B", "A2"} << 0 << 0 << 2;
         QTest::newRow("since a time") << ""
-                                      << "2026-12-03T10:00:00Z" << QStringList{"A2"} << 0 << 0
-                                      << 2;
+                                      << "2026-12-03T10:00:00Z" << QStringList{"A2"} << 0 << 0 << 2;
         QTest::newRow("both") << "127.0.0.1:9100"
                               << "2026-12-02" << QStringList{"A2"} << 0 << 0 << 2;
         QTest::newRow("tail: the last line exactly") << ""

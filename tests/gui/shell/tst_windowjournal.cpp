@@ -142,8 +142,8 @@ private slots:
         const QList<QJsonObject> lines = journalLines(o->state.path());
         QCOMPARE(lines.size(), 1);
         const QJsonObject line = lines.first();
-        QStringList keys{"time", "user", "host", "face", "printer", "changes", "functions",
-                         "files", "outcome"};
+        QStringList keys{"time",    "user",      "host",  "face",   "printer",
+                         "changes", "functions", "files", "outcome"};
         if (!console.isEmpty())
             keys << "console";
         keys.sort();
