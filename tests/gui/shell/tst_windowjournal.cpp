@@ -109,6 +109,8 @@ private slots:
                                   << QJsonObject();
         QTest::newRow("console") << "console" << QJsonObject() << QJsonArray()
                                  << QJsonObject{{"bytes", 5}};
+        QTest::newRow("profile") << "profile" << QJsonObject{{"bluetooth.pin", changed}}
+                                 << QJsonArray() << QJsonObject();
     }
     void writes()
     {
@@ -132,6 +134,15 @@ private slots:
             name.insert("from", nameBefore);
             changes.insert("bluetooth.name", name);
             writeBluetooth(window, QStringLiteral("Lab-7"), QStringLiteral("9731"));
+            QCOMPARE(o->demo.storedValue(0x2E), QByteArray("9731\0", 5));
+        } else if (what == QLatin1String("profile")) {
+            o->recorder.fileToOpen = o->state.filePath(QStringLiteral("pin.json"));
+            QFile profile(o->recorder.fileToOpen);
+            QVERIFY(profile.open(QIODevice::WriteOnly));
+            profile.write(R"({"format": "labelsetup-profile", "version": 1, "model": "K53TA",
+                             "dotsPerMm": 12, "settings": {"bluetooth": {"pin": "9731"}}})");
+            profile.close();
+            click(window, "pushButton_ApplyProfile");
             QCOMPARE(o->demo.storedValue(0x2E), QByteArray("9731\0", 5));
         } else if (what == QLatin1String("function")) {
             click(window, "pushButton_SelfCheck");
