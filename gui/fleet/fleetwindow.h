@@ -122,6 +122,7 @@ private:
     PlainCopy m_plain;              // the decrypted file of a rollout running now
     QTimer m_progressDelay;
     fleet::FleetModel *m_model = nullptr;
+    class FleetJournal *m_journal = nullptr;
     fleet::Poller *m_poller = nullptr;
     fleet::drift::Checker *m_drift = nullptr;
     QString m_driftProfile; // the last one chosen
