@@ -352,6 +352,8 @@ private slots:
         QTest::newRow("digits run over") << QByteArray("A99") << 1 << QByteArray("A100");
         QTest::newRow("no digits") << QByteArray("ABC") << 3 << QByteArray("ABC3");
         QTest::newRow("empty") << QByteArray() << 2 << QByteArray("2");
+        QTest::newRow("terminated text") << QByteArray("SN7\0", 4) << 2
+                                         << QByteArray("SN9\0", 4);
     }
     void numbered()
     {
@@ -405,7 +407,7 @@ private slots:
         }
         sim.terminate();
         QVERIFY(sim.waitForFinished(5000));
-        const QString frame = QStringLiteral("1B FF FE 02 10 0F %1 1B FE FF");
+        const QString frame = QStringLiteral("1B FF FE 02 10 10 %1 00 1B FE FF");
         QCOMPARE(serials, QStringList({frame.arg(spaced("K53TA2401000123")),
                                        frame.arg(spaced("K53TA2401000124")),
                                        frame.arg(spaced("K53TA2401000125"))}));
