@@ -76,8 +76,9 @@ QHostAddress parseAddress(const QString &text, const char *option)
 }
 
 // Reads an integer option into `field` when it is given.
-template<typename Field>
-void takeNumber(const QCommandLineParser &p, const char *option, qint64 min, qint64 max, Field *field)
+template <typename Field>
+void takeNumber(const QCommandLineParser &p, const char *option, qint64 min, qint64 max,
+                Field *field)
 {
     if (p.isSet(QLatin1String(option)))
         *field = Field(parseNumber(p.value(QLatin1String(option)), option, min, max));

@@ -192,8 +192,7 @@ private slots:
             QVERIFY(s.waitForConnected(3000));
             s.write(hx("1B FF FE 01 00 01 03 1B FE FF") + raw);
             s.disconnectFromHost(); // once everything is handed to the kernel
-            QVERIFY(s.state() == QAbstractSocket::UnconnectedState ||
-                    s.waitForDisconnected(5000));
+            QVERIFY(s.state() == QAbstractSocket::UnconnectedState || s.waitForDisconnected(5000));
         }
         QTRY_COMPARE_WITH_TIMEOUT(p->rawByteCount(), 5 * qint64(raw.size()), 10000);
         QCOMPARE(p->receivedFrames().size(), 5);
@@ -344,16 +343,15 @@ private slots:
         QTest::addColumn<QByteArray>("serial");
         QTest::addColumn<int>("index");
         QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("the first unchanged") << QByteArray("K53TA2401000123") << 0
-                                             << QByteArray("K53TA2401000123");
-        QTest::newRow("counted up") << QByteArray("K53TA2401000123") << 877
-                                    << QByteArray("K53TA2401001000");
+        QTest::newRow("the first unchanged")
+            << QByteArray("K53TA2401000123") << 0 << QByteArray("K53TA2401000123");
+        QTest::newRow("counted up")
+            << QByteArray("K53TA2401000123") << 877 << QByteArray("K53TA2401001000");
         QTest::newRow("leading zeros kept") << QByteArray("SN0009") << 1 << QByteArray("SN0010");
         QTest::newRow("digits run over") << QByteArray("A99") << 1 << QByteArray("A100");
         QTest::newRow("no digits") << QByteArray("ABC") << 3 << QByteArray("ABC3");
         QTest::newRow("empty") << QByteArray() << 2 << QByteArray("2");
-        QTest::newRow("terminated text") << QByteArray("SN7\0", 4) << 2
-                                         << QByteArray("SN9\0", 4);
+        QTest::newRow("terminated text") << QByteArray("SN7\0", 4) << 2 << QByteArray("SN9\0", 4);
     }
     void numbered()
     {
@@ -382,14 +380,15 @@ private slots:
         const quint16 base = consecutive ? freePortRow(kCount) : 0;
         QVERIFY(!consecutive || base != 0);
         QProcess sim;
-        sim.start(QStringLiteral(LABELPRINTER_SIM),
-                  {"--no-udp", "--tcp-port", QString::number(base), "--count",
-                   QString::number(kCount)});
+        sim.start(
+            QStringLiteral(LABELPRINTER_SIM),
+            {"--no-udp", "--tcp-port", QString::number(base), "--count", QString::number(kCount)});
         QList<quint16> ports;
         const QRegularExpression started(QStringLiteral("on TCP 127\\.0\\.0\\.1:(\\d+)"));
         while (ports.size() < kCount && (sim.canReadLine() || sim.waitForReadyRead(10000))) {
             while (sim.canReadLine())
-                ports << quint16(started.match(QString::fromUtf8(sim.readLine())).captured(1).toUInt());
+                ports << quint16(
+                    started.match(QString::fromUtf8(sim.readLine())).captured(1).toUInt());
         }
         QCOMPARE(ports.size(), kCount);
         QStringList serials;

@@ -5,7 +5,8 @@
 //                              window's thread, from show() until 20 s after that round
 //   fleet_1000_poll_cpu        % of one core this process (the window and its pool) spends
 //                              over 20 s of polling every 10 s after that round, the
-//                              stall timer off
+//                              stall timer off (the window's thread's own share on
+//                              standard error)
 //   exporter_1000_scrape_median_ms / _worst_ms   20 scrapes of GET /metrics of an exporter
 //                              polling 1,000 printers, once every one is up
 //   scan_22_50_s               `scan` of a /22 (1,024 loopback addresses of 127.77.0.0/22)
@@ -130,14 +131,20 @@ void fleetWindow(const QList<quint16> &ports)
         return failed("fleet_1000_poll_cpu", "the window has no poller");
     window.addPrinters(addresses(ports));
     window.resize(1024, 700);
-
     qint64 worst = 0;
     QElapsedTimer since;
     QTimer tick;
     tick.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&tick, &QTimer::timeout, [&] { worst = qMax(worst, since.nsecsElapsed()); since.restart(); });
-    double firstRound = -1;
     QElapsedTimer shown;
+    qint64 worstAt = 0;
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        if (since.nsecsElapsed() > worst) {
+            worst = since.nsecsElapsed();
+            worstAt = shown.elapsed();
+        }
+        since.restart();
+    });
+    double firstRound = -1;
     QEventLoop firstRoundOver;
     const QMetaObject::Connection rounds =
         QObject::connect(poller, &fleet::Poller::roundFinished, [&](double) {
@@ -159,12 +166,26 @@ void fleetWindow(const QList<quint16> &ports)
     turnEventLoop(seconds() * 1000);
     tick.stop();
     print("fleet_1000_stall_max_ms", double(worst) / 1e6, "ms");
+    // Which stall it was: show() with its first round, or a later poll.
+    std::fprintf(stderr, "bench_fleet_scale: the longest stall ended %lld ms after show()\n",
+                 static_cast<long long>(worstAt));
 
     const double cpuBefore = cpuSeconds();
+    rusage mainBefore{};
+    getrusage(RUSAGE_THREAD, &mainBefore);
     QElapsedTimer wall;
     wall.start();
     turnEventLoop(seconds() * 1000);
     const double cpu = cpuSeconds() - cpuBefore;
+    rusage mainAfter{};
+    getrusage(RUSAGE_THREAD, &mainAfter);
+    const auto spent = [](const timeval &from, const timeval &to) {
+        return double(to.tv_sec - from.tv_sec) + double(to.tv_usec - from.tv_usec) / 1e6;
+    };
+    // The window's own share of it, the rest being the pool's workers.
+    std::fprintf(stderr, "bench_fleet_scale: the window's thread %.2f s user, %.2f s system\n",
+                 spent(mainBefore.ru_utime, mainAfter.ru_utime),
+                 spent(mainBefore.ru_stime, mainAfter.ru_stime));
     print("fleet_1000_poll_cpu", 100.0 * cpu / (double(wall.elapsed()) / 1000.0), "%");
     window.close();
 }
@@ -298,7 +319,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
 
-    const QStringList only = qEnvironmentVariable("FLEET_BENCH_ONLY").split(',', Qt::SkipEmptyParts);
+    const QStringList only =
+        qEnvironmentVariable("FLEET_BENCH_ONLY").split(',', Qt::SkipEmptyParts);
     const auto wanted = [&only](const char *name) {
         return only.isEmpty() || only.contains(QLatin1String(name));
     };
