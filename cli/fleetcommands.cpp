@@ -1,6 +1,7 @@
 #include "cli/fleetcommands.h"
 
 #include "cli/interrupt.h"
+#include "cli/journalcommands.h"
 #include "cli/runloop.h"
 
 #include "exporter/exporter.h"
@@ -8,6 +9,7 @@
 #include "device/fleet/poller.h"
 #include "device/fleet/rollout.h"
 #include "device/fleet/scan.h"
+#include "device/journal/entries.h"
 #include "device/jobs/fleetrun.h"
 #include "device/jobs/printerworker.h"
 #include "core/protocol/netdiscovery.h"
@@ -457,9 +459,12 @@ int runRollout(CommandContext &c)
         const QMutexLocker lock(&printing);
         streaming[size_t(i)] = true;
     });
+    clijournal::Recorder record(c);
+    const journal::File file = journal::fileOf(args.at(1));
     QObject::connect(run.get(), &jobs::FleetRun::printerFinished, [&](int i) {
         const QMutexLocker lock(&printing);
         print(i, fleet::rollout::resultOf(*run, i, addresses.at(i)));
+        record.rolledOut(known[size_t(i)], file);
     });
     QObject::connect(run.get(), &jobs::FleetRun::progressed,
                      [&](int done, int total) { progress.show(done, total); });
