@@ -10,13 +10,19 @@
 #include <QJsonDocument>
 #include <QTimer>
 
+#include <algorithm>
 #include <atomic>
 #include <csignal>
 #include <cstdio>
+#include <memory>
+#include <sys/resource.h>
+#include <vector>
 
 namespace {
 
 std::atomic<int> g_signal{0};
+
+constexpr int kMaxCount = 4096;
 
 void onSignal(int sig)
 {
@@ -70,8 +76,9 @@ QHostAddress parseAddress(const QString &text, const char *option)
 }
 
 // Reads an integer option into `field` when it is given.
-template<typename Field>
-void takeNumber(const QCommandLineParser &p, const char *option, qint64 min, qint64 max, Field *field)
+template <typename Field>
+void takeNumber(const QCommandLineParser &p, const char *option, qint64 min, qint64 max,
+                Field *field)
 {
     if (p.isSet(QLatin1String(option)))
         *field = Field(parseNumber(p.value(QLatin1String(option)), option, min, max));
@@ -129,6 +136,11 @@ void declareOptions(QCommandLineParser *parser)
          "\"stream\" the version the stream names after FWVER=.",
          "version"},
         {"restart-ms", "How long a firmware restart takes (default 1000).", "ms"},
+        {"count",
+         "Serve this many printers (default 1) on consecutive TCP ports from --tcp-port (with "
+         "0 each on a free one), each with its own serial number counted up from the "
+         "configuration's. Only the first answers discovery and writes the raw file.",
+         "n"},
     };
     parser->addOptions(options);
 }
@@ -251,6 +263,57 @@ void printState(SimPrinter &printer)
     printLine(QString::fromUtf8(QJsonDocument(state).toJson(QJsonDocument::Indented)));
 }
 
+// Every printer holds a thread, a listening socket and its connections: a row of them
+// needs more descriptors than the usual soft limit of 1024.
+void raiseFileLimit(int count)
+{
+    rlimit limit{};
+    if (getrlimit(RLIMIT_NOFILE, &limit) != 0)
+        return;
+    const rlim_t wanted = rlim_t(count) * 4 + 64;
+    if (limit.rlim_cur >= wanted)
+        return;
+    limit.rlim_cur = limit.rlim_max == RLIM_INFINITY ? wanted : std::min(wanted, limit.rlim_max);
+    setrlimit(RLIMIT_NOFILE, &limit);
+}
+
+// `count` printers as the options say, the n-th on the n-th port from --tcp-port (each on
+// a free one when it is 0), started, each announced by its line.
+std::vector<std::unique_ptr<SimPrinter>> startPrinters(const QCommandLineParser &p,
+                                                       const PrinterConfig &config, int count)
+{
+    raiseFileLimit(count);
+    std::vector<std::unique_ptr<SimPrinter>> printers;
+    for (int i = 0; i < count; ++i) {
+        PrinterConfig own = config.numbered(i);
+        if (i > 0)
+            own.rawFile.clear();
+        auto printer = std::make_unique<SimPrinter>(own);
+        if (i == 0 && (p.isSet("raw-file") || !own.rawFile.isEmpty()) &&
+            !printer->model().setRawFile(own.rawFile))
+            fail("cannot open raw file " + own.rawFile);
+        takeAddresses(p, printer.get());
+        if (i > 0) {
+            printer->setUdpEnabled(false);
+            // Before start() the port asked for: 0 stays a free one.
+            if (printer->tcpPort() != 0) {
+                const int port = printer->tcpPort() + i;
+                if (port > 65535)
+                    fail("--count: the ports run past 65535");
+                printer->setTcpPort(quint16(port));
+            }
+        }
+        printer->setLogHandler(printLine);
+        printer->setVerbose(p.isSet("verbose"));
+        QString error;
+        if (!printer->start(&error))
+            fail(error);
+        printLine(startedLine(own, *printer));
+        printers.push_back(std::move(printer));
+    }
+    return printers;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -270,18 +333,9 @@ int main(int argc, char *argv[])
         return 0;
     }
 
-    SimPrinter printer(config);
-    if ((p.isSet("raw-file") || !config.rawFile.isEmpty()) &&
-        !printer.model().setRawFile(config.rawFile))
-        fail("cannot open raw file " + config.rawFile);
-    takeAddresses(p, &printer);
-    printer.setLogHandler(printLine);
-    printer.setVerbose(p.isSet("verbose"));
-
-    QString error;
-    if (!printer.start(&error))
-        fail(error);
-    printLine(startedLine(config, printer));
+    int count = 1;
+    takeNumber(p, "count", 1, kMaxCount, &count);
+    const std::vector<std::unique_ptr<SimPrinter>> printers = startPrinters(p, config, count);
 
     std::signal(SIGINT, onSignal);
     std::signal(SIGTERM, onSignal);
@@ -293,8 +347,10 @@ int main(int argc, char *argv[])
     signalPoll.start(100);
 
     const int rc = app.exec();
-    printer.stop();
-    if (p.isSet("dump-state"))
-        printState(printer);
+    for (const std::unique_ptr<SimPrinter> &printer : printers) {
+        printer->stop();
+        if (p.isSet("dump-state"))
+            printState(*printer);
+    }
     return rc;
 }

@@ -7,6 +7,7 @@
 #include <QJsonDocument>
 
 #include <algorithm>
+#include <cctype>
 #include <limits>
 
 namespace {
@@ -373,4 +374,25 @@ QByteArray PrinterConfig::identityData() const
         d += '\0';
     }
     return d.left(255);
+}
+
+PrinterConfig PrinterConfig::numbered(int index) const
+{
+    PrinterConfig c = *this;
+    if (index == 0)
+        return c;
+    constexpr quint8 kSerialNumber = 0x10;
+    // A text is stored with its terminating NUL.
+    const QByteArray stored = settings.value(kSerialNumber);
+    const int end = stored.contains('\0') ? stored.indexOf('\0') : stored.size();
+    const QByteArray serial = stored.left(end);
+    int digits = 0;
+    while (digits < serial.size() && digits < 18 &&
+           std::isdigit(static_cast<unsigned char>(serial.at(serial.size() - 1 - digits))))
+        ++digits;
+    const QByteArray stem = serial.left(serial.size() - digits);
+    const qint64 number = serial.right(digits).toLongLong() + index;
+    c.settings[kSerialNumber] =
+        stem + QByteArray::number(number).rightJustified(digits, '0') + stored.mid(end);
+    return c;
 }

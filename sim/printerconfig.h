@@ -52,4 +52,9 @@ struct PrinterConfig
 
     // The answer bytes of item 0x0C built from `identity` (at most 255 bytes).
     QByteArray identityData() const;
+
+    // The index-th of a row of printers alike, told apart by their serial numbers: the
+    // serial's trailing digits counted up by `index` (their width kept where it fits), or
+    // the index appended to a serial without them. Index 0 is this printer unchanged.
+    PrinterConfig numbered(int index) const;
 };

@@ -1,11 +1,31 @@
 #include "device/fleet/fleetmodel.h"
 
 #include <QCoreApplication>
+#include <QSet>
 #include <algorithm>
 
 namespace fleet {
 
-FleetModel::FleetModel(QObject *parent) : QAbstractTableModel(parent) {}
+FleetModel::FleetModel(QObject *parent) : QAbstractTableModel(parent)
+{
+    // A view repaints all it shows for each change of a row: a thousand printers' polls,
+    // each told on its own, would keep the window's thread painting.
+    m_changedLater.setSingleShot(true);
+    m_changedLater.setInterval(kRepaintMs);
+    connect(&m_changedLater, &QTimer::timeout, this, &FleetModel::tellChanged);
+}
+
+void FleetModel::tellChanged()
+{
+    m_changedLater.stop();
+    if (m_changedFirst < 0)
+        return;
+    const int first = m_changedFirst;
+    const int last = qMin(m_changedLast, m_rows.size() - 1);
+    m_changedFirst = m_changedLast = -1;
+    if (first <= last)
+        emit dataChanged(index(first, 0), index(last, ColumnCount - 1));
+}
 
 int FleetModel::rowCount(const QModelIndex &parent) const
 {
@@ -96,22 +116,29 @@ QVariant FleetModel::headerData(int section, Qt::Orientation orientation, int ro
 int FleetModel::add(const QList<Address> &addresses)
 {
     QList<Address> fresh;
+    QSet<QString> freshKeys;
     for (const Address &a : addresses) {
-        if (rowOf(a.key()) < 0 && !fresh.contains(a))
+        const QString key = a.key();
+        if (!m_rowOf.contains(key) && !freshKeys.contains(key)) {
+            freshKeys.insert(key);
             fresh.append(a);
+        }
     }
     if (fresh.isEmpty())
         return 0;
     beginInsertRows(QModelIndex(), m_rows.size(), m_rows.size() + fresh.size() - 1);
-    for (const Address &a : fresh)
+    for (const Address &a : fresh) {
+        m_rowOf.insert(a.key(), m_rows.size());
         m_rows.append(
             Row{a, Reading(), QDateTime(), QString(), false, QString(), QString(), QString()});
+    }
     endInsertRows();
     return fresh.size();
 }
 
 void FleetModel::remove(const QList<int> &rows)
 {
+    tellChanged(); // before the rows move
     QList<int> sorted = rows;
     std::sort(sorted.begin(), sorted.end(), std::greater<int>());
     sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
@@ -120,14 +147,25 @@ void FleetModel::remove(const QList<int> &rows)
             continue;
         beginRemoveRows(QModelIndex(), row, row);
         m_rows.removeAt(row);
+        reindex();
         endRemoveRows();
     }
 }
 
+void FleetModel::reindex()
+{
+    m_rowOf.clear();
+    for (int i = 0; i < m_rows.size(); ++i)
+        m_rowOf.insert(m_rows.at(i).address.key(), i);
+}
+
 void FleetModel::clear()
 {
+    m_changedLater.stop();
+    m_changedFirst = m_changedLast = -1;
     beginResetModel();
     m_rows.clear();
+    m_rowOf.clear();
     endResetModel();
 }
 
@@ -141,11 +179,7 @@ QList<Address> FleetModel::addresses() const
 
 int FleetModel::rowOf(const QString &key) const
 {
-    for (int i = 0; i < m_rows.size(); ++i) {
-        if (m_rows.at(i).address.key() == key)
-            return i;
-    }
-    return -1;
+    return m_rowOf.value(key, -1);
 }
 
 void FleetModel::setReading(const Address &address, const Reading &reading)
@@ -167,7 +201,10 @@ void FleetModel::setReading(const Address &address, const Reading &reading)
     r.reading = merged;
     if (reading.reached)
         r.lastAnswer = reading.at;
-    emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+    m_changedFirst = m_changedFirst < 0 ? row : qMin(m_changedFirst, row);
+    m_changedLast = qMax(m_changedLast, row);
+    if (!m_changedLater.isActive())
+        m_changedLater.start();
 }
 
 void FleetModel::setResult(const QString &key, const QString &text, bool failed,

@@ -3,7 +3,9 @@
 #include "device/fleet/device.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
 #include <QJsonArray>
+#include <QTimer>
 
 namespace fleet {
 
@@ -51,7 +53,9 @@ public:
     Reading reading(int row) const { return m_rows.at(row).reading; }
     int rowOf(const QString &key) const;
 
-    // A poll's reading; what an earlier poll knew of the identity is kept.
+    // A poll's reading; what an earlier poll knew of the identity is kept. data() has it
+    // at once; views hear of the rows read within kRepaintMs in one change.
+    static constexpr int kRepaintMs = 200;
     void setReading(const Address &address, const Reading &reading);
     // The text of the result column ("42 %", "成功", ...) and whether it failed.
     // `detail` (one line each, for example what a dry run found) goes into the tool tip.
@@ -78,7 +82,15 @@ private:
         QString drift;
         QString driftDetail;
     };
+    void reindex(); // after rows were removed
+    void tellChanged(); // the rows read since the last time
+
+    QTimer m_changedLater;
+    int m_changedFirst = -1;
+    int m_changedLast = -1;
+
     QList<Row> m_rows;
+    QHash<QString, int> m_rowOf; // the row of each printer's key: a poll finds its row at once
 };
 
 } // namespace fleet

@@ -7,6 +7,7 @@
 #include <QMutexLocker>
 #include <QThread>
 #include <algorithm>
+#include <atomic>
 #include <deque>
 
 namespace jobs {
@@ -19,6 +20,11 @@ public:
     {
         const QMutexLocker lock(&m_mutex);
         m_waiting.push_back(job);
+    }
+    bool empty()
+    {
+        const QMutexLocker lock(&m_mutex);
+        return m_waiting.empty();
     }
     Job *take()
     {
@@ -56,11 +62,27 @@ public:
     {
     }
 
+    // A pool wakes a worker only once while it sleeps: a round of a thousand polls posts
+    // a wake-up per job to a sleeping worker, not one to every worker per job.
+    bool wake() { return m_asleep.exchange(false); }
+
     void kick()
     {
         if (m_running)
             return;
         m_running = true;
+        do {
+            runQueued();
+            m_asleep = true;
+            // A job pushed before we said so finds no one woken for it: take it ourselves,
+            // unless a wake-up is already on its way.
+        } while (!m_queue.empty() && wake());
+        m_running = false;
+    }
+
+private:
+    void runQueued()
+    {
         while (Job *job = m_queue.take()) {
             // One cancelled while it waited never says it started: nothing was sent.
             if (job->cancelRequested()) {
@@ -80,14 +102,13 @@ public:
             QMetaObject::invokeMethod(
                 job, [job, outcome] { job->markFinished(outcome); }, Qt::QueuedConnection);
         }
-        m_running = false;
     }
 
-private:
     JobQueue &m_queue;
     PrinterSession &m_session;
     bool m_closeAfterEach;
     bool m_running = false;
+    std::atomic<bool> m_asleep{true};
 };
 
 namespace {
@@ -198,9 +219,11 @@ Job *WorkerPool::submit(const QString &title, Body body)
     // Workers are started as work comes, up to the bound.
     if (int(m_workers.size()) < std::min(m_size, m_unfinished))
         m_workers.emplace_back(new PrinterWorker(m_queue, true, nullptr));
-    for (const auto &worker : m_workers)
-        QMetaObject::invokeMethod(
-            worker->m_worker, [w = worker->m_worker] { w->kick(); }, Qt::QueuedConnection);
+    for (const auto &worker : m_workers) {
+        if (worker->m_worker->wake())
+            QMetaObject::invokeMethod(
+                worker->m_worker, [w = worker->m_worker] { w->kick(); }, Qt::QueuedConnection);
+    }
     return job;
 }
 

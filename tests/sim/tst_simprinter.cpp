@@ -6,7 +6,10 @@
 #include "sim/simprinter.h"
 
 #include <QNetworkDatagram>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QSemaphore>
+#include <QTcpServer>
 #include <QTcpSocket>
 #include <QUdpSocket>
 #include <QtTest>
@@ -33,6 +36,27 @@ std::unique_ptr<SimPrinter> startPrinter()
     if (!p->start())
         qFatal("the simulated printer did not start");
     return p;
+}
+
+// The first of `count` consecutive ports on 127.0.0.1 that are free now; 0 when none was
+// found.
+quint16 freePortRow(int count)
+{
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        QTcpServer first;
+        if (!first.listen(QHostAddress::LocalHost, 0))
+            return 0;
+        const quint16 base = first.serverPort();
+        first.close();
+        bool free = base + count <= 65535;
+        for (int i = 0; free && i < count; ++i) {
+            QTcpServer probe;
+            free = probe.listen(QHostAddress::LocalHost, quint16(base + i));
+        }
+        if (free)
+            return base;
+    }
+    return 0;
 }
 
 } // namespace
@@ -168,8 +192,7 @@ private slots:
             QVERIFY(s.waitForConnected(3000));
             s.write(hx("1B FF FE 01 00 01 03 1B FE FF") + raw);
             s.disconnectFromHost(); // once everything is handed to the kernel
-            QVERIFY(s.state() == QAbstractSocket::UnconnectedState ||
-                    s.waitForDisconnected(5000));
+            QVERIFY(s.state() == QAbstractSocket::UnconnectedState || s.waitForDisconnected(5000));
         }
         QTRY_COMPARE_WITH_TIMEOUT(p->rawByteCount(), 5 * qint64(raw.size()), 10000);
         QCOMPARE(p->receivedFrames().size(), 5);
@@ -312,6 +335,81 @@ private slots:
         QByteArray answer;
         QTRY_VERIFY((answer += again.readAll()).size() >= 11);
         QCOMPARE(spaced(answer), spaced(hx("1B FF FE 02 19 02 18 00 1B FE FF")));
+    }
+
+    // A row of printers alike: the serial's trailing digits counted up, their width kept.
+    void numbered_data()
+    {
+        QTest::addColumn<QByteArray>("serial");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("the first unchanged")
+            << QByteArray("K53TA2401000123") << 0 << QByteArray("K53TA2401000123");
+        QTest::newRow("counted up")
+            << QByteArray("K53TA2401000123") << 877 << QByteArray("K53TA2401001000");
+        QTest::newRow("leading zeros kept") << QByteArray("SN0009") << 1 << QByteArray("SN0010");
+        QTest::newRow("digits run over") << QByteArray("A99") << 1 << QByteArray("A100");
+        QTest::newRow("no digits") << QByteArray("ABC") << 3 << QByteArray("ABC3");
+        QTest::newRow("empty") << QByteArray() << 2 << QByteArray("2");
+        QTest::newRow("terminated text") << QByteArray("SN7\0", 4) << 2 << QByteArray("SN9\0", 4);
+    }
+    void numbered()
+    {
+        QFETCH(QByteArray, serial);
+        QFETCH(int, index);
+        QFETCH(QByteArray, expected);
+        PrinterConfig c = PrinterConfig::defaults();
+        c.settings[0x10] = serial;
+        const PrinterConfig n = c.numbered(index);
+        QCOMPARE(n.settings.value(0x10), expected);
+        QCOMPARE(n.identity, c.identity);
+    }
+
+    // The simulator program serving several printers: each on its port, consecutive from
+    // --tcp-port or free ones with 0, each answering with its own serial number.
+    void countOption_data()
+    {
+        QTest::addColumn<bool>("consecutive");
+        QTest::newRow("free ports") << false;
+        QTest::newRow("consecutive ports") << true;
+    }
+    void countOption()
+    {
+        QFETCH(bool, consecutive);
+        constexpr int kCount = 3;
+        const quint16 base = consecutive ? freePortRow(kCount) : 0;
+        QVERIFY(!consecutive || base != 0);
+        QProcess sim;
+        sim.start(
+            QStringLiteral(LABELPRINTER_SIM),
+            {"--no-udp", "--tcp-port", QString::number(base), "--count", QString::number(kCount)});
+        QList<quint16> ports;
+        const QRegularExpression started(QStringLiteral("on TCP 127\\.0\\.0\\.1:(\\d+)"));
+        while (ports.size() < kCount && (sim.canReadLine() || sim.waitForReadyRead(10000))) {
+            while (sim.canReadLine())
+                ports << quint16(
+                    started.match(QString::fromUtf8(sim.readLine())).captured(1).toUInt());
+        }
+        QCOMPARE(ports.size(), kCount);
+        QStringList serials;
+        for (int i = 0; i < kCount; ++i) {
+            if (consecutive)
+                QCOMPARE(ports.at(i), quint16(base + i));
+            QTcpSocket s;
+            s.connectToHost(QHostAddress::LocalHost, ports.at(i));
+            QVERIFY(s.waitForConnected(5000));
+            s.write(hx("1B FF FE 02 10 00 1B FE FF"));
+            QByteArray reply;
+            while (!reply.endsWith(hx("1B FE FF")) && s.waitForReadyRead(5000))
+                reply += s.readAll();
+            serials << spaced(reply);
+        }
+        sim.terminate();
+        QVERIFY(sim.waitForFinished(5000));
+        const QString frame = QStringLiteral("1B FF FE 02 10 10 %1 00 1B FE FF");
+        QCOMPARE(serials, QStringList({frame.arg(spaced("K53TA2401000123")),
+                                       frame.arg(spaced("K53TA2401000124")),
+                                       frame.arg(spaced("K53TA2401000125"))}));
     }
 };
 
