@@ -972,7 +972,8 @@ private slots:
         fleet::Address printer;
         printer.host = QStringLiteral("10.0.0.7");
         fleet::Reading r;
-        r.at = QDateTime::currentDateTime();
+        r.at = QDateTime::fromSecsSinceEpoch(1767225600);
+        r.seconds = 0.25;
         r.reached = reached;
         r.identified = identified;
         r.statusWord = word;
@@ -989,8 +990,15 @@ private slots:
             next.firmware = laterFirmware;
             exporter.update(printer, next);
         }
+        exporter.roundFinished(1.5);
         const QByteArray metrics = scrape(exporter.port());
         const QString key = printer.key();
+        // The last answer stays that of the last poll answered; the durations are the last.
+        present << QStringLiteral("labelprinter_last_answer_timestamp_seconds{printer=\"%P\"} %1")
+                       .arg(later == 1 ? "1767225601" : reached ? "1767225600" : "0")
+                << "labelprinter_poll_round_duration_seconds 1.5";
+        if (later < 0)
+            present << "labelprinter_poll_duration_seconds{printer=\"%P\"} 0.25";
         for (QString series : present)
             QVERIFY2(metrics.contains(series.replace("%P", key).toUtf8()), qPrintable(series));
         for (QString series : absent)
