@@ -91,6 +91,10 @@ class TestFleet : public QObject
     Q_OBJECT
 
     QTemporaryDir dir;
+    // One endpoint for every row of exporterSeries, a printer of its own each: stopping
+    // the web server takes two seconds.
+    std::unique_ptr<fleet::Exporter> seriesExporter;
+    int seriesPrinters = 0;
 
     struct Run
     {
@@ -647,20 +651,20 @@ private slots:
         QTest::addColumn<QByteArray>("output");
         QTest::newRow("rollout, silent host")
             << QStringList{"download", "firmware",  "%F", "--targets",
-                           "%T",       "--timeout", "2",  "--jsonl"}
+                           "%T",       "--timeout", "1",  "--jsonl"}
             << false << 3 << QByteArray("\"reason\":\"timed-out\"");
         QTest::newRow("rollout, slow stream")
             << QStringList{"download", "firmware",  "%F", "--targets",
-                           "%T",       "--timeout", "2",  "--jsonl"}
+                           "%T",       "--timeout", "1",  "--jsonl"}
             << true << 3 << QByteArray("\"reason\":\"timed-out\"");
         QTest::newRow("one download, slow stream")
-            << QStringList{"download", "firmware", "%F", "--net", "%A", "--timeout", "2", "--json"}
+            << QStringList{"download", "firmware", "%F", "--net", "%A", "--timeout", "1", "--json"}
             << true << 3 << QByteArray("\"reason\": \"timed-out\"");
         QTest::newRow("status, silent host")
-            << QStringList{"status", "--targets", "%T", "--timeout", "2", "--jsonl"} << false << 2
+            << QStringList{"status", "--targets", "%T", "--timeout", "1", "--jsonl"} << false << 2
             << QByteArray("\"reached\":false");
         QTest::newRow("inventory, silent host")
-            << QStringList{"inventory", "--targets", "%T", "--timeout", "2", "--jsonl"} << false
+            << QStringList{"inventory", "--targets", "%T", "--timeout", "1", "--jsonl"} << false
             << 2 << QByteArray("\"reached\":false");
     }
     void timeLimit()
@@ -940,11 +944,11 @@ private slots:
             << false << false << 0x3u << "" << -1 << ""
             << QStringList{"labelprinter_up{printer=\"%P\"} 0", condition("printing", 0),
                            condition("paper_out", 0)}
-            << QStringList{"labelprinter_info{"};
+            << QStringList{"printer=\"%P\",serial="};
         QTest::newRow("answered without identity")
             << true << false << 0u << "V1.2.7" << -1 << ""
             << QStringList{"labelprinter_up{printer=\"%P\"} 1"}
-            << QStringList{"labelprinter_info{"};
+            << QStringList{"printer=\"%P\",serial="};
         QTest::newRow("new firmware after a rollout")
             << true << true << 0u << "V1.2.7" << 1 << "V2.0.1" << QStringList{info.arg("V2.0.1")}
             << QStringList{info.arg("V1.2.7")};
@@ -964,13 +968,16 @@ private slots:
         QFETCH(QString, laterFirmware);
         QFETCH(QStringList, present);
         QFETCH(QStringList, absent);
-        fleet::Exporter exporter;
-        QCOMPARE(exporter.port(), 0);
-        QString error;
-        QVERIFY2(exporter.listen("127.0.0.1:0", &error), qPrintable(error));
-        QVERIFY(exporter.port() > 0);
+        if (!seriesExporter) {
+            seriesExporter = std::make_unique<fleet::Exporter>();
+            QCOMPARE(seriesExporter->port(), 0);
+            QString error;
+            QVERIFY2(seriesExporter->listen("127.0.0.1:0", &error), qPrintable(error));
+            QVERIFY(seriesExporter->port() > 0);
+        }
+        fleet::Exporter &exporter = *seriesExporter;
         fleet::Address printer;
-        printer.host = QStringLiteral("10.0.0.7");
+        printer.host = QStringLiteral("10.0.0.%1").arg(++seriesPrinters);
         fleet::Reading r;
         r.at = QDateTime::fromSecsSinceEpoch(1767225600);
         r.seconds = 0.25;
