@@ -170,7 +170,7 @@ private slots:
         row("restart", "function|restart|%Q", false, 0, "the printer answered again after it");
         row("restart, not waited for", "function|restart|--no-wait|%Q", false, 0,
             "restart sent, not confirmed");
-        row("restart, printer hung", "--json|function|restart|--timeout|2|%Q", true, 3,
+        row("restart, printer hung", "--json|function|restart|--timeout|1|%Q", true, 3,
             R"("reason": "timed-out")");
         row("font", "download|font|%D/fw.hex|%Q", false, 0, "the printer answered after it");
         row("font, printer hung", "--json|download|font|%D/fw.hex|%Q", true, 3,

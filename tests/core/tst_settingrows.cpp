@@ -1,6 +1,7 @@
 // The settings table as declared: every key once, and each row's frame bytes, answer
 // reading, ranges, lists, flags and name exactly as they were before the rows were
 // declared by name. And the per-model facts every face takes a printer's from.
+#include "core/protocol/commandcodes.h"
 #include "core/protocol/frame.h"
 #include "core/settings/modeltable.h"
 #include "core/settings/settingtable.h"
@@ -94,6 +95,12 @@ private slots:
     void modelFacts_data();
     void modelFacts();
     void modelRowsAgree();
+    void textBounds_data();
+    void textBounds();
+    void valueBounds_data();
+    void valueBounds();
+    void unreachable_data();
+    void unreachable();
 };
 
 void TestSettingRows::rows_data()
@@ -239,6 +246,101 @@ void TestSettingRows::modelRowsAgree()
         QVERIFY2(facts.settingsPages == m.facts.settingsPages, m.name);
         QVERIFY2(facts.speeds == modeltable::speeds(m.facts.printMode), m.name);
     }
+}
+
+// A text row takes exactly its longest and shortest text, and refuses one byte more or
+// one character less; an empty text always passes (nothing is set).
+void TestSettingRows::textBounds_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("longest"); // bytes
+    QTest::addColumn<int>("shortest"); // characters, 0: no least length
+    QTest::newRow("station name") << "wifi.stationName" << 32 << 0;
+    QTest::newRow("station password") << "wifi.stationPassword" << 64 << 0;
+    QTest::newRow("access point name") << "wifi.apName" << 32 << 0;
+    QTest::newRow("access point password") << "wifi.apPassword" << 64 << 8;
+    QTest::newRow("bluetooth name") << "bluetooth.name" << frame::kMaxText << 0;
+    QTest::newRow("serial number") << "serial.serialNumber" << frame::kMaxText << 0;
+}
+
+void TestSettingRows::textBounds()
+{
+    QFETCH(QString, key);
+    QFETCH(int, longest);
+    QFETCH(int, shortest);
+    const settingtable::Row *row =
+        settingtable::find(key.section(QLatin1Char('.'), 0, 0), key.section(QLatin1Char('.'), 1));
+    QVERIFY(row);
+    const auto passes = [row](int length, QString *why) {
+        return settingtable::check(*row, QString(length, QLatin1Char('a')), 8, why);
+    };
+    QString why;
+    QVERIFY2(passes(longest, &why), qPrintable(why));
+    QVERIFY(!passes(longest + 1, &why));
+    QVERIFY2(why.contains(QStringLiteral("is %1 bytes long; the printer holds at most %2")
+                              .arg(longest + 1)
+                              .arg(longest)),
+             qPrintable(why));
+    QVERIFY2(passes(0, &why), qPrintable(why));
+    QVERIFY2(passes(qMax(1, shortest), &why), qPrintable(why));
+    if (shortest > 1) {
+        QVERIFY(!passes(shortest - 1, &why));
+        QVERIFY2(why.contains(QStringLiteral("at least %1 characters").arg(shortest)),
+                 qPrintable(why));
+    }
+}
+
+// Values at the edge of what a row takes, for a printer with the print mode.
+void TestSettingRows::valueBounds_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QJsonValue>("value");
+    QTest::addColumn<QString>("refusal"); // empty: taken
+    const QString parts = QStringLiteral("four parts 0 to 255");
+    QTest::newRow("address, every part 255") << "ethernet.ip" << QJsonValue("255.255.255.255")
+                                             << "";
+    QTest::newRow("address, a part 256") << "ethernet.ip" << QJsonValue("192.168.1.256") << parts;
+    QTest::newRow("address, three parts") << "wifi.gateway" << QJsonValue("192.168.1") << parts;
+    QTest::newRow("baud listed") << "serial.baud" << QJsonValue(256000) << "";
+    QTest::newRow("baud not listed") << "serial.baud" << QJsonValue(256001) << "must be one of";
+    QTest::newRow("no seconds") << "stripper.takeAwaySeconds" << QJsonValue(0) << "";
+    QTest::newRow("seconds below nothing")
+        << "stripper.takeAwaySeconds" << QJsonValue(-1) << "between 0 and";
+}
+
+void TestSettingRows::valueBounds()
+{
+    QFETCH(QString, key);
+    QFETCH(QJsonValue, value);
+    QFETCH(QString, refusal);
+    const settingtable::Row *row =
+        settingtable::find(key.section(QLatin1Char('.'), 0, 0), key.section(QLatin1Char('.'), 1));
+    QVERIFY(row);
+    QString why;
+    QCOMPARE(settingtable::check(*row, value, settingtable::ModelFacts{8, true}, &why),
+             refusal.isEmpty());
+    QVERIFY2(why.contains(refusal), qPrintable(why));
+}
+
+// The results after which the printer is taken as gone, not as refusing one setting.
+void TestSettingRows::unreachable_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<bool>("gone");
+    QTest::newRow("not connected") << int(RESULT_NOT_CONNECTED) << true;
+    QTest::newRow("usb open") << int(RESULT_USB_OPEN) << true;
+    QTest::newRow("timed out") << int(RESULT_TIMED_OUT) << true;
+    QTest::newRow("busy") << int(RESULT_BUSY) << true;
+    QTest::newRow("no medium") << int(RESULT_NO_MEDIUM) << true;
+    QTest::newRow("ok") << int(RESULT_OK) << false;
+    QTest::newRow("cancelled") << int(RESULT_CANCELLED) << false;
+}
+
+void TestSettingRows::unreachable()
+{
+    QFETCH(int, code);
+    QFETCH(bool, gone);
+    QCOMPARE(settingtable::printerUnreachable(code), gone);
 }
 
 QTEST_GUILESS_MAIN(TestSettingRows)

@@ -91,6 +91,10 @@ class TestFleet : public QObject
     Q_OBJECT
 
     QTemporaryDir dir;
+    // One endpoint for every row of exporterSeries, a printer of its own each: stopping
+    // the web server takes two seconds.
+    std::unique_ptr<fleet::Exporter> seriesExporter;
+    int seriesPrinters = 0;
 
     struct Run
     {
@@ -649,20 +653,20 @@ private slots:
         QTest::addColumn<QByteArray>("output");
         QTest::newRow("rollout, silent host")
             << QStringList{"download", "firmware",  "%F", "--targets",
-                           "%T",       "--timeout", "2",  "--jsonl"}
+                           "%T",       "--timeout", "1",  "--jsonl"}
             << false << 3 << QByteArray("\"reason\":\"timed-out\"");
         QTest::newRow("rollout, slow stream")
             << QStringList{"download", "firmware",  "%F", "--targets",
-                           "%T",       "--timeout", "2",  "--jsonl"}
+                           "%T",       "--timeout", "1",  "--jsonl"}
             << true << 3 << QByteArray("\"reason\":\"timed-out\"");
         QTest::newRow("one download, slow stream")
-            << QStringList{"download", "firmware", "%F", "--net", "%A", "--timeout", "2", "--json"}
+            << QStringList{"download", "firmware", "%F", "--net", "%A", "--timeout", "1", "--json"}
             << true << 3 << QByteArray("\"reason\": \"timed-out\"");
         QTest::newRow("status, silent host")
-            << QStringList{"status", "--targets", "%T", "--timeout", "2", "--jsonl"} << false << 2
+            << QStringList{"status", "--targets", "%T", "--timeout", "1", "--jsonl"} << false << 2
             << QByteArray("\"reached\":false");
         QTest::newRow("inventory, silent host")
-            << QStringList{"inventory", "--targets", "%T", "--timeout", "2", "--jsonl"} << false
+            << QStringList{"inventory", "--targets", "%T", "--timeout", "1", "--jsonl"} << false
             << 2 << QByteArray("\"reached\":false");
     }
     void timeLimit()
@@ -942,11 +946,11 @@ private slots:
             << false << false << 0x3u << "" << -1 << ""
             << QStringList{"labelprinter_up{printer=\"%P\"} 0", condition("printing", 0),
                            condition("paper_out", 0)}
-            << QStringList{"labelprinter_info{"};
+            << QStringList{"printer=\"%P\",serial="};
         QTest::newRow("answered without identity")
             << true << false << 0u << "V1.2.7" << -1 << ""
             << QStringList{"labelprinter_up{printer=\"%P\"} 1"}
-            << QStringList{"labelprinter_info{"};
+            << QStringList{"printer=\"%P\",serial="};
         QTest::newRow("new firmware after a rollout")
             << true << true << 0u << "V1.2.7" << 1 << "V2.0.1" << QStringList{info.arg("V2.0.1")}
             << QStringList{info.arg("V1.2.7")};
@@ -966,15 +970,19 @@ private slots:
         QFETCH(QString, laterFirmware);
         QFETCH(QStringList, present);
         QFETCH(QStringList, absent);
-        fleet::Exporter exporter;
-        QCOMPARE(exporter.port(), 0);
-        QString error;
-        QVERIFY2(exporter.listen("127.0.0.1:0", &error), qPrintable(error));
-        QVERIFY(exporter.port() > 0);
+        if (!seriesExporter) {
+            seriesExporter = std::make_unique<fleet::Exporter>();
+            QCOMPARE(seriesExporter->port(), 0);
+            QString error;
+            QVERIFY2(seriesExporter->listen("127.0.0.1:0", &error), qPrintable(error));
+            QVERIFY(seriesExporter->port() > 0);
+        }
+        fleet::Exporter &exporter = *seriesExporter;
         fleet::Address printer;
-        printer.host = QStringLiteral("10.0.0.7");
+        printer.host = QStringLiteral("10.0.0.%1").arg(++seriesPrinters);
         fleet::Reading r;
-        r.at = QDateTime::currentDateTime();
+        r.at = QDateTime::fromSecsSinceEpoch(1767225600);
+        r.seconds = 0.25;
         r.reached = reached;
         r.identified = identified;
         r.statusWord = word;
@@ -991,8 +999,15 @@ private slots:
             next.firmware = laterFirmware;
             exporter.update(printer, next);
         }
+        exporter.roundFinished(1.5);
         const QByteArray metrics = scrape(exporter.port());
         const QString key = printer.key();
+        // The last answer stays that of the last poll answered; the durations are the last.
+        present << QStringLiteral("labelprinter_last_answer_timestamp_seconds{printer=\"%P\"} %1")
+                       .arg(later == 1 ? "1767225601" : reached ? "1767225600" : "0")
+                << "labelprinter_poll_round_duration_seconds 1.5";
+        if (later < 0)
+            present << "labelprinter_poll_duration_seconds{printer=\"%P\"} 0.25";
         for (QString series : present)
             QVERIFY2(metrics.contains(series.replace("%P", key).toUtf8()), qPrintable(series));
         for (QString series : absent)

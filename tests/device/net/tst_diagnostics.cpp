@@ -112,6 +112,36 @@ private slots:
             QVERIFY(findings.at(3).text.endsWith(PrinterConfig::defaults().identity.value(1)));
     }
 
+    // No address to go by ends the checks at once; without a discovery port that check is
+    // skipped, and a skipped check leaves the verdict a pass.
+    void networkShortCuts_data()
+    {
+        QTest::addColumn<QString>("host");
+        QTest::addColumn<QString>("expected"); // check:verdict, then the overall verdict
+        QTest::newRow("no address") << "  " << "net.address:failure = failure";
+        QTest::newRow("no discovery port")
+            << "127.0.0.1"
+            << "net.subnet:pass net.route:not on this system net.port:pass net.answer:pass "
+               "net.discovery:skipped = pass";
+    }
+    void networkShortCuts()
+    {
+        QFETCH(QString, host);
+        QFETCH(QString, expected);
+        SimPrinter printer(PrinterConfig::defaults());
+        printer.setTcpPort(0);
+        printer.setUdpEnabled(false);
+        QVERIFY(printer.start());
+        doctor::Environment env;
+        env.facilities.routeQuery = false;
+        const QList<doctor::Finding> findings =
+            doctor::checkNetwork(doctor::NetTarget{host, printer.tcpPort(), 0, 500}, env);
+        QStringList seen;
+        for (const doctor::Finding &f : findings)
+            seen << f.check + ':' + doctor::verdictName(f.verdict);
+        QCOMPARE(seen.join(' ') + " = " + doctor::verdictName(doctor::overall(findings)), expected);
+    }
+
     // Identity and decoded status word read through a session; every secret masked.
     void reportOfOpenPrinter()
     {
