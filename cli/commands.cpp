@@ -772,6 +772,8 @@ int runApplyJobs(CommandContext &c, const profile::Profile &wanted, std::vector<
             const std::lock_guard<std::mutex> lock(records);
             ApplyJob &job = jobs[size_t(jobOfAddress.at(index))];
             stages::describe(*run, index, &job.stage);
+            if (run->stopReason(index) != jobs::FleetRun::StopReason::Cancelled)
+                job.outcome.code = ops::Code::Ok; // left alone by a stage: not interrupted
             job.outcome.sentence = QStringLiteral("not attempted: %1")
                                        .arg(jobs::FleetRun::reasonText(run->stopReason(index)));
             return;
@@ -815,10 +817,14 @@ int runApply(CommandContext &c)
         c.out.error(QStringLiteral("apply needs printers: --net, --usb or --targets FILE"));
         return ExitUsage;
     }
-    stages::dropSucceeded(&c.options);
-    if (c.options.targets.isEmpty()) {
-        c.out.line(QStringLiteral("every printer succeeded in the earlier run: nothing to do"));
-        return ExitOk;
+    if (!c.options.resumeFile.isEmpty()) {
+        const Options rest = stages::withoutSucceeded(c.options);
+        if (rest.targets.isEmpty()) {
+            c.out.line(QStringLiteral("every printer succeeded in the earlier run: nothing to do"));
+            return ExitOk;
+        }
+        CommandContext resumed{rest, c.out, c.log, c.interrupt};
+        return runApply(resumed);
     }
     QList<PrinterAddress> addresses;
     QList<int> jobOfAddress;

@@ -381,10 +381,14 @@ int runRollout(CommandContext &c)
     }
     if (!needTargets(c))
         return ExitUsage;
-    stages::dropSucceeded(&c.options);
-    if (c.options.targets.isEmpty()) {
-        c.out.line(QStringLiteral("every printer succeeded in the earlier run: nothing to do"));
-        return ExitOk;
+    if (!c.options.resumeFile.isEmpty()) {
+        const Options rest = stages::withoutSucceeded(c.options);
+        if (rest.targets.isEmpty()) {
+            c.out.line(QStringLiteral("every printer succeeded in the earlier run: nothing to do"));
+            return ExitOk;
+        }
+        CommandContext resumed{rest, c.out, c.log, c.interrupt};
+        return runRollout(resumed);
     }
     fleet::rollout::Options options;
     options.firmware = args.first() == QLatin1String("firmware");

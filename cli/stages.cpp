@@ -48,20 +48,24 @@ bool readRecords(const QString &path, QSet<QString> *succeeded, QString *error)
     return true;
 }
 
-void dropSucceeded(Options *options)
+Options withoutSucceeded(const Options &options)
 {
-    if (options->resumeFile.isEmpty())
-        return;
-    for (int i = options->targets.size() - 1; i >= 0; --i) {
-        const QString key = options->targets.at(i).key();
-        if (!options->resumeSucceeded.contains(key))
+    Options rest = options;
+    rest.resumeFile.clear();
+    rest.targets.clear();
+    rest.targetValues.clear();
+    for (int i = 0; i < options.targets.size(); ++i) {
+        const QString key = options.targets.at(i).key();
+        if (options.resumeSucceeded.contains(key)) {
+            std::fprintf(stderr, "labelsetup-cli: %s succeeded in the earlier run: skipped\n",
+                         qPrintable(key));
             continue;
-        std::fprintf(stderr, "labelsetup-cli: %s succeeded in the earlier run: skipped\n",
-                     qPrintable(key));
-        options->targets.removeAt(i);
-        if (i < options->targetValues.size())
-            options->targetValues.removeAt(i);
+        }
+        rest.targets << options.targets.at(i);
+        if (i < options.targetValues.size())
+            rest.targetValues << options.targetValues.at(i);
     }
+    return rest;
 }
 
 void apply(const Options &options, jobs::FleetRun *run)

@@ -5,7 +5,6 @@
 #include <QString>
 
 struct Options;
-struct CommandContext;
 
 namespace jobs {
 class FleetRun;
@@ -19,9 +18,9 @@ namespace stages {
 // False, with the file and the line, for a file that is not such records.
 bool readRecords(const QString &path, QSet<QString> *succeeded, QString *error);
 
-// --resume: drops from the targets (and their per-printer values) the printers that
-// succeeded before, each said on standard error.
-void dropSucceeded(Options *options);
+// --resume: the options without the printers that succeeded before (each said on standard
+// error), their per-printer values with them, and without --resume.
+Options withoutSucceeded(const Options &options);
 
 // --canary and --max-failures on a run not started yet.
 void apply(const Options &options, jobs::FleetRun *run);

@@ -134,30 +134,29 @@ bool FleetRun::canaryPassed() const
     return true;
 }
 
-void FleetRun::judgeStages(int index)
+FleetRun::StopReason FleetRun::judgeStages(int index)
 {
     if (m_stopped || m_finished)
-        return;
+        return StopReason::None;
     const bool failed = m_states.at(index) == State::Done && !m_outcomes.at(size_t(index)).ok();
     if (failed)
         ++m_failed;
+    StopReason stop = StopReason::None;
     if (m_maxFailures > 0 && m_failed >= m_maxFailures) {
-        stopBeginning(StopReason::FailureLimit);
-        return;
+        stop = StopReason::FailureLimit;
+    } else if (index < m_canary) {
+        // Without a limit the first canary failure stops; with one the other canary
+        // printers go on, and the rest wait for all of them.
+        bool canaryOver = true;
+        for (int i = 0; i < m_canary; ++i)
+            canaryOver = canaryOver && m_states.at(i) != State::Waiting &&
+                         m_states.at(i) != State::Running;
+        if ((failed && m_maxFailures == 0) || (canaryOver && !canaryPassed()))
+            stop = StopReason::CanaryFailed;
     }
-    if (m_canary == 0 || index >= m_canary)
-        return;
-    if (failed && m_maxFailures == 0) {
-        stopBeginning(StopReason::CanaryFailed);
-        return;
-    }
-    // With a limit the other canary printers go on; the rest wait for all of them.
-    for (int i = 0; i < m_canary; ++i) {
-        if (m_states.at(i) == State::Waiting || m_states.at(i) == State::Running)
-            return;
-    }
-    if (!canaryPassed())
-        stopBeginning(StopReason::CanaryFailed);
+    if (stop != StopReason::None)
+        m_stopped = true; // a claim given back begins nothing more
+    return stop;
 }
 
 void FleetRun::startMore()
@@ -214,8 +213,6 @@ void FleetRun::ended(int index, const ops::Outcome &outcome, bool started)
     --m_inFlight;
     if (m_oneAtATime.value(index, false))
         --m_oneAtATimeInFlight;
-    if (m_claims)
-        m_claims->give(m_keys.at(index));
     m_outcomes[size_t(index)] = outcome;
     if (!started) {
         m_states[index] = State::NotAttempted;
@@ -225,11 +222,15 @@ void FleetRun::ended(int index, const ops::Outcome &outcome, bool started)
                                                                                 : State::Done;
         ++m_done;
     }
+    // Judged before the claim goes back, which may begin the next printer.
+    const StopReason stop = started ? judgeStages(index) : StopReason::None;
+    if (m_claims)
+        m_claims->give(m_keys.at(index));
     emit printerFinished(index);
-    if (started) {
+    if (started)
         emit progressed(m_done, total());
-        judgeStages(index);
-    }
+    if (stop != StopReason::None)
+        stopBeginning(stop);
     startMore();
     finishIfOver();
 }

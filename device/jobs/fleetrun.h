@@ -113,8 +113,8 @@ private:
     void finishIfOver();
     // Marks every printer still waiting not attempted for `reason`; none is begun after.
     void stopBeginning(StopReason reason);
-    // After a printer ended: the failure limit, or a canary that failed.
-    void judgeStages(int index);
+    // After a printer ended: the failure limit, or a canary that failed; None to go on.
+    StopReason judgeStages(int index);
     // The rest may begin: every canary printer ended well.
     bool canaryPassed() const;
 
