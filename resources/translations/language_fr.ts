@@ -1261,6 +1261,22 @@ Le fichier reste tel quel ; si la liste change, vous serez consulté avant qu&ap
         <source>解密</source>
         <translation>Déchiffrement</translation>
     </message>
+    <message>
+        <source>未开始：先试的打印机失败</source>
+        <translation>Non commencé : une imprimante essayée d’abord a échoué</translation>
+    </message>
+    <message>
+        <source>先试 N 台</source>
+        <translation>Essayer N d’abord</translation>
+    </message>
+    <message>
+        <source>关</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>继续未完成的</source>
+        <translation>Reprendre les inachevées</translation>
+    </message>
 </context>
 <context>
     <name>FunctionPage</name>
