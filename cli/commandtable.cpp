@@ -101,8 +101,7 @@ template <int Options::*field> Stored setCount(const QString &value, Options *op
 {
     bool ok = false;
     options->*field = value.toInt(&ok);
-    return ok && options->*field >= 1 && options->*field <= 1000000 ? Stored::Ok
-                                                                     : Stored::BadValue;
+    return ok && options->*field >= 1 && options->*field <= 1000000 ? Stored::Ok : Stored::BadValue;
 }
 
 // Read at once: a bad records file is refused before anything is sent.
@@ -110,7 +109,7 @@ Stored setResume(const QString &value, Options *options, QString *error)
 {
     options->resumeFile = value;
     return stages::readRecords(value, &options->resumeSucceeded, error) ? Stored::Ok
-                                                                         : Stored::BadFile;
+                                                                        : Stored::BadFile;
 }
 
 } // namespace

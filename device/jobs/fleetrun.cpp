@@ -149,8 +149,8 @@ FleetRun::StopReason FleetRun::judgeStages(int index)
         // printers go on, and the rest wait for all of them.
         bool canaryOver = true;
         for (int i = 0; i < m_canary; ++i)
-            canaryOver = canaryOver && m_states.at(i) != State::Waiting &&
-                         m_states.at(i) != State::Running;
+            canaryOver =
+                canaryOver && m_states.at(i) != State::Waiting && m_states.at(i) != State::Running;
         if ((failed && m_maxFailures == 0) || (canaryOver && !canaryPassed()))
             stop = StopReason::CanaryFailed;
     }

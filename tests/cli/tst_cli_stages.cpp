@@ -35,8 +35,10 @@ class TestCliStages : public QObject
         Run r;
         if (!process.waitForFinished(60000))
             return r;
-        r = Run{process.exitCode(), process.readAllStandardOutput(),
-                process.readAllStandardError(), {}};
+        r = Run{process.exitCode(),
+                process.readAllStandardOutput(),
+                process.readAllStandardError(),
+                {}};
         for (const QByteArray &line : r.out.split('\n')) {
             const QJsonObject o = QJsonDocument::fromJson(line).object();
             if (!o.isEmpty() && !o.value("summary").toBool())
@@ -59,10 +61,11 @@ class TestCliStages : public QObject
         printers.clear();
         QByteArray targets;
         for (const QString &kind : kinds) {
-            printers.push_back(startFleetPrinter(
-                "127.0.0.1", 0, 0,
-                kind == QLatin1String("version") ? QStringLiteral("V9.9") : QStringLiteral("stream"),
-                200));
+            printers.push_back(startFleetPrinter("127.0.0.1", 0, 0,
+                                                 kind == QLatin1String("version")
+                                                     ? QStringLiteral("V9.9")
+                                                     : QStringLiteral("stream"),
+                                                 200));
             if (!printers.back())
                 return QString();
             if (kind == QLatin1String("refuse"))
@@ -112,12 +115,12 @@ private slots:
         const QStringList two{"canary", "canary", "rest", "rest", "rest"};
         QTest::newRow("canary of 2, the second back with another version")
             << "download" << QStringList{"ok", "version", "ok", "ok", "ok"}
-            << QStringList{"--canary", "2", "--jobs", "2"} << QList<int>{0, 1}
-            << "canary failed" << 4 << two;
+            << QStringList{"--canary", "2", "--jobs", "2"} << QList<int>{0, 1} << "canary failed"
+            << 4 << two;
         QTest::newRow("canary of 2 passes")
             << "download" << QStringList{"ok", "ok", "ok", "ok"}
-            << QStringList{"--canary", "2", "--jobs", "4"} << QList<int>{0, 1, 2, 3} << ""
-            << 0 << QStringList(two.mid(0, 4));
+            << QStringList{"--canary", "2", "--jobs", "4"} << QList<int>{0, 1, 2, 3} << "" << 0
+            << QStringList(two.mid(0, 4));
         QTest::newRow("limit of 2 failures, one at a time")
             << "download" << QStringList{"refuse", "ok", "refuse", "ok", "ok"}
             << QStringList{"--max-failures", "2", "--jobs", "1"} << QList<int>{0, 1, 2}
@@ -129,8 +132,8 @@ private slots:
             << QStringList{"canary", "canary", "canary", "rest"};
         QTest::newRow("apply, canary of 1 refuses")
             << "apply" << QStringList{"refuse", "ok", "ok"}
-            << QStringList{"--canary", "1", "--jobs", "3"} << QList<int>{0} << "canary failed"
-            << 3 << QStringList{"canary", "rest", "rest"};
+            << QStringList{"--canary", "1", "--jobs", "3"} << QList<int>{0} << "canary failed" << 3
+            << QStringList{"canary", "rest", "rest"};
     }
     void stages()
     {
@@ -143,10 +146,10 @@ private slots:
         QFETCH(QStringList, stages);
         const QString targets = startPrinters(printers);
         QVERIFY(!targets.isEmpty());
-        const QStringList what = command == QLatin1String("download")
-                                     ? QStringList{"download", "firmware", firmware,
-                                                   "--expect-version", "V2.0.1"}
-                                     : QStringList{"apply", dir.filePath("profile.json")};
+        const QStringList what =
+            command == QLatin1String("download")
+                ? QStringList{"download", "firmware", firmware, "--expect-version", "V2.0.1"}
+                : QStringList{"apply", dir.filePath("profile.json")};
         const Run r = cli(what + QStringList{"--targets", targets, "--jsonl"} + flags);
         QVERIFY2(r.code == exitCode, r.out + r.err);
         QVERIFY2(touched() == attempted, r.out);
@@ -168,9 +171,8 @@ private slots:
     {
         const QString targets = startPrinters({"ok", "version", "ok", "ok", "ok"});
         QVERIFY(!targets.isEmpty());
-        const QStringList download{"download",         "firmware", firmware, "--targets",
-                                   targets,            "--jsonl",  "--jobs", "2",
-                                   "--expect-version", "V2.0.1"};
+        const QStringList download{"download", "firmware", firmware, "--targets",        targets,
+                                   "--jsonl",  "--jobs",   "2",      "--expect-version", "V2.0.1"};
         const Run first = cli(download + QStringList{"--canary", "2"});
         QCOMPARE(first.code, 4);
         QCOMPARE(touched(), (QList<int>{0, 1}));
@@ -196,8 +198,8 @@ private slots:
                                   << "records.jsonl:3: not a JSON record";
         QTest::newRow("no state") << QByteArray("{\"printer\":\"a\",\"exitCode\":0}\n")
                                   << "records.jsonl:1: a record needs printer, state and exitCode";
-        QTest::newRow("only a summary") << QByteArray("{\"summary\":true,\"exitCode\":0}\n")
-                                        << "no printer records";
+        QTest::newRow("only a summary")
+            << QByteArray("{\"summary\":true,\"exitCode\":0}\n") << "no printer records";
     }
     void badRecordsRefused()
     {
@@ -205,8 +207,8 @@ private slots:
         QFETCH(QString, error);
         const QString targets = startPrinters({"ok", "ok"});
         const QString file = write(QStringLiteral("records.jsonl"), records);
-        for (const QStringList &what :
-             {QStringList{"download", "firmware", firmware}, QStringList{"apply", dir.filePath("profile.json")}}) {
+        for (const QStringList &what : {QStringList{"download", "firmware", firmware},
+                                        QStringList{"apply", dir.filePath("profile.json")}}) {
             const Run r = cli(what + QStringList{"--targets", targets, "--resume", file});
             QCOMPARE(r.code, 5);
             QVERIFY2(r.err.contains(error.toUtf8()), r.err);
