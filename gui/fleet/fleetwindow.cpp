@@ -286,9 +286,9 @@ void FleetWindow::buildUi()
     options->addWidget(m_jobs);
     options->addWidget(m_expectLabel);
     options->addWidget(m_expect);
-    buildStages(options);
     options->addStretch(1);
     layout->addLayout(options);
+    buildStages(layout);
     m_summary->setWordWrap(true);
     layout->insertWidget(1, m_summary);
     // What the last search or check said, until the next one.
@@ -1042,8 +1042,11 @@ void FleetWindow::exportInventory()
         prompts::warning(this, tr("导出清单"), tr("无法写入 %1").arg(path));
 }
 
-void FleetWindow::buildStages(QBoxLayout *options)
+void FleetWindow::buildStages(QBoxLayout *layout)
 {
+    // A row of its own: the options row is as wide as the smallest screen allows.
+    auto *options = new QHBoxLayout;
+    layout->addLayout(options);
     m_canaryLabel = new QLabel(this);
     m_canary = new QSpinBox(this);
     m_canary->setObjectName(QStringLiteral("fleetCanary"));
@@ -1053,6 +1056,7 @@ void FleetWindow::buildStages(QBoxLayout *options)
     options->addWidget(m_canaryLabel);
     options->addWidget(m_canary);
     options->addWidget(m_resume);
+    options->addStretch(1);
     connect(m_resume, &QPushButton::clicked, this, &FleetWindow::resume);
 }
 

@@ -109,7 +109,7 @@ private:
     // What became of a printer a cancel stopped or came before, in the result column.
     bool resultOfCancelled(const jobs::FleetRun &run, int index);
     // Staged runs: the canary box, and "继续未完成的" for what a run left undone.
-    void buildStages(QBoxLayout *options);
+    void buildStages(QBoxLayout *layout);
     void retranslateStages();
     // `run` (not started) goes in stages; once it ends, its printers that did not finish
     // well can be given to `rerun`.
