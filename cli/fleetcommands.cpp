@@ -1,6 +1,7 @@
 #include "cli/fleetcommands.h"
 
 #include "cli/interrupt.h"
+#include "cli/journalcommands.h"
 #include "cli/runloop.h"
 #include "cli/stages.h"
 
@@ -9,6 +10,7 @@
 #include "device/fleet/poller.h"
 #include "device/fleet/rollout.h"
 #include "device/fleet/scan.h"
+#include "device/journal/entries.h"
 #include "device/jobs/fleetrun.h"
 #include "device/jobs/printerworker.h"
 #include "core/protocol/netdiscovery.h"
@@ -481,6 +483,8 @@ int runRollout(CommandContext &c)
         const QMutexLocker lock(&printing);
         streaming[size_t(i)] = true;
     });
+    clijournal::Recorder record(c);
+    const journal::File file = journal::fileOf(args.at(1));
     QObject::connect(run.get(), &jobs::FleetRun::printerFinished, [&](int i) {
         const QMutexLocker lock(&printing);
         fleet::rollout::Result r = fleet::rollout::resultOf(*run, i, addresses.at(i));
@@ -488,6 +492,7 @@ int runRollout(CommandContext &c)
         if (r.state == fleet::rollout::Result::State::NotAttempted)
             r.message = jobs::FleetRun::reasonText(run->stopReason(i));
         print(i, r);
+        record.rolledOut(known[size_t(i)], file);
     });
     QObject::connect(run.get(), &jobs::FleetRun::progressed,
                      [&](int done, int total) { progress.show(done, total); });

@@ -4,33 +4,15 @@
 #include "cli/options.h"
 #include "cli/output.h"
 
-#include <QCryptographicHash>
-#include <QFile>
-#include <QFileInfo>
+#include "device/journal/entries.h"
+
 #include <QJsonArray>
 
 namespace clijournal {
 
 namespace {
 
-journal::Entry entryFor(const QString &address, const ops::Outcome &outcome)
-{
-    journal::Entry e;
-    e.face = QStringLiteral("cli");
-    e.address = address;
-    e.outcome = ops::codeName(outcome.code);
-    e.sentence = outcome.sentence;
-    return e;
-}
-
-QByteArray sha256Of(const QString &path)
-{
-    QFile file(path);
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
-        return QByteArray();
-    return hash.result().toHex();
-}
+const QString kFace = QStringLiteral("cli");
 
 } // namespace
 
@@ -41,32 +23,30 @@ Recorder::Recorder(CommandContext &c) : m_c(c)
 
 void Recorder::applied(const QString &address, const ops::PrinterRun &run)
 {
-    const profileapply::Outcome &d = run.details;
-    if (m_c.options.dryRun || run.state == ops::PrinterRun::State::NotStarted ||
-        (d.written.isEmpty() && d.unconfirmed.isEmpty() && run.outcome.ok()))
-        return;
-    journal::Entry e = entryFor(address, run.outcome);
-    e.model = run.model;
-    for (const profile::Difference &diff : d.differences) {
-        const QString key = diff.page + QLatin1Char('.') + diff.setting;
-        if (d.written.contains(key) || d.unconfirmed.contains(key))
-            e.changes.append({key, diff.printer, diff.profile});
-    }
-    m_writer.append(e);
+    journal::Entry e;
+    if (!m_c.options.dryRun && journal::applied(kFace, address, run, &e))
+        m_writer.append(e);
 }
 
 void Recorder::function(const QString &address, const QString &name, const ops::Outcome &outcome)
 {
-    journal::Entry e = entryFor(address, outcome);
+    journal::Entry e = journal::entryFor(kFace, address, outcome);
     e.functions << name;
     m_writer.append(e);
 }
 
 void Recorder::downloaded(const QString &address, const QString &file, const ops::Outcome &outcome)
 {
-    journal::Entry e = entryFor(address, outcome);
-    e.files.append({QFileInfo(file).fileName(), sha256Of(file)});
+    journal::Entry e = journal::entryFor(kFace, address, outcome);
+    e.files.append(journal::fileOf(file));
     m_writer.append(e);
+}
+
+void Recorder::rolledOut(const fleet::rollout::Result &result, const journal::File &file)
+{
+    journal::Entry e;
+    if (journal::rolledOut(kFace, result, file, &e))
+        m_writer.append(e);
 }
 
 int runHistory(CommandContext &c)

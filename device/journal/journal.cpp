@@ -47,7 +47,7 @@ QJsonObject toJson(const Entry &entry)
     for (const File &f : entry.files)
         files.append(QJsonObject{{QStringLiteral("name"), f.name},
                                  {QStringLiteral("sha256"), QString::fromLatin1(f.sha256)}});
-    return QJsonObject{
+    QJsonObject line{
         {QStringLiteral("time"), time.toUTC().toString(Qt::ISODateWithMs)},
         {QStringLiteral("user"), platform::userName()},
         {QStringLiteral("host"), QSysInfo::machineHostName()},
@@ -61,6 +61,10 @@ QJsonObject toJson(const Entry &entry)
         {QStringLiteral("outcome"), QJsonObject{{QStringLiteral("code"), entry.outcome},
                                                 {QStringLiteral("sentence"), entry.sentence}}},
     };
+    if (entry.consoleBytes >= 0)
+        line.insert(QStringLiteral("console"),
+                    QJsonObject{{QStringLiteral("bytes"), double(entry.consoleBytes)}});
+    return line;
 }
 
 QString defaultPath()
@@ -130,6 +134,10 @@ bool read(const QString &path, const Filter &filter, QList<QJsonObject> *out, QS
     if (!file.open(QIODevice::ReadOnly)) {
         *error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
         return false;
+    }
+    if (filter.lastBytes > 0 && file.size() > filter.lastBytes) {
+        file.seek(file.size() - filter.lastBytes - 1);
+        file.readLine(); // the rest of a line cut by the start, unless it starts a line
     }
     const QString printer = filter.printer.isEmpty() ? QString() : addressKey(filter.printer);
     while (!file.atEnd()) {

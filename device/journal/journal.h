@@ -12,7 +12,10 @@
 // The journal of changes: one JSON line for every write to a printer, from the window,
 // the command-line tool or the fleet, in $XDG_STATE_HOME/labelsetup/journal.jsonl, so
 // that "who changed this printer, and when" has an answer. Passwords and PINs are never
-// written to it, only that they changed.
+// written to it, only that they changed. The face is the program the person used:
+// "window" (the main window), "fleet" (the fleet window) or "cli" (the command-line tool,
+// for one printer or many). Bytes sent from the window's console are recorded as a count,
+// never their content: they may carry anything, passwords included.
 namespace journal {
 
 struct Change
@@ -38,13 +41,14 @@ struct Entry
     QList<Change> changes;
     QStringList functions;
     QList<File> files;
+    qint64 consoleBytes = -1; // raw bytes sent from the console; -1: none
     QString outcome;  // ops::codeName()
     QString sentence; // the outcome's sentence
 };
 
 // The line's object: time, user, host, face, printer {model, serial, address}, changes
 // {key: {from, to}} (a secret's as "changed"), functions, files [{name, sha256}],
-// outcome {code, sentence}.
+// outcome {code, sentence}; and console {bytes} for raw bytes sent from the console.
 QJsonObject toJson(const Entry &entry);
 
 // $XDG_STATE_HOME (~/.local/state when unset or not absolute)/labelsetup/journal.jsonl.
@@ -74,6 +78,9 @@ struct Filter
 {
     QString printer; // an address (any spelling of the same key) or a serial number
     QDateTime since; // invalid: all
+    // Only the file's last bytes (from the first whole line in them); 0: the whole file.
+    // The window reads a bounded tail so that a large journal never stalls it.
+    qint64 lastBytes = 0;
 };
 
 // "2026-12-01" (midnight UTC) or an ISO 8601 time; invalid for anything else.

@@ -2,6 +2,7 @@
 
 #include "gui/download/filesends.h"
 #include "gui/widgets/pagehost.h"
+#include "device/journal/entries.h"
 #include "gui/widgets/prompts.h"
 #include "core/protocol/hexcodec.h"
 #include "core/protocol/commandcodes.h"
@@ -161,7 +162,11 @@ void ConsolePage::on_pushButton_Send_clicked()
             appendLine(tag, payload);
     };
     connect(job, &jobs::Job::progressed, this, showLines);
-    connect(job, &jobs::Job::finished, this, [this, showLines](const ops::Outcome &outcome) {
+    connect(job, &jobs::Job::finished, this, [this, showLines, bytes](const ops::Outcome &outcome) {
+        // The journal has the count of bytes, never the bytes: they may carry anything.
+        journal::Entry entry;
+        entry.consoleBytes = bytes.size();
+        m_host.recordChange(entry, outcome);
         showLines();
         if (outcome.code == ops::Code::Interrupted)
             m_host.showLastResult(outcome.sentence);
@@ -249,14 +254,22 @@ void ConsolePage::on_pushButton_SendFile_clicked()
     // The user's own file: the stream must never delete it.
     filestream::Source source;
     source.path = path;
+    const auto file = std::make_shared<journal::File>();
     m_sends.start(
         FileSends::Kind::ConsoleFile, tr("发送文件"),
-        [source](jobs::Context &context) {
+        [source, file](jobs::Context &context) {
+            *file = journal::fileOf(source.path);
             PrinterSession &session = context.session();
             const PrinterSession::Operation operation(session);
             return filestream::send(session, source, FileSends::reportTo(context));
         },
-        [this](const ops::Outcome &outcome) { showFileOutcome(outcome); });
+        [this, file, size = QFileInfo(path).size()](const ops::Outcome &outcome) {
+            journal::Entry entry;
+            entry.files << *file;
+            entry.consoleBytes = size;
+            m_host.recordChange(entry, outcome);
+            showFileOutcome(outcome);
+        });
 }
 
 void ConsolePage::showFileOutcome(const ops::Outcome &outcome)

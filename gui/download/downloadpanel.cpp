@@ -2,6 +2,7 @@
 
 #include "gui/download/filesends.h"
 #include "gui/widgets/pagehost.h"
+#include "device/journal/entries.h"
 #include "gui/widgets/prompts.h"
 #include "device/operations/download.h"
 #include "device/link/printersession.h"
@@ -92,14 +93,22 @@ void DownloadPanel::downloadEncryptedFile(bool firmware)
                         .arg(decrypted.size()));
     ops::DownloadOptions options;
     options.kind = firmware ? ops::FileKind::Firmware : ops::FileKind::Font;
+    // The journal names the file chosen by its SHA-256, taken on the worker.
+    const auto file = std::make_shared<journal::File>();
     m_sends.start(
         FileSends::Kind::Download, firmware ? tr("下载固件") : tr("下载字库"),
-        [decrypted, options](jobs::Context &context) {
+        [decrypted, options, chosen, file](jobs::Context &context) {
+            *file = journal::fileOf(chosen);
             ops::DownloadOptions withProgress = options;
             withProgress.progress = FileSends::reportTo(context);
             return ops::download(context.session(), decrypted, withProgress);
         },
-        [this](const ops::Outcome &outcome) { showOutcome(outcome); });
+        [this, file](const ops::Outcome &outcome) {
+            journal::Entry entry;
+            entry.files << *file;
+            m_host.recordChange(entry, outcome);
+            showOutcome(outcome);
+        });
 }
 
 void DownloadPanel::showOutcome(const ops::Outcome &outcome)

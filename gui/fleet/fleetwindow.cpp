@@ -1,5 +1,7 @@
 #include "gui/fleet/fleetwindow.h"
 
+#include "gui/fleet/fleetjournal.h"
+
 #include "gui/widgets/accelerators.h"
 #include "gui/widgets/prompts.h"
 #include "device/fleet/fleetlist.h"
@@ -170,6 +172,8 @@ FleetWindow::FleetWindow(std::unique_ptr<fleet::Device> device, QWidget *parent)
     setObjectName(QStringLiteral("FleetWindow"));
     m_gate = new jobs::Claims(this);
     m_model = new fleet::FleetModel(this);
+    m_journal = new FleetJournal(
+        *m_model, [this](const QString &text) { m_note->setText(text); }, this);
     m_poller = new fleet::Poller(m_device, *m_gate, *m_pool, this);
     // Work that ends within this shows no progress, no Cancel: nothing flickers.
     m_progressDelay.setSingleShot(true);
@@ -831,6 +835,8 @@ void FleetWindow::applyProfileTo(const QList<fleet::Address> &printers, const QS
             if (resultOfCancelled(*run, i))
                 return;
             const ops::PrinterRun o = ops::runOf(*run, i);
+            if (!dryRun)
+                m_journal->applied(run->key(i), o);
             QString text;
             if (o.outcome.code == ops::Code::Differs)
                 text = tr("校验不符 %1 项").arg(o.details.notVerified.size());
@@ -952,6 +958,7 @@ void FleetWindow::downloadTo(bool firmware, const QList<fleet::Address> &printer
                 return;
             }
             m_plain = *plain;
+            m_journal->rollingOut(path);
             jobs::FleetRun *run =
                 fleet::rollout::start(*m_pool, m_device, m_gate, printers, m_plain, options, this);
             m_cancel = [run] { run->cancel(); };
@@ -964,6 +971,7 @@ void FleetWindow::downloadTo(bool firmware, const QList<fleet::Address> &printer
             });
             connect(run, &jobs::FleetRun::printerFinished, this, [this, run, printers](int i) {
                 const fleet::rollout::Result r = fleet::rollout::resultOf(*run, i, printers.at(i));
+                m_journal->rolledOut(r);
                 if (r.state != fleet::rollout::Result::State::Finished &&
                     resultOfCancelled(*run, i))
                     return;

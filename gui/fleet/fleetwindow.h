@@ -126,6 +126,7 @@ private:
     PlainCopy m_plain;              // the decrypted file of a rollout running now
     QTimer m_progressDelay;
     fleet::FleetModel *m_model = nullptr;
+    class FleetJournal *m_journal = nullptr;
     fleet::Poller *m_poller = nullptr;
     std::function<QString()> m_openKey;
     QString m_excludedKey;

@@ -77,7 +77,12 @@ void FunctionPage::runCommand(const QString &name, std::function<void(int result
                 functioncommands::closeAfterRestart(session, restarted);
             return outcome;
         },
-        [after = std::move(after)](const ops::Outcome &outcome) { after(outcome.result); });
+        [this, name, after = std::move(after)](const ops::Outcome &outcome) {
+            journal::Entry entry;
+            entry.functions << name;
+            m_host.recordChange(entry, outcome);
+            after(outcome.result);
+        });
 }
 
 void FunctionPage::on_pushButton_getPrinterInfo_clicked()

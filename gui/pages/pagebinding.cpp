@@ -6,6 +6,8 @@
 #include "core/settings/printcodec.h"
 #include "core/settings/settingtable.h"
 #include "device/link/printersession.h"
+#include "device/journal/entries.h"
+#include "device/operations/resulttexts.h"
 #include "device/settings/settingsengine.h"
 
 #include <QAbstractButton>
@@ -111,6 +113,8 @@ void PageBinding::read(QAbstractButton *setButton, const Read &course)
             return;
         }
         // Filled as far as the read came; the rest keep what they showed.
+        m_read = done->values;
+        m_host.settingsRead(m_name, done->values);
         if (course.show)
             course.show(done->values, done->result);
         else
@@ -170,7 +174,14 @@ void PageBinding::write(const Write &course)
             outcome.result = done->ret;
             return outcome;
         });
-    QObject::connect(job, &jobs::Job::finished, m_page, [this, done, course] {
+    QObject::connect(job, &jobs::Job::finished, m_page, [this, done, course, wanted] {
+        journal::Entry entry;
+        entry.changes = journal::settingChanges(m_name, done->sent, m_read, wanted);
+        ops::Outcome outcome = ops::sendFailed(done->ret, m_name, QString());
+        if (done->ret == RESULT_OK)
+            outcome = ops::Outcome();
+        outcome.sentence = resultMessage(done->ret);
+        m_host.recordChange(entry, outcome);
         if (done->ret == RESULT_CANCELLED) {
             // What went out stays on the printer; the rest was never sent.
             m_host.showLastResult(

@@ -93,4 +93,5 @@ private:
     PageHost &m_host;
     QHash<QString, QString>
         m_textAsRead; // number boxes' texts by key, as the last read showed them
+    QJsonObject m_read; // the values the last read gave: a write's journal says "from" them
 };

@@ -11,6 +11,8 @@
 #include <QCoreApplication>
 
 #include <QDebug>
+#include <QHash>
+#include <QJsonValue>
 
 WifiProvisioning::WifiProvisioning(PrinterSession &session, PageHost &host, QObject *parent)
     : QObject(parent), m_session(session), m_host(host)
@@ -103,6 +105,14 @@ void WifiProvisioning::sendCredentials(const WifiCred &cred)
 
 void WifiProvisioning::handedOff(const WifiCred &cred, const ops::Outcome &sent)
 {
+    // The password is a secret: the journal says only that it changed.
+    const QHash<QString, QString> to{{QStringLiteral("wifi.mode"), QStringLiteral("station")},
+                                     {QStringLiteral("wifi.stationName"), cred.ssid},
+                                     {QStringLiteral("wifi.stationPassword"), cred.password}};
+    journal::Entry entry;
+    for (const QString &key : sent.written + sent.unconfirmed)
+        entry.changes.append({key, QJsonValue(), to.value(key)});
+    m_host.recordChange(entry, sent);
     m_job = nullptr;
     updateAvailability();
     if (sent.code == ops::Code::Interrupted) {

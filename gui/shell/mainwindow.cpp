@@ -14,6 +14,7 @@
 #include "gui/widgets/readstatenote.h"
 #include "device/operations/resulttexts.h"
 #include "gui/shell/startup.h"
+#include "gui/shell/windowjournal.h"
 #include "gui/widgets/verticalscrollarea.h"
 #include "gui/widgets/wheelguard.h"
 #include "gui/console/consolepage.h"
@@ -33,6 +34,7 @@
 #include "device/link/printersession.h"
 #include "ui_mainwindow.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
@@ -93,6 +95,10 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     ui->widget_ConnectPanel->layout()->addWidget(m_connectionPanel);
     m_connectionPanel->setHintSource([this](bool wifi) { return connectionHints(wifi); });
     connect(m_connectionPanel, &ConnectionPanel::printerOpened, this, &MainWindow::selectedItem);
+    m_journal = new WindowJournal(
+        *m_connectionPanel, [this](const QString &text) { showLastResult(text); }, this);
+    connect(m_connectionPanel, &ConnectionPanel::printerOpened, m_journal,
+            &WindowJournal::forgetSerial);
     connect(m_connectionPanel, &ConnectionPanel::blockWindow, this,
             [this](bool blocked) { centralWidget()->setEnabled(!blocked); });
     connect(m_connectionPanel, &ConnectionPanel::stateChanged, this, [this] {
@@ -602,11 +608,24 @@ void MainWindow::setUpStatusBar()
     about->setAutoRaise(true);
     about->setShortcut(QKeySequence::HelpContents);
     connect(about, &QToolButton::clicked, this, [this] { showAbout(); });
+    // The open printer's journal of changes.
+    auto *history = new QAction(tr("变更记录"), this);
+    history->setObjectName(QStringLiteral("actionHistory"));
+    connect(history, &QAction::triggered, this, [this] {
+        if (requireOpenDevice())
+            m_journal->showHistory(this);
+    });
+    auto *historyButton = new QToolButton(this);
+    historyButton->setObjectName(QStringLiteral("toolButton_History"));
+    historyButton->setDefaultAction(history);
+    historyButton->setAutoRaise(true);
+    historyButton->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     // Long texts must not widen the window: they are shortened, and whole in the tool tip.
     statusBar()->addWidget(m_connectionLabel, 3);
     statusBar()->addWidget(m_resultLabel, 2);
     m_jobProgress = new JobProgress(this);
     statusBar()->addPermanentWidget(m_jobProgress);
+    statusBar()->addPermanentWidget(historyButton);
     statusBar()->addPermanentWidget(about);
     updateConnectionState();
 
@@ -676,6 +695,16 @@ void MainWindow::showLastResult(const QString &text)
     m_resultLabel->setFullText(
         QTime::currentTime().toString(QStringLiteral("HH:mm:ss ")) +
         QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')).trimmed());
+}
+
+void MainWindow::recordChange(journal::Entry entry, const ops::Outcome &outcome)
+{
+    m_journal->record(std::move(entry), outcome);
+}
+
+void MainWindow::settingsRead(const QString &page, const QJsonObject &values)
+{
+    m_journal->settingsRead(page, values);
 }
 
 void MainWindow::showAbout()

@@ -37,6 +37,7 @@ class DebugLog;
 class PrinterSession;
 class WheelGuard;
 class JobProgress;
+class WindowJournal;
 namespace jobs {
 class PrinterWorker;
 }
@@ -76,6 +77,9 @@ public:
     void showLastResult(const QString &text) override;
     void setControlsEnabled(bool on) override { controlAllWidgets(on); }
     jobs::Job *startJob(const QString &title, jobs::Body body) override;
+    void recordChange(journal::Entry entry, const ops::Outcome &outcome) override;
+    void settingsRead(const QString &page, const QJsonObject &values) override;
+    WindowJournal *windowJournal() const { return m_journal; }
 
     bool busy() const;
     // The worker that owns the open printer's link.
@@ -183,6 +187,7 @@ private:
     jobs::PrinterWorker *m_worker = nullptr;
     PrinterSession *m_session = nullptr; // the worker's
     JobProgress *m_jobProgress = nullptr;
+    WindowJournal *m_journal = nullptr;
     std::unique_ptr<ProfileActions> m_profileActions;
     ConnectionPanel *m_connectionPanel = nullptr;
     FileSends *m_fileSends = nullptr;

@@ -10,6 +10,8 @@
 #include "device/settings/profileapply.h"
 #include "core/settings/settingtable.h"
 #include "device/link/printersession.h"
+#include "device/journal/entries.h"
+#include "device/operations/applymany.h"
 
 #include <QApplication>
 #include <QDate>
@@ -196,8 +198,25 @@ void ProfileActions::applyPreviewed(const profile::Profile &wanted,
     QObject::connect(job, &jobs::Job::finished, m_host.dialogParent(),
                      [this, done, wait, written](const ops::Outcome &outcome) mutable {
                          wait.reset();
+                         record(*done, outcome);
                          written(applyFinished(*done, outcome.code == ops::Code::Interrupted));
                      });
+}
+
+void ProfileActions::record(const profileapply::Outcome &done, const ops::Outcome &job)
+{
+    ops::PrinterRun run;
+    run.state = job.code == ops::Code::Interrupted ? ops::PrinterRun::State::Interrupted
+                                                   : ops::PrinterRun::State::Finished;
+    run.details = done;
+    run.outcome = job.code == ops::Code::Interrupted || done.result == RESULT_OK
+                      ? job
+                      : ops::sendFailed(done.result, tr("应用配置"), QString());
+    if (run.outcome.ok() && !done.notVerified.isEmpty())
+        run.outcome.code = ops::Code::Differs;
+    journal::Entry entry;
+    if (journal::applied(QString(), QString(), run, &entry))
+        m_host.recordChange(entry, run.outcome);
 }
 
 QStringList ProfileActions::applyFinished(const profileapply::Outcome &done, bool cancelled)

@@ -41,6 +41,8 @@ private:
                         const std::function<void(const QStringList &written)> &written);
     // Reports the apply; the pages written to.
     QStringList applyFinished(const profileapply::Outcome &done, bool cancelled);
+    // The settings written, or sent unconfirmed, go to the journal of changes.
+    void record(const profileapply::Outcome &done, const ops::Outcome &job);
 
     PrinterSession &m_session;
     PageHost &m_host;

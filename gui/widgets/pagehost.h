@@ -2,6 +2,9 @@
 
 #include "core/protocol/commandcodes.h"
 #include "device/jobs/job.h"
+#include "device/journal/journal.h"
+
+#include <QJsonObject>
 
 #include <QString>
 
@@ -44,6 +47,22 @@ public:
     // window's thread; while it runs printerInUse() holds, so nothing else starts an
     // exchange, and its progress and Cancel button show once it takes a while.
     virtual jobs::Job *startJob(const QString &title, jobs::Body body) = 0;
+
+    // A write to the open printer ended: the window adds the printer (model, serial
+    // number, address), its face and the outcome, and appends it to the journal of
+    // changes. It never fails or delays the write.
+    virtual void recordChange(journal::Entry entry, const ops::Outcome &outcome)
+    {
+        Q_UNUSED(entry)
+        Q_UNUSED(outcome)
+    }
+    // Settings of `page` read from the open printer (its serial number names it in the
+    // journal).
+    virtual void settingsRead(const QString &page, const QJsonObject &values)
+    {
+        Q_UNUSED(page)
+        Q_UNUSED(values)
+    }
 
 protected:
     // The result handler itself: the message for `code`, as reportResult describes.

@@ -880,6 +880,13 @@
     </message>
 </context>
 <context>
+    <name>FleetJournal</name>
+    <message>
+        <source>变更记录 %1 无法写入，更改未被记录</source>
+        <translation>Das Änderungsprotokoll %1 kann nicht geschrieben werden; Änderungen werden nicht aufgezeichnet</translation>
+    </message>
+</context>
+<context>
     <name>FleetModel</name>
     <message>
         <source>无法连接</source>
@@ -1655,6 +1662,10 @@ Drucker jetzt initialisieren?</translation>
     <message>
         <source>%1 · %2</source>
         <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>变更记录</source>
+        <translation>Änderungsprotokoll</translation>
     </message>
 </context>
 <context>
@@ -2457,6 +2468,61 @@ Drucker jetzt initialisieren?</translation>
     <message>
         <source>WiFi配网已取消：已切换为站点模式，网络名称和密码未发送</source>
         <translation>WLAN-Einrichtung abgebrochen: Stationsmodus gesetzt, Netzwerkname und Passwort nicht gesendet</translation>
+    </message>
+</context>
+<context>
+    <name>WindowJournal</name>
+    <message>
+        <source>变更记录 %1 无法写入，更改未被记录</source>
+        <translation>Das Änderungsprotokoll %1 kann nicht geschrieben werden; Änderungen werden nicht aufgezeichnet</translation>
+    </message>
+    <message>
+        <source>%1：%2 → %3</source>
+        <translation>%1: %2 → %3</translation>
+    </message>
+    <message>
+        <source>功能 %1</source>
+        <translation>Funktion %1</translation>
+    </message>
+    <message>
+        <source>文件 %1（SHA-256 %2）</source>
+        <translation>Datei %1 (SHA-256 %2)</translation>
+    </message>
+    <message>
+        <source>控制台发送 %1 字节</source>
+        <translation>Konsole: %1 Bytes gesendet</translation>
+    </message>
+    <message>
+        <source>变更记录</source>
+        <translation>Änderungsprotokoll</translation>
+    </message>
+    <message>
+        <source>变更记录中没有这台打印机的条目。</source>
+        <translation>Das Änderungsprotokoll enthält keine Einträge für diesen Drucker.</translation>
+    </message>
+    <message>
+        <source>%1 的变更，最新的在前：</source>
+        <translation>Änderungen an %1, neueste zuerst:</translation>
+    </message>
+    <message>
+        <source>时间</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>操作者</source>
+        <translation>Wer</translation>
+    </message>
+    <message>
+        <source>方式</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>更改</source>
+        <translation>Änderungen</translation>
+    </message>
+    <message>
+        <source>结果</source>
+        <translation>Ergebnis</translation>
     </message>
 </context>
 <context>

@@ -880,6 +880,13 @@
     </message>
 </context>
 <context>
+    <name>FleetJournal</name>
+    <message>
+        <source>变更记录 %1 无法写入，更改未被记录</source>
+        <translation>The change journal %1 cannot be written; changes are not recorded</translation>
+    </message>
+</context>
+<context>
     <name>FleetModel</name>
     <message>
         <source>无法连接</source>
@@ -1655,6 +1662,10 @@ Initialise the printer?</translation>
     <message>
         <source>%1 · %2</source>
         <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>变更记录</source>
+        <translation>Change history</translation>
     </message>
 </context>
 <context>
@@ -2457,6 +2468,61 @@ Initialise the printer?</translation>
     <message>
         <source>WiFi配网已取消：已切换为站点模式，网络名称和密码未发送</source>
         <translation>WiFi setup cancelled: station mode was set, the network name and password were not sent</translation>
+    </message>
+</context>
+<context>
+    <name>WindowJournal</name>
+    <message>
+        <source>变更记录 %1 无法写入，更改未被记录</source>
+        <translation>The change journal %1 cannot be written; changes are not recorded</translation>
+    </message>
+    <message>
+        <source>%1：%2 → %3</source>
+        <translation>%1: %2 → %3</translation>
+    </message>
+    <message>
+        <source>功能 %1</source>
+        <translation>Function %1</translation>
+    </message>
+    <message>
+        <source>文件 %1（SHA-256 %2）</source>
+        <translation>File %1 (SHA-256 %2)</translation>
+    </message>
+    <message>
+        <source>控制台发送 %1 字节</source>
+        <translation>Console sent %1 bytes</translation>
+    </message>
+    <message>
+        <source>变更记录</source>
+        <translation>Change history</translation>
+    </message>
+    <message>
+        <source>变更记录中没有这台打印机的条目。</source>
+        <translation>The change history has no entries for this printer.</translation>
+    </message>
+    <message>
+        <source>%1 的变更，最新的在前：</source>
+        <translation>Changes to %1, newest first:</translation>
+    </message>
+    <message>
+        <source>时间</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>操作者</source>
+        <translation>Who</translation>
+    </message>
+    <message>
+        <source>方式</source>
+        <translation>Via</translation>
+    </message>
+    <message>
+        <source>更改</source>
+        <translation>Changes</translation>
+    </message>
+    <message>
+        <source>结果</source>
+        <translation>Outcome</translation>
     </message>
 </context>
 <context>

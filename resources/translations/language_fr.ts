@@ -431,15 +431,15 @@
     </message>
     <message>
         <source>搜索打印机</source>
-        <translation>Recherche d'imprimantes</translation>
+        <translation>Recherche d&apos;imprimantes</translation>
     </message>
     <message>
         <source>打开打印机</source>
-        <translation>Ouverture de l'imprimante</translation>
+        <translation>Ouverture de l&apos;imprimante</translation>
     </message>
     <message>
         <source>关闭打印机</source>
-        <translation>Fermeture de l'imprimante</translation>
+        <translation>Fermeture de l&apos;imprimante</translation>
     </message>
 </context>
 <context>
@@ -880,6 +880,13 @@
     </message>
 </context>
 <context>
+    <name>FleetJournal</name>
+    <message>
+        <source>变更记录 %1 无法写入，更改未被记录</source>
+        <translation>Impossible d'écrire l'historique des modifications %1 ; les modifications ne sont pas enregistrées</translation>
+    </message>
+</context>
+<context>
     <name>FleetModel</name>
     <message>
         <source>无法连接</source>
@@ -1231,7 +1238,7 @@ Le fichier reste tel quel ; si la liste change, vous serez consulté avant qu&ap
     </message>
     <message>
         <source>操作仍在进行。取消它并关闭窗口？已完成的打印机保持原样，进行中的在下一帧处停止，其余的不再开始。</source>
-        <translation>Une opération est en cours. L'annuler et fermer la fenêtre ? Les imprimantes terminées restent telles quelles, celles en cours s'arrêtent à la trame suivante, les autres ne sont pas commencées.</translation>
+        <translation>Une opération est en cours. L&apos;annuler et fermer la fenêtre ? Les imprimantes terminées restent telles quelles, celles en cours s&apos;arrêtent à la trame suivante, les autres ne sont pas commencées.</translation>
     </message>
     <message>
         <source>取消并关闭</source>
@@ -1255,7 +1262,7 @@ Le fichier reste tel quel ; si la liste change, vous serez consulté avant qu&ap
     </message>
     <message>
         <source>搜索打印机</source>
-        <translation>Recherche d'imprimantes</translation>
+        <translation>Recherche d&apos;imprimantes</translation>
     </message>
     <message>
         <source>解密</source>
@@ -1420,11 +1427,11 @@ Initialiser l’imprimante ?</translation>
     </message>
     <message>
         <source>读取打印机信息</source>
-        <translation>Lecture des informations de l'imprimante</translation>
+        <translation>Lecture des informations de l&apos;imprimante</translation>
     </message>
     <message>
         <source>读取打印机状态</source>
-        <translation>Lecture de l'état de l'imprimante</translation>
+        <translation>Lecture de l&apos;état de l&apos;imprimante</translation>
     </message>
 </context>
 <context>
@@ -1439,7 +1446,7 @@ Initialiser l’imprimante ?</translation>
     </message>
     <message>
         <source>在下一帧之前停止正在进行的操作</source>
-        <translation>Arrêter l'opération en cours avant la trame suivante</translation>
+        <translation>Arrêter l&apos;opération en cours avant la trame suivante</translation>
     </message>
     <message>
         <source>正在取消…</source>
@@ -1656,6 +1663,10 @@ Initialiser l’imprimante ?</translation>
         <source>%1 · %2</source>
         <translation>%1 · %2</translation>
     </message>
+    <message>
+        <source>变更记录</source>
+        <translation>Historique des modifications</translation>
+    </message>
 </context>
 <context>
     <name>Operations</name>
@@ -1802,15 +1813,15 @@ Initialiser l’imprimante ?</translation>
     </message>
     <message>
         <source>已取消：%1 尚未开始，什么也没有发送</source>
-        <translation>Annulé : %1 n'avait pas commencé, rien n'a été envoyé</translation>
+        <translation>Annulé : %1 n&apos;avait pas commencé, rien n&apos;a été envoyé</translation>
     </message>
     <message>
         <source>已取消：文件尚未开始发送</source>
-        <translation>Annulé : l'envoi du fichier n'avait pas commencé</translation>
+        <translation>Annulé : l&apos;envoi du fichier n&apos;avait pas commencé</translation>
     </message>
     <message>
         <source>已取消：%1，共 %2 字节中的 %3 字节；打印机只收到文件的一部分</source>
-        <translation>Annulé : %1, %3 octets sur %2 ; l'imprimante n'a reçu qu'une partie du fichier</translation>
+        <translation>Annulé : %1, %3 octets sur %2 ; l&apos;imprimante n&apos;a reçu qu&apos;une partie du fichier</translation>
     </message>
     <message>
         <source>已发送 %1/%2 块</source>
@@ -1837,7 +1848,7 @@ Initialiser l’imprimante ?</translation>
     </message>
     <message>
         <source>读取已取消：已读取 %1/%2 项，页面未读取</source>
-        <translation>Lecture annulée : %1/%2 éléments lus, la page n'est pas lue</translation>
+        <translation>Lecture annulée : %1/%2 éléments lus, la page n&apos;est pas lue</translation>
     </message>
     <message>
         <source>写入设置</source>
@@ -2087,11 +2098,11 @@ Initialiser l’imprimante ?</translation>
     </message>
     <message>
         <source>读取打印机设置</source>
-        <translation>Lecture des réglages de l'imprimante</translation>
+        <translation>Lecture des réglages de l&apos;imprimante</translation>
     </message>
     <message>
         <source>应用配置已取消：什么也没有写入</source>
-        <translation>Application du profil annulée : rien n'a été écrit</translation>
+        <translation>Application du profil annulée : rien n&apos;a été écrit</translation>
     </message>
     <message>
         <source>应用配置已取消：已写入 %1 项设置，其余未写入</source>
@@ -2452,11 +2463,66 @@ Initialiser l’imprimante ?</translation>
     </message>
     <message>
         <source>WiFi配网已取消：什么也没有发送</source>
-        <translation>Configuration WiFi annulée : rien n'a été envoyé</translation>
+        <translation>Configuration WiFi annulée : rien n&apos;a été envoyé</translation>
     </message>
     <message>
         <source>WiFi配网已取消：已切换为站点模式，网络名称和密码未发送</source>
         <translation>Configuration WiFi annulée : mode station activé, nom du réseau et mot de passe non envoyés</translation>
+    </message>
+</context>
+<context>
+    <name>WindowJournal</name>
+    <message>
+        <source>变更记录 %1 无法写入，更改未被记录</source>
+        <translation>Impossible d'écrire l'historique des modifications %1 ; les modifications ne sont pas enregistrées</translation>
+    </message>
+    <message>
+        <source>%1：%2 → %3</source>
+        <translation>%1 : %2 → %3</translation>
+    </message>
+    <message>
+        <source>功能 %1</source>
+        <translation>Fonction %1</translation>
+    </message>
+    <message>
+        <source>文件 %1（SHA-256 %2）</source>
+        <translation>Fichier %1 (SHA-256 %2)</translation>
+    </message>
+    <message>
+        <source>控制台发送 %1 字节</source>
+        <translation>Console : %1 octets envoyés</translation>
+    </message>
+    <message>
+        <source>变更记录</source>
+        <translation>Historique des modifications</translation>
+    </message>
+    <message>
+        <source>变更记录中没有这台打印机的条目。</source>
+        <translation>L'historique des modifications ne contient aucune entrée pour cette imprimante.</translation>
+    </message>
+    <message>
+        <source>%1 的变更，最新的在前：</source>
+        <translation>Modifications de %1, les plus récentes d'abord :</translation>
+    </message>
+    <message>
+        <source>时间</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>操作者</source>
+        <translation>Qui</translation>
+    </message>
+    <message>
+        <source>方式</source>
+        <translation>Via</translation>
+    </message>
+    <message>
+        <source>更改</source>
+        <translation>Modifications</translation>
+    </message>
+    <message>
+        <source>结果</source>
+        <translation>Résultat</translation>
     </message>
 </context>
 <context>

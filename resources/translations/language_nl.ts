@@ -880,6 +880,13 @@
     </message>
 </context>
 <context>
+    <name>FleetJournal</name>
+    <message>
+        <source>变更记录 %1 无法写入，更改未被记录</source>
+        <translation>Het wijzigingslogboek %1 kan niet worden geschreven; wijzigingen worden niet vastgelegd</translation>
+    </message>
+</context>
+<context>
     <name>FleetModel</name>
     <message>
         <source>无法连接</source>
@@ -1655,6 +1662,10 @@ De printer initialiseren?</translation>
     <message>
         <source>%1 · %2</source>
         <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>变更记录</source>
+        <translation>Wijzigingslogboek</translation>
     </message>
 </context>
 <context>
@@ -2457,6 +2468,61 @@ De printer initialiseren?</translation>
     <message>
         <source>WiFi配网已取消：已切换为站点模式，网络名称和密码未发送</source>
         <translation>WiFi-configuratie geannuleerd: stationmodus ingesteld, netwerknaam en wachtwoord niet verzonden</translation>
+    </message>
+</context>
+<context>
+    <name>WindowJournal</name>
+    <message>
+        <source>变更记录 %1 无法写入，更改未被记录</source>
+        <translation>Het wijzigingslogboek %1 kan niet worden geschreven; wijzigingen worden niet vastgelegd</translation>
+    </message>
+    <message>
+        <source>%1：%2 → %3</source>
+        <translation>%1: %2 → %3</translation>
+    </message>
+    <message>
+        <source>功能 %1</source>
+        <translation>Functie %1</translation>
+    </message>
+    <message>
+        <source>文件 %1（SHA-256 %2）</source>
+        <translation>Bestand %1 (SHA-256 %2)</translation>
+    </message>
+    <message>
+        <source>控制台发送 %1 字节</source>
+        <translation>Console: %1 bytes verzonden</translation>
+    </message>
+    <message>
+        <source>变更记录</source>
+        <translation>Wijzigingslogboek</translation>
+    </message>
+    <message>
+        <source>变更记录中没有这台打印机的条目。</source>
+        <translation>Het wijzigingslogboek bevat geen items voor deze printer.</translation>
+    </message>
+    <message>
+        <source>%1 的变更，最新的在前：</source>
+        <translation>Wijzigingen aan %1, nieuwste eerst:</translation>
+    </message>
+    <message>
+        <source>时间</source>
+        <translation>Tijd</translation>
+    </message>
+    <message>
+        <source>操作者</source>
+        <translation>Wie</translation>
+    </message>
+    <message>
+        <source>方式</source>
+        <translation>Via</translation>
+    </message>
+    <message>
+        <source>更改</source>
+        <translation>Wijzigingen</translation>
+    </message>
+    <message>
+        <source>结果</source>
+        <translation>Resultaat</translation>
     </message>
 </context>
 <context>

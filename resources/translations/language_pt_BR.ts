@@ -880,6 +880,13 @@
     </message>
 </context>
 <context>
+    <name>FleetJournal</name>
+    <message>
+        <source>变更记录 %1 无法写入，更改未被记录</source>
+        <translation>Não é possível gravar o histórico de alterações %1; as alterações não são registradas</translation>
+    </message>
+</context>
+<context>
     <name>FleetModel</name>
     <message>
         <source>无法连接</source>
@@ -1655,6 +1662,10 @@ Inicializar a impressora?</translation>
     <message>
         <source>%1 · %2</source>
         <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>变更记录</source>
+        <translation>Histórico de alterações</translation>
     </message>
 </context>
 <context>
@@ -2457,6 +2468,61 @@ Inicializar a impressora?</translation>
     <message>
         <source>WiFi配网已取消：已切换为站点模式，网络名称和密码未发送</source>
         <translation>Configuração de WiFi cancelada: modo estação definido, nome da rede e senha não enviados</translation>
+    </message>
+</context>
+<context>
+    <name>WindowJournal</name>
+    <message>
+        <source>变更记录 %1 无法写入，更改未被记录</source>
+        <translation>Não é possível gravar o histórico de alterações %1; as alterações não são registradas</translation>
+    </message>
+    <message>
+        <source>%1：%2 → %3</source>
+        <translation>%1: %2 → %3</translation>
+    </message>
+    <message>
+        <source>功能 %1</source>
+        <translation>Função %1</translation>
+    </message>
+    <message>
+        <source>文件 %1（SHA-256 %2）</source>
+        <translation>Arquivo %1 (SHA-256 %2)</translation>
+    </message>
+    <message>
+        <source>控制台发送 %1 字节</source>
+        <translation>Console: %1 bytes enviados</translation>
+    </message>
+    <message>
+        <source>变更记录</source>
+        <translation>Histórico de alterações</translation>
+    </message>
+    <message>
+        <source>变更记录中没有这台打印机的条目。</source>
+        <translation>O histórico de alterações não tem entradas para esta impressora.</translation>
+    </message>
+    <message>
+        <source>%1 的变更，最新的在前：</source>
+        <translation>Alterações em %1, mais recentes primeiro:</translation>
+    </message>
+    <message>
+        <source>时间</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>操作者</source>
+        <translation>Quem</translation>
+    </message>
+    <message>
+        <source>方式</source>
+        <translation>Via</translation>
+    </message>
+    <message>
+        <source>更改</source>
+        <translation>Alterações</translation>
+    </message>
+    <message>
+        <source>结果</source>
+        <translation>Resultado</translation>
     </message>
 </context>
 <context>

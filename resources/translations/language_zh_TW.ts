@@ -880,6 +880,13 @@
     </message>
 </context>
 <context>
+    <name>FleetJournal</name>
+    <message>
+        <source>变更记录 %1 无法写入，更改未被记录</source>
+        <translation>變更記錄 %1 無法寫入，變更未被記錄</translation>
+    </message>
+</context>
+<context>
     <name>FleetModel</name>
     <message>
         <source>无法连接</source>
@@ -1655,6 +1662,10 @@
     <message>
         <source>%1 · %2</source>
         <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>变更记录</source>
+        <translation>變更記錄</translation>
     </message>
 </context>
 <context>
@@ -2454,6 +2465,61 @@
     <message>
         <source>WiFi配网已取消：已切换为站点模式，网络名称和密码未发送</source>
         <translation>WiFi連線設定已取消：已切換為站點模式，網路名稱和密碼未傳送</translation>
+    </message>
+</context>
+<context>
+    <name>WindowJournal</name>
+    <message>
+        <source>变更记录 %1 无法写入，更改未被记录</source>
+        <translation>變更記錄 %1 無法寫入，變更未被記錄</translation>
+    </message>
+    <message>
+        <source>%1：%2 → %3</source>
+        <translation>%1：%2 → %3</translation>
+    </message>
+    <message>
+        <source>功能 %1</source>
+        <translation>功能 %1</translation>
+    </message>
+    <message>
+        <source>文件 %1（SHA-256 %2）</source>
+        <translation>檔案 %1（SHA-256 %2）</translation>
+    </message>
+    <message>
+        <source>控制台发送 %1 字节</source>
+        <translation>主控台傳送 %1 位元組</translation>
+    </message>
+    <message>
+        <source>变更记录</source>
+        <translation>變更記錄</translation>
+    </message>
+    <message>
+        <source>变更记录中没有这台打印机的条目。</source>
+        <translation>變更記錄中沒有這台印表機的項目。</translation>
+    </message>
+    <message>
+        <source>%1 的变更，最新的在前：</source>
+        <translation>%1 的變更，最新的在前：</translation>
+    </message>
+    <message>
+        <source>时间</source>
+        <translation>時間</translation>
+    </message>
+    <message>
+        <source>操作者</source>
+        <translation>操作者</translation>
+    </message>
+    <message>
+        <source>方式</source>
+        <translation>方式</translation>
+    </message>
+    <message>
+        <source>更改</source>
+        <translation>變更</translation>
+    </message>
+    <message>
+        <source>结果</source>
+        <translation>結果</translation>
     </message>
 </context>
 <context>

@@ -3,7 +3,9 @@
 // sent), the journal lines an apply and a function leave (no secret in them), a journal
 // that cannot be written, and the history command reading it.
 #include "sim/simprinter.h"
+#include "common/encryptedfile.h"
 
+#include <QCryptographicHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -215,6 +217,34 @@ private slots:
         QCOMPARE(later.code, 0);
         QCOMPARE(later.out.count('\n'), 1); // the summary alone
         QCOMPARE(run(QStringLiteral("history|--since|last week"), state).code, 1);
+    }
+
+    // A font rolled out to two printers: a line each, the file by name and SHA-256.
+    void rolloutJournalled()
+    {
+        QVERIFY(writeEncryptedFile(dir.filePath(QStringLiteral("font.bin")), rawPayload(4096, 7)));
+        QFile font(dir.filePath(QStringLiteral("font.bin")));
+        QVERIFY(font.open(QIODevice::ReadOnly));
+        const QString sha256 = QString::fromLatin1(
+            QCryptographicHash::hash(font.readAll(), QCryptographicHash::Sha256).toHex());
+        const QString state = dir.filePath(QStringLiteral("rollout-state"));
+        const Run r = run(QStringLiteral("download|font|%D/font.bin|--net|%0|--net|%1"), state);
+        QCOMPARE(r.code, 0);
+        const QList<QJsonObject> lines = journalLines(state);
+        QCOMPARE(lines.size(), 2);
+        QStringList addresses;
+        for (const QJsonObject &line : lines) {
+            QCOMPARE(line.value("face").toString(), QStringLiteral("cli"));
+            QCOMPARE(line.value("files").toArray(),
+                     (QJsonArray{QJsonObject{{"name", "font.bin"}, {"sha256", sha256}}}));
+            QCOMPARE(line.value("outcome").toObject().value("code").toString(),
+                     QStringLiteral("ok"));
+            addresses << line.value("printer").toObject().value("address").toString();
+        }
+        addresses.sort();
+        QStringList expected{address(0), address(1)};
+        expected.sort();
+        QCOMPARE(addresses, expected);
     }
 
     // A journal that cannot be written: the apply succeeds, the warning comes once.

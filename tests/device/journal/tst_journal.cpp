@@ -127,24 +127,37 @@ private slots:
         QTest::addColumn<QString>("printer");
         QTest::addColumn<QString>("since");
         QTest::addColumn<QStringList>("serials");
+        // The tail read: the file's last lines, and `cut` bytes of the line before them.
+        QTest::addColumn<int>("lastLines");
+        QTest::addColumn<int>("cut");
+        QTest::addColumn<int>("skipped");
         QTest::newRow("all") << ""
-                             << "" << QStringList{"A", "B", "A2"};
+                             << "" << QStringList{"A", "B", "A2"} << 0 << 0 << 2;
         QTest::newRow("address in another spelling") << "127.0.0.1"
-                                                     << "" << QStringList{"A", "A2"};
+                                                     << "" << QStringList{"A", "A2"} << 0 << 0 << 2;
         QTest::newRow("serial") << "B"
-                                << "" << QStringList{"B"};
+                                << "" << QStringList{"B"} << 0 << 0 << 2;
         QTest::newRow("since a day") << ""
-                                     << "2026-12-02" << QStringList{"B", "A2"};
+                                     << "2026-12-02" << QStringList{"B", "A2"} << 0 << 0 << 2;
         QTest::newRow("since a time") << ""
-                                      << "2026-12-03T10:00:00Z" << QStringList{"A2"};
+                                      << "2026-12-03T10:00:00Z" << QStringList{"A2"} << 0 << 0 << 2;
         QTest::newRow("both") << "127.0.0.1:9100"
-                              << "2026-12-02" << QStringList{"A2"};
+                              << "2026-12-02" << QStringList{"A2"} << 0 << 0 << 2;
+        QTest::newRow("tail: the last line exactly") << ""
+                                                     << "" << QStringList{"A2"} << 1 << 0 << 0;
+        QTest::newRow("tail: a cut line is left out") << ""
+                                                      << "" << QStringList{"A2"} << 2 << 3 << 1;
+        QTest::newRow("tail: whole lines") << ""
+                                           << "" << QStringList{"B", "A2"} << 4 << 0 << 2;
     }
     void read()
     {
         QFETCH(QString, printer);
         QFETCH(QString, since);
         QFETCH(QStringList, serials);
+        QFETCH(int, lastLines);
+        QFETCH(int, cut);
+        QFETCH(int, skipped);
         const QString path = dir.filePath(QStringLiteral("read.jsonl"));
         if (!QFile::exists(path)) {
             journal::Writer writer(path);
@@ -165,11 +178,15 @@ private slots:
             filter.since = journal::parseSince(since);
             QVERIFY(filter.since.isValid());
         }
+        const QList<QByteArray> all = lines(path);
+        for (int i = all.size() - lastLines; lastLines > 0 && i < all.size(); ++i)
+            filter.lastBytes += all.at(i).size() + 1;
+        filter.lastBytes += cut;
         QList<QJsonObject> got;
         QString error;
-        int skipped = 0;
-        QVERIFY(journal::read(path, filter, &got, &error, &skipped));
-        QCOMPARE(skipped, 2);
+        int skippedLines = 0;
+        QVERIFY(journal::read(path, filter, &got, &error, &skippedLines));
+        QCOMPARE(skippedLines, skipped);
         QStringList gotSerials;
         for (const QJsonObject &o : got)
             gotSerials << o.value("printer").toObject().value("serial").toString();

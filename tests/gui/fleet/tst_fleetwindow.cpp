@@ -10,6 +10,7 @@
 #include "device/fleet/fleetlist.h"
 #include "device/fleet/fleetmodel.h"
 #include "device/fleet/poller.h"
+#include "device/journal/journal.h"
 #include "core/protocol/commandcodes.h"
 #include "sim/simprinter.h"
 
@@ -88,6 +89,7 @@ class TestFleetWindow : public QObject
 private slots:
     void initTestCase()
     {
+        qputenv("XDG_STATE_HOME", dir.filePath("state").toUtf8()); // the journal's folder
         ready = startPrinter("127.0.0.1", 0);
         paperOut = startPrinter("127.0.0.1", 0, 0x2);
         restarting = startPrinter("127.0.0.1", 0, 0, "stream");
@@ -406,6 +408,7 @@ private slots:
         profile.write(R"({"format": "labelsetup-profile", "version": 1, "model": "K53TA",
                          "dotsPerMm": 12, "settings": {"print": {"density": 12}}})");
         profile.close();
+        QFile::remove(journal::defaultPath());
         FleetWindow window;
         addAll(window);
         window.show();
@@ -440,6 +443,21 @@ private slots:
         // The printer not selected got no set frame.
         for (const ReceivedFrame &f : restarting->receivedFrames())
             QVERIFY(f.frameClass != 0x01);
+        // The write, not the dry run, left a line a printer in the journal.
+        QList<QJsonObject> lines;
+        QString error;
+        QVERIFY(journal::read(journal::defaultPath(), {}, &lines, &error));
+        QStringList written;
+        for (const QJsonObject &line : lines) {
+            QCOMPARE(line.value("face").toString(), QStringLiteral("fleet"));
+            QCOMPARE(line.value("changes").toObject().value("print.density").toObject().value("to"),
+                     QJsonValue(12));
+            written << line.value("printer").toObject().value("address").toString();
+        }
+        written.sort();
+        QStringList selected{keyOf(*ready), keyOf(*paperOut)};
+        selected.sort();
+        QCOMPARE(written, selected);
     }
 
     // The table is one Tab stop: arrows move, Space, Shift+arrows and Ctrl+A select, the
