@@ -6,6 +6,7 @@
 #include "cli/runloop.h"
 #include "cli/stages.h"
 #include "cli/targettable.h"
+#include "cli/driftcommand.h"
 
 #include "core/protocol/hexcodec.h"
 #include "device/diagnostics/connectiondoctor.h"
@@ -384,7 +385,16 @@ int readProfile(CommandContext &c, profile::Profile *out)
     profile::Selection selection;
     if (!readSelection(c, &selection))
         return ExitUsage;
-    const QString path = c.options.arguments.first();
+    const int read = readProfileFile(c, c.options.arguments.first(), out);
+    if (read == ExitOk)
+        out->settings = profile::select(out->settings, selection);
+    return read;
+}
+
+} // namespace
+
+int readProfileFile(CommandContext &c, const QString &path, profile::Profile *out)
+{
     QFile file;
     QString error;
     QByteArray bytes;
@@ -406,9 +416,10 @@ int readProfile(CommandContext &c, profile::Profile *out)
         c.out.error(QStringLiteral("%1: %2").arg(path, error));
         return ExitBadFile;
     }
-    out->settings = profile::select(out->settings, selection);
     return ExitOk;
 }
+
+namespace {
 
 // A file with passwords or PINs in it: written as a temporary file, which is created
 // readable by its owner only whatever the umask, then given the name. Never a moment
@@ -582,6 +593,16 @@ int runDiff(CommandContext &c)
         c.out.set(QStringLiteral("skipped"), QJsonArray::fromStringList(details.skipped));
         return int(ExitOk);
     });
+}
+
+// A targets file, or many printers: which of them drifted from the profile.
+int runDiffAny(CommandContext &c)
+{
+    if (!fleetcommands::manyPrinters(c.options))
+        return runDiff(c);
+    profile::Profile wanted;
+    const int read = readProfile(c, &wanted);
+    return read != ExitOk ? read : driftcommand::run(c, wanted);
 }
 
 // One printer's part of an apply: its target, how far it came and what came of it.
@@ -1018,7 +1039,7 @@ const QList<Command> &commands()
         {QStringLiteral("send"), runSend},
         {QStringLiteral("read"), runRead},
         {QStringLiteral("save"), runSave},
-        {QStringLiteral("diff"), runDiff},
+        {QStringLiteral("diff"), runDiffAny},
         {QStringLiteral("apply"), runApply},
         {QStringLiteral("doctor"), runDoctor},
         {QStringLiteral("report"), runReport},

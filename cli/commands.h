@@ -3,6 +3,7 @@
 #include "cli/commandtable.h"
 #include "cli/options.h"
 #include "cli/output.h"
+#include "core/settings/profile.h"
 
 #include <functional>
 
@@ -32,3 +33,6 @@ struct Command
 // Every command of the command table, in its order.
 const QList<Command> &commands();
 const Command *findCommand(const QString &name);
+
+// Reads a profile file ("-": standard input): ExitOk, or ExitBadFile (told why).
+int readProfileFile(CommandContext &c, const QString &path, profile::Profile *out);

@@ -247,6 +247,12 @@ const QList<Flag> &flags()
          "record of, are done. A file that is not such records is refused before anything\n"
          "is sent, naming the line (exit code 5).",
          setResume},
+        {"--profile", nullptr, Value::Required, "FILE", ValueHint::File, false, false,
+         "also export each printer's drift from this profile", nullptr,
+         setNonEmpty<&Options::profile>},
+        {"--profile-interval", nullptr, Value::Required, "SECONDS", ValueHint::Typed, false,
+         false, "how often the printers are compared with --profile (300 unless given)", nullptr,
+         setSeconds<&Options::profileIntervalSeconds>},
         {"--help", "-h", Value::None, nullptr, ValueHint::Typed, true, false,
          "this text; with a command, that command's help", nullptr, setTrue<&Options::help>},
         {"--version", nullptr, Value::None, nullptr, ValueHint::Typed, true, false,
@@ -310,8 +316,13 @@ const QList<CommandDeclaration> &commands()
          "what apply would change",
          "Lists each setting of the profile whose value differs on the printer: setting,\n"
          "printer value, profile value. Sends no set frame. A password or PIN shows only as\n"
-         "changed unless --show-secrets is given. FILE is a regular file of at most 1 MiB.\n",
-         {{"--show-secrets"}, {"--pages"}, {"--exclude"}, net, usb, targets, timeout}},
+         "changed unless --show-secrets is given. FILE is a regular file of at most 1 MiB.\n"
+         "With --targets FILE (or several printers) it checks each for drift, --jobs at once,\n"
+         "per-printer values filled in as apply does: a row per differing setting (printer,\n"
+         "setting, printer value, profile value; a password or PIN always only as differs),\n"
+         "a line for a printer that matches or cannot be read; --jsonl a line per printer.\n"
+         "Exit code 0 when no printer differs, 4 when one does, 2 when one cannot be read.\n",
+         {{"--show-secrets"}, {"--pages"}, {"--exclude"}, {"--jobs"}, net, usb, targets, timeout}},
         {"apply", "FILE", ArgumentHint::Profile,
          "a profile to one or many printers",
          "Writes the settings of the profile that differ, page by page, skipping those the\n"
@@ -406,8 +417,14 @@ const QList<CommandDeclaration> &commands()
          "and serves the last readings at http://HOST:PORT/metrics (127.0.0.1:9877 unless\n"
          "given): labelprinter_up, labelprinter_condition, labelprinter_info and the poll\n"
          "durations. It only reads printers. Runs until interrupted. An address other than\n"
-         "loopback is warned about: anyone who can reach it reads the fleet's metrics.\n",
-         {targets, {"--listen"}, {"--interval"}, net, usb, {"--jobs"}, timeout}},
+         "loopback is warned about: anyone who can reach it reads the fleet's metrics.\n"
+         "With --profile FILE it also compares every printer with the profile every\n"
+         "--profile-interval seconds (300 unless given; per-printer values from the targets\n"
+         "table filled in, nothing written): labelprinter_profile_drift, the number of\n"
+         "settings that differ (NaN when the printer could not be read at the last check),\n"
+         "and labelprinter_profile_checked_timestamp_seconds, when it was last compared.\n",
+         {targets, {"--listen"}, {"--interval"}, {"--profile"}, {"--profile-interval"}, net, usb,
+          {"--jobs"}, timeout}},
         {"history", "", ArgumentHint::None,
          "the journal of changes made to printers",
          "Lists the journal's entries, oldest first: every write to a printer made by the\n"

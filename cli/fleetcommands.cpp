@@ -4,8 +4,10 @@
 #include "cli/journalcommands.h"
 #include "cli/runloop.h"
 #include "cli/stages.h"
+#include "cli/targettable.h"
 
 #include "exporter/exporter.h"
+#include "device/fleet/drift.h"
 #include "device/fleet/inventory.h"
 #include "device/fleet/poller.h"
 #include "device/fleet/rollout.h"
@@ -301,6 +303,37 @@ int runScan(CommandContext &c)
     return ExitOk;
 }
 
+namespace {
+
+// --profile: every printer to be compared with it now and then, beside the polls.
+int startDriftChecks(CommandContext &c, const QList<fleet::Address> &addresses,
+                     fleet::drift::Checker *drift, fleet::Exporter *exporter)
+{
+    if (c.options.profile.isEmpty())
+        return ExitOk;
+    profile::Profile wanted;
+    if (const int read = readProfileFile(c, c.options.profile, &wanted); read != ExitOk)
+        return read;
+    QList<int> targetOfPrinter;
+    for (const fleet::Address &a : addresses)
+        targetOfPrinter << int(c.options.targets.indexOf(a));
+    QList<profile::Profile> perPrinter;
+    if (const int filled = profilesPerPrinter(c, wanted, targetOfPrinter, &perPrinter);
+        filled != ExitOk)
+        return filled;
+    drift->setPrinters(addresses, wanted, perPrinter);
+    drift->setIntervalMs(c.options.profileIntervalSeconds * 1000);
+    drift->setLimit(c.options.jobs);
+    drift->setTimeLimitMs(c.options.timeoutSeconds * 1000);
+    QObject::connect(drift, &fleet::drift::Checker::checked,
+                     [exporter](const fleet::Address &a, const fleet::drift::Result &r) {
+                         exporter->setDrift(a, r);
+                     });
+    return ExitOk;
+}
+
+} // namespace
+
 int runExporter(CommandContext &c)
 {
     if (!needTargets(c))
@@ -321,6 +354,9 @@ int runExporter(CommandContext &c)
     const QList<fleet::Address> addresses = addressesOf(c.options);
     for (const fleet::Address &a : addresses)
         exporter.addPrinter(a);
+    fleet::drift::Checker drift(fleet::makeSessionDevice(), gate, pool);
+    if (const int read = startDriftChecks(c, addresses, &drift, &exporter); read != ExitOk)
+        return read;
     poller.setAddresses(addresses);
     poller.setIntervalMs(c.options.intervalSeconds * 1000);
     poller.setTimeLimitMs(c.options.timeoutSeconds * 1000);
@@ -335,8 +371,12 @@ int runExporter(CommandContext &c)
                             QString::number(exporter.port())));
     std::fflush(stderr);
     poller.start();
+    // After the first polls took their printers: a check waits for them, not they for it.
+    if (!c.options.profile.isEmpty())
+        drift.start();
     runUntilSignalled(c);
     poller.stop();
+    drift.stop();
     return ExitOk;
 }
 

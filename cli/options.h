@@ -54,6 +54,8 @@ struct Options
     int maxFailures = 0;           // --max-failures
     QString resumeFile;            // --resume, already read into resumeSucceeded
     QSet<QString> resumeSucceeded; // the printers that succeeded in that run
+    QString profile;                                   // --profile (exporter): drift
+    int profileIntervalSeconds = 300;                  // --profile-interval
 };
 
 // A targets file larger than this is refused before it is read (about 600,000 lines).

@@ -9,6 +9,7 @@
 
 #include <QHostAddress>
 #include <civetweb.h>
+#include <limits>
 #include <string>
 #include <stdexcept>
 
@@ -21,6 +22,8 @@ struct Exporter::Printer
     prometheus::Gauge *lastAnswer = nullptr;
     QList<prometheus::Gauge *> conditions; // one per status bit
     prometheus::Gauge *info = nullptr;     // labelled with the identity last read
+    prometheus::Gauge *drift = nullptr;    // once checked against the profile
+    prometheus::Gauge *checked = nullptr;
     QString infoKey;
     QString model;
     QString serial;
@@ -48,6 +51,15 @@ Exporter::Exporter() : m_registry(std::make_shared<prometheus::Registry>())
                         .Name("labelprinter_last_answer_timestamp_seconds")
                         .Help("When the printer last answered (Unix time)")
                         .Register(*m_registry);
+    m_drift = &prometheus::BuildGauge()
+                   .Name("labelprinter_profile_drift")
+                   .Help("How many settings differ from the profile (NaN: the printer "
+                         "could not be read at the last check)")
+                   .Register(*m_registry);
+    m_checked = &prometheus::BuildGauge()
+                     .Name("labelprinter_profile_checked_timestamp_seconds")
+                     .Help("When the printer was last compared with the profile (Unix time)")
+                     .Register(*m_registry);
     m_round = &prometheus::BuildGauge()
                    .Name("labelprinter_poll_round_duration_seconds")
                    .Help("How long the last poll of every printer took")
@@ -157,6 +169,24 @@ void Exporter::update(const Address &address, const Reading &reading)
 void Exporter::roundFinished(double seconds)
 {
     m_round->Set(seconds);
+}
+
+void Exporter::setDrift(const Address &address, const drift::Result &result)
+{
+    addPrinter(address);
+    Printer &p = *m_printers.value(address.key());
+    const std::string printer = address.key().toStdString();
+    if (!p.drift)
+        p.drift = &m_drift->Add({{"printer", printer}});
+    // An unknown drift is not "none": NaN compares false, so no drift alert fires for it
+    // (the printer-down alert does).
+    p.drift->Set(result.checked ? double(result.differences.size())
+                                : std::numeric_limits<double>::quiet_NaN());
+    if (!result.checked)
+        return;
+    if (!p.checked)
+        p.checked = &m_checked->Add({{"printer", printer}});
+    p.checked->Set(double(result.at.toMSecsSinceEpoch()) / 1000.0);
 }
 
 } // namespace fleet

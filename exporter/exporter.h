@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device/fleet/device.h"
+#include "device/fleet/drift.h"
 
 #include <QHash>
 #include <QString>
@@ -41,6 +42,10 @@ public:
     void addPrinter(const Address &address);
     void update(const Address &address, const Reading &reading);
     void roundFinished(double seconds);
+    // A drift check (--profile): the number of settings that differ, NaN while the last
+    // check could not read the printer; the time of the last check that compared it. A
+    // printer never checked has neither series, one never read has no time.
+    void setDrift(const Address &address, const drift::Result &result);
 
 private:
     struct Printer;
@@ -51,6 +56,8 @@ private:
     prometheus::Family<prometheus::Gauge> *m_info = nullptr;
     prometheus::Family<prometheus::Gauge> *m_duration = nullptr;
     prometheus::Family<prometheus::Gauge> *m_lastAnswer = nullptr;
+    prometheus::Family<prometheus::Gauge> *m_drift = nullptr;
+    prometheus::Family<prometheus::Gauge> *m_checked = nullptr;
     prometheus::Gauge *m_round = nullptr;
     QHash<QString, std::shared_ptr<Printer>> m_printers;
 };

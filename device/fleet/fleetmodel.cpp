@@ -29,6 +29,8 @@ QVariant FleetModel::data(const QModelIndex &index, int role) const
         return row.address.key();
     if (role == Qt::ToolTipRole && index.column() == ResultColumn)
         return row.detail.isEmpty() ? row.result : row.result + QLatin1Char('\n') + row.detail;
+    if (role == Qt::ToolTipRole && index.column() == DriftColumn)
+        return row.driftDetail;
     if (role == Qt::ToolTipRole && index.column() == AddressColumn)
         return row.address.key();
     if (role != Qt::DisplayRole)
@@ -54,6 +56,8 @@ QVariant FleetModel::data(const QModelIndex &index, int role) const
                                         : QString();
     case ResultColumn:
         return row.result;
+    case DriftColumn:
+        return row.drift.isEmpty() ? QStringLiteral("—") : row.drift;
     default:
         return QVariant();
     }
@@ -82,6 +86,8 @@ QVariant FleetModel::headerData(int section, Qt::Orientation orientation, int ro
         return QCoreApplication::translate("FleetModel", "最后应答");
     case ResultColumn:
         return QCoreApplication::translate("FleetModel", "结果");
+    case DriftColumn:
+        return QCoreApplication::translate("FleetModel", "偏差");
     default:
         return QVariant();
     }
@@ -98,7 +104,8 @@ int FleetModel::add(const QList<Address> &addresses)
         return 0;
     beginInsertRows(QModelIndex(), m_rows.size(), m_rows.size() + fresh.size() - 1);
     for (const Address &a : fresh)
-        m_rows.append(Row{a, Reading(), QDateTime(), QString(), false, QString()});
+        m_rows.append(
+            Row{a, Reading(), QDateTime(), QString(), false, QString(), QString(), QString()});
     endInsertRows();
     return fresh.size();
 }
@@ -173,6 +180,16 @@ void FleetModel::setResult(const QString &key, const QString &text, bool failed,
     m_rows[row].detail = detail;
     m_rows[row].failed = failed;
     emit dataChanged(index(row, ResultColumn), index(row, ResultColumn));
+}
+
+void FleetModel::setDrift(const QString &key, const QString &text, const QString &detail)
+{
+    const int row = rowOf(key);
+    if (row < 0)
+        return;
+    m_rows[row].drift = text;
+    m_rows[row].driftDetail = detail;
+    emit dataChanged(index(row, DriftColumn), index(row, DriftColumn));
 }
 
 QJsonArray FleetModel::toJson() const

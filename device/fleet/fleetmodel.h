@@ -25,6 +25,7 @@ public:
         StatusColumn,
         LastAnswerColumn,
         ResultColumn,
+        DriftColumn, // shown once a profile was chosen
         ColumnCount
     };
     enum Role
@@ -57,6 +58,10 @@ public:
     void setResult(const QString &key, const QString &text, bool failed = false,
                    const QString &detail = QString());
 
+    // The drift column: the count of differing settings ("—" until checked), and the
+    // settings in its tool tip.
+    void setDrift(const QString &key, const QString &text, const QString &detail);
+
     // The list as it is remembered between runs: the addresses only.
     QJsonArray toJson() const;
     void fromJson(const QJsonArray &array);
@@ -70,6 +75,8 @@ private:
         QString result;
         bool failed = false;
         QString detail;
+        QString drift;
+        QString driftDetail;
     };
     QList<Row> m_rows;
 };

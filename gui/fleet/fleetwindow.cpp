@@ -5,6 +5,7 @@
 #include "gui/widgets/accelerators.h"
 #include "gui/widgets/prompts.h"
 #include "device/fleet/fleetlist.h"
+#include "device/fleet/drift.h"
 #include "device/fleet/fleetmodel.h"
 #include "device/fleet/inventory.h"
 #include "device/fleet/poller.h"
@@ -138,16 +139,22 @@ QString addressProblem(const QString &text)
     return QString();
 }
 
+// "打印浓度", without the label's colon.
+QString settingName(const profile::Difference &d)
+{
+    QString name = settingtable::label(d.page + QLatin1Char('.') + d.setting);
+    while (name.endsWith(QLatin1Char(':')) || name.endsWith(QChar(0xFF1A)))
+        name.chop(1);
+    return name;
+}
+
 // "打印浓度：8 → 12", one line per setting that differs.
 QString differenceLines(const QList<profile::Difference> &differences)
 {
     QStringList lines;
     for (const profile::Difference &d : differences) {
-        QString name = settingtable::label(d.page + QLatin1Char('.') + d.setting);
-        while (name.endsWith(QLatin1Char(':')) || name.endsWith(QChar(0xFF1A)))
-            name.chop(1);
         lines << QStringLiteral("%1：%2 → %3")
-                     .arg(name,
+                     .arg(settingName(d),
                           d.printer.isUndefined() ? FleetWindow::tr("（未知）")
                                                   : profile::valueText(d.printer),
                           profile::valueText(d.profile));
@@ -175,6 +182,7 @@ FleetWindow::FleetWindow(std::unique_ptr<fleet::Device> device, QWidget *parent)
     m_journal = new FleetJournal(
         *m_model, [this](const QString &text) { m_note->setText(text); }, this);
     m_poller = new fleet::Poller(m_device, *m_gate, *m_pool, this);
+    m_drift = new fleet::drift::Checker(m_device, *m_gate, *m_pool, this);
     // Work that ends within this shows no progress, no Cancel: nothing flickers.
     m_progressDelay.setSingleShot(true);
     m_progressDelay.setInterval(500);
@@ -191,6 +199,7 @@ FleetWindow::FleetWindow(std::unique_ptr<fleet::Device> device, QWidget *parent)
     m_poller->setIntervalMs(m_interval->value() * 1000);
     loadList(settings);
     restoreLayout(settings);
+    m_table->setColumnHidden(fleet::FleetModel::DriftColumn, true);
     m_poller->setAddresses(m_model->addresses());
 
     connect(m_poller, &fleet::Poller::polled, this,
@@ -213,6 +222,8 @@ FleetWindow::~FleetWindow()
 {
     delete m_poller;
     m_poller = nullptr;
+    delete m_drift;
+    m_drift = nullptr;
     cancelWork();
     // A rollout's decrypted file goes once the streams in flight have let go of it.
     if (!m_plain.isNull())
@@ -259,6 +270,8 @@ void FleetWindow::buildUi()
 
     auto *actions = new QHBoxLayout;
     m_apply = button("pushButton_FleetApply", this);
+    m_checkDrift = button("pushButton_FleetCheckDrift", this);
+    actions->addWidget(m_checkDrift);
     m_firmware = button("pushButton_FleetFirmware", this);
     m_font = button("pushButton_FleetFont", this);
     m_selfTest = button("pushButton_FleetSelfTest", this);
@@ -318,6 +331,8 @@ void FleetWindow::buildUi()
     connect(m_import, &QPushButton::clicked, this, &FleetWindow::importTargets);
     connect(m_discover, &QPushButton::clicked, this, &FleetWindow::discover);
     connect(m_apply, &QPushButton::clicked, this, &FleetWindow::applyProfile);
+    connect(m_checkDrift, &QPushButton::clicked, this, &FleetWindow::checkDrift);
+    connect(m_drift, &fleet::drift::Checker::checked, this, &FleetWindow::showDrift);
     connect(m_firmware, &QPushButton::clicked, this, [this] { download(true); });
     connect(m_font, &QPushButton::clicked, this, [this] { download(false); });
     connect(m_selfTest, &QPushButton::clicked, this, &FleetWindow::selfTest);
@@ -384,6 +399,7 @@ void FleetWindow::retranslate()
     m_import->setText(tr("导入目标文件(&I)…"));
     m_discover->setText(tr("搜索(&C)"));
     m_apply->setText(tr("应用配置(&P)…"));
+    m_checkDrift->setText(tr("检查偏差(&D)…"));
     m_firmware->setText(tr("下载固件(&F)…"));
     m_font->setText(tr("下载字库(&O)…"));
     m_selfTest->setText(tr("打印自检页"));
@@ -774,6 +790,7 @@ void FleetWindow::updateButtons()
     m_discover->setEnabled(idle);
     m_export->setEnabled(m_model->rowCount() > 0);
     m_resume->setEnabled(idle && !m_unfinished.isEmpty() && m_rerun);
+    m_checkDrift->setEnabled(m_model->rowCount() > 0);
 }
 
 void FleetWindow::updateSummary()
@@ -896,6 +913,39 @@ void FleetWindow::applyProfileTo(const QList<fleet::Address> &printers, const QS
         write->start();
     });
     dry->start();
+}
+
+void FleetWindow::checkDrift()
+{
+    const QString path = prompts::openFileName(this, tr("检查偏差"), m_driftProfile,
+                                               tr("配置文件 (*.json);;所有文件 (*)"));
+    if (path.isEmpty())
+        return;
+    profile::Profile wanted;
+    QFile file(path);
+    QString error;
+    if (!file.open(QIODevice::ReadOnly) || !profile::parse(file.readAll(), &wanted, &error) ||
+        !profileapply::check(wanted, &error)) {
+        prompts::warning(this, tr("检查偏差"), tr("无法使用 %1：%2").arg(path, error));
+        return;
+    }
+    m_driftProfile = path;
+    m_table->setColumnHidden(fleet::FleetModel::DriftColumn, false);
+    // Read in the background beside the polls, each printer when no one else talks to it.
+    m_drift->setPrinters(m_model->addresses(), wanted);
+    m_drift->setLimit(m_jobs->value());
+    m_drift->checkNow();
+}
+
+void FleetWindow::showDrift(const fleet::Address &address, const fleet::drift::Result &r)
+{
+    QStringList lines;
+    for (const profile::Difference &d : r.differences)
+        lines << (fleet::drift::isSecret(d) ? tr("%1：不同").arg(settingName(d))
+                                            : differenceLines({d}));
+    m_model->setDrift(address.key(),
+                      r.checked ? QString::number(r.differences.size()) : tr("无法读取"),
+                      r.checked ? lines.join(QLatin1Char('\n')) : r.outcome.sentence);
 }
 
 void FleetWindow::download(bool firmware)

@@ -24,6 +24,10 @@ class QTableView;
 namespace fleet {
 class FleetModel;
 class Poller;
+namespace drift {
+class Checker;
+struct Result;
+} // namespace drift
 } // namespace fleet
 namespace jobs {
 class Claims;
@@ -77,6 +81,9 @@ private:
     void discover();
     void applyProfile();
     void applyProfileTo(const QList<fleet::Address> &printers, const QString &path);
+    // Compares every printer with a profile chosen now; the drift column shows it.
+    void checkDrift();
+    void showDrift(const fleet::Address &address, const fleet::drift::Result &result);
     void download(bool firmware);
     void downloadTo(bool firmware, const QList<fleet::Address> &printers, const QString &path);
     void selfTest();
@@ -128,6 +135,8 @@ private:
     fleet::FleetModel *m_model = nullptr;
     class FleetJournal *m_journal = nullptr;
     fleet::Poller *m_poller = nullptr;
+    fleet::drift::Checker *m_drift = nullptr;
+    QString m_driftProfile; // the last one chosen
     std::function<QString()> m_openKey;
     QString m_excludedKey;
     QString m_listPath;
@@ -143,6 +152,7 @@ private:
     QPushButton *m_discover = nullptr;
     QTableView *m_table = nullptr;
     QPushButton *m_apply = nullptr;
+    QPushButton *m_checkDrift = nullptr;
     QPushButton *m_firmware = nullptr;
     QPushButton *m_font = nullptr;
     QPushButton *m_selfTest = nullptr;

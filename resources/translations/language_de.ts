@@ -932,6 +932,10 @@
         <source>结果</source>
         <translation>Ergebnis</translation>
     </message>
+    <message>
+        <source>偏差</source>
+        <translation>Abweichung</translation>
+    </message>
 </context>
 <context>
     <name>FleetRun</name>
@@ -1283,6 +1287,22 @@ Die Datei bleibt, wie sie ist; ändert sich die Liste, wird vor dem Überschreib
     <message>
         <source>继续未完成的</source>
         <translation>Unvollendete fortsetzen</translation>
+    </message>
+    <message>
+        <source>%1：不同</source>
+        <translation>%1: weicht ab</translation>
+    </message>
+    <message>
+        <source>无法读取</source>
+        <translation>Nicht lesbar</translation>
+    </message>
+    <message>
+        <source>检查偏差(&amp;D)…</source>
+        <translation>&amp;Abweichung prüfen…</translation>
+    </message>
+    <message>
+        <source>检查偏差</source>
+        <translation>Abweichung prüfen</translation>
     </message>
 </context>
 <context>

@@ -932,6 +932,10 @@
         <source>结果</source>
         <translation>Result</translation>
     </message>
+    <message>
+        <source>偏差</source>
+        <translation>Drift</translation>
+    </message>
 </context>
 <context>
     <name>FleetRun</name>
@@ -1283,6 +1287,22 @@ The file is left as it is; once the list changes you are asked before it is over
     <message>
         <source>继续未完成的</source>
         <translation>Resume unfinished</translation>
+    </message>
+    <message>
+        <source>%1：不同</source>
+        <translation>%1: differs</translation>
+    </message>
+    <message>
+        <source>无法读取</source>
+        <translation>Cannot read</translation>
+    </message>
+    <message>
+        <source>检查偏差(&amp;D)…</source>
+        <translation>Check &amp;drift…</translation>
+    </message>
+    <message>
+        <source>检查偏差</source>
+        <translation>Check drift</translation>
     </message>
 </context>
 <context>

@@ -932,6 +932,10 @@
         <source>结果</source>
         <translation>Résultat</translation>
     </message>
+    <message>
+        <source>偏差</source>
+        <translation>Écart</translation>
+    </message>
 </context>
 <context>
     <name>FleetRun</name>
@@ -1283,6 +1287,22 @@ Le fichier reste tel quel ; si la liste change, vous serez consulté avant qu&ap
     <message>
         <source>继续未完成的</source>
         <translation>Reprendre les inachevées</translation>
+    </message>
+    <message>
+        <source>%1：不同</source>
+        <translation>%1 : diffère</translation>
+    </message>
+    <message>
+        <source>无法读取</source>
+        <translation>Illisible</translation>
+    </message>
+    <message>
+        <source>检查偏差(&amp;D)…</source>
+        <translation>Vérifier l’é&amp;cart…</translation>
+    </message>
+    <message>
+        <source>检查偏差</source>
+        <translation>Vérifier l’écart</translation>
     </message>
 </context>
 <context>

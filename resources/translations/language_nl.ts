@@ -932,6 +932,10 @@
         <source>结果</source>
         <translation>Resultaat</translation>
     </message>
+    <message>
+        <source>偏差</source>
+        <translation>Afwijking</translation>
+    </message>
 </context>
 <context>
     <name>FleetRun</name>
@@ -1283,6 +1287,22 @@ Het bestand blijft zoals het is; verandert de lijst, dan wordt eerst gevraagd of
     <message>
         <source>继续未完成的</source>
         <translation>Onvoltooide hervatten</translation>
+    </message>
+    <message>
+        <source>%1：不同</source>
+        <translation>%1: wijkt af</translation>
+    </message>
+    <message>
+        <source>无法读取</source>
+        <translation>Niet leesbaar</translation>
+    </message>
+    <message>
+        <source>检查偏差(&amp;D)…</source>
+        <translation>Af&amp;wijking…</translation>
+    </message>
+    <message>
+        <source>检查偏差</source>
+        <translation>Afwijking controleren</translation>
     </message>
 </context>
 <context>

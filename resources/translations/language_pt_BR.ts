@@ -932,6 +932,10 @@
         <source>结果</source>
         <translation>Resultado</translation>
     </message>
+    <message>
+        <source>偏差</source>
+        <translation>Desvio</translation>
+    </message>
 </context>
 <context>
     <name>FleetRun</name>
@@ -1283,6 +1287,22 @@ O arquivo fica como está; quando a lista mudar, você será consultado antes de
     <message>
         <source>继续未完成的</source>
         <translation>Retomar as não concluídas</translation>
+    </message>
+    <message>
+        <source>%1：不同</source>
+        <translation>%1: difere</translation>
+    </message>
+    <message>
+        <source>无法读取</source>
+        <translation>Não foi possível ler</translation>
+    </message>
+    <message>
+        <source>检查偏差(&amp;D)…</source>
+        <translation>Verificar &amp;desvio…</translation>
+    </message>
+    <message>
+        <source>检查偏差</source>
+        <translation>Verificar desvio</translation>
     </message>
 </context>
 <context>

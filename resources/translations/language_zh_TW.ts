@@ -932,6 +932,10 @@
         <source>结果</source>
         <translation>結果</translation>
     </message>
+    <message>
+        <source>偏差</source>
+        <translation>偏差</translation>
+    </message>
 </context>
 <context>
     <name>FleetRun</name>
@@ -1283,6 +1287,22 @@
     <message>
         <source>继续未完成的</source>
         <translation>繼續未完成的</translation>
+    </message>
+    <message>
+        <source>%1：不同</source>
+        <translation>%1：不同</translation>
+    </message>
+    <message>
+        <source>无法读取</source>
+        <translation>無法讀取</translation>
+    </message>
+    <message>
+        <source>检查偏差(&amp;D)…</source>
+        <translation>檢查偏差(&amp;D)…</translation>
+    </message>
+    <message>
+        <source>检查偏差</source>
+        <translation>檢查偏差</translation>
     </message>
 </context>
 <context>

@@ -517,8 +517,10 @@ private slots:
         }
         if (cancelAfter < 0)
             QCOMPARE(run.done(), kPrinters);
-        else // those done, and those in flight at the cancel: no printer begun after it
-            QVERIFY2(begun <= cancelAfter + qMin(limit, poolSize), qPrintable(QString::number(begun)));
+        else // those done, and those in flight at the cancel: no printer begun after it. A
+             // printer queued on the pool may begin on a freed worker before the cancel
+             // reaches it, so the bound is the run's limit, not the pool's size.
+            QVERIFY2(begun <= cancelAfter + limit, qPrintable(QString::number(begun)));
         QCOMPARE(pool.unfinished(), 0);
     }
 
