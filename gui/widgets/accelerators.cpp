@@ -20,7 +20,7 @@ const struct
     {"checkBox_WIFI", 'W'},
     {"checkManualMode", 'E'},
     {"checkShowPassword", 'H'},
-    {"fleetResume", 'W'},
+    {"fleetResume", 'K'},
     {"pushButton_AllCut", 'G'},
     {"pushButton_BlackLableLrn", '4'},
     {"pushButton_BleSettingRead", 'R'},
