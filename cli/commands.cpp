@@ -4,6 +4,7 @@
 #include "cli/interrupt.h"
 #include "cli/journalcommands.h"
 #include "cli/runloop.h"
+#include "cli/stages.h"
 #include "cli/targettable.h"
 #include "cli/driftcommand.h"
 
@@ -613,12 +614,14 @@ struct ApplyJob
     // Until its turn comes, nothing was sent to it.
     ops::Outcome outcome{ops::Code::Interrupted, QStringLiteral("not started"), {}, 0, {}, {}, {}};
     profileapply::Outcome details;
+    QJsonObject stage; // its stage and, when not attempted, why (cli/stages.h)
+    QString stageColumn;
     int code() const { return exitCodeOf(outcome.code); }
 };
 
 QJsonObject jobJson(const ApplyJob &job, bool showSecrets)
 {
-    return QJsonObject{
+    QJsonObject o{
         {QStringLiteral("printer"), job.target.key()},
         {QStringLiteral("state"), job.state},
         {QStringLiteral("exitCode"), job.code()},
@@ -631,13 +634,17 @@ QJsonObject jobJson(const ApplyJob &job, bool showSecrets)
         {QStringLiteral("notVerified"), differencesJson(job.details.notVerified, showSecrets)},
         {QStringLiteral("notAttempted"), QJsonArray::fromStringList(job.details.notAttempted)},
         {QStringLiteral("restartNeeded"), job.details.restartNeeded}};
+    for (auto it = job.stage.begin(); it != job.stage.end(); ++it)
+        o.insert(it.key(), it.value());
+    return o;
 }
 
 // One printer's record, as soon as it is known: a line for people, a JSON line.
 void printJob(CommandContext &c, const ApplyJob &job)
 {
-    c.out.line(QStringLiteral("%1 %2 %3")
+    c.out.line(QStringLiteral("%1 %2%3 %4")
                    .arg(job.target.key(), -24)
+                   .arg(job.stageColumn)
                    .arg(job.state == QLatin1String("finished") && job.outcome.ok()
                             ? QStringLiteral("ok")
                         : job.state == QLatin1String("finished") ? QStringLiteral("FAILED")
@@ -725,10 +732,11 @@ int finishApply(CommandContext &c, const std::vector<ApplyJob> &jobs)
     QJsonArray table;
     for (const ApplyJob &job : jobs) {
         // The worst outcome decides: no printer, then refused by the printer, then refused
-        // before sending, then a difference.
+        // before sending, then a difference. A printer a stage left alone does not count.
         static const QList<int> worstFirst{ExitNoPrinter, ExitRefused, ExitBadFile, ExitDifference,
                                            ExitOk};
-        if (worstFirst.indexOf(job.code()) < worstFirst.indexOf(code))
+        if (job.state != QLatin1String("notStarted") &&
+            worstFirst.indexOf(job.code()) < worstFirst.indexOf(code))
             code = job.code();
         if (c.out.form() == Output::Form::Json) // the other forms printed each record already
             table.append(jobJson(job, c.options.showSecrets));
@@ -769,14 +777,28 @@ int runApplyJobs(CommandContext &c, const profile::Profile &wanted, std::vector<
     const std::unique_ptr<jobs::FleetRun> run(
         ops::applyToMany(pool, addresses, wanted, c.options.dryRun, c.options.verify,
                          c.options.jobs, c.options.timeoutSeconds * 1000, nullptr, perPrinter));
+    stages::apply(c.options, run.get());
+    for (int index = 0; index < addresses.size(); ++index) {
+        ApplyJob &job = jobs[size_t(jobOfAddress.at(index))];
+        stages::describe(*run, index, &job.stage);
+        job.stageColumn = stages::stageColumn(*run, index);
+    }
     QObject::connect(run.get(), &jobs::FleetRun::printerStarted, [&](int index) {
         const std::lock_guard<std::mutex> lock(records);
         jobs[size_t(jobOfAddress.at(index))].state = QStringLiteral("running");
     });
     QObject::connect(run.get(), &jobs::FleetRun::printerFinished, [&](int index) {
         // Those the stop came before are told last: nothing was sent to them.
-        if (run->state(index) == jobs::FleetRun::State::NotAttempted)
+        if (run->state(index) == jobs::FleetRun::State::NotAttempted) {
+            const std::lock_guard<std::mutex> lock(records);
+            ApplyJob &job = jobs[size_t(jobOfAddress.at(index))];
+            stages::describe(*run, index, &job.stage);
+            if (run->stopReason(index) != jobs::FleetRun::StopReason::Cancelled)
+                job.outcome.code = ops::Code::Ok; // left alone by a stage: not interrupted
+            job.outcome.sentence = QStringLiteral("not attempted: %1")
+                                       .arg(jobs::FleetRun::reasonText(run->stopReason(index)));
             return;
+        }
         const std::lock_guard<std::mutex> lock(records);
         const ops::PrinterRun one = ops::runOf(*run, index);
         ApplyJob &job = jobs[size_t(jobOfAddress.at(index))];
@@ -815,6 +837,15 @@ int runApply(CommandContext &c)
     if (c.options.targets.isEmpty()) {
         c.out.error(QStringLiteral("apply needs printers: --net, --usb or --targets FILE"));
         return ExitUsage;
+    }
+    if (!c.options.resumeFile.isEmpty()) {
+        const Options rest = stages::withoutSucceeded(c.options);
+        if (rest.targets.isEmpty()) {
+            c.out.line(QStringLiteral("every printer succeeded in the earlier run: nothing to do"));
+            return ExitOk;
+        }
+        CommandContext resumed{rest, c.out, c.log, c.interrupt};
+        return runApply(resumed);
     }
     QList<PrinterAddress> addresses;
     QList<int> jobOfAddress;
@@ -991,7 +1022,9 @@ int runStatusAny(CommandContext &c)
 // Many printers, or a version to expect: a rollout.
 int runDownloadAny(CommandContext &c)
 {
-    return fleetcommands::manyPrinters(c.options) || !c.options.expectVersion.isEmpty()
+    const Options &o = c.options;
+    return fleetcommands::manyPrinters(o) || !o.expectVersion.isEmpty() || o.canary > 0 ||
+                   o.maxFailures > 0 || !o.resumeFile.isEmpty()
                ? fleetcommands::runRollout(c)
                : runDownload(c);
 }

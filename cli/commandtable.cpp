@@ -1,6 +1,7 @@
 #include "cli/commandtable.h"
 
 #include "cli/options.h"
+#include "cli/stages.h"
 #include "cli/targettable.h"
 
 namespace commandtable {
@@ -93,6 +94,22 @@ Stored setUdpPort(const QString &value, Options *options, QString *error)
 Stored setPort(const QString &value, Options *options, QString *)
 {
     return parsePort(value, &options->port) ? Stored::Ok : Stored::BadValue;
+}
+
+// --canary N and --max-failures K: a count of printers.
+template <int Options::*field> Stored setCount(const QString &value, Options *options, QString *)
+{
+    bool ok = false;
+    options->*field = value.toInt(&ok);
+    return ok && options->*field >= 1 && options->*field <= 1000000 ? Stored::Ok : Stored::BadValue;
+}
+
+// Read at once: a bad records file is refused before anything is sent.
+Stored setResume(const QString &value, Options *options, QString *error)
+{
+    options->resumeFile = value;
+    return stages::readRecords(value, &options->resumeSucceeded, error) ? Stored::Ok
+                                                                        : Stored::BadFile;
 }
 
 } // namespace
@@ -207,6 +224,29 @@ const QList<Flag> &flags()
         {"--interval", nullptr, Value::Required, "SECONDS", ValueHint::Typed, false, false,
          "how often the printers are polled (10 unless given)", nullptr,
          setSeconds<&Options::intervalSeconds>},
+        {"--canary", nullptr, Value::Required, "N", ValueHint::Typed, false, false,
+         "begin with the first N printers; the rest once each of them succeeded",
+         "The first N printers of the list go first (the `canary` stage); the others (the\n"
+         "`rest`) begin only once every one of them succeeded (for a firmware: came back\n"
+         "with the expected version). A canary that fails leaves the rest untouched: they\n"
+         "are `not attempted` (stopReason `canary failed`). Without --max-failures the first\n"
+         "failure among the canary printers begins no further printer, and the rest have no\n"
+         "limit. Each record gives its `stage`; without --canary a record has none.",
+         setCount<&Options::canary>},
+        {"--max-failures", nullptr, Value::Required, "K", ValueHint::Typed, false, false,
+         "after K failed printers begin no further one",
+         "The printers running then finish; those not begun are `not attempted`\n"
+         "(stopReason `failure limit reached`). The exit code is the worst of the printers\n"
+         "attempted.",
+         setCount<&Options::maxFailures>},
+        {"--resume", nullptr, Value::Required, "RECORDS", ValueHint::File, false, false,
+         "redo only the printers an earlier run did not finish well",
+         "RECORDS is the --jsonl output of an earlier run of the same command. The printers\n"
+         "whose record is finished with exit code 0 are skipped (said on standard error);\n"
+         "those that failed, were interrupted or not attempted, and printers it has no\n"
+         "record of, are done. A file that is not such records is refused before anything\n"
+         "is sent, naming the line (exit code 5).",
+         setResume},
         {"--profile", nullptr, Value::Required, "FILE", ValueHint::File, false, false,
          "also export each printer's drift from this profile", nullptr,
          setNonEmpty<&Options::profile>},
@@ -297,9 +337,11 @@ const QList<CommandDeclaration> &commands()
          "finish the page it is on, prints every printer's record and exits with 130 (143\n"
          "for SIGTERM); a second signal stops the running ones at once. Passwords and PINs\n"
          "show only as changed unless --show-secrets is given. A WiFi or Ethernet change\n"
-         "takes effect after the printer restarts.\n",
+         "takes effect after the printer restarts. In stages: --canary N, --max-failures K;\n"
+         "--resume RECORDS redoes what an earlier run left undone.\n",
          {{"--dry-run"}, {"--verify"}, {"--show-secrets"}, {"--jobs"}, {"--pages"},
-          {"--exclude"}, net, usb, targets, timeout}},
+          {"--exclude"}, net, usb, targets, timeout, {"--canary"}, {"--max-failures"},
+          {"--resume"}}},
         {"doctor", "", ArgumentHint::None,
          "why the printer cannot be seen or reached",
          "Checks the USB printers (access, udev rule, kernel driver, print queues) and, for\n"
@@ -344,9 +386,11 @@ const QList<CommandDeclaration> &commands()
          "(version unchanged) when it is the version it had before, unless\n"
          "--expect-version names it or --allow-same-version is given.\n"
          "A printer named twice is sent the file once; --timeout SECONDS bounds each\n"
-         "printer's turn, its stream and restart included (reason timed-out).\n",
+         "printer's turn, its stream and restart included (reason timed-out).\n"
+         "In stages: --canary N, --max-failures K; --resume RECORDS redoes what an earlier\n"
+         "run left undone.\n",
          {{"--no-wait"}, net, usb, targets, timeout, {"--jobs"}, {"--expect-version"},
-          {"--allow-same-version"}}},
+          {"--allow-same-version"}, {"--canary"}, {"--max-failures"}, {"--resume"}}},
         {"provision", "", ArgumentHint::None,
          "WiFi station credentials",
          "Switches the WiFi module to station mode (unless it is already) and sends the\n"

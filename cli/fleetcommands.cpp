@@ -3,6 +3,7 @@
 #include "cli/interrupt.h"
 #include "cli/journalcommands.h"
 #include "cli/runloop.h"
+#include "cli/stages.h"
 #include "cli/targettable.h"
 
 #include "exporter/exporter.h"
@@ -422,6 +423,15 @@ int runRollout(CommandContext &c)
     }
     if (!needTargets(c))
         return ExitUsage;
+    if (!c.options.resumeFile.isEmpty()) {
+        const Options rest = stages::withoutSucceeded(c.options);
+        if (rest.targets.isEmpty()) {
+            c.out.line(QStringLiteral("every printer succeeded in the earlier run: nothing to do"));
+            return ExitOk;
+        }
+        CommandContext resumed{rest, c.out, c.log, c.interrupt};
+        return runRollout(resumed);
+    }
     fleet::rollout::Options options;
     options.firmware = args.first() == QLatin1String("firmware");
     options.jobs = c.options.jobs;
@@ -447,15 +457,24 @@ int runRollout(CommandContext &c)
     std::vector<fleet::rollout::Result> known(size_t(addresses.size()));
     std::vector<bool> printed(known.size(), false);
     std::vector<bool> streaming(known.size(), false);
+    std::vector<QJsonObject> stageOf(known.size()); // a record's stage and stop reason
+    QStringList stageColumn;                        // the same in the text table
     ProgressLine progress(c);
+    const auto json = [&](int i) {
+        QJsonObject o = resultJson(known[size_t(i)]);
+        for (auto it = stageOf[size_t(i)].begin(); it != stageOf[size_t(i)].end(); ++it)
+            o.insert(it.key(), it.value());
+        return o;
+    };
     const auto print = [&](int i, const fleet::rollout::Result &r) {
         known[size_t(i)] = r;
         printed[size_t(i)] = true;
         progress.clear();
-        c.out.record(resultJson(r));
+        c.out.record(json(i));
         if (!c.out.json())
-            printNow(QStringLiteral("%1 %2 %3")
+            printNow(QStringLiteral("%1 %2%3 %4")
                          .arg(r.address.key(), -24)
+                         .arg(stageColumn.value(i))
                          .arg(r.state == fleet::rollout::Result::State::NotAttempted
                                   ? QStringLiteral("not attempted")
                               : r.state == fleet::rollout::Result::State::Interrupted
@@ -482,7 +501,7 @@ int runRollout(CommandContext &c)
                                 : QStringLiteral("not attempted");
                 print(i, r);
             }
-            table.append(resultJson(known[size_t(i)]));
+            table.append(json(i));
         }
         Output out(c.out.form());
         out.set(QStringLiteral("printers"), table);
@@ -495,6 +514,11 @@ int runRollout(CommandContext &c)
     fleet::Gate gate;
     const std::unique_ptr<jobs::FleetRun> run(
         fleet::rollout::start(pool, fleet::makeSessionDevice(), &gate, addresses, plain, options));
+    stages::apply(c.options, run.get());
+    for (int i = 0; i < addresses.size(); ++i) {
+        stages::describe(*run, i, &stageOf[size_t(i)]);
+        stageColumn << stages::stageColumn(*run, i);
+    }
     QObject::connect(run.get(), &jobs::FleetRun::printerProgressed, [&](int i) {
         const QMutexLocker lock(&printing);
         streaming[size_t(i)] = true;
@@ -503,7 +527,11 @@ int runRollout(CommandContext &c)
     const journal::File file = journal::fileOf(args.at(1));
     QObject::connect(run.get(), &jobs::FleetRun::printerFinished, [&](int i) {
         const QMutexLocker lock(&printing);
-        print(i, fleet::rollout::resultOf(*run, i, addresses.at(i)));
+        fleet::rollout::Result r = fleet::rollout::resultOf(*run, i, addresses.at(i));
+        stages::describe(*run, i, &stageOf[size_t(i)]);
+        if (r.state == fleet::rollout::Result::State::NotAttempted)
+            r.message = jobs::FleetRun::reasonText(run->stopReason(i));
+        print(i, r);
         record.rolledOut(known[size_t(i)], file);
     });
     QObject::connect(run.get(), &jobs::FleetRun::progressed,
@@ -520,7 +548,7 @@ int runRollout(CommandContext &c)
         const QMutexLocker lock(&printing);
         for (int i = 0; i < addresses.size(); ++i) {
             results.append(known[size_t(i)]);
-            table.append(resultJson(known[size_t(i)]));
+            table.append(json(i));
         }
     }
     c.out.set(QStringLiteral("printers"), table);

@@ -4,6 +4,7 @@
 #include "device/link/printeraddress.h"
 
 #include <QHash>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -48,6 +49,11 @@ struct Options
     bool csv = false;                                  // --csv
     QString historyPrinter;                            // --printer (history)
     QString since;                                     // --since (history)
+    // Staged runs (cli/stages.h): 0 is off.
+    int canary = 0;                // --canary
+    int maxFailures = 0;           // --max-failures
+    QString resumeFile;            // --resume, already read into resumeSucceeded
+    QSet<QString> resumeSucceeded; // the printers that succeeded in that run
     QString profile;                                   // --profile (exporter): drift
     int profileIntervalSeconds = 300;                  // --profile-interval
 };

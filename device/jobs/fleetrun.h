@@ -20,6 +20,8 @@ namespace jobs {
 // limit() printers are in flight; a printer claimed elsewhere is begun once it is given
 // back. A cancel begins no further printer and stops those in flight at their next frame
 // boundary; every printer then says what became of it (done, interrupted, not attempted).
+// In stages (setStages()) the first printers go alone until each has succeeded, and a
+// number of failures begins no further printer.
 class FleetRun : public QObject
 {
     Q_OBJECT
@@ -32,6 +34,22 @@ public:
         Done,         // its body ended by itself (well or not)
         Interrupted,  // the cancel stopped it in flight
         NotAttempted, // the cancel came before its turn: nothing was sent to it
+    };
+
+    // Which part of a staged run a printer belongs to; None without a canary.
+    enum class Stage
+    {
+        None,
+        Canary,
+        Rest,
+    };
+    // Why a printer was not attempted.
+    enum class StopReason
+    {
+        None,
+        Cancelled,
+        CanaryFailed, // a canary printer failed: the rest are left alone
+        FailureLimit, // as many printers failed as allowed
     };
 
     // Runs on a worker for printer `index`; what it keeps in `record` the owner reads
@@ -48,6 +66,18 @@ public:
     void setClaims(Claims *claims) { m_claims = claims; }
     // Printers marked so go one after another (USB printers share the bus).
     void setOneAtATime(const QVector<bool> &oneAtATime) { m_oneAtATime = oneAtATime; }
+
+    // The first `canary` printers (in list order) go first, the rest only once every one
+    // of them ended with an ok outcome; after `maxFailures` failed printers no further one
+    // is begun. 0 turns either off. Without a limit, the first canary failure begins no
+    // further printer. Before start().
+    void setStages(int canary, int maxFailures);
+    Stage stage(int index) const;
+    StopReason stopReason(int index) const { return m_reasons.at(index); }
+    // "canary", "rest"; empty for None.
+    static QString stageName(Stage stage);
+    // "canary failed", "failure limit reached", "cancelled"; empty for None.
+    static QString reasonText(StopReason reason);
 
     void start();
     void cancel();
@@ -81,6 +111,12 @@ private:
     void launch(int index);
     void ended(int index, const ops::Outcome &outcome, bool started);
     void finishIfOver();
+    // Marks every printer still waiting not attempted for `reason`; none is begun after.
+    void stopBeginning(StopReason reason);
+    // After a printer ended: the failure limit, or a canary that failed; None to go on.
+    StopReason judgeStages(int index);
+    // The rest may begin: every canary printer ended well.
+    bool canaryPassed() const;
 
     QPointer<WorkerPool> m_pool;
     QStringList m_keys;
@@ -89,6 +125,11 @@ private:
     QVector<bool> m_oneAtATime;
     int m_limit = 1;
     QVector<State> m_states;
+    QVector<StopReason> m_reasons;
+    int m_canary = 0;
+    int m_maxFailures = 0;
+    int m_failed = 0;
+    bool m_stopped = false; // by a stage: nothing further is begun
     std::vector<ops::Outcome> m_outcomes;
     // Shared with the bodies, so a run deleted while they go leaves them somewhere to write.
     std::shared_ptr<std::vector<QVariant>> m_records;

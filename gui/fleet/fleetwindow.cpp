@@ -305,6 +305,7 @@ void FleetWindow::buildUi()
     options->addWidget(m_expect);
     options->addStretch(1);
     layout->addLayout(options);
+    buildStages(layout);
     m_summary->setWordWrap(true);
     layout->insertWidget(1, m_summary);
     // What the last search or check said, until the next one.
@@ -410,6 +411,7 @@ void FleetWindow::retranslate()
     m_jobsLabel->setText(tr("并行"));
     m_expectLabel->setText(tr("期望固件版本"));
     m_expect->setPlaceholderText(tr("不检查"));
+    retranslateStages();
     updateSummary();
 }
 
@@ -649,7 +651,11 @@ bool FleetWindow::resultOfCancelled(const jobs::FleetRun &run, int index)
 {
     switch (run.state(index)) {
     case jobs::FleetRun::State::NotAttempted:
-        m_model->setResult(run.key(index), tr("已取消：未开始"), true);
+        m_model->setResult(run.key(index),
+                           run.stopReason(index) == jobs::FleetRun::StopReason::CanaryFailed
+                               ? tr("未开始：先试的打印机失败")
+                               : tr("已取消：未开始"),
+                           true);
         return true;
     case jobs::FleetRun::State::Interrupted:
         m_model->setResult(run.key(index), tr("已取消：中途停止"), true,
@@ -783,6 +789,7 @@ void FleetWindow::updateButtons()
     m_scan->setEnabled(idle);
     m_discover->setEnabled(idle);
     m_export->setEnabled(m_model->rowCount() > 0);
+    m_resume->setEnabled(idle && !m_unfinished.isEmpty() && m_rerun);
     m_checkDrift->setEnabled(m_model->rowCount() > 0);
 }
 
@@ -816,8 +823,12 @@ void FleetWindow::applyProfile()
     const QList<fleet::Address> printers = selected();
     const QString path = prompts::openFileName(this, tr("应用配置"), QString(),
                                                tr("配置文件 (*.json);;所有文件 (*)"));
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        applyProfileTo(printers, path);
+}
+
+void FleetWindow::applyProfileTo(const QList<fleet::Address> &printers, const QString &path)
+{
     auto wanted = std::make_shared<profile::Profile>();
     QFile file(path);
     QString error;
@@ -827,7 +838,7 @@ void FleetWindow::applyProfile()
         return;
     }
     const std::shared_ptr<fleet::Device> device = m_device;
-    const auto start = [this, printers, wanted, device](bool dryRun) {
+    const auto start = [this, printers, wanted, device, path](bool dryRun) {
         jobs::FleetRun *run =
             startRun(printers, [printers, wanted, device, dryRun](int i, PrinterSession &session,
                                                                   const std::atomic<bool> &stop,
@@ -856,6 +867,10 @@ void FleetWindow::applyProfile()
                                dryRun && o.outcome.ok() ? differenceLines(o.details.differences)
                                                         : QString());
         });
+        if (!dryRun) // the dry run sends nothing: the stages are the writes'
+            stage(run, printers, [this, path](const QList<fleet::Address> &again) {
+                applyProfileTo(again, path);
+            });
         beginWork([run] { run->cancel(); });
         return run;
     };
@@ -938,8 +953,13 @@ void FleetWindow::download(bool firmware)
     const QList<fleet::Address> printers = selected();
     const QString path = prompts::openFileName(this, firmware ? tr("下载固件") : tr("下载字库"),
                                                QString(), tr("所有文件 (*)"));
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        downloadTo(firmware, printers, path);
+}
+
+void FleetWindow::downloadTo(bool firmware, const QList<fleet::Address> &printers,
+                             const QString &path)
+{
     fleet::rollout::Options options;
     options.firmware = firmware;
     options.jobs = m_jobs->value();
@@ -978,7 +998,7 @@ void FleetWindow::download(bool firmware)
     });
     connect(
         decrypting, &jobs::Job::finished, this,
-        [this, printers, options, plain, decrypted, cancelled, path] {
+        [this, printers, options, plain, decrypted, cancelled, firmware, path] {
             if (*cancelled || !*decrypted) {
                 plain->remove();
                 for (const fleet::Address &a : printers)
@@ -992,6 +1012,9 @@ void FleetWindow::download(bool firmware)
             jobs::FleetRun *run =
                 fleet::rollout::start(*m_pool, m_device, m_gate, printers, m_plain, options, this);
             m_cancel = [run] { run->cancel(); };
+            stage(run, printers, [this, firmware, path](const QList<fleet::Address> &again) {
+                downloadTo(firmware, again, path);
+            });
             connect(run, &jobs::FleetRun::progressed, this, &FleetWindow::showProgress);
             connect(run, &jobs::FleetRun::printerProgressed, this, [this, run](int i, int percent) {
                 m_model->setResult(run->key(i), tr("%1 %").arg(percent));
@@ -1075,4 +1098,56 @@ void FleetWindow::exportInventory()
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         prompts::warning(this, tr("导出清单"), tr("无法写入 %1").arg(path));
+}
+
+void FleetWindow::buildStages(QBoxLayout *layout)
+{
+    // A row of its own: the options row is as wide as the smallest screen allows.
+    auto *options = new QHBoxLayout;
+    layout->addLayout(options);
+    m_canaryLabel = new QLabel(this);
+    m_canary = new QSpinBox(this);
+    m_canary->setObjectName(QStringLiteral("fleetCanary"));
+    m_canary->setRange(0, 999);
+    m_canaryLabel->setBuddy(m_canary);
+    m_resume = button("fleetResume", this);
+    options->addWidget(m_canaryLabel);
+    options->addWidget(m_canary);
+    options->addWidget(m_resume);
+    options->addStretch(1);
+    connect(m_resume, &QPushButton::clicked, this, &FleetWindow::resume);
+}
+
+void FleetWindow::retranslateStages()
+{
+    m_canaryLabel->setText(tr("先试 N 台"));
+    m_canary->setSpecialValueText(tr("关"));
+    m_resume->setText(tr("继续未完成的"));
+}
+
+void FleetWindow::stage(jobs::FleetRun *run, const QList<fleet::Address> &printers,
+                        std::function<void(const QList<fleet::Address> &)> rerun)
+{
+    run->setStages(m_canary->value(), 0);
+    m_unfinished.clear();
+    m_rerun = nullptr;
+    // Connected first: the list is known when the window's own end of the run is told.
+    connect(run, &jobs::FleetRun::finished, this, [this, run, printers, rerun] {
+        QList<fleet::Address> unfinished;
+        for (int i = 0; i < run->total(); ++i) {
+            if (run->state(i) != jobs::FleetRun::State::Done || !run->outcome(i).ok())
+                unfinished << printers.at(i);
+        }
+        m_unfinished = unfinished;
+        m_rerun = rerun;
+        updateButtons();
+    });
+}
+
+void FleetWindow::resume()
+{
+    if (!m_rerun || m_unfinished.isEmpty())
+        return;
+    const auto rerun = m_rerun;
+    rerun(m_unfinished);
 }

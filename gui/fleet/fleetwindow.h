@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+class QBoxLayout;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -79,10 +80,12 @@ private:
     void importTargets();
     void discover();
     void applyProfile();
+    void applyProfileTo(const QList<fleet::Address> &printers, const QString &path);
     // Compares every printer with a profile chosen now; the drift column shows it.
     void checkDrift();
     void showDrift(const fleet::Address &address, const fleet::drift::Result &result);
     void download(bool firmware);
+    void downloadTo(bool firmware, const QList<fleet::Address> &printers, const QString &path);
     void selfTest();
     void exportInventory();
     void removeSelected();
@@ -112,6 +115,14 @@ private:
                                  body);
     // What became of a printer a cancel stopped or came before, in the result column.
     bool resultOfCancelled(const jobs::FleetRun &run, int index);
+    // Staged runs: the canary box, and "继续未完成的" for what a run left undone.
+    void buildStages(QBoxLayout *layout);
+    void retranslateStages();
+    // `run` (not started) goes in stages; once it ends, its printers that did not finish
+    // well can be given to `rerun`.
+    void stage(jobs::FleetRun *run, const QList<fleet::Address> &printers,
+               std::function<void(const QList<fleet::Address> &)> rerun);
+    void resume();
 
     std::shared_ptr<fleet::Device> m_device; // kept by the jobs in flight too
     jobs::Claims *m_gate = nullptr;
@@ -158,4 +169,9 @@ private:
     QLabel *m_progress = nullptr;
     QPushButton *m_cancelButton = nullptr;
     QMenu *m_rowMenu = nullptr;
+    QLabel *m_canaryLabel = nullptr;
+    QSpinBox *m_canary = nullptr;
+    QPushButton *m_resume = nullptr;
+    QList<fleet::Address> m_unfinished; // of the last staged run
+    std::function<void(const QList<fleet::Address> &)> m_rerun;
 };

@@ -20,6 +20,7 @@ const struct
     {"checkBox_WIFI", 'W'},
     {"checkManualMode", 'E'},
     {"checkShowPassword", 'H'},
+    {"fleetResume", 'K'},
     {"pushButton_AllCut", 'G'},
     {"pushButton_BlackLableLrn", '4'},
     {"pushButton_BleSettingRead", 'R'},

@@ -1273,6 +1273,22 @@ Die Datei bleibt, wie sie ist; ändert sich die Liste, wird vor dem Überschreib
         <translation>Entschlüsseln</translation>
     </message>
     <message>
+        <source>未开始：先试的打印机失败</source>
+        <translation>Nicht begonnen: ein zuerst getesteter Drucker schlug fehl</translation>
+    </message>
+    <message>
+        <source>先试 N 台</source>
+        <translation>Zuerst N testen</translation>
+    </message>
+    <message>
+        <source>关</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>继续未完成的</source>
+        <translation>Unvollendete fortsetzen</translation>
+    </message>
+    <message>
         <source>%1：不同</source>
         <translation>%1: weicht ab</translation>
     </message>

@@ -1273,6 +1273,22 @@ The file is left as it is; once the list changes you are asked before it is over
         <translation>Decrypting</translation>
     </message>
     <message>
+        <source>未开始：先试的打印机失败</source>
+        <translation>Not started: a first printer failed</translation>
+    </message>
+    <message>
+        <source>先试 N 台</source>
+        <translation>Try N first</translation>
+    </message>
+    <message>
+        <source>关</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>继续未完成的</source>
+        <translation>Resume unfinished</translation>
+    </message>
+    <message>
         <source>%1：不同</source>
         <translation>%1: differs</translation>
     </message>

@@ -1273,6 +1273,22 @@ Le fichier reste tel quel ; si la liste change, vous serez consulté avant qu&ap
         <translation>Déchiffrement</translation>
     </message>
     <message>
+        <source>未开始：先试的打印机失败</source>
+        <translation>Non commencé : une imprimante essayée d’abord a échoué</translation>
+    </message>
+    <message>
+        <source>先试 N 台</source>
+        <translation>Essayer N d’abord</translation>
+    </message>
+    <message>
+        <source>关</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>继续未完成的</source>
+        <translation>Reprendre les inachevées</translation>
+    </message>
+    <message>
         <source>%1：不同</source>
         <translation>%1 : diffère</translation>
     </message>

@@ -1273,6 +1273,22 @@ Het bestand blijft zoals het is; verandert de lijst, dan wordt eerst gevraagd of
         <translation>Ontsleutelen</translation>
     </message>
     <message>
+        <source>未开始：先试的打印机失败</source>
+        <translation>Niet begonnen: een eerst geprobeerde printer mislukte</translation>
+    </message>
+    <message>
+        <source>先试 N 台</source>
+        <translation>Eerst N proberen</translation>
+    </message>
+    <message>
+        <source>关</source>
+        <translation>Uit</translation>
+    </message>
+    <message>
+        <source>继续未完成的</source>
+        <translation>Onvoltooide hervatten</translation>
+    </message>
+    <message>
         <source>%1：不同</source>
         <translation>%1: wijkt af</translation>
     </message>

@@ -1273,6 +1273,22 @@ O arquivo fica como está; quando a lista mudar, você será consultado antes de
         <translation>Descriptografando</translation>
     </message>
     <message>
+        <source>未开始：先试的打印机失败</source>
+        <translation>Não iniciado: uma impressora testada primeiro falhou</translation>
+    </message>
+    <message>
+        <source>先试 N 台</source>
+        <translation>Testar N primeiro</translation>
+    </message>
+    <message>
+        <source>关</source>
+        <translation>Desligado</translation>
+    </message>
+    <message>
+        <source>继续未完成的</source>
+        <translation>Retomar as não concluídas</translation>
+    </message>
+    <message>
         <source>%1：不同</source>
         <translation>%1: difere</translation>
     </message>

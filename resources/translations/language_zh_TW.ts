@@ -1273,6 +1273,22 @@
         <translation>解密</translation>
     </message>
     <message>
+        <source>未开始：先试的打印机失败</source>
+        <translation>未開始：先試的印表機失敗</translation>
+    </message>
+    <message>
+        <source>先试 N 台</source>
+        <translation>先試 N 台</translation>
+    </message>
+    <message>
+        <source>关</source>
+        <translation>關</translation>
+    </message>
+    <message>
+        <source>继续未完成的</source>
+        <translation>繼續未完成的</translation>
+    </message>
+    <message>
         <source>%1：不同</source>
         <translation>%1：不同</translation>
     </message>

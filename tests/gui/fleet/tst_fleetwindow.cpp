@@ -28,6 +28,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -291,6 +292,52 @@ private slots:
         QTRY_COMPARE(cell(window, *restarting, fleet::FleetModel::ResultColumn),
                      QStringLiteral("版本不符：V2.0.1"));
         QVERIFY(!QFile::exists(dir.filePath("fw.bin") + ".hex")); // no plain copy stays
+    }
+
+    // "先试 N 台": a canary of 2 whose second comes back with another version leaves the
+    // other two untouched; "继续未完成的" then does those and the failed one, not the first.
+    void canaryThenResume()
+    {
+        MessageRecorder recorder;
+        recorder.fileToOpen = dir.filePath("fw-canary.bin");
+        const QByteArray image = "FWVER=V2.0.1\n\n\n\n" + rawPayload(8 * 1024, 9);
+        QVERIFY(writeEncryptedFile(recorder.fileToOpen, image));
+        std::vector<std::unique_ptr<SimPrinter>> four;
+        for (const char *restart : {"stream", "V9.9", "stream", "stream"}) {
+            four.push_back(startPrinter("127.0.0.1", 0, 0, restart));
+            QVERIFY(four.back());
+        }
+        FleetWindow window;
+        QString typed;
+        for (const auto &p : four)
+            typed += keyOf(*p) + " ";
+        type(window, typed);
+        window.show();
+        select(window, {four[0].get(), four[1].get(), four[2].get(), four[3].get()});
+        auto *resume = child<QPushButton>(window, "fleetResume");
+        QCOMPARE(resume->text(), QStringLiteral("继续未完成的"));
+        QVERIFY(!resume->isEnabled());
+        child<QSpinBox>(window, "fleetCanary")->setValue(2);
+        child<QLineEdit>(window, "lineEdit_FleetExpectVersion")->setText("V2.0.1");
+        QTest::mouseClick(child<QPushButton>(window, "pushButton_FleetFirmware"), Qt::LeftButton);
+        QVERIFY(waitForWork(window));
+        QCOMPARE(four[0]->rawByteCount(), qint64(image.size()));
+        QCOMPARE(cell(window, *four[1], fleet::FleetModel::ResultColumn),
+                 QStringLiteral("版本不符：V9.9"));
+        for (int i : {2, 3}) {
+            QCOMPARE(four[size_t(i)]->rawByteCount(), qint64(0));
+            QCOMPARE(cell(window, *four[size_t(i)], fleet::FleetModel::ResultColumn),
+                     QStringLiteral("未开始：先试的打印机失败"));
+        }
+        QVERIFY(resume->isEnabled());
+
+        child<QSpinBox>(window, "fleetCanary")->setValue(0);
+        QTest::mouseClick(resume, Qt::LeftButton);
+        QVERIFY(waitForWork(window));
+        QCOMPARE(four[0]->rawByteCount(), qint64(image.size())); // not sent again
+        for (int i : {2, 3})
+            QCOMPARE(four[size_t(i)]->model().firmwareVersion(), QStringLiteral("V2.0.1"));
+        QVERIFY(resume->isEnabled()); // the one with the other version is left
     }
 
     // A firmware to two slow printers, one at a time, stopped while the first one's file
