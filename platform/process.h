@@ -16,4 +16,9 @@ void preciseSleeps();
 // known.
 QString userName();
 
+// Asks for at least `wanted` open files at once (the soft limit, up to the hard one); a
+// program serving many connections needs more than the usual 1024. Does nothing where
+// there is no such limit.
+void raiseOpenFileLimit(int wanted);
+
 } // namespace platform

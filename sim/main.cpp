@@ -2,6 +2,7 @@
 // for trying the setup tool without hardware.
 
 #include "labelsetupversion.h"
+#include "platform/process.h"
 #include "sim/itemcatalog.h"
 #include "sim/simprinter.h"
 
@@ -15,7 +16,6 @@
 #include <csignal>
 #include <cstdio>
 #include <memory>
-#include <sys/resource.h>
 #include <vector>
 
 namespace {
@@ -263,26 +263,13 @@ void printState(SimPrinter &printer)
     printLine(QString::fromUtf8(QJsonDocument(state).toJson(QJsonDocument::Indented)));
 }
 
-// Every printer holds a thread, a listening socket and its connections: a row of them
-// needs more descriptors than the usual soft limit of 1024.
-void raiseFileLimit(int count)
-{
-    rlimit limit{};
-    if (getrlimit(RLIMIT_NOFILE, &limit) != 0)
-        return;
-    const rlim_t wanted = rlim_t(count) * 4 + 64;
-    if (limit.rlim_cur >= wanted)
-        return;
-    limit.rlim_cur = limit.rlim_max == RLIM_INFINITY ? wanted : std::min(wanted, limit.rlim_max);
-    setrlimit(RLIMIT_NOFILE, &limit);
-}
-
 // `count` printers as the options say, the n-th on the n-th port from --tcp-port (each on
 // a free one when it is 0), started, each announced by its line.
 std::vector<std::unique_ptr<SimPrinter>> startPrinters(const QCommandLineParser &p,
                                                        const PrinterConfig &config, int count)
 {
-    raiseFileLimit(count);
+    // Every printer holds a thread, a listening socket and its connections.
+    platform::raiseOpenFileLimit(count * 4 + 64);
     std::vector<std::unique_ptr<SimPrinter>> printers;
     for (int i = 0; i < count; ++i) {
         PrinterConfig own = config.numbered(i);

@@ -1,6 +1,8 @@
 #include "platform/process.h"
 
+#include <algorithm>
 #include <pwd.h>
+#include <sys/resource.h>
 #include <sys/prctl.h>
 #include <unistd.h>
 
@@ -31,6 +33,16 @@ QString userName()
     if (::getpwuid_r(::geteuid(), &entry, buffer, sizeof buffer, &found) == 0 && found)
         return QString::fromLocal8Bit(found->pw_name);
     return qEnvironmentVariable("USER");
+}
+
+void raiseOpenFileLimit(int wanted)
+{
+    rlimit limit{};
+    if (getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur >= rlim_t(wanted))
+        return;
+    limit.rlim_cur =
+        limit.rlim_max == RLIM_INFINITY ? rlim_t(wanted) : std::min(rlim_t(wanted), limit.rlim_max);
+    setrlimit(RLIMIT_NOFILE, &limit);
 }
 
 } // namespace platform

@@ -21,4 +21,7 @@ QString userName()
     return user.isEmpty() ? qEnvironmentVariable("USERNAME") : user;
 }
 
+// Neither Qt nor the standard library can raise it: the system's own limit stands.
+void raiseOpenFileLimit(int /*wanted*/) {}
+
 } // namespace platform
