@@ -838,15 +838,8 @@ int runApply(CommandContext &c)
         c.out.error(QStringLiteral("apply needs printers: --net, --usb or --targets FILE"));
         return ExitUsage;
     }
-    if (!c.options.resumeFile.isEmpty()) {
-        const Options rest = stages::withoutSucceeded(c.options);
-        if (rest.targets.isEmpty()) {
-            c.out.line(QStringLiteral("every printer succeeded in the earlier run: nothing to do"));
-            return ExitOk;
-        }
-        CommandContext resumed{rest, c.out, c.log, c.interrupt};
-        return runApply(resumed);
-    }
+    if (!c.options.resumeFile.isEmpty())
+        return stages::runResumed(c, runApply);
     QList<PrinterAddress> addresses;
     QList<int> jobOfAddress;
     std::vector<ApplyJob> jobs = applyJobs(c.options.targets, &addresses, &jobOfAddress);

@@ -423,15 +423,8 @@ int runRollout(CommandContext &c)
     }
     if (!needTargets(c))
         return ExitUsage;
-    if (!c.options.resumeFile.isEmpty()) {
-        const Options rest = stages::withoutSucceeded(c.options);
-        if (rest.targets.isEmpty()) {
-            c.out.line(QStringLiteral("every printer succeeded in the earlier run: nothing to do"));
-            return ExitOk;
-        }
-        CommandContext resumed{rest, c.out, c.log, c.interrupt};
-        return runRollout(resumed);
-    }
+    if (!c.options.resumeFile.isEmpty())
+        return stages::runResumed(c, runRollout);
     fleet::rollout::Options options;
     options.firmware = args.first() == QLatin1String("firmware");
     options.jobs = c.options.jobs;

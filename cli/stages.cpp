@@ -1,6 +1,8 @@
 #include "cli/stages.h"
 
+#include "cli/commands.h"
 #include "cli/options.h"
+#include "cli/output.h"
 #include "device/jobs/fleetrun.h"
 
 #include <QJsonDocument>
@@ -66,6 +68,18 @@ Options withoutSucceeded(const Options &options)
             rest.targetValues << options.targetValues.at(i);
     }
     return rest;
+}
+
+int runResumed(const CommandContext &context, int (*command)(CommandContext &))
+{
+    const Options rest = withoutSucceeded(context.options);
+    if (rest.targets.isEmpty()) {
+        context.out.line(
+            QStringLiteral("every printer succeeded in the earlier run: nothing to do"));
+        return ExitOk;
+    }
+    CommandContext resumed{rest, context.out, context.log, context.interrupt};
+    return command(resumed);
 }
 
 void apply(const Options &options, jobs::FleetRun *run)

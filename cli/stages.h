@@ -4,6 +4,7 @@
 #include <QSet>
 #include <QString>
 
+struct CommandContext;
 struct Options;
 
 namespace jobs {
@@ -21,6 +22,10 @@ bool readRecords(const QString &path, QSet<QString> *succeeded, QString *error);
 // --resume: the options without the printers that succeeded before (each said on standard
 // error), their per-printer values with them, and without --resume.
 Options withoutSucceeded(const Options &options);
+
+// --resume: runs `command` again over the printers that did not succeed before, or says
+// that none is left and succeeds.
+int runResumed(const CommandContext &context, int (*command)(CommandContext &));
 
 // --canary and --max-failures on a run not started yet.
 void apply(const Options &options, jobs::FleetRun *run);

@@ -7,6 +7,7 @@
 //                                   printers while 10 connections that send nothing are
 //                                   held open against the endpoint
 // BENCH_CLI=path runs another build of the command line (to compare).
+#include "common/metricsscrape.h"
 #include "sim/simprinter.h"
 
 #include <QCoreApplication>
@@ -31,28 +32,6 @@ QString cliPath()
 {
     const QString given = qEnvironmentVariable("BENCH_CLI");
     return given.isEmpty() ? QStringLiteral(LABELSETUP_CLI) : given;
-}
-
-// One scrape; empty when the endpoint did not answer within 10 s.
-QByteArray scrape(quint16 port)
-{
-    QTcpSocket socket;
-    socket.connectToHost(QStringLiteral("127.0.0.1"), port);
-    if (!socket.waitForConnected(10000))
-        return QByteArray();
-    socket.write("GET /metrics HTTP/1.0\r\nHost: localhost\r\n\r\n");
-    QByteArray reply;
-    while (socket.waitForReadyRead(10000))
-        reply += socket.readAll();
-    return reply;
-}
-
-int printersUp(const QByteArray &metrics)
-{
-    int up = 0;
-    for (const QByteArray &line : metrics.split('\n'))
-        up += line.startsWith("labelprinter_up{") && line.endsWith("} 1") ? 1 : 0;
-    return up;
 }
 
 double dryRun(const QTemporaryDir &dir, const QList<quint16> &ports)
@@ -114,7 +93,7 @@ double slowestScrape(const QTemporaryDir &dir, const QList<quint16> &ports)
     // The first round done: every printer is up.
     QElapsedTimer waited;
     waited.start();
-    while (printersUp(scrape(port)) < kPrinters) {
+    while (printersUp(scrapeMetrics(port, 10000)) < kPrinters) {
         if (waited.hasExpired(60000))
             return -1;
         QThread::msleep(200);
@@ -130,7 +109,7 @@ double slowestScrape(const QTemporaryDir &dir, const QList<quint16> &ports)
     for (int i = 0; i < 20; ++i) {
         QElapsedTimer timer;
         timer.start();
-        const QByteArray reply = scrape(port);
+        const QByteArray reply = scrapeMetrics(port, 10000);
         slowest = qMax(slowest, timer.nsecsElapsed());
         if (!reply.contains("labelprinter_up{"))
             slowest = qMax<qint64>(slowest, 10'000'000'000LL); // no answer: the client's limit

@@ -17,6 +17,7 @@
 // when it is lower than a few per printer.
 #include "device/fleet/poller.h"
 #include "gui/fleet/fleetwindow.h"
+#include "common/metricsscrape.h"
 #include "sim/simprinter.h"
 
 #include <QApplication>
@@ -190,28 +191,6 @@ void fleetWindow(const QList<quint16> &ports)
     window.close();
 }
 
-// One scrape's reply; empty when the endpoint did not answer within 10 s.
-QByteArray scrape(quint16 port)
-{
-    QTcpSocket socket;
-    socket.connectToHost(QStringLiteral("127.0.0.1"), port);
-    if (!socket.waitForConnected(10000))
-        return QByteArray();
-    socket.write("GET /metrics HTTP/1.0\r\nHost: localhost\r\n\r\n");
-    QByteArray reply;
-    while (socket.waitForReadyRead(10000))
-        reply += socket.readAll();
-    return reply;
-}
-
-int printersUp(const QByteArray &metrics)
-{
-    int up = 0;
-    for (const QByteArray &line : metrics.split('\n'))
-        up += line.startsWith("labelprinter_up{") && line.endsWith("} 1") ? 1 : 0;
-    return up;
-}
-
 void exporter(const QTemporaryDir &dir, const QList<quint16> &ports)
 {
     QFile targets(dir.filePath(QStringLiteral("targets")));
@@ -238,7 +217,7 @@ void exporter(const QTemporaryDir &dir, const QList<quint16> &ports)
     QElapsedTimer waited;
     waited.start();
     int up = 0;
-    while ((up = printersUp(scrape(port))) < kPrinters && !waited.hasExpired(120000))
+    while ((up = printersUp(scrapeMetrics(port, 10000))) < kPrinters && !waited.hasExpired(120000))
         QThread::msleep(500);
     if (up < kPrinters) {
         exporter.terminate();
@@ -249,7 +228,7 @@ void exporter(const QTemporaryDir &dir, const QList<quint16> &ports)
     for (int i = 0; i < kScrapes; ++i) {
         QElapsedTimer timer;
         timer.start();
-        const QByteArray reply = scrape(port);
+        const QByteArray reply = scrapeMetrics(port, 10000);
         times.push_back(reply.contains("labelprinter_up{") ? double(timer.nsecsElapsed()) / 1e6
                                                            : 10000.0);
         QThread::msleep(100);

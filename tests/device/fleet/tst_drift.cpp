@@ -3,6 +3,7 @@
 // reached. diff --targets (its rows, --jsonl lines and exit codes, never a set frame) and
 // the exporter's drift series.
 #include "common/fleetprinters.h"
+#include "common/metricsscrape.h"
 #include "core/settings/targetvalues.h"
 #include "device/fleet/drift.h"
 #include "device/jobs/claims.h"
@@ -29,19 +30,6 @@ quint16 closedPort()
     QTcpServer server;
     server.listen(QHostAddress::LocalHost, 0);
     return server.serverPort();
-}
-
-QByteArray scrape(int port)
-{
-    QTcpSocket socket;
-    socket.connectToHost(QHostAddress::LocalHost, quint16(port));
-    if (!socket.waitForConnected(3000))
-        return QByteArray();
-    socket.write("GET /metrics HTTP/1.0\r\nHost: localhost\r\n\r\n");
-    QByteArray reply;
-    while (socket.waitForReadyRead(3000))
-        reply += socket.readAll();
-    return reply.mid(reply.indexOf("\r\n\r\n") + 4);
 }
 
 } // namespace
@@ -252,7 +240,7 @@ private slots:
         QVERIFY(checker.checkNow());
         QVERIFY(!checker.checkNow()); // one at a time
         QVERIFY(finished.wait(30000));
-        const QByteArray metrics = scrape(exporter.port());
+        const QByteArray metrics = scrapeMetrics(exporter.port());
         const auto series = [](const char *name, const QString &printer) {
             return QStringLiteral("%1{printer=\"%2\"} ").arg(name, printer).toUtf8();
         };
@@ -285,7 +273,7 @@ private slots:
         };
         QTRY_VERIFY_WITH_TIMEOUT(port() > 0, 10000);
         const auto series = [this, &port](const QString &printer, const char *value) {
-            return scrape(port()).contains("labelprinter_profile_drift{printer=\"" +
+            return scrapeMetrics(port()).contains("labelprinter_profile_drift{printer=\"" +
                                            printer.toUtf8() + "\"} " + value + "\n");
         };
         QTRY_VERIFY_WITH_TIMEOUT(series(down, "Nan"), 20000);

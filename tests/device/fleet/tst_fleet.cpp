@@ -4,6 +4,7 @@
 #include "common/encryptedfile.h"
 #include "common/finishes.h"
 #include "common/fleetprinters.h"
+#include "common/metricsscrape.h"
 #include "exporter/exporter.h"
 #include "device/fleet/fleetmodel.h"
 #include "device/fleet/inventory.h"
@@ -60,20 +61,6 @@ int identityQueries(const SimPrinter &p)
     for (const ReceivedFrame &f : p.receivedFrames())
         n += f.frameClass == 0x02 && f.item == INFO_DEVICE_IDENTITY ? 1 : 0;
     return n;
-}
-
-// The body of a GET /metrics on 127.0.0.1:port; empty when nothing answered.
-QByteArray scrape(int port)
-{
-    QTcpSocket socket;
-    socket.connectToHost(QHostAddress::LocalHost, quint16(port));
-    if (!socket.waitForConnected(3000))
-        return QByteArray();
-    socket.write("GET /metrics HTTP/1.0\r\nHost: localhost\r\n\r\n");
-    QByteArray reply;
-    while (socket.waitForReadyRead(3000))
-        reply += socket.readAll();
-    return reply.mid(reply.indexOf("\r\n\r\n") + 4);
 }
 
 // "FWVER=<version>" and padding: one 16-byte block in front of the payload.
@@ -1000,7 +987,7 @@ private slots:
             exporter.update(printer, next);
         }
         exporter.roundFinished(1.5);
-        const QByteArray metrics = scrape(exporter.port());
+        const QByteArray metrics = scrapeMetrics(exporter.port());
         const QString key = printer.key();
         // The last answer stays that of the last poll answered; the durations are the last.
         present << QStringLiteral("labelprinter_last_answer_timestamp_seconds{printer=\"%P\"} %1")
@@ -1065,7 +1052,7 @@ private slots:
                                    at(*paperOut).key().toUtf8() + "\"} 1";
         // The three printers are polled side by side; wait until each has been read once.
         QByteArray metrics;
-        QTRY_VERIFY_WITH_TIMEOUT((metrics = scrape(port)).contains(up) && metrics.contains(down) &&
+        QTRY_VERIFY_WITH_TIMEOUT((metrics = scrapeMetrics(port)).contains(up) && metrics.contains(down) &&
                                      metrics.contains(noPaper),
                                  15000);
         QVERIFY(
@@ -1075,7 +1062,7 @@ private slots:
         const int connections = ready->connectionCount();
         QTest::qWait(10);
         for (int i = 0; i < 5; ++i)
-            QVERIFY(!scrape(port).isEmpty());
+            QVERIFY(!scrapeMetrics(port).isEmpty());
         QVERIFY(ready->connectionCount() <= connections + 2); // one poll a second at most
 
         process.terminate();
