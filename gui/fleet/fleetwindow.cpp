@@ -744,14 +744,13 @@ void FleetWindow::discover()
     m_discover->setText(tr("正在搜索…"));
     m_note->setText(tr("正在搜索打印机…"));
     auto found = std::make_shared<QList<FoundPrinter>>();
-    QPointer<jobs::Job> search =
-        m_pool->submit(tr("搜索打印机"), [found](jobs::Context &context) {
-            PrinterDiscovery discovery;
-            discovery.setStopCheck([&context] { return context.cancelled(); });
-            discovery.searchNetwork(ports::kDiscovery);
-            *found = discovery.found();
-            return ops::Outcome();
-        });
+    QPointer<jobs::Job> search = m_pool->submit(tr("搜索打印机"), [found](jobs::Context &context) {
+        PrinterDiscovery discovery;
+        discovery.setStopCheck([&context] { return context.cancelled(); });
+        discovery.searchNetwork(ports::kDiscovery);
+        *found = discovery.found();
+        return ops::Outcome();
+    });
     beginWork([this, search] {
         if (search)
             m_pool->cancel(search);
@@ -1126,7 +1125,7 @@ void FleetWindow::retranslateStages()
 }
 
 void FleetWindow::stage(jobs::FleetRun *run, const QList<fleet::Address> &printers,
-                        std::function<void(const QList<fleet::Address> &)> rerun)
+                        const std::function<void(const QList<fleet::Address> &)> &rerun)
 {
     run->setStages(m_canary->value(), 0);
     m_unfinished.clear();

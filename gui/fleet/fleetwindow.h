@@ -109,10 +109,10 @@ private:
     void showProgress(int done, int total);
     // A run over `printers` with `body` for each, on the pool, each printer once no other
     // conversation holds it, up to the spin box's number at once; started.
-    jobs::FleetRun *startRun(const QList<fleet::Address> &printers,
-                             std::function<ops::Outcome(int, PrinterSession &,
-                                                        const std::atomic<bool> &, QVariant *)>
-                                 body);
+    jobs::FleetRun *startRun(
+        const QList<fleet::Address> &printers,
+        std::function<ops::Outcome(int, PrinterSession &, const std::atomic<bool> &, QVariant *)>
+            body);
     // What became of a printer a cancel stopped or came before, in the result column.
     bool resultOfCancelled(const jobs::FleetRun &run, int index);
     // Staged runs: the canary box, and "继续未完成的" for what a run left undone.
@@ -121,7 +121,7 @@ private:
     // `run` (not started) goes in stages; once it ends, its printers that did not finish
     // well can be given to `rerun`.
     void stage(jobs::FleetRun *run, const QList<fleet::Address> &printers,
-               std::function<void(const QList<fleet::Address> &)> rerun);
+               const std::function<void(const QList<fleet::Address> &)> &rerun);
     void resume();
 
     std::shared_ptr<fleet::Device> m_device; // kept by the jobs in flight too

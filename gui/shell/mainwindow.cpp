@@ -619,7 +619,7 @@ void MainWindow::setUpStatusBar()
     historyButton->setObjectName(QStringLiteral("toolButton_History"));
     historyButton->setDefaultAction(history);
     historyButton->setAutoRaise(true);
-    historyButton->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    historyButton->setShortcut(QKeySequence(QStringLiteral("Ctrl+H")));
     // Long texts must not widen the window: they are shortened, and whole in the tool tip.
     statusBar()->addWidget(m_connectionLabel, 3);
     statusBar()->addWidget(m_resultLabel, 2);

@@ -181,7 +181,7 @@ private slots:
             const QJsonObject o = QJsonDocument::fromJson(records.at(i)).object();
             QCOMPARE(o.value("state").toString(), states.at(i));
             QStringList settings;
-            for (const QJsonValue &d : o.value("differences").toArray())
+            for (const QJsonValueRef d : o.value("differences").toArray())
                 settings << d.toObject().value("setting").toString();
             QCOMPARE(o.value("differing").toInt(), settings.size());
             if (i == 1) {
@@ -274,7 +274,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(port() > 0, 10000);
         const auto series = [this, &port](const QString &printer, const char *value) {
             return scrapeMetrics(port()).contains("labelprinter_profile_drift{printer=\"" +
-                                           printer.toUtf8() + "\"} " + value + "\n");
+                                                  printer.toUtf8() + "\"} " + value + "\n");
         };
         QTRY_VERIFY_WITH_TIMEOUT(series(down, "Nan"), 20000);
         QTRY_VERIFY_WITH_TIMEOUT(series(key(*twoOff), "2"), 20000);

@@ -152,7 +152,7 @@ private slots:
         }
         const QList<QJsonObject> lines = journalLines(o->state.path());
         QCOMPARE(lines.size(), 1);
-        const QJsonObject line = lines.first();
+        const QJsonObject &line = lines.first();
         QStringList keys{"time",    "user",      "host",  "face",   "printer",
                          "changes", "functions", "files", "outcome"};
         if (!console.isEmpty())
